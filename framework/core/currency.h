@@ -60,7 +60,5 @@ std::int64_t Round(double value);
 std::int64_t Trunc(double value);
 // Value rounded to 10^digit (digit -2 rounds to hundredths), halves to even.
 double RoundTo(double value, int digit);
-// Value rounded to 10^digit, halves away from zero.
-double SimpleRoundTo(double value, int digit = -2);
 
 } // namespace tv

@@ -57,7 +57,7 @@ std::string MidStr(std::string_view s, int index, int count);
 
 std::string AnsiUpperCase(std::string_view s);
 std::string AnsiLowerCase(std::string_view s);
-// ASCII-only mapping, as the framework's plain UpperCase/LowerCase.
+// The same mapping: the station's texts are Spanish whatever the locale.
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);
 // <0, 0, >0. The Ansi forms order letters as a Spanish reader expects:
