@@ -6,9 +6,10 @@ namespace tv {
 
 namespace {
 
-// Deeper nesting than any real language needs; it keeps a hostile header from
-// exhausting the stack.
+// Deeper nesting and longer expressions than any real language needs; they
+// keep a hostile header from exhausting the stack.
 constexpr int kMaxDepth = 64;
+constexpr std::size_t kMaxNodes = 1000;
 
 class Parser {
 public:
@@ -36,6 +37,7 @@ private:
         return true;
     }
     int Add(Node n) {
+        if (nodes_.size() >= kMaxNodes) return -1;
         nodes_.push_back(n);
         return static_cast<int>(nodes_.size()) - 1;
     }
