@@ -1,5 +1,7 @@
 #include "i18n/gnugettextinstance.h"
 
+#include "framework/core/collection.h"
+#include "framework/core/component.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/strutils.h"
 #include "i18n/assemblyanalyzer.h"
@@ -45,6 +47,8 @@ TGnuGettextInstance::TGnuGettextInstance(const TAssemblyAnalyzer* appended)
     UseLanguage("");
     BindTextDomain("default", baseDirectory_);
     SetTextDomain("default");
+    TP_GlobalIgnoreClassProperty(TComponent::StaticClass(), "Name");
+    TP_GlobalIgnoreClassProperty(TCollection::StaticClass(), "PropName");
 }
 
 TGnuGettextInstance::~TGnuGettextInstance() {

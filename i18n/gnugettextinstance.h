@@ -1,6 +1,8 @@
 #pragma once
 // The translation instance: the language, the catalogs by text domain, the
 // untranslated-message log, and the walk that translates components.
+#include "framework/core/object.h"
+#include "i18n/classmode.h"
 #include "i18n/pluralforms.h"
 
 #include <atomic>
@@ -11,11 +13,14 @@
 #include <shared_mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tv {
 
 class TAssemblyAnalyzer;
 class TDomain;
+class TStrings;
+class TTP_Retranslator;
 
 class TGnuGettextInstance {
 public:
@@ -51,6 +56,23 @@ public:
     void OpenUntranslatedLog(const std::string& path);
     void LogUntranslated(const std::string& msgid);
 
+    // --- component translation ---
+    // Translates the published writable string properties and string lists of
+    // `object`, of the objects its properties hold and of the components it
+    // owns, breadth first, each object once. An empty domain is the current one.
+    void TranslateComponent(TObject* object, const std::string& domain = "");
+    // Leaves a component (by name) or a property ("Button1.Caption", or
+    // ".Caption" for the object the walk starts with) out of the next walk.
+    void TP_Ignore(TObject* object, const std::string& name);
+    // Leaves a property alone on every object of the class and its descendants.
+    void TP_GlobalIgnoreClassProperty(TClass cls, const std::string& propertyName);
+    // Translates each non-empty line, keeping the objects beside the lines.
+    void TranslateStrings(TStrings* list, const std::string& domain);
+
+    // Records the next walk; the walk detaches it when it completes.
+    TTP_Retranslator* Retranslator() const { return retranslator_; }
+    void SetRetranslator(TTP_Retranslator* retranslator) { retranslator_ = retranslator; }
+
 private:
     TDomain& FindDomain(const std::string& name);
 
@@ -69,6 +91,10 @@ private:
     std::unique_ptr<std::set<std::string>> loggedIds_;
     std::string baseDirectory_;
     std::map<std::string, std::unique_ptr<TDomain>, CaseLess> domains_;
+    // The walk's upper-case ignore entries; class modes, most derived first.
+    std::set<std::string> ignoreList_;
+    std::vector<TClassMode> classModes_;
+    TTP_Retranslator* retranslator_ = nullptr;
 };
 
 } // namespace tv

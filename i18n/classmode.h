@@ -1,0 +1,17 @@
+#pragma once
+// Properties that component translation leaves alone on every object of a
+// class and its descendants.
+#include "framework/core/object.h"
+
+#include <set>
+#include <string>
+
+namespace tv {
+
+struct TClassMode {
+    TClass ModeClass = nullptr;
+    // Upper-case property names.
+    std::set<std::string> IgnoredProperties;
+};
+
+} // namespace tv
