@@ -63,8 +63,10 @@ int BcdCompare(const TBcd& a, const TBcd& b);
 TBcd NormalizeBcd(const TBcd& value, int precision, int scale);
 
 // Text with the settings' decimal separator, a leading "-" when negative, no
-// grouping; "." is accepted as well when reading. Failures raise EBcdException
-// "'x' is not a valid BCD value".
+// grouping and no trailing decimal zeros. Reading takes optional blanks and sign,
+// digits and the decimal separator; decimals past the eighth are rounded.
+// Failures raise EBcdException "'x' is not a valid BCD value", and values of
+// more than 18 digits EBcdOverflowException "BCD overflow".
 std::string BcdToStr(const TBcd& value);
 std::string BcdToStr(const TBcd& value, const TFormatSettings& fs);
 TBcd StrToBcd(std::string_view s);
