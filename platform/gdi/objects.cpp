@@ -78,7 +78,6 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH& lb) {
 HFONT CreateFontIndirect(const LOGFONT& lf) {
     auto* f = new FontObject;
     f->lf = lf;
-    f->lf.lfFaceName[LF_FACESIZE - 1] = 0;
     return f;
 }
 
@@ -99,7 +98,7 @@ HFONT CreateFont(int height, int width, int escapement, int orientation, int wei
     lf.lfClipPrecision = BYTE(clipPrecision);
     lf.lfQuality = BYTE(quality);
     lf.lfPitchAndFamily = BYTE(pitchAndFamily);
-    std::strncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    lf.lfFaceName = face;
     return CreateFontIndirect(lf);
 }
 
@@ -110,7 +109,7 @@ HFONT StockFont(const char* face, int height, int weight, BYTE pitch) {
     lf.lfHeight = height;
     lf.lfWeight = weight;
     lf.lfPitchAndFamily = pitch;
-    std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+    lf.lfFaceName = face;
     return CreateFontIndirect(lf);
 }
 
@@ -287,7 +286,12 @@ int GetObject(HGDIOBJ obj, int size, void* buffer) {
         lb.lbHatch = b->style == BS_PATTERN ? reinterpret_cast<std::uintptr_t>(b->pattern) : std::uintptr_t(b->hatch);
         return CopyOut(lb, size, buffer);
     }
-    case GdiKind::Font: return CopyOut(static_cast<FontObject*>(obj)->lf, size, buffer);
+    case GdiKind::Font:
+        // LOGFONT holds a string: assigned, never copied bytewise.
+        if (!buffer) return int(sizeof(LOGFONT));
+        if (size < int(sizeof(LOGFONT))) return 0;
+        *static_cast<LOGFONT*>(buffer) = static_cast<FontObject*>(obj)->lf;
+        return int(sizeof(LOGFONT));
     case GdiKind::Bitmap: {
         auto* b = static_cast<BitmapObject*>(obj);
         BITMAP bm;

@@ -4,6 +4,7 @@
 // regions in platform/region.h.
 #include <string>
 
+#include "platform/window/sysmetrics.h"
 #include "platform/wintypes.h"
 
 namespace tv::win {
@@ -30,7 +31,6 @@ constexpr BYTE FF_DONTCARE = 0x00, FF_ROMAN = 0x10, FF_SWISS = 0x20, FF_MODERN =
 constexpr BYTE OUT_DEFAULT_PRECIS = 0, OUT_TT_PRECIS = 4, OUT_TT_ONLY_PRECIS = 7;
 constexpr BYTE CLIP_DEFAULT_PRECIS = 0;
 constexpr BYTE DEFAULT_QUALITY = 0, NONANTIALIASED_QUALITY = 3, ANTIALIASED_QUALITY = 4;
-constexpr int LF_FACESIZE = 32;
 
 struct LOGPEN {
     UINT lopnStyle = PS_SOLID;
@@ -51,22 +51,7 @@ struct EXTLOGPEN {
     COLORREF elpColor = 0;
 };
 
-struct LOGFONT {
-    LONG lfHeight = 0; // < 0: character height in pixels; > 0: cell height; 0: default
-    LONG lfWidth = 0;
-    LONG lfEscapement = 0; // tenths of a degree, counter-clockwise
-    LONG lfOrientation = 0;
-    LONG lfWeight = FW_NORMAL;
-    BYTE lfItalic = 0;
-    BYTE lfUnderline = 0;
-    BYTE lfStrikeOut = 0;
-    BYTE lfCharSet = DEFAULT_CHARSET;
-    BYTE lfOutPrecision = OUT_DEFAULT_PRECIS;
-    BYTE lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    BYTE lfQuality = DEFAULT_QUALITY;
-    BYTE lfPitchAndFamily = DEFAULT_PITCH;
-    char lfFaceName[LF_FACESIZE] = {}; // UTF-8, zero-terminated
-};
+// LOGFONT (face name as UTF-8 std::string) comes with the system parameters.
 
 // Stock objects.
 constexpr int WHITE_BRUSH = 0, LTGRAY_BRUSH = 1, GRAY_BRUSH = 2, DKGRAY_BRUSH = 3, BLACK_BRUSH = 4,

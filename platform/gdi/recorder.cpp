@@ -63,7 +63,7 @@ std::string DescribeObject(HGDIOBJ obj) {
     }
     case GdiKind::Font: {
         const LOGFONT& lf = static_cast<FontObject*>(obj)->lf;
-        return std::string("font \"") + lf.lfFaceName + "\" " + std::to_string(lf.lfHeight) + " " +
+        return "font \"" + lf.lfFaceName + "\" " + std::to_string(lf.lfHeight) + " " +
                std::to_string(lf.lfWeight) + (lf.lfItalic ? " italic" : "") + (lf.lfUnderline ? " underline" : "") +
                (lf.lfEscapement ? " esc " + std::to_string(lf.lfEscapement) : "");
     }
