@@ -113,7 +113,8 @@ std::string TGnuGettextInstance::TranslateInDomain(const std::string& domain, co
     if (!enabled_) return msgid;
     // The empty id would find the catalog's header, which is no translation.
     if (msgid.empty()) return msgid;
-    auto found = FindDomain(domain).Lookup(WithoutCarriageReturns(msgid));
+    const std::string key = WithoutCarriageReturns(msgid);
+    auto found = FindDomain(domain).Lookup(key);
     std::string result;
     if (!found) {
         // Untranslated texts come back exactly as given, line ends included, so
@@ -125,7 +126,8 @@ std::string TGnuGettextInstance::TranslateInDomain(const std::string& domain, co
                             ". Probably because the mo file doesn't contain utf-8 encoded translations.");
         result = msgid.find('\r') != std::string::npos ? WithCarriageReturns(*found) : *found;
     }
-    if (result == msgid && domain == "default") LogUntranslated(msgid);
+    // The log holds the id as it is looked up, so a translator's entry for it matches.
+    if (result == msgid && domain == "default") LogUntranslated(key);
     return result;
 }
 
