@@ -15,6 +15,9 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using COLORREF = std::uint32_t; // 0x00BBGGRR
+using LONG_PTR = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
+using ATOM = WORD;
 
 struct Window;        // platform/window
 struct DeviceContext; // platform/gdi
@@ -22,6 +25,7 @@ struct GdiObject;     // base of pens, brushes, fonts, bitmaps, regions, palette
 struct Menu;          // platform/window
 struct Cursor;        // platform/window
 struct MetafileData;  // platform/gdi
+struct WindowProcInstance; // platform/window: a window procedure that can be installed and called
 
 using HWND = Window*;
 using HDC = DeviceContext*;
@@ -30,6 +34,7 @@ using HMENU = Menu*;
 using HCURSOR = Cursor*;
 using HICON = Cursor*;
 using HENHMETAFILE = MetafileData*;
+using WNDPROC = WindowProcInstance*;
 
 struct PenObject;
 struct BrushObject;
@@ -66,8 +71,13 @@ constexpr LPARAM MAKELPARAM(int lo, int hi) {
 }
 constexpr WPARAM MAKEWPARAM(int lo, int hi) { return WPARAM(std::uint32_t(MAKELPARAM(lo, hi))); }
 
+// glib defines TRUE and FALSE as macros; either definition serves.
+#ifndef TRUE
 constexpr BOOL TRUE = 1;
+#endif
+#ifndef FALSE
 constexpr BOOL FALSE = 0;
+#endif
 
 // Every drawing object (pen, brush, font, bitmap, region, palette) derives from
 // this, so DeleteObject and GetObjectType work on any of them.
