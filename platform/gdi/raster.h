@@ -31,6 +31,17 @@ BOOL StretchBlt(HDC dest, int x, int y, int cx, int cy, HDC src, int sx, int sy,
 // Copies the source leaving out the pixels of colour `transparent`.
 BOOL TransparentBlt(HDC dest, int x, int y, int cx, int cy, HDC src, int sx, int sy, int scx, int scy,
                     COLORREF transparent);
+// Blends the source over the destination: with AC_SRC_ALPHA the source's own
+// alpha counts, always times SourceConstantAlpha / 255.
+constexpr BYTE AC_SRC_OVER = 0, AC_SRC_ALPHA = 1;
+struct BLENDFUNCTION {
+    BYTE BlendOp = AC_SRC_OVER;
+    BYTE BlendFlags = 0;
+    BYTE SourceConstantAlpha = 255;
+    BYTE AlphaFormat = 0;
+};
+BOOL AlphaBlend(HDC dest, int x, int y, int cx, int cy, HDC src, int sx, int sy, int scx, int scy,
+                BLENDFUNCTION blend);
 // Fills with the current brush under a raster operation of the pattern and destination.
 BOOL PatBlt(HDC dc, int x, int y, int cx, int cy, DWORD rop);
 // Source rows in the layout the header says (24 or 32 bits, BGR(A), rows
