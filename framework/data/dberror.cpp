@@ -1,0 +1,12 @@
+#include "framework/data/dberror.h"
+
+#include "framework/core/component.h"
+
+namespace tv {
+
+void DatabaseError(const std::string& message, const TComponent* component) {
+    if (component && !component->Name().empty()) throw EDatabaseError(component->Name() + ": " + message);
+    throw EDatabaseError(message);
+}
+
+} // namespace tv

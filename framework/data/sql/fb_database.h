@@ -1,0 +1,61 @@
+#pragma once
+// One attachment to a Firebird database, UTF8 and dialect 3. A database path
+// without a host ("/srv/tallyvo/datos/general.fdb") is opened by the embedded
+// engine, which checks no password; one with a host ("localhost:/srv/...")
+// goes through that host's server, which checks user and password.
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "framework/data/sql/fb_api.h"
+
+namespace tv::fb {
+
+struct ConnectOptions {
+    std::string user = "SYSDBA";
+    std::string password;
+    std::string role;
+};
+
+class FbDatabase {
+public:
+    FbDatabase() = default;
+    ~FbDatabase();
+    FbDatabase(const FbDatabase&) = delete;
+    FbDatabase& operator=(const FbDatabase&) = delete;
+
+    // Failures raise EFirebirdError with the connection texts of fb_error.h.
+    void Open(const std::string& database, const ConnectOptions& options);
+    void Create(const std::string& database, const ConnectOptions& options);
+    void Close();
+    // Removes the database file; the attachment must be the only one.
+    void Drop();
+    bool Connected() const { return attachment_ != nullptr; }
+    const std::string& Database() const { return database_; }
+
+    // Runs a statement without parameters or rows in a transaction of its own.
+    void ExecuteImmediate(const std::string& sql);
+
+    // The declared precision of a NUMERIC or DECIMAL column of a table, view
+    // or procedure output; 0 when the column is unknown. Cached per attachment.
+    int DeclaredPrecision(const std::string& relation, const std::string& field);
+
+    Firebird::IAttachment* Attachment() const { return attachment_; }
+    // A read-only, read-committed transaction that lives with the attachment,
+    // for preparing statements and reading the catalogue.
+    Firebird::ITransaction* MetadataTransaction();
+
+private:
+    void Attach(const std::string& database, const ConnectOptions& options, bool create);
+
+    Firebird::IAttachment* attachment_ = nullptr;
+    Firebird::ITransaction* metaTransaction_ = nullptr;
+    std::string database_;
+    std::map<std::string, int> precisions_;
+};
+
+// The parameters of every read-write transaction of the station: read
+// committed, newest version, waiting on locks.
+Firebird::ITransaction* StartTransaction(FbDatabase& db);
+
+} // namespace tv::fb
