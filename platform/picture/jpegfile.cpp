@@ -1,0 +1,94 @@
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+#include "framework/core/exceptions.h"
+#include "platform/picture/bitmap.h"
+#include "platform/picture/bitmapobject.h"
+#include "platform/picture/picturefile.h"
+
+namespace tv::win {
+
+namespace {
+
+struct ErrorManager {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void OnError(j_common_ptr cinfo) {
+    auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+// A picture cut short is an error, not a grey lower half.
+void OnMessage(j_common_ptr cinfo, int level) {
+    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) OnError(cinfo);
+}
+
+// Plain C data only between setjmp and longjmp.
+bool Decode(const BYTE* data, std::size_t size, std::vector<BYTE>* out, int* width, int* height, char* message) {
+    jpeg_decompress_struct cinfo;
+    ErrorManager err;
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = OnError;
+    err.pub.emit_message = OnMessage;
+    err.message[0] = 0;
+    if (setjmp(err.jump)) {
+        std::strncpy(message, err.message, JMSG_LENGTH_MAX - 1);
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, const_cast<BYTE*>(data), static_cast<unsigned long>(size));
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    if (cinfo.output_components != 3 || std::size_t(cinfo.output_width) * cinfo.output_height > (1u << 28)) {
+        std::strncpy(message, "unsupported picture", JMSG_LENGTH_MAX - 1);
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    *width = int(cinfo.output_width);
+    *height = int(cinfo.output_height);
+    out->resize(std::size_t(*width) * *height * 3);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = out->data() + std::size_t(cinfo.output_scanline) * *width * 3;
+        jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return true;
+}
+
+} // namespace
+
+HBITMAP ReadJpeg(const BYTE* data, std::size_t size) {
+    if (!data || size < 4) throw EInvalidGraphic("JPEG image is not valid: no data");
+    std::vector<BYTE> rgb;
+    int w = 0, h = 0;
+    char message[JMSG_LENGTH_MAX] = {};
+    if (!Decode(data, size, &rgb, &w, &h, message))
+        throw EInvalidGraphic(std::string("JPEG image is not valid: ") + message);
+    HBITMAP bmp = CreateDIBitmap(w, h, 24);
+    auto* b = static_cast<BitmapObject*>(bmp);
+    for (int y = 0; y < h; ++y) {
+        const BYTE* src = rgb.data() + std::size_t(y) * w * 3;
+        BYTE* dst = b->Row(y, true);
+        for (int x = 0; x < w; ++x) {
+            dst[x * 3 + 0] = src[x * 3 + 2];
+            dst[x * 3 + 1] = src[x * 3 + 1];
+            dst[x * 3 + 2] = src[x * 3 + 0];
+        }
+    }
+    return bmp;
+}
+
+} // namespace tv::win

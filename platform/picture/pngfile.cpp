@@ -1,0 +1,46 @@
+#include <png.h>
+
+#include <cstring>
+#include <vector>
+
+#include "framework/core/exceptions.h"
+#include "platform/picture/bitmap.h"
+#include "platform/picture/bitmapobject.h"
+#include "platform/picture/picturefile.h"
+
+namespace tv::win {
+
+HBITMAP ReadPng(const BYTE* data, std::size_t size) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!data || !png_image_begin_read_from_memory(&image, data, size))
+        throw EInvalidGraphic(std::string("PNG image is not valid: ") + (data ? image.message : "no data"));
+    if (image.width == 0 || image.height == 0 || std::size_t(image.width) * image.height > (std::size_t(1) << 28)) {
+        png_image_free(&image);
+        throw EInvalidGraphic("PNG image is not valid: bad size");
+    }
+    bool alpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
+    image.format = PNG_FORMAT_BGRA;
+    std::vector<BYTE> pixels(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
+        std::string why = image.message;
+        png_image_free(&image);
+        throw EInvalidGraphic("PNG image is not valid: " + why);
+    }
+    int w = int(image.width), h = int(image.height);
+    HBITMAP bmp = CreateDIBitmap(w, h, alpha ? 32 : 24);
+    auto* b = static_cast<BitmapObject*>(bmp);
+    for (int y = 0; y < h; ++y) {
+        const BYTE* src = pixels.data() + std::size_t(y) * w * 4;
+        BYTE* dst = b->Row(y, true);
+        if (alpha) {
+            std::memcpy(dst, src, std::size_t(w) * 4);
+        } else {
+            for (int x = 0; x < w; ++x) std::memcpy(dst + x * 3, src + x * 4, 3);
+        }
+    }
+    return bmp;
+}
+
+} // namespace tv::win
