@@ -149,6 +149,8 @@ private:
     friend class TComThread;
 
     bool CanApply() const;
+    void StoreRegistryAt(const std::string& path);
+    void LoadRegistryAt(const std::string& path);
     // The handling of one set of events, in the fixed order.
     void DoEvents(TComEvents events);
     // The same, with a failing handler reported instead of ending the thread.
