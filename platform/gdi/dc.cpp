@@ -9,6 +9,7 @@ namespace tv::win {
 
 void SelectDefaultBitmap(DeviceContext* dc);
 void ReleaseBitmap(DeviceContext* dc);
+void DeletePrinterJob(DeviceContext* dc);
 
 static int g_screenDpi = 96;
 int ScreenPixelsPerInch() { return g_screenDpi; }
@@ -30,6 +31,7 @@ BOOL DeleteDC(HDC hdc) {
     DeviceContext* dc = Dc(hdc);
     if (!dc) return FALSE;
     if (dc->kind == DCKind::Memory) ReleaseBitmap(dc);
+    if (dc->kind == DCKind::Printer) DeletePrinterJob(dc);
     if (dc->kind == DCKind::Recording && dc->surface) {
         cairo_surface_t* s = dc->surface;
         delete dc;

@@ -1,0 +1,138 @@
+#include "platform/clipboard/clipboard.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+namespace tv::win {
+
+namespace {
+
+struct Clipboard {
+    std::vector<std::string> names; // registered formats, id = 0xC000 + index
+    std::map<UINT, std::vector<BYTE>> data;
+    bool open = false;
+    bool putSinceOpen = false;
+    HWND opener = nullptr;
+    HWND owner = nullptr;
+    std::function<void(const std::string&)> publish;
+};
+
+Clipboard& Board() {
+    static Clipboard c;
+    return c;
+}
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return s;
+}
+
+bool IsText(UINT f) { return f == CF_TEXT || f == CF_UNICODETEXT; }
+
+} // namespace
+
+UINT RegisterClipboardFormat(const std::string& name) {
+    if (name.empty()) return 0;
+    Clipboard& c = Board();
+    std::string key = Lower(name);
+    for (std::size_t i = 0; i < c.names.size(); ++i)
+        if (Lower(c.names[i]) == key) return UINT(0xC000 + i);
+    if (c.names.size() >= 0x3FFF) return 0;
+    c.names.push_back(name);
+    return UINT(0xC000 + c.names.size() - 1);
+}
+
+std::string GetClipboardFormatName(UINT format) {
+    Clipboard& c = Board();
+    if (format < 0xC000 || format - 0xC000 >= c.names.size()) return {};
+    return c.names[format - 0xC000];
+}
+
+BOOL OpenClipboard(HWND owner) {
+    Clipboard& c = Board();
+    if (c.open) return FALSE;
+    c.open = true;
+    c.putSinceOpen = false;
+    c.opener = owner;
+    return TRUE;
+}
+
+BOOL CloseClipboard() {
+    Clipboard& c = Board();
+    if (!c.open) return FALSE;
+    c.open = false;
+    return TRUE;
+}
+
+BOOL EmptyClipboard() {
+    Clipboard& c = Board();
+    if (!c.open) return FALSE;
+    c.data.clear();
+    c.owner = c.opener;
+    c.putSinceOpen = true;
+    return TRUE;
+}
+
+BOOL SetClipboardData(UINT format, std::vector<BYTE> data) {
+    Clipboard& c = Board();
+    if (!c.open || format == 0) return FALSE;
+    if (!c.putSinceOpen) EmptyClipboard();
+    if (IsText(format)) {
+        // The block is kept as given; the text is what comes before its 0 byte.
+        c.data[CF_TEXT] = data;
+        c.data[CF_UNICODETEXT] = data;
+        if (c.publish) c.publish(std::string(data.begin(), std::find(data.begin(), data.end(), BYTE(0))));
+        return TRUE;
+    }
+    c.data[format] = std::move(data);
+    return TRUE;
+}
+
+BOOL SetClipboardText(const std::string& utf8) {
+    std::vector<BYTE> block(utf8.begin(), utf8.end());
+    block.push_back(0);
+    return SetClipboardData(CF_UNICODETEXT, std::move(block));
+}
+
+bool GetClipboardData(UINT format, std::vector<BYTE>& data) {
+    Clipboard& c = Board();
+    if (!c.open) return false;
+    auto it = c.data.find(format);
+    if (it == c.data.end()) return false;
+    data = it->second;
+    return true;
+}
+
+bool GetClipboardText(std::string& utf8) {
+    std::vector<BYTE> data;
+    if (!GetClipboardData(CF_UNICODETEXT, data)) return false;
+    utf8.assign(data.begin(), std::find(data.begin(), data.end(), BYTE(0)));
+    return true;
+}
+
+BOOL IsClipboardFormatAvailable(UINT format) { return Board().data.count(format) ? TRUE : FALSE; }
+
+std::vector<UINT> EnumClipboardFormats() {
+    std::vector<UINT> out;
+    for (auto& [f, d] : Board().data) out.push_back(f);
+    return out;
+}
+
+int CountClipboardFormats() { return int(Board().data.size()); }
+
+HWND GetClipboardOwner() { return Board().owner; }
+
+void SetClipboardTextPublisher(std::function<void(const std::string&)> publish) { Board().publish = std::move(publish); }
+
+void SetClipboardTextFromHost(const std::string& utf8) {
+    Clipboard& c = Board();
+    c.data.clear();
+    c.owner = nullptr;
+    std::vector<BYTE> bytes(utf8.begin(), utf8.end());
+    bytes.push_back(0);
+    c.data[CF_TEXT] = bytes;
+    c.data[CF_UNICODETEXT] = bytes;
+}
+
+} // namespace tv::win
