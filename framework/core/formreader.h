@@ -36,6 +36,7 @@
 namespace tv {
 
 class TCollection;
+class TPropInfo;
 struct TFormObject;
 struct TFormValue;
 struct TFormProperty;
@@ -115,6 +116,14 @@ protected:
     virtual void PropertyNotFound(TPropertyNotFoundArgs& args);
 
 private:
+    std::int64_t Scale(std::int64_t value) const;
+    void ReadProperty(TPersistent* instance, const TFormProperty& prop);
+    void ReadPropValue(TPersistent* obj, const TPropInfo* info, const TFormValue& value);
+    bool ReadDefined(TPersistent* target, const std::string& name, const TFormValue& value);
+    TClass FindComponentClass(const std::string& className, int line);
+    void ReadObject(const TFormObject& node, TComponent* parent);
+    void ResolveFixups();
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
     TComponent* parent_ = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/core/component.h"
 #include "framework/core/persistent.h"
@@ -12,6 +13,8 @@
 namespace tv {
 
 class TCollection;
+struct TFormObject;
+struct TFormProperty;
 
 class TWriter : public TFiler {
 public:
@@ -41,6 +44,12 @@ public:
     void DefineBinaryProperty(const std::string& name, TStreamProc read, TStreamProc write, bool hasData) override;
 
 private:
+    void WriteProperties(TPersistent* obj, TPersistent* ancestor, const std::string& prefix,
+                         std::vector<TFormProperty>& out);
+    void WriteComponent(TComponent* comp, TComponent* ancestor, TFormObject& node);
+    bool CollectionsEqual(TCollection* a, TCollection* b);
+    std::string ReferenceName(TComponent* c, TComponent* root) const;
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -63,6 +63,16 @@ struct TEnumInfo {
     std::uint64_t StringToSet(std::string_view text) const;
 };
 
+// Names for particular values of an integer property (colours, cursors,
+// character sets): stored definitions may use the name in place of the number.
+struct TIdentMapEntry {
+    std::int64_t value;
+    const char* name;
+};
+using TIdentMap = std::vector<TIdentMapEntry>;
+bool IdentToInt(const TIdentMap& map, std::string_view ident, std::int64_t& value);
+bool IntToIdent(const TIdentMap& map, std::int64_t value, std::string& ident);
+
 enum class TStoredRule { srAlways, srNever, srPredicate };
 
 // A published method: binds to an instance as the std::function of its signature.
@@ -87,6 +97,8 @@ public:
     bool IsWritable() const;
     // Positions and sizes that the reader scales by the stored pixels per inch.
     bool IsScaled() const { return scaled_; }
+    // Value names of an integer property, or null.
+    const TIdentMap* IdentMap() const { return identMap_; }
 
     // --- values (EPropertyError when the kind does not fit or the property
     // cannot be read or written) ---
@@ -107,8 +119,9 @@ public:
     // signatures differ. A null method clears the event.
     void SetMethod(TObject* obj, TObject* instance, const TMethodInfo* method) const;
 
-    // Any kind but objects and methods as text: numbers in decimal with ".",
-    // enumerations by name, sets as "[a, b]", booleans as True/False.
+    // Any kind but objects as text: numbers in decimal with "." (integers by
+    // their ident name when they have one), enumerations by name, sets as
+    // "[a, b]", booleans as True/False, references and events by name.
     std::string GetAsText(TObject* obj) const;
     void SetAsText(TObject* obj, std::string_view text) const;
 
@@ -133,6 +146,7 @@ private:
     TClass ownerClass_ = nullptr;
     TClass propClass_ = nullptr;
     const TEnumInfo* enumInfo_ = nullptr;
+    const TIdentMap* identMap_ = nullptr;
     bool scaled_ = false;
     bool hasDefault_ = false;
     std::int64_t defaultOrd_ = 0;
@@ -252,6 +266,8 @@ public:
     }
     TPropBuilder& StoredIf(std::function<bool(TObject*)> pred);
     TPropBuilder& Scaled(bool value = true);
+    // Names for values of an integer property; the map must outlive the program.
+    TPropBuilder& Idents(const TIdentMap& map);
 
 private:
     TPropInfo& info_;
