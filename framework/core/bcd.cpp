@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/core/sysconsts.h"
+#include "framework/core/sysformat.h"
+
 namespace tv {
 
 namespace {
@@ -21,7 +24,7 @@ i128 Pow10(int n) {
     return r;
 }
 
-[[noreturn]] void Overflow() { throw EBcdOverflowException("BCD overflow"); }
+[[noreturn]] void Overflow() { throw EBcdOverflowException(LoadResString(SBcdOverflow)); }
 
 // n / 10^k rounded half away from zero.
 i128 DivRoundAway(i128 n, int k) {
@@ -206,7 +209,7 @@ TBcd StrToBcd(std::string_view s) { return StrToBcd(s, FormatSettings); }
 
 TBcd StrToBcd(std::string_view s, const TFormatSettings& fs) {
     TBcd v;
-    if (!TryStrToBcd(s, v, fs)) throw EBcdException("'" + std::string(s) + "' is not a valid BCD value");
+    if (!TryStrToBcd(s, v, fs)) throw EBcdException(Format(LoadResString(SInvalidBcdValue), s));
     return v;
 }
 

@@ -3,12 +3,13 @@
 #include <cmath>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/sysconsts.h"
 
 namespace tv {
 
 namespace {
 
-[[noreturn]] void Overflow() { throw EOverflow("Floating point overflow"); }
+[[noreturn]] void Overflow() { throw EOverflow(LoadResString(SOverflow)); }
 
 std::int64_t Narrow(__int128 v) {
     if (v > INT64_MAX || v < INT64_MIN) Overflow();
@@ -64,7 +65,7 @@ Currency& Currency::operator*=(Currency o) {
 }
 
 Currency& Currency::operator/=(Currency o) {
-    if (o.raw_ == 0) throw EZeroDivide("Floating point division by zero");
+    if (o.raw_ == 0) throw EZeroDivide(LoadResString(SZeroDivide));
     raw_ = Narrow(DivRoundEven(static_cast<__int128>(raw_) * Scale, o.raw_));
     return *this;
 }
@@ -73,13 +74,13 @@ Currency Abs(Currency c) { return c.Raw() < 0 ? -c : c; }
 
 std::int64_t Round(double value) {
     const double r = std::nearbyint(value);
-    if (!std::isfinite(r) || !FitsInt64(r)) throw EInvalidOp("Invalid floating point operation");
+    if (!std::isfinite(r) || !FitsInt64(r)) throw EInvalidOp(LoadResString(SInvalidOp));
     return static_cast<std::int64_t>(r);
 }
 
 std::int64_t Trunc(double value) {
     const double r = std::trunc(value);
-    if (!std::isfinite(r) || !FitsInt64(r)) throw EInvalidOp("Invalid floating point operation");
+    if (!std::isfinite(r) || !FitsInt64(r)) throw EInvalidOp(LoadResString(SInvalidOp));
     return static_cast<std::int64_t>(r);
 }
 

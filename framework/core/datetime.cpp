@@ -5,7 +5,9 @@
 #include <ctime>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/sysconsts.h"
 #include "framework/core/strutils.h"
+#include "framework/core/sysformat.h"
 
 namespace tv {
 
@@ -48,7 +50,7 @@ struct Split {
 constexpr double kMinDateTime = -693593.0, kMaxDateTime = 2958466.0;
 
 Split SplitDateTime(double dt) {
-    if (!(dt > kMinDateTime - 1 && dt < kMaxDateTime)) throw EConvertError("Invalid date/time value");
+    if (!(dt > kMinDateTime - 1 && dt < kMaxDateTime)) throw EConvertError(LoadResString(SInvalidDateTimeValue));
     double whole = std::trunc(dt);
     const double frac = std::fabs(dt - whole);
     std::int64_t ms = std::llround(frac * static_cast<double>(kMSecsPerDay));
@@ -330,8 +332,8 @@ bool ScanTime(Scanner& sc, TDateTime& time, const TFormatSettings& fs) {
     return TryEncodeTime(hour, min, sec, msec, time);
 }
 
-[[noreturn]] void Invalid(const char* what, std::string_view s) {
-    throw EConvertError("'" + std::string(s) + "' is not a valid " + what);
+[[noreturn]] void Invalid(const ResourceString& text, std::string_view s) {
+    throw EConvertError(Format(LoadResString(text), s));
 }
 
 } // namespace
@@ -345,7 +347,7 @@ const int* MonthDays(bool leapYear) {
 }
 
 int DaysInAMonth(int year, int month) {
-    if (month < 1 || month > 12) throw EConvertError("Invalid argument to date encode");
+    if (month < 1 || month > 12) throw EConvertError(LoadResString(SDateEncodeError));
     return MonthDays(IsLeapYear(year))[month];
 }
 
@@ -358,7 +360,7 @@ bool TryEncodeDate(int year, int month, int day, TDateTime& date) {
 
 TDateTime EncodeDate(int year, int month, int day) {
     TDateTime d;
-    if (!TryEncodeDate(year, month, day, d)) throw EConvertError("Invalid argument to date encode");
+    if (!TryEncodeDate(year, month, day, d)) throw EConvertError(LoadResString(SDateEncodeError));
     return d;
 }
 
@@ -370,7 +372,7 @@ bool TryEncodeTime(int hour, int min, int sec, int msec, TDateTime& time) {
 
 TDateTime EncodeTime(int hour, int min, int sec, int msec) {
     TDateTime t;
-    if (!TryEncodeTime(hour, min, sec, msec, t)) throw EConvertError("Invalid argument to time encode");
+    if (!TryEncodeTime(hour, min, sec, msec, t)) throw EConvertError(LoadResString(STimeEncodeError));
     return t;
 }
 
@@ -524,7 +526,7 @@ TDateTime StrToDate(std::string_view s) { return StrToDate(s, FormatSettings); }
 
 TDateTime StrToDate(std::string_view s, const TFormatSettings& fs) {
     TDateTime v;
-    if (!TryStrToDate(s, v, fs)) Invalid("date", s);
+    if (!TryStrToDate(s, v, fs)) Invalid(SInvalidDate, s);
     return v;
 }
 
@@ -532,7 +534,7 @@ TDateTime StrToTime(std::string_view s) { return StrToTime(s, FormatSettings); }
 
 TDateTime StrToTime(std::string_view s, const TFormatSettings& fs) {
     TDateTime v;
-    if (!TryStrToTime(s, v, fs)) Invalid("time", s);
+    if (!TryStrToTime(s, v, fs)) Invalid(SInvalidTime, s);
     return v;
 }
 
@@ -540,7 +542,7 @@ TDateTime StrToDateTime(std::string_view s) { return StrToDateTime(s, FormatSett
 
 TDateTime StrToDateTime(std::string_view s, const TFormatSettings& fs) {
     TDateTime v;
-    if (!TryStrToDateTime(s, v, fs)) Invalid("date and time", s);
+    if (!TryStrToDateTime(s, v, fs)) Invalid(SInvalidDateTime, s);
     return v;
 }
 

@@ -13,7 +13,7 @@ namespace tv {
 FileStoreStatus ReadStoreFile(const std::string& path, std::string& text, std::string& reason) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT) return FileStoreStatus::Missing;
+        if (errno == ENOENT || errno == ENOTDIR) return FileStoreStatus::Missing;
         reason = std::strerror(errno);
         return FileStoreStatus::Failed;
     }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/sysconsts.h"
 #include "framework/core/filestore.h"
 #include "framework/core/stringlist.h"
 #include "framework/core/strutils.h"
@@ -121,7 +122,7 @@ void Load(const std::string& fileName, IniDocument& doc) {
     std::string text, reason;
     switch (ReadStoreFile(fileName, text, reason)) {
     case FileStoreStatus::Missing: doc.sections.clear(); break;
-    case FileStoreStatus::Failed: throw EIniFileException("Unable to read " + fileName + " (" + reason + ")");
+    case FileStoreStatus::Failed: throw EIniFileException(Format(LoadResString(SIniFileReadError), fileName, reason));
     case FileStoreStatus::Ok: doc.Parse(text); break;
     }
 }
@@ -129,7 +130,7 @@ void Load(const std::string& fileName, IniDocument& doc) {
 void Save(const std::string& fileName, const IniDocument& doc) {
     std::string reason;
     if (!WriteStoreFile(fileName, doc.Text(), false, reason))
-        throw EIniFileException("Unable to write to " + fileName + " (" + reason + ")");
+        throw EIniFileException(Format(LoadResString(SIniFileWriteError), fileName, reason));
 }
 
 // Names and values go into a single line each; line breaks would split them.
@@ -139,7 +140,7 @@ void CheckWritable(const std::string& section, const std::string& ident, const s
     };
     if (bad(section, false) || section.find(']') != std::string::npos || bad(ident, true) || bad(value, false) ||
         Trim(ident).empty())
-        throw EIniFileException("Invalid ini entry [" + section + "] " + ident);
+        throw EIniFileException(Format(LoadResString(SIniFileInvalidEntry), section, ident));
 }
 
 void FillSection(const IniDocument& doc, const std::string& section, TStrings& strings, bool withValues) {

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/sysconsts.h"
 #include "framework/core/filestore.h"
 #include "framework/core/stringlist.h"
 #include "framework/core/strutils.h"
+#include "framework/core/sysformat.h"
 
 namespace tv {
 
@@ -138,7 +140,7 @@ struct Store {
         Key* current = nullptr;
         int lineNo = 0;
         auto damaged = [&]() {
-            throw ERegistryException("The registry file " + fileName + " is damaged at line " + std::to_string(lineNo));
+            throw ERegistryException(Format(LoadResString(SRegDamaged), fileName, lineNo));
         };
         while (!rest.empty()) {
             ++lineNo;
@@ -218,8 +220,8 @@ std::string NormalizePath(std::string_view path) {
     return out;
 }
 
-[[noreturn]] void Fail(const char* text, const std::string& name) {
-    throw ERegistryException(std::string(text) + " '" + name + "'");
+[[noreturn]] void Fail(const ResourceString& text, const std::string& name) {
+    throw ERegistryException(Format(LoadResString(text), name));
 }
 
 } // namespace
@@ -265,7 +267,7 @@ bool WithStore(HKEY root, bool save, Work&& work) {
     store.fileName = TRegistry::StorageFolder() + "/" + name + ".reg";
     std::string text, why;
     switch (ReadStoreFile(store.fileName, text, why)) {
-    case FileStoreStatus::Failed: throw ERegistryException("Unable to read " + store.fileName + " (" + why + ")");
+    case FileStoreStatus::Failed: throw ERegistryException(Format(LoadResString(SRegReadError), store.fileName, why));
     case FileStoreStatus::Ok: store.Parse(text); break;
     case FileStoreStatus::Missing: break;
     }
@@ -325,7 +327,7 @@ bool TRegistry::CreateKey(const std::string& key) {
         store.Create(path);
         return true;
     });
-    if (!ok) throw ERegistryException("Failed to create key " + key);
+    if (!ok) throw ERegistryException(Format(LoadResString(SRegCreateFailed), key));
     return true;
 }
 
@@ -415,7 +417,7 @@ std::string TRegistry::ReadString(const std::string& name) {
         else text = v->text;
         return true;
     });
-    if (wrongType) Fail("Invalid data type for", name);
+    if (wrongType) Fail(SInvalidRegType, name);
     return text;
 }
 
@@ -431,8 +433,8 @@ int TRegistry::ReadInteger(const std::string& name) {
         else number = v->number;
         return true;
     });
-    if (!found) Fail("Failed to get data for", name);
-    if (wrongType) Fail("Invalid data type for", name);
+    if (!found) Fail(SRegGetDataFailed, name);
+    if (wrongType) Fail(SInvalidRegType, name);
     return number;
 }
 
@@ -452,7 +454,7 @@ void TRegistry::WriteValue(const std::string& name, TRegDataType type, const std
         v->number = number;
         return true;
     });
-    if (!ok) Fail("Failed to set data for", name);
+    if (!ok) Fail(SRegSetDataFailed, name);
 }
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {

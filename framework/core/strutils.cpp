@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/sysconsts.h"
+#include "framework/core/sysformat.h"
 
 namespace tv {
 
@@ -519,13 +521,13 @@ bool TryStrToInt(std::string_view s, int& value) {
 
 int StrToInt(std::string_view s) {
     int v;
-    if (!TryStrToInt(s, v)) throw EConvertError("'" + std::string(s) + "' is not a valid integer value");
+    if (!TryStrToInt(s, v)) throw EConvertError(Format(LoadResString(SInvalidInteger), s));
     return v;
 }
 
 std::int64_t StrToInt64(std::string_view s) {
     std::int64_t v;
-    if (!TryStrToInt64(s, v)) throw EConvertError("'" + std::string(s) + "' is not a valid integer value");
+    if (!TryStrToInt64(s, v)) throw EConvertError(Format(LoadResString(SInvalidInteger), s));
     return v;
 }
 
@@ -550,7 +552,7 @@ bool TryStrToBool(std::string_view s, bool& value) {
 
 bool StrToBool(std::string_view s) {
     bool v;
-    if (!TryStrToBool(s, v)) throw EConvertError("'" + std::string(s) + "' is not a valid boolean value");
+    if (!TryStrToBool(s, v)) throw EConvertError(Format(LoadResString(SInvalidBoolean), s));
     return v;
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/sysconsts.h"
 #include "framework/core/strutils.h"
 
 namespace tv {
@@ -445,14 +446,20 @@ bool ParseNumber(std::string_view s, ParsedNumber& n, const TFormatSettings& fs)
     return true;
 }
 
-[[noreturn]] void InvalidFloat(std::string_view s) {
-    throw EConvertError("'" + std::string(s) + "' is not a valid floating point value");
+// The text with its one "%s" replaced; no Format here, which may be what failed.
+std::string WithArgument(const ResourceString& res, std::string_view arg) {
+    std::string text = LoadResString(res);
+    const std::size_t at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, arg);
+    return text;
 }
+
+[[noreturn]] void InvalidFloat(std::string_view s) { throw EConvertError(WithArgument(SInvalidFloat, s)); }
 
 // --- Format ---------------------------------------------------------------------------
 
 [[noreturn]] void InvalidFormat(std::string_view format) {
-    throw EConvertError("Format '" + std::string(format) + "' invalid or incompatible with argument");
+    throw EConvertError(WithArgument(SInvalidFormat, format));
 }
 
 std::string PadWidth(std::string s, int width, bool left) {
@@ -480,7 +487,7 @@ std::string FormatV(std::string_view format, const std::vector<FormatArg>& args,
     std::string out;
     std::size_t argIndex = 0;
     auto next = [&]() -> const FormatArg& {
-        if (argIndex >= args.size()) throw EConvertError("No argument for format '" + std::string(format) + "'");
+        if (argIndex >= args.size()) throw EConvertError(WithArgument(SArgumentMissing, format));
         return args[argIndex++];
     };
     auto readNumber = [&](std::size_t& i, int& value) -> bool {

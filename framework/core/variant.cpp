@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "framework/core/strutils.h"
+#include "framework/core/sysconsts.h"
 #include "framework/core/sysformat.h"
 
 namespace tv {
@@ -52,19 +53,17 @@ namespace {
 using A = VariantAccess;
 
 [[noreturn]] void CastError(TVarType from, TVarType to) {
-    throw EVariantTypeCastError("Could not convert variant of type (" + VarTypeAsText(from) + ") into type (" +
-                                VarTypeAsText(to) + ")");
+    throw EVariantTypeCastError(Format(LoadResString(SVarTypeCouldNotConvert), VarTypeAsText(from), VarTypeAsText(to)));
 }
 
 [[noreturn]] void OverflowError(TVarType from, TVarType to) {
-    throw EVariantOverflowError("Overflow while converting variant of type (" + VarTypeAsText(from) + ") into type (" +
-                                VarTypeAsText(to) + ")");
+    throw EVariantOverflowError(Format(LoadResString(SVarTypeConvertOverflow), VarTypeAsText(from), VarTypeAsText(to)));
 }
 
-[[noreturn]] void InvalidOp() { throw EVariantInvalidOpError("Invalid variant operation"); }
-[[noreturn]] void BadIndex() { throw EVariantBadIndexError("Variant or safe array index out of bounds"); }
-[[noreturn]] void NotArray() { throw EVariantNotAnArrayError("Variant is not an array"); }
-[[noreturn]] void CreateError() { throw EVariantArrayCreateError("Error creating variant or safe array"); }
+[[noreturn]] void InvalidOp() { throw EVariantInvalidOpError(LoadResString(SInvalidVarOp)); }
+[[noreturn]] void BadIndex() { throw EVariantBadIndexError(LoadResString(SVarArrayBounds)); }
+[[noreturn]] void NotArray() { throw EVariantNotAnArrayError(LoadResString(SVarNotArray)); }
+[[noreturn]] void CreateError() { throw EVariantArrayCreateError(LoadResString(SVarArrayCreate)); }
 
 bool IsIntegerKind(TVarType t) {
     return t == varSmallint || t == varInteger || t == varInt64 || t == varByte;

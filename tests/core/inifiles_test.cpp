@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+
+#include "formatsettings_guard.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/inifiles.h"
+#include "framework/core/stringlist.h"
+#include "support/tempdir.h"
+
+using namespace tv;
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void WriteAll(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class IniFileTest : public FormatSettingsTest {
+protected:
+    tvtest::TempDir dir;
+};
+
+TEST_F(IniFileTest, WritingCreatesTheFileAndKeepsTheKeyOrder) {
+    const std::string path = dir.file("cnfptocaj.ini");
+    {
+        TIniFile ini(path);
+        EXPECT_FALSE(std::filesystem::exists(path));
+        EXPECT_EQ(ini.ReadString("ComPort1", "Port", "COM9"), "COM9");
+        for (auto [key, value] : {std::pair{"Port", "COM1"}, {"BaudRate", "9600"}, {"StopBits", "1"},
+                                  {"DataBits", "8"}, {"Parity", "None"}, {"FlowControl", "None"}})
+            ini.WriteString("ComPort1", key, value);
+    }
+    EXPECT_EQ(ReadAll(path), "[ComPort1]\nPort=COM1\nBaudRate=9600\nStopBits=1\nDataBits=8\nParity=None\nFlowControl=None\n");
+    TIniFile again(path);
+    again.WriteString("COMPORT1", "baudrate", "115200");  // same section and key, other case
+    EXPECT_EQ(again.ReadString("comport1", "BAUDRATE", ""), "115200");
+    TStringList keys;
+    again.ReadSection("ComPort1", keys);
+    EXPECT_EQ(keys.CommaText(), "Port,BaudRate,StopBits,DataBits,Parity,FlowControl");
+}
+
+TEST_F(IniFileTest, AccentsRoundTrip) {
+    const std::string path = dir.file("ñandú.ini");
+    {
+        TIniFile ini(path);
+        ini.WriteString("Compañía", "Razón social", "Panadería La Ñapa — Bogotá");
+        ini.WriteString("Compañía", "Ciudad", "Medellín");
+    }
+    TIniFile ini(path);
+    EXPECT_EQ(ini.ReadString("COMPAÑÍA", "razón social", ""), "Panadería La Ñapa — Bogotá");
+    TMemIniFile mem(path);
+    EXPECT_EQ(mem.ReadString("compañía", "CIUDAD", ""), "Medellín");
+}
+
+TEST_F(IniFileTest, LatinOneFilesAndWindowsLineEndsRead) {
+    const std::string path = dir.file("viejo.ini");
+    WriteAll(path, "; configuración\r\n[General]\r\nNombre = Jos\xe9 Pe\xf1" "a \r\n\r\n[Vac\xed" "a]\r\n");
+    TIniFile ini(path);
+    EXPECT_EQ(ini.ReadString("General", "Nombre", ""), "José Peña");
+    EXPECT_TRUE(ini.SectionExists("vacía"));
+    EXPECT_FALSE(ini.SectionExists("Otra"));
+}
+
+TEST_F(IniFileTest, TypedValues) {
+    UseDotDecimals();
+    FormatSettings.ShortDateFormat = "yyyy/mm/dd";
+    TIniFile ini(dir.file("tipos.ini"));
+    ini.WriteInteger("S", "Entero", -42);
+    ini.WriteBool("S", "Si", true);
+    ini.WriteBool("S", "No", false);
+    ini.WriteFloat("S", "Real", 2.5);
+    ini.WriteDate("S", "Fecha", EncodeDate(2024, 2, 29));
+    ini.WriteDateTime("S", "Momento", EncodeDateTime(2024, 2, 29, 13, 5, 0, 0));
+    ini.WriteString("S", "Hex", "0x1F");
+    ini.WriteString("S", "Basura", "abc");
+    EXPECT_EQ(ini.ReadInteger("S", "Entero", 0), -42);
+    EXPECT_EQ(ini.ReadInteger("S", "Hex", 0), 31);
+    EXPECT_EQ(ini.ReadInteger("S", "Basura", 7), 7);
+    EXPECT_EQ(ini.ReadInteger("S", "Falta", 7), 7);
+    EXPECT_TRUE(ini.ReadBool("S", "Si", false));
+    EXPECT_FALSE(ini.ReadBool("S", "No", true));
+    EXPECT_TRUE(ini.ReadBool("S", "Falta", true));
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("S", "Real", 0), 2.5);
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("S", "Basura", 1.25), 1.25);
+    EXPECT_EQ(ini.ReadString("S", "Fecha", ""), "2024/02/29");
+    EXPECT_EQ(ini.ReadDate("S", "Fecha", 0), EncodeDate(2024, 2, 29));
+    EXPECT_DOUBLE_EQ(ini.ReadDateTime("S", "Momento", 0), EncodeDateTime(2024, 2, 29, 13, 5, 0, 0));
+    EXPECT_EQ(ini.ReadDate("S", "Basura", 3.0), 3.0);
+}
+
+TEST_F(IniFileTest, SectionsValuesAndDeletion) {
+    const std::string path = dir.file("a.ini");
+    TIniFile ini(path);
+    ini.WriteString("Uno", "a", "1");
+    ini.WriteString("Dos", "b", "2=dos");
+    ini.WriteString("Uno", "c", "3");
+    TStringList list;
+    list.Add("basura");
+    ini.ReadSections(list);
+    EXPECT_EQ(list.CommaText(), "Uno,Dos");
+    ini.ReadSectionValues("Uno", list);
+    EXPECT_EQ(list.CommaText(), "a=1,c=3");
+    EXPECT_EQ(ini.ReadString("Dos", "b", ""), "2=dos");
+    EXPECT_TRUE(ini.ValueExists("uno", "C"));
+    ini.DeleteKey("Uno", "a");
+    EXPECT_FALSE(ini.ValueExists("Uno", "a"));
+    ini.EraseSection("dos");
+    ini.ReadSections(list);
+    EXPECT_EQ(list.CommaText(), "Uno");
+    ini.ReadSection("Nada", list);
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(ReadAll(path), "[Uno]\nc=3\n");
+}
+
+TEST_F(IniFileTest, MemIniFileWritesOnUpdateFile) {
+    const std::string path = dir.file("mem.ini");
+    TMemIniFile mem(path);
+    mem.WriteString("S", "k", "v");
+    EXPECT_FALSE(std::filesystem::exists(path));
+    mem.UpdateFile();
+    EXPECT_EQ(TIniFile(path).ReadString("S", "k", ""), "v");
+    // TIniFile sees changes made by others at once.
+    TIniFile live(path);
+    TMemIniFile other(path);
+    other.WriteString("S", "k", "nuevo");
+    other.UpdateFile();
+    EXPECT_EQ(live.ReadString("S", "k", ""), "nuevo");
+}
+
+TEST_F(IniFileTest, FailuresRaiseWithTheFileName) {
+    // A folder that does not exist cannot take the file.
+    const std::string missing = dir.file("no/existe/x.ini");
+    TIniFile ini(missing);
+    EXPECT_EQ(ini.ReadString("S", "k", "d"), "d");
+    try {
+        ini.WriteString("S", "k", "v");
+        ADD_FAILURE();
+    } catch (const EIniFileException& e) {
+        EXPECT_NE(e.Message().find("Unable to write to " + missing), std::string::npos) << e.Message();
+    }
+    // A read-only file is left as it was.
+    const std::string ro = dir.file("ro.ini");
+    WriteAll(ro, "[S]\nk=v\n");
+    ::chmod(ro.c_str(), 0444);
+    EXPECT_THROW(TIniFile(ro).WriteString("S", "k", "otro"), EIniFileException);
+    EXPECT_EQ(ReadAll(ro), "[S]\nk=v\n");
+    TMemIniFile mem(ro);
+    mem.WriteString("S", "k", "otro");
+    EXPECT_THROW(mem.UpdateFile(), EIniFileException);
+    // A path that cannot be read as a file.
+    const std::string folder = dir.file("carpeta.ini");
+    std::filesystem::create_directory(folder);
+    try {
+        TIniFile(folder).ReadString("S", "k", "");
+        ADD_FAILURE();
+    } catch (const EIniFileException& e) {
+        EXPECT_NE(e.Message().find("Unable to read " + folder), std::string::npos) << e.Message();
+    }
+    EXPECT_THROW(TMemIniFile{folder}, EIniFileException);
+    EXPECT_THROW(TIniFile(dir.file("b.ini")).WriteString("S", "dos\nlineas", "v"), EIniFileException);
+}
+
+} // namespace
