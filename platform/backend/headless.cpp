@@ -1,0 +1,132 @@
+#include "platform/backend/headless.h"
+
+#include <chrono>
+#include <deque>
+#include <thread>
+
+#include "framework/core/exceptions.h"
+#include "platform/window/input.h"
+#include "platform/window/queue.h"
+#include "platform/window/timer.h"
+#include "platform/window/window.h"
+
+namespace tv::win {
+namespace {
+
+std::deque<std::function<void()>>& Script() {
+    static std::deque<std::function<void()>> steps;
+    return steps;
+}
+
+void Pump() { ProcessPendingMessages(); }
+
+} // namespace
+
+void HeadlessBackend::WaitForInput(long long timeoutMs) {
+    auto& steps = Script();
+    if (!steps.empty()) {
+        auto step = std::move(steps.front());
+        steps.pop_front();
+        step();
+        return;
+    }
+    // With the system clock a pending timer is simply waited for; a fake
+    // clock only moves when the test says so.
+    if (timeoutMs >= 0 && !GetFakeClock()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));
+        return;
+    }
+    throw EInvalidOperation("El bucle de mensajes espera una entrada que nunca llegará");
+}
+
+void ScriptStep(std::function<void()> step) { Script().push_back(std::move(step)); }
+void ClearScript() { Script().clear(); }
+size_t PendingScriptSteps() { return Script().size(); }
+
+void MouseDown(int x, int y, int button) {
+    InjectMouseMove(x, y);
+    InjectMouseButton(button, true, x, y);
+    Pump();
+}
+
+void MouseUp(int x, int y, int button) {
+    InjectMouseMove(x, y);
+    InjectMouseButton(button, false, x, y);
+    Pump();
+}
+
+void Click(int x, int y, int button) {
+    InjectMouseMove(x, y);
+    InjectMouseButton(button, true, x, y);
+    InjectMouseButton(button, false, x, y);
+    Pump();
+}
+
+void DoubleClick(int x, int y, int button) {
+    Click(x, y, button);
+    Click(x, y, button);
+}
+
+void MoveMouse(int x, int y) {
+    InjectMouseMove(x, y);
+    Pump();
+}
+
+void Drag(int fromX, int fromY, int toX, int toY, int steps, int button) {
+    steps = steps < 1 ? 1 : steps;
+    InjectMouseMove(fromX, fromY);
+    InjectMouseButton(button, true, fromX, fromY);
+    for (int i = 1; i <= steps; ++i)
+        InjectMouseMove(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
+    InjectMouseButton(button, false, toX, toY);
+    Pump();
+}
+
+void Wheel(int x, int y, int delta) {
+    InjectMouseMove(x, y);
+    InjectMouseWheel(delta, x, y);
+    Pump();
+}
+
+void PressKey(int vk, bool shift, bool ctrl, bool alt) {
+    if (shift) InjectKey(VK_SHIFT, true);
+    if (ctrl) InjectKey(VK_CONTROL, true);
+    if (alt) InjectKey(VK_MENU, true);
+    InjectKey(vk, true);
+    InjectKey(vk, false);
+    if (alt) InjectKey(VK_MENU, false);
+    if (ctrl) InjectKey(VK_CONTROL, false);
+    if (shift) InjectKey(VK_SHIFT, false);
+    Pump();
+}
+
+void TypeText(const std::string& utf8) {
+    size_t i = 0;
+    while (i < utf8.size()) {
+        unsigned char c = static_cast<unsigned char>(utf8[i]);
+        std::uint32_t cp = c;
+        int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+        if (extra) cp = c & (0x3F >> extra);
+        for (int k = 1; k <= extra && i + size_t(k) < utf8.size(); ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + size_t(k)]) & 0x3F);
+        i += size_t(extra) + 1;
+        // Letters and digits come with their key, as a keyboard gives them;
+        // the character itself is sent as typed.
+        int vk = 0;
+        if (cp >= 'a' && cp <= 'z') vk = int(cp - 32);
+        else if ((cp >= 'A' && cp <= 'Z') || (cp >= '0' && cp <= '9')) vk = int(cp);
+        else if (cp == ' ') vk = VK_SPACE;
+        if (vk) InjectKey(vk | 0x10000, true);
+        InjectChar(cp);
+        if (vk) InjectKey(vk | 0x10000, false);
+    }
+    Pump();
+}
+
+POINT ClientPointToScreen(HWND wnd, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(wnd, &p);
+    return p;
+}
+
+} // namespace tv::win

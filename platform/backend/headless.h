@@ -1,0 +1,44 @@
+#pragma once
+// The headless backend (the default): shows nothing. Tests drive the desktop
+// through the helpers below, which go through the same message path as the
+// desktop backend's input, and through scripted steps that run whenever a
+// message loop would wait.
+#include <functional>
+#include <string>
+
+#include "platform/backend/backend.h"
+
+namespace tv::win {
+
+class HeadlessBackend : public Backend {
+public:
+    void WaitForInput(long long timeoutMs) override;
+    std::string ClipboardText() override { return clipboard_; }
+    void SetClipboardText(const std::string& text) override { clipboard_ = text; }
+
+private:
+    std::string clipboard_;
+};
+
+// A step run when a message loop waits for input (a person's next action).
+void ScriptStep(std::function<void()> step);
+void ClearScript();
+size_t PendingScriptSteps();
+
+// Each helper injects the input and then dispatches what it caused.
+// Points are screen coordinates.
+void Click(int x, int y, int button = 0);
+void DoubleClick(int x, int y, int button = 0);
+void MouseDown(int x, int y, int button = 0);
+void MouseUp(int x, int y, int button = 0);
+void MoveMouse(int x, int y);
+void Drag(int fromX, int fromY, int toX, int toY, int steps = 4, int button = 0);
+void Wheel(int x, int y, int delta);
+// A key pressed and released with the modifiers held around it.
+void PressKey(int vk, bool shift = false, bool ctrl = false, bool alt = false);
+void TypeText(const std::string& utf8);
+
+// A point of a window's client area in screen coordinates.
+POINT ClientPointToScreen(HWND wnd, int x, int y);
+
+} // namespace tv::win

@@ -1,0 +1,482 @@
+// Focus, activation, capture, mouse tracking, key state, and the turning of
+// raw input into window messages.
+#include "platform/window/input.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/backend/backend.h"
+#include "platform/window/internal.h"
+#include "platform/window/queue.h"
+#include "platform/window/sysmetrics.h"
+
+namespace tv::win {
+
+constexpr LPARAM KF_TEXT_FROM_BACKEND = LPARAM(1) << 25;
+constexpr UINT WM_NCMOUSELEAVE = 0x02A2;
+
+namespace {
+
+Window* RootOf(Window* w) {
+    while (w && (w->style & WS_CHILD)) w = w->parent;
+    return w;
+}
+
+bool Within(Window* outer, Window* w) { return w && (w == outer || IsChild(outer, w)); }
+
+Window* NextActivatable(Window* except) {
+    auto& d = D();
+    if (except && W(except->owner) && (except->owner->style & WS_VISIBLE) && !(except->owner->style & WS_DISABLED))
+        return except->owner;
+    for (Window* t : d.desktopWnd->children)
+        if (t != except && t != d.appWnd && (t->style & WS_VISIBLE) && !(t->style & WS_DISABLED) &&
+            !(t->exStyle & WS_EX_TOOLWINDOW && t->style & WS_POPUP && !t->owner))
+            return t;
+    return nullptr;
+}
+
+void SetAppActive(bool active) {
+    auto& d = D();
+    if (d.appActive == active) return;
+    d.appActive = active;
+    auto tops = d.desktopWnd->children;
+    for (Window* t : tops) Send(t, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
+}
+
+void Deactivate(Window* old, Window* next) {
+    if (!W(old)) return;
+    Send(old, WM_NCACTIVATE, FALSE, reinterpret_cast<LPARAM>(next));
+    if (W(old))
+        Send(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, (old->style & WS_MINIMIZE) ? 1 : 0),
+             reinterpret_cast<LPARAM>(next));
+}
+
+} // namespace
+
+void ActivateTopLevel(HWND top, WORD how) {
+    auto& d = D();
+    Window* t = RootOf(W(top));
+    if (!t || t == d.desktopWnd || t->style & WS_DISABLED) return;
+    if (d.active == t) return;
+    Window* old = W(d.active);
+    if (old && d.capture && Within(old, W(d.capture))) Send(d.capture, WM_CANCELMODE, 0, 0);
+    Deactivate(old, t);
+    if (!W(t)) return;
+    d.active = t;
+    if (t->style & WS_VISIBLE)
+        SetWindowPos(t, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!W(t) || d.active != t) return;
+    SetAppActive(true);
+    Send(t, WM_NCACTIVATE, TRUE, reinterpret_cast<LPARAM>(old));
+    if (!W(t) || d.active != t) return;
+    Send(t, WM_ACTIVATE, MAKEWPARAM(how, (t->style & WS_MINIMIZE) ? 1 : 0), reinterpret_cast<LPARAM>(old));
+    // Focus never stays in a window that is no longer active.
+    if (W(t) && d.active == t && d.focus && !Within(t, W(d.focus))) SetFocus(nullptr);
+}
+
+HWND SetActiveWindow(HWND wnd) {
+    auto& d = D();
+    HWND old = d.active;
+    if (!wnd) {
+        Window* o = W(old);
+        if (!o) return nullptr;
+        d.active = nullptr;
+        Deactivate(o, nullptr);
+        SetFocus(nullptr);
+        SetAppActive(false);
+        return old;
+    }
+    if (!W(wnd)) return nullptr;
+    ActivateTopLevel(wnd, WA_ACTIVE);
+    return old;
+}
+
+HWND GetActiveWindow() { return W(D().active); }
+HWND GetForegroundWindow() { return W(D().active); }
+BOOL SetForegroundWindow(HWND wnd) { return SetActiveWindow(wnd) != nullptr || GetActiveWindow() == wnd; }
+
+HWND SetFocus(HWND wnd) {
+    auto& d = D();
+    HWND old = W(d.focus);
+    if (!wnd) {
+        if (!old) return nullptr;
+        d.focus = nullptr;
+        Send(old, WM_KILLFOCUS, 0, 0);
+        return old;
+    }
+    Window* w = W(wnd);
+    if (!w || (w->style & WS_DISABLED)) return nullptr;
+    Window* top = RootOf(w);
+    if (top != d.active) {
+        ActivateTopLevel(top, WA_ACTIVE);
+        if (!W(w) || d.active != top) return nullptr;
+        old = W(d.focus);
+    }
+    if (old == w) return old;
+    if (old) {
+        Send(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(w), 0);
+        if (W(d.focus) != old) return old; // the handler moved the focus itself
+    }
+    if (!W(w)) return old;
+    d.focus = w;
+    Send(w, WM_SETFOCUS, reinterpret_cast<WPARAM>(W(old)), 0);
+    return old;
+}
+
+HWND GetFocus() { return W(D().focus); }
+
+HWND SetCapture(HWND wnd) {
+    auto& d = D();
+    HWND old = W(d.capture);
+    Window* w = W(wnd);
+    if (!w) return old;
+    d.capture = w;
+    if (old && old != w) Send(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(w));
+    return old;
+}
+
+BOOL ReleaseCapture() {
+    auto& d = D();
+    HWND old = W(d.capture);
+    d.capture = nullptr;
+    if (old) Send(old, WM_CAPTURECHANGED, 0, 0);
+    return TRUE;
+}
+
+HWND GetCapture() { return W(D().capture); }
+
+BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme) {
+    auto& d = D();
+    if (!tme) return FALSE;
+    if (tme->dwFlags & TME_QUERY) {
+        tme->hwndTrack = W(d.trackWnd);
+        tme->dwFlags = d.trackWnd ? d.trackFlags : 0;
+        tme->dwHoverTime = d.hoverTime;
+        return TRUE;
+    }
+    if (tme->dwFlags & TME_CANCEL) {
+        if (tme->hwndTrack == d.trackWnd) {
+            d.trackFlags &= ~(tme->dwFlags & (TME_HOVER | TME_LEAVE));
+            if (!(d.trackFlags & (TME_HOVER | TME_LEAVE))) d.trackWnd = nullptr;
+        }
+        return TRUE;
+    }
+    Window* w = W(tme->hwndTrack);
+    if (!w) return FALSE;
+    LRESULT hit = HTNOWHERE;
+    HWND under = d.capture ? d.capture : WindowFromPointHit(d.cursorPos, &hit);
+    if (d.capture) hit = HTCLIENT;
+    bool nonClient = (tme->dwFlags & TME_NONCLIENT) != 0;
+    bool inside = under == w && ((hit == HTCLIENT) != nonClient);
+    if (!inside) {
+        if (tme->dwFlags & TME_LEAVE) PostMessage(w, nonClient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+        return TRUE;
+    }
+    d.trackWnd = w;
+    d.trackFlags = tme->dwFlags;
+    d.hoverTime = tme->dwHoverTime == HOVER_DEFAULT ? 400 : tme->dwHoverTime;
+    d.hoverStart = d.clock->NowMs();
+    d.hoverPt = d.cursorPos;
+    return TRUE;
+}
+
+BOOL GetCursorPos(POINT* pt) {
+    if (!pt) return FALSE;
+    *pt = D().cursorPos;
+    return TRUE;
+}
+
+BOOL SetCursorPos(int x, int y) {
+    InjectMouseMove(x, y);
+    return TRUE;
+}
+
+UINT GetDoubleClickTime() { return D().doubleClickTime; }
+
+BOOL SetDoubleClickTime(UINT ms) {
+    D().doubleClickTime = ms ? ms : 500;
+    return TRUE;
+}
+
+short GetKeyState(int vk) {
+    if (vk < 0 || vk > 255) return 0;
+    BYTE k = D().keys[vk];
+    return short(((k & 0x80) ? 0xFF80 : 0) | (k & 0x01));
+}
+
+short GetAsyncKeyState(int vk) {
+    if (vk < 0 || vk > 255) return 0;
+    return (D().asyncKeys[vk] & 0x80) ? short(0x8000) : 0;
+}
+
+BOOL GetKeyboardState(BYTE* state) {
+    if (!state) return FALSE;
+    std::copy(std::begin(D().keys), std::end(D().keys), state);
+    return TRUE;
+}
+
+// ---- window life and input state ---------------------------------------------
+
+void OnWindowHiddenOrDisabled(Window* w) {
+    auto& d = D();
+    if (d.capture && Within(w, W(d.capture))) ReleaseCapture();
+    if (d.focus && Within(w, W(d.focus))) {
+        bool hidden = !(w->style & WS_VISIBLE);
+        if (hidden && (w->style & WS_CHILD) && W(w->parent)) SetFocus(w->parent);
+        else SetFocus(nullptr);
+    }
+    if (d.active == w && (!(w->style & WS_VISIBLE) || (w->style & WS_DISABLED))) {
+        Window* next = NextActivatable(w);
+        if (next) ActivateTopLevel(next, WA_ACTIVE);
+        else if (!(w->style & WS_VISIBLE)) SetActiveWindow(nullptr);
+    }
+}
+
+void OnWindowDestroyedInput(Window* w) {
+    auto& d = D();
+    if (d.focus == w) d.focus = nullptr;
+    if (d.capture == w) d.capture = nullptr;
+    if (d.trackWnd == w) d.trackWnd = nullptr;
+    if (d.mouseWindow == w) d.mouseWindow = nullptr;
+    if (d.lastClick.wnd == w) d.lastClick = {};
+    if (d.lockWindow == w) d.lockWindow = nullptr;
+    d.posted.erase(std::remove_if(d.posted.begin(), d.posted.end(), [&](const MSG& m) { return m.hwnd == w; }),
+                   d.posted.end());
+    for (auto& in : d.input)
+        if (in.translated && in.msg.hwnd == w) in.dropped = true;
+    if (d.active == w) {
+        d.active = nullptr;
+        if (Window* next = NextActivatable(w)) ActivateTopLevel(next, WA_ACTIVE);
+        else SetAppActive(false);
+    }
+}
+
+// ---- raw input -----------------------------------------------------------------
+
+namespace {
+
+void Inject(RawInput in) {
+    auto& d = D();
+    in.time = DWORD(d.clock->NowMs());
+    d.input.push_back(in);
+}
+
+WPARAM MouseKeys() {
+    auto& d = D();
+    WPARAM k = 0;
+    if (d.asyncKeys[VK_LBUTTON] & 0x80) k |= MK_LBUTTON;
+    if (d.asyncKeys[VK_RBUTTON] & 0x80) k |= MK_RBUTTON;
+    if (d.asyncKeys[VK_MBUTTON] & 0x80) k |= MK_MBUTTON;
+    if (d.asyncKeys[VK_SHIFT] & 0x80) k |= MK_SHIFT;
+    if (d.asyncKeys[VK_CONTROL] & 0x80) k |= MK_CONTROL;
+    return k;
+}
+
+const int kButtonVk[3] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
+const UINT kDown[3] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
+
+void CheckMouseLeave(Window* target, LRESULT hit) {
+    auto& d = D();
+    Window* t = W(d.trackWnd);
+    if (!t) {
+        d.trackWnd = nullptr;
+        return;
+    }
+    bool nonClient = (d.trackFlags & TME_NONCLIENT) != 0;
+    bool inside = target == t && ((hit == HTCLIENT) != nonClient);
+    if (inside) return;
+    if (d.trackFlags & TME_LEAVE) PostMessage(t, nonClient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+    d.trackWnd = nullptr;
+    d.trackFlags = 0;
+}
+
+Window* KeyTarget(bool* sys) {
+    auto& d = D();
+    if (Window* f = W(d.focus)) return f;
+    *sys = true; // keys of an active window without focus arrive as system keys
+    return W(d.active);
+}
+
+bool MdiChildNeedsActivation(Window* w) {
+    for (; w && (w->style & WS_CHILD); w = w->parent)
+        if (w->mdiChild && w->parent && w->parent->mdi && w->parent->mdi->active != w) return true;
+    return false;
+}
+
+} // namespace
+
+bool TranslateRawInput(RawInput& in) {
+    auto& d = D();
+    MSG& m = in.msg;
+    m.time = in.time;
+    m.pt = in.pt;
+    switch (in.kind) {
+    case RawInput::MouseMove:
+    case RawInput::ButtonDown:
+    case RawInput::ButtonUp: {
+        d.cursorPos = in.pt;
+        LRESULT hit = HTCLIENT;
+        Window* target = W(d.capture);
+        if (!target) target = WindowFromPointHit(in.pt, &hit);
+        if (!W(target)) return false;
+        UINT base = in.kind == RawInput::MouseMove ? WM_MOUSEMOVE
+                    : in.kind == RawInput::ButtonDown ? kDown[in.button] : kDown[in.button] + 1;
+        if (in.kind == RawInput::MouseMove) CheckMouseLeave(target, hit);
+        if (!d.capture) {
+            Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(int(hit), int(base)));
+            if (!W(target)) return false;
+        }
+        if (hit == HTERROR || hit == HTNOWHERE) {
+            if (in.kind == RawInput::ButtonDown && hit == HTERROR) {
+                // A click on a disabled window: nothing happens.
+            }
+            if (hit == HTERROR) return false;
+        }
+        if (in.kind == RawInput::ButtonDown && !d.capture && target != d.desktopWnd) {
+            Window* top = RootOf(target);
+            if (top != d.active || MdiChildNeedsActivation(target)) {
+                LRESULT r = Send(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
+                                 MAKELPARAM(int(hit), int(base)));
+                if (!W(target)) return false;
+                if ((r == MA_ACTIVATE || r == MA_ACTIVATEANDEAT) && top != d.active)
+                    ActivateTopLevel(top, WA_CLICKACTIVE);
+                if (r == MA_ACTIVATEANDEAT || r == MA_NOACTIVATEANDEAT) return false;
+                if (!W(target)) return false;
+            }
+        }
+        UINT msg = base;
+        bool client = hit == HTCLIENT;
+        if (in.kind == RawInput::ButtonDown) {
+            bool dblAllowed = !client || (target->cls->wc.style & CS_DBLCLKS);
+            const ClickRecord& last = d.lastClick;
+            int cx = GetSystemMetrics(SM_CXDOUBLECLK) / 2, cy = GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+            bool dbl = dblAllowed && last.wnd == target && last.msg == base && in.time - last.time <= d.doubleClickTime &&
+                       std::abs(in.pt.x - last.pt.x) <= cx && std::abs(in.pt.y - last.pt.y) <= cy;
+            if (dbl) {
+                msg = base + 2;
+                d.lastClick = {};
+            } else {
+                d.lastClick = {target, base, in.time, in.pt};
+            }
+        }
+        if (client) {
+            POINT p = in.pt;
+            ScreenToClient(target, &p);
+            m.hwnd = target;
+            m.message = msg;
+            m.wParam = MouseKeys();
+            m.lParam = MAKELPARAM(p.x, p.y);
+        } else {
+            m.hwnd = target;
+            m.message = msg - WM_MOUSEMOVE + WM_NCMOUSEMOVE;
+            m.wParam = WPARAM(hit);
+            m.lParam = MAKELPARAM(in.pt.x, in.pt.y);
+        }
+        if (in.kind == RawInput::ButtonDown && client && (target->style & WS_CHILD)) {
+            for (Window* c = target; W(c) && (c->style & WS_CHILD) && !(c->exStyle & WS_EX_NOPARENTNOTIFY);
+                 c = c->parent) {
+                POINT p = in.pt;
+                ScreenToClient(c->parent, &p);
+                Send(c->parent, WM_PARENTNOTIFY, MAKEWPARAM(int(base), 0), MAKELPARAM(p.x, p.y));
+            }
+            if (!W(target)) return false;
+        }
+        return true;
+    }
+    case RawInput::Wheel: {
+        d.cursorPos = in.pt;
+        bool sys = false;
+        Window* target = KeyTarget(&sys);
+        if (!target) return false;
+        m.hwnd = target;
+        m.message = WM_MOUSEWHEEL;
+        m.wParam = MAKEWPARAM(int(MouseKeys()), in.value);
+        m.lParam = MAKELPARAM(in.pt.x, in.pt.y);
+        return true;
+    }
+    case RawInput::KeyDown:
+    case RawInput::KeyUp: {
+        bool sys = false;
+        Window* target = KeyTarget(&sys);
+        if (!target) return false;
+        bool alt = (d.asyncKeys[VK_MENU] & 0x80) != 0, ctrl = (d.asyncKeys[VK_CONTROL] & 0x80) != 0;
+        int vk = in.value & 0xFF;
+        if ((alt && !ctrl) || vk == VK_F10 || vk == VK_MENU) sys = true;
+        bool down = in.kind == RawInput::KeyDown;
+        m.hwnd = target;
+        m.message = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
+        m.wParam = WPARAM(vk);
+        LPARAM lp = 1;
+        if (alt) lp |= LPARAM(1) << 29;
+        if (!down) lp |= (LPARAM(1) << 30) | (LPARAM(1) << 31);
+        else if (d.keys[vk] & 0x80) lp |= LPARAM(1) << 30;
+        if (in.value & 0x10000) lp |= KF_TEXT_FROM_BACKEND;
+        m.lParam = lp;
+        return true;
+    }
+    case RawInput::Char: {
+        bool sys = false;
+        Window* target = KeyTarget(&sys);
+        if (!target) return false;
+        m.hwnd = target;
+        m.message = WM_CHAR;
+        m.wParam = WPARAM(std::uint32_t(in.value));
+        m.lParam = 1;
+        return true;
+    }
+    }
+    return false;
+}
+
+void InjectMouseMove(int x, int y) {
+    RawInput in{RawInput::MouseMove, {x, y}};
+    D().cursorPos = {x, y};
+    Inject(in);
+}
+
+void InjectMouseButton(int button, bool down, int x, int y) {
+    auto& d = D();
+    button = std::clamp(button, 0, 2);
+    if (down) d.asyncKeys[kButtonVk[button]] |= 0x80;
+    else d.asyncKeys[kButtonVk[button]] &= ~0x80;
+    d.cursorPos = {x, y};
+    RawInput in{down ? RawInput::ButtonDown : RawInput::ButtonUp, {x, y}, button};
+    Inject(in);
+}
+
+void InjectMouseWheel(int delta, int x, int y) {
+    RawInput in{RawInput::Wheel, {x, y}};
+    in.value = delta;
+    Inject(in);
+}
+
+// Bit 16 of `vk` marks keys whose characters the backend sends itself.
+void InjectKey(int vk, bool down) {
+    auto& d = D();
+    int k = vk & 0xFF;
+    if (down) {
+        if (!(d.asyncKeys[k] & 0x80) && (k == VK_CAPITAL || k == VK_NUMLOCK || k == VK_SCROLL)) d.keys[k] ^= 0x01;
+        d.asyncKeys[k] |= 0x80;
+    } else {
+        d.asyncKeys[k] &= ~0x80;
+    }
+    for (auto [side, both] : {std::pair{VK_LSHIFT, VK_SHIFT}, {VK_RSHIFT, VK_SHIFT}, {VK_LCONTROL, VK_CONTROL},
+                              {VK_RCONTROL, VK_CONTROL}, {VK_LMENU, VK_MENU}, {VK_RMENU, VK_MENU}}) {
+        if (k == side) {
+            if (down) d.asyncKeys[both] |= 0x80;
+            else d.asyncKeys[both] &= ~0x80;
+            k = both;
+        }
+    }
+    RawInput in{down ? RawInput::KeyDown : RawInput::KeyUp, d.cursorPos};
+    in.value = k | (vk & 0x10000);
+    Inject(in);
+}
+
+void InjectChar(std::uint32_t codePoint) {
+    RawInput in{RawInput::Char, D().cursorPos};
+    in.value = int(codePoint);
+    Inject(in);
+}
+
+} // namespace tv::win

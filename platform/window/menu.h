@@ -1,0 +1,68 @@
+#pragma once
+// Menus as the window system needs them: a window's menu bar (laid out and
+// painted in its non-client area, clicked into WM_COMMAND) and the menus that
+// the MDI window list is appended to.
+#include <string>
+#include <vector>
+
+#include "platform/wintypes.h"
+
+namespace tv::win {
+
+constexpr UINT MF_STRING = 0x0000;
+constexpr UINT MF_ENABLED = 0x0000;
+constexpr UINT MF_BYCOMMAND = 0x0000;
+constexpr UINT MF_UNCHECKED = 0x0000;
+constexpr UINT MF_GRAYED = 0x0001;
+constexpr UINT MF_DISABLED = 0x0002;
+constexpr UINT MF_CHECKED = 0x0008;
+constexpr UINT MF_POPUP = 0x0010;
+constexpr UINT MF_MENUBARBREAK = 0x0020;
+constexpr UINT MF_MENUBREAK = 0x0040;
+constexpr UINT MF_OWNERDRAW = 0x0100;
+constexpr UINT MF_BYPOSITION = 0x0400;
+constexpr UINT MF_SEPARATOR = 0x0800;
+constexpr UINT MF_RIGHTJUSTIFY = 0x4000;
+
+struct MenuItem {
+    UINT flags = 0;
+    UINT_PTR id = 0; // command id, or the submenu for MF_POPUP
+    HMENU subMenu = nullptr;
+    std::string text;
+    LONG_PTR data = 0;
+};
+
+struct Menu {
+    bool popup = false;
+    std::vector<MenuItem> items;
+    HWND owner = nullptr; // the window whose bar shows it
+};
+
+HMENU CreateMenu();
+HMENU CreatePopupMenu();
+BOOL DestroyMenu(HMENU menu);
+BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrSub, const std::string& text);
+BOOL InsertMenu(HMENU menu, UINT position, UINT flags, UINT_PTR idOrSub, const std::string& text);
+BOOL ModifyMenu(HMENU menu, UINT position, UINT flags, UINT_PTR idOrSub, const std::string& text);
+BOOL DeleteMenu(HMENU menu, UINT position, UINT flags);
+BOOL RemoveMenu(HMENU menu, UINT position, UINT flags);
+int GetMenuItemCount(HMENU menu);
+UINT GetMenuItemID(HMENU menu, int pos);
+HMENU GetSubMenu(HMENU menu, int pos);
+UINT GetMenuState(HMENU menu, UINT item, UINT flags);
+int GetMenuString(HMENU menu, UINT item, std::string* text, UINT flags);
+UINT EnableMenuItem(HMENU menu, UINT item, UINT enable);
+UINT CheckMenuItem(HMENU menu, UINT item, UINT check);
+BOOL IsMenu(HMENU menu);
+
+HMENU GetMenu(HWND wnd);
+BOOL SetMenu(HWND wnd, HMENU menu);
+BOOL DrawMenuBar(HWND wnd);
+// Screen rectangle of an item of a window's menu bar.
+BOOL GetMenuItemRect(HWND wnd, HMENU menu, UINT pos, RECT* rc);
+// Position of the bar item at a screen point, -1 when none.
+int MenuItemFromPoint(HWND wnd, HMENU menu, POINT screenPt);
+// Height of the menu bar of a window of the given width (one or more rows).
+int GetMenuBarHeight(HWND wnd, int windowWidth);
+
+} // namespace tv::win

@@ -1,0 +1,301 @@
+// The standard scroll bars of a window: their state, geometry, and the
+// tracking loop that turns presses into WM_HSCROLL / WM_VSCROLL requests.
+#include "platform/window/scrollbar.h"
+
+#include <algorithm>
+
+#include "platform/window/input.h"
+#include "platform/window/internal.h"
+#include "platform/window/paint.h"
+#include "platform/window/queue.h"
+#include "platform/window/sysmetrics.h"
+
+namespace tv::win {
+namespace {
+
+constexpr UINT_PTR kRepeatTimer = 0xFFFF5C01;
+constexpr int kMinThumb = 8;
+
+ScrollBarState* Bar(Window* w, int bar) {
+    if (!w) return nullptr;
+    if (bar == SB_HORZ) return &w->hbar;
+    if (bar == SB_VERT) return &w->vbar;
+    return nullptr;
+}
+
+int MulDiv(int a, int b, int c) { return c ? int((long long)a * b / c) : 0; }
+
+int MaxPos(const SCROLLINFO& i) { return i.nMax - std::max(int(i.nPage) - 1, 0); }
+
+bool Scrollable(const SCROLLINFO& i) {
+    return i.nMax > i.nMin && (i.nPage == 0 || i.nPage <= UINT(i.nMax - i.nMin));
+}
+
+void RepaintBars(Window* w) {
+    w->ncDirty = ReallyVisible(w);
+}
+
+struct Geometry {
+    int length = 0, arrow = 0, thumbTop = 0, thumbBottom = 0;
+    bool thumb = false;
+};
+
+Geometry BarGeometry(Window* w, int bar) {
+    Geometry g;
+    RECT r = ScrollBarRect(w, bar);
+    g.length = bar == SB_VERT ? r.Height() : r.Width();
+    g.arrow = GetSystemMetrics(bar == SB_VERT ? SM_CYVSCROLL : SM_CXHSCROLL);
+    if (2 * g.arrow >= g.length) {
+        g.arrow = g.length / 2;
+        return g;
+    }
+    const ScrollBarState* s = Bar(w, bar);
+    const SCROLLINFO& i = s->info;
+    int L = g.length - 2 * g.arrow;
+    int range = i.nMax - i.nMin;
+    int thumb = i.nPage ? std::max(MulDiv(int(i.nPage), L, range + 1), kMinThumb) : GetSystemMetrics(SM_CYVTHUMB);
+    if (thumb > L || range <= 0) return g;
+    int pos = s->tracking ? i.nTrackPos : i.nPos;
+    int span = range - std::max(int(i.nPage), 1) + 1;
+    int offset = span > 0 ? MulDiv(pos - i.nMin, L - thumb, span) : 0;
+    offset = std::clamp(offset, 0, L - thumb);
+    g.thumb = true;
+    g.thumbTop = g.arrow + offset;
+    g.thumbBottom = g.thumbTop + thumb;
+    return g;
+}
+
+bool BarEnabled(Window* w, int bar) {
+    const ScrollBarState* s = Bar(w, bar);
+    return !(w->style & WS_DISABLED) && s->disabledArrows != ESB_DISABLE_BOTH && Scrollable(s->info);
+}
+
+void SetShown(Window* w, int bar, bool show) {
+    DWORD bits = (bar == SB_HORZ) ? WS_HSCROLL : (bar == SB_VERT) ? WS_VSCROLL : (WS_HSCROLL | WS_VSCROLL);
+    DWORD style = show ? (w->style | bits) : (w->style & ~bits);
+    if (style == w->style) return;
+    w->style = style;
+    SetWindowPos(w, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+} // namespace
+
+int SetScrollInfo(HWND wnd, int bar, const SCROLLINFO* si, BOOL redraw) {
+    Window* w = W(wnd);
+    ScrollBarState* s = Bar(w, bar);
+    if (!s || !si) return 0;
+    SCROLLINFO& i = s->info;
+    if (si->fMask & SIF_RANGE) {
+        i.nMin = si->nMin;
+        i.nMax = std::max(si->nMax, si->nMin);
+    }
+    if (si->fMask & SIF_PAGE) i.nPage = si->nPage;
+    if (i.nPage > UINT(i.nMax - i.nMin + 1)) i.nPage = UINT(i.nMax - i.nMin + 1);
+    if (si->fMask & SIF_POS) i.nPos = si->nPos;
+    i.nPos = std::clamp(i.nPos, i.nMin, std::max(i.nMin, MaxPos(i)));
+    if (si->fMask & (SIF_RANGE | SIF_PAGE)) {
+        if (Scrollable(i)) {
+            SetShown(w, bar, true);
+            if (si->fMask & SIF_DISABLENOSCROLL) s->disabledArrows = ESB_ENABLE_BOTH;
+        } else if (si->fMask & SIF_DISABLENOSCROLL) {
+            s->disabledArrows = ESB_DISABLE_BOTH;
+        } else {
+            SetShown(w, bar, false);
+        }
+    }
+    if (!W(w)) return 0;
+    if (redraw) RepaintBars(w);
+    return i.nPos;
+}
+
+BOOL GetScrollInfo(HWND wnd, int bar, SCROLLINFO* si) {
+    Window* w = W(wnd);
+    ScrollBarState* s = Bar(w, bar);
+    if (!s || !si) return FALSE;
+    const SCROLLINFO& i = s->info;
+    if (si->fMask & SIF_RANGE) {
+        si->nMin = i.nMin;
+        si->nMax = i.nMax;
+    }
+    if (si->fMask & SIF_PAGE) si->nPage = i.nPage;
+    if (si->fMask & SIF_POS) si->nPos = i.nPos;
+    if (si->fMask & SIF_TRACKPOS) si->nTrackPos = s->tracking ? i.nTrackPos : i.nPos;
+    return TRUE;
+}
+
+int SetScrollPos(HWND wnd, int bar, int pos, BOOL redraw) {
+    Window* w = W(wnd);
+    ScrollBarState* s = Bar(w, bar);
+    if (!s) return 0;
+    int old = s->info.nPos;
+    SCROLLINFO si;
+    si.fMask = SIF_POS;
+    si.nPos = pos;
+    SetScrollInfo(wnd, bar, &si, redraw);
+    return old;
+}
+
+int GetScrollPos(HWND wnd, int bar) {
+    ScrollBarState* s = Bar(W(wnd), bar);
+    return s ? s->info.nPos : 0;
+}
+
+BOOL SetScrollRange(HWND wnd, int bar, int min, int max, BOOL redraw) {
+    if (!Bar(W(wnd), bar)) return FALSE;
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE;
+    si.nMin = min;
+    si.nMax = max;
+    SetScrollInfo(wnd, bar, &si, redraw);
+    return TRUE;
+}
+
+BOOL GetScrollRange(HWND wnd, int bar, int* min, int* max) {
+    ScrollBarState* s = Bar(W(wnd), bar);
+    if (!s) return FALSE;
+    if (min) *min = s->info.nMin;
+    if (max) *max = s->info.nMax;
+    return TRUE;
+}
+
+BOOL ShowScrollBar(HWND wnd, int bar, BOOL show) {
+    Window* w = W(wnd);
+    if (!w || bar == SB_CTL) return FALSE;
+    SetShown(w, bar, show != FALSE);
+    return TRUE;
+}
+
+BOOL EnableScrollBar(HWND wnd, UINT bar, UINT arrows) {
+    Window* w = W(wnd);
+    if (!w) return FALSE;
+    if (bar == SB_HORZ || bar == SB_BOTH) w->hbar.disabledArrows = arrows;
+    if (bar == SB_VERT || bar == SB_BOTH) w->vbar.disabledArrows = arrows;
+    RepaintBars(w);
+    return TRUE;
+}
+
+BOOL GetScrollBarInfo(HWND wnd, LONG object, SCROLLBARINFO* sbi) {
+    Window* w = W(wnd);
+    if (!w || !sbi || (object != OBJID_HSCROLL && object != OBJID_VSCROLL)) return FALSE;
+    int bar = object == OBJID_HSCROLL ? SB_HORZ : SB_VERT;
+    RECT r = ScrollBarRect(w, bar);
+    POINT o = WindowOrigin(w);
+    OffsetRect(&r, o.x, o.y);
+    sbi->rcScrollBar = r;
+    Geometry g = BarGeometry(w, bar);
+    sbi->dxyLineButton = g.arrow;
+    sbi->xyThumbTop = g.thumb ? g.thumbTop : 0;
+    sbi->xyThumbBottom = g.thumb ? g.thumbBottom : 0;
+    std::fill(std::begin(sbi->rgstate), std::end(sbi->rgstate), 0);
+    if (!ScrollBarShown(w, bar)) sbi->rgstate[0] |= STATE_SYSTEM_INVISIBLE;
+    if (!BarEnabled(w, bar)) sbi->rgstate[0] |= STATE_SYSTEM_UNAVAILABLE;
+    UINT disabled = Bar(w, bar)->disabledArrows;
+    if (disabled & ESB_DISABLE_UP) sbi->rgstate[1] |= STATE_SYSTEM_UNAVAILABLE;
+    if (disabled & ESB_DISABLE_DOWN) sbi->rgstate[5] |= STATE_SYSTEM_UNAVAILABLE;
+    if (!g.thumb) sbi->rgstate[3] |= STATE_SYSTEM_INVISIBLE;
+    return TRUE;
+}
+
+namespace {
+
+// The part of a bar under a screen point: an SB_* request code, SB_THUMBTRACK
+// for the thumb, or -1.
+int PartAt(Window* w, int bar, POINT pt) {
+    RECT r = ScrollBarRect(w, bar);
+    POINT o = WindowOrigin(w);
+    OffsetRect(&r, o.x, o.y);
+    if (!PtInRect(&r, pt)) return -1;
+    int along = bar == SB_VERT ? pt.y - r.top : pt.x - r.left;
+    Geometry g = BarGeometry(w, bar);
+    if (along < g.arrow) return SB_LINEUP;
+    if (along >= g.length - g.arrow) return SB_LINEDOWN;
+    if (!g.thumb) return -1;
+    if (along < g.thumbTop) return SB_PAGEUP;
+    if (along >= g.thumbBottom) return SB_PAGEDOWN;
+    return SB_THUMBTRACK;
+}
+
+} // namespace
+
+void TrackScrollBar(Window* w, int bar, POINT pt) {
+    if (!ScrollBarShown(w, bar) || !BarEnabled(w, bar)) return;
+    int part = PartAt(w, bar, pt);
+    if (part < 0) return;
+    ScrollBarState* s = Bar(w, bar);
+    UINT request = bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
+    UINT disabled = s->disabledArrows;
+    if ((part == SB_LINEUP && (disabled & ESB_DISABLE_UP)) || (part == SB_LINEDOWN && (disabled & ESB_DISABLE_DOWN)))
+        return;
+    Geometry g0 = BarGeometry(w, bar);
+    int grab = 0;
+    RECT r0 = ScrollBarRect(w, bar);
+    POINT o = WindowOrigin(w);
+    OffsetRect(&r0, o.x, o.y);
+    int barStart = bar == SB_VERT ? r0.top : r0.left;
+    if (part == SB_THUMBTRACK) {
+        grab = (bar == SB_VERT ? pt.y : pt.x) - barStart - g0.thumbTop;
+        s->tracking = true;
+        s->info.nTrackPos = s->info.nPos;
+    } else {
+        Send(w, request, MAKEWPARAM(part, 0), 0);
+        if (!W(w)) return;
+        SetTimer(w, kRepeatTimer, 400);
+    }
+    POINT cursor = pt;
+    SetCapture(w);
+    for (;;) {
+        if (!W(w) || GetCapture() != w) break;
+        MSG msg;
+        if (!PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            WaitMessage();
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(int(msg.wParam));
+            break;
+        }
+        if (msg.hwnd == w && msg.message == WM_TIMER && msg.wParam == kRepeatTimer) {
+            SetTimer(w, kRepeatTimer, 50);
+            // Repeats only while the cursor stays over the pressed part.
+            if (PartAt(w, bar, cursor) == part) Send(w, request, MAKEWPARAM(part, 0), 0);
+            continue;
+        }
+        if (msg.hwnd == w && msg.message == WM_MOUSEMOVE) {
+            cursor = msg.pt;
+            if (part != SB_THUMBTRACK) continue;
+            Geometry g = BarGeometry(w, bar);
+            const SCROLLINFO& i = s->info;
+            int L = g.length - 2 * g.arrow;
+            int thumb = g.thumbBottom - g.thumbTop;
+            int offset = (bar == SB_VERT ? msg.pt.y : msg.pt.x) - barStart - grab - g.arrow;
+            offset = std::clamp(offset, 0, std::max(0, L - thumb));
+            int span = i.nMax - i.nMin - std::max(int(i.nPage), 1) + 1;
+            int pos = i.nMin + (L - thumb > 0 ? MulDiv(offset, span, L - thumb) : 0);
+            pos = std::clamp(pos, i.nMin, std::max(i.nMin, MaxPos(i)));
+            if (pos != i.nTrackPos) {
+                s->info.nTrackPos = pos;
+                RepaintBars(w);
+                Send(w, request, MAKEWPARAM(SB_THUMBTRACK, pos), 0);
+            }
+            continue;
+        }
+        if (msg.hwnd == w && (msg.message == WM_LBUTTONUP ||
+                              (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)))
+            break;
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+    if (!W(w)) return;
+    KillTimer(w, kRepeatTimer);
+    if (GetCapture() == w) ReleaseCapture();
+    if (part == SB_THUMBTRACK) {
+        int pos = s->info.nTrackPos;
+        Send(w, request, MAKEWPARAM(SB_THUMBPOSITION, pos), 0);
+        if (!W(w)) return;
+        s->tracking = false;
+    }
+    Send(w, request, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+    if (W(w)) RepaintBars(w);
+}
+
+} // namespace tv::win
