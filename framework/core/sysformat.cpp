@@ -385,19 +385,29 @@ std::string ApplyPattern(const Pattern& p, Decimal d, bool showMinus, const TFor
     return out;
 }
 
+// True when the pattern shows the value as zero.
+bool RoundsToZero(const Pattern& p, Decimal d) {
+    if (p.scientific) return d.IsZero();
+    RoundDecimals(d, p.fracPlaces);
+    return d.IsZero();
+}
+
+// The section by the sign; a value that the pattern rounds to zero counts as
+// zero, so no "-0.00" and no "(0.00)" is shown.
 std::string FormatDecimal(std::string_view format, const Decimal& value, const TFormatSettings& fs,
                           int fallbackPrecision) {
     if (format.empty() || value.exponent > 18) return GeneralText(value, fallbackPrecision, 0, fs);
     const std::vector<std::string_view> sections = SplitSections(format);
-    std::string_view section = sections[0];
-    bool showMinus = value.negative;
-    if (value.IsZero()) {
-        if (sections.size() > 2 && !sections[2].empty()) section = sections[2];
-    } else if (value.negative && sections.size() > 1 && !sections[1].empty()) {
-        section = sections[1];
+    const bool hasNegative = sections.size() > 1 && !sections[1].empty();
+    const bool hasZero = sections.size() > 2 && !sections[2].empty();
+    Pattern pattern = ParsePattern(value.negative && hasNegative ? sections[1] : sections[0]);
+    bool showMinus = value.negative && !hasNegative;
+    if (value.IsZero() || RoundsToZero(pattern, value)) {
+        if (hasZero) return ApplyPattern(ParsePattern(sections[2]), Decimal(), false, fs);
+        pattern = ParsePattern(sections[0]);
         showMinus = false;
     }
-    return ApplyPattern(ParsePattern(section), value, showMinus, fs);
+    return ApplyPattern(pattern, value, showMinus, fs);
 }
 
 // --- parsing --------------------------------------------------------------------------

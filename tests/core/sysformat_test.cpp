@@ -67,7 +67,9 @@ TEST_F(FormatFloatTest, SectionsChooseByTheSignAndZero) {
         {"0.00;;Cero", -5, "-5.00"},
         {"0.00;;Cero", 0, "Cero"},
         {"0.00;'menos' 0.00", -1.5, "menos 1.50"},
-        {"0.0;-0.0;'nada'", 0.01, "0.0"},
+        {"0.0;-0.0;'nada'", 0.01, "nada"},
+        {"#,##0.00;(#,##0.00)", -0.004, "0.00"},
+        {"#,##0.00;(#,##0.00)", -0.005, "(0.01)"},
         {"'a;b' 0", 3, "a;b 3"},
     };
     for (const Case& c : cases) EXPECT_EQ(FormatFloat(c.format, c.value), c.expected) << c.format << " " << c.value;
