@@ -183,6 +183,7 @@ private:
 class TComPort : public TCustomComPort {
     TV_CLASS(TComPort, TCustomComPort)
 public:
+    static void Publish(TPublisher& p);
     using TCustomComPort::TCustomComPort;
 };
 

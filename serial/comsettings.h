@@ -12,6 +12,7 @@ class TCustomComPort;
 class TComParity : public TPersistent {
     TV_CLASS(TComParity, TPersistent)
 public:
+    static void Publish(TPublisher& p);
     explicit TComParity(TCustomComPort* port = nullptr) : port_(port) {}
     // Copies every setting of another parity object; nothing is applied.
     void Assign(TPersistent* source) override;
@@ -38,6 +39,7 @@ private:
 class TComFlowControl : public TPersistent {
     TV_CLASS(TComFlowControl, TPersistent)
 public:
+    static void Publish(TPublisher& p);
     explicit TComFlowControl(TCustomComPort* port = nullptr) : port_(port) {}
     void Assign(TPersistent* source) override;
     TCustomComPort* ComPort() const { return port_; }
@@ -88,6 +90,7 @@ private:
 class TComTimeouts : public TPersistent {
     TV_CLASS(TComTimeouts, TPersistent)
 public:
+    static void Publish(TPublisher& p);
     explicit TComTimeouts(TCustomComPort* port = nullptr) : port_(port) {}
     void Assign(TPersistent* source) override;
     TCustomComPort* ComPort() const { return port_; }
@@ -117,6 +120,7 @@ private:
 class TComBuffer : public TPersistent {
     TV_CLASS(TComBuffer, TPersistent)
 public:
+    static void Publish(TPublisher& p);
     explicit TComBuffer(TCustomComPort* port = nullptr) : port_(port) {}
     void Assign(TPersistent* source) override;
     TCustomComPort* ComPort() const { return port_; }
