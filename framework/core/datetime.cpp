@@ -188,7 +188,7 @@ void AppendFormat(std::string& out, std::string_view f, TDateTime dt, const TFor
             break;
         case 'C':
             AppendFormat(out, fs.ShortDateFormat, dt, fs, depth + 1);
-            if (SplitDateTime(dt).msecs != 0) {
+            if (hour != 0 || min != 0 || sec != 0) {
                 out += ' ';
                 AppendFormat(out, fs.LongTimeFormat, dt, fs, depth + 1);
             }
