@@ -147,22 +147,22 @@ Weights WeightOf(char32_t c) {
 
 int Sign(long long v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
 
+// Compares level by level (letters, then accents, then case) without
+// allocating: sorting long lists calls this a great many times.
 int Collate(std::string_view a, std::string_view b, bool withCase) {
-    const std::u32string ua = Utf8ToUtf32(a), ub = Utf8ToUtf32(b);
-    std::vector<Weights> wa, wb;
-    wa.reserve(ua.size());
-    wb.reserve(ub.size());
-    for (char32_t c : ua) wa.push_back(WeightOf(c));
-    for (char32_t c : ub) wb.push_back(WeightOf(c));
-    const std::size_t n = std::min(wa.size(), wb.size());
-    for (std::size_t i = 0; i < n; ++i)
-        if (wa[i].primary != wb[i].primary) return wa[i].primary < wb[i].primary ? -1 : 1;
-    if (wa.size() != wb.size()) return wa.size() < wb.size() ? -1 : 1;
-    for (std::size_t i = 0; i < n; ++i)
-        if (wa[i].secondary != wb[i].secondary) return wa[i].secondary < wb[i].secondary ? -1 : 1;
-    if (withCase)
-        for (std::size_t i = 0; i < n; ++i)
-            if (wa[i].tertiary != wb[i].tertiary) return wa[i].tertiary < wb[i].tertiary ? -1 : 1;
+    for (int level = 0; level < (withCase ? 3 : 2); ++level) {
+        std::size_t pa = 0, pb = 0;
+        while (pa < a.size() && pb < b.size()) {
+            const Decoded da = DecodeAt(a, pa), db = DecodeAt(b, pb);
+            pa += da.len;
+            pb += db.len;
+            const Weights wa = WeightOf(da.cp), wb = WeightOf(db.cp);
+            const std::uint32_t x = level == 0 ? wa.primary : level == 1 ? wa.secondary : wa.tertiary;
+            const std::uint32_t y = level == 0 ? wb.primary : level == 1 ? wb.secondary : wb.tertiary;
+            if (x != y) return x < y ? -1 : 1;
+        }
+        if (level == 0 && (pa < a.size() || pb < b.size())) return pa < a.size() ? 1 : -1;
+    }
     return 0;
 }
 
