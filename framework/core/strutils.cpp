@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <vector>
 
 #include "framework/core/exceptions.h"
 #include "framework/core/sysconsts.h"
