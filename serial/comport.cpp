@@ -97,6 +97,9 @@ void TCustomComPort::FireSignals(TComLineSignals signals) {
 
 void TCustomComPort::Close() {
     if (!connected_ || ComponentState().Contains(csDesigning)) return;
+    // The thread cannot wait for its own end.
+    if (thread_ && thread_->IsCurrentThread())
+        throw EInvalidOperation("Cannot close a port from its own event thread");
     FireSignals({});
     FireBeforeClose();
     // A failed purge still closes the port; the failure is reported after.
@@ -256,22 +259,24 @@ void TCustomComPort::ShowSetupDialog() { RunComSetupDialog(this); }
 // --- events -----------------------------------------------------------------------
 
 void TCustomComPort::DoEvents(TComEvents events) {
-    if (events.Contains(evError)) {
+    // A handler may close the port: what is left of the set is dropped then.
+    auto wants = [&](TComEvent event) { return connected_ && events.Contains(event); };
+    if (wants(evError)) {
         TComErrors errors = LastErrors();
         if (!errors.Empty()) FireError(errors);
     }
-    if (events.Contains(evRxChar)) {
+    if (wants(evRxChar)) {
         int count = InputCount();
         if (count > 0) FireRxChar(count);
     }
-    if (events.Contains(evTxEmpty)) FireTxEmpty();
-    if (events.Contains(evBreak)) FireBreak();
-    if (events.Contains(evRing)) FireRing();
-    if (events.Contains(evCTS)) FireCTSChange(Signals().Contains(lsCTS));
-    if (events.Contains(evDSR)) FireDSRChange(Signals().Contains(lsDSR));
-    if (events.Contains(evRxFlag)) FireRxFlag();
-    if (events.Contains(evRLSD)) FireRLSDChange(Signals().Contains(lsRLSD));
-    if (events.Contains(evRx80Full)) FireRx80Full();
+    if (wants(evTxEmpty)) FireTxEmpty();
+    if (wants(evBreak)) FireBreak();
+    if (wants(evRing)) FireRing();
+    if (wants(evCTS)) FireCTSChange(Signals().Contains(lsCTS));
+    if (wants(evDSR)) FireDSRChange(Signals().Contains(lsDSR));
+    if (wants(evRxFlag)) FireRxFlag();
+    if (wants(evRLSD)) FireRLSDChange(Signals().Contains(lsRLSD));
+    if (wants(evRx80Full)) FireRx80Full();
 }
 
 void TCustomComPort::DoEventsGuarded(TComEvents events) {

@@ -2,6 +2,7 @@
 // The serial-port component: the complete line settings of one port, their
 // storage, and the port's life on a terminal device with an event thread that
 // turns line events into the component's events.
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -160,7 +161,7 @@ private:
     TComDevice device_;
     std::unique_ptr<TComThread> thread_;
     bool windowAllocated_ = false;
-    bool connected_ = false;
+    std::atomic<bool> connected_{false};
     int updateCount_ = 0;
 
     TBaudRate baudRate_ = br9600;

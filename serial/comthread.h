@@ -19,6 +19,8 @@ public:
     TComThread& operator=(const TComThread&) = delete;
 
     void Stop();
+    // Whether the caller runs on this thread.
+    bool IsCurrentThread() const { return std::this_thread::get_id() == thread_.get_id(); }
     // Hands one set of events to the port: run in the main thread and waited
     // for (thread synchronisation), one message per event to the port's
     // hidden window (window synchronisation), or run here (none).

@@ -529,13 +529,16 @@ TEST(PortFailures, LinesThatCannotBeReadRightAfterOpeningCloseThePortAgain) {
     int before = ThreadCount();
     bool hungUp = false;
     port.OnAfterOpen = [&](TObject*) { hungUp = HangUp(pty); };
+    bool raised = false;
     try {
         port.Open();
     } catch (const EComPort& e) {
+        raised = true;
         EXPECT_EQ(e.Code(), 11);
         EXPECT_EQ(e.SystemCode(), EIO);
     }
     if (!hungUp) GTEST_SKIP() << "hanging a terminal up needs CAP_SYS_ADMIN";
+    EXPECT_TRUE(raised);
     EXPECT_FALSE(port.Connected());
     EXPECT_EQ(ThreadCount(), before);
 }
@@ -564,4 +567,51 @@ TEST(PortLoading, AStoredOpenPortOpensWhenLoadedAndReportsAFailure) {
     SetComExceptionHandler(previous);
     EXPECT_EQ(sender, &broken);
     EXPECT_FALSE(broken.Connected());
+}
+
+TEST(PortClose, AHandlerMayCloseItsPort) {
+    PtyPair pty;
+    TComPort port;
+    port.SetPort(pty.SlavePath());
+    std::mutex lock;
+    std::vector<std::string> reported;
+    auto previous = SetComExceptionHandler([&](TObject*, std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            std::lock_guard guard(lock);
+            reported.push_back(e.what());
+        }
+    });
+    auto reports = [&] {
+        std::lock_guard guard(lock);
+        return reported;
+    };
+    std::atomic<int> calls{0};
+    port.OnRxChar = [&](TObject*, int) {
+        ++calls;
+        port.Close();
+    };
+    port.SetEvents({evRxChar, evCTS});
+    port.Open();
+    pty.Send("bye");
+    {
+        Watchdog dog(10s);
+        EXPECT_TRUE(WaitFor([&] { return !port.Connected(); }));
+    }
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(reports().empty());
+
+    // On the event thread itself the port cannot wait for that thread: it
+    // says so instead of ending the program.
+    port.SetSyncMethod(smNone);
+    calls = 0;
+    port.Open();
+    pty.Send("again");
+    EXPECT_TRUE(WaitFor([&] { return calls == 1 && !reports().empty(); }, 3000ms, false));
+    EXPECT_EQ(reports(), std::vector<std::string>{"Cannot close a port from its own event thread"});
+    EXPECT_TRUE(port.Connected());
+    port.OnRxChar = nullptr;
+    port.Close();
+    SetComExceptionHandler(previous);
 }
