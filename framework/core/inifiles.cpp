@@ -310,4 +310,26 @@ void TMemIniFile::DeleteKey(const std::string& section, const std::string& ident
 void TMemIniFile::UpdateFile() { Save(FileName(), *doc_); }
 void TMemIniFile::Clear() { doc_->sections.clear(); }
 
+void TMemIniFile::GetStrings(TStrings& strings) {
+    strings.BeginUpdate();
+    try {
+        strings.Clear();
+        for (const IniDocument::Section& s : doc_->sections) {
+            strings.Add('[' + s.name + ']');
+            for (const IniDocument::Entry& e : s.entries) strings.Add(e.key + '=' + e.value);
+            strings.Add("");
+        }
+    } catch (...) {
+        strings.EndUpdate();
+        throw;
+    }
+    strings.EndUpdate();
+}
+
+void TMemIniFile::SetStrings(const TStrings& strings) {
+    std::string text;
+    for (int i = 0; i < strings.Count(); ++i) text += strings.Strings(i) + '\n';
+    doc_->Parse(text);
+}
+
 } // namespace tv

@@ -99,6 +99,10 @@ public:
     void UpdateFile() override;
     // Forgets every section (the file is untouched until UpdateFile).
     void Clear();
+    // The document as ini lines, and back: a document can come from text that
+    // is no file (an internal resource, a string list).
+    void GetStrings(TStrings& strings);
+    void SetStrings(const TStrings& strings);
 
 protected:
     const IniDocument& Document() override;

@@ -138,6 +138,20 @@ TEST_F(IniFileTest, MemIniFileWritesOnUpdateFile) {
     EXPECT_EQ(live.ReadString("S", "k", ""), "nuevo");
 }
 
+TEST_F(IniFileTest, MemIniFileFromTextThatIsNoFile) {
+    TStringList lines;
+    lines.SetText("[GLOBALINFO]\nVERSION=5.2\n[BUTTON]\nPARENTCLASS=GLOBALINFO\nCOLOR=0xFF\n");
+    TMemIniFile ini("");
+    ini.SetStrings(lines);
+    EXPECT_EQ(ini.ReadInteger("button", "color", -1), 255);
+    EXPECT_EQ(ini.ReadString("Button", "ParentClass", "?"), "GLOBALINFO");
+    ini.WriteString("Nueva", "k", "v");
+    TStringList out;
+    ini.GetStrings(out);
+    EXPECT_EQ(out.Text(), "[GLOBALINFO]\r\nVERSION=5.2\r\n\r\n[BUTTON]\r\nPARENTCLASS=GLOBALINFO\r\nCOLOR=0xFF\r\n\r\n"
+                          "[Nueva]\r\nk=v\r\n\r\n");
+}
+
 TEST_F(IniFileTest, FailuresRaiseWithTheFileName) {
     // A folder that does not exist cannot take the file.
     const std::string missing = dir.file("no/existe/x.ini");
