@@ -9,6 +9,7 @@
 #include "i18n/retranslator.h"
 
 #include <deque>
+#include <optional>
 #include <unordered_set>
 #include <vector>
 
@@ -67,7 +68,15 @@ void TGnuGettextInstance::TranslateComponent(TObject* object, const std::string&
     const std::string textDomain = domain.empty() ? TextDomain() : domain;
     if (retranslator_) retranslator_->DomainName = textDomain;
 
-    std::deque<std::pair<std::string, TObject*>> queue{{std::string(), object}};
+    // Ignore paths name owned components by name and the starting object by an
+    // empty name. Objects reached through properties have no path, so a
+    // ".Caption" meant for the window never reaches a collection item or a
+    // referenced component.
+    struct Queued {
+        std::optional<std::string> path;
+        TObject* object;
+    };
+    std::deque<Queued> queue{{std::string(), object}};
     std::unordered_set<const TObject*> done;
 
     while (!queue.empty()) {
@@ -82,7 +91,7 @@ void TGnuGettextInstance::TranslateComponent(TObject* object, const std::string&
 
         for (const TPropInfo* prop : GetPropList(current->ClassType())) {
             const std::string upper = UpperCase(prop->Name());
-            if (ignoreList_.count(queueName + "." + upper) || objectIgnores.count(upper)) continue;
+            if ((queueName && ignoreList_.count(*queueName + "." + upper)) || objectIgnores.count(upper)) continue;
             try {
                 switch (prop->Kind()) {
                 case TPropKind::String: {
@@ -110,9 +119,9 @@ void TGnuGettextInstance::TranslateComponent(TObject* object, const std::string&
                         TranslateStrings(list, textDomain);
                     } else if (auto* collection = dynamic_cast<TCollection*>(held)) {
                         for (int i = 0; i < collection->Count(); ++i)
-                            queue.emplace_back(std::string(), collection->Items(i));
+                            queue.push_back({std::nullopt, collection->Items(i)});
                     } else if (dynamic_cast<TComponent*>(held)) {
-                        queue.emplace_back(std::string(), held);
+                        queue.push_back({std::nullopt, held});
                     }
                     break;
                 }
@@ -131,7 +140,7 @@ void TGnuGettextInstance::TranslateComponent(TObject* object, const std::string&
             for (int i = 0; i < component->ComponentCount(); ++i) {
                 TComponent* owned = component->Components(i);
                 const std::string name = UpperCase(owned->Name());
-                if (!ignoreList_.count(name)) queue.emplace_back(name, owned);
+                if (!ignoreList_.count(name)) queue.push_back({name, owned});
             }
         }
     }

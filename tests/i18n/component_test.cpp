@@ -61,7 +61,10 @@ protected:
 TEST_F(ComponentTranslation, TranslatesTheTreeOnceAndLeavesNamesAndReadOnlyPropertiesAlone) {
     auto* item = static_cast<TTestItem*>(label->Items()->Add());
     item->SetTitle("Price");
+    gt.TP_Ignore(&form, ".Hint");
+    form.SetHint("Press here");
     gt.TranslateComponent(&form, "");
+    EXPECT_EQ(form.Hint(), "Press here");
 
     EXPECT_EQ(form.Caption(), "Configuración");
     EXPECT_EQ(form.Name(), "Form1");
@@ -91,7 +94,8 @@ TEST_F(ComponentTranslation, IgnoreListsHoldForOneWalk) {
     label->SetHint("Press here");
     gt.TranslateComponent(&form);
     EXPECT_EQ(form.Caption(), "Setup");
-    // Left out as a component, but still reached through Label1's Buddy.
+    // Left out as a component, but still reached through Label1's Buddy; the
+    // window's ".Caption" does not follow it there.
     EXPECT_EQ(button->Caption(), "Cerrar");
     EXPECT_EQ(label->Caption(), "Cerrar");
     EXPECT_EQ(label->Hint(), "Press here");

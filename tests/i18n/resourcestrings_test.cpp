@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 using namespace i18ntest;
 
@@ -110,4 +111,19 @@ TEST_F(ResourceStrings, WithoutCatalogsOrAfterShutdownTextsComeBackAsStored) {
     EXPECT_EQ(tv::LoadResString(SRestore), "Restore");
     EXPECT_EQ(tv::TranslateText("Restore"), "Restore");
     tv::TranslateComponent(nullptr);
+}
+
+TEST(ShippedCatalogs, TranslateTheWindowMenuAndTheSerialPortIntoSpanish) {
+    const std::string locale = std::string(TALLYVO_BINARY_DIR) + "/locale";
+    tv::TGnuGettextInstance gt;
+    gt.BindTextDomain("default", locale);
+    gt.BindTextDomain("cport", locale);
+    gt.UseLanguage("es_CO");
+    EXPECT_EQ(gt.TranslateText("Restore"), "Restaurar");
+    EXPECT_EQ(gt.TranslateText("Available skins"), "Apariencias disponibles");
+    EXPECT_EQ(gt.TranslateText("Unable to open com port"), "No se pudo abrir el puerto serie");
+    EXPECT_EQ(gt.TranslateInDomain("cport", " Settings "), " Parámetros ");
+    EXPECT_EQ(gt.TranslateInDomain("cport", "Registry error"), "Error del registro");
+    // The station's executable finds the same catalogs beside it.
+    EXPECT_TRUE(std::filesystem::exists(std::string(TALLYVO_BINARY_DIR) + "/app/locale/es/LC_MESSAGES/cport.mo"));
 }
