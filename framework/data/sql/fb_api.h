@@ -34,10 +34,16 @@ private:
     Firebird::CheckStatusWrapper wrapper_;
 };
 
-// Releases a reference-counted Firebird interface.
+// Releases a reference-counted Firebird interface, or disposes a disposable one.
 struct Releaser {
     template <class T>
-    void operator()(T* p) const { if (p) p->release(); }
+    void operator()(T* p) const
+    {
+        if constexpr (requires { p->release(); })
+            p->release();
+        else
+            p->dispose();
+    }
 };
 template <class T>
 using Ref = std::unique_ptr<T, Releaser>;

@@ -77,15 +77,20 @@ const Entry* Find(const std::vector<Entry>& entries, std::intptr_t code)
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 
-// The main line of a failed connection, from its codes; empty when none of the
-// known failures matches.
-std::string ConnectLine(const std::vector<Entry>& entries)
+// The main line of a failed connection, from its codes, and the code it stands
+// for (whose own text is then left out); empty when no known failure matches.
+std::string ConnectLine(const std::vector<Entry>& entries, std::intptr_t& replaced)
 {
-    if (const Entry* e = Find(entries, isc_login))
+    if (const Entry* e = Find(entries, isc_login)) {
+        replaced = isc_login;
         return Interpret(*e);
-    if (const Entry* e = Find(entries, isc_io_error))
+    }
+    if (const Entry* e = Find(entries, isc_io_error)) {
+        replaced = isc_io_error;
         return "I/O error for file " + Quoted(e->args.size() > 1 ? e->args[1] : std::string());
+    }
     if (const Entry* e = Find(entries, isc_network_error)) {
+        replaced = isc_network_error;
         // A host that answers but runs no server refuses the connection.
         if (Find(entries, isc_net_connect_err))
             return "Connection failed";
@@ -104,9 +109,10 @@ EFirebirdError MakeError(const std::intptr_t* vector, ErrorSource source)
 
     std::string text;
     std::string main;
+    std::intptr_t replaced = 0;
     if (source == ErrorSource::Connect) {
         text = kConnectPrefix;
-        main = ConnectLine(entries);
+        main = ConnectLine(entries, replaced);
     } else {
         text = kStatementPrefix;
     }
@@ -118,11 +124,9 @@ EFirebirdError MakeError(const std::intptr_t* vector, ErrorSource source)
         }
     } else {
         text += main;
-        for (const Entry& e : entries) {
-            std::string line = Interpret(e);
-            if (line != main)
-                text += "\n" + line;
-        }
+        for (const Entry& e : entries)
+            if (e.code != replaced)
+                text += "\n" + Interpret(e);
     }
     if (entries.empty())
         text += "Firebird error";

@@ -60,9 +60,8 @@ std::string UnscaledToText(std::int64_t v, int scale)
     if (scale >= 0)
         return std::to_string(v);
     bool neg = v < 0;
-    std::string digits = std::to_string(neg ? -(v + 1) + 1ULL : static_cast<unsigned long long>(v));
-    if (neg)
-        digits = std::to_string(static_cast<unsigned long long>(-(v + 1)) + 1ULL);
+    unsigned long long magnitude = neg ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+    std::string digits = std::to_string(magnitude);
     size_t d = static_cast<size_t>(-scale);
     if (digits.size() <= d)
         digits.insert(0, d - digits.size() + 1, '0');
@@ -555,7 +554,7 @@ TBcd FbStatement::AsBcd(int i) const
     return TBcd(Unscaled(i), -columns_[i].scale);
 }
 
-double AsDoubleOf(const unsigned char* p, unsigned type)
+static double AsDoubleOf(const unsigned char* p, unsigned type)
 {
     if (type == SQL_FLOAT) { float f; std::memcpy(&f, p, 4); return f; }
     double d;

@@ -1,0 +1,73 @@
+// Logging in is connecting: through the server on the loopback address (started
+// by scripts/services/firebird.sh) the user and password are checked; the
+// embedded engine checks none.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "framework/data/sql/fb_error.h"
+#include "framework/data/sql/fb_statement.h"
+#include "tests/support/firebird_fixture.h"
+
+using namespace tv;
+using namespace tv::fb;
+
+namespace {
+
+// The server may run under its own account: let it read and write the copy.
+void OpenToTheServer(const std::filesystem::path& dir)
+{
+    namespace fs = std::filesystem;
+    fs::permissions(dir, fs::perms::all, fs::perm_options::add);
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+        fs::permissions(e.path(), fs::perms::all, fs::perm_options::add);
+}
+
+std::string CurrentUser(FbDatabase& db)
+{
+    FbStatement q(db);
+    q.Prepare("SELECT CURRENT_USER FROM RDB$DATABASE");
+    q.Open();
+    EXPECT_TRUE(q.Fetch());
+    std::string user = q.AsString(0);
+    q.Close();
+    return user;
+}
+
+} // namespace
+
+TEST(Login, TheServerChecksUserAndPassword)
+{
+    tvtest::FirebirdDatabases dbs;
+    OpenToTheServer(dbs.Dir().path());
+    std::string entry = "localhost:" + dbs.GeneralPath();
+
+    FbDatabase db;
+    db.Open(entry, {"cajero", "cajero", ""});
+    EXPECT_EQ(CurrentUser(db), "CAJERO");
+    db.Close();
+
+    try {
+        db.Open(entry, {"cajero", "equivocada", ""});
+        FAIL() << "a wrong password connected";
+    } catch (const EFirebirdError& e) {
+        EXPECT_EQ(e.Message().rfind("dbExpress", 0), 0u) << e.Message();
+        EXPECT_NE(e.Message().find("Your user name and password are not defined"), std::string::npos) << e.Message();
+    }
+    EXPECT_FALSE(db.Connected());
+
+    try {
+        db.Open(entry, {"nadie", "cajero", ""});
+        FAIL() << "an unknown user connected";
+    } catch (const EFirebirdError& e) {
+        EXPECT_NE(e.Message().find("Your user name and password are not defined"), std::string::npos) << e.Message();
+    }
+}
+
+TEST(Login, TheEmbeddedEngineTakesAnyPassword)
+{
+    tvtest::FirebirdDatabases dbs;
+    FbDatabase db;
+    db.Open(dbs.GeneralPath(), {"cajero", "cualquiera", ""});
+    EXPECT_EQ(CurrentUser(db), "CAJERO");
+}
