@@ -140,7 +140,7 @@ int BcdCompare(const TBcd& a, const TBcd& b) {
 
 TBcd NormalizeBcd(const TBcd& value, int precision, int scale) {
     const TBcd r = value.Rounded(std::clamp(scale, 0, TBcd::MaxScale));
-    if (r != value || DigitCount(r.Unscaled()) > precision) Overflow();
+    if (DigitCount(r.Unscaled()) > precision) Overflow();
     return r;
 }
 

@@ -58,8 +58,9 @@ private:
 
 // -1, 0, 1.
 int BcdCompare(const TBcd& a, const TBcd& b);
-// Raises EBcdOverflowException "BCD overflow" when the value needs more than
-// `precision` digits or more than `scale` decimals would be lost beyond rounding.
+// The value as a field of that precision and scale holds it: rounded to
+// `scale` decimals (halves away from zero); EBcdOverflowException "BCD
+// overflow" when it then needs more than `precision` digits.
 TBcd NormalizeBcd(const TBcd& value, int precision, int scale);
 
 // Text with the settings' decimal separator, a leading "-" when negative, no

@@ -19,7 +19,6 @@ struct TFormatSettings {
     int CurrencyDecimals = 2;
     char DateSeparator = '/';
     char TimeSeparator = ':';
-    char ListSeparator = ';';
     std::string CurrencyString = "$";
     std::string ShortDateFormat = "dd/mm/yyyy";
     std::string LongDateFormat = "dddd, d' de 'mmmm' de 'yyyy";

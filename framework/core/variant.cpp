@@ -69,8 +69,6 @@ bool IsIntegerKind(TVarType t) {
     return t == varSmallint || t == varInteger || t == varInt64 || t == varByte;
 }
 
-bool IsFloatKind(TVarType t) { return t == varDouble || t == varCurrency || t == varDate; }
-
 // The value of a scalar as a 64-bit integer, or a cast error toward `to`.
 std::int64_t ToInt64(const Variant& v, TVarType to) {
     const TVarType t = v.VarType();

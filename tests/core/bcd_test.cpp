@@ -73,7 +73,9 @@ TEST_F(BcdTest, RoundingAndNormalizing) {
     EXPECT_EQ(BcdToStr(StrToBcd("2.674").Rounded(2)), "2.67");
     EXPECT_EQ(StrToBcd("2.5").Rounded(4).Unscaled(), 25000);
     EXPECT_EQ(NormalizeBcd(StrToBcd("123.4"), 15, 2).Scale(), 2);
-    EXPECT_THROW(NormalizeBcd(StrToBcd("123.456"), 15, 2), EBcdOverflowException);
+    EXPECT_EQ(BcdToStr(NormalizeBcd(StrToBcd("123.455"), 15, 2)), "123.46");
+    EXPECT_EQ(BcdToStr(NormalizeBcd(StrToBcd("9999999999999.99"), 15, 2)), "9999999999999.99");
+    EXPECT_THROW(NormalizeBcd(StrToBcd("9999999999999.995"), 15, 2), EBcdOverflowException);
     EXPECT_THROW(NormalizeBcd(StrToBcd("1234567890123456"), 15, 2), EBcdOverflowException);
 }
 
