@@ -29,14 +29,8 @@ std::vector<std::string> SplitFieldNames(const std::string& names) {
 TDataSet::TDataSet(TComponent* owner) : TComponent(owner), fields_(this) {}
 
 TDataSet::~TDataSet() {
+    // A descendant closes itself in its own destructor, while its cursor is whole.
     Destroying();
-    if (Active()) {
-        try {
-            state_ = dsInactive;
-            InternalClose();
-        } catch (...) {
-        }
-    }
     state_ = dsInactive;
     const std::vector<TDataSource*> sources = dataSources_;
     for (TDataSource* ds : sources) ds->SetDataSet(nullptr);

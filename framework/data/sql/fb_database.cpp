@@ -11,6 +11,8 @@ namespace {
 
 const unsigned char kReadWriteTpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed,
                                        isc_tpb_rec_version, isc_tpb_wait};
+const unsigned char kReadWriteNoWaitTpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed,
+                                             isc_tpb_rec_version, isc_tpb_nowait};
 const unsigned char kReadOnlyTpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed,
                                       isc_tpb_rec_version, isc_tpb_nowait};
 
@@ -149,7 +151,11 @@ int FbDatabase::DeclaredPrecision(const std::string& relation, const std::string
 Firebird::ITransaction* StartTransaction(FbDatabase& db)
 {
     Status st;
-    Firebird::ITransaction* tra = db.Attachment()->startTransaction(&st, sizeof kReadWriteTpb, kReadWriteTpb);
+    if (!db.Connected())
+        throw EDatabaseError("La base de datos no está conectada.");
+    Firebird::ITransaction* tra = db.WaitOnLocks()
+        ? db.Attachment()->startTransaction(&st, sizeof kReadWriteTpb, kReadWriteTpb)
+        : db.Attachment()->startTransaction(&st, sizeof kReadWriteNoWaitTpb, kReadWriteNoWaitTpb);
     st.Check();
     return tra;
 }

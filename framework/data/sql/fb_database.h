@@ -40,6 +40,10 @@ public:
     // or procedure output; 0 when the column is unknown. Cached per attachment.
     int DeclaredPrecision(const std::string& relation, const std::string& field);
 
+    // Transactions wait for a row another one holds (the station's setting), or fail at once.
+    bool WaitOnLocks() const { return waitOnLocks_; }
+    void SetWaitOnLocks(bool wait) { waitOnLocks_ = wait; }
+
     Firebird::IAttachment* Attachment() const { return attachment_; }
     // A read-only, read-committed transaction that lives with the attachment,
     // for preparing statements and reading the catalogue.
@@ -52,10 +56,11 @@ private:
     Firebird::ITransaction* metaTransaction_ = nullptr;
     std::string database_;
     std::map<std::string, int> precisions_;
+    bool waitOnLocks_ = true;
 };
 
 // The parameters of every read-write transaction of the station: read
-// committed, newest version, waiting on locks.
+// committed, newest version, waiting on locks (unless the database says not to).
 Firebird::ITransaction* StartTransaction(FbDatabase& db);
 
 } // namespace tv::fb

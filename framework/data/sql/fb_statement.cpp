@@ -408,6 +408,20 @@ std::int64_t FbStatement::Execute()
     return affected;
 }
 
+std::int64_t FbStatement::ExecuteIn(Firebird::ITransaction* transaction)
+{
+    if (!statement_)
+        throw EDatabaseError("La sentencia SQL no está preparada.");
+    Status st;
+    std::vector<unsigned char> in;
+    Ref<Firebird::IMessageMetadata> inMeta(BuildInput(in, transaction));
+    statement_->execute(&st, transaction, inMeta.get(), in.empty() ? nullptr : in.data(), nullptr, nullptr);
+    st.Check();
+    auto affected = static_cast<std::int64_t>(statement_->getAffectedRecords(&st));
+    st.Check();
+    return affected;
+}
+
 void FbStatement::Open()
 {
     if (!statement_)

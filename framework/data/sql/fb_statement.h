@@ -93,6 +93,8 @@ public:
     // Runs a statement and commits it. EXECUTE PROCEDURE leaves its output
     // values as the current row. Returns the rows inserted, changed or deleted.
     std::int64_t Execute();
+    // Runs a statement without rows inside a transaction the caller ends.
+    std::int64_t ExecuteIn(Firebird::ITransaction* transaction);
     // Opens the rows of a query; Fetch moves to the next one (false at the end).
     void Open();
     // The same under the attachment's read-only transaction (catalogue reads).
