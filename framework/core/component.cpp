@@ -107,6 +107,9 @@ void TComponent::Remove(TComponent* component) {
 
 void TComponent::InsertComponent(TComponent* component) {
     if (!component || component->owner_ == this) return;
+    // The name must be free in the new owner before the component leaves the old one.
+    if (TComponent* other = FindComponent(component->name_); other && other != component)
+        throw EComponentError(Format(LoadResString(SDuplicateName), component->name_));
     if (component->owner_) component->owner_->RemoveComponent(component);
     ValidateRename(component, std::string(), component->name_);
     Insert(component);
