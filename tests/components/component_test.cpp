@@ -109,6 +109,7 @@ TEST_F(Components, RemoveFreeNotificationStopsTheNotice) {
     delete b;
     EXPECT_NE(a.watched, nullptr);  // not told: the reference is the caller's business now
     EXPECT_EQ(a.removes, 0);
+    a.watched = nullptr;
 }
 
 TEST_F(Components, NamesAreValidIdentifiersUniqueWithinTheOwner) {
