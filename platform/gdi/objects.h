@@ -64,6 +64,31 @@ constexpr int WHITE_BRUSH = 0, LTGRAY_BRUSH = 1, GRAY_BRUSH = 2, DKGRAY_BRUSH = 
 constexpr UINT OBJ_PEN = 1, OBJ_BRUSH = 2, OBJ_DC = 3, OBJ_PAL = 5, OBJ_FONT = 6, OBJ_BITMAP = 7,
                OBJ_REGION = 8, OBJ_MEMDC = 10, OBJ_EXTPEN = 11, OBJ_ENHMETADC = 12, OBJ_ENHMETAFILE = 13;
 
+// The objects behind the handles (complete, so handles convert to HGDIOBJ).
+struct PenObject : GdiObject {
+    PenObject() : GdiObject(GdiKind::Pen) {}
+    int style = PS_SOLID; // PS_SOLID .. PS_INSIDEFRAME
+    int width = 1;        // logical units; 0 and 1 are one device pixel
+    COLORREF color = 0;
+    bool geometric = false;
+    DWORD endCap = PS_ENDCAP_ROUND;
+    DWORD join = PS_JOIN_ROUND;
+};
+
+struct BrushObject : GdiObject {
+    BrushObject() : GdiObject(GdiKind::Brush) {}
+    UINT style = BS_SOLID;
+    COLORREF color = 0;
+    int hatch = 0;
+    HBITMAP pattern = nullptr; // owned copy for BS_PATTERN
+    ~BrushObject() override;
+};
+
+struct FontObject : GdiObject {
+    FontObject() : GdiObject(GdiKind::Font) {}
+    LOGFONT lf;
+};
+
 HPEN CreatePen(int style, int width, COLORREF color);
 HPEN CreatePenIndirect(const LOGPEN& lp);
 // Geometric pens (flat ends, mitred joins); cosmetic ones act as CreatePen.

@@ -6,6 +6,7 @@
 // ScanLine(1) is negative. Compatible bitmaps are 32-bit and opaque.
 #include <cstddef>
 
+#include "platform/picture/bitmapobject.h" // complete, so HBITMAP converts to HGDIOBJ
 #include "platform/wintypes.h"
 
 namespace tv::win {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/gdi/dc.h"
+#include "platform/gdi/objects.h"
 #include "platform/gdi/raster.h"
 #include "platform/picture/bitmap.h"
 #include "platform/picture/bitmapobject.h"

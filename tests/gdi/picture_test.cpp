@@ -1,0 +1,171 @@
+// Pictures read from real files written at test time, and bad files.
+#include <gtest/gtest.h>
+
+#include "framework/core/exceptions.h"
+#include "gdi/canvas.h"
+#include "platform/gdi/shapes.h"
+#include "platform/gdi/raster.h"
+#include "platform/picture/picturefile.h"
+#include "support/tempdir.h"
+
+using namespace tv::win;
+using gditest::Canvas;
+
+namespace {
+
+// Draws a bitmap over the canvas through a memory device context, blending its alpha.
+void Blend(Canvas& target, HBITMAP bmp, int x, int y) {
+    HDC mem = CreateCompatibleDC(target.dc());
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BLENDFUNCTION bf;
+    bf.AlphaFormat = AC_SRC_ALPHA;
+    AlphaBlend(target.dc(), x, y, BitmapWidth(bmp), BitmapHeight(bmp), mem, 0, 0, BitmapWidth(bmp),
+               BitmapHeight(bmp), bf);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+}
+
+void ExpectNear(COLORREF got, COLORREF want, int tolerance) {
+    EXPECT_NEAR(GetRValue(got), GetRValue(want), tolerance);
+    EXPECT_NEAR(GetGValue(got), GetGValue(want), tolerance);
+    EXPECT_NEAR(GetBValue(got), GetBValue(want), tolerance);
+}
+
+} // namespace
+
+TEST(Png, PartialTransparencyBlendsOverTheBackground) {
+    tvtest::TempDir tmp;
+    // Opaque red, half-transparent red, fully transparent, opaque blue.
+    std::vector<unsigned char> rgba = {255, 0, 0, 255, 255, 0, 0, 128, 9, 9, 9, 0, 0, 0, 255, 255};
+    gditest::WritePng(tmp.file("a.png"), 4, 1, rgba);
+    HBITMAP bmp = LoadPictureFile(tmp.file("a.png"));
+    EXPECT_EQ(BitmapBitsPerPixel(bmp), 32);
+    EXPECT_EQ(BitmapWidth(bmp), 4);
+    EXPECT_EQ(ScanLine(bmp, 0)[7], 128) << "alpha kept, not premultiplied";
+    EXPECT_EQ(ScanLine(bmp, 0)[6], 255);
+
+    Canvas c(6, 3, RGB(0, 255, 0));
+    Blend(c, bmp, 1, 1);
+    EXPECT_EQ(c.Pixel(1, 1), RGB(255, 0, 0));
+    ExpectNear(c.Pixel(2, 1), RGB(128, 127, 0), 2);
+    EXPECT_EQ(c.Pixel(3, 1), RGB(0, 255, 0));
+    EXPECT_EQ(c.Pixel(4, 1), RGB(0, 0, 255));
+    EXPECT_EQ(c.Pixel(0, 0), RGB(0, 255, 0));
+    DeleteObject(bmp);
+
+    std::vector<unsigned char> opaque(4 * 2 * 2, 255);
+    gditest::WritePng(tmp.file("b.png"), 2, 2, opaque);
+    HBITMAP plain = LoadPictureFile(tmp.file("b.png"));
+    EXPECT_EQ(BitmapBitsPerPixel(plain), 24) << "no transparency, no alpha";
+    DeleteObject(plain);
+}
+
+TEST(Jpeg, DecodesColoursAndSize) {
+    tvtest::TempDir tmp;
+    const int w = 32, h = 16;
+    std::vector<unsigned char> rgb(std::size_t(w) * h * 3);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            unsigned char* p = &rgb[(std::size_t(y) * w + x) * 3];
+            p[0] = x < w / 2 ? 220 : 20;
+            p[1] = 30;
+            p[2] = x < w / 2 ? 40 : 200;
+        }
+    gditest::WriteJpeg(tmp.file("a.jpg"), w, h, rgb);
+    HBITMAP bmp = LoadPictureFile(tmp.file("a.jpg"));
+    ASSERT_EQ(BitmapWidth(bmp), w);
+    ASSERT_EQ(BitmapHeight(bmp), h);
+    EXPECT_EQ(BitmapBitsPerPixel(bmp), 24);
+    const BYTE* row = ScanLine(bmp, 8);
+    EXPECT_NEAR(row[4 * 3 + 2], 220, 12); // red channel of a left pixel
+    EXPECT_NEAR(row[4 * 3 + 0], 40, 12);
+    EXPECT_NEAR(row[28 * 3 + 0], 200, 12); // blue channel of a right pixel
+    EXPECT_NEAR(row[28 * 3 + 2], 20, 12);
+    DeleteObject(bmp);
+}
+
+TEST(Bmp, WritesAndReadsBackTwentyFourAndThirtyTwoBits) {
+    tvtest::TempDir tmp;
+    for (int bpp : {24, 32}) {
+        Canvas c(5, 3, RGB(10, 20, 30), bpp);
+        SetPixel(c.dc(), 4, 0, RGB(255, 0, 0));
+        SetPixel(c.dc(), 0, 2, RGB(0, 0, 255));
+        SaveBmpFile(c.bitmap(), tmp.file("a.bmp"));
+        HBITMAP back = LoadPictureFile(tmp.file("a.bmp"));
+        ASSERT_EQ(BitmapWidth(back), 5);
+        ASSERT_EQ(BitmapHeight(back), 3);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x) {
+                const BYTE* p = ScanLine(back, y) + x * (BitmapBitsPerPixel(back) / 8);
+                EXPECT_EQ(RGB(p[2], p[1], p[0]), c.Pixel(x, y)) << bpp << " " << x << "," << y;
+            }
+        DeleteObject(back);
+    }
+}
+
+TEST(Bmp, ReadsPalettedPictures) {
+    // 2 x 2, 8 bits, palette of two colours, rows bottom-up padded to 4 bytes.
+    std::vector<unsigned char> f = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0, // file header, bits at 62
+                                    40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 8, 0, 0, 0, 0, 0,
+                                    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0,
+                                    0, 0, 255, 0, 255, 0, 0, 0, // palette: red, blue
+                                    0, 1, 0, 0,                 // bottom row: red blue
+                                    1, 1, 0, 0};                // top row: blue blue
+    HBITMAP bmp = ReadBmp(f.data(), f.size());
+    const BYTE* top = ScanLine(bmp, 0);
+    const BYTE* bottom = ScanLine(bmp, 1);
+    EXPECT_EQ(top[0], 255);
+    EXPECT_EQ(bottom[2], 255);
+    EXPECT_EQ(bottom[3], 255);
+    DeleteObject(bmp);
+}
+
+TEST(Pictures, BadFilesRaiseClearErrors) {
+    tvtest::TempDir tmp;
+    std::vector<unsigned char> rgba(16 * 16 * 4, 200);
+    gditest::WritePng(tmp.file("ok.png"), 16, 16, rgba);
+    std::vector<unsigned char> png = gditest::ReadFileBytes(tmp.file("ok.png"));
+    std::vector<unsigned char> rgb(64 * 64 * 3, 90);
+    gditest::WriteJpeg(tmp.file("ok.jpg"), 64, 64, rgb);
+    std::vector<unsigned char> jpg = gditest::ReadFileBytes(tmp.file("ok.jpg"));
+    Canvas c(4, 4);
+    std::vector<unsigned char> bmp = WriteBmp(c.bitmap());
+
+    std::vector<unsigned char> lyingHeight = bmp;
+    lyingHeight[22] = 0xE8, lyingHeight[23] = 0x03; // claims 1000 rows
+    std::vector<unsigned char> lyingOffset = bmp;
+    lyingOffset[10] = 0xFF, lyingOffset[11] = 0xFF;
+    std::vector<unsigned char> lyingDepth = bmp;
+    lyingDepth[28] = 7;
+    std::vector<unsigned char> zeroWidth = bmp;
+    zeroWidth[18] = 0;
+
+    struct Case {
+        const char* name;
+        std::vector<unsigned char> data;
+        const char* message;
+    };
+    std::vector<Case> cases = {
+        {"truncated png", std::vector<unsigned char>(png.begin(), png.begin() + long(png.size() / 2)), "PNG"},
+        {"png header only", std::vector<unsigned char>(png.begin(), png.begin() + 8), "PNG"},
+        {"truncated jpeg", std::vector<unsigned char>(jpg.begin(), jpg.begin() + long(jpg.size() / 2)), "JPEG"},
+        {"jpeg marker only", {0xFF, 0xD8, 0xFF}, "JPEG"},
+        {"bmp lying height", lyingHeight, "Bitmap"},
+        {"bmp lying offset", lyingOffset, "Bitmap"},
+        {"bmp lying depth", lyingDepth, "Bitmap"},
+        {"bmp zero width", zeroWidth, "Bitmap"},
+        {"bmp cut header", std::vector<unsigned char>(bmp.begin(), bmp.begin() + 20), "Bitmap"},
+        {"garbage", {1, 2, 3, 4, 5}, "Unknown"},
+        {"empty", {}, "Unknown"},
+    };
+    for (const Case& k : cases) {
+        try {
+            HBITMAP b = ReadPicture(k.data.data(), k.data.size());
+            DeleteObject(b);
+            ADD_FAILURE() << k.name << " was accepted";
+        } catch (const tv::EInvalidGraphic& e) {
+            EXPECT_NE(std::string(e.what()).find(k.message), std::string::npos) << k.name << ": " << e.what();
+        }
+    }
+    EXPECT_THROW(LoadPictureFile(tmp.file("missing.png")), tv::EFOpenError);
+}

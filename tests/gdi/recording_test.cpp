@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "platform/gdi/dc.h"
+#include "platform/gdi/edges.h"
+#include "platform/gdi/objects.h"
+#include "platform/gdi/recordingdc.h"
+#include "platform/gdi/shapes.h"
+#include "platform/gdi/text.h"
+
+using namespace tv::win;
+
+TEST(RecordingDC, LogsEachOuterCallWithItsArgumentsAndCurrentObjects) {
+    HDC dc = CreateRecordingDC(120, 40);
+    HPEN pen = CreatePen(PS_DOT, 1, RGB(255, 0, 0));
+    SelectObject(dc, pen);
+    MoveToEx(dc, 1, 2, nullptr);
+    LineTo(dc, 50, 2);
+    RECT r{0, 10, 80, 30};
+    DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_MIDDLE);
+    DrawText(dc, "Total", &r, DT_RIGHT | DT_SINGLELINE);
+    const std::vector<RecordedCall>& calls = GetRecordedCalls(dc);
+    ASSERT_EQ(calls.size(), 5u) << "inner calls of DrawEdge are not logged";
+    EXPECT_EQ(calls[0].Line(), "SelectObject(pen dot 1 #FF0000)");
+    EXPECT_EQ(calls[1].Line(), "MoveToEx(1, 2)");
+    EXPECT_EQ(calls[2].Line(), "LineTo(50, 2)");
+    EXPECT_NE(calls[2].objects.find("pen dot 1 #FF0000"), std::string::npos) << calls[2].objects;
+    EXPECT_EQ(calls[3].Line(), "DrawEdge({0, 10, 80, 30}, 0xA, 0x80F)");
+    EXPECT_EQ(calls[4].Line(), "DrawTextEx(\"Total\", {0, 10, 80, 30}, 0x22)");
+    EXPECT_NE(calls[4].objects.find("font \"MS Sans Serif\" -11"), std::string::npos) << calls[4].objects;
+
+    // It draws as well.
+    cairo_surface_t* s = GetRecordingSurface(dc);
+    cairo_surface_flush(s);
+    auto px = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(s) +
+                                                      2 * cairo_image_surface_get_stride(s))[1];
+    EXPECT_EQ(px & 0xFFFFFF, 0xFF0000u);
+    ClearRecordedCalls(dc);
+    EXPECT_TRUE(GetRecordedCalls(dc).empty());
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    DeleteObject(pen);
+    DeleteDC(dc);
+}
