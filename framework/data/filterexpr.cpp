@@ -380,6 +380,25 @@ void BindNode(Node* n, const TFilterExpression::Resolver& resolve) {
     }
 }
 
+// Where a record's truth is asked of a lone operand, it must be a boolean.
+void CheckCondition(const Node* n) {
+    switch (n->kind) {
+    case Node::Or:
+    case Node::And:
+        CheckCondition(n->a.get());
+        CheckCondition(n->b.get());
+        break;
+    case Node::Not:
+        CheckCondition(n->a.get());
+        break;
+    case Node::Field:
+        if (n->type != ftBoolean) Fail(dbconsts::SExprIncorrect);
+        break;
+    default:
+        break;
+    }
+}
+
 enum Truth { False = 0, True = 1, Unknown = 2 };
 
 const Variant& ValueOf(const Node* n, const std::vector<Variant>& values) {
@@ -469,7 +488,10 @@ std::vector<std::string> TFilterExpression::FieldNames() const {
     return out;
 }
 
-void TFilterExpression::Bind(const Resolver& resolve) { BindNode(root_.get(), resolve); }
+void TFilterExpression::Bind(const Resolver& resolve) {
+    BindNode(root_.get(), resolve);
+    if (root_) CheckCondition(root_.get());
+}
 
 bool TFilterExpression::Evaluate(const std::vector<Variant>& values) const {
     if (!root_) return true;

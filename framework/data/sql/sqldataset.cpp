@@ -361,6 +361,8 @@ std::vector<std::string> TCustomSQLDataSet::PSGetKeyFields()
     std::string table = BaseTable();
     if (table.empty())
         return keys;
+    for (char& ch : table)
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     fb::FbStatement q(connection_->Database());
     q.Prepare("SELECT TRIM(S.RDB$FIELD_NAME) FROM RDB$RELATION_CONSTRAINTS C "
               "JOIN RDB$INDEX_SEGMENTS S ON S.RDB$INDEX_NAME = C.RDB$INDEX_NAME "
