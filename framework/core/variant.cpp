@@ -261,6 +261,10 @@ Variant::Variant(int v) : type_(varInteger), int_(v) {}
 Variant::Variant(long v) : type_(varInt64), int_(v) {}
 Variant::Variant(long long v) : type_(varInt64), int_(v) {}
 Variant::Variant(std::uint8_t v) : type_(varByte), int_(v) {}
+Variant::Variant(unsigned int v) : type_(varInt64), int_(v) {}
+Variant::Variant(unsigned long v) : type_(varInt64), int_(static_cast<std::int64_t>(v)) {
+    if (v > static_cast<unsigned long>(INT64_MAX)) OverflowError(varInt64, varInt64);
+}
 Variant::Variant(double v) : type_(varDouble) { double_ = v; }
 Variant::Variant(Currency v) : type_(varCurrency), int_(v.Raw()) {}
 Variant::Variant(TDateTime v) : type_(varDate) { double_ = v.Value(); }

@@ -50,6 +50,9 @@ public:
     Variant(long v);
     Variant(long long v);
     Variant(std::uint8_t v);
+    // Unsigned counts become Int64 values.
+    Variant(unsigned int v);
+    Variant(unsigned long v);
     Variant(double v);
     Variant(Currency v);
     Variant(TDateTime v);

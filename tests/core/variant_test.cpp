@@ -31,6 +31,8 @@ TEST_F(VariantTest, KindsAndTypes) {
     EXPECT_EQ(VarType(Variant(std::int16_t{3})), varSmallint);
     EXPECT_EQ(VarType(Variant(3)), varInteger);
     EXPECT_EQ(VarType(Variant(3LL)), varInt64);
+    EXPECT_EQ(VarType(Variant(std::size_t{3})), varInt64);
+    EXPECT_EQ(Variant(4000000000u).AsInt64(), 4000000000LL);
     EXPECT_EQ(VarType(Variant(1.5)), varDouble);
     EXPECT_EQ(VarType(Variant(Currency(2))), varCurrency);
     EXPECT_EQ(VarType(Variant(TDateTime(45000.5))), varDate);
