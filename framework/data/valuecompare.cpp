@@ -28,6 +28,10 @@ int CompareFieldValues(const Variant& a, const Variant& b, bool caseInsensitive)
         const int c = caseInsensitive ? AnsiCompareText(sa, sb) : AnsiCompareStr(sa, sb);
         return c < 0 ? -1 : (c > 0 ? 1 : 0);
     }
+    // False before true, whatever number a true variant carries.
+    if (ta == varBoolean || tb == varBoolean) {
+        if (ta == varBoolean && tb == varBoolean) return Sign(int(a.AsBoolean()), int(b.AsBoolean()));
+    }
     if (IsIntegral(ta) && IsIntegral(tb)) return Sign(a.AsInt64(), b.AsInt64());
     if (ta == varCurrency && tb == varCurrency) return Sign(a.AsCurrency(), b.AsCurrency());
     if (IsNumber(ta) && IsNumber(tb)) return Sign(a.AsDouble(), b.AsDouble());
