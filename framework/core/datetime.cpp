@@ -138,7 +138,10 @@ void AppendFormat(std::string& out, std::string_view f, TDateTime dt, const TFor
         case 'Y':
             countRun('Y');
             if (count <= 2) out += Pad2(year % 100, 2);
-            else out += std::to_string(year);
+            else {
+                std::string y = std::to_string(year);
+                out += std::string(y.size() < 4 ? 4 - y.size() : 0, '0') + y;
+            }
             break;
         case 'M':
             countRun('M');

@@ -112,6 +112,7 @@ TEST_F(DateTimeTest, FormatDateTimeSpecifiers) {
     };
     for (const Case& c : cases) EXPECT_EQ(FormatDateTime(c.format, dt), c.expected) << c.format;
     EXPECT_EQ(FormatDateTime("c", EncodeDate(2024, 3, 5)), "2024/03/05");
+    EXPECT_EQ(FormatDateTime("yyyy/mm/dd", EncodeDate(987, 6, 5)), "0987/06/05");
     EXPECT_EQ(FormatDateTime("hh am/pm", EncodeTime(0, 30, 0, 0)), "12 am");
     EXPECT_EQ(FormatDateTime("dddddd", EncodeDate(2024, 3, 5)), "martes, 5 de marzo de 2024");
     FormatSettings.DateSeparator = '-';
