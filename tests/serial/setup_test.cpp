@@ -154,6 +154,32 @@ TEST(ComSelect, AChoiceIsPendingUntilAppliedOrAppliedAtOnce) {
     EXPECT_EQ(port.BaudRate(), br110);
 }
 
+TEST(ComSelect, APortIsShownUnderItsDeviceNameAndKeepsItsOwnName) {
+    TComPort port;  // "COM1"
+    TStringList items;
+    TComSelect select(&items);
+    select.SetComProperty(cpPort);
+    // A machine with these two ports.
+    items.Clear();
+    items.Add("/dev/ttyS0");
+    items.Add("/dev/ttyUSB0");
+    select.SetComPort(&port);
+    EXPECT_EQ(select.Text(), "/dev/ttyS0");
+    select.ApplySettings();
+    EXPECT_EQ(port.Port(), "COM1");
+
+    port.SetPort("COM4");  // not present
+    select.UpdateSettings();
+    EXPECT_EQ(select.ItemIndex(), -1);
+    select.ApplySettings();
+    EXPECT_EQ(port.Port(), "COM4");
+
+    select.SetText("/dev/ttyUSB0");
+    select.Change();
+    select.ApplySettings();
+    EXPECT_EQ(port.Port(), "/dev/ttyUSB0");
+}
+
 TEST(ComSelect, FreeingThePortUnbindsAndSelectsTheFirstEntry) {
     TStringList items;
     TComSelect select(&items);
