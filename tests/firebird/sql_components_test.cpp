@@ -1,0 +1,258 @@
+// The SQL components on a company database: a connection configured as the
+// data modules configure theirs, queries with parameters and master rows,
+// stored procedures, tables, and a provider that fetches in packets and writes
+// changes back.
+#include <gtest/gtest.h>
+
+#include "framework/core/strutils.h"
+#include "framework/data/clientdataset.h"
+#include "framework/data/datasource.h"
+#include "framework/data/field.h"
+#include "framework/data/provider.h"
+#include "framework/data/sql/fb_error.h"
+#include "framework/data/sql/sqlconnection.h"
+#include "framework/data/sql/sqlquery.h"
+#include "framework/data/sql/sqlstoredproc.h"
+#include "framework/data/sql/sqltable.h"
+#include "tests/support/firebird_fixture.h"
+
+using namespace tv;
+
+namespace {
+
+class SqlComponentsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        conn_ = new TSQLConnection(&owner_);
+        conn_->SetDriverName("Interbase");
+        conn_->SetGetDriverFunc("getSQLDriverINTERBASE");
+        conn_->SetLibraryName("dbexpint.dll");
+        conn_->SetVendorLib("gds32.dll");
+        conn_->SetLoginPrompt(false);
+        conn_->Params().SetText("BlobSize=-1\nCommitRetain=False\nSQLDialect=3\n"
+                                "Interbase TransIsolation=ReadCommited\nWaitOnLocks=True\nLocaleCode=0000\n"
+                                "RoleName=RoleName\nUser_Name=sysdba\nPassword=quillmoss\n");
+        conn_->Params().SetValues("database", dbs_.CompanyPath()); // names are case-insensitive
+    }
+
+    std::string Scalar(const std::string& sql)
+    {
+        TSQLQuery q(&owner_);
+        q.SetSQLConnection(conn_);
+        q.SQL().SetText(sql);
+        q.Open();
+        std::string v = q.Fields()[0]->AsString();
+        q.Close();
+        return v;
+    }
+
+    tvtest::FirebirdDatabases dbs_;
+    TComponent owner_;
+    TSQLConnection* conn_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(SqlComponentsTest, QueryWithNamedParametersGivesTypedFields)
+{
+    TSQLQuery q(&owner_);
+    q.SetSQLConnection(conn_);
+    q.SQL().SetText("SELECT * FROM ARTICULO WHERE ARTI_COD = :COD OR ARTI_COD = :OTRO OR ARTI_COD = :COD");
+    ASSERT_EQ(q.Params().Count(), 2);
+    q.ParamByName("cod").SetAsString("000010");
+    q.ParamByName("OTRO").SetAsString("no existe");
+    q.Open();
+    EXPECT_TRUE(conn_->Connected()); // opening a dataset connects
+    ASSERT_FALSE(q.Eof());
+
+    TField* cod = q.FieldByName("ARTI_COD");
+    EXPECT_EQ(cod->DataType(), ftString);
+    EXPECT_EQ(cod->Size(), 15);
+    EXPECT_TRUE(cod->Required());
+    EXPECT_EQ(cod->AsString(), "000010");
+    TField* precio = q.FieldByName("ARTI_PRECIO");
+    EXPECT_EQ(precio->DataType(), ftFMTBcd);
+    EXPECT_EQ(precio->Precision(), 15);
+    EXPECT_EQ(precio->Size(), 2);
+    EXPECT_EQ(q.FieldByName("ARTI_PESO")->Size(), 4);
+    EXPECT_EQ(q.FieldByName("ARTI_EXIST")->DataType(), ftFixedChar);
+    EXPECT_EQ(q.FieldByName("ARTI_OBS")->DataType(), ftMemo);
+    EXPECT_EQ(q.FieldByName("ARTI_FOTO")->DataType(), ftBlob);
+    EXPECT_EQ(q.FieldByName("ARTI_FECHA")->DataType(), ftDate);
+    EXPECT_EQ(q.FieldByName("TAIV_COD")->DataType(), ftInteger);
+    EXPECT_EQ(q.FieldByName("ARTI_OBS")->AsString(), "Consérvese en lugar fresco y seco. Producto colombiano.");
+    q.Next();
+    EXPECT_TRUE(q.Eof());
+
+    // Closing the connection closes its datasets.
+    conn_->Close();
+    EXPECT_FALSE(q.Active());
+}
+
+TEST_F(SqlComponentsTest, TrimCharDecidesHowCharValuesRead)
+{
+    EXPECT_EQ(Scalar("SELECT CAST('AB' AS CHAR(5)) FROM RDB$DATABASE"), "AB");
+    conn_->Close();
+    conn_->Params().SetValues("Trim Char", "False");
+    EXPECT_EQ(Scalar("SELECT CAST('AB' AS CHAR(5)) FROM RDB$DATABASE"), "AB   ");
+}
+
+TEST_F(SqlComponentsTest, MasterRowFeedsTheDetailParameters)
+{
+    auto* types = new TSQLQuery(&owner_);
+    types->SetSQLConnection(conn_);
+    types->SQL().SetText("SELECT * FROM TIPO_DOCUMENTO WHERE TIDO_COD IN (11, 31, 61) ORDER BY TIDO_COD");
+    auto* p = new TDataSetProvider(&owner_);
+    p->SetName("PTipodoc");
+    p->SetDataSet(types);
+    auto* master = new TClientDataSet(&owner_);
+    master->SetProviderName("PTipodoc");
+    auto* source = new TDataSource(&owner_);
+    source->SetDataSet(master);
+    master->Open();
+
+    TSQLQuery detail(&owner_);
+    detail.SetSQLConnection(conn_);
+    detail.SQL().SetText("SELECT * FROM PREFIJOS WHERE TIDO_COD = :TIDO_COD ORDER BY PREF_PRE");
+    detail.SetDataSource(source);
+    detail.Open();
+    EXPECT_EQ(detail.FieldByName("TIDO_COD")->AsInteger(), 11);
+    master->Next();
+    ASSERT_TRUE(detail.Active());
+    EXPECT_EQ(detail.FieldByName("TIDO_COD")->AsInteger(), 31);
+    EXPECT_EQ(detail.FieldByName("PREF_ACTUAL")->AsString(), "000002");
+
+    // The same through a table's master fields.
+    TSQLTable lines(&owner_);
+    lines.SetSQLConnection(conn_);
+    lines.SetTableName("PREFIJOS");
+    lines.SetMasterFields("TIDO_COD");
+    lines.SetMasterSource(source);
+    lines.Open();
+    EXPECT_EQ(lines.FieldByName("TIDO_COD")->AsInteger(), 31);
+    master->Next();
+    EXPECT_EQ(lines.FieldByName("TIDO_COD")->AsInteger(), 61);
+}
+
+TEST_F(SqlComponentsTest, StoredProceduresByExecProcAndAsRows)
+{
+    TSQLStoredProc id(&owner_);
+    id.SetSQLConnection(conn_);
+    id.SetStoredProcName("CAMBIE_ID_ENTRADA");
+    id.ExecProc();
+    int first = id.ParamByName("ID").AsInteger();
+    id.ExecProc();
+    EXPECT_EQ(id.ParamByName("ID").AsInteger(), first + 1);
+    EXPECT_EQ(id.ParamByName("ID").ParamType(), ptOutput);
+
+    TSQLStoredProc padre(&owner_);
+    padre.SetSQLConnection(conn_);
+    padre.SetStoredProcName("PADRE");
+    padre.ExecProc(); // describes the parameters
+    padre.ParamByName("CUENTA").SetAsString("130505");
+    padre.ExecProc();
+    EXPECT_EQ(padre.ParamByName("PADRE").AsString(), "1305");
+
+    TSQLStoredProc valide(&owner_);
+    valide.SetSQLConnection(conn_);
+    valide.SetStoredProcName("VALIDE_ARTICULO");
+    valide.Params().Add("CODIGO").SetAsString("7700000000019");
+    valide.Open();
+    EXPECT_EQ(valide.FieldByName("TIPO")->AsString(), "2");
+    EXPECT_EQ(valide.FieldByName("ID")->AsString(), "000001");
+    EXPECT_EQ(valide.Fields()[3]->AsString(), "000001");
+}
+
+TEST_F(SqlComponentsTest, ProviderFetchesInPacketsAndAppliesChanges)
+{
+    // An article nothing refers to yet, to be deleted.
+    conn_->ExecuteDirect("insert into articulo (arti_cod, arti_des, arti_unidad, taiv_cod) "
+                         "values ('ZZBORRAR', 'Para borrar', 'UNIDAD', 0)");
+    auto* q = new TSQLQuery(&owner_);
+    q->SetSQLConnection(conn_);
+    auto* p = new TDataSetProvider(&owner_);
+    p->SetName("PArticulos");
+    p->SetDataSet(q);
+    p->SetOptions({poAllowCommandText});
+    std::string error;
+    p->OnUpdateError = [&](TObject*, TDataSet*, EUpdateError& e, TUpdateKind, TResolverResponse&) { error += e.Message(); };
+    auto* cds = new TClientDataSet(&owner_);
+    cds->SetProviderName("PArticulos");
+    cds->SetPacketRecords(100);
+    cds->SetCommandText("select arti_cod, arti_des, arti_precio, arti_unidad, taiv_cod from articulo order by arti_cod");
+    cds->Open();
+    EXPECT_EQ(cds->RecordCount(), 100);
+    EXPECT_FALSE(cds->AllFetched());
+    EXPECT_EQ(cds->GetNextPacket(), 100);
+    cds->Last();
+    EXPECT_TRUE(cds->AllFetched());
+    EXPECT_EQ(cds->RecordCount(), 301);
+
+    // Change one row, add one, remove one.
+    ASSERT_TRUE(cds->Locate("ARTI_COD", Variant("000002"), {}));
+    cds->Edit();
+    cds->FieldByName("ARTI_DES")->SetAsString("Azúcar con 'comillas' cambiada");
+    cds->FieldByName("ARTI_PRECIO")->SetAsBCD(TBcd(123456, 2));
+    cds->Post();
+    cds->Append();
+    cds->FieldByName("ARTI_COD")->SetAsString("NUEVO1");
+    cds->FieldByName("ARTI_DES")->SetAsString("Artículo nuevo");
+    cds->FieldByName("ARTI_UNIDAD")->SetAsString("UNIDAD");
+    cds->FieldByName("TAIV_COD")->SetAsInteger(3);
+    cds->Post();
+    ASSERT_TRUE(cds->Locate("ARTI_COD", Variant("ZZBORRAR"), {}));
+    cds->Delete();
+    EXPECT_EQ(cds->ApplyUpdates(0), 0);
+    EXPECT_EQ(error, "");
+
+    EXPECT_EQ(Scalar("select arti_des from articulo where arti_cod = '000002'"), "Azúcar con 'comillas' cambiada");
+    EXPECT_EQ(Scalar("select cast(arti_precio * 100 as integer) from articulo where arti_cod = '000002'"), "123456");
+    EXPECT_EQ(Scalar("select arti_des from articulo where arti_cod = 'NUEVO1'"), "Artículo nuevo");
+    EXPECT_EQ(Scalar("select count(*) from articulo where arti_cod = 'ZZBORRAR'"), "0");
+}
+
+TEST_F(SqlComponentsTest, RefusedChangesReachTheErrorHandlerAndLeaveNothingBehind)
+{
+    auto* q = new TSQLQuery(&owner_);
+    q->SetSQLConnection(conn_);
+    // The client holds only some groups, so the duplicate is the server's to refuse.
+    q->SQL().SetText("SELECT * FROM GRUPO WHERE GRUP_COD > '05'");
+    auto* p = new TDataSetProvider(&owner_);
+    p->SetName("PGrupo");
+    p->SetDataSet(q);
+    std::string message;
+    p->OnUpdateError = [&](TObject*, TDataSet*, EUpdateError& e, TUpdateKind, TResolverResponse& response) {
+        message = e.Message();
+        response = rrAbort;
+    };
+    auto* cds = new TClientDataSet(&owner_);
+    cds->SetProviderName("PGrupo");
+    cds->Open();
+    cds->Append();
+    cds->FieldByName("GRUP_COD")->SetAsString("90");
+    cds->FieldByName("GRUP_NOM")->SetAsString("Primero del lote");
+    cds->Post();
+    cds->Append();
+    cds->FieldByName("GRUP_COD")->SetAsString("01");
+    cds->FieldByName("GRUP_NOM")->SetAsString("Repetido");
+    cds->Post();
+    EXPECT_GT(cds->ApplyUpdates(-1), 0);
+    ASSERT_GE(message.size(), 38u);
+    EXPECT_EQ(message.substr(18, 20), "violation of PRIMARY") << message;
+    // The batch is one transaction: the first insert went back too.
+    EXPECT_EQ(Scalar("select count(*) from grupo where grup_cod = '90'"), "0");
+}
+
+TEST_F(SqlComponentsTest, WrongDatabaseRaisesTheDriverText)
+{
+    conn_->Params().SetValues("Database", dbs_.ServerEntry() + "/datos/999/tallyvo.fdb");
+    try {
+        conn_->Open();
+        FAIL();
+    } catch (const EFirebirdError& e) {
+        EXPECT_EQ(e.Message().rfind("dbExpress", 0), 0u);
+        EXPECT_NE(e.Message().find("I/O error for file"), std::string::npos);
+    }
+    EXPECT_FALSE(conn_->Connected());
+}
