@@ -119,6 +119,22 @@ TEST_F(RegistryTest, WritesOfAnotherObjectAreSeen) {
     EXPECT_EQ(a.ReadString("v"), "2");
 }
 
+TEST_F(RegistryTest, TheStoreDefaultsToAPerUserFolder) {
+    const char* home = std::getenv("HOME");
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const std::string savedHome = home ? home : "", savedXdg = xdg ? xdg : "";
+    ::unsetenv("TALLYVO_REGISTRY_DIR");
+    ::setenv("XDG_DATA_HOME", dir.file("datos").c_str(), 1);
+    EXPECT_EQ(TRegistry::StorageFolder(), dir.file("datos") + "/tallyvo/registry");
+    TRegistry().WriteString("v", "1");
+    EXPECT_TRUE(std::filesystem::exists(dir.file("datos/tallyvo/registry/HKEY_CURRENT_USER.reg")));
+    ::unsetenv("XDG_DATA_HOME");
+    ::setenv("HOME", dir.path().c_str(), 1);
+    EXPECT_EQ(TRegistry::StorageFolder(), dir.path().string() + "/.local/share/tallyvo/registry");
+    if (home) ::setenv("HOME", savedHome.c_str(), 1);
+    if (xdg) ::setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
+}
+
 TEST_F(RegistryTest, FailuresAreClear) {
     // A folder where the store cannot be written.
     const std::string file = dir.file("archivo");
