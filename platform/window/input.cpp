@@ -258,17 +258,19 @@ namespace {
 void Inject(RawInput in) {
     auto& d = D();
     in.time = DWORD(d.clock->NowMs());
+    auto down = [&](int vk) { return (d.asyncKeys[vk] & 0x80) != 0; };
+    in.mods = BYTE((down(VK_SHIFT) ? 1 : 0) | (down(VK_CONTROL) ? 2 : 0) | (down(VK_MENU) ? 4 : 0) |
+                   (down(VK_LBUTTON) ? 8 : 0) | (down(VK_RBUTTON) ? 16 : 0) | (down(VK_MBUTTON) ? 32 : 0));
     d.input.push_back(in);
 }
 
-WPARAM MouseKeys() {
-    auto& d = D();
+WPARAM MouseKeys(BYTE mods) {
     WPARAM k = 0;
-    if (d.asyncKeys[VK_LBUTTON] & 0x80) k |= MK_LBUTTON;
-    if (d.asyncKeys[VK_RBUTTON] & 0x80) k |= MK_RBUTTON;
-    if (d.asyncKeys[VK_MBUTTON] & 0x80) k |= MK_MBUTTON;
-    if (d.asyncKeys[VK_SHIFT] & 0x80) k |= MK_SHIFT;
-    if (d.asyncKeys[VK_CONTROL] & 0x80) k |= MK_CONTROL;
+    if (mods & 8) k |= MK_LBUTTON;
+    if (mods & 16) k |= MK_RBUTTON;
+    if (mods & 32) k |= MK_MBUTTON;
+    if (mods & 1) k |= MK_SHIFT;
+    if (mods & 2) k |= MK_CONTROL;
     return k;
 }
 
@@ -364,7 +366,7 @@ bool TranslateRawInput(RawInput& in) {
             ScreenToClient(target, &p);
             m.hwnd = target;
             m.message = msg;
-            m.wParam = MouseKeys();
+            m.wParam = MouseKeys(in.mods);
             m.lParam = MAKELPARAM(p.x, p.y);
         } else {
             m.hwnd = target;
@@ -390,7 +392,7 @@ bool TranslateRawInput(RawInput& in) {
         if (!target) return false;
         m.hwnd = target;
         m.message = WM_MOUSEWHEEL;
-        m.wParam = MAKEWPARAM(int(MouseKeys()), in.value);
+        m.wParam = MAKEWPARAM(int(MouseKeys(in.mods)), in.value);
         m.lParam = MAKELPARAM(in.pt.x, in.pt.y);
         return true;
     }
@@ -399,7 +401,7 @@ bool TranslateRawInput(RawInput& in) {
         bool sys = false;
         Window* target = KeyTarget(&sys);
         if (!target) return false;
-        bool alt = (d.asyncKeys[VK_MENU] & 0x80) != 0, ctrl = (d.asyncKeys[VK_CONTROL] & 0x80) != 0;
+        bool alt = (in.mods & 4) != 0, ctrl = (in.mods & 2) != 0;
         int vk = in.value & 0xFF;
         if ((alt && !ctrl) || vk == VK_F10 || vk == VK_MENU) sys = true;
         bool down = in.kind == RawInput::KeyDown;
@@ -455,6 +457,7 @@ void InjectKey(int vk, bool down) {
     auto& d = D();
     int k = vk & 0xFF;
     if (down) {
+        // Lock keys toggle when pressed, whether or not a window takes the key.
         if (!(d.asyncKeys[k] & 0x80) && (k == VK_CAPITAL || k == VK_NUMLOCK || k == VK_SCROLL)) d.keys[k] ^= 0x01;
         d.asyncKeys[k] |= 0x80;
     } else {

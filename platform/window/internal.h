@@ -95,6 +95,7 @@ struct RawInput {
     int button = 0; // 0 left, 1 right, 2 middle
     int value = 0;  // wheel delta, virtual key or code point
     DWORD time = 0;
+    BYTE mods = 0; // at the time of the event: 1 Shift, 2 Ctrl, 4 Alt, 8/16/32 left/right/middle button
     bool translated = false;
     bool dropped = false;
     MSG msg;

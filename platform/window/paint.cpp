@@ -14,12 +14,6 @@
 
 namespace tv::win {
 
-// Device contexts come from the drawing layer; until it is linked in, windows
-// paint without one (the non-client area and backgrounds are drawn here).
-HDC CreateSurfaceDC(cairo_surface_t* surface, int originX, int originY, HRGN deviceClip) __attribute__((weak));
-void DeleteSurfaceDC(HDC dc) __attribute__((weak));
-void SetDCWindow(HDC dc, HWND wnd) __attribute__((weak));
-
 namespace {
 
 using Rgn = std::unique_ptr<RegionObject>;
@@ -49,10 +43,9 @@ std::map<HDC, HWND>& OpenDCs() {
 }
 
 HDC MakeDC(Window* w, const RegionObject& clip, POINT origin) {
-    if (!CreateSurfaceDC) return nullptr;
     RegionObject copy(clip);
     HDC dc = CreateSurfaceDC(D().surface, origin.x, origin.y, &copy);
-    if (dc && SetDCWindow) SetDCWindow(dc, w);
+    if (dc) SetDCWindow(dc, w);
     if (dc) OpenDCs()[dc] = w;
     return dc;
 }
@@ -67,6 +60,15 @@ bool HasClientUpdate(const Window* w) {
     if (!w->updateRgn) return false;
     Rgn c = MakeRgn(w->client);
     return RectInRegion(w->updateRgn.get(), &w->client) != FALSE;
+}
+
+// The frame was painted: what was invalid of it is done.
+void FramePainted(Window* w) {
+    w->ncDirty = false;
+    if (w->updateRgn) {
+        AndRect(*w->updateRgn, w->client);
+        if (w->updateRgn->rects.empty()) w->updateRgn.reset();
+    }
 }
 
 void ClearUpdate(Window* w) {
@@ -297,7 +299,7 @@ void UpdateTree(Window* w, bool children) {
 void EraseNow(Window* w, bool children) {
     if (!W(w) || !ReallyVisible(w) || RedrawSuspended(w)) return;
     if (w->ncDirty) {
-        w->ncDirty = false;
+        FramePainted(w);
         Send(w, WM_NCPAINT, 1, 0);
     }
     if (W(w) && w->eraseDirty) {
@@ -415,7 +417,7 @@ HDC BeginPaint(HWND wnd, PAINTSTRUCT* ps) {
     Window* w = W(wnd);
     if (!w || !ps) return nullptr;
     if (w->ncDirty) {
-        w->ncDirty = false;
+        FramePainted(w);
         Send(w, WM_NCPAINT, 1, 0);
         if (!W(w)) return nullptr;
     }
@@ -467,7 +469,7 @@ int ReleaseDC(HWND, HDC dc) {
     auto it = dcs.find(dc);
     if (it == dcs.end()) return 0;
     dcs.erase(it);
-    if (DeleteSurfaceDC) DeleteSurfaceDC(dc);
+    DeleteSurfaceDC(dc);
     CurrentBackend().Present();
     return 1;
 }

@@ -72,8 +72,9 @@ void UpdateKeyState(const MSG& m) {
     auto& d = D();
     auto press = [&](int vk, bool down) {
         if (vk <= 0 || vk > 255) return;
+        bool lock = vk == VK_CAPITAL || vk == VK_NUMLOCK || vk == VK_SCROLL;
         if (down) {
-            if (!(d.keys[vk] & 0x80)) d.keys[vk] ^= 0x01;
+            if (!(d.keys[vk] & 0x80) && !lock) d.keys[vk] ^= 0x01;
             d.keys[vk] |= 0x80;
         } else {
             d.keys[vk] &= ~0x80;
@@ -91,11 +92,6 @@ void UpdateKeyState(const MSG& m) {
     case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_NCMBUTTONDOWN: press(VK_MBUTTON, true); break;
     case WM_MBUTTONUP: case WM_NCMBUTTONUP: press(VK_MBUTTON, false); break;
     default: break;
-    }
-    // Modifier keys follow the hardware state so GetKeyState agrees with the
-    // flags of the message.
-    for (int vk : {VK_SHIFT, VK_CONTROL, VK_MENU}) {
-        d.keys[vk] = BYTE((d.keys[vk] & 0x01) | (d.asyncKeys[vk] & 0x80));
     }
 }
 
