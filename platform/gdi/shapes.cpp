@@ -140,7 +140,12 @@ static void BoxShape(DeviceContext* dc, const RECT& logical,
     double w = PenWidth(dc);
     if (r.right - r.left < 1 || r.bottom - r.top < 1) return;
     if (w <= 0) {
-        FillPath(dc, dc->st.brush, [&](cairo_t* cr) { shape(cr, r.left, r.top, r.right - 1, r.bottom - 1); });
+        // Without a pen the shape loses its last logical row and column.
+        RECT n = logical;
+        (n.right > n.left ? n.right : n.left) -= 1;
+        (n.bottom > n.top ? n.bottom : n.top) -= 1;
+        RECT d = RectToDevice(dc, n);
+        FillPath(dc, dc->st.brush, [&](cairo_t* cr) { shape(cr, d.left, d.top, d.right, d.bottom); });
         return;
     }
     FillPath(dc, dc->st.brush, [&](cairo_t* cr) { shape(cr, r.left + w, r.top + w, r.right - w, r.bottom - w); });

@@ -112,7 +112,7 @@ HBITMAP CreateCompatibleBitmap(HDC, int width, int height) { return new BitmapOb
 HBITMAP CopyBitmap(HBITMAP bmp) {
     BitmapObject* src = Bmp(bmp);
     auto* copy = new BitmapObject(src->width, src->height, src->bpp);
-    std::memcpy(copy->Bits(true), src->Bits(false), std::size_t(src->stride) * src->height);
+    if (!src->Empty()) std::memcpy(copy->Bits(true), src->Bits(false), std::size_t(src->stride) * src->height);
     return copy;
 }
 

@@ -29,6 +29,11 @@ HBITMAP ReadPng(const BYTE* data, std::size_t size) {
         throw EInvalidGraphic("PNG image is not valid: " + why);
     }
     int w = int(image.width), h = int(image.height);
+    if (alpha) {
+        // An alpha channel that is opaque everywhere carries no transparency.
+        alpha = false;
+        for (std::size_t i = 3; i < pixels.size() && !alpha; i += 4) alpha = pixels[i] != 255;
+    }
     HBITMAP bmp = CreateDIBitmap(w, h, alpha ? 32 : 24);
     auto* b = static_cast<BitmapObject*>(bmp);
     for (int y = 0; y < h; ++y) {

@@ -25,6 +25,7 @@ struct PrinterJob {
     bool inDoc = false;
     bool pageDirty = false;
     int pages = 0;
+    double widthPt = 0, heightPt = 0; // the paper, in PDF points
 };
 
 namespace {
@@ -101,7 +102,8 @@ DEVMODE DefaultDevMode(const std::string& printer) {
     return dm;
 }
 
-static void ApplyGeometry(DeviceContext* dc, const DEVMODE& dm) {
+static void ApplyGeometry(DeviceContext* dc, PrinterJob* job) {
+    const DEVMODE& dm = job->settings;
     int dpi = dm.dmPrintQuality > 0 ? dm.dmPrintQuality : 600;
     double wmm = 210, hmm = 297;
     switch (dm.dmPaperSize) {
@@ -113,6 +115,8 @@ static void ApplyGeometry(DeviceContext* dc, const DEVMODE& dm) {
     default: break;
     }
     if (dm.dmOrientation == DMORIENT_LANDSCAPE) std::swap(wmm, hmm);
+    job->widthPt = wmm / 25.4 * 72;
+    job->heightPt = hmm / 25.4 * 72;
     dc->dpiX = dc->dpiY = dpi;
     dc->physWidth = int(std::lround(wmm / 25.4 * dpi));
     dc->physHeight = int(std::lround(hmm / 25.4 * dpi));
@@ -140,7 +144,7 @@ HDC CreatePrinterDC(const std::string& printer, const DEVMODE* settings) {
     job->printer = info;
     job->settings = settings ? *settings : DefaultDevMode(printer);
     dc->job = job;
-    ApplyGeometry(dc, job->settings);
+    ApplyGeometry(dc, job);
     return dc;
 }
 
@@ -167,8 +171,7 @@ int StartDoc(HDC dc, const DOCINFO& info) {
                       : !job->settings.outputFile.empty() ? job->settings.outputFile
                                                           : FileNameFor(info.lpszDocName);
     }
-    double w = dc->physWidth * 72.0 / dc->dpiX, h = dc->physHeight * 72.0 / dc->dpiY;
-    cairo_surface_t* s = cairo_pdf_surface_create(job->output.c_str(), w, h);
+    cairo_surface_t* s = cairo_pdf_surface_create(job->output.c_str(), job->widthPt, job->heightPt);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(s);
         throw EPrinter("Cannot write the printed document to \"" + job->output + "\"");

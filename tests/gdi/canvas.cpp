@@ -119,3 +119,17 @@ std::string Run(const std::string& command, int* exitCode) {
 }
 
 } // namespace gditest
+
+#include <gtest/gtest.h>
+
+#include "platform/window/sysmetrics.h"
+
+namespace {
+// The system colour table is filled when the desktop comes up; asking for a
+// metric brings it up before any test draws an edge.
+class DesktopEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { tv::win::GetSystemMetrics(tv::win::SM_CXSCREEN); }
+};
+const auto* g_desktop = ::testing::AddGlobalTestEnvironment(new DesktopEnvironment);
+} // namespace

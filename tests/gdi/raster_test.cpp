@@ -166,7 +166,7 @@ TEST(Raster, StretchBltScalesAndMirrors) {
     EXPECT_EQ(dst.Pixel(1, 0), kRed);
     EXPECT_EQ(dst.Pixel(2, 0), kBlue);
     EXPECT_EQ(dst.Pixel(3, 0), kBlue);
-    StretchBlt(dst.dc(), 3, 1, -4, 1, src.dc(), 0, 0, 2, 1, SRCCOPY);
+    StretchBlt(dst.dc(), 4, 1, -4, 1, src.dc(), 0, 0, 2, 1, SRCCOPY);
     EXPECT_EQ(dst.Pixel(0, 1), kBlue);
     EXPECT_EQ(dst.Pixel(3, 1), kRed);
 }
