@@ -93,7 +93,6 @@ public:
     int Open(const std::string& path);
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
-    int Handle() const { return fd_; }
 
     int SetState(const TComDCB& dcb);
     void SetTimeouts(const TComDeviceTimeouts& timeouts);

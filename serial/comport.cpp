@@ -62,12 +62,10 @@ void TCustomComPort::Open() {
         throw;
     }
     try {
-        if (!events_.Empty()) {
-            windowAllocated_ = syncMethod_ == smWindowSync;
-            thread_ = std::make_unique<TComThread>(*this);
-        }
+        // Under window synchronisation the thread's messages go through the
+        // hand-off queue (comsync.h), which stands in for the hidden window.
+        if (!events_.Empty()) thread_ = std::make_unique<TComThread>(*this);
     } catch (...) {
-        windowAllocated_ = false;
         CloseDeviceHandle();
         connected_ = false;
         throw;
@@ -110,7 +108,6 @@ void TCustomComPort::Close() {
         ComBeginClose(this);
         thread_.reset();
         ComEndClose(this);
-        windowAllocated_ = false;
     }
     CloseDeviceHandle();
     connected_ = false;

@@ -140,8 +140,6 @@ protected:
     // The hidden window's procedure under window synchronisation.
     virtual void WindowMethod(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
 
-    TComDevice& Device() { return device_; }
-
 private:
     friend class TComParity;
     friend class TComFlowControl;
@@ -160,7 +158,6 @@ private:
 
     TComDevice device_;
     std::unique_ptr<TComThread> thread_;
-    bool windowAllocated_ = false;
     std::atomic<bool> connected_{false};
     int updateCount_ = 0;
 

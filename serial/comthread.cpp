@@ -52,7 +52,6 @@ void TComThread::Execute() {
 }
 
 void TComThread::DispatchEvents(TComEvents events) {
-    events_ = events;
     TCustomComPort* port = &port_;
     switch (port_.SyncMethod()) {
     case smThreadSync:

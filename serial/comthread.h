@@ -31,7 +31,6 @@ private:
 
     TCustomComPort& port_;
     int stopEvent_ = -1;
-    TComEvents events_;
     std::thread thread_;
 };
 
