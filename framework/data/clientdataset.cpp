@@ -679,8 +679,13 @@ TDataSource* TCustomClientDataSet::MasterSource() const { return masterLink_ ? m
 
 void TCustomClientDataSet::SetMasterSource(TDataSource* source) {
     if (source == MasterSource()) return;
-    if (source && (source->DataSet() == this || source->IsLinkedTo(this)))
-        DatabaseError(dbconsts::SCircularDataLink, this);
+    // The new master may not be this dataset nor follow it, however far down.
+    int depth = 0;
+    for (TDataSet* d = source ? source->DataSet() : nullptr; d && depth < 64; ++depth) {
+        if (d == this) DatabaseError(dbconsts::SCircularDataLink, this);
+        TDataSource* up = d->MasterDataSource();
+        d = up ? up->DataSet() : nullptr;
+    }
     if (!masterLink_) {
         masterLink_ = std::make_unique<TMasterDataLink>();
         masterLink_->OnMasterChange = [this] { MasterChanged(); };

@@ -717,6 +717,8 @@ void TDataSet::BeginInsertAppend() {
     CheckCanModify();
     Fire(BeforeInsert);
     Fire(BeforeScroll);
+    insertFrom_ = Bookmark();
+    insertFromRow_ = activeRecord_;
 }
 
 void TDataSet::InitRecord(TRecordBuffer& buffer) {
@@ -767,8 +769,14 @@ void TDataSet::EndInsertAppend() {
         DoOnNewRecord();
     } catch (...) {
         // The new record goes away and the window shows what it showed.
-        UpdateCursorPos();
         SetState(dsBrowse);
+        if (insertFrom_.empty()) {
+            ClearBuffers();
+            InternalFirst();
+        } else {
+            InternalGotoBookmark(insertFrom_);
+            activeRecord_ = std::min(insertFromRow_, std::max(0, recordCount_ - 1));
+        }
         Resync({});
         throw;
     }
@@ -830,7 +838,7 @@ void TDataSet::Delete() {
     DataEvent(deCheckBrowseMode, 0);
     Fire(BeforeDelete);
     Fire(BeforeScroll);
-    CheckOperation([this] { UpdateCursorPos(); InternalDelete(); }, OnDeleteError);
+    CheckOperation([this] { CheckCanModify(); UpdateCursorPos(); InternalDelete(); }, OnDeleteError);
     editOriginal_.clear();
     SetState(dsBrowse);
     Resync({});

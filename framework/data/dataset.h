@@ -263,6 +263,8 @@ private:
     bool filtered_ = false;
     std::unique_ptr<TFilterExpression> filterExpr_;
     std::vector<Variant> editOriginal_;
+    TBookmark insertFrom_;
+    int insertFromRow_ = 0;
 };
 
 // Splits a ";"-separated field list into trimmed names (empty names dropped).
