@@ -615,3 +615,21 @@ TEST(PortClose, AHandlerMayCloseItsPort) {
     port.Close();
     SetComExceptionHandler(previous);
 }
+
+TEST_F(PortTest, TheInputQueueReportsWhenItIsFourFifthsFull) {
+    std::atomic<int> full{0};
+    port.OnRx80Full = [&](TObject*) { ++full; };
+    port.SetEvents({evRx80Full});
+    port.SetSyncMethod(smNone);
+    port.Buffer()->SetInputSize(100);
+    port.Open();
+    pty.Send(std::string(50, 'a'));
+    ASSERT_TRUE(WaitFor([&] { return port.InputCount() == 50; }, 2000ms, false));
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(full, 0);
+    pty.Send(std::string(40, 'b'));
+    EXPECT_TRUE(WaitFor([&] { return full == 1; }, 2000ms, false));
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(full, 1);  // once per filling, not on every look
+    port.Close();
+}
