@@ -168,3 +168,41 @@ TEST(Mapping, IsotropicKeepsTheAspect) {
     EXPECT_EQ(GetDeviceCaps(c.dc(), HORZRES), 10);
     EXPECT_EQ(GetDeviceCaps(c.dc(), PHYSICALOFFSETX), 0);
 }
+
+#include "platform/gdi/surfacedc.h"
+
+TEST(SurfaceDC, DrawsAtItsOriginInsideTheDeviceClip) {
+    cairo_surface_t* screen = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 60, 40);
+    HRGN visible = CreateRectRgn(10, 5, 40, 25);
+    HDC dc = CreateSurfaceDC(screen, 10, 5, visible);
+    DeleteObject(visible); // copied
+    HWND wnd = reinterpret_cast<HWND>(0x1234);
+    SetDCWindow(dc, wnd);
+    EXPECT_EQ(WindowFromDC(dc), wnd);
+    RECT box;
+    GetClipBox(dc, &box);
+    EXPECT_EQ(box.left, 0);
+    EXPECT_EQ(box.top, 0);
+    EXPECT_EQ(box.right, 30);
+    EXPECT_EQ(box.bottom, 20);
+    RECT outside{31, 0, 40, 10};
+    EXPECT_FALSE(RectVisible(dc, &outside));
+    FillAll(dc, kRed);
+    // A clip region of the caller narrows it further, in its own coordinates.
+    IntersectClipRect(dc, 0, 0, 5, 5);
+    FillAll(dc, kBlue);
+    cairo_surface_flush(screen);
+    auto px = [&](int x, int y) {
+        return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(screen) +
+                                                       y * cairo_image_surface_get_stride(screen))[x] &
+               0xFFFFFF;
+    };
+    EXPECT_EQ(px(9, 5), 0u);
+    EXPECT_EQ(px(10, 5), 0x0000FFu) << "blue in the caller's clip";
+    EXPECT_EQ(px(15, 10), 0xFF0000u);
+    EXPECT_EQ(px(39, 24), 0xFF0000u);
+    EXPECT_EQ(px(40, 24), 0u);
+    EXPECT_EQ(px(39, 25), 0u);
+    DeleteSurfaceDC(dc);
+    cairo_surface_destroy(screen);
+}
