@@ -105,6 +105,8 @@ int TComDevice::Open(const std::string& path) {
 
 void TComDevice::Close() {
     if (fd_ >= 0) {
+        // The mark stays on the terminal itself after the last close.
+        ioctl(fd_, TIOCNXCL);
         ::close(fd_);
         fd_ = -1;
     }
