@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 #include "platform/gdi/dc.h"
 #include "platform/gdi/mapping.h"
@@ -11,7 +12,13 @@
 
 namespace tv::win {
 
+std::set<DeviceContext*>& LiveDeviceContexts() {
+    static std::set<DeviceContext*> live;
+    return live;
+}
+
 DeviceContext::DeviceContext(DCKind k) : kind(k) {
+    LiveDeviceContexts().insert(this);
     st.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
     st.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     st.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -19,6 +26,7 @@ DeviceContext::DeviceContext(DCKind k) : kind(k) {
 }
 
 DeviceContext::~DeviceContext() {
+    LiveDeviceContexts().erase(this);
     if (cr) cairo_destroy(cr);
 }
 

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,9 @@ struct DeviceContext {
 
     bool clipDirty = true;
 };
+
+// Every device context in existence, so a deleted object can be taken out of them.
+std::set<DeviceContext*>& LiveDeviceContexts();
 
 // Checks a handle; raises nothing, returns null for a bad one.
 DeviceContext* Dc(HDC dc);

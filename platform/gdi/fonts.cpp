@@ -137,11 +137,21 @@ double CellRatio(const std::string& family, const LOGFONT& lf) {
 } // namespace
 
 DeviceFont CurrentDeviceFont(DeviceContext* dc) {
-    DeviceFont f;
-    FontObject* font = dc->st.font;
-    if (font) f.lf = font->lf;
-    f.family = ResolveFontFamily(f.lf.lfFaceName);
+    LOGFONT lf;
+    if (FontObject* font = dc->st.font) lf = font->lf;
     double sy = std::abs(ScaleY(dc));
+    // Fonts are measured once per look and size: the grid draws hundreds of cells with one font.
+    std::string key = lf.lfFaceName + "|" + std::to_string(lf.lfHeight) + "|" + std::to_string(sy) + "|" +
+                      std::to_string(lf.lfWeight) + "|" + std::to_string(lf.lfItalic) +
+                      std::to_string(lf.lfUnderline) + std::to_string(lf.lfStrikeOut) + "|" +
+                      std::to_string(lf.lfEscapement);
+    static std::map<std::string, DeviceFont> cache;
+    if (auto it = cache.find(key); it != cache.end()) return it->second;
+    if (cache.size() > 512) cache.clear();
+
+    DeviceFont f;
+    f.lf = lf;
+    f.family = ResolveFontFamily(f.lf.lfFaceName);
     if (f.lf.lfHeight < 0) {
         f.em = -f.lf.lfHeight * sy;
     } else if (f.lf.lfHeight > 0) {
@@ -159,6 +169,7 @@ DeviceFont CurrentDeviceFont(DeviceContext* dc) {
     f.aveCharWidth = std::max(1, int(std::lround(TextWidth(f, "x"))));
     f.maxCharWidth = std::max(f.aveCharWidth, int(std::ceil(TextWidth(f, "W"))));
     f.escapement = f.lf.lfEscapement / 10.0;
+    cache.emplace(key, f);
     return f;
 }
 

@@ -176,9 +176,26 @@ HGDIOBJ GetStockObject(int index) {
     return Stock().items[index];
 }
 
+// A pen, brush or font deleted while a device context (or one of its saved
+// states) still holds it is replaced there by the stock default, so nothing
+// draws with freed memory.
+static void Unselect(HGDIOBJ obj) {
+    auto fix = [obj](DCState& s) {
+        if (s.pen == obj) s.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
+        if (s.brush == obj) s.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        if (s.font == obj) s.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    };
+    for (DeviceContext* dc : LiveDeviceContexts()) {
+        fix(dc->st);
+        for (DCState& s : dc->saved) fix(s);
+    }
+}
+
 BOOL DeleteObject(HGDIOBJ obj) {
     if (!obj || obj->stock) return FALSE;
+    // A bitmap selected into a memory device context stays, as in Windows.
     if (obj->kind == GdiKind::Bitmap && static_cast<BitmapObject*>(obj)->selectedIn > 0) return FALSE;
+    if (obj->kind != GdiKind::Bitmap && obj->kind != GdiKind::Region) Unselect(obj);
     delete obj;
     return TRUE;
 }

@@ -237,6 +237,29 @@ TEST(Bitmaps, ZeroSizedBitmapsDrawNothingAndBadSizesAreRefused) {
     EXPECT_FALSE(DeleteObject(GetStockObject(BLACK_PEN)));
 }
 
+TEST(Objects, DeletingASelectedPenLeavesTheDefaultInItsPlace) {
+    Canvas c(10, 10);
+    HPEN red = CreatePen(PS_SOLID, 1, kRed);
+    SelectObject(c.dc(), red);
+    SaveDC(c.dc());
+    EXPECT_TRUE(DeleteObject(red));
+    EXPECT_EQ(GetCurrentObject(c.dc(), OBJ_PEN), GetStockObject(BLACK_PEN));
+    MoveToEx(c.dc(), 0, 0, nullptr);
+    LineTo(c.dc(), 5, 0);
+    EXPECT_EQ(c.Pixel(1, 0), kBlack);
+    RestoreDC(c.dc(), -1);
+    EXPECT_EQ(GetCurrentObject(c.dc(), OBJ_PEN), GetStockObject(BLACK_PEN)) << "saved states too";
+    LOGPEN lp;
+    HPEN blue = CreatePen(PS_DASH, 3, kBlue);
+    ASSERT_EQ(GetObject(blue, sizeof lp, &lp), int(sizeof lp));
+    EXPECT_EQ(lp.lopnStyle, UINT(PS_DASH));
+    EXPECT_EQ(lp.lopnWidth.x, 3);
+    EXPECT_EQ(lp.lopnColor, kBlue);
+    EXPECT_EQ(GetObject(blue, 2, &lp), 0) << "buffer too small";
+    EXPECT_EQ(GetObjectType(blue), OBJ_PEN);
+    DeleteObject(blue);
+}
+
 TEST(Shapes, EllipsePolygonAndGradient) {
     Canvas c(40, 40);
     HBRUSH red = CreateSolidBrush(kRed);
