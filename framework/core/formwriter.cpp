@@ -212,6 +212,8 @@ std::string TWriter::ReferenceName(TComponent* c, TComponent* root) const {
 }
 
 bool TWriter::CollectionsEqual(TCollection* a, TCollection* b) {
+    if (a == b) return true;
+    if (!a || !b) return false;
     if (a->Count() != b->Count() || a->ItemClass() != b->ItemClass()) return false;
     for (int i = 0; i < a->Count(); ++i) {
         TFormItem ia, ib;
@@ -350,6 +352,11 @@ std::string TWriter::WriteRootComponent(TComponent* root, TComponent* ancestor) 
     }
     for (TComponent* c : impl_->writing) c->ExcludeState(csWriting);
     return PrintFormText(node);
+}
+
+bool CollectionsEqual(TCollection* a, TCollection* b) {
+    TWriter writer;
+    return writer.CollectionsEqual(a, b);
 }
 
 std::string WriteComponentText(TComponent* root, TComponent* ancestor) {

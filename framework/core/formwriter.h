@@ -43,11 +43,14 @@ public:
     void DefineProperty(const std::string& name, TReaderProc read, TWriterProc write, bool hasData) override;
     void DefineBinaryProperty(const std::string& name, TStreamProc read, TStreamProc write, bool hasData) override;
 
+    // Whether the two collections would be stored alike: same item class, same
+    // count, and item by item the same stored properties.
+    bool CollectionsEqual(TCollection* a, TCollection* b);
+
 private:
     void WriteProperties(TPersistent* obj, TPersistent* ancestor, const std::string& prefix,
                          std::vector<TFormProperty>& out);
     void WriteComponent(TComponent* comp, TComponent* ancestor, TFormObject& node);
-    bool CollectionsEqual(TCollection* a, TCollection* b);
     std::string ReferenceName(TComponent* c, TComponent* root) const;
 
     struct Impl;
@@ -55,5 +58,8 @@ private:
 };
 
 std::string WriteComponentText(TComponent* root, TComponent* ancestor = nullptr);
+// TWriter::CollectionsEqual for callers outside a writer (the ancestor test of
+// a class that stores a collection through DefineProperties).
+bool CollectionsEqual(TCollection* a, TCollection* b);
 
 } // namespace tv

@@ -120,3 +120,21 @@ TEST(Collection, NamePathFollowsTheOwnersProperty) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Collection, EqualWhenStoredAlike) {
+    fx::TTestControl a, b;
+    EXPECT_TRUE(CollectionsEqual(a.Items(), b.Items()));
+    dynamic_cast<TTestItem*>(a.Items()->Add())->SetCaption("x");
+    EXPECT_FALSE(CollectionsEqual(a.Items(), b.Items()));
+    dynamic_cast<TTestItem*>(b.Items()->Add())->SetCaption("y");
+    EXPECT_FALSE(CollectionsEqual(a.Items(), b.Items()));
+    dynamic_cast<TTestItem*>(b.Items()->Items(0))->SetCaption("x");
+    EXPECT_TRUE(CollectionsEqual(a.Items(), b.Items()));
+    TCollection plain;
+    plain.Add();
+    EXPECT_FALSE(CollectionsEqual(a.Items(), &plain));  // other item class
+}
+
+} // namespace
