@@ -64,6 +64,7 @@ void SetScreenSize(int width, int height) {
     for (Window* w : d.desktopWnd->children)
         if (w->style & WS_MAXIMIZE) ShowWindow(w, SW_MAXIMIZE);
     RedrawWindow(d.desktopWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    UpdateAllWindows();
     CurrentBackend().Present();
 }
 

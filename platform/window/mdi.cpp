@@ -104,10 +104,8 @@ int Cascade(Window* client, bool skipDisabled) {
     int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME);
     int cw = client->client.Width(), ch = client->client.Height();
     int n = int(list.size());
-    int width = std::max(cw * 3 / 4, cw - (n - 1) * step);
-    int height = std::max(ch * 3 / 4, ch - (n - 1) * step);
-    width = std::min(width, cw);
-    height = std::min(height, ch);
+    int width = std::max(cw * 3 / 4, GetSystemMetrics(SM_CXMINTRACK));
+    int height = std::max(ch * 3 / 4, GetSystemMetrics(SM_CYMINTRACK));
     for (int i = 0; i < n; ++i) {
         int x = (i * step) % std::max(1, cw - width + 1), y = (i * step) % std::max(1, ch - height + 1);
         SetWindowPos(list[size_t(i)], HWND_TOP, x, y, width, height, SWP_NOACTIVATE);

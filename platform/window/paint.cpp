@@ -445,7 +445,6 @@ HDC BeginPaint(HWND wnd, PAINTSTRUCT* ps) {
 BOOL EndPaint(HWND wnd, const PAINTSTRUCT* ps) {
     if (ps && ps->hdc) ReleaseDC(wnd, ps->hdc);
     if (Window* w = W(wnd)) w->paintClip.reset();
-    CurrentBackend().Present();
     return TRUE;
 }
 
@@ -470,7 +469,6 @@ int ReleaseDC(HWND, HDC dc) {
     if (it == dcs.end()) return 0;
     dcs.erase(it);
     DeleteSurfaceDC(dc);
-    CurrentBackend().Present();
     return 1;
 }
 
@@ -544,7 +542,6 @@ int ScrollWindowEx(HWND wnd, int dx, int dy, const RECT* scroll, const RECT* cli
     if (updateRgn) updateRgn->rects = invalid->rects;
     if (update) *update = invalid->Box();
     if (flags & SW_INVALIDATE) InvalidateRgn(w, invalid.get(), (flags & SW_ERASE) ? TRUE : FALSE);
-    CurrentBackend().Present();
     return invalid->Complexity();
 }
 
