@@ -191,11 +191,17 @@ TEST(DrawText, AlignmentPlacesTheTextInTheRectangle) {
         int h = DrawText(c.dc(), "Total", &r, k.format | DT_SINGLELINE);
         RECT ink = c.Ink();
         ASSERT_GT(ink.right, ink.left);
-        if (k.right) EXPECT_NEAR(ink.right, 180, 2);
-        else if (k.centre) EXPECT_NEAR((ink.left + ink.right) / 2, 100, 3);
-        else EXPECT_NEAR(ink.left, 20, 2);
+        if (k.right) {
+            EXPECT_NEAR(ink.right, 180, 2);
+        } else if (k.centre) {
+            EXPECT_NEAR((ink.left + ink.right) / 2, 100, 3);
+        } else {
+            EXPECT_NEAR(ink.left, 20, 2);
+        }
         int th = c.Metrics().tmHeight;
-        if (k.vcentre) EXPECT_NEAR((ink.top + ink.bottom) / 2, 50, th / 2);
+        if (k.vcentre) {
+            EXPECT_NEAR((ink.top + ink.bottom) / 2, 50, th / 2);
+        }
         if (k.bottom) {
             EXPECT_LE(ink.bottom, 90);
             EXPECT_GT(ink.top, 90 - th);
