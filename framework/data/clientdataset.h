@@ -31,6 +31,7 @@ using TReconcileErrorEvent =
 class TCustomClientDataSet : public TDataSet {
     TV_CLASS(TCustomClientDataSet, TDataSet)
 public:
+    static void Publish(TPublisher& p);
     explicit TCustomClientDataSet(TComponent* owner = nullptr);
     ~TCustomClientDataSet() override;
 

@@ -51,6 +51,10 @@ void TDataSet::CheckInactive() const {
 }
 
 void TDataSet::SetActive(bool value) {
+    if (ComponentState().Contains(csLoading)) {
+        streamedActive_ = value;
+        return;
+    }
     if (value == Active()) return;
     if (value) {
         Fire(BeforeOpen);
@@ -63,6 +67,19 @@ void TDataSet::SetActive(bool value) {
         CloseCursor();
         if (!ComponentState().Contains(csDestroying)) Fire(AfterClose);
     }
+}
+
+void TDataSet::Loaded() {
+    TComponent::Loaded();
+    if (streamedActive_) {
+        streamedActive_ = false;
+        SetActive(true);
+    }
+}
+
+void TDataSet::GetChildren(const TGetChildProc& proc, TComponent* root) {
+    for (TField* f : fields_)
+        if (f->Owner() == root) proc(f);
 }
 
 void TDataSet::OpenCursor() {

@@ -41,6 +41,7 @@ using TResyncMode = TSet<TResyncModeFlag>;
 class TDataSet : public TComponent, public IProviderSupport {
     TV_CLASS(TDataSet, TComponent)
 public:
+    static void Publish(TPublisher& p);
     explicit TDataSet(TComponent* owner = nullptr);
     ~TDataSet() override;
 
@@ -55,6 +56,10 @@ public:
     void CheckBrowseMode();
     // Re-reads the records from the source, keeping the current one.
     void Refresh();
+    // A dataset read from a stored definition opens once every component is read.
+    void Loaded() override;
+    // Persistent fields of `root` are written inside their dataset.
+    void GetChildren(const TGetChildProc& proc, TComponent* root) override;
 
     // --- fields ------------------------------------------------------------------
     TFields& Fields() { return fields_; }
@@ -264,6 +269,7 @@ private:
     std::unique_ptr<TFilterExpression> filterExpr_;
     std::vector<Variant> editOriginal_;
     TBookmark insertFrom_;
+    bool streamedActive_ = false;
     int insertFromRow_ = 0;
 };
 

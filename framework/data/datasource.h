@@ -16,6 +16,7 @@ class TField;
 class TDataSource : public TComponent {
     TV_CLASS(TDataSource, TComponent)
 public:
+    static void Publish(TPublisher& p);
     explicit TDataSource(TComponent* owner = nullptr);
     ~TDataSource() override;
 

@@ -33,6 +33,12 @@ void TField::SetDataSet(TDataSet* dataSet) {
     if (dataSet_) dataSet_->FieldListChanged();
 }
 
+TComponent* TField::GetParentComponent() const { return dataSet_; }
+
+void TField::SetParentComponent(TComponent* parent) {
+    if (auto* ds = dynamic_cast<TDataSet*>(parent)) SetDataSet(ds);
+}
+
 void TField::SetFieldName(const std::string& name) {
     if (dataSet_ && name != fieldName_ && !SameText(name, fieldName_) && dataSet_->FindField(name))
         DatabaseError(Format(dbconsts::SDuplicateFieldName, name), dataSet_);

@@ -26,6 +26,7 @@ using TFieldSetTextEvent = std::function<void(TField* sender, const std::string&
 class TField : public TComponent {
     TV_CLASS(TField, TComponent)
 public:
+    static void Publish(TPublisher& p);
     explicit TField(TComponent* owner = nullptr);
     ~TField() override;
 
@@ -130,6 +131,11 @@ public:
 
     // Asks the data-aware control showing this field to take the focus.
     void FocusControl();
+
+    // In a stored definition a field is written inside its dataset.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* parent) override;
 
     TFieldNotifyEvent OnChange;
     TFieldNotifyEvent OnValidate;

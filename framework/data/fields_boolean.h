@@ -7,6 +7,7 @@ namespace tv {
 class TBooleanField : public TField {
     TV_CLASS(TBooleanField, TField)
 public:
+    static void Publish(TPublisher& p);
     explicit TBooleanField(TComponent* owner = nullptr);
     const std::string& DisplayValues() const { return displayValues_; }
     void SetDisplayValues(const std::string& v);

@@ -41,6 +41,7 @@ public:
 class TDataSetProvider : public TCustomProvider {
     TV_CLASS(TDataSetProvider, TCustomProvider)
 public:
+    static void Publish(TPublisher& p);
     explicit TDataSetProvider(TComponent* owner = nullptr);
     ~TDataSetProvider() override;
 

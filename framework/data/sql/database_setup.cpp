@@ -24,10 +24,14 @@ std::vector<std::string> ScriptsOf(const std::string& folder)
     return files;
 }
 
+// Loading runs without synchronous writes, which would make it many times
+// slower; the finished database gets them back (see Finish).
 void CreateFrom(FbDatabase& db, const std::string& path, const std::string& folder)
 {
     fs::create_directories(fs::path(path).parent_path());
-    db.Create(path, {});
+    ConnectOptions options;
+    options.forcedWrites = 0;
+    db.Create(path, options);
     for (const std::string& script : ScriptsOf(folder))
         RunSqlScriptFile(db, script);
 }
@@ -41,6 +45,15 @@ void SetContext(FbDatabase& db, const std::string& name, const std::string& valu
     q.Execute();
 }
 
+void Finish(FbDatabase& db, const std::string& path)
+{
+    db.Close();
+    ConnectOptions options;
+    options.forcedWrites = 1;
+    db.Open(path, options);
+    db.Close();
+}
+
 } // namespace
 
 std::string ScriptsFolder(const std::string& sourceRoot) { return (fs::path(sourceRoot) / "db").string(); }
@@ -51,7 +64,7 @@ void CreateGeneralDatabase(const std::string& path, const std::string& scriptsDi
     CreateFrom(db, path, (fs::path(scriptsDir) / "general").string());
     if (withDemo)
         RunSqlScriptFile(db, (fs::path(scriptsDir) / "demo" / "general.sql").string());
-    db.Close();
+    Finish(db, path);
 }
 
 void CreateCompanyDatabase(const std::string& path, const std::string& scriptsDir, const CompanyDemo* demo)
@@ -63,7 +76,7 @@ void CreateCompanyDatabase(const std::string& path, const std::string& scriptsDi
         SetContext(db, "DEMO_ARTICULOS", std::to_string(demo->articles));
         RunSqlScriptFile(db, (fs::path(scriptsDir) / "demo" / "company.sql").string());
     }
-    db.Close();
+    Finish(db, path);
 }
 
 } // namespace tv::fb

@@ -39,6 +39,8 @@ void FbDatabase::Attach(const std::string& database, const ConnectOptions& optio
         dpb->insertString(&st, isc_dpb_sql_role_name, options.role.c_str());
     dpb->insertString(&st, isc_dpb_lc_ctype, "UTF8");
     dpb->insertInt(&st, isc_dpb_sql_dialect, 3);
+    if (options.forcedWrites >= 0)
+        dpb->insertInt(&st, isc_dpb_force_write, options.forcedWrites);
     if (create) {
         dpb->insertString(&st, isc_dpb_set_db_charset, "UTF8");
         dpb->insertInt(&st, isc_dpb_page_size, 8192);

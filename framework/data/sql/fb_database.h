@@ -15,6 +15,8 @@ struct ConnectOptions {
     std::string user = "SYSDBA";
     std::string password;
     std::string role;
+    // Synchronous page writes: -1 leaves the database's setting, 0 or 1 sets it.
+    int forcedWrites = -1;
 };
 
 class FbDatabase {
