@@ -163,17 +163,24 @@ std::vector<Line> BreakWords(const Line& para, const Layouter& lay, double limit
     return lines;
 }
 
-std::size_t PrevChar(const std::string& s, std::size_t i) {
-    if (i == 0) return 0;
-    --i;
-    while (i > 0 && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) --i;
-    return i;
+// The longest start of `s` (cut at a character boundary) for which
+// `fits(prefix)` holds; widths grow with the prefix, so a binary search will do.
+template <class Fits>
+std::string LongestFitting(const std::string& s, Fits fits) {
+    std::vector<std::size_t> cuts{0};
+    for (std::size_t i = 0; i < s.size(); i += CharLen(s, i)) cuts.push_back(i + CharLen(s, i));
+    std::size_t lo = 0, hi = cuts.size() - 1;
+    while (lo < hi) {
+        std::size_t mid = (lo + hi + 1) / 2;
+        if (fits(s.substr(0, cuts[mid]))) lo = mid;
+        else hi = mid - 1;
+    }
+    return s.substr(0, cuts[lo]);
 }
 
 void EndEllipsis(Line& line, const Layouter& lay, double limit) {
     if (lay.Width(line.text) <= limit + 1e-6) return;
-    std::string s = line.text;
-    while (!s.empty() && lay.Width(s + "...") > limit + 1e-6) s.erase(PrevChar(s, s.size()));
+    std::string s = LongestFitting(line.text, [&](const std::string& p) { return lay.Width(p + "...") <= limit + 1e-6; });
     line.text = s + "...";
     if (line.underline >= int(s.size())) line.underline = -1;
 }
@@ -185,8 +192,9 @@ void PathEllipsis(Line& line, const Layouter& lay, double limit) {
         EndEllipsis(line, lay, limit);
         return;
     }
-    std::string head = line.text.substr(0, sep), tail = line.text.substr(sep);
-    while (!head.empty() && lay.Width(head + "..." + tail) > limit + 1e-6) head.erase(PrevChar(head, head.size()));
+    std::string tail = line.text.substr(sep);
+    std::string head = LongestFitting(line.text.substr(0, sep),
+                                      [&](const std::string& p) { return lay.Width(p + "..." + tail) <= limit + 1e-6; });
     line.text = head + "..." + tail;
     line.underline = -1;
     if (lay.Width(line.text) > limit + 1e-6) EndEllipsis(line, lay, limit);

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "framework/core/strutils.h"
 #include "platform/gdi/objectimpl.h"
 #include "platform/gdi/text.h"
 
@@ -180,7 +181,9 @@ std::shared_ptr<PangoLayout> MakeLayout(const DeviceFont& font, std::string_view
     std::string s;
     if (rtl) s = "\u200F"; // a right-to-left mark sets the paragraph direction
     int shift = int(s.size());
-    s.append(text);
+    // Pango draws nothing for broken UTF-8: such text is read as Latin-1.
+    if (IsValidUtf8(text)) s.append(text);
+    else s += EnsureUtf8(text);
     pango_layout_set_text(layout, s.data(), int(s.size()));
     PangoAttrList* attrs = pango_attr_list_new();
     if (font.lf.lfUnderline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));

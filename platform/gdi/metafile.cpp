@@ -5,6 +5,7 @@
 #include "platform/gdi/dc.h"
 #include "platform/gdi/mapping.h"
 #include "platform/gdi/recorder.h"
+#include "platform/window/sysmetrics.h"
 
 namespace tv {
 namespace win {
@@ -41,8 +42,8 @@ HDC CreateEnhMetaFile(HDC reference, int width, int height) {
         dc->offsetY = ref->offsetY;
         dc->technology = ref->technology;
     } else {
-        dc->width = 1024;
-        dc->height = 768;
+        dc->width = GetSystemMetrics(SM_CXSCREEN);
+        dc->height = GetSystemMetrics(SM_CYSCREEN);
     }
     if (width > 0) dc->width = width;
     if (height > 0) dc->height = height;

@@ -293,3 +293,49 @@ TEST(Shapes, EllipsePolygonAndGradient) {
     GRADIENT_RECT bad{0, 5};
     EXPECT_FALSE(GradientFill(g.dc(), v, 2, &bad, 1, GRADIENT_FILL_RECT_H));
 }
+
+TEST(Brushes, PatternAndHatchBrushesTile) {
+    Canvas checker(2, 2, kWhite);
+    SetPixel(checker.dc(), 0, 0, kRed);
+    SetPixel(checker.dc(), 1, 1, kRed);
+    HBRUSH pattern = CreatePatternBrush(checker.bitmap());
+    Canvas c(6, 4);
+    RECT r{0, 0, 6, 4};
+    FillRect(c.dc(), &r, pattern);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x) EXPECT_EQ(c.Pixel(x, y), (x + y) % 2 ? kWhite : kRed) << x << "," << y;
+    DeleteObject(pattern);
+
+    HBRUSH hatch = CreateHatchBrush(HS_HORIZONTAL, kBlue);
+    Canvas h(8, 16);
+    SetBkMode(h.dc(), TRANSPARENT);
+    RECT hr{0, 0, 8, 16};
+    FillRect(h.dc(), &hr, hatch);
+    EXPECT_EQ(h.Count(kBlue), 16) << "one line in every eight rows";
+    EXPECT_EQ(h.Count(kBlue, RECT{0, 0, 8, 1}) + h.Count(kBlue, RECT{0, 7, 8, 8}), 8);
+    DeleteObject(hatch);
+}
+
+TEST(Pens, GeometricPensWithFlatEndsStopAtTheirPoints) {
+    LOGBRUSH lb;
+    lb.lbColor = kBlue;
+    HPEN flat = ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_MITER, 5, lb);
+    HPEN round = CreatePen(PS_SOLID, 5, kBlue);
+    Canvas a(40, 20), b(40, 20);
+    SelectObject(a.dc(), flat);
+    SelectObject(b.dc(), round);
+    for (HDC dc : {a.dc(), b.dc()}) {
+        MoveToEx(dc, 10, 10, nullptr);
+        LineTo(dc, 30, 10);
+    }
+    EXPECT_EQ(a.Count(kBlue, RECT{10, 0, 30, 20}), 20 * 5);
+    EXPECT_EQ(a.Count(kBlue), 20 * 5) << "nothing past the ends";
+    EXPECT_GT(b.Count(kBlue), 20 * 5) << "round ends reach past them";
+    EXTLOGPEN info;
+    ASSERT_GT(GetObject(flat, sizeof info, &info), 0);
+    EXPECT_EQ(info.elpPenStyle & PS_ENDCAP_MASK, PS_ENDCAP_FLAT);
+    SelectObject(a.dc(), GetStockObject(BLACK_PEN));
+    SelectObject(b.dc(), GetStockObject(BLACK_PEN));
+    DeleteObject(flat);
+    DeleteObject(round);
+}

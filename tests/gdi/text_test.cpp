@@ -331,3 +331,18 @@ TEST(TextOut, OpaqueModePaintsTheTextCellAndAlignmentMovesTheReference) {
     EXPECT_EQ(c.Pixel(149, 5 + h - 1), RGB(255, 0, 0));
     EXPECT_EQ(c.Pixel(149, 5 + h), RGB(255, 255, 255));
 }
+
+TEST(DrawText, EllipsisOfAVeryLongLineIsQuickAndBrokenUtf8StillDraws) {
+    TextCanvas c;
+    std::string longText(20000, 'x');
+    RECT r{0, 0, 120, 0};
+    DrawText(c.dc(), longText, &r, DT_SINGLELINE | DT_END_ELLIPSIS | DT_CALCRECT);
+    EXPECT_LE(r.right, 120);
+    EXPECT_GT(r.right, 120 - c.Width("x...") - 1);
+
+    // A Latin-1 "ñ" on its own is not UTF-8: it is shown as the letter it stands for.
+    SIZE broken, good;
+    GetTextExtentPoint32(c.dc(), "Espa\xF1" "a", &broken);
+    GetTextExtentPoint32(c.dc(), "España", &good);
+    EXPECT_EQ(broken.cx, good.cx);
+}
