@@ -68,6 +68,7 @@ TEST_F(FilterTest, EachOperatorSelectsItsRecords) {
         {"NOT (FECHA < '2026/01/01')", AllBut({3, 6, 5})},
         {"PRECIO > 10000.5", {3, 4, 8}},
         {"PRECIO = 800.25", {5}},
+        {"[PRECIO] = 800,25", {5}},
         {"ACTIVO = FALSE", {3, 10}},
         {"NOT ACTIVO", {3, 10}},
         {"(CODIGO < 3 OR CODIGO > 8) AND NOT ACTIVO", {10}},
