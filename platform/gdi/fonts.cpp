@@ -174,6 +174,18 @@ DeviceFont CurrentDeviceFont(DeviceContext* dc) {
     return f;
 }
 
+std::vector<std::string> InstalledFontFamilies() {
+    PangoFontFamily** families = nullptr;
+    int n = 0;
+    pango_context_list_families(TextContext(), &families, &n);
+    std::vector<std::string> out;
+    for (int i = 0; i < n; ++i) out.push_back(pango_font_family_get_name(families[i]));
+    g_free(families);
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
+}
+
 std::shared_ptr<PangoLayout> MakeLayout(const DeviceFont& font, std::string_view text, bool rtl, int underlineFrom,
                                         int underlineTo) {
     PangoLayout* layout = pango_layout_new(TextContext());

@@ -1,6 +1,7 @@
 #pragma once
 // Text output and measuring, laid out by Pango with fonts found by fontconfig.
 #include <string>
+#include <vector>
 
 #include "platform/wintypes.h"
 
@@ -77,5 +78,7 @@ std::string GetTextFace(HDC dc);
 // The installed family a face name resolves to ("Arial" gives a metric-
 // compatible family; an unknown name gives the default sans-serif family).
 std::string ResolveFontFamily(const std::string& face);
+// The installed font families, sorted (the screen's and the printers' font lists).
+std::vector<std::string> InstalledFontFamilies();
 
 } // namespace tv::win

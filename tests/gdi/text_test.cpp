@@ -1,6 +1,8 @@
 // DrawText and friends, checked against widths measured with the same font.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "gdi/canvas.h"
 #include "platform/gdi/text.h"
 
@@ -256,6 +258,9 @@ TEST(Fonts, WindowsNamesResolveToInstalledMetricCompatibleFamilies) {
     EXPECT_EQ(ResolveFontFamily("MS Sans Serif"), "Liberation Sans");
     EXPECT_EQ(ResolveFontFamily("Default"), "Liberation Sans");
     EXPECT_EQ(ResolveFontFamily("Tahoma"), "DejaVu Sans");
+    std::vector<std::string> families = InstalledFontFamilies();
+    EXPECT_TRUE(std::binary_search(families.begin(), families.end(), "Liberation Sans"));
+    EXPECT_TRUE(std::binary_search(families.begin(), families.end(), "DejaVu Sans"));
     TextCanvas arial(10, 10, "Arial"), narrow(10, 10, "Arial Narrow");
     EXPECT_LT(narrow.Width("Cantidad disponible"), arial.Width("Cantidad disponible"));
 }
