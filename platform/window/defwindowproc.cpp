@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+#include "platform/gdi/clipping.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/mapping.h"
+#include "platform/gdi/shapes.h"
 #include "platform/window/cursor.h"
 #include "platform/window/input.h"
 #include "platform/window/internal.h"
@@ -21,21 +25,41 @@ Window* Root(Window* w) {
 
 bool ShowsCaption(const Window* w) { return (w->style & WS_CAPTION) == WS_CAPTION; }
 
-void FillBackground(Window* w, HDC) {
+void FillBackground(Window* w, HDC dc) {
     HBRUSH brush = w->cls->wc.hbrBackground;
-    if (!brush) return;
-    std::unique_ptr<RegionObject> clip;
-    const RegionObject* area = w->paintClip.get();
-    if (!area) {
-        clip = VisibleRegion(w, true, (w->style & WS_CLIPCHILDREN) != 0, (w->style & WS_CLIPSIBLINGS) != 0);
-        area = clip.get();
+    if (!brush || !dc) return;
+    RECT rc{0, 0, w->client.Width(), w->client.Height()};
+    FillRect(dc, &rc, brush);
+}
+
+// WM_PRINT: the frame, the background and the client area, and the children
+// when asked, each drawn into the given device context at its place.
+void PrintWindow(Window* w, HDC dc, LPARAM flags) {
+    if (!dc || ((flags & PRF_CHECKVISIBLE) && !ReallyVisible(w))) return;
+    if (flags & PRF_NONCLIENT) {
+        int saved = SaveDC(dc);
+        ExcludeClipRect(dc, w->client.left, w->client.top, w->client.right, w->client.bottom);
+        DrawNonClient(w, dc);
+        RestoreDC(dc, saved);
     }
-    if (area->rects.empty()) return;
-    COLORREF c = BrushColor(brush, GetSysColor(COLOR_BTNFACE));
-    cairo_t* cr = SurfaceCairo(*area, {0, 0});
-    cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
-    cairo_paint(cr);
-    cairo_destroy(cr);
+    int saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, w->client.left, w->client.top, nullptr);
+    IntersectClipRect(dc, 0, 0, w->client.Width(), w->client.Height());
+    if (flags & PRF_ERASEBKGND) Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    if ((flags & PRF_CLIENT) && W(w)) Send(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), flags);
+    if ((flags & PRF_CHILDREN) && W(w)) {
+        auto kids = w->children;
+        for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+            Window* c = *it;
+            if (!W(c) || !(c->style & WS_VISIBLE)) continue;
+            int inner = SaveDC(dc);
+            OffsetViewportOrgEx(dc, c->rect.left, c->rect.top, nullptr);
+            IntersectClipRect(dc, 0, 0, c->rect.Width(), c->rect.Height());
+            Send(c, WM_PRINT, reinterpret_cast<WPARAM>(dc), flags & ~PRF_CHECKVISIBLE);
+            RestoreDC(dc, inner);
+        }
+    }
+    RestoreDC(dc, saved);
 }
 
 // Runs until the capture is lost or `step` answers false; other messages are
@@ -247,14 +271,7 @@ LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (!w->cls->wc.hbrBackground) return 0;
         FillBackground(w, reinterpret_cast<HDC>(wp));
         return 1;
-    case WM_PRINT: {
-        HDC dc = reinterpret_cast<HDC>(wp);
-        if ((lp & PRF_CHECKVISIBLE) && !ReallyVisible(w)) return 0;
-        if (lp & PRF_NONCLIENT) Send(w, WM_NCPAINT, 1, 0);
-        if ((lp & PRF_ERASEBKGND) && W(w)) Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-        if ((lp & PRF_CLIENT) && W(w)) Send(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), lp);
-        return 0;
-    }
+    case WM_PRINT: PrintWindow(w, reinterpret_cast<HDC>(wp), lp); return 0;
     case WM_CLOSE: DestroyWindow(w); return 0;
     case WM_SETREDRAW:
         w->redrawOff = wp == 0;

@@ -201,6 +201,7 @@ RECT CalcClientRect(Window* w, const RECT& windowRectParent); // asks WM_NCCALCS
 LRESULT DefNcHitTest(Window* w, POINT screenPt);
 void DefNcCalcSize(Window* w, RECT* rc);
 void DefNcPaint(Window* w);
+void DrawNonClient(Window* w, HDC dc); // window coordinates
 int FrameWidth(const Window* w);
 int FrameHeight(const Window* w);
 int CaptionHeight(const Window* w);

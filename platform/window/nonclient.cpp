@@ -1,10 +1,15 @@
 // The classic non-client area: frame, caption with its buttons, menu bar,
 // client edge and scroll bars; their geometry, hit testing and painting.
-#include <pango/pangocairo.h>
-
 #include <algorithm>
 
+#include "platform/gdi/clipping.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/edges.h"
+#include "platform/gdi/objects.h"
+#include "platform/gdi/shapes.h"
+#include "platform/gdi/text.h"
 #include "platform/window/internal.h"
+#include "platform/window/paint.h"
 #include "platform/window/menu.h"
 #include "platform/window/queue.h"
 #include "platform/window/sysmetrics.h"
@@ -171,119 +176,34 @@ LRESULT DefNcHitTest(Window* w, POINT pt) {
 }
 
 // ---- painting -------------------------------------------------------------
+// Drawn with the drawing layer into a device context whose origin is the
+// window's top-left corner, so WM_PRINT can ask for the same picture.
 
 namespace {
 
-void SetColor(cairo_t* cr, COLORREF c) {
-    cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
+HBRUSH SysBrush(int index) { return reinterpret_cast<HBRUSH>(std::intptr_t(index + 1)); }
+
+void Fill(HDC dc, RECT r, int colorIndex) {
+    if (!IsRectEmpty(&r)) FillRect(dc, &r, SysBrush(colorIndex));
 }
 
-void Fill(cairo_t* cr, const RECT& r, COLORREF c) {
-    if (IsRectEmpty(&r)) return;
-    SetColor(cr, c);
-    cairo_rectangle(cr, r.left, r.top, r.Width(), r.Height());
-    cairo_fill(cr);
-}
-
-// Two-pixel classic edge: raised or sunken.
-void Edge(cairo_t* cr, const RECT& r, bool raised) {
-    COLORREF outerTL = raised ? GetSysColor(COLOR_3DLIGHT) : GetSysColor(COLOR_3DSHADOW);
-    COLORREF outerBR = raised ? GetSysColor(COLOR_3DDKSHADOW) : GetSysColor(COLOR_3DHIGHLIGHT);
-    COLORREF innerTL = raised ? GetSysColor(COLOR_3DHIGHLIGHT) : GetSysColor(COLOR_3DDKSHADOW);
-    COLORREF innerBR = raised ? GetSysColor(COLOR_3DSHADOW) : GetSysColor(COLOR_3DLIGHT);
-    auto frame = [&](RECT q, COLORREF tl, COLORREF br) {
-        Fill(cr, {q.left, q.top, q.right, q.top + 1}, tl);
-        Fill(cr, {q.left, q.top, q.left + 1, q.bottom}, tl);
-        Fill(cr, {q.left, q.bottom - 1, q.right, q.bottom}, br);
-        Fill(cr, {q.right - 1, q.top, q.right, q.bottom}, br);
-    };
-    frame(r, outerTL, outerBR);
-    RECT in = r;
-    InflateRect(&in, -1, -1);
-    if (!IsRectEmpty(&in)) frame(in, innerTL, innerBR);
-}
-
-void Text(cairo_t* cr, const std::string& text, const RECT& r, COLORREF c, bool bold, bool center) {
+void Label(HDC dc, const std::string& text, RECT r, COLORREF color, const LOGFONT& lf, UINT format) {
     if (text.empty() || IsRectEmpty(&r)) return;
-    PangoLayout* layout = pango_cairo_create_layout(cr);
-    PangoFontDescription* fd = pango_font_description_from_string(bold ? "Sans Bold 8" : "Sans 8");
-    pango_layout_set_font_description(layout, fd);
-    pango_font_description_free(fd);
-    pango_layout_set_text(layout, text.c_str(), -1);
-    pango_layout_set_width(layout, r.Width() * PANGO_SCALE);
-    pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
-    pango_layout_set_single_paragraph_mode(layout, TRUE);
-    if (center) pango_layout_set_alignment(layout, PANGO_ALIGN_CENTER);
-    int tw, th;
-    pango_layout_get_pixel_size(layout, &tw, &th);
-    cairo_save(cr);
-    cairo_rectangle(cr, r.left, r.top, r.Width(), r.Height());
-    cairo_clip(cr);
-    SetColor(cr, c);
-    cairo_move_to(cr, r.left, r.top + (r.Height() - th) / 2);
-    pango_cairo_show_layout(cr, layout);
-    cairo_restore(cr);
-    g_object_unref(layout);
+    HFONT font = CreateFontIndirect(lf);
+    HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, color);
+    DrawText(dc, text, &r, format | DT_SINGLELINE | DT_VCENTER);
+    SelectObject(dc, old);
+    DeleteObject(font);
 }
 
-void Line(cairo_t* cr, double x0, double y0, double x1, double y1, COLORREF c, double width) {
-    SetColor(cr, c);
-    cairo_set_line_width(cr, width);
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1, y1);
-    cairo_stroke(cr);
-}
-
-enum class Glyph { Close, Max, Restore, Min, Help, Up, Down, Left, Right };
-
-void DrawGlyph(cairo_t* cr, const RECT& r, Glyph g, bool enabled) {
-    COLORREF c = enabled ? GetSysColor(COLOR_BTNTEXT) : GetSysColor(COLOR_GRAYTEXT);
-    double cx = (r.left + r.right) / 2.0, cy = (r.top + r.bottom) / 2.0;
-    double s = std::max(2.0, std::min(r.Width(), r.Height()) / 2.0 - 2);
-    switch (g) {
-    case Glyph::Close:
-        Line(cr, cx - s + 0.5, cy - s + 0.5, cx + s - 0.5, cy + s - 0.5, c, 1.6);
-        Line(cr, cx + s - 0.5, cy - s + 0.5, cx - s + 0.5, cy + s - 0.5, c, 1.6);
-        break;
-    case Glyph::Max:
-        SetColor(cr, c);
-        cairo_set_line_width(cr, 1);
-        cairo_rectangle(cr, cx - s + 0.5, cy - s + 0.5, 2 * s - 1, 2 * s - 1);
-        cairo_stroke(cr);
-        Fill(cr, {LONG(cx - s), LONG(cy - s), LONG(cx + s), LONG(cy - s + 2)}, c);
-        break;
-    case Glyph::Restore:
-        SetColor(cr, c);
-        cairo_set_line_width(cr, 1);
-        cairo_rectangle(cr, cx - s + 0.5, cy - s / 2 + 0.5, 1.5 * s - 1, 1.5 * s - 1);
-        cairo_rectangle(cr, cx - s / 2 + 0.5, cy - s + 0.5, 1.5 * s - 1, 1.5 * s - 1);
-        cairo_stroke(cr);
-        break;
-    case Glyph::Min: Fill(cr, {LONG(cx - s), LONG(cy + s - 2), LONG(cx + s - 1), LONG(cy + s)}, c); break;
-    case Glyph::Help: Text(cr, "?", r, c, true, true); break;
-    default: {
-        SetColor(cr, c);
-        double a = s * 0.6;
-        if (g == Glyph::Up) { cairo_move_to(cr, cx - a, cy + a / 2); cairo_line_to(cr, cx + a, cy + a / 2); cairo_line_to(cr, cx, cy - a / 2); }
-        if (g == Glyph::Down) { cairo_move_to(cr, cx - a, cy - a / 2); cairo_line_to(cr, cx + a, cy - a / 2); cairo_line_to(cr, cx, cy + a / 2); }
-        if (g == Glyph::Left) { cairo_move_to(cr, cx + a / 2, cy - a); cairo_line_to(cr, cx + a / 2, cy + a); cairo_line_to(cr, cx - a / 2, cy); }
-        if (g == Glyph::Right) { cairo_move_to(cr, cx - a / 2, cy - a); cairo_line_to(cr, cx - a / 2, cy + a); cairo_line_to(cr, cx + a / 2, cy); }
-        cairo_close_path(cr);
-        cairo_fill(cr);
-    }
-    }
-}
-
-void Button(cairo_t* cr, const RECT& r, Glyph g, bool enabled, bool pressed) {
+void CaptionButton(HDC dc, RECT r, UINT kind, bool enabled) {
     if (IsRectEmpty(&r)) return;
-    Fill(cr, r, GetSysColor(COLOR_BTNFACE));
-    Edge(cr, r, !pressed);
-    RECT in = r;
-    if (pressed) OffsetRect(&in, 1, 1);
-    DrawGlyph(cr, in, g, enabled);
+    DrawFrameControl(dc, &r, DFC_CAPTION, kind | (enabled ? 0 : DFCS_INACTIVE));
 }
 
-void PaintScrollBar(cairo_t* cr, Window* w, int bar) {
+void PaintScrollBar(HDC dc, Window* w, int bar) {
     RECT r = ScrollBarRect(w, bar);
     if (IsRectEmpty(&r)) return;
     SCROLLBARINFO sbi;
@@ -291,25 +211,25 @@ void PaintScrollBar(cairo_t* cr, Window* w, int bar) {
     bool enabled = !(sbi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
     bool vert = bar == SB_VERT;
     int arrow = sbi.dxyLineButton;
-    Fill(cr, r, GetSysColor(COLOR_SCROLLBAR));
+    Fill(dc, r, COLOR_SCROLLBAR);
     RECT a1 = vert ? RECT{r.left, r.top, r.right, r.top + arrow} : RECT{r.left, r.top, r.left + arrow, r.bottom};
     RECT a2 = vert ? RECT{r.left, r.bottom - arrow, r.right, r.bottom} : RECT{r.right - arrow, r.top, r.right, r.bottom};
-    Button(cr, a1, vert ? Glyph::Up : Glyph::Left, enabled && !(sbi.rgstate[1] & STATE_SYSTEM_UNAVAILABLE),
-           sbi.rgstate[1] & STATE_SYSTEM_PRESSED);
-    Button(cr, a2, vert ? Glyph::Down : Glyph::Right, enabled && !(sbi.rgstate[5] & STATE_SYSTEM_UNAVAILABLE),
-           sbi.rgstate[5] & STATE_SYSTEM_PRESSED);
+    bool up = enabled && !(sbi.rgstate[1] & STATE_SYSTEM_UNAVAILABLE);
+    bool down = enabled && !(sbi.rgstate[5] & STATE_SYSTEM_UNAVAILABLE);
+    DrawFrameControl(dc, &a1, DFC_SCROLL, (vert ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | (up ? 0 : DFCS_INACTIVE));
+    DrawFrameControl(dc, &a2, DFC_SCROLL, (vert ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | (down ? 0 : DFCS_INACTIVE));
     if (enabled && sbi.xyThumbBottom > sbi.xyThumbTop) {
         RECT t = vert ? RECT{r.left, r.top + sbi.xyThumbTop, r.right, r.top + sbi.xyThumbBottom}
                       : RECT{r.left + sbi.xyThumbTop, r.top, r.left + sbi.xyThumbBottom, r.bottom};
-        Fill(cr, t, GetSysColor(COLOR_BTNFACE));
-        Edge(cr, t, true);
+        Fill(dc, t, COLOR_BTNFACE);
+        DrawEdge(dc, &t, EDGE_RAISED, BF_RECT);
     }
 }
 
-void PaintMenuBar(cairo_t* cr, Window* w) {
+void PaintMenuBar(HDC dc, Window* w, const LOGFONT& font) {
     RECT mb = MenuBarRect(w);
     if (IsRectEmpty(&mb)) return;
-    Fill(cr, mb, GetSysColor(COLOR_MENU));
+    Fill(dc, mb, COLOR_MENU);
     HMENU menu = w->menu;
     RECT wr = ScreenWindowRect(w);
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -318,77 +238,62 @@ void PaintMenuBar(cairo_t* cr, Window* w) {
         OffsetRect(&ir, -wr.left, -wr.top);
         const MenuItem& item = menu->items[size_t(i)];
         if (item.flags & MF_SEPARATOR) continue;
-        std::string text;
-        for (size_t k = 0; k < item.text.size(); ++k) {
-            if (item.text[k] == '&' && k + 1 < item.text.size()) ++k;
-            text += item.text[k];
-        }
         bool grayed = (item.flags & (MF_GRAYED | MF_DISABLED)) != 0;
-        Text(cr, text, ir, GetSysColor(grayed ? COLOR_GRAYTEXT : COLOR_MENUTEXT), false, true);
+        Label(dc, item.text, ir, GetSysColor(grayed ? COLOR_GRAYTEXT : COLOR_MENUTEXT), font, DT_CENTER);
     }
 }
 
 } // namespace
 
-void DefNcPaint(Window* w) {
-    if (!ReallyVisible(w)) return;
-    auto vis = VisibleRegion(w, false, (w->style & WS_CLIPCHILDREN) != 0, (w->style & WS_CLIPSIBLINGS) != 0);
-    POINT o = WindowOrigin(w);
-    auto client = std::unique_ptr<RegionObject>(CreateRectRgn(o.x + w->client.left, o.y + w->client.top,
-                                                              o.x + w->client.right, o.y + w->client.bottom));
-    CombineRgn(vis.get(), vis.get(), client.get(), RGN_DIFF);
-    if (vis->rects.empty()) return;
-    cairo_t* cr = SurfaceCairo(*vis, o);
+void DrawNonClient(Window* w, HDC dc) {
+    if (!dc) return;
     int width = w->rect.Width(), height = w->rect.Height();
     int fx = FrameWidth(w), fy = FrameHeight(w);
     bool active = w->ncActive;
+    NONCLIENTMETRICS ncm;
+    SystemParametersInfo(SPI_GETNONCLIENTMETRICS, 0, &ncm, 0);
     RECT all{0, 0, width, height};
     if (fx || fy) {
-        Fill(cr, all, GetSysColor((w->style & WS_THICKFRAME) ? (active ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER)
-                                                             : COLOR_BTNFACE));
-        if (fx >= 2) Edge(cr, all, true);
-        else {
-            SetColor(cr, GetSysColor(COLOR_WINDOWFRAME));
-            cairo_set_line_width(cr, 1);
-            cairo_rectangle(cr, 0.5, 0.5, width - 1, height - 1);
-            cairo_stroke(cr);
-        }
+        Fill(dc, all, (w->style & WS_THICKFRAME) ? (active ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER) : COLOR_BTNFACE);
+        if (fx >= 2) DrawEdge(dc, &all, EDGE_RAISED, BF_RECT);
+        else FrameRect(dc, &all, SysBrush(COLOR_WINDOWFRAME));
     }
     int cap = CaptionHeight(w);
     if (cap) {
-        RECT cr0{fx, fy, width - fx, fy + cap - 1};
+        RECT band{fx, fy, width - fx, fy + cap - 1};
         COLORREF c1 = GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
         COLORREF c2 = GetSysColor(active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
-        cairo_pattern_t* pat = cairo_pattern_create_linear(cr0.left, 0, cr0.right, 0);
-        cairo_pattern_add_color_stop_rgb(pat, 0, GetRValue(c1) / 255.0, GetGValue(c1) / 255.0, GetBValue(c1) / 255.0);
-        cairo_pattern_add_color_stop_rgb(pat, 1, GetRValue(c2) / 255.0, GetGValue(c2) / 255.0, GetBValue(c2) / 255.0);
-        cairo_set_source(cr, pat);
-        cairo_rectangle(cr, cr0.left, cr0.top, cr0.Width(), cr0.Height());
-        cairo_fill(cr);
-        cairo_pattern_destroy(pat);
-        Fill(cr, {fx, fy + cap - 1, width - fx, fy + cap}, GetSysColor(COLOR_BTNFACE));
+        TRIVERTEX v[2];
+        v[0] = {band.left, band.top, COLOR16(GetRValue(c1) << 8), COLOR16(GetGValue(c1) << 8),
+                COLOR16(GetBValue(c1) << 8), 0};
+        v[1] = {band.right, band.bottom, COLOR16(GetRValue(c2) << 8), COLOR16(GetGValue(c2) << 8),
+                COLOR16(GetBValue(c2) << 8), 0};
+        GRADIENT_RECT gr{0, 1};
+        GradientFill(dc, v, 2, &gr, 1, GRADIENT_FILL_RECT_H);
+        Fill(dc, {fx, fy + cap - 1, width - fx, fy + cap}, COLOR_BTNFACE);
         RECT cl, mx, mn, hp, sm;
         CaptionButtonRects(w, &cl, &mx, &mn, &hp, &sm);
         int textLeft = IsRectEmpty(&sm) ? fx + 3 : sm.right + 2;
         if (!IsRectEmpty(&sm)) {
             // The window's icon: a small plain square stands for it.
             RECT ic{sm.left + 2, sm.top + 2, sm.right - 2, sm.bottom - 2};
-            Fill(cr, ic, GetSysColor(COLOR_BTNFACE));
-            Edge(cr, ic, true);
+            Fill(dc, ic, COLOR_BTNFACE);
+            DrawEdge(dc, &ic, EDGE_RAISED, BF_RECT);
         }
         int textRight = (!IsRectEmpty(&mn) ? mn.left : !IsRectEmpty(&hp) ? hp.left
                          : !IsRectEmpty(&cl) ? cl.left : width - fx) - 2;
-        Text(cr, w->text, {textLeft, fy, textRight, fy + cap - 1},
-             GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT), true, false);
-        bool closeEnabled = !(w->cls->wc.style & CS_NOCLOSE);
-        Button(cr, cl, Glyph::Close, closeEnabled, false);
-        Button(cr, mx, (w->style & WS_MAXIMIZE) ? Glyph::Restore : Glyph::Max, (w->style & WS_MAXIMIZEBOX) != 0,
-               false);
-        Button(cr, mn, (w->style & WS_MINIMIZE) ? Glyph::Restore : Glyph::Min, (w->style & WS_MINIMIZEBOX) != 0,
-               false);
-        Button(cr, hp, Glyph::Help, true, false);
+        Label(dc, w->text, {textLeft, fy, textRight, fy + cap - 1},
+              GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT),
+              (w->exStyle & WS_EX_TOOLWINDOW) ? ncm.lfSmCaptionFont : ncm.lfCaptionFont,
+              DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+        CaptionButton(dc, cl, DFCS_CAPTIONCLOSE, !(w->cls->wc.style & CS_NOCLOSE));
+        CaptionButton(dc, mx, (w->style & WS_MAXIMIZE) ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX,
+                      (w->style & WS_MAXIMIZEBOX) != 0);
+        CaptionButton(dc, mn, (w->style & WS_MINIMIZE) ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMIN,
+                      (w->style & WS_MINIMIZEBOX) != 0);
+        CaptionButton(dc, hp, DFCS_CAPTIONHELP, true);
     }
-    PaintMenuBar(cr, w);
+    PaintMenuBar(dc, w, ncm.lfMenuFont);
     int e = EdgeWidth(w);
     if (e) {
         RECT er = w->client;
@@ -396,19 +301,25 @@ void DefNcPaint(Window* w) {
         if (!IsRectEmpty(&v)) UnionRect(&er, &er, &v);
         if (!IsRectEmpty(&h)) UnionRect(&er, &er, &h);
         InflateRect(&er, e, e);
-        if (e >= 2) Edge(cr, er, false);
-        else {
-            SetColor(cr, GetSysColor(COLOR_3DSHADOW));
-            cairo_set_line_width(cr, 1);
-            cairo_rectangle(cr, er.left + 0.5, er.top + 0.5, er.Width() - 1, er.Height() - 1);
-            cairo_stroke(cr);
-        }
+        DrawEdge(dc, &er, e >= 2 ? EDGE_SUNKEN : BDR_SUNKENOUTER, BF_RECT);
     }
-    PaintScrollBar(cr, w, SB_VERT);
-    PaintScrollBar(cr, w, SB_HORZ);
+    PaintScrollBar(dc, w, SB_VERT);
+    PaintScrollBar(dc, w, SB_HORZ);
     RECT box = SizeBoxRect(w);
-    Fill(cr, box, GetSysColor(COLOR_BTNFACE));
-    cairo_destroy(cr);
+    if (!IsRectEmpty(&box)) {
+        Fill(dc, box, COLOR_BTNFACE);
+        if ((w->style & WS_THICKFRAME) && !(w->style & WS_MAXIMIZE))
+            DrawFrameControl(dc, &box, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
+    }
+}
+
+void DefNcPaint(Window* w) {
+    if (!ReallyVisible(w)) return;
+    HDC dc = GetDCEx(w, nullptr, DCX_WINDOW);
+    if (!dc) return;
+    ExcludeClipRect(dc, w->client.left, w->client.top, w->client.right, w->client.bottom);
+    DrawNonClient(w, dc);
+    ReleaseDC(w, dc);
 }
 
 } // namespace tv::win
