@@ -238,6 +238,3 @@ void DrawTextAt(DeviceContext* dc, const DeviceFont& font, double x, double y, s
 
 } // namespace tv::win
 
-// fontconfig loses a few bytes while it parses its configuration files, once
-// per process; the leak checker of sanitized builds is told to let it be.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
