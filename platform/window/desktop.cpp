@@ -103,6 +103,7 @@ void ResetDesktop() {
         MakeSurface(d);
         d.desktopWnd->rect = d.desktopWnd->client = {0, 0, 1024, 768};
     }
+    d.workArea = {0, 0, d.width, d.height};
     ResetSystemSettings();
     // Zombies kept for stale handles can go now: nobody is inside them.
     for (auto it = d.graveyard.begin(); it != d.graveyard.end();) {
