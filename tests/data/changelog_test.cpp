@@ -206,3 +206,23 @@ TEST_F(ChangeLogTest, ApplyWithoutProviderIsAClearError) {
     EXPECT_THROW(m.cds->ApplyUpdates(0), EDatabaseError);
     EXPECT_EQ(m.cds->ChangeCount(), 1);
 }
+
+TEST_F(ChangeLogTest, MaxErrorsStopsTheApplyAndKeepsWhatWasNotTried) {
+    // Changes go in the order the rows were read: 7, 3, 9, 1, 5, 2...
+    ASSERT_TRUE(m.tabla->Locate("CODIGO", 2, {}));
+    m.tabla->Delete();
+    ASSERT_TRUE(m.tabla->Locate("CODIGO", 3, {}));
+    m.tabla->Delete();
+    SetName(7, "Zanahoria roja"); // applies
+    SetName(3, "uno");            // fails
+    SetName(1, "Arroz blanco");   // not tried after the first error
+    SetName(2, "dos");            // fails
+    EXPECT_EQ(m.cds->ApplyUpdates(0), 1) << "the first error ends the apply";
+    EXPECT_EQ(SourceName(7), "Zanahoria roja") << "a plain dataset keeps what it took";
+    EXPECT_EQ(SourceName(1), "Arroz");
+    EXPECT_EQ(m.cds->ChangeCount(), 3) << "the failed change and those not tried stay in the log";
+
+    EXPECT_EQ(m.cds->ApplyUpdates(-1), 2);
+    EXPECT_EQ(SourceName(1), "Arroz blanco");
+    EXPECT_EQ(m.cds->ChangeCount(), 2);
+}
