@@ -28,8 +28,9 @@ constexpr int DT_PLOTTER = 0, DT_RASDISPLAY = 1, DT_RASPRINTER = 2, DT_METAFILE 
 // A memory device context (on a 1x1 default bitmap until one is selected).
 // `reference` may be null (the screen); its resolution is taken over.
 HDC CreateCompatibleDC(HDC reference);
-// Frees memory, metafile-less and recording device contexts; surface
-// contexts go through DeleteSurfaceDC, printers through their own call.
+// Frees memory, printer and recording device contexts (a printer's open
+// document is dropped). Surface contexts go through DeleteSurfaceDC, metafile
+// contexts through CloseEnhMetaFile.
 BOOL DeleteDC(HDC dc);
 
 int SaveDC(HDC dc);

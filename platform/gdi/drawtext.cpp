@@ -208,7 +208,9 @@ int DrawTextEx(HDC hdc, const std::string& text, RECT* rect, UINT format, DRAWTE
     DRAWTEXTPARAMS p = params ? *params : DRAWTEXTPARAMS{};
     RECT rc = *rect;
     bool hasParams = params != nullptr;
-    CallScope scope(dc, "DrawTextEx", Args(text, rc, format), [=](HDC t) {
+    // Measuring draws nothing: it is not kept in a metafile.
+    bool measuring = (format & DT_CALCRECT) != 0;
+    CallScope scope(dc, "DrawTextEx", Args(text, rc, format), measuring ? std::function<void(HDC)>() : [=](HDC t) {
         RECT r = rc;
         DRAWTEXTPARAMS q = p;
         DrawTextEx(t, text, &r, format, hasParams ? &q : nullptr);

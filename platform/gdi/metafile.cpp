@@ -21,7 +21,7 @@ namespace {
 struct MetafileRecorder : Recorder {
     std::shared_ptr<MetafileData> data = std::make_shared<MetafileData>();
     bool Capture(DeviceContext*, MetaRecord rec) override {
-        data->records.push_back(std::move(rec));
+        if (rec.play) data->records.push_back(std::move(rec));
         return true;
     }
 };

@@ -36,6 +36,9 @@ HENHMETAFILE RecordPage() {
     SetBkMode(mf, TRANSPARENT);
     SIZE sz;
     GetTextExtentPoint32(mf, "Total", &sz);
+    RECT measured{0, 0, 1, 1};
+    DrawText(mf, "Total", &measured, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(measured.right, sz.cx) << "measuring works and is not recorded";
     EXPECT_GT(sz.cx, 150) << "measured in the printer's pixels";
     TextOut(mf, 700, 600, "Total");
     SelectObject(mf, GetStockObject(DEFAULT_GUI_FONT));

@@ -351,3 +351,14 @@ TEST(DrawText, EllipsisOfAVeryLongLineIsQuickAndBrokenUtf8StillDraws) {
     GetTextExtentPoint32(c.dc(), "España", &good);
     EXPECT_EQ(broken.cx, good.cx);
 }
+
+TEST(DrawText, RightToLeftReadingMovesTheNeutralCharacters) {
+    TextCanvas ltr, rtl, plainL, plainR;
+    RECT r{0, 0, 200, 30};
+    DrawText(ltr.dc(), "Total:", &r, DT_SINGLELINE);
+    DrawText(rtl.dc(), "Total:", &r, DT_SINGLELINE | DT_RTLREADING);
+    EXPECT_NE(ltr.Pixels(), rtl.Pixels()) << "the colon goes to the left";
+    DrawText(plainL.dc(), "Total", &r, DT_SINGLELINE);
+    DrawText(plainR.dc(), "Total", &r, DT_SINGLELINE | DT_RTLREADING);
+    EXPECT_EQ(plainL.Pixels(), plainR.Pixels());
+}
