@@ -64,9 +64,18 @@ void PrintWindow(Window* w, HDC dc, LPARAM flags) {
 
 // Runs until the capture is lost or `step` answers false; other messages are
 // dispatched as usual.
+// Lets go of the capture however a loop ends, also when a handler throws.
+struct CaptureGuard {
+    Window* w;
+    ~CaptureGuard() {
+        if (W(w) && GetCapture() == w) ReleaseCapture();
+    }
+};
+
 template <class Step>
 void CaptureLoop(Window* w, Step step) {
     SetCapture(w);
+    CaptureGuard guard{w};
     for (;;) {
         if (!W(w) || GetCapture() != w) break;
         MSG msg;
@@ -86,7 +95,6 @@ void CaptureLoop(Window* w, Step step) {
         TranslateMessage(&msg);
         DispatchMessage(&msg);
     }
-    if (W(w) && GetCapture() == w) ReleaseCapture();
 }
 
 void TrackMinMax(Window* w, POINT* minSize, POINT* maxSize) {
@@ -110,6 +118,12 @@ void MoveSizeLoop(Window* w, bool move, int edge) {
     TrackMinMax(w, &minSize, &maxSize);
     if (!W(w)) return;
     Send(w, WM_ENTERSIZEMOVE, 0, 0);
+    struct ExitGuard {
+        Window* w;
+        ~ExitGuard() {
+            if (W(w)) Send(w, WM_EXITSIZEMOVE, 0, 0);
+        }
+    } exitGuard{w};
     POINT parentOrigin{0, 0};
     if (!IsTopLevel(w)) parentOrigin = ClientOrigin(w->parent);
     CaptureLoop(w, [&](const MSG& msg) {
@@ -147,7 +161,6 @@ void MoveSizeLoop(Window* w, bool move, int edge) {
         UpdateAllWindows();
         return true;
     });
-    if (W(w)) Send(w, WM_EXITSIZEMOVE, 0, 0);
 }
 
 void TrackCaptionButton(Window* w, LRESULT hit) {

@@ -243,6 +243,17 @@ void TrackScrollBar(Window* w, int bar, POINT pt) {
     }
     POINT cursor = pt;
     SetCapture(w);
+    // Whatever happens inside, the bar stops tracking and lets the mouse go.
+    struct Guard {
+        Window* w;
+        ScrollBarState* s;
+        ~Guard() {
+            if (!W(w)) return;
+            s->tracking = false;
+            KillTimer(w, kRepeatTimer);
+            if (GetCapture() == w) ReleaseCapture();
+        }
+    } guard{w, s};
     for (;;) {
         if (!W(w) || GetCapture() != w) break;
         MSG msg;

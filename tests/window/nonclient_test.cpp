@@ -269,3 +269,32 @@ TEST_F(DesktopTest, MenuBarClicksAndAltKeysRunCommands) {
     ASSERT_NE(Last(w, WM_COMMAND), nullptr);
     EXPECT_EQ(LOWORD(Last(w, WM_COMMAND)->wp), 102);
 }
+
+TEST_F(DesktopTest, AFailingHandlerInsideTrackingLetsTheMouseGo) {
+    HWND w = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_VSCROLL, 0, 0, 200, 300);
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE;
+    si.nMax = 99;
+    si.nPage = 10;
+    SetScrollInfo(w, SB_VERT, &si, TRUE);
+    hook = [](HWND, UINT m, WPARAM wp, LPARAM, LRESULT&) {
+        if (m == WM_VSCROLL && LOWORD(wp) == SB_THUMBTRACK) throw tv::EInvalidOperation("fallo");
+        return false;
+    };
+    SCROLLBARINFO sbi;
+    GetScrollBarInfo(w, OBJID_VSCROLL, &sbi);
+    int x = (sbi.rcScrollBar.left + sbi.rcScrollBar.right) / 2;
+    int y = sbi.rcScrollBar.top + (sbi.xyThumbTop + sbi.xyThumbBottom) / 2;
+    EXPECT_THROW(Drag(x, y, x, y + 50), tv::EInvalidOperation);
+    EXPECT_EQ(GetCapture(), nullptr);
+    SCROLLINFO tp;
+    tp.fMask = SIF_POS | SIF_TRACKPOS;
+    GetScrollInfo(w, SB_VERT, &tp);
+    EXPECT_EQ(tp.nTrackPos, tp.nPos) << "tracking ended";
+    // The window goes on working.
+    hook = nullptr;
+    ProcessPendingMessages();
+    ClearLog();
+    Click(x, sbi.rcScrollBar.bottom - 3);
+    EXPECT_EQ(Count(w, WM_VSCROLL), 2u) << "line down, then end of scrolling";
+}
