@@ -89,7 +89,24 @@ private:
         return w;
     }
 
+    // Nesting deeper than any real window is taken for a broken definition,
+    // before it could exhaust the stack.
+    class DepthGuard {
+    public:
+        explicit DepthGuard(Parser& p) : p_(p) {
+            if (++p_.depth_ > kMaxDepth) p_.Error(LoadResString(SInvalidImage));
+        }
+        ~DepthGuard() { --p_.depth_; }
+        DepthGuard(const DepthGuard&) = delete;
+        DepthGuard& operator=(const DepthGuard&) = delete;
+
+    private:
+        Parser& p_;
+    };
+    static constexpr int kMaxDepth = 200;
+
     TFormObject ParseObject() {
+        DepthGuard guard(*this);
         SkipBlanks();
         TFormObject obj;
         obj.line = line_;
@@ -283,6 +300,7 @@ private:
     }
 
     TFormValue ParseValue() {
+        DepthGuard guard(*this);
         SkipBlanks();
         TFormValue v;
         v.line = line_;
@@ -407,6 +425,7 @@ private:
     std::string_view s_;
     std::size_t p_ = 0;
     int line_ = 1;
+    int depth_ = 0;
 };
 
 // --- printing ---------------------------------------------------------------------

@@ -357,6 +357,8 @@ TObject* detail::CheckCast(TObject* obj, bool ok, const std::string& prop) {
     return obj;
 }
 
+void detail::RangeError() { InvalidValue(); }
+
 TPropBuilder& TPropBuilder::Default(std::int64_t value) {
     info_.hasDefault_ = true;
     info_.defaultOrd_ = value;

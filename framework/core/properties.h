@@ -204,6 +204,8 @@ struct MethodTraits<R (C::*)(A...)> {
 
 // The object as C, or EPropertyError naming the property.
 TObject* CheckCast(TObject* obj, bool ok, const std::string& prop);
+// EPropertyError "Invalid property value".
+[[noreturn]] void RangeError();
 template <class C>
 C* As(TObject* obj, const std::string& prop) {
     C* c = dynamic_cast<C*>(obj);
@@ -227,7 +229,12 @@ std::function<void(TObject*, T)> Setter(S s, const std::string& prop) {
     } else {
         using C = typename SetterTraits<S>::Class;
         using A = typename SetterTraits<S>::Value;
-        return [s, prop](TObject* o, T v) { (As<C>(o, prop)->*s)(static_cast<A>(v)); };
+        return [s, prop](TObject* o, T v) {
+            // A number that does not fit the property's type is refused, not cut.
+            if constexpr (std::is_integral_v<A> && std::is_integral_v<std::remove_cvref_t<T>>)
+                if (static_cast<std::remove_cvref_t<T>>(static_cast<A>(v)) != v) RangeError();
+            (As<C>(o, prop)->*s)(static_cast<A>(v));
+        };
     }
 }
 template <class G>

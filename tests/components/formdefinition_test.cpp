@@ -356,7 +356,19 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"object F: TTestForm\n  object B: TTestControl\n  end\n  object B: TTestControl\n  end\nend\n",
                 "A component named B already exists on line 4"},
         BadCase{"object F: TTestForm\n  object 1B: TTestControl\n  end\nend\n", "Identifier expected on line 2"},
-        BadCase{"object F: TTestForm\n  object B: TTestItem\n  end\nend\n", "Invalid stream format on line 2"}));
+        BadCase{"object F: TTestForm\n  object B: TTestItem\n  end\nend\n", "Invalid stream format on line 2"},
+        BadCase{"object F: TTestForm\n  object B: TTestControl\n    Width = 99999999999\n  end\nend\n",
+                "Error reading B.Width: Invalid property value on line 3"},
+        BadCase{"object F: TTestForm\n  object B: TTestControl\n    Width = 99999999999999999999\n  end\nend\n",
+                "Number expected on line 3"}));
+
+TEST_F(FormDefinition, AbsurdNestingIsABrokenDefinitionNotACrash) {
+    std::string text;
+    for (int i = 0; i < 5000; ++i) text += "object C" + std::to_string(i) + ": TTestControl\n";
+    EXPECT_THROW(CreateComponentFromText(text), EParserError);
+    EXPECT_THROW(CreateComponentFromText("object F: TTestForm\n  Lines.Strings = " + std::string(5000, '(')),
+                 EParserError);
+}
 
 TEST_F(FormDefinition, OnErrorMaySkipABadProperty) {
     TReader reader("object F: TTestForm\n  Foo = 1\n  Caption = 'kept'\nend\n");
