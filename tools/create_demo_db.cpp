@@ -1,0 +1,211 @@
+// Creates the station's demo databases in a folder, with the embedded engine:
+//   <folder>/datos/general.fdb        companies 001 and 002, users ADMIN and CAJERO
+//   <folder>/datos/001/tallyvo.fdb    Supermercado La Economía (50,000 articles by default)
+//   <folder>/datos/002/tallyvo.fdb    Ferretería El Tornillo Feliz
+// Writes <folder>/SERVIDORES.cfg with the folder as the one server entry and
+// sets the registry value "Directorio" to the folder. Article pictures (PNG and
+// JPEG) are drawn here.
+//
+//   create_demo_db <folder> [--articulos N] [--fuente <repository root>]
+#include <png.h>
+#include <jpeglib.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "framework/core/registry.h"
+#include "framework/data/sql/database_setup.h"
+#include "framework/data/sql/fb_statement.h"
+
+namespace fs = std::filesystem;
+using namespace tv;
+
+namespace {
+
+struct Image {
+    int width = 160, height = 120;
+    std::vector<unsigned char> rgb;
+};
+
+// A product card: a soft gradient, a package in the group's colour and a label band.
+Image Draw(int seed)
+{
+    Image img;
+    img.rgb.resize(static_cast<size_t>(img.width * img.height * 3));
+    const unsigned char palette[8][3] = {{214, 69, 65}, {52, 152, 219}, {46, 204, 113}, {241, 196, 15},
+                                         {155, 89, 182}, {230, 126, 34}, {26, 188, 156}, {127, 140, 141}};
+    const unsigned char* c = palette[seed % 8];
+    bool round = seed % 3 == 0;
+    for (int y = 0; y < img.height; ++y)
+        for (int x = 0; x < img.width; ++x) {
+            unsigned char* p = &img.rgb[static_cast<size_t>((y * img.width + x) * 3)];
+            int shade = 235 - y / 4;
+            p[0] = p[1] = p[2] = static_cast<unsigned char>(shade);
+            double dx = (x - 80) / 45.0, dy = (y - 60) / 45.0;
+            bool inside = round ? dx * dx + dy * dy < 1.0 : (x > 45 && x < 115 && y > 15 && y < 105);
+            if (inside) {
+                double light = 0.75 + 0.25 * std::cos((x + seed) / 18.0);
+                p[0] = static_cast<unsigned char>(c[0] * light);
+                p[1] = static_cast<unsigned char>(c[1] * light);
+                p[2] = static_cast<unsigned char>(c[2] * light);
+                if (y > 52 && y < 68)
+                    p[0] = p[1] = p[2] = 250;
+            }
+        }
+    return img;
+}
+
+std::string Png(const Image& img)
+{
+    std::string out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        throw std::runtime_error("no se pudo crear la imagen PNG");
+    }
+    png_set_write_fn(
+        png, &out,
+        [](png_structp p, png_bytep data, png_size_t n) {
+            static_cast<std::string*>(png_get_io_ptr(p))->append(reinterpret_cast<char*>(data), n);
+        },
+        nullptr);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(img.width), static_cast<png_uint_32>(img.height), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < img.height; ++y)
+        png_write_row(png, const_cast<png_bytep>(&img.rgb[static_cast<size_t>(y * img.width * 3)]));
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+std::string Jpeg(const Image& img)
+{
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr jerr{};
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = static_cast<JDIMENSION>(img.width);
+    cinfo.image_height = static_cast<JDIMENSION>(img.height);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 85, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(&img.rgb[static_cast<size_t>(cinfo.next_scanline) * img.width * 3]);
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    std::string out(reinterpret_cast<char*>(buffer), size);
+    jpeg_destroy_compress(&cinfo);
+    std::free(buffer);
+    return out;
+}
+
+// Pictures for the first `count` articles, PNG and JPEG in turn.
+void AddPictures(const std::string& companyDb, int count)
+{
+    fb::FbDatabase db;
+    db.Open(companyDb, {});
+    fb::FbStatement q(db);
+    q.Prepare("UPDATE ARTICULO SET ARTI_FOTO = ? WHERE ARTI_COD = ?");
+    for (int i = 1; i <= count; ++i) {
+        Image img = Draw(i);
+        q.Params().SetBytes(0, i % 2 ? Jpeg(img) : Png(img));
+        char code[16];
+        std::snprintf(code, sizeof code, "%06d", i);
+        q.Params().SetString(1, code);
+        q.Execute();
+    }
+}
+
+void AddLogos(const std::string& generalDb)
+{
+    fb::FbDatabase db;
+    db.Open(generalDb, {});
+    fb::FbStatement q(db);
+    q.Prepare("UPDATE COMPANIA SET COMP_LOGO = ? WHERE COMP_COD = ?");
+    const char* codes[] = {"001", "002"};
+    for (int i = 0; i < 2; ++i) {
+        q.Params().SetBytes(0, Png(Draw(100 + i)));
+        q.Params().SetString(1, codes[i]);
+        q.Execute();
+    }
+}
+
+std::string FindSourceRoot(const char* argv0)
+{
+    std::error_code ec;
+    fs::path p = fs::weakly_canonical(fs::path(argv0), ec).parent_path();
+    for (; !p.empty() && p != p.root_path(); p = p.parent_path())
+        if (fs::exists(p / "db" / "company"))
+            return p.string();
+    return fs::current_path().string();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::cerr << "uso: create_demo_db <carpeta> [--articulos N] [--fuente <raíz del proyecto>]\n";
+        return 2;
+    }
+    fs::path folder = fs::absolute(argv[1]);
+    int articles = 50000;
+    std::string source = FindSourceRoot(argv[0]);
+    for (int i = 2; i + 1 < argc; i += 2) {
+        std::string opt = argv[i];
+        if (opt == "--articulos")
+            articles = std::atoi(argv[i + 1]);
+        else if (opt == "--fuente")
+            source = argv[i + 1];
+    }
+    try {
+        std::string scripts = fb::ScriptsFolder(source);
+        fs::path datos = folder / "datos";
+        if (fs::exists(datos / "general.fdb")) {
+            std::cerr << "Ya existen bases de datos en " << datos << "\n";
+            return 1;
+        }
+        std::cout << "Base general..." << std::endl;
+        fb::CreateGeneralDatabase((datos / "general.fdb").string(), scripts, true);
+        AddLogos((datos / "general.fdb").string());
+
+        std::cout << "Compañía 001 con " << articles << " artículos..." << std::endl;
+        fb::CompanyDemo super{"Supermercado La Economía", articles};
+        fb::CreateCompanyDatabase((datos / "001" / "tallyvo.fdb").string(), scripts, &super);
+        AddPictures((datos / "001" / "tallyvo.fdb").string(), 60);
+
+        std::cout << "Compañía 002..." << std::endl;
+        fb::CompanyDemo ferreteria{"Ferretería El Tornillo Feliz", std::max(1, articles / 20)};
+        fb::CreateCompanyDatabase((datos / "002" / "tallyvo.fdb").string(), scripts, &ferreteria);
+        AddPictures((datos / "002" / "tallyvo.fdb").string(), 20);
+
+        // The login window lists these entries; a last line needs its line end.
+        std::ofstream(folder / "SERVIDORES.cfg", std::ios::binary) << folder.string() << "\r\n";
+
+        TRegistry reg;
+        reg.SetRootKey(HKEY_LOCAL_MACHINE);
+        if (reg.OpenKey("\\Software\\Orvane\\Tallyvo2008", true))
+            reg.WriteString("Directorio", folder.string());
+        else
+            std::cerr << "No se pudo escribir el registro (Directorio).\n";
+        std::cout << "Listo: " << folder.string() << std::endl;
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
