@@ -112,6 +112,7 @@ void TCustomSQLDataSet::SetDataSource(TDataSource* ds) { masterLink_.SetDataSour
 
 void TCustomSQLDataSet::CommandChanged()
 {
+    baseKnown_ = false;
     if (stmt_)
         stmt_.reset();
     FieldDefs().Clear();
@@ -353,12 +354,25 @@ std::string TCustomSQLDataSet::BaseTable()
     return isRelation ? table : std::string();
 }
 
-std::string TCustomSQLDataSet::PSGetTableName() { return BaseTable(); }
+std::string TCustomSQLDataSet::PSGetTableName()
+{
+    if (!baseKnown_) {
+        baseTable_ = BaseTable();
+        keyFields_ = KeyFieldsOf(baseTable_);
+        baseKnown_ = true;
+    }
+    return baseTable_;
+}
 
 std::vector<std::string> TCustomSQLDataSet::PSGetKeyFields()
 {
+    PSGetTableName();
+    return keyFields_;
+}
+
+std::vector<std::string> TCustomSQLDataSet::KeyFieldsOf(std::string table)
+{
     std::vector<std::string> keys;
-    std::string table = BaseTable();
     if (table.empty())
         return keys;
     for (char& ch : table)

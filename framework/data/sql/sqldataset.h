@@ -85,6 +85,7 @@ private:
     void Bind();
     void MasterChanged();
     void ReadRow(std::vector<Variant>& values) const;
+    std::vector<std::string> KeyFieldsOf(std::string table);
 
     TSQLConnection* connection_ = nullptr;
     TParams params_;
@@ -95,6 +96,10 @@ private:
     std::int64_t fetched_ = 0;
     std::vector<Variant> current_;
     bool trimChar_ = true;
+    // What the catalogue says of the prepared statement, asked once.
+    bool baseKnown_ = false;
+    std::string baseTable_;
+    std::vector<std::string> keyFields_;
     // ApplyUpdates: one transaction and the statements it ran, by text.
     Firebird::ITransaction* applyTransaction_ = nullptr;
     std::vector<std::pair<std::string, std::unique_ptr<fb::FbStatement>>> resolverStatements_;
