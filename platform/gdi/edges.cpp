@@ -95,9 +95,12 @@ void Arrow(DeviceContext* dc, const RECT& r, int dir, COLORREF c, int dx = 0, in
     }
 }
 
-void CheckMark(DeviceContext* dc, int x, int y, COLORREF c) {
+// The 7 x 7 tick, scaled so a printer's large box gets a large tick.
+void CheckMark(DeviceContext* dc, const RECT& in, COLORREF c) {
     static const int top[7] = {2, 3, 4, 3, 2, 1, 0};
-    for (int i = 0; i < 7; ++i) Fill(dc, x + i, y + top[i], x + i + 1, y + top[i] + 3, c);
+    int u = std::max(1, int(std::min(in.right - in.left, in.bottom - in.top)) / 9);
+    int x = in.left + (in.right - in.left - 7 * u) / 2, y = in.top + (in.bottom - in.top - 7 * u) / 2;
+    for (int i = 0; i < 7; ++i) Fill(dc, x + i * u, y + top[i] * u, x + (i + 1) * u, y + (top[i] + 3) * u, c);
 }
 
 RECT Square(const RECT& r) {
@@ -127,8 +130,7 @@ void CheckBox(DeviceContext* dc, const RECT& rect, UINT state) {
     Fill(dc, in.left, in.top, in.right, in.bottom, back);
     if (state & DFCS_CHECKED) {
         COLORREF mark = grayed || (state & DFCS_INACTIVE) ? GetSysColor(COLOR_GRAYTEXT) : GetSysColor(COLOR_WINDOWTEXT);
-        int w = in.right - in.left, h = in.bottom - in.top;
-        CheckMark(dc, in.left + (w - 7) / 2, in.top + (h - 7) / 2, mark);
+        CheckMark(dc, in, mark);
     }
 }
 
@@ -280,7 +282,7 @@ BOOL DrawFrameControl(HDC hdc, RECT* rect, UINT type, UINT state) {
     case DFC_MENU: {
         COLORREF c = GlyphColor(state);
         if (kind == DFCS_MENUARROW) Arrow(dc, d, 3, c);
-        else if (kind == DFCS_MENUCHECK) CheckMark(dc, d.left + (d.right - d.left - 7) / 2, d.top + (d.bottom - d.top - 7) / 2, c);
+        else if (kind == DFCS_MENUCHECK) CheckMark(dc, d, c);
         else {
             int n = std::max(2, std::min(d.right - d.left, d.bottom - d.top) / 3);
             int x = d.left + (d.right - d.left - n) / 2, y = d.top + (d.bottom - d.top - n) / 2;

@@ -99,6 +99,15 @@ TEST(DrawFrameControl, CheckBoxStates) {
     }
 }
 
+TEST(DrawFrameControl, TheTickGrowsWithTheBox) {
+    // A printed check box at 600 dpi is large; its tick is scaled with it.
+    Canvas c(60, 60);
+    RECT r{0, 0, 60, 60};
+    DrawFrameControl(c.dc(), &r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
+    int unit = (60 - 4) / 9;
+    EXPECT_EQ(c.Count(Sys(COLOR_WINDOWTEXT)), 21 * unit * unit);
+}
+
 TEST(DrawFrameControl, PushButtonsAndScrollArrows) {
     Canvas up(16, 16), pushed(16, 16), flat(16, 16);
     RECT r{0, 0, 16, 16};
