@@ -46,6 +46,23 @@ try_password() {
   fi
 }
 
+# A security database whose SYSDBA password nobody knows (or that has no SYSDBA
+# yet): when this script runs the server, stop it, set the password with the
+# embedded engine, which needs none, and start it again.
+bootstrap_sysdba() {
+  [ -f "$PIDFILE" ] || return 1
+  local secdb=/var/lib/firebird/3.0/system/security3.fdb
+  [ -e "$secdb" ] || return 1
+  as_root kill "$(cat "$PIDFILE")" 2>/dev/null || return 1
+  rm -f "$PIDFILE"
+  for _ in $(seq 1 40); do listening || break; sleep 0.25; done
+  echo "create or alter user SYSDBA password '$SYSDBA_PASSWORD' using plugin Srp; commit;" |
+    as_root isql-fb -q -user SYSDBA "$secdb" >/dev/null || return 1
+  start_server
+  rm -f "$USERS_DB"
+  try_password "$SYSDBA_PASSWORD"
+}
+
 setup_users() {
   local current=""
   local candidates=("$SYSDBA_PASSWORD")
@@ -59,6 +76,9 @@ setup_users() {
     [ -n "$pw" ] || continue
     if try_password "$pw"; then current=$pw; break; fi
   done
+  if [ -z "$current" ] && bootstrap_sysdba; then
+    current=$SYSDBA_PASSWORD
+  fi
   if [ -z "$current" ]; then
     echo "No se conoce la clave de SYSDBA del servidor Firebird." >&2
     exit 1
