@@ -144,7 +144,7 @@ int TReader::StoredPixelsPerInch() const {
     for (const TFormProperty& p : impl_->root.properties)
         if (SameText(p.name, "PixelsPerInch") && p.value.type == TValueType::vaInt)
             return static_cast<int>(p.value.intValue);
-    return 0;
+    return defaultPpi_;
 }
 
 // --- values -----------------------------------------------------------------------
@@ -672,12 +672,15 @@ bool InitInheritedComponent(TComponent* instance, TClass rootAncestor, int scale
     std::vector<TComponent*> loaded;
     globalLoading.push_back(&loaded);
     bool any = false;
+    int ppi = 0;
     try {
         for (TClass c : chain) {
             auto res = FindFormResource(c->name);
             if (!res) continue;
             TReader reader(*res, c->name);
             reader.SetScaleTo(scaleTo);
+            reader.SetDefaultPixelsPerInch(ppi);
+            ppi = reader.StoredPixelsPerInch();
             reader.ReadRootComponent(instance);
             any = true;
         }

@@ -68,8 +68,10 @@ public:
     // Positions and sizes (properties published as scaled) are scaled from the
     // definition's "PixelsPerInch" to `pixelsPerInch`; 0 turns scaling off.
     void SetScaleTo(int pixelsPerInch) { scaleTo_ = pixelsPerInch; }
-    // The root's stored "PixelsPerInch", 0 when it has none.
+    // The root's stored "PixelsPerInch"; when it stores none, the default set
+    // below (an inherited definition leaves it to its ancestor's), else 0.
     int StoredPixelsPerInch() const;
+    void SetDefaultPixelsPerInch(int pixelsPerInch) { defaultPpi_ = pixelsPerInch; }
 
     // Reads the properties and nested components of the object being read into
     // `instance` (what TComponent::ReadState does).
@@ -128,6 +130,7 @@ private:
     std::unique_ptr<Impl> impl_;
     TComponent* parent_ = nullptr;
     int scaleTo_ = 0;
+    int defaultPpi_ = 0;
 };
 
 // Reads the definition registered as resource `name` into `instance`.

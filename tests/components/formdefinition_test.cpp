@@ -274,6 +274,19 @@ TEST_F(InheritedDefinition, WritesOnlyWhatDiffersFromTheAncestorAndReadsBack) {
     EXPECT_EQ(Control(&copy, "Button1")->Caption(), "OK");
 }
 
+TEST_F(InheritedDefinition, ADerivedDefinitionWithoutPixelsPerInchScalesAsItsAncestor) {
+    static const char base[] = "object Form1: TTestForm\n  PixelsPerInch = 96\n  object B: TTestControl\n"
+                               "    Left = 8\n  end\nend\n";
+    static const char derived[] = "inherited Form2: TTestForm2\n  inherited B: TTestControl\n    Width = 100\n"
+                                  "  end\nend\n";
+    RegisterResource("forms/TTestForm.dfm", base, std::strlen(base));
+    RegisterResource("forms/TTestForm2.dfm", derived, std::strlen(derived));
+    TTestForm2 form;
+    InitInheritedComponent(&form, TComponent::StaticClass(), 144);
+    EXPECT_EQ(Control(&form, "B")->Left(), 12);
+    EXPECT_EQ(Control(&form, "B")->Width(), 150);
+}
+
 TEST_F(InheritedDefinition, AnInheritedComponentMissingFromTheAncestorIsAnError) {
     TTestForm form;
     try {
