@@ -229,7 +229,10 @@ void TrackMenuBar(Window* w, POINT pt) {
     if (!W(w) || !IsMenu(menu) || size_t(pos) >= menu->items.size()) return;
     MenuItem item = menu->items[size_t(pos)];
     if (item.subMenu) {
-        Send(w, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(item.subMenu), pos);
+        if (item.flags & (MF_GRAYED | MF_DISABLED)) return;
+        RECT r;
+        GetMenuItemRect(w, menu, UINT(pos), &r);
+        TrackPopupMenu(item.subMenu, TPM_LEFTALIGN | TPM_TOPALIGN, r.left, r.bottom, 0, w);
         return;
     }
     bool released = false;

@@ -275,6 +275,18 @@ int MenuItemFromPoint(HWND wnd, HMENU menu, POINT pt) {
     return -1;
 }
 
+BOOL SetMenuItemData(HMENU menu, UINT item, LONG_PTR data, UINT flags) {
+    MenuItem* it = Item(menu, item, flags);
+    if (!it) return FALSE;
+    it->data = data;
+    return TRUE;
+}
+
+LONG_PTR GetMenuItemData(HMENU menu, UINT item, UINT flags) {
+    MenuItem* it = Item(menu, item, flags);
+    return it ? it->data : 0;
+}
+
 int GetMenuBarHeight(HWND wnd, int windowWidth) {
     Window* w = W(wnd);
     if (!w || !HasMenuBar(w)) return 0;

@@ -23,6 +23,43 @@ constexpr UINT MF_OWNERDRAW = 0x0100;
 constexpr UINT MF_BYPOSITION = 0x0400;
 constexpr UINT MF_SEPARATOR = 0x0800;
 constexpr UINT MF_RIGHTJUSTIFY = 0x4000;
+constexpr UINT MF_HILITE = 0x0080;
+
+// TrackPopupMenu
+constexpr UINT TPM_LEFTALIGN = 0x0000, TPM_CENTERALIGN = 0x0004, TPM_RIGHTALIGN = 0x0008;
+constexpr UINT TPM_TOPALIGN = 0x0000, TPM_VCENTERALIGN = 0x0010, TPM_BOTTOMALIGN = 0x0020;
+constexpr UINT TPM_LEFTBUTTON = 0x0000, TPM_RIGHTBUTTON = 0x0002;
+constexpr UINT TPM_NONOTIFY = 0x0080, TPM_RETURNCMD = 0x0100;
+
+// Owner-drawn menu items: WM_MEASUREITEM and WM_DRAWITEM go to the owner.
+constexpr UINT ODT_MENU = 1;
+constexpr UINT ODA_DRAWENTIRE = 0x1, ODA_SELECT = 0x2;
+constexpr UINT ODS_SELECTED = 0x1, ODS_GRAYED = 0x2, ODS_DISABLED = 0x4, ODS_CHECKED = 0x8;
+
+struct MEASUREITEMSTRUCT {
+    UINT CtlType = ODT_MENU;
+    UINT CtlID = 0;
+    UINT itemID = 0;
+    UINT itemWidth = 0;
+    UINT itemHeight = 0;
+    LONG_PTR itemData = 0;
+};
+
+struct DRAWITEMSTRUCT {
+    UINT CtlType = ODT_MENU;
+    UINT CtlID = 0;
+    UINT itemID = 0;
+    UINT itemAction = ODA_DRAWENTIRE;
+    UINT itemState = 0;
+    HWND hwndItem = nullptr; // the window of the open menu
+    HMENU hMenu = nullptr;
+    HDC hDC = nullptr;
+    RECT rcItem;
+    LONG_PTR itemData = 0;
+};
+
+// The class of the window that shows an open pop-up menu.
+inline constexpr const char* POPUPMENU_CLASS = "#32768";
 
 struct MenuItem {
     UINT flags = 0;
@@ -64,5 +101,16 @@ BOOL GetMenuItemRect(HWND wnd, HMENU menu, UINT pos, RECT* rc);
 int MenuItemFromPoint(HWND wnd, HMENU menu, POINT screenPt);
 // Height of the menu bar of a window of the given width (one or more rows).
 int GetMenuBarHeight(HWND wnd, int windowWidth);
+
+// The data an application keeps with an item (owner-drawn items get it back).
+BOOL SetMenuItemData(HMENU menu, UINT item, LONG_PTR data, UINT flags);
+LONG_PTR GetMenuItemData(HMENU menu, UINT item, UINT flags);
+
+// Shows a pop-up menu at a screen point and runs it until an item is chosen
+// or it is dismissed. The chosen command is posted to `owner` as WM_COMMAND,
+// or returned with TPM_RETURNCMD (0: nothing chosen).
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* unused = nullptr);
+// Closes the menu being tracked, as if dismissed.
+BOOL EndMenu();
 
 } // namespace tv::win

@@ -298,3 +298,128 @@ TEST_F(DesktopTest, AFailingHandlerInsideTrackingLetsTheMouseGo) {
     Click(x, sbi.rcScrollBar.bottom - 3);
     EXPECT_EQ(Count(w, WM_VSCROLL), 2u) << "line down, then end of scrolling";
 }
+
+namespace {
+
+// A person's click, injected while a menu loop waits.
+void ClickLater(POINT p) {
+    ScriptStep([p] {
+        InjectMouseMove(p.x, p.y);
+        InjectMouseButton(0, true, p.x, p.y);
+        InjectMouseButton(0, false, p.x, p.y);
+    });
+}
+
+HWND OpenPopupMenu() {
+    HWND found = nullptr;
+    EnumWindows([&](HWND h) {
+        if (GetClassName(h) == POPUPMENU_CLASS && IsWindowVisible(h)) found = h;
+        return TRUE;
+    });
+    return found;
+}
+
+} // namespace
+
+TEST_F(DesktopTest, PopupMenusFromTheBarAndOnTheirOwn) {
+    HMENU file = CreatePopupMenu();
+    AppendMenu(file, MF_STRING, 200, "&Nuevo");
+    AppendMenu(file, MF_SEPARATOR, 0, "");
+    AppendMenu(file, MF_STRING | MF_GRAYED, 201, "&Imprimir");
+    AppendMenu(file, MF_STRING, 202, "&Salir");
+    HMENU bar = CreateMenu();
+    AppendMenu(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&Archivo");
+    HWND w = CreateWindowEx(0, "Rec", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr, bar);
+    RECT item;
+    GetMenuItemRect(w, bar, 0, &item);
+    // Opening from the bar; a click on "Salir" chooses it.
+    POINT chosen{-1, -1};
+    ScriptStep([&] {
+        HWND popup = OpenPopupMenu();
+        ASSERT_NE(popup, nullptr);
+        RECT pr;
+        GetWindowRect(popup, &pr);
+        EXPECT_EQ(pr.top, item.bottom);
+        int f = GetSystemMetrics(SM_CYFIXEDFRAME);
+        chosen = {pr.left + 30, pr.top + f + 2 * GetSystemMetrics(SM_CYMENU) + 8 + GetSystemMetrics(SM_CYMENU) / 2};
+        InjectMouseMove(chosen.x, chosen.y);
+        InjectMouseButton(0, true, chosen.x, chosen.y);
+        InjectMouseButton(0, false, chosen.x, chosen.y);
+    });
+    ClearLog();
+    Click((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    ProcessPendingMessages();
+    EXPECT_EQ(Only({WM_INITMENU, WM_ENTERMENULOOP, WM_INITMENUPOPUP, WM_MENUSELECT, WM_EXITMENULOOP, WM_COMMAND}, w),
+              (std::vector<UINT>{WM_INITMENU, WM_ENTERMENULOOP, WM_INITMENUPOPUP, WM_MENUSELECT, WM_EXITMENULOOP,
+                                 WM_COMMAND}));
+    ASSERT_NE(Last(w, WM_COMMAND), nullptr);
+    EXPECT_EQ(LOWORD(Last(w, WM_COMMAND)->wp), 202);
+    EXPECT_EQ(OpenPopupMenu(), nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    // On its own, with the keyboard: down skips the separator and the grayed
+    // item is not chosen; Enter chooses. TPM_RETURNCMD answers the command.
+    ScriptStep([] {
+        InjectKey(VK_DOWN, true);
+        InjectKey(VK_DOWN, false);
+        InjectKey(VK_DOWN, true);
+        InjectKey(VK_DOWN, false);
+        InjectKey(VK_RETURN, true);
+        InjectKey(VK_RETURN, false);
+    });
+    ScriptStep([] {
+        InjectKey(VK_DOWN, true);
+        InjectKey(VK_DOWN, false);
+        InjectKey(VK_RETURN, true);
+        InjectKey(VK_RETURN, false);
+    });
+    SetFocus(w);
+    EXPECT_EQ(TrackPopupMenu(file, TPM_RETURNCMD, 100, 100, 0, w), 202);
+    // Escape or a click elsewhere dismisses it: nothing chosen.
+    ScriptStep([] {
+        InjectKey(VK_ESCAPE, true);
+        InjectKey(VK_ESCAPE, false);
+    });
+    EXPECT_EQ(TrackPopupMenu(file, TPM_RETURNCMD, 100, 100, 0, w), 0);
+    ClickLater({390, 290});
+    EXPECT_EQ(TrackPopupMenu(file, TPM_RETURNCMD, 100, 100, 0, w), 0);
+    EXPECT_EQ(PendingScriptSteps(), 0u);
+}
+
+TEST_F(DesktopTest, OwnerDrawnMenuItemsAreMeasuredAndDrawnByTheOwner) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenu(menu, MF_OWNERDRAW, 300, "");
+    SetMenuItemData(menu, 300, 77, MF_BYCOMMAND);
+    AppendMenu(menu, MF_STRING, 301, "Texto");
+    HWND w = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 300);
+    std::vector<LONG_PTR> measured, drawn;
+    HWND drawnIn = nullptr;
+    hook = [&](HWND, UINT m, WPARAM, LPARAM lp, LRESULT&) {
+        if (m == WM_MEASUREITEM) {
+            auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+            measured.push_back(mis->itemData);
+            mis->itemWidth = 120;
+            mis->itemHeight = 30;
+        }
+        if (m == WM_DRAWITEM) {
+            auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+            EXPECT_EQ(dis->CtlType, ODT_MENU);
+            EXPECT_EQ(dis->itemID, 300u);
+            EXPECT_EQ(dis->rcItem.Height(), 30);
+            EXPECT_NE(dis->hDC, nullptr);
+            drawn.push_back(dis->itemData);
+            drawnIn = dis->hwndItem;
+        }
+        return false;
+    };
+    ScriptStep([] { UpdateAllWindows(); });
+    ScriptStep([] {
+        InjectKey(VK_ESCAPE, true);
+        InjectKey(VK_ESCAPE, false);
+    });
+    TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, w);
+    EXPECT_EQ(measured, (std::vector<LONG_PTR>{77}));
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn.front(), 77);
+    EXPECT_EQ(GetClassName(drawnIn), "");  // the menu window is gone now
+}
