@@ -107,3 +107,41 @@ TEST(Printers, AbortDropsTheDocumentAndBadPathsFail) {
     DeleteDC(open);
     EXPECT_FALSE(std::filesystem::exists(info.lpszOutput));
 }
+
+#include "platform/gdi/metafile.h"
+
+TEST(Printers, PreviewPagesPlayedOntoThePrinterKeepTheirText) {
+    tvtest::TempDir tmp;
+    HDC printer = CreatePrinterDC(kPdfPrinterName);
+    int w = GetDeviceCaps(printer, HORZRES), h = GetDeviceCaps(printer, VERTRES);
+    std::vector<HENHMETAFILE> pages;
+    for (const char* text : {"Página uno del informe", "Página dos del informe"}) {
+        HDC mf = CreateEnhMetaFile(printer, w, h);
+        HFONT font = CreateFont(-120, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+        SelectObject(mf, font);
+        TextOut(mf, 200, 200, text);
+        SelectObject(mf, GetStockObject(DEFAULT_GUI_FONT));
+        DeleteObject(font);
+        pages.push_back(CloseEnhMetaFile(mf));
+    }
+    DOCINFO info;
+    info.lpszOutput = tmp.file("informe.pdf");
+    StartDoc(printer, info);
+    for (HENHMETAFILE page : pages) {
+        StartPage(printer);
+        RECT all{0, 0, w, h};
+        PlayEnhMetaFile(printer, page, &all);
+        EndPage(printer);
+        DeleteEnhMetaFile(page);
+    }
+    EndDoc(printer);
+    DeleteDC(printer);
+    int rc = -1;
+    std::string text = gditest::Run("pdftotext '" + info.lpszOutput + "' -", &rc);
+    ASSERT_EQ(rc, 0);
+    auto one = text.find("Página uno del informe"), two = text.find("Página dos del informe");
+    ASSERT_NE(one, std::string::npos) << text;
+    ASSERT_NE(two, std::string::npos) << text;
+    EXPECT_LT(one, text.find('\f'));
+    EXPECT_GT(two, text.find('\f'));
+}
