@@ -171,3 +171,35 @@ TEST_F(ProceduresTest, ArticleAndBalanceProceduresAnswerFromTheTables)
     EXPECT_EQ(q.AsInt64(q.ColumnIndex("ERROR")), 2);
     q.Close();
 }
+
+TEST_F(ProceduresTest, PriceListsRuleByWeekdayAndHour)
+{
+    // Article 000003 is priced in the Saturday-afternoon list 3; 2025/06/07 is a Saturday.
+    struct Case { const char* date; const char* hour; bool saturdayList; };
+    const Case cases[] = {
+        {"2025/06/07", "15:00:00", true},
+        {"2025/06/07", "19:00:00", false},
+        {"2025/06/06", "15:00:00", false},
+    };
+    for (const Case& c : cases) {
+        FbStatement q(db_);
+        q.Prepare(std::string("select codlista from listas_articulo('000003', '") + c.date + "', 0, 'S', '" + c.hour +
+                  "', 0) order by codlista");
+        q.Open();
+        bool found = false;
+        while (q.Fetch())
+            found = found || q.AsInt64(0) == 3;
+        q.Close();
+        EXPECT_EQ(found, c.saturdayList) << c.date << " " << c.hour;
+    }
+
+    // List 2 holds prices without VAT: the tax is added on top.
+    FbStatement p(db_);
+    p.Prepare("select precio, ivamonto, total from consulta_articulos_precios('000003', 2)");
+    p.Open();
+    ASSERT_TRUE(p.Fetch());
+    TBcd precio = p.AsBcd(0);
+    EXPECT_EQ(p.AsBcd(1), (precio * TBcd(5) * TBcd(1, 2)).Rounded(2));
+    EXPECT_EQ(p.AsBcd(2), precio + p.AsBcd(1));
+    p.Close();
+}
