@@ -339,3 +339,11 @@ TEST(Pens, GeometricPensWithFlatEndsStopAtTheirPoints) {
     DeleteObject(flat);
     DeleteObject(round);
 }
+
+TEST(Raster, OverlappingCopyWithinOneSurfaceScrolls) {
+    Canvas c(10, 1);
+    for (int x = 0; x < 10; ++x) SetPixel(c.dc(), x, 0, RGB(x * 20, 0, 0));
+    BitBlt(c.dc(), 2, 0, 8, 1, c.dc(), 0, 0, SRCCOPY);
+    for (int x = 2; x < 10; ++x) EXPECT_EQ(c.Pixel(x, 0), RGB((x - 2) * 20, 0, 0)) << x;
+    EXPECT_EQ(c.Pixel(1, 0), RGB(20, 0, 0));
+}
