@@ -193,26 +193,34 @@ void TStrings::SetText(std::string_view text) {
     }
 }
 
-std::string TStrings::DelimitedText() const {
+std::string TStrings::DelimitedText() const { return JoinDelimited(delimiter_, quoteChar_); }
+
+void TStrings::SetDelimitedText(std::string_view text) { SplitDelimited(text, delimiter_, quoteChar_); }
+
+std::string TStrings::CommaText() const { return JoinDelimited(',', '"'); }
+
+void TStrings::SetCommaText(std::string_view text) { SplitDelimited(text, ',', '"'); }
+
+std::string TStrings::JoinDelimited(char delimiter, char quoteChar) const {
     int n = Count();
-    if (n == 1 && Strings(0).empty()) return std::string(2, quoteChar_);
+    if (n == 1 && Strings(0).empty()) return std::string(2, quoteChar);
     std::string result;
     for (int i = 0; i < n; ++i) {
         std::string s = Strings(i);
         bool quote = false;
         for (char c : s)
-            if (static_cast<unsigned char>(c) <= ' ' || c == quoteChar_ || c == delimiter_) {
+            if (static_cast<unsigned char>(c) <= ' ' || c == quoteChar || c == delimiter) {
                 quote = true;
                 break;
             }
-        if (quote) s = AnsiQuotedStr(s, quoteChar_);
-        if (i > 0) result += delimiter_;
+        if (quote) s = AnsiQuotedStr(s, quoteChar);
+        if (i > 0) result += delimiter;
         result += s;
     }
     return result;
 }
 
-void TStrings::SetDelimitedText(std::string_view text) {
+void TStrings::SplitDelimited(std::string_view text, char delimiter, char quoteChar) {
     UpdateGuard guard(*this);
     Clear();
     std::size_t p = 0;
@@ -220,14 +228,14 @@ void TStrings::SetDelimitedText(std::string_view text) {
     while (p < n && IsBlank(text[p])) ++p;
     while (p < n) {
         std::string s;
-        if (text[p] == quoteChar_) {
+        if (text[p] == quoteChar) {
             // A quoted item: doubled quotes stand for one; an unclosed quote
             // takes the rest of the text.
             ++p;
             while (p < n) {
-                if (text[p] == quoteChar_) {
-                    if (p + 1 < n && text[p + 1] == quoteChar_) {
-                        s += quoteChar_;
+                if (text[p] == quoteChar) {
+                    if (p + 1 < n && text[p + 1] == quoteChar) {
+                        s += quoteChar;
                         p += 2;
                         continue;
                     }
@@ -238,51 +246,18 @@ void TStrings::SetDelimitedText(std::string_view text) {
             }
         } else {
             std::size_t start = p;
-            while (p < n && static_cast<unsigned char>(text[p]) > ' ' && text[p] != delimiter_) ++p;
+            while (p < n && static_cast<unsigned char>(text[p]) > ' ' && text[p] != delimiter) ++p;
             s.assign(text.substr(start, p - start));
         }
         Add(s);
         while (p < n && IsBlank(text[p])) ++p;
-        if (p < n && text[p] == delimiter_) {
+        if (p < n && text[p] == delimiter) {
             if (p + 1 == n) Add(std::string());
             do {
                 ++p;
             } while (p < n && IsBlank(text[p]));
         }
     }
-}
-
-std::string TStrings::CommaText() const {
-    auto* self = const_cast<TStrings*>(this);
-    char d = delimiter_, q = quoteChar_;
-    self->delimiter_ = ',';
-    self->quoteChar_ = '"';
-    std::string result;
-    try {
-        result = DelimitedText();
-    } catch (...) {
-        self->delimiter_ = d;
-        self->quoteChar_ = q;
-        throw;
-    }
-    self->delimiter_ = d;
-    self->quoteChar_ = q;
-    return result;
-}
-
-void TStrings::SetCommaText(std::string_view text) {
-    char d = delimiter_, q = quoteChar_;
-    delimiter_ = ',';
-    quoteChar_ = '"';
-    try {
-        SetDelimitedText(text);
-    } catch (...) {
-        delimiter_ = d;
-        quoteChar_ = q;
-        throw;
-    }
-    delimiter_ = d;
-    quoteChar_ = q;
 }
 
 void TStrings::LoadFromStream(TStream& stream) {

@@ -95,6 +95,9 @@ protected:
     [[noreturn]] void Error(int index) const;
 
 private:
+    std::string JoinDelimited(char delimiter, char quoteChar) const;
+    void SplitDelimited(std::string_view text, char delimiter, char quoteChar);
+
     int updateCount_ = 0;
     char delimiter_ = ',';
     char quoteChar_ = '"';
