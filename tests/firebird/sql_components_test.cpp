@@ -180,7 +180,9 @@ TEST_F(SqlComponentsTest, ProviderFetchesInPacketsAndAppliesChanges)
     auto* cds = new TClientDataSet(&owner_);
     cds->SetProviderName("PArticulos");
     cds->SetPacketRecords(100);
-    cds->SetCommandText("select arti_cod, arti_des, arti_precio, arti_unidad, taiv_cod from articulo order by arti_cod");
+    // A computed column travels with the rows but is neither written nor matched.
+    cds->SetCommandText("select arti_cod, arti_des, arti_precio, arti_unidad, taiv_cod, arti_precio * 2 as doble "
+                        "from articulo order by arti_cod");
     cds->Open();
     EXPECT_EQ(cds->RecordCount(), 100);
     EXPECT_FALSE(cds->AllFetched());

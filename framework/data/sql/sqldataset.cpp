@@ -216,6 +216,8 @@ void TCustomSQLDataSet::InternalInitFieldDefs()
         d.SetFieldNo(i + 1);
         if (!c.relation.empty() && !c.field.empty())
             d.SetOrigin(c.relation + "." + c.field);
+        else
+            d.SetProviderFlags({}); // a computed value: no column to write or to match
     }
 }
 
