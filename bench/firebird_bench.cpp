@@ -5,7 +5,11 @@
 #include <firebird/Interface.h>
 #include <ibase.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
