@@ -83,6 +83,7 @@ void TCustomClientDataSet::DescribeFrom(const TDataPacket& packet) {
 }
 
 void TCustomClientDataSet::LoadPacketRows(const TDataPacket& packet, bool keepStatus) {
+    keysDirty_ = true;
     const std::size_t n = static_cast<std::size_t>(FieldDefs().Count());
     rows_.reserve(rows_.size() + packet.rows.size());
     base_.reserve(base_.size() + packet.rows.size());
@@ -156,6 +157,8 @@ void TCustomClientDataSet::CreateDataSet() {
 void TCustomClientDataSet::EmptyDataSet() {
     CheckActive();
     CheckBrowseMode();
+    keysDirty_ = true;
+    constraints_.clear();
     rows_.clear();
     base_.clear();
     view_.clear();
@@ -217,6 +220,8 @@ void TCustomClientDataSet::InternalOpen() {
 }
 
 void TCustomClientDataSet::InternalClose() {
+    constraints_.clear();
+    keysDirty_ = true;
     rows_.clear();
     base_.clear();
     view_.clear();
@@ -231,6 +236,7 @@ void TCustomClientDataSet::InternalClose() {
 }
 
 void TCustomClientDataSet::OpenCursorCompleted() {
+    keysDirty_ = true;
     keySlots_.clear();
     for (int i = 0; i < FieldDefs().Count(); ++i)
         if (FieldDefs()[i].ProviderFlags().Contains(pfInKey)) keySlots_.push_back(i);
@@ -289,6 +295,7 @@ void TCustomClientDataSet::InsertIntoBase(TClientRow* row, const TClientRow* bef
 }
 
 void TCustomClientDataSet::RemoveRow(TClientRow* row) {
+    ForgetKeys(row);
     auto it = std::lower_bound(base_.begin(), base_.end(), row->seq,
                                [](const TClientRow* a, std::int64_t s) { return a->seq < s; });
     if (it != base_.end() && *it == row) base_.erase(it);
@@ -462,12 +469,13 @@ int TCustomClientDataSet::CompareBookmarks(const TBookmark& a, const TBookmark& 
 
 // --- editing -----------------------------------------------------------------------------------
 
-void TCustomClientDataSet::CheckKeyViolation(const std::vector<Variant>& values, const TClientRow* self) const {
-    std::vector<std::vector<TIndexKeyField>> sets;
+void TCustomClientDataSet::EnsureConstraints() {
+    if (!keysDirty_) return;
+    constraints_.clear();
     if (!keySlots_.empty()) {
         std::vector<TIndexKeyField> k;
-        for (int s : keySlots_) k.push_back(TIndexKeyField{s, false, false});
-        sets.push_back(std::move(k));
+        for (int slot : keySlots_) k.push_back(TIndexKeyField{slot, false, false});
+        constraints_.emplace_back(std::move(k));
     }
     for (int i = 0; i < indexDefs_.Count(); ++i) {
         const TIndexDef& d = indexDefs_[i];
@@ -479,26 +487,28 @@ void TCustomClientDataSet::CheckKeyViolation(const std::vector<Variant>& values,
                              std::any_of(ci.begin(), ci.end(), [&](const std::string& n) { return SameText(n, f->FieldName()); });
             k.push_back(TIndexKeyField{f->Slot(), false, fci});
         }
-        sets.push_back(std::move(k));
+        constraints_.emplace_back(std::move(k));
     }
-    for (const auto& keys : sets) {
-        bool hasNull = false;
-        for (const auto& k : keys) hasNull = hasNull || values[static_cast<std::size_t>(k.slot)].IsNull();
-        if (hasNull) continue;
-        for (const TClientRow* r : base_) {
-            if (r == self || r->deleted) continue;
-            bool same = true;
-            for (const auto& k : keys) {
-                const auto s = static_cast<std::size_t>(k.slot);
-                if (CompareFieldValues(r->values[s], values[s], k.caseInsensitive) != 0) {
-                    same = false;
-                    break;
-                }
-            }
-            // Begins with "key": the central error handler recognises it so.
-            if (same) throw EDatabaseError(dbconsts::SKeyViolation);
-        }
-    }
+    for (TKeyConstraint& c : constraints_)
+        for (TClientRow* r : base_) c.Add(r);
+    keysDirty_ = false;
+}
+
+void TCustomClientDataSet::ForgetKeys(const TClientRow* row) {
+    if (keysDirty_) return;
+    for (TKeyConstraint& c : constraints_) c.Remove(row);
+}
+
+void TCustomClientDataSet::FileKeys(TClientRow* row) {
+    if (keysDirty_) return;
+    for (TKeyConstraint& c : constraints_) c.Add(row);
+}
+
+void TCustomClientDataSet::CheckKeyViolation(const std::vector<Variant>& values, const TClientRow* self) {
+    EnsureConstraints();
+    for (const TKeyConstraint& c : constraints_)
+        // Begins with "key": the central error handler recognises it so.
+        if (c.Conflicts(values, self)) throw EDatabaseError(dbconsts::SKeyViolation);
 }
 
 void TCustomClientDataSet::InternalPost() {
@@ -516,7 +526,9 @@ void TCustomClientDataSet::InternalPost() {
             row->original = row->values;
             row->status = usModified;
         }
+        ForgetKeys(row);
         row->values = std::move(values);
+        FileKeys(row);
         if (RowVisible(row)) {
             int at = 0;
             index_.Find(view_, row, &at);
@@ -530,6 +542,7 @@ void TCustomClientDataSet::InternalPost() {
         row->values = std::move(values);
         row->status = usInserted;
         InsertIntoBase(row, before);
+        FileKeys(row);
         if (RowVisible(row)) {
             int at = 0;
             index_.Find(view_, row, &at);
@@ -560,6 +573,8 @@ void TCustomClientDataSet::InternalRefresh() {
     if (ChangeCount() > 0) DatabaseError(SApplyBeforeRefresh, this);
     if (inMemory_) return;
     const int recNo = RecNo();
+    constraints_.clear();
+    keysDirty_ = true;
     rows_.clear();
     base_.clear();
     view_.clear();
@@ -604,12 +619,14 @@ void TCustomClientDataSet::AddIndex(const std::string& name, const std::string& 
         GetFieldList(caseInsFields);
     }
     indexDefs_.Add(TIndexDef(name, fields, options, descFields, caseInsFields, groupingLevel));
+    keysDirty_ = true;
 }
 
 void TCustomClientDataSet::DeleteIndex(const std::string& name) {
     if (indexDefs_.IndexOf(name) < 0) DatabaseError(Format(dbconsts::SIndexNotFound, name), this);
     if (SameText(indexName_, name)) SwitchIndex([this] { indexName_.clear(); });
     indexDefs_.Remove(name);
+    keysDirty_ = true;
 }
 
 void TCustomClientDataSet::SetIndexName(const std::string& name) {
@@ -807,6 +824,7 @@ void TCustomClientDataSet::CommitRow(TClientRow* row) {
 }
 
 void TCustomClientDataSet::RevertRow(TClientRow* row) {
+    keysDirty_ = true;
     switch (row->status) {
     case usInserted:
         RemoveRow(row);
@@ -849,6 +867,7 @@ int TCustomClientDataSet::ApplyUpdates(int maxErrors) {
             TClientRow* row = byId(ids[i]);
             if (!row) continue;
             if (i < result.propagated.size() && !result.propagated[i].empty() && !row->deleted) {
+                keysDirty_ = true;
                 row->values = result.propagated[i];
                 row->values.resize(static_cast<std::size_t>(FieldDefs().Count()), Null());
             }

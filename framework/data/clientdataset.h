@@ -14,6 +14,7 @@
 #include "framework/data/datapacket.h"
 #include "framework/data/dataset.h"
 #include "framework/data/indexdefs.h"
+#include "framework/data/keyconstraint.h"
 #include "framework/data/params.h"
 #include "framework/data/recordindex.h"
 
@@ -152,7 +153,10 @@ private:
     void BuildIndex();
     void RebuildView();
     void PlaceCursorOn(const TClientRow* row);
-    void CheckKeyViolation(const std::vector<Variant>& values, const TClientRow* self) const;
+    void CheckKeyViolation(const std::vector<Variant>& values, const TClientRow* self);
+    void EnsureConstraints();
+    void ForgetKeys(const TClientRow* row);
+    void FileKeys(TClientRow* row);
     void MasterChanged();
     void MasterDisabled();
     void SwitchIndex(const std::function<void()>& change);
@@ -175,6 +179,8 @@ private:
     std::int64_t lastSeq_ = 0;
     std::unique_ptr<TMasterDataLink> masterLink_;
     std::vector<int> keySlots_; // the packet's key (pfInKey)
+    std::vector<TKeyConstraint> constraints_;
+    bool keysDirty_ = true;     // constraints_ are rebuilt before their next use
     bool deltaMode_ = false;    // rows carry their status as loaded (a delta)
     TDataPacket storedDefs_;    // descriptions of the last packet, kept for re-opening
 };

@@ -226,3 +226,22 @@ TEST_F(ChangeLogTest, MaxErrorsStopsTheApplyAndKeepsWhatWasNotTried) {
     EXPECT_EQ(SourceName(1), "Arroz blanco");
     EXPECT_EQ(m.cds->ChangeCount(), 2);
 }
+
+TEST_F(ChangeLogTest, TheKeyFollowsEditsDeletesAndReverts) {
+    ASSERT_TRUE(m.cds->Locate("CODIGO", 3, {}));
+    m.cds->Delete();
+    AddArticle(3, "Pino"); // the key is free once its record is deleted
+    SetName(3, "Pino 2");
+    SetName(1, "Arroz 2");
+    m.cds->Edit();
+    m.cds->FieldByName("CODIGO")->SetAsInteger(30);
+    m.cds->Post();
+    AddArticle(1, "Arroz nuevo"); // 1 moved to 30
+    EXPECT_THROW(AddArticle(30, "otro"), EDatabaseError);
+    m.cds->Cancel();
+    m.cds->CancelUpdates();
+    EXPECT_THROW(AddArticle(3, "otra vez"), EDatabaseError) << "the deleted record is back";
+    m.cds->Cancel();
+    AddArticle(30, "libre");
+    EXPECT_EQ(m.cds->RecordCount(), 11);
+}
