@@ -1,0 +1,10 @@
+#pragma once
+// The standard window classes of the platform: edit, list box, combo box,
+// month calendar and tool tip. Registering is explicit (a static library
+// drops self-registering objects); calling it again does nothing, and after
+// a desktop reset it registers the classes anew.
+namespace tv::win {
+
+void RegisterStandardClasses();
+
+} // namespace tv::win
