@@ -30,6 +30,10 @@ HCURSOR CreateCursorFromPixels(const std::string& name, int width, int height, i
 // A cursor from a picture file (PNG with an optional hot spot). nullptr when it
 // cannot be read.
 HCURSOR LoadCursorFromFile(const std::string& path, int hotX = 0, int hotY = 0);
+// A cursor from the bytes of a cursor file (.cur, as resources carry them:
+// bitmaps of 1 to 32 bits with their mask, or PNG images). The largest image
+// is taken. nullptr when the data is not a cursor.
+HCURSOR LoadCursorFromMemory(const std::string& name, const unsigned char* data, size_t size);
 BOOL DestroyCursor(HCURSOR cursor);
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
