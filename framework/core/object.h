@@ -12,6 +12,7 @@ namespace tv {
 
 class TObject;
 class TComponent;
+class TCollection;
 class TPublisher;
 struct TClassInfo;
 
@@ -41,6 +42,9 @@ TObject* CreateInstance(TComponent* owner) {
         return nullptr;
     } else if constexpr (std::is_constructible_v<T, TComponent*>) {
         return new T(owner);
+    } else if constexpr (std::is_constructible_v<T, TCollection*>) {
+        // Collection items: the collection that asked for one takes it in.
+        return new T(static_cast<TCollection*>(nullptr));
     } else if constexpr (std::is_default_constructible_v<T>) {
         return new T();
     } else {

@@ -23,6 +23,13 @@ protected:
     void Notify(TCollectionItem* item, TCollectionNotification action) override { notices.emplace_back(item, action); }
 };
 
+// An item class whose only constructor names the collection.
+class TStrictItem : public TCollectionItem {
+    TV_CLASS(TStrictItem, TCollectionItem)
+public:
+    explicit TStrictItem(TCollection* collection) : TCollectionItem(collection) {}
+};
+
 TTestItem* Item(TCollection& c, int i) { return dynamic_cast<TTestItem*>(c.Items(i)); }
 
 TEST(Collection, UpdatesInsideBeginEndCollapseIntoOneAtTheLastEnd) {
@@ -70,6 +77,14 @@ TEST(Collection, IndexMovesAndIdsStayWithTheirItems) {
     auto* inserted = c.Insert(1);
     EXPECT_EQ(inserted->Index(), 1);
     EXPECT_THROW(c.Items(c.Count()), EListError);
+}
+
+TEST(Collection, CreatesItemsOfItsItemClass) {
+    TCollection c(TStrictItem::StaticClass());
+    EXPECT_NE(dynamic_cast<TStrictItem*>(c.Add()), nullptr);
+    EXPECT_EQ(c.Count(), 1);
+    TCollection abstract(TCollectionItem::StaticClass());
+    EXPECT_NE(abstract.Add(), nullptr);
 }
 
 TEST(Collection, FreeingAnItemTakesItOutWithANotice) {
