@@ -299,6 +299,18 @@ Window* KeyTarget(bool* sys) {
     return W(d.active);
 }
 
+// The visible, enabled window that a disabled top-level window owns (the
+// modal window that disabled it), nearest in the z-order.
+Window* EnabledPopupOf(Window* top) {
+    if (!top) return nullptr;
+    for (Window* t : D().desktopWnd->children) {
+        if (!(t->style & WS_VISIBLE) || (t->style & WS_DISABLED)) continue;
+        for (Window* o = t->owner; o; o = o->owner)
+            if (o == top) return t;
+    }
+    return nullptr;
+}
+
 bool MdiChildNeedsActivation(Window* w) {
     for (; w && (w->style & WS_CHILD); w = w->parent)
         if (w->mdiChild && w->parent && w->parent->mdi && w->parent->mdi->active != w) return true;
@@ -328,11 +340,11 @@ bool TranslateRawInput(RawInput& in) {
             Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(int(hit), int(base)));
             if (!W(target)) return false;
         }
-        if (hit == HTERROR || hit == HTNOWHERE) {
-            if (in.kind == RawInput::ButtonDown && hit == HTERROR) {
-                // A click on a disabled window: nothing happens.
-            }
-            if (hit == HTERROR) return false;
+        if (hit == HTERROR) {
+            // A click on a window disabled by a modal one brings the modal one up.
+            if (in.kind == RawInput::ButtonDown)
+                if (Window* popup = EnabledPopupOf(RootOf(target))) ActivateTopLevel(popup, WA_CLICKACTIVE);
+            return false;
         }
         if (in.kind == RawInput::ButtonDown && !d.capture && target != d.desktopWnd) {
             Window* top = RootOf(target);

@@ -110,6 +110,9 @@ Window* FindAt(Window* parent, POINT pt, LRESULT* hit) {
     for (Window* c : kids) {
         if (!W(c) || !(c->style & WS_VISIBLE) || !InsideWindowShape(c, pt)) continue;
         if (c->style & WS_DISABLED) {
+            // A disabled top-level window takes no input; a disabled child
+            // leaves it to its parent.
+            if (parent->parent) return nullptr;
             if (hit) *hit = HTERROR;
             return c;
         }

@@ -217,3 +217,26 @@ TEST_F(DesktopTest, SetCursorAsksParentsFirstAndUsesTheClassCursor) {
     MoveMouse(wr.right - 1, 100);
     EXPECT_EQ(GetCursor(), LoadCursor(IDC_SIZEWE));
 }
+
+TEST_F(DesktopTest, ClicksOnDisabledWindows) {
+    HWND main = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 300);
+    HWND button = Make(WS_CHILD | WS_VISIBLE | WS_DISABLED, 10, 10, 50, 20, main);
+    POINT p = ClientPointToScreen(button, 5, 5);
+    ClearLog();
+    Click(p.x, p.y);
+    EXPECT_EQ(Count(button, WM_LBUTTONDOWN), 0u);
+    EXPECT_EQ(Count(main, WM_LBUTTONDOWN), 1u) << "the parent of a disabled child gets the click";
+    // A modal window disables its owner: a click on the owner brings the
+    // modal window up and reaches nobody.
+    HWND dialog = Make(WS_POPUP | WS_CAPTION | WS_VISIBLE, 400, 0, 200, 100, main);
+    EnableWindow(main, FALSE);
+    SetActiveWindow(main);
+    EXPECT_EQ(GetActiveWindow(), dialog) << "a disabled window is not activated";
+    HWND other = Make(WS_POPUP | WS_VISIBLE, 700, 0, 100, 100);
+    EXPECT_EQ(GetActiveWindow(), other);
+    ClearLog();
+    Click(150, 150);
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    EXPECT_EQ(Count(main, WM_LBUTTONDOWN), 0u);
+    EXPECT_EQ(Count(dialog, WM_LBUTTONDOWN), 0u);
+}
