@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "framework/core/component.h"
 #include "framework/data/clientdataset.h"

@@ -75,7 +75,13 @@ const Entry* Find(const std::vector<Entry>& entries, std::intptr_t code)
     return nullptr;
 }
 
-std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+std::string Quoted(const std::string& s)
+{
+    std::string q(1, '"');
+    q.append(s);
+    q += '"';
+    return q;
+}
 
 // The main line of a failed connection, from its codes, and the code it stands
 // for (whose own text is then left out); empty when no known failure matches.
@@ -119,14 +125,16 @@ EFirebirdError MakeError(const std::intptr_t* vector, ErrorSource source)
     if (main.empty()) {
         for (size_t i = 0; i < entries.size(); ++i) {
             if (i)
-                text += "\n";
-            text += Interpret(entries[i]);
+                text += '\n';
+            text.append(Interpret(entries[i]));
         }
     } else {
         text += main;
         for (const Entry& e : entries)
-            if (e.code != replaced)
-                text += "\n" + Interpret(e);
+            if (e.code != replaced) {
+                text += '\n';
+                text.append(Interpret(e));
+            }
     }
     if (entries.empty())
         text += "Firebird error";

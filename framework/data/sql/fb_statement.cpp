@@ -34,18 +34,6 @@ int DefaultPrecision(unsigned type)
     }
 }
 
-// Text of a UTF-8 string cut to at most n characters.
-size_t Utf8Prefix(const std::string& s, size_t chars)
-{
-    size_t i = 0;
-    while (i < s.size() && chars > 0) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        i += c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        --chars;
-    }
-    return std::min(i, s.size());
-}
-
 size_t Utf8Length(const std::string& s)
 {
     size_t n = 0;
@@ -65,8 +53,10 @@ std::string UnscaledToText(std::int64_t v, int scale)
     size_t d = static_cast<size_t>(-scale);
     if (digits.size() <= d)
         digits.insert(0, d - digits.size() + 1, '0');
-    digits.insert(digits.size() - d, ".");
-    return neg ? "-" + digits : digits;
+    digits.insert(digits.size() - d, 1, '.');
+    if (neg)
+        digits.insert(digits.begin(), '-');
+    return digits;
 }
 
 } // namespace

@@ -109,8 +109,10 @@ void RunSqlScript(FbDatabase& db, const std::string& script)
         try {
             db.ExecuteImmediate(stmt);
         } catch (const EFirebirdError& e) {
-            std::string head = stmt.substr(0, 200);
-            throw EFirebirdError(e.Message() + "\nEn la sentencia: " + head, e.ErrorCode());
+            std::string message = e.Message();
+            message.append("\nEn la sentencia: ");
+            message.append(stmt, 0, 200);
+            throw EFirebirdError(message, e.ErrorCode());
         }
     }
 }
