@@ -66,7 +66,8 @@ void TCustomClientDataSet::FetchPacket(bool reset) {
     }
     if (reset) DescribeFrom(packet);
     LoadPacketRows(packet, false);
-    allFetched_ = packet.eof;
+    // A provider that sends nothing more has nothing more, whatever it says.
+    allFetched_ = packet.eof || (!reset && packet.rows.empty());
     if (AfterGetRecords) AfterGetRecords(this, ownerData);
 }
 
@@ -117,18 +118,20 @@ int TCustomClientDataSet::GetNextPacket() {
     return static_cast<int>(view_.size() - before);
 }
 
+void TCustomClientDataSet::FetchMore() {
+    // The cursor keeps its row across the new rows.
+    TClientRow* at = (onRecord_ && cursor_ >= 0 && cursor_ < static_cast<int>(view_.size())) ? view_[static_cast<std::size_t>(cursor_)] : nullptr;
+    const bool atEnd = !onRecord_ && cursor_ >= static_cast<int>(view_.size());
+    FetchPacket(false);
+    RebuildView();
+    if (at)
+        PlaceCursorOn(at);
+    else if (atEnd)
+        cursor_ = static_cast<int>(view_.size());
+}
+
 void TCustomClientDataSet::FetchAll() {
-    while (!allFetched_ && Provider()) {
-        // The cursor keeps its row across the new rows.
-        TClientRow* at = (onRecord_ && cursor_ >= 0 && cursor_ < static_cast<int>(view_.size())) ? view_[static_cast<std::size_t>(cursor_)] : nullptr;
-        const bool atEnd = !onRecord_ && cursor_ >= static_cast<int>(view_.size());
-        FetchPacket(false);
-        RebuildView();
-        if (at)
-            PlaceCursorOn(at);
-        else if (atEnd)
-            cursor_ = static_cast<int>(view_.size());
-    }
+    while (!allFetched_ && Provider()) FetchMore();
 }
 
 void TCustomClientDataSet::Execute() {
@@ -387,8 +390,9 @@ TGetResult TCustomClientDataSet::GetRecord(TRecordBuffer& buffer, TGetMode mode)
             const int np = onRecord_ ? cursor_ + 1 : cursor_;
             if (np >= size) {
                 if (!allFetched_ && fetchOnDemand_ && Provider()) {
-                    FetchAll();
-                    continue;
+                    const std::size_t had = view_.size();
+                    FetchMore();
+                    if (view_.size() > had || !allFetched_) continue;
                 }
                 cursor_ = size;
                 onRecord_ = false;

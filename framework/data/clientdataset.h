@@ -163,6 +163,7 @@ private:
     void RevertRow(TClientRow* row);
     void CommitRow(TClientRow* row);
     void FetchAll();
+    void FetchMore();
     int PositionOf(const TClientRow* row) const;
 
     std::string providerName_, commandText_, indexName_, indexFieldNames_, masterFields_;

@@ -81,6 +81,7 @@ TEST(Packets, RowsComeInPacketsAsTheUserMovesOn) {
     EXPECT_EQ(before, 1);
     m.cds->MoveBy(5);
     EXPECT_EQ(m.cds->FieldByName("CODIGO")->AsInteger(), 2);
+    EXPECT_EQ(m.cds->RecordCount(), 8) << "one more packet, no more";
     EXPECT_EQ(before, after);
     m.cds->Last();
     EXPECT_EQ(m.cds->RecordCount(), 10);
