@@ -1,0 +1,39 @@
+#include "app/data/consultas.h"
+
+#include "framework/data/clientdataset.h"
+#include "framework/data/provider.h"
+#include "framework/data/sql/sqlconnection.h"
+#include "framework/data/sql/sqlquery.h"
+
+namespace tv::app {
+
+TClientDataSet* enlace_consulta(TComponent* modulo, const std::string& raiz, TSQLConnection* conexion,
+                                bool texto_libre, const std::string& sql) {
+    auto* q = componente<TSQLQuery>(modulo, "Q" + raiz);
+    auto* p = componente<TDataSetProvider>(modulo, "P" + raiz);
+    auto* c = componente<TClientDataSet>(modulo, "C" + raiz);
+    q->SetSQLConnection(conexion);
+    if (!sql.empty()) q->SQL().SetText(sql);
+    p->SetDataSet(q);
+    if (texto_libre) {
+        TProviderOptions o = p->Options();
+        o.Include(poAllowCommandText);
+        p->SetOptions(o);
+    }
+    c->SetProviderName(p->Name());
+    return c;
+}
+
+void abra(TClientDataSet* c, const std::string& sql) {
+    c->Close();
+    c->SetCommandText(sql);
+    c->Open();
+}
+
+void ejecute(TClientDataSet* c, const std::string& sql) {
+    c->Close();
+    c->SetCommandText(sql);
+    c->Execute();
+}
+
+} // namespace tv::app

@@ -1,0 +1,40 @@
+#pragma once
+// The working queries of the data modules. Each is a triple named after one
+// stem: a query "Q<stem>" on a connection, a provider "P<stem>" over it and a
+// client dataset "C<stem>" fed by that provider. Services set the client
+// dataset's command text and open it or execute it.
+#include <string>
+#include <string_view>
+
+#include "framework/core/component.h"
+#include "framework/core/exceptions.h"
+
+namespace tv {
+class TClientDataSet;
+class TSQLConnection;
+} // namespace tv
+
+namespace tv::app {
+
+// The component of that name owned by `raiz`, of class T; EComponentError
+// when the stored definition lacks it.
+template <class T>
+T* componente(const TComponent* raiz, std::string_view nombre) {
+    T* c = dynamic_cast<T*>(raiz->FindComponent(nombre));
+    if (!c) throw EComponentError(raiz->Name() + ": falta el componente " + std::string(nombre));
+    return c;
+}
+
+// Joins Q<stem>, P<stem> and C<stem> of `modulo`: the query on `conexion`, the
+// provider over the query (allowing command text when asked), the client
+// dataset fed by the provider. `sql` is the query's own text, if any.
+// Returns the client dataset.
+TClientDataSet* enlace_consulta(TComponent* modulo, const std::string& raiz, TSQLConnection* conexion,
+                                bool texto_libre = true, const std::string& sql = {});
+
+// Closes the client dataset, gives it the command text and opens it.
+void abra(TClientDataSet* c, const std::string& sql);
+// Runs a statement without rows through the client dataset.
+void ejecute(TClientDataSet* c, const std::string& sql);
+
+} // namespace tv::app

@@ -1,0 +1,141 @@
+#pragma once
+// Tfdm, the central data module: the company, general and replication
+// connections, the settings store, the scratch command pair, the shared
+// queries of the business services, the error handlers, the status-bar
+// messages, the user context of the logged-in user and document numbering.
+// One instance, `fdm`, created first at start-up.
+#include <array>
+#include <string>
+
+#include "app/data/ventanaprincipal.h"
+#include "framework/core/component.h"
+#include "framework/core/currency.h"
+#include "framework/core/datetime.h"
+#include "framework/core/variant.h"
+#include "framework/data/dbtypes.h"
+
+namespace tv {
+class Exception;
+class EDatabaseError;
+class TClientDataSet;
+class TDataSet;
+class TDataSource;
+class TField;
+class TSQLConnection;
+class TSQLQuery;
+class TSQLTable;
+} // namespace tv
+
+namespace tv::app {
+
+class Tfdm : public TComponent {
+    TV_CLASS(Tfdm, TComponent)
+public:
+    explicit Tfdm(TComponent* owner = nullptr);
+    ~Tfdm() override;
+
+    // --- components (from the stored definition) ---
+    TSQLConnection* Tallyvo = nullptr;     // company database
+    TSQLConnection* ConGeneral = nullptr;  // general database
+    TSQLConnection* ConReplica = nullptr;  // replication target, never opened here
+    TClientDataSet* CConfiguracion = nullptr;
+    TSQLQuery* QBorrar = nullptr;
+    TClientDataSet* CBorrar = nullptr;
+    TClientDataSet* CNomcampos = nullptr;
+    TSQLQuery* QValiduser = nullptr;
+    TClientDataSet* CAcceso = nullptr;
+    TClientDataSet* CAccesous = nullptr;
+    TSQLQuery* TUsracceso = nullptr;
+    TClientDataSet* CCompania = nullptr;
+    TDataSource* DCompania = nullptr;
+    TClientDataSet* CAgencia = nullptr;
+    TSQLQuery* TTipodoc = nullptr;
+    TDataSource* DTipodoc = nullptr;
+    TSQLQuery* TPrefijo = nullptr;
+    TSQLQuery* QNomtipo = nullptr;
+    TSQLQuery* QNumerodoc = nullptr;
+    TSQLQuery* QValida = nullptr;
+
+    // --- user context ---
+    std::string modulo;
+    std::array<std::string, 14> nombre_mes;
+    std::string usuario;         // upper case
+    std::string nombre_usuario;
+    std::string fecha;           // work date, short date format
+    int sucursal = 0;            // SUCU_ID, 0 = none
+    int duracion_busquedas = 0;  // milliseconds
+    int tamano_paquete = 0;
+    bool contabilizado = false;
+    // The main window, once it exists.
+    IVentanaPrincipal* principal = nullptr;
+
+    void DataModuleCreate(TObject* sender);
+    // Hooks every provider and client dataset owned, at any depth, by `componente`.
+    void ConfigurarProviders(TComponent* componente);
+
+    // --- errors and status messages ---
+    void ENoManejada(TObject* sender, Exception& e);
+    void ManejarError(TObject* sender, TDataSet* dataset, Exception& e, TUpdateKind kind,
+                      TResolverResponse& response);
+    void ManejarClientError(TDataSet* dataset, EDatabaseError& e, TDataAction& action);
+    void mostrar_advertencia(const std::string& texto);
+    void mostrar_alerta(const std::string& texto);
+    void mostrar_mensaje(TObject* sender, Variant& owner_data);
+    void quitar_mensaje(TObject* sender, Variant& owner_data);
+
+    // --- settings ---
+    void cargue_configuracion();
+    // The setting's value; a missing one is reported in an error box and reads "".
+    std::string configuracion(const std::string& modulo_conf, const std::string& categoria,
+                              const std::string& propiedad);
+    void nombre_impresora(const std::string& nombre, std::string& impresora);
+
+    // --- login (the login and main windows call these) ---
+    // Connects the general database at `servidor`/datos/general.fdb as the user.
+    void conecte_general(const std::string& servidor, const std::string& usuario_tecleado,
+                         const std::string& clave);
+    // The user's name and administrator flag in the general database; false when absent.
+    bool busque_usuario(const std::string& usuario_tecleado, std::string& nombre, bool& administrador);
+    // COM_NOMBRE of the company; empty when absent.
+    std::string nombre_compania(const std::string& compania);
+    // Connects the company database at `servidor`/datos/<compania>/tallyvo.fdb,
+    // loads its settings and the search duration, and, when the stock company
+    // setting names one, connects the article module's second connection.
+    void conecte_compania(const std::string& servidor, const std::string& compania,
+                          const std::string& usuario_tecleado, const std::string& clave);
+    // The user's branch in the company database; false when the user is not registered there.
+    bool busque_usuario_compania(const std::string& usuario_tecleado, int& sucursal_usuario);
+    // Stores the user context and writes the login's audit row.
+    void registre_ingreso(const std::string& usuario_tecleado, const std::string& nombre, TDateTime fecha_trabajo);
+    // Whether the general database marks the logged-in user as an administrator.
+    bool usuario_administrador();
+
+    // --- numbering and validation ---
+    void complete_numero(const std::string& numero, std::string& resultado);
+    void complete_numero3(const std::string& numero, std::string& resultado);
+    bool existe_numero(int tipo, const std::string& prefijo, const std::string& numero);
+    bool valide_numero(int tipo, const std::string& prefijo, TField* campo, const std::string& propuesto);
+    void registre_prefijo(int tipo);
+    void valide_fecha(TField* campo);
+    bool valide_acceso(const std::string& modulo_acceso, int opcion);
+    bool acceso_editacomproba(const std::string& codigo_usuario, const std::string& modulo_acceso, int opcion);
+    void valide_usuario(const std::string& codigo, std::string& nombre);
+    void nombre_campo(const std::string& nombre, std::string& descripcion);
+    void nombre_tipo(int tipo, std::string& nombre);
+    void num_documento(int tipo, int id, std::string& texto);
+    void numero_documento(int tipo, int id, TField* campo_prefijo, TField* campo_numero);
+    void razon_anulacion(int tipo, int id, std::string& texto);
+
+    void numero_a_letras(Currency monto, std::string& texto);
+
+private:
+    void EnlaceComponentes();
+    bool BusqueConfiguracion(const std::string& modulo_conf, const std::string& categoria,
+                             const std::string& propiedad, std::string& valor);
+    void MuestreAviso(TAvisoBarra aviso, const std::string& texto);
+    std::string TextoErrorCliente(TDataSet* dataset, const std::string& mensaje);
+};
+
+extern Tfdm* fdm;
+
+} // namespace tv::app

@@ -1,0 +1,21 @@
+#pragma once
+// Tfdmcxp, the payables module.
+#include <string>
+
+#include "framework/core/component.h"
+
+namespace tv::app {
+
+class Tfdmcxp : public TComponent {
+    TV_CLASS(Tfdmcxp, TComponent)
+public:
+    explicit Tfdmcxp(TComponent* owner = nullptr);
+    ~Tfdmcxp() override;
+
+    // Ids of documents the numbering services found (Tfdm::existe_numero).
+    std::string id_ndpr, id_ncpr, id_appr;
+};
+
+extern Tfdmcxp* fdmcxp;
+
+} // namespace tv::app

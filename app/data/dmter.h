@@ -1,0 +1,63 @@
+#pragma once
+// Tfdmter, the third-parties module: whether a NIT exists and its check digit,
+// suppliers, clients and drivers, the withholdings, discount, credit limit,
+// salesman and collector that documents copy from a third party.
+#include <string>
+
+#include "framework/core/component.h"
+#include "framework/core/currency.h"
+#include "framework/core/datetime.h"
+
+namespace tv {
+class TClientDataSet;
+class TField;
+} // namespace tv
+
+namespace tv::app {
+
+class Tfdmter : public TComponent {
+    TV_CLASS(Tfdmter, TComponent)
+public:
+    explicit Tfdmter(TComponent* owner = nullptr);
+    ~Tfdmter() override;
+
+    bool existe_nit(const std::string& nit);
+    int dv(const std::string& nit);
+    void nombre_proveedor(const std::string& nit, std::string& nombre);
+    void valide_proveedor(const std::string& nit, std::string& bandera);
+    void valide_proveedor_ret(const std::string& nit, TField* campo_retefuente, TField* campo_reteiva,
+                              TField* campo_ica, TField* campo_simplificado, std::string& nombre);
+    Currency base_rtfte(const std::string& nit);
+    Currency precio_proveedor(const std::string& codigo1, const std::string& codigo2, TDateTime fecha);
+    void valide_cliente(const std::string& nit, TField* campo_retefuente, TField* campo_reteiva, TField* campo_ica,
+                        TField* campo_vendedor, std::string& nombre);
+    void nombre_cliente(const std::string& nit, std::string& nombre);
+    Currency base_rtfte_cli(const std::string& nit);
+    Currency cartera_vencida_cliente(const std::string& nit, TDateTime fecha);
+    Currency descuento_max(const std::string& nit);
+    Currency cupo_credito(const std::string& nit);
+    void nom_tercero(const std::string& nit, std::string& nombre);
+    bool valide_tercero(const std::string& nit);
+    void valide_retenciones(const std::string& nit, TField* campo_retefuente, TField* campo_reteiva,
+                            TField* campo_ica, std::string& nombre);
+    void valide_solocliente(const std::string& nit, std::string& bandera);
+    int cobrador_cliente(const std::string& nit);
+    void valide_clientCartera(const std::string& nit, TField* campo_cobrador, std::string& nombre);
+    void valide_retenCartera(const std::string& nit, TField* campo_retefuente, TField* campo_reteiva,
+                             TField* campo_ica, TField* campo_cobrador, std::string& nombre);
+    bool valide_conductor(const std::string& nit);
+    void nombre_conductor(const std::string& nit, std::string& nombre);
+
+private:
+    // A column of the client query's first row, null when there is no row.
+    Currency DelCliente(const std::string& nit, const std::string& columna);
+    Currency DelProveedor(const std::string& nit, const std::string& columna);
+
+    TClientDataSet *CExisteterc = nullptr, *CTerceros = nullptr, *CValcliente = nullptr, *CPrecprov = nullptr,
+                   *CCartera = nullptr, *CTercero = nullptr, *CValidtercero = nullptr, *Cvalideretenciones = nullptr,
+                   *CCliente = nullptr, *CClientes = nullptr, *CValideretencart = nullptr, *CTerceroa = nullptr;
+};
+
+extern Tfdmter* fdmter;
+
+} // namespace tv::app

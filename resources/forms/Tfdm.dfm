@@ -1,0 +1,68 @@
+object fdm: Tfdm
+  object Tallyvo: TSQLConnection
+  end
+  object ConGeneral: TSQLConnection
+  end
+  object ConReplica: TSQLConnection
+  end
+  object QConfiguracion: TSQLQuery
+  end
+  object PConfiguracion: TDataSetProvider
+  end
+  object CConfiguracion: TClientDataSet
+  end
+  object QBorrar: TSQLQuery
+  end
+  object PBorrar: TDataSetProvider
+  end
+  object CBorrar: TClientDataSet
+  end
+  object TNomcampos: TSQLQuery
+  end
+  object PNomcampos: TDataSetProvider
+  end
+  object CNomcampos: TClientDataSet
+  end
+  object QValiduser: TSQLQuery
+  end
+  object QAcceso: TSQLQuery
+  end
+  object PAcceso: TDataSetProvider
+  end
+  object CAcceso: TClientDataSet
+  end
+  object QAccesous: TSQLQuery
+  end
+  object PAccesous: TDataSetProvider
+  end
+  object CAccesous: TClientDataSet
+  end
+  object TUsracceso: TSQLQuery
+  end
+  object TCompania: TSQLQuery
+  end
+  object Pcompania: TDataSetProvider
+  end
+  object CCompania: TClientDataSet
+  end
+  object DCompania: TDataSource
+  end
+  object TAgencia: TSQLQuery
+  end
+  object PAgencia: TDataSetProvider
+  end
+  object CAgencia: TClientDataSet
+  end
+  object TTipodoc: TSQLQuery
+  end
+  object DTipodoc: TDataSource
+  end
+  object TPrefijo: TSQLQuery
+  end
+  object QNomtipo: TSQLQuery
+  end
+  object QNumerodoc: TSQLQuery
+  end
+  object QValida: TSQLQuery
+  end
+end

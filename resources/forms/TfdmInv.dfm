@@ -1,0 +1,2 @@
+object fdmInv: TfdmInv
+end

@@ -1,0 +1,2 @@
+object fdmbnc: Tfdmbnc
+end

@@ -1,0 +1,2 @@
+object fdmcar: Tfdmcar
+end

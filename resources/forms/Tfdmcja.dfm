@@ -1,0 +1,2 @@
+object fdmcja: Tfdmcja
+end

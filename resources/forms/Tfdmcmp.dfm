@@ -1,0 +1,2 @@
+object fdmcmp: Tfdmcmp
+end

@@ -1,0 +1,2 @@
+object fdmcnt: Tfdmcnt
+end

@@ -1,0 +1,2 @@
+object fdmcxp: Tfdmcxp
+end

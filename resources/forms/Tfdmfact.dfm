@@ -1,0 +1,2 @@
+object fdmfact: Tfdmfact
+end

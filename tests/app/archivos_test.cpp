@@ -1,0 +1,111 @@
+// The station's local files in the application directory the registry names.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/data/archivos.h"
+#include "framework/core/datetime.h"
+#include "framework/core/formatsettings.h"
+#include "framework/core/registry.h"
+#include "tests/app/modulos.h"
+
+using namespace tv::app;
+using apptest::AvisosGuionados;
+using apptest::DirectorioAplicacion;
+
+namespace {
+void Escriba(const std::string& ruta, const std::string& bytes) { std::ofstream(ruta, std::ios::binary) << bytes; }
+std::string Lea(const std::string& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+} // namespace
+
+TEST(Archivos, TheDirectoryComesFromTheRegistryEveryTime)
+{
+    AvisosGuionados avisos;
+    DirectorioAplicacion dir;
+    EXPECT_EQ(diraplicacion(), dir.Carpeta());
+    EXPECT_EQ(archivo_aplicacion("SERVIDORES.cfg"), dir.Carpeta() + "/SERVIDORES.cfg");
+    {
+        tv::TRegistry r;
+        r.SetRootKey(tv::HKEY_LOCAL_MACHINE);
+        r.DeleteKey(kClaveAplicacion);
+    }
+    EXPECT_EQ(diraplicacion(), "");
+    ASSERT_EQ(avisos.mostrados.size(), 1u);
+    EXPECT_NE(avisos.mostrados[0].second.find("HKEY_LOCAL_MACHINE\\Software\\Orvane\\Tallyvo2008"), std::string::npos);
+    EXPECT_NE(avisos.mostrados[0].second.find("Directorio"), std::string::npos);
+}
+
+TEST(Archivos, ServerListOneEntryPerLineWhateverTheLineEnds)
+{
+    DirectorioAplicacion dir;
+    std::string ruta = dir.Ruta("SERVIDORES.cfg");
+    const std::pair<const char*, std::vector<std::string>> casos[] = {
+        {"localhost:/srv/a\nservidor2:/srv/b\n", {"localhost:/srv/a", "servidor2:/srv/b"}},
+        {"localhost:/srv/a\r\nservidor2:/srv/b\r\n", {"localhost:/srv/a", "servidor2:/srv/b"}},
+        {"localhost:/srv/a\rservidor2:/srv/b", {"localhost:/srv/a", "servidor2:/srv/b"}},  // no byte swallowed
+        {"/srv/solo", {"/srv/solo"}},                                                        // last line without end
+        {"a\n\nb\n", {"a", "", "b"}},
+        {"", {}},
+    };
+    for (const auto& [bytes, esperado] : casos) {
+        Escriba(ruta, bytes);
+        EXPECT_EQ(lea_servidores(ruta), esperado) << bytes;
+    }
+    Escriba(ruta, std::string(300, 'x') + "\n");
+    EXPECT_EQ(lea_servidores(ruta), std::vector<std::string>{std::string(255, 'x')});
+    EXPECT_TRUE(lea_servidores(dir.Ruta("no-existe.cfg")).empty());
+}
+
+TEST(Archivos, ConnectionFileLosesOnlyItsLineEnd)
+{
+    AvisosGuionados avisos;
+    DirectorioAplicacion dir;
+    std::string ruta = dir.Ruta("conexion.cfg"), ubicacion;
+    for (const char* bytes : {"localhost:/srv/tallyvo\r\n", "localhost:/srv/tallyvo\n", "localhost:/srv/tallyvo"}) {
+        Escriba(ruta, bytes);
+        ASSERT_TRUE(lea_ubicacion(ruta, ubicacion));
+        EXPECT_EQ(ubicacion, "localhost:/srv/tallyvo");
+    }
+    EXPECT_FALSE(lea_ubicacion(dir.Ruta("falta.cfg"), ubicacion));
+    EXPECT_EQ(ubicacion, "");
+    EXPECT_EQ(avisos.Textos(), std::vector<std::string>{"No se encontró el archivo de conexión con la base de datos."});
+}
+
+TEST(Archivos, PrinterMapMatchesTheWholeName)
+{
+    AvisosGuionados avisos;
+    DirectorioAplicacion dir;
+    std::string ruta = dir.Ruta("impresoras.cfg");
+    Escriba(ruta, "SUBFACTURA,Epson sótano\r\nFACTURA,\nFACTURA,Epson TM-T20\nREMISION,HP LaserJet\n");
+    std::string impresora = "previa";
+    ASSERT_TRUE(lea_impresora(ruta, "FACTURA", impresora));
+    EXPECT_EQ(impresora, "Epson TM-T20");
+    lea_impresora(ruta, "REMISION", impresora);
+    EXPECT_EQ(impresora, "HP LaserJet");
+    lea_impresora(ruta, "COTIZACION", impresora);
+    EXPECT_EQ(impresora, "");
+    impresora = "queda";
+    EXPECT_FALSE(lea_impresora(dir.Ruta("otro.cfg"), "FACTURA", impresora));
+    EXPECT_EQ(impresora, "queda");
+    EXPECT_EQ(avisos.Textos(), std::vector<std::string>{"Error abriendo el archivo" + dir.Ruta("otro.cfg")});
+}
+
+TEST(Archivos, ErrorLogAppendsOneLinePerError)
+{
+    DirectorioAplicacion dir;
+    tv::SetClock([] { return tv::EncodeDateTime(2026, 3, 7, 14, 5, 9, 0); });
+    tv::FormatSettings.ShortDateFormat = "yyyy/mm/dd";
+    std::string ruta = dir.Ruta("ERRORES.TXT");
+    anote_error(ruta, "", "primero");
+    anote_error(ruta, "CAJERO", "SQL Server Error: violation\nsegunda línea");
+    tv::SetClock(nullptr);
+    tv::ResetFormatSettings();
+    EXPECT_EQ(Lea(ruta), "2026/03/07,14:05:09,,primero\n"
+                         "2026/03/07,14:05:09,CAJERO,SQL Server Error: violation segunda línea\n");
+}

@@ -1,0 +1,100 @@
+#pragma once
+// What the tests of the data modules share: the modules created as start-up
+// creates them over a demo company database (embedded engine), the registry
+// pointing the application directory at a temporary folder, a person's
+// scripted answers to the message boxes, and a stand-in for the main window's
+// status bar, which the windows build later.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/data/avisos.h"
+#include "app/data/ventanaprincipal.h"
+#include "framework/core/component.h"
+#include "framework/data/clientdataset.h"
+#include "tests/support/firebird_fixture.h"
+#include "tests/support/tempdir.h"
+
+namespace apptest {
+
+// The boxes shown, in order, and the answers a person gives to questions.
+class AvisosGuionados {
+public:
+    AvisosGuionados();
+    ~AvisosGuionados();
+    std::vector<std::pair<tv::app::TTipoAviso, std::string>> mostrados;
+    std::deque<bool> respuestas;  // Yes/No to questions, in order
+    std::vector<std::string> Textos() const;
+};
+
+// The main window's status bar as the central data module sees it.
+class BarraDePrueba : public tv::app::IVentanaPrincipal {
+public:
+    std::string texto;
+    tv::app::TAvisoBarra aviso = tv::app::TAvisoBarra::abNinguno;
+    int intervalo = 0, arranques = 0, repintados = 0;
+    bool administrador = false;
+
+    std::string TextoBarra() const override { return texto; }
+    void SetTextoBarra(const std::string& t) override { texto = t; }
+    tv::app::TAvisoBarra AvisoBarra() const override { return aviso; }
+    void SetAvisoBarra(tv::app::TAvisoBarra a) override { aviso = a; }
+    void ArranqueTemporizador(int ms) override { intervalo = ms, ++arranques; }
+    void Repinte() override { ++repintados; }
+    bool Administrador() const override { return administrador; }
+    // Timer2's tick.
+    void Tic() { aviso = tv::app::TAvisoBarra::abNinguno, texto.clear(); }
+};
+
+// The application directory named by the registry, in a temporary folder.
+class DirectorioAplicacion {
+public:
+    DirectorioAplicacion();
+    ~DirectorioAplicacion();
+    std::string Ruta(const std::string& archivo) const { return dir_.file(archivo); }
+    const std::string& Carpeta() const { return carpeta_; }
+
+private:
+    tvtest::TempDir registro_, dir_;
+    std::string carpeta_, anterior_;
+    bool habia_ = false;
+};
+
+// Every data module created in start-up order, the company database "001"
+// connected as SYSDBA through the embedded engine.
+class ModulosTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs a statement on the company database.
+    void Sql(const std::string& sql);
+    std::string Valor(const std::string& sql);
+    void Configure(const std::string& modulo, const std::string& categoria, const std::string& propiedad,
+                   const std::string& valor);
+
+    // A record of loose fields for the services that fill a document's fields:
+    // each name "NOMBRE:tipo" with tipo s (text), c (decimal), i (integer), d (date), f (float).
+    tv::TClientDataSet* Registro(const std::vector<std::string>& campos);
+
+    static tvtest::FirebirdDatabases* dbs_;
+    std::unique_ptr<DirectorioAplicacion> dir_;
+    AvisosGuionados avisos_;
+    BarraDePrueba barra_;
+    tv::TComponent aplicacion_;
+    std::vector<std::unique_ptr<tv::TClientDataSet>> registros_;
+
+public:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+};
+
+} // namespace apptest
+
+namespace apptest {
+inline int pitidos_actuales() { return tv::app::pitidos(); }
+} // namespace apptest

@@ -1,0 +1,42 @@
+// The Spanish texts the central handler shows for the messages it knows.
+#include <gtest/gtest.h>
+
+#include "app/data/textoserror.h"
+
+using namespace tv::app;
+
+TEST(TextosError, DriverConnectionTexts)
+{
+    const std::pair<const char*, const char*> casos[] = {
+        {"dbExpress Error: Your user name and password are not defined. Ask your database administrator",
+         "El nombre de Usuario o la clave son incorrectas."},
+        {"dbExpress Error: I/O error for file \"/srv/datos/001/tallyvo.fdb\"\nError while trying to open file",
+         "No se encontró el archivo o la ruta /srv/datos/001/tallyvo.fdb"},
+        {"dbExpress Error: Unable to complete network request to host \"caja9\".",
+         "No se encontró el equipo servidor con nombre caja9"},
+        {"dbExpress Error: Connection failed",
+         "No se encontró el servidor Interbase/Firebird. Verifique Servidor en panel de control y puerto TCP 3050."},
+        {"dbExpress Error: something else", "Se presento el siguiente error: dbExpress Error: something else"},
+        // Only driver messages are translated, whatever they contain.
+        {"Your user name and password are not defined", "Se presento el siguiente error: Your user name and password are not defined"},
+        {"dbExpress Error: I/O error for file", "No se encontró el archivo o la ruta "},
+    };
+    for (const auto& [mensaje, texto] : casos) EXPECT_EQ(texto_error_general(mensaje), texto) << mensaje;
+}
+
+TEST(TextosError, KeyViolationsOnlyAtCharacters19To38)
+{
+    EXPECT_EQ(texto_error_proveedor("SQL Server Error: violation of PRIMARY or UNIQUE KEY constraint", "QArticulos"),
+              "Ya existe el registro en la tabla Articulos");
+    EXPECT_EQ(texto_error_proveedor("SQL Server Error: violation of FOREIGN KEY constraint \"FK_X\"", "TPrecios"),
+              "Está borrando o insertando un registro en la tabla Precios que tiene una relación con otra tabla.");
+    const std::string desplazado = "SQL Server Error:  violation of PRIMARY or UNIQUE KEY";
+    EXPECT_EQ(texto_error_proveedor(desplazado, "QArticulos"), desplazado);
+}
+
+TEST(TextosError, TextBetweenTheFirstTwoQuotes)
+{
+    EXPECT_EQ(texto_entre_comillas("a \"b\" \"c\""), "b");
+    EXPECT_EQ(texto_entre_comillas("sin comillas"), "");
+    EXPECT_EQ(texto_entre_comillas("abierta \"hasta el final"), "hasta el final");
+}
