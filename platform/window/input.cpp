@@ -443,7 +443,9 @@ bool TranslateRawInput(RawInput& in) {
 }
 
 void InjectMouseMove(int x, int y) {
-    RawInput in{RawInput::MouseMove, {x, y}};
+    RawInput in{};
+    in.kind = RawInput::MouseMove;
+    in.pt = {x, y};
     D().cursorPos = {x, y};
     Inject(in);
 }
@@ -454,12 +456,17 @@ void InjectMouseButton(int button, bool down, int x, int y) {
     if (down) d.asyncKeys[kButtonVk[button]] |= 0x80;
     else d.asyncKeys[kButtonVk[button]] &= ~0x80;
     d.cursorPos = {x, y};
-    RawInput in{down ? RawInput::ButtonDown : RawInput::ButtonUp, {x, y}, button};
+    RawInput in{};
+    in.kind = down ? RawInput::ButtonDown : RawInput::ButtonUp;
+    in.pt = {x, y};
+    in.button = button;
     Inject(in);
 }
 
 void InjectMouseWheel(int delta, int x, int y) {
-    RawInput in{RawInput::Wheel, {x, y}};
+    RawInput in{};
+    in.kind = RawInput::Wheel;
+    in.pt = {x, y};
     in.value = delta;
     Inject(in);
 }
@@ -483,13 +490,17 @@ void InjectKey(int vk, bool down) {
             k = both;
         }
     }
-    RawInput in{down ? RawInput::KeyDown : RawInput::KeyUp, d.cursorPos};
+    RawInput in{};
+    in.kind = down ? RawInput::KeyDown : RawInput::KeyUp;
+    in.pt = d.cursorPos;
     in.value = k | (vk & 0x10000);
     Inject(in);
 }
 
 void InjectChar(std::uint32_t codePoint) {
-    RawInput in{RawInput::Char, D().cursorPos};
+    RawInput in{};
+    in.kind = RawInput::Char;
+    in.pt = D().cursorPos;
     in.value = int(codePoint);
     Inject(in);
 }

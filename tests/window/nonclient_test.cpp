@@ -168,7 +168,9 @@ TEST_F(DesktopTest, ScrollBarTrackingSendsRequests) {
         SCROLLINFO tp;
         tp.fMask = SIF_TRACKPOS;
         GetScrollInfo(h, SB_VERT, &tp);
-        if (LOWORD(wp) == SB_THUMBTRACK) EXPECT_EQ(tp.nTrackPos, std::int16_t(HIWORD(wp)));
+        if (LOWORD(wp) == SB_THUMBTRACK) {
+            EXPECT_EQ(tp.nTrackPos, std::int16_t(HIWORD(wp)));
+        }
         if (LOWORD(wp) == SB_THUMBPOSITION) SetScrollPos(h, SB_VERT, HIWORD(wp), TRUE);
         return true;
     };
