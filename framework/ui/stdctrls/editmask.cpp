@@ -118,6 +118,15 @@ std::u32string TEditMask::Format(std::u32string_view value) const {
     return t;
 }
 
+std::u32string TEditMask::Normalize(std::u32string_view editText) const {
+    std::u32string t = EmptyEditText();
+    for (int i = 0; i < Count() && i < int(editText.size()); ++i) {
+        if (IsLiteral(i) || editText[size_t(i)] == blank_ || editText[size_t(i)] == U' ') continue;
+        if (char32_t c = Accept(i, editText[size_t(i)])) t[size_t(i)] = c;
+    }
+    return t;
+}
+
 std::u32string TEditMask::Strip(std::u32string_view editText) const {
     std::u32string out;
     for (int i = 0; i < Count(); ++i) {

@@ -48,6 +48,9 @@ public:
     // The shown text for a value: with literals kept, the value lines up with
     // the positions; without, it fills the editable positions in order.
     std::u32string Format(std::u32string_view value) const;
+    // A shown text read back from the window: literals restored, refused
+    // characters and the blank character left blank, padded to Count().
+    std::u32string Normalize(std::u32string_view editText) const;
     // The value of a shown text: blanks become spaces, literals only when kept.
     std::u32string Strip(std::u32string_view editText) const;
     // The first required position left blank, or -1 when the entry is complete.

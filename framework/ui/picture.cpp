@@ -1,0 +1,287 @@
+#include "framework/ui/picture.h"
+
+#include <cstring>
+
+#include "framework/core/exceptions.h"
+#include "framework/core/streams.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/objects.h"
+#include "platform/gdi/raster.h"
+#include "platform/picture/bitmap.h"
+#include "platform/picture/picturefile.h"
+
+namespace tv {
+
+using namespace tv::win;
+
+void TGraphic::LoadFromFile(const std::string& path) {
+    auto bytes = ReadWholeFile(path);
+    LoadFromBytes(std::string(bytes.begin(), bytes.end()));
+}
+
+void TGraphic::SaveToFile(const std::string& path) const {
+    std::string bytes = SaveToBytes();
+    TFileStream f(path, fmCreate);
+    f.WriteString(bytes);
+}
+
+void TGraphic::SetTransparent(bool v) {
+    if (v == transparent_) return;
+    transparent_ = v;
+    Changed();
+}
+
+void TGraphic::Changed() { if (OnChange) OnChange(this); }
+
+// --- TBitmap -------------------------------------------------------------------
+
+namespace {
+
+class TBitmapCanvas : public TCanvas {
+public:
+    explicit TBitmapCanvas(TBitmap* bmp) : bmp_(bmp) {}
+    ~TBitmapCanvas() override { Release(); }
+    void Release() {
+        if (!dc_) return;
+        HDC dc = dc_;
+        DeselectHandles();
+        SelectObject(dc, old_);
+        dc_ = nullptr;
+        DeleteDC(dc);
+    }
+
+protected:
+    void CreateHandle() override {
+        if (bmp_->Empty()) bmp_->SetSize(1, 1);
+        HDC dc = CreateCompatibleDC(nullptr);
+        old_ = SelectObject(dc, bmp_->Handle());
+        SetHandle(dc);
+    }
+
+private:
+    TBitmap* bmp_;
+    HGDIOBJ old_ = nullptr;
+};
+
+} // namespace
+
+TBitmap::TBitmap() = default;
+
+TBitmap::~TBitmap() {
+    FreeCanvas();
+    if (handle_) DeleteObject(handle_);
+}
+
+void TBitmap::FreeCanvas() {
+    if (canvas_) static_cast<TBitmapCanvas*>(canvas_.get())->Release();
+}
+
+void TBitmap::Assign(TPersistent* source) {
+    if (auto* b = dynamic_cast<TBitmap*>(source)) {
+        FreeCanvas();
+        if (handle_) DeleteObject(handle_);
+        handle_ = b->handle_ ? CopyBitmap(b->handle_) : nullptr;
+        format_ = b->format_;
+        transparent_ = b->transparent_;
+        transparentColor_ = b->transparentColor_;
+        transparentMode_ = b->transparentMode_;
+        Changed();
+        return;
+    }
+    TGraphic::Assign(source);
+}
+
+int TBitmap::Width() const { return handle_ ? BitmapWidth(handle_) : 0; }
+int TBitmap::Height() const { return handle_ ? BitmapHeight(handle_) : 0; }
+
+void TBitmap::SetSize(int w, int h) {
+    if (w == Width() && h == Height() && handle_) return;
+    FreeCanvas();
+    HBITMAP nb = CreateDIBitmap(w, h, format_ == pf24bit ? 24 : 32);
+    if (handle_) {
+        HDC src = CreateCompatibleDC(nullptr), dst = CreateCompatibleDC(nullptr);
+        HGDIOBJ o1 = SelectObject(src, handle_), o2 = SelectObject(dst, nb);
+        BitBlt(dst, 0, 0, w, h, src, 0, 0, SRCCOPY);
+        SelectObject(src, o1);
+        SelectObject(dst, o2);
+        DeleteDC(src);
+        DeleteDC(dst);
+        DeleteObject(handle_);
+    }
+    handle_ = nb;
+    Changed();
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat f) {
+    if (f == format_) return;
+    format_ = f;
+    if (!handle_) return;
+    int w = Width(), h = Height();
+    HBITMAP old = handle_;
+    handle_ = nullptr;
+    FreeCanvas();
+    handle_ = old;
+    HBITMAP nb = CreateDIBitmap(w, h, f == pf24bit ? 24 : 32);
+    HDC src = CreateCompatibleDC(nullptr), dst = CreateCompatibleDC(nullptr);
+    HGDIOBJ o1 = SelectObject(src, old), o2 = SelectObject(dst, nb);
+    BitBlt(dst, 0, 0, w, h, src, 0, 0, SRCCOPY);
+    SelectObject(src, o1);
+    SelectObject(dst, o2);
+    DeleteDC(src);
+    DeleteDC(dst);
+    DeleteObject(old);
+    handle_ = nb;
+    Changed();
+}
+
+void TBitmap::SetHandle(HBITMAP bmp) {
+    FreeCanvas();
+    if (handle_ && handle_ != bmp) DeleteObject(handle_);
+    handle_ = bmp;
+    format_ = bmp && BitmapBitsPerPixel(bmp) == 24 ? pf24bit : bmp ? pf32bit : pfDevice;
+    Changed();
+}
+
+void TBitmap::Draw(TCanvas* canvas, const RECT& r) {
+    if (!handle_) return;
+    HDC src = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(src, handle_);
+    HDC dst = canvas->Handle();
+    if (transparent_) {
+        TransparentBlt(dst, r.left, r.top, r.Width(), r.Height(), src, 0, 0, Width(), Height(),
+                       ColorToRGB(TransparentColor()));
+    } else if (BitmapBitsPerPixel(handle_) == 32 && format_ != pfDevice) {
+        BLENDFUNCTION bf;
+        bf.AlphaFormat = AC_SRC_ALPHA;
+        AlphaBlend(dst, r.left, r.top, r.Width(), r.Height(), src, 0, 0, Width(), Height(), bf);
+    } else {
+        StretchBlt(dst, r.left, r.top, r.Width(), r.Height(), src, 0, 0, Width(), Height(), SRCCOPY);
+    }
+    SelectObject(src, old);
+    DeleteDC(src);
+}
+
+void TBitmap::LoadFromBytes(const std::string& bytes) {
+    HBITMAP bmp = ReadPicture(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size());
+    SetHandle(bmp);
+}
+
+std::string TBitmap::SaveToBytes() const {
+    if (!handle_) return {};
+    auto bytes = WriteBmp(handle_);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+BYTE* TBitmap::ScanLine(int y) {
+    if (!handle_) throw EInvalidGraphic("Scan line index out of range");
+    return win::ScanLine(handle_, y);
+}
+
+TCanvas* TBitmap::Canvas() {
+    if (!canvas_) canvas_ = std::make_unique<TBitmapCanvas>(this);
+    return canvas_.get();
+}
+
+TColor TBitmap::TransparentColor() {
+    if (transparentMode_ == tmFixed && transparentColor_ != clDefault) return transparentColor_;
+    if (!handle_ || Height() == 0) return clDefault;
+    BYTE* row = win::ScanLine(handle_, Height() - 1);
+    return TColor(RGB(row[2], row[1], row[0]));
+}
+
+void TBitmap::SetTransparentColor(TColor c) {
+    transparentColor_ = c;
+    transparentMode_ = c == clDefault ? tmAuto : tmFixed;
+    Changed();
+}
+
+// --- TPicture ------------------------------------------------------------------
+
+TPicture::~TPicture() = default;
+
+void TPicture::Assign(TPersistent* source) {
+    if (!source) {
+        SetGraphic(nullptr);
+        return;
+    }
+    if (auto* p = dynamic_cast<TPicture*>(source)) {
+        SetGraphic(p->Graphic());
+        return;
+    }
+    if (auto* g = dynamic_cast<TGraphic*>(source)) {
+        SetGraphic(g);
+        return;
+    }
+    TPersistent::Assign(source);
+}
+
+void TPicture::SetGraphic(TGraphic* g) {
+    if (g == graphic_.get()) return;
+    if (!g) {
+        graphic_.reset();
+    } else {
+        auto* copy = static_cast<TGraphic*>(g->ClassType()->Create());
+        copy->Assign(g);
+        graphic_.reset(copy);
+        graphic_->OnChange = [this](TObject*) { Changed(); };
+    }
+    Changed();
+}
+
+TBitmap* TPicture::Bitmap() {
+    if (!dynamic_cast<TBitmap*>(graphic_.get())) {
+        graphic_ = std::make_unique<TBitmap>();
+        graphic_->OnChange = [this](TObject*) { Changed(); };
+    }
+    return static_cast<TBitmap*>(graphic_.get());
+}
+
+void TPicture::LoadFromFile(const std::string& path) {
+    auto b = std::make_unique<TBitmap>();
+    b->LoadFromFile(path);
+    b->OnChange = [this](TObject*) { Changed(); };
+    graphic_ = std::move(b);
+    Changed();
+}
+
+void TPicture::DefineProperties(TFiler& filer) {
+    filer.DefineBinaryProperty(
+        "Data",
+        [this](TStream& s) {
+            std::string all = s.ReadToEnd();
+            if (all.empty()) {
+                SetGraphic(nullptr);
+                return;
+            }
+            std::size_t n = static_cast<unsigned char>(all[0]);
+            if (1 + n > all.size()) throw EInvalidGraphic("Invalid picture data");
+            std::string cls = all.substr(1, n);
+            std::string data = all.substr(1 + n);
+            // A bitmap's bytes carry their length first.
+            if (cls == "TBitmap" && data.size() >= 4) {
+                std::uint32_t len = std::uint32_t(static_cast<unsigned char>(data[0])) |
+                                    std::uint32_t(static_cast<unsigned char>(data[1])) << 8 |
+                                    std::uint32_t(static_cast<unsigned char>(data[2])) << 16 |
+                                    std::uint32_t(static_cast<unsigned char>(data[3])) << 24;
+                if (len + 4 == data.size()) data = data.substr(4);
+            }
+            auto b = std::make_unique<TBitmap>();
+            b->LoadFromBytes(data);
+            b->OnChange = [this](TObject*) { Changed(); };
+            graphic_ = std::move(b);
+            Changed();
+        },
+        [this](TStream& s) {
+            std::string data = graphic_->SaveToBytes();
+            std::string cls = "TBitmap";
+            std::string out(1, char(cls.size()));
+            out += cls;
+            std::uint32_t len = std::uint32_t(data.size());
+            for (int i = 0; i < 4; ++i) out += char((len >> (8 * i)) & 0xFF);
+            out += data;
+            s.WriteString(out);
+        },
+        graphic_ && !graphic_->Empty());
+}
+
+} // namespace tv

@@ -1,0 +1,33 @@
+// The framework's classes for stored definitions, and the application and
+// screen objects.
+#include "framework/core/object.h"
+#include "framework/ui/actions.h"
+#include "framework/ui/application.h"
+#include "framework/ui/menus.h"
+#include "framework/ui/screen.h"
+#include "framework/ui/stdctrls.h"
+
+namespace tv {
+
+void InitializeUI() {
+    RegisterClasses({TForm::StaticClass(), TDataModule::StaticClass(), TLabel::StaticClass(),
+                     TButton::StaticClass(), TPanel::StaticClass(), TStatusBar::StaticClass(),
+                     TStatusPanel::StaticClass(), TTimer::StaticClass(), TMainMenu::StaticClass(),
+                     TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TActionList::StaticClass(),
+                     TAction::StaticClass(), TFileExit::StaticClass(), TFilePrintSetup::StaticClass(),
+                     TWindowArrange::StaticClass(), TWindowCascade::StaticClass(), TWindowClose::StaticClass(),
+                     TWindowMinimizeAll::StaticClass(), TWindowTileHorizontal::StaticClass(),
+                     TEditCut::StaticClass(), TEditCopy::StaticClass(), TEditPaste::StaticClass(),
+                     TBitmap::StaticClass(), TPicture::StaticClass()});
+    if (!Screen) Screen = new TScreen(nullptr);
+    if (!Application) Application = new TApplication(nullptr);
+}
+
+void FinalizeUI() {
+    delete Application;
+    Application = nullptr;
+    delete Screen;
+    Screen = nullptr;
+}
+
+} // namespace tv
