@@ -83,18 +83,18 @@ void TCustomClientDataSet::DescribeFrom(const TDataPacket& packet) {
     }
 }
 
-void TCustomClientDataSet::LoadPacketRows(const TDataPacket& packet, bool keepStatus) {
+void TCustomClientDataSet::LoadPacketRows(TDataPacket& packet, bool keepStatus) {
     keysDirty_ = true;
     const std::size_t n = static_cast<std::size_t>(FieldDefs().Count());
     rows_.reserve(rows_.size() + packet.rows.size());
     base_.reserve(base_.size() + packet.rows.size());
-    for (const TPacketRow& pr : packet.rows) {
+    for (TPacketRow& pr : packet.rows) {
         TClientRow* r = NewRow();
-        r->values = pr.values;
+        r->values = std::move(pr.values);
         r->values.resize(n, Null());
         if (keepStatus) {
             r->status = pr.status;
-            r->original = pr.original;
+            r->original = std::move(pr.original);
             if (!r->original.empty()) r->original.resize(n, Null());
         }
         r->seq = (lastSeq_ += SeqStep);
@@ -196,7 +196,8 @@ void TCustomClientDataSet::SetData(const TDataPacket& packet) {
     inMemory_ = true;
     bool hasStatus = false;
     for (const TPacketRow& r : packet.rows) hasStatus = hasStatus || r.status != usUnmodified;
-    LoadPacketRows(packet, hasStatus);
+    TDataPacket copy = packet;
+    LoadPacketRows(copy, hasStatus);
     deltaMode_ = hasStatus;
     Open();
 }

@@ -142,7 +142,7 @@ private:
     friend class TDataSetProvider;
     TCustomProvider* RequireProvider() const;
     void FetchPacket(bool reset);
-    void LoadPacketRows(const TDataPacket& packet, bool keepStatus);
+    void LoadPacketRows(TDataPacket& packet, bool keepStatus);
     void DescribeFrom(const TDataPacket& packet);
     TClientRow* RowOf(const TBookmark& b) const;
     static TBookmark BookmarkOf(const TClientRow* row);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/core/strutils.h"
 #include "framework/data/valuecompare.h"
 
 namespace tv {
@@ -26,7 +27,39 @@ void TRecordIndex::Sort(std::vector<TClientRow*>& rows) const {
         std::sort(rows.begin(), rows.end(), [](const TClientRow* a, const TClientRow* b) { return a->seq < b->seq; });
         return;
     }
-    std::sort(rows.begin(), rows.end(), *this);
+    // Texts are read out of their variants once, not at every comparison.
+    const std::size_t n = rows.size(), k = keys_.size();
+    std::vector<std::string> texts(n * k);
+    std::vector<char> isText(n * k, 0);
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = 0; j < k; ++j) {
+            const Variant& v = rows[i]->values[static_cast<std::size_t>(keys_[j].slot)];
+            if (v.VarType() == varString) {
+                texts[i * k + j] = v.AsString();
+                isText[i * k + j] = 1;
+            }
+        }
+    std::vector<std::size_t> order(n);
+    for (std::size_t i = 0; i < n; ++i) order[i] = i;
+    auto less = [&](std::size_t a, std::size_t b) {
+        for (std::size_t j = 0; j < k; ++j) {
+            const TIndexKeyField& key = keys_[j];
+            int c;
+            if (isText[a * k + j] && isText[b * k + j]) {
+                c = key.caseInsensitive ? AnsiCompareText(texts[a * k + j], texts[b * k + j])
+                                        : AnsiCompareStr(texts[a * k + j], texts[b * k + j]);
+            } else {
+                const auto slot = static_cast<std::size_t>(key.slot);
+                c = CompareFieldValues(rows[a]->values[slot], rows[b]->values[slot], key.caseInsensitive);
+            }
+            if (c != 0) return key.descending ? c > 0 : c < 0;
+        }
+        return rows[a]->seq < rows[b]->seq;
+    };
+    std::sort(order.begin(), order.end(), less);
+    std::vector<TClientRow*> sorted(n);
+    for (std::size_t i = 0; i < n; ++i) sorted[i] = rows[order[i]];
+    rows.swap(sorted);
 }
 
 int TRecordIndex::Find(const std::vector<TClientRow*>& rows, const TClientRow* row, int* insertAt) const {
