@@ -744,10 +744,10 @@ bool TCustomClientDataSet::Locate(const std::string& keyFields, const Variant& k
         return TDataSet::Locate(keyFields, keyValues, options);
     const std::vector<Variant> keys = PrepareLocateKeys(fields, keyValues);
     if (fetchOnDemand_) FetchAll();
-    std::vector<Variant> have(fields.size());
+    std::vector<const Variant*> have(fields.size());
     for (std::size_t i = 0; i < view_.size(); ++i) {
         const TClientRow* row = view_[i];
-        for (std::size_t k = 0; k < fields.size(); ++k) have[k] = row->values[static_cast<std::size_t>(fields[k]->Slot())];
+        for (std::size_t k = 0; k < fields.size(); ++k) have[k] = &row->values[static_cast<std::size_t>(fields[k]->Slot())];
         if (!LocateKeyMatches(fields, have, keys, options)) continue;
         if (BeforeScroll) BeforeScroll(this);
         cursor_ = static_cast<int>(i);
@@ -770,9 +770,9 @@ Variant TCustomClientDataSet::Lookup(const std::string& keyFields, const Variant
     if (!dataOnly(fields) || !dataOnly(results)) return TDataSet::Lookup(keyFields, keyValues, resultFields);
     const std::vector<Variant> keys = PrepareLocateKeys(fields, keyValues);
     if (fetchOnDemand_) FetchAll();
-    std::vector<Variant> have(fields.size());
+    std::vector<const Variant*> have(fields.size());
     for (const TClientRow* row : view_) {
-        for (std::size_t k = 0; k < fields.size(); ++k) have[k] = row->values[static_cast<std::size_t>(fields[k]->Slot())];
+        for (std::size_t k = 0; k < fields.size(); ++k) have[k] = &row->values[static_cast<std::size_t>(fields[k]->Slot())];
         if (!LocateKeyMatches(fields, have, keys, {})) continue;
         if (results.size() == 1) return row->values[static_cast<std::size_t>(results[0]->Slot())];
         std::vector<Variant> out;

@@ -886,7 +886,9 @@ bool TDataSet::Locate(const std::string& keyFields, const Variant& keyValues, TL
     while (!Eof()) {
         std::vector<Variant> have;
         for (TField* f : fields) have.push_back(f->AsVariant());
-        if (LocateKeyMatches(fields, have, keys, options)) {
+        std::vector<const Variant*> refs;
+        for (const Variant& v : have) refs.push_back(&v);
+        if (LocateKeyMatches(fields, refs, keys, options)) {
             found = true;
             break;
         }
@@ -908,7 +910,9 @@ Variant TDataSet::Lookup(const std::string& keyFields, const Variant& keyValues,
     while (!Eof()) {
         std::vector<Variant> have;
         for (TField* f : fields) have.push_back(f->AsVariant());
-        if (LocateKeyMatches(fields, have, keys, {})) {
+        std::vector<const Variant*> refs;
+        for (const Variant& v : have) refs.push_back(&v);
+        if (LocateKeyMatches(fields, refs, keys, {})) {
             result = FieldValues(resultFields);
             break;
         }

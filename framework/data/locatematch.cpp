@@ -28,11 +28,11 @@ std::vector<Variant> PrepareLocateKeys(const std::vector<TField*>& fields, const
     return keys;
 }
 
-bool LocateKeyMatches(const std::vector<TField*>& fields, const std::vector<Variant>& recordKeys,
+bool LocateKeyMatches(const std::vector<TField*>& fields, const std::vector<const Variant*>& recordKeys,
                       const std::vector<Variant>& keys, TLocateOptions options) {
     const bool ci = options.Contains(loCaseInsensitive), partial = options.Contains(loPartialKey);
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const Variant& have = recordKeys[i];
+        const Variant& have = *recordKeys[i];
         const Variant& want = keys[i];
         const bool haveNull = have.IsNull() || have.IsEmpty(), wantNull = want.IsNull() || want.IsEmpty();
         if (haveNull || wantNull) {

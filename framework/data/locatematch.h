@@ -17,7 +17,7 @@ std::vector<Variant> PrepareLocateKeys(const std::vector<TField*>& fields, const
 // Whether a record's values match: texts may match by their beginning
 // (loPartialKey) and without regard to case (loCaseInsensitive); other values
 // must be equal; Null matches Null only.
-bool LocateKeyMatches(const std::vector<TField*>& fields, const std::vector<Variant>& recordKeys,
+bool LocateKeyMatches(const std::vector<TField*>& fields, const std::vector<const Variant*>& recordKeys,
                       const std::vector<Variant>& keys, TLocateOptions options);
 
 } // namespace tv
