@@ -69,7 +69,9 @@ public:
     void Destroying();
 
     // Asks `component` to tell this one (Notification opRemove) when it is freed,
-    // and the other way round.
+    // and the other way round. Components of one owner also hear of each
+    // other's removal through the owner, but not while the owner itself is
+    // being freed: a reference used after that point needs free notification.
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 
