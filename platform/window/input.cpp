@@ -14,6 +14,7 @@ namespace tv::win {
 
 constexpr LPARAM KF_TEXT_FROM_BACKEND = LPARAM(1) << 25;
 constexpr UINT WM_NCMOUSELEAVE = 0x02A2;
+constexpr UINT WM_NCMOUSEHOVER = 0x02A0;
 
 namespace {
 
@@ -251,6 +252,37 @@ void OnWindowDestroyedInput(Window* w) {
     }
 }
 
+long long HoverDueIn() {
+    auto& d = D();
+    if (!W(d.trackWnd) || !(d.trackFlags & TME_HOVER)) return -1;
+    std::uint64_t due = d.hoverStart + d.hoverTime, now = d.clock->NowMs();
+    return due <= now ? 0 : (long long)(due - now);
+}
+
+bool TakeHover(MSG* msg) {
+    auto& d = D();
+    if (HoverDueIn() != 0) return false;
+    Window* t = W(d.trackWnd);
+    bool nonClient = (d.trackFlags & TME_NONCLIENT) != 0;
+    POINT p = d.cursorPos;
+    d.trackFlags &= ~TME_HOVER;
+    if (!(d.trackFlags & TME_LEAVE)) d.trackWnd = nullptr;
+    *msg = MSG{};
+    msg->hwnd = t;
+    msg->time = DWORD(d.clock->NowMs());
+    msg->pt = p;
+    if (nonClient) {
+        msg->message = WM_NCMOUSEHOVER;
+        msg->wParam = WPARAM(DefNcHitTest(t, p));
+        msg->lParam = MAKELPARAM(p.x, p.y);
+    } else {
+        ScreenToClient(t, &p);
+        msg->message = WM_MOUSEHOVER;
+        msg->lParam = MAKELPARAM(p.x, p.y);
+    }
+    return true;
+}
+
 // ---- raw input -----------------------------------------------------------------
 
 namespace {
@@ -277,12 +309,17 @@ WPARAM MouseKeys(BYTE mods) {
 const int kButtonVk[3] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
 const UINT kDown[3] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
 
-void CheckMouseLeave(Window* target, LRESULT hit) {
+void CheckMouseLeave(Window* target, LRESULT hit, POINT pt) {
     auto& d = D();
     Window* t = W(d.trackWnd);
     if (!t) {
         d.trackWnd = nullptr;
         return;
+    }
+    // Hovering starts again whenever the mouse leaves the small hover box.
+    if (std::abs(pt.x - d.hoverPt.x) > 2 || std::abs(pt.y - d.hoverPt.y) > 2) {
+        d.hoverPt = pt;
+        d.hoverStart = d.clock->NowMs();
     }
     bool nonClient = (d.trackFlags & TME_NONCLIENT) != 0;
     bool inside = target == t && ((hit == HTCLIENT) != nonClient);
@@ -335,7 +372,7 @@ bool TranslateRawInput(RawInput& in) {
         if (!W(target)) return false;
         UINT base = in.kind == RawInput::MouseMove ? WM_MOUSEMOVE
                     : in.kind == RawInput::ButtonDown ? kDown[in.button] : kDown[in.button] + 1;
-        if (in.kind == RawInput::MouseMove) CheckMouseLeave(target, hit);
+        if (in.kind == RawInput::MouseMove) CheckMouseLeave(target, hit, in.pt);
         if (!d.capture) {
             Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(int(hit), int(base)));
             if (!W(target)) return false;

@@ -219,6 +219,9 @@ void OnWindowDestroyedInput(Window* w);
 void OnWindowHiddenOrDisabled(Window* w);
 bool TranslateRawInput(RawInput& in); // false: the event produced no message
 void ActivateTopLevel(HWND top, WORD how);
+// WM_MOUSEHOVER of TrackMouseEvent: milliseconds until due (-1: none), and the message when due.
+long long HoverDueIn();
+bool TakeHover(MSG* msg);
 
 // Timers.
 void RemoveTimersOf(HWND wnd);

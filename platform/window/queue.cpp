@@ -166,6 +166,12 @@ BOOL PeekMessage(MSG* out, HWND wnd, UINT min, UINT max, UINT flags) {
             return TRUE;
         }
     }
+    if (HoverDueIn() == 0 && wnd != HWND_MESSAGE_ONLY) {
+        // Posted as soon as it is due, like the system's hover timer.
+        MSG hover;
+        if (TakeHover(&hover)) d.posted.push_back(hover);
+        return PeekMessage(out, wnd, min, max, flags);
+    }
     if (RangeMatches(min, max, WM_TIMER) && TakeDueTimer(wnd, out, remove)) {
         if (remove) Took(*out);
         return TRUE;
@@ -175,7 +181,8 @@ BOOL PeekMessage(MSG* out, HWND wnd, UINT min, UINT max, UINT flags) {
 
 BOOL WaitMessage() {
     CurrentBackend().Present();
-    CurrentBackend().WaitForInput(NextTimerDueIn());
+    long long timer = NextTimerDueIn(), hover = HoverDueIn();
+    CurrentBackend().WaitForInput(hover < 0 ? timer : timer < 0 ? hover : std::min(timer, hover));
     return TRUE;
 }
 

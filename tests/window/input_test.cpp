@@ -240,3 +240,35 @@ TEST_F(DesktopTest, ClicksOnDisabledWindows) {
     EXPECT_EQ(Count(main, WM_LBUTTONDOWN), 0u);
     EXPECT_EQ(Count(dialog, WM_LBUTTONDOWN), 0u);
 }
+
+TEST_F(DesktopTest, MouseHoverAfterTheHoverTime) {
+    HWND w = Make(WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    MoveMouse(50, 50);
+    TRACKMOUSEEVENT tme;
+    tme.dwFlags = TME_HOVER | TME_LEAVE;
+    tme.hwndTrack = w;
+    tme.dwHoverTime = 300;
+    TrackMouseEvent(&tme);
+    ClearLog();
+    clock->Advance(200);
+    MoveMouse(52, 51); // within the hover box: the time keeps running
+    clock->Advance(100);
+    ProcessPendingMessages();
+    ASSERT_EQ(Count(w, WM_MOUSEHOVER), 1u);
+    EXPECT_EQ(GET_X_LPARAM(Last(w, WM_MOUSEHOVER)->lp), 52);
+    clock->Advance(1000);
+    ProcessPendingMessages();
+    EXPECT_EQ(Count(w, WM_MOUSEHOVER), 1u) << "once per request";
+    // Moving away restarts the time; leaving still reports.
+    TrackMouseEvent(&tme);
+    clock->Advance(250);
+    MoveMouse(70, 70);
+    clock->Advance(250);
+    ProcessPendingMessages();
+    EXPECT_EQ(Count(w, WM_MOUSEHOVER), 1u);
+    clock->Advance(50);
+    ProcessPendingMessages();
+    EXPECT_EQ(Count(w, WM_MOUSEHOVER), 2u);
+    MoveMouse(500, 500);
+    EXPECT_EQ(Count(w, WM_MOUSELEAVE), 1u);
+}
