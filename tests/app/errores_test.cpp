@@ -105,13 +105,24 @@ TEST_F(Errores, ProviderKeyViolationNamesTheTable)
     c->SetProviderName("PBodega");
     fdm->ConfigurarProviders(&ventana);
     c->Open();
+    Sql("insert into bodega values ('09', 'Llegó primero', 1)");  // another station's row
     c->Append();
-    c->FieldByName("BODE_COD")->SetAsString("01");  // already there
+    c->FieldByName("BODE_COD")->SetAsString("09");
     c->FieldByName("BODE_NOMBRE")->SetAsString("Repetida");
     c->Post();
-    EXPECT_EQ(c->ApplyUpdates(0), 1);
+    try {
+        c->ApplyUpdates(0);
+    } catch (const EAbort&) {  // the handler aborts the apply, silently
+    }
     ASSERT_FALSE(avisos_.mostrados.empty());
     EXPECT_EQ(avisos_.mostrados.back().second, "Ya existe el registro en la tabla Bodega");
+    EXPECT_EQ(Valor("select bode_nombre from bodega where bode_cod = '09'"), "Llegó primero");
+
+    // The same key twice in the client dataset is refused before it reaches the server.
+    c->Append();
+    c->FieldByName("BODE_COD")->SetAsString("01");
+    EXPECT_THROW(c->Post(), EAbort);
+    EXPECT_EQ(avisos_.mostrados.back().second, "Ya existe un registro con el mismo BODE_COD ");
 }
 
 TEST_F(Errores, ClientDatasetRequiredFieldsListTheirDisplayNames)

@@ -58,23 +58,22 @@ DirectorioAplicacion::~DirectorioAplicacion() {
 
 tvtest::FirebirdDatabases* ModulosTest::dbs_ = nullptr;
 
-void ModulosTest::SetUpTestSuite() {
-    registre_unidades();
-    dbs_ = new tvtest::FirebirdDatabases();
-}
+void ModulosTest::SetUpTestSuite() { registre_unidades(); }
 
-void ModulosTest::TearDownTestSuite() {
-    delete dbs_;
-    dbs_ = nullptr;
-}
+void ModulosTest::TearDownTestSuite() {}
 
 void ModulosTest::SetUp() {
+    dbs_ = new tvtest::FirebirdDatabases();
     dir_ = std::make_unique<DirectorioAplicacion>();
     cree_modulos_centrales(&aplicacion_);
     cree_modulos_negocio(&aplicacion_);
     fdm->principal = &barra_;
     fdm->conecte_general(dbs_->ServerEntry(), "SYSDBA", "cualquiera");
     fdm->conecte_compania(dbs_->ServerEntry(), "001", "SYSDBA", "cualquiera");
+    // The schema gives AUDITORIA no id of its own yet; the login's insert names none.
+    if (Valor("select count(*) from rdb$triggers where rdb$relation_name = 'AUDITORIA'") == "0")
+        Sql("CREATE TRIGGER PRUEBA_AUDITORIA_ID FOR AUDITORIA BEFORE INSERT AS BEGIN "
+            "IF (NEW.AUDI_ID IS NULL) THEN NEW.AUDI_ID = GEN_ID(GEN_AUDITORIA, 1); END");
 }
 
 void ModulosTest::TearDown() {
@@ -82,6 +81,8 @@ void ModulosTest::TearDown() {
     aplicacion_.DestroyComponents();
     ResetFormatSettings();
     dir_.reset();
+    delete dbs_;
+    dbs_ = nullptr;
 }
 
 void ModulosTest::Sql(const std::string& sql) { fdm->Tallyvo->ExecuteDirect(sql); }

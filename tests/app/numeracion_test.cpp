@@ -158,7 +158,6 @@ TEST_F(Numeracion, SmallLookUps)
     EXPECT_EQ(texto, "");
     EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"Nombre de usuario incorrecto"});
 
-    Sql("insert into nombres_campos values ('ARTI_COD', 'Código del artículo')");
     fdm->nombre_campo("ARTI_COD", texto);
     EXPECT_EQ(texto, "Código del artículo");
     fdm->nombre_campo("arti_cod", texto);
