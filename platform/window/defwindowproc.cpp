@@ -278,6 +278,9 @@ LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (ShowsCaption(w) && ReallyVisible(w)) Send(w, WM_NCPAINT, 1, 0);
         return TRUE;
     case WM_PAINT: {
+        // Painting into a given device context (a parent painting its child)
+        // leaves the window's own invalid area alone.
+        if (wp) return 0;
         PAINTSTRUCT ps;
         BeginPaint(w, &ps);
         EndPaint(w, &ps);
@@ -341,6 +344,8 @@ LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (d.capture == w) ReleaseCapture();
         return 0;
     case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wp) == w && ScrollBarContextMenu(w, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}))
+            return 0;
         if ((w->style & WS_CHILD) && W(w->parent)) Send(w->parent, WM_CONTEXTMENU, wp, lp);
         return 0;
     case WM_RBUTTONUP: {
@@ -350,7 +355,8 @@ LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_NCRBUTTONUP:
-        if (wp == HTCAPTION || wp == HTSYSMENU) Send(w, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(w), lp);
+        if (wp == HTCAPTION || wp == HTSYSMENU || wp == HTVSCROLL || wp == HTHSCROLL)
+            Send(w, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(w), lp);
         return 0;
     case WM_MOUSEWHEEL:
         if ((w->style & WS_CHILD) && W(w->parent)) return Send(w->parent, msg, wp, lp);

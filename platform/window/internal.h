@@ -212,6 +212,7 @@ bool ScrollBarShown(const Window* w, int bar);
 RECT SizeBoxRect(Window* w);
 void CaptionButtonRects(Window* w, RECT* close, RECT* max, RECT* min, RECT* help, RECT* sysMenu);
 void TrackScrollBar(Window* w, int bar, POINT screenPt);
+bool ScrollBarContextMenu(Window* w, POINT screenPt);
 void TrackMenuBar(Window* w, POINT screenPt);
 
 // Input.

@@ -6,6 +6,7 @@
 
 #include "platform/window/input.h"
 #include "platform/window/internal.h"
+#include "platform/window/menu.h"
 #include "platform/window/paint.h"
 #include "platform/window/queue.h"
 #include "platform/window/sysmetrics.h"
@@ -307,6 +308,63 @@ void TrackScrollBar(Window* w, int bar, POINT pt) {
     }
     Send(w, request, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
     if (W(w)) RepaintBars(w);
+}
+
+// The short menu of a scroll bar: scroll here, to either end, by a page or
+// by a line. Answers false when the point is not over a bar of the window.
+bool ScrollBarContextMenu(Window* w, POINT pt) {
+    int bar = -1;
+    for (int b : {SB_VERT, SB_HORZ}) {
+        RECT r = ScrollBarRect(w, b);
+        POINT o = WindowOrigin(w);
+        OffsetRect(&r, o.x, o.y);
+        if (!IsRectEmpty(&r) && PtInRect(&r, pt)) bar = b;
+    }
+    if (bar < 0) return false;
+    if (!BarEnabled(w, bar)) return true;
+    bool vert = bar == SB_VERT;
+    enum { kHere = 1, kStart, kEnd, kPageBack, kPageForward, kLineBack, kLineForward };
+    HMENU menu = CreatePopupMenu();
+    AppendMenu(menu, MF_STRING, kHere, "Desplazarse aquí");
+    AppendMenu(menu, MF_SEPARATOR, 0, "");
+    AppendMenu(menu, MF_STRING, kStart, vert ? "Parte superior" : "Borde izquierdo");
+    AppendMenu(menu, MF_STRING, kEnd, vert ? "Parte inferior" : "Borde derecho");
+    AppendMenu(menu, MF_SEPARATOR, 0, "");
+    AppendMenu(menu, MF_STRING, kPageBack, vert ? "Página arriba" : "Página izquierda");
+    AppendMenu(menu, MF_STRING, kPageForward, vert ? "Página abajo" : "Página derecha");
+    AppendMenu(menu, MF_SEPARATOR, 0, "");
+    AppendMenu(menu, MF_STRING, kLineBack, vert ? "Desplazar hacia arriba" : "Desplazar a la izquierda");
+    AppendMenu(menu, MF_STRING, kLineForward, vert ? "Desplazar hacia abajo" : "Desplazar a la derecha");
+    UINT choice = UINT(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, pt.x, pt.y, 0, w));
+    DestroyMenu(menu);
+    if (!choice || !W(w)) return true;
+    UINT request = vert ? WM_VSCROLL : WM_HSCROLL;
+    const SCROLLINFO& i = Bar(w, bar)->info;
+    switch (choice) {
+    case kHere: {
+        RECT r = ScrollBarRect(w, bar);
+        POINT o = WindowOrigin(w);
+        OffsetRect(&r, o.x, o.y);
+        Geometry g = BarGeometry(w, bar);
+        int L = g.length - 2 * g.arrow, thumb = g.thumbBottom - g.thumbTop;
+        int along = (vert ? pt.y - r.top : pt.x - r.left) - g.arrow - thumb / 2;
+        int span = i.nMax - i.nMin - std::max(int(i.nPage), 1) + 1;
+        int pos = i.nMin + (L - thumb > 0 ? MulDiv(std::clamp(along, 0, L - thumb), span, L - thumb) : 0);
+        pos = std::clamp(pos, i.nMin, std::max(i.nMin, MaxPos(i)));
+        Send(w, request, MAKEWPARAM(SB_THUMBTRACK, pos), 0);
+        if (W(w)) Send(w, request, MAKEWPARAM(SB_THUMBPOSITION, pos), 0);
+        break;
+    }
+    case kStart: Send(w, request, MAKEWPARAM(SB_TOP, 0), 0); break;
+    case kEnd: Send(w, request, MAKEWPARAM(SB_BOTTOM, 0), 0); break;
+    case kPageBack: Send(w, request, MAKEWPARAM(SB_PAGEUP, 0), 0); break;
+    case kPageForward: Send(w, request, MAKEWPARAM(SB_PAGEDOWN, 0), 0); break;
+    case kLineBack: Send(w, request, MAKEWPARAM(SB_LINEUP, 0), 0); break;
+    case kLineForward: Send(w, request, MAKEWPARAM(SB_LINEDOWN, 0), 0); break;
+    default: break;
+    }
+    if (W(w)) Send(w, request, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+    return true;
 }
 
 } // namespace tv::win

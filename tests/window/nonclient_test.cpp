@@ -425,3 +425,74 @@ TEST_F(DesktopTest, OwnerDrawnMenuItemsAreMeasuredAndDrawnByTheOwner) {
     EXPECT_EQ(drawn.front(), 77);
     EXPECT_EQ(GetClassName(drawnIn), "");  // the menu window is gone now
 }
+
+TEST_F(DesktopTest, TheScrollBarMenuSendsTheRemainingRequests) {
+    HWND w = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_VSCROLL, 0, 0, 200, 300);
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE;
+    si.nMax = 99;
+    si.nPage = 10;
+    SetScrollInfo(w, SB_VERT, &si, TRUE);
+    std::vector<int> codes;
+    hook = [&](HWND, UINT m, WPARAM wp, LPARAM, LRESULT&) {
+        if (m == WM_VSCROLL) codes.push_back(LOWORD(wp));
+        return false;
+    };
+    SCROLLBARINFO sbi;
+    GetScrollBarInfo(w, OBJID_VSCROLL, &sbi);
+    int x = (sbi.rcScrollBar.left + sbi.rcScrollBar.right) / 2, y = sbi.rcScrollBar.bottom - 40;
+    // Each entry chosen with the keyboard: down n times, then Enter.
+    struct Case {
+        int downs;
+        std::vector<int> expected;
+    } cases[] = {
+        {1, {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL}},
+        {2, {SB_TOP, SB_ENDSCROLL}},
+        {3, {SB_BOTTOM, SB_ENDSCROLL}},
+        {4, {SB_PAGEUP, SB_ENDSCROLL}},
+        {5, {SB_PAGEDOWN, SB_ENDSCROLL}},
+        {6, {SB_LINEUP, SB_ENDSCROLL}},
+        {7, {SB_LINEDOWN, SB_ENDSCROLL}},
+    };
+    for (auto& c : cases) {
+        codes.clear();
+        int downs = c.downs;
+        ScriptStep([downs] {
+            for (int k = 0; k < downs; ++k) {
+                InjectKey(VK_DOWN, true);
+                InjectKey(VK_DOWN, false);
+            }
+            InjectKey(VK_RETURN, true);
+            InjectKey(VK_RETURN, false);
+        });
+        Click(x, y, 1);
+        EXPECT_EQ(codes, c.expected) << downs;
+    }
+    // "Scroll here" near the bottom goes near the end.
+    codes.clear();
+    ScriptStep([] {
+        InjectKey(VK_DOWN, true);
+        InjectKey(VK_DOWN, false);
+        InjectKey(VK_RETURN, true);
+        InjectKey(VK_RETURN, false);
+    });
+    std::vector<int> positions;
+    hook = [&](HWND, UINT m, WPARAM wp, LPARAM, LRESULT&) {
+        if (m == WM_VSCROLL && LOWORD(wp) == SB_THUMBPOSITION) positions.push_back(HIWORD(wp));
+        return false;
+    };
+    Click(x, sbi.rcScrollBar.bottom - 20, 1);
+    ASSERT_EQ(positions.size(), 1u);
+    EXPECT_GT(positions[0], 80);
+}
+
+TEST_F(DesktopTest, PaintWithAGivenDeviceContextLeavesTheUpdateAlone) {
+    HWND w = Make(WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    UpdateAllWindows();
+    InvalidateRect(w, nullptr, TRUE);
+    HDC dc = GetDC(w);
+    SendMessage(w, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    ReleaseDC(w, dc);
+    RECT r;
+    EXPECT_TRUE(GetUpdateRect(w, &r, FALSE));
+}
