@@ -5,7 +5,7 @@
 
 #include "framework/core/resourcestrings.h"
 #include "framework/ui/application.h"
-#include "framework/ui/stdctrls.h"
+#include "framework/ui/basiccontrols.h"
 
 namespace tv {
 

@@ -195,7 +195,8 @@ void TCustomForm::Loaded() {
 void TCustomForm::Notification(TComponent* c, TOperation op) {
     TWinControl::Notification(c, op);
     if (op != opRemove) return;
-    if (c == menu_) SetMenu(nullptr);
+    // The menu is already half gone: only forget it.
+    if (c == menu_) menu_ = nullptr;
     if (c == windowMenu_) windowMenu_ = nullptr;
     if (c == activeControl_) activeControl_ = nullptr;
     if (c == focusedControl_) focusedControl_ = nullptr;

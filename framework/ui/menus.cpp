@@ -478,7 +478,7 @@ void TMainMenu::MenuChanged() {
     DrawMenuBar(window_);
 }
 
-void TMainMenu::PopupFromBar(HMENU menu, int position) {
+void TMainMenu::PopupFromBar(HMENU menu, int position, bool byKeyboard) {
     if (!window_) return;
     TMenuItem* item = nullptr;
     for (TMenuItem* c : items_->items_)
@@ -493,7 +493,7 @@ void TMainMenu::PopupFromBar(HMENU menu, int position) {
     RECT r{};
     GetMenuItemRect(window_, bar_, UINT(pos), &r);
     for (TMenuItem* c : item->items_) c->InitiateAction();
-    if (TMenuItem* chosen = TrackMenuPopup(item, r.left, r.bottom, paLeft, window_)) chosen->Click();
+    if (TMenuItem* chosen = TrackMenuPopup(item, r.left, r.bottom, paLeft, window_, byKeyboard)) chosen->Click();
 }
 
 bool TMainMenu::OpenByAccelerator(char32_t ch) {
@@ -505,7 +505,7 @@ bool TMainMenu::OpenByAccelerator(char32_t ch) {
             return true;
         }
         Handle();
-        PopupFromBar(c->Handle(), 0);
+        PopupFromBar(c->Handle(), 0, true);
         return true;
     }
     return false;

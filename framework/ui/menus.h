@@ -178,7 +178,7 @@ public:
     win::HMENU Handle() override;
     void SetWindowHandle(win::HWND wnd) override;
     // A bar item with children was clicked: its popup opens under it.
-    void PopupFromBar(win::HMENU menu, int position);
+    void PopupFromBar(win::HMENU menu, int position, bool byKeyboard = false);
     // Alt and a letter: the bar item with that accelerator opens or runs.
     bool OpenByAccelerator(char32_t ch);
 
@@ -215,7 +215,9 @@ private:
 // Runs a popup of the item's children at a screen point until an item is
 // chosen (returned) or the popup is dismissed (null). `owner` receives
 // WM_MEASUREITEM and WM_DRAWITEM for owner-drawn items.
-TMenuItem* TrackMenuPopup(TMenuItem* parent, int x, int y, TPopupAlignment alignment, win::HWND owner);
+// Opened from the keyboard, the first item starts selected.
+TMenuItem* TrackMenuPopup(TMenuItem* parent, int x, int y, TPopupAlignment alignment, win::HWND owner,
+                          bool selectFirst = false);
 
 // Adds an ampersand-free caption's accelerator test.
 char32_t AcceleratorOf(const std::string& caption);

@@ -89,7 +89,7 @@ int ItemAt(PopupState& st, HWND wnd, POINT screen) {
 
 } // namespace
 
-TMenuItem* TrackMenuPopup(TMenuItem* parent, int x, int y, TPopupAlignment alignment, HWND owner) {
+TMenuItem* TrackMenuPopup(TMenuItem* parent, int x, int y, TPopupAlignment alignment, HWND owner, bool selectFirst) {
     PopupState st;
     st.owner = owner;
     for (int i = 0; i < parent->Count(); ++i)
@@ -161,6 +161,8 @@ TMenuItem* TrackMenuPopup(TMenuItem* parent, int x, int y, TPopupAlignment align
 
     TMenuItem* chosen = nullptr;
     bool done = false;
+    if (selectFirst) step(1);
+    bool byKey = false;
     auto choose = [&](int i) -> void {
         if (i < 0) return;
         TMenuItem* item = st.items[size_t(i)];
@@ -170,7 +172,7 @@ TMenuItem* TrackMenuPopup(TMenuItem* parent, int x, int y, TPopupAlignment align
             POINT p{r.right, r.top};
             ClientToScreen(wnd, &p);
             for (int k = 0; k < item->Count(); ++k) item->Items(k)->InitiateAction();
-            if (TMenuItem* sub = TrackMenuPopup(item, p.x, p.y, paLeft, owner)) {
+            if (TMenuItem* sub = TrackMenuPopup(item, p.x, p.y, paLeft, owner, byKey)) {
                 chosen = sub;
                 done = true;
             }
@@ -194,6 +196,7 @@ TMenuItem* TrackMenuPopup(TMenuItem* parent, int x, int y, TPopupAlignment align
                 done = true;
                 break;
             case WM_KEYDOWN: case WM_SYSKEYDOWN:
+                byKey = true;
                 switch (int(m.wParam)) {
                 case VK_DOWN: step(1); break;
                 case VK_UP: step(-1); break;
@@ -228,6 +231,7 @@ TMenuItem* TrackMenuPopup(TMenuItem* parent, int x, int y, TPopupAlignment align
                 if (m.hwnd != wnd) done = true;
                 break;
             case WM_LBUTTONUP: case WM_RBUTTONUP:
+                byKey = false;
                 if (m.hwnd == wnd) choose(ItemAt(st, wnd, m.pt));
                 break;
             default:

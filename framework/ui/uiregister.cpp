@@ -5,7 +5,7 @@
 #include "framework/ui/application.h"
 #include "framework/ui/menus.h"
 #include "framework/ui/screen.h"
-#include "framework/ui/stdctrls.h"
+#include "framework/ui/basiccontrols.h"
 
 namespace tv {
 

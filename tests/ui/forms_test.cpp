@@ -3,7 +3,7 @@
 #include "uifixture.h"
 
 #include "framework/core/exceptions.h"
-#include "framework/ui/stdctrls.h"
+#include "framework/ui/basiccontrols.h"
 #include "platform/window/queue.h"
 
 namespace tvtest {

@@ -127,7 +127,6 @@ void TCustomMaskEdit::KeyDown(WORD& key, TShiftState shift) {
         key = 0;
         if (!EditCanModify()) return;
         if (paste) {
-            Message m{WM_CHAR, 22, 0, 0};
             char32_t c = 22;
             KeyPress(c);
             return;
@@ -174,12 +173,6 @@ void TCustomMaskEdit::KeyPress(char32_t& key) {
         }
     } else if (c >= 0x20) {
         changed = mask_.TypeChar(t, a, b, c);
-        if (!changed && a == b) {
-            int before = a;
-            GetSel(a, b);
-            if (a == before) { /* refused: the caret stays */ }
-            a = b = before;
-        }
     } else {
         return;
     }

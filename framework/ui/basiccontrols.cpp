@@ -1,4 +1,4 @@
-#include "framework/ui/stdctrls.h"
+#include "framework/ui/basiccontrols.h"
 
 #include <algorithm>
 
