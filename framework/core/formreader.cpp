@@ -552,8 +552,20 @@ void TReader::ReadObject(const TFormObject& node, TComponent* parent) {
     } catch (...) {
         restore();
         if (created) {
-            impl_->loaded.erase(std::remove(impl_->loaded.begin(), impl_->loaded.end(), comp), impl_->loaded.end());
-            std::erase_if(impl_->fixups, [&](const Fixup& f) { return f.component == comp || f.instance == comp; });
+            // What was read inside it comes after it in the list; freeing it may
+            // free those too (a control frees its child controls), so they are
+            // forgotten before it goes.
+            auto at = std::find(impl_->loaded.begin(), impl_->loaded.end(), comp);
+            std::vector<TComponent*> inside(at, impl_->loaded.end());
+            impl_->loaded.erase(at, impl_->loaded.end());
+            for (TComponent* c : inside) {
+                c->ExcludeState(csReading);
+                c->ExcludeState(csLoading);
+            }
+            std::erase_if(impl_->fixups, [&](const Fixup& f) {
+                return std::find(inside.begin(), inside.end(), f.component) != inside.end() ||
+                       f.instance == static_cast<TPersistent*>(comp);
+            });
             delete comp;
         }
         throw;

@@ -443,6 +443,53 @@ TEST_F(FormDefinition, AFailedReadFreesWhatItCreatedAndLeavesTheRootUsable) {
     EXPECT_FALSE(form.Components(0)->ComponentState().Contains(csLoading));
 }
 
+// A container that frees the components nested in it, as a windowed control
+// frees its child controls.
+class TTestPanel;
+class TTestChild : public TTestControl {
+    TV_CLASS(TTestChild, TTestControl)
+public:
+    using TTestControl::TTestControl;
+    ~TTestChild() override;
+    void SetParentComponent(TComponent* parent) override;
+    TTestPanel* panel = nullptr;
+};
+class TTestPanel : public TTestChild {
+    TV_CLASS(TTestPanel, TTestChild)
+public:
+    using TTestChild::TTestChild;
+    ~TTestPanel() override {
+        while (!kids.empty()) delete kids.back();
+    }
+    std::vector<TTestChild*> kids;
+};
+TTestChild::~TTestChild() {
+    if (panel) std::erase(panel->kids, this);
+}
+void TTestChild::SetParentComponent(TComponent* parent) {
+    panel = dynamic_cast<TTestPanel*>(parent);
+    if (panel) panel->kids.push_back(this);
+}
+
+TEST_F(FormDefinition, AFailureInsideAContainerThatFreesItsChildrenIsCleanedUpSafely) {
+    RegisterClasses({TTestPanel::StaticClass(), TTestChild::StaticClass()});
+    TTestForm form;
+    EXPECT_THROW(ReadComponentText("object F: TTestForm\n"
+                                   "  object P: TTestPanel\n"
+                                   "    object C1: TTestChild\n"
+                                   "      Buddy = Later\n"
+                                   "    end\n"
+                                   "    object C2: TTestChild\n"
+                                   "      Width = 'x'\n"
+                                   "    end\n"
+                                   "  end\n"
+                                   "end\n",
+                                   &form),
+                 EReadError);
+    EXPECT_EQ(form.ComponentCount(), 0);
+    GlobalFixupReferences();
+}
+
 TEST_F(FormDefinition, ReferencesToAnotherRootWaitUntilItCanBeFound) {
     std::vector<TComponent*> roots;
     int id = RegisterFindGlobalComponent([&](std::string_view name) -> TComponent* {
