@@ -58,7 +58,6 @@ bool RedrawSuspended(const Window* w) {
 
 bool HasClientUpdate(const Window* w) {
     if (!w->updateRgn) return false;
-    Rgn c = MakeRgn(w->client);
     return RectInRegion(w->updateRgn.get(), &w->client) != FALSE;
 }
 
@@ -355,10 +354,8 @@ BOOL RedrawWindow(HWND wnd, const RECT* rc, HRGN rgn, UINT flags) {
         Rgn clientArea(new RegionObject(*area));
         OffsetRgn(clientArea.get(), -w->client.left, -w->client.top);
         Validate(w, clientArea.get(), children);
-        if (flags & RDW_NOFRAME) {
-        } else if (!rc && !rgn) {
-            w->ncDirty = false;
-        }
+        // Validating the whole window also takes the frame's turn away.
+        if (!(flags & RDW_NOFRAME) && !rc && !rgn) w->ncDirty = false;
         if (flags & RDW_NOERASE) w->eraseDirty = false;
     }
     if (flags & RDW_NOINTERNALPAINT) w->internalPaint = false;

@@ -291,10 +291,8 @@ BOOL SetWindowPos(HWND wnd, HWND insertAfter, int x, int y, int cx, int cy, UINT
 
     bool nowVisible = ReallyVisible(w);
     if (!(flags & SWP_NOREDRAW) && (hadVisible || nowVisible)) AfterGeometryChange(w, oldScreen, hadVisible);
-    else if (flags & SWP_FRAMECHANGED && nowVisible) {
-        w->ncDirty = true;
-    }
-    if (flags & SWP_FRAMECHANGED && nowVisible && !(flags & SWP_NOREDRAW)) w->ncDirty = true;
+    // A new frame is drawn even when nothing else is redrawn.
+    if ((flags & SWP_FRAMECHANGED) && nowVisible) w->ncDirty = true;
 
     if (flags & SWP_HIDEWINDOW) OnWindowHiddenOrDisabled(w);
     if (!W(w)) return TRUE;
