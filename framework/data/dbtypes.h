@@ -8,8 +8,6 @@
 
 namespace tv {
 
-
-
 enum TDataSetState {
     dsInactive, dsBrowse, dsEdit, dsInsert, dsSetKey, dsCalcFields, dsFilter, dsNewValue,
     dsOldValue, dsCurValue, dsBlockRead, dsInternalCalc, dsOpening
@@ -37,6 +35,8 @@ enum TDataEvent {
     deUpdateState, deCheckBrowseMode, dePropertyChange, deFieldListChange, deFocusControl,
     deParentScroll, deConnectChange, deReconcileError, deDisabledStateChange
 };
+// Editors react to this event by its number.
+static_assert(deDisabledStateChange == 14);
 
 enum TGetMode { gmCurrent, gmNext, gmPrior };
 enum TGetResult { grOK, grBOF, grEOF, grError };

@@ -230,13 +230,11 @@ void TCustomSQLDataSet::InternalOpen()
     stmt_->Open();
     open_ = true;
     fetched_ = 0;
-    current_.clear();
 }
 
 void TCustomSQLDataSet::InternalClose()
 {
     open_ = false;
-    current_.clear();
     if (stmt_ && stmt_->IsOpen())
         stmt_->Close();
 }
@@ -250,7 +248,6 @@ void TCustomSQLDataSet::InternalFirst()
     Bind();
     stmt_->Open();
     fetched_ = 0;
-    current_.clear();
 }
 
 void TCustomSQLDataSet::InternalLast() { DatabaseError(SUnidirectional, this); }
@@ -259,7 +256,9 @@ void TCustomSQLDataSet::ReadRow(std::vector<Variant>& values) const
 {
     const fb::FbStatement& s = *stmt_;
     int n = s.ColumnCount();
-    values.resize(n);
+    // Slots past the columns belong to calculated fields.
+    if (values.size() < static_cast<size_t>(std::max(n, BufferSlotCount())))
+        values.resize(static_cast<size_t>(std::max(n, BufferSlotCount())));
     for (int i = 0; i < n; ++i) {
         if (s.IsNull(i)) {
             values[i] = Null();
@@ -302,13 +301,11 @@ TGetResult TCustomSQLDataSet::GetRecord(TRecordBuffer& buffer, TGetMode mode)
         if (!stmt_->Fetch())
             return grEOF;
         ++fetched_;
-        ReadRow(current_);
-    } else if (current_.empty()) {
+    } else if (!stmt_->HasRow()) {
         return grEOF;
     }
-    buffer.values.resize(std::max<size_t>(buffer.values.size(), current_.size()));
-    for (size_t i = 0; i < current_.size(); ++i)
-        buffer.values[i] = current_[i];
+    // The statement keeps the current row, so gmCurrent reads it again.
+    ReadRow(buffer.values);
     buffer.bookmark = std::to_string(fetched_);
     buffer.flag = bfCurrent;
     return grOK;

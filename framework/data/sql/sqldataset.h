@@ -94,7 +94,6 @@ private:
     TMasterDataLink masterLink_;
     bool open_ = false;
     std::int64_t fetched_ = 0;
-    std::vector<Variant> current_;
     bool trimChar_ = true;
     // What the catalogue says of the prepared statement, asked once.
     bool baseKnown_ = false;
