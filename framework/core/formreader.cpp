@@ -25,6 +25,15 @@ struct Fixup {
     const TPropInfo* prop;
     std::string name;
     int line;
+    // A collection item may be freed before the reference resolves (its
+    // collection read again); it is found again by its id.
+    TCollection* collection = nullptr;
+    int itemId = -1;
+
+    TPersistent* Target() const {
+        if (!collection) return instance;
+        return collection->FindItemID(itemId);
+    }
 };
 
 struct GlobalState {
@@ -443,7 +452,12 @@ void TReader::ReadPropValue(TPersistent* obj, const TPropInfo* info, const TForm
         if (v.type == TValueType::vaNil) {
             info->SetObject(obj, nullptr);
         } else if (v.type == TValueType::vaIdent) {
-            impl_->fixups.push_back(Fixup{root_, impl_->reading, obj, info, v.text, v.line});
+            Fixup f{root_, impl_->reading, obj, info, v.text, v.line};
+            if (auto* item = dynamic_cast<TCollectionItem*>(obj); item && item->Collection()) {
+                f.collection = item->Collection();
+                f.itemId = item->ID();
+            }
+            impl_->fixups.push_back(std::move(f));
         } else {
             InvalidValue();
         }
@@ -577,9 +591,11 @@ void TReader::ResolveFixups() {
     std::vector<Fixup> fixups = std::move(impl_->fixups);
     impl_->fixups.clear();
     for (const Fixup& f : fixups) {
+        TPersistent* instance = f.Target();
+        if (!instance) continue;
         if (TComponent* target = ResolveReference(root_, f.name)) {
             try {
-                f.prop->SetObject(f.instance, target);
+                f.prop->SetObject(instance, target);
             } catch (const Exception& e) {
                 std::string who = f.component ? f.component->Name() : std::string();
                 throw EReadError(Format(LoadResString(SParseError),
@@ -743,13 +759,15 @@ void GlobalFixupReferences() {
     }
     std::vector<Fixup> left;
     for (const Fixup& f : pending) {
+        TPersistent* instance = f.Target();
+        if (!instance) continue;
         TComponent* target = ResolveReference(f.root, f.name);
         if (!target) {
             left.push_back(f);
             continue;
         }
         try {
-            f.prop->SetObject(f.instance, target);
+            f.prop->SetObject(instance, target);
         } catch (const Exception&) {
             // A reference of the wrong class stays unset, as an unresolved one.
         }

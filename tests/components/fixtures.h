@@ -57,15 +57,19 @@ public:
     void SetValue(double v) { value_ = v; Changed(false); }
     std::string DisplayName() const override { return caption_.empty() ? TCollectionItem::DisplayName() : caption_; }
     void Assign(tv::TPersistent* source) override;
+    tv::TComponent* Link() const { return link_; }
+    void SetLink(tv::TComponent* v) { link_ = v; }
 
     static void Publish(tv::TPublisher& p) {
         p.String("Caption", &TTestItem::Caption, &TTestItem::SetCaption);
         p.Float("Value", &TTestItem::Value, &TTestItem::SetValue);
+        p.Component("Link", &TTestItem::Link, &TTestItem::SetLink);
     }
 
 private:
     std::string caption_;
     double value_ = 0;
+    tv::TComponent* link_ = nullptr;
 };
 
 // Records what reading did to a component, in order, across instances.

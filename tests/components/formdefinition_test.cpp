@@ -521,6 +521,34 @@ TEST_F(FormDefinition, AWaitingReferenceIsForgottenWhenItsComponentIsFreed) {
     UnregisterFindGlobalComponent(id);
 }
 
+TEST_F(FormDefinition, AWaitingReferenceOfACollectionItemFreedMeanwhileIsDropped) {
+    TTestForm module;
+    module.SetName("Far");
+    auto* x = new TTestControl(&module);
+    x->SetName("X");
+    bool visible = false;
+    int id = RegisterFindGlobalComponent(
+        [&](std::string_view name) -> TComponent* { return visible && name == "Far" ? &module : nullptr; });
+    auto form = Read(
+        "object F: TTestForm\n"
+        "  object B: TTestControl\n"
+        "    Items = <\n      item\n        Link = Far.X\n      end\n      item\n        Link = B\n      end>\n"
+        "    Items = <\n      item\n        Caption = 'again'\n      end>\n"
+        "  end\n"
+        "  object K: TTestControl\n"
+        "    Items = <\n      item\n        Link = Far.X\n      end>\n"
+        "  end\n"
+        "end\n");
+    visible = true;
+    GlobalFixupReferences();  // the first item of B is gone; K's item waits still
+    auto* k = Control(form.get(), "K");
+    EXPECT_EQ(dynamic_cast<TTestItem*>(k->Items()->Items(0))->Link(), x);
+    auto* b = Control(form.get(), "B");
+    ASSERT_EQ(b->Items()->Count(), 1);
+    EXPECT_EQ(dynamic_cast<TTestItem*>(b->Items()->Items(0))->Link(), nullptr);
+    UnregisterFindGlobalComponent(id);
+}
+
 TEST_F(FormDefinition, ValuesOfDefinedPropertiesAreReadThroughTheReader) {
     // A class reading a list of its own through DefineProperties.
     TReader reader("object F: TTestForm\n  object B: TTestControl\n    Lines.Strings = (\n      'a'\n      #241'o'\n"
