@@ -141,12 +141,13 @@ TApplyResult TDataSetProvider::ApplyUpdates(const TDataPacket& delta, int maxErr
     // change's old and new values through fields.
     TClientDataSet deltaDS;
     deltaDS.SetData(delta);
-    deltaDS.First();
 
     src->PSStartTransaction();
     bool abort = false;
     auto tooMany = [&] { return maxErrors >= 0 && result.errorCount > maxErrors; };
-    for (std::size_t i = 0; i < delta.rows.size(); ++i, deltaDS.Next()) {
+    for (std::size_t i = 0; i < delta.rows.size(); ++i) {
+        // Each change is read from its own row, wherever a handler left the delta.
+        deltaDS.SetRecNo(static_cast<int>(i) + 1);
         const TUpdateStatus st = delta.rows[i].status;
         const TUpdateKind kind = st == usInserted ? ukInsert : (st == usDeleted ? ukDelete : ukModify);
         auto attempt = [&] {
