@@ -1,0 +1,137 @@
+// Logging in through the Firebird server on the loopback address (started by
+// scripts/services/firebird.sh): the server checks the password, the central
+// handler words its refusal, and a confirmed login leaves its audit row.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/data/archivos.h"
+#include "app/data/dm.h"
+#include "app/startup/arranque.h"
+#include "app/startup/unidades.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/formatsettings.h"
+#include "framework/data/field.h"
+#include "framework/data/sql/sqlconnection.h"
+#include "framework/data/sql/sqlquery.h"
+#include "tests/app/modulos.h"
+
+using namespace tv;
+using namespace tv::app;
+
+namespace {
+
+// The server may run under its own account: let it read and write the copy.
+void AbraAlServidor(const std::filesystem::path& dir) {
+    namespace fs = std::filesystem;
+    fs::permissions(dir, fs::perms::all, fs::perm_options::add);
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+        fs::permissions(e.path(), fs::perms::all, fs::perm_options::add);
+}
+
+// Runs statements on a database of the copy as SYSDBA through the server.
+void ComoSysdba(const std::string& base, std::initializer_list<const char*> sentencias) {
+    TSQLConnection c;
+    c.Params().SetText("User_Name=SYSDBA\nPassword=quillmoss\n");
+    c.Params().SetValues("Database", base);
+    c.Open();
+    for (const char* s : sentencias) c.ExecuteDirect(s);
+}
+
+class IngresoServidor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        registre_unidades();
+        AbraAlServidor(dbs_.Dir().path());
+        servidor_ = "localhost:" + dbs_.ServerEntry();
+        // The demo databases grant nothing to the demo users and give AUDITORIA
+        // no id of its own yet; the station needs both.
+        ComoSysdba(servidor_ + "/datos/general.fdb",
+                   {"GRANT SELECT ON USUARIO TO PUBLIC", "GRANT SELECT ON COMPANIA TO PUBLIC"});
+        ComoSysdba(servidor_ + "/datos/001/tallyvo.fdb",
+                   {"GRANT SELECT ON USUARIO TO PUBLIC", "GRANT SELECT ON CONFIGURACION TO PUBLIC",
+                    "GRANT INSERT ON AUDITORIA TO PUBLIC", "GRANT USAGE ON SEQUENCE GEN_AUDITORIA TO PUBLIC",
+                    "CREATE TRIGGER PRUEBA_AUDITORIA_ID FOR AUDITORIA BEFORE INSERT AS BEGIN "
+                    "IF (NEW.AUDI_ID IS NULL) THEN NEW.AUDI_ID = GEN_ID(GEN_AUDITORIA, 1); END"});
+        cree_modulos_centrales(&aplicacion_);
+        cree_modulos_negocio(&aplicacion_);
+        fdm->principal = &barra_;
+    }
+    void TearDown() override {
+        aplicacion_.DestroyComponents();
+        ResetFormatSettings();
+    }
+    // What escapes goes to the application's handler, as the message loop does.
+    template <class F>
+    bool ComoElBucle(F accion) {
+        try {
+            accion();
+            return true;
+        } catch (Exception& e) {
+            fdm->ENoManejada(nullptr, e);
+            return false;
+        }
+    }
+
+    tvtest::FirebirdDatabases dbs_;
+    apptest::DirectorioAplicacion dir_;
+    apptest::AvisosGuionados avisos_;
+    apptest::BarraDePrueba barra_;
+    TComponent aplicacion_;
+    std::string servidor_;
+};
+
+} // namespace
+
+TEST_F(IngresoServidor, AWrongPasswordIsRefusedInSpanish)
+{
+    EXPECT_FALSE(ComoElBucle([&] { fdm->conecte_general(servidor_, "cajero", "equivocada"); }));
+    EXPECT_FALSE(fdm->ConGeneral->Connected());
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"El nombre de Usuario o la clave son incorrectas."});
+    std::ifstream f(dir_.Ruta("ERRORES.TXT"));
+    std::stringstream log;
+    log << f.rdbuf();
+    EXPECT_NE(log.str().find(",,dbExpress Error: Your user name and password are not defined"), std::string::npos)
+        << log.str();
+
+    avisos_.mostrados.clear();
+    EXPECT_FALSE(ComoElBucle([&] { fdm->conecte_general("localhost:/no/existe", "cajero", "cajero"); }));
+    ASSERT_EQ(avisos_.mostrados.size(), 1u);
+    EXPECT_EQ(avisos_.mostrados[0].second.rfind("No se encontró el archivo o la ruta ", 0), 0u)
+        << avisos_.mostrados[0].second;
+}
+
+TEST_F(IngresoServidor, AConfirmedLoginSetsTheContextAndWritesTheAuditRow)
+{
+    ASSERT_TRUE(ComoElBucle([&] { fdm->conecte_general(servidor_, "cajero", "cajero"); }));
+    std::string nombre;
+    bool admin = true;
+    ASSERT_TRUE(fdm->busque_usuario("cajero", nombre, admin));
+    EXPECT_EQ(nombre, "Juan Pérez Cajero");
+    EXPECT_FALSE(admin);
+    ASSERT_TRUE(ComoElBucle([&] { fdm->conecte_compania(servidor_, "001", "cajero", "cajero"); }))
+        << (avisos_.mostrados.empty() ? "" : avisos_.mostrados.back().second);
+    EXPECT_EQ(fdm->configuracion("GENERAL", "GENERAL", "NOMBRE COMPAÑIA"), "Supermercado La Economía");
+    int sucursal = -1;
+    ASSERT_TRUE(fdm->busque_usuario_compania("CAJERO", sucursal));
+    EXPECT_EQ(sucursal, 1);
+    ASSERT_TRUE(ComoElBucle([&] { fdm->registre_ingreso("cajero", nombre, EncodeDate(2026, 5, 4)); }))
+        << (avisos_.mostrados.empty() ? "" : avisos_.mostrados.back().second);
+    EXPECT_EQ(fdm->usuario, "CAJERO");
+    EXPECT_EQ(fdm->fecha, "2026/05/04");
+    TSQLConnection c;
+    c.Params().SetText("User_Name=SYSDBA\nPassword=quillmoss\n");
+    c.Params().SetValues("Database", servidor_ + "/datos/001/tallyvo.fdb");
+    c.Open();
+    TSQLQuery q;
+    q.SetSQLConnection(&c);
+    q.SQL().SetText("select tido_cod, audi_iddoc, audi_oper, audi_cod from auditoria");
+    q.Open();
+    ASSERT_FALSE(q.IsEmpty());
+    EXPECT_EQ(q.Fields()[0]->AsInteger(), 131);
+    EXPECT_EQ(q.Fields()[1]->AsInteger(), 0);
+    EXPECT_EQ(q.Fields()[2]->AsString(), "I");
+    EXPECT_EQ(q.Fields()[3]->AsString(), "CAJERO");
+}
