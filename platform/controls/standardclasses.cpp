@@ -1,11 +1,15 @@
 #include "platform/controls/standardclasses.h"
 
 #include "platform/controls/edit.h"
+#include "platform/controls/listbox.h"
+#include "platform/controls/combobox.h"
 
 namespace tv::win {
 
 void RegisterStandardClasses() {
     RegisterEditClass();
+    RegisterListBoxClasses();
+    RegisterComboBoxClass();
 }
 
 } // namespace tv::win
