@@ -14,6 +14,8 @@ void ControlTest::SetUp() {
     wc.lpfnWndProc = [this](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
         hostMessages.push_back(m);
         if (m == WM_COMMAND) notices.push_back({reinterpret_cast<HWND>(lp), HIWORD(wp)});
+        LRESULT r = 0;
+        if (hook && hook(m, wp, lp, r)) return r;
         return DefWindowProc(w, m, wp, lp);
     };
     RegisterClass(wc);
@@ -22,6 +24,7 @@ void ControlTest::SetUp() {
 }
 
 void ControlTest::TearDown() {
+    hook = nullptr;
     ClearScript();
     ResetDesktop();
 }

@@ -3,6 +3,7 @@
 // notifications its children send.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ protected:
     void ClearNotices() { notices.clear(); }
     static void PutClipboard(const std::string& text);
 
+    // Sees the host's messages first; true when it answered.
+    std::function<bool(UINT, WPARAM, LPARAM, LRESULT&)> hook;
     HWND host = nullptr;
     std::vector<Notice> notices;
     std::vector<UINT> hostMessages;
