@@ -6,12 +6,13 @@
 #include "framework/ui/menus.h"
 #include "framework/ui/screen.h"
 #include "framework/ui/basiccontrols.h"
+#include "framework/ui/bitbtn.h"
 
 namespace tv {
 
 void InitializeUI() {
     RegisterClasses({TForm::StaticClass(), TDataModule::StaticClass(), TLabel::StaticClass(),
-                     TButton::StaticClass(), TPanel::StaticClass(), TStatusBar::StaticClass(),
+                     TButton::StaticClass(), TBitBtn::StaticClass(), TPanel::StaticClass(), TStatusBar::StaticClass(),
                      TStatusPanel::StaticClass(), TTimer::StaticClass(), TMainMenu::StaticClass(),
                      TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TActionList::StaticClass(),
                      TAction::StaticClass(), TFileExit::StaticClass(), TFilePrintSetup::StaticClass(),

@@ -6,6 +6,7 @@
 #include "framework/ui/forms.h"
 #include "platform/window/input.h"
 #include "platform/window/paint.h"
+#include "platform/window/scrollbar.h"
 
 namespace tv {
 
@@ -240,10 +241,10 @@ bool TCustomGrid::SelectCell(int col, int row) {
     return can;
 }
 
-void TCustomGrid::MoveCurrent(int col, int row, bool moveAnchor, bool show) {
+bool TCustomGrid::MoveCurrent(int col, int row, bool moveAnchor, bool show) {
     if (col < 0 || row < 0 || col >= colCount_ || row >= rowCount_)
         throw EInvalidGridOperation(SGridIndexOutOfRange);
-    if (!SelectCell(col, row)) return;
+    if (!SelectCell(col, row)) return false;
     TGridRect old = Selection();
     TGridCoord oldCur = current_;
     if (editorMode_ && !(oldCur == TGridCoord{col, row}) && !options_.Contains(goAlwaysShowEditor)) HideEditor();
@@ -254,12 +255,12 @@ void TCustomGrid::MoveCurrent(int col, int row, bool moveAnchor, bool show) {
     InvalidateCell(oldCur.X, oldCur.Y);
     InvalidateCell(col, row);
     if (editorMode_ && options_.Contains(goAlwaysShowEditor)) UpdateEdit();
+    return true;
 }
 
 void TCustomGrid::MoveColRow(int col, int row, bool moveAnchor, bool show) {
     auto alive = Alive();
-    MoveCurrent(col, row, moveAnchor, show);
-    if (!*alive) return;
+    if (!MoveCurrent(col, row, moveAnchor, show) || !*alive) return;
     UpdateEdit();
     Click();
 }

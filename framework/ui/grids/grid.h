@@ -119,7 +119,8 @@ protected:
 
     // --- current cell ---
     virtual bool SelectCell(int col, int row);
-    void MoveCurrent(int col, int row, bool moveAnchor, bool show);
+    // False when SelectCell refused the cell.
+    bool MoveCurrent(int col, int row, bool moveAnchor, bool show);
     void FocusCell(int col, int row, bool moveAnchor);
     // Moves the current cell keeping the anchor (with goRangeSelect): the selection grows.
     void ExtendSelectionTo(const TGridCoord& to);

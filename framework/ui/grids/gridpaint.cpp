@@ -5,6 +5,7 @@
 #include "framework/ui/grids/grid.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/edges.h"
+#include "platform/window/input.h"
 
 namespace tv {
 

@@ -106,11 +106,6 @@ void TCustomGrid::UpdateScrollRange() {
 void TCustomGrid::HandleScroll(int bar, Message& msg) {
     int code = LOWORD(msg.WParam);
     int pos = HIWORD(msg.WParam);
-    if (code == SB_THUMBTRACK || code == SB_THUMBPOSITION) {
-        SCROLLINFO si;
-        si.fMask = SIF_TRACKPOS;
-        if (GetScrollInfo(WindowHandle(), bar, &si)) pos = si.nTrackPos;
-    }
     ModifyScrollBar(bar, code, pos);
     msg.Result = 0;
 }
