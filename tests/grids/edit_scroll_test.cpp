@@ -1,0 +1,148 @@
+// The cell editor, the scroll bars and the wheel.
+#include "platform/backend/headless.h"
+#include "platform/window/input.h"
+#include "platform/window/queue.h"
+#include "platform/window/scrollbar.h"
+#include "textgrid.h"
+
+namespace tvtest {
+
+using namespace tv;
+using namespace tv::win;
+
+class GridEditTest : public GridTest {
+protected:
+    void SetUp() override {
+        GridTest::SetUp();
+        grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+        Pump();
+    }
+    bool EditorShown() const { return grid->InplaceEditor() && grid->InplaceEditor()->Visible(); }
+};
+
+TEST_F(GridEditTest, ACharacterOpensTheEditorAndEnterWritesIt) {
+    TypeText("x");
+    Pump();
+    ASSERT_TRUE(EditorShown());
+    EXPECT_TRUE(grid->EditorMode());
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "x");
+    EXPECT_EQ(GetFocus(), grid->InplaceEditor()->WindowHandle());
+    RECT cell = grid->CellRect(1, 1);
+    EXPECT_EQ(grid->InplaceEditor()->Left(), cell.left);
+    EXPECT_EQ(grid->InplaceEditor()->Width(), cell.right - cell.left);
+    TypeText("y");
+    PressKey(VK_RETURN);
+    Pump();
+    EXPECT_FALSE(EditorShown());
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(grid->Cell(1, 1), "xy");
+    EXPECT_EQ(GetFocus(), grid->WindowHandle());
+}
+
+TEST_F(GridEditTest, F2OpensWithTheCellTextAndEscPutsItBack) {
+    PressKey(VK_F2);
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "B1");
+    TypeText("zz");
+    PressKey(VK_ESCAPE);
+    Pump();
+    EXPECT_FALSE(EditorShown());
+    EXPECT_EQ(grid->Cell(1, 1), "B1");
+    EXPECT_EQ(GetFocus(), grid->WindowHandle());
+    // Enter on the grid opens it again; Down in the editor moves and closes it.
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(EditorShown());
+    PressKey(VK_DOWN);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_FALSE(EditorShown());
+}
+
+TEST_F(GridEditTest, ScrollingHidesTheEditorAndKeepsItsText) {
+    PressKey(VK_F2);
+    TypeText("q");
+    Pump();
+    ASSERT_TRUE(EditorShown());
+    SendMessage(grid->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_FALSE(EditorShown());
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(grid->Cell(1, 1), "q");
+    EXPECT_EQ(grid->TopRow(), 2);
+    // With the editor always shown it follows its cell instead.
+    grid->SetOptions(grid->Options() + TGridOptions{goAlwaysShowEditor});
+    grid->MoveColRow(1, 4, true, true);
+    ASSERT_TRUE(EditorShown());
+    SendMessage(grid->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_TRUE(EditorShown());
+    EXPECT_EQ(grid->InplaceEditor()->Top(), grid->CellRect(1, 4).top);
+}
+
+class GridScrollTest : public GridTest {
+protected:
+    SCROLLINFO Bar(int bar) {
+        SCROLLINFO si;
+        si.fMask = SIF_ALL;
+        GetScrollInfo(grid->Handle(), bar, &si);
+        return si;
+    }
+};
+
+TEST_F(GridScrollTest, TheBarFollowsTopRowAndItsMessagesMoveIt) {
+    grid->SetScrollBars(ssVertical);
+    Pump();
+    grid->SetTopRow(2);
+    SCROLLINFO si = Bar(SB_VERT);
+    EXPECT_EQ(si.nMin, 0);
+    EXPECT_EQ(si.nMax, 8);
+    EXPECT_EQ(si.nPos, 1);
+    EXPECT_EQ(int(si.nPage), grid->VisibleRowCount());
+    struct Case {
+        WORD code;
+        int pos;
+        int top;
+    } cases[] = {
+        {SB_LINEDOWN, 0, 3}, {SB_LINEUP, 0, 2},     {SB_BOTTOM, 0, 3},      {SB_TOP, 0, 1},
+        {SB_PAGEDOWN, 0, 3}, {SB_PAGEUP, 0, 1},     {SB_THUMBPOSITION, 2, 3}, {SB_THUMBPOSITION, 0, 1},
+        {SB_THUMBTRACK, 2, 1},  // no thumb tracking
+        {SB_LINEUP, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(c.code, c.pos), 0);
+        EXPECT_EQ(grid->TopRow(), c.top) << c.code << " " << c.pos;
+        EXPECT_EQ(Bar(SB_VERT).nPos, grid->TopRow() - 1) << c.code;
+    }
+    grid->SetOptions(grid->Options() + TGridOptions{goThumbTracking});
+    SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 1), 0);
+    EXPECT_EQ(grid->TopRow(), 2);
+    EXPECT_EQ(grid->Row(), 1);  // scrolling leaves the current cell alone
+}
+
+TEST_F(GridScrollTest, DraggingTheThumbMovesTopRow) {
+    grid->SetScrollBars(ssVertical);
+    Pump();
+    SCROLLBARINFO sbi;
+    ASSERT_TRUE(GetScrollBarInfo(grid->Handle(), OBJID_VSCROLL, &sbi));
+    int x = (sbi.rcScrollBar.left + sbi.rcScrollBar.right) / 2;
+    int y = sbi.rcScrollBar.top + (sbi.xyThumbTop + sbi.xyThumbBottom) / 2;
+    Drag(x, y, x, sbi.rcScrollBar.bottom + 20);
+    EXPECT_EQ(grid->TopRow(), grid->CalcMaxTopLeft({9, 9}, [&] {
+        TGridDrawInfo info;
+        grid->CalcDrawInfo(info);
+        return info;
+    }()).Y);
+    EXPECT_GT(grid->TopRow(), 1);
+}
+
+TEST_F(GridScrollTest, TheWheelMovesTheCurrentRow) {
+    POINT p = grid->ClientToScreen({100, 40});
+    Wheel(p.x, p.y, -WHEEL_DELTA);
+    EXPECT_EQ(grid->Row(), 2);
+    Wheel(p.x, p.y, WHEEL_DELTA * 3);
+    EXPECT_EQ(grid->Row(), 1);
+    bool asked = false;
+    grid->OnMouseWheelDown = [&](TObject*, TShiftState, POINT, bool& handled) { asked = handled = true; };
+    Wheel(p.x, p.y, -WHEEL_DELTA);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(grid->Row(), 1);
+}
+
+} // namespace tvtest
