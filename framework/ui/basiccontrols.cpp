@@ -321,9 +321,6 @@ void TTimer::Loaded() {
 void TTimer::UpdateTimer() {
     if (id_) KillTimer(nullptr, id_);
     id_ = 0;
-    if (ComponentState().Contains(csLoading) || !enabled_ || interval_ <= 0 || !OnTimer) {
-        if (!enabled_ || interval_ <= 0 || ComponentState().Contains(csLoading)) return;
-    }
     if (!enabled_ || interval_ <= 0 || ComponentState().Contains(csLoading)) return;
     auto alive = token_.Watch();
     id_ = SetTimer(nullptr, 0, UINT(interval_), [this, alive](HWND, UINT, UINT_PTR, DWORD) {

@@ -7,6 +7,7 @@
 #include "framework/ui/screen.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/bitbtn.h"
+#include "framework/ui/graphiccontrols.h"
 
 namespace tv {
 
@@ -19,7 +20,8 @@ void InitializeUI() {
                      TWindowArrange::StaticClass(), TWindowCascade::StaticClass(), TWindowClose::StaticClass(),
                      TWindowMinimizeAll::StaticClass(), TWindowTileHorizontal::StaticClass(),
                      TEditCut::StaticClass(), TEditCopy::StaticClass(), TEditPaste::StaticClass(),
-                     TBitmap::StaticClass(), TPicture::StaticClass()});
+                     TBitmap::StaticClass(), TPicture::StaticClass(), TImage::StaticClass(),
+                     TBevel::StaticClass(), TShape::StaticClass()});
     if (!Screen) Screen = new TScreen(nullptr);
     if (!Application) Application = new TApplication(nullptr);
 }

@@ -54,36 +54,28 @@ void TWindowItems::SetObjects(int index, TObject* obj) {
 }
 
 int TWindowItems::Add(const std::string& s) {
-    Changing();
     int r;
     if (HWND w = Wnd()) r = int(SendMessage(w, msgs_->add, 0, reinterpret_cast<LPARAM>(s.c_str())));
     else r = kept_.Add(s);
-    Changed();
     return r;
 }
 
 void TWindowItems::Insert(int index, const std::string& s) {
     if (index < 0 || index > Count())
         throw EStringListError("Índice de lista fuera de los límites (" + std::to_string(index) + ")");
-    Changing();
     if (HWND w = Wnd()) SendMessage(w, msgs_->insert, WPARAM(index), reinterpret_cast<LPARAM>(s.c_str()));
     else kept_.Insert(index, s);
-    Changed();
 }
 
 void TWindowItems::Delete(int index) {
     CheckIndex(index);
-    Changing();
     if (HWND w = Wnd()) SendMessage(w, msgs_->remove, WPARAM(index), 0);
     else kept_.Delete(index);
-    Changed();
 }
 
 void TWindowItems::Clear() {
-    Changing();
     if (HWND w = Wnd()) SendMessage(w, msgs_->reset, 0, 0);
     else kept_.Clear();
-    Changed();
 }
 
 int TWindowItems::IndexOf(std::string_view s) const {

@@ -1,0 +1,200 @@
+// Canvas objects, pictures and painting controls into any device context.
+#include "uifixture.h"
+
+#include "framework/core/formreader.h"
+#include "framework/ui/basiccontrols.h"
+#include "framework/ui/bitbtn.h"
+#include "framework/ui/graphics.h"
+#include "framework/ui/graphiccontrols.h"
+#include "framework/ui/picture.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/recordingdc.h"
+#include "platform/window/cursor.h"
+#include "platform/window/sysmetrics.h"
+#include "support/tempdir.h"
+
+namespace tvtest {
+namespace {
+
+using namespace tv;
+using namespace tv::win;
+
+TEST(Colours, SystemColoursResolveThroughThePlatformTable) {
+    EXPECT_EQ(ColorToRGB(clRed), RGB(255, 0, 0));
+    EXPECT_EQ(ColorToRGB(clBtnFace), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(ColorToString(clSkyBlue), "clSkyBlue");
+    std::int64_t v = 0;
+    ASSERT_TRUE(IdentToInt(ColorIdents(), "clBtnFace", v));
+    EXPECT_EQ(TColor(v), clBtnFace);
+}
+
+TEST(DrawingObjects, ChangesAreToldAndAssignCopies) {
+    TFont f;
+    int changes = 0;
+    f.OnChange = [&](TObject*) { ++changes; };
+    f.SetSize(12); // points at 96 pixels per inch
+    EXPECT_EQ(f.Height(), -16);
+    EXPECT_EQ(f.Size(), 12);
+    f.SetStyle(TFontStyles{fsBold});
+    f.SetName("Arial");
+    EXPECT_EQ(changes, 3);
+    TFont g;
+    g.Assign(&f);
+    EXPECT_TRUE(g.Equals(&f));
+    TPen p;
+    bool penChanged = false;
+    p.OnChange = [&](TObject*) { penChanged = true; };
+    p.SetWidth(2);
+    EXPECT_TRUE(penChanged);
+    TBrush b;
+    b.SetStyle(bsClear);
+    b.SetColor(clYellow); // a colour makes a cleared brush solid again
+    EXPECT_EQ(b.Style(), bsSolid);
+}
+
+TEST_F(UiTest, ABitmapCanvasDrawsAndTheBitmapSurvivesAFile) {
+    TempDir dir;
+    TBitmap bmp;
+    bmp.SetPixelFormat(pf24bit);
+    bmp.SetSize(40, 20);
+    TCanvas* c = bmp.Canvas();
+    c->Brush()->SetColor(clWhite);
+    c->FillRect({0, 0, 40, 20});
+    c->Brush()->SetColor(clRed);
+    c->FillRect({10, 5, 20, 15});
+    EXPECT_EQ(c->Pixels(12, 7), RGB(255, 0, 0));
+    EXPECT_EQ(c->Pixels(2, 2), RGB(255, 255, 255));
+    BYTE* row = bmp.ScanLine(7);
+    EXPECT_EQ(row[12 * 3 + 2], 255); // red, in blue-green-red order
+    EXPECT_EQ(row[12 * 3 + 0], 0);
+    std::string path = dir.file("rojo.bmp");
+    bmp.SaveToFile(path);
+    TPicture pic;
+    pic.LoadFromFile(path);
+    EXPECT_EQ(pic.Width(), 40);
+    EXPECT_EQ(pic.Height(), 20);
+    EXPECT_EQ(pic.Bitmap()->Canvas()->Pixels(12, 7), RGB(255, 0, 0));
+    EXPECT_THROW(bmp.ScanLine(20), EInvalidGraphic);
+    TBitmap bad;
+    EXPECT_THROW(bad.LoadFromBytes("no es una imagen"), EInvalidGraphic);
+}
+
+TEST_F(UiTest, ControlsPaintIntoARecordingDeviceContext) {
+    auto* f = NewForm<TForm>(Application);
+    f->SetBounds(0, 0, 300, 200);
+    auto* panel = new TPanel(f);
+    panel->SetParent(f);
+    panel->SetBounds(0, 0, 300, 60);
+    panel->SetCaption("Consulta de precios");
+    auto* label = new TLabel(f);
+    label->SetParent(panel);
+    label->SetCaption("Pase el código de barras del artículo:");
+    auto* status = new TStatusBar(f);
+    status->SetParent(f);
+    status->Panels()->Add()->SetText("Mensaje:");
+    status->Panels()->Items(0)->SetWidth(150);
+    status->Panels()->Add()->SetText("Fecha y hora:");
+    status->Panels()->Items(1)->SetAlignment(taRightJustify);
+    HDC dc = CreateRecordingDC(300, 200);
+    f->PaintTo(dc, 0, 0);
+    std::string all;
+    for (auto& call : GetRecordedCalls(dc)) all += call.Line() + "\n";
+    DeleteDC(dc);
+    for (const char* text : {"Consulta de precios", "Pase el código de barras del artículo:", "Mensaje:",
+                             "Fecha y hora:"})
+        EXPECT_NE(all.find(text), std::string::npos) << text << "\n" << all;
+    RECT second = status->PanelRect(1);
+    EXPECT_EQ(second.left, 150);
+    EXPECT_EQ(second.right, status->ClientWidth()); // the last panel takes the rest
+}
+
+TEST_F(UiTest, StatusPanelsAndButtonKindsComeFromAStoredDefinition) {
+    auto* f = new TForm(Application);
+    ReadComponentText("object F: TForm\n"
+                      "  object StatusBar1: TStatusBar\n"
+                      "    Panels = <\n"
+                      "      item\n"
+                      "        Text = 'Mensaje:'\n"
+                      "        Width = 300\n"
+                      "      end\n"
+                      "      item\n"
+                      "        Alignment = taRightJustify\n"
+                      "        Text = 'Fecha y hora:'\n"
+                      "        Width = 50\n"
+                      "      end>\n"
+                      "  end\n"
+                      "  object BitBtn2: TBitBtn\n"
+                      "    Caption = 'Esc: Salir'\n"
+                      "    ModalResult = mrCancel\n"
+                      "    Cancel = True\n"
+                      "    Layout = blGlyphTop\n"
+                      "  end\n"
+                      "end\n",
+                      f);
+    auto* bar = dynamic_cast<TStatusBar*>(f->FindComponent("StatusBar1"));
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->Panels()->Count(), 2);
+    EXPECT_EQ(bar->Panels()->Items(1)->Alignment(), taRightJustify);
+    EXPECT_EQ(bar->Align(), alBottom);
+    auto* btn = dynamic_cast<TBitBtn*>(f->FindComponent("BitBtn2"));
+    ASSERT_NE(btn, nullptr);
+    EXPECT_EQ(btn->ModalResult(), mrCancel);
+    EXPECT_EQ(btn->Layout(), blGlyphTop);
+    EXPECT_EQ(btn->Parent(), f);
+}
+
+TEST_F(UiTest, MessageBoxesSayTheirTextKindAndButtons) {
+    answers = {mrNo, mrYes};
+    EXPECT_EQ(MessageDlg("¿Desea eliminar el registro?", mtConfirmation, TMsgDlgButtons{mbYes, mbNo}), mrNo);
+    EXPECT_EQ(Application->MessageBox("¿Salir?", "Tallyvo", MB_YESNO | MB_ICONQUESTION), IDYES);
+    ShowMessage("Compañía no encontrada.");
+    ASSERT_EQ(said.size(), 3u);
+    EXPECT_EQ(said[0].caption, "Confirmación");
+    EXPECT_EQ(said[0].buttons, (TMsgDlgButtons{mbYes, mbNo}));
+    EXPECT_EQ(said[1].type, mtConfirmation);
+    EXPECT_EQ(said[2].text, "Compañía no encontrada.");
+    EXPECT_EQ(said[2].buttons, TMsgDlgButtons{mbOK});
+    Beep();
+    EXPECT_EQ(beeps, 1);
+}
+
+TEST_F(UiTest, AMessageDialogAnswersWithTheButtonPressed) {
+    SetMessageHook({}); // the real dialog
+    ScriptStep([] { Key(VK_ESCAPE); });
+    EXPECT_EQ(MessageDlg("¿Continuar?", mtConfirmation, mbOKCancel), mrCancel);
+    ScriptStep([] { Key(VK_RETURN); });
+    EXPECT_EQ(MessageDlg("Listo.", mtInformation, TMsgDlgButtons{mbOK}), mrOk);
+    EXPECT_EQ(Screen->FormCount(), 0);
+}
+
+TEST_F(UiTest, APictureIsPlacedStretchedCentredOrProportional) {
+    TImage img(nullptr);
+    img.SetBounds(0, 0, 200, 100);
+    img.Picture()->Bitmap()->SetSize(50, 50);
+    struct Case { bool stretch, center, proportional; RECT expected; };
+    for (const Case& c : {Case{false, false, false, {0, 0, 50, 50}}, Case{true, false, false, {0, 0, 200, 100}},
+                          Case{true, false, true, {0, 0, 100, 100}}, Case{false, true, false, {75, 25, 125, 75}},
+                          Case{true, true, true, {50, 0, 150, 100}}}) {
+        img.SetStretch(c.stretch);
+        img.SetCenter(c.center);
+        img.SetProportional(c.proportional);
+        RECT r = img.DestRect();
+        EXPECT_TRUE(r.left == c.expected.left && r.top == c.expected.top && r.right == c.expected.right &&
+                    r.bottom == c.expected.bottom)
+            << c.stretch << c.center << c.proportional << ": " << r.left << "," << r.top << "," << r.right << ","
+            << r.bottom;
+    }
+}
+
+TEST_F(UiTest, UserCursorsTakeTheFirstFreeNumber) {
+    HCURSOR c = LoadCursor(IDC_HAND);
+    TCursor a = Screen->AddCursor(c);
+    TCursor b = Screen->AddCursor(c);
+    EXPECT_EQ(a, 1);
+    EXPECT_EQ(b, 2);
+    EXPECT_EQ(Screen->Cursors(a), c);
+    EXPECT_EQ(Screen->Cursors(crHourGlass), LoadCursor(IDC_WAIT));
+}
+
+} // namespace
+} // namespace tvtest
