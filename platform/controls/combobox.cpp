@@ -230,15 +230,15 @@ void Paint(HWND w, ComboState& s, HDC given) {
         bool focusedLook = s.focused && !s.dropped;
         if (Style(w) & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) {
             DRAWITEMSTRUCT di;
-            di.CtlType = ODT_COMBOBOX;
+            di.CtlType = ODT_COMBOBOX_ITEM;
             di.CtlID = UINT(GetDlgCtrlID(w));
             di.itemID = UINT(i);
             di.itemAction = ODA_DRAWENTIRE;
-            di.itemState = ODS_COMBOBOXEDIT | (focusedLook ? ODS_SELECTED | ODS_FOCUS : 0) | (enabled ? 0 : ODS_DISABLED);
+            di.itemState = ODS_COMBOBOXEDIT | (focusedLook ? ODS_SELECTED | ODS_FOCUS_ITEM : 0) | (enabled ? 0 : ODS_DISABLED);
             di.hwndItem = w;
             di.hDC = dc;
             di.rcItem = r;
-            di.itemData = i >= 0 ? UINT_PTR(SendMessage(s.list, LB_GETITEMDATA, WPARAM(i), 0)) : 0;
+            di.itemData = i >= 0 ? LONG_PTR(SendMessage(s.list, LB_GETITEMDATA, WPARAM(i), 0)) : 0;
             if (HWND p = GetParent(w)) SendMessage(p, WM_DRAWITEM, WPARAM(di.CtlID), reinterpret_cast<LPARAM>(&di));
         } else {
             if (focusedLook) {

@@ -90,11 +90,11 @@ int ItemHeight(HWND w, ListState& s, int i) {
 void Measure(HWND w, ListState& s, int i) {
     if (!(Style(w) & LBS_OWNERDRAWVARIABLE) || NoData(w)) return;
     MEASUREITEMSTRUCT mi;
-    mi.CtlType = (Style(w) & LBS_COMBOBOX) ? ODT_COMBOBOX : ODT_LISTBOX;
+    mi.CtlType = (Style(w) & LBS_COMBOBOX) ? ODT_COMBOBOX_ITEM : ODT_LISTBOX_ITEM;
     mi.CtlID = UINT(GetDlgCtrlID(Listener(w) == GetParent(w) ? w : Listener(w)));
     mi.itemID = UINT(i);
     mi.itemHeight = UINT(DefaultHeight(s));
-    mi.itemData = s.items[size_t(i)].data;
+    mi.itemData = LONG_PTR(s.items[size_t(i)].data);
     if (HWND l = Listener(w)) SendMessage(l, WM_MEASUREITEM, WPARAM(mi.CtlID), reinterpret_cast<LPARAM>(&mi));
     s.items[size_t(i)].height = int(mi.itemHeight);
 }
@@ -253,15 +253,15 @@ void Paint(HWND w, ListState& s, HDC given) {
             DRAWITEMSTRUCT di;
             bool combo = Style(w) & LBS_COMBOBOX;
             HWND l = Listener(w);
-            di.CtlType = combo ? ODT_COMBOBOX : ODT_LISTBOX;
+            di.CtlType = combo ? ODT_COMBOBOX_ITEM : ODT_LISTBOX_ITEM;
             di.CtlID = UINT(GetDlgCtrlID(combo ? l : w));
             di.itemID = UINT(i);
             di.itemAction = ODA_DRAWENTIRE;
-            di.itemState = (sel ? ODS_SELECTED : 0) | (s.focused && i == s.cur ? ODS_FOCUS : 0) | (enabled ? 0 : ODS_DISABLED);
+            di.itemState = (sel ? ODS_SELECTED : 0) | (s.focused && i == s.cur ? ODS_FOCUS_ITEM : 0) | (enabled ? 0 : ODS_DISABLED);
             di.hwndItem = combo ? l : w;
             di.hDC = dc;
             di.rcItem = r;
-            di.itemData = NoData(w) ? 0 : s.items[size_t(i)].data;
+            di.itemData = NoData(w) ? 0 : LONG_PTR(s.items[size_t(i)].data);
             int saved = SaveDC(dc);
             if (l) SendMessage(l, WM_DRAWITEM, WPARAM(di.CtlID), reinterpret_cast<LPARAM>(&di));
             RestoreDC(dc, saved);

@@ -1,34 +1,13 @@
 #pragma once
-// The records of owner drawing that list and combo boxes send their parent
-// with WM_MEASUREITEM and WM_DRAWITEM.
-#include "platform/wintypes.h"
+// Owner drawing by list and combo boxes: the records are the window
+// system's (platform/window/menu.h); these are the kinds and states that
+// only the controls use.
+#include "platform/window/menu.h"
 
 namespace tv::win {
 
-constexpr UINT ODT_MENU = 1, ODT_LISTBOX = 2, ODT_COMBOBOX = 3, ODT_BUTTON = 4;
-constexpr UINT ODA_DRAWENTIRE = 1, ODA_SELECT = 2, ODA_FOCUS = 4;
-constexpr UINT ODS_SELECTED = 1, ODS_GRAYED = 2, ODS_DISABLED = 4, ODS_CHECKED = 8, ODS_FOCUS = 0x10,
-               ODS_DEFAULT = 0x20, ODS_COMBOBOXEDIT = 0x1000;
-
-struct MEASUREITEMSTRUCT {
-    UINT CtlType = 0;
-    UINT CtlID = 0;
-    UINT itemID = 0;
-    UINT itemWidth = 0;
-    UINT itemHeight = 0;
-    UINT_PTR itemData = 0;
-};
-
-struct DRAWITEMSTRUCT {
-    UINT CtlType = 0;
-    UINT CtlID = 0;
-    UINT itemID = 0;
-    UINT itemAction = 0;
-    UINT itemState = 0;
-    HWND hwndItem = nullptr;
-    HDC hDC = nullptr;
-    RECT rcItem;
-    UINT_PTR itemData = 0;
-};
+constexpr UINT ODT_LISTBOX_ITEM = 2, ODT_COMBOBOX_ITEM = 3;
+constexpr UINT ODA_FOCUS_CHANGE = 4;
+constexpr UINT ODS_FOCUS_ITEM = 0x10, ODS_COMBOBOXEDIT = 0x1000;
 
 } // namespace tv::win

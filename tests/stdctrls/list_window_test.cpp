@@ -102,7 +102,7 @@ TEST_F(ListWindow, OwnerDrawnItemsAreMeasuredAndDrawnByTheParent) {
         }
         if (m == WM_DRAWITEM) {
             auto* di = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
-            EXPECT_EQ(di->CtlType, ODT_LISTBOX);
+            EXPECT_EQ(di->CtlType, ODT_LISTBOX_ITEM);
             EXPECT_EQ(di->rcItem.Height(), LONG(10 + di->itemID * 5));
             drawn.push_back(di->itemID);
             if (di->itemState & ODS_SELECTED) selectedDrawn = di->itemID;

@@ -7,6 +7,7 @@
 #include "platform/gdi/dc.h"
 #include "platform/gdi/text.h"
 #include "platform/window/queue.h"
+#include "framework/ui/stdctrls/windowitems.h"
 
 namespace tv {
 
@@ -55,6 +56,8 @@ void TCustomComboBox::CreateParams(TCreateParams& p) {
 }
 
 void TCustomComboBox::InitializeWindow() {
+    // An id of its own, so the parent can route WM_MEASUREITEM back here.
+    SetWindowLong(handle_, GWL_ID, NextControlId());
     SendMessage(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
     SendMessage(handle_, CB_SETMINVISIBLE, WPARAM(dropDownCount_), 0);
     if (maxLength_) SendMessage(handle_, CB_LIMITTEXT, WPARAM(maxLength_), 0);

@@ -5,6 +5,7 @@
 #include "platform/controls/standardclasses.h"
 #include "platform/gdi/dc.h"
 #include "platform/window/queue.h"
+#include "framework/ui/stdctrls/windowitems.h"
 
 namespace tv {
 
@@ -51,6 +52,8 @@ void TCustomListBox::CreateParams(TCreateParams& p) {
 }
 
 void TCustomListBox::InitializeWindow() {
+    // An id of its own, so the parent can route WM_MEASUREITEM back here.
+    SetWindowLong(handle_, GWL_ID, NextControlId());
     SendMessage(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
     if (style_ != lbStandard) SendMessage(handle_, LB_SETITEMHEIGHT, 0, itemHeight_);
     if (style_ == lbVirtual || style_ == lbVirtualOwnerDraw) SendMessage(handle_, LB_SETCOUNT, WPARAM(virtualCount_), 0);

@@ -17,6 +17,12 @@ const TItemMessages ComboBoxItemMessages{CB_ADDSTRING, CB_INSERTSTRING, CB_DELET
                                          CB_GETLBTEXT, CB_GETCOUNT, CB_GETITEMDATA, CB_SETITEMDATA,
                                          CB_FINDSTRINGEXACT};
 
+int NextControlId() {
+    static int next = 0x4000;
+    if (++next > 0x7FFF) next = 0x4001;
+    return next;
+}
+
 TWindowItems::TWindowItems(TWinControl* owner, const TItemMessages& msgs) : owner_(owner), msgs_(&msgs) {}
 
 HWND TWindowItems::Wnd() const { return owner_ ? owner_->WindowHandle() : nullptr; }

@@ -17,6 +17,9 @@ struct TItemMessages {
 extern const TItemMessages ListBoxItemMessages;
 extern const TItemMessages ComboBoxItemMessages;
 
+// A control id no other owner-drawn control of the process uses.
+int NextControlId();
+
 class TWindowItems : public TStrings {
     TV_CLASS(TWindowItems, TStrings)
 public:
