@@ -50,6 +50,7 @@ std::string TCustomMaskEdit::GetText() {
 void TCustomMaskEdit::SetTextBuf(const std::string& v) {
     if (!IsMasked()) {
         TCustomEdit::SetTextBuf(v);
+        text_ = v;
         return;
     }
     std::string shown = Utf32ToUtf8(mask_.Format(Utf8ToUtf32(v)));
