@@ -18,6 +18,7 @@
 #include "framework/core/component.h"
 #include "framework/core/properties.h"
 #include "framework/core/sets.h"
+#include "framework/data/dbtypes.h" // TAlignment, shared with fields
 #include "framework/ui/graphics.h"
 #include "framework/ui/uimessages.h"
 #include "platform/window/window.h"
@@ -33,7 +34,6 @@ class TActionLink;
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
