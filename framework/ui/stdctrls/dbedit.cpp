@@ -1,5 +1,6 @@
 #include "framework/ui/stdctrls/dbedit.h"
 
+#include "framework/core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
@@ -66,13 +67,21 @@ void TDBEdit::DataChange() {
         }
         if (f->DataType() == ftString || f->DataType() == ftWideString) SetMaxLength(IsMasked() ? Mask().Count() : f->Size());
         std::string t = (focused_ && link_->CanModify()) ? f->Text() : f->DisplayText();
-        loading_ = true;
-        SetTextBuf(t);
-        loading_ = false;
+        // Unchanged text is left alone, so the caret and selection stay
+        // when the record turns editable under the user's typing.
+        if (t != Text() || (IsMasked() && EditText() != Utf32ToUtf8(Mask().Format(Utf8ToUtf32(t))))) {
+            loading_ = true;
+            SetTextBuf(t);
+            loading_ = false;
+        }
     } else {
         if (IsMasked()) SetEditMask("");
-        TCustomEdit::SetTextBuf("");
-        text_.clear();
+        if (!Text().empty()) {
+            loading_ = true;
+            TCustomEdit::SetTextBuf("");
+            text_.clear();
+            loading_ = false;
+        }
     }
     SetModified(false);
     EditingChange();

@@ -50,10 +50,12 @@ void TDBMemo::DataChange() {
     TField* f = link_->Field();
     std::string t;
     if (f) t = f->IsBlob() ? f->AsString() : f->DisplayText();
-    loading_ = true;
-    TCustomEdit::SetTextBuf(t);
-    text_ = t;
-    loading_ = false;
+    if (t != Text()) {
+        loading_ = true;
+        TCustomEdit::SetTextBuf(t);
+        text_ = t;
+        loading_ = false;
+    }
     SetModified(false);
     TCustomEdit::SetReadOnly(!link_->Editing());
 }
