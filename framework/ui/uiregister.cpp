@@ -8,6 +8,7 @@
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/bitbtn.h"
 #include "framework/ui/graphiccontrols.h"
+#include "framework/ui/hintwindow.h"
 
 namespace tv {
 
@@ -21,7 +22,7 @@ void InitializeUI() {
                      TWindowMinimizeAll::StaticClass(), TWindowTileHorizontal::StaticClass(),
                      TEditCut::StaticClass(), TEditCopy::StaticClass(), TEditPaste::StaticClass(),
                      TBitmap::StaticClass(), TPicture::StaticClass(), TImage::StaticClass(),
-                     TBevel::StaticClass(), TShape::StaticClass()});
+                     TBevel::StaticClass(), TShape::StaticClass(), THintWindow::StaticClass()});
     if (!Screen) Screen = new TScreen(nullptr);
     if (!Application) Application = new TApplication(nullptr);
 }

@@ -6,10 +6,12 @@
 #include "framework/ui/bitbtn.h"
 #include "framework/ui/graphics.h"
 #include "framework/ui/graphiccontrols.h"
+#include "framework/ui/hintwindow.h"
 #include "framework/ui/picture.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/recordingdc.h"
 #include "platform/window/cursor.h"
+#include "platform/window/desktop.h"
 #include "platform/window/sysmetrics.h"
 #include "support/tempdir.h"
 
@@ -184,6 +186,21 @@ TEST_F(UiTest, APictureIsPlacedStretchedCentredOrProportional) {
             << c.stretch << c.center << c.proportional << ": " << r.left << "," << r.top << "," << r.right << ","
             << r.bottom;
     }
+}
+
+TEST_F(UiTest, AHintWindowBreaksLongHintsAtItsWidthAndStaysOnTheScreen) {
+    THintWindow hint(nullptr);
+    RECT one = hint.CalcHintRect(1000, "Buscar", nullptr);
+    RECT wrapped = hint.CalcHintRect(80, "Buscar artículo por código de barras o descripción", nullptr);
+    EXPECT_GT(one.Width(), 6);
+    EXPECT_LE(wrapped.Width(), 80 + 6);
+    EXPECT_GT(wrapped.Height(), one.Height());
+    hint.ActivateHint({ScreenWidth() - 10, 10, ScreenWidth() - 10 + one.Width(), 10 + one.Height()}, "Buscar");
+    EXPECT_TRUE(IsWindowVisible(hint.WindowHandle()));
+    RECT r;
+    GetWindowRect(hint.WindowHandle(), &r);
+    EXPECT_EQ(r.right, ScreenWidth());
+    EXPECT_EQ(GetActiveWindow(), nullptr); // showing a hint activates nothing
 }
 
 TEST_F(UiTest, UserCursorsTakeTheFirstFreeNumber) {
