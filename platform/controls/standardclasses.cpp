@@ -2,6 +2,7 @@
 
 #include "platform/controls/edit.h"
 #include "platform/controls/listbox.h"
+#include "platform/controls/monthcal.h"
 #include "platform/controls/combobox.h"
 
 namespace tv::win {
@@ -10,6 +11,7 @@ void RegisterStandardClasses() {
     RegisterEditClass();
     RegisterListBoxClasses();
     RegisterComboBoxClass();
+    RegisterMonthCalClass();
 }
 
 } // namespace tv::win
