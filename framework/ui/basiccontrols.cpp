@@ -51,6 +51,11 @@ void TLabel::Dispatch(Message& msg) {
     TGraphicControl::Dispatch(msg);
 }
 
+void TLabel::Loaded() {
+    TGraphicControl::Loaded();
+    AdjustBounds();
+}
+
 void TLabel::AdjustBounds() {
     if (!autoSize_ || ComponentState().Contains(csLoading)) return;
     HDC dc = CreateCompatibleDC(nullptr);

@@ -24,6 +24,7 @@ public:
     TWinControl* FocusControl() const { return focusControl_; }
     void SetFocusControl(TWinControl* v) { focusControl_ = v; }
     void Dispatch(Message& msg) override;
+    void Loaded() override;
 
 protected:
     void Paint() override;

@@ -144,8 +144,10 @@ void TBitmap::SetHandle(HBITMAP bmp) {
 
 void TBitmap::Draw(TCanvas* canvas, const RECT& r) {
     if (!handle_) return;
-    HDC src = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(src, handle_);
+    // A bitmap lives in one device context at a time: its own canvas's when it has one.
+    bool own = !(canvas_ && canvas_->HandleAllocated());
+    HDC src = own ? CreateCompatibleDC(nullptr) : canvas_->Handle();
+    HGDIOBJ old = own ? SelectObject(src, handle_) : nullptr;
     HDC dst = canvas->Handle();
     if (transparent_) {
         TransparentBlt(dst, r.left, r.top, r.Width(), r.Height(), src, 0, 0, Width(), Height(),
@@ -157,8 +159,10 @@ void TBitmap::Draw(TCanvas* canvas, const RECT& r) {
     } else {
         StretchBlt(dst, r.left, r.top, r.Width(), r.Height(), src, 0, 0, Width(), Height(), SRCCOPY);
     }
-    SelectObject(src, old);
-    DeleteDC(src);
+    if (own) {
+        SelectObject(src, old);
+        DeleteDC(src);
+    }
 }
 
 void TBitmap::LoadFromBytes(const std::string& bytes) {

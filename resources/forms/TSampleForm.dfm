@@ -97,7 +97,7 @@ object SampleForm: TSampleForm
       Height = 36
       Anchors = [akLeft, akBottom]
       Caption = 'F9:Configura'
-      Layout = blGlyphTop
+      Layout = blGlyphRight
       TabOrder = 2
     end
   end
@@ -118,8 +118,6 @@ object SampleForm: TSampleForm
       end>
   end
   object MainMenu1: TMainMenu
-    Left = 560
-    Top = 8
     object Archivo1: TMenuItem
       Caption = '&Archivo'
       object Salir1: TMenuItem
