@@ -3,6 +3,7 @@
 #include "platform/controls/edit.h"
 #include "platform/controls/listbox.h"
 #include "platform/controls/monthcal.h"
+#include "platform/controls/tooltip.h"
 #include "platform/controls/combobox.h"
 
 namespace tv::win {
@@ -12,6 +13,7 @@ void RegisterStandardClasses() {
     RegisterListBoxClasses();
     RegisterComboBoxClass();
     RegisterMonthCalClass();
+    RegisterToolTipClass();
 }
 
 } // namespace tv::win

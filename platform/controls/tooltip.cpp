@@ -1,0 +1,199 @@
+// The tool tip window procedure.
+#include "platform/controls/tooltip.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/gdi/dc.h"
+#include "platform/gdi/objects.h"
+#include "platform/gdi/shapes.h"
+#include "platform/gdi/text.h"
+#include "platform/window/cursor.h"
+#include "platform/window/defwindowproc.h"
+#include "platform/window/desktop.h"
+#include "platform/window/paint.h"
+#include "platform/window/sysmetrics.h"
+#include "platform/window/window.h"
+
+namespace tv::win {
+
+namespace {
+
+constexpr const char* kStateProp = "TvToolTipState";
+
+struct Tool {
+    UINT flags = 0;
+    HWND hwnd = nullptr;
+    UINT_PTR id = 0;
+    RECT rect;
+    std::string text;
+};
+
+struct TipState {
+    std::vector<Tool> tools;
+    int tracked = -1;
+    bool active = true;
+    int maxWidth = -1;
+    POINT pos;
+    HFONT font = nullptr;
+};
+
+TipState* State(HWND w) { return static_cast<TipState*>(GetProp(w, kStateProp)); }
+
+int FindTool(TipState& s, const TOOLINFO* ti) {
+    if (!ti) return -1;
+    for (size_t i = 0; i < s.tools.size(); ++i)
+        if (s.tools[i].hwnd == ti->hwnd && s.tools[i].id == ti->uId) return int(i);
+    return -1;
+}
+
+// Sizes the tip to its text and puts it at the tracked point, kept on screen.
+void Place(HWND w, TipState& s) {
+    if (s.tracked < 0) return;
+    const std::string& text = s.tools[size_t(s.tracked)].text;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, s.font ? s.font : GetStockObject(DEFAULT_GUI_FONT));
+    RECT r{0, 0, s.maxWidth > 0 ? s.maxWidth : 10000, 0};
+    DrawText(dc, text, &r, DT_CALCRECT | DT_NOPREFIX | (s.maxWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    int cx = r.Width() + 8, cy = r.Height() + 4;
+    int x = std::clamp<int>(s.pos.x, 0, std::max(0, ScreenWidth() - cx));
+    int y = std::clamp<int>(s.pos.y, 0, std::max(0, ScreenHeight() - cy));
+    SetWindowPos(w, HWND_TOPMOST, x, y, cx, cy, SWP_NOACTIVATE);
+}
+
+void Paint(HWND w, TipState& s, HDC given) {
+    PAINTSTRUCT ps;
+    HDC dc = given ? given : BeginPaint(w, &ps);
+    RECT c;
+    GetClientRect(w, &c);
+    HBRUSH bg = CreateSolidBrush(GetSysColor(COLOR_INFOBK));
+    FillRect(dc, &c, bg);
+    DeleteObject(bg);
+    HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_INFOTEXT));
+    FrameRect(dc, &c, frame);
+    DeleteObject(frame);
+    if (s.tracked >= 0) {
+        HGDIOBJ old = SelectObject(dc, s.font ? s.font : GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+        RECT t{4, 2, c.right - 4, c.bottom - 2};
+        DrawText(dc, s.tools[size_t(s.tracked)].text, &t, DT_NOPREFIX | (s.maxWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+        SelectObject(dc, old);
+    }
+    if (!given) EndPaint(w, &ps);
+}
+
+LRESULT TipProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    TipState* sp = State(w);
+    if (msg == WM_NCCREATE) {
+        SetProp(w, kStateProp, new TipState);
+        return DefWindowProc(w, msg, wp, lp);
+    }
+    if (!sp) return DefWindowProc(w, msg, wp, lp);
+    TipState& s = *sp;
+    switch (msg) {
+    case WM_NCDESTROY:
+        RemoveProp(w, kStateProp);
+        delete sp;
+        return DefWindowProc(w, msg, wp, lp);
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    case WM_NCHITTEST: return HTTRANSPARENT;
+    case WM_SETFONT: s.font = reinterpret_cast<HFONT>(wp); return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(s.font);
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: case WM_PRINTCLIENT:
+        Paint(w, s, reinterpret_cast<HDC>(wp));
+        return 0;
+    case TTM_ADDTOOL: {
+        auto* ti = reinterpret_cast<const TOOLINFO*>(lp);
+        if (!ti || FindTool(s, ti) >= 0) return FALSE;
+        s.tools.push_back({ti->uFlags, ti->hwnd, ti->uId, ti->rect, ti->lpszText});
+        return TRUE;
+    }
+    case TTM_DELTOOL: {
+        int i = FindTool(s, reinterpret_cast<const TOOLINFO*>(lp));
+        if (i < 0) return 0;
+        if (i == s.tracked) {
+            s.tracked = -1;
+            ShowWindow(w, SW_HIDE);
+        } else if (i < s.tracked) {
+            --s.tracked;
+        }
+        s.tools.erase(s.tools.begin() + i);
+        return 0;
+    }
+    case TTM_GETTOOLCOUNT: return LRESULT(s.tools.size());
+    case TTM_UPDATETIPTEXT: case TTM_NEWTOOLRECT: {
+        auto* ti = reinterpret_cast<const TOOLINFO*>(lp);
+        int i = FindTool(s, ti);
+        if (i < 0) return 0;
+        if (msg == TTM_UPDATETIPTEXT) s.tools[size_t(i)].text = ti->lpszText;
+        else s.tools[size_t(i)].rect = ti->rect;
+        if (i == s.tracked) {
+            Place(w, s);
+            InvalidateRect(w, nullptr, TRUE);
+        }
+        return 0;
+    }
+    case TTM_GETTEXT: {
+        auto* ti = reinterpret_cast<TOOLINFO*>(lp);
+        int i = FindTool(s, ti);
+        if (ti) ti->lpszText = i >= 0 ? s.tools[size_t(i)].text : std::string();
+        return 0;
+    }
+    case TTM_ACTIVATE:
+        s.active = wp != 0;
+        if (!s.active) ShowWindow(w, SW_HIDE);
+        return 0;
+    case TTM_TRACKPOSITION:
+        s.pos = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        Place(w, s);
+        return 0;
+    case TTM_TRACKACTIVATE: {
+        int i = FindTool(s, reinterpret_cast<const TOOLINFO*>(lp));
+        if (wp && i >= 0 && s.active && !s.tools[size_t(i)].text.empty()) {
+            s.tracked = i;
+            Place(w, s);
+            ShowWindow(w, SW_SHOWNA);
+            InvalidateRect(w, nullptr, TRUE);
+        } else if (!wp) {
+            s.tracked = -1;
+            ShowWindow(w, SW_HIDE);
+        }
+        return 0;
+    }
+    case TTM_POP:
+        ShowWindow(w, SW_HIDE);
+        return 0;
+    case TTM_SETMAXTIPWIDTH: {
+        int old = s.maxWidth;
+        s.maxWidth = int(lp);
+        Place(w, s);
+        return old;
+    }
+    case TTM_GETMAXTIPWIDTH: return s.maxWidth;
+    case TTM_UPDATE:
+        Place(w, s);
+        InvalidateRect(w, nullptr, TRUE);
+        return 0;
+    default:
+        return DefWindowProc(w, msg, wp, lp);
+    }
+}
+
+} // namespace
+
+void RegisterToolTipClass() {
+    WNDCLASS wc;
+    if (GetClassInfo(TOOLTIPS_CLASS, &wc)) return;
+    wc = WNDCLASS{};
+    wc.lpszClassName = TOOLTIPS_CLASS;
+    wc.style = CS_SAVEBITS | CS_GLOBALCLASS;
+    wc.hCursor = LoadCursor(IDC_ARROW);
+    wc.lpfnWndProc = &TipProc;
+    RegisterClass(wc);
+}
+
+} // namespace tv::win
