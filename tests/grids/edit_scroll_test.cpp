@@ -146,3 +146,79 @@ TEST_F(GridScrollTest, TheWheelMovesTheCurrentRow) {
 }
 
 } // namespace tvtest
+
+namespace tvtest {
+
+using namespace tv;
+using namespace tv::win;
+
+namespace {
+std::vector<COLORREF> Snapshot(int w, int h, const std::function<COLORREF(int, int)>& px) {
+    std::vector<COLORREF> out;
+    for (int y = 0; y < h; y += 3)
+        for (int x = 0; x < w; x += 3) out.push_back(px(x, y));
+    return out;
+}
+} // namespace
+
+class GridScrollPixelsTest : public GridTest {
+protected:
+    std::vector<COLORREF> Pixels() {
+        return Snapshot(400, 200, [this](int x, int y) { return PixelAt(x, y); });
+    }
+};
+
+// What ScrollWindowEx moved plus what it left to repaint must equal a full repaint.
+TEST_F(GridScrollPixelsTest, ScrolledPixelsMatchAFullRepaint) {
+    struct Case {
+        UINT msg;
+        WORD code;
+    } cases[] = {{WM_VSCROLL, SB_LINEDOWN}, {WM_HSCROLL, SB_LINEDOWN}, {WM_VSCROLL, SB_LINEUP},
+                 {WM_HSCROLL, SB_PAGEDOWN}};
+    for (const Case& c : cases) {
+        Pump();
+        SendMessage(grid->Handle(), c.msg, c.code, 0);
+        Pump();
+        auto scrolled = Pixels();
+        grid->Invalidate();
+        Pump();
+        EXPECT_EQ(scrolled, Pixels()) << c.msg << " " << c.code;
+    }
+    EXPECT_EQ(grid->TopRow(), 1);
+    EXPECT_EQ(grid->LeftCol(), 5);  // the page stops where column 9 is the last whole one
+}
+
+TEST_F(GridTest, DialogCodeFollowsTheOptions) {
+    struct Case {
+        TGridOptions add;
+        LRESULT want;
+    } cases[] = {
+        {{}, DLGC_WANTARROWS},
+        {{goTabs}, DLGC_WANTARROWS | DLGC_WANTTAB},
+        {{goEditing}, DLGC_WANTARROWS | DLGC_WANTCHARS},
+    };
+    TGridOptions base = grid->Options();
+    for (const Case& c : cases) {
+        grid->SetOptions(base + c.add);
+        EXPECT_EQ(SendMessage(grid->Handle(), WM_GETDLGCODE, 0, 0), c.want);
+    }
+}
+
+TEST_F(GridTest, LeavingTheGridWritesAndHidesTheEditor) {
+    auto* other = new TTextGrid(form);
+    other->SetBounds(0, 220, 200, 100);
+    other->SetParent(form);
+    grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+    Pump();
+    TypeText("n");
+    Pump();
+    ASSERT_TRUE(grid->InplaceEditor() && grid->InplaceEditor()->Visible());
+    other->SetFocus();
+    Pump();
+    EXPECT_FALSE(grid->InplaceEditor()->Visible());
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(grid->Cell(1, 1), "n");
+    EXPECT_EQ(GetFocus(), other->WindowHandle());
+}
+
+} // namespace tvtest

@@ -40,7 +40,6 @@ TCustomGrid::~TCustomGrid() {
 // --- counts -----------------------------------------------------------------------------
 
 void TCustomGrid::ChangeSize(int newCols, int newRows) {
-    TGridRect oldSel = Selection();
     colWidths_.resize(size_t(newCols), defaultColWidth_);
     rowHeights_.resize(size_t(newRows), defaultRowHeight_);
     tabStops_.resize(size_t(newCols), true);
@@ -57,7 +56,6 @@ void TCustomGrid::ChangeSize(int newCols, int newRows) {
     clampCell(anchor_);
     clampCell(topLeft_);
     if (!(before == current_) && editorMode_) HideEditor();
-    (void)oldSel;
     InvalidateGrid();
     UpdateScrollRange();
 }

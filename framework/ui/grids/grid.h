@@ -134,7 +134,7 @@ protected:
     virtual void TopLeftChanged();
     virtual void TimedScroll(TGridScrollDirection direction);
     void UpdateScrollRange();
-    void ModifyScrollBar(int bar, int code, int pos, bool useRightToLeft = false);
+    void ModifyScrollBar(int bar, int code, int pos);
     virtual bool DoMouseWheelDown(TShiftState shift, win::POINT mousePos);
     virtual bool DoMouseWheelUp(TShiftState shift, win::POINT mousePos);
 
@@ -192,7 +192,6 @@ protected:
     void CreateWnd() override;
     void Notification(TComponent* component, TOperation operation) override;
 
-    TCanvas* GridCanvas() const { return Canvas(); }
 
 private:
     void ChangeSize(int newColCount, int newRowCount);

@@ -84,9 +84,6 @@ void TCustomGrid::UpdateScrollRange() {
     } reset{updatingScrollRange_};
     TGridDrawInfo info;
     CalcDrawInfo(info);
-    // Before the bars change the client area, keep the top-left where it
-    // still shows the last cells whole.
-    TGridCoord max = CalcMaxTopLeft({colCount_ - 1, rowCount_ - 1}, info);
     auto setBar = [&](int bar, const TGridAxisDrawInfo& a, int first, int lastFull) {
         SCROLLINFO si;
         si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -100,7 +97,6 @@ void TCustomGrid::UpdateScrollRange() {
         setBar(SB_VERT, info.Vert, topLeft_.Y, info.Vert.LastFullVisibleCell);
     if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth)
         setBar(SB_HORZ, info.Horz, topLeft_.X, info.Horz.LastFullVisibleCell);
-    (void)max;
 }
 
 void TCustomGrid::HandleScroll(int bar, Message& msg) {
@@ -110,7 +106,7 @@ void TCustomGrid::HandleScroll(int bar, Message& msg) {
     msg.Result = 0;
 }
 
-void TCustomGrid::ModifyScrollBar(int bar, int code, int pos, bool) {
+void TCustomGrid::ModifyScrollBar(int bar, int code, int pos) {
     TGridDrawInfo info;
     CalcDrawInfo(info);
     bool vert = bar == SB_VERT;
