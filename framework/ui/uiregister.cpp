@@ -9,6 +9,7 @@
 #include "framework/ui/bitbtn.h"
 #include "framework/ui/graphiccontrols.h"
 #include "framework/ui/hintwindow.h"
+#include "framework/ui/speedbutton.h"
 
 namespace tv {
 
@@ -22,7 +23,8 @@ void InitializeUI() {
                      TWindowMinimizeAll::StaticClass(), TWindowTileHorizontal::StaticClass(),
                      TEditCut::StaticClass(), TEditCopy::StaticClass(), TEditPaste::StaticClass(),
                      TBitmap::StaticClass(), TPicture::StaticClass(), TImage::StaticClass(),
-                     TBevel::StaticClass(), TShape::StaticClass(), THintWindow::StaticClass()});
+                     TBevel::StaticClass(), TShape::StaticClass(), THintWindow::StaticClass(),
+                     TSpeedButton::StaticClass()});
     if (!Screen) Screen = new TScreen(nullptr);
     if (!Application) Application = new TApplication(nullptr);
 }

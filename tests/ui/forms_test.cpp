@@ -4,6 +4,7 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/ui/basiccontrols.h"
+#include "framework/ui/speedbutton.h"
 #include "platform/window/queue.h"
 
 namespace tvtest {
@@ -447,6 +448,34 @@ TEST_F(UiTest, PanelsStatusBarAndClientAreaFollowTheFormWhenItIsResized) {
     // A hidden aligned control gives its place to the others.
     left->Hide();
     EXPECT_EQ(client->Left(), 0);
+}
+
+TEST_F(UiTest, SpeedButtonsOfAGroupStayDownOneAtATime) {
+    auto* f = NewForm<TForm>(Application);
+    auto make = [&](int left) {
+        auto* b = new TSpeedButton(f);
+        b->SetParent(f);
+        b->SetBounds(left, 10, 60, 25);
+        b->SetGroupIndex(1);
+        return b;
+    };
+    TSpeedButton* monedero = make(10);
+    TSpeedButton* balanza = make(80);
+    int clicks = 0;
+    balanza->OnClick = [&](TObject*) { ++clicks; };
+    f->Show();
+    ClickAt(monedero);
+    EXPECT_TRUE(monedero->Down());
+    ClickAt(balanza);
+    EXPECT_TRUE(balanza->Down());
+    EXPECT_FALSE(monedero->Down());
+    EXPECT_EQ(clicks, 1);
+    ClickAt(balanza); // without AllowAllUp the last one stays down
+    EXPECT_TRUE(balanza->Down());
+    balanza->SetAllowAllUp(true);
+    ClickAt(balanza);
+    EXPECT_FALSE(balanza->Down());
+    EXPECT_FALSE(monedero->Down());
 }
 
 // --- timers -------------------------------------------------------------------------
