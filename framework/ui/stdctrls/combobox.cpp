@@ -49,7 +49,9 @@ void TCustomComboBox::CreateParams(TCreateParams& p) {
     if (GetClassInfo(WC_COMBOBOX, &wc)) defProc_ = wc.lpfnWndProc;
     static const DWORD kinds[] = {CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
                                   CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE};
-    p.Style |= kinds[style_] | WS_VSCROLL | CBS_AUTOHSCROLL;
+    p.Style |= kinds[style_] | CBS_AUTOHSCROLL;
+    if (Ctl3D()) p.ExStyle |= WS_EX_CLIENTEDGE;
+    else p.Style |= WS_BORDER;
     if (style_ >= csOwnerDrawFixed) p.Style |= CBS_HASSTRINGS;
     if (sorted_) p.Style |= CBS_SORT;
     if (style_ == csSimple) p.Height = std::max(p.Height, 60);
