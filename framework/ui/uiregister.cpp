@@ -8,6 +8,7 @@
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/bitbtn.h"
 #include "framework/ui/graphiccontrols.h"
+#include "framework/ui/checkcontrols.h"
 #include "framework/ui/hintwindow.h"
 #include "framework/ui/speedbutton.h"
 
@@ -24,7 +25,8 @@ void InitializeUI() {
                      TEditCut::StaticClass(), TEditCopy::StaticClass(), TEditPaste::StaticClass(),
                      TBitmap::StaticClass(), TPicture::StaticClass(), TImage::StaticClass(),
                      TBevel::StaticClass(), TShape::StaticClass(), THintWindow::StaticClass(),
-                     TSpeedButton::StaticClass()});
+                     TSpeedButton::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
+                     TRadioButton::StaticClass()});
     if (!Screen) Screen = new TScreen(nullptr);
     if (!Application) Application = new TApplication(nullptr);
 }

@@ -5,6 +5,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/speedbutton.h"
+#include "framework/ui/checkcontrols.h"
 #include "platform/window/queue.h"
 
 namespace tvtest {
@@ -476,6 +477,35 @@ TEST_F(UiTest, SpeedButtonsOfAGroupStayDownOneAtATime) {
     ClickAt(balanza);
     EXPECT_FALSE(balanza->Down());
     EXPECT_FALSE(monedero->Down());
+}
+
+TEST_F(UiTest, CheckBoxesToggleAndRadioButtonsOfAParentExcludeEachOther) {
+    auto* f = NewForm<TForm>(Application);
+    auto* box = new TGroupBox(f);
+    box->SetParent(f);
+    box->SetCaption("Validación de acceso");
+    auto* check = new TCheckBox(f);
+    check->SetParent(box);
+    int clicks = 0;
+    check->OnClick = [&](TObject*) { ++clicks; };
+    auto* r1 = new TRadioButton(f);
+    r1->SetParent(box);
+    r1->SetTop(30);
+    auto* r2 = new TRadioButton(f);
+    r2->SetParent(box);
+    r2->SetTop(60);
+    f->Show();
+    EXPECT_GT(check->ClientOrigin().y, box->ClientToScreen({0, 0}).y - 1);
+    ClickAt(check);
+    EXPECT_TRUE(check->Checked());
+    EXPECT_EQ(clicks, 1);
+    Press(VK_SPACE);
+    EXPECT_FALSE(check->Checked());
+    EXPECT_EQ(clicks, 2);
+    ClickAt(r1);
+    ClickAt(r2);
+    EXPECT_FALSE(r1->Checked());
+    EXPECT_TRUE(r2->Checked());
 }
 
 // --- timers -------------------------------------------------------------------------

@@ -185,6 +185,12 @@ void TCustomGrid::HandleTimer() {
     if (moving) DrawMove();
     TimedScroll(dir);
     if (moving) {
+        // The drop place follows to the cell that came into view at the edge.
+        CalcDrawInfo(info);
+        if (dir.Contains(sdLeft)) movePos_ = topLeft_.X;
+        if (dir.Contains(sdRight)) movePos_ = info.Horz.LastFullVisibleCell;
+        if (dir.Contains(sdUp)) movePos_ = topLeft_.Y;
+        if (dir.Contains(sdDown)) movePos_ = info.Vert.LastFullVisibleCell;
         Update();
         DrawMove();
     }
