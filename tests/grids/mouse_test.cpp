@@ -129,6 +129,21 @@ TEST_F(GridMouseTest, MovingAColumnDrawsTheMovingLineAndCallsColumnMoved) {
     EXPECT_EQ(grid->ColWidths(2), 64);
 }
 
+TEST_F(GridMouseTest, MovingPastTheEdgeScrollsAndDropsOnTheCellThatCameIntoView) {
+    grid->SetOptions(grid->Options() + TGridOptions{goColMoving});
+    Pump();
+    Press(150, 10);
+    MoveTo(420, 10);  // right of the client area
+    clock->Advance(60);
+    Pump();
+    clock->Advance(60);
+    Pump();
+    EXPECT_EQ(grid->LeftCol(), 3);
+    Release(420, 10);
+    ASSERT_EQ(grid->moved.size(), 1u);
+    EXPECT_EQ(grid->moved[0], std::make_pair(2, 7));
+}
+
 TEST_F(GridMouseTest, DoubleClickFiresDblClickOnce) {
     int dbl = 0;
     grid->OnDblClick = [&](TObject*) { ++dbl; };
