@@ -5,6 +5,7 @@
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
+#include "framework/ui/stdctrls/dbcheckbox.h"
 #include "framework/ui/stdctrls/dbedit.h"
 #include "framework/ui/stdctrls/dbimage.h"
 #include "framework/ui/stdctrls/dbmemo.h"
@@ -182,6 +183,55 @@ TEST_F(DBControls, ImageShowsTheBlobPictureAndIgnoresJunk) {
     EXPECT_TRUE(img->Picture()->Empty());
     data->First();
     EXPECT_FALSE(img->Picture()->Empty());
+}
+
+} // namespace
+} // namespace tvtest
+
+
+namespace tvtest {
+namespace {
+
+TEST_F(DBControls, CheckBoxMapsSAndNAndRespectsReadOnly) {
+    auto* flags = new TClientDataSet(form);
+    flags->FieldDefs().Add("ACTIVO", ftString, 1);
+    flags->CreateDataSet();
+    for (const char* v : {"S", "N", "x"}) {
+        flags->Append();
+        flags->FieldByName("ACTIVO")->SetAsString(v);
+        flags->Post();
+    }
+    flags->First();
+    auto* src = new TDataSource(form);
+    src->SetDataSet(flags);
+    auto* check = new TDBCheckBox(form);
+    check->SetParent(form);
+    check->SetBounds(10, 200, 150, 20);
+    check->SetValueChecked("S;Si");
+    check->SetValueUnchecked("N;No");
+    check->SetDataSource(src);
+    check->SetDataField("ACTIVO");
+    int clicks = 0;
+    check->OnClick = [&](TObject*) { ++clicks; };
+    EXPECT_TRUE(check->Checked());
+    flags->Next();
+    EXPECT_FALSE(check->Checked());
+    EXPECT_EQ(clicks, 0); // following the dataset is no click
+    Focus(check);
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(check->Checked());
+    EXPECT_EQ(flags->State(), dsEdit);
+    Focus(other);
+    EXPECT_EQ(flags->FieldByName("ACTIVO")->AsString(), "S");
+    flags->Post();
+    // A value that is neither shows unchecked (no grayed state allowed).
+    flags->Next();
+    EXPECT_FALSE(check->Checked());
+    flags->FieldByName("ACTIVO")->SetReadOnly(true);
+    Focus(check);
+    PressKey(VK_SPACE);
+    EXPECT_FALSE(check->Checked());
+    EXPECT_EQ(flags->State(), dsBrowse);
 }
 
 } // namespace

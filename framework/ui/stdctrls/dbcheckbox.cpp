@@ -95,7 +95,7 @@ void TDBCheckBox::UpdateData() {
 
 void TDBCheckBox::Dispatch(Message& msg) {
     if (msg.Msg == CM_GETDATALINK) {
-        msg.Result = reinterpret_cast<LRESULT>(link_.get());
+        msg.Result = reinterpret_cast<win::LRESULT>(link_.get());
         return;
     }
     if (msg.Msg == CM_EXIT) {
