@@ -10,6 +10,7 @@
 #include "framework/ui/graphiccontrols.h"
 #include "framework/ui/checkcontrols.h"
 #include "framework/ui/hintwindow.h"
+#include "framework/ui/imagelist.h"
 #include "framework/ui/speedbutton.h"
 
 namespace tv {
@@ -26,7 +27,7 @@ void InitializeUI() {
                      TBitmap::StaticClass(), TPicture::StaticClass(), TImage::StaticClass(),
                      TBevel::StaticClass(), TShape::StaticClass(), THintWindow::StaticClass(),
                      TSpeedButton::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
-                     TRadioButton::StaticClass()});
+                     TRadioButton::StaticClass(), TImageList::StaticClass()});
     if (!Screen) Screen = new TScreen(nullptr);
     if (!Application) Application = new TApplication(nullptr);
 }

@@ -7,6 +7,7 @@
 #include "framework/ui/graphics.h"
 #include "framework/ui/graphiccontrols.h"
 #include "framework/ui/hintwindow.h"
+#include "framework/ui/imagelist.h"
 #include "framework/ui/picture.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/recordingdc.h"
@@ -201,6 +202,42 @@ TEST_F(UiTest, AHintWindowBreaksLongHintsAtItsWidthAndStaysOnTheScreen) {
     GetWindowRect(hint.WindowHandle(), &r);
     EXPECT_EQ(r.right, ScreenWidth());
     EXPECT_EQ(GetActiveWindow(), nullptr); // showing a hint activates nothing
+}
+
+TEST_F(UiTest, AnImageListCutsAddsReplacesAndDrawsItsPicturesAndTellsItsLinks) {
+    TImageList list(nullptr);
+    list.SetWidth(8);
+    list.SetHeight(8);
+    TBitmap strip;
+    strip.SetPixelFormat(pf24bit);
+    strip.SetSize(24, 8);
+    strip.Canvas()->Brush()->SetColor(clFuchsia);
+    strip.Canvas()->FillRect({0, 0, 24, 8});
+    strip.Canvas()->Brush()->SetColor(clRed);
+    strip.Canvas()->FillRect({2, 2, 6, 6});   // picture 0
+    strip.Canvas()->Brush()->SetColor(clBlue);
+    strip.Canvas()->FillRect({18, 2, 22, 6}); // picture 2
+    int changes = 0;
+    TChangeLink link;
+    link.OnChange = [&](TObject*) { ++changes; };
+    list.RegisterChanges(&link);
+    EXPECT_EQ(list.AddMasked(&strip, clFuchsia), 0);
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ(changes, 1);
+    TBitmap target;
+    target.SetPixelFormat(pf24bit);
+    target.SetSize(20, 10);
+    target.Canvas()->Brush()->SetColor(clWhite);
+    target.Canvas()->FillRect({0, 0, 20, 10});
+    list.Draw(target.Canvas(), 0, 0, 0);
+    list.Draw(target.Canvas(), 10, 0, 2);
+    EXPECT_EQ(target.Canvas()->Pixels(3, 3), RGB(255, 0, 0));
+    EXPECT_EQ(target.Canvas()->Pixels(0, 0), RGB(255, 255, 255)); // the mask colour stays out
+    EXPECT_EQ(target.Canvas()->Pixels(13, 3), RGB(0, 0, 255));
+    list.Delete(1);
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_THROW(list.Delete(5), EInvalidOperation);
+    EXPECT_EQ(changes, 2);
 }
 
 TEST_F(UiTest, UserCursorsTakeTheFirstFreeNumber) {
