@@ -7,7 +7,7 @@
 #include "app/data/numeroletras.h"
 #include "app/data/sqltexto.h"
 #include "framework/core/formatsettings.h"
-#include "framework/core/formreader.h"
+#include "framework/core/properties.h"
 #include "framework/core/strutils.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
@@ -15,6 +15,7 @@
 #include "framework/data/provider.h"
 #include "framework/data/sql/sqlconnection.h"
 #include "framework/data/sql/sqlquery.h"
+#include "framework/ui/application.h"
 
 namespace tv::app {
 
@@ -49,19 +50,17 @@ void Conecte(TSQLConnection* c, const std::string& base, const std::string& usua
 
 } // namespace
 
-Tfdm::Tfdm(TComponent* owner) : TComponent(owner) {
-    InitInheritedComponent(this, TComponent::StaticClass());
-    EnlaceComponentes();
-    fdm = this;
-    DataModuleCreate(this);
-}
+Tfdm::Tfdm(TComponent* owner) : TDataModule(owner) { fdm = this; }
+
+void Tfdm::Publish(TPublisher& p) { p.Method("DataModuleCreate", &Tfdm::DataModuleCreate); }
 
 Tfdm::~Tfdm() {
     DestroyComponents();
     if (fdm == this) fdm = nullptr;
 }
 
-void Tfdm::EnlaceComponentes() {
+void Tfdm::Loaded() {
+    TDataModule::Loaded();
     Tallyvo = componente<TSQLConnection>(this, "Tallyvo");
     ConGeneral = componente<TSQLConnection>(this, "ConGeneral");
     ConReplica = componente<TSQLConnection>(this, "ConReplica");
@@ -129,6 +128,8 @@ void Tfdm::DataModuleCreate(TObject*) {
     FormatSettings.DateSeparator = '/';
     FormatSettings.ShortDateFormat = "yyyy/mm/dd";
     tamano_paquete = 1000;
+    if (Application)
+        Application->OnException = [this](TObject* sender, Exception& e) { ENoManejada(sender, e); };
 }
 
 void Tfdm::ConfigurarProviders(TComponent* raiz) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/data/ventanaprincipal.h"
-#include "framework/core/component.h"
+#include "framework/ui/forms.h"
 #include "framework/core/currency.h"
 #include "framework/core/datetime.h"
 #include "framework/core/variant.h"
@@ -28,11 +28,12 @@ class TSQLTable;
 
 namespace tv::app {
 
-class Tfdm : public TComponent {
-    TV_CLASS(Tfdm, TComponent)
+class Tfdm : public TDataModule {
+    TV_CLASS(Tfdm, TDataModule)
 public:
     explicit Tfdm(TComponent* owner = nullptr);
     ~Tfdm() override;
+    static void Publish(TPublisher& p);
 
     // --- components (from the stored definition) ---
     TSQLConnection* Tallyvo = nullptr;     // company database
@@ -128,8 +129,11 @@ public:
 
     void numero_a_letras(Currency monto, std::string& texto);
 
+protected:
+    // Joins what the stored definition names: connections, queries, providers.
+    void Loaded() override;
+
 private:
-    void EnlaceComponentes();
     bool BusqueConfiguracion(const std::string& modulo_conf, const std::string& categoria,
                              const std::string& propiedad, std::string& valor);
     void MuestreAviso(TAvisoBarra aviso, const std::string& texto);

@@ -4,7 +4,6 @@
 #include "app/data/consultas.h"
 #include "app/data/dm.h"
 #include "app/data/sqltexto.h"
-#include "framework/core/formreader.h"
 #include "framework/core/stringlist.h"
 #include "framework/core/strutils.h"
 #include "framework/core/sysformat.h"
@@ -19,18 +18,15 @@ namespace tv::app {
 
 TfdmArt* fdmArt = nullptr;
 
-TfdmArt::TfdmArt(TComponent* owner) : TComponent(owner) {
-    InitInheritedComponent(this, TComponent::StaticClass());
-    EnlaceComponentes();
-    fdmArt = this;
-}
+TfdmArt::TfdmArt(TComponent* owner) : TDataModule(owner) { fdmArt = this; }
 
 TfdmArt::~TfdmArt() {
     DestroyComponents();
     if (fdmArt == this) fdmArt = nullptr;
 }
 
-void TfdmArt::EnlaceComponentes() {
+void TfdmArt::Loaded() {
+    TDataModule::Loaded();
     TSQLConnection* tallyvo = fdm->Tallyvo;
     Compania2 = componente<TSQLConnection>(this, "Compania2");
     Compania2->SetDriverName("Interbase");

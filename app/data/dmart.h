@@ -5,7 +5,7 @@
 // connection Compania2 to the database of a stock company.
 #include <string>
 
-#include "framework/core/component.h"
+#include "framework/ui/forms.h"
 #include "framework/core/currency.h"
 #include "framework/core/datetime.h"
 
@@ -20,8 +20,8 @@ class TStrings;
 
 namespace tv::app {
 
-class TfdmArt : public TComponent {
-    TV_CLASS(TfdmArt, TComponent)
+class TfdmArt : public TDataModule {
+    TV_CLASS(TfdmArt, TDataModule)
 public:
     explicit TfdmArt(TComponent* owner = nullptr);
     ~TfdmArt() override;
@@ -69,8 +69,11 @@ public:
     // must be an integer (EConvertError otherwise).
     std::string texto_consulta_precios(const std::string& barras, const std::string& lista) const;
 
+protected:
+    // Joins what the stored definition names to the company connection.
+    void Loaded() override;
+
 private:
-    void EnlaceComponentes();
     Currency Precio(const std::string& codigo, const std::string& unidad, int lista, TField* campo_consumo,
                     Currency cantidad, int punto_venta, Currency divisor, bool lista_exenta);
     // The rounding rule of prices, with the unit's price factor when `con_factor`.

@@ -1,13 +1,10 @@
 #include "app/data/dmcar.h"
 
-#include "framework/core/formreader.h"
-
 namespace tv::app {
 
 Tfdmcar* fdmcar = nullptr;
 
-Tfdmcar::Tfdmcar(TComponent* owner) : TComponent(owner) {
-    InitInheritedComponent(this, TComponent::StaticClass());
+Tfdmcar::Tfdmcar(TComponent* owner) : TDataModule(owner) {
     fdmcar = this;
 }
 

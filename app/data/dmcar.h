@@ -2,12 +2,12 @@
 // Tfdmcar, the receivables module.
 #include <string>
 
-#include "framework/core/component.h"
+#include "framework/ui/forms.h"
 
 namespace tv::app {
 
-class Tfdmcar : public TComponent {
-    TV_CLASS(Tfdmcar, TComponent)
+class Tfdmcar : public TDataModule {
+    TV_CLASS(Tfdmcar, TDataModule)
 public:
     explicit Tfdmcar(TComponent* owner = nullptr);
     ~Tfdmcar() override;

@@ -1,13 +1,10 @@
 #include "app/data/dmcja.h"
 
-#include "framework/core/formreader.h"
-
 namespace tv::app {
 
 Tfdmcja* fdmcja = nullptr;
 
-Tfdmcja::Tfdmcja(TComponent* owner) : TComponent(owner) {
-    InitInheritedComponent(this, TComponent::StaticClass());
+Tfdmcja::Tfdmcja(TComponent* owner) : TDataModule(owner) {
     fdmcja = this;
 }
 

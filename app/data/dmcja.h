@@ -2,12 +2,12 @@
 // Tfdmcja, the cash module.
 #include <string>
 
-#include "framework/core/component.h"
+#include "framework/ui/forms.h"
 
 namespace tv::app {
 
-class Tfdmcja : public TComponent {
-    TV_CLASS(Tfdmcja, TComponent)
+class Tfdmcja : public TDataModule {
+    TV_CLASS(Tfdmcja, TDataModule)
 public:
     explicit Tfdmcja(TComponent* owner = nullptr);
     ~Tfdmcja() override;

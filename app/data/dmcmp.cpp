@@ -1,13 +1,10 @@
 #include "app/data/dmcmp.h"
 
-#include "framework/core/formreader.h"
-
 namespace tv::app {
 
 Tfdmcmp* fdmcmp = nullptr;
 
-Tfdmcmp::Tfdmcmp(TComponent* owner) : TComponent(owner) {
-    InitInheritedComponent(this, TComponent::StaticClass());
+Tfdmcmp::Tfdmcmp(TComponent* owner) : TDataModule(owner) {
     fdmcmp = this;
 }
 

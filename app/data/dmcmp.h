@@ -2,12 +2,12 @@
 // Tfdmcmp, the purchases module.
 #include <string>
 
-#include "framework/core/component.h"
+#include "framework/ui/forms.h"
 
 namespace tv::app {
 
-class Tfdmcmp : public TComponent {
-    TV_CLASS(Tfdmcmp, TComponent)
+class Tfdmcmp : public TDataModule {
+    TV_CLASS(Tfdmcmp, TDataModule)
 public:
     explicit Tfdmcmp(TComponent* owner = nullptr);
     ~Tfdmcmp() override;

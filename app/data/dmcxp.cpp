@@ -1,13 +1,10 @@
 #include "app/data/dmcxp.h"
 
-#include "framework/core/formreader.h"
-
 namespace tv::app {
 
 Tfdmcxp* fdmcxp = nullptr;
 
-Tfdmcxp::Tfdmcxp(TComponent* owner) : TComponent(owner) {
-    InitInheritedComponent(this, TComponent::StaticClass());
+Tfdmcxp::Tfdmcxp(TComponent* owner) : TDataModule(owner) {
     fdmcxp = this;
 }
 

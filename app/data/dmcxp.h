@@ -2,12 +2,12 @@
 // Tfdmcxp, the payables module.
 #include <string>
 
-#include "framework/core/component.h"
+#include "framework/ui/forms.h"
 
 namespace tv::app {
 
-class Tfdmcxp : public TComponent {
-    TV_CLASS(Tfdmcxp, TComponent)
+class Tfdmcxp : public TDataModule {
+    TV_CLASS(Tfdmcxp, TDataModule)
 public:
     explicit Tfdmcxp(TComponent* owner = nullptr);
     ~Tfdmcxp() override;

@@ -1,13 +1,10 @@
 #include "app/data/dmfact.h"
 
-#include "framework/core/formreader.h"
-
 namespace tv::app {
 
 Tfdmfact* fdmfact = nullptr;
 
-Tfdmfact::Tfdmfact(TComponent* owner) : TComponent(owner) {
-    InitInheritedComponent(this, TComponent::StaticClass());
+Tfdmfact::Tfdmfact(TComponent* owner) : TDataModule(owner) {
     fdmfact = this;
 }
 

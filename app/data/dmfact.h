@@ -2,12 +2,12 @@
 // Tfdmfact, the invoicing module; purchases and sales share its slots by kind of document.
 #include <string>
 
-#include "framework/core/component.h"
+#include "framework/ui/forms.h"
 
 namespace tv::app {
 
-class Tfdmfact : public TComponent {
-    TV_CLASS(Tfdmfact, TComponent)
+class Tfdmfact : public TDataModule {
+    TV_CLASS(Tfdmfact, TDataModule)
 public:
     explicit Tfdmfact(TComponent* owner = nullptr);
     ~Tfdmfact() override;

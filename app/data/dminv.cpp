@@ -1,13 +1,10 @@
 #include "app/data/dminv.h"
 
-#include "framework/core/formreader.h"
-
 namespace tv::app {
 
 TfdmInv* fdmInv = nullptr;
 
-TfdmInv::TfdmInv(TComponent* owner) : TComponent(owner) {
-    InitInheritedComponent(this, TComponent::StaticClass());
+TfdmInv::TfdmInv(TComponent* owner) : TDataModule(owner) {
     fdmInv = this;
 }
 

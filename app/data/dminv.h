@@ -2,12 +2,12 @@
 // TfdmInv, the inventory module.
 #include <string>
 
-#include "framework/core/component.h"
+#include "framework/ui/forms.h"
 
 namespace tv::app {
 
-class TfdmInv : public TComponent {
-    TV_CLASS(TfdmInv, TComponent)
+class TfdmInv : public TDataModule {
+    TV_CLASS(TfdmInv, TDataModule)
 public:
     explicit TfdmInv(TComponent* owner = nullptr);
     ~TfdmInv() override;

@@ -6,7 +6,6 @@
 #include "app/data/dm.h"
 #include "app/data/sqltexto.h"
 #include "framework/core/formatsettings.h"
-#include "framework/core/formreader.h"
 #include "framework/core/strutils.h"
 #include "framework/core/sysformat.h"
 #include "framework/data/clientdataset.h"
@@ -51,8 +50,10 @@ void Cobrador(TClientDataSet* c, TField* campo) {
 
 } // namespace
 
-Tfdmter::Tfdmter(TComponent* owner) : TComponent(owner) {
-    InitInheritedComponent(this, TComponent::StaticClass());
+Tfdmter::Tfdmter(TComponent* owner) : TDataModule(owner) { fdmter = this; }
+
+void Tfdmter::Loaded() {
+    TDataModule::Loaded();
     TSQLConnection* tallyvo = fdm->Tallyvo;
     CExisteterc = enlace_consulta(this, "Existeterc", tallyvo);
     CTerceros = enlace_consulta(this, "Terceros", tallyvo);
@@ -66,7 +67,6 @@ Tfdmter::Tfdmter(TComponent* owner) : TComponent(owner) {
     CClientes = enlace_consulta(this, "Clientes", tallyvo);
     CValideretencart = enlace_consulta(this, "Valideretencart", tallyvo);
     CTerceroa = enlace_consulta(this, "Terceroa", tallyvo);
-    fdmter = this;
 }
 
 Tfdmter::~Tfdmter() {

@@ -4,7 +4,7 @@
 // salesman and collector that documents copy from a third party.
 #include <string>
 
-#include "framework/core/component.h"
+#include "framework/ui/forms.h"
 #include "framework/core/currency.h"
 #include "framework/core/datetime.h"
 
@@ -15,8 +15,8 @@ class TField;
 
 namespace tv::app {
 
-class Tfdmter : public TComponent {
-    TV_CLASS(Tfdmter, TComponent)
+class Tfdmter : public TDataModule {
+    TV_CLASS(Tfdmter, TDataModule)
 public:
     explicit Tfdmter(TComponent* owner = nullptr);
     ~Tfdmter() override;
@@ -47,6 +47,10 @@ public:
                              TField* campo_ica, TField* campo_cobrador, std::string& nombre);
     bool valide_conductor(const std::string& nit);
     void nombre_conductor(const std::string& nit, std::string& nombre);
+
+protected:
+    // Joins what the stored definition names to the company connection.
+    void Loaded() override;
 
 private:
     // A column of the client query's first row, null when there is no row.

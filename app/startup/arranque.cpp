@@ -11,24 +11,25 @@
 #include "app/data/dmfact.h"
 #include "app/data/dminv.h"
 #include "app/data/dmter.h"
+#include "framework/ui/application.h"
 
 namespace tv::app {
 
-void cree_modulos_centrales(TComponent* aplicacion) {
-    new Tfdm(aplicacion);
-    new TfdmArt(aplicacion);
+void cree_modulos_centrales(TApplication* aplicacion) {
+    aplicacion->CreateForm(fdm);
+    aplicacion->CreateForm(fdmArt);
 }
 
-void cree_modulos_negocio(TComponent* aplicacion) {
-    new Tfdmbnc(aplicacion);
-    new Tfdmcar(aplicacion);
-    new Tfdmcja(aplicacion);
-    new Tfdmcmp(aplicacion);
-    new Tfdmcnt(aplicacion);
-    new Tfdmcxp(aplicacion);
-    new Tfdmfact(aplicacion);
-    new TfdmInv(aplicacion);
-    new Tfdmter(aplicacion);
+void cree_modulos_negocio(TApplication* aplicacion) {
+    aplicacion->CreateForm(fdmbnc);
+    aplicacion->CreateForm(fdmcar);
+    aplicacion->CreateForm(fdmcja);
+    aplicacion->CreateForm(fdmcmp);
+    aplicacion->CreateForm(fdmcnt);
+    aplicacion->CreateForm(fdmcxp);
+    aplicacion->CreateForm(fdmfact);
+    aplicacion->CreateForm(fdmInv);
+    aplicacion->CreateForm(fdmter);
 }
 
 } // namespace tv::app

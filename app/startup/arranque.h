@@ -3,14 +3,14 @@
 // owned by the application: the central module and the article module, then
 // its main window and price query, then the business modules.
 namespace tv {
-class TComponent;
+class TApplication;
 }
 
 namespace tv::app {
 
 // Tfdm (global fdm) and TfdmArt.
-void cree_modulos_centrales(TComponent* aplicacion);
+void cree_modulos_centrales(TApplication* aplicacion);
 // Tfdmbnc, Tfdmcar, Tfdmcja, Tfdmcmp, Tfdmcnt, Tfdmcxp, Tfdmfact, TfdmInv, Tfdmter.
-void cree_modulos_negocio(TComponent* aplicacion);
+void cree_modulos_negocio(TApplication* aplicacion);
 
 } // namespace tv::app

@@ -1,4 +1,5 @@
 object fdm: Tfdm
+  OnCreate = DataModuleCreate
   object Tallyvo: TSQLConnection
   end
   object ConGeneral: TSQLConnection

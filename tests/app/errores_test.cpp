@@ -46,7 +46,7 @@ protected:
 TEST_F(Errores, AStoredProcedureFailureIsLoggedAndShown)
 {
     fdm->registre_ingreso("cajero", "Juan Pérez Cajero", Date());
-    int antes = apptest::pitidos_actuales();
+    int antes = avisos_.Pitidos();
     ComoElBucle([&] {
         TComponent ventana;
         auto* p = new TDataSetProvider(&ventana);
@@ -72,7 +72,7 @@ TEST_F(Errores, AStoredProcedureFailureIsLoggedAndShown)
     EXPECT_EQ(avisos_.mostrados[0].first, TTipoAviso::taError);
     EXPECT_EQ(avisos_.mostrados[0].second.rfind("Se presento el siguiente error: SQL Server Error: ", 0), 0u);
     EXPECT_EQ(barra_.texto.rfind("SQL Server Error: ", 0), 0u);
-    EXPECT_EQ(apptest::pitidos_actuales(), antes + 1);
+    EXPECT_EQ(avisos_.Pitidos(), antes + 1);
 }
 
 TEST_F(Errores, BeforeLoginTheUserColumnIsEmptyAndNoMainWindowIsNeeded)
@@ -155,10 +155,10 @@ TEST_F(Errores, StatusBarStates)
     fdm->mostrar_advertencia("cuidado");
     EXPECT_EQ(barra_.aviso, TAvisoBarra::abAdvertencia);
     EXPECT_EQ(barra_.texto, "Advertencia: cuidado");
-    int pitidos = apptest::pitidos_actuales();
+    int pitidos = avisos_.Pitidos();
     fdm->mostrar_alerta("se pierde");  // a reminder over a warning is dropped, its beep still sounds
     EXPECT_EQ(barra_.texto, "Advertencia: cuidado");
-    EXPECT_EQ(apptest::pitidos_actuales(), pitidos + 1);
+    EXPECT_EQ(avisos_.Pitidos(), pitidos + 1);
     Variant nada;
     fdm->mostrar_mensaje(nullptr, nada);  // only from idle
     EXPECT_EQ(barra_.aviso, TAvisoBarra::abAdvertencia);

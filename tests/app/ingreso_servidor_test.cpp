@@ -55,12 +55,14 @@ protected:
                     "GRANT INSERT ON AUDITORIA TO PUBLIC", "GRANT USAGE ON SEQUENCE GEN_AUDITORIA TO PUBLIC",
                     "CREATE TRIGGER PRUEBA_AUDITORIA_ID FOR AUDITORIA BEFORE INSERT AS BEGIN "
                     "IF (NEW.AUDI_ID IS NULL) THEN NEW.AUDI_ID = GEN_ID(GEN_AUDITORIA, 1); END"});
+        Application = &aplicacion_;
         cree_modulos_centrales(&aplicacion_);
         cree_modulos_negocio(&aplicacion_);
         fdm->principal = &barra_;
     }
     void TearDown() override {
         aplicacion_.DestroyComponents();
+        Application = nullptr;
         ResetFormatSettings();
     }
     // What escapes goes to the application's handler, as the message loop does.
@@ -79,7 +81,7 @@ protected:
     apptest::DirectorioAplicacion dir_;
     apptest::AvisosGuionados avisos_;
     apptest::BarraDePrueba barra_;
-    TComponent aplicacion_;
+    TApplication aplicacion_;
     std::string servidor_;
 };
 

@@ -19,7 +19,7 @@ namespace apptest {
 using namespace tv;
 using namespace tv::app;
 
-AvisosGuionados::AvisosGuionados() {
+AvisosGuionados::AvisosGuionados() : pitidos_antes_(pitidos()) {
     instale_presentador_avisos([this](TTipoAviso tipo, const std::string& texto) {
         mostrados.emplace_back(tipo, texto);
         if (tipo != TTipoAviso::taConfirmacion) return true;
@@ -65,6 +65,7 @@ void ModulosTest::TearDownTestSuite() {}
 void ModulosTest::SetUp() {
     dbs_ = new tvtest::FirebirdDatabases();
     dir_ = std::make_unique<DirectorioAplicacion>();
+    Application = &aplicacion_;
     cree_modulos_centrales(&aplicacion_);
     cree_modulos_negocio(&aplicacion_);
     fdm->principal = &barra_;
@@ -79,6 +80,7 @@ void ModulosTest::SetUp() {
 void ModulosTest::TearDown() {
     registros_.clear();
     aplicacion_.DestroyComponents();
+    Application = nullptr;
     ResetFormatSettings();
     dir_.reset();
     delete dbs_;

@@ -12,10 +12,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/data/avisos.h"
 #include "app/data/ventanaprincipal.h"
 #include "framework/core/component.h"
 #include "framework/data/clientdataset.h"
+#include "framework/ui/application.h"
+#include "app/data/avisos.h"
 #include "tests/support/firebird_fixture.h"
 #include "tests/support/tempdir.h"
 
@@ -29,6 +30,10 @@ public:
     std::vector<std::pair<tv::app::TTipoAviso, std::string>> mostrados;
     std::deque<bool> respuestas;  // Yes/No to questions, in order
     std::vector<std::string> Textos() const;
+    int Pitidos() const { return tv::app::pitidos() - pitidos_antes_; }
+
+private:
+    int pitidos_antes_ = 0;
 };
 
 // The main window's status bar as the central data module sees it.
@@ -85,7 +90,7 @@ protected:
     std::unique_ptr<DirectorioAplicacion> dir_;
     AvisosGuionados avisos_;
     BarraDePrueba barra_;
-    tv::TComponent aplicacion_;
+    tv::TApplication aplicacion_;
     std::vector<std::unique_ptr<tv::TClientDataSet>> registros_;
 
 public:
@@ -93,8 +98,4 @@ public:
     static void TearDownTestSuite();
 };
 
-} // namespace apptest
-
-namespace apptest {
-inline int pitidos_actuales() { return tv::app::pitidos(); }
 } // namespace apptest

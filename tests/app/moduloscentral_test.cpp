@@ -31,6 +31,11 @@ TEST_F(ModuloCentral, CreationSetsPeriodsDateFormatAndPacketSize)
     EXPECT_EQ(DateToStr(EncodeDate(2026, 1, 9)), "2026/01/09");
     EXPECT_EQ(fdm->tamano_paquete, 1000);
     EXPECT_EQ(fdm->usuario, "");
+    // Its handler is the application's for what nobody handles.
+    ASSERT_TRUE(static_cast<bool>(aplicacion_.OnException));
+    EConvertError e("sin manejar");
+    aplicacion_.OnException(nullptr, e);
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"Se presento el siguiente error: sin manejar"});
 }
 
 TEST_F(ModuloCentral, ModulesComeFromTheirStoredDefinitionsInStartUpOrder)
