@@ -1,0 +1,213 @@
+#include "app/windows/acceso.h"
+
+#include "app/data/archivos.h"
+#include "app/data/avisos.h"
+#include "app/data/consultas.h"
+#include "app/data/dm.h"
+#include "app/data/dmart.h"
+#include "app/windows/configuracion.h"
+#include "app/windows/lista.h"
+#include "app/windows/principal.h"
+#include "app/windows/ventanas.h"
+#include "framework/core/datetime.h"
+#include "framework/core/strutils.h"
+#include "framework/data/clientdataset.h"
+#include "framework/data/field.h"
+#include "framework/data/provider.h"
+#include "framework/data/sql/sqltable.h"
+#include "framework/ui/basiccontrols.h"
+#include "framework/ui/bitbtn.h"
+#include "framework/ui/stdctrls/edit.h"
+#include "framework/ui/stdctrls/maskedit.h"
+#include "platform/window/input.h"
+
+namespace tv::app {
+
+Tfacceso::Tfacceso(TComponent* owner) : TForm(owner) {}
+Tfacceso::~Tfacceso() = default;
+
+void Tfacceso::Publish(TPublisher& p) {
+    p.Method("FormCreate", &Tfacceso::FormCreate);
+    p.Method("FormActivate", &Tfacceso::FormActivate);
+    p.Method("FormClose", &Tfacceso::FormClose);
+    p.Method("FormKeyDown", &Tfacceso::FormKeyDown);
+    p.Method("Enteratab", &Tfacceso::Enteratab);
+    p.Method("TClaveExit", &Tfacceso::TClaveExit);
+    p.Method("TCiaExit", &Tfacceso::TCiaExit);
+    p.Method("BitBtn1Click", &Tfacceso::BitBtn1Click);
+    p.Method("BitBtn2Click", &Tfacceso::BitBtn2Click);
+    p.Method("BitBtn3Click", &Tfacceso::BitBtn3Click);
+}
+
+void Tfacceso::EnlaceComponentes() {
+    Servidor = componente<TListaSeleccion>(this, "Servidor");
+    TUsuario = componente<TEdit>(this, "TUsuario");
+    TNomUsr = componente<TEdit>(this, "TNomUsr");
+    TClave = componente<TEdit>(this, "TClave");
+    TCia = componente<TEdit>(this, "TCia");
+    TNomcia = componente<TEdit>(this, "TNomcia");
+    LLista = componente<TListaSeleccion>(this, "LLista");
+    Fecha = componente<TMaskEdit>(this, "Fecha");
+    BitBtn1 = componente<TBitBtn>(this, "BitBtn1");
+    BitBtn2 = componente<TBitBtn>(this, "BitBtn2");
+    BitBtn3 = componente<TBitBtn>(this, "BitBtn3");
+    Aviso = componente<TPanel>(this, "Aviso");
+    PListapre = componente<TDataSetProvider>(this, "PListapre");
+    CListapre = componente<TClientDataSet>(this, "CListapre");
+    PListapre->SetDataSet(fdmArt->TListprecios);
+    CListapre->SetProviderName(PListapre->Name());
+}
+
+void Tfacceso::FormCreate(TObject*) {
+    EnlaceComponentes();
+    servidores = lea_servidores(archivo_aplicacion("SERVIDORES.cfg"));
+    Servidor->AsigneElementos(servidores);
+    Fecha->SetText(DateToStr(Date()));
+    auto olvide = [this](TObject* s) { OlvideUsuario(s); };
+    TUsuario->OnChange = olvide;
+    TClave->OnChange = olvide;
+    Servidor->OnChange = olvide;
+    TCia->OnChange = [this](TObject*) { OlvideCompania(); };
+}
+
+void Tfacceso::FormActivate(TObject*) { TUsuario->SetFocus(); }
+
+void Tfacceso::FormClose(TObject*, TCloseAction&) {
+    CListapre->Close();
+    servidores.clear();
+}
+
+void Tfacceso::FormKeyDown(TObject*, win::WORD& key, TShiftState shift) {
+    if (!sin_modificadores(shift)) return;
+    if (key == win::VK_F2) {
+        key = 0;
+        if (BitBtn1->Enabled()) BitBtn1Click(BitBtn1);
+    } else if (key == win::VK_F9) {
+        key = 0;
+        if (BitBtn3->Enabled()) BitBtn3Click(BitBtn3);
+    } else if (key == win::VK_ESCAPE) {
+        key = 0;
+        BitBtn2Click(BitBtn2);
+    }
+}
+
+void Tfacceso::Enteratab(TObject* sender, char32_t& key) {
+    if (key != U'\r') return;
+    key = 0;
+    SelectNext(dynamic_cast<TWinControl*>(sender), true, true);
+}
+
+// A new user, password or server: the name, the administrator's F9 and a
+// company accepted for the previous user no longer hold.
+void Tfacceso::OlvideUsuario(TObject*) {
+    TNomUsr->SetText("");
+    BitBtn3->SetEnabled(false);
+    if (fprincipal) fprincipal->administrador = false;
+    OlvideCompania();
+}
+
+void Tfacceso::OlvideCompania() { BitBtn1->SetEnabled(false); }
+
+void Tfacceso::TClaveExit(TObject*) {
+    if (TUsuario->Text().empty()) {
+        muestre_mensaje("Debe indicar antes el código del usuario.");
+        TUsuario->SetFocus();
+        return;
+    }
+    if (TClave->Text().empty()) {
+        muestre_mensaje("La clave no puede ser vacía.");
+        TClave->SetFocus();
+        return;
+    }
+    OlvideUsuario(this);
+    fdm->conecte_general(Servidor->Text(), TUsuario->Text(), TClave->Text());
+    std::string nombre;
+    bool admin = false;
+    if (fdm->busque_usuario(TUsuario->Text(), nombre, admin)) {
+        TNomUsr->SetText(nombre);
+        if (admin) {
+            BitBtn3->SetEnabled(true);
+            if (fprincipal) fprincipal->administrador = true;
+        }
+    }
+}
+
+void Tfacceso::TCiaExit(TObject*) {
+    const std::string compania = TCia->Text();
+    if (compania.empty()) {
+        muestre_mensaje("Debe indicar antes el código de la compañía.");
+        TCia->SetFocus();
+        return;
+    }
+    OlvideCompania();
+    std::string nombre = fdm->nombre_compania(compania);
+    if (nombre.empty()) {
+        muestre_mensaje("Compañía no encontrada.");
+        TCia->SetText("");
+        TCia->SetFocus();
+        return;
+    }
+    TNomcia->SetText(nombre);
+    Aviso->SetCaption("Conectando a la base de datos " + nombre + " ...");
+    Aviso->Show();
+    Repaint();
+    try {
+        fdm->conecte_compania(Servidor->Text(), compania, TUsuario->Text(), TClave->Text());
+    } catch (...) {
+        Aviso->Hide();
+        throw;
+    }
+    if (fprincipal) fprincipal->clave = TClave->Text();
+    Aviso->Hide();
+    Repaint();
+
+    int sucursal = 0;
+    if (!fdm->busque_usuario_compania(TUsuario->Text(), sucursal)) {
+        muestre_error("El usuario no esta registrado en la compañia");
+        TCia->SetText("");
+        TCia->SetFocus();
+        return;
+    }
+    fdm->sucursal = sucursal;
+    Fecha->SetReadOnly(fdm->configuracion("FACTURACION", "DOCUMENTOS", "INHABILITAR FECHA EN DOCUMENTOS") == "SI");
+    BitBtn1->SetEnabled(true);
+    CargueListas(sucursal);
+}
+
+void Tfacceso::CargueListas(int sucursal) {
+    CListapre->Close();
+    CListapre->SetFiltered(false);
+    if (sucursal != 0) {
+        CListapre->SetFilter("SUCU_ID = " + IntToStr(sucursal));
+        CListapre->SetFiltered(true);
+    }
+    CListapre->Open();
+    std::vector<std::string> nombres, codigos;
+    for (CListapre->First(); !CListapre->Eof(); CListapre->Next()) {
+        nombres.push_back(CListapre->FieldByName("LIPR_NOM")->AsString());
+        codigos.push_back(CListapre->FieldByName("LIPR_COD")->AsString());
+    }
+    CListapre->First();
+    LLista->AsigneElementos(nombres, codigos);
+    LLista->SetFija(nombres.size() == 1);
+}
+
+void Tfacceso::BitBtn1Click(TObject*) {
+    TDateTime fecha = StrToDate(Fecha->Text());
+    if (fprincipal) {
+        fprincipal->servidor = Servidor->Text();
+        fprincipal->lista_precios = LLista->Valor();
+    }
+    fdm->registre_ingreso(TUsuario->Text(), TNomUsr->Text(), fecha);
+    // Set only now: a date that is no date must not close the window.
+    SetModalResult(mrOk);
+}
+
+void Tfacceso::BitBtn2Click(TObject*) { SetModalResult(mrCancel); }
+
+void Tfacceso::BitBtn3Click(TObject*) {
+    Tfconfigura* configura = NewForm<Tfconfigura>(this);
+    configura->ShowModal();
+}
+
+} // namespace tv::app

@@ -1,0 +1,71 @@
+#pragma once
+// Tfacceso, the login window: a server entry, the user and the password
+// (leaving the password connects the general database), the company (leaving
+// it connects the company database and loads its settings and price lists),
+// the price list and the work date. F2 confirms, F9 opens the serial-device
+// configuration for administrators, Esc leaves.
+#include <string>
+#include <vector>
+
+#include "framework/ui/forms.h"
+
+namespace tv {
+class TBitBtn;
+class TClientDataSet;
+class TDataSetProvider;
+class TEdit;
+class TLabel;
+class TMaskEdit;
+class TPanel;
+} // namespace tv
+
+namespace tv::app {
+
+class TListaSeleccion;
+
+class Tfacceso : public TForm {
+    TV_CLASS(Tfacceso, TForm)
+public:
+    explicit Tfacceso(TComponent* owner = nullptr);
+    ~Tfacceso() override;
+    static void Publish(TPublisher& p);
+
+    TListaSeleccion* Servidor = nullptr;
+    TEdit* TUsuario = nullptr;
+    TEdit* TNomUsr = nullptr;
+    TEdit* TClave = nullptr;
+    TEdit* TCia = nullptr;
+    TEdit* TNomcia = nullptr;
+    TListaSeleccion* LLista = nullptr;
+    TMaskEdit* Fecha = nullptr;
+    TBitBtn* BitBtn1 = nullptr;
+    TBitBtn* BitBtn2 = nullptr;
+    TBitBtn* BitBtn3 = nullptr;
+    TPanel* Aviso = nullptr;
+    TDataSetProvider* PListapre = nullptr;
+    TClientDataSet* CListapre = nullptr;
+
+    // Server entries of "SERVIDORES.cfg".
+    std::vector<std::string> servidores;
+
+    void FormCreate(TObject* sender);
+    void FormActivate(TObject* sender);
+    void FormClose(TObject* sender, TCloseAction& action);
+    void FormKeyDown(TObject* sender, win::WORD& key, TShiftState shift);
+    void Enteratab(TObject* sender, char32_t& key);
+    void TClaveExit(TObject* sender);
+    void TCiaExit(TObject* sender);
+    void BitBtn1Click(TObject* sender);
+    void BitBtn2Click(TObject* sender);
+    void BitBtn3Click(TObject* sender);
+
+private:
+    void EnlaceComponentes();
+    // What the general and company steps found stops counting once the user
+    // or the password changes.
+    void OlvideUsuario(TObject* sender);
+    void OlvideCompania();
+    void CargueListas(int sucursal);
+};
+
+} // namespace tv::app

@@ -1,0 +1,50 @@
+#include "app/windows/ventanas.h"
+
+#include "app/data/avisos.h"
+#include "app/data/dm.h"
+#include "app/windows/imagen.h"
+#include "app/windows/lista.h"
+#include "framework/core/object.h"
+#include "framework/ui/application.h"
+#include "framework/ui/dialogs.h"
+#include "framework/ui/bitbtn.h"
+#include "framework/ui/forms.h"
+#include "framework/ui/stdctrls/edit.h"
+#include "framework/ui/stdctrls/maskedit.h"
+#include "framework/ui/stdctrls/memo.h"
+#include "serial/comport.h"
+
+namespace tv::app {
+
+void registre_ventanas() {
+    RegisterClasses({TListaSeleccion::StaticClass(), TImagen::StaticClass(), TComPort::StaticClass(),
+                     TEdit::StaticClass(), TMaskEdit::StaticClass(), TMemo::StaticClass(), TBitBtn::StaticClass()});
+}
+
+void conecte_aplicacion() {
+    instale_presentador_avisos([](TTipoAviso tipo, const std::string& texto) {
+        switch (tipo) {
+        case TTipoAviso::taError: MessageDlg(texto, mtError, {mbOK}); return true;
+        case TTipoAviso::taInformacion: ShowMessage(texto); return true;
+        case TTipoAviso::taConfirmacion: return MessageDlg(texto, mtConfirmation, {mbYes, mbNo}) == mrYes;
+        }
+        return false;
+    });
+    Application->OnException = [](TObject* sender, Exception& e) {
+        if (fdm) fdm->ENoManejada(sender, e);
+        else Application->ShowException(e);
+    };
+}
+
+namespace {
+int MitadArriba(int n) { return n >= 0 ? (n + 1) / 2 : -((-n) / 2); }
+} // namespace
+
+void ubique_ventana(TCustomForm* ventana, int alto, int ancho) {
+    TCustomForm* principal = Application->MainForm();
+    if (!principal) return;
+    ventana->SetTop(MitadArriba(principal->ClientHeight() - alto - 120));
+    ventana->SetLeft(MitadArriba(principal->ClientWidth() - ancho - 125));
+}
+
+} // namespace tv::app

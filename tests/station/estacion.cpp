@@ -1,0 +1,137 @@
+#include "estacion.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "app/data/archivos.h"
+#include "app/data/avisos.h"
+#include "app/startup/arranque.h"
+#include "app/startup/unidades.h"
+#include "app/windows/consprecios.h"
+#include "app/windows/principal.h"
+#include "app/windows/ventanas.h"
+#include "framework/core/formatsettings.h"
+#include "framework/core/registry.h"
+#include "framework/data/field.h"
+#include "framework/data/sql/sqlconnection.h"
+#include "framework/data/sql/sqlquery.h"
+#include "framework/ui/application.h"
+#include "platform/backend/headless.h"
+#include "platform/window/desktop.h"
+#include "platform/window/timer.h"
+
+// fontconfig and the embedded engine keep their caches for the life of the process.
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
+namespace estacion {
+
+using namespace tv;
+using namespace tv::app;
+
+namespace {
+void Ejecute(const std::string& base, const std::string& usuario, const std::string& clave,
+             std::initializer_list<std::string> sentencias) {
+    TSQLConnection c;
+    c.Params().SetText("User_Name=" + usuario + "\nPassword=" + clave + "\n");
+    c.Params().SetValues("Database", base);
+    c.Open();
+    for (const std::string& s : sentencias) c.ExecuteDirect(s);
+}
+
+const char* kAbraATodos =
+    "EXECUTE BLOCK AS DECLARE n VARCHAR(63); BEGIN "
+    "FOR SELECT TRIM(rdb$relation_name) FROM rdb$relations WHERE rdb$system_flag = 0 INTO :n DO "
+    "EXECUTE STATEMENT 'GRANT ALL ON \"' || n || '\" TO PUBLIC'; "
+    "FOR SELECT TRIM(rdb$procedure_name) FROM rdb$procedures WHERE rdb$system_flag = 0 INTO :n DO "
+    "EXECUTE STATEMENT 'GRANT EXECUTE ON PROCEDURE \"' || n || '\" TO PUBLIC'; "
+    "FOR SELECT TRIM(rdb$generator_name) FROM rdb$generators WHERE rdb$system_flag = 0 INTO :n DO "
+    "EXECUTE STATEMENT 'GRANT USAGE ON GENERATOR \"' || n || '\" TO PUBLIC'; END";
+} // namespace
+
+void prepare_bases(const std::string& general, const std::string& compania, const std::string& usuario,
+                   const std::string& clave) {
+    Ejecute(general, usuario, clave, {kAbraATodos});
+    Ejecute(compania, usuario, clave,
+            {kAbraATodos, "CREATE OR ALTER TRIGGER ESTACION_AUDITORIA_ID FOR AUDITORIA BEFORE INSERT AS BEGIN "
+                          "IF (NEW.AUDI_ID IS NULL) THEN NEW.AUDI_ID = GEN_ID(GEN_AUDITORIA, 1); END"});
+}
+
+void EstacionTest::SetUp() {
+    setenv("TALLYVO_REGISTRY_DIR", registro.path().c_str(), 1);
+    {
+        TRegistry r;
+        r.SetRootKey(HKEY_LOCAL_MACHINE);
+        r.OpenKey(kClaveAplicacion, true);
+        r.WriteString(kValorDirectorio, aplicacion.path().string());
+    }
+    dbs = std::make_unique<tvtest::FirebirdDatabases>();
+    servidor = dbs->ServerEntry();
+    prepare_bases(dbs->GeneralPath(), dbs->CompanyPath());
+    std::ofstream(aplicacion.file("SERVIDORES.cfg")) << servidor << "\n";
+
+    win::ResetDesktop();
+    win::ClearScript();
+    reloj = std::make_shared<win::FakeClock>(100000);
+    win::SetClock(reloj);
+    registre_unidades();
+    registre_ventanas();
+    InitializeUI();
+    SetMessageHook([this](const TMessageRequest& r) {
+        dichos.push_back(r);
+        return r.buttons.Contains(mbYes) ? mrNo : mrOk;
+    });
+    SetBeepHook([] {});
+
+    // As the program starts.
+    Application->SetTitle("POS - Tallyvo 2009");
+    cree_modulos_centrales(Application);
+    conecte_aplicacion();
+    Application->CreateForm(fprincipal);
+    Application->CreateForm(fconsprecios);
+    cree_modulos_negocio(Application);
+}
+
+void EstacionTest::TearDown() {
+    FinalizeUI();
+    instale_presentador_avisos(nullptr);
+    SetMessageHook({});
+    SetBeepHook({});
+    win::ClearScript();
+    win::ResetDesktop();
+    ResetFormatSettings();
+    dbs.reset();
+    unsetenv("TALLYVO_REGISTRY_DIR");
+}
+
+std::string EstacionTest::Valor(const std::string& sql) {
+    TSQLConnection c;
+    c.Params().SetText("User_Name=SYSDBA\nPassword=x\n");
+    c.Params().SetValues("Database", dbs->CompanyPath());
+    TSQLQuery q;
+    q.SetSQLConnection(&c);
+    q.SQL().SetText(sql);
+    q.Open();
+    std::string v = q.IsEmpty() ? "<sin filas>" : q.Fields()[0]->AsString();
+    for (int i = 1; !q.IsEmpty() && i < q.FieldCount(); ++i) v += "|" + q.Fields()[i]->AsString();
+    return v;
+}
+
+void EstacionTest::Sql(const std::string& sql) { Ejecute(dbs->CompanyPath(), "SYSDBA", "x", {sql}); }
+
+std::string EstacionTest::ArchivoAplicacion(const std::string& nombre) const { return aplicacion.file(nombre); }
+
+std::string EstacionTest::Lea(const std::string& nombre) const {
+    std::ifstream f(aplicacion.file(nombre));
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> EstacionTest::Dichos() const {
+    std::vector<std::string> t;
+    for (const auto& d : dichos) t.push_back(d.text);
+    return t;
+}
+
+} // namespace estacion

@@ -1,0 +1,247 @@
+// The login window and the road of one login on the embedded demo databases:
+// the general database when the password is left, the company when its code
+// is left, F2 confirms with the audit row and the user context, the price
+// query shows maximised, closing it ends the program.
+#include "estacion.h"
+
+#include <fstream>
+
+#include "app/data/dm.h"
+#include "app/windows/acceso.h"
+#include "app/windows/consprecios.h"
+#include "app/windows/lista.h"
+#include "app/windows/principal.h"
+#include "framework/data/sql/sqlconnection.h"
+#include "framework/ui/application.h"
+#include "framework/ui/basiccontrols.h"
+#include "framework/ui/bitbtn.h"
+#include "framework/ui/screen.h"
+#include "framework/core/exceptions.h"
+#include "framework/ui/stdctrls/edit.h"
+#include "framework/ui/stdctrls/maskedit.h"
+#include "platform/backend/headless.h"
+#include "platform/window/input.h"
+
+using namespace tv;
+using namespace tv::app;
+using namespace tv::win;
+
+namespace {
+
+class Ingreso : public estacion::EstacionTest {
+protected:
+    // The login window shown (not modally) over the main window.
+    Tfacceso* Abra() {
+        Tfacceso* f = NewForm<Tfacceso>(fprincipal);
+        f->Show();
+        Application->ProcessMessages();
+        f->FormActivate(f);
+        Application->ProcessMessages();
+        return f;
+    }
+    static void Libere(Tfacceso* f) {
+        f->Hide();
+        Application->ProcessMessages();
+        f->Free();
+    }
+    // Types into the focused box and leaves it with Enter.
+    static void Escriba(const std::string& texto) {
+        TypeText(texto);
+        PressKey(VK_RETURN);
+        Application->ProcessMessages();
+    }
+    void Ingrese(Tfacceso* f, const std::string& usuario, const std::string& clave, const std::string& cia) {
+        f->TUsuario->SetFocus();
+        Application->ProcessMessages();
+        Escriba(usuario);
+        Escriba(clave);
+        Escriba(cia);
+    }
+};
+
+TEST_F(Ingreso, TheRoadOfOneLoginEndsWhenThePriceQueryCloses) {
+    Tfconsprecios* inicial = fconsprecios;
+    bool vista = false, maximizada = false;
+    std::string descripcion;
+    ScriptStep([] { TypeText("CAJERO"); });
+    ScriptStep([] { PressKey(VK_RETURN); });
+    ScriptStep([] { TypeText("cajero"); PressKey(VK_RETURN); });
+    ScriptStep([] { TypeText("001"); PressKey(VK_RETURN); });
+    ScriptStep([] { PressKey(VK_F2); });
+    ScriptStep([&] {
+        vista = fconsprecios && fconsprecios != inicial && fconsprecios->Visible();
+        maximizada = fconsprecios && fconsprecios->WindowState() == wsMaximized;
+        TypeText("000001");
+        PressKey(VK_RETURN);
+    });
+    ScriptStep([&] {
+        descripcion = fconsprecios->Etiqueta("DES")->Caption();
+        fconsprecios->Close();
+    });
+    Application->Run();
+
+    EXPECT_EQ(Dichos(), std::vector<std::string>{});
+    EXPECT_TRUE(vista);
+    EXPECT_TRUE(maximizada);
+    EXPECT_FALSE(descripcion.empty());
+    EXPECT_FALSE(inicial->Visible());  // the one created at start stays hidden
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_EQ(fdm->usuario, "CAJERO");
+    EXPECT_EQ(fdm->nombre_usuario, "Juan Pérez Cajero");
+    EXPECT_EQ(fdm->fecha.size(), 10u);
+    EXPECT_EQ(fprincipal->servidor, servidor);
+    EXPECT_EQ(fprincipal->clave, "cajero");
+    EXPECT_FALSE(fprincipal->lista_precios.empty());
+    EXPECT_FALSE(fprincipal->administrador);
+    EXPECT_FALSE(fprincipal->primera_activacion);
+    EXPECT_EQ(fprincipal->EUsuario->Text(), "Juan Pérez Cajero");
+    EXPECT_EQ(fprincipal->ECompania->Text(), "Supermercado La Economía");
+    EXPECT_TRUE(fdm->ConGeneral->Connected());
+    EXPECT_EQ(Valor("select tido_cod, audi_iddoc, audi_oper, audi_cod from auditoria"), "131|0|I|CAJERO");
+}
+
+TEST_F(Ingreso, EscapeAtTheLoginEndsTheProgram) {
+    ScriptStep([] { PressKey(VK_ESCAPE); });
+    Application->Run();
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_TRUE(fdm->usuario.empty());
+    EXPECT_TRUE(fprincipal->primera_activacion);
+}
+
+TEST_F(Ingreso, TheServerListComesFromTheApplicationDirectory) {
+    std::ofstream(ArchivoAplicacion("SERVIDORES.cfg")) << "uno\r\ndos\nlocalhost:/srv/tres";
+    Tfacceso* f = Abra();
+    EXPECT_EQ(f->Servidor->Elementos(), (std::vector<std::string>{"uno", "dos", "localhost:/srv/tres"}));
+    EXPECT_EQ(f->Servidor->Text(), "uno");
+    f->Servidor->SetFocus();
+    PressKey(VK_DOWN);
+    EXPECT_EQ(f->Servidor->Text(), "dos");
+    Libere(f);
+}
+
+TEST_F(Ingreso, EmptyUserPasswordOrCompanyAreAskedFor) {
+    Tfacceso* f = Abra();
+    f->TClave->SetFocus();
+    Application->ProcessMessages();
+    PressKey(VK_RETURN);
+    EXPECT_EQ(Dichos(), std::vector<std::string>{"Debe indicar antes el código del usuario."});
+    EXPECT_TRUE(f->TUsuario->Focused());
+    dichos.clear();
+    Escriba("CAJERO");
+    PressKey(VK_RETURN);  // an empty password
+    EXPECT_EQ(Dichos(), std::vector<std::string>{"La clave no puede ser vacía."});
+    EXPECT_TRUE(f->TClave->Focused());
+    dichos.clear();
+    Escriba("cajero");
+    PressKey(VK_RETURN);  // an empty company
+    EXPECT_EQ(Dichos(), std::vector<std::string>{"Debe indicar antes el código de la compañía."});
+    EXPECT_FALSE(f->BitBtn1->Enabled());
+    Libere(f);
+}
+
+TEST_F(Ingreso, AnUnknownCompanyOrAUserNotRegisteredInItIsRefused) {
+    Sql("delete from usuario where user_cod = 'CAJERO'");
+    Tfacceso* f = Abra();
+    Ingrese(f, "CAJERO", "cajero", "999");
+    EXPECT_EQ(Dichos(), std::vector<std::string>{"Compañía no encontrada."});
+    EXPECT_EQ(f->TCia->Text(), "");
+    dichos.clear();
+    Escriba("001");
+    EXPECT_EQ(Dichos(), std::vector<std::string>{"El usuario no esta registrado en la compañia"});
+    EXPECT_EQ(dichos.at(0).type, mtError);
+    EXPECT_EQ(f->TCia->Text(), "");
+    EXPECT_TRUE(f->TCia->Focused());
+    EXPECT_FALSE(f->BitBtn1->Enabled());
+    PressKey(VK_F2);  // refused: no company accepted
+    EXPECT_EQ(f->ModalResult(), mrNone);
+    EXPECT_EQ(Valor("select count(*) from auditoria"), "0");
+    Libere(f);
+}
+
+TEST_F(Ingreso, TheAdministratorGetsF9AndANewUserLosesIt) {
+    Tfacceso* f = Abra();
+    f->TUsuario->SetFocus();
+    Application->ProcessMessages();
+    Escriba("ADMIN");
+    Escriba("admin");
+    EXPECT_EQ(f->TNomUsr->Text(), "Administradora del sistema");
+    EXPECT_TRUE(f->BitBtn3->Enabled());
+    EXPECT_TRUE(fprincipal->administrador);
+
+    // Another user typed over the administrator: the old name and F9 go.
+    f->TUsuario->SetFocus();
+    Application->ProcessMessages();
+    f->TUsuario->SetText("CAJERO");
+    EXPECT_FALSE(f->BitBtn3->Enabled());
+    EXPECT_EQ(f->TNomUsr->Text(), "");
+    EXPECT_FALSE(fprincipal->administrador);
+    PressKey(VK_F9);
+    EXPECT_EQ(Screen->FormCount(), 3);  // no configuration window
+    PressKey(VK_RETURN);
+    Escriba("cajero");
+    EXPECT_EQ(f->TNomUsr->Text(), "Juan Pérez Cajero");
+    EXPECT_FALSE(f->BitBtn3->Enabled());
+    Libere(f);
+}
+
+TEST_F(Ingreso, ChangingUserOrPasswordAfterTheCompanyWasAcceptedTakesF2Away) {
+    Tfacceso* f = Abra();
+    Ingrese(f, "CAJERO", "cajero", "001");
+    ASSERT_TRUE(f->BitBtn1->Enabled()) << ::testing::PrintToString(Dichos());
+    EXPECT_FALSE(f->LLista->Text().empty());
+    f->TClave->SetText("otra");
+    EXPECT_FALSE(f->BitBtn1->Enabled());
+    PressKey(VK_F2);
+    EXPECT_EQ(f->ModalResult(), mrNone);
+    EXPECT_EQ(Valor("select count(*) from auditoria"), "0");
+    Libere(f);
+}
+
+TEST_F(Ingreso, F2WithAModifierOrABadDateConfirmsNothing) {
+    Tfacceso* f = Abra();
+    Ingrese(f, "CAJERO", "cajero", "001");
+    ASSERT_TRUE(f->BitBtn1->Enabled());
+    PressKey(VK_F2, true);
+    PressKey(VK_F2, false, true);
+    PressKey(VK_F2, false, false, true);
+    EXPECT_EQ(f->ModalResult(), mrNone);
+
+    f->Fecha->SetText("2026/13/45");
+    PressKey(VK_F2);
+    Application->ProcessMessages();
+    EXPECT_EQ(f->ModalResult(), mrNone);
+    EXPECT_TRUE(fdm->usuario.empty());
+    EXPECT_EQ(Valor("select count(*) from auditoria"), "0");
+    ASSERT_EQ(dichos.size(), 1u);
+    EXPECT_NE(Lea("ERRORES.TXT").find("2026/13/45"), std::string::npos) << Lea("ERRORES.TXT");
+
+    f->Fecha->SetText("2026/12/09");
+    PressKey(VK_F2);
+    EXPECT_EQ(f->ModalResult(), mrOk);
+    EXPECT_EQ(fdm->fecha, "2026/12/09");
+    EXPECT_EQ(fdm->usuario, "CAJERO");
+    Libere(f);
+}
+
+TEST_F(Ingreso, ABranchWithOneListFixesIt) {
+    Sql("update lista_precios set sucu_id = 7 where lipr_cod = (select min(lipr_cod) from lista_precios)");
+    Sql("update usuario set sucu_id = 7 where user_cod = 'CAJERO'");
+    Tfacceso* f = Abra();
+    Ingrese(f, "CAJERO", "cajero", "001");
+    ASSERT_TRUE(f->BitBtn1->Enabled());
+    EXPECT_EQ(fdm->sucursal, 7);
+    EXPECT_EQ(f->LLista->Elementos().size(), 1u);
+    EXPECT_TRUE(f->LLista->Fija());
+    EXPECT_EQ(f->LLista->Valor(), Valor("select min(lipr_cod) from lista_precios"));
+    Libere(f);
+}
+
+TEST_F(Ingreso, TheHandlerBeforeTheMainWindowExistsOnlyLogs) {
+    fdm->principal = nullptr;
+    Exception e("falla temprana");
+    fdm->ENoManejada(nullptr, e);
+    EXPECT_EQ(Dichos(), std::vector<std::string>{"Se presento el siguiente error: falla temprana"});
+    EXPECT_NE(Lea("ERRORES.TXT").find(",,falla temprana"), std::string::npos);
+}
+
+} // namespace

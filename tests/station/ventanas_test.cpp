@@ -1,0 +1,164 @@
+// The small windows: the serial-device configuration (F4 cash drawer, F7
+// scale), the closing and returns password, the about box and where child
+// windows place themselves.
+#include "estacion.h"
+
+#include <filesystem>
+
+#include "app/data/dm.h"
+#include "app/windows/acercade.h"
+#include "app/windows/clave.h"
+#include "app/windows/configuracion.h"
+#include "app/windows/principal.h"
+#include "framework/ui/application.h"
+#include "framework/ui/basiccontrols.h"
+#include "framework/ui/stdctrls/edit.h"
+#include "platform/window/timer.h"
+#include "platform/backend/headless.h"
+#include "platform/window/input.h"
+#include "serial/comport.h"
+#include "serial/comsetup.h"
+
+using namespace tv;
+using namespace tv::app;
+using namespace tv::win;
+
+namespace {
+
+class Ventanas : public estacion::EstacionTest {
+protected:
+    void TearDown() override {
+        TComSetupData::OnShowModal = nullptr;
+        EstacionTest::TearDown();
+    }
+    Tfconfigura* AbraConfiguracion() {
+        Tfconfigura* f = NewForm<Tfconfigura>(fprincipal);
+        f->Show();
+        Application->ProcessMessages();
+        return f;
+    }
+    bool Existe(const std::string& archivo) const { return std::filesystem::exists(ArchivoAplicacion(archivo)); }
+
+    int abiertos = 0;
+};
+
+TEST_F(Ventanas, F4AndF7StoreThePortSettingsOnlyWhenConfirmed) {
+    Tfconfigura* f = AbraConfiguracion();
+    TComSetupData::OnShowModal = [this](TComSetupData& d) {
+        ++abiertos;
+        d.Combo(2).SetText("19200");
+        return false;  // Cancel
+    };
+    PressKey(VK_F4);
+    EXPECT_EQ(abiertos, 1);
+    EXPECT_FALSE(Existe("cnfptocaj.ini"));
+    EXPECT_EQ(f->ComPort1->BaudRate(), br9600);
+
+    TComSetupData::OnShowModal = [this](TComSetupData& d) {
+        ++abiertos;
+        d.Combo(2).SetText("19200");
+        return true;
+    };
+    PressKey(VK_F4);
+    ASSERT_TRUE(Existe("cnfptocaj.ini"));
+    EXPECT_NE(Lea("cnfptocaj.ini").find("19200"), std::string::npos) << Lea("cnfptocaj.ini");
+    EXPECT_FALSE(Existe("cnfptobal.ini"));
+
+    // The scale's dialog starts from what the cash drawer's chose.
+    std::string inicial;
+    TComSetupData::OnShowModal = [&](TComSetupData& d) {
+        inicial = d.Combo(2).Text();
+        return true;
+    };
+    PressKey(VK_F7);
+    EXPECT_EQ(inicial, "19200");
+    EXPECT_TRUE(Existe("cnfptobal.ini"));
+    f->Close();
+    Application->ProcessMessages();
+}
+
+TEST_F(Ventanas, FunctionKeysWithAModifierDoNothing) {
+    AbraConfiguracion();
+    TComSetupData::OnShowModal = [this](TComSetupData&) {
+        ++abiertos;
+        return true;
+    };
+    PressKey(VK_F4, true);
+    PressKey(VK_F7, false, true);
+    PressKey(VK_F4, false, false, true);
+    EXPECT_EQ(abiertos, 0);
+    EXPECT_FALSE(Existe("cnfptocaj.ini"));
+}
+
+TEST_F(Ventanas, ChildWindowsPlaceThemselvesOverTheMainWindow) {
+    fprincipal->SetBounds(0, 0, 1000, 700);
+    const int ch = fprincipal->ClientHeight(), cw = fprincipal->ClientWidth();
+    Tfacercade* a = NewForm<Tfacercade>(fprincipal);
+    EXPECT_EQ(a->Height(), 205);
+    EXPECT_EQ(a->Width(), 296);
+    EXPECT_EQ(a->Top(), (ch - 205 - 120 + 1) / 2);
+    EXPECT_EQ(a->Left(), (cw - 296 - 125 + 1) / 2);
+    a->Show();
+    a->Close();
+    Application->ProcessMessages();
+
+    Tfconfigura* c = NewForm<Tfconfigura>(fprincipal);
+    EXPECT_EQ(c->Height(), 110);
+    EXPECT_EQ(c->Width(), 213);
+    c->Free();
+}
+
+struct CasoClave {
+    bool cierre;
+    std::string guardada, tecleada;
+    bool autoriza;
+    std::string mensaje;
+};
+
+TEST_F(Ventanas, TheClosingAndReturnsPasswords) {
+    fdm->conecte_general(servidor, "SYSDBA", "x");
+    fdm->conecte_compania(servidor, "001", "SYSDBA", "x");
+    const std::string cierre = "CLAVE ADMINISTRADOR PARA GENERAR EL CIERRE FACTURACION DEL POS";
+    const std::string devol = "CLAVE ADMINISTRADOR PARA AUTORIZAR DEVOLUCIONES EN EL POS";
+    const std::string mal_cierre = "La clave de cierre proporcionada es incorrecta. Consulte son su administrador.";
+    const std::string mal_devol = "La clave de devoluciones es incorrecta. Consulte son su administrador.";
+    const CasoClave casos[] = {
+        {true, "cierre", "cierre", true, ""},
+        {true, "cierre", "CIERRE", false, mal_cierre},
+        {false, "devolucion", "devolucion", true, ""},
+        {false, "devolucion", "cierre", false, mal_devol},
+        // An empty setting authorises nothing, not even an empty password.
+        {true, "", "", false, mal_cierre},
+    };
+    for (const CasoClave& c : casos) {
+        SCOPED_TRACE(c.tecleada + (c.cierre ? " (cierre)" : " (devoluciones)"));
+        Sql("update configuracion set conf_valor = '" + c.guardada + "' where conf_propiedad = '" +
+            (c.cierre ? cierre : devol) + "'");
+        fdm->cargue_configuracion();
+        fprincipal->modo_cierre = c.cierre;
+        dichos.clear();
+        bool autorizado = false;
+        ScriptStep([&] {
+            TypeText(c.tecleada);
+            PressKey(VK_F2);
+        });
+        if (!c.autoriza) ScriptStep([] { PressKey(VK_ESCAPE); });
+        autorizado = fprincipal->autorizacion_cierre();
+        EXPECT_EQ(autorizado, c.autoriza);
+        if (c.mensaje.empty()) EXPECT_EQ(Dichos(), std::vector<std::string>{});
+        else EXPECT_EQ(Dichos(), std::vector<std::string>{c.mensaje});
+    }
+}
+
+TEST_F(Ventanas, TheMainWindowsStatusBarShowsAndClearsWarnings) {
+    fdm->mostrar_advertencia("sin existencias");
+    EXPECT_EQ(fprincipal->TextoBarra(), "Advertencia: sin existencias");
+    EXPECT_EQ(fprincipal->StatusBar1->Color(), clRed);
+    reloj->Advance(60000);
+    Application->ProcessMessages();
+    EXPECT_EQ(fprincipal->TextoBarra(), "");
+    EXPECT_EQ(fprincipal->StatusBar1->Color(), clBtnFace);
+    EXPECT_FALSE(fprincipal->Timer2->Enabled());
+}
+
+} // namespace
