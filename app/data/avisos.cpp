@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "framework/ui/dialogs.h"
+
 namespace tv::app {
 
 namespace {
@@ -24,7 +26,10 @@ bool Presente(TTipoAviso tipo, const std::string& texto) {
 void muestre_error(const std::string& texto) { Presente(TTipoAviso::taError, texto); }
 void muestre_mensaje(const std::string& texto) { Presente(TTipoAviso::taInformacion, texto); }
 bool confirme(const std::string& texto) { return Presente(TTipoAviso::taConfirmacion, texto); }
-void pite() { ++Pitidos(); }
+void pite() {
+    ++Pitidos();
+    Beep();
+}
 
 void instale_presentador_avisos(TPresentadorAvisos presentador) { Presentador() = std::move(presentador); }
 int pitidos() { return Pitidos(); }

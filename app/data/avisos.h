@@ -16,12 +16,12 @@ void muestre_mensaje(const std::string& texto);
 bool confirme(const std::string& texto);
 void pite();
 
-// Who answers the boxes: the framework's message boxes once the user
-// interface is up; a person's scripted answer in tests. Without one, boxes
+// Who answers the boxes: the framework's message boxes, installed by the
+// program's start; a person's scripted answer in tests. Without one, boxes
 // are written to the standard error and questions answered No.
 using TPresentadorAvisos = std::function<bool(TTipoAviso tipo, const std::string& texto)>;
 void instale_presentador_avisos(TPresentadorAvisos presentador);
-// The beeps sounded so far (tests read it).
+// The beeps sounded so far, through the framework's Beep (tests read it).
 int pitidos();
 
 } // namespace tv::app
