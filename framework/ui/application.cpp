@@ -3,6 +3,7 @@
 #include "framework/core/sysformat.h"
 #include "framework/ui/actions.h"
 #include "framework/ui/dialogs.h"
+#include "framework/ui/hintwindow.h"
 #include "framework/ui/screen.h"
 #include "platform/window/input.h"
 #include "platform/window/queue.h"
@@ -17,6 +18,9 @@ TApplication* Application = nullptr;
 TApplication::TApplication(TComponent* owner) : TComponent(owner), icon_(std::make_unique<TPicture>()) {}
 
 TApplication::~TApplication() {
+    CancelHint();
+    delete hintWindow_;
+    hintWindow_ = nullptr;
     // Forms and data modules go with OnDestroy run while they are whole,
     // the last created first.
     while (ComponentCount() > 0) {

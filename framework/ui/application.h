@@ -79,6 +79,11 @@ public:
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& v);
     TPicture* Icon() const { return icon_.get(); }
+    // The mouse moved over a control: its hint shows after HintPause, and
+    // goes when the mouse leaves it, after HintHidePause or on a click.
+    void HintMouseMessage(TControl* control, const Message& msg);
+    void CancelHint();
+    THintWindow* HintWindow() const { return hintWindow_; }
     // Updates the actions of the visible forms (done when the loop idles).
     void UpdateActions();
     // Runs the action through the action lists' and the application's handlers.
@@ -105,6 +110,13 @@ private:
     TColor hintColor_ = clInfoBk;
     std::string hint_;
     std::unique_ptr<TPicture> icon_;
+    void ActivateHint();
+    void HideHint();
+    TControl* hintControl_ = nullptr;
+    std::shared_ptr<bool> hintAlive_;
+    THintWindow* hintWindow_ = nullptr;
+    win::UINT_PTR hintTimer_ = 0;
+    win::RECT hintCursorRect_{};
 };
 
 // The process's application object and screen, made by InitializeUI.

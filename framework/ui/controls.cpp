@@ -219,6 +219,7 @@ void TControl::MouseMessage(Message& msg) {
     POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
     TShiftState shift = KeysToShiftState(msg.WParam);
     auto alive = Alive();
+    if (Application) Application->HintMouseMessage(this, msg);
     auto capture = [&](bool on) {
         if (auto* w = dynamic_cast<TWinControl*>(this)) {
             if (!w->HandleAllocated()) return;

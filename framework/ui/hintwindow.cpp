@@ -10,6 +10,16 @@ namespace tv {
 
 using namespace tv::win;
 
+std::string GetShortHint(const std::string& hint) {
+    auto bar = hint.find('|');
+    return bar == std::string::npos ? hint : hint.substr(0, bar);
+}
+
+std::string GetLongHint(const std::string& hint) {
+    auto bar = hint.find('|');
+    return bar == std::string::npos ? hint : hint.substr(bar + 1);
+}
+
 THintWindow::THintWindow(TComponent* owner) : TCustomControl(owner) {
     SetVisible(false);
     SetColor(clInfoBk);

@@ -26,4 +26,24 @@ protected:
 
 using THintWindowClass = TClass;
 
+// What CM_HINTSHOW carries (LParam): a control may change any of it, or
+// answer non-zero to show no hint.
+struct THintInfo {
+    TControl* HintControl = nullptr;
+    THintWindowClass HintWindowClass = nullptr;
+    win::POINT HintPos;           // screen point of the hint's top-left corner
+    int HintMaxWidth = 0;
+    TColor HintColor = clInfoBk;
+    win::RECT CursorRect;         // the hint stays while the mouse is in it (control coordinates)
+    win::POINT CursorPos;         // the mouse in control coordinates
+    int ReshowTimeout = 0;
+    int HideTimeout = 0;
+    std::string HintStr;
+    void* HintData = nullptr;
+};
+
+// The part of a hint before "|" (what the hint window shows) and after it.
+std::string GetShortHint(const std::string& hint);
+std::string GetLongHint(const std::string& hint);
+
 } // namespace tv

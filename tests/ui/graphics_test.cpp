@@ -240,6 +240,44 @@ TEST_F(UiTest, AnImageListCutsAddsReplacesAndDrawsItsPicturesAndTellsItsLinks) {
     EXPECT_EQ(changes, 2);
 }
 
+TEST_F(UiTest, AHintShowsAfterThePauseAndAControlMayChangeItThroughCmHintShow) {
+    class THintedPanel : public TPanel {
+    public:
+        using TPanel::TPanel;
+        void Dispatch(Message& msg) override {
+            if (msg.Msg == CM_HINTSHOW) {
+                auto* info = reinterpret_cast<THintInfo*>(msg.LParam);
+                info->HintStr += " (F3)";
+                return;
+            }
+            TPanel::Dispatch(msg);
+        }
+    };
+    auto* f = NewForm<TForm>(Application);
+    auto* p = new THintedPanel(f);
+    p->SetParent(f);
+    p->SetBounds(0, 0, 100, 40);
+    p->SetHint("Buscar|Busca un artículo por su código");
+    p->SetShowHint(true);
+    auto* other = new TPanel(f);
+    other->SetParent(f);
+    other->SetBounds(0, 50, 100, 40);
+    f->Show();
+    POINT in = p->ClientToScreen({10, 10});
+    MoveMouse(in.x, in.y);
+    Application->ProcessMessages();
+    EXPECT_TRUE(Application->HintWindow() == nullptr || !IsWindowVisible(Application->HintWindow()->WindowHandle()));
+    clock->Advance(Application->HintPause());
+    Application->ProcessMessages();
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(Application->HintWindow()->WindowHandle()));
+    EXPECT_EQ(Application->HintWindow()->Caption(), "Buscar (F3)");
+    POINT out = other->ClientToScreen({10, 10});
+    MoveMouse(out.x, out.y);
+    Application->ProcessMessages();
+    EXPECT_FALSE(IsWindowVisible(Application->HintWindow()->WindowHandle()));
+}
+
 TEST_F(UiTest, UserCursorsTakeTheFirstFreeNumber) {
     HCURSOR c = LoadCursor(IDC_HAND);
     TCursor a = Screen->AddCursor(c);
