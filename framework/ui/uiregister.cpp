@@ -11,6 +11,7 @@
 #include "framework/ui/checkcontrols.h"
 #include "framework/ui/hintwindow.h"
 #include "framework/ui/imagelist.h"
+#include "framework/ui/toolbar.h"
 #include "framework/ui/speedbutton.h"
 
 namespace tv {
@@ -27,7 +28,8 @@ void InitializeUI() {
                      TBitmap::StaticClass(), TPicture::StaticClass(), TImage::StaticClass(),
                      TBevel::StaticClass(), TShape::StaticClass(), THintWindow::StaticClass(),
                      TSpeedButton::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
-                     TRadioButton::StaticClass(), TImageList::StaticClass()});
+                     TRadioButton::StaticClass(), TImageList::StaticClass(),
+                     TToolBar::StaticClass(), TToolButton::StaticClass()});
     if (!Screen) Screen = new TScreen(nullptr);
     if (!Application) Application = new TApplication(nullptr);
 }

@@ -4,6 +4,7 @@
 #include "framework/ui/actions.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/menus.h"
+#include "framework/ui/toolbar.h"
 #include "platform/window/menu.h"
 #include "platform/window/queue.h"
 
@@ -177,6 +178,43 @@ TEST_F(UiTest, RadioItemsOfAGroupAreCheckedOneAtATime) {
     b->SetChecked(true);
     EXPECT_FALSE(a->Checked());
     EXPECT_TRUE(b->Checked());
+}
+
+TEST_F(UiTest, ToolButtonsStandInARowCheckInGroupsAndDropTheirMenus) {
+    auto* f = NewForm<TForm>(Application);
+    auto* bar = new TToolBar(f);
+    bar->SetParent(f);
+    auto button = [&](TToolButtonStyle style, int left) {
+        auto* b = new TToolButton(f);
+        b->SetParent(bar);
+        b->SetLeft(left);
+        b->SetStyle(style);
+        return b;
+    };
+    TToolButton* bold = button(tbsCheck, 1000);
+    TToolButton* italic = button(tbsCheck, 2000);
+    TToolButton* divider = button(tbsDivider, 3000);
+    TToolButton* print = button(tbsDropDown, 4000);
+    bold->SetGrouped(true);
+    italic->SetGrouped(true);
+    auto* menu = new TPopupMenu(f);
+    bool chosen = false;
+    TMenuItem* preview = AddItem(f, menu->Items(), "&Vista previa");
+    preview->OnClick = [&](TObject*) { chosen = true; };
+    print->SetDropdownMenu(menu);
+    f->Show();
+    EXPECT_EQ(bold->Left(), 0);
+    EXPECT_EQ(italic->Left(), bold->Width());
+    EXPECT_EQ(divider->Left(), italic->Left() + italic->Width());
+    EXPECT_EQ(print->Left(), divider->Left() + divider->Width());
+    EXPECT_GT(print->Width(), bold->Width()); // room for the arrow
+    ClickAt(bold);
+    ClickAt(italic);
+    EXPECT_FALSE(bold->Down());
+    EXPECT_TRUE(italic->Down());
+    ScriptStep([] { Key(VK_DOWN); Key(VK_RETURN); });
+    ClickAt(print, print->Width() - 4, 5);
+    EXPECT_TRUE(chosen);
 }
 
 // --- MDI ----------------------------------------------------------------------------
