@@ -11,6 +11,7 @@
 #include "framework/ui/checkcontrols.h"
 #include "framework/ui/hintwindow.h"
 #include "framework/ui/imagelist.h"
+#include "framework/ui/splitter.h"
 #include "framework/ui/toolbar.h"
 #include "framework/ui/speedbutton.h"
 
@@ -29,7 +30,7 @@ void InitializeUI() {
                      TBevel::StaticClass(), TShape::StaticClass(), THintWindow::StaticClass(),
                      TSpeedButton::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TImageList::StaticClass(),
-                     TToolBar::StaticClass(), TToolButton::StaticClass()});
+                     TToolBar::StaticClass(), TToolButton::StaticClass(), TSplitter::StaticClass()});
     if (!Screen) Screen = new TScreen(nullptr);
     if (!Application) Application = new TApplication(nullptr);
 }

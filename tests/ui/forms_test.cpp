@@ -6,6 +6,7 @@
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/speedbutton.h"
 #include "framework/ui/checkcontrols.h"
+#include "framework/ui/splitter.h"
 #include "platform/window/queue.h"
 
 namespace tvtest {
@@ -506,6 +507,35 @@ TEST_F(UiTest, CheckBoxesToggleAndRadioButtonsOfAParentExcludeEachOther) {
     ClickAt(r2);
     EXPECT_FALSE(r1->Checked());
     EXPECT_TRUE(r2->Checked());
+}
+
+TEST_F(UiTest, DraggingASplitterSizesTheControlBeforeItWithinItsMinimum) {
+    auto* f = NewForm<TForm>(Application);
+    f->SetBounds(0, 0, 400, 300);
+    auto* tree = new TPanel(f);
+    tree->SetParent(f);
+    tree->SetWidth(100);
+    tree->SetAlign(alLeft);
+    auto* split = new TSplitter(f);
+    split->SetParent(f);
+    split->SetLeft(200);
+    split->SetAlign(alLeft);
+    auto* rest = new TPanel(f);
+    rest->SetParent(f);
+    rest->SetAlign(alClient);
+    int moved = 0;
+    split->OnMoved = [&](TObject*) { ++moved; };
+    f->Show();
+    ASSERT_EQ(split->Left(), 100);
+    POINT a = split->ClientToScreen({1, 50});
+    Drag(a.x, a.y, a.x + 60, a.y);
+    EXPECT_EQ(tree->Width(), 160);
+    EXPECT_EQ(split->Left(), 160);
+    EXPECT_EQ(rest->Left(), 163);
+    a = split->ClientToScreen({1, 50});
+    Drag(a.x, a.y, a.x - 500, a.y);
+    EXPECT_EQ(tree->Width(), split->MinSize());
+    EXPECT_EQ(moved, 2);
 }
 
 // --- timers -------------------------------------------------------------------------
