@@ -25,19 +25,24 @@ TEST(Concurrency, TranslatingWhileTheLanguageChanges) {
 
     std::atomic<bool> stop{false};
     std::atomic<int> bad{0};
+    std::atomic<int> started{0};
     std::vector<std::thread> readers;
     for (int t = 0; t < 4; ++t) {
         readers.emplace_back([&, t] {
             int i = 0;
-            while (!stop) {
+            ++started;
+            do {
                 const std::string r = gt.TranslateInDomain("default", "Close");
                 if (r != "Cerrar" && r != "Schließen" && r != "Close") ++bad;
                 gt.TranslateInDomain("domain" + std::to_string(i++ % 7), "Close");
                 gt.TranslateText("Untranslated " + std::to_string(t));
                 gt.NTranslateInDomain("default", "one", "many", i);
-            }
+            } while (!stop);
         });
     }
+    // On a loaded machine the readers may start late: let them all run
+    // before the language starts changing, so every one logs its text.
+    while (started < 4) std::this_thread::yield();
     for (int i = 0; i < 300; ++i) {
         gt.UseLanguage(i % 3 == 0 ? "es_CO" : i % 3 == 1 ? "de_DE" : "C");
         gt.BindTextDomain("default", d);
