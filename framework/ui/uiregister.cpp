@@ -11,6 +11,7 @@
 #include "framework/ui/checkcontrols.h"
 #include "framework/ui/hintwindow.h"
 #include "framework/ui/imagelist.h"
+#include "framework/ui/scrollbox.h"
 #include "framework/ui/splitter.h"
 #include "framework/ui/toolbar.h"
 #include "framework/ui/speedbutton.h"
@@ -30,7 +31,8 @@ void InitializeUI() {
                      TBevel::StaticClass(), TShape::StaticClass(), THintWindow::StaticClass(),
                      TSpeedButton::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TImageList::StaticClass(),
-                     TToolBar::StaticClass(), TToolButton::StaticClass(), TSplitter::StaticClass()});
+                     TToolBar::StaticClass(), TToolButton::StaticClass(), TSplitter::StaticClass(),
+                     TScrollBox::StaticClass()});
     if (!Screen) Screen = new TScreen(nullptr);
     if (!Application) Application = new TApplication(nullptr);
 }

@@ -7,6 +7,8 @@
 #include "framework/ui/speedbutton.h"
 #include "framework/ui/checkcontrols.h"
 #include "framework/ui/splitter.h"
+#include "framework/ui/scrollbox.h"
+#include "platform/window/scrollbar.h"
 #include "platform/window/queue.h"
 
 namespace tvtest {
@@ -536,6 +538,28 @@ TEST_F(UiTest, DraggingASplitterSizesTheControlBeforeItWithinItsMinimum) {
     Drag(a.x, a.y, a.x - 500, a.y);
     EXPECT_EQ(tree->Width(), split->MinSize());
     EXPECT_EQ(moved, 2);
+}
+
+TEST_F(UiTest, AScrollBoxBringsControlsPastItsEdgeIntoView) {
+    auto* f = NewForm<TForm>(Application);
+    f->SetBounds(0, 0, 400, 300);
+    auto* box = new TScrollBox(f);
+    box->SetParent(f);
+    box->SetBounds(0, 0, 200, 100);
+    auto* far = new TTestEdit(f);
+    far->SetParent(box);
+    far->SetBounds(10, 250, 100, 21);
+    f->Show();
+    SCROLLINFO si;
+    si.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(box->Handle(), SB_VERT, &si));
+    EXPECT_EQ(si.nMax, 270);
+    box->ScrollInView(far);
+    EXPECT_EQ(far->Top() + far->Height(), box->ClientHeight());
+    EXPECT_EQ(box->VertPosition(), 271 - box->ClientHeight());
+    SendMessage(box->Handle(), WM_VSCROLL, SB_TOP, 0);
+    EXPECT_EQ(far->Top(), 250);
+    EXPECT_EQ(box->VertPosition(), 0);
 }
 
 // --- timers -------------------------------------------------------------------------
