@@ -1,5 +1,7 @@
 #include "framework/ui/checkcontrols.h"
 
+#include <algorithm>
+
 #include "platform/gdi/edges.h"
 #include "platform/gdi/text.h"
 #include "platform/region.h"
@@ -162,6 +164,86 @@ void TRadioButton::SetChecked(bool v) {
             }
     }
     StateChanged();
+}
+
+// --- TRadioGroup ------------------------------------------------------------------------
+
+TRadioGroup::TRadioGroup(TComponent* owner) : TGroupBox(owner), items_(std::make_unique<TStringList>()) {
+    items_->OnChange = [this](TObject*) {
+        if (!ComponentState().Contains(csLoading)) UpdateButtons();
+    };
+}
+
+TRadioGroup::~TRadioGroup() {
+    for (TRadioButton* b : buttons_) delete b;
+}
+
+void TRadioGroup::Publish(TPublisher& p) {
+    p.Integer("Columns", &TRadioGroup::Columns, &TRadioGroup::SetColumns).Default(1);
+    p.Integer("ItemIndex", &TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex).Default(-1);
+    p.Strings("Items", &TRadioGroup::Items, &TRadioGroup::SetItems);
+}
+
+void TRadioGroup::Loaded() {
+    TGroupBox::Loaded();
+    UpdateButtons();
+}
+
+void TRadioGroup::UpdateButtons() {
+    updating_ = true;
+    while (int(buttons_.size()) > items_->Count()) {
+        delete buttons_.back();
+        buttons_.pop_back();
+    }
+    while (int(buttons_.size()) < items_->Count()) {
+        auto* b = new TRadioButton(nullptr);
+        b->SetParent(this);
+        int index = int(buttons_.size());
+        b->OnClick = [this, index](TObject*) {
+            if (updating_ || !buttons_[size_t(index)]->Checked()) return;
+            itemIndex_ = index;
+            Click();
+        };
+        buttons_.push_back(b);
+    }
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i]->SetCaption(items_->Strings(int(i)));
+        buttons_[i]->SetChecked(int(i) == itemIndex_);
+    }
+    updating_ = false;
+    Realign();
+}
+
+void TRadioGroup::SetItemIndex(int v) {
+    if (ComponentState().Contains(csLoading)) {
+        itemIndex_ = v;
+        return;
+    }
+    if (v < -1 || v >= items_->Count()) v = -1;
+    if (v == itemIndex_) return;
+    itemIndex_ = v;
+    updating_ = true;
+    for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->SetChecked(int(i) == v);
+    updating_ = false;
+}
+
+void TRadioGroup::SetColumns(int v) {
+    columns_ = std::max(1, std::min(16, v));
+    Realign();
+}
+
+void TRadioGroup::AlignControls(TControl* control, RECT& rect) {
+    if (!buttons_.empty()) {
+        int rows = (int(buttons_.size()) + columns_ - 1) / columns_;
+        int colWidth = (rect.right - rect.left) / columns_;
+        int rowHeight = std::max(1, (rect.bottom - rect.top) / rows);
+        for (size_t i = 0; i < buttons_.size(); ++i) {
+            int col = int(i) / rows, row = int(i) % rows;
+            buttons_[i]->SetBounds(rect.left + col * colWidth + 4, rect.top + row * rowHeight, colWidth - 8,
+                                   std::min(rowHeight, 20));
+        }
+    }
+    TGroupBox::AlignControls(control, rect);
 }
 
 } // namespace tv

@@ -1,6 +1,10 @@
 #pragma once
 // TGroupBox (a framed, captioned container), TCheckBox and TRadioButton
 // (radio buttons of one parent are checked one at a time).
+#include <memory>
+#include <vector>
+
+#include "framework/core/stringlist.h"
 #include "framework/ui/controls.h"
 
 namespace tv {
@@ -69,6 +73,34 @@ public:
 protected:
     void Toggle() override { SetChecked(true); }
     bool IsRadio() const override { return true; }
+};
+
+// A group box of radio buttons made from its Items, in Columns.
+class TRadioGroup : public TGroupBox {
+    TV_CLASS(TRadioGroup, TGroupBox)
+public:
+    explicit TRadioGroup(TComponent* owner = nullptr);
+    ~TRadioGroup() override;
+    static void Publish(TPublisher& p);
+    TStrings* Items() const { return items_.get(); }
+    void SetItems(TStrings* v) { items_->Assign(v); }
+    int ItemIndex() const { return itemIndex_; }
+    void SetItemIndex(int v);
+    int Columns() const { return columns_; }
+    void SetColumns(int v);
+    int ButtonCount() const { return int(buttons_.size()); }
+    TRadioButton* Buttons(int i) const { return buttons_.at(size_t(i)); }
+    void Loaded() override;
+
+protected:
+    void AlignControls(TControl* control, win::RECT& rect) override;
+
+private:
+    void UpdateButtons();
+    std::unique_ptr<TStringList> items_;
+    std::vector<TRadioButton*> buttons_;
+    int itemIndex_ = -1, columns_ = 1;
+    bool updating_ = false;
 };
 
 } // namespace tv

@@ -32,7 +32,7 @@ void InitializeUI() {
                      TSpeedButton::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TImageList::StaticClass(),
                      TToolBar::StaticClass(), TToolButton::StaticClass(), TSplitter::StaticClass(),
-                     TScrollBox::StaticClass()});
+                     TScrollBox::StaticClass(), TRadioGroup::StaticClass()});
     if (!Screen) Screen = new TScreen(nullptr);
     if (!Application) Application = new TApplication(nullptr);
 }

@@ -3,6 +3,7 @@
 #include "uifixture.h"
 
 #include "framework/core/exceptions.h"
+#include "framework/core/formreader.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/speedbutton.h"
 #include "framework/ui/checkcontrols.h"
@@ -509,6 +510,35 @@ TEST_F(UiTest, CheckBoxesToggleAndRadioButtonsOfAParentExcludeEachOther) {
     ClickAt(r2);
     EXPECT_FALSE(r1->Checked());
     EXPECT_TRUE(r2->Checked());
+}
+
+TEST_F(UiTest, ARadioGroupMakesItsButtonsFromItsItems) {
+    auto* f = new TForm(Application);
+    ReadComponentText("object F: TForm\n"
+                      "  object Formato: TRadioGroup\n"
+                      "    Caption = 'Formato'\n"
+                      "    Columns = 2\n"
+                      "    ItemIndex = 1\n"
+                      "    Items.Strings = (\n"
+                      "      'Texto'\n"
+                      "      'CSV'\n"
+                      "      'HTML')\n"
+                      "  end\n"
+                      "end\n",
+                      f);
+    auto* g = dynamic_cast<TRadioGroup*>(f->FindComponent("Formato"));
+    ASSERT_NE(g, nullptr);
+    ASSERT_EQ(g->ButtonCount(), 3);
+    EXPECT_TRUE(g->Buttons(1)->Checked());
+    EXPECT_EQ(g->Buttons(2)->Caption(), "HTML");
+    EXPECT_GT(g->Buttons(2)->Left(), g->Buttons(0)->Left()); // second column
+    int clicks = 0;
+    g->OnClick = [&](TObject*) { ++clicks; };
+    f->Show();
+    ClickAt(g->Buttons(2));
+    EXPECT_EQ(g->ItemIndex(), 2);
+    EXPECT_FALSE(g->Buttons(1)->Checked());
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(UiTest, DraggingASplitterSizesTheControlBeforeItWithinItsMinimum) {
