@@ -12,6 +12,7 @@
 #include "framework/ui/stdctrls/listbox.h"
 #include "framework/ui/stdctrls/maskedit.h"
 #include "framework/ui/stdctrls/memo.h"
+#include "framework/ui/stdctrls/printdialog.h"
 #include "framework/ui/stdctrls/scrollbar.h"
 #include "platform/controls/standardclasses.h"
 
@@ -22,7 +23,8 @@ void RegisterStandardControls() {
     RegisterClasses({TEdit::StaticClass(), TMemo::StaticClass(), TMaskEdit::StaticClass(), TComboBox::StaticClass(),
                      TListBox::StaticClass(), TScrollBar::StaticClass(), TDBEdit::StaticClass(),
                      TDBText::StaticClass(), TDBMemo::StaticClass(), TDBImage::StaticClass(),
-                     TDBCheckBox::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass()});
+                     TDBCheckBox::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
+                     TPrintDialog::StaticClass()});
 }
 
 } // namespace tv
