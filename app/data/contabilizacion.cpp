@@ -76,14 +76,17 @@ std::string consulta_interfaces(const std::string& tabla, const std::string& pre
 }
 
 int escoja_interfaz(TComponent* modulo, TClientDataSet* lista, TDataSource* fuente, const std::string& sql,
-                    bool preguntar) {
+                    bool preguntar, bool* escogida) {
     int resultado = 0;
+    if (escogida) *escogida = false;
     abra(lista, sql);
     if (lista->IsEmpty()) {
         muestre_mensaje("No se han definido interfaces para el documento. No podrá grabar hasta no definirla.");
     } else if (preguntar) {
-        bool escogida = lista->RecordCount() < 2 || (Pregunta() && Pregunta()(modulo, fuente));
-        if (escogida) resultado = lista->FieldByName("ID")->AsInteger();
+        if (lista->RecordCount() < 2 || (Pregunta() && Pregunta()(modulo, fuente))) {
+            resultado = lista->FieldByName("ID")->AsInteger();
+            if (escogida) *escogida = true;
+        }
     }
     lista->Close();
     return resultado;

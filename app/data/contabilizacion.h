@@ -46,8 +46,9 @@ void instale_pregunta_interfaz(TPregunteInterfaz pregunta);
 // The data side of abre_interfaz: opens `sql` (ID, NOMBRE) on the list and
 // returns the id chosen, or 0. No row: the message that nothing is defined.
 // With `preguntar` false the result is 0 whatever the list holds.
+// `escogida`, when given, tells whether a row was chosen.
 int escoja_interfaz(TComponent* modulo, TClientDataSet* lista, TDataSource* fuente, const std::string& sql,
-                    bool preguntar);
+                    bool preguntar, bool* escogida = nullptr);
 // "select <p>_ID ID, <p>_NOMBRE NOMBRE from <tabla> where tido_cod = <tipo>"
 std::string consulta_interfaces(const std::string& tabla, const std::string& prefijo_columna, int tipo);
 

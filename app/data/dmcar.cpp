@@ -1,8 +1,22 @@
 #include "app/data/dmcar.h"
 
+#include "app/data/avisos.h"
+#include "app/data/consultas.h"
+#include "app/data/dm.h"
+#include "app/data/dmcar_documentos.h"
+#include "app/data/sqltexto.h"
+#include "framework/core/strutils.h"
+#include "framework/data/clientdataset.h"
+#include "framework/data/datasource.h"
+#include "framework/data/field.h"
+
 namespace tv::app {
 
 Tfdmcar* fdmcar = nullptr;
+
+namespace {
+const char* const kAnticipo = "select reca_id from anticipos_cliente where ancl_id = ";
+}
 
 Tfdmcar::Tfdmcar(TComponent* owner) : TDataModule(owner) {
     fdmcar = this;
@@ -11,6 +25,95 @@ Tfdmcar::Tfdmcar(TComponent* owner) : TDataModule(owner) {
 Tfdmcar::~Tfdmcar() {
     DestroyComponents();
     if (fdmcar == this) fdmcar = nullptr;
+}
+
+void Tfdmcar::Loaded() {
+    TDataModule::Loaded();
+    TSQLConnection* tallyvo = fdm->Tallyvo;
+    CValidedoccar = enlace_consulta(this, "Validedoccar", tallyvo);
+    CSaldodoc = enlace_consulta(this, "Saldodoc", tallyvo);
+    CBorrar = enlace_consulta(this, "Borrar", tallyvo);
+    CInterfaces = enlace_consulta(this, "Interfaces", tallyvo);
+    DInterfaces = componente<TDataSource>(this, "DInterfaces");
+    DInterfaces->SetDataSet(CInterfaces);
+    contand = enlace_cadena(this, "QContand", "PContand", "CContand");
+    contanc = enlace_cadena(this, "QContanc", "PContanc", "CContanc");
+    contaapl = enlace_cadena(this, "QContaapl", "PContaapl", "CContaapl");
+    fdm->ConfigurarProviders(this);
+}
+
+int Tfdmcar::id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,
+                    TDateTime fecha) {
+    TDocumentoHallado d =
+        busque_documento(CValidedoccar, "busca_id_doc_cartera", tipo, prefijo, numero, nit, fecha, false);
+    bool valido = d.hay && d.error == 0;
+    saldo_doc = valido ? d.saldo : Currency();
+    rtfte_doc = valido ? d.rtfte : Currency();
+    rtiva_doc = valido ? d.rtiva : Currency();
+    rtica_doc = valido ? d.rtica : Currency();
+    return valido ? d.id : 0;
+}
+
+bool Tfdmcar::valide_doc_cartera(const std::string& nit, int tipo, const std::string& prefijo,
+                                 const std::string& numero, TDateTime fecha, TField* campo_id, TField* campo_rtfte,
+                                 TField* campo_rtiva, TField* campo_rtica, TField* campo_dtof, TField* campo_saldo,
+                                 TField* campo_texto) {
+    TDocumentoHallado d =
+        busque_documento(CValidedoccar, "busca_id_doc_cartera", tipo, prefijo, numero, nit, fecha, false);
+    if (!d.hay || d.error != 0) {
+        if (d.hay) {
+            std::string mensaje = mensaje_documento(d.error);
+            if (!mensaje.empty()) muestre_mensaje(mensaje);
+        }
+        campo_id->SetAsInteger(0);
+        for (TField* f : {campo_rtfte, campo_rtiva, campo_rtica, campo_dtof, campo_saldo})
+            f->SetAsCurrency(Currency());
+        return false;
+    }
+    campo_id->SetAsInteger(d.id);
+    if (tipo == 45) {
+        // An advance that came from no cash receipt carries its amounts reversed.
+        bool al_reves =
+            origen_anticipo(CBorrar, kAnticipo + IntToStr(d.id)) == TOrigenAnticipo::oaSinDocumento;
+        auto monto = [al_reves](Currency v) { return al_reves ? -v : v; };
+        campo_rtfte->SetAsCurrency(monto(d.rtfte));
+        campo_rtiva->SetAsCurrency(monto(d.rtiva));
+        campo_rtica->SetAsCurrency(monto(d.rtica));
+        campo_dtof->SetAsCurrency(monto(d.dtof));
+        campo_saldo->SetAsCurrency(monto(d.saldo));
+    } else {
+        campo_saldo->SetAsCurrency(d.saldo);
+        campo_dtof->SetAsCurrency(d.dtof);
+        campo_rtfte->SetAsCurrency(d.rtfte);
+        campo_rtiva->SetAsCurrency(d.rtiva);
+        campo_rtica->SetAsCurrency(d.rtica);
+    }
+    abra(CBorrar, "select mvcl_sucursal from movimiento_clientes where mvcl_tiporef = " + IntToStr(tipo) +
+                      " and mvcl_idref = " + IntToStr(d.id));
+    if (!CBorrar->IsEmpty()) campo_texto->SetAsString(CBorrar->Fields()[0]->AsString());
+    CBorrar->Close();
+    return true;
+}
+
+Currency Tfdmcar::saldo_doc_cartera(int tipo, int id, TDateTime fecha) {
+    return saldo_documento(CSaldodoc, CBorrar, "saldo_doc_cartera", tipo, id, fecha, 45, kAnticipo);
+}
+
+int Tfdmcar::abre_interfaz(int tipo, const std::string& prefijo, bool preguntar) {
+    return escoja_interfaz(this, CInterfaces, DInterfaces,
+                           consulta_interfaces("INTERFAZ_CARTERA", "INCA", tipo) + " and pref_pre = " +
+                               sql_texto(prefijo),
+                           preguntar);
+}
+
+int Tfdmcar::contabilice_notadb(int id, int interfaz) {
+    return contabilice_documento(contand, fdm->CBorrar, "contabil_notadbcl", 41, id, interfaz);
+}
+int Tfdmcar::contabilice_notacr(int id, int interfaz) {
+    return contabilice_documento(contanc, fdm->CBorrar, "contabil_notacrcl", 42, id, interfaz);
+}
+int Tfdmcar::contabilice_aplica(int id, int interfaz) {
+    return contabilice_documento(contaapl, fdm->CBorrar, "contabil_aplicacl", 43, id, interfaz);
 }
 
 } // namespace tv::app

@@ -1,8 +1,19 @@
 #pragma once
-// Tfdmcar, the receivables module.
+// Tfdmcar, the receivables module: the client documents a payment or note
+// refers to and their balances, the receivables interfaces and the posting
+// of client notes and applications.
 #include <string>
 
+#include "app/data/contabilizacion.h"
+#include "framework/core/currency.h"
+#include "framework/core/datetime.h"
 #include "framework/ui/forms.h"
+
+namespace tv {
+class TClientDataSet;
+class TDataSource;
+class TField;
+} // namespace tv
 
 namespace tv::app {
 
@@ -14,6 +25,29 @@ public:
 
     // Ids of documents the numbering services found (Tfdm::existe_numero).
     std::string id_ndcl, id_nccl, id_apcl, id_pacl;
+    // Amounts of the document id_doc found last; 0 after a failed search.
+    Currency saldo_doc, rtfte_doc, rtiva_doc, rtica_doc;
+
+    int id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,
+               TDateTime fecha);
+    // The text field receives the branch of the client movement.
+    bool valide_doc_cartera(const std::string& nit, int tipo, const std::string& prefijo, const std::string& numero,
+                            TDateTime fecha, TField* campo_id, TField* campo_rtfte, TField* campo_rtiva,
+                            TField* campo_rtica, TField* campo_dtof, TField* campo_saldo, TField* campo_texto);
+    Currency saldo_doc_cartera(int tipo, int id, TDateTime fecha);
+
+    int abre_interfaz(int tipo, const std::string& prefijo, bool preguntar);
+    int contabilice_notadb(int id, int interfaz);
+    int contabilice_notacr(int id, int interfaz);
+    int contabilice_aplica(int id, int interfaz);
+
+protected:
+    void Loaded() override;
+
+private:
+    TClientDataSet *CValidedoccar = nullptr, *CSaldodoc = nullptr, *CBorrar = nullptr, *CInterfaces = nullptr;
+    TDataSource* DInterfaces = nullptr;
+    TCadenaContable contand, contanc, contaapl;
 };
 
 extern Tfdmcar* fdmcar;

@@ -1,8 +1,18 @@
 #pragma once
-// Tfdmcja, the cash module.
+// Tfdmcja, the cash module: the cash balance of a till, the payment documents
+// still held in a till, the cash interfaces and the posting of cash documents.
 #include <string>
 
+#include "app/data/contabilizacion.h"
+#include "framework/core/currency.h"
+#include "framework/core/datetime.h"
 #include "framework/ui/forms.h"
+
+namespace tv {
+class TClientDataSet;
+class TDataSource;
+class TField;
+} // namespace tv
 
 namespace tv::app {
 
@@ -14,6 +24,35 @@ public:
 
     // Ids of documents the numbering services found (Tfdm::existe_numero).
     std::string id_ancl, id_anpr, id_egreso, id_reca, id_cado, id_cotj, id_rcpr, id_trcj;
+
+    // The till's cash at the end of `fecha`; warns when it is less than `monto`.
+    Currency efectivo_caja(int caja, Currency monto, TDateTime fecha);
+    bool valide_doc_en_caja(int caja, int forma_pago, const std::string& banco, const std::string& cuenta,
+                            const std::string& numero);
+    // `campo_fecha` may be null.
+    Currency monto_doc_en_caja(int caja, int forma_pago, const std::string& banco, const std::string& cuenta,
+                               const std::string& numero, TField* campo_fecha);
+
+    int abre_interfaz(int tipo, const std::string& prefijo, bool preguntar);
+    int contabilice_recibo(int id, int interfaz);
+    int contabilice_egreso(int id, int interfaz);
+    int contabilice_consignatj(int id, int interfaz);
+    int contabilice_reciprov(int id, int interfaz);
+    int contabilice_trascaja(int id, int interfaz);
+    // Posts a cash receipt with the first interface of its prefix.
+    int contabilice_recicaja(int id, const std::string& prefijo);
+
+protected:
+    void Loaded() override;
+
+private:
+    // Opens the till's payment documents that have not left it.
+    void AbraDocumentos(int caja, int forma_pago, const std::string& banco, const std::string& cuenta,
+                        const std::string& numero);
+
+    TClientDataSet *CSaldoef = nullptr, *CDocencaja = nullptr, *CBorrar = nullptr, *CInterfaces = nullptr;
+    TDataSource* DInterfaces = nullptr;
+    TCadenaContable contardc, contaegr, contacons, contarprov, contatrcj, contacaja;
 };
 
 extern Tfdmcja* fdmcja;

@@ -1,8 +1,22 @@
 #include "app/data/dmcxp.h"
 
+#include "app/data/avisos.h"
+#include "app/data/consultas.h"
+#include "app/data/dm.h"
+#include "app/data/dmcar_documentos.h"
+#include "app/data/sqltexto.h"
+#include "framework/core/strutils.h"
+#include "framework/data/clientdataset.h"
+#include "framework/data/datasource.h"
+#include "framework/data/field.h"
+
 namespace tv::app {
 
 Tfdmcxp* fdmcxp = nullptr;
+
+namespace {
+const char* const kAnticipo = "select egre_id from anticipos_proveedor where anpr_id = ";
+}
 
 Tfdmcxp::Tfdmcxp(TComponent* owner) : TDataModule(owner) {
     fdmcxp = this;
@@ -11,6 +25,84 @@ Tfdmcxp::Tfdmcxp(TComponent* owner) : TDataModule(owner) {
 Tfdmcxp::~Tfdmcxp() {
     DestroyComponents();
     if (fdmcxp == this) fdmcxp = nullptr;
+}
+
+void Tfdmcxp::Loaded() {
+    TDataModule::Loaded();
+    TSQLConnection* tallyvo = fdm->Tallyvo;
+    CValidedoccxp = enlace_consulta(this, "Validedoccxp", tallyvo);
+    CSaldodocx = enlace_consulta(this, "Saldodocx", tallyvo);
+    CBorrar = enlace_consulta(this, "Borrar", tallyvo);
+    CInterfaces = enlace_consulta(this, "Interfaces", tallyvo);
+    DInterfaces = componente<TDataSource>(this, "DInterfaces");
+    DInterfaces->SetDataSet(CInterfaces);
+    contanotdb = enlace_cadena(this, "QContanotdb", "PContanotdb", "CContanotdb");
+    contanotcr = enlace_cadena(this, "QContanotcr", "PContanotcr", "CContanotcr");
+    contaaplica = enlace_cadena(this, "QContaaplica", "PContaaplica", "CContaaplica");
+}
+
+int Tfdmcxp::id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,
+                    TDateTime fecha) {
+    TDocumentoHallado d =
+        busque_documento(CValidedoccxp, "busca_id_doc_cxpagar", tipo, prefijo, numero, nit, fecha, true);
+    bool valido = d.hay && d.error == 0;
+    saldo_doc = valido ? d.saldo : Currency();
+    rtfte_doc = valido ? d.rtfte : Currency();
+    rtiva_doc = valido ? d.rtiva : Currency();
+    rtica_doc = valido ? d.rtica : Currency();
+    return valido ? d.id : 0;
+}
+
+bool Tfdmcxp::valide_doc_cxpagar(const std::string& nit, int tipo, const std::string& prefijo,
+                                 const std::string& numero, TDateTime fecha, TField* campo_id, TField* campo_rtfte,
+                                 TField* campo_rtiva, TField* campo_rtica, TField* campo_dtof, TField* campo_saldo,
+                                 TField* campo_texto) {
+    TDocumentoHallado d =
+        busque_documento(CValidedoccxp, "busca_id_doc_cxpagar", tipo, prefijo, numero, nit, fecha, true);
+    if (!d.hay || d.error != 0) {
+        if (d.hay) {
+            std::string mensaje = mensaje_documento(d.error);
+            if (!mensaje.empty()) muestre_mensaje(mensaje);
+        }
+        campo_id->SetAsInteger(0);
+        for (TField* f : {campo_rtfte, campo_rtiva, campo_rtica, campo_dtof, campo_saldo})
+            f->SetAsCurrency(Currency());
+        campo_texto->SetAsString("");
+        return false;
+    }
+    // An advance that came from no cash document carries its amounts reversed.
+    bool al_reves = tipo == 55 && origen_anticipo(CBorrar, kAnticipo + IntToStr(d.id)) ==
+                                      TOrigenAnticipo::oaSinDocumento;
+    auto monto = [al_reves](Currency v) { return al_reves ? -v : v; };
+    campo_rtfte->SetAsCurrency(monto(d.rtfte));
+    campo_rtiva->SetAsCurrency(monto(d.rtiva));
+    campo_rtica->SetAsCurrency(monto(d.rtica));
+    campo_dtof->SetAsCurrency(monto(d.dtof));
+    campo_saldo->SetAsCurrency(monto(d.saldo));
+    campo_texto->SetAsString(d.numprov);
+    campo_id->SetAsInteger(d.id);
+    return true;
+}
+
+Currency Tfdmcxp::saldo_doc_cxpagar(int tipo, int id, TDateTime fecha) {
+    return saldo_documento(CSaldodocx, CBorrar, "saldo_doc_cxpagar", tipo, id, fecha, 55, kAnticipo);
+}
+
+int Tfdmcxp::abre_interfaz(int tipo, const std::string& prefijo, bool preguntar) {
+    return escoja_interfaz(this, CInterfaces, DInterfaces,
+                           consulta_interfaces("INTERFAZ_CXPAGAR", "INCP", tipo) + " and pref_pre = " +
+                               sql_texto(prefijo),
+                           preguntar);
+}
+
+int Tfdmcxp::contabilice_notadb(int id, int interfaz) {
+    return contabilice_documento(contanotdb, CBorrar, "contabil_notadbpr", 51, id, interfaz);
+}
+int Tfdmcxp::contabilice_notacr(int id, int interfaz) {
+    return contabilice_documento(contanotcr, CBorrar, "contabil_notacrpr", 52, id, interfaz);
+}
+int Tfdmcxp::contabilice_aplicapr(int id, int interfaz) {
+    return contabilice_documento(contaaplica, CBorrar, "contabil_aplicapr", 53, id, interfaz);
 }
 
 } // namespace tv::app

@@ -1,8 +1,19 @@
 #pragma once
-// Tfdmcxp, the payables module.
+// Tfdmcxp, the payables module: the supplier documents a payment or note
+// refers to and their balances, the payables interfaces and the posting of
+// supplier notes and applications.
 #include <string>
 
+#include "app/data/contabilizacion.h"
+#include "framework/core/currency.h"
+#include "framework/core/datetime.h"
 #include "framework/ui/forms.h"
+
+namespace tv {
+class TClientDataSet;
+class TDataSource;
+class TField;
+} // namespace tv
 
 namespace tv::app {
 
@@ -14,6 +25,28 @@ public:
 
     // Ids of documents the numbering services found (Tfdm::existe_numero).
     std::string id_ndpr, id_ncpr, id_appr;
+    // Amounts of the document id_doc found last; 0 after a failed search.
+    Currency saldo_doc, rtfte_doc, rtiva_doc, rtica_doc;
+
+    int id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,
+               TDateTime fecha);
+    bool valide_doc_cxpagar(const std::string& nit, int tipo, const std::string& prefijo, const std::string& numero,
+                            TDateTime fecha, TField* campo_id, TField* campo_rtfte, TField* campo_rtiva,
+                            TField* campo_rtica, TField* campo_dtof, TField* campo_saldo, TField* campo_texto);
+    Currency saldo_doc_cxpagar(int tipo, int id, TDateTime fecha);
+
+    int abre_interfaz(int tipo, const std::string& prefijo, bool preguntar);
+    int contabilice_notadb(int id, int interfaz);
+    int contabilice_notacr(int id, int interfaz);
+    int contabilice_aplicapr(int id, int interfaz);
+
+protected:
+    void Loaded() override;
+
+private:
+    TClientDataSet *CValidedoccxp = nullptr, *CSaldodocx = nullptr, *CBorrar = nullptr, *CInterfaces = nullptr;
+    TDataSource* DInterfaces = nullptr;
+    TCadenaContable contanotdb, contanotcr, contaaplica;
 };
 
 extern Tfdmcxp* fdmcxp;

@@ -1,8 +1,15 @@
 #pragma once
-// TfdmInv, the inventory module.
+// TfdmInv, the inventory module: the inventory interfaces and the posting of
+// inventory documents.
 #include <string>
 
+#include "app/data/contabilizacion.h"
 #include "framework/ui/forms.h"
+
+namespace tv {
+class TClientDataSet;
+class TDataSource;
+} // namespace tv
 
 namespace tv::app {
 
@@ -14,6 +21,22 @@ public:
 
     // Ids of documents the numbering services found (Tfdm::existe_numero).
     std::string id_entr, id_sali, id_tran, id_ajus, id_ensa, id_dese, id_rese, id_orin;
+
+    int abre_interfaz(int tipo, const std::string& prefijo, bool preguntar);
+    int contabilice_entrada(int id, int interfaz);
+    int contabilice_salida(int id, int interfaz);
+    int contabilice_traslado(int id, int interfaz);
+    int contabilice_ajuste(int id, int interfaz);
+    int contabilice_ensamble(int id, int interfaz);
+    int contabilice_desensamble(int id, int interfaz);
+
+protected:
+    void Loaded() override;
+
+private:
+    TClientDataSet* CInterfaces = nullptr;
+    TDataSource* DInterfaces = nullptr;
+    TCadenaContable containv;
 };
 
 extern TfdmInv* fdmInv;

@@ -1,2 +1,46 @@
 object fdmcar: Tfdmcar
+  object QValidedoccar: TSQLQuery
+  end
+  object PValidedoccar: TDataSetProvider
+  end
+  object CValidedoccar: TClientDataSet
+  end
+  object QSaldodoc: TSQLQuery
+  end
+  object PSaldodoc: TDataSetProvider
+  end
+  object CSaldodoc: TClientDataSet
+  end
+  object QBorrar: TSQLQuery
+  end
+  object PBorrar: TDataSetProvider
+  end
+  object CBorrar: TClientDataSet
+  end
+  object QInterfaces: TSQLQuery
+  end
+  object PInterfaces: TDataSetProvider
+  end
+  object CInterfaces: TClientDataSet
+  end
+  object DInterfaces: TDataSource
+  end
+  object QContand: TSQLQuery
+  end
+  object PContand: TDataSetProvider
+  end
+  object CContand: TClientDataSet
+  end
+  object QContanc: TSQLQuery
+  end
+  object PContanc: TDataSetProvider
+  end
+  object CContanc: TClientDataSet
+  end
+  object QContaapl: TSQLQuery
+  end
+  object PContaapl: TDataSetProvider
+  end
+  object CContaapl: TClientDataSet
+  end
 end

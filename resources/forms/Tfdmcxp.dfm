@@ -1,2 +1,46 @@
 object fdmcxp: Tfdmcxp
+  object QValidedoccxp: TSQLQuery
+  end
+  object PValidedoccxp: TDataSetProvider
+  end
+  object CValidedoccxp: TClientDataSet
+  end
+  object QSaldodocx: TSQLQuery
+  end
+  object PSaldodocx: TDataSetProvider
+  end
+  object CSaldodocx: TClientDataSet
+  end
+  object QBorrar: TSQLQuery
+  end
+  object PBorrar: TDataSetProvider
+  end
+  object CBorrar: TClientDataSet
+  end
+  object QInterfaces: TSQLQuery
+  end
+  object PInterfaces: TDataSetProvider
+  end
+  object CInterfaces: TClientDataSet
+  end
+  object DInterfaces: TDataSource
+  end
+  object QContanotdb: TSQLQuery
+  end
+  object PContanotdb: TDataSetProvider
+  end
+  object CContanotdb: TClientDataSet
+  end
+  object QContanotcr: TSQLQuery
+  end
+  object PContanotcr: TDataSetProvider
+  end
+  object CContanotcr: TClientDataSet
+  end
+  object QContaaplica: TSQLQuery
+  end
+  object PContaaplica: TDataSetProvider
+  end
+  object CContaaplica: TClientDataSet
+  end
 end
