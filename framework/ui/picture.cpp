@@ -91,6 +91,31 @@ void TBitmap::Assign(TPersistent* source) {
     TGraphic::Assign(source);
 }
 
+void TBitmap::DefineProperties(TFiler& filer) {
+    filer.DefineBinaryProperty(
+        "Data",
+        [this](TStream& s) {
+            std::string all = s.ReadToEnd();
+            if (all.size() >= 4) {
+                std::uint32_t len = std::uint32_t(static_cast<unsigned char>(all[0])) |
+                                    std::uint32_t(static_cast<unsigned char>(all[1])) << 8 |
+                                    std::uint32_t(static_cast<unsigned char>(all[2])) << 16 |
+                                    std::uint32_t(static_cast<unsigned char>(all[3])) << 24;
+                if (len + 4 == all.size()) all = all.substr(4);
+            }
+            if (all.empty()) SetHandle(nullptr);
+            else LoadFromBytes(all);
+        },
+        [this](TStream& s) {
+            std::string data = SaveToBytes();
+            std::uint32_t len = std::uint32_t(data.size());
+            std::string out;
+            for (int i = 0; i < 4; ++i) out += char((len >> (8 * i)) & 0xFF);
+            s.WriteString(out + data);
+        },
+        !Empty());
+}
+
 int TBitmap::Width() const { return handle_ ? BitmapWidth(handle_) : 0; }
 int TBitmap::Height() const { return handle_ ? BitmapHeight(handle_) : 0; }
 

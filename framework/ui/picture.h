@@ -44,6 +44,8 @@ public:
     TBitmap();
     ~TBitmap() override;
     void Assign(TPersistent* source) override;
+    // Stored as "Data": the length of the BMP file, then the file.
+    void DefineProperties(TFiler& filer) override;
 
     bool Empty() const override { return !handle_; }
     int Width() const override;

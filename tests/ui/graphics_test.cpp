@@ -146,6 +146,31 @@ TEST_F(UiTest, StatusPanelsAndButtonKindsComeFromAStoredDefinition) {
     EXPECT_EQ(btn->Parent(), f);
 }
 
+TEST_F(UiTest, AButtonGlyphIsReadFromItsStoredData) {
+    TBitmap src;
+    src.SetPixelFormat(pf24bit);
+    src.SetSize(4, 2);
+    src.Canvas()->Brush()->SetColor(clLime);
+    src.Canvas()->FillRect({0, 0, 4, 2});
+    std::string bytes = src.SaveToBytes();
+    std::uint32_t len = std::uint32_t(bytes.size());
+    std::string data;
+    for (int i = 0; i < 4; ++i) data += char((len >> (8 * i)) & 0xFF);
+    data += bytes;
+    std::string hex;
+    for (unsigned char c : data) {
+        char b[3];
+        std::snprintf(b, sizeof b, "%02X", c);
+        hex += b;
+    }
+    auto* f = new TForm(Application);
+    ReadComponentText("object F: TForm\n  object B: TBitBtn\n    Glyph.Data = {" + hex + "}\n  end\nend\n", f);
+    auto* b = dynamic_cast<TBitBtn*>(f->FindComponent("B"));
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->Glyph()->Width(), 4);
+    EXPECT_EQ(b->Glyph()->Canvas()->Pixels(1, 1), RGB(0, 255, 0));
+}
+
 TEST_F(UiTest, MessageBoxesSayTheirTextKindAndButtons) {
     answers = {mrNo, mrYes};
     EXPECT_EQ(MessageDlg("¿Desea eliminar el registro?", mtConfirmation, TMsgDlgButtons{mbYes, mbNo}), mrNo);
