@@ -47,6 +47,7 @@ TEST_F(Ventanas, F4AndF7StoreThePortSettingsOnlyWhenConfirmed) {
     TComSetupData::OnShowModal = [this](TComSetupData& d) {
         ++abiertos;
         d.Combo(2).SetText("19200");
+        d.Combo(2).Change();
         return false;  // Cancel
     };
     PressKey(VK_F4);
@@ -57,6 +58,7 @@ TEST_F(Ventanas, F4AndF7StoreThePortSettingsOnlyWhenConfirmed) {
     TComSetupData::OnShowModal = [this](TComSetupData& d) {
         ++abiertos;
         d.Combo(2).SetText("19200");
+        d.Combo(2).Change();
         return true;
     };
     PressKey(VK_F4);

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Runs the README's run command on a virtual X display (Xvfb) as a cashier
+# would use it and takes three screenshots into docs/: the login window, the
+# price query after logging in as the demo cashier, and the price query
+# showing a demo article with its picture after a scan.
+#   scripts/station-screenshots.sh
+# Needs xdotool for the typing. The demo databases go to a folder of their own
+# (TALLYVO_DEMO, by default build/screenshots-demo), created on first use.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export TALLYVO_DEMO=${TALLYVO_DEMO:-$PWD/build/screenshots-demo}
+export TALLYVO_ARTICULOS=${TALLYVO_ARTICULOS:-5000}
+BUILD=${TALLYVO_BUILD:-build/release}
+SIZE=${SIZE:-1024x768}
+# Leak reports of a sanitized build would drown the output.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+
+cmake --build "$BUILD" --target x11_screenshot -- -j4 >/dev/null 2>&1 ||
+  { cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYVO_TESTS=OFF >/dev/null &&
+    cmake --build "$BUILD" --target x11_screenshot -- -j4 >/dev/null; }
+
+TALLYVO_BUILD="$BUILD" bash scripts/run.sh --preparar
+# The embedded engine locks the database while the station runs: read the
+# bar code of the first demo article (it has a picture) beforehand.
+CODIGO=$(printf "SET HEADING OFF;\nSELECT FIRST 1 COBA_COD FROM BARRAS_ARTICULO WHERE ARTI_COD = '000001';\n" |
+         isql-fb -q -user SYSDBA "$TALLYVO_DEMO/datos/001/tallyvo.fdb" | tr -d '[:space:]')
+export BUILD SIZE CODIGO
+
+xvfb-run -a -s "-screen 0 ${SIZE}x24" bash -c '
+  set -euo pipefail
+  shot() { "$BUILD/tools/x11_screenshot" "$1"; echo "Captura: $1"; }
+  TALLYVO_BUILD="$BUILD" bash scripts/run.sh --size "$SIZE" >/tmp/tallyvo-screenshots.log 2>&1 &
+  station=$!
+  trap "kill $station 2>/dev/null || true" EXIT
+  for _ in $(seq 1 600); do
+    win=$(xdotool search --name "POS - Tallyvo 2009" 2>/dev/null | head -1 || true)
+    [ -n "$win" ] && break
+    sleep 1
+  done
+  [ -n "$win" ] || { echo "La estación no apareció; vea /tmp/tallyvo-screenshots.log" >&2; exit 1; }
+  sleep 3
+  xdotool mousemove 5 5 windowfocus --sync "$win" || true
+  shot docs/station-login.png
+  xdotool type --delay 60 "CAJERO"; xdotool key Return; sleep 0.5
+  xdotool type --delay 60 "cajero"; xdotool key Return; sleep 2
+  xdotool type --delay 60 "001"; xdotool key Return; sleep 3
+  xdotool key F2; sleep 3
+  shot docs/station-price-query.png
+  xdotool type --delay 60 "${CODIGO:-000001}"; xdotool key Return; sleep 3
+  shot docs/station-article.png
+' _
