@@ -4,7 +4,6 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/ui/application.h"
-#include "framework/ui/basiccontrols.h"
 #include "framework/ui/screen.h"
 #include "i18n/gnugettext.h"
 #include "platform/gdi/edges.h"
@@ -76,15 +75,22 @@ void TComSetupFrm::FormCreate(TObject*) {
     TranslateComponent(this, "cport");
 }
 
-void RegisterComSetupClasses() {
-    RegisterClasses({TComComboBox::StaticClass(), TComSetupFrm::StaticClass(), TLabel::StaticClass(),
-                     TButton::StaticClass()});
-    if (!GetClass("TGroupBox")) RegisterClass(TGroupBox::StaticClass());
-}
+void RegisterComSetupClasses() { RegisterClasses({TComComboBox::StaticClass(), TComSetupFrm::StaticClass()}); }
 
 std::unique_ptr<TComSetupView> NewComSetupView() {
     if (!Application || !Screen) return std::make_unique<TComSetupData>();
     RegisterComSetupClasses();
+    // The stand-in group box is known only while this window is read, so no
+    // other stored window takes it for the framework's.
+    struct StandIn {
+        bool registered = !GetClass("TGroupBox");
+        StandIn() {
+            if (registered) RegisterClass(TGroupBox::StaticClass());
+        }
+        ~StandIn() {
+            if (registered) UnRegisterClass(TGroupBox::StaticClass());
+        }
+    } standIn;
     return std::make_unique<TComSetupFormView>(NewForm<TComSetupFrm>(nullptr));
 }
 
