@@ -68,11 +68,54 @@ void TCustomComboBox::InitializeWindow() {
         SendMessage(handle_, CB_SETITEMHEIGHT, WPARAM(-1), itemHeight_);
     }
     items_->WindowCreated();
+    HookEdit();
     if (keptIndex_ >= 0) SendMessage(handle_, CB_SETCURSEL, WPARAM(keptIndex_), 0);
     else if (style_ != csDropDownList && !text_.empty()) SetWindowText(handle_, text_);
 }
 
+void TCustomComboBox::HookEdit() {
+    COMBOBOXINFO ci;
+    SendMessage(handle_, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&ci));
+    if (!ci.hwndItem) return;
+    editHook_ = MakeWindowProc([this](HWND e, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+        switch (m) {
+        case WM_KEYDOWN: case WM_SYSKEYDOWN: {
+            if (Perform(CN_BASE + m, wp, lp)) return 0;
+            Message k{m, wp, lp, 0};
+            if (DoKeyDown(k)) return 0;
+            wp = k.WParam;
+            break;
+        }
+        case WM_KEYUP: case WM_SYSKEYUP: {
+            Message k{m, wp, lp, 0};
+            if (DoKeyUp(k)) return 0;
+            wp = k.WParam;
+            break;
+        }
+        case WM_CHAR: {
+            if (Perform(CN_CHAR, wp, lp)) return 0;
+            Message k{m, wp, lp, 0};
+            if (DoKeyPress(k)) return 0;
+            wp = k.WParam;
+            break;
+        }
+        default:
+            break;
+        }
+        return CallWindowProc(editPrev_, e, m, wp, lp);
+    });
+    editWnd_ = ci.hwndItem;
+    editPrev_ = SetWindowProc(ci.hwndItem, editHook_);
+}
+
 void TCustomComboBox::DestroyWnd() {
+    if (editHook_) {
+        // Out of the edit's chain first, so its own procedure still sees its end.
+        if (IsWindow(editWnd_)) SetWindowProc(editWnd_, editPrev_);
+        FreeWindowProc(editHook_);
+        editHook_ = editPrev_ = nullptr;
+        editWnd_ = nullptr;
+    }
     if (handle_) {
         keptIndex_ = int(SendMessage(handle_, CB_GETCURSEL, 0, 0));
         text_ = GetText();

@@ -77,6 +77,12 @@ private:
     int maxLength_ = 0;
     int itemHeight_ = 0;
     int keptIndex_ = -1;
+    // The edit inside a drop-down combo box passes its keys through this
+    // control first (shortcuts, Tab, the default button, OnKeyPress).
+    win::WNDPROC editHook_ = nullptr;
+    win::WNDPROC editPrev_ = nullptr;
+    win::HWND editWnd_ = nullptr;
+    void HookEdit();
 };
 
 class TComboBox : public TCustomComboBox {

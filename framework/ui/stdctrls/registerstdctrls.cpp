@@ -12,7 +12,9 @@
 #include "framework/ui/stdctrls/listbox.h"
 #include "framework/ui/stdctrls/maskedit.h"
 #include "framework/ui/stdctrls/memo.h"
+#include "framework/ui/stdctrls/fontdialog.h"
 #include "framework/ui/stdctrls/printdialog.h"
+#include "framework/ui/stdctrls/printersetupdialog.h"
 #include "framework/ui/stdctrls/scrollbar.h"
 #include "platform/controls/standardclasses.h"
 
@@ -24,7 +26,7 @@ void RegisterStandardControls() {
                      TListBox::StaticClass(), TScrollBar::StaticClass(), TDBEdit::StaticClass(),
                      TDBText::StaticClass(), TDBMemo::StaticClass(), TDBImage::StaticClass(),
                      TDBCheckBox::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
-                     TPrintDialog::StaticClass()});
+                     TPrintDialog::StaticClass(), TPrinterSetupDialog::StaticClass(), TFontDialog::StaticClass()});
 }
 
 } // namespace tv
