@@ -9,6 +9,8 @@
 #include "framework/ui/stdctrls/dbedit.h"
 #include "framework/ui/stdctrls/dbimage.h"
 #include "framework/ui/stdctrls/dbmemo.h"
+#include "framework/ui/stdctrls/dbnavigator.h"
+#include "framework/ui/speedbutton.h"
 #include "framework/ui/stdctrls/dbtext.h"
 #include "framework/ui/stdctrls/edit.h"
 
@@ -232,6 +234,31 @@ TEST_F(DBControls, CheckBoxMapsSAndNAndRespectsReadOnly) {
     PressKey(VK_SPACE);
     EXPECT_FALSE(check->Checked());
     EXPECT_EQ(flags->State(), dsBrowse);
+}
+
+TEST_F(DBControls, NavigatorButtonsFollowTheDatasetAndDeleteAsksFirst) {
+    auto* nav = new TDBNavigator(form);
+    nav->SetParent(form);
+    nav->SetBounds(10, 300, 300, 25);
+    nav->SetDataSource(source);
+    auto* label = Bound<TDBText>("DES", 10);
+    EXPECT_FALSE(nav->Button(nbFirst)->Enabled());
+    EXPECT_TRUE(nav->Button(nbNext)->Enabled());
+    EXPECT_FALSE(nav->Button(nbPost)->Enabled());
+    nav->BtnClick(nbLast);
+    EXPECT_EQ(label->Caption(), "Ñame");
+    EXPECT_FALSE(nav->Button(nbNext)->Enabled());
+    nav->BtnClick(nbEdit);
+    EXPECT_TRUE(nav->Button(nbPost)->Enabled());
+    EXPECT_FALSE(nav->Button(nbDelete)->Enabled());
+    nav->BtnClick(nbCancel);
+    nav->BtnClick(nbDelete);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "¿Borrar el registro?");
+    EXPECT_EQ(data->RecordCount(), 2);
+    nav->SetVisibleButtons({nbFirst, nbPrior, nbNext, nbLast});
+    EXPECT_FALSE(nav->Button(nbDelete)->Visible());
+    EXPECT_EQ(nav->Button(nbLast)->Width(), 75);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "framework/ui/stdctrls/dbedit.h"
 #include "framework/ui/stdctrls/dbimage.h"
 #include "framework/ui/stdctrls/dbmemo.h"
+#include "framework/ui/stdctrls/dbnavigator.h"
 #include "framework/ui/stdctrls/dbtext.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/stdctrls/filedialogs.h"
@@ -26,7 +27,8 @@ void RegisterStandardControls() {
                      TListBox::StaticClass(), TScrollBar::StaticClass(), TDBEdit::StaticClass(),
                      TDBText::StaticClass(), TDBMemo::StaticClass(), TDBImage::StaticClass(),
                      TDBCheckBox::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
-                     TPrintDialog::StaticClass(), TPrinterSetupDialog::StaticClass(), TFontDialog::StaticClass()});
+                     TPrintDialog::StaticClass(), TPrinterSetupDialog::StaticClass(), TFontDialog::StaticClass(),
+                     TDBNavigator::StaticClass()});
 }
 
 } // namespace tv
