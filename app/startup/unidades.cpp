@@ -27,7 +27,7 @@ namespace tv::app {
 
 void registre_unidades() {
     RegisterUnit("translation", urTranslation, &InitializeTranslation, &FinalizeTranslation);
-    RegisterUnit("serialport", urSerialPort, &InitializeComPortUnit, &FinalizeComPortUnit);
+    RegisterUnit("serial_port", urSerialPort, &InitializeComPortUnit, &FinalizeComPortUnit);
     RegisterClasses({TSQLConnection::StaticClass(), TSQLQuery::StaticClass(), TSQLStoredProc::StaticClass(),
                      TSQLTable::StaticClass(), TDataSetProvider::StaticClass(), TClientDataSet::StaticClass(),
                      TDataSource::StaticClass()});
