@@ -10,6 +10,7 @@
 #include "framework/ui/stdctrls/dbimage.h"
 #include "framework/ui/stdctrls/dbmemo.h"
 #include "framework/ui/stdctrls/dbnavigator.h"
+#include "framework/ui/stdctrls/dbradiogroup.h"
 #include "framework/ui/speedbutton.h"
 #include "framework/ui/stdctrls/dbtext.h"
 #include "framework/ui/stdctrls/edit.h"
@@ -259,6 +260,34 @@ TEST_F(DBControls, NavigatorButtonsFollowTheDatasetAndDeleteAsksFirst) {
     nav->SetVisibleButtons({nbFirst, nbPrior, nbNext, nbLast});
     EXPECT_FALSE(nav->Button(nbDelete)->Visible());
     EXPECT_EQ(nav->Button(nbLast)->Width(), 75);
+}
+
+TEST_F(DBControls, RadioGroupMapsValuesAndWritesThePickedOne) {
+    auto* group = new TDBRadioGroup(form);
+    group->SetParent(form);
+    group->SetBounds(10, 200, 200, 100);
+    for (const char* s : {"Uno", "Dos", "Tres"}) group->Items()->Add(s);
+    for (const char* v : {"1", "2", "3"}) group->Values()->Add(v);
+    group->SetDataSource(source);
+    group->SetDataField("CODIGO");
+    EXPECT_EQ(group->ItemIndex(), 0);
+    data->Next();
+    EXPECT_EQ(group->ItemIndex(), 1);
+    EXPECT_TRUE(group->Button(1)->Checked());
+    win::POINT p = ClientPointToScreen(group->Button(2)->Handle(), 5, 5);
+    Click(p.x, p.y);
+    EXPECT_EQ(group->ItemIndex(), 2);
+    EXPECT_EQ(data->State(), dsEdit);
+    Focus(other);
+    EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 3);
+    data->Cancel();
+    // A read-only field keeps its choice.
+    data->FieldByName("CODIGO")->SetReadOnly(true);
+    p = ClientPointToScreen(group->Button(0)->Handle(), 5, 5);
+    Click(p.x, p.y);
+    EXPECT_EQ(group->ItemIndex(), 1);
+    EXPECT_TRUE(group->Button(1)->Checked());
+    EXPECT_EQ(data->State(), dsBrowse);
 }
 
 } // namespace

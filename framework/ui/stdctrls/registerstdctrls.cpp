@@ -7,6 +7,7 @@
 #include "framework/ui/stdctrls/dbimage.h"
 #include "framework/ui/stdctrls/dbmemo.h"
 #include "framework/ui/stdctrls/dbnavigator.h"
+#include "framework/ui/stdctrls/dbradiogroup.h"
 #include "framework/ui/stdctrls/dbtext.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/stdctrls/filedialogs.h"
@@ -28,7 +29,7 @@ void RegisterStandardControls() {
                      TDBText::StaticClass(), TDBMemo::StaticClass(), TDBImage::StaticClass(),
                      TDBCheckBox::StaticClass(), TOpenDialog::StaticClass(), TSaveDialog::StaticClass(),
                      TPrintDialog::StaticClass(), TPrinterSetupDialog::StaticClass(), TFontDialog::StaticClass(),
-                     TDBNavigator::StaticClass()});
+                     TDBNavigator::StaticClass(), TDBRadioGroup::StaticClass()});
 }
 
 } // namespace tv
