@@ -2,6 +2,7 @@
 
 #include "app/data/avisos.h"
 #include "app/data/consultas.h"
+#include "app/data/contabilizacion_documentos.h"
 #include "app/data/dm.h"
 #include "app/data/sqltexto.h"
 #include "framework/core/strutils.h"
@@ -70,6 +71,7 @@ void Tfdmbnc::Loaded() {
     DInterfaces = componente<TDataSource>(this, "DInterfaces");
     DInterfaces->SetDataSet(CInterfaces);
     contabanco = enlace_cadena(this, "SContaBanco", "PContabanco", "Ccontabanco");
+    enlace_documentos(this);
 }
 
 bool Tfdmbnc::DevolucionesPorCuenta() {

@@ -2,6 +2,7 @@
 
 #include "app/data/avisos.h"
 #include "app/data/consultas.h"
+#include "app/data/contabilizacion_documentos.h"
 #include "app/data/dm.h"
 #include "app/data/dmcar_documentos.h"
 #include "app/data/sqltexto.h"
@@ -40,6 +41,7 @@ void Tfdmcar::Loaded() {
     contanc = enlace_cadena(this, "QContanc", "PContanc", "CContanc");
     contaapl = enlace_cadena(this, "QContaapl", "PContaapl", "CContaapl");
     fdm->ConfigurarProviders(this);
+    enlace_documentos(this);
 }
 
 int Tfdmcar::id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,

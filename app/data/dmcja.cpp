@@ -2,6 +2,7 @@
 
 #include "app/data/avisos.h"
 #include "app/data/consultas.h"
+#include "app/data/contabilizacion_documentos.h"
 #include "app/data/dm.h"
 #include "app/data/sqltexto.h"
 #include "framework/core/strutils.h"
@@ -38,6 +39,7 @@ void Tfdmcja::Loaded() {
     contarprov = enlace_cadena(this, "QContarprov", "PContarprov", "CContarprov");
     contatrcj = enlace_cadena(this, "QContatrcj", "PContatrcj", "CContatrcj");
     contacaja = enlace_cadena(this, "QContacaja", "PContacaja", "CContacaja");
+    enlace_documentos(this);
 }
 
 Currency Tfdmcja::efectivo_caja(int caja, Currency monto, TDateTime fecha) {

@@ -2,6 +2,7 @@
 
 #include "app/data/avisos.h"
 #include "app/data/consultas.h"
+#include "app/data/contabilizacion_documentos.h"
 #include "app/data/dm.h"
 #include "app/data/sqltexto.h"
 #include "framework/data/clientdataset.h"
@@ -26,6 +27,7 @@ void Tfdmcmp::Loaded() {
     DInterfaces = componente<TDataSource>(this, "DInterfaces");
     DInterfaces->SetDataSet(CInterfaces);
     contacmp = enlace_cadena(this, "SContacmp", "PContacmp", "CContacmp", true);
+    enlace_documentos(this);
 }
 
 int Tfdmcmp::abre_interfaz(int tipo, const std::string& prefijo, bool preguntar) {

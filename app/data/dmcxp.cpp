@@ -2,6 +2,7 @@
 
 #include "app/data/avisos.h"
 #include "app/data/consultas.h"
+#include "app/data/contabilizacion_documentos.h"
 #include "app/data/dm.h"
 #include "app/data/dmcar_documentos.h"
 #include "app/data/sqltexto.h"
@@ -39,6 +40,7 @@ void Tfdmcxp::Loaded() {
     contanotdb = enlace_cadena(this, "QContanotdb", "PContanotdb", "CContanotdb");
     contanotcr = enlace_cadena(this, "QContanotcr", "PContanotcr", "CContanotcr");
     contaaplica = enlace_cadena(this, "QContaaplica", "PContaaplica", "CContaaplica");
+    enlace_documentos(this);
 }
 
 int Tfdmcxp::id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,

@@ -1,6 +1,7 @@
 #include "app/data/dmfact.h"
 
 #include "app/data/consultas.h"
+#include "app/data/contabilizacion_documentos.h"
 #include "app/data/dm.h"
 #include "app/data/sqltexto.h"
 #include "framework/core/strutils.h"
@@ -31,6 +32,7 @@ void Tfdmfact::Loaded() {
     DInterfaces = componente<TDataSource>(this, "DInterfaces");
     DInterfaces->SetDataSet(CInterfaces);
     contafactura = enlace_cadena(this, "QContafactura", "PContafactura", "CContafactura", true);
+    enlace_documentos(this);
 }
 
 std::string Tfdmfact::nombre_copia(int, int copia) {

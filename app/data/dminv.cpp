@@ -1,6 +1,7 @@
 #include "app/data/dminv.h"
 
 #include "app/data/consultas.h"
+#include "app/data/contabilizacion_documentos.h"
 #include "app/data/dm.h"
 #include "app/data/sqltexto.h"
 #include "framework/data/clientdataset.h"
@@ -26,6 +27,7 @@ void TfdmInv::Loaded() {
     DInterfaces = componente<TDataSource>(this, "DInterfaces");
     DInterfaces->SetDataSet(CInterfaces);
     containv = enlace_cadena(this, "SContainv", "PContainv", "CContainv");
+    enlace_documentos(this);
 }
 
 int TfdmInv::abre_interfaz(int tipo, const std::string& prefijo, bool preguntar) {

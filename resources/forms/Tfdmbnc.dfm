@@ -21,4 +21,64 @@ object fdmbnc: Tfdmbnc
   end
   object Ccontabanco: TClientDataSet
   end
+  object TConsigna: TSQLQuery
+  end
+  object DConsigna: TDataSource
+  end
+  object TConsdetalle: TSQLQuery
+  end
+  object SPIdConsigna: TSQLStoredProc
+  end
+  object TCheque: TSQLQuery
+  end
+  object DCheque: TDataSource
+  end
+  object SPIdCheque: TSQLStoredProc
+  end
+  object TRetiro: TSQLQuery
+  end
+  object DRetiro: TDataSource
+  end
+  object SPIdRetiro: TSQLStoredProc
+  end
+  object TNotadb: TSQLQuery
+  end
+  object DNotadb: TDataSource
+  end
+  object SPIdNotadb: TSQLStoredProc
+  end
+  object TNotacr: TSQLQuery
+  end
+  object DNotacr: TDataSource
+  end
+  object SPIdNotacr: TSQLStoredProc
+  end
+  object TTraslado: TSQLQuery
+  end
+  object DTraslado: TDataSource
+  end
+  object SPIdTraslado: TSQLStoredProc
+  end
+  object TDevcheque: TSQLQuery
+  end
+  object DDevcheque: TDataSource
+  end
+  object SPIdDevcheque: TSQLStoredProc
+  end
+  object TConciliacion: TSQLQuery
+  end
+  object DConciliacion: TDataSource
+  end
+  object TConcilbanco: TSQLQuery
+  end
+  object SPIdConciliacion: TSQLStoredProc
+  end
+  object SPIdCuentabanco: TSQLStoredProc
+  end
+  object SContaretiro: TSQLStoredProc
+  end
+  object SContatrascuenta: TSQLStoredProc
+  end
+  object SConciliabanco: TSQLStoredProc
+  end
 end

@@ -43,4 +43,38 @@ object fdmcar: Tfdmcar
   end
   object CContaapl: TClientDataSet
   end
+  object TNotadbcl: TSQLQuery
+  end
+  object DNotadbcl: TDataSource
+  end
+  object SPIdNotadbcl: TSQLStoredProc
+  end
+  object TNotacrcl: TSQLQuery
+  end
+  object DNotacrcl: TDataSource
+  end
+  object SPIdNotacrcl: TSQLStoredProc
+  end
+  object TAnticlie: TSQLQuery
+  end
+  object DAnticlie: TDataSource
+  end
+  object SPIdAnticlie: TSQLStoredProc
+  end
+  object TAplicl: TSQLQuery
+  end
+  object DAplicl: TDataSource
+  end
+  object TApcldetalle: TSQLQuery
+  end
+  object SPIdAplicl: TSQLStoredProc
+  end
+  object SPIdPagoclie: TSQLStoredProc
+  end
+  object SImprpagoclie: TSQLStoredProc
+  end
+  object SImpraplicl: TSQLStoredProc
+  end
+  object SBuscaiddoc: TSQLStoredProc
+  end
 end

@@ -61,4 +61,86 @@ object fdmcja: Tfdmcja
   end
   object CContacaja: TClientDataSet
   end
+  object TRecibo: TSQLQuery
+  end
+  object DRecibo: TDataSource
+  end
+  object TRecipago: TSQLQuery
+  end
+  object TRecidetalle: TSQLQuery
+  end
+  object TRecicrucec: TSQLQuery
+  end
+  object SPIdRecibo: TSQLStoredProc
+  end
+  object TEgreso: TSQLQuery
+  end
+  object DEgreso: TDataSource
+  end
+  object TEgredetalle: TSQLQuery
+  end
+  object TEgrecaja: TSQLQuery
+  end
+  object TEgreconta: TSQLQuery
+  end
+  object TEgrebanco: TSQLQuery
+  end
+  object TEgrecrucec: TSQLQuery
+  end
+  object SPIdEgreso: TSQLStoredProc
+  end
+  object TAnticlie: TSQLQuery
+  end
+  object DAnticlie: TDataSource
+  end
+  object SPIdAnticlie: TSQLStoredProc
+  end
+  object TAntiprov: TSQLQuery
+  end
+  object DAntiprov: TDataSource
+  end
+  object SPIdAntiprov: TSQLStoredProc
+  end
+  object TCambiodoc: TSQLQuery
+  end
+  object DCambiodoc: TDataSource
+  end
+  object TCambioent: TSQLQuery
+  end
+  object TCambiosal: TSQLQuery
+  end
+  object SPIdCambiodoc: TSQLStoredProc
+  end
+  object TReciprov: TSQLQuery
+  end
+  object DReciprov: TDataSource
+  end
+  object TReciprovdet: TSQLQuery
+  end
+  object TReciprovpago: TSQLQuery
+  end
+  object SPIdReciprov: TSQLStoredProc
+  end
+  object TTrascaja: TSQLQuery
+  end
+  object DTrascaja: TDataSource
+  end
+  object TTrascajadet: TSQLQuery
+  end
+  object SPIdTrascaja: TSQLStoredProc
+  end
+  object TConsignatar: TSQLQuery
+  end
+  object DConsignatar: TDataSource
+  end
+  object TConsignatardet: TSQLQuery
+  end
+  object SPIdConsignatar: TSQLStoredProc
+  end
+  object TConsolfp: TSQLQuery
+  end
+  object DConsolfp: TDataSource
+  end
+  object SPIdConsolfp: TSQLStoredProc
+  end
 end

@@ -43,4 +43,30 @@ object fdmcxp: Tfdmcxp
   end
   object CContaaplica: TClientDataSet
   end
+  object TNotadbpr: TSQLQuery
+  end
+  object DNotadbpr: TDataSource
+  end
+  object SPIdNotadbpr: TSQLStoredProc
+  end
+  object TNotacrpr: TSQLQuery
+  end
+  object DNotacrpr: TDataSource
+  end
+  object SPIdNotacrpr: TSQLStoredProc
+  end
+  object TAntiprov: TSQLQuery
+  end
+  object DAntiprov: TDataSource
+  end
+  object TApliprov: TSQLQuery
+  end
+  object DApliprov: TDataSource
+  end
+  object TApprdetalle: TSQLQuery
+  end
+  object SPIdApliprov: TSQLStoredProc
+  end
+  object SContanotacr: TSQLStoredProc
+  end
 end
