@@ -49,6 +49,7 @@ object fconsprecios: Tfconsprecios
       Left = 24
       Top = 20
       Width = 700
+      Height = 22
       AutoSize = False
       Caption = ''
       Font.Height = -16
@@ -189,6 +190,7 @@ object fconsprecios: Tfconsprecios
       Left = 140
       Top = 328
       Width = 300
+      Height = 32
       AutoSize = False
       Caption = ''
       Font.Height = -24

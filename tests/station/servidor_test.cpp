@@ -1,0 +1,85 @@
+// Logging in through the login window against the Firebird server on the
+// loopback address (scripts/services/firebird.sh): the server checks the
+// password, so a wrong one is refused in Spanish and the window stays for
+// another try.
+#include "estacion.h"
+
+#include <sys/socket.h>
+#include <netinet/in.h>
+#include <arpa/inet.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/data/dm.h"
+#include "app/windows/acceso.h"
+#include "app/windows/lista.h"
+#include "app/windows/principal.h"
+#include "framework/ui/application.h"
+#include "framework/ui/bitbtn.h"
+#include "framework/ui/stdctrls/edit.h"
+#include "platform/backend/headless.h"
+#include "platform/window/input.h"
+
+using namespace tv;
+using namespace tv::app;
+using namespace tv::win;
+
+namespace {
+
+bool ServidorEscucha() {
+    int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(3050);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bool ok = connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+    close(s);
+    return ok;
+}
+
+class Servidor : public estacion::EstacionTest {
+protected:
+    void SetUp() override {
+        EstacionTest::SetUp();
+        if (!ServidorEscucha()) GTEST_SKIP() << "sin servidor Firebird en 127.0.0.1:3050";
+        namespace fs = std::filesystem;
+        // The server may run under its own account: let it read and write the copy.
+        for (const auto& e : fs::recursive_directory_iterator(dbs->Dir().path()))
+            fs::permissions(e.path(), fs::perms::all, fs::perm_options::add);
+        fs::permissions(dbs->Dir().path(), fs::perms::all, fs::perm_options::add);
+        remoto = "localhost:" + servidor;
+        std::ofstream(ArchivoAplicacion("SERVIDORES.cfg")) << remoto << "\n";
+    }
+    std::string remoto;
+};
+
+TEST_F(Servidor, AWrongPasswordIsRefusedAndTheWindowStaysForAnotherTry) {
+    Tfacceso* f = NewForm<Tfacceso>(fprincipal);
+    f->Show();
+    Application->ProcessMessages();
+    EXPECT_EQ(f->Servidor->Text(), remoto);
+    f->TUsuario->SetFocus();
+    Application->ProcessMessages();
+    TypeText("CAJERO");
+    PressKey(VK_RETURN);
+    TypeText("equivocada");
+    PressKey(VK_RETURN);
+    Application->ProcessMessages();
+    EXPECT_EQ(Dichos(), std::vector<std::string>{"El nombre de Usuario o la clave son incorrectas."});
+    EXPECT_EQ(f->TNomUsr->Text(), "");
+    EXPECT_FALSE(f->BitBtn1->Enabled());
+    EXPECT_NE(Lea("ERRORES.TXT").find("Your user name and password are not defined"), std::string::npos);
+
+    dichos.clear();
+    f->TClave->SetText("cajero");
+    f->TClaveExit(f->TClave);
+    EXPECT_EQ(Dichos(), std::vector<std::string>{});
+    EXPECT_EQ(f->TNomUsr->Text(), "Juan Pérez Cajero");
+    f->Hide();
+    Application->ProcessMessages();
+    f->Free();
+}
+
+} // namespace
