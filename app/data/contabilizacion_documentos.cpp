@@ -124,6 +124,36 @@ const TModuloDocumentos kModulos[] = {
     {"Tfdmbnc", kTfdmbnc, std::size(kTfdmbnc), kTfdmbncProc, std::size(kTfdmbncProc)},
 };
 
+// Tables the modules read whole, for windows of the suite; a detail names its master's data source.
+struct TTablaModulo {
+    const char* clase;
+    const char* componente;
+    const char* sql;
+    const char* maestra;
+};
+
+const TTablaModulo kTablas[] = {
+    {"TfdmInv", "TImportacion", "SELECT * FROM IMPORTACION_INVENTARIO", nullptr},
+    {"TfdmInv", "TMaquinas", "SELECT * FROM ENSAMBLE_MAQUINA", nullptr},
+    {"TfdmInv", "TOperarios", "SELECT * FROM ENSAMBLE_OPERARIO", nullptr},
+    {"Tfdmfact", "TAutorizaciones", "SELECT * FROM AUTORIZACIONES", nullptr},
+    {"Tfdmfact", "TPresupuesto", "SELECT * FROM PRESUPUESTO_VENTAS", nullptr},
+    {"Tfdmfact", "THistorico", "SELECT * FROM HISTORICO_VENTAS", nullptr},
+    {"Tfdmfact", "TTrasportadores", "SELECT * FROM TRASPORTADORES", nullptr},
+    {"Tfdmfact", "TPuntoequilibrio", "SELECT * FROM PUNTO_EQUILIBRIO", nullptr},
+    {"Tfdmfact", "TRutas", "SELECT * FROM RUTAS_ENTREGA", nullptr},
+    {"Tfdmcar", "TGrupocartera", "SELECT * FROM GRUPO_CARTERA", nullptr},
+    {"Tfdmcar", "TComisiones", "SELECT * FROM COMISIONES_PUNTOS", nullptr},
+    {"Tfdmcja", "TTarjetas", "SELECT * FROM TARJETAS", nullptr},
+    {"Tfdmcja", "TClaseegreso", "SELECT * FROM CLASE_EGRESO", nullptr},
+    {"Tfdmcja", "TCajas", "SELECT * FROM CAJAS", nullptr},
+    {"Tfdmbnc", "TBancos", "SELECT * FROM BANCOS", nullptr},
+    {"Tfdmbnc", "TTipodoc", "SELECT * FROM TIPO_DOCUMENTO", nullptr},
+    {"Tfdmbnc", "TPrefbancos", "SELECT * FROM PREFIJOS_BANCOS WHERE TIDO_COD = :TIDO_COD", "DTipodoc"},
+    {"Tfdmbnc", "TOperaciones", "SELECT * FROM CONCILIACION_OPERACIONES", nullptr},
+    {"Tfdmbnc", "TCuentasbanco", "SELECT * FROM CUENTAS_BANCO ORDER BY CUBA_CODCTA", nullptr},
+};
+
 void Procedimiento(TComponent* modulo, const char* componente_nombre, const char* nombre) {
     auto* sp = componente<TSQLStoredProc>(modulo, componente_nombre);
     sp->SetSQLConnection(fdm->Tallyvo);
@@ -160,6 +190,13 @@ void enlace_documentos(TComponent* modulo) {
         for (std::size_t i = 0; i < m.n_procedimientos; ++i)
             if (m.procedimientos[i].componente)
                 Procedimiento(modulo, m.procedimientos[i].componente, m.procedimientos[i].procedimiento);
+    }
+    for (const TTablaModulo& t : kTablas) {
+        if (modulo->ClassName() != t.clase) continue;
+        auto* q = componente<TSQLQuery>(modulo, t.componente);
+        q->SetSQLConnection(tallyvo);
+        q->SQL().SetText(t.sql);
+        if (t.maestra) q->SetDataSource(componente<TDataSource>(modulo, t.maestra));
     }
 }
 

@@ -79,4 +79,10 @@ object fdmInv: TfdmInv
   end
   object SActualicecosto: TSQLStoredProc
   end
+  object TImportacion: TSQLQuery
+  end
+  object TMaquinas: TSQLQuery
+  end
+  object TOperarios: TSQLQuery
+  end
 end

@@ -81,4 +81,17 @@ object fdmbnc: Tfdmbnc
   end
   object SConciliabanco: TSQLStoredProc
   end
+  object TBancos: TSQLQuery
+  end
+  object TTipodoc: TSQLQuery
+  end
+  object DTipodoc: TDataSource
+    DataSet = TTipodoc
+  end
+  object TPrefbancos: TSQLQuery
+  end
+  object TOperaciones: TSQLQuery
+  end
+  object TCuentasbanco: TSQLQuery
+  end
 end

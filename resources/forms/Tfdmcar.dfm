@@ -77,4 +77,8 @@ object fdmcar: Tfdmcar
   end
   object SBuscaiddoc: TSQLStoredProc
   end
+  object TGrupocartera: TSQLQuery
+  end
+  object TComisiones: TSQLQuery
+  end
 end

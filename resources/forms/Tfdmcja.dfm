@@ -143,4 +143,10 @@ object fdmcja: Tfdmcja
   end
   object SPIdConsolfp: TSQLStoredProc
   end
+  object TTarjetas: TSQLQuery
+  end
+  object TClaseegreso: TSQLQuery
+  end
+  object TCajas: TSQLQuery
+  end
 end

@@ -97,4 +97,16 @@ object fdmfact: Tfdmfact
   end
   object SFacturarconceptos: TSQLStoredProc
   end
+  object TAutorizaciones: TSQLQuery
+  end
+  object TPresupuesto: TSQLQuery
+  end
+  object THistorico: TSQLQuery
+  end
+  object TTrasportadores: TSQLQuery
+  end
+  object TPuntoequilibrio: TSQLQuery
+  end
+  object TRutas: TSQLQuery
+  end
 end

@@ -90,3 +90,28 @@ TEST_F(Documentos, AnInvoiceOpensWithItsLinesAndNewIdsComeFromTheServer)
     EXPECT_GT(primero, 1);
     EXPECT_EQ(nuevo->Params().ParamByName("ID").AsInteger(), primero + 1);
 }
+
+TEST_F(Documentos, TablesReadWholeAndTheBankNumberingUnderItsType)
+{
+    const std::pair<TComponent*, const char*> tablas[] = {
+        {fdmInv, "TImportacion"}, {fdmInv, "TMaquinas"},     {fdmInv, "TOperarios"},     {fdmfact, "TAutorizaciones"},
+        {fdmfact, "TPresupuesto"}, {fdmfact, "THistorico"}, {fdmfact, "TTrasportadores"}, {fdmfact, "TPuntoequilibrio"},
+        {fdmfact, "TRutas"},       {fdmcar, "TGrupocartera"}, {fdmcar, "TComisiones"},   {fdmcja, "TTarjetas"},
+        {fdmcja, "TClaseegreso"},  {fdmcja, "TCajas"},        {fdmbnc, "TBancos"},        {fdmbnc, "TOperaciones"},
+        {fdmbnc, "TCuentasbanco"}};
+    for (const auto& [modulo, nombre] : tablas) {
+        auto* q = dynamic_cast<TSQLQuery*>(modulo->FindComponent(nombre));
+        ASSERT_TRUE(q) << nombre;
+        EXPECT_NO_THROW(q->Open()) << nombre;
+        q->Close();
+    }
+    auto* tipos = static_cast<TSQLQuery*>(fdmbnc->FindComponent("TTipodoc"));
+    auto* prefijos = static_cast<TSQLQuery*>(fdmbnc->FindComponent("TPrefbancos"));
+    tipos->Open();
+    ASSERT_TRUE(tipos->Locate("TIDO_COD", Variant(72), {}));
+    prefijos->Open();
+    ASSERT_FALSE(prefijos->IsEmpty());
+    EXPECT_EQ(prefijos->FieldByName("TIDO_COD")->AsInteger(), 72);
+    prefijos->Close();
+    tipos->Close();
+}
