@@ -114,7 +114,13 @@ const TDocumentoModulo kTfdmbnc[] = {
 };
 const TProcedimientoModulo kTfdmbncProc[] = {{"SPIdCuentabanco", "CAMBIE_ID_CUENTA_BANCO"}, {"SContaretiro", "CONTABIL_RETIRO"}, {"SContatrascuenta", "CONTABIL_TRASCUENTA"}, {"SConciliabanco", "CONCILIA_BANCO"}};
 
+const TDocumentoModulo kTfdmcnt[] = {
+    {"TComprobantes", "DComprobantes", "COMPROBANTE_ENCABEZADO", "ENCO_CONSEC", {{"TComprDetalle", "COMPROBANTE_DETALLE"}}, "SIdComproba", "CAMBIE_ID_COMPROBA", "0", false},
+};
+const TProcedimientoModulo kTfdmcntProc[] = {{"SIdPlantilla", "CAMBIE_ID_PLANTILLA"}, {"SIdajusteinf", "CAMBIE_ID_AJUSTESINF"}, {"SIdcierreanual", "CAMBIE_ID_CIERANUAL"}, {"Sidciertercero", "CAMBIE_ID_CIERTERC"}, {"SSaldocta", "SALDO_CUENTA"}, {"SInsertasaldoini", "INSERTE_SALDO_INICIAL"}, {"SMM", "MM_1001"}};
+
 const TModuloDocumentos kModulos[] = {
+    {"Tfdmcnt", kTfdmcnt, std::size(kTfdmcnt), kTfdmcntProc, std::size(kTfdmcntProc)},
     {"TfdmInv", kTfdmInv, std::size(kTfdmInv), kTfdmInvProc, std::size(kTfdmInvProc)},
     {"Tfdmcmp", kTfdmcmp, std::size(kTfdmcmp), kTfdmcmpProc, std::size(kTfdmcmpProc)},
     {"Tfdmfact", kTfdmfact, std::size(kTfdmfact), kTfdmfactProc, std::size(kTfdmfactProc)},
@@ -133,6 +139,22 @@ struct TTablaModulo {
 };
 
 const TTablaModulo kTablas[] = {
+    {"Tfdmcnt", "TEstructura", "SELECT * FROM ESTRUCTURA", nullptr},
+    {"Tfdmcnt", "TUsuarios", "SELECT * FROM USUARIO", nullptr},
+    {"Tfdmcnt", "TPlantilla", "SELECT * FROM PLANTILLA_ENCABEZADO", nullptr},
+    {"Tfdmcnt", "TPlantilladetalle", "SELECT * FROM PLANTILLA_DETALLE WHERE PLAN_ID = :PLAN_ID", "DPlantilla"},
+    {"Tfdmcnt", "TAjustesinf", "SELECT * FROM AJUSTES_INFLACION", nullptr},
+    {"Tfdmcnt", "TCierterc", "SELECT * FROM CIERRE_TERCEROS", nullptr},
+    {"Tfdmcnt", "TCieranual", "SELECT * FROM CIERRE_ANUAL", nullptr},
+    {"Tfdmcnt", "TImportacion", "SELECT * FROM IMPORTACION_INVENTARIO", nullptr},
+    {"Tfdmcnt", "TConceptoconta", "SELECT * FROM CONCEPTO_CONTABLE", nullptr},
+    {"Tfdmcnt", "TPresupuesto", "SELECT * FROM PRESUPUESTO", nullptr},
+    {"Tfdmcnt", "TCambiosit", "SELECT * FROM CAMBIO_SITUACION", nullptr},
+    {"Tfdmcnt", "TFlujoefe", "SELECT * FROM FLUJO_EFECTIVO", nullptr},
+    {"Tfdmcnt", "TCtasexport", "SELECT * FROM CUENTAS_EXPORTACION", nullptr},
+    {"Tfdmcnt", "TPrefexport", "SELECT * FROM PREFIJOS_EXPORTACION", nullptr},
+    {"Tfdmcnt", "Tbuscconc", "SELECT * FROM CONCEPTOS", nullptr},
+    {"Tfdmcnt", "TFtomediosm", "SELECT * FROM MEDIOSMAG_ARCHIVOS", nullptr},
     {"TfdmInv", "TImportacion", "SELECT * FROM IMPORTACION_INVENTARIO", nullptr},
     {"TfdmInv", "TMaquinas", "SELECT * FROM ENSAMBLE_MAQUINA", nullptr},
     {"TfdmInv", "TOperarios", "SELECT * FROM ENSAMBLE_OPERARIO", nullptr},

@@ -2,6 +2,7 @@
 
 #include "app/data/avisos.h"
 #include "app/data/consultas.h"
+#include "app/data/contabilizacion_documentos.h"
 #include "app/data/dm.h"
 #include "app/data/sqltexto.h"
 #include "framework/core/properties.h"
@@ -54,6 +55,7 @@ void Tfdmcnt::Loaded() {
     QUsuarios->SetSQLConnection(tallyvo);
     QValida = componente<TSQLQuery>(this, "QValida");
     QValida->SetSQLConnection(tallyvo);
+    enlace_documentos(this);
 }
 
 Tfdmcnt::~Tfdmcnt() {

@@ -28,4 +28,64 @@ object fdmcnt: Tfdmcnt
   end
   object QValida: TSQLQuery
   end
+  object TComprobantes: TSQLQuery
+  end
+  object DComprobantes: TDataSource
+  end
+  object TComprDetalle: TSQLQuery
+  end
+  object SIdComproba: TSQLStoredProc
+  end
+  object TEstructura: TSQLQuery
+  end
+  object TUsuarios: TSQLQuery
+  end
+  object DSUsuarios: TDataSource
+    DataSet = TUsuarios
+  end
+  object TPlantilla: TSQLQuery
+  end
+  object DPlantilla: TDataSource
+    DataSet = TPlantilla
+  end
+  object TPlantilladetalle: TSQLQuery
+  end
+  object TAjustesinf: TSQLQuery
+  end
+  object TCierterc: TSQLQuery
+  end
+  object TCieranual: TSQLQuery
+  end
+  object TImportacion: TSQLQuery
+  end
+  object TConceptoconta: TSQLQuery
+  end
+  object TPresupuesto: TSQLQuery
+  end
+  object TCambiosit: TSQLQuery
+  end
+  object TFlujoefe: TSQLQuery
+  end
+  object TCtasexport: TSQLQuery
+  end
+  object TPrefexport: TSQLQuery
+  end
+  object Tbuscconc: TSQLQuery
+  end
+  object TFtomediosm: TSQLQuery
+  end
+  object SIdPlantilla: TSQLStoredProc
+  end
+  object SIdajusteinf: TSQLStoredProc
+  end
+  object SIdcierreanual: TSQLStoredProc
+  end
+  object Sidciertercero: TSQLStoredProc
+  end
+  object SSaldocta: TSQLStoredProc
+  end
+  object SInsertasaldoini: TSQLStoredProc
+  end
+  object SMM: TSQLStoredProc
+  end
 end

@@ -6,6 +6,7 @@
 #include "app/data/dmbnc.h"
 #include "app/data/dmcar.h"
 #include "app/data/dmcja.h"
+#include "app/data/dmcnt.h"
 #include "app/data/dmcmp.h"
 #include "app/data/dmcxp.h"
 #include "app/data/dmfact.h"
@@ -37,7 +38,7 @@ TEST_F(Documentos, EveryModuleOpensItsHeadersAndTheirLines)
         TComponent* modulo;
         int encabezados, lineas;
     } casos[] = {{fdmInv, 8, 8}, {fdmcmp, 5, 5}, {fdmfact, 9, 11}, {fdmcar, 4, 1},
-                 {fdmcxp, 4, 1}, {fdmcja, 9, 14}, {fdmbnc, 8, 2}};
+                 {fdmcxp, 4, 1}, {fdmcja, 9, 14}, {fdmbnc, 8, 2}, {fdmcnt, 1, 1}};
     for (const Caso& c : casos) {
         int encabezados = 0, lineas = 0;
         for (int i = 0; i < c.modulo->ComponentCount(); ++i) {
@@ -98,7 +99,11 @@ TEST_F(Documentos, TablesReadWholeAndTheBankNumberingUnderItsType)
         {fdmfact, "TPresupuesto"}, {fdmfact, "THistorico"}, {fdmfact, "TTrasportadores"}, {fdmfact, "TPuntoequilibrio"},
         {fdmfact, "TRutas"},       {fdmcar, "TGrupocartera"}, {fdmcar, "TComisiones"},   {fdmcja, "TTarjetas"},
         {fdmcja, "TClaseegreso"},  {fdmcja, "TCajas"},        {fdmbnc, "TBancos"},        {fdmbnc, "TOperaciones"},
-        {fdmbnc, "TCuentasbanco"}};
+        {fdmbnc, "TCuentasbanco"}, {fdmcnt, "TEstructura"}, {fdmcnt, "TUsuarios"}, {fdmcnt, "TPlantilla"},
+        {fdmcnt, "TPlantilladetalle"}, {fdmcnt, "TAjustesinf"}, {fdmcnt, "TCierterc"}, {fdmcnt, "TCieranual"},
+        {fdmcnt, "TImportacion"}, {fdmcnt, "TConceptoconta"}, {fdmcnt, "TPresupuesto"}, {fdmcnt, "TCambiosit"},
+        {fdmcnt, "TFlujoefe"}, {fdmcnt, "TCtasexport"}, {fdmcnt, "TPrefexport"}, {fdmcnt, "Tbuscconc"},
+        {fdmcnt, "TFtomediosm"}};
     for (const auto& [modulo, nombre] : tablas) {
         auto* q = dynamic_cast<TSQLQuery*>(modulo->FindComponent(nombre));
         ASSERT_TRUE(q) << nombre;
