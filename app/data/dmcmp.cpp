@@ -7,6 +7,7 @@
 #include "app/data/sqltexto.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
+#include "framework/data/fielddefs.h"
 
 namespace tv::app {
 
@@ -28,6 +29,13 @@ void Tfdmcmp::Loaded() {
     DInterfaces->SetDataSet(CInterfaces);
     contacmp = enlace_cadena(this, "SContacmp", "PContacmp", "CContacmp", true);
     enlace_documentos(this);
+    // Suggested purchases, kept in memory by the windows that fill them.
+    auto* sugerido = componente<TClientDataSet>(this, "Csugerido");
+    sugerido->FieldDefs().Add("Articulo", ftString, 15, false);
+    sugerido->FieldDefs().Add("Bodega", ftString, 2, false);
+    sugerido->FieldDefs().Add("Sugerido", ftFMTBcd, 4, false);
+    sugerido->FieldDefs()[2].SetPrecision(15);
+    sugerido->FieldDefs().Add("Unidad", ftString, 8, false);
 }
 
 int Tfdmcmp::abre_interfaz(int tipo, const std::string& prefijo, bool preguntar) {

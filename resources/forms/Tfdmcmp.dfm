@@ -53,4 +53,6 @@ object fdmcmp: Tfdmcmp
   end
   object SPIdCoticomp: TSQLStoredProc
   end
+  object Csugerido: TClientDataSet
+  end
 end

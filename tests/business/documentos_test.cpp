@@ -11,6 +11,7 @@
 #include "app/data/dmcxp.h"
 #include "app/data/dmfact.h"
 #include "app/data/dminv.h"
+#include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
 #include "framework/data/params.h"
@@ -119,4 +120,18 @@ TEST_F(Documentos, TablesReadWholeAndTheBankNumberingUnderItsType)
     EXPECT_EQ(prefijos->FieldByName("TIDO_COD")->AsInteger(), 72);
     prefijos->Close();
     tipos->Close();
+}
+
+TEST_F(Documentos, SuggestedPurchasesLiveInMemory)
+{
+    auto* sugerido = static_cast<TClientDataSet*>(fdmcmp->FindComponent("Csugerido"));
+    ASSERT_TRUE(sugerido);
+    sugerido->CreateDataSet();
+    sugerido->Append();
+    sugerido->FieldByName("Articulo")->SetAsString("000001");
+    sugerido->FieldByName("Sugerido")->SetAsCurrency(Currency::FromDouble(12.5));
+    sugerido->Post();
+    EXPECT_EQ(sugerido->RecordCount(), 1);
+    EXPECT_EQ(sugerido->FieldByName("Sugerido")->AsCurrency(), Currency::FromDouble(12.5));
+    sugerido->Close();
 }
