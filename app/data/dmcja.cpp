@@ -40,6 +40,7 @@ void Tfdmcja::Loaded() {
     contatrcj = enlace_cadena(this, "QContatrcj", "PContatrcj", "CContatrcj");
     contacaja = enlace_cadena(this, "QContacaja", "PContacaja", "CContacaja");
     enlace_documentos(this);
+    enlace_consulta(this, "Consolfp", tallyvo, false, "SELECT * FROM CONSOLIDE_FORMASP");
 }
 
 Currency Tfdmcja::efectivo_caja(int caja, Currency monto, TDateTime fecha) {

@@ -149,4 +149,10 @@ object fdmcja: Tfdmcja
   end
   object TCajas: TSQLQuery
   end
+  object QConsolfp: TSQLQuery
+  end
+  object PConsolfp: TDataSetProvider
+  end
+  object CConsolfp: TClientDataSet
+  end
 end

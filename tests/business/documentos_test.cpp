@@ -134,4 +134,11 @@ TEST_F(Documentos, SuggestedPurchasesLiveInMemory)
     EXPECT_EQ(sugerido->RecordCount(), 1);
     EXPECT_EQ(sugerido->FieldByName("Sugerido")->AsCurrency(), Currency::FromDouble(12.5));
     sugerido->Close();
+
+    auto* consolidado = static_cast<TClientDataSet*>(fdmcja->FindComponent("CConsolfp"));
+    ASSERT_TRUE(consolidado);
+    consolidado->Open();
+    for (const char* campo : {"COFP_ID", "COFP_ITEM", "FOPA_ID", "COFP_BCO", "COFP_CTA", "COFP_NUM"})
+        EXPECT_TRUE(consolidado->FindField(campo)) << campo;
+    consolidado->Close();
 }
