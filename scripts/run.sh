@@ -20,22 +20,6 @@ if [ ! -f "$DEMO/datos/general.fdb" ]; then
   echo "Creando las bases de datos de demostración en $DEMO (solo la primera vez)..."
   mkdir -p "$DEMO"
   "$BUILD/tools/create_demo_db" "$DEMO" --fuente "$PWD" --articulos "${TALLYVO_ARTICULOS:-50000}"
-  # The demo users read and write every object, and each login's audit row
-  # takes its number from the database.
-  grants="EXECUTE BLOCK AS DECLARE n VARCHAR(63); BEGIN
-  FOR SELECT TRIM(rdb\$relation_name) FROM rdb\$relations WHERE rdb\$system_flag = 0 INTO :n DO
-    EXECUTE STATEMENT 'GRANT ALL ON \"' || n || '\" TO PUBLIC';
-  FOR SELECT TRIM(rdb\$procedure_name) FROM rdb\$procedures WHERE rdb\$system_flag = 0 INTO :n DO
-    EXECUTE STATEMENT 'GRANT EXECUTE ON PROCEDURE \"' || n || '\" TO PUBLIC';
-  FOR SELECT TRIM(rdb\$generator_name) FROM rdb\$generators WHERE rdb\$system_flag = 0 INTO :n DO
-    EXECUTE STATEMENT 'GRANT USAGE ON GENERATOR \"' || n || '\" TO PUBLIC';
-END"
-  audit="CREATE OR ALTER TRIGGER ESTACION_AUDITORIA_ID FOR AUDITORIA BEFORE INSERT AS BEGIN
-  IF (NEW.AUDI_ID IS NULL) THEN NEW.AUDI_ID = GEN_ID(GEN_AUDITORIA, 1); END"
-  printf 'SET TERM ^;\n%s^\nCOMMIT^\n' "$grants" | isql-fb -q -user SYSDBA "$DEMO/datos/general.fdb"
-  for db in "$DEMO"/datos/*/tallyvo.fdb; do
-    printf 'SET TERM ^;\n%s^\n%s^\nCOMMIT^\n' "$grants" "$audit" | isql-fb -q -user SYSDBA "$db"
-  done
 fi
 # The login window lists this entry (written anew on every run).
 printf '%s\r\n' "$DEMO" >"$DEMO/SERVIDORES.cfg"

@@ -1,5 +1,6 @@
 // The framework's classes for stored definitions, and the application and
 // screen objects.
+#include "framework/ui/stdctrls/registerstdctrls.h"
 #include "framework/core/object.h"
 #include "framework/ui/actions.h"
 #include "framework/ui/application.h"
@@ -33,6 +34,7 @@ void InitializeUI() {
                      TRadioButton::StaticClass(), TImageList::StaticClass(),
                      TToolBar::StaticClass(), TToolButton::StaticClass(), TSplitter::StaticClass(),
                      TScrollBox::StaticClass(), TRadioGroup::StaticClass()});
+    RegisterStandardControls();
     if (!Screen) Screen = new TScreen(nullptr);
     if (!Application) Application = new TApplication(nullptr);
 }
