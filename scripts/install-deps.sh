@@ -11,7 +11,7 @@ PACKAGES=(
   gettext
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-server firebird3.0-utils
   fonts-liberation fonts-dejavu-core fontconfig
-  xvfb
+  xvfb xdotool
   python3 python3-xlrd unrtf poppler-utils
 )
 
