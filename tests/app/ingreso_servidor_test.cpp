@@ -31,14 +31,6 @@ void AbraAlServidor(const std::filesystem::path& dir) {
         fs::permissions(e.path(), fs::perms::all, fs::perm_options::add);
 }
 
-// Runs statements on a database of the copy as SYSDBA through the server.
-void ComoSysdba(const std::string& base, std::initializer_list<const char*> sentencias) {
-    TSQLConnection c;
-    c.Params().SetText("User_Name=SYSDBA\nPassword=quillmoss\n");
-    c.Params().SetValues("Database", base);
-    c.Open();
-    for (const char* s : sentencias) c.ExecuteDirect(s);
-}
 
 class IngresoServidor : public ::testing::Test {
 protected:
@@ -46,15 +38,6 @@ protected:
         registre_unidades();
         AbraAlServidor(dbs_.Dir().path());
         servidor_ = "localhost:" + dbs_.ServerEntry();
-        // The demo databases grant nothing to the demo users and give AUDITORIA
-        // no id of its own yet; the station needs both.
-        ComoSysdba(servidor_ + "/datos/general.fdb",
-                   {"GRANT SELECT ON USUARIO TO PUBLIC", "GRANT SELECT ON COMPANIA TO PUBLIC"});
-        ComoSysdba(servidor_ + "/datos/001/tallyvo.fdb",
-                   {"GRANT SELECT ON USUARIO TO PUBLIC", "GRANT SELECT ON CONFIGURACION TO PUBLIC",
-                    "GRANT INSERT ON AUDITORIA TO PUBLIC", "GRANT USAGE ON SEQUENCE GEN_AUDITORIA TO PUBLIC",
-                    "CREATE TRIGGER PRUEBA_AUDITORIA_ID FOR AUDITORIA BEFORE INSERT AS BEGIN "
-                    "IF (NEW.AUDI_ID IS NULL) THEN NEW.AUDI_ID = GEN_ID(GEN_AUDITORIA, 1); END"});
         Application = &aplicacion_;
         cree_modulos_centrales(&aplicacion_);
         cree_modulos_negocio(&aplicacion_);

@@ -71,10 +71,6 @@ void ModulosTest::SetUp() {
     fdm->principal = &barra_;
     fdm->conecte_general(dbs_->ServerEntry(), "SYSDBA", "cualquiera");
     fdm->conecte_compania(dbs_->ServerEntry(), "001", "SYSDBA", "cualquiera");
-    // The schema gives AUDITORIA no id of its own yet; the login's insert names none.
-    if (Valor("select count(*) from rdb$triggers where rdb$relation_name = 'AUDITORIA'") == "0")
-        Sql("CREATE TRIGGER PRUEBA_AUDITORIA_ID FOR AUDITORIA BEFORE INSERT AS BEGIN "
-            "IF (NEW.AUDI_ID IS NULL) THEN NEW.AUDI_ID = GEN_ID(GEN_AUDITORIA, 1); END");
 }
 
 void ModulosTest::TearDown() {

@@ -39,23 +39,7 @@ void Ejecute(const std::string& base, const std::string& usuario, const std::str
     for (const std::string& s : sentencias) c.ExecuteDirect(s);
 }
 
-const char* kAbraATodos =
-    "EXECUTE BLOCK AS DECLARE n VARCHAR(63); BEGIN "
-    "FOR SELECT TRIM(rdb$relation_name) FROM rdb$relations WHERE rdb$system_flag = 0 INTO :n DO "
-    "EXECUTE STATEMENT 'GRANT ALL ON \"' || n || '\" TO PUBLIC'; "
-    "FOR SELECT TRIM(rdb$procedure_name) FROM rdb$procedures WHERE rdb$system_flag = 0 INTO :n DO "
-    "EXECUTE STATEMENT 'GRANT EXECUTE ON PROCEDURE \"' || n || '\" TO PUBLIC'; "
-    "FOR SELECT TRIM(rdb$generator_name) FROM rdb$generators WHERE rdb$system_flag = 0 INTO :n DO "
-    "EXECUTE STATEMENT 'GRANT USAGE ON GENERATOR \"' || n || '\" TO PUBLIC'; END";
 } // namespace
-
-void prepare_bases(const std::string& general, const std::string& compania, const std::string& usuario,
-                   const std::string& clave) {
-    Ejecute(general, usuario, clave, {kAbraATodos});
-    Ejecute(compania, usuario, clave,
-            {kAbraATodos, "CREATE OR ALTER TRIGGER ESTACION_AUDITORIA_ID FOR AUDITORIA BEFORE INSERT AS BEGIN "
-                          "IF (NEW.AUDI_ID IS NULL) THEN NEW.AUDI_ID = GEN_ID(GEN_AUDITORIA, 1); END"});
-}
 
 void EstacionTest::SetUp() {
     setenv("TALLYVO_REGISTRY_DIR", registro.path().c_str(), 1);
@@ -67,7 +51,6 @@ void EstacionTest::SetUp() {
     }
     dbs = std::make_unique<tvtest::FirebirdDatabases>();
     servidor = dbs->ServerEntry();
-    prepare_bases(dbs->GeneralPath(), dbs->CompanyPath());
     std::ofstream(aplicacion.file("SERVIDORES.cfg")) << servidor << "\n";
 
     win::ResetDesktop();

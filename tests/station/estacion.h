@@ -20,11 +20,6 @@ class FakeClock;
 
 namespace estacion {
 
-// The demo databases as the station's users meet them: every object open to
-// the demo users, and the login's audit rows numbered by the database.
-void prepare_bases(const std::string& general, const std::string& compania, const std::string& usuario = "SYSDBA",
-                   const std::string& clave = "x");
-
 class EstacionTest : public ::testing::Test {
 protected:
     void SetUp() override;
