@@ -5,6 +5,8 @@
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/screen.h"
+#include "framework/ui/printers.h"
+#include "framework/ui/stdctrls/printersetupdialog.h"
 
 namespace tv {
 
@@ -253,7 +255,17 @@ void TFileExit::ExecuteTarget(TObject*) {
 TFilePrintSetup::TFilePrintSetup(TComponent* owner) : TCustomAction(owner) { SetCaption("&Configurar impresora"); }
 
 void TFilePrintSetup::ExecuteTarget(TObject*) {
-    if (ShowPrinterSetup) ShowPrinterSetup();
+    if (ShowPrinterSetup) {
+        ShowPrinterSetup();
+        return;
+    }
+    TPrinter* printer = Printer();
+    TPrinterSetupDialog dialog;
+    int current = printer->PrinterIndex();
+    dialog.SetPrinterName(printer->Printers()->Strings(current));
+    if (!dialog.Execute()) return;
+    int chosen = printer->Printers()->IndexOf(dialog.PrinterName());
+    if (chosen >= 0 && chosen != current) printer->SetPrinterIndex(chosen);
 }
 
 TCustomForm* TWindowAction::Form(TObject* target) const {

@@ -190,7 +190,8 @@ public:
     void ExecuteTarget(TObject*) override;
 };
 
-// Shows the printer set-up dialog, through the hook the dialogs install.
+// Shows the printer set-up dialog and makes the printer chosen there the
+// process-wide printer; a program may put its own dialog in the hook.
 class TFilePrintSetup : public TCustomAction {
     TV_CLASS(TFilePrintSetup, TCustomAction)
 public:
