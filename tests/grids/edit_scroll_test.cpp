@@ -76,6 +76,125 @@ TEST_F(GridEditTest, ScrollingHidesTheEditorAndKeepsItsText) {
     EXPECT_EQ(grid->InplaceEditor()->Top(), grid->CellRect(1, 4).top);
 }
 
+TEST_F(GridEditTest, AlwaysShownTheEditorHoldsTheFocusWhileTheGridHasIt) {
+    auto* other = new TTextGrid(form);
+    other->SetBounds(0, 220, 200, 100);
+    other->SetParent(form);
+    grid->SetOptions(grid->Options() + TGridOptions{goAlwaysShowEditor});
+    Pump();
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(GetFocus(), grid->InplaceEditor()->WindowHandle());
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "B1");
+    // Enter writes and the editor stays; Esc puts the cell's text back.
+    TypeText("k");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(grid->Cell(1, 1), "k");
+    EXPECT_TRUE(EditorShown());
+    TypeText("zz");
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "k");
+    EXPECT_TRUE(EditorShown());
+    // Leaving the grid writes what was typed and leaves the editor shown;
+    // coming back gives the focus to the editor again.
+    TypeText("m");
+    other->SetFocus();
+    Pump();
+    EXPECT_EQ(grid->Cell(1, 1), "m");
+    EXPECT_TRUE(EditorShown());
+    EXPECT_EQ(GetFocus(), other->WindowHandle());
+    grid->SetFocus();
+    Pump();
+    EXPECT_EQ(GetFocus(), grid->InplaceEditor()->WindowHandle());
+    // It follows the current cell, focus and all.
+    PressKey(VK_DOWN);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "B2");
+    EXPECT_EQ(grid->InplaceEditor()->Top(), grid->CellRect(1, 2).top);
+    EXPECT_EQ(GetFocus(), grid->InplaceEditor()->WindowHandle());
+    // Out of view it hides, writing its text, and the grid takes the focus;
+    // back in view it shows with the focus again.
+    TypeText("w");
+    grid->SetTopRow(5);
+    EXPECT_FALSE(EditorShown());
+    EXPECT_EQ(grid->Cell(1, 2), "w");
+    EXPECT_EQ(GetFocus(), grid->WindowHandle());
+    grid->SetTopRow(1);
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "w");
+    EXPECT_EQ(GetFocus(), grid->InplaceEditor()->WindowHandle());
+    // Without editing it hides and the grid has the focus.
+    grid->SetOptions(grid->Options() - TGridOptions{goEditing});
+    EXPECT_FALSE(EditorShown());
+    EXPECT_EQ(GetFocus(), grid->WindowHandle());
+}
+
+// A grid with an editor of its own kind, as a data grid has.
+class TCountingEditor : public TInplaceEdit {
+    TV_CLASS(TCountingEditor, TInplaceEdit)
+public:
+    using TInplaceEdit::TInplaceEdit;
+    std::vector<RECT> laidOut;
+
+protected:
+    void BoundsChanged() override {
+        TInplaceEdit::BoundsChanged();
+        laidOut.push_back(BoundsRect());
+    }
+};
+
+class TOwnEditorGrid : public TTextGrid {
+    TV_CLASS(TOwnEditorGrid, TTextGrid)
+public:
+    using TTextGrid::TTextGrid;
+
+protected:
+    TInplaceEdit* CreateEditor() override { return new TCountingEditor(this); }
+};
+
+TEST_F(GridTest, ADescendantsEditorTakesTheCellsMaskLimitAndPlace) {
+    auto* g = new TOwnEditorGrid(form);
+    g->SetBorderStyle(bsNone);
+    g->SetScrollBars(ssNone);
+    g->SetBounds(0, 210, 400, 150);
+    g->SetParent(form);
+    g->SetOptions(g->Options() + TGridOptions{goEditing});
+    g->SetCell(1, 1, "0423");
+    g->SetCell(2, 1, "ab");
+    g->masks[1] = "00/00;0;_";
+    g->limit = 4;
+    g->SetFocus();
+    Pump();
+    PressKey(VK_F2);
+    auto* e = dynamic_cast<TCountingEditor*>(g->InplaceEditor());
+    ASSERT_NE(e, nullptr);
+    ASSERT_TRUE(e->Visible());
+    EXPECT_EQ(e->Host(), g);
+    EXPECT_EQ(e->EditText(), "04/23");
+    ASSERT_FALSE(e->laidOut.empty());
+    auto same = [](RECT a, RECT b) {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    };
+    EXPECT_TRUE(same(e->laidOut.back(), g->CellRect(1, 1)));
+    // An incomplete masked entry is refused with the editor left open.
+    e->SelectAll();
+    TypeText("1");
+    EXPECT_THROW(g->SetEditorMode(false), EDBEditError);
+    EXPECT_TRUE(e->Visible());
+    EXPECT_EQ(g->Cell(1, 1), "0423");
+    PressKey(VK_ESCAPE);
+    EXPECT_FALSE(e->Visible());
+    EXPECT_EQ(g->Cell(1, 1), "0423");
+    // The next cell has no mask and the limit.
+    g->MoveColRow(2, 1, true, true);
+    PressKey(VK_F2);
+    EXPECT_EQ(e->EditMask(), "");
+    EXPECT_TRUE(same(e->laidOut.back(), g->CellRect(2, 1)));
+    e->SetSelStart(2);
+    TypeText("xyz");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(g->Cell(2, 1), "abxy");
+}
+
 class GridScrollTest : public GridTest {
 protected:
     SCROLLINFO Bar(int bar) {

@@ -129,6 +129,44 @@ TEST_F(GridMouseTest, MovingAColumnDrawsTheMovingLineAndCallsColumnMoved) {
     EXPECT_EQ(grid->ColWidths(2), 64);
 }
 
+TEST_F(GridMouseTest, RowsMoveFromTheFixedColumnAndColumnsFromTheFixedRow) {
+    grid->SetOptions(grid->Options() + TGridOptions{goRowMoving, goColMoving});
+    grid->SetRowHeights(2, 30);  // row 2 runs 50..79, row 4 106..129
+    grid->MoveColRow(1, 2, true, true);
+    Pump();
+    auto before = Column(200, 95, 140);
+    Press(10, 60);
+    EXPECT_EQ(grid->GridState(), gsRowMoving);
+    MoveTo(10, 115);  // over row 4: the line at its bottom edge
+    EXPECT_NE(Column(200, 95, 140), before);
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(Column(200, 95, 140), before);
+    Release(10, 115);
+    EXPECT_TRUE(grid->rowsMoved.empty());
+
+    Press(10, 60);
+    MoveTo(10, 115);
+    Release(10, 115);
+    ASSERT_EQ(grid->rowsMoved.size(), 1u);
+    EXPECT_EQ(grid->rowsMoved[0], std::make_pair(2, 4));
+    EXPECT_EQ(grid->RowHeights(4), 30);
+    EXPECT_EQ(grid->RowHeights(2), 24);
+    EXPECT_EQ(grid->Row(), 4);  // the current row went with it
+    EXPECT_EQ(grid->GridState(), gsNormal);
+
+    // The fixed row moves columns in the same grid; the corner moves nothing.
+    Press(150, 10);
+    EXPECT_EQ(grid->GridState(), gsColMoving);
+    MoveTo(280, 10);
+    Release(280, 10);
+    EXPECT_EQ(grid->moved, (std::vector<std::pair<int, int>>{{2, 4}}));
+    Press(10, 10);
+    EXPECT_EQ(grid->GridState(), gsNormal);
+    Release(10, 10);
+    EXPECT_EQ(grid->rowsMoved.size(), 1u);
+    EXPECT_EQ(grid->moved.size(), 1u);
+}
+
 TEST_F(GridMouseTest, MovingPastTheEdgeScrollsAndDropsOnTheCellThatCameIntoView) {
     grid->SetOptions(grid->Options() + TGridOptions{goColMoving});
     Pump();

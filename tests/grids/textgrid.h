@@ -24,6 +24,9 @@ public:
     void SetCell(int col, int row, const std::string& text) { cells_[{col, row}] = text; }
 
     std::vector<std::pair<int, int>> moved;   // ColumnMoved calls
+    std::vector<std::pair<int, int>> rowsMoved; // RowMoved calls
+    std::map<int, std::string> masks;         // GetEditMask by column
+    int limit = 0;                            // GetEditLimit
     std::vector<std::string> written;         // SetEditText calls, "col,row=text"
     int topLeftChanges = 0;
 
@@ -38,7 +41,10 @@ protected:
     void DrawCell(int col, int row, const tv::win::RECT& rect, tv::TGridDrawState state) override;
     std::string GetEditText(int col, int row) override { return Cell(col, row); }
     void SetEditText(int col, int row, const std::string& value) override;
+    std::string GetEditMask(int col, int) override { return masks.count(col) ? masks[col] : std::string(); }
+    int GetEditLimit() override { return limit; }
     void ColumnMoved(int from, int to) override { moved.emplace_back(from, to); }
+    void RowMoved(int from, int to) override { rowsMoved.emplace_back(from, to); }
     void TopLeftChanged() override;
 
 private:

@@ -32,7 +32,7 @@ TCustomGrid::TCustomGrid(TComponent* owner) : TCustomControl(owner) {
 
 TCustomGrid::~TCustomGrid() {
     // The editor calls back into the grid while it goes: free it first.
-    TCustomEdit* e = inplaceEdit_;
+    TInplaceEdit* e = inplaceEdit_;
     inplaceEdit_ = nullptr;
     delete e;
 }
@@ -409,7 +409,18 @@ void TCustomGrid::Dispatch(Message& msg) {
         UpdateScrollRange();
         UpdateEdit();
         return;
-    case WM_SETFOCUS: case WM_KILLFOCUS:
+    case WM_SETFOCUS: {
+        auto alive = Alive();
+        TCustomControl::Dispatch(msg);
+        if (!*alive) return;
+        InvalidateRect(Selection());
+        // The focus passes on to the editor when it shows, or when it
+        // always shows (unless it is just handing the focus back).
+        if (options_.Contains(goAlwaysShowEditor) && !hidingEditor_) ShowEditor();
+        else if (editorMode_) UpdateEdit();
+        return;
+    }
+    case WM_KILLFOCUS:
         TCustomControl::Dispatch(msg);
         InvalidateRect(Selection());
         return;

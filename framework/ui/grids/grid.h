@@ -10,8 +10,8 @@
 
 #include "framework/ui/controls.h"
 #include "framework/ui/grids/gridtypes.h"
-#include "framework/ui/stdctrls/edit.h"
-#include "framework/ui/stdctrls/memo.h"
+#include "framework/ui/stdctrls/inplaceedit.h"
+#include "framework/ui/stdctrls/memo.h" // TScrollStyle
 
 namespace tv {
 
@@ -19,7 +19,7 @@ using TMovedEvent = std::function<void(TObject* sender, int fromIndex, int toInd
 using TSelectCellEvent = std::function<void(TObject* sender, int col, int row, bool& canSelect)>;
 using TMouseWheelUpDownEvent = std::function<void(TObject* sender, TShiftState shift, win::POINT mousePos, bool& handled)>;
 
-class TCustomGrid : public TCustomControl {
+class TCustomGrid : public TCustomControl, public TInplaceEditHost {
     TV_CLASS(TCustomGrid, TCustomControl)
 public:
     explicit TCustomGrid(TComponent* owner = nullptr);
@@ -74,7 +74,7 @@ public:
 
     bool EditorMode() const { return editorMode_; }
     void SetEditorMode(bool v);
-    TCustomEdit* InplaceEditor() const { return inplaceEdit_; }
+    TInplaceEdit* InplaceEditor() const { return inplaceEdit_; }
     TGridState GridState() const { return gridState_; }
 
     // --- geometry ---
@@ -109,8 +109,6 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelUp;
 
 protected:
-    friend class TInplaceEdit;
-
     // --- drawing ---
     void Paint() override;
     virtual void DrawCell(int col, int row, const win::RECT& rect, TGridDrawState state) {}
@@ -172,7 +170,9 @@ protected:
     void CancelMouseState();
 
     // --- editing ---
-    virtual TCustomEdit* CreateEditor();
+    // The editor, made the first time it shows; the grid becomes its host
+    // and its parent.
+    virtual TInplaceEdit* CreateEditor();
     void ShowEditor();
     void HideEditor();
     void ShowEditorChar(char32_t ch);
@@ -186,6 +186,16 @@ protected:
     virtual std::string GetEditMask(int col, int row) { return {}; }
     virtual int GetEditLimit() { return 0; }
     virtual void EditorKeyDown(win::WORD& key, TShiftState shift);
+
+    // --- the editor's host ---
+    std::string InplaceEditText() override { return GetEditText(current_.X, current_.Y); }
+    std::string InplaceEditMask() override { return GetEditMask(current_.X, current_.Y); }
+    int InplaceEditLimit() override { return GetEditLimit(); }
+    bool InplaceCanModify() override { return CanEditModify(); }
+    bool InplaceWantTab() override { return options_.Contains(goTabs); }
+    void InplaceKeyDown(win::WORD& key, TShiftState shift) override { EditorKeyDown(key, shift); }
+    void InplaceKeyPress(char32_t& key) override;
+    TWinControl* InplaceHostControl() override { return this; }
 
     // --- window ---
     void CreateParams(TCreateParams& params) override;
@@ -204,8 +214,6 @@ private:
     void HandleTimer();
     void HandleMouseWheel(Message& msg);
     bool HandleSetCursor(Message& msg);
-    void HookEditor();
-    void HideEdit();
     int CellStart(const TGridAxisDrawInfo& axis, int cell) const;
     int NextVisibleCol(int from, int step) const;
     void PaintLines(const TGridDrawInfo& info);
@@ -224,7 +232,7 @@ private:
     bool defaultDrawing_ = true;
     TColor fixedColor_ = clBtnFace;
     bool editorMode_ = false;
-    TCustomEdit* inplaceEdit_ = nullptr;
+    TInplaceEdit* inplaceEdit_ = nullptr;
     TGridCoord editCell_{-1, -1};
     TGridState gridState_ = gsNormal;
     int sizingIndex_ = 0, sizingPos_ = 0, sizingOfs_ = 0;
@@ -232,6 +240,7 @@ private:
     bool timerOn_ = false;
     int wheelAccumulator_ = 0;
     bool showingEditor_ = false;
+    bool hidingEditor_ = false;
     bool updatingScrollRange_ = false;
 };
 

@@ -129,18 +129,23 @@ void TCustomGrid::KeyDown(WORD& key, TShiftState shift) {
 void TCustomGrid::KeyPress(char32_t& key) {
     auto alive = Alive();
     TCustomControl::KeyPress(key);
-    if (!*alive) return;
-    if (key == 13 && !options_.Contains(goAlwaysShowEditor)) {
+    if (!*alive || key != 13) return;
+    if (!options_.Contains(goAlwaysShowEditor)) {
         if (editorMode_) HideEditor();
         else ShowEditor();
         key = 0;
+    } else if (inplaceEdit_ && inplaceEdit_->Visible()) {
+        // The editor stays: Enter writes what it holds.
+        UpdateText();
     }
 }
 
 void TCustomGrid::DoExit() {
     auto alive = Alive();
     TCustomControl::DoExit();
-    if (*alive && !options_.Contains(goAlwaysShowEditor)) HideEditor();
+    if (!*alive) return;
+    if (!options_.Contains(goAlwaysShowEditor)) HideEditor();
+    else if (inplaceEdit_ && inplaceEdit_->Visible()) UpdateText();
 }
 
 } // namespace tv

@@ -47,8 +47,13 @@ void TInplaceEdit::UpdateContents() {
     SetModified(false);
 }
 
-void TInplaceEdit::Move(const RECT& rect) {
-    SetBounds(rect.left, rect.top, rect.Width(), rect.Height());
+void TInplaceEdit::UpdateLoc(const RECT& loc) {
+    if (loc.right <= loc.left || loc.bottom <= loc.top) HideEditor();
+    else Move(loc);
+}
+
+void TInplaceEdit::Move(const RECT& loc) {
+    SetBounds(loc.left, loc.top, loc.Width(), loc.Height());
     BoundsChanged();
     SetVisible(true);
     Invalidate();
@@ -56,10 +61,11 @@ void TInplaceEdit::Move(const RECT& rect) {
 
 void TInplaceEdit::HideEditor() {
     if (!Visible()) return;
-    bool hadFocus = Focused();
-    SetVisible(false);
-    if (hadFocus && host_)
+    // The host takes the focus before the editor goes, so that the focus
+    // never falls to the form.
+    if (Focused() && host_)
         if (TWinControl* g = host_->InplaceHostControl(); g && g->CanFocus()) g->SetFocus();
+    SetVisible(false);
 }
 
 void TInplaceEdit::Deselect() {
@@ -69,6 +75,10 @@ void TInplaceEdit::Deselect() {
 bool TInplaceEdit::PosEqual(const RECT& r) const {
     return Left() == r.left && Top() == r.top && Width() == r.Width() && Height() == r.Height();
 }
+
+// The grid checks the mask when it takes the text; undoing a cell whose
+// stored text is incomplete must still close the editor.
+void TInplaceEdit::DoExit() { TCustomEdit::DoExit(); }
 
 bool TInplaceEdit::EditCanModify() { return !ReadOnly() && (!host_ || host_->InplaceCanModify()); }
 
@@ -146,12 +156,10 @@ void TInplaceEdit::KeyPress(char32_t& key) {
 void TInplaceEdit::Dispatch(Message& msg) {
     if (msg.Msg == WM_GETDLGCODE) {
         TCustomMaskEdit::Dispatch(msg);
-        msg.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
-        return;
-    }
-    if (msg.Msg == WM_SIZE) {
-        TCustomMaskEdit::Dispatch(msg);
-        BoundsChanged();
+        // Enter and Esc end or undo the cell's edit instead of pressing the
+        // form's default or cancel button.
+        msg.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS;
+        if (!host_ || host_->InplaceWantTab()) msg.Result |= DLGC_WANTTAB;
         return;
     }
     TCustomMaskEdit::Dispatch(msg);
