@@ -4,6 +4,7 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/core/formreader.h"
+#include "framework/core/formwriter.h"
 #include "framework/core/properties.h"
 #include "framework/core/rtlconsts.h"
 #include "framework/core/strutils.h"
@@ -199,5 +200,37 @@ void TComponent::GetChildren(const TGetChildProc& proc, TComponent* root) {
 TPersistent* TComponent::GetOwner() const { return owner_; }
 
 std::string TComponent::GetNamePath() const { return name_; }
+
+// --- design position ---------------------------------------------------------------
+
+void TComponent::SetDesignPosition(int left, int top) {
+    designLeft_ = left;
+    designTop_ = top;
+}
+
+std::int32_t TComponent::DesignInfo() const {
+    return std::int32_t(std::uint32_t(std::uint16_t(designLeft_)) | std::uint32_t(std::uint16_t(designTop_)) << 16);
+}
+
+void TComponent::SetDesignInfo(std::int32_t info) {
+    designLeft_ = std::int16_t(std::uint32_t(info) & 0xFFFF);
+    designTop_ = std::int16_t(std::uint32_t(info) >> 16);
+}
+
+void TComponent::DefineProperties(TFiler& filer) {
+    TPersistent::DefineProperties(filer);
+    // Written as a pair, like the designer does, whenever it differs from the ancestor's.
+    bool hasData;
+    if (auto* ancestor = dynamic_cast<TComponent*>(filer.Ancestor()))
+        hasData = ancestor->designLeft_ != designLeft_ || ancestor->designTop_ != designTop_;
+    else
+        hasData = designLeft_ != 0 || designTop_ != 0;
+    filer.DefineProperty(
+        "Left", [this](TReader& r) { designLeft_ = int(r.ReadInteger()); },
+        [this](TWriter& w) { w.WriteInteger(designLeft_); }, hasData);
+    filer.DefineProperty(
+        "Top", [this](TReader& r) { designTop_ = int(r.ReadInteger()); },
+        [this](TWriter& w) { w.WriteInteger(designTop_); }, hasData);
+}
 
 } // namespace tv

@@ -101,6 +101,16 @@ public:
     TPersistent* GetOwner() const override;
     std::string GetNamePath() const override;
 
+    // Where a designer placed a non-visual component. Stored definitions keep
+    // it as "Left" and "Top"; it has no effect at run time. DesignInfo packs
+    // both, Left in the low word and Top in the high word.
+    int DesignLeft() const { return designLeft_; }
+    int DesignTop() const { return designTop_; }
+    void SetDesignPosition(int left, int top);
+    std::int32_t DesignInfo() const;
+    void SetDesignInfo(std::int32_t info);
+    void DefineProperties(TFiler& filer) override;
+
 protected:
     // Another component was inserted into or removed from the owner, or a
     // free-notification partner is going away. The base forwards it to the
@@ -117,6 +127,7 @@ private:
     std::vector<TComponent*> freeNotifies_;
     std::string name_;
     std::intptr_t tag_ = 0;
+    int designLeft_ = 0, designTop_ = 0;
     TComponentState state_;
 };
 

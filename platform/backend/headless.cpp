@@ -43,52 +43,44 @@ void ScriptStep(std::function<void()> step) { Script().push_back(std::move(step)
 void ClearScript() { Script().clear(); }
 size_t PendingScriptSteps() { return Script().size(); }
 
-void MouseDown(int x, int y, int button) {
+void QueueMouseDown(int x, int y, int button) {
     InjectMouseMove(x, y);
     InjectMouseButton(button, true, x, y);
-    Pump();
 }
 
-void MouseUp(int x, int y, int button) {
+void QueueMouseUp(int x, int y, int button) {
     InjectMouseMove(x, y);
     InjectMouseButton(button, false, x, y);
-    Pump();
 }
 
-void Click(int x, int y, int button) {
+void QueueClick(int x, int y, int button) {
     InjectMouseMove(x, y);
     InjectMouseButton(button, true, x, y);
     InjectMouseButton(button, false, x, y);
-    Pump();
 }
 
-void DoubleClick(int x, int y, int button) {
-    Click(x, y, button);
-    Click(x, y, button);
+void QueueDoubleClick(int x, int y, int button) {
+    QueueClick(x, y, button);
+    QueueClick(x, y, button);
 }
 
-void MoveMouse(int x, int y) {
-    InjectMouseMove(x, y);
-    Pump();
-}
+void QueueMouseMove(int x, int y) { InjectMouseMove(x, y); }
 
-void Drag(int fromX, int fromY, int toX, int toY, int steps, int button) {
+void QueueDrag(int fromX, int fromY, int toX, int toY, int steps, int button) {
     steps = steps < 1 ? 1 : steps;
     InjectMouseMove(fromX, fromY);
     InjectMouseButton(button, true, fromX, fromY);
     for (int i = 1; i <= steps; ++i)
         InjectMouseMove(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
     InjectMouseButton(button, false, toX, toY);
-    Pump();
 }
 
-void Wheel(int x, int y, int delta) {
+void QueueWheel(int x, int y, int delta) {
     InjectMouseMove(x, y);
     InjectMouseWheel(delta, x, y);
-    Pump();
 }
 
-void PressKey(int vk, bool shift, bool ctrl, bool alt) {
+void QueueKey(int vk, bool shift, bool ctrl, bool alt) {
     if (shift) InjectKey(VK_SHIFT, true);
     if (ctrl) InjectKey(VK_CONTROL, true);
     if (alt) InjectKey(VK_MENU, true);
@@ -97,10 +89,9 @@ void PressKey(int vk, bool shift, bool ctrl, bool alt) {
     if (alt) InjectKey(VK_MENU, false);
     if (ctrl) InjectKey(VK_CONTROL, false);
     if (shift) InjectKey(VK_SHIFT, false);
-    Pump();
 }
 
-void TypeText(const std::string& utf8) {
+void QueueText(const std::string& utf8) {
     size_t i = 0;
     while (i < utf8.size()) {
         unsigned char c = static_cast<unsigned char>(utf8[i]);
@@ -120,6 +111,50 @@ void TypeText(const std::string& utf8) {
         InjectChar(cp);
         if (vk) InjectKey(vk | 0x10000, false);
     }
+}
+
+void MouseDown(int x, int y, int button) {
+    QueueMouseDown(x, y, button);
+    Pump();
+}
+
+void MouseUp(int x, int y, int button) {
+    QueueMouseUp(x, y, button);
+    Pump();
+}
+
+void Click(int x, int y, int button) {
+    QueueClick(x, y, button);
+    Pump();
+}
+
+void DoubleClick(int x, int y, int button) {
+    Click(x, y, button);
+    Click(x, y, button);
+}
+
+void MoveMouse(int x, int y) {
+    QueueMouseMove(x, y);
+    Pump();
+}
+
+void Drag(int fromX, int fromY, int toX, int toY, int steps, int button) {
+    QueueDrag(fromX, fromY, toX, toY, steps, button);
+    Pump();
+}
+
+void Wheel(int x, int y, int delta) {
+    QueueWheel(x, y, delta);
+    Pump();
+}
+
+void PressKey(int vk, bool shift, bool ctrl, bool alt) {
+    QueueKey(vk, shift, ctrl, alt);
+    Pump();
+}
+
+void TypeText(const std::string& utf8) {
+    QueueText(utf8);
     Pump();
 }
 

@@ -38,6 +38,19 @@ void Wheel(int x, int y, int delta);
 void PressKey(int vk, bool shift = false, bool ctrl = false, bool alt = false);
 void TypeText(const std::string& utf8);
 
+// The same input, only queued, as a person's input arrives while the program
+// is busy: nothing is dispatched until a message loop runs
+// (Application->ProcessMessages, HandleMessage, a modal loop).
+void QueueClick(int x, int y, int button = 0);
+void QueueDoubleClick(int x, int y, int button = 0);
+void QueueMouseDown(int x, int y, int button = 0);
+void QueueMouseUp(int x, int y, int button = 0);
+void QueueMouseMove(int x, int y);
+void QueueDrag(int fromX, int fromY, int toX, int toY, int steps = 4, int button = 0);
+void QueueWheel(int x, int y, int delta);
+void QueueKey(int vk, bool shift = false, bool ctrl = false, bool alt = false);
+void QueueText(const std::string& utf8);
+
 // A point of a window's client area in screen coordinates.
 POINT ClientPointToScreen(HWND wnd, int x, int y);
 

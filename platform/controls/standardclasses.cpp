@@ -3,6 +3,7 @@
 #include "platform/controls/edit.h"
 #include "platform/controls/listbox.h"
 #include "platform/controls/monthcal.h"
+#include "platform/controls/scrollbarcontrol.h"
 #include "platform/controls/tooltip.h"
 #include "platform/controls/combobox.h"
 
@@ -14,6 +15,7 @@ void RegisterStandardClasses() {
     RegisterComboBoxClass();
     RegisterMonthCalClass();
     RegisterToolTipClass();
+    RegisterScrollBarClass();
 }
 
 } // namespace tv::win

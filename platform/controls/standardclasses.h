@@ -1,6 +1,6 @@
 #pragma once
 // The standard window classes of the platform: edit, list box, combo box,
-// month calendar and tool tip. Registering is explicit (a static library
+// month calendar, tool tip and scroll bar. Registering is explicit (a static library
 // drops self-registering objects); calling it again does nothing, and after
 // a desktop reset it registers the classes anew.
 namespace tv::win {

@@ -9,7 +9,9 @@
 
 #include "framework/core/exceptions.h"
 #include "platform/gdi/devicecontext.h"
+#include "platform/gdi/objects.h"
 #include "platform/gdi/recorder.h"
+#include "platform/picture/bitmap.h"
 #include "platform/picture/picturefile.h"
 #include "platform/window/cursor.h"
 
@@ -86,22 +88,210 @@ std::vector<IconImage> ReadIconResource(const BYTE* data, std::size_t size) {
     return images;
 }
 
-HICON LoadIconResource(const BYTE* data, std::size_t size, int wantedSize, const std::string& name) {
-    std::vector<IconImage> images = ReadIconResource(data, size);
-    const IconImage* best = &images[0];
-    for (const IconImage& img : images) {
-        if (wantedSize <= 0) {
-            if (img.width > best->width) best = &img;
-        } else if (std::abs(img.width - wantedSize) < std::abs(best->width - wantedSize)) {
-            best = &img;
-        }
+std::size_t NearestIconImage(const std::vector<IconImage>& images, int wantedSize) {
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < images.size(); ++i) {
+        const IconImage& img = images[i];
+        const IconImage& b = images[best];
+        int d = wantedSize <= 0 ? b.width - img.width : std::abs(img.width - wantedSize) - std::abs(b.width - wantedSize);
+        if (d < 0 || (d == 0 && img.width == b.width && img.bitsPerPixel > b.bitsPerPixel)) best = i;
     }
-    return CreateCursorFromPixels(name, best->width, best->height, best->hotX, best->hotY, best->argb.data());
+    return best;
+}
+
+HICON IconHandle(const IconImage& img, const std::string& name) {
+    return CreateCursorFromPixels(name, img.width, img.height, img.hotX, img.hotY, img.argb.data());
+}
+
+HICON LoadIconResource(const BYTE* data, std::size_t size, int wantedSize, const std::string& name) {
+    std::vector<IconImage> images = ReadIcons(data, size);
+    return IconHandle(images[NearestIconImage(images, wantedSize)], name);
 }
 
 HICON LoadIconFile(const std::string& path, int wantedSize) {
     std::vector<BYTE> data = ReadWholeFile(path);
     return LoadIconResource(data.data(), data.size(), wantedSize, path);
+}
+
+// --- icon files ------------------------------------------------------------------
+
+namespace {
+
+[[noreturn]] void BadFile(const std::string& why) { throw EInvalidGraphic("El archivo de icono no es válido: " + why); }
+
+std::uint32_t Premultiply(std::uint32_t b, std::uint32_t g, std::uint32_t r, std::uint32_t a) {
+    return (a << 24) | ((r * a + 127) / 255) << 16 | ((g * a + 127) / 255) << 8 | ((b * a + 127) / 255);
+}
+
+IconImage ReadPngImage(const BYTE* p, std::size_t n) {
+    HBITMAP bmp = ReadPng(p, n);
+    IconImage img;
+    img.width = BitmapWidth(bmp);
+    img.height = BitmapHeight(bmp);
+    int bpp = BitmapBitsPerPixel(bmp);
+    img.bitsPerPixel = 32;
+    img.argb.resize(std::size_t(img.width) * img.height);
+    for (int y = 0; y < img.height; ++y) {
+        const BYTE* row = ScanLine(bmp, y);
+        for (int x = 0; x < img.width; ++x) {
+            const BYTE* px = row + x * (bpp / 8);
+            img.argb[std::size_t(y) * img.width + x] = Premultiply(px[0], px[1], px[2], bpp == 32 ? px[3] : 255);
+        }
+    }
+    DeleteObject(bmp);
+    return img;
+}
+
+// A DIB of twice the image's height: the colours, then the AND mask.
+IconImage ReadDibImage(const BYTE* p, std::size_t n) {
+    if (n < 40) BadFile("imagen truncada");
+    std::uint32_t headerSize = Get32(p);
+    if (headerSize < 40 || headerSize > n) BadFile("cabecera de imagen desconocida");
+    int w = int(std::int32_t(Get32(p + 4)));
+    int h2 = int(std::int32_t(Get32(p + 8)));
+    unsigned bpp = Get16(p + 14);
+    std::uint32_t compression = Get32(p + 16);
+    std::uint32_t used = Get32(p + 32);
+    if (w <= 0 || w > 1024 || h2 <= 0 || h2 > 2048 || h2 % 2) BadFile("tamaño de imagen no válido");
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) BadFile("profundidad de color no admitida");
+    if (compression != 0) BadFile("compresión no admitida");
+    int h = h2 / 2;
+    std::size_t paletteSize = bpp <= 8 ? (used ? used : (1u << bpp)) : 0;
+    if (paletteSize > 256) BadFile("paleta no válida");
+    std::size_t at = headerSize;
+    if (at + paletteSize * 4 > n) BadFile("paleta truncada");
+    const BYTE* palette = p + at;
+    at += paletteSize * 4;
+    std::size_t xorStride = (std::size_t(w) * bpp + 31) / 32 * 4;
+    std::size_t andStride = (std::size_t(w) + 31) / 32 * 4;
+    if (at + xorStride * h > n) BadFile("píxeles truncados");
+    const BYTE* bits = p + at;
+    at += xorStride * h;
+    // A 32-bit image may come without a mask; older depths need one.
+    const BYTE* mask = at + andStride * h <= n ? p + at : nullptr;
+    if (!mask && bpp != 32) BadFile("máscara truncada");
+
+    IconImage img;
+    img.width = w;
+    img.height = h;
+    img.bitsPerPixel = int(bpp);
+    img.argb.resize(std::size_t(w) * h);
+    bool anyAlpha = false;
+    if (bpp == 32)
+        for (int y = 0; y < h && !anyAlpha; ++y)
+            for (int x = 0; x < w && !anyAlpha; ++x) anyAlpha = bits[std::size_t(y) * xorStride + x * 4 + 3] != 0;
+    for (int y = 0; y < h; ++y) {
+        const BYTE* row = bits + std::size_t(h - 1 - y) * xorStride;
+        const BYTE* mrow = mask ? mask + std::size_t(h - 1 - y) * andStride : nullptr;
+        for (int x = 0; x < w; ++x) {
+            unsigned b, g, r, a = 255;
+            if (bpp <= 8) {
+                unsigned index = bpp == 8 ? row[x] : bpp == 4 ? (row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF
+                                                             : (row[x / 8] >> (7 - x % 8)) & 1;
+                if (index >= paletteSize) BadFile("índice de paleta fuera de rango");
+                b = palette[index * 4];
+                g = palette[index * 4 + 1];
+                r = palette[index * 4 + 2];
+            } else {
+                const BYTE* px = row + x * (bpp / 8);
+                b = px[0];
+                g = px[1];
+                r = px[2];
+                if (anyAlpha) a = px[3];
+            }
+            if (!anyAlpha && mrow && ((mrow[x / 8] >> (7 - x % 8)) & 1)) a = 0;
+            img.argb[std::size_t(y) * w + x] = Premultiply(b, g, r, a);
+        }
+    }
+    return img;
+}
+
+} // namespace
+
+bool IsIconFile(const BYTE* data, std::size_t size) {
+    return data && size >= 6 && Get16(data) == 0 && (Get16(data + 2) == 1 || Get16(data + 2) == 2) &&
+           Get16(data + 4) > 0;
+}
+
+std::vector<IconImage> ReadIconFile(const BYTE* data, std::size_t size) {
+    if (!IsIconFile(data, size)) BadFile("falta la cabecera");
+    bool cursor = Get16(data + 2) == 2;
+    unsigned count = Get16(data + 4);
+    if (6 + std::size_t(count) * 16 > size) BadFile("directorio truncado");
+    std::vector<IconImage> images;
+    for (unsigned i = 0; i < count; ++i) {
+        const BYTE* e = data + 6 + std::size_t(i) * 16;
+        std::uint32_t length = Get32(e + 8), offset = Get32(e + 12);
+        if (offset > size || length > size - offset || length < 8) BadFile("imagen fuera del archivo");
+        const BYTE* p = data + offset;
+        IconImage img = DetectPictureFormat(p, length) == PictureFormat::Png ? ReadPngImage(p, length)
+                                                                             : ReadDibImage(p, length);
+        if (cursor) {
+            img.hotX = std::min(int(Get16(e + 4)), img.width - 1);
+            img.hotY = std::min(int(Get16(e + 6)), img.height - 1);
+        }
+        images.push_back(std::move(img));
+    }
+    return images;
+}
+
+std::vector<BYTE> WriteIconFile(const std::vector<IconImage>& images) {
+    if (images.empty()) throw EInvalidGraphic("El icono no tiene imágenes");
+    std::vector<BYTE> out;
+    Put16(out, 0);
+    Put16(out, 1);
+    Put16(out, unsigned(images.size()));
+    std::vector<std::vector<BYTE>> bodies;
+    for (const IconImage& img : images) {
+        if (img.width <= 0 || img.height <= 0 || img.width > 256 || img.height > 256 ||
+            img.argb.size() != std::size_t(img.width) * img.height)
+            throw EInvalidGraphic("La imagen del icono tiene un tamaño no válido");
+        std::vector<BYTE> b;
+        std::size_t andStride = (std::size_t(img.width) + 31) / 32 * 4;
+        Put32(b, 40);
+        Put32(b, std::uint32_t(img.width));
+        Put32(b, std::uint32_t(img.height * 2));
+        Put16(b, 1);
+        Put16(b, 32);
+        for (int k = 0; k < 6; ++k) Put32(b, 0);
+        for (int y = img.height - 1; y >= 0; --y)
+            for (int x = 0; x < img.width; ++x) {
+                std::uint32_t p = img.argb[std::size_t(y) * img.width + x];
+                std::uint32_t a = p >> 24;
+                auto un = [a](std::uint32_t c) { return a ? BYTE(std::min<std::uint32_t>(255, (c * 255 + a / 2) / a)) : BYTE(0); };
+                b.push_back(un(p & 0xFF));
+                b.push_back(un((p >> 8) & 0xFF));
+                b.push_back(un((p >> 16) & 0xFF));
+                b.push_back(BYTE(a));
+            }
+        for (int y = img.height - 1; y >= 0; --y) {
+            std::vector<BYTE> row(andStride, 0);
+            for (int x = 0; x < img.width; ++x)
+                if ((img.argb[std::size_t(y) * img.width + x] >> 24) == 0) row[std::size_t(x / 8)] |= BYTE(0x80 >> (x % 8));
+            b.insert(b.end(), row.begin(), row.end());
+        }
+        bodies.push_back(std::move(b));
+    }
+    std::uint32_t offset = std::uint32_t(6 + 16 * images.size());
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const IconImage& img = images[i];
+        out.push_back(BYTE(img.width & 0xFF)); // 256 is written as 0
+        out.push_back(BYTE(img.height & 0xFF));
+        out.push_back(0);
+        out.push_back(0);
+        Put16(out, 1);
+        Put16(out, 32);
+        Put32(out, std::uint32_t(bodies[i].size()));
+        Put32(out, offset);
+        offset += std::uint32_t(bodies[i].size());
+    }
+    for (const auto& b : bodies) out.insert(out.end(), b.begin(), b.end());
+    return out;
+}
+
+std::vector<IconImage> ReadIcons(const BYTE* data, std::size_t size) {
+    if (IsIconFile(data, size)) return ReadIconFile(data, size);
+    return ReadIconResource(data, size);
 }
 
 BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int cx, int cy, UINT, HBRUSH, UINT flags) {

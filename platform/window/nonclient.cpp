@@ -205,25 +205,7 @@ void CaptionButton(HDC dc, RECT r, UINT kind, bool enabled) {
 
 void PaintScrollBar(HDC dc, Window* w, int bar) {
     RECT r = ScrollBarRect(w, bar);
-    if (IsRectEmpty(&r)) return;
-    SCROLLBARINFO sbi;
-    GetScrollBarInfo(w, bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &sbi);
-    bool enabled = !(sbi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
-    bool vert = bar == SB_VERT;
-    int arrow = sbi.dxyLineButton;
-    Fill(dc, r, COLOR_SCROLLBAR);
-    RECT a1 = vert ? RECT{r.left, r.top, r.right, r.top + arrow} : RECT{r.left, r.top, r.left + arrow, r.bottom};
-    RECT a2 = vert ? RECT{r.left, r.bottom - arrow, r.right, r.bottom} : RECT{r.right - arrow, r.top, r.right, r.bottom};
-    bool up = enabled && !(sbi.rgstate[1] & STATE_SYSTEM_UNAVAILABLE);
-    bool down = enabled && !(sbi.rgstate[5] & STATE_SYSTEM_UNAVAILABLE);
-    DrawFrameControl(dc, &a1, DFC_SCROLL, (vert ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | (up ? 0 : DFCS_INACTIVE));
-    DrawFrameControl(dc, &a2, DFC_SCROLL, (vert ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | (down ? 0 : DFCS_INACTIVE));
-    if (enabled && sbi.xyThumbBottom > sbi.xyThumbTop) {
-        RECT t = vert ? RECT{r.left, r.top + sbi.xyThumbTop, r.right, r.top + sbi.xyThumbBottom}
-                      : RECT{r.left + sbi.xyThumbTop, r.top, r.left + sbi.xyThumbBottom, r.bottom};
-        Fill(dc, t, COLOR_BTNFACE);
-        DrawEdge(dc, &t, EDGE_RAISED, BF_RECT);
-    }
+    if (!IsRectEmpty(&r)) PaintScrollBar(dc, w, bar, r);
 }
 
 void PaintMenuBar(HDC dc, Window* w, const LOGFONT& font) {

@@ -1,9 +1,13 @@
-// The standard scroll bars of a window: their state, geometry, and the
-// tracking loop that turns presses into WM_HSCROLL / WM_VSCROLL requests.
+// The scroll bars of a window and of scroll-bar controls: their state,
+// geometry, painting, and the tracking loop that turns presses into
+// WM_HSCROLL / WM_VSCROLL requests.
 #include "platform/window/scrollbar.h"
 
 #include <algorithm>
+#include <cstdint>
 
+#include "platform/gdi/edges.h"
+#include "platform/gdi/shapes.h"
 #include "platform/window/input.h"
 #include "platform/window/internal.h"
 #include "platform/window/menu.h"
@@ -17,11 +21,36 @@ namespace {
 constexpr UINT_PTR kRepeatTimer = 0xFFFF5C01;
 constexpr int kMinThumb = 8;
 
+// A scroll-bar control keeps its one bar in the slot of its direction.
 ScrollBarState* Bar(Window* w, int bar) {
     if (!w) return nullptr;
+    if (bar == SB_CTL) bar = (w->style & SBS_VERT) ? SB_VERT : SB_HORZ;
     if (bar == SB_HORZ) return &w->hbar;
     if (bar == SB_VERT) return &w->vbar;
     return nullptr;
+}
+
+bool Vertical(const Window* w, int bar) { return bar == SB_VERT || (bar == SB_CTL && (w->style & SBS_VERT)); }
+
+// Window coordinates; a control's bar is its whole client area.
+RECT BarRect(Window* w, int bar) { return bar == SB_CTL ? w->client : ScrollBarRect(w, bar); }
+
+bool BarShown(Window* w, int bar) { return bar == SB_CTL || ScrollBarShown(w, bar); }
+
+RECT ScreenBarRect(Window* w, int bar) {
+    RECT r = BarRect(w, bar);
+    POINT o = WindowOrigin(w);
+    OffsetRect(&r, o.x, o.y);
+    return r;
+}
+
+// A control tells its parent, naming itself; a window's own bars tell the window.
+void Notify(Window* w, int bar, UINT request, WPARAM wp) {
+    if (bar != SB_CTL) {
+        Send(w, request, wp, 0);
+        return;
+    }
+    if (Window* parent = W(GetParent(w))) Send(parent, request, wp, reinterpret_cast<LPARAM>(w));
 }
 
 int MulDiv(int a, int b, int c) { return c ? int((long long)a * b / c) : 0; }
@@ -32,8 +61,9 @@ bool Scrollable(const SCROLLINFO& i) {
     return i.nMax > i.nMin && (i.nPage == 0 || i.nPage <= UINT(i.nMax - i.nMin));
 }
 
-void RepaintBars(Window* w) {
-    w->ncDirty = ReallyVisible(w);
+void RepaintBars(Window* w, int bar) {
+    if (bar == SB_CTL) InvalidateRect(w, nullptr, FALSE);
+    else w->ncDirty = ReallyVisible(w);
 }
 
 struct Geometry {
@@ -43,9 +73,10 @@ struct Geometry {
 
 Geometry BarGeometry(Window* w, int bar) {
     Geometry g;
-    RECT r = ScrollBarRect(w, bar);
-    g.length = bar == SB_VERT ? r.Height() : r.Width();
-    g.arrow = GetSystemMetrics(bar == SB_VERT ? SM_CYVSCROLL : SM_CXHSCROLL);
+    RECT r = BarRect(w, bar);
+    bool vert = Vertical(w, bar);
+    g.length = vert ? r.Height() : r.Width();
+    g.arrow = GetSystemMetrics(vert ? SM_CYVSCROLL : SM_CXHSCROLL);
     if (2 * g.arrow >= g.length) {
         g.arrow = g.length / 2;
         return g;
@@ -94,7 +125,10 @@ int SetScrollInfo(HWND wnd, int bar, const SCROLLINFO* si, BOOL redraw) {
     if (i.nPage > UINT(i.nMax - i.nMin + 1)) i.nPage = UINT(i.nMax - i.nMin + 1);
     if (si->fMask & SIF_POS) i.nPos = si->nPos;
     i.nPos = std::clamp(i.nPos, i.nMin, std::max(i.nMin, MaxPos(i)));
-    if (si->fMask & (SIF_RANGE | SIF_PAGE)) {
+    if ((si->fMask & (SIF_RANGE | SIF_PAGE)) && bar == SB_CTL) {
+        // A control stays shown; only SIF_DISABLENOSCROLL greys it.
+        if (si->fMask & SIF_DISABLENOSCROLL) s->disabledArrows = Scrollable(i) ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH;
+    } else if (si->fMask & (SIF_RANGE | SIF_PAGE)) {
         if (Scrollable(i)) {
             SetShown(w, bar, true);
             if (si->fMask & SIF_DISABLENOSCROLL) s->disabledArrows = ESB_ENABLE_BOTH;
@@ -105,7 +139,7 @@ int SetScrollInfo(HWND wnd, int bar, const SCROLLINFO* si, BOOL redraw) {
         }
     }
     if (!W(w)) return 0;
-    if (redraw) RepaintBars(w);
+    if (redraw) RepaintBars(w, bar);
     return i.nPos;
 }
 
@@ -161,7 +195,11 @@ BOOL GetScrollRange(HWND wnd, int bar, int* min, int* max) {
 
 BOOL ShowScrollBar(HWND wnd, int bar, BOOL show) {
     Window* w = W(wnd);
-    if (!w || bar == SB_CTL) return FALSE;
+    if (!w) return FALSE;
+    if (bar == SB_CTL) {
+        ShowWindow(w, show ? SW_SHOW : SW_HIDE);
+        return TRUE;
+    }
     SetShown(w, bar, show != FALSE);
     return TRUE;
 }
@@ -169,26 +207,28 @@ BOOL ShowScrollBar(HWND wnd, int bar, BOOL show) {
 BOOL EnableScrollBar(HWND wnd, UINT bar, UINT arrows) {
     Window* w = W(wnd);
     if (!w) return FALSE;
+    if (bar == SB_CTL) {
+        Bar(w, SB_CTL)->disabledArrows = arrows;
+        RepaintBars(w, SB_CTL);
+        return TRUE;
+    }
     if (bar == SB_HORZ || bar == SB_BOTH) w->hbar.disabledArrows = arrows;
     if (bar == SB_VERT || bar == SB_BOTH) w->vbar.disabledArrows = arrows;
-    RepaintBars(w);
+    RepaintBars(w, SB_HORZ);
     return TRUE;
 }
 
 BOOL GetScrollBarInfo(HWND wnd, LONG object, SCROLLBARINFO* sbi) {
     Window* w = W(wnd);
-    if (!w || !sbi || (object != OBJID_HSCROLL && object != OBJID_VSCROLL)) return FALSE;
-    int bar = object == OBJID_HSCROLL ? SB_HORZ : SB_VERT;
-    RECT r = ScrollBarRect(w, bar);
-    POINT o = WindowOrigin(w);
-    OffsetRect(&r, o.x, o.y);
-    sbi->rcScrollBar = r;
+    if (!w || !sbi || (object != OBJID_HSCROLL && object != OBJID_VSCROLL && object != OBJID_CLIENT)) return FALSE;
+    int bar = object == OBJID_HSCROLL ? SB_HORZ : object == OBJID_VSCROLL ? SB_VERT : SB_CTL;
+    sbi->rcScrollBar = ScreenBarRect(w, bar);
     Geometry g = BarGeometry(w, bar);
     sbi->dxyLineButton = g.arrow;
     sbi->xyThumbTop = g.thumb ? g.thumbTop : 0;
     sbi->xyThumbBottom = g.thumb ? g.thumbBottom : 0;
     std::fill(std::begin(sbi->rgstate), std::end(sbi->rgstate), 0);
-    if (!ScrollBarShown(w, bar)) sbi->rgstate[0] |= STATE_SYSTEM_INVISIBLE;
+    if (bar == SB_CTL ? !ReallyVisible(w) : !ScrollBarShown(w, bar)) sbi->rgstate[0] |= STATE_SYSTEM_INVISIBLE;
     if (!BarEnabled(w, bar)) sbi->rgstate[0] |= STATE_SYSTEM_UNAVAILABLE;
     UINT disabled = Bar(w, bar)->disabledArrows;
     if (disabled & ESB_DISABLE_UP) sbi->rgstate[1] |= STATE_SYSTEM_UNAVAILABLE;
@@ -197,16 +237,40 @@ BOOL GetScrollBarInfo(HWND wnd, LONG object, SCROLLBARINFO* sbi) {
     return TRUE;
 }
 
+void PaintScrollBar(HDC dc, HWND wnd, int bar, const RECT& r) {
+    Window* w = W(wnd);
+    if (!w || IsRectEmpty(&r)) return;
+    auto fill = [dc](RECT rc, int color) {
+        if (!IsRectEmpty(&rc)) FillRect(dc, &rc, reinterpret_cast<HBRUSH>(std::intptr_t(color + 1)));
+    };
+    SCROLLBARINFO sbi;
+    GetScrollBarInfo(w, bar == SB_CTL ? OBJID_CLIENT : bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &sbi);
+    bool enabled = !(sbi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+    bool vert = Vertical(w, bar);
+    int arrow = sbi.dxyLineButton;
+    fill(r, COLOR_SCROLLBAR);
+    RECT a1 = vert ? RECT{r.left, r.top, r.right, r.top + arrow} : RECT{r.left, r.top, r.left + arrow, r.bottom};
+    RECT a2 = vert ? RECT{r.left, r.bottom - arrow, r.right, r.bottom} : RECT{r.right - arrow, r.top, r.right, r.bottom};
+    bool up = enabled && !(sbi.rgstate[1] & STATE_SYSTEM_UNAVAILABLE);
+    bool down = enabled && !(sbi.rgstate[5] & STATE_SYSTEM_UNAVAILABLE);
+    DrawFrameControl(dc, &a1, DFC_SCROLL, (vert ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | (up ? 0 : DFCS_INACTIVE));
+    DrawFrameControl(dc, &a2, DFC_SCROLL, (vert ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | (down ? 0 : DFCS_INACTIVE));
+    if (enabled && sbi.xyThumbBottom > sbi.xyThumbTop) {
+        RECT t = vert ? RECT{r.left, r.top + sbi.xyThumbTop, r.right, r.top + sbi.xyThumbBottom}
+                      : RECT{r.left + sbi.xyThumbTop, r.top, r.left + sbi.xyThumbBottom, r.bottom};
+        fill(t, COLOR_BTNFACE);
+        DrawEdge(dc, &t, EDGE_RAISED, BF_RECT);
+    }
+}
+
 namespace {
 
 // The part of a bar under a screen point: an SB_* request code, SB_THUMBTRACK
 // for the thumb, or -1.
 int PartAt(Window* w, int bar, POINT pt) {
-    RECT r = ScrollBarRect(w, bar);
-    POINT o = WindowOrigin(w);
-    OffsetRect(&r, o.x, o.y);
+    RECT r = ScreenBarRect(w, bar);
     if (!PtInRect(&r, pt)) return -1;
-    int along = bar == SB_VERT ? pt.y - r.top : pt.x - r.left;
+    int along = Vertical(w, bar) ? pt.y - r.top : pt.x - r.left;
     Geometry g = BarGeometry(w, bar);
     if (along < g.arrow) return SB_LINEUP;
     if (along >= g.length - g.arrow) return SB_LINEDOWN;
@@ -219,26 +283,26 @@ int PartAt(Window* w, int bar, POINT pt) {
 } // namespace
 
 void TrackScrollBar(Window* w, int bar, POINT pt) {
-    if (!ScrollBarShown(w, bar) || !BarEnabled(w, bar)) return;
+    w = W(w);
+    if (!w || !BarShown(w, bar) || !BarEnabled(w, bar)) return;
     int part = PartAt(w, bar, pt);
     if (part < 0) return;
     ScrollBarState* s = Bar(w, bar);
-    UINT request = bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
+    bool vert = Vertical(w, bar);
+    UINT request = vert ? WM_VSCROLL : WM_HSCROLL;
     UINT disabled = s->disabledArrows;
     if ((part == SB_LINEUP && (disabled & ESB_DISABLE_UP)) || (part == SB_LINEDOWN && (disabled & ESB_DISABLE_DOWN)))
         return;
     Geometry g0 = BarGeometry(w, bar);
     int grab = 0;
-    RECT r0 = ScrollBarRect(w, bar);
-    POINT o = WindowOrigin(w);
-    OffsetRect(&r0, o.x, o.y);
-    int barStart = bar == SB_VERT ? r0.top : r0.left;
+    RECT r0 = ScreenBarRect(w, bar);
+    int barStart = vert ? r0.top : r0.left;
     if (part == SB_THUMBTRACK) {
-        grab = (bar == SB_VERT ? pt.y : pt.x) - barStart - g0.thumbTop;
+        grab = (vert ? pt.y : pt.x) - barStart - g0.thumbTop;
         s->tracking = true;
         s->info.nTrackPos = s->info.nPos;
     } else {
-        Send(w, request, MAKEWPARAM(part, 0), 0);
+        Notify(w, bar, request, MAKEWPARAM(part, 0));
         if (!W(w)) return;
         SetTimer(w, kRepeatTimer, 400);
     }
@@ -269,7 +333,7 @@ void TrackScrollBar(Window* w, int bar, POINT pt) {
         if (msg.hwnd == w && msg.message == WM_TIMER && msg.wParam == kRepeatTimer) {
             SetTimer(w, kRepeatTimer, 50);
             // Repeats only while the cursor stays over the pressed part.
-            if (PartAt(w, bar, cursor) == part) Send(w, request, MAKEWPARAM(part, 0), 0);
+            if (PartAt(w, bar, cursor) == part) Notify(w, bar, request, MAKEWPARAM(part, 0));
             continue;
         }
         if (msg.hwnd == w && msg.message == WM_MOUSEMOVE) {
@@ -279,15 +343,15 @@ void TrackScrollBar(Window* w, int bar, POINT pt) {
             const SCROLLINFO& i = s->info;
             int L = g.length - 2 * g.arrow;
             int thumb = g.thumbBottom - g.thumbTop;
-            int offset = (bar == SB_VERT ? msg.pt.y : msg.pt.x) - barStart - grab - g.arrow;
+            int offset = (vert ? msg.pt.y : msg.pt.x) - barStart - grab - g.arrow;
             offset = std::clamp(offset, 0, std::max(0, L - thumb));
             int span = i.nMax - i.nMin - std::max(int(i.nPage), 1) + 1;
             int pos = i.nMin + (L - thumb > 0 ? MulDiv(offset, span, L - thumb) : 0);
             pos = std::clamp(pos, i.nMin, std::max(i.nMin, MaxPos(i)));
             if (pos != i.nTrackPos) {
                 s->info.nTrackPos = pos;
-                RepaintBars(w);
-                Send(w, request, MAKEWPARAM(SB_THUMBTRACK, pos), 0);
+                RepaintBars(w, bar);
+                Notify(w, bar, request, MAKEWPARAM(SB_THUMBTRACK, pos));
             }
             continue;
         }
@@ -302,12 +366,12 @@ void TrackScrollBar(Window* w, int bar, POINT pt) {
     if (GetCapture() == w) ReleaseCapture();
     if (part == SB_THUMBTRACK) {
         int pos = s->info.nTrackPos;
-        Send(w, request, MAKEWPARAM(SB_THUMBPOSITION, pos), 0);
+        Notify(w, bar, request, MAKEWPARAM(SB_THUMBPOSITION, pos));
         if (!W(w)) return;
         s->tracking = false;
     }
-    Send(w, request, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
-    if (W(w)) RepaintBars(w);
+    Notify(w, bar, request, MAKEWPARAM(SB_ENDSCROLL, 0));
+    if (W(w)) RepaintBars(w, bar);
 }
 
 // The short menu of a scroll bar: scroll here, to either end, by a page or

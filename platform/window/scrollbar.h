@@ -1,6 +1,8 @@
 #pragma once
 // The standard scroll bars of a window (WS_HSCROLL, WS_VSCROLL), drawn in its
-// non-client area and tracked by the default window procedure.
+// non-client area and tracked by the default window procedure, and the bar
+// of a scroll-bar control (SB_CTL), a window that is all scroll bar and tells
+// its parent (platform/controls/scrollbarcontrol.h).
 #include "platform/window/window.h"
 
 namespace tv::win {
@@ -9,6 +11,10 @@ constexpr int SB_HORZ = 0;
 constexpr int SB_VERT = 1;
 constexpr int SB_CTL = 2;
 constexpr int SB_BOTH = 3;
+
+// Styles of a scroll-bar control.
+constexpr DWORD SBS_HORZ = 0x0000;
+constexpr DWORD SBS_VERT = 0x0001;
 
 constexpr UINT SIF_RANGE = 0x0001;
 constexpr UINT SIF_PAGE = 0x0002;
@@ -62,6 +68,16 @@ BOOL SetScrollRange(HWND wnd, int bar, int min, int max, BOOL redraw);
 BOOL GetScrollRange(HWND wnd, int bar, int* min, int* max);
 BOOL ShowScrollBar(HWND wnd, int bar, BOOL show);
 BOOL EnableScrollBar(HWND wnd, UINT bar, UINT arrows);
+// OBJID_CLIENT asks for a scroll-bar control's own bar.
 BOOL GetScrollBarInfo(HWND wnd, LONG object, SCROLLBARINFO* sbi);
+
+// Paints the bar into `r` of `dc`: arrows, channel and thumb, greyed when
+// disabled.
+void PaintScrollBar(HDC dc, HWND wnd, int bar, const RECT& r);
+// Follows a press of the left button at a screen point over the bar until it
+// is let go: arrows and the channel repeat, the thumb follows the mouse.
+// Each step is a WM_HSCROLL or WM_VSCROLL: to the window itself for its own
+// bars, to the parent with the control's handle in LParam for SB_CTL.
+void TrackScrollBar(HWND wnd, int bar, POINT screenPt);
 
 } // namespace tv::win

@@ -1,0 +1,93 @@
+#include "platform/controls/scrollbarcontrol.h"
+
+#include "platform/window/cursor.h"
+#include "platform/window/defwindowproc.h"
+#include "platform/window/input.h"
+#include "platform/window/paint.h"
+#include "platform/window/queue.h"
+#include "platform/window/scrollbar.h"
+#include "platform/window/window.h"
+
+namespace tv::win {
+namespace {
+
+void Notify(HWND w, WPARAM code) {
+    HWND parent = GetParent(w);
+    if (!parent) return;
+    UINT request = (GetWindowLong(w, GWL_STYLE) & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+    SendMessage(parent, request, code, reinterpret_cast<LPARAM>(w));
+}
+
+void Paint(HWND w, HDC dc) {
+    RECT r;
+    GetClientRect(w, &r);
+    PaintScrollBar(dc, w, SB_CTL, r);
+}
+
+LRESULT ScrollBarProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+        if (wp) {
+            Paint(w, reinterpret_cast<HDC>(wp));
+        } else {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(w, &ps);
+            Paint(w, dc);
+            EndPaint(w, &ps);
+        }
+        return 0;
+    case WM_SIZE:
+    case WM_ENABLE:
+        InvalidateRect(w, nullptr, FALSE);
+        return DefWindowProc(w, msg, wp, lp);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        if ((GetWindowLong(w, GWL_STYLE) & WS_TABSTOP) && GetFocus() != w) SetFocus(w);
+        if (!IsWindow(w)) return 0;
+        POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        ClientToScreen(w, &pt);
+        TrackScrollBar(w, SB_CTL, pt);
+        return 0;
+    }
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case WM_KEYDOWN: {
+        WPARAM code;
+        switch (int(wp)) {
+        case VK_LEFT: case VK_UP: code = SB_LINEUP; break;
+        case VK_RIGHT: case VK_DOWN: code = SB_LINEDOWN; break;
+        case VK_PRIOR: code = SB_PAGEUP; break;
+        case VK_NEXT: code = SB_PAGEDOWN; break;
+        case VK_HOME: code = SB_TOP; break;
+        case VK_END: code = SB_BOTTOM; break;
+        default: return DefWindowProc(w, msg, wp, lp);
+        }
+        SCROLLBARINFO sbi;
+        GetScrollBarInfo(w, OBJID_CLIENT, &sbi);
+        if (sbi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) return 0;
+        Notify(w, code);
+        if (IsWindow(w)) Notify(w, SB_ENDSCROLL);
+        return 0;
+    }
+    default:
+        return DefWindowProc(w, msg, wp, lp);
+    }
+}
+
+} // namespace
+
+void RegisterScrollBarClass() {
+    WNDCLASS wc;
+    if (GetClassInfo(WC_SCROLLBAR, &wc)) return;
+    wc = WNDCLASS{};
+    wc.lpszClassName = WC_SCROLLBAR;
+    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
+    wc.hCursor = LoadCursor(IDC_ARROW);
+    wc.lpfnWndProc = &ScrollBarProc;
+    RegisterClass(wc);
+}
+
+} // namespace tv::win
