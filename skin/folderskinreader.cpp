@@ -1,0 +1,343 @@
+// Reading a skin folder: "Options.dat" and the pictures it names.
+#include <filesystem>
+#include <memory>
+#include <set>
+
+#include "framework/core/exceptions.h"
+#include "framework/core/formatsettings.h"
+#include "framework/core/inifiles.h"
+#include "framework/core/stringlist.h"
+#include "framework/core/strutils.h"
+#include "framework/core/sysformat.h"
+#include "framework/ui/picture.h"
+#include "platform/picture/picturefile.h"
+#include "skin/jpegimage.h"
+#include "skin/skinmanager.h"
+#include "skin/skinreaders.h"
+#include "skin/skinutils.h"
+
+namespace tv {
+
+using namespace win;
+
+namespace {
+
+constexpr const char* GlobalInfo = "GLOBALINFO";
+
+bool FileThere(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+// A bitmap read from a picture file; 24-bit unless asked to keep its depth.
+std::shared_ptr<TBitmap> LoadBitmap(const std::string& path, bool to24 = true) {
+    auto bmp = std::make_shared<TBitmap>();
+    bmp->SetHandle(LoadPictureFile(path));
+    if (to24) bmp->SetPixelFormat(pf24bit);
+    return bmp;
+}
+
+// The number at 1-based characters from..to of a fixed-position value.
+int Field(const std::string& v, int from, int to) {
+    std::string part = from - 1 < int(v.size()) ? v.substr(std::size_t(from - 1), std::size_t(to - from + 1)) : "";
+    return StrToInt(part);
+}
+
+void CutRect(TsMaskData& md, const std::string& v) {
+    md.R = RECT{Field(v, 2, 5), Field(v, 7, 10), Field(v, 12, 15), Field(v, 17, 20)};
+}
+
+} // namespace
+
+TsMaskData ParseMasterRectValue(const std::string& section, const std::string& key, const std::string& value) {
+    const char* words = " ()";
+    std::string rect = ExtractWordBySet(2, value, words), counts = ExtractWordBySet(3, value, words);
+    TsMaskData md;
+    md.ClassName = UpperCase(section);
+    md.PropertyName = UpperCase(key);
+    md.R = RECT{StrToInt(ExtractWordBySet(1, rect, ", ")), StrToInt(ExtractWordBySet(2, rect, ", ")),
+                StrToInt(ExtractWordBySet(3, rect, ", ")), StrToInt(ExtractWordBySet(4, rect, ", "))};
+    int n = CountWordsBySet(counts, ", ");
+    md.ImageCount = std::max(1, StrToInt(ExtractWordBySet(1, counts, ", ")));
+    md.MaskType = std::max(0, StrToInt(ExtractWordBySet(2, counts, ", ")));
+    md.BorderWidth = n >= 3 ? std::max(0, StrToInt(ExtractWordBySet(3, counts, ", "))) : 0;
+    if (md.PropertyName == "PATTERN" || md.PropertyName == "HOTPATTERN") {
+        md.ImgType = itisaTexture;
+        md.DrawMode = 0;
+    } else {
+        md.ImgType = itisaBorder;
+        md.DrawMode = n >= 4 ? StrToInt(ExtractWordBySet(4, counts, ", ")) : 1;
+    }
+    if (md.BorderWidth != 0) md.WL = md.WT = md.WR = md.WB = md.BorderWidth;
+    else ComputeMargins(md, md.MaskType + 1);
+    return md;
+}
+
+namespace {
+
+void AddOwnBitmapImage(TsSkinManager& sm, TsMaskData md, std::shared_ptr<TBitmap> bmp) {
+    if (!bmp || bmp->Width() == 0) return;
+    md.R = RECT{0, 0, bmp->Width(), bmp->Height()};
+    md.Bmp = std::move(bmp);
+    md.Manager = &sm;
+    sm.ma.push_back(std::move(md));
+}
+
+// One value of "Options.dat" that may describe an image.
+void ReadImageValue(TsSkinManager& sm, const std::string& section, const std::string& key, const std::string& value) {
+    if (value.empty()) return;
+    TsMaskData md;
+    md.ClassName = section;
+    md.PropertyName = key;
+    md.Manager = &sm;
+    switch (value[0]) {
+    case '!': {
+        const char* sep = "!";
+        std::string file = ExtractWordBySet(1, value, sep);
+        if (UpperCase(file).find(".BMP") == std::string::npos) return;
+        int fields = CountWordsBySet(value, sep);
+        md.ImageCount = StrToInt(ExtractWordBySet(2, value, sep));
+        md.MaskType = StrToInt(ExtractWordBySet(3, value, sep));
+        md.ImgType = TacImgType(StrToInt(ExtractWordBySet(4, value, sep)));
+        if (fields >= 5) {
+            md.WL = StrToInt(ExtractWordBySet(5, value, sep));
+            md.WT = StrToInt(ExtractWordBySet(6, value, sep));
+            md.WR = StrToInt(ExtractWordBySet(7, value, sep));
+            md.WB = StrToInt(ExtractWordBySet(8, value, sep));
+        }
+        std::string path = SkinFileName(sm, file);
+        if (!FileThere(path)) return;
+        auto bmp = LoadBitmap(path, md.ImgType != itisaTexture);
+        if (bmp->Width() == 0) return;
+        md.R = RECT{0, 0, bmp->Width(), bmp->Height()};
+        if (fields < 5) ComputeMargins(md, md.MaskType + 1);
+        AddOwnBitmapImage(sm, md, bmp);
+        return;
+    }
+    case '@':
+        CutRect(md, value);
+        md.ImageCount = Field(value, 22, 22);
+        md.MaskType = Field(value, 24, 24);
+        md.ImgType = itisaGlyph;
+        sm.ma.push_back(md);
+        return;
+    case '^':
+        CutRect(md, value);
+        md.WL = Field(value, 22, 25);
+        md.WT = Field(value, 27, 30);
+        md.WR = Field(value, 32, 35);
+        md.WB = Field(value, 37, 40);
+        md.ImageCount = Field(value, 42, 42);
+        md.MaskType = Field(value, 44, 44);
+        md.DrawMode = Field(value, 46, 46);
+        md.BorderWidth = Field(value, 48, 48);
+        md.ImgType = itisaBorder;
+        if (md.WL == 0 && md.WT == 0 && md.WR == 0 && md.WB == 0) {
+            if (md.BorderWidth != 0) md.WL = md.WT = md.WR = md.WB = md.BorderWidth;
+            else ComputeMargins(md, md.MaskType + 1);
+        }
+        sm.ma.push_back(md);
+        return;
+    case '~':
+        CutRect(md, value);
+        md.ImageCount = 1;
+        md.DrawMode = Field(value, 22, 23);
+        md.MaskType = value.size() >= 25 ? Field(value, 25, 25) : 0;
+        md.ImgType = itisaTexture;
+        sm.ma.push_back(md);
+        return;
+    default: break;
+    }
+    if (value.find('#') != std::string::npos) {
+        if (value == "#") return;
+        sm.ma.push_back(ParseMasterRectValue(section, key, value));
+        sm.ma.back().Manager = &sm;
+        return;
+    }
+    std::string upper = UpperCase(value);
+    if (upper.find(".BMP") == std::string::npos) return;
+    std::string path = SkinFileName(sm, upper);
+    if (!FileThere(path)) return;
+    md.ClassName = UpperCase(section);
+    md.PropertyName = UpperCase(key);
+    md.MaskType = 1;
+    md.ImageCount = 3;
+    auto bmp = LoadBitmap(path);
+    if (bmp->Width() == 0) return;
+    md.R = RECT{0, 0, bmp->Width(), bmp->Height()};
+    ComputeMargins(md, 2);
+    AddOwnBitmapImage(sm, md, bmp);
+}
+
+// Integer keys: -1 (or absent) asks the parent section, and so on up; the
+// chain stops at a section met before, so a loop of parents ends.
+int ReadInherited(TCustomIniFile& ini, const std::string& section, const std::string& key,
+                  std::set<std::string>& seen) {
+    int v = ini.ReadInteger(section, key, -1);
+    if (v != -1) return v;
+    seen.insert(section);
+    std::string parent = ini.ReadString(section, "PARENTCLASS", "?");
+    if (parent.empty() || parent == "?" || seen.count(parent)) return -1;
+    return ReadInherited(ini, parent, key, seen);
+}
+
+int ReadInt(TCustomIniFile& ini, const std::string& section, const std::string& key, int def) {
+    std::set<std::string> seen;
+    int v = ReadInherited(ini, section, key, seen);
+    return v == -1 ? def : v;
+}
+
+std::string ReadStrInherited(TCustomIniFile& ini, const std::string& section, const std::string& key,
+                             std::set<std::string>& seen) {
+    std::string v = ini.ReadString(section, key, "?");
+    if (v != "?") return v;
+    seen.insert(section);
+    std::string parent = ini.ReadString(section, "PARENTCLASS", "?");
+    if (parent.empty() || parent == "?" || seen.count(parent)) return "?";
+    return ReadStrInherited(ini, parent, key, seen);
+}
+
+std::string ReadStr(TCustomIniFile& ini, const std::string& section, const std::string& key, const std::string& def) {
+    std::set<std::string> seen;
+    std::string v = ReadStrInherited(ini, section, key, seen);
+    return v == "?" ? def : v;
+}
+
+bool ReadBoolKey(TCustomIniFile& ini, const std::string& section, const std::string& key) {
+    return UpperCase(ReadStr(ini, section, key, "FALSE")) == "TRUE";
+}
+
+TsControlBevel ReadBevel(TCustomIniFile& ini, const std::string& section, const std::string& key) {
+    int v = ReadInt(ini, section, key, 0);
+    return v >= 0 && v <= 4 ? TsControlBevel(v) : cbNone;
+}
+
+} // namespace
+
+std::string SkinFileName(const TsSkinManager& sm, const std::string& name) {
+    return LocalSkinPath(IsAbsoluteSkinPath(name) ? name : sm.SkinData.SkinPath + name);
+}
+
+void ReadFolderImages(TsSkinManager& sm, TCustomIniFile& ini) {
+    sm.ma.clear();
+    sm.MasterBitmap.reset();
+    std::string master = ini.ReadString(GlobalInfo, "MASTERBITMAP", "");
+    if (!master.empty()) {
+        std::string path = SkinFileName(sm, master);
+        if (FileThere(path)) {
+            auto bmp = std::make_unique<TBitmap>();
+            bmp->SetHandle(LoadPictureFile(path));
+            bmp->SetPixelFormat(pf24bit);
+            bmp->SetTransparentColor(clSkinKey);
+            bmp->SetTransparent(true);
+            sm.MasterBitmap = std::move(bmp);
+        }
+    }
+    TStringList sections, keys;
+    ini.ReadSections(sections);
+    for (int i = 0; i < sections.Count(); ++i) {
+        std::string section = sections.Strings(i);
+        ini.ReadSection(section, keys);
+        for (int k = 0; k < keys.Count(); ++k) {
+            std::string key = keys.Strings(k);
+            if (section == GlobalInfo && key == "MASTERBITMAP") continue;
+            ReadImageValue(sm, section, key, ini.ReadString(section, key, ""));
+        }
+    }
+}
+
+void ReadFolderTextures(TsSkinManager& sm, TCustomIniFile& ini) {
+    sm.pa.clear();
+    TStringList sections, keys;
+    ini.ReadSections(sections);
+    for (int i = 0; i < sections.Count(); ++i) {
+        std::string section = sections.Strings(i);
+        ini.ReadSection(section, keys);
+        for (int k = 0; k < keys.Count(); ++k) {
+            std::string key = keys.Strings(k);
+            std::string value = UpperCase(ini.ReadString(section, key, "-"));
+            if (value.find(".JPG") == std::string::npos && value.find(".JPEG") == std::string::npos) continue;
+            std::string path = SkinFileName(sm, value);
+            if (!FileThere(path)) continue;
+            auto jpeg = std::make_shared<TacJPEGImage>();
+            auto bytes = ReadWholeFile(path);
+            jpeg->LoadFromBytes(std::string(bytes.begin(), bytes.end()));
+            if (jpeg->Width() == 0) continue;
+            if (std::int64_t(jpeg->Width()) * jpeg->Height() > 89999) {
+                sm.pa.push_back(TsPatternData{jpeg, UpperCase(section), UpperCase(key)});
+                continue;
+            }
+            // Small textures are drawn once into a bitmap of the image table.
+            TsMaskData md;
+            md.Bmp = std::make_shared<TBitmap>();
+            md.Bmp->Assign(jpeg->Bitmap());
+            md.Bmp->SetPixelFormat(pf24bit);
+            md.ClassName = UpperCase(section);
+            md.PropertyName = UpperCase(key);
+            md.ImgType = itisaTexture;
+            md.ImageCount = 1;
+            md.R = RECT{0, 0, md.Bmp->Width(), md.Bmp->Height()};
+            md.Manager = &sm;
+            sm.ma.push_back(std::move(md));
+        }
+    }
+}
+
+void ReadFolderSections(TsSkinManager& sm, TCustomIniFile& ini) {
+    TsSkinData& sd = sm.SkinData;
+    TFormatSettings dot = FormatSettings;
+    dot.DecimalSeparator = '.';
+    sd.Version = StrToFloatDef(Trim(ini.ReadString(GlobalInfo, "VERSION", "0")), 0, dot);
+    sd.Author = ini.ReadString(GlobalInfo, "AUTHOR", "");
+    sd.Description = ini.ReadString(GlobalInfo, "DESCRIPTION", "");
+    sd.Shadow1Color = StrToInt(ini.ReadString(GlobalInfo, "SHADOW1COLOR", "0"));
+    sd.Shadow1Offset = StrToInt(ini.ReadString(GlobalInfo, "SHADOW1OFFSET", "0"));
+    sd.Shadow1Blur = StrToInt(ini.ReadString(GlobalInfo, "SHADOW1BLUR", "-1"));
+    sd.Shadow1Transparency = StrToInt(ini.ReadString(GlobalInfo, "SHADOW1TRANSPARENCY", "0"));
+
+    sm.gd.clear();
+    TStringList sections;
+    ini.ReadSections(sections);
+    for (int i = 0; i < sections.Count(); ++i) {
+        const std::string s = sections.Strings(i);
+        TsGeneralData g;
+        g.ClassName = s;
+        g.ParentClass = ini.ReadString(s, "PARENTCLASS", "");
+        g.Color = TColor(ColorToRGB(ReadInt(ini, s, "COLOR", 0xFFFFFF)));
+        g.Bevel = ReadBevel(ini, s, "BEVEL");
+        const char* fontKeys[5] = {"FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM"};
+        const char* hotKeys[5] = {"HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT", "HOTTCBOTTOM"};
+        for (int k = 0; k < 5; ++k) {
+            g.FontColor[k] = ReadInt(ini, s, fontKeys[k], DefaultFontColors[k]);
+            g.HotFontColor[k] = ReadInt(ini, s, hotKeys[k], DefaultFontColors[k]);
+        }
+        g.ReservedBoolean = ReadBoolKey(ini, s, "RESERVEDBOOLEAN");
+        g.ShadowBlur = ReadInt(ini, s, "SHADOWBLUR", 6);
+        g.ShadowColor = ini.ReadInteger(s, "SHADOWCOLOR", 0);
+        g.ShadowEnabled = ReadBoolKey(ini, s, "SHADOWENABLED");
+        g.ShadowOffset = ReadInt(ini, s, "SHADOWOFFSET", 3);
+        g.ShadowTransparency = ReadInt(ini, s, "SHADOWTRANSPARENCY", 50);
+        g.Transparency = ReadInt(ini, s, "TRANSPARENCY", 0);
+        g.GradientPercent = ReadInt(ini, s, "GRADIENTPERCENT", 0);
+        g.GradientData = ReadStr(ini, s, "GRADIENTDATA", " ");
+        g.ImagePercent = ReadInt(ini, s, "IMAGEPERCENT", 0);
+        g.ShowFocus = ReadBoolKey(ini, s, "SHOWFOCUS");
+        g.FadingEnabled = ReadBoolKey(ini, s, "FADINGENABLED");
+        g.FadingIntervalIn = ReadInt(ini, s, "FADINGINTERVALIN", 5);
+        g.FadingIntervalOut = ReadInt(ini, s, "FADINGINTERVALOUT", 5);
+        g.FadingIterations = ReadInt(ini, s, "FADINGITERATIONS", 5);
+        g.HotColor = ReadInt(ini, s, "HOTCOLOR", 0xFFFFFF);
+        g.HotTransparency = ReadInt(ini, s, "HOTTRANSPARENCY", 0);
+        g.HotBevel = ReadBevel(ini, s, "HOTBEVEL");
+        g.HotGradientPercent = ReadInt(ini, s, "HOTGRADIENTPERCENT", 0);
+        g.HotGradientData = ReadStr(ini, s, "HOTGRADIENTDATA", "");
+        g.HotImagePercent = ReadInt(ini, s, "HOTIMAGEPERCENT", 0);
+        g.BorderColor1 = ReadInt(ini, s, "BORDERCOLOR1", 0);
+        g.BorderColor2 = ReadInt(ini, s, "BORDERCOLOR2", 0);
+        if (g.GradientData != " ") g.GradientArray = ParseGradientData(g.GradientData);
+        g.HotGradientArray = ParseGradientData(g.HotGradientData);
+        sm.gd.push_back(std::move(g));
+    }
+}
+
+} // namespace tv
