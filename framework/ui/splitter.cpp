@@ -55,6 +55,12 @@ void TSplitter::MouseMove(TShiftState s, int x, int y) {
     // The control keeps its minimum; the others keep theirs too.
     int room = horizontal ? parent_->ClientWidth() : parent_->ClientHeight();
     int size = std::clamp(startSize_ + delta, minSize_, std::max(minSize_, room - minSize_ - (horizontal ? Width() : Height())));
+    if (OnCanResize) {
+        bool accept = true;
+        std::shared_ptr<bool> alive = Alive();
+        OnCanResize(this, size, accept);
+        if (!*alive || !accept || !target_) return;
+    }
     if (horizontal) target_->SetWidth(size);
     else target_->SetHeight(size);
 }

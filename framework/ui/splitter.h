@@ -15,6 +15,8 @@ public:
     // The control the splitter sizes: the one aligned to the same side just before it.
     TControl* FindControl() const;
     TNotifyEvent OnMoved;
+    // Asked before each new size; it may change the size or refuse it.
+    std::function<void(TObject* sender, int& newSize, bool& accept)> OnCanResize;
 
 protected:
     void Paint() override;
