@@ -40,6 +40,13 @@ protected:
     void Paint() override;
     void MouseDown(TMouseButton b, TShiftState s, int x, int y) override;
     void MouseUp(TMouseButton b, TShiftState s, int x, int y) override;
+    // Held down by the mouse: drawn pressed, and clicks when released over it.
+    bool Pressing() const { return pressing_; }
+    void SetPressing(bool v) {
+        if (pressing_ == v) return;
+        pressing_ = v;
+        Invalidate();
+    }
 
 private:
     void UpdateGroup();

@@ -1,0 +1,51 @@
+#include "editorfixture.h"
+
+#include "framework/ui/dialogs.h"
+#include "platform/controls/standardclasses.h"
+#include "platform/gdi/gdi.h"
+
+// fontconfig keeps its caches for the life of the process.
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
+namespace tvtest {
+
+using namespace tv;
+using namespace tv::win;
+
+void EditorTest::SetUp() {
+    ResetDesktop();
+    ClearScript();
+    clock = std::make_shared<FakeClock>(100000);
+    SetClock(clock);
+    RegisterStandardClasses();
+    InitializeUI();
+    SetMessageHook([this](const TMessageRequest& r) {
+        said.push_back(r.text);
+        return mrOk;
+    });
+    form = new TForm(nullptr);
+    form->SetBounds(20, 20, 640, 480);
+    form->Show();
+    ProcessPendingMessages();
+}
+
+void EditorTest::TearDown() {
+    delete form;
+    form = nullptr;
+    SetMessageHook({});
+    FinalizeUI();
+    ClearScript();
+    SetClock(nullptr);
+    ResetDesktop();
+}
+
+POINT EditorTest::At(TControl* c, int x, int y) { return c->ClientToScreen({x, y}); }
+
+void EditorTest::Tick(int ms) {
+    clock->Advance(std::uint64_t(ms));
+    Application->ProcessMessages();
+}
+
+COLORREF PixelAt(HDC dc, int x, int y) { return GetPixel(dc, x, y) & 0xFFFFFF; }
+
+} // namespace tvtest
