@@ -185,6 +185,12 @@ void TControl::Dispatch(Message& msg) {
     case CM_HITTEST:
         msg.Result = HTCLIENT;
         return;
+    case CM_MOUSEWHEEL:
+        msg.Result = DoMouseWheel(KeysToShiftState(LOWORD(msg.WParam)), std::int16_t(HIWORD(msg.WParam)),
+                                  {GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)})
+                         ? 1
+                         : 0;
+        return;
     case CM_MOUSEENTER:
         if (OnMouseEnter) OnMouseEnter(this);
         return;
@@ -254,6 +260,7 @@ void TControl::MouseMessage(Message& msg) {
         MouseMove(shift, p.x, p.y);
         return;
     case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK:
+        if (msg.Msg == WM_LBUTTONDBLCLK) shift.Include(ssDouble);
         if (controlStyle_.Contains(csCaptureMouse)) capture(true);
         if (controlStyle_.Contains(csClickEvents)) controlState_.Include(csClicked);
         controlState_.Include(csLButtonDown);
@@ -275,6 +282,7 @@ void TControl::MouseMessage(Message& msg) {
         return;
     }
     case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK:
+        if (msg.Msg == WM_RBUTTONDBLCLK) shift.Include(ssDouble);
         MouseDown(mbRight, shift, p.x, p.y);
         return;
     case WM_RBUTTONUP:
@@ -303,6 +311,48 @@ void TControl::MouseUp(TMouseButton b, TShiftState s, int x, int y) {
 }
 void TControl::MouseMove(TShiftState s, int x, int y) {
     if (OnMouseMove) OnMouseMove(this, s, x, y);
+}
+
+bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos) {
+    auto alive = Alive();
+    bool handled = false;
+    if (OnMouseWheel) OnMouseWheel(this, shift, wheelDelta, mousePos, handled);
+    if (!*alive || handled) return true;
+    // A fine wheel sends parts of a notch: they add up to whole ones.
+    wheelAccumulator_ += wheelDelta;
+    while (*alive && wheelAccumulator_ <= -WHEEL_DELTA) {
+        wheelAccumulator_ += WHEEL_DELTA;
+        handled = DoMouseWheelDown(shift, mousePos) || handled;
+    }
+    while (*alive && wheelAccumulator_ >= WHEEL_DELTA) {
+        wheelAccumulator_ -= WHEEL_DELTA;
+        handled = DoMouseWheelUp(shift, mousePos) || handled;
+    }
+    return handled || !*alive;
+}
+
+bool TControl::DoMouseWheelDown(TShiftState shift, POINT mousePos) {
+    bool handled = false;
+    if (OnMouseWheelDown) OnMouseWheelDown(this, shift, mousePos, handled);
+    return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState shift, POINT mousePos) {
+    bool handled = false;
+    if (OnMouseWheelUp) OnMouseWheelUp(this, shift, mousePos, handled);
+    return handled;
+}
+
+void TControl::ChangeScale(int m, int d) {
+    if (m == d || m <= 0 || d <= 0) return;
+    // Rounded multiply-divide, halves away from zero, as the form reader does.
+    auto scale = [&](int v) {
+        long long n = (long long)v * m;
+        return int(n >= 0 ? (n + d / 2) / d : -((-n + d / 2) / d));
+    };
+    if (parent_) SetBounds(scale(left_), scale(top_), scale(width_), scale(height_));
+    else SetClientSize(scale(ClientWidth()), scale(ClientHeight())); // the frame is the window system's
+    if (!parentFont_) font_->SetHeight(scale(font_->Height()));
 }
 
 void TControl::Click() {

@@ -72,6 +72,8 @@ using TKeyEvent = std::function<void(TObject* sender, win::WORD& key, TShiftStat
 using TKeyPressEvent = std::function<void(TObject* sender, char32_t& key)>;
 using TMouseWheelEvent =
     std::function<void(TObject* sender, TShiftState shift, int wheelDelta, win::POINT mousePos, bool& handled)>;
+using TMouseWheelUpDownEvent =
+    std::function<void(TObject* sender, TShiftState shift, win::POINT mousePos, bool& handled)>;
 
 // The modifier keys held now (from the key state of the last message).
 TShiftState KeyboardShiftState();
@@ -212,6 +214,9 @@ public:
     TNotifyEvent OnResize;
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
+    TMouseWheelEvent OnMouseWheel;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -222,6 +227,15 @@ protected:
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
+    // The wheel (CM_MOUSEWHEEL): OnMouseWheel, then, not handled, one
+    // DoMouseWheelDown or DoMouseWheelUp per notch, each raising its event.
+    // True when handled; otherwise the turn goes on to the parent.
+    virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, win::POINT mousePos);
+    virtual bool DoMouseWheelDown(TShiftState shift, win::POINT mousePos);
+    virtual bool DoMouseWheelUp(TShiftState shift, win::POINT mousePos);
+    // Scales the bounds (a window of its own: its client size) and a font of
+    // its own by m / d: a form made for another screen resolution.
+    virtual void ChangeScale(int m, int d);
     virtual void VisibleChanging() {}
     virtual void FontChanged();
     // Called when bounds change, before the parent realigns.
@@ -257,6 +271,7 @@ private:
     TPopupMenu* popupMenu_ = nullptr;
     std::unique_ptr<TActionLink> actionLink_;
     bool mouseInside_ = false;
+    int wheelAccumulator_ = 0; // the part of a notch not yet acted on
     TAliveToken token_;
 };
 
@@ -343,7 +358,6 @@ public:
     TKeyEvent OnKeyDown;
     TKeyPressEvent OnKeyPress;
     TKeyEvent OnKeyUp;
-    TMouseWheelEvent OnMouseWheel;
 
 protected:
     virtual void CreateParams(TCreateParams& params);
@@ -356,6 +370,8 @@ protected:
     virtual void InitializeWindow() {}
     virtual void AlignControls(TControl* control, win::RECT& rect);
     virtual void AdjustClientRect(win::RECT& rect) {}
+    // The children first, then the control itself.
+    void ChangeScale(int m, int d) override;
     virtual void PaintWindow(win::HDC dc);
     void PaintHandler(Message& msg);
     void PaintControls(win::HDC dc, TControl* first);

@@ -93,7 +93,7 @@ void TWinControl::Publish(TPublisher& p) {
     p.Event("OnKeyDown", &TWinControl::OnKeyDown);
     p.Event("OnKeyPress", &TWinControl::OnKeyPress);
     p.Event("OnKeyUp", &TWinControl::OnKeyUp);
-    p.Event("OnMouseWheel", &TWinControl::OnMouseWheel);
+    p.Event("OnMouseWheel", &TControl::OnMouseWheel);
 }
 
 // --- the window ------------------------------------------------------------------
@@ -357,12 +357,9 @@ void TWinControl::Dispatch(Message& msg) {
         return;
     }
     case WM_MOUSEWHEEL: {
-        bool handled = false;
-        if (OnMouseWheel) {
-            POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
-            OnMouseWheel(this, KeysToShiftState(LOWORD(msg.WParam)), std::int16_t(HIWORD(msg.WParam)), p, handled);
-        }
-        if (!handled) handled = Perform(CM_MOUSEWHEEL, msg.WParam, msg.LParam) != 0;
+        auto alive = Alive();
+        bool handled = Perform(CM_MOUSEWHEEL, msg.WParam, msg.LParam) != 0;
+        if (!*alive) return;
         if (!handled && parent_) parent_->Perform(WM_MOUSEWHEEL, msg.WParam, msg.LParam);
         msg.Result = handled;
         return;
@@ -636,6 +633,19 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
         return;
     }
     TControl::SetBounds(left, top, width, height);
+}
+
+void TWinControl::ChangeScale(int m, int d) {
+    if (m == d || m <= 0 || d <= 0) return;
+    DisableAlign();
+    try {
+        for (TControl* c : std::vector<TControl*>(controls_)) c->ChangeScale(m, d);
+        TControl::ChangeScale(m, d);
+    } catch (...) {
+        EnableAlign();
+        throw;
+    }
+    EnableAlign();
 }
 
 void TWinControl::SetZOrder(bool topMost) {

@@ -338,8 +338,9 @@ void TCustomGrid::Loaded() {
 }
 
 void TCustomGrid::ChangeScale(int m, int d) {
-    if (m == d || d == 0) return;
-    auto scale = [&](int v) { return v < 0 ? v : int((long long)v * m / d); };
+    TCustomControl::ChangeScale(m, d);
+    if (m == d || m <= 0 || d <= 0) return;
+    auto scale = [&](int v) { return v < 0 ? v : int(((long long)v * m + d / 2) / d); };
     defaultColWidth_ = scale(defaultColWidth_);
     defaultRowHeight_ = scale(defaultRowHeight_);
     for (int& w : colWidths_) w = scale(w);
@@ -390,20 +391,9 @@ void TCustomGrid::Dispatch(Message& msg) {
     case WM_SETCURSOR:
         if (HandleSetCursor(msg)) return;
         break;
-    case WM_LBUTTONDBLCLK: {
-        // The press of a double click reaches MouseDown with ssDouble.
-        if (controlStyle_.Contains(csCaptureMouse) && HandleAllocated()) SetCapture(WindowHandle());
-        TShiftState s = KeysToShiftState(msg.WParam);
-        s.Include(ssDouble);
-        MouseDown(mbLeft, s, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
-        return;
-    }
     case WM_CANCELMODE: case CM_CANCELMODE:
         CancelMouseState();
         break;
-    case CM_MOUSEWHEEL:
-        HandleMouseWheel(msg);
-        return;
     case WM_SIZE:
         TCustomControl::Dispatch(msg);
         UpdateScrollRange();

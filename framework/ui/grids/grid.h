@@ -17,7 +17,6 @@ namespace tv {
 
 using TMovedEvent = std::function<void(TObject* sender, int fromIndex, int toIndex)>;
 using TSelectCellEvent = std::function<void(TObject* sender, int col, int row, bool& canSelect)>;
-using TMouseWheelUpDownEvent = std::function<void(TObject* sender, TShiftState shift, win::POINT mousePos, bool& handled)>;
 
 class TCustomGrid : public TCustomControl, public TInplaceEditHost {
     TV_CLASS(TCustomGrid, TCustomControl)
@@ -101,12 +100,11 @@ public:
     void WndProc(Message& msg) override;
     void DefaultHandler(Message& msg) override;
     void Loaded() override;
-    virtual void ChangeScale(int m, int d);
+    // Sizes of the cells follow the bounds and the font.
+    void ChangeScale(int m, int d) override;
 
     TSelectCellEvent OnSelectCell;
     TNotifyEvent OnTopLeftChanged;
-    TMouseWheelUpDownEvent OnMouseWheelDown;
-    TMouseWheelUpDownEvent OnMouseWheelUp;
 
 protected:
     // --- drawing ---
@@ -133,8 +131,9 @@ protected:
     virtual void TimedScroll(TGridScrollDirection direction);
     void UpdateScrollRange();
     void ModifyScrollBar(int bar, int code, int pos);
-    virtual bool DoMouseWheelDown(TShiftState shift, win::POINT mousePos);
-    virtual bool DoMouseWheelUp(TShiftState shift, win::POINT mousePos);
+    // Unhandled by the events, a notch moves the current row.
+    bool DoMouseWheelDown(TShiftState shift, win::POINT mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, win::POINT mousePos) override;
 
     // --- sizing and moving ---
     virtual void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos, int& sizingOfs,
@@ -212,7 +211,6 @@ private:
     void ScrollData(const TGridCoord& oldTopLeft);
     void HandleScroll(int bar, Message& msg);
     void HandleTimer();
-    void HandleMouseWheel(Message& msg);
     bool HandleSetCursor(Message& msg);
     int CellStart(const TGridAxisDrawInfo& axis, int cell) const;
     int NextVisibleCol(int from, int step) const;
@@ -238,7 +236,6 @@ private:
     int sizingIndex_ = 0, sizingPos_ = 0, sizingOfs_ = 0;
     int moveIndex_ = 0, movePos_ = 0;
     bool timerOn_ = false;
-    int wheelAccumulator_ = 0;
     bool showingEditor_ = false;
     bool hidingEditor_ = false;
     bool updatingScrollRange_ = false;

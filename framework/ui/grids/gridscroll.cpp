@@ -196,36 +196,16 @@ void TCustomGrid::HandleTimer() {
     }
 }
 
-void TCustomGrid::HandleMouseWheel(Message& msg) {
-    int delta = std::int16_t(HIWORD(msg.WParam));
-    TShiftState shift = KeysToShiftState(LOWORD(msg.WParam));
-    POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
-    wheelAccumulator_ += delta;
-    bool handled = false;
-    auto alive = Alive();
-    while (wheelAccumulator_ >= WHEEL_DELTA && *alive) {
-        wheelAccumulator_ -= WHEEL_DELTA;
-        handled = DoMouseWheelUp(shift, p) || handled;
-    }
-    while (*alive && wheelAccumulator_ <= -WHEEL_DELTA) {
-        wheelAccumulator_ += WHEEL_DELTA;
-        handled = DoMouseWheelDown(shift, p) || handled;
-    }
-    msg.Result = handled ? 1 : 0;
-}
-
 bool TCustomGrid::DoMouseWheelDown(TShiftState shift, POINT mousePos) {
-    bool handled = false;
-    if (OnMouseWheelDown) OnMouseWheelDown(this, shift, mousePos, handled);
-    if (handled) return true;
+    auto alive = Alive();
+    if (TCustomControl::DoMouseWheelDown(shift, mousePos) || !*alive) return true;
     if (current_.Y < rowCount_ - 1) SetRow(current_.Y + 1);
     return true;
 }
 
 bool TCustomGrid::DoMouseWheelUp(TShiftState shift, POINT mousePos) {
-    bool handled = false;
-    if (OnMouseWheelUp) OnMouseWheelUp(this, shift, mousePos, handled);
-    if (handled) return true;
+    auto alive = Alive();
+    if (TCustomControl::DoMouseWheelUp(shift, mousePos) || !*alive) return true;
     if (current_.Y > fixedRows_) SetRow(current_.Y - 1);
     return true;
 }
