@@ -1,0 +1,403 @@
+#pragma once
+// TCustomDBGridEh: the data-aware grid. It shows the records of a dataset,
+// reached through a data source, as rows and a collection of TColumnEh as
+// columns. TDBGridEh publishes its properties.
+//
+// Files: dbgrideh.cpp (construction, properties, data link reactions, editing
+// permissions, streaming), gridlayout.cpp (relayout, titles tree, row count,
+// scroll bars), griddraw.cpp (cells, titles, lines, frames), gridunit.cpp
+// (process-wide objects and resources). docs/data-grid.md lists what is
+// still empty.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/ui/grids/grid.h"
+#include "framework/ui/imagelist.h"
+#include "grid/colcellparams.h"
+#include "grid/column.h"
+#include "grid/columndefvalues.h"
+#include "grid/columnslist.h"
+#include "grid/griddatalink.h"
+#include "grid/gridscrollbar.h"
+#include "grid/gridselection.h"
+#include "grid/gridtypes.h"
+#include "grid/headtreenode.h"
+#include "grid/stfilter.h"
+#include "grid/sumlist.h"
+
+namespace tv {
+
+class TDataSource;
+class TDataSet;
+class TDBGridEhStyle;
+
+class TCustomDBGridEh : public TCustomGrid {
+    TV_CLASS(TCustomDBGridEh, TCustomGrid)
+public:
+    explicit TCustomDBGridEh(TComponent* owner = nullptr);
+    ~TCustomDBGridEh() override;
+    static void Publish(TPublisher&) {}
+
+    // --- properties ---
+    TDBGridEhAllowedOperations AllowedOperations() const { return allowedOperations_; }
+    void SetAllowedOperations(TDBGridEhAllowedOperations v) { allowedOperations_ = v; }
+    TDBGridEhAllowedSelections AllowedSelections() const { return allowedSelections_; }
+    void SetAllowedSelections(TDBGridEhAllowedSelections v);
+    bool AutoFitColWidths() const { return autoFitColWidths_; }
+    void SetAutoFitColWidths(bool v);
+    TColumnDefValuesEh* ColumnDefValues() const { return columnDefValues_.get(); }
+    void SetColumnDefValues(TColumnDefValuesEh* v) { columnDefValues_->Assign(v); }
+    TDBGridColumnsEh* Columns() const { return columns_.get(); }
+    void SetColumns(TDBGridColumnsEh* v) { columns_->Assign(v); }
+    TDataSource* DataSource() const;
+    void SetDataSource(TDataSource* v);
+    bool DrawMemoText() const { return drawMemoText_; }
+    void SetDrawMemoText(bool v);
+    // The grid's own default drawing of cell contents (the base grid's is off).
+    bool DefaultDrawing() const { return defaultDrawingEh_; }
+    void SetDefaultDrawing(bool v) { defaultDrawingEh_ = v; Invalidate(); }
+    TGridEhEditActions EditActions() const { return editActions_; }
+    void SetEditActions(TGridEhEditActions v) { editActions_ = v; }
+    TColor EvenRowColor() const { return evenRowColorAssigned_ ? evenRowColor_ : Color(); }
+    void SetEvenRowColor(TColor v);
+    TColor OddRowColor() const { return oddRowColorAssigned_ ? oddRowColor_ : Color(); }
+    void SetOddRowColor(TColor v);
+    bool EvenRowColorAssigned() const { return evenRowColorAssigned_; }
+    bool OddRowColorAssigned() const { return oddRowColorAssigned_; }
+    bool Flat() const { return flat_; }
+    void SetFlat(bool v);
+    TColor FooterColor() const { return footerColor_; }
+    void SetFooterColor(TColor v);
+    TFont* FooterFont() const { return footerFont_.get(); }
+    void SetFooterFont(TFont* v) { footerFont_->Assign(v); }
+    int FooterRowCount() const { return footerRowCount_; }
+    void SetFooterRowCount(int v);
+    int FrozenCols() const { return frozenCols_; }
+    void SetFrozenCols(int v);
+    TDBGridEhScrollBar* HorzScrollBar() const { return horzScrollBar_.get(); }
+    void SetHorzScrollBar(TDBGridEhScrollBar* v) { horzScrollBar_->Assign(v); }
+    TVertDBGridEhScrollBar* VertScrollBar() const { return vertScrollBar_.get(); }
+    void SetVertScrollBar(TVertDBGridEhScrollBar* v) { vertScrollBar_->Assign(v); }
+    int MinAutoFitWidth() const { return minAutoFitWidth_; }
+    void SetMinAutoFitWidth(int v);
+    TDBGridOptions Options() const { return options_; }
+    void SetOptions(TDBGridOptions v);
+    TDBGridEhOptions OptionsEh() const { return optionsEh_; }
+    void SetOptionsEh(TDBGridEhOptions v);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool v);
+    int RowHeight() const { return rowHeight_; }
+    void SetRowHeight(int v);
+    int RowLines() const { return rowLines_; }
+    void SetRowLines(int v);
+    bool RowSizingAllowed() const { return rowSizingAllowed_; }
+    void SetRowSizingAllowed(bool v);
+    bool SortLocal() const { return sortLocal_; }
+    void SetSortLocal(bool v) { sortLocal_ = v; }
+    TSTDBGridEhFilter* STFilter() const { return stFilter_.get(); }
+    void SetSTFilter(TSTDBGridEhFilter* v) { stFilter_->Assign(v); }
+    TDBGridEhSumList* SumList() const { return sumList_.get(); }
+    void SetSumList(TDBGridEhSumList* v) { sumList_->Assign(v); }
+    TFont* TitleFont() const { return titleFont_.get(); }
+    void SetTitleFont(TFont* v) { titleFont_->Assign(v); }
+    int TitleHeight() const { return titleHeight_; }
+    void SetTitleHeight(int v);
+    int TitleLines() const { return titleLines_; }
+    void SetTitleLines(int v);
+    TCustomImageList* TitleImages() const { return titleImages_; }
+    void SetTitleImages(TCustomImageList* v);
+    bool UseMultiTitle() const { return useMultiTitle_; }
+    void SetUseMultiTitle(bool v);
+    int VTitleMargin() const { return vTitleMargin_; }
+    void SetVTitleMargin(int v);
+    TDBGridOptions GetOptions() const { return options_; }
+
+    // --- events ---
+    TNotifyEvent OnApplyFilter;
+    TDBGridEhClickEvent OnCellClick;
+    TCheckTitleEhBtnEvent OnCheckButton;
+    TNotifyEvent OnColEnter, OnColExit;
+    TMovedEvent OnColumnMoved;
+    TNotifyEvent OnColWidthsChanged;
+    TDrawColumnEhCellEvent OnDrawColumnCell;
+    TDrawDataCellEvent OnDrawDataCell;
+    TDrawFooterCellEvent OnDrawFooterCell;
+    TNotifyEvent OnEditButtonClick;
+    TGetBtnParamsEvent OnGetBtnParams;
+    TGetCellEhParamsEvent OnGetCellParams;
+    TGetFooterParamsEvent OnGetFooterParams;
+    TGridMoveRecordsEventEh OnMoveRecords;
+    TNotifyEvent OnSelectionChanged;
+    TNotifyEvent OnSortMarkingChanged;
+    TNotifyEvent OnSumListAfterRecalcAll, OnSumListRecalcAll;
+    TTitleEhClickEvent OnTitleBtnClick;
+    TDBGridEhClickEvent OnTitleClick;
+
+    // --- state other parts read ---
+    TGridDataLinkEh* DataLink() const { return dataLink_.get(); }
+    int IndicatorOffset() const { return indicatorOffset_; }
+    int TitleRowCount() const { return titleRowCount_; }
+    int EditButtonWidth() const { return editButtonWidth_; }
+    int EditButtonHeight() const { return editButtonHeight_; }
+    int TitleInnerMargin() const { return flat_ ? 2 : 4; }
+    bool MultiLineRows() const { return multiLineRows_; }
+    TColumnsEhList& VisibleColumns() { return visibleColumns_; }
+    TColumnsEhList& SortMarkedColumns() { return sortMarkedColumns_; }
+    TDBGridEhSelection& Selection() { return *selection_; }
+    TBookmarkListEh& SelectedRows() { return selection_->GetRows(); }
+    TColCellParamsEh* ColCellParams() const { return colCellParams_.get(); }
+    THeadTreeNode* HeadTree() const { return headTree_.get(); }
+    // Leaf title node of each column, by collection index.
+    THeadTreeNode* LeafFieldNode(int i) const;
+    TDBGridEhStyle* Style() const { return style_; }
+    void SetStyle(TDBGridEhStyle* style);
+    bool HasMemTableLink() const { return false; }
+    bool MemTableRowMode() const { return HasMemTableLink() && footerRowCount_ == 0; }
+    int LayoutLockCount() const { return layoutLock_; }
+    int LayoutUpdateLevel() const { return layoutUpdate_; }
+    bool InLinkLayoutChange() const { return dataLink_ && dataLink_->InLayoutChange(); }
+    bool PaintLocked() const { return paintLocked_; }
+    bool GridLoading() const { return ComponentState().Contains(csLoading); }
+    bool GridDesigning() const { return ComponentState().Contains(csDesigning); }
+    // The editor's text the grid keeps for the selected cell.
+    const std::string& EditText() const { return editText_; }
+    int LayoutCount() const { return layoutCount_; }
+
+    // --- public operations ---
+    int DataRowCount() const;
+    int VisibleDataRowCount();
+    bool IsActiveControlEh();
+    bool InplaceEditorVisible() const;
+    bool SelectionKindAllowed(TDBGridEhSelectionType kind) const;
+    void SetCurrentColumn(int gridCol);
+    int RecNoOfRow(int row);
+    void InvalidateGridRow(int row);
+    void InvalidateGridColumn(int col);
+    void DrawEdgeEh(TCanvas* canvas, win::RECT rect, bool rightSide, bool leftSide, bool sunken, bool pressed);
+    void SetCanvasRightToLeft(bool rightToLeft);
+    void CancelRowSizing();
+    void UpdateTitlePressState(int x, int y);
+    int SelectedIndex() const;
+    int GetSelectedIndex() const { return SelectedIndex(); }
+    void SetSelectedIndex(int dataCol);
+    TField* SelectedField() const;
+    TColumnEh* CurrentColumn() const;
+    int GetCol() const { return Col(); }
+    TGridRect GetDataBoxRect() const;
+    void SetTopRowClamped(int row);
+    void ResetIncSearch() {}
+    void SaveBookmark();
+    void RestoreBookmark();
+    void StartTimer(int interval);
+    void StopTimer();
+    int GetTreeIndent() const { return 0; }
+    TDataSet* DataSet() const;
+    using TCustomGrid::BoxRect;
+    using TCustomGrid::InvalidateEditor;
+
+    // --- layout ---
+    bool AcquireLayoutLock();
+    void BeginLayout();
+    void EndLayout();
+    void EndLayoutNoRelayout();
+    void LockLayout() { ++layoutLock_; }
+    void UnlockLayout() { if (layoutLock_ > 0) --layoutLock_; }
+    void DeferLayout();
+    virtual void LayoutChanged();
+    virtual void UpdateRowCount();
+    virtual void UpdateActive();
+    virtual void UpdateScrollBar();
+    virtual void UpdateHorzExtScrollBar();
+    virtual void UpdateSumListAfterCreate();
+    void RebuildSortMarkedList();
+    // Width optimisation over the records, for the given columns.
+    virtual void OptimizeColsWidth(TColumnsEhList& columns) {}
+
+    // --- operations other parts fill in (each slot names its concern) ---
+    virtual bool CanFocusGrid();
+    virtual bool CanEditorShowFirst() { return true; }
+    virtual win::RECT GetTreeButtonRect(int col, int row) { return {}; }
+    virtual bool RowSelectFocused() { return options_.Contains(dgRowSelect) && Focused(); }
+    virtual bool AlwaysShowEditorActive() const;
+    virtual bool CanStartSelection() { return true; }
+    virtual bool IsCellRaised(int col, int row, TGridDrawState state);
+    virtual bool CellSelected(int dataCol, int row) { return false; }
+    virtual bool TreeMouseDown(int x, int y, bool checkOnly) { return false; }
+    virtual void StartRecordMoving() {}
+    virtual void CreateFilterEditor() {}
+    virtual int FilterRowVisible() const { return stFilter_->Visible() ? 1 : 0; }
+    virtual int TitlesVisible() const { return options_.Contains(dgTitles) ? 1 : 0; }
+    virtual void GetTitleParams(int dataCol, int row, TColor& background, TFont* font, TGridDrawState state);
+    virtual bool GetCellParamsEh(TColumnEh* column, TFont* font, TColor& background, TGridDrawState state);
+    virtual bool IsSelectionActive() { return selection_->SelectionType() != gstNon; }
+    virtual void MoveRecords(int moveTo) {}
+    virtual void MoveSelectedRecords(int moveTo) {}
+    virtual void DrawThemedOrTreeLines(const win::RECT& rect) {}
+    virtual void DefineFieldMap();
+    virtual void DeferredLayout() { LayoutChanged(); }
+    virtual void DrawFlatBorder();
+    virtual void DrawTreeArea(const win::RECT& rect) {}
+    virtual void DrawTitleCell(int col, int row, win::RECT rect, TGridDrawState state);
+    virtual void EndRowMoving() {}
+    virtual void GetDatasetFieldList(std::vector<TField*>& list);
+    virtual void LinkActive(bool active);
+    virtual int CalcMoveTargetRow(int y) { return -1; }
+    virtual void Scroll(int distance);
+    virtual void SelectionChanged() { if (OnSelectionChanged) OnSelectionChanged(this); }
+    virtual void UpdateColumnReadOnly();
+    virtual void ApplyFilterEditText() {}
+    virtual void ShowEditorEh() { ShowEditor(); }
+    virtual void TimerScroll() {}
+    virtual void FillFilterDropDownList() {}
+    virtual void DoMoveRecords(int moveTo) {}
+    virtual std::string GetFooterValue(int row, TColumnEh* column);
+    virtual bool CanShowTitleHint() { return true; }
+    virtual void DataServiceApplyFilter();
+    virtual void DataServiceApplySorting();
+    // The other fixed rows than the titles: the filter row's cells.
+    virtual void DrawSubTitleCell(int col, int row, const win::RECT& rect, TGridDrawState state) {}
+
+    // Drawing of the data rows and the footers, for other parts to extend.
+    virtual void DrawDataCell(int col, int row, win::RECT rect, TGridDrawState state);
+    virtual void DrawIndicatorCell(int row, win::RECT rect, TGridDrawState state);
+    virtual void DrawFooterCell(int col, int row, win::RECT rect, TGridDrawState state);
+    void DrawColumnCell(const win::RECT& rect, int dataCol, TColumnEh* column, TGridDrawState state);
+    void DefaultDrawColumnCell(const win::RECT& rect, int dataCol, TColumnEh* column, TGridDrawState state);
+
+    // Dynamic hooks that fire events.
+    virtual void CellClick(TColumnEh* column) { if (OnCellClick) OnCellClick(column); }
+    virtual void ColEnter() { if (OnColEnter) OnColEnter(this); }
+    virtual void ColExit() { if (OnColExit) OnColExit(this); }
+    virtual void TitleClick(TColumnEh* column) { if (OnTitleClick) OnTitleClick(column); }
+    virtual void TitleBtnClick(int aCol, TColumnEh* column) { if (OnTitleBtnClick) OnTitleBtnClick(this, aCol, column); }
+    virtual bool CheckTitleButton(int aCol, bool& enabled);
+
+    // The grid state behind the record-changed and data-changed reactions of the link.
+    void RecordChanged(TField* field);
+    void DataChanged();
+    void EditingChanged();
+    void UpdateData();
+
+    void DefineProperties(TFiler& filer) override;
+    void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void DefaultHandler(Message& msg) override;
+    void ChangeScale(int m, int d) override;
+    void Dispatch(Message& msg) override;
+
+    // Geometry of the grid's own painting.
+    void ComputeDrawInfo(TGridDrawInfo& info, int& footerExtent, int& frozenExtent);
+    TGridCoord MaxTopLeft(const TGridCoord& cell);
+
+protected:
+    virtual TDBGridColumnsEh* CreateColumns();
+    virtual TColumnDefValuesEh* CreateColumnDefValues();
+
+    void CreateWnd() override;
+    void CreateParams(TCreateParams& params) override;
+    bool CanEditShow() override;
+    bool CanEditModify() override;
+    bool CanEditAcceptKey(char32_t key) override;
+    std::string GetEditText(int col, int row) override;
+    void SetEditText(int col, int row, const std::string& value) override;
+    std::string GetEditMask(int col, int row) override;
+    int GetEditLimit() override;
+    void Paint() override;
+    void DrawCell(int col, int row, const win::RECT& rect, TGridDrawState state) override;
+    void ColumnMoved(int from, int to) override;
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void TimedScroll(TGridScrollDirection direction) override;
+    void FontChanged() override;
+    void TopLeftChanged() override;
+    bool SelectCell(int col, int row) override;
+
+    void InternalLayout();
+    void BuildTitleTree();
+    void SetTitleRowHeight();
+    void UpdateEditButtonSize();
+    void RecordInitialWidths();
+
+private:
+    friend class TGridDataLinkEh;
+    friend class TDBGridColumnsEh;
+    void TitleFontChanged(TObject*);
+    void FooterFontChanged(TObject*);
+    void SumListChanged(TObject*);
+    void SumListRecalcAll(TObject*);
+    void SumListAfterRecalcAll(TObject*);
+    void TitleImagesChanged(TObject*);
+    void ClearSelectionIfNotAllowed();
+    void SetRowCountKeepingCurrent(int count);
+    int TextHeightOf(TFont* font);
+    void AutoFitColumns();
+    void DrawCheckBoxInCell(const win::RECT& rect, TCheckBoxState state, TColor background);
+
+    std::unique_ptr<TGridDataLinkEh> dataLink_;
+    std::unique_ptr<TDBGridColumnsEh> columns_;
+    std::unique_ptr<TColumnDefValuesEh> columnDefValues_;
+    TColumnsEhList visibleColumns_, sortMarkedColumns_;
+    std::unique_ptr<TFont> titleFont_, footerFont_;
+    std::unique_ptr<TDBGridEhSelection> selection_;
+    std::unique_ptr<TColCellParamsEh> colCellParams_;
+    std::unique_ptr<TDBGridEhSumList> sumList_;
+    std::unique_ptr<TDBGridEhScrollBar> horzScrollBar_;
+    std::unique_ptr<TVertDBGridEhScrollBar> vertScrollBar_;
+    std::unique_ptr<TSTDBGridEhFilter> stFilter_;
+    std::unique_ptr<TChangeLink> titleImageChangeLink_;
+    std::unique_ptr<THeadTreeNode> headTree_;
+    std::vector<THeadTreeNode*> leafNodes_;
+    TDBGridEhStyle* style_ = nullptr;
+
+    TDBGridEhAllowedOperations allowedOperations_{alopInsertEh, alopUpdateEh, alopDeleteEh, alopAppendEh};
+    TDBGridEhAllowedSelections allowedSelections_{gstRecordBookmarks, gstRectangle, gstColumns, gstAll};
+    bool defaultDrawingEh_ = true;
+    int indicatorRow_ = -1;
+    bool autoFitColWidths_ = false, drawMemoText_ = false, flat_ = false, readOnly_ = false;
+    bool rowSizingAllowed_ = false, sortLocal_ = false, useMultiTitle_ = false;
+    TGridEhEditActions editActions_;
+    TColor evenRowColor_ = clWindow, oddRowColor_ = clWindow;
+    bool evenRowColorAssigned_ = false, oddRowColorAssigned_ = false;
+    TColor footerColor_ = clWindow;
+    int footerRowCount_ = 0, frozenCols_ = 0, minAutoFitWidth_ = 0;
+    TDBGridOptions options_{dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
+                            dgConfirmDelete, dgCancelOnExit};
+    TDBGridEhOptions optionsEh_{dghFixed3D, dghHighlightFocus, dghClearSelection, dghDialogFind};
+    int rowHeight_ = 0, rowLines_ = 0, titleHeight_ = 0, titleLines_ = 0, vTitleMargin_ = 10;
+    TCustomImageList* titleImages_ = nullptr;
+
+    int indicatorOffset_ = 1, titleRowCount_ = 1;
+    int editButtonWidth_ = 0, editButtonHeight_ = 0;
+    bool multiLineRows_ = false;
+    int layoutLock_ = 0, layoutUpdate_ = 0, layoutCount_ = 0;
+    bool paintLocked_ = false, flatBorder_ = false, inSumRecalc_ = false, ownFontChange_ = false;
+    bool canFocusSwitch_ = true, inEditorText_ = false;
+    TScrollBarVisibleModeEh lastVertVisibleMode_ = sbAutoShowEh;
+    std::string editText_;
+    TBookmark savedBookmark_;
+    int savedRowOffset_ = 0;
+    int pressedTitleCol_ = -1;
+    bool titlePressed_ = false;
+};
+
+class TDBGridEh : public TCustomDBGridEh {
+    TV_CLASS(TDBGridEh, TCustomDBGridEh)
+public:
+    using TCustomDBGridEh::TCustomDBGridEh;
+    static void Publish(TPublisher& p);
+};
+
+// Unit routines.
+[[noreturn]] void RaiseGridError(const std::string& msg);
+void KillMessage(win::HWND wnd, win::UINT msg);
+int GetTextWidth(TCanvas* canvas, const std::string& text);
+bool CheckHintTextRect(win::UINT format, TCanvas* canvas, int hMargin, bool wordWrap, const win::RECT& rect,
+                       const std::string& text, int vMargin, int& textWidth, int& textHeight);
+bool PointInGridRect(int col, int row, const TGridRect& rect);
+void OverturnUpRect(win::RECT& rect);
+bool FieldsCanModify(const std::vector<TField*>& fields);
+
+inline constexpr const char* SGridTooManyColumnsEh = "Se ha solicitado a la rejilla que despliegue más de 256 columnas";
+
+} // namespace tv

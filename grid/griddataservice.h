@@ -1,0 +1,34 @@
+#pragma once
+// TDBGridEhDataService: the one object that sorts and filters a grid's
+// dataset, through handlers that may be replaced or the dataset features.
+#include <functional>
+
+#include "framework/core/persistent.h"
+
+namespace tv {
+
+class TCustomDBGridEh;
+
+class TDBGridEhDataService : public TPersistent {
+    TV_CLASS(TDBGridEhDataService, TPersistent)
+public:
+    static void Publish(TPublisher&) {}
+    using TGridHandler = std::function<void(TCustomDBGridEh* grid)>;
+    using TMoveRecordsHandler = std::function<void(TCustomDBGridEh* grid, int moveTo, bool& handled)>;
+
+    void ApplyFilter(TCustomDBGridEh* grid);
+    void ApplySorting(TCustomDBGridEh* grid);
+    void MoveRecords(TCustomDBGridEh* grid, int moveTo, bool& handled);
+
+    TGridHandler OnApplyFilter;
+    TGridHandler OnApplySorting;
+    TMoveRecordsHandler OnMoveRecords;
+    // The dataset features' filtering and sorting, set up by their registry.
+    TGridHandler DefaultApplyFilter;
+    TGridHandler DefaultApplySorting;
+};
+
+TDBGridEhDataService* DBGridEhDataService();
+void SetDBGridEhDataService(TDBGridEhDataService* service);
+
+} // namespace tv

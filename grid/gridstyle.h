@@ -1,0 +1,53 @@
+#pragma once
+// TDBGridEhStyle: drawing settings shared by grids (lightened selections,
+// focus frames) and the screen's colour count, re-read when system colours
+// change. One default style serves every grid.
+#include <vector>
+
+#include "framework/core/persistent.h"
+#include "framework/ui/graphics.h"
+#include "platform/wintypes.h"
+
+namespace tv {
+
+class TCustomDBGridEh;
+struct TColCellColorsEh;
+
+class TDBGridEhStyle : public TPersistent {
+    TV_CLASS(TDBGridEhStyle, TPersistent)
+public:
+    TDBGridEhStyle();
+    ~TDBGridEhStyle() override;
+    static void Publish(TPublisher&) {}
+
+    bool LightenSelection = true;
+    bool DrawFocusFrame = true;
+    int ScreenColorCount() const { return screenColorCount_; }
+
+    void AddGrid(TCustomDBGridEh* grid);
+    void RemoveGrid(TCustomDBGridEh* grid);
+    int GridCount() const { return static_cast<int>(grids_.size()); }
+    bool HasGrid(const TCustomDBGridEh* grid) const;
+
+    // Highlight colours of data cells and of title, indicator and footer cells.
+    virtual void GetDataCellColors(TCustomDBGridEh* grid, bool selected, bool focused, TColor& background,
+                                   TColor& fontColor);
+    virtual void GetTitleCellColors(TCustomDBGridEh* grid, bool selected, TColor& background, TColor& fontColor);
+    virtual void SysColorChanged();
+    win::HWND UtilityWindow() const { return window_; }
+
+private:
+    std::vector<TCustomDBGridEh*> grids_;
+    win::HWND window_ = nullptr;
+    int screenColorCount_ = -1;
+};
+
+// The process-wide default style; nil once freed.
+TDBGridEhStyle* DBGridEhDefaultStyle();
+void SetDBGridEhDefaultStyle(TDBGridEhStyle* style);
+
+// Per channel: v = c + (g - c) / 2, then towards 225 by 0.6, and with ungray
+// away from 122 by a quarter; rounded and kept in 0..255.
+TColor LightenColor(TColor color, TColor glass, bool ungray);
+
+} // namespace tv

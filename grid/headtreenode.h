@@ -1,0 +1,45 @@
+#pragma once
+// THeadTreeNode: a node of the multi-level title tree. Siblings form a ring
+// (the last one's NextSibling is the parent's FirstChild); the root frees
+// its whole subtree.
+#include <string>
+
+#include "framework/core/object.h"
+
+namespace tv {
+
+class TColumnEh;
+
+class THeadTreeNode {
+public:
+    THeadTreeNode() = default;
+    THeadTreeNode(const std::string& caption, int width, int height) : Caption(caption), Width(width), Height(height) {}
+    ~THeadTreeNode();
+    THeadTreeNode(const THeadTreeNode&) = delete;
+    THeadTreeNode& operator=(const THeadTreeNode&) = delete;
+
+    bool Painted = false;
+    THeadTreeNode* Parent = nullptr;
+    THeadTreeNode* FirstChild = nullptr;
+    THeadTreeNode* NextSibling = this;
+    std::string Caption;
+    int Width = 0, Height = 0, LeftIndent = 0, LineWidth = 0;
+    TColumnEh* Column = nullptr;
+    const std::string& Text() const { return Caption; }
+
+    bool IsRoot() const { return Parent == nullptr; }
+    // Appends a child (a ring of one becomes part of the children's ring).
+    THeadTreeNode* AddChild(const std::string& caption, int width, int height);
+    void FreeChildren();
+    // Unites the sibling run from..to under a new node with the caption;
+    // raises "Node not in Tree" / "ATo not in level" on misuse.
+    THeadTreeNode* Union(THeadTreeNode* from, THeadTreeNode* to, const std::string& caption, int height);
+    int ChildCount() const;
+    // The leaf of the run whose siblings' last one this is.
+    THeadTreeNode* LastSibling();
+    // How many levels below this node (0 for a leaf).
+    int Depth() const;
+    int Level() const;
+};
+
+} // namespace tv

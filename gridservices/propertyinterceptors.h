@@ -1,0 +1,73 @@
+#pragma once
+// Read-property interceptors: objects that stand in for a component while its
+// stored properties are read and apply the values in their own way at the
+// end. A process-wide registry pairs target classes with interceptor classes.
+#include <vector>
+
+#include "framework/core/persistent.h"
+#include "framework/ui/forms.h"
+
+namespace tv {
+
+class TStoragePropertyInterceptor : public TPersistent {
+    TV_CLASS(TStoragePropertyInterceptor, TPersistent)
+public:
+    TStoragePropertyInterceptor() = default;
+    static void Publish(TPublisher&) {}
+    // Keeps the target (the construction step an interceptor class may extend).
+    virtual void Create(TPersistent* target) { target_ = target; }
+    virtual bool InterceptsProperties() { return true; }
+    virtual void AfterPropertiesRead() {}
+    TPersistent* Target() const { return target_; }
+
+protected:
+    TPersistent* target_ = nullptr;
+};
+
+// Makes an interceptor of the class for the target.
+TStoragePropertyInterceptor* CreateStoragePropertyInterceptor(TClass interceptorClass, TPersistent* target);
+
+// Position, size, state and active control of a form, applied scaled to the
+// screen's pixels per inch.
+class TFormStoragePropertyInterceptor : public TStoragePropertyInterceptor {
+    TV_CLASS(TFormStoragePropertyInterceptor, TStoragePropertyInterceptor)
+public:
+    TFormStoragePropertyInterceptor() = default;
+    static void Publish(TPublisher& p);
+    void Create(TPersistent* target) override;
+    void AfterPropertiesRead() override;
+
+    TWinControl* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(TWinControl* v) { activeControl_ = v; }
+    int Height() const { return height_; }
+    void SetHeight(int v) { height_ = v; }
+    int Left() const { return left_; }
+    void SetLeft(int v) { left_ = v; posWritten_ = true; }
+    int PixelsPerInch() const { return pixelsPerInch_; }
+    void SetPixelsPerInch(int v) { pixelsPerInch_ = v; }
+    int Top() const { return top_; }
+    void SetTop(int v) { top_ = v; posWritten_ = true; }
+    int Width() const { return width_; }
+    void SetWidth(int v) { width_ = v; }
+    TWindowState WindowState() const { return windowState_; }
+    void SetWindowState(TWindowState v) { windowState_ = v; }
+
+private:
+    TWinControl* activeControl_ = nullptr;
+    int height_ = 0, left_ = 0, top_ = 0, width_ = 0, pixelsPerInch_ = 96;
+    TWindowState windowState_ = wsNormal;
+    bool posWritten_ = false;
+};
+
+// The form's bounds when it is shown normally.
+win::RECT FormNormalBounds(TCustomForm* form);
+
+void AddReadPropertyInterceptor(TClass targetClass, TClass interceptorClass);
+void RemoveReadPropertyInterceptor(TClass targetClass, TClass interceptorClass);
+// The registered pairs, in order (targets and interceptors).
+const std::vector<TClass>& ReadPropertyInterceptorTargets();
+const std::vector<TClass>& ReadPropertyInterceptorClasses();
+// Frees the registry (at shutdown).
+void FreeReadPropertyInterceptors();
+
+} // namespace tv
