@@ -144,8 +144,15 @@ void TCustomForm::AfterConstruction() {
     try {
         TClass cls = ClassType();
         if (cls != TForm::StaticClass() && cls != TCustomForm::StaticClass()) {
-            if (!InitInheritedComponent(this, TForm::StaticClass(), Screen ? Screen->PixelsPerInch() : 0))
+            if (!InitInheritedComponent(this, TForm::StaticClass()))
                 throw EReadError(Format(LoadResString(SResNotFound), ClassName()));
+            // A definition made at another resolution than the screen's is
+            // scaled to it as a whole (bounds, fonts, and what controls add).
+            int screenPpi = Screen ? Screen->PixelsPerInch() : 0;
+            if (scaled_ && screenPpi > 0 && pixelsPerInch_ > 0 && pixelsPerInch_ != screenPpi) {
+                ChangeScale(screenPpi, pixelsPerInch_);
+                pixelsPerInch_ = screenPpi;
+            }
         }
         DoCreate();
     } catch (...) {
