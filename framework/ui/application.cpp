@@ -15,7 +15,7 @@ using namespace tv::win;
 
 TApplication* Application = nullptr;
 
-TApplication::TApplication(TComponent* owner) : TComponent(owner), icon_(std::make_unique<TPicture>()) {}
+TApplication::TApplication(TComponent* owner) : TComponent(owner), icon_(std::make_unique<TIcon>()) {}
 
 TApplication::~TApplication() {
     CancelHint();

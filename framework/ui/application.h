@@ -78,7 +78,8 @@ public:
     void SetHintColor(TColor v) { hintColor_ = v; }
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& v);
-    TPicture* Icon() const { return icon_.get(); }
+    TIcon* Icon() const { return icon_.get(); }
+    void SetIcon(TIcon* v) { icon_->Assign(v); }
     // The mouse moved over a control: its hint shows after HintPause, and
     // goes when the mouse leaves it, after HintHidePause or on a click.
     void HintMouseMessage(TControl* control, const Message& msg);
@@ -109,7 +110,7 @@ private:
     bool showHint_ = true;
     TColor hintColor_ = clInfoBk;
     std::string hint_;
-    std::unique_ptr<TPicture> icon_;
+    std::unique_ptr<TIcon> icon_;
     void ActivateHint();
     void HideHint();
     TControl* hintControl_ = nullptr;

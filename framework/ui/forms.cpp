@@ -82,7 +82,7 @@ void TSizeConstraints::Apply(int& w, int& h) const {
 // --- creation ----------------------------------------------------------------------
 
 TCustomForm::TCustomForm(TComponent* owner)
-    : TWinControl(owner), icon_(std::make_unique<TPicture>()), constraints_(std::make_unique<TSizeConstraints>()),
+    : TWinControl(owner), icon_(std::make_unique<TIcon>()), constraints_(std::make_unique<TSizeConstraints>()),
       canvas_(std::make_unique<TControlCanvas>()) {
     SetVisible(false);
     controlStyle_ = TControlStyle{csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};

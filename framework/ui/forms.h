@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/ui/controls.h"
+#include "framework/ui/icon.h"
 #include "framework/ui/picture.h"
 
 namespace tv {
@@ -112,8 +113,8 @@ public:
     void SetMenu(TMainMenu* v);
     TMenuItem* WindowMenu() const { return windowMenu_; }
     void SetWindowMenu(TMenuItem* v);
-    TPicture* Icon() const { return icon_.get(); }
-    void SetIcon(TPicture* v) { icon_->Assign(v); }
+    TIcon* Icon() const { return icon_.get(); }
+    void SetIcon(TIcon* v) { icon_->Assign(v); }
     TSizeConstraints* Constraints() const { return constraints_.get(); }
     void SetConstraints(TSizeConstraints* v) { constraints_->Assign(v); }
     bool AutoScroll() const { return autoScroll_; }
@@ -208,7 +209,7 @@ private:
     bool keyPreview_ = false;
     TMainMenu* menu_ = nullptr;
     TMenuItem* windowMenu_ = nullptr;
-    std::unique_ptr<TPicture> icon_;
+    std::unique_ptr<TIcon> icon_;
     std::unique_ptr<TSizeConstraints> constraints_;
     bool autoScroll_ = true;
     int pixelsPerInch_ = 96;

@@ -1,13 +1,16 @@
 #include "framework/ui/picture.h"
 
+#include <cctype>
 #include <cstring>
 
 #include "framework/core/exceptions.h"
 #include "framework/core/streams.h"
+#include "framework/ui/icon.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/objects.h"
 #include "platform/gdi/raster.h"
 #include "platform/picture/bitmap.h"
+#include "platform/picture/icon.h"
 #include "platform/picture/picturefile.h"
 
 namespace tv {
@@ -257,20 +260,39 @@ void TPicture::SetGraphic(TGraphic* g) {
     Changed();
 }
 
+void TPicture::Take(std::unique_ptr<TGraphic> g, bool notify) {
+    graphic_ = std::move(g);
+    if (graphic_) graphic_->OnChange = [this](TObject*) { Changed(); };
+    if (notify) Changed();
+}
+
 TBitmap* TPicture::Bitmap() {
-    if (!dynamic_cast<TBitmap*>(graphic_.get())) {
-        graphic_ = std::make_unique<TBitmap>();
-        graphic_->OnChange = [this](TObject*) { Changed(); };
-    }
+    if (!dynamic_cast<TBitmap*>(graphic_.get())) Take(std::make_unique<TBitmap>(), false);
     return static_cast<TBitmap*>(graphic_.get());
 }
 
+TIcon* TPicture::Icon() {
+    if (!dynamic_cast<TIcon*>(graphic_.get())) Take(std::make_unique<TIcon>(), false);
+    return static_cast<TIcon*>(graphic_.get());
+}
+
+namespace {
+
+bool HasIconExtension(const std::string& path) {
+    std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : std::string();
+    for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".ico" || ext == ".cur";
+}
+
+} // namespace
+
 void TPicture::LoadFromFile(const std::string& path) {
-    auto b = std::make_unique<TBitmap>();
-    b->LoadFromFile(path);
-    b->OnChange = [this](TObject*) { Changed(); };
-    graphic_ = std::move(b);
-    Changed();
+    auto bytes = ReadWholeFile(path);
+    std::unique_ptr<TGraphic> g;
+    if (HasIconExtension(path) || IsIconFile(bytes.data(), bytes.size())) g = std::make_unique<TIcon>();
+    else g = std::make_unique<TBitmap>();
+    g->LoadFromBytes(std::string(bytes.begin(), bytes.end()));
+    Take(std::move(g));
 }
 
 void TPicture::DefineProperties(TFiler& filer) {
@@ -286,7 +308,7 @@ void TPicture::DefineProperties(TFiler& filer) {
             if (1 + n > all.size()) throw EInvalidGraphic("Invalid picture data");
             std::string cls = all.substr(1, n);
             std::string data = all.substr(1 + n);
-            // A bitmap's bytes carry their length first.
+            // A bitmap's bytes carry their length first; an icon's are the file itself.
             if (cls == "TBitmap" && data.size() >= 4) {
                 std::uint32_t len = std::uint32_t(static_cast<unsigned char>(data[0])) |
                                     std::uint32_t(static_cast<unsigned char>(data[1])) << 8 |
@@ -294,19 +316,22 @@ void TPicture::DefineProperties(TFiler& filer) {
                                     std::uint32_t(static_cast<unsigned char>(data[3])) << 24;
                 if (len + 4 == data.size()) data = data.substr(4);
             }
-            auto b = std::make_unique<TBitmap>();
-            b->LoadFromBytes(data);
-            b->OnChange = [this](TObject*) { Changed(); };
-            graphic_ = std::move(b);
-            Changed();
+            std::unique_ptr<TGraphic> g;
+            if (cls == "TIcon") g = std::make_unique<TIcon>();
+            else g = std::make_unique<TBitmap>();
+            g->LoadFromBytes(data);
+            Take(std::move(g));
         },
         [this](TStream& s) {
             std::string data = graphic_->SaveToBytes();
-            std::string cls = "TBitmap";
+            bool icon = dynamic_cast<TIcon*>(graphic_.get()) != nullptr;
+            std::string cls = icon ? "TIcon" : "TBitmap";
             std::string out(1, char(cls.size()));
             out += cls;
-            std::uint32_t len = std::uint32_t(data.size());
-            for (int i = 0; i < 4; ++i) out += char((len >> (8 * i)) & 0xFF);
+            if (!icon) {
+                std::uint32_t len = std::uint32_t(data.size());
+                for (int i = 0; i < 4; ++i) out += char((len >> (8 * i)) & 0xFF);
+            }
             out += data;
             s.WriteString(out);
         },

@@ -1,7 +1,8 @@
 #pragma once
 // Pictures: TGraphic, the abstract picture, with TBitmap (a device-independent
 // bitmap with its own canvas) and TPicture, the holder that stored forms write
-// as "Picture.Data" (the graphic's class name, then its bytes).
+// as "Picture.Data" (the graphic's class name, then its bytes). TIcon is in
+// icon.h.
 #include <memory>
 #include <string>
 
@@ -12,6 +13,7 @@
 namespace tv {
 
 class TStream;
+class TIcon;
 
 class TGraphic : public TPersistent {
     TV_CLASS(TGraphic, TPersistent)
@@ -89,15 +91,18 @@ public:
 
     TGraphic* Graphic() const { return graphic_.get(); }
     void SetGraphic(TGraphic* g);
-    // The graphic as a bitmap, made one when it is none.
+    // The graphic as a bitmap (an icon), made one when it is none.
     TBitmap* Bitmap();
+    TIcon* Icon();
     int Width() const { return graphic_ ? graphic_->Width() : 0; }
     int Height() const { return graphic_ ? graphic_->Height() : 0; }
+    // An icon file (".ico") gives a TIcon, any other picture a TBitmap.
     void LoadFromFile(const std::string& path);
     std::function<void(TObject*)> OnChange;
 
 private:
     void Changed() { if (OnChange) OnChange(this); }
+    void Take(std::unique_ptr<TGraphic> g, bool notify = true);
     std::unique_ptr<TGraphic> graphic_;
 };
 
