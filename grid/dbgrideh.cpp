@@ -70,10 +70,11 @@ TCustomDBGridEh::~TCustomDBGridEh() {
     if (style_) style_->RemoveGrid(this);
     style_ = nullptr;
     if (titleImages_) titleImages_->UnRegisterChanges(titleImageChangeLink_.get());
-    // Columns go before the link: a column leaving relays out over the link.
+    // No relayout while the grid comes apart; the link goes first so that its
+    // last notice still finds the columns.
     LockLayout();
-    columns_.reset();
     dataLink_->SetDataSource(nullptr);
+    columns_.reset();
     leafNodes_.clear();
     headTree_.reset();
 }

@@ -8,6 +8,7 @@
 #include "framework/ui/picture.h"
 #include "gridservices/propertyinterceptors.h"
 #include "grid/column.h"
+#include "grid/dbgrideh.h"
 #include "grid/columninterceptors.h"
 #include "grid/gridstyle.h"
 #include "grid/griddataservice.h"
@@ -74,6 +75,7 @@ void InitializeGridUnit() {
     if (gStarted++ != 0) return;
     AddReadPropertyInterceptor(TColumnEh::StaticClass(), TColumnEhPropertyInterceptor::StaticClass());
     AddReadPropertyInterceptor(TDBGridColumnsEh::StaticClass(), TColumnsEhPropertyInterceptor::StaticClass());
+    RegisterClasses({TDBGridEh::StaticClass(), TDBGridColumnEh::StaticClass()});
     SetDBGridEhDefaultStyle(new TDBGridEhStyle());
     SetDBGridEhDataService(new TDBGridEhDataService());
 
