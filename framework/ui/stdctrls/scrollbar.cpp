@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/controls/scrollbarcontrol.h"
+#include "platform/controls/standardclasses.h"
 #include "platform/window/input.h"
 #include "platform/window/scrollbar.h"
 #include "platform/window/sysmetrics.h"
@@ -10,13 +12,11 @@ namespace tv {
 
 using namespace tv::win;
 
-namespace {
-int Bar(TScrollBarKind k) { return k == sbHorizontal ? SB_HORZ : SB_VERT; }
-} // namespace
-
 const TEnumInfo TScrollBarKindInfo{"TScrollBarKind", {"sbHorizontal", "sbVertical"}};
 
 TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner) {
+    // The bar follows the mouse itself until the button is let go.
+    controlStyle_ = TControlStyle{csClickEvents, csSetCaption, csDoubleClicks, csOpaque};
     SetBounds(0, 0, 121, GetSystemMetrics(SM_CYHSCROLL));
     SetTabStop(true);
 }
@@ -35,7 +35,13 @@ void TScrollBar::Publish(TPublisher& p) {
 
 void TScrollBar::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
-    p.Style |= kind_ == sbHorizontal ? WS_HSCROLL : WS_VSCROLL;
+    RegisterStandardClasses();
+    WNDCLASS wc;
+    if (GetClassInfo(WC_SCROLLBAR, &wc)) {
+        defProc_ = wc.lpfnWndProc;
+        p.WindowClass.hCursor = wc.hCursor;
+    }
+    p.Style |= kind_ == sbHorizontal ? SBS_HORZ : SBS_VERT;
 }
 
 void TScrollBar::InitializeWindow() { Apply(); }
@@ -48,7 +54,7 @@ void TScrollBar::Apply() {
     si.nMax = max_;
     si.nPage = UINT(std::max(0, page_));
     si.nPos = pos_;
-    SetScrollInfo(handle_, Bar(kind_), &si, TRUE);
+    SetScrollInfo(handle_, SB_CTL, &si, TRUE);
 }
 
 void TScrollBar::SetKind(TScrollBarKind v) {
@@ -97,7 +103,7 @@ void TScrollBar::Dispatch(Message& msg) {
         case SB_THUMBPOSITION: case SB_THUMBTRACK: {
             SCROLLINFO si;
             si.fMask = SIF_TRACKPOS;
-            GetScrollInfo(handle_, Bar(kind_), &si);
+            GetScrollInfo(handle_, SB_CTL, &si);
             pos = si.nTrackPos;
             break;
         }
@@ -128,6 +134,16 @@ void TScrollBar::Dispatch(Message& msg) {
     }
     if (msg.Msg == WM_GETDLGCODE) {
         msg.Result = DLGC_WANTARROWS;
+        return;
+    }
+    if (msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK) {
+        // OnMouseDown first, then the bar tracks the press; the release
+        // stays inside its loop.
+        auto alive = Alive();
+        TWinControl::Dispatch(msg);
+        if (!*alive || !handle_) return;
+        DefaultHandler(msg);
+        if (*alive) Perform(WM_CANCELMODE);
         return;
     }
     TWinControl::Dispatch(msg);

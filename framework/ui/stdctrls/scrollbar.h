@@ -1,7 +1,7 @@
 #pragma once
-// TScrollBar: a scroll bar as a control. Its window is all scroll bar (the
-// window system's standard bar over an empty client area), so arrows, page
-// clicks and the thumb behave as on any window.
+// TScrollBar: a scroll bar as a control, over the platform's scroll-bar
+// window class. The bar tells its parent, which hands the request back to
+// it (CN_HSCROLL, CN_VSCROLL).
 #include "framework/ui/controls.h"
 
 namespace tv {
