@@ -1,4 +1,6 @@
 // Drawing information, cell rectangles and the cell under a point.
+#include "platform/backend/headless.h"
+#include "platform/window/input.h"
 #include "textgrid.h"
 
 namespace tvtest {
@@ -104,6 +106,24 @@ TEST_F(GridTest, PaintsCellsLinesAndTheFixedColour) {
     EXPECT_EQ(PixelAt(100, 40), ColorToRGB(clWindow));
     EXPECT_EQ(PixelAt(100, 12), ColorToRGB(clBtnFace));
     EXPECT_EQ(PixelAt(129, 40), ColorToRGB(clSilver));
+}
+
+TEST_F(GridTest, ScalingSizesTheCellsAndMovesTheEditorWithThem) {
+    grid->SetColWidths(3, -1);
+    grid->SetRowHeights(2, 30);
+    grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+    PressKey(VK_F2);
+    ASSERT_TRUE(grid->InplaceEditor()->Visible());
+    grid->ChangeScale(5, 4);
+    EXPECT_EQ(grid->Width(), 500);
+    EXPECT_EQ(grid->DefaultColWidth(), 80);
+    EXPECT_EQ(grid->ColWidths(1), 80);
+    EXPECT_EQ(grid->ColWidths(3), -1);  // still hidden
+    EXPECT_EQ(grid->RowHeights(2), 38);  // 37.5
+    EXPECT_EQ(grid->RowHeights(1), 30);
+    RECT cell = grid->CellRect(1, 1);
+    EXPECT_TRUE(grid->InplaceEditor()->PosEqual(cell));
+    EXPECT_EQ(cell.right - cell.left, 80);
 }
 
 } // namespace tvtest

@@ -347,6 +347,7 @@ void TCustomGrid::ChangeScale(int m, int d) {
     for (int& h : rowHeights_) h = scale(h);
     InvalidateGrid();
     UpdateScrollRange();
+    UpdateEdit();
 }
 
 void TCustomGrid::Notification(TComponent* component, TOperation operation) {
