@@ -456,3 +456,23 @@ void RecolorBitmap(TBitmap* bmp, TColor (*fn)(TColor, int), int arg) {
 }
 
 } // namespace tv
+
+namespace tv {
+
+void KeyRuns(TBitmap* src, int x, int y, int count, std::vector<std::pair<int, int>>& runs) {
+    Rows s;
+    runs.clear();
+    if (!s.Bind(src) || y < 0 || y >= s.h) return;
+    int start = -1;
+    for (int i = 0; i < count; ++i) {
+        bool key = x + i >= 0 && x + i < s.w && IsKey(s.At(x + i, y), clSkinKey);
+        if (key && start < 0) start = i;
+        if (!key && start >= 0) {
+            runs.emplace_back(start, i);
+            start = -1;
+        }
+    }
+    if (start >= 0) runs.emplace_back(start, count);
+}
+
+} // namespace tv

@@ -8,6 +8,8 @@
 // the others do not. Every operation clips itself against its bitmaps.
 // None of them is re-entrant: they share accessors and the two fill colours.
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "framework/ui/graphics.h"
 #include "platform/wintypes.h"
@@ -127,4 +129,10 @@ void MixThroughMask(TBitmap* dst, int x, int y, TBitmap* src, const win::RECT& s
 namespace tv {
 // Passes every pixel that is neither the key colour nor a grey through `fn`.
 void RecolorBitmap(TBitmap* bmp, TColor (*fn)(TColor, int), int arg);
+} // namespace tv
+
+namespace tv {
+// Runs of key-colour pixels in `count` pixels of row `y` from column `x`:
+// pairs of (first offset, offset after the run).
+void KeyRuns(TBitmap* src, int x, int y, int count, std::vector<std::pair<int, int>>& runs);
 } // namespace tv
