@@ -1,0 +1,94 @@
+// Columns in stored form definitions, and the column interceptors.
+#include "gridfixture.h"
+
+#include "framework/core/formreader.h"
+#include "framework/core/formwriter.h"
+#include "grid/columninterceptors.h"
+#include "gridservices/propertyinterceptors.h"
+
+namespace tvtest {
+
+using namespace tv;
+
+TEST_F(DataGridTest, ColumnsAreStoredOnlyWhenCustomised) {
+    Fill(2);
+    grid->SetDataSource(source);
+    Pump();
+    std::string plain = WriteComponentText(form);
+    EXPECT_EQ(plain.find("Columns"), std::string::npos) << plain;
+    EXPECT_NE(plain.find("DataSource = dsArticulos"), std::string::npos) << plain;
+
+    grid->Columns()->Clear();
+    TColumnEh* c = grid->Columns()->Add();
+    c->SetFieldName("NOMBRE");
+    c->SetWidth(120);
+    c->Title()->SetCaption("Artículo|Nombre");
+    c->SetColor(clYellow);
+    std::string custom = WriteComponentText(form);
+    EXPECT_NE(custom.find("Columns = <"), std::string::npos) << custom;
+    EXPECT_NE(custom.find("FieldName = 'NOMBRE'"), std::string::npos) << custom;
+    EXPECT_NE(custom.find("Width = 120"), std::string::npos) << custom;
+    EXPECT_EQ(custom.find("AutoFitColWidth"), std::string::npos) << custom;
+
+    // Read back into a fresh form of the same shape.
+    auto* copy = new TForm(nullptr);
+    TReader reader(custom);
+    reader.ReadRootComponent(copy);
+    auto* g2 = dynamic_cast<TDBGridEh*>(copy->FindComponent("Rejilla"));
+    ASSERT_NE(g2, nullptr);
+    ASSERT_EQ(g2->Columns()->Count(), 1);
+    TColumnEh* c2 = g2->Columns()->Items(0);
+    EXPECT_EQ(g2->Columns()->GetState(), csCustomized);
+    EXPECT_EQ(c2->FieldName(), "NOMBRE");
+    EXPECT_EQ(c2->Width(), 120);
+    EXPECT_EQ(c2->Color(), clYellow);
+    EXPECT_EQ(c2->Title()->Caption(), "Artículo|Nombre");
+    g2->SetDataSource(source);
+    EXPECT_EQ(c2->Field(), data->FindField("NOMBRE"));
+    EXPECT_EQ(g2->Columns()->Count(), 1);
+    delete copy;
+}
+
+TEST_F(DataGridTest, InterceptorsReorderColumnsAndTakeWidths) {
+    for (const char* f : {"CODIGO", "NOMBRE", "PRECIO"}) grid->Columns()->Add()->SetFieldName(f);
+    TColumnsEhPropertyInterceptor cols;
+    cols.Create(grid->Columns());
+    EXPECT_EQ(cols.ColumnsIndex(), "\"CODIGO\",\"NOMBRE\",\"PRECIO\"");
+    SetStrProp(&cols, "ColumnsIndex", "\"PRECIO\",\"NADA\",\"CODIGO\"");
+    EXPECT_EQ(Col(0)->FieldName(), "PRECIO");
+    EXPECT_EQ(Col(1)->FieldName(), "CODIGO");
+    EXPECT_EQ(Col(2)->FieldName(), "NOMBRE");
+    EXPECT_EQ(cols.LastColumnsIndex(), "\"PRECIO\",\"NADA\",\"CODIGO\"");
+
+    TColumnEhPropertyInterceptor w;
+    w.Create(Col(2));
+    SetOrdProp(&w, "Width", 120);
+    EXPECT_EQ(Col(2)->Width(), 120);
+    grid->SetAutoFitColWidths(true);
+    int width = Col(2)->Width();
+    SetOrdProp(&w, "Width", 77);
+    EXPECT_EQ(Col(2)->InitWidth(), 77);
+    EXPECT_EQ(Col(2)->Width(), width);
+    EXPECT_EQ(VariantToQuotedList(VarArrayOf({Variant(1), Variant("a'b")})), "'1','a'b'");
+    EXPECT_EQ(VariantToQuotedList(Variant("x")), "x");
+}
+
+TEST(ReadPropertyInterceptors, RegistryReplacesAndRemovesPairs) {
+    TClass target = TDBGridColumnsEh::StaticClass();
+    AddReadPropertyInterceptor(target, TStoragePropertyInterceptor::StaticClass());
+    AddReadPropertyInterceptor(target, TColumnsEhPropertyInterceptor::StaticClass());
+    int count = 0;
+    for (std::size_t i = 0; i < ReadPropertyInterceptorTargets().size(); ++i)
+        if (ReadPropertyInterceptorTargets()[i] == target) {
+            ++count;
+            EXPECT_EQ(ReadPropertyInterceptorClasses()[i], TColumnsEhPropertyInterceptor::StaticClass());
+        }
+    EXPECT_EQ(count, 1);
+    std::size_t before = ReadPropertyInterceptorTargets().size();
+    RemoveReadPropertyInterceptor(target, TStoragePropertyInterceptor::StaticClass());
+    EXPECT_EQ(ReadPropertyInterceptorTargets().size(), before);
+    RemoveReadPropertyInterceptor(target, TColumnsEhPropertyInterceptor::StaticClass());
+    EXPECT_EQ(ReadPropertyInterceptorTargets().size(), before - 1);
+}
+
+} // namespace tvtest
