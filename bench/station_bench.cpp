@@ -2,7 +2,8 @@
 // procedure, over the demo data in one run:
 //   station   leaving the bar-code edit until the row is shown (the price
 //             query's Edit1Exit through the focus walk, provider and client
-//             dataset, labels, memo and picture, then the messages it caused)
+//             dataset, the data-aware labels, memo and picture following the
+//             data links, then the messages it caused, painting included)
 //   bare      the same SQL text prepared, opened and every column of its row
 //             read (blobs included) through the Firebird client
 //   bench_station_bench [demo folder] [scans]
@@ -27,7 +28,7 @@
 #include "framework/data/sql/fb_statement.h"
 #include "framework/ui/application.h"
 #include "framework/ui/stdctrls/edit.h"
-#include "framework/ui/stdctrls/memo.h"
+#include "framework/ui/stdctrls/dbmemo.h"
 
 using namespace tv;
 using namespace tv::app;

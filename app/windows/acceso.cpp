@@ -6,7 +6,6 @@
 #include "app/data/dm.h"
 #include "app/data/dmart.h"
 #include "app/windows/configuracion.h"
-#include "app/windows/lista.h"
 #include "app/windows/principal.h"
 #include "app/windows/ventanas.h"
 #include "framework/core/datetime.h"
@@ -17,6 +16,8 @@
 #include "framework/data/sql/sqltable.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/bitbtn.h"
+#include "framework/ui/graphiccontrols.h"
+#include "framework/ui/stdctrls/combobox.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/stdctrls/maskedit.h"
 #include "platform/window/input.h"
@@ -40,18 +41,20 @@ void Tfacceso::Publish(TPublisher& p) {
 }
 
 void Tfacceso::EnlaceComponentes() {
-    Servidor = componente<TListaSeleccion>(this, "Servidor");
+    Servidor = componente<TComboBox>(this, "Servidor");
     TUsuario = componente<TEdit>(this, "TUsuario");
     TNomUsr = componente<TEdit>(this, "TNomUsr");
     TClave = componente<TEdit>(this, "TClave");
     TCia = componente<TEdit>(this, "TCia");
     TNomcia = componente<TEdit>(this, "TNomcia");
-    LLista = componente<TListaSeleccion>(this, "LLista");
+    LLista = componente<TComboBox>(this, "LLista");
     Fecha = componente<TMaskEdit>(this, "Fecha");
     BitBtn1 = componente<TBitBtn>(this, "BitBtn1");
     BitBtn2 = componente<TBitBtn>(this, "BitBtn2");
     BitBtn3 = componente<TBitBtn>(this, "BitBtn3");
     Aviso = componente<TPanel>(this, "Aviso");
+    Image1 = componente<TImage>(this, "Image1");
+    Image2 = componente<TImage>(this, "Image2");
     PListapre = componente<TDataSetProvider>(this, "PListapre");
     CListapre = componente<TClientDataSet>(this, "CListapre");
     PListapre->SetDataSet(fdmArt->TListprecios);
@@ -61,7 +64,9 @@ void Tfacceso::EnlaceComponentes() {
 void Tfacceso::FormCreate(TObject*) {
     EnlaceComponentes();
     servidores = lea_servidores(archivo_aplicacion("SERVIDORES.cfg"));
-    Servidor->AsigneElementos(servidores);
+    Servidor->Items()->Clear();
+    for (const std::string& s : servidores) Servidor->Items()->Add(s);
+    Servidor->SetItemIndex(servidores.empty() ? -1 : 0);
     Fecha->SetText(DateToStr(Date()));
     auto olvide = [this](TObject* s) { OlvideUsuario(s); };
     TUsuario->OnChange = olvide;
@@ -182,21 +187,33 @@ void Tfacceso::CargueListas(int sucursal) {
         CListapre->SetFiltered(true);
     }
     CListapre->Open();
-    std::vector<std::string> nombres, codigos;
+    LLista->Items()->Clear();
+    codigos_listas_.clear();
     for (CListapre->First(); !CListapre->Eof(); CListapre->Next()) {
-        nombres.push_back(CListapre->FieldByName("LIPR_NOM")->AsString());
-        codigos.push_back(CListapre->FieldByName("LIPR_COD")->AsString());
+        LLista->Items()->Add(CListapre->FieldByName("LIPR_NOM")->AsString());
+        codigos_listas_.push_back(CListapre->FieldByName("LIPR_COD")->AsString());
     }
     CListapre->First();
-    LLista->AsigneElementos(nombres, codigos);
-    LLista->SetFija(nombres.size() == 1);
+    LLista->SetItemIndex(codigos_listas_.empty() ? -1 : 0);
+    // A branch with a single list keeps it.
+    LLista->SetEnabled(codigos_listas_.size() != 1);
+}
+
+std::string Tfacceso::lista_elegida() {
+    const int i = LLista->ItemIndex();
+    return i >= 0 && i < int(codigos_listas_.size()) ? codigos_listas_[size_t(i)] : std::string();
 }
 
 void Tfacceso::BitBtn1Click(TObject*) {
     TDateTime fecha = StrToDate(Fecha->Text());
+    // Without a price list no scan could be priced.
+    if (lista_elegida().empty()) {
+        muestre_mensaje("La sucursal del usuario no tiene listas de precios.");
+        return;
+    }
     if (fprincipal) {
         fprincipal->servidor = Servidor->Text();
-        fprincipal->lista_precios = LLista->Valor();
+        fprincipal->lista_precios = lista_elegida();
     }
     fdm->registre_ingreso(TUsuario->Text(), TNomUsr->Text(), fecha);
     // Set only now: a date that is no date must not close the window.

@@ -12,16 +12,16 @@
 namespace tv {
 class TBitBtn;
 class TClientDataSet;
+class TComboBox;
 class TDataSetProvider;
 class TEdit;
 class TLabel;
 class TMaskEdit;
+class TImage;
 class TPanel;
 } // namespace tv
 
 namespace tv::app {
-
-class TListaSeleccion;
 
 class Tfacceso : public TForm {
     TV_CLASS(Tfacceso, TForm)
@@ -30,18 +30,20 @@ public:
     ~Tfacceso() override;
     static void Publish(TPublisher& p);
 
-    TListaSeleccion* Servidor = nullptr;
+    TComboBox* Servidor = nullptr;
     TEdit* TUsuario = nullptr;
     TEdit* TNomUsr = nullptr;
     TEdit* TClave = nullptr;
     TEdit* TCia = nullptr;
     TEdit* TNomcia = nullptr;
-    TListaSeleccion* LLista = nullptr;
+    TComboBox* LLista = nullptr;
     TMaskEdit* Fecha = nullptr;
     TBitBtn* BitBtn1 = nullptr;
     TBitBtn* BitBtn2 = nullptr;
     TBitBtn* BitBtn3 = nullptr;
     TPanel* Aviso = nullptr;
+    TImage* Image1 = nullptr;
+    TImage* Image2 = nullptr;
     TDataSetProvider* PListapre = nullptr;
     TClientDataSet* CListapre = nullptr;
 
@@ -59,6 +61,9 @@ public:
     void BitBtn2Click(TObject* sender);
     void BitBtn3Click(TObject* sender);
 
+    // The code of the price list chosen in LLista; empty when none is.
+    std::string lista_elegida();
+
 private:
     void EnlaceComponentes();
     // What the general and company steps found stops counting once the user
@@ -66,6 +71,9 @@ private:
     void OlvideUsuario(TObject* sender);
     void OlvideCompania();
     void CargueListas(int sucursal);
+
+    // LLista shows the names; these are their codes, in the same order.
+    std::vector<std::string> codigos_listas_;
 };
 
 } // namespace tv::app

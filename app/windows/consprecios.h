@@ -1,11 +1,9 @@
 #pragma once
 // Tfconsprecios, the price query: a scanned bar code runs the stored
 // procedure CONSULTA_ARTICULOS_PRECIOS with the chosen price list and the
-// window shows the article's row: description, group, brand, unit, prices,
-// taxes, weight, dimensions, notes and picture.
+// window's data-aware controls show the article's row: description, group,
+// brand, unit, prices, taxes, weight, dimensions, notes and picture.
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "framework/ui/forms.h"
 
@@ -13,14 +11,14 @@ namespace tv {
 class TClientDataSet;
 class TDataSetProvider;
 class TDataSource;
+class TDBImage;
+class TDBMemo;
+class TDBText;
 class TEdit;
 class TLabel;
-class TMemo;
 } // namespace tv
 
 namespace tv::app {
-
-class TImagen;
 
 class Tfconsprecios : public TForm {
     TV_CLASS(Tfconsprecios, TForm)
@@ -31,8 +29,8 @@ public:
 
     TLabel* NomCia = nullptr;
     TEdit* Edit1 = nullptr;
-    TImagen* DBImage1 = nullptr;
-    TMemo* DBMemo1 = nullptr;
+    TDBImage* DBImage1 = nullptr;
+    TDBMemo* DBMemo1 = nullptr;
     TDataSetProvider* PArticulos = nullptr;
     TClientDataSet* CArticulos = nullptr;
     TDataSource* DArticulos = nullptr;
@@ -41,15 +39,11 @@ public:
     void Enteratab(TObject* sender, char32_t& key);
     void Edit1Exit(TObject* sender);
 
-    // The label showing a column of the row (DES, GRUPO, PRECIO...).
-    TLabel* Etiqueta(const std::string& columna) const;
+    // The data-aware label bound to a column of the row (DES, GRUPO, PRECIO...).
+    TDBText* Etiqueta(const std::string& columna) const;
 
 private:
     void EnlaceComponentes();
-    // Shows the current row of CArticulos; blanks without one.
-    void MuestreArticulo();
-
-    std::vector<std::pair<TLabel*, std::string>> etiquetas_;
 };
 
 // The price query shown after login.

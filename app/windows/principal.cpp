@@ -8,10 +8,10 @@
 #include "app/windows/acercade.h"
 #include "app/windows/clave.h"
 #include "app/windows/consprecios.h"
-#include "app/windows/imagen.h"
 #include "framework/ui/actions.h"
 #include "framework/ui/application.h"
 #include "framework/ui/basiccontrols.h"
+#include "framework/ui/graphiccontrols.h"
 #include "framework/ui/menus.h"
 #include "framework/ui/stdctrls/edit.h"
 
@@ -38,7 +38,7 @@ void Tfprincipal::EnlaceComponentes() {
     Panel1 = componente<TPanel>(this, "Panel1");
     ECompania = componente<TEdit>(this, "ECompania");
     EUsuario = componente<TEdit>(this, "EUsuario");
-    Image1 = componente<TImagen>(this, "Image1");
+    Image1 = componente<TImage>(this, "Image1");
     Timer2 = componente<TTimer>(this, "Timer2");
 }
 

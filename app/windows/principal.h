@@ -10,6 +10,7 @@
 
 namespace tv {
 class TEdit;
+class TImage;
 class TMainMenu;
 class TPanel;
 class TStatusBar;
@@ -20,7 +21,6 @@ class TAction;
 
 namespace tv::app {
 
-class TImagen;
 class Tfconsprecios;
 
 class Tfprincipal : public TForm, public IVentanaPrincipal {
@@ -35,7 +35,7 @@ public:
     TPanel* Panel1 = nullptr;
     TEdit* ECompania = nullptr;
     TEdit* EUsuario = nullptr;
-    TImagen* Image1 = nullptr;
+    TImage* Image1 = nullptr;
     TTimer* Timer2 = nullptr;
     TMainMenu* MainMenu1 = nullptr;
     TActionList* ActionList1 = nullptr;

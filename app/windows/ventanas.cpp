@@ -2,9 +2,10 @@
 
 #include "app/data/avisos.h"
 #include "app/data/dm.h"
-#include "app/windows/imagen.h"
-#include "app/windows/lista.h"
 #include "framework/core/object.h"
+#include "framework/data/fields_blob.h"
+#include "framework/data/fields_numeric.h"
+#include "framework/data/fields_string.h"
 #include "framework/ui/application.h"
 #include "framework/ui/dialogs.h"
 #include "framework/ui/bitbtn.h"
@@ -17,8 +18,11 @@
 namespace tv::app {
 
 void registre_ventanas() {
-    RegisterClasses({TListaSeleccion::StaticClass(), TImagen::StaticClass(), TComPort::StaticClass(),
-                     TEdit::StaticClass(), TMaskEdit::StaticClass(), TMemo::StaticClass(), TBitBtn::StaticClass()});
+    RegisterClasses({TComPort::StaticClass(), TEdit::StaticClass(), TMaskEdit::StaticClass(), TMemo::StaticClass(),
+                     TBitBtn::StaticClass()});
+    // The price query keeps the procedure's columns as stored fields.
+    RegisterClasses({TStringField::StaticClass(), TFMTBCDField::StaticClass(), TMemoField::StaticClass(),
+                     TBlobField::StaticClass()});
 }
 
 void conecte_aplicacion() {

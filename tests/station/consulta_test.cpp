@@ -1,16 +1,20 @@
 // The price query: a scanned bar code runs CONSULTA_ARTICULOS_PRECIOS with
-// the chosen price list and the window shows the row as the cashier reads it.
+// the chosen price list and the window's data-aware controls show the row as
+// the cashier reads it.
 #include "estacion.h"
 
 #include "app/data/dm.h"
 #include "app/windows/consprecios.h"
-#include "app/windows/imagen.h"
 #include "app/windows/principal.h"
+#include "framework/data/clientdataset.h"
+#include "framework/data/field.h"
 #include "framework/ui/application.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/picture.h"
+#include "framework/ui/stdctrls/dbimage.h"
+#include "framework/ui/stdctrls/dbmemo.h"
+#include "framework/ui/stdctrls/dbtext.h"
 #include "framework/ui/stdctrls/edit.h"
-#include "framework/ui/stdctrls/memo.h"
 #include "platform/backend/headless.h"
 #include "platform/window/input.h"
 
@@ -45,48 +49,96 @@ protected:
     }
     std::string Mostrado(const std::string& columna) { return q->Etiqueta(columna)->Caption(); }
 
-    // A real 3 x 2 picture as hexadecimal digits.
+    // A real 3 x 2 picture, red at the top left and blue at the bottom right,
+    // as hexadecimal digits.
     static std::string Foto() {
         TBitmap b;
         b.SetPixelFormat(pf24bit);
         b.SetSize(3, 2);
+        b.Canvas()->Brush()->SetColor(clWhite);
+        b.Canvas()->FillRect({0, 0, 3, 2});
+        b.Canvas()->SetPixels(0, 0, clRed);
+        b.Canvas()->SetPixels(2, 1, clBlue);
         std::string bytes = b.SaveToBytes(), hex;
         for (unsigned char c : bytes) hex += "0123456789ABCDEF"[c >> 4], hex += "0123456789ABCDEF"[c & 15];
         return hex;
     }
+    TBitmap* Mostrada() { return q->DBImage1->Picture(); }
 
     std::string lista;
     Tfconsprecios* q = nullptr;
 };
 
-TEST_F(Consulta, AScanShowsTheProceduresRowFormatted) {
-    Sql("update articulo set arti_peso = 1234.5, arti_largo = 0.25, arti_obs = 'Refrigerar', arti_foto = x'" +
-        Foto() + "' where arti_cod = '000001'");
+TEST_F(Consulta, AScanShowsTheProceduresRowThroughTheDataAwareControls) {
+    Sql("update articulo set arti_peso = 1234.5, arti_largo = 0.25, arti_alto = 0, arti_obs = 'Refrigerar', "
+        "arti_foto = x'" + Foto() + "' where arti_cod = '000001'");
     EXPECT_EQ(q->NomCia->Caption(), "Supermercado La Economía");
     Escanee("000001");
     EXPECT_EQ(Dichos(), std::vector<std::string>{});
-    EXPECT_EQ(Mostrado("DES"), Columna("000001", "des"));
-    EXPECT_EQ(Mostrado("GRUPO"), Columna("000001", "grupo"));
-    EXPECT_EQ(Mostrado("MARCA"), Columna("000001", "marca"));
-    EXPECT_EQ(Mostrado("UNIDAD"), Columna("000001", "unidad"));
-    EXPECT_EQ(Mostrado("PESO"), "1.234,50");  // the station's separators
+    for (const char* c : {"DES", "GRUPO", "MARCA", "UNIDAD"}) {
+        SCOPED_TRACE(c);
+        ASSERT_NE(q->Etiqueta(c), nullptr);
+        EXPECT_EQ(q->Etiqueta(c)->DataSource(), q->DArticulos);
+        EXPECT_EQ(Mostrado(c), Columna("000001", c));
+    }
+    // "#,###.00" with the station's separators; the rest as the field shows it.
+    EXPECT_EQ(Mostrado("PESO"), "1.234,50");
     EXPECT_EQ(Mostrado("LARGO"), ",25");
-    EXPECT_EQ(q->DBMemo1->Text(), "Refrigerar");
-    ASSERT_FALSE(q->DBImage1->Vacia());
-    EXPECT_EQ(q->DBImage1->Bitmap()->Width(), 3);
+    EXPECT_EQ(Mostrado("ALTO"), ",00");
+    EXPECT_EQ(Mostrado("PRECIO"), q->CArticulos->FieldByName("PRECIO")->DisplayText());
+    EXPECT_NE(Mostrado("PRECIO").find(','), std::string::npos) << Mostrado("PRECIO");
+    EXPECT_EQ(Mostrado("IVA"), q->CArticulos->FieldByName("IVA")->DisplayText());
+    EXPECT_EQ(Mostrado("TOTAL"), q->CArticulos->FieldByName("TOTAL")->DisplayText());
     EXPECT_FALSE(Mostrado("TOTAL").empty());
+    EXPECT_EQ(q->DBMemo1->Text(), "Refrigerar");
+    EXPECT_TRUE(q->DBMemo1->ReadOnly());
+    ASSERT_FALSE(Mostrada()->Empty());
+    EXPECT_EQ(Mostrada()->Width(), 3);
+    EXPECT_EQ(Mostrada()->Height(), 2);
+    EXPECT_EQ(Mostrada()->Canvas()->Pixels(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(Mostrada()->Canvas()->Pixels(2, 1), RGB(0, 0, 255));
+    EXPECT_TRUE(q->DBImage1->Stretch());
     // The next scan replaces the code.
     EXPECT_TRUE(q->Edit1->Focused());
     EXPECT_EQ(q->Edit1->SelLength(), 6);
+
+    // The controls follow the row through their links, not through a copy.
+    q->CArticulos->Edit();
+    q->CArticulos->FieldByName("DES")->SetAsString("ARTICULO CAMBIADO");
+    q->CArticulos->FieldByName("PUM")->SetAsString("4321");
+    EXPECT_EQ(Mostrado("DES"), "ARTICULO CAMBIADO");
+    EXPECT_EQ(Mostrado("PUM"), "4.321,00");
+    q->CArticulos->Cancel();
+    EXPECT_EQ(Mostrado("DES"), Columna("000001", "DES"));
 }
 
-TEST_F(Consulta, AnUnknownCodeBlanksTheWindow) {
+TEST_F(Consulta, AnArticleWithoutPictureOrAnUnknownCodeClearsThePicture) {
+    Sql("update articulo set arti_foto = x'" + Foto() + "', arti_obs = 'Frágil' where arti_cod = '000001'");
+    Sql("update articulo set arti_foto = null, arti_obs = null where arti_cod = '000002'");
     Escanee("000001");
+    ASSERT_FALSE(Mostrada()->Empty());
+    Escanee("000002");
+    EXPECT_EQ(Dichos(), std::vector<std::string>{});
+    EXPECT_EQ(Mostrado("DES"), Columna("000002", "DES"));
+    EXPECT_TRUE(Mostrada()->Empty());
+    EXPECT_EQ(q->DBMemo1->Text(), "");
+
+    Escanee("000001");
+    ASSERT_FALSE(Mostrada()->Empty());
     Escanee("no-existe");
     EXPECT_EQ(Dichos(), std::vector<std::string>{});
     EXPECT_EQ(Mostrado("DES"), "");
     EXPECT_EQ(Mostrado("TOTAL"), "");
-    EXPECT_TRUE(q->DBImage1->Vacia());
+    EXPECT_EQ(q->DBMemo1->Text(), "");
+    EXPECT_TRUE(Mostrada()->Empty());
+}
+
+TEST_F(Consulta, ADamagedPictureShowsNothingAndThePriceStill) {
+    Sql("update articulo set arti_foto = x'89504E470D0A1A0A0000' where arti_cod = '000001'");
+    Escanee("000001");
+    EXPECT_EQ(Dichos(), std::vector<std::string>{});
+    EXPECT_TRUE(Mostrada()->Empty());
+    EXPECT_FALSE(Mostrado("TOTAL").empty());
 }
 
 TEST_F(Consulta, ABarCodeWithAQuoteIsOneLiteral) {

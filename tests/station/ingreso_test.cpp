@@ -9,7 +9,6 @@
 #include "app/data/dm.h"
 #include "app/windows/acceso.h"
 #include "app/windows/consprecios.h"
-#include "app/windows/lista.h"
 #include "app/windows/principal.h"
 #include "framework/data/sql/sqlconnection.h"
 #include "framework/ui/application.h"
@@ -17,6 +16,9 @@
 #include "framework/ui/bitbtn.h"
 #include "framework/ui/screen.h"
 #include "framework/core/exceptions.h"
+#include "framework/ui/graphiccontrols.h"
+#include "framework/ui/stdctrls/combobox.h"
+#include "framework/ui/stdctrls/dbtext.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/stdctrls/maskedit.h"
 #include "platform/backend/headless.h"
@@ -111,7 +113,10 @@ TEST_F(Ingreso, EscapeAtTheLoginEndsTheProgram) {
 TEST_F(Ingreso, TheServerListComesFromTheApplicationDirectory) {
     std::ofstream(ArchivoAplicacion("SERVIDORES.cfg")) << "uno\r\ndos\nlocalhost:/srv/tres";
     Tfacceso* f = Abra();
-    EXPECT_EQ(f->Servidor->Elementos(), (std::vector<std::string>{"uno", "dos", "localhost:/srv/tres"}));
+    ASSERT_EQ(f->Servidor->Items()->Count(), 3);
+    EXPECT_EQ(f->Servidor->Items()->Strings(1), "dos");
+    EXPECT_EQ(f->Servidor->Items()->Strings(2), "localhost:/srv/tres");
+    EXPECT_EQ(f->Servidor->Style(), csDropDownList);
     EXPECT_EQ(f->Servidor->Text(), "uno");
     f->Servidor->SetFocus();
     PressKey(VK_DOWN);
@@ -229,9 +234,55 @@ TEST_F(Ingreso, ABranchWithOneListFixesIt) {
     Ingrese(f, "CAJERO", "cajero", "001");
     ASSERT_TRUE(f->BitBtn1->Enabled());
     EXPECT_EQ(fdm->sucursal, 7);
-    EXPECT_EQ(f->LLista->Elementos().size(), 1u);
-    EXPECT_TRUE(f->LLista->Fija());
-    EXPECT_EQ(f->LLista->Valor(), Valor("select min(lipr_cod) from lista_precios"));
+    EXPECT_EQ(f->LLista->Items()->Count(), 1);
+    EXPECT_FALSE(f->LLista->Enabled());
+    EXPECT_EQ(f->lista_elegida(), Valor("select min(lipr_cod) from lista_precios"));
+    Libere(f);
+}
+
+TEST_F(Ingreso, ABranchWithoutListsConfirmsNothing) {
+    Sql("update usuario set sucu_id = 9 where user_cod = 'CAJERO'");
+    Tfacceso* f = Abra();
+    Ingrese(f, "CAJERO", "cajero", "001");
+    ASSERT_TRUE(f->BitBtn1->Enabled());
+    EXPECT_EQ(f->LLista->Items()->Count(), 0);
+    PressKey(VK_F2);
+    EXPECT_EQ(Dichos(), std::vector<std::string>{"La sucursal del usuario no tiene listas de precios."});
+    EXPECT_EQ(f->ModalResult(), mrNone);
+    EXPECT_TRUE(fdm->usuario.empty());
+    EXPECT_EQ(Valor("select count(*) from auditoria"), "0");
+    Libere(f);
+}
+
+TEST_F(Ingreso, BranchZeroSeesEveryListAndTheChosenOneIsKept) {
+    Tfacceso* f = Abra();
+    Ingrese(f, "ADMIN", "admin", "001");
+    ASSERT_TRUE(f->BitBtn1->Enabled()) << ::testing::PrintToString(Dichos());
+    EXPECT_EQ(f->LLista->Items()->Count(), std::stoi(Valor("select count(*) from lista_precios")));
+    EXPECT_TRUE(f->LLista->Enabled());
+    f->LLista->SetFocus();
+    Application->ProcessMessages();
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    const std::string nombre = f->LLista->Text();
+    ASSERT_EQ(f->LLista->ItemIndex(), 2);
+    const std::string codigo = Valor("select lipr_cod from lista_precios where lipr_nom = '" + nombre + "'");
+    EXPECT_EQ(f->lista_elegida(), codigo);
+    PressKey(VK_F2);
+    EXPECT_EQ(f->ModalResult(), mrOk);
+    EXPECT_EQ(fprincipal->lista_precios, codigo);
+    Libere(f);
+}
+
+TEST_F(Ingreso, TheLoginWindowShowsItsPictures) {
+    Tfacceso* f = Abra();
+    for (TImage* i : {f->Image1, f->Image2}) {
+        SCOPED_TRACE(i->Name());
+        ASSERT_NE(i->Picture()->Graphic(), nullptr);
+        EXPECT_EQ(i->Picture()->Width(), i->Width());
+        EXPECT_EQ(i->Picture()->Height(), i->Height());
+        EXPECT_EQ(i->Parent(), f->FindComponent("Panel1"));
+    }
     Libere(f);
 }
 

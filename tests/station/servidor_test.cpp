@@ -14,10 +14,10 @@
 
 #include "app/data/dm.h"
 #include "app/windows/acceso.h"
-#include "app/windows/lista.h"
 #include "app/windows/principal.h"
 #include "framework/ui/application.h"
 #include "framework/ui/bitbtn.h"
+#include "framework/ui/stdctrls/combobox.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "platform/backend/headless.h"
 #include "platform/window/input.h"

@@ -12,6 +12,7 @@
 #include "app/windows/principal.h"
 #include "framework/ui/application.h"
 #include "framework/ui/basiccontrols.h"
+#include "framework/ui/graphiccontrols.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "platform/window/timer.h"
 #include "platform/backend/headless.h"
@@ -108,6 +109,21 @@ TEST_F(Ventanas, ChildWindowsPlaceThemselvesOverTheMainWindow) {
     EXPECT_EQ(c->Height(), 110);
     EXPECT_EQ(c->Width(), 213);
     c->Free();
+}
+
+TEST_F(Ventanas, TheMainWindowAndTheAboutBoxShowTheirPictures) {
+    Tfacercade* a = NewForm<Tfacercade>(fprincipal);
+    std::vector<TImage*> imagenes{fprincipal->Image1};
+    for (const char* n : {"Image1", "Image2"}) imagenes.push_back(dynamic_cast<TImage*>(a->FindComponent(n)));
+    for (TImage* i : imagenes) {
+        ASSERT_NE(i, nullptr);
+        SCOPED_TRACE(i->Owner()->Name() + "." + i->Name());
+        ASSERT_NE(i->Picture()->Graphic(), nullptr);
+        EXPECT_FALSE(i->Picture()->Graphic()->Empty());
+        EXPECT_EQ(i->Picture()->Width(), i->Width());
+        EXPECT_EQ(i->Picture()->Height(), i->Height());
+    }
+    a->Free();
 }
 
 struct CasoClave {
