@@ -1,9 +1,10 @@
 // Prints a three-page price list into the print preview on the headless
 // desktop and writes the preview window to a PNG file.
-//   preview_sample [file.png] [zoom mode 0..9]
+//   preview_sample [file.png] [zoom mode 0..9] [toolbar: captions|images|both]
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "framework/ui/application.h"
 #include "framework/ui/screen.h"
@@ -60,6 +61,11 @@ int main(int argc, char** argv) {
     PrintPriceList(preview);
     TPreviewFormEh* form = PreviewForm();
     form->PreviewEh1->ChangeZoomMode(zoom);
+    std::string look = argc > 3 ? argv[3] : "captions";
+    for (int size : look == "images" ? std::vector<int>{41} : look == "both" ? std::vector<int>{41, 55} : std::vector<int>{}) {
+        bool accept = true;
+        form->SplitterCanResize(form->Splitter, size, accept);
+    }
     win::ProcessPendingMessages();
     bool ok = win::SaveWindowPng(form->WindowHandle(), out);
     FinalizeUI();

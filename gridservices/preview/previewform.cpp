@@ -183,6 +183,8 @@ void TPreviewFormEh::SetLook(TToolLook look) {
     case tlImagesAndCaptions:
         tbrMain->SetImages(imlMain);
         tbrMain->SetShowCaptions(true);
+        // Our toolbar does not widen its buttons to their captions.
+        tbrMain->SetButtonWidth(66);
         break;
     }
     FitToolBar();
