@@ -1,4 +1,5 @@
 // The cell editor, the scroll bars and the wheel.
+#include "framework/ui/basiccontrols.h"
 #include "platform/backend/headless.h"
 #include "platform/window/input.h"
 #include "platform/window/queue.h"
@@ -55,6 +56,42 @@ TEST_F(GridEditTest, F2OpensWithTheCellTextAndEscPutsItBack) {
     PressKey(VK_DOWN);
     EXPECT_EQ(grid->Row(), 2);
     EXPECT_FALSE(EditorShown());
+}
+
+TEST_F(GridEditTest, TheEditorKeepsEnterAndEscAndLetsTabMoveOnTheForm) {
+    int clicks = 0;
+    auto* ok = new TButton(form);
+    ok->SetBounds(420, 10, 80, 25);
+    ok->SetDefault(true);
+    ok->SetCancel(true);
+    ok->OnClick = [&](TObject*) { ++clicks; };
+    ok->SetParent(form);
+    Pump();
+    PressKey(VK_F2);
+    TypeText("e");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(grid->Cell(1, 1), "e");
+    PressKey(VK_F2);
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(EditorShown());
+    // Without goTabs, Tab leaves the grid: the text is written on the way.
+    PressKey(VK_F2);
+    TypeText("t");
+    PressKey(VK_TAB);
+    Pump();
+    EXPECT_EQ(GetFocus(), ok->WindowHandle());
+    EXPECT_FALSE(EditorShown());
+    EXPECT_EQ(grid->Cell(1, 1), "t");
+    EXPECT_EQ(clicks, 0);
+    // With it, Tab moves to the next cell.
+    grid->SetOptions(grid->Options() + TGridOptions{goTabs});
+    grid->SetFocus();
+    Pump();
+    PressKey(VK_F2);
+    PressKey(VK_TAB);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(GetFocus(), grid->WindowHandle());
 }
 
 TEST_F(GridEditTest, ScrollingHidesTheEditorAndKeepsItsText) {
