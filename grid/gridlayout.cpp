@@ -355,8 +355,6 @@ void TCustomDBGridEh::BuildTitleTree() {
         return bar == std::string::npos ? s : s.substr(0, bar);
     };
     auto hasSecond = [](const std::string& s) { return s.find('|') != std::string::npos; };
-    // The node of each column at its present level: starts at the leaf, climbs as it is united.
-    std::vector<THeadTreeNode*> top(leafNodes_.begin(), leafNodes_.end());
     bool changed = true;
     while (changed) {
         changed = false;
@@ -366,12 +364,11 @@ void TCustomDBGridEh::BuildTitleTree() {
             std::size_t j = i;
             while (j + 1 < captions.size() && hasSecond(captions[j + 1]) && firstWord(captions[j + 1]) == w) ++j;
             for (std::size_t k = i; k <= j; ++k) captions[k] = captions[k].substr(w.size() + 1);
-            THeadTreeNode* from = top[i];
-            THeadTreeNode* to = top[j];
-            if (from->Parent == to->Parent) {
-                THeadTreeNode* node = headTree_->Union(from, to, w, 20);
-                for (std::size_t k = i; k <= j; ++k) top[k] = node;
-            }
+            // Words come outermost first, so each new level goes between the
+            // leaves and the levels made before.
+            THeadTreeNode* from = leafNodes_[i];
+            THeadTreeNode* to = leafNodes_[j];
+            if (from->Parent == to->Parent) headTree_->Union(from, to, w, 20);
             changed = true;
         }
     }
