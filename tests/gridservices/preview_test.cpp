@@ -472,6 +472,30 @@ TEST_F(PrinterPreviewTest, TheSplitterSwitchesTheToolbarsLook) {
         }
     }
     EXPECT_EQ(form->imlMain->Count(), 9);
+
+    // Dragging the splitter itself: the toolbar takes its new look and keeps
+    // the height of its buttons.
+    form->Show();
+    ProcessPendingMessages();
+    int x = form->Splitter->Width() / 2, y = form->Splitter->Height() / 2;
+    POINT from = form->Splitter->ClientToScreen({x, y});
+    Drag(from.x, from.y, from.x, from.y + 20);
+    EXPECT_EQ(form->ToolLook(), TPreviewFormEh::tlImages);
+    EXPECT_EQ(bar->Height(), form->imlMain->Height() + 7 + 6); // the tallest button and the edges
+    EXPECT_EQ(form->Splitter->Top(), bar->Height());
+}
+
+TEST_F(PrinterPreviewTest, EscapeFromTheKeyboardClosesTheIdleWindow) {
+    Job(2);
+    box->SetFocus();
+    ProcessPendingMessages();
+    ASSERT_TRUE(form->Visible());
+    PressKey(VK_ESCAPE);
+    EXPECT_FALSE(form->Visible());
+    // The next job shows the same window again with its pages.
+    Job(1);
+    EXPECT_TRUE(form->Visible());
+    EXPECT_EQ(box->PageCount(), 1);
 }
 
 } // namespace
