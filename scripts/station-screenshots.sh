@@ -12,6 +12,8 @@ export TALLYVO_DEMO=${TALLYVO_DEMO:-$PWD/build/screenshots-demo}
 export TALLYVO_ARTICULOS=${TALLYVO_ARTICULOS:-5000}
 BUILD=${TALLYVO_BUILD:-build/release}
 SIZE=${SIZE:-1024x768}
+# Seconds to wait after each step; a busy machine or a sanitized build needs more.
+ESPERA=${ESPERA:-3}
 # Leak reports of a sanitized build would drown the output.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 
@@ -24,11 +26,19 @@ TALLYVO_BUILD="$BUILD" bash scripts/run.sh --preparar
 # bar code of the first demo article (it has a picture) beforehand.
 CODIGO=$(printf "SET HEADING OFF;\nSELECT FIRST 1 COBA_COD FROM BARRAS_ARTICULO WHERE ARTI_COD = '000001';\n" |
          isql-fb -q -user SYSDBA "$TALLYVO_DEMO/datos/001/tallyvo.fdb" | tr -d '[:space:]')
-export BUILD SIZE CODIGO
+export BUILD SIZE CODIGO ESPERA
 
 xvfb-run -a -s "-screen 0 ${SIZE}x24" bash -c '
   set -euo pipefail
-  shot() { "$BUILD/tools/x11_screenshot" "$1"; echo "Captura: $1"; }
+  # A screen of one colour means the station has not drawn yet: try again.
+  shot() {
+    for _ in $(seq 1 30); do
+      "$BUILD/tools/x11_screenshot" "$1" 2>/dev/null && { echo "Captura: $1"; return; }
+      sleep 1
+    done
+    echo "La estación no dibujó nada para $1" >&2
+    exit 1
+  }
   TALLYVO_BUILD="$BUILD" bash scripts/run.sh --size "$SIZE" >/tmp/tallyvo-screenshots.log 2>&1 &
   station=$!
   trap "kill $station 2>/dev/null || true" EXIT
@@ -38,14 +48,14 @@ xvfb-run -a -s "-screen 0 ${SIZE}x24" bash -c '
     sleep 1
   done
   [ -n "$win" ] || { echo "La estación no apareció; vea /tmp/tallyvo-screenshots.log" >&2; exit 1; }
-  sleep 3
+  sleep "$ESPERA"
   xdotool mousemove 5 5 windowfocus --sync "$win" || true
   shot docs/station-login.png
   xdotool type --delay 60 "CAJERO"; xdotool key Return; sleep 0.5
-  xdotool type --delay 60 "cajero"; xdotool key Return; sleep 2
-  xdotool type --delay 60 "001"; xdotool key Return; sleep 3
-  xdotool key F2; sleep 3
+  xdotool type --delay 60 "cajero"; xdotool key Return; sleep "$ESPERA"
+  xdotool type --delay 60 "001"; xdotool key Return; sleep "$ESPERA"
+  xdotool key F2; sleep "$ESPERA"
   shot docs/station-price-query.png
-  xdotool type --delay 60 "${CODIGO:-000001}"; xdotool key Return; sleep 3
+  xdotool type --delay 60 "${CODIGO:-000001}"; xdotool key Return; sleep "$ESPERA"
   shot docs/station-article.png
 ' _
