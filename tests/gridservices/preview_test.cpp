@@ -193,6 +193,20 @@ TEST_F(PrinterPreviewTest, ZoomModesLayThePageOut) {
     EXPECT_EQ(box->ZoomPercent(), 500);
 }
 
+TEST_F(PrinterPreviewTest, TheScaleButtonOpensTheZoomMenu) {
+    Job(1);
+    TToolButton* scale = form->tbtScale;
+    POINT p = scale->ClientToScreen({8, scale->Height() / 2});
+    ScriptStep([] {
+        for (int i = 0; i < 4; ++i) QueueKey(VK_DOWN); // 500, 200, 150, 100
+        QueueKey(VK_RETURN);
+    });
+    Click(p.x, p.y);
+    EXPECT_EQ(box->ZoomMode(), 3);
+    EXPECT_EQ(box->ZoomPercent(), 100);
+    EXPECT_TRUE(form->mni100->Checked());
+}
+
 TEST_F(PrinterPreviewTest, ThePanelPaintsTheCurrentPageOnTheWholeSheet) {
     Job(2);
     TDrawPanel* page = box->PagePanel();
