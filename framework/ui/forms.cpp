@@ -193,6 +193,13 @@ void TCustomForm::DoDestroy() {
     }
 }
 
+void TCustomForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
+    TWinControl::GetChildren(proc, root);
+    if (root != this) return;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (!Components(i)->HasParent()) proc(Components(i));
+}
+
 void TCustomForm::Loaded() {
     TWinControl::Loaded();
     // The active control named by the definition takes the focus when the form shows.

@@ -155,6 +155,9 @@ public:
     void UpdateActions();
 
     void Dispatch(Message& msg) override;
+    // Written as the root: the controls, then the components it owns that
+    // have no parent (timers, menus, action lists).
+    void GetChildren(const TGetChildProc& proc, TComponent* root) override;
     void DefaultHandler(Message& msg) override;
 
     TNotifyEvent OnCreate;
