@@ -740,40 +740,8 @@ void TCustomForm::Dispatch(Message& msg) {
             if (DispatchMenuCommand(LOWORD(msg.WParam))) return;
         }
         break;
-    case WM_MEASUREITEM: {
-        auto* mi = reinterpret_cast<MEASUREITEMSTRUCT*>(msg.LParam);
-        if (mi && mi->CtlType == ODT_MENU) {
-            if (TMenuItem* item = FindMenuItemByCommand(mi->itemID)) {
-                int w = int(mi->itemWidth), hh = int(mi->itemHeight);
-                item->MeasureItem(canvas_.get(), w, hh);
-                mi->itemWidth = UINT(w);
-                mi->itemHeight = UINT(hh);
-                msg.Result = 1;
-                return;
-            }
-        }
-        break;
-    }
-    case WM_DRAWITEM: {
-        auto* di = reinterpret_cast<DRAWITEMSTRUCT*>(msg.LParam);
-        if (di && di->CtlType == ODT_MENU) {
-            if (TMenuItem* item = FindMenuItemByCommand(di->itemID)) {
-                TCanvas c;
-                c.SetHandle(di->hDC);
-                item->AdvancedDrawItem(&c, di->rcItem, di->itemState, false);
-                c.SetHandle(nullptr);
-                msg.Result = 1;
-                return;
-            }
-        }
-        break;
-    }
-    case WM_INITMENUPOPUP:
-        DefaultHandler(msg);
-        if (menu_) menu_->PopupFromBar(reinterpret_cast<HMENU>(msg.WParam), int(msg.LParam));
-        return;
-    case WM_SYSCOMMAND:
-        if ((msg.WParam & 0xFFF0) == SC_KEYMENU && menu_ && menu_->OpenByAccelerator(char32_t(msg.LParam))) return;
+    case WM_MEASUREITEM: case WM_DRAWITEM: case WM_INITMENUPOPUP: case WM_MENUSELECT: case WM_EXITMENULOOP:
+        if (DispatchMenuMessage(msg)) return;
         break;
     case WM_WINDOWPOSCHANGED:
         TWinControl::Dispatch(msg);

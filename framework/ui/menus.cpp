@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <strings.h>
 
 #include "framework/ui/actions.h"
@@ -39,6 +40,10 @@ std::string KeyToText(int vk) {
 std::map<UINT, TMenuItem*>& Commands() {
     static std::map<UINT, TMenuItem*> m;
     return m;
+}
+std::set<TMenuItem*>& LiveItems() {
+    static std::set<TMenuItem*> items;
+    return items;
 }
 UINT g_nextCommand = 1;
 } // namespace
@@ -87,16 +92,6 @@ TShortCut ShortCutFromMessage(const Message& msg) {
     return ShortCut(WORD(msg.WParam), s);
 }
 
-char32_t AcceleratorOf(const std::string& caption) {
-    for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] == '&') { ++i; continue; }
-        char32_t c = char32_t(static_cast<unsigned char>(caption[i + 1]));
-        return (c >= 'a' && c <= 'z') ? c - 32 : c;
-    }
-    return 0;
-}
-
 TMenuItem* FindMenuItemByCommand(UINT command) {
     auto it = Commands().find(command);
     return it == Commands().end() ? nullptr : it->second;
@@ -115,10 +110,12 @@ TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {
     command_ = g_nextCommand++;
     if (g_nextCommand >= 0xF000) g_nextCommand = 1;
     Commands()[command_] = this;
+    LiveItems().insert(this);
 }
 
 TMenuItem::~TMenuItem() {
     Commands().erase(command_);
+    LiveItems().erase(this);
     actionLink_.reset();
     for (TMenuItem* c : std::vector<TMenuItem*>(items_)) {
         if (c->Owner()) c->parent_ = nullptr;
@@ -149,19 +146,67 @@ void TMenuItem::Publish(TPublisher& p) {
     p.Event("OnMeasureItem", &TMenuItem::OnMeasureItem);
 }
 
+TMenuItem* TMenuItem::FromData(LONG_PTR data) {
+    auto* item = reinterpret_cast<TMenuItem*>(data);
+    return data && LiveItems().count(item) ? item : nullptr;
+}
+
+TMenuItem* TMenuItem::FromHandle(HMENU menu) {
+    if (!menu) return nullptr;
+    for (TMenuItem* i : LiveItems())
+        if (i->handle_ == menu) return i;
+    return nullptr;
+}
+
+// The item's own entries and its parent's (where the item itself is listed)
+// are filled again in place.
 void TMenuItem::MenuChanged() {
-    FreeHandle();
-    for (TMenuItem* p = parent_; p; p = p->parent_) p->FreeHandle();
-    if (TMenu* m = GetParentMenu()) m->MenuChanged();
+    if (handle_ && IsMenu(handle_)) Populate();
+    if (parent_ && parent_->handle_ && IsMenu(parent_->handle_)) parent_->Populate();
+    if (TMenu* m = GetParentMenu()) m->MenuChanged(this);
+}
+
+void TMenuItem::Populate() {
+    // Submenus belong to their own items: removed, not destroyed.
+    while (GetMenuItemCount(handle_) > 0) RemoveMenu(handle_, 0, MF_BYPOSITION);
+    TMenu* menu = GetParentMenu();
+    bool ownerDraw = menu && menu->OwnerDraw();
+    for (TMenuItem* c : items_) {
+        if (!c->visible_) continue;
+        UINT flags = MF_STRING;
+        if (c->IsLine()) flags = MF_SEPARATOR;
+        if (!c->enabled_) flags |= MF_GRAYED;
+        if (c->checked_) flags |= MF_CHECKED;
+        if (c->break_ == mbBreak) flags |= MF_MENUBREAK;
+        if (c->break_ == mbBarBreak) flags |= MF_MENUBARBREAK;
+        // The framework draws what the platform cannot: its handlers and pictures.
+        if (ownerDraw || c->HasOwnerDraw() || (c->bitmap_ && !c->bitmap_->Empty())) flags |= MF_OWNERDRAW;
+        std::string text = c->caption_;
+        if (c->shortCut_) text += "\t" + ShortCutToText(c->shortCut_);
+        if (!c->items_.empty()) AppendMenu(handle_, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(c->Handle()), text);
+        else AppendMenu(handle_, flags, c->command_, text);
+        SetMenuItemData(handle_, UINT(GetMenuItemCount(handle_) - 1), reinterpret_cast<LONG_PTR>(c), MF_BYPOSITION);
+    }
+    // Refilling the window menu took the MDI window list away: it comes back.
+    if (menu && menu->WindowHandle() && IsWindow(menu->WindowHandle()))
+        if (auto* form = dynamic_cast<TCustomForm*>(TWinControl::FindControl(menu->WindowHandle()));
+            form && form->WindowMenu() == this && form->ClientHandle())
+            SendMessage(form->ClientHandle(), WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(handle_));
 }
 
 void TMenuItem::FreeHandle() {
-    if (handle_) {
+    if (handle_ && IsMenu(handle_)) {
         // Submenus belong to their own items; detach them before destroying.
         while (GetMenuItemCount(handle_) > 0) RemoveMenu(handle_, 0, MF_BYPOSITION);
         DestroyMenu(handle_);
     }
     handle_ = nullptr;
+}
+
+// The platform destroyed the menus with the window they were on.
+void TMenuItem::ForgetHandles() {
+    handle_ = nullptr;
+    for (TMenuItem* c : items_) c->ForgetHandles();
 }
 
 void TMenuItem::SetCaption(const std::string& v) { if (v != caption_) { caption_ = v; MenuChanged(); } }
@@ -264,22 +309,7 @@ TMenu* TMenuItem::GetParentMenu() const {
 HMENU TMenuItem::Handle() {
     if (handle_ && IsMenu(handle_)) return handle_;
     handle_ = CreatePopupMenu();
-    TMenu* menu = GetParentMenu();
-    bool ownerDraw = menu && menu->OwnerDraw();
-    for (TMenuItem* c : items_) {
-        if (!c->visible_) continue;
-        UINT flags = MF_STRING;
-        if (c->IsLine()) flags = MF_SEPARATOR;
-        if (!c->enabled_) flags |= MF_GRAYED;
-        if (c->checked_) flags |= MF_CHECKED;
-        if (c->break_ == mbBreak) flags |= MF_MENUBREAK;
-        if (c->break_ == mbBarBreak) flags |= MF_MENUBARBREAK;
-        if (ownerDraw || c->HasOwnerDraw()) flags |= MF_OWNERDRAW;
-        std::string text = c->caption_;
-        if (c->shortCut_) text += "\t" + ShortCutToText(c->shortCut_);
-        if (!c->items_.empty()) AppendMenu(handle_, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(c->Handle()), text);
-        else AppendMenu(handle_, flags, c->command_, text);
-    }
+    Populate();
     return handle_;
 }
 
@@ -424,33 +454,44 @@ bool TMenu::DispatchCommand(UINT command) {
 // --- TMainMenu ----------------------------------------------------------------------------
 
 TMainMenu::~TMainMenu() {
+    ForgetDestroyedBar();
     if (window_ && IsWindow(window_) && GetMenu(window_) == bar_) SetMenu(window_, nullptr);
-    if (bar_) {
+    if (bar_ && IsMenu(bar_)) {
         while (GetMenuItemCount(bar_) > 0) RemoveMenu(bar_, 0, MF_BYPOSITION);
         DestroyMenu(bar_);
     }
+}
+
+// A window destroyed with the bar on it took the bar and its popups along.
+void TMainMenu::ForgetDestroyedBar() {
+    if (!window_ || IsWindow(window_)) return;
+    window_ = nullptr;
+    bar_ = nullptr;
+    items_->ForgetHandles();
 }
 
 HMENU TMainMenu::Handle() {
-    if (!bar_) Rebuild();
+    ForgetDestroyedBar();
+    if (!bar_ || !IsMenu(bar_)) {
+        bar_ = CreateMenu();
+        Populate();
+    }
     return bar_;
 }
 
-void TMainMenu::Rebuild() {
-    if (bar_) {
-        while (GetMenuItemCount(bar_) > 0) RemoveMenu(bar_, 0, MF_BYPOSITION);
-        DestroyMenu(bar_);
-    }
-    bar_ = CreateMenu();
+void TMainMenu::Populate() {
+    while (GetMenuItemCount(bar_) > 0) RemoveMenu(bar_, 0, MF_BYPOSITION);
     for (TMenuItem* c : items_->items_) {
         if (!c->Visible()) continue;
         UINT flags = MF_STRING | (c->Enabled() ? 0 : MF_GRAYED);
         if (c->Count() > 0) AppendMenu(bar_, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(c->Handle()), c->Caption());
         else AppendMenu(bar_, flags, c->Command(), c->Caption());
+        SetMenuItemData(bar_, UINT(GetMenuItemCount(bar_) - 1), reinterpret_cast<LONG_PTR>(c), MF_BYPOSITION);
     }
 }
 
 void TMainMenu::SetWindowHandle(HWND wnd) {
+    ForgetDestroyedBar();
     if (window_ && IsWindow(window_) && wnd != window_ && GetMenu(window_) == bar_) SetMenu(window_, nullptr);
     window_ = wnd;
     if (wnd) {
@@ -459,56 +500,12 @@ void TMainMenu::SetWindowHandle(HWND wnd) {
     }
 }
 
-void TMainMenu::MenuChanged() {
-    if (!window_ || !IsWindow(window_)) {
-        if (bar_) {
-            while (GetMenuItemCount(bar_) > 0) RemoveMenu(bar_, 0, MF_BYPOSITION);
-            DestroyMenu(bar_);
-            bar_ = nullptr;
-        }
-        return;
-    }
-    Rebuild();
-    SetMenu(window_, bar_);
-    // The MDI client appends its window list to the window menu's new handle.
-    if (auto* form = dynamic_cast<TCustomForm*>(TWinControl::FindControl(window_));
-        form && form->ClientHandle() && form->WindowMenu())
-        SendMessage(form->ClientHandle(), WM_MDISETMENU, reinterpret_cast<WPARAM>(bar_),
-                    reinterpret_cast<LPARAM>(form->WindowMenu()->Handle()));
-    DrawMenuBar(window_);
-}
-
-void TMainMenu::PopupFromBar(HMENU menu, int position, bool byKeyboard) {
-    if (!window_) return;
-    TMenuItem* item = nullptr;
-    for (TMenuItem* c : items_->items_)
-        if (c->handle_ == menu) item = c;
-    if (!item) return;
-    int pos = 0;
-    for (TMenuItem* c : items_->items_) {
-        if (c == item) break;
-        if (c->Visible()) ++pos;
-    }
-    (void)position;
-    RECT r{};
-    GetMenuItemRect(window_, bar_, UINT(pos), &r);
-    for (TMenuItem* c : item->items_) c->InitiateAction();
-    if (TMenuItem* chosen = TrackMenuPopup(item, r.left, r.bottom, paLeft, window_, byKeyboard)) chosen->Click();
-}
-
-bool TMainMenu::OpenByAccelerator(char32_t ch) {
-    char32_t up = (ch >= 'a' && ch <= 'z') ? ch - 32 : ch;
-    for (TMenuItem* c : items_->items_) {
-        if (!c->Visible() || !c->Enabled() || AcceleratorOf(c->Caption()) != up) continue;
-        if (c->Count() == 0) {
-            c->Click();
-            return true;
-        }
-        Handle();
-        PopupFromBar(c->Handle(), 0, true);
-        return true;
-    }
-    return false;
+void TMainMenu::MenuChanged(TMenuItem* source) {
+    ForgetDestroyedBar();
+    // Only the bar's own entries show on the bar; deeper changes were made in place.
+    if (!bar_ || !IsMenu(bar_) || (source != items_ && source->Parent() != items_)) return;
+    Populate();
+    if (window_ && IsWindow(window_)) DrawMenuBar(window_);
 }
 
 // --- TPopupMenu ----------------------------------------------------------------------------
@@ -520,16 +517,17 @@ void TPopupMenu::Publish(TPublisher& p) {
 }
 
 void TPopupMenu::Popup(int x, int y) {
-    auto alive = std::make_shared<bool>(true);
+    std::shared_ptr<bool> alive = token_.Watch();
     if (OnPopup) OnPopup(this);
+    if (!*alive) return;
     for (TMenuItem* c : items_->items_) c->InitiateAction();
-    HWND owner = nullptr;
-    if (auto* c = dynamic_cast<TControl*>(popupComponent_)) {
-        if (TCustomForm* f = GetParentForm(c); f && f->HandleAllocated()) owner = f->WindowHandle();
-    } else if (auto* f = dynamic_cast<TCustomForm*>(Owner()); f && f->HandleAllocated()) {
-        owner = f->WindowHandle();
-    }
-    if (TMenuItem* chosen = TrackMenuPopup(items_, x, y, Alignment(), owner)) chosen->Click();
+    UINT flags = TPM_RETURNCMD | TPM_LEFTBUTTON;
+    if (alignment_ == paRight) flags |= TPM_RIGHTALIGN;
+    else if (alignment_ == paCenter) flags |= TPM_CENTERALIGN;
+    UINT command = UINT(TrackPopupMenu(items_->Handle(), flags, x, y, 0, PopupListWindow()));
+    // The menu may have gone while it showed; the chosen item is looked up anew.
+    if (command)
+        if (TMenuItem* item = FindMenuItemByCommand(command)) item->Click();
 }
 
 } // namespace tv

@@ -87,8 +87,13 @@ public:
     TMenuItem* Find(const std::string& caption) const;
     TMenu* GetParentMenu() const;
     win::UINT Command() const { return command_; }
-    // The platform menu of the item's children.
+    // The platform menu of the item's children. It keeps its handle while the
+    // items change (an open popup or the MDI window list may be showing it).
     win::HMENU Handle();
+    // The live item whose platform entry carries `data`, or null.
+    static TMenuItem* FromData(win::LONG_PTR data);
+    // The item whose children `menu` shows, or null.
+    static TMenuItem* FromHandle(win::HMENU menu);
 
     virtual void Click();
     void InitiateAction();
@@ -114,7 +119,9 @@ private:
     friend class TMainMenu;
     friend class TPopupMenu;
     void MenuChanged();
+    void Populate();
     void FreeHandle();
+    void ForgetHandles();
     void TurnSiblingsOff();
     std::string caption_;
     TShortCut shortCut_ = 0;
@@ -161,9 +168,10 @@ public:
 
 protected:
     friend class TMenuItem;
-    virtual void MenuChanged() {}
+    virtual void MenuChanged(TMenuItem*) {}
     TMenuItem* items_;
     win::HWND window_ = nullptr;
+    TAliveToken token_;
 
 private:
     bool ownerDraw_ = false;
@@ -177,16 +185,13 @@ public:
     ~TMainMenu() override;
     win::HMENU Handle() override;
     void SetWindowHandle(win::HWND wnd) override;
-    // A bar item with children was clicked: its popup opens under it.
-    void PopupFromBar(win::HMENU menu, int position, bool byKeyboard = false);
-    // Alt and a letter: the bar item with that accelerator opens or runs.
-    bool OpenByAccelerator(char32_t ch);
 
 protected:
-    void MenuChanged() override;
+    void MenuChanged(TMenuItem* source) override;
 
 private:
-    void Rebuild();
+    void Populate();
+    void ForgetDestroyedBar();
     win::HMENU bar_ = nullptr;
 };
 
@@ -212,14 +217,14 @@ private:
     TComponent* popupComponent_ = nullptr;
 };
 
-// Runs a popup of the item's children at a screen point until an item is
-// chosen (returned) or the popup is dismissed (null). `owner` receives
-// WM_MEASUREITEM and WM_DRAWITEM for owner-drawn items.
-// Opened from the keyboard, the first item starts selected.
-TMenuItem* TrackMenuPopup(TMenuItem* parent, int x, int y, TPopupAlignment alignment, win::HWND owner,
-                          bool selectFirst = false);
-
-// Adds an ampersand-free caption's accelerator test.
-char32_t AcceleratorOf(const std::string& caption);
+// The menu messages that the window showing a menu gets, answered for the
+// framework's items: WM_INITMENUPOPUP (the items update from their actions,
+// the window menu gets its MDI window list), WM_MENUSELECT (the highlighted
+// item's hint becomes the application's hint, cleared when the menu closes),
+// WM_MEASUREITEM and WM_DRAWITEM of owner-drawn items. False when the message
+// is not about a framework item.
+bool DispatchMenuMessage(Message& msg);
+// The hidden window that owns the popups of TPopupMenu.
+win::HWND PopupListWindow();
 
 } // namespace tv

@@ -204,47 +204,39 @@ HCURSOR CursorForHit(LRESULT hit) {
     }
 }
 
-// Alt with a letter: the menu bar item whose accelerator it is, if it has
-// no submenu, runs its command.
+// WM_SYSCOMMAND with SC_KEYMENU: 0 (F10, or Alt pressed and let go alone)
+// highlights the menu bar, a space opens the system menu, a letter opens the
+// bar popup whose accelerator it is or runs a plain bar item.
 void KeyMenu(Window* w, std::uint32_t ch) {
-    if (!HasMenuBar(w) || ch == 0 || ch == ' ') return;
-    auto lower = [](std::uint32_t c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; };
-    for (auto& item : w->menu->items) {
-        auto amp = item.text.find('&');
-        if (amp == std::string::npos || amp + 1 >= item.text.size()) continue;
-        if (lower(std::uint32_t(static_cast<unsigned char>(item.text[amp + 1]))) != lower(ch)) continue;
-        if (!(item.flags & (MF_POPUP | MF_GRAYED | MF_DISABLED)))
-            Send(w, WM_COMMAND, MAKEWPARAM(int(item.id), 0), 0);
+    if (ch == ' ') {
+        TrackSystemMenu(w);
         return;
     }
+    if (!HasMenuBar(w)) return;
+    auto& items = w->menu->items;
+    if (ch == 0) {
+        for (size_t i = 0; i < items.size(); ++i)
+            if (!(items[i].flags & MF_SEPARATOR)) {
+                TrackMenuBarMode(w, int(i), false, true);
+                return;
+            }
+        return;
+    }
+    int i = MenuItemFromMnemonic(w->menu, char32_t(ch));
+    if (i < 0) return;
+    const MenuItem& item = items[size_t(i)];
+    if (item.flags & MF_POPUP) TrackMenuBarMode(w, i, true, true);
+    else Send(w, WM_COMMAND, MAKEWPARAM(int(item.id), 0), 0);
 }
+
+// F10 or Alt pressed with no other key before its release starts the menu.
+int g_menuKey = 0;
 
 } // namespace
 
 void TrackMenuBar(Window* w, POINT pt) {
     int pos = MenuItemFromPoint(w, w->menu, pt);
-    if (pos < 0) return;
-    HMENU menu = w->menu;
-    Send(w, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
-    if (!W(w) || !IsMenu(menu) || size_t(pos) >= menu->items.size()) return;
-    MenuItem item = menu->items[size_t(pos)];
-    if (item.subMenu) {
-        if (item.flags & (MF_GRAYED | MF_DISABLED)) return;
-        RECT r;
-        GetMenuItemRect(w, menu, UINT(pos), &r);
-        TrackPopupMenu(item.subMenu, TPM_LEFTALIGN | TPM_TOPALIGN, r.left, r.bottom, 0, w);
-        return;
-    }
-    bool released = false;
-    CaptureLoop(w, [&](const MSG& msg) {
-        if (msg.message == WM_LBUTTONUP) {
-            released = MenuItemFromPoint(w, menu, msg.pt) == pos;
-            return false;
-        }
-        return !(msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE);
-    });
-    if (released && W(w) && !(item.flags & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR)))
-        Send(w, WM_COMMAND, MAKEWPARAM(int(item.id), 0), 0);
+    if (pos >= 0) TrackMenuBarMode(w, pos, true, false);
 }
 
 LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -403,9 +395,26 @@ LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_SYSKEYDOWN:
+        if (wp == VK_MENU || wp == VK_F10) {
+            // A repeat of the held key keeps the state.
+            if (!(lp & (LPARAM(1) << 30))) g_menuKey = int(wp);
+        } else {
+            g_menuKey = 0;
+        }
         if (wp == VK_F4 && (lp & (LPARAM(1) << 29))) {
             Window* root = Root(w);
             if (root) Send(root, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        return 0;
+    case WM_KEYDOWN:
+        g_menuKey = 0;
+        return 0;
+    case WM_SYSKEYUP:
+    case WM_KEYUP:
+        if ((wp == VK_MENU || wp == VK_F10) && g_menuKey == int(wp) && GetKeyState(VK_SHIFT) >= 0 &&
+            GetKeyState(VK_CONTROL) >= 0) {
+            g_menuKey = 0;
+            if (Window* root = Root(w)) Send(root, WM_SYSCOMMAND, SC_KEYMENU, 0);
         }
         return 0;
     case WM_SYSCHAR:

@@ -97,7 +97,43 @@ std::vector<RECT> LayoutBar(Window* w, int windowWidth) {
     return rects;
 }
 
+char32_t Lower(char32_t c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
+    return c;
+}
+
+char32_t Decode(const std::string& s, size_t i) {
+    auto b = [&](size_t k) { return k < s.size() ? char32_t(static_cast<unsigned char>(s[k])) : 0; };
+    char32_t c = b(i);
+    if (c < 0x80) return c;
+    if ((c & 0xE0) == 0xC0) return ((c & 0x1F) << 6) | (b(i + 1) & 0x3F);
+    if ((c & 0xF0) == 0xE0) return ((c & 0x0F) << 12) | ((b(i + 1) & 0x3F) << 6) | (b(i + 2) & 0x3F);
+    return ((c & 0x07) << 18) | ((b(i + 1) & 0x3F) << 12) | ((b(i + 2) & 0x3F) << 6) | (b(i + 3) & 0x3F);
+}
+
+// The lower-case letter after the single "&" of a caption, 0 when none.
+char32_t Mnemonic(const std::string& text) {
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (text[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return Lower(Decode(text, i + 1));
+    }
+    return 0;
+}
+
 } // namespace
+
+int MenuItemFromMnemonic(HMENU menu, char32_t ch) {
+    if (!IsMenu(menu)) return -1;
+    ch = Lower(ch);
+    for (size_t i = 0; i < menu->items.size(); ++i)
+        if (!(menu->items[i].flags & (MF_SEPARATOR | MF_GRAYED | MF_DISABLED)) && Mnemonic(menu->items[i].text) == ch)
+            return int(i);
+    return -1;
+}
 
 HMENU CreateMenu() {
     auto* m = new Menu;

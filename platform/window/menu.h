@@ -102,6 +102,10 @@ int MenuItemFromPoint(HWND wnd, HMENU menu, POINT screenPt);
 // Height of the menu bar of a window of the given width (one or more rows).
 int GetMenuBarHeight(HWND wnd, int windowWidth);
 
+// The enabled item whose "&" accelerator is `ch`, letters compared without
+// case; -1 when none.
+int MenuItemFromMnemonic(HMENU menu, char32_t ch);
+
 // The data an application keeps with an item (owner-drawn items get it back).
 BOOL SetMenuItemData(HMENU menu, UINT item, LONG_PTR data, UINT flags);
 LONG_PTR GetMenuItemData(HMENU menu, UINT item, UINT flags);
@@ -112,5 +116,15 @@ LONG_PTR GetMenuItemData(HMENU menu, UINT item, UINT flags);
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* unused = nullptr);
 // Closes the menu being tracked, as if dismissed.
 BOOL EndMenu();
+
+// The menu modes that the default window procedure runs for WM_SYSCOMMAND.
+// The menu bar of `wnd` with item `item` highlighted: `open` opens its popup
+// (with its first item selected when `keyboard`); a mouse press on a plain
+// item runs it when the button is let go over it. Once the menu is closed
+// the chosen command goes to `wnd` as WM_COMMAND.
+void TrackMenuBarMode(HWND wnd, int item, bool open, bool keyboard);
+// The window's system menu (restore, move, size, minimise, maximise, close),
+// enabled as the window's state allows; the choice goes to it as WM_SYSCOMMAND.
+void TrackSystemMenu(HWND wnd);
 
 } // namespace tv::win

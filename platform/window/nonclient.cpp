@@ -221,7 +221,10 @@ void PaintMenuBar(HDC dc, Window* w, const LOGFONT& font) {
         const MenuItem& item = menu->items[size_t(i)];
         if (item.flags & MF_SEPARATOR) continue;
         bool grayed = (item.flags & (MF_GRAYED | MF_DISABLED)) != 0;
-        Label(dc, item.text, ir, GetSysColor(grayed ? COLOR_GRAYTEXT : COLOR_MENUTEXT), font, DT_CENTER);
+        bool hot = (item.flags & MF_HILITE) != 0;
+        if (hot) Fill(dc, ir, COLOR_HIGHLIGHT);
+        Label(dc, item.text, ir, GetSysColor(grayed ? COLOR_GRAYTEXT : hot ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT), font,
+              DT_CENTER);
     }
 }
 
