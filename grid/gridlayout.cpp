@@ -474,7 +474,11 @@ void TCustomDBGridEh::UpdateActive() {
     if (row >= RowCount()) return;
     if (row != Row()) {
         if (!options_.Contains(dgAlwaysShowEditor)) HideEditor();
+        // The indicator follows the record: its old and new cells repaint.
+        if (indicatorOffset_ > 0 && Row() < RowCount()) InvalidateCell(0, Row());
         MoveCurrent(Col(), row, false, false);
+        if (indicatorOffset_ > 0) InvalidateCell(0, row);
+        if (options_.Contains(dgRowSelect)) InvalidateGridRow(row);
         InvalidateEditor();
     }
     if (TField* f = SelectedField())

@@ -18,19 +18,25 @@ TEST_F(DataGridTest, ColumnsAreStoredOnlyWhenCustomised) {
     EXPECT_EQ(plain.find("Columns"), std::string::npos) << plain;
     EXPECT_NE(plain.find("DataSource = dsArticulos"), std::string::npos) << plain;
 
-    grid->Columns()->Clear();
-    TColumnEh* c = grid->Columns()->Add();
+
+    // A form of its own holding a grid with one customised column.
+    auto* own = new TForm(nullptr);
+    auto* g = new TDBGridEh(own);
+    g->SetName("Rejilla");
+    g->SetParent(own);
+    TColumnEh* c = g->Columns()->Add();
     c->SetFieldName("NOMBRE");
     c->SetWidth(120);
     c->Title()->SetCaption("Artículo|Nombre");
     c->SetColor(clYellow);
-    std::string custom = WriteComponentText(form);
+    std::string custom = WriteComponentText(own);
+    delete own;
     EXPECT_NE(custom.find("Columns = <"), std::string::npos) << custom;
     EXPECT_NE(custom.find("FieldName = 'NOMBRE'"), std::string::npos) << custom;
     EXPECT_NE(custom.find("Width = 120"), std::string::npos) << custom;
     EXPECT_EQ(custom.find("AutoFitColWidth"), std::string::npos) << custom;
 
-    // Read back into a fresh form of the same shape.
+    // Read back into a fresh form, then bound to the data.
     auto* copy = new TForm(nullptr);
     TReader reader(custom);
     reader.ReadRootComponent(copy);
