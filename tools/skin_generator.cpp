@@ -205,7 +205,8 @@ void OwnPicture(TsSkinImage* img, const Palette& p, int w, int h) {
     img->SetName(img->SectionName() + "_" + img->PropertyName());
 }
 
-void BuildSkin(TsStoredSkin* skin, const char* name, double version, const Palette& p, int sectionCount) {
+void BuildSkin(TsStoredSkin* skin, const char* name, double version, const Palette& p, bool selected) {
+    const int sectionCount = int(std::size(kSections));
     skin->SetName(name);
     skin->SetVersion(version);
     skin->SetAuthor("Tallyvo");
@@ -323,7 +324,7 @@ void BuildSkin(TsStoredSkin* skin, const char* name, double version, const Palet
         AddImage(skin, "FORMTITLE", "HOTPATTERN", Texture(m, Mix(p.face, p.light, 50), p.face), 1, 0, itisaTexture);
     for (const char* section : {"BAR", "DIALOG", "FORM"})
         if (has(section)) OwnPicture(AddImage(skin, section, "IMGTOPRIGHT", {}, 1, 0, itisaGlyph), p, 24, 12);
-    if (sectionCount == int(std::size(kSections))) skin->GeneralData()->Add(); // the closing empty section
+    if (selected) skin->GeneralData()->Add(); // the closing empty section
     m.bmp.SetHeight(m.Used());
     std::printf("%s: master bitmap 180 x %d\n", name, m.Used());
     skin->SetMasterBitmap(&m.bmp);
@@ -340,10 +341,10 @@ int main(int argc, char** argv) {
     const Palette pizarra{0xCFCBC6, 0x262A2E, 0xEFEFEF, 0x7B766F, 0x6E6259, 0xECEAE8, 0xFCFCFC};
     const Palette mostrador{0xDDEBE3, 0x27402F, 0xF2FFF6, 0x86A08E, 0x5F8A6B, 0xF1F8F3, 0xFFFFFF};
     const Palette sereno{0xEDE8D9, 0x4D352B, 0xFFE7BA, 0x9C8B7A, 0xB08A5A, 0xF7F1E6, 0xFFFFFF};
-    BuildSkin(holder.InternalSkins()->Add(), "Arena", 4.83, arena, 30);
-    BuildSkin(holder.InternalSkins()->Add(), "Mostrador", 4.83, mostrador, 30);
-    BuildSkin(holder.InternalSkins()->Add(), "Pizarra", 4.83, pizarra, 30);
-    BuildSkin(holder.InternalSkins()->Add(), "Sereno", 5.0, sereno, int(std::size(kSections)));
+    BuildSkin(holder.InternalSkins()->Add(), "Arena", 4.83, arena, false);
+    BuildSkin(holder.InternalSkins()->Add(), "Mostrador", 4.83, mostrador, false);
+    BuildSkin(holder.InternalSkins()->Add(), "Pizarra", 4.83, pizarra, false);
+    BuildSkin(holder.InternalSkins()->Add(), "Sereno", 5.0, sereno, true);
     std::string path = folder + "/" + InternalSkinsResource;
     std::ofstream(path) << WriteComponentText(&holder);
     std::printf("%s\n", path.c_str());

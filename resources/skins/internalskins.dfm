@@ -516,6 +516,552 @@ object SkinsInternas: TsStoredSkinsHolder
           HotColor = 10401228
           BorderColor1 = 9083560
           BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'RADIOBUTTON'
+          ParentClass = 'CHECKBOX'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          Transparency = 100
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          HotTransparency = 100
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'SPEEDBUTTON'
+          ParentClass = 'BUTTON'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '15134451;14083308;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          HotGradientPercent = 60
+          HotGradientData = '15660279;14609136;100;0;0'
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'SPEEDBUTTON_SMALL'
+          ParentClass = 'BUTTON'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '15134451;14083308;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          HotGradientPercent = 60
+          HotGradientData = '15660279;14609136;100;0;0'
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'STATUSBAR'
+          Color = 13030878
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14345451
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'TOOLBUTTON'
+          ParentClass = 'BUTTON'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          Transparency = 100
+          GradientPercent = 60
+          GradientData = '15134451;14083308;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          HotTransparency = 100
+          HotGradientPercent = 60
+          HotGradientData = '15660279;14609136;100;0;0'
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'WEBBUTTON'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          Transparency = 100
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          HotTransparency = 100
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'TABTOP'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          GradientPercent = 40
+          GradientData = '15134451;14083308;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          HotGradientPercent = 40
+          HotGradientData = '15660279;14609136;100;0;0'
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'PAGECONTROL'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'PAGECONTROLBOTTOM'
+          ParentClass = 'PAGECONTROL'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'PAGECONTROLLEFT'
+          ParentClass = 'PAGECONTROL'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'PAGECONTROLRIGHT'
+          ParentClass = 'PAGECONTROL'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'BAR'
+          Color = 13030878
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14345451
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'PROGRESSH'
+          ParentClass = 'PROGRESSV'
+          Color = 5930918
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '15988987 -1 -1 -1 -1'
+          HotFontColor = '16777215 -1 -1 -1 -1'
+          GradientPercent = 30
+          GradientData = '10269385;5930918;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 10401228
+          HotGradientPercent = 30
+          HotGradientData = '12438491;8889279;100;0;0'
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'TABCONTROL'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'MENULINE'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'BUTTON_BIG'
+          ParentClass = 'BUTTON'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '15134451;14083308;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          HotGradientPercent = 60
+          HotGradientData = '15660279;14609136;100;0;0'
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'COLHEADER'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          GradientPercent = 50
+          GradientData = '15134451;14083308;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          HotGradientPercent = 50
+          HotGradientData = '15660279;14609136;100;0;0'
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'FORMTITLE'
+          Color = 5930918
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '15988987 -1 -1 -1 -1'
+          HotFontColor = '16777215 -1 -1 -1 -1'
+          GradientPercent = 70
+          GradientData = '10269385;5930918;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 10401228
+          HotGradientPercent = 70
+          HotGradientData = '12438491;8889279;100;0;0'
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'SPLITTER'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'MAINMENU'
+          Color = 13030878
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14345451
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'ICOLINE'
+          Color = 13030878
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14345451
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'EXTRALINE'
+          Color = 5930918
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '15988987 -1 -1 -1 -1'
+          HotFontColor = '16777215 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '10269385;5930918;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 10401228
+          HotGradientPercent = 60
+          HotGradientData = '12438491;8889279;100;0;0'
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'DIALOG'
+          ParentClass = 'FORM'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'PANEL_LOW'
+          ParentClass = 'PANEL'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'GRIPH'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          Transparency = 100
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          HotTransparency = 100
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'BARTITLE'
+          Color = 5930918
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '15988987 -1 -1 -1 -1'
+          HotFontColor = '16777215 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '10269385;5930918;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 10401228
+          HotGradientPercent = 60
+          HotGradientData = '12438491;8889279;100;0;0'
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'FORM'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'HINT'
+          Color = clWhite
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 16382973
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'BUTTON_HUGE'
+          ParentClass = 'BUTTON'
+          Color = 14083308
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '15134451;14083308;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14937586
+          HotGradientPercent = 60
+          HotGradientData = '15660279;14609136;100;0;0'
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'TOOLBAR'
+          Color = 13030878
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14345451
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'COMBOBOX'
+          ParentClass = 'EDIT'
+          Color = clWhite
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 16382973
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
+        end
+        item
+          SectionName = 'ALPHACOMBOBOX'
+          ParentClass = 'COMBOBOX'
+          Color = clWhite
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '3029572 -1 -1 -1 -1'
+          HotFontColor = '3029572 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 16382973
+          BorderColor1 = 9083560
+          BorderColor2 = 15988987
         end>
       Images = <
         item
@@ -821,228 +1367,619 @@ object SkinsInternas: TsStoredSkinsHolder
           WB = 4
         end
         item
-          SectionName = 'GLOBALINFO'
-          PropertyName = 'BICONCLOSE'
+          SectionName = 'SPEEDBUTTON'
+          PropertyName = 'BORDERSMASK'
           Left = 144
           Top = 48
-          Right = 168
-          Bottom = 56
+          Right = 180
+          Bottom = 60
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'SPEEDBUTTON_SMALL'
+          PropertyName = 'BORDERSMASK'
+          Top = 60
+          Right = 36
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'STATUSBAR'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 60
+          Right = 72
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'TOOLBUTTON'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 60
+          Right = 108
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'TABTOP'
+          PropertyName = 'BORDERSMASK'
+          Left = 108
+          Top = 60
+          Right = 144
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PAGECONTROL'
+          PropertyName = 'BORDERSMASK'
+          Left = 144
+          Top = 60
+          Right = 180
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PAGECONTROLBOTTOM'
+          PropertyName = 'BORDERSMASK'
+          Top = 72
+          Right = 36
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PAGECONTROLLEFT'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 72
+          Right = 72
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PAGECONTROLRIGHT'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 72
+          Right = 108
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'BAR'
+          PropertyName = 'BORDERSMASK'
+          Left = 108
+          Top = 72
+          Right = 144
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PROGRESSH'
+          PropertyName = 'BORDERSMASK'
+          Left = 144
+          Top = 72
+          Right = 180
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'TABCONTROL'
+          PropertyName = 'BORDERSMASK'
+          Top = 84
+          Right = 36
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'BUTTON_BIG'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 84
+          Right = 72
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'COLHEADER'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 84
+          Right = 108
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'FORMTITLE'
+          PropertyName = 'BORDERSMASK'
+          Left = 108
+          Top = 84
+          Right = 144
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'DIALOG'
+          PropertyName = 'BORDERSMASK'
+          Left = 144
+          Top = 84
+          Right = 180
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PANEL_LOW'
+          PropertyName = 'BORDERSMASK'
+          Top = 96
+          Right = 36
+          Bottom = 108
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'BARTITLE'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 96
+          Right = 72
+          Bottom = 108
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'FORM'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 96
+          Right = 108
+          Bottom = 108
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'HINT'
+          PropertyName = 'BORDERSMASK'
+          Left = 108
+          Top = 96
+          Right = 144
+          Bottom = 108
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'BUTTON_HUGE'
+          Image.Data = {
+            46050000424D46050000000000003600000028000000240000000C0000000100
+            18000000000010050000C40E0000C40E00000000000000000000FF00FF8A9AA8
+            8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00
+            FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+            00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+            5A7FA6FF00FF8A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+            ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+            EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+            C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+            ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+            EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+            C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+            A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+            9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+            E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+            DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+            E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+            E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+            DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+            E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+            E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+            A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+            7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+            D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+            F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+            D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+            D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+            F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+            D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+            D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+            A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+            7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+            C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+            ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+            EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+            C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8
+            FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3
+            F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0
+            B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA6FF00
+            FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
+            00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+            5A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+            A65A7FA65A7FA6FF00FF}
+          Name = 'BUTTON_HUGE_BORDERSMASK'
+          PropertyName = 'BORDERSMASK'
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'TOOLBAR'
+          PropertyName = 'BORDERSMASK'
+          Top = 108
+          Right = 36
+          Bottom = 120
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'COMBOBOX'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 108
+          Right = 72
+          Bottom = 120
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'ALPHACOMBOBOX'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 108
+          Right = 108
+          Bottom = 120
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'GLOBALINFO'
+          PropertyName = 'BICONCLOSE'
+          Left = 108
+          Top = 108
+          Right = 132
+          Bottom = 116
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BICONMAX'
-          Top = 60
-          Right = 24
-          Bottom = 68
+          Left = 132
+          Top = 108
+          Right = 156
+          Bottom = 116
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BICONMIN'
-          Left = 24
-          Top = 60
-          Right = 48
-          Bottom = 68
+          Left = 156
+          Top = 108
+          Right = 180
+          Bottom = 116
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BICONHELP'
-          Left = 48
-          Top = 60
-          Right = 72
-          Bottom = 68
+          Top = 120
+          Right = 24
+          Bottom = 128
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BICONNORM'
-          Left = 72
-          Top = 60
-          Right = 96
-          Bottom = 68
+          Left = 24
+          Top = 120
+          Right = 48
+          Bottom = 128
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'SICONNORM'
-          Left = 96
-          Top = 60
-          Right = 120
-          Bottom = 68
+          Left = 48
+          Top = 120
+          Right = 72
+          Bottom = 128
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BOXCHECKED'
-          Left = 120
-          Top = 60
-          Right = 159
-          Bottom = 73
+          Left = 72
+          Top = 120
+          Right = 111
+          Bottom = 133
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BOXUNCHECKED'
-          Top = 73
-          Right = 39
-          Bottom = 86
+          Left = 111
+          Top = 120
+          Right = 150
+          Bottom = 133
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BOXGRAYED'
-          Left = 39
-          Top = 73
-          Right = 78
-          Bottom = 86
+          Top = 133
+          Right = 39
+          Bottom = 146
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'RADIOCHECKED'
-          Left = 78
-          Top = 73
-          Right = 117
-          Bottom = 86
+          Left = 39
+          Top = 133
+          Right = 78
+          Bottom = 146
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'RADIOUNCHECKED'
-          Left = 117
-          Top = 73
-          Right = 156
-          Bottom = 86
+          Left = 78
+          Top = 133
+          Right = 117
+          Bottom = 146
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'SMALLCHECKED'
-          Top = 86
-          Right = 30
-          Bottom = 96
+          Left = 117
+          Top = 133
+          Right = 147
+          Bottom = 143
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'SMALLUNCHECKED'
-          Left = 30
-          Top = 86
-          Right = 60
-          Bottom = 96
+          Left = 147
+          Top = 133
+          Right = 177
+          Bottom = 143
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'SMALLGRAYED'
-          Left = 60
-          Top = 86
-          Right = 90
-          Bottom = 96
+          Top = 146
+          Right = 30
+          Bottom = 156
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'CHECK'
-          Left = 90
-          Top = 86
-          Right = 111
-          Bottom = 92
+          Left = 30
+          Top = 146
+          Right = 51
+          Bottom = 152
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'GRIPIMAGE'
-          Left = 111
-          Top = 86
-          Right = 126
-          Bottom = 91
+          Left = 51
+          Top = 146
+          Right = 66
+          Bottom = 151
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLBTNLEFT'
           PropertyName = 'GLYPHMASK'
-          Left = 126
-          Top = 86
-          Right = 138
-          Bottom = 93
+          Left = 66
+          Top = 146
+          Right = 78
+          Bottom = 153
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLBTNRIGHT'
           PropertyName = 'GLYPHMASK'
-          Left = 138
-          Top = 86
-          Right = 150
-          Bottom = 93
+          Left = 78
+          Top = 146
+          Right = 90
+          Bottom = 153
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLBTNTOP'
           PropertyName = 'GLYPHMASK'
-          Left = 150
-          Top = 86
-          Right = 171
-          Bottom = 90
+          Left = 90
+          Top = 146
+          Right = 111
+          Bottom = 150
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLBTNBOTTOM'
           PropertyName = 'GLYPHMASK'
-          Top = 96
-          Right = 21
-          Bottom = 100
+          Left = 111
+          Top = 146
+          Right = 132
+          Bottom = 150
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLSLIDERH'
           PropertyName = 'GLYPHMASK'
-          Left = 21
-          Top = 96
-          Right = 36
-          Bottom = 101
+          Left = 132
+          Top = 146
+          Right = 147
+          Bottom = 151
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLSLIDERV'
           PropertyName = 'GLYPHMASK'
-          Left = 36
-          Top = 96
-          Right = 51
-          Bottom = 101
+          Left = 147
+          Top = 146
+          Right = 162
+          Bottom = 151
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
+          SectionName = 'COMBOBOX'
+          PropertyName = 'GLYPHMASK'
+          Top = 156
+          Right = 21
+          Bottom = 160
+          ImageCount = 3
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'ALPHACOMBOBOX'
+          PropertyName = 'GLYPHMASK'
+          Left = 21
+          Top = 156
+          Right = 42
+          Bottom = 160
+          ImageCount = 3
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'ALPHACOMBOBOX'
+          PropertyName = 'SICONNORM'
+          Left = 42
+          Top = 156
+          Right = 66
+          Bottom = 164
+          ImageCount = 3
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'BARTITLE'
+          PropertyName = 'ABORDERSMASK'
+          Left = 66
+          Top = 156
+          Right = 102
+          Bottom = 168
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
           SectionName = 'TRACKBAR'
           PropertyName = 'SLIDERCHANNEL'
-          Left = 51
-          Top = 96
-          Right = 87
-          Bottom = 108
+          Left = 102
+          Top = 156
+          Right = 138
+          Bottom = 168
           ImageCount = 3
           WL = 4
           WR = 4
@@ -1052,73 +1989,202 @@ object SkinsInternas: TsStoredSkinsHolder
         item
           SectionName = 'TRACKBAR'
           PropertyName = 'SLIDERMASK'
-          Left = 87
-          Top = 96
-          Right = 102
-          Bottom = 103
+          Left = 138
+          Top = 156
+          Right = 153
+          Bottom = 163
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'TRACKBAR'
           PropertyName = 'SLIDERVMASK'
-          Left = 102
-          Top = 96
-          Right = 114
-          Bottom = 103
+          Left = 153
+          Top = 156
+          Right = 165
+          Bottom = 163
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'TRACKBAR'
           PropertyName = 'TICKHORZ'
-          Left = 114
-          Top = 96
-          Right = 117
-          Bottom = 99
+          Left = 165
+          Top = 156
+          Right = 168
+          Bottom = 159
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'TRACKBAR'
           PropertyName = 'TICKVERT'
-          Left = 117
-          Top = 96
-          Right = 126
-          Bottom = 97
+          Left = 168
+          Top = 156
+          Right = 177
+          Bottom = 157
           ImageCount = 3
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'FORM'
+          PropertyName = 'PATTERN'
+          Top = 168
+          Right = 16
+          Bottom = 184
+          ImageCount = 1
+          ImgType = itisaTexture
+        end
+        item
+          SectionName = 'DIALOG'
+          PropertyName = 'PATTERN'
+          Left = 16
+          Top = 168
+          Right = 32
+          Bottom = 184
+          ImageCount = 1
+          ImgType = itisaTexture
+        end
+        item
+          SectionName = 'FORMTITLE'
+          PropertyName = 'PATTERN'
+          Left = 32
+          Top = 168
+          Right = 48
+          Bottom = 184
+          ImageCount = 1
+          ImgType = itisaTexture
+        end
+        item
+          SectionName = 'FORMTITLE'
+          PropertyName = 'HOTPATTERN'
+          Left = 48
+          Top = 168
+          Right = 64
+          Bottom = 184
+          ImageCount = 1
+          ImgType = itisaTexture
+        end
+        item
+          SectionName = 'BAR'
+          Image.Data = {
+            96030000424D96030000000000003600000028000000180000000C0000000100
+            18000000000060030000C40E0000C40E000000000000000000005A7FA65A7FA6
+            5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+            00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF
+            00FF8CA6C28CA6C28CA6C2FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA6FF00FF7292
+            B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF
+            00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA65A7FA6
+            5A7FA6FF00FF7292B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BB
+            D0A6BBD0A6BBD0FF00FFBECEDEBECEDEBECEDEFF00FFFF00FFFF00FFFF00FFFF
+            00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF00FF8CA6C28CA6C2
+            8CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF00FFBECEDEBECEDEBECEDEFF00FFD8E3
+            ECD8E3ECD8E3ECFF00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF
+            00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF00FFBECEDEBECEDE
+            BECEDEFF00FFD8E3ECD8E3ECD8E3ECFF00FF5A7FA65A7FA65A7FA6FF00FF7292
+            B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF
+            00FFBECEDEBECEDEBECEDEFF00FFD8E3ECD8E3ECD8E3ECFF00FF5A7FA65A7FA6
+            5A7FA6FF00FF7292B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BB
+            D0A6BBD0A6BBD0FF00FFBECEDEBECEDEBECEDEFF00FFD8E3ECD8E3ECD8E3ECFF
+            00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF00FF8CA6C28CA6C2
+            8CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF00FFBECEDEBECEDEBECEDEFF00FFD8E3
+            ECD8E3ECD8E3ECFF00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF
+            00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF00FFBECEDEBECEDE
+            BECEDEFF00FFD8E3ECD8E3ECD8E3ECFF00FF5A7FA65A7FA65A7FA6FF00FF7292
+            B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF
+            00FFBECEDEBECEDEBECEDEFF00FFD8E3ECD8E3ECD8E3ECFF00FF}
+          Name = 'BAR_IMGTOPRIGHT'
+          PropertyName = 'IMGTOPRIGHT'
+          ImageCount = 1
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'DIALOG'
+          Image.Data = {
+            96030000424D96030000000000003600000028000000180000000C0000000100
+            18000000000060030000C40E0000C40E000000000000000000005A7FA65A7FA6
+            5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+            00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF
+            00FF8CA6C28CA6C28CA6C2FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA6FF00FF7292
+            B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF
+            00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA65A7FA6
+            5A7FA6FF00FF7292B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BB
+            D0A6BBD0A6BBD0FF00FFBECEDEBECEDEBECEDEFF00FFFF00FFFF00FFFF00FFFF
+            00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF00FF8CA6C28CA6C2
+            8CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF00FFBECEDEBECEDEBECEDEFF00FFD8E3
+            ECD8E3ECD8E3ECFF00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF
+            00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF00FFBECEDEBECEDE
+            BECEDEFF00FFD8E3ECD8E3ECD8E3ECFF00FF5A7FA65A7FA65A7FA6FF00FF7292
+            B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF
+            00FFBECEDEBECEDEBECEDEFF00FFD8E3ECD8E3ECD8E3ECFF00FF5A7FA65A7FA6
+            5A7FA6FF00FF7292B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BB
+            D0A6BBD0A6BBD0FF00FFBECEDEBECEDEBECEDEFF00FFD8E3ECD8E3ECD8E3ECFF
+            00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF00FF8CA6C28CA6C2
+            8CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF00FFBECEDEBECEDEBECEDEFF00FFD8E3
+            ECD8E3ECD8E3ECFF00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF
+            00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF00FFBECEDEBECEDE
+            BECEDEFF00FFD8E3ECD8E3ECD8E3ECFF00FF5A7FA65A7FA65A7FA6FF00FF7292
+            B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF
+            00FFBECEDEBECEDEBECEDEFF00FFD8E3ECD8E3ECD8E3ECFF00FF}
+          Name = 'DIALOG_IMGTOPRIGHT'
+          PropertyName = 'IMGTOPRIGHT'
+          ImageCount = 1
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'FORM'
+          Image.Data = {
+            96030000424D96030000000000003600000028000000180000000C0000000100
+            18000000000060030000C40E0000C40E000000000000000000005A7FA65A7FA6
+            5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+            00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF
+            00FF8CA6C28CA6C28CA6C2FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA6FF00FF7292
+            B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF
+            00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA65A7FA6
+            5A7FA6FF00FF7292B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BB
+            D0A6BBD0A6BBD0FF00FFBECEDEBECEDEBECEDEFF00FFFF00FFFF00FFFF00FFFF
+            00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF00FF8CA6C28CA6C2
+            8CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF00FFBECEDEBECEDEBECEDEFF00FFD8E3
+            ECD8E3ECD8E3ECFF00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF
+            00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF00FFBECEDEBECEDE
+            BECEDEFF00FFD8E3ECD8E3ECD8E3ECFF00FF5A7FA65A7FA65A7FA6FF00FF7292
+            B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF
+            00FFBECEDEBECEDEBECEDEFF00FFD8E3ECD8E3ECD8E3ECFF00FF5A7FA65A7FA6
+            5A7FA6FF00FF7292B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BB
+            D0A6BBD0A6BBD0FF00FFBECEDEBECEDEBECEDEFF00FFD8E3ECD8E3ECD8E3ECFF
+            00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF00FF8CA6C28CA6C2
+            8CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF00FFBECEDEBECEDEBECEDEFF00FFD8E3
+            ECD8E3ECD8E3ECFF00FF5A7FA65A7FA65A7FA6FF00FF7292B37292B37292B3FF
+            00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF00FFBECEDEBECEDE
+            BECEDEFF00FFD8E3ECD8E3ECD8E3ECFF00FF5A7FA65A7FA65A7FA6FF00FF7292
+            B37292B37292B3FF00FF8CA6C28CA6C28CA6C2FF00FFA6BBD0A6BBD0A6BBD0FF
+            00FFBECEDEBECEDEBECEDEFF00FFD8E3ECD8E3ECD8E3ECFF00FF}
+          Name = 'FORM_IMGTOPRIGHT'
+          PropertyName = 'IMGTOPRIGHT'
+          ImageCount = 1
           ImgType = itisaGlyph
         end>
       MasterBitmap.Data = {
-        06E40000424D06E40000000000003600000028000000B40000006C0000000100
-        180000000000D0E30000C40E0000C40E00000000000000000000FF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A
-        9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA6
-        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7F
-        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA6FF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        56840100424D56840100000000003600000028000000B4000000B80000000100
+        18000000000020840100C40E0000C40E00000000000000000000D6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECE4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3FF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
@@ -1129,12 +2195,249 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FB
-        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1
-        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA6FF00FFFF00FFFF00FF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECE4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3FF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECE4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3FF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFCFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6
+        CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDE
+        E6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CF
+        DEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6
+        CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6D6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECE4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECE4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECE4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFCFDE
+        E6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CF
+        DEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6
+        CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDE
+        E6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CF
+        DEE6CFDEE6CFDEE6CFDEE6CFDEE6D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECE4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3FF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECE4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3FF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECE4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3FF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFCFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6
+        CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDE
+        E6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CF
+        DEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6
+        CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6D6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECE4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECE4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECE4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFCFDE
+        E6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CF
+        DEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6
+        CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDE
+        E6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CFDEE6CF
+        DEE6CFDEE6CFDEE6CFDEE6CFDEE6D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
@@ -1147,27 +2450,18 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
-        F9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5
-        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA6FF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E95A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9A
+        A8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9A
+        A88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
@@ -1177,17 +2471,14 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A
-        9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
-        FDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
-        E5E9E1E5E9E1E5E95A7FA6FF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FF
-        5A7FA6FF00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FF8A9AA8FF00FFFF00
-        FFFF00FF5A7FA6FF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA85A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA8
+        5A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BB
+        D05A7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685A666
+        85A66685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA6FF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
@@ -1197,13 +2488,31 @@ object SkinsInternas: TsStoredSkinsHolder
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A
-        7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
-        5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
-        E9E1E5E95A7FA6FF00FF8A9AA8CAD1D78A9AA8FF00FFFF00FF5A7FA6B4C5D65A
-        7FA6FF00FFFF00FF2E3A44A0A6AA2E3A44FF00FF8A9AA88A9AA8FF00FFFF00FF
-        5A7FA65A7FA6FF00FFFF00FF2E3A442E3A44FF00FFFF00FFFF00FFFF00FFFF00
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA85A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6
+        BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA6
+        5A7FA66685A66685A66685A66685A66685A66685A66685A66685A66685A66685
+        A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA85A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BB
+        D0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA666
+        85A66685A66685A66685A66685A66685A66685A66685A66685A66685A65A7FA6
+        8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
+        FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E9E1E5E9E1E5E95A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
@@ -1211,98 +2520,146 @@ object SkinsInternas: TsStoredSkinsHolder
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A44
-        FF00FF2E3A44FF00FF2E3A445A7FA6FF00FF5A7FA6FF00FF5A7FA68A9AA8FF00
-        FF8A9AA8FF00FF8A9AA82E3A44FF00FF2E3A44FF00FF2E3A445A7FA6FF00FF5A
-        7FA6FF00FF5A7FA68A9AA8FF00FF8A9AA8FF00FF8A9AA88A9AA8FFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FB
-        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A
-        7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
-        5A7FA68A9AA8CAD1D7CAD1D7CAD1D78A9AA85A7FA6B4C5D6B4C5D6B4C5D65A7F
-        A62E3A44A0A6AAA0A6AAA0A6AA2E3A448A9AA88A9AA88A9AA8FF00FF5A7FA65A
-        7FA65A7FA6FF00FF2E3A442E3A442E3A44FF00FFFF00FFFF00FFFF00FFFF00FF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA85A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685
+        A66685A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8FF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA8
+        5A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
+        FD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
+        E5E9E1E5E95A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FF2E3A442E3A442E3A442E3A442E3A442E3A44FF00FFFF00FF5A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA8
+        8A9AA88A9AA8FF00FFFF00FF8A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A6
+        6685A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8FFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9
+        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA6
+        5A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
+        E95A7FA6FF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FF5A7FA6FF00FFFF
+        00FFFF00FFFF00FF2E3A44FF00FFFF00FF8A9AA8FF00FFFF00FFFF00FF5A7FA6
+        FF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        2E3A44FF00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FF5A7FA6FF00FFFF00
+        FFFF00FFFF00FF5A7FA6FF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FF8A
+        9AA8FF00FFFF00FF8A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BB
+        D0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A666
+        85A66685A66685A66685A66685A66685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA6
+        FF00FF8A9AA8CAD1D78A9AA8FF00FFFF00FF5A7FA6B4C5D65A7FA6FF00FFFF00
+        FF2E3A44A0A6AA2E3A44FF00FF8A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA6FF
+        00FFFF00FF2E3A442E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A44FF
+        00FFFF00FFFF00FFFF00FF2E3A442E3A442E3A445A7FA6FF00FFFF00FFFF00FF
+        FF00FF5A7FA65A7FA65A7FA68A9AA8FF00FFFF00FFFF00FFFF00FF8A9AA88A9A
+        A88A9AA88A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
+        A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685
+        A66685A66685A66685A66685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5
+        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8CA
+        D1D7CAD1D7CAD1D78A9AA85A7FA6B4C5D6B4C5D6B4C5D65A7FA62E3A44A0A6AA
+        A0A6AAA0A6AA2E3A448A9AA88A9AA88A9AA8FF00FF5A7FA65A7FA65A7FA6FF00
+        FF2E3A442E3A442E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA6FF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FFA0A6AA2E
-        3A44A0A6AA2E3A44FF00FFB4C5D65A7FA6B4C5D65A7FA6FF00FFCAD1D78A9AA8
-        CAD1D78A9AA8FF00FFA0A6AA2E3A44A0A6AA2E3A44FF00FFB4C5D65A7FA6B4C5
-        D65A7FA6FF00FFCAD1D78A9AA8CAD1D78A9AA88A9AA8FFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFD
-        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5
-        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A
-        9AA8CAD1D7CAD1D7CAD1D78A9AA85A7FA6B4C5D6B4C5D6B4C5D65A7FA62E3A44
-        A0A6AAA0A6AAA0A6AA2E3A448A9AA88A9AA88A9AA88A9AA85A7FA65A7FA65A7F
-        A65A7FA62E3A442E3A442E3A442E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA6FF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FF2E3A442E3A442E3A
+        442E3A442E3A442E3A44FF00FF2E3A445A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA6FF00FF5A7FA68A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FF8A9AA8
+        8A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6
+        BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A66685A6
+        6685A66685A66685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8CAD1D7CAD1
+        D7CAD1D78A9AA85A7FA6B4C5D6B4C5D6B4C5D65A7FA62E3A44A0A6AAA0A6AAA0
+        A6AA2E3A448A9AA88A9AA88A9AA88A9AA85A7FA65A7FA65A7FA65A7FA62E3A44
+        2E3A442E3A442E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A442E
         3A442E3A44FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA6FF00FFFF00FF
-        FF00FFFF00FF8A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF2E3A44FF00
-        FF2E3A44FF00FFFF00FF5A7FA6FF00FF5A7FA6FF00FFFF00FF8A9AA8FF00FF8A
-        9AA8FF00FFFF00FF2E3A44FF00FF2E3A44FF00FFFF00FF5A7FA6FF00FF5A7FA6
-        FF00FFFF00FF8A9AA8FF00FF8A9AA88A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8CAD1
-        D7CAD1D7CAD1D78A9AA85A7FA6B4C5D6B4C5D6B4C5D65A7FA62E3A44A0A6AAA0
-        A6AAA0A6AA2E3A448A9AA88A9AA88A9AA8FF00FF5A7FA65A7FA65A7FA6FF00FF
-        2E3A442E3A442E3A44FF00FF8A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FF8A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF2E3A442E3A
+        442E3A44FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA6FF00FFFF00FFFF
+        00FFFF00FF8A9AA88A9AA88A9AA8FF00FFFF00FF2E3A442E3A442E3A442E3A44
+        2E3A442E3A44FF00FF2E3A445A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00
+        FF5A7FA68A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FF8A9AA88A9AA85A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA8
+        5A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BB
+        D05A7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685A666
+        85A66685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8CAD1D7CAD1D7CAD1D7
+        8A9AA85A7FA6B4C5D6B4C5D6B4C5D65A7FA62E3A44A0A6AAA0A6AAA0A6AA2E3A
+        448A9AA88A9AA88A9AA8FF00FF5A7FA65A7FA65A7FA6FF00FF2E3A442E3A442E
+        3A44FF00FF8A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A442E3A442E3A442E3A
         442E3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A
-        9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFA0A6AA2E3A44
-        FF00FFFF00FFFF00FFB4C5D65A7FA6FF00FFFF00FFFF00FFCAD1D78A9AA8FF00
-        FFFF00FFFF00FFA0A6AA2E3A44FF00FFFF00FFFF00FFB4C5D65A7FA6FF00FFFF
-        00FFFF00FFCAD1D78A9AA88A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
-        F3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8
-        FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6D0D6DCD0D6DCD0D6DCD0
-        D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DC5A7FA68A9AA8CAD1D7CAD1D7
-        CAD1D78A9AA85A7FA6B4C5D6B4C5D6B4C5D65A7FA62E3A44A0A6AAA0A6AAA0A6
-        AA2E3A448A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA6FF00FFFF00FF2E3A442E
-        3A44FF00FFFF00FF8A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF2E3A442E3A442E3A442E3A44
+        2E3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9A
+        A88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF
+        00FFFF00FF2E3A44FF00FFFF00FF5A7FA6FF00FFFF00FFFF00FFFF00FF5A7FA6
+        FF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA8F3F8FBF3F8
+        FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3
+        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA6
+        5A7FA66D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89
+        A65A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3
+        F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FBF3F8FBF3F8FB5A7FA65A7FA6D0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6
+        DCD0D6DCD0D6DCD0D6DCD0D6DC5A7FA68A9AA8CAD1D7CAD1D7CAD1D78A9AA85A
+        7FA6B4C5D6B4C5D6B4C5D65A7FA62E3A44A0A6AAA0A6AAA0A6AA2E3A448A9AA8
+        8A9AA8FF00FFFF00FF5A7FA65A7FA6FF00FFFF00FF2E3A442E3A44FF00FFFF00
+        FF8A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FF2E3A442E3A442E3A442E3A442E3A442E3A44
         2E3A445A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA88A9AA88A9A
-        A88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF
-        00FFFF00FFFF00FF5A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FF
-        FF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FF5A7FA6FF00FFFF00FFFF00
-        FFFF00FF8A9AA8FF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
-        9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
-        5A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7F
-        A65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF8A9AA88A9AA88A9AA88A9AA88A
-        9AA85A7FA65A7FA65A7FA65A7FA65A7FA62E3A442E3A442E3A442E3A442E3A44
-        8A9AA8FF00FFFF00FFFF00FF5A7FA6FF00FFFF00FFFF00FF2E3A44FF00FFFF00
-        FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
-        9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        A88A9AA88A9AA88A9AA88A9AA82E3A442E3A442E3A442E3A442E3A442E3A442E
+        3A445A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA88A9AA88A9AA8
+        8A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF2E3A442E3A442E3A442E3A442E3A
+        442E3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF
+        00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FF8A9AA88A9AA88A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF
+        FF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9A
+        A8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA6FF00FF8A9AA88A9AA88A9AA88A9AA88A9AA85A7FA65A7F
+        A65A7FA65A7FA65A7FA62E3A442E3A442E3A442E3A442E3A448A9AA8FF00FFFF
+        00FFFF00FF5A7FA6FF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FF8A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9A
+        A8FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
+        9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
-        9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
-        5A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
-        A6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
-        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF
-        FF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
-        FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A
-        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA6
-        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
@@ -1314,12 +2671,6 @@ object SkinsInternas: TsStoredSkinsHolder
         FF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A
         7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6
-        8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
-        A6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7
-        EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7
-        EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
@@ -1328,15 +2679,21 @@ object SkinsInternas: TsStoredSkinsHolder
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF8A9AA8FFFFFFFFFFFFFFFFFF2E3A44FFFFFFFFFFFFFFFFFFFFFFFF8A9AA8
-        5A7FA6FFFFFFFFFFFFFFFFFF2E3A44FFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7F
-        A6E7EAEDE7EAEDE7EAED2E3A44E7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EA
-        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EA
-        EDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA8
+        5A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7F
+        A6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
@@ -1345,156 +2702,156 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9A
-        A8FFFFFFFFFFFF2E3A442E3A442E3A44FFFFFFFFFFFFFFFFFF8A9AA85A7FA6FF
-        FFFFFFFFFF2E3A442E3A442E3A44FFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAED
-        E7EAED2E3A442E3A442E3A44E7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAED
-        E7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFF2E3A44A0A6AA2E3A
-        44A0A6AA2E3A44FFFFFFFFFFFF8A9AA85A7FA6FFFFFF2E3A44A0A6AA2E3A44A0
-        A6AA2E3A44FFFFFFFFFFFF5A7FA65A7FA6E7EAED2E3A44A0A6AA2E3A44A0A6AA
-        2E3A44E7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        A8FFFFFF2E3A44A0A6AA2E3A44A0A6AA2E3A44FFFFFFFFFFFF8A9AA85A7FA6FF
+        FFFF2E3A44A0A6AA2E3A44A0A6AA2E3A44FFFFFFFFFFFF5A7FA65A7FA6E7EAED
+        2E3A44A0A6AA2E3A44A0A6AA2E3A44E7EAEDE7EAED5A7FA6FF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FF2E3A44FF00FFFF00FFFF00FF5A7FA6FF00FFFF00FFFF00FF8A9AA82E3A44FF
-        00FFFF00FFFF00FF5A7FA6FF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FF
+        FFFF00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FF5A7FA6FF00FFFF
+        00FFFF00FF8A9AA82E3A44FF00FFFF00FFFF00FF5A7FA6FF00FFFF00FFFF00FF
+        8A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFF
-        2E3A442E3A44FFFFFF2E3A442E3A44FFFFFFFFFFFF8A9AA85A7FA6FFFFFF2E3A
-        442E3A44FFFFFF2E3A442E3A44FFFFFFFFFFFF5A7FA65A7FA6E7EAED2E3A442E
-        3A44E7EAED2E3A442E3A44E7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7
-        EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFA0A6AA2E3A44A0A6AA2E3A44
-        A0A6AAFFFFFFFFFFFF8A9AA85A7FA6FFFFFFA0A6AA2E3A44A0A6AA2E3A44A0A6
-        AAFFFFFFFFFFFF5A7FA65A7FA6E7EAEDA0A6AA2E3A44A0A6AA2E3A44A0A6AAE7
-        EAEDE7EAED5A7FA6FF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FF5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00
+        A0A6AA2E3A44A0A6AA2E3A44A0A6AAFFFFFFFFFFFF8A9AA85A7FA6FFFFFFA0A6
+        AA2E3A44A0A6AA2E3A44A0A6AAFFFFFFFFFFFF5A7FA65A7FA6E7EAEDA0A6AA2E
+        3A44A0A6AA2E3A44A0A6AAE7EAEDE7EAED5A7FA6FF00FFFF00FF2E3A44FF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF5A7FA6FF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FF2E3A442E3A44FF00FFFF00FF5A7FA65A7FA6FF00FFFF00FF8A9A
+        A88A9AA82E3A442E3A44FF00FFFF00FF5A7FA65A7FA6FF00FFFF00FF8A9AA88A
+        9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A442E3A44
-        FF00FFFF00FF5A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA82E3A442E3A44FF00
-        FFFF00FF5A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA8FF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFF2E3A44FF
-        FFFFFFFFFFFFFFFF2E3A442E3A44FFFFFF8A9AA85A7FA6FFFFFF2E3A44FFFFFF
-        FFFFFFFFFFFF2E3A442E3A44FFFFFF5A7FA65A7FA6E7EAED2E3A44E7EAEDE7EA
-        EDE7EAED2E3A442E3A44E7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EA
-        EDE7EAEDE7EAED5A7FA68A9AA8FFFFFF2E3A44A0A6AA2E3A44A0A6AA2E3A44FF
-        FFFFFFFFFF8A9AA85A7FA6FFFFFF2E3A44A0A6AA2E3A44A0A6AA2E3A44FFFFFF
-        FFFFFF5A7FA65A7FA6E7EAED2E3A44A0A6AA2E3A44A0A6AA2E3A44E7EAEDE7EA
-        ED5A7FA6FF00FF2E3A442E3A442E3A44FF00FFFF00FFFF00FFFF00FF5A7FA65A
-        7FA65A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA8FF00FFFF00FF
-        FF00FF8A9AA8FF00FF8A9AA8FF00FF8A9AA88A9AA8FF00FF8A9AA8FF00FF8A9A
-        A88A9AA8FF00FF8A9AA8FF00FF8A9AA8FF00FF2E3A442E3A442E3A44FF00FF5A
-        7FA65A7FA65A7FA6FF00FF8A9AA88A9AA88A9AA82E3A442E3A442E3A44FF00FF
-        5A7FA65A7FA65A7FA6FF00FF8A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF2E3A442E3A448A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFF2E3A442E3A445A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAED
-        E7EAED2E3A442E3A445A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED
-        E7EAED5A7FA68A9AA8FFFFFFA0A6AA2E3A44A0A6AA2E3A44A0A6AAFFFFFFFFFF
-        FF8A9AA85A7FA6FFFFFFA0A6AA2E3A44A0A6AA2E3A44A0A6AAFFFFFFFFFFFF5A
-        7FA65A7FA6E7EAEDA0A6AA2E3A44A0A6AA2E3A44A0A6AAE7EAEDE7EAED5A7FA6
-        2E3A442E3A44FF00FF2E3A442E3A44FF00FFFF00FF5A7FA65A7FA6FF00FF5A7F
-        A65A7FA6FF00FFFF00FF8A9AA88A9AA8FF00FF8A9AA88A9AA8FF00FFFF00FFFF
-        00FFCAD1D78A9AA8CAD1D78A9AA8FF00FFCAD1D78A9AA8CAD1D78A9AA8FF00FF
-        CAD1D78A9AA8CAD1D78A9AA82E3A442E3A442E3A442E3A445A7FA65A7FA65A7F
-        A65A7FA68A9AA88A9AA88A9AA88A9AA82E3A442E3A442E3A442E3A445A7FA65A
-        7FA65A7FA65A7FA68A9AA88A9AA88A9AA88A9AA82E3A442E3A442E3A442E3A44
-        2E3A442E3A442E3A445A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9A
-        A88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFF2E3A448A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFF2E3A445A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7
-        EAED2E3A445A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A
-        7FA68A9AA8FFFFFF2E3A44A0A6AA2E3A44A0A6AA2E3A44FFFFFFFFFFFF8A9AA8
-        5A7FA6FFFFFF2E3A44A0A6AA2E3A44A0A6AA2E3A44FFFFFFFFFFFF5A7FA65A7F
-        A6E7EAED2E3A44A0A6AA2E3A44A0A6AA2E3A44E7EAEDE7EAED5A7FA62E3A44FF
-        00FFFF00FFFF00FF2E3A442E3A44FF00FF5A7FA6FF00FFFF00FFFF00FF5A7FA6
-        5A7FA6FF00FF8A9AA8FF00FFFF00FFFF00FF8A9AA88A9AA8FF00FFFF00FFFF00
-        FF8A9AA8FF00FF8A9AA8FF00FFFF00FF8A9AA8FF00FF8A9AA8FF00FFFF00FF8A
-        9AA8FF00FF8A9AA8FF00FF2E3A442E3A442E3A44FF00FF5A7FA65A7FA65A7FA6
-        FF00FF8A9AA88A9AA88A9AA82E3A442E3A442E3A44FF00FF5A7FA65A7FA65A7F
-        A6FF00FF8A9AA88A9AA88A9AA8FF00FFFF00FF2E3A442E3A442E3A442E3A442E
-        3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA8
-        8A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFF2E3A44A0
+        A6AA2E3A44A0A6AA2E3A44FFFFFFFFFFFF8A9AA85A7FA6FFFFFF2E3A44A0A6AA
+        2E3A44A0A6AA2E3A44FFFFFFFFFFFF5A7FA65A7FA6E7EAED2E3A44A0A6AA2E3A
+        44A0A6AA2E3A44E7EAEDE7EAED5A7FA6FF00FF2E3A442E3A442E3A44FF00FFFF
+        00FFFF00FFFF00FF5A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA8
+        8A9AA88A9AA8FF00FFFF00FFFF00FF8A9AA8FF00FF8A9AA8FF00FF8A9AA88A9A
+        A8FF00FF8A9AA8FF00FF8A9AA88A9AA8FF00FF8A9AA8FF00FF8A9AA8FF00FF2E
+        3A442E3A442E3A44FF00FF5A7FA65A7FA65A7FA6FF00FF8A9AA88A9AA88A9AA8
+        2E3A442E3A442E3A44FF00FF5A7FA65A7FA65A7FA6FF00FF8A9AA88A9AA88A9A
+        A8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FF2E3A44FF00FF2E3A44FF00FF2E3A445A7FA6FF00FF5A7FA6FF00FF5A7FA6
+        8A9AA8FF00FF8A9AA8FF00FF8A9AA82E3A44FF00FF2E3A44FF00FF2E3A445A7F
+        A6FF00FF5A7FA6FF00FF5A7FA68A9AA8FF00FF8A9AA8FF00FF8A9AA8FF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFA0A6AA2E3A44A0A6
+        AA2E3A44A0A6AAFFFFFFFFFFFF8A9AA85A7FA6FFFFFFA0A6AA2E3A44A0A6AA2E
+        3A44A0A6AAFFFFFFFFFFFF5A7FA65A7FA6E7EAEDA0A6AA2E3A44A0A6AA2E3A44
+        A0A6AAE7EAEDE7EAED5A7FA62E3A442E3A44FF00FF2E3A442E3A44FF00FFFF00
+        FF5A7FA65A7FA6FF00FF5A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA8FF00FF8A
+        9AA88A9AA8FF00FFFF00FFFF00FFCAD1D78A9AA8CAD1D78A9AA8FF00FFCAD1D7
+        8A9AA8CAD1D78A9AA8FF00FFCAD1D78A9AA8CAD1D78A9AA82E3A442E3A442E3A
+        442E3A445A7FA65A7FA65A7FA65A7FA68A9AA88A9AA88A9AA88A9AA82E3A442E
+        3A442E3A442E3A445A7FA65A7FA65A7FA65A7FA68A9AA88A9AA88A9AA88A9AA8
+        2E3A442E3A442E3A442E3A442E3A442E3A442E3A445A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA68A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
+        00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA6
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00
+        FFA0A6AA2E3A44A0A6AA2E3A44FF00FFB4C5D65A7FA6B4C5D65A7FA6FF00FFCA
+        D1D78A9AA8CAD1D78A9AA8FF00FFA0A6AA2E3A44A0A6AA2E3A44FF00FFB4C5D6
+        5A7FA6B4C5D65A7FA6FF00FFCAD1D78A9AA8CAD1D78A9AA8FF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFF2E3A44A0A6AA2E3A44A0A6AA
+        2E3A44FFFFFFFFFFFF8A9AA85A7FA6FFFFFF2E3A44A0A6AA2E3A44A0A6AA2E3A
+        44FFFFFFFFFFFF5A7FA65A7FA6E7EAED2E3A44A0A6AA2E3A44A0A6AA2E3A44E7
+        EAEDE7EAED5A7FA62E3A44FF00FFFF00FFFF00FF2E3A442E3A44FF00FF5A7FA6
+        FF00FFFF00FFFF00FF5A7FA65A7FA6FF00FF8A9AA8FF00FFFF00FFFF00FF8A9A
+        A88A9AA8FF00FFFF00FFFF00FF8A9AA8FF00FF8A9AA8FF00FFFF00FF8A9AA8FF
+        00FF8A9AA8FF00FFFF00FF8A9AA8FF00FF8A9AA8FF00FF2E3A442E3A442E3A44
+        FF00FF5A7FA65A7FA65A7FA6FF00FF8A9AA88A9AA88A9AA82E3A442E3A442E3A
+        44FF00FF5A7FA65A7FA65A7FA6FF00FF8A9AA88A9AA88A9AA8FF00FFFF00FF2E
+        3A442E3A442E3A442E3A442E3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00
+        FF2E3A442E3A442E3A44FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA6FF
+        00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF
+        2E3A44FF00FF2E3A44FF00FFFF00FF5A7FA6FF00FF5A7FA6FF00FFFF00FF8A9A
+        A8FF00FF8A9AA8FF00FFFF00FF2E3A44FF00FF2E3A44FF00FFFF00FF5A7FA6FF
+        00FF5A7FA6FF00FFFF00FF8A9AA8FF00FF8A9AA8FF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFF5A7FA65A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FF5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
-        9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA6
-        5A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA68A9A
-        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6FFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA6FF00FFFF00FFFF00
-        FFFF00FFFF00FF2E3A442E3A44FF00FFFF00FFFF00FFFF00FFFF00FF5A7FA65A
-        7FA6FF00FFFF00FFFF00FFFF00FFFF00FF8A9AA88A9AA8FF00FFFF00FFFF00FF
-        CAD1D78A9AA8FF00FFFF00FFFF00FFCAD1D78A9AA8FF00FFFF00FFFF00FFCAD1
-        D78A9AA8FF00FFFF00FF2E3A442E3A44FF00FFFF00FF5A7FA65A7FA6FF00FFFF
-        00FF8A9AA88A9AA82E3A442E3A44FF00FFFF00FF5A7FA65A7FA6FF00FFFF00FF
-        8A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF2E3A442E3A442E3A44FF00FFFF00
-        FFFF00FFFF00FF5A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA88A
-        9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FF2E3A442E3A44FF00FFFF00FFFF
+        00FFFF00FFFF00FF5A7FA65A7FA6FF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8
+        8A9AA8FF00FFFF00FFFF00FFCAD1D78A9AA8FF00FFFF00FFFF00FFCAD1D78A9A
+        A8FF00FFFF00FFFF00FFCAD1D78A9AA8FF00FFFF00FF2E3A442E3A44FF00FFFF
+        00FF5A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA82E3A442E3A44FF00FFFF00FF
+        5A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF2E3A
+        442E3A442E3A44FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA6FF00FFFF
+        00FFFF00FFFF00FF8A9AA88A9AA88A9AA8FF00FFFF00FFFF00FF2E3A442E3A44
+        2E3A442E3A442E3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6FF00
+        FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFA0
+        A6AA2E3A44FF00FFFF00FFFF00FFB4C5D65A7FA6FF00FFFF00FFFF00FFCAD1D7
+        8A9AA8FF00FFFF00FFFF00FFA0A6AA2E3A44FF00FFFF00FFFF00FFB4C5D65A7F
+        A6FF00FFFF00FFFF00FFCAD1D78A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9A
         A8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
         00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF
-        FF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00
-        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A
-        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA8
-        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7F
-        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A
-        7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA6FF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FF8A
-        9AA8FF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FF8A9AA8
-        FF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FF5A7FA6FF00FFFF00FFFF00
-        FF8A9AA82E3A44FF00FFFF00FFFF00FF5A7FA6FF00FFFF00FFFF00FF8A9AA8FF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FF00
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FF5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FF
+        00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FF8A9AA8FF00FF
+        FF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00
+        FF5A7FA6FF00FFFF00FFFF00FF8A9AA82E3A44FF00FFFF00FFFF00FF5A7FA6FF
+        00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A44
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA6FF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FF2E3A442E3A442E3A442E3A442E
+        3A442E3A442E3A445A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF2E3A
+        44FF00FFFF00FFFF00FFFF00FF5A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA8FF
+        00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FF5A7FA6FF00FF
+        FF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
         8A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
         A65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A
-        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA8
-        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00
-        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
-        7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
-        5A7FA65A7FA65A7FA6FF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FF8A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00
+        FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9A
         A88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A
         7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF
         5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
-        FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
-        9AA8FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
-        5A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA65A7F
-        A65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9A
         A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EA
-        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7F
-        A65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7
-        EAEDE7EAED5A7FA6FF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00
+        FFFF00FFE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7
+        EAEDE7EAEDFF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFE7EAEDE7EAEDE7
         EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDFF00FFFF00FF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFF00FFFF00FFE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED
-        E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9A
@@ -1507,11 +2864,11 @@ object SkinsInternas: TsStoredSkinsHolder
         ED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EA
-        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA8
-        5A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7
-        EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6
@@ -1524,97 +2881,97 @@ object SkinsInternas: TsStoredSkinsHolder
         8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAED
-        E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EA
-        EDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA6
-        5A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EA
-        EDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFF2E3A44A0A6AA2E3A44A0A6AA2E
-        3A44FFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFF2E3A44A0A6AA
-        2E3A44A0A6AA2E3A44FFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EA
-        ED2E3A44A0A6AA2E3A44A0A6AA2E3A44E7EAEDE7EAEDE7EAED5A7FA68A9AA8FF
+        E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FF8A9AA88A9AA88A9A
+        A88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9A
+        A88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFF2E3A
+        44A0A6AA2E3A44A0A6AA2E3A44FFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFF
+        FFFFFFFFFF2E3A44A0A6AA2E3A44A0A6AA2E3A44FFFFFFFFFFFFFFFFFF5A7FA6
+        5A7FA6E7EAEDE7EAEDE7EAED2E3A44A0A6AA2E3A44A0A6AA2E3A44E7EAEDE7EA
+        EDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EA
+        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7
         EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A
-        7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED
-        E7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7
-        EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED
-        5A7FA68A9AA8FFFFFFFFFFFFFFFFFFA0A6AA2E3A44A0A6AA2E3A44A0A6AAFFFF
-        FFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFA0A6AA2E3A44A0A6AA2E
-        3A44A0A6AAFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDA0A6AA
-        2E3A44A0A6AA2E3A44A0A6AAE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFF
-        FFFFFFFFFFFFFF2E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A
-        7FA6FFFFFFFFFFFFFFFFFFFFFFFF2E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAED2E3A442E3A44E7EAEDE7EA
-        EDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EA
-        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A
-        7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EA
-        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A
-        9AA8FFFFFFFFFFFFFFFFFF2E3A44A0A6AA2E3A44A0A6AA2E3A44FFFFFFFFFFFF
-        FFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFF2E3A44A0A6AA2E3A44A0A6AA2E3A
-        44FFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAED2E3A44A0A6AA2E
-        3A44A0A6AA2E3A44E7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFF
-        2E3A442E3A442E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFF
-        FFFFFFFFFFFFFF2E3A442E3A442E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFF5A
-        7FA65A7FA6E7EAEDE7EAEDE7EAED2E3A442E3A442E3A442E3A44E7EAEDE7EAED
-        E7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAED
-        E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAED
-        E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFF
-        FFFFFFFFFFFFFFA0A6AA2E3A44A0A6AA2E3A44A0A6AAFFFFFFFFFFFFFFFFFF8A
-        9AA85A7FA6FFFFFFFFFFFFFFFFFFA0A6AA2E3A44A0A6AA2E3A44A0A6AAFFFFFF
-        FFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDA0A6AA2E3A44A0A6AA2E3A
-        44A0A6AAE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFF2E3A442E
-        3A442E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFF
-        FFFFFF2E3A442E3A442E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7F
-        A6E7EAEDE7EAEDE7EAED2E3A442E3A442E3A442E3A44E7EAEDE7EAEDE7EAEDE7
-        EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7
-        EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7
+        EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7
-        EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFF
-        FFFFFF2E3A44A0A6AA2E3A44A0A6AA2E3A44FFFFFFFFFFFFFFFFFF8A9AA85A7F
-        A6FFFFFFFFFFFFFFFFFF2E3A44A0A6AA2E3A44A0A6AA2E3A44FFFFFFFFFFFFFF
-        FFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAED2E3A44A0A6AA2E3A44A0A6AA2E3A44
-        E7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFF2E3A442E3A
-        44FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFF
-        FFFF2E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAED
-        E7EAEDE7EAEDE7EAED2E3A442E3A44E7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7F
-        A68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EA
-        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9A
+        FFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7
+        EAED5A7FA6FF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFA0A6AA2E3A44
+        A0A6AA2E3A44A0A6AAFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFF
+        FFA0A6AA2E3A44A0A6AA2E3A44A0A6AAFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7
+        EAEDE7EAEDE7EAEDA0A6AA2E3A44A0A6AA2E3A44A0A6AAE7EAEDE7EAEDE7EAED
+        5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFF2E3A442E3A44FFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFF2E3A442E3A44FF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAED
+        2E3A442E3A44E7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A
+        7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EA
+        EDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFF2E3A44FFFFFFFF
+        FFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFF2E3A44FFFFFFFFFFFF
+        FFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAED2E3A44E7EAEDE7EAEDE7EA
+        EDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7F
+        A6FF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFF2E3A44A0A6AA2E3A44A0
+        A6AA2E3A44FFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFF2E3A44
+        A0A6AA2E3A44A0A6AA2E3A44FFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EA
+        EDE7EAED2E3A44A0A6AA2E3A44A0A6AA2E3A44E7EAEDE7EAEDE7EAED5A7FA68A
+        9AA8FFFFFFFFFFFFFFFFFF2E3A442E3A442E3A442E3A44FFFFFFFFFFFFFFFFFF
+        FFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFF2E3A442E3A442E3A442E3A44FFFF
+        FFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAED2E3A442E3A442E
+        3A442E3A44E7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A
+        7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED
+        E7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFF2E3A442E3A442E3A44FFFFFFFFFF
+        FFFFFFFF8A9AA85A7FA6FFFFFFFFFFFF2E3A442E3A442E3A44FFFFFFFFFFFFFF
+        FFFF5A7FA65A7FA6E7EAEDE7EAED2E3A442E3A442E3A44E7EAEDE7EAEDE7EAED
+        5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9A
+        A85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A
+        7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FF
+        FF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFA0A6AA2E3A44A0A6AA2E3A44A0A6
+        AAFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFA0A6AA2E3A44A0
+        A6AA2E3A44A0A6AAFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAED
+        A0A6AA2E3A44A0A6AA2E3A44A0A6AAE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFF
+        FFFFFFFFFFFFFF2E3A442E3A442E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFF8A
+        9AA85A7FA6FFFFFFFFFFFFFFFFFF2E3A442E3A442E3A442E3A44FFFFFFFFFFFF
+        FFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAED2E3A442E3A442E3A442E3A
+        44E7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7F
+        A6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7
+        EAED5A7FA68A9AA8FFFFFF2E3A442E3A44FFFFFF2E3A442E3A44FFFFFFFFFFFF
+        8A9AA85A7FA6FFFFFF2E3A442E3A44FFFFFF2E3A442E3A44FFFFFFFFFFFF5A7F
+        A65A7FA6E7EAED2E3A442E3A44E7EAED2E3A442E3A44E7EAEDE7EAED5A7FA68A
+        9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EA
+        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF
+        00FF8A9AA8FFFFFFFFFFFFFFFFFF2E3A44A0A6AA2E3A44A0A6AA2E3A44FFFFFF
+        FFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFF2E3A44A0A6AA2E3A44A0A6
+        AA2E3A44FFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAED2E3A44A0
+        A6AA2E3A44A0A6AA2E3A44E7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFF
+        FFFFFFFFFFFF2E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
+        A6FFFFFFFFFFFFFFFFFFFFFFFF2E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAED2E3A442E3A44E7EAEDE7EAED
+        E7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAED
+        E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7F
+        A68A9AA8FFFFFF2E3A44FFFFFFFFFFFFFFFFFF2E3A442E3A44FFFFFF8A9AA85A
+        7FA6FFFFFF2E3A44FFFFFFFFFFFFFFFFFF2E3A442E3A44FFFFFF5A7FA65A7FA6
+        E7EAED2E3A44E7EAEDE7EAEDE7EAED2E3A442E3A44E7EAED5A7FA68A9AA8FFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAED
+        E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FF8A9A
         A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EA
@@ -1626,12 +2983,12 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7
         EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED
-        E7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF2E3A442E3A448A9AA85A7FA6FFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF2E3A442E3A445A7FA65A7FA6E7EAEDE7
+        EAEDE7EAEDE7EAEDE7EAEDE7EAED2E3A442E3A445A7FA68A9AA8FFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7
+        EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FF8A9AA8FFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9A
         A85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED
@@ -1643,45 +3000,60 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EA
         EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA8
-        5A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7
-        EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF2E3A448A9AA85A7FA6FFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF2E3A445A7FA65A7FA6E7EAEDE7EAEDE7EA
+        EDE7EAEDE7EAEDE7EAEDE7EAED2E3A445A7FA68A9AA8FFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EA
+        EDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FF5A7FA65A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFF5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6FFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA6
+        FFFFFFFFFFFFFFFF5A7FA6FF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FF
         FF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9A
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FF8A9AA8FFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6FFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFF5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFF5A7FA65A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFF5A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9A
         A88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A
         7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF
         FF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
-        A65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
-        9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
-        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7F
-        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF
+        A65A7FA6FF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
+        9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF5A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF
         00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FF
         FF00FFFF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
         A65A7FA6FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A
-        7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA8
-        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF5A7F
-        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF
+        7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA8
+        8A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9A
+        A88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9A
+        A88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
         00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        5A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
@@ -1691,215 +3063,200 @@ object SkinsInternas: TsStoredSkinsHolder
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7
+        EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
+        A6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED
+        E7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9A
+        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EA
+        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7F
+        A65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7
+        EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9A
+        A85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED
+        E7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6
+        E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EA
+        ED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFF
+        FFFFFFFFFF2E3A44FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6
+        FFFFFFFFFFFFFFFFFFFFFFFF2E3A44FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAED2E3A44E7EAEDE7EAEDE7EAEDE7
+        EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7
+        EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFF2E3A
+        442E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFF
+        FFFFFFFFFF2E3A442E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA6
+        5A7FA6E7EAEDE7EAEDE7EAED2E3A442E3A442E3A44E7EAEDE7EAEDE7EAEDE7EA
+        EDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EA
+        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E
+        3A442E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA65A7FA6FF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF8A9AA88A9AA8FF00FFFF00FFFF00FF2E3A
+        442E3A442E3A442E3A442E3A442E3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
+        FF00FFFF00FF2E3A442E3A442E3A442E3A442E3A442E3A44FF00FFFF00FF5A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A
+        9AA88A9AA88A9AA8FF00FFFF00FF8A9AA8FFFFFFFFFFFF2E3A442E3A44FFFFFF
+        2E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFF2E3A
+        442E3A44FFFFFF2E3A442E3A44FFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7
+        EAEDE7EAED2E3A442E3A44E7EAED2E3A442E3A44E7EAEDE7EAEDE7EAEDE7EAED
+        5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAED
+        E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A44FF00FF
+        FF00FFFF00FFFF00FF2E3A44FF00FFFF00FF5A7FA6FF00FFFF00FFFF00FFFF00
+        FF5A7FA6FF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF
+        00FF2E3A44FF00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FF5A7FA6FF00FF
+        FF00FFFF00FFFF00FF5A7FA6FF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00
+        FF8A9AA8FF00FFFF00FF8A9AA8FFFFFFFFFFFF2E3A44FFFFFFFFFFFFFFFFFF2E
+        3A442E3A44FFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFF2E3A44FFFFFF
+        FFFFFFFFFFFF2E3A442E3A44FFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EA
+        ED2E3A44E7EAEDE7EAEDE7EAED2E3A442E3A44E7EAEDE7EAEDE7EAED5A7FA68A
+        9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7
+        EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A442E3A44FF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF5A7FA65A7FA6FF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FF8A9AA88A9AA8FF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF
+        00FFFF00FF2E3A442E3A442E3A445A7FA6FF00FFFF00FFFF00FFFF00FF5A7FA6
+        5A7FA65A7FA68A9AA8FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA82E3A
+        44FF00FFFF00FFFF00FFFF00FF2E3A442E3A442E3A445A7FA6FF00FFFF00FFFF
+        00FFFF00FF5A7FA65A7FA65A7FA68A9AA8FF00FFFF00FFFF00FFFF00FF8A9AA8
+        8A9AA88A9AA88A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF2E3A
+        442E3A44FFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFF2E3A442E3A44FFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAED
+        E7EAEDE7EAEDE7EAEDE7EAED2E3A442E3A44E7EAEDE7EAED5A7FA68A9AA8FFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
+        9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EA
+        EDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A442E3A44FF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FF5A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FF8A9AA88A9AA8FF00FFFF00FF2E3A442E3A442E3A442E3A442E3A
+        442E3A44FF00FF2E3A445A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF5A
+        7FA68A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FF8A9AA82E3A442E3A44
+        2E3A442E3A442E3A442E3A44FF00FF2E3A445A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA6FF00FF5A7FA68A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FF8A
+        9AA88A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF2E3A44
+        FFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFF2E3A44FFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7
+        EAEDE7EAEDE7EAEDE7EAED2E3A44E7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
+        A6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED
+        E7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A442E3A44FF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FF5A7FA65A7FA6FF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FF8A9AA88A9AA8FF00FF2E3A442E3A442E3A442E3A442E3A442E3A44
+        FF00FF2E3A445A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF5A7FA68A9A
+        A88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FF8A9AA82E3A442E3A442E3A442E
+        3A442E3A442E3A44FF00FF2E3A445A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        FF00FF5A7FA68A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FF8A9AA88A9A
+        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EA
+        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7F
+        A65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7
+        EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FF2E3A442E3A44FF00FFFF00FF2E3A442E3A44FF00FFFF00FF5A7FA6
+        5A7FA6FF00FFFF00FF5A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA8FF00FFFF00
+        FF8A9AA88A9AA8FF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FF2E
+        3A44FF00FFFF00FF5A7FA6FF00FFFF00FFFF00FFFF00FF5A7FA6FF00FFFF00FF
+        8A9AA8FF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FF2E3A44FF00FFFF00
+        FFFF00FFFF00FF2E3A44FF00FFFF00FF5A7FA6FF00FFFF00FFFF00FFFF00FF5A
+        7FA6FF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA8FFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9A
+        A85A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFF5A7FA65A7FA6FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFF5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FF5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FF2E3A442E3A442E3A442E3A44FF00FFFF00FFFF00FFFF00FF5A7FA65A
+        7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA8
+        FF00FFFF00FFFF00FFFF00FF2E3A442E3A442E3A442E3A442E3A442E3A44FF00
+        FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A
+        9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF2E3A442E3A442E3A442E3A44
+        2E3A442E3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00
+        FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FF8A9AA88A9AA88A
         9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF
         5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
         A6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
-        7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA6
-        5A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EA
-        EDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7
-        EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED
-        5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EA
-        EDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFF2E3A44FFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFF2E3A44FF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAED
-        E7EAED2E3A44E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF2E3A442E3A442E3A442E3A442E3A442E3A44FF00FFFF00FF5A7FA65A7FA6
-        5A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9A
-        A88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF8A9AA8FFFFFFFFFFFFFFFFFF2E3A442E3A442E3A44FFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFF2E3A442E3A442E3A44FFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAEDE7EAED2E3A442E
-        3A442E3A44E7EAEDE7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A442E3A442E3A442E
-        3A442E3A442E3A442E3A442E3A445A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
-        5A7FA65A7FA68A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA82E3A
-        442E3A442E3A442E3A442E3A442E3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A
         7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
-        FF00FFFF00FFFF00FFFF00FFFF00FF2E3A442E3A44FF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FF5A7FA65A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A
-        9AA88A9AA8FF00FFFF00FFFF00FF2E3A442E3A442E3A442E3A442E3A442E3A44
-        FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9A
-        A88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF2E3A442E3A442E3A442E
-        3A442E3A442E3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
-        FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF8A9A
-        A8FFFFFFFFFFFF2E3A442E3A44FFFFFF2E3A442E3A44FFFFFFFFFFFFFFFFFFFF
-        FFFF8A9AA85A7FA6FFFFFFFFFFFF2E3A442E3A44FFFFFF2E3A442E3A44FFFFFF
-        FFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAED2E3A442E3A44E7EAED2E3A
-        442E3A44E7EAEDE7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FF2E3A445A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A
-        7FA68A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FF
+        8A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF
-        00FF5A7FA6FF00FFFF00FFFF00FFFF00FF5A7FA6FF00FFFF00FF8A9AA8FF00FF
-        FF00FFFF00FFFF00FF8A9AA8FF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00
-        FF2E3A44FF00FFFF00FF5A7FA6FF00FFFF00FFFF00FFFF00FF5A7FA6FF00FFFF
-        00FF8A9AA8FF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FF8A9AA8FFFFFF
-        FFFFFF2E3A44FFFFFFFFFFFFFFFFFF2E3A442E3A44FFFFFFFFFFFFFFFFFF8A9A
-        A85A7FA6FFFFFFFFFFFF2E3A44FFFFFFFFFFFFFFFFFF2E3A442E3A44FFFFFFFF
-        FFFFFFFFFF5A7FA65A7FA6E7EAEDE7EAED2E3A44E7EAEDE7EAEDE7EAED2E3A44
-        2E3A44E7EAEDE7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FF2E3A445A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA68A9A
-        A8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FF2E3A442E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A
-        7FA65A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA88A9AA8FF00FF
-        FF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FF2E3A442E3A442E3A445A7F
-        A6FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA68A9AA8FF00FFFF00FFFF
-        00FFFF00FF8A9AA88A9AA88A9AA82E3A44FF00FFFF00FFFF00FFFF00FF2E3A44
-        2E3A442E3A445A7FA6FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA68A9A
-        A8FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA8FFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFF2E3A442E3A44FFFFFFFFFFFF8A9AA85A7FA6
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF2E3A442E3A44FFFFFFFFFF
-        FF5A7FA65A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED2E3A442E
-        3A44E7EAEDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E
-        3A445A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA68A9AA8FF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF2E3A442E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7F
-        A65A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA88A9AA8FF00FFFF
-        00FF2E3A442E3A442E3A442E3A442E3A442E3A44FF00FF2E3A445A7FA65A7FA6
-        5A7FA65A7FA65A7FA65A7FA6FF00FF5A7FA68A9AA88A9AA88A9AA88A9AA88A9A
-        A88A9AA8FF00FF8A9AA82E3A442E3A442E3A442E3A442E3A442E3A44FF00FF2E
-        3A445A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF5A7FA68A9AA88A9AA8
-        8A9AA88A9AA88A9AA88A9AA8FF00FF8A9AA88A9AA8FFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFF2E3A44FFFFFFFFFFFF8A9AA85A7FA6FFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF2E3A44FFFFFFFFFFFF5A7FA6
-        5A7FA6E7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED2E3A44E7EA
-        EDE7EAED5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A445A7F
-        A6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA68A9AA8FF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FF2E3A442E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA6
-        5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA88A9AA8FF00FF2E3A
-        442E3A442E3A442E3A442E3A442E3A44FF00FF2E3A445A7FA65A7FA65A7FA65A
-        7FA65A7FA65A7FA6FF00FF5A7FA68A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
-        FF00FF8A9AA82E3A442E3A442E3A442E3A442E3A442E3A44FF00FF2E3A445A7F
-        A65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF5A7FA68A9AA88A9AA88A9AA88A
-        9AA88A9AA88A9AA8FF00FF8A9AA88A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6E7
-        EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAEDE7EAED
-        5A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF2E3A442E3A442E3A442E3A442E3A442E3A442E3A442E3A445A7FA65A7FA6
-        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA88A9AA88A9AA88A9AA88A9A
-        A88A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A442E3A44FF00FFFF00
-        FF2E3A442E3A44FF00FFFF00FF5A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA6FF
-        00FFFF00FF8A9AA88A9AA8FF00FFFF00FF8A9AA88A9AA8FF00FFFF00FFFF00FF
-        2E3A44FF00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FF5A7FA6FF00FFFF00
-        FFFF00FFFF00FF5A7FA6FF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FF8A
-        9AA8FF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FF2E3A44FF00FFFF00FF
-        5A7FA6FF00FFFF00FFFF00FFFF00FF5A7FA6FF00FFFF00FF8A9AA8FF00FFFF00
-        FFFF00FFFF00FF8A9AA88A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6FFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA65A7FA6FFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5A7FA6FF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A
-        442E3A442E3A442E3A442E3A442E3A442E3A442E3A445A7FA65A7FA65A7FA65A
-        7FA65A7FA65A7FA65A7FA65A7FA68A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
-        8A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A442E3A442E3A442E3A44
-        FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00
-        FFFF00FF8A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF2E3A442E
-        3A442E3A442E3A442E3A442E3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA6
-        5A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00
-        FFFF00FF2E3A442E3A442E3A442E3A442E3A442E3A44FF00FFFF00FF5A7FA65A
-        7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA8
-        8A9AA88A9AA8FF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9A
-        A88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A
-        7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA6
-        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8
         8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00
@@ -1912,181 +3269,181 @@ object SkinsInternas: TsStoredSkinsHolder
         A88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A
         7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA6
         5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
-        FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
-        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
-        5A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
-        A65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA85A7FA65A7FA65A
-        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0
-        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7F
-        A66685A66685A66685A66685A66685A66685A66685A66685A66685A66685A65A
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8C6D5DEC6D5DEC6
+        D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6EC
+        DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7F
+        A6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A
         7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
         FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
-        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
-        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
-        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA6
-        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7F
-        A6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A
-        7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685A66685A6
-        6685A65A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA6FF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA85A7FA65A7FA65A7FA65A7F
-        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6
-        BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A6
-        6685A66685A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9A
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8C6D5DEC6D5DEC6D5DEC6D5
+        DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDC
+        E6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0
+        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9A
         A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
         9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
         F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
-        E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
-        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
-        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
-        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A
-        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0
-        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7F
-        A66685A66685A66685A66685A66685A66685A66685A66685A66685A66685A65A
-        7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA6FF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF8A9AA85A7FA65A7FA65A7FA65A7FA65A7FA6
-        5A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BB
-        D0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A666
-        85A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8FFFFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FF8A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DE
+        C6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6
+        ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7
+        C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8FFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
         A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
         7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
-        E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
-        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
-        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
-        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7F
-        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6
-        BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A6
-        6685A66685A66685A66685A66685A66685A66685A66685A66685A65A7FA6FF00
+        E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA6FF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF8A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
-        7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
-        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685
-        A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8FFFFFFFFFFFFFF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FF8A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6
+        D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6EC
+        DCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6
+        D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8FFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFD
         F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7F
         A6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A
-        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
-        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
-        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA6
-        5A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BB
-        D0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A666
-        85A66685A66685A66685A66685A66685A66685A66685A65A7FA6FF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF8A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
-        A65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6
-        BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A6
-        6685A66685A66685A66685A66685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
-        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
-        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
-        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
-        DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
-        7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
-        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685
-        A66685A66685A66685A66685A66685A66685A65A7FA62E3A442E3A44FF00FFFF
-        00FFFF00FFFF00FF2E3A442E3A445A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF
-        5A7FA65A7FA68A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA8FF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF8A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
-        5A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BB
-        D0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A666
-        85A66685A66685A66685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
-        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
-        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4EC
-        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
-        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
-        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
-        C3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
-        A65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6
-        BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A6
-        6685A66685A66685A66685A66685A65A7FA6FF00FF2E3A442E3A44FF00FFFF00
-        FF2E3A442E3A44FF00FFFF00FF5A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA6FF
-        00FFFF00FF8A9AA88A9AA8FF00FFFF00FF8A9AA88A9AA8FF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9A
-        A85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A
-        9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
-        A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685
-        A66685A66685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
-        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
-        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6
-        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
-        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
-        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
-        7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
-        5A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BB
-        D0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A666
-        85A66685A66685A66685A65A7FA6FF00FFFF00FF2E3A442E3A442E3A442E3A44
-        FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00
-        FFFF00FF8A9AA88A9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA85A7FA6
-        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7F
-        A6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A
-        7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685A66685A6
-        6685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
-        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
-        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
-        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
-        A85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A
-        9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
-        A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685
-        A66685A66685A65A7FA6FF00FFFF00FFFF00FF2E3A442E3A44FF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FF5A7FA65A7FA6FF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FF8A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA85A7FA65A7FA65A
-        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0
-        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7F
-        A66685A66685A66685A66685A66685A66685A66685A66685A66685A66685A65A
         7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
         FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
-        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
-        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
-        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA6
-        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7F
-        A6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A
-        7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685A66685A6
-        6685A65A7FA6FF00FFFF00FF2E3A442E3A442E3A442E3A44FF00FFFF00FFFF00
-        FFFF00FF5A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA88A
-        9AA88A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        E5E9E1E5E9E1E5E9E1E5E95A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A
+        442E3A442E3A442E3A442E3A442E3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
+        FF00FFFF00FF8A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5
+        DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDC
+        E6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
+        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
+        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
+        9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E95A7FA62E3A442E3A44FF00FFFF00FFFF00FFFF00FF2E3A442E
+        3A445A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA68A9AA88A9AA8
+        FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA82E3A442E3A442E3A442E3A442E3A
+        442E3A442E3A442E3A445A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA68A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA82E3A442E3A44
+        2E3A442E3A442E3A442E3A44FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF
+        00FF8A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE
+        C6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6
+        ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7
+        C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
+        A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
+        7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E95A7FA6FF00FF2E3A442E3A44FF00FFFF00FF2E3A442E3A44FF00FFFF00
+        FF5A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA8FF
+        00FFFF00FF8A9AA88A9AA8FF00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FF2E3A445A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA68A9A
+        A8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9A
+        A8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A
+        9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC
+        DCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6
+        D0B7C6D0B7C6D05A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7F
+        A6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A
+        7FA6FF00FFFF00FF2E3A442E3A442E3A442E3A44FF00FFFF00FFFF00FFFF00FF
+        5A7FA65A7FA65A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9A
+        A88A9AA8FF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E
+        3A445A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA68A9AA8FF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8C6D5DE
+        C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7F
+        A6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A
+        7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
+        B7C6D05A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA6FF00
+        FFFF00FFFF00FF2E3A442E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A
+        7FA65A7FA6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA88A9AA8FF00FF
+        FF00FFFF00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A445A7F
+        A6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5A7FA68A9AA8FF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8C6D5DEC6D5DEC6
+        D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6EC
+        DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7F
+        A6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A
+        7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA6FF00FFFF00FF
+        2E3A442E3A442E3A442E3A44FF00FFFF00FFFF00FFFF00FF5A7FA65A7FA65A7F
+        A65A7FA6FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA8FF00FFFF
+        00FF2E3A44FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2E3A445A7FA6FF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF5A7FA68A9AA8FF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FF8A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA8F3F8FBF3F8FBF3F8FBF3F8
         FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3
-        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA66D89A6
-        6D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A65A7FA68A9A
+        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6AEBDC8
+        AEBDC8AEBDC8AEBDC8AEBDC8AEBDC8AEBDC8AEBDC8AEBDC8AEBDC85A7FA68A9A
         A8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A
         9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
         F3F8FB5A7FA65A7FA6D0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6
         DCD0D6DCD0D6DC5A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3
         F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
-        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6
-        D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3
-        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FB
-        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7F
-        A66D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A65A
-        7FA6FF00FF2E3A442E3A44FF00FFFF00FF2E3A442E3A44FF00FFFF00FF5A7FA6
-        5A7FA6FF00FFFF00FF5A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA8FF00FFFF00
-        FF8A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6D0D6DCD0D6DCD0D6DCD0D6
+        DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DC5A7FA6FF00FF2E3A442E3A44FF
+        00FFFF00FF2E3A442E3A44FF00FFFF00FF5A7FA65A7FA6FF00FFFF00FF5A7FA6
+        5A7FA6FF00FFFF00FF8A9AA88A9AA8FF00FFFF00FF8A9AA88A9AA8FF00FF2E3A
+        442E3A442E3A442E3A442E3A442E3A442E3A442E3A445A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA68A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA8
         8A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
         A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A
@@ -2097,13 +3454,13 @@ object SkinsInternas: TsStoredSkinsHolder
         5A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9A
         A88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
         7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
-        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9A
-        A88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A
-        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA6
-        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF2E3A
-        442E3A44FF00FFFF00FFFF00FFFF00FF2E3A442E3A445A7FA65A7FA6FF00FFFF
-        00FFFF00FFFF00FF5A7FA65A7FA68A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF
-        8A9AA88A9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF2E3A442E3A44FF00FFFF00FFFF00
+        FFFF00FF2E3A442E3A445A7FA65A7FA6FF00FFFF00FFFF00FFFF00FF5A7FA65A
+        7FA68A9AA88A9AA8FF00FFFF00FFFF00FFFF00FF8A9AA88A9AA82E3A442E3A44
+        2E3A442E3A442E3A442E3A442E3A442E3A445A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA68A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
+        9AA8FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
         9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
         5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
@@ -2124,14 +3481,14 @@ object SkinsInternas: TsStoredSkinsHolder
         5A7FA6FF00FF8A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
         ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
         EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
-        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
-        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
-        9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
-        F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
-        E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A6
+        6685A66685A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
         F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
         E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6
@@ -2141,14 +3498,14 @@ object SkinsInternas: TsStoredSkinsHolder
         7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
         D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
         F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
-        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
-        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
-        A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
-        7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
-        E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BB
+        D0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A666
+        85A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
         FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
         E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
@@ -2158,13 +3515,13 @@ object SkinsInternas: TsStoredSkinsHolder
         A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
         9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
         E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
-        DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
-        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
-        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFD
-        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7F
-        A6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A
+        DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685
+        A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
         7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
         FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
@@ -2175,13 +3532,13 @@ object SkinsInternas: TsStoredSkinsHolder
         D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
         A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
         7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
-        C3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
+        C3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A6
+        6685A66685A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
         A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
         9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
         F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
@@ -2192,13 +3549,13 @@ object SkinsInternas: TsStoredSkinsHolder
         E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
         E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
         A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
-        7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
-        FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
-        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
-        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
-        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFF
+        7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BB
+        D0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A666
+        85A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
         A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
         7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
@@ -2209,13 +3566,13 @@ object SkinsInternas: TsStoredSkinsHolder
         ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
         EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
         C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
-        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
-        9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
-        F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
-        E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
-        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
-        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFF
+        A85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A
+        9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
+        A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685
+        A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFD
         F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7F
         A6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A
@@ -2225,14 +3582,14 @@ object SkinsInternas: TsStoredSkinsHolder
         D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
         D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
         F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
-        A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
-        7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
-        E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7F
+        A6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A
+        7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685A66685A6
+        6685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
         FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
         E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
@@ -2242,14 +3599,14 @@ object SkinsInternas: TsStoredSkinsHolder
         DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
         E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
         E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
-        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFD
-        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7F
-        A6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A
-        7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
-        FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
-        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7F
+        A66685A66685A66685A66685A66685A66685A66685A66685A66685A66685A65A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
         FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
         E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4EC
@@ -2259,14 +3616,14 @@ object SkinsInternas: TsStoredSkinsHolder
         C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
         ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
         EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
-        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
-        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
-        9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
-        F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
-        E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A6
+        6685A66685A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
         F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
         E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6
@@ -2278,12 +3635,12 @@ object SkinsInternas: TsStoredSkinsHolder
         FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7
         C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
         F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8
-        FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6D0D6DCD0D6DCD0
-        D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DC5A7FA68A9AA8F3F8FB
+        FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA66D89A66D89A66D
+        89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A65A7FA68A9AA8F3F8FB
         F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7F
         A6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A
-        7FA65A7FA6D0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DC
-        D0D6DC5A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
+        7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
+        B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
         FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3
         F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6D0D6DCD0D6DCD0D6DCD0D6DCD0D6DC
         D0D6DCD0D6DCD0D6DCD0D6DCD0D6DC5A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8
@@ -2333,11 +3690,11 @@ object SkinsInternas: TsStoredSkinsHolder
         D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
         D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
         F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
-        A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
-        7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
-        E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7F
+        A6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A
+        7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685A66685A6
+        6685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
         ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
         EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
         C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
@@ -2350,10 +3707,10 @@ object SkinsInternas: TsStoredSkinsHolder
         DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
         E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
         E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
-        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFD
-        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7F
-        A6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7F
+        A66685A66685A66685A66685A66685A66685A66685A66685A66685A66685A65A
         7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
         D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
         F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
@@ -2367,10 +3724,10 @@ object SkinsInternas: TsStoredSkinsHolder
         C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
         ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
         EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
-        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A6
+        6685A66685A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9A
         A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
         9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
         E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
@@ -2384,10 +3741,10 @@ object SkinsInternas: TsStoredSkinsHolder
         7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
         D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
         F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
-        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
-        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4EC
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BB
+        D0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A666
+        85A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8D6E4EC
         D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
         A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
         7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
@@ -2401,10 +3758,10 @@ object SkinsInternas: TsStoredSkinsHolder
         A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
         9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
         E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
-        DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
-        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
-        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6
+        DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685
+        A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6
         E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
         E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
         A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
@@ -2418,10 +3775,10 @@ object SkinsInternas: TsStoredSkinsHolder
         D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
         A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
         7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
-        C3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        C3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A6
+        6685A66685A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
         ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
         EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
         C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
@@ -2435,10 +3792,10 @@ object SkinsInternas: TsStoredSkinsHolder
         E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
         E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
         A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
-        7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
-        FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
-        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BB
+        D0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A666
+        85A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
         D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
         F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
         D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
@@ -2452,10 +3809,10 @@ object SkinsInternas: TsStoredSkinsHolder
         ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
         EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
         C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
-        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
-        9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
-        F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
-        E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        A85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A
+        9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
+        A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685
+        A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
         E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
         E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
         DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
@@ -2468,11 +3825,11 @@ object SkinsInternas: TsStoredSkinsHolder
         D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
         D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
         F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
-        A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
-        7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
-        E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7F
+        A6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A
+        7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685A66685A6
+        6685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
         ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
         EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
         C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8
@@ -2486,6 +3843,816 @@ object SkinsInternas: TsStoredSkinsHolder
         F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
         F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6
         D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3
+        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FB
+        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7F
+        A66D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A65A
+        7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7
+        C6D0B7C6D0B7C6D0B7C6D05A7FA6FF00FF8A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9A
+        A88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9A
+        A88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
+        FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FF8A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6
+        D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6EC
+        DCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6
+        D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA85A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7F
+        A66685A66685A66685A66685A66685A66685A66685A66685A66685A66685A65A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5
+        DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDC
+        E6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
+        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA85A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A6
+        6685A66685A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE
+        C6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6
+        ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7
+        C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BB
+        D0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A666
+        85A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A
+        9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC
+        DCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6
+        D0B7C6D0B7C6D05A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685
+        A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8C6D5DE
+        C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7F
+        A6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A
+        7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
+        B7C6D05A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A6
+        6685A66685A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8C6D5DEC6D5DEC6
+        D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6EC
+        DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7F
+        A6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A
+        7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BB
+        D0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A666
+        85A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8C6D5DEC6D5DEC6D5DEC6D5
+        DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDC
+        E6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0
+        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9A
+        A85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A
+        9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
+        A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685
+        A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DE
+        C6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6
+        ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7
+        C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA85A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7F
+        A6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A
+        7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685A66685A6
+        6685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6
+        D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6EC
+        DCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6
+        D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA85A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7F
+        A66685A66685A66685A66685A66685A66685A66685A66685A66685A66685A65A
+        7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7
+        C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7
+        C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8F3F8FB
+        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7F
+        A6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A
+        7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
+        B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3
+        F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6AEBDC8AEBDC8AEBDC8AEBDC8AEBDC8
+        AEBDC8AEBDC8AEBDC8AEBDC8AEBDC85A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3
+        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA66D89A6
+        6D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A66D89A65A7FA6FF00
+        FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9A
+        A88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9A
+        A88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
+        FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF8A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE
+        C6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6
+        ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7
+        C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A
+        9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC
+        DCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6
+        D0B7C6D0B7C6D05A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8C6D5DE
+        C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7F
+        A6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A
+        7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
+        B7C6D05A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8C6D5DEC6D5DEC6
+        D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6EC
+        DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7F
+        A6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8C6D5DEC6D5DEC6D5DEC6D5
+        DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDC
+        E6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0
+        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DE
+        C6D5DEC6D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6
+        ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7
+        C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6
+        D5DEC6D5DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6EC
+        DCE6ECDCE6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6
+        D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5
+        DEC6D5DEC6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDC
+        E6ECDCE6ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
+        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8C6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DEC6D5DE
+        C6D5DE8A9AA85A7FA6DCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6ECDCE6
+        ECDCE6ECDCE6EC5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7
+        C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3
+        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0
+        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9A
+        A8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A
+        9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FB5A7FA65A7FA6AEBDC8AEBDC8AEBDC8AEBDC8AEBDC8AEBDC8AEBDC8AEBD
+        C8AEBDC8AEBDC85A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3
+        F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6
+        D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3
+        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FB
+        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7F
+        A6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A
+        7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7
+        C6D0B7C6D0B7C6D0B7C6D05A7FA6FF00FF8A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9A
+        A88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9A
+        A88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
+        FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FF8A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A6
+        6685A66685A66685A66685A66685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685
+        A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BB
+        D0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A666
+        85A66685A66685A66685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A6
+        6685A66685A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A
+        9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
+        A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685
+        A66685A66685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BB
+        D0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A666
+        85A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7F
+        A6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A
+        7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685A66685A6
+        6685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A
+        9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
+        A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685
+        A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7F
+        A66685A66685A66685A66685A66685A66685A66685A66685A66685A66685A65A
+        7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7F
+        A6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A
+        7FA65A7FA66685A66685A66685A66685A66685A66685A66685A66685A66685A6
+        6685A65A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A6
+        6685A66685A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9A
+        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
+        9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7F
+        A66685A66685A66685A66685A66685A66685A66685A66685A66685A66685A65A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BB
+        D0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A666
+        85A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8FFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
+        A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
+        7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A6
+        6685A66685A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685
+        A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8FFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7F
+        A6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BB
+        D0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A666
+        85A66685A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0A6
+        BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685A66685A6
+        6685A66685A66685A66685A66685A65A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA85A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA68A9AA85A7FA6A6BBD0A6BBD0A6BBD0A6BBD0A6BBD0
+        A6BBD0A6BBD0A6BBD0A6BBD0A6BBD05A7FA65A7FA66685A66685A66685A66685
+        A66685A66685A66685A66685A66685A66685A65A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FB5A7FA65A7FA66D89A66D89A66D89A66D89A66D89A66D89A66D
+        89A66D89A66D89A66D89A65A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6D0D6DCD0D6DCD0
+        D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DC5A7FA68A9AA8F3F8FB
+        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7F
+        A6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A
+        7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
+        B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3
+        F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA66D89A66D89A66D89A66D89A66D89A6
+        6D89A66D89A66D89A66D89A66D89A65A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3
+        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0
+        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA6FF00
+        FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9A
+        A88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9A
+        A88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
+        FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF8A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
+        A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
+        7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
+        9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7F
+        A6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
+        A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
+        7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7F
+        A6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A
+        7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
+        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
+        9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
+        A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
+        7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7F
+        A6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A
+        7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
+        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
+        9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8FFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
+        A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
+        7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3
+        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0
+        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9A
+        A8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A
+        9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FB5A7FA65A7FA6D0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6
+        DCD0D6DCD0D6DC5A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3
+        F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6D0D6DCD0D6DCD0D6DCD0D6
+        DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DC5A7FA68A9AA8F3F8FBF3F8FBF3
         F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FB
         F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7F
         A6D0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DC5A
@@ -2533,6 +4700,60 @@ object SkinsInternas: TsStoredSkinsHolder
         ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
         EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
         C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
         A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
         9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
         F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
@@ -2624,60 +4845,6 @@ object SkinsInternas: TsStoredSkinsHolder
         E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
         E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
         A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
-        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
-        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
-        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
-        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
-        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
-        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
-        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
-        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
-        C3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
-        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
-        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
-        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
-        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
-        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
-        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
-        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
-        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
-        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
-        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
-        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
-        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
-        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
-        7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
-        FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
-        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
-        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
-        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
-        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
-        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
-        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
-        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
-        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
-        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
-        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
-        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
-        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
-        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
-        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
-        9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
-        F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
-        E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
-        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
-        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
-        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
-        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
-        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
-        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
         7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
         F3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
         FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7
@@ -2687,11 +4854,11 @@ object SkinsInternas: TsStoredSkinsHolder
         C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8F3F8FB
         F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7F
         A6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A
-        7FA65A7FA6D0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DC
-        D0D6DC5A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
+        7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
+        B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
         FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3
-        F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
-        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8
+        F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6D0D6DCD0D6DCD0D6DCD0D6DCD0D6DC
+        D0D6DCD0D6DCD0D6DCD0D6DCD0D6DC5A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8
         FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3
         F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0
         B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA6FF00
@@ -2728,34 +4895,7 @@ object SkinsInternas: TsStoredSkinsHolder
         A65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
         9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
         5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
-        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF8A9AA8FFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFD
-        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7F
-        A6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A
-        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
-        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
-        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
-        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
-        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
-        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
-        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
-        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
-        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
-        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
-        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
-        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
-        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
-        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
-        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
-        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
-        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
-        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
-        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
-        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
-        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
-        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF8A9AA8D6E4ECD6E4ECD6
         E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
         E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
         A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
@@ -2880,17 +5020,44 @@ object SkinsInternas: TsStoredSkinsHolder
         C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
         ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
         EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
         C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8
         FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3
-        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6D0D6DC
-        D0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DC5A7FA68A9A
+        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0
+        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9A
         A8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A
         9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
         F3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6
         D0B7C6D0B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3
         F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
-        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6
-        D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3
+        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6D0D6DCD0D6DCD0D6DCD0D6
+        DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DC5A7FA68A9AA8F3F8FBF3F8FBF3
         F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FB
         F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7F
         A6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A
@@ -2914,7 +5081,209 @@ object SkinsInternas: TsStoredSkinsHolder
         FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
         00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
         5A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
-        A65A7FA65A7FA6FF00FF}
+        A65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FF8A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A
+        9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7F
+        A6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A
+        7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7F
+        A6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FB
+        FDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1
+        E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD
+        F9FBFDF9FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5
+        E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EE
+        F3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3
+        D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4EC
+        D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7F
+        A6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A
+        7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB
+        C3D1DB5A7FA68A9AA8FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF8A9AA85A7FA6F9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9FBFDF9
+        FBFDF9FBFDF9FBFDF9FBFD5A7FA65A7FA6E1E5E9E1E5E9E1E5E9E1E5E9E1E5E9
+        E1E5E9E1E5E9E1E5E9E1E5E9E1E5E95A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4
+        ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4
+        EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DB
+        C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9A
+        A8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A
+        9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7FA6C3D1DBC3D1DBC3D1DBC3D1
+        DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A7FA68A9AA8D6E4ECD6E4ECD6
+        E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4ECD6E4EC8A9AA85A7FA6E4EEF3
+        E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF3E4EEF35A7FA65A7F
+        A6C3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DBC3D1DB5A
+        7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FB5A7FA65A7FA6D0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0D6DCD0
+        D6DCD0D6DCD0D6DCD0D6DC5A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB
+        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7
+        C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8F3F8FB
+        F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7F
+        A6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A
+        7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
+        B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3
+        F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0
+        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA68A9AA8F3F8FBF3F8FBF3F8FBF3F8
+        FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB8A9AA85A7FA6F3F8FBF3F8FBF3
+        F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FBF3F8FB5A7FA65A7FA6B7C6D0
+        B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D0B7C6D05A7FA6FF00
+        FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF
+        00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A
+        9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA6
+        5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00
+        FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF
+        00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA6FF00FFFF00FF8A9AA88A9AA88A9AA88A9AA88A9AA8
+        8A9AA88A9AA88A9AA88A9AA88A9AA8FF00FFFF00FF5A7FA65A7FA65A7FA65A7F
+        A65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FFFF00FF5A7FA65A7FA65A
+        7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA65A7FA6FF00FF}
       Shadow1Color = 7496537
       Shadow1Offset = 1
       Shadow1Blur = 5
@@ -3439,6 +5808,552 @@ object SkinsInternas: TsStoredSkinsHolder
           HotColor = 10533800
           BorderColor1 = 8822926
           BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'RADIOBUTTON'
+          ParentClass = 'CHECKBOX'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          Transparency = 100
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          HotTransparency = 100
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'SPEEDBUTTON'
+          ParentClass = 'BUTTON'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '15397870;14543843;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          HotGradientPercent = 60
+          HotGradientData = '15857651;14937831;100;0;0'
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'SPEEDBUTTON_SMALL'
+          ParentClass = 'BUTTON'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '15397870;14543843;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          HotGradientPercent = 60
+          HotGradientData = '15857651;14937831;100;0;0'
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'STATUSBAR'
+          Color = 13360338
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14477536
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'TOOLBUTTON'
+          ParentClass = 'BUTTON'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          Transparency = 100
+          GradientPercent = 60
+          GradientData = '15397870;14543843;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          HotTransparency = 100
+          HotGradientPercent = 60
+          HotGradientData = '15857651;14937831;100;0;0'
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'WEBBUTTON'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          Transparency = 100
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          HotTransparency = 100
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'TABTOP'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          GradientPercent = 40
+          GradientData = '15397870;14543843;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          HotGradientPercent = 40
+          HotGradientData = '15857651;14937831;100;0;0'
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'PAGECONTROL'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'PAGECONTROLBOTTOM'
+          ParentClass = 'PAGECONTROL'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'PAGECONTROLLEFT'
+          ParentClass = 'PAGECONTROL'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'PAGECONTROLRIGHT'
+          ParentClass = 'PAGECONTROL'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'BAR'
+          Color = 13360338
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14477536
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'PROGRESSH'
+          ParentClass = 'PROGRESSV'
+          Color = 6261355
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '15857907 -1 -1 -1 -1'
+          HotFontColor = '16777215 -1 -1 -1 -1'
+          GradientPercent = 30
+          GradientData = '10467494;6261355;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 10533800
+          HotGradientPercent = 30
+          HotGradientData = '12570819;9087891;100;0;0'
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'TABCONTROL'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'MENULINE'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'BUTTON_BIG'
+          ParentClass = 'BUTTON'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '15397870;14543843;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          HotGradientPercent = 60
+          HotGradientData = '15857651;14937831;100;0;0'
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'COLHEADER'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          GradientPercent = 50
+          GradientData = '15397870;14543843;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          HotGradientPercent = 50
+          HotGradientData = '15857651;14937831;100;0;0'
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'FORMTITLE'
+          Color = 6261355
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '15857907 -1 -1 -1 -1'
+          HotFontColor = '16777215 -1 -1 -1 -1'
+          GradientPercent = 70
+          GradientData = '10467494;6261355;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 10533800
+          HotGradientPercent = 70
+          HotGradientData = '12570819;9087891;100;0;0'
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'SPLITTER'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'MAINMENU'
+          Color = 13360338
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14477536
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'ICOLINE'
+          Color = 13360338
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14477536
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'EXTRALINE'
+          Color = 6261355
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '15857907 -1 -1 -1 -1'
+          HotFontColor = '16777215 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '10467494;6261355;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 10533800
+          HotGradientPercent = 60
+          HotGradientData = '12570819;9087891;100;0;0'
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'DIALOG'
+          ParentClass = 'FORM'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'PANEL_LOW'
+          ParentClass = 'PANEL'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'GRIPH'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          Transparency = 100
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          HotTransparency = 100
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'BARTITLE'
+          Color = 6261355
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '15857907 -1 -1 -1 -1'
+          HotFontColor = '16777215 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '10467494;6261355;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 10533800
+          HotGradientPercent = 60
+          HotGradientData = '12570819;9087891;100;0;0'
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'FORM'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'HINT'
+          Color = clWhite
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 16317433
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'BUTTON_HUGE'
+          ParentClass = 'BUTTON'
+          Color = 14543843
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '15397870;14543843;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 15134954
+          HotGradientPercent = 60
+          HotGradientData = '15857651;14937831;100;0;0'
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'TOOLBAR'
+          Color = 13360338
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14477536
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'COMBOBOX'
+          ParentClass = 'EDIT'
+          Color = clWhite
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 16317433
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
+        end
+        item
+          SectionName = 'ALPHACOMBOBOX'
+          ParentClass = 'COMBOBOX'
+          Color = clWhite
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2572335 -1 -1 -1 -1'
+          HotFontColor = '2572335 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 16317433
+          BorderColor1 = 8822926
+          BorderColor2 = 15857907
         end>
       Images = <
         item
@@ -3744,228 +6659,619 @@ object SkinsInternas: TsStoredSkinsHolder
           WB = 4
         end
         item
-          SectionName = 'GLOBALINFO'
-          PropertyName = 'BICONCLOSE'
+          SectionName = 'SPEEDBUTTON'
+          PropertyName = 'BORDERSMASK'
           Left = 144
           Top = 48
-          Right = 168
-          Bottom = 56
+          Right = 180
+          Bottom = 60
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'SPEEDBUTTON_SMALL'
+          PropertyName = 'BORDERSMASK'
+          Top = 60
+          Right = 36
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'STATUSBAR'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 60
+          Right = 72
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'TOOLBUTTON'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 60
+          Right = 108
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'TABTOP'
+          PropertyName = 'BORDERSMASK'
+          Left = 108
+          Top = 60
+          Right = 144
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PAGECONTROL'
+          PropertyName = 'BORDERSMASK'
+          Left = 144
+          Top = 60
+          Right = 180
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PAGECONTROLBOTTOM'
+          PropertyName = 'BORDERSMASK'
+          Top = 72
+          Right = 36
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PAGECONTROLLEFT'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 72
+          Right = 72
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PAGECONTROLRIGHT'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 72
+          Right = 108
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'BAR'
+          PropertyName = 'BORDERSMASK'
+          Left = 108
+          Top = 72
+          Right = 144
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PROGRESSH'
+          PropertyName = 'BORDERSMASK'
+          Left = 144
+          Top = 72
+          Right = 180
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'TABCONTROL'
+          PropertyName = 'BORDERSMASK'
+          Top = 84
+          Right = 36
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'BUTTON_BIG'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 84
+          Right = 72
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'COLHEADER'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 84
+          Right = 108
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'FORMTITLE'
+          PropertyName = 'BORDERSMASK'
+          Left = 108
+          Top = 84
+          Right = 144
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'DIALOG'
+          PropertyName = 'BORDERSMASK'
+          Left = 144
+          Top = 84
+          Right = 180
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PANEL_LOW'
+          PropertyName = 'BORDERSMASK'
+          Top = 96
+          Right = 36
+          Bottom = 108
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'BARTITLE'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 96
+          Right = 72
+          Bottom = 108
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'FORM'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 96
+          Right = 108
+          Bottom = 108
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'HINT'
+          PropertyName = 'BORDERSMASK'
+          Left = 108
+          Top = 96
+          Right = 144
+          Bottom = 108
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'BUTTON_HUGE'
+          Image.Data = {
+            46050000424D46050000000000003600000028000000240000000C0000000100
+            18000000000010050000C40E0000C40E00000000000000000000FF00FF86A08E
+            86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00
+            FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+            00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+            5F8A6BFF00FF86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+            E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+            F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+            C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+            E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+            F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+            C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+            8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+            A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+            E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+            CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+            EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+            E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+            CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+            EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+            E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+            6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+            8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+            DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+            EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+            D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+            DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+            EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+            D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+            DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+            6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+            8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+            C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+            E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+            F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+            C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8
+            F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1
+            F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1
+            BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6BFF00
+            FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
+            00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+            5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+            6B5F8A6B5F8A6BFF00FF}
+          Name = 'BUTTON_HUGE_BORDERSMASK'
+          PropertyName = 'BORDERSMASK'
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'TOOLBAR'
+          PropertyName = 'BORDERSMASK'
+          Top = 108
+          Right = 36
+          Bottom = 120
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'COMBOBOX'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 108
+          Right = 72
+          Bottom = 120
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'ALPHACOMBOBOX'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 108
+          Right = 108
+          Bottom = 120
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'GLOBALINFO'
+          PropertyName = 'BICONCLOSE'
+          Left = 108
+          Top = 108
+          Right = 132
+          Bottom = 116
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BICONMAX'
-          Top = 60
-          Right = 24
-          Bottom = 68
+          Left = 132
+          Top = 108
+          Right = 156
+          Bottom = 116
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BICONMIN'
-          Left = 24
-          Top = 60
-          Right = 48
-          Bottom = 68
+          Left = 156
+          Top = 108
+          Right = 180
+          Bottom = 116
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BICONHELP'
-          Left = 48
-          Top = 60
-          Right = 72
-          Bottom = 68
+          Top = 120
+          Right = 24
+          Bottom = 128
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BICONNORM'
-          Left = 72
-          Top = 60
-          Right = 96
-          Bottom = 68
+          Left = 24
+          Top = 120
+          Right = 48
+          Bottom = 128
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'SICONNORM'
-          Left = 96
-          Top = 60
-          Right = 120
-          Bottom = 68
+          Left = 48
+          Top = 120
+          Right = 72
+          Bottom = 128
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BOXCHECKED'
-          Left = 120
-          Top = 60
-          Right = 159
-          Bottom = 73
+          Left = 72
+          Top = 120
+          Right = 111
+          Bottom = 133
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BOXUNCHECKED'
-          Top = 73
-          Right = 39
-          Bottom = 86
+          Left = 111
+          Top = 120
+          Right = 150
+          Bottom = 133
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BOXGRAYED'
-          Left = 39
-          Top = 73
-          Right = 78
-          Bottom = 86
+          Top = 133
+          Right = 39
+          Bottom = 146
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'RADIOCHECKED'
-          Left = 78
-          Top = 73
-          Right = 117
-          Bottom = 86
+          Left = 39
+          Top = 133
+          Right = 78
+          Bottom = 146
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'RADIOUNCHECKED'
-          Left = 117
-          Top = 73
-          Right = 156
-          Bottom = 86
+          Left = 78
+          Top = 133
+          Right = 117
+          Bottom = 146
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'SMALLCHECKED'
-          Top = 86
-          Right = 30
-          Bottom = 96
+          Left = 117
+          Top = 133
+          Right = 147
+          Bottom = 143
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'SMALLUNCHECKED'
-          Left = 30
-          Top = 86
-          Right = 60
-          Bottom = 96
+          Left = 147
+          Top = 133
+          Right = 177
+          Bottom = 143
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'SMALLGRAYED'
-          Left = 60
-          Top = 86
-          Right = 90
-          Bottom = 96
+          Top = 146
+          Right = 30
+          Bottom = 156
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'CHECK'
-          Left = 90
-          Top = 86
-          Right = 111
-          Bottom = 92
+          Left = 30
+          Top = 146
+          Right = 51
+          Bottom = 152
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'GRIPIMAGE'
-          Left = 111
-          Top = 86
-          Right = 126
-          Bottom = 91
+          Left = 51
+          Top = 146
+          Right = 66
+          Bottom = 151
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLBTNLEFT'
           PropertyName = 'GLYPHMASK'
-          Left = 126
-          Top = 86
-          Right = 138
-          Bottom = 93
+          Left = 66
+          Top = 146
+          Right = 78
+          Bottom = 153
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLBTNRIGHT'
           PropertyName = 'GLYPHMASK'
-          Left = 138
-          Top = 86
-          Right = 150
-          Bottom = 93
+          Left = 78
+          Top = 146
+          Right = 90
+          Bottom = 153
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLBTNTOP'
           PropertyName = 'GLYPHMASK'
-          Left = 150
-          Top = 86
-          Right = 171
-          Bottom = 90
+          Left = 90
+          Top = 146
+          Right = 111
+          Bottom = 150
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLBTNBOTTOM'
           PropertyName = 'GLYPHMASK'
-          Top = 96
-          Right = 21
-          Bottom = 100
+          Left = 111
+          Top = 146
+          Right = 132
+          Bottom = 150
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLSLIDERH'
           PropertyName = 'GLYPHMASK'
-          Left = 21
-          Top = 96
-          Right = 36
-          Bottom = 101
+          Left = 132
+          Top = 146
+          Right = 147
+          Bottom = 151
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLSLIDERV'
           PropertyName = 'GLYPHMASK'
-          Left = 36
-          Top = 96
-          Right = 51
-          Bottom = 101
+          Left = 147
+          Top = 146
+          Right = 162
+          Bottom = 151
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
+          SectionName = 'COMBOBOX'
+          PropertyName = 'GLYPHMASK'
+          Top = 156
+          Right = 21
+          Bottom = 160
+          ImageCount = 3
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'ALPHACOMBOBOX'
+          PropertyName = 'GLYPHMASK'
+          Left = 21
+          Top = 156
+          Right = 42
+          Bottom = 160
+          ImageCount = 3
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'ALPHACOMBOBOX'
+          PropertyName = 'SICONNORM'
+          Left = 42
+          Top = 156
+          Right = 66
+          Bottom = 164
+          ImageCount = 3
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'BARTITLE'
+          PropertyName = 'ABORDERSMASK'
+          Left = 66
+          Top = 156
+          Right = 102
+          Bottom = 168
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
           SectionName = 'TRACKBAR'
           PropertyName = 'SLIDERCHANNEL'
-          Left = 51
-          Top = 96
-          Right = 87
-          Bottom = 108
+          Left = 102
+          Top = 156
+          Right = 138
+          Bottom = 168
           ImageCount = 3
           WL = 4
           WR = 4
@@ -3975,73 +7281,202 @@ object SkinsInternas: TsStoredSkinsHolder
         item
           SectionName = 'TRACKBAR'
           PropertyName = 'SLIDERMASK'
-          Left = 87
-          Top = 96
-          Right = 102
-          Bottom = 103
+          Left = 138
+          Top = 156
+          Right = 153
+          Bottom = 163
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'TRACKBAR'
           PropertyName = 'SLIDERVMASK'
-          Left = 102
-          Top = 96
-          Right = 114
-          Bottom = 103
+          Left = 153
+          Top = 156
+          Right = 165
+          Bottom = 163
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'TRACKBAR'
           PropertyName = 'TICKHORZ'
-          Left = 114
-          Top = 96
-          Right = 117
-          Bottom = 99
+          Left = 165
+          Top = 156
+          Right = 168
+          Bottom = 159
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'TRACKBAR'
           PropertyName = 'TICKVERT'
-          Left = 117
-          Top = 96
-          Right = 126
-          Bottom = 97
+          Left = 168
+          Top = 156
+          Right = 177
+          Bottom = 157
           ImageCount = 3
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'FORM'
+          PropertyName = 'PATTERN'
+          Top = 168
+          Right = 16
+          Bottom = 184
+          ImageCount = 1
+          ImgType = itisaTexture
+        end
+        item
+          SectionName = 'DIALOG'
+          PropertyName = 'PATTERN'
+          Left = 16
+          Top = 168
+          Right = 32
+          Bottom = 184
+          ImageCount = 1
+          ImgType = itisaTexture
+        end
+        item
+          SectionName = 'FORMTITLE'
+          PropertyName = 'PATTERN'
+          Left = 32
+          Top = 168
+          Right = 48
+          Bottom = 184
+          ImageCount = 1
+          ImgType = itisaTexture
+        end
+        item
+          SectionName = 'FORMTITLE'
+          PropertyName = 'HOTPATTERN'
+          Left = 48
+          Top = 168
+          Right = 64
+          Bottom = 184
+          ImageCount = 1
+          ImgType = itisaTexture
+        end
+        item
+          SectionName = 'BAR'
+          Image.Data = {
+            96030000424D96030000000000003600000028000000180000000C0000000100
+            18000000000060030000C40E0000C40E000000000000000000005F8A6B5F8A6B
+            5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+            00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF
+            00FF8FAE978FAE978FAE97FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B
+            80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF
+            00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B
+            5F8A6BFF00FF769B80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1
+            AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4BFD2C4FF00FFFF00FFFF00FFFF00FFFF
+            00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF00FF8FAE978FAE97
+            8FAE97FF00FFA8C1AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5
+            DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF
+            00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4
+            BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B
+            80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF
+            00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B
+            5F8A6BFF00FF769B80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1
+            AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF
+            00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF00FF8FAE978FAE97
+            8FAE97FF00FFA8C1AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5
+            DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF
+            00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4
+            BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B
+            80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF
+            00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF00FF}
+          Name = 'BAR_IMGTOPRIGHT'
+          PropertyName = 'IMGTOPRIGHT'
+          ImageCount = 1
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'DIALOG'
+          Image.Data = {
+            96030000424D96030000000000003600000028000000180000000C0000000100
+            18000000000060030000C40E0000C40E000000000000000000005F8A6B5F8A6B
+            5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+            00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF
+            00FF8FAE978FAE978FAE97FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B
+            80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF
+            00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B
+            5F8A6BFF00FF769B80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1
+            AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4BFD2C4FF00FFFF00FFFF00FFFF00FFFF
+            00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF00FF8FAE978FAE97
+            8FAE97FF00FFA8C1AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5
+            DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF
+            00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4
+            BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B
+            80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF
+            00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B
+            5F8A6BFF00FF769B80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1
+            AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF
+            00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF00FF8FAE978FAE97
+            8FAE97FF00FFA8C1AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5
+            DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF
+            00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4
+            BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B
+            80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF
+            00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF00FF}
+          Name = 'DIALOG_IMGTOPRIGHT'
+          PropertyName = 'IMGTOPRIGHT'
+          ImageCount = 1
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'FORM'
+          Image.Data = {
+            96030000424D96030000000000003600000028000000180000000C0000000100
+            18000000000060030000C40E0000C40E000000000000000000005F8A6B5F8A6B
+            5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+            00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF
+            00FF8FAE978FAE978FAE97FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B
+            80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF
+            00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B
+            5F8A6BFF00FF769B80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1
+            AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4BFD2C4FF00FFFF00FFFF00FFFF00FFFF
+            00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF00FF8FAE978FAE97
+            8FAE97FF00FFA8C1AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5
+            DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF
+            00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4
+            BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B
+            80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF
+            00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B
+            5F8A6BFF00FF769B80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1
+            AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF
+            00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF00FF8FAE978FAE97
+            8FAE97FF00FFA8C1AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5
+            DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B80769B80769B80FF
+            00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF00FFBFD2C4BFD2C4
+            BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF00FF5F8A6B5F8A6B5F8A6BFF00FF769B
+            80769B80769B80FF00FF8FAE978FAE978FAE97FF00FFA8C1AFA8C1AFA8C1AFFF
+            00FFBFD2C4BFD2C4BFD2C4FF00FFD8E5DBD8E5DBD8E5DBFF00FF}
+          Name = 'FORM_IMGTOPRIGHT'
+          PropertyName = 'IMGTOPRIGHT'
+          ImageCount = 1
           ImgType = itisaGlyph
         end>
       MasterBitmap.Data = {
-        06E40000424D06E40000000000003600000028000000B40000006C0000000100
-        180000000000D0E30000C40E0000C40E00000000000000000000FF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E86
-        A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A
-        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6BFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        56840100424D56840100000000003600000028000000B4000000B80000000100
+        18000000000020840100C40E0000C40E00000000000000000000DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
@@ -4052,12 +7487,249 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FB
-        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0
-        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6BFF00FFFF00FFFF00FF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFDDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFDDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DC
+        D6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5
+        DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6
+        E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DC
+        D6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCDDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3E7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3E7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3E7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFD6E5
+        DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6
+        E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DC
+        D6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5
+        DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6
+        E5DCD6E5DCD6E5DCD6E5DCD6E5DCDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3FF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFDDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFDDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFDDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DC
+        D6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5
+        DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6
+        E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DC
+        D6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCDDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3E7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3E7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3E7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFD6E5
+        DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6
+        E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DC
+        D6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5
+        DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6E5DCD6
+        E5DCD6E5DCD6E5DCD6E5DCD6E5DCDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3FF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
@@ -4070,27 +7742,18 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
-        F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7
-        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6BFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E25F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A0
+        8EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A0
+        8E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
@@ -4100,17 +7763,14 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86
-        A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
-        F9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
-        E7E2E0E7E2E0E7E25F8A6BFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FF
-        5F8A6BFF00FFFF00FFFF00FFFF00FF27402FFF00FFFF00FF86A08EFF00FFFF00
-        FFFF00FF5F8A6BFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E
+        5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1
+        AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F7368
+        8F73688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6BFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
@@ -4120,13 +7780,31 @@ object SkinsInternas: TsStoredSkinsHolder
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F
-        8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
-        5F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
-        E2E0E7E25F8A6BFF00FF86A08EC8D4CC86A08EFF00FFFF00FF5F8A6BB7CABC5F
-        8A6BFF00FFFF00FF27402F9DA9A127402FFF00FF86A08E86A08EFF00FFFF00FF
-        5F8A6B5F8A6BFF00FFFF00FF27402F27402FFF00FFFF00FFFF00FFFF00FFFF00
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8
+        C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B
+        5F8A6B688F73688F73688F73688F73688F73688F73688F73688F73688F73688F
+        735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1
+        AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B68
+        8F73688F73688F73688F73688F73688F73688F73688F73688F73688F735F8A6B
+        86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
+        FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E2E0E7E2E0E7E25F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
@@ -4134,98 +7812,146 @@ object SkinsInternas: TsStoredSkinsHolder
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F
-        FF00FF27402FFF00FF27402F5F8A6BFF00FF5F8A6BFF00FF5F8A6B86A08EFF00
-        FF86A08EFF00FF86A08E27402FFF00FF27402FFF00FF27402F5F8A6BFF00FF5F
-        8A6BFF00FF5F8A6B86A08EFF00FF86A08EFF00FF86A08E86A08EFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FB
-        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F
-        8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
-        5F8A6B86A08EC8D4CCC8D4CCC8D4CC86A08E5F8A6BB7CABCB7CABCB7CABC5F8A
-        6B27402F9DA9A19DA9A19DA9A127402F86A08E86A08E86A08EFF00FF5F8A6B5F
-        8A6B5F8A6BFF00FF27402F27402F27402FFF00FFFF00FFFF00FFFF00FFFF00FF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F
+        73688F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A08EFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E
+        5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
+        F95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
+        E7E2E0E7E25F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FF27402F27402F27402F27402F27402F27402FFF00FFFF00FF5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E
+        86A08E86A08EFF00FFFF00FF86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73
+        688F73688F73688F73688F73688F73688F73688F735F8A6B86A08EFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8
+        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B
+        5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
+        E25F8A6BFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FF5F8A6BFF00FFFF
+        00FFFF00FFFF00FF27402FFF00FFFF00FF86A08EFF00FFFF00FFFF00FF5F8A6B
+        FF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        27402FFF00FFFF00FFFF00FFFF00FF27402FFF00FFFF00FF5F8A6BFF00FFFF00
+        FFFF00FFFF00FF5F8A6BFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FF86
+        A08EFF00FFFF00FF86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1
+        AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F7368
+        8F73688F73688F73688F73688F73688F735F8A6B86A08EFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B
+        FF00FF86A08EC8D4CC86A08EFF00FFFF00FF5F8A6BB7CABC5F8A6BFF00FFFF00
+        FF27402F9DA9A127402FFF00FF86A08E86A08EFF00FFFF00FF5F8A6B5F8A6BFF
+        00FFFF00FF27402F27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402FFF
+        00FFFF00FFFF00FFFF00FF27402F27402F27402F5F8A6BFF00FFFF00FFFF00FF
+        FF00FF5F8A6B5F8A6B5F8A6B86A08EFF00FFFF00FFFF00FFFF00FF86A08E86A0
+        8E86A08E86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
+        A8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F
+        73688F73688F73688F73688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7
+        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EC8
+        D4CCC8D4CCC8D4CC86A08E5F8A6BB7CABCB7CABCB7CABC5F8A6B27402F9DA9A1
+        9DA9A19DA9A127402F86A08E86A08E86A08EFF00FF5F8A6B5F8A6B5F8A6BFF00
+        FF27402F27402F27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6BFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FF9DA9A127
-        402F9DA9A127402FFF00FFB7CABC5F8A6BB7CABC5F8A6BFF00FFC8D4CC86A08E
-        C8D4CC86A08EFF00FF9DA9A127402F9DA9A127402FFF00FFB7CABC5F8A6BB7CA
-        BC5F8A6BFF00FFC8D4CC86A08EC8D4CC86A08E86A08EFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9
-        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7
-        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86
-        A08EC8D4CCC8D4CCC8D4CC86A08E5F8A6BB7CABCB7CABCB7CABC5F8A6B27402F
-        9DA9A19DA9A19DA9A127402F86A08E86A08E86A08E86A08E5F8A6B5F8A6B5F8A
-        6B5F8A6B27402F27402F27402F27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FF27402F27402F2740
+        2F27402F27402F27402FFF00FF27402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6BFF00FF5F8A6B86A08E86A08E86A08E86A08E86A08E86A08EFF00FF86A08E
+        86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8
+        C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73
+        688F73688F73688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EC8D4CCC8D4
+        CCC8D4CC86A08E5F8A6BB7CABCB7CABCB7CABC5F8A6B27402F9DA9A19DA9A19D
+        A9A127402F86A08E86A08E86A08E86A08E5F8A6B5F8A6B5F8A6B5F8A6B27402F
+        27402F27402F27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F27
         402F27402FFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6BFF00FFFF00FF
-        FF00FFFF00FF86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FF27402FFF00
-        FF27402FFF00FFFF00FF5F8A6BFF00FF5F8A6BFF00FFFF00FF86A08EFF00FF86
-        A08EFF00FFFF00FF27402FFF00FF27402FFF00FFFF00FF5F8A6BFF00FF5F8A6B
-        FF00FFFF00FF86A08EFF00FF86A08E86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EC8D4
-        CCC8D4CCC8D4CC86A08E5F8A6BB7CABCB7CABCB7CABC5F8A6B27402F9DA9A19D
-        A9A19DA9A127402F86A08E86A08E86A08EFF00FF5F8A6B5F8A6B5F8A6BFF00FF
-        27402F27402F27402FFF00FF86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FF86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FF27402F2740
+        2F27402FFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF
+        00FFFF00FF86A08E86A08E86A08EFF00FFFF00FF27402F27402F27402F27402F
+        27402F27402FFF00FF27402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00
+        FF5F8A6B86A08E86A08E86A08E86A08E86A08E86A08EFF00FF86A08E86A08E5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E
+        5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1
+        AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F7368
+        8F73688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EC8D4CCC8D4CCC8D4CC
+        86A08E5F8A6BB7CABCB7CABCB7CABC5F8A6B27402F9DA9A19DA9A19DA9A12740
+        2F86A08E86A08E86A08EFF00FF5F8A6B5F8A6B5F8A6BFF00FF27402F27402F27
+        402FFF00FF86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F27402F27402F2740
         2F27402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86
-        A08E86A08E86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FF9DA9A127402F
-        FF00FFFF00FFFF00FFB7CABC5F8A6BFF00FFFF00FFFF00FFC8D4CC86A08EFF00
-        FFFF00FFFF00FF9DA9A127402FFF00FFFF00FFFF00FFB7CABC5F8A6BFF00FFFF
-        00FFFF00FFC8D4CC86A08E86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
-        F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8
-        F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BCED9D1CED9D1CED9D1CE
-        D9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D15F8A6B86A08EC8D4CCC8D4CC
-        C8D4CC86A08E5F8A6BB7CABCB7CABCB7CABC5F8A6B27402F9DA9A19DA9A19DA9
-        A127402F86A08E86A08EFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FF27402F27
-        402FFF00FFFF00FF86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        A08E86A08E86A08E86A08E86A08EFF00FFFF00FF27402F27402F27402F27402F
+        27402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A0
+        8E86A08E86A08E86A08E86A08EFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF
+        00FFFF00FF27402FFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FFFF00FF5F8A6B
+        FF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FF86A08E86A08EF1F8F3F1F8
+        F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1
+        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B
+        5F8A6B6E92796E92796E92796E92796E92796E92796E92796E92796E92796E92
+        795F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1
+        F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F3F1F8F3F1F8F35F8A6B5F8A6BCED9D1CED9D1CED9D1CED9D1CED9D1CED9
+        D1CED9D1CED9D1CED9D1CED9D15F8A6B86A08EC8D4CCC8D4CCC8D4CC86A08E5F
+        8A6BB7CABCB7CABCB7CABC5F8A6B27402F9DA9A19DA9A19DA9A127402F86A08E
+        86A08EFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FF27402F27402FFF00FFFF00
+        FF86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FF27402F27402F27402F27402F27402F27402F
         27402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E86A08E86A0
-        8E86A08E86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FF27402FFF00FFFF
-        00FFFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FF
-        FF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FFFF00
-        FFFF00FF86A08EFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86
-        A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A
-        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF86A08E86A08E86A08E86A08E86
-        A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B27402F27402F27402F27402F27402F
-        86A08EFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FF27402FFF00FFFF00
-        FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86
-        A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        8E86A08E86A08E86A08E86A08E27402F27402F27402F27402F27402F27402F27
+        402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E86A08E86A08E
+        86A08E86A08E86A08E86A08EFF00FFFF00FF27402F27402F27402F27402F2740
+        2F27402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF
+        00FF86A08E86A08E86A08E86A08E86A08E86A08EFF00FF86A08E86A08E86A08E
+        86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF
+        FF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A0
+        8EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6BFF00FF86A08E86A08E86A08E86A08E86A08E5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B27402F27402F27402F27402F27402F86A08EFF00FFFF
+        00FFFF00FF5F8A6BFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FF86A08E
+        86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A0
+        8EFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
+        A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
-        A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
-        6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
-        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF
-        FF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
-        FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F
-        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
@@ -4237,12 +7963,6 @@ object SkinsInternas: TsStoredSkinsHolder
         FF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F
         8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B
-        86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
-        6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6
-        ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6
-        ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
@@ -4251,15 +7971,21 @@ object SkinsInternas: TsStoredSkinsHolder
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF86A08EFFFFFFFFFFFFFFFFFF27402FFFFFFFFFFFFFFFFFFFFFFFFF86A08E
-        5F8A6BFFFFFFFFFFFFFFFFFF27402FFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A
-        6BE6ECE8E6ECE8E6ECE827402FE6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6EC
-        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6EC
-        E8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E
+        5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A
+        6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
@@ -4268,156 +7994,156 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A0
-        8EFFFFFFFFFFFF27402F27402F27402FFFFFFFFFFFFFFFFFFF86A08E5F8A6BFF
-        FFFFFFFFFF27402F27402F27402FFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8
-        E6ECE827402F27402F27402FE6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8
-        E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFF27402F9DA9A12740
-        2F9DA9A127402FFFFFFFFFFFFF86A08E5F8A6BFFFFFF27402F9DA9A127402F9D
-        A9A127402FFFFFFFFFFFFF5F8A6B5F8A6BE6ECE827402F9DA9A127402F9DA9A1
-        27402FE6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        8EFFFFFF27402F9DA9A127402F9DA9A127402FFFFFFFFFFFFF86A08E5F8A6BFF
+        FFFF27402F9DA9A127402F9DA9A127402FFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8
+        27402F9DA9A127402F9DA9A127402FE6ECE8E6ECE85F8A6BFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FF27402FFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FF86A08E27402FFF
-        00FFFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FF
+        FFFF00FFFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FF5F8A6BFF00FFFF
+        00FFFF00FF86A08E27402FFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FF
+        86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFF
-        27402F27402FFFFFFF27402F27402FFFFFFFFFFFFF86A08E5F8A6BFFFFFF2740
-        2F27402FFFFFFF27402F27402FFFFFFFFFFFFF5F8A6B5F8A6BE6ECE827402F27
-        402FE6ECE827402F27402FE6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6
-        ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFF9DA9A127402F9DA9A127402F
-        9DA9A1FFFFFFFFFFFF86A08E5F8A6BFFFFFF9DA9A127402F9DA9A127402F9DA9
-        A1FFFFFFFFFFFF5F8A6B5F8A6BE6ECE89DA9A127402F9DA9A127402F9DA9A1E6
-        ECE8E6ECE85F8A6BFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FF5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00
+        9DA9A127402F9DA9A127402F9DA9A1FFFFFFFFFFFF86A08E5F8A6BFFFFFF9DA9
+        A127402F9DA9A127402F9DA9A1FFFFFFFFFFFF5F8A6B5F8A6BE6ECE89DA9A127
+        402F9DA9A127402F9DA9A1E6ECE8E6ECE85F8A6BFF00FFFF00FF27402FFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FF27402F27402FFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FF86A0
+        8E86A08E27402F27402FFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FF86A08E86
+        A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F27402F
-        FF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E27402F27402FFF00
-        FFFF00FF5F8A6B5F8A6BFF00FFFF00FF86A08E86A08EFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFF27402FFF
-        FFFFFFFFFFFFFFFF27402F27402FFFFFFF86A08E5F8A6BFFFFFF27402FFFFFFF
-        FFFFFFFFFFFF27402F27402FFFFFFF5F8A6B5F8A6BE6ECE827402FE6ECE8E6EC
-        E8E6ECE827402F27402FE6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6EC
-        E8E6ECE8E6ECE85F8A6B86A08EFFFFFF27402F9DA9A127402F9DA9A127402FFF
-        FFFFFFFFFF86A08E5F8A6BFFFFFF27402F9DA9A127402F9DA9A127402FFFFFFF
-        FFFFFF5F8A6B5F8A6BE6ECE827402F9DA9A127402F9DA9A127402FE6ECE8E6EC
-        E85F8A6BFF00FF27402F27402F27402FFF00FFFF00FFFF00FFFF00FF5F8A6B5F
-        8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08EFF00FFFF00FF
-        FF00FF86A08EFF00FF86A08EFF00FF86A08E86A08EFF00FF86A08EFF00FF86A0
-        8E86A08EFF00FF86A08EFF00FF86A08EFF00FF27402F27402F27402FFF00FF5F
-        8A6B5F8A6B5F8A6BFF00FF86A08E86A08E86A08E27402F27402F27402FFF00FF
-        5F8A6B5F8A6B5F8A6BFF00FF86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF27402F27402F86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFF27402F27402F5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
-        E6ECE827402F27402F5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
-        E6ECE85F8A6B86A08EFFFFFF9DA9A127402F9DA9A127402F9DA9A1FFFFFFFFFF
-        FF86A08E5F8A6BFFFFFF9DA9A127402F9DA9A127402F9DA9A1FFFFFFFFFFFF5F
-        8A6B5F8A6BE6ECE89DA9A127402F9DA9A127402F9DA9A1E6ECE8E6ECE85F8A6B
-        27402F27402FFF00FF27402F27402FFF00FFFF00FF5F8A6B5F8A6BFF00FF5F8A
-        6B5F8A6BFF00FFFF00FF86A08E86A08EFF00FF86A08E86A08EFF00FFFF00FFFF
-        00FFC8D4CC86A08EC8D4CC86A08EFF00FFC8D4CC86A08EC8D4CC86A08EFF00FF
-        C8D4CC86A08EC8D4CC86A08E27402F27402F27402F27402F5F8A6B5F8A6B5F8A
-        6B5F8A6B86A08E86A08E86A08E86A08E27402F27402F27402F27402F5F8A6B5F
-        8A6B5F8A6B5F8A6B86A08E86A08E86A08E86A08E27402F27402F27402F27402F
-        27402F27402F27402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A0
-        8E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFF27402F86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFF27402F5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6
-        ECE827402F5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F
-        8A6B86A08EFFFFFF27402F9DA9A127402F9DA9A127402FFFFFFFFFFFFF86A08E
-        5F8A6BFFFFFF27402F9DA9A127402F9DA9A127402FFFFFFFFFFFFF5F8A6B5F8A
-        6BE6ECE827402F9DA9A127402F9DA9A127402FE6ECE8E6ECE85F8A6B27402FFF
-        00FFFF00FFFF00FF27402F27402FFF00FF5F8A6BFF00FFFF00FFFF00FF5F8A6B
-        5F8A6BFF00FF86A08EFF00FFFF00FFFF00FF86A08E86A08EFF00FFFF00FFFF00
-        FF86A08EFF00FF86A08EFF00FFFF00FF86A08EFF00FF86A08EFF00FFFF00FF86
-        A08EFF00FF86A08EFF00FF27402F27402F27402FFF00FF5F8A6B5F8A6B5F8A6B
-        FF00FF86A08E86A08E86A08E27402F27402F27402FFF00FF5F8A6B5F8A6B5F8A
-        6BFF00FF86A08E86A08E86A08EFF00FFFF00FF27402F27402F27402F27402F27
-        402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E
-        86A08E86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFF27402F9D
+        A9A127402F9DA9A127402FFFFFFFFFFFFF86A08E5F8A6BFFFFFF27402F9DA9A1
+        27402F9DA9A127402FFFFFFFFFFFFF5F8A6B5F8A6BE6ECE827402F9DA9A12740
+        2F9DA9A127402FE6ECE8E6ECE85F8A6BFF00FF27402F27402F27402FFF00FFFF
+        00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF86A08E
+        86A08E86A08EFF00FFFF00FFFF00FF86A08EFF00FF86A08EFF00FF86A08E86A0
+        8EFF00FF86A08EFF00FF86A08E86A08EFF00FF86A08EFF00FF86A08EFF00FF27
+        402F27402F27402FFF00FF5F8A6B5F8A6B5F8A6BFF00FF86A08E86A08E86A08E
+        27402F27402F27402FFF00FF5F8A6B5F8A6B5F8A6BFF00FF86A08E86A08E86A0
+        8EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FF27402FFF00FF27402FFF00FF27402F5F8A6BFF00FF5F8A6BFF00FF5F8A6B
+        86A08EFF00FF86A08EFF00FF86A08E27402FFF00FF27402FFF00FF27402F5F8A
+        6BFF00FF5F8A6BFF00FF5F8A6B86A08EFF00FF86A08EFF00FF86A08EFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFF9DA9A127402F9DA9
+        A127402F9DA9A1FFFFFFFFFFFF86A08E5F8A6BFFFFFF9DA9A127402F9DA9A127
+        402F9DA9A1FFFFFFFFFFFF5F8A6B5F8A6BE6ECE89DA9A127402F9DA9A127402F
+        9DA9A1E6ECE8E6ECE85F8A6B27402F27402FFF00FF27402F27402FFF00FFFF00
+        FF5F8A6B5F8A6BFF00FF5F8A6B5F8A6BFF00FFFF00FF86A08E86A08EFF00FF86
+        A08E86A08EFF00FFFF00FFFF00FFC8D4CC86A08EC8D4CC86A08EFF00FFC8D4CC
+        86A08EC8D4CC86A08EFF00FFC8D4CC86A08EC8D4CC86A08E27402F27402F2740
+        2F27402F5F8A6B5F8A6B5F8A6B5F8A6B86A08E86A08E86A08E86A08E27402F27
+        402F27402F27402F5F8A6B5F8A6B5F8A6B5F8A6B86A08E86A08E86A08E86A08E
+        27402F27402F27402F27402F27402F27402F27402F5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
+        00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00
+        FF9DA9A127402F9DA9A127402FFF00FFB7CABC5F8A6BB7CABC5F8A6BFF00FFC8
+        D4CC86A08EC8D4CC86A08EFF00FF9DA9A127402F9DA9A127402FFF00FFB7CABC
+        5F8A6BB7CABC5F8A6BFF00FFC8D4CC86A08EC8D4CC86A08EFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFF27402F9DA9A127402F9DA9A1
+        27402FFFFFFFFFFFFF86A08E5F8A6BFFFFFF27402F9DA9A127402F9DA9A12740
+        2FFFFFFFFFFFFF5F8A6B5F8A6BE6ECE827402F9DA9A127402F9DA9A127402FE6
+        ECE8E6ECE85F8A6B27402FFF00FFFF00FFFF00FF27402F27402FFF00FF5F8A6B
+        FF00FFFF00FFFF00FF5F8A6B5F8A6BFF00FF86A08EFF00FFFF00FFFF00FF86A0
+        8E86A08EFF00FFFF00FFFF00FF86A08EFF00FF86A08EFF00FFFF00FF86A08EFF
+        00FF86A08EFF00FFFF00FF86A08EFF00FF86A08EFF00FF27402F27402F27402F
+        FF00FF5F8A6B5F8A6B5F8A6BFF00FF86A08E86A08E86A08E27402F27402F2740
+        2FFF00FF5F8A6B5F8A6B5F8A6BFF00FF86A08E86A08E86A08EFF00FFFF00FF27
+        402F27402F27402F27402F27402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08EFF00FFFF00FFFF00
+        FF27402F27402F27402FFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FFFF00FFFF00FF86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FF
+        27402FFF00FF27402FFF00FFFF00FF5F8A6BFF00FF5F8A6BFF00FFFF00FF86A0
+        8EFF00FF86A08EFF00FFFF00FF27402FFF00FF27402FFF00FFFF00FF5F8A6BFF
+        00FF5F8A6BFF00FFFF00FF86A08EFF00FF86A08EFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFF5F8A6B5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FF5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
-        A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B
-        5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B86A0
-        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6BFF00FFFF00FFFF00
-        FFFF00FFFF00FF27402F27402FFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B5F
-        8A6BFF00FFFF00FFFF00FFFF00FFFF00FF86A08E86A08EFF00FFFF00FFFF00FF
-        C8D4CC86A08EFF00FFFF00FFFF00FFC8D4CC86A08EFF00FFFF00FFFF00FFC8D4
-        CC86A08EFF00FFFF00FF27402F27402FFF00FFFF00FF5F8A6B5F8A6BFF00FFFF
-        00FF86A08E86A08E27402F27402FFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FF
-        86A08E86A08EFF00FFFF00FFFF00FFFF00FF27402F27402F27402FFF00FFFF00
-        FFFF00FFFF00FF5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF86A08E86
-        A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FF27402F27402FFF00FFFF00FFFF
+        00FFFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FF86A08E
+        86A08EFF00FFFF00FFFF00FFC8D4CC86A08EFF00FFFF00FFFF00FFC8D4CC86A0
+        8EFF00FFFF00FFFF00FFC8D4CC86A08EFF00FFFF00FF27402F27402FFF00FFFF
+        00FF5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E27402F27402FFF00FFFF00FF
+        5F8A6B5F8A6BFF00FFFF00FF86A08E86A08EFF00FFFF00FFFF00FFFF00FF2740
+        2F27402F27402FFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6BFF00FFFF
+        00FFFF00FFFF00FF86A08E86A08E86A08EFF00FFFF00FFFF00FF27402F27402F
+        27402F27402F27402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00
+        FFFF00FF86A08E86A08E86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FF9D
+        A9A127402FFF00FFFF00FFFF00FFB7CABC5F8A6BFF00FFFF00FFFF00FFC8D4CC
+        86A08EFF00FFFF00FFFF00FF9DA9A127402FFF00FFFF00FFFF00FFB7CABC5F8A
+        6BFF00FFFF00FFFF00FFC8D4CC86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A0
         8EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
         00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF
-        FF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00
-        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F
-        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E
-        86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A
-        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6BFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FF86
-        A08EFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FF86A08E
-        FF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FFFF00
-        FF86A08E27402FFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FF86A08EFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFF00
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFF
+        00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FF86A08EFF00FF
+        FF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00
+        FF5F8A6BFF00FFFF00FFFF00FF86A08E27402FFF00FFFF00FFFF00FF5F8A6BFF
+        00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FF27402F27402F27402F27402F27
+        402F27402F27402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E
+        86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FF2740
+        2FFF00FFFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FFFF00FF86A08EFF
+        00FFFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FF5F8A6BFF00FF
+        FF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E
         86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
         6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E
-        86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00
-        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
-        8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FF86A08E86A08E86A08E86A08E86A0
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FF86A08E
+        86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FFFF00
+        FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E86A08E86A0
         8E86A08E86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F
         8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF
         5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
-        FFFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86
-        A08EFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
-        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A0
         8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6EC
-        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A
-        6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6
-        ECE8E6ECE85F8A6BFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00
+        FFFF00FFE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6
+        ECE8E6ECE8FF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFE6ECE8E6ECE8E6
         ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8FF00FFFF00FF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFF00FFFF00FFE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
-        E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8FF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A0
@@ -4430,11 +8156,11 @@ object SkinsInternas: TsStoredSkinsHolder
         E85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6EC
-        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E
-        5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6
-        ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6B
@@ -4447,97 +8173,97 @@ object SkinsInternas: TsStoredSkinsHolder
         86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
-        E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6EC
-        E8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B
-        5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6EC
-        E8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFF27402F9DA9A127402F9DA9A127
-        402FFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFF27402F9DA9A1
-        27402F9DA9A127402FFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6EC
-        E827402F9DA9A127402F9DA9A127402FE6ECE8E6ECE8E6ECE85F8A6B86A08EFF
+        E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FF86A08E86A08E86A0
+        8E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A0
+        8E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFF2740
+        2F9DA9A127402F9DA9A127402FFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFF
+        FFFFFFFFFF27402F9DA9A127402F9DA9A127402FFFFFFFFFFFFFFFFFFF5F8A6B
+        5F8A6BE6ECE8E6ECE8E6ECE827402F9DA9A127402F9DA9A127402FE6ECE8E6EC
+        E8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6EC
+        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6
         ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F
-        8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
-        E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6
-        ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
-        5F8A6B86A08EFFFFFFFFFFFFFFFFFF9DA9A127402F9DA9A127402F9DA9A1FFFF
-        FFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFF9DA9A127402F9DA9A127
-        402F9DA9A1FFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE89DA9A1
-        27402F9DA9A127402F9DA9A1E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFF
-        FFFFFFFFFFFFFF27402F27402FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F
-        8A6BFFFFFFFFFFFFFFFFFFFFFFFF27402F27402FFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE827402F27402FE6ECE8E6EC
-        E8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6EC
-        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F
-        8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6EC
-        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86
-        A08EFFFFFFFFFFFFFFFFFF27402F9DA9A127402F9DA9A127402FFFFFFFFFFFFF
-        FFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFF27402F9DA9A127402F9DA9A12740
-        2FFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE827402F9DA9A127
-        402F9DA9A127402FE6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFF
-        27402F27402F27402F27402FFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFF
-        FFFFFFFFFFFFFF27402F27402F27402F27402FFFFFFFFFFFFFFFFFFFFFFFFF5F
-        8A6B5F8A6BE6ECE8E6ECE8E6ECE827402F27402F27402F27402FE6ECE8E6ECE8
-        E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8
-        E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8
-        E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFF
-        FFFFFFFFFFFFFF9DA9A127402F9DA9A127402F9DA9A1FFFFFFFFFFFFFFFFFF86
-        A08E5F8A6BFFFFFFFFFFFFFFFFFF9DA9A127402F9DA9A127402F9DA9A1FFFFFF
-        FFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE89DA9A127402F9DA9A12740
-        2F9DA9A1E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFF27402F27
-        402F27402F27402FFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFF
-        FFFFFF27402F27402F27402F27402FFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A
-        6BE6ECE8E6ECE8E6ECE827402F27402F27402F27402FE6ECE8E6ECE8E6ECE8E6
-        ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6
-        ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6
+        ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6
-        ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFF
-        FFFFFF27402F9DA9A127402F9DA9A127402FFFFFFFFFFFFFFFFFFF86A08E5F8A
-        6BFFFFFFFFFFFFFFFFFF27402F9DA9A127402F9DA9A127402FFFFFFFFFFFFFFF
-        FFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE827402F9DA9A127402F9DA9A127402F
-        E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFF27402F2740
-        2FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFF
-        FFFF27402F27402FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8
-        E6ECE8E6ECE8E6ECE827402F27402FE6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A
-        6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6EC
-        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A0
+        FFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6
+        ECE85F8A6BFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFF9DA9A127402F
+        9DA9A127402F9DA9A1FFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFF
+        FF9DA9A127402F9DA9A127402F9DA9A1FFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6
+        ECE8E6ECE8E6ECE89DA9A127402F9DA9A127402F9DA9A1E6ECE8E6ECE8E6ECE8
+        5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFF27402F27402FFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFF27402F27402FFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8
+        27402F27402FE6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F
+        8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6EC
+        E8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFF27402FFFFFFFFF
+        FFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFF27402FFFFFFFFFFFFF
+        FFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE827402FE6ECE8E6ECE8E6EC
+        E8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A
+        6BFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFF27402F9DA9A127402F9D
+        A9A127402FFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFF27402F
+        9DA9A127402F9DA9A127402FFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6EC
+        E8E6ECE827402F9DA9A127402F9DA9A127402FE6ECE8E6ECE8E6ECE85F8A6B86
+        A08EFFFFFFFFFFFFFFFFFF27402F27402F27402F27402FFFFFFFFFFFFFFFFFFF
+        FFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFF27402F27402F27402F27402FFFFF
+        FFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE827402F27402F27
+        402F27402FE6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F
+        8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
+        E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFF27402F27402F27402FFFFFFFFFFF
+        FFFFFFFF86A08E5F8A6BFFFFFFFFFFFF27402F27402F27402FFFFFFFFFFFFFFF
+        FFFF5F8A6B5F8A6BE6ECE8E6ECE827402F27402F27402FE6ECE8E6ECE8E6ECE8
+        5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A0
+        8E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F
+        8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FF
+        FF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFF9DA9A127402F9DA9A127402F9DA9
+        A1FFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFF9DA9A127402F9D
+        A9A127402F9DA9A1FFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8
+        9DA9A127402F9DA9A127402F9DA9A1E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFF
+        FFFFFFFFFFFFFF27402F27402F27402F27402FFFFFFFFFFFFFFFFFFFFFFFFF86
+        A08E5F8A6BFFFFFFFFFFFFFFFFFF27402F27402F27402F27402FFFFFFFFFFFFF
+        FFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE827402F27402F27402F2740
+        2FE6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A
+        6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6
+        ECE85F8A6B86A08EFFFFFF27402F27402FFFFFFF27402F27402FFFFFFFFFFFFF
+        86A08E5F8A6BFFFFFF27402F27402FFFFFFF27402F27402FFFFFFFFFFFFF5F8A
+        6B5F8A6BE6ECE827402F27402FE6ECE827402F27402FE6ECE8E6ECE85F8A6B86
+        A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6B
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6EC
+        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF
+        00FF86A08EFFFFFFFFFFFFFFFFFF27402F9DA9A127402F9DA9A127402FFFFFFF
+        FFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFF27402F9DA9A127402F9DA9
+        A127402FFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE827402F9D
+        A9A127402F9DA9A127402FE6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFF
+        FFFFFFFFFFFF27402F27402FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
+        6BFFFFFFFFFFFFFFFFFFFFFFFF27402F27402FFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE827402F27402FE6ECE8E6ECE8
+        E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8
+        E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A
+        6B86A08EFFFFFF27402FFFFFFFFFFFFFFFFFFF27402F27402FFFFFFF86A08E5F
+        8A6BFFFFFF27402FFFFFFFFFFFFFFFFFFF27402F27402FFFFFFF5F8A6B5F8A6B
+        E6ECE827402FE6ECE8E6ECE8E6ECE827402F27402FE6ECE85F8A6B86A08EFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8
+        E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FF86A0
         8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6EC
@@ -4549,12 +8275,12 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6
         ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08E
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
-        E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF27402F27402F86A08E5F8A6BFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF27402F27402F5F8A6B5F8A6BE6ECE8E6
+        ECE8E6ECE8E6ECE8E6ECE8E6ECE827402F27402F5F8A6B86A08EFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6
+        ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FF86A08EFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A0
         8E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
@@ -4566,45 +8292,60 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6EC
         E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E
-        5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6
-        ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF27402F86A08E5F8A6BFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF27402F5F8A6B5F8A6BE6ECE8E6ECE8E6EC
+        E8E6ECE8E6ECE8E6ECE8E6ECE827402F5F8A6B86A08EFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6EC
+        E8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6B
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FF5F8A6B5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFF5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B
+        FFFFFFFFFFFFFFFF5F8A6BFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FF
         FF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FFFF00FFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FF00FFFF00FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E86A0
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00FF86A08EFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFF5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFF5F8A6B5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFF5F8A6BFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E86A0
         8E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F
         8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF
         FF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
-        6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86
-        A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A
-        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF
+        6B5F8A6BFF00FFFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
+        A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF
         00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FF
         FF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
         6B5F8A6BFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E
-        86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FF5F8A
-        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF
+        8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FF86A08E86A08E86A08E86A08E
+        86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E
+        86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A0
+        8E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A0
+        8E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
         00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
@@ -4614,215 +8355,200 @@ object SkinsInternas: TsStoredSkinsHolder
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6
+        ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
+        6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
+        E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E86A08E86
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A0
+        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6EC
+        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A
+        6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6
+        ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A0
+        8E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
+        E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6B
+        E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6EC
+        E85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFF
+        FFFFFFFFFF27402FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6B
+        FFFFFFFFFFFFFFFFFFFFFFFF27402FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE827402FE6ECE8E6ECE8E6ECE8E6
+        ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6
+        ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFF2740
+        2F27402F27402FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFF
+        FFFFFFFFFF27402F27402F27402FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B
+        5F8A6BE6ECE8E6ECE8E6ECE827402F27402F27402FE6ECE8E6ECE8E6ECE8E6EC
+        E8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6EC
+        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27
+        402F27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6BFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF86A08E86A08EFF00FFFF00FFFF00FF2740
+        2F27402F27402F27402F27402F27402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E
+        FF00FFFF00FF27402F27402F27402F27402F27402F27402FFF00FFFF00FF5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86
+        A08E86A08E86A08EFF00FFFF00FF86A08EFFFFFFFFFFFF27402F27402FFFFFFF
+        27402F27402FFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFF2740
+        2F27402FFFFFFF27402F27402FFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6
+        ECE8E6ECE827402F27402FE6ECE827402F27402FE6ECE8E6ECE8E6ECE8E6ECE8
+        5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8
+        E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402FFF00FF
+        FF00FFFF00FFFF00FF27402FFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FFFF00
+        FF5F8A6BFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF
+        00FF27402FFF00FFFF00FFFF00FFFF00FF27402FFF00FFFF00FF5F8A6BFF00FF
+        FF00FFFF00FFFF00FF5F8A6BFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00
+        FF86A08EFF00FFFF00FF86A08EFFFFFFFFFFFF27402FFFFFFFFFFFFFFFFFFF27
+        402F27402FFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFF27402FFFFFFF
+        FFFFFFFFFFFF27402F27402FFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6EC
+        E827402FE6ECE8E6ECE8E6ECE827402F27402FE6ECE8E6ECE8E6ECE85F8A6B86
+        A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6
+        ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F27402FFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FF86A08E86A08EFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF
+        00FFFF00FF27402F27402F27402F5F8A6BFF00FFFF00FFFF00FFFF00FF5F8A6B
+        5F8A6B5F8A6B86A08EFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E2740
+        2FFF00FFFF00FFFF00FFFF00FF27402F27402F27402F5F8A6BFF00FFFF00FFFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B86A08EFF00FFFF00FFFF00FFFF00FF86A08E
+        86A08E86A08E86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF2740
+        2F27402FFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFF27402F27402FFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8
+        E6ECE8E6ECE8E6ECE8E6ECE827402F27402FE6ECE8E6ECE85F8A6B86A08EFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
+        A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6EC
+        E8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F27402FFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FF86A08E86A08EFF00FFFF00FF27402F27402F27402F27402F2740
+        2F27402FFF00FF27402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF5F
+        8A6B86A08E86A08E86A08E86A08E86A08E86A08EFF00FF86A08E27402F27402F
+        27402F27402F27402F27402FFF00FF27402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6BFF00FF5F8A6B86A08E86A08E86A08E86A08E86A08E86A08EFF00FF86
+        A08E86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF27402F
+        FFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFF27402FFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6
+        ECE8E6ECE8E6ECE8E6ECE827402FE6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
+        6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
+        E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F27402FFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FF86A08E86A08EFF00FF27402F27402F27402F27402F27402F27402F
+        FF00FF27402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF5F8A6B86A0
+        8E86A08E86A08E86A08E86A08E86A08EFF00FF86A08E27402F27402F27402F27
+        402F27402F27402FFF00FF27402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        FF00FF5F8A6B86A08E86A08E86A08E86A08E86A08E86A08EFF00FF86A08E86A0
+        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6EC
+        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6B86A08EFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A
+        6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6
+        ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FF27402F27402FFF00FFFF00FF27402F27402FFF00FFFF00FF5F8A6B
+        5F8A6BFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FF86A08E86A08EFF00FFFF00
+        FF86A08E86A08EFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FF27
+        402FFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FF
+        86A08EFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FF27402FFF00FFFF00
+        FFFF00FFFF00FF27402FFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FFFF00FF5F
+        8A6BFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FF86A08E86A08EFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A0
+        8E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFF5F8A6B5F8A6BFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFF5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6B
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FF5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FF27402F27402F27402F27402FFF00FFFF00FFFF00FFFF00FF5F8A6B5F
+        8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E86A08E
+        FF00FFFF00FFFF00FFFF00FF27402F27402F27402F27402F27402F27402FFF00
+        FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86
+        A08E86A08E86A08E86A08E86A08EFF00FFFF00FF27402F27402F27402F27402F
+        27402F27402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00
+        FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08EFF00FF86A08E86A08E86
         A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF
         5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
         6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B
-        5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6EC
-        E8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6
-        ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
-        5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6EC
-        E8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFF27402FFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFF27402FFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8
-        E6ECE827402FE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF27402F27402F27402F27402F27402F27402FFF00FFFF00FF5F8A6B5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A0
-        8E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF86A08EFFFFFFFFFFFFFFFFFF27402F27402F27402FFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFF27402F27402F27402FFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE827402F27
-        402F27402FE6ECE8E6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F27402F27402F27
-        402F27402F27402F27402F27402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6B5F8A6B86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E2740
-        2F27402F27402F27402F27402F27402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F
         8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E
-        FF00FFFF00FFFF00FFFF00FFFF00FF27402F27402FFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86
-        A08E86A08EFF00FFFF00FFFF00FF27402F27402F27402F27402F27402F27402F
-        FF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A0
-        8E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF27402F27402F27402F27
-        402F27402F27402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        FF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF86A0
-        8EFFFFFFFFFFFF27402F27402FFFFFFF27402F27402FFFFFFFFFFFFFFFFFFFFF
-        FFFF86A08E5F8A6BFFFFFFFFFFFF27402F27402FFFFFFF27402F27402FFFFFFF
-        FFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE827402F27402FE6ECE82740
-        2F27402FE6ECE8E6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FF27402F5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F
-        8A6B86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FF
+        86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FF27402FFF00FFFF
-        00FF5F8A6BFF00FFFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FF86A08EFF00FF
-        FF00FFFF00FFFF00FF86A08EFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00
-        FF27402FFF00FFFF00FF5F8A6BFF00FFFF00FFFF00FFFF00FF5F8A6BFF00FFFF
-        00FF86A08EFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FF86A08EFFFFFF
-        FFFFFF27402FFFFFFFFFFFFFFFFFFF27402F27402FFFFFFFFFFFFFFFFFFF86A0
-        8E5F8A6BFFFFFFFFFFFF27402FFFFFFFFFFFFFFFFFFF27402F27402FFFFFFFFF
-        FFFFFFFFFF5F8A6B5F8A6BE6ECE8E6ECE827402FE6ECE8E6ECE8E6ECE827402F
-        27402FE6ECE8E6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FF27402F5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B86A0
-        8EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FF27402F27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F
-        8A6B5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E86A08EFF00FF
-        FF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FF27402F27402F27402F5F8A
-        6BFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6B86A08EFF00FFFF00FFFF
-        00FFFF00FF86A08E86A08E86A08E27402FFF00FFFF00FFFF00FFFF00FF27402F
-        27402F27402F5F8A6BFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6B86A0
-        8EFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E86A08EFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFF27402F27402FFFFFFFFFFFFF86A08E5F8A6B
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF27402F27402FFFFFFFFFFF
-        FF5F8A6B5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE827402F27
-        402FE6ECE8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27
-        402F5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B86A08EFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF27402F27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A
-        6B5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E86A08EFF00FFFF
-        00FF27402F27402F27402F27402F27402F27402FFF00FF27402F5F8A6B5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6BFF00FF5F8A6B86A08E86A08E86A08E86A08E86A0
-        8E86A08EFF00FF86A08E27402F27402F27402F27402F27402F27402FFF00FF27
-        402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF5F8A6B86A08E86A08E
-        86A08E86A08E86A08E86A08EFF00FF86A08E86A08EFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFF27402FFFFFFFFFFFFF86A08E5F8A6BFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF27402FFFFFFFFFFFFF5F8A6B
-        5F8A6BE6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE827402FE6EC
-        E8E6ECE85F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F5F8A
-        6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B86A08EFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FF27402F27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B
-        5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E86A08EFF00FF2740
-        2F27402F27402F27402F27402F27402FFF00FF27402F5F8A6B5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6BFF00FF5F8A6B86A08E86A08E86A08E86A08E86A08E86A08E
-        FF00FF86A08E27402F27402F27402F27402F27402F27402FFF00FF27402F5F8A
-        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF5F8A6B86A08E86A08E86A08E86
-        A08E86A08E86A08EFF00FF86A08E86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BE6
-        ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8E6ECE8
-        5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF27402F27402F27402F27402F27402F27402F27402F27402F5F8A6B5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E86A08E86A08E86A08E86A0
-        8E86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F27402FFF00FFFF00
-        FF27402F27402FFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6BFF
-        00FFFF00FF86A08E86A08EFF00FFFF00FF86A08E86A08EFF00FFFF00FFFF00FF
-        27402FFF00FFFF00FFFF00FFFF00FF27402FFF00FFFF00FF5F8A6BFF00FFFF00
-        FFFF00FFFF00FF5F8A6BFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FF86
-        A08EFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FF27402FFF00FFFF00FF
-        5F8A6BFF00FFFF00FFFF00FFFF00FF5F8A6BFF00FFFF00FF86A08EFF00FFFF00
-        FFFF00FFFF00FF86A08E86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6B5F8A6BFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF5F8A6BFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2740
-        2F27402F27402F27402F27402F27402F27402F27402F5F8A6B5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E86A08E86A08E86A08E86A08E86A08E
-        86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F27402F27402F27402F
-        FF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00
-        FFFF00FF86A08E86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FF27402F27
-        402F27402F27402F27402F27402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08EFF00
-        FFFF00FF27402F27402F27402F27402F27402F27402FFF00FFFF00FF5F8A6B5F
-        8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E
-        86A08E86A08EFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A0
-        8E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E
         86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00
@@ -4835,181 +8561,181 @@ object SkinsInternas: TsStoredSkinsHolder
         8E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F
         8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B
         5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
-        FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
-        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
-        6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AF
-        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A
-        6B688F73688F73688F73688F73688F73688F73688F73688F73688F73688F735F
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08ECBDCD2CBDCD2CB
+        DCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2
+        DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A
+        6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F
         8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
         F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
-        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
-        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
-        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A
-        6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F
-        8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F73688F73
-        688F735F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6BFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E5F8A6B5F8A6B5F8A6B5F8A
-        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8
-        C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73
-        688F73688F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A0
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08ECBDCD2CBDCD2CBDCD2CBDC
+        D2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DE
+        EAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1
+        B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A0
         8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
         A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
         F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
-        E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
-        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
-        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
-        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AF
-        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A
-        6B688F73688F73688F73688F73688F73688F73688F73688F73688F73688F735F
-        8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6BFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1
-        AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F7368
-        8F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A08EFFFFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FF86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2
+        CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEA
+        E2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9
+        CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08EFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
         6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
         8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
-        E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
-        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
-        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
-        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A
-        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8
-        C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73
-        688F73688F73688F73688F73688F73688F73688F73688F73688F735F8A6BFF00
+        E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6BFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
-        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F
-        73688F73688F73688F73688F73688F73688F735F8A6B86A08EFFFFFFFFFFFFFF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FF86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CB
+        DCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2
+        DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CD
+        C1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08EFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9
         F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A
         6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F
-        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
-        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
-        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1
-        AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F7368
-        8F73688F73688F73688F73688F73688F73688F73688F735F8A6BFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
-        6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8
-        C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73
-        688F73688F73688F73688F73688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
-        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
-        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
-        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
-        CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
-        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F
-        73688F73688F73688F73688F73688F73688F735F8A6B27402F27402FFF00FFFF
-        00FFFF00FFFF00FF27402F27402F5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF
-        5F8A6B5F8A6B86A08E86A08EFF00FFFF00FFFF00FFFF00FF86A08E86A08EFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1
-        AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F7368
-        8F73688F73688F73688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
-        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
-        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3
-        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
-        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
-        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
-        C7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
-        6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8
-        C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73
-        688F73688F73688F73688F73688F735F8A6BFF00FF27402F27402FFF00FFFF00
-        FF27402F27402FFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6BFF
-        00FFFF00FF86A08E86A08EFF00FFFF00FF86A08E86A08EFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A0
-        8E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86
-        A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
-        A8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F
-        73688F73688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
-        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
-        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DD
-        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
-        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
-        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
-        8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1
-        AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F7368
-        8F73688F73688F73688F735F8A6BFF00FFFF00FF27402F27402F27402F27402F
-        FF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00
-        FFFF00FF86A08E86A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A
-        6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F
-        8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F73688F73
-        688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
-        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
-        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
-        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
-        8E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86
-        A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
-        A8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F
-        73688F73688F735F8A6BFF00FFFF00FFFF00FF27402F27402FFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FF86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AF
-        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A
-        6B688F73688F73688F73688F73688F73688F73688F73688F73688F73688F735F
         8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
         F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
-        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
-        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
-        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A
-        6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F
-        8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F73688F73
-        688F735F8A6BFF00FFFF00FF27402F27402F27402F27402FFF00FFFF00FFFF00
-        FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF86A08E86
-        A08E86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        E7E2E0E7E2E0E7E2E0E7E25F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF2740
+        2F27402F27402F27402F27402F27402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E
+        FF00FFFF00FF86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDC
+        D2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DE
+        EAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1
+        B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
+        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
+        A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E25F8A6B27402F27402FFF00FFFF00FFFF00FFFF00FF27402F27
+        402F5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B86A08E86A08E
+        FF00FFFF00FFFF00FFFF00FF86A08E86A08E27402F27402F27402F27402F2740
+        2F27402F27402F27402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E27402F27402F
+        27402F27402F27402F27402FFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF
+        00FF86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2
+        CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEA
+        E2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9
+        CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
+        6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
+        8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E25F8A6BFF00FF27402F27402FFF00FFFF00FF27402F27402FFF00FFFF00
+        FF5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FF86A08E86A08EFF
+        00FFFF00FF86A08E86A08EFF00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FF27402F5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B86A0
+        8EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A0
+        8ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286
+        A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2
+        DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CD
+        C1B9CDC1B9CDC15F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A
+        6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F
+        8A6BFF00FFFF00FF27402F27402F27402F27402FFF00FFFF00FFFF00FFFF00FF
+        5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A0
+        8E86A08EFF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27
+        402F5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B86A08EFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08ECBDCD2
+        CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A
+        6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F
+        8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1
+        B9CDC15F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6BFF00
+        FFFF00FFFF00FF27402F27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F
+        8A6B5F8A6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E86A08EFF00FF
+        FF00FFFF00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F5F8A
+        6BFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B86A08EFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08ECBDCD2CBDCD2CB
+        DCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2
+        DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A
+        6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F
+        8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6BFF00FFFF00FF
+        27402F27402F27402F27402FFF00FFFF00FFFF00FFFF00FF5F8A6B5F8A6B5F8A
+        6B5F8A6BFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E86A08EFF00FFFF
+        00FF27402FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF27402F5F8A6BFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF5F8A6B86A08EFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FF86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08EF1F8F3F1F8F3F1F8F3F1F8
         F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1
-        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6B6E9279
-        6E92796E92796E92796E92796E92796E92796E92796E92796E92795F8A6B86A0
+        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BAFC4B6
+        AFC4B6AFC4B6AFC4B6AFC4B6AFC4B6AFC4B6AFC4B6AFC4B6AFC4B65F8A6B86A0
         8EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386
         A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
         F1F8F35F8A6B5F8A6BCED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9
         D1CED9D1CED9D15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1
         F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
-        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BACDC1BACD
-        C1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6B86A08EF1F8F3F1F8F3F1
-        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3
-        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A
-        6B6E92796E92796E92796E92796E92796E92796E92796E92796E92796E92795F
-        8A6BFF00FF27402F27402FFF00FFFF00FF27402F27402FFF00FFFF00FF5F8A6B
-        5F8A6BFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FF86A08E86A08EFF00FFFF00
-        FF86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BCED9D1CED9D1CED9D1CED9
+        D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D15F8A6BFF00FF27402F27402FFF
+        00FFFF00FF27402F27402FFF00FFFF00FF5F8A6B5F8A6BFF00FFFF00FF5F8A6B
+        5F8A6BFF00FFFF00FF86A08E86A08EFF00FFFF00FF86A08E86A08EFF00FF2740
+        2F27402F27402F27402F27402F27402F27402F27402F5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E86A08E86A08E86A08E86A08E86A08E
+        86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E
         86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
         6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F
@@ -5020,13 +8746,13 @@ object SkinsInternas: TsStoredSkinsHolder
         5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A0
         8E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
         8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A0
-        8E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F
-        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B
-        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF2740
-        2F27402FFF00FFFF00FFFF00FFFF00FF27402F27402F5F8A6B5F8A6BFF00FFFF
-        00FFFF00FFFF00FF5F8A6B5F8A6B86A08E86A08EFF00FFFF00FFFF00FFFF00FF
-        86A08E86A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF27402F27402FFF00FFFF00FFFF00
+        FFFF00FF27402F27402F5F8A6B5F8A6BFF00FFFF00FFFF00FFFF00FF5F8A6B5F
+        8A6B86A08E86A08EFF00FFFF00FFFF00FFFF00FF86A08E86A08E27402F27402F
+        27402F27402F27402F27402F27402F27402F5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B86A08E86A08E86A08E86A08E86A08E86A08E86A08E86
+        A08EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
         A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
         5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
@@ -5047,14 +8773,14 @@ object SkinsInternas: TsStoredSkinsHolder
         5F8A6BFF00FF86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
         E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
         F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
-        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
-        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
-        A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
-        F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
-        E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73
+        688F73688F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
         F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
         E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DD
@@ -5064,14 +8790,14 @@ object SkinsInternas: TsStoredSkinsHolder
         8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
         DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
         EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
-        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
-        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
-        6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
-        8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
-        E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1
+        AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F7368
+        8F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
         FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
         E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
@@ -5081,13 +8807,13 @@ object SkinsInternas: TsStoredSkinsHolder
         8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
         A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
         E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
-        CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
-        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
-        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9
-        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A
-        6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F
+        CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F
+        73688F73688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
         8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
         F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
@@ -5098,13 +8824,13 @@ object SkinsInternas: TsStoredSkinsHolder
         DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
         6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
         8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
-        C7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
+        C7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73
+        688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
         8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
         A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
         F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
@@ -5115,13 +8841,13 @@ object SkinsInternas: TsStoredSkinsHolder
         EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
         E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
         6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
-        8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
-        F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
-        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
-        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
-        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFF
+        8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1
+        AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F7368
+        8F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
         6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
         8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
@@ -5132,13 +8858,13 @@ object SkinsInternas: TsStoredSkinsHolder
         E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
         F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
         C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
-        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
-        A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
-        F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
-        E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
-        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
-        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFF
+        8E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86
+        A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
+        A8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F
+        73688F73688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9
         F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A
         6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F
@@ -5148,14 +8874,14 @@ object SkinsInternas: TsStoredSkinsHolder
         D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
         DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
         EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
-        6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
-        8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
-        E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A
+        6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F
+        8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F73688F73
+        688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
         FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
         E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
@@ -5165,14 +8891,14 @@ object SkinsInternas: TsStoredSkinsHolder
         CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
         EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
         E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
-        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9
-        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A
-        6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F
-        8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
-        F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
-        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A
+        6B688F73688F73688F73688F73688F73688F73688F73688F73688F73688F735F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
         F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
         E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3
@@ -5182,14 +8908,14 @@ object SkinsInternas: TsStoredSkinsHolder
         C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
         E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
         F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
-        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
-        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
-        A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
-        F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
-        E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73
+        688F73688F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
         FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
         F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
         E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DD
@@ -5201,12 +8927,12 @@ object SkinsInternas: TsStoredSkinsHolder
         F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BA
         CDC1BACDC1BACDC1BACDC15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
         F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8
-        F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BCED9D1CED9D1CE
-        D9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D15F8A6B86A08EF1F8F3
+        F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6B6E92796E92796E
+        92796E92796E92796E92796E92796E92796E92796E92795F8A6B86A08EF1F8F3
         F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A
         6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F
-        8A6B5F8A6BCED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1
-        CED9D15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
+        8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1
+        BACDC15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
         F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1
         F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BCED9D1CED9D1CED9D1CED9D1CED9D1
         CED9D1CED9D1CED9D1CED9D1CED9D15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8
@@ -5256,11 +8982,11 @@ object SkinsInternas: TsStoredSkinsHolder
         D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
         DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
         EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
-        6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
-        8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
-        E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A
+        6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F
+        8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F73688F73
+        688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
         E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
         F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
         C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
@@ -5273,10 +8999,10 @@ object SkinsInternas: TsStoredSkinsHolder
         CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
         EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
         E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
-        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9
-        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A
-        6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A
+        6B688F73688F73688F73688F73688F73688F73688F73688F73688F73688F735F
         8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
         DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
         EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
@@ -5290,10 +9016,10 @@ object SkinsInternas: TsStoredSkinsHolder
         C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
         E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
         F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
-        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73
+        688F73688F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A0
         8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
         A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
         E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
@@ -5307,10 +9033,10 @@ object SkinsInternas: TsStoredSkinsHolder
         8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
         DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
         EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
-        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
-        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1
+        AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F7368
+        8F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3
         DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
         6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
         8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
@@ -5324,10 +9050,10 @@ object SkinsInternas: TsStoredSkinsHolder
         8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
         A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
         E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
-        CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
-        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
-        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DD
+        CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F
+        73688F73688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DD
         EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
         E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
         6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
@@ -5341,10 +9067,10 @@ object SkinsInternas: TsStoredSkinsHolder
         DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
         6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
         8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
-        C7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        C7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73
+        688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
         E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
         F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
         C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
@@ -5358,10 +9084,10 @@ object SkinsInternas: TsStoredSkinsHolder
         EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
         E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
         6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
-        8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
-        F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
-        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1
+        AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F7368
+        8F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
         DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
         EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
         D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
@@ -5375,10 +9101,10 @@ object SkinsInternas: TsStoredSkinsHolder
         E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
         F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
         C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
-        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
-        A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
-        F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
-        E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        8E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86
+        A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
+        A8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F
+        73688F73688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
         EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
         E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
         CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
@@ -5391,11 +9117,11 @@ object SkinsInternas: TsStoredSkinsHolder
         D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
         DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
         EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
-        6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
-        8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
-        E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A
+        6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F
+        8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F73688F73
+        688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
         E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
         F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
         C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8
@@ -5409,6 +9135,816 @@ object SkinsInternas: TsStoredSkinsHolder
         F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
         F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BACDC1BACD
         C1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6B86A08EF1F8F3F1F8F3F1
+        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3
+        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A
+        6B6E92796E92796E92796E92796E92796E92796E92796E92796E92796E92795F
+        8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BA
+        CDC1BACDC1BACDC1BACDC15F8A6BFF00FF86A08E86A08E86A08E86A08E86A08E
+        86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E
+        86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A0
+        8E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A0
+        8E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
+        FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
+        A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86
+        A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E
+        86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E
+        86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E
+        86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FF86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CB
+        DCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2
+        DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CD
+        C1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08E5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A
+        6B688F73688F73688F73688F73688F73688F73688F73688F73688F73688F735F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDC
+        D2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DE
+        EAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1
+        B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73
+        688F73688F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2
+        CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEA
+        E2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9
+        CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1
+        AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F7368
+        8F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286
+        A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2
+        DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CD
+        C1B9CDC1B9CDC15F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F
+        73688F73688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08ECBDCD2
+        CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A
+        6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F
+        8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1
+        B9CDC15F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73
+        688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08ECBDCD2CBDCD2CB
+        DCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2
+        DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A
+        6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F
+        8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1
+        AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F7368
+        8F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08ECBDCD2CBDCD2CBDCD2CBDC
+        D2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DE
+        EAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1
+        B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A0
+        8E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86
+        A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
+        A8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F
+        73688F73688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2
+        CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEA
+        E2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9
+        CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08E5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A
+        6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F
+        8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F73688F73
+        688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CB
+        DCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2
+        DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CD
+        C1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08E5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A
+        6B688F73688F73688F73688F73688F73688F73688F73688F73688F73688F735F
+        8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BA
+        CDC1BACDC1BACDC1BACDC15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BA
+        CDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6B86A08EF1F8F3
+        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A
+        6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F
+        8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1
+        BACDC15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1
+        F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BAFC4B6AFC4B6AFC4B6AFC4B6AFC4B6
+        AFC4B6AFC4B6AFC4B6AFC4B6AFC4B65F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1
+        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6B6E9279
+        6E92796E92796E92796E92796E92796E92796E92796E92796E92795F8A6BFF00
+        FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
+        A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86
+        A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E
+        86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E
+        86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E
+        86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A0
+        8E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A0
+        8E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
+        FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
+        A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2
+        CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEA
+        E2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9
+        CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286
+        A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2
+        DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CD
+        C1B9CDC1B9CDC15F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08ECBDCD2
+        CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A
+        6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F
+        8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1
+        B9CDC15F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08ECBDCD2CBDCD2CB
+        DCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2
+        DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A
+        6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08ECBDCD2CBDCD2CBDCD2CBDC
+        D2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DE
+        EAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1
+        B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2
+        CBDCD2CBDCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEA
+        E2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9
+        CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CB
+        DCD2CBDCD2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2
+        DEEAE2DEEAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CD
+        C1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDC
+        D2CBDCD2CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DE
+        EAE2DEEAE2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1
+        B9CDC1B9CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08ECBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2CBDCD2
+        CBDCD286A08E5F8A6BDEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEAE2DEEA
+        E2DEEAE2DEEAE25F8A6B5F8A6BB9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9CDC1B9
+        CDC1B9CDC1B9CDC1B9CDC15F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1
+        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1
+        BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6B86A0
+        8EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386
+        A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F35F8A6B5F8A6BAFC4B6AFC4B6AFC4B6AFC4B6AFC4B6AFC4B6AFC4B6AFC4
+        B6AFC4B6AFC4B65F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1
+        F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BACDC1BACD
+        C1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6B86A08EF1F8F3F1F8F3F1
+        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3
+        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A
+        6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F
+        8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BA
+        CDC1BACDC1BACDC1BACDC15F8A6BFF00FF86A08E86A08E86A08E86A08E86A08E
+        86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E
+        86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A0
+        8E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A0
+        8E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
+        FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
+        A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86
+        A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E
+        86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E
+        86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E
+        86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FF86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73
+        688F73688F73688F73688F73688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F
+        73688F73688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1
+        AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F7368
+        8F73688F73688F73688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73
+        688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86
+        A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
+        A8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F
+        73688F73688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1
+        AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F7368
+        8F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A
+        6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F
+        8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F73688F73
+        688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86
+        A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
+        A8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F
+        73688F73688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A
+        6B688F73688F73688F73688F73688F73688F73688F73688F73688F73688F735F
+        8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A
+        6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F
+        8A6B5F8A6B688F73688F73688F73688F73688F73688F73688F73688F73688F73
+        688F735F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73
+        688F73688F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A0
+        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
+        A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A
+        6B688F73688F73688F73688F73688F73688F73688F73688F73688F73688F735F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1
+        AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F7368
+        8F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A08EFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
+        6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
+        8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73
+        688F73688F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F
+        73688F73688F73688F73688F73688F73688F735F8A6B86A08EFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A
+        6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1
+        AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F7368
+        8F73688F73688F73688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8C1AFA8
+        C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F73688F73
+        688F73688F73688F73688F73688F735F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08E5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B86A08E5F8A6BA8C1AFA8C1AFA8C1AFA8C1AFA8C1AF
+        A8C1AFA8C1AFA8C1AFA8C1AFA8C1AF5F8A6B5F8A6B688F73688F73688F73688F
+        73688F73688F73688F73688F73688F73688F735F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F35F8A6B5F8A6B6E92796E92796E92796E92796E92796E92796E
+        92796E92796E92796E92795F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BCED9D1CED9D1CE
+        D9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D15F8A6B86A08EF1F8F3
+        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A
+        6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F
+        8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1
+        BACDC15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1
+        F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6B6E92796E92796E92796E92796E9279
+        6E92796E92796E92796E92796E92795F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1
+        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1
+        BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6BFF00
+        FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
+        A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86
+        A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E
+        86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E
+        86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E
+        86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A0
+        8E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A0
+        8E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
+        FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
+        A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
+        6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
+        8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
+        A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A
+        6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
+        6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
+        8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A
+        6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F
+        8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
+        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
+        A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
+        6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
+        8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A
+        6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F
+        8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
+        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
+        A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
+        6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
+        8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1
+        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1
+        BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6B86A0
+        8EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386
+        A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F35F8A6B5F8A6BCED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9
+        D1CED9D1CED9D15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1
+        F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BCED9D1CED9D1CED9D1CED9
+        D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D15F8A6B86A08EF1F8F3F1F8F3F1
         F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3
         F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A
         6BCED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D15F
@@ -5456,6 +9992,60 @@ object SkinsInternas: TsStoredSkinsHolder
         E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
         F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
         C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
         8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
         A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
         F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
@@ -5547,60 +10137,6 @@ object SkinsInternas: TsStoredSkinsHolder
         EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
         E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
         6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
-        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
-        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
-        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
-        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
-        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
-        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
-        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
-        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
-        C7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
-        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
-        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
-        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
-        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
-        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
-        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
-        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
-        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
-        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
-        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
-        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
-        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
-        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
-        8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
-        F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
-        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
-        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
-        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
-        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
-        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
-        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
-        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
-        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
-        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
-        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
-        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
-        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
-        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
-        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
-        A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
-        F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
-        E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
-        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
-        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
-        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
-        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
-        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
-        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
         8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
         F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
         F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BA
@@ -5610,11 +10146,11 @@ object SkinsInternas: TsStoredSkinsHolder
         CDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6B86A08EF1F8F3
         F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A
         6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F
-        8A6B5F8A6BCED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1
-        CED9D15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
+        8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1
+        BACDC15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
         F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1
-        F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1
-        BACDC1BACDC1BACDC1BACDC1BACDC15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8
+        F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BCED9D1CED9D1CED9D1CED9D1CED9D1
+        CED9D1CED9D1CED9D1CED9D1CED9D15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8
         F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1
         F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1
         BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6BFF00
@@ -5651,34 +10187,7 @@ object SkinsInternas: TsStoredSkinsHolder
         6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
         A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
         5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
-        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF86A08EFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9
-        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A
-        6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F
-        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
-        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
-        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
-        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
-        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
-        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
-        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
-        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
-        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
-        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
-        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
-        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
-        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
-        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
-        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
-        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
-        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
-        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
-        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
-        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
-        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
-        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
-        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF86A08EDDEBE3DDEBE3DD
         EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
         E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
         6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
@@ -5803,17 +10312,44 @@ object SkinsInternas: TsStoredSkinsHolder
         C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
         E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
         F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
         C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8
         F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1
-        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BCED9D1
-        CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D15F8A6B86A0
+        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1
+        BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6B86A0
         8EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386
         A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
         F1F8F35F8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACD
         C1BACDC1BACDC15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1
         F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
-        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BACDC1BACD
-        C1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6B86A08EF1F8F3F1F8F3F1
+        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BCED9D1CED9D1CED9D1CED9
+        D1CED9D1CED9D1CED9D1CED9D1CED9D1CED9D15F8A6B86A08EF1F8F3F1F8F3F1
         F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3
         F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A
         6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F
@@ -5837,7 +10373,209 @@ object SkinsInternas: TsStoredSkinsHolder
         FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
         00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
         5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
-        6B5F8A6B5F8A6BFF00FF}
+        6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
+        A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86
+        A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E
+        86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E
+        86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E
+        86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FF86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86
+        A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A
+        6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F
+        8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A
+        6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FB
+        F9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0
+        E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9
+        F8FBF9F8FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7
+        E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1
+        EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7
+        D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3
+        DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A
+        6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F
+        8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD
+        C7D8CD5F8A6B86A08EFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+        FFFFFFFFFFFFFF86A08E5F8A6BF8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8FBF9F8
+        FBF9F8FBF9F8FBF9F8FBF95F8A6B5F8A6BE0E7E2E0E7E2E0E7E2E0E7E2E0E7E2
+        E0E7E2E0E7E2E0E7E2E0E7E2E0E7E25F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEB
+        E3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7
+        F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CD
+        C7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A0
+        8EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386
+        A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A6BC7D8CDC7D8CDC7D8CDC7D8
+        CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F8A6B86A08EDDEBE3DDEBE3DD
+        EBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE3DDEBE386A08E5F8A6BE7F1EB
+        E7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EBE7F1EB5F8A6B5F8A
+        6BC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CDC7D8CD5F
+        8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F35F8A6B5F8A6BCED9D1CED9D1CED9D1CED9D1CED9D1CED9D1CE
+        D9D1CED9D1CED9D1CED9D15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3
+        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BA
+        CDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6B86A08EF1F8F3
+        F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A
+        6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F
+        8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1
+        BACDC15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1
+        F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1BACDC1BACDC1BACDC1BACDC1
+        BACDC1BACDC1BACDC1BACDC1BACDC15F8A6B86A08EF1F8F3F1F8F3F1F8F3F1F8
+        F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F386A08E5F8A6BF1F8F3F1F8F3F1
+        F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F3F1F8F35F8A6B5F8A6BBACDC1
+        BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC1BACDC15F8A6BFF00
+        FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF
+        00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86
+        A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86
+        A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B
+        5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00
+        FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF
+        00FFFF00FF86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E86A08E
+        86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF86A08E86A08E86A08E86A08E86A08E
+        86A08E86A08E86A08E86A08E86A08EFF00FFFF00FF5F8A6B5F8A6B5F8A6B5F8A
+        6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FFFF00FF5F8A6B5F8A6B5F
+        8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6B5F8A6BFF00FF}
       Shadow1Color = 7496537
       Shadow1Offset = 1
       Shadow1Blur = 5
@@ -6362,6 +11100,552 @@ object SkinsInternas: TsStoredSkinsHolder
           HotColor = 10919833
           BorderColor1 = 8091247
           BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'RADIOBUTTON'
+          ParentClass = 'CHECKBOX'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          Transparency = 100
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          HotTransparency = 100
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'SPEEDBUTTON'
+          ParentClass = 'BUTTON'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '14868444;13618118;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          HotGradientPercent = 60
+          HotGradientData = '15461096;14144720;100;0;0'
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'SPEEDBUTTON_SMALL'
+          ParentClass = 'BUTTON'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '14868444;13618118;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          HotGradientPercent = 60
+          HotGradientData = '15461096;14144720;100;0;0'
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'STATUSBAR'
+          Color = 12499636
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 13815755
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'TOOLBUTTON'
+          ParentClass = 'BUTTON'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          Transparency = 100
+          GradientPercent = 60
+          GradientData = '14868444;13618118;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          HotTransparency = 100
+          HotGradientPercent = 60
+          HotGradientData = '15461096;14144720;100;0;0'
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'WEBBUTTON'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          Transparency = 100
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          HotTransparency = 100
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'TABTOP'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          GradientPercent = 40
+          GradientData = '14868444;13618118;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          HotGradientPercent = 40
+          HotGradientData = '15461096;14144720;100;0;0'
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'PAGECONTROL'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'PAGECONTROLBOTTOM'
+          ParentClass = 'PAGECONTROL'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'PAGECONTROLLEFT'
+          ParentClass = 'PAGECONTROL'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'PAGECONTROLRIGHT'
+          ParentClass = 'PAGECONTROL'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'BAR'
+          Color = 12499636
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 13815755
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'PROGRESSH'
+          ParentClass = 'PROGRESSV'
+          Color = 7234137
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '15526632 -1 -1 -1 -1'
+          HotFontColor = '16777215 -1 -1 -1 -1'
+          GradientPercent = 30
+          GradientData = '11051163;7234137;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 10919833
+          HotGradientPercent = 30
+          HotGradientData = '12959932;9669251;100;0;0'
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'TABCONTROL'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'MENULINE'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'BUTTON_BIG'
+          ParentClass = 'BUTTON'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '14868444;13618118;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          HotGradientPercent = 60
+          HotGradientData = '15461096;14144720;100;0;0'
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'COLHEADER'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          GradientPercent = 50
+          GradientData = '14868444;13618118;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          HotGradientPercent = 50
+          HotGradientData = '15461096;14144720;100;0;0'
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'FORMTITLE'
+          Color = 7234137
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '15526632 -1 -1 -1 -1'
+          HotFontColor = '16777215 -1 -1 -1 -1'
+          GradientPercent = 70
+          GradientData = '11051163;7234137;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 10919833
+          HotGradientPercent = 70
+          HotGradientData = '12959932;9669251;100;0;0'
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'SPLITTER'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'MAINMENU'
+          Color = 12499636
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 13815755
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'ICOLINE'
+          Color = 12499636
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 13815755
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'EXTRALINE'
+          Color = 7234137
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '15526632 -1 -1 -1 -1'
+          HotFontColor = '16777215 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '11051163;7234137;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 10919833
+          HotGradientPercent = 60
+          HotGradientData = '12959932;9669251;100;0;0'
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'DIALOG'
+          ParentClass = 'FORM'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'PANEL_LOW'
+          ParentClass = 'PANEL'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'GRIPH'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          Transparency = 100
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          HotTransparency = 100
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'BARTITLE'
+          Color = 7234137
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '15526632 -1 -1 -1 -1'
+          HotFontColor = '16777215 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '11051163;7234137;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 10919833
+          HotGradientPercent = 60
+          HotGradientData = '12959932;9669251;100;0;0'
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'FORM'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'HINT'
+          Color = 16579836
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 16053235
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'BUTTON_HUGE'
+          ParentClass = 'BUTTON'
+          Color = 13618118
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          GradientPercent = 60
+          GradientData = '14868444;13618118;100;0;0'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 14473429
+          HotGradientPercent = 60
+          HotGradientData = '15461096;14144720;100;0;0'
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'TOOLBAR'
+          Color = 12499636
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 13815755
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'COMBOBOX'
+          ParentClass = 'EDIT'
+          Color = 16579836
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 16053235
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
+        end
+        item
+          SectionName = 'ALPHACOMBOBOX'
+          ParentClass = 'COMBOBOX'
+          Color = 16579836
+          ShadowBlur = 6
+          ShadowOffset = 3
+          ShadowTransparency = 50
+          FontColor = '2501166 -1 -1 -1 -1'
+          HotFontColor = '2501166 -1 -1 -1 -1'
+          FadingIntervalIn = 5
+          FadingIntervalOut = 5
+          FadingIterations = 5
+          HotColor = 16053235
+          BorderColor1 = 8091247
+          BorderColor2 = 15526632
         end>
       Images = <
         item
@@ -6667,228 +11951,619 @@ object SkinsInternas: TsStoredSkinsHolder
           WB = 4
         end
         item
-          SectionName = 'GLOBALINFO'
-          PropertyName = 'BICONCLOSE'
+          SectionName = 'SPEEDBUTTON'
+          PropertyName = 'BORDERSMASK'
           Left = 144
           Top = 48
-          Right = 168
-          Bottom = 56
+          Right = 180
+          Bottom = 60
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'SPEEDBUTTON_SMALL'
+          PropertyName = 'BORDERSMASK'
+          Top = 60
+          Right = 36
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'STATUSBAR'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 60
+          Right = 72
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'TOOLBUTTON'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 60
+          Right = 108
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'TABTOP'
+          PropertyName = 'BORDERSMASK'
+          Left = 108
+          Top = 60
+          Right = 144
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PAGECONTROL'
+          PropertyName = 'BORDERSMASK'
+          Left = 144
+          Top = 60
+          Right = 180
+          Bottom = 72
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PAGECONTROLBOTTOM'
+          PropertyName = 'BORDERSMASK'
+          Top = 72
+          Right = 36
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PAGECONTROLLEFT'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 72
+          Right = 72
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PAGECONTROLRIGHT'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 72
+          Right = 108
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'BAR'
+          PropertyName = 'BORDERSMASK'
+          Left = 108
+          Top = 72
+          Right = 144
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PROGRESSH'
+          PropertyName = 'BORDERSMASK'
+          Left = 144
+          Top = 72
+          Right = 180
+          Bottom = 84
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'TABCONTROL'
+          PropertyName = 'BORDERSMASK'
+          Top = 84
+          Right = 36
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'BUTTON_BIG'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 84
+          Right = 72
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'COLHEADER'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 84
+          Right = 108
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'FORMTITLE'
+          PropertyName = 'BORDERSMASK'
+          Left = 108
+          Top = 84
+          Right = 144
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'DIALOG'
+          PropertyName = 'BORDERSMASK'
+          Left = 144
+          Top = 84
+          Right = 180
+          Bottom = 96
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'PANEL_LOW'
+          PropertyName = 'BORDERSMASK'
+          Top = 96
+          Right = 36
+          Bottom = 108
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'BARTITLE'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 96
+          Right = 72
+          Bottom = 108
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'FORM'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 96
+          Right = 108
+          Bottom = 108
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'HINT'
+          PropertyName = 'BORDERSMASK'
+          Left = 108
+          Top = 96
+          Right = 144
+          Bottom = 108
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'BUTTON_HUGE'
+          Image.Data = {
+            46050000424D46050000000000003600000028000000240000000C0000000100
+            18000000000010050000C40E0000C40E00000000000000000000FF00FF7B766F
+            7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00
+            FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+            00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+            6E6259FF00FF7B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+            C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+            DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+            BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+            C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+            DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+            BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+            6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+            766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+            DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+            B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+            CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+            DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+            B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+            CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+            DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+            59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+            62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+            CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+            D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+            B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+            CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+            D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+            B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+            CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+            59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+            62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+            BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+            C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+            DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+            BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FECEAE8ECEAE8ECEAE8ECEA
+            E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8EC
+            EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3
+            ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E6259FF00
+            FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
+            00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+            6E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+            596E62596E6259FF00FF}
+          Name = 'BUTTON_HUGE_BORDERSMASK'
+          PropertyName = 'BORDERSMASK'
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'TOOLBAR'
+          PropertyName = 'BORDERSMASK'
+          Top = 108
+          Right = 36
+          Bottom = 120
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'COMBOBOX'
+          PropertyName = 'BORDERSMASK'
+          Left = 36
+          Top = 108
+          Right = 72
+          Bottom = 120
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'ALPHACOMBOBOX'
+          PropertyName = 'BORDERSMASK'
+          Left = 72
+          Top = 108
+          Right = 108
+          Bottom = 120
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
+          SectionName = 'GLOBALINFO'
+          PropertyName = 'BICONCLOSE'
+          Left = 108
+          Top = 108
+          Right = 132
+          Bottom = 116
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BICONMAX'
-          Top = 60
-          Right = 24
-          Bottom = 68
+          Left = 132
+          Top = 108
+          Right = 156
+          Bottom = 116
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BICONMIN'
-          Left = 24
-          Top = 60
-          Right = 48
-          Bottom = 68
+          Left = 156
+          Top = 108
+          Right = 180
+          Bottom = 116
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BICONHELP'
-          Left = 48
-          Top = 60
-          Right = 72
-          Bottom = 68
+          Top = 120
+          Right = 24
+          Bottom = 128
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BICONNORM'
-          Left = 72
-          Top = 60
-          Right = 96
-          Bottom = 68
+          Left = 24
+          Top = 120
+          Right = 48
+          Bottom = 128
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'SICONNORM'
-          Left = 96
-          Top = 60
-          Right = 120
-          Bottom = 68
+          Left = 48
+          Top = 120
+          Right = 72
+          Bottom = 128
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BOXCHECKED'
-          Left = 120
-          Top = 60
-          Right = 159
-          Bottom = 73
+          Left = 72
+          Top = 120
+          Right = 111
+          Bottom = 133
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BOXUNCHECKED'
-          Top = 73
-          Right = 39
-          Bottom = 86
+          Left = 111
+          Top = 120
+          Right = 150
+          Bottom = 133
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'BOXGRAYED'
-          Left = 39
-          Top = 73
-          Right = 78
-          Bottom = 86
+          Top = 133
+          Right = 39
+          Bottom = 146
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'RADIOCHECKED'
-          Left = 78
-          Top = 73
-          Right = 117
-          Bottom = 86
+          Left = 39
+          Top = 133
+          Right = 78
+          Bottom = 146
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'RADIOUNCHECKED'
-          Left = 117
-          Top = 73
-          Right = 156
-          Bottom = 86
+          Left = 78
+          Top = 133
+          Right = 117
+          Bottom = 146
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'SMALLCHECKED'
-          Top = 86
-          Right = 30
-          Bottom = 96
+          Left = 117
+          Top = 133
+          Right = 147
+          Bottom = 143
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'SMALLUNCHECKED'
-          Left = 30
-          Top = 86
-          Right = 60
-          Bottom = 96
+          Left = 147
+          Top = 133
+          Right = 177
+          Bottom = 143
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'SMALLGRAYED'
-          Left = 60
-          Top = 86
-          Right = 90
-          Bottom = 96
+          Top = 146
+          Right = 30
+          Bottom = 156
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'CHECK'
-          Left = 90
-          Top = 86
-          Right = 111
-          Bottom = 92
+          Left = 30
+          Top = 146
+          Right = 51
+          Bottom = 152
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'GLOBALINFO'
           PropertyName = 'GRIPIMAGE'
-          Left = 111
-          Top = 86
-          Right = 126
-          Bottom = 91
+          Left = 51
+          Top = 146
+          Right = 66
+          Bottom = 151
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLBTNLEFT'
           PropertyName = 'GLYPHMASK'
-          Left = 126
-          Top = 86
-          Right = 138
-          Bottom = 93
+          Left = 66
+          Top = 146
+          Right = 78
+          Bottom = 153
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLBTNRIGHT'
           PropertyName = 'GLYPHMASK'
-          Left = 138
-          Top = 86
-          Right = 150
-          Bottom = 93
+          Left = 78
+          Top = 146
+          Right = 90
+          Bottom = 153
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLBTNTOP'
           PropertyName = 'GLYPHMASK'
-          Left = 150
-          Top = 86
-          Right = 171
-          Bottom = 90
+          Left = 90
+          Top = 146
+          Right = 111
+          Bottom = 150
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLBTNBOTTOM'
           PropertyName = 'GLYPHMASK'
-          Top = 96
-          Right = 21
-          Bottom = 100
+          Left = 111
+          Top = 146
+          Right = 132
+          Bottom = 150
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLSLIDERH'
           PropertyName = 'GLYPHMASK'
-          Left = 21
-          Top = 96
-          Right = 36
-          Bottom = 101
+          Left = 132
+          Top = 146
+          Right = 147
+          Bottom = 151
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'SCROLLSLIDERV'
           PropertyName = 'GLYPHMASK'
-          Left = 36
-          Top = 96
-          Right = 51
-          Bottom = 101
+          Left = 147
+          Top = 146
+          Right = 162
+          Bottom = 151
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
+          SectionName = 'COMBOBOX'
+          PropertyName = 'GLYPHMASK'
+          Top = 156
+          Right = 21
+          Bottom = 160
+          ImageCount = 3
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'ALPHACOMBOBOX'
+          PropertyName = 'GLYPHMASK'
+          Left = 21
+          Top = 156
+          Right = 42
+          Bottom = 160
+          ImageCount = 3
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'ALPHACOMBOBOX'
+          PropertyName = 'SICONNORM'
+          Left = 42
+          Top = 156
+          Right = 66
+          Bottom = 164
+          ImageCount = 3
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'BARTITLE'
+          PropertyName = 'ABORDERSMASK'
+          Left = 66
+          Top = 156
+          Right = 102
+          Bottom = 168
+          ImageCount = 3
+          WL = 4
+          WR = 4
+          WT = 4
+          WB = 4
+        end
+        item
           SectionName = 'TRACKBAR'
           PropertyName = 'SLIDERCHANNEL'
-          Left = 51
-          Top = 96
-          Right = 87
-          Bottom = 108
+          Left = 102
+          Top = 156
+          Right = 138
+          Bottom = 168
           ImageCount = 3
           WL = 4
           WR = 4
@@ -6898,73 +12573,202 @@ object SkinsInternas: TsStoredSkinsHolder
         item
           SectionName = 'TRACKBAR'
           PropertyName = 'SLIDERMASK'
-          Left = 87
-          Top = 96
-          Right = 102
-          Bottom = 103
+          Left = 138
+          Top = 156
+          Right = 153
+          Bottom = 163
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'TRACKBAR'
           PropertyName = 'SLIDERVMASK'
-          Left = 102
-          Top = 96
-          Right = 114
-          Bottom = 103
+          Left = 153
+          Top = 156
+          Right = 165
+          Bottom = 163
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'TRACKBAR'
           PropertyName = 'TICKHORZ'
-          Left = 114
-          Top = 96
-          Right = 117
-          Bottom = 99
+          Left = 165
+          Top = 156
+          Right = 168
+          Bottom = 159
           ImageCount = 3
           ImgType = itisaGlyph
         end
         item
           SectionName = 'TRACKBAR'
           PropertyName = 'TICKVERT'
-          Left = 117
-          Top = 96
-          Right = 126
-          Bottom = 97
+          Left = 168
+          Top = 156
+          Right = 177
+          Bottom = 157
           ImageCount = 3
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'FORM'
+          PropertyName = 'PATTERN'
+          Top = 168
+          Right = 16
+          Bottom = 184
+          ImageCount = 1
+          ImgType = itisaTexture
+        end
+        item
+          SectionName = 'DIALOG'
+          PropertyName = 'PATTERN'
+          Left = 16
+          Top = 168
+          Right = 32
+          Bottom = 184
+          ImageCount = 1
+          ImgType = itisaTexture
+        end
+        item
+          SectionName = 'FORMTITLE'
+          PropertyName = 'PATTERN'
+          Left = 32
+          Top = 168
+          Right = 48
+          Bottom = 184
+          ImageCount = 1
+          ImgType = itisaTexture
+        end
+        item
+          SectionName = 'FORMTITLE'
+          PropertyName = 'HOTPATTERN'
+          Left = 48
+          Top = 168
+          Right = 64
+          Bottom = 184
+          ImageCount = 1
+          ImgType = itisaTexture
+        end
+        item
+          SectionName = 'BAR'
+          Image.Data = {
+            96030000424D96030000000000003600000028000000180000000C0000000100
+            18000000000060030000C40E0000C40E000000000000000000006E62596E6259
+            6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+            00FF6E62596E62596E6259FF00FF82776F82776F82776FFF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FF6E62596E62596E6259FF00FF82776F82776F82776FFF
+            00FF978E88978E88978E88FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62596E62596E6259FF00FF8277
+            6F82776F82776FFF00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF
+            00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62596E6259
+            6E6259FF00FF82776F82776F82776FFF00FF978E88978E88978E88FF00FFADA6
+            A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7C1BBB7FF00FFFF00FFFF00FFFF00FFFF
+            00FF6E62596E62596E6259FF00FF82776F82776F82776FFF00FF978E88978E88
+            978E88FF00FFADA6A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2
+            CFD6D2CFD6D2CFFF00FF6E62596E62596E6259FF00FF82776F82776F82776FFF
+            00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7
+            C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF00FF6E62596E62596E6259FF00FF8277
+            6F82776F82776FFF00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF
+            00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF00FF6E62596E6259
+            6E6259FF00FF82776F82776F82776FFF00FF978E88978E88978E88FF00FFADA6
+            A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF
+            00FF6E62596E62596E6259FF00FF82776F82776F82776FFF00FF978E88978E88
+            978E88FF00FFADA6A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2
+            CFD6D2CFD6D2CFFF00FF6E62596E62596E6259FF00FF82776F82776F82776FFF
+            00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7
+            C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF00FF6E62596E62596E6259FF00FF8277
+            6F82776F82776FFF00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF
+            00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF00FF}
+          Name = 'BAR_IMGTOPRIGHT'
+          PropertyName = 'IMGTOPRIGHT'
+          ImageCount = 1
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'DIALOG'
+          Image.Data = {
+            96030000424D96030000000000003600000028000000180000000C0000000100
+            18000000000060030000C40E0000C40E000000000000000000006E62596E6259
+            6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+            00FF6E62596E62596E6259FF00FF82776F82776F82776FFF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FF6E62596E62596E6259FF00FF82776F82776F82776FFF
+            00FF978E88978E88978E88FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62596E62596E6259FF00FF8277
+            6F82776F82776FFF00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF
+            00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62596E6259
+            6E6259FF00FF82776F82776F82776FFF00FF978E88978E88978E88FF00FFADA6
+            A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7C1BBB7FF00FFFF00FFFF00FFFF00FFFF
+            00FF6E62596E62596E6259FF00FF82776F82776F82776FFF00FF978E88978E88
+            978E88FF00FFADA6A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2
+            CFD6D2CFD6D2CFFF00FF6E62596E62596E6259FF00FF82776F82776F82776FFF
+            00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7
+            C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF00FF6E62596E62596E6259FF00FF8277
+            6F82776F82776FFF00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF
+            00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF00FF6E62596E6259
+            6E6259FF00FF82776F82776F82776FFF00FF978E88978E88978E88FF00FFADA6
+            A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF
+            00FF6E62596E62596E6259FF00FF82776F82776F82776FFF00FF978E88978E88
+            978E88FF00FFADA6A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2
+            CFD6D2CFD6D2CFFF00FF6E62596E62596E6259FF00FF82776F82776F82776FFF
+            00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7
+            C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF00FF6E62596E62596E6259FF00FF8277
+            6F82776F82776FFF00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF
+            00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF00FF}
+          Name = 'DIALOG_IMGTOPRIGHT'
+          PropertyName = 'IMGTOPRIGHT'
+          ImageCount = 1
+          ImgType = itisaGlyph
+        end
+        item
+          SectionName = 'FORM'
+          Image.Data = {
+            96030000424D96030000000000003600000028000000180000000C0000000100
+            18000000000060030000C40E0000C40E000000000000000000006E62596E6259
+            6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+            00FF6E62596E62596E6259FF00FF82776F82776F82776FFF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+            FFFF00FFFF00FFFF00FF6E62596E62596E6259FF00FF82776F82776F82776FFF
+            00FF978E88978E88978E88FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+            FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62596E62596E6259FF00FF8277
+            6F82776F82776FFF00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF
+            00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62596E6259
+            6E6259FF00FF82776F82776F82776FFF00FF978E88978E88978E88FF00FFADA6
+            A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7C1BBB7FF00FFFF00FFFF00FFFF00FFFF
+            00FF6E62596E62596E6259FF00FF82776F82776F82776FFF00FF978E88978E88
+            978E88FF00FFADA6A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2
+            CFD6D2CFD6D2CFFF00FF6E62596E62596E6259FF00FF82776F82776F82776FFF
+            00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7
+            C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF00FF6E62596E62596E6259FF00FF8277
+            6F82776F82776FFF00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF
+            00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF00FF6E62596E6259
+            6E6259FF00FF82776F82776F82776FFF00FF978E88978E88978E88FF00FFADA6
+            A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF
+            00FF6E62596E62596E6259FF00FF82776F82776F82776FFF00FF978E88978E88
+            978E88FF00FFADA6A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2
+            CFD6D2CFD6D2CFFF00FF6E62596E62596E6259FF00FF82776F82776F82776FFF
+            00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF00FFC1BBB7C1BBB7
+            C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF00FF6E62596E62596E6259FF00FF8277
+            6F82776F82776FFF00FF978E88978E88978E88FF00FFADA6A0ADA6A0ADA6A0FF
+            00FFC1BBB7C1BBB7C1BBB7FF00FFD6D2CFD6D2CFD6D2CFFF00FF}
+          Name = 'FORM_IMGTOPRIGHT'
+          PropertyName = 'IMGTOPRIGHT'
+          ImageCount = 1
           ImgType = itisaGlyph
         end>
       MasterBitmap.Data = {
-        06E40000424D06E40000000000003600000028000000B40000006C0000000100
-        180000000000D0E30000C40E0000C40E00000000000000000000FF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F7B
-        766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E6259
-        6E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62
-        596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E6259FF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        56840100424D56840100000000003600000028000000B4000000B80000000100
+        18000000000020840100C40E0000C40E00000000000000000000CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7FF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
@@ -6975,12 +12779,249 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3
-        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DB
-        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E6259FF00FFFF00FFFF00FF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFCFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7FF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFCFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7FF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BF
+        C8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4
+        BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8
+        C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BF
+        C8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFCFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFC8C4
+        BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8
+        C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BF
+        C8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4
+        BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8
+        C4BFC8C4BFC8C4BFC8C4BFC8C4BFCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6FF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFCFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7FF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFCFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7FF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFCFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7FF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BF
+        C8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4
+        BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8
+        C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BF
+        C8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFCFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFC8C4
+        BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8
+        C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BF
+        C8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4
+        BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8C4BFC8
+        C4BFC8C4BFC8C4BFC8C4BFC8C4BFCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6FF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
@@ -6993,27 +13034,18 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
-        F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDA
-        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E6259FF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD86E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B76
+        6FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E
+        62596E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E6259
+        6E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B76
+        6F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E
+        62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E6259
+        6E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
@@ -7023,17 +13055,14 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B
-        766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
-        F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
-        DAD8DBDAD8DBDAD86E6259FF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FF
-        6E6259FF00FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FF7B766FFF00FFFF00
-        FFFF00FF6E6259FF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F6E
+        62596E62596E62596E62596E62596E62596E62596E62596E62596E62597B766F
+        6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6
+        A06E62596E625971675E71675E71675E71675E71675E71675E71675E71675E71
+        675E71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E6259FF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
@@ -7043,13 +13072,31 @@ object SkinsInternas: TsStoredSkinsHolder
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E
-        6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
-        6E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
-        D8DBDAD86E6259FF00FF7B766FC3C1BE7B766FFF00FFFF00FF6E6259BDB8B46E
-        6259FF00FFFF00FF262A2E9D9FA0262A2EFF00FF7B766F7B766FFF00FFFF00FF
-        6E62596E6259FF00FFFF00FF262A2E262A2EFF00FFFF00FFFF00FFFF00FFFF00
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F6E62596E62
+        596E62596E62596E62596E62596E62596E62596E62596E62597B766F6E6259AD
+        A6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E6259
+        6E625971675E71675E71675E71675E71675E71675E71675E71675E71675E7167
+        5E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD8DBDAD8DBDAD86E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F6E62596E62596E6259
+        6E62596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6
+        A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971
+        675E71675E71675E71675E71675E71675E71675E71675E71675E71675E6E6259
+        7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
+        F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD8DBDAD8DBDAD86E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
@@ -7057,98 +13104,146 @@ object SkinsInternas: TsStoredSkinsHolder
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E
-        FF00FF262A2EFF00FF262A2E6E6259FF00FF6E6259FF00FF6E62597B766FFF00
-        FF7B766FFF00FF7B766F262A2EFF00FF262A2EFF00FF262A2E6E6259FF00FF6E
-        6259FF00FF6E62597B766FFF00FF7B766FFF00FF7B766F7B766FFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3
-        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E
-        6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
-        6E62597B766FC3C1BEC3C1BEC3C1BE7B766F6E6259BDB8B4BDB8B4BDB8B46E62
-        59262A2E9D9FA09D9FA09D9FA0262A2E7B766F7B766F7B766FFF00FF6E62596E
-        62596E6259FF00FF262A2E262A2E262A2EFF00FFFF00FFFF00FFFF00FFFF00FF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F6E62596E62596E62596E62596E
+        62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E7167
+        5E71675E71675E71675E71675E71675E71675E71675E71675E6E62597B766FFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F
+        6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
+        F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
+        DAD8DBDAD86E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FF262A2E262A2E262A2E262A2E262A2E262A2EFF00FFFF00FF6E62596E
+        62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F
+        7B766F7B766FFF00FFFF00FF7B766F6E62596E62596E62596E62596E62596E62
+        596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E
+        71675E71675E71675E71675E71675E71675E71675E6E62597B766FFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4
+        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E6259
+        6E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
+        D86E6259FF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FF6E6259FF00FFFF
+        00FFFF00FFFF00FF262A2EFF00FFFF00FF7B766FFF00FFFF00FFFF00FF6E6259
+        FF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        262A2EFF00FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FF6E6259FF00FFFF00
+        FFFF00FFFF00FF6E6259FF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FF7B
+        766FFF00FFFF00FF7B766F6E62596E62596E62596E62596E62596E62596E6259
+        6E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6
+        A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71
+        675E71675E71675E71675E71675E71675E6E62597B766FFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E6259
+        FF00FF7B766FC3C1BE7B766FFF00FFFF00FF6E6259BDB8B46E6259FF00FFFF00
+        FF262A2E9D9FA0262A2EFF00FF7B766F7B766FFF00FFFF00FF6E62596E6259FF
+        00FFFF00FF262A2E262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2EFF
+        00FFFF00FFFF00FFFF00FF262A2E262A2E262A2E6E6259FF00FFFF00FFFF00FF
+        FF00FF6E62596E62596E62597B766FFF00FFFF00FFFF00FFFF00FF7B766F7B76
+        6F7B766F7B766F6E62596E62596E62596E62596E62596E62596E62596E62596E
+        62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
+        ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E7167
+        5E71675E71675E71675E71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDA
+        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FC3
+        C1BEC3C1BEC3C1BE7B766F6E6259BDB8B4BDB8B4BDB8B46E6259262A2E9D9FA0
+        9D9FA09D9FA0262A2E7B766F7B766F7B766FFF00FF6E62596E62596E6259FF00
+        FF262A2E262A2E262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E6259FF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FF9D9FA026
-        2A2E9D9FA0262A2EFF00FFBDB8B46E6259BDB8B46E6259FF00FFC3C1BE7B766F
-        C3C1BE7B766FFF00FF9D9FA0262A2E9D9FA0262A2EFF00FFBDB8B46E6259BDB8
-        B46E6259FF00FFC3C1BE7B766FC3C1BE7B766F7B766FFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2
-        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDA
-        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B
-        766FC3C1BEC3C1BEC3C1BE7B766F6E6259BDB8B4BDB8B4BDB8B46E6259262A2E
-        9D9FA09D9FA09D9FA0262A2E7B766F7B766F7B766F7B766F6E62596E62596E62
-        596E6259262A2E262A2E262A2E262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E6259FF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FF262A2E262A2E262A
+        2E262A2E262A2E262A2EFF00FF262A2E6E62596E62596E62596E62596E62596E
+        6259FF00FF6E62597B766F7B766F7B766F7B766F7B766F7B766FFF00FF7B766F
+        7B766F6E62596E62596E62596E62596E62596E62596E62596E62596E62596E62
+        597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0AD
+        A6A0ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71675E
+        71675E71675E71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FC3C1BEC3C1
+        BEC3C1BE7B766F6E6259BDB8B4BDB8B4BDB8B46E6259262A2E9D9FA09D9FA09D
+        9FA0262A2E7B766F7B766F7B766F7B766F6E62596E62596E62596E6259262A2E
+        262A2E262A2E262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E26
         2A2E262A2EFF00FFFF00FFFF00FFFF00FF6E62596E62596E6259FF00FFFF00FF
-        FF00FFFF00FF7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FF262A2EFF00
-        FF262A2EFF00FFFF00FF6E6259FF00FF6E6259FF00FFFF00FF7B766FFF00FF7B
-        766FFF00FFFF00FF262A2EFF00FF262A2EFF00FFFF00FF6E6259FF00FF6E6259
-        FF00FFFF00FF7B766FFF00FF7B766F7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FC3C1
-        BEC3C1BEC3C1BE7B766F6E6259BDB8B4BDB8B4BDB8B46E6259262A2E9D9FA09D
-        9FA09D9FA0262A2E7B766F7B766F7B766FFF00FF6E62596E62596E6259FF00FF
-        262A2E262A2E262A2EFF00FF7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FF7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FF262A2E262A
+        2E262A2EFF00FFFF00FFFF00FFFF00FF6E62596E62596E6259FF00FFFF00FFFF
+        00FFFF00FF7B766F7B766F7B766FFF00FFFF00FF262A2E262A2E262A2E262A2E
+        262A2E262A2EFF00FF262A2E6E62596E62596E62596E62596E62596E6259FF00
+        FF6E62597B766F7B766F7B766F7B766F7B766F7B766FFF00FF7B766F7B766F6E
+        62596E62596E62596E62596E62596E62596E62596E62596E62596E62597B766F
+        6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6
+        A06E62596E625971675E71675E71675E71675E71675E71675E71675E71675E71
+        675E71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FC3C1BEC3C1BEC3C1BE
+        7B766F6E6259BDB8B4BDB8B4BDB8B46E6259262A2E9D9FA09D9FA09D9FA0262A
+        2E7B766F7B766F7B766FFF00FF6E62596E62596E6259FF00FF262A2E262A2E26
+        2A2EFF00FF7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E262A2E262A2E262A
         2E262A2EFF00FFFF00FF6E62596E62596E62596E62596E6259FF00FFFF00FF7B
-        766F7B766F7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FF9D9FA0262A2E
-        FF00FFFF00FFFF00FFBDB8B46E6259FF00FFFF00FFFF00FFC3C1BE7B766FFF00
-        FFFF00FFFF00FF9D9FA0262A2EFF00FFFF00FFFF00FFBDB8B46E6259FF00FFFF
-        00FFFF00FFC3C1BE7B766F7B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
-        ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEA
-        E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259C8C6C3C8C6C3C8C6C3C8
-        C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C36E62597B766FC3C1BEC3C1BE
-        C3C1BE7B766F6E6259BDB8B4BDB8B4BDB8B46E6259262A2E9D9FA09D9FA09D9F
-        A0262A2E7B766F7B766FFF00FFFF00FF6E62596E6259FF00FFFF00FF262A2E26
-        2A2EFF00FFFF00FF7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        766F7B766F7B766F7B766F7B766FFF00FFFF00FF262A2E262A2E262A2E262A2E
+        262A2EFF00FFFF00FF6E62596E62596E62596E62596E6259FF00FFFF00FF7B76
+        6F7B766F7B766F7B766F7B766FFF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF
+        00FFFF00FF262A2EFF00FFFF00FF6E6259FF00FFFF00FFFF00FFFF00FF6E6259
+        FF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FF7B766F7B766FECEAE8ECEA
+        E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259EC
+        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E6259
+        6E6259736A61736A61736A61736A61736A61736A61736A61736A61736A61736A
+        616E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8EC
+        EAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE8ECEAE8ECEAE86E62596E6259C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6
+        C3C8C6C3C8C6C3C8C6C3C8C6C36E62597B766FC3C1BEC3C1BEC3C1BE7B766F6E
+        6259BDB8B4BDB8B4BDB8B46E6259262A2E9D9FA09D9FA09D9FA0262A2E7B766F
+        7B766FFF00FFFF00FF6E62596E6259FF00FFFF00FF262A2E262A2EFF00FFFF00
+        FF7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FF262A2E262A2E262A2E262A2E262A2E262A2E
         262A2E6E62596E62596E62596E62596E62596E62596E62597B766F7B766F7B76
-        6F7B766F7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FF262A2EFF00FFFF
-        00FFFF00FFFF00FF6E6259FF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FF
-        FF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FF6E6259FF00FFFF00FFFF00
-        FFFF00FF7B766FFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B
-        766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E6259
-        6E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E62
-        596E62596E62596E62596E62596E6259FF00FF7B766F7B766F7B766F7B766F7B
-        766F6E62596E62596E62596E62596E6259262A2E262A2E262A2E262A2E262A2E
-        7B766FFF00FFFF00FFFF00FF6E6259FF00FFFF00FFFF00FF262A2EFF00FFFF00
-        FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B
-        766F7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        6F7B766F7B766F7B766F7B766F262A2E262A2E262A2E262A2E262A2E262A2E26
+        2A2E6E62596E62596E62596E62596E62596E62596E62597B766F7B766F7B766F
+        7B766F7B766F7B766F7B766FFF00FFFF00FF262A2E262A2E262A2E262A2E262A
+        2E262A2EFF00FFFF00FF6E62596E62596E62596E62596E62596E6259FF00FFFF
+        00FF7B766F7B766F7B766F7B766F7B766F7B766FFF00FF7B766F7B766F7B766F
+        7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62
+        596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E
+        62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FF
+        FF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B76
+        6FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E
+        62596E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E6259
+        6E62596E62596E6259FF00FF7B766F7B766F7B766F7B766F7B766F6E62596E62
+        596E62596E62596E6259262A2E262A2E262A2E262A2E262A2E7B766FFF00FFFF
+        00FFFF00FF6E6259FF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FF7B766F
+        7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B76
+        6FFF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
+        766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        59FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
-        766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E6259
-        6E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
-        59FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
-        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E6259FF00FF
-        FF00FF6E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
-        FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E
-        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E6259
-        6E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
@@ -7160,12 +13255,6 @@ object SkinsInternas: TsStoredSkinsHolder
         FF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E
         62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259
-        7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
-        59FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2
-        E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2
-        E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
@@ -7174,15 +13263,21 @@ object SkinsInternas: TsStoredSkinsHolder
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF7B766FFCFCFCFCFCFCFCFCFC262A2EFCFCFCFCFCFCFCFCFCFCFCFC7B766F
-        6E6259FCFCFCFCFCFCFCFCFC262A2EFCFCFCFCFCFCFCFCFCFCFCFC6E62596E62
-        59E2E1DFE2E1DFE2E1DF262A2EE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1
-        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1
-        DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F
+        6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E62
+        59E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
@@ -7191,156 +13286,156 @@ object SkinsInternas: TsStoredSkinsHolder
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B76
-        6FFCFCFCFCFCFC262A2E262A2E262A2EFCFCFCFCFCFCFCFCFC7B766F6E6259FC
-        FCFCFCFCFC262A2E262A2E262A2EFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DF
-        E2E1DF262A2E262A2E262A2EE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF
-        E2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFC262A2E9D9FA0262A
-        2E9D9FA0262A2EFCFCFCFCFCFC7B766F6E6259FCFCFC262A2E9D9FA0262A2E9D
-        9FA0262A2EFCFCFCFCFCFC6E62596E6259E2E1DF262A2E9D9FA0262A2E9D9FA0
-        262A2EE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        6FFCFCFC262A2E9D9FA0262A2E9D9FA0262A2EFCFCFCFCFCFC7B766F6E6259FC
+        FCFC262A2E9D9FA0262A2E9D9FA0262A2EFCFCFCFCFCFC6E62596E6259E2E1DF
+        262A2E9D9FA0262A2E9D9FA0262A2EE2E1DFE2E1DF6E6259FF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FF262A2EFF00FFFF00FFFF00FF6E6259FF00FFFF00FFFF00FF7B766F262A2EFF
-        00FFFF00FFFF00FF6E6259FF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FF
+        FFFF00FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FF6E6259FF00FFFF
+        00FFFF00FF7B766F262A2EFF00FFFF00FFFF00FF6E6259FF00FFFF00FFFF00FF
+        7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFC
-        262A2E262A2EFCFCFC262A2E262A2EFCFCFCFCFCFC7B766F6E6259FCFCFC262A
-        2E262A2EFCFCFC262A2E262A2EFCFCFCFCFCFC6E62596E6259E2E1DF262A2E26
-        2A2EE2E1DF262A2E262A2EE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2
-        E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFC9D9FA0262A2E9D9FA0262A2E
-        9D9FA0FCFCFCFCFCFC7B766F6E6259FCFCFC9D9FA0262A2E9D9FA0262A2E9D9F
-        A0FCFCFCFCFCFC6E62596E6259E2E1DF9D9FA0262A2E9D9FA0262A2E9D9FA0E2
-        E1DFE2E1DF6E6259FF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00
+        9D9FA0262A2E9D9FA0262A2E9D9FA0FCFCFCFCFCFC7B766F6E6259FCFCFC9D9F
+        A0262A2E9D9FA0262A2E9D9FA0FCFCFCFCFCFC6E62596E6259E2E1DF9D9FA026
+        2A2E9D9FA0262A2E9D9FA0E2E1DFE2E1DF6E6259FF00FFFF00FF262A2EFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF6E6259FF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FF262A2E262A2EFF00FFFF00FF6E62596E6259FF00FFFF00FF7B76
+        6F7B766F262A2E262A2EFF00FFFF00FF6E62596E6259FF00FFFF00FF7B766F7B
+        766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E262A2E
-        FF00FFFF00FF6E62596E6259FF00FFFF00FF7B766F7B766F262A2E262A2EFF00
-        FFFF00FF6E62596E6259FF00FFFF00FF7B766F7B766FFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFC262A2EFC
-        FCFCFCFCFCFCFCFC262A2E262A2EFCFCFC7B766F6E6259FCFCFC262A2EFCFCFC
-        FCFCFCFCFCFC262A2E262A2EFCFCFC6E62596E6259E2E1DF262A2EE2E1DFE2E1
-        DFE2E1DF262A2E262A2EE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1
-        DFE2E1DFE2E1DF6E62597B766FFCFCFC262A2E9D9FA0262A2E9D9FA0262A2EFC
-        FCFCFCFCFC7B766F6E6259FCFCFC262A2E9D9FA0262A2E9D9FA0262A2EFCFCFC
-        FCFCFC6E62596E6259E2E1DF262A2E9D9FA0262A2E9D9FA0262A2EE2E1DFE2E1
-        DF6E6259FF00FF262A2E262A2E262A2EFF00FFFF00FFFF00FFFF00FF6E62596E
-        62596E6259FF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766FFF00FFFF00FF
-        FF00FF7B766FFF00FF7B766FFF00FF7B766F7B766FFF00FF7B766FFF00FF7B76
-        6F7B766FFF00FF7B766FFF00FF7B766FFF00FF262A2E262A2E262A2EFF00FF6E
-        62596E62596E6259FF00FF7B766F7B766F7B766F262A2E262A2E262A2EFF00FF
-        6E62596E62596E6259FF00FF7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFC262A2E262A2E7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFC262A2E262A2E6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
-        E2E1DF262A2E262A2E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
-        E2E1DF6E62597B766FFCFCFC9D9FA0262A2E9D9FA0262A2E9D9FA0FCFCFCFCFC
-        FC7B766F6E6259FCFCFC9D9FA0262A2E9D9FA0262A2E9D9FA0FCFCFCFCFCFC6E
-        62596E6259E2E1DF9D9FA0262A2E9D9FA0262A2E9D9FA0E2E1DFE2E1DF6E6259
-        262A2E262A2EFF00FF262A2E262A2EFF00FFFF00FF6E62596E6259FF00FF6E62
-        596E6259FF00FFFF00FF7B766F7B766FFF00FF7B766F7B766FFF00FFFF00FFFF
-        00FFC3C1BE7B766FC3C1BE7B766FFF00FFC3C1BE7B766FC3C1BE7B766FFF00FF
-        C3C1BE7B766FC3C1BE7B766F262A2E262A2E262A2E262A2E6E62596E62596E62
-        596E62597B766F7B766F7B766F7B766F262A2E262A2E262A2E262A2E6E62596E
-        62596E62596E62597B766F7B766F7B766F7B766F262A2E262A2E262A2E262A2E
-        262A2E262A2E262A2E6E62596E62596E62596E62596E62596E62596E62597B76
-        6F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFC262A2E7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFC262A2E6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2
-        E1DF262A2E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E
-        62597B766FFCFCFC262A2E9D9FA0262A2E9D9FA0262A2EFCFCFCFCFCFC7B766F
-        6E6259FCFCFC262A2E9D9FA0262A2E9D9FA0262A2EFCFCFCFCFCFC6E62596E62
-        59E2E1DF262A2E9D9FA0262A2E9D9FA0262A2EE2E1DFE2E1DF6E6259262A2EFF
-        00FFFF00FFFF00FF262A2E262A2EFF00FF6E6259FF00FFFF00FFFF00FF6E6259
-        6E6259FF00FF7B766FFF00FFFF00FFFF00FF7B766F7B766FFF00FFFF00FFFF00
-        FF7B766FFF00FF7B766FFF00FFFF00FF7B766FFF00FF7B766FFF00FFFF00FF7B
-        766FFF00FF7B766FFF00FF262A2E262A2E262A2EFF00FF6E62596E62596E6259
-        FF00FF7B766F7B766F7B766F262A2E262A2E262A2EFF00FF6E62596E62596E62
-        59FF00FF7B766F7B766F7B766FFF00FFFF00FF262A2E262A2E262A2E262A2E26
-        2A2EFF00FFFF00FF6E62596E62596E62596E62596E6259FF00FFFF00FF7B766F
-        7B766F7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFC262A2E9D
+        9FA0262A2E9D9FA0262A2EFCFCFCFCFCFC7B766F6E6259FCFCFC262A2E9D9FA0
+        262A2E9D9FA0262A2EFCFCFCFCFCFC6E62596E6259E2E1DF262A2E9D9FA0262A
+        2E9D9FA0262A2EE2E1DFE2E1DF6E6259FF00FF262A2E262A2E262A2EFF00FFFF
+        00FFFF00FFFF00FF6E62596E62596E6259FF00FFFF00FFFF00FFFF00FF7B766F
+        7B766F7B766FFF00FFFF00FFFF00FF7B766FFF00FF7B766FFF00FF7B766F7B76
+        6FFF00FF7B766FFF00FF7B766F7B766FFF00FF7B766FFF00FF7B766FFF00FF26
+        2A2E262A2E262A2EFF00FF6E62596E62596E6259FF00FF7B766F7B766F7B766F
+        262A2E262A2E262A2EFF00FF6E62596E62596E6259FF00FF7B766F7B766F7B76
+        6FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FF262A2EFF00FF262A2EFF00FF262A2E6E6259FF00FF6E6259FF00FF6E6259
+        7B766FFF00FF7B766FFF00FF7B766F262A2EFF00FF262A2EFF00FF262A2E6E62
+        59FF00FF6E6259FF00FF6E62597B766FFF00FF7B766FFF00FF7B766FFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFC9D9FA0262A2E9D9F
+        A0262A2E9D9FA0FCFCFCFCFCFC7B766F6E6259FCFCFC9D9FA0262A2E9D9FA026
+        2A2E9D9FA0FCFCFCFCFCFC6E62596E6259E2E1DF9D9FA0262A2E9D9FA0262A2E
+        9D9FA0E2E1DFE2E1DF6E6259262A2E262A2EFF00FF262A2E262A2EFF00FFFF00
+        FF6E62596E6259FF00FF6E62596E6259FF00FFFF00FF7B766F7B766FFF00FF7B
+        766F7B766FFF00FFFF00FFFF00FFC3C1BE7B766FC3C1BE7B766FFF00FFC3C1BE
+        7B766FC3C1BE7B766FFF00FFC3C1BE7B766FC3C1BE7B766F262A2E262A2E262A
+        2E262A2E6E62596E62596E62596E62597B766F7B766F7B766F7B766F262A2E26
+        2A2E262A2E262A2E6E62596E62596E62596E62597B766F7B766F7B766F7B766F
+        262A2E262A2E262A2E262A2E262A2E262A2E262A2E6E62596E62596E62596E62
+        596E62596E62596E62597B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
+        00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E6259
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00
+        FF9D9FA0262A2E9D9FA0262A2EFF00FFBDB8B46E6259BDB8B46E6259FF00FFC3
+        C1BE7B766FC3C1BE7B766FFF00FF9D9FA0262A2E9D9FA0262A2EFF00FFBDB8B4
+        6E6259BDB8B46E6259FF00FFC3C1BE7B766FC3C1BE7B766FFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFC262A2E9D9FA0262A2E9D9FA0
+        262A2EFCFCFCFCFCFC7B766F6E6259FCFCFC262A2E9D9FA0262A2E9D9FA0262A
+        2EFCFCFCFCFCFC6E62596E6259E2E1DF262A2E9D9FA0262A2E9D9FA0262A2EE2
+        E1DFE2E1DF6E6259262A2EFF00FFFF00FFFF00FF262A2E262A2EFF00FF6E6259
+        FF00FFFF00FFFF00FF6E62596E6259FF00FF7B766FFF00FFFF00FFFF00FF7B76
+        6F7B766FFF00FFFF00FFFF00FF7B766FFF00FF7B766FFF00FFFF00FF7B766FFF
+        00FF7B766FFF00FFFF00FF7B766FFF00FF7B766FFF00FF262A2E262A2E262A2E
+        FF00FF6E62596E62596E6259FF00FF7B766F7B766F7B766F262A2E262A2E262A
+        2EFF00FF6E62596E62596E6259FF00FF7B766F7B766F7B766FFF00FFFF00FF26
+        2A2E262A2E262A2E262A2E262A2EFF00FFFF00FF6E62596E62596E62596E6259
+        6E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766FFF00FFFF00FFFF00
+        FF262A2E262A2E262A2EFF00FFFF00FFFF00FFFF00FF6E62596E62596E6259FF
+        00FFFF00FFFF00FFFF00FF7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FF
+        262A2EFF00FF262A2EFF00FFFF00FF6E6259FF00FF6E6259FF00FFFF00FF7B76
+        6FFF00FF7B766FFF00FFFF00FF262A2EFF00FF262A2EFF00FFFF00FF6E6259FF
+        00FF6E6259FF00FFFF00FF7B766FFF00FF7B766FFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFC6E62596E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FC6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
-        766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E6259
-        6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62597B76
-        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259FCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E6259FF00FFFF00FFFF00
-        FFFF00FFFF00FF262A2E262A2EFF00FFFF00FFFF00FFFF00FFFF00FF6E62596E
-        6259FF00FFFF00FFFF00FFFF00FFFF00FF7B766F7B766FFF00FFFF00FFFF00FF
-        C3C1BE7B766FFF00FFFF00FFFF00FFC3C1BE7B766FFF00FFFF00FFFF00FFC3C1
-        BE7B766FFF00FFFF00FF262A2E262A2EFF00FFFF00FF6E62596E6259FF00FFFF
-        00FF7B766F7B766F262A2E262A2EFF00FFFF00FF6E62596E6259FF00FFFF00FF
-        7B766F7B766FFF00FFFF00FFFF00FFFF00FF262A2E262A2E262A2EFF00FFFF00
-        FFFF00FFFF00FF6E62596E62596E6259FF00FFFF00FFFF00FFFF00FF7B766F7B
-        766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FC6E6259FF00FFFF00FFFF00FFFF00FFFF00FF262A2E262A2EFF00FFFF00FFFF
+        00FFFF00FFFF00FF6E62596E6259FF00FFFF00FFFF00FFFF00FFFF00FF7B766F
+        7B766FFF00FFFF00FFFF00FFC3C1BE7B766FFF00FFFF00FFFF00FFC3C1BE7B76
+        6FFF00FFFF00FFFF00FFC3C1BE7B766FFF00FFFF00FF262A2E262A2EFF00FFFF
+        00FF6E62596E6259FF00FFFF00FF7B766F7B766F262A2E262A2EFF00FFFF00FF
+        6E62596E6259FF00FFFF00FF7B766F7B766FFF00FFFF00FFFF00FFFF00FF262A
+        2E262A2E262A2EFF00FFFF00FFFF00FFFF00FF6E62596E62596E6259FF00FFFF
+        00FFFF00FFFF00FF7B766F7B766F7B766FFF00FFFF00FFFF00FF262A2E262A2E
+        262A2E262A2E262A2EFF00FFFF00FF6E62596E62596E62596E62596E6259FF00
+        FFFF00FF7B766F7B766F7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FF9D
+        9FA0262A2EFF00FFFF00FFFF00FFBDB8B46E6259FF00FFFF00FFFF00FFC3C1BE
+        7B766FFF00FFFF00FFFF00FF9D9FA0262A2EFF00FFFF00FFFF00FFBDB8B46E62
+        59FF00FFFF00FFFF00FFC3C1BE7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B76
         6FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E6259FF
         00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E6259FF00FF
-        FF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00
-        FF6E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E
-        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F
-        7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62
-        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E
-        62596E62596E62596E62596E62596E6259FF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E6259FF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FF7B
-        766FFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FF7B766F
-        FF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FF6E6259FF00FFFF00FFFF00
-        FF7B766F262A2EFF00FFFF00FFFF00FF6E6259FF00FFFF00FFFF00FF7B766FFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFF00
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFF
+        00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FF7B766FFF00FF
+        FF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00
+        FF6E6259FF00FFFF00FFFF00FF7B766F262A2EFF00FFFF00FFFF00FF6E6259FF
+        00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E6259FF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FF262A2E262A2E262A2E262A2E26
+        2A2E262A2E262A2E6E62596E62596E62596E62596E62596E62596E62597B766F
+        7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FF262A
+        2EFF00FFFF00FFFF00FFFF00FF6E6259FF00FFFF00FFFF00FFFF00FF7B766FFF
+        00FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FF6E6259FF00FF
+        FF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F
         7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62
         596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E
-        62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F
-        7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00
-        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E62596E
-        6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E6259
-        6E62596E62596E6259FF00FFFF00FFFF00FF7B766F7B766F7B766F7B766F7B76
+        62596E62596E62596E62596E62596E62596E6259FF00FFFF00FFFF00FF7B766F
+        7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FFFF00
+        FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FFFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E6259
+        6E62596E6259FF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F7B766F7B76
         6F7B766F7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FF6E62596E62596E
         62596E62596E62596E62596E62596E62596E6259FF00FFFF00FFFF00FFFF00FF
         6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
-        FFFF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B
-        766FFF00FFFF00FFFF00FFFF00FF6E62596E62596E62596E62596E62596E6259
-        6E62596E62596E6259FF00FFFF00FFFF00FFFF00FF6E62596E62596E62596E62
-        596E62596E62596E62596E62596E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B76
         6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1
-        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62
-        596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2
-        E1DFE2E1DF6E6259FF00FFFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFF00FFFF00FFFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFF00
+        FFFF00FFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2
+        E1DFE2E1DFFF00FFFF00FFFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFF00FFFF00FFFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFF00FFFF00FFE2E1DFE2E1DFE2
         E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFFF00FFFF00FF
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFF00FFFF00FFFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFF00FFFF00FFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
-        E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B76
@@ -7353,11 +13448,11 @@ object SkinsInternas: TsStoredSkinsHolder
         DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1
-        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F
-        6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2
-        E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259
@@ -7370,97 +13465,97 @@ object SkinsInternas: TsStoredSkinsHolder
         7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
-        E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1
-        DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E6259
-        6E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1
-        DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFC262A2E9D9FA0262A2E9D9FA026
-        2A2EFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFC262A2E9D9FA0
-        262A2E9D9FA0262A2EFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1
-        DF262A2E9D9FA0262A2E9D9FA0262A2EE2E1DFE2E1DFE2E1DF6E62597B766FFC
+        E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FF7B766F7B766F7B76
+        6F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E
+        62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E6259
+        6E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B76
+        6F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E
+        62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E6259
+        6E62596E6259FF00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFC262A
+        2E9D9FA0262A2E9D9FA0262A2EFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFC
+        FCFCFCFCFC262A2E9D9FA0262A2E9D9FA0262A2EFCFCFCFCFCFCFCFCFC6E6259
+        6E6259E2E1DFE2E1DFE2E1DF262A2E9D9FA0262A2E9D9FA0262A2EE2E1DFE2E1
+        DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1
+        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2
         E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E
-        6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
-        E2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2
-        E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
-        6E62597B766FFCFCFCFCFCFCFCFCFC9D9FA0262A2E9D9FA0262A2E9D9FA0FCFC
-        FCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFC9D9FA0262A2E9D9FA026
-        2A2E9D9FA0FCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF9D9FA0
-        262A2E9D9FA0262A2E9D9FA0E2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFC
-        FCFCFCFCFCFCFC262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E
-        6259FCFCFCFCFCFCFCFCFCFCFCFC262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DF262A2E262A2EE2E1DFE2E1
-        DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1
-        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E
-        6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1
-        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B
-        766FFCFCFCFCFCFCFCFCFC262A2E9D9FA0262A2E9D9FA0262A2EFCFCFCFCFCFC
-        FCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFC262A2E9D9FA0262A2E9D9FA0262A
-        2EFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF262A2E9D9FA026
-        2A2E9D9FA0262A2EE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFC
-        262A2E262A2E262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFC
-        FCFCFCFCFCFCFC262A2E262A2E262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFC6E
-        62596E6259E2E1DFE2E1DFE2E1DF262A2E262A2E262A2E262A2EE2E1DFE2E1DF
-        E2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DF
-        E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF
-        E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFC
-        FCFCFCFCFCFCFC9D9FA0262A2E9D9FA0262A2E9D9FA0FCFCFCFCFCFCFCFCFC7B
-        766F6E6259FCFCFCFCFCFCFCFCFC9D9FA0262A2E9D9FA0262A2E9D9FA0FCFCFC
-        FCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF9D9FA0262A2E9D9FA0262A
-        2E9D9FA0E2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFC262A2E26
-        2A2E262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFC
-        FCFCFC262A2E262A2E262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFC6E62596E62
-        59E2E1DFE2E1DFE2E1DF262A2E262A2E262A2E262A2EE2E1DFE2E1DFE2E1DFE2
-        E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2
-        E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2
+        E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2
-        E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFC
-        FCFCFC262A2E9D9FA0262A2E9D9FA0262A2EFCFCFCFCFCFCFCFCFC7B766F6E62
-        59FCFCFCFCFCFCFCFCFC262A2E9D9FA0262A2E9D9FA0262A2EFCFCFCFCFCFCFC
-        FCFC6E62596E6259E2E1DFE2E1DFE2E1DF262A2E9D9FA0262A2E9D9FA0262A2E
-        E2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFC262A2E262A
-        2EFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFC
-        FCFC262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DF
-        E2E1DFE2E1DFE2E1DF262A2E262A2EE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62
-        597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1
-        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B76
+        FCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2
+        E1DF6E6259FF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFC9D9FA0262A2E
+        9D9FA0262A2E9D9FA0FCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFC
+        FC9D9FA0262A2E9D9FA0262A2E9D9FA0FCFCFCFCFCFCFCFCFC6E62596E6259E2
+        E1DFE2E1DFE2E1DF9D9FA0262A2E9D9FA0262A2E9D9FA0E2E1DFE2E1DFE2E1DF
+        6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFC262A2E262A2EFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFC262A2E262A2EFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DF
+        262A2E262A2EE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E
+        6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1
+        DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFC262A2EFCFCFCFC
+        FCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFC262A2EFCFCFCFCFCFC
+        FCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF262A2EE2E1DFE2E1DFE2E1
+        DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62
+        59FF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFC262A2E9D9FA0262A2E9D
+        9FA0262A2EFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFC262A2E
+        9D9FA0262A2E9D9FA0262A2EFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1
+        DFE2E1DF262A2E9D9FA0262A2E9D9FA0262A2EE2E1DFE2E1DFE2E1DF6E62597B
+        766FFCFCFCFCFCFCFCFCFC262A2E262A2E262A2E262A2EFCFCFCFCFCFCFCFCFC
+        FCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFC262A2E262A2E262A2E262A2EFCFC
+        FCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF262A2E262A2E26
+        2A2E262A2EE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E
+        62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
+        E2E1DFE2E1DF6E62597B766FFCFCFCFCFCFC262A2E262A2E262A2EFCFCFCFCFC
+        FCFCFCFC7B766F6E6259FCFCFCFCFCFC262A2E262A2E262A2EFCFCFCFCFCFCFC
+        FCFC6E62596E6259E2E1DFE2E1DF262A2E262A2E262A2EE2E1DFE2E1DFE2E1DF
+        6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B76
+        6F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E
+        6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FF
+        FF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFC9D9FA0262A2E9D9FA0262A2E9D9F
+        A0FCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFC9D9FA0262A2E9D
+        9FA0262A2E9D9FA0FCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF
+        9D9FA0262A2E9D9FA0262A2E9D9FA0E2E1DFE2E1DFE2E1DF6E62597B766FFCFC
+        FCFCFCFCFCFCFC262A2E262A2E262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFC7B
+        766F6E6259FCFCFCFCFCFCFCFCFC262A2E262A2E262A2E262A2EFCFCFCFCFCFC
+        FCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF262A2E262A2E262A2E262A
+        2EE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E62
+        59E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2
+        E1DF6E62597B766FFCFCFC262A2E262A2EFCFCFC262A2E262A2EFCFCFCFCFCFC
+        7B766F6E6259FCFCFC262A2E262A2EFCFCFC262A2E262A2EFCFCFCFCFCFC6E62
+        596E6259E2E1DF262A2E262A2EE2E1DF262A2E262A2EE2E1DFE2E1DF6E62597B
+        766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1
+        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF
+        00FF7B766FFCFCFCFCFCFCFCFCFC262A2E9D9FA0262A2E9D9FA0262A2EFCFCFC
+        FCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFC262A2E9D9FA0262A2E9D9F
+        A0262A2EFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF262A2E9D
+        9FA0262A2E9D9FA0262A2EE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFC
+        FCFCFCFCFCFC262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
+        59FCFCFCFCFCFCFCFCFCFCFCFC262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DF262A2E262A2EE2E1DFE2E1DF
+        E2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DF
+        E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62
+        597B766FFCFCFC262A2EFCFCFCFCFCFCFCFCFC262A2E262A2EFCFCFC7B766F6E
+        6259FCFCFC262A2EFCFCFCFCFCFCFCFCFC262A2E262A2EFCFCFC6E62596E6259
+        E2E1DF262A2EE2E1DFE2E1DFE2E1DF262A2E262A2EE2E1DF6E62597B766FFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DF
+        E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FF7B76
         6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1
@@ -7472,12 +13567,12 @@ object SkinsInternas: TsStoredSkinsHolder
         FCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2
         E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766F
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
-        E2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC262A2E262A2E7B766F6E6259FCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC262A2E262A2E6E62596E6259E2E1DFE2
+        E1DFE2E1DFE2E1DFE2E1DFE2E1DF262A2E262A2E6E62597B766FFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2
+        E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FF7B766FFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B76
         6F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
@@ -7489,45 +13584,60 @@ object SkinsInternas: TsStoredSkinsHolder
         FCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1
         DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F
-        6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2
-        E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC262A2E7B766F6E6259FCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC262A2E6E62596E6259E2E1DFE2E1DFE2E1
+        DFE2E1DFE2E1DFE2E1DFE2E1DF262A2E6E62597B766FFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1
+        DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FC6E62596E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFC6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259FCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E6259
+        FCFCFCFCFCFCFCFC6E6259FF00FFFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFF00FFFF00FFFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFF00FFFF00FFFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFF00FF
         FF00FFFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFF00FFFF00FFFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFF00FFFF00FFFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFF00FFFF00FFFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFF00FFFF00FFFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FF00FFFF00FFFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F7B76
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFF00FF7B766FFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259FCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFC6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFC6E62596E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFC6E6259FF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F7B76
         6F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E
         62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FF
         FF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E62
-        596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B
-        766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E6259
-        6E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62
-        596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FFFF
+        596E6259FF00FFFF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
+        766F7B766F7B766FFF00FFFF00FFFF00FFFF00FF6E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FFFF00FFFF00FF6E62596E62
+        596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FFFF00FFFF
         00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FF
         FF00FFFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
         596E6259FF00FFFF00FFFF00FFFF00FF6E62596E62596E62596E62596E62596E
-        62596E62596E62596E6259FF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F
-        7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FF6E62
-        596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FFFF
+        62596E62596E62596E6259FF00FFFF00FFFF00FF7B766F7B766F7B766F7B766F
+        7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62
+        596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E
+        62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F
+        7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62
+        596E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E
+        6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B76
+        6F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E
+        62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E6259
+        6E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B76
+        6F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
         00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        6E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62
+        596E62596E62596E62596E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
@@ -7537,215 +13647,200 @@ object SkinsInternas: TsStoredSkinsHolder
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2
+        E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
+        59FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
+        E2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F7B766F7B
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B76
+        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1
+        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62
+        596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2
+        E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B76
+        6F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
+        E2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259
+        E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1
+        DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFC
+        FCFCFCFCFC262A2EFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259
+        FCFCFCFCFCFCFCFCFCFCFCFC262A2EFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DF262A2EE2E1DFE2E1DFE2E1DFE2
+        E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2
+        E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFC262A
+        2E262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFC
+        FCFCFCFCFC262A2E262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E6259
+        6E6259E2E1DFE2E1DFE2E1DF262A2E262A2E262A2EE2E1DFE2E1DFE2E1DFE2E1
+        DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1
+        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF26
+        2A2E262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62596E6259FF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF7B766F7B766FFF00FFFF00FFFF00FF262A
+        2E262A2E262A2E262A2E262A2E262A2EFF00FFFF00FF6E62596E62596E62596E
+        62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F
+        FF00FFFF00FF262A2E262A2E262A2E262A2E262A2E262A2EFF00FFFF00FF6E62
+        596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B
+        766F7B766F7B766FFF00FFFF00FF7B766FFCFCFCFCFCFC262A2E262A2EFCFCFC
+        262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFC262A
+        2E262A2EFCFCFC262A2E262A2EFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2
+        E1DFE2E1DF262A2E262A2EE2E1DF262A2E262A2EE2E1DFE2E1DFE2E1DFE2E1DF
+        6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DF
+        E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2EFF00FF
+        FF00FFFF00FFFF00FF262A2EFF00FFFF00FF6E6259FF00FFFF00FFFF00FFFF00
+        FF6E6259FF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF
+        00FF262A2EFF00FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FF6E6259FF00FF
+        FF00FFFF00FFFF00FF6E6259FF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00
+        FF7B766FFF00FFFF00FF7B766FFCFCFCFCFCFC262A2EFCFCFCFCFCFCFCFCFC26
+        2A2E262A2EFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFC262A2EFCFCFC
+        FCFCFCFCFCFC262A2E262A2EFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1
+        DF262A2EE2E1DFE2E1DFE2E1DF262A2E262A2EE2E1DFE2E1DFE2E1DF6E62597B
+        766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2
+        E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E262A2EFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF6E62596E6259FF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FF7B766F7B766FFF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF
+        00FFFF00FF262A2E262A2E262A2E6E6259FF00FFFF00FFFF00FFFF00FF6E6259
+        6E62596E62597B766FFF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F262A
+        2EFF00FFFF00FFFF00FFFF00FF262A2E262A2E262A2E6E6259FF00FFFF00FFFF
+        00FFFF00FF6E62596E62596E62597B766FFF00FFFF00FFFF00FFFF00FF7B766F
+        7B766F7B766F7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC262A
+        2E262A2EFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFC262A2E262A2EFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF
+        E2E1DFE2E1DFE2E1DFE2E1DF262A2E262A2EE2E1DFE2E1DF6E62597B766FFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
+        766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1
+        DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E262A2EFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FF6E62596E6259FF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FF7B766F7B766FFF00FFFF00FF262A2E262A2E262A2E262A2E262A
+        2E262A2EFF00FF262A2E6E62596E62596E62596E62596E62596E6259FF00FF6E
+        62597B766F7B766F7B766F7B766F7B766F7B766FFF00FF7B766F262A2E262A2E
+        262A2E262A2E262A2E262A2EFF00FF262A2E6E62596E62596E62596E62596E62
+        596E6259FF00FF6E62597B766F7B766F7B766F7B766F7B766F7B766FFF00FF7B
+        766F7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC262A2E
+        FCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFC262A2EFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2
+        E1DFE2E1DFE2E1DFE2E1DF262A2EE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
+        59FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
+        E2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E262A2EFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FF6E62596E6259FF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FF7B766F7B766FFF00FF262A2E262A2E262A2E262A2E262A2E262A2E
+        FF00FF262A2E6E62596E62596E62596E62596E62596E6259FF00FF6E62597B76
+        6F7B766F7B766F7B766F7B766F7B766FFF00FF7B766F262A2E262A2E262A2E26
+        2A2E262A2E262A2EFF00FF262A2E6E62596E62596E62596E62596E62596E6259
+        FF00FF6E62597B766F7B766F7B766F7B766F7B766F7B766FFF00FF7B766F7B76
+        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1
+        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E62597B766FFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62
+        596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2
+        E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FF262A2E262A2EFF00FFFF00FF262A2E262A2EFF00FFFF00FF6E6259
+        6E6259FF00FFFF00FF6E62596E6259FF00FFFF00FF7B766F7B766FFF00FFFF00
+        FF7B766F7B766FFF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FF26
+        2A2EFF00FFFF00FF6E6259FF00FFFF00FFFF00FFFF00FF6E6259FF00FFFF00FF
+        7B766FFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FF262A2EFF00FFFF00
+        FFFF00FFFF00FF262A2EFF00FFFF00FF6E6259FF00FFFF00FFFF00FFFF00FF6E
+        6259FF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FF7B766F7B766FFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B76
+        6F6E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFC6E62596E6259FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFC6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FC6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FF262A2E262A2E262A2E262A2EFF00FFFF00FFFF00FFFF00FF6E62596E
+        62596E62596E6259FF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F7B766F
+        FF00FFFF00FFFF00FFFF00FF262A2E262A2E262A2E262A2E262A2E262A2EFF00
+        FFFF00FF6E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B
+        766F7B766F7B766F7B766F7B766FFF00FFFF00FF262A2E262A2E262A2E262A2E
+        262A2E262A2EFF00FFFF00FF6E62596E62596E62596E62596E62596E6259FF00
+        FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766FFF00FF7B766F7B766F7B
         766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF
         6E62596E62596E62596E62596E62596E62596E62596E62596E62596E62596E62
         59FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E
-        62596E62596E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E6259
-        6E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1
-        DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2
-        E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
-        6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1
-        DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFC262A2EFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFC262A2EFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF
-        E2E1DF262A2EE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF262A2E262A2E262A2E262A2E262A2E262A2EFF00FFFF00FF6E62596E6259
-        6E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B76
-        6F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF7B766FFCFCFCFCFCFCFCFCFC262A2E262A2E262A2EFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFC262A2E262A2E262A2EFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DFE2E1DF262A2E26
-        2A2E262A2EE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E262A2E262A2E26
-        2A2E262A2E262A2E262A2E262A2E6E62596E62596E62596E62596E62596E6259
-        6E62596E62597B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F262A
-        2E262A2E262A2E262A2E262A2E262A2EFF00FFFF00FF6E62596E62596E62596E
         62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F
-        FF00FFFF00FFFF00FFFF00FFFF00FF262A2E262A2EFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FF6E62596E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B
-        766F7B766FFF00FFFF00FFFF00FF262A2E262A2E262A2E262A2E262A2E262A2E
-        FF00FFFF00FF6E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B76
-        6F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF262A2E262A2E262A2E26
-        2A2E262A2E262A2EFF00FFFF00FF6E62596E62596E62596E62596E62596E6259
-        FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF7B76
-        6FFCFCFCFCFCFC262A2E262A2EFCFCFC262A2E262A2EFCFCFCFCFCFCFCFCFCFC
-        FCFC7B766F6E6259FCFCFCFCFCFC262A2E262A2EFCFCFC262A2E262A2EFCFCFC
-        FCFCFCFCFCFCFCFCFC6E62596E6259E2E1DFE2E1DF262A2E262A2EE2E1DF262A
-        2E262A2EE2E1DFE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FF262A2E6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E
-        62597B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FF
+        7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E
+        62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FF262A2EFF00FFFF
-        00FF6E6259FF00FFFF00FFFF00FFFF00FF6E6259FF00FFFF00FF7B766FFF00FF
-        FF00FFFF00FFFF00FF7B766FFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00
-        FF262A2EFF00FFFF00FF6E6259FF00FFFF00FFFF00FFFF00FF6E6259FF00FFFF
-        00FF7B766FFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FF7B766FFCFCFC
-        FCFCFC262A2EFCFCFCFCFCFCFCFCFC262A2E262A2EFCFCFCFCFCFCFCFCFC7B76
-        6F6E6259FCFCFCFCFCFC262A2EFCFCFCFCFCFCFCFCFC262A2E262A2EFCFCFCFC
-        FCFCFCFCFC6E62596E6259E2E1DFE2E1DF262A2EE2E1DFE2E1DFE2E1DF262A2E
-        262A2EE2E1DFE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FF262A2E6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62597B76
-        6FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FF262A2E262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E
-        62596E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F7B766FFF00FF
-        FF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FF262A2E262A2E262A2E6E62
-        59FF00FFFF00FFFF00FFFF00FF6E62596E62596E62597B766FFF00FFFF00FFFF
-        00FFFF00FF7B766F7B766F7B766F262A2EFF00FFFF00FFFF00FFFF00FF262A2E
-        262A2E262A2E6E6259FF00FFFF00FFFF00FFFF00FF6E62596E62596E62597B76
-        6FFF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F7B766FFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFC262A2E262A2EFCFCFCFCFCFC7B766F6E6259
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC262A2E262A2EFCFCFCFCFC
-        FC6E62596E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF262A2E26
-        2A2EE2E1DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF26
-        2A2E6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62597B766FFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF262A2E262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62
-        596E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F7B766FFF00FFFF
-        00FF262A2E262A2E262A2E262A2E262A2E262A2EFF00FF262A2E6E62596E6259
-        6E62596E62596E62596E6259FF00FF6E62597B766F7B766F7B766F7B766F7B76
-        6F7B766FFF00FF7B766F262A2E262A2E262A2E262A2E262A2E262A2EFF00FF26
-        2A2E6E62596E62596E62596E62596E62596E6259FF00FF6E62597B766F7B766F
-        7B766F7B766F7B766F7B766FFF00FF7B766F7B766FFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFC262A2EFCFCFCFCFCFC7B766F6E6259FCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC262A2EFCFCFCFCFCFC6E6259
-        6E6259E2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF262A2EE2E1
-        DFE2E1DF6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E6E62
-        59FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62597B766FFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FF262A2E262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E6259
-        6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F7B766FFF00FF262A
-        2E262A2E262A2E262A2E262A2E262A2EFF00FF262A2E6E62596E62596E62596E
-        62596E62596E6259FF00FF6E62597B766F7B766F7B766F7B766F7B766F7B766F
-        FF00FF7B766F262A2E262A2E262A2E262A2E262A2E262A2EFF00FF262A2E6E62
-        596E62596E62596E62596E62596E6259FF00FF6E62597B766F7B766F7B766F7B
-        766F7B766F7B766FFF00FF7B766F7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259E2
-        E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DFE2E1DF
-        6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF262A2E262A2E262A2E262A2E262A2E262A2E262A2E262A2E6E62596E6259
-        6E62596E62596E62596E62596E62596E62597B766F7B766F7B766F7B766F7B76
-        6F7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E262A2EFF00FFFF00
-        FF262A2E262A2EFF00FFFF00FF6E62596E6259FF00FFFF00FF6E62596E6259FF
-        00FFFF00FF7B766F7B766FFF00FFFF00FF7B766F7B766FFF00FFFF00FFFF00FF
-        262A2EFF00FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FF6E6259FF00FFFF00
-        FFFF00FFFF00FF6E6259FF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FF7B
-        766FFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FF262A2EFF00FFFF00FF
-        6E6259FF00FFFF00FFFF00FFFF00FF6E6259FF00FFFF00FF7B766FFF00FFFF00
-        FFFF00FFFF00FF7B766F7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259FCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E62596E6259FCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC6E6259FF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A
-        2E262A2E262A2E262A2E262A2E262A2E262A2E262A2E6E62596E62596E62596E
-        62596E62596E62596E62596E62597B766F7B766F7B766F7B766F7B766F7B766F
-        7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E262A2E262A2E262A2E
-        FF00FFFF00FFFF00FFFF00FF6E62596E62596E62596E6259FF00FFFF00FFFF00
-        FFFF00FF7B766F7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FF262A2E26
-        2A2E262A2E262A2E262A2E262A2EFF00FFFF00FF6E62596E62596E62596E6259
-        6E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766FFF00
-        FFFF00FF262A2E262A2E262A2E262A2E262A2E262A2EFF00FFFF00FF6E62596E
-        62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F
-        7B766F7B766FFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B76
-        6F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E
-        62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E6259
-        6E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F
         7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00
@@ -7758,181 +13853,181 @@ object SkinsInternas: TsStoredSkinsHolder
         6F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E
         62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E6259
         6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
-        FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
-        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
-        6E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
-        596E62596E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F6E62596E62596E
-        62596E62596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0
-        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E62
-        5971675E71675E71675E71675E71675E71675E71675E71675E71675E71675E6E
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FBEBAB4BEBAB4BE
+        BAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CE
+        D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E62
+        59ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E
         62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
         F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
-        DAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
-        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
-        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E6259
-        6E62596E62596E62596E62596E62596E62596E62596E62596E62597B766F6E62
-        59ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E
-        62596E625971675E71675E71675E71675E71675E71675E71675E71675E71675E
-        71675E6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        DAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E6259FF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F6E62596E62596E62596E62
-        596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0AD
-        A6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E
-        71675E71675E71675E71675E71675E71675E71675E71675E71675E6E62597B76
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FBEBAB4BEBAB4BEBAB4BEBA
+        B4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5
+        D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2
+        ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B76
         6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
         766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
         F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
-        D8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
-        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
-        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
-        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E
-        62596E62596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0
-        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E62
-        5971675E71675E71675E71675E71675E71675E71675E71675E71675E71675E6E
-        6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        D8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E6259FF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FF7B766F6E62596E62596E62596E62596E6259
-        6E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6
-        A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71
-        675E71675E71675E71675E71675E71675E71675E71675E6E62597B766FFCFCFC
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FF7B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4
+        BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2
+        CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2AD
+        A9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B766FFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
         59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
         62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
-        DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
-        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
-        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
-        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62
-        596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0AD
-        A6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E
-        71675E71675E71675E71675E71675E71675E71675E71675E71675E6E6259FF00
+        DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E6259FF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FF7B766F6E62596E62596E62596E62596E62596E62596E
-        62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
-        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E7167
-        5E71675E71675E71675E71675E71675E71675E6E62597B766FFCFCFCFCFCFCFC
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FF7B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BE
+        BAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CE
+        D5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9
+        A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B766FFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2
         F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E62
         59DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E
-        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
-        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
-        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62596E6259
-        6E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6
-        A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71
-        675E71675E71675E71675E71675E71675E71675E71675E6E6259FF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FFFF00FF7B766F6E62596E62596E62596E62596E62596E62596E62596E62
-        596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0AD
-        A6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E
-        71675E71675E71675E71675E71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
-        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
-        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
-        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
-        B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62596E62596E62596E
-        62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
-        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E7167
-        5E71675E71675E71675E71675E71675E71675E6E6259262A2E262A2EFF00FFFF
-        00FFFF00FFFF00FF262A2E262A2E6E62596E6259FF00FFFF00FFFF00FFFF00FF
-        6E62596E62597B766F7B766FFF00FFFF00FFFF00FFFF00FF7B766F7B766FFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FF7B766F6E62596E62596E62596E62596E62596E62596E62596E62596E6259
-        6E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6
-        A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71
-        675E71675E71675E71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
-        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
-        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6
-        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
-        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
-        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
-        BAB5B06E62597B766F6E62596E62596E62596E62596E62596E62596E62596E62
-        596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0AD
-        A6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E
-        71675E71675E71675E71675E71675E6E6259FF00FF262A2E262A2EFF00FFFF00
-        FF262A2E262A2EFF00FFFF00FF6E62596E6259FF00FFFF00FF6E62596E6259FF
-        00FFFF00FF7B766F7B766FFF00FFFF00FF7B766F7B766FFF00FFFF00FFFF00FF
-        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B76
-        6F6E62596E62596E62596E62596E62596E62596E62596E62596E62596E62597B
-        766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
-        ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71675E7167
-        5E71675E71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
-        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
-        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CF
-        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
-        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
-        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
-        62597B766F6E62596E62596E62596E62596E62596E62596E62596E62596E6259
-        6E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6
-        A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71
-        675E71675E71675E71675E6E6259FF00FFFF00FF262A2E262A2E262A2E262A2E
-        FF00FFFF00FFFF00FFFF00FF6E62596E62596E62596E6259FF00FFFF00FFFF00
-        FFFF00FF7B766F7B766F7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F6E6259
-        6E62596E62596E62596E62596E62596E62596E62596E62596E62597B766F6E62
-        59ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E
-        62596E625971675E71675E71675E71675E71675E71675E71675E71675E71675E
-        71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCB
-        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
-        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
-        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
-        6F6E62596E62596E62596E62596E62596E62596E62596E62596E62596E62597B
-        766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
-        ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71675E7167
-        5E71675E71675E6E6259FF00FFFF00FFFF00FF262A2E262A2EFF00FFFF00FFFF
-        00FFFF00FFFF00FFFF00FF6E62596E6259FF00FFFF00FFFF00FFFF00FFFF00FF
-        FF00FF7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
-        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F6E62596E62596E
-        62596E62596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0
-        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E62
-        5971675E71675E71675E71675E71675E71675E71675E71675E71675E71675E6E
         62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
         F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
-        DAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
-        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
-        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E6259
-        6E62596E62596E62596E62596E62596E62596E62596E62596E62597B766F6E62
-        59ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E
-        62596E625971675E71675E71675E71675E71675E71675E71675E71675E71675E
-        71675E6E6259FF00FFFF00FF262A2E262A2E262A2E262A2EFF00FFFF00FFFF00
-        FFFF00FF6E62596E62596E62596E6259FF00FFFF00FFFF00FFFF00FF7B766F7B
-        766F7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        DAD8DBDAD8DBDAD8DBDAD86E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A
+        2E262A2E262A2E262A2E262A2E262A2EFF00FFFF00FF6E62596E62596E62596E
+        62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F
+        FF00FFFF00FF7B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBA
+        B4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5
+        D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2
+        ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B766FFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
+        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
+        766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD86E6259262A2E262A2EFF00FFFF00FFFF00FFFF00FF262A2E26
+        2A2E6E62596E6259FF00FFFF00FFFF00FFFF00FF6E62596E62597B766F7B766F
+        FF00FFFF00FFFF00FFFF00FF7B766F7B766F262A2E262A2E262A2E262A2E262A
+        2E262A2E262A2E262A2E6E62596E62596E62596E62596E62596E62596E62596E
+        62597B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F262A2E262A2E
+        262A2E262A2E262A2E262A2EFF00FFFF00FF6E62596E62596E62596E62596E62
+        596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF
+        00FF7B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4
+        BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2
+        CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2AD
+        A9A2ADA9A2ADA9A2ADA9A26E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
+        59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
+        62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD86E6259FF00FF262A2E262A2EFF00FFFF00FF262A2E262A2EFF00FFFF00
+        FF6E62596E6259FF00FFFF00FF6E62596E6259FF00FFFF00FF7B766F7B766FFF
+        00FFFF00FF7B766F7B766FFF00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FF262A2E6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62597B76
+        6FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B76
+        6FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B
+        766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE
+        D5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9
+        A2ADA9A2ADA9A26E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E62
+        59DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E
+        6259FF00FFFF00FF262A2E262A2E262A2E262A2EFF00FFFF00FFFF00FFFF00FF
+        6E62596E62596E62596E6259FF00FFFF00FFFF00FFFF00FF7B766F7B766F7B76
+        6F7B766FFF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF26
+        2A2E6E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62597B766FFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FBEBAB4
+        BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E62
+        59D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E
+        62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2
+        ADA9A26E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E6259FF00
+        FFFF00FFFF00FF262A2E262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E
+        62596E6259FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F7B766FFF00FF
+        FF00FFFF00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E6E62
+        59FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF6E62597B766FFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FBEBAB4BEBAB4BE
+        BAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CE
+        D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E62
+        59ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E
+        62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E6259FF00FFFF00FF
+        262A2E262A2E262A2E262A2EFF00FFFF00FFFF00FFFF00FF6E62596E62596E62
+        596E6259FF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F7B766FFF00FFFF
+        00FF262A2EFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF262A2E6E6259FF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FF6E62597B766FFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FF7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
         FF00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766FECEAE8ECEAE8ECEAE8ECEA
         E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8EC
-        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259736A61
-        736A61736A61736A61736A61736A61736A61736A61736A61736A616E62597B76
+        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259A39E98
+        A39E98A39E98A39E98A39E98A39E98A39E98A39E98A39E98A39E986E62597B76
         6FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B
         766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
         ECEAE86E62596E6259C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6
         C3C8C6C3C8C6C36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8EC
         EAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
-        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3ADA9A3ADA9
-        A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E62597B766FECEAE8ECEAE8EC
-        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8
-        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E62
-        59736A61736A61736A61736A61736A61736A61736A61736A61736A61736A616E
-        6259FF00FF262A2E262A2EFF00FFFF00FF262A2E262A2EFF00FFFF00FF6E6259
-        6E6259FF00FFFF00FF6E62596E6259FF00FFFF00FF7B766F7B766FFF00FFFF00
-        FF7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
+        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259C8C6C3C8C6C3C8C6C3C8C6
+        C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C36E6259FF00FF262A2E262A2EFF
+        00FFFF00FF262A2E262A2EFF00FFFF00FF6E62596E6259FF00FFFF00FF6E6259
+        6E6259FF00FFFF00FF7B766F7B766FFF00FFFF00FF7B766F7B766FFF00FF262A
+        2E262A2E262A2E262A2E262A2E262A2E262A2E262A2E6E62596E62596E62596E
+        62596E62596E62596E62596E62597B766F7B766F7B766F7B766F7B766F7B766F
+        7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF
         00FFFF00FFFF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F7B766F7B766F
         7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62
         596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E
@@ -7943,13 +14038,13 @@ object SkinsInternas: TsStoredSkinsHolder
         6E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B76
         6F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E
         62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E6259
-        6E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B76
-        6F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E
-        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E6259
-        6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FF262A
-        2E262A2EFF00FFFF00FFFF00FFFF00FF262A2E262A2E6E62596E6259FF00FFFF
-        00FFFF00FFFF00FF6E62596E62597B766F7B766FFF00FFFF00FFFF00FFFF00FF
-        7B766F7B766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
+        6E62596E62596E62596E62596E6259FF00FF262A2E262A2EFF00FFFF00FFFF00
+        FFFF00FF262A2E262A2E6E62596E6259FF00FFFF00FFFF00FFFF00FF6E62596E
+        62597B766F7B766FFF00FFFF00FFFF00FFFF00FF7B766F7B766F262A2E262A2E
+        262A2E262A2E262A2E262A2E262A2E262A2E6E62596E62596E62596E62596E62
+        596E62596E62596E62597B766F7B766F7B766F7B766F7B766F7B766F7B766F7B
+        766FFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FF
+        FF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00FFFF00
         FFFF00FFFF00FFFF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
         766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E6259
         6E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62
@@ -7970,14 +14065,14 @@ object SkinsInternas: TsStoredSkinsHolder
         6E6259FF00FF7B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
         C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
         DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
-        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
-        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
-        766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
-        F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
-        D8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E
+        71675E71675E71675E71675E71675E71675E71675E71675E71675E6E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
         F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
         D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CF
@@ -7987,14 +14082,14 @@ object SkinsInternas: TsStoredSkinsHolder
         62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
         CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
         D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
-        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
-        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
-        59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
-        62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
-        DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6
+        A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71
+        675E71675E71675E71675E71675E71675E71675E71675E6E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
         F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
         DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCB
@@ -8004,13 +14099,13 @@ object SkinsInternas: TsStoredSkinsHolder
         6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
         766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
         DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
-        B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
-        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
-        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2
-        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E62
-        59DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E
+        B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E7167
+        5E71675E71675E71675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
         62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
         F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
@@ -8021,13 +14116,13 @@ object SkinsInternas: TsStoredSkinsHolder
         CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
         59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
         62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
-        BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
+        BAB5B06E62597B766F6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E
+        71675E71675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
         6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
         766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
         F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
@@ -8038,13 +14133,13 @@ object SkinsInternas: TsStoredSkinsHolder
         CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
         DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
         59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
-        62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
-        F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
-        DAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
-        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
-        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFC
+        62597B766F6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6
+        A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71
+        675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
         59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
         62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
@@ -8055,13 +14150,13 @@ object SkinsInternas: TsStoredSkinsHolder
         C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
         DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
         BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
-        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
-        766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
-        F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
-        D8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
-        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
-        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFC
+        6F6E62596E62596E62596E62596E62596E62596E62596E62596E62596E62597B
+        766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
+        ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71675E7167
+        5E71675E71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2
         F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E62
         59DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E
@@ -8071,14 +14166,14 @@ object SkinsInternas: TsStoredSkinsHolder
         B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
         CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
         D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
-        59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
-        62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
-        DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFC
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E62597B766F6E62
+        59ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E
+        62596E625971675E71675E71675E71675E71675E71675E71675E71675E71675E
+        71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
         F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
         DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
@@ -8088,14 +14183,14 @@ object SkinsInternas: TsStoredSkinsHolder
         B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
         CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
         DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
-        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2
-        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E62
-        59DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E
-        62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
-        F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
-        DAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E62
+        5971675E71675E71675E71675E71675E71675E71675E71675E71675E71675E6E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
         F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
         DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6
@@ -8105,14 +14200,14 @@ object SkinsInternas: TsStoredSkinsHolder
         BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
         C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
         DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
-        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
-        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
-        766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
-        F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
-        D8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E
+        71675E71675E71675E71675E71675E71675E71675E71675E71675E6E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
         FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
         F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
         D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CF
@@ -8124,12 +14219,12 @@ object SkinsInternas: TsStoredSkinsHolder
         E8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3AD
         A9A3ADA9A3ADA9A3ADA9A36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
         ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEA
-        E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259C8C6C3C8C6C3C8
-        C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C36E62597B766FECEAE8
+        E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259736A61736A6173
+        6A61736A61736A61736A61736A61736A61736A61736A616E62597B766FECEAE8
         ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E62
         59ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E
-        62596E6259C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3
-        C8C6C36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
+        62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3
+        ADA9A36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
         E8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8EC
         EAE8ECEAE8ECEAE8ECEAE86E62596E6259C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3
         C8C6C3C8C6C3C8C6C3C8C6C3C8C6C36E62597B766FECEAE8ECEAE8ECEAE8ECEA
@@ -8179,11 +14274,11 @@ object SkinsInternas: TsStoredSkinsHolder
         B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
         CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
         D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
-        59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
-        62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
-        DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E62597B766F6E62
+        59ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E
+        62596E625971675E71675E71675E71675E71675E71675E71675E71675E71675E
+        71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
         C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
         DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
         BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
@@ -8196,10 +14291,10 @@ object SkinsInternas: TsStoredSkinsHolder
         B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
         CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
         DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
-        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2
-        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E62
-        59DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E62
+        5971675E71675E71675E71675E71675E71675E71675E71675E71675E71675E6E
         62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
         CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
         D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
@@ -8213,10 +14308,10 @@ object SkinsInternas: TsStoredSkinsHolder
         BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
         C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
         DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
-        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E
+        71675E71675E71675E71675E71675E71675E71675E71675E71675E6E62597B76
         6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
         766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
         DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
@@ -8230,10 +14325,10 @@ object SkinsInternas: TsStoredSkinsHolder
         62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
         CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
         D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
-        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
-        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6
+        A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71
+        675E71675E71675E71675E71675E71675E71675E71675E6E62597B766FCFCBC6
         CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
         59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
         62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
@@ -8247,10 +14342,10 @@ object SkinsInternas: TsStoredSkinsHolder
         6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
         766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
         DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
-        B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
-        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
-        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CF
+        B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E7167
+        5E71675E71675E71675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CF
         CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
         DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
         59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
@@ -8264,10 +14359,10 @@ object SkinsInternas: TsStoredSkinsHolder
         CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
         59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
         62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
-        BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        BAB5B06E62597B766F6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E
+        71675E71675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCB
         C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
         DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
         BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
@@ -8281,10 +14376,10 @@ object SkinsInternas: TsStoredSkinsHolder
         CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
         DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
         59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
-        62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
-        F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
-        DAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        62597B766F6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6
+        A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71
+        675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
         CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
         D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
         B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
@@ -8298,10 +14393,10 @@ object SkinsInternas: TsStoredSkinsHolder
         C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
         DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
         BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
-        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
-        766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
-        F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
-        D8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        6F6E62596E62596E62596E62596E62596E62596E62596E62596E62596E62597B
+        766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
+        ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71675E7167
+        5E71675E71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
         CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
         DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
         B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
@@ -8314,11 +14409,11 @@ object SkinsInternas: TsStoredSkinsHolder
         B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
         CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
         D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
-        59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
-        62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
-        DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E62597B766F6E62
+        59ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E
+        62596E625971675E71675E71675E71675E71675E71675E71675E71675E71675E
+        71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
         C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
         DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
         BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FECEAE8ECEAE8ECEAE8ECEA
@@ -8332,6 +14427,816 @@ object SkinsInternas: TsStoredSkinsHolder
         EAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
         ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3ADA9A3ADA9
         A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E62597B766FECEAE8ECEAE8EC
+        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8
+        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E62
+        59736A61736A61736A61736A61736A61736A61736A61736A61736A61736A616E
+        62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3AD
+        A9A3ADA9A3ADA9A3ADA9A36E6259FF00FF7B766F7B766F7B766F7B766F7B766F
+        7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F
+        7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B76
+        6F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B76
+        6F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
+        FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
+        766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B
+        766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F
+        7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F
+        7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F
+        7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FF7B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BE
+        BAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CE
+        D5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9
+        A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B766F6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E62
+        5971675E71675E71675E71675E71675E71675E71675E71675E71675E71675E6E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBA
+        B4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5
+        D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2
+        ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B766F6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E
+        71675E71675E71675E71675E71675E71675E71675E71675E71675E6E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4
+        BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2
+        CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2AD
+        A9A2ADA9A2ADA9A2ADA9A26E62597B766F6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6
+        A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71
+        675E71675E71675E71675E71675E71675E71675E71675E6E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B
+        766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE
+        D5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9
+        A2ADA9A2ADA9A26E62597B766F6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E7167
+        5E71675E71675E71675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FBEBAB4
+        BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E62
+        59D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E
+        62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2
+        ADA9A26E62597B766F6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E
+        71675E71675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FBEBAB4BEBAB4BE
+        BAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CE
+        D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E62
+        59ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E
+        62597B766F6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6
+        A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71
+        675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FBEBAB4BEBAB4BEBAB4BEBA
+        B4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5
+        D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2
+        ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B76
+        6F6E62596E62596E62596E62596E62596E62596E62596E62596E62596E62597B
+        766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
+        ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71675E7167
+        5E71675E71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4
+        BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2
+        CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2AD
+        A9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B766F6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E62597B766F6E62
+        59ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E
+        62596E625971675E71675E71675E71675E71675E71675E71675E71675E71675E
+        71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BE
+        BAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CE
+        D5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9
+        A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B766F6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E62
+        5971675E71675E71675E71675E71675E71675E71675E71675E71675E71675E6E
+        62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3AD
+        A9A3ADA9A3ADA9A3ADA9A36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3AD
+        A9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E62597B766FECEAE8
+        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E62
+        59ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E
+        62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3
+        ADA9A36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8EC
+        EAE8ECEAE8ECEAE8ECEAE86E62596E6259A39E98A39E98A39E98A39E98A39E98
+        A39E98A39E98A39E98A39E98A39E986E62597B766FECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8EC
+        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259736A61
+        736A61736A61736A61736A61736A61736A61736A61736A61736A616E6259FF00
+        FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
+        766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B
+        766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F
+        7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F
+        7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F
+        7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B76
+        6F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B76
+        6F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
+        FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
+        766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FF7B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4
+        BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2
+        CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2AD
+        A9A2ADA9A2ADA9A2ADA9A26E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B
+        766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE
+        D5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9
+        A2ADA9A2ADA9A26E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FBEBAB4
+        BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E62
+        59D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E
+        62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2
+        ADA9A26E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FBEBAB4BEBAB4BE
+        BAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CE
+        D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E62
+        59ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FBEBAB4BEBAB4BEBAB4BEBA
+        B4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5
+        D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2
+        ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4
+        BEBAB4BEBAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2
+        CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2AD
+        A9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BE
+        BAB4BEBAB4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CE
+        D5D2CED5D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9
+        A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBA
+        B4BEBAB4BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5
+        D2CED5D2CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2
+        ADA9A2ADA9A2ADA9A2ADA9A2ADA9A26E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FBEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4BEBAB4
+        BEBAB47B766F6E6259D5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2CED5D2
+        CED5D2CED5D2CE6E62596E6259ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2ADA9A2AD
+        A9A2ADA9A2ADA9A2ADA9A26E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8EC
+        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3
+        ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E62597B76
+        6FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B
+        766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE86E62596E6259A39E98A39E98A39E98A39E98A39E98A39E98A39E98A39E
+        98A39E98A39E986E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8EC
+        EAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3ADA9A3ADA9
+        A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E62597B766FECEAE8ECEAE8EC
+        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8
+        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E62
+        59ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E
+        62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3AD
+        A9A3ADA9A3ADA9A3ADA9A36E6259FF00FF7B766F7B766F7B766F7B766F7B766F
+        7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F
+        7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B76
+        6F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B76
+        6F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
+        FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
+        766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B
+        766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F
+        7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F
+        7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F
+        7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FF7B766F6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E
+        71675E71675E71675E71675E71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E7167
+        5E71675E71675E71675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766F6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6
+        A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71
+        675E71675E71675E71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766F6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E
+        71675E71675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6F6E62596E62596E62596E62596E62596E62596E62596E62596E62596E62597B
+        766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
+        ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71675E7167
+        5E71675E71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766F6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6
+        A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71
+        675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E62597B766F6E62
+        59ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E
+        62596E625971675E71675E71675E71675E71675E71675E71675E71675E71675E
+        71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6F6E62596E62596E62596E62596E62596E62596E62596E62596E62596E62597B
+        766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
+        ADA6A06E62596E625971675E71675E71675E71675E71675E71675E71675E7167
+        5E71675E71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E62
+        5971675E71675E71675E71675E71675E71675E71675E71675E71675E71675E6E
+        62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E62597B766F6E62
+        59ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E
+        62596E625971675E71675E71675E71675E71675E71675E71675E71675E71675E
+        71675E6E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E
+        71675E71675E71675E71675E71675E71675E71675E71675E71675E6E62597B76
+        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
+        766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E62
+        5971675E71675E71675E71675E71675E71675E71675E71675E71675E71675E6E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6
+        A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71
+        675E71675E71675E71675E71675E71675E71675E71675E6E62597B766FFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
+        59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
+        62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E
+        71675E71675E71675E71675E71675E71675E71675E71675E71675E6E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E7167
+        5E71675E71675E71675E71675E71675E71675E6E62597B766FFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E62
+        59DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6
+        A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71
+        675E71675E71675E71675E71675E71675E71675E71675E6E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766F6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0AD
+        A6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E71675E71675E
+        71675E71675E71675E71675E71675E6E62597B766FFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766F6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E62597B766F6E6259ADA6A0ADA6A0ADA6A0ADA6A0ADA6A0
+        ADA6A0ADA6A0ADA6A0ADA6A0ADA6A06E62596E625971675E71675E71675E7167
+        5E71675E71675E71675E71675E71675E71675E6E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE86E62596E6259736A61736A61736A61736A61736A61736A6173
+        6A61736A61736A61736A616E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259C8C6C3C8C6C3C8
+        C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C36E62597B766FECEAE8
+        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E62
+        59ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E
+        62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3
+        ADA9A36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8EC
+        EAE8ECEAE8ECEAE8ECEAE86E62596E6259736A61736A61736A61736A61736A61
+        736A61736A61736A61736A61736A616E62597B766FECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8EC
+        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3
+        ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E6259FF00
+        FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
+        766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B
+        766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F
+        7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F
+        7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F
+        7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B76
+        6F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B76
+        6F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
+        FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
+        766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FF7B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
+        59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
+        62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
+        766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E62
+        59DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
+        59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
+        62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E62
+        59DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E
+        62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
+        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
+        766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
+        59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
+        62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E62
+        59DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E
+        62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
+        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
+        766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
+        59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
+        62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8EC
+        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3
+        ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E62597B76
+        6FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B
+        766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE86E62596E6259C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6
+        C3C8C6C3C8C6C36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8EC
+        EAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259C8C6C3C8C6C3C8C6C3C8C6
+        C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C36E62597B766FECEAE8ECEAE8EC
         EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8
         ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E62
         59C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C36E
@@ -8379,6 +15284,60 @@ object SkinsInternas: TsStoredSkinsHolder
         C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
         DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
         BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
         6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
         766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
         F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
@@ -8470,60 +15429,6 @@ object SkinsInternas: TsStoredSkinsHolder
         CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
         DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
         59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
-        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
-        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
-        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
-        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
-        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
-        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
-        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
-        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
-        BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCB
-        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
-        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
-        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
-        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
-        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
-        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
-        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
-        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
-        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
-        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
-        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
-        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
-        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
-        62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
-        F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
-        DAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
-        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
-        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
-        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
-        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
-        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
-        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
-        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
-        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
-        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
-        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
-        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
-        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
-        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
-        766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
-        F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
-        D8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
-        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
-        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
-        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
-        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
-        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
-        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
         62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
         ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
         E8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3AD
@@ -8533,11 +15438,11 @@ object SkinsInternas: TsStoredSkinsHolder
         A9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E62597B766FECEAE8
         ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E62
         59ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E
-        62596E6259C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3
-        C8C6C36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
+        62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3
+        ADA9A36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
         E8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8EC
-        EAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3
-        ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E62597B766FECEAE8ECEAE8ECEAE8ECEA
+        EAE8ECEAE8ECEAE8ECEAE86E62596E6259C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3
+        C8C6C3C8C6C3C8C6C3C8C6C3C8C6C36E62597B766FECEAE8ECEAE8ECEAE8ECEA
         E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8EC
         EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3
         ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E6259FF00
@@ -8574,34 +15479,7 @@ object SkinsInternas: TsStoredSkinsHolder
         596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
         766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E6259
         6E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62
-        596E62596E62596E62596E62596E62596E6259FF00FF7B766FFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2
-        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E62
-        59DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E
-        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
-        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
-        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
-        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
-        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
-        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
-        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
-        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
-        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
-        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
-        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
-        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
-        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFC
-        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
-        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
-        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
-        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
-        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
-        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
-        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
-        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
-        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
-        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        596E62596E62596E62596E62596E62596E6259FF00FF7B766FCFCBC6CFCBC6CF
         CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
         DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
         59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
@@ -8726,17 +15604,44 @@ object SkinsInternas: TsStoredSkinsHolder
         BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
         C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
         DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
         BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FECEAE8ECEAE8ECEAE8ECEA
         E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8EC
-        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259C8C6C3
-        C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C36E62597B76
+        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3
+        ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E62597B76
         6FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B
         766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
         ECEAE86E62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9
         A3ADA9A3ADA9A36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8EC
         EAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
-        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3ADA9A3ADA9
-        A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E62597B766FECEAE8ECEAE8EC
+        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259C8C6C3C8C6C3C8C6C3C8C6
+        C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C36E62597B766FECEAE8ECEAE8EC
         EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8
         ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E62
         59ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E
@@ -8760,7 +15665,209 @@ object SkinsInternas: TsStoredSkinsHolder
         FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
         00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
         6E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
-        596E62596E6259FF00FF}
+        596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
+        766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B
+        766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F
+        7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F
+        7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F
+        7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FF7B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B
+        766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E62
+        59F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E
+        62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E62
+        59DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3
+        F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DB
+        DAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2
+        F4F3F2F4F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDA
+        D8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDA
+        D7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BA
+        B5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6
+        CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E62
+        59DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E
+        62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0
+        BAB5B06E62597B766FFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFCFC
+        FCFCFCFCFCFCFC7B766F6E6259F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4F3F2F4
+        F3F2F4F3F2F4F3F2F4F3F26E62596E6259DBDAD8DBDAD8DBDAD8DBDAD8DBDAD8
+        DBDAD8DBDAD8DBDAD8DBDAD8DBDAD86E62597B766FCFCBC6CFCBC6CFCBC6CFCB
+        C6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DD
+        DAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0
+        BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B76
+        6FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B
+        766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E6259BAB5B0BAB5B0BAB5B0BAB5
+        B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E62597B766FCFCBC6CFCBC6CF
+        CBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC6CFCBC67B766F6E6259DDDAD7
+        DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD7DDDAD76E62596E62
+        59BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B0BAB5B06E
+        62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE86E62596E6259C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8C6C3C8
+        C6C3C8C6C3C8C6C3C8C6C36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8
+        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3AD
+        A9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E62597B766FECEAE8
+        ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E62
+        59ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E
+        62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3
+        ADA9A36E62597B766FECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8EC
+        EAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3
+        ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E62597B766FECEAE8ECEAE8ECEAE8ECEA
+        E8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE87B766F6E6259ECEAE8ECEAE8EC
+        EAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE8ECEAE86E62596E6259ADA9A3
+        ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A3ADA9A36E6259FF00
+        FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF
+        00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62596E6259
+        6E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B
+        766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62596E6259
+        6E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B
+        766F7B766F7B766F7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E6259
+        6E62596E62596E62596E62596E62596E62596E62596E62596E6259FF00FFFF00
+        FF6E62596E62596E62596E62596E62596E62596E62596E62596E62596E6259FF
+        00FFFF00FF7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F7B766F
+        7B766FFF00FFFF00FF6E62596E62596E62596E62596E62596E62596E62596E62
+        596E62596E6259FF00FFFF00FF6E62596E62596E62596E62596E62596E62596E
+        62596E62596E62596E6259FF00FFFF00FF7B766F7B766F7B766F7B766F7B766F
+        7B766F7B766F7B766F7B766F7B766FFF00FFFF00FF6E62596E62596E62596E62
+        596E62596E62596E62596E62596E62596E6259FF00FFFF00FF6E62596E62596E
+        62596E62596E62596E62596E62596E62596E62596E6259FF00FF}
       Shadow1Color = 7496537
       Shadow1Offset = 1
       Shadow1Blur = 5
