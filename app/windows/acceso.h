@@ -15,9 +15,9 @@ class TClientDataSet;
 class TComboBox;
 class TDataSetProvider;
 class TEdit;
+class TImage;
 class TLabel;
 class TMaskEdit;
-class TImage;
 class TPanel;
 } // namespace tv
 
