@@ -740,7 +740,8 @@ void TCustomForm::Dispatch(Message& msg) {
             if (DispatchMenuCommand(LOWORD(msg.WParam))) return;
         }
         break;
-    case WM_MEASUREITEM: case WM_DRAWITEM: case WM_INITMENUPOPUP: case WM_MENUSELECT: case WM_EXITMENULOOP:
+    case WM_MEASUREITEM: case WM_DRAWITEM: case WM_INITMENU: case WM_INITMENUPOPUP: case WM_MENUSELECT:
+    case WM_EXITMENULOOP:
         if (DispatchMenuMessage(msg)) return;
         break;
     case WM_WINDOWPOSCHANGED:

@@ -19,6 +19,8 @@ using namespace tv::win;
 
 const TEnumInfo TMenuBreakInfo{"TMenuBreak", {"mbNone", "mbBreak", "mbBarBreak"}};
 const TEnumInfo TPopupAlignmentInfo{"TPopupAlignment", {"paLeft", "paRight", "paCenter"}};
+const TEnumInfo TMenuAnimationsInfo{"TMenuAnimations",
+                                    {"maLeftToRight", "maRightToLeft", "maTopToBottom", "maBottomToTop", "maNone"}};
 
 // --- shortcuts -----------------------------------------------------------------------
 
@@ -203,6 +205,11 @@ void TMenuItem::FreeHandle() {
     handle_ = nullptr;
 }
 
+void TMenuItem::RefreshHandles() {
+    if (handle_ && IsMenu(handle_)) Populate();
+    for (TMenuItem* c : items_) c->RefreshHandles();
+}
+
 // The platform destroyed the menus with the window they were on.
 void TMenuItem::ForgetHandles() {
     handle_ = nullptr;
@@ -342,6 +349,11 @@ void TMenuItem::InitiateAction() {
     if (actionLink_) actionLink_->Update();
 }
 
+void TMenuItem::UpdateItems() {
+    for (TMenuItem* c : std::vector<TMenuItem*>(items_)) c->InitiateAction();
+    if (handle_ && IsMenu(handle_)) Populate();
+}
+
 void TMenuItem::Click() {
     if (!enabled_) return;
     auto alive = std::make_shared<bool>(true);
@@ -424,6 +436,12 @@ void TMenu::Publish(TPublisher& p) {
 
 void TMenu::GetChildren(const TGetChildProc& proc, TComponent* root) { items_->GetChildren(proc, root); }
 
+void TMenu::SetOwnerDraw(bool v) {
+    if (v == ownerDraw_) return;
+    ownerDraw_ = v;
+    items_->RefreshHandles();
+}
+
 TMenuItem* TMenu::FindShortCut(TShortCut sc) const {
     std::function<TMenuItem*(TMenuItem*)> walk = [&](TMenuItem* parent) -> TMenuItem* {
         for (TMenuItem* c : parent->items_) {
@@ -490,6 +508,18 @@ void TMainMenu::Populate() {
     }
 }
 
+TMainMenu* TMainMenu::FromHandle(HMENU menu) {
+    if (!menu) return nullptr;
+    for (TMenuItem* i : LiveItems())
+        if (auto* m = dynamic_cast<TMainMenu*>(i->menu_); m && i->parent_ == nullptr && m->bar_ == menu) return m;
+    return nullptr;
+}
+
+void TMainMenu::UpdateItems() {
+    for (TMenuItem* c : std::vector<TMenuItem*>(items_->items_)) c->InitiateAction();
+    if (bar_ && IsMenu(bar_)) Populate();
+}
+
 void TMainMenu::SetWindowHandle(HWND wnd) {
     ForgetDestroyedBar();
     if (window_ && IsWindow(window_) && wnd != window_ && GetMenu(window_) == bar_) SetMenu(window_, nullptr);
@@ -513,6 +543,8 @@ void TMainMenu::MenuChanged(TMenuItem* source) {
 void TPopupMenu::Publish(TPublisher& p) {
     p.Enum("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment, TPopupAlignmentInfo).Default(paLeft);
     p.Boolean("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(true);
+    p.Set("MenuAnimation", &TPopupMenu::MenuAnimation, &TPopupMenu::SetMenuAnimation, TMenuAnimationsInfo)
+        .Default(TMenuAnimation{});
     p.Event("OnPopup", &TPopupMenu::OnPopup);
 }
 
@@ -520,7 +552,6 @@ void TPopupMenu::Popup(int x, int y) {
     std::shared_ptr<bool> alive = token_.Watch();
     if (OnPopup) OnPopup(this);
     if (!*alive) return;
-    for (TMenuItem* c : items_->items_) c->InitiateAction();
     UINT flags = TPM_RETURNCMD | TPM_LEFTBUTTON;
     if (alignment_ == paRight) flags |= TPM_RIGHTALIGN;
     else if (alignment_ == paCenter) flags |= TPM_CENTERALIGN;

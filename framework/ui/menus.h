@@ -29,8 +29,11 @@ TShortCut ShortCutFromMessage(const Message& msg);
 
 enum TMenuBreak { mbNone, mbBreak, mbBarBreak };
 enum TPopupAlignment { paLeft, paRight, paCenter };
+enum TMenuAnimations { maLeftToRight, maRightToLeft, maTopToBottom, maBottomToTop, maNone };
+using TMenuAnimation = TSet<TMenuAnimations>;
 extern const TEnumInfo TMenuBreakInfo;
 extern const TEnumInfo TPopupAlignmentInfo;
+extern const TEnumInfo TMenuAnimationsInfo;
 
 using TMenuMeasureItemEvent = std::function<void(TObject* sender, TCanvas* canvas, int& width, int& height)>;
 using TAdvancedMenuDrawItemEvent =
@@ -97,6 +100,9 @@ public:
 
     virtual void Click();
     void InitiateAction();
+    // Before its popup shows: the children update from their actions and
+    // the platform entries follow them (and the draw handlers assigned since).
+    void UpdateItems();
     void MeasureItem(TCanvas* canvas, int& width, int& height);
     void AdvancedDrawItem(TCanvas* canvas, win::RECT rect, win::UINT state, bool topLevel);
     bool HasOwnerDraw() const;
@@ -122,6 +128,7 @@ private:
     void Populate();
     void FreeHandle();
     void ForgetHandles();
+    void RefreshHandles();
     void TurnSiblingsOff();
     std::string caption_;
     TShortCut shortCut_ = 0;
@@ -153,7 +160,7 @@ public:
 
     TMenuItem* Items() const { return items_; }
     bool OwnerDraw() const { return ownerDraw_; }
-    void SetOwnerDraw(bool v) { ownerDraw_ = v; }
+    void SetOwnerDraw(bool v);
     TComponent* Images() const { return images_; }
     void SetImages(TComponent* v) { images_ = v; }
     virtual win::HMENU Handle() { return items_->Handle(); }
@@ -185,6 +192,10 @@ public:
     ~TMainMenu() override;
     win::HMENU Handle() override;
     void SetWindowHandle(win::HWND wnd) override;
+    // The main menu whose bar `menu` is, or null.
+    static TMainMenu* FromHandle(win::HMENU menu);
+    // Before the bar enters menu mode: its items update from their actions.
+    void UpdateItems();
 
 protected:
     void MenuChanged(TMenuItem* source) override;
@@ -205,6 +216,9 @@ public:
     virtual void Popup(int x, int y);
     TPopupAlignment Alignment() const { return alignment_; }
     void SetAlignment(TPopupAlignment v) { alignment_ = v; }
+    // Kept for the skins, which turn the animation off; popups show at once.
+    TMenuAnimation MenuAnimation() const { return menuAnimation_; }
+    void SetMenuAnimation(TMenuAnimation v) { menuAnimation_ = v; }
     bool AutoPopup() const { return autoPopup_; }
     void SetAutoPopup(bool v) { autoPopup_ = v; }
     TComponent* PopupComponent() const { return popupComponent_; }
@@ -214,6 +228,7 @@ public:
 private:
     TPopupAlignment alignment_ = paLeft;
     bool autoPopup_ = true;
+    TMenuAnimation menuAnimation_;
     TComponent* popupComponent_ = nullptr;
 };
 

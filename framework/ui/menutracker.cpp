@@ -21,16 +21,9 @@ namespace {
 
 constexpr const char* kPopupListClass = "TvPopupList";
 
+// The window menu's entries are filled again, and with them the MDI window list.
 void InitPopup(HMENU menu) {
-    TMenuItem* item = TMenuItem::FromHandle(menu);
-    if (!item) return;
-    for (int i = 0; i < item->Count(); ++i) item->Items(i)->InitiateAction();
-    // The MDI client keeps its window list in the window menu of its frame.
-    TMenu* owner = item->GetParentMenu();
-    if (owner && owner->WindowHandle() && IsWindow(owner->WindowHandle()))
-        if (auto* form = dynamic_cast<TCustomForm*>(TWinControl::FindControl(owner->WindowHandle()));
-            form && form->WindowMenu() == item && form->ClientHandle() && IsWindow(form->ClientHandle()))
-            SendMessage(form->ClientHandle(), WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(item->Handle()));
+    if (TMenuItem* item = TMenuItem::FromHandle(menu)) item->UpdateItems();
 }
 
 void MenuSelect(WPARAM wp, LPARAM lp) {
@@ -57,6 +50,10 @@ LRESULT PopupListProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 bool DispatchMenuMessage(Message& msg) {
     switch (msg.Msg) {
+    case WM_INITMENU:
+        if (TMainMenu* bar = TMainMenu::FromHandle(reinterpret_cast<HMENU>(msg.WParam))) bar->UpdateItems();
+        msg.Result = 0;
+        return true;
     case WM_INITMENUPOPUP:
         InitPopup(reinterpret_cast<HMENU>(msg.WParam));
         msg.Result = 0;
