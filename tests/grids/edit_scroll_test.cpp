@@ -165,6 +165,21 @@ TEST_F(GridEditTest, AlwaysShownTheEditorHoldsTheFocusWhileTheGridHasIt) {
     EXPECT_EQ(GetFocus(), grid->WindowHandle());
 }
 
+TEST_F(GridTest, AnEditorAlwaysShownFromBeforeTheWindowAndFreedWithTheFocus) {
+    auto* g = new TTextGrid(form);
+    g->SetOptions(g->Options() + TGridOptions{goEditing, goAlwaysShowEditor});
+    g->SetBounds(0, 210, 400, 150);
+    g->SetParent(form);
+    Pump();
+    ASSERT_TRUE(g->InplaceEditor());
+    EXPECT_TRUE(g->InplaceEditor()->Visible());
+    g->SetFocus();
+    Pump();
+    EXPECT_EQ(GetFocus(), g->InplaceEditor()->WindowHandle());
+    // The form is freed with the focus in the editor: the focus that falls
+    // back to the grid while it goes must not make it a new editor.
+}
+
 // A grid with an editor of its own kind, as a data grid has.
 class TCountingEditor : public TInplaceEdit {
     TV_CLASS(TCountingEditor, TInplaceEdit)

@@ -31,7 +31,9 @@ TCustomGrid::TCustomGrid(TComponent* owner) : TCustomControl(owner) {
 }
 
 TCustomGrid::~TCustomGrid() {
-    // The editor calls back into the grid while it goes: free it first.
+    // The editor calls back into the grid while it goes: free it first. The
+    // focus it had comes back to the grid, which must not make a new one.
+    Destroying();
     TInplaceEdit* e = inplaceEdit_;
     inplaceEdit_ = nullptr;
     delete e;

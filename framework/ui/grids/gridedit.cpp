@@ -12,7 +12,7 @@ TInplaceEdit* TCustomGrid::CreateEditor() { return new TInplaceEdit(this); }
 
 bool TCustomGrid::CanEditShow() {
     return options_.Contains(goEditing) && !options_.Contains(goRowSelect) && editorMode_ &&
-           !ComponentState().Contains(csDesigning) && HandleAllocated() &&
+           !ComponentState().Contains(csDesigning) && !ComponentState().Contains(csDestroying) && HandleAllocated() &&
            (options_.Contains(goAlwaysShowEditor) || IsActiveControl());
 }
 
