@@ -395,7 +395,7 @@ LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_SYSKEYDOWN:
-        if (wp == VK_MENU || wp == VK_F10) {
+        if (wp == VK_MENU || (wp == VK_F10 && !(lp & (LPARAM(1) << 29)))) {
             // A repeat of the held key keeps the state.
             if (!(lp & (LPARAM(1) << 30))) g_menuKey = int(wp);
         } else {

@@ -161,6 +161,10 @@ TEST_F(MenuBarTest, AltAloneThenLettersOpenAndChoose) {
     InjectKey(VK_SHIFT, false);
     InjectKey(VK_MENU, false);
     ProcessPendingMessages();
+    // F10 with a modifier is another key.
+    PressKey(VK_F10, true);
+    PressKey(VK_F10, false, true);
+    PressKey(VK_F10, false, false, true);
     EXPECT_EQ(Count(w, WM_ENTERMENULOOP), 0u);
 }
 
