@@ -248,6 +248,21 @@ TEST_F(GridTest, ADescendantsEditorTakesTheCellsMaskLimitAndPlace) {
     EXPECT_EQ(g->Cell(2, 1), "abxy");
 }
 
+TEST_F(GridEditTest, ANewWindowForOtherScrollBarsKeepsTheEditorAndItsFocus) {
+    PressKey(VK_F2);
+    TypeText("ab");
+    grid->SetScrollBars(ssBoth);
+    Pump();
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(GetFocus(), grid->InplaceEditor()->WindowHandle());
+    TypeText("c");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(grid->Cell(1, 1), "abc");
+    grid->SetBorderStyle(bsSingle);
+    Pump();
+    EXPECT_EQ(GetFocus(), grid->WindowHandle());
+}
+
 class GridScrollTest : public GridTest {
 protected:
     SCROLLINFO Bar(int bar) {

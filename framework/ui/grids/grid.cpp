@@ -188,13 +188,31 @@ void TCustomGrid::SetOptions(TGridOptions v) {
 void TCustomGrid::SetScrollBars(TScrollStyle v) {
     if (v == scrollBars_) return;
     scrollBars_ = v;
-    RecreateWnd();
+    RecreateKeepingFocus();
 }
 
 void TCustomGrid::SetBorderStyle(TBorderStyle v) {
     if (v == borderStyle_) return;
     borderStyle_ = v;
+    RecreateKeepingFocus();
+}
+
+// The form still names the grid or its editor as its active control while
+// the new window is made, so the window focus is given back here directly.
+void TCustomGrid::RecreateKeepingFocus() {
+    auto alive = Alive();
+    bool editorFocused = inplaceEdit_ && inplaceEdit_->Focused();
+    bool gridFocused = Focused();
+    int selStart = editorFocused ? inplaceEdit_->SelStart() : 0;
+    int selLength = editorFocused ? inplaceEdit_->SelLength() : 0;
     RecreateWnd();
+    if (!*alive || !HandleAllocated()) return;
+    if (editorFocused && inplaceEdit_ && inplaceEdit_->Visible()) {
+        win::SetFocus(inplaceEdit_->Handle());
+        inplaceEdit_->SetSelStart(selStart);
+        inplaceEdit_->SetSelLength(selLength);
+    }
+    else if ((editorFocused || gridFocused) && GetFocus() != WindowHandle()) win::SetFocus(WindowHandle());
 }
 
 void TCustomGrid::SetDefaultDrawing(bool v) {

@@ -204,6 +204,7 @@ protected:
 
 private:
     void ChangeSize(int newColCount, int newRowCount);
+    void RecreateKeepingFocus();
     void CalcAxis(TGridAxisDrawInfo& axis, int extent) const;
     void RowColRange(const TGridAxisDrawInfo& axis, int first, int last, int& start, int& end) const;
     int CellAt(const TGridAxisDrawInfo& axis, int pos) const;
