@@ -47,7 +47,9 @@ void TsSkinManager::SetProgramFolderForTests(const std::string& folder) { progra
 TsSkinManager::TsSkinManager(TComponent* owner)
     : TComponent(owner),
       internalSkins_(std::make_unique<TsStoredSkins>(this)),
-      commonSections_(std::make_unique<TStringList>()) {
+      commonSections_(std::make_unique<TStringList>()),
+      animEffects_(std::make_unique<TacAnimEffects>()),
+      menuSupport_(std::make_unique<TacMenuSupport>()) {
     if (!defaultManager) defaultManager = this;
     active_ = true;
     skinDirectory_ = "c:\\Skins";
@@ -61,18 +63,20 @@ TsSkinManager::~TsSkinManager() {
 
 void TsSkinManager::Publish(TPublisher& p) {
     using M = TsSkinManager;
+    p.Object("AnimEffects", &M::AnimEffects, &M::SetAnimEffects);
+    p.Boolean("IsDefault", &M::IsDefault, &M::SetIsDefault).Default(true);
     p.Boolean("Active", &M::Active, &M::SetActive).Default(true);
     p.Strings("CommonSections", &M::CommonSections, &M::SetCommonSections);
+    p.Integer("Saturation", &M::Saturation, &M::SetSaturation).Default(0);
     p.Integer("HueOffset", &M::HueOffset, &M::SetHueOffset).Default(0);
     // Read before SkinName, so the name finds its internal skin while the form is read.
     p.Collection("InternalSkins", &M::InternalSkins, &M::SetInternalSkins);
-    p.Boolean("IsDefault", &M::IsDefault, &M::SetIsDefault).Default(true);
-    p.Integer("Saturation", &M::Saturation, &M::SetSaturation).Default(0);
+    p.Object("MenuSupport", &M::MenuSupport, &M::SetMenuSupport);
     p.String("SkinDirectory", &M::SkinDirectory, &M::SetSkinDirectory);
     p.String("SkinName", &M::SkinName, &M::SetSkinName);
     p.String("SkinInfo", &M::SkinInfo, &M::SetSkinInfo);
-    p.Boolean("SkinnedPopups", &M::SkinnedPopups, &M::SetSkinnedPopups).Default(true);
     p.String("Version", &M::Version, &M::SetVersion).Stored(false);
+    p.Boolean("SkinnedPopups", &M::SkinnedPopups, &M::SetSkinnedPopups).Default(true);
 }
 
 bool TsSkinManager::Loading() const { return ComponentState().Contains(csLoading); }
@@ -80,6 +84,7 @@ bool TsSkinManager::Loading() const { return ComponentState().Contains(csLoading
 void TsSkinManager::Loaded() {
     TComponent::Loaded();
     if (skinDirectory_.empty()) skinDirectory_ = "c:\\Skins";
+    if (menuSupport_->IcoLineSkin().empty()) menuSupport_->SetIcoLineSkin("ICOLINE");
     if (active_ && !skinName_.empty()) ApplySkinToAll();
 }
 

@@ -9,6 +9,8 @@
 
 #include "framework/core/component.h"
 #include "framework/core/stringlist.h"
+#include "skin/animeffects.h"
+#include "skin/menusupport.h"
 #include "skin/skindata.h"
 #include "skin/storedskins.h"
 
@@ -45,6 +47,10 @@ public:
     void Loaded() override;
 
     // --- properties ---
+    TacAnimEffects* AnimEffects() const { return animEffects_.get(); }
+    void SetAnimEffects(TacAnimEffects* v) { animEffects_->Assign(v); }
+    TacMenuSupport* MenuSupport() const { return menuSupport_.get(); }
+    void SetMenuSupport(TacMenuSupport* v) { menuSupport_->Assign(v); }
     bool Active() const { return active_; }
     void SetActive(bool v);
     const std::string& SkinDirectory() const { return skinDirectory_; }
@@ -128,6 +134,8 @@ private:
     bool skinnedPopups_ = true;
     std::unique_ptr<TsStoredSkins> internalSkins_;
     std::unique_ptr<TStringList> commonSections_;
+    std::unique_ptr<TacAnimEffects> animEffects_;
+    std::unique_ptr<TacMenuSupport> menuSupport_;
 };
 
 // The first manager created; links without a manager of their own use it.

@@ -1,0 +1,106 @@
+// The skin manager: the default manager, the skin message that reaches every
+// form and control on a skin change, redrawing held back meanwhile, and the
+// change events.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "framework/ui/application.h"
+#include "framework/ui/forms.h"
+#include "platform/window/desktop.h"
+#include "skin/internalskins.h"
+#include "skin/skinmanager.h"
+#include "skin/skinmessage.h"
+
+using namespace tv;
+
+namespace {
+
+// Records the skin sub-commands and redraw switches that reach it.
+template <class Base>
+class Probe : public Base {
+public:
+    using Base::Base;
+    void Dispatch(win::Message& msg) override {
+        if (msg.Msg == SM_ALPHACMD) heard.push_back(int(win::HIWORD(msg.WParam)));
+        if (msg.Msg == win::WM_SETREDRAW) redraw.push_back(int(msg.WParam));
+        Base::Dispatch(msg);
+    }
+    std::vector<int> heard, redraw;
+};
+
+class SkinManagerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        win::ResetDesktop();
+        InitializeUI();
+        form = new Probe<TForm>(Application);
+        form->SetBounds(0, 0, 200, 100);
+        child = new Probe<TCustomControl>(form);
+        child->SetParent(form);
+        form->Show();
+    }
+    void TearDown() override { FinalizeUI(); }
+    Probe<TForm>* form = nullptr;
+    Probe<TCustomControl>* child = nullptr;
+};
+
+TEST_F(SkinManagerTest, TheFirstManagerIsTheDefault) {
+    auto* first = new TsSkinManager;
+    TsSkinManager second;
+    EXPECT_EQ(DefaultManager(), first);
+    EXPECT_TRUE(first->IsDefault());
+    EXPECT_FALSE(second.IsDefault());
+    delete first;
+    EXPECT_EQ(DefaultManager(), nullptr);
+    second.SetIsDefault(true);
+    EXPECT_EQ(DefaultManager(), &second);
+    EXPECT_EQ(second.MenuSupport()->ExtraLineWidth(), 32);
+    EXPECT_EQ(second.AnimEffects()->SkinChanging()->Time(), 100);
+    EXPECT_EQ(second.AnimEffects()->FormShow()->Time(), 0);
+}
+
+TEST_F(SkinManagerTest, ASkinChangeReachesEveryFormAndControl) {
+    TsSkinManager sm;
+    sm.SetActive(false);
+    EXPECT_EQ(form->heard, (std::vector<int>{SKCMD_SKIN_REMOVED}));
+    form->heard.clear();
+    child->heard.clear();
+    LoadInternalSkins(sm.InternalSkins());
+    sm.SetSkinDirectory("/no/skins");
+    std::vector<std::string> events;
+    sm.OnBeforeChange = [&](TObject*) { events.push_back("before " + std::to_string(sm.SkinData.Active)); };
+    sm.OnAfterChange = [&](TObject*) { events.push_back("after " + std::to_string(sm.SkinData.Active)); };
+    sm.SetSkinName("Arena");
+    EXPECT_TRUE(form->heard.empty()) << "an inactive manager only stores the name";
+    sm.SetActive(true);
+    EXPECT_EQ(form->heard, (std::vector<int>{SKCMD_SKIN_LOADED, SKCMD_BEFORE_REFRESH, SKCMD_REFRESH}));
+    EXPECT_EQ(child->heard, form->heard);
+    EXPECT_EQ(form->redraw, (std::vector<int>{0, 1})) << "redrawing held back, then given back";
+    EXPECT_EQ(events, (std::vector<std::string>{"before 0", "after 1"}));
+    EXPECT_EQ(sm.SkinInfo(), "4.83");
+
+    form->heard.clear();
+    sm.SetActive(false);
+    EXPECT_EQ(form->heard, (std::vector<int>{SKCMD_SKIN_REMOVED}));
+    EXPECT_TRUE(sm.gd.empty());
+    EXPECT_EQ(sm.GetGlobalColor(), TColor(ColorToRGB(clBtnFace)));
+}
+
+TEST_F(SkinManagerTest, TintChangesRepaintWithoutReloadingTheName) {
+    TsSkinManager sm;
+    sm.SetActive(false);
+    LoadInternalSkins(sm.InternalSkins());
+    sm.SetSkinName(DefaultInternalSkin);
+    sm.SetActive(true);
+    form->heard.clear();
+    TColor before = sm.GetGlobalColor();
+    sm.SetHueOffset(200);
+    EXPECT_NE(sm.GetGlobalColor(), before);
+    EXPECT_EQ(form->heard, (std::vector<int>{SKCMD_BEFORE_REFRESH, SKCMD_REFRESH}));
+    form->heard.clear();
+    sm.SetHueOffset(200);
+    EXPECT_TRUE(form->heard.empty()) << "an unchanged value does nothing";
+}
+
+} // namespace
