@@ -1,0 +1,30 @@
+#pragma once
+// Variant comparison and text, and the fields of a ";"-separated name list,
+// shared by the editors, the lookup controls and the grid.
+#include <string>
+#include <vector>
+
+#include "framework/core/variant.h"
+
+namespace tv {
+
+class TComponent;
+class TDataSet;
+class TField;
+
+// Equal arrays (same first dimension, equal elements) or equal values; never raises.
+bool VariantsEqual(const Variant& a, const Variant& b);
+// The value as text; empty for arrays and values that do not convert.
+std::string VariantToTextSafe(const Variant& value);
+// Appends the named fields to `list` (may be null: the names are only
+// checked). An unknown name raises "Campo '<name>' no encontrado", named
+// after `component`; the fields before it stay in the list.
+void CollectFieldsByNames(std::vector<TField*>* list, TDataSet* dataSet, const TComponent* component,
+                          const std::string& names);
+std::vector<TField*> CollectFieldsByNamesArray(TDataSet* dataSet, const TComponent* component,
+                                               const std::string& names);
+// Null clears every named field; otherwise one value for one name, an array
+// for several.
+void AssignFieldValues(TDataSet* dataSet, const std::string& names, const Variant& value);
+
+} // namespace tv
