@@ -332,6 +332,8 @@ private:
     void SetRowCountKeepingCurrent(int count);
     int TextHeightOf(TFont* font);
     void AutoFitColumns();
+    void DrawHeadNode(THeadTreeNode* node, const win::RECT& band, const win::RECT& cell, bool endEllipsis,
+                      TGridDrawState state);
     void DrawCheckBoxInCell(const win::RECT& rect, TCheckBoxState state, TColor background);
 
     std::unique_ptr<TGridDataLinkEh> dataLink_;

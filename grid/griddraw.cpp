@@ -8,6 +8,7 @@
 #include "grid/dbgrideh.h"
 #include "grid/gridstyle.h"
 #include "grid/gridunit.h"
+#include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
 #include "platform/region.h"
@@ -177,7 +178,8 @@ void TCustomDBGridEh::DrawTitleCell(int col, int row, win::RECT rect, TGridDrawS
         int image = marker == smDownEh ? 0 : 1;
         if (markers && image < markers->Count()) {
             int x = cell.right + pressOfs - markers->Width() - numberWidth - 2;
-            int y = (cell.top + cell.bottom - markers->Height()) / 2 + pressOfs;
+            int top = leaf ? textRect.top : cell.top;
+            int y = (top + cell.bottom - markers->Height()) / 2 + pressOfs;
             markers->Draw(c, x, y, image, true);
             if (numberWidth > 0 && SortIndexFontEh()) {
                 TFont saved;
@@ -192,6 +194,50 @@ void TCustomDBGridEh::DrawTitleCell(int col, int row, win::RECT rect, TGridDrawS
         }
     }
     if (raised) DrawEdgeEh(c, rect, true, true, pressed, pressed);
+    if (leaf && leaf->Parent && leaf->Parent->Parent) {
+        c->Font()->Assign(titleFont_.get());
+        c->Brush()->SetColor(FixedColor());
+        win::RECT band = rect;
+        band.top = std::max(rect.top, rect.bottom - leaf->Height + 1);
+        DrawHeadNode(leaf, band, rect, title->EndEllipsis(), state);
+    }
+}
+
+void TCustomDBGridEh::DrawHeadNode(THeadTreeNode* node, const win::RECT& band, const win::RECT& cell,
+                                   bool endEllipsis, TGridDrawState state) {
+    THeadTreeNode* p = node->Parent;
+    if (!p || !p->Parent) return;
+    TCanvas* c = Canvas();
+    int line = options_.Contains(dgColLines) ? 1 : 0;
+    win::RECT span;
+    span.bottom = band.top - (options_.Contains(dgRowLines) ? 1 : 0);
+    span.top = span.bottom - p->Height;
+    span.left = band.left;
+    for (THeadTreeNode* s = p->FirstChild; s != node; s = s->NextSibling) span.left -= s->Width + line;
+    span.right = span.left + p->Width;
+    // Each title cell draws its own share of the span, so the caption stands
+    // centred over the whole span.
+    win::RECT visible{cell.left, std::max(cell.top, span.top), cell.right, span.bottom};
+    if (span.right > cell.right) visible.right += line;
+    if (visible.bottom > visible.top) {
+        win::HDC dc = c->Handle();
+        win::SaveDC(dc);
+        win::IntersectClipRect(dc, visible.left, visible.top, visible.right, visible.bottom);
+        c->FillRect(visible);
+        bool raised = state.Contains(gdFixed) && optionsEh_.Contains(dghFixed3D);
+        win::RECT text = span;
+        if (raised) text = {span.left + 1, span.top + 1, span.right - 1, span.bottom - 1};
+        DrawCellText(c, text, false, 2, flat_ ? 0 : 1, p->Caption, taCenter, tlCenter, true, endEllipsis, 0, 0);
+        if (raised) DrawEdgeEh(c, span, true, true, false, false);
+        if (options_.Contains(dgRowLines)) {
+            c->Brush()->SetColor(flat_ ? clGray : clBlack);
+            c->FillRect({visible.left, span.bottom, visible.right, span.bottom + 1});
+            c->Brush()->SetColor(FixedColor());
+        }
+        win::RestoreDC(dc, -1);
+    }
+    p->Painted = true;
+    DrawHeadNode(p, span, cell, endEllipsis, state);
 }
 
 void TCustomDBGridEh::DrawCheckBoxInCell(const win::RECT& rect, TCheckBoxState state, TColor background) {
