@@ -180,6 +180,28 @@ TEST_F(GridTest, AnEditorAlwaysShownFromBeforeTheWindowAndFreedWithTheFocus) {
     // back to the grid while it goes must not make it a new editor.
 }
 
+TEST_F(GridEditTest, AnAlwaysShownEditorWithARefusedEntryStaysOnItsCell) {
+    grid->masks[1] = "00/00;0;_";
+    grid->SetCell(1, 1, "0423");
+    grid->SetOptions(grid->Options() + TGridOptions{goAlwaysShowEditor});
+    Pump();
+    TInplaceEdit* e = grid->InplaceEditor();
+    ASSERT_TRUE(e && e->Visible());
+    e->SelectAll();
+    TypeText("1");
+    EXPECT_THROW(grid->MoveColRow(2, 1, true, true), EDBEditError);
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(e->EditText(), "1_/__");
+    // Esc gives the cell's own text back; the move then leaves it untouched.
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(e->EditText(), "04/23");
+    grid->MoveColRow(2, 1, true, true);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Cell(1, 1), "0423");
+    EXPECT_EQ(e->EditText(), "C1");
+    EXPECT_EQ(e->Left(), grid->CellRect(2, 1).left);
+}
+
 // A grid with an editor of its own kind, as a data grid has.
 class TCountingEditor : public TInplaceEdit {
     TV_CLASS(TCountingEditor, TInplaceEdit)

@@ -211,8 +211,7 @@ void TCustomGrid::RecreateKeepingFocus() {
         win::SetFocus(inplaceEdit_->Handle());
         inplaceEdit_->SetSelStart(selStart);
         inplaceEdit_->SetSelLength(selLength);
-    }
-    else if ((editorFocused || gridFocused) && GetFocus() != WindowHandle()) win::SetFocus(WindowHandle());
+    } else if ((editorFocused || gridFocused) && GetFocus() != WindowHandle()) win::SetFocus(WindowHandle());
 }
 
 void TCustomGrid::SetDefaultDrawing(bool v) {
@@ -265,7 +264,15 @@ bool TCustomGrid::MoveCurrent(int col, int row, bool moveAnchor, bool show) {
     if (!SelectCell(col, row)) return false;
     TGridRect old = Selection();
     TGridCoord oldCur = current_;
-    if (editorMode_ && !(oldCur == TGridCoord{col, row}) && !options_.Contains(goAlwaysShowEditor)) HideEditor();
+    if (editorMode_ && !(oldCur == TGridCoord{col, row})) {
+        // The text goes to its cell before the move: a refused entry stops it.
+        if (!options_.Contains(goAlwaysShowEditor)) {
+            HideEditor();
+        } else if (inplaceEdit_ && inplaceEdit_->Visible()) {
+            UpdateText();
+            editCell_ = {-1, -1};
+        }
+    }
     current_ = {col, row};
     if (moveAnchor || !options_.Contains(goRangeSelect)) anchor_ = current_;
     if (show) ClampInView(current_);

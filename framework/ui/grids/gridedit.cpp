@@ -112,13 +112,10 @@ void TCustomGrid::EditorKeyDown(WORD& key, TShiftState shift) {
     }
     key = 0;
     if (!inplaceEdit_) return;
-    inplaceEdit_->UpdateContents();
-    if (options_.Contains(goAlwaysShowEditor)) {
-        inplaceEdit_->SelectAll();
-        return;
-    }
+    // Forgetting the edited cell drops what was typed: nothing is written.
     editCell_ = {-1, -1};
-    HideEditor();
+    if (options_.Contains(goAlwaysShowEditor)) UpdateEdit(); // the current cell's text again
+    else HideEditor();
 }
 
 // Characters typed in the editor pass the grid's KeyPress first (Enter ends
