@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "framework/core/formreader.h"
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
 #include "platform/window/desktop.h"
@@ -101,6 +102,46 @@ TEST_F(SkinManagerTest, TintChangesRepaintWithoutReloadingTheName) {
     form->heard.clear();
     sm.SetHueOffset(200);
     EXPECT_TRUE(form->heard.empty()) << "an unchanged value does nothing";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SkinManagerTest, AStoredManagerLoadsItsInternalSkinWhileItIsRead) {
+    const char* text = R"(object sSkinManager1: TsSkinManager
+  AnimEffects.FormShow.Active = False
+  AnimEffects.FormShow.Time = 200
+  AnimEffects.SkinChanging.Time = 200
+  InternalSkins = <
+    item
+      Name = 'Mini'
+      GeneralData = <
+        item
+          SectionName = 'GLOBALINFO'
+          Color = 1193046
+          FontColor = '5059883 16771002 -1 -1 -1'
+        end>
+      Version = 5.000000000000000000
+    end>
+  SkinDirectory = '..\Skins'
+  SkinName = 'Mini'
+  SkinInfo = '5'
+end
+)";
+    TsSkinManager sm(Application);
+    std::vector<std::string> names;
+    sm.OnAfterChange = [&](TObject*) { names.push_back(sm.SkinName()); };
+    ReadComponentText(text, &sm);
+    EXPECT_EQ(sm.SkinName(), "Mini");
+    EXPECT_EQ(sm.SkinInfo(), "5");
+    EXPECT_EQ(sm.GetGlobalColor(), 0x123456);
+    EXPECT_EQ(sm.GetGlobalFontColor(), 0x4D352B);
+    EXPECT_EQ(sm.MenuSupport()->IcoLineSkin(), "ICOLINE") << "set when empty after loading";
+    EXPECT_FALSE(sm.AnimEffects()->FormShow()->Active());
+    EXPECT_EQ(sm.AnimEffects()->SkinChanging()->Time(), 200);
+    EXPECT_EQ(names, std::vector<std::string>{"Mini"}) << "the name loads the skin while it is read";
+    EXPECT_EQ(form->heard.back(), SKCMD_REFRESH) << "and Loaded applies it once more";
 }
 
 } // namespace
