@@ -131,7 +131,7 @@ const std::vector<std::string> kRight = {"#...", "##..", "###.", "####", "###.",
 const std::vector<std::string> kGrip = {"....#", "...+#", "..#.#", ".+#+#", "#.#.#"};
 const std::vector<std::string> kSlider = {"#####", "#+++#", "#+++#", "#+++#", "#+++#", ".#+#.", "..#.."};
 
-struct SectionSpec {
+struct SectionPlan {
     const char* name;
     const char* parent;
     int tone;       // 0 face, 1 field (white), 2 accent, 3 bar
@@ -141,7 +141,7 @@ struct SectionSpec {
 };
 
 // The 62 named sections of the selected skin, in their order.
-const SectionSpec kSections[] = {
+const SectionPlan kSections[] = {
     {"GLOBALINFO", "", 0, false, 0, 0},       {"DIVIDER", "", 0, false, 0, 0},
     {"EDIT", "", 1, true, 0, 0},              {"TABCONTROLBOTTOM", "TABCONTROL", 0, true, 0, 0},
     {"TABCONTROLLEFT", "TABCONTROL", 0, true, 0, 0}, {"TABCONTROLRIGHT", "TABCONTROL", 0, true, 0, 0},
@@ -226,7 +226,7 @@ void BuildSkin(TsStoredSkin* skin, const char* name, double version, const Palet
         }
     };
     for (int i = 0; i < sectionCount; ++i) {
-        const SectionSpec& s = kSections[i];
+        const SectionPlan& s = kSections[i];
         TsSkinGeneral* g = skin->GeneralData()->Add();
         TColor colour = toneColour(s.tone);
         bool strong = s.tone == 2;
