@@ -40,6 +40,15 @@ TColor RGBOf(TColor c) { return TColor(ColorToRGB(c)); }
 
 bool SkinIsChanging = false;
 
+namespace {
+// Raised for the length of a load, lowered however it ends.
+struct ChangingSkin {
+    bool before = SkinIsChanging;
+    ChangingSkin() { SkinIsChanging = true; }
+    ~ChangingSkin() { SkinIsChanging = before; }
+};
+} // namespace
+
 TsSkinManager* DefaultManager() { return defaultManager; }
 
 void TsSkinManager::SetProgramFolderForTests(const std::string& folder) { programFolderForTests = folder; }
@@ -112,15 +121,13 @@ void TsSkinManager::SetSkinName(const std::string& v) {
     skinName_ = v;
     if (!active_) return;
     if (OnBeforeChange) OnBeforeChange(this);
-    SkinIsChanging = true;
-    struct Lower {
-        ~Lower() { SkinIsChanging = false; }
-    } lower;
-    SkinData.Active = false;
-    ReloadSkinData();
-    // A load that found no skin at all leaves the manager switched off.
-    if (active_) ApplySkinToAll();
-    SkinIsChanging = false;
+    {
+        ChangingSkin changing;
+        SkinData.Active = false;
+        ReloadSkinData();
+        // A load that found no skin at all leaves the manager switched off.
+        if (active_) ApplySkinToAll();
+    }
     if (OnAfterChange) OnAfterChange(this);
 }
 
@@ -134,22 +141,14 @@ std::string TsSkinManager::SkinInfo() const {
 void TsSkinManager::SetHueOffset(int v) {
     if (v == hueOffset_) return;
     hueOffset_ = v;
-    if (SkinData.Active) {
-        SkinIsChanging = true;
-        ReloadSkinData();
-        SkinIsChanging = false;
-    }
+    if (SkinData.Active) ReloadSkinData();
     if (!Loading() && SkinData.Active) RepaintAll();
 }
 
 void TsSkinManager::SetSaturation(int v) {
     if (v == saturation_) return;
     saturation_ = v;
-    if (SkinData.Active) {
-        SkinIsChanging = true;
-        ReloadSkinData();
-        SkinIsChanging = false;
-    }
+    if (SkinData.Active) ReloadSkinData();
     if (!Loading() && SkinData.Active) RepaintAll();
 }
 
@@ -292,7 +291,7 @@ void TsSkinManager::FreeTables() {
 
 void TsSkinManager::ReloadSkinData() {
     if (!active_) return;
-    SkinIsChanging = true;
+    ChangingSkin changing;
     std::string dir = ResolveSkinDirectory();
     std::string folder = JoinSkinPath(dir, skinName_);
     std::string options = JoinSkinPath(folder, "Options.dat");
@@ -305,7 +304,6 @@ void TsSkinManager::ReloadSkinData() {
         if (internalSkins_->IndexOf(skinName_) < 0) {
             if (internalSkins_->Count() == 0) {
                 active_ = false;
-                SkinIsChanging = false;
                 return;
             }
             skinName_ = internalSkins_->Items(0)->Name();

@@ -198,6 +198,7 @@ TEST_F(FolderSkin, UnreadableNumbersEndTheLoad) {
         TsSkinManager m;
         m.SetSkinDirectory(dir.path().string());
         EXPECT_THROW(m.SetSkinName("Mala"), EConvertError) << c.options;
+        EXPECT_FALSE(SkinIsChanging);
     }
 }
 
