@@ -151,3 +151,41 @@ TEST_F(ElementPaint, TextCutAndContours) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ElementPaint, ComposedOffScreenAndCopiedToADeviceContext) {
+    int s = AddSection("PANEL", G);
+    auto target = Solid(8, 8, W);
+    win::HDC dc = target->Canvas()->Handle();
+    PaintSkinItemToDC(s, "PANEL", EmptyCacheInfo(), &sm, dc, {0, 0, 4, 4}, {2, 2, 6, 6}, 0, true);
+    PaintSkinItemToDC(s, "PANEL", EmptyCacheInfo(), &sm, dc, {0, 0, 4, 4}, {-1, 0, 3, 3}, 0, true);
+    EXPECT_EQ(Px(target.get(), 2, 2), G);
+    EXPECT_EQ(Px(target.get(), 5, 5), G);
+    EXPECT_EQ(Px(target.get(), 6, 6), W);
+    EXPECT_EQ(Px(target.get(), 0, 0), W) << "a target with a negative left paints nothing";
+
+    auto source = Solid(6, 6, R);
+    auto framed = Solid(6, 6, W);
+    CopyFrame(framed->Canvas()->Handle(), 0, 0, 1, 0, 0, source->Canvas()->Handle(), 6, 6);
+    EXPECT_EQ(Px(framed.get(), 0, 0), R);
+    EXPECT_EQ(Px(framed.get(), 5, 3), R);
+    EXPECT_EQ(Px(framed.get(), 3, 5), R);
+    EXPECT_EQ(Px(framed.get(), 2, 2), W) << "the inside is left alone";
+}
+
+TEST_F(ElementPaint, FastBackgroundTakesTheCacheForTransparency) {
+    int s = AddSection("PANEL", Grey(200));
+    Section(s).Transparency = 100;
+    auto parent = Solid(4, 4, Grey(10));
+    auto b = Solid(2, 2, W);
+    ParentBackColor = R; // not used by the fast painter
+    PaintItemBackgroundFast(s, -1, -1, &sm, b.get(), {0, 0}, {0, 0, 2, 2}, 0, FillCacheInfo(parent.get(), 1, 1),
+                            "PANEL");
+    EXPECT_EQ(Px(b.get(), 1, 1), Grey(10));
+    Section(s).Transparency = 30;
+    PaintItemBackgroundFast(s, -1, -1, &sm, b.get(), {0, 0}, {0, 0, 2, 2}, 0, EmptyCacheInfo(), "PANEL");
+    EXPECT_EQ(Px(b.get(), 0, 0), Grey(200)) << "no cache: the layers alone";
+}
+
+} // namespace
