@@ -127,6 +127,8 @@ void TColumnEh::SetIndex(int index) {
             TField* target = static_cast<TColumnEh*>(Collection()->Items(index))->Field();
             if (target) {
                 f->SetIndex(target->Index());
+                // The columns follow the new field order.
+                g->LayoutChanged();
                 return;
             }
         }
