@@ -145,3 +145,23 @@ end
 }
 
 } // namespace
+
+#include "skin/formanimation.h"
+
+namespace {
+
+TEST_F(SkinManagerTest, TheCrossFadeRunsOneRoundEveryTenMilliseconds) {
+    std::vector<int> pauses;
+    auto pause = [&](int ms) { pauses.push_back(ms); };
+    EXPECT_EQ(AnimateForm(form, 5, pause), 0) << "under 10 ms: no intermediate rounds";
+    EXPECT_TRUE(pauses.empty());
+    form->redraw.clear();
+    EXPECT_EQ(AnimateForm(form, 30, pause), 4);
+    EXPECT_EQ(pauses, (std::vector<int>{10, 10, 10, 10}));
+    EXPECT_EQ(form->redraw, (std::vector<int>{0, 1})) << "redrawing stopped and resumed";
+    child->SetBounds(10, 10, 50, 30);
+    child->HandleNeeded();
+    EXPECT_EQ(AnimateForm(child, 20, pause), 3) << "a child control is faded in its parent";
+}
+
+} // namespace
