@@ -165,3 +165,21 @@ TEST_F(SkinManagerTest, TheCrossFadeRunsOneRoundEveryTenMilliseconds) {
 }
 
 } // namespace
+
+#include "framework/core/object.h"
+#include "skin/skinunit.h"
+
+namespace {
+
+TEST(SkinUnit, RegistersTheManagerForStoredForms) {
+    InitializeSkinUnit();
+    InitializeSkinUnit();
+    EXPECT_EQ(GetClass("TsSkinManager"), TsSkinManager::StaticClass());
+    EXPECT_GT(SkinScrollArrowWidth(), 0);
+    FinalizeSkinUnit();
+    EXPECT_NE(GetClass("TsSkinManager"), nullptr) << "counted";
+    FinalizeSkinUnit();
+    EXPECT_EQ(GetClass("TsSkinManager"), nullptr);
+}
+
+} // namespace

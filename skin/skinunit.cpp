@@ -1,0 +1,32 @@
+#include "skin/skinunit.h"
+
+#include "framework/core/object.h"
+#include "platform/window/queue.h"
+#include "platform/window/sysmetrics.h"
+#include "skin/formanimation.h"
+#include "skin/skinmanager.h"
+
+namespace tv {
+
+namespace {
+int started = 0;
+int arrowWidth = 0;
+} // namespace
+
+void InitializeSkinUnit() {
+    if (started++ != 0) return;
+    // The name is registered as the other side expects, but the number stays SM_ALPHACMD.
+    win::RegisterWindowMessage("SM_ALPHACMD");
+    arrowWidth = win::GetSystemMetrics(win::SM_CXHSCROLL);
+    RegisterClasses({TsSkinManager::StaticClass(), TOutputWindow::StaticClass()});
+}
+
+void FinalizeSkinUnit() {
+    if (started == 0 || --started != 0) return;
+    UnRegisterClass(TsSkinManager::StaticClass());
+    UnRegisterClass(TOutputWindow::StaticClass());
+}
+
+int SkinScrollArrowWidth() { return arrowWidth; }
+
+} // namespace tv
