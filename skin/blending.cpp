@@ -439,10 +439,6 @@ void MixThroughMask(TBitmap* dst, int x, int y, TBitmap* src, const RECT& srcRec
     }
 }
 
-} // namespace tv
-
-namespace tv {
-
 void RecolorBitmap(TBitmap* bmp, TColor (*fn)(TColor, int), int arg) {
     Rows b;
     if (!b.Bind(bmp)) return;
@@ -454,10 +450,6 @@ void RecolorBitmap(TBitmap* bmp, TColor (*fn)(TColor, int), int arg) {
         }
     }
 }
-
-} // namespace tv
-
-namespace tv {
 
 void KeyRuns(TBitmap* src, int x, int y, int count, std::vector<std::pair<int, int>>& runs) {
     Rows s;

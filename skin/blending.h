@@ -123,16 +123,10 @@ enum class TKeyRule {
 // `fade` is added to the mask value (faded glyphs).
 void MixThroughMask(TBitmap* dst, int x, int y, TBitmap* src, const win::RECT& srcRect, int maskDy, TKeyRule rule,
                     const TCacheInfo& ci, int fade = 0);
-
-} // namespace tv
-
-namespace tv {
 // Passes every pixel that is neither the key colour nor a grey through `fn`.
 void RecolorBitmap(TBitmap* bmp, TColor (*fn)(TColor, int), int arg);
-} // namespace tv
-
-namespace tv {
 // Runs of key-colour pixels in `count` pixels of row `y` from column `x`:
 // pairs of (first offset, offset after the run).
 void KeyRuns(TBitmap* src, int x, int y, int count, std::vector<std::pair<int, int>>& runs);
+
 } // namespace tv

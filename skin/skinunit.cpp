@@ -15,7 +15,7 @@ int arrowWidth = 0;
 
 void InitializeSkinUnit() {
     if (started++ != 0) return;
-    // The name is registered as the other side expects, but the number stays SM_ALPHACMD.
+    // The name is registered, but the skin message keeps its fixed number.
     win::RegisterWindowMessage("SM_ALPHACMD");
     arrowWidth = win::GetSystemMetrics(win::SM_CXHSCROLL);
     RegisterClasses({TsSkinManager::StaticClass(), TOutputWindow::StaticClass()});
