@@ -36,8 +36,10 @@ protected:
 };
 
 TEST_F(FolderSkin, ReadsTheGlobalValuesAndTheMasterBitmap) {
+    char separator = FormatSettings.DecimalSeparator;
     FormatSettings.DecimalSeparator = ',';
     Load(data, "Prueba");
+    FormatSettings.DecimalSeparator = separator;
     ASSERT_TRUE(sm.SkinData.Active);
     EXPECT_DOUBLE_EQ(sm.SkinData.Version, 4.83);
     EXPECT_EQ(sm.SkinInfo(), "4.83");
