@@ -6,7 +6,12 @@
 #include "editors/popuplistbox.h"
 #include "editors/sizegrip.h"
 #include "framework/core/strutils.h"
+#include "framework/ui/imagelist.h"
+#include "framework/ui/picture.h"
 #include "framework/ui/stdctrls/scrollbar.h"
+#include "framework/ui/uimessages.h"
+#include "platform/controls/ownerdraw.h"
+#include "platform/window/menu.h"
 #include "platform/window/messages.h"
 #include "platform/window/queue.h"
 #include "platform/window/styles.h"
@@ -143,6 +148,69 @@ TEST_F(PopupListbox, TheRecentTextsListShowsItsOwnScrollBarWhenNeeded) {
     EXPECT_EQ(mru->ScrollBar()->Height(), mru->ClientHeight() - mru->SizeGrip()->Height());
     EXPECT_EQ(mru->ScrollBar()->PageSize(), 4);
     EXPECT_EQ(GetWindowLongPtr(mru->Handle(), GWL_STYLE) & WS_VSCROLL, 0);
+}
+
+} // namespace
+} // namespace tvtest
+
+namespace tvtest {
+namespace {
+
+using namespace tv;
+using namespace tv::win;
+
+TEST_F(PopupListbox, ItemsWithImagesAndExtendedItems) {
+    TImageList images(nullptr);
+    images.SetWidth(8);
+    images.SetHeight(8);
+    for (TColor c : {clRed, clBlue}) {
+        TBitmap b;
+        b.SetSize(8, 8);
+        b.Canvas()->Brush()->SetColor(c);
+        b.Canvas()->FillRect(RECT{0, 0, 8, 8});
+        images.Add(&b, nullptr);
+    }
+    list->AssignImages(&images);
+    list->OnGetImageIndex = [&](TObject* sender, int item, int& image) {
+        EXPECT_EQ(sender, form);
+        if (item == 1) image = 0;
+        if (item == 0) image = 1;
+    };
+    list->SetBounds(0, 0, 120, 100);
+    list->HandleNeeded();
+    TBitmap target;
+    target.SetSize(100, 32);
+    auto draw = [&](int item, int top, bool selected) {
+        DRAWITEMSTRUCT di;
+        di.CtlType = ODT_LISTBOX;
+        di.itemID = UINT(item);
+        di.itemState = selected ? ODS_SELECTED : 0;
+        di.hDC = target.Canvas()->Handle();
+        di.rcItem = RECT{0, top, 100, top + 16};
+        list->Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&di));
+    };
+    draw(0, 0, false);
+    draw(1, 16, true);
+    HDC dc = target.Canvas()->Handle();
+    // The image cell is the image width + 4, the image centred in it.
+    EXPECT_EQ(PixelAt(dc, 3, 5), COLORREF(clBlue));
+    EXPECT_EQ(PixelAt(dc, 9, 11), COLORREF(clBlue));
+    EXPECT_NE(PixelAt(dc, 10, 5), COLORREF(clBlue));
+    EXPECT_NE(PixelAt(dc, 3, 20) & 0xFF, 0u); // red, blended as selected
+    EXPECT_EQ(PixelAt(dc, 95, 18), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(PixelAt(dc, 95, 2), ColorToRGB(list->Color()));
+
+    TStringList extended;
+    for (const char* s : {"uno", "dos", "tres"}) extended.Add(s);
+    list->SetExtendedItems(&extended);
+    EXPECT_EQ(list->Style(), lbVirtualOwnerDraw);
+    EXPECT_EQ(list->Count(), 3);
+    std::string text;
+    list->OnData(list, 2, text);
+    EXPECT_EQ(text, "tres");
+    list->SetExtendedItems(nullptr);
+    EXPECT_EQ(list->Style(), lbOwnerDrawFixed);
+    list->AssignImages(nullptr);
 }
 
 } // namespace
