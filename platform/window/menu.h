@@ -1,7 +1,8 @@
 #pragma once
 // Menus as the window system needs them: a window's menu bar (laid out and
-// painted in its non-client area, clicked into WM_COMMAND) and the menus that
-// the MDI window list is appended to.
+// painted in its non-client area), pop-up menus, the menu loop that tracks
+// the bar, its popups and the system menu with the mouse and the keyboard,
+// and the menus that the MDI window list is appended to.
 #include <string>
 #include <vector>
 
