@@ -215,3 +215,45 @@ TEST_F(PopupListbox, ItemsWithImagesAndExtendedItems) {
 
 } // namespace
 } // namespace tvtest
+
+namespace tvtest {
+namespace {
+
+using namespace tv;
+using namespace tv::win;
+
+TEST_F(PopupListbox, TheGripIsATriangleInItsCornerUnlessMadeRectangular) {
+    list->SetBounds(0, 0, 120, 100);
+    ShowAt(100, 100);
+    TSizeGripEh* grip = list->SizeGrip();
+    int w = grip->Width(), h = grip->Height();
+    struct Case { int position; POINT inside; POINT outside; TCursor cursor; } cases[] = {
+        {sgpBottomRight, {w - 2, h - 2}, {1, 1}, crSizeNWSE},
+        {sgpBottomLeft, {1, h - 2}, {w - 2, 1}, crSizeNESW},
+        {sgpTopLeft, {1, 1}, {w - 2, h - 2}, crSizeNWSE},
+        {sgpTopRight, {w - 2, 1}, {1, h - 2}, crSizeNESW},
+    };
+    for (const Case& c : cases) {
+        grip->SetPosition(c.position);
+        HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+        ASSERT_NE(GetWindowRgn(grip->Handle(), rgn), 0) << c.position;
+        EXPECT_TRUE(PtInRegion(rgn, c.inside.x, c.inside.y)) << c.position;
+        EXPECT_FALSE(PtInRegion(rgn, c.outside.x, c.outside.y)) << c.position;
+        DeleteObject(rgn);
+        EXPECT_EQ(grip->Cursor(), c.cursor);
+        bool right = c.position == sgpTopRight || c.position == sgpBottomRight;
+        bool bottom = c.position == sgpBottomRight || c.position == sgpBottomLeft;
+        EXPECT_EQ(grip->Left(), right ? list->ClientWidth() - w : 0);
+        EXPECT_EQ(grip->Top(), bottom ? list->ClientHeight() - h : 0);
+    }
+    grip->SetTriangleShape(false);
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(grip->Handle(), rgn), 0);
+    DeleteObject(rgn);
+    // Moved from outside, it goes back to its corner.
+    grip->SetBounds(3, 3, w, h);
+    EXPECT_EQ(grip->Left(), list->ClientWidth() - w);
+}
+
+} // namespace
+} // namespace tvtest
