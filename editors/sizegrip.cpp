@@ -112,6 +112,11 @@ void TSizeGripEh::Dispatch(Message& msg) {
     if (msg.Msg == WM_WINDOWPOSCHANGED && !internalMove_) UpdatePosition();
 }
 
+void TSizeGripEh::SetBounds(int left, int top, int width, int height) {
+    TCustomControl::SetBounds(left, top, width, height);
+    if (!internalMove_ && Parent()) UpdatePosition();
+}
+
 void TSizeGripEh::ParentResized() {
     if (OnParentResized) OnParentResized(this);
 }

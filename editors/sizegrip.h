@@ -25,6 +25,8 @@ public:
     void UpdatePosition();
     void ShowGrip(bool show);
     void Dispatch(Message& msg) override;
+    // Moved from outside, the grip goes back to its corner.
+    void SetBounds(int left, int top, int width, int height) override;
 
     TNotifyEvent OnParentResized;
 

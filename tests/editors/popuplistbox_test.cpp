@@ -11,6 +11,8 @@
 #include "framework/ui/stdctrls/scrollbar.h"
 #include "framework/ui/uimessages.h"
 #include "platform/controls/ownerdraw.h"
+#include "platform/gdi/objects.h"
+#include "platform/region.h"
 #include "platform/window/menu.h"
 #include "platform/window/messages.h"
 #include "platform/window/queue.h"
