@@ -198,7 +198,9 @@ void TWinControl::RecreateWnd() {
     DestroyHandle();
     UpdateControlState();
     if (parent_ ? parent_->HandleAllocated() : true) HandleNeeded();
-    if (hadFocus && CanFocus()) SetFocus();
+    // The form still names this control active, so going through it would do
+    // nothing: hand the new window the focus directly.
+    if (hadFocus && handle_) win::SetFocus(handle_);
 }
 
 void TWinControl::MainWndProc(Message& msg) {

@@ -278,6 +278,19 @@ TEST_F(UiTest, OnExitThatMovesTheFocusElsewhereWins) {
     EXPECT_EQ(events, (std::vector<std::string>{"exit TClave", "enter TCia"}));
 }
 
+TEST_F(UiTest, AFocusedControlWhoseWindowIsRebuiltKeepsTheFocus) {
+    Entry e = MakeEntryForm();
+    e.form->Show();
+    e.b->SetFocus();
+    ASSERT_TRUE(e.b->Focused());
+    auto old = e.b->Handle();
+    e.b->RecreateWnd();
+    EXPECT_NE(e.b->Handle(), old);
+    EXPECT_TRUE(e.b->Focused());
+    Press('X');
+    EXPECT_FALSE(e.b->typed.empty());
+}
+
 // --- closing --------------------------------------------------------------------------
 
 TEST_F(UiTest, CloseRefusedByOnCloseQueryLeavesTheFormAsItWas) {
