@@ -739,10 +739,62 @@ void TCustomDBGridEh::DataServiceApplySorting() {
 }
 
 bool TCustomDBGridEh::IsCellRaised(int col, int row, TGridDrawState state) {
-    if (!state.Contains(gdFixed)) return optionsEh_.Contains(dghData3D);
-    if (row < titleRowCount_ || col < indicatorOffset_) return optionsEh_.Contains(dghFixed3D);
-    if (footerRowCount_ > 0 && row >= RowCount() - footerRowCount_) return optionsEh_.Contains(dghFooter3D);
-    return optionsEh_.Contains(dghFrozen3D);
+    int dataCol = col - indicatorOffset_;
+    int dataRow = row - titleRowCount_;
+    bool indicator = dataCol < 0;
+    bool fixed = state.Contains(gdFixed);
+    bool footers = footerRowCount_ > 0;
+    int separator = RowCount() - footerRowCount_ - titleRowCount_ - 1;
+    bool onSeparator = footers && dataRow == separator;
+    bool footerRow = footers && dataRow > separator;
+    // Filter-row cells that show a filter are drawn flat.
+    if (FilterRowVisible() && dataRow == -1 && !indicator && dataCol < columns_->Count()) {
+        TColumnEh* c = columns_->Items(dataCol);
+        if (c->Visible() && c->STFilter()->Visible()) return false;
+    }
+    if (fixed && optionsEh_.Contains(dghFixed3D) && !onSeparator && (indicator || dataRow < 0)) return true;
+    if (optionsEh_.Contains(dghFooter3D) && footerRow) return true;
+    if (optionsEh_.Contains(dghData3D) && !fixed && !footerRow) return true;
+    if (optionsEh_.Contains(dghFixed3D) &&
+        (optionsEh_.Contains(dghData3D) || optionsEh_.Contains(dghFrozen3D)) && footers && indicator && onSeparator)
+        return true;
+    if (optionsEh_.Contains(dghFrozen3D) && fixed && !indicator && dataRow >= 0) return true;
+    return false;
+}
+
+bool TCustomDBGridEh::SameAsPriorRecord(TColumnEh* column, const std::string& text) {
+    if (MemTableRowMode() || dataLink_->ActiveRecord() <= 0) return false;
+    TActiveRecordGuard guard(*dataLink_);
+    int prior = dataLink_->ActiveRecord() - 1;
+    dataLink_->SetActiveRecord(prior);
+    TColCellParamsEh* p = DBGridEhScratchCellParams();
+    TColCellParamsEh local;
+    if (!p) p = &local;
+    column->FillColCellParams(p);
+    p->Col = column->Index() + indicatorOffset_;
+    p->Row = prior + titleRowCount_;
+    if (OnGetCellParams) OnGetCellParams(this, column, p->Font(), p->Background, p->State);
+    column->GetColCellParams(false, p);
+    return p->Text == text;
+}
+
+void TCustomDBGridEh::DrawRequiredMark(TColumnEh* column, const std::string& text, const win::RECT& rect,
+                                       bool currentRecord) {
+    TField* f = column->Field();
+    TDataSet* ds = DataSet();
+    bool needed = column->HighlightRequired() && currentRecord && ds &&
+                  (ds->State() == dsEdit || ds->State() == dsInsert) && f && f->Required() && f->IsNull();
+    if (column->OnCheckDrawRequiredState) column->OnCheckDrawRequiredState(this, text, needed);
+    if (!needed) return;
+    TCanvas* c = Canvas();
+    TColor color = c->Pen()->Color();
+    TPenStyle style = c->Pen()->Style();
+    c->Pen()->SetColor(clRed);
+    c->Pen()->SetStyle(psDot);
+    c->MoveTo(rect.left + 2, rect.bottom - 1);
+    c->LineTo(rect.right - 3, rect.bottom - 1);
+    c->Pen()->SetColor(color);
+    c->Pen()->SetStyle(style);
 }
 
 // --- window, loading, streaming ---

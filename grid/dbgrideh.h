@@ -263,6 +263,9 @@ public:
     virtual void DrawIndicatorCell(int row, win::RECT rect, TGridDrawState state);
     virtual void DrawFooterCell(int col, int row, win::RECT rect, TGridDrawState state);
     void DrawColumnCell(const win::RECT& rect, int dataCol, TColumnEh* column, TGridDrawState state);
+    // Whether the record above shows the same text in the column (hidden duplicates).
+    bool SameAsPriorRecord(TColumnEh* column, const std::string& text);
+    void DrawRequiredMark(TColumnEh* column, const std::string& text, const win::RECT& rect, bool currentRecord);
     void DefaultDrawColumnCell(const win::RECT& rect, int dataCol, TColumnEh* column, TGridDrawState state);
 
     // Dynamic hooks that fire events.

@@ -271,6 +271,7 @@ void TCustomDBGridEh::DrawDataCell(int col, int row, win::RECT rect, TGridDrawSt
         margin = 1;
     }
     int vmargin = flat_ ? margin - 1 : margin;
+    bool currentRecord = dataRow == dataLink_->ActiveRecord();
     TActiveRecordGuard guard(*dataLink_);
     dataLink_->SetActiveRecord(dataRow);
     c->Font()->Assign(column->Font());
@@ -293,6 +294,12 @@ void TCustomDBGridEh::DrawDataCell(int col, int row, win::RECT rect, TGridDrawSt
     bk = p->Background;
     if (GetCellParamsEh(column, c->Font(), bk, state)) state.Include(gdSelected);
     c->Brush()->SetColor(bk);
+    bool duplicate = false;
+    if (column->HideDuplicates() && SameAsPriorRecord(column, p->Text)) {
+        p->Text.clear();
+        p->ImageIndex = -1;
+        duplicate = true;
+    }
     c->Brush()->SetStyle(bsSolid);
     if (defaultDrawingEh_) {
         int kind = column->GetColumnType();
@@ -316,8 +323,14 @@ void TCustomDBGridEh::DrawDataCell(int col, int row, win::RECT rect, TGridDrawSt
                          column->WordWrap() && multiLineRows_, column->EndEllipsis(), 0, 0);
         }
     }
+    DrawRequiredMark(column, p->Text, cell, currentRecord);
     if (columns_->GetState() != csCustomized && OnDrawDataCell) OnDrawDataCell(this, rect, column->Field(), state);
     DrawColumnCell(rect, dataCol, column, state);
+    // Repeated values read as one block: the line above takes the cell's colour.
+    if (duplicate && options_.Contains(dgRowLines)) {
+        c->Brush()->SetColor(column->Color());
+        c->FillRect({rect.left, rect.top - 1, rect.right, rect.top});
+    }
     if (raised) DrawEdgeEh(c, rect, true, true, false, false);
     if (defaultDrawingEh_ && state.Contains(gdFocused) && Focused() && !options_.Contains(dgRowSelect) &&
         layoutLock_ == 0 && (!style_ || style_->DrawFocusFrame))

@@ -142,3 +142,58 @@ TEST_F(CellTextTest, AlignedTextLandsWhereAsked) {
 }
 
 } // namespace tvtest
+
+namespace tvtest {
+
+using namespace tv;
+using namespace tv::win;
+
+TEST_F(DataGridTest, HiddenDuplicatesAndTheRequiredMark) {
+    for (int i = 1; i <= 3; ++i) {
+        data->Append();
+        data->FieldByName("CODIGO")->SetAsInteger(i);
+        data->FieldByName("NOMBRE")->SetAsString(i < 3 ? "Arroz" : "Sal");
+        data->Post();
+    }
+    data->First();
+    grid->Columns()->Add()->SetFieldName("CODIGO");
+    TColumnEh* name = grid->Columns()->Add();
+    name->SetFieldName("NOMBRE");
+    name->SetWidth(120);
+    name->SetHideDuplicates(true);
+    grid->SetDataSource(source);
+    form->SetActiveControl(nullptr);
+    Pump();
+    auto dark = [&](int row) {
+        RECT r = grid->CellRect(2, row);
+        int n = 0;
+        for (int y = r.top + 2; y < r.bottom - 1; ++y)
+            for (int x = r.left + 2; x < r.right - 1; ++x)
+                if (IsDark(PixelAt(x, y))) ++n;
+        return n;
+    };
+    EXPECT_GT(dark(1), 5);   // first row always shows its text
+    EXPECT_EQ(dark(2), 0);   // the same as the row above
+    EXPECT_GT(dark(3), 5);
+    // A handler that changes the text changes what counts as a duplicate.
+    name->OnGetCellParams = [](TObject*, bool, TColCellParamsEh* p) { p->Text += std::to_string(p->Row); };
+    grid->Invalidate();
+    Pump();
+    EXPECT_GT(dark(2), 5);
+
+    name->OnGetCellParams = nullptr;
+    name->SetHideDuplicates(false);
+    name->SetHighlightRequired(true);
+    data->FieldByName("NOMBRE")->SetRequired(true);
+    data->Edit();
+    data->FieldByName("NOMBRE")->Clear();
+    Pump();
+    RECT r = grid->CellRect(2, 1);
+    int red = 0;
+    for (int x = r.left; x < r.right; ++x)
+        if (PixelAt(x, r.bottom - 1) == RGB(255, 0, 0)) ++red;
+    EXPECT_GT(red, 10);
+    data->Cancel();
+}
+
+} // namespace tvtest
