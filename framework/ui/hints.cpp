@@ -13,9 +13,18 @@ using namespace tv::win;
 
 namespace {
 bool HintsOn(TControl* c) { return c && c->ShowHint() && !GetShortHint(c->Hint()).empty(); }
+
+// A control without a hint of its own shows its parent's.
+std::string InheritedHint(TControl* c) {
+    for (; c; c = c->Parent())
+        if (!c->Hint().empty()) return c->Hint();
+    return {};
+}
 } // namespace
 
 void TApplication::HintMouseMessage(TControl* control, const Message& msg) {
+    // The long hint of what is under the mouse, for a status bar bound to OnHint.
+    if (msg.Msg == WM_MOUSEMOVE) SetHint(GetLongHint(InheritedHint(control)));
     if (!showHint_) return;
     if (msg.Msg != WM_MOUSEMOVE) {
         CancelHint();

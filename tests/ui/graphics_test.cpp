@@ -297,10 +297,20 @@ TEST_F(UiTest, AHintShowsAfterThePauseAndAControlMayChangeItThroughCmHintShow) {
     ASSERT_NE(Application->HintWindow(), nullptr);
     EXPECT_TRUE(IsWindowVisible(Application->HintWindow()->WindowHandle()));
     EXPECT_EQ(Application->HintWindow()->Caption(), "Buscar (F3)");
+    EXPECT_EQ(Application->Hint(), "Busca un artículo por su código");
     POINT out = other->ClientToScreen({10, 10});
     MoveMouse(out.x, out.y);
     Application->ProcessMessages();
     EXPECT_FALSE(IsWindowVisible(Application->HintWindow()->WindowHandle()));
+    EXPECT_EQ(Application->Hint(), ""); // neither the panel nor the form has one
+    // A control without a hint of its own gives its parent's long hint.
+    f->SetHint("Consulta de precios");
+    std::vector<std::string> seen;
+    Application->OnHint = [&](TObject*) { seen.push_back(Application->Hint()); };
+    MoveMouse(out.x + 1, out.y);
+    Application->ProcessMessages();
+    EXPECT_EQ(seen, std::vector<std::string>{"Consulta de precios"});
+    Application->OnHint = nullptr;
 }
 
 TEST_F(UiTest, UserCursorsTakeTheFirstFreeNumber) {
