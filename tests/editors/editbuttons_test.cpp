@@ -6,6 +6,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/picture.h"
+#include "platform/window/sysmetrics.h"
 
 namespace tvtest {
 namespace {
@@ -196,6 +197,35 @@ TEST_F(EditButtonControl, CreatedForAnEditorItSitsOnIt) {
     EXPECT_EQ(c->Height(), 17);
     EXPECT_TRUE(c->ControlStyle().Contains(csReplicatable));
     EXPECT_FALSE(c->Transparent());
+}
+
+} // namespace
+} // namespace tvtest
+
+namespace tvtest {
+namespace {
+
+using namespace tv;
+using namespace tv::win;
+
+TEST_F(EditButtonControl, PaintsItsFaceOrItsGlyphInTheFlatFrame) {
+    form->SetColor(TColor(RGB(1, 2, 250)));
+    TBitmap target;
+    target.SetSize(16, 20);
+    HDC dc = target.Canvas()->Handle();
+    button->SetStyle(ebsEllipsisEh);
+    button->PaintTo(dc, 0, 0);
+    EXPECT_EQ(PixelAt(dc, 7, 9), GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(PixelAt(dc, 11, 9), GetSysColor(COLOR_BTNTEXT));
+    // A flat glyph button that is not hot shows the parent's colour as its frame.
+    button->SetStyle(ebsGlyphEh);
+    button->SetFlat(true);
+    button->PaintTo(dc, 0, 0);
+    EXPECT_EQ(PixelAt(dc, 0, 0), COLORREF(RGB(1, 2, 250)));
+    EXPECT_EQ(PixelAt(dc, 15, 19), COLORREF(RGB(1, 2, 250)));
+    button->SetActive(true);
+    button->PaintTo(dc, 0, 0);
+    EXPECT_NE(PixelAt(dc, 0, 0), COLORREF(RGB(1, 2, 250)));
 }
 
 } // namespace
