@@ -1,9 +1,18 @@
 #include "grid/griddataservice.h"
 
+#include "framework/data/dataset.h"
+#include "framework/data/datasource.h"
+#include "grid/datasetfeatures.h"
+#include "grid/dbgrideh.h"
+
 namespace tv {
 
 namespace {
 TDBGridEhDataService* gService = nullptr;
+
+TDataSet* GridDataSet(TCustomDBGridEh* grid) {
+    return grid && grid->DataSource() ? grid->DataSource()->DataSet() : nullptr;
+}
 } // namespace
 
 TDBGridEhDataService* DBGridEhDataService() { return gService; }
@@ -12,15 +21,17 @@ void SetDBGridEhDataService(TDBGridEhDataService* service) { gService = service;
 void TDBGridEhDataService::ApplyFilter(TCustomDBGridEh* grid) {
     if (OnApplyFilter)
         OnApplyFilter(grid);
-    else if (DefaultApplyFilter)
-        DefaultApplyFilter(grid);
+    else if (TDataSet* ds = GridDataSet(grid)) {
+        if (TDatasetFeaturesEh* f = FindDatasetFeatures(ds)) f->ApplyFilter(grid, ds, true);
+    }
 }
 
 void TDBGridEhDataService::ApplySorting(TCustomDBGridEh* grid) {
     if (OnApplySorting)
         OnApplySorting(grid);
-    else if (DefaultApplySorting)
-        DefaultApplySorting(grid);
+    else if (TDataSet* ds = GridDataSet(grid)) {
+        if (TDatasetFeaturesEh* f = FindDatasetFeatures(ds)) f->ApplySorting(grid, ds, true);
+    }
 }
 
 void TDBGridEhDataService::MoveRecords(TCustomDBGridEh* grid, int moveTo, bool& handled) {

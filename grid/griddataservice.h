@@ -1,6 +1,7 @@
 #pragma once
 // TDBGridEhDataService: the one object that sorts and filters a grid's
-// dataset, through handlers that may be replaced or the dataset features.
+// dataset: through its handlers when set, else through the dataset features
+// registered for the grid's dataset.
 #include <functional>
 
 #include "framework/core/persistent.h"
@@ -23,9 +24,6 @@ public:
     TGridHandler OnApplyFilter;
     TGridHandler OnApplySorting;
     TMoveRecordsHandler OnMoveRecords;
-    // The dataset features' filtering and sorting, set up by their registry.
-    TGridHandler DefaultApplyFilter;
-    TGridHandler DefaultApplySorting;
 };
 
 TDBGridEhDataService* DBGridEhDataService();

@@ -1,6 +1,12 @@
 #include "grid/stfilter.h"
 
+#include "framework/data/dataset.h"
+#include "framework/data/datasource.h"
+#include "framework/data/field.h"
+#include "framework/data/fielddatalink.h"
+#include "grid/column.h"
 #include "grid/dbgrideh.h"
+#include "grid/griddatalink.h"
 
 namespace tv {
 
@@ -23,15 +29,25 @@ void TSTDBGridEhFilter::Assign(TPersistent* source) {
     auto* s = dynamic_cast<TSTDBGridEhFilter*>(source);
     if (!s) return TPersistent::Assign(source);
     SetInstantApply(s->InstantApply());
-    SetLocal(s->Local());
     SetVisible(s->Visible());
+    SetLocal(s->Local());
 }
+
+// --- TSTColumnFilterEh -----------------------------------------------------------------
+
+TSTColumnFilterEh::TSTColumnFilterEh(TColumnEh* column)
+    : column_(column), listLink_(std::make_unique<TFieldDataLink>()) {
+    listLink_->OnActiveChange = [this](TObject* s) { ListSourceOpened(s); };
+}
+
+TSTColumnFilterEh::~TSTColumnFilterEh() = default;
 
 void TSTColumnFilterEh::Publish(TPublisher& p) {
     using C = TSTColumnFilterEh;
     p.String("DataField", &C::DataField, &C::SetDataField);
     p.String("KeyField", &C::KeyField, &C::SetKeyField);
     p.String("ListField", &C::ListField, &C::SetListField);
+    p.Component("ListSource", &C::ListSource, &C::SetListSource);
     p.Boolean("Visible", &C::Visible, &C::SetVisible).Default(true);
 }
 
@@ -41,9 +57,127 @@ void TSTColumnFilterEh::Assign(TPersistent* source) {
     auto* s = dynamic_cast<TSTColumnFilterEh*>(source);
     if (!s) return TPersistent::Assign(source);
     dataField_ = s->dataField_;
+    SetVisible(s->visible_);
     keyField_ = s->keyField_;
     listField_ = s->listField_;
-    visible_ = s->visible_;
+    SetListSource(s->ListSource());
+}
+
+TCustomDBGridEh* TSTColumnFilterEh::Grid() const { return column_ ? column_->Grid() : nullptr; }
+
+TDataSource* TSTColumnFilterEh::ListSource() const { return listLink_->DataSource(); }
+void TSTColumnFilterEh::SetListSource(TDataSource* v) { listLink_->SetDataSource(v); }
+
+void TSTColumnFilterEh::SetVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    if (column_) column_->ReportChanged(false);
+}
+
+void TSTColumnFilterEh::ListSourceOpened(TObject*) {
+    if (!listLink_->Active() || listField_.empty() || keyField_.empty()) return;
+    TDataSet* ds = listLink_->DataSource()->DataSet();
+    listTexts_.Clear();
+    listKeys_.Clear();
+    ds->DisableControls();
+    try {
+        ds->First();
+        while (!ds->Eof()) {
+            listTexts_.Add(ds->FieldByName(listField_)->AsString());
+            listKeys_.Add(ds->FieldByName(keyField_)->AsString());
+            ds->Next();
+        }
+        ds->First();
+    } catch (...) {
+        ds->EnableControls();
+        throw;
+    }
+    ds->EnableControls();
+}
+
+std::string TSTColumnFilterEh::FilterFieldName() const {
+    if (!dataField_.empty()) return dataField_;
+    TCustomDBGridEh* g = Grid();
+    TField* f = column_ ? column_->Field() : nullptr;
+    if (f && f->Lookup() && g && g->DataLink()->Active()) return f->KeyFields();
+    return column_ ? column_->FieldName() : std::string();
+}
+
+std::string TSTColumnFilterEh::FilterKeyField() const {
+    if (!keyField_.empty()) return keyField_;
+    TCustomDBGridEh* g = Grid();
+    if (!g || !g->DataLink()->Active()) return std::string();
+    TField* f = column_->Field();
+    return f && f->Lookup() ? f->LookupKeyFields() : std::string();
+}
+
+std::string TSTColumnFilterEh::FilterListField() const {
+    if (!listField_.empty()) return listField_;
+    TField* f = column_ ? column_->Field() : nullptr;
+    return f && f->Lookup() ? f->LookupResultField() : std::string();
+}
+
+TDataSet* TSTColumnFilterEh::FilterListDataSet() const {
+    if (ListSource()) return ListSource()->DataSet();
+    TField* f = column_ ? column_->Field() : nullptr;
+    return f && f->Lookup() ? f->LookupDataSet() : nullptr;
+}
+
+Variant TSTColumnFilterEh::FilterOperand1() const {
+    return FilterKeyField().empty() ? expression_.Operand1 : pickedKeys_;
+}
+
+Variant TSTColumnFilterEh::FilterOperand2() const { return expression_.Operand2; }
+
+bool TSTColumnFilterEh::HasDropDownButton() const {
+    TCustomDBGridEh* g = Grid();
+    return ListSource() != nullptr || (g && g->HasMemTableLink());
+}
+
+std::string TSTColumnFilterEh::ExpressionAsText() const {
+    return FilterExpressionAsText(expression_, ListSource() != nullptr);
+}
+
+std::string TSTColumnFilterEh::NormalizeExpression(const std::string& text) {
+    TField* f = column_ ? column_->Field() : nullptr;
+    if (f) expression_.ExpressionType = FilterExpressionTypeOf(f->DataType());
+    ParseFilterExpression(text, expression_);
+    return ExpressionAsText();
+}
+
+void TSTColumnFilterEh::StoreExpressionText(const std::string& text) {
+    if (FilterKeyField().empty()) {
+        NormalizeExpression(text);
+        expressionText_ = text;
+        return;
+    }
+    NormalizeExpression(text);
+    if (expression_.Operator1 != fopIsNull && expression_.Operator1 != fopIsNotNull) {
+        if (text.empty())
+            pickedKeys_ = Null();
+        else if (TDataSet* list = FilterListDataSet())
+            pickedKeys_ = list->Lookup(FilterListField(), Variant(text), FilterKeyField());
+        NormalizeExpression(std::string());
+        expression_.ExpressionType = fetText;
+        if (pickedKeys_.IsNull() || pickedKeys_.IsEmpty()) {
+            // No entry of the list shows that text: nothing can match it.
+            expression_.Operator1 = text.empty() ? fopNone : fopIsNull;
+        } else {
+            expression_.Operator1 = fopIn;
+            expression_.Operand1 = Variant(text);
+        }
+    }
+    expressionText_ = text;
+}
+
+void TSTColumnFilterEh::SetExpressionText(const std::string& text) {
+    StoreExpressionText(text);
+    if (TCustomDBGridEh* g = Grid()) g->Invalidate();
+}
+
+void TSTColumnFilterEh::ClearCondition() {
+    pickedKeys_ = Null();
+    SetExpressionText(std::string());
 }
 
 } // namespace tv

@@ -1,42 +1,44 @@
 #pragma once
-// TDBGridEhSumList: the footer sums of a grid. The core holds the object,
-// its dataset and the hooks the grid listens to.
+// TDBGridEhSumList: the grid's sum list. It works at design time too, starts
+// inactive, and gives the footers their sums, averages and counts.
 #include <functional>
+#include <string>
 
-#include "framework/core/persistent.h"
+#include "grid/dbsumlist.h"
 
 namespace tv {
 
-class TDataSet;
 class TCustomDBGridEh;
+class TColumnEh;
+class TColumnFooterEh;
 
-class TDBGridEhSumList : public TPersistent {
-    TV_CLASS(TDBGridEhSumList, TPersistent)
+class TDBGridEhSumList : public TDBSumListProducer {
+    TV_CLASS(TDBGridEhSumList, TDBSumListProducer)
 public:
-    explicit TDBGridEhSumList(TCustomDBGridEh* grid = nullptr) : grid_(grid) {}
+    explicit TDBGridEhSumList(TCustomDBGridEh* grid = nullptr);
     static void Publish(TPublisher& p);
-    TPersistent* GetOwner() const override;
 
-    bool Active() const { return active_; }
-    void SetActive(bool v) { active_ = v; }
-    bool VirtualRecords() const { return virtualRecords_; }
-    void SetVirtualRecords(bool v) { virtualRecords_ = v; }
-    TDataSet* DataSet() const { return dataSet_; }
-    void SetDataSet(TDataSet* ds) { dataSet_ = ds; }
-    // Whether the dataset numbers its records (the vertical bar shows them).
+    // Whether the dataset numbers its records itself (the vertical bar shows them).
     bool IsSequenced() const;
     int RecNo() const;
-    void Loaded() {}
-    void RecalcAll() { if (OnRecalcAll) OnRecalcAll(this); if (OnAfterRecalcAll) OnAfterRecalcAll(this); }
+    void Loaded() { OwnerLoaded(); }
+    void RecalcAll() { Recalculate(); }
+
+    // Brings the sums in line with the footers of every column: a sum, average
+    // or count footer gets its sum; sums no footer needs any more are dropped.
+    void SyncFooterSums();
+    // The text of a sum, average or count footer of `column` (other kinds: empty).
+    std::string FooterValueText(TColumnFooterEh* footer, TColumnEh* column) const;
 
     std::function<void(TObject*)> OnSumListChanged;
-    std::function<void(TObject*)> OnRecalcAll;
-    std::function<void(TObject*)> OnAfterRecalcAll;
+
+protected:
+    void HookDataSetEvents() override;
+    void RestoreDataSetEvents() override;
 
 private:
+    bool GridDesigning() const;
     TCustomDBGridEh* grid_;
-    TDataSet* dataSet_ = nullptr;
-    bool active_ = false, virtualRecords_ = false;
 };
 
 } // namespace tv
