@@ -1,0 +1,94 @@
+#include "gridservices/exchange/exporttext.h"
+
+namespace tv {
+
+char DBGridEhCSVSeparator = ';';
+
+void TDBGridEhExportAsText::ExportStream(TStream& stream, bool all) {
+    firstRec_ = true;
+    TDBGridEhExport::ExportStream(stream, all);
+}
+
+void TDBGridEhExportAsText::PutRecordSeparator() {
+    if (firstRec_)
+        firstRec_ = false;
+    else
+        Put("\r\n");
+}
+
+void TDBGridEhExportAsText::PutCellSeparator() {
+    if (firstCell_)
+        firstCell_ = false;
+    else
+        Put("\t");
+}
+
+void TDBGridEhExportAsText::EmitTitle(TColumnsEhList& columns) {
+    PutRecordSeparator();
+    for (int i = 0; i < columns.Count(); ++i) {
+        Put(columns.Items(i)->Title()->Caption());
+        if (i < columns.Count() - 1) Put("\t");
+    }
+}
+
+void TDBGridEhExportAsText::EmitRecord(TColumnsEhList& columns) {
+    PutRecordSeparator();
+    firstCell_ = true;
+    TDBGridEhExport::EmitRecord(columns);
+}
+
+void TDBGridEhExportAsText::EmitFooter(TColumnsEhList& columns, int footerRow) {
+    PutRecordSeparator();
+    firstCell_ = true;
+    TDBGridEhExport::EmitFooter(columns, footerRow);
+}
+
+void TDBGridEhExportAsText::EmitDataCell(TColumnEh*, TColCellParamsEh* params) {
+    PutCellSeparator();
+    Put(params->Text);
+}
+
+void TDBGridEhExportAsText::EmitFooterCell(int, int, const std::string& text, TAlignment, TColor, TFont*,
+                                           TColumnEh*) {
+    PutCellSeparator();
+    Put(text);
+}
+
+std::string CSVQuoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + '"';
+}
+
+TDBGridEhExportAsCSV::TDBGridEhExportAsCSV() : separator_(DBGridEhCSVSeparator) {}
+
+void TDBGridEhExportAsCSV::PutCellSeparator() {
+    if (firstCell_)
+        firstCell_ = false;
+    else
+        Put(std::string(1, separator_));
+}
+
+void TDBGridEhExportAsCSV::EmitTitle(TColumnsEhList& columns) {
+    PutRecordSeparator();
+    for (int i = 0; i < columns.Count(); ++i) {
+        Put(CSVQuoted(columns.Items(i)->Title()->Caption()));
+        if (i < columns.Count() - 1) Put(std::string(1, separator_));
+    }
+}
+
+void TDBGridEhExportAsCSV::EmitDataCell(TColumnEh*, TColCellParamsEh* params) {
+    PutCellSeparator();
+    Put(CSVQuoted(params->Text));
+}
+
+void TDBGridEhExportAsCSV::EmitFooterCell(int, int, const std::string& text, TAlignment, TColor, TFont*,
+                                          TColumnEh*) {
+    PutCellSeparator();
+    Put(CSVQuoted(text));
+}
+
+} // namespace tv

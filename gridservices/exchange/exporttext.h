@@ -1,0 +1,53 @@
+#pragma once
+// Tab-separated text and CSV exporters. Text is written as it stands, with
+// no quoting; CSV quotes every value and doubles the quotes inside.
+#include "gridservices/exchange/gridexport.h"
+
+namespace tv {
+
+class TDBGridEhExportAsText : public TDBGridEhExport {
+    TV_CLASS(TDBGridEhExportAsText, TDBGridEhExport)
+public:
+    static void Publish(TPublisher&) {}
+    void EmitPrefix() override {}
+    void EmitSuffix() override {}
+    void EmitTitle(TColumnsEhList& columns) override;
+    void EmitRecord(TColumnsEhList& columns) override;
+    void EmitDataCell(TColumnEh* column, TColCellParamsEh* params) override;
+    void EmitFooter(TColumnsEhList& columns, int footerRow) override;
+    void EmitFooterCell(int dataCol, int footerRow, const std::string& text, TAlignment alignment,
+                        TColor background, TFont* font, TColumnEh* column) override;
+    void ExportStream(TStream& stream, bool all) override;
+
+    virtual void PutRecordSeparator();
+    virtual void PutCellSeparator();
+
+protected:
+    bool firstRec_ = true, firstCell_ = true;
+};
+
+// The process-wide CSV separator, taken by each CSV exporter when created.
+extern char DBGridEhCSVSeparator;
+
+class TDBGridEhExportAsCSV : public TDBGridEhExportAsText {
+    TV_CLASS(TDBGridEhExportAsCSV, TDBGridEhExportAsText)
+public:
+    TDBGridEhExportAsCSV();
+    static void Publish(TPublisher&) {}
+    void EmitTitle(TColumnsEhList& columns) override;
+    void EmitDataCell(TColumnEh* column, TColCellParamsEh* params) override;
+    void EmitFooterCell(int dataCol, int footerRow, const std::string& text, TAlignment alignment,
+                        TColor background, TFont* font, TColumnEh* column) override;
+    void PutCellSeparator() override;
+
+    char Separator() const { return separator_; }
+    void SetSeparator(char c) { separator_ = c; }
+
+private:
+    char separator_;
+};
+
+// The text between double quotes, inner double quotes doubled.
+std::string CSVQuoted(const std::string& text);
+
+} // namespace tv

@@ -1,0 +1,134 @@
+// The export walk with the text and CSV writers: which records and columns
+// each selection gives, titles, footers with their totals, quoting, files,
+// and the grid's position kept.
+#include "exchange_fixture.h"
+
+#include "framework/core/sysformat.h"
+#include "gridservices/exchange/exporthtml.h"
+#include "gridservices/exchange/exportrtf.h"
+#include "gridservices/exchange/exporttext.h"
+#include "gridservices/exchange/exportvcldbif.h"
+#include "gridservices/exchange/exportxls.h"
+
+namespace tvtest {
+namespace {
+
+using namespace tv;
+
+TEST_F(ExchangeTest, NoSelectionWritesNothingInAnyFormat) {
+    for (TClass cls : {TDBGridEhExportAsText::StaticClass(), TDBGridEhExportAsCSV::StaticClass(),
+                       TDBGridEhExportAsHTML::StaticClass(), TDBGridEhExportAsRTF::StaticClass(),
+                       TDBGridEhExportAsXLS::StaticClass(), TDBGridEhExportAsVCLDBIF::StaticClass()})
+        EXPECT_EQ(Export(cls, grid, false), "") << cls->name;
+    // A file is still made, and emptied when it held something.
+    std::string path = Save(tmp, "salida.txt", "contenido viejo");
+    ExportGridToFile(TDBGridEhExportAsText::StaticClass(), grid, path, false);
+    EXPECT_EQ(Sh("cat '" + path + "'"), "");
+}
+
+TEST_F(ExchangeTest, TextIsTabSeparatedWithoutFinalLineEnd) {
+    grid->Columns()->Items(3)->SetVisible(false);
+    grid->Columns()->Items(4)->SetVisible(false);
+    grid->Columns()->Items(2)->SetVisible(false);
+    std::string body = "1\tCafé Ñandú\r\n2\tAzúcar, morena\r\n3\t";
+    grid->SetOptions(grid->Options() - TDBGridOptions{dgTitles});
+    EXPECT_EQ(Export(TDBGridEhExportAsText::StaticClass(), grid, true), body);
+    grid->SetOptions(grid->Options() + TDBGridOptions{dgTitles});
+    EXPECT_EQ(Export(TDBGridEhExportAsText::StaticClass(), grid, true), "CODIGO\tNOMBRE\r\n" + body);
+    // Tabs and line breaks inside a value go out as they are.
+    grid->Columns()->Items(4)->SetVisible(true);
+    std::string text = Export(TDBGridEhExportAsText::StaticClass(), grid, true);
+    EXPECT_NE(text.find("\tlínea uno\r\nlínea dos\r\n3\t\t"), std::string::npos) << text;
+}
+
+TEST_F(ExchangeTest, CSVReadsBackWithPythonsReader) {
+    std::string path = tmp.file("articulos.csv");
+    ExportGridToFile(TDBGridEhExportAsCSV::StaticClass(), grid, path, true);
+    std::string out = Sh("python3 -c \"import csv,sys\nfor r in csv.reader(open(sys.argv[1], newline='', "
+                          "encoding='utf-8'), delimiter=';'): print(repr(r))\" '" + path + "'");
+    auto shown = [&](int code, const char* field) {
+        data->Locate("CODIGO", code, {});
+        return data->FieldByName(field)->DisplayText();
+    };
+    EXPECT_EQ(out, "['CODIGO', 'NOMBRE', 'PRECIO', 'FECHA', 'NOTA']\n"
+                   "['1', 'Café Ñandú', '" + shown(1, "PRECIO") + "', '" + shown(1, "FECHA") +
+                       "', 'dice \"hola\"; adiós']\n"
+                   "['2', 'Azúcar, morena', '', '', 'línea uno\\r\\nlínea dos']\n"
+                   "['3', '', '" + shown(3, "PRECIO") + "', '" + shown(3, "FECHA") + "', '']\n");
+    EXPECT_EQ(CSVQuoted("a \"b\""), "\"a \"\"b\"\"\"");
+}
+
+TEST_F(ExchangeTest, EachSelectionKindPicksItsRecordsAndColumns) {
+    grid->SetOptions(grid->Options() - TDBGridOptions{dgTitles});
+    TDBGridEhSelection& sel = grid->Selection();
+    auto text = [&] { return Export(TDBGridEhExportAsCSV::StaticClass(), grid, false); };
+    for (int c : {2, 3, 4}) grid->Columns()->Items(c)->SetVisible(false);
+
+    sel.SetSelectionType(gstRecordBookmarks);
+    sel.GetRows().Add(MarkOf(data, 3));
+    sel.GetRows().Add(MarkOf(data, 1));
+    EXPECT_EQ(text(), "\"1\";\"Café Ñandú\"\r\n\"3\";\"\"");
+
+    // The rectangle holds its columns only, and stops at its bottom row.
+    for (int c : {2, 3, 4}) grid->Columns()->Items(c)->SetVisible(true);
+    sel.SetSelectionType(gstRectangle);
+    sel.Rect().TopRow = MarkOf(data, 1);
+    sel.Rect().BottomRow = MarkOf(data, 2);
+    sel.Rect().LeftCol = 1;
+    sel.Rect().RightCol = 1;
+    EXPECT_EQ(text(), "\"Café Ñandú\"\r\n\"Azúcar, morena\"");
+    // A bottom row never met: on to the end of the data.
+    sel.Rect().TopRow = MarkOf(data, 2);
+    sel.Rect().BottomRow = MarkOf(data, 1);
+    EXPECT_EQ(text(), "\"Azúcar, morena\"\r\n\"\"");
+
+    sel.SetSelectionType(gstColumns);
+    sel.Columns().Add(grid->Columns()->Items(4));
+    sel.Columns().Add(grid->Columns()->Items(0));
+    EXPECT_EQ(text(), "\"dice \"\"hola\"\"; adiós\";\"1\"\r\n\"línea uno\r\nlínea dos\";\"2\"\r\n\"\";\"3\"");
+}
+
+TEST_F(ExchangeTest, FootersTotalSumsAndCountsOverTheExportedRecords) {
+    grid->SetOptions(grid->Options() - TDBGridOptions{dgTitles});
+    grid->SetFooterRowCount(2);
+    for (int c : {1, 3, 4}) grid->Columns()->Items(c)->SetVisible(false);
+    TColumnEh* code = grid->Columns()->Items(0);
+    TColumnEh* price = grid->Columns()->Items(2);
+    code->Footers()->Add()->SetValueType(fvtCount);
+    code->Footers()->Add()->SetValueType(fvtStaticText);
+    code->Footers()->Items(1)->SetValue("Total");
+    price->Footers()->Add()->SetValueType(fvtSum);
+    price->Footers()->Add()->SetValueType(fvtSum);
+    price->Footers()->Items(1)->SetFieldName("CODIGO");
+    std::string all = Export(TDBGridEhExportAsText::StaticClass(), grid, true);
+    std::string sum = FloatToStrF(3.75, ffGeneral, 15, 0);
+    EXPECT_EQ(all.substr(all.find("\r\n3\t") + 2),
+              "3\t" + FloatToStr(2.25) + "\r\n3\t" + sum + "\r\nTotal\t6");
+
+    // A display format on the field shapes its sum; the footer event has the last word.
+    data->FieldByName("PRECIO")->SetDisplayFormat("0.000");
+    grid->OnGetFooterParams = [](TObject*, int dataCol, int row, TColumnEh*, TFont*, TColor&, TAlignment&,
+                                 TGridDrawState, std::string& text) {
+        if (dataCol == 0 && row == 1) text = "Suma";
+    };
+    TDBGridEhSelection& sel = grid->Selection();
+    sel.SetSelectionType(gstRecordBookmarks);
+    sel.GetRows().Add(MarkOf(data, 2));
+    EXPECT_EQ(Export(TDBGridEhExportAsText::StaticClass(), grid, false),
+              "2\t\r\n1\t" + FormatFloat("0.000", 0) + "\r\nSuma\t2");
+}
+
+TEST_F(ExchangeTest, PositionAndControlsComeBackEvenWhenACellFails) {
+    data->Locate("CODIGO", 2, {});
+    Export(TDBGridEhExportAsText::StaticClass(), grid, true);
+    EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 2);
+    grid->OnGetCellParams = [this](TObject*, TColumnEh*, TFont*, TColor&, TGridDrawState) {
+        if (data->FieldByName("CODIGO")->AsInteger() == 3) throw EDatabaseError("falla");
+    };
+    EXPECT_THROW(Export(TDBGridEhExportAsHTML::StaticClass(), grid, true), EDatabaseError);
+    EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 2);
+    EXPECT_FALSE(data->ControlsDisabled());
+}
+
+} // namespace
+} // namespace tvtest
