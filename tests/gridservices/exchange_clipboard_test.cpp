@@ -1,0 +1,205 @@
+// Copy, cut, paste and clearing on real grids: the four clipboard formats,
+// a round trip through the exchange format into another grid, text pasted
+// into a selection or appended, bad input, and the questions asked.
+#include "exchange_fixture.h"
+
+#include "framework/core/streams.h"
+#include "gridservices/exchange/exportrtf.h"
+#include "gridservices/exchange/exporttext.h"
+#include "gridservices/exchange/exportvcldbif.h"
+#include "gridservices/exchange/gridclipboard.h"
+#include "gridservices/exchange/importtext.h"
+#include "gridservices/exchange/importvcldbif.h"
+#include "platform/clipboard/clipboard.h"
+
+namespace tvtest {
+namespace {
+
+using namespace tv;
+
+std::string Block(win::UINT format) {
+    std::vector<win::BYTE> data;
+    win::OpenClipboard(nullptr);
+    bool ok = win::GetClipboardData(format, data);
+    win::CloseClipboard();
+    return ok ? std::string(data.begin(), data.end()) : "<none>";
+}
+
+void PutText(const std::string& text) {
+    win::OpenClipboard(nullptr);
+    win::SetClipboardText(text);
+    win::CloseClipboard();
+}
+
+TEST_F(ExchangeTest, CopyPutsTextCsvRtfAndTheExchangeFormat) {
+    GridCopyToClipboard(grid, true);
+    EXPECT_EQ(Block(win::CF_UNICODETEXT), Export(TDBGridEhExportAsText::StaticClass(), grid, true) + '\0');
+    EXPECT_EQ(Block(CF_CSV()), Export(TDBGridEhExportAsCSV::StaticClass(), grid, true) + '\0');
+    EXPECT_EQ(Block(CF_RICHTEXT()), Export(TDBGridEhExportAsRTF::StaticClass(), grid, true) + '\0');
+    EXPECT_EQ(Block(CF_VCLDBIF()), Export(TDBGridEhExportAsVCLDBIF::StaticClass(), grid, true));
+    EXPECT_EQ(win::GetClipboardFormatName(CF_VCLDBIF()), "VCLDBIF");
+    EXPECT_EQ(win::GetClipboardFormatName(CF_RICHTEXT()), "Rich Text Format");
+    EXPECT_FALSE(data->ControlsDisabled());
+    // The clipboard is closed again for others.
+    EXPECT_TRUE(win::OpenClipboard(nullptr));
+    win::CloseClipboard();
+}
+
+TEST_F(ExchangeTest, ExchangeFormatCarriesTypedValuesIntoAnotherGrid) {
+    TClientDataSet* other = NewArticles("Copia");
+    TDBGridEh* target = NewGrid("Destino", other, 240);
+    Pump();
+    GridCopyToClipboard(grid, true);
+    target->SetSelectedIndex(0);
+    GridPasteFromClipboard(target, false);
+    ASSERT_EQ(other->RecordCount(), 3);
+    for (int code : {1, 2, 3})
+        for (const char* f : {"NOMBRE", "PRECIO", "FECHA", "NOTA"})
+            EXPECT_EQ(Field(other, code, f), Field(data, code, f)) << code << " " << f;
+    EXPECT_EQ(other->FieldByName("FECHA")->DataType(), ftDate);
+}
+
+TEST_F(ExchangeTest, TextPastedIntoASelectedColumnFillsItsRecords) {
+    PutText("uno\r\ndos\tsobra\r\n");
+    grid->Selection().SetSelectionType(gstColumns);
+    grid->Selection().Columns().Add(grid->Columns()->Items(4));
+    GridPasteFromClipboard(grid, false);
+    EXPECT_EQ(Field(data, 1, "NOTA"), "uno");
+    EXPECT_EQ(Field(data, 2, "NOTA"), "dos");
+    EXPECT_EQ(Field(data, 3, "NOTA"), "<null>");
+    EXPECT_EQ(Field(data, 2, "CODIGO"), "2");
+}
+
+TEST_F(ExchangeTest, TextPastedAtTheEndAppendsEveryLine) {
+    data->Last();
+    data->Next();
+    ASSERT_TRUE(data->Eof());
+    grid->SetSelectedIndex(0);
+    PutText("10\tPapa criolla\t\t\tpor kilo\r\n11\tÑame");
+    GridPasteFromClipboard(grid, false);
+    ASSERT_EQ(data->RecordCount(), 5);
+    EXPECT_EQ(Field(data, 10, "NOMBRE"), "Papa criolla");
+    EXPECT_EQ(Field(data, 10, "NOTA"), "por kilo");
+    EXPECT_EQ(Field(data, 10, "PRECIO"), "<null>");
+    EXPECT_EQ(Field(data, 11, "NOMBRE"), "Ñame");
+}
+
+TEST_F(ExchangeTest, ATabAtTheLineEndLeavesTheLastColumnAlone) {
+    TMemoryStream s;
+    s.WriteString(std::string("\tx\t\r\n", 5) + '\0');
+    s.SetPosition(0);
+    grid->Selection().SetSelectionType(gstAll);
+    data->Locate("CODIGO", 1, {});
+    for (int c : {0, 2, 3}) grid->Columns()->Items(c)->SetVisible(false);
+    ImportGridFromStream(TDBGridEhImportAsText::StaticClass(), grid, s, false);
+    EXPECT_EQ(Field(data, 1, "NOMBRE"), "");
+    EXPECT_EQ(Field(data, 1, "NOTA"), "x");
+    EXPECT_EQ(Field(data, 2, "NOMBRE"), "Azúcar, morena");
+}
+
+TEST_F(ExchangeTest, BrokenInputRaisesItsMessageAndKeepsThePosition) {
+    struct Case {
+        TClass importer;
+        std::string bytes, message;
+    } cases[] = {
+        {TDBGridEhImportAsText::StaticClass(), std::string("a\rb\0", 4),
+         "TDBGridEhImportAsText.CheckState: Invalid text format"},
+        {TDBGridEhImportAsText::StaticClass(), std::string("a\r\0", 3),
+         "TDBGridEhImportAsText.CheckState: Invalid text format"},
+        {TDBGridEhImportAsVCLDBIF::StaticClass(), std::string("VCLDBIX\x01\x01\0\0\0\x01\0\x02\0", 14),
+         "TDBGridEhImportAsVCLDBIF.ReadPrefix: Invalid VCLDBIF format"},
+        {TDBGridEhImportAsVCLDBIF::StaticClass(), "VCLD", "TDBGridEhImportAsVCLDBIF.ReadPrefix: Invalid VCLDBIF format"},
+        {TDBGridEhImportAsVCLDBIF::StaticClass(), std::string("VCLDBIF\x01\x01\0\0\0\x01\0\x05\xFF\xFF\0\0ab", 20),
+         "TDBGridEhImportAsVCLDBIF.ReadPrefix: Invalid VCLDBIF format"},
+    };
+    for (const Case& c : cases) {
+        data->Locate("CODIGO", 2, {});
+        TMemoryStream s;
+        s.WriteString(c.bytes);
+        s.SetPosition(0);
+        try {
+            ImportGridFromStream(c.importer, grid, s, false);
+            ADD_FAILURE() << "no error for " << c.message;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), c.message);
+        }
+        EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 2);
+        EXPECT_FALSE(data->ControlsDisabled());
+        EXPECT_EQ(data->State(), dsBrowse);
+    }
+}
+
+TEST_F(ExchangeTest, ValueErrorsAskYesNoOrAll) {
+    grid->Selection().SetSelectionType(gstColumns);
+    grid->Selection().Columns().Add(grid->Columns()->Items(2));
+    auto paste = [&](const std::string& text) {
+        PutText(text);
+        GridPasteFromClipboard(grid, false);
+        data->CheckBrowseMode();
+    };
+    answers = {mrYes};
+    paste("x\r\n7,5\r\ny");
+    ASSERT_EQ(said.size(), 2u);
+    EXPECT_EQ(said[0].substr(0, 28), "Error during insert value:\n'");
+    EXPECT_EQ(said[0].substr(said[0].size() - 15), "\n\nIgnore error?");
+
+    said.clear();
+    answers = {mrAll};
+    paste("x\r\ny\r\nz");
+    EXPECT_EQ(said.size(), 1u);
+
+    said.clear();
+    answers = {mrNo};
+    EXPECT_THROW(paste("x\r\ny"), EAbort);
+    EXPECT_EQ(said.size(), 1u);
+    EXPECT_FALSE(data->ControlsDisabled());
+}
+
+TEST_F(ExchangeTest, ClearingAsksByKindAndClearsOrDeletes) {
+    TDBGridEhSelection& sel = grid->Selection();
+    sel.SetSelectionType(gstRecordBookmarks);
+    sel.GetRows().Add(MarkOf(data, 2));
+    answers = {mrCancel};
+    ClearGridSelection(grid, false);
+    EXPECT_EQ(said, std::vector<std::string>{"¿Desea eliminar el registro?"});
+    EXPECT_EQ(data->RecordCount(), 3);
+    answers = {mrOk};
+    ClearGridSelection(grid, false);
+    EXPECT_EQ(data->RecordCount(), 2);
+    EXPECT_EQ(sel.SelectionType(), gstNon);
+
+    said.clear();
+    sel.SetSelectionType(gstRectangle);
+    sel.Rect().TopRow = MarkOf(data, 1);
+    sel.Rect().BottomRow = MarkOf(data, 1);
+    sel.Rect().LeftCol = 1;
+    sel.Rect().RightCol = 2;
+    data->Locate("CODIGO", 3, {});
+    ClearGridSelection(grid, false);
+    EXPECT_EQ(said, std::vector<std::string>{"Clear selected cells?"});
+    data->CheckBrowseMode();
+    EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 3);
+    EXPECT_EQ(Field(data, 1, "NOMBRE"), "<null>");
+    EXPECT_EQ(Field(data, 1, "PRECIO"), "<null>");
+    EXPECT_EQ(Field(data, 1, "NOTA"), "dice \"hola\"; adiós");
+
+    said.clear();
+    sel.SetSelectionType(gstColumns);
+    sel.Columns().Add(grid->Columns()->Items(4));
+    ClearGridSelection(grid, false);
+    data->CheckBrowseMode();
+    EXPECT_TRUE(said.empty());
+    EXPECT_EQ(Field(data, 1, "NOTA"), "<null>");
+    EXPECT_NE(Field(data, 3, "PRECIO"), "<null>");
+}
+
+TEST_F(ExchangeTest, CutCopiesThenDeletesEverythingWithoutAsking) {
+    std::string text = Export(TDBGridEhExportAsText::StaticClass(), grid, true);
+    GridCutToClipboard(grid, true);
+    EXPECT_TRUE(said.empty());
+    EXPECT_TRUE(data->IsEmpty());
+    EXPECT_EQ(Block(win::CF_TEXT), text + '\0');
+}
+
+} // namespace
+} // namespace tvtest
