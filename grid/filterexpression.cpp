@@ -245,6 +245,7 @@ std::vector<Variant> Items(const Variant& v) {
 }
 
 std::string ConditionAsText(std::uint8_t op, const Variant& operand) {
+    if (op == fopNone) return std::string();
     if (op == fopIsNull) return "=Null";
     if (op == fopIsNotNull) return "<>Null";
     std::string cell = FilterOperatorCellText(op);
@@ -383,7 +384,8 @@ void BuildGridFilterText(TCustomDBGridEh* grid, const TBuildConditionTextEh& bui
         std::string s;
         if (e.ExpressionType != fetNone && field && e.Operator1 != fopNone) {
             builder(e.Operator1, f->FilterOperand1(), name, s, useLike, dateFormatter, ds);
-            if (e.Relation != fopNone) {
+            // A relation with nothing after it adds nothing to the dataset's text.
+            if (e.Relation != fopNone && e.Operator2 != fopNone) {
                 std::string second;
                 builder(e.Operator2, f->FilterOperand2(), name, second, useLike, dateFormatter, ds);
                 s += std::string(" ") + FilterOperatorDataSetText(e.Relation) + second;

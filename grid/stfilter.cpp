@@ -151,14 +151,15 @@ void TSTColumnFilterEh::StoreExpressionText(const std::string& text) {
         expressionText_ = text;
         return;
     }
-    NormalizeExpression(text);
+    // The text is one of the list's display texts, whatever the key's type.
+    expression_.ExpressionType = fetText;
+    ParseFilterExpression(text, expression_);
     if (expression_.Operator1 != fopIsNull && expression_.Operator1 != fopIsNotNull) {
         if (text.empty())
             pickedKeys_ = Null();
         else if (TDataSet* list = FilterListDataSet())
             pickedKeys_ = list->Lookup(FilterListField(), Variant(text), FilterKeyField());
-        NormalizeExpression(std::string());
-        expression_.ExpressionType = fetText;
+        ResetFilterExpression(expression_);
         if (pickedKeys_.IsNull() || pickedKeys_.IsEmpty()) {
             // No entry of the list shows that text: nothing can match it.
             expression_.Operator1 = text.empty() ? fopNone : fopIsNull;
