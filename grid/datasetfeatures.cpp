@@ -93,32 +93,33 @@ bool TDatasetFeaturesEh::MoveRecords(TObject* sender, const std::vector<TBookmar
     try {
         bool append = targetRecNo >= ds->RecordCount();
         std::vector<std::vector<Variant>> copies;
+        int shift = 0;
         for (std::size_t i = 0; i < marks.size(); ++i) {
             ds->GotoBookmark(marks[i]);
             std::vector<Variant> values;
             for (int k = 0; k < ds->FieldCount(); ++k) values.push_back(ds->Fields()[k]->Value());
             copies.push_back(std::move(values));
-            if (i > 0 && ds->RecNo() < targetRecNo) --targetRecNo;
+            // Every moved record ahead of the target, the first too, shifts it.
+            if (ds->RecNo() < targetRecNo) --shift;
         }
+        targetRecNo += shift;
         for (const TBookmark& b : marks) {
             ds->GotoBookmark(b);
             ds->Delete();
         }
-        bool first = true;
-        for (auto it = copies.rbegin(); it != copies.rend(); ++it) {
+        // Appended in order, or inserted at the target from the last copy to
+        // the first: either way the moved records keep their order.
+        for (std::size_t n = 0; n < copies.size(); ++n) {
+            const std::vector<Variant>& copy = append ? copies[n] : copies[copies.size() - 1 - n];
             if (append) {
                 ds->Append();
             } else {
-                if (first)
-                    ds->SetRecNo(targetRecNo);
-                else
-                    ds->Next();
-                first = false;
+                ds->SetRecNo(targetRecNo);
                 ds->Insert();
             }
             for (int k = 0; k < ds->FieldCount(); ++k) {
                 TField* f = ds->Fields()[k];
-                if (f->CanModify()) f->SetValue((*it)[static_cast<std::size_t>(k)]);
+                if (f->CanModify()) f->SetValue(copy[static_cast<std::size_t>(k)]);
             }
             ds->Post();
         }

@@ -132,3 +132,33 @@ TEST_F(SortingTest, TheServicesOwnHandlersComeFirst) {
 }
 
 } // namespace tvtest
+
+namespace tvtest {
+
+TEST_F(SortingTest, MovingRecordsKeepsTheirOrderAndValues) {
+    TDatasetFeaturesEh base;
+    auto mark = [&](int recNo) {
+        data->SetRecNo(recNo);
+        return data->Bookmark();
+    };
+    EXPECT_TRUE(base.MoveRecords(grid, {mark(4), mark(5)}, 2, true));
+    EXPECT_EQ(Codes(), (std::vector<int>{1, 2, 3, 4, 5})) << "a check moves nothing";
+    EXPECT_FALSE(base.MoveRecords(form, {mark(1)}, 2, false)) << "only a grid's records move";
+
+    EXPECT_TRUE(base.MoveRecords(grid, {mark(4), mark(5)}, 2, false));
+    EXPECT_EQ(Codes(), (std::vector<int>{1, 4, 5, 2, 3}));
+    // Records ahead of the target, the first among them too, move it back.
+    EXPECT_TRUE(base.MoveRecords(grid, {mark(1), mark(2)}, 4, false));
+    EXPECT_EQ(Codes(), (std::vector<int>{5, 1, 4, 2, 3}));
+    EXPECT_TRUE(base.MoveRecords(grid, {mark(1), mark(2)}, 5, false));
+    EXPECT_EQ(Codes(), (std::vector<int>{4, 2, 3, 5, 1})) << "a target at the count appends";
+    data->SetRecNo(4);
+    EXPECT_EQ(data->FieldByName("NOMBRE")->AsString(), "Sal");
+    EXPECT_DOUBLE_EQ(data->FieldByName("PRECIO")->AsFloat(), 5000.5);
+    EXPECT_FALSE(data->ControlsDisabled());
+
+    data->SetReadOnly(true);
+    EXPECT_FALSE(base.MoveRecords(grid, {mark(1)}, 3, false));
+}
+
+} // namespace tvtest
