@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/core/unitinit.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "framework/ui/dialogs.h"
@@ -35,6 +36,8 @@ void RegisterGridClipboardFormats() {
     CF_CSV();
     CF_RICHTEXT();
 }
+
+TV_UNIT(grid_exchange, urGrid + 10, &RegisterGridClipboardFormats, nullptr)
 
 namespace {
 

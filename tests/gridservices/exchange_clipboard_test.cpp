@@ -4,9 +4,12 @@
 #include "exchange_fixture.h"
 
 #include "framework/core/streams.h"
+#include "framework/data/fields_numeric.h"
+#include "framework/data/fields_string.h"
 #include "gridservices/exchange/exportrtf.h"
 #include "gridservices/exchange/exporttext.h"
 #include "gridservices/exchange/exportvcldbif.h"
+#include "gridservices/exchange/exportxls.h"
 #include "gridservices/exchange/gridclipboard.h"
 #include "gridservices/exchange/importtext.h"
 #include "gridservices/exchange/importvcldbif.h"
@@ -199,6 +202,91 @@ TEST_F(ExchangeTest, CutCopiesThenDeletesEverythingWithoutAsking) {
     EXPECT_TRUE(said.empty());
     EXPECT_TRUE(data->IsEmpty());
     EXPECT_EQ(Block(win::CF_TEXT), text + '\0');
+}
+
+TEST_F(ExchangeTest, PickListColumnsTakeTheShownTextAndStoreTheKey) {
+    TColumnEh* code = grid->Columns()->Items(0);
+    code->KeyList()->SetText("1\n2\n3");
+    code->PickList()->SetText("Uno\nDos\nTres");
+    grid->Selection().SetSelectionType(gstColumns);
+    grid->Selection().Columns().Add(code);
+    std::string xls = Export(TDBGridEhExportAsXLS::StaticClass(), grid, false);
+    EXPECT_NE(xls.find("Uno"), std::string::npos);
+    PutText("Tres\r\nNada");
+    GridPasteFromClipboard(grid, false);
+    data->First();
+    std::vector<std::string> codes;
+    for (; !data->Eof(); data->Next()) codes.push_back(data->FieldByName("CODIGO")->IsNull() ? "<null>" : data->FieldByName("CODIGO")->AsString());
+    EXPECT_EQ(codes, (std::vector<std::string>{"3", "<null>", "3"}));
+}
+
+// Sales lines whose category is shown by name through a lookup field.
+struct Lines {
+    TClientDataSet* ds;
+    TDBGridEh* grid;
+};
+
+TEST_F(ExchangeTest, LookupColumnsMoveTheKeyAndFindTextByItsBeginning) {
+    auto* cats = new TClientDataSet(form);
+    cats->FieldDefs().Add("ID", ftInteger);
+    cats->FieldDefs().Add("NOMBRE", ftString, 20);
+    cats->CreateDataSet();
+    const char* names[] = {"Abarrotes", "Bebidas", "Aseo"};
+    for (int i = 0; i < 3; ++i) {
+        cats->Append();
+        cats->FieldByName("ID")->SetAsInteger(10 + i);
+        cats->FieldByName("NOMBRE")->SetAsString(names[i]);
+        cats->Post();
+    }
+    auto makeLines = [&](const std::string& name, int top) {
+        auto* ds = new TClientDataSet(form);
+        ds->SetName(name);
+        auto* code = new TIntegerField(form);
+        code->SetFieldName("CODIGO");
+        code->SetDataSet(ds);
+        auto* cat = new TIntegerField(form);
+        cat->SetFieldName("CATEGORIA");
+        cat->SetDataSet(ds);
+        auto* shown = new TStringField(form);
+        shown->SetFieldName("CATNOMBRE");
+        shown->SetSize(20);
+        shown->SetFieldKind(fkLookup);
+        shown->SetKeyFields("CATEGORIA");
+        shown->SetLookupDataSet(cats);
+        shown->SetLookupKeyFields("ID");
+        shown->SetLookupResultField("NOMBRE");
+        shown->SetDataSet(ds);
+        ds->CreateDataSet();
+        return Lines{ds, NewGrid(name + "Rejilla", ds, top)};
+    };
+    Lines from = makeLines("Lineas", 0), to = makeLines("Copia", 240);
+    for (int i = 1; i <= 2; ++i) {
+        from.ds->Append();
+        from.ds->FieldByName("CODIGO")->SetAsInteger(i);
+        from.ds->FieldByName("CATEGORIA")->SetAsInteger(10 + i);
+        from.ds->Post();
+    }
+    Pump();
+    from.grid->Columns()->Items(1)->SetVisible(false);
+    EXPECT_EQ(Export(TDBGridEhExportAsText::StaticClass(), from.grid, true), "CODIGO\tCATNOMBRE\r\n1\tBebidas\r\n2\tAseo");
+
+    GridCopyToClipboard(from.grid, true);
+    to.grid->Columns()->Items(1)->SetVisible(false);
+    to.grid->SetSelectedIndex(0);
+    GridPasteFromClipboard(to.grid, false);
+    to.ds->First();
+    EXPECT_EQ(to.ds->FieldByName("CATEGORIA")->AsInteger(), 11);
+    EXPECT_EQ(to.ds->FieldByName("CATNOMBRE")->AsString(), "Bebidas");
+
+    // Text finds the category by the beginning of its name, in any case.
+    to.grid->Selection().SetSelectionType(gstColumns);
+    to.grid->Selection().Columns().Add(to.grid->Columns()->Items(2));
+    PutText("abar\r\nninguna");
+    GridPasteFromClipboard(to.grid, false);
+    to.ds->First();
+    EXPECT_EQ(to.ds->FieldByName("CATEGORIA")->AsInteger(), 10);
+    to.ds->Next();
+    EXPECT_EQ(to.ds->FieldByName("CATEGORIA")->AsInteger(), 12) << "a name not found changes nothing";
 }
 
 } // namespace

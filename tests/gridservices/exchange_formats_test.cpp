@@ -96,9 +96,15 @@ TEST_F(ExchangeTest, MultiLevelTitlesSpanTheirColumns) {
     // columns draws no right border, the second one under it no left border.
     std::string rtf = Export(TDBGridEhExportAsRTF::StaticClass(), grid, true);
     std::string top = rtf.substr(rtf.find("\\trowd"), rtf.find("{\\trrh0") - rtf.find("\\trowd"));
-    std::string valores = top.substr(top.find("\\cellx", top.find("\\cellx", top.find("\\cellx") + 1) + 1));
-    EXPECT_EQ(valores.find("\\clbrdrr"), valores.find("\\cellx", 1) == std::string::npos ? std::string::npos
-                                                                                              : valores.find("\\clbrdrr"));
+    std::vector<std::string> defs;
+    for (std::size_t at = 0, end; (end = top.find("\\cellx", at)) != std::string::npos; at = end + 6)
+        defs.push_back(top.substr(at, end - at));
+    ASSERT_EQ(defs.size(), 5u);
+    EXPECT_EQ(defs[2].find("\\clbrdrr"), std::string::npos) << defs[2];
+    EXPECT_NE(defs[2].find("\\clbrdrl"), std::string::npos);
+    EXPECT_EQ(defs[3].find("\\clbrdrl"), std::string::npos) << defs[3];
+    // CODIGO spans both rows: its upper cell has no bottom border.
+    EXPECT_EQ(defs[0].find("\\clbrdrb"), std::string::npos) << defs[0];
     std::string text = RtfText(Save(tmp, "t.rtf", rtf));
     EXPECT_NE(text.find("Valores"), std::string::npos) << text;
     EXPECT_NE(text.find("Precio"), std::string::npos);
