@@ -294,3 +294,52 @@ TEST_F(FooterTest, SumAverageAndCountFootersShowFormattedValues) {
 }
 
 } // namespace
+
+namespace {
+
+// A dataset that does not number its records: the sum list numbers them.
+class TUnnumberedDataSet : public TClientDataSet {
+    TV_CLASS(TUnnumberedDataSet, TClientDataSet)
+public:
+    using TClientDataSet::TClientDataSet;
+    bool IsSequenced() const override { return false; }
+};
+
+TEST(VirtualRecords, NumberRecordsThroughInsertsAndDeletes) {
+    TUnnumberedDataSet data;
+    data.FieldDefs().Add("CODIGO", ftInteger);
+    data.CreateDataSet();
+    data.AddIndex("PorCodigo", "CODIGO", {});
+    data.SetIndexName("PorCodigo");
+    auto add = [&](int code) {
+        data.Append();
+        data.FieldByName("CODIGO")->SetAsInteger(code);
+        data.Post();
+    };
+    for (int code : {10, 20, 30, 40}) add(code);
+    TDBGridEhSumList list;
+    list.SetDataSet(&data);
+    list.SetVirtualRecords(true);
+    EXPECT_FALSE(list.IsNumbered()) << "inactive";
+    list.SetActive(true);
+    EXPECT_TRUE(list.IsNumbered());
+    EXPECT_EQ(list.NumberedRecordCount(), 4);
+    list.GoToRecordNumber(3);
+    EXPECT_EQ(data.FieldByName("CODIGO")->AsInteger(), 30);
+    EXPECT_EQ(list.CurrentRecordNumber(), 3);
+
+    add(25);
+    EXPECT_EQ(list.NumberedRecordCount(), 5);
+    EXPECT_EQ(list.CurrentRecordNumber(), 3) << "25 stands between 20 and 30";
+    list.GoToRecordNumber(5);
+    EXPECT_EQ(data.FieldByName("CODIGO")->AsInteger(), 40);
+    data.Delete();
+    EXPECT_EQ(list.NumberedRecordCount(), 4);
+    data.First();
+    data.Delete();
+    data.Last();
+    EXPECT_EQ(list.CurrentRecordNumber(), 3);
+    EXPECT_EQ(data.FieldByName("CODIGO")->AsInteger(), 30);
+}
+
+} // namespace
