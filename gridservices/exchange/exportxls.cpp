@@ -62,6 +62,8 @@ void TDBGridEhExportAsXLS::EmitSuffix() {
 }
 
 void TDBGridEhExportAsXLS::CellHeader(std::string& out, std::uint16_t record, std::uint16_t length) const {
+    // A row number past the 16-bit field would wrap and overwrite the first rows.
+    if (row_ > 0xFFFF) throw Exception(LoadResString(SWorksheetTooManyRows));
     AppendLE16(out, record);
     AppendLE16(out, length);
     AppendLE16(out, static_cast<std::uint16_t>(row_));

@@ -1,9 +1,12 @@
 #pragma once
 // Writes the grid as a worksheet: a stream of spreadsheet records, one cell
 // each, numbers as numbers and texts in the Windows Western code page.
+#include "framework/core/resourcestrings.h"
 #include "gridservices/exchange/gridexport.h"
 
 namespace tv {
+
+TV_RESOURCESTRING(SWorksheetTooManyRows, "La hoja de cálculo no admite más de 65536 filas; exporte menos registros.")
 
 class TDBGridEhExportAsXLS : public TDBGridEhExport {
     TV_CLASS(TDBGridEhExportAsXLS, TDBGridEhExport)

@@ -186,5 +186,26 @@ TEST_F(ExchangeTest, ExchangeFormatHeaderAndTypedValues) {
     EXPECT_EQ(x, expected);
 }
 
+TEST_F(ExchangeTest, WorksheetRefusesRowsItCannotNumber) {
+    for (int c : {1, 2, 3, 4}) grid->Columns()->Items(c)->SetVisible(false);
+    grid->SetOptions(grid->Options() - TDBGridOptions{dgTitles});
+    data->DisableControls();
+    for (int i = 4; i <= 65536; ++i) {
+        data->Append();
+        data->FieldByName("CODIGO")->SetAsInteger(i);
+        data->Post();
+    }
+    data->EnableControls();
+    // 65536 rows fit exactly; one more cannot be numbered.
+    EXPECT_NO_THROW(Export(TDBGridEhExportAsXLS::StaticClass(), grid, true));
+    grid->SetOptions(grid->Options() + TDBGridOptions{dgTitles});
+    try {
+        Export(TDBGridEhExportAsXLS::StaticClass(), grid, true);
+        ADD_FAILURE() << "no error";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "La hoja de cálculo no admite más de 65536 filas; exporte menos registros.");
+    }
+}
+
 } // namespace
 } // namespace tvtest
