@@ -1,0 +1,646 @@
+#include "editors/dbeditbase.h"
+
+#include <climits>
+#include <cmath>
+
+#include "editors/buttonsizes.h"
+#include "editors/editimage.h"
+#include "editors/fielddatalink.h"
+#include "editors/mrulist.h"
+#include "editors/variantutils.h"
+#include "framework/core/exceptions.h"
+#include "framework/data/dataset.h"
+#include "framework/data/datasource.h"
+#include "framework/data/field.h"
+#include "framework/data/fields_blob.h"
+#include "framework/ui/dialogs.h"
+#include "framework/ui/forms.h"
+#include "framework/ui/graphiccontrols.h"
+#include "framework/ui/imagelist.h"
+#include "platform/controls/edit.h"
+#include "platform/window/input.h"
+#include "platform/window/queue.h"
+#include "platform/window/sysmetrics.h"
+
+namespace tv {
+
+using namespace tv::win;
+
+namespace {
+
+bool IsStringField(const TField* f) {
+    return f && (f->DataType() == ftString || f->DataType() == ftWideString);
+}
+
+} // namespace
+
+TCustomDBEditEh::TCustomDBEditEh(TComponent* owner) : TCustomMaskEdit(owner) {
+    SetControlStyle(ControlStyle() + TControlStyle{csCaptureMouse, csReplicatable});
+    link_ = NewDataLink();
+    link_->SetControl(this);
+    link_->OnDataChange = [this](TObject*) {
+        FieldDataChanged();
+        RefreshButtons();
+    };
+    link_->OnEditingChange = [this](TObject*) { EditStateChanged(); };
+    link_->OnUpdateData = [this](TObject*) { CommitText(); };
+    link_->OnActiveChange = [this](TObject*) { DataActiveChanged(); };
+    editButton_ = NewEditButton();
+    editButton_->OnChanged = [this](TObject*) { ButtonsChanged(); };
+    editButtons_ = NewEditButtons();
+    editButtons_->OnChanged = [this](TCollectionItem*) { ButtonsChanged(); };
+    image_ = NewEditImage();
+    mruList_ = std::make_unique<TMRUListEh>(this);
+    RefreshReadOnly();
+    RefreshImageIndex();
+}
+
+TCustomDBEditEh::~TCustomDBEditEh() {
+    link_->OnDataChange = link_->OnEditingChange = link_->OnUpdateData = link_->OnActiveChange = nullptr;
+    link_->AssignDataSource(nullptr);
+    editButton_->OnChanged = nullptr;
+    editButtons_->OnChanged = nullptr;
+}
+
+std::unique_ptr<TFieldDataLinkEh> TCustomDBEditEh::NewDataLink() { return std::make_unique<TFieldDataLinkEh>(); }
+std::unique_ptr<TEditButtonEh> TCustomDBEditEh::NewEditButton() { return std::make_unique<TEditButtonEh>(this); }
+std::unique_ptr<TEditButtonsEh> TCustomDBEditEh::NewEditButtons() { return std::make_unique<TEditButtonsEh>(this); }
+std::unique_ptr<TEditImageEh> TCustomDBEditEh::NewEditImage() { return std::make_unique<TEditImageEh>(this); }
+
+TEditButtonControlEh* TCustomDBEditEh::NewEditButtonControl() {
+    auto* c = editButton_->CreateEditButtonControl();
+    return c;
+}
+
+TField* TCustomDBEditEh::Field() const { return link_->FirstField(); }
+bool TCustomDBEditEh::IsDataIndependent() const { return link_->DataIndependent(); }
+bool TCustomDBEditEh::ButtonsUsable() { return Enabled() && link_->IsLinkActive(); }
+
+TAlignment TCustomDBEditEh::FieldAlignment() {
+    TField* f = Field();
+    return f ? f->Alignment() : taLeftJustify;
+}
+
+std::string TCustomDBEditEh::FieldEditMask() {
+    TField* f = Field();
+    return f ? f->EditMask() : std::string();
+}
+
+// --- binding ----------------------------------------------------------------
+
+TDataSource* TCustomDBEditEh::DataSource() const { return link_->DataSource(); }
+const std::string& TCustomDBEditEh::DataField() const { return link_->FieldName(); }
+
+void TCustomDBEditEh::SetDataSource(TDataSource* v) {
+    if (!(ComponentState().Contains(csLoading) && link_->DataSourceFixed())) link_->AssignDataSource(v);
+    if (v) v->FreeNotification(this);
+    Reload();
+    Invalidate();
+}
+
+void TCustomDBEditEh::SetDataField(const std::string& v) {
+    if (!ComponentState().Contains(csDesigning)) ClearFieldMaxLength();
+    link_->AssignFieldName(v);
+    RefreshButtons();
+    Invalidate();
+}
+
+void TCustomDBEditEh::Reload() {
+    FieldDataChanged();
+    RefreshButtons();
+}
+
+void TCustomDBEditEh::Loaded() {
+    TCustomMaskEdit::Loaded();
+    ClearFieldMaxLength();
+    if (ComponentState().Contains(csDesigning)) Reload();
+}
+
+void TCustomDBEditEh::Notification(TComponent* component, TOperation operation) {
+    TCustomMaskEdit::Notification(component, operation);
+    if (operation != opRemove || !link_) return;
+    if (component == link_->DataSource()) SetDataSource(nullptr);
+    if (image_ && component == image_->Images()) image_->SetImages(nullptr);
+    if (editButton_ && component == editButton_->DropdownMenu()) editButton_->SetDropdownMenu(nullptr);
+    if (editButtons_)
+        for (int i = 0; i < editButtons_->Count(); ++i)
+            if (component == editButtons_->ButtonAt(i)->DropdownMenu()) editButtons_->ButtonAt(i)->SetDropdownMenu(nullptr);
+}
+
+// A field's own size limits the text; that limit goes when the field does.
+void TCustomDBEditEh::ClearFieldMaxLength() {
+    if (MaxLength() <= 0 || !DataSource() || !DataSource()->DataSet()) return;
+    TField* f = DataSource()->DataSet()->FindField(DataField());
+    if (IsStringField(f) && f->Size() == MaxLength()) SetMaxLength(0);
+}
+
+void TCustomDBEditEh::DataActiveChanged() {
+    ClearFieldMaxLength();
+    RefreshButtons();
+}
+
+// --- field into control -----------------------------------------------------
+
+void TCustomDBEditEh::FieldDataChanged() {
+    if (TField* f = Field()) {
+        if (alignmentAssigned_ && f->Alignment() != alignment_) Invalidate();
+        if (!maskAssigned_) {
+            try {
+                TCustomMaskEdit::SetEditMask(f->EditMask());
+            } catch (const Exception&) {
+                TCustomMaskEdit::SetEditMask(""); // a field's broken mask leaves the editor unmasked
+            }
+        }
+        if (!ComponentState().Contains(csDesigning) && IsStringField(f) && MaxLength() == 0) SetMaxLength(f->Size());
+        bool memo = dynamic_cast<TMemoField*>(f) != nullptr;
+        if (focused_ && link_->CanModify()) {
+            SetTextSilently(memo ? f->AsString() : f->Text());
+        } else {
+            SetEditText(memo ? f->AsString() : f->DisplayText());
+        }
+    } else {
+        if (!maskAssigned_) TCustomMaskEdit::SetEditMask("");
+        SetEditText(link_->DataIndependent() ? VariantToTextSafe(link_->UnboundValue()) : std::string());
+    }
+    RefreshReadOnly();
+    SetModified(false);
+}
+
+void TCustomDBEditEh::SetFocused(bool v) {
+    if (focused_ == v) return;
+    focused_ = v;
+    if (Alignment() != taLeftJustify && !IsMasked()) Invalidate();
+    link_->ReloadControl();
+}
+
+// --- control into field -----------------------------------------------------
+
+void TCustomDBEditEh::Change() {
+    link_->MarkModified();
+    SetModified(true);
+    TCustomMaskEdit::Change();
+    RefreshImageIndex();
+}
+
+bool TCustomDBEditEh::RunUpdateData() {
+    dataPosting_ = true;
+    bool handled = false;
+    try {
+        if (OnUpdateData) OnUpdateData(this, handled);
+    } catch (...) {
+        dataPosting_ = false;
+        throw;
+    }
+    dataPosting_ = false;
+    return handled;
+}
+
+void TCustomDBEditEh::CommitText() {
+    if (focused_) ValidateEdit();
+    if (!RunUpdateData()) PostToField();
+    SetModified(false);
+    if (mruList_->Active() && mruList_->AutoAdd() && Showing()) mruList_->AddText(Text());
+}
+
+void TCustomDBEditEh::PostToField() {
+    if (link_->DataIndependent()) {
+        link_->SetText(EditText());
+    } else {
+        link_->SetText(Text());
+    }
+}
+
+void TCustomDBEditEh::SetTextSilently(const std::string& text) { TControl::SetText(text); }
+
+void TCustomDBEditEh::SetValueSilently(const Variant& value) { SetTextSilently(VariantToTextSafe(value)); }
+
+Variant TCustomDBEditEh::CurrentValue() { return Variant(Text()); }
+
+// A bound editor first puts its dataset into edit state, so a dataset that
+// cannot be edited refuses the write before the control changes.
+static void EnterEditState(TCustomDBEditEh* e) {
+    if (e->IsDataIndependent()) return;
+    TDataSource* s = e->DataSource();
+    if (!s || !s->DataSet()) throw Exception("El editor no está enlazado a un conjunto de datos: no se puede escribir el valor.");
+    s->DataSet()->Edit();
+}
+
+void TCustomDBEditEh::SetText(const std::string& v) {
+    if (ComponentState().Contains(csDesigning) && !IsDataIndependent()) return;
+    EnterEditState(this);
+    SetTextSilently(v);
+    if (dataPosting_) return;
+    try {
+        CommitText();
+    } catch (...) {
+        link_->ReloadControl();
+        throw;
+    }
+}
+
+void TCustomDBEditEh::AssignValue(const Variant& value) {
+    if (ComponentState().Contains(csDesigning) && !IsDataIndependent()) return;
+    EnterEditState(this);
+    SetValueSilently(value);
+    if (dataPosting_) return;
+    try {
+        CommitText();
+    } catch (...) {
+        link_->ReloadControl();
+        throw;
+    }
+}
+
+void TCustomDBEditEh::SetEditMask(const std::string& v) {
+    if (maskAssigned_ && v == EditMask()) return;
+    bool loading = ComponentState().Contains(csLoading);
+    std::string kept;
+    if (loading && IsDataIndependent()) kept = Text();
+    TCustomMaskEdit::SetEditMask(v);
+    maskAssigned_ = true;
+    if (loading && !kept.empty()) SetTextSilently(kept);
+    if (IsDataIndependent()) {
+        PostToField();
+    } else {
+        Reload();
+    }
+}
+
+void TCustomDBEditEh::SetAlignment(TAlignment v) {
+    if (alignmentAssigned_ && alignment_ == v) return;
+    alignment_ = v;
+    alignmentAssigned_ = true;
+    Invalidate();
+}
+
+// --- read-only --------------------------------------------------------------
+
+void TCustomDBEditEh::SetReadOnly(bool v) {
+    readOnly_ = v;
+    EditStateChanged();
+}
+
+void TCustomDBEditEh::EditStateChanged() { RefreshReadOnly(); }
+
+void TCustomDBEditEh::RefreshReadOnly() {
+    bool ro = readOnly_ || (!link_->Editing() && !OnUpdateData);
+    if (!ro && inplaceMode_ && holderIntf_ && !holderIntf_->EditorCanModify(this)) ro = true;
+    TCustomEdit::SetReadOnly(ro);
+}
+
+bool TCustomDBEditEh::EditCanModify() {
+    if (readOnly_) return false;
+    if (inplaceMode_ && holderIntf_ && !holderIntf_->EditorCanModify(this)) return false;
+    return link_->BeginFieldEdit();
+}
+
+void TCustomDBEditEh::Reset() {
+    link_->ReloadControl();
+    SelectAll();
+}
+
+bool TCustomDBEditEh::CharAllowed(char32_t c) {
+    TField* f = Field();
+    return !f || f->IsValidChar(c);
+}
+
+// --- keys -------------------------------------------------------------------
+
+void TCustomDBEditEh::KeyDown(WORD& key, TShiftState shift) {
+    if (inplaceMode_ && holderIntf_) {
+        holderIntf_->FilterEditorKeyDown(this, key, shift);
+        if (key == 0) return;
+    }
+    TCustomMaskEdit::KeyDown(key, shift);
+    if (key == 0) return;
+    TShortCut sc = ShortCut(key, shift);
+    int count = 1 + editButtons_->Count();
+    for (int i = 0; i < count && i < int(buttons_.size()); ++i) {
+        TEditButtonEh* b = ButtonOfControl(i);
+        if (!b || b->ShortCut() == scNone || b->ShortCut() != sc) continue;
+        TEditButtonControlEh* c = buttons_[size_t(i)].control;
+        if (!c) continue;
+        bool autoRepeat = false, handled = false;
+        auto alive = Alive();
+        c->FireOnDown(false, autoRepeat, handled);
+        if (!*alive) return;
+        c->Click();
+        key = 0;
+        return;
+    }
+    if (key == 'A' && shift == TShiftState{ssCtrl}) {
+        SelectAll();
+        return;
+    }
+    if ((key == VK_DELETE || (key == VK_INSERT && shift.Contains(ssShift))) && !readOnly_) EditCanModify();
+}
+
+void TCustomDBEditEh::KeyUp(WORD& key, TShiftState shift) {
+    if (inplaceMode_ && holderIntf_) holderIntf_->FilterEditorKeyUp(this, key, shift);
+    if (key != 0) TCustomMaskEdit::KeyUp(key, shift);
+}
+
+void TCustomDBEditEh::KeyPress(char32_t& key) {
+    if (inplaceMode_ && holderIntf_) {
+        holderIntf_->FilterEditorKeyPress(this, key);
+        if (key == 0) return;
+    }
+    if (key == 27) {
+        // The field's value comes back; the masked edit would only restore
+        // the text of the moment the editor took the focus.
+        if (OnKeyPress) OnKeyPress(this, key);
+        if (key == 0) return;
+        link_->ReloadControl();
+        SelectAll();
+        key = 0;
+        return;
+    }
+    if (key > 31 && !IsDataIndependent() && Field() && !CharAllowed(key)) {
+        Beep();
+        key = 0;
+        return;
+    }
+    if (key == 8 || key == 22 || key == 24 || key >= 32) {
+        if (!readOnly_) EditCanModify();
+    }
+    TCustomMaskEdit::KeyPress(key);
+}
+
+// --- focus ------------------------------------------------------------------
+
+void TCustomDBEditEh::DoEnter() {
+    SetFocused(true);
+    TCustomMaskEdit::DoEnter();
+    if (AutoSelect() && !ControlState().Contains(csLButtonDown)) SelectAll();
+}
+
+void TCustomDBEditEh::DoExit() {
+    TCustomMaskEdit::DoExit(); // the mask's check, then OnExit
+    try {
+        link_->UpdateRecord();
+    } catch (...) {
+        SelectAll();
+        if (CanFocus()) SetFocus();
+        throw;
+    }
+    SetFocused(false);
+    CheckCursor();
+}
+
+// --- in-place ---------------------------------------------------------------
+
+void TCustomDBEditEh::SetInplaceEditHolder(TWinControl* holder) {
+    if (holder == holder_) return;
+    holder_ = holder;
+    if (!holder) {
+        holderIntf_ = nullptr;
+        inplaceMode_ = false;
+        return;
+    }
+    auto* intf = dynamic_cast<IInplaceEditHolderEh*>(holder);
+    if (!intf) throw Exception("InplaceEditHolder have to support IInplaceEditHolderEh interface");
+    holderIntf_ = intf;
+    inplaceMode_ = true;
+}
+
+void TCustomDBEditEh::WndProc(Message& msg) {
+    if (inplaceMode_ && holderIntf_) {
+        holderIntf_->FilterEditorMessage(this, msg);
+        if (msg.Result != 0) return;
+    }
+    TCustomMaskEdit::WndProc(msg);
+}
+
+// --- window -----------------------------------------------------------------
+
+void TCustomDBEditEh::CreateParams(TCreateParams& params) {
+    TCustomMaskEdit::CreateParams(params);
+}
+
+void TCustomDBEditEh::CreateWnd() {
+    TCustomMaskEdit::CreateWnd();
+    LayoutButtons();
+    RefreshButtons();
+    RefreshImageIndex();
+    ApplyEditRect();
+}
+
+void TCustomDBEditEh::DefaultHandler(Message& msg) {
+    if (msg.Msg == WM_CHAR) {
+        auto c = msg.WParam;
+        if (c == 13 || c == 9 || c == 10) return;
+    }
+    if (msg.Msg >= WM_LBUTTONDOWN && msg.Msg <= 0x0209 && GetCapture() != Handle()) {
+        POINT p{short(LOWORD(msg.LParam)), short(HIWORD(msg.LParam))};
+        if (InButtonArea(p)) return;
+    }
+    TCustomMaskEdit::DefaultHandler(msg);
+    if (textChangedByUser_) textChangedByUser_ = false;
+}
+
+void TCustomDBEditEh::Dispatch(Message& msg) {
+    switch (msg.Msg) {
+    case CM_GETDATALINK:
+        msg.Result = reinterpret_cast<LRESULT>(link_.get());
+        return;
+    case CN_COMMAND:
+        if (HIWORD(msg.WParam) == EN_CHANGE) textChangedByUser_ = true;
+        break;
+    case WM_CUT: case WM_PASTE: case WM_UNDO: case WM_CLEAR:
+        if (!EditCanModify()) return;
+        break;
+    case WM_SIZE:
+        TCustomMaskEdit::Dispatch(msg);
+        LayoutButtons();
+        ApplyEditRect();
+        return;
+    case CM_WANTSPECIALKEY:
+        TCustomMaskEdit::Dispatch(msg);
+        if (msg.WParam == VK_ESCAPE && Modified()) msg.Result = 1;
+        return;
+    case CM_ENABLEDCHANGED:
+        TCustomMaskEdit::Dispatch(msg);
+        RefreshButtons();
+        return;
+    default:
+        break;
+    }
+    TCustomMaskEdit::Dispatch(msg);
+}
+
+// --- buttons ----------------------------------------------------------------
+
+void TCustomDBEditEh::SetEditButton(TEditButtonEh* v) { editButton_->Assign(v); }
+void TCustomDBEditEh::SetEditButtons(TEditButtonsEh* v) { editButtons_->Assign(v); }
+void TCustomDBEditEh::SetMRUList(TMRUListEh* v) { mruList_->Assign(v); }
+
+void TCustomDBEditEh::SetFlat(bool v) {
+    if (flat_ == v) return;
+    flat_ = v;
+    ButtonsChanged();
+}
+
+TEditButtonEh* TCustomDBEditEh::ButtonOfControl(int index) const {
+    if (index == 0) return editButton_.get();
+    if (index - 1 < editButtons_->Count()) return editButtons_->ButtonAt(index - 1);
+    return nullptr;
+}
+
+TEditButtonControlEh* TCustomDBEditEh::ButtonControl(int index) const {
+    if (index < 0 || index >= int(buttons_.size())) return nullptr;
+    return buttons_[size_t(index)].control;
+}
+
+void TCustomDBEditEh::ButtonsChanged() {
+    if (!HandleAllocated()) return;
+    LayoutButtons();
+    RefreshButtons();
+    ApplyEditRect();
+    Invalidate();
+}
+
+void TCustomDBEditEh::LayoutButtons() {
+    size_t count = size_t(1 + editButtons_->Count());
+    while (buttons_.size() > count) {
+        delete buttons_.back().control;
+        delete buttons_.back().separator;
+        buttons_.pop_back();
+    }
+    while (buttons_.size() < count) {
+        ButtonPair p;
+        p.control = NewEditButtonControl();
+        p.control->SetParent(this);
+        p.separator = new TShape(this);
+        p.separator->SetParent(this);
+        buttons_.push_back(p);
+    }
+    RECT client = ClientRect();
+    int clientH = client.bottom - client.top;
+    int buttonHeight = INT_MAX;
+    std::vector<int> widths(count, 0), heights(count, 0);
+    for (size_t i = 0; i < count; ++i) {
+        TEditButtonEh* b = ButtonOfControl(int(i));
+        ButtonPair& p = buttons_[i];
+        TEditButtonControlEh* c = p.control;
+        c->SetVisible(b->Visible());
+        c->SetStyle(b->Style());
+        if (b->Style() == ebsGlyphEh) c->SetGlyph(b->Glyph());
+        c->SetNumGlyphs(b->NumGlyphs());
+        c->SetHint(b->Hint());
+        c->SetFlat(flat_);
+        c->SetTag(std::intptr_t(i));
+        if (b->Visible()) {
+            int w = b->Width() > 0 ? b->Width() : flat_ ? FlatButtonDefaultWidth() : GetSystemMetrics(SM_CXVSCROLL);
+            int h = clientH;
+            if (std::lround(w * 1.5) < clientH) h = EditButtonDefaultHeight(w, flat_);
+            widths[i] = w;
+            heights[i] = h;
+            buttonHeight = std::min(buttonHeight, h);
+        }
+        p.separator->SetVisible(flat_ && b->Visible());
+        c->OnDown = [this](TObject* s, bool top, bool& autoRepeat, bool& handled) {
+            ButtonControlMouseDown(s, top, autoRepeat, handled);
+        };
+        c->OnClick = [this](TObject* s) { ButtonControlClick(s); };
+        c->OnMouseUp = [this](TObject* s, TMouseButton, TShiftState, int x, int y) {
+            auto* bc = static_cast<TControl*>(s);
+            if (x < 0 || y < 0 || x >= bc->Width() || y >= bc->Height()) noClickCloseUp_ = false;
+        };
+    }
+    if (buttonHeight == INT_MAX) buttonHeight = clientH;
+    int edge = client.right;
+    for (size_t i = count; i-- > 0;) {
+        ButtonPair& p = buttons_[i];
+        edge -= widths[i];
+        p.control->SetBounds(edge, client.top, widths[i], buttonHeight);
+        int sep = p.separator->Visible() ? 1 : 0;
+        edge -= sep;
+        p.separator->SetBounds(edge, client.top, sep, buttonHeight);
+    }
+    buttonWidth_ = client.right - edge;
+}
+
+void TCustomDBEditEh::RefreshButtons() {
+    bool usable = ButtonsUsable();
+    for (ButtonPair& p : buttons_) {
+        p.control->SetEnabled(usable);
+        p.control->SetActive(Focused());
+        p.separator->Pen()->SetColor(Focused() ? clBtnFace : Color());
+    }
+}
+
+void TCustomDBEditEh::TextAreaRect(RECT& r) { r.right -= buttonWidth_; }
+
+void TCustomDBEditEh::ApplyEditRect() {
+    if (!HandleAllocated()) return;
+    RECT r = ClientRect();
+    TextAreaRect(r);
+    SendMessage(Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
+    SendMessage(Handle(), EM_SCROLLCARET, 0, 0);
+}
+
+bool TCustomDBEditEh::InButtonArea(POINT p) {
+    RECT client = ClientRect();
+    return buttonWidth_ > 0 && p.x >= client.right - buttonWidth_ && p.x < client.right && p.y >= client.top &&
+           p.y < client.bottom;
+}
+
+void TCustomDBEditEh::ButtonControlMouseDown(TObject* sender, bool topButton, bool& autoRepeat, bool& handled) {
+    if (CanFocus() && !Focused()) SetFocus();
+    handled = false;
+    auto* c = static_cast<TEditButtonControlEh*>(sender);
+    int index = int(c->Tag());
+    if (index == 0) {
+        if (OnButtonDown) OnButtonDown(c, topButton, autoRepeat, handled);
+        if (!handled) EditButtonDown(false);
+        return;
+    }
+    TEditButtonEh* b = ButtonOfControl(index);
+    if (b && b->OnDown) b->OnDown(c, topButton, autoRepeat, handled);
+}
+
+void TCustomDBEditEh::EditButtonDown(bool) {
+    if (editButton_->Style() == ebsUpDownEh || droppedDown_) return;
+    OpenDropDown();
+    noClickCloseUp_ = true;
+    // The base editor has no drop-down of its own: nothing opened, so the
+    // button must not stay held down.
+    if (!droppedDown_) {
+        if (TEditButtonControlEh* c = ButtonControl(0)) c->SetAlwaysDown(false);
+        noClickCloseUp_ = false;
+    }
+}
+
+void TCustomDBEditEh::OpenDropDown() {
+    if (TEditButtonControlEh* c = ButtonControl(0)) c->SetAlwaysDown(true);
+}
+
+void TCustomDBEditEh::CloseDropDown(bool) {
+    if (TEditButtonControlEh* c = ButtonControl(0)) c->SetAlwaysDown(false);
+}
+
+void TCustomDBEditEh::ButtonControlClick(TObject* sender) {
+    auto* c = static_cast<TEditButtonControlEh*>(sender);
+    int index = int(c->Tag());
+    bool handled = false;
+    if (index == 0) {
+        if (OnButtonClick) OnButtonClick(c, handled);
+    } else if (TEditButtonEh* b = ButtonOfControl(index)) {
+        if (b->OnClick) b->OnClick(c, handled);
+    }
+    if (!handled && droppedDown_ && !noClickCloseUp_ && index == 0) CloseDropDown(false);
+    noClickCloseUp_ = false;
+}
+
+// --- image ------------------------------------------------------------------
+
+void TCustomDBEditEh::RefreshImageIndex() {
+    if (!image_ || !image_->Visible() || !image_->Images()) return;
+    int index = BaseImageIndex();
+    Variant v = Value();
+    if (VarIsNumeric(v)) index = int(std::lround(v.AsDouble()));
+    if (OnGetImageIndex) OnGetImageIndex(this, index);
+    image_->SetImageIndex(index);
+}
+
+} // namespace tv

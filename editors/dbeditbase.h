@@ -1,0 +1,184 @@
+#pragma once
+// The base of the library's text editors: a masked edit bound to one field
+// through TFieldDataLinkEh, or holding a value of its own when it has neither
+// data source nor field name. It shows the field's display text, and its edit
+// text while focused; the window stays read-only until editing starts (a
+// typed character, Del, Shift+Ins, cut, paste, a Text or Value write), and
+// leaving the editor posts the text, through OnUpdateData when it is set.
+// It carries edit buttons at its right edge and can sit inside a holder
+// control (a grid cell).
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editors/editbuttons.h"
+#include "editors/inplaceinterfaces.h"
+#include "editors/popupinterfaces.h"
+#include "framework/core/variant.h"
+#include "framework/ui/stdctrls/maskedit.h"
+
+namespace tv {
+
+class TDataSource;
+class TEditImageEh;
+class TField;
+class TFieldDataLinkEh;
+class TMRUListEh;
+class TShape;
+
+using TUpdateDataEventEh = std::function<void(TObject* sender, bool& handled)>;
+using TGetImageIndexEventEh = std::function<void(TObject* sender, int& imageIndex)>;
+
+class TCustomDBEditEh : public TCustomMaskEdit, public IPopupOwnerEh, public IInplaceEditorEh {
+    TV_CLASS(TCustomDBEditEh, TCustomMaskEdit)
+public:
+    explicit TCustomDBEditEh(TComponent* owner = nullptr);
+    ~TCustomDBEditEh() override;
+
+    TFieldDataLinkEh* DataLink() const { return link_.get(); }
+    TField* Field() const;
+    virtual TDataSource* DataSource() const;
+    virtual void SetDataSource(TDataSource* v);
+    virtual const std::string& DataField() const;
+    virtual void SetDataField(const std::string& v);
+
+    // Writing puts a bound dataset into edit state and posts at once; a value
+    // the field refuses reloads the control and the error goes on.
+    std::string Text() { return GetText(); }
+    void SetText(const std::string& v);
+    Variant Value() { return CurrentValue(); }
+    void SetValue(const Variant& v) { AssignValue(v); }
+
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool v);
+    TAlignment Alignment() { return alignmentAssigned_ ? alignment_ : FieldAlignment(); }
+    void SetAlignment(TAlignment v);
+    const std::string& EditMask() const { return TCustomMaskEdit::EditMask(); }
+    void SetEditMask(const std::string& v);
+    bool EditMaskAssigned() const { return maskAssigned_; }
+
+    bool EditorFocused() const { return focused_; }
+    bool DataPosting() const { return dataPosting_; }
+    bool Modified() { return TCustomEdit::Modified(); }
+    bool IsDataIndependent() const;
+
+    TEditButtonEh* EditButton() const { return editButton_.get(); }
+    void SetEditButton(TEditButtonEh* v);
+    TEditButtonsEh* EditButtons() const { return editButtons_.get(); }
+    void SetEditButtons(TEditButtonsEh* v);
+    TEditImageEh* EditImage() const { return image_.get(); }
+    TMRUListEh* MRUList() const { return mruList_.get(); }
+    void SetMRUList(TMRUListEh* v);
+    bool Flat() const { return flat_; }
+    void SetFlat(bool v);
+
+    // The button control of button `index` (0: the main button, i: extra
+    // button i-1), after the layout; null when there is none.
+    TEditButtonControlEh* ButtonControl(int index) const;
+    int ButtonWidth() const { return buttonWidth_; }
+    bool DroppedDown() const { return droppedDown_; }
+    // The text area: the client rectangle less the buttons.
+    virtual void TextAreaRect(win::RECT& r);
+
+    // In-place use inside a holder control.
+    void SetInplaceEditHolder(TWinControl* holder) override;
+    bool InplaceMode() const { return inplaceMode_; }
+    TWinControl* InplaceEditHolder() const { return holder_; }
+    TFont* GetEditorFont() override { return Font(); }
+    void SetEditorBorderStyle(TBorderStyle style) override { SetBorderStyle(style); }
+    void SetEditorFont(TFont* font) override { SetFont(font); }
+    void SetEditorColor(TColor color) override { SetColor(color); }
+    void SetOnKeyPress(TKeyPressEvent handler) override { OnKeyPress = std::move(handler); }
+    void SetOnExit(TNotifyEvent handler) override { OnExit = std::move(handler); }
+
+    void CloseDropDown(bool accept) override;
+    virtual void OpenDropDown();
+
+    void Dispatch(Message& msg) override;
+
+    TUpdateDataEventEh OnUpdateData;
+    TButtonClickEventEh OnButtonClick;
+    TButtonDownEventEh OnButtonDown;
+    TGetImageIndexEventEh OnGetImageIndex;
+
+protected:
+    virtual bool ButtonsUsable();
+    virtual std::unique_ptr<TFieldDataLinkEh> NewDataLink();
+    virtual std::unique_ptr<TEditButtonEh> NewEditButton();
+    virtual TEditButtonControlEh* NewEditButtonControl();
+    virtual std::unique_ptr<TEditButtonsEh> NewEditButtons();
+    virtual std::unique_ptr<TEditImageEh> NewEditImage();
+    virtual TAlignment FieldAlignment();
+    virtual std::string FieldEditMask();
+    virtual int BaseImageIndex() { return -1; }
+    virtual Variant CurrentValue();
+    virtual bool CharAllowed(char32_t c);
+    virtual void DataActiveChanged();
+    virtual void EditButtonDown(bool topButton);
+    virtual void FieldDataChanged();
+    virtual void ButtonControlClick(TObject* sender);
+    virtual void ButtonControlMouseDown(TObject* sender, bool topButton, bool& autoRepeat, bool& handled);
+    virtual void EditStateChanged();
+    virtual void SetTextSilently(const std::string& text);
+    virtual void SetValueSilently(const Variant& value);
+    virtual void PostToField();
+    virtual void ClearFieldMaxLength();
+    virtual void SetFocused(bool v);
+    virtual void AssignValue(const Variant& value);
+    virtual void RefreshReadOnly();
+    virtual void RefreshImageIndex();
+    virtual void CommitText();
+
+    bool EditCanModify() override;
+    void Reset() override;
+    void Change() override;
+    void KeyDown(win::WORD& key, TShiftState shift) override;
+    void KeyUp(win::WORD& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void WndProc(Message& msg) override;
+    void DefaultHandler(Message& msg) override;
+
+    void Reload();
+    void LayoutButtons();
+    void RefreshButtons();
+    void ApplyEditRect();
+    bool noClickCloseUp_ = false;
+    bool droppedDown_ = false;
+
+private:
+    struct ButtonPair {
+        TShape* separator = nullptr;
+        TEditButtonControlEh* control = nullptr;
+    };
+    void ButtonsChanged();
+    bool RunUpdateData();
+    TEditButtonEh* ButtonOfControl(int index) const;
+    bool InButtonArea(win::POINT client);
+
+    std::unique_ptr<TFieldDataLinkEh> link_;
+    std::unique_ptr<TEditButtonEh> editButton_;
+    std::unique_ptr<TEditButtonsEh> editButtons_;
+    std::unique_ptr<TEditImageEh> image_;
+    std::unique_ptr<TMRUListEh> mruList_;
+    std::vector<ButtonPair> buttons_;
+    int buttonWidth_ = 0;
+    bool readOnly_ = false;
+    bool focused_ = false;
+    bool dataPosting_ = false;
+    bool textChangedByUser_ = false;
+    bool alignmentAssigned_ = false, maskAssigned_ = false;
+    TAlignment alignment_ = taLeftJustify;
+    bool flat_ = false;
+    TWinControl* holder_ = nullptr;
+    IInplaceEditHolderEh* holderIntf_ = nullptr;
+    bool inplaceMode_ = false;
+};
+
+} // namespace tv

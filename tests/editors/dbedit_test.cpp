@@ -1,0 +1,278 @@
+// The base data-aware edit over a real client dataset: what is typed reaches
+// the field when the editor is left, read-only fields and editors refuse,
+// Esc gives the field's value back, and the edit buttons fire their events.
+#include <stdexcept>
+
+#include "editorfixture.h"
+#include "editors/dbedit.h"
+#include "editors/fielddatalink.h"
+#include "framework/core/exceptions.h"
+#include "framework/data/clientdataset.h"
+#include "framework/data/datasource.h"
+#include "framework/data/field.h"
+#include "framework/ui/basiccontrols.h"
+#include "framework/ui/stdctrls/edit.h"
+#include "platform/controls/edit.h"
+#include "framework/ui/uimessages.h"
+
+namespace tvtest {
+namespace {
+
+using namespace tv;
+using namespace tv::win;
+
+class DBEditEh : public EditorTest {
+protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        data = new TClientDataSet(form);
+        data->FieldDefs().Add("CODIGO", ftInteger);
+        data->FieldDefs().Add("DES", ftString, 20);
+        data->FieldDefs().Add("PRECIO", ftFloat);
+        data->CreateDataSet();
+        const struct {
+            int cod;
+            const char* des;
+        } rows[] = {{1, "Arroz"}, {2, "Café"}};
+        for (const auto& r : rows) {
+            data->Append();
+            data->FieldByName("CODIGO")->SetAsInteger(r.cod);
+            data->FieldByName("DES")->SetAsString(r.des);
+            data->FieldByName("PRECIO")->SetAsFloat(2500);
+            data->Post();
+        }
+        data->First();
+        source = new TDataSource(form);
+        source->SetDataSet(data);
+        other = new TEdit(form);
+        other->SetParent(form);
+        other->SetBounds(300, 10, 100, 24);
+    }
+    TDBEditEh* Editor(const char* field, int top = 40) {
+        auto* e = new TDBEditEh(form);
+        e->SetParent(form);
+        e->SetBounds(10, top, 200, 24);
+        if (field) {
+            e->SetDataSource(source);
+            e->SetDataField(field);
+        }
+        return e;
+    }
+    void Focus(TWinControl* c) {
+        c->SetFocus();
+        ProcessPendingMessages();
+    }
+    bool WindowReadOnly(TWinControl* c) { return (GetWindowLong(c->Handle(), GWL_STYLE) & ES_READONLY) != 0; }
+    TClientDataSet* data = nullptr;
+    TDataSource* source = nullptr;
+    TEdit* other = nullptr;
+};
+
+TEST_F(DBEditEh, TypingStartsEditingAndLeavingPostsToTheField) {
+    auto* e = Editor("DES");
+    EXPECT_EQ(e->Text(), "Arroz");
+    EXPECT_EQ(e->MaxLength(), 20); // the string field's size
+    Focus(e);
+    EXPECT_TRUE(WindowReadOnly(e)); // until editing starts
+    PressKey(VK_END);
+    TypeText(" integral");
+    EXPECT_EQ(data->State(), dsEdit);
+    EXPECT_FALSE(WindowReadOnly(e));
+    EXPECT_TRUE(e->Modified());
+    EXPECT_EQ(data->FieldByName("DES")->AsString(), "Arroz"); // not yet
+    Focus(other);
+    EXPECT_TRUE(said.empty()) << said.front();
+    EXPECT_EQ(data->FieldByName("DES")->AsString(), "Arroz integral");
+    EXPECT_FALSE(e->Modified());
+    data->Post();
+    // The editor follows the dataset.
+    data->Next();
+    EXPECT_EQ(e->Text(), "Café");
+    // Another field drops the length that came from the first one.
+    e->SetDataField("CODIGO");
+    EXPECT_EQ(e->MaxLength(), 0);
+    EXPECT_EQ(e->Text(), "2");
+}
+
+TEST_F(DBEditEh, ReadOnlyFieldsAndEditorsRefuseEveryWayOfEditing) {
+    data->FieldByName("DES")->SetReadOnly(true);
+    auto* des = Editor("DES");
+    auto* cod = Editor("CODIGO", 70);
+    cod->SetReadOnly(true);
+    for (TDBEditEh* e : {des, cod}) {
+        SCOPED_TRACE(e->DataField());
+        std::string before = e->Text();
+        Focus(e);
+        TypeText("9");
+        PressKey(VK_BACK);
+        PressKey(VK_DELETE);
+        e->Perform(WM_PASTE);
+        EXPECT_EQ(e->Text(), before);
+        EXPECT_EQ(data->State(), dsBrowse);
+        EXPECT_TRUE(WindowReadOnly(e));
+    }
+}
+
+TEST_F(DBEditEh, EscGivesTheFieldsValueBackAndASecondEscIsNotClaimed) {
+    auto* e = Editor("DES");
+    Focus(e);
+    TypeText("xyz");
+    EXPECT_EQ(e->Text(), "xyz");
+    EXPECT_EQ(e->Perform(CM_WANTSPECIALKEY, VK_ESCAPE), 1);
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(e->Text(), "Arroz");
+    EXPECT_FALSE(e->Modified());
+    EXPECT_EQ(e->Perform(CM_WANTSPECIALKEY, VK_ESCAPE), 0); // the form's cancel button may have it
+    Focus(other);
+    EXPECT_EQ(data->FieldByName("DES")->AsString(), "Arroz");
+}
+
+TEST_F(DBEditEh, NumbersTheFieldRefusesAreNotTypedNorWritten) {
+    auto* e = Editor("CODIGO");
+    Focus(e);
+    e->SelectAll();
+    TypeText("4x2");
+    EXPECT_EQ(e->Text(), "42"); // the field's own check of characters
+    Focus(other);
+    EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 42);
+    data->Post();
+    // A write the field rejects reloads the control and reaches the caller.
+    EXPECT_THROW(e->SetText("doce"), std::exception);
+    EXPECT_EQ(e->Text(), "42");
+    EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 42);
+    data->Cancel();
+    // Value of the base editor is its text, also for a numeric field.
+    e->SetValue(Variant(7));
+    EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 7);
+    Variant v = e->Value();
+    EXPECT_EQ(v.AsString(), "7");
+    EXPECT_EQ(v.VarType(), varString);
+}
+
+TEST_F(DBEditEh, OnUpdateDataDecidesThePosting) {
+    auto* e = Editor("DES");
+    int calls = 0;
+    std::string seen;
+    e->OnUpdateData = [&](TObject*, bool& handled) {
+        ++calls;
+        e->SetText(e->Text() + "!"); // changes the control only, no second call
+        seen = e->Text();
+        handled = true;
+    };
+    e->SetReadOnly(false); // refreshes the window's state
+    EXPECT_FALSE(WindowReadOnly(e)); // writable at once with a handler
+    Focus(e);
+    PressKey(VK_END);
+    TypeText("z");
+    Focus(other);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(seen, "Arrozz!");
+    EXPECT_FALSE(e->Modified());
+    // Handled: the field is the handler's, and the editor shows it again.
+    EXPECT_EQ(data->FieldByName("DES")->AsString(), "Arroz");
+    EXPECT_EQ(e->Text(), "Arroz");
+    // Without Handled the editor posts what the handler left in it.
+    e->OnUpdateData = [&](TObject*, bool&) { e->SetText("Arroz blanco"); };
+    e->SetText("cualquiera");
+    EXPECT_EQ(data->FieldByName("DES")->AsString(), "Arroz blanco");
+}
+
+TEST_F(DBEditEh, AnUnboundEditorKeepsWhatIsTypedAsItsValue) {
+    auto* e = Editor(nullptr);
+    e->SetEditMask("000-000;1;_");
+    Focus(e);
+    TypeText("123456");
+    Focus(other);
+    EXPECT_EQ(e->DataLink()->UnboundValue().AsString(), "123-456");
+    EXPECT_EQ(e->Value().AsString(), "123-456");
+    // A field name without a data source has no dataset to write to.
+    auto* lost = Editor(nullptr, 70);
+    lost->SetDataField("DES");
+    try {
+        lost->SetText("x");
+        ADD_FAILURE() << "no error";
+    } catch (const Exception& ex) {
+        EXPECT_NE(std::string(ex.what()).find("conjunto de datos"), std::string::npos);
+    }
+}
+
+TEST_F(DBEditEh, EditButtonsSitAtTheRightAndFireTheirEvents) {
+    auto* e = Editor("DES");
+    e->EditButton()->SetVisible(true);
+    e->EditButtons()->Add();
+    e->EditButtons()->Add();
+    int mainClicks = 0, mainDowns = 0;
+    std::vector<int> extraClicks(2);
+    e->OnButtonClick = [&](TObject*, bool&) { ++mainClicks; };
+    e->OnButtonDown = [&](TObject*, bool, bool&, bool&) { ++mainDowns; };
+    for (int i = 0; i < 2; ++i) e->EditButtons()->ButtonAt(i)->OnClick = [&, i](TObject*, bool&) { ++extraClicks[i]; };
+    e->HandleNeeded();
+    ProcessPendingMessages();
+    TEditButtonControlEh* b0 = e->ButtonControl(0);
+    TEditButtonControlEh* b1 = e->ButtonControl(1);
+    TEditButtonControlEh* b2 = e->ButtonControl(2);
+    ASSERT_TRUE(b0 && b1 && b2);
+    EXPECT_LT(b0->Left(), b1->Left());
+    EXPECT_LT(b1->Left(), b2->Left());
+    EXPECT_EQ(b2->Left() + b2->Width(), e->ClientWidth());
+    EXPECT_EQ(e->ButtonWidth(), b0->Width() + b1->Width() + b2->Width());
+    // A click on the main button: down, then click; the base opens nothing,
+    // so the button does not stay held.
+    POINT p = At(b0, b0->Width() / 2, b0->Height() / 2);
+    Click(p.x, p.y);
+    EXPECT_EQ(mainDowns, 1);
+    EXPECT_EQ(mainClicks, 1);
+    EXPECT_FALSE(b0->AlwaysDown());
+    EXPECT_TRUE(e->Focused());
+    // The extra buttons answer Alt+Down: the first in order takes it.
+    PressKey(VK_DOWN, false, false, true);
+    EXPECT_EQ(extraClicks[0], 1);
+    EXPECT_EQ(extraClicks[1], 0);
+    p = At(b2, b2->Width() / 2, b2->Height() / 2);
+    Click(p.x, p.y);
+    EXPECT_EQ(extraClicks[1], 1);
+    EXPECT_EQ(e->Text(), "Arroz"); // the clicks did not reach the text
+    // A hidden button takes no width.
+    e->EditButton()->SetVisible(false);
+    e->EditButtons()->Clear();
+    EXPECT_EQ(e->ButtonWidth(), 0);
+}
+
+class Holder : public TPanel, public IInplaceEditHolderEh {
+public:
+    using TPanel::TPanel;
+    bool EditorCanModify(TWinControl*) override { return canModify; }
+    bool GetLastMouseDown(POINT&, DWORD&) override { return false; }
+    void FilterEditorMessage(TWinControl*, Message&) override {}
+    void FilterEditorKeyDown(TWinControl*, WORD&, TShiftState) override {}
+    void FilterEditorKeyPress(TWinControl*, char32_t& key) override {
+        if (key == '#') key = 0;
+    }
+    void FilterEditorKeyUp(TWinControl*, WORD&, TShiftState) override {}
+    bool canModify = true;
+};
+
+TEST_F(DBEditEh, AHolderFiltersKeysAndMayKeepTheEditorReadOnly) {
+    auto* e = Editor("DES");
+    auto* plain = new TPanel(form);
+    EXPECT_THROW(e->SetInplaceEditHolder(plain), Exception);
+    EXPECT_FALSE(e->InplaceMode());
+    auto* holder = new Holder(form);
+    holder->SetParent(form);
+    e->SetInplaceEditHolder(holder);
+    EXPECT_TRUE(e->InplaceMode());
+    Focus(e);
+    PressKey(VK_END);
+    TypeText("#a");
+    EXPECT_EQ(e->Text(), "Arroza");
+    holder->canModify = false;
+    e->SetReadOnly(false);
+    TypeText("b");
+    EXPECT_EQ(e->Text(), "Arroza");
+    EXPECT_TRUE(WindowReadOnly(e));
+    e->SetInplaceEditHolder(nullptr);
+    EXPECT_FALSE(e->InplaceMode());
+}
+
+} // namespace
+} // namespace tvtest
