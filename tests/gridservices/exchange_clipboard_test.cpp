@@ -87,6 +87,28 @@ TEST_F(ExchangeTest, TextPastedAtTheEndAppendsEveryLine) {
     EXPECT_EQ(Field(data, 11, "NOMBRE"), "Ñame");
 }
 
+TEST_F(ExchangeTest, TextPastedMidwayOverwritesFromTheCurrentCellThenAppends) {
+    data->Locate("CODIGO", 2, {});
+    grid->SetSelectedIndex(4);
+    PutText("nota dos\r\nnota tres\r\nnota nueva");
+    GridPasteFromClipboard(grid, false);
+    EXPECT_EQ(Field(data, 1, "NOTA"), "dice \"hola\"; adiós");
+    EXPECT_EQ(Field(data, 2, "NOTA"), "nota dos");
+    EXPECT_EQ(Field(data, 3, "NOTA"), "nota tres");
+    ASSERT_EQ(data->RecordCount(), 4);
+    data->Last();
+    EXPECT_EQ(data->FieldByName("NOTA")->AsString(), "nota nueva");
+    EXPECT_TRUE(data->FieldByName("CODIGO")->IsNull());
+
+    // Without leave to append, the surplus lines are dropped.
+    grid->SetAllowedOperations(grid->AllowedOperations() - TDBGridEhAllowedOperations{alopAppendEh});
+    data->Locate("CODIGO", 3, {});
+    PutText("última\r\nsobrante");
+    GridPasteFromClipboard(grid, false);
+    EXPECT_EQ(Field(data, 3, "NOTA"), "última");
+    EXPECT_EQ(data->RecordCount(), 4);
+}
+
 TEST_F(ExchangeTest, ATabAtTheLineEndLeavesTheLastColumnAlone) {
     TMemoryStream s;
     s.WriteString(std::string("\tx\t\r\n", 5) + '\0');
