@@ -7,6 +7,7 @@
 #include "editors/editimage.h"
 #include "editors/fielddatalink.h"
 #include "editors/mrulist.h"
+#include "editors/popuplistbox.h"
 #include "editors/variantutils.h"
 #include "framework/core/exceptions.h"
 #include "framework/data/dataset.h"
@@ -51,6 +52,8 @@ TCustomDBEditEh::TCustomDBEditEh(TComponent* owner) : TCustomMaskEdit(owner) {
     editButtons_->OnChanged = [this](TCollectionItem*) { ButtonsChanged(); };
     image_ = NewEditImage();
     mruList_ = std::make_unique<TMRUListEh>(this);
+    mruList_->OnDropDown = [this](TObject*) { MRUDropDown(); };
+    mruList_->OnCloseUp = [this](TObject*, bool accept) { MRUCloseUp(accept); };
     RefreshReadOnly();
     RefreshImageIndex();
 }
@@ -60,6 +63,8 @@ TCustomDBEditEh::~TCustomDBEditEh() {
     link_->AssignDataSource(nullptr);
     editButton_->OnChanged = nullptr;
     editButtons_->OnChanged = nullptr;
+    mruList_->OnDropDown = nullptr;
+    mruList_->OnCloseUp = nullptr;
 }
 
 std::unique_ptr<TFieldDataLinkEh> TCustomDBEditEh::NewDataLink() { return std::make_unique<TFieldDataLinkEh>(); }
@@ -363,7 +368,9 @@ void TCustomDBEditEh::KeyPress(char32_t& key) {
     if (key == 8 || key == 22 || key == 24 || key >= 32) {
         if (!readOnly_) EditCanModify();
     }
+    bool backspace = key == 8;
     TCustomMaskEdit::KeyPress(key);
+    if (backspace && mruList_->Active() && Showing() && !droppedDown_ && Text().empty()) mruList_->DropDown();
 }
 
 // --- focus ------------------------------------------------------------------
@@ -375,6 +382,7 @@ void TCustomDBEditEh::DoEnter() {
 }
 
 void TCustomDBEditEh::DoExit() {
+    if (mruDroppedDown_) MRUCloseUp(false);
     TCustomMaskEdit::DoExit(); // the mask's check, then OnExit
     try {
         link_->UpdateRecord();
@@ -408,6 +416,13 @@ void TCustomDBEditEh::WndProc(Message& msg) {
         holderIntf_->FilterEditorMessage(this, msg);
         if (msg.Result != 0) return;
     }
+    if (msg.Msg == WM_CHAR && swallowChar_ != 0) {
+        bool same = msg.WParam == swallowChar_;
+        swallowChar_ = 0;
+        if (same) return;
+    }
+    if (mruDroppedDown_ && (msg.Msg == WM_KEYDOWN || msg.Msg == WM_SYSKEYDOWN) && RouteKeyToMRUList(int(msg.WParam)))
+        return;
     TCustomMaskEdit::WndProc(msg);
 }
 
@@ -435,7 +450,10 @@ void TCustomDBEditEh::DefaultHandler(Message& msg) {
         if (InButtonArea(p)) return;
     }
     TCustomMaskEdit::DefaultHandler(msg);
-    if (textChangedByUser_) textChangedByUser_ = false;
+    if (textChangedByUser_) {
+        textChangedByUser_ = false;
+        UserTextChanged();
+    }
 }
 
 void TCustomDBEditEh::Dispatch(Message& msg) {
@@ -455,6 +473,11 @@ void TCustomDBEditEh::Dispatch(Message& msg) {
         ApplyEditRect();
         return;
     case CM_WANTSPECIALKEY:
+        if ((msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE) && mruDroppedDown_ && mruBox_ &&
+            mruBox_->ItemIndex() >= 0) {
+            msg.Result = 1;
+            return;
+        }
         TCustomMaskEdit::Dispatch(msg);
         if (msg.WParam == VK_ESCAPE && Modified()) msg.Result = 1;
         return;

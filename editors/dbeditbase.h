@@ -25,6 +25,7 @@ class TEditImageEh;
 class TField;
 class TFieldDataLinkEh;
 class TMRUListEh;
+class TMRUListboxEh;
 class TShape;
 
 using TUpdateDataEventEh = std::function<void(TObject* sender, bool& handled)>;
@@ -68,6 +69,9 @@ public:
     TEditButtonsEh* EditButtons() const { return editButtons_.get(); }
     void SetEditButtons(TEditButtonsEh* v);
     TEditImageEh* EditImage() const { return image_.get(); }
+    // The list box of recently used texts, once it dropped down.
+    TMRUListboxEh* MRUListControl() const { return mruBox_; }
+    bool MRUListDroppedDown() const { return mruDroppedDown_; }
     TMRUListEh* MRUList() const { return mruList_.get(); }
     void SetMRUList(TMRUListEh* v);
     bool Flat() const { return flat_; }
@@ -129,6 +133,12 @@ protected:
     virtual void RefreshReadOnly();
     virtual void RefreshImageIndex();
     virtual void CommitText();
+    virtual TMRUListboxEh* NewMRUListControl();
+    virtual void AcceptMRUItem(const std::string& item, bool& accept);
+    virtual void MRUListResized();
+    virtual void UserTextChanged();
+    void MRUDropDown();
+    void MRUCloseUp(bool accept);
 
     bool EditCanModify() override;
     void Reset() override;
@@ -161,6 +171,8 @@ private:
     bool RunUpdateData();
     TEditButtonEh* ButtonOfControl(int index) const;
     bool InButtonArea(win::POINT client);
+    bool RouteKeyToMRUList(int vk);
+    win::RECT FormattingRectOnScreen();
 
     std::unique_ptr<TFieldDataLinkEh> link_;
     std::unique_ptr<TEditButtonEh> editButton_;
@@ -179,6 +191,9 @@ private:
     TWinControl* holder_ = nullptr;
     IInplaceEditHolderEh* holderIntf_ = nullptr;
     bool inplaceMode_ = false;
+    TMRUListboxEh* mruBox_ = nullptr;
+    bool mruDroppedDown_ = false;
+    char32_t swallowChar_ = 0;
 };
 
 } // namespace tv

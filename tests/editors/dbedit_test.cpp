@@ -6,6 +6,9 @@
 #include "editorfixture.h"
 #include "editors/dbedit.h"
 #include "editors/fielddatalink.h"
+#include "editors/mrulist.h"
+#include "editors/popuplistbox.h"
+#include "framework/core/stringlist.h"
 #include "framework/core/exceptions.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
@@ -236,6 +239,45 @@ TEST_F(DBEditEh, EditButtonsSitAtTheRightAndFireTheirEvents) {
     e->EditButton()->SetVisible(false);
     e->EditButtons()->Clear();
     EXPECT_EQ(e->ButtonWidth(), 0);
+}
+
+TEST_F(DBEditEh, TheRecentTextsDropDownAsTheUserTypes) {
+    auto* e = Editor(nullptr);
+    e->MRUList()->SetActive(true);
+    e->MRUList()->Items()->Add("abc");
+    e->MRUList()->Items()->Add("abd");
+    e->MRUList()->Items()->Add("xyz");
+    Focus(e);
+    TypeText("AB");
+    ASSERT_TRUE(e->MRUListDroppedDown()); // not case-sensitive
+    TMRUListboxEh* box = e->MRUListControl();
+    ASSERT_EQ(box->Items()->Count(), 2);
+    EXPECT_EQ(box->ItemIndex(), -1);
+    EXPECT_EQ(e->Perform(CM_WANTSPECIALKEY, VK_RETURN), 0); // nothing chosen yet
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    EXPECT_EQ(box->ItemIndex(), 1);
+    PressKey(VK_RETURN);
+    EXPECT_FALSE(e->MRUListDroppedDown());
+    EXPECT_EQ(e->Text(), "abd");
+    // Deleting everything closes it; case-sensitive, "AB" matches nothing.
+    e->MRUList()->SetCaseSensitive(true);
+    e->SelectAll();
+    TypeText("A");
+    EXPECT_FALSE(e->MRUListDroppedDown());
+    TypeText("B");
+    EXPECT_FALSE(e->MRUListDroppedDown());
+    // What is committed joins the list; leaving closes an open list.
+    e->MRUList()->SetCaseSensitive(false);
+    Focus(other);
+    EXPECT_EQ(e->MRUList()->Items()->Count(), 4);
+    Focus(e);
+    e->SelectAll();
+    TypeText("x");
+    EXPECT_TRUE(e->MRUListDroppedDown());
+    Focus(other);
+    EXPECT_FALSE(e->MRUListDroppedDown());
+    EXPECT_EQ(e->Value().AsString(), "x");
 }
 
 class Holder : public TPanel, public IInplaceEditHolderEh {
