@@ -299,7 +299,6 @@ void TCustomDBGridEh::FooterFontChanged(TObject*) {
 }
 
 void TCustomDBGridEh::FontChanged() {
-    // The grid's own font leads its title and footer fonts while they follow it.
     ownFontChange_ = true;
     try {
         TCustomGrid::FontChanged();
@@ -912,6 +911,19 @@ void TCustomDBGridEh::DefaultHandler(Message& msg) {
 void TCustomDBGridEh::Dispatch(Message& msg) {
     if (msg.Msg == WM_DEFERREDLAYOUTEH) {
         DeferredLayout();
+        return;
+    }
+    if (msg.Msg == CM_PARENTFONTCHANGED) {
+        // While the grid takes its parent's font, the title and footer fonts
+        // follow it too; setting one of them ends that (ParentFont goes off).
+        TCustomGrid::Dispatch(msg);
+        if (ParentFont()) {
+            ownFontChange_ = true;
+            titleFont_->Assign(Font());
+            footerFont_->Assign(Font());
+            ownFontChange_ = false;
+            LayoutChanged();
+        }
         return;
     }
     TCustomGrid::Dispatch(msg);

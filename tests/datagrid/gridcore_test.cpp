@@ -182,3 +182,23 @@ TEST(DBGridEhStyle, LightenColorAndRegisteredGrids) {
 }
 
 } // namespace tvtest
+
+namespace tvtest {
+
+using namespace tv;
+
+TEST_F(DataGridTest, TitleFontFollowsTheParentsFontUntilSet) {
+    ASSERT_TRUE(grid->ParentFont());
+    form->Font()->SetSize(12);
+    EXPECT_EQ(grid->Font()->Size(), 12);
+    EXPECT_EQ(grid->TitleFont()->Size(), 12);
+    EXPECT_EQ(grid->FooterFont()->Size(), 12);
+    EXPECT_TRUE(grid->ParentFont());
+    grid->TitleFont()->SetStyle({fsBold});
+    EXPECT_FALSE(grid->ParentFont());
+    form->Font()->SetSize(14);
+    EXPECT_EQ(grid->TitleFont()->Size(), 12);
+    EXPECT_TRUE(grid->TitleFont()->Style().Contains(fsBold));
+}
+
+} // namespace tvtest
