@@ -1,0 +1,144 @@
+#include "gridservices/print/printdbgrideh.h"
+
+#include <cmath>
+
+#include "framework/core/properties.h"
+#include "framework/core/streams.h"
+#include "grid/dbgrideh.h"
+#include "gridservices/preview/previewform.h"
+#include "gridservices/print/gridprintjob.h"
+#include "gridservices/print/pagesetupdialog.h"
+
+namespace tv {
+
+const TEnumInfo TPrintDBGridEhOptionInfo{
+    "TPrintDBGridEhOption",
+    {"pghFitGridToPageWidth", "pghColored", "pghRowAutoStretch", "pghFitingByColWidths", "pghOptimalColWidths"}};
+const TEnumInfo TMeasureUnitsInfo{"TMeasureUnits", {"MM", "Inches"}};
+
+void TPrintDBGridEh::Publish(TPublisher& p) {
+    using C = TPrintDBGridEh;
+    p.Object("DBGridEh", &C::DBGridEh, &C::SetDBGridEh);
+    p.Set("Options", &C::Options, &C::SetOptions, TPrintDBGridEhOptionInfo).Stored(true);
+    p.Object("Page", &C::Page, &C::SetPage);
+    p.Object("PageFooter", &C::PageFooter, &C::SetPageFooter);
+    p.Object("PageHeader", &C::PageHeader, &C::SetPageHeader);
+    p.String("PrintFontName", &C::PrintFontName, &C::SetPrintFontName);
+    p.Object("Title", &C::Title, &C::SetTitle);
+    p.Enum("Units", &C::Units, &C::SetUnits, TMeasureUnitsInfo).Stored(true);
+    p.Event("OnAfterPrint", &C::OnAfterPrint);
+    p.Event("OnBeforePrint", &C::OnBeforePrint);
+    p.Event("OnPrinterSetupDialog", &C::OnPrinterSetupDialog);
+}
+
+TPrintDBGridEh::TPrintDBGridEh(TComponent* owner)
+    : TComponent(owner), page_(std::make_unique<TPageParams>()), pageFooter_(std::make_unique<TPageColontitle>()),
+      pageHeader_(std::make_unique<TPageColontitle>()), title_(std::make_unique<TStringList>()),
+      cellParams_(std::make_unique<TColCellParamsEh>()) {}
+
+TPrintDBGridEh::~TPrintDBGridEh() {
+    if (grid_) grid_->RemoveFreeNotification(this);
+}
+
+TStrings* TPrintDBGridEh::AfterGridText() {
+    if (!afterText_) afterText_ = std::make_unique<TStringList>();
+    return afterText_.get();
+}
+
+TStrings* TPrintDBGridEh::BeforeGridText() {
+    if (!beforeText_) beforeText_ = std::make_unique<TStringList>();
+    return beforeText_.get();
+}
+
+void TPrintDBGridEh::SetAfterGridText(TStrings* v) { AfterGridText()->Assign(v); }
+void TPrintDBGridEh::SetBeforeGridText(TStrings* v) { BeforeGridText()->Assign(v); }
+
+void TPrintDBGridEh::SetDBGridEh(TDBGridEh* grid) {
+    if (grid_ == grid) return;
+    if (grid_) grid_->RemoveFreeNotification(this);
+    grid_ = grid;
+    if (grid_) grid_->FreeNotification(this);
+}
+
+void TPrintDBGridEh::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == grid_) grid_ = nullptr;
+}
+
+void TPrintDBGridEh::SetUnits(TMeasureUnits v) {
+    if (v == units_) return;
+    if (!ComponentState().Contains(csLoading)) {
+        // Round to four decimals: Currency keeps ten-thousandths.
+        double factor = v == Inches ? 0.3937 : 2.54;
+        auto conv = [factor](Currency c) { return Currency(std::round(c.ToDouble() * factor * 10000.0) / 10000.0); };
+        page_->SetBottomMargin(conv(page_->BottomMargin()));
+        page_->SetTopMargin(conv(page_->TopMargin()));
+        page_->SetLeftMargin(conv(page_->LeftMargin()));
+        page_->SetRightMargin(conv(page_->RightMargin()));
+    }
+    units_ = v;
+}
+
+void TPrintDBGridEh::SetSubstitutionPairs(const std::vector<std::string>& values) {
+    if (!placeholders_) {
+        placeholders_ = std::make_unique<TStringList>();
+        values_ = std::make_unique<TStringList>();
+    }
+    placeholders_->Clear();
+    values_->Clear();
+    // A placeholder without its value would be replaced by nothing; it is left out.
+    for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
+        placeholders_->Add(values[i]);
+        values_->Add(values[i + 1]);
+    }
+}
+
+namespace {
+
+// The stored form of a text list: its text and a closing zero byte.
+void WriteText(TStrings* list, TStream& s) {
+    std::string bytes = list->Text();
+    bytes.push_back('\0');
+    s.Write(bytes.data(), std::int64_t(bytes.size()));
+}
+
+void ReadText(TStrings* list, TStream& s) {
+    std::string bytes = s.ReadString(s.Size() - s.Position());
+    while (!bytes.empty() && bytes.back() == '\0') bytes.pop_back();
+    list->SetText(bytes);
+}
+
+} // namespace
+
+void TPrintDBGridEh::DefineProperties(TFiler& filer) {
+    TComponent::DefineProperties(filer);
+    filer.DefineBinaryProperty(
+        "BeforeGridText_Data", [this](TStream& s) { ReadText(BeforeGridText(), s); },
+        [this](TStream& s) { WriteText(BeforeGridText(), s); }, beforeText_ && beforeText_->Count() > 0);
+    filer.DefineBinaryProperty(
+        "AfterGridText_Data", [this](TStream& s) { ReadText(AfterGridText(), s); },
+        [this](TStream& s) { WriteText(AfterGridText(), s); }, afterText_ && afterText_->Count() > 0);
+}
+
+void TPrintDBGridEh::OpenPreview() {
+    TPrinterPreview* preview = PrinterPreviewInstance();
+    if (OnPrinterSetupDialog)
+        preview->SetPrinterSetupHandler(OnPrinterSetupDialog);
+    else
+        preview->SetPrinterSetupHandler([this](TObject* s) { SetupAndPreview(s); });
+    preview->SetPrintComponent(this);
+    PrintTo(preview);
+}
+
+bool TPrintDBGridEh::PageSetup() { return RunPageSetupDialog(this); }
+
+void TPrintDBGridEh::SetupAndPreview(TObject*) {
+    if (PageSetup()) OpenPreview();
+}
+
+void TPrintDBGridEh::PrintTo(TVirtualPrinter* target) {
+    TGridPrintJob job(this, target);
+    job.Run();
+}
+
+} // namespace tv

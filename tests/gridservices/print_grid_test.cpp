@@ -1,0 +1,259 @@
+// Printing a data grid: the component's settings and their storage, jobs of
+// a few hundred records printed to a real PDF and read back with poppler's
+// tools, the same job in the preview, and the page layout's edge cases
+// (no records, a column wider than the page, fitting to the page width).
+#include <cstdio>
+#include <regex>
+#include <sstream>
+
+#include "framework/core/datetime.h"
+#include "framework/core/formwriter.h"
+#include "framework/data/clientdataset.h"
+#include "framework/data/datasource.h"
+#include "framework/data/field.h"
+#include "framework/ui/forms.h"
+#include "framework/ui/printers.h"
+#include "grid/dbgrideh.h"
+#include "grid/gridunit.h"
+#include "gridservices/preview/previewform.h"
+#include "gridservices/print/printdbgrideh.h"
+#include "platform/printer/printers.h"
+#include "previewfixture.h"
+
+namespace tvtest {
+namespace {
+
+using namespace tv;
+using tv::win::kPdfPrinterName;
+
+class GridPrintTest : public PreviewTest {
+protected:
+    void SetUp() override {
+        PreviewTest::SetUp();
+        InitializeGridUnit();
+        form = new TForm(nullptr);
+        form->SetBounds(10, 10, 640, 420);
+        data = new TClientDataSet(form);
+        data->FieldDefs().Add("CODIGO", ftInteger);
+        data->FieldDefs().Add("NOMBRE", ftString, 30);
+        data->FieldDefs().Add("PRECIO", ftFloat);
+        data->CreateDataSet();
+        source = new TDataSource(form);
+        source->SetDataSet(data);
+        grid = new TDBGridEh(form);
+        grid->SetName("Rejilla");
+        grid->SetBounds(0, 0, 600, 300);
+        grid->SetParent(form);
+        grid->SetDataSource(source);
+        form->Show();
+        printer = new TPrintDBGridEh(form);
+        printer->SetDBGridEh(grid);
+        Printer()->SetPrinterIndex(Printer()->Printers()->IndexOf(kPdfPrinterName));
+    }
+
+    void TearDown() override {
+        delete form;
+        FinalizeGridUnit();
+        PreviewTest::TearDown();
+    }
+
+    void Fill(int rows) {
+        data->DisableControls();
+        for (int i = 1; i <= rows; ++i) {
+            data->Append();
+            data->FieldByName("CODIGO")->SetAsInteger(i);
+            char name[32];
+            std::snprintf(name, sizeof name, "Producto %03d", i);
+            data->FieldByName("NOMBRE")->SetAsString(name);
+            data->FieldByName("PRECIO")->SetAsFloat(100.0 * i);
+            data->Post();
+        }
+        data->EnableControls();
+        data->First();
+    }
+
+    // Prints straight to the PDF printer and returns the file.
+    std::string PrintToPdf(const std::string& name = "rejilla.pdf") {
+        std::string file = tmp.file(name);
+        Printer()->SetOutputFile(file);
+        TVirtualPrinter direct;
+        printer->PrintTo(&direct);
+        return file;
+    }
+
+    static int Pages(const std::string& pdf) {
+        std::smatch m;
+        std::string info = PdfInfo(pdf);
+        return std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(m[1]) : -1;
+    }
+
+    // The text of each page.
+    static std::vector<std::string> PageTexts(const std::string& pdf) {
+        std::vector<std::string> pages;
+        std::stringstream all(PdfText(pdf));
+        std::string page;
+        while (std::getline(all, page, '\f')) pages.push_back(page);
+        if (!pages.empty() && pages.back().find_first_not_of(" \n") == std::string::npos) pages.pop_back();
+        return pages;
+    }
+
+    TForm* form = nullptr;
+    TClientDataSet* data = nullptr;
+    TDataSource* source = nullptr;
+    TDBGridEh* grid = nullptr;
+    TPrintDBGridEh* printer = nullptr;
+};
+
+TEST_F(GridPrintTest, NewComponentStoresUnitsAndOptionsButNotDefaultMargins) {
+    printer->SetName("PrintDBGridEh1");
+    std::string text = WriteComponentText(printer);
+    EXPECT_NE(text.find("Units = MM"), std::string::npos) << text;
+    EXPECT_NE(text.find("Options = []"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Margin"), std::string::npos) << text;
+    EXPECT_EQ(text.find("GridText_Data"), std::string::npos) << text;
+
+    printer->Page()->SetLeftMargin(Currency(1.5));
+    printer->AfterGridText()->Add("Impreso: %[Today]");
+    text = WriteComponentText(printer);
+    EXPECT_NE(text.find("Page.LeftMargin = 1.5"), std::string::npos) << text;
+    EXPECT_NE(text.find("AfterGridText_Data"), std::string::npos) << text;
+    EXPECT_EQ(text.find("BeforeGridText_Data"), std::string::npos) << text;
+}
+
+TEST_F(GridPrintTest, SwitchingUnitsConvertsTheMarginsToFourDecimals) {
+    printer->SetUnits(Inches);
+    EXPECT_EQ(printer->Page()->LeftMargin(), Currency(0.7874));
+    EXPECT_EQ(printer->Page()->BottomMargin(), Currency(0.7874));
+    printer->SetUnits(Inches);
+    EXPECT_EQ(printer->Page()->TopMargin(), Currency(0.7874));
+    printer->SetUnits(MM);
+    EXPECT_EQ(printer->Page()->RightMargin(), Currency(2));
+}
+
+TEST_F(GridPrintTest, SeveralHundredRecordsPrintInOrderWithTitlesAndHeaderOnEveryPage) {
+    Fill(300);
+    printer->PageHeader()->CenterText()->Add("Página &[Page] de &[Pages]");
+    printer->PageHeader()->LeftText()->Add("Fecha &[ShortDate]");
+    printer->PageHeader()->SetLineType(pcltDoubleLine);
+    printer->BeforeGridText()->Add("Lista de artículos");
+    printer->AfterGridText()->Add("Impreso: %[TODAY]");
+    std::string today = DateToStr(Date());
+    printer->SetSubstitutionPairs({"%[Today]", today});
+    int before = 0, after = 0;
+    printer->OnBeforePrint = [&](TObject*) { ++before; };
+    printer->OnAfterPrint = [&](TObject*) { ++after; };
+    data->MoveBy(41);
+    TBookmark current = data->GetBookmark();
+
+    std::string pdf = PrintToPdf();
+    std::string info = PdfInfo(pdf);
+    EXPECT_NE(info.find("595.276 x 841.89"), std::string::npos) << info; // A4 portrait
+    int pages = Pages(pdf);
+    ASSERT_GT(pages, 3);
+    std::vector<std::string> texts = PageTexts(pdf);
+    ASSERT_EQ(int(texts.size()), pages);
+    int next = 1;
+    for (int p = 0; p < pages; ++p) {
+        const std::string& t = texts[std::size_t(p)];
+        EXPECT_NE(t.find("CODIGO"), std::string::npos) << "page " << p + 1;
+        EXPECT_NE(t.find("NOMBRE"), std::string::npos) << "page " << p + 1;
+        EXPECT_NE(t.find("Página " + std::to_string(p + 1) + " de " + std::to_string(pages)), std::string::npos)
+            << t.substr(0, 300);
+        EXPECT_NE(t.find("Fecha " + today), std::string::npos);
+        // The records follow one another across the pages.
+        for (;;) {
+            char name[32];
+            std::snprintf(name, sizeof name, "Producto %03d", next);
+            if (t.find(name) == std::string::npos) break;
+            ++next;
+        }
+    }
+    EXPECT_EQ(next, 301);
+    EXPECT_NE(texts.front().find("Lista de artículos"), std::string::npos);
+    EXPECT_EQ(texts[1].find("Lista de artículos"), std::string::npos);
+    EXPECT_NE(texts.back().find("Producto 300"), std::string::npos);
+    EXPECT_NE(texts.back().find("Impreso: " + today), std::string::npos);
+    EXPECT_EQ(texts.back().find("%[TODAY]"), std::string::npos);
+    // The job leaves the stored texts, the record and the events as they were.
+    EXPECT_EQ(printer->AfterGridText()->Strings(0), "Impreso: %[TODAY]");
+    EXPECT_EQ(data->GetBookmark(), current);
+    EXPECT_EQ(before, 1);
+    EXPECT_EQ(after, 1);
+
+    // The same job in the preview makes as many pages.
+    TPrinterPreview* preview = PrinterPreviewInstance();
+    preview->OwnPrinter()->SetPrinterIndex(preview->OwnPrinter()->Printers()->IndexOf(kPdfPrinterName));
+    printer->OpenPreview();
+    EXPECT_EQ(preview->PageCount(), pages);
+    EXPECT_FALSE(preview->GetPrinting());
+    EXPECT_TRUE(PreviewForm()->Visible());
+}
+
+TEST_F(GridPrintTest, TheTextStartsAtTheLeftMarginFromThePapersEdge) {
+    Fill(3);
+    printer->Page()->SetLeftMargin(Currency(3)); // 3 cm = 85 points
+    std::string pdf = PrintToPdf();
+    std::string boxes = Shell("pdftotext -bbox '" + pdf + "' -");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(boxes, m, std::regex("xMin=\"([0-9.]+)\"[^>]*>CODIGO<"))) << boxes.substr(0, 500);
+    double x = std::stod(m[1]);
+    EXPECT_GT(x, 85.0);
+    EXPECT_LT(x, 92.0);
+}
+
+TEST_F(GridPrintTest, AnEmptyDatasetPrintsOnePageWithTheTitles) {
+    printer->PageFooter()->RightText()->Add("Pie de página");
+    printer->Title()->Add("Inventario");
+    std::string pdf = PrintToPdf();
+    EXPECT_EQ(Pages(pdf), 1);
+    std::string text = PdfText(pdf);
+    EXPECT_NE(text.find("CODIGO"), std::string::npos) << text;
+    EXPECT_NE(text.find("Inventario"), std::string::npos);
+    EXPECT_NE(text.find("Pie de página"), std::string::npos);
+}
+
+TEST_F(GridPrintTest, NoGridOrAClosedDatasetPrintsNothing) {
+    int before = 0;
+    printer->OnBeforePrint = [&](TObject*) { ++before; };
+    data->Close();
+    std::string pdf = PrintToPdf();
+    EXPECT_EQ(before, 0);
+    EXPECT_FALSE(Printer()->Printing());
+    printer->SetDBGridEh(nullptr);
+    printer->PrintTo(PrinterPreviewInstance());
+    EXPECT_EQ(before, 0);
+    // Freeing the grid forgets it.
+    printer->SetDBGridEh(grid);
+    delete grid;
+    grid = nullptr;
+    EXPECT_EQ(printer->DBGridEh(), nullptr);
+}
+
+TEST_F(GridPrintTest, WideGridsSplitIntoPageWideGroupsUnlessFitted) {
+    Fill(20);
+    grid->Columns()->Items(1)->SetWidth(700); // wider than the 6.3 inches of the page
+    grid->Columns()->Items(2)->SetWidth(500);
+    std::string split = PrintToPdf("partido.pdf");
+    EXPECT_EQ(Pages(split), 3);
+    std::vector<std::string> texts = PageTexts(split);
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_NE(texts[0].find("CODIGO"), std::string::npos);
+    EXPECT_NE(texts[1].find("NOMBRE"), std::string::npos);
+    EXPECT_EQ(texts[1].find("CODIGO"), std::string::npos);
+    EXPECT_NE(texts[2].find("PRECIO"), std::string::npos);
+    EXPECT_NE(texts[2].find("2000"), std::string::npos);
+
+    printer->SetOptions(TPrintDBGridEhOptions{pghFitGridToPageWidth});
+    std::string scaled = PrintToPdf("escalado.pdf");
+    EXPECT_EQ(Pages(scaled), 1);
+    std::string text = PdfText(scaled);
+    for (const char* s : {"CODIGO", "NOMBRE", "PRECIO", "Producto 020"}) EXPECT_NE(text.find(s), std::string::npos) << s;
+
+    printer->SetOptions(TPrintDBGridEhOptions{pghFitGridToPageWidth, pghFitingByColWidths});
+    std::string narrowed = PrintToPdf("estrecho.pdf");
+    EXPECT_EQ(Pages(narrowed), 1);
+    EXPECT_NE(PdfText(narrowed).find("PRECIO"), std::string::npos);
+}
+
+} // namespace
+} // namespace tvtest
