@@ -5,6 +5,7 @@
 #include "platform/window/sysmetrics.h"
 #include "skin/formanimation.h"
 #include "skin/skinmanager.h"
+#include "skin/skinpanel.h"
 
 namespace tv {
 
@@ -18,13 +19,14 @@ void InitializeSkinUnit() {
     // The name is registered, but the skin message keeps its fixed number.
     win::RegisterWindowMessage("SM_ALPHACMD");
     arrowWidth = win::GetSystemMetrics(win::SM_CXHSCROLL);
-    RegisterClasses({TsSkinManager::StaticClass(), TOutputWindow::StaticClass()});
+    RegisterClasses({TsSkinManager::StaticClass(), TOutputWindow::StaticClass(), TsPanel::StaticClass()});
 }
 
 void FinalizeSkinUnit() {
     if (started == 0 || --started != 0) return;
     UnRegisterClass(TsSkinManager::StaticClass());
     UnRegisterClass(TOutputWindow::StaticClass());
+    UnRegisterClass(TsPanel::StaticClass());
 }
 
 int SkinScrollArrowWidth() { return arrowWidth; }
