@@ -436,6 +436,9 @@ void TCustomDBEditEh::CreateWnd() {
     TCustomMaskEdit::CreateWnd();
     LayoutButtons();
     RefreshButtons();
+    imageAreaWidth_ = 0;
+    if (image_->Visible() && image_->Images())
+        imageAreaWidth_ = (image_->Width() > 0 ? image_->Width() : image_->Images()->Width()) + 4;
     RefreshImageIndex();
     ApplyEditRect();
 }
@@ -480,6 +483,9 @@ void TCustomDBEditEh::Dispatch(Message& msg) {
         }
         TCustomMaskEdit::Dispatch(msg);
         if (msg.WParam == VK_ESCAPE && Modified()) msg.Result = 1;
+        return;
+    case WM_EDITIMAGECHANGED_EH:
+        if (HandleAllocated()) RecreateWnd();
         return;
     case CM_ENABLEDCHANGED:
         TCustomMaskEdit::Dispatch(msg);
@@ -592,7 +598,10 @@ void TCustomDBEditEh::RefreshButtons() {
     }
 }
 
-void TCustomDBEditEh::TextAreaRect(RECT& r) { r.right -= buttonWidth_; }
+void TCustomDBEditEh::TextAreaRect(RECT& r) {
+    r.right -= buttonWidth_;
+    if (image_->Visible() && image_->Images()) r.left += imageAreaWidth_;
+}
 
 void TCustomDBEditEh::ApplyEditRect() {
     if (!HandleAllocated()) return;
@@ -604,8 +613,9 @@ void TCustomDBEditEh::ApplyEditRect() {
 
 bool TCustomDBEditEh::InButtonArea(POINT p) {
     RECT client = ClientRect();
-    return buttonWidth_ > 0 && p.x >= client.right - buttonWidth_ && p.x < client.right && p.y >= client.top &&
-           p.y < client.bottom;
+    if (p.y < client.top || p.y >= client.bottom) return false;
+    if (buttonWidth_ > 0 && p.x >= client.right - buttonWidth_ && p.x < client.right) return true;
+    return imageAreaWidth_ > 0 && image_->Visible() && p.x >= client.left && p.x < client.left + imageAreaWidth_;
 }
 
 void TCustomDBEditEh::ButtonControlMouseDown(TObject* sender, bool topButton, bool& autoRepeat, bool& handled) {

@@ -30,6 +30,7 @@ class TShape;
 
 using TUpdateDataEventEh = std::function<void(TObject* sender, bool& handled)>;
 using TGetImageIndexEventEh = std::function<void(TObject* sender, int& imageIndex)>;
+using TOnCheckDrawRequiredStateEventEh = std::function<void(TObject* sender, bool& drawState)>;
 
 class TCustomDBEditEh : public TCustomMaskEdit, public IPopupOwnerEh, public IInplaceEditorEh {
     TV_CLASS(TCustomDBEditEh, TCustomMaskEdit)
@@ -74,6 +75,10 @@ public:
     bool MRUListDroppedDown() const { return mruDroppedDown_; }
     TMRUListEh* MRUList() const { return mruList_.get(); }
     void SetMRUList(TMRUListEh* v);
+    // A dotted red line under an empty required field.
+    bool HighlightRequired() const { return highlightRequired_; }
+    void SetHighlightRequired(bool v);
+    int ImageAreaWidth() const { return imageAreaWidth_; }
     bool Flat() const { return flat_; }
     void SetFlat(bool v);
 
@@ -105,6 +110,7 @@ public:
     TButtonClickEventEh OnButtonClick;
     TButtonDownEventEh OnButtonDown;
     TGetImageIndexEventEh OnGetImageIndex;
+    TOnCheckDrawRequiredStateEventEh OnCheckDrawRequiredState;
 
 protected:
     virtual bool ButtonsUsable();
@@ -134,6 +140,9 @@ protected:
     virtual void RefreshImageIndex();
     virtual void CommitText();
     virtual TMRUListboxEh* NewMRUListControl();
+    virtual void DrawRequiredMark(win::HDC dc);
+    virtual void TextToPaint(std::string& text);
+    void PaintWindow(win::HDC dc) override;
     virtual void AcceptMRUItem(const std::string& item, bool& accept);
     virtual void MRUListResized();
     virtual void UserTextChanged();
@@ -188,6 +197,8 @@ private:
     bool alignmentAssigned_ = false, maskAssigned_ = false;
     TAlignment alignment_ = taLeftJustify;
     bool flat_ = false;
+    bool highlightRequired_ = false;
+    int imageAreaWidth_ = 0;
     TWinControl* holder_ = nullptr;
     IInplaceEditHolderEh* holderIntf_ = nullptr;
     bool inplaceMode_ = false;

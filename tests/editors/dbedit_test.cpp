@@ -14,8 +14,11 @@
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
 #include "framework/ui/basiccontrols.h"
+#include "framework/ui/graphics.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "platform/controls/edit.h"
+#include "platform/gdi/objects.h"
+#include "platform/gdi/shapes.h"
 #include "framework/ui/uimessages.h"
 
 namespace tvtest {
@@ -278,6 +281,61 @@ TEST_F(DBEditEh, TheRecentTextsDropDownAsTheUserTypes) {
     Focus(other);
     EXPECT_FALSE(e->MRUListDroppedDown());
     EXPECT_EQ(e->Value().AsString(), "x");
+}
+
+// Where the painted editor has dark (text) and pure red (mark) pixels.
+struct Painted {
+    int darkLeft = 0, darkRight = 0, red = 0;
+};
+
+Painted PaintOf(TDBEditEh* e) {
+    TBitmap target;
+    target.SetSize(e->Width(), e->Height());
+    HDC dc = target.Canvas()->Handle();
+    RECT all{0, 0, e->Width(), e->Height()};
+    FillRect(dc, &all, reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    e->PaintTo(dc, 0, 0);
+    Painted p;
+    // Inside the border.
+    for (int y = 3; y < e->Height() - 3; ++y)
+        for (int x = 3; x < e->Width() - 3; ++x) {
+            COLORREF c = PixelAt(dc, x, y);
+            if (c == RGB(255, 0, 0)) ++p.red;
+            else if (GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100) (x < e->Width() / 2 ? p.darkLeft : p.darkRight)++;
+        }
+    return p;
+}
+
+TEST_F(DBEditEh, ARightAlignedEditorDrawsItsTextAtTheRightUntilItIsEdited) {
+    auto* e = Editor("DES");
+    e->SetColor(clWhite);
+    e->SetAlignment(taRightJustify);
+    Painted idle = PaintOf(e);
+    EXPECT_EQ(idle.darkLeft, 0);
+    EXPECT_GT(idle.darkRight, 0);
+    Focus(e); // the edit window draws itself, at the left
+    Painted editing = PaintOf(e);
+    EXPECT_GT(editing.darkLeft, 0);
+}
+
+TEST_F(DBEditEh, AnEmptyRequiredFieldIsMarkedWhileTheRecordIsEdited) {
+    data->FieldByName("DES")->SetRequired(true);
+    auto* e = Editor("DES");
+    e->SetColor(clWhite);
+    e->SetHighlightRequired(true);
+    EXPECT_EQ(PaintOf(e).red, 0); // browsing
+    data->Append();
+    EXPECT_GT(PaintOf(e).red, 0);
+    data->FieldByName("DES")->SetAsString("Panela");
+    EXPECT_EQ(PaintOf(e).red, 0);
+    data->Cancel();
+    bool asked = false;
+    e->OnCheckDrawRequiredState = [&](TObject*, bool& draw) {
+        asked = true;
+        draw = true;
+    };
+    EXPECT_GT(PaintOf(e).red, 0);
+    EXPECT_TRUE(asked);
 }
 
 class Holder : public TPanel, public IInplaceEditHolderEh {

@@ -1,0 +1,122 @@
+// The painting of the base data-aware edit: the image, the text it draws
+// itself while it is not being edited, and the mark of an empty required field.
+#include <algorithm>
+
+#include "editors/dbeditbase.h"
+#include "editors/editimage.h"
+#include "editors/fielddatalink.h"
+#include "editors/paintutils.h"
+#include "framework/core/strutils.h"
+#include "framework/data/dataset.h"
+#include "framework/data/datasource.h"
+#include "framework/data/field.h"
+#include "framework/ui/graphics.h"
+#include "platform/controls/edit.h"
+#include "platform/gdi/clipping.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/objects.h"
+#include "platform/gdi/shapes.h"
+#include "platform/gdi/text.h"
+#include "platform/window/queue.h"
+#include "platform/window/sysmetrics.h"
+
+namespace tv {
+
+using namespace tv::win;
+
+void TCustomDBEditEh::SetHighlightRequired(bool v) {
+    if (highlightRequired_ == v) return;
+    highlightRequired_ = v;
+    Invalidate();
+}
+
+void TCustomDBEditEh::TextToPaint(std::string& text) {
+    bool designing = ComponentState().Contains(csDesigning);
+    if (designing && !DataLink()->IsLinkActive() && !IsDataIndependent()) {
+        text = Name();
+        return;
+    }
+    TField* f = Field();
+    if (ControlState().Contains(csPaintCopy) && f) {
+        text = f->DisplayText();
+        if (CharCase() == ecUpperCase) text = AnsiUpperCase(text);
+        if (CharCase() == ecLowerCase) text = AnsiLowerCase(text);
+        return;
+    }
+    text = EditText();
+}
+
+void TCustomDBEditEh::DrawRequiredMark(HDC dc) {
+    bool draw = false;
+    TFieldDataLinkEh* link = DataLink();
+    if (highlightRequired_ && link->IsLinkActive()) {
+        if (IsDataIndependent()) {
+            draw = link->UnboundValue().IsNull() || Text().empty();
+        } else if (TField* f = Field()) {
+            TDataSet* ds = f->DataSet();
+            bool editing = ds && (ds->State() == dsEdit || ds->State() == dsInsert);
+            draw = editing && f->Required() && f->IsNull();
+        }
+    }
+    if (OnCheckDrawRequiredState) OnCheckDrawRequiredState(this, draw);
+    if (!draw) return;
+    RECT area = ClientRect();
+    int y = area.bottom - 1;
+    TextAreaRect(area);
+    HPEN pen = CreatePen(PS_DOT, 1, RGB(255, 0, 0));
+    HGDIOBJ old = SelectObject(dc, pen);
+    MoveToEx(dc, area.left + 2, y, nullptr);
+    LineTo(dc, area.right - 3, y);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
+void TCustomDBEditEh::PaintWindow(HDC dc) {
+    RECT client = ClientRect();
+    if (image_->Visible() && image_->Images() && image_->ImageIndex() >= 0) {
+        RECT r{client.left + 2, client.top + 1, client.left + imageAreaWidth_ - 2, client.bottom - 1};
+        PaintImageListImage(dc, r, image_->Images(), image_->ImageIndex(), false);
+    }
+    TAlignment align = Alignment();
+    bool copy = ControlState().Contains(csPaintCopy);
+    bool designView = ComponentState().Contains(csDesigning) && !IsDataIndependent() && !Field();
+    if ((align == taLeftJustify || focused_) && !copy && !designView) {
+        TCustomMaskEdit::PaintWindow(dc);
+        DrawRequiredMark(dc);
+        return;
+    }
+    HBRUSH back = CreateSolidBrush(ColorToRGB(Color()));
+    FillRect(dc, &client, back);
+    DeleteObject(back);
+    if (!Ctl3D() && BorderStyle() == bsSingle) {
+        HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME));
+        FrameRect(dc, &client, frame);
+        DeleteObject(frame);
+    }
+    std::string text;
+    TextToPaint(text);
+    if (PasswordChar() != 0) {
+        std::u32string masked(Utf8ToUtf32(text).size(), PasswordChar());
+        text = Utf32ToUtf8(masked);
+    }
+    HGDIOBJ oldFont = SelectObject(dc, Font()->Handle());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, Enabled() ? ColorToRGB(Font()->Color()) : GetSysColor(COLOR_GRAYTEXT));
+    int margin = (BorderStyle() == bsSingle ? 1 : 0);
+    if (HandleAllocated()) margin += LOWORD(SendMessage(Handle(), EM_GETMARGINS, 0, 0));
+    RECT area = client;
+    TextAreaRect(area);
+    SIZE extent{};
+    GetTextExtentPoint32(dc, text, &extent);
+    int x = area.left + margin;
+    if (align == taRightJustify) x = area.right - extent.cx - margin;
+    if (align == taCenter) x = (area.right - extent.cx) / 2;
+    int saved = SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    TextOut(dc, x, client.top + margin, text);
+    RestoreDC(dc, saved);
+    SelectObject(dc, oldFont);
+    DrawRequiredMark(dc);
+}
+
+} // namespace tv
