@@ -16,6 +16,8 @@
 #include "framework/data/sql/sqlconnection.h"
 #include "framework/data/sql/sqlquery.h"
 #include "framework/ui/application.h"
+#include "skin/internalskins.h"
+#include "skin/skinmanager.h"
 
 namespace tv::app {
 
@@ -120,6 +122,12 @@ void Tfdm::Loaded() {
     QNomtipo = componente<TSQLQuery>(this, "QNomtipo");
     QNumerodoc = componente<TSQLQuery>(this, "QNumerodoc");
     QValida = componente<TSQLQuery>(this, "QValida");
+
+    // The internal skins travel as a resource of the build, not inside this
+    // module's definition, so the manager is switched on once they are in.
+    sSkinManager1 = componente<TsSkinManager>(this, "sSkinManager1");
+    LoadInternalSkins(sSkinManager1->InternalSkins());
+    sSkinManager1->SetActive(true);
 }
 
 void Tfdm::DataModuleCreate(TObject*) {
@@ -130,6 +138,27 @@ void Tfdm::DataModuleCreate(TObject*) {
     tamano_paquete = 1000;
     if (Application)
         Application->OnException = [this](TObject* sender, Exception& e) { ENoManejada(sender, e); };
+    tono_modulo();
+}
+
+void Tfdm::tono_modulo() {
+    struct Tono {
+        const char* modulo;
+        int matiz, saturacion;
+    };
+    static constexpr Tono tonos[] = {{"INVENTARIO", 220, 50},  {"FACTURACION", 0, 0},   {"COMPRAS", 80, 0},
+                                     {"CARTERA", 200, 40},     {"C. X PAGAR", 160, 0},  {"CONTABILIDAD", 40, 0},
+                                     {"TESORERIA", 250, 0}};
+    if (!sSkinManager1) return;
+    for (const Tono& t : tonos)
+        if (modulo == t.modulo) {
+            sSkinManager1->SetHueOffset(t.matiz);
+            sSkinManager1->SetSaturation(t.saturacion);
+        }
+}
+
+TColor Tfdm::color_solicitando() const {
+    return sSkinManager1 ? sSkinManager1->GetGlobalColor() : TColor(ColorToRGB(clBtnFace));
 }
 
 void Tfdm::ConfigurarProviders(TComponent* raiz) {

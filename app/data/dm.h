@@ -24,6 +24,7 @@ class TField;
 class TSQLConnection;
 class TSQLQuery;
 class TSQLTable;
+class TsSkinManager;
 } // namespace tv
 
 namespace tv::app {
@@ -56,6 +57,7 @@ public:
     TSQLQuery* QNomtipo = nullptr;
     TSQLQuery* QNumerodoc = nullptr;
     TSQLQuery* QValida = nullptr;
+    TsSkinManager* sSkinManager1 = nullptr;  // the application's skin
 
     // --- user context ---
     std::string modulo;
@@ -83,6 +85,11 @@ public:
     void mostrar_alerta(const std::string& texto);
     void mostrar_mensaje(TObject* sender, Variant& owner_data);
     void quitar_mensaje(TObject* sender, Variant& owner_data);
+    // The status bar's colour while rows are fetched: the skin's global colour.
+    TColor color_solicitando() const;
+    // Tints the skin with the hue offset and saturation of `modulo`'s
+    // business module; a module without an entry leaves the skin as it is.
+    void tono_modulo();
 
     // --- settings ---
     void cargue_configuracion();

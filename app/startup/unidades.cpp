@@ -22,15 +22,18 @@
 #include "framework/data/sql/sqltable.h"
 #include "i18n/gnugettext.h"
 #include "serial/comunit.h"
+#include "skin/skinmanager.h"
+#include "skin/skinunit.h"
 
 namespace tv::app {
 
 void registre_unidades() {
+    RegisterUnit("skins", urSkinning, &InitializeSkinUnit, &FinalizeSkinUnit);
     RegisterUnit("translation", urTranslation, &InitializeTranslation, &FinalizeTranslation);
     RegisterUnit("serial_port", urSerialPort, &InitializeComPortUnit, &FinalizeComPortUnit);
     RegisterClasses({TSQLConnection::StaticClass(), TSQLQuery::StaticClass(), TSQLStoredProc::StaticClass(),
                      TSQLTable::StaticClass(), TDataSetProvider::StaticClass(), TClientDataSet::StaticClass(),
-                     TDataSource::StaticClass()});
+                     TDataSource::StaticClass(), TsSkinManager::StaticClass()});
     RegisterClasses({Tfdm::StaticClass(), TfdmArt::StaticClass(), Tfdmbnc::StaticClass(), Tfdmcar::StaticClass(),
                      Tfdmcja::StaticClass(), Tfdmcmp::StaticClass(), Tfdmcnt::StaticClass(), Tfdmcxp::StaticClass(),
                      Tfdmfact::StaticClass(), TfdmInv::StaticClass(), Tfdmter::StaticClass()});

@@ -1,6 +1,6 @@
 #pragma once
 // The program's units, registered explicitly so that the linker keeps them:
-// the translation and serial-port units in their start-up order, and the
+// the skinning, translation and serial-port units in their start-up order, and the
 // classes the stored definitions of the data modules name.
 namespace tv::app {
 

@@ -234,8 +234,7 @@ void Tfprincipal::SetAvisoBarra(TAvisoBarra aviso) {
     case TAvisoBarra::abNinguno: StatusBar1->SetColor(clBtnFace); break;
     case TAvisoBarra::abAdvertencia: StatusBar1->SetColor(clRed); break;
     case TAvisoBarra::abRecordatorio: StatusBar1->SetColor(clSkyBlue); break;
-    // Without a skin manager the fetch message takes the skin's neutral colour.
-    case TAvisoBarra::abSolicitando: StatusBar1->SetColor(clInfoBk); break;
+    case TAvisoBarra::abSolicitando: StatusBar1->SetColor(fdm ? fdm->color_solicitando() : clBtnFace); break;
     }
 }
 

@@ -66,4 +66,21 @@ object fdm: Tfdm
   end
   object QValida: TSQLQuery
   end
+  object sSkinManager1: TsSkinManager
+    AnimEffects.FormShow.Active = False
+    AnimEffects.FormShow.Time = 200
+    AnimEffects.PageChange.Active = False
+    AnimEffects.SkinChanging.Active = False
+    AnimEffects.SkinChanging.Time = 200
+    Active = False
+    MenuSupport.IcoLineSkin = 'ICOLINE'
+    MenuSupport.ExtraLineFont.Charset = 1
+    MenuSupport.ExtraLineFont.Color = clWindowText
+    MenuSupport.ExtraLineFont.Height = -11
+    MenuSupport.ExtraLineFont.Name = 'MS Sans Serif'
+    MenuSupport.ExtraLineFont.Style = []
+    SkinDirectory = '..\Skins'
+    SkinName = 'Sereno'
+    SkinInfo = '5'
+  end
 end
