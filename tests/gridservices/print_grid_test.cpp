@@ -16,7 +16,11 @@
 #include "grid/dbgrideh.h"
 #include "grid/gridunit.h"
 #include "gridservices/preview/previewform.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/sysformat.h"
+#include "gridservices/print/pagesetupdialog.h"
 #include "gridservices/print/printdbgrideh.h"
+#include "platform/backend/headless.h"
 #include "platform/printer/printers.h"
 #include "previewfixture.h"
 
@@ -25,6 +29,7 @@ namespace {
 
 using namespace tv;
 using tv::win::kPdfPrinterName;
+using tv::win::ScriptStep;
 
 class GridPrintTest : public PreviewTest {
 protected:
@@ -57,14 +62,14 @@ protected:
         PreviewTest::TearDown();
     }
 
-    void Fill(int rows) {
+    void Fill(int rows, const char* sameName = nullptr) {
         data->DisableControls();
         for (int i = 1; i <= rows; ++i) {
             data->Append();
             data->FieldByName("CODIGO")->SetAsInteger(i);
             char name[32];
             std::snprintf(name, sizeof name, "Producto %03d", i);
-            data->FieldByName("NOMBRE")->SetAsString(name);
+            data->FieldByName("NOMBRE")->SetAsString(sameName ? sameName : name);
             data->FieldByName("PRECIO")->SetAsFloat(100.0 * i);
             data->Post();
         }
@@ -253,6 +258,94 @@ TEST_F(GridPrintTest, WideGridsSplitIntoPageWideGroupsUnlessFitted) {
     std::string narrowed = PrintToPdf("estrecho.pdf");
     EXPECT_EQ(Pages(narrowed), 1);
     EXPECT_NE(PdfText(narrowed).find("PRECIO"), std::string::npos);
+}
+
+
+TEST_F(GridPrintTest, FootersAddUpThePrintedRecordsAndDuplicatesShowOncePerPage) {
+    Fill(120, "Igual");
+    grid->SetFooterRowCount(1);
+    grid->Columns()->Items(0)->Footer()->SetValueType(fvtCount);
+    grid->Columns()->Items(2)->Footer()->SetValueType(fvtSum);
+    grid->Columns()->Items(1)->SetHideDuplicates(true);
+    std::string pdf = PrintToPdf();
+    std::vector<std::string> texts = PageTexts(pdf);
+    ASSERT_GT(texts.size(), 1u);
+    for (const std::string& t : texts) {
+        std::size_t first = t.find("Igual");
+        ASSERT_NE(first, std::string::npos);
+        EXPECT_EQ(t.find("Igual", first + 1), std::string::npos) << t;
+    }
+    std::regex footer("\\n\\s*120\\s+726000\\s*\\n");
+    EXPECT_TRUE(std::regex_search(texts.back(), footer)) << texts.back();
+}
+
+TEST_F(GridPrintTest, OnlyTheSelectedRecordsPrintInDatasetOrder) {
+    Fill(30);
+    TBookmarkListEh& rows = grid->SelectedRows();
+    for (int n : {17, 4, 25}) {
+        data->First();
+        data->MoveBy(n - 1);
+        rows.Add(data->GetBookmark());
+    }
+    grid->Selection().SetSelectionType(gstRecordBookmarks);
+    data->First();
+    std::string text = PdfText(PrintToPdf());
+    std::size_t a = text.find("Producto 004"), b = text.find("Producto 017"), c = text.find("Producto 025");
+    ASSERT_NE(a, std::string::npos);
+    ASSERT_NE(b, std::string::npos);
+    ASSERT_NE(c, std::string::npos);
+    EXPECT_LT(a, b);
+    EXPECT_LT(b, c);
+    EXPECT_EQ(text.find("Producto 001"), std::string::npos);
+    EXPECT_EQ(text.find("Producto 018"), std::string::npos);
+}
+
+TEST_F(GridPrintTest, StopInThePreviewEndsTheJobKeepingThePagesMade) {
+    Fill(300);
+    TPrinterPreview* preview = PrinterPreviewInstance();
+    int cells = 0, after = 0;
+    // The user presses Stop while the third page is being printed.
+    grid->OnGetCellParams = [&](TObject*, TColumnEh*, TFont*, TColor&, TGridDrawState) {
+        if (preview->GetPageNumber() == 3 && ++cells == 5) preview->Abort();
+    };
+    printer->OnAfterPrint = [&](TObject*) { ++after; };
+    printer->OpenPreview();
+    EXPECT_EQ(preview->PageCount(), 3);
+    EXPECT_FALSE(preview->GetPrinting());
+    EXPECT_EQ(after, 1);
+}
+
+TEST_F(GridPrintTest, PageSetupStoresTheDialogsValuesOnlyWhenConfirmed) {
+    std::string oneAndHalf = FloatToStr(1.5);
+    ScriptStep([&] {
+        TfPrnDBGridEhSetupDialog* d = PageSetupDialog();
+        EXPECT_EQ(d->seLeftMargin->Text(), "2");
+        d->seLeftMargin->SetText(oneAndHalf);
+        d->cbFitWidthToPage->SetChecked(true);
+        d->rgFitingType->SetItemIndex(1);
+        d->ePrintFont->SetText("DejaVu Sans");
+        d->bOk->Click();
+    });
+    EXPECT_TRUE(printer->PageSetup());
+    EXPECT_EQ(printer->Page()->LeftMargin(), Currency(1.5));
+    EXPECT_EQ(printer->Options(), (TPrintDBGridEhOptions{pghFitGridToPageWidth, pghFitingByColWidths}));
+    EXPECT_EQ(printer->PrintFontName(), "DejaVu Sans");
+
+    ScriptStep([] {
+        PageSetupDialog()->seRightMargin->SetText("9");
+        PageSetupDialog()->bCancel->Click();
+    });
+    EXPECT_FALSE(printer->PageSetup());
+    EXPECT_EQ(printer->Page()->RightMargin(), Currency(2));
+
+    // A margin that is not a number stops at the conversion, storing nothing.
+    ScriptStep([] {
+        PageSetupDialog()->seUpMargin->SetText("dos");
+        PageSetupDialog()->bOk->Click();
+    });
+    EXPECT_THROW(printer->PageSetup(), Exception);
+    EXPECT_EQ(printer->Page()->TopMargin(), Currency(2));
+    EXPECT_EQ(printer->Page()->LeftMargin(), Currency(1.5));
 }
 
 } // namespace
