@@ -23,6 +23,11 @@ void TDBEditEh::Publish(TPublisher& p) {
     p.String("Text", &TDBEditEh::Text, &TDBEditEh::SetText).Stored(&TDBEditEh::IsTextStored);
     p.String("EditMask", &TDBEditEh::EditMask, &TDBEditEh::SetEditMask).Stored(&TDBEditEh::EditMaskAssigned);
     p.Boolean("ReadOnly", &TDBEditEh::ReadOnly, &TDBEditEh::SetReadOnly).Default(false);
+    p.Boolean("HighlightRequired", &TDBEditEh::HighlightRequired, &TDBEditEh::SetHighlightRequired).Default(false);
+    p.Boolean("Tooltips", &TDBEditEh::Tooltips, &TDBEditEh::SetTooltips).Default(false);
+    p.Boolean("ShowHint", &TDBEditEh::ShowHint, &TDBEditEh::SetShowHint).Default(false);
+    p.Enum("Alignment", &TDBEditEh::Alignment, &TDBEditEh::SetAlignment, TAlignmentInfo)
+        .Stored(&TDBEditEh::AlignmentAssigned);
     p.Boolean("Flat", &TDBEditEh::Flat, &TDBEditEh::SetFlat).Default(false);
     p.Object("EditButton", &TDBEditEh::EditButton, &TDBEditEh::SetEditButton);
     p.Collection("EditButtons", &TDBEditEh::EditButtons, &TDBEditEh::SetEditButtons);
@@ -31,6 +36,7 @@ void TDBEditEh::Publish(TPublisher& p) {
     p.Event("OnUpdateData", &TDBEditEh::OnUpdateData);
     p.Event("OnButtonClick", &TDBEditEh::OnButtonClick);
     p.Event("OnButtonDown", &TDBEditEh::OnButtonDown);
+    p.Event("OnCheckDrawRequiredState", &TDBEditEh::OnCheckDrawRequiredState);
     p.Event("OnGetImageIndex", &TDBEditEh::OnGetImageIndex);
     p.Event("OnChange", &TDBEditEh::OnChange);
 }

@@ -8,6 +8,7 @@
 #include "editors/fielddatalink.h"
 #include "editors/mrulist.h"
 #include "editors/popuplistbox.h"
+#include "editors/tooltipswindow.h"
 #include "editors/variantutils.h"
 #include "framework/core/exceptions.h"
 #include "framework/data/dataset.h"
@@ -484,6 +485,22 @@ void TCustomDBEditEh::Dispatch(Message& msg) {
         TCustomMaskEdit::Dispatch(msg);
         if (msg.WParam == VK_ESCAPE && Modified()) msg.Result = 1;
         return;
+    case CM_HINTSHOW: {
+        auto* info = reinterpret_cast<THintInfo*>(msg.LParam);
+        if (tooltips_ && !TextFits()) {
+            info->HintStr = Text();
+            info->HintWindowClass = TToolTipsWindow::StaticClass();
+            info->HintPos = Parent() ? Parent()->ClientToScreen({Left(), Top() + Height()}) : ClientToScreen({0, Height()});
+            info->HintData = Font();
+            msg.Result = 0;
+            return;
+        }
+        if (!ownShowHint_) {
+            msg.Result = 1;
+            return;
+        }
+        break;
+    }
     case WM_EDITIMAGECHANGED_EH:
         if (HandleAllocated()) RecreateWnd();
         return;

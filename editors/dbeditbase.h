@@ -56,6 +56,7 @@ public:
     void SetReadOnly(bool v);
     TAlignment Alignment() { return alignmentAssigned_ ? alignment_ : FieldAlignment(); }
     void SetAlignment(TAlignment v);
+    bool AlignmentAssigned() const { return alignmentAssigned_; }
     const std::string& EditMask() const { return TCustomMaskEdit::EditMask(); }
     void SetEditMask(const std::string& v);
     bool EditMaskAssigned() const { return maskAssigned_; }
@@ -79,6 +80,13 @@ public:
     bool HighlightRequired() const { return highlightRequired_; }
     void SetHighlightRequired(bool v);
     int ImageAreaWidth() const { return imageAreaWidth_; }
+    // A tip with the whole text when it does not fit the box.
+    bool Tooltips() const { return tooltips_; }
+    void SetTooltips(bool v);
+    // The editor's own hint setting; the framework's follows it or Tooltips.
+    bool ShowHint() const { return ownShowHint_; }
+    void SetShowHint(bool v);
+    bool TextFits();
     bool Flat() const { return flat_; }
     void SetFlat(bool v);
 
@@ -138,6 +146,7 @@ protected:
     virtual void AssignValue(const Variant& value);
     virtual void RefreshReadOnly();
     virtual void RefreshImageIndex();
+    virtual void RefreshShowHint();
     virtual void CommitText();
     virtual TMRUListboxEh* NewMRUListControl();
     virtual void DrawRequiredMark(win::HDC dc);
@@ -198,6 +207,7 @@ private:
     TAlignment alignment_ = taLeftJustify;
     bool flat_ = false;
     bool highlightRequired_ = false;
+    bool tooltips_ = false, ownShowHint_ = false;
     int imageAreaWidth_ = 0;
     TWinControl* holder_ = nullptr;
     IInplaceEditHolderEh* holderIntf_ = nullptr;

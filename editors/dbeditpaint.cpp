@@ -11,6 +11,7 @@
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
 #include "framework/ui/graphics.h"
+#include "framework/ui/hintwindow.h"
 #include "platform/controls/edit.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
@@ -117,6 +118,31 @@ void TCustomDBEditEh::PaintWindow(HDC dc) {
     RestoreDC(dc, saved);
     SelectObject(dc, oldFont);
     DrawRequiredMark(dc);
+}
+
+void TCustomDBEditEh::SetTooltips(bool v) {
+    tooltips_ = v;
+    RefreshShowHint();
+}
+
+void TCustomDBEditEh::SetShowHint(bool v) {
+    ownShowHint_ = v;
+    RefreshShowHint();
+}
+
+void TCustomDBEditEh::RefreshShowHint() { TControl::SetShowHint(tooltips_ || ownShowHint_); }
+
+bool TCustomDBEditEh::TextFits() {
+    RECT area = ClientRect();
+    TextAreaRect(area);
+    int width = std::max(1, int(area.right - area.left));
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, Font()->Handle());
+    RECT r{0, 0, width, 0};
+    DrawText(dc, Text(), &r, DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return r.right - r.left <= width - 2 && r.bottom - r.top <= area.bottom - area.top;
 }
 
 } // namespace tv

@@ -8,6 +8,7 @@
 #include "editors/fielddatalink.h"
 #include "editors/mrulist.h"
 #include "editors/popuplistbox.h"
+#include "editors/tooltipswindow.h"
 #include "framework/core/stringlist.h"
 #include "framework/core/exceptions.h"
 #include "framework/data/clientdataset.h"
@@ -336,6 +337,31 @@ TEST_F(DBEditEh, AnEmptyRequiredFieldIsMarkedWhileTheRecordIsEdited) {
     };
     EXPECT_GT(PaintOf(e).red, 0);
     EXPECT_TRUE(asked);
+}
+
+TEST_F(DBEditEh, ATextTooLongForTheBoxShowsAsATipBelowTheEditor) {
+    auto* e = Editor(nullptr);
+    e->SetTooltips(true);
+    EXPECT_TRUE(e->TControl::ShowHint());
+    auto ask = [&](THintInfo& info) { return e->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)); };
+    e->SetText("corto");
+    THintInfo info;
+    EXPECT_NE(ask(info), 0); // fits: no tip, and no hint of its own
+    e->SetText("Arroz blanco de grano largo en bolsa de quinientos gramos");
+    THintInfo tip;
+    EXPECT_EQ(ask(tip), 0);
+    EXPECT_EQ(tip.HintStr, e->Text());
+    EXPECT_EQ(tip.HintWindowClass, TToolTipsWindow::StaticClass());
+    POINT corner = form->ClientToScreen({e->Left(), e->Top() + e->Height()});
+    EXPECT_EQ(tip.HintPos.x, corner.x);
+    EXPECT_EQ(tip.HintPos.y, corner.y);
+    EXPECT_EQ(tip.HintData, e->Font());
+    // The tip window measures in the editor's font.
+    e->Font()->SetSize(20);
+    TToolTipsWindow window(nullptr);
+    RECT big = window.CalcHintRect(1000, "Arroz", e->Font());
+    EXPECT_EQ(window.Font()->Size(), 20);
+    EXPECT_GT(big.bottom - big.top, 20);
 }
 
 class Holder : public TPanel, public IInplaceEditHolderEh {
