@@ -725,6 +725,9 @@ std::string TCustomDBGridEh::GetFooterValue(int row, TColumnEh* column) {
         TField* field = ds && ds->Active() ? ds->FindField(f->FieldName().empty() ? column->FieldName() : f->FieldName()) : nullptr;
         return field ? field->DisplayText() : std::string();
     }
+    case fvtSum:
+    case fvtAvg:
+    case fvtCount: return sumList_->FooterValueText(f, column);
     default: return {};
     }
 }

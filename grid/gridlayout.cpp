@@ -118,6 +118,8 @@ void TCustomDBGridEh::RebuildSortMarkedList() {
 
 void TCustomDBGridEh::InternalLayout() {
     if (GridLoading() || !columns_) return;
+    // Columns and footers may have changed: the sum list keeps one sum per footer that needs it.
+    sumList_->SyncFooterSums();
     ++layoutCount_;
     if (HandleAllocated()) KillMessage(WindowHandle(), WM_DEFERREDLAYOUTEH);
     struct PaintLock {

@@ -11,6 +11,8 @@
 #include "grid/dbgrideh.h"
 #include "grid/columninterceptors.h"
 #include "grid/gridstyle.h"
+#include "grid/cdsfeatures.h"
+#include "grid/datasetfeatures.h"
 #include "grid/griddataservice.h"
 #include "grid/platformwrappers.h"
 
@@ -78,6 +80,9 @@ void InitializeGridUnit() {
     RegisterClasses({TDBGridEh::StaticClass(), TDBGridColumnEh::StaticClass()});
     SetDBGridEhDefaultStyle(new TDBGridEhStyle());
     SetDBGridEhDataService(new TDBGridEhDataService());
+    // The registry first, then the client dataset's strategy in it.
+    InitializeDatasetFeatures();
+    InitializeClientDataSetFeatures();
 
     gSortIndexFont = std::make_unique<TFont>();
     if (auto down = LoadNamed("DBSMDOWNEH")) gSortIndexFont->SetHeight(1 - down->Height());

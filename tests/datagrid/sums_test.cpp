@@ -293,6 +293,25 @@ TEST_F(FooterTest, SumAverageAndCountFootersShowFormattedValues) {
     EXPECT_EQ(sums->FooterValueText(avg, precio), "1500,5");
 }
 
+TEST_F(FooterTest, TheGridsFootersShowTheSumsItsLayoutAsksFor) {
+    Fill(3);
+    grid->SetDataSource(source);
+    grid->SetFooterRowCount(1);
+    grid->SumList()->SetActive(true);
+    TColumnEh* precio = Col(2);
+    precio->Footer()->SetValueType(fvtSum);
+    precio->Footer()->SetDisplayFormat("#,##0.00");
+    Col(0)->Footer()->SetValueType(fvtCount);
+    grid->LayoutChanged(); // the layout brings the sum list in line with the footers
+    EXPECT_EQ(grid->GetFooterValue(0, precio), "6.001,50");
+    EXPECT_EQ(grid->GetFooterValue(0, Col(0)), "3");
+    data->First();
+    data->Edit();
+    data->FieldByName("PRECIO")->SetAsFloat(10);
+    data->Post();
+    EXPECT_EQ(grid->GetFooterValue(0, precio), "5.011,00");
+}
+
 } // namespace
 
 namespace {
