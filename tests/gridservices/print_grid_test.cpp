@@ -348,5 +348,33 @@ TEST_F(GridPrintTest, PageSetupStoresTheDialogsValuesOnlyWhenConfirmed) {
     EXPECT_EQ(printer->Page()->LeftMargin(), Currency(1.5));
 }
 
+
+TEST_F(GridPrintTest, MultiLevelTitlesPrintTheirUpperLevelOnEveryPage) {
+    Fill(150);
+    grid->Columns()->Items(0)->Title()->SetCaption("Artículo|Código");
+    grid->Columns()->Items(1)->Title()->SetCaption("Artículo|Descripción");
+    grid->Columns()->Items(2)->Title()->SetCaption("Valor");
+    grid->SetUseMultiTitle(true);
+    std::vector<std::string> texts = PageTexts(PrintToPdf());
+    ASSERT_GT(texts.size(), 1u);
+    for (const std::string& t : texts) {
+        std::size_t upper = t.find("Artículo"), code = t.find("Código"), name = t.find("Descripción");
+        ASSERT_NE(upper, std::string::npos) << t.substr(0, 400);
+        ASSERT_NE(code, std::string::npos);
+        ASSERT_NE(name, std::string::npos);
+        EXPECT_LT(upper, code); // the upper level above its columns
+        EXPECT_NE(t.find("Valor"), std::string::npos);
+    }
+}
+
+TEST_F(GridPrintTest, PageMacrosIgnoreCaseAndAnEscapedOneStaysAsWritten) {
+    Fill(5);
+    printer->PageFooter()->LeftText()->Add("hoja &[page] de &[Pages]");
+    printer->PageFooter()->RightText()->Add("macro &&[Pages]");
+    std::string text = PdfText(PrintToPdf());
+    EXPECT_NE(text.find("hoja 1 de 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("macro &&[Pages]"), std::string::npos) << text;
+}
+
 } // namespace
 } // namespace tvtest
