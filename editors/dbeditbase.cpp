@@ -23,6 +23,11 @@
 #include "platform/window/input.h"
 #include "platform/window/queue.h"
 #include "platform/window/sysmetrics.h"
+#include "platform/window/paint.h"
+#include "platform/gdi/edges.h"
+#include "platform/gdi/objects.h"
+#include "platform/gdi/shapes.h"
+#include "framework/ui/uimessages.h"
 
 namespace tv {
 
@@ -120,6 +125,7 @@ void TCustomDBEditEh::Loaded() {
     TCustomMaskEdit::Loaded();
     ClearFieldMaxLength();
     if (ComponentState().Contains(csDesigning)) Reload();
+    RefreshBorder();
 }
 
 void TCustomDBEditEh::Notification(TComponent* component, TOperation operation) {
@@ -435,6 +441,9 @@ void TCustomDBEditEh::CreateParams(TCreateParams& params) {
 
 void TCustomDBEditEh::CreateWnd() {
     TCustomMaskEdit::CreateWnd();
+    bool wasActive = borderActive_;
+    borderActive_ = false;
+    if (wasActive || Focused()) RefreshBorder();
     LayoutButtons();
     RefreshButtons();
     imageAreaWidth_ = 0;
@@ -501,6 +510,23 @@ void TCustomDBEditEh::Dispatch(Message& msg) {
         }
         break;
     }
+    case CM_MOUSEENTER: case CM_MOUSELEAVE:
+        mouseAbove_ = msg.Msg == CM_MOUSEENTER;
+        TCustomMaskEdit::Dispatch(msg);
+        RefreshBorder();
+        return;
+    case WM_SETFOCUS: case WM_KILLFOCUS: {
+        bool gaining = msg.Msg == WM_SETFOCUS;
+        TCustomMaskEdit::Dispatch(msg);
+        RefreshBorder(gaining ? 1 : 0);
+        return;
+    }
+    case WM_NCPAINT:
+        if (flat_ && Ctl3D() && BorderStyle() == bsSingle) {
+            PaintFlatBorder();
+            return;
+        }
+        break;
     case WM_EDITIMAGECHANGED_EH:
         if (HandleAllocated()) RecreateWnd();
         return;
@@ -523,7 +549,39 @@ void TCustomDBEditEh::SetMRUList(TMRUListEh* v) { mruList_->Assign(v); }
 void TCustomDBEditEh::SetFlat(bool v) {
     if (flat_ == v) return;
     flat_ = v;
-    ButtonsChanged();
+    if (HandleAllocated()) RecreateWnd();
+}
+
+void TCustomDBEditEh::SetAlwaysShowBorder(bool v) {
+    if (alwaysShowBorder_ == v) return;
+    alwaysShowBorder_ = v;
+    RefreshBorder();
+}
+
+void TCustomDBEditEh::RefreshBorder(int focus) {
+    if (ComponentState().Contains(csLoading)) return;
+    bool hasFocus = focus >= 0 ? focus == 1 : HandleAllocated() && GetFocus() == Handle();
+    bool active = ComponentState().Contains(csDesigning) || hasFocus || mouseAbove_ || alwaysShowBorder_;
+    if (active == borderActive_) return;
+    borderActive_ = active;
+    if (flat_ && Ctl3D() && BorderStyle() == bsSingle && HandleAllocated()) PaintFlatBorder();
+    RefreshButtons();
+}
+
+void TCustomDBEditEh::PaintFlatBorder() {
+    if (!HandleAllocated()) return;
+    HDC dc = GetWindowDC(Handle());
+    RECT r{0, 0, Width(), Height()};
+    HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    if (borderActive_) {
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+    } else {
+        FrameRect(dc, &r, face);
+    }
+    RECT inner{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+    FrameRect(dc, &inner, face);
+    DeleteObject(face);
+    ReleaseDC(Handle(), dc);
 }
 
 TEditButtonEh* TCustomDBEditEh::ButtonOfControl(int index) const {
@@ -610,8 +668,8 @@ void TCustomDBEditEh::RefreshButtons() {
     bool usable = ButtonsUsable();
     for (ButtonPair& p : buttons_) {
         p.control->SetEnabled(usable);
-        p.control->SetActive(Focused());
-        p.separator->Pen()->SetColor(Focused() ? clBtnFace : Color());
+        p.control->SetActive(borderActive_);
+        p.separator->Pen()->SetColor(borderActive_ ? clBtnFace : Color());
     }
 }
 

@@ -87,6 +87,10 @@ public:
     bool ShowHint() const { return ownShowHint_; }
     void SetShowHint(bool v);
     bool TextFits();
+    // The flat border is drawn active while hot, focused or always.
+    bool AlwaysShowBorder() const { return alwaysShowBorder_; }
+    void SetAlwaysShowBorder(bool v);
+    bool BorderActive() const { return borderActive_; }
     bool Flat() const { return flat_; }
     void SetFlat(bool v);
 
@@ -177,6 +181,9 @@ protected:
     void LayoutButtons();
     void RefreshButtons();
     void ApplyEditRect();
+    // `focus`: 1 gaining, 0 losing, -1 ask the window system.
+    void RefreshBorder(int focus = -1);
+    void PaintFlatBorder();
     bool noClickCloseUp_ = false;
     bool droppedDown_ = false;
 
@@ -207,6 +214,7 @@ private:
     TAlignment alignment_ = taLeftJustify;
     bool flat_ = false;
     bool highlightRequired_ = false;
+    bool alwaysShowBorder_ = false, borderActive_ = false, mouseAbove_ = false;
     bool tooltips_ = false, ownShowHint_ = false;
     int imageAreaWidth_ = 0;
     TWinControl* holder_ = nullptr;

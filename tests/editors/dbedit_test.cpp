@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "editorfixture.h"
+#include "editors/buttonsizes.h"
 #include "editors/dbedit.h"
 #include "editors/fielddatalink.h"
 #include "editors/mrulist.h"
@@ -282,6 +283,39 @@ TEST_F(DBEditEh, TheRecentTextsDropDownAsTheUserTypes) {
     Focus(other);
     EXPECT_FALSE(e->MRUListDroppedDown());
     EXPECT_EQ(e->Value().AsString(), "x");
+}
+
+TEST_F(DBEditEh, AFlatEditorSeparatesItsButtonsAndLightsThemWhileActive) {
+    auto* e = Editor("DES");
+    e->SetFlat(true);
+    e->EditButton()->SetVisible(true);
+    e->EditButtons()->Add();
+    e->EditButtons()->Add()->SetWidth(25);
+    e->HandleNeeded();
+    TEditButtonControlEh* b[3] = {e->ButtonControl(0), e->ButtonControl(1), e->ButtonControl(2)};
+    ASSERT_TRUE(b[0] && b[1] && b[2]);
+    EXPECT_EQ(b[0]->Width(), FlatButtonDefaultWidth());
+    EXPECT_EQ(b[2]->Width(), 25);
+    // One pixel of separator on the text side of each button.
+    EXPECT_EQ(b[1]->Left() - (b[0]->Left() + b[0]->Width()), 1);
+    EXPECT_EQ(b[2]->Left() - (b[1]->Left() + b[1]->Width()), 1);
+    EXPECT_EQ(e->ButtonWidth(), b[0]->Width() + b[1]->Width() + 25 + 3);
+    EXPECT_TRUE(b[0]->Flat());
+    EXPECT_FALSE(e->BorderActive());
+    EXPECT_FALSE(b[0]->Active());
+    Focus(e);
+    EXPECT_TRUE(e->BorderActive());
+    EXPECT_TRUE(b[2]->Active());
+    Focus(other);
+    EXPECT_FALSE(b[2]->Active());
+    e->SetAlwaysShowBorder(true);
+    EXPECT_TRUE(b[1]->Active());
+    // Without a link the buttons cannot be used.
+    e->SetDataField("");
+    e->SetDataSource(nullptr);
+    EXPECT_TRUE(b[0]->Enabled()); // unbound holds its own value
+    e->SetDataSource(source);
+    EXPECT_FALSE(b[0]->Enabled()); // a data source but no field
 }
 
 // Where the painted editor has dark (text) and pure red (mark) pixels.
