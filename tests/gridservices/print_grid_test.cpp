@@ -248,6 +248,15 @@ TEST_F(GridPrintTest, WideGridsSplitIntoPageWideGroupsUnlessFitted) {
     EXPECT_NE(texts[2].find("PRECIO"), std::string::npos);
     EXPECT_NE(texts[2].find("2000"), std::string::npos);
 
+    // The title is centred over the whole grid: the middle page carries it.
+    printer->Title()->Add("Inventario");
+    texts = PageTexts(PrintToPdf("titulo.pdf"));
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].find("Inventario"), std::string::npos);
+    EXPECT_NE(texts[1].find("Inventario"), std::string::npos);
+    EXPECT_EQ(texts[2].find("Inventario"), std::string::npos);
+    printer->Title()->Clear();
+
     printer->SetOptions(TPrintDBGridEhOptions{pghFitGridToPageWidth});
     std::string scaled = PrintToPdf("escalado.pdf");
     EXPECT_EQ(Pages(scaled), 1);
