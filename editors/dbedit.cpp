@@ -4,6 +4,7 @@
 #include "editors/editimage.h"
 #include "editors/mrulist.h"
 #include "framework/data/datasource.h"
+#include "framework/ui/imagelist.h"
 
 namespace tv {
 
@@ -32,6 +33,7 @@ void TDBEditEh::Publish(TPublisher& p) {
     p.Object("EditButton", &TDBEditEh::EditButton, &TDBEditEh::SetEditButton);
     p.Collection("EditButtons", &TDBEditEh::EditButtons, &TDBEditEh::SetEditButtons);
     p.Object("EditImage", &TDBEditEh::EditImage);
+    p.Component("Images", &TDBEditEh::Images, &TDBEditEh::SetImages);
     p.Object("MRUList", &TDBEditEh::MRUList, &TDBEditEh::SetMRUList);
     p.Event("OnUpdateData", &TDBEditEh::OnUpdateData);
     p.Event("OnButtonClick", &TDBEditEh::OnButtonClick);

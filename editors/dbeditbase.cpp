@@ -742,6 +742,14 @@ void TCustomDBEditEh::ButtonControlClick(TObject* sender) {
 
 // --- image ------------------------------------------------------------------
 
+TCustomImageList* TCustomDBEditEh::Images() const { return image_->Images(); }
+
+void TCustomDBEditEh::SetImages(TCustomImageList* v) {
+    image_->SetImages(v);
+    image_->SetVisible(true);
+    if (v) v->FreeNotification(this);
+}
+
 void TCustomDBEditEh::RefreshImageIndex() {
     if (!image_ || !image_->Visible() || !image_->Images()) return;
     int index = BaseImageIndex();

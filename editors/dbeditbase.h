@@ -21,6 +21,7 @@
 namespace tv {
 
 class TDataSource;
+class TCustomImageList;
 class TEditImageEh;
 class TField;
 class TFieldDataLinkEh;
@@ -71,6 +72,9 @@ public:
     TEditButtonsEh* EditButtons() const { return editButtons_.get(); }
     void SetEditButtons(TEditButtonsEh* v);
     TEditImageEh* EditImage() const { return image_.get(); }
+    // Setting an image list also shows the image.
+    TCustomImageList* Images() const;
+    void SetImages(TCustomImageList* v);
     // The list box of recently used texts, once it dropped down.
     TMRUListboxEh* MRUListControl() const { return mruBox_; }
     bool MRUListDroppedDown() const { return mruDroppedDown_; }

@@ -6,6 +6,7 @@
 #include "editorfixture.h"
 #include "editors/buttonsizes.h"
 #include "editors/dbedit.h"
+#include "editors/editimage.h"
 #include "editors/fielddatalink.h"
 #include "editors/mrulist.h"
 #include "editors/popuplistbox.h"
@@ -17,6 +18,7 @@
 #include "framework/data/field.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/graphics.h"
+#include "framework/ui/imagelist.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "platform/controls/edit.h"
 #include "platform/gdi/objects.h"
@@ -316,6 +318,33 @@ TEST_F(DBEditEh, AFlatEditorSeparatesItsButtonsAndLightsThemWhileActive) {
     EXPECT_TRUE(b[0]->Enabled()); // unbound holds its own value
     e->SetDataSource(source);
     EXPECT_FALSE(b[0]->Enabled()); // a data source but no field
+}
+
+TEST_F(DBEditEh, TheImageTakesItsAreaAndFollowsTheText) {
+    auto* e = Editor(nullptr);
+    auto* list = new TImageList(form);
+    list->SetWidth(16);
+    list->SetHeight(16);
+    e->OnGetImageIndex = [&](TObject*, int& index) { index = int(e->Text().size()); };
+    e->SetImages(list);
+    e->HandleNeeded();
+    EXPECT_EQ(e->ImageAreaWidth(), 20);
+    RECT text{};
+    SendMessage(e->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    EXPECT_GE(text.left, 20); // the text starts after the image
+    Focus(e);
+    TypeText("abc");
+    EXPECT_EQ(e->EditImage()->ImageIndex(), 3);
+    // A click on the image does not move the caret.
+    PressKey(VK_END);
+    POINT p = At(e, 5, e->ClientHeight() / 2);
+    Click(p.x, p.y);
+    EXPECT_EQ(e->SelStart(), 3);
+    EXPECT_EQ(e->SelLength(), 0);
+    // Its own width wins over the list's.
+    e->EditImage()->SetWidth(30);
+    ProcessPendingMessages();
+    EXPECT_EQ(e->ImageAreaWidth(), 34);
 }
 
 // Where the painted editor has dark (text) and pure red (mark) pixels.
