@@ -12,6 +12,10 @@
 #include "grid/headtreenode.h"
 #include "gridservices/print/gridprintjob.h"
 #include "gridservices/print/printcelltext.h"
+#include "framework/ui/imagelist.h"
+#include "framework/ui/picture.h"
+#include "platform/gdi/clipping.h"
+#include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
 
 namespace tv {
@@ -37,6 +41,30 @@ void TGridPrintJob::DrawCheckBox(RECT box, TCheckBoxState state) {
     r.right = std::min(r.left + w, box.right);
     r.bottom = std::min(r.top + h, box.bottom);
     DrawFrameControl(canvas_->Handle(), &r, DFC_BUTTON, flags);
+}
+
+void TGridPrintJob::DrawImage(TCustomImageList* images, RECT box, TAlignment alignment, int index) {
+    if (counting_ || !images || index < 0 || index >= images->Count()) return;
+    int w = int(images->Width() * scaleX_), h = int(images->Height() * scaleY_);
+    RECT r;
+    r.top = box.top + (box.bottom - box.top - h) / 2;
+    r.left = alignment == taLeftJustify    ? box.left
+             : alignment == taRightJustify ? box.right - w
+                                           : box.left + (box.right - box.left - w) / 2;
+    r.right = r.left + w;
+    r.bottom = r.top + h;
+    // The picture over the cell's colour, stretched to the printer's scale.
+    TBitmap picture;
+    picture.SetSize(images->Width(), images->Height());
+    picture.Canvas()->Brush()->SetColor(canvas_->Brush()->Color());
+    picture.Canvas()->FillRect({0, 0, images->Width(), images->Height()});
+    images->Draw(picture.Canvas(), 0, 0, index);
+    HDC dc = canvas_->Handle();
+    bool clip = r.left < box.left || r.top < box.top || r.right > box.right || r.bottom > box.bottom;
+    int saved = clip ? SaveDC(dc) : 0;
+    if (clip) IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+    canvas_->StretchDraw(r, &picture);
+    if (clip) RestoreDC(dc, saved);
 }
 
 int TGridPrintJob::Cell(RECT box, int colIndex, const TPrintRowCursor& row, int rowInBand, bool measure) {
@@ -82,15 +110,31 @@ int TGridPrintJob::Cell(RECT box, int colIndex, const TPrintRowCursor& row, int 
             canvas_->Pen()->SetColor(clBlack);
         }
         int kind = col->GetColumnType();
+        int imageHeight = 0;
+        if (kind != 4 && col->ImageList() && col->ShowImageAndText()) {
+            RECT area{text.left, text.top, int(col->ImageList()->Width() * scaleY_ + text.left + 4 * scaleY_),
+                      text.bottom};
+            imageHeight = int(col->ImageList()->Height() * scaleY_ + 4 * scaleY_);
+            if (draw) {
+                TColor saved = canvas_->Brush()->Color();
+                if (colored) canvas_->Brush()->SetColor(col->Color());
+                DrawImage(col->ImageList(), area, taCenter, params->ImageIndex);
+                canvas_->Brush()->SetColor(saved);
+            }
+            text.left = int(area.right + scaleY_);
+        }
         if (kind == 5 && !measure) {
             if (draw) DrawCheckBox(text, params->CheckboxState);
             return 0;
         }
-        if (kind == 4 && !measure) return 0;
+        if (kind == 4 && !measure) {
+            if (draw) DrawImage(col->ImageList(), box, taCenter, params->ImageIndex);
+            return 0;
+        }
         if (measure)
-            return DrawCellText(canvas_, text, false, rtl, rtl, true, 0, 0, col->EndEllipsis(), wrap, col->Layout(),
-                                params->Alignment, params->Text, 0, 0) +
-                   2 * cellInset_;
+            return std::max(imageHeight, DrawCellText(canvas_, text, false, rtl, rtl, true, 0, 0, col->EndEllipsis(),
+                                                       wrap, col->Layout(), params->Alignment, params->Text, 0, 0) +
+                                             2 * cellInset_);
         if (draw)
             DrawCellText(canvas_, text, false, rtl, rtl, false, 0, 0, col->EndEllipsis(), wrap, col->Layout(),
                          params->Alignment, params->Text, 0, 0);
@@ -195,6 +239,7 @@ void TGridPrintJob::DrawSimpleTitles(int firstCol, int lastCol, int rowsTop) {
                 DrawCellText(canvas_, box, colored, grid_->IsRightToLeft(), grid_->IsRightToLeft(), false, 0, 0,
                              title->EndEllipsis(), false, tlTop, title->Alignment(), caption, cellInset_, padding_);
         }
+        if (image) DrawImage(grid_->TitleImages(), box, title->Alignment(), title->ImageIndex());
         AddLine({{box.left, box.bottom}, {box.right, box.bottom}, {box.right, box.top}});
         x += widths_[std::size_t(i)];
     }
@@ -231,6 +276,7 @@ void TGridPrintJob::DrawMultiTitles(int firstCol, int lastCol, int rowsTop) {
                 DrawCellText(canvas_, box, true, grid_->IsRightToLeft(), grid_->IsRightToLeft(), false, padding_,
                              padding_, false, true, tlCenter, taCenter, caption, titleInset_, 0);
         }
+        if (image) DrawImage(grid_->TitleImages(), box, taCenter, col->Title()->ImageIndex());
         AddLine({{box.left, box.top}, {box.left, box.bottom}, {box.right, box.bottom}});
         // The parents above this column, as far as they start here.
         THeadTreeNode* node = leaf;

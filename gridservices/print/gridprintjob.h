@@ -19,6 +19,7 @@ class TColumnEh;
 class THeadTreeNode;
 class TMetafile;
 class TMetafileCanvas;
+class TCustomImageList;
 
 // Where the rows of a job stand: a record (by bookmark) or a footer row.
 struct TPrintRowCursor {
@@ -72,6 +73,7 @@ private:
     void DrawTitleBlock(int firstCol, int lastCol, int blockBottom);
     int MeasureTitleBlock();
     void DrawCheckBox(win::RECT box, TCheckBoxState state);
+    void DrawImage(TCustomImageList* images, win::RECT box, TAlignment alignment, int index);
     void AddLine(std::vector<win::POINT> pts);
     void ApplyPrintFont(TFont* font);
 

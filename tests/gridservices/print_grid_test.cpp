@@ -12,6 +12,8 @@
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
 #include "framework/ui/forms.h"
+#include "framework/ui/imagelist.h"
+#include "framework/ui/picture.h"
 #include "framework/ui/printers.h"
 #include "grid/dbgrideh.h"
 #include "grid/gridunit.h"
@@ -383,6 +385,25 @@ TEST_F(GridPrintTest, PageMacrosIgnoreCaseAndAnEscapedOneStaysAsWritten) {
     std::string text = PdfText(PrintToPdf());
     EXPECT_NE(text.find("hoja 1 de 1"), std::string::npos) << text;
     EXPECT_NE(text.find("macro &&[Pages]"), std::string::npos) << text;
+}
+
+
+TEST_F(GridPrintTest, TitleImagesPrintInPlaceOfTheCaption) {
+    Fill(3);
+    auto* images = new TImageList(form);
+    TBitmap red;
+    red.SetSize(16, 16);
+    red.Canvas()->Brush()->SetColor(clRed);
+    red.Canvas()->FillRect({0, 0, 16, 16});
+    images->Add(&red, nullptr);
+    grid->SetTitleImages(images);
+    grid->Columns()->Items(1)->Title()->SetImageIndex(0);
+    std::string pdf = PrintToPdf();
+    std::string text = PdfText(pdf);
+    EXPECT_EQ(text.find("NOMBRE"), std::string::npos);
+    EXPECT_NE(text.find("CODIGO"), std::string::npos);
+    std::string list = Shell("pdfimages -list '" + pdf + "'");
+    EXPECT_NE(list.find("image"), std::string::npos) << list;
 }
 
 } // namespace
