@@ -7,6 +7,7 @@
 #include "editors/editimage.h"
 #include "editors/fielddatalink.h"
 #include "editors/mrulist.h"
+#include "editors/paintutils.h"
 #include "editors/popuplistbox.h"
 #include "editors/tooltipswindow.h"
 #include "editors/variantutils.h"
@@ -441,6 +442,7 @@ void TCustomDBEditEh::CreateParams(TCreateParams& params) {
 
 void TCustomDBEditEh::CreateWnd() {
     TCustomMaskEdit::CreateWnd();
+    ApplyAutoSizeStyle();
     bool wasActive = borderActive_;
     borderActive_ = false;
     if (wasActive || Focused()) RefreshBorder();
@@ -529,6 +531,13 @@ void TCustomDBEditEh::Dispatch(Message& msg) {
         break;
     case WM_EDITIMAGECHANGED_EH:
         if (HandleAllocated()) RecreateWnd();
+        return;
+    case CM_FONTCHANGED:
+        TCustomMaskEdit::Dispatch(msg);
+        if (ControlStyle().Contains(csFixedHeight) && !ComponentState().Contains(csLoading)) {
+            FitHeightToFont();
+            ApplyEditRect();
+        }
         return;
     case CM_ENABLEDCHANGED:
         TCustomMaskEdit::Dispatch(msg);
@@ -738,6 +747,31 @@ void TCustomDBEditEh::ButtonControlClick(TObject* sender) {
     }
     if (!handled && droppedDown_ && !noClickCloseUp_ && index == 0) CloseDropDown(false);
     noClickCloseUp_ = false;
+}
+
+// --- height -----------------------------------------------------------------
+
+void TCustomDBEditEh::SetAutoSize(bool v) {
+    if (autoSize_ == v) return;
+    autoSize_ = v;
+    ApplyAutoSizeStyle();
+}
+
+void TCustomDBEditEh::ApplyAutoSizeStyle() {
+    if (autoSize_ && BorderStyle() == bsSingle) {
+        SetControlStyle(ControlStyle() + TControlStyle{csFixedHeight});
+        FitHeightToFont();
+    } else {
+        SetControlStyle(ControlStyle() - TControlStyle{csFixedHeight});
+    }
+}
+
+void TCustomDBEditEh::FitHeightToFont() {
+    int border = GetSystemMetrics(SM_CYBORDER) * (Ctl3D() ? 8 : 6) - (flat_ ? 2 : 0);
+    int text = GetFontTextHeight(this);
+    if (image_->Visible() && image_->Images() && image_->UseImageHeight())
+        text = std::max(text, image_->Images()->Height());
+    SetHeight(border + text);
 }
 
 // --- image ------------------------------------------------------------------

@@ -95,6 +95,9 @@ public:
     bool AlwaysShowBorder() const { return alwaysShowBorder_; }
     void SetAlwaysShowBorder(bool v);
     bool BorderActive() const { return borderActive_; }
+    // With a single border the height follows the font (and a taller image).
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
     bool Flat() const { return flat_; }
     void SetFlat(bool v);
 
@@ -155,6 +158,8 @@ protected:
     virtual void RefreshReadOnly();
     virtual void RefreshImageIndex();
     virtual void RefreshShowHint();
+    virtual void FitHeightToFont();
+    virtual void ApplyAutoSizeStyle();
     virtual void CommitText();
     virtual TMRUListboxEh* NewMRUListControl();
     virtual void DrawRequiredMark(win::HDC dc);
@@ -217,6 +222,7 @@ private:
     bool alignmentAssigned_ = false, maskAssigned_ = false;
     TAlignment alignment_ = taLeftJustify;
     bool flat_ = false;
+    bool autoSize_ = true;
     bool highlightRequired_ = false;
     bool alwaysShowBorder_ = false, borderActive_ = false, mouseAbove_ = false;
     bool tooltips_ = false, ownShowHint_ = false;

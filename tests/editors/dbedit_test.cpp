@@ -8,6 +8,8 @@
 #include "editors/dbedit.h"
 #include "editors/editimage.h"
 #include "editors/fielddatalink.h"
+#include "editors/paintutils.h"
+#include "platform/window/sysmetrics.h"
 #include "editors/mrulist.h"
 #include "editors/popuplistbox.h"
 #include "editors/tooltipswindow.h"
@@ -345,6 +347,23 @@ TEST_F(DBEditEh, TheImageTakesItsAreaAndFollowsTheText) {
     e->EditImage()->SetWidth(30);
     ProcessPendingMessages();
     EXPECT_EQ(e->ImageAreaWidth(), 34);
+}
+
+TEST_F(DBEditEh, TheHeightFollowsTheFontUnlessAutoSizeIsOff) {
+    auto* e = Editor("DES");
+    auto* fixed = Editor("DES", 80);
+    fixed->SetAutoSize(false);
+    fixed->SetHeight(24);
+    e->HandleNeeded();
+    fixed->HandleNeeded();
+    e->Font()->SetSize(10);
+    int small = e->Height();
+    EXPECT_EQ(small, GetSystemMetrics(SM_CYBORDER) * 8 + GetFontTextHeight(e));
+    e->Font()->SetSize(24);
+    fixed->Font()->SetSize(24);
+    EXPECT_GT(e->Height(), small);
+    EXPECT_EQ(e->Height(), GetSystemMetrics(SM_CYBORDER) * 8 + GetFontTextHeight(e));
+    EXPECT_EQ(fixed->Height(), 24);
 }
 
 // Where the painted editor has dark (text) and pure red (mark) pixels.
