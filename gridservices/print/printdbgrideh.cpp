@@ -18,7 +18,7 @@ const TEnumInfo TMeasureUnitsInfo{"TMeasureUnits", {"MM", "Inches"}};
 
 void TPrintDBGridEh::Publish(TPublisher& p) {
     using C = TPrintDBGridEh;
-    p.Object("DBGridEh", &C::DBGridEh, &C::SetDBGridEh);
+    p.Component("DBGridEh", &C::DBGridEh, &C::SetDBGridEh);
     p.Set("Options", &C::Options, &C::SetOptions, TPrintDBGridEhOptionInfo).Stored(true);
     p.Object("Page", &C::Page, &C::SetPage);
     p.Object("PageFooter", &C::PageFooter, &C::SetPageFooter);

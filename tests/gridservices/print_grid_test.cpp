@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "framework/core/datetime.h"
+#include "framework/core/formreader.h"
 #include "framework/core/formwriter.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
@@ -115,6 +116,7 @@ TEST_F(GridPrintTest, NewComponentStoresUnitsAndOptionsButNotDefaultMargins) {
     printer->SetName("PrintDBGridEh1");
     std::string text = WriteComponentText(printer);
     EXPECT_NE(text.find("Units = MM"), std::string::npos) << text;
+    EXPECT_NE(text.find("DBGridEh = Rejilla"), std::string::npos) << text;
     EXPECT_NE(text.find("Options = []"), std::string::npos) << text;
     EXPECT_EQ(text.find("Margin"), std::string::npos) << text;
     EXPECT_EQ(text.find("GridText_Data"), std::string::npos) << text;
@@ -125,6 +127,15 @@ TEST_F(GridPrintTest, NewComponentStoresUnitsAndOptionsButNotDefaultMargins) {
     EXPECT_NE(text.find("Page.LeftMargin = 1.5"), std::string::npos) << text;
     EXPECT_NE(text.find("AfterGridText_Data"), std::string::npos) << text;
     EXPECT_EQ(text.find("BeforeGridText_Data"), std::string::npos) << text;
+
+    // Read back into a new component.
+    TPrintDBGridEh copy;
+    ReadComponentText(text, &copy);
+    EXPECT_EQ(copy.Page()->LeftMargin(), Currency(1.5));
+    EXPECT_EQ(copy.Page()->TopMargin(), Currency(2));
+    ASSERT_EQ(copy.AfterGridText()->Count(), 1);
+    EXPECT_EQ(copy.AfterGridText()->Strings(0), "Impreso: %[Today]");
+    EXPECT_EQ(copy.BeforeGridText()->Count(), 0);
 }
 
 TEST_F(GridPrintTest, SwitchingUnitsConvertsTheMarginsToFourDecimals) {
