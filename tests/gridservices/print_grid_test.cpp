@@ -276,6 +276,12 @@ TEST_F(GridPrintTest, WideGridsSplitIntoPageWideGroupsUnlessFitted) {
     std::string text = PdfText(scaled);
     for (const char* s : {"CODIGO", "NOMBRE", "PRECIO", "Producto 020"}) EXPECT_NE(text.find(s), std::string::npos) << s;
 
+    // Widths measured from the printed texts bring the columns back onto one page.
+    printer->SetOptions(TPrintDBGridEhOptions{pghOptimalColWidths});
+    std::string optimal = PrintToPdf("optimo.pdf");
+    EXPECT_EQ(Pages(optimal), 1);
+    EXPECT_NE(PdfText(optimal).find("Producto 020"), std::string::npos);
+
     printer->SetOptions(TPrintDBGridEhOptions{pghFitGridToPageWidth, pghFitingByColWidths});
     std::string narrowed = PrintToPdf("estrecho.pdf");
     EXPECT_EQ(Pages(narrowed), 1);
