@@ -19,6 +19,8 @@
 #include "framework/ui/dialogs.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/graphiccontrols.h"
+#include "framework/ui/menus.h"
+#include "platform/window/timer.h"
 #include "framework/ui/imagelist.h"
 #include "platform/controls/edit.h"
 #include "platform/window/input.h"
@@ -706,14 +708,40 @@ void TCustomDBEditEh::ButtonControlMouseDown(TObject* sender, bool topButton, bo
     if (CanFocus() && !Focused()) SetFocus();
     handled = false;
     auto* c = static_cast<TEditButtonControlEh*>(sender);
+    if (PressOnlyClosedMenu(c)) return;
     int index = int(c->Tag());
     if (index == 0) {
         if (OnButtonDown) OnButtonDown(c, topButton, autoRepeat, handled);
-        if (!handled) EditButtonDown(false);
+        if (handled) return;
+        if (TPopupMenu* menu = editButton_->DropdownMenu()) {
+            PopupButtonMenu(c, menu);
+        } else {
+            EditButtonDown(false);
+        }
         return;
     }
     TEditButtonEh* b = ButtonOfControl(index);
-    if (b && b->OnDown) b->OnDown(c, topButton, autoRepeat, handled);
+    if (!b) return;
+    if (b->OnDown) b->OnDown(c, topButton, autoRepeat, handled);
+    if (TPopupMenu* menu = b->DropdownMenu()) PopupButtonMenu(c, menu);
+}
+
+bool TCustomDBEditEh::PressOnlyClosedMenu(TEditButtonControlEh* control) {
+    if (menuClosedTag_ < 0) return false;
+    bool closing = menuClosedTag_ == int(control->Tag()) && DWORD(GetMessageTime()) <= menuClosedTime_;
+    menuClosedTag_ = -1;
+    return closing;
+}
+
+void TCustomDBEditEh::PopupButtonMenu(TEditButtonControlEh* control, TPopupMenu* menu) {
+    int x = menu->Alignment() == paRight ? control->Width() : 0;
+    POINT p = control->ClientToScreen({x, control->Height()});
+    auto alive = Alive();
+    menu->Popup(p.x, p.y);
+    if (!*alive) return;
+    menuClosedTag_ = int(control->Tag());
+    menuClosedTime_ = GetTickCount();
+    control->Perform(WM_LBUTTONUP, 0, 0);
 }
 
 void TCustomDBEditEh::EditButtonDown(bool) {
@@ -729,6 +757,7 @@ void TCustomDBEditEh::EditButtonDown(bool) {
 }
 
 void TCustomDBEditEh::OpenDropDown() {
+    if (mruDroppedDown_) MRUCloseUp(false);
     if (TEditButtonControlEh* c = ButtonControl(0)) c->SetAlwaysDown(true);
 }
 

@@ -27,7 +27,9 @@ class TField;
 class TFieldDataLinkEh;
 class TMRUListEh;
 class TMRUListboxEh;
+class TPopupMenu;
 class TShape;
+
 
 using TUpdateDataEventEh = std::function<void(TObject* sender, bool& handled)>;
 using TGetImageIndexEventEh = std::function<void(TObject* sender, int& imageIndex)>;
@@ -206,6 +208,8 @@ private:
     TEditButtonEh* ButtonOfControl(int index) const;
     bool InButtonArea(win::POINT client);
     bool RouteKeyToMRUList(int vk);
+    bool PressOnlyClosedMenu(TEditButtonControlEh* control);
+    void PopupButtonMenu(TEditButtonControlEh* control, TPopupMenu* menu);
     win::RECT FormattingRectOnScreen();
 
     std::unique_ptr<TFieldDataLinkEh> link_;
@@ -233,6 +237,10 @@ private:
     TMRUListboxEh* mruBox_ = nullptr;
     bool mruDroppedDown_ = false;
     char32_t swallowChar_ = 0;
+    // The button whose menu closed last, and when: the press that closed the
+    // menu (made while it was open) must not open it again.
+    int menuClosedTag_ = -1;
+    win::DWORD menuClosedTime_ = 0;
 };
 
 } // namespace tv

@@ -20,6 +20,7 @@
 #include "framework/data/field.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/graphics.h"
+#include "framework/ui/menus.h"
 #include "framework/ui/imagelist.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "platform/controls/edit.h"
@@ -364,6 +365,56 @@ TEST_F(DBEditEh, TheHeightFollowsTheFontUnlessAutoSizeIsOff) {
     EXPECT_GT(e->Height(), small);
     EXPECT_EQ(e->Height(), GetSystemMetrics(SM_CYBORDER) * 8 + GetFontTextHeight(e));
     EXPECT_EQ(fixed->Height(), 24);
+}
+
+// A menu that records where it was asked to open instead of running its loop;
+// `whileOpen` stands for what the user does while it is open.
+class RecordingMenu : public TPopupMenu {
+public:
+    using TPopupMenu::TPopupMenu;
+    void Popup(int x, int y) override {
+        at.push_back({x, y});
+        if (whileOpen) whileOpen();
+    }
+    std::vector<POINT> at;
+    std::function<void()> whileOpen;
+};
+
+TEST_F(DBEditEh, AButtonMenuOpensBelowItAndThePressThatClosesItOpensNothing) {
+    auto* e = Editor("DES");
+    auto* menu = new RecordingMenu(form);
+    e->EditButton()->SetVisible(true);
+    e->EditButton()->SetDropdownMenu(menu);
+    int downs = 0;
+    e->OnButtonDown = [&](TObject*, bool, bool&, bool&) { ++downs; };
+    e->HandleNeeded();
+    TEditButtonControlEh* b = e->ButtonControl(0);
+    ASSERT_TRUE(b);
+    POINT mid = At(b, b->Width() / 2, b->Height() / 2);
+    // The user presses the button again while the menu is open: that press
+    // only closes the menu.
+    menu->whileOpen = [&] {
+        QueueMouseDown(mid.x, mid.y);
+        QueueMouseUp(mid.x, mid.y);
+    };
+    Click(mid.x, mid.y);
+    ProcessPendingMessages();
+    ASSERT_EQ(menu->at.size(), 1u);
+    POINT corner = At(b, 0, b->Height());
+    EXPECT_EQ(menu->at[0].x, corner.x);
+    EXPECT_EQ(menu->at[0].y, corner.y);
+    EXPECT_EQ(downs, 1);
+    EXPECT_FALSE(b->AlwaysDown());
+    // A later press opens it again, at the right for a right-aligned menu.
+    menu->whileOpen = nullptr;
+    menu->SetAlignment(paRight);
+    Tick(300);
+    Click(mid.x, mid.y);
+    ASSERT_EQ(menu->at.size(), 2u);
+    EXPECT_EQ(menu->at[1].x, At(b, b->Width(), 0).x);
+    // A menu that goes away leaves the button without it.
+    delete menu;
+    EXPECT_EQ(e->EditButton()->DropdownMenu(), nullptr);
 }
 
 // Where the painted editor has dark (text) and pure red (mark) pixels.
