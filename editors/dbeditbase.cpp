@@ -21,6 +21,7 @@
 #include "framework/ui/graphiccontrols.h"
 #include "framework/ui/menus.h"
 #include "platform/window/timer.h"
+#include "platform/window/window.h"
 #include "framework/ui/imagelist.h"
 #include "platform/controls/edit.h"
 #include "platform/window/input.h"
@@ -419,6 +420,49 @@ void TCustomDBEditEh::SetInplaceEditHolder(TWinControl* holder) {
     if (!intf) throw Exception("InplaceEditHolder have to support IInplaceEditHolderEh interface");
     holderIntf_ = intf;
     inplaceMode_ = true;
+}
+
+void TCustomDBEditEh::PlaceInCell(const RECT& r) {
+    if (inplaceMode_) {
+        ShowInCell(r, true);
+    } else {
+        SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+}
+
+void TCustomDBEditEh::ShowInCell(const RECT& r, bool redraw) {
+    if (r.right <= r.left || r.bottom <= r.top) {
+        HideFromCell();
+        return;
+    }
+    HandleNeeded();
+    if (!IsWindowVisible(Handle())) redraw = true;
+    Invalidate();
+    Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(holder_));
+    SetWindowPos(Handle(), HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_SHOWWINDOW | SWP_NOREDRAW);
+    if (redraw) Invalidate();
+    if (holder_ && holder_->Focused()) ::tv::win::SetFocus(Handle());
+}
+
+void TCustomDBEditEh::HideFromCell() {
+    if (!inplaceMode_) {
+        SetVisible(false);
+        return;
+    }
+    if (!HandleAllocated() || !IsWindowVisible(Handle())) return;
+    bool hadFocus = GetFocus() == Handle();
+    Invalidate();
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOZORDER | SWP_NOREDRAW);
+    if (hadFocus && holder_ && holder_->HandleAllocated()) ::tv::win::SetFocus(holder_->Handle());
+}
+
+void TCustomDBEditEh::SetFocus() {
+    if (!inplaceMode_) {
+        TCustomMaskEdit::SetFocus();
+        return;
+    }
+    if (HandleAllocated() && IsWindowVisible(Handle())) ::tv::win::SetFocus(Handle());
 }
 
 void TCustomDBEditEh::WndProc(Message& msg) {

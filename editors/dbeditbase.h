@@ -115,6 +115,12 @@ public:
     void SetInplaceEditHolder(TWinControl* holder) override;
     bool InplaceMode() const { return inplaceMode_; }
     TWinControl* InplaceEditHolder() const { return holder_; }
+    // In a cell of the holder: shown there (an empty rectangle hides it), or
+    // outside in-place mode simply placed.
+    void PlaceInCell(const win::RECT& r);
+    void ShowInCell(const win::RECT& r, bool redraw);
+    void HideFromCell();
+    void SetFocus() override;
     TFont* GetEditorFont() override { return Font(); }
     void SetEditorBorderStyle(TBorderStyle style) override { SetBorderStyle(style); }
     void SetEditorFont(TFont* font) override { SetFont(font); }

@@ -21,6 +21,7 @@
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/graphics.h"
 #include "framework/ui/menus.h"
+#include "platform/window/window.h"
 #include "framework/ui/imagelist.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "platform/controls/edit.h"
@@ -531,6 +532,36 @@ TEST_F(DBEditEh, AHolderFiltersKeysAndMayKeepTheEditorReadOnly) {
     EXPECT_TRUE(WindowReadOnly(e));
     e->SetInplaceEditHolder(nullptr);
     EXPECT_FALSE(e->InplaceMode());
+}
+
+TEST_F(DBEditEh, InACellTheEditorShowsWhereTheHolderSaysAndHandsTheFocusBack) {
+    auto* holder = new Holder(form);
+    holder->SetParent(form);
+    holder->SetBounds(10, 100, 300, 120);
+    auto* e = new TDBEditEh(form);
+    e->SetParent(holder);
+    e->SetInplaceEditHolder(holder);
+    e->HideFromCell();
+    EXPECT_FALSE(IsWindowVisible(e->Handle()));
+    Focus(holder);
+    e->ShowInCell(RECT{5, 30, 125, 50}, false);
+    ProcessPendingMessages();
+    EXPECT_TRUE(IsWindowVisible(e->Handle()));
+    EXPECT_EQ(e->Left(), 5);
+    EXPECT_EQ(e->Top(), 30);
+    EXPECT_EQ(e->Width(), 120);
+    EXPECT_EQ(GetFocus(), e->Handle()); // the holder had it
+    e->ShowInCell(RECT{0, 0, 0, 0}, true); // empty: hidden
+    ProcessPendingMessages();
+    EXPECT_FALSE(IsWindowVisible(e->Handle()));
+    EXPECT_EQ(GetFocus(), holder->Handle());
+    e->SetFocus(); // hidden in a cell: no focus
+    EXPECT_EQ(GetFocus(), holder->Handle());
+    // Outside in-place mode it is simply placed.
+    e->SetInplaceEditHolder(nullptr);
+    e->PlaceInCell(RECT{1, 2, 51, 22});
+    EXPECT_EQ(e->Left(), 1);
+    EXPECT_EQ(e->Width(), 50);
 }
 
 } // namespace
