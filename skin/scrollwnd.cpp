@@ -1,0 +1,353 @@
+#include "skin/scrollwnd.h"
+
+#include <algorithm>
+
+#include "framework/ui/controls.h"
+#include "platform/gdi/dc.h"
+#include "platform/window/input.h"
+#include "platform/window/paint.h"
+#include "platform/window/queue.h"
+#include "platform/window/styles.h"
+#include "platform/window/sysmetrics.h"
+#include "platform/window/window.h"
+#include "skin/commondata.h"
+#include "skin/skinmanager.h"
+#include "skin/skinmessage.h"
+#include "skin/skinunit.h"
+
+namespace tv {
+
+using namespace win;
+
+namespace {
+
+constexpr const char* PropName = "ACSBSC";
+constexpr UINT FrameFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+
+int MulDivInt(int a, int b, int c) { return c == 0 ? -1 : int((long long)a * b / c); }
+
+void ReadInfo(HWND wnd, TacScrollBar& bar) {
+    bar.Info.fMask = SIF_ALL;
+    GetScrollInfo(wnd, bar.BarType == 0 ? SB_HORZ : SB_VERT, &bar.Info);
+}
+
+} // namespace
+
+int GetScrollBarSize(const TacScrollBar& bar, int which, bool useSkin) {
+    if (which == 1) {
+        if (bar.Thickness >= 0) return bar.Thickness;
+        return -bar.Thickness * GetSystemMetrics(bar.BarType == 0 ? SM_CYHSCROLL : SM_CXVSCROLL);
+    }
+    if (bar.ArrowLength >= 0) return bar.ArrowLength;
+    int system = SkinScrollArrowWidth() > 0 ? SkinScrollArrowWidth() : GetSystemMetrics(SM_CXHSCROLL);
+    TsSkinManager* sm = bar.Owner ? bar.Owner->SkinManager : nullptr;
+    if (useSkin && sm) {
+        const char* name = bar.BarType == 0 ? "SCROLLBTNLEFT" : "SCROLLBTNTOP";
+        int s = sm->GetSectionIndex(name);
+        if (s >= 0 && sm->gd[std::size_t(s)].ReservedBoolean) {
+            int m = sm->GetMaskIndex(s, name, "BORDERSMASK");
+            if (sm->IsValidImgIndex(m)) {
+                const TsMaskData& md = sm->ma[std::size_t(m)];
+                int size = bar.BarType == 0 ? md.R.Width() / std::max(1, md.ImageCount)
+                                            : md.R.Height() / (md.MaskType + 1);
+                return -bar.ArrowLength * std::max(system, size);
+            }
+        }
+    }
+    return -bar.ArrowLength * system;
+}
+
+void ThumbGeometry(const TacScrollBar& bar, int length, int& thumbLength, int& thumbOffset) {
+    int arrow = GetScrollBarSize(bar, 0, false);
+    int l = length - 2 * arrow;
+    const SCROLLINFO& si = bar.Info;
+    long long range = (long long)si.nMax - si.nMin;
+    if (si.nPage == 0) thumbLength = arrow;
+    else if (range > 0x7FFFFFFE) thumbLength = 0;
+    else thumbLength = std::max(MulDivInt(int(si.nPage), l, int(range) + 1), bar.MinThumb);
+    int span = int(range) - std::max(int(si.nPage), 1) + 1;
+    int offset = span > 0 ? MulDivInt(si.nPos - si.nMin, l - thumbLength, span) : 0;
+    thumbOffset = std::clamp(offset, 0, std::max(0, l - thumbLength));
+}
+
+int HitTestScrollBar(const TacScrollBar& bar, int start, int length, int pos, bool cross) {
+    if (!cross) return sbpNone;
+    int arrow = GetScrollBarSize(bar, 0, true);
+    int d = 2 * arrow < length ? arrow : length / 2;
+    int at = pos - start;
+    if (at < 0 || at >= length) return sbpNone;
+    if (at < d) return SB_LINEUP;
+    if (at >= length - d) return SB_LINEDOWN;
+    int thumbLength, thumbOffset;
+    ThumbGeometry(bar, length, thumbLength, thumbOffset);
+    if (thumbLength >= length - 2 * arrow) return sbpNone;
+    int thumbStart = arrow + thumbOffset;
+    if (at >= thumbStart && at < thumbStart + thumbLength) return sbpThumb;
+    return at < thumbStart ? SB_PAGEUP : SB_PAGEDOWN;
+}
+
+void SendScrollRequest(HWND wnd, UINT msg, int code, int pos) {
+    SendAlphaCmd(wnd, 51, 0);
+    SendMessage(wnd, msg, WPARAM((code & 0xFFFF) | (pos << 16)), 0);
+    SendAlphaCmd(wnd, 52, LPARAM((code & 0xFFFF) | (LPARAM(msg) << 16)));
+}
+
+TacScrollWnd* ScrollWndOf(HWND wnd) { return static_cast<TacScrollWnd*>(GetProp(wnd, PropName)); }
+
+TacScrollWnd::TacScrollWnd(HWND wnd, bool repaint, TsSkinManager* sm, TsCommonData* link) : SkinData(link) {
+    SkinManager = sm ? sm : link ? link->GetSkinManager() : DefaultManager();
+    if (!SkinData) {
+        ownLink_ = std::make_unique<TsCommonData>(this, false);
+        SkinData = ownLink_.get();
+        if (sm) SkinData->SetSkinManager(sm);
+    }
+    if (SkinData->SkinSection().empty()) SkinData->SetSkinSection("EDIT");
+    SaveControlColors();
+    AttachWindow(wnd, repaint);
+}
+
+TacScrollWnd::~TacScrollWnd() {
+    if (!Detached) DetachScrollWnd(Wnd, false, false, this);
+}
+
+void TacScrollWnd::AttachWindow(HWND wnd, bool repaint) {
+    Wnd = wnd;
+    HBar = std::make_unique<TacScrollBar>();
+    VBar = std::make_unique<TacScrollBar>();
+    HBar->BarType = 0;
+    VBar->BarType = 1;
+    for (TacScrollBar* b : {HBar.get(), VBar.get()}) {
+        b->Owner = this;
+        ReadInfo(wnd, *b);
+    }
+    LeftLayout = (GetWindowLongPtr(wnd, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
+    SetProp(wnd, PropName, this);
+    LONG_PTR style = GetWindowLongPtr(wnd, GWL_STYLE);
+    HBar->Flags = style & WS_HSCROLL ? 8 : 0;
+    VBar->Flags = style & WS_VSCROLL ? 8 : 0;
+    Proc = MakeWindowProc([this](HWND, UINT m, WPARAM w, LPARAM l) {
+        Message msg{m, w, l, 0};
+        WndProc(msg);
+        return msg.Result;
+    });
+    OldProc = SetWindowProc(wnd, Proc);
+    // Every system of this station is of the NT family from version 5 on.
+    HBar->MinThumb = VBar->MinThumb = 6;
+    if (repaint) SetWindowPos(wnd, nullptr, 0, 0, 0, 0, FrameFlags);
+}
+
+void DetachScrollWnd(HWND wnd, bool freeIt, bool repaint, TacScrollWnd* sw) {
+    if (!sw || sw->Detached) return;
+    sw->Detached = true;
+    if (wnd && sw->OldProc) SetWindowProc(wnd, sw->OldProc);
+    if (sw->Proc) FreeWindowProc(sw->Proc);
+    sw->Proc = nullptr;
+    if (wnd) RemoveProp(wnd, PropName);
+    sw->RestoreControlColors();
+    sw->HBar.reset();
+    sw->VBar.reset();
+    if (wnd && IsWindow(wnd)) {
+        if (repaint) SetWindowPos(wnd, nullptr, 0, 0, 0, 0, FrameFlags);
+        else SendMessage(wnd, WM_NCPAINT, 1, 0);
+    }
+    if (freeIt) delete sw;
+}
+
+void TacScrollWnd::RefreshScrollInfo(bool) {
+    if (HBar) ReadInfo(Wnd, *HBar);
+    if (VBar) ReadInfo(Wnd, *VBar);
+}
+
+RECT TacScrollWnd::GetHScrollRect() const {
+    RECT wr{};
+    GetWindowRect(Wnd, &wr);
+    int th = GetScrollBarSize(*HBar, 1, true), tv = GetScrollBarSize(*VBar, 1, true);
+    RECT r;
+    r.left = wr.left + BorderLeft + (LeftLayout && VBar->Visible ? tv : 0);
+    r.right = wr.right - BorderRight - (VBar->Visible && !LeftLayout ? tv : 0);
+    r.bottom = wr.bottom - BorderBottom;
+    r.top = r.bottom - (HBar->Visible ? th : 0);
+    return r;
+}
+
+RECT TacScrollWnd::GetVScrollRect() const {
+    RECT wr{};
+    GetWindowRect(Wnd, &wr);
+    int th = GetScrollBarSize(*HBar, 1, true), tv = GetScrollBarSize(*VBar, 1, true);
+    int w = VBar->Visible ? tv : 0;
+    RECT r;
+    r.top = wr.top + BorderTop;
+    r.bottom = wr.bottom - (HBar->Visible ? th : 0) - BorderBottom;
+    if (LeftLayout) {
+        r.left = wr.left + BorderLeft;
+        r.right = r.left + w;
+    } else {
+        r.right = wr.right - BorderRight;
+        r.left = r.right - w;
+    }
+    return r;
+}
+
+void TacScrollWnd::PassOn(Message& msg) { CallWindowProc(OldProc, Wnd, msg); }
+
+bool TacScrollWnd::BarEnabled(int bar) const {
+    SCROLLBARINFO sbi;
+    if (!GetScrollBarInfo(Wnd, bar == 0 ? OBJID_HSCROLL : OBJID_VSCROLL, &sbi)) return false;
+    if (sbi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) return false;
+    return !SkinData->OwnerControl || SkinData->OwnerControl->Enabled();
+}
+
+void TacScrollWnd::CalcSize(Message& msg) {
+    RECT* rc = msg.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(msg.LParam)->rgrc[0]
+                          : reinterpret_cast<RECT*>(msg.LParam);
+    RECT window = *rc;
+    LONG_PTR style = GetWindowLongPtr(Wnd, GWL_STYLE);
+    bool bars = style & (WS_HSCROLL | WS_VSCROLL);
+    if (bars) {
+        InCalculation = true;
+        SetWindowLongPtr(Wnd, GWL_STYLE, style & ~LONG_PTR(WS_HSCROLL | WS_VSCROLL));
+    }
+    PassOn(msg);
+    if (bars) {
+        SetWindowLongPtr(Wnd, GWL_STYLE, style);
+        InCalculation = false;
+    }
+    BorderLeft = rc->left - window.left;
+    BorderTop = rc->top - window.top;
+    BorderRight = window.right - rc->right;
+    BorderBottom = window.bottom - rc->bottom;
+    int th = GetScrollBarSize(*HBar, 1, true), tv = GetScrollBarSize(*VBar, 1, true);
+    HBar->Flags = style & WS_HSCROLL ? 8 : 0;
+    HBar->Visible = HBar->Flags == 8 && rc->bottom - rc->top >= th;
+    if (HBar->Visible) rc->bottom -= th;
+    VBar->Flags = style & WS_VSCROLL ? 8 : 0;
+    VBar->Visible = VBar->Flags == 8 && rc->right - rc->left >= tv;
+    if (VBar->Visible) {
+        if (LeftLayout) rc->left += tv;
+        else rc->right -= tv;
+    }
+}
+
+LRESULT TacScrollWnd::HitTest(POINT p) {
+    auto inside = [](const RECT& r, POINT q) { return q.x >= r.left && q.x < r.right && q.y >= r.top && q.y < r.bottom; };
+    RECT h = GetHScrollRect(), v = GetVScrollRect();
+    if (HBar->Visible && inside(h, p)) return BarEnabled(0) ? HTHSCROLL : HTNOWHERE;
+    if (VBar->Visible && inside(v, p)) return BarEnabled(1) ? HTVSCROLL : HTNOWHERE;
+    if (HBar->Visible && VBar->Visible) {
+        RECT box{v.left, h.top, v.right, h.bottom};
+        if (inside(box, p)) {
+            HWND parent = GetParent(Wnd);
+            RECT wr{}, pc{};
+            GetWindowRect(Wnd, &wr);
+            if (parent) {
+                GetClientRect(parent, &pc);
+                POINT br{pc.right, pc.bottom};
+                ClientToScreen(parent, &br);
+                if (wr.right == br.x && wr.bottom == br.y) return HTBOTTOMRIGHT;
+            }
+        }
+    }
+    return -2;
+}
+
+void TacScrollWnd::WndProc(Message& msg) {
+    if (msg.Msg == WM_DESTROY || msg.Msg == WM_NCDESTROY) {
+        WNDPROC old = OldProc;
+        HWND wnd = Wnd;
+        if (!Detached) DetachScrollWnd(Wnd, false, false, this);
+        CallWindowProc(old, wnd, msg);
+        return;
+    }
+    if (!SkinData->Skinned()) return PassOn(msg);
+    switch (msg.Msg) {
+    case SM_ALPHACMD: {
+        int sub = int(HIWORD(msg.WParam));
+        if (sub == SKCMD_PARENT_REPAINTED && SkinData->Updating) {
+            SkinData->Updating = false;
+            RedrawWindow(Wnd, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            return;
+        }
+        if (sub == SKCMD_IS_SKINNED) {
+            msg.LParam = 1;
+            msg.Result = 1;
+            return;
+        }
+        return PassOn(msg);
+    }
+    case WM_STYLECHANGED:
+        if (InCalculation) {
+            msg.Result = 0;
+            return;
+        }
+        if (msg.WParam == WPARAM(GWL_EXSTYLE))
+            LeftLayout = (reinterpret_cast<STYLESTRUCT*>(msg.LParam)->styleNew & WS_EX_LEFTSCROLLBAR) != 0;
+        return PassOn(msg);
+    case WM_NCCALCSIZE: return CalcSize(msg);
+    case WM_NCHITTEST: {
+        LRESULT hit = HitTest(POINT{short(LOWORD(msg.LParam)), short(HIWORD(msg.LParam))});
+        if (hit == -2) return PassOn(msg);
+        msg.Result = hit;
+        return;
+    }
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK: {
+        if (msg.WParam != WPARAM(HTHSCROLL) && msg.WParam != WPARAM(HTVSCROLL)) return PassOn(msg);
+        int bar = msg.WParam == WPARAM(HTHSCROLL) ? 0 : 1;
+        PressedBar = bar;
+        ScrollMessage = bar == 0 ? WM_HSCROLL : WM_VSCROLL;
+        POINT p{short(LOWORD(msg.LParam)), short(HIWORD(msg.LParam))};
+        RECT r = bar == 0 ? GetHScrollRect() : GetVScrollRect();
+        TacScrollBar& b = bar == 0 ? *HBar : *VBar;
+        PressedPart = bar == 0 ? HitTestScrollBar(b, r.left, r.right - r.left, p.x, p.y >= r.top && p.y < r.bottom)
+                               : HitTestScrollBar(b, r.top, r.bottom - r.top, p.y, p.x >= r.left && p.x < r.right);
+        if (!BarEnabled(bar)) PressedPart = sbpNone;
+        if (PressedPart >= SB_LINEUP && PressedPart <= SB_PAGEDOWN) {
+            Sending = true;
+            SendScrollRequest(Wnd, ScrollMessage, PressedPart, 0);
+            Sending = false;
+        } else if (PressedPart == sbpNone) {
+            PressedBar = -1;
+            return PassOn(msg);
+        }
+        SetCapture(Wnd);
+        msg.Result = 0;
+        return;
+    }
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONUP:
+        if (msg.WParam == WPARAM(HTHSCROLL) || msg.WParam == WPARAM(HTVSCROLL)) {
+            msg.Result = 0;
+            return;
+        }
+        return PassOn(msg);
+    case WM_MOUSEMOVE:
+        if (PressedPart != sbpNone) return;
+        return PassOn(msg);
+    case WM_LBUTTONUP:
+        if (PressedPart != sbpNone) {
+            if (SkinData->OwnerControl) ReleaseCapture();
+            Sending = true;
+            SendScrollRequest(Wnd, ScrollMessage, SB_ENDSCROLL, 0);
+            Sending = false;
+            PressedPart = sbpNone;
+            PressedBar = -1;
+            ScrollMessage = 0;
+        }
+        return PassOn(msg);
+    case WM_SYSCOMMAND:
+        if (msg.WParam == 0xF077) {
+            msg.Result = 0;
+            return;
+        }
+        return PassOn(msg);
+    default:
+        PassOn(msg);
+        if (msg.Msg == CM_FOCUSCHANGED) RefreshScrollInfo(true);
+        return;
+    }
+}
+
+} // namespace tv
