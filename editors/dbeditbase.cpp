@@ -558,6 +558,31 @@ void TCustomDBEditEh::Dispatch(Message& msg) {
         }
         break;
     }
+    case CM_CANCELMODE: {
+        auto* sender = reinterpret_cast<TControl*>(msg.LParam);
+        ReleaseButtonCapture();
+        if (mruDroppedDown_ && sender != this && !ContainsControl(sender) && sender != mruBox_ &&
+            !(mruBox_ && mruBox_->ContainsControl(sender)))
+            MRUCloseUp(false);
+        TCustomMaskEdit::Dispatch(msg);
+        return;
+    }
+    case WM_MOUSEWHEEL:
+        if (mruDroppedDown_ && mruBox_ && mruBox_->HandleAllocated()) {
+            if (SendMessage(mruBox_->Handle(), WM_MOUSEWHEEL, msg.WParam, msg.LParam) != 0) {
+                msg.Result = 1;
+                return;
+            }
+        }
+        break;
+    case WM_GETDLGCODE: {
+        LRESULT code = DLGC_WANTARROWS | DLGC_HASSETSEL | DLGC_WANTCHARS;
+        if (inplaceMode_ && holder_ && holder_->HandleAllocated() &&
+            (holder_->Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB))
+            code |= DLGC_WANTTAB;
+        msg.Result = code;
+        return;
+    }
     case CM_MOUSEENTER: case CM_MOUSELEAVE:
         mouseAbove_ = msg.Msg == CM_MOUSEENTER;
         TCustomMaskEdit::Dispatch(msg);
@@ -565,6 +590,7 @@ void TCustomDBEditEh::Dispatch(Message& msg) {
         return;
     case WM_SETFOCUS: case WM_KILLFOCUS: {
         bool gaining = msg.Msg == WM_SETFOCUS;
+        if (!gaining) ReleaseButtonCapture();
         TCustomMaskEdit::Dispatch(msg);
         RefreshBorder(gaining ? 1 : 0);
         return;
@@ -768,6 +794,18 @@ void TCustomDBEditEh::ButtonControlMouseDown(TObject* sender, bool topButton, bo
     if (!b) return;
     if (b->OnDown) b->OnDown(c, topButton, autoRepeat, handled);
     if (TPopupMenu* menu = b->DropdownMenu()) PopupButtonMenu(c, menu);
+}
+
+// A button that holds the mouse lets it go when the editor loses the focus.
+void TCustomDBEditEh::ReleaseButtonCapture() {
+    HWND captured = GetCapture();
+    if (!captured || captured != Handle()) return;
+    for (ButtonPair& p : buttons_)
+        if (p.control->ControlState().Contains(csLButtonDown)) {
+            p.control->Perform(WM_CANCELMODE, 0, 0);
+            ReleaseCapture();
+            return;
+        }
 }
 
 bool TCustomDBEditEh::PressOnlyClosedMenu(TEditButtonControlEh* control) {

@@ -214,6 +214,7 @@ private:
     TEditButtonEh* ButtonOfControl(int index) const;
     bool InButtonArea(win::POINT client);
     bool RouteKeyToMRUList(int vk);
+    void ReleaseButtonCapture();
     bool PressOnlyClosedMenu(TEditButtonControlEh* control);
     void PopupButtonMenu(TEditButtonControlEh* control, TPopupMenu* menu);
     win::RECT FormattingRectOnScreen();

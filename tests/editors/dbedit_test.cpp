@@ -286,9 +286,16 @@ TEST_F(DBEditEh, TheRecentTextsDropDownAsTheUserTypes) {
     e->SelectAll();
     TypeText("x");
     EXPECT_TRUE(e->MRUListDroppedDown());
+    // Cancel mode from the editor itself keeps the list; from another control it closes it.
+    e->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(e));
+    EXPECT_TRUE(e->MRUListDroppedDown());
+    e->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(other));
+    EXPECT_FALSE(e->MRUListDroppedDown());
+    TypeText("y");
+    EXPECT_TRUE(e->MRUListDroppedDown());
     Focus(other);
     EXPECT_FALSE(e->MRUListDroppedDown());
-    EXPECT_EQ(e->Value().AsString(), "x");
+    EXPECT_EQ(e->Value().AsString(), "xy");
 }
 
 TEST_F(DBEditEh, AFlatEditorSeparatesItsButtonsAndLightsThemWhileActive) {
