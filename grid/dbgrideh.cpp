@@ -12,6 +12,7 @@
 #include "framework/ui/menus.h"
 #include "framework/ui/screen.h"
 #include "grid/griddataservice.h"
+#include "grid/gridinplaceedit.h"
 #include "grid/gridstyle.h"
 #include "grid/gridunit.h"
 #include "platform/gdi/dc.h"
@@ -421,7 +422,8 @@ void TCustomDBGridEh::Scroll(int distance) {
 bool TCustomDBGridEh::AlwaysShowEditorActive() const { return options_.Contains(dgAlwaysShowEditor); }
 
 bool TCustomDBGridEh::CanEditShow() {
-    bool ok = layoutUpdate_ == 0 && TCustomGrid::CanEditShow();
+    // The editor stays away while an incremental search runs.
+    bool ok = layoutUpdate_ == 0 && !incSearchActive_ && TCustomGrid::CanEditShow();
     if (ok) {
         TColumnEh* c = CurrentColumn();
         if (c && (c->GetColumnType() == ctKeyImageList || c->GetColumnType() == ctCheckboxes)) ok = false;
@@ -473,6 +475,8 @@ bool TCustomDBGridEh::CanEditAcceptKey(char32_t key) {
     }
     return p->ReadOnlyAssigned ? !p->ReadOnly : false;
 }
+
+TInplaceEdit* TCustomDBGridEh::CreateEditor() { return new TDBGridInplaceEdit(this); }
 
 std::string TCustomDBGridEh::GetEditText(int, int) {
     TColumnEh* c = CurrentColumn();
@@ -914,6 +918,14 @@ void TCustomDBGridEh::DefaultHandler(Message& msg) {
 void TCustomDBGridEh::Dispatch(Message& msg) {
     if (msg.Msg == WM_DEFERREDLAYOUTEH) {
         DeferredLayout();
+        return;
+    }
+    if (msg.Msg == win::WM_CHAR) {
+        HandleChar(msg);
+        return;
+    }
+    if (msg.Msg == win::WM_TIMER && msg.WParam == 2) {
+        ResetIncSearch(); // the incremental search's pause ran out
         return;
     }
     if (msg.Msg == CM_PARENTFONTCHANGED) {

@@ -186,7 +186,31 @@ public:
     int GetCol() const { return Col(); }
     TGridRect GetDataBoxRect() const;
     void SetTopRowClamped(int row);
-    void ResetIncSearch() {}
+    // Incremental search: typed characters walk the dataset to the first
+    // record whose current-column text starts with them (case folded).
+    void IncrementalSearch(const std::string& text, int timeout, int direction);
+    void ResetIncSearch();
+    bool IncSearchActive() const { return incSearchActive_; }
+    const std::string& IncSearchText() const { return incSearchText_; }
+    int IncSearchTimeout() const { return incSearchTimeout_; }
+    // Edit actions and their tests (the windows enable their menus with them).
+    bool CanCopySelection();
+    bool CanPasteFromClipboard();
+    bool CanCutToClipboard();
+    bool CanSelectAll();
+    bool CanDeleteSelection();
+    // Record moves and the keys' cell walk.
+    void ClearSelectionOnMove();
+    void MoveRecordBy(bool select, int distance, bool byRecords, bool toEnd);
+    void MoveUp(bool select);
+    void MoveDown(bool select);
+    void MoveToNextCell(bool forward);
+    // Makes a grid column current, skipping zero-width ones in `direction`.
+    void SelectGridColumn(int col, int direction);
+    // Deletes the current or the selected records, asking first with dgConfirmDelete.
+    void DeleteRecords();
+    // The editor's text for the current cell, as last given or taken.
+    void SetEditorText(const std::string& text) { editText_ = text; }
     void SaveBookmark();
     void RestoreBookmark();
     void StartTimer(int interval);
@@ -288,6 +312,9 @@ public:
     void DefaultHandler(Message& msg) override;
     void ChangeScale(int m, int d) override;
     void Dispatch(Message& msg) override;
+    void KeyDown(win::WORD& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void DoExit() override;
 
     // Geometry of the grid's own painting.
     void ComputeDrawInfo(TGridDrawInfo& info, int& footerExtent, int& frozenExtent);
@@ -296,6 +323,8 @@ public:
 protected:
     virtual TDBGridColumnsEh* CreateColumns();
     virtual TColumnDefValuesEh* CreateColumnDefValues();
+    TInplaceEdit* CreateEditor() override;
+    void EditorKeyDown(win::WORD& key, TShiftState shift) override;
 
     void CreateWnd() override;
     void CreateParams(TCreateParams& params) override;
@@ -338,6 +367,11 @@ private:
     void DrawHeadNode(THeadTreeNode* node, const win::RECT& band, const win::RECT& cell, bool endEllipsis,
                       TGridDrawState state);
     void DrawCheckBoxInCell(const win::RECT& rect, TCheckBoxState state, TColor background);
+    bool IncSearchWanted();
+    void HandleChar(Message& msg);
+    void StartIncSearchTimer();
+    void StopIncSearchTimer();
+    bool CanAppendOrInsert() const;
 
     std::unique_ptr<TGridDataLinkEh> dataLink_;
     std::unique_ptr<TDBGridColumnsEh> columns_;
@@ -384,6 +418,10 @@ private:
     int savedRowOffset_ = 0;
     int pressedTitleCol_ = -1;
     bool titlePressed_ = false;
+    bool ctrlSelect_ = false;
+    bool incSearchActive_ = false, incSearchTimerOn_ = false, incSearchWalking_ = false;
+    std::string incSearchText_;
+    int incSearchTimeout_ = 0;
 };
 
 class TDBGridEh : public TCustomDBGridEh {

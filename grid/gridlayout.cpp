@@ -469,7 +469,7 @@ void TCustomDBGridEh::UpdateRowCount() {
 }
 
 void TCustomDBGridEh::UpdateActive() {
-    ResetIncSearch();
+    if (!incSearchWalking_) ResetIncSearch();
     if (MemTableRowMode()) return;
     if (!dataLink_->Active() || !HandleAllocated() || GridLoading()) return;
     int row = dataLink_->ActiveRecord() + titleRowCount_;

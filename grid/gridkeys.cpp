@@ -1,0 +1,548 @@
+// TCustomDBGridEh and the keyboard: moving between cells and records,
+// appending, inserting and deleting records, Esc, leaving the grid, the
+// clipboard shortcuts and edit actions, and the incremental search.
+#include <algorithm>
+
+#include "framework/core/strutils.h"
+#include "framework/data/dataset.h"
+#include "framework/data/datasource.h"
+#include "framework/data/field.h"
+#include "framework/ui/dialogs.h"
+#include "framework/ui/menus.h"
+#include "grid/dbgrideh.h"
+#include "grid/gridunit.h"
+#include "grid/platformwrappers.h"
+#include "gridservices/exchange/gridclipboard.h"
+#include "platform/clipboard/clipboard.h"
+#include "platform/window/input.h"
+#include "platform/window/timer.h"
+
+namespace tv {
+
+using namespace tv::win;
+
+namespace {
+
+constexpr UINT_PTR kIncSearchTimer = 2;
+
+// Byte length of the first `count` characters of a UTF-8 text.
+std::size_t Utf8PrefixBytes(const std::string& s, std::size_t count) {
+    std::size_t i = 0;
+    while (i < s.size() && count > 0) {
+        ++i;
+        while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
+        --count;
+    }
+    return i;
+}
+
+std::size_t Utf8Length(const std::string& s) {
+    std::size_t n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+// The text's start that matches `prefix` without regard to case, or empty.
+bool StartsWithFolded(const std::string& text, const std::string& prefix, std::string& matched) {
+    std::size_t bytes = Utf8PrefixBytes(text, Utf8Length(prefix));
+    if (Utf8Length(text.substr(0, bytes)) < Utf8Length(prefix)) return false;
+    if (LocaleUpperCase(text.substr(0, bytes)) != LocaleUpperCase(prefix)) return false;
+    matched = text.substr(0, bytes);
+    return true;
+}
+
+// The dataset stands on its end: past its last record, or on a record appended there.
+bool AtEnd(TDataSet* ds) {
+    TRecordBuffer* b = ds->ActiveBuffer();
+    return ds->Eof() || (ds->State() == dsInsert && b && b->flag == bfEOF);
+}
+
+bool DataSetBusy(TDataSet* ds) {
+    TDataSetState s = ds->State();
+    return s == dsEdit || s == dsInsert || s == dsSetKey;
+}
+
+} // namespace
+
+// --- record moves ---
+
+void TCustomDBGridEh::ClearSelectionOnMove() {
+    if (options_.Contains(dgMultiSelect) && optionsEh_.Contains(dghClearSelection)) SelectedRows().Clear();
+    if (selection_->SelectionType() != gstNon && optionsEh_.Contains(dghClearSelection)) {
+        selection_->Clear();
+        Invalidate();
+        InvalidateEditor();
+    }
+}
+
+void TCustomDBGridEh::MoveRecordBy(bool select, int distance, bool byRecords, bool toEnd) {
+    TDataSet* ds = DataSet();
+    if (!ds || !dataLink_->Active()) return;
+    (void)select;
+    (void)byRecords;
+    // Selections that grow with Shift are kept by the selection objects; a
+    // plain move clears the one there is.
+    ClearSelectionOnMove();
+    LockLayout();
+    try {
+        if (toEnd) {
+            if (distance > 0) ds->Last();
+            else ds->First();
+        } else if (distance != 0) {
+            dataLink_->MoveBy(distance);
+        }
+    } catch (...) {
+        UnlockLayout();
+        throw;
+    }
+    UnlockLayout();
+    if (layoutUpdate_ == 0 && HandleAllocated()) Invalidate();
+}
+
+bool TCustomDBGridEh::CanAppendOrInsert() const {
+    TDataSet* ds = DataSet();
+    return ds && ds->CanModify() && !readOnly_ && options_.Contains(dgEditing);
+}
+
+void TCustomDBGridEh::MoveUp(bool select) {
+    TDataSet* ds = DataSet();
+    if (!ds) return;
+    // An untouched new record at the end is dropped when the user goes back up.
+    if (ds->State() == dsInsert && !ds->Modified() && AtEnd(ds) && !dataLink_->Modified()) {
+        ds->Cancel();
+        return;
+    }
+    MoveRecordBy(select, -1, true, false);
+}
+
+void TCustomDBGridEh::MoveDown(bool select) {
+    TDataSet* ds = DataSet();
+    if (!ds) return;
+    if (ds->State() == dsInsert && !ds->Modified() && !dataLink_->Modified()) {
+        if (AtEnd(ds)) return; // no second empty record
+        ds->Cancel();
+        return;
+    }
+    MoveRecordBy(select, 1, true, false);
+    if (ds->Eof() && CanAppendOrInsert() && allowedOperations_.Contains(alopAppendEh)) {
+        ClearSelectionOnMove();
+        ds->Append();
+    }
+}
+
+void TCustomDBGridEh::SelectGridColumn(int col, int direction) {
+    int last = ColCount() - 1;
+    if (last < indicatorOffset_) return;
+    col = std::clamp(col, indicatorOffset_, last);
+    int step = direction < 0 ? -1 : 1;
+    // Zero-width columns are hidden: the next shown one in the direction of travel.
+    int c = col;
+    while (c >= indicatorOffset_ && c <= last && ColWidths(c) <= 0) c += step;
+    if (c < indicatorOffset_ || c > last) {
+        c = col;
+        while (c >= indicatorOffset_ && c <= last && ColWidths(c) <= 0) c -= step;
+        if (c < indicatorOffset_ || c > last) return;
+    }
+    if (c == Col()) return;
+    ResetIncSearch();
+    MoveColRow(c, Row(), true, true);
+}
+
+void TCustomDBGridEh::MoveToNextCell(bool forward) {
+    ClearSelectionOnMove();
+    int last = ColCount() - 1;
+    if (last < indicatorOffset_) return;
+    LockLayout();
+    try {
+        int start = Col(), c = start;
+        for (;;) {
+            c += forward ? 1 : -1;
+            if (c > last) {
+                MoveDown(false);
+                c = indicatorOffset_;
+            } else if (c < indicatorOffset_) {
+                MoveUp(false);
+                c = last;
+            }
+            if (c == start) break;
+            // A column made read-only since the last layout is no stop either.
+            int dataCol = c - indicatorOffset_;
+            bool readOnly = dataCol < columns_->Count() && columns_->Items(dataCol)->ReadOnly();
+            if (TabStops(c) && !readOnly && ColWidths(c) > 0) {
+                UnlockLayout();
+                SelectGridColumn(c, 0);
+                return;
+            }
+        }
+    } catch (...) {
+        UnlockLayout();
+        throw;
+    }
+    UnlockLayout();
+}
+
+void TCustomDBGridEh::DeleteRecords() {
+    TDataSet* ds = DataSet();
+    if (!ds || readOnly_ || ds->IsEmpty() || !ds->CanModify() || !allowedOperations_.Contains(alopDeleteEh)) return;
+    // Several selected records go through the grid services, which ask for them.
+    if (selection_->SelectionType() == gstRecordBookmarks && SelectedRows().SelectedCount() > 0) {
+        ClearGridSelection(this, false);
+        return;
+    }
+    if (options_.Contains(dgConfirmDelete) &&
+        MessageDlg(LoadResString(SDeleteRecordQuestion), mtConfirmation, mbOKCancel) == mrCancel)
+        return;
+    ds->Delete();
+}
+
+// --- keys ---
+
+void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
+    auto alive = Alive();
+    // The base grid's own moves are by grid rows; this grid moves the dataset.
+    TCustomControl::KeyDown(key, shift);
+    if (!*alive || key == 0) return;
+    ctrlSelect_ = shift.Contains(ssCtrl) || !optionsEh_.Contains(dghClearSelection);
+    if (!dataLink_->Active()) return;
+    TDataSet* ds = DataSet();
+    // What the editor holds is the cell's text before the record moves.
+    if (InplaceEditorVisible()) UpdateText();
+
+    const TDBGridEhShortcuts& keys = DBGridEhShortcuts();
+    TShortCut sc = ShortCut(key, shift);
+    bool ctrl = shift.Contains(ssCtrl), shiftDown = shift.Contains(ssShift);
+    if (sc == TShortCut(keys.IncSearch) && optionsEh_.Contains(dghIncSearch)) {
+        // A second Ctrl+F ends the search; the find window is not part of this grid.
+        if (incSearchActive_) ResetIncSearch();
+        else IncrementalSearch("", -1, 0);
+        key = 0;
+        return;
+    }
+    if (incSearchActive_) {
+        if (shift.Empty() && (key == VK_RETURN || key == VK_ESCAPE || key == VK_F2)) {
+            ResetIncSearch();
+        } else if (shift.Empty() && key == VK_BACK) {
+            std::size_t n = Utf8Length(incSearchText_);
+            incSearchText_ = incSearchText_.substr(0, Utf8PrefixBytes(incSearchText_, n > 0 ? n - 1 : 0));
+            InvalidateGridRow(Row());
+            StartIncSearchTimer();
+        } else if (sc == TShortCut(keys.IncSearchNext)) {
+            IncrementalSearch("", incSearchTimeout_, 1);
+            return;
+        } else if (sc == TShortCut(keys.IncSearchPrior)) {
+            IncrementalSearch("", incSearchTimeout_, 2);
+            return;
+        }
+    }
+
+    if (ctrl) {
+        switch (key) {
+        case VK_PRIOR: case VK_UP:
+            MoveRecordBy(false, -dataLink_->ActiveRecord(), true, false);
+            break;
+        case VK_NEXT: case VK_DOWN:
+            MoveRecordBy(false, dataLink_->BufferCount() - dataLink_->ActiveRecord() - 1, true, false);
+            break;
+        case VK_END: MoveRecordBy(false, 1, true, true); break;
+        case VK_HOME: MoveRecordBy(false, -1, true, true); break;
+        case VK_LEFT: SelectGridColumn(indicatorOffset_, 1); break;
+        case VK_RIGHT: SelectGridColumn(ColCount() - 1, -1); break;
+        case VK_INSERT: case 'C':
+            if (editActions_.Contains(geaCopyEh) && CanCopySelection()) GridCopyToClipboard(this, false);
+            break;
+        case VK_DELETE:
+            if (editActions_.Contains(geaDeleteEh) && selection_->SelectionType() != gstNon &&
+                selection_->SelectionType() != gstRecordBookmarks) {
+                if (CanDeleteSelection()) ClearGridSelection(this, false);
+            } else {
+                DeleteRecords();
+            }
+            break;
+        case 'A':
+            if (editActions_.Contains(geaSelectAllEh) && CanSelectAll()) {
+                selection_->SetSelectionType(gstAll);
+                SelectionChanged();
+                Invalidate();
+            }
+            break;
+        case 'V':
+            if (incSearchActive_) {
+                std::string text;
+                if (GetClipboardText(text)) IncrementalSearch(text, incSearchTimeout_, 0);
+            } else if (editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) {
+                GridPasteFromClipboard(this, false);
+            }
+            break;
+        case 'X':
+            if (editActions_.Contains(geaCutEh) && CanCutToClipboard()) GridCutToClipboard(this, false);
+            break;
+        default: break;
+        }
+        return;
+    }
+
+    bool rowSelect = options_.Contains(dgRowSelect);
+    int dataCols = ColCount() - indicatorOffset_;
+    switch (key) {
+    case VK_TAB:
+        if (!shift.Contains(ssAlt) && options_.Contains(dgTabs)) MoveToNextCell(!shiftDown);
+        break;
+    case VK_RETURN:
+        if (optionsEh_.Contains(dghEnterAsTab)) MoveToNextCell(!shiftDown);
+        break;
+    case VK_ESCAPE:
+        dataLink_->Reset();
+        if (!*alive) return;
+        ClearSelectionOnMove();
+        if (!options_.Contains(dgAlwaysShowEditor)) HideEditor();
+        CancelMouseState();
+        break;
+    case VK_PRIOR: MoveRecordBy(false, -VisibleDataRowCount(), true, false); break;
+    case VK_NEXT: MoveRecordBy(false, VisibleDataRowCount(), true, false); break;
+    case VK_END:
+        if (dataCols > 1 && !rowSelect) SelectGridColumn(ColCount() - 1, -1);
+        else MoveRecordBy(false, 1, true, true);
+        break;
+    case VK_HOME:
+        if (dataCols > 1 && !rowSelect) SelectGridColumn(indicatorOffset_, 1);
+        else MoveRecordBy(false, -1, true, true);
+        break;
+    case VK_LEFT:
+        if (rowSelect) {
+            if (LeftCol() > FixedCols()) SetLeftCol(LeftCol() - 1);
+        } else {
+            ClearSelectionOnMove();
+            SelectGridColumn(Col() - 1, -1);
+        }
+        break;
+    case VK_RIGHT:
+        if (rowSelect) {
+            if (LeftCol() + VisibleColCount() < ColCount()) SetLeftCol(LeftCol() + 1);
+        } else {
+            ClearSelectionOnMove();
+            SelectGridColumn(Col() + 1, 1);
+        }
+        break;
+    case VK_UP: MoveUp(true); break;
+    case VK_DOWN: MoveDown(true); break;
+    case VK_INSERT:
+        if (shiftDown) {
+            if (editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) GridPasteFromClipboard(this, false);
+        } else if (CanAppendOrInsert()) {
+            ClearSelectionOnMove();
+            if (allowedOperations_.Contains(alopInsertEh)) ds->Insert();
+            else if (allowedOperations_.Contains(alopAppendEh)) ds->Append();
+        }
+        break;
+    case VK_DELETE:
+        if (shiftDown && editActions_.Contains(geaCutEh) && CanCutToClipboard()) GridCutToClipboard(this, false);
+        break;
+    case VK_F2:
+        if (!incSearchActive_) ShowEditor();
+        break;
+    default: break;
+    }
+    if (!*alive) return;
+    // Delete empties an image or check-box cell, unless its field must hold a value.
+    if (key == VK_DELETE && !rowSelect) {
+        TColumnEh* c = CurrentColumn();
+        if (c && (c->GetColumnType() == ctKeyImageList || c->GetColumnType() == ctCheckboxes) && c->Field() &&
+            !c->Field()->Required() && c->CanModify(true))
+            c->WriteCellValue("", Variant(), false);
+    }
+}
+
+void TCustomDBGridEh::EditorKeyDown(WORD& key, TShiftState shift) {
+    if (key != VK_ESCAPE) {
+        TCustomGrid::EditorKeyDown(key, shift);
+        return;
+    }
+    // Esc drops the editor's text and puts back the cell's value; a second
+    // Esc (nothing typed since) cancels the record's edit.
+    auto alive = Alive();
+    TCustomGrid::EditorKeyDown(key, shift);
+    if (!*alive || !dataLink_->Active()) return;
+    dataLink_->Reset();
+    if (*alive) ClearSelectionOnMove();
+}
+
+bool TCustomDBGridEh::IncSearchWanted() {
+    if (incSearchActive_) return true;
+    if (optionsEh_.Contains(dghIncSearch)) {
+        TColumnEh* c = CurrentColumn();
+        if (!options_.Contains(dgEditing) || !c || !c->CanModify(false)) return true;
+    }
+    return optionsEh_.Contains(dghPreferIncSearch) && !options_.Contains(dgAlwaysShowEditor) &&
+           !InplaceEditorVisible();
+}
+
+void TCustomDBGridEh::KeyPress(char32_t& key) {
+    auto alive = Alive();
+    if (optionsEh_.Contains(dghEnterAsTab) && key == 13) key = 9;
+    if (key == 13 && !options_.Contains(dgAlwaysShowEditor) && dataLink_->Active()) {
+        if (InplaceEditorVisible()) UpdateText();
+        dataLink_->UpdateRecord();
+        if (!*alive) return;
+    }
+    TCustomGrid::KeyPress(key);
+    if (!*alive || key == 0) return;
+    if (key >= 32 && dataLink_->Active() && !DataSetBusy(DataSet()) && IncSearchWanted()) {
+        IncrementalSearch(Utf8Encode(key), incSearchActive_ ? incSearchTimeout_ : DBGridEhIncSearchPause, 0);
+        key = 0;
+    }
+}
+
+// Characters reaching the grid itself: during a search, or where one would
+// start, they go to the search instead of opening the editor.
+void TCustomDBGridEh::HandleChar(Message& msg) {
+    auto ch = char32_t(msg.WParam);
+    TColumnEh* c = CurrentColumn();
+    if (ch == ' ' && c && !options_.Contains(dgRowSelect) &&
+        (c->GetColumnType() == ctKeyImageList || c->GetColumnType() == ctCheckboxes)) {
+        TCustomControl::Dispatch(msg);
+        if (c == CurrentColumn() && c->CanModify(true))
+            c->StepValue(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+        return;
+    }
+    if ((ch >= 32 || ch == 8) && dataLink_->Active() && !DataSetBusy(DataSet()) && IncSearchWanted()) {
+        TCustomControl::Dispatch(msg);
+        return;
+    }
+    TCustomGrid::Dispatch(msg);
+}
+
+void TCustomDBGridEh::DoExit() {
+    auto alive = Alive();
+    if (dataLink_->Active()) {
+        TDataSet* ds = DataSet();
+        try {
+            if (options_.Contains(dgCancelOnExit) && ds->State() == dsInsert && !ds->Modified() &&
+                !dataLink_->Modified()) {
+                ds->Cancel();
+            } else {
+                if (InplaceEditorVisible()) UpdateText();
+                dataLink_->UpdateRecord();
+            }
+        } catch (...) {
+            // What was typed stays where the user can correct it.
+            if (*alive && CanFocus()) SetFocus();
+            throw;
+        }
+        if (!*alive) return;
+    }
+    TCustomGrid::DoExit();
+}
+
+// --- incremental search ---
+
+void TCustomDBGridEh::IncrementalSearch(const std::string& text, int timeout, int direction) {
+    if (!dataLink_->Active()) return;
+    TDataSet* ds = DataSet();
+    TColumnEh* c = CurrentColumn();
+    std::string wanted = incSearchText_ + text, old = incSearchText_;
+    bool found = false;
+    if (!wanted.empty() && c) {
+        std::string matched;
+        if (direction == 0 && StartsWithFolded(c->DisplayText(), wanted, matched)) {
+            wanted = matched;
+            found = true;
+        } else {
+            ds->DisableControls();
+            SaveBookmark();
+            try {
+                if (direction == 0) ds->First();
+                else if (direction == 1) ds->Next();
+                else ds->Prior();
+                bool edge = direction == 2 ? ds->Bof() : ds->Eof();
+                while (!edge) {
+                    if (StartsWithFolded(c->DisplayText(), wanted, matched)) {
+                        wanted = matched;
+                        found = true;
+                        break;
+                    }
+                    if (direction == 2) {
+                        ds->Prior();
+                        edge = ds->Bof();
+                    } else {
+                        ds->Next();
+                        edge = ds->Eof();
+                    }
+                }
+                if (!found) RestoreBookmark();
+            } catch (...) {
+                incSearchWalking_ = true;
+                ds->EnableControls();
+                incSearchWalking_ = false;
+                throw;
+            }
+            // The record the walk leaves current must not end the search.
+            incSearchWalking_ = true;
+            struct Reset {
+                bool& flag;
+                ~Reset() { flag = false; }
+            } reset{incSearchWalking_};
+            ds->EnableControls();
+        }
+    }
+    if (InplaceEditorVisible()) HideEditor();
+    incSearchActive_ = true;
+    incSearchText_ = found ? wanted : old;
+    if (HandleAllocated()) InvalidateGridRow(Row());
+    incSearchTimeout_ = timeout;
+    StartIncSearchTimer();
+}
+
+void TCustomDBGridEh::StartIncSearchTimer() {
+    if (incSearchTimerOn_) StopIncSearchTimer();
+    if (incSearchTimeout_ >= 0 && HandleAllocated()) {
+        SetTimer(WindowHandle(), kIncSearchTimer, static_cast<UINT>(incSearchTimeout_));
+        incSearchTimerOn_ = true;
+    }
+}
+
+void TCustomDBGridEh::StopIncSearchTimer() {
+    if (incSearchTimerOn_ && HandleAllocated()) KillTimer(WindowHandle(), kIncSearchTimer);
+    incSearchTimerOn_ = false;
+}
+
+void TCustomDBGridEh::ResetIncSearch() {
+    StopIncSearchTimer();
+    bool wasActive = incSearchActive_;
+    incSearchActive_ = false;
+    incSearchText_.clear();
+    if (!wasActive || !HandleAllocated()) return;
+    InvalidateGridRow(Row());
+    if (options_.Contains(dgAlwaysShowEditor) && AlwaysShowEditorActive()) ShowEditorEh();
+}
+
+// --- edit actions ---
+
+bool TCustomDBGridEh::CanCopySelection() {
+    return dataLink_->Active() && selection_->SelectionType() != gstNon;
+}
+
+bool TCustomDBGridEh::CanPasteFromClipboard() {
+    TDataSet* ds = DataSet();
+    if (!dataLink_->Active() || readOnly_ || !ds->CanModify()) return false;
+    if (!IsClipboardFormatAvailable(CF_VCLDBIF()) && !IsClipboardFormatAvailable(CF_TEXT)) return false;
+    return ds->State() == dsInsert || allowedOperations_.Contains(alopUpdateEh);
+}
+
+bool TCustomDBGridEh::CanCutToClipboard() { return CanCopySelection() && CanDeleteSelection(); }
+
+bool TCustomDBGridEh::CanSelectAll() {
+    return dataLink_->Active() && !DataSet()->IsEmpty() && allowedSelections_.Contains(gstAll);
+}
+
+bool TCustomDBGridEh::CanDeleteSelection() {
+    TDataSet* ds = DataSet();
+    if (!dataLink_->Active() || readOnly_ || ds->IsEmpty() || !ds->CanModify()) return false;
+    switch (selection_->SelectionType()) {
+    case gstRecordBookmarks: case gstAll: return allowedOperations_.Contains(alopDeleteEh);
+    case gstRectangle: case gstColumns: return allowedOperations_.Contains(alopUpdateEh);
+    default: return false;
+    }
+}
+
+} // namespace tv
