@@ -83,8 +83,7 @@ std::unique_ptr<TEditButtonsEh> TCustomDBEditEh::NewEditButtons() { return std::
 std::unique_ptr<TEditImageEh> TCustomDBEditEh::NewEditImage() { return std::make_unique<TEditImageEh>(this); }
 
 TEditButtonControlEh* TCustomDBEditEh::NewEditButtonControl() {
-    auto* c = editButton_->CreateEditButtonControl();
-    return c;
+    return editButton_->CreateEditButtonControl();
 }
 
 TField* TCustomDBEditEh::Field() const { return link_->FirstField(); }
@@ -481,10 +480,6 @@ void TCustomDBEditEh::WndProc(Message& msg) {
 }
 
 // --- window -----------------------------------------------------------------
-
-void TCustomDBEditEh::CreateParams(TCreateParams& params) {
-    TCustomMaskEdit::CreateParams(params);
-}
 
 void TCustomDBEditEh::CreateWnd() {
     TCustomMaskEdit::CreateWnd();

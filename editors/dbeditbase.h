@@ -189,7 +189,6 @@ protected:
     void DoExit() override;
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
-    void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void WndProc(Message& msg) override;
     void DefaultHandler(Message& msg) override;
