@@ -1,7 +1,9 @@
 #include "app/windows/ventanas.h"
 
 #include "app/data/avisos.h"
+#include "app/data/contabilizacion.h"
 #include "app/data/dm.h"
+#include "app/windows/preginterfaz.h"
 #include "framework/core/object.h"
 #include "framework/data/fields_blob.h"
 #include "framework/data/fields_numeric.h"
@@ -13,6 +15,7 @@
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/stdctrls/maskedit.h"
 #include "framework/ui/stdctrls/memo.h"
+#include "grid/dbgrideh.h"
 #include "serial/comport.h"
 
 namespace tv::app {
@@ -23,6 +26,9 @@ void registre_ventanas() {
     // The price query keeps the procedure's columns as stored fields.
     RegisterClasses({TStringField::StaticClass(), TFMTBCDField::StaticClass(), TMemoField::StaticClass(),
                      TBlobField::StaticClass()});
+    RegisterClasses({TDBGridEh::StaticClass()});
+    // The document modules ask the user for the interface through this dialog.
+    instale_pregunta_interfaz(pregunte_interfaz);
 }
 
 void conecte_aplicacion() {

@@ -1,0 +1,81 @@
+#include "app/windows/preginterfaz.h"
+
+#include "app/data/consultas.h"
+#include "app/data/dm.h"
+#include "app/windows/ventanas.h"
+#include "framework/ui/basiccontrols.h"
+#include "framework/ui/bitbtn.h"
+#include "grid/dbgrideh.h"
+#include "platform/window/input.h"
+#include "skin/skinmanager.h"
+
+namespace tv::app {
+
+Tfpreginterfaz* fpreginterfaz = nullptr;
+
+namespace {
+
+// Without the central module's skin manager the selected cell takes the
+// button-face colours.
+constexpr TColor kFondoSinPiel = clBtnFace;
+constexpr TColor kTextoSinPiel = clBtnText;
+
+} // namespace
+
+Tfpreginterfaz::Tfpreginterfaz(TComponent* owner) : TForm(owner) {}
+
+Tfpreginterfaz::~Tfpreginterfaz() {
+    // The choice is over: nothing may reach the freed dialog through the variable.
+    if (fpreginterfaz == this) fpreginterfaz = nullptr;
+}
+
+void Tfpreginterfaz::Publish(TPublisher& p) {
+    p.Method("FormCreate", &Tfpreginterfaz::FormCreate);
+    p.Method("FormClose", &Tfpreginterfaz::FormClose);
+    p.Method("FormKeyDown", &Tfpreginterfaz::FormKeyDown);
+    p.Method("DBGridEh1DblClick", &Tfpreginterfaz::DBGridEh1DblClick);
+    p.Method("DBGridEh1DrawColumnCell", &Tfpreginterfaz::DBGridEh1DrawColumnCell);
+}
+
+void Tfpreginterfaz::FormCreate(TObject*) {
+    Panel1 = componente<TPanel>(this, "Panel1");
+    BitBtn1 = componente<TBitBtn>(this, "BitBtn1");
+    BitBtn2 = componente<TBitBtn>(this, "BitBtn2");
+    DBGridEh1 = componente<TDBGridEh>(this, "DBGridEh1");
+    SetHeight(172);
+    SetWidth(271);
+}
+
+void Tfpreginterfaz::FormClose(TObject*, TCloseAction& action) { action = caFree; }
+
+// The key goes on to the focused control as it came.
+void Tfpreginterfaz::FormKeyDown(TObject*, win::WORD& key, TShiftState shift) {
+    if (!sin_modificadores(shift)) return;
+    if (key == win::VK_F2 || key == win::VK_RETURN) SetModalResult(mrOk);
+    else if (key == win::VK_ESCAPE) SetModalResult(mrCancel);
+}
+
+void Tfpreginterfaz::DBGridEh1DblClick(TObject*) { SetModalResult(mrOk); }
+
+void Tfpreginterfaz::DBGridEh1DrawColumnCell(TObject*, const win::RECT& rect, int dataCol, TColumnEh* column,
+                                             TGridDrawState state) {
+    if (!state.Contains(gdSelected)) return;
+    TsSkinManager* piel = fdm ? fdm->sSkinManager1 : nullptr;
+    TCanvas* c = DBGridEh1->Canvas();
+    if (state.Contains(gdFocused)) {
+        c->Brush()->SetColor(piel ? piel->GetGlobalFontColor() : kFondoSinPiel);
+        c->Font()->SetColor(piel ? TColor(clYellow) : kTextoSinPiel);
+    } else {
+        c->Brush()->SetColor(piel ? TColor(piel->SkinData.Shadow1Color) : kFondoSinPiel);
+        c->Font()->SetColor(piel ? TColor(clWhite) : kTextoSinPiel);
+    }
+    DBGridEh1->DefaultDrawColumnCell(rect, dataCol, column, state);
+}
+
+bool pregunte_interfaz(TComponent* modulo, TDataSource* interfaces) {
+    fpreginterfaz = NewForm<Tfpreginterfaz>(modulo);
+    fpreginterfaz->DBGridEh1->SetDataSource(interfaces);
+    return fpreginterfaz->ShowModal() == mrOk;
+}
+
+} // namespace tv::app
