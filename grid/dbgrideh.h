@@ -418,7 +418,8 @@ private:
     int savedRowOffset_ = 0;
     int pressedTitleCol_ = -1;
     bool titlePressed_ = false;
-    bool ctrlSelect_ = false;
+    bool ctrlSelect_ = false, shiftSelecting_ = false, shiftAnchorSelected_ = false;
+    TBookmark shiftAnchor_;
     bool incSearchActive_ = false, incSearchTimerOn_ = false, incSearchWalking_ = false;
     std::string incSearchText_;
     int incSearchTimeout_ = 0;

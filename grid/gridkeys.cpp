@@ -69,6 +69,7 @@ bool DataSetBusy(TDataSet* ds) {
 
 void TCustomDBGridEh::ClearSelectionOnMove() {
     if (options_.Contains(dgMultiSelect) && optionsEh_.Contains(dghClearSelection)) SelectedRows().Clear();
+    shiftSelecting_ = false;
     if (selection_->SelectionType() != gstNon && optionsEh_.Contains(dghClearSelection)) {
         selection_->Clear();
         Invalidate();
@@ -79,18 +80,39 @@ void TCustomDBGridEh::ClearSelectionOnMove() {
 void TCustomDBGridEh::MoveRecordBy(bool select, int distance, bool byRecords, bool toEnd) {
     TDataSet* ds = DataSet();
     if (!ds || !dataLink_->Active()) return;
-    (void)select;
-    (void)byRecords;
-    // Selections that grow with Shift are kept by the selection objects; a
-    // plain move clears the one there is.
-    ClearSelectionOnMove();
+    bool grow = select && options_.Contains(dgMultiSelect) && (byRecords || options_.Contains(dgRowSelect)) &&
+                SelectionKindAllowed(gstRecordBookmarks);
     LockLayout();
     try {
-        if (toEnd) {
-            if (distance > 0) ds->Last();
-            else ds->First();
-        } else if (distance != 0) {
-            dataLink_->MoveBy(distance);
+        if (!grow) {
+            ClearSelectionOnMove();
+            if (toEnd) {
+                if (distance > 0) ds->Last();
+                else ds->First();
+            } else if (distance != 0) {
+                dataLink_->MoveBy(distance);
+            }
+        } else {
+            // Shift extends the record selection one record at a time from
+            // its anchor; a step back towards the anchor unselects.
+            TBookmarkListEh& rows = SelectedRows();
+            int step = distance < 0 ? -1 : 1;
+            while (distance != 0) {
+                bool backward = false;
+                if (shiftSelecting_) {
+                    int cmp = ds->CompareBookmarks(ds->Bookmark(), shiftAnchor_);
+                    backward = (cmp > 0 && step < 0) || (cmp < 0 && step > 0);
+                    if (backward) rows.SetCurrentRowSelected(ctrlSelect_ && shiftAnchorSelected_);
+                } else {
+                    shiftAnchor_ = ds->Bookmark();
+                    shiftAnchorSelected_ = rows.CurrentRowSelected();
+                    rows.SetCurrentRowSelected(ctrlSelect_ ? !shiftAnchorSelected_ : true);
+                    shiftSelecting_ = true;
+                }
+                if (dataLink_->MoveBy(step) == 0) break;
+                if (!backward) rows.SetCurrentRowSelected(ctrlSelect_ ? !shiftAnchorSelected_ : true);
+                if (!toEnd) distance -= step;
+            }
         }
     } catch (...) {
         UnlockLayout();
@@ -113,7 +135,7 @@ void TCustomDBGridEh::MoveUp(bool select) {
         ds->Cancel();
         return;
     }
-    MoveRecordBy(select, -1, true, false);
+    MoveRecordBy(select, -1, !select || !allowedSelections_.Contains(gstRectangle), false);
 }
 
 void TCustomDBGridEh::MoveDown(bool select) {
@@ -124,7 +146,7 @@ void TCustomDBGridEh::MoveDown(bool select) {
         ds->Cancel();
         return;
     }
-    MoveRecordBy(select, 1, true, false);
+    MoveRecordBy(select, 1, !select || !allowedSelections_.Contains(gstRectangle), false);
     if (ds->Eof() && CanAppendOrInsert() && allowedOperations_.Contains(alopAppendEh)) {
         ClearSelectionOnMove();
         ds->Append();
@@ -212,6 +234,8 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
     const TDBGridEhShortcuts& keys = DBGridEhShortcuts();
     TShortCut sc = ShortCut(key, shift);
     bool ctrl = shift.Contains(ssCtrl), shiftDown = shift.Contains(ssShift);
+    bool shiftSelect = shiftDown && options_.Contains(dgMultiSelect);
+    bool byRecords = !allowedSelections_.Contains(gstRectangle);
     if (sc == TShortCut(keys.IncSearch) && optionsEh_.Contains(dghIncSearch)) {
         // A second Ctrl+F ends the search; the find window is not part of this grid.
         if (incSearchActive_) ResetIncSearch();
@@ -239,13 +263,13 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
     if (ctrl) {
         switch (key) {
         case VK_PRIOR: case VK_UP:
-            MoveRecordBy(false, -dataLink_->ActiveRecord(), true, false);
+            MoveRecordBy(shiftSelect, -dataLink_->ActiveRecord(), false, false);
             break;
         case VK_NEXT: case VK_DOWN:
-            MoveRecordBy(false, dataLink_->BufferCount() - dataLink_->ActiveRecord() - 1, true, false);
+            MoveRecordBy(shiftSelect, dataLink_->BufferCount() - dataLink_->ActiveRecord() - 1, false, false);
             break;
-        case VK_END: MoveRecordBy(false, 1, true, true); break;
-        case VK_HOME: MoveRecordBy(false, -1, true, true); break;
+        case VK_END: MoveRecordBy(shiftSelect, 1, false, true); break;
+        case VK_HOME: MoveRecordBy(shiftSelect, -1, false, true); break;
         case VK_LEFT: SelectGridColumn(indicatorOffset_, 1); break;
         case VK_RIGHT: SelectGridColumn(ColCount() - 1, -1); break;
         case VK_INSERT: case 'C':
@@ -298,15 +322,15 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
         if (!options_.Contains(dgAlwaysShowEditor)) HideEditor();
         CancelMouseState();
         break;
-    case VK_PRIOR: MoveRecordBy(false, -VisibleDataRowCount(), true, false); break;
-    case VK_NEXT: MoveRecordBy(false, VisibleDataRowCount(), true, false); break;
+    case VK_PRIOR: MoveRecordBy(shiftSelect, -VisibleDataRowCount(), byRecords, false); break;
+    case VK_NEXT: MoveRecordBy(shiftSelect, VisibleDataRowCount(), byRecords, false); break;
     case VK_END:
         if (dataCols > 1 && !rowSelect) SelectGridColumn(ColCount() - 1, -1);
-        else MoveRecordBy(false, 1, true, true);
+        else MoveRecordBy(shiftSelect, 1, false, true);
         break;
     case VK_HOME:
         if (dataCols > 1 && !rowSelect) SelectGridColumn(indicatorOffset_, 1);
-        else MoveRecordBy(false, -1, true, true);
+        else MoveRecordBy(shiftSelect, -1, false, true);
         break;
     case VK_LEFT:
         if (rowSelect) {
@@ -324,8 +348,8 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
             SelectGridColumn(Col() + 1, 1);
         }
         break;
-    case VK_UP: MoveUp(true); break;
-    case VK_DOWN: MoveDown(true); break;
+    case VK_UP: MoveUp(shiftSelect); break;
+    case VK_DOWN: MoveDown(shiftSelect); break;
     case VK_INSERT:
         if (shiftDown) {
             if (editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) GridPasteFromClipboard(this, false);

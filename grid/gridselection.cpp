@@ -32,6 +32,34 @@ void TBookmarkListEh::Add(const TBookmark& b) {
     if (!Find(b, i)) items_.insert(items_.begin() + i, b);
 }
 
+bool TBookmarkListEh::CurrentRowSelected() const {
+    TDataSet* ds = grid_ ? grid_->DataSet() : nullptr;
+    int i = 0;
+    return ds && ds->Active() && !ds->IsEmpty() && Find(ds->Bookmark(), i);
+}
+
+void TBookmarkListEh::SetCurrentRowSelected(bool selected) {
+    TDataSet* ds = grid_ ? grid_->DataSet() : nullptr;
+    if (!ds || !ds->Active() || ds->IsEmpty()) return;
+    TBookmark b = ds->Bookmark();
+    int i = 0;
+    bool found = Find(b, i);
+    if (selected == found) return;
+    TDBGridEhSelection& selection = grid_->Selection();
+    if (selected) {
+        if (selection.SelectionType() != gstRecordBookmarks) {
+            selection.Clear();
+            selection.SetSelectionType(gstRecordBookmarks);
+        }
+        items_.insert(items_.begin() + i, b);
+    } else {
+        items_.erase(items_.begin() + i);
+        if (items_.empty()) selection.SetSelectionType(gstNon);
+    }
+    grid_->InvalidateGridRow(grid_->Row());
+    grid_->SelectionChanged();
+}
+
 void TDBGridEhSelection::Clear() {
     if (type_ == gstNon) return;
     rows_.Clear();

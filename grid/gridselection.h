@@ -18,6 +18,10 @@ public:
     bool Find(const TBookmark& b, int& index) const;
     void Add(const TBookmark& b);
     void Clear() { items_.clear(); }
+    // The dataset's current record in the list; selecting one makes the
+    // grid's selection a record selection, unselecting the last ends it.
+    bool CurrentRowSelected() const;
+    void SetCurrentRowSelected(bool selected);
 
 private:
     TCustomDBGridEh* grid_;

@@ -275,3 +275,88 @@ TEST_F(IncSearchTest, EditableColumnOpensTheEditorInstead) {
 }
 
 } // namespace tvtest
+
+namespace tvtest {
+
+class SelectionKeysTest : public KeyboardTest {
+protected:
+    void SetUp() override {
+        KeyboardTest::SetUp();
+        grid->SetOptions(grid->Options() + TDBGridOptions{dgMultiSelect, dgRowSelect});
+        Pump();
+    }
+    std::vector<int> SelectedCodes() {
+        std::vector<int> codes;
+        TBookmark here = data->Bookmark();
+        for (int i = 0; i < grid->SelectedRows().SelectedCount(); ++i) {
+            data->GotoBookmark(grid->SelectedRows().GetItem(i));
+            codes.push_back(data->FieldByName("CODIGO")->AsInteger());
+        }
+        data->GotoBookmark(here);
+        return codes;
+    }
+};
+
+TEST_F(SelectionKeysTest, ShiftArrowsExtendAndShrinkTheRecordSelection) {
+    data->SetRecNo(5);
+    Pump();
+    for (int i = 0; i < 3; ++i) Key(VK_DOWN, true);
+    EXPECT_EQ(SelectedCodes(), (std::vector<int>{5, 6, 7, 8}));
+    EXPECT_EQ(grid->Selection().SelectionType(), gstRecordBookmarks);
+    Key(VK_UP, true);
+    EXPECT_EQ(SelectedCodes(), (std::vector<int>{5, 6, 7}));
+    EXPECT_EQ(data->RecNo(), 7);
+    // A move without Shift clears it.
+    Key(VK_UP);
+    EXPECT_TRUE(SelectedCodes().empty());
+    EXPECT_EQ(grid->Selection().SelectionType(), gstNon);
+}
+
+TEST_F(SelectionKeysTest, CtrlDeleteAsksOnceForTheSelectedRecords) {
+    Key(VK_DOWN, true);
+    ASSERT_EQ(SelectedCodes(), (std::vector<int>{1, 2}));
+    ScriptStep([] { PressKey(VK_RETURN); });
+    Key(VK_DELETE, false, true);
+    EXPECT_EQ(PendingScriptSteps(), 0u);
+    EXPECT_EQ(data->RecordCount(), 6);
+    data->First();
+    EXPECT_EQ(Name(), "Panela");
+}
+
+TEST_F(KeyboardTest, DeleteEmptiesACheckBoxCellUnlessItsFieldIsRequired) {
+    grid->Columns()->Add()->SetFieldName("ACTIVO");
+    Pump();
+    ASSERT_EQ(Col(2)->GetColumnType(), ctCheckboxes);
+    grid->SetSelectedIndex(2);
+    Pump();
+    data->FieldByName("ACTIVO")->SetRequired(true);
+    Key(VK_DELETE);
+    EXPECT_FALSE(data->FieldByName("ACTIVO")->IsNull());
+    data->FieldByName("ACTIVO")->SetRequired(false);
+    Key(VK_DELETE);
+    EXPECT_TRUE(data->FieldByName("ACTIVO")->IsNull());
+}
+
+TEST_F(KeyboardTest, LeavingTheGridDropsAnUntouchedNewRecord) {
+    auto* other = new TDBGridEh(form);
+    other->SetBounds(0, 310, 200, 80);
+    other->SetParent(form);
+    Key(VK_INSERT);
+    ASSERT_EQ(data->State(), dsInsert);
+    other->SetFocus();
+    Pump();
+    EXPECT_EQ(data->State(), dsBrowse);
+    EXPECT_EQ(data->RecordCount(), 8);
+
+    // A record with typed values is posted instead.
+    grid->SetFocus();
+    grid->SetSelectedIndex(1);
+    Pump();
+    Key(VK_F2);
+    TypeText("Pan");
+    other->SetFocus();
+    Pump();
+    EXPECT_EQ(Name(), "Pan");
+}
+
+} // namespace tvtest
