@@ -404,6 +404,26 @@ void TCustomDBGridEh::RecordChanged(TField* field) {
 void TCustomDBGridEh::UpdateData() {
     TColumnEh* c = CurrentColumn();
     if (!c) return;
+    TStrings* pick = c->PickList();
+    if (c->Field() && c->GetColumnType() == ctKeyPickList && pick) {
+        // A key-list cell stores the key that goes with the chosen entry; a
+        // text no entry matches stores nothing (Null) unless the column's
+        // OnNotInList handler adds the entry.
+        Variant key;
+        int i = editText_.empty() ? -1 : pick->IndexOf(editText_);
+        if (i < 0 && !editText_.empty() && c->OnNotInList) {
+            bool recheck = false;
+            c->OnNotInList(c, editText_, recheck);
+            if (recheck) i = pick->IndexOf(editText_);
+        }
+        if (i >= 0 && c->KeyList() && i < c->KeyList()->Count()) key = Variant(c->KeyList()->Strings(i));
+        c->WriteCellValue(editText_, key, false);
+        return;
+    }
+    if (c->GetColumnType() == ctPickList && c->OnNotInList && pick && pick->IndexOf(editText_) < 0) {
+        bool accept = false;
+        c->OnNotInList(c, editText_, accept);
+    }
     c->WriteCellValue(editText_, Variant(editText_), true);
 }
 

@@ -106,4 +106,33 @@ TEST_F(InplaceEditTest, EditKindFollowsTheColumnAndCtrlEnterPressesItsButton) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(InplaceEditTest, KeyListCellWritesTheKeyOfTheTypedEntry) {
+    TColumnEh* code = grid->Columns()->Add();
+    code->SetFieldName("CODIGO");
+    for (const char* e : {"Uno", "Dos", "Tres"}) code->PickList()->Add(e);
+    for (const char* k : {"1", "2", "3"}) code->KeyList()->Add(k);
+    grid->SetSelectedIndex(2);
+    Pump();
+    Key(VK_F2);
+    ASSERT_TRUE(grid->InplaceEditorVisible());
+    EXPECT_EQ(Editor()->Text(), "Uno");
+    TypeText("Tres");
+    Key(VK_RETURN);
+    EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 3);
+    // A text that is no entry stores no key; the handler may add the entry.
+    Key(VK_F2);
+    TypeText("Cuatro");
+    Key(VK_RETURN);
+    EXPECT_TRUE(data->FieldByName("CODIGO")->IsNull());
+    code->OnNotInList = [&](TObject*, const std::string& text, bool& recheck) {
+        code->PickList()->Add(text);
+        code->KeyList()->Add("4");
+        recheck = true;
+    };
+    Key(VK_F2);
+    TypeText("Cuatro");
+    Key(VK_RETURN);
+    EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 4);
+}
+
 } // namespace tvtest

@@ -323,6 +323,25 @@ TEST_F(SelectionKeysTest, CtrlDeleteAsksOnceForTheSelectedRecords) {
     EXPECT_EQ(Name(), "Panela");
 }
 
+TEST_F(KeyboardTest, CtrlASelectsAllOnlyWhenAllowed) {
+    grid->SetEditActions({geaCopyEh});
+    Key('A', false, true);
+    EXPECT_EQ(grid->Selection().SelectionType(), gstNon);
+    grid->SetEditActions({geaCopyEh, geaSelectAllEh});
+    grid->SetAllowedSelections({gstRecordBookmarks, gstRectangle});
+    Key('A', false, true);
+    EXPECT_EQ(grid->Selection().SelectionType(), gstNon);
+    EXPECT_FALSE(grid->CanCopySelection());
+    grid->SetAllowedSelections({gstRecordBookmarks, gstAll});
+    Key('A', false, true);
+    EXPECT_EQ(grid->Selection().SelectionType(), gstAll);
+    EXPECT_TRUE(grid->CanCopySelection());
+    EXPECT_TRUE(grid->CanDeleteSelection());
+    grid->SetReadOnly(true);
+    EXPECT_FALSE(grid->CanDeleteSelection());
+    EXPECT_FALSE(grid->CanCutToClipboard());
+}
+
 TEST_F(KeyboardTest, DeleteEmptiesACheckBoxCellUnlessItsFieldIsRequired) {
     grid->Columns()->Add()->SetFieldName("ACTIVO");
     Pump();
