@@ -425,7 +425,8 @@ void TCustomDBGridEh::HandleChar(Message& msg) {
     if (ch == ' ' && c && !options_.Contains(dgRowSelect) &&
         (c->GetColumnType() == ctKeyImageList || c->GetColumnType() == ctCheckboxes)) {
         TCustomControl::Dispatch(msg);
-        if (c == CurrentColumn() && c->CanModify(true))
+        // A blank that started a search steps nothing.
+        if (!incSearchActive_ && c == CurrentColumn() && c->CanModify(true))
             c->StepValue(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
         return;
     }

@@ -348,6 +348,14 @@ TEST_F(KeyboardTest, DeleteEmptiesACheckBoxCellUnlessItsFieldIsRequired) {
     ASSERT_EQ(Col(2)->GetColumnType(), ctCheckboxes);
     grid->SetSelectedIndex(2);
     Pump();
+    // A blank steps the check box's value.
+    ASSERT_TRUE(data->FieldByName("ACTIVO")->AsBoolean());
+    TypeText(" ");
+    Pump();
+    EXPECT_FALSE(data->FieldByName("ACTIVO")->AsBoolean());
+    TypeText(" ");
+    Pump();
+    EXPECT_TRUE(data->FieldByName("ACTIVO")->AsBoolean());
     data->FieldByName("ACTIVO")->SetRequired(true);
     Key(VK_DELETE);
     EXPECT_FALSE(data->FieldByName("ACTIVO")->IsNull());
