@@ -1,5 +1,6 @@
 #include "gridfixture.h"
 
+#include "support/headless_ui.h"
 #include <cairo.h>
 
 #include "framework/ui/application.h"
@@ -18,12 +19,7 @@ using namespace tv;
 using namespace tv::win;
 
 void DataGridTest::SetUp() {
-    ResetDesktop();
-    ClearScript();
-    clock = std::make_shared<FakeClock>(100000);
-    SetClock(clock);
-    RegisterStandardClasses();
-    InitializeUI();
+    clock = StartHeadlessUI();
     InitializeGridUnit();
     form = new TForm(nullptr);
     form->SetBounds(10, 10, 640, 420);
@@ -48,9 +44,7 @@ void DataGridTest::SetUp() {
 void DataGridTest::TearDown() {
     delete form;
     FinalizeGridUnit();
-    FinalizeUI();
-    ClearScript();
-    ResetDesktop();
+    StopHeadlessUI();
 }
 
 void DataGridTest::Fill(int rows) {

@@ -1,5 +1,6 @@
 #include "editorfixture.h"
 
+#include "support/headless_ui.h"
 #include "framework/ui/dialogs.h"
 #include "platform/controls/standardclasses.h"
 #include "platform/gdi/gdi.h"
@@ -13,12 +14,7 @@ using namespace tv;
 using namespace tv::win;
 
 void EditorTest::SetUp() {
-    ResetDesktop();
-    ClearScript();
-    clock = std::make_shared<FakeClock>(100000);
-    SetClock(clock);
-    RegisterStandardClasses();
-    InitializeUI();
+    clock = StartHeadlessUI();
     SetMessageHook([this](const TMessageRequest& r) {
         said.push_back(r.text);
         return mrOk;
@@ -33,10 +29,7 @@ void EditorTest::TearDown() {
     delete form;
     form = nullptr;
     SetMessageHook({});
-    FinalizeUI();
-    ClearScript();
-    SetClock(nullptr);
-    ResetDesktop();
+    StopHeadlessUI();
 }
 
 POINT EditorTest::At(TControl* c, int x, int y) { return c->ClientToScreen({x, y}); }

@@ -1,5 +1,6 @@
 #include "exchange_fixture.h"
 
+#include "support/headless_ui.h"
 #include <cstdio>
 #include <fstream>
 
@@ -19,12 +20,7 @@ using namespace tv;
 using namespace tv::win;
 
 void ExchangeTest::SetUp() {
-    ResetDesktop();
-    ClearScript();
-    clock = std::make_shared<FakeClock>(100000);
-    SetClock(clock);
-    RegisterStandardClasses();
-    InitializeUI();
+    clock = StartHeadlessUI();
     InitializeGridUnit();
     SetMessageHook([this](const TMessageRequest& r) {
         said.push_back(r.text);
@@ -46,10 +42,7 @@ void ExchangeTest::TearDown() {
     delete form;
     SetMessageHook({});
     FinalizeGridUnit();
-    FinalizeUI();
-    ClearScript();
-    SetClock(std::shared_ptr<tv::win::Clock>());
-    ResetDesktop();
+    StopHeadlessUI();
 }
 
 TClientDataSet* ExchangeTest::NewArticles(const std::string& name) {

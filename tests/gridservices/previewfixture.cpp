@@ -1,5 +1,6 @@
 #include "previewfixture.h"
 
+#include "support/headless_ui.h"
 #include <cstdio>
 
 #include "platform/backend/headless.h"
@@ -16,12 +17,7 @@ using namespace tv;
 using namespace tv::win;
 
 void PreviewTest::SetUp() {
-    ResetDesktop();
-    ClearScript();
-    clock = std::make_shared<FakeClock>(100000);
-    SetClock(clock);
-    RegisterStandardClasses();
-    InitializeUI();
+    clock = StartHeadlessUI();
     SetMessageHook([this](const TMessageRequest& r) {
         said.push_back(r.text);
         return r.buttons.Contains(mbOK) ? mrOk : mrCancel;
@@ -29,11 +25,8 @@ void PreviewTest::SetUp() {
 }
 
 void PreviewTest::TearDown() {
-    FinalizeUI();
     SetMessageHook({});
-    ClearScript();
-    SetClock(nullptr);
-    ResetDesktop();
+    StopHeadlessUI();
 }
 
 void PreviewTest::Advance(int ms) {
