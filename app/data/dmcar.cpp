@@ -46,14 +46,8 @@ void Tfdmcar::Loaded() {
 
 int Tfdmcar::id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,
                     TDateTime fecha) {
-    TDocumentoHallado d =
-        busque_documento(CValidedoccar, "busca_id_doc_cartera", tipo, prefijo, numero, nit, fecha, false);
-    bool valido = d.hay && d.error == 0;
-    saldo_doc = valido ? d.saldo : Currency();
-    rtfte_doc = valido ? d.rtfte : Currency();
-    rtiva_doc = valido ? d.rtiva : Currency();
-    rtica_doc = valido ? d.rtica : Currency();
-    return valido ? d.id : 0;
+    return busque_documento(CValidedoccar, "busca_id_doc_cartera", tipo, prefijo, numero, nit, fecha, false)
+        .tome(saldo_doc, rtfte_doc, rtiva_doc, rtica_doc);
 }
 
 bool Tfdmcar::valide_doc_cartera(const std::string& nit, int tipo, const std::string& prefijo,
@@ -62,14 +56,8 @@ bool Tfdmcar::valide_doc_cartera(const std::string& nit, int tipo, const std::st
                                  TField* campo_texto) {
     TDocumentoHallado d =
         busque_documento(CValidedoccar, "busca_id_doc_cartera", tipo, prefijo, numero, nit, fecha, false);
-    if (!d.hay || d.error != 0) {
-        if (d.hay) {
-            std::string mensaje = mensaje_documento(d.error);
-            if (!mensaje.empty()) muestre_mensaje(mensaje);
-        }
-        campo_id->SetAsInteger(0);
-        for (TField* f : {campo_rtfte, campo_rtiva, campo_rtica, campo_dtof, campo_saldo})
-            f->SetAsCurrency(Currency());
+    if (!d.valido()) {
+        d.rechace(campo_id, {campo_rtfte, campo_rtiva, campo_rtica, campo_dtof, campo_saldo});
         return false;
     }
     campo_id->SetAsInteger(d.id);

@@ -1,5 +1,6 @@
 #include "app/data/dmcar_documentos.h"
 
+#include "app/data/avisos.h"
 #include "app/data/consultas.h"
 #include "app/data/sqltexto.h"
 #include "framework/core/strutils.h"
@@ -7,6 +8,25 @@
 #include "framework/data/field.h"
 
 namespace tv::app {
+
+int TDocumentoHallado::tome(Currency& saldo_doc, Currency& rtfte_doc, Currency& rtiva_doc,
+                            Currency& rtica_doc) const {
+    bool v = valido();
+    saldo_doc = v ? saldo : Currency();
+    rtfte_doc = v ? rtfte : Currency();
+    rtiva_doc = v ? rtiva : Currency();
+    rtica_doc = v ? rtica : Currency();
+    return v ? id : 0;
+}
+
+void TDocumentoHallado::rechace(TField* campo_id, std::initializer_list<TField*> montos) const {
+    if (hay) {
+        std::string mensaje = mensaje_documento(error);
+        if (!mensaje.empty()) muestre_mensaje(mensaje);
+    }
+    campo_id->SetAsInteger(0);
+    for (TField* f : montos) f->SetAsCurrency(Currency());
+}
 
 TDocumentoHallado busque_documento(TClientDataSet* c, const std::string& procedimiento, int tipo,
                                    const std::string& prefijo, const std::string& numero, const std::string& nit,

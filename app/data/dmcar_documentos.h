@@ -7,8 +7,11 @@
 #include "framework/core/currency.h"
 #include "framework/core/datetime.h"
 
+#include <initializer_list>
+
 namespace tv {
 class TClientDataSet;
+class TField;
 } // namespace tv
 
 namespace tv::app {
@@ -19,6 +22,13 @@ struct TDocumentoHallado {
     int id = 0;
     Currency saldo, rtfte, rtiva, rtica, dtof;
     std::string numprov;
+
+    bool valido() const { return hay && error == 0; }
+    // The id of a valid document with its balance and withholdings, or 0 and zeros.
+    int tome(Currency& saldo_doc, Currency& rtfte_doc, Currency& rtiva_doc, Currency& rtica_doc) const;
+    // A document that is not valid: says why when the procedure refused it and
+    // empties the id and the amount fields.
+    void rechace(TField* campo_id, std::initializer_list<TField*> montos) const;
 };
 
 // Runs "select * from <procedimiento>(tipo, prefijo,numero, nit, fecha)" on

@@ -45,14 +45,8 @@ void Tfdmcxp::Loaded() {
 
 int Tfdmcxp::id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,
                     TDateTime fecha) {
-    TDocumentoHallado d =
-        busque_documento(CValidedoccxp, "busca_id_doc_cxpagar", tipo, prefijo, numero, nit, fecha, true);
-    bool valido = d.hay && d.error == 0;
-    saldo_doc = valido ? d.saldo : Currency();
-    rtfte_doc = valido ? d.rtfte : Currency();
-    rtiva_doc = valido ? d.rtiva : Currency();
-    rtica_doc = valido ? d.rtica : Currency();
-    return valido ? d.id : 0;
+    return busque_documento(CValidedoccxp, "busca_id_doc_cxpagar", tipo, prefijo, numero, nit, fecha, true)
+        .tome(saldo_doc, rtfte_doc, rtiva_doc, rtica_doc);
 }
 
 bool Tfdmcxp::valide_doc_cxpagar(const std::string& nit, int tipo, const std::string& prefijo,
@@ -61,14 +55,8 @@ bool Tfdmcxp::valide_doc_cxpagar(const std::string& nit, int tipo, const std::st
                                  TField* campo_texto) {
     TDocumentoHallado d =
         busque_documento(CValidedoccxp, "busca_id_doc_cxpagar", tipo, prefijo, numero, nit, fecha, true);
-    if (!d.hay || d.error != 0) {
-        if (d.hay) {
-            std::string mensaje = mensaje_documento(d.error);
-            if (!mensaje.empty()) muestre_mensaje(mensaje);
-        }
-        campo_id->SetAsInteger(0);
-        for (TField* f : {campo_rtfte, campo_rtiva, campo_rtica, campo_dtof, campo_saldo})
-            f->SetAsCurrency(Currency());
+    if (!d.valido()) {
+        d.rechace(campo_id, {campo_rtfte, campo_rtiva, campo_rtica, campo_dtof, campo_saldo});
         campo_texto->SetAsString("");
         return false;
     }
