@@ -244,19 +244,17 @@ void TCustomDBEditEh::SetText(const std::string& v) {
     if (ComponentState().Contains(csDesigning) && !IsDataIndependent()) return;
     EnterEditState(this);
     SetTextSilently(v);
-    if (dataPosting_) return;
-    try {
-        CommitText();
-    } catch (...) {
-        link_->ReloadControl();
-        throw;
-    }
+    CommitWritten();
 }
 
 void TCustomDBEditEh::AssignValue(const Variant& value) {
     if (ComponentState().Contains(csDesigning) && !IsDataIndependent()) return;
     EnterEditState(this);
     SetValueSilently(value);
+    CommitWritten();
+}
+
+void TCustomDBEditEh::CommitWritten() {
     if (dataPosting_) return;
     try {
         CommitText();

@@ -169,6 +169,9 @@ protected:
     virtual void FitHeightToFont();
     virtual void ApplyAutoSizeStyle();
     virtual void CommitText();
+    // After Text or Value was written: posts it, unless a posting is under way;
+    // a failure puts the field's value back into the control.
+    void CommitWritten();
     virtual TMRUListboxEh* NewMRUListControl();
     virtual void DrawRequiredMark(win::HDC dc);
     virtual void TextToPaint(std::string& text);
