@@ -61,7 +61,7 @@ void TGnuGettextInstance::UseLanguage(const std::string& code) {
     std::string chosen = code;
     if (chosen.empty()) {
         const char* lang = std::getenv("LANG");
-        chosen = lang && *lang ? lang : GetOSLanguage();
+        chosen = lang && !NamesNoLanguage(lang) ? lang : GetOSLanguage();
         chosen = chosen.substr(0, chosen.find('.'));
     }
     {

@@ -34,7 +34,7 @@ const char* Variable(const char* name) {
 std::string GetOSLanguage() {
     // The locale categories in the order the C library settles them; LANGUAGE
     // is a list of preferences, of which the first counts.
-    if (const char* all = Variable("LC_ALL")) return LanguageOf(all).empty() ? "C" : LanguageOf(all);
+    if (const char* all = Variable("LC_ALL")) return LanguageOf(all).empty() ? StationLanguage : LanguageOf(all);
     for (const char* name : {"LC_MESSAGES", "LANGUAGE"}) {
         if (const char* v = Variable(name)) {
             std::string_view first(v);
@@ -43,7 +43,12 @@ std::string GetOSLanguage() {
             if (!code.empty()) return code;
         }
     }
-    return "C";
+    return StationLanguage;
+}
+
+bool NamesNoLanguage(const std::string& code) {
+    const std::string name = code.substr(0, code.find_first_of(".@"));
+    return name.empty() || name == "C" || name == "POSIX";
 }
 
 } // namespace tv

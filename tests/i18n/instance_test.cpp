@@ -94,12 +94,18 @@ TEST_F(Translation, ChoosesTheLanguageFromTheEnvironment) {
     } cases[] = {
         {"de_DE.UTF-8", "es_CO.UTF-8", nullptr, nullptr, "de_DE"},
         {"es_CO.ISO-8859-1", nullptr, nullptr, nullptr, "es_CO"},
-        {"C.UTF-8", nullptr, nullptr, nullptr, "C"},
         {nullptr, "es_CO.UTF-8", "de_DE", nullptr, "es_CO"},
         {nullptr, nullptr, "de_AT.UTF-8", "fr_FR", "de_AT"},
         {nullptr, nullptr, nullptr, "pt_BR:es_ES", "pt_BR"},
-        {nullptr, "C", nullptr, nullptr, "C"},
-        {nullptr, nullptr, nullptr, nullptr, "C"},
+        // A LANG that names no language leaves the choice to the user's locale...
+        {"C.UTF-8", nullptr, "de_AT.UTF-8", nullptr, "de_AT"},
+        // ...and where nothing names one, the station's own setting holds.
+        {"C.UTF-8", nullptr, nullptr, nullptr, "es_CO"},
+        {"C", nullptr, nullptr, nullptr, "es_CO"},
+        {"POSIX", nullptr, nullptr, nullptr, "es_CO"},
+        {nullptr, "C", nullptr, nullptr, "es_CO"},
+        {nullptr, nullptr, "POSIX", "C", "es_CO"},
+        {nullptr, nullptr, nullptr, nullptr, "es_CO"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.chosen);

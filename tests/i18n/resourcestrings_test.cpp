@@ -1,6 +1,8 @@
+#include "framework/core/datetime.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/resourcestrings.h"
 #include "framework/core/unitinit.h"
+#include "i18n/domain.h"
 #include "i18n/gnugettext.h"
 #include "tests/i18n/catalogs.h"
 #include "tests/support/tempdir.h"
@@ -9,6 +11,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
 
 using namespace i18ntest;
 
@@ -126,4 +131,73 @@ TEST(ShippedCatalogs, TranslateTheWindowMenuAndTheSerialPortIntoSpanish) {
     EXPECT_EQ(gt.TranslateInDomain("cport", "Registry error"), "Error del registro");
     // The station's executable finds the same catalogs beside it.
     EXPECT_TRUE(std::filesystem::exists(std::string(TALLYVO_BINARY_DIR) + "/app/locale/es/LC_MESSAGES/cport.mo"));
+}
+
+namespace {
+
+// The texts of every resource string the program declares, read from its sources.
+std::vector<std::string> DeclaredResourceStrings() {
+    namespace fs = std::filesystem;
+    const std::regex declaration(R"re(TV_RESOURCESTRING(?:_ID)?\(\s*\w+\s*,\s*(?:\d+\s*,\s*)?"((?:[^"\\]|\\.)*)"\s*\))re");
+    std::vector<std::string> texts;
+    for (const char* folder : {"framework", "platform", "grid", "editors", "gridservices", "skin", "i18n", "serial", "app"}) {
+        for (const auto& entry : fs::recursive_directory_iterator(fs::path(TALLYVO_SOURCE_DIR) / folder)) {
+            const std::string ext = entry.path().extension().string();
+            if (ext != ".h" && ext != ".cpp") continue;
+            std::stringstream source;
+            source << std::ifstream(entry.path()).rdbuf();
+            const std::string text = source.str();
+            for (std::sregex_iterator m(text.begin(), text.end(), declaration), end; m != end; ++m) {
+                std::string unescaped;
+                const std::string literal = (*m)[1];
+                for (std::size_t i = 0; i < literal.size(); ++i) {
+                    if (literal[i] == '\\' && i + 1 < literal.size()) {
+                        ++i;
+                        unescaped += literal[i] == 'n' ? '\n' : literal[i];
+                    } else {
+                        unescaped += literal[i];
+                    }
+                }
+                texts.push_back(unescaped);
+            }
+        }
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST(ShippedCatalogs, CoverEveryResourceStringOfTheProgram) {
+    const std::vector<std::string> texts = DeclaredResourceStrings();
+    ASSERT_GT(texts.size(), 60u);
+    tv::TDomain catalog("default");
+    catalog.SetDirectory(std::string(TALLYVO_BINARY_DIR) + "/locale");
+    catalog.SetLanguageCode("es_CO");
+    for (const std::string& text : texts) EXPECT_TRUE(catalog.Lookup(text)) << text;
+}
+
+TEST(ShippedCatalogs, AnEnvironmentThatNamesNoLanguageGetsSpanish) {
+    const std::string locale = std::string(TALLYVO_BINARY_DIR) + "/locale";
+    ScopedEnv all("LC_ALL", nullptr), messages("LC_MESSAGES", nullptr), language("LANGUAGE", nullptr);
+    for (const char* lang : {static_cast<const char*>(nullptr), "C", "C.UTF-8", "POSIX"}) {
+        SCOPED_TRACE(lang ? lang : "(unset)");
+        ScopedEnv env("LANG", lang);
+        // The unit starts as the program starts it, and finds the shipped catalogs.
+        tv::FinalizeTranslation();
+        tv::InitializeTranslation();
+        tv::AddResourceStringDomain("cport");
+        tv::DefaultInstance()->BindTextDomain("default", locale);
+        tv::DefaultInstance()->BindTextDomain("cport", locale);
+        EXPECT_EQ(tv::DefaultInstance()->LanguageCode(), "es_CO");
+        try {
+            tv::StrToDate("2026/13/45");
+            ADD_FAILURE() << "a date that is none was taken";
+        } catch (const tv::EConvertError& e) {
+            EXPECT_EQ(e.Message(), "'2026/13/45' no es una fecha válida");
+        }
+        EXPECT_EQ(tv::TranslateTextInDomain("cport", "Baud rate"), "Velocidad");
+        EXPECT_EQ(tv::TranslateText("Unable to open com port"), "No se pudo abrir el puerto serie");
+    }
+    tv::FinalizeTranslation();
+    tv::InitializeTranslation();
 }
