@@ -79,6 +79,18 @@ win::RECT FormNormalBounds(TCustomForm* form) {
     return form->BoundsRect();
 }
 
+namespace {
+win::RECT TargetBounds(TPersistent* target) {
+    auto* form = dynamic_cast<TCustomForm*>(target);
+    return form ? FormNormalBounds(form) : win::RECT{0, 0, 0, 0};
+}
+} // namespace
+
+int TFormStoragePropertyInterceptor::Height() const { return TargetBounds(target_).Height(); }
+int TFormStoragePropertyInterceptor::Left() const { return TargetBounds(target_).left; }
+int TFormStoragePropertyInterceptor::Top() const { return TargetBounds(target_).top; }
+int TFormStoragePropertyInterceptor::Width() const { return TargetBounds(target_).Width(); }
+
 void TFormStoragePropertyInterceptor::Create(TPersistent* target) {
     TStoragePropertyInterceptor::Create(target);
     auto* form = dynamic_cast<TCustomForm*>(target);

@@ -39,15 +39,17 @@ public:
 
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* v) { activeControl_ = v; }
-    int Height() const { return height_; }
+    // The readers give the target form's normal bounds as they are now (0
+    // without a form); the writers keep what is written for AfterPropertiesRead.
+    int Height() const;
     void SetHeight(int v) { height_ = v; }
-    int Left() const { return left_; }
+    int Left() const;
     void SetLeft(int v) { left_ = v; posWritten_ = true; }
     int PixelsPerInch() const { return pixelsPerInch_; }
     void SetPixelsPerInch(int v) { pixelsPerInch_ = v; }
-    int Top() const { return top_; }
+    int Top() const;
     void SetTop(int v) { top_ = v; posWritten_ = true; }
-    int Width() const { return width_; }
+    int Width() const;
     void SetWidth(int v) { width_ = v; }
     TWindowState WindowState() const { return windowState_; }
     void SetWindowState(TWindowState v) { windowState_ = v; }

@@ -259,8 +259,8 @@ void TPreviewFormEh::Timer1Timer(TObject*) {
         if (repeating_ == tbtPrevPage) tbtPrevPageClick(nullptr);
         else tbtNextPageClick(nullptr);
     } catch (...) {
+        // A failing repeat stops repeating; the window carries on.
         Timer1->SetEnabled(false);
-        throw;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <functional>
 
 #include "framework/core/datetime.h"
@@ -99,22 +100,41 @@ void TGridPrintJob::Run() {
     footerValues_.assign(std::size_t(std::max(0, grid_->FooterRowCount())),
                          std::vector<Currency>(std::size_t(columns_.Count()), Currency(0)));
     target_->BeginDoc();
-    canvas_ = target_->GetCanvas();
-    pageEmpty_ = true;
-    TBookmark saved = data_->GetBookmark();
-    if (owner_->OnBeforePrint) owner_->OnBeforePrint(owner_);
-    bool disabled = false;
+    // From here on EndDoc is owed, whatever fails: a job left printing keeps
+    // the preview from closing.
+    TBookmark saved;
+    bool beforeRaised = false, disabled = false;
     TCursor savedCursor = Screen ? Screen->Cursor() : crDefault;
-    auto finish = [&] {
+    auto finish = [&]() -> std::exception_ptr {
+        std::exception_ptr first;
+        auto step = [&first](const std::function<void()>& f) {
+            try {
+                f();
+            } catch (...) {
+                if (!first) first = std::current_exception();
+            }
+        };
         if (Screen) Screen->SetCursor(savedCursor);
         scratchCanvas_.reset();
-        if (owner_->OnAfterPrint) owner_->OnAfterPrint(owner_);
-        RestoreTexts();
-        if (!saved.empty() && data_->BookmarkValid(saved)) data_->GotoBookmark(saved);
-        if (disabled) data_->EnableControls();
-        target_->EndDoc();
+        if (beforeRaised) step([&] {
+            if (owner_->OnAfterPrint) owner_->OnAfterPrint(owner_);
+        });
+        step([&] { RestoreTexts(); });
+        step([&] {
+            if (!saved.empty() && data_->BookmarkValid(saved)) data_->GotoBookmark(saved);
+        });
+        step([&] {
+            if (disabled) data_->EnableControls();
+        });
+        step([&] { target_->EndDoc(); });
+        return first;
     };
     try {
+        canvas_ = target_->GetCanvas();
+        pageEmpty_ = true;
+        saved = data_->GetBookmark();
+        beforeRaised = true;
+        if (owner_->OnBeforePrint) owner_->OnBeforePrint(owner_);
         dupParams_ = std::make_unique<TColCellParamsEh>();
         prevCellTexts_ = std::make_unique<TStringList>();
         Substitute();
@@ -183,10 +203,10 @@ void TGridPrintJob::Run() {
         PageLoop();
     } catch (const JobStopped&) {
     } catch (...) {
-        finish();
+        finish(); // the job's own failure is the one reported
         throw;
     }
-    finish();
+    if (std::exception_ptr failed = finish()) std::rethrow_exception(failed);
 }
 
 void TGridPrintJob::ComputeGeometry() {

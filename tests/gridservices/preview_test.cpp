@@ -342,6 +342,24 @@ TEST_F(PrinterPreviewTest, HoldingNextRepeatsAndTheReleaseAddsNothing) {
     EXPECT_EQ(box->CurrentPage(), 4);
 }
 
+TEST_F(PrinterPreviewTest, AFailingRepeatStopsTheTimerAndTheWindowGoesOn) {
+    Job(6);
+    ProcessPendingMessages();
+    auto changed = box->OnPrinterPreviewChanged;
+    box->OnPrinterPreviewChanged = [](TObject*) { throw Exception("Falla al cambiar de página"); };
+    TToolButton* next = form->tbtNextPage;
+    POINT p = ScreenPoint(next, next->Width() / 2, next->Height() / 2);
+    MouseDown(p.x, p.y);
+    Advance(400);
+    EXPECT_FALSE(form->Timer1->Enabled());
+    EXPECT_TRUE(said.empty()) << said.front();
+    box->OnPrinterPreviewChanged = changed;
+    int page = box->CurrentPage();
+    Advance(300);
+    EXPECT_EQ(box->CurrentPage(), page);
+    MouseUp(p.x, p.y);
+}
+
 TEST_F(PrinterPreviewTest, PrintsTheRecordedPagesOnThePrinter) {
     Job(3);
     TPrinter* global = tv::Printer();

@@ -343,6 +343,25 @@ TEST_F(GridPrintTest, StopInThePreviewEndsTheJobKeepingThePagesMade) {
     EXPECT_EQ(after, 1);
 }
 
+TEST_F(GridPrintTest, AFailingOnBeforePrintLeavesNoJobOpen) {
+    Fill(5);
+    int after = 0;
+    printer->OnBeforePrint = [](TObject*) { throw Exception("Sin papel"); };
+    printer->OnAfterPrint = [&](TObject*) { ++after; };
+    TPrinterPreview* preview = PrinterPreviewInstance();
+    EXPECT_THROW(printer->OpenPreview(), Exception);
+    EXPECT_FALSE(preview->GetPrinting());
+    EXPECT_EQ(after, 1);
+    // The preview is not left waiting for the job's end to close.
+    ASSERT_TRUE(PreviewForm()->Visible());
+    PreviewForm()->Close();
+    EXPECT_FALSE(PreviewForm()->Visible());
+
+    EXPECT_THROW(PrintToPdf(), Exception);
+    EXPECT_FALSE(Printer()->Printing());
+    EXPECT_EQ(after, 2);
+}
+
 TEST_F(GridPrintTest, PageSetupStoresTheDialogsValuesOnlyWhenConfirmed) {
     std::string oneAndHalf = FloatToStr(1.5);
     ScriptStep([&] {
