@@ -56,8 +56,7 @@ TCustomDBEditEh::TCustomDBEditEh(TComponent* owner) : TCustomMaskEdit(owner) {
     link_->OnEditingChange = [this](TObject*) { EditStateChanged(); };
     link_->OnUpdateData = [this](TObject*) { CommitText(); };
     link_->OnActiveChange = [this](TObject*) { DataActiveChanged(); };
-    editButton_ = NewEditButton();
-    editButton_->OnChanged = [this](TObject*) { ButtonsChanged(); };
+    RenewEditButton();
     editButtons_ = NewEditButtons();
     editButtons_->OnChanged = [this](TCollectionItem*) { ButtonsChanged(); };
     image_ = NewEditImage();
@@ -81,6 +80,12 @@ std::unique_ptr<TFieldDataLinkEh> TCustomDBEditEh::NewDataLink() { return std::m
 std::unique_ptr<TEditButtonEh> TCustomDBEditEh::NewEditButton() { return std::make_unique<TEditButtonEh>(this); }
 std::unique_ptr<TEditButtonsEh> TCustomDBEditEh::NewEditButtons() { return std::make_unique<TEditButtonsEh>(this); }
 std::unique_ptr<TEditImageEh> TCustomDBEditEh::NewEditImage() { return std::make_unique<TEditImageEh>(this); }
+
+void TCustomDBEditEh::RenewEditButton() {
+    editButton_ = NewEditButton();
+    editButton_->OnChanged = [this](TObject*) { ButtonsChanged(); };
+    if (HandleAllocated()) ButtonsChanged();
+}
 
 TEditButtonControlEh* TCustomDBEditEh::NewEditButtonControl() {
     return editButton_->CreateEditButtonControl();
@@ -231,25 +236,23 @@ void TCustomDBEditEh::SetValueSilently(const Variant& value) { SetTextSilently(V
 
 Variant TCustomDBEditEh::CurrentValue() { return Variant(Text()); }
 
-// A bound editor first puts its dataset into edit state, so a dataset that
-// cannot be edited refuses the write before the control changes.
-static void EnterEditState(TCustomDBEditEh* e) {
-    if (e->IsDataIndependent()) return;
-    TDataSource* s = e->DataSource();
+void TCustomDBEditEh::PutDataSetInEditState() {
+    if (IsDataIndependent()) return;
+    TDataSource* s = DataSource();
     if (!s || !s->DataSet()) throw Exception("El editor no está enlazado a un conjunto de datos: no se puede escribir el valor.");
     s->DataSet()->Edit();
 }
 
 void TCustomDBEditEh::SetText(const std::string& v) {
     if (ComponentState().Contains(csDesigning) && !IsDataIndependent()) return;
-    EnterEditState(this);
+    PutDataSetInEditState();
     SetTextSilently(v);
     CommitWritten();
 }
 
 void TCustomDBEditEh::AssignValue(const Variant& value) {
     if (ComponentState().Contains(csDesigning) && !IsDataIndependent()) return;
-    EnterEditState(this);
+    PutDataSetInEditState();
     SetValueSilently(value);
     CommitWritten();
 }
@@ -720,6 +723,7 @@ void TCustomDBEditEh::LayoutButtons() {
             ButtonControlMouseDown(s, top, autoRepeat, handled);
         };
         c->OnClick = [this](TObject* s) { ButtonControlClick(s); };
+        c->OnMouseMove = [this](TObject* s, TShiftState shift, int x, int y) { ButtonControlMouseMove(s, shift, x, y); };
         c->OnMouseUp = [this](TObject* s, TMouseButton, TShiftState, int x, int y) {
             auto* bc = static_cast<TControl*>(s);
             if (x < 0 || y < 0 || x >= bc->Width() || y >= bc->Height()) noClickCloseUp_ = false;

@@ -156,6 +156,7 @@ protected:
     virtual void FieldDataChanged();
     virtual void ButtonControlClick(TObject* sender);
     virtual void ButtonControlMouseDown(TObject* sender, bool topButton, bool& autoRepeat, bool& handled);
+    virtual void ButtonControlMouseMove(TObject*, TShiftState, int, int) {}
     virtual void EditStateChanged();
     virtual void SetTextSilently(const std::string& text);
     virtual void SetValueSilently(const Variant& value);
@@ -172,6 +173,14 @@ protected:
     // After Text or Value was written: posts it, unless a posting is under way;
     // a failure puts the field's value back into the control.
     void CommitWritten();
+    // A bound editor puts its dataset into edit state before a written value
+    // reaches the control, so a dataset that cannot be edited refuses first.
+    void PutDataSetInEditState();
+    // A descendant's constructor makes its own main button (NewEditButton is
+    // not yet its own while the base is built).
+    void RenewEditButton();
+    // The strip of the edit buttons and of the image, in client coordinates.
+    bool InButtonArea(win::POINT client);
     virtual TMRUListboxEh* NewMRUListControl();
     virtual void DrawRequiredMark(win::HDC dc);
     virtual void TextToPaint(std::string& text);
@@ -214,7 +223,6 @@ private:
     void ButtonsChanged();
     bool RunUpdateData();
     TEditButtonEh* ButtonOfControl(int index) const;
-    bool InButtonArea(win::POINT client);
     bool RouteKeyToMRUList(int vk);
     void ReleaseButtonCapture();
     bool PressOnlyClosedMenu(TEditButtonControlEh* control);

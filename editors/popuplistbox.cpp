@@ -11,6 +11,7 @@
 #include "grid/platformwrappers.h"
 #include "platform/controls/listbox.h"
 #include "platform/gdi/gdi.h"
+#include "platform/window/input.h"
 #include "platform/window/messages.h"
 #include "platform/window/paint.h"
 #include "platform/window/queue.h"
@@ -111,6 +112,10 @@ void TPopupListboxEh::Dispatch(Message& msg) {
             if (!(wp->flags & SWP_NOSIZE)) {
                 wp->cx = std::max(wp->cx, GetSystemMetrics(SM_CXVSCROLL));
                 wp->cy = std::max(wp->cy, GetSystemMetrics(SM_CYVSCROLL));
+                // A size from the grip also shows whole rows.
+                int frame = FrameHeight(), item = std::max(ItemHeightOrFont(), 1);
+                rowCount_ = std::max((wp->cy - frame) / item, 1);
+                wp->cy = frame + rowCount_ * item;
             }
         }
         break;
@@ -151,9 +156,29 @@ void TPopupListboxEh::MouseMove(TShiftState shift, int x, int y) {
     TCustomListBox::MouseMove(shift, x, y);
     if (x == lastMouse_.x && y == lastMouse_.y) return;
     lastMouse_ = {x, y};
-    if (shift.Contains(ssLeft) || shift.Contains(ssRight) || shift.Contains(ssMiddle)) return;
+    // A held left button drags the choice along, as in any list box.
+    bool dragging = shift.Contains(ssLeft) && HandleAllocated() && GetCapture() == Handle();
+    if (!dragging && (shift.Contains(ssLeft) || shift.Contains(ssRight) || shift.Contains(ssMiddle))) return;
     int i = ItemAtPos({x, y}, true);
     if (i >= 0 && i != ItemIndex()) SetItemIndex(i);
+}
+
+void TPopupListboxEh::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button == mbLeft) {
+        int i = ItemAtPos({x, y}, true);
+        if (i >= 0 && i != ItemIndex()) SetItemIndex(i);
+    }
+    TCustomListBox::MouseDown(button, shift, x, y);
+}
+
+// The list never takes the focus from its editor: its window does not see a
+// press, which would focus it (MouseDown chooses the item instead).
+void TPopupListboxEh::DefaultHandler(Message& msg) {
+    if (msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK) {
+        msg.Result = 0;
+        return;
+    }
+    TCustomListBox::DefaultHandler(msg);
 }
 
 bool TPopupListboxEh::DoMouseWheelDown(TShiftState shift, POINT mousePos) {

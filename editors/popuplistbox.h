@@ -38,6 +38,7 @@ public:
     bool CanFocus() override { return false; }
     void SetBounds(int left, int top, int width, int height) override;
     void Dispatch(Message& msg) override;
+    void DefaultHandler(Message& msg) override;
 
     TListGetImageIndexEventEh OnGetImageIndex;
 
@@ -46,6 +47,7 @@ protected:
     void CreateWnd() override;
     void DrawItem(int index, win::RECT rect, TOwnerDrawState state) override;
     void KeyPress(char32_t& key) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     bool DoMouseWheelDown(TShiftState shift, win::POINT mousePos) override;
     bool DoMouseWheelUp(TShiftState shift, win::POINT mousePos) override;
