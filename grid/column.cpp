@@ -80,7 +80,10 @@ TColumnEh::TColumnEh(TCollection* collection) : TCollectionItem(nullptr) {
 }
 
 TColumnEh::~TColumnEh() {
-    if (TCustomDBGridEh* g = GetGrid()) g->SortMarkedColumns().Remove(this);
+    if (TCustomDBGridEh* g = GetGrid()) {
+        g->SortMarkedColumns().Remove(this);
+        g->Selection().Columns().ColumnDestroyed(this);
+    }
     if (imageList_) imageList_->UnRegisterChanges(imageChangeLink_.get());
     // Leave the collection while the column is still whole: the grid relays
     // out and must see the remaining columns only.
@@ -820,7 +823,7 @@ void TColumnEh::OptimizeWidth() {
     if (!g) return;
     TColumnsEhList list;
     list.Add(this);
-    g->OptimizeColsWidth(list);
+    g->FitColumnsToContents(list);
 }
 
 void TColumnEh::RestoreDefaults() {

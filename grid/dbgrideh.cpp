@@ -347,7 +347,7 @@ void TCustomDBGridEh::GetDatasetFieldList(std::vector<TField*>& list) {
 
 void TCustomDBGridEh::LinkActive(bool active) {
     if (!active) HideEditor();
-    selection_->LinkActive(active);
+    selection_->DataLinkChanged(active);
     sumList_->SetDataSet(DataSource() ? DataSource()->DataSet() : nullptr);
     if (MemTableRowMode()) UpdateRowCount();
     LayoutChanged();
@@ -357,6 +357,7 @@ void TCustomDBGridEh::LinkActive(bool active) {
 }
 
 void TCustomDBGridEh::DataChanged() {
+    SelectedBookmarks().DataSetChanged();
     if (!HandleAllocated()) return;
     Invalidate();
 }

@@ -145,7 +145,10 @@ public:
     TColumnsEhList& VisibleColumns() { return visibleColumns_; }
     TColumnsEhList& SortMarkedColumns() { return sortMarkedColumns_; }
     TDBGridEhSelection& Selection() { return *selection_; }
-    TBookmarkListEh& SelectedRows() { return selection_->GetRows(); }
+    TBookmarkListEh& SelectedBookmarks() { return selection_->GetRows(); }
+    const TBookmarkListEh& SelectedBookmarks() const { return selection_->GetRows(); }
+    // IsSelectionActive as the selection was last repainted.
+    bool SelectionWasActive() const { return selectionActive_; }
     TColCellParamsEh* ColCellParams() const { return colCellParams_.get(); }
     THeadTreeNode* HeadTree() const { return headTree_.get(); }
     // Leaf title node of each column, by collection index.
@@ -235,8 +238,13 @@ public:
     virtual void UpdateHorzExtScrollBar();
     virtual void UpdateSumListAfterCreate();
     void RebuildSortMarkedList();
-    // Width optimisation over the records, for the given columns.
-    virtual void OptimizeColsWidth(TColumnsEhList& columns) {}
+    // Widths fitted to the titles, the records and the footers.
+    void FitColumnsToContents(TColumnsEhList& columns);
+    void FitSelectedColumnsToContents(TColumnEh* column);
+    // The previous record's value of the current column into the current record.
+    void CopyPreviousRecordValue();
+    void RepaintGridRect(const TGridRect& rect);
+    TCellTypeEh GetCellType(int col, int row, int& dataCol, int& areaRow);
 
     // --- operations other parts fill in (each slot names its concern) ---
     virtual bool CanFocusGrid();
@@ -246,7 +254,7 @@ public:
     virtual bool AlwaysShowEditorActive() const;
     virtual bool CanStartSelection() { return true; }
     virtual bool IsCellRaised(int col, int row, TGridDrawState state);
-    virtual bool CellSelected(int dataCol, int row) { return false; }
+    virtual bool CellSelected(int col, int row, const TBookmark& bookmark, int dataCol);
     virtual bool TreeMouseDown(int x, int y, bool checkOnly) { return false; }
     virtual void StartRecordMoving() {}
     virtual void CreateFilterEditor() {}
@@ -254,7 +262,7 @@ public:
     virtual int TitlesVisible() const { return options_.Contains(dgTitles) ? 1 : 0; }
     virtual void GetTitleParams(int dataCol, int row, TColor& background, TFont* font, TGridDrawState state);
     virtual bool GetCellParamsEh(TColumnEh* column, TFont* font, TColor& background, TGridDrawState state);
-    virtual bool IsSelectionActive() { return selection_->SelectionType() != gstNon; }
+    virtual bool IsSelectionActive();
     virtual void MoveRecords(int moveTo) {}
     virtual void MoveSelectedRecords(int moveTo) {}
     virtual void DrawThemedOrTreeLines(const win::RECT& rect) {}
@@ -268,7 +276,7 @@ public:
     virtual void LinkActive(bool active);
     virtual int CalcMoveTargetRow(int y) { return -1; }
     virtual void Scroll(int distance);
-    virtual void SelectionChanged() { if (OnSelectionChanged) OnSelectionChanged(this); }
+    virtual void SelectionChanged();
     virtual void UpdateColumnReadOnly();
     virtual void ApplyFilterEditText() {}
     virtual void ShowEditorEh() { ShowEditor(); }
@@ -410,6 +418,7 @@ private:
     int editButtonWidth_ = 0, editButtonHeight_ = 0;
     bool multiLineRows_ = false;
     int layoutLock_ = 0, layoutUpdate_ = 0, layoutCount_ = 0;
+    bool selectionActive_ = false;
     bool paintLocked_ = false, flatBorder_ = false, inSumRecalc_ = false, ownFontChange_ = false;
     bool canFocusSwitch_ = true, inEditorText_ = false;
     TScrollBarVisibleModeEh lastVertVisibleMode_ = sbAutoShowEh;

@@ -68,7 +68,7 @@ bool DataSetBusy(TDataSet* ds) {
 // --- record moves ---
 
 void TCustomDBGridEh::ClearSelectionOnMove() {
-    if (options_.Contains(dgMultiSelect) && optionsEh_.Contains(dghClearSelection)) SelectedRows().Clear();
+    if (options_.Contains(dgMultiSelect) && optionsEh_.Contains(dghClearSelection)) SelectedBookmarks().Clear();
     shiftSelecting_ = false;
     if (selection_->SelectionType() != gstNon && optionsEh_.Contains(dghClearSelection)) {
         selection_->Clear();
@@ -95,7 +95,7 @@ void TCustomDBGridEh::MoveRecordBy(bool select, int distance, bool byRecords, bo
         } else {
             // Shift extends the record selection one record at a time from
             // its anchor; a step back towards the anchor unselects.
-            TBookmarkListEh& rows = SelectedRows();
+            TBookmarkListEh& rows = SelectedBookmarks();
             int step = distance < 0 ? -1 : 1;
             while (distance != 0) {
                 bool backward = false;
@@ -208,7 +208,7 @@ void TCustomDBGridEh::DeleteRecords() {
     TDataSet* ds = DataSet();
     if (!ds || readOnly_ || ds->IsEmpty() || !ds->CanModify() || !allowedOperations_.Contains(alopDeleteEh)) return;
     // Several selected records go through the grid services, which ask for them.
-    if (selection_->SelectionType() == gstRecordBookmarks && SelectedRows().SelectedCount() > 0) {
+    if (selection_->SelectionType() == gstRecordBookmarks && SelectedBookmarks().SelectedCount() > 0) {
         ClearGridSelection(this, false);
         return;
     }
@@ -285,9 +285,7 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
             break;
         case 'A':
             if (editActions_.Contains(geaSelectAllEh) && CanSelectAll()) {
-                selection_->SetSelectionType(gstAll);
-                SelectionChanged();
-                Invalidate();
+                selection_->SelectAll();
             }
             break;
         case 'V':

@@ -176,6 +176,7 @@ void TCustomDBGridEh::InternalLayout() {
     visibleColumns_.Clear();
     for (int i = 0; i < columns_->Count(); ++i)
         if (columns_->Items(i)->Visible()) visibleColumns_.Add(columns_->Items(i));
+    selection_->Columns().Refresh();
     int hidden = 0;
     {
         int i = 0, limit = frozenCols_;

@@ -120,7 +120,7 @@ TEST_F(DataGridTest, SelectionKindsAndTheSameDataSource) {
     EXPECT_FALSE(grid->SelectionKindAllowed(gstRectangle));
     grid->SetOptions(grid->Options() + TDBGridOptions{dgMultiSelect});
     EXPECT_TRUE(grid->SelectionKindAllowed(gstRectangle));
-    grid->Selection().SetSelectionType(gstRecordBookmarks);
+    grid->SelectedBookmarks().SetCurrentRowSelected(true);
     grid->SetDataSource(source);
     EXPECT_EQ(grid->Selection().SelectionType(), gstRecordBookmarks);
     grid->SetOptions(grid->Options() + TDBGridOptions{dgRowSelect});

@@ -288,8 +288,8 @@ protected:
     std::vector<int> SelectedCodes() {
         std::vector<int> codes;
         TBookmark here = data->Bookmark();
-        for (int i = 0; i < grid->SelectedRows().SelectedCount(); ++i) {
-            data->GotoBookmark(grid->SelectedRows().GetItem(i));
+        for (int i = 0; i < grid->SelectedBookmarks().SelectedCount(); ++i) {
+            data->GotoBookmark(grid->SelectedBookmarks().GetItem(i));
             codes.push_back(data->FieldByName("CODIGO")->AsInteger());
         }
         data->GotoBookmark(here);

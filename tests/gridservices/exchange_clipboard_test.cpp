@@ -64,8 +64,7 @@ TEST_F(ExchangeTest, ExchangeFormatCarriesTypedValuesIntoAnotherGrid) {
 
 TEST_F(ExchangeTest, TextPastedIntoASelectedColumnFillsItsRecords) {
     PutText("uno\r\ndos\tsobra\r\n");
-    grid->Selection().SetSelectionType(gstColumns);
-    grid->Selection().Columns().Add(grid->Columns()->Items(4));
+    grid->Selection().Columns().SelectColumn(grid->Columns()->Items(4), false);
     GridPasteFromClipboard(grid, false);
     EXPECT_EQ(Field(data, 1, "NOTA"), "uno");
     EXPECT_EQ(Field(data, 2, "NOTA"), "dos");
@@ -113,7 +112,7 @@ TEST_F(ExchangeTest, ATabAtTheLineEndLeavesTheLastColumnAlone) {
     TMemoryStream s;
     s.WriteString(std::string("\tx\t\r\n", 5) + '\0');
     s.SetPosition(0);
-    grid->Selection().SetSelectionType(gstAll);
+    grid->Selection().SelectAll();
     data->Locate("CODIGO", 1, {});
     for (int c : {0, 2, 3}) grid->Columns()->Items(c)->SetVisible(false);
     ImportGridFromStream(TDBGridEhImportAsText::StaticClass(), grid, s, false);
@@ -155,8 +154,7 @@ TEST_F(ExchangeTest, BrokenInputRaisesItsMessageAndKeepsThePosition) {
 }
 
 TEST_F(ExchangeTest, ValueErrorsAskYesNoOrAll) {
-    grid->Selection().SetSelectionType(gstColumns);
-    grid->Selection().Columns().Add(grid->Columns()->Items(2));
+    grid->Selection().Columns().SelectColumn(grid->Columns()->Items(2), false);
     auto paste = [&](const std::string& text) {
         PutText(text);
         GridPasteFromClipboard(grid, false);
@@ -182,8 +180,8 @@ TEST_F(ExchangeTest, ValueErrorsAskYesNoOrAll) {
 
 TEST_F(ExchangeTest, ClearingAsksByKindAndClearsOrDeletes) {
     TDBGridEhSelection& sel = grid->Selection();
-    sel.SetSelectionType(gstRecordBookmarks);
-    sel.GetRows().Add(MarkOf(data, 2));
+    MarkOf(data, 2);
+    sel.GetRows().SetCurrentRowSelected(true);
     answers = {mrCancel};
     ClearGridSelection(grid, false);
     EXPECT_EQ(said, std::vector<std::string>{"¿Desea eliminar el registro?"});
@@ -194,11 +192,8 @@ TEST_F(ExchangeTest, ClearingAsksByKindAndClearsOrDeletes) {
     EXPECT_EQ(sel.SelectionType(), gstNon);
 
     said.clear();
-    sel.SetSelectionType(gstRectangle);
-    sel.Rect().TopRow = MarkOf(data, 1);
-    sel.Rect().BottomRow = MarkOf(data, 1);
-    sel.Rect().LeftCol = 1;
-    sel.Rect().RightCol = 2;
+    sel.Rect().Select(1, MarkOf(data, 1), false);
+    sel.Rect().Select(2, MarkOf(data, 1), true);
     data->Locate("CODIGO", 3, {});
     ClearGridSelection(grid, false);
     EXPECT_EQ(said, std::vector<std::string>{"Clear selected cells?"});
@@ -209,8 +204,7 @@ TEST_F(ExchangeTest, ClearingAsksByKindAndClearsOrDeletes) {
     EXPECT_EQ(Field(data, 1, "NOTA"), "dice \"hola\"; adiós");
 
     said.clear();
-    sel.SetSelectionType(gstColumns);
-    sel.Columns().Add(grid->Columns()->Items(4));
+    sel.Columns().SelectColumn(grid->Columns()->Items(4), false);
     ClearGridSelection(grid, false);
     data->CheckBrowseMode();
     EXPECT_TRUE(said.empty());
@@ -230,8 +224,7 @@ TEST_F(ExchangeTest, PickListColumnsTakeTheShownTextAndStoreTheKey) {
     TColumnEh* code = grid->Columns()->Items(0);
     code->KeyList()->SetText("1\n2\n3");
     code->PickList()->SetText("Uno\nDos\nTres");
-    grid->Selection().SetSelectionType(gstColumns);
-    grid->Selection().Columns().Add(code);
+    grid->Selection().Columns().SelectColumn(code, false);
     std::string xls = Export(TDBGridEhExportAsXLS::StaticClass(), grid, false);
     EXPECT_NE(xls.find("Uno"), std::string::npos);
     PutText("Tres\r\nNada");
@@ -301,8 +294,7 @@ TEST_F(ExchangeTest, LookupColumnsMoveTheKeyAndFindTextByItsBeginning) {
     EXPECT_EQ(to.ds->FieldByName("CATNOMBRE")->AsString(), "Bebidas");
 
     // Text finds the category by the beginning of its name, in any case.
-    to.grid->Selection().SetSelectionType(gstColumns);
-    to.grid->Selection().Columns().Add(to.grid->Columns()->Items(2));
+    to.grid->Selection().Columns().SelectColumn(to.grid->Columns()->Items(2), false);
     PutText("abar\r\nninguna");
     GridPasteFromClipboard(to.grid, false);
     to.ds->First();

@@ -161,8 +161,8 @@ TEST_F(ExchangeTest, WorksheetRecordsByteByByte) {
     grid->Columns()->Items(0)->Title()->SetCaption("Código");
     grid->Columns()->Items(2)->Title()->SetCaption("Precio");
     TDBGridEhSelection& sel = grid->Selection();
-    sel.SetSelectionType(gstRecordBookmarks);
-    sel.GetRows().Add(MarkOf(data, 2));
+    MarkOf(data, 2);
+    sel.GetRows().SetCurrentRowSelected(true);
     std::string x = Export(TDBGridEhExportAsXLS::StaticClass(), grid, false);
     auto le16 = [](int v) { return std::string{char(v & 0xFF), char(v >> 8)}; };
     std::string expected = le16(0x0809) + le16(8) + le16(0) + le16(0x10) + le16(0) + le16(0) +
@@ -177,8 +177,8 @@ TEST_F(ExchangeTest, WorksheetRecordsByteByByte) {
 TEST_F(ExchangeTest, ExchangeFormatHeaderAndTypedValues) {
     for (int c : {3, 4}) grid->Columns()->Items(c)->SetVisible(false);
     TDBGridEhSelection& sel = grid->Selection();
-    sel.SetSelectionType(gstRecordBookmarks);
-    sel.GetRows().Add(MarkOf(data, 2));
+    MarkOf(data, 2);
+    sel.GetRows().SetCurrentRowSelected(true);
     std::string x = Export(TDBGridEhExportAsVCLDBIF::StaticClass(), grid, false);
     std::string name = "Azúcar, morena";
     std::string expected = std::string("VCLDBIF\x01\x03\0\0\0\x01\0\x01\0\x01\0", 18) + std::string("\x03\x02\0\0\0", 5) +

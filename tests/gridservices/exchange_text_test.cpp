@@ -64,28 +64,22 @@ TEST_F(ExchangeTest, EachSelectionKindPicksItsRecordsAndColumns) {
     auto text = [&] { return Export(TDBGridEhExportAsCSV::StaticClass(), grid, false); };
     for (int c : {2, 3, 4}) grid->Columns()->Items(c)->SetVisible(false);
 
-    sel.SetSelectionType(gstRecordBookmarks);
-    sel.GetRows().Add(MarkOf(data, 3));
-    sel.GetRows().Add(MarkOf(data, 1));
+    for (int code : {3, 1}) {
+        MarkOf(data, code);
+        sel.GetRows().SetCurrentRowSelected(true);
+    }
     EXPECT_EQ(text(), "\"1\";\"Café Ñandú\"\r\n\"3\";\"\"");
 
     // The rectangle holds its columns only, and stops at its bottom row.
     for (int c : {2, 3, 4}) grid->Columns()->Items(c)->SetVisible(true);
-    sel.SetSelectionType(gstRectangle);
-    sel.Rect().TopRow = MarkOf(data, 1);
-    sel.Rect().BottomRow = MarkOf(data, 2);
-    sel.Rect().LeftCol = 1;
-    sel.Rect().RightCol = 1;
+    sel.Rect().Select(1, MarkOf(data, 2), false);
+    sel.Rect().Select(1, MarkOf(data, 1), true);
     EXPECT_EQ(text(), "\"Café Ñandú\"\r\n\"Azúcar, morena\"");
-    // A bottom row never met: on to the end of the data.
-    sel.Rect().TopRow = MarkOf(data, 2);
-    sel.Rect().BottomRow = MarkOf(data, 1);
-    EXPECT_EQ(text(), "\"Azúcar, morena\"\r\n\"\"");
 
-    sel.SetSelectionType(gstColumns);
-    sel.Columns().Add(grid->Columns()->Items(4));
-    sel.Columns().Add(grid->Columns()->Items(0));
-    EXPECT_EQ(text(), "\"dice \"\"hola\"\"; adiós\";\"1\"\r\n\"línea uno\r\nlínea dos\";\"2\"\r\n\"\";\"3\"");
+    // Selected columns go out in their order in the grid.
+    sel.Columns().SelectColumn(grid->Columns()->Items(4), true);
+    sel.Columns().SelectColumn(grid->Columns()->Items(0), true);
+    EXPECT_EQ(text(), "\"1\";\"dice \"\"hola\"\"; adiós\"\r\n\"2\";\"línea uno\r\nlínea dos\"\r\n\"3\";\"\"");
 }
 
 TEST_F(ExchangeTest, FootersTotalSumsAndCountsOverTheExportedRecords) {
@@ -112,8 +106,8 @@ TEST_F(ExchangeTest, FootersTotalSumsAndCountsOverTheExportedRecords) {
         if (dataCol == 0 && row == 1) text = "Suma";
     };
     TDBGridEhSelection& sel = grid->Selection();
-    sel.SetSelectionType(gstRecordBookmarks);
-    sel.GetRows().Add(MarkOf(data, 2));
+    MarkOf(data, 2);
+    sel.GetRows().SetCurrentRowSelected(true);
     EXPECT_EQ(Export(TDBGridEhExportAsText::StaticClass(), grid, false),
               "2\t\r\n1\t" + FormatFloat("0.000", 0) + "\r\nSuma\t2");
 }

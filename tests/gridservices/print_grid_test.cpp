@@ -309,13 +309,12 @@ TEST_F(GridPrintTest, FootersAddUpThePrintedRecordsAndDuplicatesShowOncePerPage)
 
 TEST_F(GridPrintTest, OnlyTheSelectedRecordsPrintInDatasetOrder) {
     Fill(30);
-    TBookmarkListEh& rows = grid->SelectedRows();
+    TBookmarkListEh& rows = grid->SelectedBookmarks();
     for (int n : {17, 4, 25}) {
         data->First();
         data->MoveBy(n - 1);
-        rows.Add(data->GetBookmark());
+        rows.SetCurrentRowSelected(true);
     }
-    grid->Selection().SetSelectionType(gstRecordBookmarks);
     data->First();
     std::string text = PdfText(PrintToPdf());
     std::size_t a = text.find("Producto 004"), b = text.find("Producto 017"), c = text.find("Producto 025");
