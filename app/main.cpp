@@ -11,6 +11,7 @@
 
 #include "app/data/dm.h"
 #include "app/startup/arranque.h"
+#include "app/startup/puertoserie.h"
 #include "app/startup/unidades.h"
 #include "app/windows/consprecios.h"
 #include "app/windows/principal.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
         Application->SetTitle("POS - Tallyvo 2009");
         app::cree_modulos_centrales(Application);
         app::conecte_aplicacion();
+        app::conecte_puerto_serie();
         Application->CreateForm(app::fprincipal);
         Application->CreateForm(app::fconsprecios);
         app::cree_modulos_negocio(Application);
@@ -61,6 +63,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", e.Message().c_str());
         estado = 1;
     }
+    app::desconecte_puerto_serie();
     FinalizeUI();
     FinalizeUnits();
     win::SetBackend(nullptr);

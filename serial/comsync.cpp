@@ -7,6 +7,8 @@
 #include <mutex>
 #include <set>
 
+#include "framework/ui/application.h"
+
 namespace tv {
 
 namespace {
@@ -41,6 +43,7 @@ bool Hand(const void* owner, std::function<void()> work, bool waitForRun) {
     item->work = std::move(work);
     q.items.push_back(item);
     q.arrived.notify_all();
+    WakeMainThread();
     q.progress.wait(guard, [&] {
         return item->dropped || q.closing.count(owner) || (waitForRun ? item->done : item->taken);
     });

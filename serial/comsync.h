@@ -3,7 +3,8 @@
 // synchronisation the thread waits until the main thread has run the work;
 // under window synchronisation it sends one message per event to its port's
 // hidden window and waits only until the message is taken. The main thread
-// runs what waits whenever it calls ComProcessMessages, as its message loop does.
+// runs what waits whenever it calls ComProcessMessages, which the station
+// hooks into the application's message loop; handing work wakes that loop.
 #include <functional>
 
 namespace tv {

@@ -5,6 +5,7 @@
 #include "framework/ui/dialogs.h"
 #include "framework/ui/hintwindow.h"
 #include "framework/ui/screen.h"
+#include "platform/backend/backend.h"
 #include "platform/window/input.h"
 #include "platform/window/queue.h"
 #include "platform/window/window.h"
@@ -14,6 +15,19 @@ namespace tv {
 using namespace tv::win;
 
 TApplication* Application = nullptr;
+
+namespace {
+
+std::function<bool()>& SynchronizeHook() {
+    static std::function<bool()> hook;
+    return hook;
+}
+
+} // namespace
+
+void SetSynchronizeHook(std::function<bool()> hook) { SynchronizeHook() = std::move(hook); }
+
+void WakeMainThread() { CurrentBackend().Wake(); }
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner), icon_(std::make_unique<TIcon>()) {}
 
@@ -86,6 +100,14 @@ void TApplication::HandleMessage() {
 }
 
 void TApplication::Idle() {
+    // What handed work did may have queued messages: look again before waiting.
+    bool handed = false;
+    try {
+        handed = SynchronizeHook() && SynchronizeHook()();
+    } catch (...) {
+        handed = true;
+        HandleException(this);
+    }
     try {
         UpdateActions();
         if (OnIdle) OnIdle(this);
@@ -93,7 +115,7 @@ void TApplication::Idle() {
         HandleException(this);
     }
     // Waiting may run a test's scripted step; its failures are the test's.
-    WaitMessage();
+    if (!handed) WaitMessage();
 }
 
 void TApplication::UpdateActions() {

@@ -123,6 +123,13 @@ private:
 // The process's application object and screen, made by InitializeUI.
 extern TApplication* Application;
 
+// Work that other threads hand to the main thread (a serial port's events):
+// every message loop of the application calls the hook when it finds no
+// message, before it waits; the hook answers whether it ran anything. A thread
+// that hands work calls WakeMainThread so that a waiting loop looks again.
+void SetSynchronizeHook(std::function<bool()> hook);
+void WakeMainThread();
+
 // Registers the framework's classes for stored definitions and creates the
 // application and screen objects; FinalizeUI frees them. Both may run again
 // (tests do, between cases).

@@ -15,6 +15,9 @@ public:
     // Called when the queue has nothing to give: wait at most `timeoutMs`
     // (-1: until something happens) for input and inject it.
     virtual void WaitForInput(long long timeoutMs) = 0;
+    // Ends the wait in progress, or else the next one, at once. Any thread may
+    // call it: it is how work handed to the main thread gets looked at.
+    virtual void Wake() = 0;
     // The desktop surface changed; show it when the backend shows anything.
     virtual void Present() {}
     virtual void CursorChanged(HCURSOR) {}

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <deque>
 #include <thread>
+#include <utility>
 
 #include "framework/core/exceptions.h"
 #include "platform/window/input.h"
@@ -23,6 +24,10 @@ void Pump() { ProcessPendingMessages(); }
 } // namespace
 
 void HeadlessBackend::WaitForInput(long long timeoutMs) {
+    {
+        std::lock_guard guard(wakeLock_);
+        if (std::exchange(wake_, false)) return;
+    }
     auto& steps = Script();
     if (!steps.empty()) {
         auto step = std::move(steps.front());
@@ -33,10 +38,18 @@ void HeadlessBackend::WaitForInput(long long timeoutMs) {
     // With the system clock a pending timer is simply waited for; a fake
     // clock only moves when the test says so.
     if (timeoutMs >= 0 && !GetFakeClock()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));
+        std::unique_lock guard(wakeLock_);
+        woken_.wait_for(guard, std::chrono::milliseconds(timeoutMs), [&] { return wake_; });
+        wake_ = false;
         return;
     }
     throw EInvalidOperation("El bucle de mensajes espera una entrada que nunca llegará");
+}
+
+void HeadlessBackend::Wake() {
+    std::lock_guard guard(wakeLock_);
+    wake_ = true;
+    woken_.notify_all();
 }
 
 void ScriptStep(std::function<void()> step) { Script().push_back(std::move(step)); }

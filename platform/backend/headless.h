@@ -3,7 +3,9 @@
 // through the helpers below, which go through the same message path as the
 // desktop backend's input, and through scripted steps that run whenever a
 // message loop would wait.
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <string>
 
 #include "platform/backend/backend.h"
@@ -13,11 +15,15 @@ namespace tv::win {
 class HeadlessBackend : public Backend {
 public:
     void WaitForInput(long long timeoutMs) override;
+    void Wake() override;
     std::string ClipboardText() override { return clipboard_; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
 
 private:
     std::string clipboard_;
+    std::mutex wakeLock_;
+    std::condition_variable woken_;
+    bool wake_ = false;
 };
 
 // A step run when a message loop waits for input (a person's next action).

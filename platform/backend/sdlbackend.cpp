@@ -95,6 +95,8 @@ struct SdlBackend::Impl {
     SDL_Texture* texture = nullptr;
     int texW = 0, texH = 0;
     std::map<HCURSOR, SDL_Cursor*> cursors;
+    // An event of our own that only ends a wait; Handle lets it pass.
+    Uint32 wakeEvent = SDL_USEREVENT;
 
     void Handle(const SDL_Event& e) {
         switch (e.type) {
@@ -164,6 +166,7 @@ struct SdlBackend::Impl {
 SdlBackend::SdlBackend(const SdlOptions& options) : impl_(std::make_unique<Impl>()) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw EOSError(std::string("No se pudo abrir la pantalla: ") + SDL_GetError());
+    if (Uint32 own = SDL_RegisterEvents(1); own != Uint32(-1)) impl_->wakeEvent = own;
     Uint32 flags = SDL_WINDOW_SHOWN;
     if (options.resizable) flags |= SDL_WINDOW_RESIZABLE;
     if (options.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -197,6 +200,12 @@ void SdlBackend::WaitForInput(long long timeoutMs) {
     if (!got) return;
     impl_->Handle(e);
     while (SDL_PollEvent(&e)) impl_->Handle(e);
+}
+
+void SdlBackend::Wake() {
+    SDL_Event e{};
+    e.type = impl_->wakeEvent;
+    SDL_PushEvent(&e);
 }
 
 void SdlBackend::Present() { impl_->Present(); }

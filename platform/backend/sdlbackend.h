@@ -26,6 +26,7 @@ public:
     SdlBackend& operator=(const SdlBackend&) = delete;
 
     void WaitForInput(long long timeoutMs) override;
+    void Wake() override;
     void Present() override;
     void CursorChanged(HCURSOR cursor) override;
     std::string ClipboardText() override;
