@@ -100,6 +100,11 @@ void TPopupMonthCalendarEh::Dispatch(Message& msg) {
     case WM_GETDLGCODE:
         msg.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
         return;
+    case WM_SETFOCUS:
+        // The calendar may hold the keys while it is open, but for the form the
+        // focus stays on its editor: no exit, no posting.
+        DefaultHandler(msg);
+        return;
     case CM_WANTSPECIALKEY:
         if (msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE) {
             CloseUp(msg.WParam == VK_RETURN);
