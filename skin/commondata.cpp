@@ -1,17 +1,24 @@
 #include "skin/commondata.h"
 
+#include <memory>
+#include <vector>
+
 #include "framework/core/strutils.h"
 #include "framework/ui/controls.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/picture.h"
 #include "framework/ui/stdctrls/edit.h"
+#include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
+#include "platform/gdi/mapping.h"
+#include "platform/gdi/raster.h"
 #include "platform/gdi/text.h"
 #include "platform/window/paint.h"
 #include "platform/window/queue.h"
 #include "skin/blending.h"
 #include "skin/skinmanager.h"
 #include "skin/skinmessage.h"
+#include "skin/skinprovider.h"
 
 namespace tv {
 
@@ -446,9 +453,16 @@ void RepaintChildControls(TWinControl* control) {
     }
 }
 
-void SendToFormProvider(TCustomForm* form, Message& msg) {
-    // Forms get their providers with the form skinning; until then the form answers itself.
-    if (form && !Destroying(form)) form->WindowProc(msg);
+bool SendToFormProvider(TCustomForm* form, Message& msg) {
+    if (!form) return false;
+    for (int i = 0; i < form->ComponentCount(); ++i) {
+        auto* p = dynamic_cast<TsSkinProvider*>(form->Components(i));
+        if (p && !Destroying(p)) {
+            p->HandleMessage(msg);
+            return true;
+        }
+    }
+    return false;
 }
 
 TCustomForm* GetParentFormOf(TComponent* component) {
@@ -466,6 +480,61 @@ bool CanBeSkinned(TControl* control) {
 UINT GetTextAlignFlags(TControl*, TAlignment alignment) {
     UINT h = alignment == taRightJustify ? DT_RIGHT : alignment == taCenter ? DT_CENTER : DT_LEFT;
     return h | DT_VCENTER | DT_EXPANDTABS;
+}
+
+void PaintParentBackground(HDC dc, TWinControl* container, POINT offset) {
+    if (!dc || !container || container->ControlCount() == 0) return;
+    bool designing = container->ComponentState().Contains(csDesigning);
+    if (!container->Visible() && !designing) return;
+    RECT clip{};
+    if (GetClipBox(dc, &clip) <= NULLREGION || clip.right <= clip.left || clip.bottom <= clip.top) {
+        PerformAlphaCmd(container, SKCMD_SET_PARTLY_PAINTED, 0);
+        return;
+    }
+    GlobalCacheInfo.Ready = false;
+    PerformAlphaCmd(container, SKCMD_GET_CACHE, 0);
+    TCacheInfo ci = GlobalCacheInfo;
+    if (!ci.Ready || !ci.Bmp) return;
+    OffsetRect(&clip, -offset.x, -offset.y);
+    std::vector<TControl*> taking;
+    for (int i = 0; i < container->ControlCount(); ++i) {
+        TControl* c = container->Controls(i);
+        if (dynamic_cast<TWinControl*>(c) || Destroying(c)) continue;
+        if (!c->Visible() && !designing) continue;
+        if (c->Width() <= 0 || c->Height() <= 0) continue;
+        if (!c->Visible() && c->ControlStyle().Contains(csNoDesignVisible)) continue;
+        RECT r = c->BoundsRect(), meet;
+        if (!IntersectRect(&meet, &r, &clip)) {
+            PerformAlphaCmd(c, SKCMD_SET_PARTLY_PAINTED, 0);
+            continue;
+        }
+        taking.push_back(c);
+    }
+    if (taking.empty()) return;
+    std::unique_ptr<TBitmap> bmp(CreateBmp24(container->Width(), container->Height()));
+    FillRectPixels(bmp.get(), RECT{0, 0, bmp->Width(), bmp->Height()}, clSkinKey);
+    for (TControl* c : taking) {
+        RECT r = c->BoundsRect();
+        if (c->ControlStyle().Contains(csOpaque)) FillRectPixels(bmp.get(), r, TColor(ColorToRGB(c->Color())));
+        else CopyFromCache(bmp.get(), r, ci, ci.X + r.left, ci.Y + r.top);
+    }
+    HDC bdc = bmp->Canvas()->Handle();
+    for (TControl* c : taking) {
+        int saved = SaveDC(bdc);
+        SetViewportOrgEx(bdc, c->Left(), c->Top(), nullptr);
+        IntersectClipRect(bdc, 0, 0, c->Width(), c->Height());
+        c->Perform(WM_PAINT, WPARAM(bdc), 0);
+        RestoreDC(bdc, saved);
+    }
+    TacFast24 px;
+    bool readable = px.Attach(bmp.get());
+    for (TControl* c : taking) {
+        if (readable && c->Left() >= 0 && c->Top() >= 0 && c->Left() < px.Width() && c->Top() < px.Height() &&
+            px.Pixel(c->Left(), c->Top()) == clSkinKey)
+            continue;
+        BitBlt(dc, offset.x + c->Left(), offset.y + c->Top(), c->Width(), c->Height(), bdc, c->Left(), c->Top(),
+               SRCCOPY);
+    }
 }
 
 } // namespace tv

@@ -100,9 +100,14 @@ bool ControlIsSkinned(TControl* control, int sub = 7);
 // The background colour a child should take from `control`, as RGB.
 TColor GetParentBgColor(TControl* control);
 void RepaintChildControls(TWinControl* control);
-void SendToFormProvider(TCustomForm* form, win::Message& msg);
+// Hands the message to the form's skin provider; false when it has none.
+bool SendToFormProvider(TCustomForm* form, win::Message& msg);
 TCustomForm* GetParentFormOf(TComponent* component);
 bool CanBeSkinned(TControl* control);
 win::UINT GetTextAlignFlags(TControl* control, TAlignment alignment);
+// Paints the graphic children of a container over its cache: the
+// background under each from the cache, then the child itself. `offset` is
+// where the container's top-left corner lies in the device context.
+void PaintParentBackground(win::HDC dc, TWinControl* container, win::POINT offset);
 
 } // namespace tv

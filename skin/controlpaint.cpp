@@ -7,6 +7,7 @@
 #include "framework/ui/picture.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
+#include "platform/gdi/raster.h"
 #include "platform/gdi/text.h"
 #include "skin/blending.h"
 #include "skin/commondata.h"
@@ -145,6 +146,25 @@ void FillTransparentCorners(TsCommonData* link, int state, int corners) {
     if (corners & 2) fill(sx, sy + ih - md.WB, 0, ch - md.WB, md.WL, md.WB);
     if (corners & 4) fill(sx + sw - md.WR, sy, cw - md.WR, 0, md.WR, md.WT);
     if (corners & 8) fill(sx + sw - md.WR, sy + ih - md.WB, cw - md.WR, ch - md.WB, md.WR, md.WB);
+}
+
+void PaintCachedArea(TWinControl* container, TBitmap* cache, POINT srcOffset, HDC dc, const RECT& dst) {
+    if (!container || !cache || !dc) return;
+    int saved = SaveDC(dc);
+    IntersectClipRect(dc, dst.left, dst.top, dst.right, dst.bottom);
+    bool designing = container->ComponentState().Contains(csDesigning);
+    for (int i = 0; i < container->ControlCount(); ++i) {
+        TControl* c = container->Controls(i);
+        if (!c->Visible()) continue;
+        RECT b = c->BoundsRect();
+        if (b.right <= dst.left || b.left >= dst.right || b.bottom <= dst.top || b.top >= dst.bottom) continue;
+        bool graphic = !dynamic_cast<TWinControl*>(c);
+        if (c->ControlStyle().Contains(csOpaque) || graphic || designing)
+            ExcludeClipRect(dc, b.left, b.top, b.right, b.bottom);
+    }
+    BitBlt(dc, dst.left, dst.top, dst.Width(), dst.Height(), cache->Canvas()->Handle(), srcOffset.x, srcOffset.y,
+           SRCCOPY);
+    RestoreDC(dc, saved);
 }
 
 } // namespace tv

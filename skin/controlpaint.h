@@ -12,6 +12,7 @@ namespace tv {
 class TBitmap;
 class TCanvas;
 class TsCommonData;
+class TWinControl;
 
 // The link's section background; with CustomColor the control's own colour.
 void PaintLinkBackground(TsCommonData* link, const TCacheInfo& ci, int state, TBitmap* bmp, win::POINT pt,
@@ -22,6 +23,10 @@ void PaintSkinControl(TsCommonData* link, const TCacheInfo& ci, bool fillCentre,
 // Text in the control's font and the section's colours, clipped to `r`.
 void WriteControlText(TCanvas* canvas, const std::string& text, bool enabled, bool hot, TsCommonData* link,
                       win::UINT flags, win::RECT& r);
+
+// Copies the container's cache, from `srcOffset`, to `dst` of the device
+// context, except where children paint themselves (opaque or graphic ones).
+void PaintCachedArea(TWinControl* container, TBitmap* cache, win::POINT srcOffset, win::HDC dc, const win::RECT& dst);
 
 // Corner flags: 1 top-left, 2 bottom-left, 4 top-right, 8 bottom-right.
 void FillTransparentCorners(TsCommonData* link, int state, int corners);

@@ -10,7 +10,12 @@
 #include "platform/window/styles.h"
 #include "platform/window/sysmetrics.h"
 #include "platform/window/window.h"
+#include "framework/ui/picture.h"
+#include "platform/gdi/raster.h"
+#include "skin/blending.h"
 #include "skin/commondata.h"
+#include "skin/elementpaint.h"
+#include "skin/imagepaint.h"
 #include "skin/skinmanager.h"
 #include "skin/skinmessage.h"
 #include "skin/skinunit.h"
@@ -94,7 +99,8 @@ void SendScrollRequest(HWND wnd, UINT msg, int code, int pos) {
 
 TacScrollWnd* ScrollWndOf(HWND wnd) { return static_cast<TacScrollWnd*>(GetProp(wnd, PropName)); }
 
-TacScrollWnd::TacScrollWnd(HWND wnd, bool repaint, TsSkinManager* sm, TsCommonData* link) : SkinData(link) {
+TacScrollWnd::TacScrollWnd(HWND wnd, bool repaint, TsSkinManager* sm, TsCommonData* link, bool subclass)
+    : SkinData(link), Subclassed(subclass) {
     SkinManager = sm ? sm : link ? link->GetSkinManager() : DefaultManager();
     if (!SkinData) {
         ownLink_ = std::make_unique<TsCommonData>(this, false);
@@ -121,24 +127,36 @@ void TacScrollWnd::AttachWindow(HWND wnd, bool repaint) {
         ReadInfo(wnd, *b);
     }
     LeftLayout = (GetWindowLongPtr(wnd, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
-    SetProp(wnd, PropName, this);
     LONG_PTR style = GetWindowLongPtr(wnd, GWL_STYLE);
     HBar->Flags = style & WS_HSCROLL ? 8 : 0;
     VBar->Flags = style & WS_VSCROLL ? 8 : 0;
+    HBar->MinThumb = VBar->MinThumb = 6;
+    if (!Subclassed) {
+        HBar->Visible = HBar->Flags ? 1 : 0;
+        VBar->Visible = VBar->Flags ? 1 : 0;
+        return;
+    }
+    SetProp(wnd, PropName, this);
     Proc = MakeWindowProc([this](HWND, UINT m, WPARAM w, LPARAM l) {
         Message msg{m, w, l, 0};
         WndProc(msg);
         return msg.Result;
     });
+    // Every system of this station is of the NT family from version 5 on:
+    // the thinnest thumb is 6 pixels.
     OldProc = SetWindowProc(wnd, Proc);
-    // Every system of this station is of the NT family from version 5 on.
-    HBar->MinThumb = VBar->MinThumb = 6;
     if (repaint) SetWindowPos(wnd, nullptr, 0, 0, 0, 0, FrameFlags);
 }
 
 void DetachScrollWnd(HWND wnd, bool freeIt, bool repaint, TacScrollWnd* sw) {
     if (!sw || sw->Detached) return;
     sw->Detached = true;
+    if (!sw->Subclassed) {
+        sw->HBar.reset();
+        sw->VBar.reset();
+        if (freeIt) delete sw;
+        return;
+    }
     if (wnd && sw->OldProc) SetWindowProc(wnd, sw->OldProc);
     if (sw->Proc) FreeWindowProc(sw->Proc);
     sw->Proc = nullptr;
@@ -153,9 +171,177 @@ void DetachScrollWnd(HWND wnd, bool freeIt, bool repaint, TacScrollWnd* sw) {
     if (freeIt) delete sw;
 }
 
-void TacScrollWnd::RefreshScrollInfo(bool) {
+void TacScrollWnd::RefreshScrollInfo(bool repaint) {
     if (HBar) ReadInfo(Wnd, *HBar);
     if (VBar) ReadInfo(Wnd, *VBar);
+    if (repaint) PaintScrollBars();
+}
+
+RECT TacScrollWnd::BarRect(int bar) const {
+    RECT wr{};
+    GetWindowRect(Wnd, &wr);
+    RECT r = bar == 0 ? GetHScrollRect() : GetVScrollRect();
+    OffsetRect(&r, -wr.left, -wr.top);
+    return r;
+}
+
+namespace {
+
+// The part of a bar of `owner` shown pressed and the one hovered, while one
+// bar of one window is tracked.
+TacScrollWnd* g_tracked = nullptr;
+int g_trackBar = -1, g_shownPressed = sbpNone, g_hoverBar = -1, g_hoverPart = sbpNone;
+bool g_dragging = false;
+
+int StateOf(TacScrollWnd* w, int bar, int part, bool enabled) {
+    if (w == g_tracked && g_trackBar == bar && g_shownPressed == part) return 2;
+    if (enabled && w == g_tracked && g_hoverBar == bar && g_hoverPart == part) return 1;
+    return 0;
+}
+
+// One arrow or the thumb: its section over the rectangle, its glyph centred.
+void PaintButton(TsSkinManager* sm, TBitmap* bmp, const TsConstData::Part& part, const char* name, const RECT& r,
+                 int state, const RECT& glyphSquare) {
+    if (!sm->IsValidSkinIndex(part.Index) || r.right <= r.left || r.bottom <= r.top) return;
+    TCacheInfo self = FillCacheInfo(bmp, 0, 0);
+    PaintSkinItemFast(part.Index, part.Border, part.Pattern, sm, bmp, POINT{0, 0}, r, state, true, self, name,
+                      part.HotPattern);
+    if (!sm->IsValidImgIndex(part.Glyph)) return;
+    const TsMaskData& md = sm->ma[std::size_t(part.Glyph)];
+    int gw = md.R.Width() / std::max(1, md.ImageCount), gh = md.R.Height() / (md.MaskType + 1);
+    POINT at{glyphSquare.left + (glyphSquare.right - glyphSquare.left - gw) / 2,
+             glyphSquare.top + (glyphSquare.bottom - glyphSquare.top - gh) / 2};
+    PaintMaskedGlyph(bmp, at, state, md, 1);
+}
+
+} // namespace
+
+void TacScrollWnd::PaintScrollBar(int bar, HDC dc, int thumbAt) {
+    TacScrollBar* b = bar == 0 ? HBar.get() : VBar.get();
+    TsSkinManager* sm = SkinManager;
+    if (!b || !sm || !b->Visible || (g_dragging && g_tracked == this && thumbAt < 0)) return;
+    const TsConstData& cd = sm->ConstData;
+    const TsConstData::Part& chan1 = cd.ScrollBars[bar == 0 ? 0 : 1];
+    const TsConstData::Part& chan2 = cd.ScrollBars[bar == 0 ? 2 : 3];
+    if (!sm->IsValidSkinIndex(chan1.Index)) return;
+    RECT r = BarRect(bar);
+    int length = bar == 0 ? r.right - r.left : r.bottom - r.top;
+    int thick = bar == 0 ? r.bottom - r.top : r.right - r.left;
+    if (length <= 1 || thick <= 0) return;
+    ReadInfo(Wnd, *b);
+    int arrow = GetScrollBarSize(*b, 0, true);
+    bool enabled = BarEnabled(bar);
+    bool dragging = thumbAt >= 0;
+    int w = bar == 0 ? length : thick, h = bar == 0 ? thick : length;
+    std::unique_ptr<TBitmap> bmp(CreateBmp24(w, h));
+    GlobalCacheInfo.Ready = false;
+    SendAlphaCmd(Wnd, SKCMD_GET_CACHE, 0);
+    TCacheInfo ci = GlobalCacheInfo;
+    // A rectangle along the bar from `a` to `z`.
+    auto along = [&](int a, int z) { return bar == 0 ? RECT{a, 0, z, h} : RECT{0, a, w, z}; };
+    auto square = [&](int a, bool end) {
+        int sys = GetSystemMetrics(bar == 0 ? SM_CXHSCROLL : SM_CYVSCROLL);
+        int from = end ? a - sys : a;
+        return along(from, from + sys);
+    };
+    const char* n1 = bar == 0 ? "SCROLLBAR1H" : "SCROLLBAR1V";
+    const char* n2 = bar == 0 ? "SCROLLBAR2H" : "SCROLLBAR2V";
+    auto channel = [&](const TsConstData::Part& p, const char* name, const RECT& piece, int state) {
+        POINT at{r.left + piece.left, r.top + piece.top};
+        PaintSkinItemFast(p.Index, p.Border, p.Pattern, sm, bmp.get(), at, piece, state, true, ci, name, p.HotPattern);
+    };
+    const TsConstData::Part& first = cd.ScrollBtns[bar == 0 ? 2 : 0];
+    const TsConstData::Part& second = cd.ScrollBtns[bar == 0 ? 3 : 1];
+    const char* f1 = bar == 0 ? "SCROLLBTNLEFT" : "SCROLLBTNTOP";
+    const char* f2 = bar == 0 ? "SCROLLBTNRIGHT" : "SCROLLBTNBOTTOM";
+    int s1 = dragging ? 0 : StateOf(this, bar, SB_LINEUP, enabled);
+    int s2 = dragging ? 0 : StateOf(this, bar, SB_LINEDOWN, enabled);
+    if (2 * arrow < length) {
+        int thumbLength, thumbOffset;
+        ThumbGeometry(*b, length, thumbLength, thumbOffset);
+        int thumbStart = dragging ? thumbAt : GetScrollBarSize(*b, 0, false) + thumbOffset;
+        int split = std::clamp(thumbStart + thumbLength / 2, 0, length);
+        channel(chan1, n1, along(0, split), dragging ? 0 : StateOf(this, bar, SB_PAGEUP, enabled) == 2 ? 2 : 0);
+        channel(sm->IsValidSkinIndex(chan2.Index) ? chan2 : chan1, n2, along(split, length),
+                dragging ? 0 : StateOf(this, bar, SB_PAGEDOWN, enabled) == 2 ? 2 : 0);
+        PaintButton(sm, bmp.get(), first, f1, along(0, arrow), s1, square(0, false));
+        PaintButton(sm, bmp.get(), second, f2, along(length - arrow, length), s2, square(length, true));
+        int len = std::max(thumbLength, b->MinThumb);
+        if (enabled && len > 0 && len <= length - 2 * arrow) {
+            const TsConstData::Part& thumb = cd.ScrollSliders[bar == 0 ? 1 : 0];
+            int state = dragging ? 2 : StateOf(this, bar, sbpThumb, enabled) == 1 ? 1 : 0;
+            RECT t = along(thumbStart, thumbStart + len);
+            PaintButton(sm, bmp.get(), thumb, bar == 0 ? "SCROLLSLIDERH" : "SCROLLSLIDERV", t, state, t);
+        }
+    } else {
+        int half = length / 2;
+        channel(chan1, n1, along(0, half), 0);
+        channel(sm->IsValidSkinIndex(chan2.Index) ? chan2 : chan1, n2, along(half, length), 0);
+        PaintButton(sm, bmp.get(), first, f1, along(0, half), s1, square(0, false));
+        PaintButton(sm, bmp.get(), second, f2, along(half, length), s2, square(length, true));
+    }
+    if (!enabled) {
+        GlobalCacheInfo.Ready = false;
+        SendAlphaCmd(Wnd, SKCMD_GET_CACHE, 0);
+        TCacheInfo c = GlobalCacheInfo;
+        if (c.Ready && c.Bmp)
+            BlendBitmapRect(bmp.get(), 0, 0, TColor(-1), 0.4,
+                            RECT{c.X + r.left, c.Y + r.top, c.X + r.right - 1, c.Y + r.bottom - 1}, c.Bmp);
+        else
+            BlendColorRoundRect(bmp.get(), RECT{0, 0, w - 1, h - 1}, 60, 0, 0, sm->gd[std::size_t(chan1.Index)].Color);
+    }
+    bool own = !dc;
+    if (own) dc = GetWindowDC(Wnd);
+    BitBlt(dc, r.left, r.top, w, h, bmp->Canvas()->Handle(), 0, 0, SRCCOPY);
+    if (own) ReleaseDC(Wnd, dc);
+}
+
+void TacScrollWnd::PaintScrollBars(HDC dc) {
+    if (!HBar || !VBar || !SkinManager) return;
+    if (SkinData->IsUpdating()) return;
+    if (TControl* c = SkinData->OwnerControl)
+        if (c->ControlState().Contains(csCreating) || !c->Showing()) return;
+    if (SkinData->BGChanged) SendAlphaCmd(Wnd, SKCMD_REBUILD_CACHE, 0);
+    bool own = !dc;
+    if (own) dc = GetWindowDC(Wnd);
+    PaintScrollBar(0, dc);
+    PaintScrollBar(1, dc);
+    if (HBar->Visible && VBar->Visible) {
+        RECT hr = BarRect(0), vr = BarRect(1);
+        RECT box{vr.left, hr.top, vr.right, hr.bottom};
+        int w = box.right - box.left, h = box.bottom - box.top;
+        if (w > 0 && h > 0) {
+            std::unique_ptr<TBitmap> bmp(CreateBmp24(w, h));
+            GlobalCacheInfo.Ready = false;
+            SendAlphaCmd(Wnd, SKCMD_GET_CACHE, 0);
+            TCacheInfo ci = GlobalCacheInfo;
+            if (ci.Ready && ci.Bmp) CopyFromCache(bmp.get(), RECT{0, 0, w, h}, ci, ci.X + box.left, ci.Y + box.top);
+            else FillRectPixels(bmp.get(), RECT{0, 0, w, h}, SkinManager->GetGlobalHotColor());
+            if (AtParentsCorner()) {
+                int g = SkinManager->ConstData.IndexGlobalInfo >= 0
+                            ? SkinManager->GetMaskIndex(SkinManager->ConstData.IndexGlobalInfo, "GLOBALINFO", "GRIPIMAGE")
+                            : -1;
+                if (SkinManager->IsValidImgIndex(g)) {
+                    const TsMaskData& md = SkinManager->ma[std::size_t(g)];
+                    int gw = md.R.Width() / std::max(1, md.ImageCount), gh = md.R.Height() / (md.MaskType + 1);
+                    PaintMaskedGlyph(bmp.get(), POINT{w - gw, h - gh}, 0, md, 1);
+                }
+            }
+            BitBlt(dc, box.left, box.top, w, h, bmp->Canvas()->Handle(), 0, 0, SRCCOPY);
+        }
+    }
+    if (own) ReleaseDC(Wnd, dc);
+}
+
+bool TacScrollWnd::AtParentsCorner() const {
+    HWND parent = GetParent(Wnd);
+    if (!parent) return false;
+    RECT wr{}, pc{};
+    GetWindowRect(Wnd, &wr);
+    GetClientRect(parent, &pc);
+    POINT br{pc.right, pc.bottom};
+    ClientToScreen(parent, &br);
+    return wr.right == br.x && wr.bottom == br.y;
 }
 
 RECT TacScrollWnd::GetHScrollRect() const {
@@ -235,17 +421,7 @@ LRESULT TacScrollWnd::HitTest(POINT p) {
     if (VBar->Visible && inside(v, p)) return BarEnabled(1) ? HTVSCROLL : HTNOWHERE;
     if (HBar->Visible && VBar->Visible) {
         RECT box{v.left, h.top, v.right, h.bottom};
-        if (inside(box, p)) {
-            HWND parent = GetParent(Wnd);
-            RECT wr{}, pc{};
-            GetWindowRect(Wnd, &wr);
-            if (parent) {
-                GetClientRect(parent, &pc);
-                POINT br{pc.right, pc.bottom};
-                ClientToScreen(parent, &br);
-                if (wr.right == br.x && wr.bottom == br.y) return HTBOTTOMRIGHT;
-            }
-        }
+        if (inside(box, p) && AtParentsCorner()) return HTBOTTOMRIGHT;
     }
     return -2;
 }
@@ -337,6 +513,11 @@ void TacScrollWnd::WndProc(Message& msg) {
             ScrollMessage = 0;
         }
         return PassOn(msg);
+    case WM_NCPAINT:
+        // The system's frame first, then the bars over the room it kept.
+        PassOn(msg);
+        if (!SkinData->IsUpdating() && !Sending) PaintScrollBars();
+        return;
     case WM_SYSCOMMAND:
         if (msg.WParam == 0xF077) {
             msg.Result = 0;

@@ -31,11 +31,25 @@ constexpr int sbpNone = -1, sbpThumb = 5;
 class TacScrollWnd : public TObject {
     TV_CLASS(TacScrollWnd, TObject)
 public:
-    TacScrollWnd(win::HWND wnd, bool repaint, TsSkinManager* sm = nullptr, TsCommonData* link = nullptr);
+    // Without `subclass` the object only keeps the window's bars (a form's
+    // own bars, which its provider paints with the frame).
+    TacScrollWnd(win::HWND wnd, bool repaint, TsSkinManager* sm = nullptr, TsCommonData* link = nullptr,
+                 bool subclass = true);
     ~TacScrollWnd() override;
 
     void AttachWindow(win::HWND wnd, bool repaint);
     void RefreshScrollInfo(bool repaint);
+    // Paints both bars and the size box onto the window (or into `dc`,
+    // whose origin is the window's top-left corner).
+    void PaintScrollBars(win::HDC dc = nullptr);
+    // Composes one bar (0 horizontal, 1 vertical) in its window position;
+    // `thumbAt` >= 0 places the thumb there, pressed (a drag).
+    void PaintScrollBar(int bar, win::HDC dc, int thumbAt = -1);
+    bool BarEnabled(int bar) const;
+    // The bars' rectangles relative to the window's top-left corner.
+    win::RECT BarRect(int bar) const;
+    // The window sits in the bottom-right corner of its parent's client area.
+    bool AtParentsCorner() const;
     win::RECT GetHScrollRect() const;
     win::RECT GetVScrollRect() const;
     virtual void SaveControlColors() {}
@@ -54,6 +68,7 @@ public:
     TsCommonData* SkinData = nullptr;
     bool Sending = false;
     bool Detached = false;
+    bool Subclassed = true;
     // The press in progress: its bar (0, 1, -1), part and scroll message.
     int PressedBar = -1, PressedPart = sbpNone;
     win::UINT ScrollMessage = 0;
@@ -62,7 +77,6 @@ private:
     void PassOn(win::Message& msg);
     void CalcSize(win::Message& msg);
     win::LRESULT HitTest(win::POINT screen);
-    bool BarEnabled(int bar) const;
     std::unique_ptr<TsCommonData> ownLink_;
 };
 

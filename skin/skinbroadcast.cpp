@@ -1,10 +1,15 @@
 #include "skin/skinbroadcast.h"
 
+#include <vector>
+
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
 #include "platform/window/paint.h"
 #include "platform/window/queue.h"
 #include "platform/window/styles.h"
+#include "skin/commondata.h"
+#include "skin/formanimation.h"
+#include "skin/skinprovider.h"
 #include "skin/skinmanager.h"
 #include "skin/skinmessage.h"
 
@@ -45,33 +50,74 @@ void LockFormsRedraw() {
     });
 }
 
-void UnlockFormsRedraw(TsSkinManager*, bool repaint) {
+void UnlockFormsRedraw(TsSkinManager* sm, bool repaint) {
     if (!Application) return;
     for (int i = 0; i < Application->ComponentCount(); ++i) {
         auto* f = dynamic_cast<TCustomForm*>(Application->Components(i));
         if (!TopLevelShown(f)) continue;
-        SendMessage(f->Handle(), WM_SETREDRAW, 1, 0);
+        HWND wnd = f->Handle();
+        TsSkinProvider* p = reinterpret_cast<TsSkinProvider*>(SendMessage(wnd, SM_ALPHACMD, SkinCommand(SKCMD_GET_PROVIDER), 0));
+        if (repaint && p && sm && p->SkinData()->GetSkinManager() == sm) {
+            TacSkinChanging* fade = sm->AnimEffects()->SkinChanging();
+            if (fade->Active()) AnimateForm(f, fade->Time());
+            SendMessage(wnd, WM_SETREDRAW, 1, 0);
+            SetWindowRgn(wnd, nullptr, FALSE);
+            p->UpdateWindowRegion(false);
+            RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+            continue;
+        }
+        SendMessage(wnd, WM_SETREDRAW, 1, 0);
         if (repaint)
-            RedrawWindow(f->Handle(), nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_NOERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+            RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     }
 }
 
+namespace {
+
+bool Destroying(const TComponent* c) { return c->ComponentState().Contains(csDestroying); }
+
+// A control that answers the skinned query takes a skin message through its
+// own window procedure and hands it on to its children itself.
+void Deliver(TControl* c, const Message& msg) {
+    auto* w = dynamic_cast<TWinControl*>(c);
+    if (w && w->HandleAllocated()) SendMessage(w->Handle(), msg.Msg, msg.WParam, msg.LParam);
+    else c->Perform(msg.Msg, msg.WParam, msg.LParam);
+}
+
+void Walk(TWinControl* parent, const Message& msg) {
+    // A child may go while the message is handled: the list is copied and
+    // each control checked again before its turn.
+    std::vector<TControl*> children;
+    for (int i = 0; i < parent->ControlCount(); ++i) children.push_back(parent->Controls(i));
+    for (TControl* c : children) {
+        if (!parent->ContainsControl(c) || Destroying(c)) continue;
+        auto* w = dynamic_cast<TWinControl*>(c);
+        if (!w) c->Perform(msg.Msg, msg.WParam, msg.LParam);
+        else if (ControlIsSkinned(w)) Deliver(w, msg);
+        else Walk(w, msg);
+    }
+}
+
+} // namespace
+
 void BroadcastToChildren(TWinControl* parent, Message& msg) {
-    for (int i = 0; i < parent->ControlCount(); ++i) {
-        TControl* c = parent->Controls(i);
-        Message copy = msg;
-        c->Perform(copy.Msg, copy.WParam, copy.LParam);
-        if (auto* w = dynamic_cast<TWinControl*>(c)) BroadcastToChildren(w, msg);
+    if (!parent) return;
+    try {
+        Walk(parent, msg);
+    } catch (...) {
+        // A failing control ends the walk; the skin change goes on.
     }
 }
 
 void BroadcastToForms(Message& msg) {
     FormsLastFirst([&](TCustomForm* f) {
         if (!Broadcastable(f)) return;
-        f->Perform(msg.Msg, msg.WParam, msg.LParam);
-        BroadcastToChildren(f, msg);
-        if (f->FormStyle() == fsMDIForm && f->ClientHandle()) SendMessage(f->ClientHandle(), msg.Msg, msg.WParam, msg.LParam);
+        // A form with a provider hands the message on to its controls itself.
+        bool passesOn = ControlIsSkinned(f);
+        Deliver(f, msg);
+        if (!passesOn && !Destroying(f)) BroadcastToChildren(f, msg);
+        if (!Destroying(f) && f->FormStyle() == fsMDIForm && f->ClientHandle())
+            SendMessage(f->ClientHandle(), msg.Msg, msg.WParam, msg.LParam);
     });
 }
 

@@ -166,7 +166,7 @@ void TsSkinManager::SetCommonSections(TStrings* v) {
 bool TsSkinManager::IsDefault() const { return defaultManager == this; }
 
 void TsSkinManager::SetIsDefault(bool v) {
-    if (!v) return;
+    if (!v && defaultManager) return;
     defaultManager = this;
     if (active_) {
         ApplySkinToAll();
@@ -303,7 +303,11 @@ void TsSkinManager::ReloadSkinData() {
         SkinData.SkinPath.clear();
         if (internalSkins_->IndexOf(skinName_) < 0) {
             if (internalSkins_->Count() == 0) {
+                // Nothing to load: the old skin's tables go too, and every
+                // link is told, so none keeps indexes into them.
                 active_ = false;
+                RemoveSkinFromAll();
+                UpdateConstData();
                 return;
             }
             skinName_ = internalSkins_->Items(0)->Name();

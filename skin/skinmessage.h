@@ -28,6 +28,12 @@ constexpr int SKCMD_NEEDS_PARENT_BG = 19;
 constexpr int SKCMD_REPAINT_TREE = 20;
 constexpr int SKCMD_GET_BG_COLOR = 21;
 constexpr int SKCMD_SET_PARTLY_PAINTED = 22;
+// Answered by window adapters and providers.
+constexpr int SKCMD_REBUILD_CACHE = 23;
+constexpr int SKCMD_ADAPT_CONTROLS = 25;
+constexpr int SKCMD_GET_EFFECTS = 26;
+constexpr int SKCMD_STOP_REDRAW = 51;
+constexpr int SKCMD_RESUME_REDRAW = 52;
 
 constexpr win::WPARAM SkinCommand(int sub, int flag = 0) {
     return (win::WPARAM(sub) << 16) | win::WPARAM(flag & 0xFFFF);

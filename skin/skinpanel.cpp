@@ -7,6 +7,7 @@
 #include "platform/gdi/dc.h"
 #include "platform/gdi/raster.h"
 #include "platform/gdi/text.h"
+#include "platform/window/paint.h"
 #include "skin/controlpaint.h"
 #include "skin/skinbroadcast.h"
 #include "skin/skinmanager.h"
@@ -64,6 +65,7 @@ void TsPanel::PaintSkinned(HDC dc, bool notifyChildren) {
     }
     if (rebuild && !l.ExternalPaint) PrepareCache();
     PaintCachedArea(POINT{0, 0}, true, dc, RECT{0, 0, Width(), Height()});
+    PaintParentBackground(dc, this, POINT{0, 0});
     if (notifyChildren) RepaintChildControls(this);
 }
 
@@ -92,20 +94,7 @@ void TsPanel::WriteCaption(RECT r) {
 void TsPanel::PaintCachedArea(POINT srcOffset, bool fillCorners, HDC dc, const RECT& dst) {
     TsCommonData& l = *skinData_;
     if (fillCorners) FillAllTransparentCorners(&l, 0);
-    int saved = SaveDC(dc);
-    IntersectClipRect(dc, dst.left, dst.top, dst.right, dst.bottom);
-    for (int i = 0; i < ControlCount(); ++i) {
-        TControl* c = Controls(i);
-        if (!c->Visible()) continue;
-        RECT b = c->BoundsRect();
-        if (b.right <= dst.left || b.left >= dst.right || b.bottom <= dst.top || b.top >= dst.bottom) continue;
-        bool graphic = !dynamic_cast<TWinControl*>(c);
-        if (c->ControlStyle().Contains(csOpaque) || graphic || ComponentState().Contains(csDesigning))
-            ExcludeClipRect(dc, b.left, b.top, b.right, b.bottom);
-    }
-    BitBlt(dc, dst.left, dst.top, dst.Width(), dst.Height(), l.CacheBmp->Canvas()->Handle(), srcOffset.x,
-           srcOffset.y, SRCCOPY);
-    RestoreDC(dc, saved);
+    tv::PaintCachedArea(this, l.CacheBmp.get(), srcOffset, dc, dst);
 }
 
 void TsPanel::WndProc(Message& msg) {
@@ -157,6 +146,27 @@ void TsPanel::WndProc(Message& msg) {
         case WM_SETFOCUS:
         case WM_KILLFOCUS: TPanel::WndProc(msg); return;
         case WM_ERASEBKGND: msg.Result = 1; return;
+        case WM_PAINT: {
+            if (!Visible() && !ComponentState().Contains(csDesigning)) {
+                TPanel::WndProc(msg);
+                return;
+            }
+            PAINTSTRUCT ps;
+            HDC dc = msg.WParam ? reinterpret_cast<HDC>(msg.WParam) : BeginPaint(Handle(), &ps);
+            TCanvas* c = Canvas();
+            c->Lock();
+            try {
+                PaintSkinned(dc, true);
+            } catch (...) {
+                c->Unlock();
+                if (!msg.WParam) EndPaint(Handle(), &ps);
+                throw;
+            }
+            c->Unlock();
+            if (!msg.WParam) EndPaint(Handle(), &ps);
+            msg.Result = 0;
+            return;
+        }
         case WM_PRINT: {
             l.Updating = false;
             if (l.BGChanged) PrepareCache();

@@ -6,6 +6,7 @@
 #include "skin/formanimation.h"
 #include "skin/skinmanager.h"
 #include "skin/skinpanel.h"
+#include "skin/skinprovider.h"
 
 namespace tv {
 
@@ -19,7 +20,8 @@ void InitializeSkinUnit() {
     // The name is registered, but the skin message keeps its fixed number.
     win::RegisterWindowMessage("SM_ALPHACMD");
     arrowWidth = win::GetSystemMetrics(win::SM_CXHSCROLL);
-    RegisterClasses({TsSkinManager::StaticClass(), TOutputWindow::StaticClass(), TsPanel::StaticClass()});
+    RegisterClasses({TsSkinManager::StaticClass(), TOutputWindow::StaticClass(), TsPanel::StaticClass(),
+                     TsSkinProvider::StaticClass()});
 }
 
 void FinalizeSkinUnit() {
@@ -27,6 +29,7 @@ void FinalizeSkinUnit() {
     UnRegisterClass(TsSkinManager::StaticClass());
     UnRegisterClass(TOutputWindow::StaticClass());
     UnRegisterClass(TsPanel::StaticClass());
+    UnRegisterClass(TsSkinProvider::StaticClass());
 }
 
 int SkinScrollArrowWidth() { return arrowWidth; }

@@ -109,6 +109,20 @@ win::RECT Box(Master& m, const Palette& p, int size, const std::vector<std::stri
     return r;
 }
 
+// A title button of three states: the glyph alone on the title bar, then on
+// a light rounded face while the mouse is over it, then on a darker one.
+win::RECT TitleButton(Master& m, const Palette& p, const std::vector<std::string>& rows, int w, int h) {
+    win::RECT r = m.Place(w * 3, h);
+    int gw = int(rows[0].size()), gh = int(rows.size());
+    const TColor faces[3] = {Key, Mix(p.accent, p.light, 45), Mix(p.accent, p.text, 35)};
+    for (int s = 0; s < 3; ++s) {
+        int l = r.left + s * w;
+        if (s > 0) Frame(m, l, r.top, w, h, p.light, faces[s], faces[s]);
+        Glyph(m, l + (w - gw) / 2, r.top + (h - gh) / 2, rows, s == 1 ? p.text : p.light);
+    }
+    return r;
+}
+
 win::RECT Texture(Master& m, TColor a, TColor b) {
     win::RECT r = m.Place(16, 16);
     m.Fill(r.left, r.top, r.right, r.bottom, a);
@@ -216,7 +230,7 @@ void BuildSkin(TsStoredSkin* skin, const char* name, double version, const Palet
     skin->SetShadow1Blur(5);
     skin->SetShadow1Transparency(50);
 
-    Master m(180, 400);
+    Master m(180, 460);
     auto toneColour = [&](int tone) {
         switch (tone) {
         case 1: return p.field;
@@ -280,12 +294,14 @@ void BuildSkin(TsStoredSkin* skin, const char* name, double version, const Palet
             if (std::string(kSections[i].name) == section) return true;
         return false;
     };
-    // Glyphs of the title buttons, check boxes and scroll buttons.
+    // Title buttons of sizeable and single forms, and the smaller ones of
+    // dialogs; then the glyphs of check boxes and scroll buttons.
     const std::pair<const char*, const std::vector<std::string>*> titles[] = {
-        {"BICONCLOSE", &kClose}, {"BICONMAX", &kMax}, {"BICONMIN", &kMin}, {"BICONHELP", &kHelp}, {"BICONNORM", &kNorm}};
-    for (auto [key, rows] : titles)
-        AddImage(skin, "GLOBALINFO", key, Glyph3(m, *rows, p.text, p.accent, p.line), 3, 0, itisaGlyph);
-    AddImage(skin, "GLOBALINFO", "SICONNORM", Glyph3(m, kNorm, p.text, p.accent, p.line), 3, 0, itisaGlyph);
+        {"CLOSE", &kClose}, {"MAX", &kMax}, {"MIN", &kMin}, {"HELP", &kHelp}, {"NORM", &kNorm}};
+    for (auto [key, rows] : titles) {
+        AddImage(skin, "GLOBALINFO", std::string("BICON") + key, TitleButton(m, p, *rows, 21, 17), 3, 0, itisaGlyph);
+        AddImage(skin, "GLOBALINFO", std::string("SICON") + key, TitleButton(m, p, *rows, 17, 15), 3, 0, itisaGlyph);
+    }
     AddImage(skin, "GLOBALINFO", "BOXCHECKED", Box(m, p, 13, kCheck, false), 3, 0, itisaGlyph);
     AddImage(skin, "GLOBALINFO", "BOXUNCHECKED", Box(m, p, 13, {}, false), 3, 0, itisaGlyph);
     AddImage(skin, "GLOBALINFO", "BOXGRAYED", Box(m, p, 13, kGrey, false), 3, 0, itisaGlyph);

@@ -51,7 +51,7 @@ TEST(InternalSkins, FourSkinsOfTheGivenShape) {
         ++keys[img->PropertyName()];
         if (!img->Image()->Empty() && !img->Name().empty()) ++own;
     }
-    EXPECT_EQ(sel->Images()->Count(), 86);
+    EXPECT_EQ(sel->Images()->Count(), 90);
     EXPECT_EQ(keys["BORDERSMASK"], 48);
     EXPECT_EQ(keys["GLYPHMASK"], 8);
     EXPECT_EQ(keys["PATTERN"], 3);
@@ -71,7 +71,7 @@ TEST(InternalSkins, TheSelectedSkinLoadsIntoAManager) {
     sm.SetActive(true);
     EXPECT_EQ(sm.SkinInfo(), "5");
     EXPECT_EQ(sm.gd.size(), 63u);
-    EXPECT_EQ(sm.ma.size(), 86u);
+    EXPECT_EQ(sm.ma.size(), 90u);
     EXPECT_TRUE(sm.SkinData.SkinPath.empty());
     EXPECT_EQ(sm.GetGlobalColor(), 0xEDE8D9);
     EXPECT_EQ(sm.GetGlobalFontColor(), 0x4D352B);

@@ -12,20 +12,26 @@
 #include "skin/internalskins.h"
 #include "skin/skinmanager.h"
 #include "skin/skinmessage.h"
+#include "skin/skinpanel.h"
+#include "framework/ui/basiccontrols.h"
 
 using namespace tv;
 
 namespace {
 
-// Records the skin sub-commands and redraw switches that reach it.
+// Records the skin sub-commands of a skin change (no queries) and the redraw
+// switches that reach it.
 template <class Base>
 class Probe : public Base {
 public:
     using Base::Base;
-    void Dispatch(win::Message& msg) override {
-        if (msg.Msg == SM_ALPHACMD) heard.push_back(int(win::HIWORD(msg.WParam)));
+    void WndProc(win::Message& msg) override {
+        int sub = int(win::HIWORD(msg.WParam));
+        bool change = sub == SKCMD_SKIN_LOADED || sub == SKCMD_SKIN_REMOVED || sub == SKCMD_REFRESH ||
+                      sub == SKCMD_BEFORE_REFRESH;
+        if (msg.Msg == SM_ALPHACMD && change) heard.push_back(sub);
         if (msg.Msg == win::WM_SETREDRAW) redraw.push_back(int(msg.WParam));
-        Base::Dispatch(msg);
+        Base::WndProc(msg);
     }
     std::vector<int> heard, redraw;
 };
@@ -37,13 +43,13 @@ protected:
         InitializeUI();
         form = new Probe<TForm>(Application);
         form->SetBounds(0, 0, 200, 100);
-        child = new Probe<TCustomControl>(form);
+        child = new Probe<TsPanel>(form);
         child->SetParent(form);
         form->Show();
     }
     void TearDown() override { FinalizeUI(); }
     Probe<TForm>* form = nullptr;
-    Probe<TCustomControl>* child = nullptr;
+    Probe<TsPanel>* child = nullptr;
 };
 
 TEST_F(SkinManagerTest, TheFirstManagerIsTheDefault) {
@@ -54,8 +60,10 @@ TEST_F(SkinManagerTest, TheFirstManagerIsTheDefault) {
     EXPECT_FALSE(second.IsDefault());
     delete first;
     EXPECT_EQ(DefaultManager(), nullptr);
-    second.SetIsDefault(true);
-    EXPECT_EQ(DefaultManager(), &second);
+    second.SetIsDefault(false);
+    EXPECT_EQ(DefaultManager(), &second) << "with no default manager, this one becomes it";
+    second.SetIsDefault(false);
+    EXPECT_TRUE(second.IsDefault()) << "a default manager stays default";
     EXPECT_EQ(second.MenuSupport()->ExtraLineWidth(), 32);
     EXPECT_EQ(second.AnimEffects()->SkinChanging()->Time(), 100);
     EXPECT_EQ(second.AnimEffects()->FormShow()->Time(), 0);
@@ -86,6 +94,55 @@ TEST_F(SkinManagerTest, ASkinChangeReachesEveryFormAndControl) {
     EXPECT_EQ(form->heard, (std::vector<int>{SKCMD_SKIN_REMOVED}));
     EXPECT_TRUE(sm.gd.empty());
     EXPECT_EQ(sm.GetGlobalColor(), TColor(ColorToRGB(clBtnFace)));
+}
+
+TEST_F(SkinManagerTest, ANestedBroadcastReachesEachControlOnce) {
+    auto* outer = new Probe<TsPanel>(form);
+    outer->SetParent(form);
+    auto* inner = new Probe<TsPanel>(form);
+    inner->SetParent(outer);
+    auto* label = new Probe<TGraphicControl>(form);
+    label->SetParent(inner);
+    auto* plain = new TPanel(form);
+    plain->SetParent(inner);
+    auto* deep = new Probe<TsPanel>(form);
+    deep->SetParent(plain);
+    form->HandleNeeded();
+    deep->HandleNeeded();
+    TsSkinManager sm;
+    sm.SetActive(false);
+    LoadInternalSkins(sm.InternalSkins());
+    sm.SetSkinName("Arena");
+    for (auto* heard : {&outer->heard, &inner->heard, &label->heard, &deep->heard}) heard->clear();
+    sm.SetActive(true);
+    EXPECT_EQ(outer->heard, (std::vector<int>{SKCMD_SKIN_LOADED, SKCMD_BEFORE_REFRESH, SKCMD_REFRESH}));
+    // A skinned panel passes on the load and the refresh itself.
+    const std::vector<int> passedOn{SKCMD_SKIN_LOADED, SKCMD_REFRESH};
+    EXPECT_EQ(inner->heard, passedOn);
+    EXPECT_EQ(label->heard, passedOn) << "a graphic control gets it from its skinned parent";
+    EXPECT_EQ(deep->heard, passedOn) << "found through a plain panel, which is only walked";
+}
+
+TEST_F(SkinManagerTest, AFailedReloadDropsTheOldSkin) {
+    TsSkinManager sm;
+    sm.SetActive(false);
+    LoadInternalSkins(sm.InternalSkins());
+    sm.SetSkinDirectory("/no/skins");
+    sm.SetSkinName("Arena");
+    sm.SetActive(true);
+    ASSERT_NE(sm.GetGlobalColor(), TColor(ColorToRGB(clBtnFace)));
+    sm.InternalSkins()->Clear();
+    form->heard.clear();
+    sm.SetSkinName("Ninguna");
+    EXPECT_FALSE(sm.Active());
+    EXPECT_EQ(sm.SkinInfo(), "N/A");
+    EXPECT_TRUE(sm.gd.empty()) << "no tables of the old skin are kept";
+    EXPECT_TRUE(sm.ma.empty());
+    EXPECT_EQ(sm.GetGlobalColor(), TColor(ColorToRGB(clBtnFace)));
+    EXPECT_EQ(sm.ConstData.IndexGlobalInfo, -1);
+    EXPECT_EQ(form->heard, std::vector<int>{SKCMD_SKIN_REMOVED}) << "every link forgets its indexes";
+    EXPECT_EQ(child->SkinData()->SkinIndex, -1);
+    EXPECT_FALSE(SkinIsChanging);
 }
 
 TEST_F(SkinManagerTest, TintChangesRepaintWithoutReloadingTheName) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/ui/application.h"
+#include "framework/ui/basiccontrols.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/picture.h"
 #include "platform/gdi/clipping.h"
@@ -97,6 +98,29 @@ TEST_F(SkinPanelTest, ATransparentPanelPaintedInPartRebuildsItsWholeCache) {
     EXPECT_TRUE(p->SkinData()->PartlyPainted);
     p->PaintSkinned(target.Canvas()->Handle(), false);
     EXPECT_EQ(painted, 2);
+}
+
+TEST_F(SkinPanelTest, ALabelOnThePanelStandsOnThePanelsSkin) {
+    TsPanel* p = Panel(form);
+    p->SetBounds(0, 0, 120, 60);
+    auto* label = new TLabel(form);
+    label->SetParent(p);
+    label->SetTransparent(true);
+    label->SetCaption("W");
+    label->SetBounds(10, 10, 60, 20);
+    label->Font()->SetColor(clBlack);
+    TBitmap target;
+    target.SetPixelFormat(pf24bit);
+    target.SetSize(120, 60);
+    target.Canvas()->Brush()->SetColor(clRed);
+    target.Canvas()->FillRect(win::RECT{0, 0, 120, 60});
+    p->PaintSkinned(target.Canvas()->Handle(), false);
+    EXPECT_EQ(Px(&target, 5, 5), TColor(0x00FF00)) << "the panel around the label";
+    EXPECT_EQ(Px(&target, 65, 25), TColor(0x00FF00)) << "the panel's skin under the label, not a hole";
+    bool ink = false;
+    for (int y = 10; y < 30; ++y)
+        for (int x = 10; x < 30; ++x) ink = ink || Px(&target, x, y) == TColor(0);
+    EXPECT_TRUE(ink) << "the label's text over it";
 }
 
 TEST_F(SkinPanelTest, SkinMessagesReachTheChildren) {
