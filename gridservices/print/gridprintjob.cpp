@@ -18,7 +18,12 @@
 #include "grid/celltext.h"
 #include "grid/dbgrideh.h"
 #include "grid/headtreenode.h"
+#include "framework/core/streams.h"
+#include "framework/ui/stdctrls/richedit.h"
 #include "gridservices/print/printcelltext.h"
+#include "platform/controls/richedit.h"
+#include "platform/controls/richeditdoc.h"
+#include "platform/window/queue.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/mapping.h"
 #include "platform/gdi/shapes.h"
@@ -40,23 +45,7 @@ constexpr const char* kMapModeError = " function SetMapMode(Handle, MM_ISOTROPIC
 
 int MulDivInt(int a, int b, int c) { return c == 0 ? a : int(std::llround(double(a) * b / c)); }
 
-
 std::string Lower(const std::string& s) { return AnsiLowerCase(s); }
-
-// Replaces every occurrence, ignoring case, and goes on after what it put in,
-// so a value holding its own placeholder is not replaced again.
-std::string ReplaceAllNoCase(const std::string& text, const std::string& what, const std::string& by) {
-    if (what.empty()) return text;
-    std::string low = Lower(text), key = Lower(what), out;
-    std::size_t from = 0;
-    for (;;) {
-        std::size_t at = low.find(key, from);
-        if (at == std::string::npos) break;
-        out += text.substr(from, at - from) + by;
-        from = at + key.size();
-    }
-    return out + text.substr(from);
-}
 
 } // namespace
 
@@ -565,49 +554,84 @@ int TGridPrintJob::MeasureTitleNode(THeadTreeNode* node) {
     return level;
 }
 
+namespace {
+TCustomRichEdit* RichEditOf(TStrings* list) {
+    auto* rich = dynamic_cast<TRichEditStrings*>(list);
+    return rich ? rich->RichEdit() : nullptr;
+}
+} // namespace
+
 void TGridPrintJob::Substitute() {
     TStrings* ph = owner_->SubstitutionPlaceholders();
     if (!ph) return;
-    TStrings* before = owner_->BeforeGridText();
-    TStrings* after = owner_->AfterGridText();
-    savedBefore_ = before->Text();
-    savedAfter_ = after->Text();
-    textsSaved_ = true;
-    for (TStrings* list : {before, after}) {
-        if (list->Count() == 0) continue;
-        std::string text = list->Text();
-        for (int i = 0; i < ph->Count(); ++i)
-            text = ReplaceAllNoCase(text, ph->Strings(i), owner_->SubstitutionValues()->Strings(i));
-        list->SetText(text);
+    TStrings* lists[] = {owner_->BeforeGridText(), owner_->AfterGridText()};
+    for (int i = 0; i < 2; ++i) {
+        if (lists[i]->Count() == 0) continue;
+        TStringStream kept;
+        lists[i]->SaveToStream(kept);
+        savedTexts_[i] = kept.DataString();
+        textSaved_[i] = true;
+    }
+    for (int p = 0; p < ph->Count(); ++p) {
+        const std::string& placeholder = ph->Strings(p);
+        const std::string& value = owner_->SubstitutionValues()->Strings(p);
+        int placeholderLength = int(Utf8ToUtf32(placeholder).size());
+        int valueLength = int(NormalizeRichText(Utf8ToUtf32(value)).size());
+        for (int i = 0; i < 2; ++i) {
+            TCustomRichEdit* edit = RichEditOf(lists[i]);
+            if (!textSaved_[i] || !edit || placeholderLength == 0) continue;
+            // The search goes on after each value put in, so a value that
+            // holds its own placeholder is not replaced again.
+            for (int from = 0;;) {
+                int at = edit->FindText(placeholder, from, -1, {});
+                if (at < 0) break;
+                edit->SetSelStart(at);
+                edit->SetSelLength(placeholderLength);
+                edit->SetSelText(value);
+                from = at + valueLength;
+            }
+        }
     }
 }
 
 void TGridPrintJob::RestoreTexts() {
-    if (!textsSaved_) return;
-    textsSaved_ = false;
-    owner_->BeforeGridText()->SetText(savedBefore_);
-    owner_->AfterGridText()->SetText(savedAfter_);
+    TStrings* lists[] = {owner_->BeforeGridText(), owner_->AfterGridText()};
+    for (int i = 0; i < 2; ++i) {
+        if (!textSaved_[i]) continue;
+        textSaved_[i] = false;
+        TStringStream kept(std::move(savedTexts_[i]));
+        lists[i]->LoadFromStream(kept);
+    }
 }
 
 void TGridPrintJob::RenderText(TStrings* list) {
-    if (list->Count() == 0) return;
-    int width = textArea_.right - textArea_.left;
-    int y = textArea_.top + offset_;
-    for (int i = 0; i < list->Count(); ++i) {
-        std::string line = list->Strings(i).empty() ? " " : list->Strings(i);
-        RECT box{textArea_.left, y, textArea_.left + width, y};
-        int h = DrawCellText(canvas_, box, false, false, false, true, 0, 0, false, true, tlTop, taLeftJustify, line,
-                             0, 0);
-        if (y + h > textArea_.bottom && y > textArea_.top) {
-            BeginNewPage();
-            y = textArea_.top;
-        }
-        box = {textArea_.left, y, textArea_.right, y + h};
-        if (!counting_)
-            DrawCellText(canvas_, box, false, false, false, false, 0, 0, false, true, tlTop, taLeftJustify, line, 0, 0);
-        y += h;
+    TCustomRichEdit* edit = RichEditOf(list);
+    if (!edit || list->Count() == 0) return;
+    HWND h = edit->Handle();
+    GETTEXTLENGTHEX how;
+    LRESULT length = SendMessage(h, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0);
+    auto twipsX = [this](int v) { return LONG(std::lround(double(v) * 1440 / printerX_)); };
+    auto twipsY = [this](int v) { return LONG(std::lround(double(v) * 1440 / printerY_)); };
+    RECT page{twipsX(textArea_.left), twipsY(textArea_.top), twipsX(textArea_.right), twipsY(textArea_.bottom)};
+    LRESULT at = 0;
+    for (;;) {
+        FORMATRANGE fr;
+        fr.hdc = canvas_->Handle();
+        fr.hdcTarget = target_->GetHandle() ? target_->GetHandle() : fr.hdc;
+        fr.rcPage = page;
+        fr.rc = page;
+        fr.rc.top = twipsY(textArea_.top + offset_);
+        fr.chrg = {LONG(at), -1};
+        bool atPageTop = offset_ == 0;
+        LRESULT next = SendMessage(h, EM_FORMATRANGE, counting_ ? 0 : 1, reinterpret_cast<LPARAM>(&fr));
+        offset_ = std::max(offset_, int(std::lround(double(fr.rc.bottom) * printerY_ / 1440)) - textArea_.top);
+        if (next < 0 || next >= length) break;
+        if (next <= at && atPageTop) break; // nothing more would ever fit
+        BeginNewPage();
+        offset_ = 0;
+        at = std::max(at, next);
     }
-    offset_ = y - textArea_.top;
+    SendMessage(h, EM_FORMATRANGE, 0, 0);
 }
 
 void TGridPrintJob::PageLoop() {

@@ -105,8 +105,8 @@ private:
     std::vector<win::DWORD> lineCounts_;
     std::unique_ptr<TMetafile> scratch_;
     std::unique_ptr<TMetafileCanvas> scratchCanvas_;
-    std::string savedBefore_, savedAfter_;
-    bool textsSaved_ = false;
+    std::string savedTexts_[2]; // before and after the grid, while substituted
+    bool textSaved_[2] = {false, false};
     std::unique_ptr<TColCellParamsEh> dupParams_;
     std::unique_ptr<TStringList> prevCellTexts_;
 };

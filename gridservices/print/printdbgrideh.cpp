@@ -4,10 +4,12 @@
 
 #include "framework/core/properties.h"
 #include "framework/core/streams.h"
+#include "framework/ui/stdctrls/richedit.h"
 #include "grid/dbgrideh.h"
 #include "gridservices/preview/previewform.h"
 #include "gridservices/print/gridprintjob.h"
 #include "gridservices/print/pagesetupdialog.h"
+#include "platform/window/window.h"
 
 namespace tv {
 
@@ -40,18 +42,39 @@ TPrintDBGridEh::~TPrintDBGridEh() {
     if (grid_) grid_->RemoveFreeNotification(this);
 }
 
+namespace {
+
+// A rich edit that only keeps text: never shown, living in the desktop.
+std::unique_ptr<TRichEdit> HiddenRichEdit() {
+    auto edit = std::make_unique<TRichEdit>();
+    edit->SetVisible(false);
+    edit->SetWordWrap(false); // its lines are the paragraphs, whatever its width
+    edit->SetParentWindow(win::GetDesktopWindow());
+    return edit;
+}
+
+// Copies a list through a stream, so a rich list gives its formatting.
+void CopyText(TStrings* from, TStrings* to) {
+    TStringStream s;
+    if (from) from->SaveToStream(s);
+    s.SetPosition(0);
+    to->LoadFromStream(s);
+}
+
+} // namespace
+
 TStrings* TPrintDBGridEh::AfterGridText() {
-    if (!afterText_) afterText_ = std::make_unique<TStringList>();
-    return afterText_.get();
+    if (!afterText_) afterText_ = HiddenRichEdit();
+    return afterText_->Lines();
 }
 
 TStrings* TPrintDBGridEh::BeforeGridText() {
-    if (!beforeText_) beforeText_ = std::make_unique<TStringList>();
-    return beforeText_.get();
+    if (!beforeText_) beforeText_ = HiddenRichEdit();
+    return beforeText_->Lines();
 }
 
-void TPrintDBGridEh::SetAfterGridText(TStrings* v) { AfterGridText()->Assign(v); }
-void TPrintDBGridEh::SetBeforeGridText(TStrings* v) { BeforeGridText()->Assign(v); }
+void TPrintDBGridEh::SetAfterGridText(TStrings* v) { CopyText(v, AfterGridText()); }
+void TPrintDBGridEh::SetBeforeGridText(TStrings* v) { CopyText(v, BeforeGridText()); }
 
 void TPrintDBGridEh::SetDBGridEh(TDBGridEh* grid) {
     if (grid_ == grid) return;
@@ -93,31 +116,15 @@ void TPrintDBGridEh::SetSubstitutionPairs(const std::vector<std::string>& values
     }
 }
 
-namespace {
-
-// The stored form of a text list: its text and a closing zero byte.
-void WriteText(TStrings* list, TStream& s) {
-    std::string bytes = list->Text();
-    bytes.push_back('\0');
-    s.Write(bytes.data(), std::int64_t(bytes.size()));
-}
-
-void ReadText(TStrings* list, TStream& s) {
-    std::string bytes = s.ReadString(s.Size() - s.Position());
-    while (!bytes.empty() && bytes.back() == '\0') bytes.pop_back();
-    list->SetText(bytes);
-}
-
-} // namespace
-
 void TPrintDBGridEh::DefineProperties(TFiler& filer) {
     TComponent::DefineProperties(filer);
+    // The rich text as the edit writes it, closing zero byte included.
     filer.DefineBinaryProperty(
-        "BeforeGridText_Data", [this](TStream& s) { ReadText(BeforeGridText(), s); },
-        [this](TStream& s) { WriteText(BeforeGridText(), s); }, beforeText_ && beforeText_->Count() > 0);
+        "BeforeGridText_Data", [this](TStream& s) { BeforeGridText()->LoadFromStream(s); },
+        [this](TStream& s) { BeforeGridText()->SaveToStream(s); }, beforeText_ && BeforeGridText()->Count() > 0);
     filer.DefineBinaryProperty(
-        "AfterGridText_Data", [this](TStream& s) { ReadText(AfterGridText(), s); },
-        [this](TStream& s) { WriteText(AfterGridText(), s); }, afterText_ && afterText_->Count() > 0);
+        "AfterGridText_Data", [this](TStream& s) { AfterGridText()->LoadFromStream(s); },
+        [this](TStream& s) { AfterGridText()->SaveToStream(s); }, afterText_ && AfterGridText()->Count() > 0);
 }
 
 void TPrintDBGridEh::OpenPreview() {

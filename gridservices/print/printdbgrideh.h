@@ -16,6 +16,7 @@
 namespace tv {
 
 class TDBGridEh;
+class TRichEdit;
 
 enum TPrintDBGridEhOption {
     pghFitGridToPageWidth,
@@ -37,7 +38,9 @@ public:
     ~TPrintDBGridEh() override;
     static void Publish(TPublisher& p);
 
-    // Printed before and after the grid; kept as lines of plain text.
+    // Formatted text printed before and after the grid, kept in hidden rich
+    // edits; assigning any list copies it through a stream (a rich list
+    // keeps its formatting).
     TStrings* AfterGridText();
     void SetAfterGridText(TStrings* v);
     TStrings* BeforeGridText();
@@ -86,7 +89,8 @@ private:
     std::unique_ptr<TPageParams> page_;
     std::unique_ptr<TPageColontitle> pageFooter_, pageHeader_;
     std::string printFontName_;
-    std::unique_ptr<TStringList> title_, beforeText_, afterText_, placeholders_, values_;
+    std::unique_ptr<TStringList> title_, placeholders_, values_;
+    std::unique_ptr<TRichEdit> beforeText_, afterText_;
     TMeasureUnits units_ = MM;
     std::unique_ptr<TColCellParamsEh> cellParams_;
 };

@@ -9,6 +9,7 @@
 #include "framework/core/datetime.h"
 #include "framework/core/formreader.h"
 #include "framework/core/formwriter.h"
+#include "framework/core/streams.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
@@ -340,6 +341,123 @@ TEST_F(GridPrintTest, StopInThePreviewEndsTheJobKeepingThePagesMade) {
     EXPECT_EQ(preview->PageCount(), 3);
     EXPECT_FALSE(preview->GetPrinting());
     EXPECT_EQ(after, 1);
+}
+
+// A heading in Arial 14 bold, centred, and a line in Times New Roman with
+// the date's placeholder.
+const char* const kHeading =
+    "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}}"
+    "\\pard\\qc\\f0\\fs28\\b Plan de cuentas\\par\\pard\\b0\\f1\\fs20 Corte al %[Today] \\'fanico\\par}";
+
+void LoadRtf(TStrings* list, const std::string& rtf) {
+    TStringStream s(rtf);
+    list->LoadFromStream(s);
+}
+
+std::string SavedRtf(TStrings* list) {
+    TStringStream s;
+    list->SaveToStream(s);
+    return s.DataString();
+}
+
+TEST_F(GridPrintTest, RichTextsSurviveTheStoredFormByteForByte) {
+    printer->SetName("PrintDBGridEh1");
+    printer->SetDBGridEh(nullptr);
+    LoadRtf(printer->BeforeGridText(), kHeading);
+    printer->AfterGridText()->Add("Impreso: %[Today]");
+    std::string text = WriteComponentText(printer);
+    EXPECT_NE(text.find("BeforeGridText_Data"), std::string::npos) << text;
+    EXPECT_NE(text.find("AfterGridText_Data"), std::string::npos) << text;
+
+    TPrintDBGridEh copy;
+    ReadComponentText(text, &copy);
+    ASSERT_EQ(copy.BeforeGridText()->Count(), 2);
+    EXPECT_EQ(copy.BeforeGridText()->Strings(0), "Plan de cuentas");
+    EXPECT_EQ(copy.BeforeGridText()->Strings(1), "Corte al %[Today] único");
+    EXPECT_EQ(SavedRtf(copy.BeforeGridText()), SavedRtf(printer->BeforeGridText()));
+    EXPECT_EQ(WriteComponentText(&copy), text);
+    // What is stored is the rich text and its closing zero byte.
+    std::string stored = SavedRtf(copy.AfterGridText());
+    EXPECT_EQ(stored.rfind("{\\rtf1", 0), 0u);
+    EXPECT_EQ(stored.back(), '\0');
+
+    // A plain list assigned comes in line by line; a rich one with its formatting.
+    TStringList plain;
+    plain.Add("uno");
+    plain.Add("dos");
+    copy.SetAfterGridText(&plain);
+    ASSERT_EQ(copy.AfterGridText()->Count(), 2);
+    EXPECT_EQ(copy.AfterGridText()->Strings(1), "dos");
+    copy.SetAfterGridText(printer->BeforeGridText());
+    EXPECT_EQ(SavedRtf(copy.AfterGridText()), SavedRtf(printer->BeforeGridText()));
+}
+
+TEST_F(GridPrintTest, FormattedTextPrintsAroundTheGridAndGoesOnToTheNextPage) {
+    Fill(5);
+    LoadRtf(printer->BeforeGridText(), kHeading);
+    std::string notes = "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 ";
+    for (int i = 1; i <= 70; ++i) {
+        char line[40];
+        std::snprintf(line, sizeof line, "Nota %02d de %%[TODAY]\\par ", i);
+        notes += line;
+    }
+    LoadRtf(printer->AfterGridText(), notes + "}");
+    std::string today = DateToStr(Date());
+    printer->SetSubstitutionPairs({"%[Today]", today});
+
+    std::string pdf = PrintToPdf();
+    std::vector<std::string> texts = PageTexts(pdf);
+    ASSERT_GE(texts.size(), 2u);
+    const std::string& first = texts[0];
+    std::size_t heading = first.find("Plan de cuentas"), titles = first.find("CODIGO");
+    ASSERT_NE(heading, std::string::npos) << first;
+    ASSERT_NE(titles, std::string::npos);
+    EXPECT_LT(heading, titles);
+    EXPECT_NE(first.find("Corte al " + today + " único"), std::string::npos) << first;
+    EXPECT_LT(first.find("Producto 005"), first.find("Nota 01 de " + today));
+    // Every note once, in order, the last ones on a later page.
+    std::string all;
+    for (const std::string& t : texts) all += t;
+    std::size_t at = 0;
+    for (int i = 1; i <= 70; ++i) {
+        char note[32];
+        std::snprintf(note, sizeof note, "Nota %02d de ", i);
+        std::size_t found = all.find(note, at);
+        ASSERT_NE(found, std::string::npos) << note;
+        EXPECT_EQ(all.find(note, found + 1), std::string::npos) << note;
+        at = found;
+    }
+    EXPECT_EQ(first.find("Nota 70"), std::string::npos);
+    EXPECT_NE(texts.back().find("Nota 70 de " + today), std::string::npos);
+    EXPECT_EQ(all.find("%[TODAY]"), std::string::npos);
+
+    // The heading keeps its fonts and is centred on the page.
+    std::string fonts = Shell("pdffonts '" + pdf + "'");
+    EXPECT_NE(fonts.find("Sans-Bold"), std::string::npos) << fonts;
+    EXPECT_NE(fonts.find("Serif"), std::string::npos) << fonts;
+    std::string boxes = Shell("pdftotext -f 1 -l 1 -bbox '" + pdf + "' -");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(boxes, m, std::regex("xMin=\"([0-9.]+)\"[^>]*xMax=\"([0-9.]+)\"[^>]*>de<")));
+    EXPECT_NEAR((std::stod(m[1]) + std::stod(m[2])) / 2, 595.276 / 2, 25);
+
+    // The stored texts show the placeholders again.
+    EXPECT_EQ(printer->BeforeGridText()->Strings(1), "Corte al %[Today] único");
+    EXPECT_EQ(printer->AfterGridText()->Strings(69), "Nota 70 de %[TODAY]");
+
+    // The preview makes the same pages.
+    TPrinterPreview* preview = PrinterPreviewInstance();
+    preview->OwnPrinter()->SetPrinterIndex(preview->OwnPrinter()->Printers()->IndexOf(kPdfPrinterName));
+    printer->OpenPreview();
+    EXPECT_EQ(preview->PageCount(), int(texts.size()));
+}
+
+TEST_F(GridPrintTest, AValueHoldingItsPlaceholderIsPutInOnce) {
+    Fill(1);
+    printer->AfterGridText()->Add("[x] y [X]");
+    printer->SetSubstitutionPairs({"[x]", "<[x]>"});
+    std::string text = PdfText(PrintToPdf());
+    EXPECT_NE(text.find("<[x]> y <[x]>"), std::string::npos) << text;
+    EXPECT_EQ(printer->AfterGridText()->Strings(0), "[x] y [X]");
 }
 
 TEST_F(GridPrintTest, AFailingOnBeforePrintLeavesNoJobOpen) {

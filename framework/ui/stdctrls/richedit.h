@@ -58,6 +58,7 @@ class TRichEditStrings : public TStrings {
     TV_CLASS(TRichEditStrings, TStrings)
 public:
     explicit TRichEditStrings(TCustomRichEdit* edit) : edit_(edit) {}
+    TCustomRichEdit* RichEdit() const { return edit_; }
     int Count() const override;
     std::string Strings(int index) const override;
     void SetStrings(int index, const std::string& s) override;
