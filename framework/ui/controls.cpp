@@ -131,16 +131,31 @@ void TControl::WndProc(Message& msg) { Dispatch(msg); }
 void TControl::Dispatch(Message& msg) {
     switch (msg.Msg) {
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN: case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK: case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MOUSEMOVE:
-        MouseMessage(msg);
+    case WM_RBUTTONDBLCLK: case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MOUSEMOVE: {
+        // The window's own procedure acts first (an edit takes the focus and
+        // moves its caret, a combo box drops its list), then the framework's
+        // events. A right button's release is told first and then asks for
+        // the context menu (the default procedure's WM_CONTEXTMENU).
+        auto alive = Alive();
+        if (msg.Msg == WM_RBUTTONUP) {
+            MouseMessage(msg);
+            if (*alive) DefaultHandler(msg);
+            return;
+        }
+        DefaultHandler(msg);
+        if (*alive) MouseMessage(msg);
         return;
+    }
     case WM_CANCELMODE: case CM_CANCELMODE:
+        mouseCaptured_ = false;
         controlState_.Exclude(csClicked);
         controlState_.Exclude(csLButtonDown);
         if (parent_ && parent_->mouseControl_ == this) {
             parent_->mouseControl_ = nullptr;
             if (parent_->HandleAllocated() && GetCapture() == parent_->WindowHandle()) ReleaseCapture();
         }
+        // The window's own procedure ends its modes too (a dropped list closes).
+        if (msg.Msg == WM_CANCELMODE) DefaultHandler(msg);
         return;
     case WM_CONTEXTMENU:
         if (popupMenu_ && popupMenu_->AutoPopup()) {
@@ -229,8 +244,16 @@ void TControl::MouseMessage(Message& msg) {
     auto capture = [&](bool on) {
         if (auto* w = dynamic_cast<TWinControl*>(this)) {
             if (!w->HandleAllocated()) return;
-            if (on) SetCapture(w->WindowHandle());
-            else if (GetCapture() == w->WindowHandle()) ReleaseCapture();
+            // A window procedure that took the capture itself (a dropped
+            // combo list, an edit tracking its selection) keeps and ends it.
+            if (on) {
+                if (GetCapture()) return;
+                SetCapture(w->WindowHandle());
+                mouseCaptured_ = true;
+            } else if (mouseCaptured_) {
+                mouseCaptured_ = false;
+                if (GetCapture() == w->WindowHandle()) ReleaseCapture();
+            }
         } else if (parent_) {
             parent_->mouseControl_ = on ? this : nullptr;
             if (!parent_->HandleAllocated()) return;
@@ -288,8 +311,9 @@ void TControl::MouseMessage(Message& msg) {
     case WM_RBUTTONUP:
         MouseUp(mbRight, shift, p.x, p.y);
         if (!*alive) return;
-        // The context menu comes with the button's release.
-        if (popupMenu_) {
+        // The context menu comes with the button's release; a window asks
+        // for it through its own procedure.
+        if (popupMenu_ && !dynamic_cast<TWinControl*>(this)) {
             POINT s = ClientToScreen(p);
             Perform(WM_CONTEXTMENU, 0, MAKELPARAM(s.x, s.y));
         }

@@ -253,9 +253,12 @@ protected:
     std::string text_;
     TWinControl* parent_ = nullptr;
 
+    // The framework's side of a mouse message: capture, clicks and the
+    // OnMouse... events (the window's own procedure has had it already).
+    void MouseMessage(Message& msg);
+
 private:
     friend class TWinControl;
-    void MouseMessage(Message& msg);
     TAlign align_ = alNone;
     TAnchors anchors_{akLeft, akTop};
     bool visible_ = true;
@@ -271,6 +274,7 @@ private:
     TPopupMenu* popupMenu_ = nullptr;
     std::unique_ptr<TActionLink> actionLink_;
     bool mouseInside_ = false;
+    bool mouseCaptured_ = false; // the window's capture was taken by the framework's button handling
     int wheelAccumulator_ = 0; // the part of a notch not yet acted on
     TAliveToken token_;
 };

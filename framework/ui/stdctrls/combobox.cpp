@@ -19,6 +19,8 @@ const TEnumInfo TComboBoxStyleInfo{"TComboBoxStyle",
 TCustomComboBox::TCustomComboBox(TComponent* owner)
     : TWinControl(owner), items_(std::make_unique<TWindowItems>(this, ComboBoxItemMessages)),
       canvas_(std::make_unique<TCanvas>()), brush_(std::make_unique<TBrush>()) {
+    // A click is a choice from the list (its notification), not any press on the box.
+    controlStyle_ = TControlStyle{csCaptureMouse, csSetCaption, csDoubleClicks, csFixedHeight};
     SetBounds(0, 0, 145, 21);
     SetTabStop(true);
     SetParentColor(false);

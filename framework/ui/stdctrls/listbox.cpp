@@ -17,6 +17,8 @@ const TEnumInfo TListBoxStyleInfo{"TListBoxStyle",
 TCustomListBox::TCustomListBox(TComponent* owner)
     : TWinControl(owner), items_(std::make_unique<TWindowItems>(this, ListBoxItemMessages)),
       canvas_(std::make_unique<TCanvas>()), brush_(std::make_unique<TBrush>()) {
+    // Clicks and double clicks come from the list's notifications, once per choice.
+    controlStyle_ = TControlStyle{csCaptureMouse, csSetCaption};
     SetBounds(0, 0, 121, 97);
     SetTabStop(true);
     SetParentColor(false);

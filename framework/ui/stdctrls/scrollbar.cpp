@@ -140,7 +140,7 @@ void TScrollBar::Dispatch(Message& msg) {
         // OnMouseDown first, then the bar tracks the press; the release
         // stays inside its loop.
         auto alive = Alive();
-        TWinControl::Dispatch(msg);
+        MouseMessage(msg);
         if (!*alive || !handle_) return;
         DefaultHandler(msg);
         if (*alive) Perform(WM_CANCELMODE);
