@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/core/strutils.h"
+#include "framework/ui/picture.h"
 #include "grid/dbgrideh.h"
 #include "grid/platformwrappers.h"
 #include "platform/gdi/clipping.h"
@@ -166,10 +167,11 @@ int DrawVerticalCellText(TCanvas* canvas, win::RECT rect, bool fillRect, bool ca
     return width;
 }
 
-void DrawGraphicClipped(TCustomImageList* images, TCanvas* canvas, const win::RECT& rect, TAlignment alignment,
-                        int offset, int imageIndex) {
-    if (!images || imageIndex < 0 || imageIndex >= images->Count()) return;
-    int w = images->Width(), h = images->Height();
+namespace {
+// Draws at (x, y), clipped to the rectangle when the picture reaches out of it.
+template <class DrawAt>
+void DrawClippedAt(TCanvas* canvas, const win::RECT& rect, int w, int h, TAlignment alignment, int offset,
+                   DrawAt draw) {
     int x;
     switch (alignment) {
     case taRightJustify: x = rect.right - w + offset; break;
@@ -179,14 +181,34 @@ void DrawGraphicClipped(TCustomImageList* images, TCanvas* canvas, const win::RE
     int y = (rect.top + rect.bottom - h) / 2;
     bool inside = x >= rect.left && y >= rect.top && x + w <= rect.right && y + h <= rect.bottom;
     if (inside) {
-        images->Draw(canvas, x, y, imageIndex, true);
+        draw(x, y);
         return;
     }
     win::HDC dc = canvas->Handle();
     win::SaveDC(dc);
     win::IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-    images->Draw(canvas, x, y, imageIndex, true);
+    try {
+        draw(x, y);
+    } catch (...) {
+        win::RestoreDC(dc, -1);
+        throw;
+    }
     win::RestoreDC(dc, -1);
+}
+} // namespace
+
+void DrawGraphicClipped(TCustomImageList* images, TCanvas* canvas, const win::RECT& rect, TAlignment alignment,
+                        int offset, int imageIndex) {
+    if (!images || imageIndex < 0 || imageIndex >= images->Count()) return;
+    DrawClippedAt(canvas, rect, images->Width(), images->Height(), alignment, offset,
+                  [&](int x, int y) { images->Draw(canvas, x, y, imageIndex, true); });
+}
+
+void DrawGraphicClipped(TGraphic* graphic, TCanvas* canvas, const win::RECT& rect, TAlignment alignment,
+                        int offset) {
+    if (!graphic || graphic->Empty()) return;
+    DrawClippedAt(canvas, rect, graphic->Width(), graphic->Height(), alignment, offset,
+                  [&](int x, int y) { canvas->Draw(x, y, graphic); });
 }
 
 TColor BrightenColor(TColor color, int factor) {

@@ -24,6 +24,8 @@ int DrawVerticalCellText(TCanvas* canvas, win::RECT rect, bool fillRect, bool ca
 win::HFONT CreateRotatedFont(TFont* font);
 void DrawGraphicClipped(TCustomImageList* images, TCanvas* canvas, const win::RECT& rect, TAlignment alignment,
                         int offset, int imageIndex);
+void DrawGraphicClipped(TGraphic* graphic, TCanvas* canvas, const win::RECT& rect, TAlignment alignment,
+                        int offset);
 // Per channel c + c / factor, at most 255.
 TColor BrightenColor(TColor color, int factor);
 

@@ -12,6 +12,7 @@
 #include "framework/ui/menus.h"
 #include "framework/ui/screen.h"
 #include "grid/dbgrideh.h"
+#include "grid/gridinplaceedit.h"
 #include "grid/platformwrappers.h"
 #include "grid/stfilter.h"
 #include "platform/gdi/dc.h"
@@ -66,6 +67,8 @@ TColumnEh::TColumnEh(TCollection* collection) : TCollectionItem(nullptr) {
         title_.reset(CreateTitle());
         footer_.reset(CreateFooter());
         footers_.reset(CreateFooters());
+        editButtons_.reset(CreateEditButtons());
+        editButtons_->OnChanged = [this](TCollectionItem*) { Changed(false); };
         stFilter_.reset(CreateSTFilter());
         imageChangeLink_ = std::make_unique<TChangeLink>();
         imageChangeLink_->OnChange = [this](TObject*) { Repaint(); };
@@ -97,6 +100,7 @@ TColumnFooterEh* TColumnEh::CreateFooter() {
     return f;
 }
 TColumnFootersEh* TColumnEh::CreateFooters() { return new TColumnFootersEh(this); }
+TEditButtonsEh* TColumnEh::CreateEditButtons() { return new TEditButtonsEh(this, TVisibleEditButtonEh::StaticClass()); }
 TSTColumnFilterEh* TColumnEh::CreateSTFilter() { return new TSTColumnFilterEh(this); }
 
 TCustomDBGridEh* TColumnEh::GetGrid() const {
@@ -791,6 +795,8 @@ void TColumnEh::StepValue(double step) {
             }
         }
         WriteCellValue({}, list->FieldValues(f->LookupKeyFields()), false);
+        // The cell shows the new record's text at once, not after the next lookup.
+        if (TField* result = list->FindField(f->LookupResultField())) f->SetText(result->Text());
     } else if (IsNumericStepType(f->DataType())) {
         try {
             if (f->IsNull())
@@ -812,10 +818,16 @@ TColumnFooterEh* TColumnEh::FooterForRow(int row) const {
 int TColumnEh::EditButtonsWidth() const {
     TCustomDBGridEh* g = GetGrid();
     bool flat = g && g->Flat();
-    bool shows = buttonStyle_ == cbsEllipsis || buttonStyle_ == cbsUpDown || buttonStyle_ == cbsDropDown ||
-                 (buttonStyle_ == cbsAuto && (!PickListEmpty() || GetColumnType() == ctLookupField));
-    if (!shows) return 0;
-    return flat ? FlatButtonDefaultWidth() + 1 : win::GetSystemMetrics(win::SM_CXVSCROLL);
+    int standard = flat ? FlatButtonDefaultWidth() : win::GetSystemMetrics(win::SM_CXVSCROLL);
+    int width = 0;
+    if (ColumnEditKind(const_cast<TColumnEh*>(this)) != ekPlainEh) width = flat ? standard + 1 : standard;
+    for (int i = 0; i < editButtons_->Count(); ++i) {
+        TEditButtonEh* b = editButtons_->ButtonAt(i);
+        if (!b->Visible()) continue;
+        width += b->Width() != 0 ? b->Width() : standard;
+        if (flat) ++width;
+    }
+    return width;
 }
 
 void TColumnEh::OptimizeWidth() {
@@ -884,6 +896,7 @@ void TColumnEh::Assign(TPersistent* source) {
         OnUpdateData = s->OnUpdateData;
         OnEditButtonClick = s->OnEditButtonClick;
         OnEditButtonDown = s->OnEditButtonDown;
+        editButtons_->Assign(s->EditButtons());
         displayFormat_ = s->displayFormat_;
         editMask_ = s->editMask_;
         showImageAndText_ = s->showImageAndText_;
@@ -944,6 +957,7 @@ void TDBGridColumnEh::Publish(TPublisher& p) {
     p.Boolean("DropDownSizing", &C::DropDownSizing, &C::SetDropDownSizing)
         .StoredIf(defValDiffers(cvDropDownSizing, &C::DropDownSizing, &TColumnDefValuesEh::DropDownSizing));
     p.Integer("DropDownWidth", &C::DropDownWidth, &C::SetDropDownWidth).Default(0);
+    p.Collection("EditButtons", &C::EditButtons, &C::SetEditButtons);
     p.String("EditMask", &C::EditMask, &C::SetEditMask);
     p.Boolean("EndEllipsis", &C::EndEllipsis, &C::SetEndEllipsis)
         .StoredIf(defValDiffers(cvEndEllipsis, &C::EndEllipsis, &TColumnDefValuesEh::EndEllipsis));

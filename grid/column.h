@@ -13,6 +13,7 @@
 #include "grid/columnfooter.h"
 #include "grid/columntitle.h"
 #include "grid/gridtypes.h"
+#include "editors/editbuttons.h"
 
 namespace tv {
 
@@ -62,6 +63,9 @@ public:
     void SetDropDownSizing(bool v);
     int DropDownWidth() const { return dropDownWidth_; }
     void SetDropDownWidth(int v);
+    // Further buttons shown beside the cell's own button.
+    TEditButtonsEh* EditButtons() const { return editButtons_.get(); }
+    void SetEditButtons(TEditButtonsEh* v) { editButtons_->Assign(v); }
     const std::string& EditMask() const { return editMask_; }
     void SetEditMask(const std::string& v);
     bool EndEllipsis() const;
@@ -173,6 +177,7 @@ public:
     void ReportChanged(bool allItems) { Changed(allItems); }
 
 protected:
+    virtual TEditButtonsEh* CreateEditButtons();
     virtual TColumnTitleEh* CreateTitle();
     virtual TColumnFooterEh* CreateFooter();
     virtual TColumnFootersEh* CreateFooters();
@@ -200,6 +205,7 @@ private:
     TColor color_ = clWindow;
     bool dblClickNextVal_ = false;
     std::string displayFormat_, editMask_;
+    std::unique_ptr<TEditButtonsEh> editButtons_;
     int dropDownRows_ = 7, dropDownWidth_ = 0;
     bool dropDownShowTitles_ = false, dropDownSizing_ = false, endEllipsis_ = false;
     std::unique_ptr<TColumnFooterEh> footer_;

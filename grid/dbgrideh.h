@@ -18,6 +18,7 @@
 #include "grid/column.h"
 #include "grid/columndefvalues.h"
 #include "grid/columnslist.h"
+#include "editors/buttonsizes.h"
 #include "grid/griddatalink.h"
 #include "grid/gridscrollbar.h"
 #include "grid/gridselection.h"
@@ -250,7 +251,7 @@ public:
     virtual bool CanFocusGrid();
     virtual bool CanEditorShowFirst() { return true; }
     virtual win::RECT GetTreeButtonRect(int col, int row) { return {}; }
-    virtual bool RowSelectFocused() { return options_.Contains(dgRowSelect) && Focused(); }
+    virtual bool RowSelectFocused();
     virtual bool AlwaysShowEditorActive() const;
     virtual bool CanStartSelection() { return true; }
     virtual bool IsCellRaised(int col, int row, TGridDrawState state);
@@ -260,8 +261,12 @@ public:
     virtual void CreateFilterEditor() {}
     virtual int FilterRowVisible() const { return stFilter_->Visible() ? 1 : 0; }
     virtual int TitlesVisible() const { return options_.Contains(dgTitles) ? 1 : 0; }
-    virtual void GetTitleParams(int dataCol, int row, TColor& background, TFont* font, TGridDrawState state);
-    virtual bool GetCellParamsEh(TColumnEh* column, TFont* font, TColor& background, TGridDrawState state);
+    // Colours of a highlighted fixed, footer or separator cell; false when not highlighted.
+    virtual bool GetTitleParams(int col, int row, TFont* font, TColor& background, bool highlighted,
+                                TGridDrawState state, const TCellTypeEh& cellType, int areaCol, int areaRow);
+    // Whether a data cell is drawn highlighted, and in which colours.
+    virtual bool GetCellParamsEh(int dataCol, int dataRow, TFont* font, TColor& background, TGridDrawState state,
+                                 const std::string& text);
     virtual bool IsSelectionActive();
     virtual void MoveRecords(int moveTo) {}
     virtual void MoveSelectedRecords(int moveTo) {}
@@ -270,7 +275,9 @@ public:
     virtual void DeferredLayout() { LayoutChanged(); }
     virtual void DrawFlatBorder();
     virtual void DrawTreeArea(const win::RECT& rect) {}
-    virtual void DrawTitleCell(int col, int row, win::RECT rect, TGridDrawState state);
+    // The fixed cells below the top title row: the filter row's cells.
+    virtual void DrawTitleCell(int col, int row, bool& highlighted, TGridDrawState state, win::RECT rect,
+                               const TCellTypeEh& cellType, int areaCol, int areaRow);
     virtual void EndRowMoving() {}
     virtual void GetDatasetFieldList(std::vector<TField*>& list);
     virtual void LinkActive(bool active);
@@ -287,14 +294,25 @@ public:
     virtual bool CanShowTitleHint() { return true; }
     virtual void DataServiceApplyFilter();
     virtual void DataServiceApplySorting();
-    // The other fixed rows than the titles: the filter row's cells.
-    virtual void DrawSubTitleCell(int col, int row, const win::RECT& rect, TGridDrawState state) {}
-
-    // Drawing of the data rows and the footers, for other parts to extend.
-    virtual void DrawDataCell(int col, int row, win::RECT rect, TGridDrawState state);
-    virtual void DrawIndicatorCell(int row, win::RECT rect, TGridDrawState state);
-    virtual void DrawFooterCell(int col, int row, win::RECT rect, TGridDrawState state);
-    void DrawColumnCell(const win::RECT& rect, int dataCol, TColumnEh* column, TGridDrawState state);
+    // Hooks that fire the drawing events.
+    virtual void DrawDataCell(const win::RECT& rect, TField* field, TGridDrawState state);
+    virtual void DrawColumnCell(const win::RECT& rect, int dataCol, TColumnEh* column, TGridDrawState state);
+    virtual void GetCellParams(TColumnEh* column, TFont* font, TColor& background, TGridDrawState state);
+    virtual void GetFooterParams(int dataCol, int row, TColumnEh* column, TFont* font, TColor& background,
+                                 TAlignment& alignment, TGridDrawState state, std::string& text);
+    // Text of a cell of the column, mirrored for right-to-left columns.
+    void WriteCellText(TColumnEh* column, TCanvas* canvas, win::RECT rect, bool fillRect, int dx, int dy,
+                       const std::string& text, TAlignment alignment, TTextLayout layout, bool wordWrap,
+                       bool endEllipsis, int leftMargin, int rightMargin);
+    // One edit button inside a cell.
+    void DrawCellButton(TColumnEh* column, TCanvas* canvas, TGraphic* glyph, TColor background, bool enabled,
+                        bool flat, const win::RECT& cellRect, win::RECT buttonRect, TEditButtonStyleEh style);
+    void DrawButtonMirrored(win::HDC dc, win::RECT rect, TCheckBoxState state, bool flat, int kind,
+                            TColor background);
+    void InvalidateIndicator();
+    // Fixed cells drawn through the desktop's visual theme.
+    bool IsFixedThemed() const;
+    void FillFixedBackground(const win::RECT& rect, bool pressed, bool selected, const win::RECT& clipRect);
     // Whether the record above shows the same text in the column (hidden duplicates).
     bool SameAsPriorRecord(TColumnEh* column, const std::string& text);
     void DrawRequiredMark(TColumnEh* column, const std::string& text, const win::RECT& rect, bool currentRecord);
@@ -372,9 +390,20 @@ private:
     void SetRowCountKeepingCurrent(int count);
     int TextHeightOf(TFont* font);
     void AutoFitColumns();
-    void DrawHeadNode(THeadTreeNode* node, const win::RECT& band, const win::RECT& cell, bool endEllipsis,
+    struct TCellPaintEh;
+    void PaintIndicatorCell(TCellPaintEh& p);
+    void PaintTopTitleCell(TCellPaintEh& p, TColumnEh* column);
+    void PaintDataCell(TCellPaintEh& p, TColumnEh* column);
+    void PaintFooterCell(TCellPaintEh& p, TColumnEh* column);
+    void DrawAlwaysShownButtons(TCellPaintEh& p, TColumnEh* column, const win::RECT& textRect, TColor background);
+    void DrawCheckBoxInCell(const win::RECT& rect, TCheckBoxState state);
+    void DrawIncSearchText(TColumnEh* column, const win::RECT& rect, int dx, int dy, const std::string& text,
+                           bool wordWrap);
+    void DrawHeadNode(THeadTreeNode* node, const win::RECT& band, const win::RECT& cell, int col, bool endEllipsis,
                       TGridDrawState state);
-    void DrawCheckBoxInCell(const win::RECT& rect, TCheckBoxState state, TColor background);
+    void PaintGridLines(const TGridDrawInfo& info, int footerExtent, int frozenExtent);
+    void PaintCells(const TGridDrawInfo& info, int colFrom, int rowFrom, int x0, int y0, int xEnd, int yEnd,
+                    bool fixed);
     bool IncSearchWanted();
     void HandleChar(Message& msg);
     void StartIncSearchTimer();

@@ -1,350 +1,565 @@
-// The grid's cells: indicator, titles, data, footers and the filter row, and
-// the colour decisions of highlighted cells.
+// The grid's cells: indicator, data, footer and filter-row cells, the rows
+// between, buttons and check boxes in cells, the incremental-search text, and
+// the colours of highlighted cells.
 #include <algorithm>
 
+#include "editors/buttonfaces.h"
+#include "framework/core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
+#include "framework/ui/picture.h"
+#include "grid/cellpaint.h"
 #include "grid/celltext.h"
-#include "grid/dbgrideh.h"
+#include "grid/gridinplaceedit.h"
 #include "grid/gridstyle.h"
 #include "grid/gridunit.h"
+#include "grid/platformwrappers.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
-#include "platform/region.h"
-#include "platform/window/input.h"
+#include "platform/gdi/mapping.h"
+#include "platform/gdi/text.h"
+#include "platform/window/sysmetrics.h"
 
 namespace tv {
 
-void TCustomDBGridEh::Paint() {
-    if (paintLocked_) return;
-    TCustomGrid::Paint();
-    if (useMultiTitle_ && options_.Contains(dgTitles))
-        for (THeadTreeNode* leaf : leafNodes_)
-            for (THeadTreeNode* p = leaf; p; p = p->Parent) p->Painted = false;
+namespace {
+
+// The incremental search shows its prefix on yellow in black.
+constexpr TColor kIncSearchBackground = 0x00FFFF;
+
+win::UINT AlignmentDrawFlags(TAlignment a) {
+    switch (a) {
+    case taRightJustify: return win::DT_RIGHT | win::DT_EXPANDTABS | win::DT_NOPREFIX;
+    case taCenter: return win::DT_CENTER | win::DT_EXPANDTABS | win::DT_NOPREFIX;
+    default: return win::DT_LEFT | win::DT_EXPANDTABS | win::DT_NOPREFIX;
+    }
 }
+
+TAlignment Mirrored(TAlignment a) {
+    return a == taLeftJustify ? taRightJustify : a == taRightJustify ? taLeftJustify : a;
+}
+
+// The first `chars` characters of a UTF-8 text.
+std::string CharPrefix(const std::string& text, std::size_t chars) {
+    std::size_t i = 0;
+    for (std::size_t n = 0; i < text.size() && n < chars; ++n) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+    }
+    return text.substr(0, i);
+}
+
+std::size_t CharCount(const std::string& text) {
+    std::size_t n = 0;
+    for (unsigned char ch : text)
+        if ((ch & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+} // namespace
+
+// --- the pipeline ---
 
 void TCustomDBGridEh::DrawCell(int col, int row, const win::RECT& given, TGridDrawState state) {
     colCellParams_->Col = col;
     colCellParams_->Row = row;
     if (given.left >= given.right) return;
     TCanvas* c = Canvas();
+    c->Brush()->SetStyle(bsSolid);
     if (GridLoading()) {
         c->Brush()->SetColor(Color());
         c->FillRect(given);
         return;
     }
-    int dataCol = col - indicatorOffset_;
-    int dataRow = row - titleRowCount_;
-    if (state.Contains(gdFixed) && dataCol < 0) {
-        DrawIndicatorCell(row, given, state);
-        return;
+    TCellPaintEh p;
+    p.col = col;
+    p.row = row;
+    p.given = p.rect = given;
+    p.state = state;
+    p.raised = IsCellRaised(col, row, state);
+    p.type = GetCellType(col, row, p.areaCol, p.areaRow);
+    p.dataRow = row - titleRowCount_;
+    p.dataCol = col - indicatorOffset_;
+    if (p.raised) {
+        p.rect = {given.left + 1, given.top + 1, given.right - 1, given.bottom - 1};
+        p.margin = 1;
     }
-    if (dataCol >= columns_->Count()) {
+    p.vmargin = flat_ ? p.margin - 1 : p.margin;
+
+    if (state.Contains(gdFixed) && p.dataCol < 0) {
+        PaintIndicatorCell(p);
+    } else if (p.dataCol >= columns_->Count()) {
         c->Brush()->SetColor(Color());
         c->FillRect(given);
         return;
-    }
-    if (dataRow < 0) {
-        if (options_.Contains(dgTitles) && row == 0)
-            DrawTitleCell(col, row, given, state);
-        else
-            DrawSubTitleCell(col, row, given, state);
-        return;
-    }
-    if (!dataLink_->Active()) {
-        c->Brush()->SetColor(columns_->Items(dataCol)->Color());
-        c->FillRect(given);
-        return;
-    }
-    if (dataRow < dataLink_->RecordCount()) {
-        DrawDataCell(col, row, given, state);
-    } else if (footerRowCount_ > 0 && row >= RowCount() - footerRowCount_) {
-        DrawFooterCell(col, row, given, state);
     } else {
-        TColor bk = Color();
-        TFont dummy;
-        GetTitleParams(dataCol, row, bk, &dummy, state);
-        c->Brush()->SetColor(bk);
-        c->FillRect(given);
+        TColumnEh* column = columns_->Items(p.dataCol);
+        if (!state.Contains(gdFixed) || p.dataRow >= 0) {
+            c->Font()->Assign(column->Font());
+            c->Brush()->SetColor(column->Color());
+        } else {
+            c->Font()->Assign(column->Title()->Font());
+            c->Brush()->SetColor(column->Title()->Color());
+        }
+        if (p.dataRow < 0 && row == 0 && options_.Contains(dgTitles)) {
+            PaintTopTitleCell(p, column);
+            return;
+        }
+        if (p.dataRow < 0) {
+            p.highlighted = CellSelected(col, row, {}, p.dataCol);
+            if (p.raised && IsFixedThemed()) FillFixedBackground(p.rect, false, p.highlighted, {});
+            DrawTitleCell(col, row, p.highlighted, state, p.rect, p.type, p.areaCol, p.areaRow);
+        } else if (!dataLink_->Active()) {
+            c->FillRect(p.rect);
+        } else if (p.dataRow < dataLink_->RecordCount()) {
+            PaintDataCell(p, column);
+        } else if (footerRowCount_ > 0 && p.type.Area == caFooterEh) {
+            PaintFooterCell(p, column);
+        } else {
+            TColor background = c->Brush()->Color();
+            p.highlighted = GetTitleParams(col, row, c->Font(), background, CellSelected(col, row, {}, p.dataCol),
+                                           state, p.type, p.areaCol, p.areaRow);
+            c->Brush()->SetColor(background);
+            if (p.raised && IsFixedThemed()) FillFixedBackground(p.rect, false, p.highlighted, {});
+            else c->FillRect(p.rect);
+        }
     }
+    if (p.raised && !IsFixedThemed()) DrawEdgeEh(c, given, true, true, false, false);
 }
 
-void TCustomDBGridEh::DrawIndicatorCell(int row, win::RECT rect, TGridDrawState state) {
+void TCustomDBGridEh::PaintIndicatorCell(TCellPaintEh& p) {
     TCanvas* c = Canvas();
-    bool raised = IsCellRaised(0, row, state);
-    int dataRow = row - titleRowCount_;
-    int separator = footerRowCount_ > 0 ? RowCount() - footerRowCount_ - 1 : -1;
-    c->Brush()->SetColor(row == separator && !optionsEh_.Contains(dghFrozen3D) ? Color() : FixedColor());
-    c->FillRect(rect);
-    if (dataLink_->Active() && dataRow >= 0 && dataRow < dataLink_->RecordCount()) {
-        bool current = dataRow == dataLink_->ActiveRecord();
-        TDataSet* ds = DataSet();
-        int image = -1;
-        if (current) {
-            switch (ds->State()) {
-            case dsBrowse: image = 0; break;
-            case dsEdit: image = 1; break;
-            case dsInsert: image = 2; break;
-            default: image = 0;
-            }
-            indicatorRow_ = row;
+    bool separator = footerRowCount_ > 0 && p.type.Area == caSeparatorEh;
+    c->Brush()->SetColor(separator && !optionsEh_.Contains(dghFrozen3D) ? Color() : FixedColor());
+    c->Font()->Assign(Font());
+    bool selected = false, current = false;
+    if (dataLink_->Active()) {
+        selected = selection_->SelectionType() == gstAll;
+        if (p.dataRow >= 0 && p.dataRow < dataLink_->RecordCount()) {
+            current = p.dataRow == dataLink_->ActiveRecord();
+            TActiveRecordGuard guard(*dataLink_);
+            dataLink_->SetActiveRecord(p.dataRow);
+            selected = options_.Contains(dgMultiSelect) &&
+                       selection_->DataCellSelected(p.dataCol, DataSet()->Bookmark());
         }
-        TCustomImageList* images = DBGridEhIndicators();
-        if (image >= 0 && images && image < images->Count()) {
-            int margin = raised ? 1 : 2;
-            images->Draw(c, rect.right - images->Width() - margin, (rect.top + rect.bottom - images->Height()) / 2,
-                         image, true);
+        if (selected) {
+            TColor background = c->Brush()->Color();
+            p.highlighted = GetTitleParams(p.col, p.row, c->Font(), background, true, p.state, p.type, p.areaCol,
+                                           p.areaRow);
+            c->Brush()->SetColor(background);
         }
     }
-    if (raised) DrawEdgeEh(c, rect, true, true, false, false);
+    if (p.raised && IsFixedThemed()) FillFixedBackground(p.rect, false, selected, {});
+    else c->FillRect(p.rect);
+    TDataSet* ds = DataSet();
+    if (!ds || !(current || selected)) return;
+    // Only the current record shows the dataset's state: a selected record
+    // that is not current is not being edited.
+    int image = -1;
+    if (current) {
+        switch (ds->State()) {
+        case dsBrowse: image = selected ? 5 : incSearchActive_ ? 6 : 0; break;
+        case dsEdit: image = 1; break;
+        case dsInsert: image = 2; break;
+        default: image = 0;
+        }
+        indicatorRow_ = titleRowCount_ + p.dataRow;
+    }
+    TCustomImageList* images = DBGridEhIndicators();
+    if (image >= 0 && images && image < images->Count())
+        images->Draw(c, p.rect.right - images->Width() - p.margin,
+                     (p.rect.top + p.rect.bottom - images->Height()) / 2, image, true);
 }
 
-void TCustomDBGridEh::DrawTitleCell(int col, int row, win::RECT rect, TGridDrawState state) {
+void TCustomDBGridEh::PaintDataCell(TCellPaintEh& p, TColumnEh* column) {
     TCanvas* c = Canvas();
-    int dataCol = col - indicatorOffset_;
-    TColumnEh* column = columns_->Items(dataCol);
-    TColumnTitleEh* title = column->Title();
-    bool raised = IsCellRaised(col, row, state);
-    bool pressed = col == pressedTitleCol_ && titlePressed_;
-    win::RECT cell = rect;
-    if (raised) cell = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
-    int margin = raised ? 1 : 2;
-    int vmargin = flat_ ? margin - 1 : margin;
-    c->Font()->Assign(title->Font());
-    TColor bk = title->Color();
-    std::string caption = title->Caption();
-    win::RECT textRect = cell;
-    THeadTreeNode* leaf = useMultiTitle_ ? LeafFieldNode(dataCol) : nullptr;
-    if (leaf) {
-        caption = leaf->Caption;
-        textRect.top = std::max(cell.top, cell.bottom - leaf->Height + 3);
-    }
-    int imageWidth = 0;
-    if (titleImages_ && title->ImageIndex() != -1) {
-        caption.clear();
-        imageWidth = titleImages_->Width();
-    }
-    TSortMarkerEh marker = title->SortMarker();
-    if (column->Field() && OnGetBtnParams) OnGetBtnParams(this, column, c->Font(), bk, marker, pressed);
-    int pressOfs = pressed ? 1 : 0;
-    int numberWidth = 0;
-    bool drawMarker = marker != smNoneEh;
-    if (drawMarker) {
-        textRect.right -= 16;
-        if (sortMarkedColumns_.Count() >= 2 && SortIndexFontEh()) {
-            TFont saved;
-            saved.Assign(c->Font());
-            c->Font()->Assign(SortIndexFontEh());
-            numberWidth = c->TextWidth(std::to_string(title->SortIndex()));
-            c->Font()->Assign(&saved);
-            textRect.right -= numberWidth;
-        }
-        if (textRect.right < textRect.left + imageWidth) {
-            drawMarker = false;
-            textRect.right = cell.right - numberWidth - 2;
-            if (textRect.right < textRect.left + imageWidth) {
-                numberWidth = 0;
-                textRect.right = cell.right;
-            }
-        }
-    }
-    GetTitleParams(dataCol, row, bk, c->Font(), state);
-    c->Brush()->SetColor(bk);
-    if (textRect.right < cell.right) c->FillRect({textRect.right, cell.top, cell.right, cell.bottom});
-    if (leaf) c->FillRect({cell.left, cell.top, cell.right, textRect.top});
-    if (useMultiTitle_ || titleHeight_ > 0 || titleLines_ > 0) {
-        TAlignment a = useMultiTitle_ ? taCenter : title->Alignment();
-        if (title->Orientation() == tohVertical)
-            DrawVerticalCellText(c, textRect, true, false, false, tlBottom, taCenter, caption, vmargin + 2, margin);
-        else
-            DrawCellText(c, textRect, true, margin, vmargin, caption, a, tlCenter, true, title->EndEllipsis(),
-                         pressOfs * 2, -pressOfs * 2);
-    } else {
-        win::RECT r = textRect;
-        win::OffsetRect(&r, pressOfs, pressOfs);
-        c->FillRect(textRect);
-        if (title->Orientation() == tohVertical)
-            DrawVerticalCellText(c, r, false, false, false, tlBottom, title->Alignment(), caption, vmargin + 2, margin);
-        else
-            DrawCellText(c, r, false, margin, vmargin, caption, title->Alignment(), tlTop, false, title->EndEllipsis(),
-                         0, 0);
-    }
-    if (titleImages_ && title->ImageIndex() != -1)
-        DrawGraphicClipped(titleImages_, c, textRect, useMultiTitle_ ? taCenter : title->Alignment(), pressOfs,
-                           title->ImageIndex());
-    if (drawMarker) {
-        TCustomImageList* markers = DBGridEhSortMarkers();
-        int image = marker == smDownEh ? 0 : 1;
-        if (markers && image < markers->Count()) {
-            int x = cell.right + pressOfs - markers->Width() - numberWidth - 2;
-            int top = leaf ? textRect.top : cell.top;
-            int y = (top + cell.bottom - markers->Height()) / 2 + pressOfs;
-            markers->Draw(c, x, y, image, true);
-            if (numberWidth > 0 && SortIndexFontEh()) {
-                TFont saved;
-                saved.Assign(c->Font());
-                c->Font()->Assign(SortIndexFontEh());
-                TBrushStyle bs = c->Brush()->Style();
-                c->Brush()->SetStyle(bsClear);
-                c->TextOut(cell.right + pressOfs - numberWidth - 2, y - 1, std::to_string(title->SortIndex()));
-                c->Brush()->SetStyle(bs);
-                c->Font()->Assign(&saved);
-            }
-        }
-    }
-    if (raised) DrawEdgeEh(c, rect, true, true, pressed, pressed);
-    if (leaf && leaf->Parent && leaf->Parent->Parent) {
-        c->Font()->Assign(titleFont_.get());
-        c->Brush()->SetColor(FixedColor());
-        win::RECT band = rect;
-        band.top = std::max(rect.top, rect.bottom - leaf->Height + 1);
-        DrawHeadNode(leaf, band, rect, title->EndEllipsis(), state);
-    }
-}
-
-void TCustomDBGridEh::DrawHeadNode(THeadTreeNode* node, const win::RECT& band, const win::RECT& cell,
-                                   bool endEllipsis, TGridDrawState state) {
-    THeadTreeNode* p = node->Parent;
-    if (!p || !p->Parent) return;
-    TCanvas* c = Canvas();
-    int line = options_.Contains(dgColLines) ? 1 : 0;
-    win::RECT span;
-    span.bottom = band.top - (options_.Contains(dgRowLines) ? 1 : 0);
-    span.top = span.bottom - p->Height;
-    span.left = band.left;
-    for (THeadTreeNode* s = p->FirstChild; s != node; s = s->NextSibling) span.left -= s->Width + line;
-    span.right = span.left + p->Width;
-    // Each title cell draws its own share of the span, so the caption stands
-    // centred over the whole span.
-    win::RECT visible{cell.left, std::max(cell.top, span.top), cell.right, span.bottom};
-    if (span.right > cell.right) visible.right += line;
-    if (visible.bottom > visible.top) {
-        win::HDC dc = c->Handle();
-        win::SaveDC(dc);
-        win::IntersectClipRect(dc, visible.left, visible.top, visible.right, visible.bottom);
-        c->FillRect(visible);
-        bool raised = state.Contains(gdFixed) && optionsEh_.Contains(dghFixed3D);
-        win::RECT text = span;
-        if (raised) text = {span.left + 1, span.top + 1, span.right - 1, span.bottom - 1};
-        DrawCellText(c, text, false, 2, flat_ ? 0 : 1, p->Caption, taCenter, tlCenter, true, endEllipsis, 0, 0);
-        if (raised) DrawEdgeEh(c, span, true, true, false, false);
-        if (options_.Contains(dgRowLines)) {
-            c->Brush()->SetColor(flat_ ? clGray : clBlack);
-            c->FillRect({visible.left, span.bottom, visible.right, span.bottom + 1});
-            c->Brush()->SetColor(FixedColor());
-        }
-        win::RestoreDC(dc, -1);
-    }
-    p->Painted = true;
-    DrawHeadNode(p, span, cell, endEllipsis, state);
-}
-
-void TCustomDBGridEh::DrawCheckBoxInCell(const win::RECT& rect, TCheckBoxState state, TColor background) {
-    // Placeholder until the editors' button-face painter is used here: the
-    // platform's check-box frame control, centred, 13 pixels square.
-    const int size = 13;
-    TCanvas* c = Canvas();
-    c->Brush()->SetColor(background);
-    c->FillRect(rect);
-    int w = std::min(size, rect.right - rect.left), h = std::min(size, rect.bottom - rect.top);
-    win::RECT box{(rect.left + rect.right - w) / 2, (rect.top + rect.bottom - h) / 2, 0, 0};
-    box.right = box.left + w;
-    box.bottom = box.top + h;
-    win::UINT st = win::DFCS_BUTTONCHECK;
-    if (state == cbChecked) st |= win::DFCS_CHECKED;
-    if (state == cbGrayed) st |= win::DFCS_CHECKED | win::DFCS_INACTIVE;
-    if (flat_) st |= win::DFCS_FLAT;
-    win::DrawFrameControl(c->Handle(), &box, win::DFC_BUTTON, st);
-}
-
-void TCustomDBGridEh::DrawDataCell(int col, int row, win::RECT rect, TGridDrawState state) {
-    TCanvas* c = Canvas();
-    int dataCol = col - indicatorOffset_;
-    int dataRow = row - titleRowCount_;
-    TColumnEh* column = columns_->Items(dataCol);
-    bool raised = IsCellRaised(col, row, state);
-    win::RECT cell = rect;
-    int margin = 2;
-    if (raised) {
-        cell = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
-        margin = 1;
-    }
-    int vmargin = flat_ ? margin - 1 : margin;
-    bool currentRecord = dataRow == dataLink_->ActiveRecord();
+    TGridDrawState state = p.state;
+    bool currentRecord = p.dataRow == dataLink_->ActiveRecord();
     TActiveRecordGuard guard(*dataLink_);
-    dataLink_->SetActiveRecord(dataRow);
-    c->Font()->Assign(column->Font());
-    TColor bk = column->Color();
-    if (bk == Color() && (sumList_->IsSequenced() || (sumList_->Active() && sumList_->VirtualRecords()))) {
-        int n = DataSet()->RecNo();
-        bk = n % 2 == 1 ? OddRowColor() : EvenRowColor();
+    dataLink_->SetActiveRecord(p.dataRow);
+    TDataSet* ds = DataSet();
+
+    TColor background = c->Brush()->Color();
+    if (column->Color() == Color() &&
+        (ds->IsSequenced() || (sumList_->Active() && sumList_->VirtualRecords()))) {
+        int n = sumList_->CurrentRecordNumber();
+        background = n % 2 == 1 ? OddRowColor() : EvenRowColor();
     }
-    TColCellParamsEh* p = colCellParams_.get();
-    p->Text = column->DisplayText();
-    p->State = state;
-    p->SetFont(c->Font());
-    p->Alignment = column->Alignment();
-    p->Background = bk;
-    p->ImageIndex = column->GetImageIndex();
-    p->CheckboxState = column->GetCheckboxState();
-    if (OnGetCellParams) OnGetCellParams(this, column, p->Font(), p->Background, state);
-    column->GetColCellParams(false, p);
-    c->Font()->Assign(p->Font());
-    bk = p->Background;
-    if (GetCellParamsEh(column, c->Font(), bk, state)) state.Include(gdSelected);
-    c->Brush()->SetColor(bk);
+    win::RECT textRect = p.rect;
+    if (column->AlwaysShowEditButton())
+        textRect.right = std::max(textRect.left, textRect.right - column->EditButtonsWidth());
+
+    TColCellParamsEh* params = colCellParams_.get();
+    params->Text = column->DisplayText();
+    params->State = state;
+    params->SetFont(c->Font());
+    params->Alignment = column->Alignment();
+    params->Background = background;
+    params->ImageIndex = column->GetImageIndex();
+    params->CheckboxState = column->GetCheckboxState();
+    GetCellParams(column, params->Font(), params->Background, state);
+    column->GetColCellParams(false, params);
+    c->Font()->Assign(params->Font());
+    background = params->Background;
+    if (GetCellParamsEh(p.dataCol, p.dataRow, c->Font(), background, state, params->Text)) state.Include(gdSelected);
+    p.highlighted = state.Contains(gdSelected);
+    c->Brush()->SetColor(background);
+
     bool duplicate = false;
-    if (column->HideDuplicates() && SameAsPriorRecord(column, p->Text)) {
-        p->Text.clear();
-        p->ImageIndex = -1;
+    if (column->HideDuplicates() && SameAsPriorRecord(column, params->Text)) {
+        params->Text.clear();
+        params->ImageIndex = -1;
         duplicate = true;
     }
-    c->Brush()->SetStyle(bsSolid);
-    if (defaultDrawingEh_) {
-        int kind = column->GetColumnType();
-        if (kind == ctKeyImageList) {
-            c->FillRect(cell);
-            DrawGraphicClipped(column->ImageList(), c, cell, taCenter, 0, p->ImageIndex);
-        } else if (kind == ctCheckboxes) {
-            DrawCheckBoxInCell(cell, p->CheckboxState, bk);
-        } else {
-            win::RECT textRect = cell;
-            if (column->ImageList() && column->ShowImageAndText()) {
-                int strip = column->ImageList()->Width() + 4;
-                c->Brush()->SetColor(column->Color());
-                c->FillRect({cell.left, cell.top, std::min(cell.right, cell.left + strip), cell.bottom});
-                DrawGraphicClipped(column->ImageList(), c, {cell.left, cell.top, cell.left + strip, cell.bottom},
-                                   taCenter, 0, p->ImageIndex);
-                c->Brush()->SetColor(bk);
-                textRect.left = std::min(cell.right, cell.left + strip + 1);
-            }
-            DrawCellText(c, textRect, true, margin, vmargin, p->Text, p->Alignment, column->Layout(),
-                         column->WordWrap() && multiLineRows_, column->EndEllipsis(), 0, 0);
+    bool wrap = column->WordWrap() && multiLineRows_;
+    if (defaultDrawingEh_ && p.rect.left < p.rect.right && p.rect.top < p.rect.bottom) {
+        if (p.raised && IsFixedThemed()) FillFixedBackground(p.rect, false, p.highlighted, {});
+        if (column->ImageList() && column->ShowImageAndText()) {
+            int strip = column->ImageList()->Width() + 4;
+            win::RECT stripRect{textRect.left, textRect.top, std::min(textRect.right, textRect.left + strip),
+                                textRect.bottom};
+            c->Brush()->SetColor(column->Color());
+            c->FillRect(stripRect);
+            DrawGraphicClipped(column->ImageList(), c, stripRect, taCenter, 0, params->ImageIndex);
+            c->Brush()->SetColor(background);
+            textRect.left = std::min(textRect.right, stripRect.right + 1);
+        }
+        switch (column->GetColumnType()) {
+        case ctKeyImageList:
+            c->FillRect(textRect);
+            DrawGraphicClipped(column->ImageList(), c, textRect, taCenter, 0, params->ImageIndex);
+            break;
+        case ctCheckboxes:
+            c->FillRect(textRect);
+            DrawCheckBoxInCell(textRect, params->CheckboxState);
+            break;
+        default:
+            WriteCellText(column, c, textRect, true, p.margin, p.vmargin, params->Text, params->Alignment,
+                          column->Layout(), wrap, column->EndEllipsis(), 0, 0);
         }
     }
-    DrawRequiredMark(column, p->Text, cell, currentRecord);
-    if (columns_->GetState() != csCustomized && OnDrawDataCell) OnDrawDataCell(this, rect, column->Field(), state);
-    DrawColumnCell(rect, dataCol, column, state);
+    if (column->AlwaysShowEditButton()) DrawAlwaysShownButtons(p, column, textRect, background);
+    DrawRequiredMark(column, params->Text, p.rect, currentRecord);
+    if (columns_->GetState() != csCustomized) DrawDataCell(p.rect, column->Field(), state);
+    DrawColumnCell(p.rect, p.dataCol, column, state);
+    if (incSearchActive_ && state.Contains(gdSelected) && currentRecord && p.col == Col() &&
+        (options_.Contains(dgAlwaysShowSelection) || Focused()) && !GridDesigning() && layoutLock_ == 0 &&
+        IsActiveControl())
+        DrawIncSearchText(column, textRect, p.margin, p.vmargin, params->Text, wrap);
     // Repeated values read as one block: the line above takes the cell's colour.
     if (duplicate && options_.Contains(dgRowLines)) {
         c->Brush()->SetColor(column->Color());
-        c->FillRect({rect.left, rect.top - 1, rect.right, rect.top});
+        c->FillRect({p.given.left, p.given.top - 1, p.given.right, p.given.top});
     }
-    if (raised) DrawEdgeEh(c, rect, true, true, false, false);
-    if (defaultDrawingEh_ && state.Contains(gdFocused) && Focused() && !options_.Contains(dgRowSelect) &&
-        layoutLock_ == 0 && (!style_ || style_->DrawFocusFrame))
-        c->DrawFocusRect(cell);
+    if (defaultDrawingEh_ && state.Contains(gdFocused) && Focused() && !GridDesigning() &&
+        !options_.Contains(dgRowSelect) && layoutLock_ == 0 && IsActiveControl() && style_ && style_->DrawFocusFrame)
+        c->DrawFocusRect(p.rect);
+}
+
+void TCustomDBGridEh::DrawAlwaysShownButtons(TCellPaintEh& p, TColumnEh* column, const win::RECT& textRect,
+                                             TColor background) {
+    TCanvas* c = Canvas();
+    int x = textRect.right;
+    int top = p.rect.top;
+    auto draw = [&](int width, TGraphic* glyph, TEditButtonStyleEh style) {
+        win::RECT button{x, top, x + width, top + editButtonHeight_};
+        if (p.raised) win::OffsetRect(&button, 1, -1);
+        if (flat_ && p.raised) {
+            c->Brush()->SetColor(background);
+            c->FillRect({button.left - 1, button.top, button.left, p.rect.bottom});
+        }
+        DrawCellButton(column, c, glyph, background, dataLink_->Active(), flat_, p.rect, button, style);
+        x += width;
+    };
+    TDBGridEditKindEh kind = ColumnEditKind(column);
+    if (kind != ekPlainEh) {
+        TEditButtonStyleEh style = kind == ekEllipsisEh ? ebsEllipsisEh : kind == ekUpDownEh ? ebsUpDownEh
+                                                                                              : ebsDropDownEh;
+        draw(editButtonWidth_ + (flat_ ? 1 : 0), nullptr, style);
+    }
+    TEditButtonsEh* buttons = column->EditButtons();
+    for (int i = 0; i < buttons->Count(); ++i) {
+        TEditButtonEh* b = buttons->ButtonAt(i);
+        if (!b->Visible()) continue;
+        int width = b->Width() < 1 ? editButtonWidth_ + (flat_ ? 1 : 0) : b->Width() + (flat_ ? 2 : 0);
+        draw(width, b->Style() == ebsGlyphEh ? b->GetGlyph() : nullptr, b->Style());
+    }
+    if (editButtonHeight_ < DefaultRowHeight() && x > textRect.right) {
+        c->Brush()->SetColor(background);
+        c->FillRect({textRect.right, top + editButtonHeight_, x, p.rect.bottom});
+    }
+}
+
+void TCustomDBGridEh::PaintFooterCell(TCellPaintEh& p, TColumnEh* column) {
+    TCanvas* c = Canvas();
+    int n = p.areaRow - 1;
+    TColumnFooterEh* footer = column->FooterForRow(n);
+    c->Font()->Assign(footer->Font());
+    c->Brush()->SetColor(footer->Color());
+    if (defaultDrawingEh_) {
+        TColor background = c->Brush()->Color();
+        TAlignment alignment = footer->Alignment();
+        std::string text = GetFooterValue(n, column);
+        GetFooterParams(p.dataCol, n, column, c->Font(), background, alignment, p.state, text);
+        p.highlighted = GetTitleParams(p.col, p.row, c->Font(), background, CellSelected(p.col, p.row, {}, p.dataCol),
+                                       p.state, p.type, p.areaCol, p.areaRow);
+        c->Brush()->SetColor(background);
+        if (p.raised && IsFixedThemed()) FillFixedBackground(p.rect, false, p.highlighted, {});
+        bool fill = !(p.raised && background == clBtnFace && IsFixedThemed());
+        WriteCellText(column, c, p.rect, fill, p.margin, p.vmargin, text, alignment, column->Layout(),
+                      footer->WordWrap() && multiLineRows_, footer->EndEllipsis(), 0, 0);
+    }
+    if (OnDrawFooterCell) OnDrawFooterCell(this, p.dataCol, n, column, p.rect, p.state);
+}
+
+void TCustomDBGridEh::DrawTitleCell(int col, int row, bool& highlighted, TGridDrawState state, win::RECT rect,
+                                    const TCellTypeEh& cellType, int areaCol, int areaRow) {
+    TCanvas* c = Canvas();
+    int dataCol = col - indicatorOffset_;
+    TColumnEh* column = dataCol >= 0 && dataCol < columns_->Count() ? columns_->Items(dataCol) : nullptr;
+    bool filterCell = FilterRowVisible() && row == titleRowCount_ - 1 && column && column->Visible() &&
+                      column->STFilter()->Visible();
+    if (!filterCell) {
+        TColor background = cellType.DataColumn && column ? column->Title()->Color() : FixedColor();
+        highlighted = GetTitleParams(col, row, c->Font(), background, highlighted, state, cellType, areaCol, areaRow);
+        c->Brush()->SetColor(background);
+        if (!IsFixedThemed()) c->FillRect(rect);
+        return;
+    }
+    TSTColumnFilterEh* filter = column->STFilter();
+    bool button = filter->HasDropDownButton();
+    int buttonWidth = 0;
+    if (button) buttonWidth = flat_ ? FlatButtonDefaultWidth() + 1 : win::GetSystemMetrics(win::SM_CXVSCROLL);
+    win::RECT textRect = rect;
+    textRect.right = std::max(textRect.left, textRect.right - buttonWidth);
+    c->Pen()->SetColor(clBlack);
+    c->Font()->Assign(Font());
+    c->Font()->SetColor(clBlue);
+    TColor background = BrightenColor(FixedColor(), 8);
+    highlighted = GetTitleParams(col, row, c->Font(), background, highlighted, state, cellType, areaCol, areaRow);
+    c->Brush()->SetColor(background);
+    std::string text = column->FieldName().empty() ? std::string() : filter->ExpressionText();
+    DrawCellText(c, textRect, true, 1, 1, text, taLeftJustify, column->Layout(), false, false, 0, 0);
+    c->Pen()->SetColor(background);
+    if (!button) return;
+    win::RECT b{textRect.right, rect.top, rect.right, rect.top + editButtonHeight_};
+    if (flat_) {
+        c->Brush()->SetColor(background);
+        c->FillRect({b.left, rect.top, b.left + 1, rect.bottom});
+    }
+    DrawCellButton(column, c, nullptr, background, dataLink_->Active(), flat_, rect, b, ebsDropDownEh);
+    if (editButtonHeight_ < DefaultRowHeight()) {
+        c->Brush()->SetColor(background);
+        c->FillRect({b.left, b.bottom, rect.right, rect.bottom});
+    }
+}
+
+// --- colours ---
+
+bool TCustomDBGridEh::GetCellParamsEh(int dataCol, int dataRow, TFont* font, TColor& background,
+                                      TGridDrawState state, const std::string&) {
+    bool currentRow = dataRow == Row() - titleRowCount_;
+    bool currentCell = currentRow && (dataCol + indicatorOffset_ == Col() || options_.Contains(dgRowSelect));
+    bool selected = dataLink_->Active() && selection_->DataCellSelected(dataCol, DataSet()->Bookmark());
+    bool focusHighlight = false;
+    if (!selected) {
+        focusHighlight = Focused() && optionsEh_.Contains(dghHighlightFocus);
+        if (optionsEh_.Contains(dghRowHighlight) && currentRow && dataCol + indicatorOffset_ != Col() &&
+            selection_->SelectionType() == gstNon) {
+            focusHighlight = true;
+            state.Include(gdSelected);
+        }
+        selected = (state.Contains(gdSelected) || (currentRow && options_.Contains(dgRowSelect))) &&
+                   (options_.Contains(dgAlwaysShowSelection) || focusHighlight);
+        if (layoutLock_ != 0 && !options_.Contains(dgRowSelect)) selected = false;
+    }
+    if (!selected) return false;
+    bool active = IsSelectionActive();
+    bool currentShown = currentCell && (active || focusHighlight || options_.Contains(dgAlwaysShowSelection));
+    if (style_) {
+        style_->GetDataCellColors(this, currentShown, active, background, font);
+    } else if (active) {
+        background = clHighlight;
+        font->SetColor(clHighlightText);
+    } else if (currentShown) {
+        background = clBtnShadow;
+        font->SetColor(clHighlightText);
+    } else {
+        background = clBtnFace;
+    }
+    return true;
+}
+
+bool TCustomDBGridEh::GetTitleParams(int, int, TFont* font, TColor& background, bool highlighted, TGridDrawState,
+                                     const TCellTypeEh& cellType, int, int) {
+    if (!highlighted) return false;
+    bool indicator = !cellType.DataColumn && indicatorOffset_ > 0;
+    bool titleArea = cellType.Area == caTitleEh || cellType.Area == caFilterEh;
+    if ((indicator && cellType.Area != caSeparatorEh) || (titleArea && cellType.DataColumn)) {
+        background = win::RGB(64, 64, 64);
+        font->SetColor(clWhite);
+        return true;
+    }
+    bool active = IsSelectionActive();
+    if (style_) {
+        style_->GetTitleCellColors(this, active, background, font);
+    } else if (active) {
+        background = clHighlight;
+        font->SetColor(clHighlightText);
+    } else {
+        background = clBtnFace;
+    }
+    return true;
+}
+
+// --- event hooks ---
+
+void TCustomDBGridEh::DrawDataCell(const win::RECT& rect, TField* field, TGridDrawState state) {
+    if (OnDrawDataCell) OnDrawDataCell(this, rect, field, state);
 }
 
 void TCustomDBGridEh::DrawColumnCell(const win::RECT& rect, int dataCol, TColumnEh* column, TGridDrawState state) {
     if (OnDrawColumnCell) OnDrawColumnCell(this, rect, dataCol, column, state);
 }
 
-void TCustomDBGridEh::DefaultDrawColumnCell(const win::RECT& rect, int dataCol, TColumnEh* column,
-                                            TGridDrawState state) {
-    (void)dataCol;
-    (void)state;
+void TCustomDBGridEh::GetCellParams(TColumnEh* column, TFont* font, TColor& background, TGridDrawState state) {
+    if (OnGetCellParams) OnGetCellParams(this, column, font, background, state);
+}
+
+void TCustomDBGridEh::GetFooterParams(int dataCol, int row, TColumnEh* column, TFont* font, TColor& background,
+                                      TAlignment& alignment, TGridDrawState state, std::string& text) {
+    if (OnGetFooterParams) OnGetFooterParams(this, dataCol, row, column, font, background, alignment, state, text);
+}
+
+// --- pieces of cells ---
+
+void TCustomDBGridEh::WriteCellText(TColumnEh* column, TCanvas* canvas, win::RECT rect, bool fillRect, int dx,
+                                    int dy, const std::string& text, TAlignment alignment, TTextLayout layout,
+                                    bool wordWrap, bool endEllipsis, int leftMargin, int rightMargin) {
+    bool rtl = column && column->UseRightToLeftAlignment();
+    if (!rtl) {
+        DrawCellText(canvas, rect, fillRect, dx, dy, text, alignment, layout, wordWrap, endEllipsis, leftMargin,
+                     rightMargin);
+        return;
+    }
+    // The grid draws mirrored; the text itself must not be.
+    win::HDC dc = canvas->Handle();
+    win::POINT pts[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+    win::LPtoDP(dc, pts, 2);
+    win::RECT device{std::min(pts[0].x, pts[1].x), rect.top, std::max(pts[0].x, pts[1].x), rect.bottom};
+    SetCanvasRightToLeft(false);
+    try {
+        DrawCellText(canvas, device, fillRect, dx, dy, text, Mirrored(alignment), layout, wordWrap, endEllipsis,
+                     rightMargin, leftMargin, column->UseRightToLeftReading());
+    } catch (...) {
+        SetCanvasRightToLeft(true);
+        throw;
+    }
+    SetCanvasRightToLeft(true);
+}
+
+void TCustomDBGridEh::DrawCellButton(TColumnEh* column, TCanvas* canvas, TGraphic* glyph, TColor background,
+                                     bool enabled, bool flat, const win::RECT& cellRect, win::RECT buttonRect,
+                                     TEditButtonStyleEh style) {
+    win::HDC dc = canvas->Handle();
+    bool clipped = buttonRect.left < cellRect.left;
+    if (clipped) {
+        win::SaveDC(dc);
+        win::IntersectClipRect(dc, cellRect.left, cellRect.top, cellRect.right, cellRect.bottom);
+    }
+    try {
+        if (flat) {
+            canvas->Brush()->SetColor(background);
+            canvas->FillRect({buttonRect.left, buttonRect.top, buttonRect.left + 1, buttonRect.bottom});
+            buttonRect.left += 1;
+        }
+        if (column && column->UseRightToLeftAlignment()) {
+            int w = ClientWidth();
+            buttonRect = {w - buttonRect.right, buttonRect.top, w - buttonRect.left, buttonRect.bottom};
+        }
+        if (style == ebsGlyphEh) {
+            if (flat) {
+                canvas->Brush()->SetColor(background);
+                canvas->FrameRect(buttonRect);
+                canvas->Brush()->SetColor(clBtnFace);
+                canvas->FillRect({buttonRect.left + 1, buttonRect.top + 1, buttonRect.right - 1, buttonRect.bottom - 1});
+            } else {
+                win::RECT r = buttonRect;
+                win::DrawEdge(dc, &r, win::EDGE_RAISED, win::BF_RECT | win::BF_MIDDLE);
+            }
+            win::RECT inner{buttonRect.left + 2, buttonRect.top + 2, buttonRect.right - 2, buttonRect.bottom - 2};
+            DrawGraphicClipped(glyph, canvas, inner, taCenter, 0);
+        } else {
+            DrawEditButtonFace(dc, buttonRect, background, cbUnchecked, enabled, false, flat, bppNoneEh,
+                               ButtonFaceKindOfStyle(style));
+        }
+    } catch (...) {
+        if (clipped) win::RestoreDC(dc, -1);
+        throw;
+    }
+    if (clipped) win::RestoreDC(dc, -1);
+}
+
+void TCustomDBGridEh::DrawButtonMirrored(win::HDC dc, win::RECT rect, TCheckBoxState state, bool flat, int kind,
+                                         TColor background) {
+    if (win::GetMapMode(dc) == win::MM_ANISOTROPIC) {
+        win::POINT pts[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+        win::LPtoDP(dc, pts, 2);
+        rect = {std::min(pts[0].x, pts[1].x), rect.top, std::max(pts[0].x, pts[1].x), rect.bottom};
+        SetCanvasRightToLeft(false);
+        DrawEditButtonFace(dc, rect, background, state, true, false, flat, bppNoneEh, kind);
+        SetCanvasRightToLeft(true);
+        return;
+    }
+    DrawEditButtonFace(dc, rect, background, state, true, false, flat, bppNoneEh, kind);
+}
+
+void TCustomDBGridEh::DrawCheckBoxInCell(const win::RECT& rect, TCheckBoxState state) {
+    int w = std::min(DefaultCheckBoxWidth(), static_cast<int>(rect.right - rect.left));
+    int h = std::min(DefaultCheckBoxHeight(), static_cast<int>(rect.bottom - rect.top));
+    win::RECT box{(rect.left + rect.right - w) / 2, (rect.top + rect.bottom - h) / 2, 0, 0};
+    box.right = box.left + w;
+    box.bottom = box.top + h;
+    DrawButtonMirrored(Canvas()->Handle(), box, state, flat_, bfkCheckBoxEh, Canvas()->Brush()->Color());
+}
+
+void TCustomDBGridEh::DrawIncSearchText(TColumnEh* column, const win::RECT& rect, int dx, int dy,
+                                        const std::string& text, bool wordWrap) {
+    TCanvas* c = Canvas();
+    std::string prefix = CharPrefix(text, CharCount(incSearchText_));
+    if (prefix.empty()) return;
+    TAlignment alignment = column->Alignment();
+    if (column->UseRightToLeftAlignment()) alignment = Mirrored(alignment);
+    win::UINT flags = AlignmentDrawFlags(alignment);
+    if (wordWrap) {
+        flags |= win::DT_WORDBREAK;
+        if (column->UseRightToLeftReading()) flags |= win::DT_RTLREADING;
+    }
+    win::RECT r{rect.left + dx, rect.top + dy, rect.right - dx, rect.bottom - dy};
+    if (dx != 0) r.bottom += 1;
+    win::DRAWTEXTPARAMS params;
+    // Right and centred text: the rest of the text as the right margin puts
+    // the prefix where it stands in the whole text.
+    if (alignment != taLeftJustify) params.iRightMargin = c->TextWidth(text.substr(prefix.size()));
+    TColor savedBrush = c->Brush()->Color(), savedFont = c->Font()->Color();
+    c->Brush()->SetColor(kIncSearchBackground);
+    c->Font()->SetColor(clBlack);
+    win::HDC dc = c->Handle();
+    win::SetBkMode(dc, win::OPAQUE);
+    win::SetBkColor(dc, ColorToRGB(kIncSearchBackground));
+    win::SetTextColor(dc, ColorToRGB(clBlack));
+    PlatformDrawTextInRect(dc, prefix, -1, &r, flags, params);
+    c->Brush()->SetColor(savedBrush);
+    c->Font()->SetColor(savedFont);
+}
+
+void TCustomDBGridEh::InvalidateIndicator() {
+    if (options_.Contains(dgIndicator) && HandleAllocated() && indicatorRow_ >= 0 && indicatorRow_ < RowCount())
+        InvalidateCell(0, indicatorRow_);
+}
+
+void TCustomDBGridEh::DefaultDrawColumnCell(const win::RECT& rect, int, TColumnEh* column, TGridDrawState) {
     TCanvas* c = Canvas();
     win::RECT r = rect;
     int dx = 2;
@@ -353,72 +568,24 @@ void TCustomDBGridEh::DefaultDrawColumnCell(const win::RECT& rect, int dataCol, 
         dx = 1;
     }
     int dy = flat_ ? dx - 1 : dx;
-    int kind = column->GetColumnType();
-    if (kind == ctKeyImageList) {
+    switch (column->GetColumnType()) {
+    case ctKeyImageList: {
         c->FillRect(r);
-        DrawGraphicClipped(column->ImageList(), c, r, taCenter, 0, column->GetImageIndex());
-    } else if (kind == ctCheckboxes) {
-        DrawCheckBoxInCell(r, column->GetCheckboxState(), c->Brush()->Color());
-    } else {
+        int i = -1;
+        if (TField* f = column->Field(); f && column->KeyList()) i = column->KeyList()->IndexOf(f->Text());
+        if (i < 0) i = column->NotInKeyListIndex();
+        DrawGraphicClipped(column->ImageList(), c, r, taCenter, 0, i);
+        break;
+    }
+    case ctCheckboxes:
+        c->FillRect(r);
+        DrawCheckBoxInCell(r, column->GetCheckboxState());
+        break;
+    default:
         DrawCellText(c, r, true, dx, dy, column->DisplayText(), column->Alignment(), column->Layout(),
                      column->WordWrap() && multiLineRows_, column->EndEllipsis(), 0, 0,
                      column->UseRightToLeftReading());
     }
 }
-
-void TCustomDBGridEh::DrawFooterCell(int col, int row, win::RECT rect, TGridDrawState state) {
-    TCanvas* c = Canvas();
-    int dataCol = col - indicatorOffset_;
-    int n = row - (RowCount() - footerRowCount_);
-    TColumnEh* column = columns_->Items(dataCol);
-    TColumnFooterEh* footer = column->FooterForRow(n);
-    bool raised = IsCellRaised(col, row, state);
-    win::RECT cell = raised ? win::RECT{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1} : rect;
-    int margin = raised ? 1 : 2;
-    int vmargin = flat_ ? margin - 1 : margin;
-    c->Font()->Assign(footer->Font());
-    TColor bk = footer->Color();
-    if (defaultDrawingEh_) {
-        TAlignment a = footer->Alignment();
-        std::string text = GetFooterValue(n, column);
-        if (OnGetFooterParams) OnGetFooterParams(this, dataCol, n, column, c->Font(), bk, a, state, text);
-        GetTitleParams(dataCol, row, bk, c->Font(), state);
-        c->Brush()->SetColor(bk);
-        DrawCellText(c, cell, true, margin, vmargin, text, a, column->Layout(), footer->WordWrap() && multiLineRows_,
-                     footer->EndEllipsis(), 0, 0);
-    }
-    if (OnDrawFooterCell) OnDrawFooterCell(this, dataCol, n, column, rect, state);
-    if (raised) DrawEdgeEh(c, rect, true, true, false, false);
-}
-
-bool TCustomDBGridEh::GetCellParamsEh(TColumnEh* column, TFont* font, TColor& background, TGridDrawState state) {
-    bool focusHighlight = Focused() && optionsEh_.Contains(dghHighlightFocus);
-    bool currentRow = colCellParams_->Row == Row();
-    bool selected = (state.Contains(gdSelected) || (currentRow && options_.Contains(dgRowSelect))) &&
-                    (options_.Contains(dgAlwaysShowSelection) || focusHighlight);
-    if (layoutLock_ != 0 && !options_.Contains(dgRowSelect)) selected = false;
-    (void)column;
-    if (!selected) return false;
-    bool focused = Focused() || (InplaceEditor() && InplaceEditor()->Focused());
-    if (focused) {
-        background = clHighlight;
-        font->SetColor(clHighlightText);
-    } else {
-        background = clBtnShadow;
-        font->SetColor(clHighlightText);
-    }
-    return true;
-}
-
-void TCustomDBGridEh::GetTitleParams(int dataCol, int row, TColor& background, TFont* font, TGridDrawState state) {
-    (void)dataCol;
-    (void)row;
-    (void)state;
-    (void)background;
-    (void)font;
-    // Highlighted fixed cells belong to selections, which this grid does not draw yet.
-}
-
-void TCustomDBGridEh::DrawFlatBorder() {}
 
 } // namespace tv

@@ -80,26 +80,35 @@ bool TDBGridEhStyle::HasGrid(const TCustomDBGridEh* grid) const {
 
 void TDBGridEhStyle::SysColorChanged() { screenColorCount_ = ReadScreenColorCount(); }
 
-void TDBGridEhStyle::GetDataCellColors(TCustomDBGridEh* grid, bool selected, bool focused, TColor& background,
-                                       TColor& fontColor) {
-    if (!selected) return;
-    bool highlightFocus = grid->OptionsEh().Contains(dghHighlightFocus);
-    if (focused && !highlightFocus) return;
-    if (focused || !LightenSelection || screenColorCount_ != -1) {
-        background = clHighlight;
-        fontColor = clHighlightText;
+void TDBGridEhStyle::GetDataCellColors(TCustomDBGridEh*, bool current, bool active, TColor& background,
+                                       TFont* font) {
+    if (active) {
+        if (LightenSelection && TrueColorScreen() && !current) {
+            background = LightenColor(ColorToRGB(background), ColorToRGB(clHighlight), true);
+        } else {
+            background = clHighlight;
+            font->SetColor(clHighlightText);
+        }
+    } else if (current) {
+        background = clBtnShadow;
+        font->SetColor(clHighlightText);
     } else {
-        background = LightenColor(ColorToRGB(background), ColorToRGB(clHighlight), false);
+        background = TrueColorScreen() ? LightenColor(ColorToRGB(background), ColorToRGB(clBtnShadow), false)
+                                       : TColor(clBtnFace);
     }
 }
 
-void TDBGridEhStyle::GetTitleCellColors(TCustomDBGridEh*, bool selected, TColor& background, TColor& fontColor) {
-    if (!selected) return;
-    if (LightenSelection && screenColorCount_ == -1) {
-        background = LightenColor(ColorToRGB(background), ColorToRGB(clHighlight), true);
+void TDBGridEhStyle::GetTitleCellColors(TCustomDBGridEh*, bool active, TColor& background, TFont* font) {
+    if (active) {
+        if (LightenSelection && TrueColorScreen()) {
+            background = LightenColor(ColorToRGB(background), ColorToRGB(clHighlight), true);
+        } else {
+            background = clHighlight;
+            font->SetColor(clHighlightText);
+        }
     } else {
-        background = clHighlight;
-        fontColor = clHighlightText;
+        background = TrueColorScreen() ? LightenColor(ColorToRGB(background), ColorToRGB(clBtnShadow), false)
+                                       : TColor(clBtnFace);
     }
 }
 

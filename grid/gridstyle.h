@@ -11,6 +11,7 @@
 namespace tv {
 
 class TCustomDBGridEh;
+class TFont;
 struct TColCellColorsEh;
 
 class TDBGridEhStyle : public TPersistent {
@@ -29,10 +30,13 @@ public:
     int GridCount() const { return static_cast<int>(grids_.size()); }
     bool HasGrid(const TCustomDBGridEh* grid) const;
 
-    // Highlight colours of data cells and of title, indicator and footer cells.
-    virtual void GetDataCellColors(TCustomDBGridEh* grid, bool selected, bool focused, TColor& background,
-                                   TColor& fontColor);
-    virtual void GetTitleCellColors(TCustomDBGridEh* grid, bool selected, TColor& background, TColor& fontColor);
+    // Colours of a highlighted data cell: `current` for the current cell (or
+    // row under row select) when it shows as such, `active` while the grid or
+    // its editor has the focus.
+    virtual void GetDataCellColors(TCustomDBGridEh* grid, bool current, bool active, TColor& background, TFont* font);
+    // Colours of a highlighted footer, separator or other fixed cell.
+    virtual void GetTitleCellColors(TCustomDBGridEh* grid, bool active, TColor& background, TFont* font);
+    bool TrueColorScreen() const { return screenColorCount_ == -1; }
     virtual void SysColorChanged();
     win::HWND UtilityWindow() const { return window_; }
 

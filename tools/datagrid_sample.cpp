@@ -1,6 +1,7 @@
 // Shows the data grid over a client dataset of articles on the desktop
 // backend and saves the screen as a PNG: two-level titles, a sort marker,
-// formatted prices, a check-box column, alternating row colours and a footer.
+// formatted prices, a check-box column, alternating row colours, a frozen
+// column, footers with sums and a few selected records.
 //   datagrid_sample [--out file.png] [--seconds N] [--headless]
 #include <chrono>
 #include <cstdio>
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
         data->FieldDefs().Add("NOMBRE", ftString, 30);
         data->FieldDefs().Add("PRECIO", ftFloat);
         data->FieldDefs().Add("ACTIVO", ftBoolean);
+        data->FieldDefs().Add("EXISTENCIA", ftInteger);
+        data->FieldDefs().Add("UNIDAD", ftString, 10);
         data->CreateDataSet();
         const char* names[] = {"Arroz Diana 500 g", "Café Sello Rojo", "Panela redonda", "Aceite Premier 1 L",
                                "Sal Refisal", "Azúcar Manuelita", "Lentejas 500 g", "Fríjol bola roja",
@@ -65,6 +68,8 @@ int main(int argc, char** argv) {
             data->FieldByName("NOMBRE")->SetAsString(names[i % 12]);
             data->FieldByName("PRECIO")->SetAsFloat(1200.0 + (i * 733) % 9000);
             data->FieldByName("ACTIVO")->SetAsBoolean(i % 3 != 2);
+            data->FieldByName("EXISTENCIA")->SetAsInteger((i * 37) % 120);
+            data->FieldByName("UNIDAD")->SetAsString(i % 4 == 0 ? "Paquete" : "Unidad");
             data->Post();
         }
         data->First();
@@ -78,7 +83,8 @@ int main(int argc, char** argv) {
             const char* caption;
             int width;
         } cols[] = {{"CODIGO", "Código", 70}, {"NOMBRE", "Artículo|Nombre", 220},
-                    {"PRECIO", "Artículo|Precio", 110}, {"ACTIVO", "Activo", 60}};
+                    {"PRECIO", "Artículo|Precio", 110}, {"ACTIVO", "Activo", 60},
+                    {"EXISTENCIA", "Inventario|Existencia", 110}, {"UNIDAD", "Inventario|Unidad", 150}};
         for (auto& c : cols) {
             TColumnEh* col = grid->Columns()->Add();
             col->SetFieldName(c.field);
@@ -89,20 +95,30 @@ int main(int argc, char** argv) {
         grid->Columns()->Items(1)->Title()->SetSortMarker(smDownEh);
         grid->Columns()->Items(0)->Footer()->SetValueType(fvtStaticText);
         grid->Columns()->Items(0)->Footer()->SetValue("Total");
+        grid->Columns()->Items(2)->Footer()->SetValueType(fvtSum);
+        grid->Columns()->Items(4)->Footer()->SetValueType(fvtSum);
         grid->SetFooterRowCount(1);
+        grid->SetFrozenCols(1);
+        grid->SetOptions(grid->Options() + TDBGridOptions{dgMultiSelect, dgRowSelect});
+        grid->SumList()->SetActive(true);
         grid->SetUseMultiTitle(true);
         grid->SetOddRowColor(0xF0FBFF);
         grid->SetDataSource(source);
         grid->SetParent(form);
         form->Show();
         form->SetActiveControl(grid);
-        data->MoveBy(3);
+        for (int r : {2, 5, 6}) {
+            data->SetRecNo(r);
+            grid->SelectedBookmarks().SetCurrentRowSelected(true);
+        }
+        data->SetRecNo(4);
         auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(long(seconds * 1000));
         do {
             Application->ProcessMessages();
             win::UpdateAllWindows();
             win::CurrentBackend().Present();
-            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            // The desktop's keys and mouse come in while waiting.
+            win::CurrentBackend().WaitForInput(30);
         } while (std::chrono::steady_clock::now() < end && !Application->Terminated());
         bool saved = win::SaveDesktopPng(out);
         delete form;
