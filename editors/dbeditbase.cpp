@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 
+#include "editors/buttonfaces.h"
 #include "editors/buttonsizes.h"
 #include "editors/editimage.h"
 #include "editors/fielddatalink.h"
@@ -16,6 +17,7 @@
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
 #include "framework/data/fields_blob.h"
+#include "framework/ui/actions.h"
 #include "framework/ui/dialogs.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/graphiccontrols.h"
@@ -393,7 +395,7 @@ void TCustomDBEditEh::DoEnter() {
 }
 
 void TCustomDBEditEh::DoExit() {
-    if (mruDroppedDown_) MRUCloseUp(false);
+    if (mruList_->DroppedDown()) MRUCloseUp(false);
     TCustomMaskEdit::DoExit(); // the mask's check, then OnExit
     try {
         link_->UpdateRecord();
@@ -465,17 +467,81 @@ void TCustomDBEditEh::SetFocus() {
     if (HandleAllocated() && IsWindowVisible(Handle())) ::tv::win::SetFocus(Handle());
 }
 
-void TCustomDBEditEh::WndProc(Message& msg) {
-    if (inplaceMode_ && holderIntf_) {
-        holderIntf_->FilterEditorMessage(this, msg);
-        if (msg.Result != 0) return;
+bool TCustomDBEditEh::GetVisible() const {
+    if (!inplaceMode_) return Visible();
+    return HandleAllocated() && IsWindowVisible(WindowHandle());
+}
+
+void TCustomDBEditEh::SetVisible(bool v) {
+    if (inplaceMode_ && !v) {
+        HideFromCell();
+        return;
     }
+    TCustomMaskEdit::SetVisible(v);
+}
+
+bool TCustomDBEditEh::ExecuteAction(TBasicAction* action) {
+    if (action->HandlesTarget(this)) {
+        action->ExecuteTarget(this);
+        return true;
+    }
+    if (TDataSource* s = DataSource(); s && action->HandlesTarget(s)) {
+        action->ExecuteTarget(s);
+        return true;
+    }
+    return false;
+}
+
+bool TCustomDBEditEh::UpdateAction(TBasicAction* action) {
+    if (action->HandlesTarget(this)) {
+        action->UpdateTarget(this);
+        return true;
+    }
+    if (TDataSource* s = DataSource(); s && action->HandlesTarget(s)) {
+        action->UpdateTarget(s);
+        return true;
+    }
+    return false;
+}
+
+// What a holder's cell changes in the way messages reach the editor: the
+// holder stays the form's focused control, and a press close to the holder's
+// last one completes a double click. True when the message is done with.
+bool TCustomDBEditEh::InplaceWndProc(Message& msg) {
+    holderIntf_->FilterEditorMessage(this, msg);
+    if (msg.Result != 0) return true;
+    if (msg.Msg == WM_SETFOCUS) {
+        TCustomForm* form = GetParentForm(this);
+        if (form && !form->SetFocusedControl(holder_)) return true;
+        holderFocusing_ = true;
+        try {
+            Dispatch(msg);
+        } catch (...) {
+            holderFocusing_ = false;
+            throw;
+        }
+        holderFocusing_ = false;
+        return true;
+    }
+    if (msg.Msg == WM_LBUTTONDOWN) {
+        POINT last{};
+        DWORD lastTime = 0;
+        holderIntf_->GetLastMouseDown(last, lastTime);
+        POINT here = ClientToScreen({GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)});
+        if (lastTime != 0 && DetectDoubleClick(last, here, long(DWORD(GetMessageTime()) - lastTime)))
+            msg.Msg = WM_LBUTTONDBLCLK;
+    }
+    return false;
+}
+
+void TCustomDBEditEh::WndProc(Message& msg) {
+    if (inplaceMode_ && holderIntf_ && InplaceWndProc(msg)) return;
     if (msg.Msg == WM_CHAR && swallowChar_ != 0) {
         bool same = msg.WParam == swallowChar_;
         swallowChar_ = 0;
         if (same) return;
     }
-    if (mruDroppedDown_ && (msg.Msg == WM_KEYDOWN || msg.Msg == WM_SYSKEYDOWN) && RouteKeyToMRUList(int(msg.WParam)))
+    if (mruList_->DroppedDown() && (msg.Msg == WM_KEYDOWN || msg.Msg == WM_SYSKEYDOWN) && RouteKeyToMRUList(int(msg.WParam)))
         return;
     TCustomMaskEdit::WndProc(msg);
 }
@@ -530,7 +596,7 @@ void TCustomDBEditEh::Dispatch(Message& msg) {
         ApplyEditRect();
         return;
     case CM_WANTSPECIALKEY:
-        if ((msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE) && mruDroppedDown_ && mruBox_ &&
+        if ((msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE) && mruList_->DroppedDown() && mruBox_ &&
             mruBox_->ItemIndex() >= 0) {
             msg.Result = 1;
             return;
@@ -557,14 +623,14 @@ void TCustomDBEditEh::Dispatch(Message& msg) {
     case CM_CANCELMODE: {
         auto* sender = reinterpret_cast<TControl*>(msg.LParam);
         ReleaseButtonCapture();
-        if (mruDroppedDown_ && sender != this && !ContainsControl(sender) && sender != mruBox_ &&
+        if (mruList_->DroppedDown() && sender != this && !ContainsControl(sender) && sender != mruBox_ &&
             !(mruBox_ && mruBox_->ContainsControl(sender)))
             MRUCloseUp(false);
         TCustomMaskEdit::Dispatch(msg);
         return;
     }
     case WM_MOUSEWHEEL:
-        if (mruDroppedDown_ && mruBox_ && mruBox_->HandleAllocated()) {
+        if (mruList_->DroppedDown() && mruBox_ && mruBox_->HandleAllocated()) {
             if (SendMessage(mruBox_->Handle(), WM_MOUSEWHEEL, msg.WParam, msg.LParam) != 0) {
                 msg.Result = 1;
                 return;
@@ -587,10 +653,29 @@ void TCustomDBEditEh::Dispatch(Message& msg) {
     case WM_SETFOCUS: case WM_KILLFOCUS: {
         bool gaining = msg.Msg == WM_SETFOCUS;
         if (!gaining) ReleaseButtonCapture();
-        TCustomMaskEdit::Dispatch(msg);
+        if (gaining && holderFocusing_) {
+            // The holder is the form's focused control: only the window takes the focus.
+            DefaultHandler(msg);
+        } else {
+            TCustomMaskEdit::Dispatch(msg);
+        }
         RefreshBorder(gaining ? 1 : 0);
         return;
     }
+    case WM_SYSCOLORCHANGE: case CM_SYSCOLORCHANGE:
+        TCustomMaskEdit::Dispatch(msg);
+        ResetButtonBitmapCache();
+        return;
+    case CM_PARENTSHOWHINTCHANGED:
+        // The own ShowHint follows the parent's, and the framework's flag follows it.
+        if (ParentShowHint() && Parent() && !parentHintFollowing_) {
+            parentHintFollowing_ = true;
+            ownShowHint_ = Parent()->ShowHint();
+            RefreshShowHint();
+            SetParentShowHint(true);
+            parentHintFollowing_ = false;
+        }
+        return;
     case WM_NCPAINT:
         if (flat_ && Ctl3D() && BorderStyle() == bsSingle) {
             PaintFlatBorder();
@@ -790,6 +875,7 @@ void TCustomDBEditEh::ButtonControlMouseDown(TObject* sender, bool topButton, bo
     TEditButtonEh* b = ButtonOfControl(index);
     if (!b) return;
     if (b->OnDown) b->OnDown(c, topButton, autoRepeat, handled);
+    if (handled) return;
     if (TPopupMenu* menu = b->DropdownMenu()) PopupButtonMenu(c, menu);
 }
 
@@ -836,7 +922,7 @@ void TCustomDBEditEh::EditButtonDown(bool) {
 }
 
 void TCustomDBEditEh::OpenDropDown() {
-    if (mruDroppedDown_) MRUCloseUp(false);
+    if (mruList_->DroppedDown()) MRUCloseUp(false);
     if (TEditButtonControlEh* c = ButtonControl(0)) c->SetAlwaysDown(true);
 }
 

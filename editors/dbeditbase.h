@@ -20,6 +20,7 @@
 
 namespace tv {
 
+class TBasicAction;
 class TDataSource;
 class TCustomImageList;
 class TEditImageEh;
@@ -79,7 +80,7 @@ public:
     void SetImages(TCustomImageList* v);
     // The list box of recently used texts, once it dropped down.
     TMRUListboxEh* MRUListControl() const { return mruBox_; }
-    bool MRUListDroppedDown() const { return mruDroppedDown_; }
+    bool MRUListDroppedDown() const;
     TMRUListEh* MRUList() const { return mruList_.get(); }
     void SetMRUList(TMRUListEh* v);
     // A dotted red line under an empty required field.
@@ -121,6 +122,13 @@ public:
     void ShowInCell(const win::RECT& r, bool redraw);
     void HideFromCell();
     void SetFocus() override;
+    // In a holder's cell the editor is visible while its window shows; hiding
+    // it there leaves the cell.
+    bool GetVisible() const;
+    void SetVisible(bool v);
+    // An action on the editor, else on its data source.
+    bool ExecuteAction(TBasicAction* action);
+    bool UpdateAction(TBasicAction* action);
     TFont* GetEditorFont() override { return Font(); }
     void SetEditorBorderStyle(TBorderStyle style) override { SetBorderStyle(style); }
     void SetEditorFont(TFont* font) override { SetFont(font); }
@@ -224,6 +232,7 @@ private:
     bool RunUpdateData();
     TEditButtonEh* ButtonOfControl(int index) const;
     bool RouteKeyToMRUList(int vk);
+    bool InplaceWndProc(Message& msg);
     void ReleaseButtonCapture();
     bool PressOnlyClosedMenu(TEditButtonControlEh* control);
     void PopupButtonMenu(TEditButtonControlEh* control, TPopupMenu* menu);
@@ -251,8 +260,9 @@ private:
     TWinControl* holder_ = nullptr;
     IInplaceEditHolderEh* holderIntf_ = nullptr;
     bool inplaceMode_ = false;
+    bool holderFocusing_ = false;
+    bool parentHintFollowing_ = false;
     TMRUListboxEh* mruBox_ = nullptr;
-    bool mruDroppedDown_ = false;
     char32_t swallowChar_ = 0;
     // The button whose menu closed last, and when: the press that closed the
     // menu (made while it was open) must not open it again.

@@ -55,7 +55,7 @@ void TCustomDBEditEh::MRUDropDown() {
         POINT p = CalcDropDownRect(place, mruBox_, ddaLeftEh);
         SetWindowPos(mruBox_->Handle(), HWND_TOP, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     };
-    if (mruDroppedDown_) {
+    if (mruList_->DroppedDown()) {
         if (count == 0) {
             MRUCloseUp(false);
             return;
@@ -75,26 +75,30 @@ void TCustomDBEditEh::MRUDropDown() {
     mruBox_->SetVisible(true);
     if (mruBox_->SizeGrip()) mruBox_->SizeGrip()->SetVisible(true);
     mruBox_->OnResized = [this](TObject*) { MRUListResized(); };
-    mruDroppedDown_ = true;
+    mruList_->SetDroppedDown(true);
 }
 
 void TCustomDBEditEh::MRUCloseUp(bool accept) {
-    if (!mruDroppedDown_ || !mruBox_) return;
+    if (!mruList_->DroppedDown() || !mruBox_) return;
     if (GetCapture()) ReleaseCapture();
     bool hadFocus = mruBox_->HandleAllocated() && GetFocus() == mruBox_->Handle();
     SetWindowPos(mruBox_->Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     mruBox_->SetVisible(false);
     if (hadFocus && CanFocus()) SetFocus();
-    mruDroppedDown_ = false;
+    mruList_->SetDroppedDown(false);
     if (accept && !ReadOnly() && DataLink()->BeginFieldEdit() && mruBox_->ItemIndex() >= 0) {
         SetTextSilently(mruBox_->Items()->Strings(mruBox_->ItemIndex()));
         if (EditorFocused()) SelectAll();
     }
 }
 
+bool TCustomDBEditEh::MRUListDroppedDown() const { return mruList_->DroppedDown(); }
+
 void TCustomDBEditEh::MRUListResized() {
-    if (mruDroppedDown_ && mruBox_) mruList_->SetRows(mruBox_->RowCount());
+    if (!mruList_->DroppedDown() || !mruBox_) return;
+    mruList_->SetRows(mruBox_->RowCount());
+    mruList_->SetWidth(mruBox_->Width());
 }
 
 void TCustomDBEditEh::AcceptMRUItem(const std::string& item, bool& accept) {
@@ -107,7 +111,7 @@ void TCustomDBEditEh::AcceptMRUItem(const std::string& item, bool& accept) {
 
 void TCustomDBEditEh::UserTextChanged() {
     std::string empty = IsMasked() ? Utf32ToUtf8(Mask().Strip(Mask().Format(U""))) : std::string();
-    if (mruDroppedDown_ && Text() == empty) {
+    if (mruList_->DroppedDown() && Text() == empty) {
         MRUCloseUp(false);
         return;
     }

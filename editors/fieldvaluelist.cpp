@@ -62,7 +62,7 @@ void TDatasetFieldValueListEh::Refresh() {
         } guard{ds};
         ds->First();
         while (!ds->Eof()) {
-            values_->Add(field->AsString());
+            values_->Add(field->DisplayText());
             ds->Next();
         }
     }

@@ -34,6 +34,12 @@ public:
     void SetLimit(int v);
     int Rows() const { return rows_; }
     void SetRows(int v) { rows_ = v; }
+    // The width the user gave the open list (0: none yet).
+    int Width() const { return width_; }
+    void SetWidth(int v) { width_ = v; }
+    // Set by the owner while the list is open.
+    bool DroppedDown() const { return droppedDown_; }
+    void SetDroppedDown(bool v) { droppedDown_ = v; }
     // Whether a waiting key stops MatchingItems.
     bool CancelIfKeyInQueue() const { return cancelIfKeyInQueue_; }
     void SetCancelIfKeyInQueue(bool v) { cancelIfKeyInQueue_ = v; }
@@ -58,7 +64,8 @@ private:
     std::unique_ptr<TStringList> items_;
     bool active_ = false, autoAdd_ = true, caseSensitive_ = false;
     bool cancelIfKeyInQueue_ = true;
-    int limit_ = 100, rows_ = 7;
+    int limit_ = 100, rows_ = 7, width_ = 0;
+    bool droppedDown_ = false;
 };
 
 } // namespace tv

@@ -251,7 +251,19 @@ TMRUListboxEh::TMRUListboxEh(TComponent* owner) : TPopupListboxEh(owner) {
         if (HandleAllocated()) SendMessage(Handle(), WM_VSCROLL, MAKEWPARAM(int(code), pos), 0);
         UpdateScrollBar();
     };
+    // The bar's place is the list's to say: a move made by anyone else is
+    // swallowed and the bar placed again.
+    scrollBarProc_ = scrollBar_->WindowProc;
+    scrollBar_->WindowProc = [this](Message& msg) {
+        if (msg.Msg == WM_WINDOWPOSCHANGED && !moveLock_ && HandleAllocated()) {
+            UpdateScrollBar();
+            return;
+        }
+        scrollBarProc_(msg);
+    };
 }
+
+TMRUListboxEh::~TMRUListboxEh() { scrollBar_->WindowProc = scrollBarProc_; }
 
 void TMRUListboxEh::CreateParams(TCreateParams& params) {
     TPopupListboxEh::CreateParams(params);

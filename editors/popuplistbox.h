@@ -73,6 +73,7 @@ class TMRUListboxEh : public TPopupListboxEh {
     TV_CLASS(TMRUListboxEh, TPopupListboxEh)
 public:
     explicit TMRUListboxEh(TComponent* owner = nullptr);
+    ~TMRUListboxEh() override;
     TScrollBar* ScrollBar() const { return scrollBar_; }
     void UpdateScrollBar();
     void Dispatch(Message& msg) override;
@@ -85,6 +86,7 @@ protected:
 
 private:
     TScrollBar* scrollBar_ = nullptr;
+    std::function<void(Message&)> scrollBarProc_;
     bool moveLock_ = false;
 };
 

@@ -12,6 +12,7 @@
 #include "platform/window/sysmetrics.h"
 #include "editors/mrulist.h"
 #include "editors/popuplistbox.h"
+#include "editors/sizegrip.h"
 #include "editors/tooltipswindow.h"
 #include "framework/core/stringlist.h"
 #include "framework/core/exceptions.h"
@@ -293,6 +294,12 @@ TEST_F(DBEditEh, TheRecentTextsDropDownAsTheUserTypes) {
     EXPECT_FALSE(e->MRUListDroppedDown());
     TypeText("y");
     EXPECT_TRUE(e->MRUListDroppedDown());
+    // A size the user gives the list is kept by the MRU list.
+    TSizeGripEh* grip = box->SizeGrip();
+    int wide = box->Width() + 40;
+    POINT g = At(grip, grip->Width() - 3, grip->Height() - 3);
+    Drag(g.x, g.y, g.x + 40, g.y);
+    EXPECT_EQ(e->MRUList()->Width(), wide);
     Focus(other);
     EXPECT_FALSE(e->MRUListDroppedDown());
     EXPECT_EQ(e->Value().AsString(), "xy");
@@ -420,9 +427,20 @@ TEST_F(DBEditEh, AButtonMenuOpensBelowItAndThePressThatClosesItOpensNothing) {
     Click(mid.x, mid.y);
     ASSERT_EQ(menu->at.size(), 2u);
     EXPECT_EQ(menu->at[1].x, At(b, b->Width(), 0).x);
-    // A menu that goes away leaves the button without it.
+    // An extra button whose OnDown handles the press pops no menu.
+    auto* extra = e->EditButtons()->Add();
+    extra->SetDropdownMenu(menu);
+    extra->OnDown = [](TObject*, bool, bool&, bool& handled) { handled = true; };
+    TEditButtonControlEh* x = e->ButtonControl(1);
+    ASSERT_TRUE(x);
+    Tick(300);
+    POINT xm = At(x, x->Width() / 2, x->Height() / 2);
+    Click(xm.x, xm.y);
+    EXPECT_EQ(menu->at.size(), 2u);
+    // A menu that goes away leaves the buttons without it.
     delete menu;
     EXPECT_EQ(e->EditButton()->DropdownMenu(), nullptr);
+    EXPECT_EQ(extra->DropdownMenu(), nullptr);
 }
 
 // Where the painted editor has dark (text) and pure red (mark) pixels.
@@ -497,6 +515,14 @@ TEST_F(DBEditEh, ATextTooLongForTheBoxShowsAsATipBelowTheEditor) {
     EXPECT_EQ(tip.HintPos.x, corner.x);
     EXPECT_EQ(tip.HintPos.y, corner.y);
     EXPECT_EQ(tip.HintData, e->Font());
+    // The own ShowHint follows the parent's while ParentShowHint is on.
+    e->SetShowHint(false);
+    e->SetParentShowHint(true);
+    form->SetShowHint(true);
+    EXPECT_TRUE(e->ShowHint());
+    EXPECT_TRUE(e->ParentShowHint());
+    form->SetShowHint(false);
+    EXPECT_FALSE(e->ShowHint());
     // The tip window measures in the editor's font.
     e->Font()->SetSize(20);
     TToolTipsWindow window(nullptr);
@@ -509,7 +535,19 @@ class Holder : public TPanel, public IInplaceEditHolderEh {
 public:
     using TPanel::TPanel;
     bool EditorCanModify(TWinControl*) override { return canModify; }
-    bool GetLastMouseDown(POINT&, DWORD&) override { return false; }
+    bool GetLastMouseDown(POINT& p, DWORD& t) override {
+        p = lastDown;
+        t = lastTime;
+        lastTime = 0;
+        return false;
+    }
+    void MouseDown(TMouseButton b, TShiftState s, int x, int y) override {
+        lastDown = ClientToScreen({x, y});
+        lastTime = DWORD(GetMessageTime());
+        TPanel::MouseDown(b, s, x, y);
+    }
+    POINT lastDown{};
+    DWORD lastTime = 0;
     void FilterEditorMessage(TWinControl*, Message&) override {}
     void FilterEditorKeyDown(TWinControl*, WORD&, TShiftState) override {}
     void FilterEditorKeyPress(TWinControl*, char32_t& key) override {
@@ -562,8 +600,27 @@ TEST_F(DBEditEh, InACellTheEditorShowsWhereTheHolderSaysAndHandsTheFocusBack) {
     ProcessPendingMessages();
     EXPECT_FALSE(IsWindowVisible(e->Handle()));
     EXPECT_EQ(GetFocus(), holder->Handle());
+    EXPECT_FALSE(e->GetVisible());
     e->SetFocus(); // hidden in a cell: no focus
     EXPECT_EQ(GetFocus(), holder->Handle());
+    // Shown again, the editor takes the keys but the holder stays the form's
+    // focused control.
+    e->ShowInCell(RECT{5, 30, 125, 50}, false);
+    ProcessPendingMessages();
+    EXPECT_TRUE(e->GetVisible());
+    EXPECT_EQ(GetFocus(), e->Handle());
+    EXPECT_EQ(form->ActiveControl(), holder);
+    // A press on the holder, then one on the editor close by, make a double click.
+    int doubles = 0;
+    e->OnDblClick = [&](TObject*) { ++doubles; };
+    POINT p = At(holder, 7, 29);
+    Click(p.x, p.y);
+    p = At(e, 2, 0);
+    Click(p.x, p.y);
+    EXPECT_EQ(doubles, 1);
+    e->SetVisible(false); // in a cell: leaves the cell
+    EXPECT_FALSE(IsWindowVisible(e->Handle()));
+    EXPECT_TRUE(e->Visible());
     // Outside in-place mode it is simply placed.
     e->SetInplaceEditHolder(nullptr);
     e->PlaceInCell(RECT{1, 2, 51, 22});

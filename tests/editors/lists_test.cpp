@@ -149,6 +149,10 @@ TEST_F(FieldValueList, ListsEachTextOnceSortedAndRefreshesAfterChanges) {
     list.BindField("NO_EXISTE");
     EXPECT_EQ(list.Values()->Count(), 0);
     EXPECT_TRUE(list.Obsolete());
+    // The texts are what the field shows.
+    data->FieldByName("CODIGO")->SetDisplayFormat("000");
+    list.BindField("CODIGO");
+    EXPECT_EQ(All(list.Values()), (std::vector<std::string>{"", "001", "002", "003", "004", "005"}));
     list.BindDataSet(nullptr);
     list.BindField("CIUDAD");
     EXPECT_EQ(list.Values()->Count(), 0);

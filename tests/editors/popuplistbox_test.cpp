@@ -150,6 +150,10 @@ TEST_F(PopupListbox, TheRecentTextsListShowsItsOwnScrollBarWhenNeeded) {
     EXPECT_EQ(mru->ScrollBar()->Height(), mru->ClientHeight() - mru->SizeGrip()->Height());
     EXPECT_EQ(mru->ScrollBar()->PageSize(), 4);
     EXPECT_EQ(GetWindowLongPtr(mru->Handle(), GWL_STYLE) & WS_VSCROLL, 0);
+    // The bar stays where the list puts it.
+    SetWindowPos(mru->ScrollBar()->Handle(), nullptr, 3, 3, 10, 10, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(mru->ScrollBar()->Left(), mru->ClientWidth() - mru->ScrollBar()->Width());
+    EXPECT_EQ(mru->ScrollBar()->Height(), mru->ClientHeight() - mru->SizeGrip()->Height());
 }
 
 } // namespace
