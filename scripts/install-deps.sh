@@ -13,6 +13,7 @@ PACKAGES=(
   fonts-liberation fonts-dejavu-core fontconfig
   xvfb xdotool
   python3 python3-xlrd unrtf poppler-utils
+  cups printer-driver-cups-pdf
 )
 
 missing=()

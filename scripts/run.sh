@@ -2,8 +2,8 @@
 # Builds the station in release mode and starts it on the embedded demo
 # databases. The first run creates them in a folder of the user's own
 # (TALLYVO_DEMO, by default ~/.local/share/tallyvo/demo), which becomes the
-# application directory; SERVIDORES.cfg there names the folder as the one
-# server entry, so the embedded engine opens the files (no server needed).
+# application directory; SERVIDORES.cfg there names the folder as a server
+# entry, so the embedded engine opens the files (no server needed).
 #   scripts/run.sh [--size WxH] [--fullscreen]
 #   scripts/run.sh --preparar      builds and creates the databases, starts nothing
 set -euo pipefail
@@ -21,8 +21,16 @@ if [ ! -f "$DEMO/datos/general.fdb" ]; then
   mkdir -p "$DEMO"
   "$BUILD/tools/create_demo_db" "$DEMO" --fuente "$PWD" --articulos "${TALLYVO_ARTICULOS:-50000}"
 fi
-# The login window lists this entry (written anew on every run).
-printf '%s\r\n' "$DEMO" >"$DEMO/SERVIDORES.cfg"
+# The login window lists the demo entry first. Entries an administrator
+# added (a "localhost:/ruta" for the server mode) stay as they are.
+SERVERS="$DEMO/SERVIDORES.cfg"
+if [ ! -f "$SERVERS" ] || ! tr -d '\r' <"$SERVERS" | grep -qxF -- "$DEMO"; then
+  {
+    printf '%s\r\n' "$DEMO"
+    if [ -f "$SERVERS" ]; then awk '{ sub(/\r$/, "") } NF { printf "%s\r\n", $0 }' "$SERVERS"; fi
+  } >"$SERVERS.nuevo"
+  mv "$SERVERS.nuevo" "$SERVERS"
+fi
 
 [ "${1:-}" = "--preparar" ] && exit 0
 exec "$BUILD/app/tallyvo" "$@"

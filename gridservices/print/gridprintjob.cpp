@@ -88,6 +88,8 @@ void TGridPrintJob::Run() {
     BuildPrintedColumns();
     footerValues_.assign(std::size_t(std::max(0, grid_->FooterRowCount())),
                          std::vector<Currency>(std::size_t(columns_.Count()), Currency(0)));
+    // The job carries its name from its start: a spooler names it then.
+    target_->SetTitle(kJobTitle);
     target_->BeginDoc();
     // From here on EndDoc is owed, whatever fails: a job left printing keeps
     // the preview from closing.
@@ -130,7 +132,6 @@ void TGridPrintJob::Run() {
         data_->DisableControls();
         disabled = true;
         data_->First();
-        target_->SetTitle(kJobTitle);
         canvas_->Brush()->SetStyle(bsClear);
         canvas_->Brush()->SetColor(clWhite);
         canvas_->Font()->Assign(grid_->Font());

@@ -15,12 +15,14 @@
 
 namespace tv::win {
 
-const char* const kPdfPrinterName = "PDF";
+// A CUPS destination's name holds no blank, so no queue can take this one.
+const char* const kPdfPrinterName = "Archivo PDF";
 
 struct PrinterJob {
     PrinterInfo printer;
     DEVMODE settings;
     std::string output;
+    std::string title;
     bool spool = false;
     bool inDoc = false;
     bool pageDirty = false;
@@ -81,8 +83,7 @@ PrinterJob* Job(HDC dc) { return dc && dc->kind == DCKind::Printer ? dc->job : n
 std::vector<PrinterInfo> EnumPrinters() {
     std::vector<PrinterInfo> list{{kPdfPrinterName, "pdf", "FILE:"}};
     if (HaveCommand("lpstat"))
-        for (const std::string& dest : RunLines("lpstat -e"))
-            if (dest != kPdfPrinterName) list.push_back({dest, "cups", dest});
+        for (const std::string& dest : RunLines("lpstat -e")) list.push_back({dest, "cups", dest});
     return list;
 }
 
@@ -138,7 +139,7 @@ HDC CreatePrinterDC(const std::string& printer, const DEVMODE* settings) {
             info = p;
             found = true;
         }
-    if (!found) throw EPrinter("Printer selected is not valid: \"" + printer + "\"");
+    if (!found) throw EPrinter("La impresora elegida no es válida: \"" + printer + "\"");
     auto* dc = new DeviceContext(DCKind::Printer);
     auto* job = new PrinterJob;
     job->printer = info;
@@ -158,12 +159,12 @@ void DeletePrinterJob(DeviceContext* dc) {
 int StartDoc(HDC dc, const DOCINFO& info) {
     PrinterJob* job = Job(dc);
     if (!job) return 0;
-    if (job->inDoc) throw EPrinter("Printing in progress");
+    if (job->inDoc) throw EPrinter("Ya hay una impresión en curso");
     job->spool = job->printer.driver == "cups";
     if (job->spool) {
         char path[] = "/tmp/tallyvo-printXXXXXX";
         int fd = ::mkstemp(path);
-        if (fd < 0) throw EPrinter("Cannot create the print file for \"" + job->printer.name + "\"");
+        if (fd < 0) throw EPrinter("No se pudo crear el archivo de impresión para \"" + job->printer.name + "\"");
         ::close(fd);
         job->output = path;
     } else {
@@ -174,8 +175,9 @@ int StartDoc(HDC dc, const DOCINFO& info) {
     cairo_surface_t* s = cairo_pdf_surface_create(job->output.c_str(), job->widthPt, job->heightPt);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(s);
-        throw EPrinter("Cannot write the printed document to \"" + job->output + "\"");
+        throw EPrinter("No se pudo escribir el documento impreso en \"" + job->output + "\"");
     }
+    job->title = info.lpszDocName;
     if (!info.lpszDocName.empty())
         cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_TITLE, info.lpszDocName.c_str());
     if (dc->cr) cairo_destroy(dc->cr);
@@ -222,10 +224,13 @@ int EndDoc(HDC dc) {
     job->inDoc = false;
     if (job->spool) {
         int copies = std::max<int>(1, job->settings.dmCopies);
-        int rc = RunCommand({"lp", "-s", "-d", job->printer.name, "-n", std::to_string(copies), job->output});
+        // The queue shows the job under its title, not the spool file's name.
+        std::string title = job->title.empty() ? "Documento" : job->title;
+        int rc = RunCommand(
+            {"lp", "-s", "-d", job->printer.name, "-n", std::to_string(copies), "-t", title, job->output});
         std::error_code ec;
         std::filesystem::remove(job->output, ec);
-        if (rc != 0) throw EPrinter("The printer \"" + job->printer.name + "\" did not accept the document");
+        if (rc != 0) throw EPrinter("La impresora \"" + job->printer.name + "\" no aceptó el documento");
     }
     return 1;
 }

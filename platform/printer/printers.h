@@ -1,6 +1,6 @@
 #pragma once
 // Printers: the list (a PDF printer that writes a file, always present, then
-// the CUPS destinations of the machine), their device settings, and printer
+// every CUPS destination of the machine as it is named), their device settings, and printer
 // device contexts that draw through Cairo into PDF. CUPS jobs are spooled
 // with `lp` when the document ends.
 #include <string>
@@ -26,7 +26,7 @@ struct DEVMODE {
 };
 
 struct PrinterInfo {
-    std::string name;   // "PDF" or the CUPS destination
+    std::string name;   // kPdfPrinterName or the CUPS destination
     std::string driver; // "pdf" or "cups"
     std::string port;   // "FILE:" or the destination
 };
@@ -52,8 +52,8 @@ struct DOCINFO {
 };
 
 // Document control; each returns a positive value on success. StartDoc raises
-// EPrinter when the output cannot be created; EndDoc raises EPrinter when the
-// spooler refuses the job.
+// EPrinter when the output cannot be created; EndDoc hands a CUPS job to `lp`
+// under the document's name and raises EPrinter when the spooler refuses it.
 int StartDoc(HDC dc, const DOCINFO& info);
 int StartPage(HDC dc);
 int EndPage(HDC dc);

@@ -2,7 +2,16 @@
 // a few hundred records printed to a real PDF and read back with poppler's
 // tools, the same job in the preview, and the page layout's edge cases
 // (no records, a column wider than the page, fitting to the page width).
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <thread>
 #include <regex>
 #include <sstream>
 
@@ -458,6 +467,172 @@ TEST_F(GridPrintTest, AValueHoldingItsPlaceholderIsPutInOnce) {
     std::string text = PdfText(PrintToPdf());
     EXPECT_NE(text.find("<[x]> y <[x]>"), std::string::npos) << text;
     EXPECT_EQ(printer->AfterGridText()->Strings(0), "[x] y [X]");
+}
+
+// The tests' own CUPS daemon (scripts/services/cups.sh, started by make
+// test): its queues write PDF files with the cups-pdf driver into a folder.
+constexpr const char* kCupsSocket = "/tmp/tallyvo-cups/cups.sock";
+constexpr const char* kCupsOut = "/tmp/tallyvo-cups/out";
+
+// Points the printers at that daemon while it lives; queues it adds for one
+// test are removed with it.
+class TestCups {
+public:
+    TestCups() {
+        if (const char* was = std::getenv("CUPS_SERVER")) previous_ = was;
+        ready_ = std::filesystem::exists(kCupsSocket);
+        if (ready_) ::setenv("CUPS_SERVER", kCupsSocket, 1);
+        Printer()->Refresh();
+    }
+    ~TestCups() {
+        for (const std::string& q : queues_) Shell("lpadmin -x '" + q + "'");
+        if (previous_) ::setenv("CUPS_SERVER", previous_->c_str(), 1);
+        else ::unsetenv("CUPS_SERVER");
+        Printer()->Refresh();
+        Printer()->SetPrinterIndex(Printer()->Printers()->IndexOf(kPdfPrinterName));
+    }
+    bool Ready() const { return ready_; }
+
+    // A PDF queue of this test alone, so its jobs are told apart from those
+    // of other test runs that share the daemon.
+    std::string AddQueue() {
+        std::string name = "Rejilla-" + std::to_string(::getpid()) + "-" + std::to_string(queues_.size());
+        int rc = -1;
+        std::string out =
+            Shell("lpadmin -p '" + name + "' -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd", &rc);
+        EXPECT_EQ(rc, 0) << out;
+        queues_.push_back(name);
+        Printer()->Refresh();
+        return name;
+    }
+
+    // A job the daemon finished, as its page log tells: the queue, the job's
+    // number, the pages it counted and the job's name.
+    struct Job {
+        std::string queue, id, name;
+        int pages = 0;
+    };
+
+    // Waits for the finished job that satisfies `which`.
+    template <class F>
+    std::optional<Job> Finished(F which) {
+        std::regex line(R"(^(\S+) \S+ (\d+) \[[^\]]*\] total (\d+) - \S+ (.*) \S+ \S+$)");
+        for (int i = 0; i < 240; ++i) {
+            std::ifstream log("/tmp/tallyvo-cups/log/page_log");
+            std::string text;
+            while (std::getline(log, text)) {
+                std::smatch m;
+                if (!std::regex_match(text, m, line)) continue;
+                Job job{m[1], m[2], m[4], std::stoi(m[3])};
+                if (which(job)) return job;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        }
+        return std::nullopt;
+    }
+
+    // The PDF file the cups-pdf driver wrote for a job.
+    static std::string FileOf(const Job& job) {
+        std::string end = "-job_" + job.id + ".pdf";
+        for (int i = 0; i < 120; ++i) {
+            for (const auto& f : std::filesystem::directory_iterator(kCupsOut)) {
+                std::string name = f.path().filename().string();
+                if (name.size() > end.size() && name.compare(name.size() - end.size(), end.size(), end) == 0)
+                    return f.path().string();
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        }
+        return {};
+    }
+
+private:
+    bool ready_ = false;
+    std::optional<std::string> previous_;
+    std::vector<std::string> queues_;
+};
+
+#define NEEDS_CUPS(cups)                                                                                       \
+    if (!(cups).Ready()) GTEST_SKIP() << "the tests' CUPS daemon is not running (bash scripts/services/cups.sh start)"
+
+TEST_F(GridPrintTest, AGridPrintedToACupsQueueArrivesWithItsPagesUnderTheJobsTitle) {
+    Fill(150);
+    int pages = Pages(PrintToPdf());
+    ASSERT_GT(pages, 1);
+    TestCups cups;
+    NEEDS_CUPS(cups);
+    std::string queue = cups.AddQueue();
+    Printer()->SetPrinterIndex(Printer()->Printers()->IndexOf(queue));
+    TVirtualPrinter direct;
+    printer->PrintTo(&direct);
+    // The queue knows the job by the title the job had from its start.
+    std::optional<TestCups::Job> job = cups.Finished([&](const TestCups::Job& j) { return j.queue == queue; });
+    ASSERT_TRUE(job) << Shell("lpstat -W all -o '" + queue + "'");
+    EXPECT_EQ(job->name, "Tabular information");
+    EXPECT_EQ(job->pages, pages);
+    std::string pdf = TestCups::FileOf(*job);
+    ASSERT_FALSE(pdf.empty());
+    EXPECT_EQ(Pages(pdf), pages);
+    EXPECT_NE(PdfInfo(pdf).find("Tabular information"), std::string::npos) << PdfInfo(pdf);
+}
+
+TEST_F(GridPrintTest, AQueueNamedPdfIsListedBesideTheFilePrinterAndPrintsUnderTheProgramsTitle) {
+    TestCups cups;
+    NEEDS_CUPS(cups);
+    TStrings* list = Printer()->Printers();
+    EXPECT_EQ(list->Strings(0), kPdfPrinterName);
+    int queue = list->IndexOf("PDF");
+    ASSERT_GT(queue, 0) << list->Text();
+    Printer()->SetPrinterIndex(queue);
+    std::string device, driver, port;
+    win::DEVMODE* mode = nullptr;
+    Printer()->GetPrinter(device, driver, port, mode);
+    EXPECT_EQ(driver, "cups");
+    std::string title = "Lista " + std::to_string(::getpid());
+    Printer()->SetTitle(title);
+    Printer()->BeginDoc();
+    Printer()->Canvas()->TextOut(300, 300, "Primera hoja");
+    Printer()->NewPage();
+    Printer()->Canvas()->TextOut(300, 300, "Segunda hoja");
+    Printer()->EndDoc();
+    std::optional<TestCups::Job> job = cups.Finished([&](const TestCups::Job& j) { return j.name == title; });
+    ASSERT_TRUE(job) << Shell("lpstat -W all -o PDF");
+    EXPECT_EQ(job->queue, "PDF");
+    EXPECT_EQ(job->pages, 2);
+    std::string pdf = TestCups::FileOf(*job);
+    ASSERT_FALSE(pdf.empty());
+    EXPECT_EQ(Pages(pdf), 2);
+    EXPECT_NE(PdfInfo(pdf).find(title), std::string::npos) << PdfInfo(pdf);
+    // Nothing went to the file printer's working folder.
+    EXPECT_FALSE(std::filesystem::exists(title + ".pdf"));
+    std::filesystem::remove(pdf);
+}
+
+// The spool files the printer layer makes for CUPS jobs.
+std::set<std::string> SpoolFiles() {
+    std::set<std::string> found;
+    for (const auto& f : std::filesystem::directory_iterator("/tmp"))
+        if (f.path().filename().string().rfind("tallyvo-print", 0) == 0) found.insert(f.path().string());
+    return found;
+}
+
+TEST_F(GridPrintTest, AQueueThatRefusesTheJobSaysSoInSpanishAndLeavesNoFile) {
+    Fill(10);
+    TestCups cups;
+    NEEDS_CUPS(cups);
+    Printer()->SetPrinterIndex(Printer()->Printers()->IndexOf("Rechaza"));
+    std::set<std::string> before = SpoolFiles();
+    int after = 0;
+    printer->OnAfterPrint = [&](TObject*) { ++after; };
+    TVirtualPrinter direct;
+    try {
+        printer->PrintTo(&direct);
+        ADD_FAILURE() << "the queue took the job";
+    } catch (const EPrinter& e) {
+        EXPECT_EQ(e.Message(), "La impresora \"Rechaza\" no aceptó el documento");
+    }
+    EXPECT_EQ(after, 1);
+    EXPECT_FALSE(Printer()->Printing());
+    for (const std::string& f : SpoolFiles()) EXPECT_TRUE(before.count(f)) << "left behind: " << f;
 }
 
 TEST_F(GridPrintTest, AFailingOnBeforePrintLeavesNoJobOpen) {
