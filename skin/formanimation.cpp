@@ -3,16 +3,20 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "framework/ui/application.h"
+#include "framework/ui/forms.h"
 #include "framework/ui/picture.h"
 #include "platform/gdi/dc.h"
+#include "platform/gdi/mapping.h"
 #include "platform/gdi/raster.h"
 #include "platform/window/paint.h"
 #include "platform/window/queue.h"
 #include "platform/window/styles.h"
 #include "platform/window/window.h"
 #include "skin/blending.h"
+#include "skin/commondata.h"
 #include "skin/skinmessage.h"
 
 namespace tv {
@@ -48,16 +52,41 @@ void Copy(TBitmap* to, HDC from, int x, int y) {
     BitBlt(to->Canvas()->Handle(), 0, 0, to->Width(), to->Height(), from, x, y, SRCCOPY);
 }
 
-// The control as it paints itself now; a skinned control prints itself.
-void PaintNew(TWinControl* control, TBitmap* to) {
-    Message ask;
-    ask.Msg = SM_ALPHACMD;
-    ask.WParam = SkinCommand(SKCMD_IS_SKINNED);
-    if (control->Perform(ask.Msg, ask.WParam, 0) == 1)
-        SendMessage(control->Handle(), WM_PRINT, WPARAM(to->Canvas()->Handle()),
-                    PRF_CLIENT | PRF_NONCLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
-    else
-        control->PaintTo(to->Canvas()->Handle(), 0, 0);
+// The control as it paints itself now, then each visible windowed child at
+// its place (an MDI form's children first); a skinned control prints itself.
+void PaintNew(TWinControl* control, HDC dc, int x, int y) {
+    int saved = SaveDC(dc);
+    POINT org;
+    GetViewportOrgEx(dc, &org);
+    SetViewportOrgEx(dc, org.x + x, org.y + y, nullptr);
+    if (ControlIsSkinned(control)) {
+        SendMessage(control->Handle(), WM_PRINT, WPARAM(dc), PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
+    } else {
+        Message m{WM_PAINT, WPARAM(dc), 0, 0};
+        control->Dispatch(m);
+    }
+    RestoreDC(dc, saved);
+    // Children lie in the client area, which a top-level window keeps inside its frame.
+    POINT client{0, 0};
+    if (control->HandleAllocated()) {
+        RECT wr;
+        GetWindowRect(control->Handle(), &wr);
+        client = control->ClientToScreen(POINT{0, 0});
+        client.x -= wr.left;
+        client.y -= wr.top;
+    }
+    std::vector<TWinControl*> children;
+    if (auto* f = dynamic_cast<TCustomForm*>(control); f && f->FormStyle() == fsMDIForm)
+        for (int i = 0; i < f->MDIChildCount(); ++i) children.push_back(f->MDIChildren(i));
+    for (int i = 0; i < control->ControlCount(); ++i)
+        if (auto* w = dynamic_cast<TWinControl*>(control->Controls(i))) children.push_back(w);
+    for (TWinControl* w : children) {
+        if (!w->Visible() || !w->HandleAllocated()) continue;
+        RECT cr;
+        GetWindowRect(w->Handle(), &cr);
+        POINT at = control->ScreenToClient(POINT{cr.left, cr.top});
+        PaintNew(w, dc, x + client.x + at.x, y + client.y + at.y);
+    }
 }
 
 } // namespace
@@ -90,7 +119,7 @@ int AnimateForm(TWinControl* control, int time, const std::function<void(int)>& 
         SetWindowPos(out->Handle(), HWND_TOP, screen.left, screen.top, w, h, SWP_NOACTIVATE);
     }
     ShowWindow(out->Handle(), SW_SHOWNA);
-    PaintNew(control, after.get());
+    PaintNew(control, after->Canvas()->Handle(), 0, 0);
 
     int rounds = 0;
     int steps = time / 10;

@@ -187,7 +187,10 @@ void TacEditWnd::WndProc(Message& msg) {
     case WM_PRINT: {
         HDC dc = reinterpret_cast<HDC>(msg.WParam);
         if (!dc) break;
-        if (SkinData->BGChanged) SendAlphaCmd(Wnd, SKCMD_REBUILD_CACHE, 0);
+        if (SkinData->BGChanged) {
+            if (!colorsApplied_) ApplySkinColors();
+            SendAlphaCmd(Wnd, SKCMD_REBUILD_CACHE, 0);
+        }
         RECT wr;
         GetWindowRect(Wnd, &wr);
         int frame = BorderLeft;
