@@ -8,6 +8,7 @@
 #include "grid/dbgrideh.h"
 #include "platform/window/input.h"
 #include "skin/skinmanager.h"
+#include "skin/skinprovider.h"
 
 namespace tv::app {
 
@@ -42,6 +43,7 @@ void Tfpreginterfaz::FormCreate(TObject*) {
     BitBtn1 = componente<TBitBtn>(this, "BitBtn1");
     BitBtn2 = componente<TBitBtn>(this, "BitBtn2");
     DBGridEh1 = componente<TDBGridEh>(this, "DBGridEh1");
+    sSkinProvider1 = componente<TsSkinProvider>(this, "sSkinProvider1");
     SetHeight(172);
     SetWidth(271);
 }
@@ -63,7 +65,9 @@ void Tfpreginterfaz::DBGridEh1DrawColumnCell(TObject*, const win::RECT& rect, in
     TsSkinManager* piel = fdm ? fdm->sSkinManager1 : nullptr;
     TCanvas* c = DBGridEh1->Canvas();
     if (state.Contains(gdFocused)) {
-        c->Brush()->SetColor(piel ? piel->GetGlobalFontColor() : kFondoSinPiel);
+        // Before any skin loads the manager answers the key colour, which is no colour to paint with.
+        TColor fondo = piel ? piel->GetGlobalFontColor() : clSkinKey;
+        c->Brush()->SetColor(fondo != clSkinKey ? fondo : kFondoSinPiel);
         c->Font()->SetColor(piel ? TColor(clYellow) : kTextoSinPiel);
     } else {
         c->Brush()->SetColor(piel ? TColor(piel->SkinData.Shadow1Color) : kFondoSinPiel);

@@ -10,6 +10,7 @@ class TColumnEh;
 class TDataSource;
 class TDBGridEh;
 class TPanel;
+class TsSkinProvider;
 } // namespace tv
 
 namespace tv::app {
@@ -25,6 +26,7 @@ public:
     TBitBtn* BitBtn1 = nullptr;  // "F2:Grabar"
     TBitBtn* BitBtn2 = nullptr;  // "Esc:Cancelar"
     TDBGridEh* DBGridEh1 = nullptr;
+    TsSkinProvider* sSkinProvider1 = nullptr; // frame in the skin's "FORM" section, snapping on
 
     void FormCreate(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);

@@ -17,6 +17,8 @@
 #include "framework/ui/stdctrls/memo.h"
 #include "grid/dbgrideh.h"
 #include "serial/comport.h"
+#include "skin/skinpanel.h"
+#include "skin/skinprovider.h"
 
 namespace tv::app {
 
@@ -27,6 +29,8 @@ void registre_ventanas() {
     RegisterClasses({TStringField::StaticClass(), TFMTBCDField::StaticClass(), TMemoField::StaticClass(),
                      TBlobField::StaticClass()});
     RegisterClasses({TDBGridEh::StaticClass()});
+    // The skinned panels of the login and the main window, the interface dialog's skin provider.
+    RegisterClasses({TsPanel::StaticClass(), TsSkinProvider::StaticClass()});
     // The document modules ask the user for the interface through this dialog.
     instale_pregunta_interfaz(pregunte_interfaz);
 }

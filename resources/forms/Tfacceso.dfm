@@ -11,13 +11,14 @@ object facceso: Tfacceso
   OnClose = FormClose
   OnCreate = FormCreate
   OnKeyDown = FormKeyDown
-  object Panel1: TPanel
+  object Panel1: TsPanel
     Left = 0
     Top = 0
     Width = 200
     Height = 300
     Align = alLeft
     Caption = ''
+    SkinData.SkinSection = 'MAINMENU'
     TabOrder = 0
     object Label9: TLabel
       Left = 16
@@ -173,13 +174,14 @@ object facceso: Tfacceso
         D70416904F20BF0000000049454E44AE426082}
     end
   end
-  object Panel2: TPanel
+  object Panel2: TsPanel
     Left = 200
     Top = 0
     Width = 360
     Height = 300
     Align = alClient
     Caption = ''
+    SkinData.SkinSection = 'PANEL'
     TabOrder = 1
     object Label1: TLabel
       Left = 16

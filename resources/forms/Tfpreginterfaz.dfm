@@ -71,4 +71,8 @@ object fpreginterfaz: Tfpreginterfaz
         Width = 100
       end>
   end
+  object sSkinProvider1: TsSkinProvider
+    ScreenSnap = True
+    SkinData.SkinSection = 'FORM'
+  end
 end

@@ -9,13 +9,14 @@ object fprincipal: Tfprincipal
   OnActivate = FormActivate
   OnClose = FormClose
   OnCreate = FormCreate
-  object Panel1: TPanel
+  object Panel1: TsPanel
     Left = 0
     Top = 0
     Width = 1016
     Height = 41
     Align = alTop
     Caption = ''
+    SkinData.SkinSection = 'PANEL'
     TabOrder = 0
     object Label1: TLabel
       Left = 8

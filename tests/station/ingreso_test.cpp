@@ -22,7 +22,12 @@
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/stdctrls/maskedit.h"
 #include "platform/backend/headless.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/shapes.h"
 #include "platform/window/input.h"
+#include "platform/window/paint.h"
+#include "skin/skinmanager.h"
+#include "skin/skinpanel.h"
 
 using namespace tv;
 using namespace tv::app;
@@ -283,6 +288,32 @@ TEST_F(Ingreso, TheLoginWindowShowsItsPictures) {
         EXPECT_EQ(i->Picture()->Height(), i->Height());
         EXPECT_EQ(i->Parent(), f->FindComponent("Panel1"));
     }
+    Libere(f);
+}
+
+TEST_F(Ingreso, TheLoginAndTheMainWindowShowTheSelectedSkin) {
+    Tfacceso* f = Abra();
+    struct Caso {
+        TComponent* raiz;
+        const char* panel;
+        const char* seccion;
+    };
+    for (Caso c : {Caso{f, "Panel1", "MAINMENU"}, Caso{f, "Panel2", "PANEL"}, Caso{fprincipal, "Panel1", "PANEL"}}) {
+        SCOPED_TRACE(c.panel);
+        auto* p = dynamic_cast<TsPanel*>(c.raiz->FindComponent(c.panel));
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(p->SkinData()->SkinSection(), c.seccion);
+        EXPECT_TRUE(p->SkinData()->Skinned(true)) << "Sereno has the section";
+    }
+    // The left panel shows the section's colour behind its labels.
+    TsSkinManager* piel = fdm->sSkinManager1;
+    auto* izquierdo = static_cast<TsPanel*>(f->FindComponent("Panel1"));
+    UpdateAllWindows();
+    POINT p = izquierdo->ClientToScreen({izquierdo->Width() / 2, izquierdo->Height() - 20});
+    HDC dc = GetDC(nullptr);
+    COLORREF visto = GetPixel(dc, p.x, p.y);
+    ReleaseDC(nullptr, dc);
+    EXPECT_EQ(visto, ColorToRGB(piel->gd[std::size_t(piel->GetSectionIndex("MAINMENU"))].Color));
     Libere(f);
 }
 

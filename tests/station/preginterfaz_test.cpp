@@ -23,7 +23,11 @@
 #include "platform/window/desktop.h"
 #include "platform/window/input.h"
 #include "platform/window/paint.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/shapes.h"
+#include "skin/commondata.h"
 #include "skin/skinmanager.h"
+#include "skin/skinprovider.h"
 
 using namespace tv;
 using namespace tv::app;
@@ -161,6 +165,29 @@ TEST_F(PreguntaInterfaz, OneInterfaceIsTakenWithoutTheDialog) {
     // Not asked: nothing is taken and nothing is shown.
     EXPECT_EQ(fdmcxp->abre_interfaz(51, "N'D", false), 0);
     EXPECT_EQ(fpreginterfaz, nullptr);
+}
+
+TEST_F(PreguntaInterfaz, TheDialogIsFramedInTheSkin) {
+    TsSkinManager* piel = fdm->sSkinManager1;
+    Escoja([&](Tfpreginterfaz* f) {
+        TsSkinProvider* p = f->sSkinProvider1;
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(p->SkinData()->SkinSection(), "FORM");
+        EXPECT_TRUE(p->ScreenSnap());
+        EXPECT_TRUE(p->SkinData()->Skinned(true));
+        EXPECT_TRUE(ControlIsSkinned(f->DBGridEh1)) << "the grid's frame and bars follow the skin";
+        EXPECT_EQ(GetWindowLong(f->Handle(), GWL_STYLE) & WS_SYSMENU, 0) << "the title buttons are the skin's";
+        // The frame's left edge is the first column of the border image, active.
+        const TsMaskData& md = piel->ma[std::size_t(p->SkinData()->BorderIndex)];
+        COLORREF borde = GetPixel(piel->MasterBitmap->Canvas()->Handle(),
+                                  md.R.left + md.R.Width() / md.ImageCount, md.R.top + 5);
+        UpdateAllWindows();
+        HDC dc = GetDC(nullptr);
+        COLORREF visto = GetPixel(dc, f->Left(), f->Top() + f->Height() / 2);
+        ReleaseDC(nullptr, dc);
+        EXPECT_EQ(visto, borde);
+        PressKey(VK_ESCAPE);
+    });
 }
 
 TEST_F(PreguntaInterfaz, TheSelectedCellTakesTheSkinsColours) {
