@@ -138,10 +138,18 @@ LRESULT DefNcHitTest(Window* w, POINT pt) {
     RECT r = ScreenWindowRect(w);
     if (!PtInRect(&r, pt)) return HTNOWHERE;
     POINT p{pt.x - r.left, pt.y - r.top}; // window coordinates
-    if (w->style & WS_MINIMIZE) return HTCAPTION;
     if (PtInRect(&w->client, p)) return HTCLIENT;
     int width = r.Width(), height = r.Height();
     int fx = FrameWidth(w), fy = FrameHeight(w);
+    // A minimised window is all caption, with its buttons still working.
+    if (w->style & WS_MINIMIZE) {
+        RECT cl, mx, mn, hp, sm;
+        CaptionButtonRects(w, &cl, &mx, &mn, &hp, &sm);
+        if (PtInRect(&cl, p)) return HTCLOSE;
+        if (PtInRect(&mx, p)) return HTMAXBUTTON;
+        if (PtInRect(&mn, p)) return HTMINBUTTON;
+        return HTCAPTION;
+    }
     bool sizing = (w->style & WS_THICKFRAME) && !(w->style & WS_MAXIMIZE);
     if (p.x < fx || p.x >= width - fx || p.y < fy || p.y >= height - fy) {
         if (!sizing) return HTBORDER;

@@ -325,6 +325,18 @@ void SaveNormal(Window* w) {
     }
 }
 
+// A minimised window has no focus; the active one (or the active MDI child
+// of the active frame) takes it back when it opens again, and hands it on
+// to the control that had it.
+void FocusRestored(Window* w) {
+    auto& d = D();
+    if (d.focus && (d.focus == w || IsChild(w, d.focus))) return;
+    bool active = IsTopLevel(w) ? d.active == w
+                                : w->mdiChild && W(w->parent) && w->parent->mdi && w->parent->mdi->active == w &&
+                                      d.active && IsChild(d.active, w);
+    if (active) SetFocus(w);
+}
+
 int MinimizedSlot(Window* w) {
     int n = 0;
     for (Window* s : w->parent->children)
@@ -358,8 +370,10 @@ BOOL ShowWindow(HWND wnd, int cmd) {
         SaveNormal(w);
         RECT r = MaximizedRect(w);
         if (!W(w)) return wasVisible;
+        bool wasMinimized = (w->style & WS_MINIMIZE) != 0;
         w->style = (w->style & ~WS_MINIMIZE) | WS_MAXIMIZE;
         SetWindowPos(w, HWND_TOP, r.left, r.top, r.Width(), r.Height(), SWP_SHOWWINDOW | SWP_FRAMECHANGED | act);
+        if (wasMinimized && W(w)) FocusRestored(w);
         return wasVisible;
     }
     case SW_MINIMIZE:
@@ -390,9 +404,11 @@ BOOL ShowWindow(HWND wnd, int cmd) {
     case SW_SHOWDEFAULT:
         if (w->style & (WS_MINIMIZE | WS_MAXIMIZE)) {
             if (!showMsg(true)) return wasVisible;
+            bool wasMinimized = (w->style & WS_MINIMIZE) != 0;
             w->style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
             RECT r = w->hasNormalRect ? w->normalRect : w->rect;
             SetWindowPos(w, HWND_TOP, r.left, r.top, r.Width(), r.Height(), SWP_SHOWWINDOW | SWP_FRAMECHANGED | act);
+            if (wasMinimized && W(w)) FocusRestored(w);
             return wasVisible;
         }
         [[fallthrough]];

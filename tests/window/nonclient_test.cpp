@@ -492,3 +492,40 @@ TEST_F(DesktopTest, PaintWithAGivenDeviceContextLeavesTheUpdateAlone) {
     RECT r;
     EXPECT_TRUE(GetUpdateRect(w, &r, FALSE));
 }
+
+TEST_F(DesktopTest, AMinimisedWindowsButtonsAnswerOneClickAndItsFocusComesBack) {
+    HWND w = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200);
+    HWND child = Make(WS_CHILD | WS_VISIBLE, 10, 10, 100, 20, w);
+    SetActiveWindow(w);
+    SetFocus(child);
+    int f = GetSystemMetrics(SM_CXSIZEFRAME);
+    int bw = GetSystemMetrics(SM_CXSIZE) - 2;
+    // The button left of the close button and the one left of that, on the
+    // caption of the window as it stands now.
+    auto button = [&](int fromRight) {
+        RECT r;
+        GetWindowRect(w, &r);
+        return POINT{r.right - f - 2 - bw / 2 - fromRight * bw - (fromRight ? 2 : 0), r.top + f + 2 + bw / 2 - 2};
+    };
+    POINT minimise = button(2);
+    QueueClick(minimise.x, minimise.y);
+    ProcessPendingMessages();
+    ASSERT_TRUE(IsIconic(w));
+    EXPECT_EQ(GetFocus(), nullptr);
+    EXPECT_EQ(SendMessage(w, WM_NCHITTEST, 0, MAKELPARAM(button(0).x, button(0).y)), HTCLOSE);
+
+    // Its restore button (where the minimise button was) restores at once.
+    POINT restore = button(2);
+    QueueClick(restore.x, restore.y);
+    ProcessPendingMessages();
+    EXPECT_FALSE(IsIconic(w));
+    EXPECT_EQ(GetFocus(), w) << "the active window takes the focus back";
+
+    // Minimised again, its maximise button maximises.
+    ShowWindow(w, SW_MINIMIZE);
+    POINT maximise = button(1);
+    QueueClick(maximise.x, maximise.y);
+    ProcessPendingMessages();
+    EXPECT_TRUE(IsZoomed(w));
+    EXPECT_EQ(GetFocus(), w);
+}
