@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/core/strutils.h"
 #include "framework/ui/application.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
@@ -276,7 +277,10 @@ void TStatusBar::Paint() {
     auto text = [&](RECT r, const std::string& s, TAlignment a) {
         InflateRect(&r, -3, 0);
         cv->Brush()->SetStyle(bsClear);
-        cv->DrawText(s, r, AlignmentFormat(a) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        // A panel is one line: the lines of a message stay apart by a space.
+        std::string line = StringReplace(StringReplace(s, "\r\n", " ", rfReplaceAll), "\n", " ", rfReplaceAll);
+        line = StringReplace(line, "\r", " ", rfReplaceAll);
+        cv->DrawText(line, r, AlignmentFormat(a) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     };
     if (simplePanel_) {
         text(c, simpleText_, taLeftJustify);

@@ -111,6 +111,25 @@ TEST_F(UiTest, ControlsPaintIntoARecordingDeviceContext) {
     EXPECT_EQ(second.right, status->ClientWidth()); // the last panel takes the rest
 }
 
+TEST_F(UiTest, AStatusPanelShowsTheLinesOfAMessageApartOnOneLine) {
+    auto* f = NewForm<TForm>(Application);
+    f->SetBounds(0, 0, 600, 200);
+    auto* status = new TStatusBar(f);
+    status->SetParent(f);
+    const std::string message = "arithmetic exception, numeric overflow, or string truncation\n"
+                                "string right truncation\r\nexpected length 20, actual 31\r";
+    status->Panels()->Add()->SetText(message);
+    HDC dc = CreateRecordingDC(600, 200);
+    status->PaintTo(dc, 0, 0);
+    std::string all;
+    for (auto& call : GetRecordedCalls(dc)) all += call.Line() + "\n";
+    DeleteDC(dc);
+    EXPECT_NE(all.find("string truncation string right truncation expected length 20, actual 31 \""),
+              std::string::npos)
+        << all;
+    EXPECT_EQ(status->Panels()->Items(0)->Text(), message) << "the panel keeps the message as it came";
+}
+
 TEST_F(UiTest, StatusPanelsAndButtonKindsComeFromAStoredDefinition) {
     auto* f = new TForm(Application);
     ReadComponentText("object F: TForm\n"
