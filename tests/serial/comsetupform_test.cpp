@@ -1,7 +1,7 @@
 // The setup window on the headless desktop, answered by a person's keys and
 // clicks: its stored texts in Spanish, the lists filled and bound to the
-// port, OK pushing the choices to an open pseudo-terminal, Cancel and closing
-// leaving it alone; and a list with AutoApply on a window of its own.
+// port, OK pushing the choices to an open pseudo-terminal, Cancel, Esc and
+// closing leaving it alone; and a list with AutoApply on a window of its own.
 #include <asm/termbits.h>
 #include <sys/ioctl.h>
 
@@ -158,8 +158,8 @@ TEST_F(SetupWindowTest, TheWindowSpeaksSpanishAndItsListsKeepTheirValueTexts) {
 }
 
 TEST_F(SetupWindowTest, OkPushesTheChoicesToTheOpenDeviceAndCancelOrClosingLeavesIt) {
-    enum Answer { Ok, Cancel, CloseBox };
-    for (Answer answer : {Cancel, CloseBox, Ok}) {
+    enum Answer { Ok, Cancel, CloseBox, EscKey };
+    for (Answer answer : {Cancel, CloseBox, EscKey, Ok}) {
         SCOPED_TRACE(answer);
         serialtest::PtyPair pty;
         TComPort port;
@@ -180,6 +180,7 @@ TEST_F(SetupWindowTest, OkPushesTheChoicesToTheOpenDeviceAndCancelOrClosingLeave
             // Nothing reaches the port before the window closes.
             EXPECT_EQ(port.BaudRate(), br9600);
             if (answer == CloseBox) PostMessage(form->Handle(), WM_CLOSE, 0, 0);
+            else if (answer == EscKey) QueueKey(VK_ESCAPE);  // Esc acts as the Cancel button
             else ClickOn(Part<TButton>(form, answer == Ok ? "Button1" : "Button2"));
         });
         port.ShowSetupDialog();

@@ -141,6 +141,7 @@ object ComSetupFrm: TComSetupFrm
     Width = 75
     Height = 25
     Caption = 'Cancel'
+    Cancel = True
     ModalResult = 2
     TabOrder = 2
   end
