@@ -59,6 +59,35 @@ void Tfacceso::EnlaceComponentes() {
     CListapre = componente<TClientDataSet>(this, "CListapre");
     PListapre->SetDataSet(fdmArt->TListprecios);
     CListapre->SetProviderName(PListapre->Name());
+    // Read-only, the list keeps its place in the tab order (Enter passes
+    // through it) but a click, the wheel or a key neither opens nor changes it.
+    auto previo = LLista->WindowProc;
+    LLista->WindowProc = [lista = LLista, fija = lista_fija_, previo](Message& m) {
+        if (*fija) {
+            switch (m.Msg) {
+            case win::WM_LBUTTONDOWN: case win::WM_LBUTTONDBLCLK:
+                if (!lista->Focused()) lista->SetFocus();
+                return;
+            case win::WM_MOUSEWHEEL:
+                return;
+            case win::WM_KEYDOWN: case win::WM_SYSKEYDOWN:
+                switch (m.WParam) {
+                case win::VK_UP: case win::VK_DOWN: case win::VK_LEFT: case win::VK_RIGHT: case win::VK_PRIOR:
+                case win::VK_NEXT: case win::VK_HOME: case win::VK_END: case win::VK_F4:
+                    return;
+                default:
+                    break;
+                }
+                break;
+            case win::WM_CHAR:
+                if (m.WParam >= 0x20) return; // a letter would choose another list
+                break;
+            default:
+                break;
+            }
+        }
+        previo(m);
+    };
 }
 
 void Tfacceso::FormCreate(TObject*) {
@@ -196,7 +225,7 @@ void Tfacceso::CargueListas(int sucursal) {
     CListapre->First();
     LLista->SetItemIndex(codigos_listas_.empty() ? -1 : 0);
     // A branch with a single list keeps it.
-    LLista->SetEnabled(codigos_listas_.size() != 1);
+    *lista_fija_ = codigos_listas_.size() == 1;
 }
 
 std::string Tfacceso::lista_elegida() {

@@ -4,6 +4,7 @@
 // it connects the company database and loads its settings and price lists),
 // the price list and the work date. F2 confirms, F9 opens the serial-device
 // configuration for administrators, Esc leaves.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,9 @@ private:
 
     // LLista shows the names; these are their codes, in the same order.
     std::vector<std::string> codigos_listas_;
+    // A branch with one list: LLista takes the focus but neither drops nor changes.
+    // Shared with the list's message filter, which may outlive this object's members.
+    std::shared_ptr<bool> lista_fija_ = std::make_shared<bool>(false);
 };
 
 } // namespace tv::app

@@ -94,6 +94,9 @@ TCustomForm::TCustomForm(TComponent* owner)
 }
 
 TCustomForm::~TCustomForm() {
+    // Marked first: freeing the focused control hands the focus to this
+    // window, which must not make a dying form the screen's focused one.
+    Destroying();
     DoDestroy();
     if (Application && Application->mainForm_ == this) Application->mainForm_ = nullptr;
     if (Screen) Screen->RemoveForm(this);
@@ -623,12 +626,18 @@ void TCustomForm::DefocusControl(TWinControl* c, bool removing) {
     if (removing && focusedControl_ && c->ContainsControl(focusedControl_)) focusedControl_ = c->Parent();
     if (activeControl_ && c->ContainsControl(activeControl_)) {
         activeControl_ = nullptr;
-        if (active_ && !ComponentState().Contains(csDestroying) && HandleAllocated() && removing == false)
+        if (active_ && !ComponentState().Contains(csDestroying) && HandleAllocated() && removing == false) {
+            // A control that is disabled or hidden while it has the focus
+            // hands it to the next one: the focus never rests on nothing.
+            TWinControl* next = FindNextControl(c, true, true, false);
+            if (next && !c->ContainsControl(next)) activeControl_ = next;
             SetWindowFocus();
+        }
     }
 }
 
 bool TCustomForm::SetFocusedControl(TWinControl* c) {
+    if (ComponentState().Contains(csDestroying)) return false;
     ++g_focusCount;
     activeControl_ = c != this ? c : nullptr;
     Screen->SetActive(this, c);

@@ -330,9 +330,9 @@ void TWinControl::Dispatch(Message& msg) {
     }
     case CN_CHAR: case CN_SYSCHAR: {
         msg.Result = 1;
-        if (!(Perform(WM_GETDLGCODE) & DLGC_WANTCHARS)) {
+        // Accelerators answer only with Alt, or when the focused control takes no characters.
+        if (msg.Msg == CN_SYSCHAR || !(Perform(WM_GETDLGCODE) & DLGC_WANTCHARS)) {
             TCustomForm* f = GetParentForm(this);
-            // Accelerators answer only with Alt, or when the focused control takes no characters.
             if (f && (msg.Msg == CN_SYSCHAR || msg.WParam != 13) && f->Perform(CM_DIALOGCHAR, msg.WParam, msg.LParam))
                 return;
         }

@@ -469,10 +469,13 @@ bool TranslateRawInput(RawInput& in) {
         bool sys = false;
         Window* target = KeyTarget(&sys);
         if (!target) return false;
+        // A character typed with Alt (and no Ctrl: Ctrl+Alt types a
+        // keyboard's third symbols) is a mnemonic or a menu key, not text.
+        bool alt = (in.mods & 4) != 0, ctrl = (in.mods & 2) != 0;
         m.hwnd = target;
-        m.message = WM_CHAR;
+        m.message = alt && !ctrl ? WM_SYSCHAR : WM_CHAR;
         m.wParam = WPARAM(std::uint32_t(in.value));
-        m.lParam = 1;
+        m.lParam = alt && !ctrl ? 1 | (LPARAM(1) << 29) : 1;
         return true;
     }
     }

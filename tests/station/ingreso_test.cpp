@@ -240,7 +240,28 @@ TEST_F(Ingreso, ABranchWithOneListFixesIt) {
     ASSERT_TRUE(f->BitBtn1->Enabled());
     EXPECT_EQ(fdm->sucursal, 7);
     EXPECT_EQ(f->LLista->Items()->Count(), 1);
-    EXPECT_FALSE(f->LLista->Enabled());
+    const std::string nombre = f->LLista->Text();
+    // Read-only, not disabled: Enter on the company brought the focus to it,
+    // and neither its arrow, a key nor the wheel opens or changes it.
+    EXPECT_TRUE(f->LLista->Enabled());
+    EXPECT_TRUE(f->LLista->Focused());
+    POINT flecha = f->LLista->ClientToScreen({f->LLista->Width() - 6, f->LLista->Height() / 2});
+    QueueClick(flecha.x, flecha.y);
+    QueueKey(VK_DOWN);
+    QueueKey(VK_F4);
+    QueueText("z");
+    QueueWheel(flecha.x, flecha.y, -WHEEL_DELTA);
+    Application->ProcessMessages();
+    EXPECT_FALSE(f->LLista->DroppedDown());
+    EXPECT_EQ(f->LLista->Text(), nombre);
+    EXPECT_TRUE(f->LLista->Focused());
+    // Enter goes on to the date, which takes what is typed.
+    QueueKey(VK_RETURN);
+    QueueKey(VK_HOME);
+    QueueText("2026/02/03");
+    Application->ProcessMessages();
+    EXPECT_TRUE(f->Fecha->Focused());
+    EXPECT_EQ(f->Fecha->Text(), "2026/02/03");
     EXPECT_EQ(f->lista_elegida(), Valor("select min(lipr_cod) from lista_precios"));
     Libere(f);
 }

@@ -417,6 +417,34 @@ TEST_F(UiTest, AHandlerThatFreesItsOwnFormDoesNotCrashTheLoop) {
     EXPECT_TRUE(IsWindowEnabled(main->Handle()));
 }
 
+TEST_F(UiTest, AFormFreedWhileItIsTheOnlyOneShownLeavesNoTraceOnTheScreen) {
+    // Freeing its focused control hands the focus to the dying form's own
+    // window; the screen must not keep the form from that.
+    auto* f = NewForm<TForm>(Application);
+    auto* edit = new TTestEdit(f);
+    edit->SetParent(f);
+    f->Show();
+    edit->SetFocus();
+    Application->ProcessMessages();
+    ASSERT_EQ(Screen->FocusedForm(), f);
+    delete f;
+    EXPECT_EQ(Screen->FocusedForm(), nullptr);
+    EXPECT_EQ(Screen->ActiveForm(), nullptr);
+    EXPECT_EQ(Screen->FormCount(), 0);
+    // The next form's activation walks from what the screen holds.
+    auto* g = NewForm<TForm>(Application);
+    auto* other = new TTestEdit(g);
+    other->SetParent(g);
+    int activations = 0;
+    g->OnActivate = [&](TObject*) { ++activations; };
+    g->Show();
+    other->SetFocus();
+    Application->ProcessMessages();
+    EXPECT_EQ(Screen->FocusedForm(), g);
+    EXPECT_EQ(activations, 1);
+    delete g;
+}
+
 // --- alignment ----------------------------------------------------------------------
 
 TEST_F(UiTest, PanelsStatusBarAndClientAreaFollowTheFormWhenItIsResized) {

@@ -6,6 +6,7 @@
 #include "platform/controls/standardclasses.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/text.h"
+#include "platform/window/input.h"
 #include "platform/window/queue.h"
 #include "framework/ui/stdctrls/windowitems.h"
 
@@ -230,6 +231,23 @@ void TCustomComboBox::MeasureItem(int index, int& height) {
 
 void TCustomComboBox::Dispatch(Message& msg) {
     switch (msg.Msg) {
+    case WM_KEYDOWN:
+        // Esc or Enter on the open list closes it and does nothing else: the
+        // form's keys (its preview, its cancel button) act when no list is open.
+        closingChar_ = 0;
+        if ((msg.WParam == VK_ESCAPE || msg.WParam == VK_RETURN) && handle_ && DroppedDown()) {
+            closingChar_ = msg.WParam == VK_ESCAPE ? 27 : 13;
+            DefaultHandler(msg);
+            return;
+        }
+        break;
+    case WM_CHAR:
+        if (closingChar_ && msg.WParam == closingChar_) {
+            closingChar_ = 0;
+            return;
+        }
+        closingChar_ = 0;
+        break;
     case CN_COMMAND:
         switch (HIWORD(msg.WParam)) {
         case CBN_SELCHANGE:

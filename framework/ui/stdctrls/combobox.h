@@ -77,6 +77,7 @@ private:
     int maxLength_ = 0;
     int itemHeight_ = 0;
     int keptIndex_ = -1;
+    win::WPARAM closingChar_ = 0; // the character of the key that closed the list, swallowed
     // The edit inside a drop-down combo box passes its keys through this
     // control first (shortcuts, Tab, the default button, OnKeyPress).
     win::WNDPROC editHook_ = nullptr;
