@@ -4,13 +4,12 @@
 //   <folder>/datos/002/tallyvo.fdb    Ferretería El Tornillo Feliz
 // Writes <folder>/SERVIDORES.cfg with the folder as the one server entry and
 // sets the registry value "Directorio" to the folder. Article pictures (PNG and
-// JPEG) are drawn here.
+// JPEG) are drawn here, after the kind of article (tools/demo/article_picture).
 //
 //   create_demo_db <folder> [--articulos N] [--fuente <repository root>]
 #include <png.h>
 #include <jpeglib.h>
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -22,46 +21,14 @@
 #include "framework/core/registry.h"
 #include "framework/data/sql/database_setup.h"
 #include "framework/data/sql/fb_statement.h"
+#include "tools/demo/article_picture.h"
 
 namespace fs = std::filesystem;
 using namespace tv;
 
 namespace {
 
-struct Image {
-    int width = 160, height = 120;
-    std::vector<unsigned char> rgb;
-};
-
-// A product card: a soft gradient, a package in the group's colour and a label band.
-Image Draw(int seed)
-{
-    Image img;
-    img.rgb.resize(static_cast<size_t>(img.width * img.height * 3));
-    const unsigned char palette[8][3] = {{214, 69, 65}, {52, 152, 219}, {46, 204, 113}, {241, 196, 15},
-                                         {155, 89, 182}, {230, 126, 34}, {26, 188, 156}, {127, 140, 141}};
-    const unsigned char* c = palette[seed % 8];
-    bool round = seed % 3 == 0;
-    for (int y = 0; y < img.height; ++y)
-        for (int x = 0; x < img.width; ++x) {
-            unsigned char* p = &img.rgb[static_cast<size_t>((y * img.width + x) * 3)];
-            int shade = 235 - y / 4;
-            p[0] = p[1] = p[2] = static_cast<unsigned char>(shade);
-            double dx = (x - 80) / 45.0, dy = (y - 60) / 45.0;
-            bool inside = round ? dx * dx + dy * dy < 1.0 : (x > 45 && x < 115 && y > 15 && y < 105);
-            if (inside) {
-                double light = 0.75 + 0.25 * std::cos((x + seed) / 18.0);
-                p[0] = static_cast<unsigned char>(c[0] * light);
-                p[1] = static_cast<unsigned char>(c[1] * light);
-                p[2] = static_cast<unsigned char>(c[2] * light);
-                if (y > 52 && y < 68)
-                    p[0] = p[1] = p[2] = 250;
-            }
-        }
-    return img;
-}
-
-std::string Png(const Image& img)
+std::string Png(const demo::RgbImage& img)
 {
     std::string out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -86,7 +53,7 @@ std::string Png(const Image& img)
     return out;
 }
 
-std::string Jpeg(const Image& img)
+std::string Jpeg(const demo::RgbImage& img)
 {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr jerr{};
@@ -113,19 +80,30 @@ std::string Jpeg(const Image& img)
     return out;
 }
 
-// Pictures for the first `count` articles, PNG and JPEG in turn.
+// Pictures of the first `count` articles, PNG and JPEG in turn, drawn after
+// the kind of article their subgroup holds.
 void AddPictures(const std::string& companyDb, int count)
 {
     fb::FbDatabase db;
     db.Open(companyDb, {});
+    struct Article {
+        std::string code, description, subgroup;
+    };
+    std::vector<Article> articles;
+    fb::FbStatement read(db);
+    read.Prepare("SELECT FIRST " + std::to_string(count) +
+                 " A.ARTI_COD, A.ARTI_DES, S.SUBG_NOM FROM ARTICULO A LEFT JOIN SUBGRUPO S"
+                 " ON S.GRUP_COD = A.GRUP_COD AND S.SUBG_COD = A.SUBG_COD ORDER BY A.ARTI_COD");
+    read.Open();
+    while (read.Fetch())
+        articles.push_back({read.AsString(0), read.AsString(1), read.AsString(2)});
+    read.Close();
     fb::FbStatement q(db);
     q.Prepare("UPDATE ARTICULO SET ARTI_FOTO = ? WHERE ARTI_COD = ?");
-    for (int i = 1; i <= count; ++i) {
-        Image img = Draw(i);
-        q.Params().SetBytes(0, i % 2 ? Jpeg(img) : Png(img));
-        char code[16];
-        std::snprintf(code, sizeof code, "%06d", i);
-        q.Params().SetString(1, code);
+    for (std::size_t i = 0; i < articles.size(); ++i) {
+        demo::RgbImage img = demo::DrawArticle(articles[i].subgroup, articles[i].description);
+        q.Params().SetBytes(0, i % 2 ? Png(img) : Jpeg(img));
+        q.Params().SetString(1, articles[i].code);
         q.Execute();
     }
 }
@@ -138,7 +116,7 @@ void AddLogos(const std::string& generalDb)
     q.Prepare("UPDATE COMPANIA SET COMP_LOGO = ? WHERE COMP_COD = ?");
     const char* codes[] = {"001", "002"};
     for (int i = 0; i < 2; ++i) {
-        q.Params().SetBytes(0, Png(Draw(100 + i)));
+        q.Params().SetBytes(0, Png(demo::DrawShopLogo(i == 1)));
         q.Params().SetString(1, codes[i]);
         q.Execute();
     }
@@ -186,12 +164,12 @@ int main(int argc, char** argv)
         std::cout << "Compañía 001 con " << articles << " artículos..." << std::endl;
         fb::CompanyDemo super{"Supermercado La Economía", articles};
         fb::CreateCompanyDatabase((datos / "001" / "tallyvo.fdb").string(), scripts, &super);
-        AddPictures((datos / "001" / "tallyvo.fdb").string(), 60);
+        AddPictures((datos / "001" / "tallyvo.fdb").string(), 400);
 
         std::cout << "Compañía 002..." << std::endl;
-        fb::CompanyDemo ferreteria{"Ferretería El Tornillo Feliz", std::max(1, articles / 20)};
+        fb::CompanyDemo ferreteria{"Ferretería El Tornillo Feliz", std::max(1, articles / 20), "FERRETERIA"};
         fb::CreateCompanyDatabase((datos / "002" / "tallyvo.fdb").string(), scripts, &ferreteria);
-        AddPictures((datos / "002" / "tallyvo.fdb").string(), 20);
+        AddPictures((datos / "002" / "tallyvo.fdb").string(), 150);
 
         // The login window lists these entries; a last line needs its line end.
         std::ofstream(folder / "SERVIDORES.cfg", std::ios::binary) << folder.string() << "\r\n";

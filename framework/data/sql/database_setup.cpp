@@ -74,6 +74,7 @@ void CreateCompanyDatabase(const std::string& path, const std::string& scriptsDi
     if (demo) {
         SetContext(db, "DEMO_NOMBRE", demo->name);
         SetContext(db, "DEMO_ARTICULOS", std::to_string(demo->articles));
+        SetContext(db, "DEMO_TIPO", demo->kind);
         RunSqlScriptFile(db, (fs::path(scriptsDir) / "demo" / "company.sql").string());
     }
     Finish(db, path);

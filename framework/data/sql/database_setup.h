@@ -11,6 +11,7 @@ namespace tv::fb {
 struct CompanyDemo {
     std::string name;   // goes into the setting "NOMBRE COMPAÑIA"
     int articles = 300; // how many demo articles to make
+    std::string kind = "SUPERMERCADO"; // what the shop sells: SUPERMERCADO or FERRETERIA
 };
 
 // The scripts folder of a source tree: <root>/db.
