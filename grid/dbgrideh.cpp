@@ -428,16 +428,6 @@ void TCustomDBGridEh::UpdateData() {
     c->WriteCellValue(editText_, Variant(editText_), true);
 }
 
-void TCustomDBGridEh::Scroll(int distance) {
-    if (!HandleAllocated()) return;
-    if (distance != 0 && dataLink_->Active()) {
-        UpdateRowCount();
-        Invalidate();
-    }
-    UpdateActive();
-    UpdateScrollBar();
-}
-
 // --- editing permissions ---
 
 bool TCustomDBGridEh::AlwaysShowEditorActive() const { return options_.Contains(dgAlwaysShowEditor); }
@@ -667,15 +657,6 @@ void TCustomDBGridEh::DrawEdgeEh(TCanvas* canvas, win::RECT r, bool rightSide, b
     win::DrawEdge(dc, &r, edge, leftSide ? win::BF_TOPLEFT : win::BF_TOP);
 }
 
-void TCustomDBGridEh::CancelRowSizing() {
-    if (win::GetCapture() != WindowHandle() || !HandleAllocated()) return;
-    StopTimer();
-    titlePressed_ = false;
-    pressedTitleCol_ = -1;
-    win::ReleaseCapture();
-    CancelMouseState();
-}
-
 void TCustomDBGridEh::UpdateTitlePressState(int x, int y) {
     if (pressedTitleCol_ < 0) return;
     win::RECT r = CellRect(pressedTitleCol_, 0);
@@ -697,7 +678,7 @@ int TCustomDBGridEh::SelectedIndex() const { return Col() - indicatorOffset_; }
 void TCustomDBGridEh::SetSelectedIndex(int dataCol) {
     int gc = dataCol + indicatorOffset_;
     if (gc < 0 || gc >= ColCount()) return;
-    if (gc != Col()) SetCurrentColumn(gc);
+    SelectGridColumn(gc, 0, false);
 }
 
 TColumnEh* TCustomDBGridEh::CurrentColumn() const {
@@ -717,27 +698,6 @@ TGridRect TCustomDBGridEh::GetDataBoxRect() const {
 void TCustomDBGridEh::SetTopRowClamped(int row) {
     int maxTop = std::max(FixedRows(), RowCount() - 1);
     SetTopRow(std::clamp(row, FixedRows(), maxTop));
-}
-
-void TCustomDBGridEh::SaveBookmark() {
-    TDataSet* ds = DataSet();
-    if (!ds || !ds->Active()) return;
-    savedBookmark_ = ds->Bookmark();
-    savedRowOffset_ = Row() - titleRowCount_;
-}
-
-void TCustomDBGridEh::RestoreBookmark() {
-    TDataSet* ds = DataSet();
-    if (!ds || !ds->Active() || savedBookmark_.empty()) return;
-    if (ds->BookmarkValid(savedBookmark_)) ds->GotoBookmark(savedBookmark_);
-}
-
-void TCustomDBGridEh::StartTimer(int interval) {
-    if (HandleAllocated()) win::SetTimer(WindowHandle(), 1, static_cast<win::UINT>(interval));
-}
-
-void TCustomDBGridEh::StopTimer() {
-    if (HandleAllocated()) win::KillTimer(WindowHandle(), 1);
 }
 
 std::string TCustomDBGridEh::GetFooterValue(int row, TColumnEh* column) {
@@ -878,31 +838,6 @@ void TCustomDBGridEh::Loaded() {
     DeferLayout();
 }
 
-void TCustomDBGridEh::Notification(TComponent* component, TOperation operation) {
-    TCustomGrid::Notification(component, operation);
-    if (operation != opRemove) return;
-    if (dataLink_ && component == dataLink_->DataSource()) {
-        SetDataSource(nullptr);
-        return;
-    }
-    if (component == titleImages_) titleImages_ = nullptr;
-    if (!columns_) return;
-    if (auto* f = dynamic_cast<TField*>(component)) {
-        bool any = false;
-        for (int i = 0; i < columns_->Count(); ++i)
-            if (columns_->Items(i)->Field() == f) {
-                columns_->Items(i)->SetField(nullptr);
-                any = true;
-            }
-        if (any && !ComponentState().Contains(csDestroying)) LayoutChanged();
-    }
-    for (int i = 0; i < columns_->Count(); ++i) {
-        TColumnEh* c = columns_->Items(i);
-        if (c->ImageList() == component) c->SetImageList(nullptr);
-        if (static_cast<TComponent*>(c->PopupMenu()) == component) c->SetPopupMenu(nullptr);
-    }
-}
-
 void TCustomDBGridEh::DefineProperties(TFiler& filer) {
     TCustomGrid::DefineProperties(filer);
     bool customised = columns_->GetState() == csCustomized;
@@ -937,10 +872,7 @@ void TCustomDBGridEh::DefaultHandler(Message& msg) {
 }
 
 void TCustomDBGridEh::Dispatch(Message& msg) {
-    if (msg.Msg == WM_DEFERREDLAYOUTEH) {
-        DeferredLayout();
-        return;
-    }
+    if (DispatchMouseMessage(msg) || DispatchWindowMessage(msg)) return;
     if (msg.Msg == win::WM_CHAR) {
         HandleChar(msg);
         return;
@@ -964,13 +896,6 @@ void TCustomDBGridEh::Dispatch(Message& msg) {
     }
     TCustomGrid::Dispatch(msg);
 }
-
-bool TCustomDBGridEh::SelectCell(int col, int row) {
-    bool ok = TCustomGrid::SelectCell(col, row);
-    return ok;
-}
-
-void TCustomDBGridEh::TopLeftChanged() { TCustomGrid::TopLeftChanged(); }
 
 // --- TDBGridEh ---
 

@@ -5,8 +5,9 @@
 //
 // Files: dbgrideh.cpp (construction, properties, data link reactions, editing
 // permissions, streaming), gridlayout.cpp (relayout, titles tree, row count,
-// scroll bars), griddraw.cpp (cells, titles, lines, frames), gridunit.cpp
-// (process-wide objects and resources). docs/data-grid.md lists what is
+// scroll bars), griddraw.cpp (cells, titles, lines, frames), gridmouse.cpp
+// (the mouse and the auto-scroll timer), gridmessages.cpp (scrolling, focus
+// and window messages), gridunit.cpp (process-wide objects and resources). docs/data-grid.md lists what is
 // still empty.
 #include <memory>
 #include <string>
@@ -23,6 +24,7 @@
 #include "grid/gridscrollbar.h"
 #include "grid/gridselection.h"
 #include "grid/gridtypes.h"
+#include "grid/gridmousestate.h"
 #include "grid/headtreenode.h"
 #include "grid/stfilter.h"
 #include "grid/sumlist.h"
@@ -209,8 +211,8 @@ public:
     void MoveUp(bool select);
     void MoveDown(bool select);
     void MoveToNextCell(bool forward);
-    // Makes a grid column current, skipping zero-width ones in `direction`.
-    void SelectGridColumn(int col, int direction);
+    // Makes a grid column current; a step skips zero-width columns in its direction.
+    void SelectGridColumn(int col, int step, bool extendRect = false);
     // Deletes the current or the selected records, asking first with dgConfirmDelete.
     void DeleteRecords();
     // The editor's text for the current cell, as last given or taken.
@@ -219,6 +221,17 @@ public:
     void RestoreBookmark();
     void StartTimer(int interval);
     void StopTimer();
+    // --- the mouse (gridmouse.cpp) and the window's messages (gridmessages.cpp) ---
+    const TGridMouseStateEh& MouseState() const { return mouse_; }
+    int MouseMode() const { return mouse_.MouseMode; }
+    void SetMouseMode(int mode) { mouse_.MouseMode = mode; }
+    win::RECT DataBoxPixelRect();
+    // state is gmmSizeFrozenCol on a frozen column's border in the titles.
+    void CalcFrozenSizingState(int x, int y, int& offset, int& pos, int& index, int& state);
+    bool SizingHitTest(int x, int y);
+    int CalcSizingColWidth();
+    virtual void SortMarkingChanged();
+    bool DataEditAllowed();
     int GetTreeIndent() const { return 0; }
     TDataSet* DataSet() const;
     using TCustomGrid::BoxRect;
@@ -257,7 +270,7 @@ public:
     virtual bool IsCellRaised(int col, int row, TGridDrawState state);
     virtual bool CellSelected(int col, int row, const TBookmark& bookmark, int dataCol);
     virtual bool TreeMouseDown(int x, int y, bool checkOnly) { return false; }
-    virtual void StartRecordMoving() {}
+    virtual bool StartRecordMoving(int x, int y, bool checkOnly) { return false; }
     virtual void CreateFilterEditor() {}
     virtual int FilterRowVisible() const { return stFilter_->Visible() ? 1 : 0; }
     virtual int TitlesVisible() const { return options_.Contains(dgTitles) ? 1 : 0; }
@@ -272,13 +285,13 @@ public:
     virtual void MoveSelectedRecords(int moveTo) {}
     virtual void DrawThemedOrTreeLines(const win::RECT& rect) {}
     virtual void DefineFieldMap();
-    virtual void DeferredLayout() { LayoutChanged(); }
+    virtual void DeferredLayout();
     virtual void DrawFlatBorder();
     virtual void DrawTreeArea(const win::RECT& rect) {}
     // The fixed cells below the top title row: the filter row's cells.
     virtual void DrawTitleCell(int col, int row, bool& highlighted, TGridDrawState state, win::RECT rect,
                                const TCellTypeEh& cellType, int areaCol, int areaRow);
-    virtual void EndRowMoving() {}
+    virtual void EndRowMoving(int x, int y, bool accept) {}
     virtual void GetDatasetFieldList(std::vector<TField*>& list);
     virtual void LinkActive(bool active);
     virtual int CalcMoveTargetRow(int y) { return -1; }
@@ -287,7 +300,7 @@ public:
     virtual void UpdateColumnReadOnly();
     virtual void ApplyFilterEditText() {}
     virtual void ShowEditorEh() { ShowEditor(); }
-    virtual void TimerScroll() {}
+    virtual void TimerScroll();
     virtual void FillFilterDropDownList() {}
     virtual void DoMoveRecords(int moveTo) {}
     virtual std::string GetFooterValue(int row, TColumnEh* column);
@@ -370,6 +383,16 @@ protected:
     void FontChanged() override;
     void TopLeftChanged() override;
     bool SelectCell(int col, int row) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos, int& sizingOfs,
+                         TGridDrawInfo& info) override;
+    void KeyUp(win::WORD& key, TShiftState shift) override;
+    bool DoMouseWheelDown(TShiftState shift, win::POINT mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, win::POINT mousePos) override;
+    using TCustomGrid::DrawSizingLine;
+    void DrawSizingLine(int width, int height);
 
     void InternalLayout();
     void BuildTitleTree();
@@ -409,6 +432,21 @@ private:
     void StartIncSearchTimer();
     void StopIncSearchTimer();
     bool CanAppendOrInsert() const;
+    bool DispatchMouseMessage(Message& msg);
+    bool DispatchWindowMessage(Message& msg);
+    bool GridHasCapture() const;
+    void PostPendingEdit();
+    void EndMouseTracking();
+    void TraceColSizing(int x);
+    TColumnEh* ColumnAtGridCol(int col) const;
+    int CursorKindAt(int x, int y);
+    bool DefaultColumnsShown() const;
+    bool PressedRecordSelected();
+    void Resized();
+    void PostDeferredLayout();
+    void MoveDataSetBy(int distance);
+    void VertScroll(int code, int pos);
+    void HorzScroll(Message& msg);
 
     std::unique_ptr<TGridDataLinkEh> dataLink_;
     std::unique_ptr<TDBGridColumnsEh> columns_;
@@ -449,11 +487,13 @@ private:
     int layoutLock_ = 0, layoutUpdate_ = 0, layoutCount_ = 0;
     bool selectionActive_ = false;
     bool paintLocked_ = false, flatBorder_ = false, inSumRecalc_ = false, ownFontChange_ = false;
-    bool canFocusSwitch_ = true, inEditorText_ = false;
+    bool canFocusSwitch_ = true, inEditorText_ = false, inColExit_ = false;
     TScrollBarVisibleModeEh lastVertVisibleMode_ = sbAutoShowEh;
     std::string editText_;
-    TBookmark savedBookmark_;
+    TBookmark savedBookmark_, savedCurrent_;
     int savedRowOffset_ = 0;
+    TGridMouseStateEh mouse_;
+    std::unique_ptr<TFont> hintFont_;
     int pressedTitleCol_ = -1;
     bool titlePressed_ = false;
     bool ctrlSelect_ = false, shiftSelecting_ = false, shiftAnchorSelected_ = false;

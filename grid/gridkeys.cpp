@@ -153,22 +153,44 @@ void TCustomDBGridEh::MoveDown(bool select) {
     }
 }
 
-void TCustomDBGridEh::SelectGridColumn(int col, int direction) {
+void TCustomDBGridEh::SelectGridColumn(int col, int step, bool extendRect) {
+    (void)extendRect;
+    auto alive = Alive();
+    PostPendingEdit();
+    if (!*alive) return;
     int last = ColCount() - 1;
     if (last < indicatorOffset_) return;
     col = std::clamp(col, indicatorOffset_, last);
-    int step = direction < 0 ? -1 : 1;
-    // Zero-width columns are hidden: the next shown one in the direction of travel.
-    int c = col;
-    while (c >= indicatorOffset_ && c <= last && ColWidths(c) <= 0) c += step;
-    if (c < indicatorOffset_ || c > last) {
-        c = col;
-        while (c >= indicatorOffset_ && c <= last && ColWidths(c) <= 0) c -= step;
-        if (c < indicatorOffset_ || c > last) return;
+    if (step != 0) {
+        int dir = step < 0 ? -1 : 1;
+        while (col >= indicatorOffset_ && col <= last && ColWidths(col) < 1) col += dir;
+        if (col < indicatorOffset_ || col > last) return;
     }
-    if (c == Col()) return;
+    if (col != Col()) {
+        int before = Col();
+        if (!inColExit_) {
+            inColExit_ = true;
+            struct Reset {
+                bool& flag;
+                ~Reset() { flag = false; }
+            } reset{inColExit_};
+            ColExit();
+            if (!*alive) return;
+        }
+        // The handler went elsewhere itself.
+        if (Col() != before) return;
+        if (!options_.Contains(dgAlwaysShowEditor)) HideEditor();
+        if (!*alive) return;
+        if (!options_.Contains(dgRowSelect)) SetCurrentColumn(col);
+        if (!*alive) return;
+        TColumnEh* c = CurrentColumn();
+        bool checkKind = c && (c->GetColumnType() == ctCheckboxes || c->GetColumnType() == ctKeyImageList);
+        if (!checkKind && options_.Contains(dgAlwaysShowEditor)) ShowEditorEh();
+        if (!*alive) return;
+        ColEnter();
+        if (!*alive) return;
+    }
     ResetIncSearch();
-    MoveColRow(c, Row(), true, true);
 }
 
 void TCustomDBGridEh::MoveToNextCell(bool forward) {
@@ -193,7 +215,7 @@ void TCustomDBGridEh::MoveToNextCell(bool forward) {
             bool readOnly = dataCol < columns_->Count() && columns_->Items(dataCol)->ReadOnly();
             if (TabStops(c) && !readOnly && ColWidths(c) > 0) {
                 UnlockLayout();
-                SelectGridColumn(c, 0);
+                SelectGridColumn(c, 0, false);
                 return;
             }
         }

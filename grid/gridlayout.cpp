@@ -89,13 +89,9 @@ void TCustomDBGridEh::LayoutChanged() {
 }
 
 void TCustomDBGridEh::DeferLayout() {
-    if (HandleAllocated()) {
-        win::MSG m{};
-        if (!win::PeekMessage(&m, WindowHandle(), WM_DEFERREDLAYOUTEH, WM_DEFERREDLAYOUTEH, win::PM_NOREMOVE))
-            win::PostMessage(WindowHandle(), WM_DEFERREDLAYOUTEH, 0, 0);
-    }
+    PostDeferredLayout();
+    // Ends the caller's own bracket only: a lock held around it stays held.
     EndLayoutNoRelayout();
-    UnlockLayout();
 }
 
 void TCustomDBGridEh::RebuildSortMarkedList() {
@@ -491,12 +487,12 @@ void TCustomDBGridEh::UpdateActive() {
 void TCustomDBGridEh::UpdateScrollBar() {
     if (!dataLink_ || !HandleAllocated()) return;
     if (MemTableRowMode()) return;
+    TScrollBarVisibleModeEh mode = vertScrollBar_->VisibleMode();
     win::SCROLLINFO old{};
     old.fMask = win::SIF_ALL;
     win::GetScrollInfo(WindowHandle(), win::SB_VERT, &old);
     win::SCROLLINFO si{};
-    si.fMask = win::SIF_ALL;
-    if (vertScrollBar_->VisibleMode() == sbAlwaysShowEh) si.fMask |= win::SIF_DISABLENOSCROLL;
+    si.fMask = win::SIF_RANGE | win::SIF_PAGE | win::SIF_POS;
     si.nMin = 0;
     si.nMax = 1;
     si.nPage = 2;
@@ -515,17 +511,36 @@ void TCustomDBGridEh::UpdateScrollBar() {
             si.nPos = ds->Bof() ? 0 : (ds->Eof() ? 4 : 2);
         }
     }
-    bool visible = vertScrollBar_->Visible() && !vertScrollBar_->ExtScrollBar();
-    if (!visible) {
-        si.nMax = si.nMin;
-        si.nPage = 0;
-        si.nPos = si.nMin;
+    TScrollBar* ext = vertScrollBar_->ExtScrollBar();
+    win::SCROLLINFO own = si;
+    if (!vertScrollBar_->Visible() || ext) {
+        own.nMax = own.nMin;
+        own.nPage = 0;
+        own.nPos = own.nMin;
     }
-    bool differs = old.nMin != si.nMin || old.nMax != si.nMax || old.nPage != si.nPage || old.nPos != si.nPos ||
-                   lastVertVisibleMode_ != vertScrollBar_->VisibleMode();
-    if (differs) {
-        win::SetScrollInfo(WindowHandle(), win::SB_VERT, &si, true);
-        lastVertVisibleMode_ = vertScrollBar_->VisibleMode();
+    bool modeChanged = lastVertVisibleMode_ != mode;
+    bool differs = old.nMin != own.nMin || old.nMax != own.nMax || old.nPage != own.nPage || old.nPos != own.nPos;
+    if (differs || modeChanged) {
+        bool scrollable = own.nMax - own.nMin + 1 > static_cast<int>(own.nPage);
+        if (mode == sbAlwaysShowEh && !ext) {
+            // Always shown: with nothing to scroll both arrows are greyed.
+            own.fMask |= win::SIF_DISABLENOSCROLL;
+            win::SetScrollInfo(WindowHandle(), win::SB_VERT, &own, true);
+            win::ShowScrollBar(WindowHandle(), win::SB_VERT, true);
+            win::EnableScrollBar(WindowHandle(), win::SB_VERT, scrollable ? win::ESB_ENABLE_BOTH : win::ESB_DISABLE_BOTH);
+        } else {
+            if (modeChanged && !scrollable) {
+                win::EnableScrollBar(WindowHandle(), win::SB_VERT, win::ESB_ENABLE_BOTH);
+                win::ShowScrollBar(WindowHandle(), win::SB_VERT, false);
+            }
+            win::SetScrollInfo(WindowHandle(), win::SB_VERT, &own, true);
+        }
+        lastVertVisibleMode_ = mode;
+    }
+    if (ext && ext->HandleAllocated()) {
+        ext->SetPageSize(0);
+        ext->SetParams(si.nPos, si.nMin, std::max(si.nMin, si.nMax));
+        ext->SetPageSize(static_cast<int>(si.nPage));
     }
 }
 
@@ -535,13 +550,10 @@ void TCustomDBGridEh::UpdateHorzExtScrollBar() {
     int maxLeft = MaxTopLeft({ColCount() - 1, RowCount() - 1}).X;
     int max = VisibleColCount() + FixedCols() >= ColCount() ? 0 : 127;
     int range = maxLeft - FixedCols();
-    int pos = range > 0 ? MulDivRound(LeftCol() - FixedCols(), 127, range) : 0;
-    win::SCROLLINFO si{};
-    si.fMask = win::SIF_RANGE | win::SIF_POS;
-    si.nMin = 0;
-    si.nMax = max;
-    si.nPos = pos;
-    win::SetScrollInfo(bar->WindowHandle(), win::SB_CTL, &si, true);
+    int pos = range > 0 ? std::clamp(MulDivRound(LeftCol() - FixedCols(), 127, range), 0, 127) : 0;
+    if (bar->Min() == 0 && bar->Max() == max && bar->Position() == pos) return;
+    bar->SetPageSize(0);
+    bar->SetParams(pos, 0, max);
 }
 
 void TCustomDBGridEh::UpdateSumListAfterCreate() {
@@ -554,7 +566,8 @@ void TCustomDBGridEh::UpdateSumListAfterCreate() {
     UpdateRowCount();
     bool wasVisible = vertScrollBar_->IsScrollBarVisible();
     UpdateScrollBar();
-    if (wasVisible != vertScrollBar_->IsScrollBarVisible() && autoFitColWidths_ && !GridDesigning()) DeferLayout();
+    if (wasVisible != vertScrollBar_->IsScrollBarVisible() && autoFitColWidths_ && !GridDesigning())
+        PostDeferredLayout();
     UpdateActive();
     InvalidateEditor();
     win::ValidateRect(WindowHandle(), nullptr);

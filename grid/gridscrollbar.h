@@ -13,6 +13,7 @@ class TDBGridEhScrollBar : public TPersistent {
     TV_CLASS(TDBGridEhScrollBar, TPersistent)
 public:
     TDBGridEhScrollBar(TCustomDBGridEh* grid = nullptr, int kind = 0) : grid_(grid), kind_(kind) {}
+    ~TDBGridEhScrollBar() override;
     static void Publish(TPublisher& p);
     void Assign(TPersistent* source) override;
     TPersistent* GetOwner() const override;
@@ -26,11 +27,15 @@ public:
     bool Visible() const { return visibleMode_ != sbNeverShowEh; }
     void SetVisible(bool v) { SetVisibleMode(v ? sbAutoShowEh : sbNeverShowEh); }
     TScrollBar* ExtScrollBar() const { return extScrollBar_; }
+    // The bar's scroll requests reach the grid too; a bar serves one grid only.
     void SetExtScrollBar(TScrollBar* v);
+    // The external bar is being freed: drop it without touching it.
+    void ForgetExtScrollBar();
     bool IsScrollBarVisible() const;
     bool GetScrollInfo(win::SCROLLINFO& info) const;
 
 private:
+    void Detach();
     TCustomDBGridEh* grid_;
     int kind_;
     bool tracking_ = false;

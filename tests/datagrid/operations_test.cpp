@@ -51,14 +51,14 @@ TEST_F(DataGridTest, DeferredLayoutIsPostedOnceAndRunsLater) {
     grid->SetDataSource(source);
     Pump();
     int before = grid->LayoutCount();
+    grid->LockLayout(); // a lock held around the brackets stays held
     grid->BeginLayout();
-    grid->LockLayout();  // DeferLayout ends the update and one lock
     grid->DeferLayout();
     grid->BeginLayout();
-    grid->LockLayout();
     grid->DeferLayout();
     EXPECT_EQ(grid->LayoutUpdateLevel(), 0);
-    EXPECT_EQ(grid->LayoutLockCount(), 0);
+    EXPECT_EQ(grid->LayoutLockCount(), 1);
+    grid->UnlockLayout();
     win::MSG m{};
     int queued = 0;
     while (win::PeekMessage(&m, grid->Handle(), WM_DEFERREDLAYOUTEH, WM_DEFERREDLAYOUTEH, win::PM_REMOVE)) {
