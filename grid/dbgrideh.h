@@ -441,7 +441,6 @@ private:
     TColumnEh* ColumnAtGridCol(int col) const;
     int CursorKindAt(int x, int y);
     bool DefaultColumnsShown() const;
-    bool PressedRecordSelected();
     void Resized();
     void PostDeferredLayout();
     void MoveDataSetBy(int distance);

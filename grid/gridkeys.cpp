@@ -80,11 +80,27 @@ void TCustomDBGridEh::ClearSelectionOnMove() {
 void TCustomDBGridEh::MoveRecordBy(bool select, int distance, bool byRecords, bool toEnd) {
     TDataSet* ds = DataSet();
     if (!ds || !dataLink_->Active()) return;
-    bool grow = select && options_.Contains(dgMultiSelect) && (byRecords || options_.Contains(dgRowSelect)) &&
-                SelectionKindAllowed(gstRecordBookmarks);
+    bool recordPath = byRecords || options_.Contains(dgRowSelect);
+    bool grow = select && options_.Contains(dgMultiSelect) && recordPath && SelectionKindAllowed(gstRecordBookmarks);
+    bool growRect = select && !recordPath && SelectionKindAllowed(gstRectangle);
     LockLayout();
     try {
-        if (!grow) {
+        if (growRect) {
+            // The rectangle grows from the current cell to the record moved to.
+            TDBGridEhSelectionRect& rect = selection_->Rect();
+            int dataCol = Col() - indicatorOffset_;
+            if (selection_->SelectionType() != gstRectangle) {
+                rect.Clear();
+                rect.Select(dataCol, ds->Bookmark(), true);
+            }
+            if (toEnd) {
+                if (distance > 0) ds->Last();
+                else ds->First();
+            } else if (distance != 0) {
+                dataLink_->MoveBy(distance);
+            }
+            rect.Select(dataCol, ds->Bookmark(), true);
+        } else if (!grow) {
             ClearSelectionOnMove();
             if (toEnd) {
                 if (distance > 0) ds->Last();
@@ -154,8 +170,13 @@ void TCustomDBGridEh::MoveDown(bool select) {
 }
 
 void TCustomDBGridEh::SelectGridColumn(int col, int step, bool extendRect) {
-    (void)extendRect;
     auto alive = Alive();
+    bool rect = extendRect && !options_.Contains(dgRowSelect) && SelectionKindAllowed(gstRectangle) &&
+                dataLink_->Active();
+    if (rect && selection_->SelectionType() != gstRectangle) {
+        selection_->Rect().Clear();
+        selection_->Rect().Select(Col() - indicatorOffset_, DataSet()->Bookmark(), true);
+    }
     PostPendingEdit();
     if (!*alive) return;
     int last = ColCount() - 1;
@@ -190,6 +211,7 @@ void TCustomDBGridEh::SelectGridColumn(int col, int step, bool extendRect) {
         ColEnter();
         if (!*alive) return;
     }
+    if (rect) selection_->Rect().Select(Col() - indicatorOffset_, DataSet()->Bookmark(), true);
     ResetIncSearch();
 }
 

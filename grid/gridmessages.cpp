@@ -353,15 +353,13 @@ bool TCustomDBGridEh::DispatchWindowMessage(Message& msg) {
         return true;
     case WM_SETFOCUS: {
         auto alive = Alive();
-        bool active = IsSelectionActive();
         if (options_.Contains(dgRowSelect)) InvalidateGridRow(Row());
         TCustomGrid::Dispatch(msg);
-        if (*alive && active != IsSelectionActive()) SelectionChanged();
+        if (*alive && SelectionWasActive() != IsSelectionActive()) SelectionChanged();
         return true;
     }
     case WM_KILLFOCUS: {
         auto alive = Alive();
-        bool active = IsSelectionActive();
         HWND to = reinterpret_cast<HWND>(msg.WParam);
         bool toEditor = InplaceEditor() && InplaceEditor()->HandleAllocated() && to == InplaceEditor()->WindowHandle();
         if (mouse_.SortMarkingPending && !toEditor) {
@@ -371,7 +369,7 @@ bool TCustomDBGridEh::DispatchWindowMessage(Message& msg) {
         }
         if (options_.Contains(dgRowSelect)) InvalidateGridRow(Row());
         TCustomGrid::Dispatch(msg);
-        if (*alive && active != IsSelectionActive()) SelectionChanged();
+        if (*alive && SelectionWasActive() != IsSelectionActive()) SelectionChanged();
         return true;
     }
     case CM_SYSCOLORCHANGE:

@@ -58,15 +58,6 @@ TColumnEh* TCustomDBGridEh::ColumnAtGridCol(int col) const {
     return col >= 0 && i >= 0 && i < columns_->Count() ? columns_->Items(i) : nullptr;
 }
 
-// Whether the selection holds the record just pressed.
-bool TCustomDBGridEh::PressedRecordSelected() {
-    switch (selection_->SelectionType()) {
-    case gstAll: return true;
-    case gstRecordBookmarks: return SelectedRows().CurrentRowSelected();
-    default: return false;
-    }
-}
-
 win::RECT TCustomDBGridEh::DataBoxPixelRect() {
     TGridRect box = GetDataBoxRect();
     return BoxRect(box.Left, box.Top, box.Right, box.Bottom);
@@ -266,7 +257,7 @@ void TCustomDBGridEh::MouseDown(TMouseButton button, TShiftState shift, int x, i
         bool optimized = false;
         if (colSizing && optionsEh_.Contains(dghDblClickOptimizeColWidth)) {
             if (TColumnEh* c = ColumnAtGridCol(index)) {
-                c->OptimizeWidth();
+                FitSelectedColumnsToContents(c);
                 optimized = true;
             }
         } else if (inDataBox) {
@@ -333,6 +324,23 @@ void TCustomDBGridEh::MouseDown(TMouseButton button, TShiftState shift, int x, i
         }
     }
 
+    // Column selection over the titles.
+    if (column && CursorKindAt(x, y) == kDownCursor) {
+        InvalidateGridColumn(cell.X);
+        mouse_.MouseMode = gmmSelectColumns;
+        StartTimer(60);
+        TDBGridEhSelectionCols& cols = selection_->Columns();
+        if (shift.Contains(ssShift)) {
+            cols.SelectShift(column);
+        } else if (shift.Contains(ssCtrl)) {
+            cols.InvertColumn(column);
+        } else {
+            Invalidate();
+            cols.SelectColumn(column, false);
+        }
+        return;
+    }
+
     // Title buttons.
     if (titleRow && column && !GridDesigning() && leafBand) {
         if (button == mbRight && options_.Contains(dgColumnResize)) {
@@ -357,13 +365,8 @@ void TCustomDBGridEh::MouseDown(TMouseButton button, TShiftState shift, int x, i
     if (cell.Y >= 0 && cell.Y < titleRowCount_ && (GridDesigning() || options_.Contains(dgColumnResize))) {
         if (cell.X >= 0 && cell.X < indicatorOffset_ && options_.Contains(dgMultiSelect) && dataLink_->Active() &&
             SelectionKindAllowed(gstAll)) {
-            if (selection_->SelectionType() == gstAll) {
-                selection_->Clear();
-            } else {
-                selection_->Clear();
-                selection_->SetSelectionType(gstAll);
-            }
-            Invalidate();
+            if (selection_->SelectionType() == gstAll) selection_->Clear();
+            else selection_->SelectAll();
             InvalidateEditor();
         }
         PostPendingEdit();
@@ -393,6 +396,7 @@ void TCustomDBGridEh::MouseDown(TMouseButton button, TShiftState shift, int x, i
     bool indicator = cell.X >= 0 && cell.X < indicatorOffset_;
     bool dataRow = cell.Y >= box.Top && cell.Y <= box.Bottom;
     int oldCol = Col(), oldRow = Row();
+    TBookmark oldBookmark = ds->Bookmark();
     {
         TLayoutLockGuard lock(this);
         PostPendingEdit();
@@ -423,12 +427,26 @@ void TCustomDBGridEh::MouseDown(TMouseButton button, TShiftState shift, int x, i
             }
             if (!ctrl && !shiftDown && optionsEh_.Contains(dghClearSelection)) {
                 // A right press keeps a selection it falls in, for its context menu.
-                if (button == mbLeft || !PressedRecordSelected()) ClearSelectionOnMove();
+                if (button == mbLeft || !selection_->DataCellSelected(cell.X - indicatorOffset_, ds->Bookmark()))
+                    ClearSelectionOnMove();
+            }
+            if (column && SelectionKindAllowed(gstRectangle) && button == mbLeft && !ds->IsEmpty()) {
+                TDBGridEhSelectionRect& rect = selection_->Rect();
+                int dataCol = cell.X - indicatorOffset_;
+                if (shiftDown && selection_->SelectionType() == gstRectangle) {
+                    rect.Select(dataCol, ds->Bookmark(), true);
+                } else if (shiftDown) {
+                    rect.Select(oldCol - indicatorOffset_, oldBookmark, false);
+                    rect.Select(dataCol, ds->Bookmark(), true);
+                } else {
+                    rect.Select(dataCol, ds->Bookmark(), false);
+                }
+                mouse_.MouseMode = gmmSelectRectangle;
             }
         }
         if (SelectionKindAllowed(gstRecordBookmarks) &&
             (rowSelect || indicator || !SelectionKindAllowed(gstRectangle)) && dataRow) {
-            TBookmarkListEh& rows = SelectedRows();
+            TBookmarkListEh& rows = SelectedBookmarks();
             bool wasSelected = rows.CurrentRowSelected();
             if (shiftDown && cell.Y != oldRow) {
                 MoveRecordBy(true, cell.Y - Row(), true, false);
@@ -522,6 +540,8 @@ void TCustomDBGridEh::MouseMove(TShiftState shift, int x, int y) {
             if (mouse_.RectSelecting && x > box.left && x < box.right && at.X >= indicatorOffset_ && at.X != Col()) {
                 SelectGridColumn(at.X, at.X > Col() ? 1 : -1, false);
                 if (!*alive) return;
+                if (mouse_.MouseMode == gmmSelectRectangle && DataSet())
+                    selection_->Rect().Select(Col() - indicatorOffset_, DataSet()->Bookmark(), true);
             }
         }
         mouse_.PressPoint = {x, y};
@@ -530,7 +550,9 @@ void TCustomDBGridEh::MouseMove(TShiftState shift, int x, int y) {
         if (!*alive) return;
     } else if (mouse_.MouseMode == gmmSelectColumns) {
         win::RECT box = DataBoxPixelRect();
-        if (x < box.left || x >= box.right || !ColumnAtGridCol(cell.X)) TimerScroll();
+        TColumnEh* column = ColumnAtGridCol(cell.X);
+        if (x < box.left || x >= box.right || !column) TimerScroll();
+        else selection_->Columns().SelectShift(column);
         if (!*alive) return;
     } else if (mouse_.MouseMode == gmmMoveRecords) {
         TGridRect box = GetDataBoxRect();
@@ -653,6 +675,34 @@ void TCustomDBGridEh::TimerScroll() {
     win::ScreenToClient(WindowHandle(), &p);
     win::RECT box = DataBoxPixelRect();
 
+    if (mouse_.MouseMode == gmmSelectColumns) {
+        int columns = ColCount();
+        int visible = VisibleColCount();
+        TDBGridEhSelectionCols& cols = selection_->Columns();
+        auto extendTo = [&](int gridCol) {
+            if (TColumnEh* c = ColumnAtGridCol(std::clamp(gridCol, 0, columns - 1))) cols.SelectShift(c);
+        };
+        if (p.x >= box.right) {
+            if (LeftCol() + visible < columns) {
+                SetLeftCol(LeftCol() + 1);
+                int to = LeftCol() + VisibleColCount() + FixedCols();
+                extendTo(to < columns ? to : LeftCol() + VisibleColCount() - 1);
+            } else {
+                extendTo(LeftCol() + visible - 1);
+            }
+            StartTimer(std::max(0, 200 - 10 * (p.x - box.right + 1)));
+        } else if (p.x < box.left) {
+            if (LeftCol() > FixedCols()) {
+                SetLeftCol(LeftCol() - 1);
+                extendTo(LeftCol() > FixedCols() ? LeftCol() - 1 : LeftCol());
+            } else {
+                extendTo(LeftCol());
+            }
+            StartTimer(std::max(0, 200 - 10 * (box.left - p.x)));
+        }
+        return;
+    }
+
     int vert = 0, horz = 0, vDistance = 0, hDistance = 0;
     if (p.y < box.top) {
         vert = -1;
@@ -689,6 +739,12 @@ void TCustomDBGridEh::TimerScroll() {
                 SelectGridColumn(Col() + horz, horz, false);
                 if (!*alive) return;
             }
+        }
+        if (mouse_.MouseMode == gmmSelectRectangle && DataSet()) {
+            if (vert != 0) dataLink_->MoveBy(vert * step);
+            if (!*alive) return;
+            int dataCol = LeftCol() <= FixedCols() && horz < 0 ? 0 : Col() - indicatorOffset_;
+            selection_->Rect().Select(dataCol, DataSet()->Bookmark(), true);
         }
     }
     if (layoutLock_ == 0) Update();
