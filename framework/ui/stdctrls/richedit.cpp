@@ -382,15 +382,6 @@ void TCustomRichEdit::Dispatch(Message& msg) {
         msg.Result = 0;
         return;
     }
-    switch (msg.Msg) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_LBUTTONUP: case WM_MOUSEMOVE:
-        // The window places the caret and selects first; then the control's
-        // own handling and events.
-        DefaultHandler(msg);
-        break;
-    default:
-        break;
-    }
     if (msg.Msg == CM_COLORCHANGED && handle_) SendMessage(handle_, EM_SETBKGNDCOLOR, 0, LPARAM(ColorToRGB(Color())));
     TCustomMemo::Dispatch(msg);
 }
