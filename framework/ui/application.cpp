@@ -3,6 +3,7 @@
 #include "framework/core/sysformat.h"
 #include "framework/ui/actions.h"
 #include "framework/ui/dialogs.h"
+#include "framework/ui/forms.h"
 #include "framework/ui/hintwindow.h"
 #include "framework/ui/screen.h"
 #include "platform/backend/backend.h"
@@ -29,9 +30,19 @@ void SetSynchronizeHook(std::function<bool()> hook) { SynchronizeHook() = std::m
 
 void WakeMainThread() { CurrentBackend().Wake(); }
 
-TApplication::TApplication(TComponent* owner) : TComponent(owner), icon_(std::make_unique<TIcon>()) {}
+TApplication::TApplication(TComponent* owner) : TComponent(owner), icon_(std::make_unique<TIcon>()) {
+    // A stop request from the desktop closes the main form, as its close
+    // button would (the form may still refuse and say why).
+    stopHook_ = HookApplicationWindow([this](Message& m) {
+        if (m.Msg != WM_CLOSE) return false;
+        if (mainForm_) mainForm_->Close();
+        else Terminate();
+        return true;
+    });
+}
 
 TApplication::~TApplication() {
+    UnhookApplicationWindow(stopHook_);
     CancelHint();
     delete hintWindow_;
     hintWindow_ = nullptr;

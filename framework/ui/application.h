@@ -106,6 +106,7 @@ private:
     TCustomForm* mainForm_ = nullptr;
     bool showMainForm_ = true;
     bool terminated_ = false;
+    int stopHook_ = 0;
     int hintPause_ = 500, hintHidePause_ = 2500;
     bool showHint_ = true;
     TColor hintColor_ = clInfoBk;

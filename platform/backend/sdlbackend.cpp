@@ -101,10 +101,10 @@ struct SdlBackend::Impl {
     void Handle(const SDL_Event& e) {
         switch (e.type) {
         case SDL_QUIT:
-            // Closing the host window asks the active window to close, as
-            // Alt+F4 would; without one the program ends.
-            if (HWND active = GetActiveWindow()) PostMessage(active, WM_SYSCOMMAND, SC_CLOSE, 0);
-            else PostQuitMessage(0);
+            // A stop request (SIGTERM, or closing the host window) closes the
+            // whole program once, whatever window is active: it goes to the
+            // application window, which closes the main window.
+            if (!PostMessage(GetApplicationWindow(), WM_CLOSE, 0, 0)) PostQuitMessage(0);
             break;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) SetScreenSize(e.window.data1, e.window.data2);

@@ -88,7 +88,15 @@ Window* NewDesktopWindow() {
 void RegisterSystemClasses() {
     WNDCLASS app;
     app.lpszClassName = "TApplication";
-    app.lpfnWndProc = [](HWND h, UINT m, WPARAM wp, LPARAM lp) -> LRESULT { return DefWindowProc(h, m, wp, lp); };
+    // A stop request comes to this window as WM_CLOSE; unless the program
+    // takes it (the framework closes its main form), it ends the message loop.
+    app.lpfnWndProc = [](HWND h, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (m == WM_CLOSE) {
+            PostQuitMessage(0);
+            return 0;
+        }
+        return DefWindowProc(h, m, wp, lp);
+    };
     RegisterClass(app);
     D().classes[Lower("TApplication")]->system = true;
     RegisterMdiClientClass();
