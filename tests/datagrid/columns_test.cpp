@@ -4,6 +4,8 @@
 
 #include "framework/core/stringlist.h"
 #include "framework/core/sysformat.h"
+#include "framework/data/fields_numeric.h"
+#include "framework/data/fields_string.h"
 
 namespace tvtest {
 
@@ -224,6 +226,56 @@ TEST_F(ColumnTest, TitleFallbacksAndDefaultValues) {
     t->Font()->SetStyle({fsBold});
     grid->TitleFont()->SetSize(9);
     EXPECT_EQ(t->Font()->Size(), 15);
+}
+
+} // namespace tvtest
+
+namespace tvtest {
+
+using namespace tv;
+
+TEST_F(DataGridTest, SteppingALookupCellMovesItsKeyAndShowsTheNewText) {
+    auto* groups = new TClientDataSet(form);
+    groups->FieldDefs().Add("ID", ftInteger);
+    groups->FieldDefs().Add("NOMBRE", ftString, 20);
+    groups->CreateDataSet();
+    const char* names[] = {"Granos", "Bebidas", "Aseo"};
+    for (int i = 0; i < 3; ++i) {
+        groups->Append();
+        groups->FieldByName("ID")->SetAsInteger(10 + i);
+        groups->FieldByName("NOMBRE")->SetAsString(names[i]);
+        groups->Post();
+    }
+    auto* lines = new TClientDataSet(form);
+    auto* key = new TIntegerField(form);
+    key->SetFieldName("GRUPO");
+    key->SetDataSet(lines);
+    auto* shown = new TStringField(form);
+    shown->SetFieldName("GRUPONOMBRE");
+    shown->SetSize(20);
+    shown->SetFieldKind(fkLookup);
+    shown->SetKeyFields("GRUPO");
+    shown->SetLookupDataSet(groups);
+    shown->SetLookupKeyFields("ID");
+    shown->SetLookupResultField("NOMBRE");
+    shown->SetDataSet(lines);
+    lines->CreateDataSet();
+    lines->Append();
+    lines->FieldByName("GRUPO")->SetAsInteger(11);
+    lines->Post();
+    source->SetDataSet(lines);
+    grid->SetDataSource(source);
+    TColumnEh* column = grid->Columns()->Add();
+    column->SetFieldName("GRUPONOMBRE");
+    Pump();
+    ASSERT_EQ(column->GetColumnType(), ctLookupField);
+    column->StepValue(1);
+    EXPECT_EQ(lines->FieldByName("GRUPO")->AsInteger(), 12);
+    EXPECT_EQ(shown->AsString(), "Aseo");
+    column->StepValue(1);  // past the last: back to the first
+    EXPECT_EQ(lines->FieldByName("GRUPO")->AsInteger(), 10);
+    EXPECT_EQ(column->DisplayText(), "Granos");
+    lines->Cancel();
 }
 
 } // namespace tvtest
