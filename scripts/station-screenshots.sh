@@ -4,12 +4,13 @@
 # price query after logging in as the demo cashier, and the price query
 # showing a demo article with its picture after a scan.
 #   scripts/station-screenshots.sh
-# Needs xdotool for the typing. The demo databases go to a folder of their own
-# (TALLYVO_DEMO, by default build/screenshots-demo), created on first use.
+# Needs xdotool for the typing. The station runs on the demo folder that
+# `make run` uses (scripts/run.sh; TALLYVO_DEMO names another), created on
+# first use, so the login lists the server entry a user sees.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-export TALLYVO_DEMO=${TALLYVO_DEMO:-$PWD/build/screenshots-demo}
-export TALLYVO_ARTICULOS=${TALLYVO_ARTICULOS:-5000}
+# The same default as scripts/run.sh.
+export TALLYVO_DEMO=${TALLYVO_DEMO:-${XDG_DATA_HOME:-$HOME/.local/share}/tallyvo/demo}
 BUILD=${TALLYVO_BUILD:-build/release}
 SIZE=${SIZE:-1024x768}
 # Seconds to wait after each step; a busy machine or a sanitized build needs more.

@@ -130,7 +130,12 @@ TEST_F(SetupWindowTest, TheWindowSpeaksSpanishAndItsListsKeepTheirValueTexts) {
         ASSERT_NE(form, nullptr);
         texts.push_back(form->Caption());
         texts.push_back(Part<TControl>(form, "GroupBox1")->Caption());
-        for (int i = 1; i <= 6; ++i) texts.push_back(Part<TLabel>(form, "Label" + std::to_string(i))->Caption());
+        for (int i = 1; i <= 6; ++i) {
+            auto* label = Part<TLabel>(form, "Label" + std::to_string(i));
+            texts.push_back(label->Caption());
+            // The longer Spanish texts still end before their lists begin.
+            EXPECT_LE(label->Left() + label->Width(), form->Combo(i)->Left()) << label->Caption();
+        }
         texts.push_back(Part<TButton>(form, "Button1")->Caption());
         texts.push_back(Part<TButton>(form, "Button2")->Caption());
         for (int i = 2; i <= 6; ++i) lists.push_back(ListOf(*form->Combo(i)->Items()) + " = " + form->Combo(i)->Text());
@@ -142,7 +147,7 @@ TEST_F(SetupWindowTest, TheWindowSpeaksSpanishAndItsListsKeepTheirValueTexts) {
     });
     port.ShowSetupDialog();
     EXPECT_EQ(texts, (std::vector<std::string>{"Configuración", " Parámetros ", "Puerto", "Velocidad",
-                                               "Bits de datos", "Bits de parada", "Paridad", "Control de flujo",
+                                               "Bits de datos", "Bits de parada", "Paridad", "Ctrl. de flujo",
                                                "Aceptar", "Cancelar"}));
     EXPECT_EQ(lists, (std::vector<std::string>{
                          "Custom,110,300,600,1200,2400,4800,9600,14400,19200,38400,56000,57600,115200,128000,256000"
