@@ -527,9 +527,9 @@ void TCustomDBGridEh::MouseMove(TShiftState shift, int x, int y) {
             if (!*alive) return;
         }
     } else if (mouse_.RowSelecting || mouse_.RectSelecting || mouse_.MouseMode == gmmSelectRectangle) {
+        bool moved = x != previous.x || y != previous.y;
         x = std::clamp(x, 0, std::max(0, Width() - 1));
         y = std::clamp(y, 0, std::max(0, Height() - 1));
-        bool moved = x != previous.x || y != previous.y;
         win::RECT box = DataBoxPixelRect();
         if (y > box.top && y < box.bottom) {
             TGridCoord at = MouseCoord(x, y);
@@ -546,7 +546,8 @@ void TCustomDBGridEh::MouseMove(TShiftState shift, int x, int y) {
         }
         mouse_.PressPoint = {x, y};
         mouse_.LastMouseShift = shift;
-        TimerScroll();
+        // A move report without a move leaves the scrolling to the timer.
+        if (moved) TimerScroll();
         if (!*alive) return;
     } else if (mouse_.MouseMode == gmmSelectColumns) {
         win::RECT box = DataBoxPixelRect();
@@ -632,6 +633,8 @@ void TCustomDBGridEh::MouseUp(TMouseButton button, TShiftState shift, int x, int
         if (GridHasCapture()) ReleaseCapture();
         button = mbLeft;
     }
+    // A press that dragged nothing leaves no anchor behind: Shift then extends from the current record.
+    if (wasRowSelecting && DataSet() && DataSet()->Bookmark() == shiftAnchor_) shiftSelecting_ = false;
     if (wasRowSelecting || wasRectSelecting) {
         EndMouseTracking();
         if (GridHasCapture()) ReleaseCapture();
