@@ -49,15 +49,7 @@ bool IsStringField(const TField* f) {
 
 TCustomDBEditEh::TCustomDBEditEh(TComponent* owner) : TCustomMaskEdit(owner) {
     SetControlStyle(ControlStyle() + TControlStyle{csCaptureMouse, csReplicatable});
-    link_ = NewDataLink();
-    link_->SetControl(this);
-    link_->OnDataChange = [this](TObject*) {
-        FieldDataChanged();
-        RefreshButtons();
-    };
-    link_->OnEditingChange = [this](TObject*) { EditStateChanged(); };
-    link_->OnUpdateData = [this](TObject*) { CommitText(); };
-    link_->OnActiveChange = [this](TObject*) { DataActiveChanged(); };
+    RenewDataLink();
     RenewEditButton();
     editButtons_ = NewEditButtons();
     editButtons_->OnChanged = [this](TCollectionItem*) { ButtonsChanged(); };
@@ -82,6 +74,22 @@ std::unique_ptr<TFieldDataLinkEh> TCustomDBEditEh::NewDataLink() { return std::m
 std::unique_ptr<TEditButtonEh> TCustomDBEditEh::NewEditButton() { return std::make_unique<TEditButtonEh>(this); }
 std::unique_ptr<TEditButtonsEh> TCustomDBEditEh::NewEditButtons() { return std::make_unique<TEditButtonsEh>(this); }
 std::unique_ptr<TEditImageEh> TCustomDBEditEh::NewEditImage() { return std::make_unique<TEditImageEh>(this); }
+
+void TCustomDBEditEh::RenewDataLink() {
+    if (link_) {
+        link_->OnDataChange = link_->OnEditingChange = link_->OnUpdateData = link_->OnActiveChange = nullptr;
+        link_->AssignDataSource(nullptr);
+    }
+    link_ = NewDataLink();
+    link_->SetControl(this);
+    link_->OnDataChange = [this](TObject*) {
+        FieldDataChanged();
+        RefreshButtons();
+    };
+    link_->OnEditingChange = [this](TObject*) { EditStateChanged(); };
+    link_->OnUpdateData = [this](TObject*) { CommitText(); };
+    link_->OnActiveChange = [this](TObject*) { DataActiveChanged(); };
+}
 
 void TCustomDBEditEh::RenewEditButton() {
     editButton_ = NewEditButton();

@@ -187,6 +187,10 @@ protected:
     // A descendant's constructor makes its own main button (NewEditButton is
     // not yet its own while the base is built).
     void RenewEditButton();
+    // The same for the field data link (before the editor is bound).
+    void RenewDataLink();
+    // Raises OnUpdateData with DataPosting set; true when it handled the posting.
+    bool RunUpdateData();
     // The strip of the edit buttons and of the image, in client coordinates.
     bool InButtonArea(win::POINT client);
     virtual TMRUListboxEh* NewMRUListControl();
@@ -229,7 +233,6 @@ private:
         TEditButtonControlEh* control = nullptr;
     };
     void ButtonsChanged();
-    bool RunUpdateData();
     TEditButtonEh* ButtonOfControl(int index) const;
     bool RouteKeyToMRUList(int vk);
     bool InplaceWndProc(Message& msg);

@@ -83,6 +83,12 @@ TCustomDBGridEh::~TCustomDBGridEh() {
 TDBGridColumnsEh* TCustomDBGridEh::CreateColumns() { return new TDBGridColumnsEh(this); }
 TColumnDefValuesEh* TCustomDBGridEh::CreateColumnDefValues() { return new TDBGridEhColumnDefValuesEh(this); }
 
+void TCustomDBGridEh::RenewColumns() {
+    columns_.reset();
+    columnDefValues_.reset(CreateColumnDefValues());
+    columns_.reset(CreateColumns());
+}
+
 void TCustomDBGridEh::SetStyle(TDBGridEhStyle* style) {
     if (style_ == style) return;
     if (style_) style_->RemoveGrid(this);

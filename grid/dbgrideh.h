@@ -362,6 +362,9 @@ public:
 protected:
     virtual TDBGridColumnsEh* CreateColumns();
     virtual TColumnDefValuesEh* CreateColumnDefValues();
+    // A descendant's constructor makes its own column collection and default
+    // values (the creation hooks are not yet its own while the base is built).
+    void RenewColumns();
     TInplaceEdit* CreateEditor() override;
     void EditorKeyDown(win::WORD& key, TShiftState shift) override;
 
