@@ -217,7 +217,8 @@ void TCustomDBLookupComboboxEh::EditButtonDown(bool topButton) {
 // --- the drop-down -------------------------------------------------------------------------
 
 void TCustomDBLookupComboboxEh::OpenDropDown() {
-    if (!listActive_ || listVisible_) return;
+    // A read-only combo keeps its choice: its list does not even open.
+    if (!listActive_ || listVisible_ || ReadOnly()) return;
     if (!Focused() && CanFocus()) SetFocus();
     auto alive = Alive();
     if (OnDropDown) OnDropDown(this);

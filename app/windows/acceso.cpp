@@ -8,9 +8,14 @@
 #include "app/windows/configuracion.h"
 #include "app/windows/principal.h"
 #include "app/windows/ventanas.h"
+#include "editors/dbdatetimeedit.h"
+#include "editors/dblookupcombobox.h"
+#include "editors/variantutils.h"
 #include "framework/core/datetime.h"
+#include "framework/core/exceptions.h"
 #include "framework/core/strutils.h"
 #include "framework/data/clientdataset.h"
+#include "framework/data/datasource.h"
 #include "framework/data/field.h"
 #include "framework/data/provider.h"
 #include "framework/data/sql/sqltable.h"
@@ -47,8 +52,8 @@ void Tfacceso::EnlaceComponentes() {
     TClave = componente<TEdit>(this, "TClave");
     TCia = componente<TEdit>(this, "TCia");
     TNomcia = componente<TEdit>(this, "TNomcia");
-    LLista = componente<TComboBox>(this, "LLista");
-    Fecha = componente<TMaskEdit>(this, "Fecha");
+    LLista = componente<TDBLookupComboboxEh>(this, "LLista");
+    Fecha = componente<TDBDateTimeEditEh>(this, "Fecha");
     BitBtn1 = componente<TBitBtn>(this, "BitBtn1");
     BitBtn2 = componente<TBitBtn>(this, "BitBtn2");
     BitBtn3 = componente<TBitBtn>(this, "BitBtn3");
@@ -57,37 +62,9 @@ void Tfacceso::EnlaceComponentes() {
     Image2 = componente<TImage>(this, "Image2");
     PListapre = componente<TDataSetProvider>(this, "PListapre");
     CListapre = componente<TClientDataSet>(this, "CListapre");
+    DListapre = componente<TDataSource>(this, "DListapre");
     PListapre->SetDataSet(fdmArt->TListprecios);
     CListapre->SetProviderName(PListapre->Name());
-    // Read-only, the list keeps its place in the tab order (Enter passes
-    // through it) but a click, the wheel or a key neither opens nor changes it.
-    auto previo = LLista->WindowProc;
-    LLista->WindowProc = [lista = LLista, fija = lista_fija_, previo](Message& m) {
-        if (*fija) {
-            switch (m.Msg) {
-            case win::WM_LBUTTONDOWN: case win::WM_LBUTTONDBLCLK:
-                if (!lista->Focused()) lista->SetFocus();
-                return;
-            case win::WM_MOUSEWHEEL:
-                return;
-            case win::WM_KEYDOWN: case win::WM_SYSKEYDOWN:
-                switch (m.WParam) {
-                case win::VK_UP: case win::VK_DOWN: case win::VK_LEFT: case win::VK_RIGHT: case win::VK_PRIOR:
-                case win::VK_NEXT: case win::VK_HOME: case win::VK_END: case win::VK_F4:
-                    return;
-                default:
-                    break;
-                }
-                break;
-            case win::WM_CHAR:
-                if (m.WParam >= 0x20) return; // a letter would choose another list
-                break;
-            default:
-                break;
-            }
-        }
-        previo(m);
-    };
 }
 
 void Tfacceso::FormCreate(TObject*) {
@@ -96,7 +73,7 @@ void Tfacceso::FormCreate(TObject*) {
     Servidor->Items()->Clear();
     for (const std::string& s : servidores) Servidor->Items()->Add(s);
     Servidor->SetItemIndex(servidores.empty() ? -1 : 0);
-    Fecha->SetText(DateToStr(Date()));
+    Fecha->SetValue(Variant(Date()));
     auto olvide = [this](TObject* s) { OlvideUsuario(s); };
     TUsuario->OnChange = olvide;
     TClave->OnChange = olvide;
@@ -216,25 +193,20 @@ void Tfacceso::CargueListas(int sucursal) {
         CListapre->SetFiltered(true);
     }
     CListapre->Open();
-    LLista->Items()->Clear();
-    codigos_listas_.clear();
-    for (CListapre->First(); !CListapre->Eof(); CListapre->Next()) {
-        LLista->Items()->Add(CListapre->FieldByName("LIPR_NOM")->AsString());
-        codigos_listas_.push_back(CListapre->FieldByName("LIPR_COD")->AsString());
-    }
+    int listas = 0;
+    for (CListapre->First(); !CListapre->Eof(); CListapre->Next()) ++listas;
+    // The first list of the branch is chosen; a branch with a single list keeps it.
     CListapre->First();
-    LLista->SetItemIndex(codigos_listas_.empty() ? -1 : 0);
-    // A branch with a single list keeps it.
-    *lista_fija_ = codigos_listas_.size() == 1;
+    LLista->SetValue(listas == 0 ? Null() : CListapre->FieldByName("LIPR_COD")->AsVariant());
+    LLista->SetReadOnly(listas == 1);
 }
 
-std::string Tfacceso::lista_elegida() {
-    const int i = LLista->ItemIndex();
-    return i >= 0 && i < int(codigos_listas_.size()) ? codigos_listas_[size_t(i)] : std::string();
-}
+std::string Tfacceso::lista_elegida() { return VariantToTextSafe(LLista->Value()); }
 
 void Tfacceso::BitBtn1Click(TObject*) {
-    TDateTime fecha = StrToDate(Fecha->Text());
+    Variant valor = Fecha->Value();
+    if (valor.IsNull() || valor.IsEmpty()) throw EConvertError("'" + Fecha->Text() + "' no es una fecha válida");
+    TDateTime fecha = valor.AsDateTime();
     // Without a price list no scan could be priced.
     if (lista_elegida().empty()) {
         muestre_mensaje("La sucursal del usuario no tiene listas de precios.");

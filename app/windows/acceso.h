@@ -4,7 +4,6 @@
 // it connects the company database and loads its settings and price lists),
 // the price list and the work date. F2 confirms, F9 opens the serial-device
 // configuration for administrators, Esc leaves.
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,10 +14,12 @@ class TBitBtn;
 class TClientDataSet;
 class TComboBox;
 class TDataSetProvider;
+class TDataSource;
+class TDBDateTimeEditEh;
+class TDBLookupComboboxEh;
 class TEdit;
 class TImage;
 class TLabel;
-class TMaskEdit;
 class TPanel;
 } // namespace tv
 
@@ -37,8 +38,8 @@ public:
     TEdit* TClave = nullptr;
     TEdit* TCia = nullptr;
     TEdit* TNomcia = nullptr;
-    TComboBox* LLista = nullptr;
-    TMaskEdit* Fecha = nullptr;
+    TDBLookupComboboxEh* LLista = nullptr;
+    TDBDateTimeEditEh* Fecha = nullptr;
     TBitBtn* BitBtn1 = nullptr;
     TBitBtn* BitBtn2 = nullptr;
     TBitBtn* BitBtn3 = nullptr;
@@ -47,6 +48,7 @@ public:
     TImage* Image2 = nullptr;
     TDataSetProvider* PListapre = nullptr;
     TClientDataSet* CListapre = nullptr;
+    TDataSource* DListapre = nullptr;
 
     // Server entries of "SERVIDORES.cfg".
     std::vector<std::string> servidores;
@@ -72,12 +74,6 @@ private:
     void OlvideUsuario(TObject* sender);
     void OlvideCompania();
     void CargueListas(int sucursal);
-
-    // LLista shows the names; these are their codes, in the same order.
-    std::vector<std::string> codigos_listas_;
-    // A branch with one list: LLista takes the focus but neither drops nor changes.
-    // Shared with the list's message filter, which may outlive this object's members.
-    std::shared_ptr<bool> lista_fija_ = std::make_shared<bool>(false);
 };
 
 } // namespace tv::app

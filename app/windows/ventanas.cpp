@@ -15,6 +15,8 @@
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/stdctrls/maskedit.h"
 #include "framework/ui/stdctrls/memo.h"
+#include "editors/dbdatetimeedit.h"
+#include "editors/dblookupcombobox.h"
 #include "grid/dbgrideh.h"
 #include "serial/comport.h"
 #include "skin/skinpanel.h"
@@ -31,6 +33,8 @@ void registre_ventanas() {
     RegisterClasses({TDBGridEh::StaticClass()});
     // The skinned panels of the login and the main window, the interface dialog's skin provider.
     RegisterClasses({TsPanel::StaticClass(), TsSkinProvider::StaticClass()});
+    // The login's price list and work date.
+    RegisterClasses({TDBLookupComboboxEh::StaticClass(), TDBDateTimeEditEh::StaticClass()});
     // The document modules ask the user for the interface through this dialog.
     instale_pregunta_interfaz(pregunte_interfaz);
 }

@@ -267,21 +267,27 @@ object facceso: Tfacceso
       TabStop = False
       TabOrder = 5
     end
-    object LLista: TComboBox
+    object LLista: TDBLookupComboboxEh
       Left = 96
       Top = 128
       Width = 249
       Height = 21
-      Style = csDropDownList
+      AlwaysShowBorder = True
+      Flat = True
+      KeyField = 'LIPR_COD'
+      ListField = 'LIPR_NOM'
+      ListSource = DListapre
       TabOrder = 6
       OnKeyPress = Enteratab
     end
-    object Fecha: TMaskEdit
+    object Fecha: TDBDateTimeEditEh
       Left = 96
       Top = 156
-      Width = 89
+      Width = 105
       Height = 21
-      EditMask = '!9999/99/99;1;_'
+      AlwaysShowBorder = True
+      Flat = True
+      Kind = dtkDateEh
       TabOrder = 7
       OnKeyPress = Enteratab
     end
@@ -328,5 +334,8 @@ object facceso: Tfacceso
   object PListapre: TDataSetProvider
   end
   object CListapre: TClientDataSet
+  end
+  object DListapre: TDataSource
+    DataSet = CListapre
   end
 end

@@ -10,6 +10,10 @@
 #include "app/windows/acceso.h"
 #include "app/windows/consprecios.h"
 #include "app/windows/principal.h"
+#include "editors/dbdatetimeedit.h"
+#include "editors/dblookupcombobox.h"
+#include "framework/data/clientdataset.h"
+#include "framework/data/field.h"
 #include "framework/data/sql/sqlconnection.h"
 #include "framework/ui/application.h"
 #include "framework/ui/basiccontrols.h"
@@ -215,7 +219,12 @@ TEST_F(Ingreso, F2WithAModifierOrABadDateConfirmsNothing) {
     PressKey(VK_F2, false, false, true);
     EXPECT_EQ(f->ModalResult(), mrNone);
 
-    f->Fecha->SetText("2026/13/45");
+    // A date typed through the mask that is no date: F2 reports it.
+    f->Fecha->SetFocus();
+    Application->ProcessMessages();
+    PressKey(VK_HOME);
+    TypeText("20261345");
+    EXPECT_TRUE(f->Fecha->Value().IsNull());
     PressKey(VK_F2);
     Application->ProcessMessages();
     EXPECT_EQ(f->ModalResult(), mrNone);
@@ -239,20 +248,21 @@ TEST_F(Ingreso, ABranchWithOneListFixesIt) {
     Ingrese(f, "CAJERO", "cajero", "001");
     ASSERT_TRUE(f->BitBtn1->Enabled());
     EXPECT_EQ(fdm->sucursal, 7);
-    EXPECT_EQ(f->LLista->Items()->Count(), 1);
+    EXPECT_TRUE(f->LLista->ReadOnly());
     const std::string nombre = f->LLista->Text();
+    EXPECT_EQ(nombre, Valor("select lipr_nom from lista_precios where sucu_id = 7"));
     // Read-only, not disabled: Enter on the company brought the focus to it,
-    // and neither its arrow, a key nor the wheel opens or changes it.
+    // and neither its arrow, a key, typing nor the wheel opens or changes it.
     EXPECT_TRUE(f->LLista->Enabled());
     EXPECT_TRUE(f->LLista->Focused());
     POINT flecha = f->LLista->ClientToScreen({f->LLista->Width() - 6, f->LLista->Height() / 2});
     QueueClick(flecha.x, flecha.y);
     QueueKey(VK_DOWN);
-    QueueKey(VK_F4);
+    QueueKey(VK_DOWN, false, false, true);
     QueueText("z");
     QueueWheel(flecha.x, flecha.y, -WHEEL_DELTA);
     Application->ProcessMessages();
-    EXPECT_FALSE(f->LLista->DroppedDown());
+    EXPECT_FALSE(f->LLista->ListVisible());
     EXPECT_EQ(f->LLista->Text(), nombre);
     EXPECT_TRUE(f->LLista->Focused());
     // Enter goes on to the date, which takes what is typed.
@@ -271,7 +281,8 @@ TEST_F(Ingreso, ABranchWithoutListsConfirmsNothing) {
     Tfacceso* f = Abra();
     Ingrese(f, "CAJERO", "cajero", "001");
     ASSERT_TRUE(f->BitBtn1->Enabled());
-    EXPECT_EQ(f->LLista->Items()->Count(), 0);
+    EXPECT_TRUE(f->LLista->Value().IsNull());
+    EXPECT_EQ(f->LLista->Text(), "");
     PressKey(VK_F2);
     EXPECT_EQ(Dichos(), std::vector<std::string>{"La sucursal del usuario no tiene listas de precios."});
     EXPECT_EQ(f->ModalResult(), mrNone);
@@ -284,20 +295,60 @@ TEST_F(Ingreso, BranchZeroSeesEveryListAndTheChosenOneIsKept) {
     Tfacceso* f = Abra();
     Ingrese(f, "ADMIN", "admin", "001");
     ASSERT_TRUE(f->BitBtn1->Enabled()) << ::testing::PrintToString(Dichos());
-    EXPECT_EQ(f->LLista->Items()->Count(), std::stoi(Valor("select count(*) from lista_precios")));
-    EXPECT_TRUE(f->LLista->Enabled());
+    EXPECT_EQ(f->CListapre->RecordCount(), std::stoi(Valor("select count(*) from lista_precios")));
+    EXPECT_FALSE(f->LLista->ReadOnly());
+    EXPECT_EQ(f->lista_elegida(), Valor("select min(lipr_cod) from lista_precios"));
     f->LLista->SetFocus();
     Application->ProcessMessages();
     PressKey(VK_DOWN);
     PressKey(VK_DOWN);
     const std::string nombre = f->LLista->Text();
-    ASSERT_EQ(f->LLista->ItemIndex(), 2);
     const std::string codigo = Valor("select lipr_cod from lista_precios where lipr_nom = '" + nombre + "'");
+    EXPECT_EQ(codigo, Valor("select lipr_cod from lista_precios order by lipr_cod rows 3 to 3"));
     EXPECT_EQ(f->lista_elegida(), codigo);
     PressKey(VK_F2);
     EXPECT_EQ(f->ModalResult(), mrOk);
     EXPECT_EQ(fprincipal->lista_precios, codigo);
     Libere(f);
+}
+
+TEST_F(Ingreso, TheSecondPriceListAndATypedDateReachThePriceOfAScan) {
+    std::string elegida, precio, esperado, primera;
+    ScriptStep([] { TypeText("ADMIN"); });
+    ScriptStep([] { PressKey(VK_RETURN); });
+    ScriptStep([] { TypeText("admin"); PressKey(VK_RETURN); });
+    ScriptStep([] { TypeText("001"); PressKey(VK_RETURN); });
+    // The price list: its grid dropped down, one row down, Enter.
+    ScriptStep([] { PressKey(VK_DOWN, false, false, true); });
+    ScriptStep([] { PressKey(VK_DOWN); });
+    ScriptStep([] { PressKey(VK_RETURN); });
+    ScriptStep([] { PressKey(VK_RETURN); });
+    // The work date, typed through the date edit's mask.
+    ScriptStep([] { PressKey(VK_HOME); TypeText("20260315"); });
+    ScriptStep([] { PressKey(VK_F2); });
+    ScriptStep([&] {
+        elegida = fprincipal->lista_precios;
+        TypeText("000001");
+        PressKey(VK_RETURN);
+    });
+    ScriptStep([&] {
+        precio = fconsprecios->Etiqueta("PRECIO")->Caption();
+        esperado = fconsprecios->CArticulos->FieldByName("PRECIO")->DisplayText();
+        fconsprecios->Close();
+    });
+    Application->Run();
+
+    EXPECT_EQ(Dichos(), std::vector<std::string>{});
+    const std::string segunda = Valor("select lipr_cod from lista_precios order by lipr_cod rows 2 to 2");
+    EXPECT_EQ(elegida, segunda);
+    EXPECT_EQ(fdm->fecha, "2026/03/15");
+    EXPECT_FALSE(precio.empty());
+    EXPECT_EQ(precio, esperado);
+    const std::string deLaSegunda =
+        Valor("select precio from consulta_articulos_precios('000001', " + segunda + ")");
+    const std::string deLaPrimera = Valor("select precio from consulta_articulos_precios('000001', 1)");
+    EXPECT_NE(deLaSegunda, deLaPrimera);
+    EXPECT_EQ(fconsprecios->CArticulos->FieldByName("PRECIO")->AsString(), deLaSegunda);
 }
 
 TEST_F(Ingreso, TheLoginWindowShowsItsPictures) {
