@@ -331,6 +331,8 @@ void TCustomDBDateTimeEditEh::KeyPress(char32_t& key) {
         return;
     }
     char32_t typed = key;
+    // Where the separator was typed, before the mask steps over a literal.
+    size_t from = HandleAllocated() ? size_t(SelStart()) : 0;
     TCustomDBEditEh::KeyPress(key);
     if (!IsMasked() || !HandleAllocated()) return;
     char32_t dateSep = char32_t(static_cast<unsigned char>(FormatSettings.DateSeparator));
@@ -338,7 +340,10 @@ void TCustomDBDateTimeEditEh::KeyPress(char32_t& key) {
     if (typed != dateSep && typed != timeSep) return;
     // A separator jumps to the element after the next such separator.
     std::u32string shown = Utf8ToUtf32(EditText());
-    size_t from = size_t(SelStart());
+    key = 0;
+    // Right after that separator (the mask steps over it as the element
+    // fills up) the caret is already where the separator leads.
+    if (from > 0 && from <= shown.size() && shown[from - 1] == typed) return;
     size_t found = from < shown.size() ? shown.find(typed, from) : std::u32string::npos;
     int pos = found == std::u32string::npos ? 1 : int(found) + 2;
     SelectElementAt(EditFormatPattern(editFormat_), pos);

@@ -220,8 +220,12 @@ TEST_F(DBDateTimeEditEh, UpAndDownStepTheElementUnderTheCaret) {
     e->SetSelLength(0);
     TypeText("/");
     EXPECT_EQ(e->SelText(), "02");
+    // Typed with its separators, a whole date lands element by element.
+    PressKey(VK_HOME);
+    TypeText("03/02/2024");
+    EXPECT_EQ(e->Text(), "03/02/2024");
     Focus(other);
-    EXPECT_DOUBLE_EQ(double(Fecha()), double(EncodeDate(2024, 2, 1)));
+    EXPECT_DOUBLE_EQ(double(Fecha()), double(EncodeDate(2024, 2, 3)));
 }
 
 TEST_F(DBDateTimeEditEh, TheCalendarPicksADateAndKeepsTheTimeOfDay) {
