@@ -13,6 +13,7 @@
 #include "platform/window/queue.h"
 #include "platform/window/styles.h"
 #include "skin/mdiform.h"
+#include "skin/skinablemenus.h"
 #include "skin/skinmanager.h"
 #include "skin/skinmessage.h"
 #include "skin/skinprovider.h"
@@ -93,6 +94,8 @@ void TsSkinProvider::ShowSystemMenu(int x, int y) {
         systemMenu_->RemoveSkinItems();
         systemMenu_->MakeSkinItems();
     }
+    TsSkinManager* sm = skinData_->GetSkinManager();
+    if (sm && sm->SkinnedPopups()) sm->SkinableMenus()->HookPopupMenu(systemMenu_.get(), sm->SkinData.Active);
     systemMenu_->UpdateItems();
     systemMenu_->SetWindowHandle(form_->Handle());
     systemMenu_->Popup(x, y);

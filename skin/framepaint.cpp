@@ -24,6 +24,7 @@
 #include "skin/imagepaint.h"
 #include "skin/mdiform.h"
 #include "skin/scrollwnd.h"
+#include "skin/skinablemenus.h"
 #include "skin/skinmanager.h"
 #include "skin/skinmessage.h"
 #include "skin/skinprovider.h"
@@ -630,7 +631,15 @@ void TsSkinProvider::NCActivate(Message& msg) {
             }
 }
 
-// Menus follow the skin when the skinned menus are hooked to them.
-void TsSkinProvider::SetMenuPainterOwnerDraw() {}
+// The form's menu is drawn by the skin while the form is skinned.
+void TsSkinProvider::SetMenuPainterOwnerDraw() {
+    TsSkinManager* sm = skinData_->GetSkinManager();
+    TMainMenu* menu = form_ ? form_->Menu() : nullptr;
+    if (!sm || !menu) return;
+    bool skinned = skinData_->Skinned() && sm->SkinData.Active;
+    TsSkinableMenus* painter = sm->SkinableMenus();
+    painter->HookMainMenu(menu, skinned);
+    for (int i = 0; i < menu->Items()->Count(); ++i) painter->HookMenu(menu->Items()->Items(i), skinned);
+}
 
 } // namespace tv

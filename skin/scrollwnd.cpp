@@ -9,6 +9,7 @@
 #include "platform/window/queue.h"
 #include "platform/window/styles.h"
 #include "platform/window/sysmetrics.h"
+#include "platform/window/timer.h"
 #include "platform/window/window.h"
 #include "framework/ui/picture.h"
 #include "platform/gdi/raster.h"
@@ -426,6 +427,167 @@ LRESULT TacScrollWnd::HitTest(POINT p) {
     return -2;
 }
 
+// --- the mouse on the bars --------------------------------------------------------
+
+namespace {
+constexpr UINT_PTR kHoverTimer = 0xFFF2, kFirstRepeat = 0xFFFD, kRepeat = 0xFFFE;
+RECT g_hoverRect{};
+// The drag of a thumb: the bar at the press (screen), the thumb's length and
+// start within it, where the mouse took the thumb, the last position sent.
+RECT g_dragBar{};
+int g_thumbLength = 0, g_thumbStart = 0, g_grab = 0, g_lastPos = 0;
+} // namespace
+
+int TacScrollWnd::PartAt(int bar, POINT screen) const {
+    RECT r = bar == 0 ? GetHScrollRect() : GetVScrollRect();
+    const TacScrollBar& b = bar == 0 ? *HBar : *VBar;
+    return bar == 0 ? HitTestScrollBar(b, r.left, r.right - r.left, screen.x, screen.y >= r.top && screen.y < r.bottom)
+                    : HitTestScrollBar(b, r.top, r.bottom - r.top, screen.y, screen.x >= r.left && screen.x < r.right);
+}
+
+void TacScrollWnd::Hover(int bar) {
+    if (g_tracked == this && g_hoverBar == bar) return;
+    g_tracked = this;
+    g_hoverBar = bar;
+    g_hoverRect = bar == 0 ? GetHScrollRect() : GetVScrollRect();
+    POINT c;
+    GetCursorPos(&c);
+    g_hoverPart = BarEnabled(bar) ? PartAt(bar, c) : sbpNone;
+    SetTimer(Wnd, kHoverTimer, 20);
+    PaintScrollBars();
+}
+
+void TacScrollWnd::HoverTick() {
+    if (g_dragging) return;
+    POINT c;
+    GetCursorPos(&c);
+    if (g_tracked == this && g_hoverBar >= 0 && PtInRect(&g_hoverRect, c)) {
+        int part = BarEnabled(g_hoverBar) ? PartAt(g_hoverBar, c) : sbpNone;
+        if (part != g_hoverPart) {
+            g_hoverPart = part;
+            PaintScrollBars();
+        }
+        return;
+    }
+    KillTimer(Wnd, kHoverTimer);
+    if (g_tracked == this) {
+        g_hoverBar = -1;
+        g_hoverPart = sbpNone;
+    }
+    PaintScrollBars();
+}
+
+void TacScrollWnd::Press(Message& msg) {
+    int bar = msg.WParam == WPARAM(HTHSCROLL) ? 0 : 1;
+    POINT p{short(LOWORD(msg.LParam)), short(HIWORD(msg.LParam))};
+    int part = BarEnabled(bar) ? PartAt(bar, p) : sbpNone;
+    if (part == sbpNone) return PassOn(msg);
+    g_tracked = this;
+    g_trackBar = PressedBar = bar;
+    ScrollMessage = bar == 0 ? WM_HSCROLL : WM_VSCROLL;
+    PressedPart = part;
+    TacScrollBar& b = bar == 0 ? *HBar : *VBar;
+    if (part == sbpThumb) {
+        ReadInfo(Wnd, b);
+        g_dragBar = bar == 0 ? GetHScrollRect() : GetVScrollRect();
+        int length = bar == 0 ? g_dragBar.right - g_dragBar.left : g_dragBar.bottom - g_dragBar.top;
+        int offset;
+        ThumbGeometry(b, length, g_thumbLength, offset);
+        g_thumbLength = std::max(g_thumbLength, b.MinThumb);
+        g_thumbStart = GetScrollBarSize(b, 0, false) + offset;
+        g_dragging = true;
+        b.Info.nTrackPos = b.Info.nPos;
+        g_grab = (bar == 0 ? p.x - g_dragBar.left : p.y - g_dragBar.top) - g_thumbStart;
+        g_lastPos = -b.Info.nPos - 1;
+        g_shownPressed = sbpNone;
+        PaintScrollBar(bar, nullptr, g_thumbStart);
+    } else {
+        g_shownPressed = part;
+        PaintScrollBars();
+        Sending = true;
+        SendScrollRequest(Wnd, ScrollMessage, part, 0);
+        Sending = false;
+        SetTimer(Wnd, kFirstRepeat, 300);
+    }
+    SetCapture(Wnd);
+    msg.Result = 0;
+}
+
+void TacScrollWnd::TrackMouse() {
+    POINT c;
+    GetCursorPos(&c);
+    int bar = PressedBar;
+    if (bar < 0) return;
+    TacScrollBar& b = bar == 0 ? *HBar : *VBar;
+    if (!g_dragging) {
+        int shown = PartAt(bar, c) == PressedPart ? PressedPart : sbpNone;
+        if (shown != g_shownPressed) {
+            g_shownPressed = shown;
+            PaintScrollBars();
+        }
+        return;
+    }
+    int arrow = GetScrollBarSize(b, 0, false);
+    int start = (bar == 0 ? g_dragBar.left : g_dragBar.top) + arrow;
+    int end = (bar == 0 ? g_dragBar.right : g_dragBar.bottom) - arrow;
+    int along = bar == 0 ? c.x : c.y;
+    int t = std::clamp(along - g_grab, start, std::max(start, end - g_thumbLength));
+    PaintScrollBar(bar, nullptr, t - (bar == 0 ? g_dragBar.left : g_dragBar.top));
+    const SCROLLINFO& si = b.Info;
+    int range = si.nMax - si.nMin;
+    int room = end - start - g_thumbLength;
+    int pos;
+    if (range < 1) pos = t - start;
+    else pos = si.nMin + (room > 0 ? int((long long)(t - start) * (range - int(si.nPage) + 1) / room) : 0);
+    if (pos != g_lastPos) {
+        b.Info.nTrackPos = pos;
+        Sending = true;
+        SendScrollRequest(Wnd, ScrollMessage, SB_THUMBTRACK, pos);
+        Sending = false;
+        g_lastPos = pos;
+    }
+}
+
+void TacScrollWnd::Release() {
+    ReleaseCapture();
+    KillTimer(Wnd, kFirstRepeat);
+    KillTimer(Wnd, kRepeat);
+    Sending = true;
+    if (g_dragging && g_tracked == this) {
+        g_dragging = false;
+        SendScrollRequest(Wnd, ScrollMessage, SB_THUMBPOSITION, g_lastPos);
+    }
+    SendScrollRequest(Wnd, ScrollMessage, SB_ENDSCROLL, 0);
+    Sending = false;
+    PressedPart = sbpNone;
+    PressedBar = -1;
+    ScrollMessage = 0;
+    g_shownPressed = sbpNone;
+    g_trackBar = -1;
+    if (!Detached) RefreshScrollInfo(true);
+}
+
+void TacScrollWnd::Timer(Message& msg) {
+    UINT_PTR id = msg.WParam;
+    bool ours = id == kHoverTimer || id == kFirstRepeat || id == kRepeat;
+    if (!ours) {
+        PassOn(msg);
+    } else if (id == kHoverTimer) {
+        HoverTick();
+    } else if (id == kFirstRepeat) {
+        KillTimer(Wnd, kFirstRepeat);
+        SetTimer(Wnd, kRepeat, 55);
+    } else if (PressedPart >= SB_LINEUP && PressedPart <= SB_PAGEDOWN) {
+        TrackMouse();
+        if (g_shownPressed == PressedPart) {
+            Sending = true;
+            SendScrollRequest(Wnd, ScrollMessage, PressedPart, 0);
+            Sending = false;
+        }
+    }
+    if (!Sending && !g_dragging && !Detached && ours && id != kHoverTimer) RefreshScrollInfo(true);
+}
+
 void TacScrollWnd::WndProc(Message& msg) {
     if (msg.Msg == WM_DESTROY || msg.Msg == WM_NCDESTROY) {
         WNDPROC old = OldProc;
@@ -467,29 +629,12 @@ void TacScrollWnd::WndProc(Message& msg) {
         return;
     }
     case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK: {
+    case WM_NCLBUTTONDBLCLK:
         if (msg.WParam != WPARAM(HTHSCROLL) && msg.WParam != WPARAM(HTVSCROLL)) return PassOn(msg);
-        int bar = msg.WParam == WPARAM(HTHSCROLL) ? 0 : 1;
-        PressedBar = bar;
-        ScrollMessage = bar == 0 ? WM_HSCROLL : WM_VSCROLL;
-        POINT p{short(LOWORD(msg.LParam)), short(HIWORD(msg.LParam))};
-        RECT r = bar == 0 ? GetHScrollRect() : GetVScrollRect();
-        TacScrollBar& b = bar == 0 ? *HBar : *VBar;
-        PressedPart = bar == 0 ? HitTestScrollBar(b, r.left, r.right - r.left, p.x, p.y >= r.top && p.y < r.bottom)
-                               : HitTestScrollBar(b, r.top, r.bottom - r.top, p.y, p.x >= r.left && p.x < r.right);
-        if (!BarEnabled(bar)) PressedPart = sbpNone;
-        if (PressedPart >= SB_LINEUP && PressedPart <= SB_PAGEDOWN) {
-            Sending = true;
-            SendScrollRequest(Wnd, ScrollMessage, PressedPart, 0);
-            Sending = false;
-        } else if (PressedPart == sbpNone) {
-            PressedBar = -1;
-            return PassOn(msg);
-        }
-        SetCapture(Wnd);
-        msg.Result = 0;
-        return;
-    }
+        return Press(msg);
+    case WM_NCMOUSEMOVE:
+        if (msg.WParam == WPARAM(HTHSCROLL) || msg.WParam == WPARAM(HTVSCROLL)) Hover(msg.WParam == WPARAM(HTHSCROLL) ? 0 : 1);
+        return PassOn(msg);
     case WM_NCRBUTTONDOWN:
     case WM_NCRBUTTONUP:
     case WM_NCMBUTTONDOWN:
@@ -500,19 +645,13 @@ void TacScrollWnd::WndProc(Message& msg) {
         }
         return PassOn(msg);
     case WM_MOUSEMOVE:
-        if (PressedPart != sbpNone) return;
-        return PassOn(msg);
+        if (PressedPart == sbpNone) return PassOn(msg);
+        TrackMouse();
+        return;
     case WM_LBUTTONUP:
-        if (PressedPart != sbpNone) {
-            if (SkinData->OwnerControl) ReleaseCapture();
-            Sending = true;
-            SendScrollRequest(Wnd, ScrollMessage, SB_ENDSCROLL, 0);
-            Sending = false;
-            PressedPart = sbpNone;
-            PressedBar = -1;
-            ScrollMessage = 0;
-        }
+        if (PressedPart != sbpNone) Release();
         return PassOn(msg);
+    case WM_TIMER: return Timer(msg);
     case WM_NCPAINT:
         // The system's frame first, then the bars over the room it kept.
         PassOn(msg);

@@ -75,6 +75,13 @@ public:
 
 private:
     void PassOn(win::Message& msg);
+    int PartAt(int bar, win::POINT screen) const;
+    void Hover(int bar);
+    void HoverTick();
+    void Press(win::Message& msg);
+    void TrackMouse();
+    void Release();
+    void Timer(win::Message& msg);
     void CalcSize(win::Message& msg);
     win::LRESULT HitTest(win::POINT screen);
     std::unique_ptr<TsCommonData> ownLink_;

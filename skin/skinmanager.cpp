@@ -8,6 +8,8 @@
 #include "framework/core/strutils.h"
 #include "framework/core/sysformat.h"
 #include "framework/ui/picture.h"
+#include "platform/window/window.h"
+#include "skin/skinablemenus.h"
 #include "skin/skinbroadcast.h"
 #include "skin/skinreaders.h"
 #include "skin/skinutils.h"
@@ -58,8 +60,12 @@ TsSkinManager::TsSkinManager(TComponent* owner)
       internalSkins_(std::make_unique<TsStoredSkins>(this)),
       commonSections_(std::make_unique<TStringList>()),
       animEffects_(std::make_unique<TacAnimEffects>()),
-      menuSupport_(std::make_unique<TacMenuSupport>()) {
-    if (!defaultManager) defaultManager = this;
+      menuSupport_(std::make_unique<TacMenuSupport>()),
+      menus_(std::make_unique<TsSkinableMenus>(this)) {
+    if (!defaultManager) {
+        defaultManager = this;
+        HookAppWindow();
+    }
     active_ = true;
     skinDirectory_ = "c:\\Skins";
 }
@@ -67,6 +73,7 @@ TsSkinManager::TsSkinManager(TComponent* owner)
 TsSkinManager::~TsSkinManager() {
     SetActive(false);
     FreeTables();
+    if (appHook_) win::UnhookApplicationWindow(appHook_);
     if (defaultManager == this) defaultManager = nullptr;
 }
 
@@ -86,6 +93,7 @@ void TsSkinManager::Publish(TPublisher& p) {
     p.String("SkinInfo", &M::SkinInfo, &M::SetSkinInfo);
     p.String("Version", &M::Version, &M::SetVersion).Stored(false);
     p.Boolean("SkinnedPopups", &M::SkinnedPopups, &M::SetSkinnedPopups).Default(true);
+    p.Event("OnGetMenuExtraLineData", &M::OnGetMenuExtraLineData);
 }
 
 bool TsSkinManager::Loading() const { return ComponentState().Contains(csLoading); }
@@ -163,11 +171,45 @@ void TsSkinManager::SetCommonSections(TStrings* v) {
     SetSkinName(skinName_);
 }
 
+void TsSkinManager::HookAppWindow() {
+    if (appHook_ || ComponentState().Contains(csDesigning)) return;
+    appHook_ = win::HookApplicationWindow([this](win::Message& msg) { return AppWindowMessage(msg); });
+}
+
+// The skin draws every window itself: a change of the system's theme is
+// not passed on.
+bool TsSkinManager::AppWindowMessage(win::Message& msg) {
+    switch (msg.Msg) {
+    case win::WM_THEMECHANGED: msg.Result = 0; return true;
+    case win::WM_ACTIVATEAPP:
+        // Forms made since the last skin change have their menus hooked
+        // once the program is in front.
+        if (msg.WParam && SkinData.Active) menus_->HookAll(true);
+        return false;
+    case 0xBCB3:
+        if (!MenuCacheBitmap()) return false;
+        msg.Result = 0;
+        return true;
+    case 0xBCB4:
+        menus_->PaintPopupFrame(reinterpret_cast<win::HWND>(msg.LParam), MenuCacheBitmap());
+        msg.Result = 0;
+        return true;
+    default: return false;
+    }
+}
+
+void TsSkinManager::SetSkinnedPopups(bool v) {
+    if (v == skinnedPopups_) return;
+    skinnedPopups_ = v;
+    if (!ComponentState().Contains(csDesigning) && !Loading()) menus_->HookAll(menus_->Active());
+}
+
 bool TsSkinManager::IsDefault() const { return defaultManager == this; }
 
 void TsSkinManager::SetIsDefault(bool v) {
     if (!v && defaultManager) return;
     defaultManager = this;
+    HookAppWindow();
     if (active_) {
         ApplySkinToAll();
         RepaintAll();
@@ -334,9 +376,11 @@ void TsSkinManager::ReloadSkinData() {
 
 void TsSkinManager::ApplySkinToAll() {
     SkinData.Active = false;
+    menus_->SetSkinBorderWidth(-1);
     UpdateConstData();
     ApplySkinToForms(*this);
     SkinData.Active = true;
+    menus_->Refresh();
     RepaintAll();
 }
 
@@ -344,6 +388,7 @@ void TsSkinManager::RepaintAll() { RepaintSkinnedForms(*this); }
 
 void TsSkinManager::RemoveSkinFromAll() {
     SkinData.Active = false;
+    menus_->Refresh();
     RemoveSkinFromForms(*this);
     FreeTables();
 }

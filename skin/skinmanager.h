@@ -9,6 +9,7 @@
 
 #include "framework/core/component.h"
 #include "framework/core/stringlist.h"
+#include "platform/window/messages.h"
 #include "skin/animeffects.h"
 #include "skin/menusupport.h"
 #include "skin/skindata.h"
@@ -37,6 +38,13 @@ struct TsConstData {
     // SCROLLBAR1H, SCROLLBAR1V, SCROLLBAR2H, SCROLLBAR2V.
     Part ScrollBars[4];
 };
+
+class TMenuItem;
+class TsSkinableMenus;
+
+// Asked for the extra line of each pop-up menu: its section, caption, glyph and visibility.
+using TacGetExtraLineData = std::function<void(TMenuItem* firstItem, std::string& skinSection, std::string& caption,
+                                               TBitmap*& glyph, bool& lineVisible)>;
 
 class TsSkinManager : public TComponent {
     TV_CLASS(TsSkinManager, TComponent)
@@ -74,7 +82,10 @@ public:
     bool IsDefault() const;
     void SetIsDefault(bool v);
     bool SkinnedPopups() const { return skinnedPopups_; }
-    void SetSkinnedPopups(bool v) { skinnedPopups_ = v; }
+    void SetSkinnedPopups(bool v);
+    // The menu skinning the manager owns.
+    TsSkinableMenus* SkinableMenus() const { return menus_.get(); }
+    TacGetExtraLineData OnGetMenuExtraLineData;
 
     std::function<void(TObject*)> OnBeforeChange;
     std::function<void(TObject*)> OnAfterChange;
@@ -125,6 +136,9 @@ public:
 private:
     void FreeTables();
     bool Loading() const;
+    // The default manager watches the application window.
+    void HookAppWindow();
+    bool AppWindowMessage(win::Message& msg);
 
     bool active_ = false;
     std::string skinDirectory_;
@@ -132,10 +146,12 @@ private:
     int hueOffset_ = 0;
     int saturation_ = 0;
     bool skinnedPopups_ = true;
+    int appHook_ = 0; // the hook of the application window, 0 when none
     std::unique_ptr<TsStoredSkins> internalSkins_;
     std::unique_ptr<TStringList> commonSections_;
     std::unique_ptr<TacAnimEffects> animEffects_;
     std::unique_ptr<TacMenuSupport> menuSupport_;
+    std::unique_ptr<TsSkinableMenus> menus_;
 };
 
 // The first manager created; links without a manager of their own use it.

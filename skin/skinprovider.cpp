@@ -14,6 +14,7 @@
 #include "skin/formanimation.h"
 #include "skin/mdiform.h"
 #include "skin/scrollwnd.h"
+#include "skin/skinablemenus.h"
 #include "skin/skinbroadcast.h"
 #include "skin/skinmanager.h"
 #include "skin/skinmessage.h"
@@ -298,6 +299,7 @@ void TsSkinProvider::HandleMessage(Message& msg) {
 
 void TsSkinProvider::SkinLoaded(Message& msg) {
     TsSkinManager* sm = skinData_->GetSkinManager();
+    if (sm) sm->SkinableMenus()->FreeMenuCache();
     skinData_->UpdateIndexes();
     if (sm) {
         InitTitleButtonImages();
@@ -334,6 +336,7 @@ void TsSkinProvider::SkinRemoved(Message& msg) {
     BroadcastToChildren(form_, msg);
     if (useGlobalColor_ && !skinData_->CustomColor()) form_->SetColor(clBtnFace);
     if (skinData_->GetSkinManager()) {
+        skinData_->GetSkinManager()->SkinableMenus()->FreeMenuCache();
         SetMenuPainterOwnerDraw();
         if (!form_->BorderIcons().Empty() && form_->HandleAllocated())
             SetWindowLong(form_->Handle(), GWL_STYLE, GetWindowLong(form_->Handle(), GWL_STYLE) | WS_SYSMENU);
@@ -384,6 +387,7 @@ void TsSkinProvider::AlphaCommand(Message& msg) {
     switch (Sub(msg)) {
     case SKCMD_SKIN_LOADED:
         if (own) {
+            sm->SkinableMenus()->FreeMenuCache();
             skinData_->UpdateIndexes();
             InitTitleButtonImages();
             if (!form_->BorderIcons().Empty() && form_->HandleAllocated())

@@ -170,7 +170,7 @@ const SectionPlan kSections[] = {
     {"SCROLLBAR1H", "", 1, true, 0, 0},       {"PANEL", "", 0, true, 0, 0},
     {"PROGRESSV", "", 2, true, 30, 0},        {"GAUGE", "", 1, true, 0, 0},
     {"GROUPBOX", "", 0, true, 0, 100},        {"CHECKBOX", "", 0, false, 0, 100},
-    {"DRAGBAR", "", 2, false, 40, 0},         {"MENUITEM", "", 2, true, 0, 0},
+    {"DRAGBAR", "", 2, false, 40, 0},         {"MENUITEM", "", 2, false, 0, 0},
     {"RADIOBUTTON", "CHECKBOX", 0, false, 0, 100}, {"SPEEDBUTTON", "BUTTON", 0, true, 60, 0},
     {"SPEEDBUTTON_SMALL", "BUTTON", 0, true, 60, 0}, {"STATUSBAR", "", 3, true, 0, 0},
     {"TOOLBUTTON", "BUTTON", 0, true, 60, 100}, {"WEBBUTTON", "", 0, false, 0, 100},
@@ -180,8 +180,8 @@ const SectionPlan kSections[] = {
     {"PROGRESSH", "PROGRESSV", 2, true, 30, 0}, {"TABCONTROL", "", 0, true, 0, 0},
     {"MENULINE", "", 0, false, 0, 0},         {"BUTTON_BIG", "BUTTON", 0, true, 60, 0},
     {"COLHEADER", "", 0, true, 50, 0},        {"FORMTITLE", "", 2, true, 70, 0},
-    {"SPLITTER", "", 0, false, 0, 0},         {"MAINMENU", "", 3, false, 0, 0},
-    {"ICOLINE", "", 3, false, 0, 0},          {"EXTRALINE", "", 2, false, 60, 0},
+    {"SPLITTER", "", 0, false, 0, 0},         {"MAINMENU", "", 1, true, 0, 0},
+    {"ICOLINE", "", 0, false, 0, 0},          {"EXTRALINE", "", 2, false, 60, 0},
     {"DIALOG", "FORM", 0, true, 0, 0},        {"PANEL_LOW", "PANEL", 0, true, 0, 0},
     {"GRIPH", "", 0, false, 0, 100},          {"BARTITLE", "", 2, true, 60, 0},
     {"FORM", "", 0, true, 0, 0},              {"HINT", "", 1, true, 0, 0},
@@ -274,6 +274,15 @@ void BuildSkin(TsStoredSkin* skin, const char* name, double version, const Palet
             g->SetBorderColor2(p.light);
         }
         g->SetShowFocus(std::string(s.name) == "BUTTON" || std::string(s.name) == "EDIT");
+        const std::string name = s.name;
+        if (name == "MENUITEM") {
+            // A menu item shows the menu behind it until the mouse is over it.
+            g->SetTransparency(100);
+            g->SetHotTransparency(0);
+            g->SetFontColor(Num(p.text) + " -1 -1 -1 -1");
+            g->SetHotFontColor(Num(0xFFFFFF) + " -1 -1 -1 -1");
+        }
+        if (name == "MENULINE") g->SetHotFontColor(Num(0xFFFFFF) + " -1 -1 -1 -1");
         if (!s.border) continue;
         TsSkinImage* img;
         if (std::string(s.name) == "BUTTON_HUGE") {

@@ -502,6 +502,8 @@ void TMainMenu::Populate() {
     for (TMenuItem* c : items_->items_) {
         if (!c->Visible()) continue;
         UINT flags = MF_STRING | (c->Enabled() ? 0 : MF_GRAYED);
+        // An owner-drawn bar item is drawn by its handler (a skin's, for one).
+        if (OwnerDraw() || c->HasOwnerDraw()) flags |= MF_OWNERDRAW;
         if (c->Count() > 0) AppendMenu(bar_, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(c->Handle()), c->Caption());
         else AppendMenu(bar_, flags, c->Command(), c->Caption());
         SetMenuItemData(bar_, UINT(GetMenuItemCount(bar_) - 1), reinterpret_cast<LONG_PTR>(c), MF_BYPOSITION);

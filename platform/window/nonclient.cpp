@@ -230,6 +230,20 @@ void PaintMenuBar(HDC dc, Window* w, const LOGFONT& font) {
         if (item.flags & MF_SEPARATOR) continue;
         bool grayed = (item.flags & (MF_GRAYED | MF_DISABLED)) != 0;
         bool hot = (item.flags & MF_HILITE) != 0;
+        if (item.flags & MF_OWNERDRAW) {
+            // The owner draws the item (a skin draws the whole bar's items).
+            DRAWITEMSTRUCT dis;
+            dis.itemID = UINT(item.id);
+            dis.itemState = (hot ? ODS_SELECTED : 0) | (grayed ? ODS_GRAYED : 0);
+            dis.hwndItem = w;
+            dis.hMenu = menu;
+            dis.hDC = dc;
+            dis.rcItem = ir;
+            dis.itemData = item.data;
+            Send(w, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
+            if (!W(w) || !IsMenu(menu) || size_t(i) >= menu->items.size()) return;
+            continue;
+        }
         if (hot) Fill(dc, ir, COLOR_HIGHLIGHT);
         Label(dc, item.text, ir, GetSysColor(grayed ? COLOR_GRAYTEXT : hot ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT), font,
               DT_CENTER);

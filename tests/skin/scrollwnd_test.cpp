@@ -140,3 +140,165 @@ TEST_F(ScrollWndTest, DestroyingTheWindowDetaches) {
 }
 
 } // namespace
+
+// --- the mouse on a skinned bar, through the input queue --------------------------
+
+#include "framework/ui/application.h"
+#include "framework/ui/forms.h"
+#include "platform/backend/headless.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/shapes.h"
+#include "platform/window/paint.h"
+#include "platform/window/timer.h"
+#include "skin/internalskins.h"
+#include "skin/skinmanager.h"
+#include "support/headless_ui.h"
+
+namespace {
+
+// A control with a vertical bar of its own that records the requests it gets.
+class TScrolled : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    struct Request {
+        int code, pos;
+        bool operator==(const Request& o) const { return code == o.code && pos == o.pos; }
+    };
+    std::vector<Request> requests;
+    void Dispatch(Message& msg) override {
+        if (msg.Msg == WM_VSCROLL) requests.push_back({int(LOWORD(msg.WParam)), int(HIWORD(msg.WParam))});
+        TCustomControl::Dispatch(msg);
+    }
+    std::vector<int> Codes() const {
+        std::vector<int> c;
+        for (auto& r : requests) c.push_back(r.code);
+        return c;
+    }
+
+protected:
+    void CreateParams(TCreateParams& p) override {
+        TCustomControl::CreateParams(p);
+        p.Style |= WS_VSCROLL;
+    }
+};
+
+class SkinnedBarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        clock = tvtest::StartHeadlessUI();
+        sm = std::make_unique<TsSkinManager>(Application);
+        sm->SetActive(false);
+        LoadInternalSkins(sm->InternalSkins());
+        sm->SetSkinDirectory("/no/skins");
+        sm->SetSkinName(DefaultInternalSkin);
+        sm->SetActive(true);
+        form = new TForm(Application);
+        form->SetBounds(50, 50, 300, 300);
+        ctl = new TScrolled(form);
+        ctl->SetParent(form);
+        ctl->SetBounds(20, 20, 120, 200);
+        form->Show();
+        SCROLLINFO si;
+        si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        si.nMin = 0;
+        si.nMax = 99;
+        si.nPage = 10;
+        si.nPos = 0;
+        SetScrollInfo(ctl->Handle(), SB_VERT, &si, FALSE);
+        link = std::make_unique<TsCommonData>(ctl, true);
+        link->SetSkinSection("EDIT");
+        bar = std::make_unique<TacScrollWnd>(ctl->Handle(), true, sm.get(), link.get());
+        Application->ProcessMessages();
+        UpdateAllWindows();
+        r = bar->GetVScrollRect();
+        x = (r.left + r.right) / 2;
+    }
+    void TearDown() override {
+        bar.reset();
+        link.reset();
+        delete form;
+        sm.reset();
+        tvtest::StopHeadlessUI();
+    }
+    void Wait(int ms) {
+        clock->Advance(std::uint64_t(ms));
+        Application->ProcessMessages();
+    }
+    static TColor Screen(int px, int py) {
+        UpdateAllWindows();
+        HDC dc = GetDC(nullptr);
+        TColor c = TColor(GetPixel(dc, px, py));
+        ReleaseDC(nullptr, dc);
+        return c;
+    }
+    TColor ButtonPixel(const char* section, int state) {
+        int i = sm->GetMaskIndexByName(section, "BORDERSMASK");
+        const TsMaskData& md = sm->ma[std::size_t(i)];
+        return TColor(GetPixel(sm->MasterBitmap->Canvas()->Handle(), md.R.left + state * md.R.Width() / md.ImageCount + 1,
+                               md.R.top + 1));
+    }
+    std::shared_ptr<FakeClock> clock;
+    std::unique_ptr<TsSkinManager> sm;
+    TForm* form = nullptr;
+    TScrolled* ctl = nullptr;
+    std::unique_ptr<TsCommonData> link;
+    std::unique_ptr<TacScrollWnd> bar;
+    RECT r{};
+    int x = 0;
+};
+
+TEST_F(SkinnedBarTest, AHeldArrowRepeatsAfterItsDelayWhileTheMouseStaysOnIt) {
+    ASSERT_TRUE(bar->VBar->Visible);
+    EXPECT_EQ(Screen(r.left + 1, r.bottom - 16 + 1), ButtonPixel("SCROLLBTNBOTTOM", 0)) << "the arrow as the skin draws it";
+    QueueMouseDown(x, r.bottom - 4);
+    Application->ProcessMessages();
+    EXPECT_EQ(ctl->Codes(), std::vector<int>{SB_LINEDOWN}) << "one request at the press";
+    EXPECT_EQ(Screen(r.left + 1, r.bottom - 16 + 1), ButtonPixel("SCROLLBTNBOTTOM", 2)) << "shown pressed";
+    Wait(299);
+    EXPECT_EQ(ctl->requests.size(), 1u);
+    Wait(1);
+    EXPECT_EQ(ctl->requests.size(), 1u) << "the delay only starts the repeat";
+    Wait(55);
+    EXPECT_EQ(ctl->requests.size(), 2u) << "the second request 355 ms after the press";
+    Wait(55);
+    EXPECT_EQ(ctl->requests.size(), 3u);
+    QueueMouseMove(x, r.top + 40);
+    Application->ProcessMessages();
+    Wait(110);
+    EXPECT_EQ(ctl->requests.size(), 3u) << "off the arrow the repeat pauses";
+    EXPECT_EQ(Screen(r.left + 1, r.bottom - 16 + 1), ButtonPixel("SCROLLBTNBOTTOM", 0)) << "and the arrow shows unpressed";
+    QueueMouseMove(x, r.bottom - 4);
+    Application->ProcessMessages();
+    Wait(55);
+    EXPECT_EQ(ctl->requests.size(), 4u);
+    QueueMouseUp(x, r.bottom - 4);
+    Application->ProcessMessages();
+    EXPECT_EQ(ctl->Codes().back(), SB_ENDSCROLL);
+    EXPECT_EQ(GetCapture(), nullptr);
+    Wait(200);
+    EXPECT_EQ(ctl->Codes().back(), SB_ENDSCROLL) << "the timers stop with the release";
+}
+
+TEST_F(SkinnedBarTest, APressOnTheChannelPagesTowardsIt) {
+    QueueClick(x, r.bottom - 30);
+    Application->ProcessMessages();
+    EXPECT_EQ(ctl->Codes(), (std::vector<int>{SB_PAGEDOWN, SB_ENDSCROLL}));
+}
+
+TEST_F(SkinnedBarTest, DraggingTheThumbTracksThenSetsThePosition) {
+    int thumbY = r.top + 16 + 10; // the thumb lies right under the first arrow
+    QueueDrag(x, thumbY, x, r.bottom + 100, 6);
+    Application->ProcessMessages();
+    std::vector<int> codes = ctl->Codes();
+    ASSERT_GE(codes.size(), 3u);
+    for (std::size_t i = 0; i + 2 < codes.size(); ++i) EXPECT_EQ(codes[i], SB_THUMBTRACK) << i;
+    EXPECT_EQ(codes[codes.size() - 2], SB_THUMBPOSITION);
+    EXPECT_EQ(codes.back(), SB_ENDSCROLL);
+    int last = ctl->requests[codes.size() - 3].pos;
+    EXPECT_EQ(last, 90) << "past the end the thumb stops at the last position";
+    EXPECT_EQ(ctl->requests[codes.size() - 2].pos, last);
+    for (std::size_t i = 1; i + 2 < codes.size(); ++i)
+        EXPECT_GT(ctl->requests[i].pos, ctl->requests[i - 1].pos) << "each move that changes it is sent once";
+}
+
+} // namespace
