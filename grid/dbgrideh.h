@@ -232,6 +232,9 @@ public:
     int CalcSizingColWidth();
     virtual void SortMarkingChanged();
     bool DataEditAllowed();
+    // Tool tips (gridtooltips.cpp): what a data cell's tip shows, in the hint font.
+    std::string HintCellText(TColumnEh* column);
+    TFont* HintFont();
     int GetTreeIndent() const { return 0; }
     TDataSet* DataSet() const;
     using TCustomGrid::BoxRect;
@@ -448,6 +451,9 @@ private:
     void PostDeferredLayout();
     void MoveDataSetBy(int distance);
     void VertScroll(int code, int pos);
+    bool ToolTipsApplyAt(int x, int y);
+    void HintShowPause(Message& msg);
+    void HintShow(Message& msg);
     void HorzScroll(Message& msg);
 
     std::unique_ptr<TGridDataLinkEh> dataLink_;

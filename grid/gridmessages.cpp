@@ -372,6 +372,12 @@ bool TCustomDBGridEh::DispatchWindowMessage(Message& msg) {
         if (*alive && SelectionWasActive() != IsSelectionActive()) SelectionChanged();
         return true;
     }
+    case CM_HINTSHOWPAUSE:
+        HintShowPause(msg);
+        return true;
+    case CM_HINTSHOW:
+        HintShow(msg);
+        return true;
     case CM_SYSCOLORCHANGE:
         TCustomGrid::Dispatch(msg);
         ResetButtonBitmapCache();

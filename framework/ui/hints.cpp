@@ -3,6 +3,7 @@
 #include "framework/ui/application.h"
 #include "framework/ui/hintwindow.h"
 #include "framework/ui/screen.h"
+#include "framework/ui/uimessages.h"
 #include "platform/region.h"
 #include "platform/window/input.h"
 #include "platform/window/timer.h"
@@ -12,7 +13,15 @@ namespace tv {
 using namespace tv::win;
 
 namespace {
-bool HintsOn(TControl* c) { return c && c->ShowHint() && !GetShortHint(c->Hint()).empty(); }
+// A control without a hint text may still give one for the point under the
+// mouse (CM_HINTSHOW), as a grid does for its cut-off cells.
+bool HintsOn(TControl* c) { return c && c->ShowHint(); }
+
+// The pause before a control's hint; the control may choose its own.
+int HintPauseOf(TControl* c, int pause, bool showing) {
+    c->Perform(CM_HINTSHOWPAUSE, showing ? 1 : 0, reinterpret_cast<LPARAM>(&pause));
+    return pause;
+}
 
 // A control without a hint of its own shows its parent's.
 std::string InheritedHint(TControl* c) {
@@ -31,18 +40,25 @@ void TApplication::HintMouseMessage(TControl* control, const Message& msg) {
         return;
     }
     if (control == hintControl_ && hintAlive_ && *hintAlive_) {
-        // Leaving the hint's area hides it.
+        // Leaving the hint's area hides it; the part of the control the
+        // mouse is over now may have a hint of its own.
         POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
         if (hintWindow_ && hintWindow_->HandleAllocated() && IsWindowVisible(hintWindow_->WindowHandle()) &&
-            !PtInRect(&hintCursorRect_, p))
+            !PtInRect(&hintCursorRect_, p)) {
             HideHint();
+            int pause = HintPauseOf(control, hintPause_, true);
+            if (!*hintAlive_) return;
+            hintTimer_ = SetTimer(nullptr, 0, UINT(pause), [this](HWND, UINT, UINT_PTR, DWORD) { ActivateHint(); });
+        }
         return;
     }
     CancelHint();
     if (!HintsOn(control)) return;
     hintControl_ = control;
     hintAlive_ = control->Alive();
-    hintTimer_ = SetTimer(nullptr, 0, UINT(hintPause_), [this](HWND, UINT, UINT_PTR, DWORD) { ActivateHint(); });
+    int pause = HintPauseOf(control, hintPause_, false);
+    if (!*hintAlive_) return;
+    hintTimer_ = SetTimer(nullptr, 0, UINT(pause), [this](HWND, UINT, UINT_PTR, DWORD) { ActivateHint(); });
 }
 
 void TApplication::ActivateHint() {
