@@ -22,6 +22,7 @@ constexpr char16_t kCp1252High[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x
 char32_t FromCp1252(unsigned char b) { return b >= 0x80 && b < 0xA0 ? char32_t(kCp1252High[b - 0x80]) : b; }
 
 constexpr int kMaxDepth = 200;
+constexpr size_t kMaxFontName = 256; // bytes
 constexpr int kDefaultHalfPoints = 24;
 
 // Destinations whose content is no text of the document.
@@ -70,8 +71,13 @@ public:
                 FlushSurrogate();
                 skip_ = 0;
                 if (stack_.empty()) break;
+                if (stack_.size() == 1) {
+                    // The document's own group closes: its last paragraph
+                    // keeps the formatting in effect there.
+                    doc_.SetParaFormat(doc_.ParagraphCount() - 1, st_.para);
+                    return std::move(doc_);
+                }
                 CloseGroup();
-                if (stack_.empty()) break; // the document's own group is closed
             } else if (c == '\\') {
                 Control();
             } else if (c == '\r' || c == '\n') {
@@ -145,7 +151,7 @@ private:
             return;
         case Dest::FontTable:
             if (c == U';') EndFont();
-            else if (fontName_.size() < 256) Utf8Append(fontName_, c);
+            else if (fontName_.size() < kMaxFontName) Utf8Append(fontName_, c);
             return;
         case Dest::ColorTable:
             if (c == U';') {
@@ -351,6 +357,18 @@ std::string Escaped(char32_t c) {
     return out;
 }
 
+// A face as the font table gives it back: a name ends at ";", is kept to
+// what the reader keeps and loses its closing blanks.
+std::string WrittenFace(const std::string& face) {
+    std::string out;
+    for (char32_t c : Utf8ToUtf32(face)) {
+        if (out.size() >= kMaxFontName) break;
+        Utf8Append(out, c == U';' ? U' ' : c);
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    return out.empty() ? RichCharFormat{}.face : out;
+}
+
 } // namespace
 
 std::optional<RichDocument> ReadRtf(std::string_view bytes, const RichCharFormat& defaults) {
@@ -382,9 +400,9 @@ std::string WriteRtf(const RichDocument& whole, int start, int end) {
         colors.push_back(c);
         return int(colors.size());
     };
-    fontIndex(doc.Empty() ? doc.DefaultFormat().face : doc.CharFormat(0).face);
+    fontIndex(WrittenFace(doc.Empty() ? doc.DefaultFormat().face : doc.CharFormat(0).face));
     for (int i = 0; i < doc.Length(); ++i) {
-        fontIndex(doc.CharFormat(i).face);
+        fontIndex(WrittenFace(doc.CharFormat(i).face));
         if (!doc.CharFormat(i).autoColor) colorIndex(doc.CharFormat(i).color);
     }
 
@@ -408,7 +426,8 @@ std::string WriteRtf(const RichDocument& whole, int start, int end) {
         int from = doc.ParagraphStart(p), to = doc.ParagraphEnd(p);
         if (to < doc.Length()) ++to; // with its break
         for (int i = from; i < to; ++i) {
-            const RichCharFormat& f = doc.CharFormat(i);
+            RichCharFormat f = doc.CharFormat(i);
+            f.face = WrittenFace(f.face);
             if (f.face != cur.face) word("f" + std::to_string(fontIndex(f.face)));
             if (f.halfPoints != cur.halfPoints) word("fs" + std::to_string(f.halfPoints));
             if (f.bold != cur.bold) word(f.bold ? "b" : "b0");
@@ -438,7 +457,7 @@ std::string WriteRtf(const RichDocument& whole, int start, int end) {
     std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
     for (size_t i = 0; i < fonts.size(); ++i) {
         out += "{\\f" + std::to_string(i) + "\\fnil ";
-        for (char32_t c : Utf8ToUtf32(fonts[i])) out += c == U';' ? std::string(" ") : Escaped(c);
+        for (char32_t c : Utf8ToUtf32(fonts[i])) out += Escaped(c);
         out += ";}";
     }
     out += "}\r\n";

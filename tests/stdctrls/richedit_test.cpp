@@ -131,6 +131,17 @@ TEST_F(RichEditTest, TheReaderTakesWhatWritersPutAroundTheText) {
     EXPECT_TRUE(e->SelAttributes()->Style().Contains(fsBold));
     Select(e, 2, 1);
     EXPECT_FALSE(e->SelAttributes()->Style().Contains(fsBold));
+    // The last paragraph keeps the alignment it ends with; a face with the
+    // table's separator in its name is written so that it reads back.
+    Load(e, "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\pard\\qr\\f0 derecha}");
+    EXPECT_EQ(e->Paragraph()->Alignment(), taRightJustify);
+    e->SelectAll();
+    e->SelAttributes()->SetName("Nombre;raro");
+    std::string written = Save(e);
+    Load(e, written);
+    EXPECT_EQ(Save(e), written);
+    e->SelectAll();
+    EXPECT_EQ(e->SelAttributes()->Name(), "Nombre raro");
     // Nesting past what the reader follows is no RTF: the bytes come in as text.
     std::string deep = "{\\rtf1 " + std::string(300, '{') + "x" + std::string(300, '}') + "}";
     Load(e, deep);
