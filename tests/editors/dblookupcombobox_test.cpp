@@ -267,9 +267,15 @@ TEST_F(DBLookupComboboxEh, TheGridHeightIsWholeRowsAndItsWidthFollowsTheSettings
     ASSERT_TRUE(grip->Visible());
     POINT g = At(grip, grip->Width() - 3, grip->Height() - 3);
     Drag(g.x, g.y, g.x + 60, g.y + list->DefaultRowHeight());
+    int width = list->Width(), rows = list->RowCount();
+    EXPECT_GT(width, 500);
+    EXPECT_EQ(rows, 5);
     PressKey(VK_ESCAPE);
-    EXPECT_EQ(c->DropDownBox()->Width(), 560);
+    EXPECT_EQ(c->DropDownBox()->Width(), width);
     EXPECT_EQ(c->DropDownBox()->Rows(), 5);
+    PressKey(VK_DOWN, false, false, true);
+    EXPECT_EQ(list->Width(), width);
+    EXPECT_EQ(list->RowCount(), 4); // no more rows than records
 }
 
 TEST_F(DBLookupComboboxEh, BindingErrorsAreReported) {
