@@ -454,7 +454,7 @@ bool TCustomDBGridEh::CanEditShow() {
 
 bool TCustomDBGridEh::CanEditModify() {
     TColumnEh* c = CurrentColumn();
-    if (!c || c->GetColumnType() == ctCheckboxes) return false;
+    if (!c || c->GetColumnType() == ctCheckboxes || incSearchActive_) return false;
     bool result = false;
     TColCellParamsEh* p = colCellParams_.get();
     if (p->ReadOnlyAssigned) {

@@ -601,11 +601,28 @@ void TCustomDBGridEh::ColWidthsChanged() {
                 int oldInit = c->InitWidth();
                 int newInit = old > 0 ? MulDivRound(oldInit, clamped, old) : clamped;
                 c->SetInitWidth(newInit);
-                for (int j = i + 1; j < columns_->Count(); ++j) {
-                    TColumnEh* next = columns_->Items(j);
-                    if (!next->Visible()) continue;
-                    next->SetInitWidth(std::max(0, next->InitWidth() + oldInit - newInit));
-                    break;
+                if (optionsEh_.Contains(dghResizeWholeRightPart)) {
+                    // Every auto-fit column to the right gives up its share, so that
+                    // the right part keeps its total.
+                    int rightOld = 0;
+                    for (int j = i + 1; j < columns_->Count(); ++j) {
+                        TColumnEh* next = columns_->Items(j);
+                        if (next->Visible() && next->AutoFitColWidth()) rightOld += next->InitWidth();
+                    }
+                    int rightNew = rightOld + oldInit - newInit;
+                    if (rightOld > 0)
+                        for (int j = i + 1; j < columns_->Count(); ++j) {
+                            TColumnEh* next = columns_->Items(j);
+                            if (next->Visible() && next->AutoFitColWidth())
+                                next->SetInitWidth(std::max(1, MulDivRound(next->InitWidth(), rightNew, rightOld)));
+                        }
+                } else {
+                    for (int j = i + 1; j < columns_->Count(); ++j) {
+                        TColumnEh* next = columns_->Items(j);
+                        if (!next->Visible()) continue;
+                        next->SetInitWidth(std::max(0, next->InitWidth() + oldInit - newInit));
+                        break;
+                    }
                 }
             }
         }
@@ -656,7 +673,7 @@ void TCustomDBGridEh::TimedScroll(TGridScrollDirection direction) {
 }
 
 void TCustomDBGridEh::ChangeScale(int m, int d) {
-    if (m != d) {
+    if (m != d && m > 0 && d > 0) {
         if (!ParentFont()) {
             titleFont_->SetSize(MulDivRound(titleFont_->Size(), m, d));
             footerFont_->SetSize(MulDivRound(footerFont_->Size(), m, d));

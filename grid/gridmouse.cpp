@@ -840,6 +840,15 @@ bool TCustomDBGridEh::DispatchMouseMessage(Message& msg) {
         }
         return false;
     }
+    case CM_DESIGNHITTEST: {
+        TCustomGrid::Dispatch(msg);
+        if (msg.Result == 0) {
+            msg.Result = SizingHitTest(GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)) ? 1 : 0;
+        } else if (DefaultColumnsShown()) {
+            msg.Result = 0;
+        }
+        return true;
+    }
     case WM_CANCELMODE: case CM_CANCELMODE: {
         int mode = mouse_.MouseMode;
         TCustomGrid::Dispatch(msg);

@@ -368,3 +368,42 @@ TEST_F(MouseSelectionTest, DraggingOverCellsSelectsARectangleAndTitlesSelectColu
 }
 
 } // namespace tvtest
+
+namespace tvtest {
+
+using namespace tv;
+using namespace tv::win;
+
+TEST_F(MouseTest, WideningAnAutoFitColumnTakesFromTheNextOrTheWholeRightPart) {
+    grid->Columns()->Add()->SetFieldName("PRECIO");
+    for (int i = 0; i < 3; ++i) Col(i)->SetWidth(100);
+    grid->SetAutoFitColWidths(true);
+    Pump();
+    struct Case {
+        bool wholeRight;
+        int firstGrows, secondShrinks, thirdShrinks;
+    } cases[] = {{false, 30, 30, 0}, {true, 30, 15, 15}};
+    for (const Case& c : cases) {
+        for (int i = 0; i < 3; ++i) Col(i)->SetInitWidth(100);
+        TDBGridEhOptions o = grid->OptionsEh();
+        grid->SetOptionsEh(c.wholeRight ? o + TDBGridEhOptions{dghResizeWholeRightPart}
+                                        : o - TDBGridEhOptions{dghResizeWholeRightPart});
+        Pump();
+        int w[3];
+        for (int i = 0; i < 3; ++i) w[i] = Col(i)->Width();
+        int sum = w[0] + w[1] + w[2];
+        RECT r = grid->CellRect(1, 0);
+        POINT edge = grid->ClientToScreen({r.right, (r.top + r.bottom) / 2});
+        // The grid fits the columns to its width: 30 pixels are 30 / 300 of the room.
+        int pixels = sum * 30 / 300;
+        QueueDrag(edge.x, edge.y, edge.x + pixels, edge.y);
+        Pump();
+        clock->Advance(1000);
+        EXPECT_NEAR(Col(0)->InitWidth(), 100 + c.firstGrows, 2) << c.wholeRight;
+        EXPECT_NEAR(Col(1)->InitWidth(), 100 - c.secondShrinks, 2) << c.wholeRight;
+        EXPECT_NEAR(Col(2)->InitWidth(), 100 - c.thirdShrinks, 2) << c.wholeRight;
+        EXPECT_NEAR(Col(0)->Width() + Col(1)->Width() + Col(2)->Width(), sum, 1) << "the columns still fill the grid";
+    }
+}
+
+} // namespace tvtest

@@ -220,3 +220,38 @@ TEST_F(ScrollingTest, FreedExternalHorizontalBarIsNotTouched) {
 }
 
 } // namespace tvtest
+
+namespace tvtest {
+
+using namespace tv;
+using namespace tv::win;
+
+TEST_F(DataGridTest, AlwaysShownBarWithNothingToScrollGreysBothArrows) {
+    // The bar runs over the records: with one there is nothing to scroll.
+    Fill(1);
+    grid->SetDataSource(source);
+    Pump();
+    auto shown = [this] { return (GetWindowLongPtr(grid->WindowHandle(), GWL_STYLE) & WS_VSCROLL) != 0; };
+    EXPECT_FALSE(shown()) << "one record: no bar";
+    grid->VertScrollBar()->SetVisibleMode(sbAlwaysShowEh);
+    Pump();
+    ASSERT_TRUE(shown());
+    SCROLLBARINFO sbi;
+    GetScrollBarInfo(grid->WindowHandle(), OBJID_VSCROLL, &sbi);
+    EXPECT_TRUE(sbi.rgstate[1] & STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_TRUE(sbi.rgstate[5] & STATE_SYSTEM_UNAVAILABLE);
+    // A click on its down arrow moves nothing.
+    QueueClick((sbi.rcScrollBar.left + sbi.rcScrollBar.right) / 2, sbi.rcScrollBar.bottom - 3);
+    Pump();
+    EXPECT_EQ(data->RecNo(), 1);
+    // With more records the arrows come back.
+    Fill(3);
+    Pump();
+    GetScrollBarInfo(grid->WindowHandle(), OBJID_VSCROLL, &sbi);
+    EXPECT_FALSE(sbi.rgstate[5] & STATE_SYSTEM_UNAVAILABLE);
+    grid->VertScrollBar()->SetVisibleMode(sbAutoShowEh);
+    Pump();
+    EXPECT_TRUE(shown());
+}
+
+} // namespace tvtest
