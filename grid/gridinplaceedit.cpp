@@ -5,6 +5,8 @@
 #include "framework/data/field.h"
 #include "grid/column.h"
 #include "grid/dbgrideh.h"
+#include "grid/lookupcelldropdown.h"
+#include "framework/ui/uimessages.h"
 #include "platform/controls/edit.h"
 #include "platform/window/input.h"
 
@@ -38,6 +40,8 @@ TDBGridEditKindEh ColumnEditKind(TColumnEh* column) {
 }
 
 TDBGridInplaceEdit::TDBGridInplaceEdit(TComponent* owner) : TInplaceEdit(owner) {}
+
+TDBGridInplaceEdit::~TDBGridInplaceEdit() = default;
 
 TCustomDBGridEh* TDBGridInplaceEdit::Grid() const { return dynamic_cast<TCustomDBGridEh*>(Owner()); }
 
@@ -73,6 +77,27 @@ void TDBGridInplaceEdit::UpdateContents() {
 
 void TDBGridInplaceEdit::KeyDown(WORD& key, TShiftState shift) {
     TCustomDBGridEh* g = Grid();
+    // A lookup cell drops its list down with Alt+Down; while it is open the
+    // moving keys go to it, Enter takes the row and Esc does not.
+    bool altArrow = (key == VK_DOWN || key == VK_UP) && shift == TShiftState{ssAlt};
+    if (lookupDropDown_ && lookupDropDown_->Visible()) {
+        if (lookupDropDown_->RouteKey(key)) {
+            key = 0;
+            return;
+        }
+        if (key == VK_RETURN || key == VK_ESCAPE || altArrow) {
+            swallowChar_ = key == VK_RETURN ? 13 : key == VK_ESCAPE ? 27 : 0;
+            lookupDropDown_->CloseUp(key != VK_ESCAPE);
+            key = 0;
+            return;
+        }
+    } else if (altArrow && editKind_ == ekLookupListEh) {
+        if (!lookupDropDown_) lookupDropDown_ = std::make_unique<TLookupCellDropDownEh>(this);
+        if (lookupDropDown_->DropDown(Column())) {
+            key = 0;
+            return;
+        }
+    }
     if (g && key == VK_RETURN && shift == TShiftState{ssCtrl} &&
         (editKind_ == ekEllipsisEh || editKind_ == ekDropDownEh)) {
         // A button's cell: Ctrl+Enter presses the button and types no line break.
@@ -86,6 +111,28 @@ void TDBGridInplaceEdit::KeyDown(WORD& key, TShiftState shift) {
         return;
     }
     TInplaceEdit::KeyDown(key, shift);
+}
+
+void TDBGridInplaceEdit::KeyPress(char32_t& key) {
+    if (swallowChar_ != 0) {
+        bool same = key == swallowChar_;
+        swallowChar_ = 0;
+        if (same) {
+            key = 0;
+            return;
+        }
+    }
+    TInplaceEdit::KeyPress(key);
+}
+
+void TDBGridInplaceEdit::Dispatch(Message& msg) {
+    bool open = lookupDropDown_ && lookupDropDown_->Visible();
+    if (open && msg.Msg == CM_WANTSPECIALKEY && (msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE)) {
+        msg.Result = 1;
+        return;
+    }
+    if (open && msg.Msg == WM_KILLFOCUS) lookupDropDown_->CloseUp(false);
+    TInplaceEdit::Dispatch(msg);
 }
 
 } // namespace tv
