@@ -283,9 +283,8 @@ int TDBLookupGridEh::GetColumnsWidth() {
     int line = Options().Contains(dgColLines) ? GridLineWidth() : 0;
     for (int i = 0; i < Columns()->Count(); ++i) {
         TColumnEh* c = Columns()->Items(i);
-        if (c->Visible()) width += autoFitMode_ ? c->InitWidth() : c->Width();
-        // One line for every column, hidden ones included.
-        width += line;
+        // A hidden column takes neither width nor a line.
+        if (c->Visible()) width += (autoFitMode_ ? c->InitWidth() : c->Width()) + line;
     }
     return width;
 }

@@ -92,7 +92,7 @@ public:
     int SpecRowHeight() const { return specRowHeight_; }
     // The cell box of the data rows (the special row included when shown).
     TGridRect GetDataRect();
-    // The widths of the visible columns plus a line for every column.
+    // The widths of the visible columns, each with its line.
     int GetColumnsWidth();
     int TitleHeightNow();
     // The height of whole rows nearest below `height`, and their count.

@@ -5,6 +5,7 @@
 #include "editorfixture.h"
 #include "editors/dblookupcombobox.h"
 #include "editors/fielddatalink.h"
+#include "editors/lookupgrid.h"
 #include "editors/popupdatagrid.h"
 #include "editors/sizegrip.h"
 #include "framework/core/exceptions.h"
@@ -276,6 +277,30 @@ TEST_F(DBLookupComboboxEh, TheGridHeightIsWholeRowsAndItsWidthFollowsTheSettings
     PressKey(VK_DOWN, false, false, true);
     EXPECT_EQ(list->Width(), width);
     EXPECT_EQ(list->RowCount(), 4); // no more rows than records
+}
+
+TEST_F(DBLookupComboboxEh, TheLookupGridMeasuresItsVisibleColumnsOnly) {
+    auto* grid = new TDBLookupGridEh(form);
+    grid->SetParent(form);
+    grid->SetBounds(10, 100, 300, 150);
+    grid->SetListSource(listSource);
+    grid->SetKeyFieldName("LIPR_COD");
+    grid->SetListFieldName("LIPR_NOM;LIPR_COD;");
+    ASSERT_TRUE(grid->ListActive());
+    ASSERT_EQ(grid->Columns()->Count(), 2);
+    int line = grid->Options().Contains(dgColLines) ? grid->GridLineWidth() : 0;
+    int both = grid->GetColumnsWidth();
+    TColumnEh* code = grid->Columns()->Items(1);
+    EXPECT_EQ(both, grid->Columns()->Items(0)->Width() + code->Width() + 2 * line);
+    code->SetVisible(false);
+    EXPECT_EQ(grid->GetColumnsWidth(), both - code->Width() - line);
+    // The key marks its row; a key with no row marks none and leaves the list at its start.
+    grid->SetKeyValue(Variant(3));
+    EXPECT_EQ(grid->SelectedText(), "Empleados");
+    EXPECT_TRUE(grid->KeyRowShown());
+    grid->SetKeyValue(Variant(99));
+    EXPECT_FALSE(grid->KeyRowShown());
+    EXPECT_TRUE(lists->Bof());
 }
 
 TEST_F(DBLookupComboboxEh, BindingErrorsAreReported) {
