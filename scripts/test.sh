@@ -11,10 +11,12 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLYVO_SANITIZE=ON -DTALLYVO_TESTS=ON >/dev/null
 cmake --build "$BUILD" -j"$(nproc)"
 
-# Services the tests need (the Firebird server on loopback for the login tests).
+# Services the tests need: the Firebird server on loopback for the login tests,
+# a virtual X display for the desktop tests (stopped again when the run ends).
 for s in scripts/services/*.sh; do
   [ -e "$s" ] && bash "$s" start
 done
+trap "bash '$PWD/scripts/services/xvfb.sh' stop" EXIT
 
 cd "$BUILD"
 ctest --output-on-failure -j"$(nproc)" --timeout 600
