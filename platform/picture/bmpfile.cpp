@@ -47,7 +47,9 @@ HBITMAP ReadBmp(const BYTE* data, std::size_t size) {
         compression = U32(h + 16);
         colorsUsed = U32(h + 32);
     }
-    if (width <= 0 || height == 0 || width > 65535 || height > 65535 || height < -65535) Bad("bad size");
+    if (width <= 0 || height == 0 || height < -65535 ||
+        !PictureSizeAllowed(std::size_t(width), std::size_t(height < 0 ? -height : height)))
+        Bad("bad size");
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) Bad("unsupported depth");
     if (compression != 0 && !(compression == 3 && bpp == 32)) Bad("compressed bitmaps are not supported");
     bool topDown = height < 0;

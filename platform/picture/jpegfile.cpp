@@ -16,6 +16,9 @@ namespace tv::win {
 
 namespace {
 
+// Enough for a progressive picture at the largest allowed size.
+constexpr long kMaxJpegDecoderMemory = 512L << 20;
+
 struct ErrorManager {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
@@ -49,9 +52,17 @@ bool Decode(const BYTE* data, std::size_t size, std::vector<BYTE>* out, int* wid
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, const_cast<BYTE*>(data), static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
+    // The frame header's size is checked before the decoder buffers anything:
+    // a tiny progressive file can claim gigapixels.
+    if (!PictureSizeAllowed(cinfo.image_width, cinfo.image_height)) {
+        std::strncpy(message, "bad size", JMSG_LENGTH_MAX - 1);
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    cinfo.mem->max_memory_to_use = kMaxJpegDecoderMemory;
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
-    if (cinfo.output_components != 3 || std::size_t(cinfo.output_width) * cinfo.output_height > (1u << 28)) {
+    if (cinfo.output_components != 3) {
         std::strncpy(message, "unsupported picture", JMSG_LENGTH_MAX - 1);
         jpeg_destroy_decompress(&cinfo);
         return false;

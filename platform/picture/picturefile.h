@@ -12,6 +12,15 @@ namespace tv::win {
 
 enum class PictureFormat { Unknown, Bmp, Png, Jpeg };
 
+// The largest picture a station reads: an article's photo or a skin texture
+// is shown at screen size, and a bigger claim is a damaged or hostile file.
+constexpr std::size_t kMaxPicturePixels = std::size_t(1) << 25;
+constexpr std::size_t kMaxPictureSide = 32767;
+inline bool PictureSizeAllowed(std::size_t width, std::size_t height) {
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+           width * height <= kMaxPicturePixels;
+}
+
 // Tells the format from the first bytes.
 PictureFormat DetectPictureFormat(const BYTE* data, std::size_t size);
 

@@ -16,7 +16,7 @@ HBITMAP ReadPng(const BYTE* data, std::size_t size) {
     image.version = PNG_IMAGE_VERSION;
     if (!data || !png_image_begin_read_from_memory(&image, data, size))
         throw EInvalidGraphic(std::string("PNG image is not valid: ") + (data ? image.message : "no data"));
-    if (image.width == 0 || image.height == 0 || std::size_t(image.width) * image.height > (std::size_t(1) << 28)) {
+    if (!PictureSizeAllowed(image.width, image.height)) {
         png_image_free(&image);
         throw EInvalidGraphic("PNG image is not valid: bad size");
     }

@@ -72,7 +72,8 @@ void WritePng(const std::string& path, int width, int height, const std::vector<
         throw std::runtime_error(std::string("png write failed: ") + image.message);
 }
 
-void WriteJpeg(const std::string& path, int width, int height, const std::vector<unsigned char>& rgb, int quality) {
+void WriteJpeg(const std::string& path, int width, int height, const std::vector<unsigned char>& rgb, int quality,
+               bool progressive) {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) throw std::runtime_error("cannot write " + path);
     jpeg_compress_struct c;
@@ -86,6 +87,7 @@ void WriteJpeg(const std::string& path, int width, int height, const std::vector
     c.in_color_space = JCS_RGB;
     jpeg_set_defaults(&c);
     jpeg_set_quality(&c, quality, TRUE);
+    if (progressive) jpeg_simple_progression(&c);
     jpeg_start_compress(&c, TRUE);
     while (c.next_scanline < c.image_height) {
         JSAMPROW row = const_cast<unsigned char*>(rgb.data()) + std::size_t(c.next_scanline) * width * 3;

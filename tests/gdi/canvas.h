@@ -42,7 +42,8 @@ private:
 
 // Pixels given as RGBA rows from the top.
 void WritePng(const std::string& path, int width, int height, const std::vector<unsigned char>& rgba);
-void WriteJpeg(const std::string& path, int width, int height, const std::vector<unsigned char>& rgb, int quality = 95);
+void WriteJpeg(const std::string& path, int width, int height, const std::vector<unsigned char>& rgb, int quality = 95,
+               bool progressive = false);
 std::vector<unsigned char> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 // Output of a command (stdout), with its exit code.

@@ -1,6 +1,8 @@
 // Pictures read from real files written at test time, and bad files.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "framework/core/exceptions.h"
 #include "gdi/canvas.h"
 #include "platform/gdi/shapes.h"
@@ -168,4 +170,33 @@ TEST(Pictures, BadFilesRaiseClearErrors) {
         }
     }
     EXPECT_THROW(LoadPictureFile(tmp.file("missing.png")), tv::EFOpenError);
+}
+
+// A small progressive file whose frame header claims 65500 x 65500 pixels is
+// refused from the header, before the decoder buffers the whole picture.
+TEST(Jpeg, RefusesAHugeClaimedSizeAtOnce) {
+    tvtest::TempDir tmp;
+    std::vector<unsigned char> rgb(24 * 24 * 3, 120);
+    gditest::WriteJpeg(tmp.file("p.jpg"), 24, 24, rgb, 75, true);
+    std::vector<unsigned char> jpg = gditest::ReadFileBytes(tmp.file("p.jpg"));
+    std::size_t sof = 0;
+    for (std::size_t i = 2; i + 9 < jpg.size() && !sof; ++i)
+        if (jpg[i] == 0xFF && jpg[i + 1] == 0xC2) sof = i;
+    ASSERT_NE(sof, 0u);
+    for (std::size_t at : {sof + 5, sof + 7}) jpg[at] = 0xFF, jpg[at + 1] = 0xDC; // 65500
+    auto start = std::chrono::steady_clock::now();
+    try {
+        DeleteObject(ReadPicture(jpg.data(), jpg.size()));
+        ADD_FAILURE() << "accepted";
+    } catch (const tv::EInvalidGraphic& e) {
+        EXPECT_NE(std::string(e.what()).find("bad size"), std::string::npos) << e.what();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+
+    // A wide progressive picture within the limit still decodes.
+    std::vector<unsigned char> wide(4000 * 8 * 3, 30);
+    gditest::WriteJpeg(tmp.file("w.jpg"), 4000, 8, wide, 75, true);
+    HBITMAP ok = LoadPictureFile(tmp.file("w.jpg"));
+    EXPECT_EQ(BitmapWidth(ok), 4000);
+    DeleteObject(ok);
 }
