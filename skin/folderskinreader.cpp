@@ -68,6 +68,7 @@ TsMaskData ParseMasterRectValue(const std::string& section, const std::string& k
         md.ImgType = itisaBorder;
         md.DrawMode = n >= 4 ? StrToInt(ExtractWordBySet(4, counts, ", ")) : 1;
     }
+    ClampMaskData(md);
     if (md.BorderWidth != 0) md.WL = md.WT = md.WR = md.WB = md.BorderWidth;
     else ComputeMargins(md, md.MaskType + 1);
     return md;
@@ -105,6 +106,7 @@ void ReadImageValue(TsSkinManager& sm, const std::string& section, const std::st
             md.WR = StrToInt(ExtractWordBySet(7, value, sep));
             md.WB = StrToInt(ExtractWordBySet(8, value, sep));
         }
+        ClampMaskData(md);
         std::string path = SkinFileName(sm, file);
         if (!FileThere(path)) return;
         auto bmp = LoadBitmap(path, md.ImgType != itisaTexture);
@@ -119,6 +121,7 @@ void ReadImageValue(TsSkinManager& sm, const std::string& section, const std::st
         md.ImageCount = Field(value, 22, 22);
         md.MaskType = Field(value, 24, 24);
         md.ImgType = itisaGlyph;
+        ClampMaskData(md);
         sm.ma.push_back(md);
         return;
     case '^':
@@ -132,6 +135,7 @@ void ReadImageValue(TsSkinManager& sm, const std::string& section, const std::st
         md.DrawMode = Field(value, 46, 46);
         md.BorderWidth = Field(value, 48, 48);
         md.ImgType = itisaBorder;
+        ClampMaskData(md);
         if (md.WL == 0 && md.WT == 0 && md.WR == 0 && md.WB == 0) {
             if (md.BorderWidth != 0) md.WL = md.WT = md.WR = md.WB = md.BorderWidth;
             else ComputeMargins(md, md.MaskType + 1);
@@ -144,6 +148,7 @@ void ReadImageValue(TsSkinManager& sm, const std::string& section, const std::st
         md.DrawMode = Field(value, 22, 23);
         md.MaskType = value.size() >= 25 ? Field(value, 25, 25) : 0;
         md.ImgType = itisaTexture;
+        ClampMaskData(md);
         sm.ma.push_back(md);
         return;
     default: break;

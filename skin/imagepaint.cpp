@@ -18,8 +18,14 @@ TBitmap* SourceOf(const TsMaskData& md) {
     return md.Manager ? md.Manager->MasterBitmap.get() : nullptr;
 }
 
-int StateWidth(const TsMaskData& md) { return md.ImageCount > 0 ? (md.R.right - md.R.left) / md.ImageCount : 0; }
-int ImageHeight(const TsMaskData& md) { return (md.R.bottom - md.R.top) / (md.MaskType + 1); }
+// Stored skins reach here without the folder reader's clamping: a negative
+// mask type must not divide by zero.
+int StateWidth(const TsMaskData& md) {
+    return md.ImageCount > 0 ? int((static_cast<long long>(md.R.right) - md.R.left) / md.ImageCount) : 0;
+}
+int ImageHeight(const TsMaskData& md) {
+    return int((static_cast<long long>(md.R.bottom) - md.R.top) / (std::clamp(md.MaskType, 0, kMaxSkinMaskType) + 1));
+}
 int ClampState(const TsMaskData& md, int state) { return std::clamp(state, 0, std::max(md.ImageCount - 1, 0)); }
 
 // Calls `piece` for each tile of `step` along [from, to), the last one cut.

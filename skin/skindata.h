@@ -120,6 +120,11 @@ TCacheInfo FillCacheInfo(TBitmap* bmp, int x, int y);
 
 // Margins of a state of `ImageCount` pictures side by side over `bands` bands.
 void ComputeMargins(TsMaskData& md, int bands);
+// Numbers read from a skin file are brought into the ranges painting can use:
+// a negative mask type or a margin near the integer limit would divide by zero
+// or overflow when the image is painted.
+constexpr int kMaxSkinCoord = 32767, kMaxSkinImageCount = 256, kMaxSkinMaskType = 15;
+void ClampMaskData(TsMaskData& md);
 // "c1;c2;percent;mode;x" groups; a trailing incomplete group is ignored.
 TsGradArray ParseGradientData(const std::string& text);
 

@@ -1,6 +1,8 @@
 // Gradients painted into bitmaps, and the small routines of the skin library.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "framework/core/stringlist.h"
 #include "skin/gradient.h"
 #include "skin/skinmanager.h"
@@ -50,6 +52,16 @@ TEST(GradientText, GroupsOfFive) {
     EXPECT_EQ(steps[0].Percent, 100);
     EXPECT_EQ(steps[0].Mode, 1);
     EXPECT_EQ(steps[1].Color1, 3);
+    EXPECT_EQ(ParseGradientData(";1;;2; 30 ;1;;9;").size(), 1u) << "empty words are skipped";
+}
+
+TEST(GradientText, LongDataReadsInLinearTime) {
+    std::string text;
+    while (text.size() < 136 * 1024) text += "16711680;255;50;1;0;";
+    auto start = std::chrono::steady_clock::now();
+    auto steps = ParseGradientData(text);
+    EXPECT_EQ(steps.size(), text.size() / 20);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 TEST(Words, SeparatorsAnywhere) {

@@ -7,6 +7,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/formatsettings.h"
 #include "skin/blending.h"
+#include "skin/imagepaint.h"
 #include "skin/skinmanager.h"
 #include "skin/skintestutils.h"
 #include "support/tempdir.h"
@@ -202,6 +203,37 @@ TEST_F(FolderSkin, UnreadableNumbersEndTheLoad) {
         EXPECT_THROW(m.SetSkinName("Mala"), EConvertError) << c.options;
         EXPECT_FALSE(SkinIsChanging);
     }
+}
+
+// Numbers out of range are clamped when the skin is read, so painting neither
+// divides by zero (a mask type of -1) nor overflows (margins near the limit).
+TEST_F(FolderSkin, OutOfRangeNumbersAreClampedAndPaint) {
+    tvtest::TempDir dir;
+    std::filesystem::create_directories(dir.path() / "Rara");
+    auto master = skintest::Solid(64, 32, 0x336699);
+    master->SaveToFile(dir.file("Rara/master.bmp"));
+    master->SaveToFile(dir.file("Rara/boton.bmp"));
+    skintest::WriteText(dir.file("Rara/Options.dat"),
+                        "[GLOBALINFO]\nMASTERBITMAP=master.bmp\n"
+                        "[BUTTON]\nBORDERSMASK=!boton.bmp!1!-1!1\n"
+                        "[PANEL]\nBORDERSMASK=#(0,0,64,32) (2147483647,0)\n"
+                        "[EDIT]\nBORDERSMASK=# (-2147483648,0,2147483647,32) (3,2147483647,2147483647)\n"
+                        "[MEMO]\nBORDERSMASK=!boton.bmp!2147483647!2147483647!1!-5!2147483647!0!0\n");
+    Load(dir.path().string(), "Rara");
+    ASSERT_TRUE(sm.SkinData.Active);
+    for (const char* section : {"BUTTON", "PANEL", "EDIT", "MEMO"}) {
+        const TsMaskData& md = Image(section, "BORDERSMASK");
+        EXPECT_GE(md.MaskType, 0) << section;
+        EXPECT_LE(md.ImageCount, kMaxSkinImageCount) << section;
+        for (int v : {int(md.R.left), int(md.R.right), md.WL, md.WT, md.WR, md.WB, md.BorderWidth}) {
+            EXPECT_GE(v, 0) << section;
+            EXPECT_LE(v, kMaxSkinCoord) << section;
+        }
+        auto dst = skintest::Solid(40, 30, 0xFFFFFF);
+        PaintMaskedBorder(dst.get(), {0, 0, 40, 30}, true, false, 0, md, EmptyCacheInfo());
+        PaintMaskedGlyph(dst.get(), {0, 0}, 0, md, 1);
+    }
+    EXPECT_EQ(Image("BUTTON", "BORDERSMASK").MaskType, 0);
 }
 
 TEST_F(FolderSkin, ExtraSectionsFollowTheSkin) {
