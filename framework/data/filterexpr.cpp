@@ -157,6 +157,7 @@ struct TFilterExpression::Node {
     TFieldType type = ftUnknown;
     Variant value;       // constant
     bool textConst = false;
+    int height = 1;      // of the subtree: evaluating and freeing it recurse that deep
 };
 
 namespace {
@@ -194,14 +195,34 @@ private:
         return n;
     }
 
+    // Nesting beyond any real filter is refused before it overflows the stack,
+    // whether in parsing (parentheses, NOTs) or in the tree (long chains).
+    static constexpr int kMaxNesting = 200;
+    static constexpr int kMaxHeight = 1000;
+
+    struct Nest {
+        explicit Nest(Parser& p) : p_(p) {
+            if (++p_.nesting_ > kMaxNesting) Fail(dbconsts::SExprIncorrect);
+        }
+        ~Nest() { --p_.nesting_; }
+        Parser& p_;
+    };
+
+    static std::unique_ptr<Node> Join(Node::Kind k, std::unique_ptr<Node> a, std::unique_ptr<Node> b) {
+        auto n = Make(k);
+        n->height = 1 + std::max(a->height, b ? b->height : 0);
+        if (n->height > kMaxHeight) Fail(dbconsts::SExprIncorrect);
+        n->a = std::move(a);
+        n->b = std::move(b);
+        return n;
+    }
+
     std::unique_ptr<Node> ParseOr() {
         auto left = ParseAnd();
         while (cur_.kind == Tok::Or) {
             Advance();
-            auto n = Make(Node::Or);
-            n->a = std::move(left);
-            n->b = ParseAnd();
-            left = std::move(n);
+            auto right = ParseAnd();
+            left = Join(Node::Or, std::move(left), std::move(right));
         }
         return left;
     }
@@ -210,26 +231,24 @@ private:
         auto left = ParseNot();
         while (cur_.kind == Tok::And) {
             Advance();
-            auto n = Make(Node::And);
-            n->a = std::move(left);
-            n->b = ParseNot();
-            left = std::move(n);
+            auto right = ParseNot();
+            left = Join(Node::And, std::move(left), std::move(right));
         }
         return left;
     }
 
     std::unique_ptr<Node> ParseNot() {
         if (cur_.kind == Tok::Not) {
+            Nest nest(*this);
             Advance();
-            auto n = Make(Node::Not);
-            n->a = ParseNot();
-            return n;
+            return Join(Node::Not, ParseNot(), nullptr);
         }
         return ParsePredicate();
     }
 
     std::unique_ptr<Node> ParsePredicate() {
         if (cur_.kind == Tok::LParen) {
+            Nest nest(*this);
             Advance();
             auto n = ParseOr();
             if (cur_.kind != Tok::RParen) Fail(Format(dbconsts::SExprNoRParen, Found()));
@@ -328,6 +347,7 @@ private:
 
     Lexer lex_;
     Token cur_;
+    int nesting_ = 0;
 };
 
 void CollectNames(const Node* n, std::vector<std::string>& out) {

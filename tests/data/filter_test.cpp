@@ -136,3 +136,26 @@ TEST_F(FilterTest, BadFiltersRaiseAndLeaveTheOldFilterInForce) {
     m.cds->First();
     EXPECT_EQ(Codes(), (std::set<int>{1, 2, 3, 4}));
 }
+
+// Hostile nesting is refused with the usual error instead of overflowing the stack.
+TEST_F(FilterTest, DeepNestingIsRefused) {
+    auto repeat = [](const std::string& s, int n) {
+        std::string r;
+        for (int i = 0; i < n; ++i) r += s;
+        return r;
+    };
+    const std::string deep[] = {
+        repeat("(", 15000) + "CODIGO = 1" + repeat(")", 15000),
+        repeat("NOT ", 15000) + "CODIGO = 1",
+        "CODIGO = 1" + repeat(" AND CODIGO = 1", 50000),
+    };
+    for (const std::string& text : deep) {
+        EXPECT_THROW(m.cds->SetFilter(text), EDatabaseError) << text.substr(0, 30);
+        EXPECT_EQ(m.cds->Filter(), "");
+    }
+    // Real filters nest a little and chain a few hundred terms.
+    m.cds->SetFilter(repeat("(", 20) + "CODIGO < 5" + repeat(")", 20) + repeat(" OR CODIGO = 99", 300));
+    m.cds->SetFilter(repeat("NOT ", 20) + "CODIGO < 5");
+    m.cds->SetFiltered(true);
+    EXPECT_EQ(Codes(), (std::set<int>{1, 2, 3, 4}));
+}
