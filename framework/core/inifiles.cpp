@@ -1,5 +1,6 @@
 #include "framework/core/inifiles.h"
 
+#include <unordered_map>
 #include <vector>
 
 #include "framework/core/exceptions.h"
@@ -11,6 +12,8 @@
 
 namespace tv {
 
+// Sections and keys are found through maps of their case-folded names, so a
+// file of many thousand keys reads in linear time.
 struct IniDocument {
     struct Entry {
         std::string key, value;
@@ -18,20 +21,38 @@ struct IniDocument {
     struct Section {
         std::string name;
         std::vector<Entry> entries;
+        std::unordered_map<std::string, std::size_t> keys;
     };
     std::vector<Section> sections;
+    std::unordered_map<std::string, std::size_t> names;
+
+    static std::string Fold(std::string_view s) { return AnsiLowerCase(s); }
+
+    void Clear() {
+        sections.clear();
+        names.clear();
+    }
 
     Section* Find(std::string_view name) {
-        for (Section& s : sections)
-            if (SameText(s.name, name)) return &s;
-        return nullptr;
+        auto it = names.find(Fold(name));
+        return it == names.end() ? nullptr : &sections[it->second];
     }
     const Section* Find(std::string_view name) const { return const_cast<IniDocument*>(this)->Find(name); }
 
+    Section& AddSection(const std::string& name) {
+        names.emplace(Fold(name), sections.size());
+        sections.push_back({name, {}, {}});
+        return sections.back();
+    }
+
     static Entry* FindEntry(Section& s, std::string_view key) {
-        for (Entry& e : s.entries)
-            if (SameText(e.key, key)) return &e;
-        return nullptr;
+        auto it = s.keys.find(Fold(key));
+        return it == s.keys.end() ? nullptr : &s.entries[it->second];
+    }
+
+    static void AddEntry(Section& s, const std::string& key, const std::string& value) {
+        s.keys.emplace(Fold(key), s.entries.size());
+        s.entries.push_back({key, value});
     }
 
     const std::string* Value(std::string_view section, std::string_view key) const {
@@ -43,38 +64,35 @@ struct IniDocument {
 
     void Set(const std::string& section, const std::string& key, const std::string& value) {
         Section* s = Find(section);
-        if (!s) {
-            sections.push_back({section, {}});
-            s = &sections.back();
-        }
+        if (!s) s = &AddSection(section);
         if (Entry* e = FindEntry(*s, key)) e->value = value;
-        else s->entries.push_back({key, value});
+        else AddEntry(*s, key, value);
     }
 
     bool Erase(std::string_view section) {
-        for (auto it = sections.begin(); it != sections.end(); ++it)
-            if (SameText(it->name, section)) {
-                sections.erase(it);
-                return true;
-            }
-        return false;
+        auto it = names.find(Fold(section));
+        if (it == names.end()) return false;
+        sections.erase(sections.begin() + std::ptrdiff_t(it->second));
+        names.clear();
+        for (std::size_t i = 0; i < sections.size(); ++i) names.emplace(Fold(sections[i].name), i);
+        return true;
     }
 
     bool EraseKey(std::string_view section, std::string_view key) {
         Section* s = Find(section);
         if (!s) return false;
-        for (auto it = s->entries.begin(); it != s->entries.end(); ++it)
-            if (SameText(it->key, key)) {
-                s->entries.erase(it);
-                return true;
-            }
-        return false;
+        auto it = s->keys.find(Fold(key));
+        if (it == s->keys.end()) return false;
+        s->entries.erase(s->entries.begin() + std::ptrdiff_t(it->second));
+        s->keys.clear();
+        for (std::size_t i = 0; i < s->entries.size(); ++i) s->keys.emplace(Fold(s->entries[i].key), i);
+        return true;
     }
 
     // Lines are "[section]", "key=value", comments after ";" and blank lines;
     // names and values are trimmed. Lines before the first section are ignored.
     void Parse(std::string_view text) {
-        sections.clear();
+        Clear();
         const std::string utf8 = EnsureUtf8(text);
         std::string_view rest(utf8);
         if (rest.substr(0, 3) == "\xEF\xBB\xBF") rest.remove_prefix(3);
@@ -92,16 +110,13 @@ struct IniDocument {
                 const std::size_t close = line.find(']');
                 const std::string name = Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
                 current = Find(name);
-                if (!current) {
-                    sections.push_back({name, {}});
-                    current = &sections.back();
-                }
+                if (!current) current = &AddSection(name);
                 continue;
             }
             const std::size_t eq = line.find('=');
             if (!current || eq == std::string::npos) continue;
             const std::string key = Trim(line.substr(0, eq));
-            if (!FindEntry(*current, key)) current->entries.push_back({key, Trim(line.substr(eq + 1))});
+            if (!FindEntry(*current, key)) AddEntry(*current, key, Trim(line.substr(eq + 1)));
         }
     }
 
@@ -121,7 +136,7 @@ namespace {
 void Load(const std::string& fileName, IniDocument& doc) {
     std::string text, reason;
     switch (ReadStoreFile(fileName, text, reason)) {
-    case FileStoreStatus::Missing: doc.sections.clear(); break;
+    case FileStoreStatus::Missing: doc.Clear(); break;
     case FileStoreStatus::Failed: throw EIniFileException(Format(LoadResString(SIniFileReadError), fileName, reason));
     case FileStoreStatus::Ok: doc.Parse(text); break;
     }
@@ -133,13 +148,15 @@ void Save(const std::string& fileName, const IniDocument& doc) {
         throw EIniFileException(Format(LoadResString(SIniFileWriteError), fileName, reason));
 }
 
-// Names and values go into a single line each; line breaks would split them.
+// Names and values go into a single line each; line breaks would split them,
+// and a key starting with ";" would read back as a comment.
 void CheckWritable(const std::string& section, const std::string& ident, const std::string& value) {
     auto bad = [](const std::string& s, bool isName) {
         return s.find_first_of("\r\n") != std::string::npos || (isName && s.find_first_of("[]=") != std::string::npos);
     };
+    const std::string key = Trim(ident);
     if (bad(section, false) || section.find(']') != std::string::npos || bad(ident, true) || bad(value, false) ||
-        Trim(ident).empty())
+        key.empty() || key[0] == ';')
         throw EIniFileException(Format(LoadResString(SIniFileInvalidEntry), section, ident));
 }
 
@@ -308,7 +325,7 @@ void TMemIniFile::ReadSectionValues(const std::string& section, TStrings& string
 void TMemIniFile::EraseSection(const std::string& section) { doc_->Erase(section); }
 void TMemIniFile::DeleteKey(const std::string& section, const std::string& ident) { doc_->EraseKey(section, ident); }
 void TMemIniFile::UpdateFile() { Save(FileName(), *doc_); }
-void TMemIniFile::Clear() { doc_->sections.clear(); }
+void TMemIniFile::Clear() { doc_->Clear(); }
 
 void TMemIniFile::GetStrings(TStrings& strings) {
     strings.BeginUpdate();

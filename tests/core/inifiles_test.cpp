@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -183,6 +184,34 @@ TEST_F(IniFileTest, FailuresRaiseWithTheFileName) {
     }
     EXPECT_THROW(TMemIniFile{folder}, EIniFileException);
     EXPECT_THROW(TIniFile(dir.file("b.ini")).WriteString("S", "dos\nlineas", "v"), EIniFileException);
+    // A key that would read back as a comment is refused, not silently lost.
+    for (const char* key : {";clave", "  ;clave"}) {
+        TMemIniFile comment(dir.file("c.ini"));
+        EXPECT_THROW(comment.WriteString("S", key, "v"), EIniFileException) << key;
+        EXPECT_FALSE(comment.SectionExists("S"));
+    }
+}
+
+// Many keys and sections read, look up and erase in linear time, case-blind.
+TEST_F(IniFileTest, LargeFilesReadInLinearTime) {
+    std::string text = "[Datos]\n";
+    for (int i = 0; i < 40000; ++i) text += "Clave" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    for (int i = 0; i < 5000; ++i) text += "[S" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
+    text += "[datos]\nCLAVE7=duplicada\nÑandú=ave\n";
+    WriteAll(dir.file("big.ini"), text);
+    auto start = std::chrono::steady_clock::now();
+    TMemIniFile ini(dir.file("big.ini"));
+    EXPECT_EQ(ini.ReadString("DATOS", "clave39999", ""), "39999");
+    EXPECT_EQ(ini.ReadString("datos", "Clave7", ""), "7") << "the first of two equal keys wins";
+    EXPECT_EQ(ini.ReadString("DATOS", "ñANDÚ", ""), "ave");
+    EXPECT_EQ(ini.ReadInteger("s4999", "K", -1), 4999);
+    ini.DeleteKey("Datos", "Clave0");
+    ini.EraseSection("S0");
+    EXPECT_EQ(ini.ReadString("Datos", "Clave1", ""), "1");
+    EXPECT_EQ(ini.ReadString("S1", "k", ""), "1");
+    EXPECT_FALSE(ini.ValueExists("Datos", "Clave0"));
+    EXPECT_FALSE(ini.SectionExists("S0"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 } // namespace
