@@ -153,20 +153,32 @@ private:
     Variant ReadValue(bool lists) {
         if (AtEnd()) return Null();
         if (s_[pos_] == '\'') {
-            std::size_t close = s_.find('\'', pos_ + 1);
-            if (close == std::string::npos) Fail(kQuoteAbsent);
-            std::string v = s_.substr(pos_ + 1, close - pos_ - 1);
-            pos_ = close + 1;
-            return Variant(v);
+            // A quote inside the value is written twice, as the cell shows it.
+            std::string v;
+            for (std::size_t i = pos_ + 1;;) {
+                std::size_t close = s_.find('\'', i);
+                if (close == std::string::npos) Fail(kQuoteAbsent);
+                v.append(s_, i, close - i);
+                if (close + 1 < s_.size() && s_[close + 1] == '\'') {
+                    v += '\'';
+                    i = close + 2;
+                    continue;
+                }
+                pos_ = close + 1;
+                return Variant(v);
+            }
         }
         std::size_t e = pos_;
         while (e < s_.size()) {
             char c = s_[e];
             if (c == '(' || c == ')' || (lists && c == ',')) break;
             if (c == ' ') {
+                // The whole run of blanks is looked past once.
                 std::size_t k = e;
                 while (k < s_.size() && s_[k] == ' ') ++k;
                 if (OperatorAt(k)) break;
+                e = k;
+                continue;
             }
             ++e;
         }
@@ -231,7 +243,7 @@ bool TakesOperand(std::uint8_t op) { return op >= fopEqual && op <= fopNotIn; }
 std::string ValueText(const Variant& v, bool forCell) {
     if (VarIsFloat(v)) return FloatToStr(v.AsDouble());
     if (v.VarType() == varDate) return forCell ? DateToStr(v.AsDateTime()) : std::string();
-    return "'" + VarToStr(v) + "'";
+    return QuotedStr(VarToStr(v));
 }
 
 std::vector<Variant> Items(const Variant& v) {

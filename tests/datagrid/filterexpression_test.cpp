@@ -2,8 +2,12 @@
 // text built from the columns, and a local filter applied to a client dataset.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "framework/core/exceptions.h"
 #include "framework/core/formatsettings.h"
+#include "framework/core/strutils.h"
+#include "framework/core/variant.h"
 #include "grid/cdsfeatures.h"
 #include "grid/datasetfeatures.h"
 #include "grid/filterexpression.h"
@@ -62,7 +66,38 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"Not In ('x y', 'z')", fetText, ',', fopNotIn, 0, 0, "!In ('x y','z')"},
                       ParseCase{"in (1,5, 2)", fetNumber, ',', fopIn, 0, 0, "In (1,5,2)"},
                       ParseCase{"> 5 AND", fetNumber, ',', fopGreater, fopAnd, 0, "> 5 AND "},
-                      ParseCase{"Año", fetText, ',', fopLike, 0, 0, "~ 'Año'"}));
+                      ParseCase{"Año", fetText, ',', fopLike, 0, 0, "~ 'Año'"},
+                      // A quote is shown doubled, and the shown text reads back.
+                      ParseCase{"O'Neil", fetText, ',', fopLike, 0, 0, "~ 'O''Neil'"},
+                      ParseCase{"= 'O''Neil'", fetText, ',', fopEqual, 0, 0, "= 'O''Neil'"},
+                      ParseCase{"In ('a''b', '''')", fetText, ',', fopIn, 0, 0, "In ('a''b','''')"}));
+
+// What the cell shows parses back to the same condition.
+TEST(FilterParse, ShownTextReadsBack) {
+    for (const char* text : {"O'Neil", "= 'x''y' OR ~ 'z'", "In ('it''s', 'b')", "!~ '''%'"}) {
+        TSTFilterExpressionEh e, again;
+        e.ExpressionType = again.ExpressionType = fetText;
+        ParseFilterExpression(text, e);
+        std::string shown = FilterExpressionAsText(e);
+        ParseFilterExpression(shown, again);
+        EXPECT_EQ(FilterExpressionAsText(again), shown) << text;
+        EXPECT_EQ(VarToStr(again.Operand1.IsArray() ? again.Operand1[0] : again.Operand1),
+                  VarToStr(e.Operand1.IsArray() ? e.Operand1[0] : e.Operand1))
+            << text;
+    }
+}
+
+// Long runs of blanks inside a value are read in linear time.
+TEST(FilterParse, RunsOfBlanksReadInLinearTime) {
+    std::string text = "a";
+    while (text.size() < 40000) text += std::string(200, ' ') + "b";
+    TSTFilterExpressionEh e;
+    e.ExpressionType = fetText;
+    auto start = std::chrono::steady_clock::now();
+    ParseFilterExpression(text, e);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(VarToStr(e.Operand1), TrimRight(text));
+}
 
 TEST(FilterParseErrors, RaiseWithTheWholeText) {
     struct {
