@@ -23,10 +23,15 @@ void TDBGridEhExportAsText::PutCellSeparator() {
         Put("\t");
 }
 
+std::string TextCellQuoted(const std::string& text) {
+    if (text.find_first_of("\t\r\n") == std::string::npos && (text.empty() || text[0] != '"')) return text;
+    return CSVQuoted(text);
+}
+
 void TDBGridEhExportAsText::EmitTitle(TColumnsEhList& columns) {
     PutRecordSeparator();
     for (int i = 0; i < columns.Count(); ++i) {
-        Put(columns.Items(i)->Title()->Caption());
+        Put(TextCellQuoted(columns.Items(i)->Title()->Caption()));
         if (i < columns.Count() - 1) Put("\t");
     }
 }
@@ -45,13 +50,13 @@ void TDBGridEhExportAsText::EmitFooter(TColumnsEhList& columns, int footerRow) {
 
 void TDBGridEhExportAsText::EmitDataCell(TColumnEh*, TColCellParamsEh* params) {
     PutCellSeparator();
-    Put(params->Text);
+    Put(TextCellQuoted(params->Text));
 }
 
 void TDBGridEhExportAsText::EmitFooterCell(int, int, const std::string& text, TAlignment, TColor, TFont*,
                                            TColumnEh*) {
     PutCellSeparator();
-    Put(text);
+    Put(TextCellQuoted(text));
 }
 
 std::string CSVQuoted(const std::string& text) {

@@ -1,6 +1,8 @@
 #pragma once
-// Tab-separated text and CSV exporters. Text is written as it stands, with
-// no quoting; CSV quotes every value and doubles the quotes inside.
+// Tab-separated text and CSV exporters. Text is written as it stands, except a
+// value holding a tab or a line break (or opening with a double quote), which is
+// quoted as CSV is, so it reads back as one cell; CSV quotes every value and
+// doubles the quotes inside.
 #include "gridservices/exchange/gridexport.h"
 
 namespace tv {
@@ -49,5 +51,7 @@ private:
 
 // The text between double quotes, inner double quotes doubled.
 std::string CSVQuoted(const std::string& text);
+// A value of the tab-separated text: quoted only when it must be.
+std::string TextCellQuoted(const std::string& text);
 
 } // namespace tv

@@ -29,7 +29,32 @@ TDBGridEhImportAsText::TTextState TDBGridEhImportAsText::CheckState() {
 }
 
 void TDBGridEhImportAsText::ReadCellText() {
-    cellText_.assign(1, lastChar_);
+    if (lastChar_ == '"') {
+        // A quoted cell may hold tabs and line breaks; a doubled quote is one quote.
+        cellText_.clear();
+        char c = 0;
+        for (;;) {
+            if (!ReadChar(c)) {
+                SetEos();
+                lastState_ = tsEnd;
+                return;
+            }
+            if (c != '"') {
+                cellText_ += c;
+                continue;
+            }
+            char next = 0;
+            const bool more = ReadChar(next);
+            if (more && next == '"') {
+                cellText_ += '"';
+                continue;
+            }
+            if (more) Stream()->Seek(-1, soCurrent);
+            break;
+        }
+    } else {
+        cellText_.assign(1, lastChar_);
+    }
     while (CheckState() == tsData) cellText_ += lastChar_;
     if (lastState_ == tsTab) CheckState();
 }

@@ -108,6 +108,27 @@ TEST_F(ExchangeTest, TextPastedMidwayOverwritesFromTheCurrentCellThenAppends) {
     EXPECT_EQ(data->RecordCount(), 4);
 }
 
+// A value with a line break, a tab or quotes leaves as one quoted cell and
+// comes back whole, as a spreadsheet writes and reads such cells.
+TEST_F(ExchangeTest, TextValuesWithLineBreaksStayOneCell) {
+    const std::string nota = "uno\r\ndos\t\"tres\"";
+    data->Locate("CODIGO", 1, {});
+    data->Edit();
+    data->FieldByName("NOTA")->SetAsString(nota);
+    data->Post();
+    std::string text = Export(TDBGridEhExportAsText::StaticClass(), grid, true);
+    EXPECT_NE(text.find("\"uno\r\ndos\t\"\"tres\"\"\""), std::string::npos) << text;
+
+    data->First();
+    PutText("\"uno\r\ndos\t\"\"tres\"\"\"\r\n\"cuatro\"\r\n\"sin cierre");
+    grid->Selection().SetSelectionType(gstColumns);
+    grid->Selection().Columns().Add(grid->Columns()->Items(4));
+    GridPasteFromClipboard(grid, false);
+    EXPECT_EQ(Field(data, 1, "NOTA"), nota);
+    EXPECT_EQ(Field(data, 2, "NOTA"), "cuatro");
+    EXPECT_EQ(Field(data, 3, "NOTA"), "sin cierre");
+}
+
 TEST_F(ExchangeTest, ATabAtTheLineEndLeavesTheLastColumnAlone) {
     TMemoryStream s;
     s.WriteString(std::string("\tx\t\r\n", 5) + '\0');

@@ -35,10 +35,11 @@ TEST_F(ExchangeTest, TextIsTabSeparatedWithoutFinalLineEnd) {
     EXPECT_EQ(Export(TDBGridEhExportAsText::StaticClass(), grid, true), body);
     grid->SetOptions(grid->Options() + TDBGridOptions{dgTitles});
     EXPECT_EQ(Export(TDBGridEhExportAsText::StaticClass(), grid, true), "CODIGO\tNOMBRE\r\n" + body);
-    // Tabs and line breaks inside a value go out as they are.
+    // A value with a line break is quoted, so that it reads back as one cell.
     grid->Columns()->Items(4)->SetVisible(true);
     std::string text = Export(TDBGridEhExportAsText::StaticClass(), grid, true);
-    EXPECT_NE(text.find("\tlínea uno\r\nlínea dos\r\n3\t\t"), std::string::npos) << text;
+    EXPECT_NE(text.find("\t\"línea uno\r\nlínea dos\"\r\n3\t\t"), std::string::npos) << text;
+    EXPECT_NE(text.find("\tdice \"hola\"; adiós\r\n"), std::string::npos) << "inner quotes alone need none";
 }
 
 TEST_F(ExchangeTest, CSVReadsBackWithPythonsReader) {
