@@ -89,6 +89,8 @@ void anote_error(const std::string& ruta, const std::string& usuario, const std:
     std::ofstream f(ruta, std::ios::binary | std::ios::app);
     if (!f) throw EInOutError("No se pudo escribir el registro de errores " + ruta);
     f << DateToStr(ahora) << ',' << TimeToStr(ahora) << ',' << usuario << ',' << una_linea << "\n";
+    // The line is still in the stream's buffer: only the flush meets a full disk.
+    f.flush();
     if (!f) throw EInOutError("No se pudo escribir el registro de errores " + ruta);
 }
 

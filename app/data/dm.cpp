@@ -248,15 +248,19 @@ std::string Tfdm::nombre_compania(const std::string& compania) {
     return nombre;
 }
 
-void Tfdm::conecte_compania(const std::string& servidor, const std::string& compania,
+void Tfdm::conecte_compania(const std::string& servidor, const std::string& compania_tecleada,
                             const std::string& usuario_tecleado, const std::string& clave) {
+    // The server compares codes without their trailing blanks, so "001 " finds
+    // company 001; its folder is named without them.
+    const std::string compania = TrimRight(compania_tecleada);
     CCompania->Close();
     CCompania->Open();
     CCompania->Locate("COMP_COD", compania, {});
     Conecte(Tallyvo, servidor + "/datos/" + compania + "/tallyvo.fdb", usuario_tecleado, clave);
     cargue_configuracion();
     duracion_busquedas = StrToInt(configuracion("GENERAL", "GENERAL", "DURACION DE LAS BUSQUEDAS")) * 1000;
-    std::string existencias = configuracion("INVENTARIO", "EXISTENCIAS", "CODIGO COMPAÑIA CONSULTA EXISTENCIAS");
+    std::string existencias =
+        TrimRight(configuracion("INVENTARIO", "EXISTENCIAS", "CODIGO COMPAÑIA CONSULTA EXISTENCIAS"));
     if (Tallyvo->Connected() && !existencias.empty() && fdmArt)
         Conecte(fdmArt->Compania2, servidor + "/datos/" + existencias + "/tallyvo.fdb", usuario_tecleado, clave);
 }

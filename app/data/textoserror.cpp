@@ -21,8 +21,17 @@ std::string texto_error_proveedor(const std::string& mensaje, const std::string&
 }
 
 std::string texto_error_general(const std::string& mensaje) {
+    auto contiene = [&](const char* frase) { return mensaje.find(frase) != std::string::npos; };
+    // The server went away during the session: the next query connects again.
+    if (contiene("Error writing data to the connection") || contiene("Error reading data from the connection") ||
+        contiene("Connection shutdown") || contiene("connection lost"))
+        return "Se perdió la conexión con el servidor de la base de datos. Verifique que el servidor esté "
+               "funcionando y repita la operación.";
     if (mensaje.rfind("dbExpress", 0) == 0) {
-        auto contiene = [&](const char* frase) { return mensaje.find(frase) != std::string::npos; };
+        // Another program holds the file: it exists, so "not found" would mislead.
+        if (contiene("Database already opened with engine instance"))
+            return "La base de datos " + texto_entre_comillas(mensaje) +
+                   " está abierta por otro programa. Ciérrelo y vuelva a intentar.";
         if (contiene("Your user name and password are not defined"))
             return "El nombre de Usuario o la clave son incorrectas.";
         if (contiene("I/O error for file"))

@@ -108,4 +108,6 @@ TEST(Archivos, ErrorLogAppendsOneLinePerError)
     tv::ResetFormatSettings();
     EXPECT_EQ(Lea(ruta), "2026/03/07,14:05:09,,primero\n"
                          "2026/03/07,14:05:09,CAJERO,SQL Server Error: violation segunda línea\n");
+    // A full disk is reported, not taken for success.
+    EXPECT_THROW(anote_error("/dev/full", "CAJERO", "sin espacio"), tv::EInOutError);
 }

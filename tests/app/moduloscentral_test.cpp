@@ -89,6 +89,12 @@ TEST_F(ModuloCentral, ASecondCompanyChoiceReadsItsOwnSettings)
     fdm->conecte_compania(dbs_->ServerEntry(), "001", "SYSDBA", "x");
     EXPECT_EQ(fdm->duracion_busquedas, 7000);
     EXPECT_EQ(fdm->configuracion("GENERAL", "GENERAL", "DURACION DE LAS BUSQUEDAS"), "7");
+    // A code typed with a trailing blank is company 001, in its own folder.
+    EXPECT_EQ(fdm->nombre_compania("001 "), fdm->nombre_compania("001"));
+    fdm->conecte_compania(dbs_->ServerEntry(), "001 ", "SYSDBA", "x");
+    EXPECT_TRUE(fdm->Tallyvo->Connected());
+    EXPECT_EQ(fdm->Tallyvo->Params().Values("Database"), dbs_->ServerEntry() + "/datos/001/tallyvo.fdb");
+    EXPECT_EQ(fdm->CCompania->FieldByName("COMP_COD")->AsString().substr(0, 3), "001");
 }
 
 TEST_F(ModuloCentral, LoginEntryPointsAndTheAuditRow)

@@ -20,6 +20,17 @@ TEST(TextosError, DriverConnectionTexts)
         // Only driver messages are translated, whatever they contain.
         {"Your user name and password are not defined", "Se presento el siguiente error: Your user name and password are not defined"},
         {"dbExpress Error: I/O error for file", "No se encontró el archivo o la ruta "},
+        // A file held by another program exists: it is not reported as missing.
+        {"dbExpress Error: I/O error for file \"/srv/datos/001/tallyvo.fdb\"\nDatabase already opened with engine "
+         "instance, incompatible with current",
+         "La base de datos /srv/datos/001/tallyvo.fdb está abierta por otro programa. Ciérrelo y vuelva a intentar."},
+        // A lost connection reads in Spanish whichever prefix it comes with.
+        {"SQL Server Error: Error writing data to the connection.\nsend_packet/send",
+         "Se perdió la conexión con el servidor de la base de datos. Verifique que el servidor esté funcionando y "
+         "repita la operación."},
+        {"dbExpress Error: Error reading data from the connection.",
+         "Se perdió la conexión con el servidor de la base de datos. Verifique que el servidor esté funcionando y "
+         "repita la operación."},
     };
     for (const auto& [mensaje, texto] : casos) EXPECT_EQ(texto_error_general(mensaje), texto) << mensaje;
 }
