@@ -85,6 +85,19 @@ TEST_F(ProceduresTest, AQuoteInABarCodeStaysOneLiteral)
     EXPECT_EQ(Count("SELECT COUNT(*) FROM ARTICULO WHERE ARTI_DES = 'cambiado'"), named);
 }
 
+// A NUL inside a bar code stays inside its literal: the code is simply not found,
+// instead of the text being cut and failing as a syntax error.
+TEST_F(ProceduresTest, ANulInABarCodeStaysInsideTheLiteral)
+{
+    const std::string code("77000000\0" "00019", 14);
+    FbStatement q(db_);
+    q.Prepare("SELECT * FROM CONSULTA_ARTICULOS_PRECIOS(" + QuotedStr(code) + ",1)");
+    q.Open();
+    EXPECT_FALSE(q.Fetch());
+    q.Close();
+    EXPECT_EQ(Count("SELECT CHAR_LENGTH(" + QuotedStr(code) + ") FROM RDB$DATABASE"), 14);
+}
+
 TEST_F(ProceduresTest, WritesOfSelectableProceduresAreKept)
 {
     FbStatement id(db_);

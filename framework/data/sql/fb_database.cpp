@@ -84,6 +84,30 @@ void FbDatabase::Close()
     }
 }
 
+void FbDatabase::Check(Status& st, ErrorSource source)
+{
+    try {
+        st.Check(source);
+    } catch (const EFirebirdError& e) {
+        if (e.ConnectionLost())
+            DropLostAttachment();
+        throw;
+    }
+}
+
+void FbDatabase::DropLostAttachment()
+{
+    // Nothing can travel on the dead connection: only our side is freed.
+    precisions_.clear();
+    if (metaTransaction_)
+        metaTransaction_->release();
+    metaTransaction_ = nullptr;
+    if (attachment_)
+        attachment_->release();
+    attachment_ = nullptr;
+    ++generation_;
+}
+
 void FbDatabase::Drop()
 {
     if (!attachment_)
@@ -104,7 +128,7 @@ Firebird::ITransaction* FbDatabase::MetadataTransaction()
     if (!metaTransaction_) {
         Status st;
         metaTransaction_ = attachment_->startTransaction(&st, sizeof kReadOnlyTpb, kReadOnlyTpb);
-        st.Check();
+        Check(st);
     }
     return metaTransaction_;
 }
@@ -113,14 +137,16 @@ void FbDatabase::ExecuteImmediate(const std::string& sql)
 {
     Status st;
     Firebird::ITransaction* tra = StartTransaction(*this);
-    attachment_->execute(&st, tra, 0, sql.c_str(), 3, nullptr, nullptr, nullptr, nullptr);
+    attachment_->execute(&st, tra, static_cast<unsigned>(sql.size()), sql.c_str(), 3, nullptr, nullptr, nullptr, nullptr);
     if (st.Failed()) {
         Status rb;
         tra->rollback(&rb);
-        st.Check();
+        if (rb.Failed())
+            tra->release();
+        Check(st);
     }
     tra->commit(&st);
-    st.Check();
+    Check(st);
 }
 
 int FbDatabase::DeclaredPrecision(const std::string& relation, const std::string& field)
@@ -158,7 +184,7 @@ Firebird::ITransaction* StartTransaction(FbDatabase& db)
     Firebird::ITransaction* tra = db.WaitOnLocks()
         ? db.Attachment()->startTransaction(&st, sizeof kReadWriteTpb, kReadWriteTpb)
         : db.Attachment()->startTransaction(&st, sizeof kReadWriteNoWaitTpb, kReadWriteNoWaitTpb);
-    st.Check();
+    db.Check(st);
     return tra;
 }
 

@@ -33,6 +33,13 @@ public:
     // Removes the database file; the attachment must be the only one.
     void Drop();
     bool Connected() const { return attachment_ != nullptr; }
+    // Raises the status's error; one that says the connection is gone first
+    // drops the attachment, so the database reports itself closed and the
+    // next use connects again.
+    void Check(Status& st, ErrorSource source = ErrorSource::Statement);
+    // Counts the attachments dropped that way: a statement prepared under
+    // an older one is stale and is prepared again.
+    unsigned Generation() const { return generation_; }
     const std::string& Database() const { return database_; }
 
     // Runs a statement without parameters or rows in a transaction of its own.
@@ -53,12 +60,14 @@ public:
 
 private:
     void Attach(const std::string& database, const ConnectOptions& options, bool create);
+    void DropLostAttachment();
 
     Firebird::IAttachment* attachment_ = nullptr;
     Firebird::ITransaction* metaTransaction_ = nullptr;
     std::string database_;
     std::map<std::string, int> precisions_;
     bool waitOnLocks_ = true;
+    unsigned generation_ = 0;
 };
 
 // The parameters of every read-write transaction of the station: read

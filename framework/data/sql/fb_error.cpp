@@ -112,6 +112,10 @@ EFirebirdError MakeError(const std::intptr_t* vector, ErrorSource source)
 {
     std::vector<Entry> entries = Parse(vector);
     std::intptr_t code = entries.empty() ? 0 : entries.front().code;
+    bool lost = false;
+    for (std::intptr_t gone : {isc_net_read_err, isc_net_write_err, isc_lost_db_connection, isc_conn_lost,
+                               isc_att_shutdown, isc_shutdown})
+        lost = lost || Find(entries, gone);
 
     std::string text;
     std::string main;
@@ -138,7 +142,7 @@ EFirebirdError MakeError(const std::intptr_t* vector, ErrorSource source)
     }
     if (entries.empty())
         text += "Firebird error";
-    return EFirebirdError(std::move(text), code);
+    return EFirebirdError(std::move(text), code, lost);
 }
 
 } // namespace tv::fb

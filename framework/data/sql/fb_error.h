@@ -19,14 +19,17 @@ namespace tv {
 
 class EFirebirdError : public EDatabaseError {
 public:
-    EFirebirdError(std::string message, std::intptr_t errorCode)
-        : EDatabaseError(std::move(message)), errorCode_(errorCode) {}
+    EFirebirdError(std::string message, std::intptr_t errorCode, bool connectionLost = false)
+        : EDatabaseError(std::move(message)), errorCode_(errorCode), connectionLost_(connectionLost) {}
     const char* ClassName() const noexcept override { return "EFirebirdError"; }
     // The first Firebird error code of the status (isc_... values of iberror.h).
     std::intptr_t ErrorCode() const { return errorCode_; }
+    // The server went away or shut the attachment: nothing more can run on it.
+    bool ConnectionLost() const { return connectionLost_; }
 
 private:
     std::intptr_t errorCode_;
+    bool connectionLost_;
 };
 
 namespace fb {

@@ -155,7 +155,7 @@ std::vector<FbColumn> FbStatement::Describe(Firebird::IMessageMetadata* meta, bo
     Status st;
     std::vector<FbColumn> cols;
     unsigned n = meta->getCount(&st);
-    st.Check();
+    db_.Check(st);
     for (unsigned i = 0; i < n; ++i) {
         FbColumn c;
         c.name = meta->getAlias(&st, i);
@@ -167,7 +167,7 @@ std::vector<FbColumn> FbStatement::Describe(Firebird::IMessageMetadata* meta, bo
         c.length = meta->getLength(&st, i);
         c.charSet = meta->getCharSet(&st, i);
         c.nullable = meta->isNullable(&st, i);
-        st.Check();
+        db_.Check(st);
         if (c.name.empty())
             c.name = c.field;
         if (c.sqlType == SQL_TEXT || c.sqlType == SQL_VARYING)
@@ -188,19 +188,24 @@ void FbStatement::Prepare(const std::string& sql)
 {
     Unprepare();
     Status st;
-    statement_ = db_.Attachment()->prepare(&st, db_.MetadataTransaction(), 0, sql.c_str(), 3,
+    // The length is given: a NUL inside a literal (a damaged bar code) must not cut the text short.
+    if (!db_.Connected())
+        throw EDatabaseError("La base de datos no está conectada.");
+    generation_ = db_.Generation();
+    statement_ = db_.Attachment()->prepare(&st, db_.MetadataTransaction(), static_cast<unsigned>(sql.size()),
+                                            sql.c_str(), 3,
                                             Firebird::IStatement::PREPARE_PREFETCH_METADATA);
-    st.Check();
+    db_.Check(st);
     sql_ = sql;
     unsigned type = statement_->getType(&st);
-    st.Check();
+    db_.Check(st);
     kind_ = (type == isc_info_sql_stmt_select || type == isc_info_sql_stmt_select_for_upd) ? StatementKind::Select
             : type == isc_info_sql_stmt_exec_procedure                                     ? StatementKind::ExecProcedure
                                                                                            : StatementKind::Other;
     inMeta_ = statement_->getInputMetadata(&st);
-    st.Check();
+    db_.Check(st);
     outMeta_ = statement_->getOutputMetadata(&st);
-    st.Check();
+    db_.Check(st);
     paramInfo_ = Describe(inMeta_, false);
     columns_ = Describe(outMeta_, true);
     params_.Resize(static_cast<int>(paramInfo_.size()));
@@ -211,7 +216,7 @@ void FbStatement::Prepare(const std::string& sql)
         nullOffsets_.push_back(outMeta_->getNullOffset(&st, i));
     }
     row_.assign(outMeta_->getMessageLength(&st), 0);
-    st.Check();
+    db_.Check(st);
 }
 
 void FbStatement::Unprepare()
@@ -250,7 +255,7 @@ Firebird::IMessageMetadata* FbStatement::BuildInput(std::vector<unsigned char>& 
     }
     Status st;
     Ref<Firebird::IMetadataBuilder> b(Master()->getMetadataBuilder(&st, n));
-    st.Check();
+    db_.Check(st);
     using K = FbParams::Kind;
     for (unsigned i = 0; i < n; ++i) {
         const FbColumn& decl = paramInfo_[i];
@@ -285,10 +290,10 @@ Firebird::IMessageMetadata* FbStatement::BuildInput(std::vector<unsigned char>& 
         b->setScale(&st, i, scale);
         b->setSubType(&st, i, subType);
         b->setCharSet(&st, i, charSet);
-        st.Check();
+        db_.Check(st);
     }
     Firebird::IMessageMetadata* meta = b->getMetadata(&st);
-    st.Check();
+    db_.Check(st);
     buffer.assign(meta->getMessageLength(&st), 0);
     for (unsigned i = 0; i < n; ++i) {
         const FbParams::Value& v = params_.values_[i];
@@ -311,18 +316,18 @@ Firebird::IMessageMetadata* FbStatement::BuildInput(std::vector<unsigned char>& 
             if (paramInfo_[i].sqlType == SQL_BLOB) {
                 ISC_QUAD id{};
                 Firebird::IBlob* blob = db_.Attachment()->createBlob(&st, tra, &id, 0, nullptr);
-                st.Check();
+                db_.Check(st);
                 for (size_t off = 0; off < v.text.size(); off += 32768) {
                     size_t len = std::min<size_t>(32768, v.text.size() - off);
                     blob->putSegment(&st, static_cast<unsigned>(len), v.text.data() + off);
                     if (st.Failed()) {
                         Status cancel;
                         blob->cancel(&cancel);
-                        st.Check();
+                        db_.Check(st);
                     }
                 }
                 blob->close(&st);
-                st.Check();
+                db_.Check(st);
                 std::memcpy(p, &id, sizeof id);
             } else {
                 if (v.text.size() > kMaxVarying)
@@ -352,7 +357,7 @@ Firebird::IMessageMetadata* FbStatement::BuildInput(std::vector<unsigned char>& 
         }
         }
     }
-    st.Check();
+    db_.Check(st);
     return meta;
 }
 
@@ -381,9 +386,9 @@ std::int64_t FbStatement::Execute()
         bool rows = !columns_.empty();
         statement_->execute(&st, transaction_, inMeta.get(), in.empty() ? nullptr : in.data(),
                             rows ? outMeta_ : nullptr, rows ? row_.data() : nullptr);
-        st.Check();
+        db_.Check(st);
         affected = static_cast<std::int64_t>(statement_->getAffectedRecords(&st));
-        st.Check();
+        db_.Check(st);
         hasRow_ = rows;
         blobs_.assign(columns_.size(), std::nullopt);
         // The transaction ends here: read the blobs of the output row now.
@@ -406,9 +411,9 @@ std::int64_t FbStatement::ExecuteIn(Firebird::ITransaction* transaction)
     std::vector<unsigned char> in;
     Ref<Firebird::IMessageMetadata> inMeta(BuildInput(in, transaction));
     statement_->execute(&st, transaction, inMeta.get(), in.empty() ? nullptr : in.data(), nullptr, nullptr);
-    st.Check();
+    db_.Check(st);
     auto affected = static_cast<std::int64_t>(statement_->getAffectedRecords(&st));
-    st.Check();
+    db_.Check(st);
     return affected;
 }
 
@@ -425,7 +430,7 @@ void FbStatement::Open()
         std::vector<unsigned char> in;
         Ref<Firebird::IMessageMetadata> inMeta(BuildInput(in, transaction_));
         cursor_ = statement_->openCursor(&st, transaction_, inMeta.get(), in.empty() ? nullptr : in.data(), outMeta_, 0);
-        st.Check();
+        db_.Check(st);
     } catch (...) {
         Finish(false);
         throw;
@@ -445,7 +450,7 @@ void FbStatement::OpenReadOnly()
     cursor_ = statement_->openCursor(&st, transaction_, inMeta.get(), in.empty() ? nullptr : in.data(), outMeta_, 0);
     if (st.Failed())
         transaction_ = nullptr;
-    st.Check();
+    db_.Check(st);
     hasRow_ = false;
 }
 
@@ -458,7 +463,7 @@ bool FbStatement::Fetch()
     if (st.Failed()) {
         hasRow_ = false;
         try {
-            st.Check();
+            db_.Check(st);
         } catch (...) {
             Finish(false); // a procedure that failed half way keeps nothing
             throw;
@@ -476,6 +481,17 @@ void FbStatement::Close()
 
 void FbStatement::Finish(bool commit)
 {
+    if (Stale()) {
+        // The connection is gone: free our side without asking the server.
+        if (cursor_)
+            cursor_->release();
+        if (transaction_ && ownTransaction_)
+            transaction_->release();
+        cursor_ = nullptr;
+        transaction_ = nullptr;
+        hasRow_ = false;
+        return;
+    }
     Status st;
     if (cursor_) {
         cursor_->close(&st);
@@ -496,7 +512,7 @@ void FbStatement::Finish(bool commit)
                 tra->rollback(&rb);
                 if (rb.Failed())
                     tra->release();
-                st.Check();
+                db_.Check(st);
             }
         } else {
             tra->rollback(&st);
@@ -672,7 +688,7 @@ std::string FbStatement::ReadBlob(const ISC_QUAD& id) const
     Status st;
     ISC_QUAD blobId = id;
     Firebird::IBlob* blob = db_.Attachment()->openBlob(&st, transaction_, &blobId, 0, nullptr);
-    st.Check();
+    db_.Check(st);
     std::string data;
     char buf[32768];
     for (;;) {
@@ -680,14 +696,14 @@ std::string FbStatement::ReadBlob(const ISC_QUAD& id) const
         int r = blob->getSegment(&st, sizeof buf, buf, &got);
         if (st.Failed()) {
             blob->release();
-            st.Check();
+            db_.Check(st);
         }
         data.append(buf, got);
         if (r == Firebird::IStatus::RESULT_NO_DATA)
             break;
     }
     blob->close(&st);
-    st.Check();
+    db_.Check(st);
     return data;
 }
 

@@ -78,6 +78,8 @@ public:
     void Prepare(const std::string& sql);
     void Unprepare();
     bool Prepared() const { return statement_ != nullptr; }
+    // Prepared on an attachment that has since been lost.
+    bool Stale() const { return statement_ && generation_ != db_.Generation(); }
     const std::string& SQL() const { return sql_; }
     StatementKind Kind() const { return kind_; }
 
@@ -138,6 +140,7 @@ private:
     Firebird::ITransaction* transaction_ = nullptr;
     bool ownTransaction_ = false;
     Firebird::IResultSet* cursor_ = nullptr;
+    unsigned generation_ = 0;
     bool hasRow_ = false;
     mutable std::vector<std::optional<std::string>> blobs_;
 };

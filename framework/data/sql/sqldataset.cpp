@@ -143,8 +143,10 @@ fb::FbStatement& TCustomSQLDataSet::Statement()
 
 void TCustomSQLDataSet::Prepare()
 {
-    if (stmt_ && stmt_->Prepared())
+    if (stmt_ && stmt_->Prepared() && !stmt_->Stale())
         return;
+    // A statement of a lost connection is dropped; Database() connects again.
+    stmt_.reset();
     if (!connection_)
         DatabaseError(SNoConnection, this);
     std::string sql = ReplaceNamedParams(CommandText(), order_);
@@ -418,6 +420,10 @@ void TCustomSQLDataSet::PSEndTransaction(bool commit)
         if (st.Failed()) {
             fb::Status rb;
             tra->rollback(&rb);
+            if (rb.Failed())
+                tra->release();
+            if (connection_ && connection_->Connected())
+                connection_->Database().Check(st);
             st.Check();
         }
     } else {
@@ -433,9 +439,10 @@ int TCustomSQLDataSet::PSExecuteStatement(const std::string& sql, const TParams&
         DatabaseError(SNoConnection, this);
     fb::FbStatement* stmt = nullptr;
     for (auto& [text, s] : resolverStatements_)
-        if (text == sql)
+        if (text == sql && !s->Stale())
             stmt = s.get();
     if (!stmt) {
+        std::erase_if(resolverStatements_, [&](const auto& entry) { return entry.first == sql; });
         auto s = std::make_unique<fb::FbStatement>(connection_->Database());
         s->Prepare(sql);
         stmt = s.get();
