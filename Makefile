@@ -1,5 +1,8 @@
 # The two set-up commands of the README, and a few conveniences for developers.
-.PHONY: run test bench deps
+.PHONY: run test bench fuzz deps
+
+# Seconds each fuzz target runs: make fuzz TIME=600
+TIME ?= 60
 
 deps:
 	@bash scripts/install-deps.sh
@@ -12,3 +15,6 @@ test: deps
 
 bench: deps
 	@bash scripts/bench.sh
+
+fuzz: deps
+	@bash scripts/fuzz.sh $(TIME)

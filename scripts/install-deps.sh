@@ -14,6 +14,7 @@ PACKAGES=(
   xvfb xdotool
   python3 python3-xlrd unrtf poppler-utils
   cups printer-driver-cups-pdf
+  clang libclang-rt-14-dev
 )
 
 missing=()
