@@ -121,8 +121,7 @@ TEST_F(ExchangeTest, TextValuesWithLineBreaksStayOneCell) {
 
     data->First();
     PutText("\"uno\r\ndos\t\"\"tres\"\"\"\r\n\"cuatro\"\r\n\"sin cierre");
-    grid->Selection().SetSelectionType(gstColumns);
-    grid->Selection().Columns().Add(grid->Columns()->Items(4));
+    grid->Selection().Columns().SelectColumn(grid->Columns()->Items(4), false);
     GridPasteFromClipboard(grid, false);
     EXPECT_EQ(Field(data, 1, "NOTA"), nota);
     EXPECT_EQ(Field(data, 2, "NOTA"), "cuatro");
