@@ -378,7 +378,13 @@ void TReader::ReadPropValue(TPersistent* obj, const TPropInfo* info, const TForm
             ;
         else
             InvalidValue();
-        info->SetOrd(obj, info->IsScaled() ? Scale(n) : n);
+        if (info->IsScaled() && n >= INT32_MIN && n <= INT32_MAX) {
+            // Positions and sizes beyond any screen come from a damaged definition;
+            // kept within what the window system's arithmetic can take.
+            constexpr std::int64_t kMaxCoordinate = 32767;
+            n = std::clamp(Scale(std::clamp(n, -kMaxCoordinate, kMaxCoordinate)), -kMaxCoordinate, kMaxCoordinate);
+        }
+        info->SetOrd(obj, n);
         return;
     }
     case TPropKind::Boolean:

@@ -209,7 +209,7 @@ void TPanel::Paint() {
     c->FillRect(r);
     auto bevel = [&](TBevelCut cut) {
         if (cut == bvNone) return;
-        for (int i = 0; i < bevelWidth_; ++i)
+        for (int i = 0; i < bevelWidth_ && r.right > r.left && r.bottom > r.top; ++i)
             DrawEdge(c->Handle(), &r, cut == bvLowered ? BDR_SUNKENOUTER : cut == bvRaised ? BDR_RAISEDINNER : 0,
                      BF_RECT | BF_ADJUST);
     };

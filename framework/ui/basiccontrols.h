@@ -1,5 +1,6 @@
 #pragma once
 // The basic controls: labels, push buttons, panels, the status bar and the timer.
+#include <algorithm>
 #include <string>
 
 #include "framework/core/collection.h"
@@ -74,9 +75,10 @@ public:
     TBevelCut BevelOuter() const { return bevelOuter_; }
     void SetBevelOuter(TBevelCut v) { bevelOuter_ = v; Realign(); Invalidate(); }
     int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int v) { bevelWidth_ = v; Realign(); Invalidate(); }
+    // Stored forms may hold any number: widths beyond a screen would overflow the layout.
+    void SetBevelWidth(int v) { bevelWidth_ = std::clamp(v, 0, 32767); Realign(); Invalidate(); }
     int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int v) { borderWidth_ = v; Realign(); Invalidate(); }
+    void SetBorderWidth(int v) { borderWidth_ = std::clamp(v, 0, 32767); Realign(); Invalidate(); }
 
 protected:
     void Paint() override;

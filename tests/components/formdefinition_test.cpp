@@ -189,6 +189,20 @@ TEST_F(FormDefinition, ScalingRoundsHalvesAwayFromZero) {
     EXPECT_EQ(b->Left(), 3);              // 2.5
 }
 
+// Positions and sizes beyond any screen are brought within what window
+// arithmetic can take, before and after scaling, instead of overflowing it.
+TEST_F(FormDefinition, ExtremeGeometryIsKeptWithinTheWindowSystemsRange) {
+    auto form = Read("object F: TTestForm\n PixelsPerInch = 1\n ClientWidth = 2147483647\n"
+                     " object B: TTestControl\n Font.Height = -2147483648\n Left = 2147483647\n"
+                     " Width = 30000\n end\nend\n",
+                     120);
+    auto* b = Control(form.get(), "B");
+    EXPECT_EQ(form->ClientWidth(), 32767);
+    EXPECT_EQ(b->Left(), 32767);
+    EXPECT_EQ(b->Width(), 32767);
+    EXPECT_EQ(b->Font()->Height(), -32767);
+}
+
 TEST_F(FormDefinition, AReferenceToAComponentThatIsFreedIsCleared) {
     auto form = Read(kForm);
     auto* b = Control(form.get(), "Button1");
