@@ -19,8 +19,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 CC=clang CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTALLYVO_SANITIZE=ON -DTALLYVO_FUZZ=ON -DTALLYVO_TESTS=OFF >/dev/null
 
-mapfile -t ALL < <(sed -n '/^set(TALLYVO_FUZZ_TARGETS/,/)/p' fuzz/CMakeLists.txt | tr -d '()' | tr ' ' '\n' |
-  grep -v -e '^set$' -e '^TALLYVO_FUZZ_TARGETS$' -e '^$')
+mapfile -t ALL < <(sed -n '/^set(TALLYVO_FUZZ_TARGETS/,/)/p' fuzz/CMakeLists.txt |
+  sed -e 's/set(TALLYVO_FUZZ_TARGETS//' -e 's/)//' | tr ' ' '\n' | grep -v '^$')
 TARGETS=("$@")
 [ ${#TARGETS[@]} -eq 0 ] && TARGETS=("${ALL[@]}")
 cmake --build "$BUILD" -j"${FUZZ_BUILD_JOBS:-6}" --target "${TARGETS[@]/#/fuzz_}"
@@ -32,30 +32,21 @@ run_one() {
   local seeds=()
   [ -d "fuzz/corpus/$t" ] && seeds+=("fuzz/corpus/$t")
   [ -d "fuzz/repro/$t" ] && seeds+=("fuzz/repro/$t")
-  local start=$(date +%s) rc=0
+  local start rc=0 runs
+  start=$(date +%s)
   "$BUILD/fuzz/fuzz_$t" "$corpus" "${seeds[@]}" -max_total_time="$SECONDS_EACH" -timeout=1 \
     -rss_limit_mb=2048 -malloc_limit_mb=2048 -max_len=65536 -artifact_prefix="$findings/" \
     -print_final_stats=1 >"$BUILD/logs/$t.log" 2>&1 || rc=$?
-  local runs
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$BUILD/logs/$t.log" | grep -o '[0-9]*$' || echo "?")
   if [ $rc -eq 0 ]; then
-    echo "$t: $(( $(date +%s) - start )) s, $runs runs, nothing found"
+    echo "$t: $(( $(date +%s) - start )) s, $runs runs, $(ls "$corpus" | wc -l) corpus inputs, nothing found"
   else
     echo "$t: FOUND after $(( $(date +%s) - start )) s (see $BUILD/logs/$t.log and $findings/)"
   fi
   return $rc
 }
+export -f run_one
+export BUILD SECONDS_EACH
 
 mkdir -p "$BUILD/logs"
-failed=0
-pids=()
-names=()
-for t in "${TARGETS[@]}"; do
-  run_one "$t" & pids+=($!); names+=("$t")
-  if [ ${#pids[@]} -ge "$JOBS" ]; then
-    wait "${pids[0]}" || failed=1
-    pids=("${pids[@]:1}"); names=("${names[@]:1}")
-  fi
-done
-for p in "${pids[@]}"; do wait "$p" || failed=1; done
-exit $failed
+printf '%s\n' "${TARGETS[@]}" | xargs -P "$JOBS" -I{} bash -c 'run_one "$1"' _ {}
