@@ -31,9 +31,12 @@ void OnError(j_common_ptr cinfo) {
     std::longjmp(err->jump, 1);
 }
 
-// A picture cut short is an error, not a grey lower half.
+// A picture cut short is an error, not a grey lower half: whether the file
+// ends or its data stops at the end marker. (A few bytes of a hostile file can
+// otherwise stand for millions of blank pixels.)
 void OnMessage(j_common_ptr cinfo, int level) {
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) OnError(cinfo);
+    if (level < 0 && (cinfo->err->msg_code == JWRN_JPEG_EOF || cinfo->err->msg_code == JWRN_HIT_MARKER))
+        OnError(cinfo);
 }
 
 // Plain C data only between setjmp and longjmp.

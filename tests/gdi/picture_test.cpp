@@ -133,6 +133,8 @@ TEST(Pictures, BadFilesRaiseClearErrors) {
     Canvas c(4, 4);
     std::vector<unsigned char> bmp = WriteBmp(c.bitmap());
 
+    std::vector<unsigned char> cutAtEnd(jpg.begin(), jpg.begin() + long(jpg.size() / 2));
+    cutAtEnd.push_back(0xFF), cutAtEnd.push_back(0xD9);
     std::vector<unsigned char> lyingHeight = bmp;
     lyingHeight[22] = 0xE8, lyingHeight[23] = 0x03; // claims 1000 rows
     std::vector<unsigned char> lyingOffset = bmp;
@@ -151,6 +153,7 @@ TEST(Pictures, BadFilesRaiseClearErrors) {
         {"truncated png", std::vector<unsigned char>(png.begin(), png.begin() + long(png.size() / 2)), "PNG"},
         {"png header only", std::vector<unsigned char>(png.begin(), png.begin() + 8), "PNG"},
         {"truncated jpeg", std::vector<unsigned char>(jpg.begin(), jpg.begin() + long(jpg.size() / 2)), "JPEG"},
+        {"jpeg data ending early at its end marker", cutAtEnd, "JPEG"},
         {"jpeg marker only", {0xFF, 0xD8, 0xFF}, "JPEG"},
         {"bmp lying height", lyingHeight, "Bitmap"},
         {"bmp lying offset", lyingOffset, "Bitmap"},
