@@ -68,6 +68,7 @@ void FbDatabase::Create(const std::string& database, const ConnectOptions& optio
 void FbDatabase::Close()
 {
     precisions_.clear();
+    baseTables_.clear();
     if (metaTransaction_) {
         Status st;
         metaTransaction_->commit(&st);
@@ -99,6 +100,7 @@ void FbDatabase::DropLostAttachment()
 {
     // Nothing can travel on the dead connection: only our side is freed.
     precisions_.clear();
+    baseTables_.clear();
     if (metaTransaction_)
         metaTransaction_->release();
     metaTransaction_ = nullptr;
@@ -174,6 +176,17 @@ int FbDatabase::DeclaredPrecision(const std::string& relation, const std::string
     q.Close();
     precisions_[key] = precision;
     return precision;
+}
+
+const FbDatabase::BaseTableInfo* FbDatabase::FindBaseTable(const std::string& sql) const
+{
+    auto it = baseTables_.find(sql);
+    return it == baseTables_.end() ? nullptr : &it->second;
+}
+
+void FbDatabase::KeepBaseTable(const std::string& sql, BaseTableInfo info)
+{
+    baseTables_[sql] = std::move(info);
 }
 
 Firebird::ITransaction* StartTransaction(FbDatabase& db)

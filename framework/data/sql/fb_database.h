@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "framework/data/sql/fb_api.h"
 
@@ -49,6 +50,15 @@ public:
     // or procedure output; 0 when the column is unknown. Cached per attachment.
     int DeclaredPrecision(const std::string& relation, const std::string& field);
 
+    // What the catalogue says of a statement's base table and its key fields,
+    // kept per statement text for the life of the attachment.
+    struct BaseTableInfo {
+        std::string table;
+        std::vector<std::string> keyFields;
+    };
+    const BaseTableInfo* FindBaseTable(const std::string& sql) const;
+    void KeepBaseTable(const std::string& sql, BaseTableInfo info);
+
     // Transactions wait for a row another one holds (the station's setting), or fail at once.
     bool WaitOnLocks() const { return waitOnLocks_; }
     void SetWaitOnLocks(bool wait) { waitOnLocks_ = wait; }
@@ -66,6 +76,7 @@ private:
     Firebird::ITransaction* metaTransaction_ = nullptr;
     std::string database_;
     std::map<std::string, int> precisions_;
+    std::map<std::string, BaseTableInfo> baseTables_;
     bool waitOnLocks_ = true;
     unsigned generation_ = 0;
 };

@@ -358,8 +358,17 @@ std::string TCustomSQLDataSet::BaseTable()
 std::string TCustomSQLDataSet::PSGetTableName()
 {
     if (!baseKnown_) {
-        baseTable_ = BaseTable();
-        keyFields_ = KeyFieldsOf(baseTable_);
+        // The catalogue is asked once per statement text and connection.
+        const std::string sql = Statement().SQL();
+        fb::FbDatabase& db = connection_->Database();
+        if (const fb::FbDatabase::BaseTableInfo* known = db.FindBaseTable(sql)) {
+            baseTable_ = known->table;
+            keyFields_ = known->keyFields;
+        } else {
+            baseTable_ = BaseTable();
+            keyFields_ = KeyFieldsOf(baseTable_);
+            db.KeepBaseTable(sql, {baseTable_, keyFields_});
+        }
         baseKnown_ = true;
     }
     return baseTable_;
