@@ -52,7 +52,7 @@ Grid& TheGrid() {
         name->PickList()->Add("dos");
         name->KeyList()->Add("1");
         name->KeyList()->Add("2");
-        made.form->Show();
+        // Not shown: painting the grid after every import is not the importer's work.
         // Torn down before the grid unit's own statics, as a program ends it.
         std::atexit([] {
             delete TheGrid().form;
