@@ -162,8 +162,9 @@ int StartDoc(HDC dc, const DOCINFO& info) {
     if (job->inDoc) throw EPrinter("Ya hay una impresión en curso");
     job->spool = job->printer.driver == "cups";
     if (job->spool) {
-        char path[] = "/tmp/tallyvo-printXXXXXX";
-        int fd = ::mkstemp(path);
+        // The spool file goes where the session keeps its temporary files.
+        std::string path = (std::filesystem::temp_directory_path() / "tallyvo-printXXXXXX").string();
+        int fd = ::mkstemp(path.data());
         if (fd < 0) throw EPrinter("No se pudo crear el archivo de impresión para \"" + job->printer.name + "\"");
         ::close(fd);
         job->output = path;

@@ -34,6 +34,7 @@
 #include "gridservices/print/pagesetupdialog.h"
 #include "gridservices/print/printdbgrideh.h"
 #include "platform/backend/headless.h"
+#include "support/tempdir.h"
 #include "platform/printer/printers.h"
 #include "previewfixture.h"
 
@@ -607,20 +608,39 @@ TEST_F(GridPrintTest, AQueueNamedPdfIsListedBesideTheFilePrinterAndPrintsUnderTh
     std::filesystem::remove(pdf);
 }
 
-// The spool files the printer layer makes for CUPS jobs.
-std::set<std::string> SpoolFiles() {
+// The spool files the printer layer makes for CUPS jobs, in the session's temporary folder.
+std::set<std::string> SpoolFiles(const std::filesystem::path& folder) {
     std::set<std::string> found;
-    for (const auto& f : std::filesystem::directory_iterator("/tmp"))
+    for (const auto& f : std::filesystem::directory_iterator(folder))
         if (f.path().filename().string().rfind("tallyvo-print", 0) == 0) found.insert(f.path().string());
     return found;
 }
+
+// Points TMPDIR at a folder of this test's own while it lives, so that spool files of
+// other tests running beside it are not counted.
+class OwnTemporaryFolder {
+public:
+    OwnTemporaryFolder() {
+        if (const char* old = std::getenv("TMPDIR")) saved = old;
+        ::setenv("TMPDIR", dir.path().c_str(), 1);
+    }
+    ~OwnTemporaryFolder() {
+        if (saved) ::setenv("TMPDIR", saved->c_str(), 1);
+        else ::unsetenv("TMPDIR");
+    }
+    const std::filesystem::path& path() const { return dir.path(); }
+
+private:
+    tvtest::TempDir dir;
+    std::optional<std::string> saved;
+};
 
 TEST_F(GridPrintTest, AQueueThatRefusesTheJobSaysSoInSpanishAndLeavesNoFile) {
     Fill(10);
     TestCups cups;
     NEEDS_CUPS(cups);
     Printer()->SetPrinterIndex(Printer()->Printers()->IndexOf("Rechaza"));
-    std::set<std::string> before = SpoolFiles();
+    OwnTemporaryFolder temp;
     int after = 0;
     printer->OnAfterPrint = [&](TObject*) { ++after; };
     TVirtualPrinter direct;
@@ -632,7 +652,7 @@ TEST_F(GridPrintTest, AQueueThatRefusesTheJobSaysSoInSpanishAndLeavesNoFile) {
     }
     EXPECT_EQ(after, 1);
     EXPECT_FALSE(Printer()->Printing());
-    for (const std::string& f : SpoolFiles()) EXPECT_TRUE(before.count(f)) << "left behind: " << f;
+    for (const std::string& f : SpoolFiles(temp.path())) ADD_FAILURE() << "left behind: " << f;
 }
 
 TEST_F(GridPrintTest, AFailingOnBeforePrintLeavesNoJobOpen) {
