@@ -2,7 +2,10 @@
 # Runs the README's run command on a virtual X display (Xvfb) as a cashier
 # would use it and takes three screenshots into docs/: the login window, the
 # price query after logging in as the demo cashier, and the price query
-# showing a demo article with its picture after a scan.
+# showing a demo article with its picture after a scan. Then two windows the
+# cashier's road does not reach, shown by tools/station_skin_sample under
+# the station's skin: the accounting-interface dialog and the main window
+# with its menu open.
 #   scripts/station-screenshots.sh
 # Needs xdotool for the typing. The station runs on the demo folder that
 # `make run` uses (scripts/run.sh; TALLYVO_DEMO names another), created on
@@ -18,9 +21,9 @@ ESPERA=${ESPERA:-3}
 # Leak reports of a sanitized build would drown the output.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 
-cmake --build "$BUILD" --target x11_screenshot -- -j4 >/dev/null 2>&1 ||
+cmake --build "$BUILD" --target x11_screenshot station_skin_sample -- -j4 >/dev/null 2>&1 ||
   { cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYVO_TESTS=OFF >/dev/null &&
-    cmake --build "$BUILD" --target x11_screenshot -- -j4 >/dev/null; }
+    cmake --build "$BUILD" --target x11_screenshot station_skin_sample -- -j4 >/dev/null; }
 
 TALLYVO_BUILD="$BUILD" bash scripts/run.sh --preparar
 # The embedded engine locks the database while the station runs: read the
@@ -59,4 +62,30 @@ xvfb-run -a -s "-screen 0 ${SIZE}x24" bash -c '
   shot docs/station-price-query.png
   xdotool type --delay 60 "${CODIGO:-000001}"; xdotool key Return; sleep "$ESPERA"
   shot docs/station-article.png
+' _
+
+xvfb-run -a -s "-screen 0 ${SIZE}x24" bash -c '
+  set -euo pipefail
+  # Waits for the sample window, then gives it time to draw.
+  wait_window() {
+    for _ in $(seq 1 120); do
+      xdotool search --name "POS - Tallyvo 2009" >/dev/null 2>&1 && { sleep "$ESPERA"; return; }
+      sleep 0.5
+    done
+    echo "La ventana de muestra no apareció" >&2
+    exit 1
+  }
+  "$BUILD/tools/station_skin_sample" interfaz --size 640x420 >/dev/null 2>&1 &
+  sample=$!
+  trap "kill \$sample 2>/dev/null || true" EXIT
+  wait_window
+  "$BUILD/tools/x11_screenshot" docs/station-interface.png && echo "Captura: docs/station-interface.png"
+  xdotool key Escape; sleep 1; kill $sample 2>/dev/null || true
+  "$BUILD/tools/station_skin_sample" principal --size 800x600 >/dev/null 2>&1 &
+  sample=$!
+  wait_window
+  # Alt+A opens "Archivo" with its first entry lit; Down lights the next one.
+  xdotool key alt+a; sleep 1; xdotool key Down; sleep "$ESPERA"
+  "$BUILD/tools/x11_screenshot" docs/station-main-menu.png && echo "Captura: docs/station-main-menu.png"
+  xdotool key Escape Escape; sleep 0.5
 ' _

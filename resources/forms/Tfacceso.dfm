@@ -24,11 +24,13 @@ object facceso: Tfacceso
       Left = 16
       Top = 200
       Caption = 'PUNTO DE VENTA VERSION 2009'
+      Transparent = True
     end
     object Label10: TLabel
       Left = 16
       Top = 224
       Caption = 'Revisión: 2009/04/23'
+      Transparent = True
     end
     object Image1: TImage
       Left = 16
@@ -187,31 +189,37 @@ object facceso: Tfacceso
       Left = 16
       Top = 20
       Caption = 'Servidor : '
+      Transparent = True
     end
     object Label2: TLabel
       Left = 16
       Top = 48
       Caption = 'Usuario:'
+      Transparent = True
     end
     object Label3: TLabel
       Left = 16
       Top = 76
       Caption = 'Clave : '
+      Transparent = True
     end
     object Label4: TLabel
       Left = 16
       Top = 104
       Caption = 'Compañía:'
+      Transparent = True
     end
     object Label5: TLabel
       Left = 16
       Top = 132
       Caption = 'Lista precios:'
+      Transparent = True
     end
     object Label6: TLabel
       Left = 16
       Top = 160
       Caption = 'Fecha:'
+      Transparent = True
     end
     object Servidor: TComboBox
       Left = 96

@@ -22,11 +22,13 @@ object fprincipal: Tfprincipal
       Left = 8
       Top = 13
       Caption = 'Compañia:'
+      Transparent = True
     end
     object Label2: TLabel
       Left = 392
       Top = 13
       Caption = 'Usuario:'
+      Transparent = True
     end
     object ECompania: TEdit
       Left = 72

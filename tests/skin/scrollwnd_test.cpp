@@ -103,6 +103,14 @@ TEST_F(ScrollWndTest, ThumbAndPartsAlongABar) {
                  {200, sbpNone}};
     for (const Case& c : cases) EXPECT_EQ(HitTestScrollBar(bar, 0, 200, c.pos, true), c.part) << c.pos;
     EXPECT_EQ(HitTestScrollBar(bar, 0, 200, 50, false), sbpNone);
+    // No room and no range divide by nothing.
+    bar.Info.nMax = 0;
+    bar.Info.nPage = 0;
+    ThumbGeometry(bar, 0, len, off);
+    EXPECT_EQ(off, 0);
+    EXPECT_EQ(HitTestScrollBar(bar, 0, 0, 0, true), sbpNone);
+    bar.Info.nMax = 99;
+    bar.Info.nPage = 50;
     // Shorter than two arrows: two half-length arrows, no thumb.
     EXPECT_EQ(HitTestScrollBar(bar, 0, 20, 9, true), SB_LINELEFT);
     EXPECT_EQ(HitTestScrollBar(bar, 0, 20, 10, true), SB_LINERIGHT);
