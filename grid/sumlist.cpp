@@ -80,6 +80,17 @@ void TDBGridEhSumList::SyncFooterSums() {
         for (int k = 0; k < c->Footers()->Count(); ++k) want(c->Footers()->Items(k), c);
     }
     TDBSumCollection* sums = SumCollection();
+    // Every relayout comes here: a collection that already matches is left
+    // alone, since a change makes a full scan that moves the dataset.
+    bool matches = true;
+    for (int i = 0; i < sums->Count() && matches; ++i) {
+        TDBSum* s = sums->Items(i);
+        std::string key = s->GroupOperation() == goCount ? std::string() : AnsiUpperCase(s->FieldName());
+        if (s->FooterSum && !wanted.count({s->GroupOperation(), key})) matches = false;
+    }
+    for (const auto& [key, name] : wanted)
+        if (matches && !sums->FindByOperationAndField(static_cast<TGroupOperation>(key.first), name)) matches = false;
+    if (matches) return;
     sums->BeginUpdate();
     try {
         for (int i = sums->Count() - 1; i >= 0; --i) {

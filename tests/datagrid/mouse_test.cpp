@@ -407,3 +407,31 @@ TEST_F(MouseTest, WideningAnAutoFitColumnTakesFromTheNextOrTheWholeRightPart) {
 }
 
 } // namespace tvtest
+
+namespace tvtest {
+
+using namespace tv;
+using namespace tv::win;
+
+// Sums in the footers must not pull the record away when the columns change size.
+TEST_F(MouseTest, SizingAColumnKeepsTheRecordUnderFooterSums) {
+    grid->Columns()->Add()->SetFieldName("PRECIO");
+    Col(2)->Footer()->SetValueType(fvtSum);
+    grid->SetFooterRowCount(1);
+    grid->SumList()->SetActive(true);
+    Pump();
+    ClickCell(2, grid->TitleRowCount() + 9);
+    ExpectInStep(10, "clicked");
+    int row = DataRow();
+    RECT r = grid->CellRect(2, 0);
+    POINT edge = grid->ClientToScreen({r.right, (r.top + r.bottom) / 2});
+    QueueDrag(edge.x, edge.y, edge.x + 30, edge.y);
+    Pump();
+    ExpectInStep(10, "after sizing");
+    EXPECT_EQ(DataRow(), row);
+    grid->SetHeight(250);
+    Pump();
+    ExpectInStep(10, "after a resize");
+}
+
+} // namespace tvtest
