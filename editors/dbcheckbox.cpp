@@ -4,7 +4,9 @@
 
 #include "editors/buttonfaces.h"
 #include "editors/buttonsizes.h"
+#include "editors/editoractions.h"
 #include "editors/fielddatalink.h"
+#include "editors/flagguard.h"
 #include "framework/core/resourcestrings.h"
 #include "framework/core/strutils.h"
 #include "framework/data/dataset.h"
@@ -40,12 +42,6 @@ bool InValueList(const std::string& list, const std::string& text) {
 }
 
 std::string FirstValue(const std::string& list) { return Trim(list.substr(0, list.find(';'))); }
-
-struct Flag {
-    bool& f;
-    explicit Flag(bool& flag) : f(flag) { f = true; }
-    ~Flag() { f = false; }
-};
 
 } // namespace
 
@@ -110,29 +106,9 @@ void TCustomDBCheckBoxEh::SetAlwaysShowBorder(bool v) {
     Invalidate();
 }
 
-bool TCustomDBCheckBoxEh::ExecuteAction(TBasicAction* action) {
-    if (action->HandlesTarget(this)) {
-        action->ExecuteTarget(this);
-        return true;
-    }
-    if (TDataSource* s = DataSource(); s && action->HandlesTarget(s)) {
-        action->ExecuteTarget(s);
-        return true;
-    }
-    return false;
-}
+bool TCustomDBCheckBoxEh::ExecuteAction(TBasicAction* action) { return ExecuteEditorAction(action, this, DataSource()); }
 
-bool TCustomDBCheckBoxEh::UpdateAction(TBasicAction* action) {
-    if (action->HandlesTarget(this)) {
-        action->UpdateTarget(this);
-        return true;
-    }
-    if (TDataSource* s = DataSource(); s && action->HandlesTarget(s)) {
-        action->UpdateTarget(s);
-        return true;
-    }
-    return false;
-}
+bool TCustomDBCheckBoxEh::UpdateAction(TBasicAction* action) { return UpdateEditorAction(action, this, DataSource()); }
 
 // --- state ----------------------------------------------------------------------------------
 
@@ -194,7 +170,7 @@ void TCustomDBCheckBoxEh::ToggleState() {
 void TCustomDBCheckBoxEh::CommitState() {
     bool handled = false;
     {
-        Flag posting(dataPosting_);
+        TFlagGuardEh posting(dataPosting_);
         if (OnUpdateData) OnUpdateData(this, handled);
     }
     if (!handled) PostToField();
@@ -246,7 +222,7 @@ void TCustomDBCheckBoxEh::Dispatch(Message& msg) {
     case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK:
         if (!ComponentState().Contains(csDesigning) && !Focused()) {
             {
-                Flag noClicks(clicksDisabled_);
+                TFlagGuardEh noClicks(clicksDisabled_);
                 if (CanFocus()) SetFocus();
             }
             if (!Focused()) return;

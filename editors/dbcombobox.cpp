@@ -4,8 +4,10 @@
 
 #include "editors/dropdownplacement.h"
 #include "editors/editimage.h"
+#include "editors/flagguard.h"
 #include "editors/fielddatalink.h"
 #include "editors/paintutils.h"
+#include "editors/publishedit.h"
 #include "editors/sizegrip.h"
 #include "editors/variantutils.h"
 #include "framework/core/stringlist.h"
@@ -94,14 +96,8 @@ void TCustomDBComboBoxEh::ShowCurrentInList() {
 }
 
 void TCustomDBComboBoxEh::PutText(const std::string& text) {
-    puttingText_ = true;
-    try {
-        TControl::SetText(text);
-    } catch (...) {
-        puttingText_ = false;
-        throw;
-    }
-    puttingText_ = false;
+    TFlagGuardEh putting(puttingText_);
+    TControl::SetText(text);
 }
 
 void TCustomDBComboBoxEh::RequestItems() {
@@ -554,23 +550,6 @@ void TCustomDBComboBoxEh::Dispatch(Message& msg) {
             return;
         }
         break;
-    case WM_KILLFOCUS:
-        if (listVisible_ && !(list_ && list_->HandleAllocated() && reinterpret_cast<HWND>(msg.WParam) == list_->Handle()))
-            CloseDropDown(false);
-        break;
-    case CM_CANCELMODE: {
-        auto* sender = reinterpret_cast<TControl*>(msg.LParam);
-        if (listVisible_ && sender != this && !ContainsControl(sender) && sender != list_ &&
-            !(list_ && list_->ContainsControl(sender)))
-            CloseDropDown(false);
-        break;
-    }
-    case CM_WANTSPECIALKEY:
-        if (listVisible_ && (msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE)) {
-            msg.Result = 1;
-            return;
-        }
-        break;
     default:
         break;
     }
@@ -688,37 +667,15 @@ bool ComboTextStored(const TDBComboBoxEh* e) {
 bool TDBComboBoxEh::IsTextStored() const { return ComboTextStored(this); }
 
 void TDBComboBoxEh::Publish(TPublisher& p) {
-    p.Component("DataSource", &TDBComboBoxEh::DataSource, &TDBComboBoxEh::SetDataSource);
-    p.String("DataField", &TDBComboBoxEh::DataField, &TDBComboBoxEh::SetDataField);
+    PublishEditorCommon<TDBComboBoxEh>(p);
     p.String("Text", &TDBComboBoxEh::Text, &TDBComboBoxEh::SetText).Stored(&TDBComboBoxEh::IsTextStored);
     p.String("EditMask", &TDBComboBoxEh::EditMask, &TDBComboBoxEh::SetEditMask)
         .Stored(&TDBComboBoxEh::EditMaskAssigned);
     p.Integer("MaxLength", &TDBComboBoxEh::MaxLength, &TDBComboBoxEh::SetMaxLength).Default(0);
     p.Enum("CharCase", &TDBComboBoxEh::CharCase, &TDBComboBoxEh::SetCharCase, TEditCharCaseInfo).Default(ecNormal);
-    p.Boolean("ReadOnly", &TDBComboBoxEh::ReadOnly, &TDBComboBoxEh::SetReadOnly).Default(false);
-    p.Boolean("AlwaysShowBorder", &TDBComboBoxEh::AlwaysShowBorder, &TDBComboBoxEh::SetAlwaysShowBorder)
-        .Default(false);
-    p.Boolean("HighlightRequired", &TDBComboBoxEh::HighlightRequired, &TDBComboBoxEh::SetHighlightRequired)
-        .Default(false);
-    p.Boolean("Tooltips", &TDBComboBoxEh::Tooltips, &TDBComboBoxEh::SetTooltips).Default(false);
-    p.Boolean("ShowHint", &TDBComboBoxEh::ShowHint, &TDBComboBoxEh::SetShowHint).Default(false);
-    p.Enum("Alignment", &TDBComboBoxEh::Alignment, &TDBComboBoxEh::SetAlignment, TAlignmentInfo)
-        .Stored(&TDBComboBoxEh::AlignmentAssigned);
-    p.Boolean("Flat", &TDBComboBoxEh::Flat, &TDBComboBoxEh::SetFlat).Default(false);
-    p.Object("EditButton", &TDBComboBoxEh::EditButton, &TDBComboBoxEh::SetEditButton);
-    p.Collection("EditButtons", &TDBComboBoxEh::EditButtons, &TDBComboBoxEh::SetEditButtons);
-    p.Object("EditImage", &TDBComboBoxEh::EditImage);
-    p.Component("Images", &TDBComboBoxEh::Images, &TDBComboBoxEh::SetImages);
-    p.Object("MRUList", &TDBComboBoxEh::MRUList, &TDBComboBoxEh::SetMRUList);
     p.Object("DropDownBox", &TDBComboBoxEh::DropDownBox, &TDBComboBoxEh::SetDropDownBox);
     p.Strings("Items", &TDBComboBoxEh::Items, &TDBComboBoxEh::SetItems);
     p.Strings("KeyItems", &TDBComboBoxEh::KeyItems, &TDBComboBoxEh::SetKeyItems);
-    p.Event("OnUpdateData", &TDBComboBoxEh::OnUpdateData);
-    p.Event("OnButtonClick", &TDBComboBoxEh::OnButtonClick);
-    p.Event("OnButtonDown", &TDBComboBoxEh::OnButtonDown);
-    p.Event("OnCheckDrawRequiredState", &TDBComboBoxEh::OnCheckDrawRequiredState);
-    p.Event("OnGetImageIndex", &TDBComboBoxEh::OnGetImageIndex);
-    p.Event("OnChange", &TDBComboBoxEh::OnChange);
     p.Event("OnNotInList", &TDBComboBoxEh::OnNotInList);
     p.Event("OnGetItemImageIndex", &TDBComboBoxEh::OnGetItemImageIndex);
     p.Event("OnDropDown", &TDBComboBoxEh::OnDropDown);

@@ -48,6 +48,7 @@ public:
 
     void OpenDropDown() override;
     void CloseDropDown(bool accept) override;
+    TWinControl* DropDownWindow() override { return listVisible_ ? list_ : nullptr; }
     void Dispatch(Message& msg) override;
 
     TNotInListEventEh OnNotInList;

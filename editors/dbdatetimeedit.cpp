@@ -6,7 +6,9 @@
 #include "editors/dropdownplacement.h"
 #include "editors/editimage.h"
 #include "editors/fielddatalink.h"
+#include "editors/flagguard.h"
 #include "editors/popupcalendar.h"
+#include "editors/publishedit.h"
 #include "framework/core/datetime.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/formatsettings.h"
@@ -31,12 +33,6 @@ using namespace tv::win;
 const TEnumInfo TDateTimeKindEhInfo{"TDateTimeKindEh", {"dtkDateEh", "dtkTimeEh", "dtkDateTimeEh", "dtkCustomEh"}};
 
 namespace {
-
-struct Guard {
-    bool& flag;
-    explicit Guard(bool& f) : flag(f) { flag = true; }
-    ~Guard() { flag = false; }
-};
 
 bool IsNullish(const Variant& v) { return v.IsNull() || v.IsEmpty(); }
 
@@ -103,7 +99,7 @@ void TCustomDBDateTimeEditEh::ApplyFormat(const std::string& editFormat) {
     if (!editFormat.empty()) parsed = ParseEditFormat(editFormat);
     editFormat_ = editFormat;
     format_ = parsed;
-    Guard g(puttingText_);
+    TFlagGuardEh g(puttingText_);
     TCustomMaskEdit::SetEditMask(parsed.mask);
 }
 
@@ -118,7 +114,7 @@ void TCustomDBDateTimeEditEh::DefineProperties(TFiler& filer) {
 
 void TCustomDBDateTimeEditEh::PutText(const std::string& text) {
     if (puttingText_) return;
-    Guard g(puttingText_);
+    TFlagGuardEh g(puttingText_);
     TControl::SetText(text);
 }
 
@@ -168,7 +164,7 @@ void TCustomDBDateTimeEditEh::Change() {
 
 void TCustomDBDateTimeEditEh::ValidateEdit() {
     if (validating_) return;
-    Guard g(validating_);
+    TFlagGuardEh g(validating_);
     TCustomMaskEdit::ValidateEdit();
     if (!IsMasked()) return;
     std::u32string shown = Mask().Normalize(Utf8ToUtf32(EditText()));
@@ -286,7 +282,7 @@ void TCustomDBDateTimeEditEh::StepElement(bool up) {
     std::u32string text = shown;
     text.replace(start, len, Utf8ToUtf32(number));
     {
-        Guard g(puttingText_);
+        TFlagGuardEh g(puttingText_);
         SetEditText(Utf32ToUtf8(text));
     }
     Change();
@@ -380,6 +376,10 @@ void TCustomDBDateTimeEditEh::DoEnter() {
 }
 
 // --- the calendar ----------------------------------------------------------------------
+
+TWinControl* TCustomDBDateTimeEditEh::DropDownWindow() {
+    return calendarVisible_ ? static_cast<TWinControl*>(calendar_) : nullptr;
+}
 
 bool TCustomDBDateTimeEditEh::CalendarHasFocus() {
     if (!calendar_ || !calendar_->HandleAllocated()) return false;
@@ -476,26 +476,6 @@ void TCustomDBDateTimeEditEh::Dispatch(Message& msg) {
             return;
         }
         break;
-    case WM_KILLFOCUS: {
-        HWND to = reinterpret_cast<HWND>(msg.WParam);
-        bool toCalendar = calendar_ && calendar_->HandleAllocated() && to &&
-                          (to == calendar_->Handle() || IsChild(calendar_->Handle(), to));
-        if (calendarVisible_ && !toCalendar) CloseDropDown(false);
-        break;
-    }
-    case CM_CANCELMODE: {
-        auto* sender = reinterpret_cast<TControl*>(msg.LParam);
-        if (calendarVisible_ && sender != this && !ContainsControl(sender) && sender != calendar_ &&
-            !(calendar_ && calendar_->ContainsControl(sender)))
-            CloseDropDown(false);
-        break;
-    }
-    case CM_WANTSPECIALKEY:
-        if (calendarVisible_ && (msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE)) {
-            msg.Result = 1;
-            return;
-        }
-        break;
     default:
         break;
     }
@@ -505,31 +485,9 @@ void TCustomDBDateTimeEditEh::Dispatch(Message& msg) {
 // --- the published editor ----------------------------------------------------------------
 
 void TDBDateTimeEditEh::Publish(TPublisher& p) {
-    p.Component("DataSource", &TDBDateTimeEditEh::DataSource, &TDBDateTimeEditEh::SetDataSource);
-    p.String("DataField", &TDBDateTimeEditEh::DataField, &TDBDateTimeEditEh::SetDataField);
+    PublishEditorCommon<TDBDateTimeEditEh>(p);
     p.Enum("Kind", &TDBDateTimeEditEh::Kind, &TDBDateTimeEditEh::SetKind, TDateTimeKindEhInfo)
         .Stored(&TDBDateTimeEditEh::IsKindStored);
-    p.Boolean("ReadOnly", &TDBDateTimeEditEh::ReadOnly, &TDBDateTimeEditEh::SetReadOnly).Default(false);
-    p.Boolean("AlwaysShowBorder", &TDBDateTimeEditEh::AlwaysShowBorder, &TDBDateTimeEditEh::SetAlwaysShowBorder)
-        .Default(false);
-    p.Boolean("HighlightRequired", &TDBDateTimeEditEh::HighlightRequired, &TDBDateTimeEditEh::SetHighlightRequired)
-        .Default(false);
-    p.Boolean("Tooltips", &TDBDateTimeEditEh::Tooltips, &TDBDateTimeEditEh::SetTooltips).Default(false);
-    p.Boolean("ShowHint", &TDBDateTimeEditEh::ShowHint, &TDBDateTimeEditEh::SetShowHint).Default(false);
-    p.Enum("Alignment", &TDBDateTimeEditEh::Alignment, &TDBDateTimeEditEh::SetAlignment, TAlignmentInfo)
-        .Stored(&TDBDateTimeEditEh::AlignmentAssigned);
-    p.Boolean("Flat", &TDBDateTimeEditEh::Flat, &TDBDateTimeEditEh::SetFlat).Default(false);
-    p.Object("EditButton", &TDBDateTimeEditEh::EditButton, &TDBDateTimeEditEh::SetEditButton);
-    p.Collection("EditButtons", &TDBDateTimeEditEh::EditButtons, &TDBDateTimeEditEh::SetEditButtons);
-    p.Object("EditImage", &TDBDateTimeEditEh::EditImage);
-    p.Component("Images", &TDBDateTimeEditEh::Images, &TDBDateTimeEditEh::SetImages);
-    p.Object("MRUList", &TDBDateTimeEditEh::MRUList, &TDBDateTimeEditEh::SetMRUList);
-    p.Event("OnUpdateData", &TDBDateTimeEditEh::OnUpdateData);
-    p.Event("OnButtonClick", &TDBDateTimeEditEh::OnButtonClick);
-    p.Event("OnButtonDown", &TDBDateTimeEditEh::OnButtonDown);
-    p.Event("OnCheckDrawRequiredState", &TDBDateTimeEditEh::OnCheckDrawRequiredState);
-    p.Event("OnGetImageIndex", &TDBDateTimeEditEh::OnGetImageIndex);
-    p.Event("OnChange", &TDBDateTimeEditEh::OnChange);
     p.Event("OnDropDown", &TDBDateTimeEditEh::OnDropDown);
     p.Event("OnCloseUp", &TDBDateTimeEditEh::OnCloseUp);
 }

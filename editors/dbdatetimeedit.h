@@ -36,6 +36,7 @@ public:
 
     void OpenDropDown() override;
     void CloseDropDown(bool accept) override;
+    TWinControl* DropDownWindow() override;
     void ValidateEdit() override;
     void Dispatch(Message& msg) override;
     void DefineProperties(TFiler& filer) override;

@@ -6,6 +6,7 @@
 #include "editors/buttonfaces.h"
 #include "editors/buttonsizes.h"
 #include "editors/editimage.h"
+#include "editors/editoractions.h"
 #include "editors/fielddatalink.h"
 #include "editors/mrulist.h"
 #include "editors/paintutils.h"
@@ -488,29 +489,9 @@ void TCustomDBEditEh::SetVisible(bool v) {
     TCustomMaskEdit::SetVisible(v);
 }
 
-bool TCustomDBEditEh::ExecuteAction(TBasicAction* action) {
-    if (action->HandlesTarget(this)) {
-        action->ExecuteTarget(this);
-        return true;
-    }
-    if (TDataSource* s = DataSource(); s && action->HandlesTarget(s)) {
-        action->ExecuteTarget(s);
-        return true;
-    }
-    return false;
-}
+bool TCustomDBEditEh::ExecuteAction(TBasicAction* action) { return ExecuteEditorAction(action, this, DataSource()); }
 
-bool TCustomDBEditEh::UpdateAction(TBasicAction* action) {
-    if (action->HandlesTarget(this)) {
-        action->UpdateTarget(this);
-        return true;
-    }
-    if (TDataSource* s = DataSource(); s && action->HandlesTarget(s)) {
-        action->UpdateTarget(s);
-        return true;
-    }
-    return false;
-}
+bool TCustomDBEditEh::UpdateAction(TBasicAction* action) { return UpdateEditorAction(action, this, DataSource()); }
 
 // What a holder's cell changes in the way messages reach the editor: the
 // holder stays the form's focused control, and a press close to the holder's
@@ -588,6 +569,22 @@ void TCustomDBEditEh::DefaultHandler(Message& msg) {
 }
 
 void TCustomDBEditEh::Dispatch(Message& msg) {
+    // An open drop-down closes when the focus goes elsewhere or another control
+    // cancels the mouse mode; Enter and Esc are the editor's while it is open.
+    if (TWinControl* drop = DropDownWindow()) {
+        if (msg.Msg == WM_KILLFOCUS) {
+            HWND to = reinterpret_cast<HWND>(msg.WParam);
+            bool toDrop = drop->HandleAllocated() && to && (to == drop->Handle() || IsChild(drop->Handle(), to));
+            if (!toDrop) CloseDropDown(false);
+        } else if (msg.Msg == CM_CANCELMODE) {
+            auto* sender = reinterpret_cast<TControl*>(msg.LParam);
+            if (sender != this && !ContainsControl(sender) && sender != drop && !drop->ContainsControl(sender))
+                CloseDropDown(false);
+        } else if (msg.Msg == CM_WANTSPECIALKEY && (msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE)) {
+            msg.Result = 1;
+            return;
+        }
+    }
     switch (msg.Msg) {
     case CM_GETDATALINK:
         msg.Result = reinterpret_cast<LRESULT>(link_.get());

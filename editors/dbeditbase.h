@@ -138,6 +138,8 @@ public:
 
     void CloseDropDown(bool accept) override;
     virtual void OpenDropDown();
+    // The window of the open drop-down (list, calendar, grid), or none.
+    virtual TWinControl* DropDownWindow() { return nullptr; }
 
     void Dispatch(Message& msg) override;
 

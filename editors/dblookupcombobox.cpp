@@ -6,7 +6,9 @@
 #include <climits>
 
 #include "editors/editimage.h"
+#include "editors/flagguard.h"
 #include "editors/mrulist.h"
+#include "editors/publishedit.h"
 #include "editors/variantutils.h"
 #include "framework/ui/imagelist.h"
 #include "platform/window/queue.h"
@@ -31,13 +33,6 @@ using namespace tv::win;
 const TEnumInfo TDBLookupComboboxEhStyleInfo{"TDBLookupComboboxEhStyle", {"csDropDownListEh", "csDropDownEh"}};
 
 namespace {
-
-struct Flag {
-    bool& f;
-    bool old;
-    explicit Flag(bool& flag) : f(flag), old(flag) { f = true; }
-    ~Flag() { f = old; }
-};
 
 Variant NullIfEmpty(const Variant& v) { return v.IsEmpty() ? Null() : v; }
 
@@ -188,18 +183,9 @@ void TCustomDBLookupComboboxEh::Notification(TComponent* component, TOperation o
 
 // --- binding to the edited data --------------------------------------------------------------
 
-std::string TCustomDBLookupComboboxEh::MasterFieldNamesOf(const std::vector<TField*>& fields) const {
-    std::string names;
-    for (TField* f : fields) {
-        if (!names.empty()) names += ';';
-        names += f->FieldName();
-    }
-    return names;
-}
-
 void TCustomDBLookupComboboxEh::UpdateDataFields() {
     if (updatingDataFields_) return;
-    Flag guard(updatingDataFields_);
+    TFlagGuardEh guard(updatingDataFields_);
     dataFields_.clear();
     masterFields_.clear();
     masterFieldNames_.clear();
@@ -213,7 +199,7 @@ void TCustomDBLookupComboboxEh::UpdateDataFields() {
         } else {
             masterFields_ = dataFields_;
         }
-        masterFieldNames_ = MasterFieldNamesOf(masterFields_);
+        masterFieldNames_ = FieldNamesOf(masterFields_);
     }
     SetLookupMode(dataFields_.size() == 1 && dataFields_[0]->Lookup());
     link->AssignFieldName(masterFieldNames_.empty() ? dataField_ : masterFieldNames_);
@@ -228,7 +214,7 @@ void TCustomDBLookupComboboxEh::SetLookupMode(bool on) {
     if (on) {
         TField* f = dataFields_[0];
         masterFields_ = f->DataSet()->GetFieldList(f->KeyFields());
-        masterFieldNames_ = MasterFieldNamesOf(masterFields_);
+        masterFieldNames_ = FieldNamesOf(masterFields_);
         lookupSource_->SetDataSet(f->LookupDataSet());
         keyField_ = f->LookupKeyFields();
         lookupMode_ = true;
@@ -342,17 +328,7 @@ void TCustomDBLookupComboboxEh::UpdateListFields() {
     bool wasLinkModified = DataLink()->Modified();
     if (!standalone_) {
         if (listActive_) {
-            TDataSource* effective = EffectiveListSource();
-            if (EditorFocused() && UsesDropDownListSource() && LocateKeyIn(effective)) {
-                TField* f = effective->DataSet()->FindField(currentListField_->FieldName());
-                ShowText(f ? f->DisplayText() : std::string());
-            } else if (SpecRowClaimsKey()) {
-                ShowText(dropDownBox_->SpecRow()->CellText(listFieldIndex_));
-            } else if (FindKeyRecord()) {
-                ShowText(currentListField_->DisplayText());
-            } else {
-                ShowText("");
-            }
+            ShowKeyText();
         } else {
             ShowText(ComponentState().Contains(csDesigning) ? Name() : std::string());
         }
@@ -363,9 +339,7 @@ void TCustomDBLookupComboboxEh::UpdateListFields() {
 }
 
 bool TCustomDBLookupComboboxEh::KeyFieldsMatchValue(const std::vector<TField*>& fields, const Variant& value) {
-    if (fields.size() == 1) return !VarIsArray(value);
-    return fields.size() > 1 && VarIsArray(value) &&
-           VarArrayHighBound(value, 1) - VarArrayLowBound(value, 1) + 1 == int(fields.size());
+    return tv::KeyFieldsMatchValue(fields.size(), value);
 }
 
 bool TCustomDBLookupComboboxEh::LocateKeyIn(TDataSource* source) {
@@ -407,8 +381,24 @@ void TCustomDBLookupComboboxEh::SpecRowChanged() {
 // --- the key -------------------------------------------------------------------------------
 
 void TCustomDBLookupComboboxEh::ShowText(const std::string& text) {
-    Flag putting(puttingText_);
+    TFlagGuardEh putting(puttingText_);
     TCustomDBEditEh::SetTextSilently(text);
+}
+
+// The text of the key: its record's list field (in the drop-down's own list
+// while focused), the special row's, or nothing.
+void TCustomDBLookupComboboxEh::ShowKeyText() {
+    TDataSource* effective = EffectiveListSource();
+    if (EditorFocused() && UsesDropDownListSource() && LocateKeyIn(effective)) {
+        TField* f = effective->DataSet()->FindField(currentListField_->FieldName());
+        ShowText(f ? f->DisplayText() : std::string());
+    } else if (SpecRowClaimsKey()) {
+        ShowText(dropDownBox_->SpecRow()->CellText(listFieldIndex_));
+    } else if (FindKeyRecord()) {
+        ShowText(currentListField_->DisplayText());
+    } else {
+        ShowText("");
+    }
 }
 
 void TCustomDBLookupComboboxEh::SetKeyValue(const Variant& v) {
@@ -442,7 +432,7 @@ void TCustomDBLookupComboboxEh::KeyValueChanged() {
 void TCustomDBLookupComboboxEh::FieldDataChanged() {
     // Searching the list moves a dataset, whose notices must not read the data again.
     if (readingData_) return;
-    Flag reading(readingData_);
+    TFlagGuardEh reading(readingData_);
     auto* link = static_cast<TDataSourceLinkEh*>(DataLink());
     if (standalone_) {
         keyValue_ = NullIfEmpty(link->UnboundValue());
@@ -462,20 +452,8 @@ void TCustomDBLookupComboboxEh::FieldDataChanged() {
         } else {
             SetKeyValue(Null());
         }
-        if (listActive_) {
-            TDataSource* effective = EffectiveListSource();
-            if (EditorFocused() && UsesDropDownListSource() && LocateKeyIn(effective)) {
-                TField* f = effective->DataSet()->FindField(currentListField_->FieldName());
-                ShowText(f ? f->DisplayText() : std::string());
-            } else if (SpecRowClaimsKey()) {
-                ShowText(dropDownBox_->SpecRow()->CellText(listFieldIndex_));
-            } else if (FindKeyRecord()) {
-                // The record's text may have changed while the key stayed.
-                ShowText(currentListField_->DisplayText());
-            } else {
-                ShowText("");
-            }
-        }
+        // The record's text may have changed while the key stayed.
+        if (listActive_) ShowKeyText();
     }
     SetModified(false);
 }
@@ -580,32 +558,13 @@ void TCustomDBLookupComboboxEh::SelectAllText() {
 
 void TDBLookupComboboxEh::Publish(TPublisher& p) {
     using C = TDBLookupComboboxEh;
-    p.Component("DataSource", &C::DataSource, &C::SetDataSource);
-    p.String("DataField", &C::DataField, &C::SetDataField);
+    PublishEditorCommon<TDBLookupComboboxEh>(p);
     p.Object("DropDownBox", &C::DropDownBox, &C::SetDropDownBox);
     p.String("KeyField", &C::KeyField, &C::SetKeyField);
     p.String("ListField", &C::ListField, &C::SetListField);
     p.Integer("ListFieldIndex", &C::ListFieldIndex, &C::SetListFieldIndex).Default(0);
     p.Component("ListSource", &C::ListSource, &C::SetListSource);
     p.Enum("Style", &C::Style, &C::SetStyle, TDBLookupComboboxEhStyleInfo).Default(csDropDownListEh);
-    p.Boolean("ReadOnly", &C::ReadOnly, &C::SetReadOnly).Default(false);
-    p.Boolean("AlwaysShowBorder", &C::AlwaysShowBorder, &C::SetAlwaysShowBorder).Default(false);
-    p.Boolean("HighlightRequired", &C::HighlightRequired, &C::SetHighlightRequired).Default(false);
-    p.Boolean("Tooltips", &C::Tooltips, &C::SetTooltips).Default(false);
-    p.Boolean("ShowHint", &C::ShowHint, &C::SetShowHint).Default(false);
-    p.Enum("Alignment", &C::Alignment, &C::SetAlignment, TAlignmentInfo).Stored(&C::AlignmentAssigned);
-    p.Boolean("Flat", &C::Flat, &C::SetFlat).Default(false);
-    p.Object("EditButton", &C::EditButton, &C::SetEditButton);
-    p.Collection("EditButtons", &C::EditButtons, &C::SetEditButtons);
-    p.Object("EditImage", &C::EditImage);
-    p.Component("Images", &C::Images, &C::SetImages);
-    p.Object("MRUList", &C::MRUList, &C::SetMRUList);
-    p.Event("OnUpdateData", &C::OnUpdateData);
-    p.Event("OnButtonClick", &C::OnButtonClick);
-    p.Event("OnButtonDown", &C::OnButtonDown);
-    p.Event("OnCheckDrawRequiredState", &C::OnCheckDrawRequiredState);
-    p.Event("OnGetImageIndex", &C::OnGetImageIndex);
-    p.Event("OnChange", &C::OnChange);
     p.Event("OnCloseUp", &C::OnCloseUp);
     p.Event("OnDropDown", &C::OnDropDown);
     p.Event("OnKeyValueChanged", &C::OnKeyValueChanged);

@@ -92,6 +92,7 @@ public:
 
     void OpenDropDown() override;
     void CloseDropDown(bool accept) override;
+    TWinControl* DropDownWindow() override { return listVisible_ ? dataList_ : nullptr; }
     void Dispatch(Message& msg) override;
     void Click() override;
 
@@ -166,9 +167,9 @@ private:
     Variant ListKeyValue() const;
     bool SpecRowClaimsKey();
     void ShowText(const std::string& text);
+    void ShowKeyText();
     void SearchAfterEdit(bool backspace);
     bool DragIntoList(TControl* from, int x, int y);
-    std::string MasterFieldNamesOf(const std::vector<TField*>& fields) const;
 
     std::vector<TField*> dataFields_;
     std::string dataField_;

@@ -418,22 +418,6 @@ void TCustomDBLookupComboboxEh::Dispatch(Message& msg) {
             return;
         }
         break;
-    case WM_KILLFOCUS:
-        if (listVisible_ && reinterpret_cast<HWND>(msg.WParam) != dataList_->WindowHandle()) CloseDropDown(false);
-        break;
-    case CM_CANCELMODE: {
-        auto* sender = reinterpret_cast<TControl*>(msg.LParam);
-        if (listVisible_ && sender != this && !ContainsControl(sender) && sender != dataList_ &&
-            !dataList_->ContainsControl(sender))
-            CloseDropDown(false);
-        break;
-    }
-    case CM_WANTSPECIALKEY:
-        if (listVisible_ && (msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE)) {
-            msg.Result = 1;
-            return;
-        }
-        break;
     case CM_MOUSEWHEEL:
         if (listVisible_ && dataList_->HandleAllocated() && dataList_->Perform(CM_MOUSEWHEEL, msg.WParam, msg.LParam)) {
             msg.Result = 1;

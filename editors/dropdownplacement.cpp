@@ -1,5 +1,7 @@
 #include "editors/dropdownplacement.h"
 
+#include <algorithm>
+
 #include "framework/ui/controls.h"
 #include "platform/window/sysmetrics.h"
 
@@ -49,6 +51,12 @@ POINT CalcDropDownRect(const RECT& owner, TWinControl* dropDown, int alignment) 
     dropDown->Perform(WM_DROPDOWNPLACED_EH, WPARAM(vertical), 0);
     if (*alive) dropDown->Perform(WM_DROPDOWNPLACED_EH, WPARAM(horizontal), 0);
     return p;
+}
+
+void KeepDropDownMinimumSize(WINDOWPOS& wp) {
+    if (wp.flags & SWP_NOSIZE) return;
+    wp.cx = std::max(wp.cx, GetSystemMetrics(SM_CXVSCROLL));
+    wp.cy = std::max(wp.cy, GetSystemMetrics(SM_CYVSCROLL));
 }
 
 POINT PlaceDropDownWindow(TControl* owner, TWinControl* dropDown, int alignment) {

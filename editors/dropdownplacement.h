@@ -1,6 +1,7 @@
 #pragma once
 // Where a drop-down window opens: below its owner when it fits, above when it
 // fits only there (or there is more room there), cut to the work area.
+#include "platform/window/messages.h"
 #include "platform/wintypes.h"
 
 namespace tv {
@@ -14,6 +15,9 @@ class TWinControl;
 constexpr win::UINT WM_DROPDOWNPLACED_EH = 0x0400 + 100;
 
 enum TDropDownAlignEh : int { ddaLeftEh = 0, ddaRightEh = 1, ddaCenterEh = 2 };
+
+// A drop-down window keeps at least a scroll bar's width and height.
+void KeepDropDownMinimumSize(win::WINDOWPOS& wp);
 
 // The top-left screen point of the drop-down for an owner rectangle in screen
 // coordinates; may make the drop-down narrower or lower to fit.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "editors/flagguard.h"
 #include "editors/variantutils.h"
 #include "framework/core/strutils.h"
 #include "framework/data/dataset.h"
@@ -31,13 +32,6 @@ namespace {
 DWORD lastSearchKeyTime = 0;
 constexpr DWORD kSearchPause = 2000;
 constexpr size_t kMaxSearch = 32;
-
-struct Flag {
-    bool& f;
-    bool old;
-    explicit Flag(bool& flag) : f(flag), old(flag) { f = true; }
-    ~Flag() { f = old; }
-};
 
 bool IsStringDataField(const TField* f) {
     return f && (f->DataType() == ftString || f->DataType() == ftWideString) &&
@@ -247,7 +241,7 @@ void TDBLookupGridEh::SetAutoFitColWidths(bool v) {
     if (v == autoFitMode_) return;
     autoFitMode_ = v;
     {
-        Flag guard(sizing_);
+        TFlagGuardEh guard(sizing_);
         if (v)
             for (int i = 0; i < Columns()->Count(); ++i)
                 Columns()->Items(i)->SetInitWidth(Columns()->Items(i)->Width());
@@ -262,7 +256,7 @@ void TDBLookupGridEh::SetAutoFitColWidths(bool v) {
 void TDBLookupGridEh::UpdateColumnWidths() {
     if (sizing_) return;
     if (!autoFitMode_) {
-        Flag guard(sizing_);
+        TFlagGuardEh guard(sizing_);
         for (int i = 0; i < Columns()->Count(); ++i) Columns()->Items(i)->SetInitWidth(Columns()->Items(i)->Width());
     }
     SetRowCount(rowCount_);
@@ -271,7 +265,7 @@ void TDBLookupGridEh::UpdateColumnWidths() {
 void TDBLookupGridEh::ColWidthsChanged() {
     TCustomDBGridEh::ColWidthsChanged();
     if (sizing_ || !HandleAllocated() || !autoFitMode_ || GridState() != gsColSizing) return;
-    Flag guard(sizing_);
+    TFlagGuardEh guard(sizing_);
     int width = 0;
     for (int i = 0; i < ColCount(); ++i) width += ColWidths(i) + (Options().Contains(dgColLines) ? GridLineWidth() : 0);
     SetClientWidth(width);
@@ -298,15 +292,6 @@ TGridRect TDBLookupGridEh::GetDataRect() {
 
 // --- binding to the edited data ----------------------------------------------------------
 
-std::string TDBLookupGridEh::MasterFieldNamesOf(const std::vector<TField*>& fields) const {
-    std::string names;
-    for (TField* f : fields) {
-        if (!names.empty()) names += ';';
-        names += f->FieldName();
-    }
-    return names;
-}
-
 void TDBLookupGridEh::UpdateDataFields() {
     dataFields_.clear();
     masterFields_.clear();
@@ -319,7 +304,7 @@ void TDBLookupGridEh::UpdateDataFields() {
         } else {
             masterFields_ = dataFields_;
         }
-        masterFieldNames_ = MasterFieldNamesOf(masterFields_);
+        masterFieldNames_ = FieldNamesOf(masterFields_);
     }
     SetLookupMode(dataFields_.size() == 1 && dataFields_[0]->Lookup());
     DataRecordChanged(nullptr);
@@ -333,7 +318,7 @@ void TDBLookupGridEh::SetLookupMode(bool on) {
     if (on) {
         TField* f = dataFields_[0];
         masterFields_ = CollectFieldsByNamesArray(f->DataSet(), this, f->KeyFields());
-        masterFieldNames_ = MasterFieldNamesOf(masterFields_);
+        masterFieldNames_ = FieldNamesOf(masterFields_);
         lookupSource_->SetDataSet(f->LookupDataSet());
         keyField_ = f->LookupKeyFields();
         lookupMode_ = true;
@@ -431,9 +416,7 @@ void TDBLookupGridEh::LayoutChanged() {
 // --- the key ---------------------------------------------------------------------------
 
 bool TDBLookupGridEh::KeyFieldsMatchValue(const std::vector<TField*>& fields, const Variant& value) {
-    if (fields.size() == 1) return !VarIsArray(value);
-    return fields.size() > 1 && VarIsArray(value) && VarArrayHighBound(value, 1) - VarArrayLowBound(value, 1) + 1 ==
-                                                          int(fields.size());
+    return tv::KeyFieldsMatchValue(fields.size(), value);
 }
 
 Variant TDBLookupGridEh::ListKeyValue() {
@@ -555,14 +538,14 @@ void TDBLookupGridEh::SelectKeyValue(const Variant& value) {
 }
 
 void TDBLookupGridEh::SelectCurrent() {
-    Flag lock(selectionLock_);
+    TFlagGuardEh lock(selectionLock_);
     Variant key = ListKeyValue();
     if (!VariantsEqual(key, keyValue_)) SelectKeyValue(key);
 }
 
 void TDBLookupGridEh::SelectSpecRow() {
     {
-        Flag lock(selectionLock_);
+        TFlagGuardEh lock(selectionLock_);
         if (!VariantsEqual(specRow_->Value(), keyValue_)) SelectKeyValue(specRow_->Value());
     }
     specRow_->SetSelected(true);
@@ -840,7 +823,7 @@ void TDBLookupGridEh::Scroll(int distance) {
 void TDBLookupGridEh::UpdateRowCount() {
     if (updatingRowCount_) return;
     {
-        Flag guard(updatingRowCount_);
+        TFlagGuardEh guard(updatingRowCount_);
         TCustomDBGridEh::UpdateRowCount();
     }
     ListDataChanged();
@@ -929,7 +912,7 @@ void TDBLookupGridEh::Dispatch(Message& msg) {
     }
     case WM_SIZE:
         if (!sizing_) {
-            Flag guard(sizing_);
+            TFlagGuardEh guard(sizing_);
             TCustomDBGridEh::Dispatch(msg);
             return;
         }

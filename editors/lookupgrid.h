@@ -172,7 +172,6 @@ private:
     int FindKeyRow();
     void MoveList(int distance);
     void VertScroll(int code, int pos);
-    std::string MasterFieldNamesOf(const std::vector<TField*>& fields) const;
 
     std::string dataField_;
     std::vector<TField*> dataFields_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editors/dropdownplacement.h"
+#include "editors/flagguard.h"
 #include "editors/sizegrip.h"
 #include "framework/ui/uimessages.h"
 #include "platform/gdi/edges.h"
@@ -17,17 +18,6 @@
 namespace tv {
 
 using namespace tv::win;
-
-namespace {
-
-struct Flag {
-    bool& f;
-    bool old;
-    explicit Flag(bool& flag) : f(flag), old(flag) { f = true; }
-    ~Flag() { f = old; }
-};
-
-} // namespace
 
 TPopupDataGridEh::TPopupDataGridEh(TComponent* owner) : TDBLookupGridEh(owner) {
     noFocusOnClick_ = true;
@@ -64,21 +54,21 @@ void TPopupDataGridEh::KeyValueChanged() {
 }
 
 void TPopupDataGridEh::KeyDown(WORD& key, TShiftState shift) {
-    Flag user(inUserAction_);
+    TFlagGuardEh user(inUserAction_);
     TDBLookupGridEh::KeyDown(key, shift);
 }
 
 void TPopupDataGridEh::KeyUp(WORD& key, TShiftState shift) { TCustomDBGridEh::KeyUp(key, shift); }
 
 void TPopupDataGridEh::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    Flag user(inUserAction_);
+    TFlagGuardEh user(inUserAction_);
     mouseDownInside_ = true;
     TDBLookupGridEh::MouseDown(button, shift, x, y);
     if (TreeMouseDown(x, y, true)) mouseDownInside_ = false;
 }
 
 void TPopupDataGridEh::MouseMove(TShiftState shift, int x, int y) {
-    Flag user(inUserAction_);
+    TFlagGuardEh user(inUserAction_);
     TDBLookupGridEh::MouseMove(shift, x, y);
     bool button = shift.Contains(ssLeft) || shift.Contains(ssRight) || shift.Contains(ssMiddle);
     // The choice follows the mouse.
@@ -119,9 +109,8 @@ void TPopupDataGridEh::Dispatch(Message& msg) {
     case WM_WINDOWPOSCHANGING:
         if (!ComponentState().Contains(csReading) && !ComponentState().Contains(csDestroying)) {
             auto* wp = reinterpret_cast<WINDOWPOS*>(msg.LParam);
+            KeepDropDownMinimumSize(*wp);
             if (!(wp->flags & SWP_NOSIZE)) {
-                wp->cx = std::max(wp->cx, GetSystemMetrics(SM_CXVSCROLL));
-                wp->cy = std::max(wp->cy, GetSystemMetrics(SM_CYHSCROLL));
                 // A size from the grip also shows whole rows, and the row count follows.
                 int rows = RowCount();
                 wp->cy = WholeRowsHeight(wp->cy, rows);

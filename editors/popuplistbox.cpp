@@ -109,9 +109,8 @@ void TPopupListboxEh::Dispatch(Message& msg) {
     case WM_WINDOWPOSCHANGING:
         if (!ComponentState().Contains(csReading) && !ComponentState().Contains(csDestroying)) {
             auto* wp = reinterpret_cast<WINDOWPOS*>(msg.LParam);
+            KeepDropDownMinimumSize(*wp);
             if (!(wp->flags & SWP_NOSIZE)) {
-                wp->cx = std::max(wp->cx, GetSystemMetrics(SM_CXVSCROLL));
-                wp->cy = std::max(wp->cy, GetSystemMetrics(SM_CYVSCROLL));
                 // A size from the grip also shows whole rows.
                 int frame = FrameHeight(), item = std::max(ItemHeightOrFont(), 1);
                 rowCount_ = std::max((wp->cy - frame) / item, 1);

@@ -63,6 +63,21 @@ std::vector<TField*> CollectFieldsByNamesArray(TDataSet* dataSet, const TCompone
     return fields;
 }
 
+std::string FieldNamesOf(const std::vector<TField*>& fields) {
+    std::string names;
+    for (TField* f : fields) {
+        if (!names.empty()) names += ';';
+        names += f->FieldName();
+    }
+    return names;
+}
+
+bool KeyFieldsMatchValue(size_t fieldCount, const Variant& value) {
+    if (fieldCount == 1) return !VarIsArray(value);
+    return fieldCount > 1 && VarIsArray(value) &&
+           VarArrayHighBound(value, 1) - VarArrayLowBound(value, 1) + 1 == int(fieldCount);
+}
+
 void AssignFieldValues(TDataSet* dataSet, const std::string& names, const Variant& value) {
     if (VariantsEqual(value, Null())) {
         for (TField* f : dataSet->GetFieldList(names)) f->Clear();

@@ -23,6 +23,11 @@ void CollectFieldsByNames(std::vector<TField*>* list, TDataSet* dataSet, const T
                           const std::string& names);
 std::vector<TField*> CollectFieldsByNamesArray(TDataSet* dataSet, const TComponent* component,
                                                const std::string& names);
+// The fields' names joined by ";".
+std::string FieldNamesOf(const std::vector<TField*>& fields);
+// Whether a key value fits that many key fields: one field takes a single
+// value, several an array with one element each.
+bool KeyFieldsMatchValue(size_t fieldCount, const Variant& value);
 // Null clears every named field; otherwise one value for one name, an array
 // for several.
 void AssignFieldValues(TDataSet* dataSet, const std::string& names, const Variant& value);

@@ -47,10 +47,6 @@ protected:
         POINT p = At(c, 6, c->Height() / 2);
         Click(p.x, p.y);
     }
-    void Focus(TWinControl* c) {
-        c->SetFocus();
-        ProcessPendingMessages();
-    }
     TField* Activo() { return data->FieldByName("ACTIVO"); }
     TField* Iva() { return data->FieldByName("IVA"); }
     TClientDataSet* data = nullptr;

@@ -50,10 +50,6 @@ protected:
         }
         return c;
     }
-    void Focus(TWinControl* c) {
-        c->SetFocus();
-        ProcessPendingMessages();
-    }
     TField* Tipo() { return data->FieldByName("TIPO"); }
     TField* Ciudad() { return data->FieldByName("CIUDAD"); }
     // Screen point of item `i` of an open list.

@@ -58,10 +58,6 @@ protected:
         }
         return e;
     }
-    void Focus(TWinControl* c) {
-        c->SetFocus();
-        ProcessPendingMessages();
-    }
     void TypeFromStart(TDBDateTimeEditEh* e, const std::string& keys) {
         Focus(e);
         e->SelectAll();

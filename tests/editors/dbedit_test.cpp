@@ -73,10 +73,6 @@ protected:
         }
         return e;
     }
-    void Focus(TWinControl* c) {
-        c->SetFocus();
-        ProcessPendingMessages();
-    }
     bool WindowReadOnly(TWinControl* c) { return (GetWindowLong(c->Handle(), GWL_STYLE) & ES_READONLY) != 0; }
     TClientDataSet* data = nullptr;
     TDataSource* source = nullptr;

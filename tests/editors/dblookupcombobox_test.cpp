@@ -72,10 +72,6 @@ protected:
         }
         return c;
     }
-    void Focus(TWinControl* c) {
-        c->SetFocus();
-        ProcessPendingMessages();
-    }
     // Screen point in the middle of data row `i` of the open drop-down.
     POINT RowPoint(TPopupDataGridEh* list, int i) {
         RECT r = list->CellRect(list->IndicatorOffset(), list->TitleRowCount() + i);

@@ -34,6 +34,11 @@ void EditorTest::TearDown() {
 
 POINT EditorTest::At(TControl* c, int x, int y) { return c->ClientToScreen({x, y}); }
 
+void EditorTest::Focus(TWinControl* c) {
+    c->SetFocus();
+    ProcessPendingMessages();
+}
+
 void EditorTest::Tick(int ms) {
     clock->Advance(std::uint64_t(ms));
     Application->ProcessMessages();

@@ -24,6 +24,8 @@ protected:
     // Screen point of a control's client point.
     static tv::win::POINT At(tv::TControl* c, int x, int y);
     void Tick(int ms);
+    // Gives the control the focus and lets the focus walk run.
+    static void Focus(tv::TWinControl* c);
 
     tv::TForm* form = nullptr;
     std::shared_ptr<tv::win::FakeClock> clock;
