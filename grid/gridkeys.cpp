@@ -280,11 +280,24 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
     bool ctrl = shift.Contains(ssCtrl), shiftDown = shift.Contains(ssShift);
     bool shiftSelect = shiftDown && options_.Contains(dgMultiSelect);
     bool byRecords = !allowedSelections_.Contains(gstRectangle);
+    bool findDialog = optionsEh_.Contains(dghDialogFind) && DBGridEhFindDialogProc;
     if (sc == TShortCut(keys.IncSearch) && optionsEh_.Contains(dghIncSearch)) {
-        // A second Ctrl+F ends the search; the find window is not part of this grid.
-        if (incSearchActive_) ResetIncSearch();
-        else IncrementalSearch("", -1, 0);
         key = 0;
+        // Without the find dialog a second Ctrl+F ends the search.
+        if (incSearchActive_ && findDialog && keys.FindDialog == keys.IncSearch) {
+            ResetIncSearch();
+            DBGridEhFindDialogProc(this, "", "", {}, CanShowTitleHint());
+        } else if (incSearchActive_) {
+            ResetIncSearch();
+        } else {
+            IncrementalSearch("", -1, 0);
+        }
+        return;
+    }
+    if (sc == TShortCut(keys.FindDialog) && findDialog) {
+        key = 0;
+        // The dialog may run modally; the grid is not touched after it.
+        DBGridEhFindDialogProc(this, "", "", {}, CanShowTitleHint());
         return;
     }
     if (incSearchActive_) {

@@ -19,6 +19,7 @@
 namespace tv {
 
 bool DBGridEhInTitleFilterListboxVisible = false;
+TDBGridEhFindDialogProc DBGridEhFindDialogProc;
 
 namespace {
 int gStarted = 0;
@@ -75,6 +76,7 @@ void SetDBGridEhHighlightBackground(TColor color) {
 
 void InitializeGridUnit() {
     if (gStarted++ != 0) return;
+    DBGridEhIncSearchPause = 1500;
     AddReadPropertyInterceptor(TColumnEh::StaticClass(), TColumnEhPropertyInterceptor::StaticClass());
     AddReadPropertyInterceptor(TDBGridColumnsEh::StaticClass(), TColumnsEhPropertyInterceptor::StaticClass());
     RegisterClasses({TDBGridEh::StaticClass(), TDBGridColumnEh::StaticClass()});

@@ -1,5 +1,9 @@
 #pragma once
 // The grid unit's process-wide objects: made at start-up, freed at shutdown.
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "framework/ui/graphics.h"
 #include "framework/ui/imagelist.h"
 #include "grid/colcellparams.h"
@@ -24,12 +28,22 @@ void SetDBGridEhHighlightBackground(TColor color);
 TColor DBGridEhHighlightBackground();
 
 // Shortcuts of the keyboard handling, in order: incremental search, its next
-// and previous steps, and the two find-dialog keys; and the search pause.
+// and previous steps, copying the previous record's value and the find
+// dialog; and the search pause, which a program may set for all its grids.
 struct TDBGridEhShortcuts {
-    int IncSearch, IncSearchNext, IncSearchPrior, FindDialog, FindDialogAlt;
+    int IncSearch, IncSearchNext, IncSearchPrior, CopyPreviousValue, FindDialog;
 };
 const TDBGridEhShortcuts& DBGridEhShortcuts();
-inline constexpr int DBGridEhIncSearchPause = 1500;
+inline int DBGridEhIncSearchPause = 1500;
+
+class TCustomDBGridEh;
+// The find dialog the grid opens with its find key when dghDialogFind is set:
+// grid, initial text, a second text and a list of column fields (both unused
+// by the dialog), modal. Filled in by the grid services at start-up.
+using TDBGridEhFindDialogProc = std::function<void(TCustomDBGridEh* grid, const std::string& text,
+                                                   const std::string& second, const std::vector<std::string>& fields,
+                                                   bool modal)>;
+extern TDBGridEhFindDialogProc DBGridEhFindDialogProc;
 // Resets the process-wide flag the tree area reads.
 extern bool DBGridEhInTitleFilterListboxVisible;
 

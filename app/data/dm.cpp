@@ -122,6 +122,7 @@ void Tfdm::Loaded() {
     QNomtipo = componente<TSQLQuery>(this, "QNomtipo");
     QNumerodoc = componente<TSQLQuery>(this, "QNumerodoc");
     QValida = componente<TSQLQuery>(this, "QValida");
+    EnlaceConjuntos();
 
     // The internal skins travel as a resource of the build, not inside this
     // module's definition, so the manager is switched on once they are in.

@@ -23,6 +23,7 @@ class TDataSource;
 class TField;
 class TSQLConnection;
 class TSQLQuery;
+class TSQLStoredProc;
 class TSQLTable;
 class TsSkinManager;
 } // namespace tv
@@ -57,6 +58,12 @@ public:
     TSQLQuery* QNomtipo = nullptr;
     TSQLQuery* QNumerodoc = nullptr;
     TSQLQuery* QValida = nullptr;
+    TSQLQuery* TCuentas = nullptr;          // table CUENTAS, for the new-account window
+    TSQLStoredProc* SCreectapuc = nullptr;  // CREE_CUENTA_PUC (CUENTA)
+    TSQLStoredProc* SPCtaPadre = nullptr;   // PADRE (CUENTA) -> PADRE
+    TSQLQuery* QInterfaces = nullptr;       // run-time queries of the services and windows
+    TSQLQuery* QPuc = nullptr;
+    TSQLQuery* QCuentas = nullptr;
     TsSkinManager* sSkinManager1 = nullptr;  // the application's skin
 
     // --- user context ---
@@ -69,6 +76,8 @@ public:
     int duracion_busquedas = 0;  // milliseconds
     int tamano_paquete = 0;
     bool contabilizado = false;
+    // The article code handed between the article windows.
+    std::string codigo_articulo;
     // The main window, once it exists.
     IVentanaPrincipal* principal = nullptr;
 
@@ -145,6 +154,8 @@ private:
                              const std::string& propiedad, std::string& valor);
     void MuestreAviso(TAvisoBarra aviso, const std::string& texto);
     std::string TextoErrorCliente(TDataSet* dataset, const std::string& mensaje);
+    // Joins the shared datasets of the stored definition to their connections.
+    void EnlaceConjuntos();
 };
 
 extern Tfdm* fdm;

@@ -20,6 +20,7 @@
 #include "framework/data/sql/sqlquery.h"
 #include "framework/data/sql/sqlstoredproc.h"
 #include "framework/data/sql/sqltable.h"
+#include "gridservices/find/finddialog.h"
 #include "i18n/gnugettext.h"
 #include "serial/comunit.h"
 #include "skin/skinmanager.h"
@@ -31,6 +32,8 @@ void registre_unidades() {
     RegisterUnit("skins", urSkinning, &InitializeSkinUnit, &FinalizeSkinUnit);
     RegisterUnit("translation", urTranslation, &InitializeTranslation, &FinalizeTranslation);
     RegisterUnit("serial_port", urSerialPort, &InitializeComPortUnit, &FinalizeComPortUnit);
+    // Named here so that the program links the grid's find dialog.
+    RegisterUnit("grid_find", urGrid + 30, &InitializeGridFindUnit, &FinalizeGridFindUnit);
     RegisterClasses({TSQLConnection::StaticClass(), TSQLQuery::StaticClass(), TSQLStoredProc::StaticClass(),
                      TSQLTable::StaticClass(), TDataSetProvider::StaticClass(), TClientDataSet::StaticClass(),
                      TDataSource::StaticClass(), TsSkinManager::StaticClass()});

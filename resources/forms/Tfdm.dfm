@@ -66,6 +66,174 @@ object fdm: Tfdm
   end
   object QValida: TSQLQuery
   end
+  object TTipocomp: TSQLQuery
+  end
+  object DTipocomp: TDataSource
+  end
+  object TPrefconta: TSQLQuery
+  end
+  object QPrefijos: TSQLQuery
+  end
+  object TCuentas: TSQLQuery
+  end
+  object PCuentaconta: TDataSetProvider
+  end
+  object CCuentaconta: TClientDataSet
+  end
+  object QNomcuenta: TSQLQuery
+  end
+  object TProyectos: TSQLQuery
+  end
+  object DProyectos: TDataSource
+  end
+  object TCentros: TSQLQuery
+  end
+  object QValcentro: TSQLQuery
+  end
+  object PValcentro: TDataSetProvider
+  end
+  object CValcentro: TClientDataSet
+  end
+  object QValtercero: TSQLQuery
+  end
+  object PValtercero: TDataSetProvider
+  end
+  object CValtercero: TClientDataSet
+  end
+  object QContabiliza: TSQLQuery
+  end
+  object DContabiliza: TDataSource
+  end
+  object QContabdetalle: TSQLQuery
+  end
+  object Tformatos: TSQLQuery
+  end
+  object DFormatos: TDataSource
+  end
+  object Tformadatos: TSQLQuery
+  end
+  object Tformalineas: TSQLQuery
+  end
+  object QFormatos: TSQLQuery
+  end
+  object QImprdoc: TSQLQuery
+  end
+  object QDocrela: TSQLQuery
+  end
+  object PDocrela: TDataSetProvider
+  end
+  object CDocrela: TClientDataSet
+  end
+  object Qdocrelaitem: TSQLQuery
+  end
+  object PDocrelaitem: TDataSetProvider
+  end
+  object CDocrelaitem: TClientDataSet
+  end
+  object TConsolidef: TSQLQuery
+  end
+  object PConsolide: TDataSetProvider
+  end
+  object CConsolide: TClientDataSet
+  end
+  object QConsolidado: TSQLQuery
+  end
+  object PConsolidado: TDataSetProvider
+  end
+  object CConsolidado: TClientDataSet
+  end
+  object TReplica: TSQLQuery
+  end
+  object PReplica: TDataSetProvider
+  end
+  object CReplica: TClientDataSet
+  end
+  object QReplica: TSQLQuery
+  end
+  object PReplicas: TDataSetProvider
+  end
+  object CReplicas: TClientDataSet
+  end
+  object TReplarticulo: TSQLQuery
+  end
+  object PReplarticulo: TDataSetProvider
+  end
+  object CReplarticulo: TClientDataSet
+  end
+  object QReplarticulo: TSQLQuery
+  end
+  object QborraReplica: TSQLQuery
+  end
+  object TEntreplica: TSQLQuery
+  end
+  object DEntreplica: TDataSource
+  end
+  object TEntdetreplica: TSQLQuery
+  end
+  object QPrefrep: TSQLQuery
+  end
+  object QBodrep: TSQLQuery
+  end
+  object TPtosventa: TSQLQuery
+  end
+  object TFormapago: TSQLQuery
+  end
+  object TCaja: TSQLQuery
+  end
+  object TCuentabco: TSQLQuery
+  end
+  object TConfigpos: TSQLQuery
+  end
+  object TAsesores: TSQLQuery
+  end
+  object TSubEmpresa: TSQLQuery
+  end
+  object TTasacambio: TSQLQuery
+  end
+  object TMoneda: TSQLQuery
+  end
+  object TPrograma: TSQLQuery
+  end
+  object DPrograma: TDataSource
+  end
+  object TModulo: TSQLQuery
+  end
+  object DModulo: TDataSource
+  end
+  object TOpcion: TSQLQuery
+  end
+  object TSoporte: TSQLQuery
+  end
+  object QInterfaces: TSQLQuery
+  end
+  object QPuc: TSQLQuery
+  end
+  object QCuentas: TSQLQuery
+  end
+  object SCreectapuc: TSQLStoredProc
+  end
+  object SPCtaPadre: TSQLStoredProc
+  end
+  object SAfectable: TSQLStoredProc
+  end
+  object SContapend: TSQLStoredProc
+  end
+  object SIdinterfaz: TSQLStoredProc
+  end
+  object Smueveformato: TSQLStoredProc
+  end
+  object SConsolidedoc: TSQLStoredProc
+  end
+  object IdConsolide: TSQLStoredProc
+  end
+  object SCambiaprecReplic: TSQLStoredProc
+  end
+  object SCopyListReplic: TSQLStoredProc
+  end
+  object SFormprecRep: TSQLStoredProc
+  end
+  object SPIdEntreplica: TSQLStoredProc
+  end
   object sSkinManager1: TsSkinManager
     AnimEffects.FormShow.Active = False
     AnimEffects.FormShow.Time = 200
