@@ -143,6 +143,9 @@ TEST_F(SelectionPaintTest, LinesTakeTheStylesColours) {
     grid->SetFlat(true);
     Pump();
     EXPECT_EQ(vline(0, 2), ColorToRGB(clBtnShadow));
+    // The flat border: one sunken pixel around the client area.
+    EXPECT_EQ(PixelAt(-1, 40), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(PixelAt(grid->Width() - 2, 40), ColorToRGB(clBtnHighlight));
     grid->SetFlat(false);
     grid->SetColor(clSilver);
     Pump();
