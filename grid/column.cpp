@@ -1036,6 +1036,8 @@ TColumnsStateEh TDBGridColumnsEh::GetState() const {
     return Count() > 0 && Items(0)->Stored() ? csCustomized : csDefault;
 }
 
+void TColumnEh::ReleaseFilterValueList() { stFilter_->ReleaseValueList(); }
+
 void TDBGridColumnsEh::ReleaseFilterValueLists() {
     for (int i = 0; i < Count(); ++i) Items(i)->ReleaseFilterValueList();
 }

@@ -171,7 +171,7 @@ public:
     TDataSet* ListDataSet() const;
     TDataSet* FieldLookupDataSet() const;
     // Drops the cached values of the filter row's drop-down.
-    void ReleaseFilterValueList() {}
+    void ReleaseFilterValueList();
     TFont* DefaultFont() const;
     TColumnDefValuesEh* DefValues() const;
     void ReportChanged(bool allItems) { Changed(allItems); }

@@ -13,6 +13,7 @@
 #include "framework/ui/screen.h"
 #include "grid/griddataservice.h"
 #include "grid/gridinplaceedit.h"
+#include "grid/inplacefilteredit.h"
 #include "grid/gridstyle.h"
 #include "grid/gridunit.h"
 #include "platform/gdi/dc.h"
@@ -68,6 +69,9 @@ TCustomDBGridEh::TCustomDBGridEh(TComponent* owner) : TCustomGrid(owner) {
 
 TCustomDBGridEh::~TCustomDBGridEh() {
     IncludeState(csDestroying);
+    // The filter editor calls its holder with every message: it goes while the grid is whole.
+    delete filterEditor_;
+    filterEditor_ = nullptr;
     if (style_) style_->RemoveGrid(this);
     style_ = nullptr;
     if (titleImages_) titleImages_->UnRegisterChanges(titleImageChangeLink_.get());
@@ -436,7 +440,7 @@ void TCustomDBGridEh::UpdateData() {
 
 // --- editing permissions ---
 
-bool TCustomDBGridEh::AlwaysShowEditorActive() const { return options_.Contains(dgAlwaysShowEditor); }
+bool TCustomDBGridEh::AlwaysShowEditorActive() const { return options_.Contains(dgAlwaysShowEditor) && !filterEditing_; }
 
 bool TCustomDBGridEh::CanEditShow() {
     // The editor stays away while an incremental search runs.
@@ -723,9 +727,6 @@ std::string TCustomDBGridEh::GetFooterValue(int row, TColumnEh* column) {
     }
 }
 
-void TCustomDBGridEh::DataServiceApplyFilter() {
-    if (TDBGridEhDataService* s = DBGridEhDataService()) s->ApplyFilter(this);
-}
 
 void TCustomDBGridEh::DataServiceApplySorting() {
     if (TDBGridEhDataService* s = DBGridEhDataService()) s->ApplySorting(this);
@@ -878,7 +879,7 @@ void TCustomDBGridEh::DefaultHandler(Message& msg) {
 }
 
 void TCustomDBGridEh::Dispatch(Message& msg) {
-    if (DispatchMouseMessage(msg) || DispatchWindowMessage(msg)) return;
+    if (DispatchFilterRowMessage(msg) || DispatchMouseMessage(msg) || DispatchWindowMessage(msg)) return;
     if (msg.Msg == win::WM_CHAR) {
         HandleChar(msg);
         return;

@@ -20,6 +20,7 @@
 #include "grid/columndefvalues.h"
 #include "grid/columnslist.h"
 #include "editors/buttonsizes.h"
+#include "editors/inplaceinterfaces.h"
 #include "grid/griddatalink.h"
 #include "grid/gridscrollbar.h"
 #include "grid/gridselection.h"
@@ -35,7 +36,9 @@ class TDataSource;
 class TDataSet;
 class TDBGridEhStyle;
 
-class TCustomDBGridEh : public TCustomGrid {
+class TInplaceFilterEditEh;
+
+class TCustomDBGridEh : public TCustomGrid, public IInplaceEditHolderEh {
     TV_CLASS(TCustomDBGridEh, TCustomGrid)
 public:
     explicit TCustomDBGridEh(TComponent* owner = nullptr);
@@ -240,6 +243,34 @@ public:
     using TCustomGrid::BoxRect;
     using TCustomGrid::InvalidateEditor;
 
+    // --- the filter row ---
+    TInplaceFilterEditEh* FilterEditor() const { return filterEditor_; }
+    int FilterColumn() const { return filterCol_; }
+    bool FilterEditing() const { return filterEditing_; }
+    bool FilterEditorShown() const;
+    bool FilterCellEnabled(int dataCol) const;
+    std::string FilterCellText(int dataCol) const;
+    void ShowFilterEditor(bool show);
+    void StartFilterEdit(int dataCol);
+    void FinishFilterEdit();
+    void FinishPendingFilterEdit();
+    void MoveFilterEditor(bool refill);
+    void ReapplyFilterEditText();
+    void ApplyFilter();
+    void ClearFilter();
+    // The next or previous filter cell (toEnd: the last or the first).
+    void MoveFilterCell(bool forward, bool toEnd);
+    // Up on the first record (or with Ctrl) goes into the filter row.
+    bool FilterRowTakesUp(TShiftState shift);
+
+    // The filter editor's holder.
+    bool EditorCanModify(TWinControl* editor) override;
+    bool GetLastMouseDown(win::POINT& pos, win::DWORD& time) override;
+    void FilterEditorMessage(TWinControl* editor, Message& msg) override;
+    void FilterEditorKeyDown(TWinControl* editor, win::WORD& key, TShiftState shift) override;
+    void FilterEditorKeyPress(TWinControl* editor, char32_t& key) override;
+    void FilterEditorKeyUp(TWinControl* editor, win::WORD& key, TShiftState shift) override;
+
     // --- layout ---
     bool AcquireLayoutLock();
     void BeginLayout();
@@ -269,12 +300,13 @@ public:
     virtual win::RECT GetTreeButtonRect(int col, int row) { return {}; }
     virtual bool RowSelectFocused();
     virtual bool AlwaysShowEditorActive() const;
-    virtual bool CanStartSelection() { return true; }
+    // True while a filter edit is in progress and nothing is selected.
+    virtual bool CanStartSelection();
     virtual bool IsCellRaised(int col, int row, TGridDrawState state);
     virtual bool CellSelected(int col, int row, const TBookmark& bookmark, int dataCol);
     virtual bool TreeMouseDown(int x, int y, bool checkOnly) { return false; }
     virtual bool StartRecordMoving(int x, int y, bool checkOnly) { return false; }
-    virtual void CreateFilterEditor() {}
+    virtual void CreateFilterEditor();
     virtual int FilterRowVisible() const { return stFilter_->Visible() ? 1 : 0; }
     virtual int TitlesVisible() const { return options_.Contains(dgTitles) ? 1 : 0; }
     // Colours of a highlighted fixed, footer or separator cell; false when not highlighted.
@@ -301,10 +333,10 @@ public:
     virtual void Scroll(int distance);
     virtual void SelectionChanged();
     virtual void UpdateColumnReadOnly();
-    virtual void ApplyFilterEditText() {}
-    virtual void ShowEditorEh() { ShowEditor(); }
+    virtual void ApplyFilterEditText(int dataCol);
+    virtual void ShowEditorEh();
     virtual void TimerScroll();
-    virtual void FillFilterDropDownList() {}
+    virtual void FillFilterDropDownList(int dataCol);
     virtual void DoMoveRecords(int moveTo) {}
     virtual std::string GetFooterValue(int row, TColumnEh* column);
     virtual bool CanShowTitleHint() { return true; }
@@ -439,6 +471,9 @@ private:
     void StopIncSearchTimer();
     bool CanAppendOrInsert() const;
     bool DispatchMouseMessage(Message& msg);
+    bool DispatchFilterRowMessage(Message& msg);
+    void FillFilterValueList();
+    void FilterListChosen(bool& accept);
     bool DispatchWindowMessage(Message& msg);
     bool GridHasCapture() const;
     void PostPendingEdit();
@@ -501,6 +536,12 @@ private:
     TBookmark savedBookmark_, savedCurrent_;
     int savedRowOffset_ = 0;
     TGridMouseStateEh mouse_;
+    TInplaceFilterEditEh* filterEditor_ = nullptr;
+    int filterCol_ = -1;
+    bool filterEditing_ = false;
+    std::vector<int> filterListCodes_;
+    win::POINT filterPressPoint_{0, 0};
+    win::DWORD filterPressTime_ = 0;
     std::unique_ptr<TFont> hintFont_;
     int pressedTitleCol_ = -1;
     bool titlePressed_ = false;

@@ -1,5 +1,6 @@
 #include "grid/dbsumlist.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "framework/core/strutils.h"
@@ -338,10 +339,12 @@ void TDBSumListProducer::HandleAfterInsert(TDataSet* ds) {
     }
     if (UsesVirtualRecords()) {
         TBookmark b = ds->Bookmark();
-        if (b.empty())
+        if (b.empty()) {
             pendingInsert_ = true;
-        else
+        } else {
             virtualRecs_.push_back(b);
+            insertedBookmark_ = b;
+        }
     }
 }
 
@@ -383,6 +386,7 @@ void TDBSumListProducer::HandleAfterPost(TDataSet* ds) {
         virtualRecs_.insert(virtualRecs_.begin() + i, b);
         pendingInsert_ = false;
     }
+    insertedBookmark_.clear();
     FireChanged();
 }
 
@@ -438,6 +442,12 @@ void TDBSumListProducer::HandleAfterClose(TDataSet* ds) {
 void TDBSumListProducer::HandleAfterCancel(TDataSet* ds) {
     if (savedAfterCancel_) savedAfterCancel_(ds);
     pendingInsert_ = false;
+    // A cancelled insert leaves no record behind to number.
+    if (!insertedBookmark_.empty()) {
+        auto it = std::find(virtualRecs_.begin(), virtualRecs_.end(), insertedBookmark_);
+        if (it != virtualRecs_.end()) virtualRecs_.erase(it);
+        insertedBookmark_.clear();
+    }
 }
 
 void TDBSumListProducer::HandleAfterScroll(TDataSet* ds) {

@@ -133,6 +133,8 @@ private:
     std::unique_ptr<TDBSumCollection> sums_;
     bool externalRecalc_ = false, virtualRecords_ = false, hooked_ = false, changing_ = false;
     bool pendingInsert_ = false;
+    // A record inserted with a bookmark already listed: gone again if cancelled.
+    TBookmark insertedBookmark_;
     bool snapFiltered_ = false;
     std::string snapFilter_;
     int cachedPos_ = -1;

@@ -358,12 +358,12 @@ void BuildConditionText(std::uint8_t op, const Variant& operand, const std::stri
     switch (op) {
     case fopIn:
     case fopNotIn: {
-        // Both build the same list of alternatives.
         std::string list;
         for (const Variant& v : Items(operand))
             list += "[" + fieldName + "] = " + DataSetValueText(v, dateFormatter, dataSet) + " OR ";
         if (!list.empty()) list.resize(list.size() - 4);
-        text = " (" + list + ")";
+        // Not in the list: none of the alternatives holds.
+        text = std::string(op == fopNotIn ? " NOT" : "") + " (" + list + ")";
         break;
     }
     case fopLike:

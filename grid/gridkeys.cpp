@@ -317,6 +317,10 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
         }
     }
 
+    if (key == VK_UP && FilterRowTakesUp(shift)) {
+        key = 0;
+        return;
+    }
     if (ctrl) {
         switch (key) {
         case VK_PRIOR: case VK_UP:

@@ -283,6 +283,7 @@ void TCustomDBGridEh::InternalLayout() {
     if (options_.Contains(dgRowSelect) && left < ColCount() && left >= FixedCols()) SetLeftCol(left);
     UpdateActive();
     Invalidate();
+    if (filterEditing_) MoveFilterEditor(false);
 }
 
 void TCustomDBGridEh::AutoFitColumns() {

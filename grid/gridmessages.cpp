@@ -97,6 +97,7 @@ void TCustomDBGridEh::TopLeftChanged() {
     mouse_.FirstColShown = first;
     TCustomGrid::TopLeftChanged();
     UpdateHorzExtScrollBar();
+    if (filterEditing_) MoveFilterEditor(false);
 }
 
 // --- the wheel and the scroll bars ---

@@ -23,6 +23,8 @@ public:
 
     bool LightenSelection = true;
     bool DrawFocusFrame = true;
+    // Choosing from a filter row's list (or closing it) applies the filter at once.
+    bool FilterEditCloseUpApplyFilter = false;
     int ScreenColorCount() const { return screenColorCount_; }
 
     void AddGrid(TCustomDBGridEh* grid);

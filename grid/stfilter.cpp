@@ -3,6 +3,7 @@
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
+#include "editors/fieldvaluelist.h"
 #include "framework/data/fielddatalink.h"
 #include "grid/column.h"
 #include "grid/dbgrideh.h"
@@ -12,7 +13,6 @@ namespace tv {
 
 void TSTDBGridEhFilter::Publish(TPublisher& p) {
     using C = TSTDBGridEhFilter;
-    p.Boolean("InstantApply", &C::InstantApply, &C::SetInstantApply).Default(false);
     p.Boolean("Local", &C::Local, &C::SetLocal).Default(false);
     p.Boolean("Visible", &C::Visible, &C::SetVisible).Default(false);
 }
@@ -21,14 +21,16 @@ TPersistent* TSTDBGridEhFilter::GetOwner() const { return grid_; }
 
 void TSTDBGridEhFilter::SetVisible(bool v) {
     if (v == visible_) return;
+    if (!v && grid_) grid_->FinishPendingFilterEdit();
     visible_ = v;
-    if (grid_) grid_->LayoutChanged();
+    if (!grid_) return;
+    grid_->LayoutChanged();
+    if (grid_->EditorMode()) grid_->InvalidateEditor();
 }
 
 void TSTDBGridEhFilter::Assign(TPersistent* source) {
     auto* s = dynamic_cast<TSTDBGridEhFilter*>(source);
     if (!s) return TPersistent::Assign(source);
-    SetInstantApply(s->InstantApply());
     SetVisible(s->Visible());
     SetLocal(s->Local());
 }
@@ -146,35 +148,61 @@ std::string TSTColumnFilterEh::NormalizeExpression(const std::string& text) {
 }
 
 void TSTColumnFilterEh::StoreExpressionText(const std::string& text) {
-    if (FilterKeyField().empty()) {
-        NormalizeExpression(text);
-        expressionText_ = text;
-        return;
-    }
-    // The text is one of the list's display texts, whatever the key's type.
-    expression_.ExpressionType = fetText;
-    ParseFilterExpression(text, expression_);
-    if (expression_.Operator1 != fopIsNull && expression_.Operator1 != fopIsNotNull) {
-        if (text.empty())
-            pickedKeys_ = Null();
-        else if (TDataSet* list = FilterListDataSet())
-            pickedKeys_ = list->Lookup(FilterListField(), Variant(text), FilterKeyField());
-        ResetFilterExpression(expression_);
-        if (pickedKeys_.IsNull() || pickedKeys_.IsEmpty()) {
-            // No entry of the list shows that text: nothing can match it.
-            expression_.Operator1 = text.empty() ? fopNone : fopIsNull;
+    // A text that does not parse leaves the condition as it was.
+    TSTFilterExpressionEh kept = expression_;
+    Variant keptKeys = pickedKeys_;
+    try {
+        if (FilterKeyField().empty()) {
+            NormalizeExpression(text);
         } else {
-            expression_.Operator1 = fopIn;
-            expression_.Operand1 = Variant(text);
+            // The text is one of the list's display texts, whatever the key's type.
+            expression_.ExpressionType = fetText;
+            ParseFilterExpression(text, expression_);
+            if (expression_.Operator1 != fopIsNull && expression_.Operator1 != fopIsNotNull) {
+                if (text.empty())
+                    pickedKeys_ = Null();
+                else if (TDataSet* list = FilterListDataSet())
+                    pickedKeys_ = list->Lookup(FilterListField(), Variant(text), FilterKeyField());
+                ResetFilterExpression(expression_);
+                if (pickedKeys_.IsNull() || pickedKeys_.IsEmpty()) {
+                    // No entry of the list shows that text: nothing can match it.
+                    expression_.Operator1 = text.empty() ? fopNone : fopIsNull;
+                } else {
+                    expression_.Operator1 = fopIn;
+                    expression_.Operand1 = Variant(text);
+                }
+            }
         }
+    } catch (...) {
+        expression_ = kept;
+        pickedKeys_ = keptKeys;
+        throw;
     }
     expressionText_ = text;
 }
 
 void TSTColumnFilterEh::SetExpressionText(const std::string& text) {
     StoreExpressionText(text);
-    if (TCustomDBGridEh* g = Grid()) g->Invalidate();
+    TCustomDBGridEh* g = Grid();
+    if (!g) return;
+    g->Invalidate();
+    if (g->FilterEditorShown()) g->MoveFilterEditor(true);
 }
+
+TDatasetFieldValueListEh* TSTColumnFilterEh::CreateValueList() {
+    TCustomDBGridEh* g = Grid();
+    TDataSource* source = ListSource();
+    TDataSet* ds = source ? source->DataSet() : nullptr;
+    if (!g || !g->DataLink()->Active() || !ds || !ds->Active()) return nullptr;
+    std::string name = !listField_.empty() ? listField_ : (column_ ? column_->FieldName() : std::string());
+    if (!ds->FindField(name)) return nullptr;
+    valueList_ = std::make_unique<TDatasetFieldValueListEh>();
+    valueList_->BindDataSet(ds);
+    valueList_->BindField(name);
+    return valueList_.get();
+}
+
+void TSTColumnFilterEh::ReleaseValueList() { valueList_.reset(); }
 
 void TSTColumnFilterEh::ClearCondition() {
     pickedKeys_ = Null();

@@ -17,6 +17,7 @@ class TColumnEh;
 class TDataSet;
 class TDataSource;
 class TFieldDataLink;
+class TDatasetFieldValueListEh;
 
 class TSTDBGridEhFilter : public TPersistent {
     TV_CLASS(TSTDBGridEhFilter, TPersistent)
@@ -29,8 +30,6 @@ public:
     void SetVisible(bool v);
     bool Local() const { return local_; }
     void SetLocal(bool v) { local_ = v; }
-    bool InstantApply() const { return instantApply_; }
-    void SetInstantApply(bool v) { instantApply_ = v; }
     // While held, the filter editor stays where it is.
     void HoldFilterRow() { ++updateCount_; }
     void ReleaseFilterRow() { --updateCount_; }
@@ -38,7 +37,7 @@ public:
 
 private:
     TCustomDBGridEh* grid_;
-    bool visible_ = false, local_ = false, instantApply_ = false;
+    bool visible_ = false, local_ = false;
     int updateCount_ = 0;
 };
 
@@ -78,6 +77,11 @@ public:
     // Parses `text` for the column's field and gives its display form.
     std::string NormalizeExpression(const std::string& text);
 
+    // The distinct values the filter list offers, kept once made.
+    TDatasetFieldValueListEh* ValueList() const { return valueList_.get(); }
+    TDatasetFieldValueListEh* CreateValueList();
+    void ReleaseValueList();
+
     virtual std::string ExpressionAsText() const;
     virtual bool HasDropDownButton() const;
     virtual std::string FilterFieldName() const;
@@ -99,6 +103,7 @@ private:
     bool visible_ = true;
     TSTFilterExpressionEh expression_;
     std::string expressionText_;
+    std::unique_ptr<TDatasetFieldValueListEh> valueList_;
 };
 
 } // namespace tv

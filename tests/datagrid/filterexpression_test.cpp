@@ -137,7 +137,7 @@ TEST(FilterConditionText, BuildsEachOperatorForTheDataset) {
         return s;
     };
     EXPECT_EQ(build(fopIn, VarArrayOf({Variant(1.0), Variant(2.5)})), " ([F] = 1 OR [F] = 2.5)");
-    EXPECT_EQ(build(fopNotIn, Variant("a")), " ([F] = 'a')");
+    EXPECT_EQ(build(fopNotIn, Variant("a")), " NOT ([F] = 'a')");
     EXPECT_EQ(build(fopLike, Variant("A%")), " [F] Like 'A%'");
     EXPECT_EQ(build(fopLike, Variant("A%"), false), " [F] = 'A%'");
     EXPECT_EQ(build(fopNotLike, Variant("x")), " [F] Not Like 'x'");
