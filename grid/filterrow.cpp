@@ -30,13 +30,6 @@ struct TFilterListItemEh {
 constexpr TFilterListItemEh kFilterItems[] = {{"(Empty)", 1}, {"(Not empty)", 2}, {"(All)", 3}, {"(Clear filter)", 4}};
 constexpr TFilterListItemEh kSortItems[] = {{"-", 5}, {"(Order by ascending)", 6}, {"(Order by descending)", 7}};
 
-std::size_t CharCount(const std::string& text) {
-    std::size_t n = 0;
-    for (unsigned char ch : text)
-        if ((ch & 0xC0) != 0x80) ++n;
-    return n;
-}
-
 } // namespace
 
 void TCustomDBGridEh::CreateFilterEditor() { filterEditor_ = new TInplaceFilterEditEh(this); }
@@ -404,7 +397,7 @@ void TCustomDBGridEh::FilterEditorKeyDown(TWinControl* editor, win::WORD& key, T
     if (editor != filterEditor_ || !filterEditor_) return;
     bool ctrl = shift.Contains(ssCtrl);
     bool plain = !shift.Contains(ssShift) && !ctrl && !shift.Contains(ssAlt);
-    int length = static_cast<int>(CharCount(filterEditor_->Text()));
+    int length = static_cast<int>(Utf8Length(filterEditor_->Text()));
     int selStart = filterEditor_->SelStart(), selLength = filterEditor_->SelLength();
     bool whole = selStart == 0 && selLength == length;
     bool atStart = whole || (selStart == 0 && selLength == 0);

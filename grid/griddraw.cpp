@@ -50,13 +50,6 @@ std::string CharPrefix(const std::string& text, std::size_t chars) {
     return text.substr(0, i);
 }
 
-std::size_t CharCount(const std::string& text) {
-    std::size_t n = 0;
-    for (unsigned char ch : text)
-        if ((ch & 0xC0) != 0x80) ++n;
-    return n;
-}
-
 } // namespace
 
 // --- the pipeline ---
@@ -527,7 +520,7 @@ void TCustomDBGridEh::DrawCheckBoxInCell(const win::RECT& rect, TCheckBoxState s
 void TCustomDBGridEh::DrawIncSearchText(TColumnEh* column, const win::RECT& rect, int dx, int dy,
                                         const std::string& text, bool wordWrap) {
     TCanvas* c = Canvas();
-    std::string prefix = CharPrefix(text, CharCount(incSearchText_));
+    std::string prefix = CharPrefix(text, Utf8Length(incSearchText_));
     if (prefix.empty()) return;
     TAlignment alignment = column->Alignment();
     if (column->UseRightToLeftAlignment()) alignment = Mirrored(alignment);
