@@ -93,6 +93,8 @@ bool TDatasetFeaturesEh::MoveRecords(TObject* sender, const std::vector<TBookmar
     try {
         bool append = targetRecNo >= ds->RecordCount();
         std::vector<std::vector<Variant>> copies;
+        std::vector<bool> selected;
+        TBookmarkListEh& rows = grid->SelectedBookmarks();
         int shift = 0;
         for (std::size_t i = 0; i < marks.size(); ++i) {
             ds->GotoBookmark(marks[i]);
@@ -101,6 +103,9 @@ bool TDatasetFeaturesEh::MoveRecords(TObject* sender, const std::vector<TBookmar
             copies.push_back(std::move(values));
             // Every moved record ahead of the target, the first too, shifts it.
             if (ds->RecNo() < targetRecNo) --shift;
+            // A moved record stays selected: the mark goes with it to its new place.
+            selected.push_back(rows.LinkIsActive() && rows.CurrentRowSelected());
+            if (selected.back()) rows.SetCurrentRowSelected(false);
         }
         targetRecNo += shift;
         for (const TBookmark& b : marks) {
@@ -122,6 +127,7 @@ bool TDatasetFeaturesEh::MoveRecords(TObject* sender, const std::vector<TBookmar
                 if (f->CanModify()) f->SetValue(copy[static_cast<std::size_t>(k)]);
             }
             ds->Post();
+            if (selected[append ? n : copies.size() - 1 - n]) rows.SetCurrentRowSelected(true);
         }
     } catch (...) {
         ds->EnableControls();

@@ -191,6 +191,7 @@ void TCustomDBGridEh::SetFooterColor(TColor v) {
 void TCustomDBGridEh::SetFooterRowCount(int v) {
     if (v < 0 || v == footerRowCount_) return;
     footerRowCount_ = v;
+    UpdateMemTableLink();
     LayoutChanged();
 }
 
@@ -356,6 +357,8 @@ void TCustomDBGridEh::GetDatasetFieldList(std::vector<TField*>& list) {
 }
 
 void TCustomDBGridEh::LinkActive(bool active) {
+    // Looked up first: the relayout below already draws the tree area.
+    UpdateMemTableLink();
     if (!active) HideEditor();
     selection_->DataLinkChanged(active);
     sumList_->SetDataSet(DataSource() ? DataSource()->DataSet() : nullptr);

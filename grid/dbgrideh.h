@@ -37,6 +37,7 @@ class TDataSet;
 class TDBGridEhStyle;
 
 class TInplaceFilterEditEh;
+class IMemTableEh;
 
 class TCustomDBGridEh : public TCustomGrid, public IInplaceEditHolderEh {
     TV_CLASS(TCustomDBGridEh, TCustomGrid)
@@ -161,8 +162,12 @@ public:
     THeadTreeNode* LeafFieldNode(int i) const;
     TDBGridEhStyle* Style() const { return style_; }
     void SetStyle(TDBGridEhStyle* style);
-    bool HasMemTableLink() const { return false; }
-    bool MemTableRowMode() const { return HasMemTableLink() && footerRowCount_ == 0; }
+    // The dataset's memory-table interface, when it offers one.
+    IMemTableEh* MemTableLink() const { return memTableLink_; }
+    bool HasMemTableLink() const { return memTableLink_ != nullptr; }
+    // Rows addressed by record index: not built, the grid always goes through its record buffer.
+    bool MemTableRowMode() const { return false; }
+    void UpdateMemTableLink();
     int LayoutLockCount() const { return layoutLock_; }
     int LayoutUpdateLevel() const { return layoutUpdate_; }
     bool InLinkLayoutChange() const { return dataLink_ && dataLink_->InLayoutChange(); }
@@ -238,7 +243,8 @@ public:
     // Tool tips (gridtooltips.cpp): what a data cell's tip shows, in the hint font.
     std::string HintCellText(TColumnEh* column);
     TFont* HintFont();
-    int GetTreeIndent() const { return 0; }
+    // The tree area's width in the first visible column of the current record.
+    int GetTreeIndent() const;
     TDataSet* DataSet() const;
     using TCustomGrid::BoxRect;
     using TCustomGrid::InvalidateEditor;
@@ -262,6 +268,8 @@ public:
     void MoveFilterCell(bool forward, bool toEnd);
     // Up on the first record (or with Ctrl) goes into the filter row.
     bool FilterRowTakesUp(TShiftState shift);
+    // Numpad *, + and - toggle, expand and collapse the current tree node.
+    bool TreeKeyDown(win::WORD key);
 
     // The filter editor's holder.
     bool EditorCanModify(TWinControl* editor) override;
@@ -296,16 +304,17 @@ public:
 
     // --- operations other parts fill in (each slot names its concern) ---
     virtual bool CanFocusGrid();
-    virtual bool CanEditorShowFirst() { return true; }
-    virtual win::RECT GetTreeButtonRect(int col, int row) { return {}; }
+    virtual bool CanEditorShowFirst(int startRow, int targetRow, win::POINT point);
+    // The drop level for a row under the mouse, and its x position.
+    virtual int GetTreeButtonRect(int row, win::POINT point, int& level);
     virtual bool RowSelectFocused();
     virtual bool AlwaysShowEditorActive() const;
     // True while a filter edit is in progress and nothing is selected.
     virtual bool CanStartSelection();
     virtual bool IsCellRaised(int col, int row, TGridDrawState state);
     virtual bool CellSelected(int col, int row, const TBookmark& bookmark, int dataCol);
-    virtual bool TreeMouseDown(int x, int y, bool checkOnly) { return false; }
-    virtual bool StartRecordMoving(int x, int y, bool checkOnly) { return false; }
+    virtual bool TreeMouseDown(int x, int y, bool checkOnly);
+    virtual bool StartRecordMoving(int x, int y, bool checkOnly);
     virtual void CreateFilterEditor();
     virtual int FilterRowVisible() const { return stFilter_->Visible() ? 1 : 0; }
     virtual int TitlesVisible() const { return options_.Contains(dgTitles) ? 1 : 0; }
@@ -316,20 +325,21 @@ public:
     virtual bool GetCellParamsEh(int dataCol, int dataRow, TFont* font, TColor& background, TGridDrawState state,
                                  const std::string& text);
     virtual bool IsSelectionActive();
-    virtual void MoveRecords(int moveTo) {}
-    virtual void MoveSelectedRecords(int moveTo) {}
-    virtual void DrawThemedOrTreeLines(const win::RECT& rect) {}
+    virtual bool MoveRecords(TBookmarkListEh& bookmarks, int row, int level, bool checkOnly);
+    virtual bool MoveSelectedRecords(int row, int level, bool checkOnly);
+    virtual bool DrawThemedOrTreeLines();
     virtual void DefineFieldMap();
     virtual void DeferredLayout();
     virtual void DrawFlatBorder();
-    virtual void DrawTreeArea(const win::RECT& rect) {}
+    virtual void DrawTreeArea(TColumnEh* column, int row, win::RECT rect, TGridDrawState state);
     // The fixed cells below the top title row: the filter row's cells.
     virtual void DrawTitleCell(int col, int row, bool& highlighted, TGridDrawState state, win::RECT rect,
                                const TCellTypeEh& cellType, int areaCol, int areaRow);
-    virtual void EndRowMoving(int x, int y, bool accept) {}
+    virtual void EndRowMoving(int x, int y, bool accept);
     virtual void GetDatasetFieldList(std::vector<TField*>& list);
     virtual void LinkActive(bool active);
-    virtual int CalcMoveTargetRow(int y) { return -1; }
+    // The drop marker follows the mouse; its x position.
+    virtual int CalcMoveTargetRow(int y);
     virtual void Scroll(int distance);
     virtual void SelectionChanged();
     virtual void UpdateColumnReadOnly();
@@ -337,7 +347,7 @@ public:
     virtual void ShowEditorEh();
     virtual void TimerScroll();
     virtual void FillFilterDropDownList(int dataCol);
-    virtual void DoMoveRecords(int moveTo) {}
+    virtual bool DoMoveRecords(TBookmarkListEh& bookmarks, int target, int level, bool checkOnly);
     virtual std::string GetFooterValue(int row, TColumnEh* column);
     virtual bool CanShowTitleHint() { return true; }
     virtual void DataServiceApplyFilter();
@@ -474,6 +484,7 @@ private:
     bool DispatchFilterRowMessage(Message& msg);
     void FillFilterValueList();
     void FilterListChosen(bool& accept);
+    void DrawMoveMarker();
     bool DispatchWindowMessage(Message& msg);
     bool GridHasCapture() const;
     void PostPendingEdit();
@@ -537,6 +548,9 @@ private:
     int savedRowOffset_ = 0;
     TGridMouseStateEh mouse_;
     TInplaceFilterEditEh* filterEditor_ = nullptr;
+    IMemTableEh* memTableLink_ = nullptr;
+    int moveStartRow_ = -1, moveTargetRow_ = -1, moveStartLevel_ = -1, moveTargetLevel_ = -1, moveMarkerX_ = 0;
+    TBookmark moveStartBookmark_;
     int filterCol_ = -1;
     bool filterEditing_ = false;
     std::vector<int> filterListCodes_;

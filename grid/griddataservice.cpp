@@ -34,8 +34,12 @@ void TDBGridEhDataService::ApplySorting(TCustomDBGridEh* grid) {
     }
 }
 
-void TDBGridEhDataService::MoveRecords(TCustomDBGridEh* grid, int moveTo, bool& handled) {
-    if (OnMoveRecords) OnMoveRecords(grid, moveTo, handled);
+bool TDBGridEhDataService::MoveRecords(TCustomDBGridEh* grid, TBookmarkListEh& bookmarks, int target,
+                                       bool checkOnly) {
+    if (OnMoveRecords) return OnMoveRecords(grid, bookmarks, target, checkOnly);
+    TDataSet* ds = GridDataSet(grid);
+    TDatasetFeaturesEh* f = ds ? FindDatasetFeatures(ds) : nullptr;
+    return f && f->MoveRecords(grid, bookmarks.Items(), target, checkOnly);
 }
 
 } // namespace tv

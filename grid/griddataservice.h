@@ -9,17 +9,20 @@
 namespace tv {
 
 class TCustomDBGridEh;
+class TBookmarkListEh;
 
 class TDBGridEhDataService : public TPersistent {
     TV_CLASS(TDBGridEhDataService, TPersistent)
 public:
     static void Publish(TPublisher&) {}
     using TGridHandler = std::function<void(TCustomDBGridEh* grid)>;
-    using TMoveRecordsHandler = std::function<void(TCustomDBGridEh* grid, int moveTo, bool& handled)>;
+    using TMoveRecordsHandler =
+        std::function<bool(TCustomDBGridEh* grid, TBookmarkListEh& bookmarks, int target, bool checkOnly)>;
 
     void ApplyFilter(TCustomDBGridEh* grid);
     void ApplySorting(TCustomDBGridEh* grid);
-    void MoveRecords(TCustomDBGridEh* grid, int moveTo, bool& handled);
+    // False without a dataset or a strategy for it.
+    bool MoveRecords(TCustomDBGridEh* grid, TBookmarkListEh& bookmarks, int target, bool checkOnly);
 
     TGridHandler OnApplyFilter;
     TGridHandler OnApplySorting;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editors/buttonfaces.h"
+#include "editors/memtable.h"
 #include "framework/core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
@@ -180,6 +181,13 @@ void TCustomDBGridEh::PaintDataCell(TCellPaintEh& p, TColumnEh* column) {
         background = n % 2 == 1 ? OddRowColor() : EvenRowColor();
     }
     win::RECT textRect = p.rect;
+    if (memTableLink_ && memTableLink_->TreeViewActive() && visibleColumns_.Count() > 0 &&
+        column == visibleColumns_.Items(0)) {
+        c->Brush()->SetColor(background);
+        int right = std::min(textRect.right, textRect.left + GetTreeIndent());
+        DrawTreeArea(column, p.row, {textRect.left, textRect.top, right, textRect.bottom}, state);
+        textRect.left = right;
+    }
     if (column->AlwaysShowEditButton())
         textRect.right = std::max(textRect.left, textRect.right - column->EditButtonsWidth());
 

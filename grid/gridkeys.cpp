@@ -317,6 +317,10 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
         }
     }
 
+    if (TreeKeyDown(key)) {
+        key = 0;
+        return;
+    }
     if (key == VK_UP && FilterRowTakesUp(shift)) {
         key = 0;
         return;

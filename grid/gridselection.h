@@ -22,6 +22,9 @@ TV_RESOURCESTRING_ID(SDataSetClosedEh, 65197, "No es posible realizar ésta oper
 class TBookmarkListEh {
 public:
     explicit TBookmarkListEh(TCustomDBGridEh* grid) : grid_(grid) {}
+    // A list of its own, outside the grid's selection (the records of one drag).
+    TBookmarkListEh(TCustomDBGridEh* grid, std::vector<TBookmark> items) : grid_(grid), items_(std::move(items)) {}
+    const std::vector<TBookmark>& Items() const { return items_; }
     TCustomDBGridEh* Grid() const { return grid_; }
     int SelectedCount() const { return static_cast<int>(items_.size()); }
     const TBookmark& GetItem(int i) const { return items_.at(static_cast<std::size_t>(i)); }

@@ -103,7 +103,11 @@ using TGetFooterParamsEvent = std::function<void(TObject* sender, int dataCol, i
                                                  TGridDrawState state, std::string& text)>;
 using TGetBtnParamsEvent = std::function<void(TObject* sender, TColumnEh* column, TFont* font,
                                               TColor& background, TSortMarkerEh& sortMarker, bool isDown)>;
-using TGridMoveRecordsEventEh = std::function<void(TObject* sender, int moveTo, bool& handled)>;
+class TBookmarkListEh;
+// Moves (or, checking only, tells whether it could move) the records to stand
+// before record number `target`, at tree level `level`.
+using TGridMoveRecordsEventEh = std::function<bool(TObject* sender, TBookmarkListEh* bookmarks, int target,
+                                                   int level, bool checkOnly)>;
 using TColCellParamsEvent = std::function<void(TObject* sender, bool editMode, TColCellParamsEh* params)>;
 using TColumnNotInListEvent = std::function<void(TObject* sender, const std::string& newText, bool& recheckInList)>;
 using TColumnUpdateDataEvent = std::function<void(TObject* sender, std::string& text, Variant& value,
