@@ -306,19 +306,8 @@ void TCustomDBLookupComboboxEh::UpdateListFields() {
         keyFields_ = ds->GetFieldList(keyField_);
         // A trailing ";" names no field.
         listFields_ = CollectFieldsByNamesArray(ds, this, listField_);
-        if (lookupMode_) {
-            if (TField* result = ds->FindField(dataFields_[0]->LookupResultField())) {
-                if (std::find(listFields_.begin(), listFields_.end(), result) == listFields_.end())
-                    listFields_.insert(listFields_.begin(), result);
-                currentListField_ = result;
-            }
-        } else {
-            if (listFields_.empty()) listFields_ = keyFields_;
-            if (!listFields_.empty())
-                currentListField_ = listFieldIndex_ >= 0 && listFieldIndex_ < int(listFields_.size())
-                                        ? listFields_[size_t(listFieldIndex_)]
-                                        : listFields_[0];
-        }
+        currentListField_ =
+            ChooseShownListField(ds, listFields_, keyFields_, lookupMode_ ? dataFields_[0] : nullptr, listFieldIndex_);
         listActive_ = currentListField_ != nullptr;
     }
     UpdateStandalone();

@@ -373,20 +373,8 @@ void TDBLookupGridEh::UpdateListFields() {
     TDataSet* ds = DataLink()->DataSet();
     keyFields_ = CollectFieldsByNamesArray(ds, this, keyField_);
     listFields_ = CollectFieldsByNamesArray(ds, this, listField_);
-    if (lookupMode_) {
-        TField* result = ds->FindField(dataFields_[0]->LookupResultField());
-        if (result) {
-            if (std::find(listFields_.begin(), listFields_.end(), result) == listFields_.end())
-                listFields_.insert(listFields_.begin(), result);
-            currentListField_ = result;
-        }
-    } else {
-        if (listFields_.empty()) listFields_ = keyFields_;
-        if (!listFields_.empty())
-            currentListField_ = listFieldIndex_ >= 0 && listFieldIndex_ < int(listFields_.size())
-                                    ? listFields_[size_t(listFieldIndex_)]
-                                    : listFields_[0];
-    }
+    currentListField_ =
+        ChooseShownListField(ds, listFields_, keyFields_, lookupMode_ ? dataFields_[0] : nullptr, listFieldIndex_);
     listActive_ = true;
 }
 

@@ -1,5 +1,6 @@
 #include "editors/sizegrip.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "grid/platformwrappers.h"
@@ -24,6 +25,18 @@ RECT WindowRectOf(TWinControl* c) {
     RECT r{c->Left(), c->Top(), c->Left() + c->Width(), c->Top() + c->Height()};
     if (c->HandleAllocated()) GetWindowRect(c->Handle(), &r);
     return r;
+}
+
+// One axis of a drag that started at `size`: a grip on the far side (right,
+// bottom) moves the far edge, otherwise the near edge moves and the far one
+// stays; either way the window stays within the work area.
+struct Span {
+    int from, size;
+};
+Span DragSpan(bool farSide, int from, int to, int size, int delta, int workFrom, int workTo) {
+    if (farSide) return {from, std::min(size + delta, workTo - from)};
+    int s = std::min(size - delta, to - workFrom);
+    return {to - s, s};
 }
 
 } // namespace
@@ -129,8 +142,6 @@ void TSizeGripEh::MouseDown(TMouseButton b, TShiftState s, int x, int y) {
         RECT r = WindowRectOf(p);
         parentWidth_ = r.Width();
         parentHeight_ = r.Height();
-        parentClientWidth_ = p->ClientWidth();
-        parentClientHeight_ = p->ClientHeight();
     }
 }
 
@@ -143,32 +154,13 @@ void TSizeGripEh::MouseMove(TShiftState s, int x, int y) {
     RECT work;
     PlatformSystemParameters(SPI_GETWORKAREA, 0, &work, 0);
     RECT r = WindowRectOf(p);
-    int dx = pos.x - downPos_.x, dy = pos.y - downPos_.y;
-    int frameW = parentWidth_ - parentClientWidth_, frameH = parentHeight_ - parentClientHeight_;
-    int left = r.left, top = r.top, width = r.Width(), height = r.Height();
-    if (position_ == sgpTopRight || position_ == sgpBottomRight) {
-        width = parentClientWidth_ + dx + frameW;
-        if (left + width > work.right) width = work.right - left;
-    } else {
-        int right = r.right;
-        width = parentWidth_ - dx;
-        if (right - width < work.left) width = right - work.left;
-        left = right - width;
-    }
-    if (position_ == sgpBottomRight || position_ == sgpBottomLeft) {
-        height = parentClientHeight_ + dy + frameH;
-        if (top + height > work.bottom) height = work.bottom - top;
-    } else {
-        int bottom = r.bottom;
-        height = parentHeight_ - dy;
-        if (bottom - height < work.top) height = bottom - work.top;
-        top = bottom - height;
-    }
+    bool right = position_ == sgpTopRight || position_ == sgpBottomRight;
+    bool bottom = position_ == sgpBottomRight || position_ == sgpBottomLeft;
+    auto [left, width] = DragSpan(right, r.left, r.right, parentWidth_, pos.x - downPos_.x, work.left, work.right);
+    auto [top, height] = DragSpan(bottom, r.top, r.bottom, parentHeight_, pos.y - downPos_.y, work.top, work.bottom);
     lastPos_ = pos;
     int oldCw = p->ClientWidth(), oldCh = p->ClientHeight();
-    if (p->HandleAllocated() && !p->Parent()) {
-        SetWindowPos(p->Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    } else if (p->HandleAllocated() && (GetWindowLongPtr(p->Handle(), GWL_STYLE) & WS_POPUP)) {
+    if (p->HandleAllocated() && (!p->Parent() || (GetWindowLongPtr(p->Handle(), GWL_STYLE) & WS_POPUP))) {
         SetWindowPos(p->Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
         p->SetBounds(p->Left() + (left - r.left), p->Top() + (top - r.top), width, height);

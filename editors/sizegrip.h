@@ -43,7 +43,7 @@ private:
     bool triangleShape_ = true;
     bool internalMove_ = false;
     win::POINT downPos_{}, lastPos_{};
-    int parentWidth_ = 0, parentHeight_ = 0, parentClientWidth_ = 0, parentClientHeight_ = 0;
+    int parentWidth_ = 0, parentHeight_ = 0;
 };
 
 } // namespace tv

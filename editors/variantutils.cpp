@@ -1,5 +1,7 @@
 #include "editors/variantutils.h"
 
+#include <algorithm>
+
 #include "framework/core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/dberror.h"
@@ -76,6 +78,19 @@ bool KeyFieldsMatchValue(size_t fieldCount, const Variant& value) {
     if (fieldCount == 1) return !VarIsArray(value);
     return fieldCount > 1 && VarIsArray(value) &&
            VarArrayHighBound(value, 1) - VarArrayLowBound(value, 1) + 1 == int(fieldCount);
+}
+
+TField* ChooseShownListField(TDataSet* list, std::vector<TField*>& listFields, const std::vector<TField*>& keyFields,
+                             const TField* lookupField, int index) {
+    if (lookupField) {
+        TField* result = list->FindField(lookupField->LookupResultField());
+        if (result && std::find(listFields.begin(), listFields.end(), result) == listFields.end())
+            listFields.insert(listFields.begin(), result);
+        return result;
+    }
+    if (listFields.empty()) listFields = keyFields;
+    if (listFields.empty()) return nullptr;
+    return index >= 0 && index < int(listFields.size()) ? listFields[size_t(index)] : listFields[0];
 }
 
 void AssignFieldValues(TDataSet* dataSet, const std::string& names, const Variant& value) {

@@ -28,6 +28,12 @@ std::string FieldNamesOf(const std::vector<TField*>& fields);
 // Whether a key value fits that many key fields: one field takes a single
 // value, several an array with one element each.
 bool KeyFieldsMatchValue(size_t fieldCount, const Variant& value);
+// The list field an editor shows: a lookup field's result field (given a
+// lookup field), put first in `listFields` when they lack it; otherwise the
+// one at `index` (the first when out of range), the key fields standing in for
+// no list fields. Null when there is none.
+TField* ChooseShownListField(TDataSet* list, std::vector<TField*>& listFields, const std::vector<TField*>& keyFields,
+                             const TField* lookupField, int index);
 // Null clears every named field; otherwise one value for one name, an array
 // for several.
 void AssignFieldValues(TDataSet* dataSet, const std::string& names, const Variant& value);

@@ -116,6 +116,20 @@ TEST_F(PopupListbox, TheGripFollowsThePlacementAndStopsAtTheWorkArea) {
     EXPECT_GT(resized, 0);
     EXPECT_TRUE(list->SizeGripResized());
     EXPECT_EQ(grip->Left(), list->ClientWidth() - grip->Width());
+
+    // Opened above, the grip on top moves the top edge; it stops at the work area's top.
+    list->SetBounds(0, 0, 120, 100);
+    p = CalcDropDownRect(owner, list, ddaLeftEh);
+    ShowAt(p.x, p.y);
+    ASSERT_EQ(grip->Position(), sgpTopRight);
+    GetWindowRect(list->Handle(), &r);
+    int left = r.left;
+    from = grip->ClientToScreen({grip->Width() - 3, 2});
+    Drag(from.x, from.y, from.x + 30, from.y - 3000, 4);
+    GetWindowRect(list->Handle(), &r);
+    EXPECT_EQ(r.top, work.top);
+    EXPECT_EQ(r.left, left);
+    EXPECT_EQ(r.right - r.left, 150);
 }
 
 TEST_F(PopupListbox, TheMouseMakesTheItemUnderItCurrent) {
