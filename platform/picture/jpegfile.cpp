@@ -72,9 +72,12 @@ bool Decode(const BYTE* data, std::size_t size, std::vector<BYTE>* out, int* wid
     }
     *width = int(cinfo.output_width);
     *height = int(cinfo.output_height);
-    out->resize(std::size_t(*width) * *height * 3);
+    // Rows are added as they are decoded, so data that stops early costs what
+    // it holds, not the size its header claims.
+    const std::size_t rowBytes = std::size_t(*width) * 3;
     while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row = out->data() + std::size_t(cinfo.output_scanline) * *width * 3;
+        out->resize(out->size() + rowBytes);
+        JSAMPROW row = out->data() + out->size() - rowBytes;
         jpeg_read_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_decompress(&cinfo);

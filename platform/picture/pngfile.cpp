@@ -1,7 +1,7 @@
 #include <png.h>
 
 #include <cstring>
-#include <vector>
+#include <memory>
 
 #include "framework/core/exceptions.h"
 #include "platform/picture/bitmap.h"
@@ -20,10 +20,19 @@ HBITMAP ReadPng(const BYTE* data, std::size_t size) {
         png_image_free(&image);
         throw EInvalidGraphic("PNG image is not valid: bad size");
     }
+    // Deflate packs at most 1032 bytes into one: a file too small to hold even
+    // a one-bit picture of the size it claims is cut short.
+    const std::size_t leastRowBytes = 1 + (std::size_t(image.width) + 7) / 8;
+    if (std::size_t(image.height) * leastRowBytes / 1032 > size) {
+        png_image_free(&image);
+        throw EInvalidGraphic("PNG image is not valid: truncated data");
+    }
     bool alpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
     image.format = PNG_FORMAT_BGRA;
-    std::vector<BYTE> pixels(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
+    // Left unfilled: a file cut short must not cost the zeroing of the size it claims.
+    const std::size_t bytes = PNG_IMAGE_SIZE(image);
+    auto pixels = std::make_unique_for_overwrite<BYTE[]>(bytes);
+    if (!png_image_finish_read(&image, nullptr, pixels.get(), 0, nullptr)) {
         std::string why = image.message;
         png_image_free(&image);
         throw EInvalidGraphic("PNG image is not valid: " + why);
@@ -32,12 +41,12 @@ HBITMAP ReadPng(const BYTE* data, std::size_t size) {
     if (alpha) {
         // An alpha channel that is opaque everywhere carries no transparency.
         alpha = false;
-        for (std::size_t i = 3; i < pixels.size() && !alpha; i += 4) alpha = pixels[i] != 255;
+        for (std::size_t i = 3; i < bytes && !alpha; i += 4) alpha = pixels[i] != 255;
     }
     HBITMAP bmp = CreateDIBitmap(w, h, alpha ? 32 : 24);
     auto* b = static_cast<BitmapObject*>(bmp);
     for (int y = 0; y < h; ++y) {
-        const BYTE* src = pixels.data() + std::size_t(y) * w * 4;
+        const BYTE* src = pixels.get() + std::size_t(y) * w * 4;
         BYTE* dst = b->Row(y, true);
         if (alpha) {
             std::memcpy(dst, src, std::size_t(w) * 4);

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
+
+#include <zlib.h>
 
 #include "framework/core/exceptions.h"
 #include "gdi/canvas.h"
@@ -202,4 +205,62 @@ TEST(Jpeg, RefusesAHugeClaimedSizeAtOnce) {
     HBITMAP ok = LoadPictureFile(tmp.file("w.jpg"));
     EXPECT_EQ(BitmapWidth(ok), 4000);
     DeleteObject(ok);
+}
+
+namespace {
+
+void PutBig32(std::vector<unsigned char>& out, std::uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<unsigned char>(v >> shift));
+}
+
+void PutPngChunk(std::vector<unsigned char>& png, const char* type, const std::vector<unsigned char>& data) {
+    PutBig32(png, std::uint32_t(data.size()));
+    std::vector<unsigned char> body(type, type + 4);
+    body.insert(body.end(), data.begin(), data.end());
+    png.insert(png.end(), body.begin(), body.end());
+    PutBig32(png, std::uint32_t(crc32(0, body.data(), uInt(body.size()))));
+}
+
+} // namespace
+
+// A few hundred bytes whose header claims the largest picture allowed, while
+// the data stops almost at once, cost what they hold: no buffer of the claimed
+// size is allocated and filled before the data runs out.
+TEST(Pictures, DataCutShortCostsWhatItHolds) {
+    tvtest::TempDir tmp;
+    std::vector<unsigned char> rgb(64 * 64 * 3, 90);
+    gditest::WriteJpeg(tmp.file("s.jpg"), 64, 64, rgb);
+    std::vector<unsigned char> jpg = gditest::ReadFileBytes(tmp.file("s.jpg"));
+    std::size_t sof = 0, sos = 0;
+    for (std::size_t i = 2; i + 9 < jpg.size() && !sos; ++i) {
+        if (jpg[i] == 0xFF && jpg[i + 1] == 0xC0) sof = i;
+        if (jpg[i] == 0xFF && jpg[i + 1] == 0xDA) sos = i;
+    }
+    ASSERT_TRUE(sof && sos);
+    jpg[sof + 5] = 0x04, jpg[sof + 6] = 0x00; // 1024 rows
+    jpg[sof + 7] = 0x7F, jpg[sof + 8] = 0xFF; // of 32767 pixels
+    jpg.resize(sos + 2 + (std::size_t(jpg[sos + 2]) << 8 | jpg[sos + 3]) + 8);
+    jpg.push_back(0xFF), jpg.push_back(0xD9);
+
+    const std::uint32_t w = 32767, h = 1024;
+    std::vector<unsigned char> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::vector<unsigned char> ihdr;
+    PutBig32(ihdr, w), PutBig32(ihdr, h);
+    ihdr.insert(ihdr.end(), {8, 6, 0, 0, 0}); // 8-bit RGBA
+    PutPngChunk(png, "IHDR", ihdr);
+    std::vector<unsigned char> rows(4 * (1 + std::size_t(w) * 4), 0); // four rows of the 1024
+    std::vector<unsigned char> packed(compressBound(uLong(rows.size())));
+    uLongf packedSize = uLongf(packed.size());
+    ASSERT_EQ(compress(packed.data(), &packedSize, rows.data(), uLong(rows.size())), Z_OK);
+    packed.resize(packedSize);
+    PutPngChunk(png, "IDAT", packed);
+    PutPngChunk(png, "IEND", {});
+
+    for (const auto* bytes : {&jpg, &png}) {
+        auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < 10; ++i)
+            EXPECT_THROW(DeleteObject(ReadPicture(bytes->data(), bytes->size())), tv::EInvalidGraphic)
+                << bytes->size() << " bytes";
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << bytes->size() << " bytes";
+    }
 }
