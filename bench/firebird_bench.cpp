@@ -1,7 +1,7 @@
 // Opening a client dataset over 100,000 rows of ARTICULO through the provider,
 // against reading the same rows and columns with the Firebird client's object
-// interface alone. Prints both times and their ratio.
-//   firebird_bench [folder]   keeps the database in the folder and reuses it
+// interface alone, interleaved in one process.
+//   bench_firebird_bench [folder [rounds]]   keeps the database in the folder and reuses it
 #include <firebird/Interface.h>
 #include <ibase.h>
 
@@ -12,10 +12,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <iostream>
+#include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "bench/benchtable.h"
 #include "framework/core/component.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
@@ -28,7 +30,6 @@
 
 namespace fs = std::filesystem;
 using namespace tv;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
@@ -61,111 +62,126 @@ void Fill(const std::string& path)
         "200, 10, 30, 'A', 'ADMIN', 3, 'N', 100); I = I + 1; END END");
 }
 
-// Every row and column through the object interface, values copied out of the message.
-double ReadBare(const std::string& path, long long& checksum)
-{
-    using namespace Firebird;
-    auto start = Clock::now();
-    IMaster* master = fb_get_master_interface();
-    ThrowStatusWrapper st(master->getStatus());
-    IProvider* prov = master->getDispatcher();
-    IXpbBuilder* dpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
-    dpb->insertString(&st, isc_dpb_user_name, "SYSDBA");
-    dpb->insertString(&st, isc_dpb_lc_ctype, "UTF8");
-    IAttachment* att = prov->attachDatabase(&st, path.c_str(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
-    const unsigned char tpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version, isc_tpb_wait};
-    ITransaction* tra = att->startTransaction(&st, sizeof tpb, tpb);
-    IStatement* stmt = att->prepare(&st, tra, 0, kQuery, 3, IStatement::PREPARE_PREFETCH_METADATA);
-    IMessageMetadata* meta = stmt->getOutputMetadata(&st);
-    unsigned n = meta->getCount(&st);
-    std::vector<unsigned char> buf(meta->getMessageLength(&st));
-    IResultSet* rs = stmt->openCursor(&st, tra, nullptr, nullptr, meta, 0);
-    std::vector<std::string> row(n);
-    while (rs->fetchNext(&st, buf.data()) == IStatus::RESULT_OK) {
+// The bare side: one attachment, the statement prepared once and read in a
+// kept read-only, read-committed transaction; every row and column copied out
+// of the message, blobs read whole.
+class BareReader {
+public:
+    explicit BareReader(const std::string& path) {
+        using namespace Firebird;
+        IMaster* master = fb_get_master_interface();
+        ThrowStatusWrapper st(master->getStatus());
+        IXpbBuilder* dpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
+        dpb->insertString(&st, isc_dpb_user_name, "SYSDBA");
+        dpb->insertString(&st, isc_dpb_lc_ctype, "UTF8");
+        att_ = master->getDispatcher()->attachDatabase(&st, path.c_str(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
+        dpb->dispose();
+        const unsigned char tpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed, isc_tpb_rec_version,
+                                     isc_tpb_nowait};
+        tra_ = att_->startTransaction(&st, sizeof tpb, tpb);
+        stmt_ = att_->prepare(&st, tra_, 0, kQuery, 3, IStatement::PREPARE_PREFETCH_METADATA);
+        meta_ = stmt_->getOutputMetadata(&st);
+        st.getStatus()->dispose();
+    }
+    ~BareReader() {
+        using namespace Firebird;
+        ThrowStatusWrapper st(fb_get_master_interface()->getStatus());
+        meta_->release();
+        stmt_->free(&st);
+        tra_->commit(&st);
+        att_->detach(&st);
+        st.getStatus()->dispose();
+    }
+
+    long long Read() {
+        using namespace Firebird;
+        ThrowStatusWrapper st(fb_get_master_interface()->getStatus());
+        long long checksum = 0;
+        unsigned n = meta_->getCount(&st);
+        std::vector<unsigned char> buf(meta_->getMessageLength(&st));
+        std::vector<unsigned> offsets(n), nulls(n), types(n), lengths(n);
         for (unsigned i = 0; i < n; ++i) {
-            if (*reinterpret_cast<short*>(&buf[meta->getNullOffset(&st, i)])) {
-                row[i].clear();
-                continue;
-            }
-            unsigned char* p = &buf[meta->getOffset(&st, i)];
-            unsigned type = meta->getType(&st, i);
-            if (type == SQL_VARYING) {
-                unsigned short len;
-                std::memcpy(&len, p, 2);
-                row[i].assign(reinterpret_cast<char*>(p + 2), len);
-            } else if (type == SQL_BLOB) {
-                ISC_QUAD id;
-                std::memcpy(&id, p, sizeof id);
-                IBlob* blob = att->openBlob(&st, tra, &id, 0, nullptr);
-                char seg[32768];
-                unsigned got = 0;
-                row[i].clear();
-                while (blob->getSegment(&st, sizeof seg, seg, &got) != IStatus::RESULT_NO_DATA) {
-                    row[i].append(seg, got);
-                    if (got == 0)
-                        break;
-                }
-                row[i].append(seg, got);
-                blob->close(&st);
-            } else {
-                row[i].assign(reinterpret_cast<char*>(p), meta->getLength(&st, i));
-            }
+            offsets[i] = meta_->getOffset(&st, i);
+            nulls[i] = meta_->getNullOffset(&st, i);
+            types[i] = meta_->getType(&st, i);
+            lengths[i] = meta_->getLength(&st, i);
         }
-        checksum += static_cast<long long>(row[0].size());
+        IResultSet* rs = stmt_->openCursor(&st, tra_, nullptr, nullptr, meta_, 0);
+        std::vector<std::string> row(n);
+        while (rs->fetchNext(&st, buf.data()) == IStatus::RESULT_OK) {
+            for (unsigned i = 0; i < n; ++i) {
+                if (*reinterpret_cast<short*>(&buf[nulls[i]])) {
+                    row[i].clear();
+                    continue;
+                }
+                unsigned char* p = &buf[offsets[i]];
+                if (types[i] == SQL_VARYING) {
+                    unsigned short len;
+                    std::memcpy(&len, p, 2);
+                    row[i].assign(reinterpret_cast<char*>(p + 2), len);
+                } else if (types[i] == SQL_BLOB) {
+                    ISC_QUAD id;
+                    std::memcpy(&id, p, sizeof id);
+                    IBlob* blob = att_->openBlob(&st, tra_, &id, 0, nullptr);
+                    char seg[32768];
+                    unsigned got = 0;
+                    row[i].clear();
+                    while (blob->getSegment(&st, sizeof seg, seg, &got) != IStatus::RESULT_NO_DATA) {
+                        row[i].append(seg, got);
+                        if (got == 0) break;
+                    }
+                    row[i].append(seg, got);
+                    blob->close(&st);
+                } else {
+                    row[i].assign(reinterpret_cast<char*>(p), lengths[i]);
+                }
+            }
+            checksum += static_cast<long long>(row[0].size());
+        }
+        rs->close(&st);
+        st.getStatus()->dispose();
+        return checksum;
     }
-    rs->close(&st);
-    meta->release();
-    stmt->free(&st);
-    tra->commit(&st);
-    att->detach(&st);
-    dpb->dispose();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
-// The same rows through the SQL dataset alone, every field's value read.
-double ReadThroughQuery(const std::string& path)
-{
-    auto start = Clock::now();
-    TComponent owner;
-    auto* conn = new TSQLConnection(&owner);
-    conn->Params().SetValues("Database", path);
-    conn->Params().SetValues("User_Name", "sysdba");
-    auto* q = new TSQLQuery(&owner);
-    q->SetSQLConnection(conn);
-    q->SQL().SetText(kQuery);
-    q->Open();
-    while (!q->Eof()) {
-        for (TField* f : q->Fields())
-            f->AsVariant();
-        q->Next();
+private:
+    Firebird::IAttachment* att_ = nullptr;
+    Firebird::ITransaction* tra_ = nullptr;
+    Firebird::IStatement* stmt_ = nullptr;
+    Firebird::IMessageMetadata* meta_ = nullptr;
+};
+
+// The project's side: the station's way to read a table, a provider over the
+// SQL query feeding a client dataset in one packet, on a kept connection.
+class ProviderReader {
+public:
+    explicit ProviderReader(const std::string& path) {
+        conn_ = new TSQLConnection(&owner_);
+        conn_->SetLoginPrompt(false);
+        conn_->Params().SetValues("Database", path);
+        conn_->Params().SetValues("User_Name", "sysdba");
+        conn_->Open();
+        auto* q = new TSQLQuery(&owner_);
+        q->SetSQLConnection(conn_);
+        q->SQL().SetText(kQuery);
+        auto* p = new TDataSetProvider(&owner_);
+        p->SetName("PArticulos");
+        p->SetDataSet(q);
+        cds_ = new TClientDataSet(&owner_);
+        cds_->SetProviderName("PArticulos");
+        cds_->SetPacketRecords(-1);
     }
-    q->Close();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
+    int Read() {
+        cds_->Open();
+        int rows = cds_->RecordCount();
+        cds_->Close();
+        return rows;
+    }
 
-double ReadThroughProvider(const std::string& path, long long& rows)
-{
-    auto start = Clock::now();
-    TComponent owner;
-    auto* conn = new TSQLConnection(&owner);
-    conn->SetLoginPrompt(false);
-    conn->Params().SetValues("Database", path);
-    conn->Params().SetValues("User_Name", "sysdba");
-    auto* q = new TSQLQuery(&owner);
-    q->SetSQLConnection(conn);
-    q->SQL().SetText(kQuery);
-    auto* p = new TDataSetProvider(&owner);
-    p->SetName("PArticulos");
-    p->SetDataSet(q);
-    auto* cds = new TClientDataSet(&owner);
-    cds->SetProviderName("PArticulos");
-    cds->SetPacketRecords(-1);
-    cds->Open();
-    rows = cds->RecordCount();
-    double t = std::chrono::duration<double>(Clock::now() - start).count();
-    cds->Close();
-    return t;
-}
+private:
+    TComponent owner_;
+    TSQLConnection* conn_ = nullptr;
+    TClientDataSet* cds_ = nullptr;
+};
 
 } // namespace
 
@@ -174,26 +190,25 @@ int main(int argc, char** argv)
     bool keep = argc > 1;
     fs::path dir = keep ? fs::path(argv[1]) : fs::temp_directory_path() / ("tallyvo-bench-" + std::to_string(getpid()));
     std::string path = (dir / "tallyvo.fdb").string();
+    const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
     try {
         if (!fs::exists(path)) {
-            std::cout << "Creando " << kRows << " artículos..." << std::endl;
+            fs::create_directories(dir);
+            std::fprintf(stderr, "Creando %d artículos...\n", kRows);
             fb::CreateCompanyDatabase(path, fb::ScriptsFolder(SourceRoot(argv[0])), nullptr);
             Fill(path);
         }
-        double bare = 1e9, query = 1e9, provider = 1e9;
-        long long checksum = 0, rows = 0;
-        for (int run = 0; run < 3; ++run) {
-            bare = std::min(bare, ReadBare(path, checksum));
-            query = std::min(query, ReadThroughQuery(path));
-            provider = std::min(provider, ReadThroughProvider(path, rows));
-        }
-        std::cout << "filas en el client dataset: " << rows << "\n";
-        std::cout << "API de Firebird sola:       " << bare << " s\n";
-        std::cout << "TSQLQuery sola:             " << query << " s\n";
-        std::cout << "proveedor y client dataset: " << provider << " s\n";
-        std::cout << "razón:                      " << provider / bare << "\n";
+        BareReader bare(path);
+        ProviderReader provider(path);
+        int rows = 0;
+        volatile long long sink = 0;
+        bench::Pair p = bench::Interleave(
+            rounds, [&] { return bench::Time([&] { rows = provider.Read(); }); },
+            [&] { return bench::Time([&] { sink = sink + bare.Read(); }); });
+        if (rows != kRows) throw std::runtime_error("filas leídas: " + std::to_string(rows));
+        bench::Row("provider into a client dataset, 100,000 rows", p, "ms");
     } catch (const std::exception& e) {
-        std::cerr << e.what() << "\n";
+        std::fprintf(stderr, "%s\n", e.what());
         if (!keep)
             fs::remove_all(dir);
         return 1;
