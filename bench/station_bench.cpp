@@ -1,11 +1,12 @@
 // The price query's look-up against the bare Firebird call of the same
-// procedure, over the demo data in one run:
-//   station   leaving the bar-code edit until the row is shown (the price
-//             query's Edit1Exit through the focus walk, provider and client
-//             dataset, the data-aware labels, memo and picture following the
-//             data links, then the messages it caused, painting included)
-//   bare      the same SQL text prepared, opened and every column of its row
-//             read (blobs included) through the Firebird client
+// procedure, over the demo data, the two sides interleaved scan by scan:
+//   data part  the station's Edit1Exit without its controls (the client
+//              dataset's command text, the provider, the query, every field of
+//              the row read) against the procedure prepared once with "?"
+//              parameters in a kept read-only read-committed transaction
+//   whole      leaving the bar-code edit until the row is painted (the focus
+//              walk, the data-aware labels, memo and picture, the messages it
+//              caused)
 //   bench_station_bench [demo folder] [scans]
 // The demo folder is the one scripts/run.sh creates (TALLYVO_DEMO, by default
 // ~/.local/share/tallyvo/demo).
@@ -23,7 +24,11 @@
 #include "app/windows/consprecios.h"
 #include "app/windows/principal.h"
 #include "app/windows/ventanas.h"
+#include "bench/barefirebird.h"
+#include "bench/benchtable.h"
 #include "framework/core/exceptions.h"
+#include "framework/data/clientdataset.h"
+#include "framework/data/field.h"
 #include "framework/data/sql/fb_database.h"
 #include "framework/data/sql/fb_statement.h"
 #include "framework/ui/application.h"
@@ -32,29 +37,13 @@
 
 using namespace tv;
 using namespace tv::app;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// SQL_BLOB of the Firebird message descriptions.
-constexpr unsigned kSqlBlob = 520;
 // Read bytes are kept so that reading the row is not optimised away.
 volatile std::size_t g_bytes = 0;
 
-double Micros(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
-
-struct Figures {
-    double mean = 0, median = 0;
-};
-
-Figures Summarise(std::vector<double> v) {
-    Figures f;
-    for (double x : v) f.mean += x;
-    f.mean /= double(v.size());
-    std::sort(v.begin(), v.end());
-    f.median = v[v.size() / 2];
-    return f;
-}
+double Micros(bench::Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
 
 } // namespace
 
@@ -96,46 +85,61 @@ int main(int argc, char** argv) {
         consulta->Show();
         Application->ProcessMessages();
 
-        auto station = [&](const std::string& code) {
+        TClientDataSet* articulos = consulta->CArticulos;
+        // The station's look-up without its controls, every field of the row read.
+        auto data = [&](const std::string& code) {
+            articulos->DisableControls();
+            auto t0 = bench::Clock::now();
+            articulos->Close();
+            articulos->SetCommandText(fdmArt->texto_consulta_precios(code, "1"));
+            articulos->Open();
+            std::size_t bytes = 0;
+            for (int i = 0; i < articulos->FieldCount(); ++i) bytes += articulos->Fields()[i]->AsString().size();
+            const double us = Micros(bench::Clock::now() - t0);
+            articulos->EnableControls();
+            g_bytes = g_bytes + bytes;
+            return us;
+        };
+        auto whole = [&](const std::string& code) {
             consulta->Edit1->SetFocus();
             Application->ProcessMessages();
             consulta->Edit1->SetText(code);
-            auto t0 = Clock::now();
-            consulta->DBMemo1->SetFocus();  // leaves the edit: the look-up runs
+            auto t0 = bench::Clock::now();
+            consulta->DBMemo1->SetFocus(); // leaves the edit: the look-up runs
             Application->ProcessMessages();
-            return Micros(Clock::now() - t0);
+            return Micros(bench::Clock::now() - t0);
         };
+        bench::BareFirebird fb(company, "SYSDBA", "");
+        fb.Prepare("SELECT * FROM CONSULTA_ARTICULOS_PRECIOS(?, ?)");
         auto bare = [&](const std::string& code) {
-            auto t0 = Clock::now();
-            fb::FbStatement q(db);
-            q.Prepare(fdmArt->texto_consulta_precios(code, "1"));
-            q.Open();
-            std::size_t bytes = 0;
-            if (q.Fetch())
-                for (int i = 0; i < q.ColumnCount(); ++i)
-                    if (!q.IsNull(i))
-                        bytes += q.Column(i).sqlType == kSqlBlob ? q.AsBlob(i).size() : q.AsString(i).size();
-            q.Close();
-            g_bytes = g_bytes + bytes;
-            return Micros(Clock::now() - t0);
+            auto t0 = bench::Clock::now();
+            g_bytes = g_bytes + fb.Run({code, "1"});
+            return Micros(bench::Clock::now() - t0);
         };
 
-        // Warm both paths (statement caches, pages) before measuring.
-        for (std::size_t i = 0; i < std::min<std::size_t>(20, codes.size()); ++i) station(codes[i]), bare(codes[i]);
-        std::vector<double> tStation, tBare;
+        // Warm every path (statement caches, pages, fonts) before measuring.
+        for (std::size_t i = 0; i < std::min<std::size_t>(20, codes.size()); ++i)
+            data(codes[i]), whole(codes[i]), bare(codes[i]);
+        std::vector<double> tData, tWhole, tBare;
+        const double load0 = bench::LoadAverage();
+        // Scan by scan: a change of load falls on every side alike.
         for (const std::string& c : codes) {
-            tStation.push_back(station(c));
+            tData.push_back(data(c));
             tBare.push_back(bare(c));
+            tWhole.push_back(whole(c));
         }
-        Figures s = Summarise(tStation), b = Summarise(tBare);
-        std::printf("look-ups: %zu bar codes of company 001 (%s)\n", codes.size(), company.c_str());
-        std::printf("station (leave the edit -> row shown): mean %8.1f us  median %8.1f us\n", s.mean, s.median);
-        std::printf("bare Firebird call of the procedure:   mean %8.1f us  median %8.1f us\n", b.mean, b.median);
-        std::printf("ratio station / bare:                  mean %8.2f     median %8.2f\n", s.mean / b.mean,
-                    s.median / b.median);
+        const double load = (load0 + bench::LoadAverage()) / 2;
+        std::printf("%zu bar codes of company 001 (%s), medians\n", codes.size(), company.c_str());
+        bench::Header();
+        bench::Row("price query, data part (scan to the row read)",
+                   {bench::Median(tData), bench::Median(tBare), load}, "us");
+        bench::Row("price query, leave the edit to the row painted", bench::Median(tWhole), "us");
         consulta->Free();
     } catch (const Exception& e) {
         std::fprintf(stderr, "%s\n", e.Message().c_str());
+        return 1;
+    } catch (const Firebird::FbException& e) {
+        std::fprintf(stderr, "%s\n", bench::Describe(e).c_str());
         return 1;
     }
     FinalizeUI();

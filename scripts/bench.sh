@@ -1,7 +1,36 @@
 #!/usr/bin/env bash
-# Builds the benchmark programs in release mode; run them from build/bench/bench/.
+# Builds the benchmark programs in release mode and runs them: each prints, per
+# path, the station's figure, the bare figure of the same library from the same
+# run, their ratio and the load average (docs/performance.md).
+#   scripts/bench.sh [--build-only] [rounds]
+# JOBS sets the build's parallelism (4 by default: the machine is shared).
+# The databases are made once under build/bench/datos: a demo of 50,000
+# articles (TALLYVO_ARTICULOS) and a table of 100,000 articles.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYVO_TESTS=OFF -DTALLYVO_BENCH=ON >/dev/null
-cmake --build build/bench -j"$(nproc)"
-ls build/bench/bench/ | grep -v -e CMake -e cmake -e '\.ninja' || true
+BUILD=build/bench
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYVO_TESTS=OFF -DTALLYVO_BENCH=ON >/dev/null
+cmake --build "$BUILD" -j"${JOBS:-4}" --target bench_firebird_bench bench_station_bench bench_grid_bench \
+  bench_sort_bench bench_stations_bench bench_dataset_bench create_demo_db
+[ "${1:-}" = "--build-only" ] && exit 0
+ROUNDS=${1:-3}
+
+DATA=$PWD/$BUILD/datos
+DEMO=$DATA/demo
+if [ ! -f "$DEMO/datos/001/tallyvo.fdb" ]; then
+  echo "Creando la demostración de ${TALLYVO_ARTICULOS:-50000} artículos en $DEMO (solo la primera vez)..."
+  rm -rf "$DEMO" && mkdir -p "$DEMO"
+  "$BUILD/tools/create_demo_db" "$DEMO" --fuente "$PWD" --articulos "${TALLYVO_ARTICULOS:-50000}" >/dev/null
+fi
+# The multi-station benchmark talks to the server on loopback.
+bash scripts/services/firebird.sh start >/dev/null
+
+B=$BUILD/bench
+echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
+{
+  "$B/bench_station_bench" "$DEMO" 400
+  "$B/bench_firebird_bench" "$DATA/articulos" "$ROUNDS"
+  "$B/bench_grid_bench" "$ROUNDS"
+  "$B/bench_sort_bench" "$ROUNDS"
+  "$B/bench_stations_bench" "$DEMO/datos/001/tallyvo.fdb" 1,4,16,32 2
+} | awk '!/^path / || !seen++' # one heading for the whole table
