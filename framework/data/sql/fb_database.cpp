@@ -69,6 +69,7 @@ void FbDatabase::Close()
 {
     precisions_.clear();
     baseTables_.clear();
+    SchemaChanged();
     if (metaTransaction_) {
         Status st;
         metaTransaction_->commit(&st);
@@ -101,6 +102,7 @@ void FbDatabase::DropLostAttachment()
     // Nothing can travel on the dead connection: only our side is freed.
     precisions_.clear();
     baseTables_.clear();
+    SchemaChanged();
     if (metaTransaction_)
         metaTransaction_->release();
     metaTransaction_ = nullptr;
@@ -135,8 +137,33 @@ Firebird::ITransaction* FbDatabase::MetadataTransaction()
     return metaTransaction_;
 }
 
+void FbDatabase::SchemaChanged()
+{
+    routines_.clear();
+    routinesRead_ = false;
+    procedureReads_.clear();
+}
+
+const std::map<std::string, int>& FbDatabase::RoutineNames()
+{
+    if (routinesRead_)
+        return routines_;
+    FbStatement q(*this);
+    q.Prepare("SELECT RDB$PROCEDURE_NAME, 1 FROM RDB$PROCEDURES UNION ALL "
+              "SELECT RDB$FUNCTION_NAME, 2 FROM RDB$FUNCTIONS UNION ALL "
+              "SELECT RDB$PACKAGE_NAME, 3 FROM RDB$PACKAGES");
+    q.OpenReadOnly();
+    while (q.Fetch())
+        routines_[q.AsString(0)] = static_cast<int>(q.AsInt64(1));
+    q.Close();
+    routinesRead_ = true;
+    return routines_;
+}
+
 void FbDatabase::ExecuteImmediate(const std::string& sql)
 {
+    // Scripts create and change procedures.
+    SchemaChanged();
     Status st;
     Firebird::ITransaction* tra = StartTransaction(*this);
     attachment_->execute(&st, tra, static_cast<unsigned>(sql.size()), sql.c_str(), 3, nullptr, nullptr, nullptr, nullptr);

@@ -59,6 +59,14 @@ public:
     const BaseTableInfo* FindBaseTable(const std::string& sql) const;
     void KeepBaseTable(const std::string& sql, BaseTableInfo info);
 
+    // The database's procedures, functions and packages by name (1, 2, 3),
+    // read once per attachment and again after the schema changes; and what
+    // has been found of each procedure: whether it only reads.
+    const std::map<std::string, int>& RoutineNames();
+    std::map<std::string, bool>& ProcedureReads() { return procedureReads_; }
+    // A statement changed the schema: forget what was read of it.
+    void SchemaChanged();
+
     // Transactions wait for a row another one holds (the station's setting), or fail at once.
     bool WaitOnLocks() const { return waitOnLocks_; }
     void SetWaitOnLocks(bool wait) { waitOnLocks_ = wait; }
@@ -77,6 +85,9 @@ private:
     std::string database_;
     std::map<std::string, int> precisions_;
     std::map<std::string, BaseTableInfo> baseTables_;
+    std::map<std::string, int> routines_;
+    bool routinesRead_ = false;
+    std::map<std::string, bool> procedureReads_;
     bool waitOnLocks_ = true;
     unsigned generation_ = 0;
 };

@@ -7,6 +7,7 @@
 #include <strings.h>
 
 #include "framework/data/sql/fb_error.h"
+#include "framework/data/sql/fb_reads.h"
 
 namespace tv::fb {
 
@@ -199,6 +200,8 @@ void FbStatement::Prepare(const std::string& sql)
     sql_ = sql;
     unsigned type = statement_->getType(&st);
     db_.Check(st);
+    type_ = type;
+    onlyReads_.reset();
     kind_ = (type == isc_info_sql_stmt_select || type == isc_info_sql_stmt_select_for_upd) ? StatementKind::Select
             : type == isc_info_sql_stmt_exec_procedure                                     ? StatementKind::ExecProcedure
                                                                                            : StatementKind::Other;
@@ -389,6 +392,8 @@ std::int64_t FbStatement::Execute()
         db_.Check(st);
         affected = static_cast<std::int64_t>(statement_->getAffectedRecords(&st));
         db_.Check(st);
+        if (type_ == isc_info_sql_stmt_ddl)
+            db_.SchemaChanged();
         hasRow_ = rows;
         blobs_.assign(columns_.size(), std::nullopt);
         // The transaction ends here: read the blobs of the output row now.
@@ -412,15 +417,32 @@ std::int64_t FbStatement::ExecuteIn(Firebird::ITransaction* transaction)
     Ref<Firebird::IMessageMetadata> inMeta(BuildInput(in, transaction));
     statement_->execute(&st, transaction, inMeta.get(), in.empty() ? nullptr : in.data(), nullptr, nullptr);
     db_.Check(st);
+    if (type_ == isc_info_sql_stmt_ddl)
+        db_.SchemaChanged();
     auto affected = static_cast<std::int64_t>(statement_->getAffectedRecords(&st));
     db_.Check(st);
     return affected;
+}
+
+bool FbStatement::OnlyReads()
+{
+    if (!onlyReads_) {
+        bool blobParam = false;
+        for (const FbColumn& p : paramInfo_)
+            blobParam = blobParam || p.sqlType == SQL_BLOB;
+        onlyReads_ = type_ == isc_info_sql_stmt_select && !blobParam && StatementOnlyReads(db_, sql_);
+    }
+    return *onlyReads_;
 }
 
 void FbStatement::Open()
 {
     if (!statement_)
         throw EDatabaseError("La sentencia SQL no está preparada.");
+    if (OnlyReads()) {
+        OpenReadOnly();
+        return;
+    }
     if (cursor_ || transaction_)
         Finish(false);
     transaction_ = StartTransaction(db_);
@@ -442,11 +464,12 @@ void FbStatement::OpenReadOnly()
 {
     if (cursor_ || transaction_)
         Finish(false);
-    transaction_ = db_.MetadataTransaction();
-    ownTransaction_ = false;
+    Firebird::ITransaction* tra = db_.MetadataTransaction();
     Status st;
     std::vector<unsigned char> in;
-    Ref<Firebird::IMessageMetadata> inMeta(BuildInput(in, transaction_));
+    Ref<Firebird::IMessageMetadata> inMeta(BuildInput(in, tra));
+    transaction_ = tra;
+    ownTransaction_ = false;
     cursor_ = statement_->openCursor(&st, transaction_, inMeta.get(), in.empty() ? nullptr : in.data(), outMeta_, 0);
     if (st.Failed())
         transaction_ = nullptr;

@@ -1,9 +1,11 @@
 #pragma once
 // A prepared SQL statement on one attachment, with "?" parameters and typed
-// access to the columns of its rows. Every execution runs in a transaction of
-// its own (read committed, waiting on locks) that is committed when the
-// statement ends: at once for a statement without rows, at Close for a cursor,
-// so that what a selectable procedure writes while it is read is kept.
+// access to the columns of its rows. A query known to only read (fb_reads.h)
+// runs in the attachment's kept read-only transaction. Any other execution
+// runs in a transaction of its own (read committed, waiting on locks) that is
+// committed when the statement ends: at once for a statement without rows, at
+// Close for a cursor, so that what a selectable procedure writes while it is
+// read is kept.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -99,6 +101,8 @@ public:
     std::int64_t ExecuteIn(Firebird::ITransaction* transaction);
     // Opens the rows of a query; Fetch moves to the next one (false at the end).
     void Open();
+    // The query only reads: Open uses the attachment's read-only transaction.
+    bool OnlyReads();
     // The same under the attachment's read-only transaction (catalogue reads).
     void OpenReadOnly();
     bool Fetch();
@@ -132,6 +136,8 @@ private:
     Firebird::IMessageMetadata* inMeta_ = nullptr;
     Firebird::IMessageMetadata* outMeta_ = nullptr;
     StatementKind kind_ = StatementKind::Other;
+    unsigned type_ = 0;
+    std::optional<bool> onlyReads_;
     std::vector<FbColumn> paramInfo_;
     std::vector<FbColumn> columns_;
     std::vector<unsigned> offsets_, nullOffsets_;

@@ -10,6 +10,7 @@
 #include "framework/data/sql/fb_error.h"
 #include "framework/data/sql/sqlconnection.h"
 #include "framework/data/sql/sqlparams.h"
+#include "framework/data/sql/sqltokens.h"
 
 namespace tv {
 
@@ -70,6 +71,7 @@ void TCustomSQLDataSet::SetSQLConnection(TSQLConnection* c)
     if (c == connection_)
         return;
     CheckInactive();
+    stmt_.reset();
     CommandChanged();
     if (connection_) {
         connection_->UnregisterDataSet(this);
@@ -113,7 +115,7 @@ void TCustomSQLDataSet::SetDataSource(TDataSource* ds) { masterLink_.SetDataSour
 void TCustomSQLDataSet::CommandChanged()
 {
     baseKnown_ = false;
-    if (stmt_)
+    if (stmt_ && !KeepsShape())
         stmt_.reset();
     FieldDefs().Clear();
     SyncParams();
@@ -135,6 +137,21 @@ void TCustomSQLDataSet::SyncParams()
     params_ = fresh;
 }
 
+// A procedure called again with other literals (the price query's bar codes)
+// keeps the statement prepared for the first call; the literals are bound.
+bool TCustomSQLDataSet::KeepsShape()
+{
+    if (literals_.empty() || !stmt_->Prepared() || stmt_->Stale() || stmt_->IsOpen())
+        return false;
+    std::vector<std::string> order, values;
+    std::string shape;
+    const std::string sql = ReplaceNamedParams(CommandText(), order);
+    if (!order.empty() || !ProcedureCallShape(sql, shape, values) || shape != stmt_->SQL())
+        return false;
+    literals_ = std::move(values);
+    return true;
+}
+
 fb::FbStatement& TCustomSQLDataSet::Statement()
 {
     Prepare();
@@ -150,6 +167,12 @@ void TCustomSQLDataSet::Prepare()
     if (!connection_)
         DatabaseError(SNoConnection, this);
     std::string sql = ReplaceNamedParams(CommandText(), order_);
+    std::string shape;
+    std::vector<std::string> literals;
+    if (order_.empty() && ProcedureCallShape(sql, shape, literals))
+        sql = shape;
+    else
+        literals.clear();
     fb::FbDatabase& db = connection_->Database();
     trimChar_ = connection_->TrimChar();
     stmt_ = std::make_unique<fb::FbStatement>(db);
@@ -159,6 +182,7 @@ void TCustomSQLDataSet::Prepare()
         stmt_.reset();
         throw;
     }
+    literals_ = std::move(literals);
 }
 
 void TCustomSQLDataSet::SetPrepared(bool value)
@@ -180,6 +204,8 @@ void TCustomSQLDataSet::Bind()
             if (TField* f = master->FindField(params_[i].Name()))
                 params_[i].AssignField(f);
     BindParams(*stmt_, order_, params_);
+    for (std::size_t i = 0; i < literals_.size(); ++i)
+        stmt_->Params().SetString(static_cast<int>(i), literals_[i]);
 }
 
 void TCustomSQLDataSet::MasterChanged()

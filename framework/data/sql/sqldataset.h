@@ -82,6 +82,7 @@ protected:
 
 private:
     void Prepare();
+    bool KeepsShape();
     void Bind();
     void MasterChanged();
     void ReadRow(std::vector<Variant>& values) const;
@@ -91,6 +92,8 @@ private:
     TParams params_;
     std::unique_ptr<fb::FbStatement> stmt_;
     std::vector<std::string> order_;
+    // The literals of a procedure call prepared with "?" in their place.
+    std::vector<std::string> literals_;
     TMasterDataLink masterLink_;
     bool open_ = false;
     std::int64_t fetched_ = 0;
