@@ -49,16 +49,25 @@ void TDBImage::SetCenter(bool v) {
 }
 
 void TDBImage::DataChange() {
-    picture_ = std::make_unique<TBitmap>();
     TField* f = link_->Field();
-    if (f && f->IsBlob() && !f->IsNull()) {
-        try {
-            picture_->LoadFromBytes(f->AsString());
-        } catch (const Exception&) {
-            picture_ = std::make_unique<TBitmap>();
+    bytes_ = f && f->IsBlob() && !f->IsNull() ? f->AsString() : std::string();
+    decoded_ = false;
+    Invalidate();
+}
+
+TBitmap* TDBImage::Picture() const {
+    if (!decoded_) {
+        decoded_ = true;
+        picture_ = std::make_unique<TBitmap>();
+        if (!bytes_.empty()) {
+            try {
+                picture_->LoadFromBytes(bytes_);
+            } catch (const Exception&) {
+                picture_ = std::make_unique<TBitmap>();
+            }
         }
     }
-    Invalidate();
+    return picture_.get();
 }
 
 void TDBImage::Paint() {
@@ -66,16 +75,17 @@ void TDBImage::Paint() {
     RECT r = ClientRect();
     c->Brush()->SetColor(Color());
     c->FillRect(r);
-    if (picture_->Empty()) return;
+    TBitmap* picture = Picture();
+    if (picture->Empty()) return;
     RECT d;
     if (stretch_) {
         d = r;
     } else {
-        int w = picture_->Width(), h = picture_->Height();
+        int w = picture->Width(), h = picture->Height();
         int x = center_ ? (r.Width() - w) / 2 : 0, y = center_ ? (r.Height() - h) / 2 : 0;
         d = {x, y, x + w, y + h};
     }
-    c->StretchDraw(d, picture_.get());
+    c->StretchDraw(d, picture);
 }
 
 } // namespace tv

@@ -29,7 +29,8 @@ public:
     bool Center() const { return center_; }
     void SetCenter(bool v);
     // The picture shown; empty when the field holds none or no picture.
-    TBitmap* Picture() const { return picture_.get(); }
+    // The field's bytes are decoded when first painted or asked for.
+    TBitmap* Picture() const;
 
 protected:
     void Paint() override;
@@ -38,7 +39,10 @@ protected:
 private:
     void DataChange();
     std::unique_ptr<TFieldDataLink> link_;
-    std::unique_ptr<TBitmap> picture_;
+    mutable std::unique_ptr<TBitmap> picture_;
+    // The bytes the picture shows, and whether they are decoded yet.
+    std::string bytes_;
+    mutable bool decoded_ = true;
     bool stretch_ = false, center_ = true;
 };
 
