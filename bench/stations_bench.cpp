@@ -67,6 +67,7 @@ public:
         q->SetSQLConnection(conn);
         auto* p = new TDataSetProvider(&owner_);
         p->SetName("PArticulos");
+        p->SetOptions({poAllowCommandText});
         p->SetDataSet(q);
         cds_ = new TClientDataSet(&owner_);
         cds_->SetProviderName("PArticulos");
