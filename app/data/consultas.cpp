@@ -1,5 +1,7 @@
 #include "app/data/consultas.h"
 
+#include "framework/data/params.h"
+
 #include "framework/data/clientdataset.h"
 #include "framework/data/provider.h"
 #include "framework/data/sql/sqlconnection.h"
@@ -34,6 +36,11 @@ void ejecute(TClientDataSet* c, const std::string& sql) {
     c->Close();
     c->SetCommandText(sql);
     c->Execute();
+}
+
+TParam& parametro(TParams& params, const std::string& nombre) {
+    if (TParam* p = params.FindParam(nombre)) return *p;
+    return params.Add(nombre, ftString);
 }
 
 } // namespace tv::app

@@ -11,6 +11,8 @@
 
 namespace tv {
 class TClientDataSet;
+class TParam;
+class TParams;
 class TSQLConnection;
 } // namespace tv
 
@@ -31,6 +33,10 @@ T* componente(const TComponent* raiz, std::string_view nombre) {
 // Returns the client dataset.
 TClientDataSet* enlace_consulta(TComponent* modulo, const std::string& raiz, TSQLConnection* conexion,
                                 bool texto_libre = true, const std::string& sql = {});
+
+// The parameter of that name, added as a text parameter when the list lacks
+// it (a stored procedure describes its own on first use and keeps the value).
+TParam& parametro(TParams& params, const std::string& nombre);
 
 // Closes the client dataset, gives it the command text and opens it.
 void abra(TClientDataSet* c, const std::string& sql);

@@ -133,8 +133,9 @@ bool Tfdmcnt::valide_cuenta(const std::string& cuenta) {
         }
         if (!confirme("La cuenta especificada no existe. Desea Crearla?")) return false;
         cuenta_nueva = cuenta;
-        AbreCuentaNueva()();
-        return true;
+        if (AbreCuentaNueva()()) return true;
+        cuenta_nueva.clear();
+        return false;
     case 2: muestre_mensaje("El código de cuenta está incompleto o demasiado largo."); return false;
     case 3: muestre_mensaje("La cuenta es de nivel inferior al mínimo afectable."); return false;
     case 4: muestre_mensaje("La cuenta indicada tiene auxiliares definidos."); return false;

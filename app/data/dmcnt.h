@@ -64,9 +64,10 @@ private:
 extern Tfdmcnt* fdmcnt;
 
 // Opens the new-account window for fdmcnt->cuenta_nueva without waiting for
-// it. The chart-of-accounts windows install it; while none is installed the
-// offer to create a missing account is not made.
-using TAbreCuentaNueva = std::function<void()>;
+// it; false when no window took the code. The chart-of-accounts windows
+// install it; while none is installed the offer to create a missing account
+// is not made.
+using TAbreCuentaNueva = std::function<bool()>;
 void instale_ventana_cuenta_nueva(TAbreCuentaNueva abre);
 
 } // namespace tv::app

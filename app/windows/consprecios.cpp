@@ -3,6 +3,7 @@
 #include "app/data/consultas.h"
 #include "app/data/dmart.h"
 #include "app/windows/principal.h"
+#include "app/windows/ventanas.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/provider.h"
@@ -46,11 +47,7 @@ void Tfconsprecios::FormCreate(TObject*) {
     if (fprincipal) NomCia->SetCaption(fprincipal->ECompania->Text());
 }
 
-void Tfconsprecios::Enteratab(TObject* sender, char32_t& key) {
-    if (key != U'\r') return;
-    key = 0;
-    SelectNext(dynamic_cast<TWinControl*>(sender), true, true);
-}
+void Tfconsprecios::Enteratab(TObject* sender, char32_t& key) { enter_a_tab(this, sender, key); }
 
 void Tfconsprecios::Edit1Exit(TObject*) {
     CArticulos->Close();

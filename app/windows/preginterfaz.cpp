@@ -2,26 +2,17 @@
 
 #include "app/data/consultas.h"
 #include "app/data/dm.h"
+#include "app/windows/celdapiel.h"
 #include "app/windows/ventanas.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/bitbtn.h"
 #include "grid/dbgrideh.h"
 #include "platform/window/input.h"
-#include "skin/skinmanager.h"
 #include "skin/skinprovider.h"
 
 namespace tv::app {
 
 Tfpreginterfaz* fpreginterfaz = nullptr;
-
-namespace {
-
-// Without the central module's skin manager the selected cell takes the
-// button-face colours.
-constexpr TColor kFondoSinPiel = clBtnFace;
-constexpr TColor kTextoSinPiel = clBtnText;
-
-} // namespace
 
 Tfpreginterfaz::Tfpreginterfaz(TComponent* owner) : TForm(owner) {}
 
@@ -61,19 +52,7 @@ void Tfpreginterfaz::DBGridEh1DblClick(TObject*) { SetModalResult(mrOk); }
 
 void Tfpreginterfaz::DBGridEh1DrawColumnCell(TObject*, const win::RECT& rect, int dataCol, TColumnEh* column,
                                              TGridDrawState state) {
-    if (!state.Contains(gdSelected)) return;
-    TsSkinManager* piel = fdm ? fdm->sSkinManager1 : nullptr;
-    TCanvas* c = DBGridEh1->Canvas();
-    if (state.Contains(gdFocused)) {
-        // Before any skin loads the manager answers the key colour, which is no colour to paint with.
-        TColor fondo = piel ? piel->GetGlobalFontColor() : clSkinKey;
-        c->Brush()->SetColor(fondo != clSkinKey ? fondo : kFondoSinPiel);
-        c->Font()->SetColor(piel ? TColor(clYellow) : kTextoSinPiel);
-    } else {
-        c->Brush()->SetColor(piel ? TColor(piel->SkinData.Shadow1Color) : kFondoSinPiel);
-        c->Font()->SetColor(piel ? TColor(clWhite) : kTextoSinPiel);
-    }
-    DBGridEh1->DefaultDrawColumnCell(rect, dataCol, column, state);
+    pinte_celda_piel(DBGridEh1, rect, dataCol, column, state);
 }
 
 bool pregunte_interfaz(TComponent* modulo, TDataSource* interfaces) {

@@ -3,9 +3,12 @@
 #include "app/data/avisos.h"
 #include "app/data/contabilizacion.h"
 #include "app/data/dm.h"
+#include "app/data/dmcnt.h"
+#include "app/windows/nvacuenta.h"
 #include "app/windows/preginterfaz.h"
 #include "framework/core/object.h"
 #include "framework/data/fields_blob.h"
+#include "framework/data/fields_datetime.h"
 #include "framework/data/fields_numeric.h"
 #include "framework/data/fields_string.h"
 #include "framework/ui/application.h"
@@ -18,6 +21,7 @@
 #include "editors/dbdatetimeedit.h"
 #include "editors/dblookupcombobox.h"
 #include "grid/dbgrideh.h"
+#include "gridservices/print/printdbgrideh.h"
 #include "serial/comport.h"
 #include "skin/skinpanel.h"
 #include "skin/skinprovider.h"
@@ -35,8 +39,12 @@ void registre_ventanas() {
     RegisterClasses({TsPanel::StaticClass(), TsSkinProvider::StaticClass()});
     // The login's price list and work date.
     RegisterClasses({TDBLookupComboboxEh::StaticClass(), TDBDateTimeEditEh::StaticClass()});
+    // The article and account windows' stored fields and the lists' print component.
+    RegisterClasses({TIntegerField::StaticClass(), TDateField::StaticClass(), TPrintDBGridEh::StaticClass()});
     // The document modules ask the user for the interface through this dialog.
     instale_pregunta_interfaz(pregunte_interfaz);
+    // The accounting module offers to create a missing account in this window.
+    instale_ventana_cuenta_nueva(abra_cuenta_nueva);
 }
 
 void conecte_aplicacion() {
@@ -57,6 +65,18 @@ void conecte_aplicacion() {
 namespace {
 int MitadArriba(int n) { return n >= 0 ? (n + 1) / 2 : -((-n) / 2); }
 } // namespace
+
+void cierre_al_crear(TCustomForm* ventana) {
+    // Without a window the release would free it under its own creation.
+    ventana->HandleNeeded();
+    ventana->Close();
+}
+
+void enter_a_tab(TCustomForm* ventana, TObject* sender, char32_t& key) {
+    if (key != U'\r') return;
+    key = 0;
+    ventana->SelectNext(dynamic_cast<TWinControl*>(sender), true, true);
+}
 
 void ubique_ventana(TCustomForm* ventana, int alto, int ancho) {
     TCustomForm* principal = Application->MainForm();

@@ -7,6 +7,7 @@
 
 namespace tv {
 class TCustomForm;
+class TObject;
 }
 
 namespace tv::app {
@@ -19,6 +20,10 @@ void conecte_aplicacion();
 // top = ceil((client height - H - 120) / 2), left = ceil((client width - W - 125) / 2)
 // of the main window's client area.
 void ubique_ventana(TCustomForm* ventana, int alto, int ancho);
+// Closes a window from its creation handler; it goes once the message loop runs.
+void cierre_al_crear(TCustomForm* ventana);
+// Enter in one of the window's edits moves the focus on and is swallowed.
+void enter_a_tab(TCustomForm* ventana, TObject* sender, char32_t& key);
 inline bool sin_modificadores(TShiftState shift) {
     return !shift.Contains(ssShift) && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt);
 }

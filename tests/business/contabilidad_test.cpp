@@ -148,7 +148,10 @@ TEST_F(Contabilidad, AMissingAccountIsOfferedToTheNewAccountWindow)
 
     int abiertas = 0;
     std::string vista;
-    instale_ventana_cuenta_nueva([&] { ++abiertas, vista = fdmcnt->cuenta_nueva; });
+    instale_ventana_cuenta_nueva([&] {
+        ++abiertas, vista = fdmcnt->cuenta_nueva;
+        return true;
+    });
     mostrados.clear();
     respuestas = {false, true};
     EXPECT_FALSE(fdmcnt->valide_cuenta("999999"));

@@ -1,0 +1,6 @@
+inherited fedtarticulo: Tfedtarticulo
+  Caption = 'Modificar art'#237'culo'
+  inherited CArticulo: TClientDataSet
+    AfterEdit = CArticuloAfterEdit
+  end
+end
