@@ -5,7 +5,9 @@
 # showing a demo article with its picture after a scan. Then two windows the
 # cashier's road does not reach, shown by tools/station_skin_sample under
 # the station's skin: the accounting-interface dialog and the main window
-# with its menu open.
+# with its menu open. Last, tools/station_windows_sample over the demo folder:
+# the article list searched by description, and the chart of accounts that F5
+# opens from the new-account window.
 #   scripts/station-screenshots.sh
 # Needs xdotool for the typing. The station runs on the demo folder that
 # `make run` uses (scripts/run.sh; TALLYVO_DEMO names another), created on
@@ -21,9 +23,9 @@ ESPERA=${ESPERA:-3}
 # Leak reports of a sanitized build would drown the output.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 
-cmake --build "$BUILD" --target x11_screenshot station_skin_sample -- -j4 >/dev/null 2>&1 ||
+cmake --build "$BUILD" --target x11_screenshot station_skin_sample station_windows_sample -- -j4 >/dev/null 2>&1 ||
   { cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYVO_TESTS=OFF >/dev/null &&
-    cmake --build "$BUILD" --target x11_screenshot station_skin_sample -- -j4 >/dev/null; }
+    cmake --build "$BUILD" --target x11_screenshot station_skin_sample station_windows_sample -- -j4 >/dev/null; }
 
 TALLYVO_BUILD="$BUILD" bash scripts/run.sh --preparar
 # The embedded engine locks the database while the station runs: read the
@@ -88,4 +90,37 @@ xvfb-run -a -s "-screen 0 ${SIZE}x24" bash -c '
   xdotool key alt+a; sleep 1; xdotool key Down; sleep "$ESPERA"
   "$BUILD/tools/x11_screenshot" docs/station-main-menu.png && echo "Captura: docs/station-main-menu.png"
   xdotool key Escape Escape; sleep 0.5
+' _
+
+# The clicks are placed for the default 1024x768 screen.
+xvfb-run -a -s "-screen 0 ${SIZE}x24" bash -c '
+  set -euo pipefail
+  wait_window() {
+    for _ in $(seq 1 120); do
+      win=$(xdotool search --name "POS - Tallyvo 2009" 2>/dev/null | head -1 || true)
+      [ -n "$win" ] && { sleep "$ESPERA"; xdotool mousemove 5 5 windowfocus --sync "$win" || true; return; }
+      sleep 0.5
+    done
+    echo "La ventana de muestra no apareció" >&2
+    exit 1
+  }
+  "$BUILD/tools/station_windows_sample" articulos "$TALLYVO_DEMO" --size "$SIZE" >/dev/null 2>&1 &
+  sample=$!
+  trap "kill \$sample 2>/dev/null || true" EXIT
+  wait_window
+  # "Descripción", "Buscar en cualquier orden", the text, "Buscar"; then a row.
+  xdotool mousemove 212 298 click 1; sleep 0.5; xdotool mousemove 316 299 click 1; sleep 0.5
+  xdotool mousemove 425 273 click 1; xdotool type --delay 60 "Arroz"
+  xdotool mousemove 583 273 click 1; sleep "$ESPERA"
+  xdotool mousemove 450 370 click 1; sleep 0.5; xdotool key Down; sleep "$ESPERA"
+  "$BUILD/tools/x11_screenshot" docs/station-articles.png && echo "Captura: docs/station-articles.png"
+  kill $sample 2>/dev/null || true; wait $sample 2>/dev/null || true
+  "$BUILD/tools/station_windows_sample" cuentas "$TALLYVO_DEMO" --size "$SIZE" >/dev/null 2>&1 &
+  sample=$!
+  wait_window
+  # F5 opens the chart; a search by name in any position.
+  xdotool key F5; sleep "$ESPERA"
+  xdotool mousemove 271 166 click 1; xdotool type --delay 60 "IMPUESTO"
+  xdotool mousemove 562 167 click 1; sleep 0.5; xdotool mousemove 378 166 click 1; sleep "$ESPERA"
+  "$BUILD/tools/x11_screenshot" docs/station-chart.png && echo "Captura: docs/station-chart.png"
 ' _
