@@ -570,7 +570,8 @@ void TCustomDBEditEh::DefaultHandler(Message& msg) {
 
 void TCustomDBEditEh::Dispatch(Message& msg) {
     // An open drop-down closes when the focus goes elsewhere or another control
-    // cancels the mouse mode; Enter and Esc are the editor's while it is open.
+    // cancels the mouse mode; Enter and Esc are the editor's while it is open,
+    // before the form's.
     if (TWinControl* drop = DropDownWindow()) {
         if (msg.Msg == WM_KILLFOCUS) {
             HWND to = reinterpret_cast<HWND>(msg.WParam);
@@ -582,6 +583,11 @@ void TCustomDBEditEh::Dispatch(Message& msg) {
                 CloseDropDown(false);
         } else if (msg.Msg == CM_WANTSPECIALKEY && (msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE)) {
             msg.Result = 1;
+            return;
+        } else if (msg.Msg == WM_KEYDOWN && (msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE)) {
+            // The character that follows closes the drop-down. The key itself
+            // must not reach a form's key preview first: one that leaves on Esc
+            // would close the whole window for a closed list.
             return;
         }
     }

@@ -1,6 +1,8 @@
-// What every editor with a drop-down does when the focus leaves it while the
-// drop-down is open: the drop-down closes, and the choice moved inside it is
-// not taken.
+// What every editor with a drop-down does while it is open: leaving the
+// editor closes it without taking the choice moved inside it, and Enter and
+// Esc close it before a form with key preview sees them.
+#include <vector>
+
 #include "editorfixture.h"
 #include "editors/dbcombobox.h"
 #include "editors/dbdatetimeedit.h"
@@ -118,6 +120,32 @@ TEST_F(DropDownFocus, LeavingTheEditorClosesItsDropDownWithoutTakingTheChoice) {
             EXPECT_TRUE(VariantsEqual(data->FieldByName(ed.field)->Value(), before));
             delete e;
         }
+    }
+}
+
+TEST_F(DropDownFocus, EnterAndEscCloseTheDropDownBeforeTheFormsKeyPreview) {
+    // A form that leaves on Esc, as the login does.
+    std::vector<WORD> formKeys;
+    form->SetKeyPreview(true);
+    form->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+        if (key == VK_RETURN || key == VK_ESCAPE) formKeys.push_back(key);
+    };
+    for (const char* kind : {"combo", "date", "lookup"}) {
+        SCOPED_TRACE(kind);
+        formKeys.clear();
+        TCustomDBEditEh* e = Make(kind);
+        Focus(e);
+        for (WORD key : {WORD(VK_ESCAPE), WORD(VK_RETURN)}) {
+            PressKey(VK_DOWN, false, false, true);
+            ASSERT_TRUE(e->DroppedDown());
+            PressKey(key);
+            EXPECT_FALSE(e->DroppedDown());
+            EXPECT_TRUE(e->Focused());
+        }
+        EXPECT_TRUE(formKeys.empty());
+        PressKey(VK_ESCAPE); // closed, the form has it
+        EXPECT_EQ(formKeys, std::vector<WORD>{VK_ESCAPE});
+        delete e;
     }
 }
 
