@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -14,12 +15,30 @@
 
 namespace tvfuzz {
 
+namespace {
+
+void RemoveScratch() {
+    std::error_code ignored;
+    std::filesystem::remove_all(ScratchDir(), ignored);
+}
+
+} // namespace
+
 const std::string& ScratchDir() {
     static const std::string dir = [] {
-        auto d = std::filesystem::temp_directory_path() / ("tallyvo-fuzz-" + std::to_string(getpid()));
+        // In memory where the system has it: the targets rewrite these files on
+        // every input, and on a busy disk truncating or closing a file waits for
+        // its write-back, which would read as a slow input.
+        std::error_code ec;
+        std::filesystem::path base = std::filesystem::is_directory("/dev/shm", ec) && access("/dev/shm", W_OK) == 0
+                                         ? std::filesystem::path("/dev/shm")
+                                         : std::filesystem::temp_directory_path();
+        auto d = base / ("tallyvo-fuzz-" + std::to_string(getpid()));
         std::filesystem::create_directories(d);
         return d.string();
     }();
+    static const bool removedAtExit = std::atexit(RemoveScratch) == 0;
+    (void)removedAtExit;
     return dir;
 }
 

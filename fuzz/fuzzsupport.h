@@ -7,7 +7,8 @@
 
 namespace tvfuzz {
 
-// A folder of this process under the system's temporary folder, made once.
+// A folder of this process in memory (/dev/shm) or else under the system's
+// temporary folder, made once and removed when the process ends normally.
 const std::string& ScratchDir();
 // Writes the bytes to a file of the scratch folder and returns its path.
 std::string WriteScratch(const std::string& name, const std::uint8_t* data, std::size_t size);
