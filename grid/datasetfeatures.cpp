@@ -91,7 +91,6 @@ bool TDatasetFeaturesEh::MoveRecords(TObject* sender, const std::vector<TBookmar
     std::vector<TBookmark> marks = bookmarks;
     ds->DisableControls();
     try {
-        bool append = targetRecNo >= ds->RecordCount();
         std::vector<std::vector<Variant>> copies;
         std::vector<bool> selected;
         TBookmarkListEh& rows = grid->SelectedBookmarks();
@@ -112,6 +111,9 @@ bool TDatasetFeaturesEh::MoveRecords(TObject* sender, const std::vector<TBookmar
             ds->GotoBookmark(b);
             ds->Delete();
         }
+        // Only a target past the last record that is left appends: one
+        // before the last record goes before it.
+        bool append = targetRecNo > ds->RecordCount();
         // Appended in order, or inserted at the target from the last copy to
         // the first: either way the moved records keep their order.
         for (std::size_t n = 0; n < copies.size(); ++n) {

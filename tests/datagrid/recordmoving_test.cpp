@@ -73,10 +73,16 @@ TEST_F(RecordMovingTest, ADraggedRecordLandsWhereTheMarkerShowed) {
     // Dropped where it started: nothing moves.
     DragRecord(4, 4);
     EXPECT_EQ(Order(), (std::vector<int>{1, 7, 3, 4, 5, 2, 6, 8}));
+    // Onto the last but one record: between it and the last, not at the end.
+    DragRecord(3, 6);
+    EXPECT_EQ(Order(), (std::vector<int>{1, 7, 4, 5, 2, 6, 3, 8}));
+    // Onto the last record: at the end.
+    DragRecord(1, 8);
+    EXPECT_EQ(Order(), (std::vector<int>{7, 4, 5, 2, 6, 3, 8, 1}));
     // Without the option the indicator does not drag records.
     grid->SetOptionsEh(grid->OptionsEh() - TDBGridEhOptions{dghRecordMoving});
-    DragRecord(1, 6);
-    EXPECT_EQ(Order(), (std::vector<int>{1, 7, 3, 4, 5, 2, 6, 8}));
+    DragRecord(7, 6);
+    EXPECT_EQ(Order(), (std::vector<int>{7, 4, 5, 2, 6, 3, 8, 1}));
 }
 
 TEST_F(RecordMovingTest, SelectedRecordsMoveTogetherAndStaySelected) {
