@@ -151,7 +151,9 @@ TEST_F(SortingTest, MovingRecordsKeepsTheirOrderAndValues) {
     EXPECT_TRUE(base.MoveRecords(grid, {mark(1), mark(2)}, 4, false));
     EXPECT_EQ(Codes(), (std::vector<int>{5, 1, 4, 2, 3}));
     EXPECT_TRUE(base.MoveRecords(grid, {mark(1), mark(2)}, 5, false));
-    EXPECT_EQ(Codes(), (std::vector<int>{4, 2, 3, 5, 1})) << "a target at the count appends";
+    EXPECT_EQ(Codes(), (std::vector<int>{4, 2, 5, 1, 3})) << "a target at the count goes before the last record";
+    EXPECT_TRUE(base.MoveRecords(grid, {mark(3), mark(4)}, 6, false));
+    EXPECT_EQ(Codes(), (std::vector<int>{4, 2, 3, 5, 1})) << "a target past the count appends";
     data->SetRecNo(4);
     EXPECT_EQ(data->FieldByName("NOMBRE")->AsString(), "Sal");
     EXPECT_DOUBLE_EQ(data->FieldByName("PRECIO")->AsFloat(), 5000.5);
