@@ -1,0 +1,189 @@
+// A grid over a tree table: node buttons drawn in the first column, nodes
+// opened and closed by a click on their button and by the numpad keys, and
+// records moved with their branches by dragging the indicator.
+#include "gridfixture.h"
+
+#include "support/headless_ui.h"
+#include "grid/treememtable.h"
+#include "platform/backend/headless.h"
+#include "platform/window/input.h"
+
+namespace tvtest {
+
+using namespace tv;
+using namespace tv::win;
+
+class TreeAreaTest : public DataGridTest {
+protected:
+    void SetUp() override {
+        DataGridTest::SetUp();
+        tree = new TTreeMemTableEh(form);
+        tree->FieldDefs().Add("ID", ftInteger);
+        tree->FieldDefs().Add("PADRE", ftInteger);
+        tree->FieldDefs().Add("NOMBRE", ftString, 20);
+        tree->SetKeyFieldName("ID");
+        tree->SetParentFieldName("PADRE");
+        tree->CreateDataSet();
+        struct Row {
+            int id, parent;
+            const char* name;
+        };
+        for (Row r : {Row{1, 0, "Bebidas"}, Row{2, 1, "Gaseosas"}, Row{3, 1, "Jugos"}, Row{4, 0, "Granos"},
+                      Row{5, 4, "Arroz"}, Row{6, 4, "Fríjol"}, Row{7, 0, "Aseo"}}) {
+            tree->Append();
+            tree->FieldByName("ID")->SetAsInteger(r.id);
+            if (r.parent) tree->FieldByName("PADRE")->SetAsInteger(r.parent);
+            tree->FieldByName("NOMBRE")->SetAsString(r.name);
+            tree->Post();
+        }
+        tree->First();
+        source->SetDataSet(tree);
+        for (const char* f : {"NOMBRE", "ID"}) grid->Columns()->Add()->SetFieldName(f);
+        grid->SetDataSource(source);
+        form->SetActiveControl(grid);
+        Pump();
+    }
+    std::vector<std::string> Shown() {
+        std::vector<std::string> names;
+        TBookmark here = tree->Bookmark();
+        tree->DisableControls();
+        for (tree->First(); !tree->Eof(); tree->Next()) names.push_back(tree->FieldByName("NOMBRE")->AsString());
+        tree->GotoBookmark(here);
+        tree->EnableControls();
+        return names;
+    }
+    std::string Current() { return tree->FieldByName("NOMBRE")->AsString(); }
+    // The first data column's cell of the row showing `name`.
+    RECT CellOf(const std::string& name) {
+        for (int r = 0; r < grid->DataLink()->RecordCount(); ++r) {
+            TActiveRecordGuard guard(*grid->DataLink());
+            grid->DataLink()->SetActiveRecord(r);
+            if (tree->FieldByName("NOMBRE")->AsString() == name)
+                return grid->CellRect(grid->IndicatorOffset(), r + grid->TitleRowCount());
+        }
+        ADD_FAILURE() << name << " is not shown";
+        return {};
+    }
+    // The centre of the node button of a record at `level`.
+    POINT Button(const std::string& name, int level) {
+        RECT cell = CellOf(name);
+        return grid->ClientToScreen({cell.left + (level - 1) * 18 + 9, (cell.top + cell.bottom) / 2});
+    }
+    // Black pixels down the middle of a node's box: 1 for a minus, 5 for a plus.
+    int SignPixels(const std::string& name, int level) {
+        RECT cell = CellOf(name);
+        int x = cell.left + (level - 1) * 18 + 9, y0 = (cell.top + cell.bottom) / 2, black = 0;
+        for (int y = y0 - 5; y <= y0 + 5; ++y)
+            if (PixelAt(x, y) == 0) ++black;
+        return black;
+    }
+    void Key(int vk) {
+        PressKey(vk, false, false);
+        Pump();
+    }
+    void Drag(const std::string& from, const std::string& to) {
+        RECT a = CellOf(from), b = CellOf(to);
+        RECT ia = grid->CellRect(0, 0);
+        int x = (ia.left + ia.right) / 2;
+        POINT pa = grid->ClientToScreen({x, (a.top + a.bottom) / 2}), pb = grid->ClientToScreen({x, (b.top + b.bottom) / 2});
+        QueueDrag(pa.x, pa.y, pb.x, pb.y);
+        Pump();
+        clock->Advance(1000);  // the next press is not a double click
+    }
+
+    TTreeMemTableEh* tree = nullptr;
+};
+
+TEST_F(TreeAreaTest, NodesOpenByTheirButtonAndByTheNumpadKeys) {
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"Bebidas", "Granos", "Aseo"}));
+    EXPECT_EQ(grid->GetTreeIndent(), 18);
+    EXPECT_EQ(SignPixels("Bebidas", 1), 5);
+    EXPECT_EQ(SignPixels("Aseo", 1), 0);  // no children: no box
+
+    POINT p = Button("Bebidas", 1);
+    QueueClick(p.x, p.y);
+    Pump();
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"Bebidas", "Gaseosas", "Jugos", "Granos", "Aseo"}));
+    EXPECT_EQ(SignPixels("Bebidas", 1), 1);
+    // A child's text starts after two levels.
+    tree->Locate("NOMBRE", Variant(std::string("Jugos")), {});
+    Pump();
+    EXPECT_EQ(grid->GetTreeIndent(), 36);
+
+    // The keys act on the current node and keep it current.
+    tree->Locate("NOMBRE", Variant(std::string("Granos")), {});
+    Pump();
+    Key(VK_ADD);
+    EXPECT_EQ(Shown(),
+              (std::vector<std::string>{"Bebidas", "Gaseosas", "Jugos", "Granos", "Arroz", "Fríjol", "Aseo"}));
+    EXPECT_EQ(Current(), "Granos");
+    Key(VK_SUBTRACT);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"Bebidas", "Gaseosas", "Jugos", "Granos", "Aseo"}));
+    Key(VK_MULTIPLY);
+    EXPECT_EQ(Shown().size(), 7u);
+    EXPECT_EQ(Current(), "Granos");
+
+    // A click beside the indent is an ordinary click: the node stays open.
+    p = Button("Bebidas", 1);
+    QueueClick(p.x + 40, p.y);
+    Pump();
+    EXPECT_EQ(Current(), "Bebidas");
+    EXPECT_EQ(Shown().size(), 7u);
+    // Clicked closed, the node keeps the current record on itself.
+    p = Button("Bebidas", 1);
+    QueueClick(p.x, p.y);
+    Pump();
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"Bebidas", "Granos", "Arroz", "Fríjol", "Aseo"}));
+    EXPECT_EQ(Current(), "Bebidas");
+}
+
+TEST_F(TreeAreaTest, ARecordMovesWithItsBranchToTheLevelOfItsDrop) {
+    grid->SetOptionsEh(grid->OptionsEh() + TDBGridEhOptions{dghRecordMoving});
+    POINT p = Button("Bebidas", 1);
+    QueueClick(p.x, p.y);
+    Pump();
+    // Dropped on a child of Bebidas: it becomes one, before it.
+    Drag("Aseo", "Gaseosas");
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"Bebidas", "Aseo", "Gaseosas", "Jugos", "Granos"}));
+    tree->Locate("NOMBRE", Variant(std::string("Aseo")), {});
+    EXPECT_EQ(tree->FieldByName("PADRE")->AsInteger(), 1);
+    // A closed node takes its hidden children along.
+    Drag("Granos", "Bebidas");
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"Granos", "Bebidas", "Aseo", "Gaseosas", "Jugos"}));
+    tree->FullExpand();
+    EXPECT_EQ(Shown(),
+              (std::vector<std::string>{"Granos", "Arroz", "Fríjol", "Bebidas", "Aseo", "Gaseosas", "Jugos"}));
+    tree->Locate("NOMBRE", Variant(std::string("Granos")), {});
+    EXPECT_TRUE(tree->FieldByName("PADRE")->IsNull());
+}
+
+TEST_F(TreeAreaTest, ALevelThatWouldSplitABranchIsRefused) {
+    tree->FullExpand();
+    TBookmarkListEh one(grid, {});
+    tree->Locate("NOMBRE", Variant(std::string("Aseo")), {});
+    TBookmarkListEh aseo(grid, {tree->Bookmark()});
+    // Before Arroz (record 5) only level 2 keeps Arroz under Granos.
+    EXPECT_FALSE(tree->MoveRecords(&aseo, 5, 1, true));
+    EXPECT_TRUE(tree->MoveRecords(&aseo, 5, 2, true));
+    EXPECT_FALSE(tree->MoveRecords(&aseo, 5, 3, true));
+    // Into its own branch a node cannot go; where it stands, it may go one level down.
+    tree->Locate("NOMBRE", Variant(std::string("Granos")), {});
+    TBookmarkListEh granos(grid, {tree->Bookmark()});
+    EXPECT_FALSE(tree->MoveRecords(&granos, 5, 2, true));
+    EXPECT_FALSE(tree->MoveRecords(&granos, 6, 2, true));
+    EXPECT_TRUE(tree->MoveRecords(&granos, 4, 2, false));
+    EXPECT_EQ(Shown(),
+              (std::vector<std::string>{"Bebidas", "Gaseosas", "Jugos", "Granos", "Arroz", "Fríjol", "Aseo"}));
+    tree->Locate("NOMBRE", Variant(std::string("Granos")), {});
+    EXPECT_EQ(tree->FieldByName("PADRE")->AsInteger(), 1);
+    EXPECT_FALSE(tree->MoveRecords(&one, 1, 1, true));
+}
+
+TEST_F(TreeAreaTest, WithoutATreeViewThereIsNoIndent) {
+    tree->SetTreeViewActive(false);
+    Pump();
+    EXPECT_EQ(grid->GetTreeIndent(), 0);
+    EXPECT_EQ(Shown().size(), 7u);
+}
+
+} // namespace tvtest
