@@ -1,6 +1,8 @@
 #include "grid/cdsfeatures.h"
 
+#include "framework/core/exceptions.h"
 #include "framework/core/properties.h"
+#include "framework/core/resourcestrings.h"
 #include "framework/core/unitinit.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
@@ -15,14 +17,26 @@ namespace tv {
 
 namespace {
 
+TV_RESOURCESTRING(SPendingChangesEh,
+                  "Hay cambios sin guardar en los datos: guárdelos o cancélelos antes de ordenar o filtrar")
+
 // The provider's dataset sorts or filters itself; the client then fetches again.
+// Fetching again would throw away the client's changes not yet applied, so
+// they stop it; without a strategy for the provider's dataset nothing changed
+// there, and nothing is fetched.
 template <class Apply>
 void ThroughProvider(TCDSDatasetFeaturesEh* self, TDataSet* dataSet, Apply apply) {
     auto* cds = dynamic_cast<TCustomClientDataSet*>(dataSet);
     if (!cds) return;
     TDataSet* inner = self->ProviderDataSet(cds);
     if (!inner) return;
-    if (TDatasetFeaturesEh* f = FindDatasetFeatures(inner)) apply(f, inner);
+    TDatasetFeaturesEh* features = FindDatasetFeatures(inner);
+    if (!features) return;
+    if (cds->Active()) {
+        cds->CheckBrowseMode();
+        if (cds->ChangeCount() > 0) throw EDatabaseError(LoadResString(SPendingChangesEh));
+    }
+    apply(features, inner);
     cds->Close();
     cds->Open();
 }

@@ -6,6 +6,7 @@
 
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
+#include "framework/data/provider.h"
 #include "grid/cdsfeatures.h"
 #include "grid/columntitle.h"
 #include "grid/datasetfeatures.h"
@@ -161,6 +162,30 @@ TEST_F(SortingTest, MovingRecordsKeepsTheirOrderAndValues) {
 
     data->SetReadOnly(true);
     EXPECT_FALSE(base.MoveRecords(grid, {mark(1)}, 3, false));
+}
+
+TEST_F(SortingTest, ThroughAProviderTheClientFetchesAgainUnlessChangesWouldBeLost) {
+    auto* provider = new TDataSetProvider(form);
+    provider->SetName("prvArticulos");
+    provider->SetDataSet(data);
+    auto* client = new TClientDataSet(form);
+    client->SetProviderName("prvArticulos");
+    client->Open();
+    source->SetDataSet(client);
+    client->SetRecNo(3);
+    grid->DataServiceApplyFilter();
+    EXPECT_EQ(client->RecNo(), 1) << "fetched again";
+
+    client->SetRecNo(2);
+    client->Edit();
+    client->FieldByName("NOMBRE")->SetAsString("Café molido");
+    client->Post();
+    EXPECT_THROW(grid->DataServiceApplyFilter(), EDatabaseError);
+    EXPECT_THROW(grid->DataServiceApplySorting(), EDatabaseError);
+    EXPECT_TRUE(client->Active());
+    EXPECT_EQ(client->ChangeCount(), 1);
+    EXPECT_EQ(client->RecNo(), 2);
+    EXPECT_EQ(client->FieldByName("NOMBRE")->AsString(), "Café molido");
 }
 
 } // namespace tvtest
