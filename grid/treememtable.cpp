@@ -76,6 +76,7 @@ void TTreeMemTableEh::Rebuild() {
         if (SameText(data.fields[i].name, keyFieldName_)) keySlot = static_cast<int>(i);
         if (SameText(data.fields[i].name, parentFieldName_)) parentSlot = static_cast<int>(i);
     }
+    keySlot_ = keySlot;
     if (keySlot < 0) return;
     for (const TPacketRow& row : data.rows) {
         TNode n;
@@ -124,8 +125,33 @@ void TTreeMemTableEh::Reshow() {
 }
 
 void TTreeMemTableEh::OpenCursorCompleted() {
+    keyOfBookmark_.clear();
     Rebuild();
     TCustomClientDataSet::OpenCursorCompleted();
+}
+
+TGetResult TTreeMemTableEh::GetRecord(TRecordBuffer& buffer, TGetMode mode) {
+    TGetResult result = TCustomClientDataSet::GetRecord(buffer, mode);
+    if (result == grOK && keySlot_ >= 0 && keySlot_ < static_cast<int>(buffer.values.size())) {
+        const Variant& key = buffer.values[static_cast<std::size_t>(keySlot_)];
+        keyOfBookmark_[buffer.bookmark] = key.IsNull() ? std::string() : key.AsString();
+    }
+    return result;
+}
+
+int TTreeMemTableEh::NodeOfBookmark(const TBookmark& bookmark) const {
+    auto k = keyOfBookmark_.find(bookmark);
+    if (k == keyOfBookmark_.end()) return -1;
+    auto n = byKey_.find(k->second);
+    return n == byKey_.end() ? -1 : n->second;
+}
+
+// Record numbers count the shown records in tree order.
+int TTreeMemTableEh::NodeOfRecNo(int recNo) const {
+    int shown = 0;
+    for (std::size_t i = 0; i < nodes_.size(); ++i)
+        if (Shown(static_cast<int>(i)) && ++shown == recNo) return static_cast<int>(i);
+    return -1;
 }
 
 void TTreeMemTableEh::InternalPost() {
@@ -150,6 +176,7 @@ int TTreeMemTableEh::NodeOfCurrent() {
 }
 
 bool TTreeMemTableEh::Shown(int node) const {
+    if (showAll_ || !treeView_) return true;
     int p = nodes_[static_cast<std::size_t>(node)].parentIndex;
     while (p >= 0) {
         auto e = expanded_.find(nodes_[static_cast<std::size_t>(p)].key);
@@ -229,24 +256,14 @@ bool TTreeMemTableEh::MoveRecords(TBookmarkListEh* bookmarks, int targetRecord, 
     if (!CanModify() || !bookmarks || bookmarks->SelectedCount() == 0 || parentFieldName_.empty() ||
         !FindField(keyFieldName_) || !FindField(parentFieldName_) || IsEmpty())
         return false;
-    CheckBrowseMode();
+    // The check runs on every mouse move of a drag: it reads, and moves no
+    // cursor, whose repainting would wipe the drop marker.
     std::vector<int> roots;
-    int next = -1;
-    {
-        TControlsGuard controls(this);
-        TBookmark here = Bookmark();
-        for (const TBookmark& b : bookmarks->Items()) {
-            if (!BookmarkValid(b)) continue;
-            GotoBookmark(b);
-            int n = NodeOfCurrent();
-            if (n >= 0) roots.push_back(n);
-        }
-        if (targetRecord >= 1 && targetRecord <= RecordCount()) {
-            SetRecNo(targetRecord);
-            next = NodeOfCurrent();
-        }
-        GotoBookmark(here);
+    for (const TBookmark& b : bookmarks->Items()) {
+        int n = NodeOfBookmark(b);
+        if (n >= 0 && BookmarkValid(b)) roots.push_back(n);
     }
+    int next = targetRecord >= 1 ? NodeOfRecNo(targetRecord) : -1;
     if (roots.empty()) return false;
     // Every record of a moved record's branch goes with it.
     std::vector<bool> moved(nodes_.size(), false);
@@ -270,6 +287,7 @@ bool TTreeMemTableEh::MoveRecords(TBookmarkListEh* bookmarks, int targetRecord, 
     // that has no parent above, is refused.
     if (level < minLevel || level > maxLevel) return false;
     if (checkOnly) return true;
+    CheckBrowseMode();
 
     std::string newParent;
     Variant newParentValue = Null();

@@ -46,6 +46,7 @@ public:
 
 protected:
     void OpenCursorCompleted() override;
+    TGetResult GetRecord(TRecordBuffer& buffer, TGetMode mode) override;
     void InternalPost() override;
     void InternalDelete() override;
 
@@ -60,6 +61,8 @@ private:
     void Rebuild();
     void Reshow();
     int NodeOfCurrent();
+    int NodeOfBookmark(const TBookmark& bookmark) const;
+    int NodeOfRecNo(int recNo) const;
     bool Shown(int node) const;
     std::string KeyOf(TDataSet* ds);
 
@@ -69,6 +72,9 @@ private:
     std::vector<TNode> nodes_;              // tree order
     std::map<std::string, int> byKey_;
     std::map<std::string, bool> expanded_;  // by key; absent: collapsed
+    // The key of every record read, so that checking a drop moves no cursor.
+    std::map<TBookmark, std::string> keyOfBookmark_;
+    int keySlot_ = -1;
     std::vector<TBookmark> entered_;
 };
 

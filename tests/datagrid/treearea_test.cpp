@@ -163,9 +163,13 @@ TEST_F(TreeAreaTest, ALevelThatWouldSplitABranchIsRefused) {
     tree->Locate("NOMBRE", Variant(std::string("Aseo")), {});
     TBookmarkListEh aseo(grid, {tree->Bookmark()});
     // Before Arroz (record 5) only level 2 keeps Arroz under Granos.
+    int scrolls = 0;
+    tree->AfterScroll = [&](TDataSet*) { ++scrolls; };
     EXPECT_FALSE(tree->MoveRecords(&aseo, 5, 1, true));
     EXPECT_TRUE(tree->MoveRecords(&aseo, 5, 2, true));
     EXPECT_FALSE(tree->MoveRecords(&aseo, 5, 3, true));
+    EXPECT_EQ(scrolls, 0) << "a check moves no cursor: the grid would repaint over its drop marker";
+    tree->AfterScroll = nullptr;
     // Into its own branch a node cannot go; where it stands, it may go one level down.
     tree->Locate("NOMBRE", Variant(std::string("Granos")), {});
     TBookmarkListEh granos(grid, {tree->Bookmark()});
