@@ -2,7 +2,8 @@
 // backend and saves the screen as a PNG: two-level titles, a sort marker,
 // formatted prices, a check-box column, alternating row colours, a frozen
 // column, footers with sums and a few selected records.
-//   datagrid_sample [--out file.png] [--seconds N] [--headless]
+//   datagrid_sample [--out file.png] [--seconds N] [--headless] [--filter] [--tree]
+//   --filter shows the filter row and lets records be dragged; --tree shows articles under their categories.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,8 @@
 #include "framework/ui/forms.h"
 #include "grid/dbgrideh.h"
 #include "grid/gridunit.h"
+#include "grid/stfilter.h"
+#include "grid/treememtable.h"
 #include "platform/backend/sdlbackend.h"
 #include "platform/controls/standardclasses.h"
 #include "platform/window/desktop.h"
@@ -27,12 +30,14 @@ using namespace tv;
 int main(int argc, char** argv) {
     std::string out = "datagrid-sample.png";
     double seconds = 2;
-    bool headless = false;
+    bool headless = false, filterRow = false, tree = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--out" && i + 1 < argc) out = argv[++i];
         else if (a == "--seconds" && i + 1 < argc) seconds = std::atof(argv[++i]);
         else if (a == "--headless") headless = true;
+        else if (a == "--filter") filterRow = true;
+        else if (a == "--tree") tree = true;
     }
     try {
         if (!headless) {
@@ -103,15 +108,72 @@ int main(int argc, char** argv) {
         grid->SumList()->SetActive(true);
         grid->SetUseMultiTitle(true);
         grid->SetOddRowColor(0xF0FBFF);
+        if (filterRow) {
+            grid->STFilter()->SetVisible(true);
+            grid->STFilter()->SetLocal(true);
+            grid->SetOptionsEh(grid->OptionsEh() + TDBGridEhOptions{dghRecordMoving});
+        }
+        TTreeMemTableEh* categories = nullptr;
+        if (tree) {
+            // Articles under their categories, moved with the mouse.
+            categories = new TTreeMemTableEh(form);
+            categories->FieldDefs().Add("CODIGO", ftInteger);
+            categories->FieldDefs().Add("GRUPO", ftInteger);
+            categories->FieldDefs().Add("NOMBRE", ftString, 30);
+            categories->FieldDefs().Add("PRECIO", ftFloat);
+            categories->SetKeyFieldName("CODIGO");
+            categories->SetParentFieldName("GRUPO");
+            categories->CreateDataSet();
+            struct {
+                int code, group;
+                const char* name;
+                double price;
+            } rows[] = {{1, 0, "Granos", 0},           {11, 1, "Arroz Diana 500 g", 2100}, {12, 1, "Lentejas 500 g", 3400},
+                        {13, 1, "Fríjol bola roja", 5200}, {2, 0, "Bebidas", 0},          {21, 2, "Café Sello Rojo", 9800},
+                        {22, 2, "Chocolate Corona", 6100}, {3, 0, "Aseo", 0},             {31, 3, "Jabón Rey", 2300},
+                        {4, 0, "Lácteos", 0},          {41, 4, "Leche Alquería", 3900}};
+            for (auto& r : rows) {
+                categories->Append();
+                categories->FieldByName("CODIGO")->SetAsInteger(r.code);
+                if (r.group) categories->FieldByName("GRUPO")->SetAsInteger(r.group);
+                categories->FieldByName("NOMBRE")->SetAsString(r.name);
+                if (r.price > 0) categories->FieldByName("PRECIO")->SetAsFloat(r.price);
+                categories->Post();
+            }
+            categories->First();
+            source->SetDataSet(categories);
+            grid->Columns()->Clear();
+            struct {
+                const char* field;
+                const char* caption;
+                int width;
+            } treeCols[] = {{"NOMBRE", "Categoría y artículo", 260}, {"CODIGO", "Código", 80}, {"PRECIO", "Precio", 120}};
+            for (auto& c : treeCols) {
+                TColumnEh* col = grid->Columns()->Add();
+                col->SetFieldName(c.field);
+                col->Title()->SetCaption(c.caption);
+                col->SetWidth(c.width);
+            }
+            grid->Columns()->Items(2)->SetDisplayFormat("$ #,##0.00");
+            grid->SetFooterRowCount(0);
+            grid->SetFrozenCols(0);
+            grid->SetOptions(grid->Options() - TDBGridOptions{dgMultiSelect, dgRowSelect});
+            grid->SetOptionsEh(grid->OptionsEh() + TDBGridEhOptions{dghRecordMoving});
+            categories->Locate("CODIGO", Variant(1), {});
+            categories->SetNodeExpanded(categories->RecNo() - 1, true);
+        }
         grid->SetDataSource(source);
         grid->SetParent(form);
         form->Show();
         form->SetActiveControl(grid);
-        for (int r : {2, 5, 6}) {
-            data->SetRecNo(r);
-            grid->SelectedBookmarks().SetCurrentRowSelected(true);
+        if (tree) grid->SetSelectedIndex(0);
+        if (!tree) {
+            for (int r : {2, 5, 6}) {
+                data->SetRecNo(r);
+                grid->SelectedBookmarks().SetCurrentRowSelected(true);
+            }
+            data->SetRecNo(4);
         }
-        data->SetRecNo(4);
         auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(long(seconds * 1000));
         do {
             Application->ProcessMessages();
