@@ -243,14 +243,14 @@ int DrawTextEx(HDC hdc, const std::string& text, RECT* rect, UINT format, DRAWTE
             else EndEllipsis(l, lay, limit);
         }
     }
-    double widest = 0;
-    for (const Line& l : lines) widest = std::max(widest, lay.Width(l.text));
     double total = double(lineHeight) * double(lines.size());
     if (params) params->uiLengthDrawn = UINT(text.size());
 
     double sy = std::abs(ScaleY(dc));
     LONG heightLogical = LONG(std::ceil(total / sy - 1e-6));
     if (fmt & DT_CALCRECT) {
+        double widest = 0;
+        for (const Line& l : lines) widest = std::max(widest, lay.Width(l.text));
         // With word breaking the width stays unless a word is wider.
         double needed = std::ceil(widest - 1e-6) / sx + p.iLeftMargin + p.iRightMargin;
         LONG width = LONG(std::ceil(needed - 1e-6));
@@ -276,15 +276,27 @@ int DrawTextEx(HDC hdc, const std::string& text, RECT* rect, UINT format, DRAWTE
     }
     bool rtl = (fmt & DT_RTLREADING) != 0;
     double y = top + offset;
+    const bool opaque = dc->st.bkMode == OPAQUE;
     for (const Line& l : lines) {
-        double w = lay.Width(l.text);
+        // One layout measures the line (only when its place or background needs
+        // the width) and draws it; a right-to-left line is measured as written.
+        std::shared_ptr<PangoLayout> layout;
+        const bool tabs = (fmt & DT_EXPANDTABS) && l.text.find('\t') != std::string::npos;
+        if (!tabs && !l.text.empty())
+            layout = MakeLayout(font, l.text, rtl, l.underline, l.underline + l.underlineLen);
+        double w = 0;
+        if ((fmt & (DT_CENTER | DT_RIGHT)) || (opaque && !l.text.empty()))
+            w = layout && !rtl ? LayoutWidth(layout.get()) : lay.Width(l.text);
         double x = left;
         if (fmt & DT_CENTER) x = left + std::floor((limit - w) / 2);
         else if (fmt & DT_RIGHT) x = right - std::ceil(w);
         x = std::round(x);
-        if (dc->st.bkMode == OPAQUE && !l.text.empty())
+        if (opaque && !l.text.empty())
             FillDeviceRect(dc, RECT{LONG(x), LONG(y), LONG(x + std::ceil(w)), LONG(y + lineHeight)}, dc->st.bkColor);
-        lay.Draw(dc, x, y, l, rtl);
+        if (layout)
+            DrawLayoutAt(dc, font, x, y, layout.get());
+        else
+            lay.Draw(dc, x, y, l, rtl);
         y += lineHeight;
     }
     if (clip) cairo_restore(dc->cr);

@@ -211,28 +211,34 @@ std::shared_ptr<PangoLayout> MakeLayout(const DeviceFont& font, std::string_view
     return std::shared_ptr<PangoLayout>(layout, g_object_unref);
 }
 
+double LayoutWidth(PangoLayout* layout) {
+    PangoRectangle logical;
+    pango_layout_get_extents(layout, nullptr, &logical);
+    return logical.width / double(PANGO_SCALE);
+}
+
 double TextWidth(const DeviceFont& font, std::string_view text) {
     if (text.empty()) return 0;
-    auto layout = MakeLayout(font, text);
-    PangoRectangle logical;
-    pango_layout_get_extents(layout.get(), nullptr, &logical);
-    return logical.width / double(PANGO_SCALE);
+    return LayoutWidth(MakeLayout(font, text).get());
 }
 
 void DrawTextAt(DeviceContext* dc, const DeviceFont& font, double x, double y, std::string_view text, bool rtl,
                 int underlineFrom, int underlineTo) {
     if (text.empty()) return;
+    DrawLayoutAt(dc, font, x, y, MakeLayout(font, text, rtl, underlineFrom, underlineTo).get());
+}
+
+void DrawLayoutAt(DeviceContext* dc, const DeviceFont& font, double x, double y, PangoLayout* layout) {
     cairo_t* cr = BeginDraw(dc);
     if (!cr) return;
-    auto layout = MakeLayout(font, text, rtl, underlineFrom, underlineTo);
-    double baseline = pango_layout_get_baseline(layout.get()) / double(PANGO_SCALE);
+    double baseline = pango_layout_get_baseline(layout) / double(PANGO_SCALE);
     cairo_save(cr);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_GRAY);
     SetSourceColor(cr, dc->st.textColor);
     cairo_translate(cr, x, y);
     if (font.escapement != 0) cairo_rotate(cr, -font.escapement * M_PI / 180.0);
     cairo_move_to(cr, 0, font.ascent - baseline);
-    pango_cairo_show_layout(cr, layout.get());
+    pango_cairo_show_layout(cr, layout);
     cairo_restore(cr);
 }
 

@@ -36,10 +36,14 @@ std::shared_ptr<PangoLayout> MakeLayout(const DeviceFont& font, std::string_view
                                         int underlineFrom = -1, int underlineTo = -1);
 // Width of the text in device pixels.
 double TextWidth(const DeviceFont& font, std::string_view text);
+// Width of a layout made by MakeLayout, in device pixels.
+double LayoutWidth(PangoLayout* layout);
 
 // Draws the text with its cell's top-left corner at (x, y) in device pixels,
 // in the device context's text colour (no background).
 void DrawTextAt(DeviceContext* dc, const DeviceFont& font, double x, double y, std::string_view text, bool rtl = false,
                 int underlineFrom = -1, int underlineTo = -1);
+// The same with a layout already made (and perhaps measured) for the text.
+void DrawLayoutAt(DeviceContext* dc, const DeviceFont& font, double x, double y, PangoLayout* layout);
 
 } // namespace tv::win

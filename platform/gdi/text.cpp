@@ -34,7 +34,13 @@ static void OutputText(DeviceContext* dc, int x, int y, UINT options, const RECT
         px = dc->st.pos.x;
         py = dc->st.pos.y;
     }
-    double width = TextWidth(font, text);
+    const bool rtl = (options & ETO_RTLREADING) || (align & TA_RTLREADING);
+    // One layout draws the text and, unless it reads right to left, measures it
+    // when its alignment, background or the current position needs the width.
+    std::shared_ptr<PangoLayout> layout = text.empty() ? nullptr : MakeLayout(font, text, rtl);
+    double width = 0;
+    if ((align & (TA_CENTER | TA_UPDATECP)) || dc->st.bkMode == OPAQUE)
+        width = layout && !rtl ? LayoutWidth(layout.get()) : TextWidth(font, text);
     LogicalToDevice(dc, px, py);
     px = std::round(px);
     py = std::round(py);
@@ -58,7 +64,7 @@ static void OutputText(DeviceContext* dc, int x, int y, UINT options, const RECT
     if (dc->st.bkMode == OPAQUE && font.escapement == 0)
         FillDeviceRect(dc, RECT{LONG(px), LONG(py), LONG(px + std::ceil(width)), LONG(py + font.height)},
                        dc->st.bkColor);
-    DrawTextAt(dc, font, px, py, text, (options & ETO_RTLREADING) || (align & TA_RTLREADING));
+    if (layout) DrawLayoutAt(dc, font, px, py, layout.get());
     if (clipped) cairo_restore(dc->cr);
     if (align & TA_UPDATECP) {
         double nx = origin + ((align & TA_CENTER) == TA_CENTER ? 0 : (align & TA_RIGHT) ? -width : width), ny = py;
