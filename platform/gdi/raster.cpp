@@ -90,6 +90,28 @@ void Blit(DeviceContext* dc, RECT d, bool flipX, bool flipY, cairo_surface_t* sr
     int w = d.right - d.left, h = d.bottom - d.top;
     if (!cr || w <= 0 || h <= 0) return;
     SurfacePtr tile;
+    if (src && src != cairo_get_target(cr) && rop == SRCCOPY && !key && constAlpha < 0 && dc->deviceScale == 1) {
+        // A plain copy from another surface samples the source straight onto
+        // the destination, as painting a tile of the scaled source would,
+        // without making the tile. Within one surface the tile is the snapshot
+        // that lets the two rectangles overlap.
+        if (sw <= 0 || sh <= 0) return;
+        cairo_pattern_t* p = cairo_pattern_create_for_surface(src);
+        cairo_pattern_set_filter(p, dc->st.stretchMode == HALFTONE ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
+        cairo_pattern_set_extend(p, CAIRO_EXTEND_NONE);
+        cairo_matrix_t m;
+        cairo_matrix_init(&m, (flipX ? -sw : sw) / w, 0, 0, (flipY ? -sh : sh) / h, flipX ? sx + sw : sx,
+                          flipY ? sy + sh : sy);
+        cairo_matrix_translate(&m, -d.left, -d.top);
+        cairo_pattern_set_matrix(p, &m);
+        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        cairo_set_source(cr, p);
+        cairo_rectangle(cr, d.left, d.top, w, h);
+        cairo_fill(cr);
+        cairo_pattern_destroy(p);
+        cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+        return;
+    }
     if (src) {
         if (sw <= 0 || sh <= 0) return;
         tile = MakeTile(src, sx, sy, sw, sh, w, h, flipX, flipY, dc->st.stretchMode == HALFTONE);
