@@ -336,6 +336,32 @@ int AnsiCompareStr(std::string_view a, std::string_view b) {
 }
 
 int AnsiCompareText(std::string_view a, std::string_view b) { return Collate(a, b, false); }
+
+std::string AnsiCollationKey(std::string_view s, bool withCase) {
+    // The letters' weights (one more than each, in three bytes), an end below
+    // any weight so that a shorter text comes first, then the accents and the
+    // case of texts of the same length, then the bytes that break a tie.
+    std::string primary, secondary, tertiary;
+    primary.reserve(s.size() * 3 + 3);
+    for (std::size_t pos = 0; pos < s.size();) {
+        const Decoded d = DecodeAt(s, pos);
+        pos += d.len;
+        const Weights w = WeightOf(d.cp);
+        const std::uint32_t p = w.primary + 1;
+        primary += static_cast<char>(p >> 16);
+        primary += static_cast<char>(p >> 8);
+        primary += static_cast<char>(p);
+        secondary += static_cast<char>(w.secondary);
+        if (withCase) tertiary += static_cast<char>(w.tertiary);
+    }
+    primary.append(3, '\0');
+    primary += secondary;
+    if (withCase) {
+        primary += tertiary;
+        primary.append(s);
+    }
+    return primary;
+}
 bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiCompareText(a, b) == 0; }
 bool AnsiSameStr(std::string_view a, std::string_view b) { return a == b; }
 

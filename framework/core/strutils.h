@@ -64,6 +64,10 @@ std::string LowerCase(std::string_view s);
 // accents sort beside their base letter, ñ after n.
 int AnsiCompareStr(std::string_view a, std::string_view b);
 int AnsiCompareText(std::string_view a, std::string_view b);
+// Bytes whose order (std::string's) is AnsiCompareStr's (withCase) or
+// AnsiCompareText's order of the texts: a sort computes one per row instead of
+// collating at every comparison.
+std::string AnsiCollationKey(std::string_view s, bool withCase);
 bool AnsiSameText(std::string_view a, std::string_view b);
 bool AnsiSameStr(std::string_view a, std::string_view b);
 bool AnsiStartsText(std::string_view sub, std::string_view s);

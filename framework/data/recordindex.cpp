@@ -27,7 +27,7 @@ void TRecordIndex::Sort(std::vector<TClientRow*>& rows) const {
         std::sort(rows.begin(), rows.end(), [](const TClientRow* a, const TClientRow* b) { return a->seq < b->seq; });
         return;
     }
-    // Texts are read out of their variants once, not at every comparison.
+    // A text's collation key is computed once per row, not at every comparison.
     const std::size_t n = rows.size(), k = keys_.size();
     std::vector<std::string> texts(n * k);
     std::vector<char> isText(n * k, 0);
@@ -35,7 +35,7 @@ void TRecordIndex::Sort(std::vector<TClientRow*>& rows) const {
         for (std::size_t j = 0; j < k; ++j) {
             const Variant& v = rows[i]->values[static_cast<std::size_t>(keys_[j].slot)];
             if (v.VarType() == varString) {
-                texts[i * k + j] = v.AsString();
+                texts[i * k + j] = AnsiCollationKey(v.AsString(), !keys_[j].caseInsensitive);
                 isText[i * k + j] = 1;
             }
         }
@@ -46,8 +46,7 @@ void TRecordIndex::Sort(std::vector<TClientRow*>& rows) const {
             const TIndexKeyField& key = keys_[j];
             int c;
             if (isText[a * k + j] && isText[b * k + j]) {
-                c = key.caseInsensitive ? AnsiCompareText(texts[a * k + j], texts[b * k + j])
-                                        : AnsiCompareStr(texts[a * k + j], texts[b * k + j]);
+                c = texts[a * k + j].compare(texts[b * k + j]);
             } else {
                 const auto slot = static_cast<std::size_t>(key.slot);
                 c = CompareFieldValues(rows[a]->values[slot], rows[b]->values[slot], key.caseInsensitive);

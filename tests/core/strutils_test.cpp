@@ -67,6 +67,21 @@ TEST(StrUtilsTest, CaseMappingKnowsSpanishLetters) {
     EXPECT_LT(AnsiCompareStr("azúcar", "Azul"), 0);
 }
 
+TEST(StrUtilsTest, CollationKeysOrderAsTheComparisons) {
+    const std::vector<std::string> texts = {
+        "", "a", "A", "á", "Á", "à", "ab", "aB", "Ab", "abc", "ab ", "n", "ñ", "Ñ", "nz", "o", "0", "9", "10",
+        "\x01", std::string("a\0b", 3), "\xE9", "é", "e", "ê", "\xC3", "\xF0\x9F\x98\x80", "zz", "Zanahoria",
+        "árbol", "arbol", "Arbol", "mamá", "mama", "MAMÁ", "mamas", "ç", "c", "ÿ", "y", "ø", "ß", "€"};
+    auto sign = [](int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); };
+    for (const std::string& a : texts)
+        for (const std::string& b : texts) {
+            EXPECT_EQ(sign(AnsiCollationKey(a, false).compare(AnsiCollationKey(b, false))), sign(AnsiCompareText(a, b)))
+                << a << " | " << b;
+            EXPECT_EQ(sign(AnsiCollationKey(a, true).compare(AnsiCollationKey(b, true))), sign(AnsiCompareStr(a, b)))
+                << a << " | " << b;
+        }
+}
+
 TEST(StrUtilsTest, AnsiCompareTextOrdersAsASpanishReader) {
     std::vector<std::string> words = {"oso", "Ñandú", "nube", "árbol", "Zapato", "ala", "Número", "niño", "ave",
                                       "ñame", "Éxito", "elefante"};
