@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 #include <mutex>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/core/strutils.h"
@@ -141,14 +142,27 @@ DeviceFont CurrentDeviceFont(DeviceContext* dc) {
     LOGFONT lf;
     if (FontObject* font = dc->st.font) lf = font->lf;
     double sy = std::abs(ScaleY(dc));
+    // The font of the last call answers again without building a key: a grid
+    // asks for one font for each of its hundreds of cells.
+    static std::map<std::string, DeviceFont> cache;
+    static const DeviceFont* last = nullptr;
+    static LOGFONT lastLf;
+    static double lastSy = 0;
+    if (last && sy == lastSy && lf.lfHeight == lastLf.lfHeight && lf.lfWeight == lastLf.lfWeight &&
+        lf.lfItalic == lastLf.lfItalic && lf.lfUnderline == lastLf.lfUnderline &&
+        lf.lfStrikeOut == lastLf.lfStrikeOut && lf.lfEscapement == lastLf.lfEscapement &&
+        lf.lfFaceName == lastLf.lfFaceName)
+        return *last;
     // Fonts are measured once per look and size: the grid draws hundreds of cells with one font.
     std::string key = lf.lfFaceName + "|" + std::to_string(lf.lfHeight) + "|" + std::to_string(sy) + "|" +
                       std::to_string(lf.lfWeight) + "|" + std::to_string(lf.lfItalic) +
                       std::to_string(lf.lfUnderline) + std::to_string(lf.lfStrikeOut) + "|" +
                       std::to_string(lf.lfEscapement);
-    static std::map<std::string, DeviceFont> cache;
-    if (auto it = cache.find(key); it != cache.end()) return it->second;
-    if (cache.size() > 512) cache.clear();
+    if (auto it = cache.find(key); it != cache.end()) {
+        last = &it->second, lastLf = lf, lastSy = sy;
+        return it->second;
+    }
+    if (cache.size() > 512) cache.clear(), last = nullptr;
 
     DeviceFont f;
     f.lf = lf;
@@ -170,7 +184,7 @@ DeviceFont CurrentDeviceFont(DeviceContext* dc) {
     f.aveCharWidth = std::max(1, int(std::lround(TextWidth(f, "x"))));
     f.maxCharWidth = std::max(f.aveCharWidth, int(std::ceil(TextWidth(f, "W"))));
     f.escapement = f.lf.lfEscapement / 10.0;
-    cache.emplace(key, f);
+    last = &cache.emplace(key, f).first->second, lastLf = lf, lastSy = sy;
     return f;
 }
 
@@ -186,8 +200,41 @@ std::vector<std::string> InstalledFontFamilies() {
     return out;
 }
 
+namespace {
+
+// Texts already laid out, by font, direction, underline and text: the grid and
+// the labels draw the same texts at every repaint, and laying a text out costs
+// more than drawing it. Each entry keeps its font description alive, so that
+// its address in the key cannot stand for another font. A layout in the cache
+// is never changed once made.
+struct CachedLayout {
+    std::shared_ptr<PangoLayout> layout;
+    std::shared_ptr<PangoFontDescription> desc;
+};
+
+std::unordered_map<std::string, CachedLayout>& LayoutCache() {
+    static std::unordered_map<std::string, CachedLayout> cache;
+    return cache;
+}
+
+std::string LayoutKey(const DeviceFont& font, std::string_view text, bool rtl, int underlineFrom, int underlineTo) {
+    const void* desc = font.desc.get();
+    const int head[] = {rtl, font.lf.lfUnderline != 0, font.lf.lfStrikeOut != 0, underlineFrom, underlineTo};
+    std::string key(reinterpret_cast<const char*>(&desc), sizeof desc);
+    key.append(reinterpret_cast<const char*>(head), sizeof head);
+    key.append(text);
+    return key;
+}
+
+} // namespace
+
 std::shared_ptr<PangoLayout> MakeLayout(const DeviceFont& font, std::string_view text, bool rtl, int underlineFrom,
                                         int underlineTo) {
+    if (underlineFrom < 0 || underlineTo <= underlineFrom) underlineFrom = underlineTo = -1;
+    auto& cache = LayoutCache();
+    std::string key = LayoutKey(font, text, rtl, underlineFrom, underlineTo);
+    if (auto it = cache.find(key); it != cache.end()) return it->second.layout;
+    if (cache.size() >= 2048) cache.clear();
     PangoLayout* layout = pango_layout_new(TextContext());
     pango_layout_set_font_description(layout, font.desc.get());
     std::string s;
@@ -208,7 +255,9 @@ std::shared_ptr<PangoLayout> MakeLayout(const DeviceFont& font, std::string_view
     }
     pango_layout_set_attributes(layout, attrs);
     pango_attr_list_unref(attrs);
-    return std::shared_ptr<PangoLayout>(layout, g_object_unref);
+    std::shared_ptr<PangoLayout> made(layout, g_object_unref);
+    cache.emplace(std::move(key), CachedLayout{made, font.desc});
+    return made;
 }
 
 double LayoutWidth(PangoLayout* layout) {

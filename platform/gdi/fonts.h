@@ -32,6 +32,7 @@ PangoContext* TextContext();
 
 // A layout of `text` in the font; `underlineFrom`/`underlineTo` are byte
 // offsets of an extra underlined range (the prefix character), -1 for none.
+// Layouts are kept and shared by every caller asking for the same: never change one.
 std::shared_ptr<PangoLayout> MakeLayout(const DeviceFont& font, std::string_view text, bool rtl = false,
                                         int underlineFrom = -1, int underlineTo = -1);
 // Width of the text in device pixels.
