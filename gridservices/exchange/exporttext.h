@@ -20,6 +20,7 @@ public:
     void EmitFooterCell(int dataCol, int footerRow, const std::string& text, TAlignment alignment,
                         TColor background, TFont* font, TColumnEh* column) override;
     void ExportStream(TStream& stream, bool all) override;
+    bool WritesCellLook() const override { return false; }
 
     virtual void PutRecordSeparator();
     virtual void PutCellSeparator();

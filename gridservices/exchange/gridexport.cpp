@@ -127,7 +127,15 @@ void TDBGridEhExport::ExportFile(const std::string& fileName, bool all) {
 }
 
 void TDBGridEhExport::EmitRecord(TColumnsEhList& columns) {
+    // A format of texts alone needs no font or picture of each cell, unless an
+    // event may change the text from them.
+    const bool textOnly = !WritesCellLook() && !grid_->OnGetCellParams;
     for (TColumnEh* column : columns) {
+        if (textOnly && !column->OnGetCellParams) {
+            params_->Text = column->DisplayText();
+            EmitDataCell(column, params_.get());
+            continue;
+        }
         column->FillColCellParams(params_.get());
         TColor background = params_->Background;
         if (grid_->OnGetCellParams) grid_->OnGetCellParams(grid_, column, params_->Font(), background, TGridDrawState{});

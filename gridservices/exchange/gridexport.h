@@ -40,6 +40,9 @@ public:
         (void)dataCol, (void)footerRow, (void)text, (void)alignment, (void)background, (void)font, (void)column;
     }
     virtual void ExportStream(TStream& stream, bool all);
+    // Whether the format writes more of a cell than its text (its font,
+    // colour, alignment, picture or check box).
+    virtual bool WritesCellLook() const { return true; }
     virtual void ExportFile(const std::string& fileName, bool all);
 
     // The running total of a footer, in ten-thousandths.
