@@ -116,4 +116,18 @@ TEST_F(RecordMovingTest, TheApplicationMayMoveTheRecordsItself) {
     EXPECT_EQ(Order(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
+TEST_F(RecordMovingTest, AnEmptyDatasetHasNothingToDrag) {
+    data->EmptyDataSet();
+    Pump();
+    RECT cell = grid->CellRect(0, grid->TitleRowCount());
+    POINT a = grid->ClientToScreen({(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    QueueMouseDown(a.x, a.y);
+    QueueMouseMove(a.x, a.y + 40);
+    Pump();
+    EXPECT_NE(grid->MouseMode(), gmmMoveRecords);
+    QueueMouseUp(a.x, a.y + 40);
+    Pump();
+    EXPECT_EQ(data->RecordCount(), 0);
+}
+
 } // namespace tvtest
