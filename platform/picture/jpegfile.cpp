@@ -62,6 +62,14 @@ bool Decode(const BYTE* data, std::size_t size, std::vector<BYTE>* out, int* wid
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
+    // Arithmetic-coded data that stops early is padded with zeros without a
+    // word, so a few bytes decode to the whole size claimed; no camera or
+    // editor writes it, and the station does not read it.
+    if (cinfo.arith_code) {
+        std::strncpy(message, "arithmetic coding is not supported", JMSG_LENGTH_MAX - 1);
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
     cinfo.mem->max_memory_to_use = kMaxJpegDecoderMemory;
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);

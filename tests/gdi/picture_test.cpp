@@ -241,6 +241,9 @@ TEST(Pictures, DataCutShortCostsWhatItHolds) {
     jpg[sof + 7] = 0x7F, jpg[sof + 8] = 0xFF; // of 32767 pixels
     jpg.resize(sos + 2 + (std::size_t(jpg[sos + 2]) << 8 | jpg[sos + 3]) + 8);
     jpg.push_back(0xFF), jpg.push_back(0xD9);
+    // Arithmetic-coded data that stops early is padded with zeros silently.
+    std::vector<unsigned char> arithmetic = jpg;
+    arithmetic[sof + 1] = 0xC9;
 
     const std::uint32_t w = 32767, h = 1024;
     std::vector<unsigned char> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -256,7 +259,7 @@ TEST(Pictures, DataCutShortCostsWhatItHolds) {
     PutPngChunk(png, "IDAT", packed);
     PutPngChunk(png, "IEND", {});
 
-    for (const auto* bytes : {&jpg, &png}) {
+    for (const auto* bytes : {&jpg, &arithmetic, &png}) {
         auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < 10; ++i)
             EXPECT_THROW(DeleteObject(ReadPicture(bytes->data(), bytes->size())), tv::EInvalidGraphic)
