@@ -69,6 +69,9 @@ TColumnEh::TColumnEh(TCollection* collection) : TCollectionItem(nullptr) {
         footers_.reset(CreateFooters());
         editButtons_.reset(CreateEditButtons());
         editButtons_->OnChanged = [this](TCollectionItem*) { Changed(false); };
+        dropDownSpecRow_ = std::make_unique<TSpecRowEh>(this);
+        dropDownSpecRow_->OnChange = [this](TObject*) { Changed(false); };
+        mruList_ = std::make_unique<TMRUListEh>(this);
         stFilter_.reset(CreateSTFilter());
         imageChangeLink_ = std::make_unique<TChangeLink>();
         imageChangeLink_->OnChange = [this](TObject*) { Repaint(); };
@@ -897,6 +900,7 @@ void TColumnEh::Assign(TPersistent* source) {
         OnEditButtonClick = s->OnEditButtonClick;
         OnEditButtonDown = s->OnEditButtonDown;
         editButtons_->Assign(s->EditButtons());
+        mruList_->Assign(s->MRUList());
         displayFormat_ = s->displayFormat_;
         editMask_ = s->editMask_;
         showImageAndText_ = s->showImageAndText_;
@@ -956,6 +960,7 @@ void TDBGridColumnEh::Publish(TPublisher& p) {
         .StoredIf(defValDiffers(cvDropDownShowTitles, &C::DropDownShowTitles, &TColumnDefValuesEh::DropDownShowTitles));
     p.Boolean("DropDownSizing", &C::DropDownSizing, &C::SetDropDownSizing)
         .StoredIf(defValDiffers(cvDropDownSizing, &C::DropDownSizing, &TColumnDefValuesEh::DropDownSizing));
+    p.Object("DropDownSpecRow", &C::DropDownSpecRow, &C::SetDropDownSpecRow);
     p.Integer("DropDownWidth", &C::DropDownWidth, &C::SetDropDownWidth).Default(0);
     p.Collection("EditButtons", &C::EditButtons, &C::SetEditButtons);
     p.String("EditMask", &C::EditMask, &C::SetEditMask);
@@ -990,6 +995,7 @@ void TDBGridColumnEh::Publish(TPublisher& p) {
         }));
     p.Integer("MaxWidth", &C::MaxWidth, &C::SetMaxWidth).Default(0);
     p.Integer("MinWidth", &C::MinWidth, &C::SetMinWidth).Default(0);
+    p.Object("MRUList", &C::MRUList, &C::SetMRUList);
     p.Integer("NotInKeyListIndex", &C::NotInKeyListIndex, &C::SetNotInKeyListIndex).Default(-1);
     p.Strings("PickList", &C::PickList, &C::SetPickList)
         .StoredIf([](TObject* o) { return !static_cast<C*>(o)->PickListEmpty(); });

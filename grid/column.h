@@ -14,6 +14,8 @@
 #include "grid/columntitle.h"
 #include "grid/gridtypes.h"
 #include "editors/editbuttons.h"
+#include "editors/mrulist.h"
+#include "editors/specrow.h"
 
 namespace tv {
 
@@ -66,6 +68,12 @@ public:
     // Further buttons shown beside the cell's own button.
     TEditButtonsEh* EditButtons() const { return editButtons_.get(); }
     void SetEditButtons(TEditButtonsEh* v) { editButtons_->Assign(v); }
+    // The extra row a lookup cell's list shows before its records (usually the empty choice).
+    TSpecRowEh* DropDownSpecRow() const { return dropDownSpecRow_.get(); }
+    void SetDropDownSpecRow(TSpecRowEh* v) { dropDownSpecRow_->Assign(v); }
+    // The texts recently typed in the column's cells, offered while typing.
+    TMRUListEh* MRUList() const { return mruList_.get(); }
+    void SetMRUList(TMRUListEh* v) { mruList_->Assign(v); }
     const std::string& EditMask() const { return editMask_; }
     void SetEditMask(const std::string& v);
     bool EndEllipsis() const;
@@ -206,6 +214,8 @@ private:
     bool dblClickNextVal_ = false;
     std::string displayFormat_, editMask_;
     std::unique_ptr<TEditButtonsEh> editButtons_;
+    std::unique_ptr<TSpecRowEh> dropDownSpecRow_;
+    std::unique_ptr<TMRUListEh> mruList_;
     int dropDownRows_ = 7, dropDownWidth_ = 0;
     bool dropDownShowTitles_ = false, dropDownSizing_ = false, endEllipsis_ = false;
     std::unique_ptr<TColumnFooterEh> footer_;

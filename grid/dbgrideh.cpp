@@ -415,32 +415,6 @@ void TCustomDBGridEh::RecordChanged(TField* field) {
     }
 }
 
-void TCustomDBGridEh::UpdateData() {
-    TColumnEh* c = CurrentColumn();
-    if (!c) return;
-    TStrings* pick = c->PickList();
-    if (c->Field() && c->GetColumnType() == ctKeyPickList && pick) {
-        // A key-list cell stores the key that goes with the chosen entry; a
-        // text no entry matches stores nothing (Null) unless the column's
-        // OnNotInList handler adds the entry.
-        Variant key;
-        int i = editText_.empty() ? -1 : pick->IndexOf(editText_);
-        if (i < 0 && !editText_.empty() && c->OnNotInList) {
-            bool recheck = false;
-            c->OnNotInList(c, editText_, recheck);
-            if (recheck) i = pick->IndexOf(editText_);
-        }
-        if (i >= 0 && c->KeyList() && i < c->KeyList()->Count()) key = Variant(c->KeyList()->Strings(i));
-        c->WriteCellValue(editText_, key, false);
-        return;
-    }
-    if (c->GetColumnType() == ctPickList && c->OnNotInList && pick && pick->IndexOf(editText_) < 0) {
-        bool accept = false;
-        c->OnNotInList(c, editText_, accept);
-    }
-    c->WriteCellValue(editText_, Variant(editText_), true);
-}
-
 // --- editing permissions ---
 
 bool TCustomDBGridEh::AlwaysShowEditorActive() const { return options_.Contains(dgAlwaysShowEditor) && !filterEditing_; }
@@ -501,33 +475,6 @@ bool TCustomDBGridEh::CanEditAcceptKey(char32_t key) {
 }
 
 TInplaceEdit* TCustomDBGridEh::CreateEditor() { return new TDBGridInplaceEdit(this); }
-
-std::string TCustomDBGridEh::GetEditText(int, int) {
-    TColumnEh* c = CurrentColumn();
-    TField* f = c ? c->Field() : nullptr;
-    if (!f) return {};
-    if (drawMemoText_ && f->DataType() == ftMemo) editText_ = f->AsString();
-    else if (c->GetColumnType() == ctKeyPickList) editText_ = c->DisplayText();
-    else editText_ = f->Text();
-    return editText_;
-}
-
-void TCustomDBGridEh::SetEditText(int, int, const std::string& value) { editText_ = value; }
-
-std::string TCustomDBGridEh::GetEditMask(int, int) {
-    TColumnEh* c = CurrentColumn();
-    if (!c) return {};
-    if (!c->EditMask().empty()) return c->EditMask();
-    TField* f = c->Field();
-    return f ? f->EditMask() : std::string();
-}
-
-int TCustomDBGridEh::GetEditLimit() {
-    TColumnEh* c = CurrentColumn();
-    TField* f = c ? c->Field() : nullptr;
-    if (f && IsStringType(f->DataType()) && f->DataType() != ftMemo && f->DataType() != ftFmtMemo) return f->Size();
-    return 0;
-}
 
 bool TCustomDBGridEh::CanFocusGrid() {
     if (!canFocusSwitch_ || !CanFocus() || GridDesigning()) return true;

@@ -225,6 +225,13 @@ public:
     void DeleteRecords();
     // The editor's text for the current cell, as last given or taken.
     void SetEditorText(const std::string& text) { editText_ = text; }
+    // The key that goes with the editor's text in a lookup cell; Null elsewhere.
+    const Variant& EditorKeyValue() const { return editorKeyValue_; }
+    void SetEditorKeyValue(const Variant& key) { editorKeyValue_ = key; }
+    // Whether the lookup dataset holds the current record's key.
+    bool LookupKeyFound(TColumnEh* column);
+    // The find window with an initial text (dghDialogFind).
+    void ExecuteFindDialog(const std::string& text);
     void SaveBookmark();
     void RestoreBookmark();
     void StartTimer(int interval);
@@ -544,6 +551,7 @@ private:
     bool canFocusSwitch_ = true, inEditorText_ = false, inColExit_ = false;
     TScrollBarVisibleModeEh lastVertVisibleMode_ = sbAutoShowEh;
     std::string editText_;
+    Variant editorKeyValue_ = Null();
     TBookmark savedBookmark_, savedCurrent_;
     int savedRowOffset_ = 0;
     TGridMouseStateEh mouse_;

@@ -1,14 +1,22 @@
 #include "grid/gridinplaceedit.h"
 
+#include <algorithm>
+
+#include "editors/specrow.h"
 #include "framework/core/stringlist.h"
+#include "framework/core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "grid/column.h"
 #include "grid/dbgrideh.h"
 #include "grid/lookupcelldropdown.h"
+#include "framework/ui/menus.h"
 #include "framework/ui/uimessages.h"
+#include "grid/gridunit.h"
+#include "platform/clipboard/clipboard.h"
 #include "platform/controls/edit.h"
 #include "platform/window/input.h"
+#include "platform/window/queue.h"
 
 namespace tv {
 
@@ -57,26 +65,168 @@ void TDBGridInplaceEdit::CreateParams(TCreateParams& params) {
 }
 
 void TDBGridInplaceEdit::UpdateContents() {
+    TCustomDBGridEh* g = Grid();
     TColumnEh* c = Column();
+    editKind_ = c ? ColumnEditKind(c) : ekPlainEh;
     if (c) {
-        editKind_ = ColumnEditKind(c);
         Font()->Assign(c->Font());
-        SetColor(c->Color());
-        SetReadOnly(c->ReadOnly());
         TAlignment a = c->Alignment();
         if (a != alignment_) {
             alignment_ = a;
             // The text's alignment is a style of the window.
             if (HandleAllocated()) RecreateWnd();
         }
-    } else {
-        editKind_ = ekPlainEh;
     }
-    TInplaceEdit::UpdateContents();
+    if (!g || !Host()) {
+        TInplaceEdit::UpdateContents();
+        return;
+    }
+    SetText("");
+    try {
+        SetEditMask(Host()->InplaceEditMask());
+    } catch (const EDBEditError&) {
+        SetEditMask(""); // a cell with a broken mask is edited without one
+    }
+    // The grid's text passes the cell-parameter events, which leave the
+    // cell's colour, image and read-only state in the grid's parameters.
+    std::string text = Host()->InplaceEditText();
+    readOnlyFromParams_ = false;
+    cellImageIndex_ = -1;
+    if (c) {
+        TColCellParamsEh* p = g->ColCellParams();
+        SetColor(p->Background);
+        cellImageIndex_ = p->ImageIndex;
+        readOnlyFromParams_ = p->ReadOnly != !c->CanModify(false);
+        SetReadOnly(readOnlyFromParams_ ? p->ReadOnly : c->ReadOnly());
+    }
+    SetText(text);
+    SetMaxLength(IsMasked() ? Mask().Count() : Host()->InplaceEditLimit());
+    SetModified(false);
+}
+
+// --- keys ---
+
+bool TDBGridInplaceEdit::IsListCell() const {
+    TColumnEh* c = Column();
+    if (!c) return false;
+    int kind = c->GetColumnType();
+    return kind == ctLookupField || kind == ctKeyPickList;
+}
+
+bool TDBGridInplaceEdit::BeginListEdit() {
+    TCustomDBGridEh* g = Grid();
+    if (!g) return false;
+    g->DataLink()->Edit();
+    if (!g->DataLink()->Editing()) return false;
+    g->DataLink()->SetModified(true);
+    return true;
+}
+
+void TDBGridInplaceEdit::SetTextSelected(const std::string& text, int selStart) {
+    SetText(text);
+    int len = int(Utf8Length(text));
+    SetSelStart(std::min(selStart, len));
+    SetSelLength(std::max(0, len - selStart));
+    if (TCustomDBGridEh* g = Grid()) g->SetEditorText(text);
+}
+
+void TDBGridInplaceEdit::ListFollows() {
+    TCustomDBGridEh* g = Grid();
+    if (g && lookupDropDown_ && lookupDropDown_->Visible() && editKind_ == ekLookupListEh)
+        lookupDropDown_->Follow(g->EditorKeyValue());
+}
+
+bool TDBGridInplaceEdit::LocateLookupText(const std::string& text, bool partial, std::string& found, Variant& key) {
+    TColumnEh* c = Column();
+    TField* f = c ? c->Field() : nullptr;
+    TDataSet* list = c ? c->ListDataSet() : nullptr;
+    if (!f || !list || !list->Active()) return false;
+    TLocateOptions options{loCaseInsensitive};
+    if (partial) options.Include(loPartialKey);
+    if (!list->Locate(f->LookupResultField(), Variant(text), options)) return false;
+    TField* result = list->FindField(f->LookupResultField());
+    found = result ? result->Text() : text;
+    key = list->FieldValues(f->LookupKeyFields());
+    return true;
+}
+
+void TDBGridInplaceEdit::TextToLookupValue() {
+    TCustomDBGridEh* g = Grid();
+    TColumnEh* c = Column();
+    if (!g || !c || !c->CanModify(true)) return;
+    g->SetEditorText(Text());
+    if (editKind_ != ekLookupListEh) return;
+    std::string found;
+    Variant key;
+    g->SetEditorKeyValue(LocateLookupText(Text(), false, found, key) ? key : Null());
+}
+
+// Delete and Backspace in a lookup or key-list cell: such a cell is cleared
+// as a whole, or edited freely only through the column's OnNotInList.
+bool TDBGridInplaceEdit::DeleteKey(bool backspace) {
+    TCustomDBGridEh* g = Grid();
+    TColumnEh* c = Column();
+    if (!backspace && !c->CanModify(false)) return false;
+    std::u32string t = Utf8ToUtf32(Text());
+    int start = SelStart(), len = SelLength();
+    bool whole = start == 0 && len >= int(t.size());
+    if (!backspace && whole && !t.empty() && c->CanModify(true)) {
+        if (editKind_ == ekLookupListEh) {
+            BeginListEdit();
+            g->SetEditorKeyValue(Null());
+            SetTextSelected("", 0);
+            ListFollows();
+        } else if (c->GetColumnType() == ctKeyPickList) {
+            BeginListEdit();
+            g->SetEditorKeyValue(Null());
+            SetTextSelected("", 0);
+        }
+        return true;
+    }
+    if (!c->OnNotInList) {
+        // Without free text Backspace only moves the caret.
+        if (backspace) {
+            WORD left = VK_LEFT;
+            TInplaceEdit::KeyDown(left, {});
+        }
+        return true;
+    }
+    if (!c->CanModify(true)) return true;
+    if (len > 0) {
+        t.erase(size_t(start), size_t(len));
+    } else if (backspace && start > 0) {
+        t.erase(size_t(--start), 1);
+    } else if (!backspace && start < int(t.size())) {
+        t.erase(size_t(start), 1);
+    }
+    BeginListEdit();
+    SetText(Utf32ToUtf8(t));
+    SetSelStart(start);
+    TextToLookupValue();
+    ListFollows();
+    return true;
+}
+
+bool TDBGridInplaceEdit::SpecRowShortCut(WORD key, TShiftState shift) {
+    TCustomDBGridEh* g = Grid();
+    TColumnEh* c = Column();
+    if (editKind_ != ekLookupListEh || !c->DropDownSpecRow()->Visible()) return false;
+    TSpecRowEh* spec = c->DropDownSpecRow();
+    if (spec->ShortCut() == 0 || TShortCut(spec->ShortCut()) != ShortCut(key, shift)) return false;
+    if (!c->CanModify(false)) return false;
+    if (c->CanModify(true)) {
+        BeginListEdit();
+        g->SetEditorKeyValue(spec->Value());
+        SetTextSelected(spec->CellText(0), 0);
+        SelectAll();
+        ListFollows();
+    }
+    return true;
 }
 
 void TDBGridInplaceEdit::KeyDown(WORD& key, TShiftState shift) {
     TCustomDBGridEh* g = Grid();
+    TColumnEh* c = Column();
     // A lookup cell drops its list down with Alt+Down; while it is open the
     // moving keys go to it, Enter takes the row and Esc does not.
     bool altArrow = (key == VK_DOWN || key == VK_UP) && shift == TShiftState{ssAlt};
@@ -98,15 +248,53 @@ void TDBGridInplaceEdit::KeyDown(WORD& key, TShiftState shift) {
             return;
         }
     }
-    if (g && key == VK_RETURN && shift == TShiftState{ssCtrl} &&
-        (editKind_ == ekEllipsisEh || editKind_ == ekDropDownEh)) {
+    if (!g || !c) {
+        TInplaceEdit::KeyDown(key, shift);
+        return;
+    }
+    if (key == VK_RETURN && shift == TShiftState{ssCtrl} && (editKind_ == ekEllipsisEh || editKind_ == ekDropDownEh)) {
         // A button's cell: Ctrl+Enter presses the button and types no line break.
         key = 0;
+        swallowChar_ = 10;
         if (g->OnEditButtonClick) g->OnEditButtonClick(g);
         return;
     }
-    if (g && key == VK_RETURN && g->OptionsEh().Contains(dghEnterAsTab)) {
+    if ((key == VK_DELETE || key == VK_BACK) && shift.Empty() && IsListCell()) {
+        if (DeleteKey(key == VK_BACK)) {
+            swallowChar_ = key == VK_BACK ? 8 : 0;
+            key = 0;
+            return;
+        }
+    }
+    if (key == VK_INSERT && shift == TShiftState{ssShift} && IsListCell()) {
+        key = 0;
+        SendMessage(WindowHandle(), WM_PASTE, 0, 0);
+        return;
+    }
+    const TDBGridEhShortcuts& keys = DBGridEhShortcuts();
+    TShortCut sc = ShortCut(key, shift);
+    if ((key == VK_RETURN && g->OptionsEh().Contains(dghEnterAsTab)) || sc == TShortCut(keys.CopyPreviousValue)) {
         g->KeyDown(key, shift);
+        key = 0;
+        return;
+    }
+    if (sc == TShortCut(keys.IncSearch) && g->OptionsEh().Contains(dghIncSearch)) {
+        key = 0;
+        if (g->IncSearchActive() && g->OptionsEh().Contains(dghDialogFind) && keys.FindDialog == keys.IncSearch) {
+            g->ResetIncSearch();
+            g->ExecuteFindDialog(SelText());
+        } else {
+            g->ResetIncSearch();
+            g->IncrementalSearch("", -1, 0);
+        }
+        return;
+    }
+    if (sc == TShortCut(keys.FindDialog) && g->OptionsEh().Contains(dghDialogFind)) {
+        key = 0;
+        g->ExecuteFindDialog(SelText());
+        return;
+    }
+    if (SpecRowShortCut(key, shift)) {
         key = 0;
         return;
     }
@@ -122,7 +310,92 @@ void TDBGridInplaceEdit::KeyPress(char32_t& key) {
             return;
         }
     }
+    if (key == 22 && IsListCell()) {
+        // Ctrl+V: a list cell takes only what its list completes.
+        key = 0;
+        SendMessage(WindowHandle(), WM_PASTE, 0, 0);
+        return;
+    }
+    if (key >= 32 && !ReadOnly()) {
+        std::string typed = Utf8Encode(key);
+        AutoComplete(typed);
+        if (typed.empty()) {
+            key = 0;
+            return;
+        }
+    }
     TInplaceEdit::KeyPress(key);
+}
+
+void TDBGridInplaceEdit::AutoComplete(std::string& typed) {
+    TCustomDBGridEh* g = Grid();
+    TColumnEh* c = Column();
+    if (!g || !c || typed.empty()) return;
+    if (typed.size() == 1 && static_cast<unsigned char>(typed[0]) < 32) return;
+    std::u32string t = Utf8ToUtf32(Text());
+    std::string prefix = Utf32ToUtf8(t.substr(0, std::min(size_t(SelStart()), t.size()))) + typed;
+    int prefixLen = int(Utf8Length(prefix));
+    int kind = c->GetColumnType();
+    if (editKind_ == ekLookupListEh) {
+        // A lookup cell holds only texts of its list (or free text through OnNotInList).
+        typed.clear();
+        if (!EditCanModify() || !g->DataEditAllowed() || !c->ListDataSet()) return;
+        std::string found;
+        Variant key;
+        if (LocateLookupText(prefix, true, found, key)) {
+            if (!BeginListEdit()) return;
+            g->SetEditorKeyValue(key);
+            SetTextSelected(found, prefixLen);
+            ListFollows();
+        } else if (c->OnNotInList) {
+            if (!BeginListEdit()) return;
+            g->SetEditorKeyValue(Null());
+            SetTextSelected(prefix, prefixLen);
+            ListFollows();
+        }
+        return;
+    }
+    if (kind != ctKeyPickList && editKind_ != ekPickListEh) return;
+    bool keyCell = kind == ctKeyPickList;
+    if (keyCell) typed.clear(); // entries of the list only, or free text through OnNotInList
+    if (!EditCanModify()) return;
+    int i = LocateInStrings(c->PickList(), prefix, true);
+    if (i >= 0) {
+        typed.clear();
+        if (!BeginListEdit()) return;
+        SetTextSelected(c->PickList()->Strings(i), prefixLen);
+    } else if (keyCell && c->OnNotInList) {
+        if (!BeginListEdit()) return;
+        g->SetEditorKeyValue(Null());
+        SetTextSelected(prefix, prefixLen);
+    }
+}
+
+// Pasting into a lookup or key-list cell completes the new text from the
+// list, as typing does; other cells paste as any edit.
+void TDBGridInplaceEdit::PasteText(const std::string& clip) {
+    TCustomDBGridEh* g = Grid();
+    TColumnEh* c = Column();
+    std::u32string t = Utf8ToUtf32(Text());
+    size_t start = std::min(size_t(SelStart()), t.size());
+    size_t len = std::min(size_t(SelLength()), t.size() - start);
+    std::string text = Utf32ToUtf8(t.substr(0, start)) + clip + Utf32ToUtf8(t.substr(start + len));
+    int textLen = int(Utf8Length(text));
+    std::string result;
+    Variant key = Null();
+    bool got = false;
+    if (editKind_ == ekLookupListEh && c->ListDataSet()) {
+        if (LocateLookupText(text, true, result, key)) got = true;
+        else if (c->OnNotInList) got = true, result = text, key = Null();
+    } else if (c->GetColumnType() == ctKeyPickList) {
+        int i = LocateInStrings(c->PickList(), text, true);
+        if (i >= 0 && EditCanModify()) got = true, result = c->PickList()->Strings(i);
+        else if (i < 0 && c->OnNotInList) got = true, result = text;
+    }
+    if (!got || !BeginListEdit()) return;
+    g->SetEditorKeyValue(key);
+    SetTextSelected(result, std::min(textLen, int(Utf8Length(result))));
+    ListFollows();
 }
 
 void TDBGridInplaceEdit::Dispatch(Message& msg) {
@@ -132,6 +405,18 @@ void TDBGridInplaceEdit::Dispatch(Message& msg) {
         return;
     }
     if (open && msg.Msg == WM_KILLFOCUS) lookupDropDown_->CloseUp(false);
+    if (msg.Msg == WM_PASTE && IsListCell()) {
+        TCustomDBGridEh* g = Grid();
+        TColumnEh* c = Column();
+        if (!g || !g->DataEditAllowed() || !c->CanModify(false)) return;
+        std::string clip;
+        if (OpenClipboard(WindowHandle())) {
+            GetClipboardText(clip);
+            CloseClipboard();
+        }
+        if (!clip.empty()) PasteText(clip);
+        return;
+    }
     TInplaceEdit::Dispatch(msg);
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 // TDBGridInplaceEdit: the data grid's cell editor. It takes the text of the
-// current column's field through the grid, and the column's font, colour,
-// alignment and read-only state; Ctrl+Enter on a cell with a button fires the
-// grid's OnEditButtonClick.
+// current column's field through the grid and its cell parameters, and the
+// column's font, colour, alignment and read-only state. Key-list and lookup
+// cells complete typed and pasted text from their lists and keep the key
+// that goes with the text in the grid (EditorKeyValue).
 #include <memory>
+#include <string>
 
+#include "framework/core/variant.h"
 #include "framework/ui/stdctrls/inplaceedit.h"
 #include "grid/gridtypes.h"
 
@@ -13,6 +16,7 @@ namespace tv {
 class TCustomDBGridEh;
 class TColumnEh;
 class TLookupCellDropDownEh;
+class TStrings;
 
 // How a column's cell is edited: the kind decides the button at its right.
 enum TDBGridEditKindEh : unsigned char {
@@ -21,6 +25,10 @@ enum TDBGridEditKindEh : unsigned char {
 
 // The edit kind of a column's cells (also used to draw always-shown buttons).
 TDBGridEditKindEh ColumnEditKind(TColumnEh* column);
+
+// The index of the first entry equal to `text` without regard to case (with
+// `partial`, the first entry that begins with it), or -1.
+int LocateInStrings(TStrings* list, const std::string& text, bool partial);
 
 class TDBGridInplaceEdit : public TInplaceEdit {
     TV_CLASS(TDBGridInplaceEdit, TInplaceEdit)
@@ -32,6 +40,10 @@ public:
     TColumnEh* Column() const;
     TDBGridEditKindEh EditKind() const { return editKind_; }
     TAlignment Alignment() const { return alignment_; }
+    // The image the cell parameters gave the cell (-1: none).
+    int CellImageIndex() const { return cellImageIndex_; }
+    // The cell parameters, not the column, decided the read-only state.
+    bool ReadOnlyFromParams() const { return readOnlyFromParams_; }
     void UpdateContents() override;
     // The pop-up data grid of a lookup cell, once it dropped down.
     TLookupCellDropDownEh* LookupDropDown() const { return lookupDropDown_.get(); }
@@ -41,12 +53,29 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void KeyDown(win::WORD& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
+    // Completes the text from the cell's list as a character is typed; an
+    // emptied `typed` swallows the key.
+    virtual void AutoComplete(std::string& typed);
 
 private:
+    bool IsListCell() const;
+    bool DeleteKey(bool backspace);
+    bool SpecRowShortCut(win::WORD key, TShiftState shift);
+    void TextToLookupValue();
+    void PasteText(const std::string& clip);
+    // Puts `text` in the editor with the characters from `selStart` on selected,
+    // and keeps the grid's editor text with it.
+    void SetTextSelected(const std::string& text, int selStart);
+    bool BeginListEdit();
+    void ListFollows();
+    bool LocateLookupText(const std::string& text, bool partial, std::string& found, Variant& key);
+
     std::unique_ptr<TLookupCellDropDownEh> lookupDropDown_;
     char32_t swallowChar_ = 0;
     TDBGridEditKindEh editKind_ = ekPlainEh;
     TAlignment alignment_ = taLeftJustify;
+    int cellImageIndex_ = -1;
+    bool readOnlyFromParams_ = false;
 };
 
 } // namespace tv

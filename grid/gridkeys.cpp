@@ -300,6 +300,11 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
         DBGridEhFindDialogProc(this, "", "", {}, CanShowTitleHint());
         return;
     }
+    if (sc == TShortCut(keys.CopyPreviousValue)) {
+        CopyPreviousRecordValue();
+        key = 0;
+        return;
+    }
     if (incSearchActive_) {
         if (shift.Empty() && (key == VK_RETURN || key == VK_ESCAPE || key == VK_F2)) {
             ResetIncSearch();
@@ -452,6 +457,11 @@ void TCustomDBGridEh::EditorKeyDown(WORD& key, TShiftState shift) {
     if (!*alive || !dataLink_->Active()) return;
     dataLink_->Reset();
     if (*alive) ClearSelectionOnMove();
+}
+
+void TCustomDBGridEh::ExecuteFindDialog(const std::string& text) {
+    if (optionsEh_.Contains(dghDialogFind) && DBGridEhFindDialogProc)
+        DBGridEhFindDialogProc(this, text, "", {}, CanShowTitleHint());
 }
 
 bool TCustomDBGridEh::IncSearchWanted() {

@@ -103,6 +103,10 @@ void TLookupCellDropDownEh::CloseUp(bool accept) {
     editor_->SelectAll();
 }
 
+void TLookupCellDropDownEh::Follow(const Variant& key) {
+    if (visible_ && list_) list_->SetKeyValue(key);
+}
+
 bool TLookupCellDropDownEh::RouteKey(WORD key) {
     if (!visible_ || !list_) return false;
     bool ctrl = GetKeyState(VK_CONTROL) < 0;

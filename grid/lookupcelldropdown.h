@@ -4,6 +4,7 @@
 // a row writes its key into the lookup field's key fields.
 #include <memory>
 
+#include "framework/core/variant.h"
 #include "platform/wintypes.h"
 
 namespace tv {
@@ -23,6 +24,8 @@ public:
     void CloseUp(bool accept);
     bool Visible() const { return visible_; }
     TPopupDataGridEh* DataList() const { return list_; }
+    // The open list moves to the record of a key the editor found itself.
+    void Follow(const Variant& key);
     // The moving keys go to the open list; true when one did.
     bool RouteKey(win::WORD key);
 

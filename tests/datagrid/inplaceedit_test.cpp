@@ -4,6 +4,7 @@
 #include "gridfixture.h"
 
 #include "grid/gridinplaceedit.h"
+#include "grid/gridunit.h"
 #include "platform/backend/headless.h"
 #include "platform/controls/edit.h"
 #include "platform/window/input.h"
@@ -106,7 +107,7 @@ TEST_F(InplaceEditTest, EditKindFollowsTheColumnAndCtrlEnterPressesItsButton) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(InplaceEditTest, KeyListCellWritesTheKeyOfTheTypedEntry) {
+TEST_F(InplaceEditTest, KeyListCellCompletesTypedTextAndWritesTheEntrysKey) {
     TColumnEh* code = grid->Columns()->Add();
     code->SetFieldName("CODIGO");
     for (const char* e : {"Uno", "Dos", "Tres"}) code->PickList()->Add(e);
@@ -116,23 +117,98 @@ TEST_F(InplaceEditTest, KeyListCellWritesTheKeyOfTheTypedEntry) {
     Key(VK_F2);
     ASSERT_TRUE(grid->InplaceEditorVisible());
     EXPECT_EQ(Editor()->Text(), "Uno");
-    TypeText("Tres");
+    // Two letters in another case complete the entry, its rest selected.
+    TypeText("tr");
+    EXPECT_EQ(Editor()->Text(), "Tres");
+    EXPECT_EQ(Editor()->SelStart(), 2);
+    EXPECT_EQ(Editor()->SelLength(), 2);
     Key(VK_RETURN);
     EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 3);
-    // A text that is no entry stores no key; the handler may add the entry.
+    // A letter that starts no entry changes nothing.
     Key(VK_F2);
-    TypeText("Cuatro");
+    TypeText("x");
+    EXPECT_EQ(Editor()->Text(), "Tres");
+    Key(VK_RETURN);
+    EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 3);
+    // Delete on the whole text clears the cell; Backspace only moves the caret.
+    Key(VK_F2);
+    Editor()->SetSelStart(4);
+    Key(VK_BACK);
+    EXPECT_EQ(Editor()->Text(), "Tres");
+    Editor()->SelectAll();
+    Key(VK_DELETE);
+    EXPECT_EQ(Editor()->Text(), "");
     Key(VK_RETURN);
     EXPECT_TRUE(data->FieldByName("CODIGO")->IsNull());
-    code->OnNotInList = [&](TObject*, const std::string& text, bool& recheck) {
+    // Free text goes through OnNotInList, which may add the entry.
+    code->OnNotInList = [&](TObject*, const std::string& text, bool& accept) {
         code->PickList()->Add(text);
         code->KeyList()->Add("4");
-        recheck = true;
+        accept = true;
     };
     Key(VK_F2);
     TypeText("Cuatro");
+    EXPECT_EQ(Editor()->Text(), "Cuatro");
     Key(VK_RETURN);
     EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 4);
+}
+
+TEST_F(InplaceEditTest, PickListCompletesButKeepsOtherTyping) {
+    for (const char* e : {"Arroz blanco", "Aceite"}) Col(0)->PickList()->Add(e);
+    Key(VK_F2);
+    ASSERT_EQ(Editor()->EditKind(), ekPickListEh);
+    TypeText("arr");
+    EXPECT_EQ(Editor()->Text(), "Arroz blanco");
+    TypeText("oz blanco!");
+    EXPECT_EQ(Editor()->Text(), "Arroz blanco!");
+    Key(VK_RETURN);
+    EXPECT_EQ(data->FieldByName("NOMBRE")->AsString(), "Arroz blanco!");
+}
+
+TEST_F(InplaceEditTest, CellParametersGiveTheEditorItsTextColourAndReadOnlyState) {
+    Col(0)->OnGetCellParams = [](TObject*, bool editMode, TColCellParamsEh* p) {
+        if (!editMode) return;
+        p->Text = "[" + p->Text + "]";
+        p->Background = clYellow;
+        p->ReadOnly = true;
+    };
+    Key(VK_F2);
+    ASSERT_TRUE(grid->InplaceEditorVisible());
+    EXPECT_EQ(Editor()->Text(), "[Arroz]");
+    EXPECT_EQ(Editor()->Color(), clYellow);
+    EXPECT_TRUE(Editor()->ReadOnly());
+    EXPECT_TRUE(Editor()->ReadOnlyFromParams());
+    TypeText("x");
+    EXPECT_EQ(Editor()->Text(), "[Arroz]");
+    EXPECT_EQ(data->State(), dsBrowse);
+}
+
+TEST_F(InplaceEditTest, CtrlFFromTheEditorSearchesOrOpensTheFindWindow) {
+    std::string asked = "-";
+    DBGridEhFindDialogProc = [&](TCustomDBGridEh*, const std::string& text, const std::string&,
+                                 const std::vector<std::string>&, bool) { asked = text; };
+    Key(VK_F2);
+    Editor()->SetSelStart(0);
+    Editor()->SetSelLength(2);
+    Key('F', false, true);
+    EXPECT_EQ(asked, "Ar");
+    grid->SetOptionsEh(grid->OptionsEh() + TDBGridEhOptions{dghIncSearch});
+    asked = "-";
+    Key(VK_F2);
+    Key('F', false, true);
+    EXPECT_TRUE(grid->IncSearchActive());
+    EXPECT_EQ(asked, "-");
+    DBGridEhFindDialogProc = nullptr;
+}
+
+TEST_F(InplaceEditTest, CtrlQuoteInTheEditorCopiesThePreviousRecordsValue) {
+    Key(VK_DOWN);
+    Key(VK_F2);
+    ASSERT_TRUE(grid->InplaceEditorVisible());
+    Key(222, false, true);
+    EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 2);
+    EXPECT_EQ(data->FieldByName("NOMBRE")->AsString(), "Arroz");
+    EXPECT_EQ(Editor()->Text(), "Arroz");
 }
 
 } // namespace tvtest

@@ -1,0 +1,179 @@
+// Editing a lookup cell by keys: typed and pasted text is completed from the
+// lookup dataset and the key goes to the key field; Delete clears the cell
+// only as a whole; the special row stands for an empty key.
+#include "gridfixture.h"
+
+#include "framework/data/fields_numeric.h"
+#include "framework/data/fields_string.h"
+#include "grid/gridinplaceedit.h"
+#include "platform/backend/headless.h"
+#include "platform/clipboard/clipboard.h"
+#include "platform/window/input.h"
+
+namespace tvtest {
+
+using namespace tv;
+using namespace tv::win;
+
+class LookupEditingTest : public DataGridTest {
+protected:
+    void SetUp() override {
+        DataGridTest::SetUp();
+        lists = new TClientDataSet(form);
+        lists->FieldDefs().Add("LIPR_COD", ftInteger);
+        lists->FieldDefs().Add("LIPR_NOM", ftString, 30);
+        lists->CreateDataSet();
+        int code = 1;
+        for (const char* name : {"General", "Mayoristas", "Empleados"}) {
+            lists->Append();
+            lists->FieldByName("LIPR_COD")->SetAsInteger(code++);
+            lists->FieldByName("LIPR_NOM")->SetAsString(name);
+            lists->Post();
+        }
+        docs = new TClientDataSet(form);
+        for (const char* n : {"NUMERO", "LISTA"}) {
+            auto* f = new TIntegerField(form);
+            f->SetFieldName(n);
+            f->SetDataSet(docs);
+        }
+        auto* name = new TStringField(form);
+        name->SetFieldName("NOMBRE_LISTA");
+        name->SetSize(30);
+        name->SetFieldKind(fkLookup);
+        name->SetKeyFields("LISTA");
+        name->SetLookupDataSet(lists);
+        name->SetLookupKeyFields("LIPR_COD");
+        name->SetLookupResultField("LIPR_NOM");
+        name->SetDataSet(docs);
+        docs->CreateDataSet();
+        for (int i = 1; i <= 2; ++i) {
+            docs->Append();
+            docs->FieldByName("NUMERO")->SetAsInteger(i);
+            if (i == 1) docs->FieldByName("LISTA")->SetAsInteger(1);
+            docs->Post();
+        }
+        docs->First();
+        grid->Columns()->Add()->SetFieldName("NUMERO");
+        lookup = grid->Columns()->Add();
+        lookup->SetFieldName("NOMBRE_LISTA");
+        source->SetDataSet(docs);
+        grid->SetDataSource(source);
+        form->SetActiveControl(grid);
+        grid->SetSelectedIndex(1);
+        Pump();
+    }
+    TDBGridInplaceEdit* Edit() {
+        Key(VK_F2);
+        return dynamic_cast<TDBGridInplaceEdit*>(grid->InplaceEditor());
+    }
+    void Key(int vk, bool shift = false, bool ctrl = false, bool alt = false) {
+        PressKey(vk, shift, ctrl, alt);
+        Pump();
+    }
+    Variant Lista() { return docs->FieldByName("LISTA")->Value(); }
+
+    TClientDataSet *lists = nullptr, *docs = nullptr;
+    TColumnEh* lookup = nullptr;
+};
+
+TEST_F(LookupEditingTest, TypingCompletesFromTheListAndPostsTheKey) {
+    TDBGridInplaceEdit* e = Edit();
+    ASSERT_TRUE(e);
+    ASSERT_EQ(e->EditKind(), ekLookupListEh);
+    EXPECT_EQ(e->Text(), "General");
+    EXPECT_EQ(grid->EditorKeyValue().AsInteger(), 1);
+    TypeText("ma");
+    EXPECT_EQ(e->Text(), "Mayoristas");
+    EXPECT_EQ(e->SelStart(), 2);
+    EXPECT_EQ(grid->EditorKeyValue().AsInteger(), 2);
+    // A letter that continues no text of the list is refused.
+    TypeText("x");
+    EXPECT_EQ(e->Text(), "Mayoristas");
+    Key(VK_RETURN);
+    EXPECT_EQ(Lista().AsInteger(), 2);
+    EXPECT_EQ(docs->FieldByName("NOMBRE_LISTA")->AsString(), "Mayoristas");
+    // The key does not follow the editor to another column.
+    Key(VK_LEFT);
+    Key(VK_F2);
+    EXPECT_TRUE(grid->EditorKeyValue().IsNull());
+}
+
+TEST_F(LookupEditingTest, DeleteClearsOnlyTheWholeTextAndPostsNull) {
+    TDBGridInplaceEdit* e = Edit();
+    ASSERT_TRUE(e);
+    e->SetSelStart(0);
+    Key(VK_DELETE);
+    EXPECT_EQ(e->Text(), "General");
+    e->SetSelStart(7);
+    Key(VK_BACK);
+    EXPECT_EQ(e->Text(), "General");
+    e->SelectAll();
+    Key(VK_DELETE);
+    EXPECT_EQ(e->Text(), "");
+    EXPECT_TRUE(grid->EditorKeyValue().IsNull());
+    Key(VK_RETURN);
+    EXPECT_TRUE(Lista().IsNull());
+}
+
+TEST_F(LookupEditingTest, PastedTextIsCompletedFromTheList) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    SetClipboardText("emp");
+    CloseClipboard();
+    TDBGridInplaceEdit* e = Edit();
+    ASSERT_TRUE(e);
+    e->SelectAll();
+    Key('V', false, true);
+    EXPECT_EQ(e->Text(), "Empleados");
+    Key(VK_RETURN);
+    EXPECT_EQ(Lista().AsInteger(), 3);
+    // Text that no row begins with is dropped.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    SetClipboardText("zz");
+    CloseClipboard();
+    Key(VK_F2);
+    e->SelectAll();
+    Key(VK_INSERT, true);
+    EXPECT_EQ(e->Text(), "Empleados");
+}
+
+TEST_F(LookupEditingTest, FreeTextGoesThroughOnNotInList) {
+    std::string asked;
+    lookup->OnNotInList = [&](TObject*, const std::string& text, bool& accept) {
+        asked = text;
+        lists->Append();
+        lists->FieldByName("LIPR_COD")->SetAsInteger(9);
+        lists->FieldByName("LIPR_NOM")->SetAsString(text);
+        lists->Post();
+        accept = true;
+    };
+    TDBGridInplaceEdit* e = Edit();
+    ASSERT_TRUE(e);
+    TypeText("Fiados");
+    EXPECT_EQ(e->Text(), "Fiados");
+    Key(VK_BACK);
+    EXPECT_EQ(e->Text(), "Fiado");
+    TypeText("s");
+    Key(VK_RETURN);
+    EXPECT_EQ(asked, "Fiados");
+    EXPECT_EQ(Lista().AsInteger(), 9);
+}
+
+TEST_F(LookupEditingTest, SpecialRowStandsForTheEmptyKey) {
+    lookup->DropDownSpecRow()->SetCellsText("(ninguna)");
+    lookup->DropDownSpecRow()->SetVisible(true);
+    Key(VK_DOWN); // the record without a list
+    TDBGridInplaceEdit* e = Edit();
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->Text(), "(ninguna)");
+    Key(VK_ESCAPE);
+    Key(VK_UP);
+    Edit();
+    EXPECT_EQ(e->Text(), "General");
+    // Its shortcut (Alt+Del) chooses it.
+    Key(VK_DELETE, false, false, true);
+    EXPECT_EQ(e->Text(), "(ninguna)");
+    Key(VK_RETURN);
+    EXPECT_TRUE(Lista().IsNull());
+}
+
+} // namespace tvtest
