@@ -740,6 +740,7 @@ void TColumnEh::WriteCellValue(const std::string& text, const Variant& value, bo
     } else {
         f->SetValue(v);
     }
+    if (mruList_->Active() && mruList_->AutoAdd() && g->InplaceEditorVisible()) mruList_->AddText(t);
 }
 
 void TColumnEh::StepValue(double step) {

@@ -9,6 +9,8 @@
 #include "framework/data/field.h"
 #include "grid/column.h"
 #include "grid/dbgrideh.h"
+#include "editors/calculator.h"
+#include "editors/popuplistbox.h"
 #include "grid/lookupcelldropdown.h"
 #include "framework/ui/menus.h"
 #include "framework/ui/uimessages.h"
@@ -65,6 +67,8 @@ void TDBGridInplaceEdit::CreateParams(TCreateParams& params) {
 }
 
 void TDBGridInplaceEdit::UpdateContents() {
+    if (popupOpen_) CloseUp(false);
+    HideMRUList(false);
     TCustomDBGridEh* g = Grid();
     TColumnEh* c = Column();
     editKind_ = c ? ColumnEditKind(c) : ekPlainEh;
@@ -102,6 +106,7 @@ void TDBGridInplaceEdit::UpdateContents() {
     SetText(text);
     SetMaxLength(IsMasked() ? Mask().Count() : Host()->InplaceEditLimit());
     SetModified(false);
+    BoundsChanged();
 }
 
 // --- keys ---
@@ -227,27 +232,7 @@ bool TDBGridInplaceEdit::SpecRowShortCut(WORD key, TShiftState shift) {
 void TDBGridInplaceEdit::KeyDown(WORD& key, TShiftState shift) {
     TCustomDBGridEh* g = Grid();
     TColumnEh* c = Column();
-    // A lookup cell drops its list down with Alt+Down; while it is open the
-    // moving keys go to it, Enter takes the row and Esc does not.
-    bool altArrow = (key == VK_DOWN || key == VK_UP) && shift == TShiftState{ssAlt};
-    if (lookupDropDown_ && lookupDropDown_->Visible()) {
-        if (lookupDropDown_->RouteKey(key)) {
-            key = 0;
-            return;
-        }
-        if (key == VK_RETURN || key == VK_ESCAPE || altArrow) {
-            swallowChar_ = key == VK_RETURN ? 13 : key == VK_ESCAPE ? 27 : 0;
-            lookupDropDown_->CloseUp(key != VK_ESCAPE);
-            key = 0;
-            return;
-        }
-    } else if (altArrow && editKind_ == ekLookupListEh) {
-        if (!lookupDropDown_) lookupDropDown_ = std::make_unique<TLookupCellDropDownEh>(this);
-        if (lookupDropDown_->DropDown(Column())) {
-            key = 0;
-            return;
-        }
-    }
+    if (HandleListKey(key, shift) || RouteKeyToMRUList(key, shift)) return;
     if (!g || !c) {
         TInplaceEdit::KeyDown(key, shift);
         return;
@@ -294,7 +279,7 @@ void TDBGridInplaceEdit::KeyDown(WORD& key, TShiftState shift) {
         g->ExecuteFindDialog(SelText());
         return;
     }
-    if (SpecRowShortCut(key, shift)) {
+    if (SpecRowShortCut(key, shift) || EditButtonShortCut(key, shift)) {
         key = 0;
         return;
     }
@@ -303,7 +288,8 @@ void TDBGridInplaceEdit::KeyDown(WORD& key, TShiftState shift) {
 
 void TDBGridInplaceEdit::KeyPress(char32_t& key) {
     if (swallowChar_ != 0) {
-        bool same = key == swallowChar_;
+        // Ctrl+Enter types a line feed or a carriage return, by the platform.
+        bool same = key == swallowChar_ || (swallowChar_ == 10 && key == 13);
         swallowChar_ = 0;
         if (same) {
             key = 0;
@@ -316,6 +302,13 @@ void TDBGridInplaceEdit::KeyPress(char32_t& key) {
         SendMessage(WindowHandle(), WM_PASTE, 0, 0);
         return;
     }
+    if (popupOpen_ && CalculatorKind()) {
+        // The open calculator takes what is typed.
+        if (key >= 32 && key <= 126 && calculator_) SendMessage(calculator_->Handle(), WM_CHAR, WPARAM(key), 0);
+        key = 0;
+        return;
+    }
+    if (key >= 32 && !popupOpen_ && Column() && Column()->AutoDropDown() && HasPopupKind()) DropDown();
     if (key >= 32 && !ReadOnly()) {
         std::string typed = Utf8Encode(key);
         AutoComplete(typed);
@@ -399,12 +392,31 @@ void TDBGridInplaceEdit::PasteText(const std::string& clip) {
 }
 
 void TDBGridInplaceEdit::Dispatch(Message& msg) {
-    bool open = lookupDropDown_ && lookupDropDown_->Visible();
-    if (open && msg.Msg == CM_WANTSPECIALKEY && (msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE)) {
+    if (msg.Msg == WM_CHAR) {
+        // The list of recent texts follows what the user typed.
+        std::string before = Text();
+        auto ch = char32_t(msg.WParam);
+        TInplaceEdit::Dispatch(msg);
+        if (Text() != before || (ch == 8 && Text().empty())) MRUFollowsText(ch == 8);
+        return;
+    }
+    if (msg.Msg == WM_KILLFOCUS && MRUListDroppedDown() && reinterpret_cast<HWND>(msg.WParam) != mruBox_->Handle())
+        HideMRUList(false);
+    if ((popupOpen_ || MRUListDroppedDown()) && msg.Msg == CM_WANTSPECIALKEY &&
+        (msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE)) {
         msg.Result = 1;
         return;
     }
-    if (open && msg.Msg == WM_KILLFOCUS) lookupDropDown_->CloseUp(false);
+    if (popupOpen_ && msg.Msg == WM_MOUSEWHEEL) {
+        msg.Result = 1;
+        return;
+    }
+    if (popupOpen_ && msg.Msg == WM_KILLFOCUS) {
+        TWinControl* popup = ActivePopup();
+        HWND to = reinterpret_cast<HWND>(msg.WParam);
+        if (!popup || !popup->HandleAllocated() || (to != popup->Handle() && !IsChild(popup->Handle(), to)))
+            CloseUp(false);
+    }
     if (msg.Msg == WM_PASTE && IsListCell()) {
         TCustomDBGridEh* g = Grid();
         TColumnEh* c = Column();

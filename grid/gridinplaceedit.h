@@ -6,7 +6,9 @@
 // that goes with the text in the grid (EditorKeyValue).
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "editors/popupinterfaces.h"
 #include "framework/core/variant.h"
 #include "framework/ui/stdctrls/inplaceedit.h"
 #include "grid/gridtypes.h"
@@ -17,6 +19,14 @@ class TCustomDBGridEh;
 class TColumnEh;
 class TLookupCellDropDownEh;
 class TStrings;
+class TPopupListboxEh;
+class TPopupMonthCalendarEh;
+class TPopupCalculatorEh;
+class TEditButtonControlEh;
+class TEditButtonEh;
+class TShape;
+class TMRUListEh;
+class TMRUListboxEh;
 
 // How a column's cell is edited: the kind decides the button at its right.
 enum TDBGridEditKindEh : unsigned char {
@@ -30,7 +40,7 @@ TDBGridEditKindEh ColumnEditKind(TColumnEh* column);
 // `partial`, the first entry that begins with it), or -1.
 int LocateInStrings(TStrings* list, const std::string& text, bool partial);
 
-class TDBGridInplaceEdit : public TInplaceEdit {
+class TDBGridInplaceEdit : public TInplaceEdit, public IPopupOwnerEh {
     TV_CLASS(TDBGridInplaceEdit, TInplaceEdit)
 public:
     explicit TDBGridInplaceEdit(TComponent* owner = nullptr);
@@ -49,7 +59,38 @@ public:
     TLookupCellDropDownEh* LookupDropDown() const { return lookupDropDown_.get(); }
     void Dispatch(Message& msg) override;
 
+    // --- drop-downs (griddropdown.cpp) ---
+    void DropDown();
+    void CloseUp(bool accept);
+    void CloseDropDown(bool accept) override { CloseUp(accept); }
+    bool PopupOpen() const { return popupOpen_; }
+    // The drop-down of the current kind, when it has one other than the lookup list.
+    TWinControl* ActivePopup() const;
+    // Created on first use.
+    TPopupListboxEh* PickListBox();
+    TPopupMonthCalendarEh* CalendarPopup();
+    TPopupCalculatorEh* CalculatorPopup();
+
+    // --- the recently used texts (grideditmru.cpp) ---
+    TMRUListboxEh* MRUListBox();
+    bool MRUListDroppedDown() const;
+    void ShowMRUList();
+    void HideMRUList(bool accept);
+
+    // --- buttons (grideditbuttons.cpp) ---
+    // 0: the main button of the edit kind; i: the column's EditButtons item i - 1.
+    TEditButtonControlEh* ButtonControl(int index) const;
+    int ButtonAreaWidth() const { return buttonAreaWidth_; }
+    // The text's rectangle: the editor less its buttons.
+    win::RECT GetTextRect();
+    // Steps the cell's value by the column's Increment (down: back).
+    void StepUpDownValue(bool down);
+
 protected:
+    void BoundsChanged() override;
+    virtual void ButtonPressed(bool lowerHalf);
+    virtual void EditButtonClick(TObject* sender);
+    virtual void EditButtonDown(TObject* sender, bool topButton, bool& autoRepeat, bool& handled);
     void CreateParams(TCreateParams& params) override;
     void KeyDown(win::WORD& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
@@ -58,6 +99,21 @@ protected:
     virtual void AutoComplete(std::string& typed);
 
 private:
+    struct TButtonPairEh {
+        TShape* separator = nullptr;
+        TEditButtonControlEh* control = nullptr;
+    };
+    bool CalculatorKind() const;
+    bool HasPopupKind() const;
+    bool HandleListKey(win::WORD& key, TShiftState shift);
+    void UpdateEditButtons();
+    void EnableEditButtons();
+    TEditButtonEh* ExtraButton(int index) const;
+    TEditButtonEh* FindEditButtonByShortCut(int shortCut);
+    bool EditButtonShortCut(win::WORD key, TShiftState shift);
+    TMRUListEh* ColumnMRUList() const;
+    void MRUFollowsText(bool backspace);
+    bool RouteKeyToMRUList(win::WORD& key, TShiftState shift);
     bool IsListCell() const;
     bool DeleteKey(bool backspace);
     bool SpecRowShortCut(win::WORD key, TShiftState shift);
@@ -76,6 +132,15 @@ private:
     TAlignment alignment_ = taLeftJustify;
     int cellImageIndex_ = -1;
     bool readOnlyFromParams_ = false;
+    TPopupListboxEh* pickList_ = nullptr;
+    TPopupMonthCalendarEh* calendar_ = nullptr;
+    TPopupCalculatorEh* calculator_ = nullptr;
+    TMRUListboxEh* mruBox_ = nullptr;
+    bool popupOpen_ = false, keepPopupOnClick_ = false;
+    std::vector<TButtonPairEh> buttons_, spareButtons_;
+    int buttonAreaWidth_ = 0;
+    int menuClosedTag_ = -1;
+    win::DWORD menuClosedTime_ = 0;
 };
 
 } // namespace tv

@@ -36,7 +36,7 @@ bool TLookupCellDropDownEh::DropDown(TColumnEh* column) {
         list_->SetParentCtl3D(false);
         list_->SetCtl3D(true);
         list_->SetParent(editor_);
-        list_->OnCloseUpRequest = [this](TObject*, bool accept) { CloseUp(accept); };
+        list_->OnCloseUpRequest = [this](TObject*, bool accept) { editor_->CloseUp(accept); };
     }
     column_ = column;
     TDataSet* lookup = f->LookupDataSet();

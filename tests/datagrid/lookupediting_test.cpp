@@ -5,7 +5,10 @@
 
 #include "framework/data/fields_numeric.h"
 #include "framework/data/fields_string.h"
+#include "editors/editbuttoncontrol.h"
+#include "editors/popupdatagrid.h"
 #include "grid/gridinplaceedit.h"
+#include "grid/lookupcelldropdown.h"
 #include "platform/backend/headless.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/window/input.h"
@@ -174,6 +177,39 @@ TEST_F(LookupEditingTest, SpecialRowStandsForTheEmptyKey) {
     EXPECT_EQ(e->Text(), "(ninguna)");
     Key(VK_RETURN);
     EXPECT_TRUE(Lista().IsNull());
+}
+
+TEST_F(LookupEditingTest, TheButtonOpensTheListAndARowClickedIsPosted) {
+    TDBGridInplaceEdit* e = Edit();
+    ASSERT_TRUE(e);
+    TEditButtonControlEh* b = e->ButtonControl(0);
+    ASSERT_TRUE(b && b->Visible());
+    auto click = [&](TControl* c, int x, int y) {
+        POINT p = c->ClientToScreen({x, y});
+        QueueMouseMove(p.x, p.y);
+        QueueClick(p.x, p.y);
+        Pump();
+        clock->Advance(1000);
+    };
+    click(b, b->Width() / 2, b->Height() / 2);
+    ASSERT_TRUE(e->PopupOpen());
+    EXPECT_TRUE(b->AlwaysDown());
+    TPopupDataGridEh* list = e->LookupDropDown()->DataList();
+    RECT r = list->CellRect(list->IndicatorOffset(), list->TitleRowCount() + 2);
+    click(list, r.left + 10, (r.top + r.bottom) / 2);
+    EXPECT_FALSE(e->PopupOpen());
+    EXPECT_FALSE(b->AlwaysDown());
+    EXPECT_EQ(e->Text(), "Empleados");
+    Key(VK_RETURN);
+    EXPECT_EQ(Lista().AsInteger(), 3);
+    // Esc after moving in the list leaves the field as it was.
+    Key(VK_F2);
+    Key(VK_DOWN, false, false, true);
+    Key(VK_UP);
+    EXPECT_EQ(e->Text(), "Mayoristas");
+    Key(VK_ESCAPE);
+    EXPECT_EQ(e->Text(), "Empleados");
+    EXPECT_EQ(Lista().AsInteger(), 3);
 }
 
 } // namespace tvtest
