@@ -145,8 +145,13 @@ RECT TDBGridInplaceEdit::GetTextRect() {
     bool flat = g && g->Flat();
     RECT r = flat ? RECT{2, 1, Width() - 2, Height() - 1} : RECT{2, 2, Width() - 2, Height()};
     TColumnEh* c = Column();
-    if (c && c->UseRightToLeftAlignment()) r.left += buttonAreaWidth_;
-    else r.right -= buttonAreaWidth_;
+    if (c && c->UseRightToLeftAlignment()) {
+        r.left += buttonAreaWidth_;
+        r.right -= ImageAreaWidth();
+    } else {
+        r.right -= buttonAreaWidth_;
+        r.left += ImageAreaWidth();
+    }
     if (r.right < r.left) r.right = r.left;
     return r;
 }

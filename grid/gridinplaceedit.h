@@ -88,6 +88,7 @@ public:
 
 protected:
     void BoundsChanged() override;
+    void PaintWindow(win::HDC dc) override;
     virtual void ButtonPressed(bool lowerHalf);
     virtual void EditButtonClick(TObject* sender);
     virtual void EditButtonDown(TObject* sender, bool topButton, bool& autoRepeat, bool& handled);
@@ -104,6 +105,8 @@ private:
         TEditButtonControlEh* control = nullptr;
     };
     bool CalculatorKind() const;
+    int ImageAreaWidth() const;
+    bool RequiredStateShown();
     bool HasPopupKind() const;
     bool HandleListKey(win::WORD& key, TShiftState shift);
     void UpdateEditButtons();

@@ -2,8 +2,9 @@
 // backend and saves the screen as a PNG: two-level titles, a sort marker,
 // formatted prices, a check-box column, alternating row colours, a frozen
 // column, footers with sums and a few selected records.
-//   datagrid_sample [--out file.png] [--seconds N] [--headless] [--filter] [--tree]
-//   --filter shows the filter row and lets records be dragged; --tree shows articles under their categories.
+//   datagrid_sample [--out file.png] [--seconds N] [--headless] [--filter] [--tree] [--editing]
+//   --filter shows the filter row and lets records be dragged; --tree shows articles under their categories;
+//   --editing edits the cells in place (no row selection): the unit from a pick list, the price with the calculator.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -30,7 +31,7 @@ using namespace tv;
 int main(int argc, char** argv) {
     std::string out = "datagrid-sample.png";
     double seconds = 2;
-    bool headless = false, filterRow = false, tree = false;
+    bool headless = false, filterRow = false, tree = false, editing = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--out" && i + 1 < argc) out = argv[++i];
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         else if (a == "--headless") headless = true;
         else if (a == "--filter") filterRow = true;
         else if (a == "--tree") tree = true;
+        else if (a == "--editing") editing = true;
     }
     try {
         if (!headless) {
@@ -104,7 +106,14 @@ int main(int argc, char** argv) {
         grid->Columns()->Items(4)->Footer()->SetValueType(fvtSum);
         grid->SetFooterRowCount(1);
         grid->SetFrozenCols(1);
-        grid->SetOptions(grid->Options() + TDBGridOptions{dgMultiSelect, dgRowSelect});
+        if (editing) {
+            for (const char* u : {"Unidad", "Caja", "Kilo", "Libra", "Paquete"})
+                grid->Columns()->Items(5)->PickList()->Add(u);
+            grid->Columns()->Items(2)->SetButtonStyle(cbsDropDown);
+            grid->Columns()->Items(2)->SetAlwaysShowEditButton(true);
+        } else {
+            grid->SetOptions(grid->Options() + TDBGridOptions{dgMultiSelect, dgRowSelect});
+        }
         grid->SumList()->SetActive(true);
         grid->SetUseMultiTitle(true);
         grid->SetOddRowColor(0xF0FBFF);
@@ -167,7 +176,7 @@ int main(int argc, char** argv) {
         form->Show();
         form->SetActiveControl(grid);
         if (tree) grid->SetSelectedIndex(0);
-        if (!tree) {
+        if (!tree && !editing) {
             for (int r : {2, 5, 6}) {
                 data->SetRecNo(r);
                 grid->SelectedBookmarks().SetCurrentRowSelected(true);

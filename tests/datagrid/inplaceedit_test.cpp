@@ -211,4 +211,27 @@ TEST_F(InplaceEditTest, CtrlQuoteInTheEditorCopiesThePreviousRecordsValue) {
     EXPECT_EQ(Editor()->Text(), "Arroz");
 }
 
+TEST_F(InplaceEditTest, EmptyRequiredFieldIsMarkedInTheEditor) {
+    data->FieldByName("NOMBRE")->SetRequired(true);
+    Col(0)->SetHighlightRequired(true);
+    auto redDots = [&] {
+        TDBGridInplaceEdit* e = Editor();
+        int y = e->ClientHeight() - 1, n = 0;
+        for (int x = 0; x < e->ClientWidth(); ++x) {
+            POINT p = grid->ScreenToClient(e->ClientToScreen({x, y}));
+            if (PixelAt(p.x, p.y) == 0x0000FF) ++n;
+        }
+        return n;
+    };
+    Key(VK_F2);
+    ASSERT_TRUE(grid->InplaceEditorVisible());
+    EXPECT_EQ(redDots(), 0);
+    Key(VK_ESCAPE);
+    Key(VK_INSERT);
+    Key(VK_F2);
+    ASSERT_TRUE(grid->InplaceEditorVisible());
+    EXPECT_EQ(data->State(), dsInsert);
+    EXPECT_GT(redDots(), 10);
+}
+
 } // namespace tvtest
