@@ -92,35 +92,35 @@ xvfb-run -a -s "-screen 0 ${SIZE}x24" bash -c '
   xdotool key Escape Escape; sleep 0.5
 ' _
 
-# The clicks are placed for the default 1024x768 screen.
-xvfb-run -a -s "-screen 0 ${SIZE}x24" bash -c '
-  set -euo pipefail
-  wait_window() {
-    for _ in $(seq 1 120); do
-      win=$(xdotool search --name "POS - Tallyvo 2009" 2>/dev/null | head -1 || true)
-      [ -n "$win" ] && { sleep "$ESPERA"; xdotool mousemove 5 5 windowfocus --sync "$win" || true; return; }
-      sleep 0.5
-    done
-    echo "La ventana de muestra no apareció" >&2
-    exit 1
-  }
-  "$BUILD/tools/station_windows_sample" articulos "$TALLYVO_DEMO" --size "$SIZE" >/dev/null 2>&1 &
-  sample=$!
-  trap "kill \$sample 2>/dev/null || true" EXIT
-  wait_window
-  # "Descripción", "Buscar en cualquier orden", the text, "Buscar"; then a row.
+# The clicks are placed for the default 1024x768 screen; each sample has a
+# display of its own, so the keys go to its window.
+cat >/tmp/tallyvo-muestra.sh <<'FIN'
+set -euo pipefail
+"$BUILD/tools/station_windows_sample" "$1" "$TALLYVO_DEMO" --size "$SIZE" >/dev/null 2>&1 &
+sample=$!
+trap "kill $sample 2>/dev/null || true" EXIT
+for _ in $(seq 1 120); do
+  win=$(xdotool search --name "POS - Tallyvo 2009" 2>/dev/null | head -1 || true)
+  [ -n "$win" ] && break
+  sleep 0.5
+done
+[ -n "$win" ] || { echo "La ventana de muestra no apareció" >&2; exit 1; }
+sleep "$ESPERA"
+xdotool mousemove 5 5 windowfocus --sync "$win" || true
+sleep 0.5
+eval "$2"
+sleep "$ESPERA"
+"$BUILD/tools/x11_screenshot" "$3" && echo "Captura: $3"
+FIN
+# "Descripción", "Buscar en cualquier orden", the text, "Buscar"; then a row.
+xvfb-run -a -s "-screen 0 ${SIZE}x24" bash /tmp/tallyvo-muestra.sh articulos '
   xdotool mousemove 212 298 click 1; sleep 0.5; xdotool mousemove 316 299 click 1; sleep 0.5
   xdotool mousemove 425 273 click 1; xdotool type --delay 60 "Arroz"
   xdotool mousemove 583 273 click 1; sleep "$ESPERA"
-  xdotool mousemove 450 370 click 1; sleep 0.5; xdotool key Down; sleep "$ESPERA"
-  "$BUILD/tools/x11_screenshot" docs/station-articles.png && echo "Captura: docs/station-articles.png"
-  kill $sample 2>/dev/null || true; wait $sample 2>/dev/null || true
-  "$BUILD/tools/station_windows_sample" cuentas "$TALLYVO_DEMO" --size "$SIZE" >/dev/null 2>&1 &
-  sample=$!
-  wait_window
-  # F5 opens the chart; a search by name in any position.
+  xdotool mousemove 450 370 click 1; sleep 0.5; xdotool key Down' docs/station-articles.png
+# F5 opens the chart from the new-account window; a search by name in any position.
+xvfb-run -a -s "-screen 0 ${SIZE}x24" bash /tmp/tallyvo-muestra.sh cuentas '
   xdotool key F5; sleep "$ESPERA"
   xdotool mousemove 271 166 click 1; xdotool type --delay 60 "IMPUESTO"
-  xdotool mousemove 562 167 click 1; sleep 0.5; xdotool mousemove 378 166 click 1; sleep "$ESPERA"
-  "$BUILD/tools/x11_screenshot" docs/station-chart.png && echo "Captura: docs/station-chart.png"
-' _
+  xdotool mousemove 562 167 click 1; sleep 0.5; xdotool mousemove 378 166 click 1' docs/station-chart.png
+rm -f /tmp/tallyvo-muestra.sh
