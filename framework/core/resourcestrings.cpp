@@ -6,13 +6,16 @@
 namespace tv {
 
 namespace {
+// Neither is ever destroyed: units that hook the loader may unhook it from
+// their own static destructors, which run after these would have gone when
+// the program leaves through exit() (a lost display, for one).
 std::mutex& LoaderMutex() {
-    static std::mutex m;
-    return m;
+    static auto* m = new std::mutex;
+    return *m;
 }
 std::shared_ptr<const TResStringLoader>& LoaderSlot() {
-    static std::shared_ptr<const TResStringLoader> loader;
-    return loader;
+    static auto* loader = new std::shared_ptr<const TResStringLoader>;
+    return *loader;
 }
 } // namespace
 

@@ -1,8 +1,11 @@
 #include "platform/backend/sdlbackend.h"
 
 #include <SDL2/SDL.h>
+#include <dlfcn.h>
+#include <unistd.h>
 
 #include <map>
+#include <string_view>
 
 #include "framework/core/exceptions.h"
 #include "platform/window/cursor.h"
@@ -87,6 +90,31 @@ SDL_SystemCursor SystemCursor(int id) {
     }
 }
 
+// The X display went away (the server stopped, the session ended). The X
+// library would end the program through exit(), whose clean-up then talks to
+// the dead display and spins for ever; nothing can be shown any more, so the
+// station ends at once. What the database holds is safe: a transaction left
+// open is rolled back by the engine.
+int DisplayLost(void*) {
+    static const char kMessage[] = "Se perdió la conexión con la pantalla; la estación termina.\n";
+    ssize_t ignored = ::write(STDERR_FILENO, kMessage, sizeof kMessage - 1);
+    (void)ignored;
+    ::_exit(1);
+}
+
+// SDL loads the X library itself; its handler is set through the loaded library,
+// so the program does not link the X library for this one call.
+void EndOnLostDisplay() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || std::string_view(driver) != "x11") return;
+    void* x11 = ::dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+    if (!x11) return;
+    using Handler = int (*)(void*);
+    using SetHandler = Handler (*)(Handler);
+    if (auto set = reinterpret_cast<SetHandler>(::dlsym(x11, "XSetIOErrorHandler"))) set(DisplayLost);
+    ::dlclose(x11);
+}
+
 } // namespace
 
 struct SdlBackend::Impl {
@@ -166,6 +194,7 @@ struct SdlBackend::Impl {
 SdlBackend::SdlBackend(const SdlOptions& options) : impl_(std::make_unique<Impl>()) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw EOSError(std::string("No se pudo abrir la pantalla: ") + SDL_GetError());
+    EndOnLostDisplay();
     if (Uint32 own = SDL_RegisterEvents(1); own != Uint32(-1)) impl_->wakeEvent = own;
     Uint32 flags = SDL_WINDOW_SHOWN;
     if (options.resizable) flags |= SDL_WINDOW_RESIZABLE;
