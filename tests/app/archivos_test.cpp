@@ -8,7 +8,7 @@
 #include "framework/core/datetime.h"
 #include "framework/core/formatsettings.h"
 #include "framework/core/registry.h"
-#include "tests/app/modulos.h"
+#include "tests/support/app/modulos.h"
 
 using namespace tv::app;
 using apptest::AvisosGuionados;

@@ -7,7 +7,7 @@
 #include "framework/core/datetime.h"
 #include "framework/core/stringlist.h"
 #include "framework/data/field.h"
-#include "tests/app/modulos.h"
+#include "tests/support/app/modulos.h"
 
 using namespace tv;
 using namespace tv::app;

@@ -10,7 +10,7 @@
 #include "framework/data/sql/sqlconnection.h"
 #include "framework/data/sql/sqlquery.h"
 #include "framework/data/sql/sqlstoredproc.h"
-#include "tests/app/modulos.h"
+#include "tests/support/app/modulos.h"
 
 using namespace tv;
 using namespace tv::app;

@@ -3,50 +3,28 @@
 // handler words its refusal, and a confirmed login leaves its audit row.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/data/archivos.h"
 #include "app/data/dm.h"
-#include "app/startup/arranque.h"
-#include "app/startup/unidades.h"
 #include "framework/core/exceptions.h"
-#include "framework/core/formatsettings.h"
 #include "framework/data/field.h"
 #include "framework/data/sql/sqlconnection.h"
 #include "framework/data/sql/sqlquery.h"
-#include "tests/app/modulos.h"
+#include "tests/support/app/modulos.h"
 
 using namespace tv;
 using namespace tv::app;
 
 namespace {
 
-// The server may run under its own account: let it read and write the copy.
-void AbraAlServidor(const std::filesystem::path& dir) {
-    namespace fs = std::filesystem;
-    fs::permissions(dir, fs::perms::all, fs::perm_options::add);
-    for (const auto& e : fs::recursive_directory_iterator(dir))
-        fs::permissions(e.path(), fs::perms::all, fs::perm_options::add);
-}
-
-
-class IngresoServidor : public ::testing::Test {
+class IngresoServidor : public apptest::AplicacionTest {
 protected:
     void SetUp() override {
-        registre_unidades();
-        AbraAlServidor(dbs_.Dir().path());
-        servidor_ = "localhost:" + dbs_.ServerEntry();
-        Application = &aplicacion_;
-        cree_modulos_centrales(&aplicacion_);
-        cree_modulos_negocio(&aplicacion_);
-        fdm->principal = &barra_;
-    }
-    void TearDown() override {
-        aplicacion_.DestroyComponents();
-        Application = nullptr;
-        ResetFormatSettings();
+        AplicacionTest::SetUp();
+        dbs_->OpenToServer();
+        servidor_ = "localhost:" + dbs_->ServerEntry();
     }
     // What escapes goes to the application's handler, as the message loop does.
     template <class F>
@@ -60,11 +38,6 @@ protected:
         }
     }
 
-    tvtest::FirebirdDatabases dbs_;
-    apptest::DirectorioAplicacion dir_;
-    apptest::AvisosGuionados avisos_;
-    apptest::BarraDePrueba barra_;
-    TApplication aplicacion_;
     std::string servidor_;
 };
 
@@ -75,7 +48,7 @@ TEST_F(IngresoServidor, AWrongPasswordIsRefusedInSpanish)
     EXPECT_FALSE(ComoElBucle([&] { fdm->conecte_general(servidor_, "cajero", "equivocada"); }));
     EXPECT_FALSE(fdm->ConGeneral->Connected());
     EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"El nombre de Usuario o la clave son incorrectas."});
-    std::ifstream f(dir_.Ruta("ERRORES.TXT"));
+    std::ifstream f(dir_->Ruta("ERRORES.TXT"));
     std::stringstream log;
     log << f.rdbuf();
     EXPECT_NE(log.str().find(",,dbExpress Error: Your user name and password are not defined"), std::string::npos)

@@ -12,7 +12,7 @@
 #include "framework/data/provider.h"
 #include "framework/data/sql/sqlconnection.h"
 #include "framework/data/sql/sqlquery.h"
-#include "tests/app/modulos.h"
+#include "tests/support/app/modulos.h"
 
 using namespace tv;
 using namespace tv::app;

@@ -6,7 +6,7 @@
 #include "app/data/dmfact.h"
 #include "app/data/dminv.h"
 #include "framework/data/field.h"
-#include "tests/app/modulos.h"
+#include "tests/support/app/modulos.h"
 
 using namespace tv;
 using namespace tv::app;

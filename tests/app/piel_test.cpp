@@ -10,7 +10,7 @@
 #include "framework/ui/graphics.h"
 #include "skin/internalskins.h"
 #include "skin/skinmanager.h"
-#include "tests/app/modulos.h"
+#include "tests/support/app/modulos.h"
 
 using namespace tv;
 using namespace tv::app;

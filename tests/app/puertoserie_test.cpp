@@ -14,7 +14,7 @@
 #include "framework/ui/basiccontrols.h"
 #include "serial/comerror.h"
 #include "serial/comport.h"
-#include "tests/app/modulos.h"
+#include "tests/support/app/modulos.h"
 #include "tests/serial/pty.h"
 
 using namespace tv;

@@ -59,7 +59,7 @@ TEST_F(Bancos, EachAccountKeepsItsOwnNumbering)
     EXPECT_EQ(numero->AsString(), "000014");
     EXPECT_EQ(Consecutivo(72, 1), "000014");
     EXPECT_EQ(Consecutivo(72, 2), "000001");
-    EXPECT_TRUE(mostrados.empty());
+    EXPECT_TRUE(avisos_.mostrados.empty());
 }
 
 TEST_F(Bancos, ATypedNumberInUseOffersTheDocument)
@@ -68,12 +68,12 @@ TEST_F(Bancos, ATypedNumberInUseOffersTheDocument)
     auto* r = Registro({"NUMERO:s"});
     TField* numero = r->FieldByName("NUMERO");
     numero->SetAsString("12");  // differs from "000012" as typed
-    respuestas = {true, false};
+    avisos_.respuestas = {true, false};
     EXPECT_TRUE(fdmbnc->valide_numerobnco(72, "1", "0000", numero, "000012"));
     EXPECT_EQ(fdmbnc->id_cheq, "801");
     EXPECT_FALSE(fdmbnc->valide_numerobnco(72, "1", "0000", numero, "000012"));
     EXPECT_EQ(fdmbnc->id_cheq, "");
-    EXPECT_EQ(Textos(), (std::vector<std::string>{"Documento 12 previamente registrado. Consultar?",
+    EXPECT_EQ(avisos_.Textos(), (std::vector<std::string>{"Documento 12 previamente registrado. Consultar?",
                                                   "Documento 12 previamente registrado. Consultar?"}));
     // An empty field is accepted and keeps what was found before.
     fdmbnc->id_cheq = "801";
@@ -102,9 +102,9 @@ TEST_F(Bancos, InterfacesAreFilteredByAccountExceptSharedReturnedCheques)
     EXPECT_EQ(fdmbnc->abre_interfaz(72, 1, "0000", true), 501);
     EXPECT_EQ(fdmbnc->abre_interfaz(72, 2, "0000", true), 502);
     EXPECT_EQ(fdmbnc->abre_interfaz(72, 2, "0000", false), 0);  // not asked: none taken
-    EXPECT_TRUE(mostrados.empty());
+    EXPECT_TRUE(avisos_.mostrados.empty());
     EXPECT_EQ(fdmbnc->abre_interfaz(77, 1, "A'B", true), 0);  // per account: account 1 has none
-    EXPECT_EQ(Textos(), std::vector<std::string>{
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{
                             "No se han definido interfaces para el documento. No podrá grabar hasta no definirla."});
     Configure("BANCOS", "DEVOLUCIONES", "CONSECUTIVOS POR CUENTA", "si");
     EXPECT_EQ(fdmbnc->abre_interfaz(77, 1, "A'B", true), 503);

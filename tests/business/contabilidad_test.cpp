@@ -133,9 +133,9 @@ TEST_F(Contabilidad, ValideCuentaAnswersEachErrorCode)
         {"1105'1", false, "La cuenta especificada no existe."},  // the quote is part of the code
     };
     for (const Caso& c : casos) {
-        mostrados.clear();
+        avisos_.mostrados.clear();
         EXPECT_EQ(fdmcnt->valide_cuenta(c.cuenta), c.valida) << c.cuenta;
-        EXPECT_EQ(Textos(), c.mensaje ? std::vector<std::string>{c.mensaje} : std::vector<std::string>{})
+        EXPECT_EQ(avisos_.Textos(), c.mensaje ? std::vector<std::string>{c.mensaje} : std::vector<std::string>{})
             << c.cuenta;
     }
 }
@@ -144,7 +144,7 @@ TEST_F(Contabilidad, AMissingAccountIsOfferedToTheNewAccountWindow)
 {
     // Without the chart-of-accounts windows there is nothing to offer.
     EXPECT_FALSE(fdmcnt->valide_cuenta("999999"));
-    EXPECT_EQ(Textos(), std::vector<std::string>{"La cuenta especificada no existe."});
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"La cuenta especificada no existe."});
 
     int abiertas = 0;
     std::string vista;
@@ -152,14 +152,14 @@ TEST_F(Contabilidad, AMissingAccountIsOfferedToTheNewAccountWindow)
         ++abiertas, vista = fdmcnt->cuenta_nueva;
         return true;
     });
-    mostrados.clear();
-    respuestas = {false, true};
+    avisos_.mostrados.clear();
+    avisos_.respuestas = {false, true};
     EXPECT_FALSE(fdmcnt->valide_cuenta("999999"));
     EXPECT_EQ(abiertas, 0);
     EXPECT_TRUE(fdmcnt->valide_cuenta("999999"));
     EXPECT_EQ(abiertas, 1);
     EXPECT_EQ(vista, "999999");
-    EXPECT_EQ(Textos(), (std::vector<std::string>{"La cuenta especificada no existe. Desea Crearla?",
+    EXPECT_EQ(avisos_.Textos(), (std::vector<std::string>{"La cuenta especificada no existe. Desea Crearla?",
                                                   "La cuenta especificada no existe. Desea Crearla?"}));
 }
 
@@ -172,9 +172,9 @@ TEST_F(Contabilidad, NamesCentresAndAssets)
     EXPECT_EQ(nombre, "");
 
     EXPECT_TRUE(fdmcnt->valide_centro("GEN", "ADM"));
-    EXPECT_TRUE(mostrados.empty());
+    EXPECT_TRUE(avisos_.mostrados.empty());
     EXPECT_FALSE(fdmcnt->valide_centro("GEN", "X'Y"));
-    EXPECT_EQ(Textos(), std::vector<std::string>{"Proyecto-Centro no encontrado."});
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"Proyecto-Centro no encontrado."});
 
     Sql("insert into activos_fijos (acfj_cod, acfj_desc) values ('AF''1', 'Nevera exhibidora')");
     fdmcnt->desc_activo("AF'1", nombre);
@@ -205,12 +205,12 @@ TEST_F(Contabilidad, VoucherNumbers)
     EXPECT_EQ(Valor("select pref_numero from prefijos_conta where tico_cod = 11"), "000012");
     // A typed number in use offers to consult it.
     numero->SetAsString("13");
-    respuestas = {true, false};
+    avisos_.respuestas = {true, false};
     EXPECT_TRUE(fdmcnt->valide_NumComConta(11, "0000", "000012", numero));
     EXPECT_EQ(fdmcnt->consecutivo_comprobante, "9002");
     EXPECT_FALSE(fdmcnt->valide_NumComConta(11, "0000", "000012", numero));
     EXPECT_EQ(fdmcnt->consecutivo_comprobante, "");
-    EXPECT_EQ(Textos().back(), "Comprobante 13 previamente registrado. Consultar?");
+    EXPECT_EQ(avisos_.Textos().back(), "Comprobante 13 previamente registrado. Consultar?");
     // The automatic number in use moves past every used one.
     numero->SetAsString("000012");
     EXPECT_TRUE(fdmcnt->valide_NumComConta(11, "0000", "000012", numero));

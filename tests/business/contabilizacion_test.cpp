@@ -40,7 +40,7 @@ TEST_F(Contabilizacion, APostedInvoiceWritesItsVoucher)
     int idc = fdmfact->contabilice_factura(1, 2);
     EXPECT_GT(idc, 0);
     EXPECT_TRUE(fdm->contabilizado);
-    EXPECT_TRUE(mostrados.empty());
+    EXPECT_TRUE(avisos_.mostrados.empty());
     std::string c = std::to_string(idc);
     EXPECT_EQ(Valor("select enco_tiporef || '/' || enco_idref from comprobante_encabezado where enco_consec = " + c),
               "31/1");
@@ -58,15 +58,15 @@ TEST_F(Contabilizacion, AFailedPostingListsTheServerErrorsOnce)
     fdm->contabilizado = true;
     EXPECT_EQ(fdmfact->contabilice_factura(1, 9), 0);
     EXPECT_FALSE(fdm->contabilizado);
-    EXPECT_EQ(Textos(), std::vector<std::string>{lista});
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{lista});
     // Posting again shows this posting's errors, not the earlier ones as well.
-    mostrados.clear();
+    avisos_.mostrados.clear();
     EXPECT_EQ(fdmfact->contabilice_factura(1, 9), 0);
-    EXPECT_EQ(Textos(), std::vector<std::string>{lista});
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{lista});
     // Rows left in ERRORES are not shown when the posting reports no error.
-    mostrados.clear();
+    avisos_.mostrados.clear();
     EXPECT_GT(fdmfact->contabilice_factura(1, 2), 0);
-    EXPECT_TRUE(mostrados.empty());
+    EXPECT_TRUE(avisos_.mostrados.empty());
 }
 
 TEST_F(Contabilizacion, APostingThatFailsOnTheServerLeavesTheFlagFalse)
@@ -117,11 +117,11 @@ TEST_F(Contabilizacion, EveryPostingCallsItsProcedureAndListsItsOwnErrors)
     // Errors of the same id under another type must not reach the list.
     Sql("insert into errores values (99, -5, 1, 8, 'de otro tipo')");
     for (const Caso& c : casos) {
-        mostrados.clear();
+        avisos_.mostrados.clear();
         fdm->contabilizado = true;
         EXPECT_EQ(c.contabilice(-5, 1), 0) << c.nombre;
         EXPECT_FALSE(fdm->contabilizado) << c.nombre;
-        EXPECT_EQ(Textos(), std::vector<std::string>{std::string(kEncabezado) + "1:No se encontró el documento -5 "})
+        EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{std::string(kEncabezado) + "1:No se encontró el documento -5 "})
             << c.nombre;
     }
 }
@@ -137,13 +137,13 @@ TEST_F(Contabilizacion, CashReceiptsFindTheirInterfaceByPrefix)
 
     EXPECT_EQ(fdmcja->contabilice_recicaja(41, "00'0"), 0);
     EXPECT_FALSE(fdm->contabilizado);
-    EXPECT_EQ(Textos(), std::vector<std::string>{"Interfaz de recibo no encontrada. No se contabilizará el recibo."});
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"Interfaz de recibo no encontrada. No se contabilizará el recibo."});
 
     // The server's errors are shown here as for every other posting.
-    mostrados.clear();
+    avisos_.mostrados.clear();
     EXPECT_EQ(fdmcja->contabilice_recicaja(42, "0000"), 0);
     EXPECT_FALSE(fdm->contabilizado);
-    EXPECT_EQ(Textos(), std::vector<std::string>{std::string(kEncabezado) + "1:No se encontró el documento 42 "});
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{std::string(kEncabezado) + "1:No se encontró el documento 42 "});
 }
 
 TEST_F(Contabilizacion, ChoosingAnInterface)
@@ -151,7 +151,7 @@ TEST_F(Contabilizacion, ChoosingAnInterface)
     // The demo has one inventory-entry interface and two sale interfaces.
     EXPECT_EQ(fdmInv->abre_interfaz(11, "0000", true), 1);
     EXPECT_EQ(fdmInv->abre_interfaz(11, "0000", false), 0);
-    EXPECT_TRUE(mostrados.empty());
+    EXPECT_TRUE(avisos_.mostrados.empty());
     // Several and nobody to ask: none is taken.
     EXPECT_EQ(fdmfact->abre_interfaz(31, "0000", true), 0);
     std::string vistas;
@@ -166,15 +166,15 @@ TEST_F(Contabilizacion, ChoosingAnInterface)
     EXPECT_EQ(vistas, "Venta de contado;Venta a crédito;");
     instale_pregunta_interfaz([](TComponent*, TDataSource*) { return false; });
     EXPECT_EQ(fdmfact->abre_interfaz(31, "0000", true), 0);
-    EXPECT_TRUE(mostrados.empty());
+    EXPECT_TRUE(avisos_.mostrados.empty());
 
     EXPECT_EQ(fdmcar->abre_interfaz(41, "A'B", true), 0);
-    EXPECT_EQ(Textos(), std::vector<std::string>{
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{
                             "No se han definido interfaces para el documento. No podrá grabar hasta no definirla."});
-    mostrados.clear();
+    avisos_.mostrados.clear();
     Sql("insert into interfaz_compras values (0, 'Sin id', 21, '0000')");
     EXPECT_EQ(fdmcmp->abre_interfaz(21, "0000", true), 0);
-    EXPECT_EQ(Textos(), std::vector<std::string>{"La interfaz contable para este documento es incorrecta (ID=0)."});
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"La interfaz contable para este documento es incorrecta (ID=0)."});
     Sql("insert into interfaz_cxpagar values (7, 'Nota débito', 51, '0000')");
     EXPECT_EQ(fdmcxp->abre_interfaz(51, "0000", true), 7);
     Sql("insert into interfaz_caja values (8, 'Egreso', 62, '0000')");

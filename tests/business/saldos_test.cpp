@@ -58,7 +58,7 @@ TEST_F(Saldos, AReceivableAfterPartialPayments)
     EXPECT_EQ(c.id->AsInteger(), 1);
     EXPECT_EQ(c.saldo->AsCurrency(), Currency(49000));
     EXPECT_EQ(c.texto->AsString(), "Principal");
-    EXPECT_TRUE(mostrados.empty());
+    EXPECT_TRUE(avisos_.mostrados.empty());
 }
 
 TEST_F(Saldos, RefusedReceivablesClearTheAmountsButNotTheText)
@@ -79,12 +79,12 @@ TEST_F(Saldos, RefusedReceivablesClearTheAmountsButNotTheText)
         c.id->SetAsInteger(7);
         c.saldo->SetAsCurrency(Currency(5));
         c.texto->SetAsString("del llamador");
-        mostrados.clear();
+        avisos_.mostrados.clear();
         fdmcar->saldo_doc = Currency(5);
         TDateTime fecha = k.dia > 0 ? Dia(2025, 3, 1) : Dia(2025, 1, 1);
         EXPECT_FALSE(fdmcar->valide_doc_cartera(k.nit, 31, "0000", k.numero, fecha, c.id, c.rtfte, c.rtiva, c.rtica,
                                                 c.dtof, c.saldo, c.texto));
-        EXPECT_EQ(Textos(), std::vector<std::string>{k.mensaje}) << k.mensaje;
+        EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{k.mensaje}) << k.mensaje;
         EXPECT_EQ(c.id->AsInteger(), 0);
         EXPECT_EQ(c.saldo->AsCurrency(), Currency());
         EXPECT_EQ(c.texto->AsString(), "del llamador");
@@ -94,10 +94,10 @@ TEST_F(Saldos, RefusedReceivablesClearTheAmountsButNotTheText)
     // Paid in full.
     MovimientoCliente(9001, 31, 1, "2025/01/20", "-119000");
     Campos c = NuevosCampos();
-    mostrados.clear();
+    avisos_.mostrados.clear();
     EXPECT_FALSE(fdmcar->valide_doc_cartera("52345678", 31, "0000", "000001", Dia(2025, 3, 1), c.id, c.rtfte,
                                             c.rtiva, c.rtica, c.dtof, c.saldo, c.texto));
-    EXPECT_EQ(Textos(), std::vector<std::string>{"Documento totalmente cancelado."});
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"Documento totalmente cancelado."});
 }
 
 TEST_F(Saldos, APayableAfterPartialPayments)
@@ -123,10 +123,10 @@ TEST_F(Saldos, APayableAfterPartialPayments)
     EXPECT_EQ(c.texto->AsString(), "FV-778");
 
     // Refused: the fields, the text among them, are cleared.
-    mostrados.clear();
+    avisos_.mostrados.clear();
     EXPECT_FALSE(fdmcxp->valide_doc_cxpagar("79888777", 21, "0000", "000045", Dia(2025, 3, 31), c.id, c.rtfte,
                                             c.rtiva, c.rtica, c.dtof, c.saldo, c.texto));
-    EXPECT_EQ(Textos(), std::vector<std::string>{"El documento indicado pertenece a otro Cliente."});
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"El documento indicado pertenece a otro Cliente."});
     EXPECT_EQ(c.id->AsInteger(), 0);
     EXPECT_EQ(c.texto->AsString(), "");
 }
@@ -155,14 +155,14 @@ TEST_F(Saldos, TillCashAndPaymentDocuments)
     // The demo till 1 opened with 500,000 in cash on 2025/01/02.
     EXPECT_EQ(fdmcja->efectivo_caja(1, Currency(100), Dia(2025, 1, 2)), Currency(500000));
     EXPECT_EQ(fdmcja->efectivo_caja(1, Currency(100), Dia(2025, 1, 1)), Currency());
-    EXPECT_EQ(Textos(), std::vector<std::string>{"El saldo de efectivo es insuficiente."});
-    mostrados.clear();
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"El saldo de efectivo es insuficiente."});
+    avisos_.mostrados.clear();
     EXPECT_EQ(fdmcja->efectivo_caja(1, Currency(600000), Dia(2025, 1, 2)), Currency(500000));
-    EXPECT_EQ(mostrados.size(), 1u);
+    EXPECT_EQ(avisos_.mostrados.size(), 1u);
     Configure("CAJA", "EGRESOS", "VALIDAR EFECTIVO EN CAJA", "si");
-    mostrados.clear();
+    avisos_.mostrados.clear();
     fdmcja->efectivo_caja(1, Currency(600000), Dia(2025, 1, 2));
-    EXPECT_TRUE(mostrados.empty());
+    EXPECT_TRUE(avisos_.mostrados.empty());
     // The balance of a leap day's evening is asked for March 1st.
     Sql("insert into movimiento_caja values (9001, 1, '2024/02/29', 1, 10, 61, 0)");
     EXPECT_EQ(fdmcja->efectivo_caja(1, Currency(), Dia(2024, 2, 29)), Currency(10));

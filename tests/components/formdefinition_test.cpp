@@ -526,13 +526,25 @@ TEST_F(FormDefinition, ReferencesToAnotherRootWaitUntilItCanBeFound) {
 }
 
 TEST_F(FormDefinition, AWaitingReferenceIsForgottenWhenItsComponentIsFreed) {
-    int id = RegisterFindGlobalComponent([](std::string_view) -> TComponent* { return nullptr; });
+    TTestForm later;
+    later.SetName("Later");
+    (new TTestControl(&later))->SetName("X");
+    bool visible = false;
+    int asked = 0;
+    int id = RegisterFindGlobalComponent([&](std::string_view name) -> TComponent* {
+        if (name != "Later") return nullptr;
+        ++asked;
+        return visible ? &later : nullptr;
+    });
     {
         auto form = Read("object F: TTestForm\n  object B: TTestControl\n    Buddy = Later.X\n  end\nend\n");
     }
     // Would write into the freed component if the waiting reference stayed.
+    asked = 0;
+    visible = true;
     GlobalFixupReferences();
     UnregisterFindGlobalComponent(id);
+    EXPECT_EQ(asked, 0);
 }
 
 TEST_F(FormDefinition, AWaitingReferenceOfACollectionItemFreedMeanwhileIsDropped) {

@@ -3,8 +3,6 @@
 // embedded engine checks none.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "framework/data/sql/fb_error.h"
 #include "framework/data/sql/fb_statement.h"
 #include "tests/support/firebird_fixture.h"
@@ -13,15 +11,6 @@ using namespace tv;
 using namespace tv::fb;
 
 namespace {
-
-// The server may run under its own account: let it read and write the copy.
-void OpenToTheServer(const std::filesystem::path& dir)
-{
-    namespace fs = std::filesystem;
-    fs::permissions(dir, fs::perms::all, fs::perm_options::add);
-    for (const auto& e : fs::recursive_directory_iterator(dir))
-        fs::permissions(e.path(), fs::perms::all, fs::perm_options::add);
-}
 
 std::string CurrentUser(FbDatabase& db)
 {
@@ -39,7 +28,7 @@ std::string CurrentUser(FbDatabase& db)
 TEST(Login, TheServerChecksUserAndPassword)
 {
     tvtest::FirebirdDatabases dbs;
-    OpenToTheServer(dbs.Dir().path());
+    dbs.OpenToServer();
     std::string entry = "localhost:" + dbs.GeneralPath();
 
     FbDatabase db;

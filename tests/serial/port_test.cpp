@@ -617,19 +617,23 @@ TEST(PortClose, AHandlerMayCloseItsPort) {
 }
 
 TEST_F(PortTest, TheInputQueueReportsWhenItIsFourFifthsFull) {
-    std::atomic<int> full{0};
+    std::atomic<int> full{0}, reported{0};
     port.OnRx80Full = [&](TObject*) { ++full; };
-    port.SetEvents({evRx80Full});
+    // One thread reports in order: once a later byte is reported, every look at the earlier ones is over.
+    port.OnRxChar = [&](TObject*, int count) { reported = count; };
+    port.SetEvents({evRxChar, evRx80Full});
     port.SetSyncMethod(smNone);
     port.Buffer()->SetInputSize(100);
     port.Open();
     pty.Send(std::string(50, 'a'));
     ASSERT_TRUE(WaitFor([&] { return port.InputCount() == 50; }, 2000ms, false));
-    std::this_thread::sleep_for(100ms);
+    pty.Send("c");
+    ASSERT_TRUE(WaitFor([&] { return reported == 51; }, 2000ms, false));
     EXPECT_EQ(full, 0);
     pty.Send(std::string(40, 'b'));
     EXPECT_TRUE(WaitFor([&] { return full == 1; }, 2000ms, false));
-    std::this_thread::sleep_for(100ms);
+    pty.Send("d");
+    ASSERT_TRUE(WaitFor([&] { return reported == 92; }, 2000ms, false));
     EXPECT_EQ(full, 1);  // once per filling, not on every look
     port.Close();
 }

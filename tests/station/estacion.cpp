@@ -42,16 +42,10 @@ void Ejecute(const std::string& base, const std::string& usuario, const std::str
 } // namespace
 
 void EstacionTest::SetUp() {
-    setenv("TALLYVO_REGISTRY_DIR", registro.path().c_str(), 1);
-    {
-        TRegistry r;
-        r.SetRootKey(HKEY_LOCAL_MACHINE);
-        r.OpenKey(kClaveAplicacion, true);
-        r.WriteString(kValorDirectorio, aplicacion.path().string());
-    }
+    aplicacion = std::make_unique<apptest::DirectorioAplicacion>();
     dbs = std::make_unique<tvtest::FirebirdDatabases>();
     servidor = dbs->ServerEntry();
-    std::ofstream(aplicacion.file("SERVIDORES.cfg")) << servidor << "\n";
+    std::ofstream(aplicacion->Ruta("SERVIDORES.cfg")) << servidor << "\n";
 
     win::ResetDesktop();
     win::ClearScript();
@@ -84,28 +78,22 @@ void EstacionTest::TearDown() {
     win::ResetDesktop();
     ResetFormatSettings();
     dbs.reset();
-    unsetenv("TALLYVO_REGISTRY_DIR");
+    aplicacion.reset();
 }
 
 std::string EstacionTest::Valor(const std::string& sql) {
     TSQLConnection c;
     c.Params().SetText("User_Name=SYSDBA\nPassword=x\n");
     c.Params().SetValues("Database", dbs->CompanyPath());
-    TSQLQuery q;
-    q.SetSQLConnection(&c);
-    q.SQL().SetText(sql);
-    q.Open();
-    std::string v = q.IsEmpty() ? "<sin filas>" : q.Fields()[0]->AsString();
-    for (int i = 1; !q.IsEmpty() && i < q.FieldCount(); ++i) v += "|" + q.Fields()[i]->AsString();
-    return v;
+    return apptest::PrimeraFila(&c, sql);
 }
 
 void EstacionTest::Sql(const std::string& sql) { Ejecute(dbs->CompanyPath(), "SYSDBA", "x", {sql}); }
 
-std::string EstacionTest::ArchivoAplicacion(const std::string& nombre) const { return aplicacion.file(nombre); }
+std::string EstacionTest::ArchivoAplicacion(const std::string& nombre) const { return aplicacion->Ruta(nombre); }
 
 std::string EstacionTest::Lea(const std::string& nombre) const {
-    std::ifstream f(aplicacion.file(nombre));
+    std::ifstream f(aplicacion->Ruta(nombre));
     std::stringstream s;
     s << f.rdbuf();
     return s.str();

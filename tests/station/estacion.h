@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "framework/ui/dialogs.h"
+#include "tests/support/app/modulos.h"
 #include "tests/support/firebird_fixture.h"
-#include "tests/support/tempdir.h"
 
 namespace tv::win {
 class FakeClock;
@@ -33,8 +33,8 @@ protected:
     // Texts of the message boxes shown so far.
     std::vector<std::string> Dichos() const;
 
+    std::unique_ptr<apptest::DirectorioAplicacion> aplicacion;
     std::unique_ptr<tvtest::FirebirdDatabases> dbs;
-    tvtest::TempDir registro, aplicacion;
     std::shared_ptr<tv::win::FakeClock> reloj;
     std::vector<tv::TMessageRequest> dichos;
     std::string servidor;

@@ -9,7 +9,6 @@
 #include <arpa/inet.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "app/data/dm.h"
@@ -44,11 +43,7 @@ protected:
     void SetUp() override {
         EstacionTest::SetUp();
         if (!ServidorEscucha()) GTEST_SKIP() << "sin servidor Firebird en 127.0.0.1:3050";
-        namespace fs = std::filesystem;
-        // The server may run under its own account: let it read and write the copy.
-        for (const auto& e : fs::recursive_directory_iterator(dbs->Dir().path()))
-            fs::permissions(e.path(), fs::perms::all, fs::perm_options::add);
-        fs::permissions(dbs->Dir().path(), fs::perms::all, fs::perm_options::add);
+        dbs->OpenToServer();
         remoto = "localhost:" + servidor;
         std::ofstream(ArchivoAplicacion("SERVIDORES.cfg")) << remoto << "\n";
     }

@@ -95,6 +95,13 @@ FirebirdDatabases::FirebirdDatabases(int articles)
     fs::copy(Template(articles), dir_.path() / "datos", fs::copy_options::recursive);
 }
 
+void FirebirdDatabases::OpenToServer() const
+{
+    fs::permissions(dir_.path(), fs::perms::all, fs::perm_options::add);
+    for (const auto& e : fs::recursive_directory_iterator(dir_.path()))
+        fs::permissions(e.path(), fs::perms::all, fs::perm_options::add);
+}
+
 std::string FirebirdDatabases::GeneralPath() const { return ServerEntry() + "/datos/general.fdb"; }
 
 std::string FirebirdDatabases::CompanyPath(const std::string& company) const

@@ -21,6 +21,8 @@ public:
     std::string GeneralPath() const;
     std::string CompanyPath(const std::string& company = "001") const;
     const TempDir& Dir() const { return dir_; }
+    // The server may run under its own account: let it read and write the copy.
+    void OpenToServer() const;
 
 private:
     TempDir dir_;

@@ -1,4 +1,4 @@
-#include "tests/app/modulos.h"
+#include "tests/support/app/modulos.h"
 
 #include <cstdlib>
 
@@ -56,44 +56,50 @@ DirectorioAplicacion::~DirectorioAplicacion() {
     else unsetenv("TALLYVO_REGISTRY_DIR");
 }
 
-tvtest::FirebirdDatabases* ModulosTest::dbs_ = nullptr;
+std::string PrimeraFila(TSQLConnection* conexion, const std::string& sql) {
+    TSQLQuery q;
+    q.SetSQLConnection(conexion);
+    q.SQL().SetText(sql);
+    q.Open();
+    std::string v = q.IsEmpty() ? "<sin filas>" : q.Fields()[0]->AsString();
+    for (int i = 1; !q.IsEmpty() && i < q.FieldCount(); ++i) v += "|" + q.Fields()[i]->AsString();
+    q.Close();
+    return v;
+}
 
-void ModulosTest::SetUpTestSuite() { registre_unidades(); }
+void AplicacionTest::SetUpTestSuite() { registre_unidades(); }
 
-void ModulosTest::TearDownTestSuite() {}
-
-void ModulosTest::SetUp() {
-    dbs_ = new tvtest::FirebirdDatabases();
+void AplicacionTest::SetUp() {
+    dbs_ = std::make_unique<tvtest::FirebirdDatabases>();
     dir_ = std::make_unique<DirectorioAplicacion>();
     Application = &aplicacion_;
     cree_modulos_centrales(&aplicacion_);
     cree_modulos_negocio(&aplicacion_);
     fdm->principal = &barra_;
+}
+
+void AplicacionTest::TearDown() {
+    aplicacion_.DestroyComponents();
+    Application = nullptr;
+    ResetFormatSettings();
+    dir_.reset();
+    dbs_.reset();
+}
+
+void ModulosTest::SetUp() {
+    AplicacionTest::SetUp();
     fdm->conecte_general(dbs_->ServerEntry(), "SYSDBA", "cualquiera");
     fdm->conecte_compania(dbs_->ServerEntry(), "001", "SYSDBA", "cualquiera");
 }
 
 void ModulosTest::TearDown() {
     registros_.clear();
-    aplicacion_.DestroyComponents();
-    Application = nullptr;
-    ResetFormatSettings();
-    dir_.reset();
-    delete dbs_;
-    dbs_ = nullptr;
+    AplicacionTest::TearDown();
 }
 
 void ModulosTest::Sql(const std::string& sql) { fdm->Tallyvo->ExecuteDirect(sql); }
 
-std::string ModulosTest::Valor(const std::string& sql) {
-    TSQLQuery q;
-    q.SetSQLConnection(fdm->Tallyvo);
-    q.SQL().SetText(sql);
-    q.Open();
-    std::string v = q.IsEmpty() ? "<sin filas>" : q.Fields()[0]->AsString();
-    q.Close();
-    return v;
-}
+std::string ModulosTest::Valor(const std::string& sql) { return PrimeraFila(fdm->Tallyvo, sql); }
 
 void ModulosTest::Configure(const std::string& modulo, const std::string& categoria, const std::string& propiedad,
                             const std::string& valor) {

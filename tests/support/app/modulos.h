@@ -1,9 +1,9 @@
 #pragma once
-// What the tests of the data modules share: the modules created as start-up
-// creates them over a demo company database (embedded engine), the registry
-// pointing the application directory at a temporary folder, a person's
-// scripted answers to the message boxes, and a stand-in for the main window's
-// status bar, which the windows build later.
+// What the tests of the station's data modules and windows share: the
+// registry pointing the application directory at a temporary folder, a
+// person's scripted answers to the message boxes, a stand-in for the main
+// window's status bar, and every data module created as start-up creates them
+// over a demo company database (embedded engine).
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -19,6 +19,10 @@
 #include "app/data/avisos.h"
 #include "tests/support/firebird_fixture.h"
 #include "tests/support/tempdir.h"
+
+namespace tv {
+class TSQLConnection;
+}
 
 namespace apptest {
 
@@ -69,9 +73,29 @@ private:
     bool habia_ = false;
 };
 
+// The first row of a query, its columns joined by "|"; "<sin filas>" without one.
+std::string PrimeraFila(tv::TSQLConnection* conexion, const std::string& sql);
+
+// The modules as start-up creates them, before anyone connects: a fixture that
+// connects its own way (through the server, say) starts from here.
+class AplicacionTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::unique_ptr<tvtest::FirebirdDatabases> dbs_;
+    std::unique_ptr<DirectorioAplicacion> dir_;
+    AvisosGuionados avisos_;
+    BarraDePrueba barra_;
+    tv::TApplication aplicacion_;
+
+public:
+    static void SetUpTestSuite();
+};
+
 // Every data module created in start-up order, the company database "001"
 // connected as SYSDBA through the embedded engine.
-class ModulosTest : public ::testing::Test {
+class ModulosTest : public AplicacionTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -86,16 +110,7 @@ protected:
     // each name "NOMBRE:tipo" with tipo s (text), c (decimal), i (integer), d (date), f (float).
     tv::TClientDataSet* Registro(const std::vector<std::string>& campos);
 
-    static tvtest::FirebirdDatabases* dbs_;
-    std::unique_ptr<DirectorioAplicacion> dir_;
-    AvisosGuionados avisos_;
-    BarraDePrueba barra_;
-    tv::TApplication aplicacion_;
     std::vector<std::unique_ptr<tv::TClientDataSet>> registros_;
-
-public:
-    static void SetUpTestSuite();
-    static void TearDownTestSuite();
 };
 
 } // namespace apptest
