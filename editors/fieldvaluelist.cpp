@@ -1,5 +1,6 @@
 #include "editors/fieldvaluelist.h"
 
+#include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
@@ -55,11 +56,7 @@ void TDatasetFieldValueListEh::Refresh() {
     TField* field = ds && ds->Active() ? ds->FindField(fieldName_) : nullptr;
     if (!field) return;
     {
-        ds->DisableControls();
-        struct Enable {
-            TDataSet* ds;
-            ~Enable() { ds->EnableControls(); }
-        } guard{ds};
+        TControlsOff off(ds);
         ds->First();
         while (!ds->Eof()) {
             values_->Add(field->DisplayText());

@@ -1,6 +1,7 @@
 #include "editors/mrulist.h"
 
 #include "framework/core/properties.h"
+#include "framework/core/scopeguards.h"
 #include "framework/core/strutils.h"
 #include "grid/platformwrappers.h"
 #include "platform/window/messages.h"
@@ -54,11 +55,7 @@ void TMRUListEh::AddText(const std::string& text) {
 }
 
 bool TMRUListEh::MatchingItems(TStrings* target, const std::string& text) {
-    target->BeginUpdate();
-    struct EndUpdate {
-        TStrings* t;
-        ~EndUpdate() { t->EndUpdate(); }
-    } guard{target};
+    TUpdateLock<TStrings> lock(target);
     target->Clear();
     size_t chars = Utf8Length(text);
     for (int i = 0; i < items_->Count(); ++i) {

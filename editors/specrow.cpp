@@ -2,6 +2,7 @@
 
 #include "editors/variantutils.h"
 #include "framework/core/properties.h"
+#include "framework/core/scopeguards.h"
 #include "framework/ui/controls.h"
 
 namespace tv {
@@ -161,11 +162,7 @@ void TSpecRowEh::Assign(TPersistent* source) {
         TPersistent::Assign(source);
         return;
     }
-    BeginUpdate();
-    struct End {
-        TSpecRowEh* r;
-        ~End() { r->EndUpdate(); }
-    } guard{this};
+    TUpdateLock<TSpecRowEh> lock(this);
     SetCellsText(s->CellsText());
     SetColor(s->Color());
     if (s->IsFontStored()) SetFont(s->Font());

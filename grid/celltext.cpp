@@ -22,23 +22,14 @@ win::UINT AlignmentFlags(TAlignment a) {
     default: return win::DT_LEFT | win::DT_EXPANDTABS | win::DT_NOPREFIX;
     }
 }
-
-// Characters of a UTF-8 text, as the cut counts them.
-std::vector<std::size_t> CharStarts(const std::string& s) {
-    std::vector<std::size_t> v;
-    for (std::size_t i = 0; i < s.size(); ++i)
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) v.push_back(i);
-    return v;
-}
 } // namespace
 
 std::string EllipsizeText(const std::string& text, TCanvas* canvas, int maxWidth) {
     std::string result = text;
-    std::vector<std::size_t> starts = CharStarts(text);
-    int len = static_cast<int>(starts.size());
+    int len = static_cast<int>(Utf8Length(text));
     for (int i = 1; i <= len && canvas->TextWidth(result) > maxWidth; ++i) {
         int keep = std::max(0, len - i - 1);
-        result = text.substr(0, keep < len ? starts[static_cast<std::size_t>(keep)] : text.size()) + "...";
+        result = text.substr(0, Utf8Offset(text, static_cast<std::size_t>(keep))) + "...";
     }
     return result;
 }

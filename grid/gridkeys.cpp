@@ -3,6 +3,7 @@
 // clipboard shortcuts and edit actions, and the incremental search.
 #include <algorithm>
 
+#include "framework/core/scopeguards.h"
 #include "framework/core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
@@ -25,27 +26,9 @@ namespace {
 
 constexpr UINT_PTR kIncSearchTimer = 2;
 
-// Byte length of the first `count` characters of a UTF-8 text.
-std::size_t Utf8PrefixBytes(const std::string& s, std::size_t count) {
-    std::size_t i = 0;
-    while (i < s.size() && count > 0) {
-        ++i;
-        while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
-        --count;
-    }
-    return i;
-}
-
-std::size_t Utf8Length(const std::string& s) {
-    std::size_t n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
 // The text's start that matches `prefix` without regard to case, or empty.
 bool StartsWithFolded(const std::string& text, const std::string& prefix, std::string& matched) {
-    std::size_t bytes = Utf8PrefixBytes(text, Utf8Length(prefix));
+    std::size_t bytes = Utf8Offset(text, Utf8Length(prefix));
     if (Utf8Length(text.substr(0, bytes)) < Utf8Length(prefix)) return false;
     if (LocaleUpperCase(text.substr(0, bytes)) != LocaleUpperCase(prefix)) return false;
     matched = text.substr(0, bytes);
@@ -190,11 +173,7 @@ void TCustomDBGridEh::SelectGridColumn(int col, int step, bool extendRect) {
     if (col != Col()) {
         int before = Col();
         if (!inColExit_) {
-            inColExit_ = true;
-            struct Reset {
-                bool& flag;
-                ~Reset() { flag = false; }
-            } reset{inColExit_};
+            TFlagGuard reset(inColExit_);
             ColExit();
             if (!*alive) return;
         }
@@ -310,7 +289,7 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
             ResetIncSearch();
         } else if (shift.Empty() && key == VK_BACK) {
             std::size_t n = Utf8Length(incSearchText_);
-            incSearchText_ = incSearchText_.substr(0, Utf8PrefixBytes(incSearchText_, n > 0 ? n - 1 : 0));
+            incSearchText_ = incSearchText_.substr(0, Utf8Offset(incSearchText_, n > 0 ? n - 1 : 0));
             InvalidateGridRow(Row());
             StartIncSearchTimer();
         } else if (sc == TShortCut(keys.IncSearchNext)) {
@@ -575,11 +554,7 @@ void TCustomDBGridEh::IncrementalSearch(const std::string& text, int timeout, in
                 throw;
             }
             // The record the walk leaves current must not end the search.
-            incSearchWalking_ = true;
-            struct Reset {
-                bool& flag;
-                ~Reset() { flag = false; }
-            } reset{incSearchWalking_};
+            TFlagGuard reset(incSearchWalking_);
             ds->EnableControls();
         }
     }

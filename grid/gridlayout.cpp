@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 
+#include "framework/core/scopeguards.h"
 #include "framework/core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
@@ -118,11 +119,7 @@ void TCustomDBGridEh::InternalLayout() {
     sumList_->SyncFooterSums();
     ++layoutCount_;
     if (HandleAllocated()) KillMessage(WindowHandle(), WM_DEFERREDLAYOUTEH);
-    struct PaintLock {
-        bool& flag;
-        explicit PaintLock(bool& f) : flag(f) { flag = true; }
-        ~PaintLock() { flag = false; }
-    } paintLock{paintLocked_};
+    TFlagGuard paintLock(paintLocked_);
 
     // A stored column after a default one: the default ones go.
     bool seenDefault = false, mixed = false;

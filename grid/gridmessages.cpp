@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "editors/buttonfaces.h"
+#include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
@@ -234,11 +235,7 @@ void TCustomDBGridEh::SaveBookmark() {
     // the current record is the same distance away as now.
     int count = dataLink_->RecordCount();
     savedRowOffset_ = dataLink_->ActiveRecord() + ((count + 1) % 2) - count / 2;
-    ds->DisableControls();
-    struct Enable {
-        TDataSet* ds;
-        ~Enable() { ds->EnableControls(); }
-    } enable{ds};
+    TControlsOff off(ds);
     int moved = ds->MoveBy(-savedRowOffset_);
     savedBookmark_ = ds->Bookmark();
     ds->MoveBy(-moved);

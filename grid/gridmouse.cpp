@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "framework/core/scopeguards.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "framework/ui/screen.h"
@@ -404,11 +405,7 @@ void TCustomDBGridEh::MouseDown(TMouseButton button, TShiftState shift, int x, i
         HideEditor();
         if (!*alive) return;
         if (dataRow && cell.Y != Row() && (!(shiftDown && multi) || (!rowSelect && !indicator))) {
-            mouse_.MovingByMouse = true;
-            struct Reset {
-                bool& flag;
-                ~Reset() { flag = false; }
-            } reset{mouse_.MovingByMouse};
+            TFlagGuard reset(mouse_.MovingByMouse);
             dataLink_->MoveBy(cell.Y - Row());
             if (!*alive) return;
         }

@@ -10,6 +10,7 @@
 #include "framework/core/properties.h"
 #include "framework/core/resources.h"
 #include "framework/core/rtlconsts.h"
+#include "framework/core/scopeguards.h"
 #include "framework/core/streams.h"
 #include "framework/core/strutils.h"
 #include "framework/core/sysformat.h"
@@ -236,23 +237,10 @@ void TReader::ReadListEnd() {
 
 void TReader::SkipValue() { impl_->Take(); }
 
-namespace {
-class CollectionUpdate {
-public:
-    explicit CollectionUpdate(TCollection* c) : c_(c) { c_->BeginUpdate(); }
-    ~CollectionUpdate() { c_->EndUpdate(); }
-    CollectionUpdate(const CollectionUpdate&) = delete;
-    CollectionUpdate& operator=(const CollectionUpdate&) = delete;
-
-private:
-    TCollection* c_;
-};
-} // namespace
-
 void TReader::ReadCollection(TCollection* collection) {
     const TFormValue& v = impl_->Take();
     if (v.type != TValueType::vaCollection || !collection) InvalidValue();
-    CollectionUpdate update(collection);
+    TUpdateLock<TCollection> update(collection);
     collection->Clear();
     for (const TFormItem& item : v.items) {
         TCollectionItem* ci = collection->Add();

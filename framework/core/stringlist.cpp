@@ -6,6 +6,7 @@
 #include "framework/core/formreader.h"
 #include "framework/core/formwriter.h"
 #include "framework/core/rtlconsts.h"
+#include "framework/core/scopeguards.h"
 #include "framework/core/streams.h"
 #include "framework/core/strutils.h"
 #include "framework/core/sysformat.h"
@@ -13,18 +14,6 @@
 namespace tv {
 
 namespace {
-// Keeps a list inside BeginUpdate/EndUpdate, also when an exception passes.
-class UpdateGuard {
-public:
-    explicit UpdateGuard(TStrings& s) : s_(s) { s_.BeginUpdate(); }
-    ~UpdateGuard() { s_.EndUpdate(); }
-    UpdateGuard(const UpdateGuard&) = delete;
-    UpdateGuard& operator=(const UpdateGuard&) = delete;
-
-private:
-    TStrings& s_;
-};
-
 bool IsBlank(char c) { return c != 0 && static_cast<unsigned char>(c) <= ' '; }
 } // namespace
 
@@ -59,7 +48,7 @@ void TStrings::InsertObject(int index, const std::string& s, TObject* obj) {
 
 void TStrings::AddStrings(const TStrings* strings) {
     if (!strings) return;
-    UpdateGuard guard(*this);
+    TUpdateLock<TStrings> guard(this);
     // Counted first so that adding a list to itself ends.
     int n = strings->Count();
     for (int i = 0; i < n; ++i) AddObject(strings->Strings(i), strings->Objects(i));
@@ -68,7 +57,7 @@ void TStrings::AddStrings(const TStrings* strings) {
 void TStrings::Assign(TPersistent* source) {
     if (auto* src = dynamic_cast<TStrings*>(source)) {
         if (src == this) return;
-        UpdateGuard guard(*this);
+        TUpdateLock<TStrings> guard(this);
         Clear();
         AddStrings(src);
         return;
@@ -100,7 +89,7 @@ int TStrings::IndexOfObject(const TObject* obj) const {
 }
 
 void TStrings::Exchange(int index1, int index2) {
-    UpdateGuard guard(*this);
+    TUpdateLock<TStrings> guard(this);
     std::string s = Strings(index1);
     TObject* o = Objects(index1);
     SetStrings(index1, Strings(index2));
@@ -111,7 +100,7 @@ void TStrings::Exchange(int index1, int index2) {
 
 void TStrings::Move(int curIndex, int newIndex) {
     if (curIndex == newIndex) return;
-    UpdateGuard guard(*this);
+    TUpdateLock<TStrings> guard(this);
     std::string s = Strings(curIndex);
     TObject* o = Objects(curIndex);
     Delete(curIndex);
@@ -181,7 +170,7 @@ std::string TStrings::Text() const {
 }
 
 void TStrings::SetText(std::string_view text) {
-    UpdateGuard guard(*this);
+    TUpdateLock<TStrings> guard(this);
     Clear();
     std::size_t p = 0;
     while (p < text.size()) {
@@ -221,7 +210,7 @@ std::string TStrings::JoinDelimited(char delimiter, char quoteChar) const {
 }
 
 void TStrings::SplitDelimited(std::string_view text, char delimiter, char quoteChar) {
-    UpdateGuard guard(*this);
+    TUpdateLock<TStrings> guard(this);
     Clear();
     std::size_t p = 0;
     const std::size_t n = text.size();
@@ -288,7 +277,7 @@ void TStrings::DefineProperties(TFiler& filer) {
         "Strings",
         [this](TReader& reader) {
             reader.ReadListBegin();
-            UpdateGuard guard(*this);
+            TUpdateLock<TStrings> guard(this);
             Clear();
             while (!reader.EndOfList()) Add(reader.ReadString());
             reader.ReadListEnd();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/core/scopeguards.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 
@@ -75,8 +76,7 @@ bool TDataLink::Edit() {
 
 void TDataLink::UpdateRecord() {
     if (updating_) return;
-    updating_ = true;
-    struct Reset { bool& b; ~Reset() { b = false; } } reset{updating_};
+    TFlagGuard updating(updating_);
     UpdateData();
 }
 

@@ -4,6 +4,7 @@
 
 #include "framework/core/strutils.h"
 #include "framework/core/sysformat.h"
+#include "framework/data/controlsoff.h"
 #include "framework/data/datalink.h"
 #include "framework/data/datasource.h"
 #include "framework/data/dbconsts.h"
@@ -879,8 +880,7 @@ bool TDataSet::Locate(const std::string& keyFields, const Variant& keyValues, TL
     const std::vector<TField*> fields = GetFieldList(keyFields);
     const std::vector<Variant> keys = PrepareLocateKeys(fields, keyValues);
     const TBookmark saved = Bookmark();
-    DisableControls();
-    struct Enable { TDataSet* ds; ~Enable() { ds->EnableControls(); } } enable{this};
+    TControlsOff off(this);
     bool found = false;
     First();
     while (!Eof()) {
@@ -903,8 +903,7 @@ Variant TDataSet::Lookup(const std::string& keyFields, const Variant& keyValues,
     const std::vector<TField*> fields = GetFieldList(keyFields);
     const std::vector<Variant> keys = PrepareLocateKeys(fields, keyValues);
     const TBookmark saved = Bookmark();
-    DisableControls();
-    struct Enable { TDataSet* ds; ~Enable() { ds->EnableControls(); } } enable{this};
+    TControlsOff off(this);
     Variant result = Null();
     First();
     while (!Eof()) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/core/unitinit.h"
+#include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "framework/ui/dialogs.h"
@@ -49,17 +50,6 @@ public:
     ~TClipboardOpen() { win::CloseClipboard(); }
     TClipboardOpen(const TClipboardOpen&) = delete;
     TClipboardOpen& operator=(const TClipboardOpen&) = delete;
-};
-
-class TControlsOff {
-public:
-    explicit TControlsOff(TDataSet* ds) : ds_(ds) { if (ds_) ds_->DisableControls(); }
-    ~TControlsOff() { if (ds_) ds_->EnableControls(); }
-    TControlsOff(const TControlsOff&) = delete;
-    TControlsOff& operator=(const TControlsOff&) = delete;
-
-private:
-    TDataSet* ds_;
 };
 
 void PutStream(win::UINT format, TMemoryStream& stream) {

@@ -4,24 +4,13 @@
 
 #include "framework/core/formatsettings.h"
 #include "framework/core/sysformat.h"
+#include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 
 namespace tv {
 
 namespace {
-
-// The dataset's controls come back on every way out of a walk.
-class TControlsOff {
-public:
-    explicit TControlsOff(TDataSet* ds) : ds_(ds) { if (ds_) ds_->DisableControls(); }
-    ~TControlsOff() { if (ds_) ds_->EnableControls(); }
-    TControlsOff(const TControlsOff&) = delete;
-    TControlsOff& operator=(const TControlsOff&) = delete;
-
-private:
-    TDataSet* ds_;
-};
 
 class TPositionKept {
 public:

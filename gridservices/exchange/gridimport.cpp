@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "framework/ui/dialogs.h"
@@ -63,7 +64,7 @@ void TDBGridEhImport::ImportStream(TStream& stream, bool all) {
     bool append = ds->Eof();
     bool insert = ds->State() == dsInsert;
     if (!insert) grid_->SaveBookmark();
-    ds->DisableControls();
+    TControlsOff off(ds);
     TColumnsEhList columns;
     try {
         switch (selection.SelectionType()) {
@@ -147,12 +148,12 @@ void TDBGridEhImport::ImportStream(TStream& stream, bool all) {
             if (!insert) grid_->RestoreBookmark();
         } catch (...) {
         }
-        ds->EnableControls();
+        off.Release();
         throw;
     }
     columns_ = nullptr;
     if (!insert) grid_->RestoreBookmark();
-    ds->EnableControls();
+    off.Release();
     ReadTrailer();
 }
 

@@ -1,43 +1,12 @@
 #include "gridservices/find/gridsearch.h"
 
 #include "framework/core/strutils.h"
+#include "framework/data/controlsoff.h"
 
 namespace tv {
 
 const char* const kFindMatchTypeTexts[3] = {"From any part of field", "Whole field", "From beging of field"};
 const char* const kFindDirectionTexts[3] = {"Up", "Down", "All"};
-
-namespace {
-
-// Counts characters, not bytes, as the user sees them.
-std::string_view FirstChars(std::string_view s, size_t count) {
-    size_t i = 0;
-    while (i < s.size() && count > 0) {
-        ++i;
-        while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
-        --count;
-    }
-    return s.substr(0, i);
-}
-
-size_t CharCount(std::string_view s) {
-    size_t n = 0;
-    for (char c : s)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-    return n;
-}
-
-// Whatever happens during the search, the dataset's controls come back.
-class TControlsOff {
-public:
-    explicit TControlsOff(TDataSet* ds) : ds_(ds) { ds_->DisableControls(); }
-    ~TControlsOff() { ds_->EnableControls(); }
-
-private:
-    TDataSet* ds_;
-};
-
-} // namespace
 
 bool FindTextMatches(std::string_view cell, std::string_view text, TFindMatchType type, bool matchCase) {
     std::string t = matchCase ? std::string(cell) : AnsiUpperCase(cell);
@@ -45,7 +14,7 @@ bool FindTextMatches(std::string_view cell, std::string_view text, TFindMatchTyp
     switch (type) {
     case fmAnyPart: return t.find(s) != std::string::npos;
     case fmWholeField: return t == s;
-    case fmFromBeginning: return FirstChars(t, CharCount(s)) == s;
+    case fmFromBeginning: return std::string_view(t).substr(0, Utf8Offset(t, Utf8Length(s))) == s;
     }
     return false;
 }

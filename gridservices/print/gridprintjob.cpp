@@ -4,11 +4,13 @@
 #include <cmath>
 #include <exception>
 #include <functional>
+#include <optional>
 
 #include "framework/core/datetime.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/formatsettings.h"
 #include "framework/core/strutils.h"
+#include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/ui/application.h"
@@ -94,7 +96,8 @@ void TGridPrintJob::Run() {
     // From here on EndDoc is owed, whatever fails: a job left printing keeps
     // the preview from closing.
     TBookmark saved;
-    bool beforeRaised = false, disabled = false;
+    bool beforeRaised = false;
+    std::optional<TControlsOff> controlsOff;
     TCursor savedCursor = Screen ? Screen->Cursor() : crDefault;
     auto finish = [&]() -> std::exception_ptr {
         std::exception_ptr first;
@@ -115,7 +118,7 @@ void TGridPrintJob::Run() {
             if (!saved.empty() && data_->BookmarkValid(saved)) data_->GotoBookmark(saved);
         });
         step([&] {
-            if (disabled) data_->EnableControls();
+            if (controlsOff) controlsOff->Release();
         });
         step([&] { target_->EndDoc(); });
         return first;
@@ -129,8 +132,7 @@ void TGridPrintJob::Run() {
         dupParams_ = std::make_unique<TColCellParamsEh>();
         prevCellTexts_ = std::make_unique<TStringList>();
         Substitute();
-        data_->DisableControls();
-        disabled = true;
+        controlsOff.emplace(data_);
         data_->First();
         canvas_->Brush()->SetStyle(bsClear);
         canvas_->Brush()->SetColor(clWhite);

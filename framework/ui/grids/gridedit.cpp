@@ -1,5 +1,6 @@
 // TCustomGrid and its cell editor: when it shows, what text it gets and gives
 // back, where it stands, and the focus between the two.
+#include "framework/core/scopeguards.h"
 #include "framework/ui/grids/grid.h"
 #include "platform/window/input.h"
 #include "platform/window/queue.h"
@@ -36,11 +37,7 @@ void TCustomGrid::HideEditor() {
     editorMode_ = false;
     if (!inplaceEdit_ || !inplaceEdit_->Visible()) return;
     editCell_ = {-1, -1};
-    hidingEditor_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{hidingEditor_};
+    TFlagGuard reset(hidingEditor_);
     inplaceEdit_->HideEditor();
     if (*alive) InvalidateCell(current_.X, current_.Y);
 }
@@ -54,11 +51,7 @@ void TCustomGrid::UpdateText() {
 
 void TCustomGrid::UpdateEdit() {
     if (showingEditor_ || !CanEditShow()) return;
-    showingEditor_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{showingEditor_};
+    TFlagGuard reset(showingEditor_);
     auto alive = Alive();
     if (!inplaceEdit_) {
         inplaceEdit_ = CreateEditor();

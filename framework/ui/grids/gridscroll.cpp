@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "framework/core/scopeguards.h"
 #include "framework/ui/grids/grid.h"
 #include "platform/window/input.h"
 #include "platform/window/paint.h"
@@ -77,11 +78,7 @@ void TCustomGrid::TopLeftChanged() {
 
 void TCustomGrid::UpdateScrollRange() {
     if (!HandleAllocated() || updatingScrollRange_) return;
-    updatingScrollRange_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{updatingScrollRange_};
+    TFlagGuard reset(updatingScrollRange_);
     TGridDrawInfo info;
     CalcDrawInfo(info);
     auto setBar = [&](int bar, const TGridAxisDrawInfo& a, int first, int lastFull) {
