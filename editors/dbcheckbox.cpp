@@ -14,7 +14,6 @@
 #include "framework/data/field.h"
 #include "framework/ui/actions.h"
 #include "framework/ui/uimessages.h"
-#include "grid/platformwrappers.h"
 #include "platform/gdi/text.h"
 #include "platform/region.h"
 #include "platform/window/input.h"
@@ -35,7 +34,7 @@ bool InValueList(const std::string& list, const std::string& text) {
     while (pos <= list.size()) {
         size_t end = list.find(';', pos);
         if (end == std::string::npos) end = list.size();
-        if (LocaleCompareText(Trim(list.substr(pos, end - pos)), text) == 0) return true;
+        if (AnsiCompareText(Trim(list.substr(pos, end - pos)), text) == 0) return true;
         pos = end + 1;
     }
     return false;

@@ -16,7 +16,6 @@
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
 #include "framework/ui/imagelist.h"
-#include "grid/platformwrappers.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/controls/edit.h"
 #include "platform/gdi/dc.h"
@@ -270,8 +269,8 @@ void TCustomDBComboBoxEh::TextToPaint(std::string& text) {
     if (keyBased_ && f && ControlState().Contains(csPaintCopy)) {
         int pos = keyItems_->IndexOf(f->Text());
         text = pos >= 0 && pos < itemsCount_ ? items_->Strings(pos) : f->DisplayText();
-        if (CharCase() == ecUpperCase) text = LocaleUpperCase(text);
-        if (CharCase() == ecLowerCase) text = LocaleLowerCase(text);
+        if (CharCase() == ecUpperCase) text = AnsiUpperCase(text);
+        if (CharCase() == ecLowerCase) text = AnsiLowerCase(text);
         return;
     }
     TCustomDBEditEh::TextToPaint(text);
@@ -298,7 +297,7 @@ bool TCustomDBComboBoxEh::LocateText(const std::string& text, bool partial) {
         for (int i = 0; i < itemsCount_; ++i) {
             std::string item = items_->Strings(i);
             if (partial) item = Utf32ToUtf8(Utf8ToUtf32(item).substr(0, wanted.size()));
-            if (LocaleCompareText(item, text) == 0) {
+            if (AnsiCompareText(item, text) == 0) {
                 found = i;
                 break;
             }

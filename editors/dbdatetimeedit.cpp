@@ -20,7 +20,6 @@
 #include "framework/ui/imagelist.h"
 #include "platform/region.h"
 #include "framework/ui/uimessages.h"
-#include "grid/platformwrappers.h"
 #include "platform/controls/edit.h"
 #include "platform/window/input.h"
 #include "platform/window/queue.h"
@@ -218,7 +217,7 @@ void TCustomDBDateTimeEditEh::AcceptMRUItem(const std::string& item, bool& accep
     while (!text.empty() && (text.back() == ' ' || text.back() == FormatSettings.DateSeparator)) text.pop_back();
     std::u32string t = Utf8ToUtf32(text);
     std::string head = Utf32ToUtf8(Utf8ToUtf32(item).substr(0, t.size()));
-    accept = LocaleCompareText(head, text) == 0;
+    accept = AnsiCompareText(head, text) == 0;
 }
 
 // --- stepping --------------------------------------------------------------------------

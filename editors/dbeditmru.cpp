@@ -8,7 +8,6 @@
 #include "editors/sizegrip.h"
 #include "framework/core/stringlist.h"
 #include "framework/core/strutils.h"
-#include "grid/platformwrappers.h"
 #include "platform/controls/edit.h"
 #include "platform/window/input.h"
 #include "platform/window/queue.h"
@@ -105,7 +104,7 @@ void TCustomDBEditEh::AcceptMRUItem(const std::string& item, bool& accept) {
     std::string text = Text();
     std::u32string t = Utf8ToUtf32(text), i = Utf8ToUtf32(item);
     std::string head = Utf32ToUtf8(i.substr(0, t.size()));
-    accept = mruList_->CaseSensitive() ? LocaleCompareStr(head, text) == 0 : LocaleCompareText(head, text) == 0;
+    accept = mruList_->CaseSensitive() ? AnsiCompareStr(head, text) == 0 : AnsiCompareText(head, text) == 0;
     if (mruList_->OnFilterItem) mruList_->OnFilterItem(this, accept);
 }
 

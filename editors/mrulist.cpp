@@ -3,7 +3,6 @@
 #include "framework/core/properties.h"
 #include "framework/core/scopeguards.h"
 #include "framework/core/strutils.h"
-#include "grid/platformwrappers.h"
 #include "platform/window/messages.h"
 #include "platform/window/queue.h"
 #include "platform/window/styles.h"
@@ -44,7 +43,7 @@ void TMRUListEh::AddText(const std::string& text) {
     if (Trim(text).empty()) return;
     for (int i = 0; i < items_->Count(); ++i) {
         std::string item = items_->Strings(i);
-        bool same = caseSensitive_ ? item == text : LocaleCompareText(item, text) == 0;
+        bool same = caseSensitive_ ? item == text : AnsiCompareText(item, text) == 0;
         if (same) {
             items_->Move(i, items_->Count() - 1);
             return;
@@ -65,7 +64,7 @@ bool TMRUListEh::MatchingItems(TStrings* target, const std::string& text) {
         }
         std::string item = items_->Strings(i);
         std::string head = item.substr(0, Utf8Offset(item, chars));
-        bool accept = caseSensitive_ ? LocaleCompareStr(head, text) == 0 : LocaleCompareText(head, text) == 0;
+        bool accept = caseSensitive_ ? AnsiCompareStr(head, text) == 0 : AnsiCompareText(head, text) == 0;
         if (OnFilterItem) OnFilterItem(this, accept);
         if (accept) target->Add(item);
     }

@@ -8,7 +8,6 @@
 #include "framework/core/strutils.h"
 #include "framework/ui/imagelist.h"
 #include "framework/ui/stdctrls/scrollbar.h"
-#include "grid/platformwrappers.h"
 #include "platform/controls/listbox.h"
 #include "platform/gdi/gdi.h"
 #include "platform/window/input.h"
@@ -198,7 +197,7 @@ void TPopupListboxEh::KeyPress(char32_t& key) {
         if (now - lastKeyTime_ > kSearchPause) searchText_.clear();
         lastKeyTime_ = now;
         if (Utf8Length(searchText_) < kMaxSearch) Utf8Append(searchText_, key);
-        if (HandleAllocated()) PlatformSendStringMessage(Handle(), LB_SELECTSTRING, WPARAM(-1), searchText_);
+        if (HandleAllocated()) SendMessage(Handle(), LB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(searchText_.c_str()));
         key = 0;
     }
     TCustomListBox::KeyPress(key);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "grid/platformwrappers.h"
 #include "platform/gdi/gdi.h"
+#include "platform/region.h"
 #include "platform/window/input.h"
 #include "platform/window/messages.h"
 #include "platform/window/styles.h"
@@ -64,7 +64,7 @@ void TSizeGripEh::UpdateShape() {
         case sgpTopLeft: pts = {{w - 1, 0}, {0, 0}, {0, h - 1}}; break;
         default: pts = {{w, h - 1}, {w, 0}, {1, 0}}; break;
         }
-        SetWindowRgn(Handle(), PlatformPolygonRegion(pts, 3, WINDING), TRUE);
+        SetWindowRgn(Handle(), CreatePolygonRgn(pts.data(), static_cast<int>(pts.size()), WINDING), TRUE);
     } else {
         SetWindowRgn(Handle(), nullptr, TRUE);
     }
@@ -152,7 +152,7 @@ void TSizeGripEh::MouseMove(TShiftState s, int x, int y) {
     POINT pos = ClientToScreen({x, y});
     if (pos.x == lastPos_.x && pos.y == lastPos_.y) return;
     RECT work;
-    PlatformSystemParameters(SPI_GETWORKAREA, 0, &work, 0);
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
     RECT r = WindowRectOf(p);
     bool right = position_ == sgpTopRight || position_ == sgpBottomRight;
     bool bottom = position_ == sgpBottomRight || position_ == sgpBottomLeft;

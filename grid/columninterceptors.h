@@ -3,8 +3,8 @@
 // to the auto-fit base width, and a column order given by field names.
 #include <string>
 
+#include "framework/core/propertyinterceptor.h"
 #include "framework/core/variant.h"
-#include "gridservices/propertyinterceptors.h"
 
 namespace tv {
 

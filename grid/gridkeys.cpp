@@ -11,9 +11,9 @@
 #include "framework/ui/dialogs.h"
 #include "framework/ui/menus.h"
 #include "grid/dbgrideh.h"
+#include "grid/gridclipboardkeys.h"
 #include "grid/gridunit.h"
 #include "grid/platformwrappers.h"
-#include "gridservices/exchange/gridclipboard.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/window/input.h"
 #include "platform/window/timer.h"
@@ -33,6 +33,10 @@ bool StartsWithFolded(const std::string& text, const std::string& prefix, std::s
     if (LocaleUpperCase(text.substr(0, bytes)) != LocaleUpperCase(prefix)) return false;
     matched = text.substr(0, bytes);
     return true;
+}
+
+void RunClipboardKey(void (*handler)(TCustomDBGridEh*, bool), TCustomDBGridEh* grid) {
+    if (handler) handler(grid, false);
 }
 
 // The dataset stands on its end: past its last record, or on a record appended there.
@@ -232,7 +236,7 @@ void TCustomDBGridEh::DeleteRecords() {
     if (!ds || readOnly_ || ds->IsEmpty() || !ds->CanModify() || !allowedOperations_.Contains(alopDeleteEh)) return;
     // Several selected records go through the grid services, which ask for them.
     if (selection_->SelectionType() == gstRecordBookmarks && SelectedBookmarks().SelectedCount() > 0) {
-        ClearGridSelection(this, false);
+        RunClipboardKey(GridClipboardKeys().clear, this);
         return;
     }
     if (options_.Contains(dgConfirmDelete) &&
@@ -322,12 +326,12 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
         case VK_LEFT: SelectGridColumn(indicatorOffset_, 1); break;
         case VK_RIGHT: SelectGridColumn(ColCount() - 1, -1); break;
         case VK_INSERT: case 'C':
-            if (editActions_.Contains(geaCopyEh) && CanCopySelection()) GridCopyToClipboard(this, false);
+            if (editActions_.Contains(geaCopyEh) && CanCopySelection()) RunClipboardKey(GridClipboardKeys().copy, this);
             break;
         case VK_DELETE:
             if (editActions_.Contains(geaDeleteEh) && selection_->SelectionType() != gstNon &&
                 selection_->SelectionType() != gstRecordBookmarks) {
-                if (CanDeleteSelection()) ClearGridSelection(this, false);
+                if (CanDeleteSelection()) RunClipboardKey(GridClipboardKeys().clear, this);
             } else {
                 DeleteRecords();
             }
@@ -342,11 +346,11 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
                 std::string text;
                 if (GetClipboardText(text)) IncrementalSearch(text, incSearchTimeout_, 0);
             } else if (editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) {
-                GridPasteFromClipboard(this, false);
+                RunClipboardKey(GridClipboardKeys().paste, this);
             }
             break;
         case 'X':
-            if (editActions_.Contains(geaCutEh) && CanCutToClipboard()) GridCutToClipboard(this, false);
+            if (editActions_.Contains(geaCutEh) && CanCutToClipboard()) RunClipboardKey(GridClipboardKeys().cut, this);
             break;
         default: break;
         }
@@ -399,7 +403,7 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
     case VK_DOWN: MoveDown(shiftSelect); break;
     case VK_INSERT:
         if (shiftDown) {
-            if (editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) GridPasteFromClipboard(this, false);
+            if (editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) RunClipboardKey(GridClipboardKeys().paste, this);
         } else if (CanAppendOrInsert()) {
             ClearSelectionOnMove();
             if (allowedOperations_.Contains(alopInsertEh)) ds->Insert();
@@ -407,7 +411,7 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
         }
         break;
     case VK_DELETE:
-        if (shiftDown && editActions_.Contains(geaCutEh) && CanCutToClipboard()) GridCutToClipboard(this, false);
+        if (shiftDown && editActions_.Contains(geaCutEh) && CanCutToClipboard()) RunClipboardKey(GridClipboardKeys().cut, this);
         break;
     case VK_F2:
         if (!incSearchActive_) ShowEditor();
@@ -598,7 +602,8 @@ bool TCustomDBGridEh::CanCopySelection() {
 bool TCustomDBGridEh::CanPasteFromClipboard() {
     TDataSet* ds = DataSet();
     if (!dataLink_->Active() || readOnly_ || !ds->CanModify()) return false;
-    if (!IsClipboardFormatAvailable(CF_VCLDBIF()) && !IsClipboardFormatAvailable(CF_TEXT)) return false;
+    win::UINT (*dataFormat)() = GridClipboardKeys().dataFormat;
+    if (!(dataFormat && IsClipboardFormatAvailable(dataFormat())) && !IsClipboardFormatAvailable(CF_TEXT)) return false;
     return ds->State() == dsInsert || allowedOperations_.Contains(alopUpdateEh);
 }
 

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "framework/core/exceptions.h"
+#include "framework/core/propertyinterceptor.h"
 #include "framework/core/resources.h"
 #include "framework/core/unitinit.h"
 #include "framework/ui/picture.h"
-#include "gridservices/propertyinterceptors.h"
 #include "grid/column.h"
 #include "grid/dbgrideh.h"
 #include "grid/columninterceptors.h"

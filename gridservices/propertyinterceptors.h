@@ -1,31 +1,9 @@
 #pragma once
-// Read-property interceptors: objects that stand in for a component while its
-// stored properties are read and apply the values in their own way at the
-// end. A process-wide registry pairs target classes with interceptor classes.
-#include <vector>
-
-#include "framework/core/persistent.h"
+// The form's read-property interceptor, registered at the grid services' start-up.
+#include "framework/core/propertyinterceptor.h"
 #include "framework/ui/forms.h"
 
 namespace tv {
-
-class TStoragePropertyInterceptor : public TPersistent {
-    TV_CLASS(TStoragePropertyInterceptor, TPersistent)
-public:
-    TStoragePropertyInterceptor() = default;
-    static void Publish(TPublisher&) {}
-    // Keeps the target (the construction step an interceptor class may extend).
-    virtual void Create(TPersistent* target) { target_ = target; }
-    virtual bool InterceptsProperties() { return true; }
-    virtual void AfterPropertiesRead() {}
-    TPersistent* Target() const { return target_; }
-
-protected:
-    TPersistent* target_ = nullptr;
-};
-
-// Makes an interceptor of the class for the target.
-TStoragePropertyInterceptor* CreateStoragePropertyInterceptor(TClass interceptorClass, TPersistent* target);
 
 // Position, size, state and active control of a form, applied scaled to the
 // screen's pixels per inch.
@@ -63,13 +41,5 @@ private:
 
 // The form's bounds when it is shown normally.
 win::RECT FormNormalBounds(TCustomForm* form);
-
-void AddReadPropertyInterceptor(TClass targetClass, TClass interceptorClass);
-void RemoveReadPropertyInterceptor(TClass targetClass, TClass interceptorClass);
-// The registered pairs, in order (targets and interceptors).
-const std::vector<TClass>& ReadPropertyInterceptorTargets();
-const std::vector<TClass>& ReadPropertyInterceptorClasses();
-// Frees the registry (at shutdown).
-void FreeReadPropertyInterceptors();
 
 } // namespace tv

@@ -20,6 +20,7 @@
 #include "framework/data/sql/sqlquery.h"
 #include "framework/data/sql/sqlstoredproc.h"
 #include "framework/data/sql/sqltable.h"
+#include "gridservices/exchange/gridclipboard.h"
 #include "gridservices/find/finddialog.h"
 #include "i18n/gnugettext.h"
 #include "serial/comunit.h"
@@ -32,6 +33,8 @@ void registre_unidades() {
     RegisterUnit("skins", urSkinning, &InitializeSkinUnit, &FinalizeSkinUnit);
     RegisterUnit("translation", urTranslation, &InitializeTranslation, &FinalizeTranslation);
     RegisterUnit("serial_port", urSerialPort, &InitializeComPortUnit, &FinalizeComPortUnit);
+    // Named here so the grid services are linked in: they give the grids' clipboard keys their work.
+    RegisterUnit("grid_exchange", urGrid + 10, &RegisterGridClipboardFormats, nullptr);
     // Named here so that the program links the grid's find dialog.
     RegisterUnit("grid_find", urGrid + 30, &InitializeGridFindUnit, &FinalizeGridFindUnit);
     RegisterClasses({TSQLConnection::StaticClass(), TSQLQuery::StaticClass(), TSQLStoredProc::StaticClass(),

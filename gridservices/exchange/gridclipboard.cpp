@@ -36,6 +36,8 @@ void RegisterGridClipboardFormats() {
     CF_VCLDBIF();
     CF_CSV();
     CF_RICHTEXT();
+    GridClipboardKeys() = {&GridCopyToClipboard, &GridCutToClipboard, &GridPasteFromClipboard, &ClearGridSelection,
+                           &CF_VCLDBIF};
 }
 
 TV_UNIT(grid_exchange, urGrid + 10, &RegisterGridClipboardFormats, nullptr)

@@ -4,11 +4,11 @@
 // Format" and the typed exchange format "VCLDBIF"; paste prefers the last.
 #include "framework/core/resourcestrings.h"
 #include "grid/dbgrideh.h"
+#include "grid/gridclipboardkeys.h"
 #include "platform/wintypes.h"
 
 namespace tv {
 
-TV_RESOURCESTRING(SDeleteRecordQuestion, "¿Desea eliminar el registro?")
 TV_RESOURCESTRING(SDeleteMultipleRecordsQuestion, "¿Desea eliminar todos los registros seleccionados?")
 TV_RESOURCESTRING(SClearSelectedCellsEh, "Clear selected cells?")
 
@@ -16,6 +16,7 @@ TV_RESOURCESTRING(SClearSelectedCellsEh, "Clear selected cells?")
 win::UINT CF_VCLDBIF();
 win::UINT CF_CSV();
 win::UINT CF_RICHTEXT();
+// Registers the formats and gives the grid's clipboard keys their work.
 void RegisterGridClipboardFormats();
 
 void GridCopyToClipboard(TCustomDBGridEh* grid, bool all);

@@ -5,6 +5,7 @@
 
 #include "framework/ui/application.h"
 #include "grid/gridunit.h"
+#include "gridservices/exchange/gridclipboard.h"
 #include "platform/backend/headless.h"
 #include "platform/controls/standardclasses.h"
 #include "platform/window/desktop.h"
@@ -21,6 +22,8 @@ using namespace tv::win;
 void DataGridTest::SetUp() {
     clock = StartHeadlessUI();
     InitializeGridUnit();
+    // As at the program's start-up: the grid services give the clipboard keys their work.
+    RegisterGridClipboardFormats();
     form = new TForm(nullptr);
     form->SetBounds(10, 10, 640, 420);
     data = new TClientDataSet(form);

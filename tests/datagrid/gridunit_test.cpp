@@ -2,12 +2,12 @@
 // and the row colours.
 #include "gridfixture.h"
 
+#include "framework/core/propertyinterceptor.h"
 #include "grid/column.h"
 #include "grid/columninterceptors.h"
 #include "grid/griddataservice.h"
 #include "grid/gridstyle.h"
 #include "grid/gridunit.h"
-#include "gridservices/propertyinterceptors.h"
 
 namespace tvtest {
 

@@ -3,8 +3,8 @@
 
 #include "framework/core/formreader.h"
 #include "framework/core/formwriter.h"
+#include "framework/core/propertyinterceptor.h"
 #include "grid/columninterceptors.h"
-#include "gridservices/propertyinterceptors.h"
 
 namespace tvtest {
 

@@ -1,0 +1,10 @@
+#include "grid/gridclipboardkeys.h"
+
+namespace tv {
+
+TGridClipboardKeys& GridClipboardKeys() {
+    static TGridClipboardKeys keys;
+    return keys;
+}
+
+} // namespace tv
