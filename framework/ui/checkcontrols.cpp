@@ -33,6 +33,7 @@ void TGroupBox::Paint() {
     c->Brush()->SetStyle(bsSolid);
     c->FillRect(r);
     c->Font()->Assign(Font());
+    if (!Enabled()) c->Font()->SetColor(clGrayText);
     int h = c->TextHeight("0");
     RECT frame{r.left, r.top + h / 2, r.right, r.bottom};
     DrawEdge(c->Handle(), &frame, EDGE_ETCHED, BF_RECT);
@@ -197,6 +198,7 @@ void TRadioGroup::UpdateButtons() {
     }
     while (int(buttons_.size()) < items_->Count()) {
         auto* b = new TRadioButton(nullptr);
+        b->SetEnabled(Enabled());
         b->SetParent(this);
         int index = int(buttons_.size());
         b->OnClick = [this, index](TObject*) {
@@ -212,6 +214,12 @@ void TRadioGroup::UpdateButtons() {
     }
     updating_ = false;
     Realign();
+}
+
+// The group's buttons are its own: they follow its enabled state.
+void TRadioGroup::SetEnabled(bool v) {
+    TGroupBox::SetEnabled(v);
+    for (TRadioButton* b : buttons_) b->SetEnabled(v);
 }
 
 void TRadioGroup::SetItemIndex(int v) {

@@ -91,6 +91,7 @@ public:
     int ButtonCount() const { return int(buttons_.size()); }
     TRadioButton* Buttons(int i) const { return buttons_.at(size_t(i)); }
     void Loaded() override;
+    void SetEnabled(bool v) override;
 
 protected:
     void AlignControls(TControl* control, win::RECT& rect) override;

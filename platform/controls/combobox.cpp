@@ -224,6 +224,7 @@ void Paint(HWND w, ComboState& s, HDC given) {
         FillRect(dc, &item, b);
         DeleteObject(b);
     }
+    if (!enabled) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     if (Kind(w) == CBS_DROPDOWNLIST) {
         int i = CurSel(s);
         RECT r{item.left + 1, item.top + 1, item.right - 1, item.bottom - 1};

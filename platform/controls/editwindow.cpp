@@ -384,6 +384,8 @@ void Paint(HWND wnd, EditState& s, HDC given) {
         FillRect(dc, &client, b);
         DeleteObject(b);
     }
+    // A disabled edit shows grey text whatever colour its parent asked for.
+    if (!enabled) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     COLORREF text = GetTextColor(dc);
     RECT r = FormatRect(wnd, s);
     int saved = SaveDC(dc);

@@ -1,5 +1,10 @@
 // TEdit, TMemo and TMaskEdit on a form, typed into through the keyboard.
+#include <algorithm>
+
 #include "formfixture.h"
+#include "platform/gdi/gdi.h"
+#include "platform/window/paint.h"
+#include "platform/window/sysmetrics.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/stdctrls/maskedit.h"
 #include "framework/ui/stdctrls/memo.h"
@@ -164,6 +169,35 @@ TEST_F(EditControl, PhoneMaskTextWithoutLiteralsAndValidation) {
     TypeText("9");
     PressKey(VK_ESCAPE);
     EXPECT_EQ(e->Text(), "601555    ");
+}
+
+// The darkest ink of a control's client area, as the sum of its three channels.
+int DarkestInk(HWND w) {
+    UpdateWindow(w);
+    RECT r;
+    GetClientRect(w, &r);
+    HDC dc = GetDC(w);
+    int darkest = 3 * 255;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            COLORREF c = GetPixel(dc, x, y);
+            darkest = std::min(darkest, int(GetRValue(c) + GetGValue(c) + GetBValue(c)));
+        }
+    ReleaseDC(w, dc);
+    return darkest;
+}
+
+TEST_F(EditControl, ADisabledEditShowsItsTextGrey) {
+    auto* e = Make<TEdit>(10);
+    e->SetBorderStyle(bsNone);
+    e->SetText("IIII MMMM");
+    int enabledInk = DarkestInk(e->Handle());
+    e->SetEnabled(false);
+    e->Invalidate();
+    int disabledInk = DarkestInk(e->Handle());
+    COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
+    EXPECT_LT(enabledInk, 150);
+    EXPECT_GE(disabledInk, int(GetRValue(grey) + GetGValue(grey) + GetBValue(grey)) - 30);
 }
 
 TEST_F(EditControl, BadMaskIsRefusedAndTheOldOneStays) {

@@ -580,6 +580,14 @@ TEST_F(UiTest, ARadioGroupMakesItsButtonsFromItsItems) {
     EXPECT_EQ(g->ItemIndex(), 2);
     EXPECT_FALSE(g->Buttons(1)->Checked());
     EXPECT_EQ(clicks, 1);
+    // A disabled group takes its buttons with it: a click chooses nothing.
+    g->SetEnabled(false);
+    EXPECT_FALSE(g->Buttons(0)->Enabled());
+    ClickAt(g->Buttons(0));
+    EXPECT_EQ(g->ItemIndex(), 2);
+    EXPECT_EQ(clicks, 1);
+    g->SetEnabled(true);
+    EXPECT_TRUE(g->Buttons(0)->Enabled());
 }
 
 TEST_F(UiTest, DraggingASplitterSizesTheControlBeforeItWithinItsMinimum) {
