@@ -3,21 +3,11 @@
 #include <algorithm>
 
 #include "framework/core/strutils.h"
+#include "framework/data/controlsoff.h"
 #include "framework/data/field.h"
 #include "grid/gridselection.h"
 
 namespace tv {
-
-namespace {
-
-// Controls stay disabled while the table walks its records, also on failure.
-struct TControlsGuard {
-    TDataSet* ds;
-    explicit TControlsGuard(TDataSet* d) : ds(d) { ds->DisableControls(); }
-    ~TControlsGuard() { ds->EnableControls(); }
-};
-
-} // namespace
 
 TTreeMemTableEh::TTreeMemTableEh(TComponent* owner) : TCustomClientDataSet(owner) {
     // The children of a collapsed node are filtered out.
@@ -309,7 +299,7 @@ bool TTreeMemTableEh::MoveRecords(TBookmarkListEh* bookmarks, int targetRecord, 
     }
     std::string firstRoot = nodes_[static_cast<std::size_t>(roots.front())].key;
 
-    TControlsGuard controls(this);
+    TControlsOff controls(this);
     showAll_ = true;
     // On failure the collapsed branches are hidden again.
     struct TShowGuard {
