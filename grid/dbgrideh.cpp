@@ -813,8 +813,10 @@ void TCustomDBGridEh::DefineProperties(TFiler& filer) {
 }
 
 void TCustomDBGridEh::DefaultHandler(Message& msg) {
+    // The context menu the default handling may show can run a command that frees the grid.
+    std::shared_ptr<bool> alive = Alive();
     TCustomGrid::DefaultHandler(msg);
-    if (msg.Msg != win::WM_RBUTTONUP) return;
+    if (!*alive || msg.Msg != win::WM_RBUTTONUP) return;
     int x = static_cast<short>(msg.LParam & 0xFFFF), y = static_cast<short>((msg.LParam >> 16) & 0xFFFF);
     TGridCoord cell = MouseCoord(x, y);
     int dataCol = cell.X - indicatorOffset_;

@@ -2,6 +2,7 @@
 // grid's row, title buttons sort, borders size columns, check cells step.
 #include "mousefixture.h"
 
+#include "framework/ui/menus.h"
 #include "framework/ui/screen.h"
 #include "grid/cdsfeatures.h"
 #include "grid/datasetfeatures.h"
@@ -34,6 +35,26 @@ TEST_F(MouseTest, ClickOnARowThenTypingEditsThatRecord) {
     EXPECT_EQ(Name(), "Arroz");
     data->SetRecNo(5);
     EXPECT_EQ(Name(), "Quinoa");
+}
+
+TEST_F(MouseTest, AContextMenuCommandThatFreesTheFormLeavesTheGridAlone) {
+    auto* popup = new TPopupMenu(form);
+    auto* close = new TMenuItem(form);
+    close->SetCaption("&Cerrar");
+    popup->Items()->Add(close);
+    // The handler is freed with the form: nothing of it is touched after the delete.
+    close->OnClick = [slot = &form](TObject*) {
+        TForm* f = *slot;
+        *slot = nullptr;
+        delete f;
+    };
+    grid->SetPopupMenu(popup);
+    POINT p = CellPoint(2, grid->TitleRowCount() + 1);
+    QueueClick(p.x, p.y, 1);
+    QueueKey(VK_DOWN);
+    QueueKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(form, nullptr);
 }
 
 TEST_F(MouseTest, ClickWhileEditingPostsTheTextToTheRecordItWasTypedIn) {
