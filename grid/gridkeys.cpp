@@ -266,13 +266,13 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
     bool findDialog = optionsEh_.Contains(dghDialogFind) && DBGridEhFindDialogProc;
     if (sc == TShortCut(keys.IncSearch) && optionsEh_.Contains(dghIncSearch)) {
         key = 0;
-        // Without the find dialog a second Ctrl+F ends the search.
+        // With the find dialog a second Ctrl+F hands the search over to it;
+        // without, it starts the search again from an empty text.
         if (incSearchActive_ && findDialog && keys.FindDialog == keys.IncSearch) {
             ResetIncSearch();
             DBGridEhFindDialogProc(this, "", "", {}, CanShowTitleHint());
-        } else if (incSearchActive_) {
-            ResetIncSearch();
         } else {
+            if (incSearchActive_) ResetIncSearch();
             IncrementalSearch("", -1, 0);
         }
         return;

@@ -261,8 +261,13 @@ TEST_F(IncSearchTest, CtrlFStartsASearchWithoutTimeLimit) {
     Pump();
     EXPECT_TRUE(grid->IncSearchActive());
     EXPECT_EQ(Name(), "Fríjol");
+    // Without the find dialog a second Ctrl+F starts again from an empty text.
     Key('F', false, true);
-    EXPECT_FALSE(grid->IncSearchActive());
+    EXPECT_TRUE(grid->IncSearchActive());
+    EXPECT_EQ(grid->IncSearchText(), "");
+    TypeText("ar");
+    Pump();
+    EXPECT_EQ(Name(), "Arroz");
 }
 
 TEST_F(IncSearchTest, EditableColumnOpensTheEditorInstead) {
