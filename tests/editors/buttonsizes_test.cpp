@@ -15,7 +15,9 @@ TEST(ButtonSizes, FlatWidthIsOddAndNeverWiderThanAScrollBar) {
     int w = FlatButtonDefaultWidth();
     EXPECT_GT(w, 0);
     EXPECT_LE(w, GetSystemMetrics(SM_CXVSCROLL));
-    if (w < GetSystemMetrics(SM_CXVSCROLL)) EXPECT_EQ(w % 2, 1);
+    if (w < GetSystemMetrics(SM_CXVSCROLL)) {
+        EXPECT_EQ(w % 2, 1);
+    }
     EXPECT_EQ(w, CalcFlatButtonDefaultWidth());
 }
 

@@ -130,7 +130,9 @@ TEST_P(DemoShop, WeightsAndSizesFitTheDescription) {
         ++checked;
     }
     q.Close();
-    if (std::string(GetParam().kind) == "SUPERMERCADO") EXPECT_GT(checked, 300);
+    if (std::string(GetParam().kind) == "SUPERMERCADO") {
+        EXPECT_GT(checked, 300);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, DemoShop, ::testing::ValuesIn(Shops),

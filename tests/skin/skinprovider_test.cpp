@@ -104,7 +104,9 @@ TEST_F(SkinProviderTest, FrameGeometryFollowsTheBorderStyle) {
         EXPECT_EQ(provider->BorderWidth(), r.border);
         EXPECT_EQ(provider->BorderHeight(), r.border);
         EXPECT_EQ(provider->CaptionHeight(), r.caption);
-        if (r.caption) EXPECT_EQ(provider->SystemButtonCount(), r.buttons);
+        if (r.caption) {
+            EXPECT_EQ(provider->SystemButtonCount(), r.buttons);
+        }
         // The client area lies where the window system put it.
         POINT client = f->ClientToScreen(POINT{0, 0});
         EXPECT_EQ(provider->ClientOffsetX(), client.x - f->Left());

@@ -220,7 +220,9 @@ TEST_F(EditWindow, MultipleLinesWrapAtBlanksAndMoveByLine) {
     for (int i = 0; i < lines; ++i) {
         std::string l;
         SendMessage(e, EM_GETLINE, WPARAM(i), reinterpret_cast<LPARAM>(&l));
-        if (i > 0) EXPECT_NE(l.front(), ' ') << "line " << i << " starts with a blank";
+        if (i > 0) {
+            EXPECT_NE(l.front(), ' ') << "line " << i << " starts with a blank";
+        }
         joined += l;
     }
     EXPECT_EQ(joined, text); // wrapping loses nothing

@@ -36,7 +36,7 @@ protected:
     static std::string Sel(HWND c) {
         SYSTEMTIME st;
         SendMessage(c, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
-        char b[16];
+        char b[32];
         std::snprintf(b, sizeof b, "%04d/%02d/%02d", st.wYear, st.wMonth, st.wDay);
         return b;
     }
@@ -93,8 +93,12 @@ TEST_F(MonthCal, HitTestingGivesTheCodesAndTheDate) {
             UINT code = Hit(c, x, y, &st);
             seen.insert(code);
             if (code == MCHT_CALENDARDATE && st.wDay == 23 && st.wMonth == 4) foundSelected = true;
-            if (code == MCHT_CALENDARDATEPREV) EXPECT_EQ(st.wMonth, 3) << x << "," << y;
-            if (code == MCHT_CALENDARDATENEXT) EXPECT_EQ(st.wMonth, 5) << x << "," << y;
+            if (code == MCHT_CALENDARDATEPREV) {
+                EXPECT_EQ(st.wMonth, 3) << x << "," << y;
+            }
+            if (code == MCHT_CALENDARDATENEXT) {
+                EXPECT_EQ(st.wMonth, 5) << x << "," << y;
+            }
         }
     for (UINT want : {MCHT_TITLEBTNPREV, MCHT_TITLEBTNNEXT, MCHT_TITLEMONTH, MCHT_TITLEYEAR, MCHT_CALENDARDAY,
                       MCHT_CALENDARDATE, MCHT_CALENDARDATEPREV, MCHT_CALENDARDATENEXT, MCHT_CALENDARWEEKNUM,

@@ -16,13 +16,6 @@ void Keys(std::initializer_list<int> vks) {
     }
 }
 
-void AltWith(int vk) {
-    InjectKey(VK_MENU, true);
-    InjectKey(vk, true);
-    InjectKey(vk, false);
-    InjectKey(VK_MENU, false);
-}
-
 void MoveTo(POINT p) { InjectMouseMove(p.x, p.y); }
 
 void ClickOn(POINT p) {
