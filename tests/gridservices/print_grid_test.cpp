@@ -34,6 +34,7 @@
 #include "gridservices/print/pagesetupdialog.h"
 #include "gridservices/print/printdbgrideh.h"
 #include "platform/backend/headless.h"
+#include "support/scopedenv.h"
 #include "support/tempdir.h"
 #include "platform/printer/printers.h"
 #include "previewfixture.h"
@@ -616,31 +617,15 @@ std::set<std::string> SpoolFiles(const std::filesystem::path& folder) {
     return found;
 }
 
-// Points TMPDIR at a folder of this test's own while it lives, so that spool files of
-// other tests running beside it are not counted.
-class OwnTemporaryFolder {
-public:
-    OwnTemporaryFolder() {
-        if (const char* old = std::getenv("TMPDIR")) saved = old;
-        ::setenv("TMPDIR", dir.path().c_str(), 1);
-    }
-    ~OwnTemporaryFolder() {
-        if (saved) ::setenv("TMPDIR", saved->c_str(), 1);
-        else ::unsetenv("TMPDIR");
-    }
-    const std::filesystem::path& path() const { return dir.path(); }
-
-private:
-    tvtest::TempDir dir;
-    std::optional<std::string> saved;
-};
-
 TEST_F(GridPrintTest, AQueueThatRefusesTheJobSaysSoInSpanishAndLeavesNoFile) {
     Fill(10);
     TestCups cups;
     NEEDS_CUPS(cups);
     Printer()->SetPrinterIndex(Printer()->Printers()->IndexOf("Rechaza"));
-    OwnTemporaryFolder temp;
+    // A temporary folder of this test's own, so that spool files of other tests
+    // running beside it are not counted.
+    tvtest::TempDir temp;
+    tvtest::ScopedEnv tmpdir("TMPDIR", temp.path().c_str());
     int after = 0;
     printer->OnAfterPrint = [&](TObject*) { ++after; };
     TVirtualPrinter direct;

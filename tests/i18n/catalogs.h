@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scopedenv.h"
+
 namespace i18ntest {
 
 // The header entry of a UTF-8 catalog, with an optional Plural-Forms line.
@@ -19,16 +21,6 @@ void Msgfmt(const std::string& po, const std::string& mo, const std::string& opt
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
-// Sets an environment variable for the life of the object (empty: unset).
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value);
-    ~ScopedEnv();
-
-private:
-    std::string name_;
-    std::string old_;
-    bool had_;
-};
+using tvtest::ScopedEnv;
 
 } // namespace i18ntest

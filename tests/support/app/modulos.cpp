@@ -42,18 +42,11 @@ std::vector<std::string> AvisosGuionados::Textos() const {
 }
 
 DirectorioAplicacion::DirectorioAplicacion() {
-    if (const char* a = std::getenv("TALLYVO_REGISTRY_DIR")) anterior_ = a, habia_ = true;
-    setenv("TALLYVO_REGISTRY_DIR", registro_.path().c_str(), 1);
     carpeta_ = dir_.path().string();
     TRegistry r;
     r.SetRootKey(HKEY_LOCAL_MACHINE);
     r.OpenKey(kClaveAplicacion, true);
     r.WriteString(kValorDirectorio, carpeta_);
-}
-
-DirectorioAplicacion::~DirectorioAplicacion() {
-    if (habia_) setenv("TALLYVO_REGISTRY_DIR", anterior_.c_str(), 1);
-    else unsetenv("TALLYVO_REGISTRY_DIR");
 }
 
 std::string PrimeraFila(TSQLConnection* conexion, const std::string& sql) {

@@ -18,6 +18,7 @@
 #include "framework/ui/application.h"
 #include "app/data/avisos.h"
 #include "tests/support/firebird_fixture.h"
+#include "tests/support/scopedenv.h"
 #include "tests/support/tempdir.h"
 
 namespace tv {
@@ -63,14 +64,13 @@ public:
 class DirectorioAplicacion {
 public:
     DirectorioAplicacion();
-    ~DirectorioAplicacion();
     std::string Ruta(const std::string& archivo) const { return dir_.file(archivo); }
     const std::string& Carpeta() const { return carpeta_; }
 
 private:
     tvtest::TempDir registro_, dir_;
-    std::string carpeta_, anterior_;
-    bool habia_ = false;
+    tvtest::ScopedEnv registroEnv_{"TALLYVO_REGISTRY_DIR", registro_.path().c_str()};
+    std::string carpeta_;
 };
 
 // The first row of a query, its columns joined by "|"; "<sin filas>" without one.
