@@ -64,6 +64,16 @@ void TDBGridInplaceEdit::CreateParams(TCreateParams& params) {
     TInplaceEdit::CreateParams(params);
     if (alignment_ == taRightJustify) params.Style |= ES_RIGHT;
     else if (alignment_ == taCenter) params.Style |= ES_CENTER;
+    if (wordWrapMode_) {
+        params.Style &= ~ES_AUTOHSCROLL;
+        params.Style |= ES_MULTILINE;
+    }
+}
+
+void TDBGridInplaceEdit::SetWrapMode(bool v) {
+    if (v == wordWrapMode_) return;
+    wordWrapMode_ = v;
+    if (HandleAllocated()) RecreateWnd();
 }
 
 void TDBGridInplaceEdit::UpdateContents() {
@@ -72,15 +82,23 @@ void TDBGridInplaceEdit::UpdateContents() {
     TCustomDBGridEh* g = Grid();
     TColumnEh* c = Column();
     editKind_ = c ? ColumnEditKind(c) : ekPlainEh;
+    // The alignment and the wrapping are styles of the window: a change of
+    // either makes it anew, once.
+    bool recreate = false;
     if (c) {
         Font()->Assign(c->Font());
         TAlignment a = c->Alignment();
         if (a != alignment_) {
             alignment_ = a;
-            // The text's alignment is a style of the window.
-            if (HandleAllocated()) RecreateWnd();
+            recreate = true;
         }
     }
+    bool wrap = c && g && c->WordWrap() && g->MultiLineRows();
+    if (wrap != wordWrapMode_) {
+        wordWrapMode_ = wrap;
+        recreate = true;
+    }
+    if (recreate && HandleAllocated()) RecreateWnd();
     if (!g || !Host()) {
         TInplaceEdit::UpdateContents();
         return;
@@ -229,6 +247,17 @@ bool TDBGridInplaceEdit::SpecRowShortCut(WORD key, TShiftState shift) {
     return true;
 }
 
+// Up and Down reach the grid only from an always-shown editor, and then only
+// from the first line (Up), the last line (Down) or a wholly selected text.
+bool TDBGridInplaceEdit::LineKeyLeavesText(WORD key) {
+    TCustomDBGridEh* g = Grid();
+    if (!g || !g->Options().Contains(dgAlwaysShowEditor) || !HandleAllocated()) return false;
+    if (SelStart() == 0 && SelLength() == int(Utf8Length(Text()))) return true;
+    auto line = SendMessage(WindowHandle(), EM_LINEFROMCHAR, WPARAM(-1), 0);
+    if (key == VK_UP) return line == 0;
+    return line >= SendMessage(WindowHandle(), EM_GETLINECOUNT, 0, 0) - 1;
+}
+
 void TDBGridInplaceEdit::KeyDown(WORD& key, TShiftState shift) {
     TCustomDBGridEh* g = Grid();
     TColumnEh* c = Column();
@@ -254,6 +283,17 @@ void TDBGridInplaceEdit::KeyDown(WORD& key, TShiftState shift) {
     if (key == VK_INSERT && shift == TShiftState{ssShift} && IsListCell()) {
         key = 0;
         SendMessage(WindowHandle(), WM_PASTE, 0, 0);
+        return;
+    }
+    if ((key == VK_UP || key == VK_DOWN) && wordWrapMode_ && !LineKeyLeavesText(key)) {
+        // Between the wrapped lines the arrows move the caret.
+        TCustomMaskEdit::KeyDown(key, shift);
+        return;
+    }
+    if (key == VK_RETURN && shift == TShiftState{ssCtrl}) {
+        // Ctrl+Enter types a line feed (here it arrives as a carriage return).
+        lineFeedPending_ = true;
+        key = 0;
         return;
     }
     const TDBGridEhShortcuts& keys = DBGridEhShortcuts();
@@ -293,6 +333,19 @@ void TDBGridInplaceEdit::KeyPress(char32_t& key) {
         swallowChar_ = 0;
         if (same) {
             key = 0;
+            return;
+        }
+    }
+    if (lineFeedPending_) {
+        lineFeedPending_ = false;
+        if (key == 13 || key == 10) {
+            // A line break in a wrapping cell; a one-line cell drops it.
+            if (!wordWrapMode_ || !EditCanModify()) {
+                key = 0;
+                return;
+            }
+            key = 10;
+            TInplaceEdit::KeyPress(key);
             return;
         }
     }

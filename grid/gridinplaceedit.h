@@ -50,6 +50,10 @@ public:
     TColumnEh* Column() const;
     TDBGridEditKindEh EditKind() const { return editKind_; }
     TAlignment Alignment() const { return alignment_; }
+    // The window is multi-line and wraps its text: the column wraps words and
+    // the grid's rows are taller than one line.
+    bool WordWrapMode() const { return wordWrapMode_; }
+    void SetWrapMode(bool v);
     // The image the cell parameters gave the cell (-1: none).
     int CellImageIndex() const { return cellImageIndex_; }
     // The cell parameters, not the column, decided the read-only state.
@@ -118,6 +122,8 @@ private:
     void MRUFollowsText(bool backspace);
     bool RouteKeyToMRUList(win::WORD& key, TShiftState shift);
     bool IsListCell() const;
+    // Up or Down in a wrapping editor: false keeps it for the caret.
+    bool LineKeyLeavesText(win::WORD key);
     bool DeleteKey(bool backspace);
     bool SpecRowShortCut(win::WORD key, TShiftState shift);
     void TextToLookupValue();
@@ -135,6 +141,8 @@ private:
     TAlignment alignment_ = taLeftJustify;
     int cellImageIndex_ = -1;
     bool readOnlyFromParams_ = false;
+    bool wordWrapMode_ = false;
+    bool lineFeedPending_ = false;
     TPopupListboxEh* pickList_ = nullptr;
     TPopupMonthCalendarEh* calendar_ = nullptr;
     TPopupCalculatorEh* calculator_ = nullptr;

@@ -99,6 +99,14 @@ POINT PosFromChar(HWND wnd, EditState& s, const EditMeasure& m, int pos) {
     return {x, y};
 }
 
+// A wrapped line ends where the next begins: a position at its end would
+// show on the next line, so it stops before the line's closing blank.
+int KeepOnLine(const std::vector<EditLine>& lines, int li, int pos) {
+    const EditLine& l = lines[size_t(li)];
+    if (pos == l.end && pos > l.start && size_t(li) + 1 < lines.size() && lines[size_t(li) + 1].start == pos) return pos - 1;
+    return pos;
+}
+
 int CharFromPos(HWND wnd, EditState& s, const EditMeasure& m, POINT pt) {
     Layout(wnd, s, m);
     std::u32string shown = Shown(wnd, s);
@@ -108,7 +116,8 @@ int CharFromPos(HWND wnd, EditState& s, const EditMeasure& m, POINT pt) {
     li = std::clamp(li, 0, int(s.lines.size()) - 1);
     const EditLine& l = s.lines[size_t(li)];
     int x = pt.x - r.left - LineOffset(wnd, s, m, shown, l) + s.scrollX;
-    return l.start + EditCharAtX(std::u32string_view(shown).substr(size_t(l.start), size_t(l.end - l.start)), m, x);
+    return KeepOnLine(s.lines, li,
+                      l.start + EditCharAtX(std::u32string_view(shown).substr(size_t(l.start), size_t(l.end - l.start)), m, x));
 }
 
 void Notify(HWND wnd, WORD code) {
@@ -257,7 +266,7 @@ void MoveVertically(HWND wnd, EditState& s, int lines, bool extend) {
     std::u32string shown = Shown(wnd, s);
     int x = p.x - r.left - LineOffset(wnd, s, m, shown, l) + s.scrollX;
     int pos = l.start + EditCharAtX(std::u32string_view(shown).substr(size_t(l.start), size_t(l.end - l.start)), m, x);
-    s.buf.MoveTo(pos, extend);
+    s.buf.MoveTo(KeepOnLine(s.lines, li, pos), extend);
 }
 
 void KeyDown(HWND wnd, EditState& s, int vk) {
@@ -302,11 +311,8 @@ void KeyDown(HWND wnd, EditState& s, int vk) {
         if (multi && !ctrl) {
             EditMeasure m(s.font);
             Layout(wnd, s, m);
-            size_t li = size_t(EditLineOf(s.lines, b.Caret()));
-            pos = s.lines[li].end;
-            // A wrapped line ends where the next begins: stop before its blank
-            // so the caret stays on this line.
-            if (li + 1 < s.lines.size() && s.lines[li + 1].start == pos && pos > s.lines[li].start) --pos;
+            int li = EditLineOf(s.lines, b.Caret());
+            pos = KeepOnLine(s.lines, li, s.lines[size_t(li)].end);
         }
         s.buf.MoveTo(pos, shift);
         break;

@@ -8,6 +8,7 @@
 #include "platform/backend/headless.h"
 #include "platform/controls/edit.h"
 #include "platform/window/input.h"
+#include "platform/window/queue.h"
 #include "platform/window/styles.h"
 #include "platform/window/window.h"
 
@@ -232,6 +233,146 @@ TEST_F(InplaceEditTest, EmptyRequiredFieldIsMarkedInTheEditor) {
     ASSERT_TRUE(grid->InplaceEditorVisible());
     EXPECT_EQ(data->State(), dsInsert);
     EXPECT_GT(redDots(), 10);
+}
+
+// A name column of rows three lines tall, narrow enough that a few words wrap.
+class WordWrapEditTest : public InplaceEditTest {
+protected:
+    void SetUp() override {
+        InplaceEditTest::SetUp();
+        grid->SetRowLines(3);
+        Col(0)->SetWidth(50);
+        Pump();
+    }
+    HWND Wnd() { return Editor()->WindowHandle(); }
+    int Line() { return int(SendMessage(Wnd(), EM_LINEFROMCHAR, WPARAM(-1), 0)); }
+    int Lines() { return int(SendMessage(Wnd(), EM_GETLINECOUNT, 0, 0)); }
+    bool MultiLine() { return GetWindowLongPtr(Wnd(), GWL_STYLE) & ES_MULTILINE; }
+    void SetName(int recNo, const std::string& name) {
+        data->SetRecNo(recNo);
+        data->Edit();
+        data->FieldByName("NOMBRE")->SetAsString(name);
+        data->Post();
+        Pump();
+    }
+};
+
+TEST_F(WordWrapEditTest, LongTextWrapsInATallRowAndPostsWhole) {
+    ASSERT_TRUE(grid->MultiLineRows());
+    Key(VK_F2);
+    ASSERT_TRUE(grid->InplaceEditorVisible());
+    EXPECT_TRUE(Editor()->WordWrapMode());
+    EXPECT_TRUE(MultiLine());
+    EXPECT_FALSE(GetWindowLongPtr(Wnd(), GWL_STYLE) & ES_AUTOHSCROLL);
+    Editor()->SelectAll();
+    TypeText("uno dos tres cuatro");
+    Pump();
+    EXPECT_EQ(Editor()->Text(), "uno dos tres cuatro");
+    EXPECT_GE(Lines(), 3);
+    Key(VK_RETURN);
+    Key(VK_DOWN);
+    EXPECT_EQ(data->State(), dsBrowse);
+    data->First();
+    EXPECT_EQ(data->FieldByName("NOMBRE")->AsString(), "uno dos tres cuatro");
+
+    // A number column does not wrap; nor does a column without WordWrap, nor
+    // any column of one-line rows.
+    Key(VK_RIGHT);
+    Key(VK_F2);
+    EXPECT_FALSE(Editor()->WordWrapMode());
+    EXPECT_FALSE(MultiLine());
+    Key(VK_ESCAPE);
+    Key(VK_LEFT);
+    Col(0)->SetWordWrap(false);
+    Key(VK_F2);
+    EXPECT_FALSE(Editor()->WordWrapMode());
+    Key(VK_ESCAPE);
+    Col(0)->SetWordWrap(true);
+    grid->SetRowLines(0);
+    Pump();
+    EXPECT_FALSE(grid->MultiLineRows());
+    Key(VK_F2);
+    EXPECT_FALSE(Editor()->WordWrapMode());
+    EXPECT_EQ(Editor()->Text(), "uno dos tres cuatro");
+}
+
+TEST_F(WordWrapEditTest, UpAndDownLeaveTheTextOnlyFromItsEdgesWithAnAlwaysShownEditor) {
+    const std::string longName = "uno dos tres cuatro";
+    const int length = int(longName.size());
+    SetName(2, longName);
+    grid->SetOptions(grid->Options() + dgAlwaysShowEditor);
+    Pump();
+    Key(VK_F2);
+    ASSERT_TRUE(grid->InplaceEditorVisible());
+    ASSERT_EQ(data->RecNo(), 2);
+    ASSERT_GE(Lines(), 3);
+
+    Editor()->SetSelStart(0);
+    Key(VK_DOWN); // inside the text: the caret goes a line down
+    EXPECT_EQ(Line(), 1);
+    EXPECT_EQ(data->RecNo(), 2);
+    Key(VK_UP);
+    EXPECT_EQ(Line(), 0);
+    EXPECT_EQ(data->RecNo(), 2);
+    Key(VK_UP); // from the first line: the grid's row
+    EXPECT_EQ(data->RecNo(), 1);
+
+    Key(VK_DOWN);
+    ASSERT_EQ(data->RecNo(), 2);
+    Editor()->SetSelStart(length);
+    Key(VK_UP);
+    EXPECT_EQ(Line(), Lines() - 2);
+    Key(VK_DOWN);
+    EXPECT_EQ(data->RecNo(), 2);
+    Key(VK_DOWN); // from the last line
+    EXPECT_EQ(data->RecNo(), 3);
+
+    Key(VK_UP);
+    ASSERT_EQ(data->RecNo(), 2);
+    Editor()->SetSelStart(4);
+    Editor()->SelectAll(); // the whole text selected leaves from any line
+    Key(VK_UP);
+    EXPECT_EQ(data->RecNo(), 1);
+
+    // An editor that is not always shown keeps them for the caret.
+    grid->SetOptions(grid->Options() - dgAlwaysShowEditor);
+    Key(VK_DOWN);
+    Key(VK_F2);
+    ASSERT_EQ(data->RecNo(), 2);
+    ASSERT_TRUE(grid->InplaceEditorVisible());
+    Editor()->SetSelStart(length);
+    Key(VK_DOWN);
+    EXPECT_EQ(data->RecNo(), 2);
+    EXPECT_TRUE(grid->InplaceEditorVisible());
+    Editor()->SetSelStart(0);
+    Key(VK_UP);
+    EXPECT_EQ(data->RecNo(), 2);
+}
+
+TEST_F(WordWrapEditTest, CtrlEnterBreaksTheLineOfAWrappedCellOnlyAndEscRestoresTheField) {
+    Key(VK_F2);
+    Editor()->SetSelStart(5);
+    Key(VK_RETURN, false, true);
+    TypeText("x");
+    Pump();
+    EXPECT_EQ(Editor()->Text(), "Arroz\r\nx");
+    EXPECT_EQ(Lines(), 2);
+    EXPECT_TRUE(grid->InplaceEditorVisible());
+    Key(VK_ESCAPE);
+    EXPECT_EQ(data->FieldByName("NOMBRE")->AsString(), "Arroz");
+    Key(VK_ESCAPE);
+    EXPECT_EQ(data->State(), dsBrowse);
+    Key(VK_F2);
+    EXPECT_EQ(Editor()->Text(), "Arroz");
+
+    // A one-line cell drops the line feed, and Ctrl+Enter is no Enter there.
+    Key(VK_ESCAPE);
+    Col(0)->SetWordWrap(false);
+    Key(VK_F2);
+    Editor()->SetSelStart(5);
+    Key(VK_RETURN, false, true);
+    EXPECT_EQ(Editor()->Text(), "Arroz");
+    EXPECT_TRUE(grid->InplaceEditorVisible());
 }
 
 } // namespace tvtest

@@ -241,6 +241,26 @@ TEST_F(EditWindow, MultipleLinesWrapAtBlanksAndMoveByLine) {
     EXPECT_LT(SendMessage(e, EM_GETLINECOUNT, 0, 0), lines);
 }
 
+TEST_F(EditWindow, CaretAimedPastAShortWrappedLineStaysOnIt) {
+    HWND e = Multi(60);
+    SetWindowText(e, "ab abcdefghij");
+    ASSERT_EQ(SendMessage(e, EM_GETLINECOUNT, 0, 0), 2);
+    ASSERT_EQ(SendMessage(e, EM_LINEINDEX, 1, 0), 3);
+    auto caretLine = [&] { return SendMessage(e, EM_LINEFROMCHAR, WPARAM(-1), 0); };
+    // Up from the end of the long line, a click past the short one: both on
+    // the short line, before its closing blank.
+    SendMessage(e, EM_SETSEL, 13, 13);
+    PressKey(VK_UP);
+    EXPECT_EQ(caretLine(), 0);
+    EXPECT_EQ(GetSel(e).start, 2u);
+    PressKey(VK_DOWN);
+    EXPECT_EQ(caretLine(), 1);
+    auto at = SendMessage(e, EM_POSFROMCHAR, 0, 0);
+    POINT p = ClientPointToScreen(e, 52, int(HIWORD(at)) + 2);
+    Click(p.x, p.y);
+    EXPECT_EQ(caretLine(), 0);
+}
+
 TEST_F(EditWindow, LineBreaksAreOneStepForTheCaret) {
     HWND e = Multi(300, ES_AUTOHSCROLL);
     TypeText("a");
