@@ -383,6 +383,9 @@ void TCustomDBComboBoxEh::KeyDown(WORD& key, TShiftState shift) {
     TCustomDBEditEh::KeyDown(key, shift);
     if (key == 0) return;
     if ((key == VK_UP || key == VK_DOWN) && !shift.Contains(ssAlt)) {
+        // Between wrapped lines the arrows move the caret, unless all is selected.
+        bool wholeText = SelStart() == 0 && SelLength() == int(Utf8Length(Text()));
+        if (WordWrap() && !wholeText) return;
         if (!ReadOnly() && !listVisible_ && DataLink()->BeginFieldEdit()) {
             SelectNextValue(key == VK_UP);
             key = 0;
@@ -672,6 +675,7 @@ void TDBComboBoxEh::Publish(TPublisher& p) {
         .Stored(&TDBComboBoxEh::EditMaskAssigned);
     p.Integer("MaxLength", &TDBComboBoxEh::MaxLength, &TDBComboBoxEh::SetMaxLength).Default(0);
     p.Enum("CharCase", &TDBComboBoxEh::CharCase, &TDBComboBoxEh::SetCharCase, TEditCharCaseInfo).Default(ecNormal);
+    p.Boolean("WordWrap", &TDBComboBoxEh::WordWrap, &TDBComboBoxEh::SetWordWrap).Default(false);
     p.Object("DropDownBox", &TDBComboBoxEh::DropDownBox, &TDBComboBoxEh::SetDropDownBox);
     p.Strings("Items", &TDBComboBoxEh::Items, &TDBComboBoxEh::SetItems);
     p.Strings("KeyItems", &TDBComboBoxEh::KeyItems, &TDBComboBoxEh::SetKeyItems);

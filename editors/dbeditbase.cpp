@@ -297,7 +297,27 @@ void TCustomDBEditEh::SetAlignment(TAlignment v) {
     if (alignmentAssigned_ && alignment_ == v) return;
     alignment_ = v;
     alignmentAssigned_ = true;
-    Invalidate();
+    // A wrapping window aligns its lines itself.
+    if (wordWrap_) RecreateWnd();
+    else Invalidate();
+}
+
+void TCustomDBEditEh::SetWordWrap(bool v) {
+    if (wordWrap_ == v) return;
+    wordWrap_ = v;
+    RecreateWnd();
+}
+
+void TCustomDBEditEh::CreateParams(TCreateParams& params) {
+    TCustomMaskEdit::CreateParams(params);
+    // A password never shows on several lines: the multi-line window would
+    // show the characters themselves.
+    if (!wordWrap_ || PasswordChar() != 0) return;
+    params.Style &= ~(ES_AUTOHSCROLL | ES_LEFT | ES_CENTER | ES_RIGHT);
+    params.Style |= ES_MULTILINE;
+    TAlignment a = Alignment();
+    if (a == taRightJustify) params.Style |= ES_RIGHT;
+    else if (a == taCenter) params.Style |= ES_CENTER;
 }
 
 // --- read-only --------------------------------------------------------------

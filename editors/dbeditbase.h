@@ -103,6 +103,10 @@ public:
     void SetAutoSize(bool v);
     bool Flat() const { return flat_; }
     void SetFlat(bool v);
+    // A multi-line window that wraps its text at the last blank that fits,
+    // aligned by the window itself.
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool v);
 
     // The button control of button `index` (0: the main button, i: extra
     // button i-1), after the layout; null when there is none.
@@ -215,6 +219,7 @@ protected:
     void DoExit() override;
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
+    void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void WndProc(Message& msg) override;
     void DefaultHandler(Message& msg) override;
@@ -257,6 +262,7 @@ private:
     bool alignmentAssigned_ = false, maskAssigned_ = false;
     TAlignment alignment_ = taLeftJustify;
     bool flat_ = false;
+    bool wordWrap_ = false;
     bool autoSize_ = true;
     bool highlightRequired_ = false;
     bool alwaysShowBorder_ = false, borderActive_ = false, mouseAbove_ = false;

@@ -81,7 +81,7 @@ void TCustomDBEditEh::PaintWindow(HDC dc) {
     TAlignment align = Alignment();
     bool copy = ControlState().Contains(csPaintCopy);
     bool designView = ComponentState().Contains(csDesigning) && !IsDataIndependent() && !Field();
-    if ((align == taLeftJustify || focused_) && !copy && !designView) {
+    if ((align == taLeftJustify || focused_ || wordWrap_) && !copy && !designView) {
         TCustomMaskEdit::PaintWindow(dc);
         DrawRequiredMark(dc);
         return;
@@ -138,8 +138,10 @@ bool TCustomDBEditEh::TextFits() {
     int width = std::max(1, int(area.right - area.left));
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, Font()->Handle());
-    RECT r{0, 0, width, 0};
-    DrawText(dc, Text(), &r, DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
+    // Wrapped text keeps the measuring width (a word wider than it widens
+    // it): it is wrapped within the width that counts as fitting.
+    RECT r{0, 0, wordWrap_ ? std::max(1, width - 2) : width, 0};
+    DrawText(dc, Text(), &r, DT_CALCRECT | DT_NOPREFIX | DT_LEFT | (wordWrap_ ? DT_WORDBREAK : 0));
     SelectObject(dc, old);
     DeleteDC(dc);
     return r.right - r.left <= width - 2 && r.bottom - r.top <= area.bottom - area.top;

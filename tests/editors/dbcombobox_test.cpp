@@ -11,6 +11,7 @@
 #include "framework/data/field.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/uimessages.h"
+#include "platform/controls/edit.h"
 #include "platform/window/window.h"
 
 namespace tvtest {
@@ -129,6 +130,26 @@ TEST_F(DBComboBoxEh, UpAndDownStepThroughTheItems) {
     EXPECT_EQ(c->Text(), "Dos");
     Focus(other);
     EXPECT_EQ(Tipo()->AsInteger(), 2);
+}
+
+TEST_F(DBComboBoxEh, AWrappingComboStepsOnlyWithTheWholeTextSelected) {
+    data->Edit();
+    Ciudad()->SetAsString("uno dos tres cuatro");
+    data->Post();
+    auto* c = Combo("CIUDAD", false);
+    c->SetAutoSize(false);
+    c->SetBounds(10, 40, 90, 80);
+    c->SetWordWrap(true);
+    Focus(c);
+    HWND w = c->Handle();
+    ASSERT_GE(SendMessage(w, EM_GETLINECOUNT, 0, 0), 2);
+    c->SetSelStart(0);
+    PressKey(VK_DOWN); // the caret goes a line down
+    EXPECT_EQ(SendMessage(w, EM_LINEFROMCHAR, WPARAM(-1), 0), 1);
+    EXPECT_EQ(c->Text(), "uno dos tres cuatro");
+    c->SelectAll();
+    PressKey(VK_DOWN);
+    EXPECT_EQ(c->Text(), "Uno");
 }
 
 TEST_F(DBComboBoxEh, DelClearsAnOptionalKeyButNotARequiredOne) {

@@ -527,6 +527,42 @@ TEST_F(DBEditEh, ATextTooLongForTheBoxShowsAsATipBelowTheEditor) {
     EXPECT_GT(big.bottom - big.top, 20);
 }
 
+TEST_F(DBEditEh, AWrappingEditorShowsALongTextOnSeveralLinesAndPostsItWhole) {
+    auto* e = Editor("DES");
+    e->SetAutoSize(false);
+    e->SetBounds(10, 40, 90, 80);
+    auto style = [&] { return DWORD(GetWindowLong(e->Handle(), GWL_STYLE)); };
+    EXPECT_FALSE(style() & ES_MULTILINE);
+    e->SetAlignment(taCenter);
+    EXPECT_FALSE(style() & ES_CENTER); // one line: the editor draws it aligned itself
+    e->SetWordWrap(true);
+    EXPECT_TRUE(style() & ES_MULTILINE);
+    EXPECT_FALSE(style() & ES_AUTOHSCROLL);
+    EXPECT_TRUE(style() & ES_CENTER);
+    e->SetAlignment(taLeftJustify);
+    EXPECT_FALSE(style() & (ES_CENTER | ES_RIGHT));
+
+    Focus(e);
+    TypeText("uno dos tres cuatro");
+    PressKey(VK_RETURN); // no line break
+    EXPECT_EQ(e->Text(), "uno dos tres cuatro");
+    EXPECT_GE(SendMessage(e->Handle(), EM_GETLINECOUNT, 0, 0), 2);
+    EXPECT_TRUE(e->TextFits());
+    Focus(other);
+    EXPECT_EQ(data->FieldByName("DES")->AsString(), "uno dos tres cuatro");
+    // Back on one line the same text no longer fits the box.
+    e->SetWordWrap(false);
+    EXPECT_FALSE(style() & ES_MULTILINE);
+    EXPECT_EQ(e->Text(), "uno dos tres cuatro");
+    EXPECT_FALSE(e->TextFits());
+
+    // A password stays on one line, where it shows as the password character.
+    auto* secret = Editor(nullptr, 140);
+    secret->SetPasswordChar(U'*');
+    secret->SetWordWrap(true);
+    EXPECT_FALSE(GetWindowLong(secret->Handle(), GWL_STYLE) & ES_MULTILINE);
+}
+
 class Holder : public TPanel, public IInplaceEditHolderEh {
 public:
     using TPanel::TPanel;
