@@ -4,7 +4,8 @@
 // column, footers with sums and a few selected records.
 //   datagrid_sample [--out file.png] [--seconds N] [--headless] [--filter] [--tree] [--editing]
 //   --filter shows the filter row and lets records be dragged; --tree shows articles under their categories;
-//   --editing edits the cells in place (no row selection): the unit from a pick list, the price with the calculator.
+//   --editing edits the cells in place (no row selection): the name wrapped on rows of two lines, the unit from
+//   a pick list, the price with the calculator.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -111,6 +112,9 @@ int main(int argc, char** argv) {
                 grid->Columns()->Items(5)->PickList()->Add(u);
             grid->Columns()->Items(2)->SetButtonStyle(cbsDropDown);
             grid->Columns()->Items(2)->SetAlwaysShowEditButton(true);
+            grid->SetRowLines(2);
+            grid->SetRowHeight(4); // room for the margins of two whole lines
+            grid->Columns()->Items(1)->SetWidth(140);
         } else {
             grid->SetOptions(grid->Options() + TDBGridOptions{dgMultiSelect, dgRowSelect});
         }
