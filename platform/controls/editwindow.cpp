@@ -59,10 +59,15 @@ RECT FormatRect(HWND wnd, EditState& s) {
     return r;
 }
 
-// What the window shows in place of the text (the password character).
+// What the window shows in place of the text: the password character, and
+// on one line a blank for each character of a line break.
 std::u32string Shown(HWND wnd, EditState& s) {
-    if (s.passwordChar && !Multi(wnd)) return std::u32string(s.buf.Text().size(), s.passwordChar);
-    return s.buf.Text();
+    if (Multi(wnd)) return s.buf.Text();
+    if (s.passwordChar) return std::u32string(s.buf.Text().size(), s.passwordChar);
+    std::u32string t = s.buf.Text();
+    for (char32_t& c : t)
+        if (IsLineBreakChar(c)) c = U' ';
+    return t;
 }
 
 void Layout(HWND wnd, EditState& s, const EditMeasure& m) {
@@ -434,13 +439,9 @@ void Paint(HWND wnd, EditState& s, HDC given) {
 }
 
 void SetTextFrom(HWND wnd, EditState& s, const char* text) {
-    std::u32string t = Utf8ToUtf32(text ? text : "");
-    if (!Multi(wnd)) {
-        // One line: the text stops at its first line break.
-        auto br = t.find_first_of(U"\r\n");
-        if (br != std::u32string::npos) t.resize(br);
-    }
-    s.buf.SetText(std::move(t));
+    // One line keeps a text's line breaks too (shown as blanks): a text
+    // edited there comes back whole.
+    s.buf.SetText(Utf8ToUtf32(text ? text : ""));
     s.modified = false;
     s.scrollX = 0;
     s.firstLine = 0;

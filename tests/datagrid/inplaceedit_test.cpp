@@ -349,6 +349,31 @@ TEST_F(WordWrapEditTest, UpAndDownLeaveTheTextOnlyFromItsEdgesWithAnAlwaysShownE
     EXPECT_EQ(data->RecNo(), 2);
 }
 
+TEST_F(WordWrapEditTest, MemoLinesSurviveEditingInAOneLineCell) {
+    auto* notes = new TClientDataSet(form);
+    notes->FieldDefs().Add("NOTA", ftMemo);
+    notes->CreateDataSet();
+    notes->Append();
+    notes->FieldByName("NOTA")->SetAsString("primera\r\nsegunda");
+    notes->Post();
+    auto* notesSource = new TDataSource(form);
+    notesSource->SetDataSet(notes);
+    grid->SetDrawMemoText(true);
+    grid->Columns()->Clear();
+    grid->Columns()->Add()->SetFieldName("NOTA");
+    grid->SetDataSource(notesSource);
+    grid->SetRowLines(0);
+    Pump();
+    Key(VK_F2);
+    ASSERT_TRUE(grid->InplaceEditorVisible());
+    EXPECT_FALSE(Editor()->WordWrapMode());
+    EXPECT_EQ(Editor()->Text(), "primera\r\nsegunda");
+    Editor()->SetSelStart(7);
+    TypeText("s");
+    Key(VK_RETURN);
+    EXPECT_EQ(notes->FieldByName("NOTA")->AsString(), "primeras\r\nsegunda");
+}
+
 TEST_F(WordWrapEditTest, CtrlEnterBreaksTheLineOfAWrappedCellOnlyAndEscRestoresTheField) {
     Key(VK_F2);
     Editor()->SetSelStart(5);

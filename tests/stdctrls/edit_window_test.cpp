@@ -180,6 +180,20 @@ TEST_F(EditWindow, PastedJunkKeepsOnlyPrintableTextOfOneLine) {
     EXPECT_EQ(tv::Utf32ToUtf8(tv::Utf8ToUtf32(t)), t);
 }
 
+TEST_F(EditWindow, OneLineKeepsTheLineBreaksOfAGivenTextWhole) {
+    HWND e = Single("uno\r\ndos");
+    EXPECT_EQ(Text(e), "uno\r\ndos");
+    SendMessage(e, EM_SETSEL, 3, 3);
+    PressKey(VK_RIGHT); // over the pair at once
+    TypeText("x");
+    EXPECT_EQ(Text(e), "uno\r\nxdos");
+    EXPECT_EQ(SendMessage(e, EM_GETLINECOUNT, 0, 0), 1);
+    // Typed and pasted text still stays on one line.
+    PutClipboard("a\r\nb");
+    SendMessage(e, WM_PASTE, 0, 0);
+    EXPECT_EQ(Text(e), "uno\r\nxados");
+}
+
 TEST_F(EditWindow, StylesFilterTypedCharacters) {
     HWND num = Single("", ES_NUMBER);
     TypeText("12a3-4");
