@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editors/lookupgridcolumn.h"
+#include "editors/lookupgridoptions.h"
 #include "editors/specrow.h"
 #include "framework/core/sets.h"
 #include "framework/core/variant.h"
@@ -19,12 +20,6 @@
 namespace tv {
 
 class TDBLookupGridEh;
-
-enum TDBLookupGridEhOption {
-    dlgColumnResizeEh, dlgColLinesEh, dlgRowLinesEh, dlgAutoSortMarkingEh, dlgMultiSortMarkingEh
-};
-using TDBLookupGridEhOptions = TSet<TDBLookupGridEhOption>;
-extern const TEnumInfo TDBLookupGridEhOptionInfo;
 
 // The grid's link to the edited dataset (the data side).
 class TLookupGridDataLinkEh : public TDataLink {

@@ -3,14 +3,17 @@
 #include <cmath>
 
 #include "editors/buttonsizes.h"
+#include "editors/popupdatagrid.h"
 #include "framework/core/strutils.h"
 #include "framework/core/sysformat.h"
 #include "framework/core/datetime.h"
 #include "framework/data/dataset.h"
+#include "framework/data/datasource.h"
 #include "framework/data/dberror.h"
 #include "framework/data/field.h"
 #include "framework/ui/menus.h"
 #include "framework/ui/screen.h"
+#include "grid/columndropdownbox.h"
 #include "grid/dbgrideh.h"
 #include "grid/gridinplaceedit.h"
 #include "grid/platformwrappers.h"
@@ -70,7 +73,8 @@ TColumnEh::TColumnEh(TCollection* collection) : TCollectionItem(nullptr) {
         editButtons_.reset(CreateEditButtons());
         editButtons_->OnChanged = [this](TCollectionItem*) { Changed(false); };
         dropDownSpecRow_ = std::make_unique<TSpecRowEh>(this);
-        dropDownSpecRow_->OnChange = [this](TObject*) { Changed(false); };
+        dropDownSpecRow_->OnChange = [this](TObject*) { DropDownBoxChanged(); };
+        dropDownBox_ = std::make_unique<TColumnDropDownBoxEh>(this);
         mruList_ = std::make_unique<TMRUListEh>(this);
         stFilter_.reset(CreateSTFilter());
         imageChangeLink_ = std::make_unique<TChangeLink>();
@@ -86,6 +90,8 @@ TColumnEh::TColumnEh(TCollection* collection) : TCollectionItem(nullptr) {
 }
 
 TColumnEh::~TColumnEh() {
+    // An editor that borrowed the drop-down grid lets go of it now.
+    dataList_.reset();
     if (TCustomDBGridEh* g = GetGrid()) {
         g->SortMarkedColumns().Remove(this);
         g->Selection().Columns().ColumnDestroyed(this);
@@ -450,6 +456,7 @@ void TColumnEh::SetLookupDisplayFields(const std::string& v) {
         lookupDisplayFields_ = v;
         SetAssigned(cvLookupDisplayFields);
     }
+    if (dataList_) dataList_->SetListFieldName(LookupDisplayFields());
     Changed(false);
 }
 
@@ -682,7 +689,58 @@ TDataSet* TColumnEh::FieldLookupDataSet() const {
     return f ? f->LookupDataSet() : nullptr;
 }
 
-TDataSet* TColumnEh::ListDataSet() const { return FieldLookupDataSet(); }
+TDataSet* TColumnEh::ListDataSet() const {
+    if (TDataSource* s = dropDownBox_->ListSource()) return s->DataSet();
+    return FieldLookupDataSet();
+}
+
+// --- the drop-down grid ---
+
+void TColumnEh::SetDropDownBox(TColumnDropDownBoxEh* v) { dropDownBox_->Assign(v); }
+
+TPopupDataGridEh* TColumnEh::DropDownDataList() {
+    if (dataList_) return dataList_.get();
+    dataList_ = std::make_unique<TPopupDataGridEh>(nullptr);
+    TPopupDataGridEh* list = dataList_.get();
+    list->SetName("DataList");
+    list->SetVisible(false);
+    list->SetParentCtl3D(false);
+    list->SetCtl3D(true);
+    list->SetSpecRow(dropDownSpecRow_.get());
+    list->OnCheckButton = [this](TObject* s, int aCol, TColumnEh* c, bool& enabled) {
+        if (OnDropDownBoxCheckButton) OnDropDownBoxCheckButton(s, aCol, c, enabled);
+    };
+    list->OnDrawColumnCell = [this](TObject* s, const win::RECT& r, int dataCol, TColumnEh* c, TGridDrawState st) {
+        if (OnDropDownBoxDrawColumnCell) OnDropDownBoxDrawColumnCell(s, r, dataCol, c, st);
+    };
+    list->OnGetCellParams = [this](TObject* s, TColumnEh* c, TFont* f, TColor& bg, TGridDrawState st) {
+        if (OnDropDownBoxGetCellParams) OnDropDownBoxGetCellParams(s, c, f, bg, st);
+    };
+    // Without a handler of its own the list sorts as any grid does.
+    list->OnSortMarkingChanged = [this, list](TObject* s) {
+        if (OnDropDownBoxSortMarkingChanged) OnDropDownBoxSortMarkingChanged(s);
+        else list->DataServiceApplySorting();
+    };
+    list->OnTitleBtnClick = [this](TObject* s, int aCol, TColumnEh* c) {
+        if (OnDropDownBoxTitleBtnClick) OnDropDownBoxTitleBtnClick(s, aCol, c);
+    };
+    return list;
+}
+
+void TColumnEh::RegisterFreeNotification(TComponent* component) {
+    if (TCustomDBGridEh* g = GetGrid(); g && component) component->FreeNotification(g);
+}
+
+TDBLookupGridEhOptions TColumnEh::GetGridOptions() {
+    return dataList_ ? dataList_->LookupOptions() : TDBLookupGridEhOptions{dlgColLinesEh};
+}
+
+void TColumnEh::SetGridOptions(TDBLookupGridEhOptions options) { DropDownDataList()->SetLookupOptions(options); }
+
+void TColumnEh::DropDownBoxChanged() {
+    Changed(false);
+    if (dataList_) dataList_->SetSpecRow(dropDownSpecRow_.get());
+}
 
 // --- editing ---
 
@@ -901,6 +959,7 @@ void TColumnEh::Assign(TPersistent* source) {
         OnEditButtonClick = s->OnEditButtonClick;
         OnEditButtonDown = s->OnEditButtonDown;
         editButtons_->Assign(s->EditButtons());
+        dropDownBox_->Assign(s->DropDownBox());
         mruList_->Assign(s->MRUList());
         displayFormat_ = s->displayFormat_;
         editMask_ = s->editMask_;
@@ -961,6 +1020,7 @@ void TDBGridColumnEh::Publish(TPublisher& p) {
         .StoredIf(defValDiffers(cvDropDownShowTitles, &C::DropDownShowTitles, &TColumnDefValuesEh::DropDownShowTitles));
     p.Boolean("DropDownSizing", &C::DropDownSizing, &C::SetDropDownSizing)
         .StoredIf(defValDiffers(cvDropDownSizing, &C::DropDownSizing, &TColumnDefValuesEh::DropDownSizing));
+    p.Object("DropDownBox", &C::DropDownBox, &C::SetDropDownBox);
     p.Object("DropDownSpecRow", &C::DropDownSpecRow, &C::SetDropDownSpecRow);
     p.Integer("DropDownWidth", &C::DropDownWidth, &C::SetDropDownWidth).Default(0);
     p.Collection("EditButtons", &C::EditButtons, &C::SetEditButtons);
@@ -1019,6 +1079,11 @@ void TDBGridColumnEh::Publish(TPublisher& p) {
     p.Boolean("WordWrap", &C::WordWrap, &C::SetWordWrap)
         .StoredIf([](TObject* o) { return static_cast<C*>(o)->IsAssigned(cvWordWrap); });
     p.Event("OnCheckDrawRequiredState", &C::OnCheckDrawRequiredState);
+    p.Event("OnDropDownBoxCheckButton", &C::OnDropDownBoxCheckButton);
+    p.Event("OnDropDownBoxDrawColumnCell", &C::OnDropDownBoxDrawColumnCell);
+    p.Event("OnDropDownBoxGetCellParams", &C::OnDropDownBoxGetCellParams);
+    p.Event("OnDropDownBoxSortMarkingChanged", &C::OnDropDownBoxSortMarkingChanged);
+    p.Event("OnDropDownBoxTitleBtnClick", &C::OnDropDownBoxTitleBtnClick);
     p.Event("OnEditButtonClick", &C::OnEditButtonClick);
     p.Event("OnEditButtonDown", &C::OnEditButtonDown);
     p.Event("OnGetCellParams", &C::OnGetCellParams);

@@ -13,17 +13,20 @@
 #include "grid/columnfooter.h"
 #include "grid/columntitle.h"
 #include "grid/gridtypes.h"
+#include "editors/dropdowngridhost.h"
 #include "editors/editbuttons.h"
 #include "editors/mrulist.h"
 #include "editors/specrow.h"
 
 namespace tv {
 
+class TColumnDropDownBoxEh;
+class TPopupDataGridEh;
 class TPopupMenu;
 class TSTColumnFilterEh;
 class TDataSet;
 
-class TColumnEh : public TCollectionItem {
+class TColumnEh : public TCollectionItem, public IDropDownGridHostEh {
     TV_CLASS(TColumnEh, TCollectionItem)
 public:
     explicit TColumnEh(TCollection* collection = nullptr);
@@ -71,6 +74,12 @@ public:
     // The extra row a lookup cell's list shows before its records (usually the empty choice).
     TSpecRowEh* DropDownSpecRow() const { return dropDownSpecRow_.get(); }
     void SetDropDownSpecRow(TSpecRowEh* v) { dropDownSpecRow_->Assign(v); }
+    // The settings of a lookup cell's drop-down grid.
+    TColumnDropDownBoxEh* DropDownBox() const { return dropDownBox_.get(); }
+    void SetDropDownBox(TColumnDropDownBoxEh* v);
+    // The pop-up grid a lookup cell drops down, created on first use; the
+    // cell editor only borrows it.
+    TPopupDataGridEh* DropDownDataList();
     // The texts recently typed in the column's cells, offered while typing.
     TMRUListEh* MRUList() const { return mruList_.get(); }
     void SetMRUList(TMRUListEh* v) { mruList_->Assign(v); }
@@ -141,6 +150,21 @@ public:
     TButtonClickEventEh OnEditButtonClick;
     TButtonDownEventEh OnEditButtonDown;
     TCheckDrawRequiredStateEvent OnCheckDrawRequiredState;
+    // The drop-down grid's own events, with that grid as the sender.
+    TCheckTitleEhBtnEvent OnDropDownBoxCheckButton;
+    TDrawColumnEhCellEvent OnDropDownBoxDrawColumnCell;
+    TGetCellEhParamsEvent OnDropDownBoxGetCellParams;
+    TNotifyEvent OnDropDownBoxSortMarkingChanged;
+    TTitleEhClickEvent OnDropDownBoxTitleBtnClick;
+
+    // --- the drop-down grid's host ---
+    void RegisterFreeNotification(TComponent* component) override;
+    TPopupDataGridEh* DropDownGrid() override { return DropDownDataList(); }
+    bool DropDownGridCreated() override { return dataList_ != nullptr; }
+    TDBLookupGridEhOptions GetGridOptions() override;
+    void SetGridOptions(TDBLookupGridEhOptions options) override;
+    // The special row or a setting of the drop-down changed.
+    virtual void DropDownBoxChanged();
 
     // --- state ---
     TField* Field() const;
@@ -215,6 +239,8 @@ private:
     std::string displayFormat_, editMask_;
     std::unique_ptr<TEditButtonsEh> editButtons_;
     std::unique_ptr<TSpecRowEh> dropDownSpecRow_;
+    std::unique_ptr<TColumnDropDownBoxEh> dropDownBox_;
+    std::unique_ptr<TPopupDataGridEh> dataList_;
     std::unique_ptr<TMRUListEh> mruList_;
     int dropDownRows_ = 7, dropDownWidth_ = 0;
     bool dropDownShowTitles_ = false, dropDownSizing_ = false, endEllipsis_ = false;

@@ -248,6 +248,23 @@ void TDBGridInplaceEdit::CloseUp(bool accept) {
     }
 }
 
+void TDBGridInplaceEdit::KeyUp(WORD& key, TShiftState shift) {
+    TInplaceEdit::KeyUp(key, shift);
+    // The open list never has the focus: a Ctrl released here ends its sort marking.
+    if (popupOpen_ && editKind_ == ekLookupListEh && lookupDropDown_) lookupDropDown_->RouteKeyUp(key);
+}
+
+void TDBGridInplaceEdit::Notification(TComponent* component, TOperation operation) {
+    TInplaceEdit::Notification(component, operation);
+    if (operation != opRemove || !lookupDropDown_ || !lookupDropDown_->ListFreed(component)) return;
+    // The column took its list away: nothing is left to drop down.
+    if (editKind_ == ekLookupListEh) {
+        popupOpen_ = false;
+        if (TEditButtonControlEh* b = ButtonControl(0)) b->SetAlwaysDown(false);
+        editKind_ = ekPlainEh;
+    }
+}
+
 // Keys of a cell with a drop-down: Alt+Down or Alt+Up opens and closes it,
 // Ctrl+Enter opens it, Enter takes the choice and Esc does not; while it is
 // open the moving keys go to it.

@@ -9,12 +9,15 @@
 #include "editors/buttonsizes.h"
 #include "editors/editbuttoncontrol.h"
 #include "editors/editbuttons.h"
+#include "editors/popupdatagrid.h"
 #include "framework/ui/graphiccontrols.h"
 #include "framework/ui/menus.h"
 #include "grid/column.h"
 #include "grid/dbgrideh.h"
 #include "grid/gridinplaceedit.h"
+#include "grid/lookupcelldropdown.h"
 #include "platform/controls/edit.h"
+#include "platform/region.h"
 #include "platform/window/input.h"
 #include "platform/window/queue.h"
 #include "platform/window/sysmetrics.h"
@@ -106,6 +109,7 @@ void TDBGridInplaceEdit::UpdateEditButtons() {
             EditButtonDown(s, top, autoRepeat, handled);
         };
         b->OnClick = [this](TObject* s) { EditButtonClick(s); };
+        b->OnMouseMove = [this](TObject* s, TShiftState shift, int x, int y) { ButtonMouseMove(s, shift, x, y); };
         b->OnMouseUp = [](TObject* s, TMouseButton, TShiftState, int x, int y) {
             auto* bc = static_cast<TEditButtonControlEh*>(s);
             auto* e = dynamic_cast<TDBGridInplaceEdit*>(bc->Owner());
@@ -244,6 +248,37 @@ void TDBGridInplaceEdit::EditButtonClick(TObject* sender) {
     if (!*alive) return;
     if (!handled && index == 0 && popupOpen_ && !keepPopupOnClick_) CloseUp(false);
     keepPopupOnClick_ = false;
+}
+
+void TDBGridInplaceEdit::ButtonMouseMove(TObject* sender, TShiftState, int x, int y) {
+    auto* b = dynamic_cast<TControl*>(sender);
+    if (!b || b != ButtonControl(0) || !popupOpen_ || !HandleAllocated() || GetCapture() != Handle()) return;
+    TWinControl* popup = ActivePopup();
+    RECT area{};
+    if (editKind_ == ekLookupListEh) {
+        TPopupDataGridEh* list = lookupDropDown_ ? lookupDropDown_->DataList() : nullptr;
+        if (!list || !list->HandleAllocated()) return;
+        TGridRect cells = list->GetDataRect();
+        area = list->BoxRect(cells.Left, cells.Top, cells.Right, cells.Bottom);
+        popup = list;
+    } else {
+        if (!popup || !popup->HandleAllocated()) return;
+        area = popup->ClientRect();
+    }
+    POINT p = popup->ScreenToClient(b->ClientToScreen({x, y}));
+    if (!PtInRect(&area, p)) return;
+    b->Perform(WM_CANCELMODE, 0, 0);
+    if (GetCapture() == Handle()) ReleaseCapture();
+    SendMessage(popup->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+}
+
+void TDBGridInplaceEdit::DblClick() {
+    auto alive = Alive();
+    TInplaceEdit::DblClick();
+    if (!*alive) return;
+    TColumnEh* c = Column();
+    if (!c || !c->DblClickNextVal()) return;
+    c->StepValue(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
 }
 
 void TDBGridInplaceEdit::StepUpDownValue(bool down) {

@@ -96,6 +96,11 @@ protected:
     virtual void ButtonPressed(bool lowerHalf);
     virtual void EditButtonClick(TObject* sender);
     virtual void EditButtonDown(TObject* sender, bool topButton, bool& autoRepeat, bool& handled);
+    // A drag from the pressed main button onto the open list goes on in the list.
+    virtual void ButtonMouseMove(TObject* sender, TShiftState shift, int x, int y);
+    void DblClick() override;
+    void KeyUp(win::WORD& key, TShiftState shift) override;
+    void Notification(TComponent* component, TOperation operation) override;
     void CreateParams(TCreateParams& params) override;
     void KeyDown(win::WORD& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;

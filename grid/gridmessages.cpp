@@ -12,6 +12,7 @@
 #include "framework/data/field.h"
 #include "framework/ui/menus.h"
 #include "framework/ui/stdctrls/scrollbar.h"
+#include "grid/columndropdownbox.h"
 #include "grid/dbgrideh.h"
 #include "platform/window/input.h"
 #include "platform/window/messages.h"
@@ -296,6 +297,7 @@ void TCustomDBGridEh::Notification(TComponent* component, TOperation operation) 
         TColumnEh* c = columns_->Items(i);
         if (c->ImageList() == component) c->SetImageList(nullptr);
         if (static_cast<TComponent*>(c->PopupMenu()) == component) c->SetPopupMenu(nullptr);
+        if (static_cast<TComponent*>(c->DropDownBox()->ListSource()) == component) c->DropDownBox()->SetListSource(nullptr);
     }
 }
 

@@ -5,19 +5,23 @@
 //   datagrid_sample [--out file.png] [--seconds N] [--headless] [--filter] [--tree] [--editing]
 //   --filter shows the filter row and lets records be dragged; --tree shows articles under their categories;
 //   --editing edits the cells in place (no row selection): the name wrapped on rows of two lines, the unit from
-//   a pick list, the price with the calculator.
+//   a pick list, the price with the calculator, the supplier from a drop-down box listing each supplier's name
+//   and city.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "framework/core/exceptions.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
+#include "framework/data/fields.h"
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
+#include "grid/columndropdownbox.h"
 #include "grid/dbgrideh.h"
 #include "grid/gridunit.h"
 #include "grid/stfilter.h"
@@ -66,6 +70,41 @@ int main(int argc, char** argv) {
         data->FieldDefs().Add("ACTIVO", ftBoolean);
         data->FieldDefs().Add("EXISTENCIA", ftInteger);
         data->FieldDefs().Add("UNIDAD", ftString, 10);
+        // Editing also names each article's supplier, looked up by its code.
+        TClientDataSet* suppliers = nullptr;
+        if (editing) {
+            suppliers = new TClientDataSet(form);
+            suppliers->FieldDefs().Add("PROV_COD", ftInteger);
+            suppliers->FieldDefs().Add("PROV_NOM", ftString, 30);
+            suppliers->FieldDefs().Add("CIUDAD", ftString, 20);
+            suppliers->CreateDataSet();
+            const char* provs[][2] = {{"Distribuidora La Sabana", "Bogotá"}, {"Comercializadora del Valle", "Cali"},
+                                      {"Abarrotes Antioquia", "Medellín"}, {"Surtidor Costeño", "Barranquilla"}};
+            for (int i = 0; i < 4; ++i) {
+                suppliers->Append();
+                suppliers->FieldByName("PROV_COD")->SetAsInteger(i + 1);
+                suppliers->FieldByName("PROV_NOM")->SetAsString(provs[i][0]);
+                suppliers->FieldByName("CIUDAD")->SetAsString(provs[i][1]);
+                suppliers->Post();
+            }
+            data->FieldDefs().Add("PROV", ftInteger);
+            for (int i = 0; i < data->FieldDefs().Count(); ++i) {
+                const TFieldDef& d = data->FieldDefs()[i];
+                TField* f = CreateDefaultField(d.DataType(), form);
+                f->SetFieldName(d.Name());
+                if (d.DataType() == ftString) f->SetSize(d.Size());
+                f->SetDataSet(data);
+            }
+            TField* f = CreateDefaultField(ftString, form);
+            f->SetFieldName("PROVEEDOR");
+            f->SetSize(30);
+            f->SetFieldKind(fkLookup);
+            f->SetKeyFields("PROV");
+            f->SetLookupDataSet(suppliers);
+            f->SetLookupKeyFields("PROV_COD");
+            f->SetLookupResultField("PROV_NOM");
+            f->SetDataSet(data);
+        }
         data->CreateDataSet();
         const char* names[] = {"Arroz Diana 500 g", "Café Sello Rojo", "Panela redonda", "Aceite Premier 1 L",
                                "Sal Refisal", "Azúcar Manuelita", "Lentejas 500 g", "Fríjol bola roja",
@@ -78,6 +117,7 @@ int main(int argc, char** argv) {
             data->FieldByName("ACTIVO")->SetAsBoolean(i % 3 != 2);
             data->FieldByName("EXISTENCIA")->SetAsInteger((i * 37) % 120);
             data->FieldByName("UNIDAD")->SetAsString(i % 4 == 0 ? "Paquete" : "Unidad");
+            if (editing) data->FieldByName("PROV")->SetAsInteger(1 + i % 4);
             data->Post();
         }
         data->First();
@@ -115,6 +155,23 @@ int main(int argc, char** argv) {
             grid->SetRowLines(2);
             grid->SetRowHeight(4); // room for the margins of two whole lines
             grid->Columns()->Items(1)->SetWidth(140);
+            TColumnEh* prov = grid->Columns()->Add();
+            prov->SetFieldName("PROVEEDOR");
+            prov->Title()->SetCaption("Proveedor");
+            prov->SetWidth(170);
+            prov->SetDropDownShowTitles(true);
+            prov->SetDropDownWidth(-1);
+            auto* provSource = new TDataSource(form);
+            provSource->SetDataSet(suppliers);
+            prov->DropDownBox()->SetListSource(provSource);
+            using Col = std::tuple<const char*, const char*, int>;
+            for (auto [field, caption, width] : {Col{"PROV_NOM", "Proveedor", 190}, Col{"CIUDAD", "Ciudad", 110}}) {
+                TColumnEh* c = prov->DropDownBox()->Columns()->Add();
+                c->SetFieldName(field);
+                c->Title()->SetCaption(caption);
+                c->SetWidth(width);
+            }
+            prov->SetIndex(2);
         } else {
             grid->SetOptions(grid->Options() + TDBGridOptions{dgMultiSelect, dgRowSelect});
         }

@@ -14,6 +14,7 @@
 #include "framework/core/datetime.h"
 #include "framework/core/sysformat.h"
 #include "grid/gridinplaceedit.h"
+#include "platform/backend/backend.h"
 #include "platform/backend/headless.h"
 #include "platform/window/input.h"
 #include "platform/window/window.h"
@@ -158,6 +159,50 @@ TEST_F(DropDownTest, UpDownButtonStepsByTheIncrement) {
     Pump();
     ClickButton(e, 0);
     EXPECT_DOUBLE_EQ(F("PRECIO")->AsFloat(), 15);
+}
+
+TEST_F(DropDownTest, DraggingFromTheButtonIntoThePickListChoosesTheEntryReleasedOn) {
+    for (const char* e : {"Arroz", "Frijol", "Lenteja"}) Col(1)->PickList()->Add(e);
+    TDBGridInplaceEdit* e = EditColumn(1);
+    ASSERT_TRUE(e);
+    Key(VK_DOWN, false, false, true);
+    TPopupListboxEh* list = e->PickListBox();
+    POINT to = list->ClientToScreen({10, 2 * list->ItemHeight() + list->ItemHeight() / 2});
+    Key(VK_ESCAPE);
+    TEditButtonControlEh* b = e->ButtonControl(0);
+    POINT from = b->ClientToScreen({b->Width() / 2, b->Height() / 2});
+    QueueDrag(from.x, from.y, to.x, to.y, 6);
+    Pump();
+    EXPECT_FALSE(e->PopupOpen());
+    EXPECT_EQ(e->Text(), "Lenteja");
+    Key(VK_RETURN);
+    EXPECT_EQ(F("NOMBRE")->AsString(), "Lenteja");
+}
+
+TEST_F(DropDownTest, DoubleClickStepsToTheNextPickListValueWhenTheColumnAsks) {
+    for (const char* e : {"Arroz", "Café", "Panela"}) Col(1)->PickList()->Add(e);
+    TDBGridInplaceEdit* e = EditColumn(1);
+    ASSERT_TRUE(e);
+    auto doubleClick = [&](bool shift) {
+        POINT p = e->ClientToScreen({5, e->Height() / 2});
+        if (shift) InjectKey(VK_SHIFT, true);
+        QueueMouseMove(p.x, p.y);
+        QueueDoubleClick(p.x, p.y);
+        Pump();
+        if (shift) InjectKey(VK_SHIFT, false);
+        Pump();
+        clock->Advance(1000);
+    };
+    doubleClick(false);
+    EXPECT_EQ(F("NOMBRE")->AsString(), "Arroz");
+    Col(1)->SetDblClickNextVal(true);
+    doubleClick(false);
+    EXPECT_EQ(F("NOMBRE")->AsString(), "Café");
+    EXPECT_EQ(e->Text(), "Café");
+    doubleClick(true);
+    doubleClick(true);
+    // Back past the first entry to the last.
+    EXPECT_EQ(F("NOMBRE")->AsString(), "Panela");
 }
 
 TEST_F(DropDownTest, ExtraButtonsFireByClickAndShortcut) {

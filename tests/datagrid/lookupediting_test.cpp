@@ -1,14 +1,21 @@
 // Editing a lookup cell by keys: typed and pasted text is completed from the
 // lookup dataset and the key goes to the key field; Delete clears the cell
-// only as a whole; the special row stands for an empty key.
+// only as a whole; the special row stands for an empty key. A column's drop-down
+// box lists its own columns over its own list source.
 #include "gridfixture.h"
+
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/data/fields_numeric.h"
 #include "framework/data/fields_string.h"
 #include "editors/editbuttoncontrol.h"
 #include "editors/popupdatagrid.h"
+#include "grid/columndropdownbox.h"
 #include "grid/gridinplaceedit.h"
 #include "grid/lookupcelldropdown.h"
+#include "platform/backend/backend.h"
 #include "platform/backend/headless.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/window/input.h"
@@ -210,6 +217,188 @@ TEST_F(LookupEditingTest, TheButtonOpensTheListAndARowClickedIsPosted) {
     Key(VK_ESCAPE);
     EXPECT_EQ(e->Text(), "Empleados");
     EXPECT_EQ(Lista().AsInteger(), 3);
+}
+
+
+// A second list over the same codes: the box's list source, not the field's
+// lookup dataset, fills the drop-down.
+class DropDownBoxTest : public LookupEditingTest {
+protected:
+    void SetUp() override {
+        LookupEditingTest::SetUp();
+        active = new TClientDataSet(form);
+        active->FieldDefs().Add("LIPR_COD", ftInteger);
+        active->FieldDefs().Add("LIPR_NOM", ftString, 30);
+        active->CreateDataSet();
+        for (auto [code, name] : {std::pair{1, "General"}, std::pair{3, "Empleados"}}) {
+            active->Append();
+            active->FieldByName("LIPR_COD")->SetAsInteger(code);
+            active->FieldByName("LIPR_NOM")->SetAsString(name);
+            active->Post();
+        }
+        activeSource = new TDataSource(form);
+        activeSource->SetDataSet(active);
+        lookup->DropDownBox()->SetListSource(activeSource);
+        lookup->SetDropDownShowTitles(true);
+        lookup->SetDropDownWidth(-1);
+    }
+    void BoxColumns(int nameWidth, int codeWidth) {
+        TDBGridColumnsEh* cols = lookup->DropDownBox()->Columns();
+        ASSERT_TRUE(cols);
+        cols->Clear();
+        TColumnEh* c = cols->Add();
+        c->SetFieldName("LIPR_NOM");
+        c->SetWidth(nameWidth);
+        c = cols->Add();
+        c->SetFieldName("LIPR_COD");
+        c->SetWidth(codeWidth);
+    }
+    TPopupDataGridEh* OpenList(TDBGridInplaceEdit* e) {
+        Key(VK_DOWN, false, false, true);
+        EXPECT_TRUE(e->PopupOpen());
+        return e->LookupDropDown() ? e->LookupDropDown()->DataList() : nullptr;
+    }
+    // A click through the queue at a point of a control's client area.
+    void ClickOn(TControl* c, int x, int y) {
+        POINT p = c->ClientToScreen({x, y});
+        QueueMouseMove(p.x, p.y);
+        QueueClick(p.x, p.y);
+        Pump();
+        clock->Advance(1000);
+    }
+    POINT RowPoint(TPopupDataGridEh* list, int dataRow) {
+        RECT r = list->CellRect(list->IndicatorOffset(), list->TitleRowCount() + dataRow);
+        return list->ClientToScreen({r.left + 10, (r.top + r.bottom) / 2});
+    }
+
+    TClientDataSet* active = nullptr;
+    TDataSource* activeSource = nullptr;
+};
+
+TEST_F(DropDownBoxTest, TheBoxListsItsColumnsAndIsAsWideAsThem) {
+    BoxColumns(150, 60);
+    TDBGridInplaceEdit* e = Edit();
+    ASSERT_TRUE(e);
+    TPopupDataGridEh* list = OpenList(e);
+    ASSERT_TRUE(list);
+    // The column's own grid, borrowed; its records are the box's.
+    EXPECT_EQ(list, lookup->DropDownDataList());
+    ASSERT_EQ(list->Columns()->Count(), 2);
+    EXPECT_EQ(list->Columns()->Items(1)->Field(), active->FieldByName("LIPR_COD"));
+    EXPECT_EQ(list->RowCount(), 2);
+    EXPECT_EQ(list->ClientWidth(), list->GetColumnsWidth());
+    EXPECT_GT(list->Width(), e->Width());
+    Key(VK_ESCAPE);
+    // Columns narrower than the cell: the list takes the cell's width.
+    BoxColumns(10, 10);
+    OpenList(e);
+    EXPECT_EQ(list->Width(), e->Width());
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Lista().AsInteger(), 1);
+}
+
+TEST_F(DropDownBoxTest, ChosenByKeysAndByMouseTheKeyIsPostedAndEscLeavesTheField) {
+    BoxColumns(150, 60);
+    TDBGridInplaceEdit* e = Edit();
+    ASSERT_TRUE(e);
+    OpenList(e);
+    // The box's records: General, then Empleados (Mayoristas is not offered).
+    Key(VK_DOWN);
+    EXPECT_EQ(e->Text(), "Empleados");
+    Key(VK_RETURN);
+    EXPECT_FALSE(e->PopupOpen());
+    Key(VK_RETURN);
+    EXPECT_EQ(Lista().AsInteger(), 3);
+    // By the button and a click on a row.
+    Key(VK_F2);
+    TEditButtonControlEh* b = e->ButtonControl(0);
+    ClickOn(b, b->Width() / 2, b->Height() / 2);
+    TPopupDataGridEh* list = e->LookupDropDown()->DataList();
+    ASSERT_TRUE(e->PopupOpen());
+    POINT p = list->ScreenToClient(RowPoint(list, 0));
+    ClickOn(list, p.x, p.y);
+    EXPECT_FALSE(e->PopupOpen());
+    EXPECT_EQ(e->Text(), "General");
+    Key(VK_RETURN);
+    EXPECT_EQ(Lista().AsInteger(), 1);
+    // Esc after moving in the open list: the field stays.
+    Key(VK_F2);
+    OpenList(e);
+    Key(VK_DOWN);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(e->Text(), "General");
+    Key(VK_RETURN);
+    EXPECT_EQ(Lista().AsInteger(), 1);
+}
+
+TEST_F(DropDownBoxTest, DraggingFromTheButtonChoosesTheRowReleasedOn) {
+    TDBGridInplaceEdit* e = Edit();
+    ASSERT_TRUE(e);
+    // Where the list lies once open.
+    TPopupDataGridEh* list = OpenList(e);
+    ASSERT_TRUE(list);
+    POINT to = RowPoint(list, 1);
+    Key(VK_ESCAPE);
+    ASSERT_FALSE(e->PopupOpen());
+    TEditButtonControlEh* b = e->ButtonControl(0);
+    POINT from = b->ClientToScreen({b->Width() / 2, b->Height() / 2});
+    // The press opens the list; the hand moves on once it shows.
+    QueueMouseMove(from.x, from.y);
+    QueueMouseDown(from.x, from.y);
+    Pump();
+    ASSERT_TRUE(e->PopupOpen());
+    for (int i = 1; i <= 6; ++i) QueueMouseMove(from.x + (to.x - from.x) * i / 6, from.y + (to.y - from.y) * i / 6);
+    QueueMouseUp(to.x, to.y);
+    Pump();
+    EXPECT_FALSE(e->PopupOpen());
+    EXPECT_FALSE(b->AlwaysDown());
+    EXPECT_EQ(e->Text(), "Empleados");
+    Key(VK_RETURN);
+    EXPECT_EQ(Lista().AsInteger(), 3);
+}
+
+TEST_F(DropDownBoxTest, TheListGridsEventsFireWithItAsSender) {
+    std::vector<std::string> log;
+    TObject* painter = nullptr;
+    int drawn = 0;
+    lookup->DropDownBox()->SetOptions({dlgColLinesEh, dlgAutoSortMarkingEh, dlgMultiSortMarkingEh});
+    lookup->OnDropDownBoxGetCellParams = [&](TObject* s, TColumnEh*, TFont*, TColor&, TGridDrawState) { painter = s; };
+    lookup->OnDropDownBoxDrawColumnCell = [&](TObject*, const RECT&, int, TColumnEh*, TGridDrawState) { ++drawn; };
+    lookup->OnDropDownBoxCheckButton = [&](TObject*, int, TColumnEh*, bool& enabled) {
+        enabled = true;
+        log.push_back("check");
+    };
+    lookup->OnDropDownBoxTitleBtnClick = [&](TObject*, int, TColumnEh* c) { log.push_back("title " + c->FieldName()); };
+    lookup->OnDropDownBoxSortMarkingChanged = [&](TObject*) { log.push_back("sort"); };
+    TDBGridInplaceEdit* e = Edit();
+    ASSERT_TRUE(e);
+    TPopupDataGridEh* list = OpenList(e);
+    ASSERT_TRUE(list);
+    Pump();
+    EXPECT_EQ(painter, list);
+    EXPECT_GT(drawn, 0);
+    RECT t = list->CellRect(list->IndicatorOffset(), 0);
+    ClickOn(list, t.left + 10, (t.top + t.bottom) / 2);
+    EXPECT_EQ(log, (std::vector<std::string>{"check", "title LIPR_NOM", "sort"}));
+    EXPECT_TRUE(e->PopupOpen());
+    // With Ctrl held the sort waits for Ctrl's release, which reaches the
+    // list through the editor that has the focus.
+    log.clear();
+    InjectKey(VK_CONTROL, true);
+    ClickOn(list, t.left + 10, (t.top + t.bottom) / 2);
+    EXPECT_EQ(log, (std::vector<std::string>{"check", "title LIPR_NOM"}));
+    InjectKey(VK_CONTROL, false);
+    Pump();
+    EXPECT_EQ(log, (std::vector<std::string>{"check", "title LIPR_NOM", "sort"}));
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Lista().AsInteger(), 1);
+}
+
+TEST_F(DropDownBoxTest, AFreedListSourceIsForgottenAndTheFieldsListServesAgain) {
+    delete activeSource;
+    activeSource = nullptr;
+    EXPECT_EQ(lookup->DropDownBox()->ListSource(), nullptr);
+    EXPECT_EQ(lookup->ListDataSet(), lists);
 }
 
 } // namespace tvtest

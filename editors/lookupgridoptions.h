@@ -1,0 +1,15 @@
+#pragma once
+// The options of a lookup grid, which its owners (lookup combo boxes and the
+// data grid's lookup columns) read and write without the grid's header.
+#include "framework/core/properties.h"
+#include "framework/core/sets.h"
+
+namespace tv {
+
+enum TDBLookupGridEhOption {
+    dlgColumnResizeEh, dlgColLinesEh, dlgRowLinesEh, dlgAutoSortMarkingEh, dlgMultiSortMarkingEh
+};
+using TDBLookupGridEhOptions = TSet<TDBLookupGridEhOption>;
+extern const TEnumInfo TDBLookupGridEhOptionInfo;
+
+} // namespace tv
