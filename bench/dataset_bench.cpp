@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
-#include "framework/core/component.h"
-#include "framework/core/formatsettings.h"
+#include "core/component.h"
+#include "core/formatsettings.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
 #include "framework/data/provider.h"

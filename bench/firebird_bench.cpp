@@ -13,7 +13,7 @@
 
 #include "bench/barefirebird.h"
 #include "bench/benchtable.h"
-#include "framework/core/component.h"
+#include "core/component.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/provider.h"
 #include "framework/data/sql/database_setup.h"

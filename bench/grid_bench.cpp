@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "bench/benchtable.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/streams.h"
+#include "core/exceptions.h"
+#include "core/streams.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

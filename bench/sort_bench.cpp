@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "bench/benchtable.h"
-#include "framework/core/component.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/strutils.h"
+#include "core/component.h"
+#include "core/exceptions.h"
+#include "core/strutils.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
 

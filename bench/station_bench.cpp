@@ -26,7 +26,7 @@
 #include "app/windows/ventanas.h"
 #include "bench/barefirebird.h"
 #include "bench/benchtable.h"
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
 #include "framework/data/sql/fb_database.h"

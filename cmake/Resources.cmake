@@ -39,7 +39,7 @@ function(tallyvo_embed_resources target folder)
   endforeach()
 
   set(out "${CMAKE_BINARY_DIR}/generated/resources/${id}.cpp")
-  set(content "// Generated from ${folder}; do not edit.\n#include <cstddef>\n\n#include \"framework/core/resources.h\"\n\n")
+  set(content "// Generated from ${folder}; do not edit.\n#include <cstddef>\n\n#include \"core/resources.h\"\n\n")
   if(n GREATER 0)
     string(APPEND content "__asm__(\n${asm});\n\n${decls}\n")
   endif()

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/core/unitinit.h"
+#include "core/unitinit.h"
 #include "framework/ui/picture.h"
 #include "platform/gdi/gdi.h"
 #include "platform/window/sysmetrics.h"

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "editors/editbuttoncontrol.h"
-#include "framework/core/formreader.h"
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
+#include "core/formreader.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/screen.h"
 #include "framework/ui/uimessages.h"

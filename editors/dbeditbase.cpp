@@ -13,7 +13,7 @@
 #include "editors/popuplistbox.h"
 #include "editors/tooltipswindow.h"
 #include "editors/variantutils.h"
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

@@ -15,7 +15,7 @@
 #include "editors/editbuttons.h"
 #include "editors/inplaceinterfaces.h"
 #include "editors/popupinterfaces.h"
-#include "framework/core/variant.h"
+#include "core/variant.h"
 #include "framework/ui/stdctrls/maskedit.h"
 
 namespace tv {

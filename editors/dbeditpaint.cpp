@@ -6,7 +6,7 @@
 #include "editors/editimage.h"
 #include "editors/fielddatalink.h"
 #include "editors/paintutils.h"
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

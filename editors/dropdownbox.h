@@ -2,8 +2,8 @@
 // The settings of a combo editor's drop-down list: where it opens, whether it
 // opens on typing, how many rows, whether it can be sized, and its width (0:
 // the editor's, -1: the widest item's).
-#include "framework/core/persistent.h"
-#include "framework/core/properties.h"
+#include "core/persistent.h"
+#include "core/properties.h"
 
 namespace tv {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "editors/editbuttoncontrol.h"
-#include "framework/core/collection.h"
+#include "core/collection.h"
 #include "framework/ui/menus.h"
 
 namespace tv {

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "framework/core/datetime.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/formatsettings.h"
-#include "framework/core/strutils.h"
+#include "core/datetime.h"
+#include "core/exceptions.h"
+#include "core/formatsettings.h"
+#include "core/strutils.h"
 
 namespace tv {
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "framework/core/variant.h"
+#include "core/variant.h"
 
 namespace tv {
 

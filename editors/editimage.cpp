@@ -1,6 +1,6 @@
 #include "editors/editimage.h"
 
-#include "framework/core/properties.h"
+#include "core/properties.h"
 #include "framework/ui/controls.h"
 #include "framework/ui/imagelist.h"
 

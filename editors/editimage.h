@@ -1,6 +1,6 @@
 #pragma once
 // The settings of a small picture from an image list drawn inside an editor.
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 #include "platform/wintypes.h"
 
 namespace tv {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/variant.h"
+#include "core/variant.h"
 #include "framework/data/datalink.h"
 
 namespace tv {

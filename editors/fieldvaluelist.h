@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "framework/data/datalink.h"
 
 namespace tv {

@@ -1,6 +1,6 @@
 #pragma once
 // The editors' name for the core's flag guard.
-#include "framework/core/scopeguards.h"
+#include "core/scopeguards.h"
 
 namespace tv {
 

@@ -1,6 +1,6 @@
 #include "editors/lookupdropdownbox.h"
 
-#include "framework/core/properties.h"
+#include "core/properties.h"
 
 namespace tv {
 

@@ -5,7 +5,7 @@
 
 #include "editors/flagguard.h"
 #include "editors/variantutils.h"
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/dberror.h"

@@ -12,8 +12,8 @@
 #include "editors/lookupgridcolumn.h"
 #include "editors/lookupgridoptions.h"
 #include "editors/specrow.h"
-#include "framework/core/sets.h"
-#include "framework/core/variant.h"
+#include "core/sets.h"
+#include "core/variant.h"
 #include "framework/data/datalink.h"
 #include "grid/dbgrideh.h"
 

@@ -1,7 +1,7 @@
 #include "editors/lookupgridcolumn.h"
 
 #include "editors/lookupgrid.h"
-#include "framework/core/properties.h"
+#include "core/properties.h"
 #include "framework/ui/graphics.h"
 #include "framework/data/dataset.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 #include "grid/column.h"
 #include "grid/columndefvalues.h"
 

@@ -2,7 +2,7 @@
 // What a dataset that keeps its rows in memory may offer the grid: direct row
 // access, a tree view of its records and record moving. No dataset of the
 // station implements it; the grid asks each dataset for it (dynamic_cast).
-#include "framework/core/variant.h"
+#include "core/variant.h"
 
 namespace tv {
 

@@ -1,8 +1,8 @@
 #include "editors/mrulist.h"
 
-#include "framework/core/properties.h"
-#include "framework/core/scopeguards.h"
-#include "framework/core/strutils.h"
+#include "core/properties.h"
+#include "core/scopeguards.h"
+#include "core/strutils.h"
 #include "platform/window/messages.h"
 #include "platform/window/queue.h"
 #include "platform/window/styles.h"

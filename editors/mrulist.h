@@ -4,8 +4,8 @@
 #include <functional>
 #include <memory>
 
-#include "framework/core/persistent.h"
-#include "framework/core/stringlist.h"
+#include "core/persistent.h"
+#include "core/stringlist.h"
 
 namespace tv {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "framework/core/sysformat.h"
+#include "core/sysformat.h"
 #include "framework/ui/uimessages.h"
 #include "platform/controls/monthcal.h"
 #include "platform/gdi/gdi.h"

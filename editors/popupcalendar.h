@@ -3,7 +3,7 @@
 // calendar window class. It tells its owner to close it: Enter or a click on
 // a day accepts, Esc or a click elsewhere does not.
 #include "editors/popupinterfaces.h"
-#include "framework/core/datetime.h"
+#include "core/datetime.h"
 #include "framework/ui/controls.h"
 
 namespace tv {

@@ -1,7 +1,7 @@
 #pragma once
 // How a drop-down talks to the control that owns it, and how an owner drives
 // a drop-down that edits a value.
-#include "framework/core/variant.h"
+#include "core/variant.h"
 #include "platform/wintypes.h"
 
 namespace tv {

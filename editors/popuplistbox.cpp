@@ -5,7 +5,7 @@
 #include "editors/dropdownplacement.h"
 #include "editors/paintutils.h"
 #include "editors/sizegrip.h"
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/ui/imagelist.h"
 #include "framework/ui/stdctrls/scrollbar.h"
 #include "platform/controls/listbox.h"

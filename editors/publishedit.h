@@ -4,7 +4,7 @@
 #include "editors/dbeditbase.h"
 #include "editors/editimage.h"
 #include "editors/mrulist.h"
-#include "framework/core/properties.h"
+#include "core/properties.h"
 #include "framework/data/datasource.h"
 #include "framework/ui/imagelist.h"
 

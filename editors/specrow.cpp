@@ -1,8 +1,8 @@
 #include "editors/specrow.h"
 
 #include "editors/variantutils.h"
-#include "framework/core/properties.h"
-#include "framework/core/scopeguards.h"
+#include "core/properties.h"
+#include "core/scopeguards.h"
 #include "framework/ui/controls.h"
 
 namespace tv {

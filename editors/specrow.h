@@ -4,8 +4,8 @@
 #include <functional>
 #include <memory>
 
-#include "framework/core/stringlist.h"
-#include "framework/core/variant.h"
+#include "core/stringlist.h"
+#include "core/variant.h"
 #include "framework/ui/graphics.h"
 
 namespace tv {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/variant.h"
+#include "core/variant.h"
 
 namespace tv {
 

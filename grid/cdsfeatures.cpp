@@ -1,9 +1,9 @@
 #include "grid/cdsfeatures.h"
 
-#include "framework/core/exceptions.h"
-#include "framework/core/properties.h"
-#include "framework/core/resourcestrings.h"
-#include "framework/core/unitinit.h"
+#include "core/exceptions.h"
+#include "core/properties.h"
+#include "core/resourcestrings.h"
+#include "core/unitinit.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/provider.h"

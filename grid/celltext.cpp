@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/ui/picture.h"
 #include "grid/dbgrideh.h"
 #include "grid/platformwrappers.h"

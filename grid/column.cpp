@@ -4,9 +4,9 @@
 
 #include "editors/buttonsizes.h"
 #include "editors/popupdatagrid.h"
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
-#include "framework/core/datetime.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
+#include "core/datetime.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/dberror.h"

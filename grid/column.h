@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/collection.h"
-#include "framework/core/stringlist.h"
+#include "core/collection.h"
+#include "core/stringlist.h"
 #include "framework/ui/graphics.h"
 #include "framework/ui/imagelist.h"
 #include "grid/columnfooter.h"

@@ -3,7 +3,7 @@
 // show until they assign their own.
 #include <memory>
 
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 #include "grid/gridtypes.h"
 
 namespace tv {

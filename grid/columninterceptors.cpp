@@ -1,6 +1,6 @@
 #include "grid/columninterceptors.h"
 
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "grid/dbgrideh.h"
 #include "grid/platformwrappers.h"
 

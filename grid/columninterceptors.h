@@ -3,8 +3,8 @@
 // to the auto-fit base width, and a column order given by field names.
 #include <string>
 
-#include "framework/core/propertyinterceptor.h"
-#include "framework/core/variant.h"
+#include "core/propertyinterceptor.h"
+#include "core/variant.h"
 
 namespace tv {
 

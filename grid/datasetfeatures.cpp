@@ -4,8 +4,8 @@
 #include <memory>
 #include <utility>
 
-#include "framework/core/strutils.h"
-#include "framework/core/unitinit.h"
+#include "core/strutils.h"
+#include "core/unitinit.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/object.h"
+#include "core/object.h"
 #include "framework/data/dbtypes.h"
 
 namespace tv {

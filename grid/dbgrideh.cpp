@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "editors/buttonsizes.h"
-#include "framework/core/formreader.h"
-#include "framework/core/formwriter.h"
+#include "core/formreader.h"
+#include "core/formwriter.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

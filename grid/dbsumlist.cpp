@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
 

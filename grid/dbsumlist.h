@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/collection.h"
-#include "framework/core/properties.h"
-#include "framework/core/variant.h"
+#include "core/collection.h"
+#include "core/properties.h"
+#include "core/variant.h"
 #include "framework/data/dataset.h"
 
 namespace tv {

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/formatsettings.h"
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
+#include "core/exceptions.h"
+#include "core/formatsettings.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

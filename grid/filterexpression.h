@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "framework/core/variant.h"
+#include "core/variant.h"
 
 namespace tv {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "editors/fieldvaluelist.h"
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

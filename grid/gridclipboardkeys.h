@@ -4,7 +4,7 @@
 // services put their copy, cut, paste and clear here at their start-up, so the
 // grid does not reach up to them; a program without them leaves the keys
 // without effect.
-#include "framework/core/resourcestrings.h"
+#include "core/resourcestrings.h"
 #include "platform/wintypes.h"
 
 namespace tv {

@@ -4,7 +4,7 @@
 // registered for the grid's dataset.
 #include <functional>
 
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 
 namespace tv {
 

@@ -5,7 +5,7 @@
 
 #include "editors/buttonfaces.h"
 #include "editors/memtable.h"
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "framework/ui/picture.h"

@@ -8,7 +8,7 @@
 #include "editors/paintutils.h"
 #include "editors/popuplistbox.h"
 #include "editors/sizegrip.h"
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "grid/column.h"
 #include "grid/dbgrideh.h"
 #include "grid/gridinplaceedit.h"

@@ -5,8 +5,8 @@
 
 #include "editors/specrow.h"
 #include "editors/variantutils.h"
-#include "framework/core/stringlist.h"
-#include "framework/core/strutils.h"
+#include "core/stringlist.h"
+#include "core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "grid/dbgrideh.h"

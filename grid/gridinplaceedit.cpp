@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "editors/specrow.h"
-#include "framework/core/stringlist.h"
-#include "framework/core/strutils.h"
+#include "core/stringlist.h"
+#include "core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "grid/column.h"

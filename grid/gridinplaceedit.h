@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "editors/popupinterfaces.h"
-#include "framework/core/variant.h"
+#include "core/variant.h"
 #include "framework/ui/stdctrls/inplaceedit.h"
 #include "grid/gridtypes.h"
 

@@ -3,8 +3,8 @@
 // clipboard shortcuts and edit actions, and the incremental search.
 #include <algorithm>
 
-#include "framework/core/scopeguards.h"
-#include "framework/core/strutils.h"
+#include "core/scopeguards.h"
+#include "core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

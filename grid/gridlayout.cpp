@@ -5,8 +5,8 @@
 #include <cmath>
 #include <functional>
 
-#include "framework/core/scopeguards.h"
-#include "framework/core/strutils.h"
+#include "core/scopeguards.h"
+#include "core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "framework/ui/stdctrls/scrollbar.h"

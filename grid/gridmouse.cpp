@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "framework/core/scopeguards.h"
+#include "core/scopeguards.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "framework/ui/screen.h"

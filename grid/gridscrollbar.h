@@ -1,7 +1,7 @@
 #pragma once
 // Scroll-bar settings of the grid: visibility mode, thumb tracking and an
 // optional external scroll bar.
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 #include "grid/gridtypes.h"
 #include "platform/window/scrollbar.h"
 

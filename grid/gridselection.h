@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/resourcestrings.h"
+#include "core/resourcestrings.h"
 #include "framework/data/dbtypes.h"
 #include "framework/ui/grids/gridtypes.h"
 #include "grid/columnslist.h"

@@ -4,7 +4,7 @@
 // change. One default style serves every grid.
 #include <vector>
 
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 #include "framework/ui/graphics.h"
 #include "platform/wintypes.h"
 

@@ -4,9 +4,9 @@
 #include <functional>
 #include <string>
 
-#include "framework/core/properties.h"
-#include "framework/core/sets.h"
-#include "framework/core/variant.h"
+#include "core/properties.h"
+#include "core/sets.h"
+#include "core/variant.h"
 #include "framework/ui/checkcontrols.h"
 #include "framework/ui/controls.h"
 #include "framework/ui/grids/gridtypes.h"

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/propertyinterceptor.h"
-#include "framework/core/resources.h"
-#include "framework/core/unitinit.h"
+#include "core/exceptions.h"
+#include "core/propertyinterceptor.h"
+#include "core/resources.h"
+#include "core/unitinit.h"
 #include "framework/ui/picture.h"
 #include "grid/column.h"
 #include "grid/dbgrideh.h"

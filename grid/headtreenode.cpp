@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 
 namespace tv {
 

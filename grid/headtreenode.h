@@ -4,7 +4,7 @@
 // its whole subtree.
 #include <string>
 
-#include "framework/core/object.h"
+#include "core/object.h"
 
 namespace tv {
 

@@ -4,7 +4,7 @@
 // a row writes its key into the lookup field's key fields.
 #include <memory>
 
-#include "framework/core/variant.h"
+#include "core/variant.h"
 #include "platform/wintypes.h"
 
 namespace tv {

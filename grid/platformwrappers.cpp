@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "framework/core/properties.h"
-#include "framework/core/resources.h"
-#include "framework/core/strutils.h"
+#include "core/properties.h"
+#include "core/resources.h"
+#include "core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/ui/picture.h"

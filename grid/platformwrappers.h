@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/streams.h"
-#include "framework/core/variant.h"
+#include "core/streams.h"
+#include "core/variant.h"
 #include "framework/data/dbtypes.h"
 #include "platform/gdi/text.h"
 #include "platform/wintypes.h"

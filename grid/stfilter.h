@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/persistent.h"
-#include "framework/core/stringlist.h"
+#include "core/persistent.h"
+#include "core/stringlist.h"
 #include "framework/ui/graphics.h"
 #include "grid/filterexpression.h"
 

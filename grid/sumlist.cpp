@@ -4,9 +4,9 @@
 #include <map>
 #include <utility>
 
-#include "framework/core/formatsettings.h"
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
+#include "core/formatsettings.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "grid/column.h"

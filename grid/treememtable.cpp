@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/controlsoff.h"
 #include "framework/data/field.h"
 #include "grid/gridselection.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "framework/core/unitinit.h"
+#include "core/unitinit.h"
 #include "framework/ui/screen.h"
 #include "platform/window/styles.h"
 #include "platform/window/window.h"

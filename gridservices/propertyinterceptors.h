@@ -1,6 +1,6 @@
 #pragma once
 // The form's read-property interceptor, registered at the grid services' start-up.
-#include "framework/core/propertyinterceptor.h"
+#include "core/propertyinterceptor.h"
 #include "framework/ui/forms.h"
 
 namespace tv {

@@ -1,6 +1,6 @@
 #include "i18n/assemblyanalyzer.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 
 #include <cstring>
 #include <fstream>

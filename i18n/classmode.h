@@ -1,7 +1,7 @@
 #pragma once
 // Properties that component translation leaves alone on every object of a
 // class and its descendants.
-#include "framework/core/object.h"
+#include "core/object.h"
 
 #include <set>
 #include <string>

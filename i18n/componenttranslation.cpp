@@ -1,10 +1,10 @@
 // The component walk of the translation instance.
-#include "framework/core/collection.h"
-#include "framework/core/component.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/properties.h"
-#include "framework/core/stringlist.h"
-#include "framework/core/strutils.h"
+#include "core/collection.h"
+#include "core/component.h"
+#include "core/exceptions.h"
+#include "core/properties.h"
+#include "core/stringlist.h"
+#include "core/strutils.h"
 #include "i18n/gnugettextinstance.h"
 #include "i18n/retranslator.h"
 

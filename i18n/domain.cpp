@@ -1,6 +1,6 @@
 #include "i18n/domain.h"
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "i18n/assemblyanalyzer.h"
 #include "i18n/mofile.h"
 #include "i18n/pluralexpression.h"

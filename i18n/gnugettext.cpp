@@ -1,6 +1,6 @@
 #include "i18n/gnugettext.h"
 
-#include "framework/core/unitinit.h"
+#include "core/unitinit.h"
 #include "i18n/assemblyanalyzer.h"
 #include "i18n/hook.h"
 

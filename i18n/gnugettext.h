@@ -3,8 +3,8 @@
 // third among the units, after which every resource string is looked up in
 // the resource-string domains. Before start-up and after shutdown every text
 // passes unchanged.
-#include "framework/core/object.h"
-#include "framework/core/resourcestrings.h"
+#include "core/object.h"
+#include "core/resourcestrings.h"
 #include "i18n/gnugettextinstance.h"
 #include "i18n/language.h"
 #include "i18n/resourcestringdomains.h"

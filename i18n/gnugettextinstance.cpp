@@ -1,9 +1,9 @@
 #include "i18n/gnugettextinstance.h"
 
-#include "framework/core/collection.h"
-#include "framework/core/component.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/strutils.h"
+#include "core/collection.h"
+#include "core/component.h"
+#include "core/exceptions.h"
+#include "core/strutils.h"
 #include "i18n/assemblyanalyzer.h"
 #include "i18n/domain.h"
 #include "i18n/language.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The translation instance: the language, the catalogs by text domain, the
 // untranslated-message log, and the walk that translates components.
-#include "framework/core/object.h"
+#include "core/object.h"
 #include "i18n/classmode.h"
 #include "i18n/pluralforms.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Reroutes the program's resource-string loader while enabled, and puts back
 // the loader it replaced when disabled or destroyed.
-#include "framework/core/resourcestrings.h"
+#include "core/resourcestrings.h"
 
 namespace tv {
 

@@ -1,6 +1,6 @@
 #include "i18n/mofile.h"
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "i18n/resourcestringdomains.h"
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "i18n/gnugettext.h"
 
 #include <mutex>

@@ -1,8 +1,8 @@
 #include "i18n/retranslator.h"
 
-#include "framework/core/exceptions.h"
-#include "framework/core/properties.h"
-#include "framework/core/stringlist.h"
+#include "core/exceptions.h"
+#include "core/properties.h"
+#include "core/stringlist.h"
 #include "i18n/gnugettextinstance.h"
 
 namespace tv {

@@ -3,7 +3,7 @@
 #include <array>
 #include <mutex>
 
-#include "framework/core/sysformat.h"
+#include "core/sysformat.h"
 
 namespace tv {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 
 namespace tv {
 

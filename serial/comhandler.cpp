@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <mutex>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 
 namespace tv {
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "framework/core/unitinit.h"
+#include "core/unitinit.h"
 #include "serial/comerror.h"
 #include "serial/comhandler.h"
 #include "serial/comportlist.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/component.h"
+#include "core/component.h"
 #include "serial/comdevice.h"
 #include "serial/comsettings.h"
 #include "serial/comtypes.h"

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <memory>
 
-#include "framework/core/stringlist.h"
-#include "framework/core/strutils.h"
+#include "core/stringlist.h"
+#include "core/strutils.h"
 #include "serial/comerror.h"
 
 namespace tv {

@@ -1,6 +1,6 @@
 #pragma once
 // The names of the port's enumerations and sets as stored forms write them.
-#include "framework/core/properties.h"
+#include "core/properties.h"
 
 namespace tv {
 

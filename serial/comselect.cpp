@@ -1,7 +1,7 @@
 #include "serial/comselect.h"
 
-#include "framework/core/component.h"
-#include "framework/core/stringlist.h"
+#include "core/component.h"
+#include "core/stringlist.h"
 #include "serial/comport.h"
 #include "serial/comportlist.h"
 

@@ -2,7 +2,7 @@
 // The groups of port settings: parity, flow control, timeouts and queue sizes.
 // Each belongs to one port and pushes a change to it (the port applies it to
 // an open device).
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 #include "serial/comtypes.h"
 
 namespace tv {

@@ -2,8 +2,8 @@
 
 #include <mutex>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/stringlist.h"
+#include "core/exceptions.h"
+#include "core/stringlist.h"
 #include "serial/comport.h"
 
 namespace tv {

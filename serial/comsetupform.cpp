@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/ui/application.h"
 #include "framework/ui/screen.h"
 #include "i18n/gnugettext.h"

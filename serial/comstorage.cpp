@@ -3,10 +3,10 @@
 #include <charconv>
 #include <functional>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/inifiles.h"
-#include "framework/core/registry.h"
-#include "framework/core/strutils.h"
+#include "core/exceptions.h"
+#include "core/inifiles.h"
+#include "core/registry.h"
+#include "core/strutils.h"
 #include "serial/comerror.h"
 #include "serial/comport.h"
 

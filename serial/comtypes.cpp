@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 
 namespace tv {
 

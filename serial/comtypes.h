@@ -3,7 +3,7 @@
 // each value in stored settings and in the setup window.
 #include <string>
 
-#include "framework/core/sets.h"
+#include "core/sets.h"
 
 namespace tv {
 

@@ -3,9 +3,9 @@
 // and the cross-fades of dialogs, forms, page changes and skin changes.
 #include <cstdint>
 
-#include "framework/core/persistent.h"
-#include "framework/core/properties.h"
-#include "framework/core/sets.h"
+#include "core/persistent.h"
+#include "core/properties.h"
+#include "core/sets.h"
 
 namespace tv {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/ui/controls.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/picture.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 #include "framework/data/dbtypes.h"
 #include "framework/ui/graphics.h"
 #include "platform/window/messages.h"

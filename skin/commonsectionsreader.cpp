@@ -1,9 +1,9 @@
 // The manager's extra sections: ini text added to every skin after its own data.
 #include <filesystem>
 
-#include "framework/core/inifiles.h"
-#include "framework/core/stringlist.h"
-#include "framework/core/strutils.h"
+#include "core/inifiles.h"
+#include "core/stringlist.h"
+#include "core/strutils.h"
 #include "framework/ui/picture.h"
 #include "platform/picture/picturefile.h"
 #include "skin/jpegimage.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 #include "platform/window/messages.h"
 
 namespace tv {

@@ -3,12 +3,12 @@
 #include <memory>
 #include <set>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/formatsettings.h"
-#include "framework/core/inifiles.h"
-#include "framework/core/stringlist.h"
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
+#include "core/exceptions.h"
+#include "core/formatsettings.h"
+#include "core/inifiles.h"
+#include "core/stringlist.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
 #include "framework/ui/picture.h"
 #include "platform/picture/picturefile.h"
 #include "skin/jpegimage.h"

@@ -1,6 +1,6 @@
 // Filling the tables from an internal skin, stored with the manager.
-#include "framework/core/exceptions.h"
-#include "framework/core/strutils.h"
+#include "core/exceptions.h"
+#include "core/strutils.h"
 #include "framework/ui/picture.h"
 #include "skin/skinmanager.h"
 #include "skin/skinreaders.h"

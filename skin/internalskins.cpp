@@ -1,6 +1,6 @@
 #include "skin/internalskins.h"
 
-#include "framework/core/formreader.h"
+#include "core/formreader.h"
 
 namespace tv {
 

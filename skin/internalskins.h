@@ -1,7 +1,7 @@
 #pragma once
 // The internal skins the program carries as a resource of the build: four
 // skins stored like a form's, read into a manager's InternalSkins.
-#include "framework/core/component.h"
+#include "core/component.h"
 #include "skin/storedskins.h"
 
 namespace tv {

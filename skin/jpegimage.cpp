@@ -1,7 +1,7 @@
 #include "skin/jpegimage.h"
 
-#include "framework/core/persistent.h"
-#include "framework/core/streams.h"
+#include "core/persistent.h"
+#include "core/streams.h"
 #include "platform/picture/picturefile.h"
 
 namespace tv {

@@ -3,7 +3,7 @@
 // client area under its children.
 #include <memory>
 
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 
 namespace tv {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 #include "framework/ui/graphics.h"
 
 namespace tv {

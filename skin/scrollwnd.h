@@ -5,7 +5,7 @@
 // press on them sends to the control.
 #include <memory>
 
-#include "framework/core/object.h"
+#include "core/object.h"
 #include "platform/window/messages.h"
 #include "platform/window/scrollbar.h"
 

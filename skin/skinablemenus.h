@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 #include "framework/data/dbtypes.h"
 #include "framework/ui/graphics.h"
 #include "framework/ui/uimessages.h"

@@ -5,7 +5,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "skin/skinutils.h"
 
 namespace tv {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "framework/core/inifiles.h"
-#include "framework/core/formatsettings.h"
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
+#include "core/inifiles.h"
+#include "core/formatsettings.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
 #include "framework/ui/picture.h"
 #include "platform/window/window.h"
 #include "skin/skinablemenus.h"

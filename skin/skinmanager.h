@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/component.h"
-#include "framework/core/stringlist.h"
+#include "core/component.h"
+#include "core/stringlist.h"
 #include "platform/window/messages.h"
 #include "skin/animeffects.h"
 #include "skin/menusupport.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/component.h"
+#include "core/component.h"
 #include "framework/ui/controls.h"
 #include "platform/region.h"
 #include "skin/commondata.h"

@@ -1,6 +1,6 @@
 #include "skin/skinunit.h"
 
-#include "framework/core/object.h"
+#include "core/object.h"
 #include "platform/window/queue.h"
 #include "platform/window/sysmetrics.h"
 #include "skin/formanimation.h"

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "framework/core/properties.h"
-#include "framework/core/stringlist.h"
-#include "framework/core/strutils.h"
+#include "core/properties.h"
+#include "core/stringlist.h"
+#include "core/strutils.h"
 #include "platform/window/sysmetrics.h"
 
 namespace tv {

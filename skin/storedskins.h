@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/collection.h"
-#include "framework/core/properties.h"
+#include "core/collection.h"
+#include "core/properties.h"
 #include "framework/ui/picture.h"
 #include "skin/jpegimage.h"
 #include "skin/skindata.h"

@@ -1,6 +1,6 @@
 #include "skin/systemmenu.h"
 
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
 #include "platform/window/input.h"

@@ -2,7 +2,7 @@
 // The window menu a skinned form shows in place of the system's (its frame
 // lost WS_SYSMENU): the window commands and, optionally, the skins to
 // choose from.
-#include "framework/core/resourcestrings.h"
+#include "core/resourcestrings.h"
 #include "framework/ui/menus.h"
 
 namespace tv {

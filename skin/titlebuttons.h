@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/collection.h"
+#include "core/collection.h"
 #include "framework/ui/controls.h"
 #include "framework/ui/picture.h"
 

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/registry.h"
+#include "core/registry.h"
 #include "framework/data/sql/database_setup.h"
 #include "framework/data/sql/fb_statement.h"
 #include "tools/demo/article_picture.h"

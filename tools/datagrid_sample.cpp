@@ -14,7 +14,7 @@
 #include <thread>
 #include <tuple>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/grids/grid.h"

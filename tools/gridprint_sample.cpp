@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/core/datetime.h"
+#include "core/datetime.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

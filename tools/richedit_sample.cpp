@@ -6,8 +6,8 @@
 #include <string>
 #include <thread>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/streams.h"
+#include "core/exceptions.h"
+#include "core/streams.h"
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/stdctrls/richedit.h"

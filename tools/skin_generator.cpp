@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/formwriter.h"
+#include "core/formwriter.h"
 #include "framework/ui/picture.h"
 #include "skin/internalskins.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/unitinit.h"
+#include "core/unitinit.h"
 #include "framework/ui/graphics.h"
 #include "framework/ui/picture.h"
 #include "platform/picture/bitmapobject.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <thread>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/resources.h"
+#include "core/exceptions.h"
+#include "core/resources.h"
 #include "framework/ui/application.h"
 #include "framework/ui/bitbtn.h"
 #include "framework/ui/forms.h"

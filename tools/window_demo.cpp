@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/backend/sdlbackend.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/objects.h"

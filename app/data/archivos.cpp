@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "app/data/avisos.h"
-#include "framework/core/datetime.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/registry.h"
-#include "framework/core/strutils.h"
+#include "core/datetime.h"
+#include "core/exceptions.h"
+#include "core/registry.h"
+#include "core/strutils.h"
 
 namespace tv::app {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "framework/core/component.h"
-#include "framework/core/exceptions.h"
+#include "core/component.h"
+#include "core/exceptions.h"
 
 namespace tv {
 class TClientDataSet;

@@ -3,7 +3,7 @@
 #include "app/data/avisos.h"
 #include "app/data/consultas.h"
 #include "app/data/dm.h"
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

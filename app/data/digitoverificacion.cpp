@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 
 namespace tv::app {
 

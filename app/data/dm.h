@@ -9,9 +9,9 @@
 
 #include "app/data/ventanaprincipal.h"
 #include "framework/ui/forms.h"
-#include "framework/core/currency.h"
-#include "framework/core/datetime.h"
-#include "framework/core/variant.h"
+#include "core/currency.h"
+#include "core/datetime.h"
+#include "core/variant.h"
 #include "framework/data/dbtypes.h"
 
 namespace tv {

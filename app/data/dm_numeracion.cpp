@@ -4,7 +4,7 @@
 #include "app/data/dm.h"
 #include "app/data/sqltexto.h"
 #include "app/data/tiposdocumento.h"
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
 #include "framework/data/sql/sqlconnection.h"

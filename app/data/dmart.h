@@ -6,8 +6,8 @@
 #include <string>
 
 #include "framework/ui/forms.h"
-#include "framework/core/currency.h"
-#include "framework/core/datetime.h"
+#include "core/currency.h"
+#include "core/datetime.h"
 
 namespace tv {
 class TClientDataSet;

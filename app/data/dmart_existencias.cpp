@@ -4,9 +4,9 @@
 #include "app/data/dm.h"
 #include "app/data/dmart.h"
 #include "app/data/sqltexto.h"
-#include "framework/core/stringlist.h"
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
+#include "core/stringlist.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
 

@@ -7,7 +7,7 @@
 #include "app/data/dmart.h"
 #include "app/data/redondeo.h"
 #include "app/data/sqltexto.h"
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
 

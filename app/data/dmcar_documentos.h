@@ -4,8 +4,8 @@
 // its balance at a date, and whether an advance came from a cash document.
 #include <string>
 
-#include "framework/core/currency.h"
-#include "framework/core/datetime.h"
+#include "core/currency.h"
+#include "core/datetime.h"
 
 #include <initializer_list>
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/data/contabilizacion.h"
-#include "framework/core/currency.h"
-#include "framework/core/datetime.h"
+#include "core/currency.h"
+#include "core/datetime.h"
 #include "framework/ui/forms.h"
 
 namespace tv {

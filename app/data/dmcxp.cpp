@@ -6,7 +6,7 @@
 #include "app/data/dm.h"
 #include "app/data/dmcar_documentos.h"
 #include "app/data/sqltexto.h"
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

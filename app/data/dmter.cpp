@@ -5,9 +5,9 @@
 #include "app/data/digitoverificacion.h"
 #include "app/data/dm.h"
 #include "app/data/sqltexto.h"
-#include "framework/core/formatsettings.h"
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
+#include "core/formatsettings.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
 

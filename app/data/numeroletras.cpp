@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/strutils.h"
+#include "core/exceptions.h"
+#include "core/strutils.h"
 
 namespace tv::app {
 

@@ -4,7 +4,7 @@
 // word, and the closing text ("CIENTO VEINTE PESOS 50 CENTAVOS M/CTE.").
 #include <string>
 
-#include "framework/core/currency.h"
+#include "core/currency.h"
 
 namespace tv::app {
 

@@ -2,7 +2,7 @@
 // Rounding of sale prices: to a multiple of a power of ten, or to the nearest
 // multiple of 50. Halfway values go to the even quotient, as the framework's
 // rounding does: 1250 to hundreds is 1200, 1350 is 1400; 125 to fifties is 100.
-#include "framework/core/currency.h"
+#include "core/currency.h"
 
 namespace tv::app {
 

@@ -1,8 +1,8 @@
 #include "app/data/sqltexto.h"
 
-#include "framework/core/formatsettings.h"
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
+#include "core/formatsettings.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
 
 namespace tv::app {
 

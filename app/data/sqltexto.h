@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "framework/core/currency.h"
-#include "framework/core/datetime.h"
+#include "core/currency.h"
+#include "core/datetime.h"
 
 namespace tv::app {
 

@@ -1,6 +1,6 @@
 #include "app/data/textoserror.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 
 namespace tv::app {
 

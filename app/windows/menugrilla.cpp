@@ -1,7 +1,7 @@
 #include "app/windows/menugrilla.h"
 
-#include "framework/core/datetime.h"
-#include "framework/core/strutils.h"
+#include "core/datetime.h"
+#include "core/strutils.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/stdctrls/filedialogs.h"
 #include "grid/dbgrideh.h"

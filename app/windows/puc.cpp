@@ -6,7 +6,7 @@
 #include "app/windows/celdapiel.h"
 #include "app/windows/menugrilla.h"
 #include "app/windows/ventanas.h"
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

@@ -6,7 +6,7 @@
 #include "app/data/dmcnt.h"
 #include "app/windows/nvacuenta.h"
 #include "app/windows/preginterfaz.h"
-#include "framework/core/object.h"
+#include "core/object.h"
 #include "framework/data/fields_blob.h"
 #include "framework/data/fields_datetime.h"
 #include "framework/data/fields_numeric.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/core/variant.h"
+#include "core/variant.h"
 #include "framework/data/dbtypes.h"
 
 namespace tv {

@@ -1,6 +1,6 @@
 #pragma once
 // Keeps a dataset's controls disabled for a scope.
-#include "framework/core/scopeguards.h"
+#include "core/scopeguards.h"
 #include "framework/data/dataset.h"
 
 namespace tv {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/core/scopeguards.h"
+#include "core/scopeguards.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 

@@ -4,7 +4,7 @@
 // its first record) and hears the data events (docs/dataset-buffers.md).
 #include <cstdint>
 
-#include "framework/core/persistent.h"
+#include "core/persistent.h"
 #include "framework/data/dbtypes.h"
 
 namespace tv {

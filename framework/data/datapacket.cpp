@@ -1,6 +1,6 @@
 #include "framework/data/datapacket.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 
 namespace tv {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/variant.h"
+#include "core/variant.h"
 #include "framework/data/dbtypes.h"
 
 namespace tv {

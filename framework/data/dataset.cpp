@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
 #include "framework/data/controlsoff.h"
 #include "framework/data/datalink.h"
 #include "framework/data/datasource.h"

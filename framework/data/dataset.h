@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/component.h"
-#include "framework/core/variant.h"
+#include "core/component.h"
+#include "core/variant.h"
 #include "framework/data/dbtypes.h"
 #include "framework/data/dberror.h"
 #include "framework/data/fielddefs.h"

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "framework/core/component.h"
+#include "core/component.h"
 #include "framework/data/dbtypes.h"
 
 namespace tv {

@@ -1,6 +1,6 @@
 #include "framework/data/dberror.h"
 
-#include "framework/core/component.h"
+#include "core/component.h"
 
 namespace tv {
 

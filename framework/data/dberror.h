@@ -3,7 +3,7 @@
 // goes before the text ("Clientes: Field 'X' not found").
 #include <string>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 
 namespace tv {
 

@@ -1,7 +1,7 @@
 // The published properties of the dataset layer's components, as stored form
 // definitions name them, and the registration of their classes by name.
-#include "framework/core/properties.h"
-#include "framework/core/unitinit.h"
+#include "core/properties.h"
+#include "core/unitinit.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/core/sets.h"
+#include "core/sets.h"
 
 namespace tv {
 

@@ -1,7 +1,7 @@
 #include "framework/data/field.h"
 
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
 #include "framework/data/dataset.h"
 #include "framework/data/dbconsts.h"
 #include "framework/data/dberror.h"

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/bcd.h"
-#include "framework/core/component.h"
-#include "framework/core/currency.h"
-#include "framework/core/datetime.h"
-#include "framework/core/variant.h"
+#include "core/bcd.h"
+#include "core/component.h"
+#include "core/currency.h"
+#include "core/datetime.h"
+#include "core/variant.h"
 #include "framework/data/dbtypes.h"
 
 namespace tv {

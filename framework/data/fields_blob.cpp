@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "framework/core/streams.h"
+#include "core/streams.h"
 
 namespace tv {
 

@@ -1,9 +1,9 @@
 #include "framework/data/fields_datetime.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/dbconsts.h"
 #include "framework/data/dberror.h"
-#include "framework/core/sysformat.h"
+#include "core/sysformat.h"
 
 namespace tv {
 

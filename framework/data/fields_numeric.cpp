@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
 #include "framework/data/dbconsts.h"
 #include "framework/data/dberror.h"
 

@@ -1,6 +1,6 @@
 #include "framework/data/fields_string.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 
 namespace tv {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "framework/core/datetime.h"
-#include "framework/core/formatsettings.h"
-#include "framework/core/strutils.h"
-#include "framework/core/sysformat.h"
+#include "core/datetime.h"
+#include "core/formatsettings.h"
+#include "core/strutils.h"
+#include "core/sysformat.h"
 #include "framework/data/dbconsts.h"
 #include "framework/data/valuecompare.h"
 

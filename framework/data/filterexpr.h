@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/core/variant.h"
+#include "core/variant.h"
 #include "framework/data/dbtypes.h"
 
 namespace tv {

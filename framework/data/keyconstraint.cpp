@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/valuecompare.h"
 
 namespace tv {

@@ -3,7 +3,7 @@
 // generic scan and the client dataset's engine find the same records.
 #include <vector>
 
-#include "framework/core/variant.h"
+#include "core/variant.h"
 #include "framework/data/dbtypes.h"
 
 namespace tv {

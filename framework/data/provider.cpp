@@ -1,6 +1,6 @@
 #include "framework/data/provider.h"
 
-#include "framework/core/sysformat.h"
+#include "core/sysformat.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/dataset.h"
 #include "framework/data/dbconsts.h"

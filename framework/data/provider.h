@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "framework/core/component.h"
+#include "core/component.h"
 #include "framework/data/datapacket.h"
 #include "framework/data/dbtypes.h"
 

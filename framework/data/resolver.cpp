@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/dataset.h"
 #include "framework/data/dbconsts.h"

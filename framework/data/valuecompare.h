@@ -3,7 +3,7 @@
 // that a record found by one is placed the same way by the others.
 #include <string_view>
 
-#include "framework/core/variant.h"
+#include "core/variant.h"
 
 namespace tv {
 

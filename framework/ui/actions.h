@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/component.h"
+#include "core/component.h"
 #include "framework/ui/controls.h"
 #include "framework/ui/menus.h"
 

@@ -1,6 +1,6 @@
 #include "framework/ui/application.h"
 
-#include "framework/core/sysformat.h"
+#include "core/sysformat.h"
 #include "framework/ui/actions.h"
 #include "framework/ui/dialogs.h"
 #include "framework/ui/forms.h"

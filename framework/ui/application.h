@@ -5,8 +5,8 @@
 #include <string>
 #include <type_traits>
 
-#include "framework/core/component.h"
-#include "framework/core/exceptions.h"
+#include "core/component.h"
+#include "core/exceptions.h"
 #include "framework/ui/controls.h"
 #include "framework/ui/forms.h"
 

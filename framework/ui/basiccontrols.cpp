@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/ui/application.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"

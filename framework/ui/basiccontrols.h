@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "framework/core/collection.h"
+#include "core/collection.h"
 #include "framework/ui/controls.h"
 #include "framework/ui/forms.h"
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "framework/ui/controls.h"
 
 namespace tv {

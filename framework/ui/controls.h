@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/component.h"
-#include "framework/core/properties.h"
-#include "framework/core/sets.h"
+#include "core/component.h"
+#include "core/properties.h"
+#include "core/sets.h"
 #include "framework/data/dbtypes.h" // TAlignment, shared with fields
 #include "framework/ui/graphics.h"
 #include "framework/ui/uimessages.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "framework/core/resourcestrings.h"
+#include "core/resourcestrings.h"
 #include "framework/ui/application.h"
 #include "framework/ui/basiccontrols.h"
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "framework/core/sets.h"
+#include "core/sets.h"
 #include "framework/ui/forms.h"
 
 namespace tv {

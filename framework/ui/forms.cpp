@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "framework/core/formreader.h"
-#include "framework/core/rtlconsts.h"
-#include "framework/core/sysformat.h"
+#include "core/formreader.h"
+#include "core/rtlconsts.h"
+#include "core/sysformat.h"
 #include "framework/ui/actions.h"
 #include "framework/ui/application.h"
 #include "framework/ui/menus.h"

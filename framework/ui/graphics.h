@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/persistent.h"
-#include "framework/core/properties.h"
-#include "framework/core/sets.h"
+#include "core/persistent.h"
+#include "core/properties.h"
+#include "core/sets.h"
 #include "platform/wintypes.h"
 
 namespace tv {

@@ -1,7 +1,7 @@
 #include "framework/ui/icon.h"
 
-#include "framework/core/exceptions.h"
-#include "framework/core/streams.h"
+#include "core/exceptions.h"
+#include "core/streams.h"
 #include "platform/window/cursor.h"
 #include "platform/window/sysmetrics.h"
 

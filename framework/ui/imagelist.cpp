@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/raster.h"
 #include "platform/picture/bitmap.h"

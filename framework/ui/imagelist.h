@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "framework/core/component.h"
+#include "core/component.h"
 #include "framework/ui/graphics.h"
 #include "framework/ui/picture.h"
 #include "platform/picture/imagelist.h"

@@ -1,6 +1,6 @@
 #include "framework/ui/metafile.h"
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/gdi/metafile.h"
 
 namespace tv {

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <cstring>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/streams.h"
+#include "core/exceptions.h"
+#include "core/streams.h"
 #include "framework/ui/icon.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/objects.h"

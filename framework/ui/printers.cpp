@@ -1,6 +1,6 @@
 #include "framework/ui/printers.h"
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/text.h"
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/object.h"
-#include "framework/core/sets.h"
-#include "framework/core/stringlist.h"
+#include "core/object.h"
+#include "core/sets.h"
+#include "core/stringlist.h"
 #include "framework/ui/graphics.h"
 #include "platform/printer/printers.h"
 

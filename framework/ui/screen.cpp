@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/ui/forms.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/fonts.h"

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "framework/core/component.h"
-#include "framework/core/stringlist.h"
+#include "core/component.h"
+#include "core/stringlist.h"
 #include "framework/ui/controls.h"
 #include "framework/ui/graphics.h"
 

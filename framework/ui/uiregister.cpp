@@ -1,7 +1,7 @@
 // The framework's classes for stored definitions, and the application and
 // screen objects.
 #include "framework/ui/stdctrls/registerstdctrls.h"
-#include "framework/core/object.h"
+#include "core/object.h"
 #include "framework/ui/actions.h"
 #include "framework/ui/application.h"
 #include "framework/ui/menus.h"

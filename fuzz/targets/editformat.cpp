@@ -4,8 +4,8 @@
 #include <string>
 
 #include "editors/editformat.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/strutils.h"
+#include "core/exceptions.h"
+#include "core/strutils.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/strutils.h"
+#include "core/exceptions.h"
+#include "core/strutils.h"
 #include "framework/ui/stdctrls/editmask.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

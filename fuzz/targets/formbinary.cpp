@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/formreader.h"
+#include "core/exceptions.h"
+#include "core/formreader.h"
 #include "framework/ui/forms.h"
 #include "fuzz/fuzzsupport.h"
 

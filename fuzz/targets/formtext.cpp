@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/formreader.h"
+#include "core/exceptions.h"
+#include "core/formreader.h"
 #include "framework/ui/forms.h"
 #include "fuzz/fuzzsupport.h"
 #include "platform/window/paint.h"

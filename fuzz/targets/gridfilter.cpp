@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "grid/filterexpression.h"
 #include "grid/stfilter.h"
 

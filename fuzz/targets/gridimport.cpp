@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/streams.h"
+#include "core/exceptions.h"
+#include "core/streams.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

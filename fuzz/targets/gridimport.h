@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "framework/core/object.h"
+#include "core/object.h"
 
 namespace tvfuzz {
 

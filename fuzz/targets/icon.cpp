@@ -1,7 +1,7 @@
 // Icon and cursor files and resources.
 #include <cstdint>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/picture/icon.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

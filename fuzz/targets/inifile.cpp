@@ -2,9 +2,9 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/inifiles.h"
-#include "framework/core/stringlist.h"
+#include "core/exceptions.h"
+#include "core/inifiles.h"
+#include "core/stringlist.h"
 #include "fuzz/fuzzsupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

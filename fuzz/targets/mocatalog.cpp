@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "fuzz/fuzzsupport.h"
 #include "i18n/mofile.h"
 #include "i18n/pluralexpression.h"

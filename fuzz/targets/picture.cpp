@@ -1,7 +1,7 @@
 // Pictures as they come from a database column or a skin folder: BMP, PNG, JPEG.
 #include <cstdint>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/gdi/objects.h"
 #include "platform/picture/bitmapobject.h"
 #include "platform/picture/picturefile.h"

@@ -1,6 +1,6 @@
 #include "fuzz/targets/skinpaint.h"
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/ui/picture.h"
 #include "fuzz/fuzzsupport.h"
 #include "skin/gradient.h"

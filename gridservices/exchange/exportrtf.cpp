@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "grid/platformwrappers.h"
 #include "gridservices/exchange/titlelevels.h"
 #include "platform/gdi/dc.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/field.h"
 #include "gridservices/exchange/exchangeformat.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Writes the grid as a worksheet: a stream of spreadsheet records, one cell
 // each, numbers as numbers and texts in the Windows Western code page.
-#include "framework/core/resourcestrings.h"
+#include "core/resourcestrings.h"
 #include "gridservices/exchange/gridexport.h"
 
 namespace tv {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "framework/core/unitinit.h"
+#include "core/unitinit.h"
 #include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"

@@ -2,7 +2,7 @@
 // The grid's clipboard commands and the clearing of its selection. A copy
 // puts the selection in four formats at once: plain text, "Csv", "Rich Text
 // Format" and the typed exchange format "VCLDBIF"; paste prefers the last.
-#include "framework/core/resourcestrings.h"
+#include "core/resourcestrings.h"
 #include "grid/dbgrideh.h"
 #include "grid/gridclipboardkeys.h"
 #include "platform/wintypes.h"

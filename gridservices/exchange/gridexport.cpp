@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "framework/core/formatsettings.h"
-#include "framework/core/sysformat.h"
+#include "core/formatsettings.h"
+#include "core/sysformat.h"
 #include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/object.h"
-#include "framework/core/streams.h"
+#include "core/object.h"
+#include "core/streams.h"
 #include "grid/colcellparams.h"
 #include "grid/columnslist.h"
 #include "grid/dbgrideh.h"

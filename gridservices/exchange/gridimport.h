@@ -4,10 +4,10 @@
 // on, appending records past the end when the grid allows it.
 #include <string>
 
-#include "framework/core/object.h"
-#include "framework/core/resourcestrings.h"
-#include "framework/core/streams.h"
-#include "framework/core/variant.h"
+#include "core/object.h"
+#include "core/resourcestrings.h"
+#include "core/streams.h"
+#include "core/variant.h"
 #include "grid/columnslist.h"
 #include "grid/dbgrideh.h"
 

@@ -1,6 +1,6 @@
 #include "gridservices/find/gridsearch.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/controlsoff.h"
 
 namespace tv {

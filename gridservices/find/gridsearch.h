@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/core/resourcestrings.h"
+#include "core/resourcestrings.h"
 #include "framework/data/dataset.h"
 
 namespace tv {

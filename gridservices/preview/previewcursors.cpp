@@ -1,7 +1,7 @@
 #include "gridservices/preview/previewcursors.h"
 
-#include "framework/core/exceptions.h"
-#include "framework/core/resources.h"
+#include "core/exceptions.h"
+#include "core/resources.h"
 #include "framework/ui/screen.h"
 #include "platform/window/cursor.h"
 

@@ -1,7 +1,7 @@
 #include "gridservices/preview/previewform.h"
 
-#include "framework/core/resources.h"
-#include "framework/core/sysformat.h"
+#include "core/resources.h"
+#include "core/sysformat.h"
 #include "framework/ui/application.h"
 #include "platform/window/input.h"
 #include "platform/window/window.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/core/formatsettings.h"
-#include "framework/core/sysformat.h"
+#include "core/formatsettings.h"
+#include "core/sysformat.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "grid/celltext.h"

@@ -6,10 +6,10 @@
 #include <functional>
 #include <optional>
 
-#include "framework/core/datetime.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/formatsettings.h"
-#include "framework/core/strutils.h"
+#include "core/datetime.h"
+#include "core/exceptions.h"
+#include "core/formatsettings.h"
+#include "core/strutils.h"
 #include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
@@ -20,7 +20,7 @@
 #include "grid/celltext.h"
 #include "grid/dbgrideh.h"
 #include "grid/headtreenode.h"
-#include "framework/core/streams.h"
+#include "core/streams.h"
 #include "framework/ui/stdctrls/richedit.h"
 #include "gridservices/print/printcelltext.h"
 #include "platform/controls/richedit.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/currency.h"
+#include "core/currency.h"
 #include "framework/data/dbtypes.h"
 #include "grid/columnslist.h"
 #include "gridservices/print/printdbgrideh.h"

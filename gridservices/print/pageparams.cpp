@@ -1,6 +1,6 @@
 #include "gridservices/print/pageparams.h"
 
-#include "framework/core/properties.h"
+#include "core/properties.h"
 
 namespace tv {
 

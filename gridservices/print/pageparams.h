@@ -3,9 +3,9 @@
 // header or footer (TPageColontitle) with its three texts, font and rule.
 #include <memory>
 
-#include "framework/core/currency.h"
-#include "framework/core/persistent.h"
-#include "framework/core/stringlist.h"
+#include "core/currency.h"
+#include "core/persistent.h"
+#include "core/stringlist.h"
 #include "framework/ui/graphics.h"
 
 namespace tv {

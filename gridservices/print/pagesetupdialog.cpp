@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "framework/core/sysformat.h"
+#include "core/sysformat.h"
 #include "framework/ui/application.h"
 #include "framework/ui/printers.h"
 #include "gridservices/print/printdbgrideh.h"

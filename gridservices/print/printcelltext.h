@@ -3,7 +3,7 @@
 // wrapped, ellipsised, with margins and insets), drawn or only measured.
 #include <string>
 
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "framework/ui/graphics.h"
 #include "grid/gridtypes.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "framework/core/properties.h"
-#include "framework/core/streams.h"
+#include "core/properties.h"
+#include "core/streams.h"
 #include "framework/ui/stdctrls/richedit.h"
 #include "grid/dbgrideh.h"
 #include "gridservices/preview/previewform.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/component.h"
-#include "framework/core/sets.h"
-#include "framework/core/stringlist.h"
+#include "core/component.h"
+#include "core/sets.h"
+#include "core/stringlist.h"
 #include "grid/colcellparams.h"
 #include "gridservices/print/pageparams.h"
 #include "gridservices/print/virtualprinter.h"

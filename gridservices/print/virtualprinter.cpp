@@ -1,6 +1,6 @@
 #include "gridservices/print/virtualprinter.h"
 
-#include "framework/core/unitinit.h"
+#include "core/unitinit.h"
 #include "platform/gdi/dc.h"
 
 namespace tv {

@@ -4,7 +4,7 @@
 // the printer or, through a descendant, into the print preview.
 #include <string>
 
-#include "framework/core/object.h"
+#include "core/object.h"
 #include "framework/ui/printers.h"
 
 namespace tv {

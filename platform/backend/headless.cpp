@@ -5,7 +5,7 @@
 #include <thread>
 #include <utility>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/window/input.h"
 #include "platform/window/queue.h"
 #include "platform/window/timer.h"

@@ -7,7 +7,7 @@
 #include <map>
 #include <string_view>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/window/cursor.h"
 #include "platform/window/desktop.h"
 #include "platform/window/input.h"

@@ -13,7 +13,7 @@
 #include "platform/gdi/objects.h"
 #include "platform/gdi/shapes.h"
 #include "platform/gdi/text.h"
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "platform/window/cursor.h"
 #include "platform/window/desktop.h"
 #include "platform/window/defwindowproc.h"

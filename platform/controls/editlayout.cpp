@@ -1,6 +1,6 @@
 #include "platform/controls/editlayout.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "platform/controls/editbuffer.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/objects.h"

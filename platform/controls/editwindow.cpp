@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/editbuffer.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "platform/controls/ownerdraw.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <string>
 
-#include "framework/core/datetime.h"
-#include "framework/core/formatsettings.h"
-#include "framework/core/strutils.h"
+#include "core/datetime.h"
+#include "core/formatsettings.h"
+#include "core/strutils.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
 #include "platform/gdi/objects.h"

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "platform/controls/richedit.h"
 
 namespace tv::win {

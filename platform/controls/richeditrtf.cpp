@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "platform/controls/richedit.h"
 
 namespace tv::win {

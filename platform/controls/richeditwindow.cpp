@@ -3,7 +3,7 @@
 #include <cmath>
 #include <memory>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/controls/richedit.h"
 #include "platform/controls/richeditdoc.h"

@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "platform/gdi/objectimpl.h"
 #include "platform/gdi/text.h"
 

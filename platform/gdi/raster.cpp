@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/objectimpl.h"
 #include "platform/gdi/paint.h"

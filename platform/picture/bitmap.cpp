@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/gdi/devicecontext.h"
 #include "platform/picture/bitmapobject.h"
 

@@ -1,7 +1,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/picture/bitmap.h"
 #include "platform/picture/bitmapobject.h"
 #include "platform/picture/picturefile.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/gdi/devicecontext.h"
 #include "platform/gdi/objects.h"
 #include "platform/gdi/recorder.h"

@@ -7,7 +7,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/picture/bitmap.h"
 #include "platform/picture/bitmapobject.h"
 #include "platform/picture/picturefile.h"

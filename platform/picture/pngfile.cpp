@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/picture/bitmap.h"
 #include "platform/picture/bitmapobject.h"
 #include "platform/picture/picturefile.h"

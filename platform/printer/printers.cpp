@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/devicecontext.h"
 

@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "app/data/archivos.h"
-#include "framework/core/datetime.h"
-#include "framework/core/formatsettings.h"
-#include "framework/core/registry.h"
+#include "core/datetime.h"
+#include "core/formatsettings.h"
+#include "core/registry.h"
 #include "tests/support/app/modulos.h"
 
 using namespace tv::app;

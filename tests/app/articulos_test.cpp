@@ -4,8 +4,8 @@
 
 #include "app/data/dm.h"
 #include "app/data/dmart.h"
-#include "framework/core/datetime.h"
-#include "framework/core/stringlist.h"
+#include "core/datetime.h"
+#include "core/stringlist.h"
 #include "framework/data/field.h"
 #include "tests/support/app/modulos.h"
 

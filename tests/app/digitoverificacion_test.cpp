@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/data/digitoverificacion.h"
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 
 using tv::app::digito_verificacion;
 

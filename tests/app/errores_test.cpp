@@ -8,8 +8,8 @@
 
 #include "app/data/archivos.h"
 #include "app/data/dm.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/strutils.h"
+#include "core/exceptions.h"
+#include "core/strutils.h"
 #include "framework/data/dberror.h"
 #include "framework/data/field.h"
 #include "framework/data/provider.h"

@@ -8,7 +8,7 @@
 
 #include "app/data/archivos.h"
 #include "app/data/dm.h"
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/data/field.h"
 #include "framework/data/sql/sqlconnection.h"
 #include "framework/data/sql/sqlquery.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/data/numeroletras.h"
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 
 using tv::Currency;
 

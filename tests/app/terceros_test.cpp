@@ -4,7 +4,7 @@
 
 #include "app/data/dm.h"
 #include "app/data/dmter.h"
-#include "framework/core/datetime.h"
+#include "core/datetime.h"
 #include "framework/data/field.h"
 #include "tests/support/app/modulos.h"
 

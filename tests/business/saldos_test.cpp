@@ -5,7 +5,7 @@
 #include "app/data/dmcja.h"
 #include "app/data/dmcxp.h"
 #include "app/data/dmfact.h"
-#include "framework/core/datetime.h"
+#include "core/datetime.h"
 #include "framework/data/field.h"
 #include "tests/business/negocio.h"
 

@@ -1,15 +1,15 @@
 // Class information, the class registry, resource strings and unit start-up.
 #include <gtest/gtest.h>
 
-#include "framework/core/collection.h"
-#include "framework/core/component.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/lists.h"
-#include "framework/core/resourcestrings.h"
-#include "framework/core/rtlconsts.h"
-#include "framework/core/streams.h"
-#include "framework/core/stringlist.h"
-#include "framework/core/unitinit.h"
+#include "core/collection.h"
+#include "core/component.h"
+#include "core/exceptions.h"
+#include "core/lists.h"
+#include "core/resourcestrings.h"
+#include "core/rtlconsts.h"
+#include "core/streams.h"
+#include "core/stringlist.h"
+#include "core/unitinit.h"
 
 using namespace tv;
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "components/fixtures.h"
-#include "framework/core/collection.h"
-#include "framework/core/exceptions.h"
+#include "core/collection.h"
+#include "core/exceptions.h"
 
 using namespace tv;
 using fx::TTestItem;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/component.h"
-#include "framework/core/exceptions.h"
+#include "core/component.h"
+#include "core/exceptions.h"
 
 using namespace tv;
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "components/fixtures.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/formreader.h"
-#include "framework/core/formwriter.h"
+#include "core/exceptions.h"
+#include "core/formreader.h"
+#include "core/formwriter.h"
 
 using namespace tv;
 using namespace fx;

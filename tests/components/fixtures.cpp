@@ -1,6 +1,6 @@
 #include "components/fixtures.h"
 
-#include "framework/core/streams.h"
+#include "core/streams.h"
 
 namespace fx {
 

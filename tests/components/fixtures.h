@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/collection.h"
-#include "framework/core/component.h"
-#include "framework/core/formreader.h"
-#include "framework/core/formwriter.h"
-#include "framework/core/properties.h"
-#include "framework/core/stringlist.h"
+#include "core/collection.h"
+#include "core/component.h"
+#include "core/formreader.h"
+#include "core/formwriter.h"
+#include "core/properties.h"
+#include "core/stringlist.h"
 
 namespace fx {
 

@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "components/fixtures.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/formreader.h"
-#include "framework/core/formwriter.h"
-#include "framework/core/resources.h"
+#include "core/exceptions.h"
+#include "core/formreader.h"
+#include "core/formwriter.h"
+#include "core/resources.h"
 
 using namespace tv;
 using namespace fx;

@@ -1,8 +1,8 @@
 // TList and TObjectList.
 #include <gtest/gtest.h>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/lists.h"
+#include "core/exceptions.h"
+#include "core/lists.h"
 
 using namespace tv;
 

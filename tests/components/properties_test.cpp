@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "components/fixtures.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/properties.h"
+#include "core/exceptions.h"
+#include "core/properties.h"
 
 using namespace tv;
 using namespace fx;

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "framework/core/resources.h"
+#include "core/resources.h"
 
 using namespace tv;
 

@@ -5,8 +5,8 @@
 
 #include <fstream>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/streams.h"
+#include "core/exceptions.h"
+#include "core/streams.h"
 #include "support/tempdir.h"
 
 using namespace tv;

@@ -4,10 +4,10 @@
 
 #include <fstream>
 
-#include "framework/core/collection.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/streams.h"
-#include "framework/core/stringlist.h"
+#include "core/collection.h"
+#include "core/exceptions.h"
+#include "core/streams.h"
+#include "core/stringlist.h"
 #include "support/tempdir.h"
 
 using namespace tv;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "formatsettings_guard.h"
-#include "framework/core/bcd.h"
+#include "core/bcd.h"
 
 using namespace tv;
 

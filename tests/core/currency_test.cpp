@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "framework/core/currency.h"
-#include "framework/core/exceptions.h"
+#include "core/currency.h"
+#include "core/exceptions.h"
 
 using namespace tv;
 

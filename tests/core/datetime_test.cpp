@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "formatsettings_guard.h"
-#include "framework/core/datetime.h"
-#include "framework/core/exceptions.h"
+#include "core/datetime.h"
+#include "core/exceptions.h"
 
 using namespace tv;
 

@@ -2,7 +2,7 @@
 // Puts the process-wide format settings back after each test that changes them.
 #include <gtest/gtest.h>
 
-#include "framework/core/formatsettings.h"
+#include "core/formatsettings.h"
 
 class FormatSettingsTest : public ::testing::Test {
 protected:

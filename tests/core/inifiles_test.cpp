@@ -7,9 +7,9 @@
 #include <sys/stat.h>
 
 #include "formatsettings_guard.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/inifiles.h"
-#include "framework/core/stringlist.h"
+#include "core/exceptions.h"
+#include "core/inifiles.h"
+#include "core/stringlist.h"
 #include "support/tempdir.h"
 
 using namespace tv;

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/registry.h"
-#include "framework/core/stringlist.h"
+#include "core/exceptions.h"
+#include "core/registry.h"
+#include "core/stringlist.h"
 #include "support/tempdir.h"
 
 using namespace tv;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/resourcestrings.h"
-#include "framework/core/strutils.h"
+#include "core/exceptions.h"
+#include "core/resourcestrings.h"
+#include "core/strutils.h"
 
 using namespace tv;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "formatsettings_guard.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/sysformat.h"
+#include "core/exceptions.h"
+#include "core/sysformat.h"
 
 using namespace tv;
 

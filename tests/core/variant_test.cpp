@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "formatsettings_guard.h"
-#include "framework/core/variant.h"
+#include "core/variant.h"
 
 using namespace tv;
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "data/fixture.h"
-#include "framework/core/formatsettings.h"
-#include "framework/core/streams.h"
+#include "core/formatsettings.h"
+#include "core/streams.h"
 #include "framework/data/fields_blob.h"
 #include "framework/data/fields_boolean.h"
 #include "framework/data/fields_numeric.h"

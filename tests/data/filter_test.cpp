@@ -4,7 +4,7 @@
 #include <set>
 
 #include "data/fixture.h"
-#include "framework/core/formatsettings.h"
+#include "core/formatsettings.h"
 
 using namespace tv;
 using namespace tvtest;

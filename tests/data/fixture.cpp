@@ -1,7 +1,7 @@
 #include "data/fixture.h"
 
-#include "framework/core/datetime.h"
-#include "framework/core/sysformat.h"
+#include "core/datetime.h"
+#include "core/sysformat.h"
 #include "framework/data/dataset.h"
 
 using namespace tv;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/component.h"
+#include "core/component.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datalink.h"
 #include "framework/data/datasource.h"

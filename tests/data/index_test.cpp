@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/fixture.h"
-#include "framework/core/variant.h"
+#include "core/variant.h"
 
 using namespace tv;
 using namespace tvtest;

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "data/fixture.h"
-#include "framework/core/formreader.h"
-#include "framework/core/formwriter.h"
-#include "framework/core/unitinit.h"
+#include "core/formreader.h"
+#include "core/formwriter.h"
+#include "core/unitinit.h"
 
 using namespace tv;
 using namespace tvtest;

@@ -2,8 +2,8 @@
 // lists, check boxes, stepping values, and titles with their sort markers.
 #include "gridfixture.h"
 
-#include "framework/core/stringlist.h"
-#include "framework/core/sysformat.h"
+#include "core/stringlist.h"
+#include "core/sysformat.h"
 #include "framework/data/fields_numeric.h"
 #include "framework/data/fields_string.h"
 

@@ -4,10 +4,10 @@
 
 #include <chrono>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/formatsettings.h"
-#include "framework/core/strutils.h"
-#include "framework/core/variant.h"
+#include "core/exceptions.h"
+#include "core/formatsettings.h"
+#include "core/strutils.h"
+#include "core/variant.h"
 #include "grid/cdsfeatures.h"
 #include "grid/datasetfeatures.h"
 #include "grid/filterexpression.h"

@@ -4,8 +4,8 @@
 #include "gridfixture.h"
 
 #include "support/headless_ui.h"
-#include "framework/core/stringlist.h"
-#include "framework/core/sysformat.h"
+#include "core/stringlist.h"
+#include "core/sysformat.h"
 #include "grid/inplacefilteredit.h"
 #include "platform/backend/headless.h"
 #include "platform/window/input.h"

@@ -2,7 +2,7 @@
 // and the row colours.
 #include "gridfixture.h"
 
-#include "framework/core/propertyinterceptor.h"
+#include "core/propertyinterceptor.h"
 #include "grid/column.h"
 #include "grid/columninterceptors.h"
 #include "grid/griddataservice.h"

@@ -2,7 +2,7 @@
 // moves, scaling, deferred relayout, hint measuring and the small helpers.
 #include "gridfixture.h"
 
-#include "framework/core/properties.h"
+#include "core/properties.h"
 #include "grid/platformwrappers.h"
 #include "platform/window/messages.h"
 #include "platform/window/queue.h"

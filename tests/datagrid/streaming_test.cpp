@@ -1,9 +1,9 @@
 // Columns in stored form definitions, and the column interceptors.
 #include "gridfixture.h"
 
-#include "framework/core/formreader.h"
-#include "framework/core/formwriter.h"
-#include "framework/core/propertyinterceptor.h"
+#include "core/formreader.h"
+#include "core/formwriter.h"
+#include "core/propertyinterceptor.h"
 #include "grid/columninterceptors.h"
 
 namespace tvtest {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "framework/core/formatsettings.h"
+#include "core/formatsettings.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
 #include "grid/column.h"

@@ -7,7 +7,7 @@
 #include "editorfixture.h"
 #include "editors/calculator.h"
 #include "editors/editbuttoncontrol.h"
-#include "framework/core/formatsettings.h"
+#include "core/formatsettings.h"
 #include "framework/ui/basiccontrols.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/window/messages.h"

@@ -5,7 +5,7 @@
 #include "editors/dbcombobox.h"
 #include "editors/fielddatalink.h"
 #include "editors/sizegrip.h"
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

@@ -8,7 +8,7 @@
 #include "editors/lookupgrid.h"
 #include "editors/popupdatagrid.h"
 #include "editors/sizegrip.h"
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

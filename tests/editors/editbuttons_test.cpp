@@ -3,7 +3,7 @@
 
 #include "editorfixture.h"
 #include "editors/editbuttons.h"
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/picture.h"
 #include "platform/window/sysmetrics.h"

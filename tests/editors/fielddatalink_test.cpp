@@ -6,7 +6,7 @@
 #include "editorfixture.h"
 #include "editors/editimage.h"
 #include "editors/fielddatalink.h"
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

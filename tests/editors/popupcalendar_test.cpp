@@ -5,7 +5,7 @@
 
 #include "editorfixture.h"
 #include "editors/popupcalendar.h"
-#include "framework/core/datetime.h"
+#include "core/datetime.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/uimessages.h"
 #include "platform/controls/monthcal.h"

@@ -6,7 +6,7 @@
 #include "editorfixture.h"
 #include "editors/specrow.h"
 #include "editors/variantutils.h"
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
 #include "framework/ui/basiccontrols.h"

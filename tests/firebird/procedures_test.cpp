@@ -3,7 +3,7 @@
 // contract, and SQL composed as text with quoted literals.
 #include <gtest/gtest.h>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/sql/fb_statement.h"
 #include "tests/support/firebird_fixture.h"
 

@@ -4,7 +4,7 @@
 // query calls it for each bar code.
 #include <gtest/gtest.h>
 
-#include "framework/core/component.h"
+#include "core/component.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
 #include "framework/data/provider.h"

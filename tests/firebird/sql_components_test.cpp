@@ -4,7 +4,7 @@
 // changes back.
 #include <gtest/gtest.h>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"

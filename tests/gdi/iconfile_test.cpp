@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "gdi/canvas.h"
 #include "platform/picture/icon.h"
 #include "platform/window/cursor.h"

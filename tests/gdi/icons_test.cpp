@@ -1,7 +1,7 @@
 // Icon resources and image lists.
 #include <gtest/gtest.h>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "gdi/canvas.h"
 #include "platform/gdi/shapes.h"
 #include "platform/picture/icon.h"

@@ -6,7 +6,7 @@
 
 #include <zlib.h>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "gdi/canvas.h"
 #include "platform/gdi/shapes.h"
 #include "platform/gdi/raster.h"

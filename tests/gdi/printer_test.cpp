@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "gdi/canvas.h"
 #include "platform/gdi/text.h"
 #include "platform/printer/printers.h"

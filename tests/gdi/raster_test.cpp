@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "gdi/canvas.h"
 #include "platform/gdi/raster.h"
 #include "platform/gdi/shapes.h"

@@ -3,7 +3,7 @@
 // into a selection or appended, bad input, and the questions asked.
 #include "exchange_fixture.h"
 
-#include "framework/core/streams.h"
+#include "core/streams.h"
 #include "framework/data/fields_numeric.h"
 #include "framework/data/fields_string.h"
 #include "gridservices/exchange/exportrtf.h"

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <fstream>
 
-#include "framework/core/datetime.h"
+#include "core/datetime.h"
 #include "framework/ui/application.h"
-#include "framework/core/streams.h"
+#include "core/streams.h"
 #include "grid/gridunit.h"
 #include "gridservices/exchange/gridexport.h"
 #include "platform/backend/headless.h"

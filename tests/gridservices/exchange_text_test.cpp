@@ -3,7 +3,7 @@
 // and the grid's position kept.
 #include "exchange_fixture.h"
 
-#include "framework/core/sysformat.h"
+#include "core/sysformat.h"
 #include "gridservices/exchange/exporthtml.h"
 #include "gridservices/exchange/exportrtf.h"
 #include "gridservices/exchange/exporttext.h"

@@ -6,7 +6,7 @@
 
 #include "editors/dbcheckbox.h"
 #include "editors/dbcombobox.h"
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "framework/ui/application.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/screen.h"

@@ -3,7 +3,7 @@
 // recorded pages to a real PDF, and stopping or closing during a job.
 #include <cairo.h>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/ui/screen.h"
 #include "gridservices/preview/previewcursors.h"
 #include "gridservices/preview/previewform.h"

@@ -15,10 +15,10 @@
 #include <regex>
 #include <sstream>
 
-#include "framework/core/datetime.h"
-#include "framework/core/formreader.h"
-#include "framework/core/formwriter.h"
-#include "framework/core/streams.h"
+#include "core/datetime.h"
+#include "core/formreader.h"
+#include "core/formwriter.h"
+#include "core/streams.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
@@ -29,8 +29,8 @@
 #include "grid/dbgrideh.h"
 #include "grid/gridunit.h"
 #include "gridservices/preview/previewform.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/sysformat.h"
+#include "core/exceptions.h"
+#include "core/sysformat.h"
 #include "gridservices/print/pagesetupdialog.h"
 #include "gridservices/print/printdbgrideh.h"
 #include "platform/backend/headless.h"

@@ -1,5 +1,5 @@
 // The virtual printer passes everything to the process-wide printer.
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "gridservices/print/virtualprinter.h"
 #include "platform/gdi/dc.h"
 #include "previewfixture.h"

@@ -1,4 +1,4 @@
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "i18n/gnugettextinstance.h"
 #include "i18n/retranslator.h"
 #include "tests/i18n/catalogs.h"

@@ -1,6 +1,6 @@
 #include "i18n/gnugettextinstance.h"
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "i18n/domain.h"
 #include "i18n/language.h"
 #include "tests/i18n/catalogs.h"

@@ -1,5 +1,5 @@
 // The program's units start before the tests and stop after them, as in the station.
-#include "framework/core/unitinit.h"
+#include "core/unitinit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 // Small published classes for the component-translation tests.
-#include "framework/core/collection.h"
-#include "framework/core/component.h"
-#include "framework/core/properties.h"
-#include "framework/core/stringlist.h"
+#include "core/collection.h"
+#include "core/component.h"
+#include "core/properties.h"
+#include "core/stringlist.h"
 
 #include <memory>
 #include <stdexcept>

@@ -13,9 +13,9 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/core/formreader.h"
-#include "framework/core/stringlist.h"
-#include "framework/core/unitinit.h"
+#include "core/formreader.h"
+#include "core/stringlist.h"
+#include "core/unitinit.h"
 #include "framework/ui/application.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/screen.h"

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/core/formreader.h"
+#include "core/formreader.h"
 #include "serial/comport.h"
 #include "tests/serial/pty.h"
 

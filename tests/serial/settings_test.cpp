@@ -2,7 +2,7 @@
 // and assignment.
 #include <gtest/gtest.h>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "serial/comport.h"
 
 using namespace tv;

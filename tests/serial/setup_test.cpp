@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "serial/comerror.h"
 #include "serial/comport.h"
 #include "serial/comportlist.h"

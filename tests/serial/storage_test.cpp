@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/core/registry.h"
+#include "core/registry.h"
 #include "serial/comerror.h"
 #include "serial/comport.h"
 #include "tests/support/tempdir.h"

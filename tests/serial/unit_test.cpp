@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/core/unitinit.h"
+#include "core/unitinit.h"
 #include "i18n/gnugettext.h"
 #include "serial/comerror.h"
 #include "serial/comunit.h"

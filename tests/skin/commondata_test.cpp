@@ -3,7 +3,7 @@
 // edit takes from its section.
 #include <gtest/gtest.h>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/stdctrls/edit.h"

@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "skin/gradient.h"
 #include "skin/skinmanager.h"
 #include "skin/skintestutils.h"

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/formatsettings.h"
+#include "core/exceptions.h"
+#include "core/formatsettings.h"
 #include "skin/blending.h"
 #include "skin/imagepaint.h"
 #include "skin/skinmanager.h"

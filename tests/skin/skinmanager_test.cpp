@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "framework/core/formreader.h"
+#include "core/formreader.h"
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
 #include "platform/window/desktop.h"
@@ -223,7 +223,7 @@ TEST_F(SkinManagerTest, TheCrossFadeRunsOneRoundEveryTenMilliseconds) {
 
 } // namespace
 
-#include "framework/core/object.h"
+#include "core/object.h"
 #include "skin/skinunit.h"
 
 namespace {

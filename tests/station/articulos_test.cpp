@@ -15,7 +15,7 @@
 #include "app/windows/nvoarticulo.h"
 #include "app/windows/consprecios.h"
 #include "app/windows/principal.h"
-#include "framework/core/datetime.h"
+#include "core/datetime.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
 #include "framework/ui/application.h"

@@ -19,7 +19,7 @@
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/bitbtn.h"
 #include "framework/ui/screen.h"
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/ui/graphiccontrols.h"
 #include "framework/ui/stdctrls/combobox.h"
 #include "framework/ui/stdctrls/dbtext.h"

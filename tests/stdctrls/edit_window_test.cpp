@@ -1,7 +1,7 @@
 // The edit window class driven through messages and the keyboard.
 #include <climits>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "platform/controls/edit.h"
 #include "windowfixture.h"
 

@@ -1,8 +1,8 @@
 // The edit mask grammar and in-place editing of a masked text.
 #include <gtest/gtest.h>
 
-#include "framework/core/formatsettings.h"
-#include "framework/core/strutils.h"
+#include "core/formatsettings.h"
+#include "core/strutils.h"
 #include "framework/ui/stdctrls/editmask.h"
 
 namespace tvtest {

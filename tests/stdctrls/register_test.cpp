@@ -1,6 +1,6 @@
 // The standard controls as the reader of stored forms finds and sets them.
 #include "formfixture.h"
-#include "framework/core/properties.h"
+#include "core/properties.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/stdctrls/maskedit.h"
 #include "framework/ui/stdctrls/registerstdctrls.h"

@@ -5,9 +5,9 @@
 #include <fstream>
 
 #include "formfixture.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/streams.h"
-#include "framework/core/strutils.h"
+#include "core/exceptions.h"
+#include "core/streams.h"
+#include "core/strutils.h"
 #include "framework/ui/stdctrls/richedit.h"
 #include "platform/controls/richedit.h"
 #include "platform/gdi/dc.h"

@@ -3,7 +3,7 @@
 // scaling of a form made at another resolution than the screen's.
 #include "uifixture.h"
 
-#include "framework/core/object.h"
+#include "core/object.h"
 
 namespace tvtest {
 namespace {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "uifixture.h"
-#include "framework/core/formwriter.h"
+#include "core/formwriter.h"
 #include "framework/ui/basiccontrols.h"
 
 using namespace tv;

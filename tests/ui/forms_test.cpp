@@ -2,8 +2,8 @@
 // exceptions, alignment and timers, on the headless desktop.
 #include "uifixture.h"
 
-#include "framework/core/exceptions.h"
-#include "framework/core/formreader.h"
+#include "core/exceptions.h"
+#include "core/formreader.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/speedbutton.h"
 #include "framework/ui/checkcontrols.h"

@@ -1,7 +1,7 @@
 // Canvas objects, pictures and painting controls into any device context.
 #include "uifixture.h"
 
-#include "framework/core/formreader.h"
+#include "core/formreader.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/bitbtn.h"
 #include "framework/ui/graphics.h"

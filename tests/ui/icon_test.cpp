@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "uifixture.h"
-#include "framework/core/exceptions.h"
-#include "framework/core/formreader.h"
-#include "framework/core/formwriter.h"
-#include "framework/core/streams.h"
-#include "framework/core/object.h"
+#include "core/exceptions.h"
+#include "core/formreader.h"
+#include "core/formwriter.h"
+#include "core/streams.h"
+#include "core/object.h"
 #include "framework/ui/graphiccontrols.h"
 #include "framework/ui/icon.h"
 #include "framework/ui/picture.h"

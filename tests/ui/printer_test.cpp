@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/ui/actions.h"
 #include "framework/ui/printers.h"
 #include "platform/gdi/dc.h"

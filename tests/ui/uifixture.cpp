@@ -2,8 +2,8 @@
 
 #include <list>
 
-#include "framework/core/object.h"
-#include "framework/core/resources.h"
+#include "core/object.h"
+#include "core/resources.h"
 #include "platform/window/queue.h"
 
 // fontconfig keeps its caches for the life of the process.

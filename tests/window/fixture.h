@@ -18,7 +18,7 @@
 #include "platform/window/sysmetrics.h"
 #include "platform/window/timer.h"
 #include "platform/window/window.h"
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 
 namespace tvtest {
 

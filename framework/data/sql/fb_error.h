@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 #include "framework/data/sql/fb_api.h"
 
 namespace tv {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/bcd.h"
-#include "framework/core/datetime.h"
+#include "core/bcd.h"
+#include "core/datetime.h"
 #include "framework/data/sql/fb_database.h"
 
 namespace tv::fb {

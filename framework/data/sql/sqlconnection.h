@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/component.h"
-#include "framework/core/stringlist.h"
+#include "core/component.h"
+#include "core/stringlist.h"
 #include "framework/data/sql/fb_database.h"
 
 namespace tv {

@@ -1,6 +1,6 @@
 #pragma once
 // TSQLQuery: a dataset over the SQL text of its SQL list.
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "framework/data/sql/sqldataset.h"
 
 namespace tv {

@@ -1,6 +1,6 @@
 // TCustomGrid and its cell editor: when it shows, what text it gets and gives
 // back, where it stands, and the focus between the two.
-#include "framework/core/scopeguards.h"
+#include "core/scopeguards.h"
 #include "framework/ui/grids/grid.h"
 #include "platform/window/input.h"
 #include "platform/window/queue.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "framework/core/scopeguards.h"
+#include "core/scopeguards.h"
 #include "framework/ui/grids/grid.h"
 #include "platform/window/input.h"
 #include "platform/window/paint.h"

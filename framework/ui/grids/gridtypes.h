@@ -2,9 +2,9 @@
 // Cells, options, states and the per-axis drawing information of the base grid.
 #include <functional>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/properties.h"
-#include "framework/core/sets.h"
+#include "core/exceptions.h"
+#include "core/properties.h"
+#include "core/sets.h"
 
 namespace tv {
 

@@ -1,6 +1,6 @@
 #include "framework/ui/stdctrls/dbradiogroup.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "framework/data/fielddatalink.h"
 #include "framework/ui/checkcontrols.h"
 

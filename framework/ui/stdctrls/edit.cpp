@@ -1,6 +1,6 @@
 #include "framework/ui/stdctrls/edit.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/ui/forms.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/standardclasses.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/core/formatsettings.h"
-#include "framework/core/strutils.h"
+#include "core/formatsettings.h"
+#include "core/strutils.h"
 
 namespace tv {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/core/exceptions.h"
+#include "core/exceptions.h"
 
 namespace tv {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/dialogs.h"
 #include "framework/ui/forms.h"

@@ -4,8 +4,8 @@
 // "description|mask;mask|description|mask..."; FilterIndex counts from 1.
 #include <string>
 
-#include "framework/core/component.h"
-#include "framework/core/sets.h"
+#include "core/component.h"
+#include "core/sets.h"
 
 namespace tv {
 

@@ -1,6 +1,6 @@
 #include "framework/ui/stdctrls/fontdialog.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/checkcontrols.h"
 #include "framework/ui/dialogs.h"

@@ -3,7 +3,7 @@
 // italic styles in a modal window built from the standard controls.
 #include <memory>
 
-#include "framework/core/component.h"
+#include "core/component.h"
 #include "framework/ui/graphics.h"
 
 namespace tv {

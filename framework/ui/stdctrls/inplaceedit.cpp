@@ -1,6 +1,6 @@
 #include "framework/ui/stdctrls/inplaceedit.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "platform/controls/edit.h"
 #include "platform/window/input.h"
 #include "platform/window/queue.h"

@@ -1,6 +1,6 @@
 #include "framework/ui/stdctrls/maskedit.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/controls/edit.h"
 #include "platform/window/input.h"

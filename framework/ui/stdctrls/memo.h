@@ -4,7 +4,7 @@
 // reading them back gives what was written.
 #include <memory>
 
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "framework/ui/stdctrls/edit.h"
 
 namespace tv {

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/checkcontrols.h"
 #include "framework/ui/dialogs.h"

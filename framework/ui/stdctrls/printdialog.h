@@ -3,8 +3,8 @@
 // built from the standard controls. Pages typed outside MinPage..MaxPage, or
 // a first page after the last, are refused with a message and the window
 // stays.
-#include "framework/core/component.h"
-#include "framework/core/sets.h"
+#include "core/component.h"
+#include "core/sets.h"
 
 namespace tv {
 

@@ -3,7 +3,7 @@
 // printer and the CUPS destinations) in a modal window.
 #include <string>
 
-#include "framework/core/component.h"
+#include "core/component.h"
 
 namespace tv {
 

@@ -1,6 +1,6 @@
 #include "framework/ui/stdctrls/registerstdctrls.h"
 
-#include "framework/core/object.h"
+#include "core/object.h"
 #include "framework/ui/stdctrls/combobox.h"
 #include "framework/ui/stdctrls/dbcheckbox.h"
 #include "framework/ui/stdctrls/dbedit.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "framework/core/exceptions.h"
-#include "framework/core/streams.h"
-#include "framework/core/strutils.h"
+#include "core/exceptions.h"
+#include "core/streams.h"
+#include "core/strutils.h"
 #include "framework/ui/uimessages.h"
 #include "platform/controls/richedit.h"
 #include "platform/controls/richeditdoc.h"

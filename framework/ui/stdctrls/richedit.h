@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "framework/ui/stdctrls/memo.h"
 
 namespace tv {

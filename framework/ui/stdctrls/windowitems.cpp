@@ -1,6 +1,6 @@
 #include "framework/ui/stdctrls/windowitems.h"
 
-#include "framework/core/strutils.h"
+#include "core/strutils.h"
 #include "framework/ui/controls.h"
 #include "platform/controls/combobox.h"
 #include "platform/controls/listbox.h"

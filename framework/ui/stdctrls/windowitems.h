@@ -4,7 +4,7 @@
 // and while it is made again), so items are never lost.
 #include <memory>
 
-#include "framework/core/stringlist.h"
+#include "core/stringlist.h"
 #include "platform/wintypes.h"
 
 namespace tv {

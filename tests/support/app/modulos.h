@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/data/ventanaprincipal.h"
-#include "framework/core/component.h"
+#include "core/component.h"
 #include "framework/data/clientdataset.h"
 #include "framework/ui/application.h"
 #include "app/data/avisos.h"
