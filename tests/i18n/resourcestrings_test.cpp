@@ -140,7 +140,7 @@ std::vector<std::string> DeclaredResourceStrings() {
     namespace fs = std::filesystem;
     const std::regex declaration(R"re(TV_RESOURCESTRING(?:_ID)?\(\s*\w+\s*,\s*(?:\d+\s*,\s*)?"((?:[^"\\]|\\.)*)"\s*\))re");
     std::vector<std::string> texts;
-    for (const char* folder : {"framework", "platform", "grid", "editors", "gridservices", "skin", "i18n", "serial", "app"}) {
+    for (const char* folder : {"core", "framework", "platform", "grid", "editors", "gridservices", "skin", "i18n", "serial", "app"}) {
         for (const auto& entry : fs::recursive_directory_iterator(fs::path(TALLYVO_SOURCE_DIR) / folder)) {
             const std::string ext = entry.path().extension().string();
             if (ext != ".h" && ext != ".cpp") continue;
