@@ -1,8 +1,8 @@
 #pragma once
 // The options of a lookup grid, which its owners (lookup combo boxes and the
 // data grid's lookup columns) read and write without the grid's header.
-#include "framework/core/properties.h"
-#include "framework/core/sets.h"
+#include "core/properties.h"
+#include "core/sets.h"
 
 namespace tv {
 

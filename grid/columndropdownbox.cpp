@@ -2,7 +2,7 @@
 
 #include "editors/dropdowngridhost.h"
 #include "editors/popupdatagrid.h"
-#include "framework/core/properties.h"
+#include "core/properties.h"
 #include "framework/data/datasource.h"
 #include "grid/column.h"
 
