@@ -378,7 +378,17 @@ bool AnsiEndsText(std::string_view sub, std::string_view s) {
 int AnsiPos(std::string_view sub, std::string_view s) { return Pos(sub, s); }
 
 int CompareText(std::string_view a, std::string_view b) {
-    std::size_t pa = 0, pb = 0;
+    // Field and component names are ASCII: their bytes compare without decoding,
+    // up to the first byte of another character on either side.
+    const std::size_t common = std::min(a.size(), b.size());
+    std::size_t pa = 0;
+    for (; pa < common; ++pa) {
+        const auto x = static_cast<unsigned char>(a[pa]), y = static_cast<unsigned char>(b[pa]);
+        if ((x | y) >= 0x80) break;
+        const unsigned char lx = x >= 'A' && x <= 'Z' ? x + 32 : x, ly = y >= 'A' && y <= 'Z' ? y + 32 : y;
+        if (lx != ly) return lx < ly ? -1 : 1;
+    }
+    std::size_t pb = pa;
     while (pa < a.size() && pb < b.size()) {
         const char32_t ca = ToLower(Utf8Next(a, pa)), cb = ToLower(Utf8Next(b, pb));
         if (ca != cb) return ca < cb ? -1 : 1;

@@ -71,7 +71,20 @@ void TCustomClientDataSet::FetchPacket(bool reset) {
     if (AfterGetRecords) AfterGetRecords(this, ownerData);
 }
 
+namespace {
+bool Describes(const TFieldDef& d, const TPacketField& pf) {
+    return d.Name() == pf.name && d.DataType() == pf.type && d.Size() == pf.size && d.Precision() == pf.precision &&
+           d.Required() == pf.required && d.ReadOnly() == pf.readOnly && d.ProviderFlags() == pf.providerFlags &&
+           d.Origin() == pf.origin && d.DisplayLabel() == pf.displayLabel;
+}
+} // namespace
+
 void TCustomClientDataSet::DescribeFrom(const TDataPacket& packet) {
+    // A packet of the same shape as the last (the same query again) keeps the definitions.
+    const int n = static_cast<int>(packet.fields.size());
+    bool same = FieldDefs().Count() == n;
+    for (int i = 0; same && i < n; ++i) same = Describes(FieldDefs()[i], packet.fields[static_cast<std::size_t>(i)]);
+    if (same) return;
     FieldDefs().Clear();
     for (const TPacketField& pf : packet.fields) {
         TFieldDef& d = FieldDefs().Add(pf.name, pf.type, pf.size, pf.required);

@@ -155,16 +155,20 @@ void TDataSet::CreateFields() {
         f->SetOrigin(d.Origin());
         f->SetDefaultField(true);
         f->dataSet_ = this;
-        fields_.Add(f);
+        fields_.AddUnique(f);
     }
 }
 
 void TDataSet::BindFields() {
     const int n = fieldDefs_.Count();
     int calc = 0;
+    int at = 0;
     for (TField* f : fields_) {
         if (f->FieldKind() == fkData || f->FieldKind() == fkInternalCalc) {
-            const TFieldDef* d = fieldDefs_.Find(f->FieldName());
+            // Fields mostly stand in their definitions' order: that one is tried first.
+            const TFieldDef* d = at < n && SameText(fieldDefs_[at].Name(), f->FieldName()) ? &fieldDefs_[at]
+                                                                                         : fieldDefs_.Find(f->FieldName());
+            ++at;
             if (!d) DatabaseError(Format(dbconsts::SFieldNotFound, f->FieldName()), this);
             const bool stringLike = IsStringType(d->DataType()) == IsStringType(f->DataType());
             const bool numberLike = IsNumericType(d->DataType()) == IsNumericType(f->DataType());

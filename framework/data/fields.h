@@ -27,6 +27,8 @@ public:
     int IndexOf(const TField* field) const;
     // Raises EDatabaseError "Duplicate field name 'x'".
     void Add(TField* field);
+    // For a name known to be new (the definitions' names are unique).
+    void AddUnique(TField* field) { items_.push_back(field); }
     void Remove(TField* field);
     void Move(TField* field, int index);
     void Clear() { items_.clear(); }

@@ -44,11 +44,12 @@ TDataSet* TDataSetProvider::RequireDataSet() const {
     return dataSet_;
 }
 
-void TDataSetProvider::DescribeFields(TDataPacket& packet) const {
+void TDataSetProvider::DescribeFields(TDataPacket& packet, std::vector<TField*>& fields) const {
     TDataSet* ds = dataSet_;
     bool anyKey = false;
     for (TField* f : ds->Fields()) {
         if (f->FieldKind() != fkData) continue;
+        fields.push_back(f);
         TPacketField pf;
         pf.name = f->FieldName();
         pf.type = f->DataType();
@@ -101,9 +102,8 @@ TDataPacket TDataSetProvider::GetRecords(int count, bool reset, const std::strin
         if (AfterGetRecords) AfterGetRecords(this, ownerData);
         return packet;
     }
-    DescribeFields(packet);
     std::vector<TField*> fields;
-    for (const TPacketField& pf : packet.fields) fields.push_back(ds->FieldByName(pf.name));
+    DescribeFields(packet, fields);
     ds->DisableControls();
     try {
         int n = 0;

@@ -5,6 +5,7 @@
 // edits of the dataset itself otherwise).
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/component.h"
 #include "framework/data/datapacket.h"
@@ -13,6 +14,7 @@
 namespace tv {
 
 class TDataSet;
+class TField;
 class TParams;
 class TCustomClientDataSet;
 class EUpdateError;
@@ -69,7 +71,8 @@ protected:
 
 private:
     TDataSet* RequireDataSet() const;
-    void DescribeFields(TDataPacket& packet) const;
+    // The packet's field descriptions and, in the same order, the fields read.
+    void DescribeFields(TDataPacket& packet, std::vector<TField*>& fields) const;
     void PrepareSource(bool reset, const std::string& commandText, const TParams& params);
 
     TDataSet* dataSet_ = nullptr;

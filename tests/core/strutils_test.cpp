@@ -67,6 +67,23 @@ TEST(StrUtilsTest, CaseMappingKnowsSpanishLetters) {
     EXPECT_LT(AnsiCompareStr("azúcar", "Azul"), 0);
 }
 
+TEST(StrUtilsTest, CompareTextOrdersByFoldedCodePoints) {
+    // Each character folded and compared by code point, also past an ASCII prefix.
+    auto reference = [](std::string_view a, std::string_view b) {
+        std::size_t pa = 0, pb = 0;
+        while (pa < a.size() && pb < b.size()) {
+            const char32_t ca = CharLower(Utf8Next(a, pa)), cb = CharLower(Utf8Next(b, pb));
+            if (ca != cb) return ca < cb ? -1 : 1;
+        }
+        return pa < a.size() ? 1 : (pb < b.size() ? -1 : 0);
+    };
+    const std::vector<std::string> texts = {"", "a", "A", "Z", "[", "_", "ab", "AB", "abc", "ARTI_COD", "arti_des",
+                                            "ARTI_CODIGO", "árbol", "ÁRBOL", "arbol", "abÑ", "ABñ", "abn", "ab\xC3",
+                                            "AB\xC3", "ab\x80", "ab\xFF", std::string("a\0b", 3), "€", "ab€"};
+    for (const std::string& a : texts)
+        for (const std::string& b : texts) EXPECT_EQ(CompareText(a, b), reference(a, b)) << a << " | " << b;
+}
+
 TEST(StrUtilsTest, CollationKeysOrderAsTheComparisons) {
     const std::vector<std::string> texts = {
         "", "a", "A", "á", "Á", "à", "ab", "aB", "Ab", "abc", "ab ", "n", "ñ", "Ñ", "nz", "o", "0", "9", "10",

@@ -114,9 +114,13 @@ void TCustomSQLDataSet::SetDataSource(TDataSource* ds) { masterLink_.SetDataSour
 
 void TCustomSQLDataSet::CommandChanged()
 {
+    // A statement kept for the new text describes the same columns and base table.
+    if (stmt_ && KeepsShape()) {
+        SyncParams();
+        return;
+    }
     baseKnown_ = false;
-    if (stmt_ && !KeepsShape())
-        stmt_.reset();
+    stmt_.reset();
     FieldDefs().Clear();
     SyncParams();
 }
