@@ -270,6 +270,13 @@ bool TDataSet::GetFieldData(const TField* field, Variant& value) const {
     return true;
 }
 
+Variant TDataSet::TakeFieldData(const TField* field) {
+    TRecordBuffer* b = CurrentBuffer();
+    const int slot = field->Slot();
+    if (!b || slot < 0 || slot >= static_cast<int>(b->values.size())) return Null();
+    return std::move(b->values[static_cast<std::size_t>(slot)]);
+}
+
 void TDataSet::SetFieldData(TField* field, const Variant& value) {
     const bool calcState = state_ == dsCalcFields || state_ == dsInternalCalc || state_ == dsFilter;
     if (!(state_ == dsEdit || state_ == dsInsert || state_ == dsSetKey || state_ == dsNewValue || calcState))

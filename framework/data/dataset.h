@@ -165,6 +165,9 @@ public:
 
     // --- fields and sources register themselves ----------------------------------------
     virtual bool GetFieldData(const TField* field, Variant& value) const;
+    // GetFieldData moving the value out of the current record's buffer, for a
+    // reader that takes each row once and closes the dataset after the last.
+    virtual Variant TakeFieldData(const TField* field);
     virtual void SetFieldData(TField* field, const Variant& value);
     virtual Variant GetFieldOldValue(const TField* field) const;
     void AddDataSource(TDataSource* ds);

@@ -104,18 +104,29 @@ TDataPacket TDataSetProvider::GetRecords(int count, bool reset, const std::strin
     }
     std::vector<TField*> fields;
     DescribeFields(packet, fields);
+    // A source opened here and read through is closed at its end: its values
+    // move into the packet instead of being copied.
+    const bool take = openedSource_ && count < 0;
     ds->DisableControls();
     try {
         int n = 0;
         while (count != 0 && !ds->Eof() && (count < 0 || n < count)) {
             TPacketRow row;
             row.values.reserve(fields.size());
-            for (TField* f : fields) row.values.push_back(f->AsVariant());
+            for (TField* f : fields) row.values.push_back(take ? ds->TakeFieldData(f) : f->AsVariant());
             packet.rows.push_back(std::move(row));
             ds->Next();
             ++n;
         }
     } catch (...) {
+        // Rows taken from are not left to be read.
+        if (take) {
+            try {
+                ds->Close();
+            } catch (...) {
+            }
+            openedSource_ = false;
+        }
         ds->EnableControls();
         throw;
     }

@@ -493,7 +493,10 @@ bool FbStatement::Fetch()
         }
     }
     hasRow_ = r == Firebird::IStatus::RESULT_OK;
-    blobs_.assign(columns_.size(), std::nullopt);
+    if (blobsRead_) {
+        blobs_.assign(columns_.size(), std::nullopt);
+        blobsRead_ = false;
+    }
     return hasRow_;
 }
 
@@ -548,20 +551,11 @@ void FbStatement::Finish(bool commit)
 
 // ---------------------------------------------------------------- columns
 
-void FbStatement::CheckColumn(int i) const
+void FbStatement::ColumnError(int i) const
 {
     if (i < 0 || i >= ColumnCount())
         throw EDatabaseError("Columna fuera de rango: " + std::to_string(i));
-    if (!hasRow_)
-        throw EDatabaseError("No hay una fila actual.");
-}
-
-const unsigned char* FbStatement::Data(int i) const { return row_.data() + offsets_[i]; }
-
-bool FbStatement::IsNull(int i) const
-{
-    CheckColumn(i);
-    return *reinterpret_cast<const short*>(row_.data() + nullOffsets_[i]) != 0;
+    throw EDatabaseError("No hay una fila actual.");
 }
 
 std::int64_t FbStatement::Unscaled(int i) const
@@ -743,6 +737,7 @@ std::string FbStatement::AsBlob(int i) const
         ISC_QUAD id;
         std::memcpy(&id, Data(i), sizeof id);
         blobs_[i] = ReadBlob(id);
+        blobsRead_ = true;
     }
     return *blobs_[i];
 }

@@ -112,7 +112,11 @@ public:
     bool HasRow() const { return hasRow_; }
 
     // The current row. Text of CHAR columns keeps its padding unless trimmed.
-    bool IsNull(int i) const;
+    bool IsNull(int i) const
+    {
+        CheckColumn(i);
+        return *reinterpret_cast<const short*>(row_.data() + nullOffsets_[i]) != 0;
+    }
     std::int64_t AsInt64(int i) const;  // integers; exact numerics truncated
     std::int64_t Unscaled(int i) const; // exact numerics as stored: value x 10^-scale
     TBcd AsBcd(int i) const;
@@ -123,8 +127,14 @@ public:
     bool AsBoolean(int i) const;
 
 private:
-    void CheckColumn(int i) const;
-    const unsigned char* Data(int i) const;
+    // Every value read checks its column: inline, the throwing part apart.
+    void CheckColumn(int i) const
+    {
+        if (i < 0 || i >= ColumnCount() || !hasRow_)
+            ColumnError(i);
+    }
+    [[noreturn]] void ColumnError(int i) const;
+    const unsigned char* Data(int i) const { return row_.data() + offsets_[i]; }
     std::vector<FbColumn> Describe(Firebird::IMessageMetadata* meta, bool lookUpPrecision);
     Firebird::IMessageMetadata* BuildInput(std::vector<unsigned char>& buffer, Firebird::ITransaction* tra);
     void Finish(bool commit);
@@ -149,6 +159,7 @@ private:
     unsigned generation_ = 0;
     bool hasRow_ = false;
     mutable std::vector<std::optional<std::string>> blobs_;
+    mutable bool blobsRead_ = false; // blobs_ holds a blob of the current row
 };
 
 } // namespace tv::fb
