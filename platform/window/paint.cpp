@@ -134,7 +134,38 @@ HRGN GetVisibleRegion(HWND wnd, bool clientOnly, bool clipChildren, bool clipSib
     return VisibleRegion(w, clientOnly, clipChildren, clipSiblings).release();
 }
 
+namespace {
+
+// InvalidateWindowArea for one rectangle, the usual case (a control repainting
+// itself): the rectangle is clipped, offset and added without building regions.
+void InvalidateWindowRect(Window* w, RECT r, bool erase, bool frame, bool children) {
+    if (!(w->style & WS_VISIBLE)) return;
+    const RECT bound = frame ? RECT{0, 0, w->rect.Width(), w->rect.Height()} : w->client;
+    if (!IntersectRect(&r, &r, &bound)) return;
+    if (!w->updateRgn || w->updateRgn->rects.empty()) {
+        if (!w->updateRgn) w->updateRgn.reset(new RegionObject);
+        w->updateRgn->rects.assign(1, r);
+    } else if (std::none_of(w->updateRgn->rects.begin(), w->updateRgn->rects.end(), [&](const RECT& u) {
+                   return u.left <= r.left && u.top <= r.top && r.right <= u.right && r.bottom <= u.bottom;
+               })) {
+        Rgn a = MakeRgn(r);
+        CombineRgn(w->updateRgn.get(), w->updateRgn.get(), a.get(), RGN_OR);
+    }
+    const RECT& c = w->client;
+    if (frame && !(c.left <= r.left && c.top <= r.top && r.right <= c.right && r.bottom <= c.bottom)) w->ncDirty = true;
+    if (erase) w->eraseDirty = true;
+    if (!children) return;
+    for (Window* child : w->children) {
+        RECT cr = r;
+        OffsetRect(&cr, -(c.left + child->rect.left), -(c.top + child->rect.top));
+        InvalidateWindowRect(child, cr, erase, true, true);
+    }
+}
+
+} // namespace
+
 void InvalidateWindowArea(Window* w, const RegionObject& area, bool erase, bool frame, bool children) {
+    if (area.rects.size() == 1) return InvalidateWindowRect(w, area.rects[0], erase, frame, children);
     if (!(w->style & WS_VISIBLE)) return;
     Rgn a(new RegionObject(area));
     AndRect(*a, frame ? RECT{0, 0, w->rect.Width(), w->rect.Height()} : w->client);
@@ -228,8 +259,7 @@ BOOL InvalidateRect(HWND wnd, const RECT* rc, BOOL erase) {
     if (!w) return FALSE;
     RECT r = rc ? *rc : RECT{0, 0, w->client.Width(), w->client.Height()};
     OffsetRect(&r, w->client.left, w->client.top);
-    Rgn a = MakeRgn(r);
-    InvalidateWindowArea(w, *a, erase != FALSE, false, !(w->style & WS_CLIPCHILDREN));
+    InvalidateWindowRect(w, r, erase != FALSE, false, !(w->style & WS_CLIPCHILDREN));
     return TRUE;
 }
 

@@ -32,6 +32,9 @@ protected:
                              "SELECT N FROM ANOTA INTO :N; SUSPEND; END");
         db_.ExecuteImmediate("CREATE PROCEDURE ECO (T VARCHAR(20), N INTEGER) RETURNS (T2 VARCHAR(20), N2 INTEGER) "
                              "AS BEGIN T2 = T; N2 = N; SUSPEND; END");
+        // Two rows, then a failure half way through the reading.
+        db_.ExecuteImmediate("CREATE PROCEDURE FALLA RETURNS (T2 VARCHAR(20), N2 INTEGER) AS BEGIN "
+                             "T2 = 'a'; N2 = 1; SUSPEND; N2 = 2; SUSPEND; N2 = 1 / (N2 - 2); SUSPEND; END");
         conn_ = new TSQLConnection(&owner_);
         conn_->SetLoginPrompt(false);
         conn_->Params().SetValues("Database", dbs_.CompanyPath());
@@ -175,4 +178,36 @@ TEST_F(ReadsTest, AProcedureCalledAgainWithOtherLiteralsIsNotPreparedAgain)
         ASSERT_EQ(cds->RecordCount(), 1);
         EXPECT_EQ(cds->FieldByName("T2")->AsString(), code);
     }
+}
+
+TEST_F(ReadsTest, AClientDatasetFollowsTheShapeOfEachReadAndRecoversFromAFailedOne)
+{
+    TSQLQuery q(&owner_);
+    q.SetSQLConnection(conn_);
+    auto* p = new TDataSetProvider(&owner_);
+    p->SetName("PEco");
+    p->SetOptions({poAllowCommandText});
+    p->SetDataSet(&q);
+    auto* cds = new TClientDataSet(&owner_);
+    cds->SetProviderName("PEco");
+    auto read = [&](const std::string& sql) {
+        cds->Close();
+        cds->SetCommandText(sql);
+        cds->Open();
+        std::string out;
+        for (TField* f : cds->Fields()) out += f->FieldName() + "=" + f->AsString() + (f->DataType() == ftInteger ? "#" : "") + " ";
+        return out;
+    };
+    EXPECT_EQ(read("SELECT T2, N2 FROM ECO('uno', 1)"), "T2=uno N2=1# ");
+    EXPECT_EQ(read("SELECT T2, N2 FROM ECO('dos', 2)"), "T2=dos N2=2# ");
+    // The same names with other types, then other names: the fields follow.
+    EXPECT_EQ(read("SELECT N2 AS T2, T2 AS N2 FROM ECO('tres', 3)"), "T2=3# N2=tres ");
+    EXPECT_EQ(read("SELECT N2 AS UNO FROM ECO('x', 4)"), "UNO=4# ");
+    // A read that fails half way leaves nothing open; the next one reads anew.
+    cds->Close();
+    cds->SetCommandText("SELECT T2, N2 FROM FALLA");
+    EXPECT_ANY_THROW(cds->Open());
+    EXPECT_FALSE(cds->Active());
+    EXPECT_FALSE(q.Active());
+    EXPECT_EQ(read("SELECT T2, N2 FROM ECO('cinco', 5)"), "T2=cinco N2=5# ");
 }

@@ -1,5 +1,7 @@
 #include "fixture.h"
 
+#include <array>
+
 using namespace tvtest;
 
 namespace {
@@ -35,6 +37,43 @@ TEST_F(DesktopTest, InvalidationPaintsInOrderOnce) {
     RedrawWindow(w, nullptr, nullptr, RDW_INTERNALPAINT);
     ProcessPendingMessages();
     EXPECT_EQ(Count(w, WM_PAINT), 1u);
+}
+
+TEST_F(DesktopTest, InvalidRectanglesGatherIntoTheUpdateRegionsOfTheWindowAndItsChildren) {
+    HWND w = Make(WS_POPUP | WS_VISIBLE, 0, 0, 200, 150);
+    HWND child = Make(WS_CHILD | WS_VISIBLE, 10, 10, 50, 50, w);
+    UpdateAllWindows();
+    using Rects = std::vector<std::array<int, 4>>;
+    auto update = [](HWND wnd) {
+        std::unique_ptr<RegionObject> rgn(CreateRectRgn(0, 0, 0, 0));
+        GetUpdateRgn(wnd, rgn.get(), FALSE);
+        Rects out;
+        for (const RECT& r : rgn->rects) out.push_back({int(r.left), int(r.top), int(r.right), int(r.bottom)});
+        return out;
+    };
+    auto invalidate = [&](RECT r) { InvalidateRect(w, &r, FALSE); };
+    invalidate({0, 0, 20, 20});
+    EXPECT_EQ(update(w), (Rects{{0, 0, 20, 20}}));
+    EXPECT_EQ(update(child), (Rects{{0, 0, 10, 10}})) << "the child's part, in its own coordinates";
+    // A rectangle already inside the region changes nothing; another adds its band.
+    invalidate({5, 5, 15, 15});
+    invalidate({100, 0, 120, 20});
+    EXPECT_EQ(update(w), (Rects{{0, 0, 20, 20}, {100, 0, 120, 20}}));
+    EXPECT_EQ(update(child), (Rects{{0, 0, 10, 10}}));
+    // Past the client area only the part inside counts; wholly outside, nothing.
+    invalidate({190, 140, 260, 200});
+    invalidate({300, 300, 400, 400});
+    EXPECT_EQ(update(w), (Rects{{0, 0, 20, 20}, {100, 0, 120, 20}, {190, 140, 200, 150}}));
+    ValidateRect(w, nullptr);
+    ValidateRect(child, nullptr);
+    // A parent that clips its children leaves them alone.
+    HWND clipping = Make(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 200, 150);
+    HWND inner = Make(WS_CHILD | WS_VISIBLE, 10, 10, 50, 50, clipping);
+    UpdateAllWindows();
+    RECT r{0, 0, 100, 100};
+    InvalidateRect(clipping, &r, FALSE);
+    EXPECT_EQ(update(clipping), (Rects{{0, 0, 100, 100}}));
+    EXPECT_TRUE(update(inner).empty());
 }
 
 TEST_F(DesktopTest, SetRedrawSuspendsPainting) {
