@@ -1,11 +1,11 @@
 #include "i18n/assemblyanalyzer.h"
 
-#include "core/strutils.h"
-
 #include <cstring>
 #include <fstream>
 #include <unistd.h>
 #include <vector>
+
+#include "core/strutils.h"
 
 namespace tv {
 

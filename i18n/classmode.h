@@ -1,10 +1,10 @@
 #pragma once
 // Properties that component translation leaves alone on every object of a
 // class and its descendants.
-#include "core/object.h"
-
 #include <set>
 #include <string>
+
+#include "core/object.h"
 
 namespace tv {
 

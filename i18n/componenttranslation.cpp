@@ -1,4 +1,9 @@
 // The component walk of the translation instance.
+#include <deque>
+#include <optional>
+#include <unordered_set>
+#include <vector>
+
 #include "core/collection.h"
 #include "core/component.h"
 #include "core/exceptions.h"
@@ -7,11 +12,6 @@
 #include "core/strutils.h"
 #include "i18n/gnugettextinstance.h"
 #include "i18n/retranslator.h"
-
-#include <deque>
-#include <optional>
-#include <unordered_set>
-#include <vector>
 
 namespace tv {
 

@@ -1,12 +1,12 @@
 #include "i18n/domain.h"
 
+#include <filesystem>
+#include <mutex>
+
 #include "core/exceptions.h"
 #include "i18n/assemblyanalyzer.h"
 #include "i18n/mofile.h"
 #include "i18n/pluralexpression.h"
-
-#include <filesystem>
-#include <mutex>
 
 namespace tv {
 

@@ -2,14 +2,14 @@
 // One text domain's catalog. The catalog is opened on the first lookup and
 // closed when the directory or the language changes; a catalog that is missing
 // or damaged leaves every text untranslated.
-#include "i18n/pluralforms.h"
-
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <shared_mutex>
 #include <string>
 #include <string_view>
+
+#include "i18n/pluralforms.h"
 
 namespace tv {
 

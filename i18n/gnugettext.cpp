@@ -1,10 +1,10 @@
 #include "i18n/gnugettext.h"
 
+#include <memory>
+
 #include "core/unitinit.h"
 #include "i18n/assemblyanalyzer.h"
 #include "i18n/hook.h"
-
-#include <memory>
 
 namespace tv {
 

@@ -3,13 +3,13 @@
 // third among the units, after which every resource string is looked up in
 // the resource-string domains. Before start-up and after shutdown every text
 // passes unchanged.
+#include <string>
+
 #include "core/object.h"
 #include "core/resourcestrings.h"
 #include "i18n/gnugettextinstance.h"
 #include "i18n/language.h"
 #include "i18n/resourcestringdomains.h"
-
-#include <string>
 
 namespace tv {
 

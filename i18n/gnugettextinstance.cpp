@@ -1,5 +1,8 @@
 #include "i18n/gnugettextinstance.h"
 
+#include <cstdlib>
+#include <mutex>
+
 #include "core/collection.h"
 #include "core/component.h"
 #include "core/exceptions.h"
@@ -8,9 +11,6 @@
 #include "i18n/domain.h"
 #include "i18n/language.h"
 #include "i18n/postring.h"
-
-#include <cstdlib>
-#include <mutex>
 
 namespace tv {
 

@@ -1,10 +1,6 @@
 #pragma once
 // The translation instance: the language, the catalogs by text domain, the
 // untranslated-message log, and the walk that translates components.
-#include "core/object.h"
-#include "i18n/classmode.h"
-#include "i18n/pluralforms.h"
-
 #include <atomic>
 #include <fstream>
 #include <map>
@@ -14,6 +10,10 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/object.h"
+#include "i18n/classmode.h"
+#include "i18n/pluralforms.h"
 
 namespace tv {
 

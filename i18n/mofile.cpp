@@ -1,12 +1,12 @@
 #include "i18n/mofile.h"
 
-#include "core/exceptions.h"
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "core/exceptions.h"
 
 namespace tv {
 

@@ -1,11 +1,11 @@
 #include "i18n/resourcestringdomains.h"
 
-#include "core/exceptions.h"
-#include "i18n/gnugettext.h"
-
 #include <mutex>
 #include <shared_mutex>
 #include <vector>
+
+#include "core/exceptions.h"
+#include "i18n/gnugettext.h"
 
 namespace tv {
 

@@ -2,11 +2,11 @@
 // Retranslation: a component walk with a retranslator attached records every
 // text it translates together with the text before translation; Run puts the
 // recorded texts back and translates them again, e.g. after a change of language.
-#include "core/object.h"
-
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "core/object.h"
 
 namespace tv {
 

@@ -2,12 +2,11 @@
 // The document look-ups that receivables and payables share: finding the
 // document a payment refers to (busca_id_doc_cartera, busca_id_doc_cxpagar),
 // its balance at a date, and whether an advance came from a cash document.
+#include <initializer_list>
 #include <string>
 
 #include "core/currency.h"
 #include "core/datetime.h"
-
-#include <initializer_list>
 
 namespace tv {
 class TClientDataSet;

@@ -1,6 +1,5 @@
 #include "gridfixture.h"
 
-#include "support/headless_ui.h"
 #include <cairo.h>
 
 #include "framework/ui/application.h"
@@ -10,6 +9,7 @@
 #include "platform/controls/standardclasses.h"
 #include "platform/window/desktop.h"
 #include "platform/window/paint.h"
+#include "support/headless_ui.h"
 
 // fontconfig keeps its caches for the life of the process.
 extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }

@@ -1,10 +1,9 @@
 #pragma once
 // A grid over 40 records (code and name columns), focused, with helpers that
 // act on it through the input queue as a hand does.
-#include "gridfixture.h"
-
 #include <string>
 
+#include "gridfixture.h"
 #include "platform/backend/headless.h"
 
 namespace tvtest {

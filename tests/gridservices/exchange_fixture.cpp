@@ -1,18 +1,18 @@
 #include "exchange_fixture.h"
 
-#include "support/headless_ui.h"
 #include <cstdio>
 #include <fstream>
 
 #include "core/datetime.h"
-#include "framework/ui/application.h"
 #include "core/streams.h"
+#include "framework/ui/application.h"
 #include "grid/gridunit.h"
 #include "gridservices/exchange/gridexport.h"
 #include "platform/backend/headless.h"
 #include "platform/controls/standardclasses.h"
 #include "platform/window/desktop.h"
 #include "platform/window/paint.h"
+#include "support/headless_ui.h"
 
 namespace tvtest {
 

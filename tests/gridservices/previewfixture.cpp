@@ -1,12 +1,12 @@
 #include "previewfixture.h"
 
-#include "support/headless_ui.h"
 #include <cstdio>
 
 #include "platform/backend/headless.h"
 #include "platform/controls/standardclasses.h"
 #include "platform/window/desktop.h"
 #include "platform/window/queue.h"
+#include "support/headless_ui.h"
 
 // fontconfig keeps its caches for the life of the process.
 extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }

@@ -1,14 +1,13 @@
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
 #include "i18n/assemblyanalyzer.h"
 #include "i18n/domain.h"
 #include "i18n/gnugettext.h"
 #include "tests/i18n/catalogs.h"
 #include "tests/support/tempdir.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <sys/wait.h>
 
 using namespace i18ntest;
 

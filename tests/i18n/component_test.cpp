@@ -1,11 +1,11 @@
+#include <gtest/gtest.h>
+
 #include "core/exceptions.h"
 #include "i18n/gnugettextinstance.h"
 #include "i18n/retranslator.h"
 #include "tests/i18n/catalogs.h"
 #include "tests/i18n/testcomponents.h"
 #include "tests/support/tempdir.h"
-
-#include <gtest/gtest.h>
 
 using namespace i18ntest;
 using tv::TGnuGettextInstance;

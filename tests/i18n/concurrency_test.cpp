@@ -1,13 +1,12 @@
+#include <atomic>
+#include <gtest/gtest.h>
+#include <thread>
+#include <vector>
+
 #include "i18n/gnugettextinstance.h"
 #include "i18n/resourcestringdomains.h"
 #include "tests/i18n/catalogs.h"
 #include "tests/support/tempdir.h"
-
-#include <gtest/gtest.h>
-
-#include <atomic>
-#include <thread>
-#include <vector>
 
 using namespace i18ntest;
 

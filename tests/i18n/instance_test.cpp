@@ -1,14 +1,12 @@
-#include "i18n/gnugettextinstance.h"
+#include <filesystem>
+#include <gtest/gtest.h>
 
 #include "core/exceptions.h"
 #include "i18n/domain.h"
+#include "i18n/gnugettextinstance.h"
 #include "i18n/language.h"
 #include "tests/i18n/catalogs.h"
 #include "tests/support/tempdir.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
 
 using namespace i18ntest;
 using tv::TGnuGettextInstance;

@@ -1,13 +1,12 @@
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <regex>
+
 #include "i18n/gnugettextinstance.h"
 #include "i18n/mofile.h"
 #include "i18n/postring.h"
 #include "tests/i18n/catalogs.h"
 #include "tests/support/tempdir.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <regex>
 
 using namespace i18ntest;
 using tv::TGnuGettextInstance;

@@ -1,12 +1,10 @@
-#include "i18n/mofile.h"
-
-#include "core/exceptions.h"
-#include "tests/i18n/catalogs.h"
-#include "tests/support/tempdir.h"
-
+#include <cstring>
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include "core/exceptions.h"
+#include "i18n/mofile.h"
+#include "tests/i18n/catalogs.h"
+#include "tests/support/tempdir.h"
 
 using namespace i18ntest;
 

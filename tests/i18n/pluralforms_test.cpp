@@ -1,10 +1,9 @@
+#include <climits>
+#include <gtest/gtest.h>
+#include <vector>
+
 #include "i18n/pluralexpression.h"
 #include "i18n/pluralforms.h"
-
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <vector>
 
 using namespace tv;
 

@@ -1,3 +1,10 @@
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sstream>
+
 #include "core/datetime.h"
 #include "core/exceptions.h"
 #include "core/resourcestrings.h"
@@ -6,14 +13,6 @@
 #include "i18n/gnugettext.h"
 #include "tests/i18n/catalogs.h"
 #include "tests/support/tempdir.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <regex>
-#include <sstream>
 
 using namespace i18ntest;
 

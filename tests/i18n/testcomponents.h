@@ -1,13 +1,13 @@
 #pragma once
 // Small published classes for the component-translation tests.
+#include <memory>
+#include <stdexcept>
+#include <string>
+
 #include "core/collection.h"
 #include "core/component.h"
 #include "core/properties.h"
 #include "core/stringlist.h"
-
-#include <memory>
-#include <stdexcept>
-#include <string>
 
 namespace i18ntest {
 
