@@ -410,6 +410,19 @@ private:
     friend class TControl;
     void DetachWindow();
     void RealignAfterResize();
+    // What Dispatch delegates to, one per message or group of messages.
+    void EraseBackground(Message& msg);
+    void FollowWindowBounds(Message& msg);
+    void PreprocessKey(Message& msg);
+    void PreprocessChar(Message& msg);
+    void OfferToChildren(Message& msg);
+    void RouteMouseWheel(Message& msg);
+    void ReflectToChild(Message& msg);
+    void ShowOrHideWindow();
+    void VisibilityChanged();
+    void EnabledStateChanged();
+    void PassChangeToChildren(win::UINT msg);
+    void SystemColorsChanged();
     void AnchorChildren(int dw, int dh);
     bool tabStop_ = false;
     bool showing_ = false;

@@ -263,41 +263,21 @@ void TWinControl::Dispatch(Message& msg) {
     case WM_PAINT:
         PaintHandler(msg);
         return;
-    case WM_ERASEBKGND: {
-        HDC dc = reinterpret_cast<HDC>(msg.WParam);
-        if (!controlStyle_.Contains(csOpaque) && dc) {
-            RECT r;
-            GetClientRect(handle_, &r);
-            HBRUSH b = CreateSolidBrush(ColorToRGB(Color()));
-            FillRect(dc, &r, b);
-            DeleteObject(b);
-        }
-        msg.Result = 1;
+    case WM_ERASEBKGND:
+        EraseBackground(msg);
         return;
-    }
-    case WM_WINDOWPOSCHANGED: {
+    case WM_WINDOWPOSCHANGED:
         if (!handle_) break;
-        RECT r;
-        GetWindowRect(handle_, &r);
-        if (HWND p = GetParent(handle_); p && (GetWindowLong(handle_, GWL_STYLE) & WS_CHILD)) {
-            POINT tl{r.left, r.top};
-            win::ScreenToClient(p, &tl);
-            r = {tl.x, tl.y, tl.x + r.Width(), tl.y + r.Height()};
-        }
-        UpdateBoundsFromWindow(r);
-        DefaultHandler(msg);
+        FollowWindowBounds(msg);
         return;
-    }
-    case WM_SIZE: {
+    case WM_SIZE:
         DefaultHandler(msg);
         RealignAfterResize();
         return;
-    }
-    case WM_SETFOCUS: {
+    case WM_SETFOCUS:
         DefaultHandler(msg);
         if (TCustomForm* f = GetParentForm(this)) f->SetFocusedControl(this);
         return;
-    }
     case WM_KILLFOCUS:
         DefaultHandler(msg);
         return;
@@ -310,114 +290,42 @@ void TWinControl::Dispatch(Message& msg) {
     case WM_CHAR:
         if (!DoKeyPress(msg)) DefaultHandler(msg);
         return;
-    case CN_KEYDOWN: case CN_SYSKEYDOWN: {
-        msg.Result = 1;
-        if (IsMenuKey(msg)) return;
-        auto key = int(msg.WParam);
-        if (Perform(CM_CHILDKEY, msg.WParam, reinterpret_cast<LPARAM>(this))) return;
-        LRESULT mask = 0;
-        switch (key) {
-        case VK_TAB: mask = DLGC_WANTTAB; break;
-        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: mask = DLGC_WANTARROWS; break;
-        case VK_RETURN: case VK_ESCAPE: case VK_CANCEL: mask = DLGC_WANTALLKEYS; break;
-        }
-        if (mask && !Perform(CM_WANTSPECIALKEY, msg.WParam) && !(Perform(WM_GETDLGCODE) & mask)) {
-            TCustomForm* f = GetParentForm(this);
-            if (f && f->Perform(CM_DIALOGKEY, msg.WParam, msg.LParam)) return;
-        }
-        msg.Result = 0;
+    case CN_KEYDOWN: case CN_SYSKEYDOWN:
+        PreprocessKey(msg);
         return;
-    }
-    case CN_CHAR: case CN_SYSCHAR: {
-        msg.Result = 1;
-        // Accelerators answer only with Alt, or when the focused control takes no characters.
-        if (msg.Msg == CN_SYSCHAR || !(Perform(WM_GETDLGCODE) & DLGC_WANTCHARS)) {
-            TCustomForm* f = GetParentForm(this);
-            if (f && (msg.Msg == CN_SYSCHAR || msg.WParam != 13) && f->Perform(CM_DIALOGCHAR, msg.WParam, msg.LParam))
-                return;
-        }
-        msg.Result = 0;
+    case CN_CHAR: case CN_SYSCHAR:
+        PreprocessChar(msg);
         return;
-    }
     case CM_CHILDKEY:
-        if (parent_) {
-            msg.Result = parent_->Perform(CM_CHILDKEY, msg.WParam, msg.LParam);
-            return;
-        }
-        msg.Result = 0;
+        msg.Result = parent_ ? parent_->Perform(CM_CHILDKEY, msg.WParam, msg.LParam) : 0;
         return;
-    case CM_DIALOGKEY: case CM_DIALOGCHAR: {
-        // Broadcast to the children until one takes it.
-        for (TControl* c : std::vector<TControl*>(controls_)) {
-            if (!c->Visible() || !c->Enabled()) continue;
-            if (c->Perform(msg.Msg, msg.WParam, msg.LParam)) {
-                msg.Result = 1;
-                return;
-            }
-        }
-        msg.Result = 0;
+    case CM_DIALOGKEY: case CM_DIALOGCHAR:
+        OfferToChildren(msg);
         return;
-    }
-    case WM_MOUSEWHEEL: {
-        auto alive = Alive();
-        bool handled = Perform(CM_MOUSEWHEEL, msg.WParam, msg.LParam) != 0;
-        if (!*alive) return;
-        if (!handled && parent_) parent_->Perform(WM_MOUSEWHEEL, msg.WParam, msg.LParam);
-        msg.Result = handled;
+    case WM_MOUSEWHEEL:
+        RouteMouseWheel(msg);
         return;
-    }
     case WM_MOUSELEAVE:
         Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(this));
         return;
     case WM_COMMAND: case WM_NOTIFY: case WM_DRAWITEM: case WM_MEASUREITEM: case WM_HSCROLL: case WM_VSCROLL:
-    case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORSTATIC: case WM_CTLCOLORLISTBOX: {
-        // Reflected to the child control that sent it.
-        HWND child = nullptr;
-        if (msg.Msg == WM_COMMAND) child = reinterpret_cast<HWND>(msg.LParam);
-        else if (msg.Msg == WM_DRAWITEM) child = reinterpret_cast<DRAWITEMSTRUCT*>(msg.LParam)->hwndItem;
-        else if (msg.Msg == WM_MEASUREITEM) child = GetDlgItem(handle_, int(reinterpret_cast<MEASUREITEMSTRUCT*>(msg.LParam)->CtlID));
-        else if (msg.Msg == WM_NOTIFY) child = *reinterpret_cast<HWND*>(msg.LParam);
-        else child = reinterpret_cast<HWND>(msg.LParam);
-        if (child && child != handle_) {
-            if (TWinControl* c = FindControl(child)) {
-                msg.Result = c->Perform(CN_BASE + msg.Msg, msg.WParam, msg.LParam);
-                return;
-            }
-        }
-        DefaultHandler(msg);
+    case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORSTATIC: case WM_CTLCOLORLISTBOX:
+        ReflectToChild(msg);
         return;
-    }
     case CM_SHOWINGCHANGED:
-        if (handle_)
-            SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
-                         SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
-                             (showing_ ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        ShowOrHideWindow();
         return;
     case CM_VISIBLECHANGED:
-        if (!Visible() && parent_) {
-            if (TCustomForm* f = GetParentForm(this)) f->DefocusControl(this, false);
-        }
-        UpdateControlState();
+        VisibilityChanged();
         return;
     case CM_ENABLEDCHANGED:
-        if (!Enabled() && parent_) {
-            if (TCustomForm* f = GetParentForm(this)) f->DefocusControl(this, false);
-        }
-        if (handle_) EnableWindow(handle_, Enabled());
-        Invalidate();
+        EnabledStateChanged();
         return;
-    case CM_FONTCHANGED: case CM_COLORCHANGED: case CM_CTL3DCHANGED: case CM_SHOWHINTCHANGED: {
-        Invalidate();
-        UINT parentMsg = msg.Msg == CM_FONTCHANGED    ? CM_PARENTFONTCHANGED
-                         : msg.Msg == CM_COLORCHANGED ? CM_PARENTCOLORCHANGED
-                         : msg.Msg == CM_CTL3DCHANGED ? CM_PARENTCTL3DCHANGED
-                                                      : CM_PARENTSHOWHINTCHANGED;
-        for (TControl* c : std::vector<TControl*>(controls_)) c->Perform(parentMsg);
+    case CM_FONTCHANGED: case CM_COLORCHANGED: case CM_CTL3DCHANGED: case CM_SHOWHINTCHANGED:
+        PassChangeToChildren(msg.Msg);
         return;
-    }
     case CM_SYSCOLORCHANGE:
-        for (TControl* c : std::vector<TControl*>(controls_)) c->Perform(CM_SYSCOLORCHANGE);
-        Invalidate();
+        SystemColorsChanged();
         return;
     case CM_RECREATEWND:
         RecreateWnd();
@@ -439,6 +347,132 @@ void TWinControl::Dispatch(Message& msg) {
         break;
     }
     TControl::Dispatch(msg);
+}
+
+void TWinControl::EraseBackground(Message& msg) {
+    HDC dc = reinterpret_cast<HDC>(msg.WParam);
+    if (!controlStyle_.Contains(csOpaque) && dc) {
+        RECT r;
+        GetClientRect(handle_, &r);
+        HBRUSH b = CreateSolidBrush(ColorToRGB(Color()));
+        FillRect(dc, &r, b);
+        DeleteObject(b);
+    }
+    msg.Result = 1;
+}
+
+void TWinControl::FollowWindowBounds(Message& msg) {
+    RECT r;
+    GetWindowRect(handle_, &r);
+    if (HWND p = GetParent(handle_); p && (GetWindowLong(handle_, GWL_STYLE) & WS_CHILD)) {
+        POINT tl{r.left, r.top};
+        win::ScreenToClient(p, &tl);
+        r = {tl.x, tl.y, tl.x + r.Width(), tl.y + r.Height()};
+    }
+    UpdateBoundsFromWindow(r);
+    DefaultHandler(msg);
+}
+
+void TWinControl::PreprocessKey(Message& msg) {
+    msg.Result = 1;
+    if (IsMenuKey(msg)) return;
+    auto key = int(msg.WParam);
+    if (Perform(CM_CHILDKEY, msg.WParam, reinterpret_cast<LPARAM>(this))) return;
+    LRESULT mask = 0;
+    switch (key) {
+    case VK_TAB: mask = DLGC_WANTTAB; break;
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: mask = DLGC_WANTARROWS; break;
+    case VK_RETURN: case VK_ESCAPE: case VK_CANCEL: mask = DLGC_WANTALLKEYS; break;
+    }
+    if (mask && !Perform(CM_WANTSPECIALKEY, msg.WParam) && !(Perform(WM_GETDLGCODE) & mask)) {
+        TCustomForm* f = GetParentForm(this);
+        if (f && f->Perform(CM_DIALOGKEY, msg.WParam, msg.LParam)) return;
+    }
+    msg.Result = 0;
+}
+
+void TWinControl::PreprocessChar(Message& msg) {
+    msg.Result = 1;
+    // Accelerators answer only with Alt, or when the focused control takes no characters.
+    if (msg.Msg == CN_SYSCHAR || !(Perform(WM_GETDLGCODE) & DLGC_WANTCHARS)) {
+        TCustomForm* f = GetParentForm(this);
+        if (f && (msg.Msg == CN_SYSCHAR || msg.WParam != 13) && f->Perform(CM_DIALOGCHAR, msg.WParam, msg.LParam))
+            return;
+    }
+    msg.Result = 0;
+}
+
+void TWinControl::OfferToChildren(Message& msg) {
+    // Broadcast to the children until one takes it.
+    for (TControl* c : std::vector<TControl*>(controls_)) {
+        if (!c->Visible() || !c->Enabled()) continue;
+        if (c->Perform(msg.Msg, msg.WParam, msg.LParam)) {
+            msg.Result = 1;
+            return;
+        }
+    }
+    msg.Result = 0;
+}
+
+void TWinControl::RouteMouseWheel(Message& msg) {
+    auto alive = Alive();
+    bool handled = Perform(CM_MOUSEWHEEL, msg.WParam, msg.LParam) != 0;
+    if (!*alive) return;
+    if (!handled && parent_) parent_->Perform(WM_MOUSEWHEEL, msg.WParam, msg.LParam);
+    msg.Result = handled;
+}
+
+void TWinControl::ReflectToChild(Message& msg) {
+    // Reflected to the child control that sent it.
+    HWND child = nullptr;
+    if (msg.Msg == WM_COMMAND) child = reinterpret_cast<HWND>(msg.LParam);
+    else if (msg.Msg == WM_DRAWITEM) child = reinterpret_cast<DRAWITEMSTRUCT*>(msg.LParam)->hwndItem;
+    else if (msg.Msg == WM_MEASUREITEM) child = GetDlgItem(handle_, int(reinterpret_cast<MEASUREITEMSTRUCT*>(msg.LParam)->CtlID));
+    else if (msg.Msg == WM_NOTIFY) child = *reinterpret_cast<HWND*>(msg.LParam);
+    else child = reinterpret_cast<HWND>(msg.LParam);
+    if (child && child != handle_) {
+        if (TWinControl* c = FindControl(child)) {
+            msg.Result = c->Perform(CN_BASE + msg.Msg, msg.WParam, msg.LParam);
+            return;
+        }
+    }
+    DefaultHandler(msg);
+}
+
+void TWinControl::ShowOrHideWindow() {
+    if (handle_)
+        SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
+                         (showing_ ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+void TWinControl::VisibilityChanged() {
+    if (!Visible() && parent_) {
+        if (TCustomForm* f = GetParentForm(this)) f->DefocusControl(this, false);
+    }
+    UpdateControlState();
+}
+
+void TWinControl::EnabledStateChanged() {
+    if (!Enabled() && parent_) {
+        if (TCustomForm* f = GetParentForm(this)) f->DefocusControl(this, false);
+    }
+    if (handle_) EnableWindow(handle_, Enabled());
+    Invalidate();
+}
+
+void TWinControl::PassChangeToChildren(UINT msg) {
+    Invalidate();
+    UINT parentMsg = msg == CM_FONTCHANGED    ? CM_PARENTFONTCHANGED
+                     : msg == CM_COLORCHANGED ? CM_PARENTCOLORCHANGED
+                     : msg == CM_CTL3DCHANGED ? CM_PARENTCTL3DCHANGED
+                                              : CM_PARENTSHOWHINTCHANGED;
+    for (TControl* c : std::vector<TControl*>(controls_)) c->Perform(parentMsg);
+}
+
+void TWinControl::SystemColorsChanged() {
+    for (TControl* c : std::vector<TControl*>(controls_)) c->Perform(CM_SYSCOLORCHANGE);
+    Invalidate();
 }
 
 void TWinControl::DoEnter() {
