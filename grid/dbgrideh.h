@@ -483,6 +483,13 @@ private:
     void PaintCells(const TGridDrawInfo& info, int colFrom, int rowFrom, int x0, int y0, int xEnd, int yEnd,
                     bool fixed);
     bool IncSearchWanted();
+    bool SeekIncSearchMatch(TColumnEh* column, std::string& wanted, int direction);
+    // What KeyDown delegates to.
+    bool SearchShortcutKey(win::WORD& key, TShiftState shift);
+    bool IncSearchKeyDown(win::WORD key, TShiftState shift);
+    void CtrlKeyDown(win::WORD key, TShiftState shift);
+    void PlainKeyDown(win::WORD key, TShiftState shift);
+    void EmptyCheckOrImageCell();
     void HandleChar(Message& msg);
     void StartIncSearchTimer();
     void StopIncSearchTimer();

@@ -5,6 +5,7 @@
 
 #include "core/scopeguards.h"
 #include "core/strutils.h"
+#include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
@@ -254,15 +255,33 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
     if (!*alive || key == 0) return;
     ctrlSelect_ = shift.Contains(ssCtrl) || !optionsEh_.Contains(dghClearSelection);
     if (!dataLink_->Active()) return;
-    TDataSet* ds = DataSet();
     // What the editor holds is the cell's text before the record moves.
     if (InplaceEditorVisible()) UpdateText();
 
+    if (SearchShortcutKey(key, shift)) return;
+    if (incSearchActive_ && IncSearchKeyDown(key, shift)) return;
+    if (TreeKeyDown(key)) {
+        key = 0;
+        return;
+    }
+    if (key == VK_UP && FilterRowTakesUp(shift)) {
+        key = 0;
+        return;
+    }
+    if (shift.Contains(ssCtrl)) {
+        CtrlKeyDown(key, shift);
+        return;
+    }
+    PlainKeyDown(key, shift);
+    if (!*alive) return;
+    if (key == VK_DELETE && !options_.Contains(dgRowSelect)) EmptyCheckOrImageCell();
+}
+
+// The shortcuts of the incremental search, the find dialog and copying the
+// previous record's value.
+bool TCustomDBGridEh::SearchShortcutKey(WORD& key, TShiftState shift) {
     const TDBGridEhShortcuts& keys = DBGridEhShortcuts();
     TShortCut sc = ShortCut(key, shift);
-    bool ctrl = shift.Contains(ssCtrl), shiftDown = shift.Contains(ssShift);
-    bool shiftSelect = shiftDown && options_.Contains(dgMultiSelect);
-    bool byRecords = !allowedSelections_.Contains(gstRectangle);
     bool findDialog = optionsEh_.Contains(dghDialogFind) && DBGridEhFindDialogProc;
     if (sc == TShortCut(keys.IncSearch) && optionsEh_.Contains(dghIncSearch)) {
         key = 0;
@@ -275,88 +294,95 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
             if (incSearchActive_) ResetIncSearch();
             IncrementalSearch("", -1, 0);
         }
-        return;
+        return true;
     }
     if (sc == TShortCut(keys.FindDialog) && findDialog) {
         key = 0;
         // The dialog may run modally; the grid is not touched after it.
         DBGridEhFindDialogProc(this, "", "", {}, CanShowTitleHint());
-        return;
+        return true;
     }
     if (sc == TShortCut(keys.CopyPreviousValue)) {
         CopyPreviousRecordValue();
         key = 0;
-        return;
+        return true;
     }
-    if (incSearchActive_) {
-        if (shift.Empty() && (key == VK_RETURN || key == VK_ESCAPE || key == VK_F2)) {
-            ResetIncSearch();
-        } else if (shift.Empty() && key == VK_BACK) {
-            std::size_t n = Utf8Length(incSearchText_);
-            incSearchText_ = incSearchText_.substr(0, Utf8Offset(incSearchText_, n > 0 ? n - 1 : 0));
-            InvalidateGridRow(Row());
-            StartIncSearchTimer();
-        } else if (sc == TShortCut(keys.IncSearchNext)) {
-            IncrementalSearch("", incSearchTimeout_, 1);
-            return;
-        } else if (sc == TShortCut(keys.IncSearchPrior)) {
-            IncrementalSearch("", incSearchTimeout_, 2);
-            return;
-        }
-    }
+    return false;
+}
 
-    if (TreeKeyDown(key)) {
-        key = 0;
-        return;
+// Keys while a search runs: Enter, Esc and F2 end it and go on to do their
+// own work, Backspace shortens the text, the next and prior keys search on.
+bool TCustomDBGridEh::IncSearchKeyDown(WORD key, TShiftState shift) {
+    const TDBGridEhShortcuts& keys = DBGridEhShortcuts();
+    TShortCut sc = ShortCut(key, shift);
+    if (shift.Empty() && (key == VK_RETURN || key == VK_ESCAPE || key == VK_F2)) {
+        ResetIncSearch();
+    } else if (shift.Empty() && key == VK_BACK) {
+        std::size_t n = Utf8Length(incSearchText_);
+        incSearchText_ = incSearchText_.substr(0, Utf8Offset(incSearchText_, n > 0 ? n - 1 : 0));
+        InvalidateGridRow(Row());
+        StartIncSearchTimer();
+    } else if (sc == TShortCut(keys.IncSearchNext)) {
+        IncrementalSearch("", incSearchTimeout_, 1);
+        return true;
+    } else if (sc == TShortCut(keys.IncSearchPrior)) {
+        IncrementalSearch("", incSearchTimeout_, 2);
+        return true;
     }
-    if (key == VK_UP && FilterRowTakesUp(shift)) {
-        key = 0;
-        return;
-    }
-    if (ctrl) {
-        switch (key) {
-        case VK_PRIOR: case VK_UP:
-            MoveRecordBy(shiftSelect, -dataLink_->ActiveRecord(), false, false);
-            break;
-        case VK_NEXT: case VK_DOWN:
-            MoveRecordBy(shiftSelect, dataLink_->BufferCount() - dataLink_->ActiveRecord() - 1, false, false);
-            break;
-        case VK_END: MoveRecordBy(shiftSelect, 1, false, true); break;
-        case VK_HOME: MoveRecordBy(shiftSelect, -1, false, true); break;
-        case VK_LEFT: SelectGridColumn(indicatorOffset_, 1); break;
-        case VK_RIGHT: SelectGridColumn(ColCount() - 1, -1); break;
-        case VK_INSERT: case 'C':
-            if (editActions_.Contains(geaCopyEh) && CanCopySelection()) RunClipboardKey(GridClipboardKeys().copy, this);
-            break;
-        case VK_DELETE:
-            if (editActions_.Contains(geaDeleteEh) && selection_->SelectionType() != gstNon &&
-                selection_->SelectionType() != gstRecordBookmarks) {
-                if (CanDeleteSelection()) RunClipboardKey(GridClipboardKeys().clear, this);
-            } else {
-                DeleteRecords();
-            }
-            break;
-        case 'A':
-            if (editActions_.Contains(geaSelectAllEh) && CanSelectAll()) {
-                selection_->SelectAll();
-            }
-            break;
-        case 'V':
-            if (incSearchActive_) {
-                std::string text;
-                if (GetClipboardText(text)) IncrementalSearch(text, incSearchTimeout_, 0);
-            } else if (editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) {
-                RunClipboardKey(GridClipboardKeys().paste, this);
-            }
-            break;
-        case 'X':
-            if (editActions_.Contains(geaCutEh) && CanCutToClipboard()) RunClipboardKey(GridClipboardKeys().cut, this);
-            break;
-        default: break;
-        }
-        return;
-    }
+    return false;
+}
 
+// Ctrl with a key: to the first or last record or column, and the edit actions.
+void TCustomDBGridEh::CtrlKeyDown(WORD key, TShiftState shift) {
+    bool shiftSelect = shift.Contains(ssShift) && options_.Contains(dgMultiSelect);
+    switch (key) {
+    case VK_PRIOR: case VK_UP:
+        MoveRecordBy(shiftSelect, -dataLink_->ActiveRecord(), false, false);
+        break;
+    case VK_NEXT: case VK_DOWN:
+        MoveRecordBy(shiftSelect, dataLink_->BufferCount() - dataLink_->ActiveRecord() - 1, false, false);
+        break;
+    case VK_END: MoveRecordBy(shiftSelect, 1, false, true); break;
+    case VK_HOME: MoveRecordBy(shiftSelect, -1, false, true); break;
+    case VK_LEFT: SelectGridColumn(indicatorOffset_, 1); break;
+    case VK_RIGHT: SelectGridColumn(ColCount() - 1, -1); break;
+    case VK_INSERT: case 'C':
+        if (editActions_.Contains(geaCopyEh) && CanCopySelection()) RunClipboardKey(GridClipboardKeys().copy, this);
+        break;
+    case VK_DELETE:
+        if (editActions_.Contains(geaDeleteEh) && selection_->SelectionType() != gstNon &&
+            selection_->SelectionType() != gstRecordBookmarks) {
+            if (CanDeleteSelection()) RunClipboardKey(GridClipboardKeys().clear, this);
+        } else {
+            DeleteRecords();
+        }
+        break;
+    case 'A':
+        if (editActions_.Contains(geaSelectAllEh) && CanSelectAll()) {
+            selection_->SelectAll();
+        }
+        break;
+    case 'V':
+        if (incSearchActive_) {
+            std::string text;
+            if (GetClipboardText(text)) IncrementalSearch(text, incSearchTimeout_, 0);
+        } else if (editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) {
+            RunClipboardKey(GridClipboardKeys().paste, this);
+        }
+        break;
+    case 'X':
+        if (editActions_.Contains(geaCutEh) && CanCutToClipboard()) RunClipboardKey(GridClipboardKeys().cut, this);
+        break;
+    default: break;
+    }
+}
+
+// Keys without Ctrl: moves between cells and records, Esc, inserting, and
+// the Shift forms of paste and cut.
+void TCustomDBGridEh::PlainKeyDown(WORD key, TShiftState shift) {
+    bool shiftDown = shift.Contains(ssShift);
+    bool shiftSelect = shiftDown && options_.Contains(dgMultiSelect);
+    bool byRecords = !allowedSelections_.Contains(gstRectangle);
     bool rowSelect = options_.Contains(dgRowSelect);
     int dataCols = ColCount() - indicatorOffset_;
     switch (key) {
@@ -366,13 +392,15 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
     case VK_RETURN:
         if (optionsEh_.Contains(dghEnterAsTab)) MoveToNextCell(!shiftDown);
         break;
-    case VK_ESCAPE:
+    case VK_ESCAPE: {
+        auto alive = Alive();
         dataLink_->Reset();
         if (!*alive) return;
         ClearSelectionOnMove();
         if (!options_.Contains(dgAlwaysShowEditor)) HideEditor();
         CancelMouseState();
         break;
+    }
     case VK_PRIOR: MoveRecordBy(shiftSelect, -VisibleDataRowCount(), byRecords, false); break;
     case VK_NEXT: MoveRecordBy(shiftSelect, VisibleDataRowCount(), byRecords, false); break;
     case VK_END:
@@ -406,6 +434,7 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
             if (editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) RunClipboardKey(GridClipboardKeys().paste, this);
         } else if (CanAppendOrInsert()) {
             ClearSelectionOnMove();
+            TDataSet* ds = DataSet();
             if (allowedOperations_.Contains(alopInsertEh)) ds->Insert();
             else if (allowedOperations_.Contains(alopAppendEh)) ds->Append();
         }
@@ -418,14 +447,14 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
         break;
     default: break;
     }
-    if (!*alive) return;
-    // Delete empties an image or check-box cell, unless its field must hold a value.
-    if (key == VK_DELETE && !rowSelect) {
-        TColumnEh* c = CurrentColumn();
-        if (c && (c->GetColumnType() == ctKeyImageList || c->GetColumnType() == ctCheckboxes) && c->Field() &&
-            !c->Field()->Required() && c->CanModify(true))
-            c->WriteCellValue("", Variant(), false);
-    }
+}
+
+// Delete empties an image or check-box cell, unless its field must hold a value.
+void TCustomDBGridEh::EmptyCheckOrImageCell() {
+    TColumnEh* c = CurrentColumn();
+    if (c && (c->GetColumnType() == ctKeyImageList || c->GetColumnType() == ctCheckboxes) && c->Field() &&
+        !c->Field()->Required() && c->CanModify(true))
+        c->WriteCellValue("", Variant(), false);
 }
 
 void TCustomDBGridEh::EditorKeyDown(WORD& key, TShiftState shift) {
@@ -519,7 +548,6 @@ void TCustomDBGridEh::DoExit() {
 
 void TCustomDBGridEh::IncrementalSearch(const std::string& text, int timeout, int direction) {
     if (!dataLink_->Active()) return;
-    TDataSet* ds = DataSet();
     TColumnEh* c = CurrentColumn();
     std::string wanted = incSearchText_ + text, old = incSearchText_;
     bool found = false;
@@ -529,37 +557,7 @@ void TCustomDBGridEh::IncrementalSearch(const std::string& text, int timeout, in
             wanted = matched;
             found = true;
         } else {
-            ds->DisableControls();
-            SaveBookmark();
-            try {
-                if (direction == 0) ds->First();
-                else if (direction == 1) ds->Next();
-                else ds->Prior();
-                bool edge = direction == 2 ? ds->Bof() : ds->Eof();
-                while (!edge) {
-                    if (StartsWithFolded(c->DisplayText(), wanted, matched)) {
-                        wanted = matched;
-                        found = true;
-                        break;
-                    }
-                    if (direction == 2) {
-                        ds->Prior();
-                        edge = ds->Bof();
-                    } else {
-                        ds->Next();
-                        edge = ds->Eof();
-                    }
-                }
-                if (!found) RestoreBookmark();
-            } catch (...) {
-                incSearchWalking_ = true;
-                ds->EnableControls();
-                incSearchWalking_ = false;
-                throw;
-            }
-            // The record the walk leaves current must not end the search.
-            TFlagGuard reset(incSearchWalking_);
-            ds->EnableControls();
+            found = SeekIncSearchMatch(c, wanted, direction);
         }
     }
     if (InplaceEditorVisible()) HideEditor();
@@ -568,6 +566,42 @@ void TCustomDBGridEh::IncrementalSearch(const std::string& text, int timeout, in
     if (HandleAllocated()) InvalidateGridRow(Row());
     incSearchTimeout_ = timeout;
     StartIncSearchTimer();
+}
+
+// Walks the records from the first one, or on from the current one, for a
+// display text that starts with `wanted`; on a match `wanted` becomes the
+// text's own start. Without a match the current record stays.
+bool TCustomDBGridEh::SeekIncSearchMatch(TColumnEh* column, std::string& wanted, int direction) {
+    TDataSet* ds = DataSet();
+    // The record the walk leaves current must not end the search.
+    TFlagGuard walking(incSearchWalking_);
+    TControlsOff controlsOff(ds);
+    SaveBookmark();
+    if (direction == 0) ds->First();
+    else if (direction == 1) ds->Next();
+    else ds->Prior();
+    bool edge = direction == 2 ? ds->Bof() : ds->Eof();
+    bool found = false;
+    std::string matched;
+    while (!edge) {
+        if (StartsWithFolded(column->DisplayText(), wanted, matched)) {
+            wanted = matched;
+            found = true;
+            break;
+        }
+        if (direction == 2) {
+            ds->Prior();
+            edge = ds->Bof();
+        } else {
+            ds->Next();
+            edge = ds->Eof();
+        }
+    }
+    if (!found) RestoreBookmark();
+    // Outside the destructor, so that a failure while the controls catch up
+    // reaches the caller.
+    controlsOff.Release();
+    return found;
 }
 
 void TCustomDBGridEh::StartIncSearchTimer() {

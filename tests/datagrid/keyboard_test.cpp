@@ -4,7 +4,10 @@
 #include "gridfixture.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
+#include "framework/ui/application.h"
 #include "platform/backend/headless.h"
 #include "platform/window/input.h"
 
@@ -268,6 +271,29 @@ TEST_F(IncSearchTest, CtrlFStartsASearchWithoutTimeLimit) {
     TypeText("ar");
     Pump();
     EXPECT_EQ(Name(), "Arroz");
+}
+
+TEST_F(IncSearchTest, AFailureDuringTheWalkGivesTheControlsBackAndLaterMovesStillEndTheSearch) {
+    std::vector<std::string> caught;
+    Application->OnException = [&](TObject*, Exception& e) { caught.push_back(e.Message()); };
+    TField* name = data->FieldByName("NOMBRE");
+    name->OnGetText = [&](TField* f, std::string& text, bool) {
+        text = f->AsString();
+        if (data->ControlsDisabled() && text == "Sal") throw EDatabaseError("lectura fallida");
+    };
+    TypeText("s");
+    Pump();
+    name->OnGetText = nullptr;
+    EXPECT_EQ(caught, std::vector<std::string>{"lectura fallida"});
+    EXPECT_FALSE(data->ControlsDisabled());
+
+    TypeText("p");
+    Pump();
+    ASSERT_EQ(Name(), "Panela");
+    ASSERT_TRUE(grid->IncSearchActive());
+    Key(VK_DOWN);
+    EXPECT_FALSE(grid->IncSearchActive());
+    Application->OnException = nullptr;
 }
 
 TEST_F(IncSearchTest, EditableColumnOpensTheEditorInstead) {
