@@ -468,6 +468,15 @@ private:
     void SetRowCountKeepingCurrent(int count);
     int TextHeightOf(TFont* font);
     void AutoFitColumns();
+    // What InternalLayout delegates to.
+    void DropDefaultColumnsAmongStored();
+    void MatchColumnsToFieldMap();
+    void UpdateVisibleAndFixedColumns();
+    int ComputeDefaultRowHeight(int lineHeight, int wgHeight);
+    int TitleRowHeightFromFonts();
+    void ChooseScrollBars();
+    int TitleRowHeightFromSettings(int titleRowHeight);
+    void UpdateRowCountKeepingLeftCol();
     struct TCellPaintEh;
     void PaintIndicatorCell(TCellPaintEh& p);
     void PaintTopTitleCell(TCellPaintEh& p, TColumnEh* column);

@@ -121,7 +121,37 @@ void TCustomDBGridEh::InternalLayout() {
     if (HandleAllocated()) KillMessage(WindowHandle(), WM_DEFERREDLAYOUTEH);
     TFlagGuard paintLock(paintLocked_);
 
-    // A stored column after a default one: the default ones go.
+    DropDefaultColumnsAmongStored();
+    indicatorOffset_ = options_.Contains(dgIndicator) ? 1 : 0;
+    MatchColumnsToFieldMap();
+    UpdateVisibleAndFixedColumns();
+    titleRowCount_ = TitlesVisible() + FilterRowVisible();
+
+    win::TEXTMETRIC tm{};
+    int wg = 0;
+    FontMetrics(Font(), tm, wg);
+    SetDefaultRowHeight(std::max(1, ComputeDefaultRowHeight(tm.tmHeight + tm.tmExternalLeading, wg)));
+    int titleRowHeight = TitleRowHeightFromFonts();
+    UpdateEditButtonSize();
+    multiLineRows_ = tm.tmHeight + tm.tmInternalLeading + tm.tmExternalLeading + TitleInnerMargin() < DefaultRowHeight();
+
+    ChooseScrollBars();
+    UpdateColumnReadOnly();
+    if (autoFitColWidths_ && !GridDesigning() && HandleAllocated()) AutoFitColumns();
+
+    if (options_.Contains(dgTitles)) titleRowHeight = TitleRowHeightFromSettings(titleRowHeight);
+    if (RowCount() <= titleRowCount_) SetRowCount(titleRowCount_ + 1);
+    if (options_.Contains(dgTitles) && RowCount() > 0) SetRowHeights(0, std::max(1, titleRowHeight));
+
+    UpdateColumnReadOnly();
+    UpdateRowCountKeepingLeftCol();
+    UpdateActive();
+    Invalidate();
+    if (filterEditing_) MoveFilterEditor(false);
+}
+
+// A stored column after a default one: the default ones go.
+void TCustomDBGridEh::DropDefaultColumnsAmongStored() {
     bool seenDefault = false, mixed = false;
     for (int i = 0; i < columns_->Count(); ++i) {
         if (!columns_->Items(i)->Stored()) seenDefault = true;
@@ -130,106 +160,115 @@ void TCustomDBGridEh::InternalLayout() {
     if (mixed)
         for (int i = columns_->Count() - 1; i >= 0; --i)
             if (!columns_->Items(i)->Stored()) delete columns_->Items(i);
+}
 
-    indicatorOffset_ = options_.Contains(dgIndicator) ? 1 : 0;
+// Customized columns let go of their fields; default ones follow the field
+// map: a column whose field left the map goes, and each field gets a column
+// at its place.
+void TCustomDBGridEh::MatchColumnsToFieldMap() {
     dataLink_->ClearMapping();
     if (dataLink_->Active()) DefineFieldMap();
 
     if (columns_->GetState() == csCustomized) {
         for (int i = 0; i < columns_->Count(); ++i) columns_->Items(i)->SetField(nullptr);
-    } else {
-        if (dataLink_->Active() || !dataLink_->DefaultFields()) {
-            for (int i = columns_->Count() - 1; i >= 0; --i) {
-                TColumnEh* c = columns_->Items(i);
-                TField* f = c->Field();
-                bool inMap = false;
-                if (f)
-                    for (int j = 0; j < dataLink_->FieldCount() && !inMap; ++j) inMap = dataLink_->Fields(j) == f;
-                if (!inMap) delete c;
-            }
-        } else {
-            columns_->Clear();
-        }
-        int entries = dataLink_->FieldCount();
-        if (entries == 0 && columns_->Count() == 0) entries = 1;
-        for (int i = 0; i < entries; ++i) {
-            TField* f = dataLink_->Fields(i);
-            TColumnEh* c = nullptr;
-            if (f)
-                for (int j = i; j < columns_->Count() && !c; ++j)
-                    if (columns_->Items(j)->Field() == f) c = columns_->Items(j);
-            if (!c) {
-                c = columns_->AddDefaultColumn();
-                if (f) c->SetField(f);
-            }
-            c->TCollectionItem::SetIndex(i);
-        }
+        return;
     }
+    if (dataLink_->Active() || !dataLink_->DefaultFields()) {
+        for (int i = columns_->Count() - 1; i >= 0; --i) {
+            TColumnEh* c = columns_->Items(i);
+            TField* f = c->Field();
+            bool inMap = false;
+            if (f)
+                for (int j = 0; j < dataLink_->FieldCount() && !inMap; ++j) inMap = dataLink_->Fields(j) == f;
+            if (!inMap) delete c;
+        }
+    } else {
+        columns_->Clear();
+    }
+    int entries = dataLink_->FieldCount();
+    if (entries == 0 && columns_->Count() == 0) entries = 1;
+    for (int i = 0; i < entries; ++i) {
+        TField* f = dataLink_->Fields(i);
+        TColumnEh* c = nullptr;
+        if (f)
+            for (int j = i; j < columns_->Count() && !c; ++j)
+                if (columns_->Items(j)->Field() == f) c = columns_->Items(j);
+        if (!c) {
+            c = columns_->AddDefaultColumn();
+            if (f) c->SetField(f);
+        }
+        c->TCollectionItem::SetIndex(i);
+    }
+}
 
+// The visible columns, the grid's column count and its fixed columns: the
+// indicator, the frozen columns and the hidden ones among or right after them.
+void TCustomDBGridEh::UpdateVisibleAndFixedColumns() {
     visibleColumns_.Clear();
     for (int i = 0; i < columns_->Count(); ++i)
         if (columns_->Items(i)->Visible()) visibleColumns_.Add(columns_->Items(i));
     selection_->Columns().Refresh();
     int hidden = 0;
-    {
-        int i = 0, limit = frozenCols_;
-        for (; i < columns_->Count() && i < limit; ++i)
-            if (!columns_->Items(i)->Visible()) {
-                ++hidden;
-                ++limit;
-            }
-        for (; i < columns_->Count() && !columns_->Items(i)->Visible(); ++i) ++hidden;
-    }
+    int i = 0, limit = frozenCols_;
+    for (; i < columns_->Count() && i < limit; ++i)
+        if (!columns_->Items(i)->Visible()) {
+            ++hidden;
+            ++limit;
+        }
+    for (; i < columns_->Count() && !columns_->Items(i)->Visible(); ++i) ++hidden;
 
     SetColCount(std::max(1, columns_->Count() + indicatorOffset_));
     int frozen = (dataLink_->Active() || columns_->GetState() == csCustomized) ? frozenCols_ : 0;
     int fixedCols = indicatorOffset_ + frozen + hidden;
     if (visibleColumns_.Count() == 0) --fixedCols;
     SetFixedCols(std::clamp(fixedCols, 0, ColCount() - 1));
+}
 
-    titleRowCount_ = TitlesVisible() + FilterRowVisible();
-
-    // Row heights.
-    win::TEXTMETRIC tm{};
-    int wg = 0;
-    FontMetrics(Font(), tm, wg);
+// The data rows' height from the grid font's line height and the height of
+// "Wg": the set height and lines, or one line. Fitting rows to the text
+// rounds the height to whole lines and keeps it as lines.
+int TCustomDBGridEh::ComputeDefaultRowHeight(int lineHeight, int wgHeight) {
     int lineWidth = (flat_ ? 1 : 3) + (options_.Contains(dgRowLines) ? GridLineWidth() : 0);
     int defaultRowHeight;
     if (rowHeight_ > 0 || rowLines_ > 0)
-        defaultRowHeight = rowHeight_ + (tm.tmHeight + tm.tmExternalLeading) * rowLines_;
+        defaultRowHeight = rowHeight_ + lineHeight * rowLines_;
     else
-        defaultRowHeight = wg + lineWidth;
-    if (optionsEh_.Contains(dghFitRowHeightToText) && wg > 0) {
+        defaultRowHeight = wgHeight + lineWidth;
+    if (optionsEh_.Contains(dghFitRowHeightToText) && wgHeight > 0) {
         int text = defaultRowHeight - lineWidth;
-        int lines = text / wg, rest = text % wg;
-        if (!(rest <= wg / 2 && lines >= 1)) ++lines;
+        int lines = text / wgHeight, rest = text % wgHeight;
+        if (!(rest <= wgHeight / 2 && lines >= 1)) ++lines;
         lines = std::max(1, lines);
         rowLines_ = lines;
         rowHeight_ = lineWidth;
-        defaultRowHeight = lines * wg + lineWidth;
+        defaultRowHeight = lines * wgHeight + lineWidth;
     }
-    SetDefaultRowHeight(std::max(1, defaultRowHeight));
-    int titleRowHeight = DefaultRowHeight();
-    if (options_.Contains(dgTitles) && !useMultiTitle_) {
-        int h = 0;
-        if (columns_->Count() == 0) {
-            win::TEXTMETRIC t2{};
-            int w2 = 0;
-            FontMetrics(titleFont_.get(), t2, w2);
-            h = w2 + TitleInnerMargin();
-        }
-        for (int i = 0; i < columns_->Count(); ++i) {
-            win::TEXTMETRIC t2{};
-            int w2 = 0;
-            FontMetrics(columns_->Items(i)->Title()->Font(), t2, w2);
-            h = std::max(h, w2 + TitleInnerMargin());
-        }
-        titleRowHeight = h;
-    }
-    UpdateEditButtonSize();
-    multiLineRows_ = tm.tmHeight + tm.tmInternalLeading + tm.tmExternalLeading + TitleInnerMargin() < DefaultRowHeight();
+    return defaultRowHeight;
+}
 
-    // Horizontal bar.
+// A single-line title row is as high as its tallest title font; otherwise
+// the data rows' height until the title settings say more.
+int TCustomDBGridEh::TitleRowHeightFromFonts() {
+    if (!options_.Contains(dgTitles) || useMultiTitle_) return DefaultRowHeight();
+    int h = 0;
+    if (columns_->Count() == 0) {
+        win::TEXTMETRIC t2{};
+        int w2 = 0;
+        FontMetrics(titleFont_.get(), t2, w2);
+        h = w2 + TitleInnerMargin();
+    }
+    for (int i = 0; i < columns_->Count(); ++i) {
+        win::TEXTMETRIC t2{};
+        int w2 = 0;
+        FontMetrics(columns_->Items(i)->Title()->Font(), t2, w2);
+        h = std::max(h, w2 + TitleInnerMargin());
+    }
+    return h;
+}
+
+// The grid's own horizontal bar shows unless the columns fit the width or an
+// external bar stands in for it.
+void TCustomDBGridEh::ChooseScrollBars() {
     TScrollStyle bars = ScrollBars();
     bool horz = autoFitColWidths_ && !GridDesigning() ? false : horzScrollBar_->Visible() && !horzScrollBar_->ExtScrollBar();
     TScrollStyle want = horz ? ssHorizontal : ssNone;
@@ -237,39 +276,39 @@ void TCustomDBGridEh::InternalLayout() {
         SetScrollBars(want);
         if (HandleAllocated()) UpdateScrollBar();
     }
+}
 
-    UpdateColumnReadOnly();
-    if (autoFitColWidths_ && !GridDesigning() && HandleAllocated()) AutoFitColumns();
-
-    if (options_.Contains(dgTitles)) {
-        if (titleHeight_ > 0 || titleLines_ > 0) {
-            TFont* tallest = titleFont_.get();
-            int best = -1;
-            for (int i = 0; i < columns_->Count(); ++i) {
-                TFont* f = columns_->Items(i)->Title()->Font();
-                win::TEXTMETRIC t2{};
-                int w2 = 0;
-                FontMetrics(f, t2, w2);
-                if (t2.tmHeight > best) {
-                    best = t2.tmHeight;
-                    tallest = f;
-                }
-            }
+// The set title height and lines (by the tallest title font) and the
+// multi-line title tree override the height the fonts gave.
+int TCustomDBGridEh::TitleRowHeightFromSettings(int titleRowHeight) {
+    if (titleHeight_ > 0 || titleLines_ > 0) {
+        TFont* tallest = titleFont_.get();
+        int best = -1;
+        for (int i = 0; i < columns_->Count(); ++i) {
+            TFont* f = columns_->Items(i)->Title()->Font();
             win::TEXTMETRIC t2{};
             int w2 = 0;
-            FontMetrics(tallest, t2, w2);
-            titleRowHeight = titleLines_ * t2.tmHeight + t2.tmExternalLeading + titleHeight_ + 2 +
-                             (options_.Contains(dgRowLines) ? 1 : 0);
+            FontMetrics(f, t2, w2);
+            if (t2.tmHeight > best) {
+                best = t2.tmHeight;
+                tallest = f;
+            }
         }
-        if (useMultiTitle_) {
-            BuildTitleTree();
-            titleRowHeight = headTree_->Height - (optionsEh_.Contains(dghFixed3D) ? 1 : 3);
-        }
+        win::TEXTMETRIC t2{};
+        int w2 = 0;
+        FontMetrics(tallest, t2, w2);
+        titleRowHeight = titleLines_ * t2.tmHeight + t2.tmExternalLeading + titleHeight_ + 2 +
+                         (options_.Contains(dgRowLines) ? 1 : 0);
     }
-    if (RowCount() <= titleRowCount_) SetRowCount(titleRowCount_ + 1);
-    if (options_.Contains(dgTitles) && RowCount() > 0) SetRowHeights(0, std::max(1, titleRowHeight));
+    if (useMultiTitle_) {
+        BuildTitleTree();
+        titleRowHeight = headTree_->Height - (optionsEh_.Contains(dghFixed3D) ? 1 : 3);
+    }
+    return titleRowHeight;
+}
 
-    UpdateColumnReadOnly();
+// With whole rows selected the first scrolled column stays where it was.
+void TCustomDBGridEh::UpdateRowCountKeepingLeftCol() {
     int left = LeftCol();
     try {
         UpdateRowCount();
@@ -278,9 +317,6 @@ void TCustomDBGridEh::InternalLayout() {
         throw;
     }
     if (options_.Contains(dgRowSelect) && left < ColCount() && left >= FixedCols()) SetLeftCol(left);
-    UpdateActive();
-    Invalidate();
-    if (filterEditing_) MoveFilterEditor(false);
 }
 
 void TCustomDBGridEh::AutoFitColumns() {
