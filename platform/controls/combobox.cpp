@@ -281,6 +281,126 @@ UINT ListMessage(UINT msg) {
     }
 }
 
+// --- what the window procedure delegates to ---
+
+// The list (a child of a simple combo box, a pop-up of the others) and the
+// edit of the kinds that have one.
+LRESULT CreateParts(HWND w, ComboState& s) {
+    DWORD st = Style(w);
+    DWORD lbStyle = LBS_COMBOBOX | LBS_NOTIFY | WS_VSCROLL | WS_BORDER;
+    if (st & CBS_SORT) lbStyle |= LBS_SORT;
+    if (st & CBS_OWNERDRAWFIXED) lbStyle |= LBS_OWNERDRAWFIXED;
+    if (st & CBS_OWNERDRAWVARIABLE) lbStyle |= LBS_OWNERDRAWVARIABLE;
+    if (st & CBS_HASSTRINGS) lbStyle |= LBS_HASSTRINGS;
+    if (Kind(w) == CBS_SIMPLE)
+        s.list = CreateWindowEx(0, WC_COMBOLBOX, "", lbStyle | WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, w,
+                                reinterpret_cast<HMENU>(std::intptr_t(kListId)));
+    else
+        s.list = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WC_COMBOLBOX, "", lbStyle | WS_POPUP, 0, 0, 10, 10, w,
+                                nullptr);
+    if (!s.list) return -1;
+    SetWindowLong(s.list, GWL_ID, kListId);
+    if (Kind(w) != CBS_DROPDOWNLIST) {
+        RECT it = ItemRect(w);
+        DWORD es = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
+        if (st & CBS_UPPERCASE) es |= ES_UPPERCASE;
+        if (st & CBS_LOWERCASE) es |= ES_LOWERCASE;
+        s.edit = CreateWindowEx(0, WC_EDIT, "", es, 2, 2, std::max<LONG>(1, it.right - 4),
+                                std::max<LONG>(1, it.bottom - 4), w, reinterpret_cast<HMENU>(std::intptr_t(kEditId)));
+        s.editProc = MakeWindowProc([w](HWND e, UINT m, WPARAM a, LPARAM b) { return EditSubclass(e, m, a, b, w); });
+        s.editPrev = SetWindowProc(s.edit, s.editProc);
+    }
+    if (Kind(w) == CBS_SIMPLE) PlaceList(w, s);
+    return 0;
+}
+
+// Without an edit the text must be one of the items (or empty).
+LRESULT SetComboText(HWND w, ComboState& s, const char* t) {
+    if (s.edit) return SendMessage(s.edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(t));
+    int i = int(SendMessage(s.list, LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(t)));
+    if (i < 0 && t && *t) return CB_ERR;
+    SendMessage(s.list, LB_SETCURSEL, WPARAM(i), 0);
+    InvalidateRect(w, nullptr, TRUE);
+    return TRUE;
+}
+
+// The edit's and the list's notifications become the combo box's own.
+void ChildCommand(HWND w, ComboState& s, HWND from, WORD code) {
+    if (from == s.edit && s.edit) {
+        if (code == EN_CHANGE) {
+            Notify(w, CBN_EDITUPDATE);
+            Notify(w, CBN_EDITCHANGE);
+        } else if (code == EN_SETFOCUS && !s.focused) {
+            s.focused = true;
+            Notify(w, CBN_SETFOCUS);
+        } else if (code == EN_KILLFOCUS) {
+            HWND to = GetFocus();
+            if (to != w && to != s.edit) {
+                s.focused = false;
+                if (s.dropped) CloseUp(w, s, false);
+                Notify(w, CBN_KILLFOCUS);
+            }
+        }
+        return;
+    }
+    if (from == s.list) {
+        if (code == LBN_SELCHANGE) {
+            ShowSelectionInEdit(w, s);
+            InvalidateRect(w, nullptr, TRUE);
+            Notify(w, CBN_SELCHANGE);
+        } else if (code == LBN_DBLCLK) {
+            Notify(w, CBN_DBLCLK);
+        }
+    }
+}
+
+// The dropped list has the capture: a click on an item picks it, any other
+// click closes the list.
+void ClickWhileDropped(HWND w, ComboState& s, UINT msg, WPARAM wp, POINT p) {
+    POINT sp2 = p;
+    ClientToScreen(w, &sp2);
+    RECT lr;
+    GetWindowRect(s.list, &lr);
+    if (PtInRect(&lr, sp2)) {
+        POINT lp2 = sp2;
+        ScreenToClient(s.list, &lp2);
+        LRESULT hit = SendMessage(s.list, LB_ITEMFROMPOINT, 0, MAKELPARAM(lp2.x, lp2.y));
+        if (!HIWORD(hit)) {
+            int i = LOWORD(hit);
+            bool changed = i != CurSel(s);
+            SendMessage(s.list, LB_SETCURSEL, WPARAM(i), 0);
+            ShowSelectionInEdit(w, s);
+            CloseUp(w, s, true);
+            if (changed) Notify(w, CBN_SELCHANGE);
+        }
+        return;
+    }
+    RECT c;
+    GetClientRect(w, &c);
+    CloseUp(w, s, false);
+    // A click outside goes on to where it was aimed.
+    if (!PtInRect(&c, p)) {
+        HWND target = WindowFromPoint(sp2);
+        if (target && target != w) {
+            POINT tp = sp2;
+            ScreenToClient(target, &tp);
+            PostMessage(target, msg, wp, MAKELPARAM(tp.x, tp.y));
+        }
+    }
+}
+
+LRESULT FillComboBoxInfo(HWND w, ComboState& s, COMBOBOXINFO* ci) {
+    if (!ci) return FALSE;
+    RECT c;
+    GetClientRect(w, &c);
+    ci->rcItem = ItemRect(w);
+    ci->rcButton = Kind(w) == CBS_SIMPLE ? RECT{} : RECT{c.right - ButtonWidth(), c.top, c.right, c.bottom};
+    ci->hwndCombo = w;
+    ci->hwndItem = s.edit;
+    ci->hwndList = s.list;
+    return TRUE;
+}
+
 LRESULT ComboProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     ComboState* sp = State(w);
     if (msg == WM_NCCREATE) {
@@ -290,34 +410,7 @@ LRESULT ComboProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     if (!sp) return DefWindowProc(w, msg, wp, lp);
     ComboState& s = *sp;
     switch (msg) {
-    case WM_CREATE: {
-        DWORD st = Style(w);
-        DWORD lbStyle = LBS_COMBOBOX | LBS_NOTIFY | WS_VSCROLL | WS_BORDER;
-        if (st & CBS_SORT) lbStyle |= LBS_SORT;
-        if (st & CBS_OWNERDRAWFIXED) lbStyle |= LBS_OWNERDRAWFIXED;
-        if (st & CBS_OWNERDRAWVARIABLE) lbStyle |= LBS_OWNERDRAWVARIABLE;
-        if (st & CBS_HASSTRINGS) lbStyle |= LBS_HASSTRINGS;
-        if (Kind(w) == CBS_SIMPLE)
-            s.list = CreateWindowEx(0, WC_COMBOLBOX, "", lbStyle | WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, w,
-                                    reinterpret_cast<HMENU>(std::intptr_t(kListId)));
-        else
-            s.list = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WC_COMBOLBOX, "", lbStyle | WS_POPUP, 0, 0, 10, 10, w,
-                                    nullptr);
-        if (!s.list) return -1;
-        SetWindowLong(s.list, GWL_ID, kListId);
-        if (Kind(w) != CBS_DROPDOWNLIST) {
-            RECT it = ItemRect(w);
-            DWORD es = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
-            if (st & CBS_UPPERCASE) es |= ES_UPPERCASE;
-            if (st & CBS_LOWERCASE) es |= ES_LOWERCASE;
-            s.edit = CreateWindowEx(0, WC_EDIT, "", es, 2, 2, std::max<LONG>(1, it.right - 4),
-                                    std::max<LONG>(1, it.bottom - 4), w, reinterpret_cast<HMENU>(std::intptr_t(kEditId)));
-            s.editProc = MakeWindowProc([w](HWND e, UINT m, WPARAM a, LPARAM b) { return EditSubclass(e, m, a, b, w); });
-            s.editPrev = SetWindowProc(s.edit, s.editProc);
-        }
-        if (Kind(w) == CBS_SIMPLE) PlaceList(w, s);
-        return 0;
-    }
+    case WM_CREATE: return CreateParts(w, s);
     case WM_NCDESTROY:
         if (s.list && IsWindow(s.list)) DestroyWindow(s.list);
         if (s.editProc) FreeWindowProc(s.editProc);
@@ -348,15 +441,7 @@ LRESULT ComboProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
             if (auto* out = reinterpret_cast<std::string*>(lp)) *out = t;
         return LRESULT(t.size());
     }
-    case WM_SETTEXT: {
-        const char* t = reinterpret_cast<const char*>(lp);
-        if (s.edit) return SendMessage(s.edit, WM_SETTEXT, 0, lp);
-        int i = int(SendMessage(s.list, LB_FINDSTRINGEXACT, WPARAM(-1), lp));
-        if (i < 0 && t && *t) return CB_ERR;
-        SendMessage(s.list, LB_SETCURSEL, WPARAM(i), 0);
-        InvalidateRect(w, nullptr, TRUE);
-        return TRUE;
-    }
+    case WM_SETTEXT: return SetComboText(w, s, reinterpret_cast<const char*>(lp));
     case WM_GETDLGCODE: {
         LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
         if (s.dropped) code |= DLGC_WANTALLKEYS;
@@ -380,37 +465,9 @@ LRESULT ComboProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         Notify(w, CBN_KILLFOCUS);
         return 0;
     }
-    case WM_COMMAND: {
-        HWND from = reinterpret_cast<HWND>(lp);
-        WORD code = HIWORD(wp);
-        if (from == s.edit && s.edit) {
-            if (code == EN_CHANGE) {
-                Notify(w, CBN_EDITUPDATE);
-                Notify(w, CBN_EDITCHANGE);
-            } else if (code == EN_SETFOCUS && !s.focused) {
-                s.focused = true;
-                Notify(w, CBN_SETFOCUS);
-            } else if (code == EN_KILLFOCUS) {
-                HWND to = GetFocus();
-                if (to != w && to != s.edit) {
-                    s.focused = false;
-                    if (s.dropped) CloseUp(w, s, false);
-                    Notify(w, CBN_KILLFOCUS);
-                }
-            }
-            return 0;
-        }
-        if (from == s.list) {
-            if (code == LBN_SELCHANGE) {
-                ShowSelectionInEdit(w, s);
-                InvalidateRect(w, nullptr, TRUE);
-                Notify(w, CBN_SELCHANGE);
-            } else if (code == LBN_DBLCLK) {
-                Notify(w, CBN_DBLCLK);
-            }
-        }
+    case WM_COMMAND:
+        ChildCommand(w, s, reinterpret_cast<HWND>(lp), HIWORD(wp));
         return 0;
-    }
     case WM_MEASUREITEM: case WM_DRAWITEM: case WM_CTLCOLORLISTBOX:
         // The list's owner drawing and colours belong to the combo box's parent.
         if (msg == WM_MEASUREITEM) reinterpret_cast<MEASUREITEMSTRUCT*>(lp)->CtlID = UINT(GetDlgCtrlID(w));
@@ -433,38 +490,7 @@ LRESULT ComboProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: {
         POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         if (s.dropped) {
-            POINT sp2 = p;
-            ClientToScreen(w, &sp2);
-            RECT lr;
-            GetWindowRect(s.list, &lr);
-            if (PtInRect(&lr, sp2)) {
-                POINT lp2 = sp2;
-                ScreenToClient(s.list, &lp2);
-                LRESULT hit = SendMessage(s.list, LB_ITEMFROMPOINT, 0, MAKELPARAM(lp2.x, lp2.y));
-                if (!HIWORD(hit)) {
-                    int i = LOWORD(hit);
-                    bool changed = i != CurSel(s);
-                    SendMessage(s.list, LB_SETCURSEL, WPARAM(i), 0);
-                    ShowSelectionInEdit(w, s);
-                    CloseUp(w, s, true);
-                    if (changed) Notify(w, CBN_SELCHANGE);
-                }
-                return 0;
-            }
-            RECT c;
-            GetClientRect(w, &c);
-            bool onButton = PtInRect(&c, p) && p.x >= c.right - ButtonWidth();
-            CloseUp(w, s, false);
-            // A click outside goes on to where it was aimed.
-            if (!PtInRect(&c, p)) {
-                HWND target = WindowFromPoint(sp2);
-                if (target && target != w) {
-                    POINT tp = sp2;
-                    ScreenToClient(target, &tp);
-                    PostMessage(target, msg, wp, MAKELPARAM(tp.x, tp.y));
-                }
-            }
-            (void)onButton;
+            ClickWhileDropped(w, s, msg, wp, p);
             return 0;
         }
         if (GetFocus() != w && GetFocus() != s.edit) SetFocus(w);
@@ -544,18 +570,7 @@ LRESULT ComboProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     case CB_GETDROPPEDWIDTH: return s.droppedWidth;
     case CB_SETMINVISIBLE: if (int(wp) <= 0) return FALSE; s.minVisible = int(wp); return TRUE;
     case CB_GETMINVISIBLE: return s.minVisible;
-    case CB_GETCOMBOBOXINFO: {
-        auto* ci = reinterpret_cast<COMBOBOXINFO*>(lp);
-        if (!ci) return FALSE;
-        RECT c;
-        GetClientRect(w, &c);
-        ci->rcItem = ItemRect(w);
-        ci->rcButton = Kind(w) == CBS_SIMPLE ? RECT{} : RECT{c.right - ButtonWidth(), c.top, c.right, c.bottom};
-        ci->hwndCombo = w;
-        ci->hwndItem = s.edit;
-        ci->hwndList = s.list;
-        return TRUE;
-    }
+    case CB_GETCOMBOBOXINFO: return FillComboBoxInfo(w, s, reinterpret_cast<COMBOBOXINFO*>(lp));
     default:
         if (UINT lm = ListMessage(msg)) {
             LRESULT r = SendMessage(s.list, lm, wp, lp);

@@ -340,6 +340,94 @@ void KeyDown(HWND w, ListState& s, int vk) {
     SetCur(w, s, next, true);
 }
 
+// --- what the window procedure delegates to ---
+
+void ScrollByCode(HWND w, ListState& s, WORD code, int thumb) {
+    int page = PageSize(w, s);
+    switch (code) {
+    case SB_LINEUP: SetTop(w, s, s.top - 1); break;
+    case SB_LINEDOWN: SetTop(w, s, s.top + 1); break;
+    case SB_PAGEUP: SetTop(w, s, s.top - page); break;
+    case SB_PAGEDOWN: SetTop(w, s, s.top + page); break;
+    case SB_THUMBTRACK: case SB_THUMBPOSITION: SetTop(w, s, thumb); break;
+    case SB_TOP: SetTop(w, s, 0); break;
+    case SB_BOTTOM: SetTop(w, s, Count(w, s)); break;
+    }
+}
+
+LRESULT InsertAtPlace(HWND w, ListState& s, int at, const char* text) {
+    if (at > int(s.items.size())) return LB_ERR;
+    DWORD st = Style(w);
+    // An insert at a place is never sorted.
+    SetWindowLong(w, GWL_STYLE, st & ~LBS_SORT);
+    int r = Insert(w, s, at, text);
+    SetWindowLong(w, GWL_STYLE, st);
+    return r;
+}
+
+LRESULT DeleteItem(HWND w, ListState& s, int i) {
+    if (i < 0 || i >= int(s.items.size())) return LB_ERR;
+    s.items.erase(s.items.begin() + i);
+    if (s.cur == i) s.cur = -1;
+    else if (s.cur > i) --s.cur;
+    SetTop(w, s, s.top);
+    InvalidateRect(w, nullptr, TRUE);
+    return LRESULT(s.items.size());
+}
+
+void ResetContent(HWND w, ListState& s) {
+    s.items.clear();
+    s.virtualCount = 0;
+    s.cur = s.anchor = -1;
+    s.top = 0;
+    UpdateScroll(w, s);
+    InvalidateRect(w, nullptr, TRUE);
+}
+
+LRESULT SetCurSel(HWND w, ListState& s, int i) {
+    if (Multi(w)) return LB_ERR;
+    if (i < -1 || i >= Count(w, s)) {
+        SetCur(w, s, -1, false);
+        return LB_ERR;
+    }
+    SetCur(w, s, i, false);
+    return i;
+}
+
+// Item -1 is every item.
+LRESULT SetSelState(HWND w, ListState& s, bool select, int i) {
+    if (!Multi(w) || NoData(w)) return LB_ERR;
+    if (i == -1) {
+        for (auto& it : s.items) it.selected = select;
+    } else {
+        if (i < 0 || i >= int(s.items.size())) return LB_ERR;
+        s.items[size_t(i)].selected = select;
+    }
+    InvalidateRect(w, nullptr, TRUE);
+    return 0;
+}
+
+// One item's height in a variable owner-drawn list, otherwise every item's.
+LRESULT SetItemHeight(HWND w, ListState& s, int i, int h) {
+    if (h <= 0 || h > 255) return LB_ERR;
+    if ((Style(w) & LBS_OWNERDRAWVARIABLE) && i >= 0 && i < int(s.items.size())) s.items[size_t(i)].height = h;
+    else s.itemHeight = h;
+    SetTop(w, s, s.top);
+    InvalidateRect(w, nullptr, TRUE);
+    return 0;
+}
+
+// The nearest item in the low word, and whether the point lies outside the
+// items in the high word.
+LRESULT ItemFromPoint(HWND w, ListState& s, POINT p) {
+    int i = ItemAt(w, s, p);
+    RECT c;
+    GetClientRect(w, &c);
+    bool outside = i < 0 || p.x < 0 || p.x >= c.right;
+    if (i < 0) i = std::max(0, Count(w, s) - 1);
+    return MAKELPARAM(i, outside ? 1 : 0);
+}
+
 LRESULT ListProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     ListState* sp = State(w);
     if (msg == WM_NCCREATE) {
@@ -390,19 +478,9 @@ LRESULT ListProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEWHEEL:
         SetTop(w, s, s.top - std::int16_t(HIWORD(wp)) / WHEEL_DELTA * 3);
         return 0;
-    case WM_VSCROLL: {
-        int page = PageSize(w, s);
-        switch (LOWORD(wp)) {
-        case SB_LINEUP: SetTop(w, s, s.top - 1); break;
-        case SB_LINEDOWN: SetTop(w, s, s.top + 1); break;
-        case SB_PAGEUP: SetTop(w, s, s.top - page); break;
-        case SB_PAGEDOWN: SetTop(w, s, s.top + page); break;
-        case SB_THUMBTRACK: case SB_THUMBPOSITION: SetTop(w, s, HIWORD(wp)); break;
-        case SB_TOP: SetTop(w, s, 0); break;
-        case SB_BOTTOM: SetTop(w, s, Count(w, s)); break;
-        }
+    case WM_VSCROLL:
+        ScrollByCode(w, s, LOWORD(wp), HIWORD(wp));
         return 0;
-    }
     case WM_KEYDOWN:
         KeyDown(w, s, int(wp));
         return 0;
@@ -414,33 +492,10 @@ LRESULT ListProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case LB_ADDSTRING: return Insert(w, s, -1, reinterpret_cast<const char*>(lp));
-    case LB_INSERTSTRING: {
-        int at = int(std::intptr_t(wp));
-        if (at > int(s.items.size())) return LB_ERR;
-        DWORD st = Style(w);
-        // An insert at a place is never sorted.
-        SetWindowLong(w, GWL_STYLE, st & ~LBS_SORT);
-        int r = Insert(w, s, at, reinterpret_cast<const char*>(lp));
-        SetWindowLong(w, GWL_STYLE, st);
-        return r;
-    }
-    case LB_DELETESTRING: {
-        int i = int(std::intptr_t(wp));
-        if (i < 0 || i >= int(s.items.size())) return LB_ERR;
-        s.items.erase(s.items.begin() + i);
-        if (s.cur == i) s.cur = -1;
-        else if (s.cur > i) --s.cur;
-        SetTop(w, s, s.top);
-        InvalidateRect(w, nullptr, TRUE);
-        return LRESULT(s.items.size());
-    }
+    case LB_INSERTSTRING: return InsertAtPlace(w, s, int(std::intptr_t(wp)), reinterpret_cast<const char*>(lp));
+    case LB_DELETESTRING: return DeleteItem(w, s, int(std::intptr_t(wp)));
     case LB_RESETCONTENT:
-        s.items.clear();
-        s.virtualCount = 0;
-        s.cur = s.anchor = -1;
-        s.top = 0;
-        UpdateScroll(w, s);
-        InvalidateRect(w, nullptr, TRUE);
+        ResetContent(w, s);
         return 0;
     case LB_SETCOUNT:
         if (!NoData(w)) return LB_ERR;
@@ -471,16 +526,7 @@ LRESULT ListProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     case LB_GETCURSEL:
         if (Multi(w)) return s.cur; // the caret item
         return s.cur;
-    case LB_SETCURSEL: {
-        int i = int(std::intptr_t(wp));
-        if (Multi(w)) return LB_ERR;
-        if (i < -1 || i >= Count(w, s)) {
-            SetCur(w, s, -1, false);
-            return LB_ERR;
-        }
-        SetCur(w, s, i, false);
-        return i;
-    }
+    case LB_SETCURSEL: return SetCurSel(w, s, int(std::intptr_t(wp)));
     case LB_GETCARETINDEX: return s.cur;
     case LB_SETCARETINDEX:
         s.cur = std::clamp(int(std::intptr_t(wp)), -1, Count(w, s) - 1);
@@ -489,18 +535,7 @@ LRESULT ListProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case LB_GETANCHORINDEX: return s.anchor;
     case LB_SETANCHORINDEX: s.anchor = int(std::intptr_t(wp)); return 0;
-    case LB_SETSEL: {
-        if (!Multi(w) || NoData(w)) return LB_ERR;
-        int i = int(std::intptr_t(lp));
-        if (i == -1) {
-            for (auto& it : s.items) it.selected = wp != 0;
-        } else {
-            if (i < 0 || i >= int(s.items.size())) return LB_ERR;
-            s.items[size_t(i)].selected = wp != 0;
-        }
-        InvalidateRect(w, nullptr, TRUE);
-        return 0;
-    }
+    case LB_SETSEL: return SetSelState(w, s, wp != 0, int(std::intptr_t(lp)));
     case LB_SELITEMRANGE: {
         if (!Multi(w) || NoData(w)) return LB_ERR;
         int a = LOWORD(lp), b = HIWORD(lp);
@@ -544,26 +579,9 @@ LRESULT ListProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         if (auto* r = reinterpret_cast<RECT*>(lp)) *r = ItemRect(w, s, i);
         return 0;
     }
-    case LB_SETITEMHEIGHT: {
-        int h = LOWORD(lp);
-        if (h <= 0 || h > 255) return LB_ERR;
-        int i = int(std::intptr_t(wp));
-        if ((Style(w) & LBS_OWNERDRAWVARIABLE) && i >= 0 && i < int(s.items.size())) s.items[size_t(i)].height = h;
-        else s.itemHeight = h;
-        SetTop(w, s, s.top);
-        InvalidateRect(w, nullptr, TRUE);
-        return 0;
-    }
+    case LB_SETITEMHEIGHT: return SetItemHeight(w, s, int(std::intptr_t(wp)), LOWORD(lp));
     case LB_GETITEMHEIGHT: return ItemHeight(w, s, int(std::intptr_t(wp)));
-    case LB_ITEMFROMPOINT: {
-        POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-        int i = ItemAt(w, s, p);
-        RECT c;
-        GetClientRect(w, &c);
-        bool outside = i < 0 || p.x < 0 || p.x >= c.right;
-        if (i < 0) i = std::max(0, Count(w, s) - 1);
-        return MAKELPARAM(i, outside ? 1 : 0);
-    }
+    case LB_ITEMFROMPOINT: return ItemFromPoint(w, s, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
     default:
         return DefWindowProc(w, msg, wp, lp);
     }

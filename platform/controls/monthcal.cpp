@@ -278,6 +278,60 @@ void KeyDown(HWND w, CalState& s, int vk) {
     }
 }
 
+// --- what the window procedure delegates to ---
+
+// The title's arrows turn the month; a day of the shown month or the today
+// line picks a day.
+void ClickAt(HWND w, CalState& s, POINT p) {
+    if (GetFocus() != w) SetFocus(w);
+    Day d;
+    UINT hit = HitTest(w, s, p, &d);
+    if (hit == MCHT_TITLEBTNPREV) MoveMonth(w, s, -1);
+    else if (hit == MCHT_TITLEBTNNEXT) MoveMonth(w, s, 1);
+    else if ((hit & MCHT_CALENDARDATE) == MCHT_CALENDARDATE && (hit & 0xFFFF) == 1) Pick(w, s, d, true);
+    else if (hit == MCHT_TODAYLINK) Pick(w, s, s.today, true);
+}
+
+// A day outside the range is refused.
+LRESULT SetSelection(HWND w, CalState& s, const SYSTEMTIME* st) {
+    if (!st || !Valid(*st)) return FALSE;
+    Day d{st->wYear, st->wMonth, st->wDay};
+    if ((s.hasMin && d < s.min) || (s.hasMax && s.max < d)) return FALSE;
+    s.sel = d;
+    s.shown = {d.y, d.m, 1};
+    InvalidateRect(w, nullptr, TRUE);
+    return TRUE;
+}
+
+LRESULT HitTestInfo(HWND w, CalState& s, MCHITTESTINFO* hi) {
+    if (!hi) return MCHT_NOWHERE;
+    Day d;
+    hi->uHit = HitTest(w, s, hi->pt, &d);
+    if ((hi->uHit & MCHT_CALENDARDATE) == MCHT_CALENDARDATE || hi->uHit == MCHT_CALENDARWEEKNUM)
+        hi->st = ToSystemTime(d);
+    return LRESULT(hi->uHit);
+}
+
+// The selected day moves into the new range.
+LRESULT SetRange(HWND w, CalState& s, WPARAM which, const SYSTEMTIME* st) {
+    s.hasMin = (which & GDTR_MIN) && st && Valid(st[0]);
+    s.hasMax = (which & GDTR_MAX) && st && Valid(st[1]);
+    if (s.hasMin) s.min = {st[0].wYear, st[0].wMonth, st[0].wDay};
+    if (s.hasMax) s.max = {st[1].wYear, st[1].wMonth, st[1].wDay};
+    s.sel = Clamp(s, s.sel);
+    s.shown = {s.sel.y, s.sel.m, 1};
+    InvalidateRect(w, nullptr, TRUE);
+    return TRUE;
+}
+
+LRESULT GetRange(CalState& s, SYSTEMTIME* st) {
+    if (st) {
+        if (s.hasMin) st[0] = ToSystemTime(s.min);
+        if (s.hasMax) st[1] = ToSystemTime(s.max);
+    }
+    return (s.hasMin ? GDTR_MIN : 0) | (s.hasMax ? GDTR_MAX : 0);
+}
+
 LRESULT CalProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     CalState* sp = State(w);
     if (msg == WM_NCCREATE) {
@@ -311,29 +365,13 @@ LRESULT CalProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEWHEEL:
         MoveMonth(w, s, std::int16_t(HIWORD(wp)) > 0 ? -1 : 1);
         return 0;
-    case WM_LBUTTONDOWN: {
-        if (GetFocus() != w) SetFocus(w);
-        Day d;
-        UINT hit = HitTest(w, s, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, &d);
-        if (hit == MCHT_TITLEBTNPREV) MoveMonth(w, s, -1);
-        else if (hit == MCHT_TITLEBTNNEXT) MoveMonth(w, s, 1);
-        else if ((hit & MCHT_CALENDARDATE) == MCHT_CALENDARDATE && (hit & 0xFFFF) == 1) Pick(w, s, d, true);
-        else if (hit == MCHT_TODAYLINK) Pick(w, s, s.today, true);
+    case WM_LBUTTONDOWN:
+        ClickAt(w, s, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         return 0;
-    }
     case MCM_GETCURSEL:
         if (auto* st = reinterpret_cast<SYSTEMTIME*>(lp)) *st = ToSystemTime(s.sel);
         return TRUE;
-    case MCM_SETCURSEL: {
-        auto* st = reinterpret_cast<const SYSTEMTIME*>(lp);
-        if (!st || !Valid(*st)) return FALSE;
-        Day d{st->wYear, st->wMonth, st->wDay};
-        if ((s.hasMin && d < s.min) || (s.hasMax && s.max < d)) return FALSE;
-        s.sel = d;
-        s.shown = {d.y, d.m, 1};
-        InvalidateRect(w, nullptr, TRUE);
-        return TRUE;
-    }
+    case MCM_SETCURSEL: return SetSelection(w, s, reinterpret_cast<const SYSTEMTIME*>(lp));
     case MCM_GETTODAY:
         if (auto* st = reinterpret_cast<SYSTEMTIME*>(lp)) *st = ToSystemTime(s.today);
         return TRUE;
@@ -346,15 +384,7 @@ LRESULT CalProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     case MCM_GETMINREQRECT:
         if (auto* r = reinterpret_cast<RECT*>(lp)) *r = MinRect(w, s);
         return TRUE;
-    case MCM_HITTEST: {
-        auto* hi = reinterpret_cast<MCHITTESTINFO*>(lp);
-        if (!hi) return MCHT_NOWHERE;
-        Day d;
-        hi->uHit = HitTest(w, s, hi->pt, &d);
-        if ((hi->uHit & MCHT_CALENDARDATE) == MCHT_CALENDARDATE || hi->uHit == MCHT_CALENDARWEEKNUM)
-            hi->st = ToSystemTime(d);
-        return LRESULT(hi->uHit);
-    }
+    case MCM_HITTEST: return HitTestInfo(w, s, reinterpret_cast<MCHITTESTINFO*>(lp));
     case MCM_SETFIRSTDAYOFWEEK: {
         int old = s.firstDay;
         s.firstDay = std::clamp(int(lp), 0, 6);
@@ -362,25 +392,8 @@ LRESULT CalProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         return MAKELPARAM(old, 1);
     }
     case MCM_GETFIRSTDAYOFWEEK: return MAKELPARAM(s.firstDay, 0);
-    case MCM_SETRANGE: {
-        auto* st = reinterpret_cast<const SYSTEMTIME*>(lp);
-        s.hasMin = (wp & GDTR_MIN) && st && Valid(st[0]);
-        s.hasMax = (wp & GDTR_MAX) && st && Valid(st[1]);
-        if (s.hasMin) s.min = {st[0].wYear, st[0].wMonth, st[0].wDay};
-        if (s.hasMax) s.max = {st[1].wYear, st[1].wMonth, st[1].wDay};
-        s.sel = Clamp(s, s.sel);
-        s.shown = {s.sel.y, s.sel.m, 1};
-        InvalidateRect(w, nullptr, TRUE);
-        return TRUE;
-    }
-    case MCM_GETRANGE: {
-        auto* st = reinterpret_cast<SYSTEMTIME*>(lp);
-        if (st) {
-            if (s.hasMin) st[0] = ToSystemTime(s.min);
-            if (s.hasMax) st[1] = ToSystemTime(s.max);
-        }
-        return (s.hasMin ? GDTR_MIN : 0) | (s.hasMax ? GDTR_MAX : 0);
-    }
+    case MCM_SETRANGE: return SetRange(w, s, wp, reinterpret_cast<const SYSTEMTIME*>(lp));
+    case MCM_GETRANGE: return GetRange(s, reinterpret_cast<SYSTEMTIME*>(lp));
     default:
         return DefWindowProc(w, msg, wp, lp);
     }

@@ -85,6 +85,48 @@ void Paint(HWND w, TipState& s, HDC given) {
     if (!given) EndPaint(w, &ps);
 }
 
+// --- what the window procedure delegates to ---
+
+// The tracked tool's tip goes with it.
+void DeleteTool(HWND w, TipState& s, const TOOLINFO* ti) {
+    int i = FindTool(s, ti);
+    if (i < 0) return;
+    if (i == s.tracked) {
+        s.tracked = -1;
+        ShowWindow(w, SW_HIDE);
+    } else if (i < s.tracked) {
+        --s.tracked;
+    }
+    s.tools.erase(s.tools.begin() + i);
+}
+
+// A new text or a new rectangle for a tool; a shown tip follows at once.
+void UpdateTool(HWND w, TipState& s, const TOOLINFO* ti, bool text) {
+    int i = FindTool(s, ti);
+    if (i < 0) return;
+    if (text) s.tools[size_t(i)].text = ti->lpszText;
+    else s.tools[size_t(i)].rect = ti->rect;
+    if (i == s.tracked) {
+        Place(w, s);
+        InvalidateRect(w, nullptr, TRUE);
+    }
+}
+
+// Shows the tool's tip at the tracked point, when the tips are active and
+// it has a text; hides it on deactivation.
+void TrackActivate(HWND w, TipState& s, bool activate, const TOOLINFO* ti) {
+    int i = FindTool(s, ti);
+    if (activate && i >= 0 && s.active && !s.tools[size_t(i)].text.empty()) {
+        s.tracked = i;
+        Place(w, s);
+        ShowWindow(w, SW_SHOWNA);
+        InvalidateRect(w, nullptr, TRUE);
+    } else if (!activate) {
+        s.tracked = -1;
+        ShowWindow(w, SW_HIDE);
+    }
+}
+
 LRESULT TipProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     TipState* sp = State(w);
     if (msg == WM_NCCREATE) {
@@ -112,31 +154,13 @@ LRESULT TipProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         s.tools.push_back({ti->uFlags, ti->hwnd, ti->uId, ti->rect, ti->lpszText});
         return TRUE;
     }
-    case TTM_DELTOOL: {
-        int i = FindTool(s, reinterpret_cast<const TOOLINFO*>(lp));
-        if (i < 0) return 0;
-        if (i == s.tracked) {
-            s.tracked = -1;
-            ShowWindow(w, SW_HIDE);
-        } else if (i < s.tracked) {
-            --s.tracked;
-        }
-        s.tools.erase(s.tools.begin() + i);
+    case TTM_DELTOOL:
+        DeleteTool(w, s, reinterpret_cast<const TOOLINFO*>(lp));
         return 0;
-    }
     case TTM_GETTOOLCOUNT: return LRESULT(s.tools.size());
-    case TTM_UPDATETIPTEXT: case TTM_NEWTOOLRECT: {
-        auto* ti = reinterpret_cast<const TOOLINFO*>(lp);
-        int i = FindTool(s, ti);
-        if (i < 0) return 0;
-        if (msg == TTM_UPDATETIPTEXT) s.tools[size_t(i)].text = ti->lpszText;
-        else s.tools[size_t(i)].rect = ti->rect;
-        if (i == s.tracked) {
-            Place(w, s);
-            InvalidateRect(w, nullptr, TRUE);
-        }
+    case TTM_UPDATETIPTEXT: case TTM_NEWTOOLRECT:
+        UpdateTool(w, s, reinterpret_cast<const TOOLINFO*>(lp), msg == TTM_UPDATETIPTEXT);
         return 0;
-    }
     case TTM_GETTEXT: {
         auto* ti = reinterpret_cast<TOOLINFO*>(lp);
         int i = FindTool(s, ti);
@@ -151,19 +175,9 @@ LRESULT TipProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         s.pos = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         Place(w, s);
         return 0;
-    case TTM_TRACKACTIVATE: {
-        int i = FindTool(s, reinterpret_cast<const TOOLINFO*>(lp));
-        if (wp && i >= 0 && s.active && !s.tools[size_t(i)].text.empty()) {
-            s.tracked = i;
-            Place(w, s);
-            ShowWindow(w, SW_SHOWNA);
-            InvalidateRect(w, nullptr, TRUE);
-        } else if (!wp) {
-            s.tracked = -1;
-            ShowWindow(w, SW_HIDE);
-        }
+    case TTM_TRACKACTIVATE:
+        TrackActivate(w, s, wp != 0, reinterpret_cast<const TOOLINFO*>(lp));
         return 0;
-    }
     case TTM_POP:
         ShowWindow(w, SW_HIDE);
         return 0;
