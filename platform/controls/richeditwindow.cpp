@@ -676,6 +676,161 @@ void SetAllText(HWND wnd, RichState& s, const char* text) {
     s.modified = false;
 }
 
+// --- what the window procedure delegates to ---
+
+// A click puts the caret (Shift extends the selection) and starts tracking
+// the mouse; a double click selects the word.
+void ClickAt(HWND wnd, RichState& s, POINT p, bool doubleClick, bool extend) {
+    if (GetFocus() != wnd) SetFocus(wnd);
+    s.goalX = -1;
+    int pos = CharFromPoint(wnd, s, p);
+    if (doubleClick) {
+        const std::u32string& t = s.doc.Text();
+        int a = pos, b = pos;
+        while (a > 0 && WordChar(t[size_t(a - 1)])) --a;
+        while (b < int(t.size()) && WordChar(t[size_t(b)])) ++b;
+        SetSelection(s, a, b);
+    } else {
+        SetSelection(s, extend ? s.anchor : pos, pos);
+        s.tracking = true;
+        SetCapture(wnd);
+    }
+    SelectionMoved(wnd, s);
+}
+
+// Lines as high as the first shown line.
+void ScrollByLines(HWND wnd, RichState& s, double lines) {
+    EnsureLayout(wnd, s);
+    double row = s.layouts.empty() || s.layouts[0]->Lines().empty() ? 16 : s.layouts[0]->Lines()[0].height;
+    ScrollTo(wnd, s, s.scrollY + int(std::lround(lines * row)));
+}
+
+void ScrollByCode(HWND wnd, RichState& s, WORD code, int thumb) {
+    EnsureLayout(wnd, s);
+    int page = FormatRect(wnd).Height(), line = 16;
+    switch (code) {
+    case SB_LINEUP: ScrollTo(wnd, s, s.scrollY - line); break;
+    case SB_LINEDOWN: ScrollTo(wnd, s, s.scrollY + line); break;
+    case SB_PAGEUP: ScrollTo(wnd, s, s.scrollY - page); break;
+    case SB_PAGEDOWN: ScrollTo(wnd, s, s.scrollY + page); break;
+    case SB_THUMBTRACK: case SB_THUMBPOSITION: ScrollTo(wnd, s, thumb); break;
+    case SB_TOP: ScrollTo(wnd, s, 0); break;
+    case SB_BOTTOM: ScrollTo(wnd, s, int(s.totalHeight)); break;
+    default: break;
+    }
+}
+
+// A negative start drops the selection; an end past the text selects to its end.
+LRESULT SelectRange(HWND wnd, RichState& s, long long a, long long b) {
+    int n = s.doc.Length();
+    if (a < 0) SetSelection(s, s.caret, s.caret);
+    else if (b < 0 || b > n) SetSelection(s, int(std::min<long long>(a, n)), n);
+    else SetSelection(s, int(std::min<long long>(a, n)), int(b));
+    SelectionMoved(wnd, s);
+    return SelEnd(s);
+}
+
+LRESULT CopyTextRange(RichState& s, TEXTRANGE* tr) {
+    if (!tr || !tr->lpstrText) return 0;
+    int a = std::clamp(int(tr->chrg.cpMin), 0, s.doc.Length());
+    int b = tr->chrg.cpMax < 0 ? s.doc.Length() : std::clamp(int(tr->chrg.cpMax), a, s.doc.Length());
+    *tr->lpstrText = s.doc.Utf8(a, b);
+    return b - a;
+}
+
+LRESULT CopyLine(HWND wnd, RichState& s, int li, std::string* out) {
+    auto lines = Lines(wnd, s);
+    if (li < 0 || li >= int(lines.size()) || !out) return 0;
+    const ShownLine& l = lines[size_t(li)];
+    *out = s.doc.Utf8(l.start, l.end);
+    return l.end - l.start;
+}
+
+// Without wrapping a paragraph is one line.
+LRESULT FirstVisibleLine(HWND wnd, RichState& s) {
+    if (!Wraps(wnd)) {
+        auto [p, row] = RowAt(wnd, s, FormatRect(wnd).top);
+        return p;
+    }
+    auto [p, row] = RowAt(wnd, s, FormatRect(wnd).top);
+    int li = 0;
+    for (int q = 0; q < p; ++q) li += int(s.layouts[size_t(q)]->Lines().size());
+    return li + row;
+}
+
+// Where the caret would stand before the character.
+void PointOfChar(HWND wnd, RichState& s, int pos, POINT* pt) {
+    if (!pt || pos < 0 || pos > s.doc.Length()) return;
+    int keep = s.caret;
+    s.caret = pos;
+    RECT c = CaretBox(wnd, s);
+    s.caret = keep;
+    *pt = {c.left, c.top};
+}
+
+// To all the text (and the default), to the selection (at an empty one, to
+// what is typed next), or to the default only.
+LRESULT ApplyCharFormat(HWND wnd, RichState& s, WPARAM scope, const CHARFORMAT* cf) {
+    if (!cf) return 0;
+    if (scope & SCF_ALL) {
+        RichCharFormat def = s.doc.DefaultFormat();
+        MergeCharFormat(def, cf->dwMask, FromCharFormat(*cf, def));
+        s.doc.SetDefaultFormat(def);
+        s.doc.SetCharFormat(0, s.doc.Length(), cf->dwMask, FromCharFormat(*cf, def));
+    } else if (scope & SCF_SELECTION) {
+        if (s.anchor == s.caret) {
+            RichCharFormat f = TypingFormat(s);
+            MergeCharFormat(f, cf->dwMask, FromCharFormat(*cf, f));
+            s.pending = f;
+            return TRUE;
+        }
+        s.doc.SetCharFormat(SelStart(s), SelEnd(s), cf->dwMask, FromCharFormat(*cf, s.doc.DefaultFormat()));
+    } else {
+        RichCharFormat def = s.doc.DefaultFormat();
+        MergeCharFormat(def, cf->dwMask, FromCharFormat(*cf, def));
+        s.doc.SetDefaultFormat(def);
+        if (s.doc.Empty()) s.pending.reset();
+        return TRUE;
+    }
+    Changed(wnd, s);
+    return TRUE;
+}
+
+// The selection's format masks out what differs across it.
+LRESULT DescribeCharFormat(RichState& s, WPARAM scope, CHARFORMAT* cf) {
+    if (!cf) return 0;
+    if (scope & SCF_SELECTION) {
+        ToCharFormat(TypingFormat(s), *cf);
+        cf->dwMask = SameFields(s.doc, SelStart(s), SelEnd(s));
+    } else {
+        ToCharFormat(s.doc.DefaultFormat(), *cf);
+        cf->dwMask = CFM_ALL;
+    }
+    return cf->dwMask;
+}
+
+// Alignment is the one paragraph format; it goes to the selected paragraphs.
+LRESULT ApplyAlignment(HWND wnd, RichState& s, const PARAFORMAT* pf) {
+    if (!pf) return FALSE;
+    if (pf->dwMask & PFM_ALIGNMENT) {
+        RichParaFormat f;
+        f.alignment = pf->wAlignment >= PFA_LEFT && pf->wAlignment <= PFA_JUSTIFY ? pf->wAlignment : PFA_LEFT;
+        s.doc.SetParaFormat(s.doc.ParagraphOf(SelStart(s)), s.doc.ParagraphOf(SelEnd(s)), f);
+        Changed(wnd, s);
+    }
+    return TRUE;
+}
+
+LRESULT FindTextInRange(RichState& s, WPARAM flags, FINDTEXTEX* ft, bool reportRange) {
+    if (!ft) return -1;
+    std::u32string needle = NormalizeRichText(Utf8ToUtf32(ft->lpstrText));
+    bool down = flags & FR_DOWN;
+    int to = ft->chrg.cpMax < 0 ? (down ? s.doc.Length() : 0) : int(ft->chrg.cpMax);
+    int at = s.doc.Find(needle, int(ft->chrg.cpMin), to, down, flags & FR_MATCHCASE, flags & FR_WHOLEWORD);
+    if (reportRange) ft->chrgText = at < 0 ? CHARRANGE{-1, -1} : CHARRANGE{at, at + int(needle.size())};
+    return at;
+}
+
 LRESULT RichEditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     RichState* sp = State(wnd);
     if (msg == WM_NCCREATE) {
@@ -747,24 +902,9 @@ LRESULT RichEditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CHAR:
         Char(wnd, s, char32_t(wp));
         return 0;
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: {
-        if (GetFocus() != wnd) SetFocus(wnd);
-        s.goalX = -1;
-        int pos = CharFromPoint(wnd, s, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
-        if (msg == WM_LBUTTONDBLCLK) {
-            const std::u32string& t = s.doc.Text();
-            int a = pos, b = pos;
-            while (a > 0 && WordChar(t[size_t(a - 1)])) --a;
-            while (b < int(t.size()) && WordChar(t[size_t(b)])) ++b;
-            SetSelection(s, a, b);
-        } else {
-            SetSelection(s, (wp & MK_SHIFT) ? s.anchor : pos, pos);
-            s.tracking = true;
-            SetCapture(wnd);
-        }
-        SelectionMoved(wnd, s);
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK:
+        ClickAt(wnd, s, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, msg == WM_LBUTTONDBLCLK, wp & MK_SHIFT);
         return 0;
-    }
     case WM_MOUSEMOVE:
         if (s.tracking && GetCapture() == wnd) {
             SetSelection(s, s.anchor, CharFromPoint(wnd, s, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}));
@@ -780,28 +920,12 @@ LRESULT RichEditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CAPTURECHANGED:
         s.tracking = false;
         return 0;
-    case WM_MOUSEWHEEL: {
-        EnsureLayout(wnd, s);
-        int notches = -std::int16_t(HIWORD(wp)) / WHEEL_DELTA;
-        double row = s.layouts.empty() || s.layouts[0]->Lines().empty() ? 16 : s.layouts[0]->Lines()[0].height;
-        ScrollTo(wnd, s, s.scrollY + int(std::lround(notches * 3 * row)));
+    case WM_MOUSEWHEEL:
+        ScrollByLines(wnd, s, -std::int16_t(HIWORD(wp)) / WHEEL_DELTA * 3);
         return 0;
-    }
-    case WM_VSCROLL: {
-        EnsureLayout(wnd, s);
-        int page = FormatRect(wnd).Height(), line = 16;
-        switch (LOWORD(wp)) {
-        case SB_LINEUP: ScrollTo(wnd, s, s.scrollY - line); break;
-        case SB_LINEDOWN: ScrollTo(wnd, s, s.scrollY + line); break;
-        case SB_PAGEUP: ScrollTo(wnd, s, s.scrollY - page); break;
-        case SB_PAGEDOWN: ScrollTo(wnd, s, s.scrollY + page); break;
-        case SB_THUMBTRACK: case SB_THUMBPOSITION: ScrollTo(wnd, s, int(std::int16_t(HIWORD(wp)))); break;
-        case SB_TOP: ScrollTo(wnd, s, 0); break;
-        case SB_BOTTOM: ScrollTo(wnd, s, int(s.totalHeight)); break;
-        default: break;
-        }
+    case WM_VSCROLL:
+        ScrollByCode(wnd, s, LOWORD(wp), std::int16_t(HIWORD(wp)));
         return 0;
-    }
     case WM_CUT:
         Copy(wnd, s);
         if (!ReadOnly(wnd)) DeleteSelection(wnd, s);
@@ -823,23 +947,12 @@ LRESULT RichEditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     case EM_EXGETSEL:
         if (auto* cr = reinterpret_cast<CHARRANGE*>(lp)) *cr = {SelStart(s), SelEnd(s)};
         return 0;
-    case EM_SETSEL: case EM_EXSETSEL: {
-        long long a, b;
-        if (msg == EM_SETSEL) {
-            a = (long long)(std::int32_t)(std::intptr_t)wp;
-            b = (long long)(std::int32_t)lp;
-        } else {
-            auto* cr = reinterpret_cast<CHARRANGE*>(lp);
-            if (!cr) return SelEnd(s);
-            a = cr->cpMin;
-            b = cr->cpMax;
-        }
-        int n = s.doc.Length();
-        if (a < 0) SetSelection(s, s.caret, s.caret); // drops the selection
-        else if (b < 0 || b > n) SetSelection(s, int(std::min<long long>(a, n)), n);
-        else SetSelection(s, int(std::min<long long>(a, n)), int(b));
-        SelectionMoved(wnd, s);
-        return SelEnd(s);
+    case EM_SETSEL:
+        return SelectRange(wnd, s, (long long)(std::int32_t)(std::intptr_t)wp, (long long)(std::int32_t)lp);
+    case EM_EXSETSEL: {
+        auto* cr = reinterpret_cast<CHARRANGE*>(lp);
+        if (!cr) return SelEnd(s);
+        return SelectRange(wnd, s, cr->cpMin, cr->cpMax);
     }
     case EM_REPLACESEL:
         ReplaceSelection(wnd, s, Utf8ToUtf32(lp ? reinterpret_cast<const char*>(lp) : ""));
@@ -849,14 +962,7 @@ LRESULT RichEditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (auto* out = reinterpret_cast<std::string*>(lp)) *out = t;
         return LRESULT(SelEnd(s) - SelStart(s));
     }
-    case EM_GETTEXTRANGE: {
-        auto* tr = reinterpret_cast<TEXTRANGE*>(lp);
-        if (!tr || !tr->lpstrText) return 0;
-        int a = std::clamp(int(tr->chrg.cpMin), 0, s.doc.Length());
-        int b = tr->chrg.cpMax < 0 ? s.doc.Length() : std::clamp(int(tr->chrg.cpMax), a, s.doc.Length());
-        *tr->lpstrText = s.doc.Utf8(a, b);
-        return b - a;
-    }
+    case EM_GETTEXTRANGE: return CopyTextRange(s, reinterpret_cast<TEXTRANGE*>(lp));
     case EM_GETTEXTLENGTHEX: {
         auto* g = reinterpret_cast<GETTEXTLENGTHEX*>(wp);
         int n = s.doc.Length();
@@ -885,15 +991,7 @@ LRESULT RichEditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         const ShownLine& l = lines[size_t(LineOfChar(lines, std::min(pos, s.doc.Length())))];
         return l.end - l.start;
     }
-    case EM_GETLINE: {
-        auto lines = Lines(wnd, s);
-        int li = int(wp);
-        auto* out = reinterpret_cast<std::string*>(lp);
-        if (li < 0 || li >= int(lines.size()) || !out) return 0;
-        const ShownLine& l = lines[size_t(li)];
-        *out = s.doc.Utf8(l.start, l.end);
-        return l.end - l.start;
-    }
+    case EM_GETLINE: return CopyLine(wnd, s, int(wp), reinterpret_cast<std::string*>(lp));
     case EM_LIMITTEXT: case EM_EXLIMITTEXT: {
         long long v = msg == EM_LIMITTEXT ? (long long)wp : (long long)lp;
         s.limit = v <= 0 ? RICHEDIT_DEFAULT_LIMIT : int(std::min<long long>(v, EDIT_MAX_LIMIT));
@@ -918,33 +1016,13 @@ LRESULT RichEditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     case EM_SCROLLCARET:
         ScrollCaret(wnd, s);
         return TRUE;
-    case EM_GETFIRSTVISIBLELINE: {
-        if (!Wraps(wnd)) {
-            auto [p, row] = RowAt(wnd, s, FormatRect(wnd).top);
-            return p;
-        }
-        auto [p, row] = RowAt(wnd, s, FormatRect(wnd).top);
-        int li = 0;
-        for (int q = 0; q < p; ++q) li += int(s.layouts[size_t(q)]->Lines().size());
-        return li + row;
-    }
-    case EM_LINESCROLL: {
-        EnsureLayout(wnd, s);
-        double row = s.layouts.empty() || s.layouts[0]->Lines().empty() ? 16 : s.layouts[0]->Lines()[0].height;
-        ScrollTo(wnd, s, s.scrollY + int(std::lround(double(lp) * row)));
+    case EM_GETFIRSTVISIBLELINE: return FirstVisibleLine(wnd, s);
+    case EM_LINESCROLL:
+        ScrollByLines(wnd, s, double(lp));
         return TRUE;
-    }
-    case EM_POSFROMCHAR: {
-        auto* pt = reinterpret_cast<POINT*>(wp);
-        int pos = int(lp);
-        if (!pt || pos < 0 || pos > s.doc.Length()) return 0;
-        int keep = s.caret;
-        s.caret = pos;
-        RECT c = CaretBox(wnd, s);
-        s.caret = keep;
-        *pt = {c.left, c.top};
+    case EM_POSFROMCHAR:
+        PointOfChar(wnd, s, int(lp), reinterpret_cast<POINT*>(wp));
         return 0;
-    }
     case EM_CHARFROMPOS: {
         auto* pt = reinterpret_cast<const POINT*>(lp);
         return pt ? CharFromPoint(wnd, s, *pt) : 0;
@@ -963,55 +1041,9 @@ LRESULT RichEditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         InvalidateRect(wnd, nullptr, TRUE);
         return old;
     }
-    case EM_SETCHARFORMAT: {
-        auto* cf = reinterpret_cast<const CHARFORMAT*>(lp);
-        if (!cf) return 0;
-        if (wp & SCF_ALL) {
-            RichCharFormat def = s.doc.DefaultFormat();
-            MergeCharFormat(def, cf->dwMask, FromCharFormat(*cf, def));
-            s.doc.SetDefaultFormat(def);
-            s.doc.SetCharFormat(0, s.doc.Length(), cf->dwMask, FromCharFormat(*cf, def));
-        } else if (wp & SCF_SELECTION) {
-            if (s.anchor == s.caret) {
-                RichCharFormat f = TypingFormat(s);
-                MergeCharFormat(f, cf->dwMask, FromCharFormat(*cf, f));
-                s.pending = f;
-                return TRUE;
-            }
-            s.doc.SetCharFormat(SelStart(s), SelEnd(s), cf->dwMask, FromCharFormat(*cf, s.doc.DefaultFormat()));
-        } else {
-            RichCharFormat def = s.doc.DefaultFormat();
-            MergeCharFormat(def, cf->dwMask, FromCharFormat(*cf, def));
-            s.doc.SetDefaultFormat(def);
-            if (s.doc.Empty()) s.pending.reset();
-            return TRUE;
-        }
-        Changed(wnd, s);
-        return TRUE;
-    }
-    case EM_GETCHARFORMAT: {
-        auto* cf = reinterpret_cast<CHARFORMAT*>(lp);
-        if (!cf) return 0;
-        if (wp & SCF_SELECTION) {
-            ToCharFormat(TypingFormat(s), *cf);
-            cf->dwMask = SameFields(s.doc, SelStart(s), SelEnd(s));
-        } else {
-            ToCharFormat(s.doc.DefaultFormat(), *cf);
-            cf->dwMask = CFM_ALL;
-        }
-        return cf->dwMask;
-    }
-    case EM_SETPARAFORMAT: {
-        auto* pf = reinterpret_cast<const PARAFORMAT*>(lp);
-        if (!pf) return FALSE;
-        if (pf->dwMask & PFM_ALIGNMENT) {
-            RichParaFormat f;
-            f.alignment = pf->wAlignment >= PFA_LEFT && pf->wAlignment <= PFA_JUSTIFY ? pf->wAlignment : PFA_LEFT;
-            s.doc.SetParaFormat(s.doc.ParagraphOf(SelStart(s)), s.doc.ParagraphOf(SelEnd(s)), f);
-            Changed(wnd, s);
-        }
-        return TRUE;
-    }
+    case EM_SETCHARFORMAT: return ApplyCharFormat(wnd, s, wp, reinterpret_cast<const CHARFORMAT*>(lp));
+    case EM_GETCHARFORMAT: return DescribeCharFormat(s, wp, reinterpret_cast<CHARFORMAT*>(lp));
+    case EM_SETPARAFORMAT: return ApplyAlignment(wnd, s, reinterpret_cast<const PARAFORMAT*>(lp));
     case EM_GETPARAFORMAT: {
         auto* pf = reinterpret_cast<PARAFORMAT*>(lp);
         if (!pf) return 0;
@@ -1025,17 +1057,8 @@ LRESULT RichEditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         return StreamOut(s, wp, reinterpret_cast<EDITSTREAM*>(lp));
     case EM_FORMATRANGE:
         return FormatRange(s, wp != 0, reinterpret_cast<FORMATRANGE*>(lp));
-    case EM_FINDTEXT: case EM_FINDTEXTEX: {
-        auto* ft = reinterpret_cast<FINDTEXTEX*>(lp);
-        if (!ft) return -1;
-        std::u32string needle = NormalizeRichText(Utf8ToUtf32(ft->lpstrText));
-        bool down = wp & FR_DOWN;
-        int to = ft->chrg.cpMax < 0 ? (down ? s.doc.Length() : 0) : int(ft->chrg.cpMax);
-        int at = s.doc.Find(needle, int(ft->chrg.cpMin), to, down, wp & FR_MATCHCASE, wp & FR_WHOLEWORD);
-        if (msg == EM_FINDTEXTEX)
-            ft->chrgText = at < 0 ? CHARRANGE{-1, -1} : CHARRANGE{at, at + int(needle.size())};
-        return at;
-    }
+    case EM_FINDTEXT: case EM_FINDTEXTEX:
+        return FindTextInRange(s, wp, reinterpret_cast<FINDTEXTEX*>(lp), msg == EM_FINDTEXTEX);
     default:
         return DefWindowProc(wnd, msg, wp, lp);
     }
