@@ -24,6 +24,27 @@ void Paint(HWND w, HDC dc) {
     PaintScrollBar(dc, w, SB_CTL, r);
 }
 
+// The arrows, page keys, Home and End scroll as the bar's parts do; false
+// for any other key.
+bool ScrollByKey(HWND w, int vk) {
+    WPARAM code;
+    switch (vk) {
+    case VK_LEFT: case VK_UP: code = SB_LINEUP; break;
+    case VK_RIGHT: case VK_DOWN: code = SB_LINEDOWN; break;
+    case VK_PRIOR: code = SB_PAGEUP; break;
+    case VK_NEXT: code = SB_PAGEDOWN; break;
+    case VK_HOME: code = SB_TOP; break;
+    case VK_END: code = SB_BOTTOM; break;
+    default: return false;
+    }
+    SCROLLBARINFO sbi;
+    GetScrollBarInfo(w, OBJID_CLIENT, &sbi);
+    if (sbi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) return true;
+    Notify(w, code);
+    if (IsWindow(w)) Notify(w, SB_ENDSCROLL);
+    return true;
+}
+
 LRESULT ScrollBarProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND:
@@ -54,24 +75,9 @@ LRESULT ScrollBarProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
-    case WM_KEYDOWN: {
-        WPARAM code;
-        switch (int(wp)) {
-        case VK_LEFT: case VK_UP: code = SB_LINEUP; break;
-        case VK_RIGHT: case VK_DOWN: code = SB_LINEDOWN; break;
-        case VK_PRIOR: code = SB_PAGEUP; break;
-        case VK_NEXT: code = SB_PAGEDOWN; break;
-        case VK_HOME: code = SB_TOP; break;
-        case VK_END: code = SB_BOTTOM; break;
-        default: return DefWindowProc(w, msg, wp, lp);
-        }
-        SCROLLBARINFO sbi;
-        GetScrollBarInfo(w, OBJID_CLIENT, &sbi);
-        if (sbi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) return 0;
-        Notify(w, code);
-        if (IsWindow(w)) Notify(w, SB_ENDSCROLL);
+    case WM_KEYDOWN:
+        if (!ScrollByKey(w, int(wp))) return DefWindowProc(w, msg, wp, lp);
         return 0;
-    }
     default:
         return DefWindowProc(w, msg, wp, lp);
     }
