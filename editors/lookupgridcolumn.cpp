@@ -115,6 +115,10 @@ TDBLookupGridColumnEh::TDBLookupGridColumnEh(TCollection* collection)
 TDBLookupGridColumnEh::~TDBLookupGridColumnEh() = default;
 
 void TDBLookupGridColumnEh::Publish(TPublisher& p) {
+    TDBGridColumnEh::PublishSome(
+        p, {"Alignment", "AutoFitColWidth", "Checkboxes", "Color", "EndEllipsis", "FieldName", "Font", "ImageList",
+            "ImeMode", "ImeName", "KeyList", "MaxWidth", "MinWidth", "NotInKeyListIndex", "PickList", "PopupMenu",
+            "ShowImageAndText", "Tag", "Title", "ToolTips", "Visible", "Width", "OnGetCellParams"});
     p.Object("SpecCell", &TDBLookupGridColumnEh::SpecCell, &TDBLookupGridColumnEh::SetSpecCell);
 }
 

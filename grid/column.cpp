@@ -1,5 +1,6 @@
 #include "grid/column.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "editors/buttonsizes.h"
@@ -975,7 +976,12 @@ void TColumnEh::Assign(TPersistent* source) {
 
 // --- TDBGridColumnEh ---
 
-void TDBGridColumnEh::Publish(TPublisher& p) {
+void TDBGridColumnEh::Publish(TPublisher& p) { PublishSome(p, {}); }
+
+void TDBGridColumnEh::PublishSome(TPublisher& p, std::initializer_list<std::string_view> names) {
+    auto on = [names](std::string_view name) {
+        return names.size() == 0 || std::find(names.begin(), names.end(), name) != names.end();
+    };
     using C = TColumnEh;
     using D = TDBGridColumnEh;
     auto flagDiffers = [](TColumnEhValue v, auto differs) {
@@ -986,7 +992,7 @@ void TDBGridColumnEh::Publish(TPublisher& p) {
     };
     auto defBool = [](auto getDef) { return getDef; };
     (void)defBool;
-    p.Enum("Alignment", &C::Alignment, &C::SetAlignment, TAlignmentInfo)
+    if (on("Alignment")) p.Enum("Alignment", &C::Alignment, &C::SetAlignment, TAlignmentInfo)
         .StoredIf(flagDiffers(cvAlignment, [](TColumnEh* c) {
             TField* f = c->Field();
             return c->Alignment() != (f ? f->Alignment() : taLeftJustify);
@@ -997,98 +1003,98 @@ void TDBGridColumnEh::Publish(TPublisher& p) {
             return (c->*get)() != (d && (d->*def)());
         });
     };
-    p.Boolean("AlwaysShowEditButton", &C::AlwaysShowEditButton, &C::SetAlwaysShowEditButton)
+    if (on("AlwaysShowEditButton")) p.Boolean("AlwaysShowEditButton", &C::AlwaysShowEditButton, &C::SetAlwaysShowEditButton)
         .StoredIf(defValDiffers(cvAlwaysShowEditButton, &C::AlwaysShowEditButton, &TColumnDefValuesEh::AlwaysShowEditButton));
-    p.Boolean("AutoDropDown", &C::AutoDropDown, &C::SetAutoDropDown)
+    if (on("AutoDropDown")) p.Boolean("AutoDropDown", &C::AutoDropDown, &C::SetAutoDropDown)
         .StoredIf(defValDiffers(cvAutoDropDown, &C::AutoDropDown, &TColumnDefValuesEh::AutoDropDown));
-    p.Boolean("AutoFitColWidth", &C::AutoFitColWidth, &C::SetAutoFitColWidth).Default(true);
-    p.Enum("BiDiMode", &C::BiDiMode, &C::SetBiDiMode, TBiDiModeInfo)
+    if (on("AutoFitColWidth")) p.Boolean("AutoFitColWidth", &C::AutoFitColWidth, &C::SetAutoFitColWidth).Default(true);
+    if (on("BiDiMode")) p.Enum("BiDiMode", &C::BiDiMode, &C::SetBiDiMode, TBiDiModeInfo)
         .StoredIf([](TObject* o) { return static_cast<C*>(o)->IsAssigned(cvBiDiMode); });
-    p.Enum("ButtonStyle", &C::ButtonStyle, &C::SetButtonStyle, TColumnButtonStyleEhInfo).Default(cbsAuto);
-    p.Boolean("Checkboxes", &C::Checkboxes, &C::SetCheckboxes)
+    if (on("ButtonStyle")) p.Enum("ButtonStyle", &C::ButtonStyle, &C::SetButtonStyle, TColumnButtonStyleEhInfo).Default(cbsAuto);
+    if (on("Checkboxes")) p.Boolean("Checkboxes", &C::Checkboxes, &C::SetCheckboxes)
         .StoredIf([](TObject* o) { return static_cast<C*>(o)->IsAssigned(cvCheckboxes); });
-    p.Integer("Color", &C::Color, &C::SetColor).Idents(ColorIdents())
+    if (on("Color")) p.Integer("Color", &C::Color, &C::SetColor).Idents(ColorIdents())
         .StoredIf(flagDiffers(cvColor, [](TColumnEh* c) {
             TCustomDBGridEh* g = c->GetGrid();
             return c->Color() != (g ? g->Color() : clWindow);
         }));
-    p.Boolean("DblClickNextVal", &C::DblClickNextVal, &C::SetDblClickNextVal)
+    if (on("DblClickNextVal")) p.Boolean("DblClickNextVal", &C::DblClickNextVal, &C::SetDblClickNextVal)
         .StoredIf(defValDiffers(cvDblClickNextVal, &C::DblClickNextVal, &TColumnDefValuesEh::DblClickNextVal));
-    p.String("DisplayFormat", &C::DisplayFormat, &C::SetDisplayFormat);
-    p.Integer("DropDownRows", &C::DropDownRows, &C::SetDropDownRows).Default(7);
-    p.Boolean("DropDownShowTitles", &C::DropDownShowTitles, &C::SetDropDownShowTitles)
+    if (on("DisplayFormat")) p.String("DisplayFormat", &C::DisplayFormat, &C::SetDisplayFormat);
+    if (on("DropDownRows")) p.Integer("DropDownRows", &C::DropDownRows, &C::SetDropDownRows).Default(7);
+    if (on("DropDownShowTitles")) p.Boolean("DropDownShowTitles", &C::DropDownShowTitles, &C::SetDropDownShowTitles)
         .StoredIf(defValDiffers(cvDropDownShowTitles, &C::DropDownShowTitles, &TColumnDefValuesEh::DropDownShowTitles));
-    p.Boolean("DropDownSizing", &C::DropDownSizing, &C::SetDropDownSizing)
+    if (on("DropDownSizing")) p.Boolean("DropDownSizing", &C::DropDownSizing, &C::SetDropDownSizing)
         .StoredIf(defValDiffers(cvDropDownSizing, &C::DropDownSizing, &TColumnDefValuesEh::DropDownSizing));
-    p.Object("DropDownBox", &C::DropDownBox, &C::SetDropDownBox);
-    p.Object("DropDownSpecRow", &C::DropDownSpecRow, &C::SetDropDownSpecRow);
-    p.Integer("DropDownWidth", &C::DropDownWidth, &C::SetDropDownWidth).Default(0);
-    p.Collection("EditButtons", &C::EditButtons, &C::SetEditButtons);
-    p.String("EditMask", &C::EditMask, &C::SetEditMask);
-    p.Boolean("EndEllipsis", &C::EndEllipsis, &C::SetEndEllipsis)
+    if (on("DropDownBox")) p.Object("DropDownBox", &C::DropDownBox, &C::SetDropDownBox);
+    if (on("DropDownSpecRow")) p.Object("DropDownSpecRow", &C::DropDownSpecRow, &C::SetDropDownSpecRow);
+    if (on("DropDownWidth")) p.Integer("DropDownWidth", &C::DropDownWidth, &C::SetDropDownWidth).Default(0);
+    if (on("EditButtons")) p.Collection("EditButtons", &C::EditButtons, &C::SetEditButtons);
+    if (on("EditMask")) p.String("EditMask", &C::EditMask, &C::SetEditMask);
+    if (on("EndEllipsis")) p.Boolean("EndEllipsis", &C::EndEllipsis, &C::SetEndEllipsis)
         .StoredIf(defValDiffers(cvEndEllipsis, &C::EndEllipsis, &TColumnDefValuesEh::EndEllipsis));
-    p.String("FieldName", &C::FieldName, &C::SetFieldName);
-    p.Object("Font", &C::Font, &C::SetFont)
+    if (on("FieldName")) p.String("FieldName", &C::FieldName, &C::SetFieldName);
+    if (on("Font")) p.Object("Font", &C::Font, &C::SetFont)
         .StoredIf([](TObject* o) { return static_cast<C*>(o)->IsAssigned(cvFont); });
-    p.Object("Footer", &C::Footer, &C::SetFooter);
-    p.Collection("Footers", &C::Footers, &C::SetFooters);
-    p.Boolean("HideDuplicates", &C::HideDuplicates, &C::SetHideDuplicates).Default(false);
-    p.Boolean("HighlightRequired", &C::HighlightRequired, &C::SetHighlightRequired)
+    if (on("Footer")) p.Object("Footer", &C::Footer, &C::SetFooter);
+    if (on("Footers")) p.Collection("Footers", &C::Footers, &C::SetFooters);
+    if (on("HideDuplicates")) p.Boolean("HideDuplicates", &C::HideDuplicates, &C::SetHideDuplicates).Default(false);
+    if (on("HighlightRequired")) p.Boolean("HighlightRequired", &C::HighlightRequired, &C::SetHighlightRequired)
         .StoredIf(defValDiffers(cvHighlightRequired, &C::HighlightRequired, &TColumnDefValuesEh::HighlightRequired));
-    p.Component("ImageList", &C::ImageList, &C::SetImageList);
-    p.Enum("ImeMode", &C::ImeMode, &C::SetImeMode, TImeModeInfo)
+    if (on("ImageList")) p.Component("ImageList", &C::ImageList, &C::SetImageList);
+    if (on("ImeMode")) p.Enum("ImeMode", &C::ImeMode, &C::SetImeMode, TImeModeInfo)
         .StoredIf(flagDiffers(cvImeMode, [](TColumnEh* c) { return c->ImeMode() != imDontCare; }));
-    p.String("ImeName", &C::ImeName, &C::SetImeName)
+    if (on("ImeName")) p.String("ImeName", &C::ImeName, &C::SetImeName)
         .StoredIf(flagDiffers(cvImeName, [](TColumnEh* c) { return !c->ImeName().empty(); }));
-    p.Float("Increment", &C::Increment, &C::SetIncrement)
+    if (on("Increment")) p.Float("Increment", &C::Increment, &C::SetIncrement)
         .StoredIf([](TObject* o) { return static_cast<C*>(o)->Increment() != 1.0; });
-    p.Strings("KeyList", &C::KeyList, &C::SetKeyList)
+    if (on("KeyList")) p.Strings("KeyList", &C::KeyList, &C::SetKeyList)
         .StoredIf([](TObject* o) { return !static_cast<C*>(o)->KeyListEmpty(); });
-    p.Enum("Layout", &C::Layout, &C::SetLayout, TTextLayoutInfo)
+    if (on("Layout")) p.Enum("Layout", &C::Layout, &C::SetLayout, TTextLayoutInfo)
         .StoredIf(flagDiffers(cvLayout, [](TColumnEh* c) {
             TColumnDefValuesEh* d = c->DefValues();
             return c->Layout() != (d ? d->Layout() : tlTop);
         }));
-    p.String("LookupDisplayFields", &C::LookupDisplayFields, &C::SetLookupDisplayFields)
+    if (on("LookupDisplayFields")) p.String("LookupDisplayFields", &C::LookupDisplayFields, &C::SetLookupDisplayFields)
         .StoredIf(flagDiffers(cvLookupDisplayFields, [](TColumnEh* c) {
             TField* f = c->Field();
             return c->LookupDisplayFields() != (f && f->Lookup() ? f->LookupResultField() : std::string());
         }));
-    p.Integer("MaxWidth", &C::MaxWidth, &C::SetMaxWidth).Default(0);
-    p.Integer("MinWidth", &C::MinWidth, &C::SetMinWidth).Default(0);
-    p.Object("MRUList", &C::MRUList, &C::SetMRUList);
-    p.Integer("NotInKeyListIndex", &C::NotInKeyListIndex, &C::SetNotInKeyListIndex).Default(-1);
-    p.Strings("PickList", &C::PickList, &C::SetPickList)
+    if (on("MaxWidth")) p.Integer("MaxWidth", &C::MaxWidth, &C::SetMaxWidth).Default(0);
+    if (on("MinWidth")) p.Integer("MinWidth", &C::MinWidth, &C::SetMinWidth).Default(0);
+    if (on("MRUList")) p.Object("MRUList", &C::MRUList, &C::SetMRUList);
+    if (on("NotInKeyListIndex")) p.Integer("NotInKeyListIndex", &C::NotInKeyListIndex, &C::SetNotInKeyListIndex).Default(-1);
+    if (on("PickList")) p.Strings("PickList", &C::PickList, &C::SetPickList)
         .StoredIf([](TObject* o) { return !static_cast<C*>(o)->PickListEmpty(); });
-    p.Component("PopupMenu", &C::PopupMenu, &C::SetPopupMenu);
-    p.Boolean("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
+    if (on("PopupMenu")) p.Component("PopupMenu", &C::PopupMenu, &C::SetPopupMenu);
+    if (on("ReadOnly")) p.Boolean("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
         .StoredIf(flagDiffers(cvReadOnly, [](TColumnEh* c) {
             TCustomDBGridEh* g = c->GetGrid();
             TField* f = c->Field();
             return c->ReadOnly() != ((g && g->ReadOnly()) || (f && f->ReadOnly()));
         }));
-    p.Boolean("ShowImageAndText", &C::ShowImageAndText, &C::SetShowImageAndText).Default(false);
-    p.Object("STFilter", &C::STFilter, &C::SetSTFilter);
-    p.Integer("Tag", &C::Tag, &C::SetTag).Default(0);
-    p.Object("Title", &C::Title, &C::SetTitle);
-    p.Boolean("ToolTips", &C::ToolTips, &C::SetToolTips)
+    if (on("ShowImageAndText")) p.Boolean("ShowImageAndText", &C::ShowImageAndText, &C::SetShowImageAndText).Default(false);
+    if (on("STFilter")) p.Object("STFilter", &C::STFilter, &C::SetSTFilter);
+    if (on("Tag")) p.Integer("Tag", &C::Tag, &C::SetTag).Default(0);
+    if (on("Title")) p.Object("Title", &C::Title, &C::SetTitle);
+    if (on("ToolTips")) p.Boolean("ToolTips", &C::ToolTips, &C::SetToolTips)
         .StoredIf(defValDiffers(cvToolTips, &C::ToolTips, &TColumnDefValuesEh::ToolTips));
-    p.Boolean("Visible", &C::Visible, &C::SetVisible).Default(true);
-    p.Integer("Width", &C::Width, &C::SetWidth)
+    if (on("Visible")) p.Boolean("Visible", &C::Visible, &C::SetVisible).Default(true);
+    if (on("Width")) p.Integer("Width", &C::Width, &C::SetWidth)
         .StoredIf(flagDiffers(cvWidth, [](TColumnEh* c) { return c->Width() != c->DefaultWidth(); }));
-    p.Boolean("WordWrap", &C::WordWrap, &C::SetWordWrap)
+    if (on("WordWrap")) p.Boolean("WordWrap", &C::WordWrap, &C::SetWordWrap)
         .StoredIf([](TObject* o) { return static_cast<C*>(o)->IsAssigned(cvWordWrap); });
-    p.Event("OnCheckDrawRequiredState", &C::OnCheckDrawRequiredState);
-    p.Event("OnDropDownBoxCheckButton", &C::OnDropDownBoxCheckButton);
-    p.Event("OnDropDownBoxDrawColumnCell", &C::OnDropDownBoxDrawColumnCell);
-    p.Event("OnDropDownBoxGetCellParams", &C::OnDropDownBoxGetCellParams);
-    p.Event("OnDropDownBoxSortMarkingChanged", &C::OnDropDownBoxSortMarkingChanged);
-    p.Event("OnDropDownBoxTitleBtnClick", &C::OnDropDownBoxTitleBtnClick);
-    p.Event("OnEditButtonClick", &C::OnEditButtonClick);
-    p.Event("OnEditButtonDown", &C::OnEditButtonDown);
-    p.Event("OnGetCellParams", &C::OnGetCellParams);
-    p.Event("OnNotInList", &C::OnNotInList);
-    p.Event("OnUpdateData", &C::OnUpdateData);
+    if (on("OnCheckDrawRequiredState")) p.Event("OnCheckDrawRequiredState", &C::OnCheckDrawRequiredState);
+    if (on("OnDropDownBoxCheckButton")) p.Event("OnDropDownBoxCheckButton", &C::OnDropDownBoxCheckButton);
+    if (on("OnDropDownBoxDrawColumnCell")) p.Event("OnDropDownBoxDrawColumnCell", &C::OnDropDownBoxDrawColumnCell);
+    if (on("OnDropDownBoxGetCellParams")) p.Event("OnDropDownBoxGetCellParams", &C::OnDropDownBoxGetCellParams);
+    if (on("OnDropDownBoxSortMarkingChanged")) p.Event("OnDropDownBoxSortMarkingChanged", &C::OnDropDownBoxSortMarkingChanged);
+    if (on("OnDropDownBoxTitleBtnClick")) p.Event("OnDropDownBoxTitleBtnClick", &C::OnDropDownBoxTitleBtnClick);
+    if (on("OnEditButtonClick")) p.Event("OnEditButtonClick", &C::OnEditButtonClick);
+    if (on("OnEditButtonDown")) p.Event("OnEditButtonDown", &C::OnEditButtonDown);
+    if (on("OnGetCellParams")) p.Event("OnGetCellParams", &C::OnGetCellParams);
+    if (on("OnNotInList")) p.Event("OnNotInList", &C::OnNotInList);
+    if (on("OnUpdateData")) p.Event("OnUpdateData", &C::OnUpdateData);
     (void)sizeof(D);
 }
 

@@ -4,7 +4,9 @@
 // carries its title's and footers' settings. TDBGridColumnEh publishes it;
 // TDBGridColumnsEh is the grid's collection of them.
 #include <memory>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "core/collection.h"
 #include "core/stringlist.h"
@@ -272,6 +274,8 @@ class TDBGridColumnEh : public TColumnEh {
 public:
     using TColumnEh::TColumnEh;
     static void Publish(TPublisher& p);
+    // Only the named properties (all for none): a lookup grid's columns publish fewer.
+    static void PublishSome(TPublisher& p, std::initializer_list<std::string_view> names);
 
 private:
     bool IsAlignmentStored() const;

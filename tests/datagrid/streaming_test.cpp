@@ -4,6 +4,7 @@
 #include "core/formreader.h"
 #include "core/formwriter.h"
 #include "core/propertyinterceptor.h"
+#include "grid/columndropdownbox.h"
 #include "grid/columninterceptors.h"
 
 namespace tvtest {
@@ -52,6 +53,45 @@ TEST_F(DataGridTest, ColumnsAreStoredOnlyWhenCustomised) {
     g2->SetDataSource(source);
     EXPECT_EQ(c2->Field(), data->FindField("NOMBRE"));
     EXPECT_EQ(g2->Columns()->Count(), 1);
+    delete copy;
+}
+
+TEST_F(DataGridTest, ADropDownBoxIsStoredWithItsListSourceColumnsAndOptions) {
+    // A form of its own: a list source and a grid whose second column has a box.
+    RegisterClasses({TDataSource::StaticClass()});
+    auto* own = new TForm(nullptr);
+    auto* lists = new TDataSource(own);
+    lists->SetName("dsListas");
+    auto* g = new TDBGridEh(own);
+    g->SetName("Rejilla");
+    g->SetParent(own);
+    TColumnEh* plain = g->Columns()->Add();
+    plain->SetFieldName("CODIGO");
+    TColumnEh* c = g->Columns()->Add();
+    c->SetFieldName("LISTA");
+    TColumnDropDownBoxEh* box = c->DropDownBox();
+    box->SetListSource(lists);
+    for (const char* f : {"LIPR_NOM", "LIPR_COD"}) box->Columns()->Add()->SetFieldName(f);
+    box->SetOptions({dlgColLinesEh, dlgRowLinesEh});
+    std::string text = WriteComponentText(own);
+    delete own;
+    EXPECT_NE(text.find("DropDownBox.ListSource = dsListas"), std::string::npos) << text;
+    EXPECT_NE(text.find("DropDownBox.Columns = <"), std::string::npos) << text;
+    // A column whose box was never touched stores nothing of it, nor makes its grid to tell.
+    EXPECT_GT(text.find("DropDownBox"), text.find("FieldName = 'CODIGO'")) << text;
+
+    auto* copy = new TForm(nullptr);
+    TReader reader(text);
+    reader.ReadRootComponent(copy);
+    auto* g2 = dynamic_cast<TDBGridEh*>(copy->FindComponent("Rejilla"));
+    ASSERT_NE(g2, nullptr);
+    ASSERT_EQ(g2->Columns()->Count(), 2);
+    EXPECT_FALSE(g2->Columns()->Items(0)->DropDownGridCreated());
+    TColumnDropDownBoxEh* read = g2->Columns()->Items(1)->DropDownBox();
+    EXPECT_EQ(read->ListSource(), copy->FindComponent("dsListas"));
+    ASSERT_EQ(read->Columns()->Count(), 2);
+    EXPECT_EQ(read->Columns()->Items(1)->FieldName(), "LIPR_COD");
+    EXPECT_EQ(read->Options(), (TDBLookupGridEhOptions{dlgColLinesEh, dlgRowLinesEh}));
     delete copy;
 }
 
