@@ -5,6 +5,8 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/gdi/liveobjects.h"
+
 namespace tv::win {
 namespace {
 
@@ -218,7 +220,7 @@ HRGN CreatePolygonRgn(const POINT* pts, int count, int fillMode) {
 }
 
 int CombineRgn(HRGN dest, HRGN a, HRGN b, int mode) {
-    if (!dest || !a) return ERROR;
+    if (!LiveObject(dest) || !LiveObject(a) || (b && !LiveObject(b))) return ERROR;
     std::vector<RECT> result;
     switch (mode) {
     case RGN_COPY: result = a->rects; break;
@@ -245,28 +247,28 @@ int CombineRgn(HRGN dest, HRGN a, HRGN b, int mode) {
 }
 
 int OffsetRgn(HRGN rgn, int dx, int dy) {
-    if (!rgn) return ERROR;
+    if (!LiveObject(rgn)) return ERROR;
     for (auto& r : rgn->rects) { r.left += dx; r.right += dx; r.top += dy; r.bottom += dy; }
     return rgn->Complexity();
 }
 
-BOOL PtInRegion(HRGN rgn, int x, int y) { return rgn && rgn->Contains(x, y) ? TRUE : FALSE; }
+BOOL PtInRegion(HRGN rgn, int x, int y) { return LiveObject(rgn) && rgn->Contains(x, y) ? TRUE : FALSE; }
 
 BOOL RectInRegion(HRGN rgn, const RECT* rc) {
-    if (!rgn || !rc) return FALSE;
+    if (!LiveObject(rgn) || !rc) return FALSE;
     for (auto& r : rgn->rects)
         if (r.left < rc->right && rc->left < r.right && r.top < rc->bottom && rc->top < r.bottom) return TRUE;
     return FALSE;
 }
 
 int GetRgnBox(HRGN rgn, RECT* rc) {
-    if (!rgn || !rc) return ERROR;
+    if (!LiveObject(rgn) || !rc) return ERROR;
     *rc = rgn->Box();
     return rgn->Complexity();
 }
 
 BOOL EqualRgn(HRGN a, HRGN b) {
-    if (!a || !b) return FALSE;
+    if (!LiveObject(a) || !LiveObject(b)) return FALSE;
     if (a->rects.size() != b->rects.size()) return FALSE;
     for (size_t i = 0; i < a->rects.size(); ++i)
         if (!EqualRect(&a->rects[i], &b->rects[i])) return FALSE;
@@ -274,14 +276,14 @@ BOOL EqualRgn(HRGN a, HRGN b) {
 }
 
 BOOL SetRectRgn(HRGN rgn, int left, int top, int right, int bottom) {
-    if (!rgn) return FALSE;
+    if (!LiveObject(rgn)) return FALSE;
     rgn->rects = RectList(left, top, right, bottom);
     return TRUE;
 }
 
 const std::vector<RECT>& RegionRects(HRGN rgn) {
     static const std::vector<RECT> none;
-    return rgn ? rgn->rects : none;
+    return LiveObject(rgn) ? rgn->rects : none;
 }
 
 BOOL SetRect(RECT* rc, int l, int t, int r, int b) {

@@ -82,9 +82,13 @@ constexpr BOOL FALSE = 0;
 // Every drawing object (pen, brush, font, bitmap, region, palette) derives from
 // this, so DeleteObject and GetObjectType work on any of them.
 enum class GdiKind { Pen, Brush, Font, Bitmap, Region, Palette, ExtPen };
+// Each one is known to the drawing layer from construction to destruction, so a
+// handle to a deleted object is refused instead of read.
 struct GdiObject {
-    explicit GdiObject(GdiKind k) : kind(k) {}
-    virtual ~GdiObject() = default;
+    explicit GdiObject(GdiKind k);
+    GdiObject(const GdiObject& other);
+    GdiObject& operator=(const GdiObject&) = default;
+    virtual ~GdiObject();
     GdiKind kind;
     bool stock = false; // stock objects are never freed
 };

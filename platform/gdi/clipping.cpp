@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/gdi/devicecontext.h"
+#include "platform/gdi/liveobjects.h"
 #include "platform/gdi/recorder.h"
 
 namespace tv::win {
@@ -39,7 +40,7 @@ int Complexity(DeviceContext* dc) {
 
 int ExtSelectClipRgn(HDC hdc, HRGN rgn, int mode) {
     DeviceContext* dc = Dc(hdc);
-    if (!dc) return ERROR;
+    if (!dc || (rgn && !LiveObject(rgn))) return ERROR;
     std::shared_ptr<RegionObject> kept;
     if (rgn) {
         kept.reset(CreateRectRgn(0, 0, 0, 0), RegionDeleter());
@@ -130,7 +131,7 @@ int GetClipBox(HDC hdc, RECT* rect) {
 
 int GetClipRgn(HDC hdc, HRGN rgn) {
     DeviceContext* dc = Dc(hdc);
-    if (!dc || !rgn) return -1;
+    if (!dc || !LiveObject(rgn)) return -1;
     if (!dc->st.clip) return 0;
     auto r = Owned(CreateRgnFromRects(dc->st.clip->data(), int(dc->st.clip->size())));
     CombineRgn(rgn, r.get(), nullptr, RGN_COPY);

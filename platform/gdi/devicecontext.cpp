@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
+#include <unordered_set>
 
 #include "platform/gdi/dc.h"
 #include "platform/gdi/mapping.h"
@@ -12,9 +12,9 @@
 
 namespace tv::win {
 
-std::set<DeviceContext*>& LiveDeviceContexts() {
-    static std::set<DeviceContext*> live;
-    return live;
+std::unordered_set<DeviceContext*>& LiveDeviceContexts() {
+    static auto* live = new std::unordered_set<DeviceContext*>; // outlives static destruction
+    return *live;
 }
 
 DeviceContext::DeviceContext(DCKind k) : kind(k) {
@@ -30,7 +30,7 @@ DeviceContext::~DeviceContext() {
     if (cr) cairo_destroy(cr);
 }
 
-DeviceContext* Dc(HDC dc) { return dc; }
+DeviceContext* Dc(HDC dc) { return dc && LiveDeviceContexts().count(dc) ? dc : nullptr; }
 
 static void ClipToRects(cairo_t* cr, const std::vector<RECT>& rects, double dx, double dy) {
     cairo_new_path(cr);

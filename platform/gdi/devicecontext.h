@@ -5,7 +5,7 @@
 
 #include <functional>
 #include <memory>
-#include <set>
+#include <unordered_set>
 #include <string>
 #include <vector>
 
@@ -79,9 +79,10 @@ struct DeviceContext {
 };
 
 // Every device context in existence, so a deleted object can be taken out of them.
-std::set<DeviceContext*>& LiveDeviceContexts();
+std::unordered_set<DeviceContext*>& LiveDeviceContexts();
 
-// Checks a handle; raises nothing, returns null for a bad one.
+// Checks a handle; raises nothing, returns null for a released, deleted or
+// foreign one.
 DeviceContext* Dc(HDC dc);
 
 // The Cairo context ready for drawing in device pixels (origin and clip

@@ -5,6 +5,7 @@
 #include "core/exceptions.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/devicecontext.h"
+#include "platform/gdi/liveobjects.h"
 #include "platform/gdi/objectimpl.h"
 #include "platform/gdi/recorder.h"
 #include "platform/picture/bitmap.h"
@@ -55,7 +56,7 @@ HBRUSH CreateHatchBrush(int hatch, COLORREF color) {
 }
 
 HBRUSH CreatePatternBrush(HBITMAP bitmap) {
-    if (!bitmap) return nullptr;
+    if (!LiveObject(bitmap)) return nullptr;
     auto* b = new BrushObject;
     b->style = BS_PATTERN;
     b->pattern = CopyBitmap(bitmap);
@@ -192,7 +193,7 @@ static void Unselect(HGDIOBJ obj) {
 }
 
 BOOL DeleteObject(HGDIOBJ obj) {
-    if (!obj || obj->stock) return FALSE;
+    if (!LiveObject(obj) || obj->stock) return FALSE;
     // A bitmap selected into a memory device context stays, as in Windows.
     if (obj->kind == GdiKind::Bitmap && static_cast<BitmapObject*>(obj)->selectedIn > 0) return FALSE;
     if (obj->kind != GdiKind::Bitmap && obj->kind != GdiKind::Region) Unselect(obj);
@@ -209,7 +210,7 @@ void ReleaseBitmap(DeviceContext* dc) {
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ obj) {
     DeviceContext* dc = Dc(hdc);
-    if (!dc || !obj) return nullptr;
+    if (!dc || !LiveObject(obj)) return nullptr;
     if (obj->kind == GdiKind::Region) {
         return reinterpret_cast<HGDIOBJ>(std::intptr_t(SelectClipRgn(hdc, static_cast<HRGN>(obj))));
     }
@@ -257,7 +258,7 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
 }
 
 UINT GetObjectType(HGDIOBJ obj) {
-    if (!obj) return 0;
+    if (!LiveObject(obj)) return 0;
     switch (obj->kind) {
     case GdiKind::Pen: return OBJ_PEN;
     case GdiKind::ExtPen: return OBJ_EXTPEN;
@@ -279,7 +280,7 @@ static int CopyOut(const T& value, int size, void* buffer) {
 }
 
 int GetObject(HGDIOBJ obj, int size, void* buffer) {
-    if (!obj) return 0;
+    if (!LiveObject(obj)) return 0;
     switch (obj->kind) {
     case GdiKind::Pen:
     case GdiKind::ExtPen: {
@@ -326,7 +327,7 @@ int GetObject(HGDIOBJ obj, int size, void* buffer) {
 }
 
 std::shared_ptr<GdiObject> CloneObject(HGDIOBJ obj) {
-    if (!obj) return nullptr;
+    if (!LiveObject(obj)) return nullptr;
     switch (obj->kind) {
     case GdiKind::Pen:
     case GdiKind::ExtPen: return std::make_shared<PenObject>(*static_cast<PenObject*>(obj));

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/gdi/dc.h"
+#include "platform/gdi/liveobjects.h"
 #include "platform/gdi/objectimpl.h"
 #include "platform/picture/bitmapobject.h"
 #include "platform/window/sysmetrics.h"
@@ -16,6 +17,11 @@ COLORREF BrushColor(HBRUSH brush) {
     if (!brush) return 0;
     if (IsSysColorBrush(brush)) return GetSysColor(int(reinterpret_cast<std::uintptr_t>(brush)) - 1);
     return brush->color;
+}
+
+bool IsBrushHandle(HBRUSH brush) {
+    if (IsSysColorBrush(brush)) return brush != nullptr;
+    return LiveObject(brush) && brush->kind == GdiKind::Brush;
 }
 
 bool IsNullBrush(HBRUSH brush) { return !brush || (!IsSysColorBrush(brush) && brush->style == BS_NULL); }

@@ -12,6 +12,9 @@ namespace tv::win {
 // A brush handle may also be a system colour index plus one, as in Windows.
 COLORREF BrushColor(HBRUSH brush);
 bool IsNullBrush(HBRUSH brush);
+// A system colour brush or a brush in existence: false for null, a deleted
+// brush or another kind of object.
+bool IsBrushHandle(HBRUSH brush);
 
 // Fills the path built by `path` (device pixels) with the brush under the
 // device context's raster mode (`useRop2` false: plain copy).

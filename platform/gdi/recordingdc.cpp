@@ -15,7 +15,8 @@ struct LogRecorder : Recorder {
     }
 };
 
-LogRecorder* Log(HDC dc) {
+LogRecorder* Log(HDC hdc) {
+    DeviceContext* dc = Dc(hdc);
     if (!dc || dc->kind != DCKind::Recording) return nullptr;
     return static_cast<LogRecorder*>(dc->recorder.get());
 }

@@ -218,7 +218,7 @@ BOOL Ellipse(HDC hdc, int l, int t, int r, int b) {
 
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     DeviceContext* dc = Dc(hdc);
-    if (!dc || !rect || !brush) return FALSE;
+    if (!dc || !rect || !IsBrushHandle(brush)) return FALSE;
     RECT rc = *rect;
     // A system colour brush is replayed as that colour's solid brush.
     COLORREF color = BrushColor(brush);
@@ -237,7 +237,7 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
 
 int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     DeviceContext* dc = Dc(hdc);
-    if (!dc || !rect || !brush) return FALSE;
+    if (!dc || !rect || !IsBrushHandle(brush)) return FALSE;
     RECT rc = *rect;
     auto kept = reinterpret_cast<std::uintptr_t>(brush) <= 64 ? nullptr : CloneObject(brush);
     HBRUSH replay = kept ? static_cast<HBRUSH>(kept.get()) : brush;

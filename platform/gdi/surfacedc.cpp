@@ -24,14 +24,18 @@ HDC CreateSurfaceDC(cairo_surface_t* surface, int originX, int originY, HRGN dev
     return dc;
 }
 
-void DeleteSurfaceDC(HDC dc) {
+void DeleteSurfaceDC(HDC hdc) {
+    DeviceContext* dc = Dc(hdc);
     if (dc && dc->kind == DCKind::Surface) delete dc;
 }
 
-void SetDCWindow(HDC dc, HWND wnd) {
-    if (dc) dc->wnd = wnd;
+void SetDCWindow(HDC hdc, HWND wnd) {
+    if (DeviceContext* dc = Dc(hdc)) dc->wnd = wnd;
 }
 
-HWND WindowFromDC(HDC dc) { return dc ? dc->wnd : nullptr; }
+HWND WindowFromDC(HDC hdc) {
+    DeviceContext* dc = Dc(hdc);
+    return dc ? dc->wnd : nullptr;
+}
 
 } // namespace tv::win

@@ -4,6 +4,7 @@
 
 #include "core/exceptions.h"
 #include "platform/gdi/devicecontext.h"
+#include "platform/gdi/liveobjects.h"
 #include "platform/picture/bitmapobject.h"
 
 namespace tv::win {
@@ -99,7 +100,7 @@ void BitmapObject::SyncToBits() {
 }
 
 static BitmapObject* Bmp(HBITMAP bmp) {
-    if (!bmp) throw EInvalidGraphic("No bitmap");
+    if (!LiveObject(bmp)) throw EInvalidGraphic("No bitmap");
     return static_cast<BitmapObject*>(bmp);
 }
 
@@ -116,9 +117,9 @@ HBITMAP CopyBitmap(HBITMAP bmp) {
     return copy;
 }
 
-int BitmapWidth(HBITMAP bmp) { return bmp ? Bmp(bmp)->width : 0; }
-int BitmapHeight(HBITMAP bmp) { return bmp ? Bmp(bmp)->height : 0; }
-int BitmapBitsPerPixel(HBITMAP bmp) { return bmp ? Bmp(bmp)->bpp : 0; }
+int BitmapWidth(HBITMAP bmp) { return LiveObject(bmp) ? bmp->width : 0; }
+int BitmapHeight(HBITMAP bmp) { return LiveObject(bmp) ? bmp->height : 0; }
+int BitmapBitsPerPixel(HBITMAP bmp) { return LiveObject(bmp) ? bmp->bpp : 0; }
 int BytesPerRow(HBITMAP bmp) { return Bmp(bmp)->stride; }
 
 BYTE* ScanLine(HBITMAP bmp, int y) {
