@@ -1,60 +1,32 @@
 #include "grid/headtreenode.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/exceptions.h"
 
 namespace tv {
 
-THeadTreeNode::~THeadTreeNode() {
-    if (IsRoot()) FreeChildren();
+void THeadTreeNode::Relink() {
+    FirstChild = children_.empty() ? nullptr : children_.front().get();
+    for (std::size_t i = 0; i < children_.size(); ++i) {
+        children_[i]->Parent = this;
+        children_[i]->NextSibling = children_[(i + 1) % children_.size()].get();
+    }
 }
-
-namespace {
-void FreeRing(THeadTreeNode* first) {
-    if (!first) return;
-    THeadTreeNode* n = first;
-    do {
-        THeadTreeNode* next = n->NextSibling;
-        FreeRing(n->FirstChild);
-        n->FirstChild = nullptr;
-        n->Parent = n; // not a root: the destructor leaves the children alone
-        delete n;
-        n = next;
-    } while (n != first);
-}
-} // namespace
 
 void THeadTreeNode::FreeChildren() {
-    THeadTreeNode* first = FirstChild;
+    children_.clear();
     FirstChild = nullptr;
-    FreeRing(first);
 }
 
 THeadTreeNode* THeadTreeNode::AddChild(const std::string& caption, int width, int height) {
-    auto* n = new THeadTreeNode(caption, width, height);
-    n->Parent = this;
-    if (!FirstChild) {
-        FirstChild = n;
-    } else {
-        THeadTreeNode* last = FirstChild;
-        while (last->NextSibling != FirstChild) last = last->NextSibling;
-        last->NextSibling = n;
-        n->NextSibling = FirstChild;
-    }
-    return n;
+    children_.push_back(std::make_unique<THeadTreeNode>(caption, width, height));
+    Relink();
+    return children_.back().get();
 }
 
-int THeadTreeNode::ChildCount() const {
-    if (!FirstChild) return 0;
-    int n = 0;
-    const THeadTreeNode* c = FirstChild;
-    do {
-        ++n;
-        c = c->NextSibling;
-    } while (c != FirstChild);
-    return n;
-}
+int THeadTreeNode::ChildCount() const { return static_cast<int>(children_.size()); }
 
 int THeadTreeNode::Level() const {
     int n = 0;
@@ -63,76 +35,44 @@ int THeadTreeNode::Level() const {
 }
 
 int THeadTreeNode::Depth() const {
-    if (!FirstChild) return 0;
     int d = 0;
-    const THeadTreeNode* c = FirstChild;
-    do {
-        d = std::max(d, c->Depth() + 1);
-        c = c->NextSibling;
-    } while (c != FirstChild);
+    for (const auto& c : children_) d = std::max(d, c->Depth() + 1);
     return d;
 }
 
-THeadTreeNode* THeadTreeNode::LastSibling() {
-    THeadTreeNode* n = this;
-    while (n->NextSibling != (n->Parent ? n->Parent->FirstChild : this)) n = n->NextSibling;
-    return n;
-}
+THeadTreeNode* THeadTreeNode::LastSibling() { return Parent ? Parent->children_.back().get() : this; }
 
 THeadTreeNode* THeadTreeNode::Union(THeadTreeNode* from, THeadTreeNode* to, const std::string& caption,
                                     int height) {
     if (!from || !to || !from->Parent) throw Exception("Node not in Tree");
     THeadTreeNode* parent = from->Parent;
     if (to->Parent != parent) throw Exception("ATo not in level");
-    // The run must go from `from` to `to` along the ring without wrapping.
-    THeadTreeNode* n = from;
-    while (n != to) {
-        n = n->NextSibling;
-        if (n == parent->FirstChild) throw Exception("ATo not in level");
-    }
-    // The node before the run in the ring.
-    THeadTreeNode* before = nullptr;
-    if (from != parent->FirstChild) {
-        before = parent->FirstChild;
-        while (before->NextSibling != from) before = before->NextSibling;
-    }
-    THeadTreeNode* after = to->NextSibling; // parent's first child when `to` was last
-    bool runEnds = after == parent->FirstChild;
+    auto& siblings = parent->children_;
+    auto at = [&](const THeadTreeNode* n) {
+        return std::find_if(siblings.begin(), siblings.end(), [n](const auto& c) { return c.get() == n; });
+    };
+    auto first = at(from), last = at(to);
+    // The run goes from `from` to `to` without wrapping round the ring.
+    if (last < first) throw Exception("ATo not in level");
+    ++last;
 
-    auto* node = new THeadTreeNode(caption, 0, height);
-    node->Parent = parent;
+    auto node = std::make_unique<THeadTreeNode>(caption, 0, height);
     node->LineWidth = from->LineWidth;
-    // Children: the run, closed into a ring of its own.
-    node->FirstChild = from;
-    to->NextSibling = from;
     int width = 0;
-    n = from;
-    do {
-        n->Parent = node;
-        n->Height -= height;
-        width += n->Width + n->LineWidth;
-        n = n->NextSibling;
-    } while (n != from);
+    for (auto it = first; it != last; ++it) {
+        (*it)->Height -= height;
+        width += (*it)->Width + (*it)->LineWidth;
+    }
     if (node->LineWidth >= 1) width -= node->LineWidth;
     node->Width = width;
+    node->children_.assign(std::make_move_iterator(first), std::make_move_iterator(last));
+    node->Relink();
+    THeadTreeNode* result = node.get();
     // The new node takes the run's place.
-    if (!before) {
-        // The run began the ring.
-        if (runEnds) {
-            parent->FirstChild = node;
-            node->NextSibling = node;
-        } else {
-            THeadTreeNode* last = after;
-            while (last->NextSibling != from) last = last->NextSibling;
-            last->NextSibling = node;
-            node->NextSibling = after;
-            parent->FirstChild = node;
-        }
-    } else {
-        before->NextSibling = node;
-        node->NextSibling = runEnds ? parent->FirstChild : after;
-    }
-    return node;
+    *first = std::move(node);
+    siblings.erase(std::next(first), last);
+    parent->Relink();
+    return result;
 }
 
 } // namespace tv

@@ -1,8 +1,11 @@
 #pragma once
-// THeadTreeNode: a node of the multi-level title tree. Siblings form a ring
-// (the last one's NextSibling is the parent's FirstChild); the root frees
-// its whole subtree.
+// THeadTreeNode: a node of the multi-level title tree. Each node owns its
+// children; Parent, FirstChild and NextSibling are links kept from them, and
+// the siblings read as a ring (the last one's NextSibling is the parent's
+// FirstChild).
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/object.h"
 
@@ -14,7 +17,6 @@ class THeadTreeNode {
 public:
     THeadTreeNode() = default;
     THeadTreeNode(const std::string& caption, int width, int height) : Caption(caption), Width(width), Height(height) {}
-    ~THeadTreeNode();
     THeadTreeNode(const THeadTreeNode&) = delete;
     THeadTreeNode& operator=(const THeadTreeNode&) = delete;
 
@@ -40,6 +42,12 @@ public:
     // How many levels below this node (0 for a leaf).
     int Depth() const;
     int Level() const;
+
+private:
+    // Sets the children's Parent and ring links and FirstChild.
+    void Relink();
+
+    std::vector<std::unique_ptr<THeadTreeNode>> children_;
 };
 
 } // namespace tv
