@@ -6,6 +6,7 @@
 
 #include "core/strutils.h"
 #include "core/unitinit.h"
+#include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
@@ -21,18 +22,15 @@ struct TFeaturesEntry {
 };
 
 // Null until start-up and after shutdown.
-std::vector<TFeaturesEntry>* gRegistry = nullptr;
+std::unique_ptr<std::vector<TFeaturesEntry>> gRegistry;
 
 } // namespace
 
 void InitializeDatasetFeatures() {
-    if (!gRegistry) gRegistry = new std::vector<TFeaturesEntry>();
+    if (!gRegistry) gRegistry = std::make_unique<std::vector<TFeaturesEntry>>();
 }
 
-void ReleaseDatasetFeatures() {
-    delete gRegistry;
-    gRegistry = nullptr;
-}
+void ReleaseDatasetFeatures() { gRegistry.reset(); }
 
 void AddDatasetFeaturesClass(TClass featuresClass, TClass dataSetClass) {
     if (!dataSetClass || !featuresClass) return;
@@ -89,53 +87,48 @@ bool TDatasetFeaturesEh::MoveRecords(TObject* sender, const std::vector<TBookmar
     bool canModify = ds && ds->CanModify();
     if (checkOnly || !canModify || bookmarks.empty()) return canModify;
     std::vector<TBookmark> marks = bookmarks;
-    ds->DisableControls();
-    try {
-        std::vector<std::vector<Variant>> copies;
-        std::vector<bool> selected;
-        TBookmarkListEh& rows = grid->SelectedBookmarks();
-        int shift = 0;
-        for (std::size_t i = 0; i < marks.size(); ++i) {
-            ds->GotoBookmark(marks[i]);
-            std::vector<Variant> values;
-            for (int k = 0; k < ds->FieldCount(); ++k) values.push_back(ds->Fields()[k]->Value());
-            copies.push_back(std::move(values));
-            // Every moved record ahead of the target, the first too, shifts it.
-            if (ds->RecNo() < targetRecNo) --shift;
-            // A moved record stays selected: the mark goes with it to its new place.
-            selected.push_back(rows.LinkIsActive() && rows.CurrentRowSelected());
-            if (selected.back()) rows.SetCurrentRowSelected(false);
-        }
-        targetRecNo += shift;
-        for (const TBookmark& b : marks) {
-            ds->GotoBookmark(b);
-            ds->Delete();
-        }
-        // Only a target past the last record that is left appends: one
-        // before the last record goes before it.
-        bool append = targetRecNo > ds->RecordCount();
-        // Appended in order, or inserted at the target from the last copy to
-        // the first: either way the moved records keep their order.
-        for (std::size_t n = 0; n < copies.size(); ++n) {
-            const std::vector<Variant>& copy = append ? copies[n] : copies[copies.size() - 1 - n];
-            if (append) {
-                ds->Append();
-            } else {
-                ds->SetRecNo(targetRecNo);
-                ds->Insert();
-            }
-            for (int k = 0; k < ds->FieldCount(); ++k) {
-                TField* f = ds->Fields()[k];
-                if (f->CanModify()) f->SetValue(copy[static_cast<std::size_t>(k)]);
-            }
-            ds->Post();
-            if (selected[append ? n : copies.size() - 1 - n]) rows.SetCurrentRowSelected(true);
-        }
-    } catch (...) {
-        ds->EnableControls();
-        throw;
+    TControlsOff off(ds);
+    std::vector<std::vector<Variant>> copies;
+    std::vector<bool> selected;
+    TBookmarkListEh& rows = grid->SelectedBookmarks();
+    int shift = 0;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        ds->GotoBookmark(marks[i]);
+        std::vector<Variant> values;
+        for (int k = 0; k < ds->FieldCount(); ++k) values.push_back(ds->Fields()[k]->Value());
+        copies.push_back(std::move(values));
+        // Every moved record ahead of the target, the first too, shifts it.
+        if (ds->RecNo() < targetRecNo) --shift;
+        // A moved record stays selected: the mark goes with it to its new place.
+        selected.push_back(rows.LinkIsActive() && rows.CurrentRowSelected());
+        if (selected.back()) rows.SetCurrentRowSelected(false);
     }
-    ds->EnableControls();
+    targetRecNo += shift;
+    for (const TBookmark& b : marks) {
+        ds->GotoBookmark(b);
+        ds->Delete();
+    }
+    // Only a target past the last record that is left appends: one
+    // before the last record goes before it.
+    bool append = targetRecNo > ds->RecordCount();
+    // Appended in order, or inserted at the target from the last copy to
+    // the first: either way the moved records keep their order.
+    for (std::size_t n = 0; n < copies.size(); ++n) {
+        const std::vector<Variant>& copy = append ? copies[n] : copies[copies.size() - 1 - n];
+        if (append) {
+            ds->Append();
+        } else {
+            ds->SetRecNo(targetRecNo);
+            ds->Insert();
+        }
+        for (int k = 0; k < ds->FieldCount(); ++k) {
+            TField* f = ds->Fields()[k];
+            if (f->CanModify()) f->SetValue(copy[static_cast<std::size_t>(k)]);
+        }
+        ds->Post();
+        if (selected[append ? n : copies.size() - 1 - n]) rows.SetCurrentRowSelected(true);
+    }
+    off.Release();
     return true;
 }
 

@@ -27,6 +27,10 @@ std::unique_ptr<TFont> gSortIndexFont;
 std::unique_ptr<TCustomImageList> gIndicators, gSortMarkers;
 win::HCURSOR gCursors[3] = {};
 std::unique_ptr<TColCellParamsEh> gScratch;
+// Owned here from start-up to shutdown; the rest of the grid reaches them
+// through DBGridEhDefaultStyle and DBGridEhDataService.
+std::unique_ptr<TDBGridEhStyle> gDefaultStyle;
+std::unique_ptr<TDBGridEhDataService> gDataService;
 TColor gHighlightBackground = 0x00FFFF;
 const TDBGridEhShortcuts kShortcuts{
     0x4000 | 'F',           // Ctrl+F
@@ -80,8 +84,10 @@ void InitializeGridUnit() {
     AddReadPropertyInterceptor(TColumnEh::StaticClass(), TColumnEhPropertyInterceptor::StaticClass());
     AddReadPropertyInterceptor(TDBGridColumnsEh::StaticClass(), TColumnsEhPropertyInterceptor::StaticClass());
     RegisterClasses({TDBGridEh::StaticClass(), TDBGridColumnEh::StaticClass()});
-    SetDBGridEhDefaultStyle(new TDBGridEhStyle());
-    SetDBGridEhDataService(new TDBGridEhDataService());
+    gDefaultStyle = std::make_unique<TDBGridEhStyle>();
+    SetDBGridEhDefaultStyle(gDefaultStyle.get());
+    gDataService = std::make_unique<TDBGridEhDataService>();
+    SetDBGridEhDataService(gDataService.get());
     // The registry first, then the client dataset's strategy in it.
     InitializeDatasetFeatures();
     InitializeClientDataSetFeatures();
@@ -130,9 +136,9 @@ void FinalizeGridUnit() {
     gIndicators.reset();
     gSortMarkers.reset();
     gSortIndexFont.reset();
-    delete DBGridEhDefaultStyle();
-    delete DBGridEhDataService();
+    gDefaultStyle.reset(); // its destructor clears the default and moves the grids off it
     SetDBGridEhDataService(nullptr);
+    gDataService.reset();
     gScratch.reset();
 }
 
