@@ -15,6 +15,7 @@
 #include "platform/controls/edit.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
+#include "platform/gdi/objectguards.h"
 #include "platform/gdi/objects.h"
 #include "platform/gdi/shapes.h"
 #include "platform/gdi/text.h"
@@ -64,12 +65,10 @@ void TCustomDBEditEh::DrawRequiredMark(HDC dc) {
     RECT area = ClientRect();
     int y = area.bottom - 1;
     TextAreaRect(area);
-    HPEN pen = CreatePen(PS_DOT, 1, RGB(255, 0, 0));
-    HGDIOBJ old = SelectObject(dc, pen);
+    OwnedGdiObject<PenObject> pen(CreatePen(PS_DOT, 1, RGB(255, 0, 0)));
+    SelectedObject selected(dc, pen.get());
     MoveToEx(dc, area.left + 2, y, nullptr);
     LineTo(dc, area.right - 3, y);
-    SelectObject(dc, old);
-    DeleteObject(pen);
 }
 
 void TCustomDBEditEh::PaintWindow(HDC dc) {
@@ -86,13 +85,11 @@ void TCustomDBEditEh::PaintWindow(HDC dc) {
         DrawRequiredMark(dc);
         return;
     }
-    HBRUSH back = CreateSolidBrush(ColorToRGB(Color()));
-    FillRect(dc, &client, back);
-    DeleteObject(back);
+    OwnedGdiObject<BrushObject> back(CreateSolidBrush(ColorToRGB(Color())));
+    FillRect(dc, &client, back.get());
     if (!Ctl3D() && BorderStyle() == bsSingle) {
-        HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME));
-        FrameRect(dc, &client, frame);
-        DeleteObject(frame);
+        OwnedGdiObject<BrushObject> frame(CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME)));
+        FrameRect(dc, &client, frame.get());
     }
     std::string text;
     TextToPaint(text);
@@ -100,7 +97,7 @@ void TCustomDBEditEh::PaintWindow(HDC dc) {
         std::u32string masked(Utf8ToUtf32(text).size(), PasswordChar());
         text = Utf32ToUtf8(masked);
     }
-    HGDIOBJ oldFont = SelectObject(dc, Font()->Handle());
+    SelectedObject font(dc, Font()->Handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Enabled() ? ColorToRGB(Font()->Color()) : GetSysColor(COLOR_GRAYTEXT));
     int margin = (BorderStyle() == bsSingle ? 1 : 0);
@@ -116,7 +113,6 @@ void TCustomDBEditEh::PaintWindow(HDC dc) {
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     TextOut(dc, x, client.top + margin, text);
     RestoreDC(dc, saved);
-    SelectObject(dc, oldFont);
     DrawRequiredMark(dc);
 }
 
@@ -136,14 +132,12 @@ bool TCustomDBEditEh::TextFits() {
     RECT area = ClientRect();
     TextAreaRect(area);
     int width = std::max(1, int(area.right - area.left));
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font()->Handle());
+    OwnedDc dc(CreateCompatibleDC(nullptr));
+    SelectedObject font(dc.get(), Font()->Handle());
     // Wrapped text keeps the measuring width (a word wider than it widens
     // it): it is wrapped within the width that counts as fitting.
     RECT r{0, 0, wordWrap_ ? std::max(1, width - 2) : width, 0};
-    DrawText(dc, Text(), &r, DT_CALCRECT | DT_NOPREFIX | DT_LEFT | (wordWrap_ ? DT_WORDBREAK : 0));
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    DrawText(dc.get(), Text(), &r, DT_CALCRECT | DT_NOPREFIX | DT_LEFT | (wordWrap_ ? DT_WORDBREAK : 0));
     return r.right - r.left <= width - 2 && r.bottom - r.top <= area.bottom - area.top;
 }
 
