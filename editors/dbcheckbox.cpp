@@ -6,7 +6,7 @@
 #include "editors/buttonsizes.h"
 #include "editors/editoractions.h"
 #include "editors/fielddatalink.h"
-#include "editors/flagguard.h"
+#include "core/scopeguards.h"
 #include "core/resourcestrings.h"
 #include "core/strutils.h"
 #include "framework/data/dataset.h"
@@ -169,7 +169,7 @@ void TCustomDBCheckBoxEh::ToggleState() {
 void TCustomDBCheckBoxEh::CommitState() {
     bool handled = false;
     {
-        TFlagGuardEh posting(dataPosting_);
+        TFlagGuard posting(dataPosting_);
         if (OnUpdateData) OnUpdateData(this, handled);
     }
     if (!handled) PostToField();
@@ -221,7 +221,7 @@ void TCustomDBCheckBoxEh::Dispatch(Message& msg) {
     case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK:
         if (!ComponentState().Contains(csDesigning) && !Focused()) {
             {
-                TFlagGuardEh noClicks(clicksDisabled_);
+                TFlagGuard noClicks(clicksDisabled_);
                 if (CanFocus()) SetFocus();
             }
             if (!Focused()) return;

@@ -4,7 +4,7 @@
 
 #include "editors/dropdownplacement.h"
 #include "editors/editimage.h"
-#include "editors/flagguard.h"
+#include "framework/core/scopeguards.h"
 #include "editors/fielddatalink.h"
 #include "editors/paintutils.h"
 #include "editors/publishedit.h"
@@ -95,7 +95,7 @@ void TCustomDBComboBoxEh::ShowCurrentInList() {
 }
 
 void TCustomDBComboBoxEh::PutText(const std::string& text) {
-    TFlagGuardEh putting(puttingText_);
+    TFlagGuard putting(puttingText_);
     TControl::SetText(text);
 }
 

@@ -6,7 +6,7 @@
 #include "editors/dropdownplacement.h"
 #include "editors/editimage.h"
 #include "editors/fielddatalink.h"
-#include "editors/flagguard.h"
+#include "framework/core/scopeguards.h"
 #include "editors/popupcalendar.h"
 #include "editors/publishedit.h"
 #include "core/datetime.h"
@@ -98,7 +98,7 @@ void TCustomDBDateTimeEditEh::ApplyFormat(const std::string& editFormat) {
     if (!editFormat.empty()) parsed = ParseEditFormat(editFormat);
     editFormat_ = editFormat;
     format_ = parsed;
-    TFlagGuardEh g(puttingText_);
+    TFlagGuard g(puttingText_);
     TCustomMaskEdit::SetEditMask(parsed.mask);
 }
 
@@ -113,7 +113,7 @@ void TCustomDBDateTimeEditEh::DefineProperties(TFiler& filer) {
 
 void TCustomDBDateTimeEditEh::PutText(const std::string& text) {
     if (puttingText_) return;
-    TFlagGuardEh g(puttingText_);
+    TFlagGuard g(puttingText_);
     TControl::SetText(text);
 }
 
@@ -163,7 +163,7 @@ void TCustomDBDateTimeEditEh::Change() {
 
 void TCustomDBDateTimeEditEh::ValidateEdit() {
     if (validating_) return;
-    TFlagGuardEh g(validating_);
+    TFlagGuard g(validating_);
     TCustomMaskEdit::ValidateEdit();
     if (!IsMasked()) return;
     std::u32string shown = Mask().Normalize(Utf8ToUtf32(EditText()));
@@ -281,7 +281,7 @@ void TCustomDBDateTimeEditEh::StepElement(bool up) {
     std::u32string text = shown;
     text.replace(start, len, Utf8ToUtf32(number));
     {
-        TFlagGuardEh g(puttingText_);
+        TFlagGuard g(puttingText_);
         SetEditText(Utf32ToUtf8(text));
     }
     Change();

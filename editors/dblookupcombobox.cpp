@@ -6,7 +6,7 @@
 #include <climits>
 
 #include "editors/editimage.h"
-#include "editors/flagguard.h"
+#include "framework/core/scopeguards.h"
 #include "editors/mrulist.h"
 #include "editors/publishedit.h"
 #include "editors/variantutils.h"
@@ -185,7 +185,7 @@ void TCustomDBLookupComboboxEh::Notification(TComponent* component, TOperation o
 
 void TCustomDBLookupComboboxEh::UpdateDataFields() {
     if (updatingDataFields_) return;
-    TFlagGuardEh guard(updatingDataFields_);
+    TFlagGuard guard(updatingDataFields_);
     dataFields_.clear();
     masterFields_.clear();
     masterFieldNames_.clear();
@@ -370,7 +370,7 @@ void TCustomDBLookupComboboxEh::SpecRowChanged() {
 // --- the key -------------------------------------------------------------------------------
 
 void TCustomDBLookupComboboxEh::ShowText(const std::string& text) {
-    TFlagGuardEh putting(puttingText_);
+    TFlagGuard putting(puttingText_);
     TCustomDBEditEh::SetTextSilently(text);
 }
 
@@ -421,7 +421,7 @@ void TCustomDBLookupComboboxEh::KeyValueChanged() {
 void TCustomDBLookupComboboxEh::FieldDataChanged() {
     // Searching the list moves a dataset, whose notices must not read the data again.
     if (readingData_) return;
-    TFlagGuardEh reading(readingData_);
+    TFlagGuard reading(readingData_);
     auto* link = static_cast<TDataSourceLinkEh*>(DataLink());
     if (standalone_) {
         keyValue_ = NullIfEmpty(link->UnboundValue());

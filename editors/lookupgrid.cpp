@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "editors/flagguard.h"
+#include "framework/core/scopeguards.h"
 #include "editors/variantutils.h"
 #include "core/strutils.h"
 #include "framework/data/dataset.h"
@@ -241,7 +241,7 @@ void TDBLookupGridEh::SetAutoFitColWidths(bool v) {
     if (v == autoFitMode_) return;
     autoFitMode_ = v;
     {
-        TFlagGuardEh guard(sizing_);
+        TFlagGuard guard(sizing_);
         if (v)
             for (int i = 0; i < Columns()->Count(); ++i)
                 Columns()->Items(i)->SetInitWidth(Columns()->Items(i)->Width());
@@ -256,7 +256,7 @@ void TDBLookupGridEh::SetAutoFitColWidths(bool v) {
 void TDBLookupGridEh::UpdateColumnWidths() {
     if (sizing_) return;
     if (!autoFitMode_) {
-        TFlagGuardEh guard(sizing_);
+        TFlagGuard guard(sizing_);
         for (int i = 0; i < Columns()->Count(); ++i) Columns()->Items(i)->SetInitWidth(Columns()->Items(i)->Width());
     }
     SetRowCount(rowCount_);
@@ -265,7 +265,7 @@ void TDBLookupGridEh::UpdateColumnWidths() {
 void TDBLookupGridEh::ColWidthsChanged() {
     TCustomDBGridEh::ColWidthsChanged();
     if (sizing_ || !HandleAllocated() || !autoFitMode_ || GridState() != gsColSizing) return;
-    TFlagGuardEh guard(sizing_);
+    TFlagGuard guard(sizing_);
     int width = 0;
     for (int i = 0; i < ColCount(); ++i) width += ColWidths(i) + (Options().Contains(dgColLines) ? GridLineWidth() : 0);
     SetClientWidth(width);
@@ -526,14 +526,14 @@ void TDBLookupGridEh::SelectKeyValue(const Variant& value) {
 }
 
 void TDBLookupGridEh::SelectCurrent() {
-    TFlagGuardEh lock(selectionLock_);
+    TFlagGuard lock(selectionLock_);
     Variant key = ListKeyValue();
     if (!VariantsEqual(key, keyValue_)) SelectKeyValue(key);
 }
 
 void TDBLookupGridEh::SelectSpecRow() {
     {
-        TFlagGuardEh lock(selectionLock_);
+        TFlagGuard lock(selectionLock_);
         if (!VariantsEqual(specRow_->Value(), keyValue_)) SelectKeyValue(specRow_->Value());
     }
     specRow_->SetSelected(true);
@@ -811,7 +811,7 @@ void TDBLookupGridEh::Scroll(int distance) {
 void TDBLookupGridEh::UpdateRowCount() {
     if (updatingRowCount_) return;
     {
-        TFlagGuardEh guard(updatingRowCount_);
+        TFlagGuard guard(updatingRowCount_);
         TCustomDBGridEh::UpdateRowCount();
     }
     ListDataChanged();
@@ -900,7 +900,7 @@ void TDBLookupGridEh::Dispatch(Message& msg) {
     }
     case WM_SIZE:
         if (!sizing_) {
-            TFlagGuardEh guard(sizing_);
+            TFlagGuard guard(sizing_);
             TCustomDBGridEh::Dispatch(msg);
             return;
         }

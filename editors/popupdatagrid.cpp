@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "editors/dropdownplacement.h"
-#include "editors/flagguard.h"
+#include "framework/core/scopeguards.h"
 #include "editors/sizegrip.h"
 #include "framework/ui/uimessages.h"
 #include "platform/gdi/edges.h"
@@ -54,21 +54,21 @@ void TPopupDataGridEh::KeyValueChanged() {
 }
 
 void TPopupDataGridEh::KeyDown(WORD& key, TShiftState shift) {
-    TFlagGuardEh user(inUserAction_);
+    TFlagGuard user(inUserAction_);
     TDBLookupGridEh::KeyDown(key, shift);
 }
 
 void TPopupDataGridEh::KeyUp(WORD& key, TShiftState shift) { TCustomDBGridEh::KeyUp(key, shift); }
 
 void TPopupDataGridEh::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    TFlagGuardEh user(inUserAction_);
+    TFlagGuard user(inUserAction_);
     mouseDownInside_ = true;
     TDBLookupGridEh::MouseDown(button, shift, x, y);
     if (TreeMouseDown(x, y, true)) mouseDownInside_ = false;
 }
 
 void TPopupDataGridEh::MouseMove(TShiftState shift, int x, int y) {
-    TFlagGuardEh user(inUserAction_);
+    TFlagGuard user(inUserAction_);
     TDBLookupGridEh::MouseMove(shift, x, y);
     bool button = shift.Contains(ssLeft) || shift.Contains(ssRight) || shift.Contains(ssMiddle);
     // The choice follows the mouse.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editors/buttonsizes.h"
+#include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "grid/dbgrideh.h"
 #include "platform/gdi/dc.h"
@@ -67,7 +68,7 @@ void TCustomDBGridEh::FitColumnsToContents(TColumnsEhList& columns) {
     TDataSet* ds = DataSet();
     TColumnEh* firstVisible = visibleColumns_.Count() > 0 ? visibleColumns_.Items(0) : nullptr;
     const int margin = 4;
-    ds->DisableControls();
+    TControlsOff off(ds);
     SaveBookmark();
     try {
         TColCellParamsEh p;
@@ -99,11 +100,10 @@ void TCustomDBGridEh::FitColumnsToContents(TColumnsEhList& columns) {
         }
     } catch (...) {
         RestoreBookmark();
-        ds->EnableControls();
         throw;
     }
     RestoreBookmark();
-    ds->EnableControls();
+    off.Release();
 
     bool bracket = !autoFitColWidths_;
     if (bracket) BeginLayout();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/strutils.h"
+#include "framework/data/controlsoff.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
 
@@ -255,8 +256,8 @@ void TDBSumListProducer::Recalculate() {
         for (int i = 0; i < sums_->Count() && !scan; ++i) scan = Used(sums_->Items(i));
         if (scan) {
             TDataSet* ds = dataSet_;
-            ds->DisableControls();
             try {
+                TControlsOff off(ds);
                 virtualRecs_.clear();
                 changing_ = true;
                 std::vector<std::pair<TDBSum*, TField*>> used;
@@ -289,14 +290,13 @@ void TDBSumListProducer::Recalculate() {
                 ds->First();
                 for (auto& [s, f] : used)
                     if (s->groupOperation_ == goAvg) s->SumValue = Average(s->running_, s->count_);
+                off.Release();
             } catch (...) {
-                ds->EnableControls();
                 SnapshotFilter();
                 changing_ = false;
                 FireChanged();
                 throw;
             }
-            ds->EnableControls();
         }
         if (OnAfterRecalcAll) OnAfterRecalcAll(this);
     }

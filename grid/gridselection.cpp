@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "grid/dbgrideh.h"
 #include "grid/platformwrappers.h"
@@ -107,20 +108,19 @@ void TBookmarkListEh::Clear() {
 void TBookmarkListEh::Delete() {
     TDataSet* ds = grid_->DataSet();
     if (!ds) return;
-    ds->DisableControls();
     try {
+        TControlsOff off(ds);
         for (int i = SelectedCount() - 1; i >= 0; --i) {
             ds->GotoBookmark(items_[static_cast<std::size_t>(i)]);
             ds->Delete();
             items_.erase(items_.begin() + i);
             ListChanged();
         }
+        off.Release();
     } catch (...) {
-        ds->EnableControls();
         Selection().DropEmptySelection();
         throw;
     }
-    ds->EnableControls();
     Selection().DropEmptySelection();
 }
 

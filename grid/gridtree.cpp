@@ -5,6 +5,7 @@
 
 #include "editors/memtable.h"
 #include "editors/treelineglyph.h"
+#include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "grid/dbgrideh.h"
 #include "grid/gridstyle.h"
@@ -108,7 +109,7 @@ bool TCustomDBGridEh::TreeMouseDown(int x, int y, bool checkOnly) {
     int current = ds->RecNo();
     int result = 0;
     bool pressed = x >= r.left + indent - kTreeLevelWidth;
-    ds->DisableControls();
+    TControlsOff off(ds);
     try {
         if (pressed) result = memTableLink_->SetNodeExpanded(recNo - 1, !expanded);
         paintLocked_ = true;
@@ -118,11 +119,10 @@ bool TCustomDBGridEh::TreeMouseDown(int x, int y, bool checkOnly) {
             ds->SetRecNo(result);
     } catch (...) {
         paintLocked_ = false;
-        ds->EnableControls();
         throw;
     }
     paintLocked_ = false;
-    ds->EnableControls();
+    off.Release();
     if (top >= FixedRows() && top < RowCount()) SetTopRow(top);
     Invalidate();
     UpdateScrollBar();

@@ -1,5 +1,6 @@
 #include "grid/stfilter.h"
 
+#include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
@@ -81,20 +82,15 @@ void TSTColumnFilterEh::ListSourceOpened(TObject*) {
     TDataSet* ds = listLink_->DataSource()->DataSet();
     listTexts_.Clear();
     listKeys_.Clear();
-    ds->DisableControls();
-    try {
-        ds->First();
-        while (!ds->Eof()) {
-            listTexts_.Add(ds->FieldByName(listField_)->AsString());
-            listKeys_.Add(ds->FieldByName(keyField_)->AsString());
-            ds->Next();
-        }
-        ds->First();
-    } catch (...) {
-        ds->EnableControls();
-        throw;
+    TControlsOff off(ds);
+    ds->First();
+    while (!ds->Eof()) {
+        listTexts_.Add(ds->FieldByName(listField_)->AsString());
+        listKeys_.Add(ds->FieldByName(keyField_)->AsString());
+        ds->Next();
     }
-    ds->EnableControls();
+    ds->First();
+    off.Release();
 }
 
 std::string TSTColumnFilterEh::FilterFieldName() const {

@@ -2,6 +2,7 @@
 // mouse, and the window region cut to the skin's corners.
 #include <algorithm>
 
+#include "framework/core/scopeguards.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/menus.h"
 #include "platform/gdi/objects.h"
@@ -382,11 +383,9 @@ HRGN TsSkinProvider::CreateFormRegion(int x, int y) {
 void TsSkinProvider::UpdateWindowRegion(bool redraw) {
     if (!form_ || !form_->HandleAllocated()) return;
     if (!framePainted_ && SendMessage(form_->Handle(), 0xBC4D, 0x41A2, 0) == 0x41A2) return;
-    // Set and cleared around the call, which runs to its end before it
-    // returns: a flag left set would keep the window from ever moving.
-    inRegionUpdate_ = true;
+    // A flag left set would keep the window from ever moving.
+    TFlagGuard updating(inRegionUpdate_);
     SetWindowRgn(form_->Handle(), CreateFormRegion(0, 0), redraw ? TRUE : FALSE);
-    inRegionUpdate_ = false;
 }
 
 } // namespace tv

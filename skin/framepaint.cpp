@@ -3,6 +3,7 @@
 // area starts from the same cache.
 #include <algorithm>
 
+#include "framework/core/scopeguards.h"
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/graphics.h"
@@ -452,7 +453,7 @@ void TsSkinProvider::PaintForm(HDC dc, bool repaintChildren) {
     if (linkPainting_ || !dc) return;
     TControl* only = skinData_->PaintOnlyChild;
     if (only && only->Parent() == form_) {
-        linkPainting_ = true;
+        TFlagGuard painting(linkPainting_);
         skinData_->ChildPainting = true;
         int saved = SaveDC(dc);
         POINT org;
@@ -472,7 +473,6 @@ void TsSkinProvider::PaintForm(HDC dc, bool repaintChildren) {
         }
         RestoreDC(dc, saved);
         skinData_->ChildPainting = false;
-        linkPainting_ = false;
         skinData_->PaintOnlyChild = nullptr;
         return;
     }
@@ -481,9 +481,10 @@ void TsSkinProvider::PaintForm(HDC dc, bool repaintChildren) {
     if (!cache) return;
     RECT client{0, 0, form_->ClientWidth(), form_->ClientHeight()};
     PaintCachedArea(form_, cache, POINT{BorderWidth(), ClientOffsetY()}, dc, client);
-    linkPainting_ = true;
-    PaintParentBackground(dc, form_, POINT{0, 0});
-    linkPainting_ = false;
+    {
+        TFlagGuard painting(linkPainting_);
+        PaintParentBackground(dc, form_, POINT{0, 0});
+    }
     if (repaintChildren) {
         RepaintChildControls(form_);
         if (adapter_) {

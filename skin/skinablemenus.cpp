@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "framework/core/scopeguards.h"
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/imagelist.h"
@@ -461,7 +462,7 @@ void TsSkinableMenus::PaintPopupFrame(HWND wnd, TBitmap* bmp) {
     if (framePainting_ || !wnd || !IsWindow(wnd)) return;
     if (!g_menuWindows.count(wnd)) g_menuWindows[wnd] = SetWindowProc(wnd, MenuWindowEntry());
     if (!bmp) return;
-    framePainting_ = true;
+    TFlagGuard painting(framePainting_);
     RECT wr;
     GetWindowRect(wnd, &wr);
     int w = wr.Width(), h = wr.Height();
@@ -482,7 +483,6 @@ void TsSkinableMenus::PaintPopupFrame(HWND wnd, TBitmap* bmp) {
         }
         SetWindowRgn(wnd, rgn, TRUE);
     }
-    framePainting_ = false;
 }
 
 void TsSkinableMenus::DrawDivider(TCanvas* canvas, const RECT& r, TBitmap* background, TMenuItem*) {
