@@ -78,6 +78,38 @@ TEST(HeadTreeNode, UnionRefusesNodesOutsideTheLevel) {
     EXPECT_EQ(c->NextSibling, b);
 }
 
+TEST(HeadTreeNode, UnionAtEveryPlaceKeepsBothRingsClosedAndInOrder) {
+    // Runs at the start, in the middle, at the end and over the whole level.
+    struct Case {
+        int from, to;
+        const char* level;
+    };
+    for (Case k : {Case{0, 1, "w c d"}, Case{1, 2, "a w d"}, Case{2, 3, "a b w"}, Case{0, 3, "w"}}) {
+        THeadTreeNode root("Root", 0, 10);
+        THeadTreeNode* n[4];
+        for (int i = 0; i < 4; ++i) n[i] = root.AddChild(std::string(1, char('a' + i)), 10, 30);
+        THeadTreeNode* w = root.Union(n[k.from], n[k.to], "w", 20);
+        auto ring = [](THeadTreeNode* parent) {
+            std::string s;
+            THeadTreeNode* c = parent->FirstChild;
+            do {
+                EXPECT_EQ(c->Parent, parent);
+                s += (s.empty() ? "" : " ") + c->Caption;
+                c = c->NextSibling;
+            } while (c != parent->FirstChild && s.size() < 40);
+            return s;
+        };
+        EXPECT_EQ(ring(&root), k.level) << k.from << ".." << k.to;
+        std::string run;
+        for (int i = k.from; i <= k.to; ++i) run += (run.empty() ? "" : " ") + n[i]->Caption;
+        EXPECT_EQ(ring(w), run);
+        EXPECT_EQ(w->ChildCount(), k.to - k.from + 1);
+        EXPECT_EQ(n[k.to]->LastSibling(), n[k.to]);
+        EXPECT_EQ(n[k.from]->Level(), 2);
+        EXPECT_EQ(root.Depth(), 2);
+    }
+}
+
 TEST_F(DataGridTest, ClosedDatasetHasOneEmptyRowAndFootersTakeTheRest) {
     grid->SetDataSource(source);
     data->Close();
