@@ -4,12 +4,12 @@
 
 #include "editors/dropdownplacement.h"
 #include "editors/editimage.h"
-#include "framework/core/scopeguards.h"
 #include "editors/fielddatalink.h"
 #include "editors/paintutils.h"
 #include "editors/publishedit.h"
 #include "editors/sizegrip.h"
 #include "editors/variantutils.h"
+#include "core/scopeguards.h"
 #include "core/stringlist.h"
 #include "core/strutils.h"
 #include "framework/data/dataset.h"

@@ -6,10 +6,10 @@
 #include <climits>
 
 #include "editors/editimage.h"
-#include "framework/core/scopeguards.h"
 #include "editors/mrulist.h"
 #include "editors/publishedit.h"
 #include "editors/variantutils.h"
+#include "framework/core/scopeguards.h"
 #include "framework/ui/imagelist.h"
 #include "platform/window/queue.h"
 #include "core/properties.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "framework/core/scopeguards.h"
 #include "editors/variantutils.h"
+#include "core/scopeguards.h"
 #include "core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "editors/dropdownplacement.h"
-#include "framework/core/scopeguards.h"
 #include "editors/sizegrip.h"
+#include "framework/core/scopeguards.h"
 #include "framework/ui/uimessages.h"
 #include "platform/gdi/edges.h"
 #include "platform/region.h"
