@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/scopeguards.h"
 #include "editors/dropdownplacement.h"
 #include "editors/sizegrip.h"
-#include "framework/core/scopeguards.h"
 #include "framework/ui/uimessages.h"
 #include "platform/gdi/edges.h"
 #include "platform/region.h"

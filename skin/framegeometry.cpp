@@ -2,7 +2,7 @@
 // mouse, and the window region cut to the skin's corners.
 #include <algorithm>
 
-#include "framework/core/scopeguards.h"
+#include "core/scopeguards.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/menus.h"
 #include "platform/gdi/objects.h"

@@ -3,7 +3,7 @@
 // area starts from the same cache.
 #include <algorithm>
 
-#include "framework/core/scopeguards.h"
+#include "core/scopeguards.h"
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/graphics.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "framework/core/scopeguards.h"
+#include "core/scopeguards.h"
 #include "framework/ui/application.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/imagelist.h"
