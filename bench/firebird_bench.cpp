@@ -29,8 +29,7 @@ namespace {
 constexpr int kRows = 100000;
 const char* kQuery = "SELECT * FROM ARTICULO";
 
-std::string SourceRoot(const char* argv0)
-{
+std::string SourceRoot(const char* argv0) {
     if (const char* root = std::getenv("TALLYVO_SOURCE_DIR"))
         return root;
     std::error_code ec;
@@ -40,8 +39,7 @@ std::string SourceRoot(const char* argv0)
     return fs::current_path().string();
 }
 
-void Fill(const std::string& path)
-{
+void Fill(const std::string& path) {
     fb::FbDatabase db;
     db.Open(path, {});
     db.ExecuteImmediate(
@@ -90,8 +88,7 @@ private:
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     bool keep = argc > 1;
     fs::path dir = keep ? fs::path(argv[1]) : fs::temp_directory_path() / ("tallyvo-bench-" + std::to_string(getpid()));
     std::string path = (dir / "tallyvo.fdb").string();

@@ -28,8 +28,7 @@ using namespace tv;
 
 namespace {
 
-std::string Png(const demo::RgbImage& img)
-{
+std::string Png(const demo::RgbImage& img) {
     std::string out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -53,8 +52,7 @@ std::string Png(const demo::RgbImage& img)
     return out;
 }
 
-std::string Jpeg(const demo::RgbImage& img)
-{
+std::string Jpeg(const demo::RgbImage& img) {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr jerr{};
     cinfo.err = jpeg_std_error(&jerr);
@@ -82,8 +80,7 @@ std::string Jpeg(const demo::RgbImage& img)
 
 // Pictures of the first `count` articles, PNG and JPEG in turn, drawn after
 // the kind of article their subgroup holds.
-void AddPictures(const std::string& companyDb, int count)
-{
+void AddPictures(const std::string& companyDb, int count) {
     fb::FbDatabase db;
     db.Open(companyDb, {});
     struct Article {
@@ -108,8 +105,7 @@ void AddPictures(const std::string& companyDb, int count)
     }
 }
 
-void AddLogos(const std::string& generalDb)
-{
+void AddLogos(const std::string& generalDb) {
     fb::FbDatabase db;
     db.Open(generalDb, {});
     fb::FbStatement q(db);
@@ -122,8 +118,7 @@ void AddLogos(const std::string& generalDb)
     }
 }
 
-std::string FindSourceRoot(const char* argv0)
-{
+std::string FindSourceRoot(const char* argv0) {
     std::error_code ec;
     fs::path p = fs::weakly_canonical(fs::path(argv0), ec).parent_path();
     for (; !p.empty() && p != p.root_path(); p = p.parent_path())
@@ -134,8 +129,7 @@ std::string FindSourceRoot(const char* argv0)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 2) {
         std::cerr << "uso: create_demo_db <carpeta> [--articulos N] [--fuente <raíz del proyecto>]\n";
         return 2;

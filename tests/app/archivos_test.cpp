@@ -24,8 +24,7 @@ std::string Lea(const std::string& ruta) {
 }
 } // namespace
 
-TEST(Archivos, TheDirectoryComesFromTheRegistryEveryTime)
-{
+TEST(Archivos, TheDirectoryComesFromTheRegistryEveryTime) {
     AvisosGuionados avisos;
     DirectorioAplicacion dir;
     EXPECT_EQ(diraplicacion(), dir.Carpeta());
@@ -41,8 +40,7 @@ TEST(Archivos, TheDirectoryComesFromTheRegistryEveryTime)
     EXPECT_NE(avisos.mostrados[0].second.find("Directorio"), std::string::npos);
 }
 
-TEST(Archivos, ServerListOneEntryPerLineWhateverTheLineEnds)
-{
+TEST(Archivos, ServerListOneEntryPerLineWhateverTheLineEnds) {
     DirectorioAplicacion dir;
     std::string ruta = dir.Ruta("SERVIDORES.cfg");
     const std::pair<const char*, std::vector<std::string>> casos[] = {
@@ -62,8 +60,7 @@ TEST(Archivos, ServerListOneEntryPerLineWhateverTheLineEnds)
     EXPECT_TRUE(lea_servidores(dir.Ruta("no-existe.cfg")).empty());
 }
 
-TEST(Archivos, ConnectionFileLosesOnlyItsLineEnd)
-{
+TEST(Archivos, ConnectionFileLosesOnlyItsLineEnd) {
     AvisosGuionados avisos;
     DirectorioAplicacion dir;
     std::string ruta = dir.Ruta("conexion.cfg"), ubicacion;
@@ -77,8 +74,7 @@ TEST(Archivos, ConnectionFileLosesOnlyItsLineEnd)
     EXPECT_EQ(avisos.Textos(), std::vector<std::string>{"No se encontró el archivo de conexión con la base de datos."});
 }
 
-TEST(Archivos, PrinterMapMatchesTheWholeName)
-{
+TEST(Archivos, PrinterMapMatchesTheWholeName) {
     AvisosGuionados avisos;
     DirectorioAplicacion dir;
     std::string ruta = dir.Ruta("impresoras.cfg");
@@ -96,8 +92,7 @@ TEST(Archivos, PrinterMapMatchesTheWholeName)
     EXPECT_EQ(avisos.Textos(), std::vector<std::string>{"Error abriendo el archivo" + dir.Ruta("otro.cfg")});
 }
 
-TEST(Archivos, ErrorLogAppendsOneLinePerError)
-{
+TEST(Archivos, ErrorLogAppendsOneLinePerError) {
     DirectorioAplicacion dir;
     tv::SetClock([] { return tv::EncodeDateTime(2026, 3, 7, 14, 5, 9, 0); });
     tv::FormatSettings.ShortDateFormat = "yyyy/mm/dd";

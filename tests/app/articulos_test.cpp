@@ -51,8 +51,7 @@ protected:
 
 } // namespace
 
-TEST_F(Articulos, ValidationByCodeAndByBarCode)
-{
+TEST_F(Articulos, ValidationByCodeAndByBarCode) {
     auto* r = Registro({"ID:s", "DES:s", "UNIDAD:s"});
     TField *id = r->FieldByName("ID"), *des = r->FieldByName("DES"), *unidad = r->FieldByName("UNIDAD");
     EXPECT_FALSE(fdmArt->valide_articulo("7709990001", id, des, unidad));
@@ -78,8 +77,7 @@ TEST_F(Articulos, ValidationByCodeAndByBarCode)
     EXPECT_FALSE(fdmArt->existe_articulo(""));
 }
 
-TEST_F(Articulos, SmallLookUps)
-{
+TEST_F(Articulos, SmallLookUps) {
     std::string texto;
     fdmArt->estado_articulo("PT1", texto);
     EXPECT_EQ(texto, "A");
@@ -107,8 +105,7 @@ TEST_F(Articulos, SmallLookUps)
     EXPECT_EQ(r->FieldByName("CONSUMO")->AsCurrency(), Currency(30));
 }
 
-TEST_F(Articulos, UnitsAndTheirFactors)
-{
+TEST_F(Articulos, UnitsAndTheirFactors) {
     TStringList lista;
     lista.Add("vieja");
     fdmArt->lista_unidades("PT1", &lista);
@@ -139,8 +136,7 @@ TEST_F(Articulos, UnitsAndTheirFactors)
     EXPECT_DOUBLE_EQ(r->FieldByName("PESO")->AsFloat(), 0.0);
 }
 
-TEST_F(Articulos, ListPriceRoundedAndItsConsumptionTax)
-{
+TEST_F(Articulos, ListPriceRoundedAndItsConsumptionTax) {
     Configure("FACTURACION", "ARTICULOS", "REDONDEO AL MULTIPLO DE DIEZ EN PRECIOS", "5");
     EXPECT_EQ(Precio(1), Currency(1000));
     EXPECT_EQ(consumo_->AsCurrency(), Currency(30));  // the list has none: the article's
@@ -160,8 +156,7 @@ TEST_F(Articulos, ListPriceRoundedAndItsConsumptionTax)
     EXPECT_EQ(fdmArt->precio_articulo("PT1'", "UNIDAD", 1, consumo_, 1, 1, 1), Currency(0));
 }
 
-TEST_F(Articulos, QuantityPriceWithAndWithoutAMatch)
-{
+TEST_F(Articulos, QuantityPriceWithAndWithoutAMatch) {
     Configure("FACTURACION", "DOCUMENTOS", "TRAER PRECIO MINIMO SEGUN CANTIDAD", "SI");
     EXPECT_EQ(Precio(3, 10), Currency(1100));  // list 2 rules from 6 units at point of sale 1
     EXPECT_EQ(consumo_->AsCurrency(), Currency(40));
@@ -178,8 +173,7 @@ TEST_F(Articulos, QuantityPriceWithAndWithoutAMatch)
     EXPECT_EQ(Precio(3, 6), Currency(1200));
 }
 
-TEST_F(Articulos, PriceOfTheHourAtThePointOfSale)
-{
+TEST_F(Articulos, PriceOfTheHourAtThePointOfSale) {
     auto pos = [&](int lista, Currency cantidad = 1) {
         return fdmArt->precio_articulo_pos("PT1", "UNIDAD", lista, consumo_, cantidad, 1);
     };
@@ -196,8 +190,7 @@ TEST_F(Articulos, PriceOfTheHourAtThePointOfSale)
     EXPECT_EQ(pos(1, 10), Currency(1100));  // no exempt list here
 }
 
-TEST_F(Articulos, MinimumPriceFromCost)
-{
+TEST_F(Articulos, MinimumPriceFromCost) {
     // Average cost 850, last cost 900; VAT 19 %; rounding to hundreds.
     EXPECT_EQ(fdmArt->ultimo_costo("PT1", "UNIDAD", Date()), Currency(900));
     EXPECT_EQ(fdmArt->costo_promedio("PT1", "UNIDAD", Date()), Currency(850));
@@ -219,16 +212,14 @@ TEST_F(Articulos, MinimumPriceFromCost)
     EXPECT_EQ(r->FieldByName("MARGEN")->AsCurrency(), Currency(700));
 }
 
-TEST_F(Articulos, RoundingToFifties)
-{
+TEST_F(Articulos, RoundingToFifties) {
     const std::pair<int, int> casos[] = {{25, 0}, {75, 100}, {125, 100}, {1025, 1000}, {1075, 1100}, {1060, 1050}};
     for (auto [precio, esperado] : casos)
         EXPECT_EQ(fdmArt->redondeo_a_cincuenta(Currency(precio), Currency(0)), Currency(esperado)) << precio;
     EXPECT_EQ(fdmArt->redondeo_a_cincuenta(Currency(100), Currency::FromRaw(115000)), Currency(1150));
 }
 
-TEST_F(Articulos, StockCheckOfADocumentLine)
-{
+TEST_F(Articulos, StockCheckOfADocumentLine) {
     auto chequeo = [&](const std::string& codigo, const std::string& bodega, Currency cantidad) {
         return fdmArt->existencia_insuficiente(codigo, bodega, Date(), cantidad, "UNIDAD", true);
     };
@@ -267,8 +258,7 @@ TEST_F(Articulos, StockCheckOfADocumentLine)
     EXPECT_TRUE(chequeo("NO'EXISTE", "01", 1));
 }
 
-TEST_F(Articulos, LotsWhenNoneSuffices)
-{
+TEST_F(Articulos, LotsWhenNoneSuffices) {
     auto* r = Registro({"CANTIDAD:c"});
     TField* cantidad = r->FieldByName("CANTIDAD");
     cantidad->SetAsCurrency(Currency(3));

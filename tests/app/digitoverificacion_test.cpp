@@ -6,8 +6,7 @@
 
 using tv::app::digito_verificacion;
 
-TEST(DigitoVerificacion, KnownNits)
-{
+TEST(DigitoVerificacion, KnownNits) {
     struct Caso {
         const char* nit;
         int dv;
@@ -26,22 +25,19 @@ TEST(DigitoVerificacion, KnownNits)
     for (const Caso& c : casos) EXPECT_EQ(digito_verificacion(c.nit), c.dv) << c.nit;
 }
 
-TEST(DigitoVerificacion, FifteenDigitsUseEveryWeight)
-{
+TEST(DigitoVerificacion, FifteenDigitsUseEveryWeight) {
     // 1 followed by fourteen zeros: only the last weight, 71, counts: 71 mod 11 = 5, 11 - 5 = 6.
     EXPECT_EQ(digito_verificacion("100000000000000"), 6);
     EXPECT_EQ(digito_verificacion("000000000000001"), 8);
 }
 
-TEST(DigitoVerificacion, TheUsualWritingOfANitCountsItsDigits)
-{
+TEST(DigitoVerificacion, TheUsualWritingOfANitCountsItsDigits) {
     EXPECT_EQ(digito_verificacion("800.197.268"), 4);
     EXPECT_EQ(digito_verificacion("800.197.268-4"), 4);
     EXPECT_EQ(digito_verificacion("800 197 268"), 4);
 }
 
-TEST(DigitoVerificacion, OtherCharactersAndLongNitsAreRefused)
-{
+TEST(DigitoVerificacion, OtherCharactersAndLongNitsAreRefused) {
     EXPECT_THROW(digito_verificacion("80019726A"), tv::EConvertError);
     EXPECT_THROW(digito_verificacion("8001'97268"), tv::EConvertError);
     EXPECT_THROW(digito_verificacion("1234567890123456"), tv::EConvertError);

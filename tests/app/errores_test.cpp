@@ -43,8 +43,7 @@ protected:
 
 } // namespace
 
-TEST_F(Errores, AStoredProcedureFailureIsLoggedAndShown)
-{
+TEST_F(Errores, AStoredProcedureFailureIsLoggedAndShown) {
     fdm->registre_ingreso("cajero", "Juan Pérez Cajero", Date());
     int antes = avisos_.Pitidos();
     ComoElBucle([&] {
@@ -75,23 +74,20 @@ TEST_F(Errores, AStoredProcedureFailureIsLoggedAndShown)
     EXPECT_EQ(avisos_.Pitidos(), antes + 1);
 }
 
-TEST_F(Errores, BeforeLoginTheUserColumnIsEmptyAndNoMainWindowIsNeeded)
-{
+TEST_F(Errores, BeforeLoginTheUserColumnIsEmptyAndNoMainWindowIsNeeded) {
     fdm->principal = nullptr;
     ComoElBucle([] { throw EConvertError("'x' is not a valid integer value"); });
     EXPECT_NE(Bitacora().find(",,'x' is not a valid integer value\n"), std::string::npos);
     EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"Se presento el siguiente error: 'x' is not a valid integer value"});
 }
 
-TEST_F(Errores, AnUnwritableLogDoesNotHideTheError)
-{
+TEST_F(Errores, AnUnwritableLogDoesNotHideTheError) {
     std::filesystem::create_directory(diraplicacion() + "/ERRORES.TXT");  // a folder in its place
     ComoElBucle([] { throw EDatabaseError("falla real"); });
     EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"Se presento el siguiente error: falla real"});
 }
 
-TEST_F(Errores, ProviderKeyViolationNamesTheTable)
-{
+TEST_F(Errores, ProviderKeyViolationNamesTheTable) {
     TComponent ventana;
     auto* q = new TSQLQuery(&ventana);
     q->SetName("QBodega");
@@ -125,8 +121,7 @@ TEST_F(Errores, ProviderKeyViolationNamesTheTable)
     EXPECT_EQ(avisos_.mostrados.back().second, "Ya existe un registro con el mismo BODE_COD ");
 }
 
-TEST_F(Errores, ClientDatasetRequiredFieldsListTheirDisplayNames)
-{
+TEST_F(Errores, ClientDatasetRequiredFieldsListTheirDisplayNames) {
     Sql("insert into nombres_campos values ('BODE_NOMBRE', 'Nombre de la bodega')");
     TClientDataSet c;
     c.SetName("CBodegas");
@@ -146,8 +141,7 @@ TEST_F(Errores, ClientDatasetRequiredFieldsListTheirDisplayNames)
     EXPECT_EQ(barra_.texto.rfind("Advertencia: CBodegas: Fie", 0), 0u) << barra_.texto;
 }
 
-TEST_F(Errores, StatusBarStates)
-{
+TEST_F(Errores, StatusBarStates) {
     fdm->mostrar_alerta("revise el stand");
     EXPECT_EQ(barra_.aviso, TAvisoBarra::abRecordatorio);
     EXPECT_EQ(barra_.texto, "RECORDAR: revise el stand");
@@ -171,8 +165,7 @@ TEST_F(Errores, StatusBarStates)
     EXPECT_EQ(barra_.texto, "");
 }
 
-TEST_F(Errores, AMissingWarningDurationDoesNotThrowInsideTheHandler)
-{
+TEST_F(Errores, AMissingWarningDurationDoesNotThrowInsideTheHandler) {
     Configure("GENERAL", "GENERAL", "DURACION DE LAS ADVERTENCIAS", "pronto");
     fdm->mostrar_advertencia("sin duración");
     EXPECT_EQ(barra_.intervalo, 2500);
@@ -183,8 +176,7 @@ TEST_F(Errores, AMissingWarningDurationDoesNotThrowInsideTheHandler)
     EXPECT_TRUE(avisos_.mostrados.empty());
 }
 
-TEST_F(Errores, HookedFetchesShowTheFetchMessage)
-{
+TEST_F(Errores, HookedFetchesShowTheFetchMessage) {
     TComponent ventana;
     auto* q = new TSQLQuery(&ventana);
     q->SetSQLConnection(fdm->Tallyvo);

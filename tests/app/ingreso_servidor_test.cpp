@@ -43,8 +43,7 @@ protected:
 
 } // namespace
 
-TEST_F(IngresoServidor, AWrongPasswordIsRefusedInSpanish)
-{
+TEST_F(IngresoServidor, AWrongPasswordIsRefusedInSpanish) {
     EXPECT_FALSE(ComoElBucle([&] { fdm->conecte_general(servidor_, "cajero", "equivocada"); }));
     EXPECT_FALSE(fdm->ConGeneral->Connected());
     EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"El nombre de Usuario o la clave son incorrectas."});
@@ -61,8 +60,7 @@ TEST_F(IngresoServidor, AWrongPasswordIsRefusedInSpanish)
         << avisos_.mostrados[0].second;
 }
 
-TEST_F(IngresoServidor, AConfirmedLoginSetsTheContextAndWritesTheAuditRow)
-{
+TEST_F(IngresoServidor, AConfirmedLoginSetsTheContextAndWritesTheAuditRow) {
     ASSERT_TRUE(ComoElBucle([&] { fdm->conecte_general(servidor_, "cajero", "cajero"); }));
     std::string nombre;
     bool admin = true;

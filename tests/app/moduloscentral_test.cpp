@@ -21,8 +21,7 @@ namespace {
 class ModuloCentral : public apptest::ModulosTest {};
 } // namespace
 
-TEST_F(ModuloCentral, CreationSetsPeriodsDateFormatAndPacketSize)
-{
+TEST_F(ModuloCentral, CreationSetsPeriodsDateFormatAndPacketSize) {
     EXPECT_EQ(fdm->nombre_mes[0], "Enero");
     EXPECT_EQ(fdm->nombre_mes[8], "Septiembre");
     EXPECT_EQ(fdm->nombre_mes[12], "Ajustes");
@@ -38,8 +37,7 @@ TEST_F(ModuloCentral, CreationSetsPeriodsDateFormatAndPacketSize)
     EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"Se presento el siguiente error: sin manejar"});
 }
 
-TEST_F(ModuloCentral, ModulesComeFromTheirStoredDefinitionsInStartUpOrder)
-{
+TEST_F(ModuloCentral, ModulesComeFromTheirStoredDefinitionsInStartUpOrder) {
     ASSERT_EQ(aplicacion_.ComponentCount(), 11);
     const char* orden[] = {"fdm", "fdmArt", "fdmbnc", "fdmcar", "fdmcja", "fdmcmp",
                            "fdmcnt", "fdmcxp", "fdmfact", "fdmInv", "fdmter"};
@@ -51,8 +49,7 @@ TEST_F(ModuloCentral, ModulesComeFromTheirStoredDefinitionsInStartUpOrder)
     EXPECT_NE(fdmter, nullptr);
 }
 
-TEST_F(ModuloCentral, ConfigurarProvidersHooksAtAnyDepth)
-{
+TEST_F(ModuloCentral, ConfigurarProvidersHooksAtAnyDepth) {
     TComponent ventana;
     auto* p = new TDataSetProvider(&ventana);
     p->SetName("PUno");
@@ -72,8 +69,7 @@ TEST_F(ModuloCentral, ConfigurarProvidersHooksAtAnyDepth)
     EXPECT_EQ(hijo->PacketRecords(), 1000);
 }
 
-TEST_F(ModuloCentral, SettingsAreFoundOnlyByTheirExactKey)
-{
+TEST_F(ModuloCentral, SettingsAreFoundOnlyByTheirExactKey) {
     EXPECT_EQ(fdm->configuracion("GENERAL", "GENERAL", "NOMBRE COMPAÑIA"), "Supermercado La Economía");
     EXPECT_TRUE(avisos_.mostrados.empty());
     EXPECT_EQ(fdm->configuracion("GENERAL", "GENERAL", "nombre compañia"), "");
@@ -83,8 +79,7 @@ TEST_F(ModuloCentral, SettingsAreFoundOnlyByTheirExactKey)
     EXPECT_EQ(fdm->duracion_busquedas, 2000);
 }
 
-TEST_F(ModuloCentral, ASecondCompanyChoiceReadsItsOwnSettings)
-{
+TEST_F(ModuloCentral, ASecondCompanyChoiceReadsItsOwnSettings) {
     Sql("update configuracion set conf_valor = '7' where conf_propiedad = 'DURACION DE LAS BUSQUEDAS'");
     fdm->conecte_compania(dbs_->ServerEntry(), "001", "SYSDBA", "x");
     EXPECT_EQ(fdm->duracion_busquedas, 7000);
@@ -97,8 +92,7 @@ TEST_F(ModuloCentral, ASecondCompanyChoiceReadsItsOwnSettings)
     EXPECT_EQ(fdm->CCompania->FieldByName("COMP_COD")->AsString().substr(0, 3), "001");
 }
 
-TEST_F(ModuloCentral, LoginEntryPointsAndTheAuditRow)
-{
+TEST_F(ModuloCentral, LoginEntryPointsAndTheAuditRow) {
     std::string nombre;
     bool admin = true;
     ASSERT_TRUE(fdm->busque_usuario("cajero", nombre, admin));
@@ -126,16 +120,14 @@ TEST_F(ModuloCentral, LoginEntryPointsAndTheAuditRow)
     EXPECT_TRUE(fdm->usuario_administrador());
 }
 
-TEST_F(ModuloCentral, StockCompanyOpensTheSecondConnection)
-{
+TEST_F(ModuloCentral, StockCompanyOpensTheSecondConnection) {
     EXPECT_FALSE(fdmArt->Compania2->Connected());
     Configure("INVENTARIO", "EXISTENCIAS", "CODIGO COMPAÑIA CONSULTA EXISTENCIAS", "001");
     fdm->conecte_compania(dbs_->ServerEntry(), "001", "SYSDBA", "x");
     EXPECT_TRUE(fdmArt->Compania2->Connected());
 }
 
-TEST_F(ModuloCentral, PriceQueryThroughQArticulos)
-{
+TEST_F(ModuloCentral, PriceQueryThroughQArticulos) {
     TComponent ventana;
     auto* p = new TDataSetProvider(&ventana);
     p->SetName("PArticulos");

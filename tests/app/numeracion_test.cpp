@@ -23,8 +23,7 @@ protected:
 
 } // namespace
 
-TEST_F(Numeracion, CompleteNumeroPadsShortNumbers)
-{
+TEST_F(Numeracion, CompleteNumeroPadsShortNumbers) {
     const std::pair<const char*, const char*> casos6[] = {
         {"", "000000"}, {"42", "000042"}, {"12345", "012345"}, {"123456", "123456"}, {"1234567", "1234567"}};
     std::string r;
@@ -38,8 +37,7 @@ TEST_F(Numeracion, CompleteNumeroPadsShortNumbers)
     EXPECT_EQ(r, "1234");
 }
 
-TEST_F(Numeracion, ExisteNumeroFillsTheSlotOfItsModule)
-{
+TEST_F(Numeracion, ExisteNumeroFillsTheSlotOfItsModule) {
     Entrada(501, "0000", "000010");
     EXPECT_TRUE(fdm->existe_numero(11, "0000", ""));
     EXPECT_TRUE(fdm->existe_numero(11, "0000", "10"));
@@ -52,8 +50,7 @@ TEST_F(Numeracion, ExisteNumeroFillsTheSlotOfItsModule)
     EXPECT_FALSE(fdm->existe_numero(99, "0000", "10"));
 }
 
-TEST_F(Numeracion, ANewNumberIsAccepted)
-{
+TEST_F(Numeracion, ANewNumberIsAccepted) {
     auto* r = Registro({"NUMERO:s"});
     r->FieldByName("NUMERO")->SetAsString("000001");
     EXPECT_TRUE(fdm->valide_numero(11, "0000", r->FieldByName("NUMERO"), "000001"));
@@ -61,8 +58,7 @@ TEST_F(Numeracion, ANewNumberIsAccepted)
     EXPECT_TRUE(avisos_.mostrados.empty());
 }
 
-TEST_F(Numeracion, AProposedNumberTakenMeanwhileMovesPastTheUsedOnes)
-{
+TEST_F(Numeracion, AProposedNumberTakenMeanwhileMovesPastTheUsedOnes) {
     for (int i = 0; i < 3; ++i) Entrada(600 + i, "0000", "00002" + std::to_string(i));
     auto* r = Registro({"NUMERO:s"});
     r->FieldByName("NUMERO")->SetAsString("000020");
@@ -71,8 +67,7 @@ TEST_F(Numeracion, AProposedNumberTakenMeanwhileMovesPastTheUsedOnes)
     EXPECT_TRUE(avisos_.mostrados.empty());
 }
 
-TEST_F(Numeracion, ATypedUsedNumberAsksWhetherToConsultIt)
-{
+TEST_F(Numeracion, ATypedUsedNumberAsksWhetherToConsultIt) {
     Entrada(700, "0000", "000005");
     auto* r = Registro({"NUMERO:s"});
     r->FieldByName("NUMERO")->SetAsString("000005");
@@ -87,8 +82,7 @@ TEST_F(Numeracion, ATypedUsedNumberAsksWhetherToConsultIt)
                                                           "Documento 000005 previamente registrado. Consultar?"}));
 }
 
-TEST_F(Numeracion, ThePrefixIsRegisteredOnce)
-{
+TEST_F(Numeracion, ThePrefixIsRegisteredOnce) {
     Sql("delete from prefijos where tido_cod = 14");
     fdm->registre_prefijo(14);
     fdm->registre_prefijo(14);
@@ -98,8 +92,7 @@ TEST_F(Numeracion, ThePrefixIsRegisteredOnce)
     EXPECT_EQ(Valor("select pref_activo || pref_actual || pref_auto from prefijos where tido_cod = 14"), "S000001N");
 }
 
-TEST_F(Numeracion, LockDateAndFutureDates)
-{
+TEST_F(Numeracion, LockDateAndFutureDates) {
     SetClock([] { return EncodeDate(2026, 3, 10); });
     Configure("CONTABILIDAD", "GENERAL", "FECHA DE BLOQUEO", "20260301");
     auto* r = Registro({"FECHA:d"});
@@ -137,8 +130,7 @@ TEST_F(Numeracion, LockDateAndFutureDates)
     SetClock(nullptr);
 }
 
-TEST_F(Numeracion, RightsOfAUserOnAnOption)
-{
+TEST_F(Numeracion, RightsOfAUserOnAnOption) {
     fdm->registre_ingreso("cajero", "Juan", Date());
     EXPECT_TRUE(fdm->valide_acceso("FACTURACION", 0));
     EXPECT_FALSE(fdm->valide_acceso("CONTABILIDAD", 0));
@@ -149,8 +141,7 @@ TEST_F(Numeracion, RightsOfAUserOnAnOption)
     EXPECT_FALSE(fdm->acceso_editacomproba("CAJERO'--", "FACTURACION", 0));
 }
 
-TEST_F(Numeracion, SmallLookUps)
-{
+TEST_F(Numeracion, SmallLookUps) {
     std::string texto;
     fdm->valide_usuario("CAJERO", texto);
     EXPECT_EQ(texto, "Juan Pérez Cajero");
@@ -181,8 +172,7 @@ TEST_F(Numeracion, SmallLookUps)
     EXPECT_EQ(r->FieldByName("PREFIJO")->AsString() + r->FieldByName("NUMERO")->AsString(), "FC000123");
 }
 
-TEST_F(Numeracion, AnnulmentReason)
-{
+TEST_F(Numeracion, AnnulmentReason) {
     Sql("insert into auditoria (audi_id, tido_cod, audi_iddoc, audi_oper, audi_cod, audi_razon, audi_usuario) "
         "values (9001, 31, 5, 'A', 'ADMIN', 'Precio errado', 'ADMIN')");
     Sql("insert into auditoria (audi_id, tido_cod, audi_iddoc, audi_oper, audi_cod, audi_usuario) "
@@ -196,8 +186,7 @@ TEST_F(Numeracion, AnnulmentReason)
     EXPECT_EQ(texto, "");
 }
 
-TEST_F(Numeracion, AmountInWordsReadsTheSettings)
-{
+TEST_F(Numeracion, AmountInWordsReadsTheSettings) {
     std::string texto;
     fdm->numero_a_letras(Currency(1500), texto);
     EXPECT_EQ(texto, "UN MIL QUINIENTOS PESOS  M/CTE.");

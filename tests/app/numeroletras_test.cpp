@@ -11,8 +11,7 @@ std::string Letras(Currency monto) { return tv::app::numero_a_letras(monto, "PES
 Currency Pesos(long long entero, int centesimos = 0) { return Currency::FromRaw(entero * 10000 + centesimos * 100); }
 } // namespace
 
-TEST(NumeroALetras, WordsAcrossTheRanges)
-{
+TEST(NumeroALetras, WordsAcrossTheRanges) {
     struct Caso {
         Currency monto;
         const char* palabras;  // before the currency name
@@ -52,8 +51,7 @@ TEST(NumeroALetras, WordsAcrossTheRanges)
     for (const Caso& c : casos) EXPECT_EQ(Letras(c.monto), std::string(c.palabras) + "PESOS  M/CTE.") << c.palabras;
 }
 
-TEST(NumeroALetras, HundredthsAndTheSettingsTexts)
-{
+TEST(NumeroALetras, HundredthsAndTheSettingsTexts) {
     EXPECT_EQ(Letras(Pesos(0)), "PESOS  M/CTE.");
     EXPECT_EQ(Letras(Pesos(0, 50)), "PESOS 50 CENTAVOS M/CTE.");
     EXPECT_EQ(Letras(Pesos(120, 5)), "CIENTO VEINTE PESOS 5 CENTAVOS M/CTE.");
@@ -63,14 +61,12 @@ TEST(NumeroALetras, HundredthsAndTheSettingsTexts)
     EXPECT_EQ(Letras(Currency::FromRaw(1350)), "PESOS 14 CENTAVOS M/CTE.");
 }
 
-TEST(NumeroALetras, HundredthsThatRoundToAHundredCarry)
-{
+TEST(NumeroALetras, HundredthsThatRoundToAHundredCarry) {
     EXPECT_EQ(Letras(Currency::FromRaw(99 * 10000 + 9960)), "CIEN PESOS  M/CTE.");
     EXPECT_EQ(Letras(Currency::FromRaw(9950)), "UN PESOS  M/CTE.");
 }
 
-TEST(NumeroALetras, NegativeAndTooLargeAmounts)
-{
+TEST(NumeroALetras, NegativeAndTooLargeAmounts) {
     EXPECT_EQ(Letras(-Pesos(21, 50)), "MENOS VEINTIUN PESOS 50 CENTAVOS M/CTE.");
     EXPECT_THROW(Letras(Pesos(1000000000000)), tv::EConvertError);
     EXPECT_THROW(Letras(Currency::MaxValue()), tv::EConvertError);

@@ -22,8 +22,7 @@ protected:
     TsSkinManager& sm() { return *fdm->sSkinManager1; }
 };
 
-TEST_F(PielModulo, TheManagerHoldsTheInternalSkinsAndSelectsSereno)
-{
+TEST_F(PielModulo, TheManagerHoldsTheInternalSkinsAndSelectsSereno) {
     ASSERT_NE(fdm->sSkinManager1, nullptr);
     EXPECT_EQ(sm().InternalSkins()->Count(), 4);
     EXPECT_TRUE(sm().Active());
@@ -46,8 +45,7 @@ TEST_F(PielModulo, TheManagerHoldsTheInternalSkinsAndSelectsSereno)
     EXPECT_EQ(sm().Saturation(), 0);
 }
 
-TEST_F(PielModulo, GlobalColoursComeFromTheLoadedSkin)
-{
+TEST_F(PielModulo, GlobalColoursComeFromTheLoadedSkin) {
     int global = sm().GetSectionIndex("GLOBALINFO");
     ASSERT_GE(global, 0);
     const TsGeneralData& g = sm().gd[std::size_t(global)];
@@ -60,8 +58,7 @@ TEST_F(PielModulo, GlobalColoursComeFromTheLoadedSkin)
     EXPECT_EQ(sm().GetGlobalFontColor(), clSkinKey);
 }
 
-TEST_F(PielModulo, EachBusinessModuleTintsTheSkin)
-{
+TEST_F(PielModulo, EachBusinessModuleTintsTheSkin) {
     // At creation the module is not known yet, so the skin keeps its own tint.
     EXPECT_EQ(fdm->modulo, "");
     EXPECT_EQ(sm().HueOffset(), 0);
@@ -88,8 +85,7 @@ TEST_F(PielModulo, EachBusinessModuleTintsTheSkin)
     EXPECT_EQ(sm().HueOffset(), 220);
 }
 
-TEST_F(PielModulo, FetchingShowsTheSkinsGlobalColourOnTheStatusBar)
-{
+TEST_F(PielModulo, FetchingShowsTheSkinsGlobalColourOnTheStatusBar) {
     EXPECT_EQ(fdm->color_solicitando(), sm().GetGlobalColor());
     registre_ventanas();
     InitializeUI();  // the window's controls by class; the application stays the fixture's

@@ -23,8 +23,7 @@ protected:
 };
 } // namespace
 
-TEST_F(Terceros, ExistenceNamesAndFlags)
-{
+TEST_F(Terceros, ExistenceNamesAndFlags) {
     EXPECT_TRUE(fdmter->existe_nit("52345678"));
     EXPECT_FALSE(fdmter->existe_nit("999"));
     EXPECT_FALSE(fdmter->existe_nit("52345678' or '1'='1"));
@@ -56,8 +55,7 @@ TEST_F(Terceros, ExistenceNamesAndFlags)
     EXPECT_EQ(texto, "");
 }
 
-TEST_F(Terceros, SupplierWithholdingsFillOnlyEmptyFields)
-{
+TEST_F(Terceros, SupplierWithholdingsFillOnlyEmptyFields) {
     std::string nombre;
     F("RTEFTE")->SetAsCurrency(Currency(3));
     F("RTEICA")->SetAsString("0");
@@ -92,8 +90,7 @@ TEST_F(Terceros, SupplierWithholdingsFillOnlyEmptyFields)
     EXPECT_EQ(fdmter->precio_proveedor("", "000001", EncodeDate(2025, 6, 1)), Currency(0));
 }
 
-TEST_F(Terceros, ClientsCopyTheirTermsUnlessBlocked)
-{
+TEST_F(Terceros, ClientsCopyTheirTermsUnlessBlocked) {
     std::string nombre;
     fdmter->valide_cliente("900555111", F("RTEFTE"), F("RTEIVA"), F("RTEICA"), F("VENDEDOR"), nombre);
     EXPECT_EQ(nombre, "Restaurante El Fogón S.A.S.");
@@ -121,8 +118,7 @@ TEST_F(Terceros, ClientsCopyTheirTermsUnlessBlocked)
     EXPECT_EQ(nombre, "");
 }
 
-TEST_F(Terceros, CollectorsAndOverdueBalances)
-{
+TEST_F(Terceros, CollectorsAndOverdueBalances) {
     std::string nombre;
     EXPECT_EQ(fdmter->cobrador_cliente("52345678"), 1);
     EXPECT_EQ(fdmter->cobrador_cliente("860001234"), 0);

@@ -5,8 +5,7 @@
 
 using namespace tv::app;
 
-TEST(TextosError, DriverConnectionTexts)
-{
+TEST(TextosError, DriverConnectionTexts) {
     const std::pair<const char*, const char*> casos[] = {
         {"dbExpress Error: Your user name and password are not defined. Ask your database administrator",
          "El nombre de Usuario o la clave son incorrectas."},
@@ -35,8 +34,7 @@ TEST(TextosError, DriverConnectionTexts)
     for (const auto& [mensaje, texto] : casos) EXPECT_EQ(texto_error_general(mensaje), texto) << mensaje;
 }
 
-TEST(TextosError, KeyViolationsOnlyAtCharacters19To38)
-{
+TEST(TextosError, KeyViolationsOnlyAtCharacters19To38) {
     EXPECT_EQ(texto_error_proveedor("SQL Server Error: violation of PRIMARY or UNIQUE KEY constraint", "QArticulos"),
               "Ya existe el registro en la tabla Articulos");
     EXPECT_EQ(texto_error_proveedor("SQL Server Error: violation of FOREIGN KEY constraint \"FK_X\"", "TPrecios"),
@@ -45,8 +43,7 @@ TEST(TextosError, KeyViolationsOnlyAtCharacters19To38)
     EXPECT_EQ(texto_error_proveedor(desplazado, "QArticulos"), desplazado);
 }
 
-TEST(TextosError, TextBetweenTheFirstTwoQuotes)
-{
+TEST(TextosError, TextBetweenTheFirstTwoQuotes) {
     EXPECT_EQ(texto_entre_comillas("a \"b\" \"c\""), "b");
     EXPECT_EQ(texto_entre_comillas("sin comillas"), "");
     EXPECT_EQ(texto_entre_comillas("abierta \"hasta el final"), "hasta el final");

@@ -25,8 +25,7 @@ protected:
 
 } // namespace
 
-TEST_F(Bancos, EachAccountKeepsItsOwnNumbering)
-{
+TEST_F(Bancos, EachAccountKeepsItsOwnNumbering) {
     fdmbnc->registre_prefijoBnco(72, 1);
     fdmbnc->registre_prefijoBnco(72, 2);
     fdmbnc->registre_prefijoBnco(72, 1);  // a second time changes nothing
@@ -62,8 +61,7 @@ TEST_F(Bancos, EachAccountKeepsItsOwnNumbering)
     EXPECT_TRUE(avisos_.mostrados.empty());
 }
 
-TEST_F(Bancos, ATypedNumberInUseOffersTheDocument)
-{
+TEST_F(Bancos, ATypedNumberInUseOffersTheDocument) {
     Cheque(801, 1, "000012");
     auto* r = Registro({"NUMERO:s"});
     TField* numero = r->FieldByName("NUMERO");
@@ -82,8 +80,7 @@ TEST_F(Bancos, ATypedNumberInUseOffersTheDocument)
     EXPECT_EQ(fdmbnc->id_cheq, "801");
 }
 
-TEST_F(Bancos, ReturnedChequesFollowTheSetting)
-{
+TEST_F(Bancos, ReturnedChequesFollowTheSetting) {
     Configure("BANCOS", "DEVOLUCIONES", "CONSECUTIVOS POR CUENTA", "si");
     fdmbnc->registre_prefijoBnco(77, 1);
     fdmbnc->registre_prefijoBnco(77, 1);
@@ -94,8 +91,7 @@ TEST_F(Bancos, ReturnedChequesFollowTheSetting)
     EXPECT_EQ(Valor("select count(*) from prefijos_bancos where tido_cod = 77"), "1");
 }
 
-TEST_F(Bancos, InterfacesAreFilteredByAccountExceptSharedReturnedCheques)
-{
+TEST_F(Bancos, InterfacesAreFilteredByAccountExceptSharedReturnedCheques) {
     Sql("insert into interfaz_bancos values (501, 'Cheques cuenta 1', 72, '0000', 1)");
     Sql("insert into interfaz_bancos values (502, 'Cheques cuenta 2', 72, '0000', 2)");
     Sql("insert into interfaz_bancos values (503, 'Devoluciones', 77, 'A''B', 2)");

@@ -37,8 +37,7 @@ protected:
 
 } // namespace
 
-TEST_F(Contabilidad, ComposesDatesInsideThePeriod)
-{
+TEST_F(Contabilidad, ComposesDatesInsideThePeriod) {
     struct Caso {
         const char* ano;
         int mes, dia;
@@ -65,8 +64,7 @@ TEST_F(Contabilidad, ComposesDatesInsideThePeriod)
     EXPECT_ANY_THROW(fdmcnt->compone_fecha(1, f));
 }
 
-TEST_F(Contabilidad, PeriodsMoveAcrossYearEndsAndTheAdjustmentsPeriod)
-{
+TEST_F(Contabilidad, PeriodsMoveAcrossYearEndsAndTheAdjustmentsPeriod) {
     // The demo company starts its books in January 2025.
     fdmcnt->ano_actual = "2026";
     fdmcnt->mes_actual = 0;
@@ -101,8 +99,7 @@ TEST_F(Contabilidad, PeriodsMoveAcrossYearEndsAndTheAdjustmentsPeriod)
     EXPECT_EQ(fdmcnt->mes_actual, 3);
 }
 
-TEST_F(Contabilidad, AUserCodeWithAQuoteIsALiteralAndAFailedUpdateKeepsThePeriod)
-{
+TEST_F(Contabilidad, AUserCodeWithAQuoteIsALiteralAndAFailedUpdateKeepsThePeriod) {
     Sql("insert into usuario (user_cod, user_nombre, user_anocnt, user_percnt) values ('O''NEIL', 'x', '2026', 3)");
     fdm->usuario = "O'NEIL";
     fdmcnt->ano_actual = "2026";
@@ -118,8 +115,7 @@ TEST_F(Contabilidad, AUserCodeWithAQuoteIsALiteralAndAFailedUpdateKeepsThePeriod
     EXPECT_EQ(fdmcnt->mes_actual, 5);
 }
 
-TEST_F(Contabilidad, ValideCuentaAnswersEachErrorCode)
-{
+TEST_F(Contabilidad, ValideCuentaAnswersEachErrorCode) {
     Sql("insert into cuentas (cuen_cod, cuen_nom) values ('11050501', 'Caja menor sede norte')");
     struct Caso {
         const char* cuenta;
@@ -140,8 +136,7 @@ TEST_F(Contabilidad, ValideCuentaAnswersEachErrorCode)
     }
 }
 
-TEST_F(Contabilidad, AMissingAccountIsOfferedToTheNewAccountWindow)
-{
+TEST_F(Contabilidad, AMissingAccountIsOfferedToTheNewAccountWindow) {
     // Without the chart-of-accounts windows there is nothing to offer.
     EXPECT_FALSE(fdmcnt->valide_cuenta("999999"));
     EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"La cuenta especificada no existe."});
@@ -163,8 +158,7 @@ TEST_F(Contabilidad, AMissingAccountIsOfferedToTheNewAccountWindow)
                                                   "La cuenta especificada no existe. Desea Crearla?"}));
 }
 
-TEST_F(Contabilidad, NamesCentresAndAssets)
-{
+TEST_F(Contabilidad, NamesCentresAndAssets) {
     std::string nombre = "previo";
     fdmcnt->nom_cuenta("110505", nombre);
     EXPECT_FALSE(nombre.empty());
@@ -185,8 +179,7 @@ TEST_F(Contabilidad, NamesCentresAndAssets)
     EXPECT_EQ(nombre, "");
 }
 
-TEST_F(Contabilidad, VoucherNumbers)
-{
+TEST_F(Contabilidad, VoucherNumbers) {
     Sql("insert into prefijos_conta (tico_cod, prco_pref, pref_numero) values (11, '0000', '000012')");
     Comprobante(9001, "000012");
     Comprobante(9002, "000013");

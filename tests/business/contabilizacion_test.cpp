@@ -33,8 +33,7 @@ protected:
 
 } // namespace
 
-TEST_F(Contabilizacion, APostedInvoiceWritesItsVoucher)
-{
+TEST_F(Contabilizacion, APostedInvoiceWritesItsVoucher) {
     // The demo's credit sale with the credit-sale interface.
     fdm->contabilizado = false;
     int idc = fdmfact->contabilice_factura(1, 2);
@@ -49,8 +48,7 @@ TEST_F(Contabilizacion, APostedInvoiceWritesItsVoucher)
               "cuadra");
 }
 
-TEST_F(Contabilizacion, AFailedPostingListsTheServerErrorsOnce)
-{
+TEST_F(Contabilizacion, AFailedPostingListsTheServerErrorsOnce) {
     Sql("insert into interfaz_ventas values (9, 'Mal configurada', 31, '0000')");
     Sql("insert into interfaz_ventas_ctas values (9, 1, '999901', 'TOTAL', 'D')");
     Sql("insert into interfaz_ventas_ctas values (9, 2, '999902', 'SUBTOTAL', 'C')");
@@ -69,8 +67,7 @@ TEST_F(Contabilizacion, AFailedPostingListsTheServerErrorsOnce)
     EXPECT_TRUE(avisos_.mostrados.empty());
 }
 
-TEST_F(Contabilizacion, APostingThatFailsOnTheServerLeavesTheFlagFalse)
-{
+TEST_F(Contabilizacion, APostingThatFailsOnTheServerLeavesTheFlagFalse) {
     ASSERT_GT(fdmfact->contabilice_factura(1, 2), 0);
     ASSERT_TRUE(fdm->contabilizado);
     Sql("update tipo_documento set tido_tabla = 'NO_EXISTE' where tido_cod = 31");
@@ -78,8 +75,7 @@ TEST_F(Contabilizacion, APostingThatFailsOnTheServerLeavesTheFlagFalse)
     EXPECT_FALSE(fdm->contabilizado);
 }
 
-TEST_F(Contabilizacion, EveryPostingCallsItsProcedureAndListsItsOwnErrors)
-{
+TEST_F(Contabilizacion, EveryPostingCallsItsProcedureAndListsItsOwnErrors) {
     using P = std::function<int(int, int)>;
     struct Caso {
         const char* nombre;
@@ -126,8 +122,7 @@ TEST_F(Contabilizacion, EveryPostingCallsItsProcedureAndListsItsOwnErrors)
     }
 }
 
-TEST_F(Contabilizacion, CashReceiptsFindTheirInterfaceByPrefix)
-{
+TEST_F(Contabilizacion, CashReceiptsFindTheirInterfaceByPrefix) {
     Sql("insert into recibos_caja (reca_id, pref_pre, reca_numero, reca_fecha, terc_nit, reca_subtotal, reca_total) "
         "values (41, '0000', '000001', '2025/02/01', '52345678', 20000, 20000)");
     int idc = fdmcja->contabilice_recicaja(41, "0000");
@@ -146,8 +141,7 @@ TEST_F(Contabilizacion, CashReceiptsFindTheirInterfaceByPrefix)
     EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{std::string(kEncabezado) + "1:No se encontró el documento 42 "});
 }
 
-TEST_F(Contabilizacion, ChoosingAnInterface)
-{
+TEST_F(Contabilizacion, ChoosingAnInterface) {
     // The demo has one inventory-entry interface and two sale interfaces.
     EXPECT_EQ(fdmInv->abre_interfaz(11, "0000", true), 1);
     EXPECT_EQ(fdmInv->abre_interfaz(11, "0000", false), 0);

@@ -33,8 +33,7 @@ bool EsEncabezado(TComponent* c) {
 
 } // namespace
 
-TEST_F(Documentos, EveryModuleOpensItsHeadersAndTheirLines)
-{
+TEST_F(Documentos, EveryModuleOpensItsHeadersAndTheirLines) {
     struct Caso {
         TComponent* modulo;
         int encabezados, lineas;
@@ -63,8 +62,7 @@ TEST_F(Documentos, EveryModuleOpensItsHeadersAndTheirLines)
     }
 }
 
-TEST_F(Documentos, AnInvoiceOpensWithItsLinesAndNewIdsComeFromTheServer)
-{
+TEST_F(Documentos, AnInvoiceOpensWithItsLinesAndNewIdsComeFromTheServer) {
     auto* factura = static_cast<TSQLQuery*>(fdmfact->FindComponent("TFactura"));
     auto* detalle = static_cast<TSQLQuery*>(fdmfact->FindComponent("TFactdetalle"));
     ASSERT_TRUE(factura && detalle);
@@ -93,8 +91,7 @@ TEST_F(Documentos, AnInvoiceOpensWithItsLinesAndNewIdsComeFromTheServer)
     EXPECT_EQ(nuevo->Params().ParamByName("ID").AsInteger(), primero + 1);
 }
 
-TEST_F(Documentos, TablesReadWholeAndTheBankNumberingUnderItsType)
-{
+TEST_F(Documentos, TablesReadWholeAndTheBankNumberingUnderItsType) {
     const std::pair<TComponent*, const char*> tablas[] = {
         {fdmInv, "TImportacion"}, {fdmInv, "TMaquinas"},     {fdmInv, "TOperarios"},     {fdmfact, "TAutorizaciones"},
         {fdmfact, "TPresupuesto"}, {fdmfact, "THistorico"}, {fdmfact, "TTrasportadores"}, {fdmfact, "TPuntoequilibrio"},
@@ -122,8 +119,7 @@ TEST_F(Documentos, TablesReadWholeAndTheBankNumberingUnderItsType)
     tipos->Close();
 }
 
-TEST_F(Documentos, SuggestedPurchasesLiveInMemory)
-{
+TEST_F(Documentos, SuggestedPurchasesLiveInMemory) {
     auto* sugerido = static_cast<TClientDataSet*>(fdmcmp->FindComponent("Csugerido"));
     ASSERT_TRUE(sugerido);
     sugerido->CreateDataSet();

@@ -40,8 +40,7 @@ protected:
 
 } // namespace
 
-TEST_F(Saldos, AReceivableAfterPartialPayments)
-{
+TEST_F(Saldos, AReceivableAfterPartialPayments) {
     // The demo's opening credit sale: 119,000 charged on 2025/01/10.
     MovimientoCliente(9001, 31, 1, "2025/01/20", "-40000");
     MovimientoCliente(9002, 31, 1, "2025/02/05", "-30000");
@@ -61,8 +60,7 @@ TEST_F(Saldos, AReceivableAfterPartialPayments)
     EXPECT_TRUE(avisos_.mostrados.empty());
 }
 
-TEST_F(Saldos, RefusedReceivablesClearTheAmountsButNotTheText)
-{
+TEST_F(Saldos, RefusedReceivablesClearTheAmountsButNotTheText) {
     struct Caso {
         const char* nit;
         const char* numero;
@@ -100,8 +98,7 @@ TEST_F(Saldos, RefusedReceivablesClearTheAmountsButNotTheText)
     EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"Documento totalmente cancelado."});
 }
 
-TEST_F(Saldos, APayableAfterPartialPayments)
-{
+TEST_F(Saldos, APayableAfterPartialPayments) {
     Sql("insert into facturas_compra (faco_id, pref_pre, faco_numero, faco_fecha, terc_nit, faco_rtefte, faco_numprov) "
         "values (301, '0000', '000045', '2025/03/01', '860001234', 2500, 'FV-778')");
     MovimientoProveedor(9001, 21, 301, "2025/03/01", "100000");
@@ -131,8 +128,7 @@ TEST_F(Saldos, APayableAfterPartialPayments)
     EXPECT_EQ(c.texto->AsString(), "");
 }
 
-TEST_F(Saldos, SupplierAdvancesWithoutACashDocumentCountReversed)
-{
+TEST_F(Saldos, SupplierAdvancesWithoutACashDocumentCountReversed) {
     Sql("insert into anticipos_proveedor (anpr_id, pref_pre, anpr_numero, anpr_fecha, terc_nit, egre_id) "
         "values (71, '0000', '000003', '2025/04/01', '860001234', 0)");
     MovimientoProveedor(9001, 55, 71, "2025/04/01", "150");
@@ -150,8 +146,7 @@ TEST_F(Saldos, SupplierAdvancesWithoutACashDocumentCountReversed)
     EXPECT_EQ(fdmcar->saldo_doc_cartera(45, 555, Dia(2025, 4, 30)), Currency());
 }
 
-TEST_F(Saldos, TillCashAndPaymentDocuments)
-{
+TEST_F(Saldos, TillCashAndPaymentDocuments) {
     // The demo till 1 opened with 500,000 in cash on 2025/01/02.
     EXPECT_EQ(fdmcja->efectivo_caja(1, Currency(100), Dia(2025, 1, 2)), Currency(500000));
     EXPECT_EQ(fdmcja->efectivo_caja(1, Currency(100), Dia(2025, 1, 1)), Currency());
@@ -182,8 +177,7 @@ TEST_F(Saldos, TillCashAndPaymentDocuments)
     EXPECT_EQ(fdmcja->monto_doc_en_caja(1, 1, "", "", "", nullptr), Currency());
 }
 
-TEST_F(Saldos, CopyNames)
-{
+TEST_F(Saldos, CopyNames) {
     EXPECT_EQ(fdmfact->nombre_copia(5, 0), "ORIGINAL");
     EXPECT_EQ(fdmfact->nombre_copia(0, 2), "COPIA CONTABILIDAD");
 }

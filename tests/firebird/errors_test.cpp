@@ -14,8 +14,7 @@ using namespace tv::fb;
 
 namespace {
 
-std::string ConnectError(const std::string& database, const ConnectOptions& options = {})
-{
+std::string ConnectError(const std::string& database, const ConnectOptions& options = {}) {
     FbDatabase db;
     try {
         db.Open(database, options);
@@ -27,8 +26,7 @@ std::string ConnectError(const std::string& database, const ConnectOptions& opti
 }
 
 // The text between the first two double quotes, as the central handler takes it.
-std::string Quoted(const std::string& m)
-{
+std::string Quoted(const std::string& m) {
     size_t a = m.find('"');
     if (a == std::string::npos)
         return {};
@@ -38,8 +36,7 @@ std::string Quoted(const std::string& m)
 
 } // namespace
 
-TEST(DriverErrors, FailuresToConnect)
-{
+TEST(DriverErrors, FailuresToConnect) {
     tvtest::TempDir dir;
     std::string missing = dir.file("datos/999/tallyvo.fdb");
 
@@ -60,8 +57,7 @@ TEST(DriverErrors, FailuresToConnect)
     EXPECT_EQ(m.find("Unable to complete network request"), std::string::npos) << m;
 }
 
-TEST(DriverErrors, KeyViolationsStandAtPositions19To38)
-{
+TEST(DriverErrors, KeyViolationsStandAtPositions19To38) {
     tvtest::FirebirdDatabases dbs;
     FbDatabase db;
     db.Open(dbs.CompanyPath(), {});
@@ -92,8 +88,7 @@ TEST(DriverErrors, KeyViolationsStandAtPositions19To38)
     count.Close();
 }
 
-TEST(DriverErrors, OtherStatementErrorsCarryTheServersText)
-{
+TEST(DriverErrors, OtherStatementErrorsCarryTheServersText) {
     tvtest::TempDir dir;
     FbDatabase db;
     db.Create(dir.file("x.fdb"), {});

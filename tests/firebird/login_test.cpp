@@ -12,8 +12,7 @@ using namespace tv::fb;
 
 namespace {
 
-std::string CurrentUser(FbDatabase& db)
-{
+std::string CurrentUser(FbDatabase& db) {
     FbStatement q(db);
     q.Prepare("SELECT CURRENT_USER FROM RDB$DATABASE");
     q.Open();
@@ -25,8 +24,7 @@ std::string CurrentUser(FbDatabase& db)
 
 } // namespace
 
-TEST(Login, TheServerChecksUserAndPassword)
-{
+TEST(Login, TheServerChecksUserAndPassword) {
     tvtest::FirebirdDatabases dbs;
     dbs.OpenToServer();
     std::string entry = "localhost:" + dbs.GeneralPath();
@@ -53,8 +51,7 @@ TEST(Login, TheServerChecksUserAndPassword)
     }
 }
 
-TEST(Login, TheEmbeddedEngineTakesAnyPassword)
-{
+TEST(Login, TheEmbeddedEngineTakesAnyPassword) {
     tvtest::FirebirdDatabases dbs;
     FbDatabase db;
     db.Open(dbs.GeneralPath(), {"cajero", "cualquiera", ""});

@@ -16,8 +16,7 @@ class ProceduresTest : public ::testing::Test {
 protected:
     void SetUp() override { db_.Open(dbs_.CompanyPath(), {}); }
 
-    std::int64_t Count(const std::string& sql)
-    {
+    std::int64_t Count(const std::string& sql) {
         FbStatement q(db_);
         q.Prepare(sql);
         q.Open();
@@ -33,8 +32,7 @@ protected:
 
 } // namespace
 
-TEST_F(ProceduresTest, PriceQueryReadByNameAndByPosition)
-{
+TEST_F(ProceduresTest, PriceQueryReadByNameAndByPosition) {
     FbStatement q(db_);
     // Article 000001: bar code 7700000000019, VAT 5 %, list 1 holds prices with VAT included.
     q.Prepare("SELECT * FROM CONSULTA_ARTICULOS_PRECIOS(" + QuotedStr("7700000000019") + ",1)");
@@ -59,8 +57,7 @@ TEST_F(ProceduresTest, PriceQueryReadByNameAndByPosition)
     q.Close();
 }
 
-TEST_F(ProceduresTest, AQuoteInABarCodeStaysOneLiteral)
-{
+TEST_F(ProceduresTest, AQuoteInABarCodeStaysOneLiteral) {
     const std::string code = "X' OR '1'='1";
     std::int64_t articles = Count("SELECT COUNT(*) FROM ARTICULO");
     std::int64_t named = Count("SELECT COUNT(*) FROM ARTICULO WHERE ARTI_DES = 'cambiado'");
@@ -87,8 +84,7 @@ TEST_F(ProceduresTest, AQuoteInABarCodeStaysOneLiteral)
 
 // A NUL inside a bar code stays inside its literal: the code is simply not found,
 // instead of the text being cut and failing as a syntax error.
-TEST_F(ProceduresTest, ANulInABarCodeStaysInsideTheLiteral)
-{
+TEST_F(ProceduresTest, ANulInABarCodeStaysInsideTheLiteral) {
     const std::string code("77000000\0" "00019", 14);
     FbStatement q(db_);
     q.Prepare("SELECT * FROM CONSULTA_ARTICULOS_PRECIOS(" + QuotedStr(code) + ",1)");
@@ -98,8 +94,7 @@ TEST_F(ProceduresTest, ANulInABarCodeStaysInsideTheLiteral)
     EXPECT_EQ(Count("SELECT CHAR_LENGTH(" + QuotedStr(code) + ") FROM RDB$DATABASE"), 14);
 }
 
-TEST_F(ProceduresTest, WritesOfSelectableProceduresAreKept)
-{
+TEST_F(ProceduresTest, WritesOfSelectableProceduresAreKept) {
     FbStatement id(db_);
     id.Prepare("select * from CAMBIE_ID_ENTRADA");
     id.Open();
@@ -128,8 +123,7 @@ TEST_F(ProceduresTest, WritesOfSelectableProceduresAreKept)
               0);
 }
 
-TEST_F(ProceduresTest, PostingReportsItsErrorsAndClearsTheOldOnes)
-{
+TEST_F(ProceduresTest, PostingReportsItsErrorsAndClearsTheOldOnes) {
     FbStatement post(db_);
     // Interface 1 of the cash module belongs to type 61, not to sales.
     post.Prepare("select * from contabil_factura(1,99)");
@@ -155,8 +149,7 @@ TEST_F(ProceduresTest, PostingReportsItsErrorsAndClearsTheOldOnes)
     EXPECT_EQ(Count("select count(*) from errores where erro_tipodoc = 31 and erro_iddoc = 1"), 0);
 }
 
-TEST_F(ProceduresTest, ArticleAndBalanceProceduresAnswerFromTheTables)
-{
+TEST_F(ProceduresTest, ArticleAndBalanceProceduresAnswerFromTheTables) {
     FbStatement q(db_);
     q.Prepare("select * from valide_articulo('7700000000101')");
     q.Open();
@@ -185,8 +178,7 @@ TEST_F(ProceduresTest, ArticleAndBalanceProceduresAnswerFromTheTables)
     q.Close();
 }
 
-TEST_F(ProceduresTest, PriceListsRuleByWeekdayAndHour)
-{
+TEST_F(ProceduresTest, PriceListsRuleByWeekdayAndHour) {
     // Article 000003 is priced in the Saturday-afternoon list 3; 2025/06/07 is a Saturday.
     struct Case { const char* date; const char* hour; bool saturdayList; };
     const Case cases[] = {

@@ -22,8 +22,7 @@ namespace {
 
 class ReadsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         db_.Open(dbs_.CompanyPath(), {});
         db_.ExecuteImmediate("CREATE TABLE NOTAS (TEXTO VARCHAR(40))");
         db_.ExecuteImmediate("CREATE PROCEDURE ANOTA RETURNS (N INTEGER) AS BEGIN "
@@ -41,8 +40,7 @@ protected:
         conn_->Params().SetValues("User_Name", "sysdba");
     }
 
-    std::string Scalar(TSQLQuery& q, const std::string& sql)
-    {
+    std::string Scalar(TSQLQuery& q, const std::string& sql) {
         q.SQL().SetText(sql);
         q.Open();
         std::string v = q.Fields()[0]->AsString();
@@ -58,8 +56,7 @@ protected:
 
 } // namespace
 
-TEST_F(ReadsTest, StatementsThatOnlyReadAreToldFromTheirWordsAndTheCatalogue)
-{
+TEST_F(ReadsTest, StatementsThatOnlyReadAreToldFromTheirWordsAndTheCatalogue) {
     const struct {
         const char* sql;
         bool reads;
@@ -89,8 +86,7 @@ TEST_F(ReadsTest, StatementsThatOnlyReadAreToldFromTheirWordsAndTheCatalogue)
     EXPECT_TRUE(fb::StatementOnlyReads(db_, "SELECT * FROM LLAMA_ANOTA"));
 }
 
-TEST_F(ReadsTest, ReadsShareTheKeptTransactionAndAWritingProcedureKeepsItsWrites)
-{
+TEST_F(ReadsTest, ReadsShareTheKeptTransactionAndAWritingProcedureKeepsItsWrites) {
     TSQLQuery q(&owner_);
     q.SetSQLConnection(conn_);
     const std::string tx = "SELECT CURRENT_TRANSACTION FROM RDB$DATABASE";
@@ -105,8 +101,7 @@ TEST_F(ReadsTest, ReadsShareTheKeptTransactionAndAWritingProcedureKeepsItsWrites
     EXPECT_EQ(Scalar(q, "SELECT COUNT(*) FROM NOTAS"), "3");
 }
 
-TEST_F(ReadsTest, ProcedureCallsWithLiteralsShareOneShape)
-{
+TEST_F(ReadsTest, ProcedureCallsWithLiteralsShareOneShape) {
     const struct {
         const char* sql;
         const char* shape; // nullptr: not a call of literals
@@ -136,8 +131,7 @@ TEST_F(ReadsTest, ProcedureCallsWithLiteralsShareOneShape)
     }
 }
 
-TEST_F(ReadsTest, AProcedureCalledAgainWithOtherLiteralsIsNotPreparedAgain)
-{
+TEST_F(ReadsTest, AProcedureCalledAgainWithOtherLiteralsIsNotPreparedAgain) {
     TSQLQuery q(&owner_);
     q.SetSQLConnection(conn_);
     auto call = [&](const std::string& args) {
@@ -180,8 +174,7 @@ TEST_F(ReadsTest, AProcedureCalledAgainWithOtherLiteralsIsNotPreparedAgain)
     }
 }
 
-TEST_F(ReadsTest, AClientDatasetFollowsTheShapeOfEachReadAndRecoversFromAFailedOne)
-{
+TEST_F(ReadsTest, AClientDatasetFollowsTheShapeOfEachReadAndRecoversFromAFailedOne) {
     TSQLQuery q(&owner_);
     q.SetSQLConnection(conn_);
     auto* p = new TDataSetProvider(&owner_);

@@ -12,8 +12,7 @@ using namespace tv::fb;
 
 namespace {
 
-std::set<std::string> Names(FbDatabase& db, const std::string& sql)
-{
+std::set<std::string> Names(FbDatabase& db, const std::string& sql) {
     FbStatement q(db);
     q.Prepare(sql);
     q.Open();
@@ -24,8 +23,7 @@ std::set<std::string> Names(FbDatabase& db, const std::string& sql)
     return names;
 }
 
-std::vector<std::string> OutputColumns(FbDatabase& db, const std::string& procedure)
-{
+std::vector<std::string> OutputColumns(FbDatabase& db, const std::string& procedure) {
     FbStatement q(db);
     q.Prepare("SELECT TRIM(RDB$PARAMETER_NAME) FROM RDB$PROCEDURE_PARAMETERS WHERE RDB$PROCEDURE_NAME = ? "
               "AND RDB$PARAMETER_TYPE = 1 ORDER BY RDB$PARAMETER_NUMBER");
@@ -160,8 +158,7 @@ const Setting kSettings[] = {
 
 } // namespace
 
-TEST_F(SchemaTest, EveryTableAndProcedureTheApplicationNamesExists)
-{
+TEST_F(SchemaTest, EveryTableAndProcedureTheApplicationNamesExists) {
     auto tables = Names(company_, "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE RDB$SYSTEM_FLAG = 0");
     for (const char* t : kTables)
         EXPECT_TRUE(tables.count(t)) << t;
@@ -172,8 +169,7 @@ TEST_F(SchemaTest, EveryTableAndProcedureTheApplicationNamesExists)
         EXPECT_TRUE(procs.count(p)) << p;
 }
 
-TEST_F(SchemaTest, ProceduresAnswerInTheOrderTheClientReads)
-{
+TEST_F(SchemaTest, ProceduresAnswerInTheOrderTheClientReads) {
     for (const char* p : kPostings)
         EXPECT_EQ(OutputColumns(company_, p), (std::vector<std::string>{"ERROR", "VER", "IDC"})) << p;
     EXPECT_EQ(OutputColumns(company_, "CONSULTA_ARTICULOS_PRECIOS"),
@@ -188,8 +184,7 @@ TEST_F(SchemaTest, ProceduresAnswerInTheOrderTheClientReads)
               (std::vector<std::string>{"BODEGA", "EXISTENCIA", "RESERVADO", "ORDENADO", "STAND"}));
 }
 
-TEST_F(SchemaTest, EverySettingKeyIsSeeded)
-{
+TEST_F(SchemaTest, EverySettingKeyIsSeeded) {
     FbStatement q(company_);
     q.Prepare("SELECT CONF_VALOR FROM CONFIGURACION WHERE CONF_MODULO = ? AND CONF_CATEGORIA = ? AND CONF_PROPIEDAD = ?");
     for (const Setting& s : kSettings) {
@@ -208,8 +203,7 @@ TEST_F(SchemaTest, EverySettingKeyIsSeeded)
     name.Close();
 }
 
-TEST_F(SchemaTest, GeneralDatabaseHoldsCompaniesAndUsers)
-{
+TEST_F(SchemaTest, GeneralDatabaseHoldsCompaniesAndUsers) {
     FbDatabase general;
     general.Open(dbs_->GeneralPath(), {});
     FbStatement q(general);

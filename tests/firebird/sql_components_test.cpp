@@ -22,8 +22,7 @@ namespace {
 
 class SqlComponentsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         conn_ = new TSQLConnection(&owner_);
         conn_->SetDriverName("Interbase");
         conn_->SetGetDriverFunc("getSQLDriverINTERBASE");
@@ -36,8 +35,7 @@ protected:
         conn_->Params().SetValues("database", dbs_.CompanyPath()); // names are case-insensitive
     }
 
-    std::string Scalar(const std::string& sql)
-    {
+    std::string Scalar(const std::string& sql) {
         TSQLQuery q(&owner_);
         q.SetSQLConnection(conn_);
         q.SQL().SetText(sql);
@@ -54,8 +52,7 @@ protected:
 
 } // namespace
 
-TEST_F(SqlComponentsTest, QueryWithNamedParametersGivesTypedFields)
-{
+TEST_F(SqlComponentsTest, QueryWithNamedParametersGivesTypedFields) {
     TSQLQuery q(&owner_);
     q.SetSQLConnection(conn_);
     q.SQL().SetText("SELECT * FROM ARTICULO WHERE ARTI_COD = :COD OR ARTI_COD = :OTRO OR ARTI_COD = :COD");
@@ -90,16 +87,14 @@ TEST_F(SqlComponentsTest, QueryWithNamedParametersGivesTypedFields)
     EXPECT_FALSE(q.Active());
 }
 
-TEST_F(SqlComponentsTest, TrimCharDecidesHowCharValuesRead)
-{
+TEST_F(SqlComponentsTest, TrimCharDecidesHowCharValuesRead) {
     EXPECT_EQ(Scalar("SELECT CAST('AB' AS CHAR(5)) FROM RDB$DATABASE"), "AB");
     conn_->Close();
     conn_->Params().SetValues("Trim Char", "False");
     EXPECT_EQ(Scalar("SELECT CAST('AB' AS CHAR(5)) FROM RDB$DATABASE"), "AB   ");
 }
 
-TEST_F(SqlComponentsTest, MasterRowFeedsTheDetailParameters)
-{
+TEST_F(SqlComponentsTest, MasterRowFeedsTheDetailParameters) {
     auto* types = new TSQLQuery(&owner_);
     types->SetSQLConnection(conn_);
     types->SQL().SetText("SELECT * FROM TIPO_DOCUMENTO WHERE TIDO_COD IN (11, 31, 61) ORDER BY TIDO_COD");
@@ -135,8 +130,7 @@ TEST_F(SqlComponentsTest, MasterRowFeedsTheDetailParameters)
     EXPECT_EQ(lines.FieldByName("TIDO_COD")->AsInteger(), 61);
 }
 
-TEST_F(SqlComponentsTest, StoredProceduresByExecProcAndAsRows)
-{
+TEST_F(SqlComponentsTest, StoredProceduresByExecProcAndAsRows) {
     TSQLStoredProc id(&owner_);
     id.SetSQLConnection(conn_);
     id.SetStoredProcName("CAMBIE_ID_ENTRADA");
@@ -164,8 +158,7 @@ TEST_F(SqlComponentsTest, StoredProceduresByExecProcAndAsRows)
     EXPECT_EQ(valide.Fields()[3]->AsString(), "000001");
 }
 
-TEST_F(SqlComponentsTest, ProviderFetchesInPacketsAndAppliesChanges)
-{
+TEST_F(SqlComponentsTest, ProviderFetchesInPacketsAndAppliesChanges) {
     // An article nothing refers to yet, to be deleted.
     conn_->ExecuteDirect("insert into articulo (arti_cod, arti_des, arti_unidad, taiv_cod) "
                          "values ('ZZBORRAR', 'Para borrar', 'UNIDAD', 0)");
@@ -214,8 +207,7 @@ TEST_F(SqlComponentsTest, ProviderFetchesInPacketsAndAppliesChanges)
     EXPECT_EQ(Scalar("select count(*) from articulo where arti_cod = 'ZZBORRAR'"), "0");
 }
 
-TEST_F(SqlComponentsTest, RefusedChangesReachTheErrorHandlerAndLeaveNothingBehind)
-{
+TEST_F(SqlComponentsTest, RefusedChangesReachTheErrorHandlerAndLeaveNothingBehind) {
     auto* q = new TSQLQuery(&owner_);
     q->SetSQLConnection(conn_);
     // The client holds only some groups, so the duplicate is the server's to refuse.
@@ -246,8 +238,7 @@ TEST_F(SqlComponentsTest, RefusedChangesReachTheErrorHandlerAndLeaveNothingBehin
     EXPECT_EQ(Scalar("select count(*) from grupo where grup_cod = '90'"), "0");
 }
 
-TEST_F(SqlComponentsTest, WrongDatabaseRaisesTheDriverText)
-{
+TEST_F(SqlComponentsTest, WrongDatabaseRaisesTheDriverText) {
     conn_->Params().SetValues("Database", dbs_.ServerEntry() + "/datos/999/tallyvo.fdb");
     try {
         conn_->Open();

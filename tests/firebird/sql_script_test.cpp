@@ -4,8 +4,7 @@
 
 using tv::fb::SplitSqlScript;
 
-TEST(SqlScript, SplitsOnTheTerminatorInForce)
-{
+TEST(SqlScript, SplitsOnTheTerminatorInForce) {
     struct Case {
         const char* script;
         std::vector<std::string> statements;

@@ -13,16 +13,14 @@ namespace {
 
 class TypesTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         db_.Create(dir_.file("tipos.fdb"), {});
         db_.ExecuteImmediate(
             "CREATE TABLE T (ID INTEGER NOT NULL PRIMARY KEY, C CHAR(3), V VARCHAR(60), S SMALLINT, "
             "B BIGINT, N2 NUMERIC(15,2), N4 NUMERIC(15,4), D4 DECIMAL(9,4), F DOUBLE PRECISION, "
             "FD DATE, FT TIME, FS TIMESTAMP, M BLOB SUB_TYPE TEXT, BB BLOB SUB_TYPE BINARY)");
     }
-    std::unique_ptr<FbStatement> Row(int id)
-    {
+    std::unique_ptr<FbStatement> Row(int id) {
         auto q = std::make_unique<FbStatement>(db_);
         q->Prepare("SELECT * FROM T WHERE ID = ?");
         q->Params().SetInt64(0, id);
@@ -36,8 +34,7 @@ protected:
 
 } // namespace
 
-TEST_F(TypesTest, ExactDecimalsKeepEveryDigitAndTheirDeclaredShape)
-{
+TEST_F(TypesTest, ExactDecimalsKeepEveryDigitAndTheirDeclaredShape) {
     FbStatement ins(db_);
     ins.Prepare("INSERT INTO T (ID, N2, N4, D4) VALUES (?, ?, ?, ?)");
     struct Case { std::int64_t n2; std::int64_t n4; std::int64_t d4; };
@@ -77,8 +74,7 @@ TEST_F(TypesTest, ExactDecimalsKeepEveryDigitAndTheirDeclaredShape)
     sum.Close();
 }
 
-TEST_F(TypesTest, TextDatesAndNumbersRoundTrip)
-{
+TEST_F(TypesTest, TextDatesAndNumbersRoundTrip) {
     FbStatement ins(db_);
     ins.Prepare("INSERT INTO T (ID, C, V, S, B, F, FD, FT, FS) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
     ins.Params().SetInt64(0, 1);
@@ -109,8 +105,7 @@ TEST_F(TypesTest, TextDatesAndNumbersRoundTrip)
     q->Close();
 }
 
-TEST_F(TypesTest, TextValuesFeedTypedColumnsThroughTheServer)
-{
+TEST_F(TypesTest, TextValuesFeedTypedColumnsThroughTheServer) {
     // The SQL the application composes writes dates as 'yyyy/mm/dd' and numbers with ".".
     FbStatement ins(db_);
     ins.Prepare("INSERT INTO T (ID, N2, FD) VALUES (?, ?, ?)");
@@ -124,8 +119,7 @@ TEST_F(TypesTest, TextValuesFeedTypedColumnsThroughTheServer)
     q->Close();
 }
 
-TEST_F(TypesTest, BlobsOfSeveralMegabytesRoundTrip)
-{
+TEST_F(TypesTest, BlobsOfSeveralMegabytesRoundTrip) {
     std::string text;
     while (text.size() < 3 * 1024 * 1024)
         text += "Línea de observaciones número " + std::to_string(text.size()) + " con tildes: áéíóú.\n";

@@ -15,8 +15,7 @@
 
 // The Firebird client keeps a few allocations (its character-set converters
 // and ICU tables) until the process ends; they are not this project's leaks.
-extern "C" const char* __lsan_default_suppressions()
-{
+extern "C" const char* __lsan_default_suppressions() {
     return "leak:libfbclient.so\nleak:libicuuc.so\nleak:libicui18n.so\nleak:libEngine12.so\nleak:iconv_open\nleak:gconv\n";
 }
 
@@ -24,8 +23,7 @@ namespace tvtest {
 
 namespace fs = std::filesystem;
 
-std::string SourceRoot()
-{
+std::string SourceRoot() {
     if (const char* root = std::getenv("TALLYVO_SOURCE_DIR"))
         return root;
     std::error_code ec;
@@ -43,8 +41,7 @@ std::string SourceRoot()
 namespace {
 
 // A key that changes whenever a script changes.
-std::string ScriptsKey(const fs::path& db, int articles)
-{
+std::string ScriptsKey(const fs::path& db, int articles) {
     std::vector<fs::path> files;
     for (const auto& e : fs::recursive_directory_iterator(db))
         if (e.is_regular_file())
@@ -63,8 +60,7 @@ std::string ScriptsKey(const fs::path& db, int articles)
 }
 
 // Builds the template once per script version; other processes wait on the lock.
-fs::path Template(int articles)
-{
+fs::path Template(int articles) {
     fs::path db = fs::path(SourceRoot()) / "db";
     fs::path cache = fs::temp_directory_path() / ("tallyvo-fbcache-" + std::to_string(getuid())) /
                      ScriptsKey(db, articles);
@@ -90,13 +86,11 @@ fs::path Template(int articles)
 
 } // namespace
 
-FirebirdDatabases::FirebirdDatabases(int articles)
-{
+FirebirdDatabases::FirebirdDatabases(int articles) {
     fs::copy(Template(articles), dir_.path() / "datos", fs::copy_options::recursive);
 }
 
-void FirebirdDatabases::OpenToServer() const
-{
+void FirebirdDatabases::OpenToServer() const {
     fs::permissions(dir_.path(), fs::perms::all, fs::perm_options::add);
     for (const auto& e : fs::recursive_directory_iterator(dir_.path()))
         fs::permissions(e.path(), fs::perms::all, fs::perm_options::add);
@@ -104,8 +98,7 @@ void FirebirdDatabases::OpenToServer() const
 
 std::string FirebirdDatabases::GeneralPath() const { return ServerEntry() + "/datos/general.fdb"; }
 
-std::string FirebirdDatabases::CompanyPath(const std::string& company) const
-{
+std::string FirebirdDatabases::CompanyPath(const std::string& company) const {
     return ServerEntry() + "/datos/" + company + "/tallyvo.fdb";
 }
 

@@ -14,8 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> ScriptsOf(const std::string& folder)
-{
+std::vector<std::string> ScriptsOf(const std::string& folder) {
     std::vector<std::string> files;
     for (const auto& e : fs::directory_iterator(folder))
         if (e.is_regular_file() && e.path().extension() == ".sql")
@@ -26,8 +25,7 @@ std::vector<std::string> ScriptsOf(const std::string& folder)
 
 // Loading runs without synchronous writes, which would make it many times
 // slower; the finished database gets them back (see Finish).
-void CreateFrom(FbDatabase& db, const std::string& path, const std::string& folder)
-{
+void CreateFrom(FbDatabase& db, const std::string& path, const std::string& folder) {
     fs::create_directories(fs::path(path).parent_path());
     ConnectOptions options;
     options.forcedWrites = 0;
@@ -36,8 +34,7 @@ void CreateFrom(FbDatabase& db, const std::string& path, const std::string& fold
         RunSqlScriptFile(db, script);
 }
 
-void SetContext(FbDatabase& db, const std::string& name, const std::string& value)
-{
+void SetContext(FbDatabase& db, const std::string& name, const std::string& value) {
     FbStatement q(db);
     q.Prepare("SELECT RDB$SET_CONTEXT('USER_SESSION', ?, ?) FROM RDB$DATABASE");
     q.Params().SetString(0, name);
@@ -45,8 +42,7 @@ void SetContext(FbDatabase& db, const std::string& name, const std::string& valu
     q.Execute();
 }
 
-void Finish(FbDatabase& db, const std::string& path)
-{
+void Finish(FbDatabase& db, const std::string& path) {
     db.Close();
     ConnectOptions options;
     options.forcedWrites = 1;
@@ -58,8 +54,7 @@ void Finish(FbDatabase& db, const std::string& path)
 
 std::string ScriptsFolder(const std::string& sourceRoot) { return (fs::path(sourceRoot) / "db").string(); }
 
-void CreateGeneralDatabase(const std::string& path, const std::string& scriptsDir, bool withDemo)
-{
+void CreateGeneralDatabase(const std::string& path, const std::string& scriptsDir, bool withDemo) {
     FbDatabase db;
     CreateFrom(db, path, (fs::path(scriptsDir) / "general").string());
     if (withDemo)
@@ -67,8 +62,7 @@ void CreateGeneralDatabase(const std::string& path, const std::string& scriptsDi
     Finish(db, path);
 }
 
-void CreateCompanyDatabase(const std::string& path, const std::string& scriptsDir, const CompanyDemo* demo)
-{
+void CreateCompanyDatabase(const std::string& path, const std::string& scriptsDir, const CompanyDemo* demo) {
     FbDatabase db;
     CreateFrom(db, path, (fs::path(scriptsDir) / "company").string());
     if (demo) {

@@ -12,8 +12,7 @@ namespace tv::fb {
 
 namespace {
 
-bool Writable(const std::string& dir)
-{
+bool Writable(const std::string& dir) {
     struct stat st {};
     if (stat(dir.c_str(), &st) != 0)
         return mkdir(dir.c_str(), 0777) == 0 || errno == EEXIST;
@@ -24,8 +23,7 @@ bool Writable(const std::string& dir)
 // not write there (the server package creates it for its own account) gets a
 // folder of its own. Processes that share a database must share the folder,
 // so the choice depends only on the user.
-void PrepareEnvironment()
-{
+void PrepareEnvironment() {
     if (std::getenv("FIREBIRD_LOCK"))
         return;
     if (Writable("/tmp/firebird"))
@@ -38,8 +36,7 @@ void PrepareEnvironment()
 
 } // namespace
 
-Firebird::IMaster* Master()
-{
+Firebird::IMaster* Master() {
     static Firebird::IMaster* master = [] {
         PrepareEnvironment();
         return Firebird::fb_get_master_interface();
@@ -47,14 +44,12 @@ Firebird::IMaster* Master()
     return master;
 }
 
-Firebird::IUtil* Util()
-{
+Firebird::IUtil* Util() {
     static Firebird::IUtil* util = Master()->getUtilInterface();
     return util;
 }
 
-Firebird::IProvider* Provider()
-{
+Firebird::IProvider* Provider() {
     // One dispatcher for the life of the process: releasing it would shut the
     // embedded engine down under attachments that other objects still hold.
     static Firebird::IProvider* provider = Master()->getDispatcher();
@@ -65,14 +60,12 @@ Status::Status() : status_(Master()->getStatus()), wrapper_(status_) {}
 
 Status::~Status() { wrapper_.dispose(); }
 
-bool Status::Failed() const
-{
+bool Status::Failed() const {
     return (const_cast<Firebird::CheckStatusWrapper&>(wrapper_).getState() &
             Firebird::IStatus::STATE_ERRORS) != 0;
 }
 
-void Status::Check(ErrorSource source)
-{
+void Status::Check(ErrorSource source) {
     if (!Failed())
         return;
     EFirebirdError e = MakeError(wrapper_.getErrors(), source);

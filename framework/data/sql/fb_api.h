@@ -37,8 +37,7 @@ private:
 // Releases a reference-counted Firebird interface, or disposes a disposable one.
 struct Releaser {
     template <class T>
-    void operator()(T* p) const
-    {
+    void operator()(T* p) const {
         if constexpr (requires { p->release(); })
             p->release();
         else

@@ -18,16 +18,14 @@ const unsigned char kReadOnlyTpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_re
 
 } // namespace
 
-FbDatabase::~FbDatabase()
-{
+FbDatabase::~FbDatabase() {
     try {
         Close();
     } catch (...) {
     }
 }
 
-void FbDatabase::Attach(const std::string& database, const ConnectOptions& options, bool create)
-{
+void FbDatabase::Attach(const std::string& database, const ConnectOptions& options, bool create) {
     Close();
     Status st;
     Ref<Firebird::IXpbBuilder> dpb(Util()->getXpbBuilder(&st, Firebird::IXpbBuilder::DPB, nullptr, 0));
@@ -55,18 +53,15 @@ void FbDatabase::Attach(const std::string& database, const ConnectOptions& optio
     database_ = database;
 }
 
-void FbDatabase::Open(const std::string& database, const ConnectOptions& options)
-{
+void FbDatabase::Open(const std::string& database, const ConnectOptions& options) {
     Attach(database, options, false);
 }
 
-void FbDatabase::Create(const std::string& database, const ConnectOptions& options)
-{
+void FbDatabase::Create(const std::string& database, const ConnectOptions& options) {
     Attach(database, options, true);
 }
 
-void FbDatabase::Close()
-{
+void FbDatabase::Close() {
     precisions_.clear();
     baseTables_.clear();
     SchemaChanged();
@@ -86,8 +81,7 @@ void FbDatabase::Close()
     }
 }
 
-void FbDatabase::Check(Status& st, ErrorSource source)
-{
+void FbDatabase::Check(Status& st, ErrorSource source) {
     try {
         st.Check(source);
     } catch (const EFirebirdError& e) {
@@ -97,8 +91,7 @@ void FbDatabase::Check(Status& st, ErrorSource source)
     }
 }
 
-void FbDatabase::DropLostAttachment()
-{
+void FbDatabase::DropLostAttachment() {
     // Nothing can travel on the dead connection: only our side is freed.
     precisions_.clear();
     baseTables_.clear();
@@ -112,8 +105,7 @@ void FbDatabase::DropLostAttachment()
     ++generation_;
 }
 
-void FbDatabase::Drop()
-{
+void FbDatabase::Drop() {
     if (!attachment_)
         return;
     if (metaTransaction_) {
@@ -127,8 +119,7 @@ void FbDatabase::Drop()
     attachment_ = nullptr;
 }
 
-Firebird::ITransaction* FbDatabase::MetadataTransaction()
-{
+Firebird::ITransaction* FbDatabase::MetadataTransaction() {
     if (!metaTransaction_) {
         Status st;
         metaTransaction_ = attachment_->startTransaction(&st, sizeof kReadOnlyTpb, kReadOnlyTpb);
@@ -137,15 +128,13 @@ Firebird::ITransaction* FbDatabase::MetadataTransaction()
     return metaTransaction_;
 }
 
-void FbDatabase::SchemaChanged()
-{
+void FbDatabase::SchemaChanged() {
     routines_.clear();
     routinesRead_ = false;
     procedureReads_.clear();
 }
 
-const std::map<std::string, int>& FbDatabase::RoutineNames()
-{
+const std::map<std::string, int>& FbDatabase::RoutineNames() {
     if (routinesRead_)
         return routines_;
     FbStatement q(*this);
@@ -160,8 +149,7 @@ const std::map<std::string, int>& FbDatabase::RoutineNames()
     return routines_;
 }
 
-void FbDatabase::ExecuteImmediate(const std::string& sql)
-{
+void FbDatabase::ExecuteImmediate(const std::string& sql) {
     // Scripts create and change procedures.
     SchemaChanged();
     Status st;
@@ -178,8 +166,7 @@ void FbDatabase::ExecuteImmediate(const std::string& sql)
     Check(st);
 }
 
-int FbDatabase::DeclaredPrecision(const std::string& relation, const std::string& field)
-{
+int FbDatabase::DeclaredPrecision(const std::string& relation, const std::string& field) {
     std::string key = relation + "." + field;
     auto it = precisions_.find(key);
     if (it != precisions_.end())
@@ -205,19 +192,16 @@ int FbDatabase::DeclaredPrecision(const std::string& relation, const std::string
     return precision;
 }
 
-const FbDatabase::BaseTableInfo* FbDatabase::FindBaseTable(const std::string& sql) const
-{
+const FbDatabase::BaseTableInfo* FbDatabase::FindBaseTable(const std::string& sql) const {
     auto it = baseTables_.find(sql);
     return it == baseTables_.end() ? nullptr : &it->second;
 }
 
-void FbDatabase::KeepBaseTable(const std::string& sql, BaseTableInfo info)
-{
+void FbDatabase::KeepBaseTable(const std::string& sql, BaseTableInfo info) {
     baseTables_[sql] = std::move(info);
 }
 
-Firebird::ITransaction* StartTransaction(FbDatabase& db)
-{
+Firebird::ITransaction* StartTransaction(FbDatabase& db) {
     Status st;
     if (!db.Connected())
         throw EDatabaseError("La base de datos no está conectada.");

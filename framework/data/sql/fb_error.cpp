@@ -17,8 +17,7 @@ struct Entry {
     const std::intptr_t* start = nullptr;
 };
 
-std::vector<Entry> Parse(const std::intptr_t* v)
-{
+std::vector<Entry> Parse(const std::intptr_t* v) {
     std::vector<Entry> entries;
     while (v && *v != isc_arg_end) {
         std::intptr_t kind = v[0];
@@ -45,8 +44,7 @@ std::vector<Entry> Parse(const std::intptr_t* v)
 }
 
 // The server's text of one entry, with its arguments put in.
-std::string Interpret(const Entry& e)
-{
+std::string Interpret(const Entry& e) {
     // fb_interpret reads one code and its arguments and stops at the next code.
     std::vector<ISC_STATUS> one;
     const std::intptr_t* v = e.start;
@@ -67,16 +65,14 @@ std::string Interpret(const Entry& e)
     return buf;
 }
 
-const Entry* Find(const std::vector<Entry>& entries, std::intptr_t code)
-{
+const Entry* Find(const std::vector<Entry>& entries, std::intptr_t code) {
     for (const Entry& e : entries)
         if (e.code == code)
             return &e;
     return nullptr;
 }
 
-std::string Quoted(const std::string& s)
-{
+std::string Quoted(const std::string& s) {
     std::string q(1, '"');
     q.append(s);
     q += '"';
@@ -85,8 +81,7 @@ std::string Quoted(const std::string& s)
 
 // The main line of a failed connection, from its codes, and the code it stands
 // for (whose own text is then left out); empty when no known failure matches.
-std::string ConnectLine(const std::vector<Entry>& entries, std::intptr_t& replaced)
-{
+std::string ConnectLine(const std::vector<Entry>& entries, std::intptr_t& replaced) {
     if (const Entry* e = Find(entries, isc_login)) {
         replaced = isc_login;
         return Interpret(*e);
@@ -108,8 +103,7 @@ std::string ConnectLine(const std::vector<Entry>& entries, std::intptr_t& replac
 
 } // namespace
 
-EFirebirdError MakeError(const std::intptr_t* vector, ErrorSource source)
-{
+EFirebirdError MakeError(const std::intptr_t* vector, ErrorSource source) {
     std::vector<Entry> entries = Parse(vector);
     std::intptr_t code = entries.empty() ? 0 : entries.front().code;
     bool lost = false;

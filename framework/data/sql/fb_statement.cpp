@@ -6,6 +6,7 @@
 #include <cstring>
 #include <strings.h>
 
+#include "core/strutils.h"
 #include "framework/data/sql/fb_error.h"
 #include "framework/data/sql/fb_reads.h"
 
@@ -18,16 +19,14 @@ constexpr unsigned kMaxVarying = 32765;
 
 unsigned BytesPerChar(unsigned charSet) { return charSet == kCharSetUtf8 ? 4 : 1; }
 
-std::int64_t Pow10(int n)
-{
+std::int64_t Pow10(int n) {
     std::int64_t p = 1;
     while (n-- > 0)
         p *= 10;
     return p;
 }
 
-int DefaultPrecision(unsigned type)
-{
+int DefaultPrecision(unsigned type) {
     switch (type) {
     case SQL_SHORT: return 4;
     case SQL_LONG: return 9;
@@ -35,17 +34,7 @@ int DefaultPrecision(unsigned type)
     }
 }
 
-size_t Utf8Length(const std::string& s)
-{
-    size_t n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80)
-            ++n;
-    return n;
-}
-
-std::string UnscaledToText(std::int64_t v, int scale)
-{
+std::string UnscaledToText(std::int64_t v, int scale) {
     if (scale >= 0)
         return std::to_string(v);
     bool neg = v < 0;
@@ -62,15 +51,13 @@ std::string UnscaledToText(std::int64_t v, int scale)
 
 } // namespace
 
-bool FbColumn::IsExactNumeric() const
-{
+bool FbColumn::IsExactNumeric() const {
     return (sqlType == SQL_SHORT || sqlType == SQL_LONG || sqlType == SQL_INT64) && scale < 0;
 }
 
 // ---------------------------------------------------------------- parameters
 
-FbParams::Value& FbParams::At(int i)
-{
+FbParams::Value& FbParams::At(int i) {
     if (i < 0)
         throw EDatabaseError("Parámetro fuera de rango: " + std::to_string(i));
     if (i >= Count())
@@ -80,8 +67,7 @@ FbParams::Value& FbParams::At(int i)
 
 void FbParams::SetNull(int i) { At(i) = Value{}; }
 
-void FbParams::SetInt64(int i, std::int64_t unscaled, int scale)
-{
+void FbParams::SetInt64(int i, std::int64_t unscaled, int scale) {
     Value& v = At(i) = Value{};
     v.kind = Kind::Int64;
     v.integer = unscaled;
@@ -90,50 +76,43 @@ void FbParams::SetInt64(int i, std::int64_t unscaled, int scale)
 
 void FbParams::SetBcd(int i, const TBcd& value) { SetInt64(i, value.Unscaled(), -value.Scale()); }
 
-void FbParams::SetDouble(int i, double value)
-{
+void FbParams::SetDouble(int i, double value) {
     Value& v = At(i) = Value{};
     v.kind = Kind::Double;
     v.real = value;
 }
 
-void FbParams::SetString(int i, std::string value)
-{
+void FbParams::SetString(int i, std::string value) {
     Value& v = At(i) = Value{};
     v.kind = Kind::String;
     v.text = std::move(value);
 }
 
-void FbParams::SetBytes(int i, std::string bytes)
-{
+void FbParams::SetBytes(int i, std::string bytes) {
     Value& v = At(i) = Value{};
     v.kind = Kind::Bytes;
     v.text = std::move(bytes);
 }
 
-void FbParams::SetDate(int i, TDateTime value)
-{
+void FbParams::SetDate(int i, TDateTime value) {
     Value& v = At(i) = Value{};
     v.kind = Kind::Date;
     v.moment = value;
 }
 
-void FbParams::SetTime(int i, TDateTime value)
-{
+void FbParams::SetTime(int i, TDateTime value) {
     Value& v = At(i) = Value{};
     v.kind = Kind::Time;
     v.moment = value;
 }
 
-void FbParams::SetTimestamp(int i, TDateTime value)
-{
+void FbParams::SetTimestamp(int i, TDateTime value) {
     Value& v = At(i) = Value{};
     v.kind = Kind::Timestamp;
     v.moment = value;
 }
 
-void FbParams::SetBoolean(int i, bool value)
-{
+void FbParams::SetBoolean(int i, bool value) {
     Value& v = At(i) = Value{};
     v.kind = Kind::Boolean;
     v.integer = value;
@@ -143,16 +122,14 @@ void FbParams::SetBoolean(int i, bool value)
 
 FbStatement::FbStatement(FbDatabase& db) : db_(db) {}
 
-FbStatement::~FbStatement()
-{
+FbStatement::~FbStatement() {
     try {
         Unprepare();
     } catch (...) {
     }
 }
 
-std::vector<FbColumn> FbStatement::Describe(Firebird::IMessageMetadata* meta, bool lookUpPrecision)
-{
+std::vector<FbColumn> FbStatement::Describe(Firebird::IMessageMetadata* meta, bool lookUpPrecision) {
     Status st;
     std::vector<FbColumn> cols;
     unsigned n = meta->getCount(&st);
@@ -185,8 +162,7 @@ std::vector<FbColumn> FbStatement::Describe(Firebird::IMessageMetadata* meta, bo
     return cols;
 }
 
-void FbStatement::Prepare(const std::string& sql)
-{
+void FbStatement::Prepare(const std::string& sql) {
     Unprepare();
     Status st;
     // The length is given: a NUL inside a literal (a damaged bar code) must not cut the text short.
@@ -222,8 +198,7 @@ void FbStatement::Prepare(const std::string& sql)
     db_.Check(st);
 }
 
-void FbStatement::Unprepare()
-{
+void FbStatement::Unprepare() {
     if (cursor_ || transaction_)
         Finish(false);
     if (inMeta_) inMeta_->release();
@@ -241,16 +216,14 @@ void FbStatement::Unprepare()
     hasRow_ = false;
 }
 
-int FbStatement::ColumnIndex(const std::string& name) const
-{
+int FbStatement::ColumnIndex(const std::string& name) const {
     for (size_t i = 0; i < columns_.size(); ++i)
         if (strcasecmp(columns_[i].name.c_str(), name.c_str()) == 0)
             return static_cast<int>(i);
     return -1;
 }
 
-Firebird::IMessageMetadata* FbStatement::BuildInput(std::vector<unsigned char>& buffer, Firebird::ITransaction* tra)
-{
+Firebird::IMessageMetadata* FbStatement::BuildInput(std::vector<unsigned char>& buffer, Firebird::ITransaction* tra) {
     unsigned n = static_cast<unsigned>(paramInfo_.size());
     if (n == 0) {
         buffer.clear();
@@ -364,8 +337,7 @@ Firebird::IMessageMetadata* FbStatement::BuildInput(std::vector<unsigned char>& 
     return meta;
 }
 
-std::int64_t FbStatement::Execute()
-{
+std::int64_t FbStatement::Execute() {
     if (!statement_)
         throw EDatabaseError("La sentencia SQL no está preparada.");
     if (kind_ == StatementKind::Select) {
@@ -408,8 +380,7 @@ std::int64_t FbStatement::Execute()
     return affected;
 }
 
-std::int64_t FbStatement::ExecuteIn(Firebird::ITransaction* transaction)
-{
+std::int64_t FbStatement::ExecuteIn(Firebird::ITransaction* transaction) {
     if (!statement_)
         throw EDatabaseError("La sentencia SQL no está preparada.");
     Status st;
@@ -424,8 +395,7 @@ std::int64_t FbStatement::ExecuteIn(Firebird::ITransaction* transaction)
     return affected;
 }
 
-bool FbStatement::OnlyReads()
-{
+bool FbStatement::OnlyReads() {
     if (!onlyReads_) {
         bool blobParam = false;
         for (const FbColumn& p : paramInfo_)
@@ -435,8 +405,7 @@ bool FbStatement::OnlyReads()
     return *onlyReads_;
 }
 
-void FbStatement::Open()
-{
+void FbStatement::Open() {
     if (!statement_)
         throw EDatabaseError("La sentencia SQL no está preparada.");
     if (OnlyReads()) {
@@ -460,8 +429,7 @@ void FbStatement::Open()
     hasRow_ = false;
 }
 
-void FbStatement::OpenReadOnly()
-{
+void FbStatement::OpenReadOnly() {
     if (cursor_ || transaction_)
         Finish(false);
     Firebird::ITransaction* tra = db_.MetadataTransaction();
@@ -477,8 +445,7 @@ void FbStatement::OpenReadOnly()
     hasRow_ = false;
 }
 
-bool FbStatement::Fetch()
-{
+bool FbStatement::Fetch() {
     if (!cursor_)
         return false;
     Status st;
@@ -500,13 +467,11 @@ bool FbStatement::Fetch()
     return hasRow_;
 }
 
-void FbStatement::Close()
-{
+void FbStatement::Close() {
     Finish(true);
 }
 
-void FbStatement::Finish(bool commit)
-{
+void FbStatement::Finish(bool commit) {
     if (Stale()) {
         // The connection is gone: free our side without asking the server.
         if (cursor_)
@@ -551,15 +516,13 @@ void FbStatement::Finish(bool commit)
 
 // ---------------------------------------------------------------- columns
 
-void FbStatement::ColumnError(int i) const
-{
+void FbStatement::ColumnError(int i) const {
     if (i < 0 || i >= ColumnCount())
         throw EDatabaseError("Columna fuera de rango: " + std::to_string(i));
     throw EDatabaseError("No hay una fila actual.");
 }
 
-std::int64_t FbStatement::Unscaled(int i) const
-{
+std::int64_t FbStatement::Unscaled(int i) const {
     CheckColumn(i);
     if (IsNull(i))
         return 0;
@@ -576,31 +539,27 @@ std::int64_t FbStatement::Unscaled(int i) const
     }
 }
 
-std::int64_t FbStatement::AsInt64(int i) const
-{
+std::int64_t FbStatement::AsInt64(int i) const {
     std::int64_t v = Unscaled(i);
     int scale = columns_[i].scale;
     return scale < 0 && columns_[i].sqlType != SQL_DOUBLE && columns_[i].sqlType != SQL_FLOAT ? v / Pow10(-scale) : v;
 }
 
-TBcd FbStatement::AsBcd(int i) const
-{
+TBcd FbStatement::AsBcd(int i) const {
     CheckColumn(i);
     if (columns_[i].sqlType == SQL_FLOAT || columns_[i].sqlType == SQL_DOUBLE)
         return DoubleToBcd(AsDouble(i));
     return TBcd(Unscaled(i), -columns_[i].scale);
 }
 
-static double AsDoubleOf(const unsigned char* p, unsigned type)
-{
+static double AsDoubleOf(const unsigned char* p, unsigned type) {
     if (type == SQL_FLOAT) { float f; std::memcpy(&f, p, 4); return f; }
     double d;
     std::memcpy(&d, p, 8);
     return d;
 }
 
-double FbStatement::AsDouble(int i) const
-{
+double FbStatement::AsDouble(int i) const {
     CheckColumn(i);
     if (IsNull(i))
         return 0;
@@ -610,8 +569,7 @@ double FbStatement::AsDouble(int i) const
     return static_cast<double>(Unscaled(i)) / static_cast<double>(Pow10(-columns_[i].scale));
 }
 
-std::string FbStatement::AsString(int i, bool trimChar) const
-{
+std::string FbStatement::AsString(int i, bool trimChar) const {
     CheckColumn(i);
     if (IsNull(i))
         return {};
@@ -664,8 +622,7 @@ std::string FbStatement::AsString(int i, bool trimChar) const
     }
 }
 
-TDateTime FbStatement::AsDateTime(int i) const
-{
+TDateTime FbStatement::AsDateTime(int i) const {
     CheckColumn(i);
     if (IsNull(i))
         return TDateTime(0);
@@ -698,8 +655,7 @@ TDateTime FbStatement::AsDateTime(int i) const
     }
 }
 
-std::string FbStatement::ReadBlob(const ISC_QUAD& id) const
-{
+std::string FbStatement::ReadBlob(const ISC_QUAD& id) const {
     if (!transaction_)
         throw EDatabaseError("El objeto grande ya no se puede leer: la sentencia terminó.");
     Status st;
@@ -724,8 +680,7 @@ std::string FbStatement::ReadBlob(const ISC_QUAD& id) const
     return data;
 }
 
-std::string FbStatement::AsBlob(int i) const
-{
+std::string FbStatement::AsBlob(int i) const {
     CheckColumn(i);
     if (IsNull(i))
         return {};
@@ -742,8 +697,7 @@ std::string FbStatement::AsBlob(int i) const
     return *blobs_[i];
 }
 
-bool FbStatement::AsBoolean(int i) const
-{
+bool FbStatement::AsBoolean(int i) const {
     CheckColumn(i);
     if (IsNull(i))
         return false;

@@ -112,8 +112,7 @@ public:
     bool HasRow() const { return hasRow_; }
 
     // The current row. Text of CHAR columns keeps its padding unless trimmed.
-    bool IsNull(int i) const
-    {
+    bool IsNull(int i) const {
         CheckColumn(i);
         return *reinterpret_cast<const short*>(row_.data() + nullOffsets_[i]) != 0;
     }
@@ -128,8 +127,7 @@ public:
 
 private:
     // Every value read checks its column: inline, the throwing part apart.
-    void CheckColumn(int i) const
-    {
+    void CheckColumn(int i) const {
         if (i < 0 || i >= ColumnCount() || !hasRow_)
             ColumnError(i);
     }

@@ -10,8 +10,7 @@ namespace tv::fb {
 
 namespace {
 
-std::string Trim(const std::string& s)
-{
+std::string Trim(const std::string& s) {
     size_t b = s.find_first_not_of(" \t\r\n");
     if (b == std::string::npos)
         return {};
@@ -19,16 +18,14 @@ std::string Trim(const std::string& s)
     return s.substr(b, e - b + 1);
 }
 
-std::string Upper(std::string s)
-{
+std::string Upper(std::string s) {
     for (char& c : s)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
 }
 
 // Words of a statement, for recognising the script's own commands.
-std::vector<std::string> Words(const std::string& s)
-{
+std::vector<std::string> Words(const std::string& s) {
     std::istringstream in(s);
     std::vector<std::string> w;
     std::string x;
@@ -39,8 +36,7 @@ std::vector<std::string> Words(const std::string& s)
 
 } // namespace
 
-std::vector<std::string> SplitSqlScript(const std::string& script)
-{
+std::vector<std::string> SplitSqlScript(const std::string& script) {
     std::vector<std::string> out;
     std::string term = ";";
     std::string current;
@@ -103,8 +99,7 @@ std::vector<std::string> SplitSqlScript(const std::string& script)
     return out;
 }
 
-void RunSqlScript(FbDatabase& db, const std::string& script)
-{
+void RunSqlScript(FbDatabase& db, const std::string& script) {
     for (const std::string& stmt : SplitSqlScript(script)) {
         try {
             db.ExecuteImmediate(stmt);
@@ -117,8 +112,7 @@ void RunSqlScript(FbDatabase& db, const std::string& script)
     }
 }
 
-void RunSqlScriptFile(FbDatabase& db, const std::string& path)
-{
+void RunSqlScriptFile(FbDatabase& db, const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw EDatabaseError("No se encontró el archivo " + path);

@@ -10,8 +10,7 @@ namespace tv {
 
 TSQLConnection::TSQLConnection(TComponent* owner) : TComponent(owner) {}
 
-TSQLConnection::~TSQLConnection()
-{
+TSQLConnection::~TSQLConnection() {
     try {
         Close();
     } catch (...) {
@@ -22,14 +21,12 @@ TSQLConnection::~TSQLConnection()
 
 std::string TSQLConnection::Param(const std::string& name) const { return params_.Values(name); }
 
-bool TSQLConnection::TrimChar() const
-{
+bool TSQLConnection::TrimChar() const {
     std::string v = Param("Trim Char");
     return v.empty() || strcasecmp(v.c_str(), "True") == 0;
 }
 
-void TSQLConnection::SetConnected(bool value)
-{
+void TSQLConnection::SetConnected(bool value) {
     if (value == Connected())
         return;
     if (value) {
@@ -60,29 +57,25 @@ void TSQLConnection::SetConnected(bool value)
     }
 }
 
-int TSQLConnection::ExecuteDirect(const std::string& sql)
-{
+int TSQLConnection::ExecuteDirect(const std::string& sql) {
     Open();
     fb::FbStatement q(db_);
     q.Prepare(sql);
     return static_cast<int>(q.Execute());
 }
 
-fb::FbDatabase& TSQLConnection::Database()
-{
+fb::FbDatabase& TSQLConnection::Database() {
     if (!Connected())
         Open();
     return db_;
 }
 
-void TSQLConnection::RegisterDataSet(TCustomSQLDataSet* ds)
-{
+void TSQLConnection::RegisterDataSet(TCustomSQLDataSet* ds) {
     if (std::find(dataSets_.begin(), dataSets_.end(), ds) == dataSets_.end())
         dataSets_.push_back(ds);
 }
 
-void TSQLConnection::UnregisterDataSet(TCustomSQLDataSet* ds)
-{
+void TSQLConnection::UnregisterDataSet(TCustomSQLDataSet* ds) {
     dataSets_.erase(std::remove(dataSets_.begin(), dataSets_.end(), ds), dataSets_.end());
 }
 

@@ -19,8 +19,7 @@ namespace {
 constexpr const char* SUnidirectional = "Operation not allowed on a unidirectional dataset";
 constexpr const char* SNoConnection = "Missing SQLConnection property";
 
-TFieldType FieldTypeOf(const fb::FbColumn& c)
-{
+TFieldType FieldTypeOf(const fb::FbColumn& c) {
     switch (c.sqlType) {
     case SQL_TEXT: return ftFixedChar;
     case SQL_VARYING: return ftString;
@@ -41,8 +40,7 @@ TFieldType FieldTypeOf(const fb::FbColumn& c)
 
 } // namespace
 
-TCustomSQLDataSet::TCustomSQLDataSet(TComponent* owner) : TDataSet(owner)
-{
+TCustomSQLDataSet::TCustomSQLDataSet(TComponent* owner) : TDataSet(owner) {
     masterLink_.OnMasterChange = [this] { MasterChanged(); };
     masterLink_.OnMasterDisable = [this] {
         if (Active())
@@ -50,8 +48,7 @@ TCustomSQLDataSet::TCustomSQLDataSet(TComponent* owner) : TDataSet(owner)
     };
 }
 
-TCustomSQLDataSet::~TCustomSQLDataSet()
-{
+TCustomSQLDataSet::~TCustomSQLDataSet() {
     try {
         Close();
         PSEndTransaction(false);
@@ -66,8 +63,7 @@ TCustomSQLDataSet::~TCustomSQLDataSet()
     }
 }
 
-void TCustomSQLDataSet::SetSQLConnection(TSQLConnection* c)
-{
+void TCustomSQLDataSet::SetSQLConnection(TSQLConnection* c) {
     if (c == connection_)
         return;
     CheckInactive();
@@ -84,22 +80,19 @@ void TCustomSQLDataSet::SetSQLConnection(TSQLConnection* c)
     }
 }
 
-void TCustomSQLDataSet::Notification(TComponent* component, TOperation operation)
-{
+void TCustomSQLDataSet::Notification(TComponent* component, TOperation operation) {
     TDataSet::Notification(component, operation);
     if (operation == opRemove && component == connection_)
         ConnectionGone();
 }
 
-void TCustomSQLDataSet::ConnectionClosing()
-{
+void TCustomSQLDataSet::ConnectionClosing() {
     PSEndTransaction(false);
     resolverStatements_.clear();
     stmt_.reset();
 }
 
-void TCustomSQLDataSet::ConnectionGone()
-{
+void TCustomSQLDataSet::ConnectionGone() {
     try {
         Close();
     } catch (...) {
@@ -112,8 +105,7 @@ TDataSource* TCustomSQLDataSet::DataSource() const { return masterLink_.DataSour
 
 void TCustomSQLDataSet::SetDataSource(TDataSource* ds) { masterLink_.SetDataSource(ds); }
 
-void TCustomSQLDataSet::CommandChanged()
-{
+void TCustomSQLDataSet::CommandChanged() {
     // A statement kept for the new text describes the same columns and base table.
     if (stmt_ && KeepsShape()) {
         SyncParams();
@@ -125,8 +117,7 @@ void TCustomSQLDataSet::CommandChanged()
     SyncParams();
 }
 
-void TCustomSQLDataSet::SyncParams()
-{
+void TCustomSQLDataSet::SyncParams() {
     std::vector<std::string> names;
     ReplaceNamedParams(CommandText(), names);
     TParams fresh;
@@ -143,8 +134,7 @@ void TCustomSQLDataSet::SyncParams()
 
 // A procedure called again with other literals (the price query's bar codes)
 // keeps the statement prepared for the first call; the literals are bound.
-bool TCustomSQLDataSet::KeepsShape()
-{
+bool TCustomSQLDataSet::KeepsShape() {
     if (literals_.empty() || !stmt_->Prepared() || stmt_->Stale() || stmt_->IsOpen())
         return false;
     std::vector<std::string> order, values;
@@ -156,14 +146,12 @@ bool TCustomSQLDataSet::KeepsShape()
     return true;
 }
 
-fb::FbStatement& TCustomSQLDataSet::Statement()
-{
+fb::FbStatement& TCustomSQLDataSet::Statement() {
     Prepare();
     return *stmt_;
 }
 
-void TCustomSQLDataSet::Prepare()
-{
+void TCustomSQLDataSet::Prepare() {
     if (stmt_ && stmt_->Prepared() && !stmt_->Stale())
         return;
     // A statement of a lost connection is dropped; Database() connects again.
@@ -189,8 +177,7 @@ void TCustomSQLDataSet::Prepare()
     literals_ = std::move(literals);
 }
 
-void TCustomSQLDataSet::SetPrepared(bool value)
-{
+void TCustomSQLDataSet::SetPrepared(bool value) {
     if (value)
         Prepare();
     else {
@@ -199,8 +186,7 @@ void TCustomSQLDataSet::SetPrepared(bool value)
     }
 }
 
-void TCustomSQLDataSet::Bind()
-{
+void TCustomSQLDataSet::Bind() {
     // A master's current row feeds the parameters named like its fields.
     if (TDataSet* master = masterLink_.DataSource() ? masterLink_.DataSource()->DataSet() : nullptr;
         master && master->Active())
@@ -212,16 +198,14 @@ void TCustomSQLDataSet::Bind()
         stmt_->Params().SetString(static_cast<int>(i), literals_[i]);
 }
 
-void TCustomSQLDataSet::MasterChanged()
-{
+void TCustomSQLDataSet::MasterChanged() {
     if (!Active())
         return;
     Close();
     Open();
 }
 
-int TCustomSQLDataSet::ExecSQL()
-{
+int TCustomSQLDataSet::ExecSQL() {
     CheckInactive();
     Prepare();
     Bind();
@@ -230,8 +214,7 @@ int TCustomSQLDataSet::ExecSQL()
     return affected;
 }
 
-void TCustomSQLDataSet::InternalInitFieldDefs()
-{
+void TCustomSQLDataSet::InternalInitFieldDefs() {
     Prepare();
     FieldDefs().Clear();
     for (int i = 0; i < stmt_->ColumnCount(); ++i) {
@@ -253,8 +236,7 @@ void TCustomSQLDataSet::InternalInitFieldDefs()
     }
 }
 
-void TCustomSQLDataSet::InternalOpen()
-{
+void TCustomSQLDataSet::InternalOpen() {
     Prepare();
     if (stmt_->Kind() != fb::StatementKind::Select)
         DatabaseError("La sentencia no devuelve filas; use ExecSQL", this);
@@ -264,15 +246,13 @@ void TCustomSQLDataSet::InternalOpen()
     fetched_ = 0;
 }
 
-void TCustomSQLDataSet::InternalClose()
-{
+void TCustomSQLDataSet::InternalClose() {
     open_ = false;
     if (stmt_ && stmt_->IsOpen())
         stmt_->Close();
 }
 
-void TCustomSQLDataSet::InternalFirst()
-{
+void TCustomSQLDataSet::InternalFirst() {
     if (fetched_ == 0)
         return;
     // Forward only: going back to the start runs the statement again.
@@ -284,8 +264,7 @@ void TCustomSQLDataSet::InternalFirst()
 
 void TCustomSQLDataSet::InternalLast() { DatabaseError(SUnidirectional, this); }
 
-void TCustomSQLDataSet::ReadRow(std::vector<Variant>& values) const
-{
+void TCustomSQLDataSet::ReadRow(std::vector<Variant>& values) const {
     const fb::FbStatement& s = *stmt_;
     int n = s.ColumnCount();
     // Slots past the columns belong to calculated fields.
@@ -325,8 +304,7 @@ void TCustomSQLDataSet::ReadRow(std::vector<Variant>& values) const
     }
 }
 
-TGetResult TCustomSQLDataSet::GetRecord(TRecordBuffer& buffer, TGetMode mode)
-{
+TGetResult TCustomSQLDataSet::GetRecord(TRecordBuffer& buffer, TGetMode mode) {
     if (mode == gmPrior)
         return grBOF;
     if (mode == gmNext) {
@@ -345,22 +323,19 @@ TGetResult TCustomSQLDataSet::GetRecord(TRecordBuffer& buffer, TGetMode mode)
 
 // --------------------------------------------------------------- provider support
 
-void TCustomSQLDataSet::PSReset()
-{
+void TCustomSQLDataSet::PSReset() {
     if (Active())
         First();
 }
 
-void TCustomSQLDataSet::PSSetParams(const TParams& params)
-{
+void TCustomSQLDataSet::PSSetParams(const TParams& params) {
     if (params.Count() == 0)
         return;
     SyncParams();
     params_.AssignValues(params);
 }
 
-std::string TCustomSQLDataSet::BaseTable()
-{
+std::string TCustomSQLDataSet::BaseTable() {
     // The table every column of the statement comes from, when there is one
     // and it is a table or view (not a procedure).
     fb::FbStatement& s = Statement();
@@ -385,8 +360,7 @@ std::string TCustomSQLDataSet::BaseTable()
     return isRelation ? table : std::string();
 }
 
-std::string TCustomSQLDataSet::PSGetTableName()
-{
+std::string TCustomSQLDataSet::PSGetTableName() {
     if (!baseKnown_) {
         // The catalogue is asked once per statement text and connection.
         const std::string sql = Statement().SQL();
@@ -404,14 +378,12 @@ std::string TCustomSQLDataSet::PSGetTableName()
     return baseTable_;
 }
 
-std::vector<std::string> TCustomSQLDataSet::PSGetKeyFields()
-{
+std::vector<std::string> TCustomSQLDataSet::PSGetKeyFields() {
     PSGetTableName();
     return keyFields_;
 }
 
-std::vector<std::string> TCustomSQLDataSet::KeyFieldsOf(std::string table)
-{
+std::vector<std::string> TCustomSQLDataSet::KeyFieldsOf(std::string table) {
     std::vector<std::string> keys;
     if (table.empty())
         return keys;
@@ -438,8 +410,7 @@ std::vector<std::string> TCustomSQLDataSet::KeyFieldsOf(std::string table)
     return keys;
 }
 
-void TCustomSQLDataSet::PSStartTransaction()
-{
+void TCustomSQLDataSet::PSStartTransaction() {
     if (applyTransaction_)
         return;
     if (!connection_)
@@ -447,8 +418,7 @@ void TCustomSQLDataSet::PSStartTransaction()
     applyTransaction_ = fb::StartTransaction(connection_->Database());
 }
 
-void TCustomSQLDataSet::PSEndTransaction(bool commit)
-{
+void TCustomSQLDataSet::PSEndTransaction(bool commit) {
     if (!applyTransaction_)
         return;
     Firebird::ITransaction* tra = applyTransaction_;
@@ -472,8 +442,7 @@ void TCustomSQLDataSet::PSEndTransaction(bool commit)
     }
 }
 
-int TCustomSQLDataSet::PSExecuteStatement(const std::string& sql, const TParams& params)
-{
+int TCustomSQLDataSet::PSExecuteStatement(const std::string& sql, const TParams& params) {
     if (!connection_)
         DatabaseError(SNoConnection, this);
     fb::FbStatement* stmt = nullptr;

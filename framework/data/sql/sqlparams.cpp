@@ -6,8 +6,7 @@
 
 namespace tv {
 
-std::string ReplaceNamedParams(const std::string& sql, std::vector<std::string>& names)
-{
+std::string ReplaceNamedParams(const std::string& sql, std::vector<std::string>& names) {
     names.clear();
     std::string out;
     out.reserve(sql.size());
@@ -48,8 +47,7 @@ std::string ReplaceNamedParams(const std::string& sql, std::vector<std::string>&
 
 namespace {
 
-void BindOne(fb::FbStatement& stmt, int index, const TParam& p)
-{
+void BindOne(fb::FbStatement& stmt, int index, const TParam& p) {
     fb::FbParams& fp = stmt.Params();
     const Variant& v = p.Value();
     if (v.IsNull() || v.IsEmpty()) {
@@ -100,14 +98,12 @@ void BindOne(fb::FbStatement& stmt, int index, const TParam& p)
 
 } // namespace
 
-void BindParams(fb::FbStatement& stmt, const std::vector<std::string>& order, const TParams& params)
-{
+void BindParams(fb::FbStatement& stmt, const std::vector<std::string>& order, const TParams& params) {
     for (size_t i = 0; i < order.size(); ++i)
         BindOne(stmt, static_cast<int>(i), params.ParamByName(order[i]));
 }
 
-void BindParamsByPosition(fb::FbStatement& stmt, const TParams& params)
-{
+void BindParamsByPosition(fb::FbStatement& stmt, const TParams& params) {
     for (int i = 0; i < params.Count() && i < stmt.ParamCount(); ++i)
         BindOne(stmt, i, params[i]);
 }

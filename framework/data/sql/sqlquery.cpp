@@ -2,16 +2,14 @@
 
 namespace tv {
 
-TSQLQuery::TSQLQuery(TComponent* owner) : TCustomSQLDataSet(owner)
-{
+TSQLQuery::TSQLQuery(TComponent* owner) : TCustomSQLDataSet(owner) {
     sql_.OnChange = [this](TObject*) {
         Close();
         CommandChanged();
     };
 }
 
-void TSQLQuery::PSSetCommandText(const std::string& text)
-{
+void TSQLQuery::PSSetCommandText(const std::string& text) {
     if (!text.empty())
         sql_.SetText(text);
 }

@@ -9,8 +9,7 @@ namespace tv {
 
 namespace {
 
-TFieldType ParamFieldType(short fieldType, short subType, short scale)
-{
+TFieldType ParamFieldType(short fieldType, short subType, short scale) {
     // RDB$FIELDS.RDB$FIELD_TYPE codes
     switch (fieldType) {
     case 7: return scale < 0 ? ftFMTBcd : ftSmallint;
@@ -33,8 +32,7 @@ TFieldType ParamFieldType(short fieldType, short subType, short scale)
 
 TSQLStoredProc::TSQLStoredProc(TComponent* owner) : TCustomSQLDataSet(owner) {}
 
-void TSQLStoredProc::SetStoredProcName(const std::string& name)
-{
+void TSQLStoredProc::SetStoredProcName(const std::string& name) {
     if (name == procName_)
         return;
     Close();
@@ -44,8 +42,7 @@ void TSQLStoredProc::SetStoredProcName(const std::string& name)
     CommandChanged();
 }
 
-void TSQLStoredProc::DescribeParams()
-{
+void TSQLStoredProc::DescribeParams() {
     if (!callText_.empty())
         return;
     if (!SQLConnection())
@@ -81,27 +78,23 @@ void TSQLStoredProc::DescribeParams()
     callText_ = procName_ + (inputs.empty() ? std::string() : "(" + inputs + ")");
 }
 
-std::string TSQLStoredProc::CommandText() const
-{
+std::string TSQLStoredProc::CommandText() const {
     if (callText_.empty())
         return {};
     return (executing_ ? "EXECUTE PROCEDURE " : "SELECT * FROM ") + callText_;
 }
 
-void TSQLStoredProc::InternalOpen()
-{
+void TSQLStoredProc::InternalOpen() {
     DescribeParams();
     TCustomSQLDataSet::InternalOpen();
 }
 
-void TSQLStoredProc::InternalInitFieldDefs()
-{
+void TSQLStoredProc::InternalInitFieldDefs() {
     DescribeParams();
     TCustomSQLDataSet::InternalInitFieldDefs();
 }
 
-void TSQLStoredProc::ExecProc()
-{
+void TSQLStoredProc::ExecProc() {
     CheckInactive();
     DescribeParams();
     // EXECUTE PROCEDURE returns one row of outputs; SELECT reads the rows of a selectable one.
@@ -118,8 +111,7 @@ void TSQLStoredProc::ExecProc()
     CommandChanged();
 }
 
-void TSQLStoredProc::ExecuteCompleted(fb::FbStatement& stmt)
-{
+void TSQLStoredProc::ExecuteCompleted(fb::FbStatement& stmt) {
     if (!stmt.HasRow())
         return;
     for (int i = 0; i < stmt.ColumnCount(); ++i) {

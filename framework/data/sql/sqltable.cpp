@@ -6,8 +6,7 @@ namespace tv {
 
 TSQLTable::TSQLTable(TComponent* owner) : TCustomSQLDataSet(owner) {}
 
-void TSQLTable::SetTableName(const std::string& name)
-{
+void TSQLTable::SetTableName(const std::string& name) {
     if (name == tableName_)
         return;
     Close();
@@ -15,27 +14,23 @@ void TSQLTable::SetTableName(const std::string& name)
     CommandChanged();
 }
 
-void TSQLTable::SetMasterSource(TDataSource* ds)
-{
+void TSQLTable::SetMasterSource(TDataSource* ds) {
     SetDataSource(ds);
 }
 
-void TSQLTable::SetMasterFields(const std::string& names)
-{
+void TSQLTable::SetMasterFields(const std::string& names) {
     Close();
     masterFields_ = names;
     CommandChanged();
 }
 
-void TSQLTable::SetIndexFieldNames(const std::string& names)
-{
+void TSQLTable::SetIndexFieldNames(const std::string& names) {
     Close();
     indexFieldNames_ = names;
     CommandChanged();
 }
 
-std::string TSQLTable::CommandText() const
-{
+std::string TSQLTable::CommandText() const {
     if (tableName_.empty())
         return {};
     std::string sql = "SELECT * FROM " + tableName_;
