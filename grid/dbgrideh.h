@@ -213,6 +213,9 @@ public:
     bool CanCutToClipboard();
     bool CanSelectAll();
     bool CanDeleteSelection();
+    // The framework's copy, cut and paste actions on the focused grid.
+    bool ExecuteAction(TBasicAction* action) override;
+    bool UpdateAction(TBasicAction* action) override;
     // Record moves and the keys' cell walk.
     void ClearSelectionOnMove();
     void MoveRecordBy(bool select, int distance, bool byRecords, bool toEnd);

@@ -9,6 +9,7 @@
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
+#include "framework/ui/actions.h"
 #include "framework/ui/dialogs.h"
 #include "framework/ui/menus.h"
 #include "grid/dbgrideh.h"
@@ -375,6 +376,43 @@ void TCustomDBGridEh::CtrlKeyDown(WORD key, TShiftState shift) {
         break;
     default: break;
     }
+}
+
+// The framework's edit actions do on the focused grid what its Ctrl keys do.
+bool TCustomDBGridEh::ExecuteAction(TBasicAction* action) {
+    if (!Focused()) return false;
+    if (dynamic_cast<TEditCopy*>(action) && editActions_.Contains(geaCopyEh) && CanCopySelection()) {
+        RunClipboardKey(GridClipboardKeys().copy, this);
+        return true;
+    }
+    if (dynamic_cast<TEditPaste*>(action) && editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) {
+        RunClipboardKey(GridClipboardKeys().paste, this);
+        return true;
+    }
+    if (dynamic_cast<TEditCut*>(action) && editActions_.Contains(geaCutEh) && CanCutToClipboard()) {
+        RunClipboardKey(GridClipboardKeys().cut, this);
+        return true;
+    }
+    return false;
+}
+
+bool TCustomDBGridEh::UpdateAction(TBasicAction* action) {
+    if (Focused()) {
+        auto* custom = dynamic_cast<TCustomAction*>(action);
+        if (custom && dynamic_cast<TEditCopy*>(action) && editActions_.Contains(geaCopyEh)) {
+            custom->SetEnabled(CanCopySelection());
+            return true;
+        }
+        if (custom && dynamic_cast<TEditPaste*>(action) && editActions_.Contains(geaPasteEh)) {
+            custom->SetEnabled(CanPasteFromClipboard());
+            return true;
+        }
+        if (custom && dynamic_cast<TEditCut*>(action) && editActions_.Contains(geaCutEh)) {
+            custom->SetEnabled(CanCutToClipboard());
+            return true;
+        }
+    }
+    return TCustomGrid::UpdateAction(action);
 }
 
 // Keys without Ctrl: moves between cells and records, Esc, inserting, and

@@ -21,6 +21,11 @@ bool DispatchToTargets(TBasicAction* a, bool execute) {
     if (Screen && Screen->ActiveForm()) targets.push_back(Screen->ActiveForm());
     if (Application && Application->MainForm()) targets.push_back(Application->MainForm());
     for (TObject* t : targets) {
+        auto* control = dynamic_cast<TControl*>(t);
+        if (control) {
+            if (execute ? control->ExecuteAction(a) : control->UpdateAction(a)) return true;
+            continue;
+        }
         if (!a->HandlesTarget(t)) continue;
         if (execute) a->ExecuteTarget(t);
         else a->UpdateTarget(t);

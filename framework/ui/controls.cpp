@@ -593,6 +593,18 @@ void TControl::SetAction(TBasicAction* action) {
     ActionChange(action, ComponentState().Contains(csLoading));
 }
 
+bool TControl::ExecuteAction(TBasicAction* action) {
+    if (!action->HandlesTarget(this)) return false;
+    action->ExecuteTarget(this);
+    return true;
+}
+
+bool TControl::UpdateAction(TBasicAction* action) {
+    if (!action->HandlesTarget(this)) return false;
+    action->UpdateTarget(this);
+    return true;
+}
+
 void TControl::ActionChange(TObject* sender, bool checkDefaults) {
     auto* a = dynamic_cast<TCustomAction*>(sender);
     if (!a) return;

@@ -184,6 +184,11 @@ public:
     void SetAction(TBasicAction* action);
     // The action link copies the action's properties here.
     virtual void ActionChange(TObject* sender, bool checkDefaults);
+    // An action without a handler of its own asks its targets (the focused
+    // control, the active form, the main form); a control takes it when the
+    // action handles it. True when this control took it.
+    virtual bool ExecuteAction(TBasicAction* action);
+    virtual bool UpdateAction(TBasicAction* action);
 
     // --- painting ---
     virtual void Invalidate();

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/ui/actions.h"
 #include "framework/ui/application.h"
 #include "platform/backend/headless.h"
+#include "platform/clipboard/clipboard.h"
 #include "platform/window/input.h"
 
 namespace tvtest {
@@ -371,6 +373,37 @@ TEST_F(KeyboardTest, CtrlASelectsAllOnlyWhenAllowed) {
     grid->SetReadOnly(true);
     EXPECT_FALSE(grid->CanDeleteSelection());
     EXPECT_FALSE(grid->CanCutToClipboard());
+}
+
+// A window's action list holds the framework's copy, cut and paste with Ctrl+C,
+// Ctrl+X and Ctrl+V: on the focused grid they follow what the grid allows.
+TEST_F(KeyboardTest, FrameworkEditActionsWorkOnTheFocusedGrid) {
+    auto* actions = new TActionList(form);
+    auto* copy = new TEditCopy(form);
+    auto* cut = new TEditCut(form);
+    copy->SetActionList(actions);
+    cut->SetActionList(actions);
+    grid->SetEditActions({geaCopyEh, geaSelectAllEh});
+    grid->SetAllowedSelections({gstRecordBookmarks, gstAll});
+    Key('A', false, true);
+    ASSERT_EQ(grid->Selection().SelectionType(), gstAll);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    SetClipboardText("");
+    CloseClipboard();
+    Key('C', false, true);
+    EXPECT_TRUE(copy->Enabled());
+    std::string copied;
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    GetClipboardText(copied);
+    CloseClipboard();
+    EXPECT_NE(copied.find("Lentejas"), std::string::npos);
+    // Cutting is not among the grid's edit actions: the action has no target.
+    Key('X', false, true);
+    EXPECT_FALSE(cut->Enabled());
+    EXPECT_EQ(data->RecordCount(), 8);
+    grid->SetEditActions({});
+    copy->Update();
+    EXPECT_FALSE(copy->Enabled());
 }
 
 TEST_F(KeyboardTest, DeleteEmptiesACheckBoxCellUnlessItsFieldIsRequired) {
