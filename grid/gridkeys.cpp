@@ -41,6 +41,31 @@ void RunClipboardKey(void (*handler)(TCustomDBGridEh*, bool), TCustomDBGridEh* g
     if (handler) handler(grid, false);
 }
 
+// Copy, cut and paste, from a key or a framework action: the edit action that
+// must be allowed, the grid's test and the grid services' work.
+struct ClipboardEdit {
+    TGridEhEditAction kind;
+    bool (TCustomDBGridEh::*possible)();
+    void (*TGridClipboardKeys::*work)(TCustomDBGridEh*, bool);
+};
+const ClipboardEdit kCopy{geaCopyEh, &TCustomDBGridEh::CanCopySelection, &TGridClipboardKeys::copy};
+const ClipboardEdit kCut{geaCutEh, &TCustomDBGridEh::CanCutToClipboard, &TGridClipboardKeys::cut};
+const ClipboardEdit kPaste{geaPasteEh, &TCustomDBGridEh::CanPasteFromClipboard, &TGridClipboardKeys::paste};
+
+const ClipboardEdit* ClipboardEditOf(TBasicAction* action) {
+    if (dynamic_cast<TEditCopy*>(action)) return &kCopy;
+    if (dynamic_cast<TEditCut*>(action)) return &kCut;
+    if (dynamic_cast<TEditPaste*>(action)) return &kPaste;
+    return nullptr;
+}
+
+// Runs the edit when the grid allows it and can do it now; true when it ran.
+bool RunClipboardEdit(TCustomDBGridEh* grid, const ClipboardEdit& edit) {
+    if (!grid->EditActions().Contains(edit.kind) || !(grid->*edit.possible)()) return false;
+    RunClipboardKey(GridClipboardKeys().*edit.work, grid);
+    return true;
+}
+
 // The dataset stands on its end: past its last record, or on a record appended there.
 bool AtEnd(TDataSet* ds) {
     TRecordBuffer* b = ds->ActiveBuffer();
@@ -348,7 +373,7 @@ void TCustomDBGridEh::CtrlKeyDown(WORD key, TShiftState shift) {
     case VK_LEFT: SelectGridColumn(indicatorOffset_, 1); break;
     case VK_RIGHT: SelectGridColumn(ColCount() - 1, -1); break;
     case VK_INSERT: case 'C':
-        if (editActions_.Contains(geaCopyEh) && CanCopySelection()) RunClipboardKey(GridClipboardKeys().copy, this);
+        RunClipboardEdit(this, kCopy);
         break;
     case VK_DELETE:
         if (editActions_.Contains(geaDeleteEh) && selection_->SelectionType() != gstNon &&
@@ -367,12 +392,12 @@ void TCustomDBGridEh::CtrlKeyDown(WORD key, TShiftState shift) {
         if (incSearchActive_) {
             std::string text;
             if (GetClipboardText(text)) IncrementalSearch(text, incSearchTimeout_, 0);
-        } else if (editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) {
-            RunClipboardKey(GridClipboardKeys().paste, this);
+        } else {
+            RunClipboardEdit(this, kPaste);
         }
         break;
     case 'X':
-        if (editActions_.Contains(geaCutEh) && CanCutToClipboard()) RunClipboardKey(GridClipboardKeys().cut, this);
+        RunClipboardEdit(this, kCut);
         break;
     default: break;
     }
@@ -380,37 +405,16 @@ void TCustomDBGridEh::CtrlKeyDown(WORD key, TShiftState shift) {
 
 // The framework's edit actions do on the focused grid what its Ctrl keys do.
 bool TCustomDBGridEh::ExecuteAction(TBasicAction* action) {
-    if (!Focused()) return false;
-    if (dynamic_cast<TEditCopy*>(action) && editActions_.Contains(geaCopyEh) && CanCopySelection()) {
-        RunClipboardKey(GridClipboardKeys().copy, this);
-        return true;
-    }
-    if (dynamic_cast<TEditPaste*>(action) && editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) {
-        RunClipboardKey(GridClipboardKeys().paste, this);
-        return true;
-    }
-    if (dynamic_cast<TEditCut*>(action) && editActions_.Contains(geaCutEh) && CanCutToClipboard()) {
-        RunClipboardKey(GridClipboardKeys().cut, this);
-        return true;
-    }
-    return false;
+    const ClipboardEdit* edit = ClipboardEditOf(action);
+    return edit && Focused() && RunClipboardEdit(this, *edit);
 }
 
 bool TCustomDBGridEh::UpdateAction(TBasicAction* action) {
-    if (Focused()) {
-        auto* custom = dynamic_cast<TCustomAction*>(action);
-        if (custom && dynamic_cast<TEditCopy*>(action) && editActions_.Contains(geaCopyEh)) {
-            custom->SetEnabled(CanCopySelection());
-            return true;
-        }
-        if (custom && dynamic_cast<TEditPaste*>(action) && editActions_.Contains(geaPasteEh)) {
-            custom->SetEnabled(CanPasteFromClipboard());
-            return true;
-        }
-        if (custom && dynamic_cast<TEditCut*>(action) && editActions_.Contains(geaCutEh)) {
-            custom->SetEnabled(CanCutToClipboard());
-            return true;
-        }
+    const ClipboardEdit* edit = ClipboardEditOf(action);
+    auto* custom = dynamic_cast<TCustomAction*>(action);
+    if (edit && custom && Focused() && editActions_.Contains(edit->kind)) {
+        custom->SetEnabled((this->*edit->possible)());
+        return true;
     }
     return TCustomGrid::UpdateAction(action);
 }
@@ -469,7 +473,7 @@ void TCustomDBGridEh::PlainKeyDown(WORD key, TShiftState shift) {
     case VK_DOWN: MoveDown(shiftSelect); break;
     case VK_INSERT:
         if (shiftDown) {
-            if (editActions_.Contains(geaPasteEh) && CanPasteFromClipboard()) RunClipboardKey(GridClipboardKeys().paste, this);
+            RunClipboardEdit(this, kPaste);
         } else if (CanAppendOrInsert()) {
             ClearSelectionOnMove();
             TDataSet* ds = DataSet();
@@ -478,7 +482,7 @@ void TCustomDBGridEh::PlainKeyDown(WORD key, TShiftState shift) {
         }
         break;
     case VK_DELETE:
-        if (shiftDown && editActions_.Contains(geaCutEh) && CanCutToClipboard()) RunClipboardKey(GridClipboardKeys().cut, this);
+        if (shiftDown) RunClipboardEdit(this, kCut);
         break;
     case VK_F2:
         if (!incSearchActive_) ShowEditor();

@@ -16,21 +16,12 @@ namespace {
 // Targets of an action that no handler took: the focused control, the active
 // form, the main form.
 bool DispatchToTargets(TBasicAction* a, bool execute) {
-    std::vector<TObject*> targets;
+    std::vector<TControl*> targets;
     if (Screen && Screen->ActiveControl()) targets.push_back(Screen->ActiveControl());
     if (Screen && Screen->ActiveForm()) targets.push_back(Screen->ActiveForm());
     if (Application && Application->MainForm()) targets.push_back(Application->MainForm());
-    for (TObject* t : targets) {
-        auto* control = dynamic_cast<TControl*>(t);
-        if (control) {
-            if (execute ? control->ExecuteAction(a) : control->UpdateAction(a)) return true;
-            continue;
-        }
-        if (!a->HandlesTarget(t)) continue;
-        if (execute) a->ExecuteTarget(t);
-        else a->UpdateTarget(t);
-        return true;
-    }
+    for (TControl* t : targets)
+        if (execute ? t->ExecuteAction(a) : t->UpdateAction(a)) return true;
     return false;
 }
 } // namespace
