@@ -17,48 +17,6 @@ struct Band {
     std::vector<Span> spans;
 };
 
-std::vector<Band> ToBands(const std::vector<RECT>& rects) {
-    std::vector<Band> bands;
-    for (const RECT& r : rects) {
-        if (bands.empty() || bands.back().top != r.top)
-            bands.push_back({r.top, r.bottom, {}});
-        bands.back().spans.push_back({r.left, r.right});
-    }
-    return bands;
-}
-
-// Spans of one region in the row [y, ...) : regions are banded, so a binary
-// search on band tops finds it.
-const std::vector<Span>* SpansAt(const std::vector<Band>& bands, LONG y) {
-    auto it = std::upper_bound(bands.begin(), bands.end(), y,
-                               [](LONG v, const Band& b) { return v < b.top; });
-    if (it == bands.begin()) return nullptr;
-    --it;
-    return (y >= it->top && y < it->bottom) ? &it->spans : nullptr;
-}
-
-// Combines two sorted span lists with a boolean operation on membership.
-template <class Op>
-std::vector<Span> CombineSpans(const std::vector<Span>* a, const std::vector<Span>* b, Op op) {
-    std::vector<LONG> xs;
-    if (a) for (auto& s : *a) { xs.push_back(s.first); xs.push_back(s.second); }
-    if (b) for (auto& s : *b) { xs.push_back(s.first); xs.push_back(s.second); }
-    std::sort(xs.begin(), xs.end());
-    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
-    auto inside = [](const std::vector<Span>* l, LONG x) {
-        if (!l) return false;
-        for (auto& s : *l) if (x >= s.first && x < s.second) return true;
-        return false;
-    };
-    std::vector<Span> out;
-    for (size_t i = 0; i + 1 < xs.size(); ++i) {
-        if (!op(inside(a, xs[i]), inside(b, xs[i]))) continue;
-        if (!out.empty() && out.back().second == xs[i]) out.back().second = xs[i + 1];
-        else out.push_back({xs[i], xs[i + 1]});
-    }
-    return out;
-}
-
 // Rebuilds the banded rectangle list, merging vertically adjacent equal bands.
 std::vector<RECT> FromBands(std::vector<Band>& bands) {
     std::vector<Band> merged;
@@ -75,20 +33,93 @@ std::vector<RECT> FromBands(std::vector<Band>& bands) {
     return out;
 }
 
+// One band of a banded list: rects[begin, end) share top and bottom.
+struct BandAt {
+    const std::vector<RECT>& rects;
+    std::size_t begin = 0, end = 0;
+    explicit BandAt(const std::vector<RECT>& r) : rects(r) { Next(); }
+    bool Done() const { return begin >= rects.size(); }
+    LONG Top() const { return rects[begin].top; }
+    LONG Bottom() const { return rects[begin].bottom; }
+    void Next() {
+        begin = end;
+        while (end < rects.size() && rects[end].top == rects[begin].top) ++end;
+    }
+};
+
+// Appends to `out` the spans of the row [top, bottom) that `op` keeps of two
+// sorted span lists (either may be empty), then merges the band into the one
+// above when they touch and hold the same spans.
+template <class Op>
+void CombineBand(const RECT* a, const RECT* aEnd, const RECT* b, const RECT* bEnd, LONG top, LONG bottom,
+                 std::size_t* lastBand, std::vector<RECT>& out, Op op) {
+    const std::size_t start = out.size();
+    bool inA = false, inB = false, on = false;
+    LONG from = 0;
+    constexpr LONG kNone = INT32_MAX;
+    for (;;) {
+        const LONG xa = a == aEnd ? kNone : inA ? a->right : a->left;
+        const LONG xb = b == bEnd ? kNone : inB ? b->right : b->left;
+        const LONG x = std::min(xa, xb);
+        if (x == kNone) break;
+        if (xa == x) {
+            if (inA) ++a;
+            inA = !inA;
+        }
+        if (xb == x) {
+            if (inB) ++b;
+            inB = !inB;
+        }
+        const bool now = op(inA, inB);
+        if (now == on) continue;
+        on = now;
+        if (on) {
+            from = x;
+        } else if (out.size() > start && out.back().right == from) {
+            out.back().right = x;
+        } else {
+            out.push_back({from, top, x, bottom});
+        }
+    }
+    if (out.size() == start) return;
+    const std::size_t prev = *lastBand, count = out.size() - start;
+    if (prev < start && start - prev == count && out[prev].bottom == top &&
+        std::equal(out.begin() + prev, out.begin() + start, out.begin() + start,
+                   [](const RECT& p, const RECT& q) { return p.left == q.left && p.right == q.right; })) {
+        for (std::size_t i = prev; i < start; ++i) out[i].bottom = bottom;
+        out.resize(start);
+        return;
+    }
+    *lastBand = start;
+}
+
+// Sweeps the bands of both regions top to bottom; each row where neither
+// changes is combined once.
 template <class Op>
 std::vector<RECT> Combine(const std::vector<RECT>& ra, const std::vector<RECT>& rb, Op op) {
-    auto ba = ToBands(ra), bb = ToBands(rb);
-    std::vector<LONG> ys;
-    for (auto& b : ba) { ys.push_back(b.top); ys.push_back(b.bottom); }
-    for (auto& b : bb) { ys.push_back(b.top); ys.push_back(b.bottom); }
-    std::sort(ys.begin(), ys.end());
-    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
-    std::vector<Band> out;
-    for (size_t i = 0; i + 1 < ys.size(); ++i) {
-        auto spans = CombineSpans(SpansAt(ba, ys[i]), SpansAt(bb, ys[i]), op);
-        if (!spans.empty()) out.push_back({ys[i], ys[i + 1], std::move(spans)});
+    std::vector<RECT> out;
+    out.reserve(ra.size() + rb.size());
+    BandAt a(ra), b(rb);
+    std::size_t lastBand = SIZE_MAX;
+    LONG y = INT32_MIN;
+    while (!a.Done() || !b.Done()) {
+        const bool aHere = !a.Done() && a.Top() <= y, bHere = !b.Done() && b.Top() <= y;
+        if (!aHere && !bHere) {
+            // A gap in both: jump to the next band's top.
+            y = std::min(a.Done() ? INT32_MAX : a.Top(), b.Done() ? INT32_MAX : b.Top());
+            continue;
+        }
+        LONG next = INT32_MAX;
+        if (!a.Done()) next = std::min(next, aHere ? a.Bottom() : a.Top());
+        if (!b.Done()) next = std::min(next, bHere ? b.Bottom() : b.Top());
+        const RECT* none = nullptr;
+        CombineBand(aHere ? ra.data() + a.begin : none, aHere ? ra.data() + a.end : none,
+                    bHere ? rb.data() + b.begin : none, bHere ? rb.data() + b.end : none, y, next, &lastBand, out, op);
+        y = next;
+        if (aHere && a.Bottom() <= y) a.Next();
+        if (bHere && b.Bottom() <= y) b.Next();
     }
-    return FromBands(out);
+    return out;
 }
 
 std::vector<RECT> RectList(int l, int t, int r, int b) {
@@ -219,28 +250,85 @@ HRGN CreatePolygonRgn(const POINT* pts, int count, int fillMode) {
     });
 }
 
+namespace {
+
+bool Inside(const RECT& in, const RECT& out) {
+    return out.left <= in.left && out.top <= in.top && in.right <= out.right && in.bottom <= out.bottom;
+}
+
+bool Disjoint(const RECT& a, const RECT& b) {
+    return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+}
+
+// The results that need no sweep (a rectangle or an empty region on either
+// side, one side inside the other), written into `out` without allocating
+// when it has room. False when the sweep is needed.
+bool CombineAtOnce(const std::vector<RECT>& a, const std::vector<RECT>& b, int mode, std::vector<RECT>& out) {
+    auto take = [&out](const std::vector<RECT>& from) {
+        if (&from != &out) out.assign(from.begin(), from.end());
+        return true;
+    };
+    auto one = [&out](const RECT& r) {
+        out.assign(1, r);
+        return true;
+    };
+    auto none = [&out] {
+        out.clear();
+        return true;
+    };
+    if (a.empty()) return mode == RGN_AND || mode == RGN_DIFF ? none() : take(b);
+    if (b.empty()) return mode == RGN_AND ? none() : take(a);
+    const RECT boxA{a.size() == 1 ? a[0] : RECT{}}, boxB{b.size() == 1 ? b[0] : RECT{}};
+    switch (mode) {
+    case RGN_AND:
+        if (a.size() == 1 && b.size() == 1) {
+            RECT r;
+            return IntersectRect(&r, &a[0], &b[0]) ? one(r) : none();
+        }
+        if (b.size() == 1 && std::all_of(a.begin(), a.end(), [&](const RECT& r) { return Inside(r, boxB); }))
+            return take(a);
+        if (a.size() == 1 && std::all_of(b.begin(), b.end(), [&](const RECT& r) { return Inside(r, boxA); }))
+            return take(b);
+        return false;
+    case RGN_OR:
+        if (b.size() == 1 && std::any_of(a.begin(), a.end(), [&](const RECT& r) { return Inside(boxB, r); }))
+            return take(a);
+        if (a.size() == 1 && std::any_of(b.begin(), b.end(), [&](const RECT& r) { return Inside(boxA, r); }))
+            return take(b);
+        if (a.size() == 1 && b.size() == 1) {
+            // Side by side in one band, or one above the other with the same sides.
+            if (boxA.top == boxB.top && boxA.bottom == boxB.bottom && boxA.left <= boxB.right && boxB.left <= boxA.right)
+                return one({std::min(boxA.left, boxB.left), boxA.top, std::max(boxA.right, boxB.right), boxA.bottom});
+            if (boxA.left == boxB.left && boxA.right == boxB.right && boxA.top <= boxB.bottom && boxB.top <= boxA.bottom)
+                return one({boxA.left, std::min(boxA.top, boxB.top), boxA.right, std::max(boxA.bottom, boxB.bottom)});
+        }
+        return false;
+    case RGN_DIFF:
+        if (b.size() == 1) {
+            if (std::all_of(a.begin(), a.end(), [&](const RECT& r) { return Disjoint(r, boxB); })) return take(a);
+            if (std::all_of(a.begin(), a.end(), [&](const RECT& r) { return Inside(r, boxB); })) return none();
+        }
+        return false;
+    default: return false;
+    }
+}
+
+} // namespace
+
 int CombineRgn(HRGN dest, HRGN a, HRGN b, int mode) {
     if (!LiveObject(dest) || !LiveObject(a) || (b && !LiveObject(b))) return ERROR;
+    if (mode == RGN_COPY) {
+        if (dest != a) dest->rects = a->rects;
+        return dest->Complexity();
+    }
+    if (mode < RGN_AND || mode > RGN_DIFF || !b) return ERROR;
+    if (CombineAtOnce(a->rects, b->rects, mode, dest->rects)) return dest->Complexity();
     std::vector<RECT> result;
     switch (mode) {
-    case RGN_COPY: result = a->rects; break;
-    case RGN_AND:
-        if (!b) return ERROR;
-        result = Combine(a->rects, b->rects, [](bool x, bool y) { return x && y; });
-        break;
-    case RGN_OR:
-        if (!b) return ERROR;
-        result = Combine(a->rects, b->rects, [](bool x, bool y) { return x || y; });
-        break;
-    case RGN_XOR:
-        if (!b) return ERROR;
-        result = Combine(a->rects, b->rects, [](bool x, bool y) { return x != y; });
-        break;
-    case RGN_DIFF:
-        if (!b) return ERROR;
-        result = Combine(a->rects, b->rects, [](bool x, bool y) { return x && !y; });
-        break;
-    default: return ERROR;
+    case RGN_AND: result = Combine(a->rects, b->rects, [](bool x, bool y) { return x && y; }); break;
+    case RGN_OR: result = Combine(a->rects, b->rects, [](bool x, bool y) { return x || y; }); break;
+    case RGN_XOR: result = Combine(a->rects, b->rects, [](bool x, bool y) { return x != y; }); break;
+    default: result = Combine(a->rects, b->rects, [](bool x, bool y) { return x && !y; }); break;
     }
     dest->rects = std::move(result);
     return dest->Complexity();

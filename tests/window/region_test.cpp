@@ -137,3 +137,73 @@ TEST(Region, RectangleHelpers) {
     EXPECT_TRUE(PtInRect(&a, {0, 9}));
     EXPECT_FALSE(PtInRect(&a, {10, 9}));
 }
+
+namespace {
+
+// The banded form every region keeps: bands sorted and apart, spans sorted,
+// apart and non-empty, and no two touching bands with the same spans.
+::testing::AssertionResult WellBanded(HRGN rgn) {
+    const auto& rs = RegionRects(rgn);
+    std::size_t prevBegin = 0, prevEnd = 0;
+    for (std::size_t i = 0; i < rs.size();) {
+        std::size_t end = i;
+        while (end < rs.size() && rs[end].top == rs[i].top) ++end;
+        for (std::size_t k = i; k < end; ++k) {
+            if (rs[k].bottom != rs[i].bottom || rs[k].left >= rs[k].right || rs[k].top >= rs[k].bottom)
+                return ::testing::AssertionFailure() << "bad rectangle " << k;
+            if (k > i && rs[k].left <= rs[k - 1].right) return ::testing::AssertionFailure() << "spans touch " << k;
+        }
+        if (prevEnd > prevBegin) {
+            if (rs[i].top < rs[prevBegin].bottom) return ::testing::AssertionFailure() << "bands overlap " << i;
+            bool same = end - i == prevEnd - prevBegin && rs[i].top == rs[prevBegin].bottom;
+            for (std::size_t k = 0; same && k < end - i; ++k)
+                same = rs[i + k].left == rs[prevBegin + k].left && rs[i + k].right == rs[prevBegin + k].right;
+            if (same) return ::testing::AssertionFailure() << "unmerged bands at " << i;
+        }
+        prevBegin = i, prevEnd = end, i = end;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST(Region, EveryModeKeepsEachPixelsMembershipAndTheBandedForm) {
+    // Rectangles, touching and nested ones, an empty region and shapes of many bands.
+    std::vector<Rgn> shapes;
+    shapes.push_back(R(0, 0, 0, 0));
+    shapes.push_back(R(2, 2, 12, 9));
+    shapes.push_back(R(4, 3, 8, 6));   // inside the one above
+    shapes.push_back(R(12, 2, 20, 9)); // beside it, same band
+    shapes.push_back(R(2, 9, 12, 15)); // under it, same sides
+    shapes.push_back(R(30, 30, 40, 40));
+    shapes.push_back(Rgn(CreateEllipticRgn(0, 0, 24, 18)));
+    POINT star[] = {{12, 0}, {19, 22}, {1, 8}, {23, 8}, {5, 22}};
+    shapes.push_back(Rgn(CreatePolygonRgn(star, 5, ALTERNATE)));
+    RECT scattered[] = {{0, 0, 3, 3}, {6, 0, 9, 3}, {3, 3, 6, 6}, {0, 10, 20, 12}, {8, 5, 30, 11}};
+    shapes.push_back(Rgn(CreateRgnFromRects(scattered, 5)));
+    const struct {
+        int mode;
+        bool (*keep)(bool, bool);
+    } modes[] = {{RGN_AND, [](bool x, bool y) { return x && y; }},
+                 {RGN_OR, [](bool x, bool y) { return x || y; }},
+                 {RGN_XOR, [](bool x, bool y) { return x != y; }},
+                 {RGN_DIFF, [](bool x, bool y) { return x && !y; }}};
+    for (std::size_t i = 0; i < shapes.size(); ++i)
+        for (std::size_t j = 0; j < shapes.size(); ++j)
+            for (const auto& m : modes) {
+                Rgn d = R(0, 0, 0, 0);
+                const int got = CombineRgn(d.get(), shapes[i].get(), shapes[j].get(), m.mode);
+                ASSERT_TRUE(WellBanded(d.get())) << i << " " << j << " mode " << m.mode;
+                EXPECT_EQ(got, d->Complexity());
+                int wrong = 0;
+                for (int y = -1; y < 42; ++y)
+                    for (int x = -1; x < 42; ++x)
+                        wrong += m.keep(PtInRegion(shapes[i].get(), x, y), PtInRegion(shapes[j].get(), x, y)) !=
+                                 (PtInRegion(d.get(), x, y) != FALSE);
+                EXPECT_EQ(wrong, 0) << i << " " << j << " mode " << m.mode;
+                // Into one of its own sources, as the window system combines.
+                Rgn self(new RegionObject(*shapes[i]));
+                CombineRgn(self.get(), self.get(), shapes[j].get(), m.mode);
+                EXPECT_TRUE(EqualRgn(self.get(), d.get())) << i << " " << j << " mode " << m.mode;
+            }
+}
