@@ -25,6 +25,29 @@ BitmapObject::BitmapObject(int w, int h, int bitsPerPixel)
     newer_ = Newer::Bits;
 }
 
+BitmapObject::BitmapObject(int w, int h, cairo_surface_t* surface)
+    : GdiObject(GdiKind::Bitmap), width(w), height(h), bpp(24), surface_(surface) {
+    stride = ((w * 3) + 3) & ~3;
+    newer_ = Newer::Surface;
+}
+
+BitmapObject* BitmapObject::OverSurfaceRows(int w, int h, SurfaceRows rows) {
+    static cairo_user_data_key_t owner;
+    cairo_surface_t* s = cairo_image_surface_create_for_data(rows.get(), CAIRO_FORMAT_RGB24, w, h, BytesPerSurfaceRow(w));
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        throw EOutOfResources("Bitmap too large: " + std::to_string(w) + " x " + std::to_string(h));
+    }
+    // The rows live as long as the surface, which a pattern may still hold.
+    if (cairo_surface_set_user_data(s, &owner, rows.get(), std::free) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        throw EOutOfResources("Bitmap too large: " + std::to_string(w) + " x " + std::to_string(h));
+    }
+    rows.release();
+    cairo_surface_mark_dirty(s);
+    return new BitmapObject(w, h, s);
+}
+
 BitmapObject::~BitmapObject() { cairo_surface_destroy(surface_); }
 
 cairo_surface_t* BitmapObject::SurfaceForWriting() {
@@ -42,6 +65,7 @@ cairo_surface_t* BitmapObject::SurfaceForReading() {
 }
 
 BYTE* BitmapObject::Bits(bool writing) {
+    if (bits_.empty() && !Empty()) bits_.assign(std::size_t(stride) * std::size_t(height), 0);
     if (newer_ == Newer::Surface) {
         SyncToBits();
         newer_ = Newer::Same;

@@ -4,6 +4,8 @@
 // one written last is copied into the other when the other is asked for.
 #include <cairo.h>
 
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "platform/wintypes.h"
@@ -13,6 +15,14 @@ namespace tv::win {
 struct BitmapObject : GdiObject {
     BitmapObject(int width, int height, int bitsPerPixel);
     ~BitmapObject() override;
+    // An opaque 24-bit bitmap over decoded pixels already in the Cairo view's
+    // layout (RGB24, rows of BytesPerSurfaceRow(width) bytes, taken from
+    // std::malloc): the decoders write there, so nothing is copied until the
+    // rows are asked for.
+    struct FreeRows { void operator()(unsigned char* p) const { std::free(p); } };
+    using SurfaceRows = std::unique_ptr<unsigned char[], FreeRows>;
+    static BitmapObject* OverSurfaceRows(int width, int height, SurfaceRows rows);
+    static int BytesPerSurfaceRow(int width) { return cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width); }
     BitmapObject(const BitmapObject&) = delete;
     BitmapObject& operator=(const BitmapObject&) = delete;
 
@@ -34,9 +44,10 @@ struct BitmapObject : GdiObject {
     int selectedIn = 0; // memory device contexts that have it selected
 
 private:
+    BitmapObject(int width, int height, cairo_surface_t* surface);
     void SyncToSurface();
     void SyncToBits();
-    std::vector<BYTE> bits_;
+    std::vector<BYTE> bits_; // left empty until asked for when the surface came first
     cairo_surface_t* surface_ = nullptr; // ARGB32 (32 bits) or RGB24 (24 bits), premultiplied
     enum class Newer { Same, Bits, Surface } newer_ = Newer::Same;
 };

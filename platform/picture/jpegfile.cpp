@@ -1,8 +1,10 @@
+#include <algorithm>
+#include <bit>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -18,6 +20,8 @@ namespace {
 
 // Enough for a progressive picture at the largest allowed size.
 constexpr long kMaxJpegDecoderMemory = 512L << 20;
+// The rows a picture gets before the decoder has shown it holds more.
+constexpr std::size_t kFirstRowsBytes = std::size_t(4) << 20;
 
 struct ErrorManager {
     jpeg_error_mgr pub;
@@ -39,17 +43,23 @@ void OnMessage(j_common_ptr cinfo, int level) {
         OnError(cinfo);
 }
 
-// Plain C data only between setjmp and longjmp.
-bool Decode(const BYTE* data, std::size_t size, std::vector<BYTE>* out, int* width, int* height, char* message) {
+// Plain C data only between setjmp and longjmp. The rows are written in the
+// layout of Cairo's opaque surfaces (see BitmapObject::OverSurfaceRows) into
+// *out, taken from std::malloc and left unfilled: a file cut short costs the
+// pages its rows touched, not the size its header claims.
+bool Decode(const BYTE* data, std::size_t size, BYTE** out, int* width, int* height, char* message) {
     jpeg_decompress_struct cinfo;
     ErrorManager err;
     cinfo.err = jpeg_std_error(&err.pub);
     err.pub.error_exit = OnError;
     err.pub.emit_message = OnMessage;
     err.message[0] = 0;
+    *out = nullptr;
     if (setjmp(err.jump)) {
         std::strncpy(message, err.message, JMSG_LENGTH_MAX - 1);
         jpeg_destroy_decompress(&cinfo);
+        std::free(*out);
+        *out = nullptr;
         return false;
     }
     jpeg_create_decompress(&cinfo);
@@ -71,22 +81,37 @@ bool Decode(const BYTE* data, std::size_t size, std::vector<BYTE>* out, int* wid
         return false;
     }
     cinfo.mem->max_memory_to_use = kMaxJpegDecoderMemory;
-    cinfo.out_color_space = JCS_RGB;
+    // Grey and colour pictures alike come out as Cairo's pixels in memory.
+    cinfo.out_color_space = std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
     jpeg_start_decompress(&cinfo);
-    if (cinfo.output_components != 3) {
+    if (cinfo.output_components != 4) {
         std::strncpy(message, "unsupported picture", JMSG_LENGTH_MAX - 1);
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
     *width = int(cinfo.output_width);
     *height = int(cinfo.output_height);
-    // Rows are added as they are decoded, so data that stops early costs what
-    // it holds, not the size its header claims.
-    const std::size_t rowBytes = std::size_t(*width) * 3;
-    while (cinfo.output_scanline < cinfo.output_height) {
-        out->resize(out->size() + rowBytes);
-        JSAMPROW row = out->data() + out->size() - rowBytes;
+    // A usual picture gets all its rows at once; a big claim grows as rows
+    // arrive, so that data stopping early costs what it holds.
+    const std::size_t rowBytes = std::size_t(BitmapObject::BytesPerSurfaceRow(*width));
+    std::size_t rows = std::min<std::size_t>(cinfo.output_height, std::max<std::size_t>(1, kFirstRowsBytes / rowBytes));
+    *out = static_cast<BYTE*>(std::malloc(rowBytes * rows));
+    while (*out && cinfo.output_scanline < cinfo.output_height) {
+        if (cinfo.output_scanline == rows) {
+            rows = std::min<std::size_t>(cinfo.output_height, rows * 2);
+            BYTE* more = static_cast<BYTE*>(std::realloc(*out, rowBytes * rows));
+            if (!more) break;
+            *out = more;
+        }
+        JSAMPROW row = *out + cinfo.output_scanline * rowBytes;
         jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    if (cinfo.output_scanline < cinfo.output_height) {
+        std::strncpy(message, "not enough memory", JMSG_LENGTH_MAX - 1);
+        jpeg_destroy_decompress(&cinfo);
+        std::free(*out);
+        *out = nullptr;
+        return false;
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
@@ -97,23 +122,12 @@ bool Decode(const BYTE* data, std::size_t size, std::vector<BYTE>* out, int* wid
 
 HBITMAP ReadJpeg(const BYTE* data, std::size_t size) {
     if (!data || size < 4) throw EInvalidGraphic("JPEG image is not valid: no data");
-    std::vector<BYTE> rgb;
+    BYTE* rows = nullptr;
     int w = 0, h = 0;
     char message[JMSG_LENGTH_MAX] = {};
-    if (!Decode(data, size, &rgb, &w, &h, message))
+    if (!Decode(data, size, &rows, &w, &h, message))
         throw EInvalidGraphic(std::string("JPEG image is not valid: ") + message);
-    HBITMAP bmp = CreateDIBitmap(w, h, 24);
-    auto* b = static_cast<BitmapObject*>(bmp);
-    for (int y = 0; y < h; ++y) {
-        const BYTE* src = rgb.data() + std::size_t(y) * w * 3;
-        BYTE* dst = b->Row(y, true);
-        for (int x = 0; x < w; ++x) {
-            dst[x * 3 + 0] = src[x * 3 + 2];
-            dst[x * 3 + 1] = src[x * 3 + 1];
-            dst[x * 3 + 2] = src[x * 3 + 0];
-        }
-    }
-    return bmp;
+    return BitmapObject::OverSurfaceRows(w, h, BitmapObject::SurfaceRows(rows));
 }
 
 } // namespace tv::win

@@ -3,7 +3,11 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 
+#include <jpeglib.h>
+#include <png.h>
 #include <zlib.h>
 
 #include "core/exceptions.h"
@@ -87,6 +91,190 @@ TEST(Jpeg, DecodesColoursAndSize) {
     EXPECT_NEAR(row[28 * 3 + 0], 200, 12); // blue channel of a right pixel
     EXPECT_NEAR(row[28 * 3 + 2], 20, 12);
     DeleteObject(bmp);
+}
+
+namespace {
+
+// A PNG of any colour type, depth and interlacing, written with libpng.
+// `sample(x, y, channel)` gives each sample at the file's depth.
+template <class Sample>
+std::vector<unsigned char> EncodePng(int w, int h, int colorType, int depth, bool interlaced, Sample sample,
+                                     const std::vector<png_color>& palette = {},
+                                     const std::vector<png_byte>& paletteAlpha = {}) {
+    std::vector<unsigned char> out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(
+        png, &out,
+        [](png_structp p, png_bytep data, png_size_t n) {
+            auto* o = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(p));
+            o->insert(o->end(), data, data + n);
+        },
+        nullptr);
+    png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), depth, colorType,
+                 interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    if (!palette.empty()) png_set_PLTE(png, info, palette.data(), int(palette.size()));
+    if (!paletteAlpha.empty()) png_set_tRNS(png, info, paletteAlpha.data(), int(paletteAlpha.size()), nullptr);
+    png_write_info(png, info);
+    const int channels = png_get_channels(png, info);
+    std::vector<std::vector<png_byte>> rows(std::size_t(h), std::vector<png_byte>(png_get_rowbytes(png, info), 0));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (int c = 0; c < channels; ++c) {
+                const unsigned v = sample(x, y, c);
+                const std::size_t bit = (std::size_t(x) * channels + c) * depth;
+                if (depth == 16) {
+                    rows[y][bit / 8] = png_byte(v >> 8), rows[y][bit / 8 + 1] = png_byte(v);
+                } else {
+                    rows[y][bit / 8] |= png_byte(v << (8 - depth - bit % 8));
+                }
+            }
+    std::vector<png_bytep> pointers;
+    for (auto& r : rows) pointers.push_back(r.data());
+    png_write_image(png, pointers.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+std::vector<unsigned char> EncodeJpeg(int w, int h, bool grey, bool progressive) {
+    jpeg_compress_struct c;
+    jpeg_error_mgr err;
+    c.err = jpeg_std_error(&err);
+    jpeg_create_compress(&c);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&c, &buffer, &size);
+    c.image_width = JDIMENSION(w), c.image_height = JDIMENSION(h);
+    c.input_components = grey ? 1 : 3;
+    c.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&c);
+    if (progressive) jpeg_simple_progression(&c);
+    jpeg_start_compress(&c, TRUE);
+    std::vector<unsigned char> row(std::size_t(w) * c.input_components);
+    while (c.next_scanline < c.image_height) {
+        const int y = int(c.next_scanline);
+        for (std::size_t i = 0; i < row.size(); ++i) row[i] = (unsigned char)(i * 37 + y * 59 + (i % 3) * 80);
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&c, &r, 1);
+    }
+    jpeg_finish_compress(&c);
+    jpeg_destroy_compress(&c);
+    std::vector<unsigned char> out(buffer, buffer + size);
+    std::free(buffer);
+    return out;
+}
+
+// What each library itself decodes, as RGBA rows from the top.
+std::vector<unsigned char> LibraryRgba(const std::vector<unsigned char>& file) {
+    if (file[0] == 0xFF) {
+        jpeg_decompress_struct d;
+        jpeg_error_mgr err;
+        d.err = jpeg_std_error(&err);
+        jpeg_create_decompress(&d);
+        jpeg_mem_src(&d, file.data(), file.size());
+        jpeg_read_header(&d, TRUE);
+        d.out_color_space = JCS_RGB;
+        jpeg_start_decompress(&d);
+        std::vector<unsigned char> rgba(std::size_t(d.output_width) * d.output_height * 4, 255);
+        std::vector<unsigned char> row(std::size_t(d.output_width) * 3);
+        while (d.output_scanline < d.output_height) {
+            const std::size_t y = d.output_scanline;
+            JSAMPROW r = row.data();
+            jpeg_read_scanlines(&d, &r, 1);
+            for (std::size_t x = 0; x < d.output_width; ++x)
+                std::memcpy(&rgba[(y * d.output_width + x) * 4], &row[x * 3], 3);
+        }
+        jpeg_finish_decompress(&d);
+        jpeg_destroy_decompress(&d);
+        return rgba;
+    }
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    png_image_begin_read_from_memory(&image, file.data(), file.size());
+    image.format = PNG_FORMAT_RGBA;
+    std::vector<unsigned char> rgba(PNG_IMAGE_SIZE(image));
+    png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr);
+    return rgba;
+}
+
+} // namespace
+
+// Every PNG colour type and depth, interlaced or not, and JPEG in grey and
+// colour give the pixels their own library decodes: in the bitmap's rows, drawn
+// from it, and after drawing on it or writing its rows.
+TEST(Pictures, DecodeToTheLibrarysOwnPixels) {
+    const int w = 7, h = 5; // rows of 21 bytes padded to 24
+    auto wave = [](int max) { return [max](int x, int y, int c) { return unsigned((x * 53 + y * 97 + c * 71) % (max + 1)); }; };
+    std::vector<png_color> palette = {{250, 0, 0}, {0, 200, 0}, {0, 0, 150}, {90, 90, 90}};
+    auto index = [](int x, int y, int) { return unsigned((x + y) % 4); };
+    auto opaqueAlpha = [](int x, int y, int c) { return c == 3 ? 255u : unsigned(x * 30 + y * 7 + c * 50) % 256; };
+    auto halfAlpha = [](int x, int y, int c) { return c == 3 ? unsigned(x * 40) % 256 : unsigned(y * 60 + c * 9) % 256; };
+    struct Case {
+        const char* name;
+        std::vector<unsigned char> file;
+        int bpp;
+    } cases[] = {
+        {"rgb", EncodePng(w, h, PNG_COLOR_TYPE_RGB, 8, false, wave(255)), 24},
+        {"rgb 16-bit", EncodePng(w, h, PNG_COLOR_TYPE_RGB, 16, false, wave(65535)), 24},
+        {"rgb interlaced", EncodePng(w, h, PNG_COLOR_TYPE_RGB, 8, true, wave(255)), 24},
+        {"grey 8-bit", EncodePng(w, h, PNG_COLOR_TYPE_GRAY, 8, false, wave(255)), 24},
+        {"grey 2-bit", EncodePng(w, h, PNG_COLOR_TYPE_GRAY, 2, false, wave(3)), 24},
+        {"grey 16-bit", EncodePng(w, h, PNG_COLOR_TYPE_GRAY, 16, false, wave(65535)), 24},
+        {"palette", EncodePng(w, h, PNG_COLOR_TYPE_PALETTE, 2, false, index, palette), 24},
+        {"palette with a transparent entry", EncodePng(w, h, PNG_COLOR_TYPE_PALETTE, 8, false, index, palette, {255, 0}), 32},
+        {"alpha opaque everywhere", EncodePng(w, h, PNG_COLOR_TYPE_RGBA, 8, false, opaqueAlpha), 24},
+        {"alpha", EncodePng(w, h, PNG_COLOR_TYPE_RGBA, 8, true, halfAlpha), 32},
+        {"grey and alpha 16-bit", EncodePng(w, h, PNG_COLOR_TYPE_GRAY_ALPHA, 16, false, wave(65535)), 32},
+        {"jpeg colour", EncodeJpeg(w, h, false, false), 24},
+        {"jpeg colour progressive", EncodeJpeg(w, h, false, true), 24},
+        {"jpeg grey", EncodeJpeg(w, h, true, false), 24},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        const std::vector<unsigned char> want = LibraryRgba(k.file);
+        HBITMAP bmp = ReadPicture(k.file.data(), k.file.size());
+        ASSERT_EQ(BitmapWidth(bmp), w);
+        ASSERT_EQ(BitmapHeight(bmp), h);
+        ASSERT_EQ(BitmapBitsPerPixel(bmp), k.bpp);
+        const int step = k.bpp / 8;
+        int wrongRows = 0, wrongDrawn = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const unsigned char* p = &want[(std::size_t(y) * w + x) * 4];
+                const BYTE* got = ScanLine(bmp, y) + x * step;
+                wrongRows += got[0] != p[2] || got[1] != p[1] || got[2] != p[0] || (step == 4 && got[3] != p[3]);
+            }
+        EXPECT_EQ(wrongRows, 0);
+        Canvas drawn(w, h, RGB(1, 2, 3));
+        HDC mem = CreateCompatibleDC(drawn.dc());
+        HGDIOBJ old = SelectObject(mem, bmp);
+        if (k.bpp == 24) {
+            BitBlt(drawn.dc(), 0, 0, w, h, mem, 0, 0, SRCCOPY);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const unsigned char* p = &want[(std::size_t(y) * w + x) * 4];
+                    wrongDrawn += drawn.Pixel(x, y) != RGB(p[0], p[1], p[2]);
+                }
+        }
+        EXPECT_EQ(wrongDrawn, 0);
+        if (k.bpp == 24) {
+            // Drawn on, then read through its rows; its rows written, then drawn.
+            SetPixel(mem, 6, 4, RGB(10, 20, 30));
+            const BYTE* last = ScanLine(bmp, 4) + 6 * 3;
+            EXPECT_EQ(RGB(last[2], last[1], last[0]), RGB(10, 20, 30));
+            BYTE* first = ScanLine(bmp, 0);
+            first[0] = 200, first[1] = 100, first[2] = 50;
+            BitBlt(drawn.dc(), 0, 0, w, h, mem, 0, 0, SRCCOPY);
+            EXPECT_EQ(drawn.Pixel(0, 0), RGB(50, 100, 200));
+            EXPECT_EQ(drawn.Pixel(6, 4), RGB(10, 20, 30));
+        }
+        SelectObject(mem, old);
+        DeleteDC(mem);
+        DeleteObject(bmp);
+    }
 }
 
 TEST(Bmp, WritesAndReadsBackTwentyFourAndThirtyTwoBits) {
