@@ -2,6 +2,10 @@
 
 #include <array>
 
+#include "platform/gdi/clipping.h"
+#include "platform/gdi/objects.h"
+#include "platform/gdi/shapes.h"
+
 using namespace tvtest;
 
 namespace {
@@ -143,6 +147,32 @@ TEST_F(DesktopTest, SiblingsAndChildrenClipEachOther) {
     GetRgnBox(bv, &box);
     EXPECT_EQ(box.right, 200);
     delete bv;
+}
+
+// A window's device context clips to what shows of it (here its child cut
+// out) and to the clip rectangle drawn through, both at once.
+TEST_F(DesktopTest, DrawingKeepsInsideTheVisibleAreaAndTheClipRectangle) {
+    HWND parent = Make(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 200, 200);
+    Make(WS_CHILD | WS_VISIBLE, 60, 60, 40, 40, parent);
+    UpdateWindow(parent);
+    HDC dc = GetDC(parent);
+    IntersectClipRect(dc, 50, 50, 150, 150);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    RECT all{0, 0, 200, 200};
+    FillRect(dc, &all, red);
+    ExcludeClipRect(dc, 120, 120, 150, 150);
+    HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+    FillRect(dc, &all, blue);
+    ReleaseDC(parent, dc);
+    DeleteObject(red);
+    DeleteObject(blue);
+    const struct {
+        int x, y;
+        COLORREF want;
+    } points[] = {{55, 55, RGB(0, 0, 255)},  {70, 70, kWhite},         {110, 65, RGB(0, 0, 255)},
+                  {125, 125, RGB(255, 0, 0)}, {149, 149, RGB(255, 0, 0)}, {150, 150, kWhite},
+                  {20, 20, kWhite},           {49, 100, kWhite}};
+    for (const auto& p : points) EXPECT_EQ(Pixel(p.x, p.y), p.want) << p.x << "," << p.y;
 }
 
 TEST_F(DesktopTest, ScrollWindowExMovesPixelsAndInvalidatesTheRest) {
