@@ -599,7 +599,7 @@ int TColumnEh::GetColumnType() const {
 
 std::string TColumnEh::DisplayText() const {
     TField* f = Field();
-    if (!f || GetColumnType() == ctKeyImageList) return {};
+    if (!f || (imageList_ && GetColumnType() == ctKeyImageList)) return {};
     if (!KeyListEmpty()) {
         int i = IndexOfText(keyList_.get(), f->Text());
         int picks = pickList_ ? pickList_->Count() : 0;
@@ -607,8 +607,11 @@ std::string TColumnEh::DisplayText() const {
         if (notInKeyListIndex_ >= 0 && notInKeyListIndex_ < picks) return pickList_->Strings(notInKeyListIndex_);
         return {};
     }
-    TCustomDBGridEh* g = GetGrid();
-    if (g && g->DrawMemoText() && f->DataType() == ftMemo) return f->AsString();
+    // Exports ask this of every cell: the grid is looked up only for a memo.
+    if (f->DataType() == ftMemo) {
+        TCustomDBGridEh* g = GetGrid();
+        if (g && g->DrawMemoText()) return f->AsString();
+    }
     if (displayFormat_.empty()) return f->DisplayText();
     if (f->IsNull()) return {};
     if (IsNumericType(f->DataType())) return FormatFloat(displayFormat_, f->AsFloat());

@@ -60,12 +60,21 @@ void TDBGridEhExportAsText::EmitFooterCell(int, int, const std::string& text, TA
 }
 
 std::string CSVQuoted(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    for (std::size_t from = 0;;) {
+        const std::size_t quote = text.find('"', from);
+        if (quote == std::string::npos) {
+            out.append(text, from);
+            break;
+        }
+        out.append(text, from, quote + 1 - from);
+        out += '"';
+        from = quote + 1;
     }
-    return out + '"';
+    out += '"';
+    return out;
 }
 
 TDBGridEhExportAsCSV::TDBGridEhExportAsCSV() : separator_(DBGridEhCSVSeparator) {}
@@ -74,14 +83,14 @@ void TDBGridEhExportAsCSV::PutCellSeparator() {
     if (firstCell_)
         firstCell_ = false;
     else
-        Put(std::string(1, separator_));
+        Put(std::string_view(&separator_, 1));
 }
 
 void TDBGridEhExportAsCSV::EmitTitle(TColumnsEhList& columns) {
     PutRecordSeparator();
     for (int i = 0; i < columns.Count(); ++i) {
         Put(CSVQuoted(columns.Items(i)->Title()->Caption()));
-        if (i < columns.Count() - 1) Put(std::string(1, separator_));
+        if (i < columns.Count() - 1) Put(std::string_view(&separator_, 1));
     }
 }
 

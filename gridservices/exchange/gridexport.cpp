@@ -53,8 +53,29 @@ void TDBGridEhExport::EmitFooters() {
     for (int r = 0; r < grid_->FooterRowCount(); ++r) EmitFooter(*expCols_, r);
 }
 
+void TDBGridEhExport::Flush() {
+    if (pending_.empty()) return;
+    stream_->WriteString(pending_);
+    pending_.clear();
+}
+
 void TDBGridEhExport::ExportStream(TStream& stream, bool all) {
     stream_ = &stream;
+    pending_.clear();
+    try {
+        ExportBody(all);
+    } catch (...) {
+        // What was exported before the failure still reaches the stream.
+        try {
+            Flush();
+        } catch (...) {
+        }
+        throw;
+    }
+    Flush();
+}
+
+void TDBGridEhExport::ExportBody(bool all) {
     TDBGridEhSelection& selection = grid_->Selection();
     TDBGridEhSelectionType kind = all ? gstAll : selection.SelectionType();
     if (kind == gstNon) return;

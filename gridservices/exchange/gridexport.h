@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/object.h"
@@ -51,12 +52,21 @@ public:
     std::string FormatFooterValue(int footerRow, int position);
 
 protected:
-    void Put(const std::string& bytes) { stream_->WriteString(bytes); }
-    void PutLine(const std::string& text) { Put(text + "\r\n"); }
+    // Bytes gather in a buffer written to the stream in large blocks.
+    void Put(std::string_view bytes) {
+        pending_.append(bytes);
+        if (pending_.size() >= kFlushAt) Flush();
+    }
+    void PutLine(std::string_view text) {
+        Put(text);
+        Put("\r\n");
+    }
+    void Flush();
     // The field a footer totals: its own field name, else its column's.
     TField* FooterField(TColumnEh* column, int footerRow) const;
 
 private:
+    void ExportBody(bool all);
     void StartUp(TColumnsEhList& columns);
     void AccumulateFooterValues();
     void EmitFooters();
@@ -66,6 +76,8 @@ private:
     std::unique_ptr<TColCellParamsEh> params_;
     TColumnsEhList* expCols_ = nullptr;
     std::vector<std::int64_t> footerValues_;
+    static constexpr std::size_t kFlushAt = 1 << 16;
+    std::string pending_;
 };
 
 // The field a lookup column's value lives in: the dataset field named by

@@ -115,7 +115,7 @@ TEST_F(ExchangeTest, FootersTotalSumsAndCountsOverTheExportedRecords) {
 
 TEST_F(ExchangeTest, PositionAndControlsComeBackEvenWhenACellFails) {
     data->Locate("CODIGO", 2, {});
-    Export(TDBGridEhExportAsText::StaticClass(), grid, true);
+    const std::string whole = Export(TDBGridEhExportAsCSV::StaticClass(), grid, true);
     EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 2);
     grid->OnGetCellParams = [this](TObject*, TColumnEh*, TFont*, TColor&, TGridDrawState) {
         if (data->FieldByName("CODIGO")->AsInteger() == 3) throw EDatabaseError("falla");
@@ -123,6 +123,10 @@ TEST_F(ExchangeTest, PositionAndControlsComeBackEvenWhenACellFails) {
     EXPECT_THROW(Export(TDBGridEhExportAsHTML::StaticClass(), grid, true), EDatabaseError);
     EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 2);
     EXPECT_FALSE(data->ControlsDisabled());
+    // What was exported before the failing cell still reaches the stream.
+    TStringStream partial;
+    EXPECT_THROW(ExportGridToStream(TDBGridEhExportAsCSV::StaticClass(), grid, partial, true), EDatabaseError);
+    EXPECT_EQ(partial.DataString(), whole.substr(0, whole.find("\r\n\"3\"") + 2));
 }
 
 } // namespace
