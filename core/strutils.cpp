@@ -1,7 +1,9 @@
 #include "core/strutils.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
+#include <cstring>
 
 #include "core/exceptions.h"
 #include "core/sysconsts.h"
@@ -337,31 +339,94 @@ int AnsiCompareStr(std::string_view a, std::string_view b) {
 
 int AnsiCompareText(std::string_view a, std::string_view b) { return Collate(a, b, false); }
 
-std::string AnsiCollationKey(std::string_view s, bool withCase) {
-    // The letters' weights (one more than each, in three bytes), an end below
-    // any weight so that a shorter text comes first, then the accents and the
-    // case of texts of the same length, then the bytes that break a tie.
-    std::string primary, secondary, tertiary;
-    primary.reserve(s.size() * 3 + 3);
-    for (std::size_t pos = 0; pos < s.size();) {
+namespace {
+
+// A letter's weight in a collation key: one byte for the weights of ASCII, the
+// digits and the letters (every weight below 0x1000), in their order; any other
+// weight is kWideWeight and three bytes, above them all. No code is 0, which
+// ends the letters' part of a key.
+constexpr unsigned char kWideWeight = 0xF0;
+
+unsigned char NarrowCode(std::uint32_t primary) {
+    if (primary < 0x80) return static_cast<unsigned char>(primary + 1);
+    if (primary >= 0x200 && primary <= 0x209) return static_cast<unsigned char>(0x81 + (primary - 0x200));
+    return static_cast<unsigned char>(0x8B + (primary - 0x300));
+}
+
+struct AsciiKey {
+    char primary, secondary, tertiary;
+};
+
+// The ASCII characters' key bytes, from the same weights as every other character.
+const std::array<AsciiKey, 128>& AsciiKeys() {
+    static const std::array<AsciiKey, 128> table = [] {
+        std::array<AsciiKey, 128> t{};
+        for (char32_t c = 0; c < 128; ++c) {
+            const Weights w = WeightOf(c);
+            t[c] = {static_cast<char>(NarrowCode(w.primary)), static_cast<char>(w.secondary),
+                    static_cast<char>(w.tertiary)};
+        }
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
+void AppendCollationKey(std::string& out, std::string_view s, bool withCase) {
+    // The letters' weights, an end below any weight so that a shorter text comes
+    // first, then the accents and the case (as many as the letters, so equal
+    // letters leave them the same length), then the bytes that break a tie.
+    // The accents and the case are written past the room the letters may take
+    // and moved down after them.
+    const std::size_t n = s.size(), base = out.size();
+    out.resize(base + 6 * n + 1);
+    char* const primary = out.data() + base;
+    char* const secondary = primary + 4 * n + 1;
+    char* const tertiary = secondary + n;
+    const std::array<AsciiKey, 128>& ascii = AsciiKeys();
+    std::size_t chars = 0, p = 0;
+    for (std::size_t pos = 0; pos < n; ++chars) {
+        const auto b = static_cast<unsigned char>(s[pos]);
+        if (b < 0x80) {
+            const AsciiKey& k = ascii[b];
+            primary[p++] = k.primary;
+            secondary[chars] = k.secondary;
+            tertiary[chars] = k.tertiary;
+            ++pos;
+            continue;
+        }
         const Decoded d = DecodeAt(s, pos);
         pos += d.len;
         const Weights w = WeightOf(d.cp);
-        const std::uint32_t p = w.primary + 1;
-        primary += static_cast<char>(p >> 16);
-        primary += static_cast<char>(p >> 8);
-        primary += static_cast<char>(p);
-        secondary += static_cast<char>(w.secondary);
-        if (withCase) tertiary += static_cast<char>(w.tertiary);
+        if (w.primary < 0x1000) {
+            primary[p++] = static_cast<char>(NarrowCode(w.primary));
+        } else {
+            primary[p++] = static_cast<char>(kWideWeight);
+            primary[p++] = static_cast<char>(w.primary >> 16);
+            primary[p++] = static_cast<char>(w.primary >> 8);
+            primary[p++] = static_cast<char>(w.primary);
+        }
+        secondary[chars] = static_cast<char>(w.secondary);
+        tertiary[chars] = static_cast<char>(w.tertiary);
     }
-    primary.append(3, '\0');
-    primary += secondary;
+    primary[p++] = '\0';
+    std::memmove(primary + p, secondary, chars);
+    p += chars;
     if (withCase) {
-        primary += tertiary;
-        primary.append(s);
+        std::memmove(primary + p, tertiary, chars);
+        p += chars;
     }
-    return primary;
+    out.resize(base + p);
+    if (withCase) out.append(s);
 }
+
+std::string AnsiCollationKey(std::string_view s, bool withCase) {
+    std::string key;
+    AppendCollationKey(key, s, withCase);
+    return key;
+}
+
 bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiCompareText(a, b) == 0; }
 bool AnsiSameStr(std::string_view a, std::string_view b) { return a == b; }
 

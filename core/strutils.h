@@ -68,6 +68,8 @@ int AnsiCompareText(std::string_view a, std::string_view b);
 // AnsiCompareText's order of the texts: a sort computes one per row instead of
 // collating at every comparison.
 std::string AnsiCollationKey(std::string_view s, bool withCase);
+// The same key appended to `out`, so that many keys can share one buffer.
+void AppendCollationKey(std::string& out, std::string_view s, bool withCase);
 bool AnsiSameText(std::string_view a, std::string_view b);
 bool AnsiSameStr(std::string_view a, std::string_view b);
 bool AnsiStartsText(std::string_view sub, std::string_view s);

@@ -88,7 +88,10 @@ TEST(StrUtilsTest, CollationKeysOrderAsTheComparisons) {
     const std::vector<std::string> texts = {
         "", "a", "A", "á", "Á", "à", "ab", "aB", "Ab", "abc", "ab ", "n", "ñ", "Ñ", "nz", "o", "0", "9", "10",
         "\x01", std::string("a\0b", 3), "\xE9", "é", "e", "ê", "\xC3", "\xF0\x9F\x98\x80", "zz", "Zanahoria",
-        "árbol", "arbol", "Arbol", "mamá", "mama", "MAMÁ", "mamas", "ç", "c", "ÿ", "y", "ø", "ß", "€"};
+        "árbol", "arbol", "Arbol", "mamá", "mama", "MAMÁ", "mamas", "ç", "c", "ÿ", "y", "ø", "ß", "€",
+        // the ends of the one-byte weights and the characters past them
+        " ", "~", "\x7F", "\x80", "÷", "Ā", "ā", "a€", "a\x80b", "a b", "\xC3\x83", "Ã", "ã", "zzzzzzzzzzzzzzzzzzzzzz",
+        "zzzzzzzzzzzzzzzzzzzzzzé"};
     auto sign = [](int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); };
     for (const std::string& a : texts)
         for (const std::string& b : texts) {
@@ -97,6 +100,10 @@ TEST(StrUtilsTest, CollationKeysOrderAsTheComparisons) {
             EXPECT_EQ(sign(AnsiCollationKey(a, true).compare(AnsiCollationKey(b, true))), sign(AnsiCompareStr(a, b)))
                 << a << " | " << b;
         }
+    // Keys appended to a shared buffer are the same bytes.
+    std::string shared = "xyz";
+    AppendCollationKey(shared, "Ñandú €", true);
+    EXPECT_EQ(shared, "xyz" + AnsiCollationKey("Ñandú €", true));
 }
 
 TEST(StrUtilsTest, AnsiCompareTextOrdersAsASpanishReader) {
