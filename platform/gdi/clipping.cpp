@@ -68,7 +68,7 @@ static int ClipRect(HDC hdc, const char* name, int l, int t, int r, int b, int m
                     int (*self)(HDC, int, int, int, int)) {
     DeviceContext* dc = Dc(hdc);
     if (!dc) return ERROR;
-    CallScope scope(dc, name, Args(l, t, r, b), [=](HDC x) { self(x, l, t, r, b); });
+    CallScope scope(dc, name, [&] { return CallRecord{Args(l, t, r, b), [=](HDC x) { self(x, l, t, r, b); }}; });
     RECT d = RectToDevice(dc, RECT{l, t, r, b});
     auto rect = Owned(CreateRectRgn(d.left, d.top, d.right, d.bottom));
     auto current = Owned(CurrentClip(dc));

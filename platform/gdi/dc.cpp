@@ -63,20 +63,22 @@ BOOL RestoreDC(HDC hdc, int level) {
     return TRUE;
 }
 
-#define TV_SETTER(Name, Field, Type)                                                        \
-    Type Name(HDC hdc, Type value) {                                                        \
-        DeviceContext* dc = Dc(hdc);                                                        \
-        if (!dc) return Type{};                                                             \
-        CallScope scope(dc, #Name, Args(value), [value](HDC t) { Name(t, value); });        \
-        Type old = dc->st.Field;                                                            \
-        dc->st.Field = value;                                                               \
-        return old;                                                                         \
+#define TV_SETTER(Name, Field, Type)                                                                                   \
+    Type Name(HDC hdc, Type value) {                                                                                   \
+        DeviceContext* dc = Dc(hdc);                                                                                   \
+        if (!dc) return Type{};                                                                                        \
+        CallScope scope(dc, #Name, [&] { return CallRecord{Args(value), [value](HDC t) { Name(t, value); }}; });       \
+        Type old = dc->st.Field;                                                                                       \
+        dc->st.Field = value;                                                                                          \
+        return old;                                                                                                    \
     }
 
 COLORREF SetTextColor(HDC hdc, COLORREF color) {
     DeviceContext* dc = Dc(hdc);
     if (!dc) return CLR_INVALID;
-    CallScope scope(dc, "SetTextColor", FormatColor(color), [color](HDC t) { SetTextColor(t, color); });
+    CallScope scope(dc, "SetTextColor", [&] {
+        return CallRecord{FormatColor(color), [color](HDC t) { SetTextColor(t, color); }};
+    });
     COLORREF old = dc->st.textColor;
     dc->st.textColor = color & 0xFFFFFF;
     return old;
@@ -86,7 +88,9 @@ COLORREF GetTextColor(HDC dc) { return Dc(dc) ? Dc(dc)->st.textColor : CLR_INVAL
 COLORREF SetBkColor(HDC hdc, COLORREF color) {
     DeviceContext* dc = Dc(hdc);
     if (!dc) return CLR_INVALID;
-    CallScope scope(dc, "SetBkColor", FormatColor(color), [color](HDC t) { SetBkColor(t, color); });
+    CallScope scope(dc, "SetBkColor", [&] {
+        return CallRecord{FormatColor(color), [color](HDC t) { SetBkColor(t, color); }};
+    });
     COLORREF old = dc->st.bkColor;
     dc->st.bkColor = color & 0xFFFFFF;
     return old;

@@ -210,10 +210,12 @@ int DrawTextEx(HDC hdc, const std::string& text, RECT* rect, UINT format, DRAWTE
     bool hasParams = params != nullptr;
     // Measuring draws nothing: it is not kept in a metafile.
     bool measuring = (format & DT_CALCRECT) != 0;
-    CallScope scope(dc, "DrawTextEx", Args(text, rc, format), measuring ? std::function<void(HDC)>() : [=](HDC t) {
-        RECT r = rc;
-        DRAWTEXTPARAMS q = p;
-        DrawTextEx(t, text, &r, format, hasParams ? &q : nullptr);
+    CallScope scope(dc, "DrawTextEx", [&] {
+        return CallRecord{Args(text, rc, format), measuring ? std::function<void(HDC)>() : [=](HDC t) {
+                              RECT r = rc;
+                              DRAWTEXTPARAMS q = p;
+                              DrawTextEx(t, text, &r, format, hasParams ? &q : nullptr);
+                          }};
     });
 
     DeviceFont font = CurrentDeviceFont(dc);

@@ -211,9 +211,11 @@ BOOL DrawEdge(HDC hdc, RECT* rect, UINT edge, UINT flags) {
     DeviceContext* dc = Dc(hdc);
     if (!dc || !rect) return FALSE;
     RECT rc = *rect;
-    CallScope scope(dc, "DrawEdge", Args(rc, edge, flags), [=](HDC t) {
-        RECT r = rc;
-        DrawEdge(t, &r, edge, flags);
+    CallScope scope(dc, "DrawEdge", [&] {
+        return CallRecord{Args(rc, edge, flags), [=](HDC t) {
+                              RECT r = rc;
+                              DrawEdge(t, &r, edge, flags);
+                          }};
     });
     if (!scope.Captured()) {
         RECT d = RectToDevice(dc, rc);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/gdi/devicecontext.h"
@@ -26,9 +27,25 @@ struct Recorder {
 // Guard placed at the top of every public drawing call: passes the call to the
 // recorder (only the outermost call of a nested chain) and tells whether the
 // drawing must be skipped.
+struct CallRecord {
+    std::string args;
+    std::function<void(HDC)> play;
+};
+
 class CallScope {
 public:
     CallScope(DeviceContext* dc, const char* name, std::string args, std::function<void(HDC)> play);
+    // The same for the calls made for every control painted: `record()` gives
+    // the CallRecord and runs only when the call is recorded, so drawing on
+    // the screen formats no arguments and copies nothing for a replay.
+    template <class Record, class = std::enable_if_t<std::is_invocable_r_v<CallRecord, Record>>>
+    CallScope(DeviceContext* dc, const char* name, Record&& record) : dc_(dc) {
+        if (dc_->recorder && dc_->callDepth == 0) {
+            CallRecord r = record();
+            captured_ = dc_->recorder->Capture(dc_, MetaRecord{name, std::move(r.args), std::move(r.play)});
+        }
+        dc_->callDepth++;
+    }
     ~CallScope();
     CallScope(const CallScope&) = delete;
     CallScope& operator=(const CallScope&) = delete;

@@ -223,11 +223,12 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     // A system colour brush is replayed as that colour's solid brush.
     COLORREF color = BrushColor(brush);
     bool sys = reinterpret_cast<std::uintptr_t>(brush) <= 64;
-    auto kept = sys ? nullptr : CloneObject(brush);
-    CallScope scope(dc, "FillRect", Args(rc) + ", " + (sys ? "sys " + FormatColor(color) : DescribeObject(brush)),
-                    [rc, kept, brush, sys](HDC t) {
-                        FillRect(t, &rc, sys ? brush : static_cast<HBRUSH>(kept.get()));
-                    });
+    CallScope scope(dc, "FillRect", [&] {
+        auto kept = sys ? nullptr : CloneObject(brush);
+        return CallRecord{
+            Args(rc) + ", " + (sys ? "sys " + FormatColor(color) : DescribeObject(brush)),
+            [rc, kept, brush, sys](HDC t) { FillRect(t, &rc, sys ? brush : static_cast<HBRUSH>(kept.get())); }};
+    });
     if (scope.Captured()) return TRUE;
     RECT d = RectToDevice(dc, rc);
     FillPath(dc, brush, [&](cairo_t* cr) { cairo_rectangle(cr, d.left, d.top, d.right - d.left, d.bottom - d.top); },

@@ -76,7 +76,9 @@ static void OutputText(DeviceContext* dc, int x, int y, UINT options, const RECT
 BOOL TextOut(HDC hdc, int x, int y, const std::string& text) {
     DeviceContext* dc = Dc(hdc);
     if (!dc) return FALSE;
-    CallScope scope(dc, "TextOut", Args(x, y, text), [=](HDC t) { TextOut(t, x, y, text); });
+    CallScope scope(dc, "TextOut", [&] {
+        return CallRecord{Args(x, y, text), [=](HDC t) { TextOut(t, x, y, text); }};
+    });
     if (scope.Captured()) return TRUE;
     OutputText(dc, x, y, 0, nullptr, text);
     return TRUE;
@@ -87,8 +89,10 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, const std
     if (!dc || dx) return FALSE;
     bool hasRect = rect != nullptr;
     RECT rc = rect ? *rect : RECT{};
-    CallScope scope(dc, "ExtTextOut", Args(x, y, options) + ", " + FormatArg(rect) + ", " + FormatArg(text),
-                    [=](HDC t) { ExtTextOut(t, x, y, options, hasRect ? &rc : nullptr, text); });
+    CallScope scope(dc, "ExtTextOut", [&] {
+        return CallRecord{Args(x, y, options) + ", " + FormatArg(rect) + ", " + FormatArg(text),
+                          [=](HDC t) { ExtTextOut(t, x, y, options, hasRect ? &rc : nullptr, text); }};
+    });
     if (scope.Captured()) return TRUE;
     OutputText(dc, x, y, options, rect, text);
     return TRUE;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
 #include "platform/gdi/objects.h"
@@ -39,4 +40,34 @@ TEST(RecordingDC, LogsEachOuterCallWithItsArgumentsAndCurrentObjects) {
     SelectObject(dc, GetStockObject(BLACK_PEN));
     DeleteObject(pen);
     DeleteDC(dc);
+}
+
+// The calls every control's painting makes describe themselves only when
+// recorded; recorded, each still gives its arguments.
+TEST(RecordingDC, LogsTheCallsOfEveryPaintWithTheirArguments) {
+    HDC dc = CreateRecordingDC(120, 40);
+    RECT r{2, 3, 40, 20};
+    HBRUSH face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    HBRUSH green = CreateSolidBrush(RGB(0, 128, 0));
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkColor(dc, RGB(255, 0, 16));
+    SetBkMode(dc, TRANSPARENT);
+    IntersectClipRect(dc, 0, 0, 100, 30);
+    FillRect(dc, &r, face);
+    FillRect(dc, &r, green);
+    TextOut(dc, 4, 5, "Pan");
+    ExtTextOut(dc, 6, 7, ETO_OPAQUE, &r, "Leche");
+    const std::vector<RecordedCall>& calls = GetRecordedCalls(dc);
+    const std::vector<std::string> want = {"SetTextColor(#010203)",
+                                           "SetBkColor(#FF0010)",
+                                           "SetBkMode(1)",
+                                           "IntersectClipRect(0, 0, 100, 30)",
+                                           "FillRect({2, 3, 40, 20}, sys #",
+                                           "FillRect({2, 3, 40, 20}, brush solid #008000)",
+                                           "TextOut(4, 5, \"Pan\")",
+                                           "ExtTextOut(6, 7, 0x2, {2, 3, 40, 20}, \"Leche\")"};
+    ASSERT_EQ(calls.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) EXPECT_EQ(calls[i].Line().rfind(want[i], 0), 0u) << calls[i].Line();
+    DeleteDC(dc);
+    DeleteObject(green);
 }
