@@ -55,7 +55,13 @@ void TDBGridEhExport::EmitFooters() {
 
 void TDBGridEhExport::Flush() {
     if (pending_.empty()) return;
-    stream_->WriteString(pending_);
+    try {
+        stream_->WriteString(pending_);
+    } catch (...) {
+        // Bytes the stream refused are not offered to it again.
+        pending_.clear();
+        throw;
+    }
     pending_.clear();
 }
 

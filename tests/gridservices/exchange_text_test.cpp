@@ -127,6 +127,11 @@ TEST_F(ExchangeTest, PositionAndControlsComeBackEvenWhenACellFails) {
     TStringStream partial;
     EXPECT_THROW(ExportGridToStream(TDBGridEhExportAsCSV::StaticClass(), grid, partial, true), EDatabaseError);
     EXPECT_EQ(partial.DataString(), whole.substr(0, whole.find("\r\n\"3\"") + 2));
+    // A disk that refuses the bytes fails the export, however late they are written.
+    grid->OnGetCellParams = nullptr;
+    EXPECT_THROW(ExportGridToFile(TDBGridEhExportAsCSV::StaticClass(), grid, "/dev/full", true), EWriteError);
+    EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 2);
+    EXPECT_FALSE(data->ControlsDisabled());
 }
 
 } // namespace
