@@ -246,9 +246,14 @@ std::int64_t TStringStream::Read(void* buffer, std::int64_t count) {
 
 std::int64_t TStringStream::Write(const void* buffer, std::int64_t count) {
     if (count <= 0 || position_ < 0) return 0;
-    std::size_t end = static_cast<std::size_t>(position_ + count);
-    if (end > data_.size()) data_.resize(end);
-    std::memcpy(data_.data() + position_, buffer, static_cast<std::size_t>(count));
+    const auto at = static_cast<std::size_t>(position_), n = static_cast<std::size_t>(count);
+    if (at == data_.size()) {
+        // Writing at the end (an export, a save) appends without filling first.
+        data_.append(static_cast<const char*>(buffer), n);
+    } else {
+        if (at + n > data_.size()) data_.resize(at + n);
+        std::memcpy(data_.data() + at, buffer, n);
+    }
     position_ += count;
     return count;
 }
