@@ -1,6 +1,7 @@
 #include "core/component.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "core/exceptions.h"
 #include "core/formreader.h"
@@ -85,7 +86,8 @@ void TComponent::SetName(const std::string& name) {
 }
 
 void TComponent::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
-    if (component && !SameText(curName, newName) && component->owner_ == this && FindComponent(newName))
+    if (component && curName != newName && !SameText(curName, newName) && component->owner_ == this &&
+        FindComponent(newName))
         throw EComponentError(Format(LoadResString(SDuplicateName), newName));
 }
 
@@ -118,6 +120,37 @@ void TComponent::InsertComponent(TComponent* component) {
     Notification(component, opInsert);
 }
 
+void TComponent::InsertComponents(const std::vector<TComponent*>& added) {
+    const std::size_t before = components_.size();
+    // As one InsertComponent after another: a failing one leaves those before it inserted.
+    std::exception_ptr failure;
+    try {
+        for (TComponent* c : added) {
+            if (!c || c->owner_ == this) continue;
+            if (TComponent* other = FindComponent(c->name_); other && other != c)
+                throw EComponentError(Format(LoadResString(SDuplicateName), c->name_));
+            if (c->owner_) c->owner_->RemoveComponent(c);
+            ValidateRename(c, std::string(), c->name_);
+            Insert(c);
+            if (state_.Contains(csDesigning)) c->SetDesigning(true);
+        }
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    // Each is announced to the components that were there before it came.
+    const std::vector<TComponent*> inserted(components_.begin() + static_cast<std::ptrdiff_t>(before), components_.end());
+    const std::size_t heard = hearing_;
+    hearing_ = before;
+    try {
+        for (TComponent* c : inserted) Notification(c, opInsert);
+    } catch (...) {
+        hearing_ = heard;
+        throw;
+    }
+    hearing_ = heard;
+    if (failure) std::rethrow_exception(failure);
+}
+
 void TComponent::RemoveComponent(TComponent* component) {
     if (!component || component->owner_ != this) return;
     Notification(component, opRemove);
@@ -129,6 +162,23 @@ void TComponent::DestroyComponents() {
     while (!components_.empty()) {
         TComponent* c = components_.back();
         Remove(c);
+        delete c;
+    }
+}
+
+void TComponent::DestroyComponents(const std::vector<TComponent*>& gone) {
+    std::vector<TComponent*> owned;
+    owned.reserve(gone.size());
+    for (TComponent* c : gone)
+        if (c && c->owner_ == this && std::find(owned.begin(), owned.end(), c) == owned.end()) {
+            c->Destroying();
+            owned.push_back(c);
+        }
+    // All leave the list first, so that the removal of each reaches only those that stay.
+    std::erase_if(components_, [&](TComponent* c) { return std::find(owned.begin(), owned.end(), c) != owned.end(); });
+    for (TComponent* c : owned) {
+        Notification(c, opRemove);
+        c->owner_ = nullptr;
         delete c;
     }
 }
@@ -156,8 +206,10 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
-    if (operation == opRemove && component) RemoveFreeNotification(component);
-    for (int i = ComponentCount() - 1; i >= 0; --i) {
+    // Partners are listed on both sides: either list empty, they are not partners.
+    if (operation == opRemove && component && !freeNotifies_.empty() && !component->freeNotifies_.empty())
+        RemoveFreeNotification(component);
+    for (int i = static_cast<int>(std::min(components_.size(), hearing_)) - 1; i >= 0; --i) {
         if (i >= ComponentCount()) continue;
         components_[static_cast<std::size_t>(i)]->Notification(component, operation);
     }

@@ -62,9 +62,16 @@ public:
     TComponent* FindComponent(std::string_view name) const;
 
     void InsertComponent(TComponent* component);
+    // Inserts these components, in order. This component and those it owned
+    // before hear of each; the new ones do not hear of one another.
+    void InsertComponents(const std::vector<TComponent*>& added);
     void RemoveComponent(TComponent* component);
     // Frees every owned component, last first.
     void DestroyComponents();
+    // Frees these owned components, in order. This component and the owned
+    // components that stay hear of each removal; those freed together do not
+    // hear of one another, as when the owner frees all it owns.
+    void DestroyComponents(const std::vector<TComponent*>& gone);
     // Marks this component and those it owns as being destroyed.
     void Destroying();
 
@@ -125,6 +132,9 @@ private:
     TComponent* owner_ = nullptr;
     std::vector<TComponent*> components_;
     std::vector<TComponent*> freeNotifies_;
+    // How many owned components hear of another's insertion (all but those
+    // inserted together with it).
+    std::size_t hearing_ = static_cast<std::size_t>(-1);
     std::string name_;
     std::intptr_t tag_ = 0;
     int designLeft_ = 0, designTop_ = 0;

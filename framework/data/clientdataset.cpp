@@ -39,7 +39,14 @@ void TCustomClientDataSet::SetProviderName(const std::string& name) { providerNa
 
 TCustomProvider* TCustomClientDataSet::Provider() const {
     if (providerName_.empty() || !Owner()) return nullptr;
-    return dynamic_cast<TCustomProvider*>(Owner()->FindComponent(providerName_));
+    // Names are unique in an owner: the one found last stands while it keeps its owner and name.
+    if (provider_ && provider_->Owner() == Owner() &&
+        (provider_->Name() == providerName_ || SameText(provider_->Name(), providerName_)))
+        return provider_;
+    auto* p = dynamic_cast<TCustomProvider*>(Owner()->FindComponent(providerName_));
+    if (p && p != provider_) p->FreeNotification(const_cast<TCustomClientDataSet*>(this));
+    provider_ = p;
+    return p;
 }
 
 TCustomProvider* TCustomClientDataSet::RequireProvider() const {
@@ -264,6 +271,7 @@ void TCustomClientDataSet::OpenCursorCompleted() {
 
 void TCustomClientDataSet::Notification(TComponent* component, TOperation operation) {
     TDataSet::Notification(component, operation);
+    if (operation == opRemove && component == provider_) provider_ = nullptr;
     if (operation == opRemove && masterLink_ && component == masterLink_->DataSource())
         masterLink_->SetDataSource(nullptr);
 }

@@ -167,6 +167,7 @@ private:
     int PositionOf(const TClientRow* row) const;
 
     std::string providerName_, commandText_, indexName_, indexFieldNames_, masterFields_;
+    mutable TCustomProvider* provider_ = nullptr; // the last one found by name
     int packetRecords_ = -1;
     bool fetchOnDemand_ = true, allFetched_ = true, open_ = false, readOnly_ = false, inMemory_ = false;
     TParams params_;

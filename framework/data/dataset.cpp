@@ -14,6 +14,11 @@
 
 namespace tv {
 
+namespace {
+// Names mostly match byte for byte; the case-insensitive comparison decides the rest.
+bool SameName(const std::string& a, const std::string& b) { return a == b || SameText(a, b); }
+} // namespace
+
 std::vector<std::string> SplitFieldNames(const std::string& names) {
     std::vector<std::string> out;
     std::size_t start = 0;
@@ -139,9 +144,12 @@ void TDataSet::CreateFields() {
         return;
     }
     defaultFields_ = true;
+    std::vector<TComponent*> created;
+    created.reserve(static_cast<std::size_t>(fieldDefs_.Count()));
     for (int i = 0; i < fieldDefs_.Count(); ++i) {
         const TFieldDef& d = fieldDefs_[i];
-        TField* f = CreateDefaultField(d.DataType(), this);
+        TField* f = CreateDefaultField(d.DataType(), nullptr);
+        created.push_back(f);
         f->SetFieldName(d.Name());
         if (IsStringType(d.DataType()) || d.DataType() == ftBCD || d.DataType() == ftFMTBcd ||
             d.DataType() == ftBytes || d.DataType() == ftVarBytes) {
@@ -157,6 +165,8 @@ void TDataSet::CreateFields() {
         f->dataSet_ = this;
         fields_.AddUnique(f);
     }
+    // Owned together: each field would otherwise hear of every sibling's insertion.
+    InsertComponents(created);
 }
 
 void TDataSet::BindFields() {
@@ -166,7 +176,7 @@ void TDataSet::BindFields() {
     for (TField* f : fields_) {
         if (f->FieldKind() == fkData || f->FieldKind() == fkInternalCalc) {
             // Fields mostly stand in their definitions' order: that one is tried first.
-            const TFieldDef* d = at < n && SameText(fieldDefs_[at].Name(), f->FieldName()) ? &fieldDefs_[at]
+            const TFieldDef* d = at < n && SameName(fieldDefs_[at].Name(), f->FieldName()) ? &fieldDefs_[at]
                                                                                          : fieldDefs_.Find(f->FieldName());
             ++at;
             if (!d) DatabaseError(Format(dbconsts::SFieldNotFound, f->FieldName()), this);
@@ -191,12 +201,19 @@ void TDataSet::DestroyDefaultFields() {
     if (!defaultFields_) return;
     defaultFields_ = false;
     const std::vector<TField*> copy = fields_.Items();
+    std::vector<TComponent*> owned;
+    owned.reserve(copy.size());
     for (TField* f : copy) {
         if (!f->IsDefaultField()) continue;
         fields_.Remove(f);
         f->dataSet_ = nullptr;
-        delete f;
+        if (f->Owner() == this)
+            owned.push_back(f);
+        else
+            delete f;
     }
+    // Freed together: each field would otherwise hear of every sibling's removal.
+    DestroyComponents(owned);
 }
 
 void TDataSet::FieldListChanged() {

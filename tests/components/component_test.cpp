@@ -80,6 +80,41 @@ TEST_F(Components, FreeingAComponentLeavesItsOwnerAndTellsTheSiblings) {
     EXPECT_EQ(a->removes, 1);
 }
 
+TEST_F(Components, ComponentsInsertedOrFreedTogetherAreAnnouncedOnlyToThoseThatStay) {
+    TProbe owner(nullptr, "owner");
+    auto* staying = new TProbe(&owner, "staying");
+    auto* a = new TProbe(nullptr, "a");
+    auto* b = new TProbe(nullptr, "b");
+    auto* c = new TProbe(nullptr, "c");
+    c->SetName("Taken");
+    auto* clash = new TProbe(nullptr, "clash");
+    clash->SetName("taken");
+    owner.InsertComponents({a, b});
+    EXPECT_EQ(owner.ComponentCount(), 3);
+    EXPECT_EQ(owner.Components(2), b);
+    EXPECT_EQ(owner.inserts, 3);  // staying, a and b
+    EXPECT_EQ(staying->inserts, 2);
+    EXPECT_EQ(a->inserts + b->inserts, 0);
+    // A name already taken stops the insertion there; those before it are in and announced.
+    EXPECT_THROW(owner.InsertComponents({c, clash}), EComponentError);
+    EXPECT_EQ(c->Owner(), &owner);
+    EXPECT_EQ(clash->Owner(), nullptr);
+    EXPECT_EQ(staying->inserts, 3);
+    delete clash;
+    events.clear();
+
+    // A watch across the freed ones is still cleared by free notification.
+    a->Watch(b);
+    staying->Watch(b);
+    owner.DestroyComponents({b, a, &owner});  // the owner itself is not one it owns
+    EXPECT_EQ(events, (std::vector<std::string>{"free b", "free a"}));
+    EXPECT_EQ(owner.ComponentCount(), 2);
+    EXPECT_EQ(owner.removes, 2);
+    EXPECT_EQ(staying->removes, 2);
+    EXPECT_EQ(staying->watched, nullptr);
+    EXPECT_EQ(c->removes, 2);
+}
+
 TEST_F(Components, FreeNotificationClearsAReferenceAcrossOwners) {
     TProbe form1(nullptr, "form1");
     auto* module = new TProbe(nullptr, "module");

@@ -245,3 +245,26 @@ TEST_F(ChangeLogTest, TheKeyFollowsEditsDeletesAndReverts) {
     AddArticle(30, "libre");
     EXPECT_EQ(m.cds->RecordCount(), 11);
 }
+
+TEST_F(ChangeLogTest, TheClientFindsItsProviderByNameAtEveryOpen) {
+    auto reopen = [&] {
+        m.cds->Close();
+        m.cds->Open();
+    };
+    // Renamed, the provider is no longer the client's; another of that name is.
+    m.provider->SetName("PViejo");
+    m.cds->Close();
+    EXPECT_THROW(m.cds->Open(), EDatabaseError);
+    auto* other = new TDataSetProvider(&m);
+    other->SetName("particulos");
+    other->SetDataSet(m.tabla);
+    reopen();
+    EXPECT_EQ(m.cds->Provider(), other);
+    // Freed, it is forgotten; the old one found again under the name.
+    delete other;
+    EXPECT_EQ(m.cds->Provider(), nullptr);
+    m.provider->SetName("PArticulos");
+    reopen();
+    EXPECT_EQ(m.cds->Provider(), m.provider);
+    EXPECT_EQ(m.cds->RecordCount(), static_cast<int>(Articulos().size()));
+}

@@ -28,6 +28,49 @@ struct FieldsTest : ::testing::Test {
 
 } // namespace
 
+namespace {
+// Owned by a dataset beside its fields, or watching one of them.
+class TFieldWatcher : public TComponent {
+public:
+    using TComponent::TComponent;
+    TComponent* watched = nullptr;
+    int inserts = 0, removes = 0;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override {
+        TComponent::Notification(component, operation);
+        if (operation == opInsert) ++inserts;
+        if (operation == opRemove) {
+            ++removes;
+            if (component == watched) watched = nullptr;
+        }
+    }
+};
+} // namespace
+
+TEST_F(FieldsTest, DefaultFieldsAreMadeAfreshAtEachOpenAndTheOthersHearOfThem) {
+    const int n = m.cds->FieldCount();
+    auto* sibling = new TFieldWatcher(m.cds);
+    TFieldWatcher watcher;
+    watcher.watched = F("PRECIO");
+    F("PRECIO")->FreeNotification(&watcher);
+    F("PRECIO")->SetDisplayFormat("#,##0.00");
+    F("PRECIO")->SetDisplayLabel("Precio de venta");
+    m.cds->Close();
+    EXPECT_EQ(m.cds->FieldCount(), 0);
+    EXPECT_EQ(m.cds->ComponentCount(), 1);
+    EXPECT_EQ(sibling->removes, n);
+    EXPECT_EQ(watcher.watched, nullptr);
+
+    m.cds->Open();
+    ASSERT_EQ(m.cds->FieldCount(), n);
+    EXPECT_EQ(m.cds->ComponentCount(), n + 1);
+    EXPECT_EQ(sibling->inserts, n);
+    EXPECT_EQ(F("PRECIO")->Owner(), m.cds);
+    EXPECT_EQ(F("PRECIO")->DisplayText(), "1500") << "a change to a default field does not outlive its dataset's close";
+    EXPECT_EQ(F("PRECIO")->DisplayLabel(), "PRECIO");
+}
+
 TEST_F(FieldsTest, DefaultFieldsHaveTheClassAndTextsOfTheirType) {
     EXPECT_NE(dynamic_cast<TIntegerField*>(F("CODIGO")), nullptr);
     EXPECT_NE(dynamic_cast<TStringField*>(F("NOMBRE")), nullptr);

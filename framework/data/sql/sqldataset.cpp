@@ -108,7 +108,9 @@ void TCustomSQLDataSet::SetDataSource(TDataSource* ds) { masterLink_.SetDataSour
 void TCustomSQLDataSet::CommandChanged() {
     // A statement kept for the new text describes the same columns and base table.
     if (stmt_ && KeepsShape()) {
-        SyncParams();
+        // Such a text names no parameter.
+        if (params_.Count() > 0)
+            SyncParams();
         return;
     }
     baseKnown_ = false;
@@ -137,11 +139,18 @@ void TCustomSQLDataSet::SyncParams() {
 bool TCustomSQLDataSet::KeepsShape() {
     if (literals_.empty() || !stmt_->Prepared() || stmt_->Stale() || stmt_->IsOpen())
         return false;
-    std::vector<std::string> order, values;
+    std::vector<std::string> values;
     std::string shape;
-    const std::string sql = ReplaceNamedParams(CommandText(), order);
-    if (!order.empty() || !ProcedureCallShape(sql, shape, values) || shape != stmt_->SQL())
+    const std::string text = CommandText();
+    // A text without a colon names no parameter.
+    if (text.find(':') != std::string::npos) {
+        std::vector<std::string> order;
+        const std::string sql = ReplaceNamedParams(text, order);
+        if (!order.empty() || !ProcedureCallShape(sql, shape, values) || shape != stmt_->SQL())
+            return false;
+    } else if (!ProcedureCallShape(text, shape, values) || shape != stmt_->SQL()) {
         return false;
+    }
     literals_ = std::move(values);
     return true;
 }

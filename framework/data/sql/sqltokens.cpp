@@ -31,6 +31,7 @@ std::string QuotedName(const std::string& name) {
 
 std::vector<SqlToken> TokenizeSql(std::string_view s) {
     std::vector<SqlToken> out;
+    out.reserve(16);
     std::size_t i = 0;
     const std::size_t n = s.size();
     while (i < n) {
@@ -51,8 +52,9 @@ std::vector<SqlToken> TokenizeSql(std::string_view s) {
             i = j + 1 < n ? j + 2 : n;
         } else if (WordStart(c)) {
             std::size_t j = i;
-            std::string w;
-            while (j < n && WordChar(s[j])) w += static_cast<char>(std::toupper(static_cast<unsigned char>(s[j++])));
+            while (j < n && WordChar(s[j])) ++j;
+            std::string w(s.substr(i, j - i));
+            for (char& ch : w) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
             out.push_back({SqlToken::Word, std::move(w)});
             i = j;
         } else if (c == '\'' || c == '"') {
@@ -134,6 +136,7 @@ bool ProcedureCallShape(std::string_view sql, std::string& shape, std::vector<st
     if (i + 1 != t.size()) return false;
     // Written again from its words, so that nothing in a comment or a quoted name is taken for a mark.
     shape.clear();
+    shape.reserve(sql.size());
     for (std::size_t k = 0; k < open; ++k) {
         if (k) shape += ' ';
         shape += t[k].kind == SqlToken::QuotedName ? QuotedName(t[k].text) : t[k].text;
