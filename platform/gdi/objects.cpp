@@ -215,10 +215,11 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ obj) {
         return reinterpret_cast<HGDIOBJ>(std::intptr_t(SelectClipRgn(hdc, static_cast<HRGN>(obj))));
     }
     // A metafile replays the selection later: it keeps a copy, as the caller may change or free the object.
-    const bool recording = dc->recorder && dc->callDepth == 0;
-    std::shared_ptr<GdiObject> kept = obj->stock || !recording ? nullptr : CloneObject(obj);
-    HGDIOBJ replay = obj->stock ? obj : kept.get();
-    CallScope scope(dc, "SelectObject", DescribeObject(obj), [kept, replay](HDC t) { SelectObject(t, replay); });
+    CallScope scope(dc, "SelectObject", [&] {
+        std::shared_ptr<GdiObject> kept = obj->stock ? nullptr : CloneObject(obj);
+        HGDIOBJ replay = obj->stock ? obj : kept.get();
+        return CallRecord{DescribeObject(obj), [kept, replay](HDC t) { SelectObject(t, replay); }};
+    });
     HGDIOBJ old = nullptr;
     switch (obj->kind) {
     case GdiKind::Pen:
