@@ -1,7 +1,11 @@
 #include "core/variant.h"
 
+#include <atomic>
+#include <bit>
 #include <climits>
 #include <cmath>
+#include <memory>
+#include <new>
 
 #include "core/strutils.h"
 #include "core/sysconsts.h"
@@ -9,9 +13,32 @@
 
 namespace tv {
 
+// What copies of a variant share: a long text or an array.
+struct VarShared {
+    mutable std::atomic<std::size_t> refs{1};
+    VarShared() = default;
+    VarShared(const VarShared&) {}
+};
+
+struct VarText : VarShared {
+    std::size_t size = 0;
+    char* Chars() { return reinterpret_cast<char*>(this + 1); }
+    const char* Chars() const { return reinterpret_cast<const char*>(this + 1); }
+    static VarText* Make(std::string_view v) {
+        auto* t = new (::operator new(sizeof(VarText) + v.size())) VarText;
+        t->size = v.size();
+        std::memcpy(t->Chars(), v.data(), v.size());
+        return t;
+    }
+    static void Free(VarText* t) {
+        t->~VarText();
+        ::operator delete(t);
+    }
+};
+
 // Elements are stored with the first dimension varying fastest, so that a
 // redim of the last dimension only grows or shrinks the storage.
-struct VarArrayData {
+struct VarArrayData : VarShared {
     TVarType elementType = varVariant;
     std::vector<std::pair<int, int>> bounds;
     std::vector<Variant> items;
@@ -25,20 +52,31 @@ struct VarArrayData {
 };
 
 struct VariantAccess {
-    static std::int64_t& Int(Variant& v) { return v.int_; }
-    static std::int64_t Int(const Variant& v) { return v.int_; }
-    static double Dbl(const Variant& v) { return v.double_; }
-    static bool Bool(const Variant& v) { return v.bool_; }
-    static const std::string& Str(const Variant& v) { return v.str_; }
-    static const std::shared_ptr<VarArrayData>& Array(const Variant& v) { return v.array_; }
-    static VarArrayData& MutableArray(Variant& v) {
-        if (v.array_.use_count() > 1) v.array_ = std::make_shared<VarArrayData>(*v.array_);
-        return *v.array_;
+    static std::int64_t Int(const Variant& v) { return v.Word(); }
+    static double Dbl(const Variant& v) { return std::bit_cast<double>(v.Word()); }
+    static bool Bool(const Variant& v) { return v.Word() != 0; }
+    static std::string_view Str(const Variant& v) {
+        if (v.rep_ != Variant::kShared) return {v.bytes_, v.rep_};
+        const auto* t = reinterpret_cast<const VarText*>(v.Word());
+        return {t->Chars(), t->size};
     }
-    static Variant MakeArray(std::shared_ptr<VarArrayData> data) {
+    static VarArrayData* Array(const Variant& v) { return reinterpret_cast<VarArrayData*>(v.Word()); }
+    static VarArrayData& MutableArray(Variant& v) {
+        VarArrayData* data = Array(v);
+        if (data->refs.load(std::memory_order_acquire) > 1) {
+            auto* copy = new VarArrayData(*data);
+            v.Release();
+            v.SetWord(reinterpret_cast<std::int64_t>(copy));
+            v.rep_ = Variant::kShared;
+            data = copy;
+        }
+        return *data;
+    }
+    static Variant MakeArray(std::unique_ptr<VarArrayData> data) {
         Variant v;
         v.type_ = static_cast<TVarType>(varArray | data->elementType);
-        v.array_ = std::move(data);
+        v.rep_ = Variant::kShared;
+        v.SetWord(reinterpret_cast<std::int64_t>(data.release()));
         return v;
     }
     static Variant Make(TVarType type) {
@@ -46,7 +84,34 @@ struct VariantAccess {
         v.type_ = type;
         return v;
     }
+    static Variant Make(TVarType type, std::int64_t word) {
+        Variant v;
+        v.type_ = type;
+        v.SetWord(word);
+        return v;
+    }
 };
+
+void Variant::SetText(std::string_view v) {
+    type_ = varString;
+    if (v.size() <= kInlineText) {
+        rep_ = static_cast<std::uint8_t>(v.size());
+        if (!v.empty()) std::memcpy(bytes_, v.data(), v.size());
+    } else {
+        SetWord(reinterpret_cast<std::int64_t>(VarText::Make(v)));
+        rep_ = kShared;
+    }
+}
+
+void Variant::AddRef() const { reinterpret_cast<const VarShared*>(Word())->refs.fetch_add(1, std::memory_order_relaxed); }
+
+void Variant::Release() {
+    auto* shared = reinterpret_cast<VarShared*>(Word());
+    rep_ = 0;
+    if (shared->refs.fetch_sub(1, std::memory_order_acq_rel) != 1) return;
+    if (type_ & varArray) delete static_cast<VarArrayData*>(shared);
+    else VarText::Free(static_cast<VarText*>(shared));
+}
 
 namespace {
 
@@ -149,7 +214,7 @@ std::string ToText(const Variant& v) {
     case varDouble: return FloatToStr(A::Dbl(v));
     case varCurrency: return CurrToStr(Currency::FromRaw(A::Int(v)));
     case varDate: return DateTimeToStr(A::Dbl(v));
-    case varString: return A::Str(v);
+    case varString: return std::string(A::Str(v));
     default: CastError(t, varString);
     }
 }
@@ -256,52 +321,24 @@ std::size_t LinearIndex(const VarArrayData& data, const std::vector<int>& indice
 
 // --- construction ---------------------------------------------------------------------
 
-Variant::Variant(std::int16_t v) : type_(varSmallint), int_(v) {}
-Variant::Variant(int v) : type_(varInteger), int_(v) {}
-Variant::Variant(long v) : type_(varInt64), int_(v) {}
-Variant::Variant(long long v) : type_(varInt64), int_(v) {}
-Variant::Variant(std::uint8_t v) : type_(varByte), int_(v) {}
-Variant::Variant(unsigned int v) : type_(varInt64), int_(v) {}
-Variant::Variant(unsigned long v) : type_(varInt64), int_(static_cast<std::int64_t>(v)) {
+Variant::Variant(std::int16_t v) : type_(varSmallint) { SetWord(v); }
+Variant::Variant(int v) : type_(varInteger) { SetWord(v); }
+Variant::Variant(long v) : type_(varInt64) { SetWord(v); }
+Variant::Variant(long long v) : type_(varInt64) { SetWord(v); }
+Variant::Variant(std::uint8_t v) : type_(varByte) { SetWord(v); }
+Variant::Variant(unsigned int v) : type_(varInt64) { SetWord(v); }
+Variant::Variant(unsigned long v) : type_(varInt64) {
     if (v > static_cast<unsigned long>(INT64_MAX)) OverflowError(varInt64, varInt64);
+    SetWord(static_cast<std::int64_t>(v));
 }
-Variant::Variant(double v) : type_(varDouble) { double_ = v; }
-Variant::Variant(Currency v) : type_(varCurrency), int_(v.Raw()) {}
-Variant::Variant(TDateTime v) : type_(varDate) { double_ = v.Value(); }
-Variant::Variant(bool v) : type_(varBoolean) { bool_ = v; }
-Variant::Variant(const char* v) : type_(varString), str_(v ? v : "") {}
-Variant::Variant(std::string_view v) : type_(varString), str_(v) {}
-Variant::Variant(const std::string& v) : type_(varString), str_(v) {}
-Variant::Variant(std::string&& v) : type_(varString), str_(std::move(v)) {}
-
-Variant::Variant(const Variant& o) : type_(o.type_), int_(o.int_), str_(o.str_), array_(o.array_) {}
-Variant::Variant(Variant&& o) noexcept
-    : type_(o.type_), int_(o.int_), str_(std::move(o.str_)), array_(std::move(o.array_)) {
-    o.type_ = varEmpty;
-}
-
-Variant& Variant::operator=(const Variant& o) {
-    if (this != &o) {
-        type_ = o.type_;
-        int_ = o.int_;
-        str_ = o.str_;
-        array_ = o.array_;
-    }
-    return *this;
-}
-
-Variant& Variant::operator=(Variant&& o) noexcept {
-    if (this != &o) {
-        type_ = o.type_;
-        int_ = o.int_;
-        str_ = std::move(o.str_);
-        array_ = std::move(o.array_);
-        o.type_ = varEmpty;
-    }
-    return *this;
-}
-
-Variant::~Variant() = default;
+Variant::Variant(double v) : type_(varDouble) { SetWord(std::bit_cast<std::int64_t>(v)); }
+Variant::Variant(Currency v) : type_(varCurrency) { SetWord(v.Raw()); }
+Variant::Variant(TDateTime v) : type_(varDate) { SetWord(std::bit_cast<std::int64_t>(v.Value())); }
+Variant::Variant(bool v) : type_(varBoolean) { SetWord(v ? 1 : 0); }
+Variant::Variant(const char* v) { SetText(v ? std::string_view(v) : std::string_view()); }
+Variant::Variant(std::string_view v) { SetText(v); }
+Variant::Variant(const std::string& v) { SetText(v); }
+Variant::Variant(std::string&& v) { SetText(v); }
 
 Variant Variant::MakeNull() { return VariantAccess::Make(varNull); }
 
@@ -340,7 +377,7 @@ TDateTime Variant::AsDateTime() const {
     if (IsNull() || IsArray()) CastError(type_, varDate);
     if (type_ == varString) {
         TDateTime dt;
-        if (TryStrToDateTime(str_, dt)) return dt;
+        if (TryStrToDateTime(A::Str(*this), dt)) return dt;
     }
     return ToDouble(*this, varDate);
 }
@@ -485,7 +522,7 @@ std::string VarTypeAsText(TVarType type) {
 
 Variant VarArrayCreate(const std::vector<int>& bounds, TVarType elementType) {
     if (bounds.empty() || bounds.size() % 2 != 0 || !ValidElementType(elementType)) CreateError();
-    auto data = std::make_shared<VarArrayData>();
+    auto data = std::make_unique<VarArrayData>();
     data->elementType = elementType;
     std::size_t count = 1;
     for (std::size_t i = 0; i < bounds.size(); i += 2) {
@@ -502,7 +539,7 @@ Variant VarArrayCreate(const std::vector<int>& bounds, TVarType elementType) {
 Variant VarArrayOf(std::initializer_list<Variant> values) { return VarArrayOf(std::vector<Variant>(values)); }
 
 Variant VarArrayOf(const std::vector<Variant>& values) {
-    auto data = std::make_shared<VarArrayData>();
+    auto data = std::make_unique<VarArrayData>();
     data->elementType = varVariant;
     data->bounds.emplace_back(0, static_cast<int>(values.size()) - 1);
     data->items = values;
@@ -538,7 +575,7 @@ Variant VarArrayGet(const Variant& v, const std::vector<int>& indices) { return 
 void VarArrayPut(Variant& v, const Variant& value, const std::vector<int>& indices) { v.SetElement(indices, value); }
 
 Variant VarFromBytes(std::string_view bytes) {
-    auto data = std::make_shared<VarArrayData>();
+    auto data = std::make_unique<VarArrayData>();
     data->elementType = varByte;
     data->bounds.emplace_back(0, static_cast<int>(bytes.size()) - 1);
     data->bytes.assign(bytes);
@@ -546,7 +583,7 @@ Variant VarFromBytes(std::string_view bytes) {
 }
 
 std::string VarToBytes(const Variant& v) {
-    if (v.VarType() == varString) return A::Str(v);
+    if (v.VarType() == varString) return std::string(A::Str(v));
     const VarArrayData& data = ArrayOf(v);
     if (data.elementType == varByte) return data.bytes;
     std::string out;

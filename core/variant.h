@@ -2,9 +2,14 @@
 // Variant: a value of one of the framework's variant kinds, with its rules of
 // conversion and comparison. Strings are UTF-8. Arrays hold variants (or raw
 // bytes when their element type is varByte) and copy by value.
+//
+// A variant is 16 bytes: a dataset of many rows holds one per column and row.
+// Texts of up to 13 bytes are kept inline; longer texts and arrays live in a
+// counted block shared by copies (a text never changes; an array is copied
+// before it is changed while shared).
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,7 +47,7 @@ enum class TVariantRelationship { vrEqual, vrLessThan, vrGreaterThan, vrNotEqual
 
 struct VarArrayData;
 
-class Variant {
+class alignas(8) Variant {
 public:
     Variant() = default;
     Variant(std::int16_t v);
@@ -62,11 +67,28 @@ public:
     Variant(const std::string& v);
     Variant(std::string&& v);
 
-    Variant(const Variant& o);
-    Variant(Variant&& o) noexcept;
-    Variant& operator=(const Variant& o);
-    Variant& operator=(Variant&& o) noexcept;
-    ~Variant();
+    Variant(const Variant& o) {
+        std::memcpy(static_cast<void*>(this), &o, sizeof(Variant));
+        if (rep_ == kShared) AddRef();
+    }
+    Variant(Variant&& o) noexcept {
+        std::memcpy(static_cast<void*>(this), &o, sizeof(Variant));
+        o.type_ = varEmpty;
+        o.rep_ = 0;
+    }
+    Variant& operator=(const Variant& o) {
+        Variant copy(o);
+        Swap(copy);
+        return *this;
+    }
+    Variant& operator=(Variant&& o) noexcept {
+        Variant taken(std::move(o));
+        Swap(taken);
+        return *this;
+    }
+    ~Variant() {
+        if (rep_ == kShared) Release();
+    }
 
     static Variant MakeNull();
 
@@ -106,15 +128,34 @@ public:
 
 private:
     friend struct VariantAccess;
+    static constexpr std::uint8_t kInlineText = 13;
+    static constexpr std::uint8_t kShared = 0xFF;
+
+    void Swap(Variant& o) noexcept {
+        alignas(8) unsigned char t[sizeof(Variant)];
+        std::memcpy(t, static_cast<void*>(this), sizeof t);
+        std::memcpy(static_cast<void*>(this), &o, sizeof t);
+        std::memcpy(static_cast<void*>(&o), t, sizeof t);
+    }
+    void SetText(std::string_view v);
+    void AddRef() const;
+    void Release();
+    std::int64_t Word() const {
+        std::int64_t w;
+        std::memcpy(&w, bytes_ + 5, sizeof w);
+        return w;
+    }
+    void SetWord(std::int64_t w) { std::memcpy(bytes_ + 5, &w, sizeof w); }
+
     TVarType type_ = varEmpty;
-    union {
-        std::int64_t int_ = 0;
-        double double_;
-        bool bool_;
-    };
-    std::string str_;
-    std::shared_ptr<VarArrayData> array_;
+    // A text's inline length, or kShared when bytes 8-15 point to a counted
+    // block (a long text or an array).
+    std::uint8_t rep_ = 0;
+    // The inline text, or at offset 5 (byte 8 of the variant) the value's
+    // 8-byte word: an integer, a double, a boolean or the block's address.
+    char bytes_[kInlineText] = {};
 };
+static_assert(sizeof(Variant) == 16);
 
 Variant Null();
 Variant Unassigned();

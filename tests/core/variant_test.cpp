@@ -153,6 +153,47 @@ TEST_F(VariantTest, VariantArrays) {
               "Could not convert variant of type (String) into type (Integer)");
 }
 
+// Short texts sit in the variant itself and long ones in a block shared by
+// copies: both must behave as plain values, across the limit and when a copy
+// changes, moves or outlives the original.
+TEST_F(VariantTest, TextsOfEveryLengthAreValues) {
+    const std::string nul("a\0b", 3);
+    for (const std::string& text : {std::string(), nul, std::string(13, 'x'), std::string(14, 'y'),
+                                    std::string("Artículo de prueba número 12345"), std::string(5000, 'z')}) {
+        SCOPED_TRACE(text.size());
+        Variant v(text);
+        EXPECT_EQ(v.AsString(), text);
+        EXPECT_EQ(VarToBytes(v), text);
+        Variant copy = v;
+        Variant moved = std::move(copy);
+        EXPECT_TRUE(VarIsEmpty(copy));
+        EXPECT_TRUE(moved == v);
+        v = Variant(1);
+        EXPECT_EQ(moved.AsString(), text); // the copy outlives what it was taken from
+        Variant& same = moved;
+        moved = same;
+        moved = std::move(same);
+        EXPECT_EQ(moved.AsString(), text);
+        EXPECT_EQ(Variant(std::string(text)).AsString(), text);
+    }
+    EXPECT_TRUE(Variant(std::string(13, 'a')) < Variant(std::string(14, 'a')));
+    EXPECT_TRUE(Variant(std::string(20, 'b')) > Variant(std::string(13, 'a')));
+    EXPECT_DOUBLE_EQ(Variant(std::string(20, '7')).AsDouble(), 77777777777777777777.0);
+
+    // An array of long texts copies by value; an element assigned over its own array survives it.
+    Variant a = VarArrayOf({std::string(40, 'p'), VarArrayOf({std::string(30, 'q')})});
+    Variant b = a;
+    Variant inner = b[1];
+    inner.SetElement(0, "corto");
+    b.SetElement(1, inner);
+    b.SetElement(0, "otro");
+    EXPECT_EQ(a[0].AsString(), std::string(40, 'p'));
+    EXPECT_EQ(a[1][0].AsString(), std::string(30, 'q'));
+    EXPECT_EQ(b[1][0].AsString(), "corto");
+    a = a[0];
+    EXPECT_EQ(a.AsString(), std::string(40, 'p'));
+}
+
 TEST_F(VariantTest, ByteStrings) {
     const std::string bytes("\x00\xff\x10png", 6);
     Variant v = VarFromBytes(bytes);
