@@ -1,7 +1,8 @@
 // Opening a client dataset over 100,000 rows of ARTICULO through the provider,
 // against reading the same rows and columns with the Firebird client's object
 // interface alone, interleaved in one process.
-//   bench_firebird_bench [folder [rounds]]   keeps the database in the folder and reuses it
+//   bench_firebird_bench [folder [rounds [provider|bare]]]   keeps the database in the folder and reuses it;
+//   a side named runs alone, rounds times, for a profiler
 #include <unistd.h>
 
 #include <cstdlib>
@@ -73,7 +74,7 @@ public:
         cds_->SetProviderName("PArticulos");
         cds_->SetPacketRecords(-1);
     }
-    int Read() {
+    [[gnu::noinline]] int Read() {
         cds_->Open();
         int rows = cds_->RecordCount();
         cds_->Close();
@@ -93,6 +94,7 @@ int main(int argc, char** argv) {
     fs::path dir = keep ? fs::path(argv[1]) : fs::temp_directory_path() / ("tallyvo-bench-" + std::to_string(getpid()));
     std::string path = (dir / "tallyvo.fdb").string();
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
+    const std::string only = argc > 3 ? argv[3] : "";
     int rc = 0;
     try {
         if (!fs::exists(path)) {
@@ -106,6 +108,17 @@ int main(int argc, char** argv) {
         ProviderReader provider(path);
         int rows = 0;
         volatile long long sink = 0;
+        if (only == "provider" || only == "bare") {
+            for (int i = 0; i < rounds; ++i) {
+                if (only == "provider") {
+                    rows = provider.Read();
+                    if (rows != kRows) throw std::runtime_error("filas leídas: " + std::to_string(rows));
+                } else {
+                    sink = sink + bare.Run();
+                }
+            }
+            return 0;
+        }
         bench::Pair p = bench::Interleave(
             rounds, [&] { return bench::Time([&] { rows = provider.Read(); }); },
             [&] { return bench::Time([&] { sink = sink + bare.Run(); }); });

@@ -94,6 +94,34 @@ TEST_F(SqlComponentsTest, TrimCharDecidesHowCharValuesRead) {
     EXPECT_EQ(Scalar("SELECT CAST('AB' AS CHAR(5)) FROM RDB$DATABASE"), "AB   ");
 }
 
+TEST_F(SqlComponentsTest, ExactDecimalsReadAsCurrencyToTheLastDigit) {
+    struct Case { const char* expr; std::int64_t raw; };
+    const Case cases[] = {
+        {"CAST(12.5 AS NUMERIC(4,1))", 125000},                          // smallint storage
+        {"CAST(-1234.567 AS NUMERIC(9,3))", -12345670},                  // integer storage
+        {"CAST(1999999999999.99 AS NUMERIC(15,2))", 19999999999999900},  // the station's widest price
+        {"CAST(-0.0001 AS NUMERIC(15,4))", -1},
+        {"CAST(92233720368.5476 AS NUMERIC(18,4))", 922337203685476},
+        {"CAST(92233720368.5477 AS NUMERIC(18,4))", 922337203685477},
+        {"CAST(-99999999999.9999 AS NUMERIC(15,4))", -999999999999999},
+        {"CAST(-99999999999999.9999 AS NUMERIC(18,4))", -999999999999999999}, // eighteen digits
+    };
+    std::string sql = "SELECT ";
+    for (const Case& c : cases)
+        sql += std::string(&c == cases ? "" : ", ") + c.expr + " AS N" + std::to_string(&c - cases);
+    TSQLQuery q(&owner_);
+    q.SetSQLConnection(conn_);
+    q.SQL().SetText(sql + " FROM RDB$DATABASE");
+    q.Open();
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].expr);
+        const Variant v = q.Fields()[static_cast<int>(i)]->AsVariant();
+        EXPECT_EQ(VarType(v), varCurrency);
+        EXPECT_EQ(v.AsCurrency().Raw(), cases[i].raw);
+    }
+    q.Close();
+}
+
 TEST_F(SqlComponentsTest, MasterRowFeedsTheDetailParameters) {
     auto* types = new TSQLQuery(&owner_);
     types->SetSQLConnection(conn_);

@@ -448,7 +448,8 @@ void FbStatement::OpenReadOnly() {
 bool FbStatement::Fetch() {
     if (!cursor_)
         return false;
-    Status st;
+    Status& st = fetchStatus_;
+    st.Clear();
     int r = cursor_->fetchNext(&st, row_.data());
     if (st.Failed()) {
         hasRow_ = false;
@@ -567,6 +568,25 @@ double FbStatement::AsDouble(int i) const {
     if (t == SQL_FLOAT || t == SQL_DOUBLE)
         return AsDoubleOf(Data(i), t);
     return static_cast<double>(Unscaled(i)) / static_cast<double>(Pow10(-columns_[i].scale));
+}
+
+std::string_view FbStatement::TextView(int i) const {
+    CheckColumn(i);
+    if (IsNull(i))
+        return {};
+    const FbColumn& c = columns_[i];
+    const char* p = reinterpret_cast<const char*>(Data(i));
+    if (c.sqlType == SQL_VARYING) {
+        unsigned short len;
+        std::memcpy(&len, p, 2);
+        return {p + 2, len};
+    }
+    if (c.sqlType != SQL_TEXT)
+        throw EDatabaseError("La columna " + c.name + " no es de texto.");
+    std::size_t n = c.length;
+    while (n > 0 && p[n - 1] == ' ')
+        --n;
+    return {p, n};
 }
 
 std::string FbStatement::AsString(int i, bool trimChar) const {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/bcd.h"
@@ -121,6 +122,9 @@ public:
     TBcd AsBcd(int i) const;
     double AsDouble(int i) const;
     std::string AsString(int i, bool trimChar = true) const;
+    // The bytes of a CHAR (trimmed) or VARCHAR column in the row's message,
+    // valid until the next Fetch.
+    std::string_view TextView(int i) const;
     TDateTime AsDateTime(int i) const;  // dates, times and time stamps
     std::string AsBlob(int i) const;    // the whole blob, text or binary
     bool AsBoolean(int i) const;
@@ -156,6 +160,7 @@ private:
     Firebird::IResultSet* cursor_ = nullptr;
     unsigned generation_ = 0;
     bool hasRow_ = false;
+    Status fetchStatus_; // one for every Fetch of the statement's life
     mutable std::vector<std::optional<std::string>> blobs_;
     mutable bool blobsRead_ = false; // blobs_ holds a blob of the current row
 };

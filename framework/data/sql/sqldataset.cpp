@@ -2,6 +2,7 @@
 
 #include <ibase.h>
 
+#include <cstdint>
 #include <cstring>
 
 #include "framework/data/datasource.h"
@@ -273,6 +274,11 @@ void TCustomSQLDataSet::InternalFirst() {
 
 void TCustomSQLDataSet::InternalLast() { DatabaseError(SUnidirectional, this); }
 
+namespace {
+// Unscaled values below this fit a currency at any scale from 0 to 4.
+constexpr std::int64_t kCurrencyExact = INT64_MAX / 10000;
+} // namespace
+
 void TCustomSQLDataSet::ReadRow(std::vector<Variant>& values) const {
     const fb::FbStatement& s = *stmt_;
     int n = s.ColumnCount();
@@ -286,11 +292,20 @@ void TCustomSQLDataSet::ReadRow(std::vector<Variant>& values) const {
         }
         const fb::FbColumn& c = s.Column(i);
         switch (c.sqlType) {
-        case SQL_TEXT: values[i] = Variant(s.AsString(i, trimChar_)); break;
-        case SQL_VARYING: values[i] = Variant(s.AsString(i)); break;
+        case SQL_TEXT: values[i] = trimChar_ ? Variant(s.TextView(i)) : Variant(s.AsString(i, false)); break;
+        case SQL_VARYING: values[i] = Variant(s.TextView(i)); break;
         case SQL_SHORT:
         case SQL_LONG:
         case SQL_INT64:
+            if (c.scale < 0 && c.scale >= -4) {
+                // Exact in a currency while well inside its range; larger values take the checked way.
+                static constexpr std::int64_t kScale[] = {10000, 1000, 100, 10, 1};
+                const std::int64_t u = s.Unscaled(i);
+                if (u > -kCurrencyExact && u < kCurrencyExact) {
+                    values[i] = Variant(Currency::FromRaw(u * kScale[-c.scale]));
+                    break;
+                }
+            }
             if (c.scale < 0) {
                 TBcd b = s.AsBcd(i);
                 values[i] = -c.scale <= 4 ? Variant(BcdToCurr(b)) : Variant(BcdToDouble(b));
