@@ -321,24 +321,11 @@ std::size_t LinearIndex(const VarArrayData& data, const std::vector<int>& indice
 
 // --- construction ---------------------------------------------------------------------
 
-Variant::Variant(std::int16_t v) : type_(varSmallint) { SetWord(v); }
-Variant::Variant(int v) : type_(varInteger) { SetWord(v); }
-Variant::Variant(long v) : type_(varInt64) { SetWord(v); }
-Variant::Variant(long long v) : type_(varInt64) { SetWord(v); }
-Variant::Variant(std::uint8_t v) : type_(varByte) { SetWord(v); }
-Variant::Variant(unsigned int v) : type_(varInt64) { SetWord(v); }
 Variant::Variant(unsigned long v) : type_(varInt64) {
     if (v > static_cast<unsigned long>(INT64_MAX)) OverflowError(varInt64, varInt64);
     SetWord(static_cast<std::int64_t>(v));
 }
-Variant::Variant(double v) : type_(varDouble) { SetWord(std::bit_cast<std::int64_t>(v)); }
-Variant::Variant(Currency v) : type_(varCurrency) { SetWord(v.Raw()); }
-Variant::Variant(TDateTime v) : type_(varDate) { SetWord(std::bit_cast<std::int64_t>(v.Value())); }
-Variant::Variant(bool v) : type_(varBoolean) { SetWord(v ? 1 : 0); }
 Variant::Variant(const char* v) { SetText(v ? std::string_view(v) : std::string_view()); }
-Variant::Variant(std::string_view v) { SetText(v); }
-Variant::Variant(const std::string& v) { SetText(v); }
-Variant::Variant(std::string&& v) { SetText(v); }
 
 Variant Variant::MakeNull() { return VariantAccess::Make(varNull); }
 

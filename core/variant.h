@@ -7,6 +7,7 @@
 // Texts of up to 13 bytes are kept inline; longer texts and arrays live in a
 // counted block shared by copies (a text never changes; an array is copied
 // before it is changed while shared).
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -50,22 +51,22 @@ struct VarArrayData;
 class alignas(8) Variant {
 public:
     Variant() = default;
-    Variant(std::int16_t v);
-    Variant(int v);
-    Variant(long v);
-    Variant(long long v);
-    Variant(std::uint8_t v);
+    Variant(std::int16_t v) : type_(varSmallint) { SetWord(v); }
+    Variant(int v) : type_(varInteger) { SetWord(v); }
+    Variant(long v) : type_(varInt64) { SetWord(v); }
+    Variant(long long v) : type_(varInt64) { SetWord(v); }
+    Variant(std::uint8_t v) : type_(varByte) { SetWord(v); }
     // Unsigned counts become Int64 values.
-    Variant(unsigned int v);
+    Variant(unsigned int v) : type_(varInt64) { SetWord(v); }
     Variant(unsigned long v);
-    Variant(double v);
-    Variant(Currency v);
-    Variant(TDateTime v);
-    Variant(bool v);
+    Variant(double v) : type_(varDouble) { SetWord(std::bit_cast<std::int64_t>(v)); }
+    Variant(Currency v) : type_(varCurrency) { SetWord(v.Raw()); }
+    Variant(TDateTime v) : type_(varDate) { SetWord(std::bit_cast<std::int64_t>(v.Value())); }
+    Variant(bool v) : type_(varBoolean) { SetWord(v ? 1 : 0); }
     Variant(const char* v);
-    Variant(std::string_view v);
-    Variant(const std::string& v);
-    Variant(std::string&& v);
+    Variant(std::string_view v) { SetText(v); }
+    Variant(const std::string& v) { SetText(v); }
+    Variant(std::string&& v) { SetText(v); }
 
     Variant(const Variant& o) {
         std::memcpy(static_cast<void*>(this), &o, sizeof(Variant));

@@ -287,11 +287,15 @@ bool TDataSet::GetFieldData(const TField* field, Variant& value) const {
     return true;
 }
 
-Variant TDataSet::TakeFieldData(const TField* field) {
+void TDataSet::TakeRecordData(const std::vector<TField*>& fields, std::vector<Variant>& values) {
     TRecordBuffer* b = CurrentBuffer();
-    const int slot = field->Slot();
-    if (!b || slot < 0 || slot >= static_cast<int>(b->values.size())) return Null();
-    return std::move(b->values[static_cast<std::size_t>(slot)]);
+    const int n = b ? static_cast<int>(b->values.size()) : 0;
+    values.reserve(values.size() + fields.size());
+    for (const TField* f : fields) {
+        const int slot = f->Slot();
+        if (slot < 0 || slot >= n) values.push_back(Null());
+        else values.push_back(std::move(b->values[static_cast<std::size_t>(slot)]));
+    }
 }
 
 void TDataSet::SetFieldData(TField* field, const Variant& value) {

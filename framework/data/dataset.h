@@ -165,9 +165,10 @@ public:
 
     // --- fields and sources register themselves ----------------------------------------
     virtual bool GetFieldData(const TField* field, Variant& value) const;
-    // GetFieldData moving the value out of the current record's buffer, for a
-    // reader that takes each row once and closes the dataset after the last.
-    virtual Variant TakeFieldData(const TField* field);
+    // The fields' values moved out of the current record's buffer and appended
+    // to values, for a reader that takes each row once and closes the dataset
+    // after the last.
+    virtual void TakeRecordData(const std::vector<TField*>& fields, std::vector<Variant>& values);
     virtual void SetFieldData(TField* field, const Variant& value);
     virtual Variant GetFieldOldValue(const TField* field) const;
     void AddDataSource(TDataSource* ds);

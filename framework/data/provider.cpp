@@ -111,10 +111,13 @@ TDataPacket TDataSetProvider::GetRecords(int count, bool reset, const std::strin
     try {
         int n = 0;
         while (count != 0 && !ds->Eof() && (count < 0 || n < count)) {
-            TPacketRow row;
-            row.values.reserve(fields.size());
-            for (TField* f : fields) row.values.push_back(take ? ds->TakeFieldData(f) : f->AsVariant());
-            packet.rows.push_back(std::move(row));
+            TPacketRow& row = packet.rows.emplace_back();
+            if (take) {
+                ds->TakeRecordData(fields, row.values);
+            } else {
+                row.values.reserve(fields.size());
+                for (TField* f : fields) row.values.push_back(f->AsVariant());
+            }
             ds->Next();
             ++n;
         }
