@@ -77,14 +77,27 @@ public:
         o.type_ = varEmpty;
         o.rep_ = 0;
     }
+    // What this variant shares is let go only after the new value is taken:
+    // the new value may live inside it (an element of its own array).
     Variant& operator=(const Variant& o) {
-        Variant copy(o);
-        Swap(copy);
+        if (rep_ == kShared) {
+            Variant copy(o);
+            Swap(copy);
+        } else {
+            std::memcpy(static_cast<void*>(this), &o, sizeof(Variant));
+            if (rep_ == kShared) AddRef();
+        }
         return *this;
     }
     Variant& operator=(Variant&& o) noexcept {
-        Variant taken(std::move(o));
-        Swap(taken);
+        if (rep_ == kShared) {
+            Variant taken(std::move(o));
+            Swap(taken);
+        } else if (this != &o) {
+            std::memcpy(static_cast<void*>(this), &o, sizeof(Variant));
+            o.type_ = varEmpty;
+            o.rep_ = 0;
+        }
         return *this;
     }
     ~Variant() {

@@ -448,7 +448,7 @@ void FbStatement::OpenReadOnly() {
 bool FbStatement::Fetch() {
     if (!cursor_)
         return false;
-    Status& st = fetchStatus_;
+    Status& st = status_;
     st.Clear();
     int r = cursor_->fetchNext(&st, row_.data());
     if (st.Failed()) {
@@ -678,7 +678,8 @@ TDateTime FbStatement::AsDateTime(int i) const {
 std::string FbStatement::ReadBlob(const ISC_QUAD& id) const {
     if (!transaction_)
         throw EDatabaseError("El objeto grande ya no se puede leer: la sentencia terminó.");
-    Status st;
+    Status& st = status_;
+    st.Clear();
     ISC_QUAD blobId = id;
     Firebird::IBlob* blob = db_.Attachment()->openBlob(&st, transaction_, &blobId, 0, nullptr);
     db_.Check(st);

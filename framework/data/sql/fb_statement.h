@@ -160,7 +160,7 @@ private:
     Firebird::IResultSet* cursor_ = nullptr;
     unsigned generation_ = 0;
     bool hasRow_ = false;
-    Status fetchStatus_; // one for every Fetch of the statement's life
+    mutable Status status_; // for every fetch and blob read of the statement's life
     mutable std::vector<std::optional<std::string>> blobs_;
     mutable bool blobsRead_ = false; // blobs_ holds a blob of the current row
 };
