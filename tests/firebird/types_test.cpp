@@ -3,6 +3,8 @@
 
 #include <ibase.h>
 
+#include <functional>
+
 #include "framework/data/sql/fb_statement.h"
 #include "tests/support/firebird_fixture.h"
 
@@ -141,4 +143,32 @@ TEST_F(TypesTest, BlobsOfSeveralMegabytesRoundTrip) {
     EXPECT_TRUE(q->AsBlob(m) == text);
     EXPECT_TRUE(q->AsBlob(bb) == bytes);
     q->Close();
+}
+
+TEST_F(TypesTest, OnePreparedStatementTakesValuesOfAnotherKindOrLengthAtEachRun) {
+    FbStatement q(db_);
+    q.Prepare("SELECT CAST(? AS VARCHAR(20)), CAST(? AS NUMERIC(15,2)) FROM RDB$DATABASE");
+    struct Case {
+        std::function<void(FbParams&)> bind;
+        const char* text;  // null: NULL
+        double number;
+    };
+    const Case cases[] = {
+        {[](FbParams& p) { p.SetString(0, "7701"), p.SetInt64(1, 1250, -2); }, "7701", 12.5},
+        {[](FbParams& p) { p.SetString(0, "7701234567890"), p.SetInt64(1, 3); }, "7701234567890", 3},
+        {[](FbParams& p) { p.SetString(0, "ab"), p.SetInt64(1, 7); }, "ab", 7},  // shorter again: no trailing bytes
+        {[](FbParams& p) { p.SetNull(0), p.SetDouble(1, 0.25); }, nullptr, 0.25},
+        {[](FbParams& p) { p.SetString(0, "ñandú"), p.SetString(1, "4.5"); }, "ñandú", 4.5},
+    };
+    for (const Case& c : cases) {
+        c.bind(q.Params());
+        q.Open();
+        ASSERT_TRUE(q.Fetch());
+        if (c.text)
+            EXPECT_EQ(q.AsString(0), c.text);
+        else
+            EXPECT_TRUE(q.IsNull(0));
+        EXPECT_DOUBLE_EQ(q.AsDouble(1), c.number);
+        q.Close();
+    }
 }

@@ -127,6 +127,8 @@ FbStatement::~FbStatement() {
         Unprepare();
     } catch (...) {
     }
+    if (inputMeta_)
+        inputMeta_->release();
 }
 
 std::vector<FbColumn> FbStatement::Describe(Firebird::IMessageMetadata* meta, bool lookUpPrecision) {
@@ -230,9 +232,11 @@ Firebird::IMessageMetadata* FbStatement::BuildInput(std::vector<unsigned char>& 
         return nullptr;
     }
     Status st;
-    Ref<Firebird::IMetadataBuilder> b(Master()->getMetadataBuilder(&st, n));
-    db_.Check(st);
     using K = FbParams::Kind;
+    // The message's layout follows the values' types and lengths; what was built
+    // for them is kept while they repeat (a procedure called for each bar code).
+    bool same = inputMeta_ && inputKey_.size() == n * 5;
+    inputKey_.resize(n * 5);
     for (unsigned i = 0; i < n; ++i) {
         const FbColumn& decl = paramInfo_[i];
         const FbParams::Value& v = params_.values_[i];
@@ -261,20 +265,48 @@ Firebird::IMessageMetadata* FbStatement::BuildInput(std::vector<unsigned char>& 
         case K::Timestamp: type = SQL_TIMESTAMP, length = sizeof(ISC_TIMESTAMP), scale = subType = 0; break;
         case K::Boolean: type = SQL_BOOLEAN, length = 1, scale = subType = 0; break;
         }
-        b->setType(&st, i, type | 1);
-        b->setLength(&st, i, length);
-        b->setScale(&st, i, scale);
-        b->setSubType(&st, i, subType);
-        b->setCharSet(&st, i, charSet);
-        db_.Check(st);
+        const unsigned key[5] = {type, length, static_cast<unsigned>(scale), static_cast<unsigned>(subType), charSet};
+        for (unsigned k = 0; k < 5; ++k)
+            if (inputKey_[i * 5 + k] != key[k]) {
+                inputKey_[i * 5 + k] = key[k];
+                same = false;
+            }
     }
-    Firebird::IMessageMetadata* meta = b->getMetadata(&st);
-    db_.Check(st);
-    buffer.assign(meta->getMessageLength(&st), 0);
+    if (!same) {
+        if (inputMeta_) {
+            inputMeta_->release();
+            inputMeta_ = nullptr;
+        }
+        Ref<Firebird::IMetadataBuilder> b(Master()->getMetadataBuilder(&st, n));
+        db_.Check(st);
+        for (unsigned i = 0; i < n; ++i) {
+            const unsigned* key = &inputKey_[i * 5];
+            b->setType(&st, i, key[0] | 1);
+            b->setLength(&st, i, key[1]);
+            b->setScale(&st, i, static_cast<int>(key[2]));
+            b->setSubType(&st, i, static_cast<int>(key[3]));
+            b->setCharSet(&st, i, key[4]);
+            db_.Check(st);
+        }
+        Firebird::IMessageMetadata* built = b->getMetadata(&st);
+        db_.Check(st);
+        inputOffsets_.resize(n * 2);
+        for (unsigned i = 0; i < n; ++i) {
+            inputOffsets_[i * 2] = built->getOffset(&st, i);
+            inputOffsets_[i * 2 + 1] = built->getNullOffset(&st, i);
+        }
+        inputLength_ = built->getMessageLength(&st);
+        if (st.Failed())
+            built->release();
+        db_.Check(st);
+        inputMeta_ = built;
+    }
+    Firebird::IMessageMetadata* meta = inputMeta_;
+    buffer.assign(inputLength_, 0);
     for (unsigned i = 0; i < n; ++i) {
         const FbParams::Value& v = params_.values_[i];
-        unsigned char* p = buffer.data() + meta->getOffset(&st, i);
-        auto* nullFlag = reinterpret_cast<short*>(buffer.data() + meta->getNullOffset(&st, i));
+        unsigned char* p = buffer.data() + inputOffsets_[i * 2];
+        auto* nullFlag = reinterpret_cast<short*>(buffer.data() + inputOffsets_[i * 2 + 1]);
         *nullFlag = v.kind == K::Null ? -1 : 0;
         int y, m, d, hh, mm, ss, ms;
         switch (v.kind) {
@@ -334,6 +366,7 @@ Firebird::IMessageMetadata* FbStatement::BuildInput(std::vector<unsigned char>& 
         }
     }
     db_.Check(st);
+    meta->addRef(); // the caller's reference; the statement keeps its own
     return meta;
 }
 

@@ -151,6 +151,12 @@ private:
     unsigned type_ = 0;
     std::optional<bool> onlyReads_;
     std::vector<FbColumn> paramInfo_;
+    // The input message last built: per value its type, length, scale, subtype
+    // and character set; the metadata, offsets (value, null flag) and length.
+    std::vector<unsigned> inputKey_;
+    Firebird::IMessageMetadata* inputMeta_ = nullptr;
+    std::vector<unsigned> inputOffsets_;
+    unsigned inputLength_ = 0;
     std::vector<FbColumn> columns_;
     std::vector<unsigned> offsets_, nullOffsets_;
     FbParams params_;
