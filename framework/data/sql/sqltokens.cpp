@@ -1,14 +1,16 @@
 #include "framework/data/sql/sqltokens.h"
 
-#include <cctype>
-
 namespace tv {
 
 namespace {
 
-bool WordStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool WordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$'; }
-bool Digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+// SQL's words are ASCII whatever the locale.
+bool Digit(char c) { return c >= '0' && c <= '9'; }
+bool Letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool Space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+bool WordStart(char c) { return Letter(c) || c == '_'; }
+bool WordChar(char c) { return Letter(c) || Digit(c) || c == '_' || c == '$'; }
 
 // The closing character of a q'...' literal's opening one.
 char QuoteClose(char open) {
@@ -36,7 +38,7 @@ std::vector<SqlToken> TokenizeSql(std::string_view s) {
     const std::size_t n = s.size();
     while (i < n) {
         const char c = s[i];
-        if (std::isspace(static_cast<unsigned char>(c))) {
+        if (Space(c)) {
             ++i;
         } else if (c == '-' && i + 1 < n && s[i + 1] == '-') {
             while (i < n && s[i] != '\n') ++i;
@@ -54,7 +56,7 @@ std::vector<SqlToken> TokenizeSql(std::string_view s) {
             std::size_t j = i;
             while (j < n && WordChar(s[j])) ++j;
             std::string w(s.substr(i, j - i));
-            for (char& ch : w) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+            for (char& ch : w) ch = Upper(ch);
             out.push_back({SqlToken::Word, std::move(w)});
             i = j;
         } else if (c == '\'' || c == '"') {
