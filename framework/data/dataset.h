@@ -181,6 +181,17 @@ public:
     // Whether the field is a field of the current index.
     virtual bool FieldIsIndexed(const TField* field) const { (void)field; return false; }
 
+    // A reader that takes every record once and closes the dataset after the
+    // last (a provider reading its source through) may do without fields when
+    // nothing could see them: the dataset is closed and has no fields of its
+    // own, no data sources, no filter and no handler that opening, moving or
+    // closing would call, it knows its field definitions, and its kind reads
+    // records without fields.
+    bool CanReadWithoutFields() const;
+    // Opens, hands each record's values to `take` in the field definitions'
+    // order (they may be moved from) and closes again, without making fields.
+    void ReadWithoutFields(const std::function<void(std::vector<Variant>& values)>& take);
+
     // IProviderSupport defaults for a dataset of rows.
     void PSReset() override;
     std::vector<std::string> PSGetKeyFields() override;
@@ -208,6 +219,8 @@ protected:
     virtual void InternalDelete() {}
     virtual void InternalRefresh() {}
     virtual bool GetCanModify() const { return true; }
+    // Whether GetRecord fills a buffer by the field definitions alone.
+    virtual bool ReadsWithoutFields() const { return false; }
     // A filter of the descendant's own (the client dataset filters in its engine).
     virtual void FilterChanged() {}
     // Called after the fields were bound and before the buffers are filled.

@@ -36,6 +36,8 @@ public:
     const std::string& Origin() const { return origin_; }
     void SetOrigin(const std::string& s) { origin_ = s; }
 
+    bool operator==(const TFieldDef&) const = default;
+
 private:
     std::string name_;
     TFieldType dataType_;

@@ -44,7 +44,8 @@ TDataSet* TDataSetProvider::RequireDataSet() const {
     return dataSet_;
 }
 
-void TDataSetProvider::DescribeFields(TDataPacket& packet, std::vector<TField*>& fields) const {
+void TDataSetProvider::DescribeFields(TDataPacket& packet, std::vector<TField*>& fields,
+                                      std::vector<std::string>& keys) const {
     TDataSet* ds = dataSet_;
     bool anyKey = false;
     for (TField* f : ds->Fields()) {
@@ -64,16 +65,16 @@ void TDataSetProvider::DescribeFields(TDataPacket& packet, std::vector<TField*>&
         packet.fields.push_back(std::move(pf));
     }
     // Without key flags on the fields, the source's own key marks them.
-    if (!anyKey)
-        for (const std::string& k : ds->PSGetKeyFields()) {
-            const int i = packet.FieldIndex(k);
-            if (i >= 0) packet.fields[static_cast<std::size_t>(i)].providerFlags.Include(pfInKey);
-        }
+    if (anyKey) return;
+    keys = ds->PSGetKeyFields();
+    for (const std::string& k : keys) {
+        const int i = packet.FieldIndex(k);
+        if (i >= 0) packet.fields[static_cast<std::size_t>(i)].providerFlags.Include(pfInKey);
+    }
 }
 
-void TDataSetProvider::PrepareSource(bool reset, const std::string& commandText, const TParams& params) {
-    TDataSet* ds = RequireDataSet();
-    if (!reset) return;
+void TDataSetProvider::ApplyCommand(const std::string& commandText, const TParams& params) {
+    TDataSet* ds = dataSet_;
     if (!commandText.empty()) {
         if (!options_.Contains(poAllowCommandText)) DatabaseError(dbconsts::SNoCommandText, this);
         ds->Close();
@@ -83,27 +84,62 @@ void TDataSetProvider::PrepareSource(bool reset, const std::string& commandText,
         ds->Close();
         ds->PSSetParams(params);
     }
-    if (!ds->Active()) {
-        ds->Open();
-        openedSource_ = true;
-    } else {
-        ds->PSReset();
-    }
+}
+
+bool TDataSetProvider::ReadKnownShape(TDataPacket& packet) {
+    TDataSet* ds = dataSet_;
+    const TDefaultDescription* d = described_.get();
+    if (!d || d->options != options_) return false;
+    const TFieldDefs& defs = ds->FieldDefs();
+    if (defs.Count() != static_cast<int>(d->defs.size())) return false;
+    for (int i = 0; i < defs.Count(); ++i)
+        if (!(defs[i] == d->defs[static_cast<std::size_t>(i)])) return false;
+    if (ds->PSGetKeyFields() != d->keys) return false;
+    packet.fields = d->fields;
+    ds->ReadWithoutFields([&](std::vector<Variant>& values) { packet.rows.emplace_back().values = std::move(values); });
+    packet.eof = true;
+    return true;
 }
 
 TDataPacket TDataSetProvider::GetRecords(int count, bool reset, const std::string& commandText, const TParams& params,
                                          Variant& ownerData) {
     if (BeforeGetRecords) BeforeGetRecords(this, ownerData);
     TDataSet* ds = RequireDataSet();
-    PrepareSource(reset, commandText, params);
     TDataPacket packet;
+    // A source nobody else watches, read through from its start, needs no
+    // fields once its default fields were described for the same definitions.
+    bool unseen = false;
+    if (reset) {
+        ApplyCommand(commandText, params);
+        unseen = count < 0 && ds->CanReadWithoutFields();
+        if (unseen && ReadKnownShape(packet)) {
+            openedSource_ = false;
+            if (AfterGetRecords) AfterGetRecords(this, ownerData);
+            return packet;
+        }
+        if (!ds->Active()) {
+            ds->Open();
+            openedSource_ = true;
+        } else {
+            ds->PSReset();
+        }
+    }
     if (!ds->Active()) {
         packet.eof = true;
         if (AfterGetRecords) AfterGetRecords(this, ownerData);
         return packet;
     }
     std::vector<TField*> fields;
-    DescribeFields(packet, fields);
+    std::vector<std::string> keys;
+    DescribeFields(packet, fields, keys);
+    if (unseen && ds->DefaultFields()) {
+        auto d = std::make_unique<TDefaultDescription>();
+        for (int i = 0; i < ds->FieldDefs().Count(); ++i) d->defs.push_back(ds->FieldDefs()[i]);
+        d->options = options_;
+        d->keys = std::move(keys);
+        d->fields = packet.fields;
+        described_ = std::move(d);
+    }
     // A source opened here and read through is closed at its end: its values
     // move into the packet instead of being copied.
     const bool take = openedSource_ && count < 0;

@@ -4,12 +4,14 @@
 // through the resolver (SQL statements on the base table for a SQL dataset,
 // edits of the dataset itself otherwise).
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/component.h"
 #include "framework/data/datapacket.h"
 #include "framework/data/dbtypes.h"
+#include "framework/data/fielddefs.h"
 
 namespace tv {
 
@@ -71,14 +73,28 @@ protected:
 
 private:
     TDataSet* RequireDataSet() const;
-    // The packet's field descriptions and, in the same order, the fields read.
-    void DescribeFields(TDataPacket& packet, std::vector<TField*>& fields) const;
-    void PrepareSource(bool reset, const std::string& commandText, const TParams& params);
+    // The packet's field descriptions and, in the same order, the fields read;
+    // `keys` receives the source's key fields when no field names a key.
+    void DescribeFields(TDataPacket& packet, std::vector<TField*>& fields, std::vector<std::string>& keys) const;
+    // Closes the source for a new command text or parameters.
+    void ApplyCommand(const std::string& commandText, const TParams& params);
+    // Reads the closed source through without fields when it has the shape
+    // of the last default fields described; false when it must make fields.
+    bool ReadKnownShape(TDataPacket& packet);
+
+    // What the source's default fields were last described as, and from what.
+    struct TDefaultDescription {
+        std::vector<TFieldDef> defs;
+        TProviderOptions options;
+        std::vector<std::string> keys;
+        std::vector<TPacketField> fields;
+    };
 
     TDataSet* dataSet_ = nullptr;
     TProviderOptions options_;
     TUpdateMode updateMode_ = upWhereAll;
     bool openedSource_ = false;
+    std::unique_ptr<TDefaultDescription> described_;
 };
 
 } // namespace tv

@@ -45,6 +45,16 @@ protected:
         return v;
     }
 
+    // A provider over a new query of the connection.
+    TDataSetProvider* QueryProvider(TSQLQuery*& query, TProviderOptions options = {poAllowCommandText}) {
+        query = new TSQLQuery(&owner_);
+        query->SetSQLConnection(conn_);
+        auto* p = new TDataSetProvider(&owner_);
+        p->SetDataSet(query);
+        p->SetOptions(options);
+        return p;
+    }
+
     tvtest::FirebirdDatabases dbs_;
     TComponent owner_;
     TSQLConnection* conn_ = nullptr;
@@ -264,6 +274,128 @@ TEST_F(SqlComponentsTest, RefusedChangesReachTheErrorHandlerAndLeaveNothingBehin
     EXPECT_EQ(message.substr(18, 20), "violation of PRIMARY") << message;
     // The batch is one transaction: the first insert went back too.
     EXPECT_EQ(Scalar("select count(*) from grupo where grup_cod = '90'"), "0");
+}
+
+namespace {
+
+// The same value of the same variant type (Null equals only Null).
+bool SameVariant(const Variant& a, const Variant& b) {
+    return a.VarType() == b.VarType() && (a.IsNull() || a == b);
+}
+
+void ExpectSamePacket(const TDataPacket& got, const TDataPacket& want) {
+    ASSERT_EQ(got.fields.size(), want.fields.size());
+    for (std::size_t i = 0; i < want.fields.size(); ++i) {
+        const TPacketField &g = got.fields[i], &w = want.fields[i];
+        EXPECT_TRUE(g.name == w.name && g.type == w.type && g.size == w.size && g.precision == w.precision &&
+                    g.required == w.required && g.readOnly == w.readOnly && g.providerFlags == w.providerFlags &&
+                    g.origin == w.origin && g.displayLabel == w.displayLabel)
+            << "field " << w.name;
+    }
+    ASSERT_EQ(got.rows.size(), want.rows.size());
+    for (std::size_t r = 0; r < want.rows.size(); ++r) {
+        ASSERT_EQ(got.rows[r].values.size(), want.rows[r].values.size());
+        for (std::size_t i = 0; i < want.rows[r].values.size(); ++i)
+            EXPECT_TRUE(SameVariant(got.rows[r].values[i], want.rows[r].values[i]))
+                << "row " << r << ", " << want.fields[i].name;
+    }
+    EXPECT_EQ(got.eof, want.eof);
+}
+
+} // namespace
+
+// A provider reading its source through again, as the price query does for
+// every code, hands over what a source read with its fields hands over.
+TEST_F(SqlComponentsTest, ASourceReadAgainGivesWhatItsFieldsGive) {
+    conn_->ExecuteDirect("update articulo set arti_obs = 'Nota de prueba', arti_fecha = '2026-03-04', "
+                         "arti_peso = -12.3456 where arti_cod = '000003'");
+    const std::vector<std::string> texts = {
+        // Texts, fixed characters, dates, exact numerics, blobs, a key, nulls,
+        // and computed columns of other types.
+        "select first 12 a.*, cast(arti_precio as double precision) * 1.5 as doble, "
+        "cast('2026-01-02 03:04:05' as timestamp) as momento, arti_dias + 1 as dias from articulo a "
+        "order by arti_cod",
+        // A procedure called again with other literals keeps its statement.
+        "SELECT * FROM CONSULTA_ARTICULOS_PRECIOS('7700000000019',1)",
+        "SELECT * FROM CONSULTA_ARTICULOS_PRECIOS('17700000000101',1)",
+        "SELECT * FROM CONSULTA_ARTICULOS_PRECIOS('no existe',1)",
+        "SELECT * FROM CONSULTA_ARTICULOS_PRECIOS('7700000000019',2)"};
+    for (const TProviderOptions options : {TProviderOptions{poAllowCommandText},
+                                           TProviderOptions{poAllowCommandText, poIncFieldProps}}) {
+        TSQLQuery* q = nullptr;
+        TDataSetProvider* p = QueryProvider(q, options);
+        for (int round = 0; round < 2; ++round)
+            for (const std::string& text : texts) {
+                SCOPED_TRACE(text);
+                // What a new query and provider read, with the query's fields.
+                TSQLQuery* fresh = nullptr;
+                TDataSetProvider* reference = QueryProvider(fresh, options);
+                Variant ownerData;
+                const TDataPacket want = reference->GetRecords(-1, true, text, TParams(), ownerData);
+                ASSERT_FALSE(want.fields.empty());
+                const TDataPacket got = p->GetRecords(-1, true, text, TParams(), ownerData);
+                ExpectSamePacket(got, want);
+                delete reference;
+                delete fresh;
+                EXPECT_FALSE(q->Active());
+                EXPECT_EQ(q->FieldCount(), 0);
+            }
+    }
+}
+
+// Whoever could see the source's fields while it is read gets them.
+TEST_F(SqlComponentsTest, ASourceSomeoneWatchesIsReadWithItsFields) {
+    const std::string text = "SELECT * FROM CONSULTA_ARTICULOS_PRECIOS('7700000000019',1)";
+    TSQLQuery* q = nullptr;
+    TDataSetProvider* p = QueryProvider(q);
+    Variant ownerData;
+    const TDataPacket first = p->GetRecords(-1, true, text, TParams(), ownerData);
+    int seen = -1;
+    const TDataSetNotifyEvent look = [&](TDataSet* ds) { seen = std::max(seen, ds->FieldCount()); };
+    const int all = static_cast<int>(first.fields.size());
+    // Each handler runs and sees the fields there are at its moment (none after closing).
+    const struct {
+        const char* name;
+        TDataSetNotifyEvent TDataSet::*handler;
+        int fields;
+    } handlers[] = {{"BeforeOpen", &TDataSet::BeforeOpen, 0},    {"AfterOpen", &TDataSet::AfterOpen, all},
+                    {"BeforeScroll", &TDataSet::BeforeScroll, all}, {"AfterScroll", &TDataSet::AfterScroll, all},
+                    {"BeforeClose", &TDataSet::BeforeClose, all},   {"AfterClose", &TDataSet::AfterClose, 0}};
+    for (const auto& h : handlers) {
+        SCOPED_TRACE(h.name);
+        seen = -1;
+        q->*h.handler = look;
+        const TDataPacket again = p->GetRecords(-1, true, text, TParams(), ownerData);
+        q->*h.handler = nullptr;
+        EXPECT_EQ(seen, h.fields);
+        ExpectSamePacket(again, first);
+    }
+    // A data source's links hear the source open with its fields.
+    TDataSource source(&owner_);
+    source.SetDataSet(q);
+    int fieldsOnOpen = -1;
+    source.OnStateChange = [&](TDataSource*) {
+        if (q->Active()) fieldsOnOpen = q->FieldCount();
+    };
+    ExpectSamePacket(p->GetRecords(-1, true, text, TParams(), ownerData), first);
+    EXPECT_EQ(fieldsOnOpen, static_cast<int>(first.fields.size()));
+}
+
+// A read that fails half way leaves the source closed and the next read whole.
+TEST_F(SqlComponentsTest, AReadFailingHalfWayLeavesTheSourceClosed) {
+    const std::string text = "select arti_cod, 10 / (arti_dias - 7) as cociente from articulo "
+                             "where arti_cod <= '000006' order by arti_cod";
+    conn_->ExecuteDirect("update articulo set arti_dias = 8");
+    TSQLQuery* q = nullptr;
+    TDataSetProvider* p = QueryProvider(q);
+    Variant ownerData;
+    const TDataPacket first = p->GetRecords(-1, true, text, TParams(), ownerData);
+    ASSERT_EQ(first.rows.size(), 6u);
+    conn_->ExecuteDirect("update articulo set arti_dias = 7 where arti_cod = '000004'");
+    EXPECT_THROW(p->GetRecords(-1, true, text, TParams(), ownerData), Exception);
+    EXPECT_FALSE(q->Active());
+    conn_->ExecuteDirect("update articulo set arti_dias = 8");
+    ExpectSamePacket(p->GetRecords(-1, true, text, TParams(), ownerData), first);
 }
 
 TEST_F(SqlComponentsTest, WrongDatabaseRaisesTheDriverText) {

@@ -78,6 +78,7 @@ protected:
     void InternalFirst() override;
     void InternalLast() override;
     bool GetCanModify() const override { return false; }
+    bool ReadsWithoutFields() const override { return true; }
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
