@@ -664,7 +664,30 @@ std::string FloatToStrF(double value, TFloatFormat format, int precision, int di
 }
 
 std::string CurrToStr(Currency value) { return CurrToStr(value, FormatSettings); }
-std::string CurrToStr(Currency value, const TFormatSettings& fs) { return CurrToStrF(value, ffGeneral, 0, fs); }
+std::string CurrToStr(Currency value, const TFormatSettings& fs) {
+    // At most 19 significant digits and four decimals: the general form of a
+    // currency is never rounded nor exponential, only its trailing zeros go.
+    const std::int64_t raw = value.Raw();
+    if (raw == 0) return "0";
+    const std::uint64_t magnitude = raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    char text[32];
+    char* end = text + sizeof text;
+    char* p = end;
+    unsigned fraction = static_cast<unsigned>(magnitude % 10000);
+    if (fraction != 0) {
+        int decimals = 4;
+        for (; fraction % 10 == 0; fraction /= 10) --decimals;
+        for (int i = 0; i < decimals; ++i, fraction /= 10) *--p = static_cast<char>('0' + fraction % 10);
+        *--p = fs.DecimalSeparator;
+    }
+    std::uint64_t whole = magnitude / 10000;
+    do {
+        *--p = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    if (raw < 0) *--p = '-';
+    return std::string(p, end);
+}
 
 std::string CurrToStrF(Currency value, TFloatFormat format, int digits) {
     return CurrToStrF(value, format, digits, FormatSettings);

@@ -125,6 +125,17 @@ TEST_F(FormatFloatTest, CurrToStrAndCurrToStrF) {
     EXPECT_EQ(CurrToStrF(Currency::FromRaw(12345678), ffNumber, 2), "1,234.57");
     EXPECT_EQ(CurrToStrF(Currency::FromRaw(12345678), ffCurrency, 2), "$1,234.57");
     EXPECT_EQ(CurrToStrF(Currency(7), ffGeneral, 0), "7");
+    // CurrToStr writes the general form itself: the same text as the general formatting.
+    for (const std::int64_t raw : {std::int64_t{0}, std::int64_t{1}, std::int64_t{-1}, std::int64_t{10}, std::int64_t{100},
+                                   std::int64_t{1000}, std::int64_t{10000}, std::int64_t{-10000}, std::int64_t{12340},
+                                   std::int64_t{100001}, std::int64_t{-123456789}, std::int64_t{5000000000},
+                                   INT64_MAX, INT64_MIN, INT64_MIN + 1, INT64_MAX - 9999})
+        for (const char separator : {'.', ','}) {
+            TFormatSettings fs = FormatSettings;
+            fs.DecimalSeparator = separator;
+            EXPECT_EQ(CurrToStr(Currency::FromRaw(raw), fs), CurrToStrF(Currency::FromRaw(raw), ffGeneral, 0, fs))
+                << raw;
+        }
 }
 
 class ParseNumberTest : public FormatSettingsTest {};
