@@ -119,9 +119,8 @@ void EndOnLostDisplay() {
 
 struct SdlBackend::Impl {
     SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
-    int texW = 0, texH = 0;
+    // The desktop's pixels as SDL sees them (Cairo's memory, not a copy).
+    SDL_Surface* source = nullptr;
     std::map<HCURSOR, SDL_Cursor*> cursors;
     // An event of our own that only ends a wait; Handle lets it pass.
     Uint32 wakeEvent = SDL_USEREVENT;
@@ -172,26 +171,32 @@ struct SdlBackend::Impl {
         }
     }
 
+    // The desktop is drawn in memory: it goes to the window's own surface,
+    // which SDL sends to the display (shared memory on X11), with no renderer.
     void Present() {
-        cairo_surface_t* surface = GetDesktopSurface();
-        cairo_surface_flush(surface);
-        int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
-        if (!texture || w != texW || h != texH) {
-            if (texture) SDL_DestroyTexture(texture);
-            texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, w, h);
-            texW = w;
-            texH = h;
+        cairo_surface_t* desktop = GetDesktopSurface();
+        cairo_surface_flush(desktop);
+        // Valid until the window is resized; asked for again each time.
+        SDL_Surface* target = SDL_GetWindowSurface(window);
+        if (!target) return;
+        const int w = cairo_image_surface_get_width(desktop), h = cairo_image_surface_get_height(desktop);
+        unsigned char* data = cairo_image_surface_get_data(desktop);
+        if (!source || source->pixels != data || source->w != w || source->h != h) {
+            if (source) SDL_FreeSurface(source);
+            source = SDL_CreateRGBSurfaceWithFormatFrom(data, w, h, 32, cairo_image_surface_get_stride(desktop),
+                                                        SDL_PIXELFORMAT_RGB888);
+            if (!source) return;
         }
-        if (!texture) return;
-        SDL_UpdateTexture(texture, nullptr, cairo_image_surface_get_data(surface),
-                          cairo_image_surface_get_stride(surface));
-        SDL_RenderClear(renderer);
-        SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-        SDL_RenderPresent(renderer);
+        SDL_BlitSurface(source, nullptr, target, nullptr);
+        SDL_UpdateWindowSurface(window);
     }
 };
 
 SdlBackend::SdlBackend(const SdlOptions& options) : impl_(std::make_unique<Impl>()) {
+    // The window's surface stays in memory: an OpenGL one (a software one
+    // where the display has no driver) would cost a fifth of a second to
+    // start and a copy of every frame.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw EOSError(std::string("No se pudo abrir la pantalla: ") + SDL_GetError());
     EndOnLostDisplay();
@@ -206,8 +211,6 @@ SdlBackend::SdlBackend(const SdlOptions& options) : impl_(std::make_unique<Impl>
         SDL_Quit();
         throw EOSError("No se pudo crear la ventana de la pantalla: " + why);
     }
-    impl_->renderer = SDL_CreateRenderer(impl_->window, -1, 0);
-    if (!impl_->renderer) impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_SOFTWARE);
     int w = options.width, h = options.height;
     SDL_GetWindowSize(impl_->window, &w, &h);
     SetScreenSize(w, h);
@@ -217,8 +220,7 @@ SdlBackend::SdlBackend(const SdlOptions& options) : impl_(std::make_unique<Impl>
 
 SdlBackend::~SdlBackend() {
     for (auto& [h, c] : impl_->cursors) SDL_FreeCursor(c);
-    if (impl_->texture) SDL_DestroyTexture(impl_->texture);
-    if (impl_->renderer) SDL_DestroyRenderer(impl_->renderer);
+    if (impl_->source) SDL_FreeSurface(impl_->source);
     if (impl_->window) SDL_DestroyWindow(impl_->window);
     SDL_Quit();
 }
