@@ -2,6 +2,8 @@
 // A data packet: what a provider sends a client dataset (field descriptions
 // and rows) and what the client sends back (the delta: changed rows with
 // their original values and their kind of change).
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,24 @@ struct TPacketField {
     std::string displayLabel;
 };
 
+// A packet's field descriptions. Copies share one list until one of them
+// changes it: a provider sends one description with every packet of a shape.
+class TPacketFields {
+public:
+    std::size_t size() const { return items_ ? items_->size() : 0; }
+    bool empty() const { return size() == 0; }
+    const TPacketField& operator[](std::size_t i) const { return (*items_)[i]; }
+    const TPacketField* begin() const { return items_ ? items_->data() : nullptr; }
+    const TPacketField* end() const { return items_ ? items_->data() + items_->size() : nullptr; }
+    void push_back(TPacketField f) { Own().push_back(std::move(f)); }
+    // The description at i, for a change that only this copy sees.
+    TPacketField& Edit(std::size_t i) { return Own()[i]; }
+
+private:
+    std::vector<TPacketField>& Own();
+    std::shared_ptr<std::vector<TPacketField>> items_;
+};
+
 struct TPacketRow {
     std::vector<Variant> values;   // current values
     std::vector<Variant> original; // values before the change (modified and deleted rows)
@@ -29,7 +49,7 @@ struct TPacketRow {
 };
 
 struct TDataPacket {
-    std::vector<TPacketField> fields;
+    TPacketFields fields;
     std::vector<TPacketRow> rows;
     // True when the source has no further rows to send.
     bool eof = true;

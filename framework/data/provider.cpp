@@ -69,7 +69,7 @@ void TDataSetProvider::DescribeFields(TDataPacket& packet, std::vector<TField*>&
     keys = ds->PSGetKeyFields();
     for (const std::string& k : keys) {
         const int i = packet.FieldIndex(k);
-        if (i >= 0) packet.fields[static_cast<std::size_t>(i)].providerFlags.Include(pfInKey);
+        if (i >= 0) packet.fields.Edit(static_cast<std::size_t>(i)).providerFlags.Include(pfInKey);
     }
 }
 

@@ -87,7 +87,7 @@ private:
         std::vector<TFieldDef> defs;
         TProviderOptions options;
         std::vector<std::string> keys;
-        std::vector<TPacketField> fields;
+        TPacketFields fields;
     };
 
     TDataSet* dataSet_ = nullptr;
