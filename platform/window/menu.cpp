@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 #include "platform/window/internal.h"
 #include "platform/window/paint.h"
@@ -18,13 +19,22 @@ std::set<Menu*>& Menus() {
     return menus;
 }
 
+// A bar item's caption width in the menu font; every layout of a bar (its
+// height, an item's rectangle, a click) asks again, so widths are kept.
 int TextWidth(const std::string& text) {
-    static cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
-    cairo_t* cr = cairo_create(scratch);
-    PangoLayout* layout = pango_cairo_create_layout(cr);
-    PangoFontDescription* fd = pango_font_description_from_string("Sans 8");
-    pango_layout_set_font_description(layout, fd);
-    pango_font_description_free(fd);
+    static std::unordered_map<std::string, int> known;
+    if (auto it = known.find(text); it != known.end()) return it->second;
+    static PangoLayout* layout = [] {
+        cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+        cairo_t* cr = cairo_create(scratch);
+        PangoLayout* l = pango_cairo_create_layout(cr);
+        cairo_destroy(cr);
+        cairo_surface_destroy(scratch);
+        PangoFontDescription* fd = pango_font_description_from_string("Sans 8");
+        pango_layout_set_font_description(l, fd);
+        pango_font_description_free(fd);
+        return l;
+    }();
     std::string plain;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '&' && i + 1 < text.size()) ++i;
@@ -33,8 +43,8 @@ int TextWidth(const std::string& text) {
     pango_layout_set_text(layout, plain.c_str(), -1);
     int w, h;
     pango_layout_get_pixel_size(layout, &w, &h);
-    g_object_unref(layout);
-    cairo_destroy(cr);
+    if (known.size() >= 1024) known.clear();
+    known.emplace(text, w);
     return w;
 }
 
