@@ -1,4 +1,6 @@
 #include "core/formtext.h"
+#include <algorithm>
+#include <array>
 
 #include <charconv>
 #include <cmath>
@@ -17,12 +19,17 @@ bool IsIdentStart(char c) {
 }
 bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
+// Each byte's value as a hexadecimal digit, -1 for any other.
+constexpr auto kHexDigits = [] {
+    std::array<signed char, 256> t{};
+    for (int c = 0; c < 256; ++c)
+        t[static_cast<std::size_t>(c)] = static_cast<signed char>(c >= '0' && c <= '9'   ? c - '0'
+                                                                  : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                                  : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                                                         : -1);
+    return t;
+}();
+int HexValue(char c) { return kHexDigits[static_cast<unsigned char>(c)]; }
 
 class Parser {
 public:
@@ -385,25 +392,48 @@ private:
         if (c == '{') {
             ++p_;
             v.type = TValueType::vaBinary;
+            // Two digits a byte; blanks and line breaks may stand between any two.
+            // The bytes go straight into room for every digit up to the brace.
+            std::string& out = v.text;
+            const std::size_t close = s_.find('}', p_);
+            out.resize(close == std::string_view::npos ? 0 : (close - p_) / 2);
+            std::size_t n = 0;
+            auto put = [&](int byte) {
+                if (n == out.size()) out.resize(std::max<std::size_t>(16, 2 * n));
+                out[n++] = static_cast<char>(byte);
+            };
             int high = -1;
             for (;;) {
                 SkipBlanks();
                 if (AtEnd()) Expected("}");
-                char h = s_[p_];
-                if (h == '}') {
+                if (s_[p_] == '}') {
                     ++p_;
                     break;
                 }
-                int d = HexValue(h);
-                if (d < 0) Error(LoadResString(SInvalidBinary));
-                ++p_;
-                if (high < 0) {
-                    high = d;
-                } else {
-                    v.text += static_cast<char>((high << 4) | d);
-                    high = -1;
+                const std::size_t run = p_;
+                for (;;) {
+                    if (high < 0) {
+                        // Whole bytes while the digits come in pairs.
+                        while (p_ + 1 < s_.size() && n < out.size()) {
+                            const int a = HexValue(s_[p_]), b = HexValue(s_[p_ + 1]);
+                            if ((a | b) < 0) break;
+                            out[n++] = static_cast<char>((a << 4) | b);
+                            p_ += 2;
+                        }
+                    }
+                    const int d = p_ < s_.size() ? HexValue(s_[p_]) : -1;
+                    if (d < 0) break;
+                    ++p_;
+                    if (high < 0) {
+                        high = d;
+                    } else {
+                        put((high << 4) | d);
+                        high = -1;
+                    }
                 }
+                if (p_ == run) Error(LoadResString(SInvalidBinary));
             }
+            out.resize(n);
             if (high >= 0) Error(LoadResString(SInvalidBinary));
             return v;
         }

@@ -8,6 +8,7 @@
 #include "components/fixtures.h"
 #include "core/exceptions.h"
 #include "core/formreader.h"
+#include "core/formtext.h"
 #include "core/formwriter.h"
 #include "core/resources.h"
 
@@ -588,3 +589,30 @@ TEST_F(FormDefinition, ValuesOfDefinedPropertiesAreReadThroughTheReader) {
 }
 
 } // namespace
+
+// Binary values: two digits a byte, blanks and line breaks anywhere between them.
+TEST(FormText, BinaryValuesReadWhateverStandsBetweenTheirDigits) {
+    std::string many, manyBytes;
+    for (int i = 0; i < 1000; ++i) {
+        const char* digits = "0123456789ABCDEF";
+        many += digits[i % 16];
+        many += digits[(i * 7) % 16];
+        if (i % 36 == 35) many += "\n      ";
+        manyBytes += static_cast<char>((i % 16) << 4 | (i * 7) % 16);
+    }
+    const struct {
+        std::string value, bytes;
+    } cases[] = {{"{}", ""},
+                 {"{0001FF}", std::string("\x00\x01\xff", 3)},
+                 {"{00 01\n    FF}", std::string("\x00\x01\xff", 3)},
+                 {"{0 0 0\n1F F }", std::string("\x00\x01\xff", 3)},
+                 {"{abcdef}", "\xab\xcd\xef"},
+                 {"{\n" + many + "}", manyBytes}};
+    for (const auto& c : cases) {
+        const TFormObject root = ParseFormText("object F: TForm\n  Data = " + c.value + "\nend\n");
+        ASSERT_EQ(root.properties.size(), 1u);
+        EXPECT_EQ(root.properties[0].value.text, c.bytes) << c.value;
+    }
+    for (const char* bad : {"{0A0}", "{0G}", "{00 1 }", "{00", "{0x00}"})
+        EXPECT_THROW(ParseFormText(std::string("object F: TForm\n  Data = ") + bad + "\nend\n"), Exception) << bad;
+}
