@@ -181,12 +181,25 @@ void PaintWithRop(DeviceContext* dc, int rop2, COLORREF color, const std::functi
         paint(cr);
         return;
     }
-    int w = cairo_image_surface_get_width(target), h = cairo_image_surface_get_height(target);
-    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+    const int w = cairo_image_surface_get_width(target), h = cairo_image_surface_get_height(target);
+    // Only the pixels the clip lets through are read and written: a focus
+    // rectangle in a button no longer reads the whole screen.
+    double ax, ay, bx, by;
+    cairo_clip_extents(cr, &ax, &ay, &bx, &by);
+    cairo_user_to_device(cr, &ax, &ay);
+    cairo_user_to_device(cr, &bx, &by);
+    const int x0 = std::clamp(static_cast<int>(std::floor(std::min(ax, bx))), 0, w);
+    const int x1 = std::clamp(static_cast<int>(std::ceil(std::max(ax, bx))), 0, w);
+    const int y0 = std::clamp(static_cast<int>(std::floor(std::min(ay, by))), 0, h);
+    const int y1 = std::clamp(static_cast<int>(std::ceil(std::max(ay, by))), 0, h);
+    if (x0 >= x1 || y0 >= y1) return;
+    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, x1 - x0, y1 - y0);
     cairo_t* m = cairo_create(mask);
-    if (auto clip = EffectiveClip(dc)) ClipToRects(m, *clip, 0, 0);
+    if (auto clip = EffectiveClip(dc)) ClipToRects(m, *clip, -x0, -y0);
     cairo_matrix_t mx;
     cairo_get_matrix(cr, &mx);
+    mx.x0 -= x0;
+    mx.y0 -= y0;
     cairo_set_matrix(m, &mx);
     cairo_set_antialias(m, CAIRO_ANTIALIAS_NONE);
     cairo_set_line_width(m, cairo_get_line_width(cr));
@@ -201,11 +214,11 @@ void PaintWithRop(DeviceContext* dc, int rop2, COLORREF color, const std::functi
     int stride = cairo_image_surface_get_stride(target);
     std::uint32_t pen = (std::uint32_t(GetRValue(color)) << 16) | (std::uint32_t(GetGValue(color)) << 8) |
                         GetBValue(color);
-    for (int y = 0; y < h; ++y) {
-        const BYTE* mrow = mdata + std::size_t(y) * mstride;
+    for (int y = y0; y < y1; ++y) {
+        const BYTE* mrow = mdata + std::size_t(y - y0) * mstride;
         auto* row = reinterpret_cast<std::uint32_t*>(data + std::size_t(y) * stride);
-        for (int x = 0; x < w; ++x)
-            if (mrow[x] >= 128) row[x] = (row[x] & 0xFF000000u) | Rop2Apply(rop2, pen, row[x]);
+        for (int x = x0; x < x1; ++x)
+            if (mrow[x - x0] >= 128) row[x] = (row[x] & 0xFF000000u) | Rop2Apply(rop2, pen, row[x]);
     }
     cairo_surface_mark_dirty(target);
     cairo_surface_destroy(mask);

@@ -5,6 +5,8 @@
 
 #include "core/exceptions.h"
 #include "gdi/canvas.h"
+#include "platform/gdi/clipping.h"
+#include "platform/gdi/mapping.h"
 #include "platform/gdi/raster.h"
 #include "platform/gdi/shapes.h"
 
@@ -60,6 +62,39 @@ TEST(Raster, XorLinesDrawnTwiceLeaveTheSurfaceAsItWas) {
     EXPECT_NE(f.Pixels(), before);
     DrawFocusRect(f.dc(), &r);
     EXPECT_EQ(f.Pixels(), before);
+}
+
+// A raster operation inside a clip rectangle of a moved origin changes the
+// clipped pixels as it would without the clip, and no others.
+TEST(Raster, XorInsideAClipChangesWhatTheClipLetsThroughAndNothingElse) {
+    auto draw = [](Canvas& c, bool clipped) {
+        SetViewportOrgEx(c.dc(), 5, 3, nullptr);
+        if (clipped) IntersectClipRect(c.dc(), 10, 8, 37, 29);
+        SetROP2(c.dc(), R2_XORPEN);
+        HPEN pen = CreatePen(PS_SOLID, 3, RGB(200, 30, 90));
+        HGDIOBJ old = SelectObject(c.dc(), pen);
+        MoveToEx(c.dc(), -5, 0, nullptr);
+        LineTo(c.dc(), 58, 44);
+        RECT r{2, 12, 50, 20};
+        DrawFocusRect(c.dc(), &r);
+        SelectObject(c.dc(), old);
+        DeleteObject(pen);
+    };
+    Canvas free(64, 48), clipped(64, 48);
+    Stripes(free);
+    Stripes(clipped);
+    const std::vector<COLORREF> before = clipped.Pixels();
+    draw(free, false);
+    draw(clipped, true);
+    int changed = 0;
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const bool inside = x >= 15 && x < 42 && y >= 11 && y < 32;
+            const COLORREF want = inside ? free.Pixel(x, y) : before[static_cast<std::size_t>(y) * 64 + x];
+            EXPECT_EQ(clipped.Pixel(x, y), want) << x << "," << y;
+            changed += clipped.Pixel(x, y) != before[static_cast<std::size_t>(y) * 64 + x];
+        }
+    EXPECT_GT(changed, 20);
 }
 
 TEST(Raster, LinesLeaveTheirLastPixelOut) {
