@@ -2,7 +2,8 @@
 # Builds the benchmark programs in release mode and runs them: each prints, per
 # path, the station's figure, the bare figure of the same library from the same
 # run, their ratio and the load average (docs/performance.md).
-#   scripts/bench.sh [--build-only] [rounds]
+#   scripts/bench.sh [--build-only] [rounds]   (9 rounds by default: fewer leave the
+#   provider's and the export's figures moving with what the allocator holds)
 # JOBS sets the build's parallelism (4 by default: the machine is shared).
 # The databases are made once under build/bench/datos: a demo of 50,000
 # articles (TALLYVO_ARTICULOS) and a table of 100,000 articles; the registry
@@ -14,7 +15,7 @@ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYVO_TESTS=OFF -
 cmake --build "$BUILD" -j"${JOBS:-4}" --target bench_firebird_bench bench_station_bench bench_grid_bench \
   bench_sort_bench bench_stations_bench bench_dataset_bench bench_startup_bench tallyvo create_demo_db
 [ "${1:-}" = "--build-only" ] && exit 0
-ROUNDS=${1:-3}
+ROUNDS=${1:-9}
 
 DATA=$PWD/$BUILD/datos
 DEMO=$DATA/demo
