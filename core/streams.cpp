@@ -108,6 +108,17 @@ void TMemoryStream::SetSize(std::int64_t size) {
     if (position_ > size) position_ = size;
 }
 
+void TMemoryStream::Reserve(std::int64_t size) {
+    // The block grows to the capacity that writes up to `size` will ask, in
+    // Realloc's steps; the capacity itself moves only as they come.
+    if (size <= Capacity()) return;
+    try {
+        data_.reserve(static_cast<std::size_t>(Realloc(size)));
+    } catch (const std::exception&) {
+        // A hint the memory cannot meet is dropped.
+    }
+}
+
 void TMemoryStream::SetCapacity(std::int64_t capacity) {
     std::int64_t c = Realloc(capacity);
     if (c == Capacity()) return;
@@ -270,6 +281,15 @@ std::int64_t TStringStream::Seek(std::int64_t offset, TSeekOrigin origin) {
 void TStringStream::SetSize(std::int64_t size) {
     data_.resize(static_cast<std::size_t>(std::max<std::int64_t>(size, 0)));
     if (position_ > size) position_ = size;
+}
+
+void TStringStream::Reserve(std::int64_t size) {
+    if (size <= 0 || static_cast<std::uint64_t>(size) <= data_.capacity()) return;
+    try {
+        data_.reserve(static_cast<std::size_t>(size));
+    } catch (const std::exception&) {
+        // A hint the memory cannot meet is dropped.
+    }
 }
 
 std::string TStringStream::ReadStr(std::int64_t count) {

@@ -29,6 +29,10 @@ public:
     void SetPosition(std::int64_t pos) { Seek(pos, soBeginning); }
     virtual std::int64_t Size();
     virtual void SetSize(std::int64_t size);
+    // Room to grow to `size` bytes without moving the bytes held, for a writer
+    // that knows roughly how much it will write. Only a hint: size, position
+    // and bytes stay as they are, and a stream may ignore it.
+    virtual void Reserve(std::int64_t size) { (void)size; }
 
     void ReadBuffer(void* buffer, std::int64_t count);
     void WriteBuffer(const void* buffer, std::int64_t count);
@@ -53,6 +57,7 @@ public:
     std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
     std::int64_t Size() override { return size_; }
     void SetSize(std::int64_t size) override;
+    void Reserve(std::int64_t size) override;
 
     std::uint8_t* Memory() { return data_.data(); }
     const std::uint8_t* Memory() const { return data_.data(); }
@@ -119,6 +124,7 @@ public:
     std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
     std::int64_t Size() override { return static_cast<std::int64_t>(data_.size()); }
     void SetSize(std::int64_t size) override;
+    void Reserve(std::int64_t size) override;
 
     const std::string& DataString() const { return data_; }
     // Reads up to `count` characters' bytes from the position.

@@ -67,6 +67,7 @@ protected:
 
 private:
     void ExportBody(bool all);
+    void ReserveRest();
     void StartUp(TColumnsEhList& columns);
     void AccumulateFooterValues();
     void EmitFooters();
@@ -78,6 +79,11 @@ private:
     std::vector<std::int64_t> footerValues_;
     static constexpr std::size_t kFlushAt = 1 << 16;
     std::string pending_;
+    // What the walk expects to export (-1: unknown) and has exported, to tell
+    // the stream how large it will grow.
+    int expectedRecords_ = -1, records_ = 0;
+    std::int64_t flushed_ = 0;
+    bool reserved_ = false;
 };
 
 // The field a lookup column's value lives in: the dataset field named by

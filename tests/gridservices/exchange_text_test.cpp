@@ -3,7 +3,11 @@
 // and the grid's position kept.
 #include "exchange_fixture.h"
 
+#include <set>
+
+#include "core/datetime.h"
 #include "core/sysformat.h"
+#include "framework/data/controlsoff.h"
 #include "gridservices/exchange/exporthtml.h"
 #include "gridservices/exchange/exportrtf.h"
 #include "gridservices/exchange/exporttext.h"
@@ -132,6 +136,45 @@ TEST_F(ExchangeTest, PositionAndControlsComeBackEvenWhenACellFails) {
     EXPECT_THROW(ExportGridToFile(TDBGridEhExportAsCSV::StaticClass(), grid, "/dev/full", true), EWriteError);
     EXPECT_EQ(data->FieldByName("CODIGO")->AsInteger(), 2);
     EXPECT_FALSE(data->ControlsDisabled());
+}
+
+TEST_F(ExchangeTest, ALargeExportFillsOneBlockOfTheStream) {
+    // Enough rows for several of the exporter's 64 KB blocks, even when half are selected.
+    TControlsOff off(data);
+    for (int code = 4; code <= 4000; ++code)
+        Append(data, code, "Artículo de prueba", code / 8.0, EncodeDate(2026, 1 + code % 12, 1),
+               "Nota de sesenta caracteres más o menos, con \"comillas\"");
+    auto expected = [&](bool odd) {
+        std::string out = "\"CODIGO\";\"NOMBRE\";\"PRECIO\";\"FECHA\";\"NOTA\"";
+        for (data->First(); !data->Eof(); data->Next()) {
+            if (odd && data->FieldByName("CODIGO")->AsInteger() % 2 == 0) continue;
+            out += "\r\n";
+            for (int i = 0; i < data->FieldCount(); ++i)
+                out += (i ? ";" : "") + CSVQuoted(data->Fields()[i]->DisplayText());
+        }
+        return out;
+    };
+    for (bool odd : {false, true}) {
+        SCOPED_TRACE(odd ? "the odd codes, selected" : "all the records");
+        if (odd)
+            for (data->First(); !data->Eof(); data->Next())
+                if (data->FieldByName("CODIGO")->AsInteger() % 2)
+                    grid->Selection().GetRows().SetCurrentRowSelected(true);
+        const std::string want = expected(odd);
+        ASSERT_GT(want.size(), 3u << 16);
+        // Where the stream keeps its bytes, seen from every cell and at the end.
+        TStringStream stream;
+        std::set<const char*> blocks;
+        grid->OnGetCellParams = [&](TObject*, TColumnEh*, TFont*, TColor&, TGridDrawState) {
+            if (stream.Size() > 0) blocks.insert(stream.DataString().data());
+        };
+        ExportGridToStream(TDBGridEhExportAsCSV::StaticClass(), grid, stream, !odd);
+        grid->OnGetCellParams = nullptr;
+        blocks.insert(stream.DataString().data());
+        EXPECT_EQ(stream.DataString(), want);
+        EXPECT_EQ(blocks.size(), 1u) << "the stream's block moved as it grew";
+        EXPECT_LT(stream.DataString().capacity(), want.size() + want.size() / 4);
+    }
 }
 
 } // namespace
