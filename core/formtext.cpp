@@ -1,5 +1,4 @@
 #include "core/formtext.h"
-#include <algorithm>
 #include <array>
 
 #include <charconv>
@@ -393,15 +392,12 @@ private:
             ++p_;
             v.type = TValueType::vaBinary;
             // Two digits a byte; blanks and line breaks may stand between any two.
-            // The bytes go straight into room for every digit up to the brace.
+            // The bytes go straight into room for every digit up to the brace
+            // (or the end, where the value is broken anyway).
             std::string& out = v.text;
             const std::size_t close = s_.find('}', p_);
-            out.resize(close == std::string_view::npos ? 0 : (close - p_) / 2);
+            out.resize(((close == std::string_view::npos ? s_.size() : close) - p_) / 2);
             std::size_t n = 0;
-            auto put = [&](int byte) {
-                if (n == out.size()) out.resize(std::max<std::size_t>(16, 2 * n));
-                out[n++] = static_cast<char>(byte);
-            };
             int high = -1;
             for (;;) {
                 SkipBlanks();
@@ -411,23 +407,11 @@ private:
                     break;
                 }
                 const std::size_t run = p_;
-                for (;;) {
-                    if (high < 0) {
-                        // Whole bytes while the digits come in pairs.
-                        while (p_ + 1 < s_.size() && n < out.size()) {
-                            const int a = HexValue(s_[p_]), b = HexValue(s_[p_ + 1]);
-                            if ((a | b) < 0) break;
-                            out[n++] = static_cast<char>((a << 4) | b);
-                            p_ += 2;
-                        }
-                    }
-                    const int d = p_ < s_.size() ? HexValue(s_[p_]) : -1;
-                    if (d < 0) break;
-                    ++p_;
+                for (int d; p_ < s_.size() && (d = HexValue(s_[p_])) >= 0; ++p_) {
                     if (high < 0) {
                         high = d;
                     } else {
-                        put((high << 4) | d);
+                        out[n++] = static_cast<char>((high << 4) | d);
                         high = -1;
                     }
                 }

@@ -122,20 +122,17 @@ void TDataSet::OpenCursor() {
 }
 
 bool TDataSet::CanReadWithoutFields() const {
-    return state_ == dsInactive && fields_.Count() == 0 && fieldDefs_.Count() > 0 && dataSources_.empty() &&
-           !filtered_ && ReadsWithoutFields() && !BeforeOpen && !AfterOpen && !BeforeScroll && !AfterScroll &&
-           !BeforeClose && !AfterClose;
+    if (state_ != dsInactive || fields_.Count() > 0 || !dataSources_.empty() || filtered_ || !ReadsWithoutFields() ||
+        BeforeOpen || AfterOpen || BeforeScroll || AfterScroll || BeforeClose || AfterClose)
+        return false;
+    // Each definition's value stands in its own slot, in the definitions' order.
+    for (int i = 0; i < fieldDefs_.Count(); ++i)
+        if (fieldDefs_[i].FieldNo() != i + 1) return false;
+    return true;
 }
 
 void TDataSet::ReadWithoutFields(const std::function<void(std::vector<Variant>& values)>& take) {
     const int n = fieldDefs_.Count();
-    // Values stand in their definitions' slots; mostly those are already in order.
-    std::vector<int> slots(static_cast<std::size_t>(n));
-    bool inOrder = true;
-    for (int i = 0; i < n; ++i) {
-        slots[static_cast<std::size_t>(i)] = fieldDefs_[i].FieldNo() - 1;
-        inOrder = inOrder && slots[static_cast<std::size_t>(i)] == i;
-    }
     state_ = dsOpening;
     slotCount_ = n;
     calcFieldCount_ = 0;
@@ -143,19 +140,9 @@ void TDataSet::ReadWithoutFields(const std::function<void(std::vector<Variant>& 
         InternalOpen();
         InternalFirst();
         TRecordBuffer buffer;
-        std::vector<Variant> ordered;
         while (GetRecord(buffer, gmNext) == grOK) {
-            if (inOrder) {
-                buffer.values.resize(static_cast<std::size_t>(n));
-                take(buffer.values);
-                continue;
-            }
-            ordered.clear();
-            for (int slot : slots)
-                ordered.push_back(slot >= 0 && slot < static_cast<int>(buffer.values.size())
-                                      ? std::move(buffer.values[static_cast<std::size_t>(slot)])
-                                      : Null());
-            take(ordered);
+            buffer.values.resize(static_cast<std::size_t>(n));
+            take(buffer.values);
         }
         InternalClose();
     } catch (...) {

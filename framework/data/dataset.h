@@ -185,11 +185,12 @@ public:
     // last (a provider reading its source through) may do without fields when
     // nothing could see them: the dataset is closed and has no fields of its
     // own, no data sources, no filter and no handler that opening, moving or
-    // closing would call, it knows its field definitions, and its kind reads
-    // records without fields.
+    // closing would call, its kind reads records without fields, and its field
+    // definitions, if it knows them yet, stand in their slots' order.
     bool CanReadWithoutFields() const;
     // Opens, hands each record's values to `take` in the field definitions'
-    // order (they may be moved from) and closes again, without making fields.
+    // order (they may be moved from) and closes again, without making fields;
+    // the definitions must be known and CanReadWithoutFields true.
     void ReadWithoutFields(const std::function<void(std::vector<Variant>& values)>& take);
 
     // IProviderSupport defaults for a dataset of rows.

@@ -91,7 +91,7 @@ bool TDataSetProvider::ReadKnownShape(TDataPacket& packet) {
     const TDefaultDescription* d = described_.get();
     if (!d || d->options != options_) return false;
     const TFieldDefs& defs = ds->FieldDefs();
-    if (defs.Count() != static_cast<int>(d->defs.size())) return false;
+    if (defs.Count() == 0 || defs.Count() != static_cast<int>(d->defs.size())) return false;
     for (int i = 0; i < defs.Count(); ++i)
         if (!(defs[i] == d->defs[static_cast<std::size_t>(i)])) return false;
     if (ds->PSGetKeyFields() != d->keys) return false;
