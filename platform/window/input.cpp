@@ -244,7 +244,7 @@ void OnWindowDestroyedInput(Window* w) {
     d.posted.erase(std::remove_if(d.posted.begin(), d.posted.end(), [&](const MSG& m) { return m.hwnd == w; }),
                    d.posted.end());
     for (auto& in : d.input)
-        if (in.translated && in.msg.hwnd == w) in.dropped = true;
+        if (in.taken && in.msg.hwnd == w) in.dropped = true;
     if (d.active == w) {
         d.active = nullptr;
         if (Window* next = NextActivatable(w)) ActivateTopLevel(next, WA_ACTIVE);
@@ -356,34 +356,34 @@ bool MdiChildNeedsActivation(Window* w) {
 
 } // namespace
 
-bool TranslateRawInput(RawInput& in) {
+bool TranslateRawInput(const RawInput& in, MSG& m, bool take) {
     auto& d = D();
-    MSG& m = in.msg;
+    m = MSG{};
     m.time = in.time;
     m.pt = in.pt;
     switch (in.kind) {
     case RawInput::MouseMove:
     case RawInput::ButtonDown:
     case RawInput::ButtonUp: {
-        d.cursorPos = in.pt;
+        if (take) d.cursorPos = in.pt;
         LRESULT hit = HTCLIENT;
         Window* target = W(d.capture);
         if (!target) target = WindowFromPointHit(in.pt, &hit);
         if (!W(target)) return false;
         UINT base = in.kind == RawInput::MouseMove ? WM_MOUSEMOVE
                     : in.kind == RawInput::ButtonDown ? kDown[in.button] : kDown[in.button] + 1;
-        if (in.kind == RawInput::MouseMove) CheckMouseLeave(target, hit, in.pt);
-        if (!d.capture) {
+        if (take && in.kind == RawInput::MouseMove) CheckMouseLeave(target, hit, in.pt);
+        if (take && !d.capture) {
             Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(int(hit), int(base)));
             if (!W(target)) return false;
         }
         if (hit == HTERROR) {
             // A click on a window disabled by a modal one brings the modal one up.
-            if (in.kind == RawInput::ButtonDown)
+            if (take && in.kind == RawInput::ButtonDown)
                 if (Window* popup = EnabledPopupOf(RootOf(target))) ActivateTopLevel(popup, WA_CLICKACTIVE);
             return false;
         }
-        if (in.kind == RawInput::ButtonDown && !d.capture && target != d.desktopWnd) {
+        if (take && in.kind == RawInput::ButtonDown && !d.capture && target != d.desktopWnd) {
             Window* top = RootOf(target);
             if (top != d.active || MdiChildNeedsActivation(target)) {
                 LRESULT r = Send(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
@@ -403,12 +403,8 @@ bool TranslateRawInput(RawInput& in) {
             int cx = GetSystemMetrics(SM_CXDOUBLECLK) / 2, cy = GetSystemMetrics(SM_CYDOUBLECLK) / 2;
             bool dbl = dblAllowed && last.wnd == target && last.msg == base && in.time - last.time <= d.doubleClickTime &&
                        std::abs(in.pt.x - last.pt.x) <= cx && std::abs(in.pt.y - last.pt.y) <= cy;
-            if (dbl) {
-                msg = base + 2;
-                d.lastClick = {};
-            } else {
-                d.lastClick = {target, base, in.time, in.pt};
-            }
+            if (dbl) msg = base + 2;
+            if (take) d.lastClick = dbl ? ClickRecord{} : ClickRecord{target, base, in.time, in.pt};
         }
         if (client) {
             POINT p = in.pt;
@@ -423,7 +419,7 @@ bool TranslateRawInput(RawInput& in) {
             m.wParam = WPARAM(hit);
             m.lParam = MAKELPARAM(in.pt.x, in.pt.y);
         }
-        if (in.kind == RawInput::ButtonDown && client && (target->style & WS_CHILD)) {
+        if (take && in.kind == RawInput::ButtonDown && client && (target->style & WS_CHILD)) {
             for (Window* c = target; W(c) && (c->style & WS_CHILD) && !(c->exStyle & WS_EX_NOPARENTNOTIFY);
                  c = c->parent) {
                 POINT p = in.pt;
@@ -435,7 +431,7 @@ bool TranslateRawInput(RawInput& in) {
         return true;
     }
     case RawInput::Wheel: {
-        d.cursorPos = in.pt;
+        if (take) d.cursorPos = in.pt;
         bool sys = false;
         Window* target = KeyTarget(&sys);
         if (!target) return false;
@@ -478,6 +474,21 @@ bool TranslateRawInput(RawInput& in) {
         m.lParam = alt && !ctrl ? 1 | (LPARAM(1) << 29) : 1;
         return true;
     }
+    }
+    return false;
+}
+
+bool RawInputMayBecome(const RawInput& in, UINT min, UINT max) {
+    if (min == 0 && max == 0) return true;
+    auto any = [&](UINT lo, UINT hi) { return lo <= max && hi >= min; };
+    switch (in.kind) {
+    case RawInput::MouseMove: return any(WM_MOUSEMOVE, WM_MOUSEMOVE) || any(WM_NCMOUSEMOVE, WM_NCMOUSEMOVE);
+    case RawInput::ButtonDown:
+    case RawInput::ButtonUp: return any(WM_LBUTTONDOWN, WM_MBUTTONDBLCLK) || any(WM_NCLBUTTONDOWN, WM_NCMBUTTONDBLCLK);
+    case RawInput::Wheel: return any(WM_MOUSEWHEEL, WM_MOUSEWHEEL);
+    case RawInput::KeyDown:
+    case RawInput::KeyUp: return any(WM_KEYDOWN, WM_SYSKEYUP);
+    case RawInput::Char: return any(WM_CHAR, WM_CHAR) || any(WM_SYSCHAR, WM_SYSCHAR);
     }
     return false;
 }

@@ -96,7 +96,9 @@ struct RawInput {
     int value = 0;  // wheel delta, virtual key or code point
     DWORD time = 0;
     BYTE mods = 0; // at the time of the event: 1 Shift, 2 Ctrl, 4 Alt, 8/16/32 left/right/middle button
-    bool translated = false;
+    // Given its window as it reached the head of the queue (a look at the
+    // queue that leaves it there); dropped when that came to no message.
+    bool taken = false;
     bool dropped = false;
     MSG msg;
 };
@@ -218,7 +220,12 @@ void TrackMenuBar(Window* w, POINT screenPt);
 // Input.
 void OnWindowDestroyedInput(Window* w);
 void OnWindowHiddenOrDisabled(Window* w);
-bool TranslateRawInput(RawInput& in); // false: the event produced no message
+// The message of a raw event: `take` when it leaves the head of the queue
+// (the mouse's cursor, activation, double clicks and parent notices happen
+// then); without it only what the message would be now. False: no message.
+bool TranslateRawInput(const RawInput& in, MSG& msg, bool take);
+// Whether the event could become a message in the range (0, 0: any).
+bool RawInputMayBecome(const RawInput& in, UINT min, UINT max);
 void ActivateTopLevel(HWND top, WORD how);
 // WM_MOUSEHOVER of TrackMouseEvent: milliseconds until due (-1: none), and the message when due.
 long long HoverDueIn();

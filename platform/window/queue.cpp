@@ -116,21 +116,43 @@ BOOL PeekMessage(MSG* out, HWND wnd, UINT min, UINT max, UINT flags) {
         }
         return TRUE;
     }
+    // Input gets its window only as it is taken, in turn, as a display gives
+    // it: a look for other messages (a handler peeking for a private message
+    // while a press is handled) fixes nothing about the input behind, so a
+    // capture or focus the handler then takes applies to it.
+    const bool anything = !wnd && min == 0 && max == 0;
     for (size_t i = 0; i < d.input.size();) {
         RawInput& in = d.input[i];
-        if (!in.translated) {
-            in.translated = true;
-            in.dropped = !TranslateRawInput(in);
+        if (!in.taken && !RawInputMayBecome(in, min, max)) {
+            ++i;
+            continue;
+        }
+        if (!in.taken && anything) {
+            in.taken = true;
+            in.dropped = !TranslateRawInput(in, in.msg, true);
         }
         if (in.dropped) {
             d.input.erase(d.input.begin() + long(i));
             continue;
         }
-        if (!WindowMatches(wnd, in.msg.hwnd) || !RangeMatches(min, max, in.msg.message)) {
+        MSG m;
+        if (in.taken) m = in.msg;
+        else if (!TranslateRawInput(in, m, false)) {
             ++i;
             continue;
         }
-        *out = in.msg;
+        if (!WindowMatches(wnd, m.hwnd) || !RangeMatches(min, max, m.message)) {
+            ++i;
+            continue;
+        }
+        if (!in.taken && remove) {
+            // Taken out of turn, as the filter asks.
+            in.taken = true;
+            in.dropped = !TranslateRawInput(in, in.msg, true);
+            if (in.dropped || !WindowMatches(wnd, in.msg.hwnd) || !RangeMatches(min, max, in.msg.message)) continue;
+            m = in.msg;
+        }
+        *out = m;
         if (remove) {
             d.input.erase(d.input.begin() + long(i));
             UpdateKeyState(*out);

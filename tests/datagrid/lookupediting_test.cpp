@@ -220,6 +220,45 @@ TEST_F(LookupEditingTest, TheButtonOpensTheListAndARowClickedIsPosted) {
 }
 
 
+// A press in the open list released outside it does the same whether the
+// press, the move and the release come one by one or all at once.
+TEST_F(LookupEditingTest, APressInTheListReleasedOutsideActsAlikeInABurst) {
+    struct Outcome {
+        bool open;
+        std::string text;
+    };
+    auto run = [&](bool burst) {
+        TDBGridInplaceEdit* e = Edit();
+        TEditButtonControlEh* b = e->ButtonControl(0);
+        POINT pb = b->ClientToScreen({b->Width() / 2, b->Height() / 2});
+        QueueMouseMove(pb.x, pb.y);
+        QueueClick(pb.x, pb.y);
+        Pump();
+        clock->Advance(1000);
+        EXPECT_TRUE(e->PopupOpen());
+        TPopupDataGridEh* list = e->LookupDropDown()->DataList();
+        RECT r = list->CellRect(list->IndicatorOffset(), list->TitleRowCount() + 2);
+        POINT in = list->ClientToScreen({r.left + 10, (r.top + r.bottom) / 2});
+        RECT lr;
+        GetWindowRect(list->Handle(), &lr);
+        POINT out{lr.right + 40, lr.bottom + 40};
+        QueueMouseDown(in.x, in.y);
+        if (!burst) Pump();
+        QueueMouseMove(out.x, out.y);
+        if (!burst) Pump();
+        QueueMouseUp(out.x, out.y);
+        Pump();
+        clock->Advance(1000);
+        Outcome o{e->PopupOpen(), e->Text()};
+        if (o.open) Key(VK_ESCAPE);
+        Key(VK_ESCAPE);
+        return o;
+    };
+    Outcome stepwise = run(false), burst = run(true);
+    EXPECT_EQ(burst.open, stepwise.open);
+    EXPECT_EQ(burst.text, stepwise.text);
+}
+
 // A second list over the same codes: the box's list source, not the field's
 // lookup dataset, fills the drop-down.
 class DropDownBoxTest : public LookupEditingTest {

@@ -67,3 +67,47 @@ TEST_F(DesktopTest, QueuedDragAndTheImmediateHelpersAgree) {
     EXPECT_EQ(std::count(queued.begin(), queued.end(), WM_LBUTTONDOWN), 1);
     EXPECT_EQ(queued.back(), UINT(WM_MOUSEMOVE));
 }
+
+// Each input gets its window when it is taken from the queue: a handler that
+// looks into the queue (for a private message, or for a waiting key) fixes
+// nothing about the input behind it, so a capture or a focus it then takes
+// applies to everything that comes after.
+TEST_F(DesktopTest, LookingIntoTheQueueLeavesTheInputBehindWithoutAWindow) {
+    HWND top = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200);
+    HWND list = Make(WS_CHILD | WS_VISIBLE, 10, 10, 100, 100, top);
+    HWND other = Make(WS_CHILD | WS_VISIBLE, 150, 10, 100, 100, top);
+    const UINT kPrivate = WM_APP + 7;
+    hook = [&](HWND h, UINT m, WPARAM, LPARAM, LRESULT&) {
+        if (h != list) return false;
+        MSG pending;
+        if (m == WM_LBUTTONDOWN || m == WM_RBUTTONDOWN) {
+            PeekMessage(&pending, h, kPrivate, kPrivate, PM_NOREMOVE);
+            PeekMessage(&pending, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE);
+            SetCapture(h);
+        }
+        if (m == WM_LBUTTONUP || m == WM_RBUTTONUP) {
+            ReleaseCapture();
+            SetFocus(other);
+        }
+        return false;
+    };
+    SetFocus(list);
+    POINT in = ClientPointToScreen(list, 20, 20), out = ClientPointToScreen(other, 20, 20);
+    for (int button : {0, 1}) {
+        SCOPED_TRACE(button);
+        SetFocus(list);
+        ClearLog();
+        // Press, move and release arrive together, then a key.
+        QueueMouseDown(in.x, in.y, button);
+        QueueMouseMove(out.x, out.y);
+        InjectMouseButton(button, false, out.x, out.y);
+        QueueKey('K');
+        ProcessPendingMessages();
+        const UINT up = button ? WM_RBUTTONUP : WM_LBUTTONUP;
+        EXPECT_EQ(Count(list, up), 1u);
+        EXPECT_EQ(Count(other, up), 0u);
+        EXPECT_EQ(Count(other, WM_MOUSEMOVE), 0u) << "the move went to the window that had the capture";
+        EXPECT_EQ(Count(other, WM_KEYDOWN), 1u) << "the key followed the focus the release moved";
+        EXPECT_EQ(Count(list, WM_KEYDOWN), 0u);
+    }
+}
