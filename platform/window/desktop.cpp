@@ -61,8 +61,9 @@ void SetScreenSize(int width, int height) {
     MakeSurface(d);
     d.desktopWnd->rect = {0, 0, width, height};
     d.desktopWnd->client = {0, 0, width, height};
-    for (Window* w : d.desktopWnd->children)
-        if (w->style & WS_MAXIMIZE) ShowWindow(w, SW_MAXIMIZE);
+    auto tops = d.desktopWnd->children;
+    for (Window* w : tops)
+        if (w != d.appWnd) FollowParentArea(w);
     RedrawWindow(d.desktopWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     UpdateAllWindows();
     CurrentBackend().Present();

@@ -179,6 +179,12 @@ bool ReallyVisible(const Window* w);  // the window and all its ancestors visibl
 HWND WindowFromPointHit(POINT pt, LRESULT* hit);
 bool InsideWindowShape(const Window* w, POINT screenPt);
 RECT MaximizedRect(Window* w);
+// `r` moved, as little as it takes, to lie inside `area` where it fits.
+RECT KeptInArea(const RECT& r, const RECT& area);
+// After the screen or the parent's client area changed: a maximised window
+// fills it again, a minimised one keeps to its bottom line, a top-level one
+// stays where it can be seen; the z-order and the activation stay as they are.
+void FollowParentArea(Window* w);
 
 // Messages.
 LRESULT Send(Window* w, UINT msg, WPARAM wp, LPARAM lp);

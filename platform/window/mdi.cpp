@@ -227,11 +227,9 @@ LRESULT ClientProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_MDIREFRESHMENU: RefreshWindowMenu(client); return 0;
     case WM_SIZE: {
-        Window* a = W(client->mdi->active);
-        if (a && (a->style & WS_MAXIMIZE)) {
-            RECT r = MaximizedRect(a);
-            SetWindowPos(a, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-        }
+        auto children = client->children;
+        for (Window* c : children)
+            if (W(c) && c->mdiChild) FollowParentArea(c);
         return DefWindowProc(wnd, msg, wp, lp);
     }
     default: return DefWindowProc(wnd, msg, wp, lp);

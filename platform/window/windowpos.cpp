@@ -229,6 +229,36 @@ RECT MaximizedRect(Window* w) {
             mmi.ptMaxPosition.y + mmi.ptMaxSize.y};
 }
 
+RECT KeptInArea(const RECT& r, const RECT& area) {
+    RECT k = r;
+    int dx = 0, dy = 0;
+    if (k.right > area.right) dx = area.right - k.right;
+    if (k.left + dx < area.left) dx = area.left - k.left;
+    if (k.bottom > area.bottom) dy = area.bottom - k.bottom;
+    if (k.top + dy < area.top) dy = area.top - k.top;
+    OffsetRect(&k, dx, dy);
+    return k;
+}
+
+void FollowParentArea(Window* w) {
+    if (!W(w)) return;
+    const UINT keep = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (w->style & WS_MINIMIZE) {
+        // Its icon stays on the bottom line of the area.
+        RECT area = IsTopLevel(w) ? D().workArea : RECT{0, 0, w->parent->client.Width(), w->parent->client.Height()};
+        RECT icon = w->rect;
+        OffsetRect(&icon, 0, area.bottom - icon.bottom);
+        icon = KeptInArea(icon, area);
+        SetWindowPos(w, nullptr, icon.left, icon.top, 0, 0, keep | SWP_NOSIZE);
+    } else if (w->style & WS_MAXIMIZE) {
+        RECT r = MaximizedRect(w);
+        if (W(w)) SetWindowPos(w, nullptr, r.left, r.top, r.Width(), r.Height(), keep);
+    } else if (IsTopLevel(w)) {
+        RECT r = KeptInArea(w->rect, D().workArea);
+        SetWindowPos(w, nullptr, r.left, r.top, 0, 0, keep | SWP_NOSIZE);
+    }
+}
+
 BOOL SetWindowPos(HWND wnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
     auto& d = D();
     Window* w = W(wnd);
@@ -407,6 +437,8 @@ BOOL ShowWindow(HWND wnd, int cmd) {
             bool wasMinimized = (w->style & WS_MINIMIZE) != 0;
             w->style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
             RECT r = w->hasNormalRect ? w->normalRect : w->rect;
+            // The screen may have shrunk since: the window comes back where it can be seen.
+            if (!child) r = KeptInArea(r, d.workArea);
             SetWindowPos(w, HWND_TOP, r.left, r.top, r.Width(), r.Height(), SWP_SHOWWINDOW | SWP_FRAMECHANGED | act);
             if (wasMinimized && W(w)) FocusRestored(w);
             return wasVisible;
