@@ -4,6 +4,8 @@
 #include <cctype>
 #include <map>
 
+#include "platform/backend/backend.h"
+
 namespace tv::win {
 
 namespace {
@@ -15,7 +17,8 @@ struct Clipboard {
     bool putSinceOpen = false;
     HWND opener = nullptr;
     HWND owner = nullptr;
-    std::function<void(const std::string&)> publish;
+    // The desktop's text as this program last put or saw it.
+    std::string shared;
 };
 
 Clipboard& Board() {
@@ -29,6 +32,35 @@ std::string Lower(std::string s) {
 }
 
 bool IsText(UINT f) { return f == CF_TEXT || f == CF_UNICODETEXT; }
+
+void KeepText(Clipboard& c, std::vector<BYTE> block) {
+    c.data[CF_TEXT] = block;
+    c.data[CF_UNICODETEXT] = std::move(block);
+}
+
+// The text the desktop holds: another program's copy there replaces
+// everything this one put, its own formats too.
+Clipboard& Followed() {
+    Clipboard& c = Board();
+    std::string host = CurrentBackend().ClipboardText();
+    if (host == c.shared) return c;
+    c.shared = host;
+    c.data.clear();
+    c.owner = nullptr;
+    if (!host.empty()) {
+        std::vector<BYTE> block(host.begin(), host.end());
+        block.push_back(0);
+        KeepText(c, std::move(block));
+    }
+    return c;
+}
+
+void Share(Clipboard& c, const std::string& text) {
+    Backend& host = CurrentBackend();
+    host.SetClipboardText(text);
+    // As the desktop gives it back, so that only another program's copy counts as a change.
+    c.shared = host.ClipboardText();
+}
 
 } // namespace
 
@@ -71,6 +103,7 @@ BOOL EmptyClipboard() {
     c.data.clear();
     c.owner = c.opener;
     c.putSinceOpen = true;
+    Share(c, "");
     return TRUE;
 }
 
@@ -80,9 +113,9 @@ BOOL SetClipboardData(UINT format, std::vector<BYTE> data) {
     if (!c.putSinceOpen) EmptyClipboard();
     if (IsText(format)) {
         // The block is kept as given; the text is what comes before its 0 byte.
-        c.data[CF_TEXT] = data;
-        c.data[CF_UNICODETEXT] = data;
-        if (c.publish) c.publish(std::string(data.begin(), std::find(data.begin(), data.end(), BYTE(0))));
+        std::string text(data.begin(), std::find(data.begin(), data.end(), BYTE(0)));
+        KeepText(c, std::move(data));
+        Share(c, text);
         return TRUE;
     }
     c.data[format] = std::move(data);
@@ -96,8 +129,8 @@ BOOL SetClipboardText(const std::string& utf8) {
 }
 
 bool GetClipboardData(UINT format, std::vector<BYTE>& data) {
-    Clipboard& c = Board();
-    if (!c.open) return false;
+    if (!Board().open) return false;
+    Clipboard& c = Followed();
     auto it = c.data.find(format);
     if (it == c.data.end()) return false;
     data = it->second;
@@ -111,28 +144,16 @@ bool GetClipboardText(std::string& utf8) {
     return true;
 }
 
-BOOL IsClipboardFormatAvailable(UINT format) { return Board().data.count(format) ? TRUE : FALSE; }
+BOOL IsClipboardFormatAvailable(UINT format) { return Followed().data.count(format) ? TRUE : FALSE; }
 
 std::vector<UINT> EnumClipboardFormats() {
     std::vector<UINT> out;
-    for (auto& [f, d] : Board().data) out.push_back(f);
+    for (auto& [f, d] : Followed().data) out.push_back(f);
     return out;
 }
 
-int CountClipboardFormats() { return int(Board().data.size()); }
+int CountClipboardFormats() { return int(Followed().data.size()); }
 
-HWND GetClipboardOwner() { return Board().owner; }
-
-void SetClipboardTextPublisher(std::function<void(const std::string&)> publish) { Board().publish = std::move(publish); }
-
-void SetClipboardTextFromHost(const std::string& utf8) {
-    Clipboard& c = Board();
-    c.data.clear();
-    c.owner = nullptr;
-    std::vector<BYTE> bytes(utf8.begin(), utf8.end());
-    bytes.push_back(0);
-    c.data[CF_TEXT] = bytes;
-    c.data[CF_UNICODETEXT] = bytes;
-}
+HWND GetClipboardOwner() { return Followed().owner; }
 
 } // namespace tv::win

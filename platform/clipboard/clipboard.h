@@ -1,8 +1,9 @@
 #pragma once
-// The clipboard, kept in the process: formats registered by name, several
-// formats at once, text as UTF-8. The display backend can be told whenever
-// text is put on it, to offer that text to the desktop.
-#include <functional>
+// The clipboard: formats registered by name, several formats at once, text
+// as UTF-8. The text formats are the display backend's clipboard (the
+// desktop's, on the desktop backend): text put here pastes in other
+// programs, and a copy made in another program replaces everything this
+// one put, its own formats too. Other formats stay in the process.
 #include <string>
 #include <vector>
 
@@ -39,11 +40,5 @@ BOOL IsClipboardFormatAvailable(UINT format);
 std::vector<UINT> EnumClipboardFormats();
 int CountClipboardFormats();
 HWND GetClipboardOwner();
-
-// Called with the text each time text is put on the clipboard, for the
-// desktop backend. Text the desktop gives back comes through
-// SetClipboardTextFromHost.
-void SetClipboardTextPublisher(std::function<void(const std::string&)> publish);
-void SetClipboardTextFromHost(const std::string& utf8);
 
 } // namespace tv::win

@@ -397,6 +397,7 @@ TEST_F(KeyboardTest, FrameworkEditActionsWorkOnTheFocusedGrid) {
     GetClipboardText(copied);
     CloseClipboard();
     EXPECT_NE(copied.find("Lentejas"), std::string::npos);
+    EXPECT_EQ(CurrentBackend().ClipboardText(), copied) << "the desktop's clipboard has it";
     // Cutting is not among the grid's edit actions: the action has no target.
     Key('X', false, true);
     EXPECT_FALSE(cut->Enabled());

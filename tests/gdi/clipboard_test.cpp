@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/backend/backend.h"
 #include "platform/clipboard/clipboard.h"
 
 using namespace tv::win;
@@ -62,20 +63,33 @@ TEST(Clipboard, SeveralFormatsAtOnceReplaceWhatWasThere) {
     EXPECT_FALSE(EmptyClipboard());
 }
 
-TEST(Clipboard, TextIsOfferedToTheDesktopAndTakenFromIt) {
+// The backend's clipboard stands for the desktop's: what another program
+// copies there is what a paste takes, and it replaces this program's own copy.
+TEST(Clipboard, TextIsTheDesktopsBothWays) {
     Reset();
-    std::string published;
-    SetClipboardTextPublisher([&](const std::string& t) { published = t; });
-    OpenClipboard(nullptr);
-    SetClipboardText("Café");
+    UINT bin = RegisterClipboardFormat("VCLDBIF");
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    SetClipboardText("Café\tArroz");
+    SetClipboardData(bin, {1, 2, 3});
     CloseClipboard();
-    EXPECT_EQ(published, "Café");
-    SetClipboardTextPublisher(nullptr);
+    EXPECT_EQ(CurrentBackend().ClipboardText(), "Café\tArroz");
+    EXPECT_TRUE(IsClipboardFormatAvailable(bin));
 
-    SetClipboardTextFromHost("desde el escritorio");
-    OpenClipboard(nullptr);
+    CurrentBackend().SetClipboardText("7700000000019");
+    EXPECT_FALSE(IsClipboardFormatAvailable(bin)) << "the program's own copy is gone";
+    EXPECT_EQ(GetClipboardOwner(), nullptr);
     std::string text;
+    ASSERT_TRUE(OpenClipboard(nullptr));
     EXPECT_TRUE(GetClipboardText(text));
-    EXPECT_EQ(text, "desde el escritorio");
     CloseClipboard();
+    EXPECT_EQ(text, "7700000000019");
+
+    // Emptying it empties the desktop's too; a private format alone leaves no text there.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(bin, {4});
+    CloseClipboard();
+    EXPECT_EQ(CurrentBackend().ClipboardText(), "");
+    EXPECT_TRUE(IsClipboardFormatAvailable(bin));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
 }

@@ -145,6 +145,19 @@ TEST_F(EditWindow, ReadOnlyRefusesEditsButNotSelectionOrCopy) {
     EXPECT_EQ(Text(e), "s");
 }
 
+// Ctrl+C and Ctrl+V go through the desktop's clipboard (the backend's).
+TEST_F(EditWindow, CopyAndPasteReachTheDesktopsClipboard) {
+    HWND e = Single("7700000000019");
+    PressKey(VK_HOME);
+    PressKey(VK_END, true);
+    PressKey('C', false, true);
+    EXPECT_EQ(CurrentBackend().ClipboardText(), "7700000000019");
+    CurrentBackend().SetClipboardText("Arroz Diana 500 g");
+    PressKey(VK_END);
+    PressKey('V', false, true);
+    EXPECT_EQ(Text(e), "7700000000019Arroz Diana 500 g");
+}
+
 TEST_F(EditWindow, PasteReplacesTheSelectionWithinTheLimitInCharacters) {
     HWND e = Single("precio: 100");
     SendMessage(e, EM_LIMITTEXT, 12, 0);
