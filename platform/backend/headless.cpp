@@ -21,15 +21,22 @@ std::deque<std::function<void()>>& Script() {
 
 void Pump() { ProcessPendingMessages(); }
 
+// The loop was told that nothing can come, and nothing came since.
+bool g_toldStuck = false;
+
 } // namespace
 
 void HeadlessBackend::WaitForInput(long long timeoutMs) {
     {
         std::lock_guard guard(wakeLock_);
-        if (std::exchange(wake_, false)) return;
+        if (std::exchange(wake_, false)) {
+            g_toldStuck = false;
+            return;
+        }
     }
     auto& steps = Script();
     if (!steps.empty()) {
+        g_toldStuck = false;
         auto step = std::move(steps.front());
         steps.pop_front();
         step();
@@ -38,11 +45,17 @@ void HeadlessBackend::WaitForInput(long long timeoutMs) {
     // With the system clock a pending timer is simply waited for; a fake
     // clock only moves when the test says so.
     if (timeoutMs >= 0 && !GetFakeClock()) {
+        g_toldStuck = false;
         std::unique_lock guard(wakeLock_);
         woken_.wait_for(guard, std::chrono::milliseconds(timeoutMs), [&] { return wake_; });
         wake_ = false;
         return;
     }
+    // Nothing can come: no step, no timer, no thread to wake the loop. The
+    // loops end (each gives way to WM_QUIT); the first wait says why, once,
+    // to whoever catches it, and the waits of the loops unwinding say nothing.
+    PostQuitMessage(1);
+    if (std::exchange(g_toldStuck, true)) return;
     throw EInvalidOperation("El bucle de mensajes espera una entrada que nunca llegará");
 }
 
@@ -52,8 +65,14 @@ void HeadlessBackend::Wake() {
     woken_.notify_all();
 }
 
-void ScriptStep(std::function<void()> step) { Script().push_back(std::move(step)); }
-void ClearScript() { Script().clear(); }
+void ScriptStep(std::function<void()> step) {
+    g_toldStuck = false;
+    Script().push_back(std::move(step));
+}
+void ClearScript() {
+    Script().clear();
+    g_toldStuck = false;
+}
 size_t PendingScriptSteps() { return Script().size(); }
 
 void QueueMouseDown(int x, int y, int button) {
