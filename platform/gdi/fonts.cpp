@@ -7,10 +7,10 @@
 #include <cmath>
 #include <map>
 #include <mutex>
-#include <unordered_map>
 #include <vector>
 
 #include "core/strutils.h"
+#include "platform/boundedcache.h"
 #include "platform/gdi/objectimpl.h"
 #include "platform/gdi/text.h"
 
@@ -43,9 +43,10 @@ std::string MatchFamily(const std::string& name) {
 } // namespace
 
 std::string ResolveFontFamily(const std::string& face) {
-    static std::map<std::string, std::string> cache;
+    // Faces come from definitions and the program: few, but not bounded by anything.
+    static BoundedCache<std::string> cache(64 << 10);
     std::string key = Lower(face);
-    if (auto it = cache.find(key); it != cache.end()) return it->second;
+    if (const std::string* known = cache.Find(key)) return *known;
     // Metric-compatible families first; the Windows names the forms use.
     static const std::map<std::string, std::vector<std::string>> substitutes = {
         {"arial", {"Liberation Sans", "Arimo"}},
@@ -74,7 +75,7 @@ std::string ResolveFontFamily(const std::string& face) {
     }
     if (chosen.empty()) chosen = MatchFamily("sans-serif"); // an unknown face: the default family
     if (chosen.empty()) chosen = "Sans";
-    cache[key] = chosen;
+    cache.Put(std::move(key), chosen, chosen.size());
     return chosen;
 }
 
@@ -125,14 +126,14 @@ RawMetrics Measure(const PangoFontDescription* d) {
 
 // Cell height (ascent + descent) per pixel of em, per family and style.
 double CellRatio(const std::string& family, const LOGFONT& lf) {
-    static std::map<std::string, double> cache;
+    static BoundedCache<double> cache(16 << 10);
     std::string key = family + "/" + std::to_string(lf.lfWeight) + "/" + std::to_string(lf.lfItalic);
-    if (auto it = cache.find(key); it != cache.end()) return it->second;
+    if (const double* known = cache.Find(key)) return *known;
     auto d = Describe(family, lf, 1000);
     RawMetrics m = Measure(d.get());
     double ratio = (m.ascent + m.descent) / 1000.0;
     if (ratio <= 0) ratio = 1.15;
-    cache[key] = ratio;
+    cache.Put(std::move(key), ratio, 0);
     return ratio;
 }
 
@@ -144,25 +145,26 @@ DeviceFont CurrentDeviceFont(DeviceContext* dc) {
     double sy = std::abs(ScaleY(dc));
     // The font of the last call answers again without building a key: a grid
     // asks for one font for each of its hundreds of cells.
-    static std::map<std::string, DeviceFont> cache;
-    static const DeviceFont* last = nullptr;
+    static BoundedCache<DeviceFont> cache(256 << 10);
+    static DeviceFont last;
+    static bool haveLast = false;
     static LOGFONT lastLf;
     static double lastSy = 0;
-    if (last && sy == lastSy && lf.lfHeight == lastLf.lfHeight && lf.lfWeight == lastLf.lfWeight &&
+    if (haveLast && sy == lastSy && lf.lfHeight == lastLf.lfHeight && lf.lfWeight == lastLf.lfWeight &&
         lf.lfItalic == lastLf.lfItalic && lf.lfUnderline == lastLf.lfUnderline &&
         lf.lfStrikeOut == lastLf.lfStrikeOut && lf.lfEscapement == lastLf.lfEscapement &&
         lf.lfFaceName == lastLf.lfFaceName)
-        return *last;
+        return last;
     // Fonts are measured once per look and size: the grid draws hundreds of cells with one font.
     std::string key = lf.lfFaceName + "|" + std::to_string(lf.lfHeight) + "|" + std::to_string(sy) + "|" +
                       std::to_string(lf.lfWeight) + "|" + std::to_string(lf.lfItalic) +
                       std::to_string(lf.lfUnderline) + std::to_string(lf.lfStrikeOut) + "|" +
                       std::to_string(lf.lfEscapement);
-    if (auto it = cache.find(key); it != cache.end()) {
-        last = &it->second, lastLf = lf, lastSy = sy;
-        return it->second;
-    }
-    if (cache.size() > 512) cache.clear(), last = nullptr;
+    auto remember = [&](const DeviceFont& f) {
+        last = f, haveLast = true, lastLf = lf, lastSy = sy;
+        return f;
+    };
+    if (const DeviceFont* known = cache.Find(key)) return remember(*known);
 
     DeviceFont f;
     f.lf = lf;
@@ -184,8 +186,10 @@ DeviceFont CurrentDeviceFont(DeviceContext* dc) {
     f.aveCharWidth = std::max(1, int(std::lround(TextWidth(f, "x"))));
     f.maxCharWidth = std::max(f.aveCharWidth, int(std::ceil(TextWidth(f, "W"))));
     f.escapement = f.lf.lfEscapement / 10.0;
-    last = &cache.emplace(key, f).first->second, lastLf = lf, lastSy = sy;
-    return f;
+    // The description's own memory and the names.
+    size_t bytes = 256 + f.family.size() + f.lf.lfFaceName.size();
+    cache.Put(std::move(key), f, bytes);
+    return remember(f);
 }
 
 std::vector<std::string> InstalledFontFamilies() {
@@ -206,14 +210,18 @@ namespace {
 // the labels draw the same texts at every repaint, and laying a text out costs
 // more than drawing it. Each entry keeps its font description alive, so that
 // its address in the key cannot stand for another font. A layout in the cache
-// is never changed once made.
+// is never changed once made. An edit typed into lays out a longer text at
+// every key: the cache is bounded by what its layouts hold, which grows with
+// their text (glyphs, clusters, attributes and lines: some 48 bytes a byte).
 struct CachedLayout {
     std::shared_ptr<PangoLayout> layout;
     std::shared_ptr<PangoFontDescription> desc;
 };
 
-std::unordered_map<std::string, CachedLayout>& LayoutCache() {
-    static std::unordered_map<std::string, CachedLayout> cache;
+constexpr size_t kLayoutBytesPerTextByte = 48, kLayoutBytes = 1024;
+
+BoundedCache<CachedLayout>& LayoutCache() {
+    static BoundedCache<CachedLayout> cache(4 << 20);
     return cache;
 }
 
@@ -233,8 +241,7 @@ std::shared_ptr<PangoLayout> MakeLayout(const DeviceFont& font, std::string_view
     if (underlineFrom < 0 || underlineTo <= underlineFrom) underlineFrom = underlineTo = -1;
     auto& cache = LayoutCache();
     std::string key = LayoutKey(font, text, rtl, underlineFrom, underlineTo);
-    if (auto it = cache.find(key); it != cache.end()) return it->second.layout;
-    if (cache.size() >= 2048) cache.clear();
+    if (const CachedLayout* known = cache.Find(key)) return known->layout;
     PangoLayout* layout = pango_layout_new(TextContext());
     pango_layout_set_font_description(layout, font.desc.get());
     std::string s;
@@ -256,7 +263,7 @@ std::shared_ptr<PangoLayout> MakeLayout(const DeviceFont& font, std::string_view
     pango_layout_set_attributes(layout, attrs);
     pango_attr_list_unref(attrs);
     std::shared_ptr<PangoLayout> made(layout, g_object_unref);
-    cache.emplace(std::move(key), CachedLayout{made, font.desc});
+    cache.Put(std::move(key), CachedLayout{made, font.desc}, kLayoutBytes + text.size() * kLayoutBytesPerTextByte);
     return made;
 }
 

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <set>
-#include <unordered_map>
 
+#include "platform/boundedcache.h"
 #include "platform/window/internal.h"
 #include "platform/window/paint.h"
 #include "platform/window/sysmetrics.h"
@@ -22,8 +22,8 @@ std::set<Menu*>& Menus() {
 // A bar item's caption width in the menu font; every layout of a bar (its
 // height, an item's rectangle, a click) asks again, so widths are kept.
 int TextWidth(const std::string& text) {
-    static std::unordered_map<std::string, int> known;
-    if (auto it = known.find(text); it != known.end()) return it->second;
+    static BoundedCache<int> known(64 << 10);
+    if (const int* width = known.Find(text)) return *width;
     static PangoLayout* layout = [] {
         cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
         cairo_t* cr = cairo_create(scratch);
@@ -43,8 +43,7 @@ int TextWidth(const std::string& text) {
     pango_layout_set_text(layout, plain.c_str(), -1);
     int w, h;
     pango_layout_get_pixel_size(layout, &w, &h);
-    if (known.size() >= 1024) known.clear();
-    known.emplace(text, w);
+    known.Put(text, w, 0);
     return w;
 }
 
