@@ -59,6 +59,15 @@ void ActivateTopLevel(HWND top, WORD how) {
     Window* t = RootOf(W(top));
     if (!t || t == d.desktopWnd || t->style & WS_DISABLED) return;
     if (d.active == t) return;
+    // A handler of this activation that asks for it again (the window losing
+    // it sends the focus into the one gaining it) is answered by the one under
+    // way; otherwise the two would call each other without end.
+    if (std::find(d.activating.begin(), d.activating.end(), t) != d.activating.end()) return;
+    d.activating.push_back(t);
+    struct Done {
+        std::vector<Window*>& list;
+        ~Done() { list.pop_back(); }
+    } done{d.activating};
     Window* old = W(d.active);
     if (old && d.capture && Within(old, W(d.capture))) Send(d.capture, WM_CANCELMODE, 0, 0);
     Deactivate(old, t);

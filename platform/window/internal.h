@@ -135,6 +135,7 @@ struct DesktopState {
     bool quitPosted = false;
     int quitCode = 0;
     HWND focus = nullptr, active = nullptr, capture = nullptr;
+    std::vector<Window*> activating; // activations under way, outermost first
     bool appActive = false;
     std::vector<TimerEntry> timers;
     UINT_PTR nextTimerId = 1;

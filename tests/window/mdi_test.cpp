@@ -168,3 +168,30 @@ TEST_F(MdiTest, MaximizeCascadeTileAndArrange) {
     ScreenToClient(client, &bp);
     EXPECT_EQ(bp.y, client_rc.bottom);
 }
+
+// Windows whose handlers pull the focus back while it moves between them,
+// in whatever order of calls: each move ends, none recurses without end.
+TEST_F(MdiTest, FocusPulledBackDuringActivationEndsWithoutRecursing) {
+    HWND other = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 0, 200, 200);
+    HWND edit = Make(WS_CHILD | WS_VISIBLE, 5, 5, 50, 20, other);
+    ShowWindow(frameWnd, SW_HIDE);
+    SetActiveWindow(other);
+    SetFocus(edit);
+    HWND child = nullptr;
+    int pulls = 0;
+    // The other window, losing the activation, sends the focus to the MDI
+    // child; the child, made active, sends it to itself.
+    hook = [&](HWND h, UINT m, WPARAM wp, LPARAM, LRESULT&) {
+        if (h == other && m == WM_ACTIVATE && LOWORD(wp) == WA_INACTIVE && child && ++pulls < 100000) SetFocus(child);
+        return false;
+    };
+    child = NewChild("Artículos");
+    ASSERT_TRUE(IsWindow(child));
+    SetFocus(child);
+    EXPECT_LT(pulls, 10);
+    EXPECT_EQ(GetActiveWindow(), frameWnd);
+    EXPECT_EQ(GetFocus(), child);
+    ShowWindow(frameWnd, SW_SHOW);
+    EXPECT_TRUE(IsWindowVisible(child));
+    EXPECT_EQ(Active(), child);
+}
