@@ -30,14 +30,6 @@ public:
 Backend& CurrentBackend();
 void SetBackend(std::unique_ptr<Backend> backend);
 
-// Raw input, as a backend or a test produces it. Coordinates are screen
-// pixels; buttons 0 left, 1 right, 2 middle. The events are turned into
-// messages when the queue hands them out, like hardware input.
-void InjectMouseMove(int x, int y);
-void InjectMouseButton(int button, bool down, int x, int y);
-void InjectMouseWheel(int delta, int x, int y);
-void InjectKey(int vk, bool down);
-// One character typed (a Unicode code point), sent as WM_CHAR.
-void InjectChar(std::uint32_t codePoint);
+// A backend hands its input over through platform/window/rawinput.h.
 
 } // namespace tv::win

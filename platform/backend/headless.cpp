@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/exceptions.h"
+#include "core/strutils.h"
 #include "platform/window/input.h"
 #include "platform/window/queue.h"
 #include "platform/window/timer.h"
@@ -124,24 +125,17 @@ void QueueKey(int vk, bool shift, bool ctrl, bool alt) {
 }
 
 void QueueText(const std::string& utf8) {
-    size_t i = 0;
-    while (i < utf8.size()) {
-        unsigned char c = static_cast<unsigned char>(utf8[i]);
-        std::uint32_t cp = c;
-        int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        if (extra) cp = c & (0x3F >> extra);
-        for (int k = 1; k <= extra && i + size_t(k) < utf8.size(); ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + size_t(k)]) & 0x3F);
-        i += size_t(extra) + 1;
+    for (size_t i = 0; i < utf8.size();) {
+        std::uint32_t cp = Utf8Next(utf8, i);
         // Letters and digits come with their key, as a keyboard gives them;
         // the character itself is sent as typed.
         int vk = 0;
         if (cp >= 'a' && cp <= 'z') vk = int(cp - 32);
         else if ((cp >= 'A' && cp <= 'Z') || (cp >= '0' && cp <= '9')) vk = int(cp);
         else if (cp == ' ') vk = VK_SPACE;
-        if (vk) InjectKey(vk | 0x10000, true);
+        if (vk) InjectKey(vk | kTextKey, true);
         InjectChar(cp);
-        if (vk) InjectKey(vk | 0x10000, false);
+        if (vk) InjectKey(vk | kTextKey, false);
     }
 }
 

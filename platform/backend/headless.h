@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/backend/backend.h"
+#include "platform/window/rawinput.h"
 
 namespace tv::win {
 

@@ -8,20 +8,18 @@
 #include <string_view>
 
 #include "core/exceptions.h"
+#include "core/strutils.h"
 #include "platform/window/cursor.h"
 #include "platform/window/desktop.h"
 #include "platform/window/input.h"
 #include "platform/window/paint.h"
 #include "platform/window/queue.h"
+#include "platform/window/rawinput.h"
 #include "platform/window/window.h"
 
 namespace tv::win {
 
 namespace {
-
-// Keys whose characters arrive as text input: the window system must not
-// make them a second time from the key.
-constexpr int kTextKey = 0x10000;
 
 int VirtualKey(SDL_Keycode k) {
     if (k >= SDLK_a && k <= SDLK_z) return int('A' + (k - SDLK_a)) | kTextKey;
@@ -156,15 +154,8 @@ struct SdlBackend::Impl {
             if (int vk = VirtualKey(e.key.keysym.sym)) InjectKey(vk, e.type == SDL_KEYDOWN);
             break;
         case SDL_TEXTINPUT: {
-            const unsigned char* s = reinterpret_cast<const unsigned char*>(e.text.text);
-            while (*s) {
-                std::uint32_t cp = *s;
-                int extra = cp >= 0xF0 ? 3 : cp >= 0xE0 ? 2 : cp >= 0xC0 ? 1 : 0;
-                if (extra) cp &= 0x3Fu >> extra;
-                ++s;
-                for (int k = 0; k < extra && *s; ++k, ++s) cp = (cp << 6) | (*s & 0x3F);
-                InjectChar(cp);
-            }
+            std::string_view text(e.text.text);
+            for (size_t i = 0; i < text.size();) InjectChar(Utf8Next(text, i));
             break;
         }
         default: break;

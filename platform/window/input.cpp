@@ -8,11 +8,11 @@
 #include "platform/backend/backend.h"
 #include "platform/window/internal.h"
 #include "platform/window/queue.h"
+#include "platform/window/rawinput.h"
 #include "platform/window/sysmetrics.h"
 
 namespace tv::win {
 
-constexpr LPARAM KF_TEXT_FROM_BACKEND = LPARAM(1) << 25;
 constexpr UINT WM_NCMOUSELEAVE = 0x02A2;
 constexpr UINT WM_NCMOUSEHOVER = 0x02A0;
 
@@ -466,7 +466,7 @@ bool TranslateRawInput(const RawInput& in, MSG& m, bool take) {
         if (alt) lp |= LPARAM(1) << 29;
         if (!down) lp |= (LPARAM(1) << 30) | (LPARAM(1) << 31);
         else if (d.keys[vk] & 0x80) lp |= LPARAM(1) << 30;
-        if (in.value & 0x10000) lp |= KF_TEXT_FROM_BACKEND;
+        if (in.value & kTextKey) lp |= KF_TEXT_FROM_BACKEND;
         m.lParam = lp;
         return true;
     }
@@ -531,7 +531,6 @@ void InjectMouseWheel(int delta, int x, int y) {
     Inject(in);
 }
 
-// Bit 16 of `vk` marks keys whose characters the backend sends itself.
 void InjectKey(int vk, bool down) {
     auto& d = D();
     int k = vk & 0xFF;
@@ -553,7 +552,7 @@ void InjectKey(int vk, bool down) {
     RawInput in{};
     in.kind = down ? RawInput::KeyDown : RawInput::KeyUp;
     in.pt = d.cursorPos;
-    in.value = k | (vk & 0x10000);
+    in.value = k | (vk & kTextKey);
     Inject(in);
 }
 

@@ -10,12 +10,9 @@
 #include "platform/window/input.h"
 #include "platform/window/internal.h"
 #include "platform/window/paint.h"
+#include "platform/window/rawinput.h"
 
 namespace tv::win {
-
-// Set in the LParam of key messages whose characters the backend sends
-// itself (as WM_CHAR), so TranslateMessage makes only control characters.
-constexpr LPARAM KF_TEXT_FROM_BACKEND = LPARAM(1) << 25;
 
 LRESULT Send(Window* w, UINT msg, WPARAM wp, LPARAM lp) {
     if (!W(w)) return 0;
