@@ -1,6 +1,7 @@
 #include "grid/column.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "editors/buttonsizes.h"
@@ -36,6 +37,17 @@ bool IsNumericStepType(TFieldType t) {
     default:
         return false;
     }
+}
+
+// A numeric field's value as an image index: an amount beyond the range of
+// an index (a balance of billions) is no image, not a conversion error.
+int NumericImageIndex(const TField* f) {
+    if (f->IsNull()) return -1;
+    const TFieldType t = f->DataType();
+    if (t == ftSmallint || t == ftInteger || t == ftWord) return f->AsInteger();
+    const double v = f->AsFloat();
+    if (!(v >= double(INT_MIN) && v <= double(INT_MAX))) return -1;
+    return f->AsInteger();
 }
 
 // Whether one of the ";"-separated names of a key-list entry is the text.
@@ -662,7 +674,7 @@ int TColumnEh::GetImageIndex() const {
     else if (!PickListEmpty())
         r = IndexOfText(pickList_.get(), f->Text());
     else if (IsNumericStepType(f->DataType()))
-        r = f->IsNull() ? -1 : f->AsInteger();
+        r = NumericImageIndex(f);
     else
         r = -1;
     return r == -1 ? notInKeyListIndex_ : r;

@@ -2,11 +2,16 @@
 // real reader where one exists: Python's html.parser, unrtf, xlrd.
 #include "exchange_fixture.h"
 
+#include <cstdio>
+#include <regex>
+
 #include "gridservices/exchange/exporthtml.h"
 #include "gridservices/exchange/exportrtf.h"
 #include "gridservices/exchange/exporttext.h"
 #include "gridservices/exchange/exportvcldbif.h"
 #include "gridservices/exchange/exportxls.h"
+#include "gridservices/exchange/gridclipboard.h"
+#include "platform/clipboard/clipboard.h"
 
 namespace tvtest {
 namespace {
@@ -184,6 +189,95 @@ TEST_F(ExchangeTest, ExchangeFormatHeaderAndTypedValues) {
     std::string expected = std::string("VCLDBIF\x01\x03\0\0\0\x01\0\x01\0\x01\0", 18) + std::string("\x03\x02\0\0\0", 5) +
                            "\x05" + std::string{char(name.size()), 0, 0, 0} + name + "\x02" + std::string(1, '\0');
     EXPECT_EQ(x, expected);
+}
+
+// Balances past the 32-bit range, and at and past the 64-bit one, in each
+// type an amount is kept in: every format writes them all, and its reader
+// reads back what the grid shows (the worksheet: the value itself).
+TEST_F(ExchangeTest, LargeAmountsExportInEveryFormat) {
+    auto balances = [&](const std::string& name) {
+        auto* ds = new TClientDataSet(form);
+        ds->SetName(name);
+        ds->FieldDefs().Add("REAL", ftFloat);
+        ds->FieldDefs().Add("MONEDA", ftCurrency);
+        ds->FieldDefs().Add("DECIMAL", ftBCD, 4);
+        ds->FieldDefs().Add("FMT", ftFMTBcd, 2).SetPrecision(18);
+        ds->CreateDataSet();
+        return ds;
+    };
+    TClientDataSet* saldos = balances("Saldos");
+    // Currency and the decimals hold up to 922337203685477.5807.
+    const struct {
+        double value;
+        bool decimal;
+    } amounts[] = {{2147483647.0, true},          {2147483648.0, true},         {-2147483648.0, true},
+                   {-2147483649.0, true},         {2200000000.75, true},        {4294967296.0, true},
+                   {922337203685477.0, true},     {-922337203685477.0, true},   {9223372036854775807.0, false},
+                   {-9223372036854775808.0, false}, {1e19, false},                {-1.5e300, false}};
+    for (const auto& a : amounts) {
+        saldos->Append();
+        saldos->FieldByName("REAL")->SetAsFloat(a.value);
+        if (a.decimal)
+            for (const char* f : {"MONEDA", "DECIMAL", "FMT"}) saldos->FieldByName(f)->SetAsFloat(a.value);
+        saldos->Post();
+    }
+    TDBGridEh* g = NewGrid("Rejilla", saldos, 240);
+    Pump();
+    // What the grid shows, row by row, as a reader prints it.
+    std::string shown, values;
+    for (saldos->First(); !saldos->Eof(); saldos->Next()) {
+        std::string row = "[", nums;
+        for (int i = 0; i < saldos->FieldCount(); ++i) {
+            TField* f = saldos->Fields().Fields(i);
+            row += std::string(i ? ", " : "") + "'" + f->DisplayText() + "'";
+            char number[40];
+            std::snprintf(number, sizeof number, "%.17g", f->AsFloat());
+            nums += std::string(i ? " " : "") + (f->IsNull() ? "-" : number);
+        }
+        shown += row + "]\n";
+        values += nums + "\n";
+    }
+    const std::string titles = "['REAL', 'MONEDA', 'DECIMAL', 'FMT']\n";
+
+    std::string html = Sh("/usr/bin/python3 -c \"$(cat '" + Save(tmp, "p.py", kHtmlCells) + "')\" '" +
+                          Save(tmp, "t.html", Export(TDBGridEhExportAsHTML::StaticClass(), g, true)) + "'");
+    EXPECT_EQ(html, "Rejilla\n" + titles + std::regex_replace(shown, std::regex("''"), "'\\xa0'") + "[]\n");
+
+    std::string csv = Sh("/usr/bin/python3 -c \"import csv,sys\nfor r in csv.reader(open(sys.argv[1], encoding='utf-8', "
+                         "newline=''), delimiter=';'): print(r)\" '" +
+                         Save(tmp, "t.csv", Export(TDBGridEhExportAsCSV::StaticClass(), g, true)) + "'");
+    EXPECT_EQ(csv, titles + shown);
+
+    std::string rtf = RtfText(Save(tmp, "t.rtf", Export(TDBGridEhExportAsRTF::StaticClass(), g, true)));
+    for (saldos->First(); !saldos->Eof(); saldos->Next())
+        for (int i = 0; i < saldos->FieldCount(); ++i)
+            EXPECT_NE(rtf.find(saldos->Fields().Fields(i)->DisplayText()), std::string::npos)
+                << saldos->Fields().Fields(i)->DisplayText();
+
+    std::string path = tmp.file("saldos.xls");
+    ExportGridToFile(TDBGridEhExportAsXLS::StaticClass(), g, path, true);
+    std::string xls = Sh("/usr/bin/python3 -c \"import xlrd,sys\nsh=xlrd.open_workbook(sys.argv[1]).sheet_by_index(0)\n"
+                         "for r in range(1, sh.nrows): print(' '.join('%.17g' % c.value if c.ctype == 2 else '-' "
+                         "for c in sh.row(r)))\" '" + path + "'");
+    EXPECT_EQ(xls, values);
+
+    // The copy puts every format; the exchange format carries the values into
+    // another grid of the same columns.
+    GridCopyToClipboard(g, true);
+    std::vector<win::BYTE> text;
+    win::OpenClipboard(nullptr);
+    EXPECT_TRUE(win::GetClipboardData(win::CF_TEXT, text));
+    win::CloseClipboard();
+    EXPECT_EQ(std::string(text.begin(), text.end()), Export(TDBGridEhExportAsText::StaticClass(), g, true) + '\0');
+    TClientDataSet* copia = balances("Copia");
+    TDBGridEh* destino = NewGrid("Destino", copia, 0);
+    Pump();
+    destino->SetSelectedIndex(0);
+    GridPasteFromClipboard(destino, false);
+    ASSERT_EQ(copia->RecordCount(), saldos->RecordCount());
+    for (saldos->First(), copia->First(); !saldos->Eof(); saldos->Next(), copia->Next())
+        for (int i = 0; i < saldos->FieldCount(); ++i)
+            EXPECT_EQ(copia->Fields().Fields(i)->DisplayText(), saldos->Fields().Fields(i)->DisplayText()) << i;
 }
 
 TEST_F(ExchangeTest, WorksheetRefusesRowsItCannotNumber) {
