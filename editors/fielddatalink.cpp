@@ -1,8 +1,11 @@
 #include "editors/fielddatalink.h"
 
+#include "core/sysformat.h"
 #include "editors/variantutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
+#include "framework/data/dbconsts.h"
+#include "framework/data/dberror.h"
 #include "framework/data/field.h"
 #include "framework/data/fields_blob.h"
 #include "framework/ui/controls.h"
@@ -44,6 +47,11 @@ void TFieldDataLinkEh::UpdateField() {
             CollectFieldsByNames(&list, ds, control_, fieldName_);
         } else if (multiFields_) {
             list = ds->GetFieldList(fieldName_);
+        } else if (control_) {
+            // The error names the editor, not its data set.
+            TField* f = ds->FindField(fieldName_);
+            if (!f) DatabaseError(Format(dbconsts::SFieldNotFound, fieldName_), control_);
+            list.push_back(f);
         } else {
             list.push_back(ds->FieldByName(fieldName_));
         }

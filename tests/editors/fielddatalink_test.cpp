@@ -4,11 +4,13 @@
 #include <memory>
 
 #include "editorfixture.h"
+#include "editors/dbedit.h"
 #include "editors/editimage.h"
 #include "editors/fielddatalink.h"
 #include "core/exceptions.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
+#include "framework/data/dberror.h"
 #include "framework/data/field.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/imagelist.h"
@@ -137,6 +139,31 @@ TEST_F(FieldDataLink, OnlyChangesOfItsOwnFieldsAreReported) {
     link.SetText("42");
     EXPECT_EQ(data->FieldByName("A")->AsInteger(), 42);
     data->Cancel();
+}
+
+class EditorField : public EditorTest {};
+
+// An editor bound to a field its data set lacks names itself in the error,
+// and keeps the field it had.
+TEST_F(EditorField, AnUnknownFieldNamesTheEditor) {
+    auto* data = new TClientDataSet(form);
+    data->SetName("Articulos");
+    data->FieldDefs().Add("CODIGO", ftInteger);
+    data->CreateDataSet();
+    auto* source = new TDataSource(form);
+    source->SetDataSet(data);
+    auto* editor = new TDBEditEh(form);
+    editor->SetName("EditorX");
+    editor->SetParent(form);
+    editor->SetDataSource(source);
+    editor->SetDataField("CODIGO");
+    try {
+        editor->SetDataField("NOPE");
+        ADD_FAILURE() << "no error";
+    } catch (const EDatabaseError& e) {
+        EXPECT_EQ(e.Message(), "EditorX: Field 'NOPE' not found");
+    }
+    EXPECT_EQ(editor->DataLink()->FirstField(), data->FieldByName("CODIGO"));
 }
 
 class EditImage : public EditorTest {};
