@@ -23,9 +23,26 @@ void TDBGridEhExportAsText::PutCellSeparator() {
         Put("\t");
 }
 
+// The importer takes a cell opening with a quote for a quoted one while its
+// quotes stay doubled up to a lone one that ends the cell, and for text as it
+// stands as soon as a lone quote is followed by more of the cell. A cell is
+// quoted where it holds a separator, or where its reading as it stands is not
+// settled within the cell: a lone quote at its end, or none at all.
 std::string TextCellQuoted(const std::string& text) {
-    if (text.find_first_of("\t\r\n") == std::string::npos && (text.empty() || text[0] != '"')) return text;
-    return CSVQuoted(text);
+    bool quote = text.find_first_of("\t\r\n") != std::string::npos;
+    if (!quote && !text.empty() && text[0] == '"') {
+        quote = true;
+        for (std::size_t i = 1; i < text.size(); ++i) {
+            if (text[i] != '"') continue;
+            if (i + 1 < text.size() && text[i + 1] == '"') {
+                ++i;
+                continue;
+            }
+            quote = i + 1 == text.size();
+            break;
+        }
+    }
+    return quote ? CSVQuoted(text) : text;
 }
 
 void TDBGridEhExportAsText::EmitTitle(TColumnsEhList& columns) {

@@ -1,8 +1,8 @@
 #pragma once
 // Tab-separated text and CSV exporters. Text is written as it stands, except a
-// value holding a tab or a line break (or opening with a double quote), which is
-// quoted as CSV is, so it reads back as one cell; CSV quotes every value and
-// doubles the quotes inside.
+// value holding a tab or a line break, or one that the paste would otherwise
+// read as a quoted cell, which is quoted as CSV is, so it reads back as it
+// was; CSV quotes every value and doubles the quotes inside.
 #include "gridservices/exchange/gridexport.h"
 
 namespace tv {
@@ -52,7 +52,8 @@ private:
 
 // The text between double quotes, inner double quotes doubled.
 std::string CSVQuoted(const std::string& text);
-// A value of the tab-separated text: quoted only when it must be.
+// A value of the tab-separated text: quoted only where the paste would
+// otherwise read it differently.
 std::string TextCellQuoted(const std::string& text);
 
 } // namespace tv

@@ -28,34 +28,48 @@ TDBGridEhImportAsText::TTextState TDBGridEhImportAsText::CheckState() {
     return lastState_ = tsLineEnd;
 }
 
-void TDBGridEhImportAsText::ReadCellText() {
-    if (lastChar_ == '"') {
-        // A quoted cell may hold tabs and line breaks; a doubled quote is one quote.
-        cellText_.clear();
-        char c = 0;
-        for (;;) {
-            if (!ReadChar(c)) {
-                SetEos();
-                lastState_ = tsEnd;
-                return;
-            }
-            if (c != '"') {
-                cellText_ += c;
-                continue;
-            }
-            char next = 0;
-            const bool more = ReadChar(next);
-            if (more && next == '"') {
-                cellText_ += '"';
-                continue;
-            }
-            if (more) Stream()->Seek(-1, soCurrent);
-            break;
+// A cell is read as quoted only when it is a whole quoted field: an opening
+// quote, inner quotes doubled, and a closing one where the cell ends (at a tab,
+// a line end or the end of the text). Any other cell is kept as it stands,
+// quotes and all.
+bool TDBGridEhImportAsText::ReadQuotedCell() {
+    TStream* s = Stream();
+    const std::int64_t start = s->Position();
+    std::string text;
+    char c = 0;
+    while (ReadChar(c)) {
+        if (c != '"') {
+            text += c;
+            continue;
         }
+        char next = 0;
+        if (!ReadChar(next)) {
+            cellText_ = std::move(text);
+            return true;
+        }
+        if (next == '"') {
+            text += '"';
+            continue;
+        }
+        char after = 0;
+        bool ends = next == '\t' || (next == '\r' && ReadChar(after) && after == '\n');
+        if (!ends) break;
+        // The separator is read again as the cell's end.
+        s->Seek(next == '\t' ? -1 : -2, soCurrent);
+        cellText_ = std::move(text);
+        return true;
+    }
+    s->Seek(start, soBeginning);
+    return false;
+}
+
+void TDBGridEhImportAsText::ReadCellText() {
+    if (lastChar_ == '"' && ReadQuotedCell()) {
+        CheckState();
     } else {
         cellText_.assign(1, lastChar_);
+        while (CheckState() == tsData) cellText_ += lastChar_;
     }
-    while (CheckState() == tsData) cellText_ += lastChar_;
     if (lastState_ == tsTab) CheckState();
 }
 

@@ -19,6 +19,7 @@ public:
 private:
     bool ReadChar(char& c);
     void ReadCellText();
+    bool ReadQuotedCell();
 
     char lastChar_ = 0;
     TTextState lastState_ = tsEnd;

@@ -13,6 +13,7 @@
 #include "gridservices/exchange/gridclipboard.h"
 #include "gridservices/exchange/importtext.h"
 #include "gridservices/exchange/importvcldbif.h"
+#include "platform/backend/headless.h"
 #include "platform/clipboard/clipboard.h"
 
 namespace tvtest {
@@ -125,7 +126,61 @@ TEST_F(ExchangeTest, TextValuesWithLineBreaksStayOneCell) {
     GridPasteFromClipboard(grid, false);
     EXPECT_EQ(Field(data, 1, "NOTA"), nota);
     EXPECT_EQ(Field(data, 2, "NOTA"), "cuatro");
-    EXPECT_EQ(Field(data, 3, "NOTA"), "sin cierre");
+    EXPECT_EQ(Field(data, 3, "NOTA"), "\"sin cierre") << "a quote never closed is part of the text";
+}
+
+// Cells with quotes of their own, as article names carry them, go to the
+// clipboard as they stand unless the paste would read them otherwise; the
+// text copied with Ctrl+C, taken through a text editor and pasted with Ctrl+V
+// into another grid, gives back every cell as it was.
+TEST_F(ExchangeTest, TextCopiedAndPastedBackKeepsEveryCell) {
+    const struct {
+        const char *name, *note, *written;
+    } cells[] = {
+        {"\"Especial\" arroz", "\"24\" pulgadas", "\"Especial\" arroz\t\"24\" pulgadas"},
+        {"\"entre comillas\"", "\"\"", "\"\"\"entre comillas\"\"\"\t\"\"\"\"\"\""},
+        {"\"a\"\"b\"", "\"", "\"\"\"a\"\"\"\"b\"\"\"\t\"\"\"\""},
+        // Unquoted, the open quote would run on through the next cell's closing one.
+        {"\"sin cierre", "fin\"", "\"\"\"sin cierre\"\tfin\""},
+        {"a \"b\" c", "\"x\" ", "a \"b\" c\t\"x\" "},
+        {"uno\tdos", "línea\r\notra", "\"uno\tdos\"\t\"línea\r\notra\""},
+        {"\"", "\"\"\"", "\"\"\"\"\t\"\"\"\"\"\"\"\""},
+        {"arroz", "", "arroz\t"},
+    };
+    TClientDataSet* from = NewArticles("Origen");
+    int code = 0;
+    for (const auto& c : cells) Append(from, ++code, c.name, 1.0, 0, c.note);
+    from->First();
+    TDBGridEh* source = NewGrid("Rejilla", from, 0);
+    TClientDataSet* to = NewArticles("Copia");
+    TDBGridEh* target = NewGrid("Destino", to, 240);
+    for (TDBGridEh* g : {source, target}) {
+        for (int c : {0, 2, 3}) g->Columns()->Items(c)->SetVisible(false);
+        g->SetOptions(g->Options() - TDBGridOptions{dgTitles});
+        g->SetEditActions({geaCopyEh, geaPasteEh, geaSelectAllEh});
+    }
+    grid->SetVisible(false);
+    Pump();
+
+    source->SetFocus();
+    win::PressKey('A', false, true);
+    win::PressKey('C', false, true);
+    std::string expected;
+    for (const auto& c : cells) expected += (expected.empty() ? "" : "\r\n") + std::string(c.written);
+    std::string copied = Block(win::CF_UNICODETEXT);
+    EXPECT_EQ(copied, expected + '\0');
+
+    PutText(copied.substr(0, copied.size() - 1));
+    target->SetFocus();
+    win::PressKey('V', false, true);
+    ASSERT_EQ(to->RecordCount(), int(std::size(cells)));
+    to->First();
+    for (const auto& c : cells) {
+        EXPECT_EQ(to->FieldByName("NOMBRE")->AsString(), c.name);
+        EXPECT_EQ(to->FieldByName("NOTA")->AsString(), c.note);
+        to->Next();
+    }
+    EXPECT_TRUE(said.empty()) << said.front();
 }
 
 TEST_F(ExchangeTest, ATabAtTheLineEndLeavesTheLastColumnAlone) {

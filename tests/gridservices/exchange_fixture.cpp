@@ -7,6 +7,7 @@
 #include "core/streams.h"
 #include "framework/ui/application.h"
 #include "grid/gridunit.h"
+#include "gridservices/exchange/gridclipboard.h"
 #include "gridservices/exchange/gridexport.h"
 #include "platform/backend/headless.h"
 #include "platform/controls/standardclasses.h"
@@ -22,6 +23,8 @@ using namespace tv::win;
 void ExchangeTest::SetUp() {
     clock = StartHeadlessUI();
     InitializeGridUnit();
+    // The grid services' start-up gives the grid's clipboard keys their work.
+    RegisterGridClipboardFormats();
     SetMessageHook([this](const TMessageRequest& r) {
         said.push_back(r.text);
         if (answers.empty()) return r.buttons.Contains(mbOK) ? mrOk : mrYes;
