@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/formatsettings.h"
+#include "core/replacingfile.h"
 #include "core/sysformat.h"
 #include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
@@ -159,9 +160,12 @@ void TDBGridEhExport::ExportBody(bool all) {
     EmitSuffix();
 }
 
+// The named file changes only when the whole export succeeded: a refused or
+// failed one leaves it as it was, never a file cut short.
 void TDBGridEhExport::ExportFile(const std::string& fileName, bool all) {
-    TFileStream file(fileName, fmCreate);
-    ExportStream(file, all);
+    TReplacingFile file(fileName);
+    ExportStream(file.Stream(), all);
+    file.Commit();
 }
 
 void TDBGridEhExport::EmitRecord(TColumnsEhList& columns) {

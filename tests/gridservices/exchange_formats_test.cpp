@@ -293,12 +293,16 @@ TEST_F(ExchangeTest, WorksheetRefusesRowsItCannotNumber) {
     // 65536 rows fit exactly; one more cannot be numbered.
     EXPECT_NO_THROW(Export(TDBGridEhExportAsXLS::StaticClass(), grid, true));
     grid->SetOptions(grid->Options() + TDBGridOptions{dgTitles});
+    const std::string path = Save(tmp, "articulos.xls", "la hoja de ayer");
     try {
-        Export(TDBGridEhExportAsXLS::StaticClass(), grid, true);
+        ExportGridToFile(TDBGridEhExportAsXLS::StaticClass(), grid, path, true);
         ADD_FAILURE() << "no error";
     } catch (const Exception& e) {
         EXPECT_EQ(e.Message(), "La hoja de cálculo no admite más de 65536 filas; exporte menos registros.");
     }
+    // The refusal leaves the sheet the user had, not the part written before it.
+    EXPECT_EQ(Sh("cat '" + path + "'"), "la hoja de ayer");
+    EXPECT_EQ(Sh("ls -A '" + tmp.path().string() + "'"), "articulos.xls\n");
 }
 
 } // namespace

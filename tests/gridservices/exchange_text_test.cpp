@@ -3,6 +3,7 @@
 // and the grid's position kept.
 #include "exchange_fixture.h"
 
+#include <filesystem>
 #include <set>
 
 #include "core/datetime.h"
@@ -115,6 +116,35 @@ TEST_F(ExchangeTest, FootersTotalSumsAndCountsOverTheExportedRecords) {
     sel.GetRows().SetCurrentRowSelected(true);
     EXPECT_EQ(Export(TDBGridEhExportAsText::StaticClass(), grid, false),
               "2\t\r\n1\t" + FormatFloat("0.000", 0) + "\r\nSuma\t2");
+}
+
+// A file is replaced only by a finished export: one that fails halfway leaves
+// the file the user named as it was, in every format, and makes no file where
+// there was none. A finished one keeps the file's permissions and links.
+TEST_F(ExchangeTest, AFailedExportLeavesTheNamedFileAsItWas) {
+    namespace fs = std::filesystem;
+    grid->OnGetCellParams = [this](TObject*, TColumnEh*, TFont*, TColor&, TGridDrawState) {
+        if (data->FieldByName("CODIGO")->AsInteger() == 3) throw EDatabaseError("falla");
+    };
+    const std::string old = Save(tmp, "salida", "contenido viejo"), fresh = tmp.file("nueva");
+    for (TClass cls : {TDBGridEhExportAsText::StaticClass(), TDBGridEhExportAsCSV::StaticClass(),
+                       TDBGridEhExportAsHTML::StaticClass(), TDBGridEhExportAsRTF::StaticClass(),
+                       TDBGridEhExportAsXLS::StaticClass(), TDBGridEhExportAsVCLDBIF::StaticClass()}) {
+        EXPECT_THROW(ExportGridToFile(cls, grid, old, true), EDatabaseError) << cls->name;
+        EXPECT_EQ(Sh("cat '" + old + "'"), "contenido viejo") << cls->name;
+        EXPECT_THROW(ExportGridToFile(cls, grid, fresh, true), EDatabaseError) << cls->name;
+        EXPECT_FALSE(fs::exists(fresh)) << cls->name;
+    }
+    grid->OnGetCellParams = nullptr;
+    fs::permissions(old, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(old, tmp.file("enlace"));
+    ExportGridToFile(TDBGridEhExportAsText::StaticClass(), grid, tmp.file("enlace"), true);
+    EXPECT_TRUE(fs::is_symlink(tmp.file("enlace")));
+    EXPECT_EQ(Sh("cat '" + old + "'"), Export(TDBGridEhExportAsText::StaticClass(), grid, true));
+    EXPECT_EQ(fs::status(old).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    std::set<std::string> left;
+    for (const auto& f : fs::directory_iterator(tmp.path())) left.insert(f.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{"enlace", "salida"}));
 }
 
 TEST_F(ExchangeTest, PositionAndControlsComeBackEvenWhenACellFails) {
