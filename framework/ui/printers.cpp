@@ -157,6 +157,11 @@ void TPrinter::CheckPrinting() {
     if (!printing_) throw EPrinter("No hay ninguna impresión en curso");
 }
 
+void TPrinter::SetTitle(const std::string& v) {
+    title_ = v;
+    if (printing_ && dc_) win::SetDocName(dc_, v);
+}
+
 void TPrinter::BeginDoc() {
     if (printing_) throw EPrinter("Ya hay una impresión en curso");
     win::HDC dc = Handle();

@@ -31,7 +31,8 @@ public:
     void SetPrinterIndex(int index);
 
     const std::string& Title() const { return title_; }
-    void SetTitle(const std::string& v) { title_ = v; }
+    // While printing, the open job takes the new name too.
+    void SetTitle(const std::string& v);
     TPrinterOrientation Orientation();
     void SetOrientation(TPrinterOrientation v);
     int Copies();

@@ -42,7 +42,6 @@ namespace {
 struct JobStopped {};
 
 const char* const kMacroNames[] = {"&[Page]", "&[ShortDate]", "&[Date]", "&[LongDate]", "&[Time]", "&[Pages]"};
-constexpr const char* kJobTitle = "Tabular information";
 constexpr const char* kMapModeError = " function SetMapMode(Handle, MM_ISOTROPIC) has returned 0 ";
 
 int MulDivInt(int a, int b, int c) { return c == 0 ? a : int(std::llround(double(a) * b / c)); }
@@ -90,16 +89,14 @@ void TGridPrintJob::Run() {
     BuildPrintedColumns();
     footerValues_.assign(std::size_t(std::max(0, grid_->FooterRowCount())),
                          std::vector<Currency>(std::size_t(columns_.Count()), Currency(0)));
-    // The job carries its name from its start: a spooler names it then.
-    target_->SetTitle(kJobTitle);
     target_->BeginDoc();
-    // From here on EndDoc is owed, whatever fails: a job left printing keeps
-    // the preview from closing.
+    // From here on the job is owed its end, whatever fails: a job left
+    // printing keeps the preview from closing.
     TBookmark saved;
     bool beforeRaised = false;
     std::optional<TControlsOff> controlsOff;
     TCursor savedCursor = Screen ? Screen->Cursor() : crDefault;
-    auto finish = [&]() -> std::exception_ptr {
+    auto finish = [&](bool failed) -> std::exception_ptr {
         std::exception_ptr first;
         auto step = [&first](const std::function<void()>& f) {
             try {
@@ -120,7 +117,12 @@ void TGridPrintJob::Run() {
         step([&] {
             if (controlsOff) controlsOff->Release();
         });
-        step([&] { target_->EndDoc(); });
+        step([&] {
+            // A failed job is dropped, so it leaves no document behind (a blank
+            // page on a queue); the preview keeps the pages it made, as on Stop.
+            if (failed && target_->GetPrinting()) target_->Abort();
+            if (target_->GetPrinting()) target_->EndDoc();
+        });
         return first;
     };
     try {
@@ -134,6 +136,7 @@ void TGridPrintJob::Run() {
         Substitute();
         controlsOff.emplace(data_);
         data_->First();
+        target_->SetTitle(LoadResString(STabularInformation));
         canvas_->Brush()->SetStyle(bsClear);
         canvas_->Brush()->SetColor(clWhite);
         canvas_->Font()->Assign(grid_->Font());
@@ -195,10 +198,10 @@ void TGridPrintJob::Run() {
         PageLoop();
     } catch (const JobStopped&) {
     } catch (...) {
-        finish(); // the job's own failure is the one reported
+        finish(true); // the job's own failure is the one reported
         throw;
     }
-    if (std::exception_ptr failed = finish()) std::rethrow_exception(failed);
+    if (std::exception_ptr failed = finish(false)) std::rethrow_exception(failed);
 }
 
 void TGridPrintJob::ComputeGeometry() {

@@ -7,11 +7,15 @@
 #include <vector>
 
 #include "core/currency.h"
+#include "core/resourcestrings.h"
 #include "framework/data/dbtypes.h"
 #include "grid/columnslist.h"
 #include "gridservices/print/printdbgrideh.h"
 
 namespace tv {
+
+// The name of a grid's print job: the preview's caption, the queue's job and the PDF's title.
+TV_RESOURCESTRING(STabularInformation, "Tabular information")
 
 class TCustomDBGridEh;
 class TDataSet;

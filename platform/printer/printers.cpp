@@ -22,6 +22,10 @@ struct PrinterJob {
     PrinterInfo printer;
     DEVMODE settings;
     std::string output;
+    // The PDF being written, beside `output`, which it replaces when the
+    // document ends; empty for a spooled job, written where `output` says.
+    std::string partial;
+    bool outputNamed = false; // else the file is named after the job's title
     std::string title;
     bool spool = false;
     bool inDoc = false;
@@ -77,6 +81,17 @@ int RunCommand(const std::vector<std::string>& args) {
 }
 
 PrinterJob* Job(HDC dc) { return dc && dc->kind == DCKind::Printer ? dc->job : nullptr; }
+
+// A file beside `target` that no other writer uses, in the same folder so that
+// renaming it over the target replaces the target at once.
+std::string PartialBeside(const std::string& target) {
+    static unsigned count = 0;
+    const std::filesystem::path path(target);
+    const std::string name = path.filename().string().substr(0, 100);
+    return (path.parent_path() /
+            ("." + name + "." + std::to_string(::getpid()) + "-" + std::to_string(++count) + ".part"))
+        .string();
+}
 
 } // namespace
 
@@ -168,14 +183,21 @@ int StartDoc(HDC dc, const DOCINFO& info) {
         if (fd < 0) throw EPrinter("No se pudo crear el archivo de impresión para \"" + job->printer.name + "\"");
         ::close(fd);
         job->output = path;
+        job->partial.clear();
     } else {
+        // The file the user named changes only when the document is complete.
+        job->outputNamed = !info.lpszOutput.empty() || !job->settings.outputFile.empty();
         job->output = !info.lpszOutput.empty()       ? info.lpszOutput
                       : !job->settings.outputFile.empty() ? job->settings.outputFile
                                                           : FileNameFor(info.lpszDocName);
+        job->partial = PartialBeside(job->output);
     }
-    cairo_surface_t* s = cairo_pdf_surface_create(job->output.c_str(), job->widthPt, job->heightPt);
+    const std::string& written = job->spool ? job->output : job->partial;
+    cairo_surface_t* s = cairo_pdf_surface_create(written.c_str(), job->widthPt, job->heightPt);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(s);
+        std::error_code ec;
+        if (!job->spool) std::filesystem::remove(written, ec);
         throw EPrinter("No se pudo escribir el documento impreso en \"" + job->output + "\"");
     }
     job->title = info.lpszDocName;
@@ -217,12 +239,29 @@ static void CloseSurface(DeviceContext* dc) {
     dc->surface = nullptr;
 }
 
+int SetDocName(HDC dc, const std::string& name) {
+    PrinterJob* job = Job(dc);
+    if (!job || !job->inDoc) return 0;
+    job->title = name;
+    if (dc->surface) cairo_pdf_surface_set_metadata(dc->surface, CAIRO_PDF_METADATA_TITLE, name.c_str());
+    return 1;
+}
+
 int EndDoc(HDC dc) {
     PrinterJob* job = Job(dc);
     if (!job || !job->inDoc) return 0;
     if (job->pageDirty) EndPage(dc);
     CloseSurface(dc);
     job->inDoc = false;
+    if (!job->spool) {
+        if (!job->outputNamed) job->output = FileNameFor(job->title);
+        std::error_code ec;
+        std::filesystem::rename(job->partial, job->output, ec);
+        if (ec) {
+            std::filesystem::remove(job->partial, ec);
+            throw EPrinter("No se pudo escribir el documento impreso en \"" + job->output + "\"");
+        }
+    }
     if (job->spool) {
         int copies = std::max<int>(1, job->settings.dmCopies);
         // The queue shows the job under its title, not the spool file's name.
@@ -241,8 +280,9 @@ int AbortDoc(HDC dc) {
     if (!job || !job->inDoc) return 0;
     CloseSurface(dc);
     job->inDoc = false;
+    // Only what this document wrote goes: a file the user had stays.
     std::error_code ec;
-    std::filesystem::remove(job->output, ec);
+    std::filesystem::remove(job->spool ? job->output : job->partial, ec);
     return 1;
 }
 

@@ -52,15 +52,21 @@ struct DOCINFO {
 };
 
 // Document control; each returns a positive value on success. StartDoc raises
-// EPrinter when the output cannot be created; EndDoc hands a CUPS job to `lp`
-// under the document's name and raises EPrinter when the spooler refuses it.
+// EPrinter when the output cannot be created. A PDF file is written beside the
+// output and takes its place at EndDoc, so the output changes only when the
+// document is complete; EndDoc hands a CUPS job to `lp` under the document's
+// name and raises EPrinter when the spooler refuses it.
 int StartDoc(HDC dc, const DOCINFO& info);
 int StartPage(HDC dc);
 int EndPage(HDC dc);
 int EndDoc(HDC dc);
-// Drops the document: nothing is written or spooled.
+// Drops the document: nothing is written or spooled, and an output file that
+// was there before stays as it was.
 int AbortDoc(HDC dc);
-// The file the current or last document went to.
+// Renames the open document: its PDF title, the queue's name of the job and,
+// for the PDF printer without an output file, the file's name.
+int SetDocName(HDC dc, const std::string& name);
+// The file the current or last document goes to.
 std::string PrinterOutputFile(HDC dc);
 
 } // namespace tv::win

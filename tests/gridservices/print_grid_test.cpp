@@ -30,9 +30,11 @@
 #include "grid/gridunit.h"
 #include "gridservices/preview/previewform.h"
 #include "core/exceptions.h"
+#include "framework/data/dberror.h"
 #include "core/sysformat.h"
 #include "gridservices/print/pagesetupdialog.h"
 #include "gridservices/print/printdbgrideh.h"
+#include "i18n/gnugettext.h"
 #include "platform/backend/headless.h"
 #include "support/scopedenv.h"
 #include "support/tempdir.h"
@@ -495,10 +497,11 @@ public:
     }
     bool Ready() const { return ready_; }
 
-    // A PDF queue of this test alone, so its jobs are told apart from those
-    // of other test runs that share the daemon.
+    // A PDF queue of its own for each call, so its jobs are told apart from
+    // those of other tests and test runs that share the daemon.
     std::string AddQueue() {
-        std::string name = "Rejilla-" + std::to_string(::getpid()) + "-" + std::to_string(queues_.size());
+        static int made = 0;
+        std::string name = "Rejilla-" + std::to_string(::getpid()) + "-" + std::to_string(made++);
         int rc = -1;
         std::string out =
             Shell("lpadmin -p '" + name + "' -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd", &rc);
@@ -657,6 +660,75 @@ TEST_F(GridPrintTest, AFailingOnBeforePrintLeavesNoJobOpen) {
     EXPECT_THROW(PrintToPdf(), Exception);
     EXPECT_FALSE(Printer()->Printing());
     EXPECT_EQ(after, 2);
+    EXPECT_FALSE(std::filesystem::exists(tmp.file("rejilla.pdf"))) << "no blank page is left behind";
+}
+
+// A job that fails after its first pages leaves nothing: no file where there
+// was none, the user's earlier file untouched, no open job, and on a queue
+// no job at all.
+TEST_F(GridPrintTest, AJobThatFailsHalfwayLeavesNoOutput) {
+    Fill(150);
+    grid->OnGetCellParams = [this](TObject*, TColumnEh*, TFont*, TColor&, TGridDrawState) {
+        if (data->FieldByName("CODIGO")->AsInteger() == 120) throw EDatabaseError("Lectura fallida");
+    };
+    EXPECT_THROW(PrintToPdf(), EDatabaseError);
+    EXPECT_FALSE(Printer()->Printing());
+    EXPECT_FALSE(std::filesystem::exists(tmp.file("rejilla.pdf")));
+    const std::string earlier = tmp.file("ayer.pdf");
+    std::ofstream(earlier) << "el informe de ayer";
+    EXPECT_THROW(PrintToPdf("ayer.pdf"), EDatabaseError);
+    EXPECT_TRUE(Shell("cat '" + earlier + "'") == "el informe de ayer") << "the earlier file was replaced";
+    EXPECT_EQ(Shell("ls -A '" + tmp.path().string() + "'"), "ayer.pdf\n") << "no part file stays";
+
+    TestCups cups;
+    NEEDS_CUPS(cups);
+    std::string queue = cups.AddQueue();
+    Printer()->SetPrinterIndex(Printer()->Printers()->IndexOf(queue));
+    TVirtualPrinter direct;
+    EXPECT_THROW(printer->PrintTo(&direct), EDatabaseError);
+    // A job that succeeds after it is the first the queue finishes.
+    grid->OnGetCellParams = nullptr;
+    Printer()->SetTitle("Prueba");
+    Printer()->BeginDoc();
+    Printer()->Canvas()->TextOut(300, 300, "Hoja buena");
+    Printer()->EndDoc();
+    std::optional<TestCups::Job> first = cups.Finished([&](const TestCups::Job& j) { return j.queue == queue; });
+    ASSERT_TRUE(first) << Shell("lpstat -W all -o '" + queue + "'");
+    EXPECT_EQ(first->name, "Prueba");
+}
+
+// The job is named by the resource text, so the Spanish catalog names it in
+// the preview, in the PDF and on the queue; the name is given once the job
+// has begun, after OnBeforePrint.
+TEST_F(GridPrintTest, TheJobsNameIsTranslated) {
+    FinalizeTranslation();
+    InitializeTranslation();
+    DefaultInstance()->BindTextDomain("default", TALLYVO_BINARY_DIR "/locale");
+    DefaultInstance()->UseLanguage("es");
+    struct Untranslate {
+        ~Untranslate() {
+            FinalizeTranslation();
+            InitializeTranslation();
+        }
+    } untranslate;
+    Fill(3);
+    printer->OnBeforePrint = [](TObject*) { Printer()->SetTitle("Puesto por el evento"); };
+    std::string pdf = PrintToPdf();
+    EXPECT_NE(PdfInfo(pdf).find("Title:           Información tabular"), std::string::npos) << PdfInfo(pdf);
+    printer->OnBeforePrint = nullptr;
+    printer->OpenPreview();
+    EXPECT_EQ(PreviewForm()->Caption(), "Preview - Información tabular");
+    PreviewForm()->Close();
+
+    TestCups cups;
+    NEEDS_CUPS(cups);
+    std::string queue = cups.AddQueue();
+    Printer()->SetPrinterIndex(Printer()->Printers()->IndexOf(queue));
+    TVirtualPrinter direct;
+    printer->PrintTo(&direct);
+    std::optional<TestCups::Job> job = cups.Finished([&](const TestCups::Job& j) { return j.queue == queue; });
+    ASSERT_TRUE(job) << Shell("lpstat -W all -o '" + queue + "'");
+    EXPECT_EQ(job->name, "Información tabular");
 }
 
 TEST_F(GridPrintTest, PageSetupStoresTheDialogsValuesOnlyWhenConfirmed) {
