@@ -17,6 +17,7 @@
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
+#include "platform/gdi/text.h"
 
 namespace tv {
 
@@ -28,7 +29,33 @@ namespace {
 // The system's check box: 13 pixels square on the screen.
 constexpr int kCheckBoxWidth = 13, kCheckBoxHeight = 13;
 
+bool IsNumericField(const TField* field) { return field && IsNumericType(field->DataType()); }
+
 } // namespace
+
+// An amount wider than its cell is printed in type small enough to fit: cut
+// at the cell's edge it would lose its leading digits and read as another
+// number. Its line moves down to keep the baseline of the type it replaces.
+void TGridPrintJob::ShrinkToFit(RECT& box, TTextLayout layout, const std::string& text) {
+    const int width = box.right - box.left;
+    if (width <= 0 || text.empty()) return;
+    TFont* font = canvas_->Font();
+    int need = gridprint::TextPixelWidth(canvas_, text);
+    if (need <= width) return;
+    TEXTMETRIC before;
+    GetTextMetrics(canvas_->Handle(), &before);
+    while (need > width) {
+        const int height = std::abs(font->Height());
+        if (height <= 1) break;
+        int smaller = int(std::floor(double(height) * width / need));
+        smaller = std::clamp(smaller, 1, height - 1);
+        font->SetHeight(font->Height() < 0 ? -smaller : smaller);
+        need = gridprint::TextPixelWidth(canvas_, text);
+    }
+    TEXTMETRIC after;
+    GetTextMetrics(canvas_->Handle(), &after);
+    if (layout == tlTop) box.top = std::min(box.bottom, box.top + before.tmAscent - after.tmAscent);
+}
 
 void TGridPrintJob::DrawCheckBox(RECT box, TCheckBoxState state) {
     UINT flags = state == cbChecked ? DFCS_BUTTONCHECK | DFCS_CHECKED
@@ -135,9 +162,12 @@ int TGridPrintJob::Cell(RECT box, int colIndex, const TPrintRowCursor& row, int 
             return std::max(imageHeight, DrawCellText(canvas_, text, false, rtl, rtl, true, 0, 0, col->EndEllipsis(),
                                                        wrap, col->Layout(), params->Alignment, params->Text, 0, 0) +
                                              2 * cellInset_);
-        if (draw)
-            DrawCellText(canvas_, text, false, rtl, rtl, false, 0, 0, col->EndEllipsis(), wrap, col->Layout(),
-                         params->Alignment, params->Text, 0, 0);
+        if (draw) {
+            const bool amount = kind == 0 && IsNumericField(col->Field());
+            if (amount) ShrinkToFit(text, col->Layout(), params->Text);
+            DrawCellText(canvas_, text, false, rtl, rtl, false, 0, 0, col->EndEllipsis(), wrap && !amount,
+                         col->Layout(), params->Alignment, params->Text, 0, 0);
+        }
         return 0;
     }
     int footerRow = std::stoi(row.Position);
@@ -166,9 +196,15 @@ int TGridPrintJob::Cell(RECT box, int colIndex, const TPrintRowCursor& row, int 
         return DrawCellText(canvas_, text, false, rtl, rtl, true, 0, 0, ellipsis, wrap, col->Layout(), alignment,
                             value, 0, 0) +
                2 * cellInset_;
-    if (draw)
-        DrawCellText(canvas_, text, false, rtl, rtl, false, 0, 0, ellipsis, wrap, col->Layout(), alignment, value, 0,
-                     0);
+    if (draw) {
+        const TFooterValueType type = footer ? footer->ValueType() : fvtNon;
+        const std::string name = footer && !footer->FieldName().empty() ? footer->FieldName() : col->FieldName();
+        const bool amount = type == fvtSum || type == fvtAvg || type == fvtCount ||
+                            (type == fvtFieldValue && IsNumericField(data_->FindField(name)));
+        if (amount) ShrinkToFit(text, col->Layout(), value);
+        DrawCellText(canvas_, text, false, rtl, rtl, false, 0, 0, ellipsis, wrap && !amount, col->Layout(), alignment,
+                     value, 0, 0);
+    }
     return 0;
 }
 

@@ -77,6 +77,7 @@ private:
     void DrawTitleBlock(int firstCol, int lastCol, int blockBottom);
     int MeasureTitleBlock();
     void DrawCheckBox(win::RECT box, TCheckBoxState state);
+    void ShrinkToFit(win::RECT& box, TTextLayout layout, const std::string& text);
     void DrawImage(TCustomImageList* images, win::RECT box, TAlignment alignment, int index);
     void AddLine(std::vector<win::POINT> pts);
     void ApplyPrintFont(TFont* font);

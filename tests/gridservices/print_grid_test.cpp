@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <set>
 #include <thread>
@@ -302,6 +303,51 @@ TEST_F(GridPrintTest, WideGridsSplitIntoPageWideGroupsUnlessFitted) {
     EXPECT_NE(PdfText(narrowed).find("PRECIO"), std::string::npos);
 }
 
+
+// An amount wider than its column prints whole inside it, in smaller type,
+// never with its leading digits cut away so that it reads as another number:
+// in rows of one line and of two, and the footer's total. The column's title
+// starts at its cell's left edge, where the amounts must start at the earliest.
+TEST_F(GridPrintTest, AmountsTooWideForTheirColumnPrintWhole) {
+    const double amounts[] = {1999999999.99, -2147483648.5, 9223372036854775807.0, 12.5};
+    int code = 0;
+    for (double a : amounts) {
+        data->Append();
+        data->FieldByName("CODIGO")->SetAsInteger(++code);
+        data->FieldByName("NOMBRE")->SetAsString("Saldo");
+        data->FieldByName("PRECIO")->SetAsFloat(a);
+        data->Post();
+    }
+    grid->Columns()->Items(2)->SetWidth(40);
+    // Where each word of the printed page starts and ends.
+    auto words = [&] {
+        std::map<std::string, std::pair<double, double>> found;
+        std::string boxes = Shell("pdftotext -bbox '" + PrintToPdf() + "' -");
+        std::regex word(R"re(<word xMin="([0-9.]+)" yMin="[0-9.]+" xMax="([0-9.]+)" yMax="[0-9.]+">([^<]+)</word>)re");
+        for (auto i = std::sregex_iterator(boxes.begin(), boxes.end(), word); i != std::sregex_iterator(); ++i)
+            found[(*i)[3]] = {std::stod((*i)[1]), std::stod((*i)[2])};
+        return found;
+    };
+    auto inside = [](const std::map<std::string, std::pair<double, double>>& page, const std::string& amount) {
+        auto title = page.find("PRECIO"), at = page.find(amount);
+        return title != page.end() && at != page.end() && at->second.first >= title->second.first - 0.5;
+    };
+    for (int lines : {1, 2}) {
+        SCOPED_TRACE(lines);
+        grid->SetRowLines(lines);
+        auto page = words();
+        for (data->First(); !data->Eof(); data->Next()) {
+            std::string amount = data->FieldByName("PRECIO")->DisplayText();
+            EXPECT_TRUE(inside(page, amount)) << amount;
+        }
+    }
+    data->Locate("CODIGO", 3, {});
+    data->Delete();
+    grid->SetFooterRowCount(1);
+    grid->Columns()->Items(2)->Footer()->SetValueType(fvtSum);
+    std::string total = FloatToStrF(1999999999.99 - 2147483648.5 + 12.5, ffGeneral, 15, 0);
+    EXPECT_TRUE(inside(words(), total)) << total;
+}
 
 TEST_F(GridPrintTest, FootersAddUpThePrintedRecordsAndDuplicatesShowOncePerPage) {
     Fill(120, "Igual");
