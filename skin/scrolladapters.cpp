@@ -306,12 +306,11 @@ void TacGridWnd::WndProc(Message& msg) {
     case WM_ERASEBKGND: msg.Result = 1; return;
     case WM_NCPAINT: SkinData->Updating = false; break;
     case WM_VSCROLL:
-        if (LOWORD(msg.WParam) == SB_THUMBPOSITION && HasPublishedProperty(Control(), "DataSource")) {
-            SCROLLINFO si;
-            si.fMask = SIF_TRACKPOS;
-            GetScrollInfo(Wnd, SB_VERT, &si);
-            SetScrollPos(Wnd, SB_VERT, si.nTrackPos + 1, FALSE);
-        }
+        // A data grid reads where the thumb was let go from its bar's position.
+        // The skinned bar keeps the dragged position (counted from the bar's
+        // minimum) itself; the system bar was never tracked.
+        if (LOWORD(msg.WParam) == SB_THUMBPOSITION && HasPublishedProperty(Control(), "DataSource"))
+            SetScrollPos(Wnd, SB_VERT, VBar->Info.nTrackPos, FALSE);
         break;
     case WM_PRINT:
         TacEditWnd::WndProc(msg);

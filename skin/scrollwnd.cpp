@@ -32,9 +32,19 @@ constexpr UINT FrameFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIV
 
 int MulDivInt(int a, int b, int c) { return c == 0 ? -1 : int((long long)a * b / c); }
 
+// The part of a bar of `owner` shown pressed and the one hovered, while one
+// bar of one window is tracked.
+TacScrollWnd* g_tracked = nullptr;
+int g_trackBar = -1, g_shownPressed = sbpNone, g_hoverBar = -1, g_hoverPart = sbpNone;
+bool g_dragging = false;
+
 void ReadInfo(HWND wnd, TacScrollBar& bar) {
+    const int track = bar.Info.nTrackPos;
     bar.Info.fMask = SIF_ALL;
     GetScrollInfo(wnd, bar.BarType == 0 ? SB_HORZ : SB_VERT, &bar.Info);
+    // The system never tracks the bar: while its thumb is dragged, the track
+    // position is the one the drag set, whatever repaints read meanwhile.
+    if (g_dragging && g_tracked == bar.Owner && g_trackBar == bar.BarType) bar.Info.nTrackPos = track;
 }
 
 } // namespace
@@ -187,12 +197,6 @@ RECT TacScrollWnd::BarRect(int bar) const {
 }
 
 namespace {
-
-// The part of a bar of `owner` shown pressed and the one hovered, while one
-// bar of one window is tracked.
-TacScrollWnd* g_tracked = nullptr;
-int g_trackBar = -1, g_shownPressed = sbpNone, g_hoverBar = -1, g_hoverPart = sbpNone;
-bool g_dragging = false;
 
 int StateOf(TacScrollWnd* w, int bar, int part, bool enabled) {
     if (w == g_tracked && g_trackBar == bar && g_shownPressed == part) return 2;
@@ -554,8 +558,10 @@ void TacScrollWnd::Release() {
     KillTimer(Wnd, kRepeat);
     Sending = true;
     if (g_dragging && g_tracked == this) {
+        // Where the thumb was let go: where it was pressed when it never moved.
+        const TacScrollBar& b = PressedBar == 0 ? *HBar : *VBar;
+        SendScrollRequest(Wnd, ScrollMessage, SB_THUMBPOSITION, b.Info.nTrackPos);
         g_dragging = false;
-        SendScrollRequest(Wnd, ScrollMessage, SB_THUMBPOSITION, g_lastPos);
     }
     SendScrollRequest(Wnd, ScrollMessage, SB_ENDSCROLL, 0);
     Sending = false;

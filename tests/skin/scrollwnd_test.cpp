@@ -307,6 +307,12 @@ TEST_F(SkinnedBarTest, DraggingTheThumbTracksThenSetsThePosition) {
     EXPECT_EQ(ctl->requests[codes.size() - 2].pos, last);
     for (std::size_t i = 1; i + 2 < codes.size(); ++i)
         EXPECT_GT(ctl->requests[i].pos, ctl->requests[i - 1].pos) << "each move that changes it is sent once";
+
+    // Pressed and let go without a move, the thumb stays where it stands.
+    ctl->requests.clear();
+    QueueClick(x, thumbY);
+    Application->ProcessMessages();
+    EXPECT_EQ(ctl->requests, (std::vector<TScrolled::Request>{{SB_THUMBPOSITION, 0}, {SB_ENDSCROLL, 0}}));
 }
 
 } // namespace

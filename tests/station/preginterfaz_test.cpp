@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "app/data/dm.h"
@@ -26,6 +27,7 @@
 #include "platform/gdi/dc.h"
 #include "platform/gdi/shapes.h"
 #include "skin/commondata.h"
+#include "skin/scrollwnd.h"
 #include "skin/skinmanager.h"
 #include "skin/skinprovider.h"
 
@@ -205,6 +207,63 @@ TEST_F(PreguntaInterfaz, TheSelectedCellTakesTheSkinsColours) {
     });
     EXPECT_EQ(enfocada, ColorToRGB(piel->GetGlobalFontColor()));
     EXPECT_EQ(sin_foco, ColorToRGB(TColor(piel->SkinData.Shadow1Color)));
+}
+
+// Where the grid's vertical bar runs and where its thumb stands, in screen
+// points: the skin's own bar when the skin has the grid, else the window's.
+struct Barra {
+    int x, top, bottom, thumb;
+};
+Barra BarraVertical(TDBGridEh* g) {
+    if (TacScrollWnd* sw = ScrollWndOf(g->Handle())) {
+        RECT r = sw->GetVScrollRect();
+        int length = 0, offset = 0;
+        ThumbGeometry(*sw->VBar, r.bottom - r.top, length, offset);
+        length = std::max(length, sw->VBar->MinThumb);
+        int start = r.top + GetScrollBarSize(*sw->VBar, 0, false) + offset;
+        return {(r.left + r.right) / 2, int(r.top), int(r.bottom), start + length / 2};
+    }
+    SCROLLBARINFO info;
+    GetScrollBarInfo(g->Handle(), OBJID_VSCROLL, &info);
+    const RECT& r = info.rcScrollBar;
+    return {(r.left + r.right) / 2, int(r.top), int(r.bottom), int(r.top) + (info.xyThumbTop + info.xyThumbBottom) / 2};
+}
+
+// Thirty interfaces: the thumb dragged to the bottom reaches the last, to
+// the top the first, to the middle one about halfway, and a click on it
+// moves nothing, with the skin's bar as with the window's own; the mouse is
+// pressed on the thumb, moved and let go.
+TEST_F(PreguntaInterfaz, DraggingTheThumbReachesTheRecordItPointsAt) {
+    for (int id = 903; id <= 930; ++id)
+        Sql("insert into interfaz_cxpagar values (" + std::to_string(id) + ", 'Interfaz " + std::to_string(id) +
+            "', 51, 'N''D')");
+    for (bool piel : {true, false}) {
+        SCOPED_TRACE(piel ? "skinned" : "without the skin");
+        fdm->sSkinManager1->SetActive(piel);
+        Escoja([&](Tfpreginterfaz* f) {
+            TDBGridEh* g = f->DBGridEh1;
+            ASSERT_EQ(Lista(f)->RecordCount(), 30);
+            EXPECT_EQ(ScrollWndOf(g->Handle()) != nullptr, piel);
+            auto arrastre = [&](int hasta) {
+                Barra b = BarraVertical(g);
+                QueueDrag(b.x, b.thumb, b.x, hasta, 8);
+                Application->ProcessMessages();
+                return Lista(f)->RecNo();
+            };
+            Barra b = BarraVertical(g);
+            EXPECT_EQ(arrastre(b.bottom + 40), 30) << "to the bottom";
+            EXPECT_EQ(arrastre(b.top - 40), 1) << "to the top";
+            int mitad = arrastre((b.top + b.bottom) / 2);
+            EXPECT_GE(mitad, 12) << "to the middle";
+            EXPECT_LE(mitad, 19) << "to the middle";
+            b = BarraVertical(g);
+            QueueClick(b.x, b.thumb);
+            Application->ProcessMessages();
+            EXPECT_EQ(Lista(f)->RecNo(), mitad) << "pressed and let go where it stands";
+            PressKey(VK_ESCAPE);
+        });
+        EXPECT_EQ(abiertos, 1);
+    }
 }
 
 } // namespace
