@@ -2,9 +2,12 @@
 // window of the station that its own road does not reach without a
 // database: the accounting-interface dialog over three sample interfaces
 // (as the document modules open it), or the main window without its login.
-// It ends when that window closes. For screenshots:
-//   station_skin_sample interfaz|principal [--size WxH]
+// It ends when that window closes; --interfaces N lists N interfaces instead
+// of three. For screenshots:
+//   station_skin_sample interfaz|principal [--size WxH] [--interfaces N]
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -28,16 +31,16 @@ using namespace tv;
 
 namespace {
 
-void Dialog() {
+void Dialog(int count) {
     auto* list = new TClientDataSet(Application);
     list->FieldDefs().Add("ID", ftInteger);
     list->FieldDefs().Add("NOMBRE", ftString, 60);
     list->CreateDataSet();
-    int id = 901;
-    for (const char* name : {"Nota débito proveedores", "Nota débito servicios", "Nota débito fletes"}) {
+    const char* names[] = {"Nota débito proveedores", "Nota débito servicios", "Nota débito fletes"};
+    for (int i = 0; i < count; ++i) {
         list->Append();
-        list->FieldByName("ID")->SetAsInteger(id++);
-        list->FieldByName("NOMBRE")->SetAsString(name);
+        list->FieldByName("ID")->SetAsInteger(901 + i);
+        list->FieldByName("NOMBRE")->SetAsString(i < 3 ? names[i] : "Interfaz " + std::to_string(i + 1));
         list->Post();
     }
     list->First();
@@ -53,8 +56,11 @@ int main(int argc, char** argv) {
     win::SdlOptions options;
     options.title = "POS - Tallyvo 2009";
     bool principal = argc > 1 && std::string(argv[1]) == "principal";
-    for (int i = 1; i < argc; ++i)
+    int interfaces = 3;
+    for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--size") && i + 1 < argc) std::sscanf(argv[++i], "%dx%d", &options.width, &options.height);
+        else if (!std::strcmp(argv[i], "--interfaces") && i + 1 < argc) interfaces = std::max(1, std::atoi(argv[++i]));
+    }
     try {
         win::SetBackend(std::make_unique<win::SdlBackend>(options));
     } catch (const Exception& e) {
@@ -74,7 +80,7 @@ int main(int argc, char** argv) {
             app::fprincipal->primera_activacion = false;
             Application->Run();
         } else {
-            Dialog();
+            Dialog(interfaces);
         }
     } catch (const Exception& e) {
         std::fprintf(stderr, "%s\n", e.Message().c_str());
