@@ -267,7 +267,7 @@ void Tfdm::conecte_compania(const std::string& servidor, const std::string& comp
 }
 
 bool Tfdm::busque_usuario_compania(const std::string& usuario_tecleado, int& sucursal_usuario) {
-    abra(CAccesous, "select * from usuario where user_cod = " + sql_texto(usuario_tecleado));
+    abra(CAccesous, "select * from usuario where user_cod = " + sql_texto(AnsiUpperCase(usuario_tecleado)));
     bool hay = !CAccesous->IsEmpty();
     if (hay) sucursal_usuario = CAccesous->FieldByName("SUCU_ID")->AsInteger();
     CAccesous->Close();

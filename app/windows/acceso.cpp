@@ -5,6 +5,7 @@
 #include "app/data/consultas.h"
 #include "app/data/dm.h"
 #include "app/data/dmart.h"
+#include "app/data/sqltexto.h"
 #include "app/windows/configuracion.h"
 #include "app/windows/principal.h"
 #include "app/windows/ventanas.h"
@@ -18,6 +19,7 @@
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
 #include "framework/data/provider.h"
+#include "framework/data/sql/sqlquery.h"
 #include "framework/data/sql/sqltable.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/bitbtn.h"
@@ -65,6 +67,22 @@ void Tfacceso::EnlaceComponentes() {
     DListapre = componente<TDataSource>(this, "DListapre");
     PListapre->SetDataSet(fdmArt->TListprecios);
     CListapre->SetProviderName(PListapre->Name());
+
+    QValusuario = componente<TSQLQuery>(this, "QValusuario");
+    QValusuario->SetSQLConnection(fdm->ConGeneral);
+    Qnomcompania = componente<TSQLQuery>(this, "Qnomcompania");
+    Qnomcompania->SetSQLConnection(fdm->ConGeneral);
+    Pnomcia = componente<TDataSetProvider>(this, "Pnomcia");
+    Cnomcia = componente<TClientDataSet>(this, "Cnomcia");
+    Pusuario = componente<TDataSetProvider>(this, "Pusuario");
+    Pusuario->SetDataSet(fdm->TUsracceso);
+    CUsuario = componente<TClientDataSet>(this, "CUsuario");
+    PBorrar = componente<TDataSetProvider>(this, "PBorrar");
+    PBorrar->SetDataSet(fdm->QBorrar);
+    CBorrar = componente<TClientDataSet>(this, "CBorrar");
+    PValideusr = componente<TDataSetProvider>(this, "PValideusr");
+    PValideusr->SetDataSet(fdm->QValiduser);
+    CValideusr = componente<TClientDataSet>(this, "CValideusr");
 }
 
 void Tfacceso::FormCreate(TObject*) {
@@ -84,6 +102,8 @@ void Tfacceso::FormCreate(TObject*) {
 void Tfacceso::FormActivate(TObject*) { TUsuario->SetFocus(); }
 
 void Tfacceso::FormClose(TObject*, TCloseAction&) {
+    CValideusr->Close();
+    Cnomcia->Close();
     CListapre->Close();
     servidores.clear();
 }
@@ -132,26 +152,37 @@ void Tfacceso::TClaveExit(TObject*) {
     }
     OlvideUsuario(this);
     fdm->conecte_general(Servidor->Text(), TUsuario->Text(), TClave->Text());
-    std::string nombre;
-    bool admin = false;
-    if (fdm->busque_usuario(TUsuario->Text(), nombre, admin)) {
-        TNomUsr->SetText(nombre);
-        if (admin) {
+    QValusuario->Close();
+    QValusuario->SQL().SetText("select usua_nombre, usua_admin from usuario where usua_cod = " +
+                               sql_texto(AnsiUpperCase(TUsuario->Text())));
+    QValusuario->Open();
+    if (!QValusuario->IsEmpty()) {
+        TNomUsr->SetText(QValusuario->FieldByName("USUA_NOMBRE")->AsString());
+        if (QValusuario->FieldByName("USUA_ADMIN")->AsString() == "S") {
             BitBtn3->SetEnabled(true);
             if (fprincipal) fprincipal->administrador = true;
         }
     }
+    QValusuario->Close();
+}
+
+bool Tfacceso::VuelveAtras() const {
+    TWinControl* destino = ActiveControl();
+    return destino && (destino == Servidor || destino == TUsuario || destino == TClave);
 }
 
 void Tfacceso::TCiaExit(TObject*) {
     const std::string compania = TCia->Text();
     if (compania.empty()) {
+        // Going back to mend the server, the user or the password needs no company.
+        if (VuelveAtras()) return;
         muestre_mensaje("Debe indicar antes el código de la compañía.");
         TCia->SetFocus();
         return;
     }
     OlvideCompania();
-    std::string nombre = fdm->nombre_compania(compania);
+    abra(Cnomcia, "select com_nombre from compania where comp_cod = " + sql_texto(compania));
+    const std::string nombre = Cnomcia->IsEmpty() ? std::string() : Cnomcia->FieldByName("COM_NOMBRE")->AsString();
     if (nombre.empty()) {
         muestre_mensaje("Compañía no encontrada.");
         TCia->SetText("");
@@ -172,13 +203,18 @@ void Tfacceso::TCiaExit(TObject*) {
     Aviso->Hide();
     Repaint();
 
-    int sucursal = 0;
-    if (!fdm->busque_usuario_compania(TUsuario->Text(), sucursal)) {
+    // The company knows its users by the upper-case code, as the general
+    // database and the user context do.
+    abra(CUsuario, "select * from usuario where user_cod = " + sql_texto(AnsiUpperCase(TUsuario->Text())));
+    if (CUsuario->IsEmpty()) {
+        CUsuario->Close();
         muestre_error("El usuario no esta registrado en la compañia");
         TCia->SetText("");
         TCia->SetFocus();
         return;
     }
+    const int sucursal = CUsuario->FieldByName("SUCU_ID")->AsInteger();
+    CUsuario->Close();
     fdm->sucursal = sucursal;
     Fecha->SetReadOnly(fdm->configuracion("FACTURACION", "DOCUMENTOS", "INHABILITAR FECHA EN DOCUMENTOS") == "SI");
     BitBtn1->SetEnabled(true);
@@ -216,7 +252,11 @@ void Tfacceso::BitBtn1Click(TObject*) {
         fprincipal->servidor = Servidor->Text();
         fprincipal->lista_precios = lista_elegida();
     }
-    fdm->registre_ingreso(TUsuario->Text(), TNomUsr->Text(), fecha);
+    fdm->nombre_usuario = TNomUsr->Text();
+    fdm->usuario = AnsiUpperCase(TUsuario->Text());
+    fdm->fecha = DateToStr(fecha);
+    ejecute(CBorrar, "INSERT INTO AUDITORIA(TIDO_COD, AUDI_IDDOC, AUDI_OPER, AUDI_COD) VALUES (131, 0, 'I', " +
+                         sql_texto(fdm->usuario) + ")");
     // Set only now: a date that is no date must not close the window.
     SetModalResult(mrOk);
 }

@@ -21,6 +21,7 @@ class TEdit;
 class TImage;
 class TLabel;
 class TPanel;
+class TSQLQuery;
 } // namespace tv
 
 namespace tv::app {
@@ -49,6 +50,16 @@ public:
     TDataSetProvider* PListapre = nullptr;
     TClientDataSet* CListapre = nullptr;
     TDataSource* DListapre = nullptr;
+    TSQLQuery* QValusuario = nullptr;
+    TSQLQuery* Qnomcompania = nullptr;
+    TDataSetProvider* Pnomcia = nullptr;
+    TClientDataSet* Cnomcia = nullptr;
+    TDataSetProvider* Pusuario = nullptr;
+    TClientDataSet* CUsuario = nullptr;
+    TDataSetProvider* PBorrar = nullptr;
+    TClientDataSet* CBorrar = nullptr;
+    TDataSetProvider* PValideusr = nullptr;
+    TClientDataSet* CValideusr = nullptr;
 
     // Server entries of "SERVIDORES.cfg".
     std::vector<std::string> servidores;
@@ -73,6 +84,8 @@ private:
     // or the password changes.
     void OlvideUsuario(TObject* sender);
     void OlvideCompania();
+    // Whether the focus is going back to the server, the user or the password.
+    bool VuelveAtras() const;
     void CargueListas(int sucursal);
 };
 

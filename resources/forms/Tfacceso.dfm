@@ -346,4 +346,47 @@ object facceso: Tfacceso
   object DListapre: TDataSource
     DataSet = CListapre
   end
+  object QValusuario: TSQLQuery
+  end
+  object Qnomcompania: TSQLQuery
+  end
+  object Pnomcia: TDataSetProvider
+    DataSet = Qnomcompania
+    Options = [poAllowCommandText]
+  end
+  object Cnomcia: TClientDataSet
+    ProviderName = 'Pnomcia'
+  end
+  object Pusuario: TDataSetProvider
+    Options = [poAllowCommandText]
+  end
+  object CUsuario: TClientDataSet
+    ProviderName = 'Pusuario'
+    object CUsuarioUSER_COD: TStringField
+      FieldName = 'USER_COD'
+      Size = 10
+    end
+    object CUsuarioUSER_ANOCNT: TStringField
+      FieldName = 'USER_ANOCNT'
+      Size = 4
+    end
+    object CUsuarioUSER_PERCNT: TIntegerField
+      FieldName = 'USER_PERCNT'
+    end
+    object CUsuarioSUCU_ID: TIntegerField
+      FieldName = 'SUCU_ID'
+    end
+  end
+  object PBorrar: TDataSetProvider
+    Options = [poAllowCommandText]
+  end
+  object CBorrar: TClientDataSet
+    ProviderName = 'PBorrar'
+  end
+  object PValideusr: TDataSetProvider
+    Options = [poAllowCommandText]
+  end
+  object CValideusr: TClientDataSet
+    ProviderName = 'PValideusr'
+  end
 end

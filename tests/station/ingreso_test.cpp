@@ -14,6 +14,8 @@
 #include "editors/dblookupcombobox.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
+#include "framework/data/provider.h"
+#include "framework/data/sql/sqlquery.h"
 #include "framework/data/sql/sqlconnection.h"
 #include "framework/ui/application.h"
 #include "framework/ui/basiccontrols.h"
@@ -170,6 +172,74 @@ TEST_F(Ingreso, AnUnknownCompanyOrAUserNotRegisteredInItIsRefused) {
     PressKey(VK_F2);  // refused: no company accepted
     EXPECT_EQ(f->ModalResult(), mrNone);
     EXPECT_EQ(Valor("select count(*) from auditoria"), "0");
+    Libere(f);
+}
+
+TEST_F(Ingreso, AfterARefusedUserTheBoxesBeforeTheCompanyAreReachableAndTheCompanyKnowsTheUserInUpperCase) {
+    Tfacceso* f = Abra();
+    Ingrese(f, "PEDRO", "pedro", "001");  // no user of the company
+    EXPECT_EQ(Dichos(), std::vector<std::string>{"El usuario no esta registrado en la compañia"});
+    ASSERT_TRUE(f->TCia->Focused());
+    dichos.clear();
+
+    // Back from the emptied company box, by Shift+Tab and by a click.
+    PressKey(VK_TAB, true);
+    EXPECT_TRUE(f->TClave->Focused());
+    PressKey(VK_RETURN);  // the same password again: on to the company box
+    ASSERT_TRUE(f->TCia->Focused());
+    POINT p = f->TUsuario->ClientToScreen({f->TUsuario->Width() / 2, f->TUsuario->Height() / 2});
+    Click(p.x, p.y);
+    Application->ProcessMessages();
+    EXPECT_TRUE(f->TUsuario->Focused());
+    EXPECT_EQ(Dichos(), std::vector<std::string>{});
+
+    // Going on from an empty company box is still refused.
+    f->TCia->SetFocus();
+    Application->ProcessMessages();
+    PressKey(VK_RETURN);
+    EXPECT_EQ(Dichos(), std::vector<std::string>{"Debe indicar antes el código de la compañía."});
+    EXPECT_TRUE(f->TCia->Focused());
+    dichos.clear();
+
+    // Another user, typed in lower case, is the company's CAJERO.
+    Click(p.x, p.y);
+    Application->ProcessMessages();
+    PressKey(VK_END);
+    for (int i = 0; i < 5; ++i) PressKey(VK_BACK);
+    Escriba("cajero");
+    Escriba("cajero");
+    Escriba("001");
+    EXPECT_EQ(Dichos(), std::vector<std::string>{});
+    EXPECT_TRUE(f->BitBtn1->Enabled());
+    EXPECT_EQ(fdm->sucursal, 1);
+    PressKey(VK_F2);
+    EXPECT_EQ(f->ModalResult(), mrOk);
+    EXPECT_EQ(fdm->usuario, "CAJERO");
+    EXPECT_EQ(Valor("select audi_cod from auditoria"), "CAJERO");
+    Libere(f);
+}
+
+TEST_F(Ingreso, TheWindowLooksUpThroughItsOwnDatasetsAndClosesThemWhenItCloses) {
+    Tfacceso* f = Abra();
+    EXPECT_EQ(f->QValusuario->SQLConnection(), fdm->ConGeneral);
+    EXPECT_EQ(f->Qnomcompania->SQLConnection(), fdm->ConGeneral);
+    const std::pair<TDataSetProvider*, TDataSet*> feeds[] = {{f->Pnomcia, f->Qnomcompania},
+                                                               {f->Pusuario, fdm->TUsracceso},
+                                                               {f->PBorrar, fdm->QBorrar},
+                                                               {f->PValideusr, fdm->QValiduser}};
+    for (auto [provider, dataset] : feeds) EXPECT_EQ(provider->DataSet(), dataset) << provider->Name();
+    EXPECT_EQ(f->CUsuario->FieldByName("USER_ANOCNT")->Size(), 4);
+    Ingrese(f, "ADMIN", "admin", "001");
+    ASSERT_TRUE(f->BitBtn1->Enabled()) << ::testing::PrintToString(Dichos());
+    EXPECT_EQ(f->TNomcia->Text(), "Supermercado La Economía");
+    EXPECT_TRUE(f->Cnomcia->Active());
+    f->CValideusr->SetCommandText("select usua_cod from usuario");
+    f->CValideusr->Open();
+    PressKey(VK_F2);
+    EXPECT_EQ(Valor("select audi_cod from auditoria"), "ADMIN");
+    f->Close();
+    EXPECT_FALSE(f->Cnomcia->Active());
+    EXPECT_FALSE(f->CValideusr->Active());
     Libere(f);
 }
 
