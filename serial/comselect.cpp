@@ -141,9 +141,11 @@ void TComSelect::UpdateSettings() {
         for (int i = 0; i < items_->Count() && index < 0; ++i)
             if (SameComPort(items_->Strings(i), current)) index = i;
     SetItemIndex(index);
-    // A port that the list names otherwise, or does not show at all, stays
-    // what the port has: OK must not wipe it.
-    TakePending(current);
+    // What the box shows is what OK stores: a port listed under its device
+    // name ("COM1" as /dev/ttyS0) becomes that device, one the machine lacks
+    // shows an empty box and stores nothing.
+    if (index >= 0) TakePending(items_->Strings(index));
+    else if (property_ == cpPort) pendingPort_.clear();
 }
 
 } // namespace tv

@@ -154,7 +154,7 @@ TEST(ComSelect, AChoiceIsPendingUntilAppliedOrAppliedAtOnce) {
     EXPECT_EQ(port.BaudRate(), br110);
 }
 
-TEST(ComSelect, APortIsShownUnderItsDeviceNameAndKeepsItsOwnName) {
+TEST(ComSelect, APortTakesTheEntryItsBoxShowsAndAnAbsentOneShowsAndTakesNothing) {
     TComPort port;  // "COM1"
     TStringList items;
     TComSelect select(&items);
@@ -166,13 +166,13 @@ TEST(ComSelect, APortIsShownUnderItsDeviceNameAndKeepsItsOwnName) {
     select.SetComPort(&port);
     EXPECT_EQ(select.Text(), "/dev/ttyS0");
     select.ApplySettings();
-    EXPECT_EQ(port.Port(), "COM1");
+    EXPECT_EQ(port.Port(), "/dev/ttyS0");
 
     port.SetPort("COM4");  // not present
     select.UpdateSettings();
     EXPECT_EQ(select.ItemIndex(), -1);
     select.ApplySettings();
-    EXPECT_EQ(port.Port(), "COM4");
+    EXPECT_EQ(port.Port(), "");
 
     select.SetText("/dev/ttyUSB0");
     select.Change();
@@ -216,8 +216,8 @@ TEST(ComSetup, OkAppliesTheChoicesAndCancelLeavesThePort) {
     EXPECT_EQ(port.StopBits(), sbTwoStopBits);
     EXPECT_EQ(port.Parity()->Bits(), prEven);
     EXPECT_EQ(port.FlowControl()->FlowControl(), fcSoftware);
-    // A port the list does not show keeps its name through OK.
-    EXPECT_EQ(port.Port(), "/dev/ttyUSB7");
+    // A port the list does not show showed an empty box, and OK stored that.
+    EXPECT_EQ(port.Port(), "");
     EXPECT_EQ(port.UpdateCount(), 0);
 }
 
@@ -235,7 +235,7 @@ TEST(ComSetup, CustomValuesSurviveOk) {
     EXPECT_EQ(port.CustomBaudRate(), 31250);
     EXPECT_TRUE(port.FlowControl()->OutCTSFlow());
     EXPECT_TRUE(port.FlowControl()->XonXoffIn());
-    EXPECT_EQ(port.Port(), "COM1");
+    EXPECT_EQ(port.Port(), person.shown[0]);
 }
 
 TEST(ComSetup, AFailureWhileApplyingPassesOutAndClosesTheBracket) {

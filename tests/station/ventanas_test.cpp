@@ -18,7 +18,10 @@
 #include "platform/backend/headless.h"
 #include "platform/window/input.h"
 #include "serial/comport.h"
+#include "serial/comcombobox.h"
 #include "serial/comsetup.h"
+#include "serial/comsetupform.h"
+#include "framework/ui/screen.h"
 
 using namespace tv;
 using namespace tv::app;
@@ -30,6 +33,7 @@ class Ventanas : public estacion::EstacionTest {
 protected:
     void TearDown() override {
         TComSetupData::OnShowModal = nullptr;
+        SetComSetupViewFactory(nullptr);
         EstacionTest::TearDown();
     }
     Tfconfigura* AbraConfiguracion() {
@@ -76,6 +80,43 @@ TEST_F(Ventanas, F4AndF7StoreThePortSettingsOnlyWhenConfirmed) {
     PressKey(VK_F7);
     EXPECT_EQ(inicial, "19200");
     EXPECT_TRUE(Existe("cnfptobal.ini"));
+    f->Close();
+    Application->ProcessMessages();
+}
+
+TEST_F(Ventanas, ThePortSetupStoresThePortItsBoxShows) {
+    SetComSetupViewFactory(&NewComSetupView);
+    Tfconfigura* f = AbraConfiguracion();
+    struct Caso {
+        std::string puerto;
+        bool presente;
+    };
+    // The window's own "COM1", shown under the device it names when the
+    // machine has it; a port the machine lacks.
+    for (const Caso& c : {Caso{"COM1", true}, Caso{"/dev/tallyvo-ausente", false}}) {
+        SCOPED_TRACE(c.puerto);
+        f->ComPort1->SetPort(c.puerto);
+        std::string mostrado = "?";
+        ScriptStep([&] {
+            TComSetupFrm* setup = nullptr;
+            for (int i = 0; i < Screen->FormCount() && !setup; ++i)
+                if (auto* s = dynamic_cast<TComSetupFrm*>(Screen->Forms(i)); s && s->Visible()) setup = s;
+            ASSERT_NE(setup, nullptr);
+            mostrado = setup->Combo(1)->Text();
+            TComComboBox* velocidad = setup->Combo(2);
+            velocidad->SetFocus();
+            Application->ProcessMessages();
+            while (velocidad->Text() != "19200") PressKey(VK_DOWN);
+            PressKey(VK_RETURN);  // "Aceptar", the default button
+        });
+        PressKey(VK_F4);
+        EXPECT_EQ(PendingScriptSteps(), 0u);
+        if (!c.presente) EXPECT_EQ(mostrado, "");
+        const std::string ini = Lea("cnfptocaj.ini");
+        EXPECT_NE(ini.find("BaudRate=19200"), std::string::npos) << ini;
+        EXPECT_NE(ini.find("Port=" + mostrado + "\n"), std::string::npos) << ini;
+        EXPECT_EQ(f->ComPort1->Port(), mostrado);
+    }
     f->Close();
     Application->ProcessMessages();
 }
