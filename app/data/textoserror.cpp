@@ -20,8 +20,41 @@ std::string texto_error_proveedor(const std::string& mensaje, const std::string&
     return mensaje;
 }
 
+namespace {
+
+// The table a server's key violation names: 'on table "X"'.
+std::string tabla_del_mensaje(const std::string& mensaje) {
+    auto en = mensaje.find("on table \"");
+    return en == std::string::npos ? std::string() : texto_entre_comillas(std::string_view(mensaje).substr(en));
+}
+
+// The number after `antes` in the message, or an empty text.
+std::string numero_tras(const std::string& mensaje, const char* antes) {
+    auto en = mensaje.find(antes);
+    if (en == std::string::npos) return {};
+    en += std::char_traits<char>::length(antes);
+    auto fin = mensaje.find_first_not_of("0123456789", en);
+    return mensaje.substr(en, (fin == std::string::npos ? mensaje.size() : fin) - en);
+}
+
+} // namespace
+
 std::string texto_error_general(const std::string& mensaje) {
     auto contiene = [&](const char* frase) { return mensaje.find(frase) != std::string::npos; };
+    // A statement sent as a command meets the same key violations that a
+    // provider's update does; the table is the one the server names.
+    if (const std::string palabras = Copy(mensaje, 19, 20);
+        palabras == "violation of PRIMARY" || palabras == "violation of FOREIGN")
+        if (const std::string tabla = tabla_del_mensaje(mensaje); !tabla.empty())
+            return texto_error_proveedor(mensaje, "T" + tabla);
+    // A value longer than its column or parameter, typically a scan appended
+    // to what the field already held.
+    if (contiene("string right truncation")) {
+        const std::string admite = numero_tras(mensaje, "expected length "), tiene = numero_tras(mensaje, "actual ");
+        if (admite.empty() || tiene.empty()) return "El texto es más largo de lo que admite la base de datos.";
+        return "El texto es más largo de lo que admite la base de datos (admite " + admite + " caracteres y tiene " +
+               tiene + ").";
+    }
     // The server went away during the session: the next query connects again.
     if (contiene("Error writing data to the connection") || contiene("Error reading data from the connection") ||
         contiene("Connection shutdown") || contiene("connection lost"))

@@ -43,6 +43,27 @@ TEST(TextosError, KeyViolationsOnlyAtCharacters19To38) {
     EXPECT_EQ(texto_error_proveedor(desplazado, "QArticulos"), desplazado);
 }
 
+TEST(TextosError, StatementsSentAsCommandsMeetTheSameTextsAndLongValuesAreNamed) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"SQL Server Error: violation of FOREIGN KEY constraint \"FK_MOAR_ARTICULO\" on table "
+         "\"MOVIMIENTO_ARTICULO\"\nForeign key references are present for the record",
+         "Está borrando o insertando un registro en la tabla MOVIMIENTO_ARTICULO que tiene una relación con otra "
+         "tabla."},
+        {"SQL Server Error: violation of PRIMARY or UNIQUE KEY constraint \"PK_ARTICULO\" on table \"ARTICULO\"",
+         "Ya existe el registro en la tabla ARTICULO"},
+        {"SQL Server Error: violation of FOREIGN KEY constraint",
+         "Se presento el siguiente error: SQL Server Error: violation of FOREIGN KEY constraint"},
+        {"SQL Server Error: Dynamic SQL Error\nSQL error code = -303\narithmetic exception, numeric overflow, or "
+         "string truncation\nstring right truncation\nexpected length 20, actual 26",
+         "El texto es más largo de lo que admite la base de datos (admite 20 caracteres y tiene 26)."},
+        {"SQL Server Error: arithmetic exception, numeric overflow, or string truncation\nstring right truncation",
+         "El texto es más largo de lo que admite la base de datos."},
+        // Elsewhere in the message the words are the message's own.
+        {"Otro: violation of FOREIGN KEY", "Se presento el siguiente error: Otro: violation of FOREIGN KEY"},
+    };
+    for (const auto& [mensaje, texto] : casos) EXPECT_EQ(texto_error_general(mensaje), texto) << mensaje;
+}
+
 TEST(TextosError, TextBetweenTheFirstTwoQuotes) {
     EXPECT_EQ(texto_entre_comillas("a \"b\" \"c\""), "b");
     EXPECT_EQ(texto_entre_comillas("sin comillas"), "");

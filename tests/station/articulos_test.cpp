@@ -311,6 +311,8 @@ TEST_F(Articulos, ARefusedDeleteKeepsTheListAndItsRows) {
     Application->ProcessMessages();
     ASSERT_EQ(Dichos().size(), 2u);
     EXPECT_EQ(Dichos()[0], "Desea borrar definitivamente el artículo 000001 ?");
+    EXPECT_EQ(Dichos()[1], "Está borrando o insertando un registro en la tabla MOVIMIENTO_ARTICULO que tiene una "
+                           "relación con otra tabla.");
     EXPECT_EQ(farticulos, lista);
     EXPECT_EQ(Columna("ARTI_COD").size(), filas);
     EXPECT_EQ(Valor("select count(*) from articulo where arti_cod = '000001'"), "1");

@@ -157,13 +157,16 @@ TEST_F(Consulta, TheSameCodeScannedTwiceLooksUpTwice) {
     EXPECT_EQ(Mostrado("DES"), "ARROZ NUEVO");
 }
 
-TEST_F(Consulta, AProcedureFailureReachesTheHandlerAndTheWindowStays) {
+TEST_F(Consulta, ACodeLongerThanTheProceduresArgumentIsRefusedInSpanishAndTheWindowStays) {
     fdm->usuario = "CAJERO";
     Escanee("0123456789012345678901234");  // longer than the procedure's argument
     ASSERT_EQ(dichos.size(), 1u);
     EXPECT_EQ(dichos[0].type, mtError);
-    EXPECT_EQ(dichos[0].text.rfind("Se presento el siguiente error: ", 0), 0u) << dichos[0].text;
+    EXPECT_EQ(dichos[0].text, "El texto es más largo de lo que admite la base de datos (admite 20 caracteres y "
+                              "tiene 25).")
+        << dichos[0].text;
     const std::string log = Lea("ERRORES.TXT");
+    EXPECT_NE(log.find("string right truncation"), std::string::npos) << log;
     EXPECT_NE(log.find(",CAJERO,"), std::string::npos) << log;
     EXPECT_EQ(log.substr(4, 1), "/") << log;  // the short date "yyyy/mm/dd" first
     EXPECT_TRUE(q->Visible());
