@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/exceptions.h"
+#include "core/sysconsts.h"
+#include "core/sysformat.h"
 
 namespace tv::app {
 
@@ -12,14 +14,11 @@ constexpr std::array<int, 15> kPesos{3, 7, 13, 17, 19, 23, 29, 37, 41, 43, 47, 5
 }
 
 int digito_verificacion(std::string_view nit) {
-    std::string_view cuerpo = nit;
-    if (auto guion = nit.find('-'); guion != std::string_view::npos) cuerpo = nit.substr(0, guion);
-    std::string digitos;
-    for (char c : cuerpo) {
-        if (c >= '0' && c <= '9') digitos += c;
-        else if (c != '.' && c != ' ' && c != ',')
-            throw EConvertError("'" + std::string(nit) + "' no es un NIT válido");
-    }
+    // Every character is a digit: points, blanks or a written check digit
+    // ("900-1") would otherwise be dropped silently and give another NIT's digit.
+    for (char c : nit)
+        if (c < '0' || c > '9') throw EConvertError(Format(LoadResString(SInvalidInteger), std::string(1, c)));
+    const std::string_view digitos = nit;
     if (digitos.size() > kPesos.size())
         throw EConvertError("'" + std::string(nit) + "' tiene más de 15 dígitos");
     int suma = 0;
