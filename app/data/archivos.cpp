@@ -1,5 +1,10 @@
 #include "app/data/archivos.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -82,16 +87,55 @@ bool lea_impresora(const std::string& ruta, const std::string& nombre, std::stri
     return true;
 }
 
+namespace {
+std::string CausaEscritura(int error) {
+    switch (error) {
+    case ENOSPC: return "el disco está lleno";
+    case EFBIG: return "el archivo alcanzó el tamaño máximo permitido";
+    case EDQUOT: return "se agotó la cuota de disco del usuario";
+    case EACCES:
+    case EPERM: return "no hay permiso para escribirlo";
+    case EROFS: return "el disco es de solo lectura";
+    case EISDIR: return "en su lugar hay una carpeta";
+    default: return "error del sistema " + std::to_string(error);
+    }
+}
+
+[[noreturn]] void FalloBitacora(const std::string& ruta, int error) {
+    throw EInOutError("No se pudo escribir el registro de errores " + ruta + ": " + CausaEscritura(error) + ".");
+}
+} // namespace
+
 void anote_error(const std::string& ruta, const std::string& usuario, const std::string& mensaje) {
     std::string una_linea;
     for (const std::string& l : Lineas(mensaje)) una_linea += (una_linea.empty() ? "" : " ") + l;
     TDateTime ahora = Now();
-    std::ofstream f(ruta, std::ios::binary | std::ios::app);
-    if (!f) throw EInOutError("No se pudo escribir el registro de errores " + ruta);
-    f << DateToStr(ahora) << ',' << TimeToStr(ahora) << ',' << usuario << ',' << una_linea << "\n";
-    // The line is still in the stream's buffer: only the flush meets a full disk.
-    f.flush();
-    if (!f) throw EInOutError("No se pudo escribir el registro de errores " + ruta);
+    std::string linea = DateToStr(ahora) + ',' + TimeToStr(ahora) + ',' + usuario + ',' + una_linea + "\n";
+
+    int fd = ::open(ruta.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0 && errno == EACCES) fd = ::open(ruta.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);  // cannot read it back
+    if (fd < 0) FalloBitacora(ruta, errno);
+    struct Cierre {
+        int fd;
+        ~Cierre() { ::close(fd); }
+    } cierre{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) FalloBitacora(ruta, errno);
+    const off_t antes = st.st_size;
+    // A line torn by an earlier failure ends before this one starts.
+    if (char ultimo = 0; antes > 0 && ::pread(fd, &ultimo, 1, antes - 1) == 1 && ultimo != '\n') linea.insert(0, "\n");
+    // One line whole or none: what a full disk let through is taken back.
+    std::size_t escritos = 0;
+    while (escritos < linea.size()) {
+        ssize_t n = ::write(fd, linea.data() + escritos, linea.size() - escritos);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            const int error = n < 0 ? errno : ENOSPC;
+            if (escritos > 0 && S_ISREG(st.st_mode)) (void)!::ftruncate(fd, antes);
+            FalloBitacora(ruta, error);
+        }
+        escritos += static_cast<std::size_t>(n);
+    }
 }
 
 } // namespace tv::app

@@ -20,10 +20,13 @@ void Tfdm::ENoManejada(TObject* sender, Exception& e) {
 void Tfdm::ManejarError(TObject* sender, TDataSet* dataset, Exception& e, TUpdateKind, TResolverResponse& response) {
     response = rrAbort;
     const std::string mensaje = e.Message();
-    // A log that cannot be written must not hide the error itself.
+    // A log that cannot be written must not hide the error itself; the user
+    // is told beside it that it was not kept.
+    std::string sin_anotar;
     try {
         anote_error(archivo_aplicacion("ERRORES.TXT"), usuario, mensaje);
-    } catch (const Exception&) {
+    } catch (const Exception& fallo) {
+        sin_anotar = fallo.Message();
     }
     if (principal) principal->SetTextoBarra(mensaje);
 
@@ -37,6 +40,7 @@ void Tfdm::ManejarError(TObject* sender, TDataSet* dataset, Exception& e, TUpdat
     } else {
         texto = texto_error_general(mensaje);
     }
+    if (!sin_anotar.empty()) texto += "\n\n" + sin_anotar;
     pite();
     muestre_error(texto);
 }

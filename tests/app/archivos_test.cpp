@@ -1,6 +1,9 @@
 // The station's local files in the application directory the registry names.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -105,4 +108,45 @@ TEST(Archivos, ErrorLogAppendsOneLinePerError) {
                          "2026/03/07,14:05:09,CAJERO,SQL Server Error: violation segunda línea\n");
     // A full disk is reported, not taken for success.
     EXPECT_THROW(anote_error("/dev/full", "CAJERO", "sin espacio"), tv::EInOutError);
+}
+
+TEST(Archivos, ALogLineIsWrittenWholeOrNotAtAll) {
+    DirectorioAplicacion dir;
+    const std::string ruta = dir.Ruta("ERRORES.TXT");
+    anote_error(ruta, "CAJERO", "primero");
+    const std::string antes = Lea(ruta);
+    {
+        // A disk with room for 100 more bytes of the file.
+        struct rlimit limite {};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
+        auto senal = signal(SIGXFSZ, SIG_IGN);
+        struct rlimit corto = limite;
+        corto.rlim_cur = antes.size() + 100;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &corto), 0);
+        std::string mensaje;
+        try {
+            anote_error(ruta, "CAJERO", std::string(389, 'x'));
+        } catch (const tv::EInOutError& e) {
+            mensaje = e.Message();
+        }
+        setrlimit(RLIMIT_FSIZE, &limite);
+        signal(SIGXFSZ, senal);
+        EXPECT_EQ(mensaje, "No se pudo escribir el registro de errores " + ruta +
+                               ": el archivo alcanzó el tamaño máximo permitido.");
+    }
+    EXPECT_EQ(Lea(ruta), antes);
+    std::string mensaje;
+    try {
+        anote_error("/dev/full", "CAJERO", "sin espacio");
+    } catch (const tv::EInOutError& e) {
+        mensaje = e.Message();
+    }
+    EXPECT_EQ(mensaje, "No se pudo escribir el registro de errores /dev/full: el disco está lleno.");
+
+    // A fragment that an older program left keeps its own line.
+    Escriba(ruta, antes + "2026/03/07,14:05:09,CAJERO,cortad");
+    anote_error(ruta, "CAJERO", "siguiente");
+    const std::string despues = Lea(ruta);
+    EXPECT_EQ(despues.substr(0, antes.size() + 34), antes + "2026/03/07,14:05:09,CAJERO,cortad\n");
+    EXPECT_EQ(despues.substr(despues.size() - 18), ",CAJERO,siguiente\n") << despues;
 }

@@ -84,7 +84,9 @@ TEST_F(Errores, BeforeLoginTheUserColumnIsEmptyAndNoMainWindowIsNeeded) {
 TEST_F(Errores, AnUnwritableLogDoesNotHideTheError) {
     std::filesystem::create_directory(diraplicacion() + "/ERRORES.TXT");  // a folder in its place
     ComoElBucle([] { throw EDatabaseError("falla real"); });
-    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"Se presento el siguiente error: falla real"});
+    EXPECT_EQ(avisos_.Textos(), std::vector<std::string>{"Se presento el siguiente error: falla real\n\nNo se pudo "
+                                                         "escribir el registro de errores " +
+                                                         diraplicacion() + "/ERRORES.TXT: en su lugar hay una carpeta."});
 }
 
 TEST_F(Errores, ProviderKeyViolationNamesTheTable) {

@@ -3,6 +3,8 @@
 // the cashier reads it.
 #include "estacion.h"
 
+#include <filesystem>
+
 #include "app/data/dm.h"
 #include "app/windows/consprecios.h"
 #include "app/windows/principal.h"
@@ -175,6 +177,16 @@ TEST_F(Consulta, ACodeLongerThanTheProceduresArgumentIsRefusedInSpanishAndTheWin
     Escanee("000001");
     EXPECT_EQ(Dichos(), std::vector<std::string>{});
     EXPECT_FALSE(Mostrado("DES").empty());
+}
+
+TEST_F(Consulta, WhenTheDiskIsFullTheCashierIsToldTheErrorWasNotLogged) {
+    std::filesystem::create_symlink("/dev/full", ArchivoAplicacion("ERRORES.TXT"));
+    Escanee("0123456789012345678901234");
+    ASSERT_EQ(dichos.size(), 1u);
+    EXPECT_EQ(dichos[0].text, "El texto es más largo de lo que admite la base de datos (admite 20 caracteres y "
+                              "tiene 25).\n\nNo se pudo escribir el registro de errores " +
+                                  ArchivoAplicacion("ERRORES.TXT") + ": el disco está lleno.");
+    EXPECT_TRUE(q->Edit1->Focused());
 }
 
 } // namespace
