@@ -831,7 +831,9 @@ void TCustomDBGridEh::DefaultHandler(Message& msg) {
 }
 
 void TCustomDBGridEh::Dispatch(Message& msg) {
-    if (DispatchFilterRowMessage(msg) || DispatchMouseMessage(msg) || DispatchWindowMessage(msg)) return;
+    if (DispatchIncSearchKey(msg) || DispatchFilterRowMessage(msg) || DispatchMouseMessage(msg) ||
+        DispatchWindowMessage(msg))
+        return;
     if (msg.Msg == win::WM_CHAR) {
         HandleChar(msg);
         return;

@@ -508,6 +508,7 @@ private:
     bool CanAppendOrInsert() const;
     bool DispatchMouseMessage(Message& msg);
     bool DispatchFilterRowMessage(Message& msg);
+    bool DispatchIncSearchKey(Message& msg);
     void FillFilterValueList();
     void FilterListChosen(bool& accept);
     void DrawMoveMarker();

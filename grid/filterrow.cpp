@@ -388,7 +388,16 @@ bool TCustomDBGridEh::GetLastMouseDown(win::POINT& pos, win::DWORD& time) {
     return time != 0;
 }
 
-void TCustomDBGridEh::FilterEditorMessage(TWinControl*, Message&) {}
+// Enter applies the filter (on its character) and Esc stays in the cell: the
+// form's key preview must not take them first, as it does not for an open list.
+void TCustomDBGridEh::FilterEditorMessage(TWinControl* editor, Message& msg) {
+    if (!filterEditor_ || editor != filterEditor_ || filterEditor_->ListVisible()) return;
+    if (msg.Msg != win::WM_KEYDOWN && msg.Msg != CM_WANTSPECIALKEY) return;
+    if (msg.WParam != win::VK_RETURN && msg.WParam != win::VK_ESCAPE) return;
+    const TShiftState shift = KeyboardShiftState();
+    if (shift.Contains(ssShift) || shift.Contains(ssCtrl) || shift.Contains(ssAlt)) return;
+    msg.Result = 1;
+}
 void TCustomDBGridEh::FilterEditorKeyPress(TWinControl*, char32_t&) {}
 void TCustomDBGridEh::FilterEditorKeyUp(TWinControl*, win::WORD&, TShiftState) {}
 

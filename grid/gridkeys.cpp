@@ -336,6 +336,22 @@ bool TCustomDBGridEh::SearchShortcutKey(WORD& key, TShiftState shift) {
     return false;
 }
 
+// Enter and Esc end a running search before anything else sees them: a
+// form's key preview that leaves on Esc would close the window instead. The
+// grid's own key handling (and its OnKeyDown) still runs.
+bool TCustomDBGridEh::DispatchIncSearchKey(Message& msg) {
+    if (!incSearchActive_ || (msg.Msg != win::WM_KEYDOWN && msg.Msg != CM_WANTSPECIALKEY)) return false;
+    if (msg.WParam != win::VK_RETURN && msg.WParam != win::VK_ESCAPE) return false;
+    const TShiftState shift = KeyboardShiftState();
+    if (shift.Contains(ssShift) || shift.Contains(ssCtrl) || shift.Contains(ssAlt)) return false;
+    msg.Result = 1;
+    if (msg.Msg == CM_WANTSPECIALKEY) return true;
+    win::WORD key = static_cast<win::WORD>(msg.WParam);
+    KeyDown(key, shift);
+    msg.Result = 0;
+    return true;
+}
+
 // Keys while a search runs: Enter, Esc and F2 end it and go on to do their
 // own work, Backspace shortens the text, the next and prior keys search on.
 bool TCustomDBGridEh::IncSearchKeyDown(WORD key, TShiftState shift) {

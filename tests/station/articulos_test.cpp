@@ -2,6 +2,7 @@
 // searches, creating, modifying and deleting an article, the keys, exporting
 // the selection to each format and printing the list.
 #include "estacion.h"
+#include "core/unitinit.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -374,6 +375,48 @@ TEST_F(Articulos, EscClosesTheList) {
     Application->ProcessMessages();
     EXPECT_EQ(farticulos, nullptr);
     EXPECT_EQ(Abierta<Tfarticulos>(), nullptr);
+}
+
+TEST_F(Articulos, TheFilterRowAndTheIncrementalSearchTakeEnterAndEscBeforeTheWindow) {
+    // The grid's dataset features, as the program's start-up registers them.
+    InitializeUnits();
+    struct Fin {
+        ~Fin() { FinalizeUnits(); }
+    } fin;
+    TDBGridEh* g = lista->DBGridEh1;
+    const size_t todas = Columna("ARTI_COD").size();
+    Pulse(lista->ckfiltro);
+    ASSERT_TRUE(g->STFilter()->Visible());
+    // A click in the description's filter cell, a text and Enter.
+    RECT r = g->CellRect(2, 1);
+    POINT p = g->ClientToScreen({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    Click(p.x, p.y);
+    Application->ProcessMessages();
+    ASSERT_TRUE(g->FilterEditorShown());
+    const std::string descripcion = lista->CArticulo->FieldByName("ARTI_DES")->AsString();
+    TypeText(descripcion);
+    PressKey(VK_RETURN);
+    Application->ProcessMessages();
+    ASSERT_EQ(farticulos, lista) << "Enter in the filter row closed the window";
+    EXPECT_LT(Columna("ARTI_COD").size(), todas) << lista->CArticulo->Filter();
+    EXPECT_EQ(lista->CArticulo->FieldByName("ARTI_DES")->AsString(), descripcion);
+    PressKey(VK_ESCAPE);
+    Application->ProcessMessages();
+    ASSERT_EQ(farticulos, lista) << "Esc in the filter row closed the window";
+
+    // Typing in the grid searches; Esc ends the search, not the window.
+    Pulse(lista->ckfiltro);
+    EnfoqueGrilla();
+    TypeText(descripcion.substr(0, 1));
+    ASSERT_TRUE(g->IncSearchActive());
+    PressKey(VK_ESCAPE);
+    Application->ProcessMessages();
+    ASSERT_EQ(farticulos, lista) << "Esc during the search closed the window";
+    EXPECT_FALSE(g->IncSearchActive());
+    // Without a search Esc still closes the list.
+    PressKey(VK_ESCAPE);
+    Application->ProcessMessages();
+    EXPECT_EQ(farticulos, nullptr);
 }
 
 struct CasoFormato {
