@@ -289,7 +289,7 @@ LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_WINDOWPOSCHANGING: {
         auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
-        if (pos && !(pos->flags & SWP_NOSIZE) && (w->style & (WS_THICKFRAME | WS_CAPTION)) && IsTopLevel(w) &&
+        if (pos && !(pos->flags & SWP_NOSIZE) && HasSizingFrameOrCaption(w->style) && IsTopLevel(w) &&
             !(w->style & (WS_MAXIMIZE | WS_MINIMIZE))) {
             POINT mn, mx;
             TrackMinMax(w, &mn, &mx);

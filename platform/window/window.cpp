@@ -226,7 +226,7 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
     cs.dwExStyle = exStyle;
 
     // Sizes are checked against the minimum and maximum tracking sizes.
-    if (!child && (style & (WS_THICKFRAME | WS_CAPTION))) {
+    if (!child && HasSizingFrameOrCaption(style)) {
         MINMAXINFO mmi;
         mmi.ptMaxSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
         mmi.ptMaxPosition = {-FrameWidth(w), -FrameHeight(w)};

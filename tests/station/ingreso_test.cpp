@@ -31,6 +31,10 @@
 #include "platform/gdi/dc.h"
 #include "platform/gdi/shapes.h"
 #include "platform/window/input.h"
+#include "platform/controls/combobox.h"
+#include "platform/window/queue.h"
+#include "platform/window/window.h"
+#include "platform/controls/listbox.h"
 #include "platform/window/paint.h"
 #include "skin/skinmanager.h"
 #include "skin/skinpanel.h"
@@ -133,6 +137,23 @@ TEST_F(Ingreso, TheServerListComesFromTheApplicationDirectory) {
     PressKey(VK_DOWN);
     EXPECT_EQ(f->Servidor->Text(), "dos");
     Libere(f);
+
+    // The open list is as tall as its entries, one entry included.
+    for (const char* servidores : {"uno\r\n", "uno\r\ndos\r\ntres\r\n"}) {
+        std::ofstream(ArchivoAplicacion("SERVIDORES.cfg")) << servidores;
+        f = Abra();
+        f->Servidor->SetFocus();
+        PressKey(VK_F4);
+        COMBOBOXINFO ci{};
+        SendMessage(f->Servidor->Handle(), CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&ci));
+        RECT lista{};
+        GetClientRect(ci.hwndList, &lista);
+        const int filas = f->Servidor->Items()->Count();
+        EXPECT_EQ(lista.bottom - lista.top, filas * int(SendMessage(ci.hwndList, LB_GETITEMHEIGHT, 0, 0)))
+            << servidores;
+        PressKey(VK_ESCAPE);
+        Libere(f);
+    }
 }
 
 TEST_F(Ingreso, EmptyUserPasswordOrCompanyAreAskedFor) {
