@@ -134,8 +134,9 @@ TEST_F(SetupWindowTest, TheWindowSpeaksSpanishAndItsListsKeepTheirValueTexts) {
         for (int i = 1; i <= 6; ++i) {
             auto* label = Part<TLabel>(form, "Label" + std::to_string(i));
             texts.push_back(label->Caption());
-            // The longer Spanish texts still end before their lists begin.
-            EXPECT_LE(label->Left() + label->Width(), form->Combo(i)->Left()) << label->Caption();
+            // The longer Spanish texts still end clear of their lists.
+            EXPECT_LE(label->Left() + label->Width() + 4, form->Combo(i)->Left()) << label->Caption();
+            EXPECT_LE(form->Combo(i)->Left() + form->Combo(i)->Width(), Part<TControl>(form, "GroupBox1")->ClientWidth());
         }
         texts.push_back(Part<TButton>(form, "Button1")->Caption());
         texts.push_back(Part<TButton>(form, "Button2")->Caption());

@@ -53,9 +53,9 @@ object ComSetupFrm: TComSetupFrm
       Caption = 'Flow control'
     end
     object Combo1: TComComboBox
-      Left = 80
+      Left = 88
       Top = 16
-      Width = 129
+      Width = 121
       Height = 21
       ComProperty = cpPort
       Text = 'COM1'
@@ -65,9 +65,9 @@ object ComSetupFrm: TComSetupFrm
       TabOrder = 0
     end
     object Combo2: TComComboBox
-      Left = 80
+      Left = 88
       Top = 40
-      Width = 129
+      Width = 121
       Height = 21
       ComProperty = cpBaudRate
       Text = 'Custom'
@@ -77,9 +77,9 @@ object ComSetupFrm: TComSetupFrm
       TabOrder = 1
     end
     object Combo3: TComComboBox
-      Left = 80
+      Left = 88
       Top = 64
-      Width = 129
+      Width = 121
       Height = 21
       ComProperty = cpDataBits
       Text = '5'
@@ -89,9 +89,9 @@ object ComSetupFrm: TComSetupFrm
       TabOrder = 2
     end
     object Combo4: TComComboBox
-      Left = 80
+      Left = 88
       Top = 88
-      Width = 129
+      Width = 121
       Height = 21
       ComProperty = cpStopBits
       Text = '1'
@@ -101,9 +101,9 @@ object ComSetupFrm: TComSetupFrm
       TabOrder = 3
     end
     object Combo5: TComComboBox
-      Left = 80
+      Left = 88
       Top = 112
-      Width = 129
+      Width = 121
       Height = 21
       ComProperty = cpParity
       Text = 'None'
@@ -113,9 +113,9 @@ object ComSetupFrm: TComSetupFrm
       TabOrder = 4
     end
     object Combo6: TComComboBox
-      Left = 80
+      Left = 88
       Top = 136
-      Width = 129
+      Width = 121
       Height = 21
       ComProperty = cpFlowControl
       Text = 'Hardware'
