@@ -106,9 +106,9 @@ object fpuc: Tfpuc
         KeyList.Strings = (
           'S'
           'N')
-        MaxWidth = 25
-        MinWidth = 20
-        Width = 25
+        MaxWidth = 40
+        MinWidth = 36
+        Width = 38
       end
       item
         Checkboxes = True
@@ -116,9 +116,9 @@ object fpuc: Tfpuc
         KeyList.Strings = (
           'S'
           'N')
-        MaxWidth = 25
-        MinWidth = 20
-        Width = 25
+        MaxWidth = 40
+        MinWidth = 36
+        Width = 38
       end
       item
         FieldName = 'PUC_CTAAJUS'

@@ -22,6 +22,9 @@
 #include "framework/ui/stdctrls/dbedit.h"
 #include "framework/ui/stdctrls/dbradiogroup.h"
 #include "framework/ui/stdctrls/edit.h"
+#include "framework/ui/picture.h"
+#include "grid/column.h"
+#include "grid/columntitle.h"
 #include "grid/dbgrideh.h"
 #include "platform/backend/headless.h"
 #include "platform/window/input.h"
@@ -230,6 +233,13 @@ TEST_F(Cuentas, TheChartFillsTheAccountAndSearchesByName) {
         EXPECT_EQ(f->Height(), 375);
         EXPECT_EQ(f->Width(), 615);
         EXPECT_TRUE(f->SBSelec->Visible());
+        // Every column's title fits its column, the check-box ones too.
+        TBitmap medida;
+        for (int i = 0; i < f->DBGridEh1->Columns()->Count(); ++i) {
+            TColumnEh* c = f->DBGridEh1->Columns()->Items(i);
+            medida.Canvas()->Font()->Assign(c->Title()->Font());
+            EXPECT_LE(medida.Canvas()->TextWidth(c->Title()->Caption()) + 4, c->Width()) << c->Title()->Caption();
+        }
         EXPECT_EQ(f->CPuc->FieldByName("PUC_COD")->AsString(), "1");
         // By name from the text on, a range ordered by name.
         Teclee(f->EBuscar, "RETENCION DE O'");
