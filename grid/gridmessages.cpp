@@ -66,6 +66,15 @@ void TCustomDBGridEh::Scroll(int distance) {
             area.bottom = rows.bottom + rowLine;
         }
         ScrollWindowEx(WindowHandle(), 0, dy, &area, &area, nullptr, nullptr, SW_INVALIDATE);
+        // The row cut off at the bottom holds no record and shows blank; moved
+        // up, its pixels would stand as the top of a record until the next full
+        // paint. The row above the uncovered band paints anew.
+        if (dy < 0) {
+            RECT cut = area;
+            cut.top = std::max<LONG>(area.top, area.bottom + dy - (DefaultRowHeight() + rowLine));
+            cut.bottom = std::min<LONG>(area.bottom, area.bottom + dy);
+            if (cut.bottom > cut.top) win::InvalidateRect(WindowHandle(), &cut, FALSE);
+        }
         // A pending update moved with the pixels: the rows that changed their look repaint.
         if (indicatorOffset_ > 0) {
             int shifted = oldRow - distance;

@@ -2,7 +2,6 @@
 // searches, creating, modifying and deleting an article, the keys, exporting
 // the selection to each format and printing the list.
 #include "estacion.h"
-#include "core/unitinit.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -17,6 +16,7 @@
 #include "app/windows/consprecios.h"
 #include "app/windows/principal.h"
 #include "core/datetime.h"
+#include "core/unitinit.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
 #include "framework/ui/application.h"
@@ -34,7 +34,11 @@
 #include "platform/backend/headless.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/printer/printers.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/shapes.h"
 #include "platform/window/input.h"
+#include "platform/window/sysmetrics.h"
+#include "platform/window/paint.h"
 #include "tests/support/tempdir.h"
 
 using namespace tv;
@@ -417,6 +421,38 @@ TEST_F(Articulos, TheFilterRowAndTheIncrementalSearchTakeEnterAndEscBeforeTheWin
     PressKey(VK_ESCAPE);
     Application->ProcessMessages();
     EXPECT_EQ(farticulos, nullptr);
+}
+
+TEST_F(Articulos, AClickInTheScrollBarsChannelShowsTheNewTopRowAtOnce) {
+    TDBGridEh* g = lista->DBGridEh1;
+    EnfoqueGrilla();
+    // The top data row as the screen shows it.
+    auto fila = [g] {
+        UpdateAllWindows();
+        RECT r = g->CellRect(1, 1);
+        std::vector<COLORREF> v;
+        HDC dc = GetDC(nullptr);
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                POINT p = g->ClientToScreen({x, y});
+                v.push_back(GetPixel(dc, p.x, p.y));
+            }
+        ReleaseDC(nullptr, dc);
+        return v;
+    };
+    for (int vez = 0; vez < 3; ++vez) {
+        SCOPED_TRACE(vez);
+        // Below the thumb, above the down arrow: a page down.
+        POINT p = g->ClientToScreen({g->ClientWidth() + GetSystemMetrics(SM_CXVSCROLL) / 2,
+                                     g->ClientHeight() - GetSystemMetrics(SM_CYVSCROLL) - 4});
+        const std::string antes = lista->CArticulo->FieldByName("ARTI_COD")->AsString();
+        Click(p.x, p.y);
+        Application->ProcessMessages();
+        ASSERT_NE(lista->CArticulo->FieldByName("ARTI_COD")->AsString(), antes);
+        const std::vector<COLORREF> mostrada = fila();
+        InvalidateRect(g->Handle(), nullptr, TRUE);
+        EXPECT_EQ(mostrada, fila());
+    }
 }
 
 struct CasoFormato {
