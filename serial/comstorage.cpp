@@ -1,5 +1,6 @@
 #include "serial/comstorage.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 
@@ -11,6 +12,11 @@
 #include "serial/comport.h"
 
 namespace tv {
+
+namespace {
+// Longer than any device path a port is opened by.
+constexpr std::size_t kMaxPortNameLength = 255;
+} // namespace
 
 std::string BoolToSettingText(bool value) { return value ? "Yes" : "No"; }
 
@@ -105,7 +111,13 @@ public:
             return SettingTextToChar(s.readString(key, CharToSettingText(current)));
         };
         if (groups.Contains(sgBasic)) {
-            port.SetPort(s.readString("Port", port.Port()));
+            // A device name is short and plain text; anything else (a file
+            // grown to megabytes, a NUL) names no port and is not kept.
+            const std::string name = s.readString("Port", port.Port());
+            if (name.size() > kMaxPortNameLength ||
+                std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+                throw EComPort(CError_LoadFailed);
+            port.SetPort(name);
             port.SetBaudRate(StrToBaudRate(s.readString("BaudRate", BaudRateToStr(port.BaudRate()))));
             if (port.BaudRate() == brCustom) port.SetCustomBaudRate(s.readInteger("CustomBaudRate", 9600));
             port.SetStopBits(StrToStopBits(s.readString("StopBits", StopBitsToStr(port.StopBits()))));

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <iterator>
@@ -16,6 +17,10 @@
 #include "core/strutils.h"
 
 namespace tv::app {
+
+namespace {
+constexpr long long kMaxBytesServidores = 64 * 1024;
+} // namespace
 
 std::string diraplicacion() {
     TRegistry registro;
@@ -54,8 +59,37 @@ std::vector<std::string> Lineas(const std::string& texto) {
 std::vector<std::string> lea_servidores(const std::string& ruta) {
     std::ifstream f(ruta, std::ios::binary);
     if (!f) return {};
+    // A list of servers is a few lines; a file of megabytes is not one.
+    f.seekg(0, std::ios::end);
+    const auto tamano = static_cast<long long>(f.tellg());
+    f.seekg(0);
+    if (tamano > kMaxBytesServidores) {
+        muestre_mensaje("El archivo " + ruta + " tiene " + std::to_string(tamano) +
+                        " bytes, más de lo que cabe en una lista de servidores; no se leyó.");
+        return {};
+    }
     std::vector<std::string> servidores;
-    for (const std::string& linea : Lineas(LeaTodo(f))) servidores.push_back(Copy(linea, 1, 255));
+    std::string rechazadas;
+    int numero = 0;
+    for (const std::string& linea : Lineas(LeaTodo(f))) {
+        ++numero;
+        // A NUL or another control character would cut or garble the entry
+        // the list shows; a longer line would be cut into another path.
+        const bool control = std::any_of(linea.begin(), linea.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+        });
+        if (control || linea.size() > 255) {
+            rechazadas += (rechazadas.empty() ? "" : ", ") + std::to_string(numero);
+            continue;
+        }
+        servidores.push_back(linea);
+    }
+    if (rechazadas.find(',') != std::string::npos)
+        muestre_mensaje("Se omitieron las líneas " + rechazadas + " del archivo " + ruta +
+                        ": tienen caracteres que no son texto o más de 255 caracteres.");
+    else if (!rechazadas.empty())
+        muestre_mensaje("Se omitió la línea " + rechazadas + " del archivo " + ruta +
+                        ": tiene caracteres que no son texto o más de 255 caracteres.");
     return servidores;
 }
 

@@ -16,8 +16,9 @@ std::string diraplicacion();
 std::string archivo_aplicacion(const std::string& nombre);
 
 // "SERVIDORES.cfg": one entry per line, lines ended by CR, LF or CR LF, the
-// last one with or without its end; a line keeps at most 255 characters. A
-// missing file gives no entries.
+// last one with or without its end. A line of more than 255 characters or
+// with a control character is left out, and a file of more than 64 KiB is
+// not read; the user is told either. A missing file gives no entries.
 std::vector<std::string> lea_servidores(const std::string& ruta);
 
 // "conexion.cfg": the whole file without its line end. False, after telling

@@ -58,9 +58,24 @@ TEST(Archivos, ServerListOneEntryPerLineWhateverTheLineEnds) {
         Escriba(ruta, bytes);
         EXPECT_EQ(lea_servidores(ruta), esperado) << bytes;
     }
-    Escriba(ruta, std::string(300, 'x') + "\n");
-    EXPECT_EQ(lea_servidores(ruta), std::vector<std::string>{std::string(255, 'x')});
     EXPECT_TRUE(lea_servidores(dir.Ruta("no-existe.cfg")).empty());
+}
+
+TEST(Archivos, ServerLinesThatAreNoTextAndOversizedFilesAreRefusedInSpanish) {
+    AvisosGuionados avisos;
+    DirectorioAplicacion dir;
+    const std::string ruta = dir.Ruta("SERVIDORES.cfg");
+    Escriba(ruta, std::string("uno\r\nlocal\0host:/srv\r\n", 23) + std::string(256, 'x') + "\r\n" +
+                      std::string(255, 'y') + "\r\nta\bb\r\n");
+    EXPECT_EQ(lea_servidores(ruta), (std::vector<std::string>{"uno", std::string(255, 'y')}));
+    EXPECT_EQ(avisos.Textos(), std::vector<std::string>{"Se omitieron las líneas 2, 3, 5 del archivo " + ruta +
+                                                        ": tienen caracteres que no son texto o más de 255 caracteres."});
+    avisos.mostrados.clear();
+    Escriba(ruta, std::string(10 << 20, 'a'));
+    EXPECT_TRUE(lea_servidores(ruta).empty());
+    EXPECT_EQ(avisos.Textos(), std::vector<std::string>{"El archivo " + ruta +
+                                                        " tiene 10485760 bytes, más de lo que cabe en una lista de "
+                                                        "servidores; no se leyó."});
 }
 
 TEST(Archivos, ConnectionFileLosesOnlyItsLineEnd) {

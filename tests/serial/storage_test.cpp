@@ -190,6 +190,25 @@ TEST_F(StorageTest, ADamagedFileLoadsWithoutHarm) {
     EXPECT_FALSE(port.Parity()->Check());
 }
 
+TEST_F(StorageTest, APortValueThatNamesNoDeviceFailsTheLoadAndIsNotKept) {
+    for (const std::string& valor : {std::string(10 << 20, 'x'), std::string("/dev/tty\0S0", 11), std::string(256, 'y')}) {
+        SCOPED_TRACE(valor.size());
+        WriteFile(ini, "[ComPort1]\nPort=" + valor + "\nBaudRate=19200\n");
+        try {
+            port.LoadSettings(true, ini);
+            ADD_FAILURE() << "loaded";
+        } catch (const EComPort& e) {
+            EXPECT_EQ(e.Code(), 17);
+        }
+        EXPECT_EQ(port.Port(), "COM1");
+        port.StoreSettings(true, ini);
+        EXPECT_LT(ReadFile(ini).size(), 1000u);
+    }
+    WriteFile(ini, "[ComPort1]\nPort=" + std::string(255, 'z') + "\n");
+    port.LoadSettings(true, ini);
+    EXPECT_EQ(port.Port().size(), 255u);
+}
+
 TEST_F(StorageTest, AnUnwritablePathRaisesCodeSixteen) {
     WriteFile(dir.file("plain"), "not a folder");
     for (const std::string& path : {dir.file("plain") + "/cnfptocaj.ini", dir.path().string()}) {

@@ -138,6 +138,17 @@ TEST_F(Ingreso, TheServerListComesFromTheApplicationDirectory) {
     EXPECT_EQ(f->Servidor->Text(), "dos");
     Libere(f);
 
+    // A line with a NUL is left out, and the cashier is told.
+    std::ofstream(ArchivoAplicacion("SERVIDORES.cfg"), std::ios::binary)
+        << std::string("loc\0al:/srv/a\r\n", 15) << servidor << "\r\n";
+    f = Abra();
+    ASSERT_EQ(f->Servidor->Items()->Count(), 1);
+    EXPECT_EQ(f->Servidor->Text(), servidor);
+    ASSERT_EQ(Dichos().size(), 1u);
+    EXPECT_EQ(Dichos()[0].rfind("Se omitió la línea 1 del archivo ", 0), 0u) << Dichos()[0];
+    Libere(f);
+    dichos.clear();
+
     // The open list is as tall as its entries, one entry included.
     for (const char* servidores : {"uno\r\n", "uno\r\ndos\r\ntres\r\n"}) {
         std::ofstream(ArchivoAplicacion("SERVIDORES.cfg")) << servidores;
