@@ -7,15 +7,14 @@
 namespace tv {
 
 void TCustomDBGridEh::CopyPreviousRecordValue() {
-    if (!dataLink_->Active() || dataLink_->ActiveRecord() <= 0) return;
+    if (!dataLink_->Active() || ActiveDataRow() <= 0) return;
     TColumnEh* column = CurrentColumn();
     if (!column || !column->Field() || !column->CanModify(false)) return;
     TField* field = column->Field();
     TDataSet* ds = DataSet();
     Variant value;
     {
-        TActiveRecordGuard guard(*dataLink_);
-        dataLink_->SetActiveRecord(dataLink_->ActiveRecord() - 1);
+        TGridActiveRowGuard previous(*this, ActiveDataRow() - 1);
         value = field->Lookup() ? ds->FieldValues(field->KeyFields()) : field->Value();
     }
     selection_->Clear();

@@ -655,11 +655,6 @@ TGridRect TCustomDBGridEh::GetDataBoxRect() const {
     return {indicatorOffset_, titleRowCount_, ColCount() - 1, titleRowCount_ + DataRowCount() - 1};
 }
 
-void TCustomDBGridEh::SetTopRowClamped(int row) {
-    int maxTop = std::max(FixedRows(), RowCount() - 1);
-    SetTopRow(std::clamp(row, FixedRows(), maxTop));
-}
-
 std::string TCustomDBGridEh::GetFooterValue(int row, TColumnEh* column) {
     if (!column) return {};
     TColumnFooterEh* f = column->FooterForRow(row);

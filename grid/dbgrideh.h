@@ -165,9 +165,25 @@ public:
     // The dataset's memory-table interface, when it offers one.
     IMemTableEh* MemTableLink() const { return memTableLink_; }
     bool HasMemTableLink() const { return memTableLink_ != nullptr; }
-    // Rows addressed by record index: not built, the grid always goes through its record buffer.
-    bool MemTableRowMode() const { return false; }
+    // Without footers a memory table gives the grid one row per record
+    // (memtablerows.cpp): the grid scrolls its own rows and reaches a row's
+    // record by its index, not through the data link's buffer.
+    bool MemTableRowMode() const { return memTableLink_ != nullptr && footerRowCount_ == 0; }
     void UpdateMemTableLink();
+    // The record of a data row becomes the one the fields read, until
+    // RestoreActiveRow (they nest); IsActiveRow: the row is the current record's.
+    void SetActiveRow(int dataRow);
+    void RestoreActiveRow();
+    bool IsActiveRow(int dataRow);
+    // The data row of the current record, and how many data rows hold records.
+    int ActiveDataRow();
+    int ShownRecordCount();
+    // The first and last data rows fully in view.
+    int FirstShownDataRow();
+    int LastShownDataRow();
+    // In the row mode, the data row of a record by its bookmark (the rows
+    // stand in bookmark order); -1 when none.
+    int MemTableRowOfBookmark(const TBookmark& bookmark);
     int LayoutLockCount() const { return layoutLock_; }
     int LayoutUpdateLevel() const { return layoutUpdate_; }
     bool InLinkLayoutChange() const { return dataLink_ && dataLink_->InLayoutChange(); }
@@ -524,6 +540,18 @@ private:
     void PostDeferredLayout();
     void MoveDataSetBy(int distance);
     void VertScroll(int code, int pos);
+    // The memory-table row path (memtablerows.cpp).
+    void MemTableUpdateRowCount();
+    void MemTableUpdateActive();
+    bool MemTableSetRowCount();
+    bool MemTableFollowCurrent();
+    void RequestMemTableRows();
+    void MemTableUpdateScrollBar();
+    void MemTableScroll(int code);
+    void MemTableFixTopRow();
+    void MemTableScrolled();
+    void MemTableTopLeftChanged();
+    bool MemTableWheel(TShiftState shift, bool down);
     bool ToolTipsApplyAt(int x, int y);
     void HintShowPause(Message& msg);
     void HintShow(Message& msg);
@@ -577,6 +605,9 @@ private:
     TGridMouseStateEh mouse_;
     TInplaceFilterEditEh* filterEditor_ = nullptr;
     IMemTableEh* memTableLink_ = nullptr;
+    TDataSet* memTableDataSet_ = nullptr; // the dataset behind memTableLink_
+    std::vector<int> savedActiveRecords_; // SetActiveRow outside the row mode
+    bool requestingRows_ = false;
     int moveStartRow_ = -1, moveTargetRow_ = -1, moveStartLevel_ = -1, moveTargetLevel_ = -1, moveMarkerX_ = 0;
     TBookmark moveStartBookmark_;
     int filterCol_ = -1;
@@ -592,6 +623,18 @@ private:
     bool incSearchActive_ = false, incSearchTimerOn_ = false, incSearchWalking_ = false;
     std::string incSearchText_;
     int incSearchTimeout_ = 0;
+};
+
+// The record of a data row is the one the fields read while the guard lives.
+class TGridActiveRowGuard {
+public:
+    TGridActiveRowGuard(TCustomDBGridEh& grid, int dataRow) : grid_(grid) { grid_.SetActiveRow(dataRow); }
+    ~TGridActiveRowGuard() { grid_.RestoreActiveRow(); }
+    TGridActiveRowGuard(const TGridActiveRowGuard&) = delete;
+    TGridActiveRowGuard& operator=(const TGridActiveRowGuard&) = delete;
+
+private:
+    TCustomDBGridEh& grid_;
 };
 
 class TDBGridEh : public TCustomDBGridEh {

@@ -448,7 +448,7 @@ void TCustomDBGridEh::FilterEditorKeyDown(TWinControl* editor, win::WORD& key, T
         if ((plain || (ctrl && !shift.Contains(ssShift) && !shift.Contains(ssAlt))) && dataLink_->Active()) {
             key = 0;
             SetSelectedIndex(filterCol_);
-            if (plain) DataSet()->MoveBy(-dataLink_->ActiveRecord());
+            if (plain) DataSet()->MoveBy(FirstShownDataRow() - ActiveDataRow());
             FinishPendingFilterEdit();
             if (CanFocus()) SetFocus();
         }

@@ -106,7 +106,7 @@ void TCustomDBGridEh::DrawCell(int col, int row, const win::RECT& given, TGridDr
             DrawTitleCell(col, row, p.highlighted, state, p.rect, p.type, p.areaCol, p.areaRow);
         } else if (!dataLink_->Active()) {
             c->FillRect(p.rect);
-        } else if (p.dataRow < dataLink_->RecordCount()) {
+        } else if (p.dataRow < ShownRecordCount()) {
             PaintDataCell(p, column);
         } else if (footerRowCount_ > 0 && p.type.Area == caFooterEh) {
             PaintFooterCell(p, column);
@@ -130,10 +130,9 @@ void TCustomDBGridEh::PaintIndicatorCell(TCellPaintEh& p) {
     bool selected = false, current = false;
     if (dataLink_->Active()) {
         selected = selection_->SelectionType() == gstAll;
-        if (p.dataRow >= 0 && p.dataRow < dataLink_->RecordCount()) {
-            current = p.dataRow == dataLink_->ActiveRecord();
-            TActiveRecordGuard guard(*dataLink_);
-            dataLink_->SetActiveRecord(p.dataRow);
+        if (p.dataRow >= 0 && p.dataRow < ShownRecordCount()) {
+            current = IsActiveRow(p.dataRow);
+            TGridActiveRowGuard entered(*this, p.dataRow);
             selected = options_.Contains(dgMultiSelect) &&
                        selection_->DataCellSelected(p.dataCol, DataSet()->Bookmark());
         }
@@ -169,9 +168,8 @@ void TCustomDBGridEh::PaintIndicatorCell(TCellPaintEh& p) {
 void TCustomDBGridEh::PaintDataCell(TCellPaintEh& p, TColumnEh* column) {
     TCanvas* c = Canvas();
     TGridDrawState state = p.state;
-    bool currentRecord = p.dataRow == dataLink_->ActiveRecord();
-    TActiveRecordGuard guard(*dataLink_);
-    dataLink_->SetActiveRecord(p.dataRow);
+    bool currentRecord = IsActiveRow(p.dataRow);
+    TGridActiveRowGuard entered(*this, p.dataRow);
     TDataSet* ds = DataSet();
 
     TColor background = c->Brush()->Color();

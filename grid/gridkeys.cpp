@@ -5,6 +5,7 @@
 
 #include "core/scopeguards.h"
 #include "core/strutils.h"
+#include "editors/memtable.h"
 #include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
@@ -379,10 +380,10 @@ void TCustomDBGridEh::CtrlKeyDown(WORD key, TShiftState shift) {
     bool shiftSelect = shift.Contains(ssShift) && options_.Contains(dgMultiSelect);
     switch (key) {
     case VK_PRIOR: case VK_UP:
-        MoveRecordBy(shiftSelect, -dataLink_->ActiveRecord(), false, false);
+        MoveRecordBy(shiftSelect, FirstShownDataRow() - ActiveDataRow(), false, false);
         break;
     case VK_NEXT: case VK_DOWN:
-        MoveRecordBy(shiftSelect, dataLink_->BufferCount() - dataLink_->ActiveRecord() - 1, false, false);
+        MoveRecordBy(shiftSelect, LastShownDataRow() - ActiveDataRow(), false, false);
         break;
     case VK_END: MoveRecordBy(shiftSelect, 1, false, true); break;
     case VK_HOME: MoveRecordBy(shiftSelect, -1, false, true); break;
@@ -460,7 +461,14 @@ void TCustomDBGridEh::PlainKeyDown(WORD key, TShiftState shift) {
         break;
     }
     case VK_PRIOR: MoveRecordBy(shiftSelect, -VisibleDataRowCount(), byRecords, false); break;
-    case VK_NEXT: MoveRecordBy(shiftSelect, VisibleDataRowCount(), byRecords, false); break;
+    case VK_NEXT:
+        if (memTableLink_) {
+            // A table that fetches as it goes gets the rows of the page after first.
+            int wanted = TopRow() + 2 * VisibleDataRowCount() - RowCount();
+            if (wanted > 0) memTableLink_->SetViewRowCount(wanted);
+        }
+        MoveRecordBy(shiftSelect, VisibleDataRowCount(), byRecords, false);
+        break;
     case VK_END:
         if (dataCols > 1 && !rowSelect) SelectGridColumn(ColCount() - 1, -1);
         else MoveRecordBy(shiftSelect, 1, false, true);
@@ -574,6 +582,11 @@ void TCustomDBGridEh::HandleChar(Message& msg) {
         return;
     }
     if ((ch >= 32 || ch == 8) && dataLink_->Active() && !DataSetBusy(DataSet()) && IncSearchWanted()) {
+        TCustomControl::Dispatch(msg);
+        return;
+    }
+    // On a tree the keys that open and close nodes open no editor.
+    if ((ch == '*' || ch == '+' || ch == '-') && MemTableRowMode() && memTableLink_->TreeViewActive()) {
         TCustomControl::Dispatch(msg);
         return;
     }

@@ -474,7 +474,10 @@ void TCustomDBGridEh::UpdateRowCount() {
     if (footerRowCount_ > 0) fixed += rowLine;
     SetDefaultRowHeight(DefaultRowHeight());
     if (options_.Contains(dgTitles)) SetRowHeights(0, titleHeight);
-    if (MemTableRowMode()) return;
+    if (MemTableRowMode()) {
+        MemTableUpdateRowCount();
+        return;
+    }
     SetTopRow(FixedRows());
     if (dataLink_->Active() && dataLink_->RecordCount() != 0 && HandleAllocated()) {
         int buffers = lineRow > 0 ? (ClientHeight() - fixed) / lineRow : 1;
@@ -501,7 +504,10 @@ void TCustomDBGridEh::UpdateRowCount() {
 
 void TCustomDBGridEh::UpdateActive() {
     if (!incSearchWalking_) ResetIncSearch();
-    if (MemTableRowMode()) return;
+    if (MemTableRowMode()) {
+        MemTableUpdateActive();
+        return;
+    }
     if (!dataLink_->Active() || !HandleAllocated() || GridLoading()) return;
     int row = dataLink_->ActiveRecord() + titleRowCount_;
     if (row >= RowCount()) return;
@@ -520,7 +526,10 @@ void TCustomDBGridEh::UpdateActive() {
 
 void TCustomDBGridEh::UpdateScrollBar() {
     if (!dataLink_ || !HandleAllocated()) return;
-    if (MemTableRowMode()) return;
+    if (MemTableRowMode()) {
+        MemTableUpdateScrollBar();
+        return;
+    }
     TScrollBarVisibleModeEh mode = vertScrollBar_->VisibleMode();
     win::SCROLLINFO old{};
     old.fMask = win::SIF_ALL;
@@ -695,11 +704,11 @@ void TCustomDBGridEh::TimedScroll(TGridScrollDirection direction) {
     if (!dataLink_->Active()) return;
     TDataSet* ds = DataSet();
     if (direction.Contains(sdUp)) {
-        dataLink_->MoveBy(-dataLink_->ActiveRecord() - 1);
+        dataLink_->MoveBy(FirstShownDataRow() - ActiveDataRow() - 1);
         direction.Exclude(sdUp);
     }
     if (direction.Contains(sdDown)) {
-        dataLink_->MoveBy(dataLink_->RecordCount() - dataLink_->ActiveRecord());
+        dataLink_->MoveBy(LastShownDataRow() + 1 - ActiveDataRow());
         direction.Exclude(sdDown);
     }
     (void)ds;

@@ -27,7 +27,11 @@ using namespace tv::win;
 // --- the dataset scrolled ---
 
 void TCustomDBGridEh::Scroll(int distance) {
-    if (MemTableRowMode() || !HandleAllocated()) return;
+    if (!HandleAllocated()) return;
+    if (MemTableRowMode()) {
+        MemTableScrolled();
+        return;
+    }
     auto alive = Alive();
     int oldRow = Row();
     if (dataLink_->ActiveRecord() >= DataRowCount() || dataLink_->RecordCount() > DataRowCount()) UpdateRowCount();
@@ -95,8 +99,7 @@ void TCustomDBGridEh::Scroll(int distance) {
 // The grid's row is always the current record's: a cell in another data
 // row becomes current only by moving the dataset there.
 bool TCustomDBGridEh::SelectCell(int col, int row) {
-    if (dataLink_->Active() && !MemTableRowMode() && row != Row() && row >= titleRowCount_ &&
-        row != dataLink_->ActiveRecord() + titleRowCount_)
+    if (dataLink_->Active() && row != Row() && row >= titleRowCount_ && row != ActiveDataRow() + titleRowCount_)
         return false;
     return TCustomGrid::SelectCell(col, row);
 }
@@ -108,6 +111,7 @@ void TCustomDBGridEh::TopLeftChanged() {
     mouse_.FirstColShown = first;
     TCustomGrid::TopLeftChanged();
     UpdateHorzExtScrollBar();
+    if (MemTableRowMode()) MemTableTopLeftChanged();
     if (filterEditing_) MoveFilterEditor(false);
 }
 
@@ -116,6 +120,10 @@ void TCustomDBGridEh::TopLeftChanged() {
 bool TCustomDBGridEh::DoMouseWheelDown(TShiftState shift, POINT mousePos) {
     auto alive = Alive();
     if (TCustomControl::DoMouseWheelDown(shift, mousePos) || !*alive) return true;
+    if (MemTableRowMode()) {
+        MemTableWheel(shift, true);
+        return true;
+    }
     MoveDataSetBy(1);
     return true;
 }
@@ -123,6 +131,10 @@ bool TCustomDBGridEh::DoMouseWheelDown(TShiftState shift, POINT mousePos) {
 bool TCustomDBGridEh::DoMouseWheelUp(TShiftState shift, POINT mousePos) {
     auto alive = Alive();
     if (TCustomControl::DoMouseWheelUp(shift, mousePos) || !*alive) return true;
+    if (MemTableRowMode()) {
+        MemTableWheel(shift, false);
+        return true;
+    }
     MoveDataSetBy(-1);
     return true;
 }
@@ -137,6 +149,10 @@ void TCustomDBGridEh::MoveDataSetBy(int distance) {
 void TCustomDBGridEh::VertScroll(int code, int pos) {
     auto alive = Alive();
     if (!CanFocusGrid() || !*alive || !dataLink_->Active()) return;
+    if (MemTableRowMode()) {
+        MemTableScroll(code);
+        return;
+    }
     TDataSet* ds = DataSet();
     auto toEnd = [&](bool last) {
         if (InplaceEditorVisible()) UpdateText();
@@ -284,6 +300,10 @@ void TCustomDBGridEh::Notification(TComponent* component, TOperation operation) 
         return;
     }
     if (component == titleImages_) titleImages_ = nullptr;
+    if (memTableDataSet_ && component == memTableDataSet_) {
+        memTableLink_ = nullptr;
+        memTableDataSet_ = nullptr;
+    }
     // The bar is no longer a TScrollBar while its base part notifies.
     for (TDBGridEhScrollBar* b : {static_cast<TDBGridEhScrollBar*>(horzScrollBar_.get()),
                                   static_cast<TDBGridEhScrollBar*>(vertScrollBar_.get())})

@@ -655,7 +655,7 @@ void TCustomDBGridEh::MouseUp(TMouseButton button, TShiftState shift, int x, int
         if (cell.Y >= 0 && cell.Y < titleRowCount_) {
             TitleClick(column);
         } else if (cell.Y >= box.Top && cell.Y <= box.Bottom &&
-                   cell.Y - titleRowCount_ < std::max(1, dataLink_->RecordCount())) {
+                   cell.Y - titleRowCount_ < std::max(1, ShownRecordCount())) {
             CellClick(column);
         }
         if (!*alive) return;

@@ -147,17 +147,14 @@ void TBookmarkListEh::DataSetChanged() {
 TGridRect TBookmarkListEh::GridRectOfSelection() {
     TGridRect r{-1, -1, -1, -1};
     if (!LinkUsable(grid_)) return r;
-    TGridDataLinkEh& link = *grid_->DataLink();
     TDataSet* ds = grid_->DataSet();
     int first = -1, last = -1;
-    {
-        TActiveRecordGuard guard(link);
-        for (int i = 0; i < link.RecordCount(); ++i) {
-            link.SetActiveRecord(i);
-            if (PositionOf(ds->Bookmark()) >= 0) {
-                if (first < 0) first = i;
-                last = i;
-            }
+    int to = std::min(grid_->LastShownDataRow(), grid_->ShownRecordCount() - 1);
+    for (int i = std::max(0, grid_->FirstShownDataRow()); i <= to; ++i) {
+        TGridActiveRowGuard row(*grid_, i);
+        if (PositionOf(ds->Bookmark()) >= 0) {
+            if (first < 0) first = i;
+            last = i;
         }
     }
     if (first < 0) return r;
@@ -249,12 +246,18 @@ win::RECT TDBGridEhSelectionRect::CellRangeToRect(int col1, TBookmark bookmark1,
     const TBookmarkListEh& rows = grid_->SelectedBookmarks();
     if (rows.CompareBookmarks(bookmark1, bookmark2) > 0) std::swap(bookmark1, bookmark2);
     if (!LinkUsable(grid_)) return {};
-    TGridDataLinkEh& link = *grid_->DataLink();
-    TDataSet* ds = grid_->DataSet();
-    int count = link.RecordCount();
-    if (count == 0) return {};
-    int top = count, bottom = -1;
-    {
+    int top = -1, bottom = -1;
+    if (grid_->MemTableRowMode()) {
+        // Every record has its row.
+        top = grid_->MemTableRowOfBookmark(bookmark1);
+        bottom = grid_->MemTableRowOfBookmark(bookmark2);
+        if (top < 0 || bottom < 0) return {};
+    } else {
+        TGridDataLinkEh& link = *grid_->DataLink();
+        TDataSet* ds = grid_->DataSet();
+        int count = link.RecordCount();
+        if (count == 0) return {};
+        top = count;
         TActiveRecordGuard guard(link);
         link.SetActiveRecord(0);
         if (rows.CompareBookmarks(bookmark1, ds->Bookmark()) < 0) {
@@ -292,10 +295,13 @@ TGridRect TDBGridEhSelectionRect::GridRectOfSelection() {
     int left = GetLeftCol() + grid_->IndicatorOffset(), right = GetRightCol() + grid_->IndicatorOffset();
     TBookmark topRow = GetTopRow(), bottomRow = GetBottomRow();
     const TBookmarkListEh& rows = grid_->SelectedBookmarks();
-    TGridDataLinkEh& link = *grid_->DataLink();
-    TDataSet* ds = grid_->DataSet();
     int top = -1, bottom = -1;
-    {
+    if (grid_->MemTableRowMode()) {
+        top = grid_->MemTableRowOfBookmark(topRow);
+        bottom = grid_->MemTableRowOfBookmark(bottomRow);
+    } else {
+        TGridDataLinkEh& link = *grid_->DataLink();
+        TDataSet* ds = grid_->DataSet();
         TActiveRecordGuard guard(link);
         for (int i = 0; i < link.RecordCount(); ++i) {
             link.SetActiveRecord(i);

@@ -115,8 +115,7 @@ void TCustomDBGridEh::HintShow(Message& msg) {
         font = t->Font();
         vertical = t->Orientation() == tohVertical;
     } else if (type.Area == caDataEh) {
-        TActiveRecordGuard guard(*dataLink_);
-        dataLink_->SetActiveRecord(areaRow);
+        TGridActiveRowGuard entered(*this, areaRow);
         text = HintCellText(column);
         if (column->AlwaysShowEditButton()) {
             int buttons = column->EditButtonsWidth();

@@ -18,8 +18,6 @@ namespace {
 constexpr int kTreeLevelWidth = 18;
 } // namespace
 
-void TCustomDBGridEh::UpdateMemTableLink() { memTableLink_ = dynamic_cast<IMemTableEh*>(DataSet()); }
-
 int TCustomDBGridEh::GetTreeIndent() const {
     if (!memTableLink_ || !memTableLink_->TreeViewActive()) return 0;
     return std::max(0, memTableLink_->TreeNodeLevel() * kTreeLevelWidth);
@@ -88,7 +86,7 @@ bool TCustomDBGridEh::TreeMouseDown(int x, int y, bool checkOnly) {
     TGridRect box = GetDataBoxRect();
     if (cell.X < box.Left || cell.Y < box.Top || cell.Y > box.Bottom) return false;
     int dataRow = cell.Y - titleRowCount_;
-    if (dataRow >= dataLink_->RecordCount()) return false;
+    if (dataRow >= ShownRecordCount()) return false;
     int dataCol = cell.X - indicatorOffset_;
     if (visibleColumns_.Count() == 0 || columns_->Items(dataCol) != visibleColumns_.Items(0)) return false;
     TDataSet* ds = DataSet();
@@ -96,8 +94,7 @@ bool TCustomDBGridEh::TreeMouseDown(int x, int y, bool checkOnly) {
     bool expanded = false;
     Variant position = memTableLink_->SavePosition();
     {
-        TActiveRecordGuard guard(*dataLink_);
-        dataLink_->SetActiveRecord(dataRow);
+        TGridActiveRowGuard entered(*this, dataRow);
         indent = GetTreeIndent();
         expanded = memTableLink_->TreeNodeExpanded();
         recNo = ds->RecNo();
@@ -123,14 +120,15 @@ bool TCustomDBGridEh::TreeMouseDown(int x, int y, bool checkOnly) {
     }
     paintLocked_ = false;
     off.Release();
-    if (top >= FixedRows() && top < RowCount()) SetTopRow(top);
+    if (MemTableRowMode()) SetTopRowClamped(top);
+    else if (top >= FixedRows() && top < RowCount()) SetTopRow(top);
     Invalidate();
     UpdateScrollBar();
     return true;
 }
 
 bool TCustomDBGridEh::TreeKeyDown(win::WORD key) {
-    if (!memTableLink_ || !memTableLink_->TreeViewActive() || !dataLink_->Active()) return false;
+    if (!MemTableRowMode() || !memTableLink_->TreeViewActive() || !dataLink_->Active()) return false;
     if (key != win::VK_MULTIPLY && key != win::VK_ADD && key != win::VK_SUBTRACT) return false;
     TDataSet* ds = DataSet();
     if (ds->IsEmpty()) return false;

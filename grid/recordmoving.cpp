@@ -25,12 +25,11 @@ bool TCustomDBGridEh::StartRecordMoving(int x, int y, bool checkOnly) {
     TDataSet* ds = DataSet();
     if (!ds || (ds->Bof() && ds->Eof()) || ds->IsEmpty()) return false;
     int dataRow = cell.Y - titleRowCount_;
-    if (dataRow >= dataLink_->RecordCount()) return false;
+    if (dataRow >= ShownRecordCount()) return false;
     TBookmark bookmark;
     int level = -1;
     {
-        TActiveRecordGuard guard(*dataLink_);
-        dataLink_->SetActiveRecord(dataRow);
+        TGridActiveRowGuard entered(*this, dataRow);
         bookmark = ds->Bookmark();
         if (memTableLink_) level = memTableLink_->TreeNodeLevel();
     }
@@ -58,13 +57,12 @@ bool TCustomDBGridEh::StartRecordMoving(int x, int y, bool checkOnly) {
 int TCustomDBGridEh::GetTreeButtonRect(int row, win::POINT point, int& level) {
     level = -1;
     if (!memTableLink_ || !memTableLink_->TreeViewActive()) return 0;
-    int count = dataLink_->RecordCount();
+    int count = ShownRecordCount();
     if (count <= 0) return 0;
     int dataRow = std::clamp(row - titleRowCount_, 0, count - 1);
     int nodeLevel, maxLevel, minLevel;
     {
-        TActiveRecordGuard guard(*dataLink_);
-        dataLink_->SetActiveRecord(dataRow);
+        TGridActiveRowGuard entered(*this, dataRow);
         nodeLevel = memTableLink_->TreeNodeLevel();
         maxLevel = memTableLink_->TreeNodeMaxDropLevel();
         minLevel = std::max(1, memTableLink_->TreeNodeNextLevel());
@@ -112,29 +110,50 @@ int TCustomDBGridEh::CalcMoveTargetRow(int y) {
     point.y = y;
     win::RECT box = DataBoxPixelRect();
     int row = MouseCoord(box.left + 1, y).Y;
-    int lastDataRow = titleRowCount_ + dataLink_->RecordCount() - 1;
     int target = row;
     int level = moveTargetLevel_;
     int x = GetTreeButtonRect(row < 0 ? moveTargetRow_ : row, point, level);
-    if (row == moveTargetRow_ && y >= box.top && y < box.bottom && x == moveMarkerX_) return moveMarkerX_;
-    TDataSet* ds = DataSet();
-    if (y >= box.bottom || row > lastDataRow) {
-        // Below the records: the view scrolls on by one.
-        DrawMoveMarker();
-        dataLink_->MoveBy(dataLink_->BufferCount() - dataLink_->ActiveRecord());
-        dataLink_->MoveBy(1);
-        target = titleRowCount_ + dataLink_->RecordCount() - 1;
-        if (HandleAllocated()) win::UpdateWindow(WindowHandle());
-        DrawMoveMarker();
-    } else if (y < box.top || row < titleRowCount_) {
-        DrawMoveMarker();
-        dataLink_->MoveBy(-dataLink_->ActiveRecord());
-        dataLink_->MoveBy(-1);
-        target = titleRowCount_;
-        if (HandleAllocated()) win::UpdateWindow(WindowHandle());
-        DrawMoveMarker();
+    if (MemTableRowMode()) {
+        // The grid's own rows scroll under the marker, one at a time.
+        if (x == moveMarkerX_ &&
+            (row == moveTargetRow_ || (moveTargetRow_ == titleRowCount_ && y < box.top) ||
+             (moveTargetRow_ == RowCount() - 1 && y >= box.bottom)))
+            return moveMarkerX_;
+        if (y < box.top || (row >= 0 && row < titleRowCount_)) {
+            DrawMoveMarker();
+            if (moveTargetRow_ > titleRowCount_) SetTopRowClamped(TopRow() - 1);
+            if (HandleAllocated()) win::UpdateWindow(WindowHandle());
+            DrawMoveMarker();
+            target = TopRow();
+        } else if (y >= box.bottom) {
+            DrawMoveMarker();
+            SetTopRowClamped(TopRow() + 1);
+            if (HandleAllocated()) win::UpdateWindow(WindowHandle());
+            DrawMoveMarker();
+            target = titleRowCount_ + LastShownDataRow();
+        } else if (row < 0) {
+            target = moveTargetRow_;
+        }
+    } else {
+        int lastDataRow = titleRowCount_ + dataLink_->RecordCount() - 1;
+        if (row == moveTargetRow_ && y >= box.top && y < box.bottom && x == moveMarkerX_) return moveMarkerX_;
+        if (y >= box.bottom || row > lastDataRow) {
+            // Below the records: the view scrolls on by one.
+            DrawMoveMarker();
+            dataLink_->MoveBy(dataLink_->BufferCount() - dataLink_->ActiveRecord());
+            dataLink_->MoveBy(1);
+            target = titleRowCount_ + dataLink_->RecordCount() - 1;
+            if (HandleAllocated()) win::UpdateWindow(WindowHandle());
+            DrawMoveMarker();
+        } else if (y < box.top || row < titleRowCount_) {
+            DrawMoveMarker();
+            dataLink_->MoveBy(-dataLink_->ActiveRecord());
+            dataLink_->MoveBy(-1);
+            target = titleRowCount_;
+            if (HandleAllocated()) win::UpdateWindow(WindowHandle());
+            DrawMoveMarker();
+        }
     }
-    (void)ds;
     x = GetTreeButtonRect(target, point, level);
     if (MoveSelectedRecords(target - titleRowCount_, level, true)) {
         DrawMoveMarker();
@@ -168,8 +187,8 @@ bool TCustomDBGridEh::MoveSelectedRecords(int row, int level, bool checkOnly) {
 }
 
 bool TCustomDBGridEh::MoveRecords(TBookmarkListEh& bookmarks, int row, int level, bool checkOnly) {
-    if (!dataLink_->Active() || dataLink_->RecordCount() == 0) return false;
-    int dataRow = std::clamp(row, 0, dataLink_->RecordCount() - 1);
+    if (!dataLink_->Active() || ShownRecordCount() == 0) return false;
+    int dataRow = std::clamp(row, 0, ShownRecordCount() - 1);
     int target = RecNoOfRow(dataRow);
     // Dropped below the start the marker stands under the row: the records go after it.
     if (dataRow + titleRowCount_ > moveStartRow_ && moveStartRow_ >= 0) ++target;

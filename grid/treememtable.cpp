@@ -122,11 +122,14 @@ void TTreeMemTableEh::OpenCursorCompleted() {
 
 TGetResult TTreeMemTableEh::GetRecord(TRecordBuffer& buffer, TGetMode mode) {
     TGetResult result = TCustomClientDataSet::GetRecord(buffer, mode);
-    if (result == grOK && keySlot_ >= 0 && keySlot_ < static_cast<int>(buffer.values.size())) {
-        const Variant& key = buffer.values[static_cast<std::size_t>(keySlot_)];
-        keyOfBookmark_[buffer.bookmark] = key.IsNull() ? std::string() : key.AsString();
-    }
+    if (result == grOK) RememberKey(buffer);
     return result;
+}
+
+void TTreeMemTableEh::RememberKey(const TRecordBuffer& buffer) {
+    if (keySlot_ < 0 || keySlot_ >= static_cast<int>(buffer.values.size())) return;
+    const Variant& key = buffer.values[static_cast<std::size_t>(keySlot_)];
+    keyOfBookmark_[buffer.bookmark] = key.IsNull() ? std::string() : key.AsString();
 }
 
 int TTreeMemTableEh::NodeOfBookmark(const TBookmark& bookmark) const {
@@ -217,7 +220,22 @@ void TTreeMemTableEh::RestorePosition(const Variant& position) {
     if (!b.empty() && BookmarkValid(b)) GotoBookmark(b);
 }
 
-int TTreeMemTableEh::CurrentRowIndex() { return Active() && !IsEmpty() ? RecNo() - 1 : -1; }
+int TTreeMemTableEh::InsertRow() {
+    TRecordBuffer* b = ActiveBuffer();
+    if (State() != dsInsert || !b) return -1;
+    // Inserted before a record it stands in that record's row; appended, after the last.
+    if (b->flag == bfInserted && !b->bookmark.empty() && BookmarkValid(b->bookmark)) return RecNo() - 1;
+    return b->flag == bfBOF ? 0 : RecordCount();
+}
+
+int TTreeMemTableEh::MemRowCount() { return RecordCount() + (InsertRow() >= 0 ? 1 : 0); }
+
+int TTreeMemTableEh::CurrentRowIndex() {
+    if (!entered_.empty()) return enteredCurrent_;
+    if (!Active() || IsEmpty()) return -1;
+    int insert = InsertRow();
+    return insert >= 0 ? insert : RecNo() - 1;
+}
 
 int TTreeMemTableEh::SetNodeExpanded(int row, bool expanded) {
     if (!Active() || row < 0 || row >= RecordCount()) return 0;
@@ -231,15 +249,42 @@ int TTreeMemTableEh::SetNodeExpanded(int row, bool expanded) {
 }
 
 void TTreeMemTableEh::EnterBufferRow(int row) {
-    entered_.push_back(IsEmpty() ? TBookmark() : Bookmark());
-    SetRecNo(row + 1);
+    int current = CurrentRowIndex();
+    if (entered_.empty()) enteredCurrent_ = current;
+    TEntry entry;
+    TRecordBuffer* active = ActiveBuffer();
+    // Entered on the current row, the fields read the current record as it
+    // stands (an edit in progress included).
+    const TEntry* outer = nullptr;
+    for (const TEntry& e : entered_)
+        if (e.swapped) {
+            outer = &e;
+            break;
+        }
+    if (active && row != current) {
+        int insert = InsertRow();
+        int position = insert >= 0 && row > insert ? row - 1 : row;
+        TRecordBuffer read;
+        if (ReadRecordAt(position, read)) {
+            RememberKey(read);
+            entry.saved = std::move(*active);
+            *active = std::move(read);
+            entry.swapped = true;
+        }
+    } else if (active && outer) {
+        entry.saved = std::move(*active);
+        *active = outer->saved;
+        entry.swapped = true;
+    }
+    entered_.push_back(std::move(entry));
 }
 
 void TTreeMemTableEh::LeaveBufferRow() {
     if (entered_.empty()) return;
-    TBookmark b = entered_.back();
+    TEntry entry = std::move(entered_.back());
     entered_.pop_back();
-    if (!b.empty() && BookmarkValid(b)) GotoBookmark(b);
+    if (entry.swapped)
+        if (TRecordBuffer* active = ActiveBuffer()) *active = std::move(entry.saved);
 }
 
 bool TTreeMemTableEh::MoveRecords(TBookmarkListEh* bookmarks, int targetRecord, int targetLevel, bool checkOnly) {

@@ -39,8 +39,11 @@ public:
     bool TreeNodeHasNextSibling(int level) override;
     void RestorePosition(const Variant& position) override;
     int SetNodeExpanded(int row, bool expanded) override;
-    int MemRowCount() override { return RecordCount(); }
+    // A record being inserted has a row of its own.
+    int MemRowCount() override;
     bool MoveRecords(TBookmarkListEh* bookmarks, int targetRecord, int targetLevel, bool checkOnly) override;
+    // The fields read the row's record until it is left; the cursor stays
+    // and no link hears of it. Entries nest.
     void EnterBufferRow(int row) override;
     void LeaveBufferRow() override;
 
@@ -65,6 +68,7 @@ private:
     int NodeOfRecNo(int recNo) const;
     bool Shown(int node) const;
     std::string KeyOf(TDataSet* ds);
+    void RememberKey(const TRecordBuffer& buffer);
 
     std::string keyFieldName_, parentFieldName_;
     bool treeView_ = true, showAll_ = false;
@@ -75,7 +79,14 @@ private:
     // The key of every record read, so that checking a drop moves no cursor.
     std::map<TBookmark, std::string> keyOfBookmark_;
     int keySlot_ = -1;
-    std::vector<TBookmark> entered_;
+    // The row where a record being inserted stands, -1 outside an insert.
+    int InsertRow();
+    struct TEntry {
+        bool swapped = false;
+        TRecordBuffer saved; // what the active buffer held before
+    };
+    std::vector<TEntry> entered_;
+    int enteredCurrent_ = -1; // the current row while rows are entered
 };
 
 } // namespace tv

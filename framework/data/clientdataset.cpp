@@ -389,6 +389,17 @@ void TCustomClientDataSet::RebuildView() {
 
 int TCustomClientDataSet::PositionOf(const TClientRow* row) const { return index_.Find(view_, row); }
 
+bool TCustomClientDataSet::ReadRecordAt(int position, TRecordBuffer& buffer) {
+    if (!Active() || position < 0 || position >= static_cast<int>(view_.size())) return false;
+    const TClientRow* row = view_[static_cast<std::size_t>(position)];
+    buffer.values.assign(static_cast<std::size_t>(BufferSlotCount()), Null());
+    std::copy(row->values.begin(), row->values.end(), buffer.values.begin());
+    buffer.bookmark = BookmarkOf(row);
+    buffer.flag = bfCurrent;
+    if (HasCalcFields()) CalculateFields(buffer);
+    return true;
+}
+
 void TCustomClientDataSet::PlaceCursorOn(const TClientRow* row) {
     int at = 0;
     const int p = index_.Find(view_, row, &at);

@@ -137,6 +137,10 @@ protected:
     void FilterChanged() override;
     void OpenCursorCompleted() override;
     void Notification(TComponent* component, TOperation operation) override;
+    // The record at a 0-based position of the present order and filter, read
+    // into `buffer` with its calculated fields; neither the cursor nor the
+    // current record moves, and no link hears of it. False outside the records.
+    bool ReadRecordAt(int position, TRecordBuffer& buffer);
 
 private:
     friend class TDataSetProvider;

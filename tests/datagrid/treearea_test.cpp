@@ -55,11 +55,11 @@ protected:
     std::string Current() { return tree->FieldByName("NOMBRE")->AsString(); }
     // The first data column's cell of the row showing `name`.
     RECT CellOf(const std::string& name) {
-        for (int r = 0; r < grid->DataLink()->RecordCount(); ++r) {
-            TActiveRecordGuard guard(*grid->DataLink());
-            grid->DataLink()->SetActiveRecord(r);
+        int above = grid->TitleRowCount();
+        for (int r = grid->FirstShownDataRow(); r < grid->ShownRecordCount(); ++r) {
+            TGridActiveRowGuard row(*grid, r);
             if (tree->FieldByName("NOMBRE")->AsString() == name)
-                return grid->CellRect(grid->IndicatorOffset(), r + grid->TitleRowCount());
+                return grid->CellRect(grid->IndicatorOffset(), r + above);
         }
         ADD_FAILURE() << name << " is not shown";
         return {};
