@@ -551,6 +551,7 @@ private:
     void MemTableFixTopRow();
     void MemTableScrolled();
     void MemTableTopLeftChanged();
+    void MemTableShowCurrent();
     bool MemTableWheel(TShiftState shift, bool down);
     bool ToolTipsApplyAt(int x, int y);
     void HintShowPause(Message& msg);

@@ -295,12 +295,14 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
         key = 0;
         return;
     }
-    if (shift.Contains(ssCtrl)) {
-        CtrlKeyDown(key, shift);
-        return;
-    }
-    PlainKeyDown(key, shift);
+    if (shift.Contains(ssCtrl)) CtrlKeyDown(key, shift);
+    else PlainKeyDown(key, shift);
     if (!*alive) return;
+    // Rows scrolled away by the wheel come back with the current record.
+    if (MemTableRowMode() && (key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT ||
+                              key == VK_HOME || key == VK_END))
+        MemTableShowCurrent();
+    if (shift.Contains(ssCtrl)) return;
     if (key == VK_DELETE && !options_.Contains(dgRowSelect)) EmptyCheckOrImageCell();
 }
 

@@ -150,6 +150,10 @@ void TCustomDBGridEh::MemTableScrolled() {
     if (layoutLock_ == 0) Update();
 }
 
+void TCustomDBGridEh::MemTableShowCurrent() {
+    if (HandleAllocated() && Row() >= FixedRows() && Row() < RowCount()) ClampInView({Col(), Row()});
+}
+
 void TCustomDBGridEh::MemTableTopLeftChanged() {
     RequestMemTableRows();
     UpdateScrollBar();
