@@ -103,6 +103,9 @@ void TTreeMemTableEh::Reshow() {
     CheckBrowseMode();
     Rebuild();
     TBookmark here = IsEmpty() ? TBookmark() : Bookmark();
+    // The links hear of the new view once, on its current record: a grid
+    // keeps its rows where they were instead of following a passing First.
+    TControlsOff controls(this);
     TCustomClientDataSet::FilterChanged();
     First();
     if (!here.empty() && BookmarkValid(here)) {
@@ -112,6 +115,7 @@ void TTreeMemTableEh::Reshow() {
             First();
         }
     }
+    controls.Release();
 }
 
 void TTreeMemTableEh::OpenCursorCompleted() {

@@ -323,3 +323,65 @@ TEST_F(RowModeTest, TheWheelAndTheScrollBarMoveTheRowsInViewAndLeaveTheRecord) {
 }
 
 } // namespace tvtest
+
+namespace tvtest {
+
+// The codes of the records in tree order, and the one shown first.
+static std::vector<int> Codes(TTreeMemTableEh* tree) {
+    std::vector<int> codes;
+    TBookmark here = tree->Bookmark();
+    tree->DisableControls();
+    for (tree->First(); !tree->Eof(); tree->Next()) codes.push_back(tree->FieldByName("CODIGO")->AsInteger());
+    tree->GotoBookmark(here);
+    tree->EnableControls();
+    return codes;
+}
+
+TEST_F(RowModeTest, ANodeInRowsScrolledIntoViewClosesAndOpensWhereItStands) {
+    Run(treeGrid, Wheel(20));
+    ASSERT_EQ(ViewOf(treeGrid).first, 21);
+    // The button of the node heading 26 (level 1), five rows below the first shown.
+    RECT cell = treeGrid->CellRect(1, treeGrid->TopRow() + 5);
+    POINT p = treeGrid->ClientToScreen({cell.left + 9, (cell.top + cell.bottom) / 2});
+    QueueClick(p.x, p.y);
+    Pump();
+    EXPECT_EQ(Codes(tree).size(), 36u);
+    TView v = ViewOf(treeGrid);
+    EXPECT_EQ(v.current, 26);
+    EXPECT_EQ(v.first, 21) << "the rows stay where they were";
+    EXPECT_TRUE(v.inStep);
+    // The numpad keys open and close the current node, in place.
+    clock->Advance(1000);
+    Run(treeGrid, Key(VK_ADD));
+    EXPECT_EQ(Codes(tree).size(), 40u);
+    EXPECT_EQ(ViewOf(treeGrid).first, 21);
+    Run(treeGrid, Key(VK_SUBTRACT));
+    Run(treeGrid, Key(VK_MULTIPLY));
+    EXPECT_EQ(Codes(tree).size(), 40u);
+    EXPECT_EQ(ViewOf(treeGrid).current, 26);
+    EXPECT_FALSE(treeGrid->InplaceEditorVisible()) << "the keys' characters open no editor";
+}
+
+TEST_F(RowModeTest, ARecordDroppedInRowsScrolledIntoViewGoesWhereItWasDropped) {
+    treeGrid->SetOptions(treeGrid->Options() - TDBGridOptions{dgMultiSelect});
+    treeGrid->SetOptionsEh(treeGrid->OptionsEh() + TDBGridEhOptions{dghRecordMoving});
+    Run(treeGrid, Wheel(10));
+    ASSERT_EQ(ViewOf(treeGrid).first, 11);
+    // Child 12 dragged by its indicator below child 18 of the next node.
+    RECT from = treeGrid->CellRect(0, treeGrid->TopRow() + 1), to = treeGrid->CellRect(0, treeGrid->TopRow() + 7);
+    POINT a = treeGrid->ClientToScreen({(from.left + from.right) / 2, (from.top + from.bottom) / 2});
+    POINT b = treeGrid->ClientToScreen({(to.left + to.right) / 2, (to.top + to.bottom) / 2});
+    QueueDrag(a.x, a.y, b.x, b.y);
+    Pump();
+    std::vector<int> codes = Codes(tree);
+    ASSERT_EQ(codes.size(), 40u);
+    EXPECT_EQ(std::vector<int>(codes.begin() + 10, codes.begin() + 19),
+              (std::vector<int>{11, 13, 14, 15, 16, 17, 18, 12, 19}));
+    TView v = ViewOf(treeGrid);
+    EXPECT_EQ(v.current, 12);
+    EXPECT_EQ(tree->FieldByName("PADRE")->AsInteger(), 16);
+    EXPECT_EQ(v.first, 11);
+    EXPECT_TRUE(v.inStep);
+}
+
+} // namespace tvtest
