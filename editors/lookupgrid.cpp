@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "editors/memtable.h"
 #include "editors/variantutils.h"
 #include "core/scopeguards.h"
 #include "core/strutils.h"
@@ -284,10 +285,12 @@ int TDBLookupGridEh::GetColumnsWidth() {
 }
 
 TGridRect TDBLookupGridEh::GetDataRect() {
-    int first = specRow_->Visible() ? TitleRowCount() - 1 : TitleRowCount();
+    // Over a memory table the rows in view begin at the top row.
+    int top = MemTableRowMode() ? TopRow() : TitleRowCount();
+    int first = specRow_->Visible() ? TitleRowCount() - 1 : top;
     int last = rowCount_;
     if (FooterRowCount() > 0) last = rowCount_ - FooterRowCount() - 2;
-    return TGridRect{IndicatorOffset(), first, ColCount() - 1, std::max(first, TitleRowCount() + last - 1)};
+    return TGridRect{IndicatorOffset(), first, ColCount() - 1, std::max(first, top + last - 1)};
 }
 
 // --- binding to the edited data ----------------------------------------------------------
@@ -421,6 +424,9 @@ bool TDBLookupGridEh::FindKeyRecord() {
             return false;
         if (!ds->Locate(keyField_, keyValue_, {})) return false;
         keyValue_ = kept;
+        // Over a memory table the rows scroll to show the record in their middle.
+        if (HasMemTableLink() && HandleAllocated())
+            SetTopRowClamped(MemTableLink()->CurrentRowIndex() + TitleRowCount() - VisibleDataRowCount() / 2);
         return true;
     } catch (const std::exception&) {
         return false;
@@ -457,7 +463,11 @@ void TDBLookupGridEh::KeyValueChanged() {
 }
 
 void TDBLookupGridEh::ListDataChanged() {
-    if (listActive_) {
+    TDataSet* ds = DataLink()->DataSet();
+    if (listActive_ && HasMemTableLink() && ds) {
+        activeRecordIndex_ = ds->RecNo() - 1;
+        recordCount_ = ds->RecordCount();
+    } else if (listActive_) {
         activeRecordIndex_ = DataLink()->ActiveRecord();
         recordCount_ = DataLink()->RecordCount();
     } else {
@@ -471,6 +481,9 @@ void TDBLookupGridEh::ListDataChanged() {
 
 int TDBLookupGridEh::FindKeyRow() {
     if (keyValue_.IsNull() || keyValue_.IsEmpty() || !DataLink()->Active()) return -1;
+    // A memory table has a row for every record; the list stands on the key's.
+    if (HasMemTableLink())
+        return VariantsEqual(ListKeyValue(), keyValue_) ? MemTableLink()->CurrentRowIndex() : -1;
     TGridDataLinkEh* link = DataLink();
     int saved = link->ActiveRecord();
     int found = -1;
@@ -495,7 +508,7 @@ void TDBLookupGridEh::UpdateActive() {
     int row = found + TitleRowCount();
     if (row < TCustomGrid::RowCount() && row != Row()) {
         if (!Options().Contains(dgAlwaysShowEditor)) HideEditor();
-        MoveCurrent(Col(), row, false, false);
+        MoveCurrent(Col(), row, false, HasMemTableLink());
         InvalidateEditor();
     }
     keyRowShown_ = true;
@@ -554,7 +567,8 @@ void TDBLookupGridEh::SelectAt(int x, int y) {
     if (row < box.Top || row > box.Bottom || col < box.Left || col > box.Right) return;
     TDataSet* ds = DataLink()->DataSet();
     if (!ds) return;
-    ds->MoveBy(row - TitleRowCount() - activeRecordIndex_);
+    int active = HasMemTableLink() ? MemTableLink()->CurrentRowIndex() : activeRecordIndex_;
+    ds->MoveBy(row - TitleRowCount() - active);
     SelectCurrent();
 }
 
@@ -605,11 +619,13 @@ void TDBLookupGridEh::KeyDown(WORD& key, TShiftState shift) {
     } else if (key == VK_END) {
         ds->Last();
     } else if (move != 0) {
+        // The move starts from the choice; a list moved away from it (by the
+        // wheel with Shift) comes back to it first.
         int keyRow = FindKeyRow();
         if (keyRow < 0 && !specRow_->Selected()) {
             KeyValueChanged();
             move = 0;
-        } else if (keyRow >= 0) {
+        } else if (keyRow >= 0 && !HasMemTableLink()) {
             ds->MoveBy(keyRow - DataLink()->ActiveRecord());
         }
         if (move != 0) ds->MoveBy(move);
@@ -723,15 +739,23 @@ void TDBLookupGridEh::TimerScroll() {
     StartTimer(std::max(0, 200 - 15 * distance));
 }
 
-bool TDBLookupGridEh::DoMouseWheelDown(TShiftState, POINT) {
+// Over a memory table the wheel scrolls the rows as the data grid's does;
+// with Shift, and elsewhere, it moves the list past the rows in view.
+bool TDBLookupGridEh::DoMouseWheelDown(TShiftState shift, POINT mousePos) {
+    bool anyShift = shift.Contains(ssShift) || shift.Contains(ssCtrl) || shift.Contains(ssAlt);
+    if (HasMemTableLink() && !anyShift) return TCustomDBGridEh::DoMouseWheelDown(shift, mousePos);
     if (!DataLink()->DataSet()) return false;
-    MoveList(recordCount_ - activeRecordIndex_);
+    if (HasMemTableLink()) MoveList(LastShownDataRow() + 1 - ActiveDataRow());
+    else MoveList(recordCount_ - activeRecordIndex_);
     return true;
 }
 
-bool TDBLookupGridEh::DoMouseWheelUp(TShiftState, POINT) {
+bool TDBLookupGridEh::DoMouseWheelUp(TShiftState shift, POINT mousePos) {
+    bool anyShift = shift.Contains(ssShift) || shift.Contains(ssCtrl) || shift.Contains(ssAlt);
+    if (HasMemTableLink() && !anyShift) return TCustomDBGridEh::DoMouseWheelUp(shift, mousePos);
     if (!DataLink()->DataSet()) return false;
-    MoveList(-(activeRecordIndex_ + 1));
+    if (HasMemTableLink()) MoveList(FirstShownDataRow() - 1 - ActiveDataRow());
+    else MoveList(-(activeRecordIndex_ + 1));
     return true;
 }
 
@@ -769,6 +793,10 @@ void TDBLookupGridEh::VertScroll(int code, int pos) {
 }
 
 void TDBLookupGridEh::UpdateScrollBar() {
+    if (HasMemTableLink()) {
+        TCustomDBGridEh::UpdateScrollBar();
+        return;
+    }
     if (!HandleAllocated()) return;
     SCROLLINFO old{};
     old.fMask = SIF_ALL;
@@ -906,7 +934,8 @@ void TDBLookupGridEh::Dispatch(Message& msg) {
         }
         break;
     case WM_VSCROLL:
-        if (DataLink()->Active()) {
+        // Over a memory table the data grid scrolls its own rows.
+        if (DataLink()->Active() && !HasMemTableLink()) {
             VertScroll(LOWORD(msg.WParam), std::int16_t(HIWORD(msg.WParam)));
             msg.Result = 0;
             return;
