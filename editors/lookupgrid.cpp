@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <climits>
 
-#include "editors/memtable.h"
-#include "editors/variantutils.h"
 #include "core/scopeguards.h"
 #include "core/strutils.h"
+#include "editors/memtable.h"
+#include "editors/variantutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/dberror.h"
@@ -482,8 +482,7 @@ void TDBLookupGridEh::ListDataChanged() {
 int TDBLookupGridEh::FindKeyRow() {
     if (keyValue_.IsNull() || keyValue_.IsEmpty() || !DataLink()->Active()) return -1;
     // A memory table has a row for every record; the list stands on the key's.
-    if (HasMemTableLink())
-        return VariantsEqual(ListKeyValue(), keyValue_) ? MemTableLink()->CurrentRowIndex() : -1;
+    if (HasMemTableLink()) return VariantsEqual(ListKeyValue(), keyValue_) ? MemTableLink()->CurrentRowIndex() : -1;
     TGridDataLinkEh* link = DataLink();
     int saved = link->ActiveRecord();
     int found = -1;
@@ -745,8 +744,10 @@ bool TDBLookupGridEh::DoMouseWheelDown(TShiftState shift, POINT mousePos) {
     bool anyShift = shift.Contains(ssShift) || shift.Contains(ssCtrl) || shift.Contains(ssAlt);
     if (HasMemTableLink() && !anyShift) return TCustomDBGridEh::DoMouseWheelDown(shift, mousePos);
     if (!DataLink()->DataSet()) return false;
-    if (HasMemTableLink()) MoveList(LastShownDataRow() + 1 - ActiveDataRow());
-    else MoveList(recordCount_ - activeRecordIndex_);
+    if (HasMemTableLink())
+        MoveList(LastShownDataRow() + 1 - ActiveDataRow());
+    else
+        MoveList(recordCount_ - activeRecordIndex_);
     return true;
 }
 
@@ -754,8 +755,10 @@ bool TDBLookupGridEh::DoMouseWheelUp(TShiftState shift, POINT mousePos) {
     bool anyShift = shift.Contains(ssShift) || shift.Contains(ssCtrl) || shift.Contains(ssAlt);
     if (HasMemTableLink() && !anyShift) return TCustomDBGridEh::DoMouseWheelUp(shift, mousePos);
     if (!DataLink()->DataSet()) return false;
-    if (HasMemTableLink()) MoveList(FirstShownDataRow() - 1 - ActiveDataRow());
-    else MoveList(-(activeRecordIndex_ + 1));
+    if (HasMemTableLink())
+        MoveList(FirstShownDataRow() - 1 - ActiveDataRow());
+    else
+        MoveList(-(activeRecordIndex_ + 1));
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // What a dataset that keeps its rows in memory may offer the grid: direct row
-// access, a tree view of its records and record moving. No dataset of the
-// station implements it; the grid asks each dataset for it (dynamic_cast).
+// access, a tree view of its records and record moving. The grid asks each
+// dataset for it (dynamic_cast); TTreeMemTableEh (grid/) offers it.
 #include "core/variant.h"
 
 namespace tv {

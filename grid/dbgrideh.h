@@ -7,7 +7,8 @@
 // permissions, streaming), gridlayout.cpp (relayout, titles tree, row count,
 // scroll bars), griddraw.cpp (cells, titles, lines, frames), gridmouse.cpp
 // (the mouse and the auto-scroll timer), gridmessages.cpp (scrolling, focus
-// and window messages), gridunit.cpp (process-wide objects and resources). docs/data-grid.md lists what is
+// and window messages), memtablerows.cpp (a row per record over a memory
+// table), gridunit.cpp (process-wide objects and resources). docs/data-grid.md lists what is
 // still empty.
 #include <memory>
 #include <string>

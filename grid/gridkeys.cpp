@@ -295,12 +295,14 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
         key = 0;
         return;
     }
-    if (shift.Contains(ssCtrl)) CtrlKeyDown(key, shift);
-    else PlainKeyDown(key, shift);
+    if (shift.Contains(ssCtrl))
+        CtrlKeyDown(key, shift);
+    else
+        PlainKeyDown(key, shift);
     if (!*alive) return;
     // Rows scrolled away by the wheel come back with the current record.
-    if (MemTableRowMode() && (key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT ||
-                              key == VK_HOME || key == VK_END))
+    if (MemTableRowMode() &&
+        (key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT || key == VK_HOME || key == VK_END))
         MemTableShowCurrent();
     if (shift.Contains(ssCtrl)) return;
     if (key == VK_DELETE && !options_.Contains(dgRowSelect)) EmptyCheckOrImageCell();
@@ -381,12 +383,10 @@ bool TCustomDBGridEh::IncSearchKeyDown(WORD key, TShiftState shift) {
 void TCustomDBGridEh::CtrlKeyDown(WORD key, TShiftState shift) {
     bool shiftSelect = shift.Contains(ssShift) && options_.Contains(dgMultiSelect);
     switch (key) {
-    case VK_PRIOR: case VK_UP:
-        MoveRecordBy(shiftSelect, FirstShownDataRow() - ActiveDataRow(), false, false);
-        break;
-    case VK_NEXT: case VK_DOWN:
-        MoveRecordBy(shiftSelect, LastShownDataRow() - ActiveDataRow(), false, false);
-        break;
+    case VK_PRIOR:
+    case VK_UP: MoveRecordBy(shiftSelect, FirstShownDataRow() - ActiveDataRow(), false, false); break;
+    case VK_NEXT:
+    case VK_DOWN: MoveRecordBy(shiftSelect, LastShownDataRow() - ActiveDataRow(), false, false); break;
     case VK_END: MoveRecordBy(shiftSelect, 1, false, true); break;
     case VK_HOME: MoveRecordBy(shiftSelect, -1, false, true); break;
     case VK_LEFT: SelectGridColumn(indicatorOffset_, 1); break;

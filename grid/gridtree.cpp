@@ -120,8 +120,10 @@ bool TCustomDBGridEh::TreeMouseDown(int x, int y, bool checkOnly) {
     }
     paintLocked_ = false;
     off.Release();
-    if (MemTableRowMode()) SetTopRowClamped(top);
-    else if (top >= FixedRows() && top < RowCount()) SetTopRow(top);
+    if (MemTableRowMode())
+        SetTopRowClamped(top);
+    else if (top >= FixedRows() && top < RowCount())
+        SetTopRow(top);
     Invalidate();
     UpdateScrollBar();
     return true;

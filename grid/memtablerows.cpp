@@ -81,8 +81,10 @@ int TCustomDBGridEh::MemTableRowOfBookmark(const TBookmark& bookmark) {
             c = ds->CompareBookmarks(ds->Bookmark(), bookmark);
         }
         if (c == 0) return mid;
-        if (c < 0) low = mid + 1;
-        else high = mid - 1;
+        if (c < 0)
+            low = mid + 1;
+        else
+            high = mid - 1;
     }
     return -1;
 }
@@ -167,8 +169,10 @@ void TCustomDBGridEh::RequestMemTableRows() {
     TGridDrawInfo info;
     CalcDrawInfo(info);
     int free = info.Vert.GridExtent - info.Vert.GridBoundary;
-    if (free > 0 && DefaultRowHeight() > 0) memTableLink_->SetViewRowCount(free / DefaultRowHeight() + 1);
-    else if (info.Vert.LastFullVisibleCell >= RowCount() - 1) memTableLink_->SetViewRowCount(1);
+    if (free > 0 && DefaultRowHeight() > 0)
+        memTableLink_->SetViewRowCount(free / DefaultRowHeight() + 1);
+    else if (info.Vert.LastFullVisibleCell >= RowCount() - 1)
+        memTableLink_->SetViewRowCount(1);
 }
 
 void TCustomDBGridEh::MemTableFixTopRow() {

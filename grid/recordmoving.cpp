@@ -115,9 +115,8 @@ int TCustomDBGridEh::CalcMoveTargetRow(int y) {
     int x = GetTreeButtonRect(row < 0 ? moveTargetRow_ : row, point, level);
     if (MemTableRowMode()) {
         // The grid's own rows scroll under the marker, one at a time.
-        if (x == moveMarkerX_ &&
-            (row == moveTargetRow_ || (moveTargetRow_ == titleRowCount_ && y < box.top) ||
-             (moveTargetRow_ == RowCount() - 1 && y >= box.bottom)))
+        if (x == moveMarkerX_ && (row == moveTargetRow_ || (moveTargetRow_ == titleRowCount_ && y < box.top) ||
+                                  (moveTargetRow_ == RowCount() - 1 && y >= box.bottom)))
             return moveMarkerX_;
         if (y < box.top || (row >= 0 && row < titleRowCount_)) {
             DrawMoveMarker();

@@ -3,7 +3,8 @@
 // formatted prices, a check-box column, alternating row colours, a frozen
 // column, footers with sums and a few selected records.
 //   datagrid_sample [--out file.png] [--seconds N] [--headless] [--filter] [--tree] [--editing]
-//   --filter shows the filter row and lets records be dragged; --tree shows articles under their categories;
+//   --filter shows the filter row and lets records be dragged; --tree shows articles under their categories, a row
+//   per record that the wheel and the bar scroll;
 //   --editing edits the cells in place (no row selection): the name wrapped on rows of two lines, the unit from
 //   a pick list, the price with the calculator, the supplier from a drop-down box listing each supplier's name
 //   and city.
@@ -13,6 +14,8 @@
 #include <string>
 #include <thread>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "core/exceptions.h"
 #include "framework/data/clientdataset.h"
@@ -194,21 +197,56 @@ int main(int argc, char** argv) {
             categories->SetKeyFieldName("CODIGO");
             categories->SetParentFieldName("GRUPO");
             categories->CreateDataSet();
+            // More articles than the window shows once their categories open.
             struct {
-                int code, group;
                 const char* name;
-                double price;
-            } rows[] = {{1, 0, "Granos", 0},           {11, 1, "Arroz Diana 500 g", 2100}, {12, 1, "Lentejas 500 g", 3400},
-                        {13, 1, "Fríjol bola roja", 5200}, {2, 0, "Bebidas", 0},          {21, 2, "Café Sello Rojo", 9800},
-                        {22, 2, "Chocolate Corona", 6100}, {3, 0, "Aseo", 0},             {31, 3, "Jabón Rey", 2300},
-                        {4, 0, "Lácteos", 0},          {41, 4, "Leche Alquería", 3900}};
-            for (auto& r : rows) {
+                std::vector<std::pair<const char*, double>> articles;
+            } groups[] = {
+                {"Granos",
+                 {{"Arroz Diana 500 g", 2100},
+                  {"Lentejas 500 g", 3400},
+                  {"Fríjol bola roja", 5200},
+                  {"Garbanzo 500 g", 4300},
+                  {"Arveja seca", 2900},
+                  {"Maíz pira", 2500}}},
+                {"Bebidas",
+                 {{"Café Sello Rojo", 9800},
+                  {"Chocolate Corona", 6100},
+                  {"Agua Cristal 600 ml", 1500},
+                  {"Jugo Hit mora", 2200},
+                  {"Gaseosa 1,5 l", 4800},
+                  {"Té Hindú", 3300}}},
+                {"Aseo",
+                 {{"Jabón Rey", 2300},
+                  {"Detergente Fab 1 kg", 11200},
+                  {"Límpido 1 l", 4100},
+                  {"Papel higiénico x4", 6900},
+                  {"Crema dental", 5600}}},
+                {"Lácteos",
+                 {{"Leche Alquería", 3900},
+                  {"Queso campesino", 8700},
+                  {"Kumis 1 l", 5400},
+                  {"Mantequilla 125 g", 4600},
+                  {"Yogur fresa", 2800}}},
+                {"Panadería",
+                 {{"Pan tajado", 4900}, {"Galletas Saltín", 3700}, {"Arepas x5", 3200}, {"Tostadas", 2600}}},
+            };
+            int groupCode = 0;
+            for (auto& g : groups) {
+                ++groupCode;
                 categories->Append();
-                categories->FieldByName("CODIGO")->SetAsInteger(r.code);
-                if (r.group) categories->FieldByName("GRUPO")->SetAsInteger(r.group);
-                categories->FieldByName("NOMBRE")->SetAsString(r.name);
-                if (r.price > 0) categories->FieldByName("PRECIO")->SetAsFloat(r.price);
+                categories->FieldByName("CODIGO")->SetAsInteger(groupCode);
+                categories->FieldByName("NOMBRE")->SetAsString(g.name);
                 categories->Post();
+                int articleCode = groupCode * 10;
+                for (auto& [name, price] : g.articles) {
+                    categories->Append();
+                    categories->FieldByName("CODIGO")->SetAsInteger(++articleCode);
+                    categories->FieldByName("GRUPO")->SetAsInteger(groupCode);
+                    categories->FieldByName("NOMBRE")->SetAsString(name);
+                    categories->FieldByName("PRECIO")->SetAsFloat(price);
+                    categories->Post();
+                }
             }
             categories->First();
             source->SetDataSet(categories);

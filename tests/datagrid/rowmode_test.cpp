@@ -3,15 +3,14 @@
 // view as on a grid over a client dataset with the same records, and the rows
 // paint alike; the wheel and the scroll bar move the rows in view and leave
 // the record where it was.
-#include "gridfixture.h"
-
 #include <cairo.h>
-
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "framework/ui/stdctrls/scrollbar.h"
 #include "grid/treememtable.h"
+#include "gridfixture.h"
 #include "platform/backend/backend.h"
 #include "platform/backend/headless.h"
 #include "platform/window/desktop.h"
@@ -48,7 +47,17 @@ std::ostream& operator<<(std::ostream& os, const TView& v) {
     return os << "}";
 }
 
-enum TActionKind { akKey, akClick, akClickIndicator, akWheel, akDownArrow, akUpArrow, akPageDownChannel, akThumbBottom, akThumbTop };
+enum TActionKind {
+    akKey,
+    akClick,
+    akClickIndicator,
+    akWheel,
+    akDownArrow,
+    akUpArrow,
+    akPageDownChannel,
+    akThumbBottom,
+    akThumbTop
+};
 
 struct TAction {
     TActionKind kind;
@@ -128,7 +137,8 @@ protected:
         }
         for (int r = g->FirstShownDataRow(); r <= last; ++r) {
             TGridActiveRowGuard row(*g, r);
-            if (g->Selection().DataCellSelected(1, ds->Bookmark())) v.selected.push_back(ds->FieldByName("CODIGO")->AsInteger());
+            if (g->Selection().DataCellSelected(1, ds->Bookmark()))
+                v.selected.push_back(ds->FieldByName("CODIGO")->AsInteger());
         }
         v.inStep = g->Row() - g->TitleRowCount() == g->ActiveDataRow() && g->IsActiveRow(g->ActiveDataRow());
         return v;
@@ -164,8 +174,10 @@ protected:
                 // The modifiers are held around the press or the notches.
                 if (a.shift) InjectKey(VK_SHIFT, true);
                 if (a.ctrl) InjectKey(VK_CONTROL, true);
-                if (a.kind == akWheel) QueueWheel(p.x, p.y, -120 * a.value);
-                else QueueClick(p.x, p.y);
+                if (a.kind == akWheel)
+                    QueueWheel(p.x, p.y, -120 * a.value);
+                else
+                    QueueClick(p.x, p.y);
                 if (a.ctrl) InjectKey(VK_CONTROL, false);
                 if (a.shift) InjectKey(VK_SHIFT, false);
                 break;
@@ -246,18 +258,20 @@ TEST_F(RowModeTest, KeysAndClicksLeaveTheSameRecordCurrentAndTheSameRowsInView) 
         {"past the last row in view and back", {Key(VK_DOWN, n + 2), Key(VK_UP, n + 1), Key(VK_UP, 2)}},
         {"pages", {Key(VK_NEXT), Key(VK_NEXT), Key(VK_PRIOR), Key(VK_NEXT, 5), Key(VK_PRIOR, 2), Key(VK_PRIOR, 4)}},
         {"ends", {CtrlKey(VK_END), Key(VK_UP), CtrlKey(VK_HOME), Key(VK_DOWN)}},
-        {"first and last in view", {Key(VK_NEXT), Key(VK_DOWN, 2), CtrlKey(VK_DOWN), CtrlKey(VK_UP), CtrlKey(VK_NEXT),
-                                    CtrlKey(VK_PRIOR)}},
+        {"first and last in view",
+         {Key(VK_NEXT), Key(VK_DOWN, 2), CtrlKey(VK_DOWN), CtrlKey(VK_UP), CtrlKey(VK_NEXT), CtrlKey(VK_PRIOR)}},
         {"clicks", {ClickShown(3), ClickShown(n - 1), Key(VK_DOWN), ClickShown(0), Key(VK_UP)}},
         {"clicks at the end", {CtrlKey(VK_END), ClickShown(0), Key(VK_PRIOR), ClickShown(n - 2)}},
         {"the wheel with Shift moves the record", {Wheel(3, true), Wheel(n, true), Wheel(-2, true)}},
         {"down on the last record appends, up drops it", {CtrlKey(VK_END), Key(VK_DOWN), Key(VK_UP), Key(VK_UP)}},
         // The selections repaint what they cover, the rows in view only.
-        {"Shift extends a rectangle", {Key(VK_DOWN, 2), ShiftKey(VK_DOWN, 3), ShiftKey(VK_UP), ShiftKey(VK_NEXT),
-                                      ShiftKey(VK_DOWN, n), Key(VK_DOWN)}},
+        {"Shift extends a rectangle",
+         {Key(VK_DOWN, 2), ShiftKey(VK_DOWN, 3), ShiftKey(VK_UP), ShiftKey(VK_NEXT), ShiftKey(VK_DOWN, n),
+          Key(VK_DOWN)}},
         {"Shift with a click", {ClickShown(2), ClickShown(5, true), CtrlKey(VK_END), ClickShown(1, true)}},
-        {"records by the indicator", {ClickIndicator(1), ClickIndicator(3, false, true), ClickIndicator(6, true),
-                                      Key(VK_NEXT), ClickIndicator(2, false, true)}},
+        {"records by the indicator",
+         {ClickIndicator(1), ClickIndicator(3, false, true), ClickIndicator(6, true), Key(VK_NEXT),
+          ClickIndicator(2, false, true)}},
     };
     for (const Script& script : scripts) {
         // Each grid keeps the focus through a script: leaving it would drop a new record.
@@ -277,7 +291,8 @@ TEST_F(RowModeTest, KeysAndClicksLeaveTheSameRecordCurrentAndTheSameRowsInView) 
         for (std::size_t step = 0; step < script.steps.size(); ++step) {
             EXPECT_EQ(views[1][step], views[0][step]) << script.name << ", step " << step + 1;
             EXPECT_TRUE(views[1][step].inStep) << script.name << ", step " << step + 1;
-            EXPECT_EQ(pixels[1][step], pixels[0][step]) << script.name << ", step " << step + 1 << ": the rows paint alike";
+            EXPECT_EQ(pixels[1][step], pixels[0][step])
+                << script.name << ", step " << step + 1 << ": the rows paint alike";
         }
     }
 }
@@ -291,25 +306,79 @@ TEST_F(RowModeTest, TheWheelAndTheScrollBarMoveTheRowsInViewAndLeaveTheRecord) {
         // What the grid over the client dataset and the one over the tree show after the steps.
         std::function<TView(int)> plain, rows;
     } scripts[] = {
-        {"three notches down", {Wheel(3)}, [](int n) { return TView{4, 1, n, true, {}}; },
-         [](int n) { return TView{1, 4, n + 3, true, {}}; }},
-        {"the wheel and then a key", {Wheel(3), Key(VK_DOWN)}, [](int n) { return TView{5, 1, n, true, {}}; },
+        {"three notches down",
+         {Wheel(3)},
+         [](int n) {
+             return TView{4, 1, n, true, {}};
+         },
+         [](int n) {
+             return TView{1, 4, n + 3, true, {}};
+         }},
+        {"the wheel and then a key",
+         {Wheel(3), Key(VK_DOWN)},
+         [](int n) {
+             return TView{5, 1, n, true, {}};
+         },
          // The record comes back into view at the top.
-         [](int n) { return TView{2, 2, n + 1, true, {}}; }},
-        {"the wheel stops at the last rows", {Wheel(60)}, [](int n) { return TView{40, 41 - n, 40, true, {}}; },
-         [](int n) { return TView{1, 41 - n, 40, true, {}}; }},
-        {"a page with Ctrl", {Wheel(1, false, true)}, [](int n) { return TView{2, 1, n, true, {}}; },
-         [](int n) { return TView{1, n + 1, 2 * n, true, {}}; }},
-        {"the down arrow", {Bar(akDownArrow)}, [](int n) { return TView{n + 1, 2, n + 1, true, {}}; },
-         [](int n) { return TView{1, 2, n + 1, true, {}}; }},
-        {"down and up arrows", {Bar(akDownArrow), Bar(akDownArrow), Bar(akUpArrow)},
-         [](int n) { return TView{2, 2, n + 1, true, {}}; }, [](int n) { return TView{1, 2, n + 1, true, {}}; }},
-        {"the channel below the thumb", {Bar(akPageDownChannel)}, [](int n) { return TView{n + 1, 2, n + 1, true, {}}; },
-         [](int n) { return TView{1, n, 2 * n - 1, true, {}}; }},
-        {"the thumb to the bottom", {Bar(akThumbBottom)}, [](int n) { return TView{40, 41 - n, 40, true, {}}; },
-         [](int n) { return TView{1, 41 - n, 40, true, {}}; }},
-        {"the thumb down and up", {Bar(akThumbBottom), Bar(akThumbTop)}, [](int n) { return TView{1, 1, n, true, {}}; },
-         [](int n) { return TView{1, 1, n, true, {}}; }},
+         [](int n) {
+             return TView{2, 2, n + 1, true, {}};
+         }},
+        {"the wheel stops at the last rows",
+         {Wheel(60)},
+         [](int n) {
+             return TView{40, 41 - n, 40, true, {}};
+         },
+         [](int n) {
+             return TView{1, 41 - n, 40, true, {}};
+         }},
+        {"a page with Ctrl",
+         {Wheel(1, false, true)},
+         [](int n) {
+             return TView{2, 1, n, true, {}};
+         },
+         [](int n) {
+             return TView{1, n + 1, 2 * n, true, {}};
+         }},
+        {"the down arrow",
+         {Bar(akDownArrow)},
+         [](int n) {
+             return TView{n + 1, 2, n + 1, true, {}};
+         },
+         [](int n) {
+             return TView{1, 2, n + 1, true, {}};
+         }},
+        {"down and up arrows",
+         {Bar(akDownArrow), Bar(akDownArrow), Bar(akUpArrow)},
+         [](int n) {
+             return TView{2, 2, n + 1, true, {}};
+         },
+         [](int n) {
+             return TView{1, 2, n + 1, true, {}};
+         }},
+        {"the channel below the thumb",
+         {Bar(akPageDownChannel)},
+         [](int n) {
+             return TView{n + 1, 2, n + 1, true, {}};
+         },
+         [](int n) {
+             return TView{1, n, 2 * n - 1, true, {}};
+         }},
+        {"the thumb to the bottom",
+         {Bar(akThumbBottom)},
+         [](int n) {
+             return TView{40, 41 - n, 40, true, {}};
+         },
+         [](int n) {
+             return TView{1, 41 - n, 40, true, {}};
+         }},
+        {"the thumb down and up",
+         {Bar(akThumbBottom), Bar(akThumbTop)},
+         [](int n) {
+             return TView{1, 1, n, true, {}};
+         },
+         [](int n) {
+             return TView{1, 1, n, true, {}};
+         }},
     };
     for (const Script& script : scripts) {
         for (TDBGridEh* g : {static_cast<TDBGridEh*>(grid), treeGrid}) {
@@ -382,6 +451,36 @@ TEST_F(RowModeTest, ARecordDroppedInRowsScrolledIntoViewGoesWhereItWasDropped) {
     EXPECT_EQ(tree->FieldByName("PADRE")->AsInteger(), 16);
     EXPECT_EQ(v.first, 11);
     EXPECT_TRUE(v.inStep);
+}
+
+} // namespace tvtest
+
+namespace tvtest {
+
+TEST_F(RowModeTest, AnExternalBarRunsOverTheRowsAndScrollsThem) {
+    auto* bar = new TScrollBar(form);
+    bar->SetKind(sbVertical);
+    bar->SetBounds(615, 0, 17, 300);
+    bar->SetParent(form);
+    treeGrid->VertScrollBar()->SetExtScrollBar(bar);
+    Pump();
+    const int n = treeGrid->VisibleDataRowCount();
+    EXPECT_EQ(bar->Min(), 1);
+    EXPECT_EQ(bar->Max(), 40);
+    EXPECT_EQ(bar->PageSize(), n);
+    form->SetActiveControl(treeGrid);
+    POINT down = bar->ClientToScreen({8, 300 - 4});
+    QueueClick(down.x, down.y);
+    Pump();
+    EXPECT_EQ(ViewOf(treeGrid), (TView{1, 2, n + 1, true, {}}));
+    EXPECT_EQ(bar->Position(), 2);
+    // The grid's own bar stays hidden.
+    SCROLLINFO si{};
+    si.fMask = SIF_ALL;
+    GetScrollInfo(treeGrid->WindowHandle(), SB_VERT, &si);
+    EXPECT_EQ(si.nMax, si.nMin);
+    delete bar;
+    EXPECT_EQ(treeGrid->VertScrollBar()->ExtScrollBar(), nullptr);
 }
 
 } // namespace tvtest

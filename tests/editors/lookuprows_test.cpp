@@ -3,7 +3,6 @@
 // same rows as over a client dataset with the same records, and the wheel
 // scrolls the rows without changing the choice.
 #include "editorfixture.h"
-
 #include "editors/dblookupcombobox.h"
 #include "editors/popupdatagrid.h"
 #include "framework/data/clientdataset.h"
@@ -37,7 +36,8 @@ protected:
         rows = new TTreeMemTableEh(form);
         rows->SetKeyFieldName("CODIGO");
         rows->SetTreeViewActive(false);
-        for (TCustomClientDataSet* ds : {static_cast<TCustomClientDataSet*>(plain), static_cast<TCustomClientDataSet*>(rows)}) {
+        for (TCustomClientDataSet* ds :
+             {static_cast<TCustomClientDataSet*>(plain), static_cast<TCustomClientDataSet*>(rows)}) {
             ds->FieldDefs().Add("CODIGO", ftInteger);
             ds->FieldDefs().Add("NOMBRE", ftString, 30);
             ds->CreateDataSet();
@@ -92,7 +92,7 @@ TEST_F(LookupRowsTest, KeysInTheDropDownChooseTheSameRecordsAndShowTheSameRows) 
     struct Step {
         int vk;
         int times;
-    } steps[] = {{VK_DOWN, 3}, {VK_NEXT, 1}, {VK_DOWN, 9}, {VK_UP, 2}, {VK_PRIOR, 2},
+    } steps[] = {{VK_DOWN, 3}, {VK_NEXT, 1}, {VK_DOWN, 9}, {VK_UP, 2},  {VK_PRIOR, 2},
                  {VK_END, 1},  {VK_UP, 1},   {VK_HOME, 1}, {VK_NEXT, 3}};
     std::vector<TListView> views[2];
     for (int side = 0; side < 2; ++side) {
