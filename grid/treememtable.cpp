@@ -225,6 +225,8 @@ void TTreeMemTableEh::RestorePosition(const Variant& position) {
 }
 
 int TTreeMemTableEh::InsertRow() {
+    // While rows are entered the active buffer holds another record.
+    if (!entered_.empty()) return enteredInsert_;
     TRecordBuffer* b = ActiveBuffer();
     if (State() != dsInsert || !b) return -1;
     // Inserted before a record it stands in that record's row; appended, after the last.
@@ -254,7 +256,11 @@ int TTreeMemTableEh::SetNodeExpanded(int row, bool expanded) {
 
 void TTreeMemTableEh::EnterBufferRow(int row) {
     int current = CurrentRowIndex();
-    if (entered_.empty()) enteredCurrent_ = current;
+    int insert = InsertRow();
+    if (entered_.empty()) {
+        enteredCurrent_ = current;
+        enteredInsert_ = insert;
+    }
     TEntry entry;
     TRecordBuffer* active = ActiveBuffer();
     // Entered on the current row, the fields read the current record as it
@@ -266,7 +272,6 @@ void TTreeMemTableEh::EnterBufferRow(int row) {
             break;
         }
     if (active && row != current) {
-        int insert = InsertRow();
         int position = insert >= 0 && row > insert ? row - 1 : row;
         TRecordBuffer read;
         if (ReadRecordAt(position, read)) {

@@ -86,7 +86,7 @@ private:
         TRecordBuffer saved; // what the active buffer held before
     };
     std::vector<TEntry> entered_;
-    int enteredCurrent_ = -1; // the current row while rows are entered
+    int enteredCurrent_ = -1, enteredInsert_ = -1; // the current and the insert row while rows are entered
 };
 
 } // namespace tv

@@ -264,6 +264,7 @@ TEST_F(RowModeTest, KeysAndClicksLeaveTheSameRecordCurrentAndTheSameRowsInView) 
         {"clicks at the end", {CtrlKey(VK_END), ClickShown(0), Key(VK_PRIOR), ClickShown(n - 2)}},
         {"the wheel with Shift moves the record", {Wheel(3, true), Wheel(n, true), Wheel(-2, true)}},
         {"down on the last record appends, up drops it", {CtrlKey(VK_END), Key(VK_DOWN), Key(VK_UP), Key(VK_UP)}},
+        {"a record inserted in the middle, then dropped", {Key(VK_DOWN, 3), Key(VK_INSERT), Key(VK_ESCAPE)}},
         // The selections repaint what they cover, the rows in view only.
         {"Shift extends a rectangle",
          {Key(VK_DOWN, 2), ShiftKey(VK_DOWN, 3), ShiftKey(VK_UP), ShiftKey(VK_NEXT), ShiftKey(VK_DOWN, n),
