@@ -9,9 +9,9 @@
 // station's 99th percentile, for each count of stations.
 //   bench_stations_bench [company database] [counts, e.g. 1,4,16,32] [seconds]
 // The company database (by default the demo's, see scripts/run.sh) is copied to
-// a folder of its own and reached as localhost:<copy>; the server is the one
-// scripts/services/firebird.sh starts (SYSDBA's password: TALLYVO_FB_PASSWORD,
-// by default that script's).
+// a folder of its own and reached through the server that TALLYVO_FB_SERVER
+// names ("localhost/<port>", the bench's own that scripts/bench.sh starts with
+// scripts/services/firebird.sh), as SYSDBA with the password TALLYVO_FB_PASSWORD.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -237,8 +237,11 @@ int main(int argc, char** argv) {
     try {
         fs::create_directories(dir);
         fs::copy_file(company, dir / "tallyvo.fdb");
+        const char* server = std::getenv("TALLYVO_FB_SERVER");
         const char* pw = std::getenv("TALLYVO_FB_PASSWORD");
-        const Target target{"localhost:" + (dir / "tallyvo.fdb").string(), pw ? pw : "quillmoss"};
+        if (!server || !*server || !pw)
+            throw Exception("TALLYVO_FB_SERVER y TALLYVO_FB_PASSWORD nombran el servidor (scripts/bench.sh los pone)");
+        const Target target{std::string(server) + ":" + (dir / "tallyvo.fdb").string(), pw};
         const std::vector<std::string> codes = Codes(target);
         bench::Header();
         for (int n : counts) {

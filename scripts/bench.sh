@@ -26,12 +26,20 @@ if [ ! -f "$DEMO/datos/001/tallyvo.fdb" ]; then
   TALLYVO_REGISTRY_DIR=$DATA/registro \
     "$BUILD/tools/create_demo_db" "$DEMO" --fuente "$PWD" --articulos "${TALLYVO_ARTICULOS:-50000}" >/dev/null
 fi
-# The multi-station benchmark talks to the server on loopback; the start-up
-# benchmark shows the station on a virtual X display (one started here stops at the end).
+# The multi-station benchmark talks to a Firebird server of the bench's own on
+# loopback (state in build/bench/firebird; the machine's server is left
+# alone); the start-up benchmark shows the station on a virtual X display (one
+# started here stops at the end, as the server does).
+export TALLYVO_FB_STATE=$DATA/../firebird
+STOP="bash '$PWD/scripts/services/firebird.sh' stop"
+trap "$STOP" EXIT
 bash scripts/services/firebird.sh start >/dev/null
+TALLYVO_FB_SERVER=$(bash scripts/services/firebird.sh entry)
+TALLYVO_FB_PASSWORD=$(bash scripts/services/firebird.sh sysdba)
+export TALLYVO_FB_SERVER TALLYVO_FB_PASSWORD
 if ! XDISPLAY=$(bash scripts/services/xvfb.sh display); then
   XDISPLAY=$(bash scripts/services/xvfb.sh start)
-  trap "bash '$PWD/scripts/services/xvfb.sh' stop" EXIT
+  trap "$STOP; bash '$PWD/scripts/services/xvfb.sh' stop" EXIT
 fi
 
 B=$BUILD/bench

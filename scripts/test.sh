@@ -11,12 +11,15 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLYVO_SANITIZE=ON -DTALLYVO_TESTS=ON >/dev/null
 cmake --build "$BUILD" -j"$(nproc)"
 
-# Services the tests need: the Firebird server on loopback for the login tests,
-# a virtual X display for the desktop tests (stopped again when the run ends).
+# Services the tests need, all of the suite's own: a Firebird server on a free
+# loopback port with its state in the build folder (the machine's server is
+# left alone), a CUPS daemon, a virtual X display. The server and the display
+# stop again when the run ends.
+export TALLYVO_FB_STATE=$PWD/$BUILD/firebird
+trap "bash '$PWD/scripts/services/xvfb.sh' stop; bash '$PWD/scripts/services/firebird.sh' stop" EXIT
 for s in scripts/services/*.sh; do
   [ -e "$s" ] && bash "$s" start
 done
-trap "bash '$PWD/scripts/services/xvfb.sh' stop" EXIT
 
 cd "$BUILD"
 ctest --output-on-failure -j"$(nproc)" --timeout 600

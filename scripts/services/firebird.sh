@@ -1,118 +1,138 @@
 #!/usr/bin/env bash
-# The Firebird server the login tests talk to, on the loopback address.
-#   bash scripts/services/firebird.sh start   starts it when it is not running, gives
-#                                             SYSDBA a known password and creates the
-#                                             demo users; safe to run again
-#   bash scripts/services/firebird.sh stop    stops a server this script started
-# Users: SYSDBA / quillmoss, ADMIN / admin, CAJERO / cajero.
+# The tests' own Firebird server: Debian's server binary run as the calling
+# user with a configuration, security database, lock and temporary folders of
+# its own, listening on a free port of the loopback address. The machine's
+# server, its files (/etc/firebird, /var/lib/firebird) and its users are
+# neither read nor changed, and nothing listens on 3050 because of it.
+#   bash scripts/services/firebird.sh start    starts it when it is not running; safe to run again
+#   bash scripts/services/firebird.sh stop     stops it (the state folder stays for the next start)
+#   bash scripts/services/firebird.sh entry    prints its host part, "localhost/<port>"; fails when it is not running
+#   bash scripts/services/firebird.sh sysdba   prints SYSDBA's password of this server
+# The state folder is TALLYVO_FB_STATE, else <checkout>/${TALLYVO_TEST_BUILD:-build/test}/firebird:
+# one server per build folder, so several checkouts run their suites at once.
+# Users: SYSDBA with a password made at random when the folder is first laid
+# out (in <state>/sysdba, readable by its owner only), and the demo's users
+# ADMIN / admin and CAJERO / cajero.
 set -euo pipefail
 
-SYSDBA_PASSWORD=quillmoss
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+STATE=${TALLYVO_FB_STATE:-$ROOT/${TALLYVO_TEST_BUILD:-build/test}/firebird}
+mkdir -p "$STATE"
+STATE=$(cd "$STATE" && pwd)
+SYSTEM_ROOT=/usr/lib/x86_64-linux-gnu/firebird/3.0
+SERVER=/usr/sbin/firebird
 USERS=("ADMIN:admin" "CAJERO:cajero")
-PORT=3050
-STATE=/tmp/tallyvo-fbserver
-PIDFILE=$STATE/firebird.pid
-PACKAGE_PASSWORD_FILE=/etc/firebird/3.0/SYSDBA.password
 
-as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo -E "$@"; fi; }
-listening() { (exec 3<>"/dev/tcp/127.0.0.1/$PORT") 2>/dev/null; }
-isql() { isql-fb -q "$@"; }
+# The server and the tools run with this folder as their whole configuration.
+engine_env() { env FIREBIRD="$STATE/root" FIREBIRD_LOCK="$STATE/lock" FIREBIRD_TMP="$STATE/tmp" "$@"; }
+port() { cat "$STATE/port" 2>/dev/null; }
+listening() { [ -n "$(port)" ] && (exec 3<>"/dev/tcp/127.0.0.1/$(port)") 2>/dev/null; }
+# The recorded process, when it is still this folder's server (a pid can be reused).
+ours() { [ -f "$STATE/pid" ] && [ "$(readlink "/proc/$(cat "$STATE/pid")/exe" 2>/dev/null)" = "$SERVER" ]; }
+running() { ours && listening; }
 
-start_server() {
-  if command -v systemctl >/dev/null 2>&1 && systemctl is-system-running >/dev/null 2>&1; then
-    as_root systemctl start firebird3.0 || true
-  fi
-  if ! listening; then
-    # No service manager (a container or a CI machine): run the server ourselves.
-    as_root bash -c "setsid /usr/sbin/firebird >'$STATE/server.log' 2>&1 </dev/null & echo \$! >'$PIDFILE'"
-  fi
-  for _ in $(seq 1 60); do
-    listening && return 0
-    sleep 0.5
+free_port() {
+  python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+write_config() {
+  cat >"$STATE/root/firebird.conf" <<CONF
+RemoteServicePort = $1
+RemoteBindAddress = 127.0.0.1
+SecurityDatabase = $STATE/security3.fdb
+UdfAccess = None
+CONF
+}
+
+# The first start lays out the server's root beside the system one (its
+# binaries, messages and plugins by link, its configuration of its own) and
+# makes a security database with the suite's users.
+lay_out() {
+  [ -f "$STATE/ready" ] && return 0
+  [ -x "$SERVER" ] && [ -d "$SYSTEM_ROOT/plugins" ] ||
+    { echo "Falta el servidor Firebird (firebird3.0-server; make deps lo instala)" >&2; exit 1; }
+  rm -rf "$STATE/root" "$STATE/lock" "$STATE/tmp" "$STATE/security3.fdb"
+  mkdir -p "$STATE/root" "$STATE/lock" "$STATE/tmp"
+  chmod 0700 "$STATE"
+  for e in firebird.msg intl lib plugins UDF; do
+    [ -e "$SYSTEM_ROOT/$e" ] && ln -s "$SYSTEM_ROOT/$e" "$STATE/root/$e"
   done
-  echo "El servidor Firebird no arrancó; vea $STATE/server.log" >&2
+  : >"$STATE/root/plugins.conf"
+  printf 'security.db = %s\n{\n\tRemoteAccess = false\n}\n' "$STATE/security3.fdb" >"$STATE/root/databases.conf"
+  write_config 0
+  (umask 077 && head -c 12 /dev/urandom | base64 | tr -d '/+=' >"$STATE/sysdba")
+  local sysdba
+  sysdba=$(cat "$STATE/sysdba")
+  echo "create database '$STATE/security3.fdb'; commit;" | engine_env isql-fb -q -user SYSDBA >/dev/null
+  {
+    echo "create user SYSDBA password '$sysdba' using plugin Srp;"
+    for u in "${USERS[@]}"; do
+      echo "create user \"${u%%:*}\" password '${u#*:}' using plugin Srp;"
+    done
+    echo "commit;"
+  } | engine_env isql-fb -q -user SYSDBA "$STATE/security3.fdb"
+  touch "$STATE/ready"
+}
+
+start() {
+  # Two runs in one build folder start one server.
+  exec 9>"$STATE/.arranque"
+  flock 9
+  lay_out
+  running && return 0
+  rm -f "$STATE/pid"
+  local p
+  for _ in 1 2 3; do
+    # The port of the last start when it is still free: a test that stops and
+    # starts the server keeps its entries.
+    p=$(port || true)
+    if [ -z "$p" ] || [ "$p" = 0 ] || (exec 3<>"/dev/tcp/127.0.0.1/$p") 2>/dev/null; then p=$(free_port); fi
+    write_config "$p"
+    echo "$p" >"$STATE/port"
+    FIREBIRD="$STATE/root" FIREBIRD_LOCK="$STATE/lock" FIREBIRD_TMP="$STATE/tmp" \
+      setsid "$SERVER" </dev/null >"$STATE/server.log" 2>&1 9>&- &
+    echo $! >"$STATE/pid"
+    for _ in $(seq 1 100); do
+      listening && kill -0 "$(cat "$STATE/pid")" 2>/dev/null && return 0
+      kill -0 "$(cat "$STATE/pid")" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$(cat "$STATE/pid")" 2>/dev/null || true
+    rm -f "$STATE/pid" "$STATE/port"
+  done
+  echo "El servidor Firebird de las pruebas no arrancó; vea $STATE/server.log" >&2
   exit 1
 }
 
-# A database reached through the server, for running the user statements.
-USERS_DB=$STATE/usuarios.fdb
-
-try_password() {
-  local pw=$1
-  if [ -f "$USERS_DB" ]; then
-    echo "connect 'localhost:$USERS_DB' user 'SYSDBA' password '$pw';" | isql >/dev/null 2>&1
-  else
-    echo "create database 'localhost:$USERS_DB' user 'SYSDBA' password '$pw';" | isql >/dev/null 2>&1
-  fi
-}
-
-# A security database whose SYSDBA password nobody knows (or that has no SYSDBA
-# yet): when this script runs the server, stop it, set the password with the
-# embedded engine, which needs none, and start it again.
-bootstrap_sysdba() {
-  [ -f "$PIDFILE" ] || return 1
-  local secdb=/var/lib/firebird/3.0/system/security3.fdb
-  [ -e "$secdb" ] || return 1
-  as_root kill "$(cat "$PIDFILE")" 2>/dev/null || return 1
-  rm -f "$PIDFILE"
-  for _ in $(seq 1 40); do listening || break; sleep 0.25; done
-  echo "create or alter user SYSDBA password '$SYSDBA_PASSWORD' using plugin Srp; commit;" |
-    as_root isql-fb -q -user SYSDBA "$secdb" >/dev/null || return 1
-  start_server
-  rm -f "$USERS_DB"
-  try_password "$SYSDBA_PASSWORD"
-}
-
-setup_users() {
-  local current=""
-  local candidates=("$SYSDBA_PASSWORD")
-  if [ -r "$PACKAGE_PASSWORD_FILE" ]; then
-    candidates+=("$(. "$PACKAGE_PASSWORD_FILE" && echo "${ISC_PASSWORD:-}")")
-  elif [ -e "$PACKAGE_PASSWORD_FILE" ]; then
-    candidates+=("$(as_root bash -c ". '$PACKAGE_PASSWORD_FILE' && echo \"\${ISC_PASSWORD:-}\"")")
-  fi
-  candidates+=("masterkey")
-  for pw in "${candidates[@]}"; do
-    [ -n "$pw" ] || continue
-    if try_password "$pw"; then current=$pw; break; fi
+stop() {
+  ours || { rm -f "$STATE/pid"; return 0; }
+  local pid
+  pid=$(cat "$STATE/pid")
+  kill "$pid" 2>/dev/null || true
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
   done
-  if [ -z "$current" ] && bootstrap_sysdba; then
-    current=$SYSDBA_PASSWORD
-  fi
-  if [ -z "$current" ]; then
-    echo "No se conoce la clave de SYSDBA del servidor Firebird." >&2
-    exit 1
-  fi
-  {
-    echo "connect 'localhost:$USERS_DB' user 'SYSDBA' password '$current';"
-    for u in "${USERS[@]}"; do
-      echo "create or alter user \"${u%%:*}\" password '${u#*:}';"
-    done
-    echo "alter user SYSDBA password '$SYSDBA_PASSWORD';"
-    echo "commit;"
-  } | isql
-  # Keep the package's note of the password in step with the server.
-  if [ -w "$PACKAGE_PASSWORD_FILE" ]; then
-    sed -i "s/^ISC_PASSWORD=.*/ISC_PASSWORD=\"$SYSDBA_PASSWORD\"/" "$PACKAGE_PASSWORD_FILE"
-  fi
+  kill -KILL "$pid" 2>/dev/null || true
+  rm -f "$STATE/pid"
 }
 
 case "${1:-start}" in
   start)
-    mkdir -p "$STATE"
-    chmod 0777 "$STATE" 2>/dev/null || true
-    listening || start_server
-    setup_users
-    echo "Servidor Firebird en 127.0.0.1:$PORT (SYSDBA/$SYSDBA_PASSWORD)"
+    start
+    echo "Servidor Firebird de las pruebas en localhost/$(port) (carpeta $STATE)"
     ;;
-  stop)
-    if [ -f "$PIDFILE" ]; then
-      as_root kill "$(cat "$PIDFILE")" 2>/dev/null || true
-      rm -f "$PIDFILE"
-    fi
+  stop) stop ;;
+  entry)
+    running || exit 1
+    echo "localhost/$(port)"
+    ;;
+  sysdba)
+    [ -f "$STATE/sysdba" ] || exit 1
+    cat "$STATE/sysdba"
     ;;
   *)
-    echo "uso: $0 start|stop" >&2
+    echo "uso: $0 start|stop|entry|sysdba" >&2
     exit 2
     ;;
 esac

@@ -1,5 +1,5 @@
-// Logging in through the Firebird server on the loopback address (started by
-// scripts/services/firebird.sh): the server checks the password, the central
+// Logging in through the suite's own Firebird server on the loopback address
+// (scripts/services/firebird.sh): the server checks the password, the central
 // handler words its refusal, and a confirmed login leaves its audit row.
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@
 #include "framework/data/sql/sqlconnection.h"
 #include "framework/data/sql/sqlquery.h"
 #include "tests/support/app/modulos.h"
+#include "tests/support/suite_server.h"
 
 using namespace tv;
 using namespace tv::app;
@@ -23,8 +24,9 @@ class IngresoServidor : public apptest::AplicacionTest {
 protected:
     void SetUp() override {
         AplicacionTest::SetUp();
-        dbs_->OpenToServer();
-        servidor_ = "localhost:" + dbs_->ServerEntry();
+        std::string why;
+        ASSERT_TRUE(tvtest::FindSuiteServer(servidor_suite_, why)) << why;
+        servidor_ = servidor_suite_.Entry(dbs_->ServerEntry());
     }
     // What escapes goes to the application's handler, as the message loop does.
     template <class F>
@@ -38,6 +40,7 @@ protected:
         }
     }
 
+    tvtest::SuiteServer servidor_suite_;
     std::string servidor_;
 };
 
@@ -54,7 +57,7 @@ TEST_F(IngresoServidor, AWrongPasswordIsRefusedInSpanish) {
         << log.str();
 
     avisos_.mostrados.clear();
-    EXPECT_FALSE(ComoElBucle([&] { fdm->conecte_general("localhost:/no/existe", "cajero", "cajero"); }));
+    EXPECT_FALSE(ComoElBucle([&] { fdm->conecte_general(servidor_suite_.Entry("/no/existe"), "cajero", "cajero"); }));
     ASSERT_EQ(avisos_.mostrados.size(), 1u);
     EXPECT_EQ(avisos_.mostrados[0].second.rfind("No se encontró el archivo o la ruta ", 0), 0u)
         << avisos_.mostrados[0].second;
@@ -78,7 +81,7 @@ TEST_F(IngresoServidor, AConfirmedLoginSetsTheContextAndWritesTheAuditRow) {
     EXPECT_EQ(fdm->usuario, "CAJERO");
     EXPECT_EQ(fdm->fecha, "2026/05/04");
     TSQLConnection c;
-    c.Params().SetText("User_Name=SYSDBA\nPassword=quillmoss\n");
+    c.Params().SetText("User_Name=SYSDBA\nPassword=" + servidor_suite_.sysdba + "\n");
     c.Params().SetValues("Database", servidor_ + "/datos/001/tallyvo.fdb");
     c.Open();
     TSQLQuery q;

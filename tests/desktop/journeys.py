@@ -7,8 +7,8 @@ and what the screen shows.
   journeys.py prepare DEMO                 builds the small demo databases once
   journeys.py JOURNEY DEMO STATION TOOLS   runs one journey on a copy of them
 
-The station reaches its databases through the Firebird server on loopback
-(scripts/services/firebird.sh), so the test can read them while it runs. The
+The station reaches its databases through the suite's own Firebird server on
+loopback (scripts/services/firebird.sh), so the test can read them while it runs. The
 display is the one scripts/services/xvfb.sh started; without one the journey
 starts it and stops it again. Every wait is on a condition (the window, a
 row, a file, the station going idle, the screen changing), bounded in time.
@@ -25,7 +25,6 @@ import tempfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-SYSDBA = ("SYSDBA", "quillmoss")
 W, H = 1024, 768
 TIMEOUT = float(os.environ.get("TALLYVO_DESKTOP_TIMEOUT", "120"))
 
@@ -98,8 +97,18 @@ class Screen:
 
 # --- the station -----------------------------------------------------------------
 
-def isql(db, sql, user=SYSDBA):
-    out = subprocess.run(["isql-fb", "-q", "-user", user[0], "-password", user[1], "localhost:" + db],
+def suite_server(what):
+    """The suite's Firebird server: its host part ("localhost/<port>") or SYSDBA's password."""
+    out = subprocess.run(["bash", os.path.join(ROOT, "scripts", "services", "firebird.sh"), what],
+                         capture_output=True, text=True)
+    if out.returncode != 0:
+        raise Failure("sin el servidor Firebird de las pruebas (scripts/services/firebird.sh start)")
+    return out.stdout.strip()
+
+
+def isql(db, sql, user=None):
+    user = user or ("SYSDBA", suite_server("sysdba"))
+    out = subprocess.run(["isql-fb", "-q", "-user", user[0], "-password", user[1], suite_server("entry") + ":" + db],
                          input="SET HEADING OFF;\n" + sql + "\n", capture_output=True, text=True, timeout=60)
     if out.returncode != 0:
         raise Failure("isql: " + out.stderr)
@@ -114,7 +123,7 @@ class Station:
         shutil.copytree(os.path.join(demo, "app"), self.app)
         # The server entry goes through the server on loopback.
         with open(os.path.join(self.app, "SERVIDORES.cfg"), "w", newline="") as f:
-            f.write("localhost:%s\r\n" % self.app)
+            f.write("%s:%s\r\n" % (suite_server("entry"), self.app))
         self.registry = os.path.join(self.dir, "registry")
         os.makedirs(self.registry)
         with open(os.path.join(demo, "registry", "HKEY_LOCAL_MACHINE.reg")) as f:

@@ -1,11 +1,12 @@
-// Logging in is connecting: through the server on the loopback address (started
-// by scripts/services/firebird.sh) the user and password are checked; the
-// embedded engine checks none.
+// Logging in is connecting: through the suite's own server on the loopback
+// address (scripts/services/firebird.sh) the user and password are checked;
+// the embedded engine checks none.
 #include <gtest/gtest.h>
 
 #include "framework/data/sql/fb_error.h"
 #include "framework/data/sql/fb_statement.h"
 #include "tests/support/firebird_fixture.h"
+#include "tests/support/suite_server.h"
 
 using namespace tv;
 using namespace tv::fb;
@@ -25,9 +26,11 @@ std::string CurrentUser(FbDatabase& db) {
 } // namespace
 
 TEST(Login, TheServerChecksUserAndPassword) {
+    tvtest::SuiteServer server;
+    std::string why;
+    ASSERT_TRUE(tvtest::FindSuiteServer(server, why)) << why;
     tvtest::FirebirdDatabases dbs;
-    dbs.OpenToServer();
-    std::string entry = "localhost:" + dbs.GeneralPath();
+    std::string entry = server.Entry(dbs.GeneralPath());
 
     FbDatabase db;
     db.Open(entry, {"cajero", "cajero", ""});

@@ -4,8 +4,6 @@
 // connects again by itself, without restarting the station.
 #include "estacion.h"
 
-#include <filesystem>
-
 #include "app/data/dm.h"
 #include "app/windows/consprecios.h"
 #include "app/windows/principal.h"
@@ -36,14 +34,11 @@ protected:
         for (const char* codigo : {"000001", "000002"})
             descripcion[codigo] = Valor(std::string("select des from consulta_articulos_precios('") + codigo +
                                         "', " + lista + ")");
-        namespace fs = std::filesystem;
-        for (const auto& e : fs::recursive_directory_iterator(dbs->Dir().path()))
-            fs::permissions(e.path(), fs::perms::all, fs::perm_options::add);
-        if (!servidor_propio.Start()) GTEST_SKIP() << servidor_propio.Why();
+        ASSERT_TRUE(servidor_propio.Start()) << servidor_propio.Why();
         remoto = servidor_propio.Entry(servidor);
-        fdm->conecte_general(remoto, "SYSDBA", "quillmoss");
-        if (!fdm->ConGeneral->Connected()) GTEST_SKIP() << "SYSDBA no entra al servidor propio";
-        fdm->conecte_compania(remoto, "001", "SYSDBA", "quillmoss");
+        fdm->conecte_general(remoto, "SYSDBA", servidor_propio.Sysdba());
+        ASSERT_TRUE(fdm->ConGeneral->Connected()) << "SYSDBA no entra al servidor propio";
+        fdm->conecte_compania(remoto, "001", "SYSDBA", servidor_propio.Sysdba());
         fprincipal->lista_precios = lista;
         q = NewForm<Tfconsprecios>(fprincipal);
         q->Show();

@@ -1,13 +1,8 @@
-// Logging in through the login window against the Firebird server on the
-// loopback address (scripts/services/firebird.sh): the server checks the
+// Logging in through the login window against the suite's own Firebird server
+// on the loopback address (scripts/services/firebird.sh): the server checks the
 // password, so a wrong one is refused in Spanish and the window stays for
 // another try.
 #include "estacion.h"
-
-#include <sys/socket.h>
-#include <netinet/in.h>
-#include <arpa/inet.h>
-#include <unistd.h>
 
 #include <fstream>
 
@@ -20,6 +15,7 @@
 #include "framework/ui/stdctrls/edit.h"
 #include "platform/backend/headless.h"
 #include "platform/window/input.h"
+#include "tests/support/suite_server.h"
 
 using namespace tv;
 using namespace tv::app;
@@ -27,24 +23,14 @@ using namespace tv::win;
 
 namespace {
 
-bool ServidorEscucha() {
-    int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(3050);
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bool ok = connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-    close(s);
-    return ok;
-}
-
 class Servidor : public estacion::EstacionTest {
 protected:
     void SetUp() override {
         EstacionTest::SetUp();
-        if (!ServidorEscucha()) GTEST_SKIP() << "sin servidor Firebird en 127.0.0.1:3050";
-        dbs->OpenToServer();
-        remoto = "localhost:" + servidor;
+        tvtest::SuiteServer suite;
+        std::string why;
+        ASSERT_TRUE(tvtest::FindSuiteServer(suite, why)) << why;
+        remoto = suite.Entry(servidor);
         std::ofstream(ArchivoAplicacion("SERVIDORES.cfg")) << remoto << "\n";
     }
     std::string remoto;

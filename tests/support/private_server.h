@@ -1,10 +1,10 @@
 #pragma once
-// A Firebird server of a test's own on the loopback address, on a free port of
-// its own (never the shared 3050), with its own configuration, security
-// database (a copy of the system one, so SYSDBA's password is the shared
-// server's) and lock folder. The test can stop it mid-session and start it again.
+// A Firebird server of a test's own: the suite's service script
+// (scripts/services/firebird.sh) run on a state folder in the test's temporary
+// folder, so it has its own free port on the loopback address, configuration,
+// security database and lock folder. The test can stop it mid-session and
+// start it again on the same port.
 #include <string>
-#include <sys/types.h>
 
 #include "tests/support/tempdir.h"
 
@@ -20,18 +20,19 @@ public:
     // False, with the reason in Why(), when no server can run here.
     bool Start();
     void Stop();
-    bool Running() const { return pid_ > 0; }
+    bool Running() const { return running_; }
     const std::string& Why() const { return why_; }
-    int Port() const { return port_; }
+    int Port() const;
+    // SYSDBA's password on this server.
+    std::string Sysdba() const;
     // A server entry for a folder of databases: "localhost/<port>:<folder>".
     std::string Entry(const std::string& folder) const;
 
 private:
-    bool Listening() const;
+    bool Script(const char* command);
 
     TempDir root_;
-    int port_ = 0;
-    pid_t pid_ = -1;
+    bool running_ = false;
     std::string why_;
 };
 
