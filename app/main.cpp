@@ -1,16 +1,17 @@
 // The point-of-sale station: unit start-up, the application with its data
 // modules and its two permanent windows, the message loop.
-//   tallyvo [--headless] [--size WxH] [--fullscreen]
+//   tallyvo [--headless] [--size WxH] [--fullscreen] [--help] [--version]
 // The desktop backend shows the station in a window of the user's desktop;
 // --headless (or TALLYVO_BACKEND=headless) runs it without a display.
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/data/dm.h"
 #include "app/startup/arranque.h"
+#include "app/startup/lineaordenes.h"
 #include "app/startup/puertoserie.h"
 #include "app/startup/unidades.h"
 #include "app/windows/consprecios.h"
@@ -25,21 +26,34 @@
 using namespace tv;
 
 int main(int argc, char** argv) {
+    const app::LineaOrdenes linea = app::lea_linea_ordenes(std::vector<std::string>(argv + 1, argv + argc));
+    switch (linea.accion) {
+    case app::LineaOrdenes::Accion::Ayuda:
+        std::fputs(app::texto_ayuda().c_str(), stdout);
+        return 0;
+    case app::LineaOrdenes::Accion::Version:
+        std::printf("tallyvo (Tallyvo POS) %s\n", TALLYVO_VERSION);
+        return 0;
+    case app::LineaOrdenes::Accion::Error:
+        std::fprintf(stderr, "tallyvo: %s\nPruebe «tallyvo --help» para ver las opciones.\n", linea.error.c_str());
+        return 2;
+    case app::LineaOrdenes::Accion::Ejecutar:
+        break;
+    }
     const char* entorno = std::getenv("TALLYVO_BACKEND");
-    bool sin_pantalla = entorno && std::string(entorno) == "headless";
+    const bool sin_pantalla = linea.sin_pantalla || (entorno && std::string(entorno) == "headless");
     win::SdlOptions opciones;
     opciones.title = "POS - Tallyvo 2009";
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--headless")) sin_pantalla = true;
-        else if (!std::strcmp(argv[i], "--fullscreen")) opciones.fullScreen = true;
-        else if (!std::strcmp(argv[i], "--size") && i + 1 < argc)
-            std::sscanf(argv[++i], "%dx%d", &opciones.width, &opciones.height);
+    opciones.fullScreen = linea.pantalla_completa;
+    if (linea.ancho > 0) {
+        opciones.width = linea.ancho;
+        opciones.height = linea.alto;
     }
     if (!sin_pantalla) {
         try {
             win::SetBackend(std::make_unique<win::SdlBackend>(opciones));
         } catch (const Exception& e) {
-            std::fprintf(stderr, "No se pudo abrir la pantalla: %s\n", e.Message().c_str());
+            std::fprintf(stderr, "%s\n", e.Message().c_str());
             return 1;
         }
     }

@@ -4,6 +4,8 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string_view>
 
@@ -190,6 +192,16 @@ SdlBackend::SdlBackend(const SdlOptions& options) : impl_(std::make_unique<Impl>
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw EOSError(std::string("No se pudo abrir la pantalla: ") + SDL_GetError());
+    // Without a display SDL falls back to a driver that shows nothing: the
+    // station would run with no window. Only asked for by name is it used.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (driver && (!std::strcmp(driver, "offscreen") || !std::strcmp(driver, "dummy")) &&
+        !(asked && !std::strcmp(asked, driver))) {
+        SDL_Quit();
+        throw EOSError("No se pudo abrir la pantalla: no hay ninguna pantalla disponible (DISPLAY no está definida "
+                       "o no responde)");
+    }
     EndOnLostDisplay();
     if (Uint32 own = SDL_RegisterEvents(1); own != Uint32(-1)) impl_->wakeEvent = own;
     Uint32 flags = SDL_WINDOW_SHOWN;
