@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the station in release mode and starts it on the embedded demo
 # databases. The first run creates them in a folder of the user's own
-# (TALLYVO_DEMO, by default ~/.local/share/tallyvo/demo), which becomes the
-# application directory; SERVIDORES.cfg there names the folder as a server
+# (TALLYVO_DEMO, by default ~/.local/share/tallyvo/demo); each run makes the
+# folder it names the application directory; SERVIDORES.cfg there names the folder as a server
 # entry, so the embedded engine opens the files (no server needed).
 #   scripts/run.sh [--size WxH] [--fullscreen]
 #   scripts/run.sh --preparar      builds and creates the databases, starts nothing
@@ -21,6 +21,9 @@ if [ ! -f "$DEMO/datos/general.fdb" ]; then
   mkdir -p "$DEMO"
   "$BUILD/tools/create_demo_db" "$DEMO" --fuente "$PWD" --articulos "${TALLYVO_ARTICULOS:-50000}"
 fi
+# The station's application directory is the demo this run names, also when
+# an earlier run named another folder.
+"$BUILD/tools/create_demo_db" "$DEMO" --registrar
 # The login window lists the demo entry first. Entries an administrator
 # added (a "localhost:/ruta" for the server mode) stay as they are.
 SERVERS="$DEMO/SERVIDORES.cfg"

@@ -7,6 +7,7 @@
 // JPEG) are drawn here, after the kind of article (tools/demo/article_picture).
 //
 //   create_demo_db <folder> [--articulos N] [--fuente <repository root>]
+//   create_demo_db <folder> --registrar   only names the folder in the registry value
 #include <png.h>
 #include <jpeglib.h>
 
@@ -27,6 +28,14 @@ namespace fs = std::filesystem;
 using namespace tv;
 
 namespace {
+
+bool RegisterFolder(const fs::path& folder) {
+    TRegistry reg;
+    reg.SetRootKey(HKEY_LOCAL_MACHINE);
+    if (!reg.OpenKey("\\Software\\Orvane\\Tallyvo2008", true)) return false;
+    reg.WriteString("Directorio", folder.string());
+    return true;
+}
 
 std::string Png(const demo::RgbImage& img) {
     std::string out;
@@ -135,6 +144,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     fs::path folder = fs::absolute(argv[1]);
+    if (argc == 3 && std::string(argv[2]) == "--registrar") {
+        if (RegisterFolder(folder)) return 0;
+        std::cerr << "No se pudo escribir el registro (Directorio).\n";
+        return 1;
+    }
     int articles = 50000;
     std::string source = FindSourceRoot(argv[0]);
     for (int i = 2; i + 1 < argc; i += 2) {
@@ -168,12 +182,7 @@ int main(int argc, char** argv) {
         // The login window lists these entries; a last line needs its line end.
         std::ofstream(folder / "SERVIDORES.cfg", std::ios::binary) << folder.string() << "\r\n";
 
-        TRegistry reg;
-        reg.SetRootKey(HKEY_LOCAL_MACHINE);
-        if (reg.OpenKey("\\Software\\Orvane\\Tallyvo2008", true))
-            reg.WriteString("Directorio", folder.string());
-        else
-            std::cerr << "No se pudo escribir el registro (Directorio).\n";
+        if (!RegisterFolder(folder)) std::cerr << "No se pudo escribir el registro (Directorio).\n";
         std::cout << "Listo: " << folder.string() << std::endl;
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\n";

@@ -9,6 +9,7 @@ demo=$tmp/demo
 servers=$demo/SERVIDORES.cfg
 mkdir -p "$demo/datos"
 : >"$demo/datos/general.fdb" # the demo databases exist: none is made
+export TALLYVO_REGISTRY_DIR=$tmp/registro
 run() { TALLYVO_DEMO=$demo bash "$root/scripts/run.sh" --preparar >/dev/null; }
 check() {
   if [ "$(cat "$servers")" != "$2" ]; then
