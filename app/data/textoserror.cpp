@@ -67,6 +67,13 @@ std::string texto_error_general(const std::string& mensaje) {
                    " está abierta por otro programa. Ciérrelo y vuelva a intentar.";
         if (contiene("Your user name and password are not defined"))
             return "El nombre de Usuario o la clave son incorrectas.";
+        // The file is there but may not be opened (one made by a user, kept
+        // 0660 of that user, through a server running as its own account):
+        // "not found" would send the user looking for a file that exists.
+        if (contiene("I/O error for file") && contiene("Permission denied"))
+            return "No hay permiso para abrir el archivo " + texto_entre_comillas(mensaje) +
+                   ". Verifique el dueño y los permisos del archivo y de sus carpetas: con un servidor, los debe poder "
+                   "leer y escribir la cuenta del servidor (firebird).";
         if (contiene("I/O error for file"))
             return "No se encontró el archivo o la ruta " + texto_entre_comillas(mensaje);
         if (contiene("Unable to complete network request"))

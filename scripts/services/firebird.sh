@@ -13,6 +13,8 @@
 # Users: SYSDBA with a password made at random when the folder is first laid
 # out (in <state>/sysdba, readable by its owner only), and the demo's users
 # ADMIN / admin and CAJERO / cajero.
+# Run by root, TALLYVO_FB_USER=<account> runs the server under that account
+# (as the packaged server runs under "firebird"); the state folder is then its.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
@@ -22,6 +24,11 @@ STATE=$(cd "$STATE" && pwd)
 SYSTEM_ROOT=/usr/lib/x86_64-linux-gnu/firebird/3.0
 SERVER=/usr/sbin/firebird
 USERS=("ADMIN:admin" "CAJERO:cajero")
+ACCOUNT=${TALLYVO_FB_USER:-}
+if [ -n "$ACCOUNT" ] && [ "$(id -u)" -ne 0 ]; then
+  echo "TALLYVO_FB_USER necesita correr como root" >&2
+  exit 1
+fi
 
 # The server and the tools run with this folder as their whole configuration.
 engine_env() { env FIREBIRD="$STATE/root" FIREBIRD_LOCK="$STATE/lock" FIREBIRD_TMP="$STATE/tmp" "$@"; }
@@ -30,6 +37,11 @@ listening() { [ -n "$(port)" ] && (exec 3<>"/dev/tcp/127.0.0.1/$(port)") 2>/dev/
 # The recorded process, when it is still this folder's server (a pid can be reused).
 ours() { [ -f "$STATE/pid" ] && [ "$(readlink "/proc/$(cat "$STATE/pid")/exe" 2>/dev/null)" = "$SERVER" ]; }
 running() { ours && listening; }
+
+# exec, so that the pid of the background job is the server's.
+as_account() {
+  if [ -n "$ACCOUNT" ]; then exec setpriv --reuid="$ACCOUNT" --regid="$ACCOUNT" --init-groups "$@"; else exec "$@"; fi
+}
 
 free_port() {
   python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
@@ -71,6 +83,7 @@ lay_out() {
     done
     echo "commit;"
   } | engine_env isql-fb -q -user SYSDBA "$STATE/security3.fdb"
+  [ -z "$ACCOUNT" ] || chown -R "$ACCOUNT:" "$STATE"
   touch "$STATE/ready"
 }
 
@@ -89,7 +102,7 @@ start() {
     if [ -z "$p" ] || [ "$p" = 0 ] || (exec 3<>"/dev/tcp/127.0.0.1/$p") 2>/dev/null; then p=$(free_port); fi
     write_config "$p"
     echo "$p" >"$STATE/port"
-    FIREBIRD="$STATE/root" FIREBIRD_LOCK="$STATE/lock" FIREBIRD_TMP="$STATE/tmp" \
+    as_account env FIREBIRD="$STATE/root" FIREBIRD_LOCK="$STATE/lock" FIREBIRD_TMP="$STATE/tmp" \
       setsid "$SERVER" </dev/null >"$STATE/server.log" 2>&1 9>&- &
     echo $! >"$STATE/pid"
     for _ in $(seq 1 100); do

@@ -3,6 +3,9 @@
 // handler words its refusal, and a confirmed login leaves its audit row.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -13,6 +16,7 @@
 #include "framework/data/sql/sqlconnection.h"
 #include "framework/data/sql/sqlquery.h"
 #include "tests/support/app/modulos.h"
+#include "tests/support/private_server.h"
 #include "tests/support/suite_server.h"
 
 using namespace tv;
@@ -93,4 +97,22 @@ TEST_F(IngresoServidor, AConfirmedLoginSetsTheContextAndWritesTheAuditRow) {
     EXPECT_EQ(q.Fields()[1]->AsInteger(), 0);
     EXPECT_EQ(q.Fields()[2]->AsString(), "I");
     EXPECT_EQ(q.Fields()[3]->AsString(), "CAJERO");
+}
+
+TEST_F(IngresoServidor, AFileTheServerMayNotOpenIsToldAsARefusal) {
+    // A server under the packaged server's account, and databases a user made
+    // for themselves (run by anyone but root, the server is theirs: the file
+    // is then closed to everyone).
+    tvtest::PrivateFirebirdServer servidor("firebird");
+    ASSERT_TRUE(servidor.Start()) << servidor.Why();
+    if (geteuid() != 0) std::filesystem::permissions(dbs_->GeneralPath(), std::filesystem::perms::none);
+    EXPECT_FALSE(ComoElBucle([&] { fdm->conecte_general(servidor.Entry(dbs_->ServerEntry()), "cajero", "cajero"); }));
+    EXPECT_EQ(avisos_.Textos(),
+              std::vector<std::string>{"No hay permiso para abrir el archivo " + dbs_->GeneralPath() +
+                                       ". Verifique el dueño y los permisos del archivo y de sus carpetas: con un "
+                                       "servidor, los debe poder leer y escribir la cuenta del servidor (firebird)."});
+    std::ifstream f(dir_->Ruta("ERRORES.TXT"));
+    std::stringstream log;
+    log << f.rdbuf();
+    EXPECT_NE(log.str().find("Permission denied"), std::string::npos) << log.str();
 }

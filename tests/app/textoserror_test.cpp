@@ -19,6 +19,11 @@ TEST(TextosError, DriverConnectionTexts) {
         // Only driver messages are translated, whatever they contain.
         {"Your user name and password are not defined", "Se presento el siguiente error: Your user name and password are not defined"},
         {"dbExpress Error: I/O error for file", "No se encontró el archivo o la ruta "},
+        // A file the server's account may not open exists: it is told as a refusal.
+        {"dbExpress Error: I/O error for file \"/srv/datos/general.fdb\"\nError while trying to open file\n"
+         "Permission denied",
+         "No hay permiso para abrir el archivo /srv/datos/general.fdb. Verifique el dueño y los permisos del archivo y "
+         "de sus carpetas: con un servidor, los debe poder leer y escribir la cuenta del servidor (firebird)."},
         // A file held by another program exists: it is not reported as missing.
         {"dbExpress Error: I/O error for file \"/srv/datos/001/tallyvo.fdb\"\nDatabase already opened with engine "
          "instance, incompatible with current",

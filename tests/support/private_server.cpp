@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -26,13 +27,19 @@ std::string FirstLine(const std::string& file) {
 
 } // namespace
 
-PrivateFirebirdServer::PrivateFirebirdServer() = default;
+PrivateFirebirdServer::PrivateFirebirdServer(std::string account) {
+    if (!account.empty() && geteuid() == 0) {
+        account_ = std::move(account);
+        // The account reaches its state folder through this one, and nothing else in it.
+        std::filesystem::permissions(root_.path(), std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
+    }
+}
 
 PrivateFirebirdServer::~PrivateFirebirdServer() { Stop(); }
 
-int PrivateFirebirdServer::Port() const { return std::atoi(FirstLine(root_.file("port")).c_str()); }
+int PrivateFirebirdServer::Port() const { return std::atoi(FirstLine(root_.file("servidor/port")).c_str()); }
 
-std::string PrivateFirebirdServer::Sysdba() const { return FirstLine(root_.file("sysdba")); }
+std::string PrivateFirebirdServer::Sysdba() const { return FirstLine(root_.file("servidor/sysdba")); }
 
 std::string PrivateFirebirdServer::Entry(const std::string& folder) const {
     return "localhost/" + std::to_string(Port()) + ":" + folder;
@@ -42,8 +49,9 @@ bool PrivateFirebirdServer::Script(const char* command) {
     const std::string script = SourceRoot() + "/scripts/services/firebird.sh";
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e)
-        if (std::string(*e).rfind("TALLYVO_FB_STATE=", 0) != 0) env.emplace_back(*e);
-    env.push_back("TALLYVO_FB_STATE=" + root_.path().string());
+        if (std::string(*e).rfind("TALLYVO_FB_", 0) != 0) env.emplace_back(*e);
+    env.push_back("TALLYVO_FB_STATE=" + root_.file("servidor"));
+    if (!account_.empty()) env.push_back("TALLYVO_FB_USER=" + account_);
     std::vector<char*> envp;
     for (std::string& s : env) envp.push_back(s.data());
     envp.push_back(nullptr);

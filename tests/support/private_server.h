@@ -3,7 +3,9 @@
 // (scripts/services/firebird.sh) run on a state folder in the test's temporary
 // folder, so it has its own free port on the loopback address, configuration,
 // security database and lock folder. The test can stop it mid-session and
-// start it again on the same port.
+// start it again on the same port. Given an account, a test run by root runs
+// the server under it (the packaged server runs as "firebird"); run by
+// anyone else, the server runs as they do.
 #include <string>
 
 #include "tests/support/tempdir.h"
@@ -12,7 +14,7 @@ namespace tvtest {
 
 class PrivateFirebirdServer {
 public:
-    PrivateFirebirdServer();
+    explicit PrivateFirebirdServer(std::string account = "");
     ~PrivateFirebirdServer();
     PrivateFirebirdServer(const PrivateFirebirdServer&) = delete;
     PrivateFirebirdServer& operator=(const PrivateFirebirdServer&) = delete;
@@ -32,6 +34,7 @@ private:
     bool Script(const char* command);
 
     TempDir root_;
+    std::string account_;
     bool running_ = false;
     std::string why_;
 };

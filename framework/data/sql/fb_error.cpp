@@ -3,6 +3,7 @@
 #include <iberror.h>
 #include <ibase.h>
 
+#include <system_error>
 #include <vector>
 
 namespace tv::fb {
@@ -15,6 +16,7 @@ struct Entry {
     std::intptr_t code = 0;
     std::vector<std::string> args;
     const std::intptr_t* start = nullptr;
+    std::string system; // the operating system's text, for its error codes
 };
 
 std::vector<Entry> Parse(const std::intptr_t* v) {
@@ -22,9 +24,13 @@ std::vector<Entry> Parse(const std::intptr_t* v) {
     while (v && *v != isc_arg_end) {
         std::intptr_t kind = v[0];
         if (kind == isc_arg_gds) {
-            entries.push_back({v[1], {}, v});
+            entries.push_back({v[1], {}, v, {}});
             v += 2;
-        } else if (kind == isc_arg_string || kind == isc_arg_interpreted || kind == isc_arg_sql_state) {
+        } else if (kind == isc_arg_interpreted) {
+            // The operating system's reason as the server words it (no such file, no permission).
+            entries.push_back({0, {}, v, reinterpret_cast<const char*>(v[1])});
+            v += 2;
+        } else if (kind == isc_arg_string || kind == isc_arg_sql_state) {
             if (kind == isc_arg_string && !entries.empty())
                 entries.back().args.emplace_back(reinterpret_cast<const char*>(v[1]));
             v += 2;
@@ -36,8 +42,12 @@ std::vector<Entry> Parse(const std::intptr_t* v) {
             if (!entries.empty())
                 entries.back().args.push_back(std::to_string(v[1]));
             v += 2;
+        } else if (kind == isc_arg_unix) {
+            // The same from the embedded engine, as the system's error number.
+            entries.push_back({0, {}, v, std::system_category().message(static_cast<int>(v[1]))});
+            v += 2;
         } else {
-            v += 2; // operating-system codes and warnings: one argument each
+            v += 2; // other operating-system codes and warnings: one argument each
         }
     }
     return entries;
@@ -45,6 +55,7 @@ std::vector<Entry> Parse(const std::intptr_t* v) {
 
 // The server's text of one entry, with its arguments put in.
 std::string Interpret(const Entry& e) {
+    if (e.code == 0) return e.system;
     // fb_interpret reads one code and its arguments and stops at the next code.
     std::vector<ISC_STATUS> one;
     const std::intptr_t* v = e.start;

@@ -8,7 +8,8 @@
 //   Connection failed                                      (a host without a server)
 // or the server's own message. A failed statement reads "SQL Server Error: "
 // (18 characters) followed by the server's message, so the first words of a key
-// violation stand at position 19. Further lines of the status follow, one per line.
+// violation stand at position 19. Further lines of the status follow, one per line,
+// among them the operating system's reason for a file it refused ("Permission denied").
 #include <cstdint>
 #include <string>
 
