@@ -1,6 +1,7 @@
 #include "platform/printer/printers.h"
 
 #include <cairo-pdf.h>
+#include <cairo-ps.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -193,7 +194,11 @@ int StartDoc(HDC dc, const DOCINFO& info) {
         job->partial = PartialBeside(job->output);
     }
     const std::string& written = job->spool ? job->output : job->partial;
-    cairo_surface_t* s = cairo_pdf_surface_create(written.c_str(), job->widthPt, job->heightPt);
+    // A queue gets PostScript: CUPS's filters turn a PDF of Cairo's into
+    // pictures of its pages on the way (pdftopdf, then Ghostscript's ps2write
+    // flattening the pages' transparency groups), while PostScript keeps its text.
+    cairo_surface_t* s = job->spool ? cairo_ps_surface_create(written.c_str(), job->widthPt, job->heightPt)
+                                    : cairo_pdf_surface_create(written.c_str(), job->widthPt, job->heightPt);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(s);
         std::error_code ec;
@@ -201,8 +206,27 @@ int StartDoc(HDC dc, const DOCINFO& info) {
         throw EPrinter("No se pudo escribir el documento impreso en \"" + job->output + "\"");
     }
     job->title = info.lpszDocName;
-    if (!info.lpszDocName.empty())
-        cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_TITLE, info.lpszDocName.c_str());
+    if (!info.lpszDocName.empty()) {
+        if (job->spool) {
+            // A DSC comment is one line of at most 255 characters: a long title
+            // is cut at a character's start, then its parentheses escaped.
+            std::string raw = info.lpszDocName;
+            if (raw.size() > 120) {
+                std::size_t cut = 120;
+                while (cut > 0 && (static_cast<unsigned char>(raw[cut]) & 0xC0) == 0x80) --cut;
+                raw.resize(cut);
+            }
+            std::string t;
+            for (char c : raw) {
+                if (c == '\n' || c == '\r') c = ' ';
+                if (c == '(' || c == ')' || c == '\\') t += '\\';
+                t += c;
+            }
+            cairo_ps_surface_dsc_comment(s, ("%%Title: (" + t + ")").c_str());
+        } else {
+            cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_TITLE, info.lpszDocName.c_str());
+        }
+    }
     if (dc->cr) cairo_destroy(dc->cr);
     dc->surface = s;
     dc->cr = cairo_create(s);

@@ -624,6 +624,8 @@ TEST_F(GridPrintTest, AGridPrintedToACupsQueueArrivesWithItsPagesUnderTheJobsTit
     ASSERT_FALSE(pdf.empty());
     EXPECT_EQ(Pages(pdf), pages);
     EXPECT_NE(PdfInfo(pdf).find("Tabular information"), std::string::npos) << PdfInfo(pdf);
+    EXPECT_NE(Shell("pdffonts '" + pdf + "' | tail -n +3"), "") << "the grid arrived without fonts";
+    EXPECT_EQ(Shell("pdfimages -list '" + pdf + "' | tail -n +3"), "") << "the grid arrived as pictures";
 }
 
 TEST_F(GridPrintTest, AQueueNamedPdfIsListedBesideTheFilePrinterAndPrintsUnderTheProgramsTitle) {
@@ -653,6 +655,11 @@ TEST_F(GridPrintTest, AQueueNamedPdfIsListedBesideTheFilePrinterAndPrintsUnderTh
     ASSERT_FALSE(pdf.empty());
     EXPECT_EQ(Pages(pdf), 2);
     EXPECT_NE(PdfInfo(pdf).find(title), std::string::npos) << PdfInfo(pdf);
+    // The queue's file keeps the text and its fonts: no page became a picture on the way.
+    std::string text = Shell("pdftotext '" + pdf + "' -");
+    EXPECT_NE(text.find("Primera hoja"), std::string::npos) << text;
+    EXPECT_NE(text.find("Segunda hoja"), std::string::npos) << text;
+    EXPECT_EQ(Shell("pdfimages -list '" + pdf + "' | tail -n +3"), "");
     // Nothing went to the file printer's working folder.
     EXPECT_FALSE(std::filesystem::exists(title + ".pdf"));
     std::filesystem::remove(pdf);
