@@ -1,5 +1,5 @@
 # The two set-up commands of the README, and a few conveniences for developers.
-.PHONY: run test bench fuzz deps
+.PHONY: run test bench fuzz deps package
 
 # Seconds each fuzz target runs: make fuzz TIME=600
 TIME ?= 60
@@ -18,3 +18,7 @@ bench: deps
 
 fuzz: deps
 	@bash scripts/fuzz.sh $(TIME)
+
+# The Debian package of the station (scripts/package.sh; docs/administration.md).
+package: deps
+	@bash scripts/package.sh

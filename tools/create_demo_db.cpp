@@ -130,9 +130,13 @@ void AddLogos(const std::string& generalDb) {
 std::string FindSourceRoot(const char* argv0) {
     std::error_code ec;
     fs::path p = fs::weakly_canonical(fs::path(argv0), ec).parent_path();
-    for (; !p.empty() && p != p.root_path(); p = p.parent_path())
+    for (; !p.empty() && p != p.root_path(); p = p.parent_path()) {
         if (fs::exists(p / "db" / "company"))
             return p.string();
+        // Installed: <prefix>/lib/tallyvo/create_demo_db and <prefix>/share/tallyvo/db.
+        if (fs::exists(p / "share" / "tallyvo" / "db" / "company"))
+            return (p / "share" / "tallyvo").string();
+    }
     return fs::current_path().string();
 }
 
