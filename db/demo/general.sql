@@ -1,6 +1,7 @@
 -- Demo companies and users of the general database.
 -- The embedded engine checks no password; through a server, ADMIN and CAJERO log in
--- with the passwords that scripts/services/firebird.sh gives them.
+-- with the passwords their server gives them (scripts/server-mode.sh on a shop's
+-- server, scripts/services/firebird.sh for the tests).
 INSERT INTO COMPANIA (COMP_COD, COM_NOMBRE, COMP_NIT, COMP_DIR, COMP_TELS, COMP_ENCABEZADO)
   VALUES ('001', 'Supermercado La Economía', '900123456-1', 'Carrera 7 # 45-12, Bogotá', '601 345 6789', 'Régimen común - Grandes contribuyentes no');
 INSERT INTO COMPANIA (COMP_COD, COM_NOMBRE, COMP_NIT, COMP_DIR, COMP_TELS, COMP_ENCABEZADO)

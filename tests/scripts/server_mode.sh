@@ -3,7 +3,10 @@
 # administrator runs it, against a Firebird server of this test's own running
 # under the packaged server's account: the databases end up the account's,
 # closed to others, the chosen passwords log in through the server and
-# others do not, and a second run leaves the databases alone.
+# others do not, and a second run leaves the databases alone. Then the backup
+# and restore of docs/administration.md, with this server's address: copies
+# taken while a cashier is connected and kept private, a restore the
+# account owns, a replacement refused while a station is connected.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 [ "$(id -u)" -eq 0 ] || { echo "hace falta root para dar los archivos a la cuenta firebird"; exit 77; }
@@ -43,4 +46,40 @@ status=0
 bash "$root/scripts/server-mode.sh" --carpeta "$shop" --servidor "$host" --articulos 20 </dev/null >"$tmp/log2" 2>&1 ||
   status=$?
 [ "$status" -ne 0 ] && grep -q "no se reemplazan" "$tmp/log2" || { cat "$tmp/log2"; fail "la segunda vez no se negó"; }
-echo "el modo servidor deja las bases de la cuenta del servidor y entra con las claves elegidas"
+# Backups through the server while a cashier is connected, as docs/administration.md says.
+backups=$tmp/copias
+install -d -m 0700 "$backups"
+export ISC_USER=SYSDBA
+hold() { echo "connect '$host:$shop/datos/001/tallyvo.fdb' user 'CAJERO' password '$TALLYVO_CLAVE_CAJERO'; shell sleep $1;" | isql-fb -q & }
+hold 4
+sleep 1
+(
+  umask 077
+  cd "$shop"
+  for db in datos/general.fdb datos/*/tallyvo.fdb; do
+    gbak -b "$host:$PWD/$db" "$backups/$(echo "$db" | tr / _)-copia.fbk"
+  done
+) || fail "gbak no copió con un cajero conectado"
+wait
+ls "$backups" | sort | tr '\n' ' ' | grep -qx "datos_001_tallyvo.fdb-copia.fbk datos_002_tallyvo.fdb-copia.fbk datos_general.fdb-copia.fbk " ||
+  fail "faltan copias: $(ls "$backups")"
+[ -z "$(find "$backups" -type f ! -perm 0600)" ] || fail "copias abiertas a otros: $(ls -l "$backups")"
+
+# A restore into a new file through the server: the account's, and it reads.
+gbak -c "$backups/datos_001_tallyvo.fdb-copia.fbk" "$host:$shop/datos/001/tallyvo-restaurada.fdb" ||
+  fail "gbak no restauró"
+[ "$(stat -c '%U:%G %a' "$shop/datos/001/tallyvo-restaurada.fdb")" = "firebird:firebird 660" ] ||
+  fail "la restaurada es $(stat -c '%U:%G %a' "$shop/datos/001/tallyvo-restaurada.fdb")"
+sql CAJERO "$TALLYVO_CLAVE_CAJERO" 001/tallyvo-restaurada.fdb "select count(*) from articulo;" | grep -qw 20 ||
+  fail "la base restaurada no se lee"
+# Replacing in place is refused while a station is connected, and works once it left.
+hold 4
+sleep 1
+gbak -rep "$backups/datos_001_tallyvo.fdb-copia.fbk" "$host:$shop/datos/001/tallyvo.fdb" >"$tmp/rep.log" 2>&1 &&
+  fail "gbak -rep reemplazó una base en uso"
+grep -q "might be in use" "$tmp/rep.log" || { cat "$tmp/rep.log"; fail "gbak -rep no dijo que la base está en uso"; }
+wait
+gbak -rep "$backups/datos_001_tallyvo.fdb-copia.fbk" "$host:$shop/datos/001/tallyvo.fdb" || fail "gbak -rep falló sin estaciones"
+sql CAJERO "$TALLYVO_CLAVE_CAJERO" 001/tallyvo.fdb "select count(*) from articulo;" | grep -qw 20 ||
+  fail "la base reemplazada no se lee"
+echo "el modo servidor deja las bases de la cuenta del servidor, entra con las claves elegidas y se respalda"
