@@ -11,7 +11,7 @@ PACKAGES=(
   gettext
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-server firebird3.0-utils
   fonts-liberation fonts-dejavu-core fontconfig
-  xvfb xdotool
+  xvfb xdotool iproute2 desktop-file-utils
   python3 python3-xlrd unrtf poppler-utils
   cups printer-driver-cups-pdf
   clang libclang-rt-14-dev

@@ -21,7 +21,7 @@ ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 STATE=${TALLYVO_FB_STATE:-$ROOT/${TALLYVO_TEST_BUILD:-build/test}/firebird}
 mkdir -p "$STATE"
 STATE=$(cd "$STATE" && pwd)
-SYSTEM_ROOT=/usr/lib/x86_64-linux-gnu/firebird/3.0
+SYSTEM_ROOT=$(ls -d /usr/lib/*/firebird/3.0 2>/dev/null | head -1 || true)
 SERVER=/usr/sbin/firebird
 USERS=("ADMIN:admin" "CAJERO:cajero")
 ACCOUNT=${TALLYVO_FB_USER:-}
