@@ -28,17 +28,12 @@ using namespace tv;
 int main(int argc, char** argv) {
     const app::LineaOrdenes linea = app::lea_linea_ordenes(std::vector<std::string>(argv + 1, argv + argc));
     switch (linea.accion) {
-    case app::LineaOrdenes::Accion::Ayuda:
-        std::fputs(app::texto_ayuda().c_str(), stdout);
-        return 0;
-    case app::LineaOrdenes::Accion::Version:
-        std::printf("tallyvo (Tallyvo POS) %s\n", TALLYVO_VERSION);
-        return 0;
+    case app::LineaOrdenes::Accion::Ayuda: std::fputs(app::texto_ayuda().c_str(), stdout); return 0;
+    case app::LineaOrdenes::Accion::Version: std::printf("tallyvo (Tallyvo POS) %s\n", TALLYVO_VERSION); return 0;
     case app::LineaOrdenes::Accion::Error:
         std::fprintf(stderr, "tallyvo: %s\nPruebe «tallyvo --help» para ver las opciones.\n", linea.error.c_str());
         return 2;
-    case app::LineaOrdenes::Accion::Ejecutar:
-        break;
+    case app::LineaOrdenes::Accion::Ejecutar: break;
     }
     const char* entorno = std::getenv("TALLYVO_BACKEND");
     const bool sin_pantalla = linea.sin_pantalla || (entorno && std::string(entorno) == "headless");

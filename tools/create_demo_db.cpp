@@ -134,8 +134,7 @@ std::string FindSourceRoot(const char* argv0) {
         if (fs::exists(p / "db" / "company"))
             return p.string();
         // Installed: <prefix>/lib/tallyvo/create_demo_db and <prefix>/share/tallyvo/db.
-        if (fs::exists(p / "share" / "tallyvo" / "db" / "company"))
-            return (p / "share" / "tallyvo").string();
+        if (fs::exists(p / "share" / "tallyvo" / "db" / "company")) return (p / "share" / "tallyvo").string();
     }
     return fs::current_path().string();
 }

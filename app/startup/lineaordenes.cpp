@@ -31,10 +31,14 @@ LineaOrdenes lea_linea_ordenes(const std::vector<std::string>& argumentos) {
     bool ayuda = false, version = false;
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& a = argumentos[i];
-        if (a == "--help" || a == "-h") ayuda = true;
-        else if (a == "--version") version = true;
-        else if (a == "--headless") r.sin_pantalla = true;
-        else if (a == "--fullscreen") r.pantalla_completa = true;
+        if (a == "--help" || a == "-h")
+            ayuda = true;
+        else if (a == "--version")
+            version = true;
+        else if (a == "--headless")
+            r.sin_pantalla = true;
+        else if (a == "--fullscreen")
+            r.pantalla_completa = true;
         else if (a == "--size" || a.rfind("--size=", 0) == 0) {
             std::string valor;
             if (a == "--size") {
@@ -50,8 +54,10 @@ LineaOrdenes lea_linea_ordenes(const std::vector<std::string>& argumentos) {
             return Rechazo("opción desconocida: «" + a + "»");
         }
     }
-    if (ayuda) r.accion = LineaOrdenes::Accion::Ayuda;
-    else if (version) r.accion = LineaOrdenes::Accion::Version;
+    if (ayuda)
+        r.accion = LineaOrdenes::Accion::Ayuda;
+    else if (version)
+        r.accion = LineaOrdenes::Accion::Version;
     return r;
 }
 

@@ -22,8 +22,8 @@ TEST(LineaOrdenes, SizesAreReadWholeOrRefused) {
         EXPECT_EQ(l.ancho, c.ancho);
         EXPECT_EQ(l.alto, c.alto);
     }
-    for (const char* malo : {"abc", "1280", "1280x", "x800", "1280x800x", "0x600", "-5x600", "1280X800", "99999x800",
-                             " 1280x800", ""}) {
+    for (const char* malo :
+         {"abc", "1280", "1280x", "x800", "1280x800x", "0x600", "-5x600", "1280X800", "99999x800", " 1280x800", ""}) {
         LineaOrdenes l = lea_linea_ordenes({"--size", malo});
         EXPECT_EQ(l.accion, Accion::Error) << malo;
         EXPECT_NE(l.error.find(std::string("«") + malo + "»"), std::string::npos) << l.error;

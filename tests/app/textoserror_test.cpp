@@ -17,7 +17,8 @@ TEST(TextosError, DriverConnectionTexts) {
          "No se encontró el servidor Interbase/Firebird. Verifique Servidor en panel de control y puerto TCP 3050."},
         {"dbExpress Error: something else", "Se presento el siguiente error: dbExpress Error: something else"},
         // Only driver messages are translated, whatever they contain.
-        {"Your user name and password are not defined", "Se presento el siguiente error: Your user name and password are not defined"},
+        {"Your user name and password are not defined",
+         "Se presento el siguiente error: Your user name and password are not defined"},
         {"dbExpress Error: I/O error for file", "No se encontró el archivo o la ruta "},
         // A file the server's account may not open exists: it is told as a refusal.
         {"dbExpress Error: I/O error for file \"/srv/datos/general.fdb\"\nError while trying to open file\n"

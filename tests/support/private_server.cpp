@@ -31,7 +31,8 @@ PrivateFirebirdServer::PrivateFirebirdServer(std::string account) {
     if (!account.empty() && geteuid() == 0) {
         account_ = std::move(account);
         // The account reaches its state folder through this one, and nothing else in it.
-        std::filesystem::permissions(root_.path(), std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
+        std::filesystem::permissions(root_.path(), std::filesystem::perms::others_exec,
+                                     std::filesystem::perm_options::add);
     }
 }
 
@@ -68,8 +69,8 @@ bool PrivateFirebirdServer::Script(const char* command) {
     int status = 0;
     if (failed || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::ifstream in(log);
-        why_ = std::string("scripts/services/firebird.sh ") + command + " failed: " +
-               std::string(std::istreambuf_iterator<char>(in), {});
+        why_ = std::string("scripts/services/firebird.sh ") + command +
+               " failed: " + std::string(std::istreambuf_iterator<char>(in), {});
         return false;
     }
     return true;
