@@ -206,27 +206,9 @@ int StartDoc(HDC dc, const DOCINFO& info) {
         throw EPrinter("No se pudo escribir el documento impreso en \"" + job->output + "\"");
     }
     job->title = info.lpszDocName;
-    if (!info.lpszDocName.empty()) {
-        if (job->spool) {
-            // A DSC comment is one line of at most 255 characters: a long title
-            // is cut at a character's start, then its parentheses escaped.
-            std::string raw = info.lpszDocName;
-            if (raw.size() > 120) {
-                std::size_t cut = 120;
-                while (cut > 0 && (static_cast<unsigned char>(raw[cut]) & 0xC0) == 0x80) --cut;
-                raw.resize(cut);
-            }
-            std::string t;
-            for (char c : raw) {
-                if (c == '\n' || c == '\r') c = ' ';
-                if (c == '(' || c == ')' || c == '\\') t += '\\';
-                t += c;
-            }
-            cairo_ps_surface_dsc_comment(s, ("%%Title: (" + t + ")").c_str());
-        } else {
-            cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_TITLE, info.lpszDocName.c_str());
-        }
-    }
+    // A queue names the job by the title lp gives it (EndDoc), which names the PDF a PDF queue writes too.
+    if (!job->spool && !info.lpszDocName.empty())
+        cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_TITLE, info.lpszDocName.c_str());
     if (dc->cr) cairo_destroy(dc->cr);
     dc->surface = s;
     dc->cr = cairo_create(s);
@@ -267,7 +249,8 @@ int SetDocName(HDC dc, const std::string& name) {
     PrinterJob* job = Job(dc);
     if (!job || !job->inDoc) return 0;
     job->title = name;
-    if (dc->surface) cairo_pdf_surface_set_metadata(dc->surface, CAIRO_PDF_METADATA_TITLE, name.c_str());
+    // PDF metadata on the PostScript of a queue would put the surface in error and drop every page.
+    if (dc->surface && !job->spool) cairo_pdf_surface_set_metadata(dc->surface, CAIRO_PDF_METADATA_TITLE, name.c_str());
     return 1;
 }
 
