@@ -4,7 +4,7 @@
 // keyboard (arrows, Page Up/Down by month, Ctrl+Page by year, Home/End to
 // the week's ends, Ctrl+Home/End to the month's) and the wheel (by month).
 // Changes of the selection are told to the parent with WM_NOTIFY.
-#include "platform/wintypes.h"
+#include "platform/controls/commonnotify.h"
 
 namespace tv::win {
 
@@ -39,13 +39,6 @@ struct MCHITTESTINFO {
     POINT pt;
     UINT uHit = 0;
     SYSTEMTIME st;
-};
-
-// The header of WM_NOTIFY records.
-struct NMHDR {
-    HWND hwndFrom = nullptr;
-    UINT_PTR idFrom = 0;
-    UINT code = 0;
 };
 
 constexpr UINT MCN_FIRST = UINT(-750);

@@ -1,11 +1,13 @@
 #include "platform/controls/standardclasses.h"
 
+#include "platform/controls/combobox.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/listbox.h"
+#include "platform/controls/listview.h"
 #include "platform/controls/monthcal.h"
 #include "platform/controls/scrollbarcontrol.h"
 #include "platform/controls/tooltip.h"
-#include "platform/controls/combobox.h"
+#include "platform/controls/treeview.h"
 
 namespace tv::win {
 
@@ -16,6 +18,8 @@ void RegisterStandardClasses() {
     RegisterMonthCalClass();
     RegisterToolTipClass();
     RegisterScrollBarClass();
+    RegisterListViewClass();
+    RegisterTreeViewClass();
 }
 
 } // namespace tv::win
