@@ -12,9 +12,11 @@
 #include "framework/ui/checkcontrols.h"
 #include "framework/ui/hintwindow.h"
 #include "framework/ui/imagelist.h"
+#include "framework/ui/listview.h"
 #include "framework/ui/scrollbox.h"
 #include "framework/ui/splitter.h"
 #include "framework/ui/toolbar.h"
+#include "framework/ui/treeview.h"
 #include "framework/ui/speedbutton.h"
 
 namespace tv {
@@ -33,7 +35,8 @@ void InitializeUI() {
                      TSpeedButton::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TImageList::StaticClass(),
                      TToolBar::StaticClass(), TToolButton::StaticClass(), TSplitter::StaticClass(),
-                     TScrollBox::StaticClass(), TRadioGroup::StaticClass()});
+                     TScrollBox::StaticClass(), TRadioGroup::StaticClass(), TListView::StaticClass(),
+                     TListColumn::StaticClass(), TTreeView::StaticClass()});
     RegisterStandardControls();
     if (!Screen) Screen = new TScreen(nullptr);
     if (!Application) Application = new TApplication(nullptr);
