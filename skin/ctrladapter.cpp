@@ -2,15 +2,18 @@
 
 #include "framework/ui/forms.h"
 #include "framework/ui/grids/grid.h"
+#include "framework/ui/listview.h"
 #include "framework/ui/stdctrls/combobox.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/stdctrls/listbox.h"
+#include "framework/ui/treeview.h"
 #include "platform/window/queue.h"
 #include "skin/commondata.h"
 #include "skin/scrolladapters.h"
 #include "skin/skinmanager.h"
 #include "skin/skinprovider.h"
 #include "skin/skinutils.h"
+#include "skin/viewadapters.h"
 
 namespace tv {
 
@@ -28,6 +31,9 @@ struct Walking {
 };
 
 bool GridLike(TComponent* c) { return dynamic_cast<TCustomControl*>(c) && HasPublishedProperty(c, "OptionsEh"); }
+
+// List views and tree views have window adapters of their own kind.
+bool View(TComponent* c) { return dynamic_cast<TCustomListView*>(c) || dynamic_cast<TCustomTreeView*>(c); }
 
 } // namespace
 
@@ -56,6 +62,10 @@ void TacAdapterItem::AdaptControl(TWinControl* control) {
     else if (dynamic_cast<TCustomComboBox*>(control)) return;
     else if (dynamic_cast<TCustomEdit*>(control) || dynamic_cast<TCustomListBox*>(control))
         ScrollWnd = std::make_unique<TacEditWnd>(wnd, true, sm, SkinData.get());
+    else if (dynamic_cast<TCustomListView*>(control))
+        ScrollWnd = std::make_unique<TacListViewWnd>(wnd, true, sm, SkinData.get());
+    else if (dynamic_cast<TCustomTreeView*>(control))
+        ScrollWnd = std::make_unique<TacTreeViewWnd>(wnd, true, sm, SkinData.get());
     else if (GridLike(control)) ScrollWnd = std::make_unique<TacGridEhWnd>(wnd, true, sm, SkinData.get());
 }
 
@@ -71,7 +81,7 @@ bool TacCtrlAdapter::IsControlSupported(TComponent* component) {
     if (!c || !c->Parent()) return false;
     if (dynamic_cast<TCustomGrid*>(c)) return true;
     if (dynamic_cast<TCustomComboBox*>(c)) return false;
-    if (dynamic_cast<TCustomEdit*>(c) || dynamic_cast<TCustomListBox*>(c)) return true;
+    if (dynamic_cast<TCustomEdit*>(c) || dynamic_cast<TCustomListBox*>(c) || View(c)) return true;
     return GridLike(c);
 }
 

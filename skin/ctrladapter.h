@@ -1,7 +1,7 @@
 #pragma once
 // TacCtrlAdapter: gives the standard controls of a skinned form (edits,
-// list boxes, grids) a window adapter that skins their frame and scroll
-// bars, one item per adapted control.
+// list boxes, list and tree views, grids) a window adapter that skins
+// their frame and scroll bars, one item per adapted control.
 #include <memory>
 #include <string>
 #include <vector>
