@@ -4,8 +4,8 @@
 # price query after logging in as the demo cashier, and the price query
 # showing a demo article with its picture after a scan. Then two windows the
 # cashier's road does not reach, shown by tools/station_skin_sample under
-# the station's skin: the accounting-interface dialog and the main window
-# with its menu open. Last, tools/station_windows_sample over the demo folder:
+# the station's skin: the accounting-interface dialog, the main window
+# with its menu open, and a tree view beside a list view. Last, tools/station_windows_sample over the demo folder:
 # the article list searched by description, and the chart of accounts that F5
 # opens from the new-account window.
 #   scripts/station-screenshots.sh
@@ -89,7 +89,17 @@ xvfb-run -a -s "-screen 0 ${SIZE}x24" bash -c '
   # Alt+A opens "Archivo" with its first entry lit; Down lights the next one.
   xdotool key alt+a; sleep 1; xdotool key Down; sleep "$ESPERA"
   "$BUILD/tools/x11_screenshot" docs/station-main-menu.png && echo "Captura: docs/station-main-menu.png"
-  xdotool key Escape Escape; sleep 0.5
+  xdotool key Escape Escape; sleep 0.5; kill $sample 2>/dev/null || true
+  # A second group opened with its button, an article chosen, two notches of the wheel.
+  "$BUILD/tools/station_skin_sample" vistas --size 800x500 >/dev/null 2>&1 &
+  sample=$!
+  wait_window
+  win=$(xdotool search --name "POS - Tallyvo 2009" | head -1)
+  xdotool mousemove --window "$win" 64 183 click 1; sleep 0.5
+  xdotool mousemove --window "$win" 288 155 click 1; sleep 0.5; xdotool key Down Down
+  xdotool mousemove --window "$win" 388 266 click 5 click 5; sleep "$ESPERA"
+  "$BUILD/tools/x11_screenshot" docs/station-views.png && echo "Captura: docs/station-views.png"
+  kill $sample 2>/dev/null || true
 ' _
 
 # The clicks are placed for the default 1024x768 screen; each sample has a
