@@ -520,7 +520,10 @@ LRESULT InsertItem(HWND w, ListState& s, const LVITEM* lvi) {
     if (s.focus >= at) ++s.focus;
     if (s.mark >= at) ++s.mark;
     Changed(w, s);
-    if ((lvi->mask & LVIF_STATE) && (lvi->stateMask & lvi->state)) SetState(w, s, at, lvi->state, lvi->stateMask);
+    if ((lvi->mask & LVIF_STATE) && (lvi->stateMask & lvi->state)) {
+        if ((lvi->stateMask & lvi->state & LVIS_SELECTED) && !Multi(w)) DeselectAllBut(w, s, at);
+        SetState(w, s, at, lvi->state, lvi->stateMask);
+    }
     return at;
 }
 

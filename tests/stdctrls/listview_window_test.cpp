@@ -187,6 +187,14 @@ TEST_F(ListViewWindow, ClicksAndKeysSelectAndTellTheParent) {
     PressKey(VK_DOWN);
     PressKey(VK_DOWN, true);
     EXPECT_EQ(SendMessage(single, LVM_GETSELECTEDCOUNT, 0, 0), 1) << "a single-selection list never holds two";
+    LVITEM chosen;
+    chosen.mask = LVIF_TEXT | LVIF_STATE;
+    chosen.state = chosen.stateMask = LVIS_SELECTED;
+    chosen.iItem = 0;
+    SendMessage(single, LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&chosen));
+    EXPECT_EQ(SendMessage(single, LVM_GETSELECTEDCOUNT, 0, 0), 1) << "nor when an item comes in chosen";
+    EXPECT_EQ(Selected(single), 0);
+    SendMessage(single, LVM_DELETEITEM, 0, 0);
     // Typing a letter goes to the next item starting with it.
     Add(single, 3, "Banano", "");
     TypeText("b");
