@@ -21,9 +21,6 @@ const TEnumInfo TColumnButtonStyleEhInfo{"TColumnButtonStyleEh",
 const TEnumInfo TSortMarkerEhInfo{"TSortMarkerEh", {"smNoneEh", "smDownEh", "smUpEh"}};
 const TEnumInfo TTextOrientationEhInfo{"TTextOrientationEh", {"tohHorizontal", "tohVertical"}};
 const TEnumInfo TTextLayoutInfo{"TTextLayout", {"tlTop", "tlCenter", "tlBottom"}};
-const TEnumInfo TImeModeInfo{"TImeMode",
-    {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira", "imSKata", "imKata",
-     "imChinese", "imSHanguel", "imHanguel"}};
 const TEnumInfo TScrollBarVisibleModeEhInfo{"TScrollBarVisibleModeEh",
     {"sbAlwaysShowEh", "sbNeverShowEh", "sbAutoShowEh"}};
 

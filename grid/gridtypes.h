@@ -60,11 +60,6 @@ extern const TEnumInfo TTextOrientationEhInfo;
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 extern const TEnumInfo TTextLayoutInfo;
 
-// Input-method settings kept for stored forms; the desktop has no input methods.
-enum TImeMode { imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese,
-                imSHanguel, imHanguel };
-extern const TEnumInfo TImeModeInfo;
-
 enum TScrollBarVisibleModeEh { sbAlwaysShowEh, sbNeverShowEh, sbAutoShowEh };
 extern const TEnumInfo TScrollBarVisibleModeEhInfo;
 

@@ -92,6 +92,8 @@ bool TApplication::ProcessMessage() {
         return true;
     }
     try {
+        // While a drag holds the mouse the keys are its own (Esc cancels it).
+        if (TDragEngine::KeyMessage(msg)) return true;
         TranslateMessage(&msg);
         DispatchMessage(&msg);
     } catch (...) {

@@ -8,6 +8,7 @@
 #include "framework/ui/forms.h"
 #include "framework/ui/menus.h"
 #include "platform/gdi/mapping.h"
+#include "platform/gdi/text.h"
 #include "platform/window/input.h"
 #include "platform/window/paint.h"
 
@@ -18,8 +19,9 @@ using namespace tv::win;
 const TEnumInfo TAlignInfo{"TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
 const TEnumInfo TAnchorKindInfo{"TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"}};
 const TEnumInfo TAlignmentInfo{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
-const TEnumInfo TBiDiModeInfo{"TBiDiMode",
-                              {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
+const TEnumInfo TImeModeInfo{"TImeMode",
+                             {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira",
+                              "imSKata", "imKata", "imChinese", "imSHanguel", "imHanguel"}};
 
 const TIdentMap& CursorIdents() {
     static const TIdentMap map{
@@ -73,12 +75,17 @@ TControl* g_mouseControl = nullptr;
 std::shared_ptr<bool> g_mouseAlive;
 } // namespace
 
-TControl::TControl(TComponent* owner) : TComponent(owner), font_(new TFont) {
+TControl::TControl(TComponent* owner)
+    : TComponent(owner), font_(new TFont), constraints_(std::make_unique<TSizeConstraints>()) {
     WindowProc = [this](Message& m) { WndProc(m); };
     font_->OnChange = [this](TObject*) { FontChanged(); };
+    constraints_->OnChange = [this] {
+        if (!ComponentState().Contains(csLoading)) SetBounds(left_, top_, width_, height_);
+    };
 }
 
 TControl::~TControl() {
+    TDragEngine::ControlDestroying(this);
     if (g_mouseControl == this) g_mouseControl = nullptr;
     actionLink_.reset();
     if (parent_) parent_->RemoveControl(this);
@@ -93,14 +100,19 @@ void TControl::Publish(TPublisher& p) {
     p.Component("Action", &TControl::Action, &TControl::SetAction);
     p.Enum("Align", &TControl::Align, &TControl::SetAlign, TAlignInfo).Default(alNone);
     p.Set("Anchors", &TControl::Anchors, &TControl::SetAnchors, TAnchorKindInfo).Default(TAnchors{akLeft, akTop});
-    p.Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode, TBiDiModeInfo).Default(bdLeftToRight);
+    p.Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode, TBiDiModeInfo).Stored(&TControl::IsStoredBiDiMode);
     p.String("Caption", &TControl::Caption, &TControl::SetCaption);
     p.Integer("Color", &TControl::Color, &TControl::SetColor).Idents(ColorIdents()).Stored(&TControl::IsStoredColor);
+    p.Object("Constraints", &TControl::Constraints, &TControl::SetConstraints);
     p.Boolean("Ctl3D", &TControl::Ctl3D, &TControl::SetCtl3D).Stored(&TControl::IsStoredCtl3D);
     p.Integer("Cursor", &TControl::Cursor, &TControl::SetCursor).Idents(CursorIdents()).Default(crDefault);
+    p.Integer("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor).Idents(CursorIdents()).Default(crDrag);
+    p.Enum("DragKind", &TControl::DragKind, &TControl::SetDragKind, TDragKindInfo).Default(dkDrag);
+    p.Enum("DragMode", &TControl::DragMode, &TControl::SetDragMode, TDragModeInfo).Default(dmManual);
     p.Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true);
     p.Object("Font", &TControl::Font, &TControl::SetFont).Stored(&TControl::IsStoredFont);
     p.String("Hint", &TControl::Hint, &TControl::SetHint);
+    p.Boolean("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode).Default(true);
     p.Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(true);
     p.Boolean("ParentCtl3D", &TControl::ParentCtl3D, &TControl::SetParentCtl3D).Default(true);
     p.Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(true);
@@ -109,11 +121,18 @@ void TControl::Publish(TPublisher& p) {
     p.Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Stored(&TControl::IsStoredShowHint);
     p.Boolean("Visible", &TControl::Visible, &TControl::SetVisible).Default(true);
     p.Event("OnClick", &TControl::OnClick);
+    p.Event("OnContextPopup", &TControl::OnContextPopup);
     p.Event("OnDblClick", &TControl::OnDblClick);
+    p.Event("OnDragDrop", &TControl::OnDragDrop);
+    p.Event("OnDragOver", &TControl::OnDragOver);
+    p.Event("OnEndDock", &TControl::OnEndDock);
+    p.Event("OnEndDrag", &TControl::OnEndDrag);
     p.Event("OnMouseDown", &TControl::OnMouseDown);
     p.Event("OnMouseMove", &TControl::OnMouseMove);
     p.Event("OnMouseUp", &TControl::OnMouseUp);
     p.Event("OnResize", &TControl::OnResize);
+    p.Event("OnStartDock", &TControl::OnStartDock);
+    p.Event("OnStartDrag", &TControl::OnStartDrag);
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -126,7 +145,16 @@ LRESULT TControl::ParentPerform(UINT msg, WPARAM wParam, LPARAM lParam) {
     return parent_ ? parent_->Perform(msg, wParam, lParam) : 0;
 }
 
-void TControl::WndProc(Message& msg) { Dispatch(msg); }
+void TControl::WndProc(Message& msg) {
+    // A left press on an automatic drag source starts the drag instead of
+    // the control's own press handling.
+    if ((msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK) && dragMode_ == dmAutomatic &&
+        !ComponentState().Contains(csDesigning)) {
+        BeginAutoDrag();
+        return;
+    }
+    Dispatch(msg);
+}
 
 void TControl::Dispatch(Message& msg) {
     switch (msg.Msg) {
@@ -157,16 +185,34 @@ void TControl::Dispatch(Message& msg) {
         // The window's own procedure ends its modes too (a dropped list closes).
         if (msg.Msg == WM_CANCELMODE) DefaultHandler(msg);
         return;
-    case WM_CONTEXTMENU:
+    case WM_CONTEXTMENU: {
+        if (msg.Result != 0) return;
+        POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+        bool fromKeys = p.x == -1 && p.y == -1;
+        auto alive = Alive();
+        bool handled = false;
+        DoContextPopup(fromKeys ? POINT{-1, -1} : ScreenToClient(p), handled);
+        if (!*alive) return;
+        if (handled) {
+            msg.Result = 1;
+            return;
+        }
         if (popupMenu_ && popupMenu_->AutoPopup()) {
-            POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
-            if (p.x == -1 && p.y == -1) p = ClientToScreen({0, 0});
+            if (fromKeys) p = ClientToScreen({0, 0});
             popupMenu_->SetPopupComponent(this);
             popupMenu_->Popup(p.x, p.y);
             msg.Result = 1;
             return;
         }
         break;
+    }
+    case CM_PARENTBIDIMODECHANGED:
+        if (parentBiDiMode_ && parent_) {
+            SetBiDiMode(parent_->BiDiMode());
+            parentBiDiMode_ = true;
+        }
+        return;
+    case CM_BIDIMODECHANGED: Invalidate(); return;
     case CM_PARENTFONTCHANGED:
         if (parentFont_) {
             TFont* src = msg.WParam ? reinterpret_cast<TFont*>(msg.LParam) : parent_ ? parent_->Font() : nullptr;
@@ -313,7 +359,7 @@ void TControl::MouseMessage(Message& msg) {
         if (!*alive) return;
         // The context menu comes with the button's release; a window asks
         // for it through its own procedure.
-        if (popupMenu_ && !dynamic_cast<TWinControl*>(this)) {
+        if ((popupMenu_ || OnContextPopup) && !dynamic_cast<TWinControl*>(this)) {
             POINT s = ClientToScreen(p);
             Perform(WM_CONTEXTMENU, 0, MAKELPARAM(s.x, s.y));
         }
@@ -396,7 +442,10 @@ void TControl::SetParent(TWinControl* parent) {
     if (parent) parent->InsertControl(this);
 }
 
+void TControl::ConstrainSize(int& width, int& height) const { constraints_->Apply(width, height); }
+
 void TControl::SetBounds(int left, int top, int width, int height) {
+    ConstrainSize(width, height);
     if (width < 0) width = 0;
     if (height < 0) height = 0;
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
@@ -560,6 +609,86 @@ void TControl::SetParentShowHint(bool v) {
     if (v && parent_) Perform(CM_PARENTSHOWHINTCHANGED);
 }
 
+// --- reading order ---
+
+void TControl::SetBiDiMode(TBiDiMode v) {
+    parentBiDiMode_ = false;
+    if (v == biDiMode_) return;
+    biDiMode_ = v;
+    Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool v) {
+    if (v == parentBiDiMode_) return;
+    parentBiDiMode_ = v;
+    if (v && parent_) Perform(CM_PARENTBIDIMODECHANGED);
+}
+
+bool TControl::UseRightToLeftAlignment() const { return SysLocale().MiddleEast && biDiMode_ == bdRightToLeft; }
+
+bool TControl::UseRightToLeftReading() const { return SysLocale().MiddleEast && biDiMode_ != bdLeftToRight; }
+
+bool TControl::UseRightToLeftScrollBar() const {
+    return SysLocale().MiddleEast && (biDiMode_ == bdRightToLeft || biDiMode_ == bdRightToLeftNoAlign);
+}
+
+bool TControl::IsRightToLeft() const { return SysLocale().MiddleEast && biDiMode_ != bdLeftToRight; }
+
+UINT TControl::DrawTextBiDiModeFlags(UINT flags) const {
+    if (UseRightToLeftAlignment()) {
+        if (flags & DT_RIGHT)
+            flags &= ~DT_RIGHT;
+        else if (!(flags & DT_CENTER))
+            flags |= DT_RIGHT;
+    }
+    return flags | DrawTextBiDiModeFlagsReadingOnly();
+}
+
+UINT TControl::DrawTextBiDiModeFlagsReadingOnly() const { return UseRightToLeftReading() ? DT_RTLREADING : 0; }
+
+// --- dragging ---
+
+void TControl::BeginDrag(bool immediate, int threshold) { TDragEngine::Begin(this, immediate, threshold); }
+
+void TControl::EndDrag(bool drop) {
+    if (Dragging()) TDragEngine::End(drop);
+}
+
+bool TControl::Dragging() const { return TDragEngine::Source() == this; }
+
+void TControl::BeginAutoDrag() { BeginDrag(Mouse->DragImmediate(), Mouse->DragThreshold()); }
+
+void TControl::DoStartDrag(TDragObject*& dragObject) {
+    if (OnStartDrag) OnStartDrag(this, dragObject);
+}
+
+void TControl::DoEndDrag(TObject* target, int x, int y) {
+    if (OnEndDrag) OnEndDrag(this, target, x, y);
+}
+
+void TControl::DoStartDock(TDragDockObject*& dragObject) {
+    if (OnStartDock) OnStartDock(this, dragObject);
+}
+
+void TControl::DoEndDock(TObject* target, int x, int y) {
+    if (OnEndDock) OnEndDock(this, target, x, y);
+}
+
+void TControl::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+    accept = false;
+    if (!OnDragOver) return;
+    accept = true;
+    OnDragOver(this, source, x, y, state, accept);
+}
+
+void TControl::DragDrop(TObject* source, int x, int y) {
+    if (OnDragDrop) OnDragDrop(this, source, x, y);
+}
+
+void TControl::DoContextPopup(POINT mousePos, bool& handled) {
+    if (OnContextPopup) OnContextPopup(this, mousePos, handled);
+}
+
 void TControl::SetCursor(TCursor v) {
     if (v == cursor_) return;
     cursor_ = v;
@@ -673,7 +802,11 @@ void TControl::Loaded() {
         if (parentColor_) Perform(CM_PARENTCOLORCHANGED);
         if (parentFont_) Perform(CM_PARENTFONTCHANGED);
         if (parentShowHint_) Perform(CM_PARENTSHOWHINTCHANGED);
+        if (parentBiDiMode_) Perform(CM_PARENTBIDIMODECHANGED);
     }
+    int w = width_, h = height_; // the Constraints are read after the size
+    ConstrainSize(w, h);
+    if (w != width_ || h != height_) SetBounds(left_, top_, w, h);
     if (actionLink_) ActionChange(actionLink_->Action(), true);
 }
 

@@ -19,7 +19,10 @@
 #include "core/properties.h"
 #include "core/sets.h"
 #include "framework/data/dbtypes.h" // TAlignment, shared with fields
+#include "framework/ui/bidimode.h"
+#include "framework/ui/dragdrop.h"
 #include "framework/ui/graphics.h"
+#include "framework/ui/sizeconstraints.h"
 #include "framework/ui/uimessages.h"
 #include "platform/window/window.h"
 
@@ -34,7 +37,6 @@ class TActionLink;
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
-enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateFlag>;
@@ -63,7 +65,11 @@ const TIdentMap& CursorIdents();
 extern const TEnumInfo TAlignInfo;
 extern const TEnumInfo TAnchorKindInfo;
 extern const TEnumInfo TAlignmentInfo;
-extern const TEnumInfo TBiDiModeInfo;
+// Input methods: kept and stored; the desktop's input method composes text
+// through SDL2's text input whatever a control asks here.
+enum TImeMode { imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese,
+                imSHanguel, imHanguel };
+extern const TEnumInfo TImeModeInfo;
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
 using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
@@ -74,6 +80,9 @@ using TMouseWheelEvent =
     std::function<void(TObject* sender, TShiftState shift, int wheelDelta, win::POINT mousePos, bool& handled)>;
 using TMouseWheelUpDownEvent =
     std::function<void(TObject* sender, TShiftState shift, win::POINT mousePos, bool& handled)>;
+// Before a control's pop-up menu shows: the point in client coordinates
+// ((-1, -1) from the keyboard); a handler that sets `handled` keeps it shut.
+using TContextPopupEvent = std::function<void(TObject* sender, win::POINT mousePos, bool& handled)>;
 
 // The modifier keys held now (from the key state of the last message).
 TShiftState KeyboardShiftState();
@@ -171,13 +180,51 @@ public:
     void SetControlStyle(TControlStyle v) { controlStyle_ = v; }
     TControlState ControlState() const { return controlState_; }
     void SetControlState(TControlState v) { controlState_ = v; }
-    TBiDiMode BiDiMode() const { return bdLeftToRight; }
-    void SetBiDiMode(TBiDiMode) {}
-    bool IsRightToLeft() const { return false; }
+    TSizeConstraints* Constraints() const { return constraints_.get(); }
+    void SetConstraints(TSizeConstraints* v) { constraints_->Assign(v); }
     bool IsStoredColor() const { return !parentColor_; }
     bool IsStoredFont() const { return !parentFont_; }
     bool IsStoredShowHint() const { return !parentShowHint_; }
     bool IsStoredCtl3D() const { return !parentCtl3D_; }
+
+    // --- reading order ---
+    // A control takes its parent's BiDiMode while ParentBiDiMode is set.
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode v);
+    bool ParentBiDiMode() const { return parentBiDiMode_; }
+    void SetParentBiDiMode(bool v);
+    bool IsStoredBiDiMode() const { return !parentBiDiMode_; }
+    // Only where the desktop reads right to left (SysLocale().MiddleEast):
+    // alignment mirrored with bdRightToLeft; text read right to left with any
+    // mode but bdLeftToRight; the vertical scroll bar at the left with
+    // bdRightToLeft and bdRightToLeftNoAlign.
+    virtual bool UseRightToLeftAlignment() const;
+    virtual bool UseRightToLeftReading() const;
+    virtual bool UseRightToLeftScrollBar() const;
+    bool IsRightToLeft() const;
+    // The alignment of what the control shows in itself, before mirroring.
+    virtual TAlignment GetControlsAlignment() const { return taLeftJustify; }
+    // DrawText flags for this control: left and right exchanged when the
+    // alignment is mirrored, DT_RTLREADING when it reads right to left.
+    win::UINT DrawTextBiDiModeFlags(win::UINT flags) const;
+    win::UINT DrawTextBiDiModeFlagsReadingOnly() const;
+
+    // --- dragging ---
+    TDragMode DragMode() const { return dragMode_; }
+    virtual void SetDragMode(TDragMode v) { dragMode_ = v; }
+    TDragKind DragKind() const { return dragKind_; }
+    void SetDragKind(TDragKind v) { dragKind_ = v; }
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor v) { dragCursor_ = v; }
+    // Starts a drag of this control: at once, or once the mouse moved
+    // `threshold` pixels (-1: the mouse's DragThreshold). A press of the
+    // control ends as if released first.
+    void BeginDrag(bool immediate, int threshold = -1);
+    void EndDrag(bool drop);
+    bool Dragging() const;
+    // The drop target's side; a descendant may take drops its own way.
+    virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+    virtual void DragDrop(TObject* source, int x, int y);
 
     // --- actions ---
     TBasicAction* Action() const;
@@ -222,8 +269,28 @@ public:
     TMouseWheelEvent OnMouseWheel;
     TMouseWheelUpDownEvent OnMouseWheelDown;
     TMouseWheelUpDownEvent OnMouseWheelUp;
+    TContextPopupEvent OnContextPopup;
+    TStartDragEvent OnStartDrag;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TEndDragEvent OnEndDrag;
+    TStartDockEvent OnStartDock;
+    TEndDragEvent OnEndDock;
 
 protected:
+    friend class TDragEngine;
+    virtual void DoStartDrag(TDragObject*& dragObject);
+    virtual void DoEndDrag(TObject* target, int x, int y);
+    virtual void DoStartDock(TDragDockObject*& dragObject);
+    virtual void DoEndDock(TObject* target, int x, int y);
+    // A left press of a dmAutomatic control: the drag with the mouse's settings.
+    void BeginAutoDrag();
+    virtual void DoContextPopup(win::POINT mousePos, bool& handled);
+    // Within the Constraints.
+    void ConstrainSize(int& width, int& height) const;
+    // The flag alone, without hiding or showing anything: a control whose
+    // window another part shows and hides keeps its answer in step with it.
+    void SetVisibleFlag(bool v) { visible_ = v; }
     void Notification(TComponent* component, TOperation operation) override;
     virtual std::string GetText();
     virtual void SetTextBuf(const std::string& v);
@@ -277,6 +344,12 @@ private:
     bool showHint_ = false, parentShowHint_ = true;
     TCursor cursor_ = crDefault;
     TPopupMenu* popupMenu_ = nullptr;
+    TBiDiMode biDiMode_ = bdLeftToRight;
+    bool parentBiDiMode_ = true;
+    TDragMode dragMode_ = dmManual;
+    TDragKind dragKind_ = dkDrag;
+    TCursor dragCursor_ = crDrag;
+    std::unique_ptr<TSizeConstraints> constraints_;
     std::unique_ptr<TActionLink> actionLink_;
     bool mouseInside_ = false;
     bool mouseCaptured_ = false; // the window's capture was taken by the framework's button handling
@@ -355,6 +428,12 @@ public:
     void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
     void SelectFirst();
 
+    // Stored for the grid and the editors; see TImeMode.
+    TImeMode ImeMode() const { return imeMode_; }
+    void SetImeMode(TImeMode v) { imeMode_ = v; }
+    const std::string& ImeName() const { return imeName_; }
+    void SetImeName(const std::string& v) { imeName_ = v; }
+
     bool Showing() const override { return showing_; }
     win::RECT ClientRect() override;
     void SetBounds(int left, int top, int width, int height) override;
@@ -431,6 +510,8 @@ private:
     void AnchorChildren(int dw, int dh);
     bool tabStop_ = false;
     bool showing_ = false;
+    TImeMode imeMode_ = imDontCare;
+    std::string imeName_;
     int alignLevel_ = 0;
     bool alignPending_ = false;
     int lastClientW_ = -1, lastClientH_ = -1;

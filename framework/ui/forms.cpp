@@ -52,38 +52,10 @@ bool SendFocusMessage(TWinControl* c, UINT msg) {
 }
 } // namespace
 
-// --- TSizeConstraints ----------------------------------------------------------
-
-void TSizeConstraints::Publish(TPublisher& p) {
-    p.Integer("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight).Default(0);
-    p.Integer("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth).Default(0);
-    p.Integer("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight).Default(0);
-    p.Integer("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth).Default(0);
-}
-
-void TSizeConstraints::Assign(TPersistent* source) {
-    if (auto* c = dynamic_cast<TSizeConstraints*>(source)) {
-        minW_ = c->minW_;
-        minH_ = c->minH_;
-        maxW_ = c->maxW_;
-        maxH_ = c->maxH_;
-        return;
-    }
-    TPersistent::Assign(source);
-}
-
-void TSizeConstraints::Apply(int& w, int& h) const {
-    if (maxW_ > 0 && w > maxW_) w = maxW_;
-    if (maxH_ > 0 && h > maxH_) h = maxH_;
-    if (w < minW_) w = minW_;
-    if (h < minH_) h = minH_;
-}
-
 // --- creation ----------------------------------------------------------------------
 
 TCustomForm::TCustomForm(TComponent* owner)
-    : TWinControl(owner), icon_(std::make_unique<TIcon>()), constraints_(std::make_unique<TSizeConstraints>()),
-      canvas_(std::make_unique<TControlCanvas>()) {
+    : TWinControl(owner), icon_(std::make_unique<TIcon>()), canvas_(std::make_unique<TControlCanvas>()) {
     SetVisible(false);
     controlStyle_ = TControlStyle{csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     SetBounds(0, 0, 320, 240);
@@ -116,7 +88,6 @@ void TCustomForm::Publish(TPublisher& p) {
         .Default(bsSizeable);
     p.Integer("ClientHeight", &TCustomForm::ClientHeightValue, &TCustomForm::SetClientHeight).Scaled();
     p.Integer("ClientWidth", &TCustomForm::ClientWidthValue, &TCustomForm::SetClientWidth).Scaled();
-    p.Object("Constraints", &TCustomForm::Constraints, &TCustomForm::SetConstraints);
     p.Enum("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle, TFormStyleInfo).Default(fsNormal);
     p.Object("Icon", &TCustomForm::Icon, &TCustomForm::SetIcon);
     p.Boolean("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(false);
@@ -313,11 +284,6 @@ void TCustomForm::SetClientWidth(int v) {
 }
 
 void TCustomForm::SetClientHeight(int v) { SetHeight(v + (Height() - ClientRect().bottom)); }
-
-void TCustomForm::SetBounds(int left, int top, int width, int height) {
-    constraints_->Apply(width, height);
-    TWinControl::SetBounds(left, top, width, height);
-}
 
 void TCustomForm::PaintWindow(HDC dc) {
     canvas_->Lock();

@@ -40,26 +40,6 @@ using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 using TShortCutEvent = std::function<void(Message& msg, bool& handled)>;
 
-// Limits of a control's size; 0 means none.
-class TSizeConstraints : public TPersistent {
-    TV_CLASS(TSizeConstraints, TPersistent)
-public:
-    static void Publish(TPublisher& p);
-    void Assign(TPersistent* source) override;
-    int MinWidth() const { return minW_; }
-    int MinHeight() const { return minH_; }
-    int MaxWidth() const { return maxW_; }
-    int MaxHeight() const { return maxH_; }
-    void SetMinWidth(int v) { minW_ = v; }
-    void SetMinHeight(int v) { minH_ = v; }
-    void SetMaxWidth(int v) { maxW_ = v; }
-    void SetMaxHeight(int v) { maxH_ = v; }
-    void Apply(int& w, int& h) const;
-
-private:
-    int minW_ = 0, minH_ = 0, maxW_ = 0, maxH_ = 0;
-};
-
 class TCustomForm : public TWinControl {
     TV_CLASS(TCustomForm, TWinControl)
 public:
@@ -115,8 +95,6 @@ public:
     void SetWindowMenu(TMenuItem* v);
     TIcon* Icon() const { return icon_.get(); }
     void SetIcon(TIcon* v) { icon_->Assign(v); }
-    TSizeConstraints* Constraints() const { return constraints_.get(); }
-    void SetConstraints(TSizeConstraints* v) { constraints_->Assign(v); }
     bool AutoScroll() const { return autoScroll_; }
     void SetAutoScroll(bool v) { autoScroll_ = v; }
     int PixelsPerInch() const { return pixelsPerInch_; }
@@ -134,7 +112,6 @@ public:
     void SetClientHeight(int v) override;
     int ClientWidthValue() { return ClientWidth(); }
     int ClientHeightValue() { return ClientHeight(); }
-    void SetBounds(int left, int top, int width, int height) override;
 
     // --- MDI ---
     win::HWND ClientHandle() const { return clientHandle_; }
@@ -213,7 +190,6 @@ private:
     TMainMenu* menu_ = nullptr;
     TMenuItem* windowMenu_ = nullptr;
     std::unique_ptr<TIcon> icon_;
-    std::unique_ptr<TSizeConstraints> constraints_;
     bool autoScroll_ = true;
     int pixelsPerInch_ = 96;
     bool scaled_ = true;

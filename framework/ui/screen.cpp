@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/exceptions.h"
+#include "framework/ui/dragcursors.h"
 #include "framework/ui/forms.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/fonts.h"
@@ -76,11 +77,12 @@ HCURSOR TScreen::Cursors(TCursor index) {
         return it == cursors_.end() ? LoadCursor(IDC_ARROW) : it->second;
     }
     static const std::pair<TCursor, int> standard[] = {
-        {crArrow, IDC_ARROW}, {crCross, IDC_CROSS}, {crIBeam, IDC_IBEAM}, {crSizeNESW, IDC_SIZENESW},
-        {crSizeNS, IDC_SIZENS}, {crSizeNWSE, IDC_SIZENWSE}, {crSizeWE, IDC_SIZEWE}, {crUpArrow, IDC_UPARROW},
-        {crHourGlass, IDC_WAIT}, {crSQLWait, IDC_WAIT}, {crNo, IDC_NO}, {crNoDrop, IDC_NO},
-        {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP}, {crHandPoint, IDC_HAND}, {crSizeAll, IDC_SIZEALL},
-        {crHSplit, IDC_SIZEWE}, {crVSplit, IDC_SIZENS}, {crDrag, IDC_ARROW}, {crMultiDrag, IDC_ARROW}};
+        {crArrow, IDC_ARROW},          {crCross, IDC_CROSS},       {crIBeam, IDC_IBEAM},    {crSizeNESW, IDC_SIZENESW},
+        {crSizeNS, IDC_SIZENS},        {crSizeNWSE, IDC_SIZENWSE}, {crSizeWE, IDC_SIZEWE},  {crUpArrow, IDC_UPARROW},
+        {crHourGlass, IDC_WAIT},       {crSQLWait, IDC_WAIT},      {crNo, IDC_NO},          {crNoDrop, IDC_NO},
+        {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},         {crHandPoint, IDC_HAND}, {crSizeAll, IDC_SIZEALL},
+        {crHSplit, IDC_SIZEWE},        {crVSplit, IDC_SIZENS}};
+    if (index == crDrag || index == crMultiDrag) return DragCursorImage(index == crMultiDrag);
     for (auto& [c, id] : standard)
         if (c == index) return LoadCursor(id);
     return index == crNone ? nullptr : LoadCursor(IDC_ARROW);

@@ -112,6 +112,10 @@ void TWinControl::CreateParams(TCreateParams& p) {
     p.WindowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     p.WindowClass.hCursor = LoadCursor(IDC_ARROW);
     p.WinClassName = ClassName();
+    // The reading order and alignment the window's own class follows.
+    if (UseRightToLeftReading()) p.ExStyle |= WS_EX_RTLREADING;
+    if (UseRightToLeftScrollBar()) p.ExStyle |= WS_EX_LEFTSCROLLBAR;
+    if (UseRightToLeftAlignment() && GetControlsAlignment() == taLeftJustify) p.ExStyle |= WS_EX_RIGHT;
 }
 
 void TWinControl::CreateWnd() {
@@ -324,6 +328,11 @@ void TWinControl::Dispatch(Message& msg) {
     case CM_FONTCHANGED: case CM_COLORCHANGED: case CM_CTL3DCHANGED: case CM_SHOWHINTCHANGED:
         PassChangeToChildren(msg.Msg);
         return;
+    case CM_BIDIMODECHANGED:
+        // The window's styles carry the reading order.
+        if (handle_ && !controlState_.Contains(csDestroyingHandle)) RecreateWnd();
+        PassChangeToChildren(msg.Msg);
+        return;
     case CM_SYSCOLORCHANGE:
         SystemColorsChanged();
         return;
@@ -463,10 +472,11 @@ void TWinControl::EnabledStateChanged() {
 
 void TWinControl::PassChangeToChildren(UINT msg) {
     Invalidate();
-    UINT parentMsg = msg == CM_FONTCHANGED    ? CM_PARENTFONTCHANGED
-                     : msg == CM_COLORCHANGED ? CM_PARENTCOLORCHANGED
-                     : msg == CM_CTL3DCHANGED ? CM_PARENTCTL3DCHANGED
-                                              : CM_PARENTSHOWHINTCHANGED;
+    UINT parentMsg = msg == CM_FONTCHANGED       ? CM_PARENTFONTCHANGED
+                     : msg == CM_COLORCHANGED    ? CM_PARENTCOLORCHANGED
+                     : msg == CM_CTL3DCHANGED    ? CM_PARENTCTL3DCHANGED
+                     : msg == CM_BIDIMODECHANGED ? CM_PARENTBIDIMODECHANGED
+                                                 : CM_PARENTSHOWHINTCHANGED;
     for (TControl* c : std::vector<TControl*>(controls_)) c->Perform(parentMsg);
 }
 
@@ -530,6 +540,7 @@ void TWinControl::InsertControl(TControl* c) {
         c->Perform(CM_PARENTFONTCHANGED);
         c->Perform(CM_PARENTSHOWHINTCHANGED);
         c->Perform(CM_PARENTCTL3DCHANGED);
+        c->Perform(CM_PARENTBIDIMODECHANGED);
     }
     Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(c), TRUE);
     Realign();
@@ -657,6 +668,7 @@ RECT TWinControl::ClientRect() {
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
+    ConstrainSize(width, height);
     if (handle_ && !controlState_.Contains(csCreating)) {
         if (left == left_ && top == top_ && width == width_ && height == height_) return;
         SetWindowPos(handle_, nullptr, left, top, std::max(width, 0), std::max(height, 0),
