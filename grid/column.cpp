@@ -399,20 +399,28 @@ void TColumnEh::SetImageList(TCustomImageList* v) {
     Repaint();
 }
 
-TImeMode TColumnEh::ImeMode() const { return IsAssigned(cvImeMode) ? imeMode_ : imDontCare; }
+TImeMode TColumnEh::ImeMode() const {
+    if (IsAssigned(cvImeMode)) return imeMode_;
+    TCustomDBGridEh* g = GetGrid();
+    return g ? g->ImeMode() : imDontCare;
+}
 
 void TColumnEh::SetImeMode(TImeMode v) {
-    if (IsAssigned(cvImeMode) || v != imDontCare) {
+    if (IsAssigned(cvImeMode) || v != ImeMode()) {
         imeMode_ = v;
         SetAssigned(cvImeMode);
     }
     Changed(false);
 }
 
-std::string TColumnEh::ImeName() const { return IsAssigned(cvImeName) ? imeName_ : std::string(); }
+std::string TColumnEh::ImeName() const {
+    if (IsAssigned(cvImeName)) return imeName_;
+    TCustomDBGridEh* g = GetGrid();
+    return g ? g->ImeName() : std::string();
+}
 
 void TColumnEh::SetImeName(const std::string& v) {
-    if (IsAssigned(cvImeName) || !v.empty()) {
+    if (IsAssigned(cvImeName) || v != ImeName()) {
         imeName_ = v;
         SetAssigned(cvImeName);
     }
@@ -697,8 +705,8 @@ void TColumnEh::GetColCellParams(bool editMode, TColCellParamsEh* params) {
     if (OnGetCellParams) OnGetCellParams(this, editMode, params);
 }
 
-bool TColumnEh::UseRightToLeftAlignment() const { return false; }
-bool TColumnEh::UseRightToLeftReading() const { return false; }
+bool TColumnEh::UseRightToLeftAlignment() const { return SysLocale().MiddleEast && BiDiMode() == bdRightToLeft; }
+bool TColumnEh::UseRightToLeftReading() const { return SysLocale().MiddleEast && BiDiMode() != bdLeftToRight; }
 
 TDataSet* TColumnEh::FieldLookupDataSet() const {
     TField* f = Field();
@@ -1057,10 +1065,16 @@ void TDBGridColumnEh::PublishSome(TPublisher& p, std::initializer_list<std::stri
     if (on("HighlightRequired")) p.Boolean("HighlightRequired", &C::HighlightRequired, &C::SetHighlightRequired)
         .StoredIf(defValDiffers(cvHighlightRequired, &C::HighlightRequired, &TColumnDefValuesEh::HighlightRequired));
     if (on("ImageList")) p.Component("ImageList", &C::ImageList, &C::SetImageList);
-    if (on("ImeMode")) p.Enum("ImeMode", &C::ImeMode, &C::SetImeMode, TImeModeInfo)
-        .StoredIf(flagDiffers(cvImeMode, [](TColumnEh* c) { return c->ImeMode() != imDontCare; }));
-    if (on("ImeName")) p.String("ImeName", &C::ImeName, &C::SetImeName)
-        .StoredIf(flagDiffers(cvImeName, [](TColumnEh* c) { return !c->ImeName().empty(); }));
+    if (on("ImeMode"))
+        p.Enum("ImeMode", &C::ImeMode, &C::SetImeMode, TImeModeInfo).StoredIf(flagDiffers(cvImeMode, [](TColumnEh* c) {
+            TCustomDBGridEh* g = c->GetGrid();
+            return c->ImeMode() != (g ? g->ImeMode() : imDontCare);
+        }));
+    if (on("ImeName"))
+        p.String("ImeName", &C::ImeName, &C::SetImeName).StoredIf(flagDiffers(cvImeName, [](TColumnEh* c) {
+            TCustomDBGridEh* g = c->GetGrid();
+            return c->ImeName() != (g ? g->ImeName() : std::string());
+        }));
     if (on("Increment")) p.Float("Increment", &C::Increment, &C::SetIncrement)
         .StoredIf([](TObject* o) { return static_cast<C*>(o)->Increment() != 1.0; });
     if (on("KeyList")) p.Strings("KeyList", &C::KeyList, &C::SetKeyList)

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "editors/buttonsizes.h"
 #include "core/formreader.h"
 #include "core/formwriter.h"
+#include "editors/buttonsizes.h"
 #include "framework/data/dataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
@@ -13,9 +13,10 @@
 #include "framework/ui/screen.h"
 #include "grid/griddataservice.h"
 #include "grid/gridinplaceedit.h"
-#include "grid/inplacefilteredit.h"
 #include "grid/gridstyle.h"
 #include "grid/gridunit.h"
+#include "grid/inplacefilteredit.h"
+#include "grid/unmirroredscope.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
 #include "platform/gdi/mapping.h"
@@ -579,25 +580,16 @@ void TCustomDBGridEh::InvalidateGridColumn(int col) {
 }
 
 void TCustomDBGridEh::SetCanvasRightToLeft(bool rightToLeft) {
-    win::HDC dc = Canvas()->Handle();
-    int w = ClientWidth(), h = ClientHeight();
-    if (rightToLeft) {
-        win::SetMapMode(dc, win::MM_ANISOTROPIC);
-        win::SetWindowOrgEx(dc, w, 0, nullptr);
-        win::SetWindowExtEx(dc, -w, h, nullptr);
-        win::SetViewportExtEx(dc, w, h, nullptr);
-    } else {
-        win::SetMapMode(dc, win::MM_TEXT);
-        win::SetWindowOrgEx(dc, 0, 0, nullptr);
-        win::SetWindowExtEx(dc, w, h, nullptr);
-        win::SetViewportExtEx(dc, w, h, nullptr);
-    }
+    MirrorDC(Canvas()->Handle(), ClientWidth(), ClientHeight(), rightToLeft);
 }
 
 void TCustomDBGridEh::DrawEdgeEh(TCanvas* canvas, win::RECT r, bool rightSide, bool leftSide, bool sunken,
                                  bool pressed) {
     win::UINT edge = (sunken || pressed) ? win::BDR_SUNKENINNER : win::BDR_RAISEDINNER;
     win::HDC dc = canvas->Handle();
+    // Mirrored, the edges stay lit from the top left: the sides change places.
+    TUnmirroredScope scope(dc, ClientWidth(), ClientHeight(), r);
+    if (scope.Mirrored()) std::swap(leftSide, rightSide);
     if (!flat_) {
         if (rightSide && leftSide) {
             win::DrawEdge(dc, &r, edge, win::BF_RECT);
@@ -879,6 +871,8 @@ void TDBGridEh::Publish(TPublisher& p) {
     p.Integer("FooterRowCount", &C::FooterRowCount, &C::SetFooterRowCount).Default(0);
     p.Integer("FrozenCols", &C::FrozenCols, &C::SetFrozenCols).Default(0);
     p.Object("HorzScrollBar", &C::HorzScrollBar, &C::SetHorzScrollBar);
+    p.Enum("ImeMode", &C::ImeMode, &C::SetImeMode, TImeModeInfo).Default(imDontCare);
+    p.String("ImeName", &C::ImeName, &C::SetImeName);
     p.Integer("MinAutoFitWidth", &C::MinAutoFitWidth, &C::SetMinAutoFitWidth).Default(0);
     p.Integer("OddRowColor", &C::OddRowColor, &C::SetOddRowColor).Idents(ColorIdents())
         .Stored(&C::OddRowColorAssigned);

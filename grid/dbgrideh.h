@@ -423,6 +423,9 @@ public:
     void DefaultHandler(Message& msg) override;
     void ChangeScale(int m, int d) override;
     void Dispatch(Message& msg) override;
+    // With DragMode dmAutomatic and dgMultiSelect a left press is the grid's
+    // own (it may select); a press on a selected cell drags at the next move.
+    void WndProc(Message& msg) override;
     void KeyDown(win::WORD& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
     void DoExit() override;
@@ -468,6 +471,10 @@ protected:
     bool DoMouseWheelUp(TShiftState shift, win::POINT mousePos) override;
     using TCustomGrid::DrawSizingLine;
     void DrawSizingLine(int width, int height);
+    // WM_PAINT without a device context, once buffered painting is on: the
+    // background and the cells go to a bitmap of the client size, which is
+    // then copied to the window. False when the paint is not buffered.
+    bool PaintBufferedEh(Message& msg);
 
     void InternalLayout();
     void BuildTitleTree();
@@ -598,6 +605,8 @@ private:
     int layoutLock_ = 0, layoutUpdate_ = 0, layoutCount_ = 0;
     bool selectionActive_ = false;
     bool paintLocked_ = false, flatBorder_ = false, inSumRecalc_ = false, ownFontChange_ = false;
+    // Once themed cells or tree lines were drawn the grid paints through a bitmap.
+    bool paintBuffered_ = false;
     bool canFocusSwitch_ = true, inEditorText_ = false, inColExit_ = false;
     TScrollBarVisibleModeEh lastVertVisibleMode_ = sbAutoShowEh;
     std::string editText_;

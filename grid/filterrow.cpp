@@ -46,7 +46,7 @@ std::string TCustomDBGridEh::FilterCellText(int dataCol) const {
     return c->FieldName().empty() ? std::string() : c->STFilter()->ExpressionText();
 }
 
-bool TCustomDBGridEh::FilterEditorShown() const { return filterEditor_ && filterEditor_->GetVisible(); }
+bool TCustomDBGridEh::FilterEditorShown() const { return filterEditor_ && filterEditor_->Visible(); }
 
 void TCustomDBGridEh::ShowFilterEditor(bool show) {
     if (show)
@@ -133,7 +133,7 @@ void TCustomDBGridEh::MoveFilterEditor(bool refill) {
         filterEditor_->SelectAll();
     }
     filterEditor_->ShowInCell(target, true);
-    if (filterEditor_->GetVisible() && filterEditor_->CanFocus()) filterEditor_->SetFocus();
+    if (filterEditor_->Visible() && filterEditor_->CanFocus()) filterEditor_->SetFocus();
 }
 
 bool TCustomDBGridEh::CanStartSelection() { return filterEditing_ && selection_->SelectionType() == gstNon; }

@@ -3,9 +3,9 @@
 // the colours of highlighted cells.
 #include <algorithm>
 
+#include "core/strutils.h"
 #include "editors/buttonfaces.h"
 #include "editors/memtable.h"
-#include "core/strutils.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "framework/ui/picture.h"
@@ -15,6 +15,7 @@
 #include "grid/gridstyle.h"
 #include "grid/gridunit.h"
 #include "grid/platformwrappers.h"
+#include "grid/unmirroredscope.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
@@ -339,7 +340,12 @@ void TCustomDBGridEh::DrawTitleCell(int col, int row, bool& highlighted, TGridDr
     highlighted = GetTitleParams(col, row, c->Font(), background, highlighted, state, cellType, areaCol, areaRow);
     c->Brush()->SetColor(background);
     std::string text = column->FieldName().empty() ? std::string() : filter->ExpressionText();
-    DrawCellText(c, textRect, true, 1, 1, text, taLeftJustify, column->Layout(), false, false, 0, 0);
+    {
+        win::RECT box = textRect;
+        TUnmirroredScope scope(c->Handle(), ClientWidth(), ClientHeight(), box);
+        DrawCellText(c, box, true, 1, 1, text, column->UseRightToLeftAlignment() ? taRightJustify : taLeftJustify,
+                     column->Layout(), false, false, 0, 0, column->UseRightToLeftReading());
+    }
     c->Pen()->SetColor(background);
     if (!button) return;
     win::RECT b{textRect.right, rect.top, rect.right, rect.top + editButtonHeight_};
@@ -437,25 +443,14 @@ void TCustomDBGridEh::WriteCellText(TColumnEh* column, TCanvas* canvas, win::REC
                                     int dy, const std::string& text, TAlignment alignment, TTextLayout layout,
                                     bool wordWrap, bool endEllipsis, int leftMargin, int rightMargin) {
     bool rtl = column && column->UseRightToLeftAlignment();
-    if (!rtl) {
-        DrawCellText(canvas, rect, fillRect, dx, dy, text, alignment, layout, wordWrap, endEllipsis, leftMargin,
-                     rightMargin);
-        return;
+    // The cell lies where the mirrored mapping puts it; its text is not mirrored.
+    TUnmirroredScope scope(canvas->Handle(), ClientWidth(), ClientHeight(), rect);
+    if (rtl) {
+        alignment = Mirrored(alignment);
+        std::swap(leftMargin, rightMargin);
     }
-    // The grid draws mirrored; the text itself must not be.
-    win::HDC dc = canvas->Handle();
-    win::POINT pts[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
-    win::LPtoDP(dc, pts, 2);
-    win::RECT device{std::min(pts[0].x, pts[1].x), rect.top, std::max(pts[0].x, pts[1].x), rect.bottom};
-    SetCanvasRightToLeft(false);
-    try {
-        DrawCellText(canvas, device, fillRect, dx, dy, text, Mirrored(alignment), layout, wordWrap, endEllipsis,
-                     rightMargin, leftMargin, column->UseRightToLeftReading());
-    } catch (...) {
-        SetCanvasRightToLeft(true);
-        throw;
-    }
-    SetCanvasRightToLeft(true);
+    DrawCellText(canvas, rect, fillRect, dx, dy, text, alignment, layout, wordWrap, endEllipsis, leftMargin,
+                 rightMargin, column && column->UseRightToLeftReading());
 }
 
 void TCustomDBGridEh::DrawCellButton(TColumnEh* column, TCanvas* canvas, TGraphic* glyph, TColor background,
@@ -473,10 +468,7 @@ void TCustomDBGridEh::DrawCellButton(TColumnEh* column, TCanvas* canvas, TGraphi
             canvas->FillRect({buttonRect.left, buttonRect.top, buttonRect.left + 1, buttonRect.bottom});
             buttonRect.left += 1;
         }
-        if (column && column->UseRightToLeftAlignment()) {
-            int w = ClientWidth();
-            buttonRect = {w - buttonRect.right, buttonRect.top, w - buttonRect.left, buttonRect.bottom};
-        }
+        TUnmirroredScope scope(dc, ClientWidth(), ClientHeight(), buttonRect);
         if (style == ebsGlyphEh) {
             if (flat) {
                 canvas->Brush()->SetColor(background);
@@ -502,15 +494,7 @@ void TCustomDBGridEh::DrawCellButton(TColumnEh* column, TCanvas* canvas, TGraphi
 
 void TCustomDBGridEh::DrawButtonMirrored(win::HDC dc, win::RECT rect, TCheckBoxState state, bool flat, int kind,
                                          TColor background) {
-    if (win::GetMapMode(dc) == win::MM_ANISOTROPIC) {
-        win::POINT pts[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
-        win::LPtoDP(dc, pts, 2);
-        rect = {std::min(pts[0].x, pts[1].x), rect.top, std::max(pts[0].x, pts[1].x), rect.bottom};
-        SetCanvasRightToLeft(false);
-        DrawEditButtonFace(dc, rect, background, state, true, false, flat, bppNoneEh, kind);
-        SetCanvasRightToLeft(true);
-        return;
-    }
+    TUnmirroredScope scope(dc, ClientWidth(), ClientHeight(), rect);
     DrawEditButtonFace(dc, rect, background, state, true, false, flat, bppNoneEh, kind);
 }
 
@@ -537,6 +521,7 @@ void TCustomDBGridEh::DrawIncSearchText(TColumnEh* column, const win::RECT& rect
     }
     win::RECT r{rect.left + dx, rect.top + dy, rect.right - dx, rect.bottom - dy};
     if (dx != 0) r.bottom += 1;
+    TUnmirroredScope scope(c->Handle(), ClientWidth(), ClientHeight(), r);
     win::DRAWTEXTPARAMS params;
     // Right and centred text: the rest of the text as the right margin puts
     // the prefix where it stands in the whole text.
@@ -581,9 +566,8 @@ void TCustomDBGridEh::DefaultDrawColumnCell(const win::RECT& rect, int, TColumnE
         DrawCheckBoxInCell(r, column->GetCheckboxState());
         break;
     default:
-        DrawCellText(c, r, true, dx, dy, column->DisplayText(), column->Alignment(), column->Layout(),
-                     column->WordWrap() && multiLineRows_, column->EndEllipsis(), 0, 0,
-                     column->UseRightToLeftReading());
+        WriteCellText(column, c, r, true, dx, dy, column->DisplayText(), column->Alignment(), column->Layout(),
+                      column->WordWrap() && multiLineRows_, column->EndEllipsis(), 0, 0);
     }
 }
 

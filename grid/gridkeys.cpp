@@ -281,6 +281,8 @@ void TCustomDBGridEh::KeyDown(WORD& key, TShiftState shift) {
     TCustomControl::KeyDown(key, shift);
     if (!*alive || key == 0) return;
     ctrlSelect_ = shift.Contains(ssCtrl) || !optionsEh_.Contains(dghClearSelection);
+    // Right to left the columns run leftwards: the arrows follow the screen.
+    if (UseRightToLeftAlignment() && (key == VK_LEFT || key == VK_RIGHT)) key = key == VK_LEFT ? VK_RIGHT : VK_LEFT;
     if (!dataLink_->Active()) return;
     // What the editor holds is the cell's text before the record moves.
     if (InplaceEditorVisible()) UpdateText();

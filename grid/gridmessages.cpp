@@ -380,6 +380,7 @@ bool TCustomDBGridEh::DispatchWindowMessage(Message& msg) {
     case WM_ERASEBKGND:
         msg.Result = 1;
         return true;
+    case WM_PAINT: return PaintBufferedEh(msg);
     case WM_SETFOCUS: {
         auto alive = Alive();
         if (options_.Contains(dgRowSelect)) InvalidateGridRow(Row());

@@ -107,6 +107,7 @@ void TCustomDBGridEh::CalcFrozenSizingState(int x, int y, int& offset, int& pos,
     if (!TCustomGrid::Options().Contains(goColSizing)) return;
     TGridCoord cell = MouseCoord(x, y);
     if (cell.Y < 0 || cell.Y >= titleRowCount_) return;
+    x = LogicalX(x);
     TGridDrawInfo info;
     CalcDrawInfo(info);
     int lw = info.Horz.EffectiveLineWidth;
@@ -160,7 +161,7 @@ void TCustomDBGridEh::CalcSizingState(int x, int y, TGridState& state, int& inde
         int end = 0;
         for (int c = 0; c < indicatorOffset_ && c < ColCount(); ++c)
             end += std::max(0, ColWidths(c)) + info.Horz.EffectiveLineWidth;
-        if (x >= end) state = gsNormal;
+        if (LogicalX(x) >= end) state = gsNormal;
     }
 }
 
@@ -197,8 +198,8 @@ void TCustomDBGridEh::DrawSizingLine(int width, int height) {
         c->MoveTo(0, pos);
         c->LineTo(width, pos);
     } else {
-        c->MoveTo(pos, 0);
-        c->LineTo(pos, height);
+        c->MoveTo(LogicalX(pos), 0);
+        c->LineTo(LogicalX(pos), height);
     }
     c->Pen()->Assign(&saved);
     if (auto* cc = dynamic_cast<TControlCanvas*>(c)) cc->FreeHandle();
@@ -207,7 +208,7 @@ void TCustomDBGridEh::DrawSizingLine(int width, int height) {
 // A traced sizing applies the width as the mouse moves.
 void TCustomDBGridEh::TraceColSizing(int x) {
     bool frozen = mouse_.MouseMode == gmmSizeFrozenCol;
-    int pos = x + (frozen ? mouse_.SizingOffset : SizingOfs());
+    int pos = LogicalX(x) + (frozen ? mouse_.SizingOffset : SizingOfs());
     int index = frozen ? mouse_.SizingIndex : SizingIndex();
     if (index < 0 || index >= ColCount()) return;
     if (frozen) mouse_.SizingPos = pos;
@@ -222,6 +223,29 @@ void TCustomDBGridEh::TraceColSizing(int x) {
     }
     width = std::max(width, 1);
     if (ColWidths(index) != width) SetColWidths(index, width);
+}
+
+// --- automatic dragging ---
+
+void TCustomDBGridEh::WndProc(Message& msg) {
+    bool press = msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK;
+    if (!press || DragMode() != dmAutomatic || !options_.Contains(dgMultiSelect) || GridDesigning()) {
+        TCustomGrid::WndProc(msg);
+        return;
+    }
+    auto alive = Alive();
+    struct TRestoreDrag {
+        TCustomDBGridEh* grid;
+        std::shared_ptr<bool> alive;
+        ~TRestoreDrag() {
+            if (!*alive) return;
+            grid->mouse_.AutoDragPending = false;
+            grid->SetDragMode(dmAutomatic);
+        }
+    } restore{this, alive};
+    SetDragMode(dmManual);
+    mouse_.AutoDragPending = true;
+    TCustomGrid::WndProc(msg);
 }
 
 // --- the press ---
@@ -416,7 +440,12 @@ void TCustomDBGridEh::MouseDown(TMouseButton button, TShiftState shift, int x, i
     bool captured = GridHasCapture();
     ctrlSelect_ = ctrl || !optionsEh_.Contains(dghClearSelection);
 
-    {
+    // Under automatic dragging a press on a selected cell keeps the selection:
+    // the next move drags it.
+    if (mouse_.AutoDragPending && !shiftDown && button == mbLeft && column &&
+        selection_->DataCellSelected(cell.X - indicatorOffset_, ds->Bookmark())) {
+        mouse_.PendingDrag = true;
+    } else {
         if (inDataBox && (!multi || !rowSelect)) {
             if (captured) {
                 mouse_.MouseTracking = true;
@@ -480,7 +509,8 @@ void TCustomDBGridEh::MouseDown(TMouseButton button, TShiftState shift, int x, i
     } else if (column && dataRow) {
         win::RECT r = CellRect(cell.X, cell.Y);
         int band = column->AlwaysShowEditButton() ? column->EditButtonsWidth() : 0;
-        bool inBand = band > 0 && x >= r.right - band && x < r.right;
+        int bandLeft = column->UseRightToLeftAlignment() ? r.left : r.right - band;
+        bool inBand = band > 0 && x >= bandLeft && x < bandLeft + band;
         if (options_.Contains(dgAlwaysShowEditor) || inBand || sameCell) ShowEditorEh();
         if (!*alive) return;
         if (inBand && InplaceEditorVisible()) {
@@ -511,6 +541,11 @@ void TCustomDBGridEh::MouseMove(TShiftState shift, int x, int y) {
     mouse_.LastMousePoint = {x, y};
     TGridCoord cell = MouseCoord(x, y);
     bool leftDown = (GetKeyState(VK_LBUTTON) & 0x8000) != 0 || shift.Contains(ssLeft);
+    if (mouse_.PendingDrag) {
+        mouse_.PendingDrag = false;
+        BeginDrag(Mouse->DragImmediate(), Mouse->DragThreshold());
+        return;
+    }
 
     if (mouse_.MouseTracking && pressedTitleCol_ >= 0) {
         UpdateTitlePressState(x, y);
@@ -565,7 +600,7 @@ void TCustomDBGridEh::MouseMove(TShiftState shift, int x, int y) {
         if (GridState() == gsColSizing) return;
     } else if (mouse_.MouseMode == gmmSizeFrozenCol) {
         DrawSizingLine(ClientWidth(), ClientHeight());
-        mouse_.SizingPos = x + mouse_.SizingOffset;
+        mouse_.SizingPos = LogicalX(x) + mouse_.SizingOffset;
         DrawSizingLine(ClientWidth(), ClientHeight());
     }
     TCustomGrid::MouseMove(shift, x, y);
@@ -590,7 +625,17 @@ void TCustomDBGridEh::MouseUp(TMouseButton button, TShiftState shift, int x, int
         EndRowMoving(x, y, true);
         if (!*alive) return;
     }
-    if (optionsEh_.Contains(dghTraceColSizing) && GridState() == gsColSizing) {
+    if (mouse_.PendingDrag) {
+        // A press on a selected cell that never moved: a click on the selection.
+        mouse_.PendingDrag = false;
+        if (shift.Contains(ssCtrl) && options_.Contains(dgRowSelect)) {
+            SelectedBookmarks().SetCurrentRowSelected(!SelectedBookmarks().CurrentRowSelected());
+            Invalidate();
+        } else if (optionsEh_.Contains(dghClearSelection)) {
+            ClearSelectionOnMove();
+        }
+        if (!*alive) return;
+    } else if (optionsEh_.Contains(dghTraceColSizing) && GridState() == gsColSizing) {
         // A traced sizing already applied its widths.
         SetGridState(gsNormal);
         mouse_.MouseMode = gmmNone;
@@ -673,7 +718,9 @@ void TCustomDBGridEh::TimerScroll() {
     POINT p;
     GetCursorPos(&p);
     win::ScreenToClient(WindowHandle(), &p);
-    win::RECT box = DataBoxPixelRect();
+    // Compared as laid out: right to left the columns go on at the left.
+    p.x = LogicalX(p.x);
+    win::RECT box = LogicalRect(DataBoxPixelRect());
 
     if (mouse_.MouseMode == gmmSelectColumns) {
         int columns = ColCount();

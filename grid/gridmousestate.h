@@ -36,6 +36,10 @@ struct TGridMouseStateEh {
     bool UserRowSizing = false;
     // The dataset moves because of the mouse.
     bool MovingByMouse = false;
+    // Automatic dragging: a left press is being handled (AutoDragPending),
+    // and a press on a selected cell starts the drag at the next move.
+    bool AutoDragPending = false;
+    bool PendingDrag = false;
     // Timer 1: running, and its last interval (-1 when stopped).
     bool TimerActive = false;
     int TimerInterval = -1;

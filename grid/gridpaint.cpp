@@ -5,9 +5,13 @@
 
 #include "grid/dbgrideh.h"
 #include "grid/gridstyle.h"
+#include "grid/gridunit.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
+#include "platform/gdi/objectguards.h"
+#include "platform/gdi/raster.h"
+#include "platform/picture/bitmap.h"
 #include "platform/window/input.h"
 #include "platform/window/paint.h"
 #include "platform/window/window.h"
@@ -65,6 +69,17 @@ void PaintRegionLines(TCanvas* c, const TGridDrawInfo& info, int colFrom, int x0
 void TCustomDBGridEh::Paint() {
     if (paintLocked_) return;
     TCanvas* c = Canvas();
+    // Right to left the whole grid is drawn through a mirrored mapping; what
+    // must read the right way round converts back (TUnmirroredScope).
+    bool mirrored = UseRightToLeftAlignment();
+    if (mirrored) SetCanvasRightToLeft(true);
+    struct TRestoreMapping {
+        TCustomDBGridEh* grid;
+        bool on;
+        ~TRestoreMapping() {
+            if (on) grid->SetCanvasRightToLeft(false);
+        }
+    } restore{this, mirrored};
     TGridDrawInfo info;
     int footerExtent = 0, frozenExtent = 0;
     ComputeDrawInfo(info, footerExtent, frozenExtent);
@@ -89,13 +104,39 @@ void TCustomDBGridEh::Paint() {
 
     if (RowSelectFocused() && style_ && style_->DrawFocusFrame) {
         TGridRect sel = TCustomGrid::Selection();
-        win::RECT r = BoxRect(std::max(0, sel.Left - frozenCols_), Row(), sel.Right, Row());
+        win::RECT r = LogicalRect(BoxRect(std::max(0, sel.Left - frozenCols_), Row(), sel.Right, Row()));
         if (r.right > r.left) {
             c->Font()->SetColor(clWindowText);
             c->Brush()->SetColor(clWindow);
             c->DrawFocusRect(r);
         }
     }
+}
+
+bool TCustomDBGridEh::PaintBufferedEh(Message& msg) {
+    if (!paintBuffered_ && !DBGridEhNoBufferedPaint && DrawThemedOrTreeLines()) paintBuffered_ = true;
+    if (!paintBuffered_ || msg.WParam || !HandleAllocated()) return false;
+    win::HWND wnd = WindowHandle();
+    win::RECT client = ClientRect();
+    int w = std::max(1, int(client.right)), h = std::max(1, int(client.bottom));
+    win::PAINTSTRUCT ps;
+    win::HDC screen = win::BeginPaint(wnd, &ps);
+    struct TEndPaint {
+        win::HWND wnd;
+        win::PAINTSTRUCT* ps;
+        ~TEndPaint() { win::EndPaint(wnd, ps); }
+    } end{wnd, &ps};
+    win::OwnedGdiObject<win::BitmapObject> bitmap(win::CreateCompatibleBitmap(screen, w, h));
+    win::OwnedDc memory(win::CreateCompatibleDC(screen));
+    win::SelectedObject selected(memory.get(), bitmap.get());
+    Message erase{win::WM_ERASEBKGND, reinterpret_cast<win::WPARAM>(memory.get()), 0, 0};
+    Dispatch(erase);
+    win::IntersectClipRect(memory.get(), ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
+    PaintWindow(memory.get());
+    PaintControls(memory.get(), nullptr);
+    win::BitBlt(screen, 0, 0, w, h, memory.get(), 0, 0, win::SRCCOPY);
+    msg.Result = 0;
+    return true;
 }
 
 void TCustomDBGridEh::PaintGridLines(const TGridDrawInfo& info, int footerExtent, int frozenExtent) {

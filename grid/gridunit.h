@@ -44,6 +44,9 @@ using TDBGridEhFindDialogProc = std::function<void(TCustomDBGridEh* grid, const 
                                                    const std::string& second, const std::vector<std::string>& fields,
                                                    bool modal)>;
 extern TDBGridEhFindDialogProc DBGridEhFindDialogProc;
+// Forbids the grids' painting through a bitmap (off: grids with themed cells
+// or tree lines paint buffered).
+inline bool DBGridEhNoBufferedPaint = false;
 // Resets the process-wide flag the tree area reads.
 extern bool DBGridEhInTitleFilterListboxVisible;
 

@@ -5,6 +5,7 @@
 #include "grid/cellpaint.h"
 #include "grid/celltext.h"
 #include "grid/gridunit.h"
+#include "grid/unmirroredscope.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
 
@@ -117,7 +118,10 @@ void TCustomDBGridEh::PaintTopTitleCell(TCellPaintEh& p, TColumnEh* column) {
                 if (p.highlighted) c->Font()->SetColor(clWhite);
                 TBrushStyle bs = c->Brush()->Style();
                 c->Brush()->SetStyle(bsClear);
-                c->TextOut(cell.right + pressOfs - numberWidth - 2, y - 1, std::to_string(title->SortIndex()));
+                int nx = cell.right + pressOfs - numberWidth - 2;
+                win::RECT box{nx, y - 1, nx + numberWidth, y - 1 + markers->Height()};
+                TUnmirroredScope scope(c->Handle(), ClientWidth(), ClientHeight(), box);
+                c->TextOut(box.left, box.top, std::to_string(title->SortIndex()));
                 c->Brush()->SetStyle(bs);
             }
         }

@@ -138,3 +138,54 @@ TEST(ReadPropertyInterceptors, RegistryReplacesAndRemovesPairs) {
 }
 
 } // namespace tvtest
+
+namespace tvtest {
+
+using namespace tv;
+
+// The framework members the grid publishes: stored when they differ from
+// their defaults, and read back; a column's input method follows the grid's.
+TEST_F(DataGridTest, TheGridStoresTheFrameworkMembersItPublishes) {
+    auto* own = new TForm(nullptr);
+    auto* g = new TDBGridEh(own);
+    g->SetName("Rejilla");
+    g->SetParent(own);
+    TColumnEh* c = g->Columns()->Add();
+    c->SetFieldName("NOMBRE");
+    std::string plain = WriteComponentText(own);
+    for (const char* name : {"BiDiMode", "ImeMode", "ImeName", "DragMode", "DragKind", "DragCursor", "Constraints"})
+        EXPECT_EQ(plain.find(name), std::string::npos) << name << "\n" << plain;
+
+    g->SetBiDiMode(bdRightToLeft);
+    g->SetImeMode(imOpen);
+    g->SetImeName("Pinyin");
+    g->SetDragMode(dmAutomatic);
+    g->SetDragKind(dkDock);
+    g->Constraints()->SetMinWidth(200);
+    EXPECT_EQ(c->ImeMode(), imOpen);
+    EXPECT_EQ(c->BiDiMode(), bdRightToLeft);
+    std::string text = WriteComponentText(own);
+    delete own;
+    for (const char* line : {"BiDiMode = bdRightToLeft", "ImeMode = imOpen", "ImeName = 'Pinyin'",
+                             "DragMode = dmAutomatic", "DragKind = dkDock", "Constraints.MinWidth = 200"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    // The column takes the grid's: nothing of its own to store.
+    EXPECT_EQ(text.find("ImeMode"), text.rfind("ImeMode")) << text;
+
+    auto* copy = new TForm(nullptr);
+    TReader reader(text);
+    reader.ReadRootComponent(copy);
+    auto* g2 = dynamic_cast<TDBGridEh*>(copy->FindComponent("Rejilla"));
+    ASSERT_NE(g2, nullptr);
+    EXPECT_EQ(g2->BiDiMode(), bdRightToLeft);
+    EXPECT_EQ(g2->ImeMode(), imOpen);
+    EXPECT_EQ(g2->ImeName(), "Pinyin");
+    EXPECT_EQ(g2->DragMode(), dmAutomatic);
+    EXPECT_EQ(g2->DragKind(), dkDock);
+    EXPECT_EQ(g2->Constraints()->MinWidth(), 200);
+    EXPECT_GE(g2->Width(), 200);
+    EXPECT_EQ(g2->Columns()->Items(0)->ImeMode(), imOpen);
+    delete copy;
+}
+
+} // namespace tvtest

@@ -331,7 +331,10 @@ void TCustomGrid::InvalidateRect(const TGridRect& r) {
     if (!HandleAllocated()) return;
     RECT box = BoxRect(r.Left, r.Top, r.Right, r.Bottom);
     // The line after the cells belongs to them when they are drawn.
-    box.right += gridLineWidth_;
+    if (UseRightToLeftAlignment())
+        box.left -= gridLineWidth_;
+    else
+        box.right += gridLineWidth_;
     box.bottom += gridLineWidth_;
     if (box.right > box.left && box.bottom > box.top) win::InvalidateRect(WindowHandle(), &box, FALSE);
 }

@@ -77,8 +77,14 @@ public:
     TGridState GridState() const { return gridState_; }
 
     // --- geometry ---
+    // Right to left (UseRightToLeftAlignment) the columns run from the right
+    // edge: the geometry is laid out left to right as always, the cells are
+    // painted through a mirrored mapping of the canvas, and what comes from
+    // or goes to the window (points, rectangles, scrolling) is mirrored
+    // against the client width.
     void CalcDrawInfo(TGridDrawInfo& info);
     void CalcFixedInfo(TGridDrawInfo& info);
+    // In the window's coordinates.
     win::RECT BoxRect(int left, int top, int right, int bottom);
     win::RECT CellRect(int col, int row) { return BoxRect(col, row, col, row); }
     TGridCoord MouseCoord(int x, int y);
@@ -107,6 +113,14 @@ public:
     TNotifyEvent OnTopLeftChanged;
 
 protected:
+    // --- mirroring ---
+    // A pixel column of the window as laid out (and back): mirrored right to left.
+    int LogicalX(int x);
+    // A rectangle of the window as laid out (and back).
+    win::RECT LogicalRect(const win::RECT& r);
+    // Maps the canvas so that x runs leftwards from the right edge, or back.
+    void SetCanvasMirrored(bool mirrored);
+
     // --- drawing ---
     void Paint() override;
     virtual void DrawCell(int col, int row, const win::RECT& rect, TGridDrawState state) {}

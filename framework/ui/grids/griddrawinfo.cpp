@@ -102,7 +102,15 @@ RECT TCustomGrid::BoxRect(int left, int top, int right, int bottom) {
     RowColRange(info.Horz, left, right, x0, x1);
     RowColRange(info.Vert, top, bottom, y0, y1);
     if (x0 == x1 || y0 == y1) return r;
-    return {x0, y0, x1, y1};
+    return LogicalRect({x0, y0, x1, y1});
+}
+
+int TCustomGrid::LogicalX(int x) { return UseRightToLeftAlignment() ? ClientWidth() - 1 - x : x; }
+
+RECT TCustomGrid::LogicalRect(const RECT& r) {
+    if (!UseRightToLeftAlignment()) return r;
+    int w = ClientWidth();
+    return {w - r.right, r.top, w - r.left, r.bottom};
 }
 
 int TCustomGrid::CellAt(const TGridAxisDrawInfo& a, int pos) const {
@@ -127,7 +135,7 @@ int TCustomGrid::CellAt(const TGridAxisDrawInfo& a, int pos) const {
 TGridCoord TCustomGrid::MouseCoord(int x, int y) {
     TGridDrawInfo info;
     CalcDrawInfo(info);
-    TGridCoord c{CellAt(info.Horz, x), CellAt(info.Vert, y)};
+    TGridCoord c{CellAt(info.Horz, LogicalX(x)), CellAt(info.Vert, y)};
     if (c.X < 0 || c.Y < 0) return {-1, -1};
     return c;
 }
@@ -181,6 +189,7 @@ void TCustomGrid::CalcSizingState(int x, int y, TGridState& state, int& index, i
                                   TGridDrawInfo& info) {
     state = gsNormal;
     index = -1;
+    x = LogicalX(x);
     // A border answers within three pixels either side of its line.
     auto axis = [&](const TGridAxisDrawInfo& a, int pos, TGridState s) {
         int line = a.FixedBoundary;

@@ -99,12 +99,12 @@ void TCustomGrid::MouseMove(TShiftState shift, int x, int y) {
     }
     case gsColSizing: case gsRowSizing:
         DrawSizingLine(info);
-        sizingPos_ = (gridState_ == gsColSizing ? x : y) + sizingOfs_;
+        sizingPos_ = (gridState_ == gsColSizing ? LogicalX(x) : y) + sizingOfs_;
         DrawSizingLine(info);
         break;
     case gsColMoving: case gsRowMoving: {
         bool cols = gridState_ == gsColMoving;
-        int cell = CellAt(cols ? info.Horz : info.Vert, cols ? x : y);
+        int cell = CellAt(cols ? info.Horz : info.Vert, cols ? LogicalX(x) : y);
         int fixed = cols ? fixedCols_ : fixedRows_;
         if (cell >= fixed && cell != movePos_) {
             int origin = moveIndex_, dest = cell;

@@ -5,6 +5,7 @@
 #include "framework/ui/grids/grid.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/edges.h"
+#include "platform/gdi/mapping.h"
 #include "platform/window/input.h"
 
 namespace tv {
@@ -113,10 +114,35 @@ void TCustomGrid::PaintRegion(const TGridDrawInfo& info, int colFrom, int colTo,
     }
 }
 
+void TCustomGrid::SetCanvasMirrored(bool mirrored) {
+    HDC dc = Canvas()->Handle();
+    int w = ClientWidth(), h = ClientHeight();
+    if (mirrored) {
+        SetMapMode(dc, MM_ANISOTROPIC);
+        SetWindowOrgEx(dc, w, 0, nullptr);
+        SetWindowExtEx(dc, -w, h, nullptr);
+        SetViewportExtEx(dc, w, h, nullptr);
+    } else {
+        SetMapMode(dc, MM_TEXT);
+        SetWindowOrgEx(dc, 0, 0, nullptr);
+        SetWindowExtEx(dc, w, h, nullptr);
+        SetViewportExtEx(dc, w, h, nullptr);
+    }
+}
+
 void TCustomGrid::Paint() {
     TGridDrawInfo info;
     CalcDrawInfo(info);
     TCanvas* c = Canvas();
+    bool mirrored = UseRightToLeftAlignment();
+    if (mirrored) SetCanvasMirrored(true);
+    struct Restore {
+        TCustomGrid* grid;
+        bool on;
+        ~Restore() {
+            if (on) grid->SetCanvasMirrored(false);
+        }
+    } restore{this, mirrored};
     c->Font()->Assign(Font());
     PaintLines(info);
     const TGridAxisDrawInfo& h = info.Horz;
@@ -142,11 +168,13 @@ void TCustomGrid::DrawSizingLine(const TGridDrawInfo& info) {
     c->Pen()->SetWidth(1);
     c->Pen()->SetColor(clWhite);
     if (gridState_ == gsRowSizing) {
-        c->MoveTo(0, sizingPos_);
-        c->LineTo(info.Horz.GridBoundary, sizingPos_);
+        RECT span = LogicalRect({0, 0, info.Horz.GridBoundary, 1});
+        c->MoveTo(span.left, sizingPos_);
+        c->LineTo(span.right, sizingPos_);
     } else {
-        c->MoveTo(sizingPos_, 0);
-        c->LineTo(sizingPos_, info.Vert.GridBoundary);
+        int x = LogicalX(sizingPos_);
+        c->MoveTo(x, 0);
+        c->LineTo(x, info.Vert.GridBoundary);
     }
     c->Pen()->Assign(&saved);
     ReleaseCanvas();
@@ -171,11 +199,13 @@ void TCustomGrid::DrawMove() {
     c->Pen()->SetMode(pmXor);
     c->Pen()->SetWidth(5);
     if (cols) {
-        c->MoveTo(pos, 0);
-        c->LineTo(pos, info.Vert.GridBoundary);
+        int x = UseRightToLeftAlignment() ? ClientWidth() - pos : pos;
+        c->MoveTo(x, 0);
+        c->LineTo(x, info.Vert.GridBoundary);
     } else {
-        c->MoveTo(0, pos);
-        c->LineTo(info.Horz.GridBoundary, pos);
+        RECT span = LogicalRect({0, 0, info.Horz.GridBoundary, 1});
+        c->MoveTo(span.left, pos);
+        c->LineTo(span.right, pos);
     }
     c->Pen()->Assign(&saved);
     ReleaseCanvas();

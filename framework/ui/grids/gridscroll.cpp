@@ -52,6 +52,8 @@ void TCustomGrid::ScrollData(const TGridCoord& old) {
     RECT area;
     if (dx != 0) area = {info.Horz.FixedBoundary, 0, info.Horz.GridExtent, info.Vert.GridExtent};
     else area = {0, info.Vert.FixedBoundary, info.Horz.GridExtent, info.Vert.GridExtent};
+    area = LogicalRect(area);
+    if (UseRightToLeftAlignment()) dx = -dx;
     ScrollWindowEx(WindowHandle(), -dx, -dy, &area, &area, nullptr, nullptr, SW_INVALIDATE);
 }
 
@@ -165,6 +167,7 @@ void TCustomGrid::HandleTimer() {
     POINT p;
     GetCursorPos(&p);
     win::ScreenToClient(WindowHandle(), &p);
+    p.x = LogicalX(p.x);
     TGridDrawInfo info;
     CalcDrawInfo(info);
     TGridScrollDirection dir;
