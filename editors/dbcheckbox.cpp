@@ -302,6 +302,10 @@ void TCustomDBCheckBoxEh::Dispatch(Message& msg) {
 
 void TCustomDBCheckBoxEh::Paint() { PaintControl(); }
 
+TAlignment TCustomDBCheckBoxEh::GetControlsAlignment() const {
+    return UseRightToLeftReading() && Alignment() == taRightJustify ? taLeftJustify : taRightJustify;
+}
+
 void TCustomDBCheckBoxEh::PaintControl() {
     if (ControlState().Contains(csPaintCopy)) {
         PaintCheckBox(FieldState(), false, false, false);
@@ -317,7 +321,8 @@ void TCustomDBCheckBoxEh::PaintCheckBox(TCheckBoxState state, bool focused, bool
     c->Brush()->SetStyle(bsSolid);
     c->Brush()->SetColor(Color());
     c->FillRect(client);
-    bool boxRight = Alignment() == taLeftJustify;
+    bool rtl = UseRightToLeftReading();
+    bool boxRight = rtl ? Alignment() == taRightJustify : Alignment() == taLeftJustify;
     RECT box = CalcCheckBoxRect(client, boxRight ? taRightJustify : taLeftJustify, clCenterEh);
     RECT caption = client;
     if (boxRight) {
@@ -342,17 +347,18 @@ void TCustomDBCheckBoxEh::PaintCaption(const RECT& rect, bool focused) {
     c->Brush()->SetStyle(bsClear);
     std::string caption = Caption();
     RECT text = rect;
-    c->DrawText(caption, text, DT_CALCRECT | DT_SINGLELINE);
+    UINT reading = DrawTextBiDiModeFlagsReadingOnly();
+    c->DrawText(caption, text, DT_CALCRECT | DT_SINGLELINE | reading);
     int h = text.bottom - text.top;
     OffsetRect(&text, rect.left - text.left, (rect.top + rect.bottom - h) / 2 - text.top);
     if (!Enabled() && !ComponentState().Contains(csDesigning)) {
         RECT shadow = text;
         OffsetRect(&shadow, 1, 1);
         c->Font()->SetColor(clBtnHighlight);
-        c->DrawText(caption, shadow, DT_SINGLELINE);
+        c->DrawText(caption, shadow, DT_SINGLELINE | reading);
         c->Font()->SetColor(clGrayText);
     }
-    c->DrawText(caption, text, DT_SINGLELINE);
+    c->DrawText(caption, text, DT_SINGLELINE | reading);
     if (focused) {
         RECT f{text.left - 1, text.top - 1, text.right + 1, text.bottom + 2};
         RECT client = ClientRect();

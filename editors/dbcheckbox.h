@@ -37,6 +37,9 @@ public:
     // refusal puts the field's state back and goes on.
     void SetState(TCheckBoxState v);
     void SetChecked(bool v) override;
+    // Right-justified, but left-justified when read right to left with the
+    // box at the right.
+    TAlignment GetControlsAlignment() const override;
     const std::string& ValueChecked() const { return valueChecked_; }
     void SetValueChecked(const std::string& v);
     const std::string& ValueUnchecked() const { return valueUnchecked_; }

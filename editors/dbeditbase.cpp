@@ -312,12 +312,41 @@ void TCustomDBEditEh::CreateParams(TCreateParams& params) {
     TCustomMaskEdit::CreateParams(params);
     // A password never shows on several lines: the multi-line window would
     // show the characters themselves.
-    if (!wordWrap_ || PasswordChar() != 0) return;
-    params.Style &= ~(ES_AUTOHSCROLL | ES_LEFT | ES_CENTER | ES_RIGHT);
-    params.Style |= ES_MULTILINE;
-    TAlignment a = Alignment();
+    if (wordWrap_ && PasswordChar() == 0) {
+        params.Style &= ~(ES_AUTOHSCROLL | ES_LEFT | ES_CENTER | ES_RIGHT);
+        params.Style |= ES_MULTILINE;
+    } else {
+        params.Style &= ~(ES_LEFT | ES_CENTER | ES_RIGHT);
+    }
+    TAlignment a = WindowAlignment();
     if (a == taRightJustify) params.Style |= ES_RIGHT;
     else if (a == taCenter) params.Style |= ES_CENTER;
+}
+
+bool TCustomDBEditEh::UseRightToLeftAlignment() const { return DBUseRightToLeftAlignment(this, Field()); }
+
+TAlignment TCustomDBEditEh::ShownAlignment() {
+    TAlignment a = Alignment();
+    return UseRightToLeftAlignment() ? ChangeBiDiModeAlignment(a) : a;
+}
+
+// Without word wrap the window aligns by the reading order alone (the editor
+// draws other alignments itself while it is not edited); with it, the window
+// shows the alignment, mirrored when reading right to left.
+TAlignment TCustomDBEditEh::WindowAlignment() {
+    bool rtl = UseRightToLeftReading();
+    if (!wordWrap_ || PasswordChar() != 0) return rtl ? taRightJustify : taLeftJustify;
+    return ShownAlignment();
+}
+
+void TCustomDBEditEh::MatchReadingStyles() {
+    if (!SysLocale().MiddleEast || !HandleAllocated()) return;
+    DWORD ex = DWORD(GetWindowLong(Handle(), GWL_EXSTYLE));
+    DWORD want = ex & ~(WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR);
+    if (UseRightToLeftReading()) want |= WS_EX_RTLREADING;
+    if (UseRightToLeftScrollBar()) want |= WS_EX_LEFTSCROLLBAR;
+    if (UseRightToLeftAlignment() && GetControlsAlignment() == taLeftJustify) want |= WS_EX_RIGHT;
+    if (want != ex) SetWindowLong(Handle(), GWL_EXSTYLE, LONG(want));
 }
 
 // --- read-only --------------------------------------------------------------
@@ -451,6 +480,8 @@ void TCustomDBEditEh::SetInplaceEditHolder(TWinControl* holder) {
     if (!intf) throw Exception("InplaceEditHolder have to support IInplaceEditHolderEh interface");
     holderIntf_ = intf;
     inplaceMode_ = true;
+    // In a cell the editor is visible exactly while its window shows.
+    SetVisibleFlag(HandleAllocated() && IsWindowVisible(WindowHandle()));
 }
 
 void TCustomDBEditEh::PlaceInCell(const RECT& r) {
@@ -472,6 +503,7 @@ void TCustomDBEditEh::ShowInCell(const RECT& r, bool redraw) {
     Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(holder_));
     SetWindowPos(Handle(), HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_SHOWWINDOW | SWP_NOREDRAW);
+    SetVisibleFlag(true);
     if (redraw) Invalidate();
     if (holder_ && holder_->Focused()) ::tv::win::SetFocus(Handle());
 }
@@ -481,6 +513,7 @@ void TCustomDBEditEh::HideFromCell() {
         SetVisible(false);
         return;
     }
+    SetVisibleFlag(false);
     if (!HandleAllocated() || !IsWindowVisible(Handle())) return;
     bool hadFocus = GetFocus() == Handle();
     Invalidate();
@@ -494,11 +527,6 @@ void TCustomDBEditEh::SetFocus() {
         return;
     }
     if (HandleAllocated() && IsWindowVisible(Handle())) ::tv::win::SetFocus(Handle());
-}
-
-bool TCustomDBEditEh::GetVisible() const {
-    if (!inplaceMode_) return Visible();
-    return HandleAllocated() && IsWindowVisible(WindowHandle());
 }
 
 void TCustomDBEditEh::SetVisible(bool v) {
@@ -846,16 +874,23 @@ void TCustomDBEditEh::LayoutButtons() {
         };
     }
     if (buttonHeight == INT_MAX) buttonHeight = clientH;
-    int edge = client.right;
+    // From the edge (the left one when reading right to left) towards the
+    // text: the last button first, each separator on its text side.
+    bool rtl = UseRightToLeftReading();
+    int used = 0;
     for (size_t i = count; i-- > 0;) {
         ButtonPair& p = buttons_[i];
-        edge -= widths[i];
-        p.control->SetBounds(edge, client.top, widths[i], buttonHeight);
         int sep = p.separator->Visible() ? 1 : 0;
-        edge -= sep;
-        p.separator->SetBounds(edge, client.top, sep, buttonHeight);
+        if (rtl) {
+            p.control->SetBounds(client.left + used, client.top, widths[i], buttonHeight);
+            p.separator->SetBounds(client.left + used + widths[i], client.top, sep, buttonHeight);
+        } else {
+            p.control->SetBounds(client.right - used - widths[i], client.top, widths[i], buttonHeight);
+            p.separator->SetBounds(client.right - used - widths[i] - sep, client.top, sep, buttonHeight);
+        }
+        used += widths[i] + sep;
     }
-    buttonWidth_ = client.right - edge;
+    buttonWidth_ = used;
 }
 
 void TCustomDBEditEh::RefreshButtons() {
@@ -868,8 +903,14 @@ void TCustomDBEditEh::RefreshButtons() {
 }
 
 void TCustomDBEditEh::TextAreaRect(RECT& r) {
-    r.right -= buttonWidth_;
-    if (image_->Visible() && image_->Images()) r.left += imageAreaWidth_;
+    bool image = image_->Visible() && image_->Images();
+    if (UseRightToLeftReading()) {
+        r.left += buttonWidth_;
+        if (image) r.right -= imageAreaWidth_;
+    } else {
+        r.right -= buttonWidth_;
+        if (image) r.left += imageAreaWidth_;
+    }
 }
 
 void TCustomDBEditEh::ApplyEditRect() {
@@ -883,8 +924,16 @@ void TCustomDBEditEh::ApplyEditRect() {
 bool TCustomDBEditEh::InButtonArea(POINT p) {
     RECT client = ClientRect();
     if (p.y < client.top || p.y >= client.bottom) return false;
-    if (buttonWidth_ > 0 && p.x >= client.right - buttonWidth_ && p.x < client.right) return true;
-    return imageAreaWidth_ > 0 && image_->Visible() && p.x >= client.left && p.x < client.left + imageAreaWidth_;
+    int buttonsLeft = UseRightToLeftReading() ? client.left : client.right - buttonWidth_;
+    if (buttonWidth_ > 0 && p.x >= buttonsLeft && p.x < buttonsLeft + buttonWidth_) return true;
+    RECT image = ImageArea();
+    return imageAreaWidth_ > 0 && image_->Visible() && p.x >= image.left && p.x < image.right;
+}
+
+RECT TCustomDBEditEh::ImageArea() {
+    RECT client = ClientRect();
+    if (UseRightToLeftReading()) return {client.right - imageAreaWidth_, client.top, client.right, client.bottom};
+    return {client.left, client.top, client.left + imageAreaWidth_, client.bottom};
 }
 
 void TCustomDBEditEh::ButtonControlMouseDown(TObject* sender, bool topButton, bool& autoRepeat, bool& handled) {

@@ -126,9 +126,8 @@ public:
     void ShowInCell(const win::RECT& r, bool redraw);
     void HideFromCell();
     void SetFocus() override;
-    // In a holder's cell the editor is visible while its window shows; hiding
+    // In a holder's cell Visible() answers whether its window shows; hiding
     // it there leaves the cell.
-    bool GetVisible() const;
     void SetVisible(bool v);
     // An action on the editor, else on its data source.
     bool ExecuteAction(TBasicAction* action);
@@ -146,6 +145,10 @@ public:
     virtual TWinControl* DropDownWindow() { return nullptr; }
 
     void Dispatch(Message& msg) override;
+    // Right to left by the framework's rule for the first field: numbers and
+    // dates keep their alignment.
+    bool UseRightToLeftAlignment() const override;
+    TAlignment GetControlsAlignment() const override { return const_cast<TCustomDBEditEh*>(this)->Alignment(); }
 
     TUpdateDataEventEh OnUpdateData;
     TButtonClickEventEh OnButtonClick;
@@ -199,6 +202,14 @@ protected:
     bool RunUpdateData();
     // The strip of the edit buttons and of the image, in client coordinates.
     bool InButtonArea(win::POINT client);
+    // The strip of the image: at the left, at the right when reading right to left.
+    win::RECT ImageArea();
+    // What the text shows as: Alignment, mirrored right to left (not for numbers).
+    TAlignment ShownAlignment();
+    // The alignment the edit window gives its text by itself (see CreateParams).
+    TAlignment WindowAlignment();
+    // The extended styles of the reading order, set only when they changed.
+    void MatchReadingStyles();
     virtual TMRUListboxEh* NewMRUListControl();
     virtual void DrawRequiredMark(win::HDC dc);
     virtual void TextToPaint(std::string& text);

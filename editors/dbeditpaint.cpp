@@ -74,13 +74,17 @@ void TCustomDBEditEh::DrawRequiredMark(HDC dc) {
 void TCustomDBEditEh::PaintWindow(HDC dc) {
     RECT client = ClientRect();
     if (image_->Visible() && image_->Images() && image_->ImageIndex() >= 0) {
-        RECT r{client.left + 2, client.top + 1, client.left + imageAreaWidth_ - 2, client.bottom - 1};
+        RECT area = ImageArea();
+        RECT r{area.left + 2, area.top + 1, area.right - 2, area.bottom - 1};
         PaintImageListImage(dc, r, image_->Images(), image_->ImageIndex(), false);
     }
-    TAlignment align = Alignment();
+    TAlignment align = ShownAlignment();
     bool copy = ControlState().Contains(csPaintCopy);
     bool designView = ComponentState().Contains(csDesigning) && !IsDataIndependent() && !Field();
-    if ((align == taLeftJustify || focused_ || wordWrap_) && !copy && !designView) {
+    // The window shows its text itself when it aligns it as wanted (left to
+    // right: left; right to left: right), while it is edited, or when it wraps.
+    if ((align == WindowAlignment() || focused_ || wordWrap_) && !copy && !designView) {
+        MatchReadingStyles();
         TCustomMaskEdit::PaintWindow(dc);
         DrawRequiredMark(dc);
         return;
@@ -108,9 +112,10 @@ void TCustomDBEditEh::PaintWindow(HDC dc) {
     GetTextExtentPoint32(dc, text, &extent);
     int x = area.left + margin;
     if (align == taRightJustify) x = area.right - extent.cx - margin;
-    if (align == taCenter) x = (area.right - extent.cx) / 2;
+    if (align == taCenter) x = (area.left + area.right - extent.cx) / 2;
     int saved = SaveDC(dc);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    if (UseRightToLeftReading()) SetTextAlign(dc, GetTextAlign(dc) | TA_RTLREADING);
     TextOut(dc, x, client.top + margin, text);
     RestoreDC(dc, saved);
     DrawRequiredMark(dc);
@@ -137,7 +142,8 @@ bool TCustomDBEditEh::TextFits() {
     // Wrapped text keeps the measuring width (a word wider than it widens
     // it): it is wrapped within the width that counts as fitting.
     RECT r{0, 0, wordWrap_ ? std::max(1, width - 2) : width, 0};
-    DrawText(dc.get(), Text(), &r, DT_CALCRECT | DT_NOPREFIX | DT_LEFT | (wordWrap_ ? DT_WORDBREAK : 0));
+    DrawText(dc.get(), Text(), &r,
+             DT_CALCRECT | DT_NOPREFIX | DT_LEFT | (wordWrap_ ? DT_WORDBREAK : 0) | DrawTextBiDiModeFlagsReadingOnly());
     return r.right - r.left <= width - 2 && r.bottom - r.top <= area.bottom - area.top;
 }
 

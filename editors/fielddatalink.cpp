@@ -9,6 +9,8 @@
 #include "framework/data/field.h"
 #include "framework/data/fields_blob.h"
 #include "framework/ui/controls.h"
+#include "platform/window/styles.h"
+#include "platform/window/window.h"
 
 namespace tv {
 
@@ -66,9 +68,14 @@ void TFieldDataLinkEh::SetFields(const std::vector<TField*>& fields) {
     UpdateRightToLeft();
 }
 
-// The framework reads every control left to right, so the window never needs
-// to be made again for reading order.
-void TFieldDataLinkEh::UpdateRightToLeft() {}
+// A right-to-left control bound to another field may need its window made
+// again: a number keeps its alignment, a text is mirrored.
+void TFieldDataLinkEh::UpdateRightToLeft() {
+    auto* w = dynamic_cast<TWinControl*>(control_);
+    if (!w || !w->IsRightToLeft() || !w->HandleAllocated()) return;
+    bool rightAligned = (win::GetWindowLong(w->WindowHandle(), win::GWL_EXSTYLE) & win::WS_EX_RIGHT) != 0;
+    if (rightAligned != DBUseRightToLeftAlignment(w, FieldAt(0))) w->Perform(CM_RECREATEWND);
+}
 
 void TFieldDataLinkEh::ActiveChanged() {
     UpdateField();

@@ -21,6 +21,8 @@ void PublishEditorCommon(TPublisher& p) {
     p.Boolean("ShowHint", &C::ShowHint, &C::SetShowHint).Default(false);
     p.Enum("Alignment", &C::Alignment, &C::SetAlignment, TAlignmentInfo).Stored(&C::AlignmentAssigned);
     p.Boolean("Flat", &C::Flat, &C::SetFlat).Default(false);
+    p.Enum("ImeMode", &C::ImeMode, &C::SetImeMode, TImeModeInfo).Default(imDontCare);
+    p.String("ImeName", &C::ImeName, &C::SetImeName);
     p.Object("EditButton", &C::EditButton, &C::SetEditButton);
     p.Collection("EditButtons", &C::EditButtons, &C::SetEditButtons);
     p.Object("EditImage", &C::EditImage);

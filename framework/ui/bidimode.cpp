@@ -21,7 +21,7 @@ TAlignment ChangeBiDiModeAlignment(TAlignment alignment) {
 }
 
 bool DBUseRightToLeftAlignment(const TControl* control, const TField* field) {
-    if (!control || !control->UseRightToLeftAlignment()) return false;
+    if (!control || !SysLocale().MiddleEast || control->BiDiMode() != bdRightToLeft) return false;
     if (!field) return true;
     TFieldType t = field->DataType();
     return !IsNumericType(t) && !IsDateTimeType(t);

@@ -86,6 +86,8 @@ int LineOffset(HWND wnd, EditState& s, const EditMeasure& m, const std::u32strin
     RECT r = FormatRect(wnd, s);
     int w = m.Width(std::u32string_view(shown).substr(size_t(l.start), size_t(l.end - l.start)));
     DWORD align = Style(wnd) & (ES_CENTER | ES_RIGHT);
+    // A window of a right-to-left control is right aligned unless it says otherwise.
+    if (align == 0 && (GetWindowLong(wnd, GWL_EXSTYLE) & WS_EX_RIGHT)) align = ES_RIGHT;
     if (align == ES_RIGHT) return std::max(0, r.Width() - w - 1);
     if (align == ES_CENTER) return std::max(0, (r.Width() - w) / 2);
     return 0;
