@@ -39,8 +39,14 @@ RECT THintWindow::CalcHintRect(int maxWidth, const std::string& hint, void*) {
     TCanvas c;
     c.SetHandle(dc);
     c.Font()->Assign(Font());
-    RECT r{0, 0, maxWidth, 0};
-    c.DrawText(hint, r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+    // As wide as the text's widest line, wrapped only beyond the widest allowed.
+    UINT reading = DrawTextBiDiModeFlagsReadingOnly();
+    RECT r{0, 0, 0, 0};
+    c.DrawText(hint, r, DT_CALCRECT | DT_LEFT | DT_NOPREFIX | reading);
+    if (r.right > maxWidth) {
+        r = {0, 0, maxWidth, 0};
+        c.DrawText(hint, r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | reading);
+    }
     c.SetHandle(nullptr);
     DeleteDC(dc);
     r.right += 6;
@@ -71,6 +77,12 @@ void THintWindow::Dispatch(Message& msg) {
     }
     if (msg.Msg == WM_MOUSEACTIVATE) {
         msg.Result = MA_NOACTIVATE;
+        return;
+    }
+    if (msg.Msg == WM_GETMINMAXINFO) {
+        // As small as its text: the tracking minimum is for windows a hand sizes.
+        TCustomControl::Dispatch(msg);
+        if (auto* mmi = reinterpret_cast<MINMAXINFO*>(msg.LParam)) mmi->ptMinTrackSize = {0, 0};
         return;
     }
     TCustomControl::Dispatch(msg);

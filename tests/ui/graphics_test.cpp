@@ -238,6 +238,7 @@ TEST_F(UiTest, AHintWindowBreaksLongHintsAtItsWidthAndStaysOnTheScreen) {
     RECT one = hint.CalcHintRect(1000, "Buscar", nullptr);
     RECT wrapped = hint.CalcHintRect(80, "Buscar artículo por código de barras o descripción", nullptr);
     EXPECT_GT(one.Width(), 6);
+    EXPECT_LT(one.Width(), 80); // as wide as its text, not as the widest allowed
     EXPECT_LE(wrapped.Width(), 80 + 6);
     EXPECT_GT(wrapped.Height(), one.Height());
     hint.ActivateHint({ScreenWidth() - 10, 10, ScreenWidth() - 10 + one.Width(), 10 + one.Height()}, "Buscar");
@@ -245,6 +246,7 @@ TEST_F(UiTest, AHintWindowBreaksLongHintsAtItsWidthAndStaysOnTheScreen) {
     RECT r;
     GetWindowRect(hint.WindowHandle(), &r);
     EXPECT_EQ(r.right, ScreenWidth());
+    EXPECT_EQ(r.right - r.left, one.Width()); // no frame's minimum widens it
     EXPECT_EQ(GetActiveWindow(), nullptr); // showing a hint activates nothing
 }
 
