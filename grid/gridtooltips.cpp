@@ -89,7 +89,10 @@ void TCustomDBGridEh::HintShow(Message& msg) {
                    (type.Area == caFooterEh && column->FooterForRow(areaRow - 1)->ToolTips());
     if (!applies || GridHasCapture() || GetKeyState(VK_CONTROL) < 0) return;
 
-    RECT rect = cellRect;
+    // Worked out as laid out (right to left the cell is mirrored back), and
+    // the hint mirrored at the end.
+    RECT rect = LogicalRect(cellRect);
+    int atX = LogicalX(at.x);
     int textRight = rect.left + column->Width();
     std::string text;
     bool wrap = false, vertical = false, noText = false, show = false;
@@ -121,10 +124,10 @@ void TCustomDBGridEh::HintShow(Message& msg) {
             int buttons = column->EditButtonsWidth();
             textRight = rect.left + column->Width() - buttons;
             rect.right = std::min(rect.right, textRight);
-            if (at.x >= textRight) noText = true;
+            if (atX >= textRight) noText = true;
         }
         if (column->ImageList()) rect.left += column->ImageList()->Width() + 5;
-        if (at.x < rect.left) noText = true;
+        if (atX < rect.left) noText = true;
         alignment = IsCheckOrImageKind(column) ? taLeftJustify : column->Alignment();
         wrap = column->WordWrap() && multiLineRows_;
         font = column->Font();
@@ -166,10 +169,11 @@ void TCustomDBGridEh::HintShow(Message& msg) {
     saved.Assign(c->Font());
     c->Font()->Assign(hint);
     int textWidth = 0, textHeight = 0;
+    UINT reading = column->UseRightToLeftReading() ? UINT(DT_RTLREADING) : 0;
     if (!show)
-        show = CheckHintTextRect(0, c, TitleInnerMargin(), wrap, rect, text, 1, textWidth, textHeight);
+        show = CheckHintTextRect(reading, c, TitleInnerMargin(), wrap, rect, text, 1, textWidth, textHeight);
     else
-        CheckHintTextRect(0, c, TitleInnerMargin(), wrap, rect, text, 1, textWidth, textHeight);
+        CheckHintTextRect(reading, c, TitleInnerMargin(), wrap, rect, text, 1, textWidth, textHeight);
     c->Font()->Assign(&saved);
     if (!show && !(alignment == taRightJustify && rect.right < textRight - 2)) {
         info->HintStr.clear();
@@ -184,6 +188,8 @@ void TCustomDBGridEh::HintShow(Message& msg) {
     default: x = rect.left - 1; break;
     }
     int y = rect.top - (flat_ ? 2 : 1);
+    // Mirrored, the hint's box lies over the mirrored text: its right edge where its left one would be.
+    if (UseRightToLeftAlignment()) x = ClientWidth() - x - (textWidth + 6);
     info->HintPos = ClientToScreen({x, y});
     info->HintWindowClass = TToolTipsWindow::StaticClass();
     info->HintData = hint;

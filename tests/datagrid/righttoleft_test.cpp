@@ -5,6 +5,8 @@
 
 #include "mousefixture.h"
 
+#include "framework/ui/application.h"
+#include "framework/ui/hintwindow.h"
 #include "grid/gridinplaceedit.h"
 #include "platform/window/desktop.h"
 #include "platform/window/input.h"
@@ -130,6 +132,29 @@ TEST_F(RightToLeftGridTest, EditButtonsStandAtTheCellsLeftAndThePressThereOpensT
     EXPECT_TRUE(GetWindowLong(editor->Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING);
     ASSERT_NE(editor->ButtonControl(0), nullptr);
     EXPECT_EQ(editor->ButtonControl(0)->Left(), 0);
+}
+
+TEST_F(RightToLeftGridTest, ACutOffTextsTipLiesOverTheCellsRightEnd) {
+    grid->SetShowHint(true);
+    Col(1)->SetWidth(30);
+    Col(1)->SetToolTips(true);
+    Pump();
+    int row = grid->TitleRowCount() + 6; // Lentejas
+    RECT cell = grid->CellRect(2, row);
+    POINT p = CellPoint(2, row);
+    QueueMouseMove(p.x, p.y);
+    Pump();
+    clock->Advance(Application->HintPause() + 10);
+    Pump();
+    THintWindow* tip = Application->HintWindow();
+    ASSERT_TRUE(tip && tip->HandleAllocated() && IsWindowVisible(tip->WindowHandle()));
+    EXPECT_EQ(tip->Caption(), "Lentejas");
+    // The text stands at the cell's right: the tip ends there and runs out to the left.
+    RECT r;
+    GetWindowRect(tip->WindowHandle(), &r);
+    POINT right = grid->ClientToScreen({cell.right, cell.top});
+    EXPECT_LE(std::abs(r.right - right.x), 3) << r.left << " " << r.right << " " << right.x << " " << grid->ClientWidth();
+    EXPECT_LT(r.left, grid->ClientToScreen({cell.left, 0}).x);
 }
 
 } // namespace tvtest
