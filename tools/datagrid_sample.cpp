@@ -2,12 +2,13 @@
 // backend and saves the screen as a PNG: two-level titles, a sort marker,
 // formatted prices, a check-box column, alternating row colours, a frozen
 // column, footers with sums and a few selected records.
-//   datagrid_sample [--out file.png] [--seconds N] [--headless] [--filter] [--tree] [--editing]
+//   datagrid_sample [--out file.png] [--seconds N] [--headless] [--filter] [--tree] [--editing] [--rtl] [--drag]
 //   --filter shows the filter row and lets records be dragged; --tree shows articles under their categories, a row
 //   per record that the wheel and the bar scroll;
 //   --editing edits the cells in place (no row selection): the name wrapped on rows of two lines, the unit from
 //   a pick list, the price with the calculator, the supplier from a drop-down box listing each supplier's name
-//   and city.
+//   and city. --rtl reads the grid right to left; --drag puts an order grid beside it onto which the selected
+//   articles are dragged.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,7 @@
 #include "framework/ui/forms.h"
 #include "grid/columndropdownbox.h"
 #include "grid/dbgrideh.h"
+#include "grid/gridselection.h"
 #include "grid/gridunit.h"
 #include "grid/stfilter.h"
 #include "grid/treememtable.h"
@@ -39,7 +41,7 @@ using namespace tv;
 int main(int argc, char** argv) {
     std::string out = "datagrid-sample.png";
     double seconds = 2;
-    bool headless = false, filterRow = false, tree = false, editing = false;
+    bool headless = false, filterRow = false, tree = false, editing = false, rtl = false, drag = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--out" && i + 1 < argc) out = argv[++i];
@@ -48,6 +50,8 @@ int main(int argc, char** argv) {
         else if (a == "--filter") filterRow = true;
         else if (a == "--tree") tree = true;
         else if (a == "--editing") editing = true;
+        else if (a == "--rtl") rtl = true;
+        else if (a == "--drag") drag = true;
     }
     try {
         if (!headless) {
@@ -270,8 +274,50 @@ int main(int argc, char** argv) {
             categories->Locate("CODIGO", Variant(1), {});
             categories->SetNodeExpanded(categories->RecNo() - 1, true);
         }
+        if (rtl) grid->SetBiDiMode(bdRightToLeft);
         grid->SetDataSource(source);
         grid->SetParent(form);
+        if (drag) {
+            // The articles dragged from the grid onto the order beside it.
+            auto* order = new TClientDataSet(form);
+            order->FieldDefs().Add("CODIGO", ftInteger);
+            order->FieldDefs().Add("NOMBRE", ftString, 30);
+            order->CreateDataSet();
+            auto* orderSource = new TDataSource(form);
+            orderSource->SetDataSet(order);
+            auto* orderGrid = new TDBGridEh(form);
+            orderGrid->SetAlign(alRight);
+            orderGrid->SetWidth(250);
+            if (rtl) orderGrid->SetBiDiMode(bdRightToLeft);
+            for (auto [f, caption, width] : {std::tuple{"CODIGO", "Código", 60}, {"NOMBRE", "Pedido", 150}}) {
+                TColumnEh* c = orderGrid->Columns()->Add();
+                c->SetFieldName(f);
+                c->Title()->SetCaption(caption);
+                c->SetWidth(width);
+            }
+            orderGrid->SetDataSource(orderSource);
+            orderGrid->SetParent(form);
+            grid->SetDragMode(dmAutomatic);
+            orderGrid->OnDragOver = [grid](TObject*, TObject* src, int, int, TDragState, bool& accept) {
+                accept = src == grid;
+            };
+            orderGrid->OnDragDrop = [grid, data, order](TObject*, TObject*, int, int) {
+                TBookmarkListEh& rows = grid->SelectedBookmarks();
+                TBookmark here = data->Bookmark();
+                auto add = [&] {
+                    order->Append();
+                    order->FieldByName("CODIGO")->SetAsInteger(data->FieldByName("CODIGO")->AsInteger());
+                    order->FieldByName("NOMBRE")->SetAsString(data->FieldByName("NOMBRE")->AsString());
+                    order->Post();
+                };
+                if (rows.SelectedCount() == 0) add();
+                for (int i = 0; i < rows.SelectedCount(); ++i) {
+                    data->GotoBookmark(rows.GetItem(i));
+                    add();
+                }
+                data->GotoBookmark(here);
+            };
+        }
         form->Show();
         form->SetActiveControl(grid);
         if (tree) grid->SetSelectedIndex(0);
