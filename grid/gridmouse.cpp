@@ -832,7 +832,7 @@ int TCustomDBGridEh::CursorKindAt(int x, int y) {
     TGridRect box = GetDataBoxRect();
     if (cell.X < indicatorOffset_ && cell.Y >= box.Top && cell.Y <= box.Bottom && !DataSet()->IsEmpty() &&
         SelectionKindAllowed(gstRecordBookmarks))
-        return IsRightToLeft() ? kLeftCursor : kRightCursor;
+        return UseRightToLeftAlignment() ? kLeftCursor : kRightCursor;
     if (cell.Y == 0 && ColumnAtGridCol(cell.X) && options_.Contains(dgTitles) && !options_.Contains(dgRowSelect) &&
         SelectionKindAllowed(gstColumns)) {
         win::RECT r = CellRect(cell.X, 0);

@@ -81,7 +81,7 @@ void TLabel::Paint() {
     c->Brush()->SetStyle(bsClear);
     c->Font()->Assign(Font());
     if (!Enabled()) c->Font()->SetColor(clGrayText);
-    c->DrawText(Caption(), r, AlignmentFormat(alignment_) | (wordWrap_ ? DT_WORDBREAK : 0));
+    c->DrawText(Caption(), r, DrawTextBiDiModeFlags(AlignmentFormat(alignment_) | (wordWrap_ ? DT_WORDBREAK : 0)));
 }
 
 // --- TButton ----------------------------------------------------------------------------
@@ -171,7 +171,7 @@ void TButton::Paint() {
     c->Font()->Assign(Font());
     if (!Enabled()) c->Font()->SetColor(clGrayText);
     if (pressed_) OffsetRect(&r, 1, 1);
-    c->DrawText(Caption(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    c->DrawText(Caption(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DrawTextBiDiModeFlagsReadingOnly());
     if (Focused()) {
         RECT f = r;
         InflateRect(&f, -2, -2);
@@ -219,7 +219,7 @@ void TPanel::Paint() {
     c->Brush()->SetStyle(bsClear);
     c->Font()->Assign(Font());
     InflateRect(&r, -2, 0);
-    c->DrawText(Caption(), r, AlignmentFormat(Alignment()) | DT_VCENTER | DT_SINGLELINE);
+    c->DrawText(Caption(), r, DrawTextBiDiModeFlags(AlignmentFormat(Alignment()) | DT_VCENTER | DT_SINGLELINE));
 }
 
 // --- TStatusBar -------------------------------------------------------------------------

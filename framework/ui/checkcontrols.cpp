@@ -112,7 +112,8 @@ void TButtonControl::Paint() {
     c->FillRect(r);
     int box = 13;
     int top = (r.Height() - box) / 2;
-    bool left = alignment_ == taRightJustify;
+    // The box on the other side, and the caption next to it, when read right to left.
+    bool left = (alignment_ == taRightJustify) != UseRightToLeftAlignment();
     RECT b{left ? 0 : r.right - box, top, left ? box : r.right, top + box};
     UINT state = IsRadio() ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK;
     if (state_ == cbChecked) state |= DFCS_CHECKED;
@@ -123,7 +124,8 @@ void TButtonControl::Paint() {
     if (!Enabled()) c->Font()->SetColor(clGrayText);
     c->Brush()->SetStyle(bsClear);
     RECT t{left ? box + 4 : 0, 0, left ? r.right : r.right - box - 4, r.bottom};
-    c->DrawText(Caption(), t, DT_SINGLELINE | DT_VCENTER | (left ? DT_LEFT : DT_RIGHT));
+    c->DrawText(Caption(), t,
+                DT_SINGLELINE | DT_VCENTER | (left ? DT_LEFT : DT_RIGHT) | DrawTextBiDiModeFlagsReadingOnly());
     if (Focused()) {
         RECT f = t;
         c->DrawText(Caption(), f, DT_SINGLELINE | DT_CALCRECT);

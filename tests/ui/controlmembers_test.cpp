@@ -1,10 +1,16 @@
 // Members every control has beside its look: the reading order taken from
 // the parent, the size limits, the handler that keeps a context menu shut,
 // and how stored forms keep them.
+#include <cairo.h>
+
 #include "core/formreader.h"
 #include "core/formwriter.h"
+#include "framework/ui/basiccontrols.h"
+#include "framework/ui/checkcontrols.h"
 #include "framework/ui/menus.h"
 #include "platform/gdi/text.h"
+#include "platform/window/desktop.h"
+#include "platform/window/paint.h"
 #include "platform/window/styles.h"
 #include "platform/window/window.h"
 #include "uifixture.h"
@@ -71,6 +77,50 @@ TEST_F(ControlMembersTest, AChildReadsAsItsParentUntilItIsToldOtherwise) {
     EXPECT_FALSE(later->UseRightToLeftAlignment());
     EXPECT_FALSE(later->UseRightToLeftReading());
     EXPECT_EQ(later->DrawTextBiDiModeFlags(DT_LEFT), UINT(DT_LEFT));
+}
+
+// The first and last x of dark pixels of a control on the screen, -1 when none.
+std::pair<int, int> InkOf(TControl* c) {
+    UpdateAllWindows();
+    cairo_surface_t* s = GetDesktopSurface();
+    cairo_surface_flush(s);
+    const unsigned char* d = cairo_image_surface_get_data(s);
+    int stride = cairo_image_surface_get_stride(s);
+    std::pair<int, int> span{-1, -1};
+    for (int y = 0; y < c->Height(); ++y)
+        for (int x = 0; x < c->Width(); ++x) {
+            POINT p = c->ClientToScreen({x, y});
+            const unsigned char* px = d + p.y * stride + p.x * 4;
+            if (px[0] + px[1] + px[2] > 3 * 90) continue;
+            if (span.first < 0) span.first = x;
+            span.first = std::min(span.first, x);
+            span.second = std::max(span.second, x);
+        }
+    return span;
+}
+
+TEST_F(ControlMembersTest, ALabelAndACheckBoxDrawOnTheReadingSide) {
+    auto* label = new TLabel(form);
+    label->SetAutoSize(false);
+    label->SetBounds(10, 60, 200, 20);
+    label->SetCaption("Precio");
+    label->SetParent(form);
+    auto* check = new TCheckBox(form);
+    check->SetBounds(10, 100, 200, 20);
+    check->SetParent(form);
+    for (TBiDiMode mode : {bdLeftToRight, bdRightToLeft}) {
+        form->SetBiDiMode(mode);
+        form->Invalidate();
+        auto [first, last] = InkOf(label);
+        ASSERT_GE(first, 0);
+        if (mode == bdRightToLeft) EXPECT_GT(first, 100);
+        else EXPECT_LT(last, 100);
+        // The box (without a caption, the only ink) changes sides too.
+        auto [boxFirst, boxLast] = InkOf(check);
+        ASSERT_GE(boxFirst, 0);
+        if (mode == bdRightToLeft) EXPECT_GT(boxFirst, 100);
+        else EXPECT_LT(boxLast, 100);
+    }
 }
 
 TEST_F(ControlMembersTest, ConstraintsHoldWheneverTheControlIsSized) {
