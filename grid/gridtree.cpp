@@ -99,7 +99,9 @@ bool TCustomDBGridEh::TreeMouseDown(int x, int y, bool checkOnly) {
         expanded = memTableLink_->TreeNodeExpanded();
         recNo = ds->RecNo();
     }
-    win::RECT r = CellRect(cell.X, cell.Y);
+    // As laid out: right to left the tree area lies at the cell's right.
+    win::RECT r = LogicalRect(CellRect(cell.X, cell.Y));
+    x = LogicalX(x);
     if (x < r.left || x >= r.left + indent) return false;
     if (checkOnly) return true;
     int top = TopRow();

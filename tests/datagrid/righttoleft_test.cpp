@@ -8,6 +8,7 @@
 #include "framework/ui/application.h"
 #include "framework/ui/hintwindow.h"
 #include "grid/gridinplaceedit.h"
+#include "grid/treememtable.h"
 #include "platform/window/desktop.h"
 #include "platform/window/input.h"
 #include "platform/window/paint.h"
@@ -155,6 +156,44 @@ TEST_F(RightToLeftGridTest, ACutOffTextsTipLiesOverTheCellsRightEnd) {
     POINT right = grid->ClientToScreen({cell.right, cell.top});
     EXPECT_LE(std::abs(r.right - right.x), 3) << r.left << " " << r.right << " " << right.x << " " << grid->ClientWidth();
     EXPECT_LT(r.left, grid->ClientToScreen({cell.left, 0}).x);
+}
+
+TEST_F(RightToLeftGridTest, ANodesButtonIsPressedWhereItIsDrawnAtTheCellsRight) {
+    auto* tree = new TTreeMemTableEh(form);
+    tree->FieldDefs().Add("ID", ftInteger);
+    tree->FieldDefs().Add("PADRE", ftInteger);
+    tree->FieldDefs().Add("NOMBRE", ftString, 20);
+    tree->SetKeyFieldName("ID");
+    tree->SetParentFieldName("PADRE");
+    tree->CreateDataSet();
+    for (auto [id, parent, name] : {std::tuple{1, 0, "Granos"}, {2, 1, "Arroz"}, {3, 0, "Aseo"}}) {
+        tree->Append();
+        tree->FieldByName("ID")->SetAsInteger(id);
+        if (parent) tree->FieldByName("PADRE")->SetAsInteger(parent);
+        tree->FieldByName("NOMBRE")->SetAsString(name);
+        tree->Post();
+    }
+    tree->First();
+    grid->Columns()->Clear();
+    grid->Columns()->Add()->SetFieldName("NOMBRE");
+    auto* treeSource = new TDataSource(form);
+    treeSource->SetDataSet(tree);
+    grid->SetDataSource(treeSource);
+    Pump();
+    ASSERT_EQ(tree->RecordCount(), 2); // "Arroz" is folded under "Granos"
+    // The left end of a cell is no button; its right end is.
+    RECT aseo = grid->CellRect(1, grid->TitleRowCount() + 1);
+    POINT p = grid->ClientToScreen({aseo.left + 9, (aseo.top + aseo.bottom) / 2});
+    QueueClick(p.x, p.y);
+    Pump();
+    EXPECT_EQ(tree->RecordCount(), 2);
+    EXPECT_EQ(tree->FieldByName("NOMBRE")->AsString(), "Aseo");
+    clock->Advance(1000);
+    RECT cell = grid->CellRect(1, grid->TitleRowCount());
+    p = grid->ClientToScreen({cell.right - 9, (cell.top + cell.bottom) / 2});
+    QueueClick(p.x, p.y);
+    Pump();
+    EXPECT_EQ(tree->RecordCount(), 3);
 }
 
 } // namespace tvtest
