@@ -104,6 +104,7 @@ void TComponent::Insert(TComponent* component) {
 }
 
 void TComponent::Remove(TComponent* component) {
+    ClearPublishedField(this, component);
     EraseOne(components_, component);
     component->owner_ = nullptr;
 }

@@ -96,6 +96,25 @@ TComponent* ResolveReference(TComponent* root, const std::string& name) {
     return r;
 }
 
+// Sets the root's published field of the component's name; a root whose
+// class publishes fields has one for every component its definition creates.
+void BindField(TComponent* root, TComponent* component) {
+    TClass cls = root->ClassType();
+    if (GetFieldList(cls).empty() || component->Name().empty()) return;
+    const TFieldInfo* field = FindField(cls, component->Name());
+    if (!field) throw EReadError(Format(LoadResString(SFieldNotFound), cls->name, component->Name()));
+    if (!field->set(root, component))
+        throw EReadError(Format(LoadResString(SFieldClassMismatch), cls->name, field->name, field->fieldClass->name,
+                                component->ClassName()));
+}
+
+// The reverse: every published field was given its component.
+void CheckFieldsCreated(TComponent* root) {
+    TClass cls = root->ClassType();
+    for (const TFieldInfo* field : GetFieldList(cls))
+        if (!field->get(root)) throw EReadError(Format(LoadResString(SFieldNotCreated), cls->name, field->name));
+}
+
 void AddUnique(std::vector<TComponent*>& v, TComponent* c) {
     if (std::find(v.begin(), v.end(), c) == v.end()) v.push_back(c);
 }
@@ -533,6 +552,7 @@ void TReader::ReadObject(const TFormObject& node, TComponent* parent) {
         created = true;
         try {
             comp->SetName(node.name);
+            if (impl_->lookupRoots.empty()) BindField(root_, comp);
         } catch (Exception& e) {
             delete comp;
             e.SetMessage(Format(LoadResString(SParseError), e.Message(), node.line));
@@ -635,6 +655,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* owner) {
         impl_->nodes.pop_back();
         for (TComponent* c : impl_->loaded) c->ExcludeState(csReading);
         ResolveFixups();
+        if (globalLoading.empty()) CheckFieldsCreated(root);
     } catch (...) {
         impl_->nodes.clear();
         impl_->frames.clear();
@@ -706,6 +727,7 @@ bool InitInheritedComponent(TComponent* instance, TClass rootAncestor, int scale
             reader.ReadRootComponent(instance);
             any = true;
         }
+        if (any) CheckFieldsCreated(instance);
     } catch (...) {
         globalLoading.pop_back();
         for (TComponent* c : loaded) c->ExcludeState(csLoading);

@@ -23,6 +23,12 @@
 // references to other components resolved by name once everything is read,
 // and Loaded called on every component read, the root first. Errors name the
 // reason and the line: "Error reading Form1.Foo: Property Foo does not exist on line 7".
+//
+// A root whose class publishes fields (TPublisher::Field) has one for every
+// component its definition creates: the reader sets each field as it creates
+// the component, and refuses a component the class has no field for ("Class
+// Tfclave has no field TClave2 on line 4"), one of another class than its
+// field's, and a field that no definition of the class creates.
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -53,6 +53,8 @@ struct ClassProps {
     std::vector<const TPropInfo*> list;
     std::vector<std::unique_ptr<TPropInfo>> own;
     std::vector<TMethodInfo> methods;
+    std::vector<TFieldInfo> ownFields;
+    std::vector<const TFieldInfo*> fields;
 };
 
 struct PropRegistry {
@@ -75,12 +77,17 @@ ClassProps& PropsOf(TClass cls) {
     auto it = r.classes.find(cls);
     if (it != r.classes.end()) return *it->second;
     auto props = std::make_unique<ClassProps>();
-    if (cls->parent) props->list = PropsOf(cls->parent).list;
+    if (cls->parent) {
+        props->list = PropsOf(cls->parent).list;
+        props->fields = PropsOf(cls->parent).fields;
+    }
     if (PublishesOwn(cls)) {
         TPublisher pub(cls);
         cls->publish(pub);
         props->own = std::move(pub.Properties());
         props->methods = std::move(pub.Methods());
+        props->ownFields = std::move(pub.Fields());
+        for (const TFieldInfo& f : props->ownFields) props->fields.push_back(&f);
         for (auto& p : props->own) {
             bool replaced = false;
             for (auto& existing : props->list)
@@ -465,6 +472,21 @@ const TMethodInfo* FindMethod(TClass cls, std::string_view name) {
             if (SameText(m.name, name)) return &m;
     }
     return nullptr;
+}
+
+const std::vector<const TFieldInfo*>& GetFieldList(TClass cls) { return PropsOf(cls).fields; }
+
+const TFieldInfo* FindField(TClass cls, std::string_view name) {
+    if (!cls) return nullptr;
+    for (const TFieldInfo* f : GetFieldList(cls))
+        if (SameText(f->name, name)) return f;
+    return nullptr;
+}
+
+void ClearPublishedField(TComponent* owner, TComponent* component) {
+    if (!owner || !component || component->Name().empty()) return;
+    const TFieldInfo* f = FindField(owner->ClassType(), component->Name());
+    if (f && f->get(owner) == component) f->set(owner, nullptr);
 }
 
 namespace {

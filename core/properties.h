@@ -10,6 +10,7 @@
 //         p.Enum("Align", &TControl::Align, &TControl::SetAlign, TAlignInfo).Default(alNone);
 //         p.Event("OnClick", &TControl::OnClick);
 //         p.Method("Button1Click", &TForm1::Button1Click);
+//         p.Field("Button1", &TForm1::Button1);
 //     }
 // beside TV_CLASS. Lists are built on first use, so the order in which units
 // start never matters.
@@ -81,6 +82,19 @@ struct TMethodInfo {
     TClass ownerClass = nullptr;
     // Returns std::function<R(Args...)> bound to `instance`, held in std::any.
     std::function<std::any(TObject* instance)> bind;
+};
+
+// A published field: a member pointing to a component of the root's stored
+// definition, set by the form reader to the component of that name as it
+// creates it, and cleared when the component leaves its owner.
+struct TFieldInfo {
+    std::string name;
+    TClass ownerClass = nullptr;
+    // The class the member is declared as, for messages.
+    TClass fieldClass = nullptr;
+    std::function<TComponent*(TObject* instance)> get;
+    // False (leaving the member) when the component is not of the member's class.
+    std::function<bool(TObject* instance, TComponent* value)> set;
 };
 
 class TPropInfo {
@@ -400,12 +414,32 @@ public:
         methods_.push_back(std::move(info));
     }
 
+    // A published field: `member` is set to the component named `name` when the
+    // class's stored definition is read (see formreader.h).
+    template <class C, class T>
+    void Field(const std::string& name, T* C::*member) {
+        static_assert(std::is_base_of_v<TComponent, T>, "a published field points to a component");
+        TFieldInfo info;
+        info.name = name;
+        info.ownerClass = cls_;
+        info.fieldClass = T::StaticClass();
+        info.get = [member, name](TObject* o) -> TComponent* { return detail::As<C>(o, name)->*member; };
+        info.set = [member, name](TObject* o, TComponent* v) {
+            T* typed = dynamic_cast<T*>(v);
+            if (v && !typed) return false;
+            detail::As<C>(o, name)->*member = typed;
+            return true;
+        };
+        fields_.push_back(std::move(info));
+    }
+
     // Low-level: a property built by hand.
     TPropBuilder Add(TPropInfo info);
 
     // Used by the registry.
     std::vector<std::unique_ptr<TPropInfo>>& Properties() { return props_; }
     std::vector<TMethodInfo>& Methods() { return methods_; }
+    std::vector<TFieldInfo>& Fields() { return fields_; }
 
 private:
     TPropInfo& Add(const std::string& name, TPropKind kind);
@@ -438,6 +472,7 @@ private:
     TPropInfo* last_ = nullptr;
     std::vector<std::unique_ptr<TPropInfo>> props_;
     std::vector<TMethodInfo> methods_;
+    std::vector<TFieldInfo> fields_;
 };
 
 // --- looking properties up -------------------------------------------------------
@@ -450,6 +485,11 @@ const TPropInfo* GetPropInfo(TClass cls, std::string_view name);
 const TPropInfo* GetPropInfo(const TObject* obj, std::string_view name);
 // The published method of that name in the class or its ancestors; null when none.
 const TMethodInfo* FindMethod(TClass cls, std::string_view name);
+// The published fields of the class, ancestors' first; by name, case-insensitive.
+const std::vector<const TFieldInfo*>& GetFieldList(TClass cls);
+const TFieldInfo* FindField(TClass cls, std::string_view name);
+// Clears the published field of `owner` that points to `component`, if any.
+void ClearPublishedField(TComponent* owner, TComponent* component);
 
 // Shortcuts by name; they raise EPropertyError "Property X does not exist".
 std::string GetStrProp(TObject* obj, std::string_view name);
