@@ -9,11 +9,8 @@
 
 namespace tv::app {
 
-TClientDataSet* enlace_consulta(TComponent* modulo, const std::string& raiz, TSQLConnection* conexion,
+TClientDataSet* enlace_consulta(TSQLQuery* q, TDataSetProvider* p, TClientDataSet* c, TSQLConnection* conexion,
                                 bool texto_libre, const std::string& sql) {
-    auto* q = componente<TSQLQuery>(modulo, "Q" + raiz);
-    auto* p = componente<TDataSetProvider>(modulo, "P" + raiz);
-    auto* c = componente<TClientDataSet>(modulo, "C" + raiz);
     q->SetSQLConnection(conexion);
     if (!sql.empty()) q->SQL().SetText(sql);
     p->SetDataSet(q);

@@ -11,27 +11,20 @@
 
 namespace tv {
 class TClientDataSet;
+class TDataSetProvider;
 class TParam;
 class TParams;
 class TSQLConnection;
+class TSQLQuery;
 } // namespace tv
 
 namespace tv::app {
 
-// The component of that name owned by `raiz`, of class T; EComponentError
-// when the stored definition lacks it.
-template <class T>
-T* componente(const TComponent* raiz, std::string_view nombre) {
-    T* c = dynamic_cast<T*>(raiz->FindComponent(nombre));
-    if (!c) throw EComponentError(raiz->Name() + ": falta el componente " + std::string(nombre));
-    return c;
-}
-
-// Joins Q<stem>, P<stem> and C<stem> of `modulo`: the query on `conexion`, the
+// Joins a module's Q<stem>, P<stem> and C<stem>: the query on `conexion`, the
 // provider over the query (allowing command text when asked), the client
 // dataset fed by the provider. `sql` is the query's own text, if any.
 // Returns the client dataset.
-TClientDataSet* enlace_consulta(TComponent* modulo, const std::string& raiz, TSQLConnection* conexion,
+TClientDataSet* enlace_consulta(TSQLQuery* q, TDataSetProvider* p, TClientDataSet* c, TSQLConnection* conexion,
                                 bool texto_libre = true, const std::string& sql = {});
 
 // The parameter of that name, added as a text parameter when the list lacks

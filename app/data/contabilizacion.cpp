@@ -32,12 +32,10 @@ std::string ListaErrores(TClientDataSet* errores, int tipo, int id) {
 
 } // namespace
 
-TCadenaContable enlace_cadena(TComponent* modulo, const std::string& consulta, const std::string& proveedor,
-                              const std::string& cliente, bool solo_cliente) {
+TCadenaContable enlace_cadena(TSQLQuery* consulta, TDataSetProvider* p, TClientDataSet* cliente, bool solo_cliente) {
     TCadenaContable c;
-    c.consulta = componente<TSQLQuery>(modulo, consulta);
-    auto* p = componente<TDataSetProvider>(modulo, proveedor);
-    c.resultado = componente<TClientDataSet>(modulo, cliente);
+    c.consulta = consulta;
+    c.resultado = cliente;
     c.consulta->SetSQLConnection(fdm->Tallyvo);
     p->SetDataSet(c.consulta);
     TProviderOptions o = p->Options();

@@ -9,6 +9,7 @@
 namespace tv {
 class TClientDataSet;
 class TComponent;
+class TDataSetProvider;
 class TDataSource;
 class TSQLQuery;
 } // namespace tv
@@ -25,9 +26,9 @@ struct TCadenaContable {
     bool solo_cliente = false;
 };
 
-// Joins the three components of `modulo` named `consulta`, `proveedor` and `cliente`.
-TCadenaContable enlace_cadena(TComponent* modulo, const std::string& consulta, const std::string& proveedor,
-                              const std::string& cliente, bool solo_cliente = false);
+// Joins a module's query, the provider over it and the client dataset it feeds.
+TCadenaContable enlace_cadena(TSQLQuery* consulta, TDataSetProvider* proveedor, TClientDataSet* cliente,
+                              bool solo_cliente = false);
 
 // Runs "select * from <procedimiento>(<id>,<interfaz>)" on the chain. When
 // ERROR > 0 lists the ERRORES rows of (tipo, id), read through `errores`, in

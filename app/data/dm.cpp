@@ -18,6 +18,7 @@
 #include "framework/ui/application.h"
 #include "skin/internalskins.h"
 #include "skin/skinmanager.h"
+#include "framework/data/sql/sqlstoredproc.h"
 
 namespace tv::app {
 
@@ -54,7 +55,127 @@ void Conecte(TSQLConnection* c, const std::string& base, const std::string& usua
 
 Tfdm::Tfdm(TComponent* owner) : TDataModule(owner) { fdm = this; }
 
-void Tfdm::Publish(TPublisher& p) { p.Method("DataModuleCreate", &Tfdm::DataModuleCreate); }
+void Tfdm::Publish(TPublisher& p) {
+    p.Method("DataModuleCreate", &Tfdm::DataModuleCreate);
+    p.Field("Tallyvo", &Tfdm::Tallyvo);
+    p.Field("ConGeneral", &Tfdm::ConGeneral);
+    p.Field("ConReplica", &Tfdm::ConReplica);
+    p.Field("QConfiguracion", &Tfdm::QConfiguracion);
+    p.Field("PConfiguracion", &Tfdm::PConfiguracion);
+    p.Field("CConfiguracion", &Tfdm::CConfiguracion);
+    p.Field("QBorrar", &Tfdm::QBorrar);
+    p.Field("PBorrar", &Tfdm::PBorrar);
+    p.Field("CBorrar", &Tfdm::CBorrar);
+    p.Field("TNomcampos", &Tfdm::TNomcampos);
+    p.Field("PNomcampos", &Tfdm::PNomcampos);
+    p.Field("CNomcampos", &Tfdm::CNomcampos);
+    p.Field("QValiduser", &Tfdm::QValiduser);
+    p.Field("QAcceso", &Tfdm::QAcceso);
+    p.Field("PAcceso", &Tfdm::PAcceso);
+    p.Field("CAcceso", &Tfdm::CAcceso);
+    p.Field("QAccesous", &Tfdm::QAccesous);
+    p.Field("PAccesous", &Tfdm::PAccesous);
+    p.Field("CAccesous", &Tfdm::CAccesous);
+    p.Field("TUsracceso", &Tfdm::TUsracceso);
+    p.Field("TCompania", &Tfdm::TCompania);
+    p.Field("Pcompania", &Tfdm::Pcompania);
+    p.Field("CCompania", &Tfdm::CCompania);
+    p.Field("DCompania", &Tfdm::DCompania);
+    p.Field("TAgencia", &Tfdm::TAgencia);
+    p.Field("PAgencia", &Tfdm::PAgencia);
+    p.Field("CAgencia", &Tfdm::CAgencia);
+    p.Field("TTipodoc", &Tfdm::TTipodoc);
+    p.Field("DTipodoc", &Tfdm::DTipodoc);
+    p.Field("TPrefijo", &Tfdm::TPrefijo);
+    p.Field("QNomtipo", &Tfdm::QNomtipo);
+    p.Field("QNumerodoc", &Tfdm::QNumerodoc);
+    p.Field("QValida", &Tfdm::QValida);
+    p.Field("TTipocomp", &Tfdm::TTipocomp);
+    p.Field("DTipocomp", &Tfdm::DTipocomp);
+    p.Field("TPrefconta", &Tfdm::TPrefconta);
+    p.Field("QPrefijos", &Tfdm::QPrefijos);
+    p.Field("TCuentas", &Tfdm::TCuentas);
+    p.Field("PCuentaconta", &Tfdm::PCuentaconta);
+    p.Field("CCuentaconta", &Tfdm::CCuentaconta);
+    p.Field("QNomcuenta", &Tfdm::QNomcuenta);
+    p.Field("TProyectos", &Tfdm::TProyectos);
+    p.Field("DProyectos", &Tfdm::DProyectos);
+    p.Field("TCentros", &Tfdm::TCentros);
+    p.Field("QValcentro", &Tfdm::QValcentro);
+    p.Field("PValcentro", &Tfdm::PValcentro);
+    p.Field("CValcentro", &Tfdm::CValcentro);
+    p.Field("QValtercero", &Tfdm::QValtercero);
+    p.Field("PValtercero", &Tfdm::PValtercero);
+    p.Field("CValtercero", &Tfdm::CValtercero);
+    p.Field("QContabiliza", &Tfdm::QContabiliza);
+    p.Field("DContabiliza", &Tfdm::DContabiliza);
+    p.Field("QContabdetalle", &Tfdm::QContabdetalle);
+    p.Field("Tformatos", &Tfdm::Tformatos);
+    p.Field("DFormatos", &Tfdm::DFormatos);
+    p.Field("Tformadatos", &Tfdm::Tformadatos);
+    p.Field("Tformalineas", &Tfdm::Tformalineas);
+    p.Field("QFormatos", &Tfdm::QFormatos);
+    p.Field("QImprdoc", &Tfdm::QImprdoc);
+    p.Field("QDocrela", &Tfdm::QDocrela);
+    p.Field("PDocrela", &Tfdm::PDocrela);
+    p.Field("CDocrela", &Tfdm::CDocrela);
+    p.Field("Qdocrelaitem", &Tfdm::Qdocrelaitem);
+    p.Field("PDocrelaitem", &Tfdm::PDocrelaitem);
+    p.Field("CDocrelaitem", &Tfdm::CDocrelaitem);
+    p.Field("TConsolidef", &Tfdm::TConsolidef);
+    p.Field("PConsolide", &Tfdm::PConsolide);
+    p.Field("CConsolide", &Tfdm::CConsolide);
+    p.Field("QConsolidado", &Tfdm::QConsolidado);
+    p.Field("PConsolidado", &Tfdm::PConsolidado);
+    p.Field("CConsolidado", &Tfdm::CConsolidado);
+    p.Field("TReplica", &Tfdm::TReplica);
+    p.Field("PReplica", &Tfdm::PReplica);
+    p.Field("CReplica", &Tfdm::CReplica);
+    p.Field("QReplica", &Tfdm::QReplica);
+    p.Field("PReplicas", &Tfdm::PReplicas);
+    p.Field("CReplicas", &Tfdm::CReplicas);
+    p.Field("TReplarticulo", &Tfdm::TReplarticulo);
+    p.Field("PReplarticulo", &Tfdm::PReplarticulo);
+    p.Field("CReplarticulo", &Tfdm::CReplarticulo);
+    p.Field("QReplarticulo", &Tfdm::QReplarticulo);
+    p.Field("QborraReplica", &Tfdm::QborraReplica);
+    p.Field("TEntreplica", &Tfdm::TEntreplica);
+    p.Field("DEntreplica", &Tfdm::DEntreplica);
+    p.Field("TEntdetreplica", &Tfdm::TEntdetreplica);
+    p.Field("QPrefrep", &Tfdm::QPrefrep);
+    p.Field("QBodrep", &Tfdm::QBodrep);
+    p.Field("TPtosventa", &Tfdm::TPtosventa);
+    p.Field("TFormapago", &Tfdm::TFormapago);
+    p.Field("TCaja", &Tfdm::TCaja);
+    p.Field("TCuentabco", &Tfdm::TCuentabco);
+    p.Field("TConfigpos", &Tfdm::TConfigpos);
+    p.Field("TAsesores", &Tfdm::TAsesores);
+    p.Field("TSubEmpresa", &Tfdm::TSubEmpresa);
+    p.Field("TTasacambio", &Tfdm::TTasacambio);
+    p.Field("TMoneda", &Tfdm::TMoneda);
+    p.Field("TPrograma", &Tfdm::TPrograma);
+    p.Field("DPrograma", &Tfdm::DPrograma);
+    p.Field("TModulo", &Tfdm::TModulo);
+    p.Field("DModulo", &Tfdm::DModulo);
+    p.Field("TOpcion", &Tfdm::TOpcion);
+    p.Field("TSoporte", &Tfdm::TSoporte);
+    p.Field("QInterfaces", &Tfdm::QInterfaces);
+    p.Field("QPuc", &Tfdm::QPuc);
+    p.Field("QCuentas", &Tfdm::QCuentas);
+    p.Field("SCreectapuc", &Tfdm::SCreectapuc);
+    p.Field("SPCtaPadre", &Tfdm::SPCtaPadre);
+    p.Field("SAfectable", &Tfdm::SAfectable);
+    p.Field("SContapend", &Tfdm::SContapend);
+    p.Field("SIdinterfaz", &Tfdm::SIdinterfaz);
+    p.Field("Smueveformato", &Tfdm::Smueveformato);
+    p.Field("SConsolidedoc", &Tfdm::SConsolidedoc);
+    p.Field("IdConsolide", &Tfdm::IdConsolide);
+    p.Field("SCambiaprecReplic", &Tfdm::SCambiaprecReplic);
+    p.Field("SCopyListReplic", &Tfdm::SCopyListReplic);
+    p.Field("SFormprecRep", &Tfdm::SFormprecRep);
+    p.Field("SPIdEntreplica", &Tfdm::SPIdEntreplica);
+    p.Field("sSkinManager1", &Tfdm::sSkinManager1);
+}
 
 Tfdm::~Tfdm() {
     DestroyComponents();
@@ -63,70 +184,40 @@ Tfdm::~Tfdm() {
 
 void Tfdm::Loaded() {
     TDataModule::Loaded();
-    Tallyvo = componente<TSQLConnection>(this, "Tallyvo");
-    ConGeneral = componente<TSQLConnection>(this, "ConGeneral");
-    ConReplica = componente<TSQLConnection>(this, "ConReplica");
     PrepareConexion(Tallyvo, "IBLocal", "gds32.dll", false);
     PrepareConexion(ConGeneral, "IBConnection", "GDS32.DLL", true);
     PrepareConexion(ConReplica, "IBLocal", "GDS32.DLL", false);
 
-    CConfiguracion = enlace_consulta(this, "Configuracion", Tallyvo, false, "SELECT * FROM CONFIGURACION");
-    QBorrar = componente<TSQLQuery>(this, "QBorrar");
-    CBorrar = enlace_consulta(this, "Borrar", Tallyvo);
-    CNomcampos = componente<TClientDataSet>(this, "CNomcampos");
-    {
-        auto* t = componente<TSQLQuery>(this, "TNomcampos");
-        t->SetSQLConnection(Tallyvo);
-        t->SQL().SetText("SELECT * FROM NOMBRES_CAMPOS");
-        auto* p = componente<TDataSetProvider>(this, "PNomcampos");
-        p->SetDataSet(t);
-        CNomcampos->SetProviderName(p->Name());
-    }
-    QValiduser = componente<TSQLQuery>(this, "QValiduser");
+    enlace_consulta(QConfiguracion, PConfiguracion, CConfiguracion, Tallyvo, false, "SELECT * FROM CONFIGURACION");
+    enlace_consulta(QBorrar, PBorrar, CBorrar, Tallyvo);
+    TNomcampos->SetSQLConnection(Tallyvo);
+    TNomcampos->SQL().SetText("SELECT * FROM NOMBRES_CAMPOS");
+    PNomcampos->SetDataSet(TNomcampos);
+    CNomcampos->SetProviderName(PNomcampos->Name());
     QValiduser->SetSQLConnection(ConGeneral);
-    CAcceso = enlace_consulta(this, "Acceso", ConGeneral);
-    CAccesous = enlace_consulta(this, "Accesous", Tallyvo);
-    TUsracceso = componente<TSQLQuery>(this, "TUsracceso");
+    enlace_consulta(QAcceso, PAcceso, CAcceso, ConGeneral);
+    enlace_consulta(QAccesous, PAccesous, CAccesous, Tallyvo);
     TUsracceso->SetSQLConnection(Tallyvo);
-    {
-        auto* t = componente<TSQLQuery>(this, "TCompania");
-        t->SetSQLConnection(ConGeneral);
-        t->SQL().SetText("SELECT * FROM COMPANIA");
-        auto* p = componente<TDataSetProvider>(this, "Pcompania");
-        p->SetDataSet(t);
-        CCompania = componente<TClientDataSet>(this, "CCompania");
-        CCompania->SetProviderName(p->Name());
-        DCompania = componente<TDataSource>(this, "DCompania");
-        DCompania->SetDataSet(CCompania);
-    }
-    {
-        auto* t = componente<TSQLQuery>(this, "TAgencia");
-        t->SetSQLConnection(Tallyvo);
-        t->SQL().SetText("SELECT * FROM SUCURSALES");
-        auto* p = componente<TDataSetProvider>(this, "PAgencia");
-        p->SetDataSet(t);
-        CAgencia = componente<TClientDataSet>(this, "CAgencia");
-        CAgencia->SetProviderName(p->Name());
-    }
-    TTipodoc = componente<TSQLQuery>(this, "TTipodoc");
+    TCompania->SetSQLConnection(ConGeneral);
+    TCompania->SQL().SetText("SELECT * FROM COMPANIA");
+    Pcompania->SetDataSet(TCompania);
+    CCompania->SetProviderName(Pcompania->Name());
+    DCompania->SetDataSet(CCompania);
+    TAgencia->SetSQLConnection(Tallyvo);
+    TAgencia->SQL().SetText("SELECT * FROM SUCURSALES");
+    PAgencia->SetDataSet(TAgencia);
+    CAgencia->SetProviderName(PAgencia->Name());
     TTipodoc->SetSQLConnection(Tallyvo);
     TTipodoc->SQL().SetText("SELECT * FROM TIPO_DOCUMENTO ORDER BY TIDO_NOMLARGO");
-    DTipodoc = componente<TDataSource>(this, "DTipodoc");
     DTipodoc->SetDataSet(TTipodoc);
-    TPrefijo = componente<TSQLQuery>(this, "TPrefijo");
     TPrefijo->SetSQLConnection(Tallyvo);
     TPrefijo->SQL().SetText("SELECT * FROM PREFIJOS WHERE TIDO_COD = :TIDO_COD ORDER BY PREF_PRE");
     TPrefijo->SetDataSource(DTipodoc);
-    for (const char* nombre : {"QNomtipo", "QNumerodoc", "QValida"})
-        componente<TSQLQuery>(this, nombre)->SetSQLConnection(Tallyvo);
-    QNomtipo = componente<TSQLQuery>(this, "QNomtipo");
-    QNumerodoc = componente<TSQLQuery>(this, "QNumerodoc");
-    QValida = componente<TSQLQuery>(this, "QValida");
+    for (TSQLQuery* q : {QNomtipo, QNumerodoc, QValida}) q->SetSQLConnection(Tallyvo);
     EnlaceConjuntos();
 
     // The internal skins travel as a resource of the build, not inside this
     // module's definition, so the manager is switched on once they are in.
-    sSkinManager1 = componente<TsSkinManager>(this, "sSkinManager1");
     LoadInternalSkins(sSkinManager1->InternalSkins());
     sSkinManager1->SetActive(true);
 }

@@ -15,10 +15,11 @@
 #include "framework/data/dbtypes.h"
 
 namespace tv {
-class Exception;
 class EDatabaseError;
+class Exception;
 class TClientDataSet;
 class TDataSet;
+class TDataSetProvider;
 class TDataSource;
 class TField;
 class TSQLConnection;
@@ -65,6 +66,32 @@ public:
     TSQLQuery* QPuc = nullptr;
     TSQLQuery* QCuentas = nullptr;
     TsSkinManager* sSkinManager1 = nullptr;  // the application's skin
+    // The rest of the stored definition's components.
+    TSQLQuery *QConfiguracion = nullptr, *TNomcampos = nullptr, *QAcceso = nullptr, *QAccesous = nullptr,
+              *TCompania = nullptr, *TAgencia = nullptr, *TTipocomp = nullptr, *TPrefconta = nullptr,
+              *QPrefijos = nullptr, *QNomcuenta = nullptr, *TProyectos = nullptr, *TCentros = nullptr,
+              *QValcentro = nullptr, *QValtercero = nullptr, *QContabiliza = nullptr, *QContabdetalle = nullptr,
+              *Tformatos = nullptr, *Tformadatos = nullptr, *Tformalineas = nullptr, *QFormatos = nullptr,
+              *QImprdoc = nullptr, *QDocrela = nullptr, *Qdocrelaitem = nullptr, *TConsolidef = nullptr,
+              *QConsolidado = nullptr, *TReplica = nullptr, *QReplica = nullptr, *TReplarticulo = nullptr,
+              *QReplarticulo = nullptr, *QborraReplica = nullptr, *TEntreplica = nullptr, *TEntdetreplica = nullptr,
+              *QPrefrep = nullptr, *QBodrep = nullptr, *TPtosventa = nullptr, *TFormapago = nullptr, *TCaja = nullptr,
+              *TCuentabco = nullptr, *TConfigpos = nullptr, *TAsesores = nullptr, *TSubEmpresa = nullptr,
+              *TTasacambio = nullptr, *TMoneda = nullptr, *TPrograma = nullptr, *TModulo = nullptr, *TOpcion = nullptr,
+              *TSoporte = nullptr;
+    TDataSetProvider *PConfiguracion = nullptr, *PBorrar = nullptr, *PNomcampos = nullptr, *PAcceso = nullptr,
+                     *PAccesous = nullptr, *Pcompania = nullptr, *PAgencia = nullptr, *PCuentaconta = nullptr,
+                     *PValcentro = nullptr, *PValtercero = nullptr, *PDocrela = nullptr, *PDocrelaitem = nullptr,
+                     *PConsolide = nullptr, *PConsolidado = nullptr, *PReplica = nullptr, *PReplicas = nullptr,
+                     *PReplarticulo = nullptr;
+    TDataSource *DTipocomp = nullptr, *DProyectos = nullptr, *DContabiliza = nullptr, *DFormatos = nullptr,
+                *DEntreplica = nullptr, *DPrograma = nullptr, *DModulo = nullptr;
+    TClientDataSet *CCuentaconta = nullptr, *CValcentro = nullptr, *CValtercero = nullptr, *CDocrela = nullptr,
+                   *CDocrelaitem = nullptr, *CConsolide = nullptr, *CConsolidado = nullptr, *CReplica = nullptr,
+                   *CReplicas = nullptr, *CReplarticulo = nullptr;
+    TSQLStoredProc *SAfectable = nullptr, *SContapend = nullptr, *SIdinterfaz = nullptr, *Smueveformato = nullptr,
+                   *SConsolidedoc = nullptr, *IdConsolide = nullptr, *SCambiaprecReplic = nullptr,
+                   *SCopyListReplic = nullptr, *SFormprecRep = nullptr, *SPIdEntreplica = nullptr;
 
     // --- user context ---
     std::string modulo;

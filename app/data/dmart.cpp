@@ -25,10 +25,83 @@ TfdmArt::~TfdmArt() {
     if (fdmArt == this) fdmArt = nullptr;
 }
 
+void TfdmArt::Publish(TPublisher& p) {
+    p.Field("Compania2", &TfdmArt::Compania2);
+    p.Field("QExistencia2", &TfdmArt::QExistencia2);
+    p.Field("Query2", &TfdmArt::Query2);
+    p.Field("PCompania2", &TfdmArt::PCompania2);
+    p.Field("CCompania2", &TfdmArt::CCompania2);
+    p.Field("TListprecios", &TfdmArt::TListprecios);
+    p.Field("QArticulos", &TfdmArt::QArticulos);
+    p.Field("TArticulo", &TfdmArt::TArticulo);
+    p.Field("QValarticulo", &TfdmArt::QValarticulo);
+    p.Field("PValarticulo", &TfdmArt::PValarticulo);
+    p.Field("CValarticulo", &TfdmArt::CValarticulo);
+    p.Field("QArticulo", &TfdmArt::QArticulo);
+    p.Field("PArticulo", &TfdmArt::PArticulo);
+    p.Field("CArticulo", &TfdmArt::CArticulo);
+    p.Field("QArticuloUnidad", &TfdmArt::QArticuloUnidad);
+    p.Field("PArticuloUnidad", &TfdmArt::PArticuloUnidad);
+    p.Field("CArticuloUnidad", &TfdmArt::CArticuloUnidad);
+    p.Field("QLotes", &TfdmArt::QLotes);
+    p.Field("PLotes", &TfdmArt::PLotes);
+    p.Field("CLotes", &TfdmArt::CLotes);
+    p.Field("QListapre", &TfdmArt::QListapre);
+    p.Field("PListapre", &TfdmArt::PListapre);
+    p.Field("CListapre", &TfdmArt::CListapre);
+    p.Field("QSeleclote", &TfdmArt::QSeleclote);
+    p.Field("PSeleclote", &TfdmArt::PSeleclote);
+    p.Field("CSeleclote", &TfdmArt::CSeleclote);
+    p.Field("QMaxlote", &TfdmArt::QMaxlote);
+    p.Field("PMaxlote", &TfdmArt::PMaxlote);
+    p.Field("CMaxlote", &TfdmArt::CMaxlote);
+    p.Field("QSaldolote", &TfdmArt::QSaldolote);
+    p.Field("PSaldolote", &TfdmArt::PSaldolote);
+    p.Field("CSaldolote", &TfdmArt::CSaldolote);
+    p.Field("QFactor", &TfdmArt::QFactor);
+    p.Field("PFactor", &TfdmArt::PFactor);
+    p.Field("CFactor", &TfdmArt::CFactor);
+    p.Field("QValexistencia", &TfdmArt::QValexistencia);
+    p.Field("PValexistencia", &TfdmArt::PValexistencia);
+    p.Field("CValexistencia", &TfdmArt::CValexistencia);
+    p.Field("QMinimo", &TfdmArt::QMinimo);
+    p.Field("PMinimo", &TfdmArt::PMinimo);
+    p.Field("CMinimo", &TfdmArt::CMinimo);
+    p.Field("QMovarti", &TfdmArt::QMovarti);
+    p.Field("PMovarti", &TfdmArt::PMovarti);
+    p.Field("CMovarti", &TfdmArt::CMovarti);
+    p.Field("QUltcosto", &TfdmArt::QUltcosto);
+    p.Field("PUltcosto", &TfdmArt::PUltcosto);
+    p.Field("CUltcosto", &TfdmArt::CUltcosto);
+    p.Field("QCostoprom", &TfdmArt::QCostoprom);
+    p.Field("PCostoprom", &TfdmArt::PCostoprom);
+    p.Field("CCostoprom", &TfdmArt::CCostoprom);
+    p.Field("QUltimoc", &TfdmArt::QUltimoc);
+    p.Field("PUltimoc", &TfdmArt::PUltimoc);
+    p.Field("CUltimoc", &TfdmArt::CUltimoc);
+    p.Field("QPrecioart", &TfdmArt::QPrecioart);
+    p.Field("PPrecioart", &TfdmArt::PPrecioart);
+    p.Field("CPrecioart", &TfdmArt::CPrecioart);
+    p.Field("QListahoy", &TfdmArt::QListahoy);
+    p.Field("PListahoy", &TfdmArt::PListahoy);
+    p.Field("CListahoy", &TfdmArt::CListahoy);
+    p.Field("QAlerta", &TfdmArt::QAlerta);
+    p.Field("PAlerta", &TfdmArt::PAlerta);
+    p.Field("CAlerta", &TfdmArt::CAlerta);
+    p.Field("QPesoart", &TfdmArt::QPesoart);
+    p.Field("PPesoart", &TfdmArt::PPesoart);
+    p.Field("CPesoart", &TfdmArt::CPesoart);
+    p.Field("QStand", &TfdmArt::QStand);
+    p.Field("PStand", &TfdmArt::PStand);
+    p.Field("CStand", &TfdmArt::CStand);
+    p.Field("QRef", &TfdmArt::QRef);
+    p.Field("PRef", &TfdmArt::PRef);
+    p.Field("CRef", &TfdmArt::CRef);
+}
+
 void TfdmArt::Loaded() {
     TDataModule::Loaded();
     TSQLConnection* tallyvo = fdm->Tallyvo;
-    Compania2 = componente<TSQLConnection>(this, "Compania2");
     Compania2->SetDriverName("Interbase");
     Compania2->SetGetDriverFunc("getSQLDriverINTERBASE");
     Compania2->SetLibraryName("dbexpint.dll");
@@ -38,48 +111,39 @@ void TfdmArt::Loaded() {
         "BlobSize=-1\nCommitRetain=False\nDatabase=database.fdb\nErrorResourceFile=\nLocaleCode=0000\n"
         "Password=quillmoss\nRoleName=RoleName\nServerCharSet=\nSQLDialect=3\n"
         "Interbase TransIsolation=ReadCommited\nUser_Name=sysdba\nWaitOnLocks=True\nTrim Char=False\n");
-    auto* existencia2 = componente<TSQLQuery>(this, "QExistencia2");
-    existencia2->SetSQLConnection(Compania2);
-    existencia2->SQL().SetText("SELECT * FROM EXISTENCIAS_UNIDAD('01', '2004-01-01', 'UNIDAD')");
-    {
-        auto* q = componente<TSQLQuery>(this, "Query2");
-        q->SetSQLConnection(Compania2);
-        auto* p = componente<TDataSetProvider>(this, "PCompania2");
-        p->SetDataSet(q);
-        componente<TClientDataSet>(this, "CCompania2")->SetProviderName(p->Name());
-    }
-
-    TListprecios = componente<TSQLTable>(this, "TListprecios");
+    QExistencia2->SetSQLConnection(Compania2);
+    QExistencia2->SQL().SetText("SELECT * FROM EXISTENCIAS_UNIDAD('01', '2004-01-01', 'UNIDAD')");
+    Query2->SetSQLConnection(Compania2);
+    PCompania2->SetDataSet(Query2);
+    CCompania2->SetProviderName(PCompania2->Name());
     TListprecios->SetSQLConnection(tallyvo);
     TListprecios->SetTableName("LISTA_PRECIOS");
-    QArticulos = componente<TSQLQuery>(this, "QArticulos");
     QArticulos->SetSQLConnection(tallyvo);
     QArticulos->SQL().SetText("select * from articulo");
-    TArticulo = componente<TSQLQuery>(this, "TArticulo");
     TArticulo->SetSQLConnection(tallyvo);
     TArticulo->SQL().SetText("SELECT * FROM ARTICULO WHERE ARTI_COD = :COD");
 
-    CValarticulo = enlace_consulta(this, "Valarticulo", tallyvo);
-    CArticulo = enlace_consulta(this, "Articulo", tallyvo);
-    CArticuloUnidad = enlace_consulta(this, "ArticuloUnidad", tallyvo);
-    CLotes = enlace_consulta(this, "Lotes", tallyvo);
-    CListapre = enlace_consulta(this, "Listapre", tallyvo);
-    CSeleclote = enlace_consulta(this, "Seleclote", tallyvo);
-    CMaxlote = enlace_consulta(this, "Maxlote", tallyvo);
-    CSaldolote = enlace_consulta(this, "Saldolote", tallyvo);
-    CFactor = enlace_consulta(this, "Factor", tallyvo);
-    CValexistencia = enlace_consulta(this, "Valexistencia", tallyvo);
-    CMinimo = enlace_consulta(this, "Minimo", tallyvo);
-    CMovarti = enlace_consulta(this, "Movarti", tallyvo);
-    CUltcosto = enlace_consulta(this, "Ultcosto", tallyvo);
-    CCostoprom = enlace_consulta(this, "Costoprom", tallyvo);
-    CUltimoc = enlace_consulta(this, "Ultimoc", tallyvo);
-    CPrecioart = enlace_consulta(this, "Precioart", tallyvo);
-    CListahoy = enlace_consulta(this, "Listahoy", tallyvo);
-    CAlerta = enlace_consulta(this, "Alerta", tallyvo);
-    CPesoart = enlace_consulta(this, "Pesoart", tallyvo);
-    CStand = enlace_consulta(this, "Stand", tallyvo);
-    CRef = enlace_consulta(this, "Ref", tallyvo);
+    enlace_consulta(QValarticulo, PValarticulo, CValarticulo, tallyvo);
+    enlace_consulta(QArticulo, PArticulo, CArticulo, tallyvo);
+    enlace_consulta(QArticuloUnidad, PArticuloUnidad, CArticuloUnidad, tallyvo);
+    enlace_consulta(QLotes, PLotes, CLotes, tallyvo);
+    enlace_consulta(QListapre, PListapre, CListapre, tallyvo);
+    enlace_consulta(QSeleclote, PSeleclote, CSeleclote, tallyvo);
+    enlace_consulta(QMaxlote, PMaxlote, CMaxlote, tallyvo);
+    enlace_consulta(QSaldolote, PSaldolote, CSaldolote, tallyvo);
+    enlace_consulta(QFactor, PFactor, CFactor, tallyvo);
+    enlace_consulta(QValexistencia, PValexistencia, CValexistencia, tallyvo);
+    enlace_consulta(QMinimo, PMinimo, CMinimo, tallyvo);
+    enlace_consulta(QMovarti, PMovarti, CMovarti, tallyvo);
+    enlace_consulta(QUltcosto, PUltcosto, CUltcosto, tallyvo);
+    enlace_consulta(QCostoprom, PCostoprom, CCostoprom, tallyvo);
+    enlace_consulta(QUltimoc, PUltimoc, CUltimoc, tallyvo);
+    enlace_consulta(QPrecioart, PPrecioart, CPrecioart, tallyvo);
+    enlace_consulta(QListahoy, PListahoy, CListahoy, tallyvo);
+    enlace_consulta(QAlerta, PAlerta, CAlerta, tallyvo);
+    enlace_consulta(QPesoart, PPesoart, CPesoart, tallyvo);
+    enlace_consulta(QStand, PStand, CStand, tallyvo);
+    enlace_consulta(QRef, PRef, CRef, tallyvo);
 }
 
 // --- articles -------------------------------------------------------------------------

@@ -11,6 +11,7 @@
 
 namespace tv {
 class TClientDataSet;
+class TDataSetProvider;
 class TField;
 class TSQLConnection;
 class TSQLQuery;
@@ -25,6 +26,7 @@ class TfdmArt : public TDataModule {
 public:
     explicit TfdmArt(TComponent* owner = nullptr);
     ~TfdmArt() override;
+    static void Publish(TPublisher& p);
 
     TSQLConnection* Compania2 = nullptr;
     TSQLTable* TListprecios = nullptr;  // the login window's price lists
@@ -87,6 +89,20 @@ private:
                    *CUltcosto = nullptr, *CCostoprom = nullptr, *CUltimoc = nullptr, *CPrecioart = nullptr,
                    *CListahoy = nullptr, *CAlerta = nullptr, *CPesoart = nullptr, *CStand = nullptr,
                    *CRef = nullptr;
+    // The rest of the stored definition's components.
+    TSQLQuery *QExistencia2 = nullptr, *Query2 = nullptr, *QValarticulo = nullptr, *QArticulo = nullptr,
+              *QArticuloUnidad = nullptr, *QLotes = nullptr, *QListapre = nullptr, *QSeleclote = nullptr,
+              *QMaxlote = nullptr, *QSaldolote = nullptr, *QFactor = nullptr, *QValexistencia = nullptr,
+              *QMinimo = nullptr, *QMovarti = nullptr, *QUltcosto = nullptr, *QCostoprom = nullptr, *QUltimoc = nullptr,
+              *QPrecioart = nullptr, *QListahoy = nullptr, *QAlerta = nullptr, *QPesoart = nullptr, *QStand = nullptr,
+              *QRef = nullptr;
+    TDataSetProvider *PCompania2 = nullptr, *PValarticulo = nullptr, *PArticulo = nullptr, *PArticuloUnidad = nullptr,
+                     *PLotes = nullptr, *PListapre = nullptr, *PSeleclote = nullptr, *PMaxlote = nullptr,
+                     *PSaldolote = nullptr, *PFactor = nullptr, *PValexistencia = nullptr, *PMinimo = nullptr,
+                     *PMovarti = nullptr, *PUltcosto = nullptr, *PCostoprom = nullptr, *PUltimoc = nullptr,
+                     *PPrecioart = nullptr, *PListahoy = nullptr, *PAlerta = nullptr, *PPesoart = nullptr,
+                     *PStand = nullptr, *PRef = nullptr;
+    TClientDataSet* CCompania2 = nullptr;
 };
 
 extern TfdmArt* fdmArt;

@@ -11,6 +11,7 @@
 #include "framework/data/field.h"
 #include "framework/data/provider.h"
 #include "framework/data/sql/sqlquery.h"
+#include "framework/data/sql/sqlstoredproc.h"
 
 namespace tv::app {
 
@@ -59,19 +60,88 @@ Tfdmbnc::~Tfdmbnc() {
     if (fdmbnc == this) fdmbnc = nullptr;
 }
 
+void Tfdmbnc::Publish(TPublisher& p) {
+    p.Field("qborrar", &Tfdmbnc::qborrar);
+    p.Field("PBorrar", &Tfdmbnc::PBorrar);
+    p.Field("CBorrar", &Tfdmbnc::CBorrar);
+    p.Field("QValida", &Tfdmbnc::QValida);
+    p.Field("QInterfaces", &Tfdmbnc::QInterfaces);
+    p.Field("PInterfaces", &Tfdmbnc::PInterfaces);
+    p.Field("CInterfaces", &Tfdmbnc::CInterfaces);
+    p.Field("DInterfaces", &Tfdmbnc::DInterfaces);
+    p.Field("SContaBanco", &Tfdmbnc::SContaBanco);
+    p.Field("PContabanco", &Tfdmbnc::PContabanco);
+    p.Field("Ccontabanco", &Tfdmbnc::Ccontabanco);
+    p.Field("TConsigna", &Tfdmbnc::TConsigna);
+    p.Field("DConsigna", &Tfdmbnc::DConsigna);
+    p.Field("TConsdetalle", &Tfdmbnc::TConsdetalle);
+    p.Field("SPIdConsigna", &Tfdmbnc::SPIdConsigna);
+    p.Field("TCheque", &Tfdmbnc::TCheque);
+    p.Field("DCheque", &Tfdmbnc::DCheque);
+    p.Field("SPIdCheque", &Tfdmbnc::SPIdCheque);
+    p.Field("TRetiro", &Tfdmbnc::TRetiro);
+    p.Field("DRetiro", &Tfdmbnc::DRetiro);
+    p.Field("SPIdRetiro", &Tfdmbnc::SPIdRetiro);
+    p.Field("TNotadb", &Tfdmbnc::TNotadb);
+    p.Field("DNotadb", &Tfdmbnc::DNotadb);
+    p.Field("SPIdNotadb", &Tfdmbnc::SPIdNotadb);
+    p.Field("TNotacr", &Tfdmbnc::TNotacr);
+    p.Field("DNotacr", &Tfdmbnc::DNotacr);
+    p.Field("SPIdNotacr", &Tfdmbnc::SPIdNotacr);
+    p.Field("TTraslado", &Tfdmbnc::TTraslado);
+    p.Field("DTraslado", &Tfdmbnc::DTraslado);
+    p.Field("SPIdTraslado", &Tfdmbnc::SPIdTraslado);
+    p.Field("TDevcheque", &Tfdmbnc::TDevcheque);
+    p.Field("DDevcheque", &Tfdmbnc::DDevcheque);
+    p.Field("SPIdDevcheque", &Tfdmbnc::SPIdDevcheque);
+    p.Field("TConciliacion", &Tfdmbnc::TConciliacion);
+    p.Field("DConciliacion", &Tfdmbnc::DConciliacion);
+    p.Field("TConcilbanco", &Tfdmbnc::TConcilbanco);
+    p.Field("SPIdConciliacion", &Tfdmbnc::SPIdConciliacion);
+    p.Field("SPIdCuentabanco", &Tfdmbnc::SPIdCuentabanco);
+    p.Field("SContaretiro", &Tfdmbnc::SContaretiro);
+    p.Field("SContatrascuenta", &Tfdmbnc::SContatrascuenta);
+    p.Field("SConciliabanco", &Tfdmbnc::SConciliabanco);
+    p.Field("TBancos", &Tfdmbnc::TBancos);
+    p.Field("TTipodoc", &Tfdmbnc::TTipodoc);
+    p.Field("DTipodoc", &Tfdmbnc::DTipodoc);
+    p.Field("TPrefbancos", &Tfdmbnc::TPrefbancos);
+    p.Field("TOperaciones", &Tfdmbnc::TOperaciones);
+    p.Field("TCuentasbanco", &Tfdmbnc::TCuentasbanco);
+}
+
 void Tfdmbnc::Loaded() {
     TDataModule::Loaded();
     TSQLConnection* tallyvo = fdm->Tallyvo;
-    qborrar = componente<TSQLQuery>(this, "qborrar");
     qborrar->SetSQLConnection(tallyvo);
-    QValida = componente<TSQLQuery>(this, "QValida");
     QValida->SetSQLConnection(tallyvo);
-    CBorrar = enlace_cadena(this, "qborrar", "PBorrar", "CBorrar").resultado;
-    CInterfaces = enlace_consulta(this, "Interfaces", tallyvo);
-    DInterfaces = componente<TDataSource>(this, "DInterfaces");
+    enlace_cadena(qborrar, PBorrar, CBorrar);
+    enlace_consulta(QInterfaces, PInterfaces, CInterfaces, tallyvo);
     DInterfaces->SetDataSet(CInterfaces);
-    contabanco = enlace_cadena(this, "SContaBanco", "PContabanco", "Ccontabanco");
-    enlace_documentos(this);
+    contabanco = enlace_cadena(SContaBanco, PContabanco, Ccontabanco);
+    enlace_documentos({
+        {TConsigna, DConsigna, "CONSIGNA", "CONS_ID", {{TConsdetalle, "CONSIGNA_DETALLE"}}, SPIdConsigna, "CAMBIE_ID_CONSIGNA"},
+        {TCheque, DCheque, "CHEQUES", "CHEQ_ID", {}, SPIdCheque, "CAMBIE_ID_CHEQUE"},
+        {TRetiro, DRetiro, "RETIROS", "RETI_ID", {}, SPIdRetiro, "CAMBIE_ID_RETIRO"},
+        {TNotadb, DNotadb, "NOTAS_DEBITO", "NDBC_ID", {}, SPIdNotadb, "CAMBIE_ID_NOTA_DB_BANCO"},
+        {TNotacr, DNotacr, "NOTAS_CREDITO", "NCBC_ID", {}, SPIdNotacr, "CAMBIE_ID_NOTA_CR_BANCO"},
+        {TTraslado, DTraslado, "TRASLADOS", "TRAS_ID", {}, SPIdTraslado, "CAMBIE_ID_TRASLADO"},
+        {TDevcheque, DDevcheque, "DEVOLUCION_CHEQUES", "DVCH_ID", {}, SPIdDevcheque, "CAMBIE_ID_DEV_CHEQUES"},
+        {TConciliacion, DConciliacion, "CONCILIACION_ENCABEZADO", "COBN_ID", {{TConcilbanco, "CONCILIACION_BANCARIA"}}, SPIdConciliacion, "CAMBIE_ID_CONCILIAB"},
+    });
+    enlace_procedimientos({
+        {SPIdCuentabanco, "CAMBIE_ID_CUENTA_BANCO"},
+        {SContaretiro, "CONTABIL_RETIRO"},
+        {SContatrascuenta, "CONTABIL_TRASCUENTA"},
+        {SConciliabanco, "CONCILIA_BANCO"},
+    });
+    enlace_tablas({
+        {TBancos, "SELECT * FROM BANCOS"},
+        {TTipodoc, "SELECT * FROM TIPO_DOCUMENTO"},
+        {TPrefbancos, "SELECT * FROM PREFIJOS_BANCOS WHERE TIDO_COD = :TIDO_COD", DTipodoc},
+        {TOperaciones, "SELECT * FROM CONCILIACION_OPERACIONES"},
+        {TCuentasbanco, "SELECT * FROM CUENTAS_BANCO ORDER BY CUBA_CODCTA"},
+    });
 }
 
 bool Tfdmbnc::DevolucionesPorCuenta() {

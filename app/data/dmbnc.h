@@ -8,9 +8,11 @@
 
 namespace tv {
 class TClientDataSet;
+class TDataSetProvider;
 class TDataSource;
 class TField;
 class TSQLQuery;
+class TSQLStoredProc;
 } // namespace tv
 
 namespace tv::app {
@@ -20,6 +22,7 @@ class Tfdmbnc : public TDataModule {
 public:
     explicit Tfdmbnc(TComponent* owner = nullptr);
     ~Tfdmbnc() override;
+    static void Publish(TPublisher& p);
 
     // Ids (as text) of the documents the last look-up of each type found.
     std::string id_cons, id_cheq, id_reti, id_ndbc, id_ncbc, id_tras, id_dvch;
@@ -51,6 +54,19 @@ private:
     TSQLQuery *qborrar = nullptr, *QValida = nullptr;
     TClientDataSet *CBorrar = nullptr, *CInterfaces = nullptr;
     TDataSource* DInterfaces = nullptr;
+    // The rest of the stored definition's components.
+    TDataSetProvider *PBorrar = nullptr, *PInterfaces = nullptr, *PContabanco = nullptr;
+    TSQLQuery *QInterfaces = nullptr, *SContaBanco = nullptr, *TConsigna = nullptr, *TConsdetalle = nullptr,
+              *TCheque = nullptr, *TRetiro = nullptr, *TNotadb = nullptr, *TNotacr = nullptr, *TTraslado = nullptr,
+              *TDevcheque = nullptr, *TConciliacion = nullptr, *TConcilbanco = nullptr, *TBancos = nullptr,
+              *TTipodoc = nullptr, *TPrefbancos = nullptr, *TOperaciones = nullptr, *TCuentasbanco = nullptr;
+    TClientDataSet* Ccontabanco = nullptr;
+    TDataSource *DConsigna = nullptr, *DCheque = nullptr, *DRetiro = nullptr, *DNotadb = nullptr, *DNotacr = nullptr,
+                *DTraslado = nullptr, *DDevcheque = nullptr, *DConciliacion = nullptr, *DTipodoc = nullptr;
+    TSQLStoredProc *SPIdConsigna = nullptr, *SPIdCheque = nullptr, *SPIdRetiro = nullptr, *SPIdNotadb = nullptr,
+                   *SPIdNotacr = nullptr, *SPIdTraslado = nullptr, *SPIdDevcheque = nullptr,
+                   *SPIdConciliacion = nullptr, *SPIdCuentabanco = nullptr, *SContaretiro = nullptr,
+                   *SContatrascuenta = nullptr, *SConciliabanco = nullptr;
     TCadenaContable contabanco;
 };
 

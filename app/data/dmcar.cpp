@@ -10,6 +10,9 @@
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
+#include "framework/data/provider.h"
+#include "framework/data/sql/sqlquery.h"
+#include "framework/data/sql/sqlstoredproc.h"
 
 namespace tv::app {
 
@@ -28,20 +31,75 @@ Tfdmcar::~Tfdmcar() {
     if (fdmcar == this) fdmcar = nullptr;
 }
 
+void Tfdmcar::Publish(TPublisher& p) {
+    p.Field("QValidedoccar", &Tfdmcar::QValidedoccar);
+    p.Field("PValidedoccar", &Tfdmcar::PValidedoccar);
+    p.Field("CValidedoccar", &Tfdmcar::CValidedoccar);
+    p.Field("QSaldodoc", &Tfdmcar::QSaldodoc);
+    p.Field("PSaldodoc", &Tfdmcar::PSaldodoc);
+    p.Field("CSaldodoc", &Tfdmcar::CSaldodoc);
+    p.Field("QBorrar", &Tfdmcar::QBorrar);
+    p.Field("PBorrar", &Tfdmcar::PBorrar);
+    p.Field("CBorrar", &Tfdmcar::CBorrar);
+    p.Field("QInterfaces", &Tfdmcar::QInterfaces);
+    p.Field("PInterfaces", &Tfdmcar::PInterfaces);
+    p.Field("CInterfaces", &Tfdmcar::CInterfaces);
+    p.Field("DInterfaces", &Tfdmcar::DInterfaces);
+    p.Field("QContand", &Tfdmcar::QContand);
+    p.Field("PContand", &Tfdmcar::PContand);
+    p.Field("CContand", &Tfdmcar::CContand);
+    p.Field("QContanc", &Tfdmcar::QContanc);
+    p.Field("PContanc", &Tfdmcar::PContanc);
+    p.Field("CContanc", &Tfdmcar::CContanc);
+    p.Field("QContaapl", &Tfdmcar::QContaapl);
+    p.Field("PContaapl", &Tfdmcar::PContaapl);
+    p.Field("CContaapl", &Tfdmcar::CContaapl);
+    p.Field("TNotadbcl", &Tfdmcar::TNotadbcl);
+    p.Field("DNotadbcl", &Tfdmcar::DNotadbcl);
+    p.Field("SPIdNotadbcl", &Tfdmcar::SPIdNotadbcl);
+    p.Field("TNotacrcl", &Tfdmcar::TNotacrcl);
+    p.Field("DNotacrcl", &Tfdmcar::DNotacrcl);
+    p.Field("SPIdNotacrcl", &Tfdmcar::SPIdNotacrcl);
+    p.Field("TAnticlie", &Tfdmcar::TAnticlie);
+    p.Field("DAnticlie", &Tfdmcar::DAnticlie);
+    p.Field("SPIdAnticlie", &Tfdmcar::SPIdAnticlie);
+    p.Field("TAplicl", &Tfdmcar::TAplicl);
+    p.Field("DAplicl", &Tfdmcar::DAplicl);
+    p.Field("TApcldetalle", &Tfdmcar::TApcldetalle);
+    p.Field("SPIdAplicl", &Tfdmcar::SPIdAplicl);
+    p.Field("SPIdPagoclie", &Tfdmcar::SPIdPagoclie);
+    p.Field("SImprpagoclie", &Tfdmcar::SImprpagoclie);
+    p.Field("SImpraplicl", &Tfdmcar::SImpraplicl);
+    p.Field("SBuscaiddoc", &Tfdmcar::SBuscaiddoc);
+    p.Field("TGrupocartera", &Tfdmcar::TGrupocartera);
+    p.Field("TComisiones", &Tfdmcar::TComisiones);
+}
+
 void Tfdmcar::Loaded() {
     TDataModule::Loaded();
     TSQLConnection* tallyvo = fdm->Tallyvo;
-    CValidedoccar = enlace_consulta(this, "Validedoccar", tallyvo);
-    CSaldodoc = enlace_consulta(this, "Saldodoc", tallyvo);
-    CBorrar = enlace_consulta(this, "Borrar", tallyvo);
-    CInterfaces = enlace_consulta(this, "Interfaces", tallyvo);
-    DInterfaces = componente<TDataSource>(this, "DInterfaces");
+    enlace_consulta(QValidedoccar, PValidedoccar, CValidedoccar, tallyvo);
+    enlace_consulta(QSaldodoc, PSaldodoc, CSaldodoc, tallyvo);
+    enlace_consulta(QBorrar, PBorrar, CBorrar, tallyvo);
+    enlace_consulta(QInterfaces, PInterfaces, CInterfaces, tallyvo);
     DInterfaces->SetDataSet(CInterfaces);
-    contand = enlace_cadena(this, "QContand", "PContand", "CContand");
-    contanc = enlace_cadena(this, "QContanc", "PContanc", "CContanc");
-    contaapl = enlace_cadena(this, "QContaapl", "PContaapl", "CContaapl");
+    contand = enlace_cadena(QContand, PContand, CContand);
+    contanc = enlace_cadena(QContanc, PContanc, CContanc);
+    contaapl = enlace_cadena(QContaapl, PContaapl, CContaapl);
     fdm->ConfigurarProviders(this);
-    enlace_documentos(this);
+    enlace_documentos({
+        {TNotadbcl, DNotadbcl, "NOTAS_DEBITO_CLIENTES", "NDCL_ID", {}, SPIdNotadbcl, "CAMBIE_ID_NOTADBCLIE"},
+        {TNotacrcl, DNotacrcl, "NOTAS_CREDITO_CLIENTES", "NCCL_ID", {}, SPIdNotacrcl, "CAMBIE_ID_NOTACRCLIE"},
+        {TAnticlie, DAnticlie, "ANTICIPOS_CLIENTE", "ANCL_ID", {}, SPIdAnticlie, "CAMBIE_ID_ANTICLIE"},
+        {TAplicl, DAplicl, "APLICACION_CLIENTE", "APCL_ID", {{TApcldetalle, "APLICACION_CLIENTE_DETALLE"}}, SPIdAplicl, "CAMBIE_ID_APLICLIE"},
+    });
+    enlace_procedimientos({
+        {SPIdPagoclie, "CAMBIE_ID_PAGOCLIE"},
+        {SImprpagoclie, "IMPR_PAGOCLIE"},
+        {SImpraplicl, "IMPR_APLICLIE"},
+        {SBuscaiddoc, "BUSCA_ID_DOC_CARTERA"},
+    });
+    enlace_tablas({{TGrupocartera, "SELECT * FROM GRUPO_CARTERA"}, {TComisiones, "SELECT * FROM COMISIONES_PUNTOS"}});
 }
 
 int Tfdmcar::id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,

@@ -11,8 +11,11 @@
 
 namespace tv {
 class TClientDataSet;
+class TDataSetProvider;
 class TDataSource;
 class TField;
+class TSQLQuery;
+class TSQLStoredProc;
 } // namespace tv
 
 namespace tv::app {
@@ -22,6 +25,7 @@ class Tfdmcar : public TDataModule {
 public:
     explicit Tfdmcar(TComponent* owner = nullptr);
     ~Tfdmcar() override;
+    static void Publish(TPublisher& p);
 
     // Ids of documents the numbering services found (Tfdm::existe_numero).
     std::string id_ndcl, id_nccl, id_apcl, id_pacl;
@@ -47,6 +51,17 @@ protected:
 private:
     TClientDataSet *CValidedoccar = nullptr, *CSaldodoc = nullptr, *CBorrar = nullptr, *CInterfaces = nullptr;
     TDataSource* DInterfaces = nullptr;
+    // The rest of the stored definition's components.
+    TSQLQuery *QValidedoccar = nullptr, *QSaldodoc = nullptr, *QBorrar = nullptr, *QInterfaces = nullptr,
+              *QContand = nullptr, *QContanc = nullptr, *QContaapl = nullptr, *TNotadbcl = nullptr,
+              *TNotacrcl = nullptr, *TAnticlie = nullptr, *TAplicl = nullptr, *TApcldetalle = nullptr,
+              *TGrupocartera = nullptr, *TComisiones = nullptr;
+    TDataSetProvider *PValidedoccar = nullptr, *PSaldodoc = nullptr, *PBorrar = nullptr, *PInterfaces = nullptr,
+                     *PContand = nullptr, *PContanc = nullptr, *PContaapl = nullptr;
+    TClientDataSet *CContand = nullptr, *CContanc = nullptr, *CContaapl = nullptr;
+    TDataSource *DNotadbcl = nullptr, *DNotacrcl = nullptr, *DAnticlie = nullptr, *DAplicl = nullptr;
+    TSQLStoredProc *SPIdNotadbcl = nullptr, *SPIdNotacrcl = nullptr, *SPIdAnticlie = nullptr, *SPIdAplicl = nullptr,
+                   *SPIdPagoclie = nullptr, *SImprpagoclie = nullptr, *SImpraplicl = nullptr, *SBuscaiddoc = nullptr;
     TCadenaContable contand, contanc, contaapl;
 };
 

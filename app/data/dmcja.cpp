@@ -10,6 +10,8 @@
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
 #include "framework/data/sql/sqlquery.h"
+#include "framework/data/provider.h"
+#include "framework/data/sql/sqlstoredproc.h"
 
 namespace tv::app {
 
@@ -24,23 +26,118 @@ Tfdmcja::~Tfdmcja() {
     if (fdmcja == this) fdmcja = nullptr;
 }
 
+void Tfdmcja::Publish(TPublisher& p) {
+    p.Field("QSaldoef", &Tfdmcja::QSaldoef);
+    p.Field("PSaldoef", &Tfdmcja::PSaldoef);
+    p.Field("CSaldoef", &Tfdmcja::CSaldoef);
+    p.Field("QDocencaja", &Tfdmcja::QDocencaja);
+    p.Field("PDocencaja", &Tfdmcja::PDocencaja);
+    p.Field("CDocencaja", &Tfdmcja::CDocencaja);
+    p.Field("QBorrar", &Tfdmcja::QBorrar);
+    p.Field("PBorrar", &Tfdmcja::PBorrar);
+    p.Field("CBorrar", &Tfdmcja::CBorrar);
+    p.Field("QInterfaces", &Tfdmcja::QInterfaces);
+    p.Field("PInterfaces", &Tfdmcja::PInterfaces);
+    p.Field("CInterfaces", &Tfdmcja::CInterfaces);
+    p.Field("DInterfaces", &Tfdmcja::DInterfaces);
+    p.Field("QContardc", &Tfdmcja::QContardc);
+    p.Field("PContardc", &Tfdmcja::PContardc);
+    p.Field("CContardc", &Tfdmcja::CContardc);
+    p.Field("QContaegr", &Tfdmcja::QContaegr);
+    p.Field("PContaegr", &Tfdmcja::PContaegr);
+    p.Field("CContaegr", &Tfdmcja::CContaegr);
+    p.Field("QContacons", &Tfdmcja::QContacons);
+    p.Field("PContacons", &Tfdmcja::PContacons);
+    p.Field("CContacons", &Tfdmcja::CContacons);
+    p.Field("QContarprov", &Tfdmcja::QContarprov);
+    p.Field("PContarprov", &Tfdmcja::PContarprov);
+    p.Field("CContarprov", &Tfdmcja::CContarprov);
+    p.Field("QContatrcj", &Tfdmcja::QContatrcj);
+    p.Field("PContatrcj", &Tfdmcja::PContatrcj);
+    p.Field("CContatrcj", &Tfdmcja::CContatrcj);
+    p.Field("QContacaja", &Tfdmcja::QContacaja);
+    p.Field("PContacaja", &Tfdmcja::PContacaja);
+    p.Field("CContacaja", &Tfdmcja::CContacaja);
+    p.Field("TRecibo", &Tfdmcja::TRecibo);
+    p.Field("DRecibo", &Tfdmcja::DRecibo);
+    p.Field("TRecipago", &Tfdmcja::TRecipago);
+    p.Field("TRecidetalle", &Tfdmcja::TRecidetalle);
+    p.Field("TRecicrucec", &Tfdmcja::TRecicrucec);
+    p.Field("SPIdRecibo", &Tfdmcja::SPIdRecibo);
+    p.Field("TEgreso", &Tfdmcja::TEgreso);
+    p.Field("DEgreso", &Tfdmcja::DEgreso);
+    p.Field("TEgredetalle", &Tfdmcja::TEgredetalle);
+    p.Field("TEgrecaja", &Tfdmcja::TEgrecaja);
+    p.Field("TEgreconta", &Tfdmcja::TEgreconta);
+    p.Field("TEgrebanco", &Tfdmcja::TEgrebanco);
+    p.Field("TEgrecrucec", &Tfdmcja::TEgrecrucec);
+    p.Field("SPIdEgreso", &Tfdmcja::SPIdEgreso);
+    p.Field("TAnticlie", &Tfdmcja::TAnticlie);
+    p.Field("DAnticlie", &Tfdmcja::DAnticlie);
+    p.Field("SPIdAnticlie", &Tfdmcja::SPIdAnticlie);
+    p.Field("TAntiprov", &Tfdmcja::TAntiprov);
+    p.Field("DAntiprov", &Tfdmcja::DAntiprov);
+    p.Field("SPIdAntiprov", &Tfdmcja::SPIdAntiprov);
+    p.Field("TCambiodoc", &Tfdmcja::TCambiodoc);
+    p.Field("DCambiodoc", &Tfdmcja::DCambiodoc);
+    p.Field("TCambioent", &Tfdmcja::TCambioent);
+    p.Field("TCambiosal", &Tfdmcja::TCambiosal);
+    p.Field("SPIdCambiodoc", &Tfdmcja::SPIdCambiodoc);
+    p.Field("TReciprov", &Tfdmcja::TReciprov);
+    p.Field("DReciprov", &Tfdmcja::DReciprov);
+    p.Field("TReciprovdet", &Tfdmcja::TReciprovdet);
+    p.Field("TReciprovpago", &Tfdmcja::TReciprovpago);
+    p.Field("SPIdReciprov", &Tfdmcja::SPIdReciprov);
+    p.Field("TTrascaja", &Tfdmcja::TTrascaja);
+    p.Field("DTrascaja", &Tfdmcja::DTrascaja);
+    p.Field("TTrascajadet", &Tfdmcja::TTrascajadet);
+    p.Field("SPIdTrascaja", &Tfdmcja::SPIdTrascaja);
+    p.Field("TConsignatar", &Tfdmcja::TConsignatar);
+    p.Field("DConsignatar", &Tfdmcja::DConsignatar);
+    p.Field("TConsignatardet", &Tfdmcja::TConsignatardet);
+    p.Field("SPIdConsignatar", &Tfdmcja::SPIdConsignatar);
+    p.Field("TConsolfp", &Tfdmcja::TConsolfp);
+    p.Field("DConsolfp", &Tfdmcja::DConsolfp);
+    p.Field("SPIdConsolfp", &Tfdmcja::SPIdConsolfp);
+    p.Field("TTarjetas", &Tfdmcja::TTarjetas);
+    p.Field("TClaseegreso", &Tfdmcja::TClaseegreso);
+    p.Field("TCajas", &Tfdmcja::TCajas);
+    p.Field("QConsolfp", &Tfdmcja::QConsolfp);
+    p.Field("PConsolfp", &Tfdmcja::PConsolfp);
+    p.Field("CConsolfp", &Tfdmcja::CConsolfp);
+}
+
 void Tfdmcja::Loaded() {
     TDataModule::Loaded();
     TSQLConnection* tallyvo = fdm->Tallyvo;
-    CSaldoef = enlace_consulta(this, "Saldoef", tallyvo);
-    CDocencaja = enlace_consulta(this, "Docencaja", tallyvo);
-    CBorrar = enlace_consulta(this, "Borrar", tallyvo);
-    CInterfaces = enlace_consulta(this, "Interfaces", tallyvo);
-    DInterfaces = componente<TDataSource>(this, "DInterfaces");
+    enlace_consulta(QSaldoef, PSaldoef, CSaldoef, tallyvo);
+    enlace_consulta(QDocencaja, PDocencaja, CDocencaja, tallyvo);
+    enlace_consulta(QBorrar, PBorrar, CBorrar, tallyvo);
+    enlace_consulta(QInterfaces, PInterfaces, CInterfaces, tallyvo);
     DInterfaces->SetDataSet(CInterfaces);
-    contardc = enlace_cadena(this, "QContardc", "PContardc", "CContardc");
-    contaegr = enlace_cadena(this, "QContaegr", "PContaegr", "CContaegr");
-    contacons = enlace_cadena(this, "QContacons", "PContacons", "CContacons");
-    contarprov = enlace_cadena(this, "QContarprov", "PContarprov", "CContarprov");
-    contatrcj = enlace_cadena(this, "QContatrcj", "PContatrcj", "CContatrcj");
-    contacaja = enlace_cadena(this, "QContacaja", "PContacaja", "CContacaja");
-    enlace_documentos(this);
-    enlace_consulta(this, "Consolfp", tallyvo, false, "SELECT * FROM CONSOLIDE_FORMASP");
+    contardc = enlace_cadena(QContardc, PContardc, CContardc);
+    contaegr = enlace_cadena(QContaegr, PContaegr, CContaegr);
+    contacons = enlace_cadena(QContacons, PContacons, CContacons);
+    contarprov = enlace_cadena(QContarprov, PContarprov, CContarprov);
+    contatrcj = enlace_cadena(QContatrcj, PContatrcj, CContatrcj);
+    contacaja = enlace_cadena(QContacaja, PContacaja, CContacaja);
+    enlace_documentos({
+        {TRecibo, DRecibo, "RECIBOS_CAJA", "RECA_ID", {{TRecipago, "RECIBOS_CAJA_PAGO"}, {TRecidetalle, "RECIBOS_CAJA_DETALLE"}, {TRecicrucec, "RECIBOS_CAJA_CRUCEC"}}, SPIdRecibo, "CAMBIE_ID_RECICAJA"},
+        {TEgreso, DEgreso, "EGRESOS", "EGRE_ID", {{TEgredetalle, "EGRESOS_DETALLE"}, {TEgrecaja, "EGRESOS_CAJA"}, {TEgreconta, "EGRESOS_CONTABILIDAD"}, {TEgrebanco, "EGRESOS_BANCO"}, {TEgrecrucec, "EGRESOS_CRUCEC"}}, SPIdEgreso, "CAMBIE_ID_EGRESO"},
+        {TAnticlie, DAnticlie, "ANTICIPOS_CLIENTE", "ANCL_ID", {}, SPIdAnticlie, "CAMBIE_ID_ANTICLIE"},
+        {TAntiprov, DAntiprov, "ANTICIPOS_PROVEEDOR", "ANPR_ID", {}, SPIdAntiprov, "CAMBIE_ID_ANTIPROV"},
+        {TCambiodoc, DCambiodoc, "CAMBIO_DOCUMENTOS", "CADO_ID", {{TCambioent, "CAMBIODOC_ENTRADAS"}, {TCambiosal, "CAMBIODOC_SALIDAS"}}, SPIdCambiodoc, "CAMBIE_ID_CAMBDOCU"},
+        {TReciprov, DReciprov, "RECIBO_PROVISIONAL", "RCPR_ID", {{TReciprovdet, "RECIBO_PROVISIONAL_DETALLE"}, {TReciprovpago, "RECIBO_PROVISIONAL_PAGO"}}, SPIdReciprov, "CAMBIE_ID_RECIPROV"},
+        {TTrascaja, DTrascaja, "TRASLADOS_CAJA", "TRCJ_ID", {{TTrascajadet, "TRASLADOS_CAJA_DET"}}, SPIdTrascaja, "CAMBIE_ID_TRASLACAJA"},
+        {TConsignatar, DConsignatar, "CONSIGNA_TARJETAS", "COTJ_ID", {{TConsignatardet, "CONSIGNA_TARJETAS_DET"}}, SPIdConsignatar, "CAMBIE_ID_CONSIGNATAR"},
+        {TConsolfp, DConsolfp, "CONSOLIDE_FORMASP", "COFP_ID", {}, SPIdConsolfp, "CAMBIE_ID_CONSOLFP"},
+    });
+    enlace_tablas({
+        {TTarjetas, "SELECT * FROM TARJETAS"},
+        {TClaseegreso, "SELECT * FROM CLASE_EGRESO"},
+        {TCajas, "SELECT * FROM CAJAS"},
+    });
+    enlace_consulta(QConsolfp, PConsolfp, CConsolfp, tallyvo, false, "SELECT * FROM CONSOLIDE_FORMASP");
 }
 
 Currency Tfdmcja::efectivo_caja(int caja, Currency monto, TDateTime fecha) {

@@ -10,8 +10,11 @@
 
 namespace tv {
 class TClientDataSet;
+class TDataSetProvider;
 class TDataSource;
 class TField;
+class TSQLQuery;
+class TSQLStoredProc;
 } // namespace tv
 
 namespace tv::app {
@@ -21,6 +24,7 @@ class Tfdmcja : public TDataModule {
 public:
     explicit Tfdmcja(TComponent* owner = nullptr);
     ~Tfdmcja() override;
+    static void Publish(TPublisher& p);
 
     // Ids of documents the numbering services found (Tfdm::existe_numero).
     std::string id_ancl, id_anpr, id_egreso, id_reca, id_cado, id_cotj, id_rcpr, id_trcj;
@@ -52,6 +56,28 @@ private:
 
     TClientDataSet *CSaldoef = nullptr, *CDocencaja = nullptr, *CBorrar = nullptr, *CInterfaces = nullptr;
     TDataSource* DInterfaces = nullptr;
+    // The rest of the stored definition's components.
+    TSQLQuery *QSaldoef = nullptr, *QDocencaja = nullptr, *QBorrar = nullptr, *QInterfaces = nullptr,
+              *QContardc = nullptr, *QContaegr = nullptr, *QContacons = nullptr, *QContarprov = nullptr,
+              *QContatrcj = nullptr, *QContacaja = nullptr, *TRecibo = nullptr, *TRecipago = nullptr,
+              *TRecidetalle = nullptr, *TRecicrucec = nullptr, *TEgreso = nullptr, *TEgredetalle = nullptr,
+              *TEgrecaja = nullptr, *TEgreconta = nullptr, *TEgrebanco = nullptr, *TEgrecrucec = nullptr,
+              *TAnticlie = nullptr, *TAntiprov = nullptr, *TCambiodoc = nullptr, *TCambioent = nullptr,
+              *TCambiosal = nullptr, *TReciprov = nullptr, *TReciprovdet = nullptr, *TReciprovpago = nullptr,
+              *TTrascaja = nullptr, *TTrascajadet = nullptr, *TConsignatar = nullptr, *TConsignatardet = nullptr,
+              *TConsolfp = nullptr, *TTarjetas = nullptr, *TClaseegreso = nullptr, *TCajas = nullptr,
+              *QConsolfp = nullptr;
+    TDataSetProvider *PSaldoef = nullptr, *PDocencaja = nullptr, *PBorrar = nullptr, *PInterfaces = nullptr,
+                     *PContardc = nullptr, *PContaegr = nullptr, *PContacons = nullptr, *PContarprov = nullptr,
+                     *PContatrcj = nullptr, *PContacaja = nullptr, *PConsolfp = nullptr;
+    TClientDataSet *CContardc = nullptr, *CContaegr = nullptr, *CContacons = nullptr, *CContarprov = nullptr,
+                   *CContatrcj = nullptr, *CContacaja = nullptr, *CConsolfp = nullptr;
+    TDataSource *DRecibo = nullptr, *DEgreso = nullptr, *DAnticlie = nullptr, *DAntiprov = nullptr,
+                *DCambiodoc = nullptr, *DReciprov = nullptr, *DTrascaja = nullptr, *DConsignatar = nullptr,
+                *DConsolfp = nullptr;
+    TSQLStoredProc *SPIdRecibo = nullptr, *SPIdEgreso = nullptr, *SPIdAnticlie = nullptr, *SPIdAntiprov = nullptr,
+                   *SPIdCambiodoc = nullptr, *SPIdReciprov = nullptr, *SPIdTrascaja = nullptr,
+                   *SPIdConsignatar = nullptr, *SPIdConsolfp = nullptr;
     TCadenaContable contardc, contaegr, contacons, contarprov, contatrcj, contacaja;
 };
 

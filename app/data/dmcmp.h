@@ -8,7 +8,10 @@
 
 namespace tv {
 class TClientDataSet;
+class TDataSetProvider;
 class TDataSource;
+class TSQLQuery;
+class TSQLStoredProc;
 } // namespace tv
 
 namespace tv::app {
@@ -18,6 +21,7 @@ class Tfdmcmp : public TDataModule {
 public:
     explicit Tfdmcmp(TComponent* owner = nullptr);
     ~Tfdmcmp() override;
+    static void Publish(TPublisher& p);
 
     // An interface chosen with id 0 is refused.
     int abre_interfaz(int tipo, const std::string& prefijo, bool preguntar);
@@ -30,6 +34,16 @@ protected:
 private:
     TClientDataSet* CInterfaces = nullptr;
     TDataSource* DInterfaces = nullptr;
+    // The rest of the stored definition's components.
+    TSQLQuery *QInterfaces = nullptr, *SContacmp = nullptr, *TFactcomp = nullptr, *TFactcompdet = nullptr,
+              *TRemiprov = nullptr, *TRemiprovdet = nullptr, *TOrdencomp = nullptr, *TOrdencompdet = nullptr,
+              *TDevolprov = nullptr, *TDevolprovdet = nullptr, *TCoticomp = nullptr, *TCoticompdet = nullptr;
+    TDataSetProvider *PInterfaces = nullptr, *PContacmp = nullptr;
+    TClientDataSet *CContacmp = nullptr, *Csugerido = nullptr;
+    TDataSource *DFactcomp = nullptr, *DRemiprov = nullptr, *DOrdencomp = nullptr, *DDevolprov = nullptr,
+                *DCoticomp = nullptr;
+    TSQLStoredProc *SPIdFactcomp = nullptr, *SPIdRemiprov = nullptr, *SPIdOrdencomp = nullptr, *SPIdDevolprov = nullptr,
+                   *SPIdCoticomp = nullptr;
     TCadenaContable contacmp;
 };
 

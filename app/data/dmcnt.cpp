@@ -12,6 +12,9 @@
 #include "framework/data/field.h"
 #include "framework/data/sql/sqlquery.h"
 #include "framework/ui/application.h"
+#include "framework/data/datasource.h"
+#include "framework/data/provider.h"
+#include "framework/data/sql/sqlstoredproc.h"
 
 namespace tv::app {
 
@@ -42,20 +45,92 @@ void instale_ventana_cuenta_nueva(TAbreCuentaNueva abre) { AbreCuentaNueva() = s
 
 Tfdmcnt::Tfdmcnt(TComponent* owner) : TDataModule(owner) { fdmcnt = this; }
 
-void Tfdmcnt::Publish(TPublisher& p) { p.Method("DataModuleCreate", &Tfdmcnt::DataModuleCreate); }
+void Tfdmcnt::Publish(TPublisher& p) {
+    p.Method("DataModuleCreate", &Tfdmcnt::DataModuleCreate);
+    p.Field("QCuentas", &Tfdmcnt::QCuentas);
+    p.Field("PCuentas", &Tfdmcnt::PCuentas);
+    p.Field("CCuentas", &Tfdmcnt::CCuentas);
+    p.Field("QValidcuenta", &Tfdmcnt::QValidcuenta);
+    p.Field("PValidcuenta", &Tfdmcnt::PValidcuenta);
+    p.Field("CValidcuenta", &Tfdmcnt::CValidcuenta);
+    p.Field("QValidcentro", &Tfdmcnt::QValidcentro);
+    p.Field("PValidcentro", &Tfdmcnt::PValidcentro);
+    p.Field("CValidcentro", &Tfdmcnt::CValidcentro);
+    p.Field("QActivo", &Tfdmcnt::QActivo);
+    p.Field("PActivo", &Tfdmcnt::PActivo);
+    p.Field("CActivo", &Tfdmcnt::CActivo);
+    p.Field("QUsuarios", &Tfdmcnt::QUsuarios);
+    p.Field("QValida", &Tfdmcnt::QValida);
+    p.Field("TComprobantes", &Tfdmcnt::TComprobantes);
+    p.Field("DComprobantes", &Tfdmcnt::DComprobantes);
+    p.Field("TComprDetalle", &Tfdmcnt::TComprDetalle);
+    p.Field("SIdComproba", &Tfdmcnt::SIdComproba);
+    p.Field("TEstructura", &Tfdmcnt::TEstructura);
+    p.Field("TUsuarios", &Tfdmcnt::TUsuarios);
+    p.Field("DSUsuarios", &Tfdmcnt::DSUsuarios);
+    p.Field("TPlantilla", &Tfdmcnt::TPlantilla);
+    p.Field("DPlantilla", &Tfdmcnt::DPlantilla);
+    p.Field("TPlantilladetalle", &Tfdmcnt::TPlantilladetalle);
+    p.Field("TAjustesinf", &Tfdmcnt::TAjustesinf);
+    p.Field("TCierterc", &Tfdmcnt::TCierterc);
+    p.Field("TCieranual", &Tfdmcnt::TCieranual);
+    p.Field("TImportacion", &Tfdmcnt::TImportacion);
+    p.Field("TConceptoconta", &Tfdmcnt::TConceptoconta);
+    p.Field("TPresupuesto", &Tfdmcnt::TPresupuesto);
+    p.Field("TCambiosit", &Tfdmcnt::TCambiosit);
+    p.Field("TFlujoefe", &Tfdmcnt::TFlujoefe);
+    p.Field("TCtasexport", &Tfdmcnt::TCtasexport);
+    p.Field("TPrefexport", &Tfdmcnt::TPrefexport);
+    p.Field("Tbuscconc", &Tfdmcnt::Tbuscconc);
+    p.Field("TFtomediosm", &Tfdmcnt::TFtomediosm);
+    p.Field("SIdPlantilla", &Tfdmcnt::SIdPlantilla);
+    p.Field("SIdajusteinf", &Tfdmcnt::SIdajusteinf);
+    p.Field("SIdcierreanual", &Tfdmcnt::SIdcierreanual);
+    p.Field("Sidciertercero", &Tfdmcnt::Sidciertercero);
+    p.Field("SSaldocta", &Tfdmcnt::SSaldocta);
+    p.Field("SInsertasaldoini", &Tfdmcnt::SInsertasaldoini);
+    p.Field("SMM", &Tfdmcnt::SMM);
+}
 
 void Tfdmcnt::Loaded() {
     TDataModule::Loaded();
     TSQLConnection* tallyvo = fdm->Tallyvo;
-    CCuentas = enlace_consulta(this, "Cuentas", tallyvo, true, "select * from cuentas");
-    CValidcuenta = enlace_consulta(this, "Validcuenta", tallyvo);
-    CValidcentro = enlace_consulta(this, "Validcentro", tallyvo);
-    CActivo = enlace_consulta(this, "Activo", tallyvo);
-    QUsuarios = componente<TSQLQuery>(this, "QUsuarios");
+    enlace_consulta(QCuentas, PCuentas, CCuentas, tallyvo, true, "select * from cuentas");
+    enlace_consulta(QValidcuenta, PValidcuenta, CValidcuenta, tallyvo);
+    enlace_consulta(QValidcentro, PValidcentro, CValidcentro, tallyvo);
+    enlace_consulta(QActivo, PActivo, CActivo, tallyvo);
     QUsuarios->SetSQLConnection(tallyvo);
-    QValida = componente<TSQLQuery>(this, "QValida");
     QValida->SetSQLConnection(tallyvo);
-    enlace_documentos(this);
+    enlace_documentos({
+        {TComprobantes, DComprobantes, "COMPROBANTE_ENCABEZADO", "ENCO_CONSEC", {{TComprDetalle, "COMPROBANTE_DETALLE"}}, SIdComproba, "CAMBIE_ID_COMPROBA"},
+    });
+    enlace_procedimientos({
+        {SIdPlantilla, "CAMBIE_ID_PLANTILLA"},
+        {SIdajusteinf, "CAMBIE_ID_AJUSTESINF"},
+        {SIdcierreanual, "CAMBIE_ID_CIERANUAL"},
+        {Sidciertercero, "CAMBIE_ID_CIERTERC"},
+        {SSaldocta, "SALDO_CUENTA"},
+        {SInsertasaldoini, "INSERTE_SALDO_INICIAL"},
+        {SMM, "MM_1001"},
+    });
+    enlace_tablas({
+        {TEstructura, "SELECT * FROM ESTRUCTURA"},
+        {TUsuarios, "SELECT * FROM USUARIO"},
+        {TPlantilla, "SELECT * FROM PLANTILLA_ENCABEZADO"},
+        {TPlantilladetalle, "SELECT * FROM PLANTILLA_DETALLE WHERE PLAN_ID = :PLAN_ID", DPlantilla},
+        {TAjustesinf, "SELECT * FROM AJUSTES_INFLACION"},
+        {TCierterc, "SELECT * FROM CIERRE_TERCEROS"},
+        {TCieranual, "SELECT * FROM CIERRE_ANUAL"},
+        {TImportacion, "SELECT * FROM IMPORTACION_INVENTARIO"},
+        {TConceptoconta, "SELECT * FROM CONCEPTO_CONTABLE"},
+        {TPresupuesto, "SELECT * FROM PRESUPUESTO"},
+        {TCambiosit, "SELECT * FROM CAMBIO_SITUACION"},
+        {TFlujoefe, "SELECT * FROM FLUJO_EFECTIVO"},
+        {TCtasexport, "SELECT * FROM CUENTAS_EXPORTACION"},
+        {TPrefexport, "SELECT * FROM PREFIJOS_EXPORTACION"},
+        {Tbuscconc, "SELECT * FROM CONCEPTOS"},
+        {TFtomediosm, "SELECT * FROM MEDIOSMAG_ARCHIVOS"},
+    });
 }
 
 Tfdmcnt::~Tfdmcnt() {

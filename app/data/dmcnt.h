@@ -10,8 +10,11 @@
 
 namespace tv {
 class TClientDataSet;
+class TDataSetProvider;
+class TDataSource;
 class TField;
 class TSQLQuery;
+class TSQLStoredProc;
 } // namespace tv
 
 namespace tv::app {
@@ -59,6 +62,17 @@ private:
 
     TClientDataSet *CCuentas = nullptr, *CValidcuenta = nullptr, *CValidcentro = nullptr, *CActivo = nullptr;
     TSQLQuery *QUsuarios = nullptr, *QValida = nullptr;
+    // The rest of the stored definition's components.
+    TSQLQuery *QCuentas = nullptr, *QValidcuenta = nullptr, *QValidcentro = nullptr, *QActivo = nullptr,
+              *TComprobantes = nullptr, *TComprDetalle = nullptr, *TEstructura = nullptr, *TUsuarios = nullptr,
+              *TPlantilla = nullptr, *TPlantilladetalle = nullptr, *TAjustesinf = nullptr, *TCierterc = nullptr,
+              *TCieranual = nullptr, *TImportacion = nullptr, *TConceptoconta = nullptr, *TPresupuesto = nullptr,
+              *TCambiosit = nullptr, *TFlujoefe = nullptr, *TCtasexport = nullptr, *TPrefexport = nullptr,
+              *Tbuscconc = nullptr, *TFtomediosm = nullptr;
+    TDataSetProvider *PCuentas = nullptr, *PValidcuenta = nullptr, *PValidcentro = nullptr, *PActivo = nullptr;
+    TDataSource *DComprobantes = nullptr, *DSUsuarios = nullptr, *DPlantilla = nullptr;
+    TSQLStoredProc *SIdComproba = nullptr, *SIdPlantilla = nullptr, *SIdajusteinf = nullptr, *SIdcierreanual = nullptr,
+                   *Sidciertercero = nullptr, *SSaldocta = nullptr, *SInsertasaldoini = nullptr, *SMM = nullptr;
 };
 
 extern Tfdmcnt* fdmcnt;

@@ -10,6 +10,9 @@
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
+#include "framework/data/provider.h"
+#include "framework/data/sql/sqlquery.h"
+#include "framework/data/sql/sqlstoredproc.h"
 
 namespace tv::app {
 
@@ -28,19 +31,62 @@ Tfdmcxp::~Tfdmcxp() {
     if (fdmcxp == this) fdmcxp = nullptr;
 }
 
+void Tfdmcxp::Publish(TPublisher& p) {
+    p.Field("QValidedoccxp", &Tfdmcxp::QValidedoccxp);
+    p.Field("PValidedoccxp", &Tfdmcxp::PValidedoccxp);
+    p.Field("CValidedoccxp", &Tfdmcxp::CValidedoccxp);
+    p.Field("QSaldodocx", &Tfdmcxp::QSaldodocx);
+    p.Field("PSaldodocx", &Tfdmcxp::PSaldodocx);
+    p.Field("CSaldodocx", &Tfdmcxp::CSaldodocx);
+    p.Field("QBorrar", &Tfdmcxp::QBorrar);
+    p.Field("PBorrar", &Tfdmcxp::PBorrar);
+    p.Field("CBorrar", &Tfdmcxp::CBorrar);
+    p.Field("QInterfaces", &Tfdmcxp::QInterfaces);
+    p.Field("PInterfaces", &Tfdmcxp::PInterfaces);
+    p.Field("CInterfaces", &Tfdmcxp::CInterfaces);
+    p.Field("DInterfaces", &Tfdmcxp::DInterfaces);
+    p.Field("QContanotdb", &Tfdmcxp::QContanotdb);
+    p.Field("PContanotdb", &Tfdmcxp::PContanotdb);
+    p.Field("CContanotdb", &Tfdmcxp::CContanotdb);
+    p.Field("QContanotcr", &Tfdmcxp::QContanotcr);
+    p.Field("PContanotcr", &Tfdmcxp::PContanotcr);
+    p.Field("CContanotcr", &Tfdmcxp::CContanotcr);
+    p.Field("QContaaplica", &Tfdmcxp::QContaaplica);
+    p.Field("PContaaplica", &Tfdmcxp::PContaaplica);
+    p.Field("CContaaplica", &Tfdmcxp::CContaaplica);
+    p.Field("TNotadbpr", &Tfdmcxp::TNotadbpr);
+    p.Field("DNotadbpr", &Tfdmcxp::DNotadbpr);
+    p.Field("SPIdNotadbpr", &Tfdmcxp::SPIdNotadbpr);
+    p.Field("TNotacrpr", &Tfdmcxp::TNotacrpr);
+    p.Field("DNotacrpr", &Tfdmcxp::DNotacrpr);
+    p.Field("SPIdNotacrpr", &Tfdmcxp::SPIdNotacrpr);
+    p.Field("TAntiprov", &Tfdmcxp::TAntiprov);
+    p.Field("DAntiprov", &Tfdmcxp::DAntiprov);
+    p.Field("TApliprov", &Tfdmcxp::TApliprov);
+    p.Field("DApliprov", &Tfdmcxp::DApliprov);
+    p.Field("TApprdetalle", &Tfdmcxp::TApprdetalle);
+    p.Field("SPIdApliprov", &Tfdmcxp::SPIdApliprov);
+    p.Field("SContanotacr", &Tfdmcxp::SContanotacr);
+}
+
 void Tfdmcxp::Loaded() {
     TDataModule::Loaded();
     TSQLConnection* tallyvo = fdm->Tallyvo;
-    CValidedoccxp = enlace_consulta(this, "Validedoccxp", tallyvo);
-    CSaldodocx = enlace_consulta(this, "Saldodocx", tallyvo);
-    CBorrar = enlace_consulta(this, "Borrar", tallyvo);
-    CInterfaces = enlace_consulta(this, "Interfaces", tallyvo);
-    DInterfaces = componente<TDataSource>(this, "DInterfaces");
+    enlace_consulta(QValidedoccxp, PValidedoccxp, CValidedoccxp, tallyvo);
+    enlace_consulta(QSaldodocx, PSaldodocx, CSaldodocx, tallyvo);
+    enlace_consulta(QBorrar, PBorrar, CBorrar, tallyvo);
+    enlace_consulta(QInterfaces, PInterfaces, CInterfaces, tallyvo);
     DInterfaces->SetDataSet(CInterfaces);
-    contanotdb = enlace_cadena(this, "QContanotdb", "PContanotdb", "CContanotdb");
-    contanotcr = enlace_cadena(this, "QContanotcr", "PContanotcr", "CContanotcr");
-    contaaplica = enlace_cadena(this, "QContaaplica", "PContaaplica", "CContaaplica");
-    enlace_documentos(this);
+    contanotdb = enlace_cadena(QContanotdb, PContanotdb, CContanotdb);
+    contanotcr = enlace_cadena(QContanotcr, PContanotcr, CContanotcr);
+    contaaplica = enlace_cadena(QContaaplica, PContaaplica, CContaaplica);
+    enlace_documentos({
+        {TNotadbpr, DNotadbpr, "NOTAS_DEBITO_PROVEEDOR", "NDPR_ID", {}, SPIdNotadbpr, "CAMBIE_ID_NOTADBPROV"},
+        {TNotacrpr, DNotacrpr, "NOTAS_CREDITO_PROVEEDOR", "NCPR_ID", {}, SPIdNotacrpr, "CAMBIE_ID_NOTACRPROV"},
+        {TAntiprov, DAntiprov, "ANTICIPOS_PROVEEDOR", "ANPR_ID", {}, nullptr, nullptr},
+        {TApliprov, DApliprov, "APLICACION_PROVEDOR", "APPR_ID", {{TApprdetalle, "APLICACION_PROVEEDOR_DETALLE"}}, SPIdApliprov, "CAMBIE_ID_APLIPROV", "4"},
+    });
+    enlace_procedimientos({{SContanotacr, "CONTABIL_NOTACRPR"}});
 }
 
 int Tfdmcxp::id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,

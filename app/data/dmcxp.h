@@ -11,8 +11,11 @@
 
 namespace tv {
 class TClientDataSet;
+class TDataSetProvider;
 class TDataSource;
 class TField;
+class TSQLQuery;
+class TSQLStoredProc;
 } // namespace tv
 
 namespace tv::app {
@@ -22,6 +25,7 @@ class Tfdmcxp : public TDataModule {
 public:
     explicit Tfdmcxp(TComponent* owner = nullptr);
     ~Tfdmcxp() override;
+    static void Publish(TPublisher& p);
 
     // Ids of documents the numbering services found (Tfdm::existe_numero).
     std::string id_ndpr, id_ncpr, id_appr;
@@ -46,6 +50,15 @@ protected:
 private:
     TClientDataSet *CValidedoccxp = nullptr, *CSaldodocx = nullptr, *CBorrar = nullptr, *CInterfaces = nullptr;
     TDataSource* DInterfaces = nullptr;
+    // The rest of the stored definition's components.
+    TSQLQuery *QValidedoccxp = nullptr, *QSaldodocx = nullptr, *QBorrar = nullptr, *QInterfaces = nullptr,
+              *QContanotdb = nullptr, *QContanotcr = nullptr, *QContaaplica = nullptr, *TNotadbpr = nullptr,
+              *TNotacrpr = nullptr, *TAntiprov = nullptr, *TApliprov = nullptr, *TApprdetalle = nullptr;
+    TDataSetProvider *PValidedoccxp = nullptr, *PSaldodocx = nullptr, *PBorrar = nullptr, *PInterfaces = nullptr,
+                     *PContanotdb = nullptr, *PContanotcr = nullptr, *PContaaplica = nullptr;
+    TClientDataSet *CContanotdb = nullptr, *CContanotcr = nullptr, *CContaaplica = nullptr;
+    TDataSource *DNotadbpr = nullptr, *DNotacrpr = nullptr, *DAntiprov = nullptr, *DApliprov = nullptr;
+    TSQLStoredProc *SPIdNotadbpr = nullptr, *SPIdNotacrpr = nullptr, *SPIdApliprov = nullptr, *SContanotacr = nullptr;
     TCadenaContable contanotdb, contanotcr, contaaplica;
 };
 

@@ -8,8 +8,10 @@
 
 namespace tv {
 class TClientDataSet;
+class TDataSetProvider;
 class TDataSource;
 class TSQLQuery;
+class TSQLStoredProc;
 } // namespace tv
 
 namespace tv::app {
@@ -19,6 +21,7 @@ class Tfdmfact : public TDataModule {
 public:
     explicit Tfdmfact(TComponent* owner = nullptr);
     ~Tfdmfact() override;
+    static void Publish(TPublisher& p);
 
     // Ids of documents the numbering services found (Tfdm::existe_numero).
     std::string id_factura, id_remision, id_pedido, id_devolucion, id_cotizacion;
@@ -37,6 +40,23 @@ private:
     TSQLQuery* QNrocopia = nullptr;
     TClientDataSet* CInterfaces = nullptr;
     TDataSource* DInterfaces = nullptr;
+    // The rest of the stored definition's components.
+    TSQLQuery *QInterfaces = nullptr, *QContafactura = nullptr, *TFactura = nullptr, *TFactdetalle = nullptr,
+              *TRemision = nullptr, *TRemidetalle = nullptr, *TPedido = nullptr, *TPedidetalle = nullptr,
+              *TCotizacion = nullptr, *TCotidetalle = nullptr, *TDevolucion = nullptr, *TDevodetalle = nullptr,
+              *TDevodocrela = nullptr, *TFactcont = nullptr, *TFactcontdet = nullptr, *TFactcontpago = nullptr,
+              *TFactConc = nullptr, *TFactconcdet = nullptr, *TConcperiod = nullptr, *TConcperdet = nullptr,
+              *TRutero = nullptr, *TRutedetalle = nullptr, *TAutorizaciones = nullptr, *TPresupuesto = nullptr,
+              *THistorico = nullptr, *TTrasportadores = nullptr, *TPuntoequilibrio = nullptr, *TRutas = nullptr;
+    TDataSetProvider *PInterfaces = nullptr, *PContafactura = nullptr;
+    TClientDataSet* CContafactura = nullptr;
+    TDataSource *DFactura = nullptr, *DRemision = nullptr, *DPedido = nullptr, *DCotizacion = nullptr,
+                *DDevolucion = nullptr, *DFactcont = nullptr, *DFactConc = nullptr, *DConcperiod = nullptr,
+                *DRutero = nullptr;
+    TSQLStoredProc *SPIdFactura = nullptr, *SPIdRemision = nullptr, *SPIdPedido = nullptr, *SPIdCotizacion = nullptr,
+                   *SPIdDevolucion = nullptr, *SPIdFactcont = nullptr, *SPIdFactConc = nullptr, *SPIdRutero = nullptr,
+                   *SCambioprecios = nullptr, *SCopialista = nullptr, *SFormulaprecios = nullptr,
+                   *SFacturarconceptos = nullptr;
     TCadenaContable contafactura;
 };
 

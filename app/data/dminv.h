@@ -8,7 +8,10 @@
 
 namespace tv {
 class TClientDataSet;
+class TDataSetProvider;
 class TDataSource;
+class TSQLQuery;
+class TSQLStoredProc;
 } // namespace tv
 
 namespace tv::app {
@@ -18,6 +21,7 @@ class TfdmInv : public TDataModule {
 public:
     explicit TfdmInv(TComponent* owner = nullptr);
     ~TfdmInv() override;
+    static void Publish(TPublisher& p);
 
     // Ids of documents the numbering services found (Tfdm::existe_numero).
     std::string id_entr, id_sali, id_tran, id_ajus, id_ensa, id_dese, id_rese, id_orin;
@@ -36,6 +40,20 @@ protected:
 private:
     TClientDataSet* CInterfaces = nullptr;
     TDataSource* DInterfaces = nullptr;
+    // The rest of the stored definition's components.
+    TSQLQuery *QInterfaz = nullptr, *SContainv = nullptr, *TEntrada = nullptr, *TEntdetalle = nullptr,
+              *TSalida = nullptr, *TSaldetalle = nullptr, *TTraslado = nullptr, *TTrasdetalle = nullptr,
+              *TEnsamble = nullptr, *TEnsdetalle = nullptr, *TDesensamble = nullptr, *TDesdetalle = nullptr,
+              *TAjuste = nullptr, *TAjudetalle = nullptr, *TReserva = nullptr, *TResdetalle = nullptr,
+              *TOrdeninv = nullptr, *TOrdinvdetalle = nullptr, *TImportacion = nullptr, *TMaquinas = nullptr,
+              *TOperarios = nullptr;
+    TDataSetProvider *PInterfaces = nullptr, *PContainv = nullptr;
+    TClientDataSet* CContainv = nullptr;
+    TDataSource *DEntrada = nullptr, *DSalida = nullptr, *DTraslado = nullptr, *DEnsamble = nullptr,
+                *DDesensamble = nullptr, *DAjuste = nullptr, *DReserva = nullptr, *DOrdeninv = nullptr;
+    TSQLStoredProc *SPIdEntrada = nullptr, *SPIdSalida = nullptr, *SPIdTraslado = nullptr, *SPIdEnsamble = nullptr,
+                   *SPIdDesensamble = nullptr, *SPIdAjuste = nullptr, *SPIdReserva = nullptr, *SPIdOrdeninv = nullptr,
+                   *SActualicecosto = nullptr;
     TCadenaContable containv;
 };
 

@@ -10,6 +10,8 @@
 #include "core/sysformat.h"
 #include "framework/data/clientdataset.h"
 #include "framework/data/field.h"
+#include "framework/data/provider.h"
+#include "framework/data/sql/sqlquery.h"
 
 namespace tv::app {
 
@@ -55,23 +57,62 @@ Tfdmter::Tfdmter(TComponent* owner) : TDataModule(owner) { fdmter = this; }
 void Tfdmter::Loaded() {
     TDataModule::Loaded();
     TSQLConnection* tallyvo = fdm->Tallyvo;
-    CExisteterc = enlace_consulta(this, "Existeterc", tallyvo);
-    CTerceros = enlace_consulta(this, "Terceros", tallyvo);
-    CValcliente = enlace_consulta(this, "Valcliente", tallyvo);
-    CPrecprov = enlace_consulta(this, "Precprov", tallyvo);
-    CCartera = enlace_consulta(this, "Cartera", tallyvo);
-    CTercero = enlace_consulta(this, "Tercero", tallyvo);
-    CValidtercero = enlace_consulta(this, "Validtercero", tallyvo);
-    Cvalideretenciones = enlace_consulta(this, "valideretenciones", tallyvo);
-    CCliente = enlace_consulta(this, "Cliente", tallyvo);
-    CClientes = enlace_consulta(this, "Clientes", tallyvo);
-    CValideretencart = enlace_consulta(this, "Valideretencart", tallyvo);
-    CTerceroa = enlace_consulta(this, "Terceroa", tallyvo);
+    enlace_consulta(QExisteterc, PExisteterc, CExisteterc, tallyvo);
+    enlace_consulta(QTerceros, PTerceros, CTerceros, tallyvo);
+    enlace_consulta(QValcliente, PValcliente, CValcliente, tallyvo);
+    enlace_consulta(QPrecprov, PPrecprov, CPrecprov, tallyvo);
+    enlace_consulta(QCartera, PCartera, CCartera, tallyvo);
+    enlace_consulta(QTercero, PTercero, CTercero, tallyvo);
+    enlace_consulta(QValidtercero, PValidtercero, CValidtercero, tallyvo);
+    enlace_consulta(Qvalideretenciones, Pvalideretenciones, Cvalideretenciones, tallyvo);
+    enlace_consulta(QCliente, PCliente, CCliente, tallyvo);
+    enlace_consulta(QClientes, PClientes, CClientes, tallyvo);
+    enlace_consulta(QValideretencart, PValideretencart, CValideretencart, tallyvo);
+    enlace_consulta(QTerceroa, PTerceroa, CTerceroa, tallyvo);
 }
 
 Tfdmter::~Tfdmter() {
     DestroyComponents();
     if (fdmter == this) fdmter = nullptr;
+}
+
+void Tfdmter::Publish(TPublisher& p) {
+    p.Field("QExisteterc", &Tfdmter::QExisteterc);
+    p.Field("PExisteterc", &Tfdmter::PExisteterc);
+    p.Field("CExisteterc", &Tfdmter::CExisteterc);
+    p.Field("QTerceros", &Tfdmter::QTerceros);
+    p.Field("PTerceros", &Tfdmter::PTerceros);
+    p.Field("CTerceros", &Tfdmter::CTerceros);
+    p.Field("QValcliente", &Tfdmter::QValcliente);
+    p.Field("PValcliente", &Tfdmter::PValcliente);
+    p.Field("CValcliente", &Tfdmter::CValcliente);
+    p.Field("QPrecprov", &Tfdmter::QPrecprov);
+    p.Field("PPrecprov", &Tfdmter::PPrecprov);
+    p.Field("CPrecprov", &Tfdmter::CPrecprov);
+    p.Field("QCartera", &Tfdmter::QCartera);
+    p.Field("PCartera", &Tfdmter::PCartera);
+    p.Field("CCartera", &Tfdmter::CCartera);
+    p.Field("QTercero", &Tfdmter::QTercero);
+    p.Field("PTercero", &Tfdmter::PTercero);
+    p.Field("CTercero", &Tfdmter::CTercero);
+    p.Field("QValidtercero", &Tfdmter::QValidtercero);
+    p.Field("PValidtercero", &Tfdmter::PValidtercero);
+    p.Field("CValidtercero", &Tfdmter::CValidtercero);
+    p.Field("Qvalideretenciones", &Tfdmter::Qvalideretenciones);
+    p.Field("Pvalideretenciones", &Tfdmter::Pvalideretenciones);
+    p.Field("Cvalideretenciones", &Tfdmter::Cvalideretenciones);
+    p.Field("QCliente", &Tfdmter::QCliente);
+    p.Field("PCliente", &Tfdmter::PCliente);
+    p.Field("CCliente", &Tfdmter::CCliente);
+    p.Field("QClientes", &Tfdmter::QClientes);
+    p.Field("PClientes", &Tfdmter::PClientes);
+    p.Field("CClientes", &Tfdmter::CClientes);
+    p.Field("QValideretencart", &Tfdmter::QValideretencart);
+    p.Field("PValideretencart", &Tfdmter::PValideretencart);
+    p.Field("CValideretencart", &Tfdmter::CValideretencart);
+    p.Field("QTerceroa", &Tfdmter::QTerceroa);
+    p.Field("PTerceroa", &Tfdmter::PTerceroa);
+    p.Field("CTerceroa", &Tfdmter::CTerceroa);
 }
 
 int Tfdmter::dv(const std::string& nit) { return digito_verificacion(nit); }

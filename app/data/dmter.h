@@ -10,7 +10,9 @@
 
 namespace tv {
 class TClientDataSet;
+class TDataSetProvider;
 class TField;
+class TSQLQuery;
 } // namespace tv
 
 namespace tv::app {
@@ -20,6 +22,7 @@ class Tfdmter : public TDataModule {
 public:
     explicit Tfdmter(TComponent* owner = nullptr);
     ~Tfdmter() override;
+    static void Publish(TPublisher& p);
 
     bool existe_nit(const std::string& nit);
     int dv(const std::string& nit);
@@ -60,6 +63,13 @@ private:
     TClientDataSet *CExisteterc = nullptr, *CTerceros = nullptr, *CValcliente = nullptr, *CPrecprov = nullptr,
                    *CCartera = nullptr, *CTercero = nullptr, *CValidtercero = nullptr, *Cvalideretenciones = nullptr,
                    *CCliente = nullptr, *CClientes = nullptr, *CValideretencart = nullptr, *CTerceroa = nullptr;
+    // The rest of the stored definition's components.
+    TSQLQuery *QExisteterc = nullptr, *QTerceros = nullptr, *QValcliente = nullptr, *QPrecprov = nullptr,
+              *QCartera = nullptr, *QTercero = nullptr, *QValidtercero = nullptr, *Qvalideretenciones = nullptr,
+              *QCliente = nullptr, *QClientes = nullptr, *QValideretencart = nullptr, *QTerceroa = nullptr;
+    TDataSetProvider *PExisteterc = nullptr, *PTerceros = nullptr, *PValcliente = nullptr, *PPrecprov = nullptr,
+                     *PCartera = nullptr, *PTercero = nullptr, *PValidtercero = nullptr, *Pvalideretenciones = nullptr,
+                     *PCliente = nullptr, *PClientes = nullptr, *PValideretencart = nullptr, *PTerceroa = nullptr;
 };
 
 extern Tfdmter* fdmter;

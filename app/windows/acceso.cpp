@@ -28,6 +28,9 @@
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/stdctrls/maskedit.h"
 #include "platform/window/input.h"
+#include "framework/data/fields_numeric.h"
+#include "framework/data/fields_string.h"
+#include "skin/skinpanel.h"
 
 namespace tv::app {
 
@@ -45,44 +48,57 @@ void Tfacceso::Publish(TPublisher& p) {
     p.Method("BitBtn1Click", &Tfacceso::BitBtn1Click);
     p.Method("BitBtn2Click", &Tfacceso::BitBtn2Click);
     p.Method("BitBtn3Click", &Tfacceso::BitBtn3Click);
+    p.Field("Panel1", &Tfacceso::Panel1);
+    p.Field("Label9", &Tfacceso::Label9);
+    p.Field("Label10", &Tfacceso::Label10);
+    p.Field("Image1", &Tfacceso::Image1);
+    p.Field("Image2", &Tfacceso::Image2);
+    p.Field("Panel2", &Tfacceso::Panel2);
+    p.Field("Label1", &Tfacceso::Label1);
+    p.Field("Label2", &Tfacceso::Label2);
+    p.Field("Label3", &Tfacceso::Label3);
+    p.Field("Label4", &Tfacceso::Label4);
+    p.Field("Label5", &Tfacceso::Label5);
+    p.Field("Label6", &Tfacceso::Label6);
+    p.Field("Servidor", &Tfacceso::Servidor);
+    p.Field("TUsuario", &Tfacceso::TUsuario);
+    p.Field("TNomUsr", &Tfacceso::TNomUsr);
+    p.Field("TClave", &Tfacceso::TClave);
+    p.Field("TCia", &Tfacceso::TCia);
+    p.Field("TNomcia", &Tfacceso::TNomcia);
+    p.Field("LLista", &Tfacceso::LLista);
+    p.Field("Fecha", &Tfacceso::Fecha);
+    p.Field("BitBtn1", &Tfacceso::BitBtn1);
+    p.Field("BitBtn2", &Tfacceso::BitBtn2);
+    p.Field("BitBtn3", &Tfacceso::BitBtn3);
+    p.Field("Aviso", &Tfacceso::Aviso);
+    p.Field("PListapre", &Tfacceso::PListapre);
+    p.Field("CListapre", &Tfacceso::CListapre);
+    p.Field("DListapre", &Tfacceso::DListapre);
+    p.Field("QValusuario", &Tfacceso::QValusuario);
+    p.Field("Qnomcompania", &Tfacceso::Qnomcompania);
+    p.Field("Pnomcia", &Tfacceso::Pnomcia);
+    p.Field("Cnomcia", &Tfacceso::Cnomcia);
+    p.Field("Pusuario", &Tfacceso::Pusuario);
+    p.Field("CUsuario", &Tfacceso::CUsuario);
+    p.Field("CUsuarioUSER_COD", &Tfacceso::CUsuarioUSER_COD);
+    p.Field("CUsuarioUSER_ANOCNT", &Tfacceso::CUsuarioUSER_ANOCNT);
+    p.Field("CUsuarioUSER_PERCNT", &Tfacceso::CUsuarioUSER_PERCNT);
+    p.Field("CUsuarioSUCU_ID", &Tfacceso::CUsuarioSUCU_ID);
+    p.Field("PBorrar", &Tfacceso::PBorrar);
+    p.Field("CBorrar", &Tfacceso::CBorrar);
+    p.Field("PValideusr", &Tfacceso::PValideusr);
+    p.Field("CValideusr", &Tfacceso::CValideusr);
 }
 
 void Tfacceso::EnlaceComponentes() {
-    Servidor = componente<TComboBox>(this, "Servidor");
-    TUsuario = componente<TEdit>(this, "TUsuario");
-    TNomUsr = componente<TEdit>(this, "TNomUsr");
-    TClave = componente<TEdit>(this, "TClave");
-    TCia = componente<TEdit>(this, "TCia");
-    TNomcia = componente<TEdit>(this, "TNomcia");
-    LLista = componente<TDBLookupComboboxEh>(this, "LLista");
-    Fecha = componente<TDBDateTimeEditEh>(this, "Fecha");
-    BitBtn1 = componente<TBitBtn>(this, "BitBtn1");
-    BitBtn2 = componente<TBitBtn>(this, "BitBtn2");
-    BitBtn3 = componente<TBitBtn>(this, "BitBtn3");
-    Aviso = componente<TPanel>(this, "Aviso");
-    Image1 = componente<TImage>(this, "Image1");
-    Image2 = componente<TImage>(this, "Image2");
-    PListapre = componente<TDataSetProvider>(this, "PListapre");
-    CListapre = componente<TClientDataSet>(this, "CListapre");
-    DListapre = componente<TDataSource>(this, "DListapre");
     PListapre->SetDataSet(fdmArt->TListprecios);
     CListapre->SetProviderName(PListapre->Name());
-
-    QValusuario = componente<TSQLQuery>(this, "QValusuario");
     QValusuario->SetSQLConnection(fdm->ConGeneral);
-    Qnomcompania = componente<TSQLQuery>(this, "Qnomcompania");
     Qnomcompania->SetSQLConnection(fdm->ConGeneral);
-    Pnomcia = componente<TDataSetProvider>(this, "Pnomcia");
-    Cnomcia = componente<TClientDataSet>(this, "Cnomcia");
-    Pusuario = componente<TDataSetProvider>(this, "Pusuario");
     Pusuario->SetDataSet(fdm->TUsracceso);
-    CUsuario = componente<TClientDataSet>(this, "CUsuario");
-    PBorrar = componente<TDataSetProvider>(this, "PBorrar");
     PBorrar->SetDataSet(fdm->QBorrar);
-    CBorrar = componente<TClientDataSet>(this, "CBorrar");
-    PValideusr = componente<TDataSetProvider>(this, "PValideusr");
     PValideusr->SetDataSet(fdm->QValiduser);
-    CValideusr = componente<TClientDataSet>(this, "CValideusr");
 }
 
 void Tfacceso::FormCreate(TObject*) {

@@ -13,15 +13,18 @@ namespace tv {
 class TBitBtn;
 class TClientDataSet;
 class TComboBox;
-class TDataSetProvider;
-class TDataSource;
 class TDBDateTimeEditEh;
 class TDBLookupComboboxEh;
+class TDataSetProvider;
+class TDataSource;
 class TEdit;
 class TImage;
+class TIntegerField;
 class TLabel;
 class TPanel;
 class TSQLQuery;
+class TStringField;
+class TsPanel;
 } // namespace tv
 
 namespace tv::app {
@@ -60,6 +63,12 @@ public:
     TClientDataSet* CBorrar = nullptr;
     TDataSetProvider* PValideusr = nullptr;
     TClientDataSet* CValideusr = nullptr;
+    // The rest of the stored definition's components.
+    TsPanel *Panel1 = nullptr, *Panel2 = nullptr;
+    TLabel *Label9 = nullptr, *Label10 = nullptr, *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr,
+           *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr;
+    TStringField *CUsuarioUSER_COD = nullptr, *CUsuarioUSER_ANOCNT = nullptr;
+    TIntegerField *CUsuarioUSER_PERCNT = nullptr, *CUsuarioSUCU_ID = nullptr;
 
     // Server entries of "SERVIDORES.cfg".
     std::vector<std::string> servidores;

@@ -28,6 +28,8 @@
 #include "gridservices/print/printdbgrideh.h"
 #include "platform/window/input.h"
 #include "skin/skinprovider.h"
+#include "framework/data/fields_string.h"
+#include "framework/ui/basiccontrols.h"
 
 namespace tv::app {
 
@@ -56,35 +58,41 @@ void Tfarticulos::Publish(TPublisher& p) {
     p.Method("ppmSaveSelectionClick", &Tfarticulos::ppmSaveSelectionClick);
     p.Method("ckfiltroClick", &Tfarticulos::ckfiltroClick);
     p.Method("DBGridEh1DrawColumnCell", &Tfarticulos::DBGridEh1DrawColumnCell);
+    p.Field("Panel1", &Tfarticulos::Panel1);
+    p.Field("RBuscar", &Tfarticulos::RBuscar);
+    p.Field("EBuscar", &Tfarticulos::EBuscar);
+    p.Field("SpeedButton1", &Tfarticulos::SpeedButton1);
+    p.Field("CkBuscar", &Tfarticulos::CkBuscar);
+    p.Field("ckfiltro", &Tfarticulos::ckfiltro);
+    p.Field("DBGridEh1", &Tfarticulos::DBGridEh1);
+    p.Field("DBNavigator1", &Tfarticulos::DBNavigator1);
+    p.Field("Panel2", &Tfarticulos::Panel2);
+    p.Field("SBNuevo", &Tfarticulos::SBNuevo);
+    p.Field("SBModificar", &Tfarticulos::SBModificar);
+    p.Field("SBBorrar", &Tfarticulos::SBBorrar);
+    p.Field("SBSelec", &Tfarticulos::SBSelec);
+    p.Field("SpeedButton2", &Tfarticulos::SpeedButton2);
+    p.Field("PArticulo", &Tfarticulos::PArticulo);
+    p.Field("CArticulo", &Tfarticulos::CArticulo);
+    p.Field("CArticuloARTI_COD", &Tfarticulos::CArticuloARTI_COD);
+    p.Field("CArticuloARTI_DES", &Tfarticulos::CArticuloARTI_DES);
+    p.Field("CArticuloARTI_UNIDAD", &Tfarticulos::CArticuloARTI_UNIDAD);
+    p.Field("DArticulo", &Tfarticulos::DArticulo);
+    p.Field("PBorrar", &Tfarticulos::PBorrar);
+    p.Field("CBorrar", &Tfarticulos::CBorrar);
+    p.Field("PopupMenu1", &Tfarticulos::PopupMenu1);
+    p.Field("ppmCopy", &Tfarticulos::ppmCopy);
+    p.Field("ppmSelectAll", &Tfarticulos::ppmSelectAll);
+    p.Field("N1", &Tfarticulos::N1);
+    p.Field("ppmPreview", &Tfarticulos::ppmPreview);
+    p.Field("ppmSaveSelection", &Tfarticulos::ppmSaveSelection);
+    p.Field("SaveDialog1", &Tfarticulos::SaveDialog1);
+    p.Field("PrintDBGridEh1", &Tfarticulos::PrintDBGridEh1);
+    p.Field("sSkinProvider1", &Tfarticulos::sSkinProvider1);
 }
 
 void Tfarticulos::FormCreate(TObject*) {
     farticulos = this;
-    SpeedButton1 = componente<TSpeedButton>(this, "SpeedButton1");
-    RBuscar = componente<TRadioGroup>(this, "RBuscar");
-    EBuscar = componente<TEdit>(this, "EBuscar");
-    CkBuscar = componente<TCheckBox>(this, "CkBuscar");
-    ckfiltro = componente<TCheckBox>(this, "ckfiltro");
-    DBGridEh1 = componente<TDBGridEh>(this, "DBGridEh1");
-    DBNavigator1 = componente<TDBNavigator>(this, "DBNavigator1");
-    SBNuevo = componente<TSpeedButton>(this, "SBNuevo");
-    SBModificar = componente<TSpeedButton>(this, "SBModificar");
-    SBBorrar = componente<TSpeedButton>(this, "SBBorrar");
-    SBSelec = componente<TSpeedButton>(this, "SBSelec");
-    SpeedButton2 = componente<TSpeedButton>(this, "SpeedButton2");
-    PArticulo = componente<TDataSetProvider>(this, "PArticulo");
-    CArticulo = componente<TClientDataSet>(this, "CArticulo");
-    DArticulo = componente<TDataSource>(this, "DArticulo");
-    PBorrar = componente<TDataSetProvider>(this, "PBorrar");
-    CBorrar = componente<TClientDataSet>(this, "CBorrar");
-    PopupMenu1 = componente<TPopupMenu>(this, "PopupMenu1");
-    ppmCopy = componente<TMenuItem>(this, "ppmCopy");
-    ppmSelectAll = componente<TMenuItem>(this, "ppmSelectAll");
-    ppmPreview = componente<TMenuItem>(this, "ppmPreview");
-    ppmSaveSelection = componente<TMenuItem>(this, "ppmSaveSelection");
-    SaveDialog1 = componente<TSaveDialog>(this, "SaveDialog1");
-    PrintDBGridEh1 = componente<TPrintDBGridEh>(this, "PrintDBGridEh1");
-    sSkinProvider1 = componente<TsSkinProvider>(this, "sSkinProvider1");
     // The modules are created after the stored definition names them.
     PArticulo->SetDataSet(fdmArt->QArticulos);
     PBorrar->SetDataSet(fdm->QBorrar);

@@ -10,17 +10,19 @@ namespace tv {
 class TCheckBox;
 class TClientDataSet;
 class TColumnEh;
-class TDataSetProvider;
-class TDataSource;
 class TDBGridEh;
 class TDBNavigator;
+class TDataSetProvider;
+class TDataSource;
 class TEdit;
 class TMenuItem;
+class TPanel;
 class TPopupMenu;
 class TPrintDBGridEh;
 class TRadioGroup;
 class TSaveDialog;
 class TSpeedButton;
+class TStringField;
 class TsSkinProvider;
 } // namespace tv
 
@@ -52,6 +54,10 @@ public:
     TSaveDialog* SaveDialog1 = nullptr;
     TPrintDBGridEh* PrintDBGridEh1 = nullptr;
     TsSkinProvider* sSkinProvider1 = nullptr;
+    // The rest of the stored definition's components.
+    TPanel *Panel1 = nullptr, *Panel2 = nullptr;
+    TStringField *CArticuloARTI_COD = nullptr, *CArticuloARTI_DES = nullptr, *CArticuloARTI_UNIDAD = nullptr;
+    TMenuItem* N1 = nullptr;
 
     void FormCreate(TObject* sender);
     void FormActivate(TObject* sender);

@@ -8,6 +8,7 @@
 #include "framework/ui/bitbtn.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "platform/window/input.h"
+#include "framework/ui/basiccontrols.h"
 
 namespace tv::app {
 
@@ -15,16 +16,15 @@ Tfclave::Tfclave(TComponent* owner) : TForm(owner) {}
 Tfclave::~Tfclave() = default;
 
 void Tfclave::Publish(TPublisher& p) {
-    p.Method("FormCreate", &Tfclave::FormCreate);
     p.Method("FormKeyDown", &Tfclave::FormKeyDown);
     p.Method("Enteratab", &Tfclave::Enteratab);
     p.Method("BitBtn1Click", &Tfclave::BitBtn1Click);
-}
-
-void Tfclave::FormCreate(TObject*) {
-    TClave = componente<TEdit>(this, "TClave");
-    BitBtn1 = componente<TBitBtn>(this, "BitBtn1");
-    BitBtn2 = componente<TBitBtn>(this, "BitBtn2");
+    p.Field("GroupBox1", &Tfclave::GroupBox1);
+    p.Field("Label2", &Tfclave::Label2);
+    p.Field("Label1", &Tfclave::Label1);
+    p.Field("TClave", &Tfclave::TClave);
+    p.Field("BitBtn1", &Tfclave::BitBtn1);
+    p.Field("BitBtn2", &Tfclave::BitBtn2);
 }
 
 void Tfclave::FormKeyDown(TObject*, win::WORD& key, TShiftState shift) {

@@ -6,6 +6,8 @@
 namespace tv {
 class TBitBtn;
 class TEdit;
+class TLabel;
+class TPanel;
 } // namespace tv
 
 namespace tv::app {
@@ -20,8 +22,10 @@ public:
     TEdit* TClave = nullptr;
     TBitBtn* BitBtn1 = nullptr;  // "Autoriza"
     TBitBtn* BitBtn2 = nullptr;  // "Cancela"
+    // The rest of the stored definition's components.
+    TPanel* GroupBox1 = nullptr;
+    TLabel *Label2 = nullptr, *Label1 = nullptr;
 
-    void FormCreate(TObject* sender);
     void FormKeyDown(TObject* sender, win::WORD& key, TShiftState shift);
     void Enteratab(TObject* sender, char32_t& key);
     void BitBtn1Click(TObject* sender);

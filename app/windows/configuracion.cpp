@@ -8,6 +8,7 @@
 #include "platform/window/input.h"
 #include "serial/comport.h"
 #include "serial/comsetup.h"
+#include "framework/ui/basiccontrols.h"
 
 namespace tv::app {
 
@@ -20,12 +21,13 @@ void Tfconfigura::Publish(TPublisher& p) {
     p.Method("FormKeyDown", &Tfconfigura::FormKeyDown);
     p.Method("SpeedButton1Click", &Tfconfigura::SpeedButton1Click);
     p.Method("SpeedButton2Click", &Tfconfigura::SpeedButton2Click);
+    p.Field("Panel1", &Tfconfigura::Panel1);
+    p.Field("SpeedButton1", &Tfconfigura::SpeedButton1);
+    p.Field("SpeedButton2", &Tfconfigura::SpeedButton2);
+    p.Field("ComPort1", &Tfconfigura::ComPort1);
 }
 
 void Tfconfigura::FormCreate(TObject*) {
-    SpeedButton1 = componente<TBitBtn>(this, "SpeedButton1");
-    SpeedButton2 = componente<TBitBtn>(this, "SpeedButton2");
-    ComPort1 = componente<TComPort>(this, "ComPort1");
     if (fdm) fdm->ConfigurarProviders(this);
     ubique_ventana(this, Height(), Width());
     SetHeight(110);

@@ -9,6 +9,7 @@
 namespace tv {
 class TBitBtn;
 class TComPort;
+class TPanel;
 } // namespace tv
 
 namespace tv::app {
@@ -23,6 +24,8 @@ public:
     TBitBtn* SpeedButton1 = nullptr;  // "F4: Monedero"
     TBitBtn* SpeedButton2 = nullptr;  // "F7: Balanza"
     TComPort* ComPort1 = nullptr;
+    // The rest of the stored definition's components.
+    TPanel* Panel1 = nullptr;
 
     void FormCreate(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);

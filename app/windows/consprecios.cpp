@@ -13,6 +13,9 @@
 #include "framework/ui/stdctrls/dbmemo.h"
 #include "framework/ui/stdctrls/dbtext.h"
 #include "framework/ui/stdctrls/edit.h"
+#include "framework/data/fields_blob.h"
+#include "framework/data/fields_numeric.h"
+#include "framework/data/fields_string.h"
 
 namespace tv::app {
 
@@ -28,16 +31,59 @@ void Tfconsprecios::Publish(TPublisher& p) {
     p.Method("FormCreate", &Tfconsprecios::FormCreate);
     p.Method("Enteratab", &Tfconsprecios::Enteratab);
     p.Method("Edit1Exit", &Tfconsprecios::Edit1Exit);
+    p.Field("Panel1", &Tfconsprecios::Panel1);
+    p.Field("Label1", &Tfconsprecios::Label1);
+    p.Field("NomCia", &Tfconsprecios::NomCia);
+    p.Field("Edit1", &Tfconsprecios::Edit1);
+    p.Field("Panel2", &Tfconsprecios::Panel2);
+    p.Field("DBDes", &Tfconsprecios::DBDes);
+    p.Field("Label10", &Tfconsprecios::Label10);
+    p.Field("DBGrupo", &Tfconsprecios::DBGrupo);
+    p.Field("Label11", &Tfconsprecios::Label11);
+    p.Field("DBMarca", &Tfconsprecios::DBMarca);
+    p.Field("Label12", &Tfconsprecios::Label12);
+    p.Field("DBUnidad", &Tfconsprecios::DBUnidad);
+    p.Field("Label13", &Tfconsprecios::Label13);
+    p.Field("DBPrecio", &Tfconsprecios::DBPrecio);
+    p.Field("Label14", &Tfconsprecios::Label14);
+    p.Field("DBIva", &Tfconsprecios::DBIva);
+    p.Field("Label15", &Tfconsprecios::Label15);
+    p.Field("DBConsumo", &Tfconsprecios::DBConsumo);
+    p.Field("Label16", &Tfconsprecios::Label16);
+    p.Field("DBPeso", &Tfconsprecios::DBPeso);
+    p.Field("Label17", &Tfconsprecios::Label17);
+    p.Field("DBPum", &Tfconsprecios::DBPum);
+    p.Field("Label30", &Tfconsprecios::Label30);
+    p.Field("DBLargo", &Tfconsprecios::DBLargo);
+    p.Field("DBAlto", &Tfconsprecios::DBAlto);
+    p.Field("DBAncho", &Tfconsprecios::DBAncho);
+    p.Field("Label31", &Tfconsprecios::Label31);
+    p.Field("DBTotal", &Tfconsprecios::DBTotal);
+    p.Field("DBMemo1", &Tfconsprecios::DBMemo1);
+    p.Field("DBImage1", &Tfconsprecios::DBImage1);
+    p.Field("PArticulos", &Tfconsprecios::PArticulos);
+    p.Field("CArticulos", &Tfconsprecios::CArticulos);
+    p.Field("CArticulosARTICULO", &Tfconsprecios::CArticulosARTICULO);
+    p.Field("CArticulosDES", &Tfconsprecios::CArticulosDES);
+    p.Field("CArticulosGRUPO", &Tfconsprecios::CArticulosGRUPO);
+    p.Field("CArticulosMARCA", &Tfconsprecios::CArticulosMARCA);
+    p.Field("CArticulosUNIDAD", &Tfconsprecios::CArticulosUNIDAD);
+    p.Field("CArticulosPRECIO", &Tfconsprecios::CArticulosPRECIO);
+    p.Field("CArticulosIVA", &Tfconsprecios::CArticulosIVA);
+    p.Field("CArticulosPESO", &Tfconsprecios::CArticulosPESO);
+    p.Field("CArticulosLARGO", &Tfconsprecios::CArticulosLARGO);
+    p.Field("CArticulosALTO", &Tfconsprecios::CArticulosALTO);
+    p.Field("CArticulosANCHO", &Tfconsprecios::CArticulosANCHO);
+    p.Field("CArticulosPUM", &Tfconsprecios::CArticulosPUM);
+    p.Field("CArticulosOBSERVACIONES", &Tfconsprecios::CArticulosOBSERVACIONES);
+    p.Field("CArticulosFOTO", &Tfconsprecios::CArticulosFOTO);
+    p.Field("CArticulosIVAMONTO", &Tfconsprecios::CArticulosIVAMONTO);
+    p.Field("CArticulosCONSUMO", &Tfconsprecios::CArticulosCONSUMO);
+    p.Field("CArticulosTOTAL", &Tfconsprecios::CArticulosTOTAL);
+    p.Field("DArticulos", &Tfconsprecios::DArticulos);
 }
 
 void Tfconsprecios::EnlaceComponentes() {
-    NomCia = componente<TLabel>(this, "NomCia");
-    Edit1 = componente<TEdit>(this, "Edit1");
-    DBImage1 = componente<TDBImage>(this, "DBImage1");
-    DBMemo1 = componente<TDBMemo>(this, "DBMemo1");
-    PArticulos = componente<TDataSetProvider>(this, "PArticulos");
-    CArticulos = componente<TClientDataSet>(this, "CArticulos");
-    DArticulos = componente<TDataSource>(this, "DArticulos");
     // The article module is created after the stored definition names it.
     PArticulos->SetDataSet(fdmArt->QArticulos);
 }

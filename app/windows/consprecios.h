@@ -8,14 +8,19 @@
 #include "framework/ui/forms.h"
 
 namespace tv {
+class TBlobField;
 class TClientDataSet;
-class TDataSetProvider;
-class TDataSource;
 class TDBImage;
 class TDBMemo;
 class TDBText;
+class TDataSetProvider;
+class TDataSource;
 class TEdit;
+class TFMTBCDField;
 class TLabel;
+class TMemoField;
+class TPanel;
+class TStringField;
 } // namespace tv
 
 namespace tv::app {
@@ -34,6 +39,22 @@ public:
     TDataSetProvider* PArticulos = nullptr;
     TClientDataSet* CArticulos = nullptr;
     TDataSource* DArticulos = nullptr;
+    // The rest of the stored definition's components.
+    TPanel *Panel1 = nullptr, *Panel2 = nullptr;
+    TLabel *Label1 = nullptr, *Label10 = nullptr, *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr,
+           *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr, *Label17 = nullptr, *Label30 = nullptr,
+           *Label31 = nullptr;
+    TDBText *DBDes = nullptr, *DBGrupo = nullptr, *DBMarca = nullptr, *DBUnidad = nullptr, *DBPrecio = nullptr,
+            *DBIva = nullptr, *DBConsumo = nullptr, *DBPeso = nullptr, *DBPum = nullptr, *DBLargo = nullptr,
+            *DBAlto = nullptr, *DBAncho = nullptr, *DBTotal = nullptr;
+    TStringField *CArticulosARTICULO = nullptr, *CArticulosDES = nullptr, *CArticulosGRUPO = nullptr,
+                 *CArticulosMARCA = nullptr, *CArticulosUNIDAD = nullptr;
+    TFMTBCDField *CArticulosPRECIO = nullptr, *CArticulosIVA = nullptr, *CArticulosPESO = nullptr,
+                 *CArticulosLARGO = nullptr, *CArticulosALTO = nullptr, *CArticulosANCHO = nullptr,
+                 *CArticulosPUM = nullptr, *CArticulosIVAMONTO = nullptr, *CArticulosCONSUMO = nullptr,
+                 *CArticulosTOTAL = nullptr;
+    TMemoField* CArticulosOBSERVACIONES = nullptr;
+    TBlobField* CArticulosFOTO = nullptr;
 
     void FormCreate(TObject* sender);
     void Enteratab(TObject* sender, char32_t& key);

@@ -7,12 +7,20 @@
 #include "framework/ui/forms.h"
 
 namespace tv {
+class TBlobField;
 class TClientDataSet;
+class TDBEdit;
 class TDataSet;
 class TDataSetProvider;
 class TDataSource;
-class TDBEdit;
+class TDateField;
+class TFMTBCDField;
+class TIntegerField;
+class TLabel;
+class TMemoField;
+class TPanel;
 class TSpeedButton;
+class TStringField;
 class TsSkinProvider;
 } // namespace tv
 
@@ -31,6 +39,20 @@ public:
     TClientDataSet* CArticulo = nullptr;
     TDataSource* DArticulo = nullptr;
     TsSkinProvider* sSkinProvider1 = nullptr;
+    // The rest of the stored definition's components.
+    TPanel *Panel1 = nullptr, *Panel2 = nullptr;
+    TLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
+    TStringField *CArticuloARTI_COD = nullptr, *CArticuloARTI_DES = nullptr, *CArticuloARTI_DESVAR = nullptr,
+                 *CArticuloARTI_TIPO = nullptr, *CArticuloARTI_EXIST = nullptr, *CArticuloARTI_UNIDAD = nullptr,
+                 *CArticuloGRUP_COD = nullptr, *CArticuloSUBG_COD = nullptr, *CArticuloMARC_COD = nullptr,
+                 *CArticuloESAR_COD = nullptr, *CArticuloARTI_USUARIO = nullptr;
+    TDateField* CArticuloARTI_FECHA = nullptr;
+    TFMTBCDField *CArticuloARTI_PRECIO = nullptr, *CArticuloARTI_CONSUMO = nullptr, *CArticuloARTI_IMPOTRO = nullptr,
+                 *CArticuloARTI_PESO = nullptr, *CArticuloARTI_ANCHO = nullptr, *CArticuloARTI_ALTO = nullptr,
+                 *CArticuloARTI_LARGO = nullptr, *CArticuloARTI_MAX = nullptr, *CArticuloARTI_MIN = nullptr;
+    TMemoField* CArticuloARTI_OBS = nullptr;
+    TBlobField* CArticuloARTI_FOTO = nullptr;
+    TIntegerField *CArticuloARTI_DIAS = nullptr, *CArticuloTAIV_COD = nullptr;
 
     void FormCreate(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);

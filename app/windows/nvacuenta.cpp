@@ -23,6 +23,9 @@
 #include "framework/ui/stdctrls/dbradiogroup.h"
 #include "platform/window/input.h"
 #include "skin/skinprovider.h"
+#include "framework/data/fields_numeric.h"
+#include "framework/data/fields_string.h"
+#include "framework/ui/basiccontrols.h"
 
 namespace tv::app {
 
@@ -49,32 +52,52 @@ void Tfnvacuenta::Publish(TPublisher& p) {
     p.Method("CCuentasCUEN_CTAJUSTEChange", &Tfnvacuenta::CCuentasCUEN_CTAJUSTEChange);
     p.Method("CCuentasCUEN_CTACORRECIONChange", &Tfnvacuenta::CCuentasCUEN_CTACORRECIONChange);
     p.Method("Enteratab", &Tfnvacuenta::Enteratab);
+    p.Field("Label1", &Tfnvacuenta::Label1);
+    p.Field("ECod", &Tfnvacuenta::ECod);
+    p.Field("Label2", &Tfnvacuenta::Label2);
+    p.Field("ENom", &Tfnvacuenta::ENom);
+    p.Field("DBRadioGroup2", &Tfnvacuenta::DBRadioGroup2);
+    p.Field("GroupBox1", &Tfnvacuenta::GroupBox1);
+    p.Field("CkTerceros", &Tfnvacuenta::CkTerceros);
+    p.Field("CkCentros", &Tfnvacuenta::CkCentros);
+    p.Field("GroupBox2", &Tfnvacuenta::GroupBox2);
+    p.Field("CkRetenciones", &Tfnvacuenta::CkRetenciones);
+    p.Field("Label3", &Tfnvacuenta::Label3);
+    p.Field("EPorc", &Tfnvacuenta::EPorc);
+    p.Field("Label4", &Tfnvacuenta::Label4);
+    p.Field("EBase", &Tfnvacuenta::EBase);
+    p.Field("GroupBox3", &Tfnvacuenta::GroupBox3);
+    p.Field("CkAjustable", &Tfnvacuenta::CkAjustable);
+    p.Field("Label5", &Tfnvacuenta::Label5);
+    p.Field("ECtaAjus", &Tfnvacuenta::ECtaAjus);
+    p.Field("Label6", &Tfnvacuenta::Label6);
+    p.Field("ECtaCorr", &Tfnvacuenta::ECtaCorr);
+    p.Field("DBRadioGroup1", &Tfnvacuenta::DBRadioGroup1);
+    p.Field("BitBtn1", &Tfnvacuenta::BitBtn1);
+    p.Field("SpeedButton1", &Tfnvacuenta::SpeedButton1);
+    p.Field("SBGrabar", &Tfnvacuenta::SBGrabar);
+    p.Field("SBCancelar", &Tfnvacuenta::SBCancelar);
+    p.Field("PCuentas", &Tfnvacuenta::PCuentas);
+    p.Field("CCuentas", &Tfnvacuenta::CCuentas);
+    p.Field("CCuentasCUEN_COD", &Tfnvacuenta::CCuentasCUEN_COD);
+    p.Field("CCuentasCUEN_NOM", &Tfnvacuenta::CCuentasCUEN_NOM);
+    p.Field("CCuentasCUEN_TERCERO", &Tfnvacuenta::CCuentasCUEN_TERCERO);
+    p.Field("CCuentasCUEN_CENTRO", &Tfnvacuenta::CCuentasCUEN_CENTRO);
+    p.Field("CCuentasCUEN_RETENCION", &Tfnvacuenta::CCuentasCUEN_RETENCION);
+    p.Field("CCuentasCUEN_CTAJUSTE", &Tfnvacuenta::CCuentasCUEN_CTAJUSTE);
+    p.Field("CCuentasCUEN_CTACORRECION", &Tfnvacuenta::CCuentasCUEN_CTACORRECION);
+    p.Field("CCuentasCUEN_BASEMIN", &Tfnvacuenta::CCuentasCUEN_BASEMIN);
+    p.Field("CCuentasCUEN_AJUSDB", &Tfnvacuenta::CCuentasCUEN_AJUSDB);
+    p.Field("CCuentasCUEN_PORC", &Tfnvacuenta::CCuentasCUEN_PORC);
+    p.Field("CCuentasCUEN_TIPO", &Tfnvacuenta::CCuentasCUEN_TIPO);
+    p.Field("DSCuentas", &Tfnvacuenta::DSCuentas);
+    p.Field("PBorrar", &Tfnvacuenta::PBorrar);
+    p.Field("CBorrar", &Tfnvacuenta::CBorrar);
+    p.Field("sSkinProvider1", &Tfnvacuenta::sSkinProvider1);
 }
 
 void Tfnvacuenta::FormCreate(TObject*) {
     fnvacuenta = this;
-    ECod = componente<TDBEdit>(this, "ECod");
-    ENom = componente<TDBEdit>(this, "ENom");
-    EPorc = componente<TDBEdit>(this, "EPorc");
-    EBase = componente<TDBEdit>(this, "EBase");
-    ECtaAjus = componente<TDBEdit>(this, "ECtaAjus");
-    ECtaCorr = componente<TDBEdit>(this, "ECtaCorr");
-    DBRadioGroup1 = componente<TDBRadioGroup>(this, "DBRadioGroup1");
-    DBRadioGroup2 = componente<TDBRadioGroup>(this, "DBRadioGroup2");
-    CkTerceros = componente<TDBCheckBox>(this, "CkTerceros");
-    CkCentros = componente<TDBCheckBox>(this, "CkCentros");
-    CkRetenciones = componente<TDBCheckBox>(this, "CkRetenciones");
-    CkAjustable = componente<TCheckBox>(this, "CkAjustable");
-    BitBtn1 = componente<TBitBtn>(this, "BitBtn1");
-    SpeedButton1 = componente<TSpeedButton>(this, "SpeedButton1");
-    SBGrabar = componente<TSpeedButton>(this, "SBGrabar");
-    SBCancelar = componente<TSpeedButton>(this, "SBCancelar");
-    PCuentas = componente<TDataSetProvider>(this, "PCuentas");
-    CCuentas = componente<TClientDataSet>(this, "CCuentas");
-    DSCuentas = componente<TDataSource>(this, "DSCuentas");
-    PBorrar = componente<TDataSetProvider>(this, "PBorrar");
-    CBorrar = componente<TClientDataSet>(this, "CBorrar");
-    sSkinProvider1 = componente<TsSkinProvider>(this, "sSkinProvider1");
     PCuentas->SetDataSet(fdm->TCuentas);
     PBorrar->SetDataSet(fdm->QBorrar);
 

@@ -11,14 +11,18 @@ namespace tv {
 class TBitBtn;
 class TCheckBox;
 class TClientDataSet;
-class TDataSet;
-class TDataSetProvider;
-class TDataSource;
 class TDBCheckBox;
 class TDBEdit;
 class TDBRadioGroup;
+class TDataSet;
+class TDataSetProvider;
+class TDataSource;
+class TFMTBCDField;
 class TField;
+class TGroupBox;
+class TLabel;
 class TSpeedButton;
+class TStringField;
 class TsSkinProvider;
 } // namespace tv
 
@@ -44,6 +48,14 @@ public:
     TDataSetProvider* PBorrar = nullptr;
     TClientDataSet* CBorrar = nullptr;
     TsSkinProvider* sSkinProvider1 = nullptr;
+    // The rest of the stored definition's components.
+    TLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr,
+           *Label6 = nullptr;
+    TGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr, *GroupBox3 = nullptr;
+    TStringField *CCuentasCUEN_COD = nullptr, *CCuentasCUEN_NOM = nullptr, *CCuentasCUEN_TERCERO = nullptr,
+                 *CCuentasCUEN_CENTRO = nullptr, *CCuentasCUEN_RETENCION = nullptr, *CCuentasCUEN_CTAJUSTE = nullptr,
+                 *CCuentasCUEN_CTACORRECION = nullptr, *CCuentasCUEN_AJUSDB = nullptr, *CCuentasCUEN_TIPO = nullptr;
+    TFMTBCDField *CCuentasCUEN_BASEMIN = nullptr, *CCuentasCUEN_PORC = nullptr;
 
     void FormCreate(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);

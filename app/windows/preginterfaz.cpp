@@ -27,14 +27,14 @@ void Tfpreginterfaz::Publish(TPublisher& p) {
     p.Method("FormKeyDown", &Tfpreginterfaz::FormKeyDown);
     p.Method("DBGridEh1DblClick", &Tfpreginterfaz::DBGridEh1DblClick);
     p.Method("DBGridEh1DrawColumnCell", &Tfpreginterfaz::DBGridEh1DrawColumnCell);
+    p.Field("Panel1", &Tfpreginterfaz::Panel1);
+    p.Field("BitBtn1", &Tfpreginterfaz::BitBtn1);
+    p.Field("BitBtn2", &Tfpreginterfaz::BitBtn2);
+    p.Field("DBGridEh1", &Tfpreginterfaz::DBGridEh1);
+    p.Field("sSkinProvider1", &Tfpreginterfaz::sSkinProvider1);
 }
 
 void Tfpreginterfaz::FormCreate(TObject*) {
-    Panel1 = componente<TPanel>(this, "Panel1");
-    BitBtn1 = componente<TBitBtn>(this, "BitBtn1");
-    BitBtn2 = componente<TBitBtn>(this, "BitBtn2");
-    DBGridEh1 = componente<TDBGridEh>(this, "DBGridEh1");
-    sSkinProvider1 = componente<TsSkinProvider>(this, "sSkinProvider1");
     SetHeight(172);
     SetWidth(271);
 }

@@ -7,8 +7,8 @@
 namespace tv {
 class TBitBtn;
 class TColumnEh;
-class TDataSource;
 class TDBGridEh;
+class TDataSource;
 class TPanel;
 class TsSkinProvider;
 } // namespace tv

@@ -31,15 +31,14 @@ void Tfprincipal::Publish(TPublisher& p) {
     p.Method("FormActivate", &Tfprincipal::FormActivate);
     p.Method("FormClose", &Tfprincipal::FormClose);
     p.Method("Timer2Timer", &Tfprincipal::Timer2Timer);
-}
-
-void Tfprincipal::EnlaceComponentes() {
-    StatusBar1 = componente<TStatusBar>(this, "StatusBar1");
-    Panel1 = componente<TPanel>(this, "Panel1");
-    ECompania = componente<TEdit>(this, "ECompania");
-    EUsuario = componente<TEdit>(this, "EUsuario");
-    Image1 = componente<TImage>(this, "Image1");
-    Timer2 = componente<TTimer>(this, "Timer2");
+    p.Field("Panel1", &Tfprincipal::Panel1);
+    p.Field("Label1", &Tfprincipal::Label1);
+    p.Field("Label2", &Tfprincipal::Label2);
+    p.Field("ECompania", &Tfprincipal::ECompania);
+    p.Field("EUsuario", &Tfprincipal::EUsuario);
+    p.Field("Image1", &Tfprincipal::Image1);
+    p.Field("StatusBar1", &Tfprincipal::StatusBar1);
+    p.Field("Timer2", &Tfprincipal::Timer2);
 }
 
 namespace {
@@ -138,7 +137,6 @@ void Tfprincipal::CreeMenu() {
 }
 
 void Tfprincipal::FormCreate(TObject*) {
-    EnlaceComponentes();
     CreeMenu();
     fprincipal = this;
     if (fdm) {

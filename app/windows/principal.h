@@ -9,14 +9,15 @@
 #include "framework/ui/forms.h"
 
 namespace tv {
+class TAction;
+class TActionList;
 class TEdit;
 class TImage;
+class TLabel;
 class TMainMenu;
 class TPanel;
 class TStatusBar;
 class TTimer;
-class TActionList;
-class TAction;
 } // namespace tv
 
 namespace tv::app {
@@ -37,6 +38,8 @@ public:
     TEdit* EUsuario = nullptr;
     TImage* Image1 = nullptr;
     TTimer* Timer2 = nullptr;
+    // The rest of the stored definition's components.
+    TLabel *Label1 = nullptr, *Label2 = nullptr;
     TMainMenu* MainMenu1 = nullptr;
     TActionList* ActionList1 = nullptr;
 
@@ -77,7 +80,6 @@ public:
     bool Administrador() const override { return administrador; }
 
 private:
-    void EnlaceComponentes();
     void CreeMenu();
     // The road after a confirmed login: reconnect, header, price query.
     void DespuesDelIngreso();

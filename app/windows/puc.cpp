@@ -25,6 +25,9 @@
 #include "gridservices/print/printdbgrideh.h"
 #include "platform/window/input.h"
 #include "skin/skinprovider.h"
+#include "framework/data/fields_numeric.h"
+#include "framework/data/fields_string.h"
+#include "framework/ui/basiccontrols.h"
 
 namespace tv::app {
 
@@ -49,6 +52,40 @@ void Tfpuc::Publish(TPublisher& p) {
     p.Method("ppmSelectAllClick", &Tfpuc::ppmSelectAllClick);
     p.Method("ppmPreviewClick", &Tfpuc::ppmPreviewClick);
     p.Method("ppmSaveSelectionClick", &Tfpuc::ppmSaveSelectionClick);
+    p.Field("Panel1", &Tfpuc::Panel1);
+    p.Field("Label1", &Tfpuc::Label1);
+    p.Field("EBuscar", &Tfpuc::EBuscar);
+    p.Field("sbBuscar", &Tfpuc::sbBuscar);
+    p.Field("RBuscar", &Tfpuc::RBuscar);
+    p.Field("CkDesorden", &Tfpuc::CkDesorden);
+    p.Field("DBGridEh1", &Tfpuc::DBGridEh1);
+    p.Field("DBNavigator1", &Tfpuc::DBNavigator1);
+    p.Field("Panel2", &Tfpuc::Panel2);
+    p.Field("SBSelec", &Tfpuc::SBSelec);
+    p.Field("SpeedButton1", &Tfpuc::SpeedButton1);
+    p.Field("SpeedButton2", &Tfpuc::SpeedButton2);
+    p.Field("PPuc", &Tfpuc::PPuc);
+    p.Field("CPuc", &Tfpuc::CPuc);
+    p.Field("CPucTIPU_COD", &Tfpuc::CPucTIPU_COD);
+    p.Field("CPucPUC_COD", &Tfpuc::CPucPUC_COD);
+    p.Field("CPucPUC_NOM", &Tfpuc::CPucPUC_NOM);
+    p.Field("CPucPUC_TERC", &Tfpuc::CPucPUC_TERC);
+    p.Field("CPucPUC_RETEN", &Tfpuc::CPucPUC_RETEN);
+    p.Field("CPucPUC_CTAAJUS", &Tfpuc::CPucPUC_CTAAJUS);
+    p.Field("CPucPUC_CTACORR", &Tfpuc::CPucPUC_CTACORR);
+    p.Field("CPucPUC_AJDB", &Tfpuc::CPucPUC_AJDB);
+    p.Field("DSPuc", &Tfpuc::DSPuc);
+    p.Field("PBorrar", &Tfpuc::PBorrar);
+    p.Field("CBorrar", &Tfpuc::CBorrar);
+    p.Field("PopupMenu1", &Tfpuc::PopupMenu1);
+    p.Field("ppmCopy", &Tfpuc::ppmCopy);
+    p.Field("ppmSelectAll", &Tfpuc::ppmSelectAll);
+    p.Field("N1", &Tfpuc::N1);
+    p.Field("ppmPreview", &Tfpuc::ppmPreview);
+    p.Field("ppmSaveSelection", &Tfpuc::ppmSaveSelection);
+    p.Field("SaveDialog1", &Tfpuc::SaveDialog1);
+    p.Field("PrintDBGridEh1", &Tfpuc::PrintDBGridEh1);
+    p.Field("sSkinProvider1", &Tfpuc::sSkinProvider1);
 }
 
 int Tfpuc::tipo_puc(const std::string& valor) {
@@ -61,28 +98,6 @@ int Tfpuc::tipo_puc(const std::string& valor) {
 
 void Tfpuc::FormCreate(TObject*) {
     fpuc = this;
-    EBuscar = componente<TEdit>(this, "EBuscar");
-    sbBuscar = componente<TSpeedButton>(this, "sbBuscar");
-    RBuscar = componente<TRadioGroup>(this, "RBuscar");
-    CkDesorden = componente<TCheckBox>(this, "CkDesorden");
-    DBGridEh1 = componente<TDBGridEh>(this, "DBGridEh1");
-    DBNavigator1 = componente<TDBNavigator>(this, "DBNavigator1");
-    SBSelec = componente<TSpeedButton>(this, "SBSelec");
-    SpeedButton1 = componente<TSpeedButton>(this, "SpeedButton1");
-    SpeedButton2 = componente<TSpeedButton>(this, "SpeedButton2");
-    PPuc = componente<TDataSetProvider>(this, "PPuc");
-    CPuc = componente<TClientDataSet>(this, "CPuc");
-    DSPuc = componente<TDataSource>(this, "DSPuc");
-    PBorrar = componente<TDataSetProvider>(this, "PBorrar");
-    CBorrar = componente<TClientDataSet>(this, "CBorrar");
-    PopupMenu1 = componente<TPopupMenu>(this, "PopupMenu1");
-    ppmCopy = componente<TMenuItem>(this, "ppmCopy");
-    ppmSelectAll = componente<TMenuItem>(this, "ppmSelectAll");
-    ppmPreview = componente<TMenuItem>(this, "ppmPreview");
-    ppmSaveSelection = componente<TMenuItem>(this, "ppmSaveSelection");
-    SaveDialog1 = componente<TSaveDialog>(this, "SaveDialog1");
-    PrintDBGridEh1 = componente<TPrintDBGridEh>(this, "PrintDBGridEh1");
-    sSkinProvider1 = componente<TsSkinProvider>(this, "sSkinProvider1");
     PPuc->SetDataSet(fdm->QPuc);
     PBorrar->SetDataSet(fdm->QCuentas);
 

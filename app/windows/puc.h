@@ -11,17 +11,21 @@ namespace tv {
 class TCheckBox;
 class TClientDataSet;
 class TColumnEh;
-class TDataSetProvider;
-class TDataSource;
 class TDBGridEh;
 class TDBNavigator;
+class TDataSetProvider;
+class TDataSource;
 class TEdit;
+class TIntegerField;
+class TLabel;
 class TMenuItem;
+class TPanel;
 class TPopupMenu;
 class TPrintDBGridEh;
 class TRadioGroup;
 class TSaveDialog;
 class TSpeedButton;
+class TStringField;
 class TsSkinProvider;
 } // namespace tv
 
@@ -51,6 +55,13 @@ public:
     TSaveDialog* SaveDialog1 = nullptr;
     TPrintDBGridEh* PrintDBGridEh1 = nullptr;
     TsSkinProvider* sSkinProvider1 = nullptr;
+    // The rest of the stored definition's components.
+    TPanel *Panel1 = nullptr, *Panel2 = nullptr;
+    TLabel* Label1 = nullptr;
+    TIntegerField* CPucTIPU_COD = nullptr;
+    TStringField *CPucPUC_COD = nullptr, *CPucPUC_NOM = nullptr, *CPucPUC_TERC = nullptr, *CPucPUC_RETEN = nullptr,
+                 *CPucPUC_CTAAJUS = nullptr, *CPucPUC_CTACORR = nullptr, *CPucPUC_AJDB = nullptr;
+    TMenuItem* N1 = nullptr;
 
     // The chart of the company's type, and that with the search and order shown.
     std::string consulta_base, consulta_actual;

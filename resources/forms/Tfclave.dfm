@@ -7,7 +7,6 @@ object fclave: Tfclave
   ClientWidth = 180
   KeyPreview = True
   Position = poScreenCenter
-  OnCreate = FormCreate
   OnKeyDown = FormKeyDown
   object GroupBox1: TPanel
     Left = 4

@@ -10,6 +10,8 @@
 #include "app/windows/clave.h"
 #include "app/windows/configuracion.h"
 #include "app/windows/principal.h"
+#include "core/exceptions.h"
+#include "core/resources.h"
 #include "framework/ui/application.h"
 #include "framework/ui/basiccontrols.h"
 #include "framework/ui/graphiccontrols.h"
@@ -207,6 +209,26 @@ TEST_F(Ventanas, TheClosingAndReturnsPasswords) {
         if (c.mensaje.empty()) EXPECT_EQ(Dichos(), std::vector<std::string>{});
         else EXPECT_EQ(Dichos(), std::vector<std::string>{c.mensaje});
     }
+}
+
+TEST_F(Ventanas, AStoredFormWithARenamedComponentIsNotRead) {
+    // The password box's definition as it would stand after renaming its edit.
+    static const std::string original(*FindResource("Tfclave.dfm"));
+    static std::string renombrada = original;
+    renombrada.replace(renombrada.find("object TClave: TEdit"), 20, "object TClave2: TEdit");
+    RegisterResource("Tfclave.dfm", renombrada.data(), renombrada.size());
+    std::string mensaje;
+    try {
+        delete NewForm<Tfclave>(fprincipal);
+    } catch (const EReadError& e) {
+        mensaje = e.Message();
+    }
+    RegisterResource("Tfclave.dfm", original.data(), original.size());
+    EXPECT_EQ(mensaje, "Class Tfclave has no field TClave2 on line 28");
+    // The definition as shipped reads again, its edit in its field.
+    auto* clave = NewForm<Tfclave>(fprincipal);
+    EXPECT_EQ(clave->TClave, clave->FindComponent("TClave"));
+    delete clave;
 }
 
 TEST_F(Ventanas, TheMainWindowsStatusBarShowsAndClearsWarnings) {
