@@ -19,10 +19,13 @@ namespace tv::app {
 Tfdmcar* fdmcar = nullptr;
 
 namespace {
-const char* const kAnticipo = "select reca_id from anticipos_cliente where ancl_id = ";
+const TCuentasTerceros::TReglas kCartera{"busca_id_doc_cartera", false, "saldo_doc_cartera", 45,
+                                         "select reca_id from anticipos_cliente where ancl_id = ",
+                                         "INTERFAZ_CARTERA", "INCA", "contabil_notadbcl", "contabil_notacrcl",
+                                         "contabil_aplicacl", 41};
 }
 
-Tfdmcar::Tfdmcar(TComponent* owner) : TDataModule(owner) {
+Tfdmcar::Tfdmcar(TComponent* owner) : TCuentasTerceros(owner) {
     fdmcar = this;
 }
 
@@ -77,15 +80,9 @@ void Tfdmcar::Publish(TPublisher& p) {
 
 void Tfdmcar::Loaded() {
     TDataModule::Loaded();
-    TSQLConnection* tallyvo = fdm->Tallyvo;
-    enlace_consulta(QValidedoccar, PValidedoccar, CValidedoccar, tallyvo);
-    enlace_consulta(QSaldodoc, PSaldodoc, CSaldodoc, tallyvo);
-    enlace_consulta(QBorrar, PBorrar, CBorrar, tallyvo);
-    enlace_consulta(QInterfaces, PInterfaces, CInterfaces, tallyvo);
-    DInterfaces->SetDataSet(CInterfaces);
-    contand = enlace_cadena(QContand, PContand, CContand);
-    contanc = enlace_cadena(QContanc, PContanc, CContanc);
-    contaapl = enlace_cadena(QContaapl, PContaapl, CContaapl);
+    EnlaceLibro(kCartera, {QValidedoccar, PValidedoccar, CValidedoccar}, {QSaldodoc, PSaldodoc, CSaldodoc},
+                {QBorrar, PBorrar, CBorrar}, {QInterfaces, PInterfaces, CInterfaces}, DInterfaces, fdm->CBorrar,
+                {QContand, PContand, CContand}, {QContanc, PContanc, CContanc}, {QContaapl, PContaapl, CContaapl});
     fdm->ConfigurarProviders(this);
     enlace_documentos({
         {TNotadbcl, DNotadbcl, "NOTAS_DEBITO_CLIENTES", "NDCL_ID", {}, SPIdNotadbcl, "CAMBIE_ID_NOTADBCLIE"},
@@ -102,40 +99,13 @@ void Tfdmcar::Loaded() {
     enlace_tablas({{TGrupocartera, "SELECT * FROM GRUPO_CARTERA"}, {TComisiones, "SELECT * FROM COMISIONES_PUNTOS"}});
 }
 
-int Tfdmcar::id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,
-                    TDateTime fecha) {
-    return busque_documento(CValidedoccar, "busca_id_doc_cartera", tipo, prefijo, numero, nit, fecha, false)
-        .tome(saldo_doc, rtfte_doc, rtiva_doc, rtica_doc);
-}
-
 bool Tfdmcar::valide_doc_cartera(const std::string& nit, int tipo, const std::string& prefijo,
                                  const std::string& numero, TDateTime fecha, TField* campo_id, TField* campo_rtfte,
                                  TField* campo_rtiva, TField* campo_rtica, TField* campo_dtof, TField* campo_saldo,
                                  TField* campo_texto) {
-    TDocumentoHallado d =
-        busque_documento(CValidedoccar, "busca_id_doc_cartera", tipo, prefijo, numero, nit, fecha, false);
-    if (!d.valido()) {
-        d.rechace(campo_id, {campo_rtfte, campo_rtiva, campo_rtica, campo_dtof, campo_saldo});
-        return false;
-    }
-    campo_id->SetAsInteger(d.id);
-    if (tipo == 45) {
-        // An advance that came from no cash receipt carries its amounts reversed.
-        bool al_reves =
-            origen_anticipo(CBorrar, kAnticipo + IntToStr(d.id)) == TOrigenAnticipo::oaSinDocumento;
-        auto monto = [al_reves](Currency v) { return al_reves ? -v : v; };
-        campo_rtfte->SetAsCurrency(monto(d.rtfte));
-        campo_rtiva->SetAsCurrency(monto(d.rtiva));
-        campo_rtica->SetAsCurrency(monto(d.rtica));
-        campo_dtof->SetAsCurrency(monto(d.dtof));
-        campo_saldo->SetAsCurrency(monto(d.saldo));
-    } else {
-        campo_saldo->SetAsCurrency(d.saldo);
-        campo_dtof->SetAsCurrency(d.dtof);
-        campo_rtfte->SetAsCurrency(d.rtfte);
-        campo_rtiva->SetAsCurrency(d.rtiva);
-        campo_rtica->SetAsCurrency(d.rtica);
-    }
+    TDocumentoHallado d = valide_documento(nit, tipo, prefijo, numero, fecha, campo_id, campo_rtfte, campo_rtiva,
+                                           campo_rtica, campo_dtof, campo_saldo);
+    if (!d.valido()) return false;
     abra(CBorrar, "select mvcl_sucursal from movimiento_clientes where mvcl_tiporef = " + IntToStr(tipo) +
                       " and mvcl_idref = " + IntToStr(d.id));
     if (!CBorrar->IsEmpty()) campo_texto->SetAsString(CBorrar->Fields()[0]->AsString());
@@ -143,25 +113,8 @@ bool Tfdmcar::valide_doc_cartera(const std::string& nit, int tipo, const std::st
     return true;
 }
 
-Currency Tfdmcar::saldo_doc_cartera(int tipo, int id, TDateTime fecha) {
-    return saldo_documento(CSaldodoc, CBorrar, "saldo_doc_cartera", tipo, id, fecha, 45, kAnticipo);
-}
+Currency Tfdmcar::saldo_doc_cartera(int tipo, int id, TDateTime fecha) { return saldo_libro(tipo, id, fecha); }
 
-int Tfdmcar::abre_interfaz(int tipo, const std::string& prefijo, bool preguntar) {
-    return escoja_interfaz(this, CInterfaces, DInterfaces,
-                           consulta_interfaces("INTERFAZ_CARTERA", "INCA", tipo) + " and pref_pre = " +
-                               sql_texto(prefijo),
-                           preguntar);
-}
-
-int Tfdmcar::contabilice_notadb(int id, int interfaz) {
-    return contabilice_documento(contand, fdm->CBorrar, "contabil_notadbcl", 41, id, interfaz);
-}
-int Tfdmcar::contabilice_notacr(int id, int interfaz) {
-    return contabilice_documento(contanc, fdm->CBorrar, "contabil_notacrcl", 42, id, interfaz);
-}
-int Tfdmcar::contabilice_aplica(int id, int interfaz) {
-    return contabilice_documento(contaapl, fdm->CBorrar, "contabil_aplicacl", 43, id, interfaz);
-}
+int Tfdmcar::contabilice_aplica(int id, int interfaz) { return contabilice_aplicacion(id, interfaz); }
 
 } // namespace tv::app

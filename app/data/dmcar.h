@@ -4,10 +4,9 @@
 // of client notes and applications.
 #include <string>
 
-#include "app/data/contabilizacion.h"
+#include "app/data/cuentasterceros.h"
 #include "core/currency.h"
 #include "core/datetime.h"
-#include "framework/ui/forms.h"
 
 namespace tv {
 class TClientDataSet;
@@ -20,8 +19,8 @@ class TSQLStoredProc;
 
 namespace tv::app {
 
-class Tfdmcar : public TDataModule {
-    TV_CLASS(Tfdmcar, TDataModule)
+class Tfdmcar : public TCuentasTerceros {
+    TV_CLASS(Tfdmcar, TCuentasTerceros)
 public:
     explicit Tfdmcar(TComponent* owner = nullptr);
     ~Tfdmcar() override;
@@ -29,20 +28,13 @@ public:
 
     // Ids of documents the numbering services found (Tfdm::existe_numero).
     std::string id_ndcl, id_nccl, id_apcl, id_pacl;
-    // Amounts of the document id_doc found last; 0 after a failed search.
-    Currency saldo_doc, rtfte_doc, rtiva_doc, rtica_doc;
 
-    int id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,
-               TDateTime fecha);
     // The text field receives the branch of the client movement.
     bool valide_doc_cartera(const std::string& nit, int tipo, const std::string& prefijo, const std::string& numero,
                             TDateTime fecha, TField* campo_id, TField* campo_rtfte, TField* campo_rtiva,
                             TField* campo_rtica, TField* campo_dtof, TField* campo_saldo, TField* campo_texto);
     Currency saldo_doc_cartera(int tipo, int id, TDateTime fecha);
 
-    int abre_interfaz(int tipo, const std::string& prefijo, bool preguntar);
-    int contabilice_notadb(int id, int interfaz);
-    int contabilice_notacr(int id, int interfaz);
     int contabilice_aplica(int id, int interfaz);
 
 protected:
@@ -62,7 +54,6 @@ private:
     TDataSource *DNotadbcl = nullptr, *DNotacrcl = nullptr, *DAnticlie = nullptr, *DAplicl = nullptr;
     TSQLStoredProc *SPIdNotadbcl = nullptr, *SPIdNotacrcl = nullptr, *SPIdAnticlie = nullptr, *SPIdAplicl = nullptr,
                    *SPIdPagoclie = nullptr, *SImprpagoclie = nullptr, *SImpraplicl = nullptr, *SBuscaiddoc = nullptr;
-    TCadenaContable contand, contanc, contaapl;
 };
 
 extern Tfdmcar* fdmcar;

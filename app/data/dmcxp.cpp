@@ -19,10 +19,13 @@ namespace tv::app {
 Tfdmcxp* fdmcxp = nullptr;
 
 namespace {
-const char* const kAnticipo = "select egre_id from anticipos_proveedor where anpr_id = ";
+const TCuentasTerceros::TReglas kCuentasPorPagar{"busca_id_doc_cxpagar", true, "saldo_doc_cxpagar", 55,
+                                                 "select egre_id from anticipos_proveedor where anpr_id = ",
+                                                 "INTERFAZ_CXPAGAR", "INCP", "contabil_notadbpr",
+                                                 "contabil_notacrpr", "contabil_aplicapr", 51};
 }
 
-Tfdmcxp::Tfdmcxp(TComponent* owner) : TDataModule(owner) {
+Tfdmcxp::Tfdmcxp(TComponent* owner) : TCuentasTerceros(owner) {
     fdmcxp = this;
 }
 
@@ -71,15 +74,10 @@ void Tfdmcxp::Publish(TPublisher& p) {
 
 void Tfdmcxp::Loaded() {
     TDataModule::Loaded();
-    TSQLConnection* tallyvo = fdm->Tallyvo;
-    enlace_consulta(QValidedoccxp, PValidedoccxp, CValidedoccxp, tallyvo);
-    enlace_consulta(QSaldodocx, PSaldodocx, CSaldodocx, tallyvo);
-    enlace_consulta(QBorrar, PBorrar, CBorrar, tallyvo);
-    enlace_consulta(QInterfaces, PInterfaces, CInterfaces, tallyvo);
-    DInterfaces->SetDataSet(CInterfaces);
-    contanotdb = enlace_cadena(QContanotdb, PContanotdb, CContanotdb);
-    contanotcr = enlace_cadena(QContanotcr, PContanotcr, CContanotcr);
-    contaaplica = enlace_cadena(QContaaplica, PContaaplica, CContaaplica);
+    EnlaceLibro(kCuentasPorPagar, {QValidedoccxp, PValidedoccxp, CValidedoccxp}, {QSaldodocx, PSaldodocx, CSaldodocx},
+                {QBorrar, PBorrar, CBorrar}, {QInterfaces, PInterfaces, CInterfaces}, DInterfaces, CBorrar,
+                {QContanotdb, PContanotdb, CContanotdb}, {QContanotcr, PContanotcr, CContanotcr},
+                {QContaaplica, PContaaplica, CContaaplica});
     enlace_documentos({
         {TNotadbpr, DNotadbpr, "NOTAS_DEBITO_PROVEEDOR", "NDPR_ID", {}, SPIdNotadbpr, "CAMBIE_ID_NOTADBPROV"},
         {TNotacrpr, DNotacrpr, "NOTAS_CREDITO_PROVEEDOR", "NCPR_ID", {}, SPIdNotacrpr, "CAMBIE_ID_NOTACRPROV"},
@@ -89,56 +87,18 @@ void Tfdmcxp::Loaded() {
     enlace_procedimientos({{SContanotacr, "CONTABIL_NOTACRPR"}});
 }
 
-int Tfdmcxp::id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,
-                    TDateTime fecha) {
-    return busque_documento(CValidedoccxp, "busca_id_doc_cxpagar", tipo, prefijo, numero, nit, fecha, true)
-        .tome(saldo_doc, rtfte_doc, rtiva_doc, rtica_doc);
-}
-
 bool Tfdmcxp::valide_doc_cxpagar(const std::string& nit, int tipo, const std::string& prefijo,
                                  const std::string& numero, TDateTime fecha, TField* campo_id, TField* campo_rtfte,
                                  TField* campo_rtiva, TField* campo_rtica, TField* campo_dtof, TField* campo_saldo,
                                  TField* campo_texto) {
-    TDocumentoHallado d =
-        busque_documento(CValidedoccxp, "busca_id_doc_cxpagar", tipo, prefijo, numero, nit, fecha, true);
-    if (!d.valido()) {
-        d.rechace(campo_id, {campo_rtfte, campo_rtiva, campo_rtica, campo_dtof, campo_saldo});
-        campo_texto->SetAsString("");
-        return false;
-    }
-    // An advance that came from no cash document carries its amounts reversed.
-    bool al_reves = tipo == 55 && origen_anticipo(CBorrar, kAnticipo + IntToStr(d.id)) ==
-                                      TOrigenAnticipo::oaSinDocumento;
-    auto monto = [al_reves](Currency v) { return al_reves ? -v : v; };
-    campo_rtfte->SetAsCurrency(monto(d.rtfte));
-    campo_rtiva->SetAsCurrency(monto(d.rtiva));
-    campo_rtica->SetAsCurrency(monto(d.rtica));
-    campo_dtof->SetAsCurrency(monto(d.dtof));
-    campo_saldo->SetAsCurrency(monto(d.saldo));
-    campo_texto->SetAsString(d.numprov);
-    campo_id->SetAsInteger(d.id);
-    return true;
+    TDocumentoHallado d = valide_documento(nit, tipo, prefijo, numero, fecha, campo_id, campo_rtfte, campo_rtiva,
+                                           campo_rtica, campo_dtof, campo_saldo);
+    campo_texto->SetAsString(d.valido() ? d.numprov : std::string());
+    return d.valido();
 }
 
-Currency Tfdmcxp::saldo_doc_cxpagar(int tipo, int id, TDateTime fecha) {
-    return saldo_documento(CSaldodocx, CBorrar, "saldo_doc_cxpagar", tipo, id, fecha, 55, kAnticipo);
-}
+Currency Tfdmcxp::saldo_doc_cxpagar(int tipo, int id, TDateTime fecha) { return saldo_libro(tipo, id, fecha); }
 
-int Tfdmcxp::abre_interfaz(int tipo, const std::string& prefijo, bool preguntar) {
-    return escoja_interfaz(this, CInterfaces, DInterfaces,
-                           consulta_interfaces("INTERFAZ_CXPAGAR", "INCP", tipo) + " and pref_pre = " +
-                               sql_texto(prefijo),
-                           preguntar);
-}
-
-int Tfdmcxp::contabilice_notadb(int id, int interfaz) {
-    return contabilice_documento(contanotdb, CBorrar, "contabil_notadbpr", 51, id, interfaz);
-}
-int Tfdmcxp::contabilice_notacr(int id, int interfaz) {
-    return contabilice_documento(contanotcr, CBorrar, "contabil_notacrpr", 52, id, interfaz);
-}
-int Tfdmcxp::contabilice_aplicapr(int id, int interfaz) {
-    return contabilice_documento(contaaplica, CBorrar, "contabil_aplicapr", 53, id, interfaz);
-}
+int Tfdmcxp::contabilice_aplicapr(int id, int interfaz) { return contabilice_aplicacion(id, interfaz); }
 
 } // namespace tv::app

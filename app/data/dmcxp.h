@@ -4,10 +4,9 @@
 // supplier notes and applications.
 #include <string>
 
-#include "app/data/contabilizacion.h"
+#include "app/data/cuentasterceros.h"
 #include "core/currency.h"
 #include "core/datetime.h"
-#include "framework/ui/forms.h"
 
 namespace tv {
 class TClientDataSet;
@@ -20,8 +19,8 @@ class TSQLStoredProc;
 
 namespace tv::app {
 
-class Tfdmcxp : public TDataModule {
-    TV_CLASS(Tfdmcxp, TDataModule)
+class Tfdmcxp : public TCuentasTerceros {
+    TV_CLASS(Tfdmcxp, TCuentasTerceros)
 public:
     explicit Tfdmcxp(TComponent* owner = nullptr);
     ~Tfdmcxp() override;
@@ -29,19 +28,13 @@ public:
 
     // Ids of documents the numbering services found (Tfdm::existe_numero).
     std::string id_ndpr, id_ncpr, id_appr;
-    // Amounts of the document id_doc found last; 0 after a failed search.
-    Currency saldo_doc, rtfte_doc, rtiva_doc, rtica_doc;
 
-    int id_doc(int tipo, const std::string& prefijo, const std::string& numero, const std::string& nit,
-               TDateTime fecha);
+    // The text field receives the supplier's own number of the document.
     bool valide_doc_cxpagar(const std::string& nit, int tipo, const std::string& prefijo, const std::string& numero,
                             TDateTime fecha, TField* campo_id, TField* campo_rtfte, TField* campo_rtiva,
                             TField* campo_rtica, TField* campo_dtof, TField* campo_saldo, TField* campo_texto);
     Currency saldo_doc_cxpagar(int tipo, int id, TDateTime fecha);
 
-    int abre_interfaz(int tipo, const std::string& prefijo, bool preguntar);
-    int contabilice_notadb(int id, int interfaz);
-    int contabilice_notacr(int id, int interfaz);
     int contabilice_aplicapr(int id, int interfaz);
 
 protected:
@@ -59,7 +52,6 @@ private:
     TClientDataSet *CContanotdb = nullptr, *CContanotcr = nullptr, *CContaaplica = nullptr;
     TDataSource *DNotadbpr = nullptr, *DNotacrpr = nullptr, *DAntiprov = nullptr, *DApliprov = nullptr;
     TSQLStoredProc *SPIdNotadbpr = nullptr, *SPIdNotacrpr = nullptr, *SPIdApliprov = nullptr, *SContanotacr = nullptr;
-    TCadenaContable contanotdb, contanotcr, contaaplica;
 };
 
 extern Tfdmcxp* fdmcxp;
