@@ -7,6 +7,7 @@
 #include "app/data/sqltexto.h"
 #include "app/windows/celdapiel.h"
 #include "app/windows/edtarticulo.h"
+#include "app/windows/listabusqueda.h"
 #include "app/windows/menugrilla.h"
 #include "app/windows/nvoarticulo.h"
 #include "app/windows/ventanas.h"
@@ -35,7 +36,7 @@ namespace tv::app {
 
 Tfarticulos* farticulos = nullptr;
 
-Tfarticulos::Tfarticulos(TComponent* owner) : TForm(owner) {}
+Tfarticulos::Tfarticulos(TComponent* owner) : TListaBusqueda(owner, "Articulos") {}
 
 Tfarticulos::~Tfarticulos() {
     if (farticulos == this) farticulos = nullptr;
@@ -52,43 +53,18 @@ void Tfarticulos::Publish(TPublisher& p) {
     p.Method("SBBorrarClick", &Tfarticulos::SBBorrarClick);
     p.Method("SBSelecClick", &Tfarticulos::SBSelecClick);
     p.Method("SpeedButton2Click", &Tfarticulos::SpeedButton2Click);
-    p.Method("ppmCopyClick", &Tfarticulos::ppmCopyClick);
-    p.Method("ppmSelectAllClick", &Tfarticulos::ppmSelectAllClick);
-    p.Method("ppmPreviewClick", &Tfarticulos::ppmPreviewClick);
-    p.Method("ppmSaveSelectionClick", &Tfarticulos::ppmSaveSelectionClick);
     p.Method("ckfiltroClick", &Tfarticulos::ckfiltroClick);
-    p.Method("DBGridEh1DrawColumnCell", &Tfarticulos::DBGridEh1DrawColumnCell);
-    p.Field("Panel1", &Tfarticulos::Panel1);
-    p.Field("RBuscar", &Tfarticulos::RBuscar);
-    p.Field("EBuscar", &Tfarticulos::EBuscar);
-    p.Field("SpeedButton1", &Tfarticulos::SpeedButton1);
     p.Field("CkBuscar", &Tfarticulos::CkBuscar);
     p.Field("ckfiltro", &Tfarticulos::ckfiltro);
-    p.Field("DBGridEh1", &Tfarticulos::DBGridEh1);
-    p.Field("DBNavigator1", &Tfarticulos::DBNavigator1);
-    p.Field("Panel2", &Tfarticulos::Panel2);
     p.Field("SBNuevo", &Tfarticulos::SBNuevo);
     p.Field("SBModificar", &Tfarticulos::SBModificar);
     p.Field("SBBorrar", &Tfarticulos::SBBorrar);
-    p.Field("SBSelec", &Tfarticulos::SBSelec);
-    p.Field("SpeedButton2", &Tfarticulos::SpeedButton2);
     p.Field("PArticulo", &Tfarticulos::PArticulo);
     p.Field("CArticulo", &Tfarticulos::CArticulo);
     p.Field("CArticuloARTI_COD", &Tfarticulos::CArticuloARTI_COD);
     p.Field("CArticuloARTI_DES", &Tfarticulos::CArticuloARTI_DES);
     p.Field("CArticuloARTI_UNIDAD", &Tfarticulos::CArticuloARTI_UNIDAD);
     p.Field("DArticulo", &Tfarticulos::DArticulo);
-    p.Field("PBorrar", &Tfarticulos::PBorrar);
-    p.Field("CBorrar", &Tfarticulos::CBorrar);
-    p.Field("PopupMenu1", &Tfarticulos::PopupMenu1);
-    p.Field("ppmCopy", &Tfarticulos::ppmCopy);
-    p.Field("ppmSelectAll", &Tfarticulos::ppmSelectAll);
-    p.Field("N1", &Tfarticulos::N1);
-    p.Field("ppmPreview", &Tfarticulos::ppmPreview);
-    p.Field("ppmSaveSelection", &Tfarticulos::ppmSaveSelection);
-    p.Field("SaveDialog1", &Tfarticulos::SaveDialog1);
-    p.Field("PrintDBGridEh1", &Tfarticulos::PrintDBGridEh1);
-    p.Field("sSkinProvider1", &Tfarticulos::sSkinProvider1);
 }
 
 void Tfarticulos::FormCreate(TObject*) {
@@ -96,14 +72,8 @@ void Tfarticulos::FormCreate(TObject*) {
     // The modules are created after the stored definition names them.
     PArticulo->SetDataSet(fdmArt->QArticulos);
     PBorrar->SetDataSet(fdm->QBorrar);
-
-    fdm->ConfigurarProviders(this);
-    // A context without a search duration keeps the grid's own pause.
-    if (fdm->duracion_busquedas > 0) DBGridEhIncSearchPause = fdm->duracion_busquedas;
+    prepare_lista(this, 304, 512);
     CArticulo->Open();
-    ubique_ventana(this, Height(), Width());
-    SetHeight(304);
-    SetWidth(512);
 }
 
 void Tfarticulos::FormActivate(TObject*) {
@@ -116,12 +86,7 @@ void Tfarticulos::FormClose(TObject*, TCloseAction& action) {
 }
 
 void Tfarticulos::FormKeyDown(TObject*, win::WORD& key, TShiftState shift) {
-    if (key == win::VK_F12 && shift == TShiftState{ssShift}) {
-        key = 0;
-        EBuscar->SetFocus();
-        return;
-    }
-    if (!sin_modificadores(shift)) return;
+    if (foco_busqueda(EBuscar, key, shift) || !sin_modificadores(shift)) return;
     TSpeedButton* boton = nullptr;
     switch (key) {
     case win::VK_F3: boton = SBBorrar; break;
@@ -139,27 +104,12 @@ void Tfarticulos::FormKeyDown(TObject*, win::WORD& key, TShiftState shift) {
 }
 
 std::string Tfarticulos::TextoBusqueda() const {
-    const std::string columna = RBuscar->ItemIndex() <= 0 ? "arti_cod " : "arti_des ";
-    std::string sql = "select arti_cod, arti_des, arti_unidad from articulo ";
-    const std::string texto = EBuscar->Text();
-    if (!texto.empty()) {
-        sql += "where " + columna;
-        if (CkBuscar->Checked()) sql += "like " + sql_texto("%" + texto + "%") + " ";
-        else sql += ">= " + sql_texto(texto) + " ";
-    }
-    return sql + " order by " + columna;
+    const std::string columna = RBuscar->ItemIndex() <= 0 ? "arti_cod" : "arti_des";
+    return consulta_busqueda("select arti_cod, arti_des, arti_unidad from articulo", " where ", columna,
+                             EBuscar->Text(), CkBuscar->Checked(), columna);
 }
 
-void Tfarticulos::SpeedButton1Click(TObject*) {
-    const std::string anterior = CArticulo->CommandText();
-    try {
-        abra(CArticulo, TextoBusqueda());
-    } catch (...) {
-        // The list keeps showing what it showed; the error goes to the central handler.
-        abra(CArticulo, anterior);
-        throw;
-    }
-}
+void Tfarticulos::SpeedButton1Click(TObject*) { abra_busqueda(CArticulo, TextoBusqueda(), CArticulo->CommandText()); }
 
 void Tfarticulos::SBNuevoClick(TObject*) { NewForm<Tfnvoarticulo>(Application); }
 
@@ -189,16 +139,7 @@ void Tfarticulos::SBSelecClick(TObject*) {
 // "F8: Saldos" has no action in this station.
 void Tfarticulos::SpeedButton2Click(TObject*) {}
 
-void Tfarticulos::ppmCopyClick(TObject*) { copie_seleccion(this); }
-void Tfarticulos::ppmSelectAllClick(TObject*) { seleccione_todo(this); }
-void Tfarticulos::ppmPreviewClick(TObject*) { imprima_grilla(this, PrintDBGridEh1); }
-void Tfarticulos::ppmSaveSelectionClick(TObject*) { guarde_seleccion(this, SaveDialog1, "Articulos"); }
 
 void Tfarticulos::ckfiltroClick(TObject*) { DBGridEh1->STFilter()->SetVisible(ckfiltro->Checked()); }
-
-void Tfarticulos::DBGridEh1DrawColumnCell(TObject*, const win::RECT& rect, int dataCol, TColumnEh* column,
-                                          TGridDrawState state) {
-    pinte_celda_piel(DBGridEh1, rect, dataCol, column, state);
-}
 
 } // namespace tv::app

@@ -4,6 +4,7 @@
 #include "app/data/dm.h"
 #include "app/data/sqltexto.h"
 #include "app/windows/celdapiel.h"
+#include "app/windows/listabusqueda.h"
 #include "app/windows/menugrilla.h"
 #include "app/windows/ventanas.h"
 #include "core/strutils.h"
@@ -33,7 +34,7 @@ namespace tv::app {
 
 Tfpuc* fpuc = nullptr;
 
-Tfpuc::Tfpuc(TComponent* owner) : TForm(owner) {}
+Tfpuc::Tfpuc(TComponent* owner) : TListaBusqueda(owner, "PlanUnico") {}
 
 Tfpuc::~Tfpuc() {
     if (fpuc == this) fpuc = nullptr;
@@ -47,23 +48,9 @@ void Tfpuc::Publish(TPublisher& p) {
     p.Method("SpeedButton1Click", &Tfpuc::SpeedButton1Click);
     p.Method("SpeedButton2Click", &Tfpuc::SpeedButton2Click);
     p.Method("DBGridEh1TitleClick", &Tfpuc::DBGridEh1TitleClick);
-    p.Method("DBGridEh1DrawColumnCell", &Tfpuc::DBGridEh1DrawColumnCell);
-    p.Method("ppmCopyClick", &Tfpuc::ppmCopyClick);
-    p.Method("ppmSelectAllClick", &Tfpuc::ppmSelectAllClick);
-    p.Method("ppmPreviewClick", &Tfpuc::ppmPreviewClick);
-    p.Method("ppmSaveSelectionClick", &Tfpuc::ppmSaveSelectionClick);
-    p.Field("Panel1", &Tfpuc::Panel1);
     p.Field("Label1", &Tfpuc::Label1);
-    p.Field("EBuscar", &Tfpuc::EBuscar);
     p.Field("sbBuscar", &Tfpuc::sbBuscar);
-    p.Field("RBuscar", &Tfpuc::RBuscar);
     p.Field("CkDesorden", &Tfpuc::CkDesorden);
-    p.Field("DBGridEh1", &Tfpuc::DBGridEh1);
-    p.Field("DBNavigator1", &Tfpuc::DBNavigator1);
-    p.Field("Panel2", &Tfpuc::Panel2);
-    p.Field("SBSelec", &Tfpuc::SBSelec);
-    p.Field("SpeedButton1", &Tfpuc::SpeedButton1);
-    p.Field("SpeedButton2", &Tfpuc::SpeedButton2);
     p.Field("PPuc", &Tfpuc::PPuc);
     p.Field("CPuc", &Tfpuc::CPuc);
     p.Field("CPucTIPU_COD", &Tfpuc::CPucTIPU_COD);
@@ -75,17 +62,6 @@ void Tfpuc::Publish(TPublisher& p) {
     p.Field("CPucPUC_CTACORR", &Tfpuc::CPucPUC_CTACORR);
     p.Field("CPucPUC_AJDB", &Tfpuc::CPucPUC_AJDB);
     p.Field("DSPuc", &Tfpuc::DSPuc);
-    p.Field("PBorrar", &Tfpuc::PBorrar);
-    p.Field("CBorrar", &Tfpuc::CBorrar);
-    p.Field("PopupMenu1", &Tfpuc::PopupMenu1);
-    p.Field("ppmCopy", &Tfpuc::ppmCopy);
-    p.Field("ppmSelectAll", &Tfpuc::ppmSelectAll);
-    p.Field("N1", &Tfpuc::N1);
-    p.Field("ppmPreview", &Tfpuc::ppmPreview);
-    p.Field("ppmSaveSelection", &Tfpuc::ppmSaveSelection);
-    p.Field("SaveDialog1", &Tfpuc::SaveDialog1);
-    p.Field("PrintDBGridEh1", &Tfpuc::PrintDBGridEh1);
-    p.Field("sSkinProvider1", &Tfpuc::sSkinProvider1);
 }
 
 int Tfpuc::tipo_puc(const std::string& valor) {
@@ -100,26 +76,16 @@ void Tfpuc::FormCreate(TObject*) {
     fpuc = this;
     PPuc->SetDataSet(fdm->QPuc);
     PBorrar->SetDataSet(fdm->QCuentas);
-
-    fdm->ConfigurarProviders(this);
-    if (fdm->duracion_busquedas > 0) DBGridEhIncSearchPause = fdm->duracion_busquedas;
+    prepare_lista(this, 375, 615);
     SBSelec->SetVisible(!Owner() || Owner()->Name() != "fprincipal");
     const int tipo = tipo_puc(fdm->configuracion("CONTABILIDAD", "GENERAL", "TIPO DE PUC A UTILIZAR"));
     consulta_base = "select * from PUC where TIPU_COD = " + IntToStr(tipo);
     consulta_actual = consulta_base + " order by puc_cod";
     abra(CPuc, consulta_actual);
-    ubique_ventana(this, Height(), Width());
-    SetHeight(375);
-    SetWidth(615);
 }
 
 void Tfpuc::FormKeyDown(TObject*, win::WORD& key, TShiftState shift) {
-    if (key == win::VK_F12 && shift == TShiftState{ssShift}) {
-        key = 0;
-        EBuscar->SetFocus();
-        return;
-    }
-    if (!sin_modificadores(shift)) return;
+    if (foco_busqueda(EBuscar, key, shift) || !sin_modificadores(shift)) return;
     switch (key) {
     case win::VK_RETURN:
         // A chart opened from the main window has nothing to pick for.
@@ -145,23 +111,11 @@ std::string Tfpuc::ColumnaBusqueda() const {
 }
 
 void Tfpuc::Busque(const std::string& orden) {
-    std::string sql = consulta_base;
-    const std::string texto = EBuscar->Text();
-    if (!texto.empty()) {
-        sql += " and " + ColumnaBusqueda();
-        if (CkDesorden->Checked()) sql += " like " + sql_texto("%" + texto + "%");
-        else sql += " >= " + sql_texto(texto);
-    }
-    sql += " order by " + orden;
     const std::string anterior = consulta_actual;
+    const std::string sql =
+        consulta_busqueda(consulta_base, " and ", ColumnaBusqueda(), EBuscar->Text(), CkDesorden->Checked(), orden);
+    abra_busqueda(CPuc, sql, anterior);
     consulta_actual = sql;
-    try {
-        abra(CPuc, consulta_actual);
-    } catch (...) {
-        consulta_actual = anterior;
-        abra(CPuc, consulta_actual);
-        throw;
-    }
 }
 
 void Tfpuc::sbBuscarClick(TObject*) { Busque(ColumnaBusqueda()); }
@@ -187,14 +141,5 @@ void Tfpuc::SpeedButton1Click(TObject*) {
     Close();
 }
 
-void Tfpuc::DBGridEh1DrawColumnCell(TObject*, const win::RECT& rect, int dataCol, TColumnEh* column,
-                                    TGridDrawState state) {
-    pinte_celda_piel(DBGridEh1, rect, dataCol, column, state);
-}
-
-void Tfpuc::ppmCopyClick(TObject*) { copie_seleccion(this); }
-void Tfpuc::ppmSelectAllClick(TObject*) { seleccione_todo(this); }
-void Tfpuc::ppmPreviewClick(TObject*) { imprima_grilla(this, PrintDBGridEh1); }
-void Tfpuc::ppmSaveSelectionClick(TObject*) { guarde_seleccion(this, SaveDialog1, "PlanUnico"); }
 
 } // namespace tv::app
