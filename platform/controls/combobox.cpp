@@ -5,18 +5,20 @@
 #include <algorithm>
 #include <string>
 
+#include "core/strutils.h"
+#include "platform/controls/controlclass.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/listbox.h"
 #include "platform/controls/ownerdraw.h"
+#include "platform/controls/windowstate.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
 #include "platform/gdi/objects.h"
 #include "platform/gdi/shapes.h"
 #include "platform/gdi/text.h"
-#include "core/strutils.h"
 #include "platform/window/cursor.h"
-#include "platform/window/desktop.h"
 #include "platform/window/defwindowproc.h"
+#include "platform/window/desktop.h"
 #include "platform/window/input.h"
 #include "platform/window/paint.h"
 #include "platform/window/queue.h"
@@ -27,7 +29,6 @@ namespace tv::win {
 
 namespace {
 
-constexpr const char* kStateProp = "TvComboState";
 constexpr int kEditId = 1001, kListId = 1000;
 
 struct ComboState {
@@ -44,7 +45,8 @@ struct ComboState {
     WNDPROC editProc = nullptr;
 };
 
-ComboState* State(HWND w) { return static_cast<ComboState*>(GetProp(w, kStateProp)); }
+const WindowStateProp<ComboState> kState{"TvComboState"};
+ComboState* State(HWND w) { return kState.Get(w); }
 DWORD Kind(HWND w) { return DWORD(GetWindowLong(w, GWL_STYLE)) & 3; }
 DWORD Style(HWND w) { return DWORD(GetWindowLong(w, GWL_STYLE)); }
 
@@ -401,21 +403,12 @@ LRESULT FillComboBoxInfo(HWND w, ComboState& s, COMBOBOXINFO* ci) {
     return TRUE;
 }
 
-LRESULT ComboProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    ComboState* sp = State(w);
-    if (msg == WM_NCCREATE) {
-        SetProp(w, kStateProp, new ComboState);
-        return DefWindowProc(w, msg, wp, lp);
-    }
-    if (!sp) return DefWindowProc(w, msg, wp, lp);
-    ComboState& s = *sp;
+LRESULT ComboProc(HWND w, ComboState& s, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_CREATE: return CreateParts(w, s);
     case WM_NCDESTROY:
         if (s.list && IsWindow(s.list)) DestroyWindow(s.list);
         if (s.editProc) FreeWindowProc(s.editProc);
-        RemoveProp(w, kStateProp);
-        delete sp;
         return DefWindowProc(w, msg, wp, lp);
     case WM_SIZE:
         if (s.edit) {
@@ -584,14 +577,7 @@ LRESULT ComboProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 } // namespace
 
 void RegisterComboBoxClass() {
-    WNDCLASS wc;
-    if (GetClassInfo(WC_COMBOBOX, &wc)) return;
-    wc = WNDCLASS{};
-    wc.lpszClassName = WC_COMBOBOX;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.hCursor = LoadCursor(IDC_ARROW);
-    wc.lpfnWndProc = &ComboProc;
-    RegisterClass(wc);
+    RegisterControlClass(WC_COMBOBOX, CS_DBLCLKS, IDC_ARROW, kState.Procedure(ComboProc));
 }
 
 } // namespace tv::win

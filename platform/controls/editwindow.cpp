@@ -4,15 +4,17 @@
 
 #include "core/strutils.h"
 #include "platform/clipboard/clipboard.h"
+#include "platform/controls/controlclass.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/editbuffer.h"
 #include "platform/controls/editlayout.h"
-#include "platform/window/cursor.h"
+#include "platform/controls/windowstate.h"
+#include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/objects.h"
 #include "platform/gdi/shapes.h"
 #include "platform/gdi/text.h"
-#include "platform/gdi/clipping.h"
+#include "platform/window/cursor.h"
 #include "platform/window/defwindowproc.h"
 #include "platform/window/input.h"
 #include "platform/window/paint.h"
@@ -23,8 +25,6 @@
 namespace tv::win {
 
 namespace {
-
-constexpr const char* kStateProp = "TvEditState";
 
 struct EditState {
     EditBuffer buf;
@@ -43,7 +43,8 @@ struct EditState {
     bool layoutDirty = true;
 };
 
-EditState* State(HWND wnd) { return static_cast<EditState*>(GetProp(wnd, kStateProp)); }
+const WindowStateProp<EditState> kState{"TvEditState"};
+EditState* State(HWND wnd) { return kState.Get(wnd); }
 DWORD Style(HWND wnd) { return DWORD(GetWindowLong(wnd, GWL_STYLE)); }
 bool Multi(HWND wnd) { return Style(wnd) & ES_MULTILINE; }
 bool Wraps(HWND wnd) { return Multi(wnd) && !(Style(wnd) & ES_AUTOHSCROLL) && !(Style(wnd) & WS_HSCROLL); }
@@ -452,23 +453,13 @@ void SetTextFrom(HWND wnd, EditState& s, const char* text) {
     InvalidateRect(wnd, nullptr, TRUE);
 }
 
-LRESULT EditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    EditState* sp = State(wnd);
-    if (msg == WM_NCCREATE) {
-        auto* st = new EditState;
-        SetProp(wnd, kStateProp, st);
-        if (auto* cs = reinterpret_cast<CREATESTRUCT*>(lp)) {
-            if (!(cs->style & ES_MULTILINE) && (cs->style & ES_PASSWORD)) st->passwordChar = U'*';
-            SetTextFrom(wnd, *st, cs->lpszName.c_str());
-        }
-        return DefWindowProc(wnd, msg, wp, lp);
-    }
-    if (!sp) return DefWindowProc(wnd, msg, wp, lp);
-    EditState& s = *sp;
+LRESULT EditProc(HWND wnd, EditState& s, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_NCDESTROY:
-        RemoveProp(wnd, kStateProp);
-        delete sp;
+    case WM_NCCREATE:
+        if (auto* cs = reinterpret_cast<CREATESTRUCT*>(lp)) {
+            if (!(cs->style & ES_MULTILINE) && (cs->style & ES_PASSWORD)) s.passwordChar = U'*';
+            SetTextFrom(wnd, s, cs->lpszName.c_str());
+        }
         return DefWindowProc(wnd, msg, wp, lp);
     case WM_GETTEXT: {
         std::string t = s.buf.Utf8();
@@ -729,14 +720,7 @@ LRESULT EditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
 } // namespace
 
 void RegisterEditClass() {
-    WNDCLASS wc;
-    if (GetClassInfo(WC_EDIT, &wc)) return;
-    wc = WNDCLASS{};
-    wc.lpszClassName = WC_EDIT;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.hCursor = LoadCursor(IDC_IBEAM);
-    wc.lpfnWndProc = &EditProc;
-    RegisterClass(wc);
+    RegisterControlClass(WC_EDIT, CS_DBLCLKS, IDC_IBEAM, kState.Procedure(EditProc));
 }
 
 } // namespace tv::win

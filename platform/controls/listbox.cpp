@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "core/strutils.h"
+#include "platform/controls/controlclass.h"
 #include "platform/controls/ownerdraw.h"
+#include "platform/controls/windowstate.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/objects.h"
@@ -24,8 +26,6 @@
 namespace tv::win {
 
 namespace {
-
-constexpr const char* kStateProp = "TvListBoxState";
 
 struct Item {
     std::string text;
@@ -46,7 +46,8 @@ struct ListState {
     bool tracking = false;
 };
 
-ListState* State(HWND w) { return static_cast<ListState*>(GetProp(w, kStateProp)); }
+const WindowStateProp<ListState> kState{"TvListBoxState"};
+ListState* State(HWND w) { return kState.Get(w); }
 DWORD Style(HWND w) { return DWORD(GetWindowLong(w, GWL_STYLE)); }
 bool Multi(HWND w) { return Style(w) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL); }
 bool NoData(HWND w) { return Style(w) & LBS_NODATA; }
@@ -428,19 +429,8 @@ LRESULT ItemFromPoint(HWND w, ListState& s, POINT p) {
     return MAKELPARAM(i, outside ? 1 : 0);
 }
 
-LRESULT ListProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    ListState* sp = State(w);
-    if (msg == WM_NCCREATE) {
-        SetProp(w, kStateProp, new ListState);
-        return DefWindowProc(w, msg, wp, lp);
-    }
-    if (!sp) return DefWindowProc(w, msg, wp, lp);
-    ListState& s = *sp;
+LRESULT ListProc(HWND w, ListState& s, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_NCDESTROY:
-        RemoveProp(w, kStateProp);
-        delete sp;
-        return DefWindowProc(w, msg, wp, lp);
     case WM_SETFONT:
         s.font = reinterpret_cast<HFONT>(wp);
         if (LOWORD(lp)) InvalidateRect(w, nullptr, TRUE);
@@ -588,14 +578,7 @@ LRESULT ListProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void RegisterOne(const char* name, UINT style) {
-    WNDCLASS wc;
-    if (GetClassInfo(name, &wc)) return;
-    wc = WNDCLASS{};
-    wc.lpszClassName = name;
-    wc.style = style;
-    wc.hCursor = LoadCursor(IDC_ARROW);
-    wc.lpfnWndProc = &ListProc;
-    RegisterClass(wc);
+    RegisterControlClass(name, style, IDC_ARROW, kState.Procedure(ListProc));
 }
 
 } // namespace

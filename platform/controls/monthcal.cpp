@@ -7,6 +7,8 @@
 #include "core/datetime.h"
 #include "core/formatsettings.h"
 #include "core/strutils.h"
+#include "platform/controls/controlclass.h"
+#include "platform/controls/windowstate.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
 #include "platform/gdi/objects.h"
@@ -23,8 +25,6 @@
 namespace tv::win {
 
 namespace {
-
-constexpr const char* kStateProp = "TvMonthCalState";
 
 struct Day {
     int y = 0, m = 0, d = 0;
@@ -61,7 +61,8 @@ struct CalState {
     HFONT font = nullptr;
 };
 
-CalState* State(HWND w) { return static_cast<CalState*>(GetProp(w, kStateProp)); }
+const WindowStateProp<CalState> kState{"TvMonthCalState"};
+CalState* State(HWND w) { return kState.Get(w); }
 DWORD Style(HWND w) { return DWORD(GetWindowLong(w, GWL_STYLE)); }
 
 struct Layout {
@@ -332,22 +333,12 @@ LRESULT GetRange(CalState& s, SYSTEMTIME* st) {
     return (s.hasMin ? GDTR_MIN : 0) | (s.hasMax ? GDTR_MAX : 0);
 }
 
-LRESULT CalProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    CalState* sp = State(w);
-    if (msg == WM_NCCREATE) {
-        auto* st = new CalState;
-        st->today = FromDate(Date());
-        st->sel = st->today;
-        st->shown = {st->sel.y, st->sel.m, 1};
-        SetProp(w, kStateProp, st);
-        return DefWindowProc(w, msg, wp, lp);
-    }
-    if (!sp) return DefWindowProc(w, msg, wp, lp);
-    CalState& s = *sp;
+LRESULT CalProc(HWND w, CalState& s, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_NCDESTROY:
-        RemoveProp(w, kStateProp);
-        delete sp;
+    case WM_NCCREATE:
+        s.today = FromDate(Date());
+        s.sel = s.today;
+        s.shown = {s.sel.y, s.sel.m, 1};
         return DefWindowProc(w, msg, wp, lp);
     case WM_SETFONT:
         s.font = reinterpret_cast<HFONT>(wp);
@@ -402,14 +393,7 @@ LRESULT CalProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 } // namespace
 
 void RegisterMonthCalClass() {
-    WNDCLASS wc;
-    if (GetClassInfo(MONTHCAL_CLASS, &wc)) return;
-    wc = WNDCLASS{};
-    wc.lpszClassName = MONTHCAL_CLASS;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.hCursor = LoadCursor(IDC_ARROW);
-    wc.lpfnWndProc = &CalProc;
-    RegisterClass(wc);
+    RegisterControlClass(MONTHCAL_CLASS, CS_DBLCLKS, IDC_ARROW, kState.Procedure(CalProc));
 }
 
 } // namespace tv::win

@@ -5,10 +5,12 @@
 
 #include "core/strutils.h"
 #include "platform/clipboard/clipboard.h"
+#include "platform/controls/controlclass.h"
 #include "platform/controls/richedit.h"
 #include "platform/controls/richeditdoc.h"
 #include "platform/controls/richeditlayout.h"
 #include "platform/controls/richeditrtf.h"
+#include "platform/controls/windowstate.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/objects.h"
@@ -26,7 +28,6 @@ namespace tv::win {
 
 namespace {
 
-constexpr const char* kStateProp = "TvRichEditState";
 constexpr int kMarginX = 2, kMarginY = 1;
 
 struct ShownLine {
@@ -54,7 +55,8 @@ struct RichState {
     CHARRANGE lastSel{-1, -1};
 };
 
-RichState* State(HWND wnd) { return static_cast<RichState*>(GetProp(wnd, kStateProp)); }
+const WindowStateProp<RichState> kState{"TvRichEditState"};
+RichState* State(HWND wnd) { return kState.Get(wnd); }
 DWORD Style(HWND wnd) { return DWORD(GetWindowLong(wnd, GWL_STYLE)); }
 bool Wraps(HWND wnd) { return !(Style(wnd) & ES_AUTOHSCROLL) && !(Style(wnd) & WS_HSCROLL); }
 bool ReadOnly(HWND wnd) { return Style(wnd) & ES_READONLY; }
@@ -831,21 +833,11 @@ LRESULT FindTextInRange(RichState& s, WPARAM flags, FINDTEXTEX* ft, bool reportR
     return at;
 }
 
-LRESULT RichEditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    RichState* sp = State(wnd);
-    if (msg == WM_NCCREATE) {
-        auto* st = new RichState;
-        SetProp(wnd, kStateProp, st);
-        if (auto* cs = reinterpret_cast<CREATESTRUCT*>(lp); cs && !cs->lpszName.empty())
-            st->doc.Replace(0, 0, Utf8ToUtf32(cs->lpszName), st->doc.DefaultFormat());
-        return DefWindowProc(wnd, msg, wp, lp);
-    }
-    if (!sp) return DefWindowProc(wnd, msg, wp, lp);
-    RichState& s = *sp;
+LRESULT RichEditProc(HWND wnd, RichState& s, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_NCDESTROY:
-        RemoveProp(wnd, kStateProp);
-        delete sp;
+    case WM_NCCREATE:
+        if (auto* cs = reinterpret_cast<CREATESTRUCT*>(lp); cs && !cs->lpszName.empty())
+            s.doc.Replace(0, 0, Utf8ToUtf32(cs->lpszName), s.doc.DefaultFormat());
         return DefWindowProc(wnd, msg, wp, lp);
     case WM_GETTEXT: {
         std::string t = s.doc.Utf8(0, s.doc.Length());
@@ -1067,14 +1059,7 @@ LRESULT RichEditProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
 } // namespace
 
 void RegisterRichEditClass() {
-    WNDCLASS wc;
-    if (GetClassInfo(WC_RICHEDIT, &wc)) return;
-    wc = WNDCLASS{};
-    wc.lpszClassName = WC_RICHEDIT;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.hCursor = LoadCursor(IDC_IBEAM);
-    wc.lpfnWndProc = &RichEditProc;
-    RegisterClass(wc);
+    RegisterControlClass(WC_RICHEDIT, CS_DBLCLKS, IDC_IBEAM, kState.Procedure(RichEditProc));
 }
 
 } // namespace tv::win

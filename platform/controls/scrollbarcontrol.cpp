@@ -1,5 +1,6 @@
 #include "platform/controls/scrollbarcontrol.h"
 
+#include "platform/controls/controlclass.h"
 #include "platform/window/cursor.h"
 #include "platform/window/defwindowproc.h"
 #include "platform/window/input.h"
@@ -86,14 +87,7 @@ LRESULT ScrollBarProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 } // namespace
 
 void RegisterScrollBarClass() {
-    WNDCLASS wc;
-    if (GetClassInfo(WC_SCROLLBAR, &wc)) return;
-    wc = WNDCLASS{};
-    wc.lpszClassName = WC_SCROLLBAR;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.hCursor = LoadCursor(IDC_ARROW);
-    wc.lpfnWndProc = &ScrollBarProc;
-    RegisterClass(wc);
+    RegisterControlClass(WC_SCROLLBAR, CS_DBLCLKS, IDC_ARROW, &ScrollBarProc);
 }
 
 } // namespace tv::win

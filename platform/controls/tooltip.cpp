@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/controls/controlclass.h"
+#include "platform/controls/windowstate.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/objects.h"
 #include "platform/gdi/shapes.h"
@@ -18,8 +20,6 @@
 namespace tv::win {
 
 namespace {
-
-constexpr const char* kStateProp = "TvToolTipState";
 
 struct Tool {
     UINT flags = 0;
@@ -38,7 +38,8 @@ struct TipState {
     HFONT font = nullptr;
 };
 
-TipState* State(HWND w) { return static_cast<TipState*>(GetProp(w, kStateProp)); }
+const WindowStateProp<TipState> kState{"TvToolTipState"};
+TipState* State(HWND w) { return kState.Get(w); }
 
 int FindTool(TipState& s, const TOOLINFO* ti) {
     if (!ti) return -1;
@@ -127,19 +128,8 @@ void TrackActivate(HWND w, TipState& s, bool activate, const TOOLINFO* ti) {
     }
 }
 
-LRESULT TipProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    TipState* sp = State(w);
-    if (msg == WM_NCCREATE) {
-        SetProp(w, kStateProp, new TipState);
-        return DefWindowProc(w, msg, wp, lp);
-    }
-    if (!sp) return DefWindowProc(w, msg, wp, lp);
-    TipState& s = *sp;
+LRESULT TipProc(HWND w, TipState& s, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_NCDESTROY:
-        RemoveProp(w, kStateProp);
-        delete sp;
-        return DefWindowProc(w, msg, wp, lp);
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_NCHITTEST: return HTTRANSPARENT;
     case WM_SETFONT: s.font = reinterpret_cast<HFONT>(wp); return 0;
@@ -200,14 +190,7 @@ LRESULT TipProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 } // namespace
 
 void RegisterToolTipClass() {
-    WNDCLASS wc;
-    if (GetClassInfo(TOOLTIPS_CLASS, &wc)) return;
-    wc = WNDCLASS{};
-    wc.lpszClassName = TOOLTIPS_CLASS;
-    wc.style = CS_SAVEBITS | CS_GLOBALCLASS;
-    wc.hCursor = LoadCursor(IDC_ARROW);
-    wc.lpfnWndProc = &TipProc;
-    RegisterClass(wc);
+    RegisterControlClass(TOOLTIPS_CLASS, CS_SAVEBITS, IDC_ARROW, kState.Procedure(TipProc));
 }
 
 } // namespace tv::win
