@@ -6,7 +6,7 @@
 #include "framework/ui/dragcursors.h"
 #include "framework/ui/forms.h"
 #include "platform/gdi/dc.h"
-#include "platform/gdi/fonts.h"
+#include "platform/gdi/text.h"
 #include "platform/window/cursor.h"
 #include "platform/window/desktop.h"
 #include "platform/window/sysmetrics.h"
@@ -114,14 +114,7 @@ void TScreen::SetCursor(TCursor v) {
 TStrings* TScreen::Fonts() {
     if (!fonts_) {
         fonts_ = std::make_unique<TStringList>();
-        PangoFontFamily** families = nullptr;
-        int n = 0;
-        pango_context_list_families(TextContext(), &families, &n);
-        std::vector<std::string> names;
-        for (int i = 0; i < n; ++i) names.emplace_back(pango_font_family_get_name(families[i]));
-        g_free(families);
-        std::sort(names.begin(), names.end());
-        for (auto& s : names) fonts_->Add(s);
+        for (const std::string& f : win::InstalledFontFamilies()) fonts_->Add(f);
     }
     return fonts_.get();
 }

@@ -32,6 +32,9 @@ HDC CreateCompatibleDC(HDC reference);
 // document is dropped). Surface contexts go through DeleteSurfaceDC, metafile
 // contexts through CloseEnhMetaFile.
 BOOL DeleteDC(HDC dc);
+// The window a device context draws for (nullptr for memory, printer and
+// metafile device contexts).
+HWND WindowFromDC(HDC dc);
 
 int SaveDC(HDC dc);
 // `level` > 0 restores that saved state; < 0 counts back from the latest.

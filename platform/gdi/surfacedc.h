@@ -4,6 +4,7 @@
 // GetWindowDC and BeginPaint.
 #include <cairo.h>
 
+#include "platform/gdi/dc.h"
 #include "platform/wintypes.h"
 
 namespace tv::win {
@@ -15,9 +16,7 @@ namespace tv::win {
 HDC CreateSurfaceDC(cairo_surface_t* surface, int originX, int originY, HRGN deviceClip);
 void DeleteSurfaceDC(HDC dc);
 
-// The window a device context draws for (nullptr for memory, printer and
-// metafile device contexts).
+// The window a device context draws for (WindowFromDC, in dc.h, answers it).
 void SetDCWindow(HDC dc, HWND wnd);
-HWND WindowFromDC(HDC dc);
 
 } // namespace tv::win
