@@ -8,8 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "framework/data/fields_numeric.h"
-#include "framework/data/fields_string.h"
 #include "editors/editbuttoncontrol.h"
 #include "editors/popupdatagrid.h"
 #include "grid/columndropdownbox.h"
@@ -19,6 +17,7 @@
 #include "platform/backend/headless.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/window/input.h"
+#include "support/pricelists.h"
 
 namespace tvtest {
 
@@ -29,33 +28,9 @@ class LookupEditingTest : public DataGridTest {
 protected:
     void SetUp() override {
         DataGridTest::SetUp();
-        lists = new TClientDataSet(form);
-        lists->FieldDefs().Add("LIPR_COD", ftInteger);
-        lists->FieldDefs().Add("LIPR_NOM", ftString, 30);
-        lists->CreateDataSet();
-        int code = 1;
-        for (const char* name : {"General", "Mayoristas", "Empleados"}) {
-            lists->Append();
-            lists->FieldByName("LIPR_COD")->SetAsInteger(code++);
-            lists->FieldByName("LIPR_NOM")->SetAsString(name);
-            lists->Post();
-        }
-        docs = new TClientDataSet(form);
-        for (const char* n : {"NUMERO", "LISTA"}) {
-            auto* f = new TIntegerField(form);
-            f->SetFieldName(n);
-            f->SetDataSet(docs);
-        }
-        auto* name = new TStringField(form);
-        name->SetFieldName("NOMBRE_LISTA");
-        name->SetSize(30);
-        name->SetFieldKind(fkLookup);
-        name->SetKeyFields("LISTA");
-        name->SetLookupDataSet(lists);
-        name->SetLookupKeyFields("LIPR_COD");
-        name->SetLookupResultField("LIPR_NOM");
-        name->SetDataSet(docs);
-        docs->CreateDataSet();
+        PriceLists made = MakePriceLists(form);
+        lists = made.lists;
+        docs = made.docs;
         for (int i = 1; i <= 2; ++i) {
             docs->Append();
             docs->FieldByName("NUMERO")->SetAsInteger(i);

@@ -6,13 +6,12 @@
 #include "framework/data/clientdataset.h"
 #include "framework/data/datasource.h"
 #include "framework/data/field.h"
-#include "framework/data/fields_numeric.h"
-#include "framework/data/fields_string.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "grid/dbgrideh.h"
 #include "grid/gridinplaceedit.h"
 #include "grid/lookupcelldropdown.h"
 #include "platform/window/window.h"
+#include "support/pricelists.h"
 
 namespace tvtest {
 namespace {
@@ -24,33 +23,9 @@ class LookupCell : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        lists = new TClientDataSet(form);
-        lists->FieldDefs().Add("LIPR_COD", ftInteger);
-        lists->FieldDefs().Add("LIPR_NOM", ftString, 30);
-        lists->CreateDataSet();
-        int code = 1;
-        for (const char* name : {"General", "Mayoristas", "Empleados"}) {
-            lists->Append();
-            lists->FieldByName("LIPR_COD")->SetAsInteger(code++);
-            lists->FieldByName("LIPR_NOM")->SetAsString(name);
-            lists->Post();
-        }
-        docs = new TClientDataSet(form);
-        for (const char* n : {"NUMERO", "LISTA"}) {
-            auto* f = new TIntegerField(form);
-            f->SetFieldName(n);
-            f->SetDataSet(docs);
-        }
-        auto* name = new TStringField(form);
-        name->SetFieldName("NOMBRE_LISTA");
-        name->SetSize(30);
-        name->SetFieldKind(fkLookup);
-        name->SetKeyFields("LISTA");
-        name->SetLookupDataSet(lists);
-        name->SetLookupKeyFields("LIPR_COD");
-        name->SetLookupResultField("LIPR_NOM");
-        name->SetDataSet(docs);
-        docs->CreateDataSet();
+        PriceLists made = MakePriceLists(form);
+        lists = made.lists;
+        docs = made.docs;
         docs->Append();
         docs->FieldByName("NUMERO")->SetAsInteger(7);
         docs->FieldByName("LISTA")->SetAsInteger(1);
