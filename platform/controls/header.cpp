@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/controls/controlclass.h"
+#include "platform/controls/windowstate.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/edges.h"
 #include "platform/gdi/objects.h"
@@ -21,7 +23,6 @@ namespace tv::win {
 
 namespace {
 
-constexpr const char* kStateProp = "TvHeaderState";
 // Half the width of the zone around a column's right edge that sizes it.
 constexpr int kDividerZone = 4;
 
@@ -44,7 +45,8 @@ struct HeaderState {
     int trackFromX = 0, trackFromWidth = 0;
 };
 
-HeaderState* State(HWND w) { return static_cast<HeaderState*>(GetProp(w, kStateProp)); }
+const WindowStateProp<HeaderState> kState{"TvHeaderState"};
+HeaderState* State(HWND w) { return kState.Get(w); }
 DWORD Style(HWND w) { return DWORD(GetWindowLong(w, GWL_STYLE)); }
 
 int FontHeight(HFONT font) {
@@ -305,20 +307,9 @@ LRESULT Layout(HWND w, HeaderState& s, HDLAYOUT* l) {
     return TRUE;
 }
 
-LRESULT HeaderProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    HeaderState* sp = State(w);
-    if (msg == WM_NCCREATE) {
-        SetProp(w, kStateProp, new HeaderState);
-        return DefWindowProc(w, msg, wp, lp);
-    }
-    if (!sp) return DefWindowProc(w, msg, wp, lp);
-    HeaderState& s = *sp;
+LRESULT HeaderProc(HWND w, HeaderState& s, UINT msg, WPARAM wp, LPARAM lp) {
     POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     switch (msg) {
-    case WM_NCDESTROY:
-        RemoveProp(w, kStateProp);
-        delete sp;
-        return DefWindowProc(w, msg, wp, lp);
     case WM_SETFONT:
         s.font = reinterpret_cast<HFONT>(wp);
         if (LOWORD(lp)) Invalidate(w);
@@ -402,14 +393,7 @@ LRESULT HeaderProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 } // namespace
 
 void RegisterHeaderClass() {
-    WNDCLASS wc;
-    if (GetClassInfo(WC_HEADER, &wc)) return;
-    wc = WNDCLASS{};
-    wc.lpszClassName = WC_HEADER;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.hCursor = LoadCursor(IDC_ARROW);
-    wc.lpfnWndProc = &HeaderProc;
-    RegisterClass(wc);
+    RegisterControlClass(WC_HEADER, CS_DBLCLKS, IDC_ARROW, kState.Procedure(HeaderProc));
 }
 
 } // namespace tv::win

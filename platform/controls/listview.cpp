@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "core/strutils.h"
+#include "platform/controls/controlclass.h"
 #include "platform/controls/header.h"
+#include "platform/controls/windowstate.h"
 #include "platform/gdi/clipping.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/objects.h"
@@ -25,7 +27,6 @@ namespace tv::win {
 
 namespace {
 
-constexpr const char* kStateProp = "TvListViewState";
 constexpr int kIconCellWidth = 76, kDefaultIcon = 32, kCellMargin = 6;
 
 struct Item {
@@ -64,7 +65,8 @@ struct ListState {
     bool laying = false;
 };
 
-ListState* State(HWND w) { return static_cast<ListState*>(GetProp(w, kStateProp)); }
+const WindowStateProp<ListState> kState{"TvListViewState"};
+ListState* State(HWND w) { return kState.Get(w); }
 DWORD Style(HWND w) { return DWORD(GetWindowLong(w, GWL_STYLE)); }
 DWORD View(HWND w) { return Style(w) & LVS_TYPEMASK; }
 bool Multi(HWND w) { return !(Style(w) & LVS_SINGLESEL); }
@@ -961,14 +963,7 @@ void SetImageList(HWND w, ListState& s, int which, HIMAGELIST list, LRESULT& old
     Changed(w, s);
 }
 
-LRESULT ListViewProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    ListState* sp = State(w);
-    if (msg == WM_NCCREATE) {
-        SetProp(w, kStateProp, new ListState);
-        return DefWindowProc(w, msg, wp, lp);
-    }
-    if (!sp) return DefWindowProc(w, msg, wp, lp);
-    ListState& s = *sp;
+LRESULT ListViewProc(HWND w, ListState& s, UINT msg, WPARAM wp, LPARAM lp) {
     POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     int index = int(std::intptr_t(wp));
     switch (msg) {
@@ -976,10 +971,6 @@ LRESULT ListViewProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         if (View(w) == LVS_REPORT) EnsureHeader(w, s);
         Layout(w, s);
         return 0;
-    case WM_NCDESTROY:
-        RemoveProp(w, kStateProp);
-        delete sp;
-        return DefWindowProc(w, msg, wp, lp);
     case WM_SETFONT:
         s.font = reinterpret_cast<HFONT>(wp);
         if (s.header) SendMessage(s.header, WM_SETFONT, wp, lp);
@@ -1178,14 +1169,7 @@ LRESULT ListViewProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 
 void RegisterListViewClass() {
     RegisterHeaderClass();
-    WNDCLASS wc;
-    if (GetClassInfo(WC_LISTVIEW, &wc)) return;
-    wc = WNDCLASS{};
-    wc.lpszClassName = WC_LISTVIEW;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.hCursor = LoadCursor(IDC_ARROW);
-    wc.lpfnWndProc = &ListViewProc;
-    RegisterClass(wc);
+    RegisterControlClass(WC_LISTVIEW, CS_DBLCLKS, IDC_ARROW, kState.Procedure(ListViewProc));
 }
 
 } // namespace tv::win

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/strutils.h"
+#include "platform/controls/controlclass.h"
+#include "platform/controls/windowstate.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/objects.h"
 #include "platform/gdi/shapes.h"
@@ -34,7 +36,6 @@ struct TreeNode {
 
 namespace {
 
-constexpr const char* kStateProp = "TvTreeViewState";
 constexpr COLORREF kDefault = COLORREF(-1);
 constexpr int kButton = 9;
 
@@ -54,7 +55,8 @@ struct TreeState {
     bool focused = false, laying = false, leftDown = false;
 };
 
-TreeState* State(HWND w) { return static_cast<TreeState*>(GetProp(w, kStateProp)); }
+const WindowStateProp<TreeState> kState{"TvTreeViewState"};
+TreeState* State(HWND w) { return kState.Get(w); }
 DWORD Style(HWND w) { return DWORD(GetWindowLong(w, GWL_STYLE)); }
 
 HGDIOBJ FontOf(const TreeState& s) { return s.font ? HGDIOBJ(s.font) : GetStockObject(DEFAULT_GUI_FONT); }
@@ -633,22 +635,11 @@ void Press(HWND w, TreeState& s, POINT p, bool twice) {
     if (twice && Alive(s, h.hItem) && (h.flags & TVHT_ONITEMLABEL)) Expand(w, s, h.hItem, TVE_TOGGLE, true);
 }
 
-LRESULT TreeProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    TreeState* sp = State(w);
-    if (msg == WM_NCCREATE) {
-        SetProp(w, kStateProp, new TreeState);
-        return DefWindowProc(w, msg, wp, lp);
-    }
-    if (!sp) return DefWindowProc(w, msg, wp, lp);
-    TreeState& s = *sp;
+LRESULT TreeProc(HWND w, TreeState& s, UINT msg, WPARAM wp, LPARAM lp) {
     POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     auto item = reinterpret_cast<HTREEITEM>(lp);
     switch (msg) {
     case WM_CREATE: Layout(w, s); return 0;
-    case WM_NCDESTROY:
-        RemoveProp(w, kStateProp);
-        delete sp;
-        return DefWindowProc(w, msg, wp, lp);
     case WM_SETFONT:
         s.font = reinterpret_cast<HFONT>(wp);
         Changed(w, s);
@@ -776,14 +767,7 @@ LRESULT TreeProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 } // namespace
 
 void RegisterTreeViewClass() {
-    WNDCLASS wc;
-    if (GetClassInfo(WC_TREEVIEW, &wc)) return;
-    wc = WNDCLASS{};
-    wc.lpszClassName = WC_TREEVIEW;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.hCursor = LoadCursor(IDC_ARROW);
-    wc.lpfnWndProc = &TreeProc;
-    RegisterClass(wc);
+    RegisterControlClass(WC_TREEVIEW, CS_DBLCLKS, IDC_ARROW, kState.Procedure(TreeProc));
 }
 
 } // namespace tv::win
