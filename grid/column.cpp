@@ -230,58 +230,29 @@ void TColumnEh::SetAlignment(TAlignment v) {
     Changed(false);
 }
 
-#define TV_DEFVALUE_BOOL(Name, member, flag)                                 \
+// A flag that falls back on the grid's default values until it is set; the
+// flags that show in the cells redraw the column when set.
+#define TV_DEFVALUE_BOOL(Name, member, flag, redraws)                        \
     bool TColumnEh::Name() const {                                           \
         if (IsAssigned(flag)) return member;                                 \
         TColumnDefValuesEh* d = DefValues();                                 \
         return d && d->Name();                                               \
+    }                                                                        \
+    void TColumnEh::Set##Name(bool v) {                                      \
+        member = v;                                                          \
+        SetAssigned(flag);                                                   \
+        if (redraws) Changed(false);                                         \
     }
 
-TV_DEFVALUE_BOOL(AlwaysShowEditButton, alwaysShowEditButton_, cvAlwaysShowEditButton)
-TV_DEFVALUE_BOOL(AutoDropDown, autoDropDown_, cvAutoDropDown)
-TV_DEFVALUE_BOOL(DblClickNextVal, dblClickNextVal_, cvDblClickNextVal)
-TV_DEFVALUE_BOOL(DropDownShowTitles, dropDownShowTitles_, cvDropDownShowTitles)
-TV_DEFVALUE_BOOL(DropDownSizing, dropDownSizing_, cvDropDownSizing)
-TV_DEFVALUE_BOOL(EndEllipsis, endEllipsis_, cvEndEllipsis)
-TV_DEFVALUE_BOOL(HighlightRequired, highlightRequired_, cvHighlightRequired)
-TV_DEFVALUE_BOOL(ToolTips, toolTips_, cvToolTips)
+TV_DEFVALUE_BOOL(AlwaysShowEditButton, alwaysShowEditButton_, cvAlwaysShowEditButton, true)
+TV_DEFVALUE_BOOL(AutoDropDown, autoDropDown_, cvAutoDropDown, false)
+TV_DEFVALUE_BOOL(DblClickNextVal, dblClickNextVal_, cvDblClickNextVal, false)
+TV_DEFVALUE_BOOL(DropDownShowTitles, dropDownShowTitles_, cvDropDownShowTitles, false)
+TV_DEFVALUE_BOOL(DropDownSizing, dropDownSizing_, cvDropDownSizing, false)
+TV_DEFVALUE_BOOL(EndEllipsis, endEllipsis_, cvEndEllipsis, true)
+TV_DEFVALUE_BOOL(HighlightRequired, highlightRequired_, cvHighlightRequired, true)
+TV_DEFVALUE_BOOL(ToolTips, toolTips_, cvToolTips, false)
 #undef TV_DEFVALUE_BOOL
-
-void TColumnEh::SetAlwaysShowEditButton(bool v) {
-    alwaysShowEditButton_ = v;
-    SetAssigned(cvAlwaysShowEditButton);
-    Changed(false);
-}
-void TColumnEh::SetAutoDropDown(bool v) {
-    autoDropDown_ = v;
-    SetAssigned(cvAutoDropDown);
-}
-void TColumnEh::SetDblClickNextVal(bool v) {
-    dblClickNextVal_ = v;
-    SetAssigned(cvDblClickNextVal);
-}
-void TColumnEh::SetDropDownShowTitles(bool v) {
-    dropDownShowTitles_ = v;
-    SetAssigned(cvDropDownShowTitles);
-}
-void TColumnEh::SetDropDownSizing(bool v) {
-    dropDownSizing_ = v;
-    SetAssigned(cvDropDownSizing);
-}
-void TColumnEh::SetEndEllipsis(bool v) {
-    endEllipsis_ = v;
-    SetAssigned(cvEndEllipsis);
-    Changed(false);
-}
-void TColumnEh::SetHighlightRequired(bool v) {
-    highlightRequired_ = v;
-    SetAssigned(cvHighlightRequired);
-    Changed(false);
-}
-void TColumnEh::SetToolTips(bool v) {
-    toolTips_ = v;
-    SetAssigned(cvToolTips);
-}
 
 void TColumnEh::SetAutoFitColWidth(bool v) {
     autoFitColWidth_ = v;
