@@ -10,7 +10,9 @@ set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 STATE=/tmp/tallyvo-xvfb-$(printf '%s' "$ROOT" | md5sum | cut -c1-12)
-SIZE=${TALLYVO_XVFB_SIZE:-1024x768}
+# Larger than the station's own 1024 x 768 window, so that the desktop tests can
+# grow the window and still see all of it.
+SIZE=${TALLYVO_XVFB_SIZE:-1280x1024}
 
 running() { [ -f "$STATE/pid" ] && [ -s "$STATE/display" ] && kill -0 "$(cat "$STATE/pid")" 2>/dev/null; }
 

@@ -9,14 +9,18 @@ and what the screen shows.
 
 The station reaches its databases through the suite's own Firebird server on
 loopback (scripts/services/firebird.sh), so the test can read them while it runs. The
-display is the one scripts/services/xvfb.sh started; without one the journey
-starts it and stops it again. Every wait is on a condition (the window, a
-row, a file, the station going idle, the screen changing), bounded in time.
+display is the one scripts/services/xvfb.sh started (TALLYVO_DESKTOP_DISPLAY
+names another); without one the journey starts it and stops it again. Each run
+works in a folder of its own beside the demo (run-JOURNEY-*), kept when it fails.
+Every wait is on a condition (the window, a row, a file, the station going
+idle, the screen changing), bounded in time.
 """
 import ctypes
 import ctypes.util
+import glob
 import hashlib
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -118,7 +122,8 @@ def isql(db, sql, user=None):
 class Station:
     def __init__(self, name, demo, program, tools):
         self.name, self.program, self.tools = name, program, tools
-        self.dir = tempfile.mkdtemp(prefix="tallyvo-desktop-%s-" % name)
+        # Beside the demo, under the build folder.
+        self.dir = tempfile.mkdtemp(prefix="run-%s-" % name, dir=os.path.dirname(os.path.abspath(demo)))
         self.app = os.path.join(self.dir, "app")
         shutil.copytree(os.path.join(demo, "app"), self.app)
         # The server entry goes through the server on loopback.
@@ -140,6 +145,10 @@ class Station:
         self.shots = 0
 
     def _display(self):
+        # A display of the caller's own (make soak starts one, so a soak and
+        # the suite do not share the screen).
+        if os.environ.get("TALLYVO_DESKTOP_DISPLAY"):
+            return os.environ["TALLYVO_DESKTOP_DISPLAY"]
         script = os.path.join(ROOT, "scripts", "services", "xvfb.sh")
         out = subprocess.run(["bash", script, "display"], capture_output=True, text=True)
         if out.returncode != 0:
@@ -153,7 +162,10 @@ class Station:
         self.log = open(os.path.join(self.dir, "station.log"), "w")
         self.proc = subprocess.Popen([self.program, "--size", "%dx%d" % (W, H)], env=self.env, stdout=self.log,
                                      stderr=subprocess.STDOUT, cwd=self.dir, start_new_session=True)
-        wait_for("la ventana de la estación", self._window)
+        self.win = wait_for("la ventana de la estación", self._window)
+        # The screen is larger than the window, which SDL centres: at the top
+        # left, screen and window coordinates are the same.
+        self.xdo("windowmove", "--sync", self.win, 0, 0)
         # Without a window manager the keyboard follows the pointer: keep it
         # over the station.
         self.xdo("mousemove", "--sync", W // 2, H - 2)
@@ -288,6 +300,84 @@ def into_price_query(st):
     return st.screen.steady(*ARTICLE_AREA)
 
 
+# --- what the screen shows -----------------------------------------------------------
+# Texts are found in the screen's pixels by tools/screen_text, which draws them
+# with the station's own fonts: captions, the article's description, the
+# controls' texts.
+CAPTION_FONT = ["--font", "Sans", "--height", "11", "--bold"]
+DESCRIPTION_FONT = ["--font", "Arial", "--height", "16", "--bold"]
+CONTROL_FONT = ["--font", "MS Sans Serif", "--height", "11"]
+# The caption buttons at the top right of the maximised price query.
+CORNER = (60, 16)
+
+
+def find_text(st, font, texts, region=None):
+    """Where each text stands on the screen (its top left), or None."""
+    args = [os.path.join(st.tools, "screen_text")] + font
+    if region:
+        args += ["--region"] + [str(v) for v in region]
+    out = subprocess.run(args + list(texts), env=st.env, capture_output=True, text=True, timeout=60)
+    if out.returncode == 2:
+        raise Failure("screen_text: " + out.stderr)
+    return [None if line == "-" else tuple(map(int, line.split())) for line in out.stdout.splitlines()]
+
+
+def pixels(st, x, y, w, h):
+    """The raw pixels of a rectangle of the screen."""
+    sc = st.screen
+    img = sc.x.XGetImage(sc.dpy, sc.root, x, y, w, h, 0xFFFFFFFF, 2)
+    if not img:
+        raise Failure("no se pudo leer la pantalla")
+    bpl = img.contents.bytes_per_line
+    data = ctypes.string_at(img.contents.data, bpl * h)
+    sc.x.XFree(img.contents.data)
+    sc.x.XFree(img)
+    return b"".join(data[r * bpl:r * bpl + w * 4] for r in range(h))
+
+
+def query_corner(st, size):
+    return pixels(st, size[0] - CORNER[0], 2, CORNER[0] - 2, CORNER[1])
+
+
+def query_problem(st, size, corner):
+    """Why the price query does not fill the station's window of this size, as
+    the screen shows it (None when it does): its caption at the top left, its
+    caption buttons (as `corner` holds them) at the top right."""
+    w, h = size
+    found = find_text(st, CAPTION_FONT, ["Consulta de precios"], (0, 0, min(w, 400), 24))[0]
+    if not found or found[0] > 40:
+        return "el título de la consulta de precios no está arriba a la izquierda de la ventana (%dx%d)" % (w, h)
+    if corner and w >= 200:
+        now = query_corner(st, size)
+        if sum(1 for a, b in zip(now, corner) if abs(a - b) > 24) > len(now) // 20:
+            return "los botones del título de la consulta de precios no están arriba a la derecha de la ventana " \
+                   "(%dx%d)" % (w, h)
+    return None
+
+
+def description_shown(st, size, desc):
+    w, h = size
+    return find_text(st, DESCRIPTION_FONT, [desc], (0, 80, min(w, 760), min(h, 220) - 80))[0] is not None
+
+
+def known_articles(st):
+    """(bar code, description) of every bar code, as the price query shows them."""
+    lista = isql(st.company, "select first 1 lipr_cod from lista_precios order by lipr_cod;")[0]
+    out = subprocess.run(["isql-fb", "-q", "-ch", "UTF8", "-user", SYSDBA[0], "-password", SYSDBA[1],
+                          "localhost:" + st.company],
+                         input="SET HEADING OFF;\nselect b.coba_cod || '|' || p.des || '|' from barras_articulo b, "
+                               "consulta_articulos_precios(b.coba_cod, %s) p order by 1;\n" % lista,
+                         capture_output=True, text=True, timeout=60)
+    if out.returncode != 0:
+        raise Failure("isql: " + out.stderr)
+    return [tuple(line.strip().split("|")[:2]) for line in out.stdout.splitlines() if "|" in line]
+
+
+def window_size(st):
+    out = subprocess.run(["xwininfo", "-id", st.win], env=st.env, capture_output=True, text=True, check=True).stdout
+    return int(re.search(r"Width: (\d+)", out).group(1)), int(re.search(r"Height: (\d+)", out).group(1))
+
+
 # --- the journeys ------------------------------------------------------------------
 
 def journey_login(st):
@@ -390,12 +480,87 @@ def journey_admin_configuration(st):
         raise Failure("la estación terminó")
 
 
+def journey_resize(st):
+    """The station's X window resized: the price query stays maximised in it,
+    the scanned article stays on the screen and the next scan works."""
+    into_price_query(st)
+    size = (W, H)
+    corner = query_corner(st, size)
+    known = known_articles(st)
+    (code, desc), (code2, desc2) = known[0], known[1]
+    st.type(code)
+    st.key("Return")
+    if not description_shown(st, size, desc):
+        raise Failure("la lectura de %s no mostró \"%s\"" % (code, desc))
+    sizes = [(1100, 850), (800, 600)]
+    # Without a window manager nothing maximises a window: the state is asked
+    # for, and when the window keeps its size the screen's size stands for it.
+    sizes.append("maximizar")
+    for target in sizes:
+        if target == "maximizar":
+            st.xdo("windowstate", "--add", "MAXIMIZED_VERT,MAXIMIZED_HORZ", st.win)
+            st.idle()
+            if window_size(st) == size:
+                out = subprocess.run(["xwininfo", "-root"], env=st.env, capture_output=True, text=True).stdout
+                target = (int(re.search(r"Width: (\d+)", out).group(1)), int(re.search(r"Height: (\d+)", out).group(1)))
+            else:
+                target = window_size(st)
+        if window_size(st) != target:
+            st.xdo("windowsize", "--sync", st.win, *target)
+        st.xdo("mousemove", "--sync", target[0] // 2, target[1] - 2)
+        st.idle()
+        size = window_size(st)
+        if size != target:
+            raise Failure("la ventana mide %dx%d en lugar de %dx%d" % (size + target))
+        st.shot("resized-%dx%d" % size)
+        problem = query_problem(st, size, corner)
+        if problem:
+            raise Failure("tras cambiar el tamaño a %dx%d: %s" % (size + (problem,)))
+        if not description_shown(st, size, desc):
+            raise Failure("tras cambiar el tamaño a %dx%d no se ve \"%s\"" % (size + (desc,)))
+        # The next scan replaces it.
+        st.type(code2)
+        st.key("Return")
+        if not description_shown(st, size, desc2):
+            raise Failure("tras cambiar el tamaño a %dx%d la lectura de %s no mostró \"%s\"" % (size + (code2, desc2)))
+        code, desc, code2, desc2 = code2, desc2, code, desc
+
+
+def serial_devices():
+    return sorted(p for pat in ("/dev/ttyS*", "/dev/ttyUSB*", "/dev/ttyACM*") for p in glob.glob(pat))
+
+
+def journey_port_setup_port(st):
+    """The cash drawer's port setup, a speed changed and "Aceptar": the port
+    stored in cnfptocaj.ini is the one the port box showed, the device's path."""
+    log_in(st, "ADMIN", "admin")
+    ini = os.path.join(st.app, "cnfptocaj.ini")
+    st.key("F9")
+    st.key("F4")
+    st.key("Tab", "Down")  # the speed: one step down the list
+    shot = st.shot("port-setup-changed")
+    candidates = serial_devices() + ["COM1"]
+    seen = [c for c, at in zip(candidates, find_text(st, CONTROL_FONT, candidates, LOGIN_AREA)) if at]
+    if not seen:
+        raise Failure("el cuadro del puerto no muestra ninguno de %s (vea %s)" % (candidates, shot))
+    shown = max(seen, key=len)  # "/dev/ttyS1" is found inside "/dev/ttyS10" too
+    st.click(*find_text(st, CONTROL_FONT, ["Aceptar"], LOGIN_AREA)[0])
+    wait_for("cnfptocaj.ini", lambda: os.path.exists(ini))
+    stored = open(ini, encoding="utf-8", errors="replace").read()
+    port = re.search(r"^Port=(.*?)\r?$", stored, re.M)
+    port = port.group(1) if port else None
+    if port != shown or not shown.startswith("/dev/"):
+        raise Failure("el cuadro mostraba %s y cnfptocaj.ini guardó Port=%s:\n%s" % (shown, port, stored))
+
+
 JOURNEYS = {
     "login": journey_login,
     "scan": journey_scan,
     "minimise_restore": journey_minimise_restore,
     "esc_on_list": journey_esc_on_list,
     "admin_configuration": journey_admin_configuration,
+    "resize": journey_resize,
+    "port_setup_port": journey_port_setup_port,
 }
 
 
