@@ -40,6 +40,8 @@ struct Shape {
     int w = 0, h = 0;
     std::vector<std::pair<int, int>> ink, clear; // the darkest and the white pixels, inside the text's box
     std::vector<float> cover;                    // per pixel of the box, row by row: 0 clear .. 1 ink
+    std::vector<int> clearRow;                   // per column, a row of it that is clear (-1: none)
+    std::vector<int> inked;                      // pixels at least half covered, as indexes of `cover`
 };
 
 // The text drawn black on white, its origin `dx`, `dy` of a pixel off the grid
@@ -106,6 +108,17 @@ Shape Draw(const std::string& text, const std::string& face, int height, bool bo
             else if (g >= 250)
                 shape.clear.emplace_back(x - x0, y - y0);
         }
+    for (std::size_t i = 0; i < shape.cover.size(); ++i)
+        if (shape.cover[i] >= 0.5f) shape.inked.push_back(int(i));
+    // The background is read per column, where a caption's gradient runs.
+    shape.clearRow.assign(std::size_t(shape.w), -1);
+    for (int x = 0; x < shape.w; ++x)
+        for (int y : {0, shape.h - 1})
+            if (shape.clearRow[std::size_t(x)] < 0 && shape.cover[std::size_t(y) * shape.w + x] < 0.02f)
+                shape.clearRow[std::size_t(x)] = y;
+    for (int x = 0; x < shape.w; ++x)
+        for (int y = 0; y < shape.h && shape.clearRow[std::size_t(x)] < 0; ++y)
+            if (shape.cover[std::size_t(y) * shape.w + x] < 0.02f) shape.clearRow[std::size_t(x)] = y;
     gdi::DeleteObject(canvas);
     return shape;
 }
@@ -173,12 +186,12 @@ bool ReadScreen(int rx, int ry, int rw, int rh, Pixels& out, int& ox, int& oy) {
 }
 
 // The screen's colour `got` against what the text's pixel of coverage `a`
-// (of the darkest pixel's `top`) gives: its share of the text colour over the
-// background, give or take a gradient's change.
-bool Near(std::uint32_t got, float a, std::uint32_t ink, std::uint32_t back) {
+// gives: its share of the text colour over the background, give or take a
+// part of the contrast between them (rounding, a gradient's change).
+bool Near(std::uint32_t got, float a, std::uint32_t ink, std::uint32_t back, float tolerance) {
     for (int sh = 0; sh <= 16; sh += 8) {
         const float want = a * float((ink >> sh) & 255) + (1 - a) * float((back >> sh) & 255);
-        if (std::abs(want - float((got >> sh) & 255)) > 40) return false;
+        if (std::abs(want - float((got >> sh) & 255)) > tolerance) return false;
     }
     return true;
 }
@@ -190,36 +203,64 @@ int Contrast(std::uint32_t a, std::uint32_t b) {
 }
 
 // A place matches when the darkest pixels of the text stand out from the
-// background (the colour of the text's clear pixels) and every pixel of the
-// box is the blend of the two that its coverage asks for, but for a few.
+// background (the colour of the text's clear pixels, column by column) and
+// every pixel of the box is the blend of the two that its coverage asks for,
+// but for a few.
 bool Find(const Pixels& screen, const Shape& shape, int& fx, int& fy) {
     if (shape.ink.empty() || shape.clear.empty() || shape.w > screen.w || shape.h > screen.h) return false;
     const auto [ax, ay] = shape.ink.front();
     const float top = shape.cover[std::size_t(ay) * shape.w + ax];
-    const auto [bx, by] = shape.clear.front();
+    // The background beside the darkest pixel, in its column where it has one.
+    const int bx = shape.clearRow[std::size_t(ax)] >= 0 ? ax : shape.clear.front().first;
+    const int by = shape.clearRow[std::size_t(ax)] >= 0 ? shape.clearRow[std::size_t(ax)] : shape.clear.front().second;
     // A spread of pixels to try before the whole box.
     std::vector<int> probes;
     const int total = shape.w * shape.h;
     for (int i = 0; i < 24; ++i) probes.push_back(int((long long)i * 7919 % total));
-    const int allowed = total / 33;
+    const int allowed = std::max(2, total / 150);
+    const int allowedInk = std::max(1, int(shape.inked.size()) / 100);
+    std::vector<std::uint32_t> backs(std::size_t(shape.w));
     for (int y = 0; y + shape.h <= screen.h; ++y)
         for (int x = 0; x + shape.w <= screen.w; ++x) {
             const std::uint32_t back = screen.at(x + bx, y + by);
             const std::uint32_t dark = screen.at(x + ax, y + ay);
-            if (Contrast(dark, back) < 60) continue;
+            const int contrast = Contrast(dark, back);
+            if (contrast < 60) continue;
+            const float tolerance = 12.0f + float(contrast) / 5.0f;
             // The text colour the darkest pixel's share of it gives.
             std::uint32_t ink = 0;
             for (int sh = 0; sh <= 16; sh += 8) {
                 float b = float((back >> sh) & 255), d = float((dark >> sh) & 255);
                 ink |= std::uint32_t(std::clamp(b + (d - b) / top, 0.0f, 255.0f)) << sh;
             }
+            // Each column's own background; one without a clear pixel takes its
+            // left neighbour's.
+            for (int dx = 0; dx < shape.w; ++dx) {
+                const int row = shape.clearRow[std::size_t(dx)];
+                backs[std::size_t(dx)] = row >= 0 ? screen.at(x + dx, y + row) : dx ? backs[std::size_t(dx) - 1] : back;
+            }
+            // A gradient changes the background slowly: a column as far from
+            // the darkest pixel's background as half the contrast is something
+            // else (a frame, another text), and the text is not there.
+            bool smooth = true;
+            for (int dx = 0; dx < shape.w && smooth; ++dx)
+                smooth = Contrast(backs[std::size_t(dx)], back) * 2 <= contrast;
+            if (!smooth) continue;
+            auto near = [&](int i) {
+                return Near(screen.at(x + i % shape.w, y + i / shape.w), shape.cover[std::size_t(i)], ink,
+                            backs[std::size_t(i % shape.w)], tolerance);
+            };
             int off = 0;
-            for (int i : probes)
-                off += !Near(screen.at(x + i % shape.w, y + i / shape.w), shape.cover[std::size_t(i)], ink, back);
+            for (int i : probes) off += !near(i);
             if (off > 1) continue;
+            // The inked pixels must nearly all agree: a thin text has few, and
+            // the box's allowance alone would let a blank place pass.
             off = 0;
-            for (int i = 0; i < total && off <= allowed; ++i)
-                off += !Near(screen.at(x + i % shape.w, y + i / shape.w), shape.cover[std::size_t(i)], ink, back);
+            for (int i : shape.inked)
+                if (!near(i) && ++off > allowedInk) break;
+            if (off > allowedInk) continue;
+            off = 0;
+            for (int i = 0; i < total && off <= allowed; ++i) off += !near(i);
             if (off > allowed) continue;
             fx = x;
             fy = y;

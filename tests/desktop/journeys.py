@@ -174,8 +174,9 @@ class Station:
     def _window(self):
         if self.proc.poll() is not None:
             raise Failure("la estación terminó al arrancar; vea " + self.log.name)
-        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "POS - Tallyvo 2009"], env=self.env,
-                             capture_output=True, text=True)
+        # This station's window: another program's on the display is not it.
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.proc.pid), "--name",
+                              "POS - Tallyvo 2009"], env=self.env, capture_output=True, text=True)
         return out.stdout.split()[0] if out.stdout.split() else None
 
     def _cpu(self):

@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
 """A random hand at the station: the real program on the desktop backend under
 the virtual X display logs in as the cashier, then takes random actions drawn
-from a seed (scans of known, unknown, long and quoted codes, clicks, typed text,
+from a seed (first a few mistakes at the login: an unknown user, a wrong
+password, an unknown company, the server list; then scans of known, unknown,
+long and quoted codes, clicks, typed text,
 keys, the clipboard, minimise and restore, resizes, lists opened and closed)
 and after each one checks what must always hold:
 
   - the station lives and its output carries no sanitizer report;
+  - after the login's mistakes the right user still logs in;
   - every line added to ERRORES.TXT is a Spanish text the station means to show
-    (its texts: the string literals of app/ and the Spanish catalogs);
+    (its texts: the string literals of app/ and the Spanish catalogs), or a
+    driver's message its central handler turns into one of them;
   - no X window lies outside the screen, and the station's own windows as seen
     on the screen: the maximised price query fills the station's window with
     its caption at the top left and its caption buttons at the top right, and
@@ -22,8 +26,9 @@ and after each one checks what must always hold:
 With neither --seconds nor --actions it takes 300 actions. A failure prints the
 seed, the actions that led to it and the one command that replays them; the
 same seed always draws the same actions. --without leaves kinds of action out
-(e.g. a known fault's trigger, to look past it): resize, minimise, unmap, long,
-quoted, burst, longtext, clipboard, list, click, key, text.
+(e.g. a known fault's trigger, to look past it): login (the mistakes made at
+the login before the right one), resize, minimise, unmap, long, quoted, burst,
+longtext, clipboard, list, click, key, text.
 """
 import argparse
 import glob
@@ -44,6 +49,10 @@ ENGINE = ("SQL Server Error", "dbExpress", "Firebird error", "Dynamic SQL Error"
 # Where the price query's bar-code box is in its maximised window (its
 # design place is anchored to the top left, whatever the window's size).
 EDIT1 = (330, 73)
+# Seconds without the station using the processor that end an action's wait.
+QUIET = 0.3
+# How long a check waits for the screen to show what it must.
+SHOW = 3.0
 # Below this size the description's label is cut off by the window.
 DESC_MIN = (700, 200)
 KEYS = ["F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12", "Escape", "Return", "Tab",
@@ -95,6 +104,18 @@ def station_texts():
     return {t for t in texts if len(t.strip()) >= 4 and re.search(r"[a-záéíóúñ]{3}", t, re.I)}
 
 
+def recognised_phrases():
+    """The driver's and the server's phrases that the central handler turns
+    into a Spanish text of its own (it logs the raw message and shows that)."""
+    phrases = set()
+    for path in glob.glob(os.path.join(j.ROOT, "app", "**", "*.cpp"), recursive=True):
+        with open(path, encoding="utf-8") as f:
+            body = f.read()
+        phrases.update(re.findall(r'contiene\("([^"]+)"\)', body))
+        phrases.update(re.findall(r'palabras == "([^"]+)"', body))
+    return phrases
+
+
 def templates(texts):
     """A pattern per text: a catalog's placeholders and the tail a literal is
     joined to (a literal that ends in a space or a colon has more after it)
@@ -109,7 +130,9 @@ def templates(texts):
     return pats
 
 
-def meant(message, pats):
+def meant(message, pats, phrases):
+    if any(p in message for p in phrases):
+        return True
     for p in pats:
         m = p.match(message)
         if m and not any(e in part for part in m.groups() for e in ENGINE):
@@ -141,7 +164,13 @@ class Hand:
         self.log = log
         self.actions = []
         self.pats = templates(station_texts())
+        self.phrases = recognised_phrases()
+        # The message boxes' captions, as the framework's dialogs name them.
+        with open(os.path.join(j.ROOT, "framework", "ui", "dialogs.cpp"), encoding="utf-8") as f:
+            self.box_captions = re.findall(r'TV_RESOURCESTRING\(SMsgDlg\w+, "([^"]+)"\)', f.read())
         self.error_caption = "Error"
+        if self.error_caption not in self.box_captions:
+            raise j.Failure("framework/ui/dialogs.cpp no nombra la caja de error")
         self.win = None
         self.screen_w, self.screen_h = self.root_size()
         self.size = (j.W, j.H)
@@ -186,7 +215,7 @@ class Hand:
         new = msgs[self.errors_seen:]
         self.errors_seen = len(msgs)
         for m in new:
-            if not meant(m, self.pats):
+            if not meant(m, self.pats, self.phrases):
                 raise Found("ERRORES.TXT recibió un texto que la estación no quiere mostrar:\n  " + m)
         return len(new)
 
@@ -208,9 +237,25 @@ class Hand:
     def check_query(self, what):
         """The maximised price query fills the station's window, as the screen
         shows it (its caption buttons as they were after the login)."""
-        problem = j.query_problem(self.st, self.size, self.corner)
-        if problem:
-            raise Found("%s: %s" % (what, problem))
+        problem = []
+
+        def fills():
+            problem[:] = [j.query_problem(self.st, self.size, self.corner)]
+            return problem[0] is None
+
+        if not self.shows(fills):
+            raise Found("%s: %s" % (what, problem[0]))
+
+    def shows(self, condition):
+        """Whether the condition holds within a few seconds: the station may
+        still be drawing what the action asked for."""
+        end = time.monotonic() + SHOW
+        while True:
+            if condition():
+                return True
+            if time.monotonic() >= end:
+                return False
+            time.sleep(0.2)
 
     def check_box(self, what):
         """An error box the station opened shows its caption inside the window."""
@@ -225,14 +270,14 @@ class Hand:
         if not self.description_visible():
             return
         self.checked += 1
-        if not j.description_shown(self.st, self.size, desc):
+        if not self.shows(lambda: j.description_shown(self.st, self.size, desc)):
             raise Found("tras leer %s no se ve su descripción \"%s\"" % (code, desc))
 
     def check_blank(self, code):
         if not self.last_desc or not self.description_visible():
             return
         self.checked += 1
-        if j.description_shown(self.st, self.size, self.last_desc):
+        if not self.shows(lambda: not j.description_shown(self.st, self.size, self.last_desc)):
             raise Found("tras leer el código desconocido %s sigue la descripción \"%s\"" % (code, self.last_desc))
 
     # --- the hand ---------------------------------------------------------------------------
@@ -243,18 +288,21 @@ class Hand:
             print("%4d %s" % (len(self.actions), text), file=self.log, flush=True)
         for step in xdo:
             self.st.xdo(*step)
-        self.st.idle()
+
+    def rest(self):
+        """The station has done what the action asked (X delivers input in
+        order, so one wait at the end of an action is enough)."""
+        self.st.idle(QUIET)
 
     def settle(self):
         """Escape twice closes a menu or a box that an action before left open."""
         self.st.xdo("mousemove", "--sync", self.size[0] // 2, self.size[1] - 2)
-        self.st.xdo("key", "--delay", 40, "Escape", "Escape")
-        self.st.idle()
+        self.st.xdo("key", "--delay", 20, "Escape", "Escape")
 
     def into_edit(self):
         self.settle()
         self.st.xdo("mousemove", "--sync", *EDIT1, "click", 1)
-        self.st.xdo("key", "--delay", 40, "Home", "shift+End")
+        self.st.xdo("key", "--delay", 20, "Home", "shift+End")
 
     def type_code(self, code, delay):
         self.st.xdo("type", "--delay", delay, code)
@@ -268,11 +316,11 @@ class Hand:
 
     def scan_known(self):
         code, desc = self.rng.choice(self.known)
-        delay = 1 if "burst" not in self.without and self.rng.random() < 0.3 else 30
+        delay = 1 if "burst" not in self.without and self.rng.random() < 0.3 else 12
         self.do("leer %s (conocido%s)" % (code, ", en ráfaga" if delay == 1 else ""))
         self.into_edit()
         self.type_code(code, delay)
-        self.st.idle()
+        self.rest()
         self.scans += 1
         self.after_errors("tras leer " + code)
         self.check_query("tras leer " + code)
@@ -292,8 +340,8 @@ class Hand:
             code = "".join(r.choice(["", "77"]) + r.choice(pieces) for _ in range(r.randint(1, 3)))[:20]
         self.do("leer %r (%s)" % (code, {"unknown": "desconocido", "long": "largo", "quoted": "con comillas"}[kind]))
         self.into_edit()
-        self.type_code(code, 30)
-        self.st.idle()
+        self.type_code(code, 12)
+        self.rest()
         self.scans += 1
         boxes = self.after_errors("tras leer %r" % code)
         if kind != "long" and boxes:
@@ -308,29 +356,32 @@ class Hand:
         x, y = self.rng.randrange(0, w), self.rng.randrange(22, h)  # not on the caption: its buttons close
         button = self.rng.choice([1, 1, 1, 3])
         self.do("clic %d en %d,%d" % (button, x, y), ("mousemove", "--sync", x, y), ("click", button))
+        self.rest()
         self.after_errors("tras el clic")
 
     def text(self, n=None):
         alphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,-+*/'\"ñáéíóúÑ"
         n = n or self.rng.randint(1, 30)
         t = "".join(self.rng.choice(alphabet) for _ in range(n))
-        self.do("escribir %d caracteres %r" % (n, t[:40]), ("type", "--delay", 1 if n > 100 else 20, t))
+        self.do("escribir %d caracteres %r" % (n, t[:40]), ("type", "--delay", 1 if n > 100 else 12, t))
+        self.rest()
         self.after_errors("tras escribir")
 
     def key(self):
         k = self.rng.choice(KEYS)
-        self.do("tecla " + k, ("key", "--delay", 40, k))
+        self.do("tecla " + k, ("key", k))
+        self.rest()
         self.after_errors("tras la tecla " + k)
 
     def clipboard(self):
         code, desc = self.rng.choice(self.known)
         self.do("copiar y pegar %s" % code)
         self.into_edit()
-        self.st.xdo("type", "--delay", 20, code)
-        self.st.xdo("key", "--delay", 40, "Home", "shift+End", "ctrl+c", "BackSpace")
-        self.st.xdo("type", "--delay", 20, "xyz")
-        self.st.xdo("key", "--delay", 40, "Home", "shift+End", "ctrl+v", "Return")
-        self.st.idle()
+        self.st.xdo("type", "--delay", 12, code)
+        self.st.xdo("key", "--delay", 20, "Home", "shift+End", "ctrl+c", "BackSpace")
+        self.st.xdo("type", "--delay", 12, "xyz")
+        self.st.xdo("key", "--delay", 20, "Home", "shift+End", "ctrl+v", "Return")
+        self.rest()
         self.scans += 1
         self.after_errors("tras pegar " + code)
         self.check_query("tras pegar " + code)
@@ -341,15 +392,16 @@ class Hand:
         w, h = self.size
         self.do("minimizar y restaurar la consulta")
         self.settle()
-        self.st.click(w - 45, 8)
-        self.st.click(112, h - 12)
+        self.st.xdo("mousemove", "--sync", w - 45, 8, "click", 1)
+        self.st.xdo("mousemove", "--sync", 112, h - 12, "click", 1)
+        self.rest()
         # Restored, it takes the size it had before it was maximised, at the
         # top left; a double click on its caption maximises it again.
         found = self.find(j.CAPTION_FONT, ["Consulta de precios"], (0, 0, min(w, 400), 40))[0]
         if not found or found[0] > 40:
             raise Found("tras minimizar y restaurar: no se ve el título de la consulta de precios")
         self.st.xdo("mousemove", "--sync", 300, found[1] + 4, "click", "--repeat", 2, "--delay", 80, 1)
-        self.st.idle()
+        self.rest()
         self.check_query("tras minimizar, restaurar y maximizar")
 
     def unmap(self):
@@ -357,9 +409,8 @@ class Hand:
         # nobody does, so the hand does it as the manager would.
         self.do("ocultar y mostrar la ventana X", ("windowunmap", "--sync", self.win),
                 ("windowmap", "--sync", self.win), ("windowfocus", "--sync", self.win))
-        self.st.xdo("mousemove", "--sync", self.size[0] // 2, self.size[1] - 2)
-        self.st.idle()
         self.settle()
+        self.rest()
         self.check_windows()
         self.check_query("tras ocultar y mostrar")
 
@@ -373,9 +424,8 @@ class Hand:
             w, h = r.randint(420, self.screen_w), r.randint(320, self.screen_h)
         self.size = (w, h)
         self.do("cambiar el tamaño a %dx%d" % (w, h), ("windowsize", "--sync", self.win, w, h))
-        self.st.xdo("mousemove", "--sync", w // 2, h - 2)
-        self.st.idle()
         self.settle()
+        self.rest()
         self.check_windows()
         self.check_query("tras cambiar el tamaño a %dx%d" % (w, h))
 
@@ -384,12 +434,13 @@ class Hand:
         own menu, then Escape."""
         if self.rng.random() < 0.5:
             self.do("abrir y cerrar el menú del código", ("mousemove", "--sync", *EDIT1), ("click", 3),
-                    ("key", "--delay", 40, self.rng.choice(["Down", "Up", "Right"]), "Escape"))
+                    ("key", "--delay", 20, self.rng.choice(["Down", "Up", "Right"]), "Escape"))
         else:
             self.do("abrir y cerrar el menú de la ventana", ("mousemove", "--sync", 8, 8), ("click", 1),
-                    ("key", "--delay", 40, "Down", "Escape"))
-        self.after_errors("tras el menú")
+                    ("key", "--delay", 20, "Down", "Escape"))
         self.settle()
+        self.rest()
+        self.after_errors("tras el menú")
         self.check_query("tras abrir y cerrar un menú")
 
     def step(self):
@@ -402,19 +453,109 @@ class Hand:
          "longtext": lambda: self.text(self.rng.randint(300, 2500))}[name]()
         self.check_alive()
 
+    # --- the login ---------------------------------------------------------------------------
+
+    def fill(self, field, text):
+        self.st.xdo("mousemove", "--sync", *field, "click", 1)
+        self.st.xdo("key", "--delay", 20, "Home", "shift+End", "BackSpace")
+        if text:
+            self.st.xdo("type", "--delay", 12, text)
+
+    def login_try(self):
+        """A mistake a person makes at the login; the error box it brings is
+        closed with Enter. Esc is never pressed here: it leaves the login."""
+        r = self.rng
+        kind = r.choice(["unknown_user", "wrong_password", "unknown_company", "server_list", "early_keys"])
+        if kind == "unknown_user":
+            user = "".join(r.choice("ABCDEFGHIJKLMNOPQRSTUVWXYZ") for _ in range(r.randint(3, 10)))
+            self.do("ingreso: usuario desconocido %s" % user)
+            self.fill(j.USUARIO, user)
+            self.fill(j.CLAVE, "nada")
+            self.st.xdo("mousemove", "--sync", *j.CIA, "click", 1)
+        elif kind == "wrong_password":
+            self.do("ingreso: CAJERO con una clave errada")
+            self.fill(j.USUARIO, "CAJERO")
+            self.fill(j.CLAVE, "errada%d" % r.randint(0, 99))
+            self.st.xdo("mousemove", "--sync", *j.CIA, "click", 1)
+        elif kind == "unknown_company":
+            # The box says so and leaves the company box empty, where the
+            # person types the right one.
+            self.do("ingreso: la compañía 999, luego 001")
+            self.fill(j.USUARIO, "CAJERO")
+            self.fill(j.CLAVE, "cajero")
+            self.fill(j.CIA, "999")
+            self.st.xdo("mousemove", "--sync", *j.FECHA, "click", 1)
+            self.rest()
+            self.close_boxes()
+            self.st.xdo("type", "--delay", 12, "001")
+            self.st.xdo("mousemove", "--sync", *j.FECHA, "click", 1)
+        elif kind == "server_list":
+            self.do("ingreso: abrir y cerrar la lista de servidores",
+                    ("mousemove", "--sync", *j.SERVIDOR_ARROW), ("click", 1), ("click", 1))
+        else:
+            self.do("ingreso: F2 y F9 antes de tiempo", ("key", "--delay", 20, "F2", "F9"))
+        self.rest()
+        self.close_boxes()
+        self.check_alive()
+
+    def close_boxes(self):
+        """Closes with Enter the boxes the login brought (an error or a
+        message), as a person who read them; how many there were."""
+        n = 0
+        self.after_login_errors()
+        while n < 5 and any(self.find(j.CAPTION_FONT, self.box_captions, (0, 0, j.W, j.H))):
+            self.st.xdo("key", "Return")
+            self.rest()
+            self.after_login_errors()
+            n += 1
+        return n
+
+    def after_login_errors(self):
+        n = self.check_errors()
+        if n:
+            if not self.find(j.CAPTION_FONT, [self.error_caption], (0, 0, j.W, j.H))[0]:
+                raise Found("la caja de error del ingreso no se ve")
+        return n
+
+    def log_in(self):
+        """The right user, password and company over whatever the mistakes left;
+        a person who mistyped can always still log in."""
+        self.do("ingreso: CAJERO, cajero, 001, F2")
+        boxes = 0
+        for field, text in ((j.USUARIO, "CAJERO"), (j.CLAVE, "cajero"), (j.CIA, "001"), (j.FECHA, None)):
+            if text is None:
+                self.st.xdo("mousemove", "--sync", *field, "click", 1)
+            else:
+                self.fill(field, text)
+            self.rest()
+            boxes += self.close_boxes()
+        if boxes:
+            print("  (el ingreso correcto trajo %d cajas)" % boxes, file=self.log or sys.stdout)
+        self.st.xdo("key", "F2")
+        try:
+            j.wait_for("la fila de auditoría del ingreso", lambda: j.audit_rows(self.st, "CAJERO") == 1, 30)
+        except j.Failure:
+            raise Found("tras los errores del ingreso, el ingreso correcto no entra a la consulta de precios")
+        self.rest()
+
     def begin(self):
         st = self.st
         st.start()
         self.win = st.win
-        j.into_price_query(st)
+        # A box of no kind takes the application's title, which the X window carries.
+        title = subprocess.run(["xdotool", "getwindowname", self.win], env=st.env, capture_output=True,
+                               text=True).stdout.strip()
+        if title:
+            self.box_captions.append(title)
+        for _ in range(self.rng.randint(0, 4) if "login" not in self.without else 0):
+            self.login_try()
+        self.log_in()
         self.known = j.known_articles(st)
         self.codes = {c for c, _ in self.known} | set(j.isql(st.company, "select arti_cod from articulo;"))
         if not self.known:
             raise j.Failure("la base de demostración no tiene códigos de barras")
         self.check_alive()
-        self.errors_seen = len(log_messages(st.errors()))
-        if self.errors_seen:
-            raise Found("ERRORES.TXT recibió líneas en el ingreso:\n" + st.errors())
+        self.check_errors()
         self.check_query("tras el ingreso")
         self.corner = j.query_corner(st, self.size)
 
