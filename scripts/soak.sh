@@ -17,14 +17,19 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLYVO_SANITIZE=ON -DTALLYVO_TESTS=ON >/dev/null
 cmake --build "$BUILD" -j"${JOBS:-4}" --target tallyvo create_demo_db screen_text x11_screenshot
 
-bash scripts/services/firebird.sh start >/dev/null
 B=$PWD/$BUILD
 OUT=$B/soak
 mkdir -p "$OUT"
+# The suite's own Firebird server of this build folder; one the soak starts
+# stops again at its end (make test may be using one already).
+export TALLYVO_FB_STATE=$B/firebird
+fb_started=""
+bash scripts/services/firebird.sh entry >/dev/null 2>&1 || fb_started=1
+bash scripts/services/firebird.sh start >/dev/null
 # A virtual display of the soak's own, as large as the shared one, so that
 # make test can run beside it.
 xvfb=""
-trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true' EXIT
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; [ -n "$fb_started" ] && bash scripts/services/firebird.sh stop; true' EXIT
 rm -f "$OUT/display"
 Xvfb -displayfd 5 -screen 0 "${TALLYVO_XVFB_SIZE:-1280x1024}x24" -nolisten tcp 5>"$OUT/display" >"$OUT/xvfb.log" 2>&1 &
 xvfb=$!

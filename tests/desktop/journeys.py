@@ -364,8 +364,8 @@ def description_shown(st, size, desc):
 def known_articles(st):
     """(bar code, description) of every bar code, as the price query shows them."""
     lista = isql(st.company, "select first 1 lipr_cod from lista_precios order by lipr_cod;")[0]
-    out = subprocess.run(["isql-fb", "-q", "-ch", "UTF8", "-user", SYSDBA[0], "-password", SYSDBA[1],
-                          "localhost:" + st.company],
+    out = subprocess.run(["isql-fb", "-q", "-ch", "UTF8", "-user", "SYSDBA", "-password", suite_server("sysdba"),
+                          suite_server("entry") + ":" + st.company],
                          input="SET HEADING OFF;\nselect b.coba_cod || '|' || p.des || '|' from barras_articulo b, "
                                "consulta_articulos_precios(b.coba_cod, %s) p order by 1;\n" % lista,
                          capture_output=True, text=True, timeout=60)
@@ -499,7 +499,8 @@ def journey_resize(st):
     sizes.append("maximizar")
     for target in sizes:
         if target == "maximizar":
-            st.xdo("windowstate", "--add", "MAXIMIZED_VERT,MAXIMIZED_HORZ", st.win)
+            subprocess.run(["xdotool", "windowstate", "--add", "MAXIMIZED_VERT,MAXIMIZED_HORZ", st.win], env=st.env,
+                           capture_output=True, timeout=60)
             st.idle()
             if window_size(st) == size:
                 out = subprocess.run(["xwininfo", "-root"], env=st.env, capture_output=True, text=True).stdout

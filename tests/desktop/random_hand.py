@@ -456,7 +456,13 @@ class Hand:
     # --- the login ---------------------------------------------------------------------------
 
     def fill(self, field, text):
+        """Clicks a field, looks (leaving the field before may connect, or bring
+        a box, which is closed), then replaces its text, as a person does."""
         self.st.xdo("mousemove", "--sync", *field, "click", 1)
+        self.rest()
+        if self.close_boxes():
+            self.st.xdo("mousemove", "--sync", *field, "click", 1)
+            self.rest()
         self.st.xdo("key", "--delay", 20, "Home", "shift+End", "BackSpace")
         if text:
             self.st.xdo("type", "--delay", 12, text)
@@ -547,7 +553,7 @@ class Hand:
                                text=True).stdout.strip()
         if title:
             self.box_captions.append(title)
-        for _ in range(self.rng.randint(0, 4) if "login" not in self.without else 0):
+        for _ in range(self.rng.randint(0, 2) if "login" not in self.without else 0):
             self.login_try()
         self.log_in()
         self.known = j.known_articles(st)
