@@ -220,6 +220,8 @@ bool Find(const Pixels& screen, const Shape& shape, int& fx, int& fy) {
     const int allowed = std::max(2, total / 150);
     const int allowedInk = std::max(1, int(shape.inked.size()) / 100);
     std::vector<std::uint32_t> backs(std::size_t(shape.w));
+    std::vector<long long> seen(std::size_t(shape.w), -1);
+    long long stamp = 0;
     for (int y = 0; y + shape.h <= screen.h; ++y)
         for (int x = 0; x + shape.w <= screen.w; ++x) {
             const std::uint32_t back = screen.at(x + bx, y + by);
@@ -233,22 +235,23 @@ bool Find(const Pixels& screen, const Shape& shape, int& fx, int& fy) {
                 float b = float((back >> sh) & 255), d = float((dark >> sh) & 255);
                 ink |= std::uint32_t(std::clamp(b + (d - b) / top, 0.0f, 255.0f)) << sh;
             }
-            // Each column's own background; one without a clear pixel takes its
-            // left neighbour's.
-            for (int dx = 0; dx < shape.w; ++dx) {
-                const int row = shape.clearRow[std::size_t(dx)];
-                backs[std::size_t(dx)] = row >= 0 ? screen.at(x + dx, y + row) : dx ? backs[std::size_t(dx) - 1] : back;
-            }
-            // A gradient changes the background slowly: a column as far from
-            // the darkest pixel's background as half the contrast is something
-            // else (a frame, another text), and the text is not there.
+            // Each column's own background, read when a pixel of it is first
+            // compared; a column without a clear pixel takes the darkest
+            // pixel's. A gradient changes the background slowly: a column as
+            // far from the darkest pixel's background as half the contrast is
+            // something else (a frame, another text), and the text is not there.
+            ++stamp;
             bool smooth = true;
-            for (int dx = 0; dx < shape.w && smooth; ++dx)
-                smooth = Contrast(backs[std::size_t(dx)], back) * 2 <= contrast;
-            if (!smooth) continue;
             auto near = [&](int i) {
-                return Near(screen.at(x + i % shape.w, y + i / shape.w), shape.cover[std::size_t(i)], ink,
-                            backs[std::size_t(i % shape.w)], tolerance);
+                const int dx = i % shape.w;
+                if (seen[std::size_t(dx)] != stamp) {
+                    seen[std::size_t(dx)] = stamp;
+                    const int row = shape.clearRow[std::size_t(dx)];
+                    backs[std::size_t(dx)] = row >= 0 ? screen.at(x + dx, y + row) : back;
+                    if (Contrast(backs[std::size_t(dx)], back) * 2 > contrast) smooth = false;
+                }
+                return smooth && Near(screen.at(x + dx, y + i / shape.w), shape.cover[std::size_t(i)], ink,
+                                      backs[std::size_t(dx)], tolerance);
             };
             int off = 0;
             for (int i : probes) off += !near(i);
@@ -261,7 +264,7 @@ bool Find(const Pixels& screen, const Shape& shape, int& fx, int& fy) {
             if (off > allowedInk) continue;
             off = 0;
             for (int i = 0; i < total && off <= allowed; ++i) off += !near(i);
-            if (off > allowed) continue;
+            if (off > allowed || !smooth) continue;
             fx = x;
             fy = y;
             return true;

@@ -49,6 +49,9 @@ ENGINE = ("SQL Server Error", "dbExpress", "Firebird error", "Dynamic SQL Error"
 # Where the price query's bar-code box is in its maximised window (its
 # design place is anchored to the top left, whatever the window's size).
 EDIT1 = (330, 73)
+# Where the login's boxes stand: centred on the login window, itself centred
+# on the station's window at its first size.
+BOXES = (j.W // 2 - 320, j.H // 2 - 200, 640, 400)
 # Seconds without the station using the processor that end an action's wait.
 QUIET = 0.3
 # How long a check waits for the screen to show what it must.
@@ -509,7 +512,7 @@ class Hand:
         message), as a person who read them; how many there were."""
         n = 0
         self.after_login_errors()
-        while n < 5 and any(self.find(j.CAPTION_FONT, self.box_captions, (0, 0, j.W, j.H))):
+        while n < 5 and any(self.find(j.CAPTION_FONT, self.login_boxes, BOXES)):
             self.st.xdo("key", "Return")
             self.rest()
             self.after_login_errors()
@@ -519,7 +522,7 @@ class Hand:
     def after_login_errors(self):
         n = self.check_errors()
         if n:
-            if not self.find(j.CAPTION_FONT, [self.error_caption], (0, 0, j.W, j.H))[0]:
+            if not self.find(j.CAPTION_FONT, [self.error_caption], BOXES)[0]:
                 raise Found("la caja de error del ingreso no se ve")
         return n
 
@@ -553,6 +556,9 @@ class Hand:
                                text=True).stdout.strip()
         if title:
             self.box_captions.append(title)
+        # The login brings the central handler's error boxes and the
+        # station's messages, which carry the application's title.
+        self.login_boxes = [self.error_caption] + ([title] if title else [])
         for _ in range(self.rng.randint(0, 2) if "login" not in self.without else 0):
             self.login_try()
         self.log_in()
