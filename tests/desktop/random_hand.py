@@ -308,7 +308,7 @@ class Hand:
         self.st.xdo("key", "--delay", 20, "Home", "shift+End")
 
     def type_code(self, code, delay):
-        self.st.xdo("type", "--delay", delay, code)
+        self.st.xdo("type", "--delay", delay, "--", code)
         self.st.xdo("key", "Return")
 
     def after_errors(self, what):
@@ -366,7 +366,7 @@ class Hand:
         alphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,-+*/'\"ñáéíóúÑ"
         n = n or self.rng.randint(1, 30)
         t = "".join(self.rng.choice(alphabet) for _ in range(n))
-        self.do("escribir %d caracteres %r" % (n, t[:40]), ("type", "--delay", 1 if n > 100 else 12, t))
+        self.do("escribir %d caracteres %r" % (n, t[:40]), ("type", "--delay", 1 if n > 100 else 12, "--", t))
         self.rest()
         self.after_errors("tras escribir")
 
