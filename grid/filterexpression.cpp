@@ -52,12 +52,53 @@ public:
     bool ListsAllowed() const { return !(type_ == fetNumber && FormatSettings.DecimalSeparator == ','); }
 
     // The code of the next lexeme; a value (15) leaves the value in `value`.
+    // Only one NOT before LIKE, IN or NULL means anything; a run of them is
+    // read in a loop, and one longer than any real condition is refused before
+    // it costs more.
     std::uint8_t Next(bool lists, Variant& value) {
+        bool isNot = false;
+        std::uint8_t op = Lexeme(lists, value, isNot);
+        if (!isNot) return op;
+        int nots = 1;
+        Variant dummy;
+        do {
+            if (nots > kMaxNots) Fail(kErrorInExpression);
+            op = Lexeme(lists, dummy, isNot);
+            nots += isNot;
+        } while (isNot);
+        if (nots > 1) return fopNone;
+        if (op == fopLike) return fopNotLike;
+        if (op == fopIn) return fopNotIn;
+        if (op == fopIsNull) return fopIsNotNull;
+        return fopNone;
+    }
+
+    // A value or a list of values; Null when there is none.
+    Variant ReadValues(bool lists) {
+        std::vector<Variant> values;
+        for (;;) {
+            SkipBlanks();
+            Variant v = ReadValue(lists);
+            if (v.IsNull()) break;
+            values.push_back(v);
+            if (!lists || Peek() != ',') break;
+            ++pos_;
+        }
+        if (values.empty()) return Null();
+        if (values.size() == 1) return values[0];
+        return VarArrayOf(values);
+    }
+
+private:
+    static constexpr int kMaxNots = 200;
+
+    // One lexeme; a NOT sets `isNot` and gives fopNone.
+    std::uint8_t Lexeme(bool lists, Variant& value, bool& isNot) {
         value = Null();
+        isNot = false;
         if (AtEnd()) return fopNone;
         char c = s_[pos_];
         std::uint8_t op = fopNone;
-        bool isNot = false;
         switch (c) {
         case '!':
             ++pos_;
@@ -99,14 +140,6 @@ public:
         }
         }
         SkipBlanks();
-        if (isNot) {
-            Variant dummy;
-            std::uint8_t next = Next(lists, dummy);
-            if (next == fopLike) return fopNotLike;
-            if (next == fopIn) return fopNotIn;
-            if (next == fopIsNull) return fopIsNotNull;
-            return fopNone;
-        }
         if (op == fopIn) {
             if (Peek() != '(') Fail(kOpenParen);
             ++pos_;
@@ -114,23 +147,6 @@ public:
         return op;
     }
 
-    // A value or a list of values; Null when there is none.
-    Variant ReadValues(bool lists) {
-        std::vector<Variant> values;
-        for (;;) {
-            SkipBlanks();
-            Variant v = ReadValue(lists);
-            if (v.IsNull()) break;
-            values.push_back(v);
-            if (!lists || Peek() != ',') break;
-            ++pos_;
-        }
-        if (values.empty()) return Null();
-        if (values.size() == 1) return values[0];
-        return VarArrayOf(values);
-    }
-
-private:
     std::uint8_t ValueLexeme(bool lists, Variant& value) {
         value = ReadValues(lists);
         return value.IsNull() ? fopNone : fopValue;

@@ -130,6 +130,29 @@ TEST(FilterParseErrors, RaiseWithTheWholeText) {
     EXPECT_ANY_THROW(ParseFilterExpression("> diez", e)) << "a number column needs numbers";
 }
 
+// A run of NOTs pasted into the cell is refused with the cell's usual error
+// instead of overflowing the stack; a single NOT still negates.
+TEST(FilterParseErrors, RunsOfNotAreRefused) {
+    std::string nots;
+    for (int i = 0; i < 15000; ++i) nots += "NOT ";
+    for (const std::string& text : {std::string(40000, '!'), nots + "LIKE 'a'", std::string("NOT NOT LIKE 'a'")}) {
+        for (std::uint8_t type : {fetText, fetNumber, fetDateTime}) {
+            TSTFilterExpressionEh e;
+            e.ExpressionType = type;
+            try {
+                ParseFilterExpression(text, e);
+                ADD_FAILURE() << text.substr(0, 20) << " was accepted";
+            } catch (const Exception& ex) {
+                EXPECT_EQ(ex.Message().rfind("Error in expression: ", 0), 0u) << ex.Message().substr(0, 40);
+            }
+        }
+    }
+    TSTFilterExpressionEh e;
+    e.ExpressionType = fetText;
+    ParseFilterExpression("NOT LIKE 'a' OR ! In ('b')", e);
+    EXPECT_EQ(FilterExpressionAsText(e), "!~ 'a' OR !In ('b')");
+}
+
 TEST(FilterConditionText, BuildsEachOperatorForTheDataset) {
     auto build = [](std::uint8_t op, const Variant& v, bool like = true) {
         std::string s;
