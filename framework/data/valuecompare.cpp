@@ -48,22 +48,29 @@ int CompareFieldValues(const Variant& a, const Variant& b, bool caseInsensitive)
 
 namespace {
 
-bool LikeFrom(const std::u32string& t, std::size_t ti, const std::u32string& p, std::size_t pi) {
-    while (pi < p.size()) {
-        const char32_t pc = p[pi];
-        if (pc == U'%') {
-            while (pi < p.size() && p[pi] == U'%') ++pi;
-            if (pi == p.size()) return true;
-            for (std::size_t k = ti; k <= t.size(); ++k)
-                if (LikeFrom(t, k, p, pi)) return true;
+// '%' matches any run and '_' one character. Without recursion: on a
+// mismatch the last '%' takes one more character, which is enough for these
+// two wildcards and keeps a pattern of many '%' from costing the stack or
+// more than text times pattern steps.
+bool LikeFrom(const std::u32string& t, const std::u32string& p) {
+    std::size_t ti = 0, pi = 0;
+    std::size_t star = std::u32string::npos, starText = 0;
+    while (ti < t.size()) {
+        if (pi < p.size() && p[pi] == U'%') {
+            star = ++pi;
+            starText = ti;
+        } else if (pi < p.size() && (p[pi] == U'_' || p[pi] == t[ti])) {
+            ++pi;
+            ++ti;
+        } else if (star != std::u32string::npos) {
+            pi = star;
+            ti = ++starText;
+        } else {
             return false;
         }
-        if (ti >= t.size()) return false;
-        if (pc != U'_' && pc != t[ti]) return false;
-        ++ti;
-        ++pi;
     }
-    return ti == t.size();
+    while (pi < p.size() && p[pi] == U'%') ++pi;
+    return pi == p.size();
 }
 
 std::u32string Fold(std::string_view s, bool caseInsensitive) {
@@ -76,7 +83,7 @@ std::u32string Fold(std::string_view s, bool caseInsensitive) {
 } // namespace
 
 bool LikeMatch(std::string_view text, std::string_view pattern, bool caseInsensitive) {
-    return LikeFrom(Fold(text, caseInsensitive), 0, Fold(pattern, caseInsensitive), 0);
+    return LikeFrom(Fold(text, caseInsensitive), Fold(pattern, caseInsensitive));
 }
 
 bool StartsWithText(std::string_view text, std::string_view prefix, bool caseInsensitive) {
