@@ -175,37 +175,33 @@ void ReadImageValue(TsSkinManager& sm, const std::string& section, const std::st
 }
 
 // Integer keys: -1 (or absent) asks the parent section, and so on up; the
-// chain stops at a section met before, so a loop of parents ends.
-int ReadInherited(TCustomIniFile& ini, const std::string& section, const std::string& key,
-                  std::set<std::string>& seen) {
-    int v = ini.ReadInteger(section, key, -1);
-    if (v != -1) return v;
-    seen.insert(section);
-    std::string parent = ini.ReadString(section, "PARENTCLASS", "?");
-    if (parent.empty() || parent == "?" || seen.count(parent)) return -1;
-    return ReadInherited(ini, parent, key, seen);
-}
+// chain stops at a section met before, so a loop of parents ends, and after
+// more parents than any real skin has, so a hostile chain costs neither the
+// stack nor a walk of the whole file for every key.
+constexpr std::size_t kMaxParents = 16;
 
 int ReadInt(TCustomIniFile& ini, const std::string& section, const std::string& key, int def) {
     std::set<std::string> seen;
-    int v = ReadInherited(ini, section, key, seen);
-    return v == -1 ? def : v;
-}
-
-std::string ReadStrInherited(TCustomIniFile& ini, const std::string& section, const std::string& key,
-                             std::set<std::string>& seen) {
-    std::string v = ini.ReadString(section, key, "?");
-    if (v != "?") return v;
-    seen.insert(section);
-    std::string parent = ini.ReadString(section, "PARENTCLASS", "?");
-    if (parent.empty() || parent == "?" || seen.count(parent)) return "?";
-    return ReadStrInherited(ini, parent, key, seen);
+    for (std::string s = section;;) {
+        int v = ini.ReadInteger(s, key, -1);
+        if (v != -1) return v;
+        seen.insert(s);
+        std::string parent = ini.ReadString(s, "PARENTCLASS", "?");
+        if (parent.empty() || parent == "?" || seen.count(parent) || seen.size() > kMaxParents) return def;
+        s = std::move(parent);
+    }
 }
 
 std::string ReadStr(TCustomIniFile& ini, const std::string& section, const std::string& key, const std::string& def) {
     std::set<std::string> seen;
-    std::string v = ReadStrInherited(ini, section, key, seen);
-    return v == "?" ? def : v;
+    for (std::string s = section;;) {
+        std::string v = ini.ReadString(s, key, "?");
+        if (v != "?") return v;
+        seen.insert(s);
+        std::string parent = ini.ReadString(s, "PARENTCLASS", "?");
+        if (parent.empty() || parent == "?" || seen.count(parent) || seen.size() > kMaxParents) return def;
+        s = std::move(parent);
+    }
 }
 
 bool ReadBoolKey(TCustomIniFile& ini, const std::string& section, const std::string& key) {
