@@ -1,7 +1,11 @@
 #include "core/registry.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
+#include <map>
 #include <mutex>
+#include <unordered_map>
 #include <vector>
 
 #include "core/exceptions.h"
@@ -15,8 +19,17 @@ namespace tv {
 
 namespace {
 
+// A name as the store compares it: letters folded as SameText folds them.
+std::string Folded(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t pos = 0; pos < s.size();) Utf8Append(out, CharLower(Utf8Next(s, pos)));
+    return out;
+}
+
 // One root key: every key by its path from the root ("" is the root itself),
-// parents listed before their children.
+// parents listed before their children. Keys and values are found by their
+// folded names, so reading a store takes time in proportion to its size.
 struct Store {
     struct Value {
         std::string name;
@@ -27,41 +40,68 @@ struct Store {
     struct Key {
         std::string path;
         std::vector<Value> values;
+        std::unordered_map<std::string, std::size_t> byName;
+
+        Value* FindValue(std::string_view name) {
+            auto it = byName.find(Folded(name));
+            return it == byName.end() ? nullptr : &values[it->second];
+        }
+        // Replaces the value of that name or adds it at the end.
+        Value& SetValue(Value v) {
+            auto [it, added] = byName.try_emplace(Folded(v.name), values.size());
+            if (added) values.push_back(std::move(v));
+            else values[it->second] = std::move(v);
+            return values[it->second];
+        }
+        bool EraseValue(std::string_view name) {
+            auto it = byName.find(Folded(name));
+            if (it == byName.end()) return false;
+            values.erase(values.begin() + static_cast<std::ptrdiff_t>(it->second));
+            byName.clear();
+            for (std::size_t i = 0; i < values.size(); ++i) byName.emplace(Folded(values[i].name), i);
+            return true;
+        }
     };
 
     std::string fileName;
     std::vector<Key> keys;
+    std::unordered_map<std::string, std::size_t> byPath;
 
     Key* Find(std::string_view path) {
-        for (Key& k : keys)
-            if (SameText(k.path, path)) return &k;
-        return nullptr;
+        auto it = byPath.find(Folded(path));
+        return it == byPath.end() ? nullptr : &keys[it->second];
     }
 
     Key& Root() {
         if (Key* k = Find("")) return *k;
-        keys.insert(keys.begin(), Key{"", {}});
+        keys.insert(keys.begin(), Key{"", {}, {}});
+        Reindex();
         return keys.front();
     }
 
+    // The open key (the root when the path is empty); null when it is missing.
+    Key* Current(std::string_view path) { return path.empty() ? &Root() : Find(path); }
+
     bool Exists(std::string_view path) { return path.empty() || Find(path) != nullptr; }
 
-    // Creates the key and every missing parent.
-    void Create(const std::string& path) {
-        std::size_t from = 0;
+    // Creates the key and every missing parent; the key itself.
+    Key& Create(const std::string& path) {
+        std::size_t from = 0, at = 0;
         while (true) {
             const std::size_t sep = path.find('\\', from);
             const std::string part = path.substr(0, sep);
-            if (!Find(part)) keys.push_back({part, {}});
+            auto [it, added] = byPath.try_emplace(Folded(part), keys.size());
+            if (added) keys.push_back({part, {}, {}});
+            at = it->second;
             if (sep == std::string::npos) break;
             from = sep + 1;
         }
+        return keys[at];
     }
 
-    static Value* FindValue(Key& key, std::string_view name) {
-        for (Value& v : key.values)
-            if (SameText(v.name, name)) return &v;
-        return nullptr;
+    void Reindex() {
+        byPath.clear();
+        for (std::size_t i = 0; i < keys.size(); ++i) byPath.emplace(Folded(keys[i].path), i);
     }
 
     static bool IsChild(std::string_view parent, std::string_view path) {
@@ -135,6 +175,7 @@ struct Store {
 
     void Parse(std::string_view text) {
         keys.clear();
+        byPath.clear();
         const std::string utf8 = EnsureUtf8(text);
         std::string_view rest(utf8);
         Key* current = nullptr;
@@ -151,12 +192,7 @@ struct Store {
             if (line.empty() || line[0] == ';') continue;
             if (line[0] == '[') {
                 if (line.back() != ']') damaged();
-                const std::string path(line.substr(1, line.size() - 2));
-                current = Find(path);
-                if (!current) {
-                    Create(path);
-                    current = Find(path);
-                }
+                current = &Create(std::string(line.substr(1, line.size() - 2)));
                 continue;
             }
             if (!current) damaged();
@@ -182,8 +218,7 @@ struct Store {
                 }
                 if (!Unescape(line, pos, v.text) || pos != line.size()) damaged();
             }
-            if (Value* old = FindValue(*current, v.name)) *old = v;
-            else current->values.push_back(v);
+            current->SetValue(std::move(v));
         }
     }
 };
@@ -255,24 +290,90 @@ std::string TRegistry::Resolve(const std::string& key) const {
 
 namespace {
 
+// What tells one version of a store file from another: a write renames a new
+// file over the old one, and any change moves its modification time.
+struct FileStamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    std::int64_t modified = 0, changed = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp StampOf(const std::string& fileName) {
+    FileStamp f;
+    struct stat st {};
+    if (::stat(fileName.c_str(), &st) != 0) return f;
+    f.exists = true;
+    f.device = st.st_dev;
+    f.inode = st.st_ino;
+    f.size = st.st_size;
+    f.modified = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    f.changed = std::int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    return f;
+}
+
+// The stores read last, by file name, kept while their files stay as read.
+struct CachedStore {
+    FileStamp stamp;
+    Store store;
+};
+
+std::map<std::string, CachedStore>& Cache() {
+    static std::map<std::string, CachedStore> cache;
+    return cache;
+}
+
+// The store of `fileName` as its file holds it now, read again only when the
+// file changed since it was last read.
+Store& CurrentStore(const std::string& fileName) {
+    auto& cache = Cache();
+    auto it = cache.find(fileName);
+    // The stamp is taken before the read: a file replaced in between is read
+    // again next time instead of being taken for the one stamped.
+    const FileStamp stamp = StampOf(fileName);
+    if (it != cache.end() && it->second.stamp == stamp) return it->second.store;
+    if (it != cache.end()) cache.erase(it);
+    Store store;
+    store.fileName = fileName;
+    std::string text, why;
+    switch (ReadStoreFile(fileName, text, why)) {
+    case FileStoreStatus::Failed: throw ERegistryException(Format(LoadResString(SRegReadError), fileName, why));
+    case FileStoreStatus::Ok: store.Parse(text); break;
+    case FileStoreStatus::Missing: break;
+    }
+    // A process that changes folders (tests do) keeps only a few stores.
+    if (cache.size() >= 8) cache.clear();
+    return cache.emplace(fileName, CachedStore{stamp, std::move(store)}).first->second.store;
+}
+
 // Runs `work` on the root's store under the process-wide lock; `save` writes
 // the store back afterwards when `work` succeeded. False when `work` says so,
-// the root is unknown or the store cannot be written.
+// the root is unknown or the store cannot be written. A store that `work` may
+// have changed without its file being written is dropped, so the next call
+// reads the file again.
 template <class Work>
 bool WithStore(HKEY root, bool save, Work&& work) {
     const std::string name = RootName(root);
     if (name.empty()) return false;
     std::lock_guard lock(StoreMutex());
-    Store store;
-    store.fileName = TRegistry::StorageFolder() + "/" + name + ".reg";
-    std::string text, why;
-    switch (ReadStoreFile(store.fileName, text, why)) {
-    case FileStoreStatus::Failed: throw ERegistryException(Format(LoadResString(SRegReadError), store.fileName, why));
-    case FileStoreStatus::Ok: store.Parse(text); break;
-    case FileStoreStatus::Missing: break;
+    const std::string fileName = TRegistry::StorageFolder() + "/" + name + ".reg";
+    Store& store = CurrentStore(fileName);
+    bool ok = false;
+    try {
+        ok = work(store);
+    } catch (...) {
+        Cache().erase(fileName);
+        throw;
     }
-    if (!work(store)) return false;
-    return !save || WriteStoreFile(store.fileName, store.Text(), true, why);
+    if (!ok || !save) return ok;
+    std::string why;
+    ok = WriteStoreFile(fileName, store.Text(), true, why);
+    // The file written is read once more rather than stamped: another
+    // process may replace it between the write and a stamp taken here.
+    Cache().erase(fileName);
+    return ok;
 }
 
 void FillList(TStrings& strings, const std::vector<std::string>& names) {
@@ -337,6 +438,7 @@ bool TRegistry::DeleteKey(const std::string& key) {
     return WithStore(rootKey_, true, [&](Store& store) {
         if (!store.Find(path)) return false;
         std::erase_if(store.keys, [&](const Store::Key& k) { return Store::IsWithin(path, k.path); });
+        store.Reindex();
         return true;
     });
 }
@@ -351,9 +453,8 @@ bool TRegistry::ValueExists(const std::string& name) { return GetDataSize(name) 
 bool TRegistry::DeleteValue(const std::string& name) {
     if (readOnly_) return false;
     return WithStore(rootKey_, true, [&](Store& store) {
-        Store::Key* k = currentPath_.empty() ? &store.Root() : store.Find(currentPath_);
-        if (!k) return false;
-        return std::erase_if(k->values, [&](const Store::Value& v) { return SameText(v.name, name); }) > 0;
+        Store::Key* k = store.Current(currentPath_);
+        return k && k->EraseValue(name);
     });
 }
 
@@ -378,7 +479,7 @@ void TRegistry::GetKeyNames(TStrings& strings) {
 void TRegistry::GetValueNames(TStrings& strings) {
     std::vector<std::string> names;
     WithStore(rootKey_, false, [&](Store& store) {
-        if (Store::Key* k = currentPath_.empty() ? &store.Root() : store.Find(currentPath_))
+        if (Store::Key* k = store.Find(currentPath_))
             for (const Store::Value& v : k->values) names.push_back(v.name);
         return true;
     });
@@ -387,8 +488,8 @@ void TRegistry::GetValueNames(TStrings& strings) {
 
 bool TRegistry::GetDataInfo(const std::string& name, TRegDataInfo& info) {
     return WithStore(rootKey_, false, [&](Store& store) {
-        Store::Key* k = currentPath_.empty() ? &store.Root() : store.Find(currentPath_);
-        const Store::Value* v = k ? Store::FindValue(*k, name) : nullptr;
+        Store::Key* k = store.Find(currentPath_);
+        const Store::Value* v = k ? k->FindValue(name) : nullptr;
         if (!v) return false;
         info.RegData = v->type;
         info.DataSize = v->type == TRegDataType::rdInteger ? 4 : static_cast<int>(v->text.size()) + 1;
@@ -410,8 +511,8 @@ std::string TRegistry::ReadString(const std::string& name) {
     std::string text;
     bool wrongType = false;
     WithStore(rootKey_, false, [&](Store& store) {
-        Store::Key* k = currentPath_.empty() ? &store.Root() : store.Find(currentPath_);
-        const Store::Value* v = k ? Store::FindValue(*k, name) : nullptr;
+        Store::Key* k = store.Find(currentPath_);
+        const Store::Value* v = k ? k->FindValue(name) : nullptr;
         if (!v) return false;
         if (v->type == TRegDataType::rdInteger) wrongType = true;
         else text = v->text;
@@ -425,8 +526,8 @@ int TRegistry::ReadInteger(const std::string& name) {
     int number = 0;
     bool found = false, wrongType = false;
     WithStore(rootKey_, false, [&](Store& store) {
-        Store::Key* k = currentPath_.empty() ? &store.Root() : store.Find(currentPath_);
-        const Store::Value* v = k ? Store::FindValue(*k, name) : nullptr;
+        Store::Key* k = store.Find(currentPath_);
+        const Store::Value* v = k ? k->FindValue(name) : nullptr;
         if (!v) return false;
         found = true;
         if (v->type != TRegDataType::rdInteger) wrongType = true;
@@ -442,16 +543,10 @@ bool TRegistry::ReadBool(const std::string& name) { return ReadInteger(name) != 
 
 void TRegistry::WriteValue(const std::string& name, TRegDataType type, const std::string& text, int number) {
     const bool ok = !readOnly_ && WithStore(rootKey_, true, [&](Store& store) {
-        Store::Key* k = currentPath_.empty() ? &store.Root() : store.Find(currentPath_);
+        Store::Key* k = store.Current(currentPath_);
         if (!k) return false;
-        Store::Value* v = Store::FindValue(*k, name);
-        if (!v) {
-            k->values.push_back({name, type, {}, 0});
-            v = &k->values.back();
-        }
-        v->type = type;
-        v->text = text;
-        v->number = number;
+        Store::Value* v = k->FindValue(name);
+        k->SetValue({v ? v->name : name, type, text, number});
         return true;
     });
     if (!ok) Fail(SRegSetDataFailed, name);

@@ -3,8 +3,10 @@
 // root keys and are named by paths with "\"; names compare without regard to
 // case. Each root is one text file under the folder named by the environment
 // variable TALLYVO_REGISTRY_DIR, else $XDG_DATA_HOME/tallyvo/registry, else
-// ~/.local/share/tallyvo/registry. Every operation reads the file afresh and
-// every change rewrites it, so several objects and processes see one store.
+// ~/.local/share/tallyvo/registry. Every operation sees the file as it is
+// now (read again whenever its identity, size or times changed since it was
+// last read) and every change rewrites it, so several objects and processes
+// see one store.
 #include <cstdint>
 #include <string>
 

@@ -13,7 +13,8 @@ cd "$(dirname "$0")/.."
 BUILD=build/bench
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLYVO_TESTS=OFF -DTALLYVO_BENCH=ON >/dev/null
 cmake --build "$BUILD" -j"${JOBS:-4}" --target bench_firebird_bench bench_station_bench bench_grid_bench \
-  bench_sort_bench bench_stations_bench bench_dataset_bench bench_startup_bench tallyvo create_demo_db
+  bench_sort_bench bench_stations_bench bench_dataset_bench bench_startup_bench bench_registry_bench tallyvo \
+  create_demo_db
 [ "${1:-}" = "--build-only" ] && exit 0
 ROUNDS=${1:-9}
 
@@ -50,5 +51,6 @@ echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
   "$B/bench_firebird_bench" "$DATA/articulos" "$ROUNDS"
   "$B/bench_grid_bench" "$ROUNDS"
   "$B/bench_sort_bench" "$ROUNDS"
+  "$B/bench_registry_bench" "$ROUNDS"
   "$B/bench_stations_bench" "$DEMO/datos/001/tallyvo.fdb" 1,4,16,32 2
 } | awk '!/^path / || !seen++' # one heading for the whole table

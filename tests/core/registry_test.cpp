@@ -7,18 +7,19 @@
 #include "core/exceptions.h"
 #include "core/registry.h"
 #include "core/stringlist.h"
+#include "support/scopedenv.h"
 #include "support/tempdir.h"
 
 using namespace tv;
 
 namespace {
 
-// Every test gets a store of its own in a temporary folder.
+// Every test gets a store of its own in a temporary folder; the program's
+// own store comes back after it.
 class RegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override { ::setenv("TALLYVO_REGISTRY_DIR", dir.path().c_str(), 1); }
-    void TearDown() override { ::unsetenv("TALLYVO_REGISTRY_DIR"); }
     tvtest::TempDir dir;
+    tvtest::ScopedEnv store{"TALLYVO_REGISTRY_DIR", dir.path().c_str()};
 };
 
 template <class F>
@@ -120,19 +121,55 @@ TEST_F(RegistryTest, WritesOfAnotherObjectAreSeen) {
 }
 
 TEST_F(RegistryTest, TheStoreDefaultsToAPerUserFolder) {
-    const char* home = std::getenv("HOME");
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    const std::string savedHome = home ? home : "", savedXdg = xdg ? xdg : "";
+    tvtest::ScopedEnv home("HOME", dir.path().c_str()), xdg("XDG_DATA_HOME", dir.file("datos").c_str());
     ::unsetenv("TALLYVO_REGISTRY_DIR");
-    ::setenv("XDG_DATA_HOME", dir.file("datos").c_str(), 1);
     EXPECT_EQ(TRegistry::StorageFolder(), dir.file("datos") + "/tallyvo/registry");
     TRegistry().WriteString("v", "1");
     EXPECT_TRUE(std::filesystem::exists(dir.file("datos/tallyvo/registry/HKEY_CURRENT_USER.reg")));
     ::unsetenv("XDG_DATA_HOME");
-    ::setenv("HOME", dir.path().c_str(), 1);
     EXPECT_EQ(TRegistry::StorageFolder(), dir.path().string() + "/.local/share/tallyvo/registry");
-    if (home) ::setenv("HOME", savedHome.c_str(), 1);
-    if (xdg) ::setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
+}
+
+// What another process writes is seen at the next call, even a file of the
+// same size put in place the way the store itself writes (a rename).
+TEST_F(RegistryTest, AStoreChangedOutsideIsReadAgain) {
+    TRegistry reg;
+    reg.SetRootKey(HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(reg.OpenKey("\\Software\\Orvane\\Tallyvo2008", true));
+    reg.WriteString("Directorio", "/srv/uno");
+    EXPECT_EQ(reg.ReadString("Directorio"), "/srv/uno");
+    const std::string file = dir.file("HKEY_LOCAL_MACHINE.reg");
+    auto replace = [&](const std::string& text) {
+        std::ofstream(file + ".otro", std::ios::binary) << text;
+        std::filesystem::rename(file + ".otro", file);
+    };
+    replace("[Software]\n[Software\\Orvane]\n[Software\\Orvane\\Tallyvo2008]\n\"Directorio\"=\"/srv/dos\"\n");
+    EXPECT_EQ(reg.ReadString("Directorio"), "/srv/dos");
+    replace("[Software]\n[Software\\Orvane]\n[Software\\Orvane\\Tallyvo2008]\n\"Directorio\"=\"/srv/tre\"\n");
+    EXPECT_EQ(reg.ReadString("Directorio"), "/srv/tre");
+    std::filesystem::remove(file);
+    EXPECT_FALSE(reg.KeyExists("\\Software"));
+    EXPECT_EQ(reg.ReadString("Directorio"), "");
+}
+
+// Sections and values met again under another case are the same ones: the
+// last value wins, in the first one's place.
+TEST_F(RegistryTest, AStoreFileReadsSectionsAndValuesByFoldedName) {
+    std::ofstream(dir.file("HKEY_CURRENT_USER.reg"), std::ios::binary)
+        << "[Ñandú\\Ala]\n\"Uno\"=\"1\"\n\"Dos\"=dword:00000002\n[ñANDÚ\\ala]\n\"UNO\"=\"otro\"\n[]\n@=\"raíz\"\n";
+    TRegistry reg;
+    EXPECT_TRUE(reg.KeyExists("ñandú"));
+    EXPECT_FALSE(reg.OpenKey("NANDU\\ALA", false));
+    ASSERT_TRUE(reg.OpenKey("\\ÑANDÚ\\ALA", false));
+    EXPECT_EQ(reg.ReadString("uno"), "otro");
+    EXPECT_EQ(reg.ReadInteger("dos"), 2);
+    TStringList names;
+    reg.GetValueNames(names);
+    EXPECT_EQ(names.CommaText(), "UNO,Dos");
+    reg.CloseKey();
+    EXPECT_EQ(reg.ReadString(""), "raíz");
+    reg.GetKeyNames(names);
+    EXPECT_EQ(names.CommaText(), "Ñandú");
 }
 
 TEST_F(RegistryTest, FailuresAreClear) {
