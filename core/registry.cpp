@@ -1,7 +1,9 @@
 #include "core/registry.h"
 
 #include <sys/stat.h>
+#include <time.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <mutex>
@@ -314,9 +316,21 @@ FileStamp StampOf(const std::string& fileName) {
     return f;
 }
 
+std::int64_t NowNs() {
+    timespec t {};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return std::int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
 // The stores read last, by file name, kept while their files stay as read.
 struct CachedStore {
     FileStamp stamp;
+    // File times tick coarsely and a file replaced by another may take the old
+    // one's inode: a file changed shortly before it was read may change again
+    // without its stamp showing it, so until it has aged it is compared by its
+    // bytes at every call.
+    bool settled = false;
+    std::string text;
     Store store;
 };
 
@@ -325,7 +339,9 @@ std::map<std::string, CachedStore>& Cache() {
     return cache;
 }
 
-// The store of `fileName` as its file holds it now, read again only when the
+constexpr std::int64_t kSettledNs = 2000000000;
+
+// The store of `fileName` as its file holds it now, parsed again only when the
 // file changed since it was last read.
 Store& CurrentStore(const std::string& fileName) {
     auto& cache = Cache();
@@ -333,19 +349,27 @@ Store& CurrentStore(const std::string& fileName) {
     // The stamp is taken before the read: a file replaced in between is read
     // again next time instead of being taken for the one stamped.
     const FileStamp stamp = StampOf(fileName);
-    if (it != cache.end() && it->second.stamp == stamp) return it->second.store;
+    const std::int64_t now = NowNs();
+    if (it != cache.end() && it->second.settled && it->second.stamp == stamp) return it->second.store;
+    std::string text, why;
+    const FileStoreStatus status = ReadStoreFile(fileName, text, why);
+    if (status == FileStoreStatus::Failed) {
+        if (it != cache.end()) cache.erase(it);
+        throw ERegistryException(Format(LoadResString(SRegReadError), fileName, why));
+    }
+    const bool settled = stamp.exists ? now - std::max(stamp.modified, stamp.changed) > kSettledNs : true;
+    if (it != cache.end() && it->second.stamp.exists == stamp.exists && it->second.text == text) {
+        it->second.stamp = stamp;
+        it->second.settled = settled;
+        return it->second.store;
+    }
     if (it != cache.end()) cache.erase(it);
     Store store;
     store.fileName = fileName;
-    std::string text, why;
-    switch (ReadStoreFile(fileName, text, why)) {
-    case FileStoreStatus::Failed: throw ERegistryException(Format(LoadResString(SRegReadError), fileName, why));
-    case FileStoreStatus::Ok: store.Parse(text); break;
-    case FileStoreStatus::Missing: break;
-    }
+    if (status == FileStoreStatus::Ok) store.Parse(text);
     // A process that changes folders (tests do) keeps only a few stores.
     if (cache.size() >= 8) cache.clear();
-    return cache.emplace(fileName, CachedStore{stamp, std::move(store)}).first->second.store;
+    return cache.emplace(fileName, CachedStore{stamp, settled, std::move(text), std::move(store)}).first->second.store;
 }
 
 // Runs `work` on the root's store under the process-wide lock; `save` writes

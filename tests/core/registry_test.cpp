@@ -131,7 +131,8 @@ TEST_F(RegistryTest, TheStoreDefaultsToAPerUserFolder) {
 }
 
 // What another process writes is seen at the next call, even a file of the
-// same size put in place the way the store itself writes (a rename).
+// same size put in place the way the store itself writes (a rename, which may
+// give the new file the old one's inode) or rewritten in place.
 TEST_F(RegistryTest, AStoreChangedOutsideIsReadAgain) {
     TRegistry reg;
     reg.SetRootKey(HKEY_LOCAL_MACHINE);
@@ -147,6 +148,10 @@ TEST_F(RegistryTest, AStoreChangedOutsideIsReadAgain) {
     EXPECT_EQ(reg.ReadString("Directorio"), "/srv/dos");
     replace("[Software]\n[Software\\Orvane]\n[Software\\Orvane\\Tallyvo2008]\n\"Directorio\"=\"/srv/tre\"\n");
     EXPECT_EQ(reg.ReadString("Directorio"), "/srv/tre");
+    // Rewritten in place within the same tick of the file's clock.
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        << "[Software]\n[Software\\Orvane]\n[Software\\Orvane\\Tallyvo2008]\n\"Directorio\"=\"/srv/cua\"\n";
+    EXPECT_EQ(reg.ReadString("Directorio"), "/srv/cua");
     std::filesystem::remove(file);
     EXPECT_FALSE(reg.KeyExists("\\Software"));
     EXPECT_EQ(reg.ReadString("Directorio"), "");
