@@ -5,9 +5,6 @@
 #include "platform/controls/standardclasses.h"
 #include "platform/gdi/gdi.h"
 
-// fontconfig keeps its caches for the life of the process.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 namespace tvtest {
 
 using namespace tv;

@@ -135,7 +135,3 @@ public:
 };
 const auto* g_desktop = ::testing::AddGlobalTestEnvironment(new DesktopEnvironment);
 } // namespace
-
-// fontconfig loses a few bytes while it parses its configuration files, once
-// per process; that is the library's leak, not ours.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }

@@ -7,9 +7,6 @@
 #include "platform/window/desktop.h"
 #include "platform/window/paint.h"
 
-// fontconfig keeps its caches for the life of the process.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 namespace tvtest {
 
 using namespace tv;

@@ -8,9 +8,6 @@
 #include "platform/window/queue.h"
 #include "support/headless_ui.h"
 
-// fontconfig keeps its caches for the life of the process.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 namespace tvtest {
 
 using namespace tv;

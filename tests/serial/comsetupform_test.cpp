@@ -32,9 +32,6 @@
 #include "tests/serial/pty.h"
 #include "tests/support/tempdir.h"
 
-// fontconfig keeps its caches for the life of the process.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 using namespace tv;
 using namespace tv::win;
 

@@ -21,9 +21,6 @@
 #include "platform/window/desktop.h"
 #include "platform/window/timer.h"
 
-// fontconfig and the embedded engine keep their caches for the life of the process.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 namespace estacion {
 
 using namespace tv;

@@ -13,12 +13,6 @@
 
 #include "framework/data/sql/database_setup.h"
 
-// The Firebird client keeps a few allocations (its character-set converters
-// and ICU tables) until the process ends; they are not this project's leaks.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfbclient.so\nleak:libicuuc.so\nleak:libicui18n.so\nleak:libEngine12.so\nleak:iconv_open\nleak:gconv\n";
-}
-
 namespace tvtest {
 
 namespace fs = std::filesystem;

@@ -6,9 +6,6 @@
 #include "core/resources.h"
 #include "platform/window/queue.h"
 
-// fontconfig keeps its caches for the life of the process.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 namespace tvtest {
 
 using namespace tv;
