@@ -11,11 +11,11 @@
 //              look-up) against the same texts and picture drawn with plain
 //              Cairo and Pango: one layout per text, the picture (PNG or JPEG)
 //              decoded once per scan, each control's rectangle filled first
-//   bench_station_bench [demo folder] [scans] [data|bare|whole|paint]
+//   bench_station_bench DEMO [scans] [data|bare|whole|paint]
 // Naming one side runs only that side (for a profiler such as callgrind;
 // paint runs the whole scan and the bare painting).
-// The demo folder is the one scripts/run.sh creates (TALLYVO_DEMO, by default
-// ~/.local/share/tallyvo/demo).
+// DEMO is a demo folder of the bench's own (scripts/bench.sh makes
+// build/bench/datos/demo).
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
@@ -53,6 +53,7 @@
 #include "framework/ui/application.h"
 #include "framework/ui/stdctrls/edit.h"
 #include "framework/ui/stdctrls/dbmemo.h"
+#include "tools/support/ownstore.h"
 
 using namespace tv;
 using namespace tv::app;
@@ -227,12 +228,15 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string demo = argc > 1 ? argv[1] : "";
-    if (demo.empty()) {
-        const char* env = std::getenv("TALLYVO_DEMO");
-        const char* home = std::getenv("HOME");
-        demo = env ? env : std::string(home ? home : ".") + "/.local/share/tallyvo/demo";
+    // The demo is named, never taken from the user's folders: scripts/bench.sh
+    // makes one of the bench's own.
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_station_bench DEMO [scans] [data|bare|whole|paint]\n");
+        return 2;
     }
+    const std::string demo = argv[1];
+    // The station's code writes its error log in a folder of this program's own.
+    tvtools::OwnStore store;
     const int scans = argc > 2 ? std::atoi(argv[2]) : 400;
     const std::string only = argc > 3 ? argv[3] : "";
     const std::string company = demo + "/datos/001/tallyvo.fdb";

@@ -7,8 +7,8 @@
 //            Firebird client, in a kept read-only read-committed transaction
 // Prints the scans per second of all stations together and the worst
 // station's 99th percentile, for each count of stations.
-//   bench_stations_bench [company database] [counts, e.g. 1,4,16,32] [seconds]
-// The company database (by default the demo's, see scripts/run.sh) is copied to
+//   bench_stations_bench COMPANY_DATABASE [counts, e.g. 1,4,16,32] [seconds]
+// The company database (scripts/bench.sh names its own demo's) is copied to
 // a folder of its own and reached through the server that TALLYVO_FB_SERVER
 // names ("localhost/<port>", the bench's own that scripts/bench.sh starts with
 // scripts/services/firebird.sh), as SYSDBA with the password TALLYVO_FB_PASSWORD.
@@ -219,13 +219,11 @@ Result Run(const Target& t, bool project, int stations, double seconds, const st
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string company = argc > 1 ? argv[1] : "";
-    if (company.empty()) {
-        const char* env = std::getenv("TALLYVO_DEMO");
-        const char* home = std::getenv("HOME");
-        company = (env ? std::string(env) : std::string(home ? home : ".") + "/.local/share/tallyvo/demo") +
-                  "/datos/001/tallyvo.fdb";
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_stations_bench COMPANY_DATABASE [counts] [seconds]\n");
+        return 2;
     }
+    const std::string company = argv[1];
     std::vector<int> counts;
     {
         std::istringstream in(argc > 2 ? argv[2] : "1,4,16");

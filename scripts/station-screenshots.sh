@@ -9,13 +9,16 @@
 # the article list searched by description, and the chart of accounts that F5
 # opens from the new-account window.
 #   scripts/station-screenshots.sh
-# Needs xdotool for the typing. The station runs on the demo folder that
-# `make run` uses (scripts/run.sh; TALLYVO_DEMO names another), created on
-# first use, so the login lists the server entry a user sees.
+# Needs xdotool for the typing. The station runs on a demo folder of the
+# script's own (build/screenshots/demo, or TALLYVO_DEMO), created on first use
+# as `make run` creates the user's, and finds it through a settings store of
+# the script's own (build/screenshots/registro): the user's store, demo and
+# folders are never read or written.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The same default as scripts/run.sh.
-export TALLYVO_DEMO=${TALLYVO_DEMO:-${XDG_DATA_HOME:-$HOME/.local/share}/tallyvo/demo}
+SHOTS=$PWD/build/screenshots
+export TALLYVO_DEMO=${TALLYVO_DEMO:-$SHOTS/demo}
+export TALLYVO_REGISTRY_DIR=$SHOTS/registro
 BUILD=${TALLYVO_BUILD:-build/release}
 SIZE=${SIZE:-1024x768}
 # Seconds to wait after each step; a busy machine or a sanitized build needs more.
@@ -28,6 +31,10 @@ cmake --build "$BUILD" --target x11_screenshot station_skin_sample station_windo
     cmake --build "$BUILD" --target x11_screenshot station_skin_sample station_windows_sample -- -j4 >/dev/null; }
 
 TALLYVO_BUILD="$BUILD" bash scripts/run.sh --preparar
+# The store names the demo as the application folder, made before or now.
+mkdir -p "$TALLYVO_REGISTRY_DIR"
+printf '[Software]\n\n[Software\\Orvane]\n\n[Software\\Orvane\\Tallyvo2008]\n"Directorio"="%s"\n\n' \
+  "$TALLYVO_DEMO" >"$TALLYVO_REGISTRY_DIR/HKEY_LOCAL_MACHINE.reg"
 # The embedded engine locks the database while the station runs: read the
 # bar code of the first demo article (it has a picture) beforehand.
 CODIGO=$(printf "SET HEADING OFF;\nSELECT FIRST 1 COBA_COD FROM BARRAS_ARTICULO WHERE ARTI_COD = '000001';\n" |

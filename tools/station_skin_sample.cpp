@@ -32,6 +32,7 @@
 #include "platform/backend/backend.h"
 #include "platform/backend/sdlbackend.h"
 #include "skin/skinprovider.h"
+#include "tools/support/ownstore.h"
 
 using namespace tv;
 
@@ -104,6 +105,14 @@ void Vistas() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The station's code writes its error log in a folder of this program's own.
+    std::unique_ptr<tvtools::OwnStore> store;
+    try {
+        store = std::make_unique<tvtools::OwnStore>();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
     win::SdlOptions options;
     options.title = "POS - Tallyvo 2009";
     std::string mode = argc > 1 ? argv[1] : "interfaz";

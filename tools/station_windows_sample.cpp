@@ -22,6 +22,7 @@
 #include "framework/ui/application.h"
 #include "platform/backend/backend.h"
 #include "platform/backend/sdlbackend.h"
+#include "tools/support/ownstore.h"
 
 using namespace tv;
 
@@ -31,6 +32,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string ventana = argv[1], demo = argv[2];
+    // The station's code writes its error log in a folder of this program's own.
+    std::unique_ptr<tvtools::OwnStore> store;
+    try {
+        store = std::make_unique<tvtools::OwnStore>();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
     win::SdlOptions options;
     options.title = "POS - Tallyvo 2009";
     for (int i = 3; i < argc; ++i)
