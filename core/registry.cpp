@@ -477,7 +477,7 @@ bool TRegistry::ValueExists(const std::string& name) { return GetDataSize(name) 
 bool TRegistry::DeleteValue(const std::string& name) {
     if (readOnly_) return false;
     return WithStore(rootKey_, true, [&](Store& store) {
-        Store::Key* k = store.Current(currentPath_);
+        Store::Key* k = store.Find(currentPath_);
         return k && k->EraseValue(name);
     });
 }

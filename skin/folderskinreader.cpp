@@ -1,7 +1,8 @@
 // Reading a skin folder: "Options.dat" and the pictures it names.
 #include <filesystem>
 #include <memory>
-#include <set>
+#include <optional>
+#include <unordered_map>
 
 #include "core/exceptions.h"
 #include "core/formatsettings.h"
@@ -174,42 +175,70 @@ void ReadImageValue(TsSkinManager& sm, const std::string& section, const std::st
     AddOwnBitmapImage(sm, md, bmp);
 }
 
-// Integer keys: -1 (or absent) asks the parent section, and so on up; the
-// chain stops at a section met before, so a loop of parents ends, and after
-// more parents than any real skin has, so a hostile chain costs neither the
-// stack nor a walk of the whole file for every key.
-constexpr std::size_t kMaxParents = 16;
+// A key a section lacks is its parent's (PARENTCLASS), and so on up; an
+// integer of -1 counts as lacking. Each section's value of a key is found
+// once and kept, so a section inheriting from a long chain costs one look-up
+// more than its parent, not the walk of the chain for every key. The walk
+// never goes round a loop of parents, nor further than any real skin needs.
+class Lineage {
+public:
+    explicit Lineage(TCustomIniFile& ini) : ini_(ini) {}
 
-int ReadInt(TCustomIniFile& ini, const std::string& section, const std::string& key, int def) {
-    std::set<std::string> seen;
-    for (std::string s = section;;) {
-        int v = ini.ReadInteger(s, key, -1);
-        if (v != -1) return v;
-        seen.insert(s);
-        std::string parent = ini.ReadString(s, "PARENTCLASS", "?");
-        if (parent.empty() || parent == "?" || seen.count(parent) || seen.size() > kMaxParents) return def;
-        s = std::move(parent);
+    int Int(const std::string& section, const std::string& key, int def) {
+        const std::optional<int> v = Find<int>(ints_, section, key, 0, [&](const std::string& s) -> std::optional<int> {
+            int n = ini_.ReadInteger(s, key, -1);
+            return n == -1 ? std::nullopt : std::optional<int>(n);
+        });
+        return v ? *v : def;
     }
-}
 
-std::string ReadStr(TCustomIniFile& ini, const std::string& section, const std::string& key, const std::string& def) {
-    std::set<std::string> seen;
-    for (std::string s = section;;) {
-        std::string v = ini.ReadString(s, key, "?");
-        if (v != "?") return v;
-        seen.insert(s);
-        std::string parent = ini.ReadString(s, "PARENTCLASS", "?");
-        if (parent.empty() || parent == "?" || seen.count(parent) || seen.size() > kMaxParents) return def;
-        s = std::move(parent);
+    std::string Str(const std::string& section, const std::string& key, const std::string& def) {
+        const std::optional<std::string> v =
+            Find<std::string>(strs_, section, key, 0, [&](const std::string& s) -> std::optional<std::string> {
+                std::string t = ini_.ReadString(s, key, "?");
+                return t == "?" ? std::nullopt : std::optional<std::string>(std::move(t));
+            });
+        return v ? *v : def;
     }
+
+private:
+    static constexpr int kMaxParents = 16;
+
+    template <class T>
+    struct Entry {
+        bool busy = false, done = false;
+        std::optional<T> value;
+    };
+
+    template <class T, class Own>
+    std::optional<T> Find(std::unordered_map<std::string, Entry<T>>& memo, const std::string& section,
+                          const std::string& key, int depth, const Own& own) {
+        // Element references survive rehashing: `e` stays valid while parents are added.
+        Entry<T>& e = memo[UpperCase(section) + '\n' + key];
+        if (e.done) return e.value;
+        if (e.busy) return std::nullopt;  // a loop of parents: the rest of it lacks the key
+        e.busy = true;
+        e.value = own(section);
+        if (!e.value && depth < kMaxParents) {
+            const std::string parent = ini_.ReadString(section, "PARENTCLASS", "?");
+            if (!parent.empty() && parent != "?") e.value = Find<T>(memo, parent, key, depth + 1, own);
+        }
+        e.busy = false;
+        e.done = true;
+        return e.value;
+    }
+
+    TCustomIniFile& ini_;
+    std::unordered_map<std::string, Entry<int>> ints_;
+    std::unordered_map<std::string, Entry<std::string>> strs_;
+};
+
+bool ReadBoolKey(Lineage& line, const std::string& section, const std::string& key) {
+    return UpperCase(line.Str(section, key, "FALSE")) == "TRUE";
 }
 
-bool ReadBoolKey(TCustomIniFile& ini, const std::string& section, const std::string& key) {
-    return UpperCase(ReadStr(ini, section, key, "FALSE")) == "TRUE";
-}
-
-TsControlBevel ReadBevel(TCustomIniFile& ini, const std::string& section, const std::string& key) {
-    int v = ReadInt(ini, section, key, 0);
+TsControlBevel ReadBevel(Lineage& line, const std::string& section, const std::string& key) {
+    int v = line.Int(section, key, 0);
     return v >= 0 && v <= 4 ? TsControlBevel(v) : cbNone;
 }
 
@@ -299,42 +328,43 @@ void ReadFolderSections(TsSkinManager& sm, TCustomIniFile& ini) {
     sm.gd.clear();
     TStringList sections;
     ini.ReadSections(sections);
+    Lineage line(ini);
     for (int i = 0; i < sections.Count(); ++i) {
         const std::string s = sections.Strings(i);
         TsGeneralData g;
         g.ClassName = s;
         g.ParentClass = ini.ReadString(s, "PARENTCLASS", "");
-        g.Color = TColor(ColorToRGB(ReadInt(ini, s, "COLOR", 0xFFFFFF)));
-        g.Bevel = ReadBevel(ini, s, "BEVEL");
+        g.Color = TColor(ColorToRGB(line.Int(s, "COLOR", 0xFFFFFF)));
+        g.Bevel = ReadBevel(line, s, "BEVEL");
         const char* fontKeys[5] = {"FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM"};
         const char* hotKeys[5] = {"HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT", "HOTTCBOTTOM"};
         for (int k = 0; k < 5; ++k) {
-            g.FontColor[k] = ReadInt(ini, s, fontKeys[k], DefaultFontColors[k]);
-            g.HotFontColor[k] = ReadInt(ini, s, hotKeys[k], DefaultFontColors[k]);
+            g.FontColor[k] = line.Int(s, fontKeys[k], DefaultFontColors[k]);
+            g.HotFontColor[k] = line.Int(s, hotKeys[k], DefaultFontColors[k]);
         }
-        g.ReservedBoolean = ReadBoolKey(ini, s, "RESERVEDBOOLEAN");
-        g.ShadowBlur = ReadInt(ini, s, "SHADOWBLUR", 6);
+        g.ReservedBoolean = ReadBoolKey(line, s, "RESERVEDBOOLEAN");
+        g.ShadowBlur = line.Int(s, "SHADOWBLUR", 6);
         g.ShadowColor = ini.ReadInteger(s, "SHADOWCOLOR", 0);
-        g.ShadowEnabled = ReadBoolKey(ini, s, "SHADOWENABLED");
-        g.ShadowOffset = ReadInt(ini, s, "SHADOWOFFSET", 3);
-        g.ShadowTransparency = ReadInt(ini, s, "SHADOWTRANSPARENCY", 50);
-        g.Transparency = ReadInt(ini, s, "TRANSPARENCY", 0);
-        g.GradientPercent = ReadInt(ini, s, "GRADIENTPERCENT", 0);
-        g.GradientData = ReadStr(ini, s, "GRADIENTDATA", " ");
-        g.ImagePercent = ReadInt(ini, s, "IMAGEPERCENT", 0);
-        g.ShowFocus = ReadBoolKey(ini, s, "SHOWFOCUS");
-        g.FadingEnabled = ReadBoolKey(ini, s, "FADINGENABLED");
-        g.FadingIntervalIn = ReadInt(ini, s, "FADINGINTERVALIN", 5);
-        g.FadingIntervalOut = ReadInt(ini, s, "FADINGINTERVALOUT", 5);
-        g.FadingIterations = ReadInt(ini, s, "FADINGITERATIONS", 5);
-        g.HotColor = ReadInt(ini, s, "HOTCOLOR", 0xFFFFFF);
-        g.HotTransparency = ReadInt(ini, s, "HOTTRANSPARENCY", 0);
-        g.HotBevel = ReadBevel(ini, s, "HOTBEVEL");
-        g.HotGradientPercent = ReadInt(ini, s, "HOTGRADIENTPERCENT", 0);
-        g.HotGradientData = ReadStr(ini, s, "HOTGRADIENTDATA", "");
-        g.HotImagePercent = ReadInt(ini, s, "HOTIMAGEPERCENT", 0);
-        g.BorderColor1 = ReadInt(ini, s, "BORDERCOLOR1", 0);
-        g.BorderColor2 = ReadInt(ini, s, "BORDERCOLOR2", 0);
+        g.ShadowEnabled = ReadBoolKey(line, s, "SHADOWENABLED");
+        g.ShadowOffset = line.Int(s, "SHADOWOFFSET", 3);
+        g.ShadowTransparency = line.Int(s, "SHADOWTRANSPARENCY", 50);
+        g.Transparency = line.Int(s, "TRANSPARENCY", 0);
+        g.GradientPercent = line.Int(s, "GRADIENTPERCENT", 0);
+        g.GradientData = line.Str(s, "GRADIENTDATA", " ");
+        g.ImagePercent = line.Int(s, "IMAGEPERCENT", 0);
+        g.ShowFocus = ReadBoolKey(line, s, "SHOWFOCUS");
+        g.FadingEnabled = ReadBoolKey(line, s, "FADINGENABLED");
+        g.FadingIntervalIn = line.Int(s, "FADINGINTERVALIN", 5);
+        g.FadingIntervalOut = line.Int(s, "FADINGINTERVALOUT", 5);
+        g.FadingIterations = line.Int(s, "FADINGITERATIONS", 5);
+        g.HotColor = line.Int(s, "HOTCOLOR", 0xFFFFFF);
+        g.HotTransparency = line.Int(s, "HOTTRANSPARENCY", 0);
+        g.HotBevel = ReadBevel(line, s, "HOTBEVEL");
+        g.HotGradientPercent = line.Int(s, "HOTGRADIENTPERCENT", 0);
+        g.HotGradientData = line.Str(s, "HOTGRADIENTDATA", "");
+        g.HotImagePercent = line.Int(s, "HOTIMAGEPERCENT", 0);
+        g.BorderColor1 = line.Int(s, "BORDERCOLOR1", 0);
+        g.BorderColor2 = line.Int(s, "BORDERCOLOR2", 0);
         if (g.GradientData != " ") g.GradientArray = ParseGradientData(g.GradientData);
         g.HotGradientArray = ParseGradientData(g.HotGradientData);
         sm.gd.push_back(std::move(g));
