@@ -220,7 +220,7 @@ private:
         e.busy = true;
         e.value = own(section);
         if (!e.value && depth < kMaxParents) {
-            const std::string parent = ini_.ReadString(section, "PARENTCLASS", "?");
+            const std::string& parent = Parent(section);
             if (!parent.empty() && parent != "?") e.value = Find<T>(memo, parent, key, depth + 1, own);
         }
         e.busy = false;
@@ -228,7 +228,14 @@ private:
         return e.value;
     }
 
+    const std::string& Parent(const std::string& section) {
+        auto [it, added] = parents_.try_emplace(UpperCase(section));
+        if (added) it->second = ini_.ReadString(section, "PARENTCLASS", "?");
+        return it->second;
+    }
+
     TCustomIniFile& ini_;
+    std::unordered_map<std::string, std::string> parents_;
     std::unordered_map<std::string, Entry<int>> ints_;
     std::unordered_map<std::string, Entry<std::string>> strs_;
 };
