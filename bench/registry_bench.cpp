@@ -29,7 +29,8 @@ const char* const kKey = "\\Software\\Orvane\\Tallyvo2008";
 
 std::string StoreText(int keys, const std::string& folder) {
     std::ostringstream out;
-    out << "[Software]\n\n[Software\\Orvane]\n\n[Software\\Orvane\\Tallyvo2008]\n\"Directorio\"=\"" << folder << "\"\n\n";
+    out << "[Software]\n\n[Software\\Orvane]\n\n[Software\\Orvane\\Tallyvo2008]\n\"Directorio\"=\"" << folder
+        << "\"\n\n";
     for (int i = 0; i < keys; ++i)
         out << "[Software\\Orvane\\Puestos\\Puesto" << i << "]\n\"Puerto\"=\"COM" << i % 8
             << "\"\n\"Velocidad\"=dword:00002580\n\n";
@@ -94,8 +95,8 @@ int main(int argc, char** argv) {
             bench::Pair p = bench::Interleave(
                 rounds, [&] { return bench::Time([&] { ReadFolder(); }); },
                 [&] { return bench::Time([&] { BareRead(file); }); });
-            bench::Row("registry: folder from the same store of " + std::to_string(sizes.back()) + " keys, " + when,
-                       p, "ms");
+            bench::Row("registry: folder from the same store of " + std::to_string(sizes.back()) + " keys, " + when, p,
+                       "ms");
         };
         same("new");
         sleep(3);

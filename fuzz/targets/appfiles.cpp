@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         tvfuzz::WriteScratch("aplicacion/archivo.cfg", reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
     try {
         for (const std::string& server : tv::app::lea_servidores(path)) {
-            if (tv::Utf8Length(server) > 255) std::abort();  // a line keeps 255 characters at most
+            if (tv::Utf8Length(server) > 255) std::abort(); // a line keeps 255 characters at most
             if (server.find_first_of("\r\n") != std::string::npos) std::abort();
         }
         std::string location;

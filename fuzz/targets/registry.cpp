@@ -30,12 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (int i = 0; i < names.Count() && i < 16; ++i) {
                 const std::string name = names.Strings(i);
                 tv::TRegDataInfo info;
-                if (!reg.GetDataInfo(name, info)) std::abort();  // a listed value is there
+                if (!reg.GetDataInfo(name, info)) std::abort(); // a listed value is there
                 if (info.RegData == tv::TRegDataType::rdInteger) reg.ReadInteger(name);
                 else reg.ReadString(name);
             }
             reg.GetKeyNames(names);
-            for (int i = 0; i < names.Count(); ++i) keys.push_back(key.empty() ? names.Strings(i) : key + "\\" + names.Strings(i));
+            for (int i = 0; i < names.Count(); ++i)
+                keys.push_back(key.empty() ? names.Strings(i) : key + "\\" + names.Strings(i));
         }
     } catch (const tv::Exception&) {
         return 0;  // a damaged store is refused, and stays as it is
