@@ -502,18 +502,9 @@ void TCustomListView::HeaderNotice(const Message& msg) {
         columns_->Items(n->iItem)->width_ = std::max(0, n->pitem->cxy);
 }
 
-// The wheel is offered to the control's events first; unanswered, the
-// window scrolls itself.
-void TCustomListView::Wheel(Message& msg) {
-    auto alive = Alive();
-    msg.Result = Perform(CM_MOUSEWHEEL, msg.WParam, msg.LParam);
-    if (!msg.Result && *alive) DefaultHandler(msg);
-}
-
 void TCustomListView::Dispatch(Message& msg) {
     switch (msg.Msg) {
     case CN_NOTIFY: Notify(msg); return;
-    case WM_MOUSEWHEEL: Wheel(msg); return;
     case WM_NOTIFY: HeaderNotice(msg); break;
     case CM_COLORCHANGED: SendColors(); break;
     case CM_FONTCHANGED:

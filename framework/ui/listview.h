@@ -196,7 +196,6 @@ private:
     void SendColors();
     void SendImages();
     void Notify(Message& msg);
-    void Wheel(Message& msg);
     void HeaderNotice(const Message& msg);
     std::unique_ptr<TListColumns> columns_;
     std::unique_ptr<TListItems> items_;

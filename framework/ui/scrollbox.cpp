@@ -118,17 +118,20 @@ void TScrollBox::Dispatch(Message& msg) {
         else ScrollBy(0, pos - target);
         return;
     }
-    if (msg.Msg == WM_MOUSEWHEEL) {
-        TCustomControl::Dispatch(msg);
-        if (!msg.Result) {
-            int delta = std::int16_t(HIWORD(msg.WParam));
-            Message m{WM_VSCROLL, WPARAM(delta > 0 ? SB_LINEUP : SB_LINEDOWN), 0, 0};
-            Dispatch(m);
-            msg.Result = 1;
-        }
+    TCustomControl::Dispatch(msg);
+}
+
+// The box's window scrolls itself with the wheel its events leave; with
+// nothing to scroll the turn goes on to the parent.
+void TScrollBox::DefaultHandler(Message& msg) {
+    if (msg.Msg == WM_MOUSEWHEEL && HandleAllocated() && autoScroll_ && ContentSize().cy > ClientRect().bottom) {
+        int delta = std::int16_t(HIWORD(msg.WParam));
+        Message m{WM_VSCROLL, WPARAM(delta > 0 ? SB_LINEUP : SB_LINEDOWN), 0, 0};
+        Dispatch(m);
+        msg.Result = 1;
         return;
     }
-    TCustomControl::Dispatch(msg);
+    TCustomControl::DefaultHandler(msg);
 }
 
 } // namespace tv

@@ -21,6 +21,7 @@ public:
     void SetHorzPosition(int v);
     void SetVertPosition(int v);
     void Dispatch(Message& msg) override;
+    void DefaultHandler(Message& msg) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -391,18 +391,9 @@ void TCustomTreeView::Notify(Message& msg) {
     }
 }
 
-// The wheel is offered to the control's events first; unanswered, the
-// window scrolls itself.
-void TCustomTreeView::Wheel(Message& msg) {
-    auto alive = Alive();
-    msg.Result = Perform(CM_MOUSEWHEEL, msg.WParam, msg.LParam);
-    if (!msg.Result && *alive) DefaultHandler(msg);
-}
-
 void TCustomTreeView::Dispatch(Message& msg) {
     switch (msg.Msg) {
     case CN_NOTIFY: Notify(msg); return;
-    case WM_MOUSEWHEEL: Wheel(msg); return;
     case CM_COLORCHANGED: SendColors(); break;
     case CM_FONTCHANGED:
         if (handle_) {

@@ -140,7 +140,6 @@ private:
     void SendStyle();
     void SendColors();
     void Notify(Message& msg);
-    void Wheel(Message& msg);
     TTreeNode* NodeOf(win::HTREEITEM item) const;
     std::unique_ptr<TTreeNodes> items_;
     bool showButtons_ = true, showLines_ = true, showRoot_ = true, hideSelection_ = true;

@@ -423,12 +423,13 @@ void TWinControl::OfferToChildren(Message& msg) {
     msg.Result = 0;
 }
 
+// The wheel is offered to the control's events first; unanswered, it goes to
+// the window's own procedure, which scrolls a window that scrolls itself (a
+// list box, a memo, a list or tree view) and passes it on to the parent.
 void TWinControl::RouteMouseWheel(Message& msg) {
     auto alive = Alive();
-    bool handled = Perform(CM_MOUSEWHEEL, msg.WParam, msg.LParam) != 0;
-    if (!*alive) return;
-    if (!handled && parent_) parent_->Perform(WM_MOUSEWHEEL, msg.WParam, msg.LParam);
-    msg.Result = handled;
+    msg.Result = Perform(CM_MOUSEWHEEL, msg.WParam, msg.LParam);
+    if (!msg.Result && *alive) DefaultHandler(msg);
 }
 
 void TWinControl::ReflectToChild(Message& msg) {

@@ -114,5 +114,27 @@ TEST_F(ListControl, ListBoxOwnerDrawAndItemAtPos) {
     EXPECT_TRUE(lb->Selected(2));
 }
 
+// A list box's own window scrolls with the wheel its events leave.
+TEST_F(ListControl, ListBoxScrollsWithTheWheelItsEventsLeave) {
+    auto* lb = new TListBox(form);
+    lb->SetParent(form);
+    lb->SetBounds(10, 10, 150, 120);
+    for (int i = 0; i < 40; ++i) lb->Items()->Add("Artículo " + std::to_string(i));
+    bool take = false;
+    lb->OnMouseWheel = [&](TObject*, TShiftState, int, POINT, bool& handled) { handled = take; };
+    Focus(lb);
+    POINT p = lb->ClientToScreen(POINT{20, 20});
+    QueueWheel(p.x, p.y, -WHEEL_DELTA);
+    Application->ProcessMessages();
+    EXPECT_EQ(lb->TopIndex(), 3) << "three lines a notch";
+    QueueWheel(p.x, p.y, WHEEL_DELTA);
+    Application->ProcessMessages();
+    EXPECT_EQ(lb->TopIndex(), 0);
+    take = true;
+    QueueWheel(p.x, p.y, -WHEEL_DELTA);
+    Application->ProcessMessages();
+    EXPECT_EQ(lb->TopIndex(), 0) << "a turn the events take does not scroll";
+}
+
 } // namespace
 } // namespace tvtest

@@ -641,6 +641,35 @@ TEST_F(UiTest, AScrollBoxBringsControlsPastItsEdgeIntoView) {
     EXPECT_EQ(box->VertPosition(), 0);
 }
 
+// The wheel over a control in a box scrolls the box, which keeps it; a box
+// with nothing to scroll hands it on to the form.
+TEST_F(UiTest, AScrollBoxScrollsWithTheWheelWhenThereIsSomethingToScroll) {
+    for (int farTop : {250, 30}) {
+        auto* f = NewForm<TForm>(Application);
+        f->SetBounds(0, 0, 400, 300);
+        int formTurns = 0;
+        f->OnMouseWheel = [&](TObject*, TShiftState, int, POINT, bool&) { ++formTurns; };
+        auto* box = new TScrollBox(f);
+        box->SetParent(f);
+        box->SetBounds(0, 0, 200, 100);
+        auto* edit = new TTestEdit(f);
+        edit->SetParent(box);
+        edit->SetBounds(10, 10, 100, 21);
+        auto* far = new TTestEdit(f);
+        far->SetParent(box);
+        far->SetBounds(10, farTop, 100, 21);
+        f->Show();
+        edit->SetFocus();
+        Application->ProcessMessages();
+        POINT p = edit->ClientToScreen(POINT{5, 5});
+        QueueWheel(p.x, p.y, -WHEEL_DELTA);
+        Application->ProcessMessages();
+        EXPECT_EQ(box->VertPosition(), farTop == 250 ? 16 : 0) << farTop;
+        EXPECT_EQ(formTurns, farTop == 250 ? 0 : 1) << farTop;
+        delete f;
+    }
+}
+
 // --- timers -------------------------------------------------------------------------
 
 TEST_F(UiTest, ATimerFiresOnTheFakeClockWhileEnabled) {
