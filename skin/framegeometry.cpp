@@ -65,8 +65,7 @@ int TsSkinProvider::BorderHeight() const {
 
 int TsSkinProvider::CaptionHeight() const {
     if (!form_ || form_->BorderStyle() == bsNone) return 0;
-    if (form_->HandleAllocated() && (GetWindowLong(form_->WindowHandle(), GWL_STYLE) & WS_CAPTION) != WS_CAPTION)
-        return 0;
+    if (form_->HandleAllocated() && !win::HasCaption(GetWindowLong(form_->WindowHandle(), GWL_STYLE))) return 0;
     TBorderStyle b = form_->BorderStyle();
     return GetSystemMetrics(b == bsToolWindow || b == bsSizeToolWin ? SM_CYSMCAPTION : SM_CYCAPTION);
 }

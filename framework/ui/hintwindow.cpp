@@ -79,12 +79,6 @@ void THintWindow::Dispatch(Message& msg) {
         msg.Result = MA_NOACTIVATE;
         return;
     }
-    if (msg.Msg == WM_GETMINMAXINFO) {
-        // As small as its text: the tracking minimum is for windows a hand sizes.
-        TCustomControl::Dispatch(msg);
-        if (auto* mmi = reinterpret_cast<MINMAXINFO*>(msg.LParam)) mmi->ptMinTrackSize = {0, 0};
-        return;
-    }
     TCustomControl::Dispatch(msg);
 }
 

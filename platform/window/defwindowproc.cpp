@@ -23,8 +23,6 @@ Window* Root(Window* w) {
     return w;
 }
 
-bool ShowsCaption(const Window* w) { return (w->style & WS_CAPTION) == WS_CAPTION; }
-
 void FillBackground(Window* w, HDC dc) {
     HBRUSH brush = w->cls->wc.hbrBackground;
     if (!brush || !dc) return;
@@ -259,7 +257,7 @@ LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCPAINT: DefNcPaint(w); return 0;
     case WM_NCACTIVATE:
         w->ncActive = wp != 0;
-        if (ShowsCaption(w) && ReallyVisible(w)) Send(w, WM_NCPAINT, 1, 0);
+        if (HasCaption(w->style) && ReallyVisible(w)) Send(w, WM_NCPAINT, 1, 0);
         return TRUE;
     case WM_GETTEXT:
         if (auto* out = reinterpret_cast<std::string*>(lp)) *out = w->text;
@@ -267,7 +265,7 @@ LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETTEXTLENGTH: return LRESULT(w->text.size());
     case WM_SETTEXT:
         w->text = lp ? reinterpret_cast<const char*>(lp) : "";
-        if (ShowsCaption(w) && ReallyVisible(w)) Send(w, WM_NCPAINT, 1, 0);
+        if (HasCaption(w->style) && ReallyVisible(w)) Send(w, WM_NCPAINT, 1, 0);
         return TRUE;
     case WM_PAINT: {
         // Painting into a given device context (a parent painting its child)

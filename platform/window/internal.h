@@ -175,11 +175,8 @@ POINT ClientOrigin(const Window* w);  // client's top-left in screen coordinates
 RECT ScreenWindowRect(const Window* w);
 RECT ScreenClientRect(const Window* w);
 bool IsTopLevel(const Window* w);
-// Whether the tracking sizes bind the window: a sizing frame or a whole
-// caption (WS_CAPTION holds WS_BORDER, which alone is no caption).
-inline bool HasSizingFrameOrCaption(DWORD style) {
-    return (style & WS_THICKFRAME) || (style & WS_CAPTION) == WS_CAPTION;
-}
+// Whether the tracking sizes bind the window: a sizing frame or a caption.
+inline bool HasSizingFrameOrCaption(DWORD style) { return (style & WS_THICKFRAME) || HasCaption(style); }
 bool ReallyVisible(const Window* w);  // the window and all its ancestors visible
 // The window under a screen point and its hit-test code.
 HWND WindowFromPointHit(POINT pt, LRESULT* hit);

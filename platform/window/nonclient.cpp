@@ -31,7 +31,7 @@ int FrameHeight(const Window* w) {
 }
 
 int CaptionHeight(const Window* w) {
-    if ((w->style & WS_CAPTION) != WS_CAPTION) return 0;
+    if (!HasCaption(w->style)) return 0;
     return GetSystemMetrics((w->exStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
 }
 

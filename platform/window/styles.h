@@ -28,6 +28,9 @@ constexpr DWORD WS_OVERLAPPEDWINDOW =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 constexpr DWORD WS_POPUPWINDOW = WS_POPUP | WS_BORDER | WS_SYSMENU;
 constexpr DWORD WS_CHILDWINDOW = WS_CHILD;
+// Whether a window of this style has a caption: WS_CAPTION holds the
+// WS_BORDER bit, and a border alone is no caption.
+constexpr bool HasCaption(DWORD style) { return (style & WS_CAPTION) == WS_CAPTION; }
 
 constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
 constexpr DWORD WS_EX_NOPARENTNOTIFY = 0x00000004;

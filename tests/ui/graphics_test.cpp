@@ -318,6 +318,10 @@ TEST_F(UiTest, AHintShowsAfterThePauseAndAControlMayChangeItThroughCmHintShow) {
     ASSERT_NE(Application->HintWindow(), nullptr);
     EXPECT_TRUE(IsWindowVisible(Application->HintWindow()->WindowHandle()));
     EXPECT_EQ(Application->HintWindow()->Caption(), "Buscar (F3)");
+    RECT shown, text = Application->HintWindow()->CalcHintRect(ScreenWidth(), "Buscar (F3)", nullptr);
+    GetWindowRect(Application->HintWindow()->WindowHandle(), &shown);
+    EXPECT_EQ(shown.right - shown.left, text.Width()) << "a bordered popup has no tracking minimum";
+    EXPECT_EQ(shown.bottom - shown.top, text.Height());
     EXPECT_EQ(Application->Hint(), "Busca un artículo por su código");
     POINT out = other->ClientToScreen({10, 10});
     MoveMouse(out.x, out.y);
