@@ -89,4 +89,18 @@ double RoundTo(double value, int digit) {
     return std::nearbyint(value / factor) * factor;
 }
 
+bool ToTenThousandths(double amount, std::int64_t& out) {
+    const double scaled = std::round(amount * static_cast<double>(Currency::Scale));
+    if (!std::isfinite(scaled) || !FitsInt64(scaled) || scaled == -9223372036854775808.0) return false;
+    out = static_cast<std::int64_t>(scaled);
+    return true;
+}
+
+bool AddTenThousandths(std::int64_t& total, std::int64_t amount) {
+    std::int64_t sum;
+    if (__builtin_add_overflow(total, amount, &sum) || sum == INT64_MIN) return false;
+    total = sum;
+    return true;
+}
+
 } // namespace tv

@@ -61,4 +61,12 @@ std::int64_t Trunc(double value);
 // Value rounded to 10^digit (digit -2 rounds to hundredths), halves to even.
 double RoundTo(double value, int digit);
 
+// Totals kept in ten-thousandths, as a currency's raw value, within
+// ±922,337,203,685,477.5807 (so that each can be negated). An amount rounded
+// to the nearest (halves away from zero); false when it is not a number or lies
+// outside that range.
+bool ToTenThousandths(double amount, std::int64_t& out);
+// total += amount; false, the total unchanged, when the sum leaves the range.
+bool AddTenThousandths(std::int64_t& total, std::int64_t amount);
+
 } // namespace tv

@@ -14,14 +14,32 @@ const TEnumInfo TGroupOperationInfo{"TGroupOperation", {"goSum", "goAvg", "goCou
 
 namespace {
 
-std::int64_t Fixed(double v) { return std::llround(v * 10000.0); }
+using Exact = __int128;
 
-// The field's amount in ten-thousandths; 0 for a null value.
-std::int64_t Amount(TField* f) { return f->IsNull() ? 0 : Fixed(f->AsFloat()); }
+// Amounts past 2^100 ten-thousandths are not run with: adding up a dataset's
+// worth of them stays far inside the running type.
+constexpr double kRunLimit = 1267650600228229401496703205376.0;
 
-std::int64_t Average(std::int64_t running, std::int64_t count) {
-    return count ? std::llround(static_cast<double>(running) / static_cast<double>(count)) : 0;
+// The field's amount in ten-thousandths, rounded to the nearest; 0 for a null
+// value, and false for one too large to run with.
+bool Amount(TField* f, Exact& out) {
+    out = 0;
+    if (f->IsNull()) return true;
+    double scaled = std::round(f->AsFloat() * 10000.0);
+    if (!(std::fabs(scaled) < kRunLimit)) return false;
+    out = static_cast<Exact>(scaled);
+    return true;
 }
+
+// running / count rounded to the nearest, halves away from zero.
+Exact Average(Exact running, std::int64_t count) {
+    if (count == 0) return 0;
+    Exact q = running / count, r = running % count;
+    if (2 * (r < 0 ? -r : r) >= count) q += running < 0 ? -1 : 1;
+    return q;
+}
+
+constexpr Exact kCurrencyMax = INT64_MAX;
 
 } // namespace
 
@@ -40,6 +58,10 @@ void TDBSum::Assign(TPersistent* source) {
     fieldName_ = s->fieldName_;
     previous_ = s->previous_;
     SumValue = s->SumValue;
+    count_ = s->count_;
+    running_ = s->running_;
+    lost_ = s->lost_;
+    outOfRange_ = s->outOfRange_;
     FooterSum = s->FooterSum;
     Changed(false);
 }
@@ -54,6 +76,24 @@ void TDBSum::SetGroupOperation(TGroupOperation v) {
     if (v == groupOperation_) return;
     groupOperation_ = v;
     Changed(false);
+}
+
+void TDBSum::Add(Exact amount) {
+    if (!lost_ && __builtin_add_overflow(running_, amount, &running_)) lost_ = true;
+}
+
+void TDBSum::Settle() {
+    Exact v = groupOperation_ == goAvg ? Average(running_, count_) : running_;
+    outOfRange_ = lost_ || v > kCurrencyMax || v < -kCurrencyMax;
+    SumValue = outOfRange_ ? 0 : static_cast<std::int64_t>(v);
+}
+
+void TDBSum::Adjust(Exact removed, Exact added) {
+    // A sum that an external recount set goes on from there.
+    if (groupOperation_ == goSum && !outOfRange_) running_ = SumValue;
+    Add(-removed);
+    Add(added);
+    Settle();
 }
 
 // --- TDBSumCollection -------------------------------------------------------------------
@@ -233,7 +273,9 @@ void TDBSumListProducer::RestoreDataSetEvents() {
 void TDBSumListProducer::ResetSums() {
     for (int i = 0; i < sums_->Count(); ++i) {
         TDBSum* s = sums_->Items(i);
-        s->SumValue = s->previous_ = s->running_ = s->count_ = 0;
+        s->SumValue = s->count_ = 0;
+        s->previous_ = s->running_ = 0;
+        s->lost_ = s->outOfRange_ = false;
         s->previousValue_ = Variant();
     }
     FireChanged();
@@ -271,12 +313,12 @@ void TDBSumListProducer::Recalculate() {
                     for (auto& [s, f] : used) {
                         switch (s->groupOperation_) {
                         case goSum:
-                            if (f && !f->IsNull()) s->SumValue += Fixed(f->AsFloat());
-                            break;
                         case goAvg:
                             if (f && !f->IsNull()) {
-                                ++s->count_;
-                                s->running_ += Fixed(f->AsFloat());
+                                Exact amount;
+                                if (!Amount(f, amount)) s->lost_ = true;
+                                if (s->groupOperation_ == goAvg) ++s->count_;
+                                s->Add(amount);
                             }
                             break;
                         case goCount:
@@ -289,7 +331,7 @@ void TDBSumListProducer::Recalculate() {
                 }
                 ds->First();
                 for (auto& [s, f] : used)
-                    if (s->groupOperation_ == goAvg) s->SumValue = Average(s->running_, s->count_);
+                    if (s->groupOperation_ != goCount) s->Settle();
                 off.Release();
             } catch (...) {
                 SnapshotFilter();
@@ -317,7 +359,7 @@ void TDBSumListProducer::HandleAfterEdit(TDataSet* ds) {
         if (s->groupOperation_ == goCount) {
             s->previous_ = f && f->IsNull() ? 0 : 10000;
         } else if (f) {
-            s->previous_ = Amount(f);
+            if (!Amount(f, s->previous_)) s->lost_ = true;
             s->previousValue_ = f->Value();
         }
     }
@@ -355,26 +397,28 @@ void TDBSumListProducer::HandleAfterPost(TDataSet* ds) {
         TDBSum* s = sums_->Items(i);
         if (!Used(s)) continue;
         TField* f = s->fieldName_.empty() ? nullptr : ds->FieldByName(s->fieldName_);
+        Exact amount = 0;
         switch (s->groupOperation_) {
         case goSum:
-            if (f) s->SumValue += Amount(f) - s->previous_;
-            break;
         case goAvg:
             if (f) {
-                bool isNull = f->IsNull();
-                bool wasNull = s->previousValue_.IsNull() || s->previousValue_.IsEmpty();
-                if (!isNull && wasNull) ++s->count_;
-                if (isNull && !wasNull) --s->count_;
-                s->running_ += Amount(f) - s->previous_;
-                s->SumValue = Average(s->running_, s->count_);
+                if (!Amount(f, amount)) s->lost_ = true;
+                if (s->groupOperation_ == goAvg) {
+                    bool isNull = f->IsNull();
+                    bool wasNull = s->previousValue_.IsNull() || s->previousValue_.IsEmpty();
+                    if (!isNull && wasNull) ++s->count_;
+                    if (isNull && !wasNull) --s->count_;
+                }
+                s->Adjust(s->previous_, amount);
             }
             break;
         case goCount:
-            s->SumValue += (f && f->IsNull() ? 0 : 10000) - s->previous_;
+            amount = f && f->IsNull() ? 0 : 10000;
+            s->SumValue += static_cast<std::int64_t>(amount - s->previous_);
             break;
         }
         // A second post without a new edit must not count the same change twice.
-        s->previous_ = s->groupOperation_ == goCount ? (f && f->IsNull() ? 0 : 10000) : (f ? Amount(f) : 0);
+        s->previous_ = amount;
         if (f) s->previousValue_ = f->Value();
     }
     if (UsesVirtualRecords() && pendingInsert_) {
@@ -399,18 +443,16 @@ void TDBSumListProducer::HandleBeforeDelete(TDataSet* ds) {
         TDBSum* s = sums_->Items(i);
         if (!Used(s)) continue;
         TField* f = s->fieldName_.empty() ? nullptr : ds->FieldByName(s->fieldName_);
-        std::int64_t amount = editing ? s->previous_ : (f ? Amount(f) : 0);
+        Exact amount = editing ? s->previous_ : 0;
+        if (!editing && f && s->groupOperation_ != goCount && !Amount(f, amount)) s->lost_ = true;
         bool isNull = editing ? (s->groupOperation_ == goCount ? s->previous_ == 0
                                                                : s->previousValue_.IsNull() || s->previousValue_.IsEmpty())
                               : (f && f->IsNull());
         switch (s->groupOperation_) {
         case goSum:
-            s->SumValue -= amount;
-            break;
         case goAvg:
-            s->running_ -= amount;
-            if (!isNull) --s->count_;
-            s->SumValue = Average(s->running_, s->count_);
+            if (s->groupOperation_ == goAvg && !isNull) --s->count_;
+            s->Adjust(amount, 0);
             break;
         case goCount:
             if (!isNull) s->SumValue -= 10000;

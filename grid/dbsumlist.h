@@ -2,7 +2,8 @@
 // TDBSumListProducer: sums, averages and counts over a dataset, kept current
 // by taking over the dataset's event handlers (the previous handlers are kept,
 // called, and put back when the list lets go). Amounts are fixed point with
-// four decimals, as Currency keeps them.
+// four decimals, as Currency keeps them; a result beyond a currency's range is
+// marked, never given as another number.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -34,14 +35,27 @@ public:
     // Ten-thousandths; Value() gives the amount.
     std::int64_t SumValue = 0;
     double Value() const { return static_cast<double>(SumValue) / 10000.0; }
+    // The sum or average lies beyond a currency's range: SumValue holds none.
+    bool OutOfRange() const { return outOfRange_; }
     // A sum the grid's footers asked for (the grid drops it when no footer needs it).
     bool FooterSum = false;
 
 private:
     friend class TDBSumListProducer;
+    // Sums and averages run wider than their result, so that correcting the
+    // record that took a total out of range brings it back.
+    using Exact = __int128;
+    void Add(Exact amount);
+    // SumValue and OutOfRange from the running sum (and count, for an average).
+    void Settle();
+    // One record's contribution changes from `removed` to `added`.
+    void Adjust(Exact removed, Exact added);
     std::string fieldName_;
     TGroupOperation groupOperation_ = goSum;
-    std::int64_t previous_ = 0, count_ = 0, running_ = 0;
+    std::int64_t count_ = 0;
+    Exact previous_ = 0, running_ = 0;
+    // An amount too large even to run with: known again at the next full count.
+    bool lost_ = false, outOfRange_ = false;
     Variant previousValue_;
 };
 

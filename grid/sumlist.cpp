@@ -124,6 +124,7 @@ std::string TDBGridEhSumList::FooterValueText(TColumnFooterEh* f, TColumnEh* col
         if (!field) return "0";
         TDBSum* s = SumCollection()->FindByOperationAndField(f->ValueType() == fvtSum ? goSum : goAvg, field->FieldName());
         if (!s) return "0";
+        if (s->OutOfRange()) return LoadResString(SFooterOutOfRange);
         double v = s->Value();
         const std::string& fieldFormat = field->DisplayFormat();
         switch (field->DataType()) {

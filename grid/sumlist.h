@@ -4,9 +4,13 @@
 #include <functional>
 #include <string>
 
+#include "core/resourcestrings.h"
 #include "grid/dbsumlist.h"
 
 namespace tv {
+
+// What a footer shows for a total beyond a currency's range: no number.
+TV_RESOURCESTRING(SFooterOutOfRange, "Fuera de rango")
 
 class TCustomDBGridEh;
 class TColumnEh;
@@ -27,7 +31,8 @@ public:
     // Brings the sums in line with the footers of every column: a sum, average
     // or count footer gets its sum; sums no footer needs any more are dropped.
     void SyncFooterSums();
-    // The text of a sum, average or count footer of `column` (other kinds: empty).
+    // The text of a sum, average or count footer of `column` (other kinds: empty);
+    // a total beyond a currency's range reads "Fuera de rango".
     std::string FooterValueText(TColumnFooterEh* footer, TColumnEh* column) const;
 
     std::function<void(TObject*)> OnSumListChanged;

@@ -8,6 +8,7 @@
 #include "framework/data/controlsoff.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
+#include "gridservices/footertotal.h"
 
 namespace tv {
 
@@ -220,9 +221,7 @@ void TDBGridEhExport::AccumulateFooterValues() {
             if (!field) continue;
             std::int64_t& total = footerValues_[static_cast<std::size_t>(r * n + c)];
             switch (column->FooterForRow(r)->ValueType()) {
-            case fvtSum:
-                if (!field->IsNull()) total += std::llround(field->AsFloat() * 10000.0);
-                break;
+            case fvtSum: AddToFooterTotal(total, field, column); break;
             case fvtCount: total += 10000; break;
             default: break;
             }

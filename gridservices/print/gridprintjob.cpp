@@ -22,6 +22,7 @@
 #include "grid/headtreenode.h"
 #include "core/streams.h"
 #include "framework/ui/stdctrls/richedit.h"
+#include "gridservices/footertotal.h"
 #include "gridservices/print/printcelltext.h"
 #include "platform/controls/richedit.h"
 #include "platform/controls/richeditdoc.h"
@@ -752,10 +753,14 @@ int TGridPrintJob::MeasureBand(TPrintRowCursor& cursor, int y, std::vector<int>&
                     std::string name = footer->FieldName().empty() ? col->FieldName() : footer->FieldName();
                     TField* field = name.empty() ? nullptr : data_->FindField(name);
                     if (!field) continue;
-                    if (footer->ValueType() == fvtSum && !field->IsNull())
-                        footerValues_[f][std::size_t(i)] += Currency::FromRaw(std::llround(field->AsFloat() * 10000));
-                    else if (footer->ValueType() == fvtCount)
-                        footerValues_[f][std::size_t(i)] += Currency(1);
+                    Currency& total = footerValues_[f][std::size_t(i)];
+                    if (footer->ValueType() == fvtSum) {
+                        std::int64_t raw = total.Raw();
+                        AddToFooterTotal(raw, field, col);
+                        total = Currency::FromRaw(raw);
+                    } else if (footer->ValueType() == fvtCount) {
+                        total += Currency(1);
+                    }
                 }
         }
         heights.push_back(h);

@@ -12,6 +12,8 @@
 #include "grid/columnfooter.h"
 #include "grid/sumlist.h"
 #include "gridfixture.h"
+#include "platform/backend/headless.h"
+#include "platform/window/input.h"
 
 namespace {
 
@@ -310,6 +312,38 @@ TEST_F(FooterTest, TheGridsFootersShowTheSumsItsLayoutAsksFor) {
     data->FieldByName("PRECIO")->SetAsFloat(10);
     data->Post();
     EXPECT_EQ(grid->GetFooterValue(0, precio), "5.011,00");
+}
+
+// Balances whose total lies beyond a currency's range show no number at all;
+// correcting the balance that took it there through the grid brings it back.
+TEST_F(FooterTest, ATotalBeyondACurrencysRangeReadsAsSuchUntilABalanceIsCorrected) {
+    using namespace tv::win;
+    for (double saldo : {600e12, 400e12}) {
+        data->Append();
+        data->FieldByName("CODIGO")->SetAsInteger(data->RecordCount() + 1);
+        data->FieldByName("PRECIO")->SetAsFloat(saldo);
+        data->Post();
+    }
+    data->First();
+    grid->SetDataSource(source);
+    grid->SetFooterRowCount(2);
+    grid->SumList()->SetActive(true);
+    TColumnEh* saldo = Col(2);
+    saldo->Footers()->Add()->SetValueType(fvtSum);
+    saldo->Footers()->Add()->SetValueType(fvtAvg);
+    form->SetActiveControl(grid);
+    grid->LayoutChanged();
+    Pump();
+    EXPECT_EQ(grid->GetFooterValue(0, saldo), "Fuera de rango");
+    EXPECT_EQ(grid->GetFooterValue(1, saldo), "500000000000000") << "the average is in range";
+    grid->SetSelectedIndex(2);
+    PressKey(VK_F2);
+    TypeText("1000");
+    PressKey(VK_DOWN); // posts the record
+    Pump();
+    ASSERT_EQ(data->State(), dsBrowse);
+    EXPECT_EQ(grid->GetFooterValue(0, saldo), "400000000001000");
+    EXPECT_EQ(grid->GetFooterValue(1, saldo), "200000000000500");
 }
 
 } // namespace

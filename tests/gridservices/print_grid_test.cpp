@@ -25,10 +25,12 @@
 #include "framework/data/field.h"
 #include "framework/ui/forms.h"
 #include "framework/ui/imagelist.h"
+#include "framework/ui/menus.h"
 #include "framework/ui/picture.h"
 #include "framework/ui/printers.h"
 #include "grid/dbgrideh.h"
 #include "grid/gridunit.h"
+#include "gridservices/exchange/exporttext.h"
 #include "gridservices/preview/previewform.h"
 #include "core/exceptions.h"
 #include "framework/data/dberror.h"
@@ -748,6 +750,50 @@ TEST_F(GridPrintTest, AJobThatFailsHalfwayLeavesNoOutput) {
     std::optional<TestCups::Job> first = cups.Finished([&](const TestCups::Job& j) { return j.queue == queue; });
     ASSERT_TRUE(first) << Shell("lpstat -W all -o '" + queue + "'");
     EXPECT_EQ(first->name, "Prueba");
+}
+
+// Balances whose total lies beyond a currency's range: printing or saving the
+// list from its menu says so in Spanish and leaves no file that shows another
+// number as the total.
+TEST_F(GridPrintTest, ATotalBeyondACurrencysRangeIsRefusedInSpanishAndLeavesNoFile) {
+    using namespace tv::win;
+    for (double saldo : {600e12, 400e12}) {
+        data->Append();
+        data->FieldByName("CODIGO")->SetAsInteger(data->RecordCount() + 1);
+        data->FieldByName("PRECIO")->SetAsFloat(saldo);
+        data->Post();
+    }
+    data->First();
+    grid->SetFooterRowCount(1);
+    grid->Columns()->Items(2)->Title()->SetCaption("Saldo");
+    grid->Columns()->Items(2)->Footer()->SetValueType(fvtSum);
+    auto* menu = new TPopupMenu(form);
+    auto add = [&](const char* caption, std::function<void()> run) {
+        auto* item = new TMenuItem(form);
+        item->SetCaption(caption);
+        item->OnClick = [run](TObject*) { run(); };
+        menu->Items()->Add(item);
+    };
+    add("&Imprimir", [this] {
+        Printer()->SetOutputFile(tmp.file("saldos.pdf"));
+        TVirtualPrinter direct;
+        printer->PrintTo(&direct);
+    });
+    add("&Guardar", [this] { ExportGridToFile(TDBGridEhExportAsCSV::StaticClass(), grid, tmp.file("saldos.csv"), true); });
+    grid->SetPopupMenu(menu);
+    const std::string refused = "El total de la columna \"Saldo\" está fuera del rango de una moneda "
+                                "(±922.337.203.685.477,5807); revise sus valores.";
+    for (char letter : {'I', 'G'}) {
+        SCOPED_TRACE(letter);
+        said.clear();
+        ScriptStep([letter] { QueueKey(letter); });
+        POINT p = grid->ClientToScreen(POINT{200, 100});
+        QueueClick(p.x, p.y, 1);
+        Application->ProcessMessages();
+        EXPECT_EQ(said, std::vector<std::string>{refused});
+    }
+    EXPECT_FALSE(Printer()->Printing());
+    EXPECT_EQ(Shell("ls -A '" + tmp.path().string() + "'"), "") << "no file is left";
 }
 
 // The job is named by the resource text, so the Spanish catalog names it in
