@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <thread>
 
 #include "core/exceptions.h"
 #include "framework/ui/application.h"
@@ -99,7 +98,8 @@ int main(int argc, char** argv) {
             Application->ProcessMessages();
             win::UpdateAllWindows();
             win::CurrentBackend().Present();
-            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            // The desktop's keys, mouse and stop request (SIGTERM) come in while waiting.
+            win::CurrentBackend().WaitForInput(30);
         } while (std::chrono::steady_clock::now() < end && !Application->Terminated());
         bool saved = win::SaveDesktopPng(out);
         delete form;

@@ -1,7 +1,8 @@
 // Shows, on the desktop backend over the demo databases, the station's windows
 // that the cashier's road does not open: the article list, or the
 // new-account window that the accounting module opens for a missing account
-// (F5 there shows the chart of accounts). It ends when the main window closes.
+// (F5 there shows the chart of accounts). It ends when the main window closes,
+// and on one stop request (SIGTERM, or closing the host window).
 // For screenshots:
 //   station_windows_sample articulos|cuentas DEMO_FOLDER [--size WxH]
 #include <cstdio>
@@ -63,6 +64,14 @@ int main(int argc, char** argv) {
         Application->CreateForm(app::fprincipal);
         app::fprincipal->primera_activacion = false;
         app::fprincipal->administrador = true;
+        // The main window refuses to close over an open child window, as the
+        // station's does over a document being entered; the sample's window
+        // holds nothing to keep, so it goes first.
+        auto formClose = app::fprincipal->OnClose;
+        app::fprincipal->OnClose = [formClose](TObject* sender, TCloseAction& action) {
+            while (app::fprincipal->MDIChildCount() > 0) app::fprincipal->MDIChildren(0)->Free();
+            if (formClose) formClose(sender, action);
+        };
         app::cree_modulos_negocio(Application);
         app::fdm->conecte_general(demo, "SYSDBA", "x");
         app::fdm->conecte_compania(demo, "001", "SYSDBA", "x");

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <thread>
 
 #include "core/exceptions.h"
 #include "core/resources.h"
@@ -110,7 +109,8 @@ int main(int argc, char** argv) {
             Application->ProcessMessages();
             win::UpdateAllWindows();
             win::CurrentBackend().Present();
-            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            // The desktop's keys, mouse and stop request (SIGTERM) come in while waiting.
+            win::CurrentBackend().WaitForInput(30);
         }
         bool saved = win::SaveDesktopPng(out);
         FinalizeUI();
