@@ -23,6 +23,10 @@ void TDataSource::SetDataSet(TDataSet* ds) {
     if (dataSet_) {
         dataSet_->RemoveDataSource(this);
         dataSet_->RemoveFreeNotification(this);
+        // The links let go of the old dataset before they meet the new one,
+        // also when both are open: each then looks its fields up again.
+        dataSet_ = nullptr;
+        UpdateState();
     }
     dataSet_ = ds;
     if (ds) {

@@ -65,6 +65,24 @@ TEST(FieldDataLink, FocusGoesToTheControlOfAMissingRequiredValue) {
     EXPECT_EQ(focused, 1);
 }
 
+TEST(FieldDataLink, ADatasetSwappedUnderItsSourceGivesTheNewField) {
+    ArticleModule m;
+    m.Fill(Articulos());
+    m.OpenClient();
+    m.tabla->Last();
+    TFieldDataLink link;
+    std::string shown;
+    link.OnDataChange = [&](TObject*) { shown = link.Field() ? link.Field()->DisplayText() : ""; };
+    link.SetFieldName("NOMBRE");
+    link.SetDataSource(m.source);
+    ASSERT_EQ(link.Field(), m.cds->FieldByName("NOMBRE"));
+    // Both datasets are open: the source's state does not change, its dataset does.
+    m.source->SetDataSet(m.tabla);
+    EXPECT_EQ(link.Field(), m.tabla->FieldByName("NOMBRE"));
+    EXPECT_EQ(shown, m.tabla->FieldByName("NOMBRE")->DisplayText());
+    EXPECT_TRUE(link.Active());
+}
+
 TEST(Params, SqlTextNamesItsParametersOutsideQuotes) {
     TParams params;
     const auto names = params.ParseSQL(

@@ -190,4 +190,42 @@ TEST_F(TreeAreaTest, WithoutATreeViewThereIsNoIndent) {
     EXPECT_EQ(Shown().size(), 7u);
 }
 
+// The data source is handed another dataset while the grid shows it: a tree
+// table given later shows its tree and a row per record, a plain dataset
+// given after it neither.
+TEST_F(TreeAreaTest, ADatasetGivenToTheSourceLaterIsLookedAtAnew) {
+    auto* plain = new TClientDataSet(form);
+    plain->FieldDefs().Add("ID", ftInteger);
+    plain->FieldDefs().Add("NOMBRE", ftString, 20);
+    plain->CreateDataSet();
+    for (int id : {1, 2, 3}) {
+        plain->Append();
+        plain->FieldByName("ID")->SetAsInteger(id);
+        plain->FieldByName("NOMBRE")->SetAsString("Arroz");
+        plain->Post();
+    }
+    plain->First();
+    source->SetDataSet(plain);
+    Pump();
+    EXPECT_FALSE(grid->MemTableRowMode());
+    source->SetDataSet(tree);
+    Pump();
+    EXPECT_TRUE(grid->MemTableRowMode());
+    POINT p = Button("Bebidas", 1);
+    QueueClick(p.x, p.y);
+    Pump();
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"Bebidas", "Gaseosas", "Jugos", "Granos", "Aseo"}));
+
+    // Back on the plain dataset the wheel moves the record, as on any grid.
+    source->SetDataSet(plain);
+    Pump();
+    EXPECT_FALSE(grid->MemTableRowMode());
+    EXPECT_EQ(grid->GetTreeIndent(), 0);
+    RECT cell = grid->CellRect(grid->IndicatorOffset(), grid->TitleRowCount());
+    p = grid->ClientToScreen({cell.left + 9, (cell.top + cell.bottom) / 2});
+    QueueWheel(p.x, p.y, -120);
+    Pump();
+    EXPECT_EQ(plain->RecNo(), 2);
+}
+
 } // namespace tvtest
