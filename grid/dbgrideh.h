@@ -272,6 +272,8 @@ public:
     TFont* HintFont();
     // The tree area's width in the first visible column of the current record.
     int GetTreeIndent() const;
+    // The tree area of the current record on any canvas (the cell editor's too).
+    void DrawTreeAreaOn(TCanvas* canvas, TColumnEh* column, win::RECT rect);
     TDataSet* DataSet() const;
     using TCustomGrid::BoxRect;
     using TCustomGrid::InvalidateEditor;

@@ -444,6 +444,20 @@ void TDBGridInplaceEdit::PasteText(const std::string& clip) {
     ListFollows();
 }
 
+bool TDBGridInplaceEdit::TreeButtonPressed(int x, int y) {
+    int tree = TreeAreaWidth();
+    if (tree <= 0) return false;
+    TCustomDBGridEh* g = Grid();
+    int fromStart = g->UseRightToLeftAlignment() ? ClientWidth() - 1 - x : x;
+    if (fromStart < tree - kTreeLevelWidthEh || fromStart >= tree) return false;
+    // The grid toggles the node under the press: the current record's, under the editor.
+    POINT p = g->ScreenToClient(ClientToScreen({x, y}));
+    auto alive = Alive();
+    bool toggled = g->TreeMouseDown(p.x, p.y, false);
+    if (*alive) Invalidate();
+    return toggled;
+}
+
 void TDBGridInplaceEdit::Dispatch(Message& msg) {
     if (msg.Msg == WM_CHAR) {
         // The list of recent texts follows what the user typed.
@@ -453,7 +467,8 @@ void TDBGridInplaceEdit::Dispatch(Message& msg) {
         if (Text() != before || (ch == 8 && Text().empty())) MRUFollowsText(ch == 8);
         return;
     }
-    if (msg.Msg == WM_KILLFOCUS && MRUListDroppedDown() && reinterpret_cast<HWND>(msg.WParam) != mruBox_->Handle())
+    if (msg.Msg == WM_LBUTTONDOWN && TreeButtonPressed(GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam))) return;
+        if (msg.Msg == WM_KILLFOCUS && MRUListDroppedDown() && reinterpret_cast<HWND>(msg.WParam) != mruBox_->Handle())
         HideMRUList(false);
     if ((popupOpen_ || MRUListDroppedDown()) && msg.Msg == CM_WANTSPECIALKEY &&
         (msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE)) {

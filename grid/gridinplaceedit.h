@@ -115,6 +115,10 @@ private:
     };
     bool CalculatorKind() const;
     int ImageAreaWidth() const;
+    // The tree area before the text in the first column of a grid that shows a tree.
+    int TreeAreaWidth() const;
+    // A press on the node button beside the text toggles the current node.
+    bool TreeButtonPressed(int x, int y);
     bool RequiredStateShown();
     bool HasPopupKind() const;
     bool HandleListKey(win::WORD& key, TShiftState shift);

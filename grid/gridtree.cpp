@@ -14,13 +14,9 @@
 
 namespace tv {
 
-namespace {
-constexpr int kTreeLevelWidth = 18;
-} // namespace
-
 int TCustomDBGridEh::GetTreeIndent() const {
     if (!memTableLink_ || !memTableLink_->TreeViewActive()) return 0;
-    return std::max(0, memTableLink_->TreeNodeLevel() * kTreeLevelWidth);
+    return std::max(0, memTableLink_->TreeNodeLevel() * kTreeLevelWidthEh);
 }
 
 bool TCustomDBGridEh::DrawThemedOrTreeLines() {
@@ -28,8 +24,13 @@ bool TCustomDBGridEh::DrawThemedOrTreeLines() {
 }
 
 void TCustomDBGridEh::DrawTreeArea(TColumnEh* column, int row, win::RECT rect, TGridDrawState state) {
+    (void)row;
+    (void)state;
+    DrawTreeAreaOn(Canvas(), column, rect);
+}
+
+void TCustomDBGridEh::DrawTreeAreaOn(TCanvas* c, TColumnEh* column, win::RECT rect) {
     if (!memTableLink_ || !memTableLink_->TreeViewActive()) return;
-    TCanvas* c = Canvas();
     TColor saved = c->Brush()->Color();
     TColor color = column->Color();
     TDataSet* ds = DataSet();
@@ -45,7 +46,7 @@ void TCustomDBGridEh::DrawTreeArea(TColumnEh* column, int row, win::RECT rect, T
     int level = memTableLink_->TreeNodeLevel();
     int nextLevel = memTableLink_->TreeNodeNextLevel();
     auto box = [&](int i) {
-        win::RECT b{rect.left + (i - 1) * kTreeLevelWidth, rect.top, rect.left + i * kTreeLevelWidth, rect.bottom};
+        win::RECT b{rect.left + (i - 1) * kTreeLevelWidthEh, rect.top, rect.left + i * kTreeLevelWidthEh, rect.bottom};
         b.right = std::min(b.right, rect.right);
         return b;
     };
@@ -76,8 +77,6 @@ void TCustomDBGridEh::DrawTreeArea(TColumnEh* column, int row, win::RECT rect, T
         c->FillRect({last.right - 1, last.top - 2, last.right, last.bottom});
     }
     c->Brush()->SetColor(saved);
-    (void)row;
-    (void)state;
 }
 
 bool TCustomDBGridEh::TreeMouseDown(int x, int y, bool checkOnly) {
@@ -107,7 +106,7 @@ bool TCustomDBGridEh::TreeMouseDown(int x, int y, bool checkOnly) {
     int top = TopRow();
     int current = ds->RecNo();
     int result = 0;
-    bool pressed = x >= r.left + indent - kTreeLevelWidth;
+    bool pressed = x >= r.left + indent - kTreeLevelWidthEh;
     TControlsOff off(ds);
     try {
         if (pressed) result = memTableLink_->SetNodeExpanded(recNo - 1, !expanded);

@@ -111,6 +111,9 @@ using TButtonClickEventEh = std::function<void(TObject* sender, bool& handled)>;
 using TButtonDownEventEh = std::function<void(TObject* sender, bool topButton, bool& autoRepeat, bool& handled)>;
 using TCheckDrawRequiredStateEvent = std::function<void(TObject* sender, const std::string& text, bool& drawState)>;
 
+// One level of a tree's indent in pixels; a node's button fills its last level.
+inline constexpr int kTreeLevelWidthEh = 18;
+
 // The grid's private message that runs a deferred relayout.
 inline constexpr unsigned WM_DEFERREDLAYOUTEH = 0x0400 + 100;
 

@@ -12,10 +12,6 @@
 
 namespace tv {
 
-namespace {
-constexpr int kTreeLevelWidth = 18;
-} // namespace
-
 bool TCustomDBGridEh::CanEditorShowFirst(int, int, win::POINT) { return true; }
 
 bool TCustomDBGridEh::StartRecordMoving(int x, int y, bool checkOnly) {
@@ -69,17 +65,17 @@ int TCustomDBGridEh::GetTreeButtonRect(int row, win::POINT point, int& level) {
     }
     int left = BoxRect(indicatorOffset_, 0, indicatorOffset_, 0).left;
     level = nodeLevel;
-    int x = left + nodeLevel * kTreeLevelWidth;
+    int x = left + nodeLevel * kTreeLevelWidthEh;
     int compared = x;
-    if (row >= moveStartRow_) compared = left + minLevel * kTreeLevelWidth;
+    if (row >= moveStartRow_) compared = left + minLevel * kTreeLevelWidthEh;
     if (row > moveStartRow_) {
         maxLevel = nodeLevel;
         level = minLevel;
-        x = left + minLevel * kTreeLevelWidth;
+        x = left + minLevel * kTreeLevelWidthEh;
     }
     if (point.x > compared) {
-        level = std::min((point.x - left) / kTreeLevelWidth, maxLevel + 1);
-        x = left + level * kTreeLevelWidth;
+        level = std::min((point.x - left) / kTreeLevelWidthEh, maxLevel + 1);
+        x = left + level * kTreeLevelWidthEh;
     }
     return x;
 }

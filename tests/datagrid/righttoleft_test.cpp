@@ -194,6 +194,15 @@ TEST_F(RightToLeftGridTest, ANodesButtonIsPressedWhereItIsDrawnAtTheCellsRight) 
     QueueClick(p.x, p.y);
     Pump();
     EXPECT_EQ(tree->RecordCount(), 3);
+    // With the editor open on the node the button there still closes it.
+    clock->Advance(1000);
+    PressKey(VK_F2, false, false);
+    Pump();
+    ASSERT_TRUE(grid->InplaceEditor() && grid->InplaceEditor()->Visible());
+    QueueClick(p.x, p.y);
+    Pump();
+    EXPECT_EQ(tree->RecordCount(), 2);
+    EXPECT_EQ(tree->FieldByName("NOMBRE")->AsString(), "Granos");
 }
 
 } // namespace tvtest

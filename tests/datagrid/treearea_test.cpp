@@ -7,6 +7,10 @@
 #include "grid/treememtable.h"
 #include "platform/backend/headless.h"
 #include "platform/window/input.h"
+#include "framework/ui/stdctrls/inplaceedit.h"
+#include "platform/controls/edit.h"
+#include "platform/window/messages.h"
+#include "platform/window/queue.h"
 
 namespace tvtest {
 
@@ -188,6 +192,36 @@ TEST_F(TreeAreaTest, WithoutATreeViewThereIsNoIndent) {
     Pump();
     EXPECT_EQ(grid->GetTreeIndent(), 0);
     EXPECT_EQ(Shown().size(), 7u);
+}
+
+// With the cell editor open on a node, the node's button beside the text
+// still opens and closes the node, and the text keeps clear of the tree.
+TEST_F(TreeAreaTest, TheOpenEditorLeavesTheNodesButtonToTheTree) {
+    Key(VK_F2);
+    TInplaceEdit* editor = grid->InplaceEditor();
+    ASSERT_TRUE(editor && editor->Visible());
+    RECT text{};
+    SendMessage(editor->WindowHandle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    EXPECT_GE(text.left, 18);
+    EXPECT_EQ(SignPixels("Bebidas", 1), 5) << "the closed node's plus shows through the editor";
+    POINT p = Button("Bebidas", 1);
+    QueueClick(p.x, p.y);
+    Pump();
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"Bebidas", "Gaseosas", "Jugos", "Granos", "Aseo"}));
+    EXPECT_EQ(Current(), "Bebidas");
+    clock->Advance(1000);
+    EXPECT_TRUE(editor->Visible());
+    EXPECT_EQ(SignPixels("Bebidas", 1), 1);
+    p = Button("Bebidas", 1);
+    QueueClick(p.x, p.y);
+    Pump();
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"Bebidas", "Granos", "Aseo"}));
+    // Beside the button the press is the editor's own.
+    clock->Advance(1000);
+    QueueClick(p.x + 40, p.y);
+    Pump();
+    EXPECT_EQ(Shown().size(), 3u);
+    EXPECT_TRUE(editor->Visible());
 }
 
 // The data source is handed another dataset while the grid shows it: a tree
