@@ -334,7 +334,7 @@ public:
     // --- operations other parts fill in (each slot names its concern) ---
     virtual bool CanFocusGrid();
     virtual bool CanEditorShowFirst(int startRow, int targetRow, win::POINT point);
-    // The drop level for a row under the mouse, and its x position.
+    // The drop level for a row under the mouse, and its x position as laid out (mirrored right to left).
     virtual int GetTreeButtonRect(int row, win::POINT point, int& level);
     virtual bool RowSelectFocused();
     virtual bool AlwaysShowEditorActive() const;

@@ -63,7 +63,9 @@ int TCustomDBGridEh::GetTreeButtonRect(int row, win::POINT point, int& level) {
         maxLevel = memTableLink_->TreeNodeMaxDropLevel();
         minLevel = std::max(1, memTableLink_->TreeNodeNextLevel());
     }
-    int left = BoxRect(indicatorOffset_, 0, indicatorOffset_, 0).left;
+    // Levels count from the tree's side of the cell: taken as laid out, mirrored right to left.
+    int left = LogicalRect(BoxRect(indicatorOffset_, 0, indicatorOffset_, 0)).left;
+    point.x = LogicalX(point.x);
     level = nodeLevel;
     int x = left + nodeLevel * kTreeLevelWidthEh;
     int compared = x;
@@ -93,8 +95,12 @@ void TCustomDBGridEh::DrawMoveMarker() {
     c->Pen()->SetStyle(psDot);
     c->Pen()->SetMode(pmXor);
     c->Pen()->SetWidth(5);
+    // The marker's x is laid out: right to left it runs to the left edge.
+    bool mirrored = UseRightToLeftAlignment();
+    if (mirrored) SetCanvasRightToLeft(true);
     c->MoveTo(moveMarkerX_, y);
     c->LineTo(ClientWidth(), y);
+    if (mirrored) SetCanvasRightToLeft(false);
     c->Pen()->Assign(&saved);
 }
 

@@ -68,15 +68,20 @@ protected:
         ADD_FAILURE() << name << " is not shown";
         return {};
     }
+    // The client x of a point `offset` pixels into the tree area of a cell
+    // (from its right edge in a right-to-left grid).
+    int TreeX(RECT cell, int offset) {
+        return grid->UseRightToLeftAlignment() ? cell.right - 1 - offset : cell.left + offset;
+    }
     // The centre of the node button of a record at `level`.
     POINT Button(const std::string& name, int level) {
         RECT cell = CellOf(name);
-        return grid->ClientToScreen({cell.left + (level - 1) * 18 + 9, (cell.top + cell.bottom) / 2});
+        return grid->ClientToScreen({TreeX(cell, (level - 1) * 18 + 9), (cell.top + cell.bottom) / 2});
     }
     // Black pixels down the middle of a node's box: 1 for a minus, 5 for a plus.
     int SignPixels(const std::string& name, int level) {
         RECT cell = CellOf(name);
-        int x = cell.left + (level - 1) * 18 + 9, y0 = (cell.top + cell.bottom) / 2, black = 0;
+        int x = TreeX(cell, (level - 1) * 18 + 9), y0 = (cell.top + cell.bottom) / 2, black = 0;
         for (int y = y0 - 5; y <= y0 + 5; ++y)
             if (PixelAt(x, y) == 0) ++black;
         return black;
@@ -222,6 +227,48 @@ TEST_F(TreeAreaTest, TheOpenEditorLeavesTheNodesButtonToTheTree) {
     Pump();
     EXPECT_EQ(Shown().size(), 3u);
     EXPECT_TRUE(editor->Visible());
+}
+
+// Right to left the tree stands at the cells' right: the drop marker runs
+// from the level the mouse shows to the grid's left edge, clear of the
+// indicator, and the record lands at that level.
+TEST_F(TreeAreaTest, RightToLeftTheDropMarkerRunsFromTheTreeToTheLeftEdge) {
+    grid->SetBiDiMode(bdRightToLeft);
+    grid->SetOptionsEh(grid->OptionsEh() + TDBGridEhOptions{dghRecordMoving});
+    Pump();
+    POINT p = Button("Bebidas", 1);
+    QueueClick(p.x, p.y);
+    Pump();
+    clock->Advance(1000);
+    ASSERT_EQ(Shown(), (std::vector<std::string>{"Bebidas", "Gaseosas", "Jugos", "Granos", "Aseo"}));
+    RECT target = CellOf("Gaseosas"), source = CellOf("Aseo");
+    RECT indicator = grid->CellRect(0, grid->TitleRowCount());
+    int y = target.top + 1;
+    std::vector<COLORREF> before;
+    for (int x = 0; x < grid->ClientWidth(); ++x) before.push_back(PixelAt(x, y));
+    int ix = (indicator.left + indicator.right) / 2;
+    POINT from = grid->ClientToScreen({ix, (source.top + source.bottom) / 2});
+    POINT to = grid->ClientToScreen({ix, (target.top + target.bottom) / 2});
+    QueueMouseDown(from.x, from.y);
+    for (int i = 1; i <= 4; ++i) QueueMouseMove(from.x, from.y + (to.y - from.y) * i / 4);
+    Pump();
+    // Where the marker's dots changed the row: from the far left up to the
+    // second level of the tree (Gaseosas' own), nothing over the indicator.
+    int leftmost = -1, rightmost = -1;
+    for (int x = 0; x < grid->ClientWidth(); ++x)
+        if (PixelAt(x, y) != before[static_cast<std::size_t>(x)]) {
+            if (leftmost < 0) leftmost = x;
+            rightmost = x;
+        }
+    EXPECT_GE(leftmost, 0);
+    EXPECT_LT(leftmost, 10);
+    EXPECT_LT(rightmost, indicator.left);
+    EXPECT_NEAR(rightmost, target.right - 2 * 18, 3);
+    QueueMouseUp(to.x, to.y);
+    Pump();
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"Bebidas", "Aseo", "Gaseosas", "Jugos", "Granos"}));
+    tree->Locate("NOMBRE", Variant(std::string("Aseo")), {});
+    EXPECT_EQ(tree->FieldByName("PADRE")->AsInteger(), 1);
 }
 
 // The data source is handed another dataset while the grid shows it: a tree
