@@ -35,11 +35,15 @@ bool IsCheckKind(TColumnEh* c) {
     return c && (c->GetColumnType() == ctCheckboxes || c->GetColumnType() == ctKeyImageList);
 }
 
-// Restores a layout lock taken for an operation, also when it fails.
+// Restores a layout lock taken for an operation, also when it fails, unless
+// an event handler freed the grid meanwhile.
 struct TLayoutLockGuard {
     TCustomDBGridEh* grid;
-    explicit TLayoutLockGuard(TCustomDBGridEh* g) : grid(g) { grid->LockLayout(); }
-    ~TLayoutLockGuard() { grid->UnlockLayout(); }
+    std::shared_ptr<bool> alive;
+    explicit TLayoutLockGuard(TCustomDBGridEh* g) : grid(g), alive(g->Alive()) { grid->LockLayout(); }
+    ~TLayoutLockGuard() {
+        if (*alive) grid->UnlockLayout();
+    }
 };
 
 } // namespace

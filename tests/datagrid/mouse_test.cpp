@@ -57,6 +57,63 @@ TEST_F(MouseTest, AContextMenuCommandThatFreesTheFormLeavesTheGridAlone) {
     EXPECT_EQ(form, nullptr);
 }
 
+// A handler that frees the form while the grid handles a press or its
+// release: nothing of the grid is touched afterwards.
+struct TFreeingEvent {
+    const char* event;
+    // Hooks `free` to the event.
+    void (*hook)(TDBGridEh* grid, std::function<void()> free);
+    int col, row; // the cell pressed: row 0 is the titles, 1 the first record
+    bool doubleClick;
+};
+
+class PressFreesFormTest : public GridMouseTest, public ::testing::WithParamInterface<TFreeingEvent> {};
+
+TEST_P(PressFreesFormTest, TheGridIsLeftAlone) {
+    const TFreeingEvent& c = GetParam();
+    Col(0)->Title()->SetTitleButton(true);
+    Col(1)->Title()->SetTitleButton(true);
+    c.hook(grid, [slot = &form] {
+        TForm* f = *slot;
+        *slot = nullptr;
+        delete f;
+    });
+    POINT p = CellPoint(c.col, c.row == 0 ? 0 : grid->TitleRowCount() + c.row - 1);
+    if (c.doubleClick) QueueDoubleClick(p.x, p.y);
+    else QueueClick(p.x, p.y);
+    Pump();
+    EXPECT_EQ(form, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Events, PressFreesFormTest,
+    ::testing::Values(
+        TFreeingEvent{"OnMouseDown",
+                      [](TDBGridEh* g, std::function<void()> f) {
+                          g->OnMouseDown = [f](TObject*, TMouseButton, TShiftState, int, int) { f(); };
+                      },
+                      1, 3, false},
+        TFreeingEvent{"OnDblClick",
+                      [](TDBGridEh* g, std::function<void()> f) { g->OnDblClick = [f](TObject*) { f(); }; }, 1, 3,
+                      true},
+        TFreeingEvent{"OnColEnter",
+                      [](TDBGridEh* g, std::function<void()> f) { g->OnColEnter = [f](TObject*) { f(); }; }, 2, 3,
+                      false},
+        TFreeingEvent{"OnCheckButton",
+                      [](TDBGridEh* g, std::function<void()> f) {
+                          g->OnCheckButton = [f](TObject*, int, TColumnEh*, bool&) { f(); };
+                      },
+                      1, 0, false},
+        TFreeingEvent{"OnTitleBtnClick",
+                      [](TDBGridEh* g, std::function<void()> f) {
+                          g->OnTitleBtnClick = [f](TObject*, int, TColumnEh*) { f(); };
+                      },
+                      2, 0, false},
+        TFreeingEvent{"OnCellClick",
+                      [](TDBGridEh* g, std::function<void()> f) { g->OnCellClick = [f](TColumnEh*) { f(); }; }, 2,
+                      3, false}),
+    [](const ::testing::TestParamInfo<TFreeingEvent>& info) { return std::string(info.param.event); });
+
 TEST_F(MouseTest, ClickWhileEditingPostsTheTextToTheRecordItWasTypedIn) {
     grid->SetSelectedIndex(1);
     PressKey(VK_F2);
@@ -170,6 +227,22 @@ TEST_F(TitleMouseTest, PendingCtrlSortIsAppliedWhenTheFocusLeaves) {
     EXPECT_EQ(sorts, 1);
 }
 
+// A right press on a title button clicks it as a left one would; a press on
+// the indicator's title selects every record and the next one clears them.
+TEST_F(TitleMouseTest, ARightPressClicksATitleAndTheIndicatorsTitleSelectsAll) {
+    ClickCell(2, 0, 1);
+    EXPECT_EQ(buttons, (std::vector<int>{1}));
+    EXPECT_EQ(titleClicks, 1);
+
+    grid->SetOptions(grid->Options() + TDBGridOptions{dgMultiSelect});
+    Pump();
+    ClickCell(0, 0);
+    EXPECT_EQ(grid->Selection().SelectionType(), gstAll);
+    ClickCell(0, 0);
+    EXPECT_EQ(grid->Selection().SelectionType(), gstNon);
+    ExpectInStep(1);
+}
+
 TEST_F(TitleMouseTest, TitlePressMovedSidewaysPastThreePixelsMovesTheColumn) {
     POINT p = CellPoint(2, 0);
     QueueDrag(p.x, p.y, p.x + 3, p.y, 3);
@@ -223,6 +296,28 @@ TEST_F(MouseTest, DraggingATitleEdgeSizesTheColumnFrozenOnesToo) {
     QueueMouseUp(edge.x + 15, edge.y);
     Pump();
     EXPECT_EQ(Col(0)->Width(), before - 5);
+}
+
+// A double click on a title's border fits the column to its texts when the
+// grid is told to; otherwise it is a double click like any other.
+TEST_F(MouseTest, ADoubleClickOnATitleBorderFitsTheColumnWhenAsked) {
+    int clicks = 0;
+    grid->OnDblClick = [&](TObject*) { ++clicks; };
+    Col(1)->SetWidth(300);
+    Pump();
+    RECT r = grid->CellRect(2, 0);
+    POINT edge = grid->ClientToScreen({r.right, (r.top + r.bottom) / 2});
+    QueueDoubleClick(edge.x, edge.y);
+    Pump();
+    clock->Advance(1000);
+    EXPECT_EQ(Col(1)->Width(), 300);
+    EXPECT_EQ(clicks, 1);
+    grid->SetOptionsEh(grid->OptionsEh() + TDBGridEhOptions{dghDblClickOptimizeColWidth});
+    QueueDoubleClick(edge.x, edge.y);
+    Pump();
+    EXPECT_LT(Col(1)->Width(), 150) << "as wide as \"Lentejas\" and the title";
+    EXPECT_GT(Col(1)->Width(), 20);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(MouseTest, CheckCellsStepAtTheReleaseAndByDoubleClickOnlyWhenAsked) {
