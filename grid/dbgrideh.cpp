@@ -609,22 +609,6 @@ void TCustomDBGridEh::DrawEdgeEh(TCanvas* canvas, win::RECT r, bool rightSide, b
     win::DrawEdge(dc, &r, edge, leftSide ? win::BF_TOPLEFT : win::BF_TOP);
 }
 
-void TCustomDBGridEh::UpdateTitlePressState(int x, int y) {
-    if (pressedTitleCol_ < 0) return;
-    win::RECT r = CellRect(pressedTitleCol_, 0);
-    win::RECT client = ClientRect();
-    bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom && x >= 0 && y >= 0 &&
-                  x < client.right && y < client.bottom;
-    if (useMultiTitle_ && inside) {
-        THeadTreeNode* leaf = LeafFieldNode(pressedTitleCol_ - indicatorOffset_);
-        if (leaf) inside = y >= r.bottom - leaf->Height;
-    }
-    if (inside != titlePressed_) {
-        titlePressed_ = inside;
-        InvalidateRow(0);
-    }
-}
-
 int TCustomDBGridEh::SelectedIndex() const { return Col() - indicatorOffset_; }
 
 void TCustomDBGridEh::SetSelectedIndex(int dataCol) {

@@ -3,13 +3,9 @@
 // reached through a data source, as rows and a collection of TColumnEh as
 // columns. TDBGridEh publishes its properties.
 //
-// Files: dbgrideh.cpp (construction, properties, data link reactions, editing
-// permissions, streaming), gridlayout.cpp (relayout, titles tree, row count,
-// scroll bars), griddraw.cpp (cells, titles, lines, frames), gridmouse.cpp
-// (the mouse and the auto-scroll timer), gridmessages.cpp (scrolling, focus
-// and window messages), memtablerows.cpp (a row per record over a memory
-// table), gridunit.cpp (process-wide objects and resources). docs/data-grid.md lists what is
-// still empty.
+// The grid is one class whose operations are spread over the files of grid/:
+// docs/data-grid.md lists each file with what it holds, and what is still
+// empty.
 #include <memory>
 #include <string>
 #include <vector>
@@ -539,6 +535,33 @@ private:
     void FilterListChosen(bool& accept);
     void DrawMoveMarker();
     bool DispatchWindowMessage(Message& msg);
+    // The press, zone by zone (gridmouse.cpp; the title button in gridtitlepress.cpp).
+    // A zone answers whether it took the press.
+    struct TGridPressEh;
+    bool PressWithoutFocus();
+    bool PressDoubleClick(TGridPressEh& p);
+    bool FitOrStepOnDoubleClick(TGridPressEh& p);
+    bool PressFrozenColBorder(TGridPressEh& p);
+    bool PressSizingBorder(TGridPressEh& p);
+    bool PressColumnSelection(TGridPressEh& p);
+    bool PressTitleButton(TGridPressEh& p);
+    bool PressTitleRows(TGridPressEh& p);
+    bool PressOutsideRecords(TGridPressEh& p);
+    bool PressRecord(TGridPressEh& p);
+    void GoToPressedCell(TGridPressEh& p);
+    void SelectCellsByPress(TGridPressEh& p);
+    bool PressSelectsRecords(const TGridPressEh& p) const;
+    void SelectRecordsByPress(TGridPressEh& p);
+    void StartRecordDrag(TGridPressEh& p);
+    void OpenEditorByPress(TGridPressEh& p);
+    void PassPressToEditButtons(TGridPressEh& p);
+    // The title held down and the sort marking it leads to (gridtitlepress.cpp).
+    bool TitlePressTracked() const;
+    void MoveTitlePress(int x, int y);
+    // False when an event handler freed the grid.
+    bool ReleaseTitlePress(TMouseButton& button, TShiftState shift, int x, int y);
+    void EndTitlePress();
+    void ApplyPendingSortMarking();
     bool GridHasCapture() const;
     void PostPendingEdit();
     void EndMouseTracking();
@@ -629,8 +652,7 @@ private:
     win::POINT filterPressPoint_{0, 0};
     win::DWORD filterPressTime_ = 0;
     std::unique_ptr<TFont> hintFont_;
-    int pressedTitleCol_ = -1;
-    bool titlePressed_ = false;
+    TTitlePressEh titlePress_;
     bool ctrlSelect_ = false, shiftSelecting_ = false, shiftAnchorSelected_ = false;
     TBookmark shiftAnchor_;
     bool incSearchActive_ = false, incSearchTimerOn_ = false, incSearchWalking_ = false;

@@ -392,9 +392,8 @@ bool TCustomDBGridEh::DispatchWindowMessage(Message& msg) {
         auto alive = Alive();
         HWND to = reinterpret_cast<HWND>(msg.WParam);
         bool toEditor = InplaceEditor() && InplaceEditor()->HandleAllocated() && to == InplaceEditor()->WindowHandle();
-        if (mouse_.SortMarkingPending && !toEditor) {
-            mouse_.SortMarkingPending = false;
-            SortMarkingChanged();
+        if (!toEditor) {
+            ApplyPendingSortMarking();
             if (!*alive) return true;
         }
         if (options_.Contains(dgRowSelect)) InvalidateGridRow(Row());

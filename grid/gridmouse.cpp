@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/scopeguards.h"
 #include "framework/data/dataset.h"
 #include "framework/data/field.h"
 #include "framework/ui/screen.h"
 #include "grid/dbgrideh.h"
+#include "grid/gridpress.h"
 #include "grid/gridunit.h"
 #include "platform/window/cursor.h"
 #include "platform/window/input.h"
@@ -26,7 +26,6 @@ using namespace tv::win;
 namespace {
 
 constexpr UINT_PTR kScrollTimer = 1;
-constexpr TColor kMovingLineColor = 0x00C0C0C0;
 
 // Cursor indexes of the grid unit.
 enum { kDownCursor = 0, kRightCursor = 1, kLeftCursor = 2 };
@@ -44,6 +43,23 @@ struct TLayoutLockGuard {
     ~TLayoutLockGuard() {
         if (*alive) grid->UnlockLayout();
     }
+};
+
+// Raises one of the grid's flags for a scope and gives it back its old value,
+// unless an event handler freed the grid meanwhile.
+class TGridFlagGuard {
+public:
+    TGridFlagGuard(TCustomDBGridEh* grid, bool& flag) : flag_(flag), old_(flag), alive_(grid->Alive()) { flag_ = true; }
+    ~TGridFlagGuard() {
+        if (*alive_) flag_ = old_;
+    }
+    TGridFlagGuard(const TGridFlagGuard&) = delete;
+    TGridFlagGuard& operator=(const TGridFlagGuard&) = delete;
+
+private:
+    bool& flag_;
+    bool old_;
+    std::shared_ptr<bool> alive_;
 };
 
 } // namespace
@@ -91,15 +107,12 @@ void TCustomDBGridEh::CancelRowSizing() {
 void TCustomDBGridEh::EndMouseTracking() {
     if (mouse_.MouseMode == gmmMoveRecords) EndRowMoving(mouse_.LastMousePoint.x, mouse_.LastMousePoint.y, false);
     StopTimer();
-    bool repaintTitle = titlePressed_;
-    titlePressed_ = false;
-    pressedTitleCol_ = -1;
+    EndTitlePress();
     mouse_.MouseTracking = false;
     mouse_.RowSelecting = false;
     mouse_.RectSelecting = false;
     mouse_.MouseMode = gmmNone;
     CancelMouseState();
-    if (repaintTitle && HandleAllocated()) InvalidateRow(0);
 }
 
 // --- sizing ---
@@ -254,287 +267,325 @@ void TCustomDBGridEh::WndProc(Message& msg) {
 
 // --- the press ---
 
+TCustomDBGridEh::TGridPressEh::TGridPressEh(TCustomDBGridEh* grid, TMouseButton b, TShiftState s, int px, int py)
+    : button(b), shift(s), x(px), y(py), alive(grid->Alive()) {
+    cell = grid->MouseCoord(x, y);
+    box = grid->GetDataBoxRect();
+    inDataBox = cell.X >= box.Left && cell.X <= box.Right && cell.Y >= box.Top && cell.Y <= box.Bottom;
+    column = grid->ColumnAtGridCol(cell.X);
+    titleRow = grid->options_.Contains(dgTitles) && cell.Y == 0 && cell.X >= 0;
+    if (titleRow && column && grid->useMultiTitle_)
+        if (THeadTreeNode* leaf = grid->LeafFieldNode(cell.X - grid->indicatorOffset_))
+            leafBand = y >= grid->CellRect(cell.X, cell.Y).bottom - leaf->Height + 1;
+}
+
+// The zones in turn: the first that takes the press ends it.
 void TCustomDBGridEh::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    auto alive = Alive();
     if (button == mbLeft && HandleAllocated() && !GridHasCapture()) SetCapture(WindowHandle());
     mouse_.CheckCellCol = mouse_.CheckCellRow = -1;
     mouse_.PressPoint = {x, y};
-    if (!CanFocusGrid()) {
-        // A grid that cannot take the focus does not keep the mouse either.
-        if (*alive && GridHasCapture()) ReleaseCapture();
-        return;
+    TGridPressEh p(this, button, shift, x, y);
+    p.Then([&] { return PressWithoutFocus(); });
+    p.Then([&] { return PressDoubleClick(p); });
+    p.Then([&] { return PressFrozenColBorder(p); });
+    p.Then([&] { return PressSizingBorder(p); });
+    p.Then([&] { return PressColumnSelection(p); });
+    p.Then([&] { return PressTitleButton(p); });
+    p.Then([&] { return PressTitleRows(p); });
+    p.Then([&] { return PressOutsideRecords(p); });
+    p.Then([&] { return PressRecord(p); });
+}
+
+// A grid that cannot take the focus does not keep the mouse either.
+bool TCustomDBGridEh::PressWithoutFocus() {
+    if (CanFocusGrid()) return false;
+    if (GridHasCapture()) ReleaseCapture();
+    return true;
+}
+
+// A double click fits a column to its contents or steps a check cell.
+bool TCustomDBGridEh::PressDoubleClick(TGridPressEh& p) {
+    if (p.button != mbLeft || !p.shift.Contains(ssDouble)) return false;
+    bool fitted = false;
+    p.Then([&] { fitted = FitOrStepOnDoubleClick(p); });
+    p.Then([&] {
+        if (!fitted) DblClick();
+    });
+    p.Then([&] { TCustomControl::MouseDown(p.button, p.shift, p.x, p.y); });
+    return true;
+}
+
+bool TCustomDBGridEh::FitOrStepOnDoubleClick(TGridPressEh& p) {
+    TGridDrawInfo info;
+    CalcDrawInfo(info);
+    TGridState state;
+    int index = -1, pos, ofs;
+    TCustomGrid::CalcSizingState(p.x, p.y, state, index, pos, ofs, info);
+    bool colSizing = state == gsColSizing;
+    if (!colSizing) {
+        int frozenState;
+        CalcFrozenSizingState(p.x, p.y, ofs, pos, index, frozenState);
+        colSizing = frozenState == gmmSizeFrozenCol;
     }
-    if (!*alive) return;
-
-    TGridCoord cell = MouseCoord(x, y);
-    TGridRect box = GetDataBoxRect();
-    bool inDataBox = cell.X >= box.Left && cell.X <= box.Right && cell.Y >= box.Top && cell.Y <= box.Bottom;
-
-    // A double click: fit a column to its contents, or step a check cell.
-    if (button == mbLeft && shift.Contains(ssDouble)) {
-        TGridDrawInfo info;
-        CalcDrawInfo(info);
-        TGridState state;
-        int index = -1, pos, ofs;
-        TCustomGrid::CalcSizingState(x, y, state, index, pos, ofs, info);
-        bool colSizing = state == gsColSizing;
-        if (!colSizing) {
-            int frozenState;
-            CalcFrozenSizingState(x, y, ofs, pos, index, frozenState);
-            colSizing = frozenState == gmmSizeFrozenCol;
-        }
-        bool optimized = false;
-        if (colSizing && optionsEh_.Contains(dghDblClickOptimizeColWidth)) {
-            if (TColumnEh* c = ColumnAtGridCol(index)) {
-                FitSelectedColumnsToContents(c);
-                optimized = true;
-            }
-        } else if (inDataBox) {
-            TColumnEh* c = ColumnAtGridCol(cell.X);
-            if (IsCheckKind(c) && c->DblClickNextVal() && c->CanModify(false))
-                c->StepValue(shift.Contains(ssShift) ? -1 : 1);
-        }
-        if (!*alive) return;
-        if (!optimized) DblClick();
-        if (!*alive) return;
-        TCustomControl::MouseDown(button, shift, x, y);
-        return;
+    if (colSizing && optionsEh_.Contains(dghDblClickOptimizeColWidth)) {
+        TColumnEh* c = ColumnAtGridCol(index);
+        if (c) FitSelectedColumnsToContents(c);
+        return c != nullptr;
     }
+    if (p.inDataBox && IsCheckKind(p.column) && p.column->DblClickNextVal() && p.column->CanModify(false))
+        p.column->StepValue(p.shift.Contains(ssShift) ? -1 : 1);
+    return false;
+}
 
-    // A frozen column's border.
-    if (button == mbLeft) {
-        int ofs, pos, index, state;
-        CalcFrozenSizingState(x, y, ofs, pos, index, state);
-        if (state == gmmSizeFrozenCol) {
-            PostPendingEdit();
-            if (!*alive) return;
-            mouse_.MouseMode = gmmSizeFrozenCol;
-            mouse_.SizingPos = pos;
-            mouse_.SizingOffset = ofs;
-            mouse_.SizingIndex = index;
-            if (!optionsEh_.Contains(dghTraceColSizing)) {
-                Update();
-                DrawSizingLine(ClientWidth(), ClientHeight());
-            }
-            return;
+// A frozen column's border starts sizing it.
+bool TCustomDBGridEh::PressFrozenColBorder(TGridPressEh& p) {
+    if (p.button != mbLeft) return false;
+    int ofs, pos, index, state;
+    CalcFrozenSizingState(p.x, p.y, ofs, pos, index, state);
+    if (state != gmmSizeFrozenCol) return false;
+    p.Then([&] { PostPendingEdit(); });
+    p.Then([&] {
+        mouse_.MouseMode = gmmSizeFrozenCol;
+        mouse_.SizingPos = pos;
+        mouse_.SizingOffset = ofs;
+        mouse_.SizingIndex = index;
+        if (!optionsEh_.Contains(dghTraceColSizing)) {
+            Update();
+            DrawSizingLine(ClientWidth(), ClientHeight());
         }
-    }
+    });
+    return true;
+}
 
-    // A border of the base grid.
-    {
-        TGridDrawInfo info;
-        CalcDrawInfo(info);
-        TGridState state;
-        int index = -1, pos = 0, ofs = 0;
-        CalcSizingState(x, y, state, index, pos, ofs, info);
-        if (state != gsNormal) {
-            PostPendingEdit();
-            if (!*alive) return;
-            if (optionsEh_.Contains(dghTraceColSizing) && button == mbLeft && state == gsColSizing) {
-                SetGridState(gsColSizing);
-                SetSizingIndex(index);
-                SetSizingPos(pos);
-                SetSizingOfs(ofs);
-                TCustomControl::MouseDown(button, shift, x, y);
-            } else {
-                TCustomGrid::MouseDown(button, shift, x, y);
-            }
-            return;
-        }
-    }
-
-    TColumnEh* column = ColumnAtGridCol(cell.X);
-    bool titleRow = options_.Contains(dgTitles) && cell.Y == 0 && cell.X >= 0;
-    bool leafBand = true;
-    if (titleRow && column && useMultiTitle_) {
-        if (THeadTreeNode* leaf = LeafFieldNode(cell.X - indicatorOffset_)) {
-            win::RECT r = CellRect(cell.X, cell.Y);
-            leafBand = y >= r.bottom - leaf->Height + 1;
-        }
-    }
-
-    // Column selection over the titles.
-    if (column && CursorKindAt(x, y) == kDownCursor) {
-        InvalidateGridColumn(cell.X);
-        mouse_.MouseMode = gmmSelectColumns;
-        StartTimer(60);
-        TDBGridEhSelectionCols& cols = selection_->Columns();
-        if (shift.Contains(ssShift)) {
-            cols.SelectShift(column);
-        } else if (shift.Contains(ssCtrl)) {
-            cols.InvertColumn(column);
+// A border of the base grid sizes its column or row.
+bool TCustomDBGridEh::PressSizingBorder(TGridPressEh& p) {
+    TGridDrawInfo info;
+    CalcDrawInfo(info);
+    TGridState state;
+    int index = -1, pos = 0, ofs = 0;
+    CalcSizingState(p.x, p.y, state, index, pos, ofs, info);
+    if (state == gsNormal) return false;
+    p.Then([&] { PostPendingEdit(); });
+    p.Then([&] {
+        if (optionsEh_.Contains(dghTraceColSizing) && p.button == mbLeft && state == gsColSizing) {
+            SetGridState(gsColSizing);
+            SetSizingIndex(index);
+            SetSizingPos(pos);
+            SetSizingOfs(ofs);
+            TCustomControl::MouseDown(p.button, p.shift, p.x, p.y);
         } else {
-            Invalidate();
-            cols.SelectColumn(column, false);
+            TCustomGrid::MouseDown(p.button, p.shift, p.x, p.y);
         }
-        return;
-    }
+    });
+    return true;
+}
 
-    // Title buttons.
-    if (titleRow && column && !GridDesigning() && leafBand) {
-        if (button == mbRight && options_.Contains(dgColumnResize)) {
-            button = mbLeft;
-            mouse_.RightTitlePress = true;
-            if (HandleAllocated() && !GridHasCapture()) SetCapture(WindowHandle());
-        }
-        if (button == mbLeft) {
-            bool enabled = column->Title()->TitleButton();
-            CheckTitleButton(cell.X - indicatorOffset_, enabled);
-            if (!*alive) return;
-            if (enabled && GridHasCapture()) {
-                mouse_.MouseTracking = true;
-                pressedTitleCol_ = cell.X;
-                UpdateTitlePressState(x, y);
-                return;
-            }
-        }
+// The bottom of a title under the column-selection cursor selects columns.
+bool TCustomDBGridEh::PressColumnSelection(TGridPressEh& p) {
+    if (!p.column || CursorKindAt(p.x, p.y) != kDownCursor) return false;
+    InvalidateGridColumn(p.cell.X);
+    mouse_.MouseMode = gmmSelectColumns;
+    StartTimer(60);
+    TDBGridEhSelectionCols& cols = selection_->Columns();
+    if (p.shift.Contains(ssShift)) {
+        cols.SelectShift(p.column);
+    } else if (p.shift.Contains(ssCtrl)) {
+        cols.InvertColumn(p.column);
+    } else {
+        Invalidate();
+        cols.SelectColumn(p.column, false);
     }
+    return true;
+}
 
-    // The titles move and size columns.
-    if (cell.Y >= 0 && cell.Y < titleRowCount_ && (GridDesigning() || options_.Contains(dgColumnResize))) {
-        if (cell.X >= 0 && cell.X < indicatorOffset_ && options_.Contains(dgMultiSelect) && dataLink_->Active() &&
-            SelectionKindAllowed(gstAll)) {
-            if (selection_->SelectionType() == gstAll) selection_->Clear();
-            else selection_->SelectAll();
-            InvalidateEditor();
-        }
-        PostPendingEdit();
-        if (!*alive) return;
-        Canvas()->Pen()->SetColor(kMovingLineColor);
-        TCustomGrid::MouseDown(button, shift, x, y);
-        return;
-    }
+// The title rows move and size columns (and the indicator's title selects all).
+bool TCustomDBGridEh::PressTitleRows(TGridPressEh& p) {
+    if (p.cell.Y < 0 || p.cell.Y >= titleRowCount_ || !(GridDesigning() || options_.Contains(dgColumnResize)))
+        return false;
+    bool selectsAll = p.cell.X >= 0 && p.cell.X < indicatorOffset_ && options_.Contains(dgMultiSelect) &&
+                      dataLink_->Active() && SelectionKindAllowed(gstAll);
+    p.Then([&] {
+        if (!selectsAll) return;
+        if (selection_->SelectionType() == gstAll)
+            selection_->Clear();
+        else
+            selection_->SelectAll();
+        InvalidateEditor();
+    });
+    p.Then([&] { PostPendingEdit(); });
+    p.Then([&] {
+        Canvas()->Pen()->SetColor(kMovingLineColorEh);
+        TCustomGrid::MouseDown(p.button, p.shift, p.x, p.y);
+    });
+    return true;
+}
 
-    // The footers.
+// The footers, and a grid without active data, only tell OnMouseDown.
+bool TCustomDBGridEh::PressOutsideRecords(TGridPressEh& p) {
     int footerStart = footerRowCount_ > 0 ? RowCount() - footerRowCount_ : RowCount();
-    if (cell.Y >= footerStart) {
-        TCustomControl::MouseDown(button, shift, x, y);
-        return;
-    }
+    if (p.cell.Y < footerStart && dataLink_->Active()) return false;
+    TCustomControl::MouseDown(p.button, p.shift, p.x, p.y);
+    return true;
+}
 
-    if (!dataLink_->Active()) {
-        TCustomControl::MouseDown(button, shift, x, y);
-        return;
-    }
-    if (StartRecordMoving(x, y, false) || TreeMouseDown(x, y, false)) return;
-    if (!*alive) return;
+// A press on the records: a drag of records or a node's button, else the
+// dataset goes to the pressed record, the press selects, and the editor
+// opens on the cell.
+bool TCustomDBGridEh::PressRecord(TGridPressEh& p) {
+    p.Then([&] { return StartRecordMoving(p.x, p.y, false) || TreeMouseDown(p.x, p.y, false); });
+    p.Then([&] { GoToPressedCell(p); });
+    p.Then([&] { SelectCellsByPress(p); });
+    p.Then([&] { SelectRecordsByPress(p); });
+    p.Then([&] { StartRecordDrag(p); });
+    p.Then([&] {
+        if (p.button == mbLeft && AlwaysShowEditorActive() && (p.sameCell || options_.Contains(dgAlwaysShowEditor)))
+            ShowEditorEh();
+    });
+    p.Then([&] { OpenEditorByPress(p); });
+    p.Then([&] { PassPressToEditButtons(p); });
+    p.Then([&] {
+        if (p.inDataBox && IsCheckKind(p.column)) {
+            mouse_.CheckCellCol = p.cell.X;
+            mouse_.CheckCellRow = p.cell.Y;
+        }
+        TCustomControl::MouseDown(p.button, p.shift, p.x, p.y);
+    });
+    return true;
+}
 
+// Under a layout lock: pending edits posted, the editor hidden, the dataset
+// on the pressed record and the pressed column current.
+void TCustomDBGridEh::GoToPressedCell(TGridPressEh& p) {
     TDataSet* ds = DataSet();
-    bool ctrl = shift.Contains(ssCtrl), shiftDown = shift.Contains(ssShift);
+    p.dataRow = p.cell.Y >= p.box.Top && p.cell.Y <= p.box.Bottom;
+    p.indicator = p.cell.X >= 0 && p.cell.X < indicatorOffset_;
+    p.oldCol = Col();
+    p.oldRow = Row();
+    p.oldBookmark = ds->Bookmark();
     bool multi = options_.Contains(dgMultiSelect), rowSelect = options_.Contains(dgRowSelect);
-    bool indicator = cell.X >= 0 && cell.X < indicatorOffset_;
-    bool dataRow = cell.Y >= box.Top && cell.Y <= box.Bottom;
-    int oldCol = Col(), oldRow = Row();
-    TBookmark oldBookmark = ds->Bookmark();
     {
         TLayoutLockGuard lock(this);
-        PostPendingEdit();
-        if (!*alive) return;
-        HideEditor();
-        if (!*alive) return;
-        if (dataRow && cell.Y != Row() && (!(shiftDown && multi) || (!rowSelect && !indicator))) {
-            TFlagGuard reset(mouse_.MovingByMouse);
-            dataLink_->MoveBy(cell.Y - Row());
-            if (!*alive) return;
-        }
-        if (column) SelectGridColumn(cell.X, 0, false);
-        if (!*alive) return;
+        p.Then([&] { PostPendingEdit(); });
+        p.Then([&] { HideEditor(); });
+        p.Then([&] {
+            // With Shift a multi-selecting press moves only over cells, to extend their rectangle.
+            if (!p.dataRow || p.cell.Y == Row() || (p.shift.Contains(ssShift) && multi && (rowSelect || p.indicator)))
+                return;
+            TGridFlagGuard byMouse(this, mouse_.MovingByMouse);
+            dataLink_->MoveBy(p.cell.Y - Row());
+        });
+        p.Then([&] {
+            if (p.column) SelectGridColumn(p.cell.X, 0, false);
+        });
     }
-    bool sameCell = cell.X == oldCol && cell.Y == oldRow;
-    bool captured = GridHasCapture();
-    ctrlSelect_ = ctrl || !optionsEh_.Contains(dghClearSelection);
+    p.Then([&] {
+        p.sameCell = p.cell.X == p.oldCol && p.cell.Y == p.oldRow;
+        p.captured = GridHasCapture();
+        ctrlSelect_ = p.shift.Contains(ssCtrl) || !optionsEh_.Contains(dghClearSelection);
+    });
+}
 
-    // Under automatic dragging a press on a selected cell keeps the selection:
-    // the next move drags it.
-    if (mouse_.AutoDragPending && !shiftDown && button == mbLeft && column &&
-        selection_->DataCellSelected(cell.X - indicatorOffset_, ds->Bookmark())) {
-        mouse_.PendingDrag = true;
-    } else {
-        if (inDataBox && (!multi || !rowSelect)) {
-            if (captured) {
-                mouse_.MouseTracking = true;
-                mouse_.RectSelecting = true;
-            }
-            if (!ctrl && !shiftDown && optionsEh_.Contains(dghClearSelection)) {
-                // A right press keeps a selection it falls in, for its context menu.
-                if (button == mbLeft || !selection_->DataCellSelected(cell.X - indicatorOffset_, ds->Bookmark()))
-                    ClearSelectionOnMove();
-            }
-            if (column && SelectionKindAllowed(gstRectangle) && button == mbLeft && !ds->IsEmpty()) {
-                TDBGridEhSelectionRect& rect = selection_->Rect();
-                int dataCol = cell.X - indicatorOffset_;
-                if (shiftDown && selection_->SelectionType() == gstRectangle) {
-                    rect.Select(dataCol, ds->Bookmark(), true);
-                } else if (shiftDown) {
-                    rect.Select(oldCol - indicatorOffset_, oldBookmark, false);
-                    rect.Select(dataCol, ds->Bookmark(), true);
-                } else {
-                    rect.Select(dataCol, ds->Bookmark(), false);
-                }
-                mouse_.MouseMode = gmmSelectRectangle;
-            }
-        }
-        if (SelectionKindAllowed(gstRecordBookmarks) &&
-            (rowSelect || indicator || !SelectionKindAllowed(gstRectangle)) && dataRow) {
-            TBookmarkListEh& rows = SelectedBookmarks();
-            bool wasSelected = rows.CurrentRowSelected();
-            if (shiftDown && cell.Y != oldRow) {
-                MoveRecordBy(true, cell.Y - Row(), true, false);
-                if (!*alive) return;
-            } else if (button == mbLeft) {
-                if (ctrlSelect_) {
-                    rows.SetCurrentRowSelected(!wasSelected);
-                } else {
-                    selection_->Clear();
-                    rows.SetCurrentRowSelected(true);
-                }
-                Invalidate();
-            }
-            if (rowSelect || !SelectionKindAllowed(gstRectangle) || indicator) {
-                mouse_.RowSelecting = true;
-                if (captured && !shiftDown) {
-                    // The drag selects (or, from a selected record with Ctrl, unselects)
-                    // from the pressed record on.
-                    mouse_.MouseTracking = true;
-                    shiftSelecting_ = true;
-                    shiftAnchor_ = ds->Bookmark();
-                    shiftAnchorSelected_ = wasSelected;
-                    mouse_.MouseMode = gmmSelectRecords;
-                }
-            }
-        }
+// Under automatic dragging a press on a selected cell keeps the selection:
+// the next move drags it. Else a press in the data box starts a cell drag and
+// a rectangle of cells.
+void TCustomDBGridEh::SelectCellsByPress(TGridPressEh& p) {
+    TDataSet* ds = DataSet();
+    bool ctrl = p.shift.Contains(ssCtrl), shiftDown = p.shift.Contains(ssShift);
+    if (mouse_.AutoDragPending && !shiftDown && p.button == mbLeft && p.column &&
+        selection_->DataCellSelected(p.cell.X - indicatorOffset_, ds->Bookmark())) {
+        mouse_.PendingDrag = p.pendingDrag = true;
+        return;
     }
+    if (!p.inDataBox || (options_.Contains(dgMultiSelect) && options_.Contains(dgRowSelect))) return;
+    if (p.captured) {
+        mouse_.MouseTracking = true;
+        mouse_.RectSelecting = true;
+    }
+    if (!ctrl && !shiftDown && optionsEh_.Contains(dghClearSelection)) {
+        // A right press keeps a selection it falls in, for its context menu.
+        if (p.button == mbLeft || !selection_->DataCellSelected(p.cell.X - indicatorOffset_, ds->Bookmark()))
+            ClearSelectionOnMove();
+    }
+    if (p.column && SelectionKindAllowed(gstRectangle) && p.button == mbLeft && !ds->IsEmpty()) {
+        TDBGridEhSelectionRect& rect = selection_->Rect();
+        int dataCol = p.cell.X - indicatorOffset_;
+        if (shiftDown && selection_->SelectionType() == gstRectangle) {
+            rect.Select(dataCol, ds->Bookmark(), true);
+        } else if (shiftDown) {
+            rect.Select(p.oldCol - indicatorOffset_, p.oldBookmark, false);
+            rect.Select(dataCol, ds->Bookmark(), true);
+        } else {
+            rect.Select(dataCol, ds->Bookmark(), false);
+        }
+        mouse_.MouseMode = gmmSelectRectangle;
+    }
+}
 
-    if (button == mbLeft && AlwaysShowEditorActive() && (sameCell || options_.Contains(dgAlwaysShowEditor)))
-        ShowEditorEh();
-    if (!*alive) return;
-    if (button == mbRight || indicator) {
+// Whether the press selects records: by row selection, in the indicator, or
+// where no rectangle may be selected.
+bool TCustomDBGridEh::PressSelectsRecords(const TGridPressEh& p) const {
+    return !p.pendingDrag && SelectionKindAllowed(gstRecordBookmarks) &&
+           (options_.Contains(dgRowSelect) || p.indicator || !SelectionKindAllowed(gstRectangle)) && p.dataRow;
+}
+
+// Shift extends the record selection to the pressed record; a left press
+// toggles it with Ctrl, else selects it alone.
+void TCustomDBGridEh::SelectRecordsByPress(TGridPressEh& p) {
+    if (!PressSelectsRecords(p)) return;
+    TBookmarkListEh& rows = SelectedBookmarks();
+    p.wasSelected = rows.CurrentRowSelected();
+    if (p.shift.Contains(ssShift) && p.cell.Y != p.oldRow) {
+        MoveRecordBy(true, p.cell.Y - Row(), true, false);
+    } else if (p.button == mbLeft) {
+        if (ctrlSelect_) {
+            rows.SetCurrentRowSelected(!p.wasSelected);
+        } else {
+            selection_->Clear();
+            rows.SetCurrentRowSelected(true);
+        }
+        Invalidate();
+    }
+}
+
+// The drag selects (or, from a selected record with Ctrl, unselects) from
+// the pressed record on.
+void TCustomDBGridEh::StartRecordDrag(TGridPressEh& p) {
+    if (!PressSelectsRecords(p)) return;
+    if (!options_.Contains(dgRowSelect) && SelectionKindAllowed(gstRectangle) && !p.indicator) return;
+    mouse_.RowSelecting = true;
+    if (!p.captured || p.shift.Contains(ssShift)) return;
+    mouse_.MouseTracking = true;
+    shiftSelecting_ = true;
+    shiftAnchor_ = DataSet()->Bookmark();
+    shiftAnchorSelected_ = p.wasSelected;
+    mouse_.MouseMode = gmmSelectRecords;
+}
+
+// A press on a data cell opens the editor when the editor is always shown,
+// the cell was current already, or the press fell on its always-shown buttons.
+void TCustomDBGridEh::OpenEditorByPress(TGridPressEh& p) {
+    if (p.button == mbRight || p.indicator) {
         InvalidateEditor();
-    } else if (column && dataRow) {
-        win::RECT r = CellRect(cell.X, cell.Y);
-        int band = column->AlwaysShowEditButton() ? column->EditButtonsWidth() : 0;
-        int bandLeft = column->UseRightToLeftAlignment() ? r.left : r.right - band;
-        bool inBand = band > 0 && x >= bandLeft && x < bandLeft + band;
-        if (options_.Contains(dgAlwaysShowEditor) || inBand || sameCell) ShowEditorEh();
-        if (!*alive) return;
-        if (inBand && InplaceEditorVisible()) {
-            // The press belongs to the editor's buttons.
-            CancelRowSizing();
-            POINT screen = ClientToScreen({x, y});
-            HWND target = WindowFromPoint(screen);
-            if (target && target != WindowHandle()) {
-                POINT p = screen;
-                win::ScreenToClient(target, &p);
-                win::SendMessage(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-                if (!*alive) return;
-            }
-        }
+        return;
     }
-    if (inDataBox && IsCheckKind(column)) {
-        mouse_.CheckCellCol = cell.X;
-        mouse_.CheckCellRow = cell.Y;
-    }
-    TCustomControl::MouseDown(button, shift, x, y);
+    if (!p.column || !p.dataRow) return;
+    win::RECT r = CellRect(p.cell.X, p.cell.Y);
+    int band = p.column->AlwaysShowEditButton() ? p.column->EditButtonsWidth() : 0;
+    int bandLeft = p.column->UseRightToLeftAlignment() ? r.left : r.right - band;
+    p.inButtons = band > 0 && p.x >= bandLeft && p.x < bandLeft + band;
+    if (options_.Contains(dgAlwaysShowEditor) || p.inButtons || p.sameCell) ShowEditorEh();
+}
+
+// The press belongs to the editor's buttons under it.
+void TCustomDBGridEh::PassPressToEditButtons(TGridPressEh& p) {
+    if (!p.inButtons || !InplaceEditorVisible()) return;
+    CancelRowSizing();
+    POINT screen = ClientToScreen({p.x, p.y});
+    HWND target = WindowFromPoint(screen);
+    if (!target || target == WindowHandle()) return;
+    POINT at = screen;
+    win::ScreenToClient(target, &at);
+    win::SendMessage(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
 }
 
 // --- moving ---
@@ -551,17 +602,9 @@ void TCustomDBGridEh::MouseMove(TShiftState shift, int x, int y) {
         return;
     }
 
-    if (mouse_.MouseTracking && pressedTitleCol_ >= 0) {
-        UpdateTitlePressState(x, y);
-        if (std::abs(x - mouse_.PressPoint.x) > 3 && options_.Contains(dgColumnResize)) {
-            // Far enough sideways, the title press becomes a column move.
-            POINT press = mouse_.PressPoint;
-            CancelRowSizing();
-            if (HandleAllocated()) SetCapture(WindowHandle());
-            Canvas()->Pen()->SetColor(kMovingLineColor);
-            TCustomGrid::MouseDown(mbLeft, {}, press.x, press.y);
-            if (!*alive) return;
-        }
+    if (TitlePressTracked()) {
+        MoveTitlePress(x, y);
+        if (!*alive) return;
     } else if (mouse_.RowSelecting || mouse_.RectSelecting || mouse_.MouseMode == gmmSelectRectangle) {
         bool moved = x != previous.x || y != previous.y;
         x = std::clamp(x, 0, std::max(0, Width() - 1));
@@ -650,35 +693,7 @@ void TCustomDBGridEh::MouseUp(TMouseButton button, TShiftState shift, int x, int
     bool wasRowSelecting = mouse_.RowSelecting, wasRectSelecting = mouse_.RectSelecting;
     mouse_.UserRowSizing = GridState() == gsRowSizing;
 
-    // The title button.
-    if (mouse_.MouseTracking && pressedTitleCol_ >= 0) {
-        int col = pressedTitleCol_;
-        win::RECT client = ClientRect();
-        TGridCoord cell = MouseCoord(x, y);
-        bool clicked = x >= 0 && y >= 0 && x < client.right && y < client.bottom && cell.Y == 0 && cell.X == col;
-        if (clicked && useMultiTitle_)
-            if (THeadTreeNode* leaf = LeafFieldNode(col - indicatorOffset_))
-                clicked = y >= CellRect(col, 0).bottom - leaf->Height + 1;
-        EndMouseTracking();
-        int dataCol = col - indicatorOffset_;
-        if (clicked && dataCol >= 0 && dataCol < columns_->Count()) {
-            TColumnEh* column = columns_->Items(dataCol);
-            TitleBtnClick(dataCol, column);
-            if (!*alive) return;
-            bool ctrl = shift.Contains(ssCtrl);
-            mouse_.SortMarkingPending = ctrl;
-            if (optionsEh_.Contains(dghAutoSortMarking)) {
-                column->Title()->ToggleSortMarker(ctrl && optionsEh_.Contains(dghMultiSortMarking));
-                if (!ctrl) SortMarkingChanged();
-                if (!*alive) return;
-            }
-        }
-    }
-    if (mouse_.RightTitlePress) {
-        mouse_.RightTitlePress = false;
-        if (GridHasCapture()) ReleaseCapture();
-        button = mbLeft;
-    }
+    if (!ReleaseTitlePress(button, shift, x, y)) return;
     // A press that dragged nothing leaves no anchor behind: Shift then extends from the current record.
     if (wasRowSelecting && DataSet() && DataSet()->Bookmark() == shiftAnchor_) shiftSelecting_ = false;
     if (wasRowSelecting || wasRectSelecting) {
@@ -804,20 +819,6 @@ void TCustomDBGridEh::TimerScroll() {
 
 // --- keys, cursors and the other mouse messages ---
 
-void TCustomDBGridEh::KeyUp(WORD& key, TShiftState shift) {
-    if (key == VK_CONTROL && mouse_.SortMarkingPending) {
-        mouse_.SortMarkingPending = false;
-        SortMarkingChanged();
-    }
-    TCustomGrid::KeyUp(key, shift);
-}
-
-void TCustomDBGridEh::SortMarkingChanged() {
-    if (!optionsEh_.Contains(dghAutoSortMarking)) return;
-    if (OnSortMarkingChanged) OnSortMarkingChanged(this);
-    else DataServiceApplySorting();
-}
-
 bool TCustomDBGridEh::DefaultColumnsShown() const {
     return !dataLink_->Active() || (columns_->GetState() != csCustomized && dataLink_->DefaultFields()) ||
            !dataLink_->DataSource();
@@ -905,7 +906,7 @@ bool TCustomDBGridEh::DispatchMouseMessage(Message& msg) {
         if (mode == gmmMoveRecords) EndRowMoving(mouse_.LastMousePoint.x, mouse_.LastMousePoint.y, false);
         // Whatever the press was following ends here, captured or not.
         EndMouseTracking();
-        mouse_.RightTitlePress = false;
+        titlePress_.RightTitlePress = false;
         if (GridHasCapture()) ReleaseCapture();
         return true;
     }

@@ -16,6 +16,15 @@ enum TGridMouseModeEh {
     gmmMoveRecords = 7      // moving records
 };
 
+// A title button held down, and the sort a Ctrl click on it leaves pending.
+struct TTitlePressEh {
+    int PressedTitleCol = -1;      // the grid column of the title held down, -1 none
+    bool TitlePressedLook = false; // it looks pressed: the mouse is over it
+    bool RightTitlePress = false;  // a right press that goes on as a left one
+    // Ctrl-clicked titles are sorted when Ctrl is let go or the focus leaves.
+    bool SortMarkingPending = false;
+};
+
 struct TGridMouseStateEh {
     int MouseMode = gmmNone;
     win::POINT PressPoint{0, 0};
@@ -26,10 +35,6 @@ struct TGridMouseStateEh {
     bool RowSelecting = false, RectSelecting = false;
     // The checkbox or image cell pressed, toggled at the release.
     int CheckCellCol = -1, CheckCellRow = -1;
-    // A right press on a title that goes on as a left one.
-    bool RightTitlePress = false;
-    // Ctrl-clicked titles are sorted when Ctrl is let go or the focus leaves.
-    bool SortMarkingPending = false;
     // Sizing of a frozen column: the line's place, the press's distance from the border, the column.
     int SizingPos = 0, SizingOffset = 0, SizingIndex = -1;
     // The release ended a sizing of rows by the base grid.

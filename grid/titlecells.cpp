@@ -15,7 +15,7 @@ void TCustomDBGridEh::PaintTopTitleCell(TCellPaintEh& p, TColumnEh* column) {
     TCanvas* c = Canvas();
     TColumnTitleEh* title = column->Title();
     const win::RECT& cell = p.rect;
-    p.pressed = p.col == pressedTitleCol_ && titlePressed_;
+    p.pressed = p.col == titlePress_.PressedTitleCol && titlePress_.TitlePressedLook;
     bool multiLine = useMultiTitle_ || titleHeight_ > 0 || titleLines_ > 0;
 
     std::string caption = title->Caption();
