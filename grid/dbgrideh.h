@@ -505,6 +505,13 @@ private:
     struct TCellPaintEh;
     void PaintIndicatorCell(TCellPaintEh& p);
     void PaintTopTitleCell(TCellPaintEh& p, TColumnEh* column);
+    // What PaintTopTitleCell delegates to, in its order (titlecells.cpp).
+    struct TTitleCellEh;
+    void LayOutTitleCell(TCellPaintEh& p, TColumnEh* column, TTitleCellEh& t);
+    void ReserveSortMarkerRoom(TCellPaintEh& p, TColumnEh* column, TTitleCellEh& t);
+    void FillTitleBackground(TCellPaintEh& p, TColumnEh* column, TTitleCellEh& t);
+    void DrawTitleCaption(TCellPaintEh& p, TColumnEh* column, TTitleCellEh& t);
+    void DrawTitleSortMarker(TCellPaintEh& p, TColumnEh* column, TTitleCellEh& t);
     void PaintDataCell(TCellPaintEh& p, TColumnEh* column);
     void PaintFooterCell(TCellPaintEh& p, TColumnEh* column);
     void DrawAlwaysShownButtons(TCellPaintEh& p, TColumnEh* column, const win::RECT& textRect, TColor background);

@@ -11,132 +11,172 @@
 
 namespace tv {
 
+// What the drawing of one top title cell works out and hands from step to step.
+struct TCustomDBGridEh::TTitleCellEh {
+    std::string caption;
+    win::RECT textRect{};
+    THeadTreeNode* leaf = nullptr; // the leaf of a multi-level title
+    bool titleImage = false;
+    int imageWidth = 0;
+    TColor background = clNone;
+    TSortMarkerEh marker = smNoneEh;
+    bool multiLine = false;
+    int leftMargin = 0, rightMargin = 0, pressOfs = 0;
+    bool drawMarker = false;
+    int numberWidth = 0;
+    bool themed = false;
+};
+
 void TCustomDBGridEh::PaintTopTitleCell(TCellPaintEh& p, TColumnEh* column) {
+    TTitleCellEh t;
+    LayOutTitleCell(p, column, t);
+    ReserveSortMarkerRoom(p, column, t);
+    FillTitleBackground(p, column, t);
+    DrawTitleCaption(p, column, t);
+    DrawTitleSortMarker(p, column, t);
+    TCanvas* c = Canvas();
+    c->Font()->Assign(titleFont_.get());
+    if (p.highlighted) c->Font()->SetColor(clWhite);
+    if (p.raised && !t.themed) DrawEdgeEh(c, p.given, true, true, p.pressed, p.pressed);
+    if (t.leaf && t.leaf->Parent && t.leaf->Parent->Parent) {
+        c->Font()->Assign(titleFont_.get());
+        c->Brush()->SetColor(p.highlighted ? t.background : FixedColor());
+        win::RECT band = p.given;
+        band.top = std::max(p.given.top, p.given.bottom - t.leaf->Height + 1);
+        DrawHeadNode(t.leaf, band, p.given, p.col, column->Title()->EndEllipsis(), p.state);
+    }
+}
+
+// The caption (the leaf's in its band of a multi-level title, none beside a
+// title image), the button's colour and marker, and the pressed offsets.
+void TCustomDBGridEh::LayOutTitleCell(TCellPaintEh& p, TColumnEh* column, TTitleCellEh& t) {
     TCanvas* c = Canvas();
     TColumnTitleEh* title = column->Title();
     const win::RECT& cell = p.rect;
     p.pressed = p.col == titlePress_.PressedTitleCol && titlePress_.TitlePressedLook;
-    bool multiLine = useMultiTitle_ || titleHeight_ > 0 || titleLines_ > 0;
-
-    std::string caption = title->Caption();
-    win::RECT textRect = cell;
-    THeadTreeNode* leaf = useMultiTitle_ ? LeafFieldNode(p.dataCol) : nullptr;
-    if (leaf) {
-        caption = leaf->Caption;
-        textRect.top = std::max(cell.top, cell.bottom - leaf->Height + 3);
+    t.multiLine = useMultiTitle_ || titleHeight_ > 0 || titleLines_ > 0;
+    t.caption = title->Caption();
+    t.textRect = cell;
+    t.leaf = useMultiTitle_ ? LeafFieldNode(p.dataCol) : nullptr;
+    if (t.leaf) {
+        t.caption = t.leaf->Caption;
+        t.textRect.top = std::max(cell.top, cell.bottom - t.leaf->Height + 3);
     }
-    int imageWidth = 0;
-    bool titleImage = titleImages_ && title->ImageIndex() != -1;
-    if (titleImage) {
-        caption.clear();
-        imageWidth = titleImages_->Width();
+    t.titleImage = titleImages_ && title->ImageIndex() != -1;
+    if (t.titleImage) {
+        t.caption.clear();
+        t.imageWidth = titleImages_->Width();
     }
-    TColor background = c->Brush()->Color();
-    TSortMarkerEh marker = title->SortMarker();
-    if (column->Field() && OnGetBtnParams) OnGetBtnParams(this, column, c->Font(), background, marker, p.pressed);
-
-    int leftMargin = 0, rightMargin = 0, pressOfs = 0;
+    t.background = c->Brush()->Color();
+    t.marker = title->SortMarker();
+    if (column->Field() && OnGetBtnParams) OnGetBtnParams(this, column, c->Font(), t.background, t.marker, p.pressed);
     if (p.pressed) {
-        pressOfs = multiLine ? 2 : 1;
-        leftMargin = pressOfs;
-        rightMargin = -pressOfs;
-        textRect.top += pressOfs;
+        t.pressOfs = t.multiLine ? 2 : 1;
+        t.leftMargin = t.pressOfs;
+        t.rightMargin = -t.pressOfs;
+        t.textRect.top += t.pressOfs;
     }
+}
 
-    TCustomImageList* markers = DBGridEhSortMarkers();
-    bool drawMarker = marker != smNoneEh && markers;
-    int numberWidth = 0;
-    if (drawMarker) {
-        textRect.right -= 16;
-        if (sortMarkedColumns_.Count() >= 2 && SortIndexFontEh()) {
-            TFont saved;
-            saved.Assign(c->Font());
-            c->Font()->Assign(SortIndexFontEh());
-            numberWidth = c->TextWidth(std::to_string(title->SortIndex()));
-            c->Font()->Assign(&saved);
-        }
-        // A narrow title gives up the marker first, then the number.
-        if (textRect.right < textRect.left + imageWidth) {
-            drawMarker = false;
-            textRect.right = cell.right - numberWidth - 2;
-            if (textRect.right < textRect.left + imageWidth) {
-                numberWidth = 0;
-                textRect.right = cell.right;
-            }
+// The marker's 16 pixels and its sort index's width at the right; a narrow
+// title gives up the marker first, then the number.
+void TCustomDBGridEh::ReserveSortMarkerRoom(TCellPaintEh& p, TColumnEh* column, TTitleCellEh& t) {
+    t.drawMarker = t.marker != smNoneEh && DBGridEhSortMarkers();
+    if (!t.drawMarker) return;
+    TCanvas* c = Canvas();
+    const win::RECT& cell = p.rect;
+    t.textRect.right -= 16;
+    if (sortMarkedColumns_.Count() >= 2 && SortIndexFontEh()) {
+        TFont saved;
+        saved.Assign(c->Font());
+        c->Font()->Assign(SortIndexFontEh());
+        t.numberWidth = c->TextWidth(std::to_string(column->Title()->SortIndex()));
+        c->Font()->Assign(&saved);
+    }
+    if (t.textRect.right < t.textRect.left + t.imageWidth) {
+        t.drawMarker = false;
+        t.textRect.right = cell.right - t.numberWidth - 2;
+        if (t.textRect.right < t.textRect.left + t.imageWidth) {
+            t.numberWidth = 0;
+            t.textRect.right = cell.right;
         }
     }
+}
 
-    c->Font()->Assign(title->Font());
+// The title's font and colours (highlighted when selected), and the cell's
+// background outside the text: themed, or filled.
+void TCustomDBGridEh::FillTitleBackground(TCellPaintEh& p, TColumnEh* column, TTitleCellEh& t) {
+    TCanvas* c = Canvas();
+    const win::RECT& cell = p.rect;
+    c->Font()->Assign(column->Title()->Font());
     if (column->Field() && OnGetBtnParams) {
-        TColor ignoredColor = background;
-        TSortMarkerEh ignoredMarker = marker;
+        TColor ignoredColor = t.background;
+        TSortMarkerEh ignoredMarker = t.marker;
         OnGetBtnParams(this, column, c->Font(), ignoredColor, ignoredMarker, p.pressed);
     }
-    p.highlighted = GetTitleParams(p.col, p.row, c->Font(), background, CellSelected(p.col, p.row, {}, p.dataCol),
+    p.highlighted = GetTitleParams(p.col, p.row, c->Font(), t.background, CellSelected(p.col, p.row, {}, p.dataCol),
                                    p.state, p.type, p.areaCol, p.areaRow);
-    c->Brush()->SetColor(background);
-    bool themed = IsFixedThemed();
-    if (themed) {
+    c->Brush()->SetColor(t.background);
+    t.themed = IsFixedThemed();
+    if (t.themed) {
         FillFixedBackground(cell, p.pressed, p.highlighted, {});
     } else {
-        if (textRect.right < cell.right) c->FillRect({textRect.right, cell.top, cell.right, cell.bottom});
-        if (textRect.top > cell.top) c->FillRect({cell.left, cell.top, textRect.right, textRect.top});
+        if (t.textRect.right < cell.right) c->FillRect({t.textRect.right, cell.top, cell.right, cell.bottom});
+        if (t.textRect.top > cell.top) c->FillRect({cell.left, cell.top, t.textRect.right, t.textRect.top});
     }
+}
 
-    if (multiLine) {
+// The caption, wrapped on titles of several lines, turned on vertical ones;
+// then the title image.
+void TCustomDBGridEh::DrawTitleCaption(TCellPaintEh& p, TColumnEh* column, TTitleCellEh& t) {
+    TCanvas* c = Canvas();
+    TColumnTitleEh* title = column->Title();
+    if (t.multiLine) {
         TAlignment a = useMultiTitle_ ? taCenter : title->Alignment();
         if (title->Orientation() == tohVertical)
-            DrawVerticalCellText(c, textRect, !themed, false, false, tlBottom, taCenter, caption, p.vmargin + 2,
+            DrawVerticalCellText(c, t.textRect, !t.themed, false, false, tlBottom, taCenter, t.caption, p.vmargin + 2,
                                  p.margin);
         else
-            WriteCellText(column, c, textRect, !themed, p.margin, p.vmargin, caption, a, tlCenter, true,
-                          title->EndEllipsis(), leftMargin, rightMargin);
+            WriteCellText(column, c, t.textRect, !t.themed, p.margin, p.vmargin, t.caption, a, tlCenter, true,
+                          title->EndEllipsis(), t.leftMargin, t.rightMargin);
     } else {
-        win::RECT r = textRect;
-        win::OffsetRect(&r, pressOfs, 0);
-        if (!themed) c->FillRect(textRect);
+        win::RECT r = t.textRect;
+        win::OffsetRect(&r, t.pressOfs, 0);
+        if (!t.themed) c->FillRect(t.textRect);
         if (title->Orientation() == tohVertical)
-            DrawVerticalCellText(c, r, false, false, false, tlBottom, title->Alignment(), caption, p.vmargin + 2,
+            DrawVerticalCellText(c, r, false, false, false, tlBottom, title->Alignment(), t.caption, p.vmargin + 2,
                                  p.margin);
         else
-            WriteCellText(column, c, r, false, p.margin, p.vmargin, caption, title->Alignment(), tlTop, false,
+            WriteCellText(column, c, r, false, p.margin, p.vmargin, t.caption, title->Alignment(), tlTop, false,
                           title->EndEllipsis(), 0, 0);
     }
-    if (titleImage)
-        DrawGraphicClipped(titleImages_, c, textRect, useMultiTitle_ ? taCenter : title->Alignment(), pressOfs,
+    if (t.titleImage)
+        DrawGraphicClipped(titleImages_, c, t.textRect, useMultiTitle_ ? taCenter : title->Alignment(), t.pressOfs,
                            title->ImageIndex());
+}
 
-    if (drawMarker) {
-        int image = marker == smDownEh ? 0 : 1;
-        if (image < markers->Count()) {
-            int x = cell.right + pressOfs - markers->Width() - numberWidth - 2;
-            int top = leaf ? textRect.top : cell.top;
-            int y = (top + cell.bottom - markers->Height()) / 2 + pressOfs;
-            markers->Draw(c, x, y, image, true);
-            if (numberWidth > 0) {
-                c->Font()->Assign(SortIndexFontEh());
-                if (p.highlighted) c->Font()->SetColor(clWhite);
-                TBrushStyle bs = c->Brush()->Style();
-                c->Brush()->SetStyle(bsClear);
-                int nx = cell.right + pressOfs - numberWidth - 2;
-                win::RECT box{nx, y - 1, nx + numberWidth, y - 1 + markers->Height()};
-                TUnmirroredScope scope(c->Handle(), ClientWidth(), ClientHeight(), box);
-                c->TextOut(box.left, box.top, std::to_string(title->SortIndex()));
-                c->Brush()->SetStyle(bs);
-            }
-        }
-    }
-    c->Font()->Assign(titleFont_.get());
+// The sort marker at the cell's right, and beside it the sort index when
+// several columns are sorted.
+void TCustomDBGridEh::DrawTitleSortMarker(TCellPaintEh& p, TColumnEh* column, TTitleCellEh& t) {
+    TCustomImageList* markers = DBGridEhSortMarkers();
+    int image = t.marker == smDownEh ? 0 : 1;
+    if (!t.drawMarker || image >= markers->Count()) return;
+    TCanvas* c = Canvas();
+    const win::RECT& cell = p.rect;
+    int x = cell.right + t.pressOfs - markers->Width() - t.numberWidth - 2;
+    int top = t.leaf ? t.textRect.top : cell.top;
+    int y = (top + cell.bottom - markers->Height()) / 2 + t.pressOfs;
+    markers->Draw(c, x, y, image, true);
+    if (t.numberWidth <= 0) return;
+    c->Font()->Assign(SortIndexFontEh());
     if (p.highlighted) c->Font()->SetColor(clWhite);
-
-    if (p.raised && !themed) DrawEdgeEh(c, p.given, true, true, p.pressed, p.pressed);
-    if (leaf && leaf->Parent && leaf->Parent->Parent) {
-        c->Font()->Assign(titleFont_.get());
-        c->Brush()->SetColor(p.highlighted ? background : FixedColor());
-        win::RECT band = p.given;
-        band.top = std::max(p.given.top, p.given.bottom - leaf->Height + 1);
-        DrawHeadNode(leaf, band, p.given, p.col, title->EndEllipsis(), p.state);
-    }
+    TBrushStyle bs = c->Brush()->Style();
+    c->Brush()->SetStyle(bsClear);
+    int nx = cell.right + t.pressOfs - t.numberWidth - 2;
+    win::RECT box{nx, y - 1, nx + t.numberWidth, y - 1 + markers->Height()};
+    TUnmirroredScope scope(c->Handle(), ClientWidth(), ClientHeight(), box);
+    c->TextOut(box.left, box.top, std::to_string(column->Title()->SortIndex()));
+    c->Brush()->SetStyle(bs);
 }
 
 void TCustomDBGridEh::DrawHeadNode(THeadTreeNode* node, const win::RECT& band, const win::RECT& cell, int col,
