@@ -34,6 +34,7 @@ class TDataSet;
 class TDBGridEhStyle;
 
 class TInplaceFilterEditEh;
+struct THintInfo;
 class IMemTableEh;
 
 class TCustomDBGridEh : public TCustomGrid, public IInplaceEditHolderEh {
@@ -596,6 +597,13 @@ private:
     bool ToolTipsApplyAt(int x, int y);
     void HintShowPause(Message& msg);
     void HintShow(Message& msg);
+    // What HintShow delegates to (gridtooltips.cpp).
+    struct TCellToolTipEh;
+    void TitleToolTip(TCellToolTipEh& t, int atY);
+    void DataCellToolTip(TCellToolTipEh& t);
+    void FooterToolTip(TCellToolTipEh& t);
+    bool ToolTipWanted(TCellToolTipEh& t);
+    void PlaceToolTip(THintInfo& info, const TCellToolTipEh& t);
     void HorzScroll(Message& msg);
 
     std::unique_ptr<TGridDataLinkEh> dataLink_;

@@ -67,133 +67,171 @@ void TCustomDBGridEh::HintShowPause(Message& msg) {
     *pause = ToolTipsApplyAt(p.x, p.y) ? 0 : (Application ? Application->HintPause() : *pause);
 }
 
+// What a cell's tool tip is worked out from, step by step.
+struct TCustomDBGridEh::TCellToolTipEh {
+    TColumnEh* column = nullptr;
+    TGridCoord cell;
+    TCellTypeEh type;
+    int areaRow = 0;
+    bool title = false;
+    RECT cellRect{}; // the cell in the window
+    // As laid out (right to left the cell is mirrored back): the cell less
+    // what holds no text, the right end of the column's text, the mouse's x.
+    RECT rect{};
+    int textRight = 0;
+    int atX = 0;
+    std::string text;
+    TFont* font = nullptr;
+    TAlignment alignment = taLeftJustify;
+    bool wrap = false, vertical = false;
+    bool noText = false; // the mouse is off the text: no tip
+    bool show = false;   // shown whether the text fits or not
+    int textWidth = 0;
+};
+
 void TCustomDBGridEh::HintShow(Message& msg) {
     auto* info = reinterpret_cast<THintInfo*>(msg.LParam);
     TCustomGrid::Dispatch(msg);
     if (!info || msg.Result != 0) return;
-    POINT at = info->CursorPos;
-    TGridCoord cell = MouseCoord(at.x, at.y);
-    TColumnEh* column = ColumnAtGridCol(cell.X);
-    if (!column || cell.Y < 0) return;
-    int dataCol, areaRow;
-    TCellTypeEh type = GetCellType(cell.X, cell.Y, dataCol, areaRow);
-    bool title = type.Area == caTitleEh && options_.Contains(dgTitles);
-    RECT cellRect = CellRect(cell.X, cell.Y);
-    if (title && !column->Title()->Hint().empty()) {
-        info->HintStr = GetShortHint(column->Title()->Hint());
-        info->CursorRect = cellRect;
+    TCellToolTipEh t;
+    t.cell = MouseCoord(info->CursorPos.x, info->CursorPos.y);
+    t.column = ColumnAtGridCol(t.cell.X);
+    if (!t.column || t.cell.Y < 0) return;
+    int dataCol;
+    t.type = GetCellType(t.cell.X, t.cell.Y, dataCol, t.areaRow);
+    t.title = t.type.Area == caTitleEh && options_.Contains(dgTitles);
+    t.cellRect = CellRect(t.cell.X, t.cell.Y);
+    if (t.title && !t.column->Title()->Hint().empty()) {
+        info->HintStr = GetShortHint(t.column->Title()->Hint());
+        info->CursorRect = t.cellRect;
         return;
     }
-    bool applies = (title && column->Title()->ToolTips()) ||
-                   (type.Area == caDataEh && dataLink_->Active() && column->ToolTips()) ||
-                   (type.Area == caFooterEh && column->FooterForRow(areaRow - 1)->ToolTips());
+    bool applies = (t.title && t.column->Title()->ToolTips()) ||
+                   (t.type.Area == caDataEh && dataLink_->Active() && t.column->ToolTips()) ||
+                   (t.type.Area == caFooterEh && t.column->FooterForRow(t.areaRow - 1)->ToolTips());
     if (!applies || GridHasCapture() || GetKeyState(VK_CONTROL) < 0) return;
 
-    // Worked out as laid out (right to left the cell is mirrored back), and
-    // the hint mirrored at the end.
-    RECT rect = LogicalRect(cellRect);
-    int atX = LogicalX(at.x);
-    int textRight = rect.left + column->Width();
-    std::string text;
-    bool wrap = false, vertical = false, noText = false, show = false;
-    TAlignment alignment = taLeftJustify;
-    TFont* font = Font();
-    if (title) {
-        TColumnTitleEh* t = column->Title();
-        int marker = t->SortMarkerWidth();
-        if (marker > 2) {
-            rect.right -= marker - 2;
-            textRight -= marker - 2;
-        }
-        if (useMultiTitle_) {
-            THeadTreeNode* leaf = LeafFieldNode(cell.X - indicatorOffset_);
-            text = leaf ? leaf->Caption : t->Caption();
-            if (leaf) rect.top = rect.bottom - leaf->Height;
-            if (at.y < rect.top) noText = true;
-        } else {
-            text = t->Caption();
-        }
-        wrap = useMultiTitle_ || titleHeight_ > 0 || titleLines_ > 0;
-        alignment = t->Alignment();
-        font = t->Font();
-        vertical = t->Orientation() == tohVertical;
-    } else if (type.Area == caDataEh) {
-        TGridActiveRowGuard entered(*this, areaRow);
-        text = HintCellText(column);
-        if (column->AlwaysShowEditButton()) {
-            int buttons = column->EditButtonsWidth();
-            textRight = rect.left + column->Width() - buttons;
-            rect.right = std::min(rect.right, textRight);
-            if (atX >= textRight) noText = true;
-        }
-        if (column->ImageList()) rect.left += column->ImageList()->Width() + 5;
-        if (atX < rect.left) noText = true;
-        alignment = IsCheckOrImageKind(column) ? taLeftJustify : column->Alignment();
-        wrap = column->WordWrap() && multiLineRows_;
-        font = column->Font();
-        // The cell's events may change the text and its alignment, as when drawing.
-        TColCellParamsEh* p = colCellParams_.get();
-        column->FillColCellParams(p);
-        p->Background = Canvas()->Brush()->Color();
-        p->SetFont(HintFont());
-        p->State = {};
-        p->Alignment = alignment;
-        p->Text = text;
-        p->Col = cell.X;
-        p->Row = cell.Y;
-        if (OnGetCellParams) OnGetCellParams(this, column, p->Font(), p->Background, p->State);
-        column->GetColCellParams(false, p);
-        text = p->Text;
-        alignment = p->Alignment;
-        show = IsCheckOrImageKind(column);
-    } else {
-        TColumnFooterEh* footer = column->FooterForRow(areaRow - 1);
-        font = footer->Font();
-        wrap = footer->WordWrap();
-        alignment = footer->Alignment();
-        text = GetFooterValue(areaRow - 1, column);
-    }
-    if (noText) {
+    // Worked out as laid out, and the hint mirrored at the end.
+    t.rect = LogicalRect(t.cellRect);
+    t.atX = LogicalX(info->CursorPos.x);
+    t.textRight = t.rect.left + t.column->Width();
+    t.font = Font();
+    if (t.title) TitleToolTip(t, info->CursorPos.y);
+    else if (t.type.Area == caDataEh) DataCellToolTip(t);
+    else FooterToolTip(t);
+    if (t.noText || !ToolTipWanted(t)) {
         info->HintStr.clear();
         return;
     }
-    if (vertical) {
-        OverturnUpRect(rect);
-        wrap = false;
+    PlaceToolTip(*info, t);
+}
+
+// A title's caption, the leaf's in its band of a multi-level title, beside
+// the sort marker.
+void TCustomDBGridEh::TitleToolTip(TCellToolTipEh& t, int atY) {
+    TColumnTitleEh* title = t.column->Title();
+    int marker = title->SortMarkerWidth();
+    if (marker > 2) {
+        t.rect.right -= marker - 2;
+        t.textRight -= marker - 2;
+    }
+    if (useMultiTitle_) {
+        THeadTreeNode* leaf = LeafFieldNode(t.cell.X - indicatorOffset_);
+        t.text = leaf ? leaf->Caption : title->Caption();
+        if (leaf) t.rect.top = t.rect.bottom - leaf->Height;
+        if (atY < t.rect.top) t.noText = true;
+    } else {
+        t.text = title->Caption();
+    }
+    t.wrap = useMultiTitle_ || titleHeight_ > 0 || titleLines_ > 0;
+    t.alignment = title->Alignment();
+    t.font = title->Font();
+    t.vertical = title->Orientation() == tohVertical;
+}
+
+// A record's text as the cell shows it, the cell's events having their say,
+// between its image and its always-shown buttons.
+void TCustomDBGridEh::DataCellToolTip(TCellToolTipEh& t) {
+    TColumnEh* column = t.column;
+    TGridActiveRowGuard entered(*this, t.areaRow);
+    t.text = HintCellText(column);
+    if (column->AlwaysShowEditButton()) {
+        int buttons = column->EditButtonsWidth();
+        t.textRight = t.rect.left + column->Width() - buttons;
+        t.rect.right = std::min(t.rect.right, t.textRight);
+        if (t.atX >= t.textRight) t.noText = true;
+    }
+    if (column->ImageList()) t.rect.left += column->ImageList()->Width() + 5;
+    if (t.atX < t.rect.left) t.noText = true;
+    t.alignment = IsCheckOrImageKind(column) ? taLeftJustify : column->Alignment();
+    t.wrap = column->WordWrap() && multiLineRows_;
+    t.font = column->Font();
+    // The cell's events may change the text and its alignment, as when drawing.
+    TColCellParamsEh* p = colCellParams_.get();
+    column->FillColCellParams(p);
+    p->Background = Canvas()->Brush()->Color();
+    p->SetFont(HintFont());
+    p->State = {};
+    p->Alignment = t.alignment;
+    p->Text = t.text;
+    p->Col = t.cell.X;
+    p->Row = t.cell.Y;
+    if (OnGetCellParams) OnGetCellParams(this, column, p->Font(), p->Background, p->State);
+    column->GetColCellParams(false, p);
+    t.text = p->Text;
+    t.alignment = p->Alignment;
+    t.show = IsCheckOrImageKind(column);
+}
+
+void TCustomDBGridEh::FooterToolTip(TCellToolTipEh& t) {
+    TColumnFooterEh* footer = t.column->FooterForRow(t.areaRow - 1);
+    t.font = footer->Font();
+    t.wrap = footer->WordWrap();
+    t.alignment = footer->Alignment();
+    t.text = GetFooterValue(t.areaRow - 1, t.column);
+}
+
+// Measured in the hint font: a tip for a text that does not fit its cell,
+// and for a right-aligned one cut by the grid's edge.
+bool TCustomDBGridEh::ToolTipWanted(TCellToolTipEh& t) {
+    if (t.vertical) {
+        OverturnUpRect(t.rect);
+        t.wrap = false;
     }
     TFont* hint = HintFont();
-    hint->Assign(font);
+    hint->Assign(t.font);
     hint->SetColor(clInfoText);
     TCanvas* c = Canvas();
     TFont saved;
     saved.Assign(c->Font());
     c->Font()->Assign(hint);
-    int textWidth = 0, textHeight = 0;
-    UINT reading = column->UseRightToLeftReading() ? UINT(DT_RTLREADING) : 0;
-    if (!show)
-        show = CheckHintTextRect(reading, c, TitleInnerMargin(), wrap, rect, text, 1, textWidth, textHeight);
-    else
-        CheckHintTextRect(reading, c, TitleInnerMargin(), wrap, rect, text, 1, textWidth, textHeight);
+    int textHeight = 0;
+    UINT reading = t.column->UseRightToLeftReading() ? UINT(DT_RTLREADING) : 0;
+    bool cutOff =
+        CheckHintTextRect(reading, c, TitleInnerMargin(), t.wrap, t.rect, t.text, 1, t.textWidth, textHeight);
     c->Font()->Assign(&saved);
-    if (!show && !(alignment == taRightJustify && rect.right < textRight - 2)) {
-        info->HintStr.clear();
-        return;
-    }
-    info->HintStr = text;
-    info->CursorRect = cellRect;
+    t.show = t.show || cutOff;
+    return t.show || (t.alignment == taRightJustify && t.rect.right < t.textRight - 2);
+}
+
+// The tip lies over the cell's text: its left edge, or its right end when
+// right-aligned, or centred.
+void TCustomDBGridEh::PlaceToolTip(THintInfo& info, const TCellToolTipEh& t) {
+    info.HintStr = t.text;
+    info.CursorRect = t.cellRect;
     int x;
-    switch (alignment) {
-    case taRightJustify: x = textRight - textWidth - 6; break;
-    case taCenter: x = textRight - textWidth / 2 - (textRight - rect.left - 4) / 2 - 5; break;
-    default: x = rect.left - 1; break;
+    switch (t.alignment) {
+    case taRightJustify: x = t.textRight - t.textWidth - 6; break;
+    case taCenter: x = t.textRight - t.textWidth / 2 - (t.textRight - t.rect.left - 4) / 2 - 5; break;
+    default: x = t.rect.left - 1; break;
     }
-    int y = rect.top - (flat_ ? 2 : 1);
+    int y = t.rect.top - (flat_ ? 2 : 1);
     // Mirrored, the hint's box lies over the mirrored text: its right edge where its left one would be.
-    if (UseRightToLeftAlignment()) x = ClientWidth() - x - (textWidth + 6);
-    info->HintPos = ClientToScreen({x, y});
-    info->HintWindowClass = TToolTipsWindow::StaticClass();
-    info->HintData = hint;
-    if (wrap) info->HintMaxWidth = rect.right - rect.left - 4;
+    if (UseRightToLeftAlignment()) x = ClientWidth() - x - (t.textWidth + 6);
+    info.HintPos = ClientToScreen({x, y});
+    info.HintWindowClass = TToolTipsWindow::StaticClass();
+    info.HintData = HintFont();
+    if (t.wrap) info.HintMaxWidth = t.rect.right - t.rect.left - 4;
 }
 
 } // namespace tv
