@@ -161,6 +161,8 @@ void TCustomDBGridEh::DataCellToolTip(TCellToolTipEh& t) {
         t.rect.right = std::min(t.rect.right, t.textRight);
         if (t.atX >= t.textRight) t.noText = true;
     }
+    // The tree's indent in the first column holds no text.
+    if (visibleColumns_.Count() > 0 && column == visibleColumns_.Items(0)) t.rect.left += GetTreeIndent();
     if (column->ImageList()) t.rect.left += column->ImageList()->Width() + 5;
     if (t.atX < t.rect.left) t.noText = true;
     t.alignment = IsCheckOrImageKind(column) ? taLeftJustify : column->Alignment();

@@ -7,10 +7,13 @@
 #include "grid/treememtable.h"
 #include "platform/backend/headless.h"
 #include "platform/window/input.h"
+#include "framework/ui/application.h"
+#include "framework/ui/hintwindow.h"
 #include "framework/ui/stdctrls/inplaceedit.h"
 #include "platform/controls/edit.h"
 #include "platform/window/messages.h"
 #include "platform/window/queue.h"
+#include "platform/window/window.h"
 
 namespace tvtest {
 
@@ -269,6 +272,32 @@ TEST_F(TreeAreaTest, RightToLeftTheDropMarkerRunsFromTheTreeToTheLeftEdge) {
     EXPECT_EQ(Shown(), (std::vector<std::string>{"Bebidas", "Aseo", "Gaseosas", "Jugos", "Granos"}));
     tree->Locate("NOMBRE", Variant(std::string("Aseo")), {});
     EXPECT_EQ(tree->FieldByName("PADRE")->AsInteger(), 1);
+}
+
+// The tree's indent holds no text: a first-column text cut off after the
+// indent shows its tip, and the tip lies over the text.
+TEST_F(TreeAreaTest, AToolTipLiesOverTheTextAfterTheIndent) {
+    POINT p = Button("Bebidas", 1);
+    QueueClick(p.x, p.y);
+    Pump();
+    clock->Advance(1000);
+    grid->SetShowHint(true);
+    TColumnEh* name = grid->Columns()->Items(0);
+    name->SetToolTips(true);
+    name->SetWidth(80);  // "Gaseosas" fits in 80 pixels, not in the 44 after two levels
+    Pump();
+    RECT cell = CellOf("Gaseosas");
+    POINT at = grid->ClientToScreen({cell.left + 50, (cell.top + cell.bottom) / 2});
+    QueueMouseMove(at.x, at.y);
+    Pump();
+    clock->Advance(Application->HintPause() + 10);
+    Pump();
+    THintWindow* tip = Application->HintWindow();
+    ASSERT_TRUE(tip && tip->HandleAllocated() && IsWindowVisible(tip->WindowHandle()));
+    EXPECT_EQ(tip->Caption(), "Gaseosas");
+    RECT r;
+    GetWindowRect(tip->WindowHandle(), &r);
+    EXPECT_NEAR(r.left, grid->ClientToScreen({cell.left + 36, 0}).x, 2);
 }
 
 // The data source is handed another dataset while the grid shows it: a tree
