@@ -461,132 +461,25 @@ void TsSkinProvider::AlphaCommand(Message& msg) {
 // --- window messages -----------------------------------------------------------
 
 void TsSkinProvider::WindowMessage(Message& msg) {
-    auto alive = Alive();
-    bool visible = form_->HandleAllocated() && form_->Visible() && IsWindowVisible(form_->Handle());
-    auto cacheDiffers = [&] {
-        TBitmap* c = FrameCache();
-        return !c || c->Width() != FormWidth() || c->Height() != FormHeight();
-    };
     switch (msg.Msg) {
-    case WM_CREATE:
-        ProviderState.MaximizeNextChild = false;
-        if (form_->FormStyle() == fsMDIChild && Application && Application->MainForm()) {
-            TCustomForm* active = Application->MainForm()->ActiveMDIChild();
-            if (active && active != form_ && active->WindowState() == wsMaximized) ProviderState.MaximizeNextChild = true;
-        }
-        CallOld(msg);
-        // A window made after the provider loses its system menu too: the
-        // provider draws the buttons and shows its own window menu.
-        if (skinData_->Skinned() && !form_->BorderIcons().Empty() && form_->HandleAllocated())
-            SetWindowLong(form_->Handle(), GWL_STYLE, GetWindowLong(form_->Handle(), GWL_STYLE) & ~LONG_PTR(WS_SYSMENU));
-        return;
-    case WM_SIZE:
-        CallOld(msg);
-        if (!*alive || !visible) return;
-        if (form_->FormStyle() == fsMDIChild && form_->WindowState() == wsMaximized && Live(ProviderState.MDIMain)) {
-            TBitmap* c = FrameCache();
-            ProviderState.MDIMain->skinData_->BGChanged = c && (c->Width() == FormWidth() || c->Height() == FormHeight());
-            SendMessage(ProviderState.MDIMain->form_->Handle(), WM_NCPAINT, 1, 0);
-        }
-        if (skinData_->Skinned()) {
-            TsSkinManager* sm = skinData_->GetSkinManager();
-            if (sm->gd[std::size_t(skinData_->SkinIndex)].GradientPercent >= 1)
-                for (int i = 0; i < form_->ControlCount(); ++i) {
-                    TControl* c = form_->Controls(i);
-                    if (!c->ComponentState().Contains(csDestroying)) PerformAlphaCmd(c, SKCMD_REPAINT_TREE, 0, 1);
-                }
-        }
-        return;
-    case WM_ACTIVATE:
-        CallOld(msg);
-        if (!*alive || Creating()) return;
-        formActive_ = LOWORD(msg.WParam) != 0;
-        skinData_->BGChanged = true;
-        menuRows_ = -1;
-        if (form_->FormStyle() == fsMDIChild && Live(ProviderState.MDIMain)) {
-            TCustomForm* main = ProviderState.MDIMain->form_;
-            for (int i = 0; i < main->MDIChildCount(); ++i) {
-                TCustomForm* c = main->MDIChildren(i);
-                if (c != form_ && c->Visible() && c->HandleAllocated()) SendMessage(c->Handle(), WM_NCPAINT, 1, 0);
-            }
-            ProviderState.MDIMain->skinData_->BGChanged = true;
-        }
-        if (form_->HandleAllocated()) SendMessage(form_->Handle(), WM_NCPAINT, 1, 0);
-        SetMenuPainterOwnerDraw();
-        if (form_->FormStyle() == fsMDIForm)
-            if (TCustomForm* c = form_->ActiveMDIChild(); c && c->WindowState() == wsMaximized && c->HandleAllocated())
-                InvalidateRect(c->Handle(), nullptr, FALSE);
-        if (systemMenu_) systemMenu_->UpdateItems();
-        if (form_->BorderStyle() == bsNone)
-            for (int i = 0; i < form_->ControlCount(); ++i)
-                if (form_->Controls(i)->Align() == alClient) {
-                    InvalidateRect(form_->Handle(), nullptr, FALSE);
-                    break;
-                }
-        return;
-    case WM_SETTEXT:
-        // The window system draws no caption of its own here, so the title
-        // needs no cutting out of the region while the text changes.
-        CallOld(msg);
-        if (!visible) return;
-        if (!*alive) return;
-        if (HasBorder()) {
-            skinData_->BGChanged = true;
-            SendMessage(form_->Handle(), WM_NCPAINT, 1, 0);
-        }
-        return;
+    case WM_CREATE: FormCreated(msg); return;
+    case WM_SIZE: FormSized(msg); return;
+    case WM_ACTIVATE: FormActivated(msg); return;
+    case WM_SETTEXT: CaptionSet(msg); return;
     case WM_PAINT: Paint(msg); return;
     case WM_ERASEBKGND: msg.Result = 1; return;
     case WM_SYSCOLORCHANGE:
     case WM_CHILDACTIVATE:
-        CallOld(msg);
-        if (*alive) SetMenuPainterOwnerDraw();
+        if (PassOn(msg)) SetMenuPainterOwnerDraw();
         return;
-    case WM_GETMINMAXINFO: {
-        auto* mmi = reinterpret_cast<MINMAXINFO*>(msg.LParam);
-        if (!mmi) return CallOld(msg);
-        mmi->ptMaxTrackSize = {-1, -1};
-        mmi->ptMaxPosition = {-1, -1};
-        CallOld(msg);
-        if (!*alive) return;
-        RECT wa = GetWorkArea();
-        int bw = HasBorder() ? BorderWidth() : 0, bh = HasBorder() ? BorderHeight() : 0;
-        if (mmi->ptMaxTrackSize.x == -1) mmi->ptMaxTrackSize.x = wa.right - wa.left + 2 * bw;
-        if (mmi->ptMaxTrackSize.y == -1) mmi->ptMaxTrackSize.y = wa.bottom - wa.top + 2 * bh;
-        if (mmi->ptMaxPosition.x == -1) mmi->ptMaxPosition.x = wa.left - bw;
-        if (mmi->ptMaxPosition.y == -1) mmi->ptMaxPosition.y = wa.top - bh;
-        return;
-    }
+    case WM_GETMINMAXINFO: MinMaxInfo(msg); return;
     case WM_WINDOWPOSCHANGING:
         if (inRegionUpdate_) return;
         Snap(reinterpret_cast<WINDOWPOS*>(msg.LParam));
         return CallOld(msg);
     case WM_WINDOWPOSCHANGED:
-    case WM_EXITSIZEMOVE:
-        if (inRegionUpdate_ || SkinIsChanging) return;
-        regionChanged_ = true;
-        CallOld(msg);
-        if (!*alive) return;
-        if (visible && cacheDiffers()) {
-            if (!Creating()) skinData_->BGChanged = true;
-            menuRows_ = -1;
-            SendMessage(form_->Handle(), WM_NCPAINT, 1, 0);
-            InvalidateRect(form_->Handle(), nullptr, FALSE);
-        }
-        return;
-    case WM_NCHITTEST:
-        if (!HasCaption()) return CallOld(msg);
-        {
-            POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
-            int hit = NCHitTest(p, msg.Result);
-            if (hit == HTNOWHERE || hit == HTCAPTION) {
-                CallOld(msg);
-                if (*alive) SetHotButton(0);
-            } else {
-                msg.Result = hit;
-            }
-        }
-        return;
+    case WM_EXITSIZEMOVE: PositionChanged(msg); return;
+    case WM_NCHITTEST: HitTest(msg); return;
     case WM_NCPAINT: NCPaint(msg); return;
     case WM_PRINT: Print(msg); return;
     case WM_NCACTIVATE: NCActivate(msg); return;
@@ -599,8 +492,7 @@ void TsSkinProvider::WindowMessage(Message& msg) {
     case WM_MOUSEMOVE: MouseMoveOutline(msg); return;
     case WM_SYSCOMMAND: SysCommand(msg); return;
     case WM_SIZING:
-        CallOld(msg);
-        if (*alive && cacheDiffers()) {
+        if (PassOn(msg) && CacheSizeDiffers()) {
             skinData_->BGChanged = true;
             menuRows_ = -1;
         }
@@ -609,64 +501,192 @@ void TsSkinProvider::WindowMessage(Message& msg) {
     case CM_MOUSELEAVE:
         SetHotButton(0);
         return CallOld(msg);
-    case WM_PARENTNOTIFY: {
-        CallOld(msg);
-        if (!*alive || Loading()) return;
-        int event = LOWORD(msg.WParam);
-        if (event != WM_CREATE && event != WM_DESTROY) return;
-        if (adapter_) {
-            if (event == WM_CREATE) adapter_->AddAllControls(nullptr);
-            else adapter_->CleanItems();
-        }
-        if (formScrollWnd_) formScrollWnd_->RefreshScrollInfo(true);
-        return;
-    }
+    case WM_PARENTNOTIFY: ParentNotified(msg); return;
     case WM_MDIDESTROY:
-    case WM_MDIACTIVATE:
-        CallOld(msg);
-        if (*alive && form_->FormStyle() == fsMDIChild && Live(ProviderState.MDIMain)) {
-            menuOwnerDrawSet_ = false;
-            ProviderState.MDIMain->InvalidateFrame(true);
-        }
-        return;
+    case WM_MDIACTIVATE: MDIChildChanged(msg); return;
     case WM_PRINTCLIENT: return;
     case CM_COLORCHANGED:
         if (!skinData_->CustomColor()) return;
         if (!Creating()) skinData_->BGChanged = true;
         return CallOld(msg);
     case CM_MENUCHANGED:
-        if (visible && !Creating()) fullRepaint_ = true;
+        if (FormShowing() && !Creating()) fullRepaint_ = true;
         return CallOld(msg);
-    case CM_SHOWINGCHANGED: {
-        if (!skinData_->BGChanged) return CallOld(msg);
-        TsSkinManager* sm = skinData_->GetSkinManager();
-        TacFormAnimation* effect = nullptr;
-        if (form_->FormStyle() != fsMDIChild && sm) {
-            if (form_->BorderStyle() == bsDialog) effect = sm->AnimEffects()->DialogShow();
-            else effect = sm->AnimEffects()->FormShow();
-        }
-        bool animated = effect && effect->Active() && form_->Visible() && form_->HandleAllocated();
-        if (animated) {
-            inAnimation_ = true;
-            SendMessage(form_->Handle(), WM_SETREDRAW, 0, 0);
-        }
-        CallOld(msg);
-        if (!*alive) return;
-        AdaptFormScrollBars();
-        if (animated) {
-            inAnimation_ = false;
-            if (form_->HandleAllocated()) {
-                AnimateForm(form_, effect->Time());
-                SendMessage(form_->Handle(), WM_SETREDRAW, 1, 0);
-                UpdateWindowRegion(true);
-                RedrawWindow(form_->Handle(), nullptr, nullptr,
-                             RDW_INVALIDATE | RDW_NOERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-            }
-        }
-        return;
-    }
+    case CM_SHOWINGCHANGED: ShowingChanged(msg); return;
     default: CallOld(msg); return;
     }
+}
+
+bool TsSkinProvider::PassOn(Message& msg) {
+    auto alive = Alive();
+    CallOld(msg);
+    return *alive;
+}
+
+bool TsSkinProvider::FormShowing() const {
+    return form_->HandleAllocated() && form_->Visible() && IsWindowVisible(form_->Handle());
+}
+
+bool TsSkinProvider::CacheSizeDiffers() const {
+    TBitmap* c = FrameCache();
+    return !c || c->Width() != FormWidth() || c->Height() != FormHeight();
+}
+
+// The next MDI child is maximized when it paints if the active one is; a
+// window made after the provider loses its system menu too: the provider
+// draws the buttons and shows its own window menu.
+void TsSkinProvider::FormCreated(Message& msg) {
+    ProviderState.MaximizeNextChild = false;
+    if (form_->FormStyle() == fsMDIChild && Application && Application->MainForm()) {
+        TCustomForm* active = Application->MainForm()->ActiveMDIChild();
+        if (active && active != form_ && active->WindowState() == wsMaximized) ProviderState.MaximizeNextChild = true;
+    }
+    if (!PassOn(msg)) return;
+    if (skinData_->Skinned() && !form_->BorderIcons().Empty() && form_->HandleAllocated())
+        SetWindowLong(form_->Handle(), GWL_STYLE, GetWindowLong(form_->Handle(), GWL_STYLE) & ~LONG_PTR(WS_SYSMENU));
+}
+
+// A maximized MDI child has the main form's frame repainted; a section with
+// a gradient repaints the controls over it.
+void TsSkinProvider::FormSized(Message& msg) {
+    bool visible = FormShowing();
+    if (!PassOn(msg) || !visible) return;
+    if (form_->FormStyle() == fsMDIChild && form_->WindowState() == wsMaximized && Live(ProviderState.MDIMain)) {
+        TBitmap* c = FrameCache();
+        ProviderState.MDIMain->skinData_->BGChanged = c && (c->Width() == FormWidth() || c->Height() == FormHeight());
+        SendMessage(ProviderState.MDIMain->form_->Handle(), WM_NCPAINT, 1, 0);
+    }
+    if (!skinData_->Skinned()) return;
+    TsSkinManager* sm = skinData_->GetSkinManager();
+    if (sm->gd[std::size_t(skinData_->SkinIndex)].GradientPercent < 1) return;
+    for (int i = 0; i < form_->ControlCount(); ++i) {
+        TControl* c = form_->Controls(i);
+        if (!c->ComponentState().Contains(csDestroying)) PerformAlphaCmd(c, SKCMD_REPAINT_TREE, 0, 1);
+    }
+}
+
+// The frame takes the active or the inactive look, and with it the other
+// MDI children's frames and the menus.
+void TsSkinProvider::FormActivated(Message& msg) {
+    if (!PassOn(msg) || Creating()) return;
+    formActive_ = LOWORD(msg.WParam) != 0;
+    skinData_->BGChanged = true;
+    menuRows_ = -1;
+    if (form_->FormStyle() == fsMDIChild && Live(ProviderState.MDIMain)) {
+        TCustomForm* main = ProviderState.MDIMain->form_;
+        for (int i = 0; i < main->MDIChildCount(); ++i) {
+            TCustomForm* c = main->MDIChildren(i);
+            if (c != form_ && c->Visible() && c->HandleAllocated()) SendMessage(c->Handle(), WM_NCPAINT, 1, 0);
+        }
+        ProviderState.MDIMain->skinData_->BGChanged = true;
+    }
+    if (form_->HandleAllocated()) SendMessage(form_->Handle(), WM_NCPAINT, 1, 0);
+    SetMenuPainterOwnerDraw();
+    if (form_->FormStyle() == fsMDIForm)
+        if (TCustomForm* c = form_->ActiveMDIChild(); c && c->WindowState() == wsMaximized && c->HandleAllocated())
+            InvalidateRect(c->Handle(), nullptr, FALSE);
+    if (systemMenu_) systemMenu_->UpdateItems();
+    if (form_->BorderStyle() == bsNone)
+        for (int i = 0; i < form_->ControlCount(); ++i)
+            if (form_->Controls(i)->Align() == alClient) {
+                InvalidateRect(form_->Handle(), nullptr, FALSE);
+                break;
+            }
+}
+
+// The window system draws no caption of its own here, so the title needs no
+// cutting out of the region while the text changes.
+void TsSkinProvider::CaptionSet(Message& msg) {
+    bool visible = FormShowing();
+    if (!PassOn(msg) || !visible) return;
+    if (HasBorder()) {
+        skinData_->BGChanged = true;
+        SendMessage(form_->Handle(), WM_NCPAINT, 1, 0);
+    }
+}
+
+// A maximized window covers the work area with its side borders outside it.
+void TsSkinProvider::MinMaxInfo(Message& msg) {
+    auto* mmi = reinterpret_cast<MINMAXINFO*>(msg.LParam);
+    if (!mmi) return CallOld(msg);
+    mmi->ptMaxTrackSize = {-1, -1};
+    mmi->ptMaxPosition = {-1, -1};
+    if (!PassOn(msg)) return;
+    RECT wa = GetWorkArea();
+    int bw = HasBorder() ? BorderWidth() : 0, bh = HasBorder() ? BorderHeight() : 0;
+    if (mmi->ptMaxTrackSize.x == -1) mmi->ptMaxTrackSize.x = wa.right - wa.left + 2 * bw;
+    if (mmi->ptMaxTrackSize.y == -1) mmi->ptMaxTrackSize.y = wa.bottom - wa.top + 2 * bh;
+    if (mmi->ptMaxPosition.x == -1) mmi->ptMaxPosition.x = wa.left - bw;
+    if (mmi->ptMaxPosition.y == -1) mmi->ptMaxPosition.y = wa.top - bh;
+}
+
+// Moved or sized: the region is rebuilt, and a frame cache of another size
+// is painted anew.
+void TsSkinProvider::PositionChanged(Message& msg) {
+    if (inRegionUpdate_ || SkinIsChanging) return;
+    regionChanged_ = true;
+    bool visible = FormShowing();
+    if (!PassOn(msg) || !visible || !CacheSizeDiffers()) return;
+    if (!Creating()) skinData_->BGChanged = true;
+    menuRows_ = -1;
+    SendMessage(form_->Handle(), WM_NCPAINT, 1, 0);
+    InvalidateRect(form_->Handle(), nullptr, FALSE);
+}
+
+void TsSkinProvider::HitTest(Message& msg) {
+    if (!HasCaption()) return CallOld(msg);
+    POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+    int hit = NCHitTest(p, msg.Result);
+    if (hit != HTNOWHERE && hit != HTCAPTION) {
+        msg.Result = hit;
+        return;
+    }
+    if (PassOn(msg)) SetHotButton(0);
+}
+
+// A child window made or gone: the adapter takes in the new controls or
+// drops the gone ones, and the form's own scroll bars follow.
+void TsSkinProvider::ParentNotified(Message& msg) {
+    if (!PassOn(msg) || Loading()) return;
+    int event = LOWORD(msg.WParam);
+    if (event != WM_CREATE && event != WM_DESTROY) return;
+    if (adapter_) {
+        if (event == WM_CREATE) adapter_->AddAllControls(nullptr);
+        else adapter_->CleanItems();
+    }
+    if (formScrollWnd_) formScrollWnd_->RefreshScrollInfo(true);
+}
+
+// An MDI child gone or activated: the main form's frame is painted anew.
+void TsSkinProvider::MDIChildChanged(Message& msg) {
+    if (!PassOn(msg) || form_->FormStyle() != fsMDIChild || !Live(ProviderState.MDIMain)) return;
+    menuOwnerDrawSet_ = false;
+    ProviderState.MDIMain->InvalidateFrame(true);
+}
+
+// Shown with the manager's animation when its effect for this kind of form is active.
+void TsSkinProvider::ShowingChanged(Message& msg) {
+    if (!skinData_->BGChanged) return CallOld(msg);
+    TsSkinManager* sm = skinData_->GetSkinManager();
+    TacFormAnimation* effect = nullptr;
+    if (form_->FormStyle() != fsMDIChild && sm) {
+        if (form_->BorderStyle() == bsDialog) effect = sm->AnimEffects()->DialogShow();
+        else effect = sm->AnimEffects()->FormShow();
+    }
+    bool animated = effect && effect->Active() && form_->Visible() && form_->HandleAllocated();
+    if (animated) {
+        inAnimation_ = true;
+        SendMessage(form_->Handle(), WM_SETREDRAW, 0, 0);
+    }
+    if (!PassOn(msg)) return;
+    AdaptFormScrollBars();
+    if (!animated) return;
+    inAnimation_ = false;
+    if (!form_->HandleAllocated()) return;
+    AnimateForm(form_, effect->Time());
+    SendMessage(form_->Handle(), WM_SETREDRAW, 1, 0);
+    UpdateWindowRegion(true);
+    RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 } // namespace tv

@@ -168,6 +168,21 @@ private:
     void SkinRemoved(win::Message& msg);
     void Refresh(win::Message& msg);
     void WindowMessage(win::Message& msg);
+    // Gives the message to the form's own procedure; false when that freed the provider.
+    bool PassOn(win::Message& msg);
+    bool FormShowing() const;
+    bool CacheSizeDiffers() const;
+    // The window messages WindowMessage hands on, one method each.
+    void FormCreated(win::Message& msg);
+    void FormSized(win::Message& msg);
+    void FormActivated(win::Message& msg);
+    void CaptionSet(win::Message& msg);
+    void MinMaxInfo(win::Message& msg);
+    void PositionChanged(win::Message& msg);
+    void HitTest(win::Message& msg);
+    void ParentNotified(win::Message& msg);
+    void MDIChildChanged(win::Message& msg);
+    void ShowingChanged(win::Message& msg);
     // Mouse and system commands of the frame.
     void NCButtonDown(win::Message& msg);
     void NCButtonUp(win::Message& msg);
