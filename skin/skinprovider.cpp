@@ -466,6 +466,7 @@ void TsSkinProvider::WindowMessage(Message& msg) {
     case WM_SIZE: FormSized(msg); return;
     case WM_ACTIVATE: FormActivated(msg); return;
     case WM_SETTEXT: CaptionSet(msg); return;
+    case CM_TEXTCHANGED: CaptionChanged(msg); return;
     case WM_PAINT: Paint(msg); return;
     case WM_ERASEBKGND: msg.Result = 1; return;
     case WM_SYSCOLORCHANGE:
@@ -603,6 +604,15 @@ void TsSkinProvider::CaptionSet(Message& msg) {
         skinData_->BGChanged = true;
         SendMessage(form_->Handle(), WM_NCPAINT, 1, 0);
     }
+}
+
+// The form's caption takes the new text only after WM_SETTEXT has passed:
+// the frame is painted again once it holds it.
+void TsSkinProvider::CaptionChanged(Message& msg) {
+    bool visible = FormShowing();
+    if (!PassOn(msg) || !visible || !HasBorder()) return;
+    skinData_->BGChanged = true;
+    SendMessage(form_->Handle(), WM_NCPAINT, 1, 0);
 }
 
 // A maximized window covers the work area with its side borders outside it.

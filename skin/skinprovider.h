@@ -177,6 +177,7 @@ private:
     void FormSized(win::Message& msg);
     void FormActivated(win::Message& msg);
     void CaptionSet(win::Message& msg);
+    void CaptionChanged(win::Message& msg);
     void MinMaxInfo(win::Message& msg);
     void PositionChanged(win::Message& msg);
     void HitTest(win::Message& msg);

@@ -470,6 +470,42 @@ TEST_F(SkinProviderTest, AnUnskinnedProviderLeavesTheFormAsItWas) {
     delete f;
 }
 
+// A new caption is painted into the skinned title at once.
+TEST_F(SkinProviderTest, ANewCaptionIsPaintedAtOnce) {
+    TForm* f = SkinnedForm(bsSizeable);
+    int top = provider->BorderHeight(), height = provider->CaptionHeight();
+    auto title = [&] {
+        UpdateAllWindows();
+        HDC dc = GetDC(nullptr);
+        std::vector<TColor> px;
+        for (int y = f->Top() + top; y < f->Top() + top + height; ++y)
+            for (int x = f->Left() + 30; x < f->Left() + 160; ++x) px.push_back(TColor(GetPixel(dc, x, y)));
+        ReleaseDC(nullptr, dc);
+        return px;
+    };
+    std::vector<TColor> before = title();
+    f->SetCaption("Artículos de la bodega principal");
+    std::vector<TColor> after = title();
+    EXPECT_NE(after, before);
+    f->SetCaption("Formulario");
+    EXPECT_EQ(title(), before);
+    f->SetCaption("Artículos de la bodega principal");
+    EXPECT_EQ(title(), after);
+    delete f;
+}
+
+// A control made on the shown form gets its adapter.
+TEST_F(SkinProviderTest, AControlMadeOnTheShownFormIsAdapted) {
+    TForm* f = SkinnedForm(bsSizeable);
+    auto* edit = new TEdit(f);
+    edit->SetParent(f);
+    edit->SetBounds(10, 10, 120, 22);
+    Application->ProcessMessages();
+    ASSERT_NE(provider->Adapter(), nullptr);
+    EXPECT_GE(provider->Adapter()->IndexOf(edit), 0);
+    delete f;
+}
+
 TEST_F(SkinProviderTest, AMaximizedFormCoversTheWorkAreaWithItsBordersOutside) {
     TForm* f = SkinnedForm(bsSizeable);
     MINMAXINFO mmi{};
