@@ -158,8 +158,10 @@ RECT TDBGridInplaceEdit::GetTextRect() {
     }
     // The tree stands where the grid draws it, at the reading side of the cell.
     if (int tree = TreeAreaWidth(); tree > 0) {
-        if (Grid()->UseRightToLeftAlignment()) r.right -= tree + 1;
-        else r.left += tree + 1;
+        if (Grid()->UseRightToLeftAlignment())
+            r.right -= tree + 1;
+        else
+            r.left += tree + 1;
     }
     if (r.right < r.left) r.right = r.left;
     return r;

@@ -468,7 +468,7 @@ void TDBGridInplaceEdit::Dispatch(Message& msg) {
         return;
     }
     if (msg.Msg == WM_LBUTTONDOWN && TreeButtonPressed(GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam))) return;
-        if (msg.Msg == WM_KILLFOCUS && MRUListDroppedDown() && reinterpret_cast<HWND>(msg.WParam) != mruBox_->Handle())
+    if (msg.Msg == WM_KILLFOCUS && MRUListDroppedDown() && reinterpret_cast<HWND>(msg.WParam) != mruBox_->Handle())
         HideMRUList(false);
     if ((popupOpen_ || MRUListDroppedDown()) && msg.Msg == CM_WANTSPECIALKEY &&
         (msg.WParam == VK_RETURN || msg.WParam == VK_ESCAPE)) {

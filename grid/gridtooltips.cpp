@@ -116,9 +116,12 @@ void TCustomDBGridEh::HintShow(Message& msg) {
     t.atX = LogicalX(info->CursorPos.x);
     t.textRight = t.rect.left + t.column->Width();
     t.font = Font();
-    if (t.title) TitleToolTip(t, info->CursorPos.y);
-    else if (t.type.Area == caDataEh) DataCellToolTip(t);
-    else FooterToolTip(t);
+    if (t.title)
+        TitleToolTip(t, info->CursorPos.y);
+    else if (t.type.Area == caDataEh)
+        DataCellToolTip(t);
+    else
+        FooterToolTip(t);
     if (t.noText || !ToolTipWanted(t)) {
         info->HintStr.clear();
         return;
@@ -209,8 +212,7 @@ bool TCustomDBGridEh::ToolTipWanted(TCellToolTipEh& t) {
     c->Font()->Assign(hint);
     int textHeight = 0;
     UINT reading = t.column->UseRightToLeftReading() ? UINT(DT_RTLREADING) : 0;
-    bool cutOff =
-        CheckHintTextRect(reading, c, TitleInnerMargin(), t.wrap, t.rect, t.text, 1, t.textWidth, textHeight);
+    bool cutOff = CheckHintTextRect(reading, c, TitleInnerMargin(), t.wrap, t.rect, t.text, 1, t.textWidth, textHeight);
     c->Font()->Assign(&saved);
     t.show = t.show || cutOff;
     return t.show || (t.alignment == taRightJustify && t.rect.right < t.textRight - 2);

@@ -661,8 +661,10 @@ void TsSkinProvider::ParentNotified(Message& msg) {
     int event = LOWORD(msg.WParam);
     if (event != WM_CREATE && event != WM_DESTROY) return;
     if (adapter_) {
-        if (event == WM_CREATE) adapter_->AddAllControls(nullptr);
-        else adapter_->CleanItems();
+        if (event == WM_CREATE)
+            adapter_->AddAllControls(nullptr);
+        else
+            adapter_->CleanItems();
     }
     if (formScrollWnd_) formScrollWnd_->RefreshScrollInfo(true);
 }
@@ -680,8 +682,10 @@ void TsSkinProvider::ShowingChanged(Message& msg) {
     TsSkinManager* sm = skinData_->GetSkinManager();
     TacFormAnimation* effect = nullptr;
     if (form_->FormStyle() != fsMDIChild && sm) {
-        if (form_->BorderStyle() == bsDialog) effect = sm->AnimEffects()->DialogShow();
-        else effect = sm->AnimEffects()->FormShow();
+        if (form_->BorderStyle() == bsDialog)
+            effect = sm->AnimEffects()->DialogShow();
+        else
+            effect = sm->AnimEffects()->FormShow();
     }
     bool animated = effect && effect->Active() && form_->Visible() && form_->HandleAllocated();
     if (animated) {

@@ -79,8 +79,10 @@ TEST_P(PressFreesFormTest, TheGridIsLeftAlone) {
         delete f;
     });
     POINT p = CellPoint(c.col, c.row == 0 ? 0 : grid->TitleRowCount() + c.row - 1);
-    if (c.doubleClick) QueueDoubleClick(p.x, p.y);
-    else QueueClick(p.x, p.y);
+    if (c.doubleClick)
+        QueueDoubleClick(p.x, p.y);
+    else
+        QueueClick(p.x, p.y);
     Pump();
     EXPECT_EQ(form, nullptr);
 }
@@ -104,14 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
                           g->OnCheckButton = [f](TObject*, int, TColumnEh*, bool&) { f(); };
                       },
                       1, 0, false},
-        TFreeingEvent{"OnTitleBtnClick",
-                      [](TDBGridEh* g, std::function<void()> f) {
-                          g->OnTitleBtnClick = [f](TObject*, int, TColumnEh*) { f(); };
-                      },
-                      2, 0, false},
+        TFreeingEvent{
+            "OnTitleBtnClick",
+            [](TDBGridEh* g, std::function<void()> f) { g->OnTitleBtnClick = [f](TObject*, int, TColumnEh*) { f(); }; },
+            2, 0, false},
         TFreeingEvent{"OnCellClick",
-                      [](TDBGridEh* g, std::function<void()> f) { g->OnCellClick = [f](TColumnEh*) { f(); }; }, 2,
-                      3, false}),
+                      [](TDBGridEh* g, std::function<void()> f) { g->OnCellClick = [f](TColumnEh*) { f(); }; }, 2, 3,
+                      false}),
     [](const ::testing::TestParamInfo<TFreeingEvent>& info) { return std::string(info.param.event); });
 
 TEST_F(MouseTest, ClickWhileEditingPostsTheTextToTheRecordItWasTypedIn) {

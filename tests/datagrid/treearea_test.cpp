@@ -1,19 +1,18 @@
 // A grid over a tree table: node buttons drawn in the first column, nodes
 // opened and closed by a click on their button and by the numpad keys, and
 // records moved with their branches by dragging the indicator.
-#include "gridfixture.h"
-
-#include "support/headless_ui.h"
-#include "grid/treememtable.h"
-#include "platform/backend/headless.h"
-#include "platform/window/input.h"
 #include "framework/ui/application.h"
 #include "framework/ui/hintwindow.h"
 #include "framework/ui/stdctrls/inplaceedit.h"
+#include "grid/treememtable.h"
+#include "gridfixture.h"
+#include "platform/backend/headless.h"
 #include "platform/controls/edit.h"
+#include "platform/window/input.h"
 #include "platform/window/messages.h"
 #include "platform/window/queue.h"
 #include "platform/window/window.h"
+#include "support/headless_ui.h"
 
 namespace tvtest {
 
@@ -284,7 +283,7 @@ TEST_F(TreeAreaTest, AToolTipLiesOverTheTextAfterTheIndent) {
     grid->SetShowHint(true);
     TColumnEh* name = grid->Columns()->Items(0);
     name->SetToolTips(true);
-    name->SetWidth(80);  // "Gaseosas" fits in 80 pixels, not in the 44 after two levels
+    name->SetWidth(80); // "Gaseosas" fits in 80 pixels, not in the 44 after two levels
     Pump();
     RECT cell = CellOf("Gaseosas");
     POINT at = grid->ClientToScreen({cell.left + 50, (cell.top + cell.bottom) / 2});
