@@ -20,6 +20,9 @@ ROUNDS=${1:-9}
 
 DATA=$PWD/$BUILD/datos
 DEMO=$DATA/demo
+# The embedded engine's lock files stay out of the machine's server's /tmp/firebird.
+export FIREBIRD_LOCK=$PWD/$BUILD/firebird-lock
+mkdir -p "$FIREBIRD_LOCK"
 if [ ! -f "$DEMO/datos/001/tallyvo.fdb" ]; then
   echo "Creando la demostración de ${TALLYVO_ARTICULOS:-50000} artículos en $DEMO (solo la primera vez)..."
   rm -rf "$DEMO" && mkdir -p "$DEMO"

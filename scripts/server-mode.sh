@@ -70,7 +70,10 @@ CAJERO_PASSWORD=$(ask CAJERO TALLYVO_CLAVE_CAJERO)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 echo "Creando las bases de datos de demostración ($ARTICLES artículos)..."
-TALLYVO_REGISTRY_DIR=$work/registro "$GENERATOR" "$work/demo" --fuente "$SOURCE" --articulos "$ARTICLES" >/dev/null
+# The embedded engine's lock files go with them: root's in /tmp/firebird, the
+# server's folder, would lock the server out if the generator died.
+TALLYVO_REGISTRY_DIR=$work/registro FIREBIRD_LOCK=$work/bloqueos \
+  "$GENERATOR" "$work/demo" --fuente "$SOURCE" --articulos "$ARTICLES" >/dev/null
 mkdir -p "$FOLDER"
 cp -r "$work/demo/datos" "$FOLDER/"
 chown -R "$ACCOUNT:$ACCOUNT" "$FOLDER"

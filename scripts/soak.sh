@@ -23,6 +23,9 @@ mkdir -p "$OUT"
 # The suite's own Firebird server of this build folder; one the soak starts
 # stops again at its end (make test may be using one already).
 export TALLYVO_FB_STATE=$B/firebird
+# The embedded engine's lock files stay out of the machine's server's /tmp/firebird.
+export FIREBIRD_LOCK=$B/firebird-lock
+mkdir -p "$FIREBIRD_LOCK"
 fb_started=""
 bash scripts/services/firebird.sh entry >/dev/null 2>&1 || fb_started=1
 bash scripts/services/firebird.sh start >/dev/null

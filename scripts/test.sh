@@ -16,6 +16,11 @@ cmake --build "$BUILD" -j"$(nproc)"
 # left alone), a CUPS daemon, a virtual X display. The server and the display
 # stop again when the run ends.
 export TALLYVO_FB_STATE=$PWD/$BUILD/firebird
+# The embedded engine of the tests keeps its lock files in the build folder
+# too: in /tmp/firebird, the machine's server's, a test run by root leaves
+# files of root's there when it dies, and they lock that server out.
+export FIREBIRD_LOCK=$PWD/$BUILD/firebird-lock
+mkdir -p "$FIREBIRD_LOCK"
 trap "bash '$PWD/scripts/services/xvfb.sh' stop; bash '$PWD/scripts/services/firebird.sh' stop" EXIT
 for s in scripts/services/*.sh; do
   [ -e "$s" ] && bash "$s" start

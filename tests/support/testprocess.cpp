@@ -7,6 +7,8 @@
 //  - a check, before and after every test, that fails the test when the
 //    program would use the user's store (a test that pointed the store
 //    elsewhere and did not put it back);
+//  - the embedded engine's lock files in the build folder (make test names
+//    the same folder), never in /tmp/firebird, the machine's server's;
 //  - what LeakSanitizer leaves out: memory that the system's libraries keep
 //    until the process ends.
 #include <gtest/gtest.h>
@@ -69,6 +71,14 @@ public:
             std::_Exit(1);
         }
         reg.WriteString("Directorio", (folder_ / "aplicacion").string());
+
+        if (!std::getenv("FIREBIRD_LOCK")) {
+            const char* build = std::getenv("TALLYVO_BINARY_DIR");
+            const fs::path lock = fs::path(build && *build ? build : TALLYVO_BINARY_DIR) / "firebird-lock";
+            std::error_code ec;
+            fs::create_directories(lock, ec);
+            ::setenv("FIREBIRD_LOCK", lock.c_str(), 1);
+        }
     }
 
     ~TestProcess() {
