@@ -6,7 +6,8 @@
 # others do not, and a second run leaves the databases alone. Then the backup
 # and restore of docs/administration.md, with this server's address: copies
 # taken while a cashier is connected and kept private, a restore the
-# account owns, a replacement refused while a station is connected.
+# account owns, a replacement refused while a station is connected; and the
+# embedded engine's backup and restore as a user who is not the server's.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 [ "$(id -u)" -eq 0 ] || { echo "hace falta root para dar los archivos a la cuenta firebird"; exit 77; }
@@ -82,4 +83,21 @@ wait
 gbak -rep "$backups/datos_001_tallyvo.fdb-copia.fbk" "$host:$shop/datos/001/tallyvo.fdb" || fail "gbak -rep falló sin estaciones"
 sql CAJERO "$TALLYVO_CLAVE_CAJERO" 001/tallyvo.fdb "select count(*) from articulo;" | grep -qw 20 ||
   fail "la base reemplazada no se lee"
+
+# On the embedded engine, as a user of the machine who is not the server's
+# account, with the commands of docs/administration.md.
+casa=$tmp/casa
+install -d -o nobody -g nogroup -m 0700 "$casa" "$casa/tallyvo-demo" "$casa/tallyvo-demo/datos" "$casa/tmp"
+install -o nobody -g nogroup -m 0600 "$shop/datos/general.fdb" "$casa/tallyvo-demo/datos/general.fdb"
+as_user() { setpriv --reuid=nobody --regid=nogroup --clear-groups env -u FIREBIRD_LOCK HOME="$casa" TMPDIR="$casa/tmp" "$@"; }
+as_user sh -c 'export FIREBIRD_LOCK=${TMPDIR:-/tmp}/firebird-$(id -u)
+  install -d -m 0700 ~/copias-tallyvo
+  (umask 077; gbak -b -user SYSDBA ~/tallyvo-demo/datos/general.fdb ~/copias-tallyvo/general-copia.fbk) &&
+  gbak -c -user SYSDBA ~/copias-tallyvo/general-copia.fbk ~/tallyvo-demo/datos/general-restaurada.fdb' \
+  >"$tmp/embebido.log" 2>&1 || { cat "$tmp/embebido.log"; fail "la copia con el motor embebido falló"; }
+[ "$(stat -c '%U %a' "$casa/copias-tallyvo/general-copia.fbk")" = "nobody 600" ] ||
+  fail "la copia embebida es $(stat -c '%U %a' "$casa/copias-tallyvo/general-copia.fbk")"
+echo "set heading off; select count(*) from usuario where usua_cod = 'CAJERO';" |
+  as_user env FIREBIRD_LOCK="$casa/tmp/firebird-$(id -u nobody)" isql-fb -q -user SYSDBA "$casa/tallyvo-demo/datos/general-restaurada.fdb" |
+  grep -qw 1 || fail "la base restaurada con el motor embebido no se lee"
 echo "el modo servidor deja las bases de la cuenta del servidor, entra con las claves elegidas y se respalda"
