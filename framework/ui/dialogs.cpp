@@ -6,6 +6,7 @@
 #include "core/resourcestrings.h"
 #include "framework/ui/application.h"
 #include "framework/ui/basiccontrols.h"
+#include "platform/window/desktop.h"
 
 namespace tv {
 
@@ -74,6 +75,12 @@ TCustomForm* CreateMessageDialog(const std::string& msg, TMsgDlgType type, TMsgD
     label->SetName("Message");
     label->SetParent(f);
     label->SetCaption(msg);
+    // A long message wraps at half the screen's width: on one line the box
+    // would stand wider than the screen, its text cut at both ends.
+    if (const int widest = win::ScreenWidth() / 2; label->Width() > widest) {
+        label->SetWidth(widest);
+        label->SetWordWrap(true);
+    }
     label->SetBounds(16, 16, label->Width(), label->Height());
     std::vector<TMsgDlgBtn> list;
     for (int b = mbYes; b <= mbHelp; ++b)

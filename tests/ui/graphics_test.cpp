@@ -205,6 +205,27 @@ TEST_F(UiTest, MessageBoxesSayTheirTextKindAndButtons) {
     EXPECT_EQ(beeps, 1);
 }
 
+TEST_F(UiTest, ALongMessageWrapsInsideTheScreen) {
+    const std::string text =
+        "No hay permiso para abrir el archivo /home/ana/tallyvo-demo/datos/general.fdb. Verifique el dueño y los "
+        "permisos del archivo y de sus carpetas: con un servidor, los debe poder leer y escribir la cuenta del "
+        "servidor (firebird).";
+    TCustomForm* f = CreateMessageDialog(text, mtError, TMsgDlgButtons{mbOK});
+    auto* label = dynamic_cast<TLabel*>(f->FindComponent("Message"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_LE(f->Width(), win::ScreenWidth());
+    EXPECT_TRUE(label->WordWrap());
+    EXPECT_GE(label->Height(), 3 * label->Canvas()->TextHeight("Ág")) << "the text did not wrap";
+    // Its buttons stand under the whole text.
+    for (int i = 0; i < f->ControlCount(); ++i)
+        if (f->Controls(i) != label) EXPECT_GE(f->Controls(i)->Top(), label->Top() + label->Height());
+    f->Free();
+    // A short one keeps its line.
+    f = CreateMessageDialog("Listo.", mtInformation, TMsgDlgButtons{mbOK});
+    EXPECT_FALSE(dynamic_cast<TLabel*>(f->FindComponent("Message"))->WordWrap());
+    f->Free();
+}
+
 TEST_F(UiTest, AMessageDialogAnswersWithTheButtonPressed) {
     SetMessageHook({}); // the real dialog
     ScriptStep([] { Key(VK_ESCAPE); });
