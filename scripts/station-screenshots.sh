@@ -19,6 +19,9 @@ cd "$(dirname "$0")/.."
 SHOTS=$PWD/build/screenshots
 export TALLYVO_DEMO=${TALLYVO_DEMO:-$SHOTS/demo}
 export TALLYVO_REGISTRY_DIR=$SHOTS/registro
+# The embedded engine's lock files stay out of the machine's server's /tmp/firebird.
+export FIREBIRD_LOCK=$SHOTS/firebird-lock
+mkdir -p "$FIREBIRD_LOCK"
 BUILD=${TALLYVO_BUILD:-build/release}
 SIZE=${SIZE:-1024x768}
 # Seconds to wait after each step; a busy machine or a sanitized build needs more.
